@@ -1,0 +1,39 @@
+#include "app/BatchCommands.h"
+
+#include <cstdio>
+
+namespace {
+int Help(const Args&) {
+  std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
+  for (const BatchCommand& c : BatchCommandList())
+    std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
+  return 0;
+}
+}  // namespace
+
+const std::vector<BatchCommand>& BatchCommandList() {
+  static const std::vector<BatchCommand> list = {
+      {"--help", "", "Shows this list.", Help},
+  };
+  return list;
+}
+
+bool IsBatchCommandLine(const Args& args) {
+  if (args.empty()) return false;
+  if (args[0] == "-h" || args[0] == "help") return true;
+  for (const BatchCommand& c : BatchCommandList())
+    if (args[0] == c.name) return true;
+  return false;
+}
+
+int RunBatch(const Args& args) {
+  if (args.empty() || args[0] == "-h" || args[0] == "help") return Help(args);
+  for (const BatchCommand& c : BatchCommandList())
+    if (args[0] == c.name) return c.run(Args(args.begin() + 1, args.end()));
+  return Fail(kExitUsage, "unknown command '" + args[0] + "' (see quendrix --help)");
+}
+
+int Fail(int code, const std::string& reason) {
+  std::fprintf(stderr, "quendrix: %s\n", reason.c_str());
+  return code;
+}

@@ -1,0 +1,54 @@
+#include "app/Document.h"
+
+#include "platform/Units.h"
+
+Document::Document() { ResetPicture(); }
+
+Document::~Document() { deldib(Dib); }
+
+void Document::ReplacePicture(const TDib& dib) {
+  deldib(Dib);
+  Dib = dib;
+  SelLeft = 0;
+  SelTop = 0;
+  SelRight = DibWidth(Dib) - 1;
+  SelBottom = DibHeight(Dib) - 1;
+}
+
+void Document::ResetPicture() {
+  TDib white;
+  NewWhiteDib(white, 320, 200);
+  ReplacePicture(white);
+  if (!Dib.Bits) SelLeft = SelTop = 0, SelRight = 319, SelBottom = 199;
+}
+
+void Document::SetScreenDpi(double dpi) {
+  Scales.ViewZoom = 1.0;
+  Scales.ViewScale = BaseScaleForDpi(dpi);
+  Scales.BaseScale = Scales.ViewScale;
+}
+
+void Document::SetPrinterPage(int widthPx, int heightPx, double dpiX, double dpiY) {
+  PrinterPageWidth = PixelsToUnits(widthPx, dpiX);
+  PrinterPageHeight = PixelsToUnits(heightPx, dpiY);
+  PageWidth = PrinterPageWidth;
+  PageHeight = PrinterPageHeight;
+}
+
+int32_t Document::ViewWidthForPage() const {
+  return static_cast<int32_t>(PageWidth * Scales.ViewZoom / Scales.ViewScale);
+}
+
+int32_t Document::ViewHeightForPage() const {
+  return static_cast<int32_t>(PageHeight * Scales.ViewZoom / Scales.ViewScale);
+}
+
+std::string Document::Caption() const { return CaptionFor(SavedFileName); }
+
+std::string CaptionFor(const std::string& fileName) {
+  std::string base = fileName;
+  const auto slash = base.find_last_of("/\\");
+  if (slash != std::string::npos) base = base.substr(slash + 1);
+  if (base.empty()) base = "noname.cov";
+  return "TAVIRON Quendrix 1.1 - [" + base + "]";
+}

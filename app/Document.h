@@ -1,0 +1,39 @@
+#pragma once
+// The one document of the main window: picture, retouch selection, cover objects, page size,
+// the Texts view's scales and the file it belongs to.
+#include <string>
+
+#include "cover/ObjectTable.h"
+#include "platform/Dib.h"
+
+struct Document {
+  Document();
+  ~Document();
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+
+  TDib Dib;
+  int32_t SelLeft = 0, SelTop = 0, SelRight = 0, SelBottom = 0;
+  CoverScales Scales;
+  ObjectTable Obs{Scales};
+  int32_t PageWidth = 0, PageHeight = 0;
+  int32_t PrinterPageWidth = 0, PrinterPageHeight = 0;
+  std::string SavedFileName;
+
+  // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture.
+  void ReplacePicture(const TDib& dib);
+  // The start picture: white, 320 x 200, 24 bits, selected whole.
+  void ResetPicture();
+  // Sets the screen resolution: BaseScale and ViewScale for `dpi`, ViewZoom 1.
+  void SetScreenDpi(double dpi);
+  // Sets the printer page in device pixels at the printer's resolution; the page follows it.
+  void SetPrinterPage(int widthPx, int heightPx, double dpiX, double dpiY);
+  // Provisional size of the Texts view: the page at the current zoom and scale.
+  int32_t ViewWidthForPage() const;
+  int32_t ViewHeightForPage() const;
+  // Caption text for the current file name.
+  std::string Caption() const;
+};
+
+// "TAVIRON Quendrix 1.1 - [name.cov]" with the file name without its folder; noname.cov if empty.
+std::string CaptionFor(const std::string& fileName);

@@ -1,0 +1,37 @@
+#include <QApplication>
+#include <QScreen>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/BatchCommands.h"
+#include "app/views/MainForm.h"
+
+namespace {
+bool HasDisplay() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  if (platform && *platform) return true;
+  const char* x = std::getenv("DISPLAY");
+  const char* wl = std::getenv("WAYLAND_DISPLAY");
+  return (x && *x) || (wl && *wl);
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  Args args(argv + 1, argv + argc);
+  if (IsBatchCommandLine(args)) return RunBatch(args);
+  if (args.size() > 1 || (args.size() == 1 && args[0].rfind("-", 0) == 0))
+    return Fail(kExitUsage, "unexpected arguments (see quendrix --help)");
+  if (!HasDisplay()) {
+    std::fprintf(stderr,
+                 "quendrix: no display found (DISPLAY is not set); start it in a desktop session, "
+                 "or see quendrix --help for the commands that need none.\n");
+    return kExitFailure;
+  }
+  QApplication::setApplicationName(QStringLiteral("Brandivelquorsimatellione 1.1"));
+  QApplication app(argc, argv);
+  TMainForm form;
+  if (const QScreen* screen = form.screen())
+    form.move(screen->availableGeometry().center() - form.rect().center());
+  form.show();
+  return app.exec();
+}

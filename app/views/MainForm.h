@@ -1,0 +1,82 @@
+#pragma once
+// The main window: document row, the five tabs, bottom row and status bar. It owns the document.
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <array>
+
+#include "app/Document.h"
+#include "platform/Progress.h"
+#include "platform/views/QtDialogs.h"
+
+class StatusBar;
+class TabPage;
+class ImageButton;
+
+class TMainForm : public QMainWindow, public ProgressSink {
+  Q_OBJECT
+ public:
+  enum TabIndex { kScanTab, kRetouchTab, kTextsTab, kCenterTab, kPrintTab };
+
+  // `useQtDialogs` false leaves the dialogs installed by the caller (tests script them).
+  explicit TMainForm(bool useQtDialogs = true, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  Document& doc() { return doc_; }
+  QTabWidget* tabs() const { return tabs_; }
+  TabPage* page(TabIndex i) const { return pages_[i]; }
+  StatusBar* statusBarPanel() const { return status_; }
+  QPushButton* documentButton(int i) const { return docButtons_[i]; }
+  ImageButton* quitButton() const { return quitBtn_; }
+  ImageButton* aboutButton() const { return aboutBtn_; }
+  QWidget* bottomRow() const { return bottomRow_; }
+  QWidget* documentRow() const { return docRow_; }
+
+  // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
+  void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
+  QScrollArea* tabScrollArea(TabIndex i) const { return scrollAreas_[i]; }
+
+  void SetProSatus(int percent) override;
+  void Setsavedfilename(const std::string& name);
+  void QuitBtnClick();
+
+  static constexpr int kWheelStep = 20;
+
+ protected:
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void FormCreate();
+  void BuildWindow();
+  QWidget* BuildDocumentRow();
+  QWidget* BuildBottomRow();
+  void WMUser(intptr_t wParam);
+
+  Document doc_;
+  QtDialogs qtDialogs_;
+  Dialogs* previousDialogs_ = nullptr;
+  bool ownsDialogs_ = false;
+  ProgressSink* previousSink_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  std::array<TabPage*, 5> pages_{};
+  std::array<QScrollArea*, 5> scrollAreas_{};
+  std::array<QPushButton*, 4> docButtons_{};
+  QWidget* docRow_ = nullptr;
+  QWidget* bottomRow_ = nullptr;
+  ImageButton* aboutBtn_ = nullptr;
+  ImageButton* quitBtn_ = nullptr;
+  StatusBar* status_ = nullptr;
+};
+
+// Sends progress to the main window as the 0x400 window message.
+class WindowProgressSink : public ProgressSink {
+ public:
+  explicit WindowProgressSink(QObject* window) : window_(window) {}
+  void SetProSatus(int percent) override;
+
+ private:
+  QObject* window_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// A tab of the main window: the header strip, an optional left panel with picture and title,
+// and the tab's content.
+#include <QLabel>
+#include <QWidget>
+
+class TabPage : public QWidget {
+  Q_OBJECT
+ public:
+  // An empty `title` gives no left panel (the Texts tab has its tool bar there instead).
+  TabPage(const QString& header, const QString& title, const QString& picture,
+          QWidget* parent = nullptr);
+  // Puts `content` right of the left panel; the page takes ownership.
+  void setContent(QWidget* content);
+  QWidget* leftPanel() const { return leftPanel_; }
+  QLabel* headerLabel() const { return header_; }
+
+ private:
+  QLabel* header_ = nullptr;
+  QWidget* leftPanel_ = nullptr;
+  QWidget* content_ = nullptr;
+};

@@ -1,0 +1,105 @@
+#include "cover/ObjectTable.h"
+
+#include <utility>
+
+ObjectTable::ObjectTable(CoverScales& scales) : scales_(scales), slots_(kSlots + 1) {
+  for (Tobs& o : slots_) o.Scales = &scales_;
+  clearall();
+}
+
+int ObjectTable::LowestFreeSlot() const {
+  for (int i = 1; i <= kSlots; ++i)
+    if (slots_[i].Kind <= 0) return i;
+  return 0;
+}
+
+int ObjectTable::OccupiedCount() const {
+  int n = 0;
+  for (int i = 1; i <= kSlots; ++i) n += slots_[i].Kind > 0;
+  return n;
+}
+
+int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
+  const int slot = LowestFreeSlot();
+  if (slot == 0) {
+    CurrentDialogs().messageBox("The are to many objects", "No free object", MsgButtons::Ok,
+                                MsgIcon::Information);
+    return 0;
+  }
+  Tobs& o = slots_[slot];
+  if (tool == Tool::Object) {
+    o.Kind = kShape;
+  } else if (tool == Tool::Text || tool == Tool::Note) {
+    o.Kind = kText;
+  } else {
+    return 0;
+  }
+  SelObj = slot;
+  o.NewFlag = 1;
+  o.SubKind = 3;
+  if (o.Kind == kText) o.SubKind = tool == Tool::Note ? 1 : 0;
+  o.SetLeft(px);
+  o.SetTop(py);
+  o.SetWidth(50);
+  o.SetHeight(50);
+  o.Color = 0;
+  o.Text.clear();
+  o.FontColor = font.color;
+  o.FontHeight = font.height;
+  o.FontName = font.name;
+  o.FontPitch = font.pitch;
+  o.FontStyle = font.style;
+  o.FontSize = font.size;
+  return slot;
+}
+
+bool ObjectTable::DeleteSelected() {
+  if (SelObj <= 0) return false;
+  if (CurrentDialogs().messageBox("Do you want to remove the object?", "Delete object",
+                                  MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
+    return false;
+  slots_[SelObj].Kind = kFree;
+  SelObj = 0;
+  return true;
+}
+
+void ObjectTable::ToFront() {
+  if (SelObj < 1) return;
+  std::swap(slots_[SelObj], slots_[kSlots]);
+  SelObj = kSlots;
+}
+
+void ObjectTable::ToBack() {
+  if (SelObj < 1) return;
+  std::swap(slots_[SelObj], slots_[1]);
+  SelObj = 1;
+}
+
+void ObjectTable::clearall() {
+  for (int i = 1; i <= kSlots; ++i) {
+    slots_[i].Kind = kFree;
+    slots_[i].ShadowDX = 5;
+    slots_[i].ShadowDY = 5;
+  }
+  SelObj = 0;
+  DragMode = 0;
+  DragState = 0;
+}
+
+int ObjectTable::HitTest(int x, int y) const {
+  for (int i = kSlots; i >= 1; --i) {
+    const Tobs& o = slots_[i];
+    if (o.Kind <= 0) continue;
+    const int l = o.Left(), t = o.Top();
+    if (l <= x && x <= l + o.Width() && t <= y && y <= t + o.Height()) return i;
+  }
+  return 0;
+}
+
+void ObjectTable::SelectNext() {
+  if (SelObj <= 0) return;
+  const int start = SelObj;
+  do {
+    SelObj = SelObj == kSlots ? 1 : SelObj + 1;
+  } while (slots_[SelObj].Kind <= 0 && SelObj != start);
+}

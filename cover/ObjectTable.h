@@ -1,0 +1,46 @@
+#pragma once
+// The fixed table of 10000 cover object slots; slot 1 is drawn first, 10000 last.
+#include <vector>
+
+#include "cover/Tobs.h"
+#include "platform/Dialogs.h"
+
+enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };
+
+class ObjectTable {
+ public:
+  static constexpr int kSlots = 10000;
+
+  explicit ObjectTable(CoverScales& scales);
+  ObjectTable(const ObjectTable&) = delete;
+  ObjectTable& operator=(const ObjectTable&) = delete;
+
+  Tobs& operator[](int slot) { return slots_[slot]; }
+  const Tobs& operator[](int slot) const { return slots_[slot]; }
+  CoverScales& scales() { return scales_; }
+  const CoverScales& scales() const { return scales_; }
+
+  int SelObj = 0;
+  int DragState = 0;
+  int DragMode = 0;
+
+  bool Occupied(int slot) const { return slot >= 1 && slot <= kSlots && slots_[slot].Kind > 0; }
+  int LowestFreeSlot() const;  // 0 when the table is full
+  int OccupiedCount() const;
+
+  // Creates an object of the tool at the release point (Texts-view pixels) with the font
+  // dialog's current font. Returns the slot, or 0 (full table: a message; other tools: nothing).
+  int CreateObject(Tool tool, int px, int py, const FontSpec& font);
+  // Asks "Do you want to remove the object?"; true when the selected object was removed.
+  bool DeleteSelected();
+  void ToFront();
+  void ToBack();
+  void clearall();
+  // Topmost occupied slot whose view box contains the point (bounds inclusive), or 0.
+  int HitTest(int x, int y) const;
+  void SelectNext();
+
+ private:
+  CoverScales& scales_;
+  std::vector<Tobs> slots_;  // index 0 unused
+};

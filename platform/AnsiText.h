@@ -1,0 +1,8 @@
+#pragma once
+// Texts in cover files and on the device are Windows-1252 bytes; the toolkit speaks UTF-8.
+#include <string>
+#include <string_view>
+
+std::string AnsiToUtf8(std::string_view ansi);
+// Characters without a Windows-1252 code become '?'.
+std::string Utf8ToAnsi(std::string_view utf8);

@@ -1,0 +1,20 @@
+#include "platform/Progress.h"
+
+namespace {
+ProgressSink* g_sink = nullptr;
+}
+
+ProgressSink* SetProgressSink(ProgressSink* sink) {
+  ProgressSink* old = g_sink;
+  g_sink = sink;
+  return old;
+}
+
+void ReportProgress(int percent) {
+  if (g_sink) g_sink->SetProSatus(percent);
+}
+
+int RowPercent(int index, int count) {
+  if (count <= 1) return 100;
+  return static_cast<int>(static_cast<long long>(index) * 100 / (count - 1));
+}

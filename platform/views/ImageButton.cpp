@@ -1,0 +1,70 @@
+#include "platform/views/ImageButton.h"
+
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+
+
+ImageButton::ImageButton(const QPixmap& normal, const QPixmap& pressed, const QString& hint,
+                         QWidget* parent)
+    : QWidget(parent), normal_(normal), pressed_Pic_(pressed) {
+  setToolTip(hint);
+  setCursor(Qt::PointingHandCursor);
+  setFixedSize(normal.deviceIndependentSize().toSize());
+}
+
+void ImageButton::showPicture(bool pressedPicture) {
+  if (showPressed_ == pressedPicture) return;
+  showPressed_ = pressedPicture;
+  update();
+}
+
+void ImageButton::release() {
+  pressed_ = false;
+  showPicture(false);
+}
+
+void ImageButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawPixmap(rect(), showPressed_ ? pressed_Pic_ : normal_);
+}
+
+void ImageButton::mousePressEvent(QMouseEvent*) {
+  pressed_ = true;
+  showPicture(true);
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent* e) {
+  if (!pressed_) return;
+  const QPoint pos = e->position().toPoint();
+  showPicture(rect().contains(pos));
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent* e) {
+  const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  if (click && action_) action_();
+  release();
+}
+
+QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& base, bool pressed,
+                      qreal pixelRatio) {
+  QPixmap pm(size * pixelRatio);
+  pm.setDevicePixelRatio(pixelRatio);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1, 1, -1, -1);
+  QLinearGradient g(r.topLeft(), r.bottomLeft());
+  g.setColorAt(0, pressed ? base.darker(130) : base.lighter(135));
+  g.setColorAt(1, pressed ? base.darker(105) : base.darker(115));
+  p.setPen(QPen(base.darker(170), 1));
+  p.setBrush(g);
+  p.drawRoundedRect(r, 6, 6);
+  QFont f = p.font();
+  f.setBold(true);
+  f.setPixelSize(qMax(10, size.height() * 2 / 5));
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(r.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter, caption);
+  return pm;
+}

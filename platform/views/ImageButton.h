@@ -1,0 +1,37 @@
+#pragma once
+// A button made of two pictures, a normal and a pressed one, shown while the mouse is held on it.
+// A left release over the picture runs the action once, before the release restores the picture.
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+
+class ImageButton : public QWidget {
+  Q_OBJECT
+ public:
+  ImageButton(const QPixmap& normal, const QPixmap& pressed, const QString& hint,
+              QWidget* parent = nullptr);
+  void setAction(std::function<void()> action) { action_ = std::move(action); }
+  bool isPressed() const { return pressed_; }
+  bool showsPressedPicture() const { return showPressed_; }
+  // Shows the normal picture and clears the pressed flag (before a dialog opens).
+  void release();
+  QSize sizeHint() const override { return normal_.deviceIndependentSize().toSize(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  void showPicture(bool pressedPicture);
+  QPixmap normal_, pressed_Pic_;
+  std::function<void()> action_;
+  bool pressed_ = false;
+  bool showPressed_ = false;
+};
+
+// A button picture of our own: a rounded plate with a caption, pressed or raised,
+// drawn at the screen's pixel ratio.
+QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& base, bool pressed,
+                      qreal pixelRatio = 2.0);

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "app/Document.h"
+#include "app/ProgressBarModel.h"
+
+TEST(Document, StartsWithTheWhitePictureSelectedWhole) {
+  Document d;
+  ASSERT_NE(d.Dib.Bits, nullptr);
+  EXPECT_EQ(DibWidth(d.Dib), 320);
+  EXPECT_EQ(DibHeight(d.Dib), 200);
+  EXPECT_EQ(d.SelRight, 319);
+  EXPECT_EQ(d.SelBottom, 199);
+  EXPECT_EQ(d.Obs.OccupiedCount(), 0);
+}
+
+TEST(Document, ScalesAndPageFollowTheDevices) {
+  Document d;
+  d.SetScreenDpi(96);
+  d.SetPrinterPage(4960, 7016, 600, 600);
+  EXPECT_DOUBLE_EQ(d.Scales.BaseScale, 105833.125);
+  EXPECT_DOUBLE_EQ(d.Scales.ViewScale, 105833.125);
+  EXPECT_EQ(d.PageWidth, 41994584);
+  EXPECT_EQ(d.ViewWidthForPage(), 396);
+  d.SetScreenDpi(120);
+  EXPECT_DOUBLE_EQ(d.Scales.BaseScale, 84666.5);
+}
+
+TEST(Document, CaptionNamesTheFileWithoutItsFolder) {
+  EXPECT_EQ(CaptionFor(""), "TAVIRON Quendrix 1.1 - [noname.cov]");
+  EXPECT_EQ(CaptionFor("/home/me/covers/jazz.cov"), "TAVIRON Quendrix 1.1 - [jazz.cov]");
+}
+
+TEST(ProgressBarModel, GrowsInPlaceAndErasesOnlyWhenShrinking) {
+  ProgressBarModel m;
+  m.Drawn(PanelRect{250, 2, 450, 17});
+  using P = ProgressBarModel::Paint;
+  std::vector<P> paints;
+  for (int v : {0, 10, 50, 100, 0}) paints.push_back(m.Set(v));
+  EXPECT_EQ(paints, (std::vector<P>{P::Nothing, P::Extend, P::Extend, P::Extend, P::Erase}));
+  m.Drawn(PanelRect{250, 2, 450, 17});
+  EXPECT_EQ(m.BarRight(m.ProgressRect), 250);
+  // 10000 rows move a 200-pixel bar at most 200 times.
+  int extends = 0;
+  for (int row = 0; row < 10000; ++row) extends += m.Set(row * 100 / 9999) == P::Extend;
+  EXPECT_LE(extends, 200);
+  EXPECT_EQ(m.BarRight(m.ProgressRect), 450);
+}

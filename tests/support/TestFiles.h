@@ -1,0 +1,25 @@
+#pragma once
+// Scratch folders and files for tests.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh empty folder under the system's temporary folder, removed when the object dies.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::vector<uint8_t> ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
+// The folder of files shipped with the tests (tests/data).
+std::string TestDataDir();
