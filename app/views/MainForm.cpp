@@ -9,10 +9,13 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "app/views/AboutBox.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
+#include "platform/views/Resources.h"
+#include "platform/views/WebPage.h"
 #include "platform/views/WindowMessages.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
@@ -21,6 +24,8 @@ void WindowProgressSink::SetProSatus(int percent) {
 }
 
 TMainForm::TMainForm(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), qtDialogs_(this) {
+  InitQuendrixResources();
+  setWindowIcon(QIcon(QStringLiteral(":/quendrix/icon.svg")));
   if (useQtDialogs) {
     previousDialogs_ = SetDialogs(&qtDialogs_);
     ownsDialogs_ = true;
@@ -62,16 +67,24 @@ void TMainForm::BuildWindow() {
   const QString scanHeader = QStringLiteral("Scan cover - choose scanner and click on \"Go scan!\"");
   const QString printHeader =
       QStringLiteral("Print - choose number of elemets and click on \"Go!\"");
-  pages_[kScanTab] = new TabPage(scanHeader, QStringLiteral("Scan cover"), QStringLiteral(":/quendrix/panel-scan.png"));
+  pages_[kScanTab] = new TabPage(scanHeader, QStringLiteral("Scan cover"), QStringLiteral(":/quendrix/tab-scan.svg"));
   pages_[kRetouchTab] = new TabPage(QStringLiteral("Retouch - crop to selection and use filters"),
-                                    QStringLiteral("Retouch picture"), QStringLiteral(":/quendrix/panel-retouch.png"));
+                                    QStringLiteral("Retouch picture"), QStringLiteral(":/quendrix/tab-retouch.svg"));
   pages_[kTextsTab] = new TabPage(QStringLiteral("Texts - add text objects or geometric objects"),
                                   QString(), QString());
   pages_[kCenterTab] = new TabPage(QStringLiteral("Center - choose the paper format and center the scan"),
-                                   QStringLiteral("Center cover"), QStringLiteral(":/quendrix/panel-center.png"));
-  pages_[kPrintTab] = new TabPage(printHeader, QStringLiteral("Print cover"), QStringLiteral(":/quendrix/panel-print.png"));
+                                   QStringLiteral("Center cover"), QStringLiteral(":/quendrix/tab-center.svg"));
+  pages_[kPrintTab] = new TabPage(printHeader, QStringLiteral("Print cover"), QStringLiteral(":/quendrix/tab-print.svg"));
   const char* names[] = {"Scan", "Retouch", "Texts", "Center", "Print"};
-  for (int i = 0; i < 5; ++i) tabs_->addTab(pages_[i], QString::fromLatin1(names[i]));
+  const char* icons[] = {"tab-scan", "tab-retouch", "tab-texts", "tab-center", "tab-print"};
+  for (int i = 0; i < 5; ++i)
+    tabs_->addTab(pages_[i], QIcon(QStringLiteral(":/quendrix/%1.svg").arg(QLatin1String(icons[i]))),
+                  QString::fromLatin1(names[i]));
+  tabs_->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 4px 12px; border: 1px solid #b0a090; border-bottom: none;"
+      " background: #efe7dc; margin-right: 1px; }"
+      "QTabBar::tab:selected { background: rgb(240, 202, 166); font-weight: bold; }"
+      "QTabBar::tab:hover:!selected { background: #fbe3c9; }"));
   layout->addWidget(tabs_, 1);
 
   bottomRow_ = BuildBottomRow();
@@ -103,6 +116,13 @@ QWidget* TMainForm::BuildBottomRow() {
   row->setFixedHeight(41);
   auto* l = new QHBoxLayout(row);
   l->setContentsMargins(4, 4, 4, 4);
+  webBtn_ = new QPushButton(QIcon(QStringLiteral(":/quendrix/glyph-web.svg")), kMakerWebCaption, row);
+  webBtn_->setFlat(true);
+  webBtn_->setFixedSize(137, 33);
+  webBtn_->setToolTip(QStringLiteral("Go to the TAVIRON website..."));
+  webBtn_->setCursor(Qt::PointingHandCursor);
+  connect(webBtn_, &QPushButton::clicked, this, [] { OpenMakerWebPage(); });
+  l->addWidget(webBtn_);
   l->addStretch(1);
   auto* right = new QWidget(row);
   right->setFixedWidth(238);
@@ -110,11 +130,14 @@ QWidget* TMainForm::BuildBottomRow() {
   rl->setContentsMargins(0, 0, 0, 0);
   const QSize size(101, 30);
   const QColor blue(40, 80, 160), red(170, 30, 30);
-  aboutBtn_ = new ImageButton(ButtonPicture(size, tr("About"), blue, false),
-                              ButtonPicture(size, tr("About"), blue, true),
+  const QString about = QStringLiteral(":/quendrix/glyph-about.svg");
+  const QString quit = QStringLiteral(":/quendrix/glyph-quit.svg");
+  aboutBtn_ = new ImageButton(ButtonPicture(size, tr("About"), blue, false, about),
+                              ButtonPicture(size, tr("About"), blue, true, about),
                               QStringLiteral("Information about the program"), right);
-  quitBtn_ = new ImageButton(ButtonPicture(size, tr("Quit"), red, false),
-                             ButtonPicture(size, tr("Quit"), red, true),
+  aboutBtn_->setAction([this] { AboutBitBtnClick(); });
+  quitBtn_ = new ImageButton(ButtonPicture(size, tr("Quit"), red, false, quit),
+                             ButtonPicture(size, tr("Quit"), red, true, quit),
                              QStringLiteral("You are going to leave the program."), right);
   quitBtn_->setAction([this] { QuitBtnClick(); });
   rl->addWidget(aboutBtn_);
@@ -141,6 +164,12 @@ bool TMainForm::event(QEvent* e) {
     return true;
   }
   return QMainWindow::event(e);
+}
+
+void TMainForm::AboutBitBtnClick() {
+  TAboutBox box(this);
+  aboutBtn_->release();
+  box.exec();
 }
 
 void TMainForm::QuitBtnClick() {

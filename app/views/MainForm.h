@@ -40,6 +40,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void SetProSatus(int percent) override;
   void Setsavedfilename(const std::string& name);
   void QuitBtnClick();
+  void AboutBitBtnClick();
+  QPushButton* webButton() const { return webBtn_; }
 
   static constexpr int kWheelStep = 20;
 
@@ -66,6 +68,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   std::array<QPushButton*, 4> docButtons_{};
   QWidget* docRow_ = nullptr;
   QWidget* bottomRow_ = nullptr;
+  QPushButton* webBtn_ = nullptr;
   ImageButton* aboutBtn_ = nullptr;
   ImageButton* quitBtn_ = nullptr;
   StatusBar* status_ = nullptr;

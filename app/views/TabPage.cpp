@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QVBoxLayout>
 
 namespace {
@@ -50,7 +51,7 @@ TabPage::TabPage(const QString& header, const QString& title, const QString& pic
     leftPanel_->setFixedWidth(209);
     auto* panelLayout = new QVBoxLayout(leftPanel_);
     panelLayout->setContentsMargins(8, 8, 8, 8);
-    const QPixmap pixmap(picture);
+    const QPixmap pixmap = picture.isEmpty() ? QPixmap() : QIcon(picture).pixmap(QSize(96, 96));
     if (!pixmap.isNull()) {
       auto* pic = new QLabel(leftPanel_);
       pic->setPixmap(pixmap);
@@ -67,6 +68,7 @@ TabPage::TabPage(const QString& header, const QString& title, const QString& pic
     body->addWidget(leftPanel_);
   }
   outer->addLayout(body, 1);
+  setContent(new QWidget(this));
 }
 
 void TabPage::setContent(QWidget* content) {

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 
 
 ImageButton::ImageButton(const QPixmap& normal, const QPixmap& pressed, const QString& hint,
@@ -47,7 +48,7 @@ void ImageButton::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& base, bool pressed,
-                      qreal pixelRatio) {
+                      const QString& glyph, qreal pixelRatio) {
   QPixmap pm(size * pixelRatio);
   pm.setDevicePixelRatio(pixelRatio);
   pm.fill(Qt::transparent);
@@ -65,6 +66,13 @@ QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& b
   f.setPixelSize(qMax(10, size.height() * 2 / 5));
   p.setFont(f);
   p.setPen(Qt::white);
-  p.drawText(r.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter, caption);
+  QRectF textRect = r.translated(pressed ? 1 : 0, pressed ? 1 : 0);
+  if (!glyph.isEmpty()) {
+    const qreal side = size.height() * 0.55;
+    const QRectF glyphRect(textRect.left() + side * 0.5, textRect.center().y() - side / 2, side, side);
+    QSvgRenderer(glyph).render(&p, glyphRect);
+    textRect.setLeft(glyphRect.right());
+  }
+  p.drawText(textRect, Qt::AlignCenter, caption);
   return pm;
 }

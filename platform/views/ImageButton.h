@@ -31,7 +31,7 @@ class ImageButton : public QWidget {
   bool showPressed_ = false;
 };
 
-// A button picture of our own: a rounded plate with a caption, pressed or raised,
-// drawn at the screen's pixel ratio.
+// A button picture of our own: a rounded plate with a glyph (an SVG resource, may be empty) and
+// a caption, pressed or raised, drawn at twice the size so that it stays sharp on scaled screens.
 QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& base, bool pressed,
-                      qreal pixelRatio = 2.0);
+                      const QString& glyph = {}, qreal pixelRatio = 2.0);
