@@ -178,8 +178,8 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::s
   if (!NewPalettePicture(out, w, ht, h.table, h.colours, error)) return false;
   const int outBpp = DibBitCount(out);
   const bool four = h.bpp == 4;
-  // RLE4 writers may fill the last byte of an odd-width row with a spare nibble.
-  const int64_t rowEnd = four ? (int64_t(w) + 1) / 2 * 2 : w;
+  // Some writers encode the row padding too: runs may reach the end of the padded row.
+  const int64_t rowEnd = (int64_t(w) * h.bpp + 31) / 32 * 32 / h.bpp;
   ByteReader r(ByteView{file.data + offset, file.size - offset});
   int64_t x = 0, y = 0;  // y counts stored rows, the first one being the bottom row
   auto put = [&](uint32_t index) {

@@ -172,13 +172,14 @@ bool ReadIff(ByteView file, TDib& out, std::string& error) {
         PutRgb(dst, uint32_t(x), OverWhite(uint8_t(v), a), OverWhite(uint8_t(v >> 8), a),
                OverWhite(uint8_t(v >> 16), a));
       } else if (ham) {
+        // A modification replaces the upper bits of one component and keeps its lower bits.
         const uint32_t value = v & ((1u << hamBits) - 1);
-        const uint8_t c8 = hamBits == 4 ? uint8_t(value * 17) : uint8_t(value << 2 | value >> 4);
+        const uint8_t keep = uint8_t((1u << (8 - hamBits)) - 1), high = uint8_t(value << (8 - hamBits));
         switch (v >> hamBits) {
           case 0: hold = cmap[value]; break;
-          case 1: hold.b = c8; break;
-          case 2: hold.r = c8; break;
-          default: hold.g = c8; break;
+          case 1: hold.b = uint8_t(high | (hold.b & keep)); break;
+          case 2: hold.r = uint8_t(high | (hold.r & keep)); break;
+          default: hold.g = uint8_t(high | (hold.g & keep)); break;
         }
         PutRgb(dst, uint32_t(x), hold.r, hold.g, hold.b);
       } else {

@@ -165,7 +165,13 @@ bool WritePcx(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);
-  const int planes = bpp == 24 ? 3 : (bpp == 4 ? 4 : 1);
+  // Many readers show one-plane files in black and white whatever their palette says: other
+  // two-colour pictures go as 16-colour planes.
+  const Rgb c0 = DibColour(dib, 0), c1 = DibColour(dib, 1);
+  const bool mono = bpp == 1 && c0.r == 0 && c0.g == 0 && c0.b == 0 && c1.r == 255 && c1.g == 255 &&
+                    c1.b == 255;
+  const bool planar = bpp == 4 || (bpp == 1 && !mono);
+  const int planes = bpp == 24 ? 3 : (planar ? 4 : 1);
   const int planeBits = (bpp == 8 || bpp == 24) ? 8 : 1;
   size_t bpl = (size_t(w) * size_t(planeBits) + 7) / 8;
   bpl += bpl & 1;  // rows of an even number of bytes
@@ -174,7 +180,7 @@ bool WritePcx(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   o.le16(0), o.le16(0), o.le16(uint32_t(w - 1)), o.le16(uint32_t(h - 1));
   o.le16(96), o.le16(96);
   for (int i = 0; i < 16; ++i) {
-    const Rgb c = (bpp == 1 || bpp == 4) && i < PaletteEntryCount(bpp) ? DibColour(dib, i) : Rgb{};
+    const Rgb c = bpp <= 4 && i < PaletteEntryCount(bpp) ? DibColour(dib, i) : Rgb{};
     o.u8(c.r), o.u8(c.g), o.u8(c.b);
   }
   o.u8(0), o.u8(uint32_t(planes)), o.le16(uint32_t(bpl)), o.le16(1);
@@ -186,9 +192,9 @@ bool WritePcx(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
     if (bpp == 24) {
       for (int x = 0; x < w; ++x)
         for (int c = 0; c < 3; ++c) line[size_t(c) * bpl + size_t(x)] = src[3 * x + 2 - c];
-    } else if (bpp == 4) {
+    } else if (planar) {
       for (int x = 0; x < w; ++x) {
-        const uint32_t index = GetPacked(src, 4, uint32_t(x));
+        const uint32_t index = GetPacked(src, bpp, uint32_t(x));
         for (int p = 0; p < 4; ++p)
           if (index >> p & 1) line[size_t(p) * bpl + size_t(x >> 3)] |= uint8_t(0x80u >> (x & 7));
       }

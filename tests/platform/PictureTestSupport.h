@@ -138,7 +138,7 @@ inline bool HaveTool(const std::string& name) {
 
 // Runs a shell command quietly; true when it exits with 0.
 inline bool Run(const std::string& command) {
-  return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+  return std::system(("(" + command + ") 2>/dev/null").c_str()) == 0;
 }
 
 // Reads a file with one of our readers.
