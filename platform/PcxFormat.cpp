@@ -67,7 +67,9 @@ bool ReadPcx(ByteView file, TDib& out, std::string& error) {
     return false;
   }
   const int total = bpp * planes;
-  const bool indexed = (bpp == 1 || bpp == 2 || bpp == 4 || bpp == 8) && planes >= 1 && total <= 8;
+  // Up to 16 colours from the header palette, or 256 colours in one plane of bytes.
+  const bool indexed = ((bpp == 1 || bpp == 2 || bpp == 4) && planes >= 1 && total <= 4) ||
+                       (bpp == 8 && planes == 1);
   const bool rgb = bpp == 8 && (planes == 3 || planes == 4);
   if ((!indexed && !rgb) || encoding > 1) {
     error = "this kind of PCX picture is not supported";

@@ -292,6 +292,7 @@ TEST(PcxVariants, BadFilesAreRefused) {
   Refusal(ReadPcx, Pcx(5, 8, 3, 65535, 65535, 65535, {}, {0xC1, 0}));
   Refusal(ReadPcx, Pcx(5, 8, 1, 4, 1, 2, {}, {1, 2, 3, 4}));   // row length too short
   Refusal(ReadPcx, Pcx(5, 3, 1, 4, 1, 2, {}, {1, 2}));         // three bits per pixel
+  Refusal(ReadPcx, Pcx(5, 1, 7, 4, 1, 2, {}, std::vector<uint8_t>(14, 1)));  // 128 colours
   Refusal(ReadPcx, Pcx(5, 8, 3, 4, 4, 4, {}, {0xC5, 1}));      // not enough data
   Refusal(ReadPcx, Pcx(5, 8, 1, 2, 1, 2, {}, {1, 2}));         // 256 colours without palette
 }
