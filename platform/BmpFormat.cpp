@@ -123,6 +123,21 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
   return true;
 }
 
+uint32_t PixelAt(const uint8_t* row, int bpp, int32_t x) {
+  if (bpp == 16) return uint32_t(row[2 * x] | row[2 * x + 1] << 8);
+  const uint8_t* p = row + 4 * size_t(x);
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// Some writers declare an alpha mask but leave every alpha at 0: such pictures are opaque.
+bool HasSomeAlpha(const uint8_t* data, size_t stride, int32_t rows, int32_t w, const BmpHeader& h) {
+  if (h.bpp <= 8 || h.masks[3] == 0) return false;
+  for (int32_t y = 0; y < rows; ++y)
+    for (int32_t x = 0; x < w; ++x)
+      if (PixelAt(data + stride * size_t(y), h.bpp, x) & h.masks[3]) return true;
+  return false;
+}
+
 bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, TDib& out,
                       std::string& error) {
   const uint64_t rowBytes = (uint64_t(h.width) * uint64_t(h.bpp) + 7) / 8;
@@ -139,7 +154,8 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, TDib& ou
                 : NewTruecolourPicture(out, w, ht, error)))
     return false;
   const int outBpp = DibBitCount(out);
-  const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]), alpha(h.masks[3]);
+  const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
+  const Channel alpha(HasSomeAlpha(file.data + offset, size_t(stride), ht, w, h) ? h.masks[3] : 0);
   for (int32_t y = 0; y < ht; ++y) {
     const int32_t fileRow = h.height < 0 ? y : ht - 1 - y;
     const uint8_t* src = file.data + offset + size_t(stride) * size_t(fileRow);
@@ -152,13 +168,7 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, TDib& ou
       std::copy(src, src + rowBytes, dst);
     } else {
       for (int32_t x = 0; x < w; ++x) {
-        uint32_t px;
-        if (h.bpp == 16) {
-          px = uint32_t(src[2 * x] | src[2 * x + 1] << 8);
-        } else {
-          const uint8_t* p = src + 4 * size_t(x);
-          px = uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-        }
+        const uint32_t px = PixelAt(src, h.bpp, x);
         uint8_t r = red.get(px), g = green.get(px), b = blue.get(px);
         if (alpha.mask) {
           const uint8_t a = alpha.get(px);

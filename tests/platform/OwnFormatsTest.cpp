@@ -140,6 +140,10 @@ TEST(BmpVariants, TopDownRowsAndBitFields) {
   const auto argb = Bmp(InfoHeader(108, 3, 1, 32, 3, 0, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}), {},
                         {0, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, argb, 24), {3, 1, {0xFF0000, 0xFFFFFF, 0xFF7F7F}}, 1));
+  // An alpha mask with every alpha at 0 means an opaque picture.
+  const auto noAlpha = Bmp(InfoHeader(108, 1, 1, 32, 3, 0, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}), {},
+                           {0, 0, 255, 0});
+  EXPECT_TRUE(SamePixels(Read(ReadBmp, noAlpha, 24), {1, 1, {0xFF0000}}));
   // 32 bits without compression: the fourth byte is unused.
   const auto plain32 = Bmp(InfoHeader(124, 1, 1, 32, 0, 0), {}, {1, 2, 3, 0});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, plain32, 24), {1, 1, {0x030201}}));
