@@ -174,6 +174,20 @@ TEST(BmpVariants, Rle4RunsAndAbsoluteNibbles) {
                          {6, 1, {0x101010, 0x202020, 0x101010, 0x303030, 0x404040, 0x505050}}));
 }
 
+TEST(BmpVariants, TopDownRleAndPackedBitmapWithoutFileHeader) {
+  std::vector<uint32_t> colours(256, 0);
+  colours[1] = 0x0000FF, colours[2] = 0x00FF00;
+  // Top-down RLE: the first coded row is the top one.
+  const auto rle = Bmp(InfoHeader(40, 2, -2, 8, 1, 0), Table(colours), {2, 1, 0, 0, 2, 2, 0, 1});
+  EXPECT_TRUE(SamePixels(Read(ReadBmp, rle, 8), {2, 2, {0x0000FF, 0x0000FF, 0x00FF00, 0x00FF00}}));
+  // A packed bitmap: header, colour table and pixels with no file header before them.
+  std::vector<uint8_t> packed = InfoHeader(40, 2, 1, 1, 0, 2);
+  const auto table = Table({0xFFFFFF, 0x123456});
+  packed.insert(packed.end(), table.begin(), table.end());
+  packed.insert(packed.end(), {0x40, 0, 0, 0});
+  EXPECT_TRUE(SamePixels(Read(ReadBmp, packed, 1), {2, 1, {0xFFFFFF, 0x123456}}));
+}
+
 TEST(BmpVariants, OverrunningRleStreamsAreRefused) {
   const auto table = Table(std::vector<uint32_t>(256, 0));
   auto rle8 = [&](std::vector<uint8_t> stream) {
@@ -246,6 +260,16 @@ TEST(TgaVariants, GreyTrueColourAndAlpha) {
       Read(ReadTga, Tga(10, 3, 1, 32, 0x28, 0, 0, {0x01, 0, 0, 255, 255, 0, 0, 255, 0, 0x80, 0, 0, 0, 0}),
            24),
       {3, 1, {0xFF0000, 0xFFFFFF, 0xFFFFFF}}));
+}
+
+TEST(TgaVariants, MapOffsetsSixteenBitEntriesAndIndices) {
+  // Map entries of 16 bits starting at index 2; indices 2 and 3 select them.
+  std::vector<uint8_t> file = Tga(1, 2, 1, 8, 0x20, 2, 16, {0x00, 0x7C, 0x1F, 0x00, 2, 3});
+  file[3] = 2;  // first map index
+  EXPECT_TRUE(SamePixels(Read(ReadTga, file, 4), {2, 1, {0xFF0000, 0x0000FF}}));
+  // 16-bit indices into a 24-bit map give a true-colour picture; an index off the map is white.
+  std::vector<uint8_t> wide = Tga(1, 2, 1, 16, 0x20, 1, 24, {1, 2, 3, 0, 0, 5, 0});
+  EXPECT_TRUE(SamePixels(Read(ReadTga, wide, 24), {2, 1, {0x030201, 0xFFFFFF}}));
 }
 
 TEST(TgaVariants, BadFilesAreRefused) {
