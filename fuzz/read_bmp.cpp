@@ -1,0 +1,14 @@
+// Feeds arbitrary bytes to the BMP reader: it must refuse or decode them without faults.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/PictureCodecs.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  TDib dib;
+  std::string error;
+  ReadBmp(ByteView{data, size}, dib, error);
+  deldib(dib);
+  return 0;
+}
