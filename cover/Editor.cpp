@@ -44,6 +44,16 @@ void Editor::ViewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) con
   vh = TruncI32(pictureHeight * s.BaseScale * s.ViewZoom / s.ViewScale);
 }
 
+PaintPlan Editor::PlanPaint(int pictureWidth, int pictureHeight, int viewWidth,
+                            int viewHeight) const {
+  PaintPlan plan;
+  if (ZoomBusy) return plan;
+  ViewSize(pictureWidth, pictureHeight, plan.width, plan.height);
+  plan.resize = plan.width != viewWidth || plan.height != viewHeight;
+  plan.draw = !plan.resize;
+  return plan;
+}
+
 SelectionFrame Editor::markrec(int xo, int yo) const {
   SelectionFrame f;
   const int sel = table_.SelObj;

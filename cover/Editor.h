@@ -37,6 +37,13 @@ struct EditorResult {
   int scrollX = 0, scrollY = 0;
 };
 
+// What a paint of the view does after the property pages were refreshed.
+struct PaintPlan {
+  bool draw = false;    // draw picture, objects and frame into the buffer and show it
+  bool resize = false;  // resize the view to width x height; the resize paints again
+  int width = 0, height = 0;
+};
+
 // The selection frame and its handles in device pixels.
 struct SelectionFrame {
   bool visible = false;
@@ -84,6 +91,10 @@ class Editor {
   ObjectTable& table() { return table_; }
   // The view's size for a picture of w x h pixels at the current zoom.
   void ViewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const;
+  // Nothing while a zoom step runs; a resize when the view's size differs from the picture's.
+  PaintPlan PlanPaint(int pictureWidth, int pictureHeight, int viewWidth, int viewHeight) const;
+  // Device pixels per document unit of the Texts view, for DrawVCart.
+  double ViewRenderScale() const { return table_.scales().ViewZoom / table_.scales().ViewScale; }
   SelectionFrame markrec(int xOffset, int yOffset) const;
   EditorResult setdragmod(int mx, int my);
   void dragit(int mx, int my, const ViewState& view);

@@ -332,6 +332,19 @@ TEST_F(EditorTest, SelectionFrameAndHandlesAreSixPixelSquares) {
   EXPECT_EQ(vh, 400);
 }
 
+TEST_F(EditorTest, PaintResizesFirstAndWaitsForAZoomStep) {
+  PaintPlan plan = ed.PlanPaint(320, 200, 100, 100);
+  EXPECT_TRUE(plan.resize);
+  EXPECT_FALSE(plan.draw);
+  EXPECT_EQ(plan.width, 320);
+  plan = ed.PlanPaint(320, 200, 320, 200);
+  EXPECT_TRUE(plan.draw && !plan.resize);
+  ed.ZoomBusy = true;
+  plan = ed.PlanPaint(320, 200, 100, 100);
+  EXPECT_FALSE(plan.draw || plan.resize);
+  EXPECT_EQ(ed.ViewRenderScale(), 1.0 / 1000);
+}
+
 TEST_F(EditorTest, PanelsFollowTheSelection) {
   EXPECT_EQ(ed.CheckAllPanelOptions().active, PropertyPage::None);
   Place(Tool::Object, 10, 10);
