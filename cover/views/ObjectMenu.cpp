@@ -68,13 +68,13 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
 }
 
 QAction* ObjectMenu::item(const char* caption, const char* name, const char* hint,
-                          bool (Editor::*action)()) {
+                          std::function<bool(Editor&)> action) {
   QAction* a = addAction(caption);
   a->setObjectName(name);
   a->setToolTip(hint);
   a->setStatusTip(hint);
-  connect(a, &QAction::triggered, this, [this, action] {
-    if ((editor_.*action)()) emit changed();
+  connect(a, &QAction::triggered, this, [this, action = std::move(action)] {
+    if (action(editor_)) emit changed();
   });
   return a;
 }

@@ -2,6 +2,7 @@
 // The pop-up menu of a cover object; items forward to the editor's property commands.
 #include <QMenu>
 #include <array>
+#include <functional>
 
 #include "cover/Editor.h"
 
@@ -27,6 +28,6 @@ class ObjectMenu : public QMenu {
   void changed();
 
  private:
-  QAction* item(const char* caption, const char* name, const char* hint, bool (Editor::*action)());
+  QAction* item(const char* caption, const char* name, const char* hint, std::function<bool(Editor&)> action);
   Editor& editor_;
 };

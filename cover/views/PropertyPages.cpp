@@ -130,8 +130,9 @@ QWidget* PropertyPages::buildObjectPage() {
   return page;
 }
 
-void PropertyPages::command(QPushButton* button, bool (Editor::*action)()) {
-  connect(button, &QPushButton::clicked, this, [this, action] { run((editor_.*action)()); });
+void PropertyPages::command(QPushButton* button, std::function<bool(Editor&)> action) {
+  connect(button, &QPushButton::clicked, this,
+          [this, action = std::move(action)] { run(action(editor_)); });
 }
 
 void PropertyPages::run(bool changedSomething) {

@@ -2,6 +2,7 @@
 // The Texts tab's property pages; every control forwards to the editor, loading follows it.
 #include <QTabWidget>
 #include <array>
+#include <functional>
 
 #include "cover/Editor.h"
 
@@ -45,7 +46,7 @@ class PropertyPages : public QTabWidget {
   QWidget* buildTextPage();
   QWidget* buildObjectPage();
   void run(bool changedSomething);
-  void command(QPushButton* button, bool (Editor::*action)());
+  void command(QPushButton* button, std::function<bool(Editor&)> action);
 
   Editor& editor_;
   QButtonGroup* formGroup_;
