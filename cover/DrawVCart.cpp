@@ -1,14 +1,10 @@
 #include "cover/DrawVCart.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
-int32_t TruncI32(double v) {
-  if (std::isnan(v)) return 0;
-  if (v >= 2147483647.0) return std::numeric_limits<int32_t>::max();
-  if (v <= -2147483648.0) return std::numeric_limits<int32_t>::min();
-  return static_cast<int32_t>(v);
+double RenderScaleFor(int drawnWidth, int pictureWidth, double baseScale) {
+  if (pictureWidth <= 0 || baseScale <= 0) return 0.0;
+  return drawnWidth / (pictureWidth * baseScale);
 }
 
 RenderScaleScope::RenderScaleScope(CoverScales& scales, double scale)

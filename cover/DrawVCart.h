@@ -1,6 +1,7 @@
 #pragma once
 // The cover object renderer: draws every object of the table onto any device at any scale.
 #include "cover/ObjectTable.h"
+#include "cover/Truncate.h"
 #include "platform/Device.h"
 
 // Draws the objects in slot order after the caller has drawn the picture. Every device
@@ -9,8 +10,9 @@
 void DrawVCart(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
                double fontDpi = 96.0, double screenDpi = 96.0);
 
-// Truncates toward zero, saturating at the ends of the 32-bit range.
-int32_t TruncI32(double v);
+// The scale for objects over a picture drawn `drawnWidth` device pixels wide (the horizontal
+// factor serves both directions); 0 for an empty picture.
+double RenderScaleFor(int drawnWidth, int pictureWidth, double baseScale);
 
 // Turns the render scale on for the lifetime of the object, also on early return.
 class RenderScaleScope {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cover/DrawVCart.h"
+#include "cover/Truncate.h"
 
 namespace {
 struct Point {

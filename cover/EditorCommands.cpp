@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cover/DrawVCart.h"
+#include "cover/Truncate.h"
 #include "cover/TextLines.h"
 
 namespace {

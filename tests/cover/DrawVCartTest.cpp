@@ -59,6 +59,14 @@ TEST_F(DrawVCartTest, RenderScaleIsOnOnlyWhileDrawing) {
   EXPECT_FALSE(scales.UseRenderScale);
 }
 
+TEST_F(DrawVCartTest, ElementOutputsScaleByTheDrawnWidth) {
+  EXPECT_EQ(RenderScaleFor(640, 320, 1024), 2.0 / 1024);
+  EXPECT_EQ(RenderScaleFor(640, 0, 1024), 0.0);
+  Shape(1, 3, 10, 20, 30, 40);
+  Draw(-100, -50, 2.0);  // the picture drawn at (100, 50) twice its size
+  EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{120, 90, 180, 170}));
+}
+
 TEST_F(DrawVCartTest, CircleAndRoundedSquareInAWideBox) {
   Shape(1, 0, 10, 20, 100, 40);
   Shape(2, 4, 10, 20, 100, 40);
