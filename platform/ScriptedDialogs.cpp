@@ -44,7 +44,8 @@ std::optional<FileAnswer> ScriptedDialogs::saveFile(const FileRequest& request) 
   return Take(fileAnswers, std::optional<FileAnswer>{});
 }
 
-std::optional<uint32_t> ScriptedDialogs::chooseColor(uint32_t) {
+std::optional<uint32_t> ScriptedDialogs::chooseColor(uint32_t initial) {
+  lastColorInitial = initial;
   asked.push_back({"color", {}, {}, MsgButtons::Ok, MsgIcon::None});
   return Take(colorAnswers, std::optional<uint32_t>{});
 }

@@ -27,6 +27,7 @@ class ScriptedDialogs : public Dialogs {
   std::vector<Asked> asked;
   FileRequest lastFileRequest;
   FontSpec lastFontInitial;
+  uint32_t lastColorInitial = 0;
 
   // Texts of the message boxes shown so far.
   std::vector<std::string> messages() const;

@@ -3,11 +3,12 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include "platform/views/FontDialog.h"
 
 QStringList QtFilterList(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split('|');
@@ -81,24 +82,10 @@ std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
 }
 
 std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& initial) {
-  QFont start(QString::fromStdString(initial.name));
-  start.setPointSize(initial.size > 0 ? initial.size : 12);
-  start.setBold(initial.style & 1);
-  start.setItalic(initial.style & 2);
-  start.setUnderline(initial.style & 4);
-  start.setStrikeOut(initial.style & 8);
-  bool ok = false;
-  const QFont f = QFontDialog::getFont(&ok, start, owner_, QString(),
-                                       QFontDialog::ScalableFonts);
-  if (!ok) return std::nullopt;
-  FontSpec spec = initial;
-  spec.name = f.family().toStdString();
-  spec.size = f.pointSize();
-  spec.height = -(spec.size * 96 + 36) / 72;
-  spec.style = uint8_t((f.bold() ? 1 : 0) | (f.italic() ? 2 : 0) | (f.underline() ? 4 : 0) |
-                       (f.strikeOut() ? 8 : 0));
-  spec.pitch = f.fixedPitch() ? 2 : 1;
-  return spec;
+  FontDialog dialog(owner_);
+  dialog.load(initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.font();
 }
 
 bool QtDialogs::printerSetup(PrinterChoice& choice) {

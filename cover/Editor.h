@@ -1,0 +1,141 @@
+#pragma once
+// The Texts tab's editor without widgets: tools, mouse gestures, handles, zoom and pan, keys,
+// what the property pages and the pop-up menu show, and the property commands.
+#include <array>
+
+#include "cover/CoverDialogs.h"
+#include "cover/ObjectTable.h"
+#include "platform/Device.h"
+#include "platform/Dialogs.h"
+
+enum class MouseButton { Left, Right, Other };
+enum class EditorKey { Delete, Up, Down, Other };
+
+// Cursor numbers of the view (see CursorByNumber).
+enum : int { kCursorArrow = 10, kCursorHand = 9, kCursorZoom = 11, kCursorPlace = 12 };
+
+// What the editor needs to know of the view and its scroll area.
+struct ViewState {
+  int viewWidth = 0, viewHeight = 0;        // the view's size, view pixels
+  int32_t pageWidth = 0, pageHeight = 0;    // the page, document units
+  int scrollX = 0, scrollY = 0;             // scroll positions
+  int rangeX = 0, rangeY = 0;               // scroll bar ranges (the content's size)
+  int areaWidth = 0, areaHeight = 0;        // the scroll area's visible size
+};
+
+// What the view does after an event.
+struct EditorResult {
+  bool repaint = false;     // paint the whole view
+  bool moveFrame = false;   // a drag moved the inverted frame
+  int cursor = 0;           // new cursor number, 0 when unchanged
+  bool pointerTool = false; // the tool bar goes back to the pointer
+  bool popup = false;       // open the pop-up menu at (popupX, popupY), view pixels
+  int popupX = 0, popupY = 0;
+  bool resizeView = false;  // a zoom step: resize the view first (no paint meanwhile) ...
+  int viewWidth = 0, viewHeight = 0;
+  bool scroll = false;      // ... then set both scroll positions
+  int scrollX = 0, scrollY = 0;
+};
+
+// What a paint of the view does after the property pages were refreshed.
+struct PaintPlan {
+  bool draw = false;    // draw picture, objects and frame into the buffer and show it
+  bool resize = false;  // resize the view to width x height; the resize paints again
+  int width = 0, height = 0;
+};
+
+// The selection frame and its handles in device pixels.
+struct SelectionFrame {
+  bool visible = false;
+  bool inverted = false;     // during a drag: drawn by inverting, without handles
+  RECT frame;
+  bool handles = false;
+  std::array<RECT, 8> handle{};
+};
+
+enum class PropertyPage { None, Kind, Text, Object };
+
+// The property pages' controls, as the selection last set them.
+struct PanelState {
+  bool objectPage = false, kindPage = false, textPage = false;
+  PropertyPage active = PropertyPage::None;
+  int form = 3;             // checked form button, -1 none
+  bool fillEnabled = true;  // "Border color..." and the fill buttons
+  int fillMode = 0;         // checked fill button, -1 none
+  int lineWidth = 1;
+  int align = 0;            // checked alignment button, -1 none
+};
+
+// The pop-up menu's items, as the last opening set them.
+struct PopupState {
+  bool colorEnabled = true, fontEnabled = true, effectsEnabled = true;
+  bool alignEnabled = true, rotateEnabled = true, formsEnabled = true;
+  int align = 0;  // checked alignment item, -1 none
+  int form = 3;   // checked form item, -1 none
+};
+
+class Editor {
+ public:
+  Editor(ObjectTable& table, CoverDialogs& dialogs);
+
+  Tool tool = Tool::Pointer;
+  int GrabX = 0, GrabY = 0;
+  int HandX = 0, HandY = 0;
+  bool ZoomBusy = false;
+  bool SkipMouseDown = false;
+  int Cursor = kCursorArrow;
+  // The font dialog's font: kept between uses and given to new objects.
+  FontSpec DialogFont;
+  double FontDpi = 96.0;
+
+  ObjectTable& table() { return table_; }
+  // The view's size for a picture of w x h pixels at the current zoom.
+  void ViewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const;
+  // Nothing while a zoom step runs; a resize when the view's size differs from the picture's.
+  PaintPlan PlanPaint(int pictureWidth, int pictureHeight, int viewWidth, int viewHeight) const;
+  // Device pixels per document unit of the Texts view, for DrawVCart.
+  double ViewRenderScale() const { return table_.scales().ViewZoom / table_.scales().ViewScale; }
+  SelectionFrame markrec(int xOffset, int yOffset) const;
+  EditorResult setdragmod(int mx, int my);
+  void dragit(int mx, int my, const ViewState& view);
+
+  EditorResult MouseDown(MouseButton button, int mx, int my, const ViewState& view);
+  EditorResult MouseMove(int mx, int my, const ViewState& view);
+  EditorResult MouseUp(MouseButton button, int mx, int my, const ViewState& view);
+  // A double-click; the press that follows it is delivered by MouseDown.
+  EditorResult DoubleClick();
+  EditorResult KeyDown(EditorKey key);
+  EditorResult Zoom(bool in, int mx, int my, const ViewState& view);
+
+  const PanelState& CheckAllPanelOptions();
+  const PanelState& panel() const { return panel_; }
+  // Updates the menu's items for the selection; false when there is nothing to show it for.
+  bool PopItUp();
+  const PopupState& popup() const { return popup_; }
+
+  // Property commands on the selected object; true when the view must repaint.
+  bool SetForm(int subKind);
+  bool SetFillMode(int mode);
+  bool SetLineWidth(double value);
+  bool SetAlign(int align);
+  bool RotateLeft();
+  bool RotateRight();
+  bool Delete();
+  bool ToFront();
+  bool ToBack();
+  bool EditColor();
+  bool EditBorderColor();
+  bool EnterTexts();
+  bool EditFont();
+  bool EditEffects();
+
+ private:
+  Tobs* Selected();
+  void SetCursor(int number, EditorResult& result);
+  EditorResult Drag2Hand(int mx, int my, const ViewState& view);
+
+  ObjectTable& table_;
+  CoverDialogs& dialogs_;
+  PanelState panel_;
+  PopupState popup_;
+};

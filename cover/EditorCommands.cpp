@@ -1,0 +1,183 @@
+// What the property pages and the pop-up menu show, and the property commands.
+#include "cover/Editor.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "cover/Truncate.h"
+#include "cover/TextLines.h"
+
+namespace {
+// Windows' MulDiv: the product divided with rounding half away from zero.
+int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
+  return c == 0 ? 0 : TruncI32(std::round(double(a) * b / c));
+}
+}  // namespace
+
+const PanelState& Editor::CheckAllPanelOptions() {
+  PanelState& p = panel_;
+  Tobs* o = Selected();
+  if (!o) {
+    p.objectPage = p.kindPage = p.textPage = false;
+    p.active = PropertyPage::None;
+    return p;
+  }
+  p.objectPage = true;
+  p.active = PropertyPage::Object;
+  if (o->Kind == kShape) {
+    p.kindPage = true;
+    p.textPage = false;
+    p.form = o->SubKind >= 0 && o->SubKind <= 9 ? o->SubKind : -1;
+    p.fillEnabled = o->SubKind <= 5;
+    if (p.fillEnabled) p.fillMode = o->FillMode >= 0 && o->FillMode <= 2 ? o->FillMode : -1;
+    // The spin field's range lifts the width into 1..20 and stores it back.
+    o->LineWidth = std::clamp(o->LineWidth, 1, 20);
+    p.lineWidth = o->LineWidth;
+    p.active = PropertyPage::Kind;
+  } else if (o->Kind == kText) {
+    p.kindPage = false;
+    p.textPage = true;
+    p.align = o->Align >= 0 && o->Align <= 2 ? o->Align : -1;
+    p.active = PropertyPage::Text;
+  }
+  return p;
+}
+
+bool Editor::PopItUp() {
+  const Tobs* o = Selected();
+  if (!o) return false;
+  PopupState& m = popup_;
+  if (o->Kind == kShape) {
+    m.colorEnabled = true;
+    m.fontEnabled = m.effectsEnabled = m.alignEnabled = m.rotateEnabled = false;
+  } else if (o->Kind == kText) {
+    m.colorEnabled = m.fontEnabled = m.effectsEnabled = m.alignEnabled = m.rotateEnabled = true;
+    m.align = o->Align >= 0 && o->Align <= 2 ? o->Align : -1;
+  }
+  m.formsEnabled = o->Kind == kShape;
+  m.form = o->SubKind >= 0 && o->SubKind <= 9 ? o->SubKind : -1;
+  return true;
+}
+
+bool Editor::SetForm(int subKind) {
+  Tobs* o = Selected();
+  if (!o) return false;
+  o->SubKind = subKind;
+  return true;
+}
+
+bool Editor::SetFillMode(int mode) {
+  Tobs* o = Selected();
+  if (!o) return false;
+  o->FillMode = mode;
+  return true;
+}
+
+bool Editor::SetLineWidth(double value) {
+  Tobs* o = Selected();
+  if (!o) return false;
+  o->LineWidth = TruncI32(value);
+  return true;
+}
+
+bool Editor::SetAlign(int align) {
+  Tobs* o = Selected();
+  if (!o) return false;
+  o->Align = align;
+  return true;
+}
+
+bool Editor::RotateLeft() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  o->Rotation = o->Rotation - 1 == -1 ? 3 : o->Rotation - 1;
+  return true;
+}
+
+bool Editor::RotateRight() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  o->Rotation = o->Rotation + 1 == 4 ? 0 : o->Rotation + 1;
+  return true;
+}
+
+bool Editor::Delete() { return table_.DeleteSelected(); }
+
+bool Editor::ToFront() {
+  if (table_.SelObj < 1) return false;
+  table_.ToFront();
+  return true;
+}
+
+bool Editor::ToBack() {
+  if (table_.SelObj < 1) return false;
+  table_.ToBack();
+  return true;
+}
+
+bool Editor::EditColor() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  const auto c = CurrentDialogs().chooseColor(o->Color);
+  if (!c) return false;
+  o->Color = *c;
+  return true;
+}
+
+bool Editor::EditBorderColor() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  const auto c = CurrentDialogs().chooseColor(o->UColor);
+  if (!c) return false;
+  o->UColor = *c;
+  return true;
+}
+
+bool Editor::EnterTexts() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  const auto lines = dialogs_.enterTexts(TextToLines(o->Text));
+  if (!lines) return false;
+  o->Text = LinesToText(*lines);
+  return true;
+}
+
+bool Editor::EditFont() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  DialogFont.color = o->Color;
+  DialogFont.height = o->FontHeight;
+  DialogFont.name = o->FontName;
+  DialogFont.pitch = o->FontPitch;
+  DialogFont.style = o->FontStyle;
+  DialogFont.size = o->FontSize;
+  DialogFont.height = -MulDiv(o->FontSize, TruncI32(FontDpi), 72);  // the size decides
+  const auto chosen = CurrentDialogs().chooseFont(DialogFont);
+  if (!chosen) return false;
+  DialogFont = *chosen;
+  o = Selected();
+  if (!o) return false;
+  o->Color = chosen->color;
+  o->FontHeight = chosen->height;
+  o->FontName = chosen->name;
+  o->FontPitch = chosen->pitch;
+  o->FontStyle = chosen->style;
+  o->FontSize = chosen->size;
+  return true;
+}
+
+bool Editor::EditEffects() {
+  Tobs* o = Selected();
+  if (!o) return false;
+  const TextEffects now{o->BorderOn, o->ShadowOn, o->UColor, static_cast<uint32_t>(o->FillMode),
+                        o->ShadowDX, o->ShadowDY};
+  const auto chosen = dialogs_.textEffects(now);
+  if (!chosen) return false;
+  o->BorderOn = chosen->border;
+  o->ShadowOn = chosen->shadow;
+  o->UColor = chosen->borderColor;
+  o->FillMode = static_cast<int32_t>(chosen->shadowColor);
+  o->ShadowDX = chosen->shadowDX;
+  o->ShadowDY = chosen->shadowDY;
+  return true;
+}

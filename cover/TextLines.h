@@ -1,0 +1,9 @@
+#pragma once
+// Object texts hold their lines separated by single carriage returns; the line editor shows lines.
+#include <string>
+#include <vector>
+
+// Each carriage return ends a line; one at the very end adds no empty line; "" gives no lines.
+std::vector<std::string> TextToLines(const std::string& text);
+// Lines joined with one carriage return between consecutive lines and none after the last.
+std::string LinesToText(const std::vector<std::string>& lines);

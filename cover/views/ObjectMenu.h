@@ -1,0 +1,33 @@
+#pragma once
+// The pop-up menu of a cover object; items forward to the editor's property commands.
+#include <QMenu>
+#include <array>
+#include <functional>
+
+#include "cover/Editor.h"
+
+class ObjectMenu : public QMenu {
+  Q_OBJECT
+ public:
+  explicit ObjectMenu(Editor& editor, QWidget* parent = nullptr);
+  // Shows the enablement and checks of the editor's last PopItUp.
+  void load();
+
+  QAction* Lschen1;
+  QAction* Nachvorne1;
+  QAction* NachHinen1;
+  QAction* FarbeM;
+  QAction* SchriftartM;
+  QAction* Texteffekte1;
+  std::array<QAction*, 3> aligns{};
+  QAction* Nachlinksrotieren1;
+  QAction* Nachrechtsrotieren1;
+  std::array<QAction*, 10> forms{};
+
+ signals:
+  void changed();
+
+ private:
+  QAction* item(const char* caption, const char* name, const char* hint, std::function<bool(Editor&)> action);
+  Editor& editor_;
+};

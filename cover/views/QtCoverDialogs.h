@@ -1,0 +1,15 @@
+#pragma once
+// The line editor and the effects dialog, created once and shown modally.
+#include "cover/CoverDialogs.h"
+#include "cover/views/EffektForm.h"
+#include "cover/views/TxtForm.h"
+
+class QtCoverDialogs : public CoverDialogs {
+ public:
+  explicit QtCoverDialogs(QWidget* parent = nullptr) : TxtForm(parent), EffektForm(parent) {}
+  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override;
+  std::optional<TextEffects> textEffects(const TextEffects& effects) override;
+
+  TTxtForm TxtForm;
+  TEffektForm EffektForm;
+};

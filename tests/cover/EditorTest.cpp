@@ -1,0 +1,476 @@
+#include <gtest/gtest.h>
+
+#include "cover/Editor.h"
+#include "cover/TextLines.h"
+#include "platform/ScriptedDialogs.h"
+
+namespace {
+// Line editor and effects dialog answered from a script.
+struct ScriptedCoverDialogs : CoverDialogs {
+  std::vector<std::string> shownLines;
+  std::optional<std::vector<std::string>> linesAnswer;
+  TextEffects shownEffects;
+  std::optional<TextEffects> effectsAnswer;
+  int opened = 0;
+  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override {
+    ++opened;
+    shownLines = lines;
+    return linesAnswer;
+  }
+  std::optional<TextEffects> textEffects(const TextEffects& effects) override {
+    ++opened;
+    shownEffects = effects;
+    return effectsAnswer;
+  }
+};
+
+// One view pixel is 1000 document units, so positions convert exactly.
+class EditorTest : public ::testing::Test {
+ protected:
+  CoverScales scales{1000, 1000, 1.0, false, 1.0};
+  ObjectTable table{scales};
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  ScriptedCoverDialogs coverDialogs;
+  Editor ed{table, coverDialogs};
+  ViewState view{400, 300, 400000, 300000, 0, 0, 400, 300, 200, 100};
+
+  int Place(Tool tool, int x, int y) {
+    ed.tool = tool;
+    ed.MouseDown(MouseButton::Left, x, y, view);
+    ed.MouseUp(MouseButton::Left, x, y, view);
+    return table.SelObj;
+  }
+  EditorResult Click(int x, int y, MouseButton b = MouseButton::Left) {
+    EditorResult r = ed.MouseDown(b, x, y, view);
+    ed.MouseUp(b, x, y, view);
+    return r;
+  }
+  EditorResult Drag(int x0, int y0, int x1, int y1) {
+    ed.MouseDown(MouseButton::Left, x0, y0, view);
+    ed.MouseMove((x0 + x1) / 2, (y0 + y1) / 2, view);
+    ed.MouseMove(x1, y1, view);
+    return ed.MouseUp(MouseButton::Left, x1, y1, view);
+  }
+  Tobs& Sel() { return table[table.SelObj]; }
+};
+
+TEST_F(EditorTest, EachAddingToolCreatesItsObjectAndReturnsToThePointer) {
+  ed.tool = Tool::Object;
+  ed.MouseDown(MouseButton::Left, 10, 20, view);
+  const EditorResult r = ed.MouseUp(MouseButton::Left, 10, 20, view);
+  EXPECT_TRUE(r.repaint && r.pointerTool);
+  EXPECT_EQ(ed.tool, Tool::Pointer);
+  EXPECT_EQ(table[1].Kind, kShape);
+  EXPECT_EQ(table[1].Left(), 10);
+  EXPECT_EQ(table[1].Width(), 50);
+  EXPECT_EQ(Place(Tool::Text, 100, 100), 2);
+  EXPECT_EQ(table[2].SubKind, 0);
+  EXPECT_EQ(Place(Tool::Note, 200, 100), 3);
+  EXPECT_EQ(table[3].SubKind, 1);
+  for (Tool t : {Tool::Zoom, Tool::Hand}) {
+    ed.tool = t;
+    ed.MouseUp(MouseButton::Left, 300, 250, view);
+  }
+  ed.tool = Tool::Pointer;
+  Click(390, 290);
+  EXPECT_EQ(table.OccupiedCount(), 3);
+  EXPECT_TRUE(dialogs.asked.empty());
+}
+
+TEST_F(EditorTest, NewObjectsTakeTheFontDialogsFont) {
+  ed.DialogFont.name = "Liberation Sans";
+  ed.DialogFont.size = 20;
+  Place(Tool::Text, 0, 0);
+  EXPECT_EQ(Sel().FontName, "Liberation Sans");
+  EXPECT_EQ(Sel().FontSize, 20);
+}
+
+TEST_F(EditorTest, FullTableRefusesEvenAPointerRelease) {
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) table[i].Kind = kShape;
+  ed.tool = Tool::Pointer;
+  ed.MouseUp(MouseButton::Left, 390, 290, view);
+  ASSERT_EQ(dialogs.messages(), std::vector<std::string>{"The are to many objects"});
+  ed.tool = Tool::Object;
+  EXPECT_FALSE(ed.MouseUp(MouseButton::Left, 390, 290, view).pointerTool);
+  EXPECT_EQ(ed.tool, Tool::Object);
+}
+
+TEST_F(EditorTest, ClickingSelectsTheTopmostObjectAndEmptySpaceClears) {
+  Place(Tool::Object, 10, 10);
+  Place(Tool::Object, 40, 40);
+  Click(300, 200);
+  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_TRUE(Click(45, 45).repaint);
+  EXPECT_EQ(table.SelObj, 2);
+  Click(15, 15);
+  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_TRUE(Click(300, 200).repaint);
+  EXPECT_EQ(table.SelObj, 0);
+}
+
+TEST_F(EditorTest, HandlesReachThreePixelsAndTheLowerNumberWins) {
+  Place(Tool::Object, 100, 100);  // box 100..150
+  EXPECT_EQ(ed.setdragmod(97, 97).cursor, 1);
+  EXPECT_EQ(table.DragMode, 1);
+  EXPECT_EQ(ed.GrabX, -3);
+  ed.setdragmod(96, 100);
+  EXPECT_EQ(table.DragMode, 0);
+  EXPECT_EQ(ed.Cursor, kCursorArrow);
+  const int expected[8][3] = {{150, 100, 2}, {100, 150, 3}, {153, 153, 4}, {125, 98, 5},
+                              {126, 150, 6}, {100, 125, 7}, {150, 127, 8}, {120, 120, 9}};
+  for (const auto& e : expected) {
+    ed.setdragmod(e[0], e[1]);
+    EXPECT_EQ(table.DragMode, e[2]) << e[0] << "," << e[1];
+  }
+  EXPECT_EQ(ed.Cursor, kCursorHand);
+  ed.setdragmod(126, 150);
+  EXPECT_EQ(ed.GrabX, 0);
+  EXPECT_EQ(ed.GrabY, 0);
+  // A 4 x 4 box: every handle overlaps the top-left one.
+  Sel().W = Sel().H = 4000;
+  ed.setdragmod(102, 102);
+  EXPECT_EQ(table.DragMode, 1);
+  ed.setdragmod(104, 101);  // top-right before the right middle at (104, 102)
+  EXPECT_EQ(table.DragMode, 2);
+  // Other tools show their own cursor and grab nothing.
+  ed.tool = Tool::Zoom;
+  EXPECT_EQ(ed.setdragmod(100, 100).cursor, kCursorZoom);
+  EXPECT_EQ(table.DragMode, 0);
+  EXPECT_EQ(ed.setdragmod(100, 100).cursor, 0);  // unchanged cursor is not set again
+}
+
+TEST_F(EditorTest, TopLeftHandleDraggedPastTheOppositeCornerFlips) {
+  Place(Tool::Object, 10, 10);  // 10..60
+  ed.MouseDown(MouseButton::Left, 10, 10, view);
+  EXPECT_EQ(table.DragState, 1);
+  EXPECT_TRUE(ed.markrec(0, 0).inverted);
+  EXPECT_FALSE(ed.markrec(0, 0).handles);
+  EXPECT_TRUE(ed.MouseMove(80, 90, view).moveFrame);
+  EXPECT_EQ(table.DragMode, 4);
+  EXPECT_EQ(Sel().X, 60000);
+  EXPECT_EQ(Sel().Y, 60000);
+  EXPECT_EQ(Sel().W, 20000);
+  EXPECT_EQ(Sel().H, 30000);
+  EXPECT_TRUE(ed.MouseUp(MouseButton::Left, 100, 100, view).repaint);
+  EXPECT_EQ(Sel().X, 60000);
+  EXPECT_EQ(Sel().W, 40000);
+  EXPECT_EQ(Sel().H, 40000);
+  EXPECT_EQ(table.DragState, 0);
+  EXPECT_TRUE(ed.markrec(0, 0).handles);
+}
+
+TEST_F(EditorTest, EdgeHandlesChangeOneSideAndMirrorOnTheirAxis) {
+  Place(Tool::Object, 100, 100);
+  Drag(150, 125, 170, 50);  // right middle: only the width
+  EXPECT_EQ(Sel().W, 70000);
+  EXPECT_EQ(Sel().Y, 100000);
+  Drag(135, 100, 140, 170);  // top middle past the bottom edge
+  EXPECT_EQ(Sel().Y, 150000);
+  EXPECT_EQ(Sel().H, 20000);
+  EXPECT_EQ(Sel().X, 100000);
+}
+
+TEST_F(EditorTest, MovingFarAwayKeepsTheObjectReachable) {
+  Place(Tool::Object, 100, 100);
+  Drag(120, 120, -5000, 120);
+  EXPECT_EQ(Sel().X, -Sel().W);
+  Drag(-10, 110, -10, -9000);  // grab the body again at its visible rest
+  EXPECT_EQ(Sel().Y, -Sel().H);
+  Drag(-10, -10, 9000, 9000);
+  EXPECT_EQ(Sel().X, 400 * 1000 - 1);
+  EXPECT_EQ(Sel().Y, 300 * 1000 - 1);
+}
+
+TEST_F(EditorTest, ZoomStepsStopAtTheirBoundsAndRecentre) {
+  scales.BaseScale = scales.ViewScale = 2 * 200000 * 25.39995 / 96;
+  view.pageWidth = 20000000, view.pageHeight = 10000000;
+  ed.tool = Tool::Zoom;
+  int steps = 0;
+  while (scales.ViewScale >= 9000 && steps < 20) {
+    ed.MouseDown(MouseButton::Left, 100, 50, view);
+    ++steps;
+  }
+  EXPECT_EQ(steps, 7);
+  EXPECT_NEAR(scales.ViewScale, 6194.2, 0.1);
+  const double before = scales.ViewScale;
+  const EditorResult r = ed.MouseDown(MouseButton::Left, 100, 50, view);
+  EXPECT_EQ(scales.ViewScale, before);
+  EXPECT_TRUE(r.resizeView && r.scroll && r.repaint);
+  EXPECT_EQ(r.viewWidth, int(20000000 / before));
+  EXPECT_EQ(r.scrollX, 0);  // the point lies near the left edge: clamped
+  for (int i = 0; i < 20; ++i) ed.MouseDown(MouseButton::Right, 0, 0, view);
+  EXPECT_GE(scales.ViewScale, 500000.0);
+  EXPECT_LT(scales.ViewScale, 750000.0);
+  EXPECT_FALSE(ed.MouseDown(MouseButton::Right, 0, 0, view).popup);
+}
+
+TEST_F(EditorTest, ZoomBringsThePointUnderTheMouseToTheMiddle) {
+  view.pageWidth = 4000000, view.pageHeight = 3000000;
+  ed.tool = Tool::Zoom;
+  const EditorResult r = ed.MouseDown(MouseButton::Left, 300, 200, view);
+  EXPECT_EQ(scales.ViewScale, 1000.0);  // below the bound: the scale stays
+  EXPECT_EQ(r.scrollX, 300 - 100);
+  EXPECT_EQ(r.scrollY, 200 - 50);
+  scales.ViewScale = scales.BaseScale = 30000;
+  const EditorResult in = ed.MouseDown(MouseButton::Left, 90, 60, view);
+  EXPECT_EQ(scales.ViewScale, 20000.0);
+  EXPECT_EQ(in.viewWidth, 200);
+  EXPECT_EQ(in.scrollX, 135 - 100);
+  EXPECT_EQ(in.scrollY, 90 - 50);
+}
+
+TEST_F(EditorTest, HandToolPansWithinTheRange) {
+  ed.tool = Tool::Hand;
+  view.scrollX = 50, view.scrollY = 50;
+  ed.MouseDown(MouseButton::Left, 100, 100, view);
+  EXPECT_EQ(table.DragState, 2);
+  EditorResult r = ed.MouseMove(90, 80, view);
+  EXPECT_EQ(r.scrollX, 60);
+  EXPECT_EQ(r.scrollY, 70);
+  r = ed.MouseUp(MouseButton::Left, 500, 500, view);
+  EXPECT_EQ(r.scrollX, 0);
+  EXPECT_EQ(table.DragState, 0);
+  EXPECT_EQ(table.OccupiedCount(), 0);
+  ed.MouseDown(MouseButton::Left, 0, 0, view);
+  EXPECT_EQ(ed.MouseMove(-1000, -1000, view).scrollX, 399);
+}
+
+TEST_F(EditorTest, RightClickRules) {
+  Place(Tool::Object, 10, 10);
+  Place(Tool::Text, 100, 100);
+  Click(300, 200);
+  ed.tool = Tool::Object;
+  EditorResult r = ed.MouseDown(MouseButton::Right, 20, 20, view);
+  EXPECT_TRUE(r.popup && r.repaint);
+  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_FALSE(ed.popup().fontEnabled);
+  EXPECT_TRUE(ed.popup().formsEnabled);
+  ed.tool = Tool::Pointer;
+  EXPECT_FALSE(ed.MouseDown(MouseButton::Right, 300, 200, view).popup);
+  EXPECT_EQ(table.SelObj, 1);
+  table.DragMode = 7;
+  r = ed.MouseDown(MouseButton::Right, 60, 60, view);  // the bottom-right handle
+  EXPECT_TRUE(r.popup);
+  EXPECT_FALSE(r.repaint);
+  EXPECT_EQ(table.DragMode, 7);
+  r = ed.MouseDown(MouseButton::Right, 110, 110, view);
+  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_FALSE(ed.popup().formsEnabled);
+  EXPECT_TRUE(ed.popup().fontEnabled);
+  EXPECT_TRUE(ed.MouseUp(MouseButton::Right, 110, 110, view).repaint == false);
+}
+
+TEST_F(EditorTest, PopupOfAForeignKindKeepsThePreviousItems) {
+  Place(Tool::Text, 100, 100);
+  Sel().Align = 2;
+  ASSERT_TRUE(ed.PopItUp());
+  EXPECT_EQ(ed.popup().align, 2);
+  Sel().Kind = 3;
+  Sel().SubKind = 7;
+  ed.PopItUp();
+  EXPECT_TRUE(ed.popup().fontEnabled);
+  EXPECT_FALSE(ed.popup().formsEnabled);
+  EXPECT_EQ(ed.popup().form, 7);
+  table.SelObj = 0;
+  EXPECT_FALSE(ed.PopItUp());
+}
+
+TEST_F(EditorTest, DoubleClickOnATextOpensTheLineEditorAndSkipsItsPress) {
+  Place(Tool::Text, 100, 100);
+  Sel().Text = "a\rb";
+  coverDialogs.linesAnswer = std::vector<std::string>{"x", "y", "z"};
+  EXPECT_TRUE(ed.DoubleClick().repaint);
+  EXPECT_EQ(coverDialogs.shownLines, (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(Sel().Text, "x\ry\rz");
+  EXPECT_TRUE(ed.SkipMouseDown);
+  ed.MouseDown(MouseButton::Left, 300, 200, view);  // ignored: the selection stays
+  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_FALSE(ed.SkipMouseDown);
+}
+
+TEST_F(EditorTest, DoubleClickOnAShapeChangesNothing) {
+  Place(Tool::Object, 100, 100);
+  EXPECT_FALSE(ed.DoubleClick().repaint);
+  EXPECT_FALSE(ed.SkipMouseDown);
+  EXPECT_EQ(coverDialogs.opened, 0);
+  ed.MouseDown(MouseButton::Left, 300, 200, view);
+  EXPECT_EQ(table.SelObj, 0);
+}
+
+TEST_F(EditorTest, KeysDeleteAndStepOthersAreSwallowed) {
+  Place(Tool::Object, 10, 10);
+  EXPECT_TRUE(ed.KeyDown(EditorKey::Up).repaint);
+  EXPECT_EQ(table.SelObj, 1);
+  Place(Tool::Object, 100, 10);
+  EXPECT_FALSE(ed.KeyDown(EditorKey::Other).repaint);
+  ed.KeyDown(EditorKey::Down);
+  EXPECT_EQ(table.SelObj, 1);
+  dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+  EXPECT_FALSE(ed.KeyDown(EditorKey::Delete).repaint);
+  EXPECT_EQ(table.OccupiedCount(), 2);
+  EXPECT_TRUE(ed.KeyDown(EditorKey::Delete).repaint);
+  EXPECT_EQ(table.OccupiedCount(), 1);
+  EXPECT_EQ(dialogs.messages().back(), "Do you want to remove the object?");
+  EXPECT_FALSE(ed.KeyDown(EditorKey::Delete).repaint);
+  EXPECT_EQ(dialogs.count("message"), 2);
+}
+
+TEST_F(EditorTest, SelectionFrameAndHandlesAreSixPixelSquares) {
+  EXPECT_FALSE(ed.markrec(0, 0).visible);
+  Place(Tool::Object, 10, 20);
+  const SelectionFrame f = ed.markrec(2, 3);
+  EXPECT_EQ(f.frame, (RECT{8, 17, 58, 67}));
+  EXPECT_FALSE(f.inverted);
+  EXPECT_EQ(f.handle[0], (RECT{5, 14, 11, 20}));
+  EXPECT_EQ(f.handle[5], (RECT{30, 64, 36, 70}));  // bottom middle
+  int vw = 0, vh = 0;
+  ed.ViewSize(320, 200, vw, vh);
+  EXPECT_EQ(vw, 320);
+  scales.ViewScale = 500;
+  ed.ViewSize(320, 200, vw, vh);
+  EXPECT_EQ(vh, 400);
+}
+
+TEST_F(EditorTest, PaintResizesFirstAndWaitsForAZoomStep) {
+  PaintPlan plan = ed.PlanPaint(320, 200, 100, 100);
+  EXPECT_TRUE(plan.resize);
+  EXPECT_FALSE(plan.draw);
+  EXPECT_EQ(plan.width, 320);
+  plan = ed.PlanPaint(320, 200, 320, 200);
+  EXPECT_TRUE(plan.draw && !plan.resize);
+  ed.ZoomBusy = true;
+  plan = ed.PlanPaint(320, 200, 100, 100);
+  EXPECT_FALSE(plan.draw || plan.resize);
+  EXPECT_EQ(ed.ViewRenderScale(), 1.0 / 1000);
+}
+
+TEST_F(EditorTest, PanelsFollowTheSelection) {
+  EXPECT_EQ(ed.CheckAllPanelOptions().active, PropertyPage::None);
+  Place(Tool::Object, 10, 10);
+  Sel().SubKind = 7;
+  Sel().LineWidth = 0;
+  Sel().FillMode = 1;
+  PanelState p = ed.CheckAllPanelOptions();
+  EXPECT_TRUE(p.objectPage && p.kindPage && !p.textPage);
+  EXPECT_EQ(p.active, PropertyPage::Kind);
+  EXPECT_EQ(p.form, 7);
+  EXPECT_FALSE(p.fillEnabled);
+  EXPECT_EQ(p.fillMode, 0);  // disabled buttons keep their state
+  EXPECT_EQ(p.lineWidth, 1);
+  EXPECT_EQ(Sel().LineWidth, 1);
+  Sel().SubKind = 2;
+  p = ed.CheckAllPanelOptions();
+  EXPECT_TRUE(p.fillEnabled);
+  EXPECT_EQ(p.fillMode, 1);
+  Place(Tool::Text, 100, 100);
+  Sel().Align = 1;
+  p = ed.CheckAllPanelOptions();
+  EXPECT_TRUE(p.textPage && !p.kindPage);
+  EXPECT_EQ(p.active, PropertyPage::Text);
+  EXPECT_EQ(p.align, 1);
+  table.SelObj = 0;
+  p = ed.CheckAllPanelOptions();
+  EXPECT_FALSE(p.objectPage || p.kindPage || p.textPage);
+}
+
+TEST_F(EditorTest, SimplePropertyCommands) {
+  EXPECT_FALSE(ed.RotateLeft());
+  EXPECT_FALSE(ed.SetForm(1));
+  Place(Tool::Text, 10, 10);
+  EXPECT_TRUE(ed.RotateLeft());
+  EXPECT_EQ(Sel().Rotation, 3);
+  for (int i = 0; i < 3; ++i) ed.RotateLeft();
+  EXPECT_EQ(Sel().Rotation, 0);
+  for (int i = 0; i < 4; ++i) ed.RotateRight();
+  EXPECT_EQ(Sel().Rotation, 0);
+  ed.SetAlign(2);
+  EXPECT_EQ(Sel().Align, 2);
+  ed.SetForm(5);
+  ed.SetFillMode(2);
+  ed.SetLineWidth(7.9);
+  EXPECT_EQ(Sel().SubKind, 5);
+  EXPECT_EQ(Sel().FillMode, 2);
+  EXPECT_EQ(Sel().LineWidth, 7);
+  Place(Tool::Object, 100, 100);
+  EXPECT_TRUE(ed.ToBack());
+  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table[2].Kind, kText);
+  EXPECT_TRUE(ed.ToFront());
+  EXPECT_EQ(table.SelObj, ObjectTable::kSlots);
+}
+
+TEST_F(EditorTest, ColourCommandsPresetTheDialogAndCancelKeeps) {
+  Place(Tool::Object, 10, 10);
+  Sel().Color = 0x123456;
+  dialogs.colorAnswers = {0x0000FF, std::nullopt, 0x00FF00};
+  EXPECT_TRUE(ed.EditColor());
+  EXPECT_EQ(dialogs.lastColorInitial, 0x123456u);
+  EXPECT_EQ(Sel().Color, 0x0000FFu);
+  EXPECT_FALSE(ed.EditColor());
+  EXPECT_EQ(Sel().Color, 0x0000FFu);
+  EXPECT_TRUE(ed.EditBorderColor());
+  EXPECT_EQ(Sel().UColor, 0x00FF00u);
+}
+
+TEST_F(EditorTest, LineEditorJoinsLinesWithSingleCarriageReturns) {
+  Place(Tool::Text, 10, 10);
+  coverDialogs.linesAnswer = std::vector<std::string>{"a", "b", "c"};
+  EXPECT_TRUE(ed.EnterTexts());
+  EXPECT_EQ(Sel().Text, std::string("a\rb\rc"));
+  coverDialogs.linesAnswer = std::vector<std::string>{};
+  ed.EnterTexts();
+  EXPECT_EQ(Sel().Text, "");
+  EXPECT_TRUE(coverDialogs.shownLines.empty() == false);
+  coverDialogs.linesAnswer.reset();
+  Sel().Text = "keep";
+  EXPECT_FALSE(ed.EnterTexts());
+  EXPECT_EQ(Sel().Text, "keep");
+  EXPECT_EQ(TextToLines("a\r"), std::vector<std::string>{"a"});
+  EXPECT_EQ(TextToLines("a\r\rb"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_TRUE(TextToLines("").empty());
+}
+
+TEST_F(EditorTest, FontDialogIsPresetFromTheObjectAndKeepsItsFont) {
+  Place(Tool::Text, 10, 10);
+  Sel().FontName = "Liberation Mono";
+  Sel().FontSize = 24;
+  Sel().FontStyle = 2;
+  Sel().Color = 0x00FF00;
+  FontSpec red;
+  red.name = "Liberation Sans";
+  red.size = 18;
+  red.height = -24;
+  red.color = 0x0000FF;
+  red.style = 4;
+  dialogs.fontAnswers = {red};
+  EXPECT_TRUE(ed.EditFont());
+  EXPECT_EQ(dialogs.lastFontInitial.name, "Liberation Mono");
+  EXPECT_EQ(dialogs.lastFontInitial.height, -32);
+  EXPECT_EQ(dialogs.lastFontInitial.color, 0x00FF00u);
+  EXPECT_EQ(Sel().Color, 0x0000FFu);  // the text turns red
+  EXPECT_EQ(Sel().FontName, "Liberation Sans");
+  EXPECT_EQ(Sel().FontStyle, 4);
+  EXPECT_EQ(Sel().FontSize, 18);
+  EXPECT_EQ(ed.DialogFont, red);
+  Place(Tool::Text, 100, 100);
+  EXPECT_EQ(Sel().FontName, "Liberation Sans");
+  EXPECT_FALSE(ed.EditFont());  // cancelled: the object stays, the dialog keeps the preset
+  EXPECT_EQ(Sel().Color, 0u);
+}
+
+TEST_F(EditorTest, EffectsDialogLoadsAFreshTextAndStoresOnOk) {
+  Place(Tool::Text, 10, 10);
+  coverDialogs.effectsAnswer.reset();
+  EXPECT_FALSE(ed.EditEffects());
+  EXPECT_EQ(coverDialogs.shownEffects, TextEffects{});
+  EXPECT_EQ(coverDialogs.shownEffects.shadowDX, 5);
+  coverDialogs.effectsAnswer = TextEffects{true, true, 0x0000FF, 0x808080, -3, 12};
+  EXPECT_TRUE(ed.EditEffects());
+  EXPECT_TRUE(Sel().BorderOn && Sel().ShadowOn);
+  EXPECT_EQ(Sel().UColor, 0x0000FFu);
+  EXPECT_EQ(Sel().FillMode, 0x808080);
+  EXPECT_EQ(Sel().ShadowDX, -3);
+  EXPECT_EQ(Sel().ShadowDY, 12);
+}
+}  // namespace

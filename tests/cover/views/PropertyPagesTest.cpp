@@ -1,0 +1,123 @@
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "cover/views/ObjectMenu.h"
+#include "cover/views/PropertyPages.h"
+#include "platform/ScriptedDialogs.h"
+
+namespace {
+// Clicks a radio button on its indicator (the middle of a wide button may miss its label).
+void ClickRadio(QRadioButton* r) {
+  QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(6, r->height() / 2));
+}
+
+struct NoCoverDialogs : CoverDialogs {
+  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>&) override {
+    return std::vector<std::string>{"a", "b", "c"};
+  }
+  std::optional<TextEffects> textEffects(const TextEffects&) override { return std::nullopt; }
+};
+
+class PropertyPagesTest : public ::testing::Test {
+ protected:
+  CoverScales scales{1000, 1000, 1.0, false, 1.0};
+  ObjectTable table{scales};
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  NoCoverDialogs coverDialogs;
+  Editor editor{table, coverDialogs};
+  PropertyPages pages{editor};
+  QSignalSpy spy{&pages, &PropertyPages::changed};
+
+  int Place(Tool tool) {
+    editor.tool = tool;
+    editor.MouseUp(MouseButton::Left, 10, 10, ViewState{});
+    pages.refresh();
+    return table.SelObj;
+  }
+  bool Visible(QWidget* page) { return pages.isTabVisible(pages.indexOf(page)); }
+};
+
+TEST_F(PropertyPagesTest, OnlyThePagesOfTheSelectionAreShown) {
+  pages.refresh();
+  EXPECT_FALSE(Visible(pages.FigurSheet) || Visible(pages.TextSheet) ||
+               Visible(pages.AllgemeinSheet));
+  Place(Tool::Object);
+  EXPECT_TRUE(Visible(pages.FigurSheet) && Visible(pages.AllgemeinSheet));
+  EXPECT_FALSE(Visible(pages.TextSheet));
+  EXPECT_EQ(pages.currentWidget(), pages.FigurSheet);
+  EXPECT_TRUE(pages.forms[3]->isChecked());
+  Place(Tool::Text);
+  EXPECT_TRUE(Visible(pages.TextSheet));
+  EXPECT_FALSE(Visible(pages.FigurSheet));
+  EXPECT_EQ(pages.currentWidget(), pages.TextSheet);
+  EXPECT_EQ(spy.count(), 0);  // loading fires no command
+}
+
+TEST_F(PropertyPagesTest, ALineDisablesTheBorderColourAndFillButtons) {
+  Place(Tool::Object);
+  pages.show();
+  ClickRadio(pages.forms[8]);
+  EXPECT_EQ(table[1].SubKind, 8);
+  EXPECT_EQ(spy.count(), 1);
+  pages.refresh();
+  EXPECT_FALSE(pages.UColorBtn->isEnabled());
+  EXPECT_FALSE(pages.fills[2]->isEnabled());
+  EXPECT_TRUE(pages.ColorBtn->isEnabled());
+  ClickRadio(pages.forms[1]);
+  pages.refresh();
+  EXPECT_TRUE(pages.UColorBtn->isEnabled());
+  ClickRadio(pages.fills[2]);
+  EXPECT_EQ(table[1].FillMode, 2);
+  pages.LinieEd->setValue(9);
+  EXPECT_EQ(table[1].LineWidth, 9);
+}
+
+TEST_F(PropertyPagesTest, TextPageCommandsReachTheObject) {
+  Place(Tool::Text);
+  pages.show();
+  ClickRadio(pages.aligns[2]);
+  EXPECT_EQ(table[1].Align, 2);
+  QTest::mouseClick(pages.rottextleftbtn, Qt::LeftButton);
+  EXPECT_EQ(table[1].Rotation, 3);
+  QTest::mouseClick(pages.EnterTextBtn, Qt::LeftButton);
+  EXPECT_EQ(table[1].Text, "a\rb\rc");
+  dialogs.colorAnswers = {0x0000FF};
+  QTest::mouseClick(pages.Color2Btn, Qt::LeftButton);
+  EXPECT_EQ(table[1].Color, 0x0000FFu);
+  dialogs.messageAnswers = {MsgResult::Yes};
+  QTest::mouseClick(pages.Del1Btn, Qt::LeftButton);
+  EXPECT_EQ(table.OccupiedCount(), 0);
+  EXPECT_EQ(spy.count(), 5);
+}
+
+TEST_F(PropertyPagesTest, MenuFollowsTheEnablementRules) {
+  ObjectMenu menu(editor);
+  Place(Tool::Text);
+  table[1].Align = 1;
+  ASSERT_TRUE(editor.PopItUp());
+  menu.load();
+  for (QAction* a : menu.forms) EXPECT_FALSE(a->isEnabled());
+  EXPECT_TRUE(menu.SchriftartM->isEnabled());
+  EXPECT_TRUE(menu.aligns[1]->isChecked());
+  EXPECT_TRUE(menu.forms[0]->isChecked());  // SubKind 0 of a text
+  Place(Tool::Object);
+  editor.PopItUp();
+  menu.load();
+  EXPECT_TRUE(menu.forms[3]->isChecked());
+  EXPECT_TRUE(menu.FarbeM->isEnabled());
+  EXPECT_FALSE(menu.Texteffekte1->isEnabled());
+  EXPECT_FALSE(menu.Nachrechtsrotieren1->isEnabled());
+  EXPECT_TRUE(menu.Lschen1->isEnabled());
+  QSignalSpy menuSpy(&menu, &ObjectMenu::changed);
+  menu.forms[0]->trigger();
+  EXPECT_EQ(table[2].SubKind, 0);
+  menu.NachHinen1->trigger();
+  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(menuSpy.count(), 2);
+}
+}  // namespace
