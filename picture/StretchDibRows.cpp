@@ -4,7 +4,23 @@
 #include "picture/DrawDib.h"
 
 namespace {
-// Shared by the 24-bit and 8-bit stretch: `B` bytes per pixel.
+// Gathers the source pixels of columns first..last into consecutive pixels at `out`.
+template <int B>
+void CopyColumns(const uint8_t* src, const int32_t* offsets, int32_t first, int32_t last,
+                 int64_t rowBytes, uint8_t* out) {
+  if constexpr (B == 1) {
+    for (int32_t i = first; i <= last; ++i) *out++ = src[offsets[i]];
+  } else {
+    // Four bytes at a time while a fourth byte exists in both rows (it is overwritten by the
+    // next pixel); the rest bytewise, so nothing past either row is touched.
+    int32_t fast = last;
+    while (fast > first && offsets[fast - 1] + 4 > rowBytes) --fast;
+    int32_t i = first;
+    for (; i < fast; ++i, out += 3) std::memcpy(out, src + offsets[i], 4);
+    for (; i <= last; ++i, out += 3) std::memcpy(out, src + offsets[i], 3);
+  }
+}
+
 template <int B>
 void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
                  int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
@@ -36,16 +52,7 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
     } else if (rowOffset != previous) {
       const uint8_t* src = pic.Bits + rowOffset;
       uint8_t* out = scratch.Bits + int64_t(first) * B;
-      for (int32_t i = first; first >= 0 && i <= last; ++i, out += B) {
-        const uint8_t* p = src + offsets[size_t(i)];
-        if constexpr (B == 3) {
-          out[0] = p[0];
-          out[1] = p[1];
-          out[2] = p[2];
-        } else {
-          out[0] = p[0];
-        }
-      }
+      if (first >= 0) CopyColumns<B>(src, offsets.data(), first, last, rowBytes, out);
       previous = rowOffset;
     }
     dc.SetDIBitsToDevice(x, y + r, destW, 1, 0, 0, 0, 1, scratch.Bits, scratch.Info);

@@ -1,6 +1,8 @@
 #include "platform/views/DibImage.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 bool DibReadable(const uint8_t* bits, const BITMAPINFO* info) {
   if (!bits || !info) return false;
@@ -29,10 +31,19 @@ void DibRowToRgb32(const uint8_t* row, const BITMAPINFO* info, const QRgb* table
   for (; i < count && x0 + i < 0; ++i) out[i] = 0xFF000000u;
   const int end = std::min(count, width - x0);
   switch (bits) {
-    case 24:
-      for (const uint8_t* p = row + 3 * (x0 + i); i < end; ++i, p += 3)
+    case 24: {
+      // Blue, green, red and one more byte read as one little-endian word is 0x??RRGGBB; the
+      // last pixel is read bytewise so that nothing past the row is touched.
+      const uint8_t* p = row + 3 * (x0 + i);
+      for (; std::endian::native == std::endian::little && i + 1 < end; ++i, p += 3) {
+        uint32_t v;
+        std::memcpy(&v, p, 4);
+        out[i] = 0xFF000000u | v;
+      }
+      for (; i < end; ++i, p += 3)
         out[i] = 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
       break;
+    }
     case 8:
       for (; i < end; ++i) out[i] = table[row[x0 + i]];
       break;

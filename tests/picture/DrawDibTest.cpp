@@ -364,3 +364,14 @@ TEST_F(DrawDibTest, ScratchRowThatCannotBeMadeDrawsNothing) {
   DrawWhole(pic.dib, 0, 0, kMaxDibSide + 1, 10);
   EXPECT_EQ(dev.count("SetDIBitsToDevice"), 0);
 }
+
+TEST_F(DrawDibTest, RepeatedLastColumnOfAnUnpaddedRowIsCopiedWhole) {
+  Picture pic(4, 1, 24);  // 12 bytes a row: no padding behind the last pixel
+  StretchDibRows24(dev, 0, 0, 8, 1, pic.dib, 0, 0, 4, 1);
+  const auto rows = dev.named("SetDIBitsToDevice");
+  ASSERT_EQ(rows.size(), 1u);
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(rows[0].row[3 * i], i / 2) << i;
+    EXPECT_EQ(rows[0].row[3 * i + 2], 0x70) << i;
+  }
+}
