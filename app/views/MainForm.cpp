@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
 #include "platform/views/ImageButton.h"
@@ -73,6 +74,8 @@ void TMainForm::BuildWindow() {
   const char* names[] = {"Scan", "Retouch", "Texts", "Center", "Print"};
   for (int i = 0; i < 5; ++i) tabs_->addTab(pages_[i], QString::fromLatin1(names[i]));
   layout->addWidget(tabs_, 1);
+  scanView_ = new ScanView(doc_);
+  scanView_->PlaceIn(*this);
 
   bottomRow_ = BuildBottomRow();
   layout->addWidget(bottomRow_);
