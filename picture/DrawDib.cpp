@@ -85,7 +85,8 @@ void GdiStretch(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, 
   memory->SelectBitmap(old);
 }
 
-void HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+// False when the library could not halftone the picture; the caller then draws another way.
+bool HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
                  int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH, uint32_t rop,
                  HPALETTE palette) {
   const bool reduced = srcW > destW || srcH > destH;
@@ -96,7 +97,7 @@ void HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
     gHalftone(h, pic);
   if (!h.Bits) {
     deldib(h);
-    return;
+    return false;
   }
   HPALETTE previous = dc.SelectPalette(palette, false);
   dc.RealizePalette();
@@ -107,6 +108,7 @@ void HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
     dc.StretchDIBits(x, y, destW, destH, srcX, srcY, srcW, srcH, h.Bits, h.Info, rop);
   dc.SelectPalette(previous, false);
   deldib(h);
+  return true;
 }
 }  // namespace
 
@@ -167,14 +169,17 @@ void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, con
   }
 
   const int bits = DibBitCount(pic);
-  if (bits == 24 && ScreenBitsPerPixel() <= 8 && halftone && HalftoneAvailable())
-    HalftoneWay(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH, rop, palette);
-  else if (bits == 24 && !printer)
-    StretchDibRows24(dc, x, y, destW, destH, pic, srcX, height - srcY - srcH, srcW, srcH);
-  else if (bits == 8 && !printer)
-    StretchDibRows8(dc, x, y, destW, destH, pic, srcX, height - srcY - srcH, srcW, srcH);
-  else
-    GdiStretch(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH, rop);
+  const bool halftoned = bits == 24 && ScreenBitsPerPixel() <= 8 && halftone &&
+                        HalftoneAvailable() &&
+                        HalftoneWay(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH, rop, palette);
+  if (!halftoned) {
+    if (bits == 24 && !printer)
+      StretchDibRows24(dc, x, y, destW, destH, pic, srcX, height - srcY - srcH, srcW, srcH);
+    else if (bits == 8 && !printer)
+      StretchDibRows8(dc, x, y, destW, destH, pic, srcX, height - srcY - srcH, srcW, srcH);
+    else
+      GdiStretch(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH, rop);
+  }
 
   if (selected) dc.SelectPalette(previous, false);
 }

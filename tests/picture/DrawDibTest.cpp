@@ -167,6 +167,16 @@ TEST_F(DrawDibTest, WithoutHalftoningOrOnDeepDisplaysTheOwnStretchDraws) {
   EXPECT_EQ(notWanted.count("SetDIBitsToDevice"), 10);
 }
 
+TEST_F(DrawDibTest, FailedHalftoningDrawsTheUsualWay) {
+  SetHalftoneFunctions([](TDib& out, const TDib&) { out = TDib{}; },
+                       [](TDib& out, const TDib&, int32_t, int32_t) { out = TDib{}; });
+  SetScreenBitsPerPixel(8);
+  Picture pic(10, 10, 24);
+  DrawWhole(pic.dib, 0, 0, 5, 5);
+  EXPECT_EQ(dev.count("SetDIBitsToDevice"), 5);
+  EXPECT_EQ(dev.count("StretchDIBits"), 0);
+}
+
 TEST_F(DrawDibTest, SourceIsClippedToThePictureAndTheDestinationFollows) {
   dev.technology = DT_RASPRINTER;  // StretchDIBits shows the clipped rectangles
   Picture pic(100, 50, 24);
