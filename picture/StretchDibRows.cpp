@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstring>
+#include <new>
 #include <vector>
 
 #include "picture/DrawDib.h"
@@ -21,16 +23,37 @@ void CopyColumns(const uint8_t* src, const int32_t* offsets, int32_t first, int3
   }
 }
 
+// Widest destination drawn; wider rows are split into scratch pictures of at most
+// kMaxDibSide pixels, together one destination row.
+constexpr int32_t kMaxDestWidth = 1 << 24;
+
+struct ScratchRows {
+  std::vector<TDib> parts;
+  ~ScratchRows() {
+    for (TDib& d : parts) deldib(d);
+  }
+};
+
 template <int B>
 void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
                  int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
   if (!pic.Bits || !pic.Info || destW <= 0 || destH <= 0 || srcW <= 0 || srcH <= 0) return;
-  TDib scratch;
-  newdib(scratch, destW, 1, B * 8, B == 1 ? pic.Info : nullptr, B == 1 ? 256 : 0);
-  if (!scratch.Bits) return;  // no room for the row: nothing is drawn
+  if (destW > kMaxDestWidth) return;
+  ScratchRows scratch;
+  std::vector<int32_t> offsets;
+  try {
+    scratch.parts.resize(size_t((destW + kMaxDibSide - 1) / kMaxDibSide));
+    offsets.assign(size_t(destW), 0);
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  for (size_t c = 0; c < scratch.parts.size(); ++c) {
+    const int32_t w = std::min<int32_t>(kMaxDibSide, destW - int32_t(c) * kMaxDibSide);
+    newdib(scratch.parts[c], w, 1, B * 8, B == 1 ? pic.Info : nullptr, B == 1 ? 256 : 0);
+    if (!scratch.parts[c].Bits) return;  // no room for the row: nothing is drawn
+  }
 
   // Column table: byte offset of each destination column's source pixel in a source row.
-  std::vector<int32_t> offsets(static_cast<size_t>(destW), 0);
   const int64_t rowBytes = int64_t(DibWidth(pic)) * B;
   int32_t first = -1, last = -1;
   for (int32_t i = 0; i < destW; ++i) {
@@ -46,18 +69,23 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
   int64_t previous = -1;
   for (int32_t r = 0; r < destH; ++r) {
     const int64_t rowOffset = (height - srcTop - int64_t(srcH) * r / destH - 1) * pic.BytesPerLine;
-    if (rowOffset < 0 || rowOffset > lastRow) {
-      std::memset(scratch.Bits, 0, size_t(scratch.BytesPerLine));
-      previous = -1;  // the scratch row no longer holds a source row
-    } else if (rowOffset != previous) {
-      const uint8_t* src = pic.Bits + rowOffset;
-      uint8_t* out = scratch.Bits + int64_t(first) * B;
-      if (first >= 0) CopyColumns<B>(src, offsets.data(), first, last, rowBytes, out);
-      previous = rowOffset;
+    const bool outside = rowOffset < 0 || rowOffset > lastRow;
+    const bool copy = !outside && rowOffset != previous;
+    for (size_t c = 0; c < scratch.parts.size(); ++c) {
+      TDib& part = scratch.parts[c];
+      const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(part) - 1;
+      if (outside) {
+        std::memset(part.Bits, 0, size_t(part.BytesPerLine));
+      } else if (copy && first >= 0 && first <= c1 && last >= c0) {
+        const int32_t from = std::max(first, c0), to = std::min(last, c1);
+        CopyColumns<B>(pic.Bits + rowOffset, offsets.data(), from, to, rowBytes,
+                       part.Bits + int64_t(from - c0) * B);
+      }
+      dc.SetDIBitsToDevice(x + c0, y + r, DibWidth(part), 1, 0, 0, 0, 1, part.Bits, part.Info);
     }
-    dc.SetDIBitsToDevice(x, y + r, destW, 1, 0, 0, 0, 1, scratch.Bits, scratch.Info);
+    // A row outside the picture leaves zeros behind: the next source row is copied anew.
+    previous = outside ? -1 : rowOffset;
   }
-  deldib(scratch);
 }
 }  // namespace
 

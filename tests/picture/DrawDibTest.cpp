@@ -369,9 +369,20 @@ TEST_F(DrawDibTest, ScratchRowCarriesThePictureColours) {
   EXPECT_EQ(d.second.rgbBlue, 7);
 }
 
-TEST_F(DrawDibTest, ScratchRowThatCannotBeMadeDrawsNothing) {
+TEST_F(DrawDibTest, RowsWiderThanAPictureGoInPieces) {
+  Picture pic(2, 2, 24);
+  DrawWhole(pic.dib, 5, 0, kMaxDibSide + 2, 2);
+  const auto rows = dev.named("SetDIBitsToDevice");
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].args, Args({5, 0, kMaxDibSide, 1, 0, 0, 0, 1}));
+  EXPECT_EQ(rows[1].args, Args({5 + kMaxDibSide, 0, 2, 1, 0, 0, 0, 1}));
+  EXPECT_EQ(rows[1].row[0], 1);  // the right half of the picture
+  EXPECT_EQ(rows[3].row[1], 1);  // second row
+}
+
+TEST_F(DrawDibTest, DestinationTooWideToHoldDrawsNothing) {
   Picture pic(10, 10, 24);
-  DrawWhole(pic.dib, 0, 0, kMaxDibSide + 1, 10);
+  DrawWhole(pic.dib, 0, 0, 1 << 30, 10);
   EXPECT_EQ(dev.count("SetDIBitsToDevice"), 0);
 }
 
