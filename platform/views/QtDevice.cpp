@@ -24,6 +24,7 @@ QtBitmap* AsQtBitmap(CompatibleBitmap* bitmap) { return dynamic_cast<QtBitmap*>(
 }  // namespace
 
 QtDevice::QtDevice(QPainter& painter) : painter_(&painter) {
+  painter.save();  // the caller's pen, brush and font come back when the device goes
   QPaintDevice* d = painter.device();
   technology_ = TechnologyOf(d);
   if (d) {
@@ -46,6 +47,7 @@ QtDevice::QtDevice(int technology, int dpiX, int dpiY)
 
 QtDevice::~QtDevice() {
   if (ownPainter_ && ownPainter_->isActive()) ownPainter_->end();
+  else if (!memory_ && painter_ && painter_->isActive()) painter_->restore();
 }
 
 int QtDevice::GetDeviceCaps(int index) {

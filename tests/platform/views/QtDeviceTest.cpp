@@ -268,3 +268,34 @@ TEST(QtDeviceTest, ShapesUseThePenAndBrush) {
   EXPECT_EQ(At(img, 4, 19), qRgb(255, 0, 0));
   EXPECT_EQ(At(img, 5, 19), qRgb(255, 255, 255));  // the end point is left out
 }
+
+TEST(QtDeviceTest, LongRowsKeepEveryPixel) {
+  for (int width : {13, 16, 31}) {
+    TDib dib;
+    newdib(dib, width, 2, 24, nullptr, 0);
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < width; ++x) setpixel(dib, x, y, uint32_t(x * 8 | y << 8 | (255 - x) << 16));
+    QImage img = White(width + 4, 3);
+    {
+      QtDevice dev(img);
+      dev.SetDIBitsToDevice(2, 0, width - 1, 2, 1, 0, 0, 2, dib.Bits, dib.Info);  // from column 1
+    }
+    for (int y = 0; y < 2; ++y)
+      for (int x = 1; x < width; ++x)
+        ASSERT_EQ(At(img, x + 1, y), qRgb(255 - x, y, x * 8)) << width << " " << x << " " << y;
+    EXPECT_EQ(At(img, width + 1, 0), qRgb(255, 255, 255));
+    deldib(dib);
+  }
+}
+
+TEST(QtDeviceTest, ABorrowedPainterGetsItsStateBack) {
+  QImage img = White(4, 4);
+  QPainter p(&img);
+  p.setPen(QColor(1, 2, 3));
+  {
+    QtDevice dev(p);
+    dev.SetPenColor(RGB(200, 0, 0));
+    EXPECT_EQ(p.pen().color(), QColor(200, 0, 0));
+  }
+  EXPECT_EQ(p.pen().color(), QColor(1, 2, 3));
+}
