@@ -64,22 +64,31 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
     last = i;
   }
 
+  // Only rows and columns the device can show are built and sent.
+  const RECT clip = dc.GetClipBox();
+  const int32_t rowFrom = int32_t(std::max<int64_t>(0, int64_t(clip.top) - y));
+  const int32_t rowTo = int32_t(std::min<int64_t>(destH, int64_t(clip.bottom) - y));
+  const int32_t colFrom = int32_t(std::max<int64_t>(0, int64_t(clip.left) - x));
+  const int32_t colTo = int32_t(std::min<int64_t>(destW, int64_t(clip.right) - x)) - 1;
+
   const int64_t height = DibHeight(pic);
   const int64_t lastRow = (height - 1) * pic.BytesPerLine;
   int64_t previous = -1;
-  for (int32_t r = 0; r < destH; ++r) {
+  for (int32_t r = rowFrom; r < rowTo; ++r) {
     const int64_t rowOffset = (height - srcTop - int64_t(srcH) * r / destH - 1) * pic.BytesPerLine;
     const bool outside = rowOffset < 0 || rowOffset > lastRow;
     const bool copy = !outside && rowOffset != previous;
     for (size_t c = 0; c < scratch.parts.size(); ++c) {
       TDib& part = scratch.parts[c];
       const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(part) - 1;
+      if (c1 < colFrom || c0 > colTo) continue;
       if (outside) {
         std::memset(part.Bits, 0, size_t(part.BytesPerLine));
-      } else if (copy && first >= 0 && first <= c1 && last >= c0) {
-        const int32_t from = std::max(first, c0), to = std::min(last, c1);
-        CopyColumns<B>(pic.Bits + rowOffset, offsets.data(), from, to, rowBytes,
-                       part.Bits + int64_t(from - c0) * B);
+      } else if (copy) {
+        const int32_t from = std::max({first, c0, colFrom}), to = std::min({last, c1, colTo});
+        if (first >= 0 && from <= to)
+          CopyColumns<B>(pic.Bits + rowOffset, offsets.data(), from, to, rowBytes,
+                         part.Bits + int64_t(from - c0) * B);
       }
       dc.SetDIBitsToDevice(x + c0, y + r, DibWidth(part), 1, 0, 0, 0, 1, part.Bits, part.Info);
     }

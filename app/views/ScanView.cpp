@@ -41,8 +41,8 @@ ScanView::ScanView(Document& doc, QWidget* parent) : QScrollArea(parent), doc_(d
   setFocusPolicy(Qt::StrongFocus);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, kWorkspace);
+  pal.setColor(QPalette::Base, kWorkspace);
   setPalette(pal);
-  setBackgroundRole(QPalette::Window);
   viewport()->setAutoFillBackground(true);
   setWidgetResizable(false);
   box_ = new ::ScanPaintBox(this);

@@ -64,6 +64,15 @@ int QtDevice::GetDeviceCaps(int index) {
   }
 }
 
+RECT QtDevice::GetClipBox() {
+  if (!painter_ || !painter_->device()) return RECT{};
+  const QPaintDevice* d = painter_->device();
+  QRectF box = painter_->transform().inverted().mapRect(QRectF(0, 0, d->width(), d->height()));
+  if (painter_->hasClipping()) box &= painter_->clipBoundingRect();
+  const QRect r = box.toAlignedRect();
+  return r.isEmpty() ? RECT{} : RECT{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
 int QtDevice::SetStretchBltMode(int mode) {
   const int old = stretchMode_;
   stretchMode_ = mode;
@@ -186,9 +195,14 @@ int QtDevice::SetDIBitsToDevice(int xDest, int yDest, int w, int h, int xSrc, in
     return lines;
   }
 
-  const QRect target(xDest + cLo, topRow, cHi - cLo, sHi - sLo);
+  // Only the columns inside the clip box are converted.
+  const RECT clip = GetClipBox();
+  const int from = std::max<int64_t>(cLo, int64_t(clip.left) - xDest);
+  const int to = std::min<int64_t>(cHi, int64_t(clip.right) - xDest);
+  if (from >= to) return lines;
+  const QRect target(xDest + from, topRow, to - from, sHi - sLo);
   if (ClippedAway(target)) return lines;
-  const QImage image = DibRegionToImage(bits, info, xSrc + cLo, sLo, cHi - cLo, sHi - sLo,
+  const QImage image = DibRegionToImage(bits, info, xSrc + from, sLo, to - from, sHi - sLo,
                                         startScan, lines);
   if (image.isNull()) return 0;
   painter_->save();

@@ -32,6 +32,7 @@ class QtDevice : public Device {
   QtBitmap* selectedBitmap() const { return selected_; }
 
   int GetDeviceCaps(int index) override;
+  RECT GetClipBox() override;
   int SetStretchBltMode(int mode) override;
   int StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc,
                     int hSrc, const uint8_t* bits, const BITMAPINFO* info, uint32_t rop) override;

@@ -396,3 +396,17 @@ TEST_F(DrawDibTest, RepeatedLastColumnOfAnUnpaddedRowIsCopiedWhole) {
     EXPECT_EQ(rows[0].row[3 * i + 2], 0x70) << i;
   }
 }
+
+TEST_F(DrawDibTest, OnlyRowsAndColumnsInsideTheClipBoxAreBuilt) {
+  Picture pic(4, 4, 24);
+  dev.clipBox = RECT{14, 23, 16, 25};  // columns 4..5 and rows 3..4 of the destination
+  DrawWhole(pic.dib, 10, 20, 8, 8);
+  const auto rows = dev.named("SetDIBitsToDevice");
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].args, Args({10, 23, 8, 1, 0, 0, 0, 1}));
+  EXPECT_EQ(rows[1].args, Args({10, 24, 8, 1, 0, 0, 0, 1}));
+  EXPECT_EQ(rows[0].row[3 * 4], 2);  // visible column 4 is source column 2
+  EXPECT_EQ(rows[0].row[3 * 4 + 1], 1);  // destination row 3 is source row 1
+  EXPECT_EQ(rows[1].row[3 * 5 + 1], 2);
+  EXPECT_EQ(rows[0].row[0], 0);  // columns outside are not built
+}

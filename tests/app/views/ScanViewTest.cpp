@@ -75,6 +75,21 @@ TEST_F(ScanViewTest, PaintShowsThePictureAtTheZoom) {
   EXPECT_EQ(QColor(shot.pixel(39, 19)), QColor(255, 0, 0));
   EXPECT_EQ(QColor(shot.pixel(40, 19)), QColor(0, 0, 255));
   EXPECT_EQ(QColor(shot.pixel(79, 39)), QColor(0, 0, 255));
+  const QImage area = view->viewport()->grab().toImage();
+  EXPECT_EQ(QColor(area.pixel(area.width() - 1, area.height() - 1)), QColor(171, 171, 171));
+}
+
+TEST_F(ScanViewTest, ScrolledPartsArePaintedFromTheRightPlace) {
+  UsePicture(1000, 1000);  // red top-left quarter
+  QCoreApplication::processEvents();
+  view->horizontalScrollBar()->setValue(400);
+  view->verticalScrollBar()->setValue(450);
+  ASSERT_EQ(view->horizontalScrollBar()->value(), 400);
+  ASSERT_EQ(view->verticalScrollBar()->value(), 450);
+  const QImage area = view->viewport()->grab().toImage();
+  EXPECT_EQ(QColor(area.pixel(99, 49)), QColor(255, 0, 0));
+  EXPECT_EQ(QColor(area.pixel(100, 49)), QColor(0, 0, 255));
+  EXPECT_EQ(QColor(area.pixel(99, 50)), QColor(0, 0, 255));
 }
 
 TEST_F(ScanViewTest, EightBitPicturesShowTheirOwnColours) {
