@@ -58,7 +58,7 @@ int QtDevice::GetDeviceCaps(int index) {
     case LOGPIXELSY: return dpiY_;
     case HORZRES: return d ? d->width() : 0;
     case VERTRES: return d ? d->height() : 0;
-    case BITSPIXEL: return d ? std::min(d->depth(), 24) : 24;
+    case BITSPIXEL: return d ? d->depth() : 24;
     case RASTERCAPS: return RC_BITBLT | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
     default: return 0;
   }
