@@ -59,6 +59,8 @@ class Device {
   virtual ~Device() = default;
 
   virtual int GetDeviceCaps(int index) = 0;
+  // Bounding rectangle of the part drawing can reach; work outside it may be skipped.
+  virtual RECT GetClipBox() { return RECT{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30}; }
   virtual int SetStretchBltMode(int mode) = 0;  // returns the previous mode
 
   // DIB transfer (source rows in DIB order: ySrc counts from the bottom). Return the number of

@@ -21,6 +21,8 @@ class RecordingDevice : public Device {
   int rasterCaps = RC_BITBLT | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
   int dpiX = 96, dpiY = 96;
   int width = 1000, height = 1000, bitsPerPixel = 24;
+  // Answered by GetClipBox (not recorded); reaches everywhere unless a test narrows it.
+  RECT clipBox{-(1 << 30), -(1 << 30), 1 << 30, 1 << 30};
 
   // Names of calls that fail ("StretchDIBits", "SetDIBitsToDevice", "CreateCompatibleBitmap",
   // "CreateCompatibleDC", "SetDIBits", "GetDIBits", "StretchBlt").
@@ -43,6 +45,7 @@ class RecordingDevice : public Device {
   HPALETTE palette = nullptr;
 
   int GetDeviceCaps(int index) override;
+  RECT GetClipBox() override { return clipBox; }
   int SetStretchBltMode(int mode) override;
   int StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc, int wSrc,
                     int hSrc, const uint8_t* bits, const BITMAPINFO* info, uint32_t rop) override;

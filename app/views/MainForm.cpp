@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "app/views/AboutBox.h"
+#include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
 #include "platform/views/ImageButton.h"
@@ -86,6 +87,8 @@ void TMainForm::BuildWindow() {
       "QTabBar::tab:selected { background: rgb(240, 202, 166); font-weight: bold; }"
       "QTabBar::tab:hover:!selected { background: #fbe3c9; }"));
   layout->addWidget(tabs_, 1);
+  scanView_ = new ScanView(doc_);
+  scanView_->PlaceIn(*this);
 
   bottomRow_ = BuildBottomRow();
   layout->addWidget(bottomRow_);

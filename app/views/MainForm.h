@@ -13,6 +13,7 @@
 class StatusBar;
 class TabPage;
 class ImageButton;
+class ScanView;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -32,6 +33,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* aboutButton() const { return aboutBtn_; }
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
+  ScanView* scanView() const { return scanView_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -72,6 +74,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* aboutBtn_ = nullptr;
   ImageButton* quitBtn_ = nullptr;
   StatusBar* status_ = nullptr;
+  ScanView* scanView_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.

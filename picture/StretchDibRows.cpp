@@ -1,0 +1,111 @@
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "picture/DrawDib.h"
+
+namespace {
+// Gathers the source pixels of columns first..last into consecutive pixels at `out`.
+template <int B>
+void CopyColumns(const uint8_t* src, const int32_t* offsets, int32_t first, int32_t last,
+                 int64_t rowBytes, uint8_t* out) {
+  if constexpr (B == 1) {
+    for (int32_t i = first; i <= last; ++i) *out++ = src[offsets[i]];
+  } else {
+    // Four bytes at a time while a fourth byte exists in both rows (it is overwritten by the
+    // next pixel); the rest bytewise, so nothing past either row is touched.
+    int32_t fast = last;
+    while (fast > first && offsets[fast - 1] + 4 > rowBytes) --fast;
+    int32_t i = first;
+    for (; i < fast; ++i, out += 3) std::memcpy(out, src + offsets[i], 4);
+    for (; i <= last; ++i, out += 3) std::memcpy(out, src + offsets[i], 3);
+  }
+}
+
+// Widest destination drawn; wider rows are split into scratch pictures of at most
+// kMaxDibSide pixels, together one destination row.
+constexpr int32_t kMaxDestWidth = 1 << 24;
+
+struct ScratchRows {
+  std::vector<TDib> parts;
+  ~ScratchRows() {
+    for (TDib& d : parts) deldib(d);
+  }
+};
+
+template <int B>
+void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+                 int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
+  if (!pic.Bits || !pic.Info || destW <= 0 || destH <= 0 || srcW <= 0 || srcH <= 0) return;
+  if (destW > kMaxDestWidth) return;
+  ScratchRows scratch;
+  std::vector<int32_t> offsets;
+  try {
+    scratch.parts.resize(size_t((destW + kMaxDibSide - 1) / kMaxDibSide));
+    offsets.assign(size_t(destW), 0);
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  for (size_t c = 0; c < scratch.parts.size(); ++c) {
+    const int32_t w = std::min<int32_t>(kMaxDibSide, destW - int32_t(c) * kMaxDibSide);
+    newdib(scratch.parts[c], w, 1, B * 8, B == 1 ? pic.Info : nullptr, B == 1 ? 256 : 0);
+    if (!scratch.parts[c].Bits) return;  // no room for the row: nothing is drawn
+  }
+
+  // Column table: byte offset of each destination column's source pixel in a source row.
+  const int64_t rowBytes = int64_t(DibWidth(pic)) * B;
+  int32_t first = -1, last = -1;
+  for (int32_t i = 0; i < destW; ++i) {
+    const int64_t off = (int64_t(srcX) + int64_t(srcW) * i / destW) * B;
+    if (off < 0 || off >= rowBytes) continue;
+    offsets[size_t(i)] = static_cast<int32_t>(off);
+    if (first < 0) first = i;
+    last = i;
+  }
+
+  // Only rows and columns the device can show are built and sent.
+  const RECT clip = dc.GetClipBox();
+  const int32_t rowFrom = int32_t(std::max<int64_t>(0, int64_t(clip.top) - y));
+  const int32_t rowTo = int32_t(std::min<int64_t>(destH, int64_t(clip.bottom) - y));
+  const int32_t colFrom = int32_t(std::max<int64_t>(0, int64_t(clip.left) - x));
+  const int32_t colTo = int32_t(std::min<int64_t>(destW, int64_t(clip.right) - x)) - 1;
+
+  const int64_t height = DibHeight(pic);
+  const int64_t lastRow = (height - 1) * pic.BytesPerLine;
+  int64_t previous = -1;
+  for (int32_t r = rowFrom; r < rowTo; ++r) {
+    const int64_t rowOffset = (height - srcTop - int64_t(srcH) * r / destH - 1) * pic.BytesPerLine;
+    const bool outside = rowOffset < 0 || rowOffset > lastRow;
+    const bool copy = !outside && rowOffset != previous;
+    for (size_t c = 0; c < scratch.parts.size(); ++c) {
+      TDib& part = scratch.parts[c];
+      const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(part) - 1;
+      if (c1 < colFrom || c0 > colTo) continue;
+      if (outside) {
+        std::memset(part.Bits, 0, size_t(part.BytesPerLine));
+      } else if (copy) {
+        const int32_t from = std::max({first, c0, colFrom}), to = std::min({last, c1, colTo});
+        if (first >= 0 && from <= to)
+          CopyColumns<B>(pic.Bits + rowOffset, offsets.data(), from, to, rowBytes,
+                         part.Bits + int64_t(from - c0) * B);
+      }
+      dc.SetDIBitsToDevice(x + c0, y + r, DibWidth(part), 1, 0, 0, 0, 1, part.Bits, part.Info);
+    }
+    // A row outside the picture leaves zeros behind: the next source row is copied anew.
+    previous = outside ? -1 : rowOffset;
+  }
+}
+}  // namespace
+
+void StretchDibRows24(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
+                      const TDib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
+  if (DibBitCount(pic) != 24) return;
+  StretchRows<3>(dc, x, y, destW, destH, pic, srcX, srcTop, srcW, srcH);
+}
+
+void StretchDibRows8(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
+                     const TDib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
+  if (DibBitCount(pic) != 8) return;
+  StretchRows<1>(dc, x, y, destW, destH, pic, srcX, srcTop, srcW, srcH);
+}
