@@ -37,7 +37,9 @@ TEST(PictureCodecs, LosslessFormatsKeepEveryDepthAndEveryPixel) {
       RoundTrip(c, src.dib, back);
       EXPECT_EQ(DibBitCount(back.dib), d.bits);
       EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
-      if (d.bits < 24) EXPECT_NE(back.dib.Palette, nullptr);
+      if (d.bits < 24) {
+        EXPECT_NE(back.dib.Palette, nullptr);
+      }
     }
 }
 

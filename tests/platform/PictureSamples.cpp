@@ -1,5 +1,6 @@
 #include "tests/platform/PictureSamples.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -40,20 +41,37 @@ int MaxDifference(const Rgb& a, const Rgb& b) {
   return worst;
 }
 
-bool HaveTool(const std::string& name) { return Run("command -v " + name + " >/dev/null 2>&1"); }
+bool HaveTool(const std::string& name) { return RunShell("command -v " + name + " >/dev/null 2>&1"); }
 
-bool Run(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()) == 0; }
+bool RunShell(const std::string& command) { return std::system(("(" + command + ") 2>/dev/null").c_str()) == 0; }
 
 Rgb ReadPnm(const std::string& path) {
   Rgb r;
   const std::vector<uint8_t> bytes = ReadBytes(path);
-  std::string head(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), 64));
-  std::istringstream in(head);
-  std::string magic;
-  int maxval = 0;
-  in >> magic >> r.width >> r.height >> maxval;
-  if ((magic != "P6" && magic != "P5") || maxval != 255) return Rgb{};
-  const size_t start = size_t(in.tellg()) + 1;
+  size_t pos = 0;
+  // Header tokens, skipping comments; one whitespace byte follows the last.
+  auto token = [&]() {
+    std::string t;
+    while (pos < bytes.size()) {
+      const char c = char(bytes[pos]);
+      if (c == '#') {
+        while (pos < bytes.size() && bytes[pos] != '\n') ++pos;
+      } else if (std::isspace(static_cast<unsigned char>(c))) {
+        if (!t.empty()) break;
+        ++pos;
+      } else {
+        t += c;
+        ++pos;
+      }
+    }
+    return t;
+  };
+  const std::string magic = token();
+  r.width = std::atoi(token().c_str());
+  r.height = std::atoi(token().c_str());
+  const int maxval = std::atoi(token().c_str());
+  const size_t start = pos + 1;
+  if ((magic != "P6" && magic != "P5") || maxval != 255 || r.width <= 0 || r.height <= 0) return Rgb{};
   const size_t n = size_t(r.width) * size_t(r.height);
   const size_t channels = magic == "P6" ? 3 : 1;
   if (bytes.size() < start + n * channels) return Rgb{};
@@ -82,7 +100,7 @@ void WritePnm(const std::string& path, const Rgb& rgb, const std::vector<uint8_t
 
 Rgb MagickPixels(const std::string& path) {
   const std::string out = path + ".ref.ppm";
-  if (!Run("convert '" + path + "[0]' -background white -alpha remove -alpha off -depth 8 'ppm:" + out + "'"))
+  if (!RunShell("convert '" + path + "[0]' -background white -alpha remove -alpha off -depth 8 'ppm:" + out + "'"))
     return Rgb{};
   return ReadPnm(out);
 }

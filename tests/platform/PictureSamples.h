@@ -34,7 +34,7 @@ inline ByteView View(const std::vector<uint8_t>& bytes) { return {bytes.data(), 
 // Outside tools (ImageMagick, netpbm).
 bool HaveTool(const std::string& name);
 // Runs a shell command line; true when it exits with 0.
-bool Run(const std::string& command);
+bool RunShell(const std::string& command);
 // Reads a binary PPM (P6) or PGM (P5) file of maxval 255 as RGB.
 Rgb ReadPnm(const std::string& path);
 // Writes RGB as P6, or a P7 RGB_ALPHA file when `alpha` holds one value per pixel.
