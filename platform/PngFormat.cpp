@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -16,7 +17,7 @@ struct PngState {
   ByteView in;
   size_t pos = 0;
   std::vector<uint8_t>* out = nullptr;
-  std::vector<uint8_t> buffer;
+  std::unique_ptr<uint8_t[]> buffer;  // left uninitialised: libpng fills every row it hands out
   std::vector<uint8_t*> rows;
   char message[200] = {};
 };
@@ -107,18 +108,18 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
   const bool whole = passes > 1 && !direct;
   const size_t rowsInBuffer = whole ? h : 1;
   if (!direct) {
-    if (uint64_t(rowBytes) * rowsInBuffer > 2 * kMaxDibBytes) png_error(png, "the picture is too large");
-    s.buffer.resize(rowBytes * rowsInBuffer);  // a bad_alloc is caught by the caller's frame
+    if (uint64_t(rowBytes) * rowsInBuffer > kMaxDibBytes) png_error(png, "the picture is too large");
+    s.buffer.reset(new uint8_t[rowBytes * rowsInBuffer]);  // a bad_alloc is caught by the caller
   }
   if (direct || whole) {
     s.rows.resize(h);
     for (png_uint_32 y = 0; y < h; ++y)
-      s.rows[y] = direct ? DibRow(out, int32_t(y)) : s.buffer.data() + rowBytes * y;
+      s.rows[y] = direct ? DibRow(out, int32_t(y)) : s.buffer.get() + rowBytes * y;
     png_read_image(png, s.rows.data());
   }
   if (direct) return true;
   for (png_uint_32 y = 0; y < h; ++y) {
-    uint8_t* src = whole ? s.buffer.data() + rowBytes * y : s.buffer.data();
+    uint8_t* src = whole ? s.buffer.get() + rowBytes * y : s.buffer.get();
     if (!whole) png_read_row(png, src, nullptr);
     uint8_t* dst = DibRow(out, int32_t(y));
     if (type == PNG_COLOR_TYPE_PALETTE) {

@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -195,8 +196,8 @@ bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, TDib& out, st
   if (uint64_t(w) * h * 4 > kMaxDibBytes) return error = "the picture is too large", false;
   if (!NewDibChecked(out, w, h, grey ? 8 : 24, error)) return false;
   if (grey) SetGreyColors(out);
-  std::vector<uint32_t> raster(size_t(w) * h);
-  if (!TIFFReadRGBAImageOriented(tif, w, h, raster.data(), ORIENTATION_TOPLEFT, 0)) return false;
+  const std::unique_ptr<uint32_t[]> raster(new uint32_t[size_t(w) * h]);  // filled by libtiff
+  if (!TIFFReadRGBAImageOriented(tif, w, h, raster.get(), ORIENTATION_TOPLEFT, 1)) return false;
   for (uint32_t y = 0; y < h; ++y) {
     const uint32_t* src = &raster[size_t(y) * w];
     uint8_t* dst = DibRow(out, int32_t(y));
