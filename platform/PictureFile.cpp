@@ -174,17 +174,24 @@ bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error)
   if (!ReadWholeFile(fileName, data, size, error)) return false;
   const ByteView view{data.get(), size};
   if (size == 0) return error = "the file is empty", false;
-  PictureFormat format = FormatFromContents(view);
-  if (format == PictureFormat::Unknown) format = FormatFromExtension(fileName);
-  const PictureReader read = ReaderFor(format);
-  if (!read) return error = "the file is not a picture of a known format", false;
-  try {
-    if (read(view, out, error)) return true;
-  } catch (const std::exception&) {
-    error = "there is not enough memory for the picture";
+  // The contents decide; the extension names a second candidate (formats without a signature,
+  // or a signature that happens to match by chance).
+  const PictureFormat byContents = FormatFromContents(view), byName = FormatFromExtension(fileName);
+  const PictureFormat candidates[2] = {byContents != PictureFormat::Unknown ? byContents : byName,
+                                       byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
+  if (!ReaderFor(candidates[0])) return error = "the file is not a picture of a known format", false;
+  for (int i = 0; i < 2; ++i) {
+    const PictureReader read = ReaderFor(candidates[i]);
+    if (!read || (i == 1 && candidates[1] == candidates[0])) continue;
+    std::string why;
+    try {
+      if (read(view, out, why)) return error.clear(), true;
+    } catch (const std::exception&) {
+      why = "there is not enough memory for the picture";
+    }
+    deldib(out);
+    if (i == 0) error = why.empty() ? "the picture is damaged" : why;
   }
-  deldib(out);
-  if (error.empty()) error = "the picture is damaged";
   return false;
 }
 
