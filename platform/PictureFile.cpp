@@ -105,8 +105,15 @@ bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data
 mode_t NewFileMode(const std::string& fileName) {
   struct stat st {};
   if (::stat(fileName.c_str(), &st) == 0) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
+  // The process's umask, read without changing it (other threads may be creating files).
+  mode_t mask = 022;
+  if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+    char line[128];
+    unsigned value = 0;
+    while (std::fgets(line, sizeof line, status))
+      if (std::sscanf(line, "Umask: %o", &value) == 1) mask = mode_t(value);
+    std::fclose(status);
+  }
   return 0666 & ~mask;
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "platform/PictureFile.h"
@@ -119,4 +121,21 @@ TEST(PictureFile, AFailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
   EXPECT_TRUE(SaveDib(src.dib, dir.file("old.png"), 14));
   EXPECT_GT(ReadBytes(dir.file("old.png")).size(), 3u);
   EXPECT_EQ(FilesIn(dir).size(), 2u);
+}
+
+TEST(PictureFile, SavedFilesGetTheUsualPermissionsOrKeepTheOldOnes) {
+  TempDir dir;
+  OwnedDib src;
+  MakeSample(src.dib, 1, 8, 8);
+  std::string error;
+  ASSERT_TRUE(SavePictureFile(src.dib, dir.file("new.png"), 14, error)) << error;
+  namespace fs = std::filesystem;
+  const fs::perms mode = fs::status(dir.file("new.png")).permissions();
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  EXPECT_EQ(unsigned(mode), 0666u & ~unsigned(mask));  // not the private mode of a scratch file
+  WriteBytes(dir.file("old.png"), {1});
+  fs::permissions(dir.file("old.png"), fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(SavePictureFile(src.dib, dir.file("old.png"), 14, error)) << error;
+  EXPECT_EQ(fs::status(dir.file("old.png")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
