@@ -97,6 +97,9 @@ std::string Reason(const MemFile& f, const char* fallback) {
   return f.firstError.empty() ? fallback : std::string(fallback) + " (" + f.firstError + ")";
 }
 
+// Largest tile accepted; real files use tiles of a few hundred kilobytes.
+constexpr uint64_t kMaxTileBytes = uint64_t(256) << 20;
+
 // Calls `row(y, bytes)` for every row of a contiguous picture, from strips or tiles.
 template <typename RowFn>
 bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
@@ -117,14 +120,15 @@ bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
   const tmsize_t lineSize = TIFFScanlineSize(tif);
   if (tw == 0 || th == 0 || tileSize <= 0 || tileRow <= 0 || lineSize <= 0) return false;
   const uint32_t bandRows = std::min(th, h);
-  if (uint64_t(bandRows) * uint64_t(lineSize) > kMaxDibBytes) return false;
-  std::vector<uint8_t> tile(static_cast<size_t>(tileSize));
-  std::vector<uint8_t> band(size_t(bandRows) * size_t(lineSize));
+  if (uint64_t(bandRows) * uint64_t(lineSize) > kMaxDibBytes || uint64_t(tileSize) > kMaxTileBytes) return false;
+  // Uninitialised on purpose: every byte used is first filled by libtiff.
+  const std::unique_ptr<uint8_t[]> tile(new uint8_t[size_t(tileSize)]);
+  const std::unique_ptr<uint8_t[]> band(new uint8_t[size_t(bandRows) * size_t(lineSize)]);
   const uint32_t tilesAcross = uint32_t((uint64_t(lineSize) + uint64_t(tileRow) - 1) / uint64_t(tileRow));
   for (uint32_t y0 = 0; y0 < h; y0 += th) {
     const uint32_t rows = std::min(th, h - y0);
     for (uint32_t t = 0; t < tilesAcross; ++t) {
-      if (TIFFReadTile(tif, tile.data(), t * tw, y0, 0, 0) < 0) return false;
+      if (TIFFReadTile(tif, tile.get(), t * tw, y0, 0, 0) < 0) return false;
       const size_t offset = size_t(t) * size_t(tileRow);
       const size_t len = std::min(size_t(tileRow), size_t(lineSize) - offset);
       for (uint32_t r = 0; r < rows; ++r)
