@@ -22,7 +22,7 @@ bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::
   return true;
 }
 
-int PaletteDepthFor(int colors) {
+int PaletteBitsForColors(int colors) {
   if (colors <= 2) return 1;
   if (colors <= 16) return 4;
   return 8;

@@ -9,7 +9,7 @@
 // Creates `out` after checking the size against the picture limits; says why on failure.
 bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::string& error);
 // Depth that holds `colors` palette entries: 2 -> 1 bit, up to 16 -> 4 bits, else 8 bits.
-int PaletteDepthFor(int colors);
+int PaletteBitsForColors(int colors);
 // Writes `count` colours given as red, green, blue triples, then recreates the palette.
 void SetDibColors(TDib& dib, const uint8_t* rgb, int count);
 // The 256-entry grey ramp of an 8-bit greyscale picture.
@@ -24,6 +24,6 @@ void LoadIndexRow(const TDib& dib, int32_t y, uint8_t* indices);
 // Reads row y of any depth as red, green, blue triples.
 void LoadRgbRow(const TDib& dib, int32_t y, uint8_t* rgb);
 // Blends a colour with coverage `alpha` over white.
-inline uint8_t OverWhite(uint32_t value, uint32_t alpha) {
+inline uint8_t BlendOverWhite(uint32_t value, uint32_t alpha) {
   return static_cast<uint8_t>((value * alpha + 255u * (255u - alpha) + 127u) / 255u);
 }

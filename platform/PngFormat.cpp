@@ -70,7 +70,7 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
       error = "the palette is missing";
       png_error(png, "the palette is missing");
     }
-    outBits = PaletteDepthFor(paletteCount);
+    outBits = PaletteBitsForColors(paletteCount);
     if (depth < 8) png_set_packing(png);
   } else if (!(type & PNG_COLOR_MASK_COLOR)) {
     outBits = 8;
@@ -94,9 +94,9 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
     if (hasTrns) png_get_tRNS(png, info, &alpha, &alphaCount, nullptr);
     for (int i = 0; i < paletteCount && i < 256; ++i) {
       const uint32_t a = i < alphaCount ? alpha[i] : 255;
-      rgb[3 * i] = OverWhite(palette[i].red, a);
-      rgb[3 * i + 1] = OverWhite(palette[i].green, a);
-      rgb[3 * i + 2] = OverWhite(palette[i].blue, a);
+      rgb[3 * i] = BlendOverWhite(palette[i].red, a);
+      rgb[3 * i + 1] = BlendOverWhite(palette[i].green, a);
+      rgb[3 * i + 2] = BlendOverWhite(palette[i].blue, a);
     }
     SetDibColors(out, rgb, paletteCount > 256 ? 256 : paletteCount);
   } else if (outBits == 8) {
@@ -129,12 +129,12 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
     } else if (outBits == 8) {
       if (channels == 1) std::memcpy(dst, src, w);
       else
-        for (png_uint_32 x = 0; x < w; ++x) dst[x] = OverWhite(src[2 * x], src[2 * x + 1]);
+        for (png_uint_32 x = 0; x < w; ++x) dst[x] = BlendOverWhite(src[2 * x], src[2 * x + 1]);
     } else {
       for (png_uint_32 x = 0; x < w; ++x, src += 4, dst += 3) {
-        dst[0] = OverWhite(src[0], src[3]);
-        dst[1] = OverWhite(src[1], src[3]);
-        dst[2] = OverWhite(src[2], src[3]);
+        dst[0] = BlendOverWhite(src[0], src[3]);
+        dst[1] = BlendOverWhite(src[1], src[3]);
+        dst[2] = BlendOverWhite(src[2], src[3]);
       }
     }
   }

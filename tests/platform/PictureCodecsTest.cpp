@@ -5,6 +5,8 @@
 #include "platform/PictureCodecs.h"
 #include "tests/platform/PictureSamples.h"
 
+using namespace gfxtest;
+
 namespace {
 struct Codec {
   const char* name;

@@ -7,6 +7,8 @@
 #include "platform/PictureCodecs.h"
 #include "tests/platform/PictureSamples.h"
 
+using namespace gfxtest;
+
 namespace {
 struct Sample {
   const char* name;

@@ -9,6 +9,8 @@
 #include "tests/platform/PictureSamples.h"
 #include "tests/support/TestFiles.h"
 
+using namespace gfxtest;
+
 namespace {
 int CountEntries(const std::string& filter) {
   int bars = 0;

@@ -12,6 +12,8 @@
 #include "tests/platform/PictureSamples.h"
 #include "tests/support/TestFiles.h"
 
+using namespace gfxtest;
+
 namespace {
 struct Variant {
   const char* file;     // name of the file the command makes

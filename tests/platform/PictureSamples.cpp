@@ -9,6 +9,8 @@
 #include "platform/DibRows.h"
 #include "tests/support/TestFiles.h"
 
+namespace gfxtest {
+
 void MakeSample(TDib& dib, int bits, int32_t width, int32_t height, bool grey) {
   newdib(dib, width, height, bits, nullptr, 0);
   if (!dib.Bits) return;
@@ -121,3 +123,5 @@ Rgb Pattern(int32_t width, int32_t height, int colors) {
     }
   return r;
 }
+
+}  // namespace gfxtest

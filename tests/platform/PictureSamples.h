@@ -7,6 +7,8 @@
 #include "platform/Dib.h"
 #include "platform/PictureCodecs.h"
 
+namespace gfxtest {
+
 // Frees its picture at the end of the scope.
 struct OwnedDib {
   TDib dib;
@@ -43,3 +45,5 @@ void WritePnm(const std::string& path, const Rgb& rgb, const std::vector<uint8_t
 Rgb MagickPixels(const std::string& path);
 // A varied RGB test pattern.
 Rgb Pattern(int32_t width, int32_t height, int colors = 0);
+
+}  // namespace gfxtest
