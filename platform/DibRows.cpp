@@ -22,6 +22,13 @@ bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::
   return true;
 }
 
+void RowReporter::row(int64_t index) {
+  const int percent = count_ > 1 ? int(index * 100 / (count_ - 1)) : 100;
+  if (percent == last_) return;
+  last_ = percent;
+  ReportProgress(percent);
+}
+
 int PaletteBitsForColors(int colors) {
   if (colors <= 2) return 1;
   if (colors <= 16) return 4;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Dib.h"
+#include "platform/Progress.h"
 
 // Creates `out` after checking the size against the picture limits; says why on failure.
 bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::string& error);
@@ -23,6 +24,18 @@ void StoreIndexRow(const TDib& dib, int32_t y, const uint8_t* indices);
 void LoadIndexRow(const TDib& dib, int32_t y, uint8_t* indices);
 // Reads row y of any depth as red, green, blue triples.
 void LoadRgbRow(const TDib& dib, int32_t y, uint8_t* rgb);
+// Reports the percentage of rows done, only when it changes; trivially destructible, so it may
+// live in frames that libjpeg or libpng leave by longjmp.
+class RowReporter {
+ public:
+  explicit RowReporter(int64_t count) : count_(count) {}
+  void row(int64_t index);
+
+ private:
+  int64_t count_;
+  int last_ = -1;
+};
+
 // Blends a colour with coverage `alpha` over white.
 inline uint8_t BlendOverWhite(uint32_t value, uint32_t alpha) {
   return static_cast<uint8_t>((value * alpha + 255u * (255u - alpha) + 127u) / 255u);

@@ -92,6 +92,8 @@ bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
   // Interlaced pictures arrive as four passes over every 8th, 8th, 4th and 2nd row.
   static const int kStart[4] = {0, 4, 2, 1}, kStep[4] = {8, 8, 4, 2};
   const int passes = d.Interlace ? 4 : 1;
+  RowReporter progress(h);
+  int done = 0;
   for (int p = 0; p < passes; ++p) {
     const int start = d.Interlace ? kStart[p] : 0, step = d.Interlace ? kStep[p] : 1;
     for (int y = start; y < h; y += step) {
@@ -102,6 +104,7 @@ bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
       for (uint8_t& v : line)
         if (v >= count) v = 0;
       StoreIndexRow(out, y, line.data());
+      progress.row(done++);
     }
   }
   return true;
@@ -161,12 +164,14 @@ bool WriteGif(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
     const int w = DibWidth(pic), h = DibHeight(pic);
     try {
       std::vector<uint8_t> line(static_cast<size_t>(w));
+      RowReporter progress(h);
       ok = w <= 65535 && h <= 65535 &&
            EGifPutScreenDesc(gif, w, h, bits, 0, map) != GIF_ERROR &&
            EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) != GIF_ERROR;
       for (int y = 0; ok && y < h; ++y) {
         LoadIndexRow(pic, y, line.data());
         ok = EGifPutLine(gif, line.data(), w) != GIF_ERROR;
+        progress.row(y);
       }
     } catch (const std::bad_alloc&) {
       ok = false;

@@ -75,7 +75,9 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, ByteView file, TDib& 
   if (cmyk)
     scratch = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
                                           cinfo.output_width * 4, 1);
+  RowReporter progress(cinfo.output_height);
   while (cinfo.output_scanline < cinfo.output_height) {
+    progress.row(cinfo.output_scanline);
     uint8_t* row = DibRow(out, int32_t(cinfo.output_scanline));
     if (cmyk) {
       jpeg_read_scanlines(&cinfo, scratch, 1);
@@ -105,7 +107,9 @@ bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const TDib& dib, unsign
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, 90, TRUE);
   jpeg_start_compress(&cinfo, TRUE);
+  RowReporter progress(cinfo.image_height);
   while (cinfo.next_scanline < cinfo.image_height) {
+    progress.row(cinfo.next_scanline);
     JSAMPROW rows[1] = {DibRow(dib, int32_t(cinfo.next_scanline))};
     jpeg_write_scanlines(&cinfo, rows, 1);
   }

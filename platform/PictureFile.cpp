@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/Dialogs.h"
+#include "platform/Progress.h"
 
 const char* const kPictureOpenFilter =
     "All pictures|*.BMP;*.DIB;*.GIF;*.IFF;*.JIF;*.JPG;*.LBM;*.PCX;*.RLE;*.TGA;*.TIF;*.PNG|"
@@ -173,7 +174,18 @@ PictureFormat FormatFromExtension(const std::string& fileName) {
   return PictureFormat::Unknown;
 }
 
+namespace {
+// Progress is 0 before reading or writing starts and again when it ends, whatever the outcome.
+struct ProgressSpan {
+  ProgressSpan() { ReportProgress(0); }
+  ~ProgressSpan() { ReportProgress(0); }
+  ProgressSpan(const ProgressSpan&) = delete;
+  ProgressSpan& operator=(const ProgressSpan&) = delete;
+};
+}  // namespace
+
 bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error) {
+  const ProgressSpan progress;
   out = TDib{};
   error.clear();
   std::unique_ptr<uint8_t[]> data;
@@ -204,6 +216,7 @@ bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error)
 
 bool SavePictureFile(const TDib& dib, const std::string& fileName, int formatCode,
                      std::string& error) {
+  const ProgressSpan progress;
   error.clear();
   const int index = formatCode - 3;
   if (index < 0 || index >= kSaveFormatCount) return error = "the file format is unknown", false;

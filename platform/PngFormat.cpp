@@ -19,6 +19,7 @@ struct PngState {
   std::vector<uint8_t>* out = nullptr;
   std::unique_ptr<uint8_t[]> buffer;  // left uninitialised: libpng fills every row it hands out
   std::vector<uint8_t*> rows;
+  RowReporter progress{0};
   char message[200] = {};
 };
 
@@ -45,6 +46,9 @@ void WriteBytes(png_structp png, png_bytep data, png_size_t length) {
   }
 }
 void Flush(png_structp) {}
+void RowDone(png_structp png, png_uint_32 row, int) {
+  static_cast<PngState*>(png_get_io_ptr(png))->progress.row(row);
+}
 
 // Throws nothing and allocates through the state only; the output picture is freed on error.
 bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string& error) {
@@ -83,6 +87,8 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
   if (depth == 16) png_set_scale_16(png);
   const int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
+  s.progress = RowReporter(h);
+  png_set_read_status_fn(png, RowDone);
   if (!NewDibChecked(out, w, h, outBits, error)) png_error(png, error.c_str());
   const int channels = png_get_channels(png, info);
   const size_t rowBytes = png_get_rowbytes(png, info);
@@ -150,6 +156,8 @@ bool Encode(png_structp png, png_infop info, PngState& s, const TDib& dib, std::
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   const int bits = DibBitCount(dib);
   png_set_compression_level(png, 4);
+  s.progress = RowReporter(h);
+  png_set_write_status_fn(png, RowDone);
   if (bits == 24) {
     png_set_IHDR(png, info, png_uint_32(w), png_uint_32(h), 8, PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);

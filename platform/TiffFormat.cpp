@@ -107,7 +107,9 @@ bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
     const tmsize_t size = TIFFScanlineSize(tif);
     if (size <= 0) return false;
     std::vector<uint8_t> line(static_cast<size_t>(size));
+    RowReporter progress(h);
     for (uint32_t y = 0; y < h; ++y) {
+      progress.row(y);
       if (TIFFReadScanline(tif, line.data(), y, 0) < 0) return false;
       row(y, line.data());
     }
@@ -125,7 +127,9 @@ bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
   const std::unique_ptr<uint8_t[]> tile(new uint8_t[size_t(tileSize)]);
   const std::unique_ptr<uint8_t[]> band(new uint8_t[size_t(bandRows) * size_t(lineSize)]);
   const uint32_t tilesAcross = uint32_t((uint64_t(lineSize) + uint64_t(tileRow) - 1) / uint64_t(tileRow));
+  RowReporter progress(h);
   for (uint32_t y0 = 0; y0 < h; y0 += th) {
+    progress.row(y0);
     const uint32_t rows = std::min(th, h - y0);
     for (uint32_t t = 0; t < tilesAcross; ++t) {
       if (TIFFReadTile(tif, tile.get(), t * tw, y0, 0, 0) < 0) return false;
@@ -314,7 +318,9 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
       TIFFSetField(tif, TIFFTAG_COLORMAP, r.data(), g.data(), b.data());
     }
     std::vector<uint8_t> line(size_t(DibStride(int32_t(w), bits)));
+    RowReporter progress(h);
     for (uint32_t y = 0; ok && y < h; ++y) {
+      progress.row(y);
       const uint8_t* src = DibRow(dib, int32_t(y));
       if (bits == 24) {
         for (uint32_t x = 0; x < w; ++x) line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];

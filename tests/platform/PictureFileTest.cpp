@@ -2,9 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/PictureFile.h"
+#include "platform/Progress.h"
 #include "platform/ScriptedDialogs.h"
 #include "tests/platform/PictureSamples.h"
 #include "tests/support/TestFiles.h"
@@ -140,4 +142,29 @@ TEST(PictureFile, SavedFilesGetTheUsualPermissionsOrKeepTheOldOnes) {
   fs::permissions(dir.file("old.png"), fs::perms::owner_read | fs::perms::owner_write);
   ASSERT_TRUE(SavePictureFile(src.dib, dir.file("old.png"), 14, error)) << error;
   EXPECT_EQ(fs::status(dir.file("old.png")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(PictureFile, OpeningAndSavingReportRowProgressAndEndAtZero) {
+  struct Recorder : ProgressSink {
+    std::vector<int> seen;
+    void SetProSatus(int percent) override { seen.push_back(percent); }
+  } recorder;
+  TempDir dir;
+  OwnedDib src;
+  MakeSample(src.dib, 24, 30, 40);
+  for (int code : {5, 8, 13, 14}) {
+    SCOPED_TRACE(code);
+    ProgressSink* old = SetProgressSink(&recorder);
+    recorder.seen.clear();
+    std::string error;
+    const std::string path = dir.file("p" + std::to_string(code));
+    EXPECT_TRUE(SavePictureFile(src.dib, path, code, error)) << error;
+    OwnedDib back;
+    EXPECT_TRUE(LoadPictureFile(back.dib, path, error)) << error;
+    SetProgressSink(old);
+    ASSERT_GE(recorder.seen.size(), 4u);
+    EXPECT_EQ(recorder.seen.front(), 0);
+    EXPECT_EQ(recorder.seen.back(), 0);
+    EXPECT_GE(std::count(recorder.seen.begin(), recorder.seen.end(), 100), 1);
+  }
 }
