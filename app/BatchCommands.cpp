@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/BatchConvert.h"
+
 namespace {
 int Help(const Args&) {
   std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
@@ -14,6 +16,10 @@ int Help(const Args&) {
 const std::vector<BatchCommand>& BatchCommandList() {
   static const std::vector<BatchCommand> list = {
       {"--help", "", "Shows this list.", Help},
+      {"convert", "IN OUT [--format CODE]",
+       "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
+       RunConvert},
+      {"info", "FILE", "Prints the picture's width, height and bits per pixel.", RunInfo},
   };
   return list;
 }

@@ -1,0 +1,12 @@
+// Feeds arbitrary bytes to the GIF reader.
+#include <cstdint>
+#include <string>
+
+#include "platform/PictureCodecs.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  TDib dib;
+  std::string error;
+  if (ReadGif(ByteView{data, size}, dib, error)) deldib(dib);
+  return 0;
+}
