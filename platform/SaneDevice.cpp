@@ -138,7 +138,13 @@ bool SaneDevice::open(const std::string& name, std::string& error) {
   const SANE_Status status = sane_open(target.c_str(), &handle_);
   if (status != SANE_STATUS_GOOD || !handle_) {
     handle_ = nullptr;
-    error = "The scanner \"" + target + "\" cannot be opened: " + SaneStatusText(status);
+    error = "The scanner \"" + target + "\" cannot be opened: " + SaneStatusText(status) + ".";
+    std::vector<ScannerInfo> list;
+    std::string ignored;
+    if (ListScanners(list, ignored) &&
+        std::none_of(list.begin(), list.end(), [&](const ScannerInfo& i) { return i.name == target; }))
+      error += " It is not connected any more or is switched off; choose it again with "
+               "\"Select the scanner\".";
     return false;
   }
   name_ = target;
