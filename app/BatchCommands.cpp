@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+int RunScanCommand(const Args& args);
+
 namespace {
 int Help(const Args&) {
   std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
@@ -14,6 +16,9 @@ int Help(const Args&) {
 const std::vector<BatchCommand>& BatchCommandList() {
   static const std::vector<BatchCommand> list = {
       {"--help", "", "Shows this list.", Help},
+      {"scan", "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] | --list",
+       "Scans a picture (area in millimetres) into the picture file OUT, or lists the scanners.",
+       RunScanCommand},
   };
   return list;
 }
