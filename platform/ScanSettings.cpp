@@ -1,5 +1,6 @@
 #include "platform/ScanSettings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -93,10 +94,14 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
 }
 
 bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::string& error) {
+  std::string device = s.device;  // one line: control characters would end it
+  device.erase(std::remove_if(device.begin(), device.end(),
+                              [](unsigned char c) { return c < 0x20; }),
+               device.end());
   std::ostringstream text;
   text.precision(10);
   text << "# Quendrix scanner settings\n"
-       << "device=" << s.device << "\nresolution=" << s.resolution
+       << "device=" << device << "\nresolution=" << s.resolution
        << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top
        << ',' << s.area.width << ',' << s.area.height << '\n';
   const std::string tmp = path + ".tmp";

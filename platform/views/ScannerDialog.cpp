@@ -137,7 +137,12 @@ void ScannerDialog::refreshDevices() {
                              : QString::fromStdString(initial_.device);
   std::vector<ScannerInfo> list;
   std::string error;
-  if (!ListScanners(list, error)) showNotice(QString::fromStdString(error));
+  if (scanRunning_) {
+    // SANE belongs to the scan thread now: only the kept choice is shown.
+    if (!initial_.device.empty()) list.push_back({initial_.device, {}, {}, {}});
+  } else if (!ListScanners(list, error)) {
+    showNotice(QString::fromStdString(error));
+  }
   devices_->blockSignals(true);
   devices_->clear();
   int select = 0;

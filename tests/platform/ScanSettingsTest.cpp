@@ -64,6 +64,18 @@ TEST(ScanSettingsTest, FailedWriteKeepsThePreviousFile) {
   EXPECT_EQ(ReadBytes(dir.file("scanner.dat")), before);
 }
 
+TEST(ScanSettingsTest, ADeviceNameCannotBreakTheFile) {
+  TempDir dir;
+  ScanSettings s;
+  s.device = "evil\nresolution=0";
+  std::string error;
+  ASSERT_TRUE(SaveScanSettings(dir.file("scanner.dat"), s, error));
+  ScanSettings read;
+  ASSERT_TRUE(LoadScanSettings(dir.file("scanner.dat"), read, error)) << error;
+  EXPECT_EQ(read.device, "evilresolution=0");
+  EXPECT_EQ(read.resolution, s.resolution);
+}
+
 TEST(ScanSettingsTest, ModeNamesRoundTrip) {
   for (ScanMode m : {ScanMode::Color, ScanMode::Gray, ScanMode::LineArt}) {
     ScanMode parsed = ScanMode::Color;

@@ -104,7 +104,10 @@ TEST_F(ScannerDialogTest, PreviewShowsTheGlassAndDraggingSetsTheArea) {
 }
 
 TEST_F(ScannerDialogTest, NoPreviewWhileAScanRuns) {
+  std::ofstream(SaneTestConfigDir() / "dll.conf") << "# nothing\n";  // SANE is not asked
   ScannerDialog dialog(Initial("test:0"), true);
+  ASSERT_EQ(dialog.deviceList()->count(), 1);
+  EXPECT_EQ(DeviceName(dialog, 0), "test:0");
   EXPECT_FALSE(dialog.previewButton()->isEnabled());
   dialog.startPreview();
   EXPECT_FALSE(dialog.previewRunning());
