@@ -191,10 +191,12 @@ TEST_F(ScannerTest, FinishedJobDeliversItsPictureAndCanRunAgain) {
 class SaneOptionsTest : public ScannerTest {
  protected:
   void SetUp() override {
-    ScannerTest::SetUp();
+    ScannerTest::SetUp();  // the configuration comes before the library starts
+    library = std::make_unique<SaneLibrary>();
     ASSERT_TRUE(device.open("test:0", error)) << error;
   }
-  SaneLibrary library;
+  void TearDown() override { device.close(); }
+  std::unique_ptr<SaneLibrary> library;
   SaneDevice device;
   std::string error;
 };
