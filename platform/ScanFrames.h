@@ -46,6 +46,8 @@ class FrameAssembler {
   int percent() const;
   // True when lines beyond the announced count or beyond the limits were dropped.
   bool droppedLines() const { return dropped_; }
+  // True when the last frame has ended.
+  bool complete() const { return finished_; }
 
  private:
   bool fail(const std::string& text);

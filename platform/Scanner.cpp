@@ -253,6 +253,7 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
       out.error = frames.error();
       return;
     }
+    last = last || frames.complete();  // a grey or RGB frame is the whole picture
   }
   sane_cancel(h);  // a finished scan is ended this way, too
   if (!frames.takePicture(out.dib)) out.error = frames.error();

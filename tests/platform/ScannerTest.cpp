@@ -1,6 +1,7 @@
 // End-to-end scans through SANE's test backend.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -175,11 +176,15 @@ TEST_F(ScannerTest, CancelledScanStopsTheThreadAndGivesNoPicture) {
 
 TEST_F(ScannerTest, FinishedJobDeliversItsPictureAndCanRunAgain) {
   ScanJob job;
-  int last = -1;
-  ASSERT_TRUE(job.start({Settings(ScanMode::Gray, 30), false}, [&](int p) { last = p; }, {}));
+  std::vector<int> progress;  // written by the scan thread, read after the join
+  ASSERT_TRUE(job.start({Settings(ScanMode::Gray, 30), false}, [&](int p) { progress.push_back(p); }, {}));
   auto first = job.finish();
   ASSERT_TRUE(first && first->dib.Bits) << (first ? first->error : "");
-  EXPECT_EQ(last, 0);
+  ASSERT_GE(progress.size(), 3u);
+  EXPECT_EQ(progress.front(), 0);
+  EXPECT_EQ(progress.back(), 0);
+  EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 100);
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end() - 1));
   ASSERT_TRUE(job.start({Settings(ScanMode::Color, 30), true}, {}, {}));
   auto preview = job.finish();
   ASSERT_TRUE(preview && preview->dib.Bits) << (preview ? preview->error : "");
