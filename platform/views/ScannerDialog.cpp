@@ -32,6 +32,7 @@ const char* const kNoScannerHelp =
 ScannerDialog::ScannerDialog(const ScanSettings& initial, bool scanRunning, QWidget* parent)
     : QDialog(parent), initial_(initial), scanRunning_(scanRunning) {
   setWindowTitle(QStringLiteral("Select the scanner"));
+  resize(780, 540);
   auto* layout = new QVBoxLayout(this);
   pages_ = new QStackedWidget(this);
   pages_->addWidget(buildSettingsPage());
