@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/BatchConvert.h"
+int RunScanCommand(const Args& args);
 
 namespace {
 int Help(const Args&) {
@@ -20,6 +21,9 @@ const std::vector<BatchCommand>& BatchCommandList() {
        "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
        RunConvert},
       {"info", "FILE", "Prints the picture's width, height and bits per pixel.", RunInfo},
+      {"scan", "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] | --list",
+       "Scans a picture (area in millimetres) into the picture file OUT, or lists the scanners.",
+       RunScanCommand},
   };
   return list;
 }

@@ -11,15 +11,17 @@ void Document::ReplacePicture(const TDib& dib) {
   Dib = dib;
   SelLeft = 0;
   SelTop = 0;
-  SelRight = DibWidth(Dib) - 1;
-  SelBottom = DibHeight(Dib) - 1;
+  SelRight = DibWidth(Dib);
+  SelBottom = DibHeight(Dib);
 }
 
 void Document::ResetPicture() {
   TDib white;
   NewWhiteDib(white, 320, 200);
   ReplacePicture(white);
-  if (!Dib.Bits) SelLeft = SelTop = 0, SelRight = 319, SelBottom = 199;
+  // The start picture's selection ends on its last pixel, unlike a scanned or opened picture's.
+  SelRight = 319;
+  SelBottom = 199;
 }
 
 void Document::SetScreenDpi(double dpi) {

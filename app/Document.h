@@ -20,7 +20,8 @@ struct Document {
   int32_t PrinterPageWidth = 0, PrinterPageHeight = 0;
   std::string SavedFileName;
 
-  // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture.
+  // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture,
+  // right and bottom exclusive: (0, 0, width, height).
   void ReplacePicture(const TDib& dib);
   // The start picture: white, 320 x 200, 24 bits, selected whole.
   void ResetPicture();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
@@ -17,6 +18,7 @@
 #include "platform/views/PrinterInfo.h"
 #include "platform/views/Resources.h"
 #include "platform/views/WebPage.h"
+#include "platform/views/ScannerUi.h"
 #include "platform/views/WindowMessages.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
@@ -89,6 +91,7 @@ void TMainForm::BuildWindow() {
   layout->addWidget(tabs_, 1);
   scanView_ = new ScanView(doc_);
   scanView_->PlaceIn(*this);
+  BuildScanButtons();
 
   bottomRow_ = BuildBottomRow();
   layout->addWidget(bottomRow_);
@@ -149,6 +152,64 @@ QWidget* TMainForm::BuildBottomRow() {
   return row;
 }
 
+// "Start to scan", "Select the scanner" and the button that cancels a running scan.
+void TMainForm::BuildScanButtons() {
+  QWidget* panel = pages_[kScanTab]->leftPanel();
+  const QSize size(150, 34);
+  const QColor green(30, 120, 60), blue(40, 80, 160);
+  const QString go = QStringLiteral(":/quendrix/glyph-go.svg");
+  const QString setup = QStringLiteral(":/quendrix/glyph-setup.svg");
+  scanBtn_ = new ImageButton(ButtonPicture(size, tr("Go scan!"), green, false, go),
+                             ButtonPicture(size, tr("Go scan!"), green, true, go),
+                             QStringLiteral("Start to scan"), panel);
+  scanBtn_->setObjectName(QStringLiteral("ScanBtn"));
+  scanBtn_->setAction([this] { ScanButtonClick(); });
+  tsetupBtn_ = new ImageButton(ButtonPicture(size, tr("Scanner..."), blue, false, setup),
+                               ButtonPicture(size, tr("Scanner..."), blue, true, setup),
+                               QStringLiteral("Select the scanner"), panel);
+  tsetupBtn_->setObjectName(QStringLiteral("TSetupBtn"));
+  tsetupBtn_->setAction([this] { SelectButtonClick(); });
+  cancelScanBtn_ = new QPushButton(tr("Cancel scan"), panel);
+  cancelScanBtn_->setToolTip(tr("Stops the running scan (Esc)"));
+  cancelScanBtn_->setEnabled(false);
+  connect(cancelScanBtn_, &QPushButton::clicked, this, [] { TWAIN_CancelScan(); });
+  auto* l = static_cast<QVBoxLayout*>(panel->layout());
+  for (QWidget* w : {static_cast<QWidget*>(scanBtn_), static_cast<QWidget*>(tsetupBtn_),
+                     static_cast<QWidget*>(cancelScanBtn_)})
+    l->addWidget(w, 0, Qt::AlignHCenter);
+}
+
+void TMainForm::ScanButtonClick() {
+  scanBtn_->release();
+  TWAIN_ScanImage(this);
+  cancelScanBtn_->setEnabled(TWAIN_ScanRunning());
+}
+
+void TMainForm::SelectButtonClick() {
+  tsetupBtn_->release();
+  TWAIN_SelectScanner(this);
+}
+
+// The scan has ended: a picture replaces the document's, a failure is reported.
+void TMainForm::WMUser2(intptr_t wParam) {
+  TDib dib;
+  ScanProblem problem;
+  GetScanedDib(dib, wParam, &problem);
+  cancelScanBtn_->setEnabled(TWAIN_ScanRunning());
+  if (!dib.Bits) {
+    if (!problem.cancelled && !problem.text.empty()) ShowError(problem.text);
+    return;
+  }
+  doc_.ReplacePicture(dib);
+  RepaintViews();
+}
+
+// Every view paints itself from the document; after a new picture or document all are redrawn.
+void TMainForm::RepaintViews() {
+  scanView_->ScanPaintBoxPaint();
+  for (TabPage* page : pages_) page->update();
+}
+
 void TMainForm::Setsavedfilename(const std::string& name) {
   doc_.SavedFileName = name;
   setWindowTitle(QString::fromStdString(doc_.Caption()));
@@ -164,6 +225,10 @@ void TMainForm::WMUser(intptr_t wParam) { status_->SetProSatus(static_cast<int>(
 bool TMainForm::event(QEvent* e) {
   if (e->type() == WindowMessage::typeFor(WM_USER)) {
     WMUser(static_cast<WindowMessage*>(e)->wParam());
+    return true;
+  }
+  if (e->type() == WindowMessage::typeFor(WM_USER + 1)) {
+    WMUser2(static_cast<WindowMessage*>(e)->wParam());
     return true;
   }
   return QMainWindow::event(e);
@@ -190,6 +255,15 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 
 // A wheel step anywhere over the window scrolls the front tab's view by 20 pixels.
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+  // Escape anywhere in the window stops a running scan.
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+      TWAIN_ScanRunning()) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && w->window() == this) {
+      TWAIN_CancelScan();
+      return true;
+    }
+  }
   if (e->type() != QEvent::Wheel) return false;
   auto* w = qobject_cast<QWidget*>(watched);
   if (!w || w->window() != this) return false;

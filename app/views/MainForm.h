@@ -31,6 +31,9 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QPushButton* documentButton(int i) const { return docButtons_[i]; }
   ImageButton* quitButton() const { return quitBtn_; }
   ImageButton* aboutButton() const { return aboutBtn_; }
+  ImageButton* scanButton() const { return scanBtn_; }
+  ImageButton* selectScannerButton() const { return tsetupBtn_; }
+  QPushButton* cancelScanButton() const { return cancelScanBtn_; }
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
   ScanView* scanView() const { return scanView_; }
@@ -42,8 +45,11 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void SetProSatus(int percent) override;
   void Setsavedfilename(const std::string& name);
   void QuitBtnClick();
+  void RepaintViews();
   void AboutBitBtnClick();
   QPushButton* webButton() const { return webBtn_; }
+  void ScanButtonClick();
+  void SelectButtonClick();
 
   static constexpr int kWheelStep = 20;
 
@@ -58,6 +64,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* BuildDocumentRow();
   QWidget* BuildBottomRow();
   void WMUser(intptr_t wParam);
+  void WMUser2(intptr_t wParam);
+  void BuildScanButtons();
 
   Document doc_;
   QtDialogs qtDialogs_;
@@ -73,6 +81,9 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QPushButton* webBtn_ = nullptr;
   ImageButton* aboutBtn_ = nullptr;
   ImageButton* quitBtn_ = nullptr;
+  ImageButton* scanBtn_ = nullptr;
+  ImageButton* tsetupBtn_ = nullptr;
+  QPushButton* cancelScanBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   ScanView* scanView_ = nullptr;
 };
