@@ -64,7 +64,8 @@ TEST_F(MainFormScanTest, ClickingStartToScanReplacesThePictureWhenTheScanArrives
   EXPECT_EQ(DibBitCount(form.doc().Dib), 24);
   EXPECT_EQ(getpixel(form.doc().Dib, 1, 9), 0xff0000u);  // the colour pattern
   EXPECT_EQ(form.doc().SelLeft, 0);
-  EXPECT_EQ(form.doc().SelRight, DibWidth(form.doc().Dib) - 1);
+  EXPECT_EQ(form.doc().SelRight, DibWidth(form.doc().Dib));  // right edge exclusive
+  EXPECT_EQ(form.doc().SelBottom, DibHeight(form.doc().Dib));
   EXPECT_TRUE(dialogs.messages().empty());
 }
 
