@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -63,6 +64,16 @@ bool MemorySource::read(void* dst, size_t n) {
   return true;
 }
 
+bool MemorySource::zstring(std::string& s, size_t maxLength) {
+  const size_t window = std::min<size_t>(remaining(), maxLength + 1);
+  const auto* start = data_.data() + pos_;
+  const auto* zero = static_cast<const uint8_t*>(std::memchr(start, 0, window));
+  if (!zero) return false;
+  s.assign(reinterpret_cast<const char*>(start), size_t(zero - start));
+  pos_ += size_t(zero - start) + 1;
+  return true;
+}
+
 FileSource::FileSource(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd_ < 0) return;
@@ -115,6 +126,23 @@ bool FileSource::read(void* dst, size_t n) {
   }
   pos_ += total;
   return true;
+}
+
+bool FileSource::zstring(std::string& s, size_t maxLength) {
+  s.clear();
+  for (;;) {
+    if (bufPos_ == bufLen_ && (remaining() == 0 || !fill())) return false;
+    const uint8_t* start = buf_.data() + bufPos_;
+    const size_t avail = std::min<uint64_t>(bufLen_ - bufPos_, remaining());
+    const auto* zero = static_cast<const uint8_t*>(std::memchr(start, 0, avail));
+    const size_t take = zero ? size_t(zero - start) : avail;
+    if (s.size() + take > maxLength) return false;
+    s.append(reinterpret_cast<const char*>(start), take);
+    const size_t used = take + (zero ? 1 : 0);
+    bufPos_ += used;
+    pos_ += used;
+    if (zero) return true;
+  }
 }
 
 void ByteWriter::raw(const void* data, size_t n) {

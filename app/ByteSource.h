@@ -22,7 +22,7 @@ class ByteSource {
   bool i32(int32_t& v);
   bool f64(double& v);
   // Bytes up to a zero byte (which is consumed, not kept); false without a zero within maxLength.
-  bool zstring(std::string& s, size_t maxLength);
+  virtual bool zstring(std::string& s, size_t maxLength);
 };
 
 class MemorySource : public ByteSource {
@@ -30,6 +30,7 @@ class MemorySource : public ByteSource {
   explicit MemorySource(ByteView data) : data_(data) {}
   bool read(void* dst, size_t n) override;
   uint64_t remaining() const override { return data_.size() - pos_; }
+  bool zstring(std::string& s, size_t maxLength) override;
 
  private:
   ByteView data_;
@@ -47,6 +48,7 @@ class FileSource : public ByteSource {
   bool ok() const { return fd_ >= 0; }
   bool read(void* dst, size_t n) override;
   uint64_t remaining() const override { return size_ > pos_ ? size_ - pos_ : 0; }
+  bool zstring(std::string& s, size_t maxLength) override;
 
  private:
   bool fill();

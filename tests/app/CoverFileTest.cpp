@@ -304,6 +304,10 @@ TEST_F(CoverFileTest, RecordsMustComeInIncreasingSlotOrderAndTextsWithinTheirLim
   CoverContents ok;
   ASSERT_EQ(ParseCoverFile(b, ok), CoverError::None);
   EXPECT_EQ(ok.Objects.size(), 2u);
+  Document opened;
+  ASSERT_TRUE(OpenFile(opened, dir.file("x.cov")));  // the text spans the reader's buffer
+  EXPECT_EQ(opened.Obs[5].Text, source.Obs[5].Text);
+  EXPECT_EQ(opened.Obs[5].FontName, "Arial");
   PutI32(b, 61 + 86, 4);  // the second record claims slot 4 again
   CoverContents repeated;
   EXPECT_EQ(ParseCoverFile(b, repeated), CoverError::Damaged);
@@ -312,6 +316,7 @@ TEST_F(CoverFileTest, RecordsMustComeInIncreasingSlotOrderAndTextsWithinTheirLim
   b = SavedBytes(source);
   CoverContents tooLong;
   EXPECT_EQ(ParseCoverFile(b, tooLong), CoverError::Damaged);
+  EXPECT_FALSE(OpenFile(opened, dir.file("x.cov")));
 }
 
 TEST_F(CoverFileTest, AnEndValueAboveTheSlotsEndsTheObjectsAndTrailingBytesAreIgnored) {
