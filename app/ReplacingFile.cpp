@@ -35,6 +35,9 @@ bool ReplacingFile::open() {
   const fs::path target(target_);
   const std::string base = target.filename().string();
   if (base.empty()) return failed_ = true, false;
+  // A file the user may not write stays as it is, although its folder would allow a rename.
+  if (::access(target_.c_str(), F_OK) == 0 && ::access(target_.c_str(), W_OK) != 0)
+    return failed_ = true, false;
   std::random_device rd;
   for (int attempt = 0; attempt < 16; ++attempt) {
     char suffix[32];

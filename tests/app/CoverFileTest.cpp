@@ -358,10 +358,15 @@ TEST_F(CoverFileTest, AFailedSaveKeepsTheOldFileTheNameAndNoTemporaryFile) {
   EXPECT_EQ(Snapshot(doc), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 
-  // A read-only folder (root may write anyway; then only the old file's survival is checked).
+  // A read-only file and a read-only folder (unless the tests run with root's rights).
+  ASSERT_EQ(chmod(dir.file("keep.cov").c_str(), 0444), 0);
+  if (access(dir.file("keep.cov").c_str(), W_OK) != 0) {
+    EXPECT_FALSE(SaveFile(doc, dir.file("keep.cov")));
+    EXPECT_EQ(ReadBytes(dir.file("keep.cov")), oldBytes);
+  }
+  ASSERT_EQ(chmod(dir.file("keep.cov").c_str(), 0644), 0);
   ASSERT_EQ(chmod(dir.path().c_str(), 0555), 0);
-  const bool rootWrites = access(dir.path().c_str(), W_OK) == 0;
-  if (!rootWrites) {
+  if (access(dir.path().c_str(), W_OK) != 0) {
     EXPECT_FALSE(SaveFile(doc, dir.file("keep.cov")));
     EXPECT_EQ(ReadBytes(dir.file("keep.cov")), oldBytes);
     EXPECT_EQ(Snapshot(doc), before);
