@@ -24,7 +24,7 @@ void DocumentCommands::NewCoverBtnClick() {
   if (!AskFirst("File/New")) return;
   NewDocument(form_.doc());
   form_.Setsavedfilename({});
-  form_.DocumentReplaced();
+  form_.RefreshViews();
 }
 
 void DocumentCommands::OpenCoverBtnClick() {
@@ -36,7 +36,7 @@ void DocumentCommands::OpenCoverBtnClick() {
 bool DocumentCommands::OpenCover(const std::string& path) {
   if (!OpenFile(form_.doc(), path)) return false;
   form_.Setsavedfilename(path);
-  form_.DocumentReplaced();
+  form_.RefreshViews();
   return true;
 }
 

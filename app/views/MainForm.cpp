@@ -135,7 +135,7 @@ void TMainForm::Setsavedfilename(const std::string& name) {
   setWindowTitle(QString::fromStdString(doc_.Caption()));
 }
 
-void TMainForm::DocumentReplaced() {
+void TMainForm::RefreshViews() {
   emit documentReplaced();
   for (TabPage* page : pages_) {
     page->update();

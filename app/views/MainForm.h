@@ -43,8 +43,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   DocumentCommands& documentCommands() { return docCommands_; }
   // Opens a cover file (e.g. named on the command line); false after an error message.
   bool OpenCoverFile(const std::string& path) { return docCommands_.OpenCover(path); }
-  // After New and Open: tells the views and repaints every tab.
-  void DocumentReplaced();
+  // After New and Open: tells the views (documentReplaced) and repaints every tab.
+  void RefreshViews();
   void QuitBtnClick();
 
   static constexpr int kWheelStep = 20;
