@@ -108,10 +108,26 @@ void BM_PlainFread(benchmark::State& state) {
   }
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
 }
+// As the reader works: the new content is read beside the old one, which is freed afterwards.
+void BM_PlainFreadBesideOld(benchmark::State& state) {
+  Fixture& f = Shared();
+  std::unique_ptr<uint8_t[]> old(new uint8_t[f.size]);
+  for (auto _ : state) {
+    std::unique_ptr<uint8_t[]> buffer(new uint8_t[f.size]);
+    FILE* in = std::fopen(f.file("read.bin").c_str(), "rb");
+    const size_t done = std::fread(buffer.get(), 1, f.size, in);
+    std::fclose(in);
+    if (done != f.size) state.SkipWithError("read failed");
+    old = std::move(buffer);
+    benchmark::DoNotOptimize(old.get());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
+}
 }  // namespace
 
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainFwrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainFread)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainFreadBesideOld)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_MAIN();
