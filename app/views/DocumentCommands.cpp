@@ -1,5 +1,7 @@
 #include "app/views/DocumentCommands.h"
 
+#include <filesystem>
+
 #include "app/CoverFile.h"
 #include "app/views/MainForm.h"
 
@@ -33,7 +35,11 @@ void DocumentCommands::OpenCoverBtnClick() {
     OpenCover(answer->path);
 }
 
-bool DocumentCommands::OpenCover(const std::string& path) {
+bool DocumentCommands::OpenCover(const std::string& name) {
+  // A name from the command line may be relative; Save must find the same file later.
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(name, ec);
+  const std::string path = ec ? name : full.string();
   if (!OpenFile(form_.doc(), path)) return false;
   form_.Setsavedfilename(path);
   form_.RefreshViews();

@@ -1,4 +1,5 @@
 #include <QSignalSpy>
+#include <filesystem>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,17 @@ TEST_F(DocumentCommandsTest, ABadFileLeavesDocumentAndCaption) {
   EXPECT_FALSE(form.OpenCoverFile(dir.file("missing.cov")));
   EXPECT_EQ(dialogs.messages().back(), "The file missing.cov could not be opened!");
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
+}
+
+TEST_F(DocumentCommandsTest, ACoverNamedWithARelativePathKeepsItsFullPath) {
+  SavedCover("rel.cov");
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const bool opened = form.OpenCoverFile("rel.cov");
+  std::filesystem::current_path(cwd);
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(form.doc().SavedFileName, dir.file("rel.cov"));
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [rel.cov]");
 }
 
 TEST_F(DocumentCommandsTest, SaveWithoutAFileIsSaveAsAndThenWritesWithoutADialog) {
