@@ -33,5 +33,7 @@ int main(int argc, char** argv) {
   if (const QScreen* screen = form.screen())
     form.move(screen->availableGeometry().center() - form.rect().center());
   form.show();
+  // A cover named on the command line is opened; a bad one leaves the empty document.
+  if (args.size() == 1) form.OpenCoverFile(args[0]);
   return app.exec();
 }

@@ -107,8 +107,15 @@ QWidget* TMainForm::BuildDocumentRow() {
   l->setContentsMargins(1, 1, 1, 1);
   l->setSpacing(0);
   const char* captions[] = {"New", "Open...", "Save", "Save as..."};
+  const char* hints[] = {"Create new Cover", "Open Cover..", "Save Cover", "Save Cover as..."};
+  void (DocumentCommands::*handlers[])() = {
+      &DocumentCommands::NewCoverBtnClick, &DocumentCommands::OpenCoverBtnClick,
+      &DocumentCommands::SaveCoverBtnClick, &DocumentCommands::SaveCoverAsBtnClick};
   for (int i = 0; i < 4; ++i) {
     docButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]), row);
+    docButtons_[i]->setToolTip(QString::fromLatin1(hints[i]));
+    connect(docButtons_[i], &QPushButton::clicked, this,
+            [this, h = handlers[i]] { (docCommands_.*h)(); });
     docButtons_[i]->setFlat(true);
     docButtons_[i]->setFixedSize(121, 25);
     l->addWidget(docButtons_[i]);
@@ -213,6 +220,14 @@ void TMainForm::RepaintViews() {
 void TMainForm::Setsavedfilename(const std::string& name) {
   doc_.SavedFileName = name;
   setWindowTitle(QString::fromStdString(doc_.Caption()));
+}
+
+void TMainForm::RefreshViews() {
+  emit documentReplaced();
+  for (TabPage* page : pages_) {
+    page->update();
+    for (QWidget* w : page->findChildren<QWidget*>()) w->update();
+  }
 }
 
 void TMainForm::SetProSatus(int percent) {

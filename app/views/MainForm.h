@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/Document.h"
+#include "app/views/DocumentCommands.h"
 #include "platform/Progress.h"
 #include "platform/views/QtDialogs.h"
 
@@ -44,6 +45,11 @@ class TMainForm : public QMainWindow, public ProgressSink {
 
   void SetProSatus(int percent) override;
   void Setsavedfilename(const std::string& name);
+  DocumentCommands& documentCommands() { return docCommands_; }
+  // Opens a cover file (e.g. named on the command line); false after an error message.
+  bool OpenCoverFile(const std::string& path) { return docCommands_.OpenCover(path); }
+  // After New and Open: tells the views (documentReplaced) and repaints every tab.
+  void RefreshViews();
   void QuitBtnClick();
   void RepaintViews();
   void AboutBitBtnClick();
@@ -52,6 +58,10 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void SelectButtonClick();
 
   static constexpr int kWheelStep = 20;
+
+ signals:
+  // The whole document was replaced (New, Open); views resize and repaint.
+  void documentReplaced();
 
  protected:
   bool event(QEvent* e) override;
@@ -68,6 +78,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void BuildScanButtons();
 
   Document doc_;
+  DocumentCommands docCommands_{*this};
   QtDialogs qtDialogs_;
   Dialogs* previousDialogs_ = nullptr;
   bool ownsDialogs_ = false;

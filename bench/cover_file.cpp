@@ -1,0 +1,133 @@
+// Saving and opening a large cover (3000 x 3000 pixels of 24 bits, 1000 objects), with a
+// progress sink installed, against one plain fwrite / fread of the same number of bytes.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/CoverFile.h"
+#include "platform/Progress.h"
+
+namespace {
+struct CountingSink : ProgressSink {
+  void SetProSatus(int percent) override {
+    ++calls;
+    last = percent;
+  }
+  long calls = 0;
+  int last = 0;
+};
+
+struct Fixture {
+  Fixture() {
+    dir = std::filesystem::temp_directory_path() / ("quendrix-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    doc.SetPrinterPage(4960, 7016, 600, 600);
+    TDib dib;
+    newdib(dib, 3000, 3000, 24, nullptr, 0);
+    for (size_t i = 0; i < size_t(3000) * size_t(dib.BytesPerLine); ++i) dib.Bits[i] = uint8_t(i * 31 >> 3);
+    doc.ReplacePicture(dib);
+    for (int slot = 1; slot <= 1000; ++slot) {
+      Tobs& o = doc.Obs[slot];
+      o.Kind = slot % 2 ? kShape : kText;
+      o.X = slot * 1000;
+      o.W = 500000;
+      o.Text = "Track " + std::to_string(slot) + "\rA longer second line of the cover";
+      o.FontName = "Liberation Sans";
+    }
+    size = CoverFileSize(doc);
+    bytes.reset(new uint8_t[size]);
+    for (size_t i = 0; i < size; ++i) bytes[i] = uint8_t(i);
+    previous = SetProgressSink(&sink);
+  }
+  ~Fixture() {
+    SetProgressSink(previous);
+    std::filesystem::remove_all(dir);
+  }
+  std::string file(const char* name) const { return (dir / name).string(); }
+
+  std::filesystem::path dir;
+  Document doc;
+  uint64_t size = 0;
+  std::unique_ptr<uint8_t[]> bytes;
+  CountingSink sink;
+  ProgressSink* previous = nullptr;
+};
+
+Fixture& Shared() {
+  static Fixture f;
+  return f;
+}
+
+void BM_SaveFile(benchmark::State& state) {
+  Fixture& f = Shared();
+  for (auto _ : state)
+    if (!SaveFile(f.doc, f.file("save.cov"))) state.SkipWithError("save failed");
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
+  state.counters["progress_calls"] = double(f.sink.calls) / double(state.iterations());
+  f.sink.calls = 0;
+}
+
+void BM_PlainFwrite(benchmark::State& state) {
+  Fixture& f = Shared();
+  for (auto _ : state) {
+    FILE* out = std::fopen(f.file("plain.bin").c_str(), "wb");
+    const size_t done = std::fwrite(f.bytes.get(), 1, f.size, out);
+    std::fclose(out);
+    if (done != f.size) state.SkipWithError("write failed");
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
+}
+
+void BM_OpenFile(benchmark::State& state) {
+  Fixture& f = Shared();
+  if (!SaveFile(f.doc, f.file("open.cov"))) state.SkipWithError("save failed");
+  f.sink.calls = 0;
+  Document doc;
+  for (auto _ : state)
+    if (!OpenFile(doc, f.file("open.cov"))) state.SkipWithError("open failed");
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
+  state.counters["progress_calls"] = double(f.sink.calls) / double(state.iterations());
+  f.sink.calls = 0;
+}
+
+void BM_PlainFread(benchmark::State& state) {
+  Fixture& f = Shared();
+  FILE* out = std::fopen(f.file("read.bin").c_str(), "wb");
+  std::fwrite(f.bytes.get(), 1, f.size, out);
+  std::fclose(out);
+  for (auto _ : state) {
+    std::unique_ptr<uint8_t[]> buffer(new uint8_t[f.size]);
+    FILE* in = std::fopen(f.file("read.bin").c_str(), "rb");
+    const size_t done = std::fread(buffer.get(), 1, f.size, in);
+    std::fclose(in);
+    if (done != f.size) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(buffer.get());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
+}
+// As the reader works: the new content is read beside the old one, which is freed afterwards.
+void BM_PlainFreadBesideOld(benchmark::State& state) {
+  Fixture& f = Shared();
+  std::unique_ptr<uint8_t[]> old(new uint8_t[f.size]);
+  for (auto _ : state) {
+    std::unique_ptr<uint8_t[]> buffer(new uint8_t[f.size]);
+    FILE* in = std::fopen(f.file("read.bin").c_str(), "rb");
+    const size_t done = std::fread(buffer.get(), 1, f.size, in);
+    std::fclose(in);
+    if (done != f.size) state.SkipWithError("read failed");
+    old = std::move(buffer);
+    benchmark::DoNotOptimize(old.get());
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(f.size));
+}
+}  // namespace
+
+BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainFwrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_OpenFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainFread)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainFreadBesideOld)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_MAIN();

@@ -1,0 +1,14 @@
+// Feeds arbitrary bytes to the cover file reader; valid ones are also committed and written back.
+#include <cstddef>
+#include <cstdint>
+
+#include "app/CoverFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  CoverContents contents;
+  if (ParseCoverFile(ByteView(data, size), contents) != CoverError::None) return 0;
+  static Document doc;  // one document, as in the program, replaced again and again
+  CommitCover(doc, contents);
+  if (CoverFileHead(doc).size() < kCoverHeaderSize) __builtin_trap();
+  return 0;
+}

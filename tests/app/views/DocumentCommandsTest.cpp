@@ -1,0 +1,149 @@
+#include <QSignalSpy>
+#include <filesystem>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/views/MainForm.h"
+#include "platform/ScriptedDialogs.h"
+#include "tests/app/CoverSamples.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+const char kQuestion[] = "Be sure that everything is saved that you want to maintain!";
+
+class DocumentCommandsTest : public ::testing::Test {
+ protected:
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  TempDir dir;
+  TMainForm form{false};
+
+  void click(int button) { QTest::mouseClick(form.documentButton(button), Qt::LeftButton); }
+  // A saved cover with objects and a 100 x 50 picture of 8 bits.
+  std::string SavedCover(const std::string& name) {
+    Document doc;
+    SetSamplePage(doc);
+    doc.Scales.ViewZoom = 3;
+    AddSampleObjects(doc);
+    SetSamplePicture(doc, 8, 100, 50);
+    EXPECT_TRUE(SaveFile(doc, dir.file(name)));
+    return dir.file(name);
+  }
+};
+}  // namespace
+
+TEST_F(DocumentCommandsTest, TheRowHasItsHints) {
+  const char* hints[] = {"Create new Cover", "Open Cover..", "Save Cover", "Save Cover as..."};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(form.documentButton(i)->toolTip(), hints[i]);
+}
+
+TEST_F(DocumentCommandsTest, NewAsksAndCancelKeepsEverything) {
+  AddSampleObjects(form.doc());
+  SetSamplePicture(form.doc(), 4, 10, 10);
+  form.Setsavedfilename("/covers/jazz.cov");
+  const auto before = Snapshot(form.doc());
+  QSignalSpy replaced(&form, &TMainForm::documentReplaced);
+  dialogs.messageAnswers = {MsgResult::Cancel};
+  click(0);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, kQuestion);
+  EXPECT_EQ(dialogs.asked[0].title, "File/New");
+  EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::OkCancel);
+  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Information);
+  EXPECT_EQ(Snapshot(form.doc()), before);
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [jazz.cov]");
+  EXPECT_EQ(replaced.count(), 0);
+}
+
+TEST_F(DocumentCommandsTest, NewResetsPictureObjectsAndNameButKeepsPageAndZoom) {
+  AddSampleObjects(form.doc());
+  SetSamplePicture(form.doc(), 4, 10, 10);
+  form.doc().Scales.ViewZoom = 2.25;
+  const int32_t page = form.doc().PageWidth;
+  form.Setsavedfilename("/covers/jazz.cov");
+  QSignalSpy replaced(&form, &TMainForm::documentReplaced);
+  click(0);
+  EXPECT_EQ(form.doc().Obs.OccupiedCount(), 0);
+  EXPECT_EQ(DibWidth(form.doc().Dib), 320);
+  EXPECT_EQ(form.doc().SelBottom, 199);
+  EXPECT_EQ(form.doc().Scales.ViewZoom, 2.25);
+  EXPECT_EQ(form.doc().PageWidth, page);
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
+  EXPECT_EQ(replaced.count(), 1);
+}
+
+TEST_F(DocumentCommandsTest, OpenAsksThenShowsTheCoverDialogAndLoadsTheFile) {
+  const std::string path = SavedCover("jazz.cov");
+  dialogs.messageAnswers = {MsgResult::Cancel};
+  click(1);
+  EXPECT_EQ(dialogs.asked.back().title, "File/Open");
+  EXPECT_EQ(dialogs.count("open"), 0);
+
+  QSignalSpy replaced(&form, &TMainForm::documentReplaced);
+  dialogs.fileAnswers = {FileAnswer{path, 1}};
+  click(1);
+  ASSERT_EQ(dialogs.count("open"), 1);
+  EXPECT_EQ(dialogs.asked.back().text, std::string("Open Cover"));
+  EXPECT_EQ(dialogs.lastFileRequest.filter, "CD cover files (*.cov)|*.cov");
+  EXPECT_EQ(dialogs.lastFileRequest.defaultExt, "cov");
+  EXPECT_EQ(form.doc().Obs.OccupiedCount(), 16);
+  EXPECT_EQ(form.doc().SelRight, 99);
+  EXPECT_EQ(form.doc().Scales.ViewZoom, 3.0);
+  EXPECT_EQ(form.doc().SavedFileName, path);
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [jazz.cov]");
+  EXPECT_EQ(replaced.count(), 1);
+}
+
+TEST_F(DocumentCommandsTest, ABadFileLeavesDocumentAndCaption) {
+  WriteBytes(dir.file("bad.cov"), {'T', 'A', 'V'});
+  const auto before = Snapshot(form.doc());
+  dialogs.fileAnswers = {FileAnswer{dir.file("bad.cov"), 1}};
+  click(1);
+  EXPECT_EQ(dialogs.messages().back(), "This is not a valid CD Cover file!");
+  EXPECT_EQ(Snapshot(form.doc()), before);
+  EXPECT_FALSE(form.OpenCoverFile(dir.file("missing.cov")));
+  EXPECT_EQ(dialogs.messages().back(), "The file missing.cov could not be opened!");
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
+}
+
+TEST_F(DocumentCommandsTest, ACoverNamedWithARelativePathKeepsItsFullPath) {
+  SavedCover("rel.cov");
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  const bool opened = form.OpenCoverFile("rel.cov");
+  std::filesystem::current_path(cwd);
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(form.doc().SavedFileName, dir.file("rel.cov"));
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [rel.cov]");
+}
+
+TEST_F(DocumentCommandsTest, SaveWithoutAFileIsSaveAsAndThenWritesWithoutADialog) {
+  form.doc().SetPrinterPage(4960, 7016, 600, 600);
+  dialogs.fileAnswers = {std::nullopt};
+  click(2);
+  EXPECT_EQ(dialogs.count("save"), 1);
+  EXPECT_TRUE(dialogs.lastFileRequest.overwritePrompt);
+  EXPECT_EQ(dialogs.lastFileRequest.filter, "CD cover files (*.cov)|*.cov");
+  EXPECT_EQ(dialogs.lastFileRequest.defaultExt, "cov");
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
+
+  dialogs.fileAnswers = {FileAnswer{dir.file("mine.cov"), 1}};
+  click(2);
+  EXPECT_EQ(ReadBytes(dir.file("mine.cov")).size(), 192113u);
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [mine.cov]");
+  PlaceObject(form.doc(), 7, kShape, 3);
+  click(2);
+  EXPECT_EQ(dialogs.count("save"), 2);
+  EXPECT_EQ(ReadBytes(dir.file("mine.cov")).size(), 192113u + 86);
+  EXPECT_TRUE(dialogs.messages().empty());
+}
+
+TEST_F(DocumentCommandsTest, AFailedSaveAsKeepsTheCaption) {
+  form.doc().SetPrinterPage(4960, 7016, 600, 600);
+  form.Setsavedfilename(dir.file("old.cov"));
+  dialogs.fileAnswers = {FileAnswer{dir.file("gone/new.cov"), 1}};
+  click(3);
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"The file new.cov could not be created!"});
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [old.cov]");
+  EXPECT_EQ(form.doc().SavedFileName, dir.file("old.cov"));
+}
