@@ -1,0 +1,126 @@
+#include "retouch/MirrorTurn.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Progress.h"
+#include "retouch/PictureCopy.h"
+
+namespace {
+// Side of the square tiles of a turn: 64 rows of 64 pixels stay in the first-level cache.
+constexpr int32_t kTile = 64;
+
+bool Fits(const TDib& src, const TDib& dst, bool turned) {
+  if (!src.Bits || !dst.Bits || DibBitCount(src) != DibBitCount(dst)) return false;
+  const int32_t w = turned ? DibHeight(src) : DibWidth(src);
+  const int32_t h = turned ? DibWidth(src) : DibHeight(src);
+  return DibWidth(dst) == w && DibHeight(dst) == h;
+}
+
+template <int Bytes>
+void TurnTiled(const TDib& src, TDib& dst, bool left) {
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  const uint8_t* rows[kTile];
+  for (int32_t y0 = 0; y0 < h; y0 += kTile) {
+    ReportProgress(RowPercent(y0, h));
+    const int32_t y1 = std::min(h, y0 + kTile);
+    for (int32_t y = y0; y < y1; ++y) rows[y - y0] = DibRow(src, y);
+    for (int32_t x0 = 0; x0 < w; x0 += kTile) {
+      const int32_t x1 = std::min(w, x0 + kTile);
+      for (int32_t x = x0; x < x1; ++x) {
+        uint8_t* out = DibRow(dst, left ? w - 1 - x : x);
+        const size_t from = size_t(x) * Bytes;
+        if (left) {
+          uint8_t* d = out + size_t(y0) * Bytes;
+          for (int32_t y = y0; y < y1; ++y, d += Bytes)
+            for (int c = 0; c < Bytes; ++c) d[c] = rows[y - y0][from + c];
+        } else {
+          uint8_t* d = out + size_t(h - 1 - y0) * Bytes;
+          for (int32_t y = y0; y < y1; ++y, d -= Bytes)
+            for (int c = 0; c < Bytes; ++c) d[c] = rows[y - y0][from + c];
+        }
+      }
+    }
+  }
+}
+
+void TurnByPixel(const TDib& src, TDib& dst, bool left) {
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  for (int32_t y = 0; y < h; ++y) {
+    ReportProgress(RowPercent(y, h));
+    for (int32_t x = 0; x < w; ++x) {
+      if (left) setpixel(dst, y, w - 1 - x, getpixel(src, x, y));
+      else setpixel(dst, h - 1 - y, x, getpixel(src, x, y));
+    }
+  }
+}
+
+void Turn(const TDib& src, TDib& dst, bool left) {
+  if (!Fits(src, dst, true)) return;
+  switch (DibBitCount(src)) {
+    case 24: TurnTiled<3>(src, dst, left); break;
+    case 8: TurnTiled<1>(src, dst, left); break;
+    default: TurnByPixel(src, dst, left); break;
+  }
+}
+
+bool Replace(TDib& dib, bool turned, void (*fill)(const TDib&, TDib&)) {
+  RowProgress progress(DibHeight(dib));
+  if (!dib.Bits) return false;
+  TDib result;
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
+  NewDibLike(dib, turned ? h : w, turned ? w : h, result);
+  if (!result.Bits) return false;
+  KeepResolution(dib, result, turned);
+  fill(dib, result);
+  ReplaceDib(dib, result);
+  return true;
+}
+}  // namespace
+
+void MirrorPixels(const TDib& src, TDib& dst) {
+  if (!Fits(src, dst, false)) return;
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  const int bpp = DibBitCount(src);
+  for (int32_t y = 0; y < h; ++y) {
+    ReportProgress(RowPercent(y, h));
+    const uint8_t* s = DibRow(src, y);
+    uint8_t* d = DibRow(dst, y);
+    if (bpp == 24) {
+      const uint8_t* p = s + size_t(w - 1) * 3;
+      for (int32_t x = 0; x < w; ++x, d += 3, p -= 3) d[0] = p[0], d[1] = p[1], d[2] = p[2];
+    } else if (bpp == 8) {
+      for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
+    } else {
+      for (int32_t x = 0; x < w; ++x) setpixel(dst, x, y, getpixel(src, w - 1 - x, y));
+    }
+  }
+}
+
+void MirrorVerticalPixels(const TDib& src, TDib& dst) {
+  if (!Fits(src, dst, false)) return;
+  const int32_t h = DibHeight(src);
+  for (int32_t r = 0; r < h; ++r) {
+    ReportProgress(RowPercent(r, h));
+    std::memcpy(dst.Bits + size_t(h - 1 - r) * size_t(dst.BytesPerLine),
+                src.Bits + size_t(r) * size_t(src.BytesPerLine), size_t(src.BytesPerLine));
+  }
+}
+
+void TurnLeftPixels(const TDib& src, TDib& dst) { Turn(src, dst, true); }
+void TurnRightPixels(const TDib& src, TDib& dst) { Turn(src, dst, false); }
+
+bool MirrorDib(TDib& dib) { return Replace(dib, false, MirrorPixels); }
+bool MirrorDibVertical(TDib& dib) { return Replace(dib, false, MirrorVerticalPixels); }
+
+bool TurnDibLeft(TDib& dib, PictureSelection sel) {
+  if (!Replace(dib, true, TurnLeftPixels)) return false;
+  sel.set(0, 0, DibWidth(dib), DibHeight(dib));
+  return true;
+}
+
+bool TurnDibRight(TDib& dib, PictureSelection sel) {
+  if (!Replace(dib, true, TurnRightPixels)) return false;
+  sel.set(0, 0, DibWidth(dib), DibHeight(dib));
+  return true;
+}
