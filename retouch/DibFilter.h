@@ -8,12 +8,12 @@
 enum class FilterOutcome { NotTrueColour, NoMemory, Kept, Restored };
 
 // Filters a 24-bit `dib` without asking. False (nothing changed) for other depths or when
-// memory for the bordered working copy runs out.
+// memory runs out.
 bool ApplyFilter(TDib& dib, const TFilterRec& f);
 
 // Filters `dib`, calls `showResult` so the user sees it, then asks "Is the result okay?";
 // No brings the untouched pixels back byte for byte. Pictures of 256 colours or fewer are
-// left alone. "Not enough memory" when the working copy cannot be made.
+// left alone. "Not enough memory" when the copy of the untouched pixels cannot be made.
 FilterOutcome DibFilter(TDib& dib, const TFilterRec& f, const std::function<void()>& showResult);
 
 // The Effects menu's item `index`: asks to promote a palette picture to 24 bits first, then

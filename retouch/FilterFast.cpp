@@ -1,9 +1,13 @@
 #include "retouch/FilterFast.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <new>
 #include <vector>
 
 #include "platform/Progress.h"
+#include "retouch/FilterBorder.h"
 #include "retouch/FilterKernels.h"
 #include "retouch/FilterReference.h"
 
@@ -73,29 +77,64 @@ const char* KernelLevelName(KernelLevel level) {
   return "";
 }
 
-void FilterFast(const TDib& work, const TFilterRec& f, TDib& dib) {
-  FilterFast(work, f, dib, BestKernelLevel());
+namespace {
+// The plain loop on a full bordered copy, for filters without a kernel.
+bool FilterByReference(TDib& dib, const TFilterRec& f, uint8_t* backup) {
+  TDib work;
+  if (!MakeBorderedCopy(dib, work)) return false;
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
+  if (backup)
+    for (int32_t y = 0; y < h; ++y)
+      std::memcpy(backup + size_t(y) * size_t(w) * 3, DibRow(dib, y), size_t(w) * 3);
+  FilterReference(work, f, dib);
+  deldib(work);
+  return true;
 }
 
-void FilterFast(const TDib& work, const TFilterRec& f, TDib& dib, KernelLevel level) {
-  const int32_t w = DibWidth(dib), h = DibHeight(dib);
-  const int k = TableIndexOf(f);
-  if (k < 0 || !KernelLevelSupported(level)) {
-    FilterReference(work, f, dib);
-    return;
+// Widens picture row `src` into `dst` with two replicated pixels on each side.
+void WidenBordered(WidenFn widen, const uint8_t* src, int16_t* dst, int32_t w) {
+  widen(src, dst + 6, w * 3);
+  int16_t* last = dst + 6 + size_t(w - 1) * 3;
+  for (int c = 0; c < 3; ++c) {
+    dst[c] = dst[3 + c] = dst[6 + c];
+    last[3 + c] = last[6 + c] = last[c];
   }
-  if (DibBitCount(dib) != 24 || DibWidth(work) != w + 4 || DibHeight(work) != h + 4) return;
+}
+}  // namespace
+
+bool FilterInPlace(TDib& dib, const TFilterRec& f, uint8_t* backup) {
+  return FilterInPlace(dib, f, backup, BestKernelLevel());
+}
+
+bool FilterInPlace(TDib& dib, const TFilterRec& f, uint8_t* backup, KernelLevel level) {
+  if (!dib.Bits || DibBitCount(dib) != 24) return false;
+  const int k = TableIndexOf(f);
+  if (k < 0 || !KernelLevelSupported(level)) return FilterByReference(dib, f, backup);
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
   const RowFn row = kRows[size_t(level)][size_t(k)];
   const WidenFn widen = kWiden[size_t(level)];
-  const int wide = (w + 4) * 3;
-  const size_t stride = size_t(wide + kPadLanes);
-  std::vector<int16_t> ring(stride * 5, 0);
+  const size_t stride = size_t((w + 4) * 3 + kPadLanes);
+  std::vector<int16_t> ring;
+  try {
+    ring.assign(stride * 5, 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  const size_t rowBytes = size_t(w) * 3;
+  int32_t saved = 0;  // source rows copied to the backup so far
+  // Working row r holds source row r - 2, limited to the picture (edge replication).
+  auto load = [&](int32_t r) {
+    const int32_t s = std::clamp(r - 2, 0, h - 1);
+    WidenBordered(widen, DibRow(dib, s), ring.data() + stride * size_t(r % 5), w);
+    if (backup && s == saved) std::memcpy(backup + rowBytes * size_t(saved++), DibRow(dib, s), rowBytes);
+  };
   const int16_t* rows[5];
+  for (int32_t r = 0; r < 4; ++r) load(r);
   for (int32_t y = 0; y < h; ++y) {
     ReportProgress(RowPercent(y, h));
-    for (int32_t r = (y == 0 ? 0 : y + 4); r <= y + 4; ++r)
-      widen(DibRow(work, r), ring.data() + stride * size_t(r % 5), wide);
+    load(y + 4);
     for (int j = 0; j < 5; ++j) rows[j] = ring.data() + stride * size_t((y + j) % 5);
     row(rows, DibRow(dib, y), w * 3);
   }
+  return true;
 }
