@@ -4,6 +4,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
+#include "retouch/ByteTable.h"
 #include "retouch/PictureCopy.h"
 
 namespace {
@@ -49,7 +50,7 @@ void ApplyByteTable(TDib& dib, const uint8_t table[256]) {
   for (int32_t d = 0; d < h; ++d) {
     progress.row(d);
     uint8_t* p = DibRow(dib, d);
-    for (size_t i = 0; i < n; ++i) p[i] = table[p[i]];
+    MapBytes(p, p, n, table);
   }
 }
 
@@ -102,7 +103,7 @@ void BrightnessContrastDialog::TrackBar1Change() {
       progress.row(d);
       const uint8_t* s = DibRow(orig_, d);
       uint8_t* p = DibRow(dib_, d);
-      for (size_t i = 0; i < n; ++i) p[i] = table[s[i]];
+      MapBytes(s, p, n, table);
     }
   }
   if (repaint_) repaint_();

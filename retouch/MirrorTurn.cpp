@@ -20,25 +20,30 @@ bool Fits(const TDib& src, const TDib& dst, bool turned) {
 template <int Bytes>
 void TurnTiled(const TDib& src, TDib& dst, bool left) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
+  // Source rows of the band in the order their pixels land in a result row.
   const uint8_t* rows[kTile];
   for (int32_t y0 = 0; y0 < h; y0 += kTile) {
     ReportProgress(RowPercent(y0, h));
-    const int32_t y1 = std::min(h, y0 + kTile);
-    for (int32_t y = y0; y < y1; ++y) rows[y - y0] = DibRow(src, y);
+    const int32_t y1 = std::min(h, y0 + kTile), n = y1 - y0;
+    for (int32_t k = 0; k < n; ++k) rows[k] = DibRow(src, left ? y0 + k : y1 - 1 - k);
+    const size_t first = size_t(left ? y0 : h - y1) * Bytes;
     for (int32_t x0 = 0; x0 < w; x0 += kTile) {
       const int32_t x1 = std::min(w, x0 + kTile);
       for (int32_t x = x0; x < x1; ++x) {
-        uint8_t* out = DibRow(dst, left ? w - 1 - x : x);
+        uint8_t* d = DibRow(dst, left ? w - 1 - x : x) + first;
         const size_t from = size_t(x) * Bytes;
-        if (left) {
-          uint8_t* d = out + size_t(y0) * Bytes;
-          for (int32_t y = y0; y < y1; ++y, d += Bytes)
-            for (int c = 0; c < Bytes; ++c) d[c] = rows[y - y0][from + c];
-        } else {
-          uint8_t* d = out + size_t(h - 1 - y0) * Bytes;
-          for (int32_t y = y0; y < y1; ++y, d -= Bytes)
-            for (int c = 0; c < Bytes; ++c) d[c] = rows[y - y0][from + c];
+        int32_t k = 0;
+        if (Bytes == 3 && x < w - 1) {
+          // Four-byte moves: the extra byte read is the next pixel's, the extra byte written
+          // is overwritten by the next move; the last pixel of the run moves three bytes.
+          for (; k < n - 1; ++k, d += 3) {
+            uint32_t v;
+            std::memcpy(&v, rows[k] + from, 4);
+            std::memcpy(d, &v, 4);
+          }
         }
+        for (; k < n; ++k, d += Bytes)
+          for (int c = 0; c < Bytes; ++c) d[c] = rows[k][from + size_t(c)];
       }
     }
   }
