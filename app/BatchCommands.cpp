@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "app/BatchRetouch.h"
+
 namespace {
 int Help(const Args&) {
   std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
@@ -14,6 +16,10 @@ int Help(const Args&) {
 const std::vector<BatchCommand>& BatchCommandList() {
   static const std::vector<BatchCommand> list = {
       {"--help", "", "Shows this list.", Help},
+      {"retouch",
+       "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "
+       "[--contrast K] [--effect NAME] [--depth24]",
+       "Applies retouch operations to a picture file in the order given.", BatchRetouch},
   };
   return list;
 }
