@@ -1,5 +1,7 @@
 #include "retouch/MirrorTurn.h"
 
+#include <immintrin.h>
+
 #include <algorithm>
 #include <cstring>
 
@@ -7,8 +9,8 @@
 #include "retouch/PictureCopy.h"
 
 namespace {
-// Side of the square tiles of a turn: 64 rows of 64 pixels stay in the first-level cache.
-constexpr int32_t kTile = 64;
+// Side of the square tiles of a turn: a tile of source rows stays in the second-level cache.
+constexpr int32_t kTile = 128;
 
 bool Fits(const TDib& src, const TDib& dst, bool turned) {
   if (!src.Bits || !dst.Bits || DibBitCount(src) != DibBitCount(dst)) return false;
@@ -49,6 +51,31 @@ void TurnTiled(const TDib& src, TDib& dst, bool left) {
   }
 }
 
+// Reverses the pixel order of a 24-bit row sixteen pixels (48 bytes) at a time.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MirrorRow24Vbmi(const uint8_t* s, uint8_t* d,
+                                                                           int32_t w) {
+  alignas(64) uint8_t order[64] = {};
+  for (int j = 0; j < 48; ++j) order[j] = uint8_t((15 - j / 3) * 3 + j % 3);
+  const __m512i index = _mm512_load_si512(order);
+  const __mmask64 bytes48 = (uint64_t(1) << 48) - 1;
+  int32_t x = 0;
+  for (; x + 16 <= w; x += 16) {
+    const __m512i v = _mm512_maskz_loadu_epi8(bytes48, s + size_t(w - x - 16) * 3);
+    _mm512_mask_storeu_epi8(d + size_t(x) * 3, bytes48, _mm512_permutex2var_epi8(v, index, v));
+  }
+  for (; x < w; ++x) std::memcpy(d + size_t(x) * 3, s + size_t(w - 1 - x) * 3, 3);
+}
+
+void MirrorRow24(const uint8_t* s, uint8_t* d, int32_t w) {
+  const uint8_t* p = s + size_t(w - 1) * 3;
+  for (int32_t x = 0; x < w; ++x, d += 3, p -= 3) d[0] = p[0], d[1] = p[1], d[2] = p[2];
+}
+
+bool HasVbmi() {
+  static const bool has = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+  return has;
+}
+
 void TurnByPixel(const TDib& src, TDib& dst, bool left) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   for (int32_t y = 0; y < h; ++y) {
@@ -87,13 +114,14 @@ void MirrorPixels(const TDib& src, TDib& dst) {
   if (!Fits(src, dst, false)) return;
   const int32_t w = DibWidth(src), h = DibHeight(src);
   const int bpp = DibBitCount(src);
+  const bool vbmi = HasVbmi();
   for (int32_t y = 0; y < h; ++y) {
     ReportProgress(RowPercent(y, h));
     const uint8_t* s = DibRow(src, y);
     uint8_t* d = DibRow(dst, y);
     if (bpp == 24) {
-      const uint8_t* p = s + size_t(w - 1) * 3;
-      for (int32_t x = 0; x < w; ++x, d += 3, p -= 3) d[0] = p[0], d[1] = p[1], d[2] = p[2];
+      if (vbmi) MirrorRow24Vbmi(s, d, w);
+      else MirrorRow24(s, d, w);
     } else if (bpp == 8) {
       for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
     } else {
