@@ -10,6 +10,7 @@
 
 #include "platform/Dib.h"
 #include "retouch/BrightnessContrast.h"
+#include "retouch/ByteTable.h"
 #include "retouch/Crop.h"
 #include "retouch/DibFilter.h"
 #include "retouch/EffectFilters.h"
@@ -63,6 +64,34 @@ void OursFilterWithBackup(benchmark::State& st, int k) {
     FilterInPlace(dib, EffektFilters[k], backup);
     benchmark::DoNotOptimize(backup);
     std::free(backup);
+  }
+  deldib(dib);
+}
+
+// The kernels of a narrower instruction set, for machines without AVX-512.
+void OursFilterAtLevel(benchmark::State& st, int k, KernelLevel level) {
+  if (!KernelLevelSupported(level)) {
+    st.SkipWithError("instruction set not available");
+    return;
+  }
+  TDib dib;
+  CopyDib(dib, g_src);
+  for (auto _ : st) {
+    FilterInPlace(dib, EffektFilters[k], nullptr, level);
+    benchmark::ClobberMemory();
+  }
+  deldib(dib);
+}
+
+// The table mapping without 64-byte lookups.
+void OursTablePortable(benchmark::State& st) {
+  TDib dib;
+  CopyDib(dib, g_src);
+  uint8_t table[256];
+  for (int v = 0; v < 256; ++v) table[v] = BrightnessOf(v, 1);
+  for (auto _ : st) {
+    for (int32_t y = 0; y < kSide; ++y) MapBytesPortable(DibRow(dib, y), DibRow(dib, y), size_t(kSide) * 3, table);
+    benchmark::ClobberMemory();
   }
   deldib(dib);
 }
@@ -180,6 +209,8 @@ int main(int argc, char** argv) {
     const std::string name = std::string("Filter/") + EffektFilters[k].FilterName;
     benchmark::RegisterBenchmark((name + "/quendrix").c_str(), OursFilter, k);
     benchmark::RegisterBenchmark((name + "/quendrix_with_backup").c_str(), OursFilterWithBackup, k);
+    benchmark::RegisterBenchmark((name + "/quendrix_avx2").c_str(), OursFilterAtLevel, k, KernelLevel::Avx2);
+    benchmark::RegisterBenchmark((name + "/quendrix_sse2").c_str(), OursFilterAtLevel, k, KernelLevel::Sse2);
 #ifdef QUENDRIX_HAVE_OPENCV
     benchmark::RegisterBenchmark((name + "/opencv").c_str(), CvFilter, k);
 #endif
@@ -190,6 +221,7 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("MirrorVertical/quendrix", OursPixels<MirrorVerticalPixels>, false);
   benchmark::RegisterBenchmark("Brightness/quendrix", OursTable, false);
   benchmark::RegisterBenchmark("Contrast/quendrix", OursTable, true);
+  benchmark::RegisterBenchmark("Brightness/quendrix_portable", OursTablePortable);
   benchmark::RegisterBenchmark("Crop/quendrix", OursCrop);
   benchmark::RegisterBenchmark("Crop/plain_rows", PlainCrop);
 #ifdef QUENDRIX_HAVE_OPENCV

@@ -6,5 +6,5 @@
 // dst[i] = table[src[i]] for i < n; src and dst may be the same. Uses 64-byte table lookups
 // where the processor has them.
 void MapBytes(const uint8_t* src, uint8_t* dst, size_t n, const uint8_t table[256]);
-// The portable path, eight bytes at a time.
+// The portable path, one lookup per byte.
 void MapBytesPortable(const uint8_t* src, uint8_t* dst, size_t n, const uint8_t table[256]);
