@@ -119,7 +119,13 @@ bool ApplyRetouchSteps(TDib& dib, const std::vector<RetouchStep>& steps, std::st
           error = "Can not change number of colors";
           return false;
         }
-        if (s.kind == RetouchStep::Effect) ok = ApplyFilter(dib, EffektFilters[s.values[0]]);
+        if (s.kind == RetouchStep::Effect) {
+          if (s.values[0] < 0 || s.values[0] >= kEffectCount) {
+            error = "unknown effect";
+            return false;
+          }
+          ok = ApplyFilter(dib, EffektFilters[s.values[0]]);
+        }
         break;
     }
     if (!ok) {

@@ -59,7 +59,8 @@ TEST(EffectTable, HoldsTheFourteenEntriesInMenuOrder) {
 }
 
 TEST(FilterKernels, EqualThePlainLoopOnRandomPicturesOfOddSizes) {
-  const int32_t sizes[][2] = {{1, 1}, {1, 9}, {9, 1}, {1, 40}, {40, 1}, {5, 3}, {101, 7}, {37, 2}};
+  const int32_t sizes[][2] = {{1, 1}, {1, 9},   {9, 1},  {1, 40},  {40, 1},
+                              {5, 3}, {101, 7}, {37, 2}, {32, 3}, {64, 2}};
   uint32_t seed = 1;
   for (auto& s : sizes) {
     DibHolder src;
