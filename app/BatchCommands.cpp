@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "app/BatchConvert.h"
+#include "app/BatchRetouch.h"
+
 int RunScanCommand(const Args& args);
 
 namespace {
@@ -24,6 +26,10 @@ const std::vector<BatchCommand>& BatchCommandList() {
       {"scan", "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] | --list",
        "Scans a picture (area in millimetres) into the picture file OUT, or lists the scanners.",
        RunScanCommand},
+      {"retouch",
+       "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "
+       "[--contrast K] [--effect NAME] [--depth24]",
+       "Applies retouch operations to a picture file in the order given.", BatchRetouch},
   };
   return list;
 }

@@ -1,0 +1,159 @@
+#include "retouch/MirrorTurn.h"
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Progress.h"
+#include "retouch/PictureCopy.h"
+
+namespace {
+// Side of the square tiles of a turn: a tile of source rows stays in the second-level cache.
+constexpr int32_t kTile = 128;
+
+bool Fits(const TDib& src, const TDib& dst, bool turned) {
+  if (!src.Bits || !dst.Bits || DibBitCount(src) != DibBitCount(dst)) return false;
+  const int32_t w = turned ? DibHeight(src) : DibWidth(src);
+  const int32_t h = turned ? DibWidth(src) : DibHeight(src);
+  return DibWidth(dst) == w && DibHeight(dst) == h;
+}
+
+template <int Bytes>
+void TurnTiled(const TDib& src, TDib& dst, bool left) {
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  // Source rows of the band in the order their pixels land in a result row.
+  const uint8_t* rows[kTile];
+  for (int32_t y0 = 0; y0 < h; y0 += kTile) {
+    ReportProgress(RowPercent(y0, h));
+    const int32_t y1 = std::min(h, y0 + kTile), n = y1 - y0;
+    for (int32_t k = 0; k < n; ++k) rows[k] = DibRow(src, left ? y0 + k : y1 - 1 - k);
+    const size_t first = size_t(left ? y0 : h - y1) * Bytes;
+    for (int32_t x0 = 0; x0 < w; x0 += kTile) {
+      const int32_t x1 = std::min(w, x0 + kTile);
+      for (int32_t x = x0; x < x1; ++x) {
+        uint8_t* d = DibRow(dst, left ? w - 1 - x : x) + first;
+        const size_t from = size_t(x) * Bytes;
+        int32_t k = 0;
+        if (Bytes == 3 && x < w - 1) {
+          // Four-byte moves: the extra byte read is the next pixel's, the extra byte written
+          // is overwritten by the next move; the last pixel of the run moves three bytes.
+          for (; k < n - 1; ++k, d += 3) {
+            uint32_t v;
+            std::memcpy(&v, rows[k] + from, 4);
+            std::memcpy(d, &v, 4);
+          }
+        }
+        for (; k < n; ++k, d += Bytes)
+          for (int c = 0; c < Bytes; ++c) d[c] = rows[k][from + size_t(c)];
+      }
+    }
+  }
+}
+
+// Reverses the pixel order of a 24-bit row sixteen pixels (48 bytes) at a time.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MirrorRow24Vbmi(const uint8_t* s, uint8_t* d,
+                                                                           int32_t w) {
+  alignas(64) uint8_t order[64] = {};
+  for (int j = 0; j < 48; ++j) order[j] = uint8_t((15 - j / 3) * 3 + j % 3);
+  const __m512i index = _mm512_load_si512(order);
+  const __mmask64 bytes48 = (uint64_t(1) << 48) - 1;
+  int32_t x = 0;
+  for (; x + 16 <= w; x += 16) {
+    const __m512i v = _mm512_maskz_loadu_epi8(bytes48, s + size_t(w - x - 16) * 3);
+    _mm512_mask_storeu_epi8(d + size_t(x) * 3, bytes48, _mm512_permutex2var_epi8(v, index, v));
+  }
+  for (; x < w; ++x) std::memcpy(d + size_t(x) * 3, s + size_t(w - 1 - x) * 3, 3);
+}
+
+void MirrorRow24(const uint8_t* s, uint8_t* d, int32_t w) {
+  const uint8_t* p = s + size_t(w - 1) * 3;
+  for (int32_t x = 0; x < w; ++x, d += 3, p -= 3) d[0] = p[0], d[1] = p[1], d[2] = p[2];
+}
+
+bool HasVbmi() {
+  static const bool has = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+  return has;
+}
+
+void TurnByPixel(const TDib& src, TDib& dst, bool left) {
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  for (int32_t y = 0; y < h; ++y) {
+    ReportProgress(RowPercent(y, h));
+    for (int32_t x = 0; x < w; ++x) {
+      if (left) setpixel(dst, y, w - 1 - x, getpixel(src, x, y));
+      else setpixel(dst, h - 1 - y, x, getpixel(src, x, y));
+    }
+  }
+}
+
+void Turn(const TDib& src, TDib& dst, bool left) {
+  if (!Fits(src, dst, true)) return;
+  switch (DibBitCount(src)) {
+    case 24: TurnTiled<3>(src, dst, left); break;
+    case 8: TurnTiled<1>(src, dst, left); break;
+    default: TurnByPixel(src, dst, left); break;
+  }
+}
+
+bool Replace(TDib& dib, bool turned, void (*fill)(const TDib&, TDib&)) {
+  RowProgress progress(DibHeight(dib));
+  if (!dib.Bits) return false;
+  TDib result;
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
+  NewDibLike(dib, turned ? h : w, turned ? w : h, result);
+  if (!result.Bits) return false;
+  KeepResolution(dib, result, turned);
+  fill(dib, result);
+  ReplaceDib(dib, result);
+  return true;
+}
+}  // namespace
+
+void MirrorPixels(const TDib& src, TDib& dst) {
+  if (!Fits(src, dst, false)) return;
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  const int bpp = DibBitCount(src);
+  const bool vbmi = HasVbmi();
+  for (int32_t y = 0; y < h; ++y) {
+    ReportProgress(RowPercent(y, h));
+    const uint8_t* s = DibRow(src, y);
+    uint8_t* d = DibRow(dst, y);
+    if (bpp == 24) {
+      if (vbmi) MirrorRow24Vbmi(s, d, w);
+      else MirrorRow24(s, d, w);
+    } else if (bpp == 8) {
+      for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
+    } else {
+      for (int32_t x = 0; x < w; ++x) setpixel(dst, x, y, getpixel(src, w - 1 - x, y));
+    }
+  }
+}
+
+void MirrorVerticalPixels(const TDib& src, TDib& dst) {
+  if (!Fits(src, dst, false)) return;
+  const int32_t h = DibHeight(src);
+  for (int32_t r = 0; r < h; ++r) {
+    ReportProgress(RowPercent(r, h));
+    std::memcpy(dst.Bits + size_t(h - 1 - r) * size_t(dst.BytesPerLine),
+                src.Bits + size_t(r) * size_t(src.BytesPerLine), size_t(src.BytesPerLine));
+  }
+}
+
+void TurnLeftPixels(const TDib& src, TDib& dst) { Turn(src, dst, true); }
+void TurnRightPixels(const TDib& src, TDib& dst) { Turn(src, dst, false); }
+
+bool MirrorDib(TDib& dib) { return Replace(dib, false, MirrorPixels); }
+bool MirrorDibVertical(TDib& dib) { return Replace(dib, false, MirrorVerticalPixels); }
+
+bool TurnDibLeft(TDib& dib, PictureSelection sel) {
+  if (!Replace(dib, true, TurnLeftPixels)) return false;
+  sel.set(0, 0, DibWidth(dib), DibHeight(dib));
+  return true;
+}
+
+bool TurnDibRight(TDib& dib, PictureSelection sel) {
+  if (!Replace(dib, true, TurnRightPixels)) return false;
+  sel.set(0, 0, DibWidth(dib), DibHeight(dib));
+  return true;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Helpers shared by the operations that build a new picture beside the old one.
+#include "platform/Dib.h"
+
+// Carries the resolution of `from` over to `to` (exchanged for quarter turns).
+void KeepResolution(const TDib& from, TDib& to, bool exchanged);
+// Frees `dib` and makes `result` the picture.
+void ReplaceDib(TDib& dib, TDib& result);
+// A picture of the same kind (depth, colour table) as `dib` at another size; Bits null on failure.
+void NewDibLike(const TDib& dib, int32_t width, int32_t height, TDib& out);
+// An exact copy: header, pixels, colour table, LogPal and palette.
+bool ExactCopy(const TDib& src, TDib& out);

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "TestPictures.h"
+#include "platform/ScriptedDialogs.h"
+#include "retouch/BrightnessContrast.h"
+
+TEST(ComponentMaps, WorkedValues) {
+  EXPECT_EQ(BrightnessOf(200, 127), 255);
+  EXPECT_EQ(BrightnessOf(100, -127), 0);
+  EXPECT_EQ(BrightnessOf(100, 27), 127);
+  EXPECT_EQ(ContrastOf(0, 50), 64);  // 50 x -127 / 100 = -63, truncated
+  EXPECT_EQ(ContrastOf(127, 50), 127);
+  EXPECT_EQ(ContrastOf(255, 50), 191);
+  EXPECT_EQ(ContrastOf(100, 150), 50);
+  EXPECT_EQ(ContrastOf(127, 150), 63);
+  EXPECT_EQ(ContrastOf(128, 150), 192);
+  EXPECT_EQ(ContrastOf(255, 150), 255);
+  for (int v = 0; v < 256; ++v) {
+    EXPECT_EQ(ContrastOf(v, 100), v);
+    EXPECT_EQ(ContrastOf(v, 0), 127);
+    EXPECT_EQ(ContrastOf(v, 200), v >= 128 ? 255 : 0);
+    EXPECT_EQ(BrightnessOf(v, 0), v);
+  }
+}
+
+TEST(BrightnessContrast, TrueColourPicturesChangeEveryByte) {
+  DibHolder d;
+  UniformDib(d.dib, 3, 2, 10, 128, 250);
+  Helligkeit(d.dib, 20);
+  EXPECT_EQ(getpixel(d.dib, 2, 1), 0xFF941Eu);
+  Kontrast(d.dib, 150);
+  EXPECT_EQ(getpixel(d.dib, 0, 0), uint32_t(255 - 50 * 0 / 100) << 16 | uint32_t(255 - 50 * 107 / 100) << 8 | 15u);
+}
+
+TEST(BrightnessContrast, PalettePicturesKeepTheirIndicesAndChangeTheirColours) {
+  DibHolder d;
+  RandomDib(d.dib, 9, 4, 4, 21);
+  const std::vector<uint32_t> indices = Pixels(d.dib);
+  const LOGPALETTE256 before = d.dib.LogPal;
+  Helligkeit(d.dib, -40);
+  Kontrast(d.dib, 60);
+  EXPECT_EQ(Pixels(d.dib), indices);
+  for (int i = 0; i < 16; ++i) {
+    const PALETTEENTRY& a = before.palPalEntry[i];
+    const PALETTEENTRY& e = d.dib.LogPal.palPalEntry[i];
+    EXPECT_EQ(e.peRed, ContrastOf(BrightnessOf(a.peRed, -40), 60));
+    EXPECT_EQ(e.peBlue, ContrastOf(BrightnessOf(a.peBlue, -40), 60));
+    EXPECT_EQ(d.dib.Info->bmiColors[i].rgbGreen, e.peGreen);
+    EXPECT_EQ(d.dib.Palette->entries[i].peRed, e.peRed);
+  }
+  EXPECT_EQ(d.dib.LogPal.palPalEntry[16].peRed, before.palPalEntry[16].peRed);
+}
+
+TEST(BrightnessContrast, PaletteProgressCountsEntries) {
+  DibHolder d;
+  RandomDib(d.dib, 2, 2, 1, 1);
+  ProgressLog log;
+  Helligkeit(d.dib, 5);
+  EXPECT_EQ(log.values, (std::vector<int>{0, 0, 100, 0}));
+}
+
+class BrightnessDialog : public ::testing::TestWithParam<int> {};
+
+TEST_P(BrightnessDialog, CancelAfterPreviewsRestoresByteForByte) {
+  DibHolder d;
+  RandomDib(d.dib, 7, 5, GetParam(), 4);
+  d.dib.Info->bmiHeader.biXPelsPerMeter = 3937;
+  const std::string before = Fingerprint(d.dib);
+  int repaints = 0;
+  BrightnessContrastDialog dlg(d.dib, [&] { ++repaints; });
+  ASSERT_TRUE(dlg.begin());
+  dlg.TrackBar1 = 90;
+  dlg.TrackBar2 = 180;
+  dlg.TrackBar1Change();
+  EXPECT_NE(Fingerprint(d.dib), before);
+  dlg.TrackBar1 = -100;
+  dlg.TrackBar1Change();
+  dlg.finish(false);
+  EXPECT_EQ(Fingerprint(d.dib), before);
+  EXPECT_EQ(repaints, 3);
+}
+
+TEST_P(BrightnessDialog, PreviewsStartFromTheUntouchedPicture) {
+  DibHolder d, expected;
+  RandomDib(d.dib, 7, 5, GetParam(), 5);
+  RandomDib(expected.dib, 7, 5, GetParam(), 5);
+  Helligkeit(expected.dib, 30);
+  Kontrast(expected.dib, 40);
+  BrightnessContrastDialog dlg(d.dib);
+  ASSERT_TRUE(dlg.begin());
+  dlg.TrackBar1 = 30;
+  dlg.TrackBar2 = 40;
+  dlg.TrackBar1Change();
+  dlg.TrackBar1Change();
+  EXPECT_EQ(Fingerprint(d.dib), Fingerprint(expected.dib));
+  dlg.finish(true);
+  EXPECT_EQ(Fingerprint(d.dib), Fingerprint(expected.dib));
+  EXPECT_EQ(dlg.OrigDib().Bits, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, BrightnessDialog, ::testing::Values(1, 4, 8, 24));
+
+TEST(BrightnessDialogState, DefaultsMoveOnlyTheSliders) {
+  DibHolder d;
+  RandomDib(d.dib, 5, 5, 24, 8);
+  const std::string before = Fingerprint(d.dib);
+  BrightnessContrastDialog dlg(d.dib);
+  ASSERT_TRUE(dlg.begin());
+  EXPECT_EQ(dlg.TrackBar1, 0);
+  EXPECT_EQ(dlg.TrackBar2, 100);
+  dlg.TrackBar1Change();  // default values show the picture unchanged
+  EXPECT_EQ(Fingerprint(d.dib), before);
+  dlg.TrackBar1 = 50;
+  dlg.TrackBar1Change();
+  const std::string previewed = Fingerprint(d.dib);
+  dlg.BacksetBitBtn3Click();
+  EXPECT_EQ(dlg.TrackBar1, 0);
+  EXPECT_EQ(dlg.TrackBar2, 100);
+  EXPECT_EQ(Fingerprint(d.dib), previewed);
+  dlg.OkBitBtn1Click();
+  dlg.finish(true);
+  EXPECT_EQ(Fingerprint(d.dib), before);
+}
+
+TEST(BrightnessDialogState, OkWithoutPreviewAppliesTheSliders) {
+  DibHolder d;
+  UniformDib(d.dib, 2, 2, 100, 100, 100);
+  BrightnessContrastDialog dlg(d.dib);
+  ASSERT_TRUE(dlg.begin());
+  dlg.TrackBar1 = 27;
+  dlg.OkBitBtn1Click();
+  dlg.finish(true);
+  EXPECT_EQ(getpixel(d.dib, 1, 1), 0x7F7F7Fu);
+}
+
+TEST(BrightnessDialogState, UnfinishedDialogRestoresThePicture) {
+  DibHolder d;
+  RandomDib(d.dib, 5, 5, 8, 8);
+  const std::string before = Fingerprint(d.dib);
+  {
+    BrightnessContrastDialog dlg(d.dib);
+    ASSERT_TRUE(dlg.begin());
+    dlg.TrackBar2 = 0;
+    dlg.TrackBar1Change();
+  }
+  EXPECT_EQ(Fingerprint(d.dib), before);
+}
+
+TEST(BrightnessDialogState, MissingPictureReportsTheCopyFailure) {
+  TDib empty;
+  ScriptedDialogs dialogs;
+  ScopedDialogs scope(dialogs);
+  BrightnessContrastDialog dlg(empty);
+  EXPECT_FALSE(dlg.begin());
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, "Can not create the bitamp");
+  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Error);
+}
