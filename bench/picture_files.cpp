@@ -115,9 +115,10 @@ void BM_SaveDib(benchmark::State& state) {
     std::string error;
     if (!SavePictureFile(Picture(), PathOf(f, "saved"), f.code, error)) {
       state.SkipWithError(error.c_str());
-      break;
+      return;
     }
   }
+  state.counters["MB"] = double(std::filesystem::file_size(PathOf(f, "saved"))) / 1e6;
 }
 
 void BM_QtWrite(benchmark::State& state) {
@@ -129,9 +130,10 @@ void BM_QtWrite(benchmark::State& state) {
     QImageWriter writer(QString::fromStdString(PathOf(f, "qtsaved")), f.qtName);
     if (!writer.write(image)) {
       state.SkipWithError(writer.errorString().toStdString().c_str());
-      break;
+      return;
     }
   }
+  state.counters["MB"] = double(std::filesystem::file_size(PathOf(f, "qtsaved"))) / 1e6;
 }
 
 // The floor for BMP reading: the file's bytes into memory, nothing else.

@@ -53,6 +53,17 @@ int TransparentIndex(const GifByteType* ext) {
   return -1;
 }
 
+int TableBitsFor(const TDib& dib) {
+  uint8_t used = 0;
+  for (int32_t y = 0; y < DibHeight(dib); ++y) {
+    const uint8_t* row = DibRow(dib, y);
+    for (int32_t x = 0; x < DibWidth(dib); ++x) used = std::max(used, row[x]);
+  }
+  int bits = 1;
+  while ((1 << bits) <= used) ++bits;
+  return bits;
+}
+
 bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
   int transparent = -1;
   for (;;) {
@@ -150,8 +161,9 @@ bool WriteGif(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
     return false;
   }
   const TDib& pic = convert ? reduced : dib;
-  const int bits = DibBitCount(pic);
-  const int count = PaletteEntryCount(bits);
+  // A reduced picture gets the smallest colour table that holds the indices it uses.
+  const int bits = convert ? TableBitsFor(pic) : DibBitCount(pic);
+  const int count = 1 << bits;
   int code = 0;
   bool ok = false;
   GifFileType* gif = EGifOpen(&out, WriteOutput, &code);

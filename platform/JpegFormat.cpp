@@ -34,6 +34,16 @@ void OnMessage(j_common_ptr cinfo, int level) {
   std::longjmp(e->jump, 1);
 }
 
+// Progressive files of thousands of tiny scans would take minutes; real files have a few dozen.
+constexpr int kMaxScans = 500;
+void CheckScans(j_common_ptr cinfo) {
+  if (!cinfo->is_decompressor) return;
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxScans) return;
+  auto* e = reinterpret_cast<JpegError*>(cinfo->err);
+  std::snprintf(e->message, sizeof e->message, "%s", "too many scans");
+  std::longjmp(e->jump, 1);
+}
+
 void InitError(JpegError& e) {
   jpeg_std_error(&e.mgr);
   e.mgr.error_exit = OnError;
@@ -51,8 +61,8 @@ void CmykRow(const uint8_t* src, uint8_t* dst, JDIMENSION w, bool inverted) {
   }
 }
 
-bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, ByteView file, TDib& out,
-            std::string& error) {
+bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& monitor,
+            ByteView file, TDib& out, std::string& error) {
   if (setjmp(err.jump)) {
     deldib(out);
     if (error.empty())
@@ -62,6 +72,7 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, ByteView file, TDib& 
   }
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = long(kMaxDibBytes);
+  cinfo.progress = &monitor;
   jpeg_mem_src(&cinfo, file.data, static_cast<unsigned long>(file.size));
   jpeg_read_header(&cinfo, TRUE);
   const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
@@ -129,7 +140,9 @@ bool ReadJpeg(ByteView file, TDib& out, std::string& error) {
   JpegError err;
   InitError(err);
   cinfo.err = &err.mgr;
-  const bool ok = Decode(cinfo, err, file, out, error);
+  jpeg_progress_mgr monitor{};
+  monitor.progress_monitor = CheckScans;
+  const bool ok = Decode(cinfo, err, monitor, file, out, error);
   jpeg_destroy_decompress(&cinfo);
   return ok;
 }

@@ -134,7 +134,7 @@ bool WriteAtomically(const std::string& fileName, const std::vector<uint8_t>& by
     else done += size_t(n);
   }
   if (ok && ::fchmod(fd, NewFileMode(fileName)) != 0) ok = false, error = SystemReason(errno);
-  if (ok && ::fsync(fd) != 0) ok = false, error = SystemReason(errno);
+  if (ok && ::fdatasync(fd) != 0) ok = false, error = SystemReason(errno);
   if (::close(fd) != 0 && ok) ok = false, error = SystemReason(errno);
   if (ok && ::rename(tmp.c_str(), fileName.c_str()) != 0) ok = false, error = SystemReason(errno);
   if (!ok) ::unlink(tmp.c_str());

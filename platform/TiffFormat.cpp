@@ -1,6 +1,5 @@
 // TIFF through libtiff, reading from and writing to memory. Palette and greyscale pictures keep
 // their indices and grey levels; every other layout goes through libtiff's RGBA reader.
-#include <tiffio.h>
 
 #include <algorithm>
 #include <cstdarg>
@@ -12,91 +11,9 @@
 
 #include "platform/DibRows.h"
 #include "platform/PictureCodecs.h"
+#include "platform/TiffMemoryFile.h"
 
 namespace {
-struct MemFile {
-  const uint8_t* data = nullptr;
-  size_t size = 0;
-  std::vector<uint8_t>* out = nullptr;  // set when writing
-  size_t pos = 0;
-  std::string firstError;
-};
-
-tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
-  auto* f = static_cast<MemFile*>(h);
-  const uint8_t* base = f->out ? f->out->data() : f->data;
-  const size_t size = f->out ? f->out->size() : f->size;
-  if (n <= 0 || f->pos >= size) return 0;
-  const size_t len = std::min(size_t(n), size - f->pos);
-  std::memcpy(buf, base + f->pos, len);
-  f->pos += len;
-  return tmsize_t(len);
-}
-
-tmsize_t WriteProc(thandle_t h, void* buf, tmsize_t n) {
-  auto* f = static_cast<MemFile*>(h);
-  if (!f->out || n < 0) return -1;
-  try {
-    if (f->pos + size_t(n) > f->out->size()) f->out->resize(f->pos + size_t(n));
-  } catch (const std::bad_alloc&) {
-    return -1;
-  }
-  std::memcpy(f->out->data() + f->pos, buf, size_t(n));
-  f->pos += size_t(n);
-  return n;
-}
-
-toff_t SeekProc(thandle_t h, toff_t off, int whence) {
-  auto* f = static_cast<MemFile*>(h);
-  const size_t size = f->out ? f->out->size() : f->size;
-  uint64_t base = whence == SEEK_CUR ? f->pos : whence == SEEK_END ? size : 0;
-  const uint64_t target = base + off;
-  if (target > (uint64_t(1) << 40)) return toff_t(-1);
-  f->pos = size_t(target);
-  return target;
-}
-
-int CloseProc(thandle_t) { return 0; }
-toff_t SizeProc(thandle_t h) {
-  auto* f = static_cast<MemFile*>(h);
-  return f->out ? f->out->size() : f->size;
-}
-int MapProc(thandle_t h, void** base, toff_t* size) {
-  auto* f = static_cast<MemFile*>(h);
-  if (f->out) return 0;
-  *base = const_cast<uint8_t*>(f->data);
-  *size = f->size;
-  return 1;
-}
-void UnmapProc(thandle_t, void*, toff_t) {}
-
-int OnError(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
-  auto* f = static_cast<MemFile*>(user);
-  if (f->firstError.empty()) {
-    char text[256];
-    std::vsnprintf(text, sizeof text, fmt, ap);
-    f->firstError = text;
-  }
-  return 1;
-}
-int OnWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
-
-TIFF* Open(MemFile& f, const char* mode) {
-  TIFFOpenOptions* opts = TIFFOpenOptionsAlloc();
-  if (!opts) return nullptr;
-  TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(kMaxDibBytes));
-  TIFFOpenOptionsSetErrorHandlerExtR(opts, OnError, &f);
-  TIFFOpenOptionsSetWarningHandlerExtR(opts, OnWarning, &f);
-  TIFF* tif = TIFFClientOpenExt("memory", mode, &f, ReadProc, WriteProc, SeekProc, CloseProc,
-                                SizeProc, MapProc, UnmapProc, opts);
-  TIFFOpenOptionsFree(opts);
-  return tif;
-}
-
-std::string Reason(const MemFile& f, const char* fallback) {
-  return f.firstError.empty() ? fallback : std::string(fallback) + " (" + f.firstError + ")";
-}
-
 // Largest tile accepted; real files use tiles of a few hundred kilobytes.
 constexpr uint64_t kMaxTileBytes = uint64_t(256) << 20;
 
@@ -255,12 +172,12 @@ bool ReadTiff(ByteView file, TDib& out, std::string& error) {
     error = "this is not a TIFF file";
     return false;
   }
-  MemFile f;
+  TiffMemoryFile f;
   f.data = file.data;
   f.size = file.size;
-  TIFF* tif = Open(f, "r");
+  TIFF* tif = OpenTiffMemory(f, "r");
   if (!tif) {
-    error = Reason(f, "the TIFF header is damaged");
+    error = TiffReason(f, "the TIFF header is damaged");
     return false;
   }
   bool ok = false;
@@ -272,7 +189,7 @@ bool ReadTiff(ByteView file, TDib& out, std::string& error) {
   TIFFClose(tif);
   if (!ok) {
     deldib(out);
-    if (error.empty()) error = Reason(f, "the TIFF data is damaged");
+    if (error.empty()) error = TiffReason(f, "the TIFF data is damaged");
   }
   return ok;
 }
@@ -287,9 +204,9 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   const int bits = DibBitCount(dib);
   const uint32_t w = uint32_t(DibWidth(dib)), h = uint32_t(DibHeight(dib));
   const bool grey = HasGreyColors(dib);
-  MemFile f;
+  TiffMemoryFile f;
   f.out = &out;
-  TIFF* tif = Open(f, "w");
+  TIFF* tif = OpenTiffMemory(f, "w");
   if (!tif) {
     error = "the TIFF file could not be started";
     return false;
@@ -336,7 +253,7 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   TIFFClose(tif);
   if (!ok) {
     out.clear();
-    error = Reason(f, "the picture could not be written as TIFF");
+    error = TiffReason(f, "the picture could not be written as TIFF");
   }
   return ok;
 }

@@ -151,3 +151,13 @@ TEST(Halftone, ResamplingAveragesTheCoveredArea) {
   DIBHalftoneDIBXY(none.dib, src.dib, 0, 5);
   EXPECT_EQ(none.dib.Bits, nullptr);
 }
+
+TEST(PictureCodecs, TrueColourGifsGetTheSmallestColourTable) {
+  OwnedDib src, back;
+  newdib(src.dib, 10, 10, 24, nullptr, 0);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) setpixel(src.dib, x, y, x < 5 ? 0xFF0000u : 0x0000FFu);
+  RoundTrip(kLossless[2], src.dib, back);
+  EXPECT_EQ(DibBitCount(back.dib), 1);
+  EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
+}

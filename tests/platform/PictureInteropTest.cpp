@@ -67,6 +67,9 @@ const Variant kVariants[] = {
     {"many.gif", "convert src.ppm many.gif", ReadGif, 8, 0},
     {"trans.gif", "convert alphapal.pam trans.gif", ReadGif, 0, 0},
     {"netpbm.gif", "pamtogif pal.ppm > netpbm.gif", ReadGif, 4, 0},
+    {"netpbminter.gif", "pamtogif -interlace pal.ppm > netpbminter.gif", ReadGif, 4, 0},
+    {"netpbmpal.png", "pnmtopng pal.ppm > netpbmpal.png", ReadPng, 4, 0},
+    {"netpbmpal.tif", "pamtotiff pal.ppm > netpbmpal.tif", ReadTiff, 0, 0},
 };
 
 class PictureInterop : public ::testing::Test {

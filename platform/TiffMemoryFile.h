@@ -1,0 +1,22 @@
+#pragma once
+// libtiff reading from and writing to memory, with errors collected instead of printed.
+#include <tiffio.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The bytes libtiff works on: a file held in memory, or a growing output buffer.
+struct TiffMemoryFile {
+  const uint8_t* data = nullptr;
+  size_t size = 0;
+  std::vector<uint8_t>* out = nullptr;  // set when writing
+  size_t pos = 0;
+  std::string firstError;
+};
+
+// Opens `f` with libtiff ("r" or "w"); allocations above the picture limit are refused.
+TIFF* OpenTiffMemory(TiffMemoryFile& f, const char* mode);
+// The fallback reason, followed by libtiff's first error when there was one.
+std::string TiffReason(const TiffMemoryFile& f, const char* fallback);
