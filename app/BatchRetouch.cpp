@@ -142,14 +142,14 @@ int BatchRetouch(const Args& args) {
   std::string error;
   if (!ParseRetouchSteps(Args(args.begin() + 2, args.end()), steps, error))
     return Fail(kExitUsage, error);
-  TDib dib;
-  OpenDib(dib, args[0]);
-  if (!dib.Bits) return Fail(kExitFailure, "cannot read the picture " + args[0]);
-  const bool done = ApplyRetouchSteps(dib, steps, error);
   // The picture file's format follows the output name's extension.
-  const bool saved = done && SaveDib(dib, args[1], 0);
+  const int code = SaveCodeForExtension(args[1]);
+  if (code == 0) return Fail(kExitUsage, "unknown picture format of " + args[1]);
+  TDib dib;
+  if (!LoadPictureFile(dib, args[0], error)) return Fail(kExitFailure, args[0] + ": " + error);
+  const bool done = ApplyRetouchSteps(dib, steps, error);
+  const bool saved = done && SavePictureFile(dib, args[1], code, error);
   deldib(dib);
-  if (!done) return Fail(kExitFailure, error);
-  if (!saved) return Fail(kExitFailure, "cannot write the picture " + args[1]);
+  if (!done || !saved) return Fail(kExitFailure, error);
   return 0;
 }

@@ -10,7 +10,6 @@
 
 #include "app/BatchCommands.h"
 #include "platform/Scanner.h"
-// Integration point: SaveDib comes from the graphics library's picture-file calls.
 #include "platform/PictureFile.h"
 
 namespace {
@@ -20,21 +19,6 @@ extern "C" void OnInterrupt(int) { gInterrupted = true; }
 
 // Format code of the graphics library for a file name: 2 + the 1-based position of its
 // extension in the save filter (0 when the extension is unknown).
-int FormatCodeFor(const std::string& fileName) {
-  static const char* const kExtensions[] = {".bmp", ".dib", ".gif", ".iff", ".jif", ".jpg",
-                                            ".lbm", ".pcx", ".rle", ".tga", ".tif", ".png"};
-  const size_t dot = fileName.find_last_of('.');
-  const size_t slash = fileName.find_last_of('/');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return 0;
-  std::string ext = fileName.substr(dot);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  if (ext == ".jpeg") ext = ".jpg";
-  if (ext == ".tiff") ext = ".tif";
-  for (int i = 0; i < 12; ++i)
-    if (ext == kExtensions[i]) return i + 3;
-  return 0;
-}
-
 int ListDevices() {
   std::vector<ScannerInfo> list;
   std::string error;
@@ -89,7 +73,7 @@ int RunScanCommand(const Args& args) {
   if (args.empty() || args[0].rfind("--", 0) == 0)
     return Fail(kExitUsage, "scan needs the name of the picture file to write (or --list)");
   const std::string out = args[0];
-  const int format = FormatCodeFor(out);
+  const int format = SaveCodeForExtension(out);
   if (format == 0)
     return Fail(kExitUsage, "unknown picture type of " + out +
                                 " (use .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif or .png)");
@@ -112,6 +96,6 @@ int RunScanCommand(const Args& args) {
   if (!result.dib.Bits) return Fail(kExitFailure, result.error);
   for (const std::string& note : result.applied.notes)
     std::fprintf(stderr, "quendrix: the scanner adjusted the %s\n", note.c_str());
-  if (!SaveDib(result.dib, out, format)) return Fail(kExitFailure, "cannot write " + out);
+  if (!SavePictureFile(result.dib, out, format, error)) return Fail(kExitFailure, error);
   return 0;
 }
