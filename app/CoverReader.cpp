@@ -120,6 +120,9 @@ void CommitCover(Document& doc, CoverContents& contents) {
   doc.Scales.ViewZoom = contents.ViewZoom;
   doc.Scales.ViewScale = contents.ViewScale;
   doc.ReplacePicture(contents.Dib);
+  // An opened cover selects its picture up to the last pixel, as a new document does.
+  doc.SelRight = DibWidth(doc.Dib) - 1;
+  doc.SelBottom = DibHeight(doc.Dib) - 1;
   contents.Dib = TDib{};
 }
 

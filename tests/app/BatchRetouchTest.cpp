@@ -81,7 +81,7 @@ TEST(BatchRetouchCommand, ReadsAppliesAndWritesAFile) {
   TempDir dir;
   Pic p;
   Numbered(p.dib, 6, 4);
-  ASSERT_TRUE(SaveDib(p.dib, dir.file("in.bmp"), 0));
+  ASSERT_TRUE(SaveDib(p.dib, dir.file("in.bmp"), SaveCodeForExtension("in.bmp")));
   EXPECT_EQ(RunBatch({"retouch", dir.file("in.bmp"), dir.file("out.bmp"), "--turn", "right",
                       "--mirror", "h"}),
             0);

@@ -19,6 +19,8 @@ inline void SetSamplePicture(Document& doc, int bits, int width, int height) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) setpixel(dib, x, y, uint32_t(x * 131 + y * 977 + 5) & mask);
   doc.ReplacePicture(dib);
+  doc.SelRight = width - 1;  // as an opened cover selects it
+  doc.SelBottom = height - 1;
 }
 
 // An A4 page at 600 dpi, as the window's start-up gives it without a printer.
