@@ -1,4 +1,5 @@
 #include "picture/DrawDib.h"
+#include "platform/Halftone.h"
 
 #include <cmath>
 
@@ -6,8 +7,8 @@
 
 namespace {
 int gScreenBits = 24;
-HalftoneDibFn gHalftone = nullptr;
-HalftoneDibXYFn gHalftoneXY = nullptr;
+HalftoneDibFn gHalftone = DIBHalftoneDIB;
+HalftoneDibXYFn gHalftoneXY = DIBHalftoneDIBXY;
 
 // a * b / c in floating point, rounded to the nearest integer with halves to even.
 int32_t Rnd(double a, double b, double c) {

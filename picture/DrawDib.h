@@ -12,7 +12,7 @@ int ScreenBitsPerPixel();
 void SetScreenBitsPerPixel(int bitsPerPixel);
 
 // The graphics library's halftoning (24-bit picture in, palette picture out; Bits null on
-// failure). Until they are installed the halftone way is skipped.
+// failure). The library's own are installed from the start; tests may replace them.
 using HalftoneDibFn = void (*)(TDib& out, const TDib& src);
 using HalftoneDibXYFn = void (*)(TDib& out, const TDib& src, int32_t width, int32_t height);
 void SetHalftoneFunctions(HalftoneDibFn halftone, HalftoneDibXYFn halftoneXY);

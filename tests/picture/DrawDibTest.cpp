@@ -1,4 +1,5 @@
 #include "picture/DrawDib.h"
+#include "platform/Halftone.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ class DrawDibTest : public ::testing::Test {
  protected:
   void TearDown() override {
     SetScreenBitsPerPixel(24);
-    SetHalftoneFunctions(nullptr, nullptr);
+    SetHalftoneFunctions(DIBHalftoneDIB, DIBHalftoneDIBXY);
   }
   void Draw(const TDib& pic, int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
     DrawDib(dev, x, y, w, h, pic, sx, sy, sw, sh, true, SRCCOPY, true, nullptr);
@@ -154,7 +155,8 @@ TEST_F(DrawDibTest, HalftoneOnLowDepthDisplaysAtTheDestinationScaleWhenReduced) 
 TEST_F(DrawDibTest, WithoutHalftoningOrOnDeepDisplaysTheOwnStretchDraws) {
   Picture pic(10, 10, 24);
   SetScreenBitsPerPixel(8);
-  DrawWhole(pic.dib, 0, 0, 10, 10);  // no halftoning installed
+  SetHalftoneFunctions(nullptr, nullptr);
+  DrawWhole(pic.dib, 0, 0, 10, 10);  // no halftoning available
   EXPECT_EQ(dev.count("SetDIBitsToDevice"), 10);
   SetHalftoneFunctions(FakeHalftone, FakeHalftoneXY);
   SetScreenBitsPerPixel(16);
