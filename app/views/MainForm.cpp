@@ -36,6 +36,7 @@ TMainForm::TMainForm(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), 
   previousSink_ = SetProgressSink(this);
   BuildWindow();
   FormCreate();
+  for (TabPage* p : pages_) p->settlePanel();
   qApp->installEventFilter(this);
 }
 

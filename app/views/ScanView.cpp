@@ -71,7 +71,7 @@ void ScanView::PlaceIn(TMainForm& form) {
   page->setContent(this);
   if (auto* panel = page->leftPanel()) {
     auto* layout = static_cast<QVBoxLayout*>(panel->layout());
-    layout->insertWidget(layout->count() - 1, zoomRow_);  // above the closing stretch
+    layout->addWidget(zoomRow_);
   }
   form.setTabScrollArea(TMainForm::kScanTab, this);
   if (const QScreen* screen = form.screen()) SetScreenBitsPerPixel(screen->depth());

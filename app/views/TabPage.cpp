@@ -64,7 +64,6 @@ TabPage::TabPage(const QString& header, const QString& title, const QString& pic
     titleLabel->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
     titleLabel->setWordWrap(true);
     panelLayout->addWidget(titleLabel);
-    panelLayout->addStretch(1);
     body->addWidget(leftPanel_);
   }
   outer->addLayout(body, 1);
@@ -80,4 +79,12 @@ void TabPage::setContent(QWidget* content) {
   content_ = content;
   content->setParent(this);
   body->addWidget(content, 1);
+}
+
+void TabPage::settlePanel() {
+  if (!leftPanel_) return;
+  auto* l = static_cast<QVBoxLayout*>(leftPanel_->layout());
+  for (int i = l->count() - 1; i >= 0; --i)
+    if (l->itemAt(i)->spacerItem()) delete l->takeAt(i);
+  l->addStretch(1);
 }

@@ -13,6 +13,8 @@ class TabPage : public QWidget {
   // Puts `content` right of the left panel; the page takes ownership.
   void setContent(QWidget* content);
   QWidget* leftPanel() const { return leftPanel_; }
+  // Keeps the panel's controls together at its top, whatever was added to it.
+  void settlePanel();
   QLabel* headerLabel() const { return header_; }
 
  private:
