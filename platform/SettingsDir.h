@@ -1,0 +1,9 @@
+#pragma once
+// The folder of the settings files (paper.dat, options.dat).
+#include <filesystem>
+
+// The program's own folder when it is writable, otherwise $XDG_CONFIG_HOME/quendrix
+// (~/.config/quendrix), created when needed.
+std::filesystem::path SettingsDir();
+// The folder of the running program file.
+std::filesystem::path ProgramDir();
