@@ -32,7 +32,8 @@ TEST(StarterPaperTest, CdFormatsAreCentredOnA4AndLetter) {
 }
 
 TEST(StarterPaperTest, ShippedFileHoldsTheStarterFormats) {
-  const std::string shipped = TestDataDir() + "/../../resources/paper.dat";
+  const auto root = std::filesystem::path(TestDataDir()).parent_path().parent_path();
+  const std::string shipped = (root / "resources" / "paper.dat").string();
   EXPECT_EQ(ReadBytes(shipped), EncodeEttTypes(StarterEttTypes()));
 }
 
