@@ -32,7 +32,7 @@ TEST(StarterPaperTest, CdFormatsAreCentredOnA4AndLetter) {
 }
 
 TEST(StarterPaperTest, ShippedFileHoldsTheStarterFormats) {
-  const auto root = std::filesystem::path(TestDataDir()).parent_path().parent_path();
+  const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
   const std::string shipped = (root / "resources" / "paper.dat").string();
   EXPECT_EQ(ReadBytes(shipped), EncodeEttTypes(StarterEttTypes()));
 }
