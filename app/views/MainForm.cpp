@@ -14,6 +14,8 @@
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
 #include "platform/views/WindowMessages.h"
+#include "platform/SettingsDir.h"
+#include "print/views/PaperFormatPanel.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
   WindowMessage msg(WM_USER, percent);
@@ -45,6 +47,7 @@ void TMainForm::FormCreate() {
   doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   const PrinterPage printer = DefaultPrinterPage();
   doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
+  paperPanel_->LoadEttTypes((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
 }
 
 void TMainForm::BuildWindow() {
@@ -72,6 +75,9 @@ void TMainForm::BuildWindow() {
   pages_[kPrintTab] = new TabPage(printHeader, QStringLiteral("Print cover"), QStringLiteral(":/quendrix/panel-print.png"));
   const char* names[] = {"Scan", "Retouch", "Texts", "Center", "Print"};
   for (int i = 0; i < 5; ++i) tabs_->addTab(pages_[i], QString::fromLatin1(names[i]));
+  paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
+  auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
+  centerPanel->insertWidget(centerPanel->count() - 1, paperPanel_);
   layout->addWidget(tabs_, 1);
 
   bottomRow_ = BuildBottomRow();

@@ -13,6 +13,7 @@
 class StatusBar;
 class TabPage;
 class ImageButton;
+class PaperFormatPanel;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -32,6 +33,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* aboutButton() const { return aboutBtn_; }
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
+  PaperFormatPanel* paperPanel() const { return paperPanel_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -69,6 +71,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* aboutBtn_ = nullptr;
   ImageButton* quitBtn_ = nullptr;
   StatusBar* status_ = nullptr;
+  PaperFormatPanel* paperPanel_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.
