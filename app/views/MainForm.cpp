@@ -16,6 +16,7 @@
 #include "platform/views/WindowMessages.h"
 #include "platform/SettingsDir.h"
 #include "print/views/PaperFormatPanel.h"
+#include "print/views/PrintPanel.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
   WindowMessage msg(WM_USER, percent);
@@ -78,6 +79,14 @@ void TMainForm::BuildWindow() {
   paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
   auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
   centerPanel->insertWidget(centerPanel->count() - 1, paperPanel_);
+  printPanel_ = new PrintPanel([this] { return paperPanel_->selectedFormat(); },
+                               (SettingsDir() / "options.dat").string(),
+                               pages_[kPrintTab]->leftPanel());
+  auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
+  printLeft->insertWidget(printLeft->count() - 1, printPanel_);
+  connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
+    doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
+  });
   layout->addWidget(tabs_, 1);
 
   bottomRow_ = BuildBottomRow();

@@ -14,6 +14,7 @@ class StatusBar;
 class TabPage;
 class ImageButton;
 class PaperFormatPanel;
+class PrintPanel;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -34,6 +35,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
   PaperFormatPanel* paperPanel() const { return paperPanel_; }
+  PrintPanel* printPanel() const { return printPanel_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -72,6 +74,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* quitBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   PaperFormatPanel* paperPanel_ = nullptr;
+  PrintPanel* printPanel_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.

@@ -115,3 +115,20 @@ PrinterPage SetupBtnClick(PrinterChoice& choice) {
   CurrentDialogs().printerSetup(choice);  // the page follows the printer also after Cancel
   return PrinterPageFor(choice);
 }
+
+std::string AskPdfFile() {
+  FileRequest request;
+  request.title = "Print into a PDF file";
+  request.filter = "PDF files (*.pdf)|*.pdf";
+  request.defaultExt = "pdf";
+  request.overwritePrompt = true;
+  const auto answer = CurrentDialogs().saveFile(request);
+  return answer ? answer->path : std::string();
+}
+
+bool PrintTargetChosen(std::string& pdfPath) {
+  pdfPath.clear();
+  if (PrinterInstalled()) return true;
+  pdfPath = AskPdfFile();
+  return !pdfPath.empty();
+}

@@ -43,3 +43,9 @@ std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std:
 PrinterPage PrinterPageFor(const PrinterChoice& choice);
 // The page that the cover document takes after the printer setup dialog, answered or not.
 PrinterPage SetupBtnClick(PrinterChoice& choice);
+
+// Asks for the PDF file to print into; empty when cancelled.
+std::string AskPdfFile();
+// With a printer installed, true and an empty `pdfPath`; without one, asks for the PDF file
+// and tells whether one was chosen.
+bool PrintTargetChosen(std::string& pdfPath);
