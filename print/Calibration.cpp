@@ -16,16 +16,20 @@ bool InRange(double v, double lo, double hi) { return v >= lo && v <= hi; }
 }  // namespace
 
 CalibrationLoad LoadCalibration(const std::string& path) {
-  CalibrationLoad r;
   const auto bytes = ReadFileLimited(path, kCalibrationFileSize);
-  if (!bytes) return r;
-  if (bytes->size() < kCalibrationFileSize) {
+  if (!bytes) return {};
+  return ParseCalibration(*bytes, path);
+}
+
+CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& path) {
+  CalibrationLoad r;
+  if (bytes.size() < kCalibrationFileSize) {
     r.damaged = true;
     r.message = "The printer calibration " + path + " is damaged; the default values are used.";
     return r;
   }
   double v[4];
-  std::memcpy(v, bytes->data(), sizeof v);
+  std::memcpy(v, bytes.data(), sizeof v);
   if (!InRange(v[0], kKalOffsetMin, kKalOffsetMax) || !InRange(v[1], kKalOffsetMin, kKalOffsetMax) ||
       !InRange(v[2], kKalSizeMin, kKalSizeMax) || !InRange(v[3], kKalSizeMin, kKalSizeMax)) {
     r.damaged = true;

@@ -1,6 +1,8 @@
 #pragma once
 // The printer calibration of options.dat and the printed positions it corrects.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "print/SheetLayout.h"
 
@@ -23,6 +25,8 @@ struct CalibrationLoad {
 // A missing file gives the defaults silently; a short file or values outside the dialog's
 // ranges give the defaults and a message.
 CalibrationLoad LoadCalibration(const std::string& path);
+// The same rules for bytes already read; `name` names the file in the message.
+CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& name);
 // Replaces `path` atomically; returns an error text, empty on success.
 std::string SaveCalibration(const std::string& path, const TCalibration& c);
 

@@ -25,18 +25,22 @@ EttLoadResult LoadEttTypes(const std::string& path) {
   const size_t limit = 8 + static_cast<size_t>(kMaxEttCount) * kEttRecordSize;
   const auto bytes = ReadFileLimited(path, limit);
   if (!bytes) return {};
-  if (bytes->size() < 8) return Damaged(path, "it is too short.");
-  if (ReadInt(*bytes, 0) != kPaperMagic) return Damaged(path, "it is no paper format file.");
-  const int32_t count = ReadInt(*bytes, 4);
+  return ParseEttTypes(*bytes, path);
+}
+
+EttLoadResult ParseEttTypes(const std::vector<uint8_t>& bytes, const std::string& path) {
+  if (bytes.size() < 8) return Damaged(path, "it is too short.");
+  if (ReadInt(bytes, 0) != kPaperMagic) return Damaged(path, "it is no paper format file.");
+  const int32_t count = ReadInt(bytes, 4);
   if (count < 0 || count > kMaxEttCount)
     return Damaged(path, "it claims " + std::to_string(count) + " paper formats.");
-  const size_t whole = (bytes->size() - 8) / kEttRecordSize;
+  const size_t whole = (bytes.size() - 8) / kEttRecordSize;
   const size_t present = whole < static_cast<size_t>(count) ? whole : static_cast<size_t>(count);
   std::vector<TEttType> formats;
   formats.reserve(present);
   for (size_t i = 0; i < present; ++i) {
     TEttType t;
-    if (!DecodeEtt(bytes->data() + 8 + i * kEttRecordSize, t))
+    if (!DecodeEtt(bytes.data() + 8 + i * kEttRecordSize, t))
       return Damaged(path, "paper format " + std::to_string(i + 1) + " holds impossible values.",
                      std::move(formats));
     formats.push_back(std::move(t));

@@ -18,6 +18,8 @@ struct EttLoadResult {
 // Reads `path`. A file shorter than its count, or with an invalid record, keeps the whole
 // valid records before the fault; a wrong magic or an impossible count keeps none.
 EttLoadResult LoadEttTypes(const std::string& path);
+// The same rules for bytes already read; `name` names the file in the message.
+EttLoadResult ParseEttTypes(const std::vector<uint8_t>& bytes, const std::string& name);
 std::vector<uint8_t> EncodeEttTypes(const std::vector<TEttType>& formats);
 // Replaces `path` atomically; returns an error text, empty on success.
 std::string SaveEttTypes(const std::string& path, const std::vector<TEttType>& formats);
