@@ -84,6 +84,9 @@ void TMainForm::BuildWindow() {
                                pages_[kPrintTab]->leftPanel());
   auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
   printLeft->insertWidget(printLeft->count() - 1, printPanel_);
+  printPanel_->setCover([this] {  // the drawing of picture and objects joins `draw`
+    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib), {}};
+  });
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
     doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });

@@ -31,6 +31,19 @@ PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
 }
 }  // namespace
 
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration) {
+  return [cover, calibration](PixelSize s, int dpx, int dpy) {
+    if (s.w <= 0 || s.h <= 0) return QImage();
+    QImage element(s.w, s.h, QImage::Format_RGB32);
+    if (element.isNull()) return element;
+    element.fill(Qt::white);
+    const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
+                                   cover.pictureHeight, dpx, dpy);
+    if (cover.draw) cover.draw(element, r, dpx, dpy);
+    return element;
+  };
+}
+
 PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render) {
   printer.setDocName(QStringLiteral("Quendrix"));
   QPainter painter;

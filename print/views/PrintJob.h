@@ -21,6 +21,20 @@ struct PrintRequest {
 // Renders the element (cover in a white element) at the printer's resolution; called once.
 using ElementRenderer = std::function<QImage(PixelSize element, int dpx, int dpy)>;
 
+// Draws the cover (picture, then its objects) into `element` at `cover`: size and offset in
+// element pixels, at the printer's resolution `dpx`.
+using CoverDrawer = std::function<void(QImage& element, const PixelRect& cover, int dpx, int dpy)>;
+
+// What the printout places in every element: the cover as set on the Center tab.
+struct CoverJob {
+  CoverSettings settings;
+  int32_t pictureWidth = 1, pictureHeight = 1;
+  CoverDrawer draw;
+};
+
+// A white element with the cover sized and displaced by the calibration, drawn once.
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration);
+
 struct PrintResult {
   bool ok = false;
   int pages = 0;

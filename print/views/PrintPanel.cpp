@@ -82,7 +82,8 @@ void PrintPanel::GoBtn1Click() {
   request.copies = KopiesED->value();
   request.calibration = kalForm_->values();
   auto printer = MakeJobPrinter(choice_, pdf);
-  const PrintResult r = PrintSheets(*printer, request, render_);
+  const ElementRenderer render = cover_ ? MakeCoverRenderer(cover_(), request.calibration) : render_;
+  const PrintResult r = PrintSheets(*printer, request, render);
   if (!r.ok) ShowError(r.error);
   emit previewChanged();
 }

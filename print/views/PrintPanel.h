@@ -20,6 +20,8 @@ class PrintPanel : public QWidget {
 
   // Renders the element at the printer's resolution (the cover placed as on the Center tab).
   void setElementRenderer(ElementRenderer render) { render_ = std::move(render); }
+  // Or, read at every print: the cover to place, rendered with the calibration in use.
+  void setCover(std::function<CoverJob()> cover) { cover_ = std::move(cover); }
 
   // Chooses where a job goes: the printer, or a PDF file asked for (no printer installed).
   void setPrintTarget(std::function<bool(std::string& pdfPath)> target) { target_ = std::move(target); }
@@ -49,6 +51,7 @@ class PrintPanel : public QWidget {
  private:
   std::function<const TEttType*()> selected_;
   ElementRenderer render_;
+  std::function<CoverJob()> cover_;
   PrinterChoice choice_;
   std::function<bool(std::string&)> target_ = PrintTargetChosen;
   TKalForm* kalForm_ = nullptr;

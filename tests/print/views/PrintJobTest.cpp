@@ -202,3 +202,22 @@ TEST(PrintJobTest, PrinterSetupIsFollowedByThePageAlsoAfterCancel) {
   EXPECT_EQ(dialogs.count("printer"), 2);
   EXPECT_EQ(same.widthPx, wide.widthPx);
 }
+
+TEST(PrintJobTest, CoverRendererPlacesTheCoverByTheCalibration) {
+  CoverJob job;
+  job.settings = {50, 1, 0.5};
+  job.pictureWidth = 1000;
+  job.pictureHeight = 500;
+  PixelRect seen;
+  job.draw = [&](QImage& element, const PixelRect& r, int, int) {
+    seen = r;
+    element.setPixelColor(r.x, r.y, Qt::black);
+  };
+  const TCalibration cal{0, 0, 98, 100};
+  const QImage e = MakeCoverRenderer(job, cal)(PixelSize{2314, 1200}, 600, 600);
+  ASSERT_EQ(e.size(), QSize(2314, 1200));
+  EXPECT_EQ(seen, (PixelRect{588, 300, 1157, 578}));
+  EXPECT_EQ(e.pixelColor(0, 0), QColor(Qt::white));
+  EXPECT_EQ(e.pixelColor(588, 300), QColor(Qt::black));
+  EXPECT_TRUE(MakeCoverRenderer(job, cal)(PixelSize{0, 10}, 600, 600).isNull());
+}
