@@ -5,6 +5,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/Dib.h"
+
 namespace {
 QPageSize PageSizeNamed(const std::string& name) {
   for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
@@ -53,6 +55,11 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
     CurrentDialogs().messageBox(kPrinterUnusable, "Error", MsgButtons::Ok, MsgIcon::Information);
 
   const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
+  if (es.w > 0 && es.h > 0 && !DibSizeAllowed(es.w, es.h, 24)) {
+    painter.end();
+    printer.abort();
+    return {false, 0, "The paper format's element is too large to print."};
+  }
   QImage element = render ? render(es, dpx, dpy) : QImage();
   if (element.isNull() && es.w > 0 && es.h > 0) {
     element = QImage(es.w, es.h, QImage::Format_RGB32);
@@ -66,7 +73,10 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
   for (int32_t k = layout.first; k <= layout.last; ++k) {
     const SheetPosition p = layout.At(k);
     if (k != layout.first && p.sheet != layout.At(k - 1).sheet) {
-      if (!printer.newPage()) return Finish(painter, printer, pages);
+      if (!printer.newPage()) {
+        painter.end();
+        return {false, pages, "The print job could not be completed."};
+      }
       ++pages;
     }
     const PixelPoint at = PrintElementPos(request.format, request.calibration, p, dpx, dpy);

@@ -221,3 +221,16 @@ TEST(PrintJobTest, CoverRendererPlacesTheCoverByTheCalibration) {
   EXPECT_EQ(e.pixelColor(588, 300), QColor(Qt::black));
   EXPECT_TRUE(MakeCoverRenderer(job, cal)(PixelSize{0, 10}, 600, 600).isNull());
 }
+
+TEST(PrintJobTest, ElementTooLargeForMemoryIsRefused) {
+  TempDir dir;
+  PrintRequest r;
+  r.format.Breite = r.format.SchrittH = 3000 * 25.39995;  // 3000 inches
+  r.format.Hoehe = r.format.SchrittV = 1000 * 25.39995;
+  int renders = 0;
+  auto printer = MakeJobPrinter({}, dir.file("huge.pdf"), 600);
+  const PrintResult result = PrintSheets(*printer, r, RedElement(&renders));
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(renders, 0);
+  EXPECT_NE(result.error.find("too large"), std::string::npos);
+}
