@@ -8,10 +8,7 @@
 #include "print/SettingsFile.h"
 
 namespace {
-int32_t Trunc(double v) {
-  if (!(v == v) || std::fabs(v) > 2147483647.0) return 0;
-  return static_cast<int32_t>(std::trunc(v));
-}
+int32_t Trunc(double v) { return TruncPixels(v); }
 bool InRange(double v, double lo, double hi) { return v >= lo && v <= hi; }
 }  // namespace
 

@@ -5,11 +5,14 @@
 
 #include "platform/Units.h"
 
-namespace {
-int32_t Trunc(double v) {
+int32_t TruncPixels(double v) {
   if (!(v == v)) return 0;
-  return static_cast<int32_t>(std::clamp(std::trunc(v), -2147483648.0, 2147483647.0));
+  const double nudged = v + std::copysign(1e-9 * std::max(1.0, std::fabs(v)), v);
+  return static_cast<int32_t>(std::clamp(std::trunc(nudged), -2147483648.0, 2147483647.0));
 }
+
+namespace {
+int32_t Trunc(double v) { return TruncPixels(v); }
 int32_t Across(const TEttType& f) { return std::clamp(f.AnzH, kEttCountMin, kEttCountMax); }
 int32_t Down(const TEttType& f) { return std::clamp(f.AnzV, kEttCountMin, kEttCountMax); }
 }  // namespace

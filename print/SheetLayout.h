@@ -30,6 +30,10 @@ int32_t CorrectUsed(const TEttType& fmt, int32_t used);
 // The page shown is at most the page count.
 int32_t CorrectPage(int32_t page, int32_t pageCount);
 
+// Truncates toward zero, forgiving the rounding error of decimal inputs in binary floating
+// point (4.75 inch at 96 dots per inch is 456 pixels, not 455.99999999999994 -> 455).
+int32_t TruncPixels(double v);
+
 struct PixelSize {
   int32_t w = 0, h = 0;
   bool operator==(const PixelSize&) const = default;

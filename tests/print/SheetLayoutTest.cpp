@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "print/Calibration.h"
 #include "print/SheetLayout.h"
 
@@ -125,4 +127,14 @@ TEST(CalibrationMathTest, MeasuredWidthShrinksEveryHorizontalLength) {
   EXPECT_EQ(TestRectangleSize(600, 300), (PixelSize{2362, 1181}));
   EXPECT_TRUE(PrinterUsable(600, 600));
   EXPECT_FALSE(PrinterUsable(600, 300));
+}
+
+TEST(PreviewGeometryTest, TruncationForgivesOnlyBinaryRoundingError) {
+  EXPECT_EQ(TruncPixels(455.99999999999994), 456);
+  EXPECT_EQ(TruncPixels(455.9), 455);
+  EXPECT_EQ(TruncPixels(-0.5), 0);
+  EXPECT_EQ(TruncPixels(-95.99999999999999), -96);
+  EXPECT_EQ(TruncPixels(-95.9), -95);
+  EXPECT_EQ(TruncPixels(1e300), INT32_MAX);
+  EXPECT_EQ(TruncPixels(std::nan("")), 0);
 }
