@@ -16,10 +16,15 @@ QPageSize PageSizeNamed(const std::string& name) {
   return QPageSize(QPageSize::A4);
 }
 
+// The chosen printer, else the default one, else the first installed.
 QPrinterInfo InfoFor(const PrinterChoice& choice) {
-  return choice.printerName.empty()
-             ? QPrinterInfo::defaultPrinter()
-             : QPrinterInfo::printerInfo(QString::fromStdString(choice.printerName));
+  QPrinterInfo info = choice.printerName.empty()
+                          ? QPrinterInfo::defaultPrinter()
+                          : QPrinterInfo::printerInfo(QString::fromStdString(choice.printerName));
+  if (info.isNull()) info = QPrinterInfo::defaultPrinter();
+  if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+    info = QPrinterInfo::availablePrinters().first();
+  return info;
 }
 
 PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
