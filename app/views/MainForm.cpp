@@ -17,6 +17,8 @@
 #include "platform/SettingsDir.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
+#include "print/views/CenterView.h"
+#include "print/views/SheetPreview.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
   WindowMessage msg(WM_USER, percent);
@@ -76,6 +78,18 @@ void TMainForm::BuildWindow() {
   pages_[kPrintTab] = new TabPage(printHeader, QStringLiteral("Print cover"), QStringLiteral(":/quendrix/panel-print.png"));
   const char* names[] = {"Scan", "Retouch", "Texts", "Center", "Print"};
   for (int i = 0; i < 5; ++i) tabs_->addTab(pages_[i], QString::fromLatin1(names[i]));
+  BuildPaperTabs();
+  layout->addWidget(tabs_, 1);
+
+  bottomRow_ = BuildBottomRow();
+  layout->addWidget(bottomRow_);
+  status_ = new StatusBar(central);
+  layout->addWidget(status_);
+  setCentralWidget(central);
+}
+
+// The Center and Print tabs: paper formats, the centering view, print controls and preview.
+void TMainForm::BuildPaperTabs() {
   paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
   auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
   centerPanel->insertWidget(centerPanel->count() - 1, paperPanel_);
@@ -84,19 +98,20 @@ void TMainForm::BuildWindow() {
                                pages_[kPrintTab]->leftPanel());
   auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
   printLeft->insertWidget(printLeft->count() - 1, printPanel_);
-  printPanel_->setCover([this] {  // the drawing of picture and objects joins `draw`
+  printPanel_->setCover([this] {
     return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib), {}};
   });
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
     doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });
-  layout->addWidget(tabs_, 1);
-
-  bottomRow_ = BuildBottomRow();
-  layout->addWidget(bottomRow_);
-  status_ = new StatusBar(central);
-  layout->addWidget(status_);
-  setCentralWidget(central);
+  const auto pictureSize = [this] { return QSize(DibWidth(doc_.Dib), DibHeight(doc_.Dib)); };
+  centerView_ = new CenterView(paperPanel_, pictureSize, pages_[kCenterTab]);
+  pages_[kCenterTab]->setContent(centerView_->scrollArea());
+  setTabScrollArea(kCenterTab, centerView_->scrollArea());
+  sheetPreview_ = new SheetPreview(paperPanel_, printPanel_, pictureSize, pages_[kPrintTab]);
+  pages_[kPrintTab]->setContent(sheetPreview_->scrollArea());
+  setTabScrollArea(kPrintTab, sheetPreview_->scrollArea());
+  connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_, &SheetPreview::setPrinterPage);
 }
 
 QWidget* TMainForm::BuildDocumentRow() {

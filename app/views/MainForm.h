@@ -15,6 +15,8 @@ class TabPage;
 class ImageButton;
 class PaperFormatPanel;
 class PrintPanel;
+class CenterView;
+class SheetPreview;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -36,6 +38,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* documentRow() const { return docRow_; }
   PaperFormatPanel* paperPanel() const { return paperPanel_; }
   PrintPanel* printPanel() const { return printPanel_; }
+  CenterView* centerView() const { return centerView_; }
+  SheetPreview* sheetPreview() const { return sheetPreview_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -58,6 +62,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* BuildDocumentRow();
   QWidget* BuildBottomRow();
   void WMUser(intptr_t wParam);
+  void BuildPaperTabs();
 
   Document doc_;
   QtDialogs qtDialogs_;
@@ -75,6 +80,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   StatusBar* status_ = nullptr;
   PaperFormatPanel* paperPanel_ = nullptr;
   PrintPanel* printPanel_ = nullptr;
+  CenterView* centerView_ = nullptr;
+  SheetPreview* sheetPreview_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.

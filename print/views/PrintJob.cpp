@@ -38,16 +38,21 @@ PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
 }
 }  // namespace
 
+QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
+                          int dpy) {
+  if (size.w <= 0 || size.h <= 0 || !DibSizeAllowed(size.w, size.h, 24)) return QImage();
+  QImage element(size.w, size.h, QImage::Format_RGB32);
+  if (element.isNull()) return element;
+  element.fill(Qt::white);
+  if (draw) draw(element, cover, dpx, dpy);
+  return element;
+}
+
 ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration) {
   return [cover, calibration](PixelSize s, int dpx, int dpy) {
-    if (s.w <= 0 || s.h <= 0) return QImage();
-    QImage element(s.w, s.h, QImage::Format_RGB32);
-    if (element.isNull()) return element;
-    element.fill(Qt::white);
     const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
                                    cover.pictureHeight, dpx, dpy);
-    if (cover.draw) cover.draw(element, r, dpx, dpy);
-    return element;
+    return RenderCoverElement(s, r, cover.draw, dpx, dpy);
   };
 }
 

@@ -32,6 +32,10 @@ struct CoverJob {
   CoverDrawer draw;
 };
 
+// A white element of `size` with the cover drawn at `cover`; null when the size is empty or
+// too large for memory.
+QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
+                          int dpy);
 // A white element with the cover sized and displaced by the calibration, drawn once.
 ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration);
 

@@ -4,7 +4,9 @@
 #include "app/views/MainForm.h"
 #include "app/views/TabPage.h"
 #include "platform/ScriptedDialogs.h"
+#include "print/views/CenterView.h"
 #include "print/views/PaperFormatPanel.h"
+#include "print/views/SheetPreview.h"
 
 TEST(MainFormPaperTest, CenterPanelHoldsTheCatalogueWithTheFirstFormatSelected) {
   ScriptedDialogs dialogs;
@@ -19,4 +21,6 @@ TEST(MainFormPaperTest, CenterPanelHoldsTheCatalogueWithTheFirstFormatSelected) 
     EXPECT_EQ(panel->selectedFormat(), nullptr);
   }
   EXPECT_EQ(panel->ComboBox1->count(), static_cast<int>(panel->EttTypes().size()));
+  EXPECT_EQ(form.tabScrollArea(TMainForm::kCenterTab), form.centerView()->scrollArea());
+  EXPECT_EQ(form.tabScrollArea(TMainForm::kPrintTab), form.sheetPreview()->scrollArea());
 }
