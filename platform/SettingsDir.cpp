@@ -14,13 +14,12 @@ fs::path ProgramDir() {
   return exe.parent_path();
 }
 
-fs::path SettingsDir() {
-  const fs::path program = ProgramDir();
-  if (!program.empty() && ::access(program.c_str(), W_OK) == 0) return program;
+fs::path SettingsDirFor(const fs::path& programDir, const char* xdgConfigHome, const char* home) {
+  if (!programDir.empty() && ::access(programDir.c_str(), W_OK) == 0) return programDir;
   fs::path base;
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {
-    base = xdg;
-  } else if (const char* home = std::getenv("HOME"); home && *home) {
+  if (xdgConfigHome && *xdgConfigHome == '/') {  // relative values are ignored, as XDG says
+    base = xdgConfigHome;
+  } else if (home && *home) {
     base = fs::path(home) / ".config";
   } else {
     base = fs::temp_directory_path();
@@ -29,4 +28,8 @@ fs::path SettingsDir() {
   std::error_code ec;
   fs::create_directories(dir, ec);
   return dir;
+}
+
+fs::path SettingsDir() {
+  return SettingsDirFor(ProgramDir(), std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
 }
