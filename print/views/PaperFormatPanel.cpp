@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
@@ -89,7 +90,9 @@ void PaperFormatPanel::LoadEttTypes(const std::string& userFile,
   EttLoadResult r = LoadCatalogueAtStart(userFile, starterFiles);
   EttTypes_ = std::move(r.formats);
   UpdateEttTypes();
-  if (r.status == EttLoadResult::Damaged) ShowError(r.message);
+  keepDamaged_ = r.status == EttLoadResult::Damaged;
+  if (keepDamaged_)
+    ShowError(r.message + "\nThe file is kept as " + file_ + ".damaged when the list is saved.");
 }
 
 void PaperFormatPanel::UpdateEttTypes() {
@@ -120,6 +123,16 @@ int PaperFormatPanel::zoom() const { return ZoomEd3->value(); }
 
 void PaperFormatPanel::SaveEttTypes() {
   if (file_.empty()) return;
+  if (keepDamaged_ && std::filesystem::exists(file_)) {
+    std::error_code ec;
+    std::filesystem::copy_file(file_, file_ + ".damaged",
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) {
+      ShowError("The damaged file " + file_ + " cannot be kept aside; the list is not saved.");
+      return;
+    }
+    keepDamaged_ = false;
+  }
   const std::string error = ::SaveEttTypes(file_, EttTypes_);
   if (!error.empty()) ShowError(error + "\nThe change is kept until the program ends.");
 }

@@ -48,6 +48,7 @@ class PaperFormatPanel : public QWidget {
 
   std::vector<TEttType> EttTypes_;
   std::string file_;
+  bool keepDamaged_ = false;  // copy the damaged file aside before replacing it
   TNewETypForm* form_ = nullptr;
 };
 

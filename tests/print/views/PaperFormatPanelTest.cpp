@@ -158,6 +158,10 @@ TEST_F(PaperFormatPanelTest, DamagedFileIsReportedAndItsWholeRecordsKept) {
   EXPECT_NE(dialogs.asked[0].text.find("damaged"), std::string::npos);
   ASSERT_EQ(panel.EttTypes().size(), 1u);
   EXPECT_EQ(panel.selectedFormat()->Name, "whole");
+  AnswerDialog(nullptr, true);  // the first save keeps the damaged file aside
+  QTest::mouseClick(panel.NewBtn, Qt::LeftButton);
+  EXPECT_EQ(ReadBytes(file + ".damaged"), bytes);
+  EXPECT_EQ(Saved().size(), 2u);
 }
 
 TEST_F(PaperFormatPanelTest, FailedSaveSaysSoAndKeepsTheChangeInMemory) {
