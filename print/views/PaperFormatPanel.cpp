@@ -131,8 +131,8 @@ void PaperFormatPanel::SaveEttTypes() {
       ShowError("The damaged file " + file_ + " cannot be kept aside; the list is not saved.");
       return;
     }
-    keepDamaged_ = false;
   }
+  keepDamaged_ = false;
   const std::string error = ::SaveEttTypes(file_, EttTypes_);
   if (!error.empty()) ShowError(error + "\nThe change is kept until the program ends.");
 }

@@ -162,6 +162,8 @@ TEST_F(PaperFormatPanelTest, DamagedFileIsReportedAndItsWholeRecordsKept) {
   QTest::mouseClick(panel.NewBtn, Qt::LeftButton);
   EXPECT_EQ(ReadBytes(file + ".damaged"), bytes);
   EXPECT_EQ(Saved().size(), 2u);
+  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);  // later saves leave the copy alone
+  EXPECT_EQ(ReadBytes(file + ".damaged"), bytes);
 }
 
 TEST_F(PaperFormatPanelTest, FailedSaveSaysSoAndKeepsTheChangeInMemory) {
