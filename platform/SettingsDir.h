@@ -1,7 +1,12 @@
 #pragma once
-// The folder of the program's settings files (paper.dat, options.dat, scanner.dat): the
-// program's own folder when it is writable, otherwise $XDG_CONFIG_HOME/quendrix or
-// ~/.config/quendrix (created when missing).
-#include <string>
+// The folder of the settings files (paper.dat, options.dat).
+#include <filesystem>
 
-std::string SettingsDir();
+// The program's own folder when it is writable, otherwise $XDG_CONFIG_HOME/quendrix
+// (~/.config/quendrix), created when needed.
+std::filesystem::path SettingsDir();
+// The same choice for a given program folder and environment values (null when unset).
+std::filesystem::path SettingsDirFor(const std::filesystem::path& programDir, const char* xdgConfigHome,
+                                     const char* home);
+// The folder of the running program file.
+std::filesystem::path ProgramDir();

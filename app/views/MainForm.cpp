@@ -20,6 +20,11 @@
 #include "platform/views/WebPage.h"
 #include "platform/views/ScannerUi.h"
 #include "platform/views/WindowMessages.h"
+#include "platform/SettingsDir.h"
+#include "print/views/PaperFormatPanel.h"
+#include "print/views/PrintPanel.h"
+#include "print/views/CenterView.h"
+#include "print/views/SheetPreview.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
   WindowMessage msg(WM_USER, percent);
@@ -54,6 +59,7 @@ void TMainForm::FormCreate() {
   doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   const PrinterPage printer = DefaultPrinterPage();
   doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
+  paperPanel_->LoadEttTypes((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
 }
 
 void TMainForm::BuildWindow() {
@@ -89,6 +95,7 @@ void TMainForm::BuildWindow() {
       " background: #efe7dc; margin-right: 1px; }"
       "QTabBar::tab:selected { background: rgb(240, 202, 166); font-weight: bold; }"
       "QTabBar::tab:hover:!selected { background: #fbe3c9; }"));
+  BuildPaperTabs();
   layout->addWidget(tabs_, 1);
   scanView_ = new ScanView(doc_);
   scanView_->PlaceIn(*this);
@@ -99,6 +106,32 @@ void TMainForm::BuildWindow() {
   status_ = new StatusBar(central);
   layout->addWidget(status_);
   setCentralWidget(central);
+}
+
+// The Center and Print tabs: paper formats, the centering view, print controls and preview.
+void TMainForm::BuildPaperTabs() {
+  paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
+  auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
+  centerPanel->insertWidget(centerPanel->count() - 1, paperPanel_);
+  printPanel_ = new PrintPanel([this] { return paperPanel_->selectedFormat(); },
+                               (SettingsDir() / "options.dat").string(),
+                               pages_[kPrintTab]->leftPanel());
+  auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
+  printLeft->insertWidget(printLeft->count() - 1, printPanel_);
+  printPanel_->setCover([this] {
+    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib), {}};
+  });
+  connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
+    doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
+  });
+  const auto pictureSize = [this] { return QSize(DibWidth(doc_.Dib), DibHeight(doc_.Dib)); };
+  centerView_ = new CenterView(paperPanel_, pictureSize, pages_[kCenterTab]);
+  pages_[kCenterTab]->setContent(centerView_->scrollArea());
+  setTabScrollArea(kCenterTab, centerView_->scrollArea());
+  sheetPreview_ = new SheetPreview(paperPanel_, printPanel_, pictureSize, pages_[kPrintTab]);
+  pages_[kPrintTab]->setContent(sheetPreview_->scrollArea());
+  setTabScrollArea(kPrintTab, sheetPreview_->scrollArea());
+  connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_, &SheetPreview::setPrinterPage);
 }
 
 QWidget* TMainForm::BuildDocumentRow() {

@@ -15,6 +15,10 @@ class StatusBar;
 class TabPage;
 class ImageButton;
 class ScanView;
+class PaperFormatPanel;
+class PrintPanel;
+class CenterView;
+class SheetPreview;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -38,6 +42,10 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
   ScanView* scanView() const { return scanView_; }
+  PaperFormatPanel* paperPanel() const { return paperPanel_; }
+  PrintPanel* printPanel() const { return printPanel_; }
+  CenterView* centerView() const { return centerView_; }
+  SheetPreview* sheetPreview() const { return sheetPreview_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -76,6 +84,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void WMUser(intptr_t wParam);
   void WMUser2(intptr_t wParam);
   void BuildScanButtons();
+  void BuildPaperTabs();
 
   Document doc_;
   DocumentCommands docCommands_{*this};
@@ -97,6 +106,10 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QPushButton* cancelScanBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   ScanView* scanView_ = nullptr;
+  PaperFormatPanel* paperPanel_ = nullptr;
+  PrintPanel* printPanel_ = nullptr;
+  CenterView* centerView_ = nullptr;
+  SheetPreview* sheetPreview_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.

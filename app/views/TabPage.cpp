@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QIcon>
 #include <QVBoxLayout>
 
@@ -47,8 +48,15 @@ TabPage::TabPage(const QString& header, const QString& title, const QString& pic
   body->setContentsMargins(0, 0, 0, 0);
   body->setSpacing(0);
   if (!title.isEmpty()) {
-    leftPanel_ = Filled(new QWidget(this), QColor(192, 220, 192));
-    leftPanel_->setFixedWidth(209);
+    // The panel scrolls when the window is too low for all its controls.
+    auto* panelScroll = new QScrollArea(this);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panelScroll->setFixedWidth(209);
+    Filled(panelScroll, QColor(192, 220, 192));
+    leftPanel_ = Filled(new QWidget, QColor(192, 220, 192));
+    panelScroll->setWidget(leftPanel_);
     auto* panelLayout = new QVBoxLayout(leftPanel_);
     panelLayout->setContentsMargins(8, 8, 8, 8);
     const QPixmap pixmap = picture.isEmpty() ? QPixmap() : QIcon(picture).pixmap(QSize(96, 96));
@@ -64,7 +72,7 @@ TabPage::TabPage(const QString& header, const QString& title, const QString& pic
     titleLabel->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
     titleLabel->setWordWrap(true);
     panelLayout->addWidget(titleLabel);
-    body->addWidget(leftPanel_);
+    body->addWidget(panelScroll);
   }
   outer->addLayout(body, 1);
   setContent(new QWidget(this));

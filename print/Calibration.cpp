@@ -1,0 +1,75 @@
+#include "print/Calibration.h"
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "platform/Units.h"
+#include "print/SettingsFile.h"
+
+namespace {
+int32_t Trunc(double v) { return TruncPixels(v); }
+bool InRange(double v, double lo, double hi) { return v >= lo && v <= hi; }
+}  // namespace
+
+CalibrationLoad LoadCalibration(const std::string& path) {
+  const auto bytes = ReadFileLimited(path, kCalibrationFileSize);
+  if (!bytes) return {};
+  return ParseCalibration(*bytes, path);
+}
+
+CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& path) {
+  CalibrationLoad r;
+  if (bytes.size() < kCalibrationFileSize) {
+    r.damaged = true;
+    r.message = "The printer calibration " + path + " is damaged; the default values are used.";
+    return r;
+  }
+  double v[4];
+  std::memcpy(v, bytes.data(), sizeof v);
+  if (!InRange(v[0], kKalOffsetMin, kKalOffsetMax) || !InRange(v[1], kKalOffsetMin, kKalOffsetMax) ||
+      !InRange(v[2], kKalSizeMin, kKalSizeMax) || !InRange(v[3], kKalSizeMin, kKalSizeMax)) {
+    r.damaged = true;
+    r.message = "The printer calibration " + path +
+                " holds impossible values; the default values are used.";
+    return r;
+  }
+  r.values = {v[0], v[1], v[2], v[3]};
+  return r;
+}
+
+std::string SaveCalibration(const std::string& path, const TCalibration& c) {
+  const double v[4] = {c.kalL, c.kalT, c.kalW, c.kalH};
+  std::vector<uint8_t> bytes(kCalibrationFileSize);
+  std::memcpy(bytes.data(), v, sizeof v);
+  return ReplaceFileAtomically(path, bytes);
+}
+
+PixelSize PrintElementSize(const TEttType& fmt, const TCalibration& c, int dpx, int dpy) {
+  const double f = kMmPerInch;
+  return {Trunc(c.kalW * (fmt.Breite / f) / 100 * dpx), Trunc(c.kalH * (fmt.Hoehe / f) / 100 * dpy)};
+}
+
+PixelPoint PrintElementPos(const TEttType& fmt, const TCalibration& c, const SheetPosition& p,
+                           int dpx, int dpy) {
+  const double f = kMmPerInch;
+  return {Trunc(c.kalW * (fmt.SchrittH / f) / 100 * dpx * p.col +
+                c.kalW * ((fmt.RandLinks - c.kalL) / f) / 100 * dpx),
+          Trunc(c.kalH * (fmt.SchrittV / f) / 100 * dpy * p.row +
+                c.kalH * ((fmt.RandOben - c.kalT) / f) / 100 * dpy)};
+}
+
+PixelRect PrintCover(const CoverSettings& s, const TCalibration& c, int32_t elementWidth,
+                     int32_t dibW, int32_t dibH, int dpx, int dpy) {
+  const double f = kMmPerInch;
+  PixelRect r;
+  r.w = Trunc(s.sizePercent * elementWidth / 100);
+  r.h = dibW > 0 ? Trunc(static_cast<double>(dibH) * r.w / dibW) : 0;
+  r.x = Trunc(c.kalW * (s.leftInch * f * dpx / f) / 100);
+  r.y = Trunc(c.kalH * (s.topInch * f * dpy / f) / 100);
+  return r;
+}
+
+PixelSize TestRectangleSize(int dpx, int dpy) {
+  return {Trunc(100 / kMmPerInch * dpx), Trunc(100 / kMmPerInch * dpy)};
+}

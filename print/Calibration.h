@@ -1,0 +1,46 @@
+#pragma once
+// The printer calibration of options.dat and the printed positions it corrects.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "print/SheetLayout.h"
+
+struct TCalibration {
+  double kalL = 0, kalT = 0;      // printable area's offset from the paper edges, mm
+  double kalW = 100, kalH = 100;  // measured size of the 100 mm test rectangle, mm
+  bool operator==(const TCalibration&) const = default;
+};
+
+constexpr double kKalOffsetMin = 0, kKalOffsetMax = 10;
+constexpr double kKalSizeMin = 70, kKalSizeMax = 130;
+constexpr size_t kCalibrationFileSize = 32;
+
+struct CalibrationLoad {
+  TCalibration values;  // the defaults unless the file was read whole
+  bool damaged = false;
+  std::string message;
+};
+
+// A missing file gives the defaults silently; a short file or values outside the dialog's
+// ranges give the defaults and a message.
+CalibrationLoad LoadCalibration(const std::string& path);
+// The same rules for bytes already read; `name` names the file in the message.
+CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& name);
+// Replaces `path` atomically; returns an error text, empty on success.
+std::string SaveCalibration(const std::string& path, const TCalibration& c);
+
+// A printer whose horizontal and vertical resolutions differ.
+constexpr const char* kPrinterUnusable = "This printer can not be used!";
+inline bool PrinterUsable(int dpx, int dpy) { return dpx == dpy; }
+
+// The element at printer resolution, scaled by the calibration.
+PixelSize PrintElementSize(const TEttType& fmt, const TCalibration& c, int dpx, int dpy);
+// An element's top-left corner from the printable area's origin.
+PixelPoint PrintElementPos(const TEttType& fmt, const TCalibration& c, const SheetPosition& p,
+                           int dpx, int dpy);
+// The cover inside a printed element `elementWidth` pixels wide.
+PixelRect PrintCover(const CoverSettings& s, const TCalibration& c, int32_t elementWidth,
+                     int32_t dibW, int32_t dibH, int dpx, int dpy);
+// The test rectangle: 100 mm square at the printable area's origin, never calibrated.
+PixelSize TestRectangleSize(int dpx, int dpy);

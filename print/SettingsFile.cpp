@@ -1,0 +1,56 @@
+#include "print/SettingsFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+std::string ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const std::filesystem::path target(path);
+  std::string tmpl = (target.parent_path() / (".~" + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(tmpl.data());
+  if (fd < 0) return "Cannot write " + path + ": " + std::strerror(errno);
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const std::string why = n < 0 ? std::strerror(errno) : "disk full";
+      ::close(fd);
+      ::unlink(tmpl.c_str());
+      return "Cannot write " + path + ": " + why;
+    }
+    done += static_cast<size_t>(n);
+  }
+  (void)::fchmod(fd, 0644);
+  if (::fsync(fd) != 0 || ::close(fd) != 0) {
+    const std::string why = std::strerror(errno);
+    ::unlink(tmpl.c_str());
+    return "Cannot write " + path + ": " + why;
+  }
+  if (std::rename(tmpl.c_str(), path.c_str()) != 0) {
+    const std::string why = std::strerror(errno);
+    ::unlink(tmpl.c_str());
+    return "Cannot write " + path + ": " + why;
+  }
+  return {};
+}
+
+std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, size_t limit,
+                                                    bool* truncated) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return std::nullopt;
+  std::vector<uint8_t> bytes(limit + 1);
+  const size_t n = std::fread(bytes.data(), 1, bytes.size(), f);
+  const bool failed = std::ferror(f) != 0;
+  std::fclose(f);
+  if (failed) return std::nullopt;
+  if (truncated) *truncated = n > limit;
+  bytes.resize(n > limit ? limit : n);
+  return bytes;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Reading and replacing the small settings files whole.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Writes `bytes` to a temporary file in the same folder and renames it over `path`; the old
+// file stays intact when any step fails. Returns an error text, empty on success.
+std::string ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// Reads at most `limit` bytes; nullopt when the file cannot be opened. `truncated` tells
+// whether the file held more.
+std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, size_t limit,
+                                                    bool* truncated = nullptr);

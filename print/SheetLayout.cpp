@@ -1,0 +1,84 @@
+#include "print/SheetLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Units.h"
+
+int32_t TruncPixels(double v) {
+  if (!(v == v)) return 0;
+  const double nudged = v + std::copysign(1e-9 * std::max(1.0, std::fabs(v)), v);
+  return static_cast<int32_t>(std::clamp(std::trunc(nudged), -2147483648.0, 2147483647.0));
+}
+
+namespace {
+int32_t Trunc(double v) { return TruncPixels(v); }
+int32_t Across(const TEttType& f) { return std::clamp(f.AnzH, kEttCountMin, kEttCountMax); }
+int32_t Down(const TEttType& f) { return std::clamp(f.AnzV, kEttCountMin, kEttCountMax); }
+}  // namespace
+
+SheetPosition SheetLayout::At(int32_t k) const {
+  SheetPosition p;
+  p.k = k;
+  p.col = k % across;
+  p.row = (k / across) % (perSheet / across);
+  p.sheet = k / perSheet;
+  return p;
+}
+
+std::vector<SheetPosition> SheetLayout::OnSheet(int32_t sheet) const {
+  std::vector<SheetPosition> out;
+  const int32_t from = std::max(first, sheet * perSheet);
+  const int32_t to = std::min(last, sheet * perSheet + perSheet - 1);
+  for (int32_t k = from; k <= to; ++k) out.push_back(At(k));
+  return out;
+}
+
+SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies) {
+  SheetLayout l;
+  l.across = Across(fmt);
+  l.perSheet = l.across * Down(fmt);
+  l.first = std::max(used, 0);
+  l.last = l.first + std::max(copies, 1) - 1;
+  l.pages = l.last / l.perSheet + 1;
+  return l;
+}
+
+int32_t CorrectUsed(const TEttType& fmt, int32_t used) {
+  const int32_t n = Across(fmt) * Down(fmt);
+  return used >= n - 1 ? n - 1 : used;
+}
+
+int32_t CorrectPage(int32_t page, int32_t pageCount) {
+  return page > pageCount ? pageCount : page;
+}
+
+PixelSize PreviewSize(int32_t pageWidthPx, int32_t pageHeightPx, double screenDpi,
+                      double printerDpi, int32_t zoom) {
+  return {Trunc(zoom * (pageWidthPx * screenDpi / printerDpi) / 100),
+          Trunc(zoom * (pageHeightPx * screenDpi / printerDpi) / 100)};
+}
+
+PixelSize PreviewElementSize(const TEttType& fmt, double screenDpi, int32_t zoom) {
+  const double f = kMmPerInch;
+  return {Trunc(zoom * (fmt.Breite / f * screenDpi) / 100),
+          Trunc(zoom * (fmt.Hoehe / f * screenDpi) / 100)};
+}
+
+PixelPoint PreviewElementPos(const TEttType& fmt, const SheetPosition& p, double screenDpi,
+                             int32_t zoom) {
+  const double f = kMmPerInch;
+  return {Trunc(zoom * (fmt.RandLinks / f * screenDpi + fmt.SchrittH / f * screenDpi * p.col) / 100),
+          Trunc(zoom * (fmt.RandOben / f * screenDpi + fmt.SchrittV / f * screenDpi * p.row) / 100)};
+}
+
+PixelRect PreviewCover(const CoverSettings& c, int32_t elementWidth, int32_t dibW, int32_t dibH,
+                       double screenDpi, int32_t zoom) {
+  const double f = kMmPerInch;
+  PixelRect r;
+  r.w = Trunc(c.sizePercent * elementWidth / 100);
+  r.h = dibW > 0 ? Trunc(static_cast<double>(dibH) * r.w / dibW) : 0;
+  r.x = Trunc(zoom * (c.leftInch * f * screenDpi / f) / 100);
+  r.y = Trunc(zoom * (c.topInch * f * screenDpi / f) / 100);
+  return r;
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Which copy goes to which sheet, row and column; shared by the preview and printing.
+#include <cstdint>
+#include <vector>
+
+#include "print/EttType.h"
+
+struct SheetPosition {
+  int32_t k = 0;      // position counted through all sheets in reading order
+  int32_t col = 0, row = 0, sheet = 0;  // sheet counted from 0
+  bool operator==(const SheetPosition&) const = default;
+};
+
+// Copies of one job on a format: positions `first` .. `last` (inclusive).
+struct SheetLayout {
+  int32_t perSheet = 1;
+  int32_t first = 0, last = 0;
+  int32_t pages = 1;
+  int32_t across = 1;
+
+  SheetPosition At(int32_t k) const;
+  // The positions that receive a copy on `sheet` (0-based), in increasing order.
+  std::vector<SheetPosition> OnSheet(int32_t sheet) const;
+};
+
+// `used` is the corrected number of used positions, `copies` at least 1.
+SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies);
+// At most n - 1 positions of the first sheet can be marked used.
+int32_t CorrectUsed(const TEttType& fmt, int32_t used);
+// The page shown is at most the page count.
+int32_t CorrectPage(int32_t page, int32_t pageCount);
+
+// Truncates toward zero, forgiving the rounding error of decimal inputs in binary floating
+// point (4.75 inch at 96 dots per inch is 456 pixels, not 455.99999999999994 -> 455).
+int32_t TruncPixels(double v);
+
+struct PixelSize {
+  int32_t w = 0, h = 0;
+  bool operator==(const PixelSize&) const = default;
+};
+struct PixelPoint {
+  int32_t x = 0, y = 0;
+  bool operator==(const PixelPoint&) const = default;
+};
+
+// The printer page at screen scale and `zoom` percent (both axes use the horizontal resolutions).
+PixelSize PreviewSize(int32_t pageWidthPx, int32_t pageHeightPx, double screenDpi,
+                      double printerDpi, int32_t zoom);
+PixelSize PreviewElementSize(const TEttType& fmt, double screenDpi, int32_t zoom);
+PixelPoint PreviewElementPos(const TEttType& fmt, const SheetPosition& p, double screenDpi,
+                             int32_t zoom);
+
+// The cover inside one element: size in percent of the element width, displacement in inch.
+struct CoverSettings {
+  double sizePercent = 100;
+  double leftInch = 0, topInch = 0;
+};
+struct PixelRect {
+  int32_t x = 0, y = 0, w = 0, h = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+// The cover in a preview element `elementWidth` pixels wide, for a picture of dibW x dibH.
+PixelRect PreviewCover(const CoverSettings& c, int32_t elementWidth, int32_t dibW, int32_t dibH,
+                       double screenDpi, int32_t zoom);

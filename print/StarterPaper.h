@@ -1,0 +1,14 @@
+#pragma once
+// The paper formats a new user starts with, and how the catalogue is found at start-up.
+#include <string>
+#include <vector>
+
+#include "print/PaperFile.h"
+
+// CD booklet fronts and tray inlays, one and two to a sheet, centred on A4 and US Letter.
+std::vector<TEttType> StarterEttTypes();
+
+// Loads the user's paper.dat; without one, the first readable starter file of `starterFiles`,
+// else the built-in starter formats. The user's file is only ever read here.
+EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
+                                   const std::vector<std::string>& starterFiles);

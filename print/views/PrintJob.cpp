@@ -1,0 +1,167 @@
+#include "print/views/PrintJob.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/Dib.h"
+
+namespace {
+QPageSize PageSizeNamed(const std::string& name) {
+  for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+    const auto size = static_cast<QPageSize::PageSizeId>(id);
+    if (QPageSize::name(size) == QString::fromStdString(name)) return QPageSize(size);
+  }
+  return QPageSize(QPageSize::A4);
+}
+
+// The chosen printer, else the default one, else the first installed.
+QPrinterInfo InfoFor(const PrinterChoice& choice) {
+  QPrinterInfo info = choice.printerName.empty()
+                          ? QPrinterInfo::defaultPrinter()
+                          : QPrinterInfo::printerInfo(QString::fromStdString(choice.printerName));
+  if (info.isNull()) info = QPrinterInfo::defaultPrinter();
+  if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+    info = QPrinterInfo::availablePrinters().first();
+  return info;
+}
+
+PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
+  PrintResult r;
+  r.pages = pages;
+  const bool ended = painter.end();
+  r.ok = ended && printer.printerState() != QPrinter::Error &&
+         printer.printerState() != QPrinter::Aborted;
+  if (!r.ok) r.error = "The print job could not be completed.";
+  return r;
+}
+}  // namespace
+
+QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
+                          int dpy) {
+  if (size.w <= 0 || size.h <= 0 || !DibSizeAllowed(size.w, size.h, 24)) return QImage();
+  QImage element(size.w, size.h, QImage::Format_RGB32);
+  if (element.isNull()) return element;
+  element.fill(Qt::white);
+  if (draw) draw(element, cover, dpx, dpy);
+  return element;
+}
+
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration) {
+  return [cover, calibration](PixelSize s, int dpx, int dpy) {
+    const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
+                                   cover.pictureHeight, dpx, dpy);
+    return RenderCoverElement(s, r, cover.draw, dpx, dpy);
+  };
+}
+
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render) {
+  printer.setDocName(QStringLiteral("Quendrix"));
+  QPainter painter;
+  if (!painter.begin(&printer)) return {false, 0, "The print job could not be started."};
+  const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
+  if (!PrinterUsable(dpx, dpy))
+    CurrentDialogs().messageBox(kPrinterUnusable, "Error", MsgButtons::Ok, MsgIcon::Information);
+
+  const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
+  if (es.w > 0 && es.h > 0 && !DibSizeAllowed(es.w, es.h, 24)) {
+    painter.end();
+    printer.abort();
+    return {false, 0, "The paper format's element is too large to print."};
+  }
+  QImage element = render ? render(es, dpx, dpy) : QImage();
+  if (element.isNull() && es.w > 0 && es.h > 0) {
+    element = QImage(es.w, es.h, QImage::Format_RGB32);
+    element.fill(Qt::white);
+  }
+  if (!element.isNull() && element.format() != QImage::Format_RGB32)
+    element = element.convertToFormat(QImage::Format_RGB32);
+
+  const SheetLayout layout = LayoutFor(request.format, request.used, request.copies);
+  int pages = 1;
+  for (int32_t k = layout.first; k <= layout.last; ++k) {
+    const SheetPosition p = layout.At(k);
+    if (k != layout.first && p.sheet != layout.At(k - 1).sheet) {
+      if (!printer.newPage()) {
+        painter.end();
+        return {false, pages, "The print job could not be completed."};
+      }
+      ++pages;
+    }
+    const PixelPoint at = PrintElementPos(request.format, request.calibration, p, dpx, dpy);
+    if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y), element);
+  }
+  return Finish(painter, printer, pages);
+}
+
+PrintResult PrintTestPage(QPrinter& printer) {
+  printer.setDocName(QStringLiteral("Test print"));
+  QPainter painter;
+  if (!painter.begin(&printer)) return {false, 0, "The print job could not be started."};
+  const PixelSize s = TestRectangleSize(printer.logicalDpiX(), printer.logicalDpiY());
+  painter.setBrush(QColor(192, 192, 192));
+  painter.setPen(QPen(Qt::black, 0));
+  painter.drawRect(QRect(0, 0, s.w - 1, s.h - 1));
+  return Finish(painter, printer, 1);
+}
+
+bool PrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath,
+                                         int pdfDpi) {
+  std::unique_ptr<QPrinter> printer;
+  if (pdfPath.empty()) {
+    const QPrinterInfo info = InfoFor(choice);
+    printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
+                            : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!choice.paperName.empty()) printer->setPageSize(PageSizeNamed(choice.paperName));
+  } else {
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(QString::fromStdString(pdfPath));
+    printer->setResolution(pdfDpi);
+    printer->setPageSize(choice.paperName.empty() ? QPageSize(QPageSize::A4)
+                                                  : PageSizeNamed(choice.paperName));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+    printer->setFullPage(true);
+  }
+  printer->setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  return printer;
+}
+
+PrinterPage PrinterPageFor(const PrinterChoice& choice) {
+  PrinterPage page;
+  const bool pdf = InfoFor(choice).isNull();
+  auto printer = MakeJobPrinter(choice, pdf ? "/dev/null" : "");
+  const QRect r = printer->pageLayout().paintRectPixels(printer->resolution());
+  page.widthPx = r.width();
+  page.heightPx = r.height();
+  page.dpiX = printer->logicalDpiX();
+  page.dpiY = printer->logicalDpiY();
+  page.pdfFallback = pdf;
+  page.printerName = pdf ? std::string() : printer->printerName().toStdString();
+  return page;
+}
+
+PrinterPage SetupBtnClick(PrinterChoice& choice) {
+  CurrentDialogs().printerSetup(choice);  // the page follows the printer also after Cancel
+  return PrinterPageFor(choice);
+}
+
+std::string AskPdfFile() {
+  FileRequest request;
+  request.title = "Print into a PDF file";
+  request.filter = "PDF files (*.pdf)|*.pdf";
+  request.defaultExt = "pdf";
+  request.overwritePrompt = true;
+  const auto answer = CurrentDialogs().saveFile(request);
+  return answer ? answer->path : std::string();
+}
+
+bool PrintTargetChosen(std::string& pdfPath) {
+  pdfPath.clear();
+  if (PrinterInstalled()) return true;
+  pdfPath = AskPdfFile();
+  return !pdfPath.empty();
+}

@@ -1,0 +1,69 @@
+#pragma once
+// Printing the sheets of a job, and the calibration test page, with Qt Print Support.
+#include <QImage>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "platform/views/PrinterInfo.h"
+#include "print/Calibration.h"
+
+class QPrinter;
+
+struct PrintRequest {
+  TEttType format;
+  int32_t used = 0;  // already corrected to at most one less than a sheet
+  int32_t copies = 1;
+  TCalibration calibration;
+};
+
+// Renders the element (cover in a white element) at the printer's resolution; called once.
+using ElementRenderer = std::function<QImage(PixelSize element, int dpx, int dpy)>;
+
+// Draws the cover (picture, then its objects) into `element` at `cover`: size and offset in
+// element pixels, at the printer's resolution `dpx`.
+using CoverDrawer = std::function<void(QImage& element, const PixelRect& cover, int dpx, int dpy)>;
+
+// What the printout places in every element: the cover as set on the Center tab.
+struct CoverJob {
+  CoverSettings settings;
+  int32_t pictureWidth = 1, pictureHeight = 1;
+  CoverDrawer draw;
+};
+
+// A white element of `size` with the cover drawn at `cover`; null when the size is empty or
+// too large for memory.
+QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
+                          int dpy);
+// A white element with the cover sized and displaced by the calibration, drawn once.
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration);
+
+struct PrintResult {
+  bool ok = false;
+  int pages = 0;
+  std::string error;
+};
+
+// Prints the job titled "Quendrix": a page per sheet, the element at every position that
+// receives a copy, shifted and scaled by the calibration. The same image is drawn each time.
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render);
+// The "Test print" page: a light grey 100 mm square at the printable area's origin.
+PrintResult PrintTestPage(QPrinter& printer);
+
+// Whether any printer is installed; without one, jobs go into a PDF file.
+bool PrinterInstalled();
+// The chosen (or default) printer; with `pdfPath` set, a PDF file at `pdfDpi` on the chosen
+// paper (A4 when none), whose printable area is the whole sheet.
+std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath = {},
+                                         int pdfDpi = 600);
+// The printable page of the chosen printer with its orientation and paper.
+PrinterPage PrinterPageFor(const PrinterChoice& choice);
+// The page that the cover document takes after the printer setup dialog, answered or not.
+PrinterPage SetupBtnClick(PrinterChoice& choice);
+
+// Asks for the PDF file to print into; empty when cancelled.
+std::string AskPdfFile();
+// With a printer installed, true and an empty `pdfPath`; without one, asks for the PDF file
+// and tells whether one was chosen.
+bool PrintTargetChosen(std::string& pdfPath);

@@ -1,0 +1,99 @@
+#include "print/views/PrintPanel.h"
+
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "platform/views/ImageButton.h"
+
+namespace {
+QSpinBox* Spin(int min, int max, int step, int value, const QString& hint, QWidget* parent) {
+  auto* s = new QSpinBox(parent);
+  s->setRange(min, max);
+  s->setSingleStep(step);
+  s->setValue(value);
+  s->setToolTip(hint);
+  return s;
+}
+}  // namespace
+
+PrintPanel::PrintPanel(std::function<const TEttType*()> selected, const std::string& optionsFile,
+                       QWidget* parent)
+    : QWidget(parent), selected_(std::move(selected)) {
+  kalForm_ = new TKalForm(optionsFile, this);
+  kalForm_->setPrinterChoice([this] { return choice_; });
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  UsedED = Spin(0, 100, 1, 0, QStringLiteral("Positions that are already printed"), this);
+  KopiesED = Spin(1, 1000, 1, 1, QStringLiteral("Number of copies"), this);
+  PageEd = Spin(1, 1000, 1, 1, QStringLiteral("Number of copies"), this);
+  ZoomEd4 = Spin(10, 500, 10, 100, QString(), this);
+  ZoomEd4->setSuffix(QStringLiteral(" %"));
+  const std::pair<const char*, QSpinBox*> rows[] = {
+      {"Already used:", UsedED}, {"Copies:", KopiesED}, {"Current page:", PageEd}, {"Zoom:", ZoomEd4}};
+  for (const auto& [label, spin] : rows) {
+    layout->addWidget(new QLabel(QString::fromLatin1(label), this));
+    layout->addWidget(spin);
+    connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
+  }
+  const QSize size(90, 30);
+  const QColor green(30, 120, 60), blue(40, 80, 160);
+  SetupBtn = new ImageButton(ButtonPicture(size, tr("Setup"), blue, false),
+                             ButtonPicture(size, tr("Setup"), blue, true),
+                             QStringLiteral("Printer setup"), this);
+  GoBtn1 = new ImageButton(ButtonPicture(size, tr("Go!"), green, false),
+                           ButtonPicture(size, tr("Go!"), green, true),
+                           QStringLiteral("Start the print process!"), this);
+  KalibrateBtn = new QPushButton(QStringLiteral("Calibrate printer..."), this);
+  SetupBtn->setAction([this] { SetupBtnClick(); });
+  GoBtn1->setAction([this] { GoBtn1Click(); });
+  connect(KalibrateBtn, &QPushButton::clicked, this, &PrintPanel::KalibrateBtnClick);
+  layout->addWidget(SetupBtn);
+  layout->addWidget(GoBtn1);
+  layout->addWidget(KalibrateBtn);
+}
+
+int PrintPanel::zoom() const { return ZoomEd4->value(); }
+
+bool PrintPanel::CorrectInputs() {
+  const TEttType* fmt = selected_ ? selected_() : nullptr;
+  if (!fmt) return false;
+  const int used = CorrectUsed(*fmt, UsedED->value());
+  if (used != UsedED->value()) UsedED->setValue(used);
+  const SheetLayout layout = LayoutFor(*fmt, UsedED->value(), KopiesED->value());
+  const int page = CorrectPage(PageEd->value(), layout.pages);
+  if (page != PageEd->value()) PageEd->setValue(page);
+  return true;
+}
+
+void PrintPanel::GoBtn1Click() {
+  GoBtn1->release();
+  if (!CorrectInputs()) {
+    CurrentDialogs().messageBox(kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
+    return;
+  }
+  std::string pdf;
+  if (!target_(pdf)) return;
+  PrintRequest request;
+  request.format = *selected_();
+  request.used = UsedED->value();
+  request.copies = KopiesED->value();
+  request.calibration = kalForm_->values();
+  auto printer = MakeJobPrinter(choice_, pdf);
+  const ElementRenderer render = cover_ ? MakeCoverRenderer(cover_(), request.calibration) : render_;
+  const PrintResult r = PrintSheets(*printer, request, render);
+  if (!r.ok) ShowError(r.error);
+  emit previewChanged();
+}
+
+void PrintPanel::SetupBtnClick() {
+  SetupBtn->release();
+  emit printerPageChanged(::SetupBtnClick(choice_));
+}
+
+void PrintPanel::KalibrateBtnClick() {
+  kalForm_->exec();
+  kalForm_->SaveValues();  // however the dialog was closed
+}

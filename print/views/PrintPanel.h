@@ -1,0 +1,58 @@
+#pragma once
+// The Print tab's controls: positions already used, copies, the page shown, the preview zoom,
+// and the printer setup, print and calibration buttons.
+#include <QWidget>
+#include <functional>
+
+#include "print/views/KalForm.h"
+#include "print/views/PrintJob.h"
+
+class ImageButton;
+class QPushButton;
+class QSpinBox;
+
+class PrintPanel : public QWidget {
+  Q_OBJECT
+ public:
+  // `selected` gives the paper format chosen on the Center tab (nullptr: none).
+  PrintPanel(std::function<const TEttType*()> selected, const std::string& optionsFile,
+             QWidget* parent = nullptr);
+
+  // Renders the element at the printer's resolution (the cover placed as on the Center tab).
+  void setElementRenderer(ElementRenderer render) { render_ = std::move(render); }
+  // Or, read at every print: the cover to place, rendered with the calibration in use.
+  void setCover(std::function<CoverJob()> cover) { cover_ = std::move(cover); }
+
+  // Chooses where a job goes: the printer, or a PDF file asked for (no printer installed).
+  void setPrintTarget(std::function<bool(std::string& pdfPath)> target) { target_ = std::move(target); }
+
+  // Limits the used positions and the page shown to the selected format; false without one.
+  bool CorrectInputs();
+  void GoBtn1Click();
+  void SetupBtnClick();
+  void KalibrateBtnClick();
+
+  const PrinterChoice& printerChoice() const { return choice_; }
+  TKalForm* kalForm() const { return kalForm_; }
+  int zoom() const;
+
+  QSpinBox *UsedED = nullptr, *KopiesED = nullptr, *PageEd = nullptr, *ZoomEd4 = nullptr;
+  ImageButton *SetupBtn = nullptr, *GoBtn1 = nullptr;
+  QPushButton* KalibrateBtn = nullptr;
+
+  static constexpr const char* kNoFormat =
+      "You have to select a paper format under \"Center\" first.";
+
+ signals:
+  void previewChanged();
+  // The printer or its page changed: the document's page size follows.
+  void printerPageChanged(const PrinterPage& page);
+
+ private:
+  std::function<const TEttType*()> selected_;
+  ElementRenderer render_;
+  std::function<CoverJob()> cover_;
+  PrinterChoice choice_;
+  std::function<bool(std::string&)> target_ = PrintTargetChosen;
+  TKalForm* kalForm_ = nullptr;
+};

@@ -1,0 +1,73 @@
+#include "print/views/SheetPreview.h"
+
+#include <QPainter>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "print/views/DragScroll.h"
+#include "print/views/PaperFormatPanel.h"
+#include "print/views/PrintPanel.h"
+
+SheetPreview::SheetPreview(PaperFormatPanel* paper, PrintPanel* print,
+                           std::function<QSize()> pictureSize, QWidget* parent)
+    : QWidget(parent), paper_(paper), print_(print), pictureSize_(std::move(pictureSize)),
+      page_(DefaultPrinterPage()) {
+  ScrollBox3 = new QScrollArea(parent);
+  ScrollBox3->setWidget(this);
+  ScrollBox3->setWidgetResizable(false);
+  new DragScroll(this, ScrollBox3, false);
+  connect(paper_, &PaperFormatPanel::viewChanged, this, &SheetPreview::VPaintPaint);
+  connect(print_, &PrintPanel::previewChanged, this, &SheetPreview::VPaintPaint);
+  resize(300, 300);
+}
+
+void SheetPreview::setPrinterPage(const PrinterPage& page) {
+  page_ = page;
+  VPaintPaint();
+}
+
+void SheetPreview::VPaintPaint() {
+  askAllowed_ = true;
+  if (print_->CorrectInputs()) {
+    const PixelSize s = PreviewSize(page_.widthPx, page_.heightPx, logicalDpiX(), page_.dpiX,
+                                    print_->zoom());
+    if (size() != QSize(s.w, s.h)) resize(std::max(s.w, 1), std::max(s.h, 1));
+  }
+  update();
+}
+
+void SheetPreview::showEvent(QShowEvent*) { VPaintPaint(); }
+
+void SheetPreview::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::white);
+  drawn_ = 0;
+  const TEttType* format = paper_->selectedFormat();
+  if (!format) {
+    // Asked after painting, once per request: the box's own repaints must not ask again.
+    if (askAllowed_) {
+      askAllowed_ = false;
+      QTimer::singleShot(0, this, &SheetPreview::AskForFormat);
+    }
+    return;
+  }
+  const double sdpi = logicalDpiX();
+  const int zoom = print_->zoom();
+  const PixelSize es = PreviewElementSize(*format, sdpi, zoom);
+  const QSize picture = pictureSize_ ? pictureSize_() : QSize(1, 1);
+  const PixelRect cover = PreviewCover(paper_->coverSettings(), es.w, picture.width(),
+                                       picture.height(), sdpi, zoom);
+  const QImage element = RenderCoverElement(es, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
+  if (element.isNull()) return;
+  const SheetLayout layout = LayoutFor(*format, print_->UsedED->value(), print_->KopiesED->value());
+  for (const SheetPosition& pos : layout.OnSheet(print_->PageEd->value() - 1)) {
+    const PixelPoint at = PreviewElementPos(*format, pos, sdpi, zoom);
+    p.drawImage(at.x, at.y, element);
+    ++drawn_;
+  }
+}
+
+void SheetPreview::AskForFormat() {
+  if (!paper_->selectedFormat())
+    CurrentDialogs().messageBox(PrintPanel::kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The Print tab's preview: the printer page at screen scale with the cover in every position
+// that the page shown receives; dragged to scroll.
+#include <QScrollArea>
+#include <QWidget>
+#include <functional>
+
+#include "print/views/PrintJob.h"
+
+class PaperFormatPanel;
+class PrintPanel;
+
+class SheetPreview : public QWidget {
+  Q_OBJECT
+ public:
+  SheetPreview(PaperFormatPanel* paper, PrintPanel* print, std::function<QSize()> pictureSize,
+               QWidget* parent = nullptr);
+  void setCoverDrawer(CoverDrawer draw) { draw_ = std::move(draw); }
+  void setPrinterPage(const PrinterPage& page);
+  QScrollArea* scrollArea() const { return ScrollBox3; }
+  // Corrects the inputs, sizes the preview and draws it again; without a paper format the
+  // user is asked for one once, after painting.
+  void VPaintPaint();
+  // Positions drawn by the last paint, for checks.
+  int drawnElements() const { return drawn_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void showEvent(QShowEvent*) override;
+
+ private:
+  void AskForFormat();
+
+  PaperFormatPanel* paper_;
+  PrintPanel* print_;
+  std::function<QSize()> pictureSize_;
+  CoverDrawer draw_;
+  PrinterPage page_;
+  QScrollArea* ScrollBox3 = nullptr;
+  bool askAllowed_ = true;
+  int drawn_ = 0;
+};

@@ -1,0 +1,102 @@
+#include <QImage>
+#include <QPrinter>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "print/views/PrintJob.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string Shell(const std::string& cmd) {
+  std::string out;
+  if (std::FILE* p = ::popen(cmd.c_str(), "r")) {
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p)) out += buf;
+    ::pclose(p);
+  }
+  return out;
+}
+
+// The first queue whose device is cups-pdf ("device for NAME: cups-pdf:/").
+std::string CupsPdfQueue() {
+  std::istringstream lines(Shell("LC_ALL=C lpstat -v 2>/dev/null"));
+  for (std::string l; std::getline(lines, l);) {
+    const auto colon = l.find(": cups-pdf:");
+    if (l.rfind("device for ", 0) == 0 && colon != std::string::npos) return l.substr(11, colon - 11);
+  }
+  return {};
+}
+
+// Where cups-pdf puts the files of this user, and of anonymous jobs.
+std::vector<fs::path> OutputFolders() {
+  const passwd* pw = ::getpwuid(::getuid());
+  const std::string home = pw ? pw->pw_dir : "/root";
+  std::string out = "${HOME}/PDF";
+  std::ifstream conf("/etc/cups/cups-pdf.conf");
+  for (std::string l; std::getline(conf, l);)
+    if (l.rfind("Out ", 0) == 0) out = l.substr(4);
+  if (const auto at = out.find("${HOME}"); at != std::string::npos) out.replace(at, 7, home);
+  if (const auto at = out.find("${USER}"); at != std::string::npos) out.replace(at, 7, pw ? pw->pw_name : "root");
+  return {out, "/var/spool/cups-pdf/ANONYMOUS"};
+}
+
+int Pages(const fs::path& pdf) {
+  const std::string info = Shell("pdfinfo '" + pdf.string() + "' 2>/dev/null");
+  const auto at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
+}
+}  // namespace
+
+TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
+  const std::string queue = CupsPdfQueue();
+  if (queue.empty()) GTEST_SKIP() << "no cups-pdf queue (scripts/cups-test-printer adds one)";
+  const auto start = fs::file_time_type::clock::now();
+
+  PrintRequest r;
+  r.format.Breite = r.format.Hoehe = r.format.SchrittH = r.format.SchrittV = 120;
+  r.format.RandLinks = 45;
+  r.format.RandOben = 88.5;
+  r.copies = 2;
+  PrinterChoice choice;
+  choice.printerName = queue;
+  {
+    auto printer = MakeJobPrinter(choice);
+    ASSERT_EQ(printer->printerName().toStdString(), queue);
+    const PrintResult result = PrintSheets(*printer, r, [](PixelSize s, int, int) {
+      QImage img(s.w, s.h, QImage::Format_RGB32);
+      img.fill(Qt::red);
+      return img;
+    });
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.pages, 2);
+  }
+
+  fs::path arrived;
+  for (int tries = 0; tries < 300 && arrived.empty(); ++tries) {
+    for (const fs::path& dir : OutputFolders()) {
+      std::error_code ec;
+      for (const auto& e : fs::directory_iterator(dir, ec)) {
+        const std::string name = e.path().filename().string();
+        if (e.path().extension() == ".pdf" && name.find("Quendrix") != std::string::npos &&
+            e.last_write_time() >= start && Pages(e.path()) > 0)
+          arrived = e.path();
+      }
+    }
+    if (arrived.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  ASSERT_FALSE(arrived.empty()) << "no PDF arrived from queue " << queue;
+  EXPECT_EQ(Pages(arrived), 2);
+  const std::string text = Shell("pdftotext -l 1 '" + arrived.string() + "' - 2>/dev/null; pdfimages -list '" +
+                               arrived.string() + "' 2>/dev/null");
+  EXPECT_NE(text.find("image"), std::string::npos) << text;
+  fs::remove(arrived);
+}

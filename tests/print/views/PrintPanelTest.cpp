@@ -1,0 +1,137 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QDoubleSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "platform/ScriptedDialogs.h"
+#include "platform/views/ImageButton.h"
+#include "print/views/PrintPanel.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+class PrintPanelTest : public ::testing::Test {
+ protected:
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  TempDir dir;
+  std::string options = dir.file("options.dat");
+  TEttType format = [] {
+    TEttType t;
+    t.AnzH = 2;
+    t.AnzV = 5;
+    t.Breite = t.SchrittH = 80;
+    t.Hoehe = t.SchrittV = 50;
+    return t;
+  }();
+  const TEttType* selected = &format;
+  PrintPanel panel{[this] { return selected; }, options};
+
+  void CloseModalWith(QPushButton* (*button)(TKalForm*)) {
+    QTimer::singleShot(0, [this, button] {
+      ASSERT_TRUE(panel.kalForm()->isVisible());
+      panel.kalForm()->LinksEd->setValue(4.5);
+      panel.kalForm()->BreitEd->setValue(98);
+      if (button) QTest::mouseClick(button(panel.kalForm()), Qt::LeftButton);
+      else panel.kalForm()->reject();
+    });
+  }
+
+  void Click(QWidget* w) {
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(5, 5));
+  }
+};
+}  // namespace
+
+TEST_F(PrintPanelTest, UsedAndPageAreLimitedByTheFormat) {
+  panel.UsedED->setValue(12);
+  panel.PageEd->setValue(7);
+  ASSERT_TRUE(panel.CorrectInputs());
+  EXPECT_EQ(panel.UsedED->value(), 9);
+  EXPECT_EQ(panel.PageEd->value(), 1);
+  panel.UsedED->setValue(3);
+  panel.KopiesED->setValue(12);
+  panel.PageEd->setValue(5);
+  ASSERT_TRUE(panel.CorrectInputs());
+  EXPECT_EQ(panel.PageEd->value(), 2);
+}
+
+TEST_F(PrintPanelTest, PrintingWithoutAFormatAsksForOne) {
+  selected = nullptr;
+  Click(panel.GoBtn1);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, "You have to select a paper format under \"Center\" first.");
+  EXPECT_EQ(dialogs.asked[0].title, "");
+  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Error);
+}
+
+TEST_F(PrintPanelTest, WithoutAPrinterTheJobGoesIntoTheChosenPdfFile) {
+  panel.setPrintTarget([](std::string& pdf) { pdf = AskPdfFile(); return !pdf.empty(); });
+  const std::string pdf = dir.file("covers.pdf");
+  dialogs.fileAnswers = {std::nullopt, FileAnswer{pdf, 1}};
+  panel.KopiesED->setValue(12);
+  panel.UsedED->setValue(3);
+  Click(panel.GoBtn1);  // cancelled: nothing printed
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  int renders = 0;
+  panel.setElementRenderer([&](PixelSize s, int, int) {
+    ++renders;
+    QImage img(s.w, s.h, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    return img;
+  });
+  QSignalSpy repaint(&panel, &PrintPanel::previewChanged);
+  Click(panel.GoBtn1);
+  EXPECT_EQ(dialogs.count("save"), 2);
+  EXPECT_EQ(renders, 1);
+  EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+  EXPECT_EQ(repaint.count(), 1);
+}
+
+TEST_F(PrintPanelTest, CalibrationIsSavedHoweverTheDialogCloses) {
+  CloseModalWith([](TKalForm* f) { return f->OkBtn; });
+  QTest::mouseClick(panel.KalibrateBtn, Qt::LeftButton);
+  CalibrationLoad saved = LoadCalibration(options);
+  EXPECT_EQ(saved.values, (TCalibration{4.5, 0, 98, 100}));
+  panel.kalForm()->LinksEd->setValue(1);
+  CloseModalWith(nullptr);  // closed without OK, still saved
+  QTest::mouseClick(panel.KalibrateBtn, Qt::LeftButton);
+  EXPECT_EQ(LoadCalibration(options).values.kalL, 4.5);
+  EXPECT_TRUE(dialogs.asked.empty());
+}
+
+TEST_F(PrintPanelTest, CalibrationDialogLoadsTheFileAndReportsADamagedOne) {
+  const double v[4] = {2.5, 3.5, 99.5, 101};
+  std::vector<uint8_t> bytes(32);
+  std::memcpy(bytes.data(), v, 32);
+  WriteBytes(options, bytes);
+  TKalForm loaded(options);
+  EXPECT_EQ(loaded.values(), (TCalibration{2.5, 3.5, 99.5, 101}));
+  EXPECT_TRUE(dialogs.asked.empty());
+
+  WriteBytes(options, {1, 2, 3});
+  TKalForm damaged(options);
+  EXPECT_EQ(damaged.values(), TCalibration{});
+  ASSERT_EQ(dialogs.count("message"), 1);
+  EXPECT_EQ(dialogs.asked[0].title, "Error");
+}
+
+TEST_F(PrintPanelTest, PrinterSetupReportsTheNewPage) {
+  QSignalSpy pages(&panel, &PrintPanel::printerPageChanged);
+  PrinterChoice landscape;
+  landscape.landscape = true;
+  dialogs.printerAnswers = {landscape};
+  Click(panel.SetupBtn);
+  ASSERT_EQ(pages.count(), 1);
+  const auto page = pages[0][0].value<PrinterPage>();
+  EXPECT_GT(page.widthPx, page.heightPx);
+  EXPECT_TRUE(panel.printerChoice().landscape);
+  EXPECT_FALSE(panel.SetupBtn->showsPressedPicture());
+}
