@@ -39,5 +39,5 @@ function(quendrix_tests dir)
   add_executable(${tname} ${src})
   target_link_libraries(${tname} PRIVATE ${T_LIBS} quendrix_testsupport GTest::gtest GTest::gmock)
   gtest_discover_tests(${tname} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QUENDRIX_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}/data")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()

@@ -5,6 +5,7 @@
 
 #include "app/BatchCommands.h"
 #include "app/views/MainForm.h"
+#include "app/views/Screenshots.h"
 
 namespace {
 bool HasDisplay() {
@@ -19,6 +20,15 @@ bool HasDisplay() {
 int main(int argc, char** argv) {
   Args args(argv + 1, argv + argc);
   if (IsBatchCommandLine(args)) return RunBatch(args);
+  if (!args.empty() && args[0] == "screenshots") {
+    if (args.size() < 2 || args.size() > 3)
+      return Fail(kExitUsage, "usage: quendrix screenshots FOLDER [FILE.cov]");
+    QApplication app(argc, argv);
+    const int n = SaveScreenshots(args[1], args.size() == 3 ? args[2] : std::string());
+    if (n < 0) return Fail(kExitFailure, "cannot write into " + args[1]);
+    std::printf("%d pictures written into %s\n", n, args[1].c_str());
+    return 0;
+  }
   if (args.size() > 1 || (args.size() == 1 && args[0].rfind("-", 0) == 0))
     return Fail(kExitUsage, "unexpected arguments (see quendrix --help)");
   if (!HasDisplay()) {

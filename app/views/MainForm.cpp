@@ -13,6 +13,7 @@
 #include "app/views/AboutBox.h"
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
+#include "print/views/CoverDrawer.h"
 #include "app/views/TabPage.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
@@ -112,23 +113,26 @@ void TMainForm::BuildWindow() {
 void TMainForm::BuildPaperTabs() {
   paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
   auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
-  centerPanel->insertWidget(centerPanel->count() - 1, paperPanel_);
+  centerPanel->addWidget(paperPanel_);
   printPanel_ = new PrintPanel([this] { return paperPanel_->selectedFormat(); },
                                (SettingsDir() / "options.dat").string(),
                                pages_[kPrintTab]->leftPanel());
   auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
-  printLeft->insertWidget(printLeft->count() - 1, printPanel_);
+  printLeft->addWidget(printPanel_);
   printPanel_->setCover([this] {
-    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib), {}};
+    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib),
+                    MakeCoverDrawer(doc_.Dib, doc_.Obs)};
   });
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
     doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });
   const auto pictureSize = [this] { return QSize(DibWidth(doc_.Dib), DibHeight(doc_.Dib)); };
   centerView_ = new CenterView(paperPanel_, pictureSize, pages_[kCenterTab]);
+  centerView_->setCoverDrawer(MakeCoverDrawer(doc_.Dib, doc_.Obs));
   pages_[kCenterTab]->setContent(centerView_->scrollArea());
   setTabScrollArea(kCenterTab, centerView_->scrollArea());
   sheetPreview_ = new SheetPreview(paperPanel_, printPanel_, pictureSize, pages_[kPrintTab]);
+  sheetPreview_->setCoverDrawer(MakeCoverDrawer(doc_.Dib, doc_.Obs));
   pages_[kPrintTab]->setContent(sheetPreview_->scrollArea());
   setTabScrollArea(kPrintTab, sheetPreview_->scrollArea());
   connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_, &SheetPreview::setPrinterPage);

@@ -52,13 +52,18 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   g->addWidget(new QLabel(QStringLiteral("Selection:"), group));
   ComboBox1 = new QComboBox(group);
   ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  ComboBox1->setMinimumContentsLength(10);
+  ComboBox1->setMinimumContentsLength(8);
   g->addWidget(ComboBox1);
   auto* buttons = new QHBoxLayout;
   NewBtn = new QPushButton(QStringLiteral("New"), group);
   EditBtn = new QPushButton(QStringLiteral("Edit"), group);
   DelBtn = new QPushButton(QStringLiteral("Delete"), group);
-  for (QPushButton* b : {NewBtn, EditBtn, DelBtn}) buttons->addWidget(b);
+  buttons->setSpacing(2);
+  for (QPushButton* b : {NewBtn, EditBtn, DelBtn}) {
+    b->setMinimumWidth(0);
+    b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // share the narrow panel
+    buttons->addWidget(b);
+  }
   g->addLayout(buttons);
   layout->addWidget(group);
 

@@ -31,5 +31,5 @@ void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 std::string TestDataDir() {
   const char* dir = std::getenv("QUENDRIX_TEST_DATA");
-  return dir ? dir : "tests/data";
+  return dir ? dir : QUENDRIX_TEST_DATA_DIR;
 }

@@ -21,5 +21,5 @@ class TempDir {
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-// The folder of files shipped with the tests (tests/data).
+// The folder of files shipped with the tests (tests/data, or $QUENDRIX_TEST_DATA).
 std::string TestDataDir();

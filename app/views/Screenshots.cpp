@@ -1,0 +1,66 @@
+#include "app/views/Screenshots.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QTabWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/views/AboutBox.h"
+#include "app/views/MainForm.h"
+#include "cover/views/EffektForm.h"
+#include "cover/views/TxtForm.h"
+#include "platform/ScanSettings.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/views/FontDialog.h"
+#include "platform/views/ScannerDialog.h"
+#include "print/views/KalForm.h"
+#include "print/views/NewETypForm.h"
+
+namespace {
+void Settle() {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Save(QWidget& w, const QDir& dir, const QString& name) {
+  w.show();
+  Settle();
+  return w.grab().save(dir.filePath(name + QStringLiteral(".png")));
+}
+}  // namespace
+
+int SaveScreenshots(const std::string& folder, const std::string& coverFile) {
+  QDir dir(QString::fromStdString(folder));
+  if (!dir.mkpath(QStringLiteral("."))) return -1;
+  ScriptedDialogs dialogs;  // every question the program asks meanwhile gets its first answer
+  ScopedDialogs scoped(dialogs);
+  TMainForm form(false);
+  form.show();
+  if (!coverFile.empty()) form.OpenCoverFile(coverFile);
+  int written = 0;
+  const char* tabs[] = {"tab-1-scan", "tab-2-retouch", "tab-3-texts", "tab-4-center",
+                        "tab-5-print"};
+  for (int i = 0; i < form.tabs()->count(); ++i) {
+    form.tabs()->setCurrentIndex(i);
+    written += Save(form, dir, QString::fromLatin1(tabs[i]));
+  }
+  const std::vector<std::pair<const char*, std::function<QDialog*()>>> boxes = {
+      {"dialog-about", [&] { return new TAboutBox(&form); }},
+      {"dialog-scanner", [&] { return new ScannerDialog(ScanSettings{}, false, &form); }},
+      {"dialog-texts", [&] { return new TTxtForm(&form); }},
+      {"dialog-effects", [&] { return new TEffektForm(&form); }},
+      {"dialog-font", [&] { return new FontDialog(&form); }},
+      {"dialog-paper-format", [&] { return new TNewETypForm(&form); }},
+      {"dialog-calibration", [&] { return new TKalForm(std::string(), &form); }},
+  };
+  for (const auto& [name, make] : boxes) {
+    std::unique_ptr<QDialog> box(make());
+    written += Save(*box, dir, QString::fromLatin1(name));
+    box->hide();
+  }
+  dialogs.messageAnswers.push_back(MsgResult::Ok);
+  form.close();
+  return written;
+}
