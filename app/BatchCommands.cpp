@@ -16,8 +16,17 @@ int Help(const Args&) {
 }
 }  // namespace
 
-const std::vector<BatchCommand>& BatchCommandList() {
-  static const std::vector<BatchCommand> list = {
+namespace {
+std::vector<BatchCommand>& Registered() {
+  static std::vector<BatchCommand> list;
+  return list;
+}
+}  // namespace
+
+void RegisterBatchCommand(const BatchCommand& command) { Registered().push_back(command); }
+
+std::vector<BatchCommand> BatchCommandList() {
+  std::vector<BatchCommand> list = {
       {"--help", "", "Shows this list.", Help},
       {"convert", "IN OUT [--format CODE]",
        "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
@@ -31,6 +40,7 @@ const std::vector<BatchCommand>& BatchCommandList() {
        "[--contrast K] [--effect NAME] [--depth24]",
        "Applies retouch operations to a picture file in the order given.", BatchRetouch},
   };
+  list.insert(list.end(), Registered().begin(), Registered().end());
   return list;
 }
 

@@ -15,7 +15,11 @@ struct BatchCommand {
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
-const std::vector<BatchCommand>& BatchCommandList();
+// The commands of the logic libraries, then those registered by the program's start.
+std::vector<BatchCommand> BatchCommandList();
+// Adds a command that needs the toolkit (rendering, printing); the program registers them
+// before it reads its command line.
+void RegisterBatchCommand(const BatchCommand& command);
 // True when the command line names a batch command or asks for help.
 bool IsBatchCommandLine(const Args& args);
 // Runs the batch command named by args[0]; prints help for --help.

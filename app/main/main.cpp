@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/BatchCommands.h"
+#include "app/views/BatchPrint.h"
 #include "app/views/MainForm.h"
 #include "app/views/Screenshots.h"
 
@@ -19,6 +20,7 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   Args args(argv + 1, argv + argc);
+  RegisterToolkitCommands();
   if (IsBatchCommandLine(args)) return RunBatch(args);
   if (!args.empty() && args[0] == "screenshots") {
     if (args.size() < 2 || args.size() > 3)

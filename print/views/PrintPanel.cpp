@@ -68,8 +68,8 @@ bool PrintPanel::CorrectInputs() {
   return true;
 }
 
+// Unlike the other image buttons, Go stays pressed while it prints and is released after.
 void PrintPanel::GoBtn1Click() {
-  GoBtn1->release();
   if (!CorrectInputs()) {
     CurrentDialogs().messageBox(kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
     return;
