@@ -8,6 +8,7 @@
 
 #include "app/Document.h"
 #include "app/views/DocumentCommands.h"
+#include "app/views/PictureCommands.h"
 #include "platform/Progress.h"
 #include "platform/views/QtDialogs.h"
 
@@ -15,6 +16,7 @@ class StatusBar;
 class TabPage;
 class ImageButton;
 class ScanView;
+class RetouchView;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -38,6 +40,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
   ScanView* scanView() const { return scanView_; }
+  RetouchView* retouchView() const { return retouchView_; }
+  PictureCommands& pictureCommands() { return pictureCommands_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -79,6 +83,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
 
   Document doc_;
   DocumentCommands docCommands_{*this};
+  PictureCommands pictureCommands_{*this};
   QtDialogs qtDialogs_;
   Dialogs* previousDialogs_ = nullptr;
   bool ownsDialogs_ = false;
@@ -97,6 +102,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QPushButton* cancelScanBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   ScanView* scanView_ = nullptr;
+  RetouchView* retouchView_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.
