@@ -268,3 +268,21 @@ TEST_F(RetouchViewTest, OperationsReportProgressWithoutRepaintingEachRow) {
   EXPECT_EQ(log.values.back(), 0);
   EXPECT_NE(std::find(log.values.begin(), log.values.end(), 100), log.values.end());
 }
+
+TEST_F(RetouchViewTest, ZoomResizesFirstAndTheNextPaintDraws) {
+  for (int zoom : {10, 500, 100}) {
+    Zoom(zoom);
+    EXPECT_EQ(box()->size(), QSize(100 * zoom / 100, 60 * zoom / 100));
+  }
+  view->paintBox()->resize(10, 10);
+  const int drawn = view->paintBox()->paintsDrawn();
+  view->paintBox()->repaint();  // resizes only
+  EXPECT_EQ(view->paintBox()->paintsDrawn(), drawn);
+  EXPECT_EQ(box()->size(), QSize(100, 60));
+  view->paintBox()->repaint();
+  EXPECT_EQ(view->paintBox()->paintsDrawn(), drawn + 1);
+  // Sizes are truncated: 95 x 64 at zoom 10 is 9 x 6.
+  doc.Pattern24(95, 64);
+  Zoom(10);
+  EXPECT_EQ(box()->size(), QSize(9, 6));
+}
