@@ -44,3 +44,17 @@ TEST_F(MainFormRetouchTest, AnOperationChangesTheDocumentAndTheOtherViews) {
   EXPECT_EQ(form.scanView()->paintBox()->size(), QSize(50, 100));
   EXPECT_TRUE(dialogs.asked.empty());
 }
+
+TEST_F(MainFormRetouchTest, ANewCoverBringsTheStartPictureIntoTheView) {
+  form.show();
+  form.tabs()->setCurrentIndex(TMainForm::kRetouchTab);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  RetouchView* view = form.retouchView();
+  view->RetuschePopup()->actions()[3]->trigger();  // "Rotate 90 degrees to the right"
+  ASSERT_EQ(view->paintBox()->size(), QSize(200, 320));
+  form.documentCommands().NewCoverBtnClick();
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(view->paintBox()->size(), QSize(320, 200));
+  EXPECT_EQ(view->selection().RetuschMaxX, 319);
+}
