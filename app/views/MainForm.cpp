@@ -26,6 +26,7 @@
 #include "print/views/PrintPanel.h"
 #include "print/views/CenterView.h"
 #include "print/views/SheetPreview.h"
+#include "retouch/views/RetouchView.h"
 
 void WindowProgressSink::SetProSatus(int percent) {
   WindowMessage msg(WM_USER, percent);
@@ -101,6 +102,12 @@ void TMainForm::BuildWindow() {
   scanView_ = new ScanView(doc_);
   scanView_->PlaceIn(*this);
   BuildScanButtons();
+  pictureCommands_.AddButtons(pages_[kScanTab]->leftPanel());
+  retouchView_ = new RetouchView(doc_.Dib, {doc_.SelLeft, doc_.SelTop, doc_.SelRight, doc_.SelBottom});
+  pages_[kRetouchTab]->setContent(retouchView_);
+  setTabScrollArea(kRetouchTab, retouchView_->RetuschScrollBox());
+  connect(retouchView_, &RetouchView::pictureChanged, this, &TMainForm::RepaintViews);
+  connect(retouchView_, &RetouchView::saveRequested, this, [this] { pictureCommands_.SaveBtnClick(); });
 
   bottomRow_ = BuildBottomRow();
   layout->addWidget(bottomRow_);
@@ -252,6 +259,7 @@ void TMainForm::WMUser2(intptr_t wParam) {
 // Every view paints itself from the document; after a new picture or document all are redrawn.
 void TMainForm::RepaintViews() {
   scanView_->ScanPaintBoxPaint();
+  retouchView_->ResizeBoxIfNeeded();  // the page update below paints it
   for (TabPage* page : pages_) page->update();
 }
 

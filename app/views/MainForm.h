@@ -8,6 +8,7 @@
 
 #include "app/Document.h"
 #include "app/views/DocumentCommands.h"
+#include "app/views/PictureCommands.h"
 #include "platform/Progress.h"
 #include "platform/views/QtDialogs.h"
 
@@ -19,6 +20,7 @@ class PaperFormatPanel;
 class PrintPanel;
 class CenterView;
 class SheetPreview;
+class RetouchView;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -46,6 +48,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   PrintPanel* printPanel() const { return printPanel_; }
   CenterView* centerView() const { return centerView_; }
   SheetPreview* sheetPreview() const { return sheetPreview_; }
+  RetouchView* retouchView() const { return retouchView_; }
+  PictureCommands& pictureCommands() { return pictureCommands_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -88,6 +92,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
 
   Document doc_;
   DocumentCommands docCommands_{*this};
+  PictureCommands pictureCommands_{*this};
   QtDialogs qtDialogs_;
   Dialogs* previousDialogs_ = nullptr;
   bool ownsDialogs_ = false;
@@ -110,6 +115,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   PrintPanel* printPanel_ = nullptr;
   CenterView* centerView_ = nullptr;
   SheetPreview* sheetPreview_ = nullptr;
+  RetouchView* retouchView_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.

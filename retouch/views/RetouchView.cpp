@@ -1,0 +1,133 @@
+#include "retouch/views/RetouchView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "picture/DrawDib.h"
+#include "platform/views/QtDevice.h"
+
+namespace {
+const QColor kWorkspace(171, 171, 171);  // the application-workspace colour
+
+Qt::CursorShape ShapeOf(SelectionCursor c) {
+  switch (c) {
+    case SelectionCursor::SizeWE: return Qt::SizeHorCursor;
+    case SelectionCursor::SizeNS: return Qt::SizeVerCursor;
+    case SelectionCursor::SizeNWSE: return Qt::SizeFDiagCursor;
+    case SelectionCursor::SizeNESW: return Qt::SizeBDiagCursor;
+    case SelectionCursor::Arrow: break;
+  }
+  return Qt::ArrowCursor;
+}
+}  // namespace
+
+RetuschPaint::RetuschPaint(RetouchView* view) : QWidget(nullptr), view_(view) {
+  setObjectName(QStringLiteral("RetuschPaint"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);  // the hover test needs moves without a button
+}
+
+void RetuschPaint::paintEvent(QPaintEvent* e) {
+  if (view_->ResizeBoxIfNeeded()) return;
+  QPainter painter(this);
+  view_->DrawView(painter, e->rect());
+  ++drawn_;
+}
+
+void RetuschPaint::mousePressEvent(QMouseEvent* e) {
+  view_->RetuschPaintMouseDown(e->position().toPoint());
+}
+
+void RetuschPaint::mouseMoveEvent(QMouseEvent* e) {
+  view_->RetuschPaintMouseMove(e->position().toPoint());
+}
+
+void RetuschPaint::mouseReleaseEvent(QMouseEvent*) { view_->RetuschPaintMouseUp(); }
+
+RetouchView::RetouchView(TDib& dib, PictureSelection sel, QWidget* parent)
+    : QWidget(parent), dib_(dib), pictureSel_(sel) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildMenus();
+  layout->addWidget(BuildToolBar());
+
+  scrollBox_ = new QScrollArea(this);
+  scrollBox_->setObjectName(QStringLiteral("RetuschScrollBox"));
+  QPalette pal = scrollBox_->palette();
+  pal.setColor(QPalette::Window, kWorkspace);
+  pal.setColor(QPalette::Base, kWorkspace);
+  scrollBox_->setPalette(pal);
+  scrollBox_->viewport()->setAutoFillBackground(true);
+  scrollBox_->setWidgetResizable(false);
+  box_ = new RetuschPaint(this);
+  const ViewSize size = RetouchViewSize(DibWidth(dib_), DibHeight(dib_), zoomEd_->value());
+  box_->resize(size.width, size.height);
+  scrollBox_->setWidget(box_);
+  layout->addWidget(scrollBox_, 1);
+  ResizeBoxIfNeeded();
+}
+
+bool RetouchView::ResizeBoxIfNeeded() {
+  const ViewSize size = RetouchViewSize(DibWidth(dib_), DibHeight(dib_), zoomEd_->value());
+  // The scales and the view rectangle follow the final size, so the mouse works before a paint.
+  sel_.layout(size, DibWidth(dib_), DibHeight(dib_), pictureSel_);
+  if (box_->width() == size.width && box_->height() == size.height) return false;
+  box_->resize(size.width, size.height);
+  box_->update();
+  return true;
+}
+
+void RetouchView::RetuschPaintPaint() {
+  if (!ResizeBoxIfNeeded()) box_->repaint();
+}
+
+void RetouchView::DrawView(QPainter& painter, const QRect& exposed) {
+  painter.fillRect(exposed, kWorkspace);
+  painter.setClipRect(exposed);  // rows outside the exposed part are skipped
+  {
+    QtDevice dev(painter);
+    DrawDib(dev, 0, 0, box_->width(), box_->height(), dib_, 0, 0, DibWidth(dib_), DibHeight(dib_),
+            true, SRCCOPY, true, nullptr);
+  }
+  // Black dots on white gaps, drawn over the fresh picture.
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(Qt::black, 0, Qt::DotLine));
+  painter.setBrush(Qt::NoBrush);
+  painter.setBackgroundMode(Qt::OpaqueMode);
+  painter.setBackground(Qt::white);
+  const QPoint frame[5] = {{sel_.SelViewLeft, sel_.SelViewTop},
+                           {sel_.SelViewRight, sel_.SelViewTop},
+                           {sel_.SelViewRight, sel_.SelViewBottom},
+                           {sel_.SelViewLeft, sel_.SelViewBottom},
+                           {sel_.SelViewLeft, sel_.SelViewTop}};
+  painter.drawPolyline(frame, 5);
+}
+
+void RetouchView::RetuschPaintMouseDown(QPoint p) {
+  switch (sel_.press(p.x(), p.y(), pictureSel_)) {
+    case RetouchSelection::Press::Ignored: return;
+    case RetouchSelection::Press::EdgeDrag: box_->grabMouse(); return;
+    case RetouchSelection::Press::NewSelection:
+      box_->grabMouse();
+      RetuschPaintPaint();
+      return;
+  }
+}
+
+void RetouchView::RetuschPaintMouseMove(QPoint p) {
+  if (sel_.move(p.x(), p.y(), pictureSel_))
+    RetuschPaintPaint();
+  else
+    setcursor(sel_.Cursor);
+}
+
+void RetouchView::RetuschPaintMouseUp() {
+  if (sel_.release()) box_->releaseMouse();
+}
+
+void RetouchView::setcursor(SelectionCursor cursor) {
+  const Qt::CursorShape shape = ShapeOf(cursor);
+  if (box_->cursor().shape() != shape) box_->setCursor(shape);
+}
