@@ -25,12 +25,25 @@
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/SheetPreview.h"
+#include "retouch/views/RetouchView.h"
 #include "tests/acceptance/WindowDriver.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
 constexpr int kRasterDpi = 50;
+
+std::vector<uint8_t> Pixels(const TDib& d) {
+  return std::vector<uint8_t>(d.Bits, d.Bits + d.Info->bmiHeader.biSizeImage);
+}
+
+QAction* MenuItem(QMenu* menu, const char* caption) {
+  for (QAction* a : menu->actions())
+    if (a->text() == QLatin1String(caption)) return a;
+  ADD_FAILURE() << "no menu item " << caption;
+  static QAction none;
+  return &none;
+}
 
 class CoverFromScanToPrint : public ::testing::Test {
  protected:
@@ -113,6 +126,29 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   ASSERT_EQ(DibWidth(form.doc().Dib), int(60 / 25.4 * 100));
   ASSERT_EQ(DibBitCount(form.doc().Dib), 24);
 
+  // Retouch: drag a selection and crop, turn left, sharpen and keep the result.
+  form.tabs()->setCurrentIndex(TMainForm::kRetouchTab);
+  RetouchView& retouch = *form.retouchView();
+  QApplication::processEvents();
+  QTest::mousePress(retouch.paintBox(), Qt::LeftButton, {}, QPoint(20, 30));
+  QTest::mouseMove(retouch.paintBox(), QPoint(120, 100));
+  QTest::mouseMove(retouch.paintBox(), QPoint(200, 180));
+  QTest::mouseRelease(retouch.paintBox(), Qt::LeftButton, {}, QPoint(200, 180));
+  EXPECT_EQ(form.doc().SelRight - form.doc().SelLeft, 180);
+  MenuItem(retouch.RetuschePopup(), "Crop to selection")->trigger();
+  ASSERT_EQ(DibWidth(form.doc().Dib), 180);
+  ASSERT_EQ(DibHeight(form.doc().Dib), 150);
+  MenuItem(retouch.RetuschePopup(), "Rotate 90 degrees to the left")->trigger();
+  ASSERT_EQ(DibWidth(form.doc().Dib), 150);
+  ASSERT_EQ(DibHeight(form.doc().Dib), 180);
+  const std::vector<uint8_t> turned = Pixels(form.doc().Dib);
+  dialogs.messageAnswers.push_back(MsgResult::Yes);  // "Is the result okay?"
+  MenuItem(retouch.EffektPopup(), "Sharpen")->trigger();
+  EXPECT_NE(Pixels(form.doc().Dib), turned);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].title, "Is the result okay?");
+  dialogs.asked.clear();
+
   // Center: a new paper format, the cover at 90 % shifted a little.
   AddPaperFormat(form);
   ASSERT_NE(form.paperPanel()->selectedFormat(), nullptr);
@@ -141,18 +177,15 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   // Save, start anew, open again, print again: the same pages.
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("design.cov"), 1});
   QTest::mouseClick(form.documentButton(3), Qt::LeftButton);
-  const std::vector<uint8_t> picture(form.doc().Dib.Bits,
-                                     form.doc().Dib.Bits + form.doc().Dib.Info->bmiHeader.biSizeImage);
+  const std::vector<uint8_t> picture = Pixels(form.doc().Dib);
   dialogs.messageAnswers.push_back(MsgResult::Ok);
   QTest::mouseClick(form.documentButton(0), Qt::LeftButton);
   ASSERT_EQ(DibWidth(form.doc().Dib), 320);
   dialogs.messageAnswers.push_back(MsgResult::Ok);
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("design.cov"), 1});
   QTest::mouseClick(form.documentButton(1), Qt::LeftButton);
-  ASSERT_EQ(DibWidth(form.doc().Dib), int(60 / 25.4 * 100));
-  EXPECT_EQ(std::vector<uint8_t>(form.doc().Dib.Bits,
-                                 form.doc().Dib.Bits + form.doc().Dib.Info->bmiHeader.biSizeImage),
-            picture);
+  ASSERT_EQ(DibWidth(form.doc().Dib), 150);
+  EXPECT_EQ(Pixels(form.doc().Dib), picture);
   const std::vector<QImage> second = PrintToPdf(form, dir.file("second.pdf"));
   ASSERT_EQ(second.size(), first.size());
   for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(second[i], first[i]) << "page " << i + 1;
