@@ -14,6 +14,8 @@
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
+#include "cover/views/QtCoverDialogs.h"
+#include "cover/views/TextsView.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
 #include "platform/views/Resources.h"
@@ -53,6 +55,7 @@ void TMainForm::FormCreate() {
   doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   const PrinterPage printer = DefaultPrinterPage();
   doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
+  textsView_->SizeForPage();
 }
 
 void TMainForm::BuildWindow() {
@@ -92,6 +95,11 @@ void TMainForm::BuildWindow() {
   scanView_ = new ScanView(doc_);
   scanView_->PlaceIn(*this);
   BuildScanButtons();
+  coverDialogs_ = std::make_unique<QtCoverDialogs>(this);
+  textsView_ = new TextsView({doc_.Dib, doc_.Obs, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
+  pages_[kTextsTab]->setContent(textsView_);
+  setTabScrollArea(kTextsTab, textsView_->ScrollBox1);
+  connect(this, &TMainForm::documentReplaced, textsView_, &TextsView::SizeForPage);
 
   bottomRow_ = BuildBottomRow();
   layout->addWidget(bottomRow_);

@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <array>
+#include <memory>
 
 #include "app/Document.h"
 #include "app/views/DocumentCommands.h"
@@ -15,6 +16,8 @@ class StatusBar;
 class TabPage;
 class ImageButton;
 class ScanView;
+class TextsView;
+class QtCoverDialogs;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -38,6 +41,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
   ScanView* scanView() const { return scanView_; }
+  TextsView* textsView() const { return textsView_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -97,6 +101,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   QPushButton* cancelScanBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   ScanView* scanView_ = nullptr;
+  std::unique_ptr<QtCoverDialogs> coverDialogs_;  // "Enter texts..." and "Effects", made once
+  TextsView* textsView_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.
