@@ -26,15 +26,29 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 }
 
 // Fonts need a GUI application; without a chosen platform it runs offscreen, no display needed.
-std::unique_ptr<QGuiApplication> StartGui() {
-  if (QCoreApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "quendrix";
-  static char* argv[] = {name, nullptr};
-  qInstallMessageHandler(QuietMessages);
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
+class GuiSession {
+ public:
+  GuiSession() {
+    if (QCoreApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previous_ = qInstallMessageHandler(QuietMessages);
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+  }
+  ~GuiSession() {
+    if (!app_) return;
+    app_.reset();
+    qInstallMessageHandler(previous_);
+  }
+  GuiSession(const GuiSession&) = delete;
+  GuiSession& operator=(const GuiSession&) = delete;
+
+ private:
+  static inline int argc_ = 1;
+  static inline char name_[] = "quendrix";
+  static inline char* argv_[] = {name_, nullptr};
+  QtMessageHandler previous_ = nullptr;
+  std::unique_ptr<QGuiApplication> app_;
+};
 
 double ScreenDpi() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -57,7 +71,7 @@ int RunRenderCommand(const Args& args) {
   }
   if (files.size() != 2)
     return Fail(kExitUsage, "usage: quendrix render FILE.cov OUT.png [--zoom PERCENT]");
-  const auto app = StartGui();
+  const GuiSession gui;
   FileSource source(files[0]);
   if (!source.ok()) return Fail(kExitFailure, files[0] + ": the file could not be opened");
   CoverContents contents;

@@ -199,6 +199,14 @@ TEST_F(TextsViewTest, KeysDeleteAfterTheQuestionStepAndSwallowTheRest) {
   Create(::Tool::Object, QPoint(100, 20));
   Create(::Tool::Object, QPoint(200, 20));
   EXPECT_EQ(view->KeyEdit->parentWidget(), view->ScrollBox1);
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  Click(QPoint(300, 190));  // a press in the view hands the keys to the hidden field
+  EXPECT_TRUE(view->KeyEdit->hasFocus());
+  EXPECT_EQ(table.SelObj, 0);
+  QTest::keyClick(view->KeyEdit, Qt::Key_Up);
+  EXPECT_EQ(table.SelObj, 0);  // nothing selected: nothing to step from
+  Click(QPoint(210, 30));
   QTest::keyClick(view->KeyEdit, Qt::Key_Down);
   EXPECT_EQ(table.SelObj, 1);
   QTest::keyClick(view->KeyEdit, Qt::Key_Up);
