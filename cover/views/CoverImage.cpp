@@ -15,7 +15,9 @@ constexpr int kPngSaveCode = 14;
 
 void PaintCover(QPainter& painter, int width, int height, const TDib& picture, ObjectTable& obs,
                 double scale, double fontDpi, double screenDpi) {
-  painter.fillRect(QRect(0, 0, width, height), Qt::white);
+  // The stretched picture covers every pixel; white shows only where there is none to draw.
+  if (!picture.Bits || DibWidth(picture) <= 0 || DibHeight(picture) <= 0)
+    painter.fillRect(QRect(0, 0, width, height), Qt::white);
   QtDevice dc(painter);
   DrawDib(dc, 0, 0, width, height, picture, 0, 0, DibWidth(picture), DibHeight(picture), true,
           SRCCOPY, true, nullptr);
