@@ -222,6 +222,7 @@ void TMainForm::WMUser2(intptr_t wParam) {
 // Every view paints itself from the document; after a new picture or document all are redrawn.
 void TMainForm::RepaintViews() {
   scanView_->ScanPaintBoxPaint();
+  textsView_->RepaintView();
   for (TabPage* page : pages_) page->update();
 }
 

@@ -86,7 +86,6 @@ class TextsView : public QWidget {
   void showEvent(QShowEvent* e) override;
 
  private:
-  friend class TextsPaintBox;
   ViewState State() const;
   void Apply(const EditorResult& r);
   // Moves the inverted frame in the buffer: erase at the old place, draw at the new one.

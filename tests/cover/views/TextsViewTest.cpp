@@ -1,4 +1,5 @@
 // The Texts view driven with mouse and key events as a user would.
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +124,18 @@ TEST_F(TextsViewTest, EachToolCreatesItsObjectAndReturnsToThePointer) {
   EXPECT_TRUE(view->Pages->isTabVisible(view->Pages->indexOf(view->Pages->TextSheet)));
 }
 
+TEST_F(TextsViewTest, APageCommandChangesTheObjectAndTheViewRepaints) {
+  Create(::Tool::Object, QPoint(40, 40));
+  const QRect r = BoxOf(1);
+  EXPECT_EQ(Shown(r.left() + 4, r.top() + 4), 0xFF000000u);
+  QRadioButton* circle = view->Pages->forms[0];
+  QTest::mouseClick(circle, Qt::LeftButton, {}, QPoint(6, circle->height() / 2));
+  Settle();
+  EXPECT_EQ(table[1].SubKind, 0);
+  EXPECT_EQ(Shown(r.left() + 4, r.top() + 4), 0xFFFFFFFFu);  // outside the circle now
+  EXPECT_EQ(Shown(r.left() + 25, r.top() + 25), 0xFF000000u);
+}
+
 TEST_F(TextsViewTest, ClickingSelectsTheTopmostObjectOrNothing) {
   Create(::Tool::Object, QPoint(20, 20));
   Create(::Tool::Object, QPoint(150, 100));
@@ -172,6 +185,25 @@ TEST_F(TextsViewTest, SevenZoomStepsReachTheLimitAndTheViewFollows) {
   Click(QPoint(50, 50), Qt::RightButton);  // zooms out, never a menu
   EXPECT_EQ(scales.ViewScale, limit * 1.5);
   EXPECT_EQ(menusShown, 0);
+}
+
+TEST_F(TextsViewTest, TheHandKeepsTheGrabbedPointUnderTheMouse) {
+  Tool(::Tool::Zoom);
+  for (int i = 0; i < 3; ++i) Click(QPoint(0, 0));
+  QScrollBar* h = view->ScrollBox1->horizontalScrollBar();
+  QScrollBar* v = view->ScrollBox1->verticalScrollBar();
+  h->setValue(100);
+  v->setValue(100);
+  Tool(::Tool::Hand);
+  QTest::mousePress(box(), Qt::LeftButton, {}, QPoint(300, 300));
+  QTest::mouseMove(box(), QPoint(260, 280));
+  EXPECT_EQ(h->value(), 140);
+  EXPECT_EQ(v->value(), 120);
+  // The view moved with the scroll: the same screen point is the grabbed point again.
+  QTest::mouseRelease(box(), Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_EQ(h->value(), 140);
+  EXPECT_EQ(table.DragState, 0);
+  EXPECT_EQ(table.OccupiedCount(), 0);
 }
 
 TEST_F(TextsViewTest, ARightClickOpensTheMenuOnlyOverAnObject) {
