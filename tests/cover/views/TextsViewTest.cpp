@@ -187,6 +187,19 @@ TEST_F(TextsViewTest, SevenZoomStepsReachTheLimitAndTheViewFollows) {
   EXPECT_EQ(menusShown, 0);
 }
 
+TEST_F(TextsViewTest, AViewTooLargeForABufferIsDrawnStraightOntoTheScreen) {
+  Create(::Tool::Object, QPoint(20, 20));
+  scales.ViewZoom = 100;  // as a cover file may ask: 32000 x 20000 pixels
+  const int before = view->paintsDrawn();
+  view->RepaintView();
+  Settle();
+  EXPECT_EQ(box()->size(), QSize(32000, 20000));
+  EXPECT_TRUE(view->viewBuffer().isNull());
+  EXPECT_GT(view->paintsDrawn(), before);
+  const QImage shown = box()->grab(QRect(2000, 2000, 50, 50)).toImage();
+  EXPECT_EQ(shown.pixel(10, 10), 0xFF000000u);  // inside the object
+}
+
 TEST_F(TextsViewTest, TheHandKeepsTheGrabbedPointUnderTheMouse) {
   Tool(::Tool::Zoom);
   for (int i = 0; i < 3; ++i) Click(QPoint(0, 0));
