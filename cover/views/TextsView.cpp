@@ -101,10 +101,16 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   KeyEdit->setGeometry(ScrollBox1->frameWidth() + 1, ScrollBox1->frameWidth() + 1, 1, 1);
   KeyEdit->lower();
 
-  Pages = new PropertyPages(editor_, this);
+  // The pages scroll when the window is lower than they are.
+  auto* pagesArea = new QScrollArea(this);
+  pagesArea->setFrameShape(QFrame::NoFrame);
+  pagesArea->setWidgetResizable(true);
+  pagesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  pagesArea->setFixedWidth(200);
+  Pages = new PropertyPages(editor_);
   Pages->setObjectName(QStringLiteral("PageControl1"));
-  Pages->setFixedWidth(190);
-  layout->addWidget(Pages);
+  pagesArea->setWidget(Pages);
+  layout->addWidget(pagesArea);
   PopupMenu1 = new ObjectMenu(editor_, this);
 
   connect(ToolBar, &TextsToolBar::toolChosen, this, [this](Tool t) { editor_.tool = t; });
