@@ -15,6 +15,8 @@
 #include "app/views/StatusBar.h"
 #include "print/views/CoverDrawer.h"
 #include "app/views/TabPage.h"
+#include "cover/views/QtCoverDialogs.h"
+#include "cover/views/TextsView.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
 #include "platform/views/Resources.h"
@@ -61,6 +63,7 @@ void TMainForm::FormCreate() {
   doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   const PrinterPage printer = DefaultPrinterPage();
   doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
+  textsView_->SizeForPage();
   paperPanel_->LoadEttTypes((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
 }
 
@@ -108,6 +111,11 @@ void TMainForm::BuildWindow() {
   setTabScrollArea(kRetouchTab, retouchView_->RetuschScrollBox());
   connect(retouchView_, &RetouchView::pictureChanged, this, &TMainForm::RepaintViews);
   connect(retouchView_, &RetouchView::saveRequested, this, [this] { pictureCommands_.SaveBtnClick(); });
+  coverDialogs_ = std::make_unique<QtCoverDialogs>(this);
+  textsView_ = new TextsView({doc_.Dib, doc_.Obs, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
+  pages_[kTextsTab]->setContent(textsView_);
+  setTabScrollArea(kTextsTab, textsView_->ScrollBox1);
+  connect(this, &TMainForm::documentReplaced, textsView_, &TextsView::SizeForPage);
 
   bottomRow_ = BuildBottomRow();
   layout->addWidget(bottomRow_);
@@ -260,6 +268,7 @@ void TMainForm::WMUser2(intptr_t wParam) {
 void TMainForm::RepaintViews() {
   scanView_->ScanPaintBoxPaint();
   retouchView_->ResizeBoxIfNeeded();  // the page update below paints it
+  textsView_->RepaintView();
   for (TabPage* page : pages_) page->update();
 }
 

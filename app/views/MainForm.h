@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QTabWidget>
 #include <array>
+#include <memory>
 
 #include "app/Document.h"
 #include "app/views/DocumentCommands.h"
@@ -21,6 +22,8 @@ class PrintPanel;
 class CenterView;
 class SheetPreview;
 class RetouchView;
+class TextsView;
+class QtCoverDialogs;
 
 class TMainForm : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -50,6 +53,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   SheetPreview* sheetPreview() const { return sheetPreview_; }
   RetouchView* retouchView() const { return retouchView_; }
   PictureCommands& pictureCommands() { return pictureCommands_; }
+  TextsView* textsView() const { return textsView_; }
 
   // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
@@ -116,6 +120,8 @@ class TMainForm : public QMainWindow, public ProgressSink {
   CenterView* centerView_ = nullptr;
   SheetPreview* sheetPreview_ = nullptr;
   RetouchView* retouchView_ = nullptr;
+  std::unique_ptr<QtCoverDialogs> coverDialogs_;  // "Enter texts..." and "Effects", made once
+  TextsView* textsView_ = nullptr;
 };
 
 // Sends progress to the main window as the 0x400 window message.

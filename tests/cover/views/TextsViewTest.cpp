@@ -1,0 +1,294 @@
+// The Texts view driven with mouse and key events as a user would.
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "cover/views/CoverImage.h"
+#include "cover/views/ObjectMenu.h"
+#include "cover/views/PropertyPages.h"
+#include "cover/views/TextsView.h"
+#include "cover/views/ToolBar.h"
+#include "platform/ScriptedDialogs.h"
+
+namespace {
+struct ScriptedCoverDialogs : CoverDialogs {
+  std::vector<std::vector<std::string>> shown;
+  std::optional<std::vector<std::string>> answer;
+  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override {
+    shown.push_back(lines);
+    return answer;
+  }
+  std::optional<TextEffects> textEffects(const TextEffects&) override { return std::nullopt; }
+};
+
+constexpr double kBase = 105833.125;  // 96 pixels per inch
+
+class TextsViewTest : public ::testing::Test {
+ protected:
+  CoverScales scales{kBase, kBase, 1.0, false, 1.0};
+  ObjectTable table{scales};
+  TDib picture;
+  int32_t pageWidth = 41994584, pageHeight = 59402226;  // A4 at 600 dpi
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  ScriptedCoverDialogs coverDialogs;
+  std::unique_ptr<TextsView> view;
+  int menusShown = 0;
+
+  void SetUp() override {
+    NewWhiteDib(picture, 320, 200);
+    view = std::make_unique<TextsView>(TextsDocument{picture, table, pageWidth, pageHeight},
+                                       coverDialogs);
+    view->resize(760, 480);
+    view->show();
+    view->SizeForPage();
+    // A menu that opens is counted and closed at once.
+    QObject::connect(view->PopupMenu1, &QMenu::aboutToShow, view.get(), [this] {
+      ++menusShown;
+      QTimer::singleShot(0, view->PopupMenu1, &QMenu::close);
+    });
+    Settle();
+  }
+  void TearDown() override {
+    view.reset();
+    deldib(picture);
+  }
+
+  void Settle() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  }
+  QWidget* box() { return view->PaintBox1; }
+  void Tool(::Tool t) { QTest::mouseClick(view->ToolBar->buttons[int(t)], Qt::LeftButton); }
+  void Click(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mouseClick(box(), b, {}, p);
+    Settle();
+  }
+  void Drag(QPoint from, QPoint to) {
+    QTest::mousePress(box(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(box(), QPoint((from.x() + to.x()) / 2, (from.y() + to.y()) / 2));
+    QTest::mouseMove(box(), to);
+    QTest::mouseRelease(box(), Qt::LeftButton, {}, to);
+    Settle();
+  }
+  int Create(::Tool t, QPoint at) {
+    Tool(t);
+    Click(at);
+    return table.SelObj;
+  }
+  QRect BoxOf(int slot) {
+    const Tobs& o = table[slot];
+    return QRect(o.Left(), o.Top(), o.Width(), o.Height());
+  }
+  QRgb Shown(int x, int y) { return view->viewBuffer().pixel(x, y); }
+};
+
+TEST_F(TextsViewTest, TheViewTakesThePictureSizeAndPaintsIt) {
+  EXPECT_EQ(box()->size(), QSize(320, 200));
+  EXPECT_EQ(view->viewBuffer().size(), QSize(320, 200));
+  EXPECT_GE(view->paintsDrawn(), 1);
+  EXPECT_EQ(Shown(10, 10), 0xFFFFFFFFu);
+  // The render command paints the same image at 100 percent.
+  Create(::Tool::Object, QPoint(30, 40));
+  table.SelObj = 0;
+  view->RepaintView();
+  Settle();
+  std::string error;
+  EXPECT_EQ(RenderCover(picture, table, 100, view->logicalDpiX(), error), view->viewBuffer());
+}
+
+TEST_F(TextsViewTest, EachToolCreatesItsObjectAndReturnsToThePointer) {
+  EXPECT_EQ(Create(::Tool::Zoom, QPoint(10, 10)), 0);
+  scales.ViewScale = kBase;  // undo the zoom step
+  view->SizeForPage();
+  Settle();
+  EXPECT_EQ(Create(::Tool::Hand, QPoint(10, 10)), 0);
+  EXPECT_EQ(Create(::Tool::Object, QPoint(20, 30)), 1);
+  EXPECT_EQ(view->ToolBar->tool(), ::Tool::Pointer);
+  EXPECT_EQ(table[1].Kind, kShape);
+  // Stored in document units and shown truncated: within a pixel of the click.
+  EXPECT_NEAR(BoxOf(1).left(), 20, 1);
+  EXPECT_NEAR(BoxOf(1).top(), 30, 1);
+  EXPECT_NEAR(BoxOf(1).width(), 50, 1);
+  EXPECT_EQ(Shown(20 + 25, 30 + 25), 0xFF000000u);  // filled black
+  EXPECT_EQ(Shown(20 + 25, 30 + 3), 0xFF000000u);   // a handle over the frame
+  EXPECT_EQ(Create(::Tool::Text, QPoint(100, 30)), 2);
+  EXPECT_EQ(table[2].Kind, kText);
+  EXPECT_EQ(table[2].SubKind, 0);
+  EXPECT_EQ(Create(::Tool::Note, QPoint(200, 30)), 3);
+  EXPECT_EQ(table[3].SubKind, 1);
+  EXPECT_EQ(Shown(200 + 25, 30 + 25), 0xFFFFFF00u);  // the yellow card
+  EXPECT_EQ(view->ToolBar->tool(), ::Tool::Pointer);
+  EXPECT_TRUE(view->Pages->isTabVisible(view->Pages->indexOf(view->Pages->TextSheet)));
+}
+
+TEST_F(TextsViewTest, APageCommandChangesTheObjectAndTheViewRepaints) {
+  Create(::Tool::Object, QPoint(40, 40));
+  const QRect r = BoxOf(1);
+  EXPECT_EQ(Shown(r.left() + 4, r.top() + 4), 0xFF000000u);
+  QRadioButton* circle = view->Pages->forms[0];
+  QTest::mouseClick(circle, Qt::LeftButton, {}, QPoint(6, circle->height() / 2));
+  Settle();
+  EXPECT_EQ(table[1].SubKind, 0);
+  EXPECT_EQ(Shown(r.left() + 4, r.top() + 4), 0xFFFFFFFFu);  // outside the circle now
+  EXPECT_EQ(Shown(r.left() + 25, r.top() + 25), 0xFF000000u);
+}
+
+TEST_F(TextsViewTest, ClickingSelectsTheTopmostObjectOrNothing) {
+  Create(::Tool::Object, QPoint(20, 20));
+  Create(::Tool::Object, QPoint(150, 100));
+  Click(QPoint(30, 30));
+  EXPECT_EQ(table.SelObj, 1);
+  Click(QPoint(160, 110));
+  EXPECT_EQ(table.SelObj, 2);
+  Click(QPoint(300, 10));
+  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_FALSE(view->Pages->isTabVisible(view->Pages->indexOf(view->Pages->AllgemeinSheet)));
+}
+
+TEST_F(TextsViewTest, DraggingTheTopLeftHandlePastTheOppositeCornerFlipsTheBox) {
+  Create(::Tool::Object, QPoint(40, 40));
+  Drag(QPoint(40, 40), QPoint(110, 120));
+  const QRect r = BoxOf(1);
+  EXPECT_NEAR(r.left(), 90, 1);
+  EXPECT_NEAR(r.top(), 90, 1);
+  EXPECT_NEAR(r.width(), 20, 1);
+  EXPECT_NEAR(r.height(), 30, 1);
+  EXPECT_GT(table[1].W, 0);
+  EXPECT_GT(table[1].H, 0);
+  EXPECT_EQ(table.DragState, 0);
+  EXPECT_EQ(Shown(100, 105), 0xFF000000u);  // redrawn at the release
+}
+
+TEST_F(TextsViewTest, MovingFarLeftStopsWhenTheRightEdgeReachesThePicture) {
+  Create(::Tool::Object, QPoint(100, 50));
+  const int top = BoxOf(1).top();
+  Drag(QPoint(125, 75), QPoint(-2000, 75));
+  EXPECT_EQ(table[1].X, -table[1].W);
+  EXPECT_NEAR(BoxOf(1).top(), top, 1);  // only truncation moves it vertically
+}
+
+TEST_F(TextsViewTest, SevenZoomStepsReachTheLimitAndTheViewFollows) {
+  Tool(::Tool::Zoom);
+  for (int i = 0; i < 6; ++i) Click(QPoint(50, 50));
+  EXPECT_GT(scales.ViewScale, 9000);
+  Click(QPoint(50, 50));
+  EXPECT_LT(scales.ViewScale, 9000);
+  EXPECT_NEAR(scales.ViewScale, 6194.17, 0.01);  // 105833.125 / 1.5^7
+  const double limit = scales.ViewScale;
+  Click(QPoint(50, 50));
+  EXPECT_EQ(scales.ViewScale, limit);
+  EXPECT_EQ(box()->width(), int(320 * kBase / limit));
+  EXPECT_EQ(view->viewBuffer().width(), box()->width());
+  Click(QPoint(50, 50), Qt::RightButton);  // zooms out, never a menu
+  EXPECT_EQ(scales.ViewScale, limit * 1.5);
+  EXPECT_EQ(menusShown, 0);
+}
+
+TEST_F(TextsViewTest, AViewTooLargeForABufferIsDrawnStraightOntoTheScreen) {
+  Create(::Tool::Object, QPoint(20, 20));
+  scales.ViewZoom = 100;  // as a cover file may ask: 32000 x 20000 pixels
+  const int before = view->paintsDrawn();
+  view->RepaintView();
+  Settle();
+  EXPECT_EQ(box()->size(), QSize(32000, 20000));
+  EXPECT_TRUE(view->viewBuffer().isNull());
+  EXPECT_GT(view->paintsDrawn(), before);
+  const QImage shown = box()->grab(QRect(2000, 2000, 50, 50)).toImage();
+  EXPECT_EQ(shown.pixel(10, 10), 0xFF000000u);  // inside the object
+}
+
+TEST_F(TextsViewTest, TheHandKeepsTheGrabbedPointUnderTheMouse) {
+  Tool(::Tool::Zoom);
+  for (int i = 0; i < 3; ++i) Click(QPoint(0, 0));
+  QScrollBar* h = view->ScrollBox1->horizontalScrollBar();
+  QScrollBar* v = view->ScrollBox1->verticalScrollBar();
+  h->setValue(100);
+  v->setValue(100);
+  Tool(::Tool::Hand);
+  QTest::mousePress(box(), Qt::LeftButton, {}, QPoint(300, 300));
+  QTest::mouseMove(box(), QPoint(260, 280));
+  EXPECT_EQ(h->value(), 140);
+  EXPECT_EQ(v->value(), 120);
+  // The view moved with the scroll: the same screen point is the grabbed point again.
+  QTest::mouseRelease(box(), Qt::LeftButton, {}, QPoint(300, 300));
+  EXPECT_EQ(h->value(), 140);
+  EXPECT_EQ(table.DragState, 0);
+  EXPECT_EQ(table.OccupiedCount(), 0);
+}
+
+TEST_F(TextsViewTest, ARightClickOpensTheMenuOnlyOverAnObject) {
+  Create(::Tool::Object, QPoint(20, 20));
+  Create(::Tool::Text, QPoint(150, 100));
+  Tool(::Tool::Object);
+  Click(QPoint(30, 30), Qt::RightButton);
+  EXPECT_EQ(menusShown, 1);
+  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_TRUE(view->PopupMenu1->forms[0]->isEnabled());
+  EXPECT_FALSE(view->PopupMenu1->SchriftartM->isEnabled());
+  Click(QPoint(300, 10), Qt::RightButton);
+  EXPECT_EQ(menusShown, 1);
+  EXPECT_EQ(table.SelObj, 1);
+  Tool(::Tool::Pointer);
+  Click(QPoint(160, 110), Qt::RightButton);
+  EXPECT_EQ(menusShown, 2);
+  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_FALSE(view->PopupMenu1->forms[0]->isEnabled());
+  EXPECT_TRUE(view->PopupMenu1->SchriftartM->isEnabled());
+}
+
+TEST_F(TextsViewTest, KeysDeleteAfterTheQuestionStepAndSwallowTheRest) {
+  Create(::Tool::Object, QPoint(20, 20));
+  Create(::Tool::Object, QPoint(100, 20));
+  Create(::Tool::Object, QPoint(200, 20));
+  EXPECT_EQ(view->KeyEdit->parentWidget(), view->ScrollBox1);
+  view->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+  Click(QPoint(300, 190));  // a press in the view hands the keys to the hidden field
+  EXPECT_TRUE(view->KeyEdit->hasFocus());
+  EXPECT_EQ(table.SelObj, 0);
+  QTest::keyClick(view->KeyEdit, Qt::Key_Up);
+  EXPECT_EQ(table.SelObj, 0);  // nothing selected: nothing to step from
+  Click(QPoint(210, 30));
+  QTest::keyClick(view->KeyEdit, Qt::Key_Down);
+  EXPECT_EQ(table.SelObj, 1);
+  QTest::keyClick(view->KeyEdit, Qt::Key_Up);
+  EXPECT_EQ(table.SelObj, 2);
+  QTest::keyClick(view->KeyEdit, Qt::Key_A);
+  QTest::keyClick(view->KeyEdit, Qt::Key_Left);
+  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_TRUE(view->KeyEdit->text().isEmpty());
+  dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+  QTest::keyClick(view->KeyEdit, Qt::Key_Delete);
+  EXPECT_EQ(table[2].Kind, kShape);
+  EXPECT_EQ(table.SelObj, 2);
+  QTest::keyClick(view->KeyEdit, Qt::Key_Delete);
+  EXPECT_EQ(table[2].Kind, kFree);
+  EXPECT_EQ(table.SelObj, 0);
+  ASSERT_EQ(dialogs.messages().size(), 2u);
+  EXPECT_EQ(dialogs.messages()[0], "Do you want to remove the object?");
+  Settle();
+  EXPECT_EQ(Shown(125, 45), 0xFFFFFFFFu);  // gone from the view
+}
+
+TEST_F(TextsViewTest, ADoubleClickOnATextOpensTheLineEditor) {
+  Create(::Tool::Text, QPoint(60, 60));
+  table[1].Text = "one\rtwo";
+  coverDialogs.answer = std::vector<std::string>{"a", "b", "c"};
+  QTest::mouseDClick(box(), Qt::LeftButton, {}, QPoint(70, 70));
+  Settle();
+  ASSERT_EQ(coverDialogs.shown.size(), 1u);
+  EXPECT_EQ(coverDialogs.shown[0], (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(table[1].Text, "a\rb\rc");
+  EXPECT_FALSE(view->editor().SkipMouseDown);
+  EXPECT_EQ(table.OccupiedCount(), 1);
+  // On a shape nothing opens.
+  Create(::Tool::Object, QPoint(200, 60));
+  QTest::mouseDClick(box(), Qt::LeftButton, {}, QPoint(210, 70));
+  Settle();
+  EXPECT_EQ(coverDialogs.shown.size(), 1u);
+  EXPECT_EQ(table.SelObj, 2);
+}
+}  // namespace
