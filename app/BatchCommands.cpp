@@ -6,7 +6,6 @@
 #include "app/BatchRetouch.h"
 
 int RunScanCommand(const Args& args);
-int RunRenderCommand(const Args& args);
 
 namespace {
 int Help(const Args&) {
@@ -40,9 +39,6 @@ std::vector<BatchCommand> BatchCommandList() {
        "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "
        "[--contrast K] [--effect NAME] [--depth24]",
        "Applies retouch operations to a picture file in the order given.", BatchRetouch},
-      {"render", "FILE.cov OUT.png [--zoom PERCENT]",
-       "Paints the cover (picture and objects) as the Texts view shows it, 100 % by default.",
-       RunRenderCommand},
   };
   list.insert(list.end(), Registered().begin(), Registered().end());
   return list;

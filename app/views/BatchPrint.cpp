@@ -98,6 +98,12 @@ int RunPrintCommand(const Args& args) {
 }
 
 void RegisterToolkitCommands() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  RegisterBatchCommand({"render", "FILE.cov OUT.png [--zoom PERCENT]",
+                        "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file.",
+                        RunRenderCommand});
   RegisterBatchCommand(
       {"print",
        "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--size PERCENT] [--left INCH] "

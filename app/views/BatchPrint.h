@@ -3,5 +3,7 @@
 #include "app/BatchCommands.h"
 
 int RunPrintCommand(const Args& args);
-// Registers the batch commands that need the toolkit.
+// `quendrix render`: the cover as the Texts view paints it, into a PNG file.
+int RunRenderCommand(const Args& args);
+// Registers the batch commands that need the toolkit (once, however often it is called).
 void RegisterToolkitCommands();

@@ -4,6 +4,7 @@
 
 #include "app/BatchCommands.h"
 #include "app/CoverFile.h"
+#include "app/views/BatchPrint.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -12,6 +13,7 @@ struct Outcome {
   std::string err;
 };
 Outcome Render(const Args& args) {
+  RegisterToolkitCommands();
   testing::internal::CaptureStderr();
   Args all{"render"};
   all.insert(all.end(), args.begin(), args.end());
