@@ -25,7 +25,13 @@
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/SheetPreview.h"
+#include "cover/views/PropertyPages.h"
+#include "cover/views/TextsView.h"
+#include "cover/views/ToolBar.h"
+#include "cover/views/TxtForm.h"
 #include "retouch/views/RetouchView.h"
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include "tests/acceptance/WindowDriver.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
@@ -35,6 +41,48 @@ constexpr int kRasterDpi = 50;
 
 std::vector<uint8_t> Pixels(const TDib& d) {
   return std::vector<uint8_t>(d.Bits, d.Bits + d.Info->bmiHeader.biSizeImage);
+}
+
+constexpr uint32_t kTextColor = 0x0080FF;  // orange (0x00BBGGRR)
+
+// Chooses a tool and clicks on the Texts view.
+void PlaceWith(TextsView& v, Tool tool, QPoint at) {
+  QTest::mouseClick(v.ToolBar->buttons[size_t(tool)], Qt::LeftButton);
+  QTest::mouseClick(v.PaintBox1, Qt::LeftButton, {}, at);
+  QApplication::processEvents();
+}
+
+void DragOn(TextsView& v, QPoint from, QPoint to) {
+  QTest::mousePress(v.PaintBox1, Qt::LeftButton, {}, from);
+  QTest::mouseMove(v.PaintBox1, (from + to) / 2);
+  QTest::mouseMove(v.PaintBox1, to);
+  QTest::mouseRelease(v.PaintBox1, Qt::LeftButton, {}, to);
+  QApplication::processEvents();
+}
+
+QPoint BottomRight(const Tobs& o) { return QPoint(o.Left() + o.Width(), o.Top() + o.Height()); }
+
+bool Orange(QRgb c) { return qRed(c) > 200 && qGreen(c) > 70 && qGreen(c) < 190 && qBlue(c) < 90; }
+
+// The text's colour shows inside the text box of the element at (row, col), hardly elsewhere.
+::testing::AssertionResult TextColourInItsBox(const QImage& page, const TEttType& f,
+                                              const Document& doc, int row, int col) {
+  const double mm = kRasterDpi / 25.39995;
+  const double coverW = f.Breite * mm * 0.9;
+  const double x0 = (f.RandLinks + col * f.SchrittH) * mm + 0.05 * kRasterDpi;
+  const double y0 = (f.RandOben + row * f.SchrittV) * mm + 0.05 * kRasterDpi;
+  const double perUnit = coverW / (DibWidth(doc.Dib) * doc.Scales.BaseScale);
+  const Tobs& t = doc.Obs[1];
+  const QRectF box(x0 + t.X * perUnit, y0 + t.Y * perUnit, t.W * perUnit, t.H * perUnit);
+  const QRectF cover(x0, y0, coverW, coverW * DibHeight(doc.Dib) / DibWidth(doc.Dib));
+  int inside = 0, outside = 0;
+  for (int y = int(cover.top()); y < int(cover.bottom()); ++y)
+    for (int x = int(cover.left()); x < int(cover.right()); ++x)
+      if (Orange(page.pixel(x, y))) (box.adjusted(-2, -2, 2, 2).contains(x, y) ? inside : outside)++;
+  // Scaling the page down blends neighbouring colours of the picture into a few similar pixels.
+  if (inside >= 50 && outside * 20 <= inside) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << inside << " text pixels inside the box, " << outside
+                                       << " outside";
 }
 
 QAction* MenuItem(QMenu* menu, const char* caption) {
@@ -149,6 +197,48 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   EXPECT_EQ(dialogs.asked[0].title, "Is the result okay?");
   dialogs.asked.clear();
 
+  // Texts: a text of three lines in an orange font, a rectangle and a note, moved and resized.
+  form.tabs()->setCurrentIndex(TMainForm::kTextsTab);
+  TextsView& texts = *form.textsView();
+  QApplication::processEvents();
+  ObjectTable& obs = form.doc().Obs;
+  PlaceWith(texts, Tool::Text, QPoint(10, 10));
+  ASSERT_EQ(obs.SelObj, 1);
+  DragOn(texts, BottomRight(obs[1]), QPoint(140, 70));  // the handle: a 130 x 60 box
+  WhenDialogOpens<TTxtForm>([](TTxtForm& d) {
+    d.Memo1->setPlainText("Blue\nNight\nSongs");
+    d.okButton->click();
+  });
+  QTest::mouseDClick(texts.PaintBox1, Qt::LeftButton, {}, QPoint(40, 30));
+  QApplication::processEvents();
+  EXPECT_EQ(obs[1].Text, "Blue\rNight\rSongs");
+  FontSpec font;
+  font.name = "Liberation Sans";
+  font.size = 16;
+  font.height = -21;
+  font.style = 1;
+  font.color = kTextColor;
+  dialogs.fontAnswers.push_back(font);
+  QTest::mouseClick(texts.Pages->FontBtn, Qt::LeftButton);
+  EXPECT_EQ(obs[1].Color, kTextColor);
+  EXPECT_EQ(obs[1].FontName, "Liberation Sans");
+
+  PlaceWith(texts, Tool::Object, QPoint(20, 90));
+  ASSERT_EQ(obs.SelObj, 2);
+  EXPECT_EQ(obs[2].SubKind, 3);  // a rectangle
+  DragOn(texts, QPoint(45, 115), QPoint(35, 100));  // moved by the body
+  DragOn(texts, BottomRight(obs[2]), QPoint(100, 140));
+  PlaceWith(texts, Tool::Note, QPoint(110, 95));
+  ASSERT_EQ(obs.SelObj, 3);
+  DragOn(texts, BottomRight(obs[3]), QPoint(145, 125));
+  EXPECT_EQ(obs.OccupiedCount(), 3);
+  EXPECT_EQ(obs[3].Kind, kText);
+  EXPECT_EQ(obs[3].SubKind, 1);
+  EXPECT_NEAR(obs[2].Left(), 10, 3);  // positions are kept in document units, shown truncated
+  EXPECT_NEAR(obs[2].Top(), 75, 3);
+  EXPECT_NEAR(obs[2].Width(), 90, 2);
+  EXPECT_TRUE(dialogs.messages().empty());
+
   // Center: a new paper format, the cover at 90 % shifted a little.
   AddPaperFormat(form);
   ASSERT_NE(form.paperPanel()->selectedFormat(), nullptr);
@@ -173,6 +263,7 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
                               << fmt.SchrittV << " copies " << panel.KopiesED->value() << " used "
                               << panel.UsedED->value();
   EXPECT_TRUE(ElementsAtLayoutPositions(first, *form.paperPanel()->selectedFormat(), 2, 8, kRasterDpi, 90, 0.05));
+  EXPECT_TRUE(TextColourInItsBox(first[0], fmt, form.doc(), 1, 0));
 
   // Save, start anew, open again, print again: the same pages.
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("design.cov"), 1});
