@@ -4,11 +4,11 @@
 #include <cstring>
 
 #include "app/CoverFile.h"
+#include "app/RowBlocks.h"
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
 
 namespace {
-constexpr size_t kRowBlockBytes = size_t(1) << 20;
 
 bool ReadObject(ByteSource& s, Tobs& o) {
   uint8_t shadowOn = 0, borderOn = 0;
@@ -41,16 +41,7 @@ bool ReadBitmapInfo(ByteSource& s, BITMAPINFO& info, int32_t colors) {
 }
 
 bool ReadRows(ByteSource& s, const TDib& dib) {
-  const int32_t height = DibHeight(dib);
-  const size_t stride = static_cast<size_t>(dib.BytesPerLine);
-  const int32_t rowsPerBlock = static_cast<int32_t>(std::max<size_t>(1, kRowBlockBytes / stride));
-  RowProgress progress(height);
-  for (int32_t j = 0; j < height; j += rowsPerBlock) {
-    const int32_t end = std::min(height, j + rowsPerBlock);
-    for (int32_t r = j; r < end; ++r) progress.row(r);
-    if (!s.read(dib.Bits + size_t(j) * stride, size_t(end - j) * stride)) return false;
-  }
-  return true;
+  return ForEachRowBlock(dib, [&](uint8_t* p, size_t n) { return s.read(p, n); });
 }
 
 bool Positive(double v) { return std::isfinite(v) && v > 0; }

@@ -2,13 +2,13 @@
 #include <algorithm>
 
 #include "app/CoverFile.h"
+#include "app/RowBlocks.h"
 #include "app/ReplacingFile.h"
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
 
 namespace {
 // Rows are written in blocks of about this size, straight from the picture memory.
-constexpr size_t kRowBlockBytes = size_t(1) << 20;
 
 int32_t StoredColorCount(const TDib& dib) {
   const uint32_t colors = DibColorCount(dib);
@@ -68,16 +68,7 @@ void WriteBitmapInfo(ByteWriter& w, const BITMAPINFO& info, int32_t colors) {
 }
 
 bool WriteRows(ReplacingFile& file, const TDib& dib) {
-  const int32_t height = DibHeight(dib);
-  const size_t stride = static_cast<size_t>(dib.BytesPerLine);
-  const int32_t rowsPerBlock = static_cast<int32_t>(std::max<size_t>(1, kRowBlockBytes / stride));
-  RowProgress progress(height);
-  for (int32_t j = 0; j < height; j += rowsPerBlock) {
-    const int32_t end = std::min(height, j + rowsPerBlock);
-    for (int32_t r = j; r < end; ++r) progress.row(r);
-    if (!file.write(dib.Bits + size_t(j) * stride, size_t(end - j) * stride)) return false;
-  }
-  return true;
+  return ForEachRowBlock(dib, [&](uint8_t* p, size_t n) { return file.write(p, n); });
 }
 }  // namespace
 
