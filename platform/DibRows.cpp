@@ -29,12 +29,6 @@ void RowReporter::row(int64_t index) {
   ReportProgress(percent);
 }
 
-int PaletteBitsForColors(int colors) {
-  if (colors <= 2) return 1;
-  if (colors <= 16) return 4;
-  return 8;
-}
-
 void SetDibColors(TDib& dib, const uint8_t* rgb, int count) {
   const int entries = PaletteEntryCount(DibBitCount(dib));
   for (int i = 0; i < count && i < entries; ++i)

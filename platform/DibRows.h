@@ -9,8 +9,6 @@
 
 // Creates `out` after checking the size against the picture limits; says why on failure.
 bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::string& error);
-// Depth that holds `colors` palette entries: 2 -> 1 bit, up to 16 -> 4 bits, else 8 bits.
-int PaletteBitsForColors(int colors);
 // Writes `count` colours given as red, green, blue triples, then recreates the palette.
 void SetDibColors(TDib& dib, const uint8_t* rgb, int count);
 // The 256-entry grey ramp of an 8-bit greyscale picture.

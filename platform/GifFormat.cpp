@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/DibRows.h"
+#include "platform/PictureBuild.h"
 #include "platform/PictureCodecs.h"
 
 namespace {
@@ -88,7 +89,7 @@ bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
   const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
   if (!map || map->ColorCount <= 0 || map->ColorCount > 256) return error = "the colour table is missing", false;
   const int count = map->ColorCount;
-  if (!NewDibChecked(out, d.Width, d.Height, PaletteBitsForColors(count), error)) return false;
+  if (!NewDibChecked(out, d.Width, d.Height, PaletteDepthFor(count), error)) return false;
   uint8_t rgb[256 * 3];
   for (int i = 0; i < count; ++i) {
     const GifColorType& c = map->Colors[i];

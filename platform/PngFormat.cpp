@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/DibRows.h"
+#include "platform/PictureBuild.h"
 #include "platform/PictureCodecs.h"
 
 namespace {
@@ -74,7 +75,7 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
       error = "the palette is missing";
       png_error(png, "the palette is missing");
     }
-    outBits = PaletteBitsForColors(paletteCount);
+    outBits = PaletteDepthFor(paletteCount);
     if (depth < 8) png_set_packing(png);
   } else if (!(type & PNG_COLOR_MASK_COLOR)) {
     outBits = 8;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/DibRows.h"
+#include "platform/PictureBuild.h"
 #include "platform/PictureCodecs.h"
 #include "platform/TiffMemoryFile.h"
 
@@ -83,7 +84,7 @@ bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, TDib& out, std::str
     rgb[3 * i + 1] = uint8_t(wide ? g[i] >> 8 : g[i]);
     rgb[3 * i + 2] = uint8_t(wide ? b[i] >> 8 : b[i]);
   }
-  if (!NewDibChecked(out, w, h, PaletteBitsForColors(count), error)) return false;
+  if (!NewDibChecked(out, w, h, PaletteDepthFor(count), error)) return false;
   SetDibColors(out, rgb, count);
   std::vector<uint8_t> idx(w);
   return ForEachRow(tif, h, [&](uint32_t y, const uint8_t* row) {
