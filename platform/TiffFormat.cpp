@@ -219,8 +219,8 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
     TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, uint16_t(bits == 24 ? 8 : bits));
     TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, uint16_t(bits == 24 ? 3 : 1));
     TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-    TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE);
-    TIFFSetField(tif, TIFFTAG_ZIPQUALITY, 1);
+    // Uncompressed, as most programs write TIFF by default: the fastest to save and to open.
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_NONE);
     TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
     TIFFSetField(tif, TIFFTAG_PHOTOMETRIC,
                  bits == 24 ? PHOTOMETRIC_RGB : grey ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_PALETTE);
