@@ -1,6 +1,8 @@
 // Saving and opening a large cover (3000 x 3000 pixels of 24 bits, 1000 objects), with a
 // progress sink installed, against one plain fwrite / fread of the same number of bytes.
 #include <benchmark/benchmark.h>
+
+#include "platform/Dib.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -130,4 +132,9 @@ BENCHMARK(BM_PlainFwrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_OpenFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainFread)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PlainFreadBesideOld)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  KeepPictureMemory();  // as the program does at its start
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

@@ -2,6 +2,8 @@
 // beside OpenCV's nearest-neighbour resize and QPainter::drawImage of the same picture.
 #include <benchmark/benchmark.h>
 
+#include "platform/Dib.h"
+
 #include <QImage>
 #include <QPainter>
 
@@ -92,4 +94,9 @@ BENCHMARK(BM_DrawDib)->Arg(1500)->Arg(6000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QtDrawImage)->Arg(1500)->Arg(6000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  KeepPictureMemory();  // as the program does at its start
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}

@@ -46,6 +46,7 @@ static void BM_StartupToFirstPaint(benchmark::State& state) {
 BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 int main(int argc, char** argv) {
+  KeepPictureMemory();  // as the program does at its start
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

@@ -2,6 +2,8 @@
 // once and the same image is drawn at every position, so time and file size grow with the
 // pages, not with the picture data. Counters: PDF size, pages, peak resident memory.
 #include <benchmark/benchmark.h>
+
+#include "platform/Dib.h"
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -81,6 +83,7 @@ void PrintCopies(benchmark::State& state) {
 BENCHMARK(PrintCopies)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv) {
+  KeepPictureMemory();  // as the program does at its start
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

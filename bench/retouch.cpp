@@ -199,6 +199,7 @@ bool FiltersExact() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepPictureMemory();  // as the program does at its start
   MakePicture(g_src, kSide, kSide);
 #ifdef QUENDRIX_HAVE_OPENCV
   cv::setNumThreads(1);

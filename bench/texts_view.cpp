@@ -2,6 +2,8 @@
 // (pages, picture, objects, frame, copy to the screen) with 0, 100 and 10000 objects.
 #include <benchmark/benchmark.h>
 
+#include "platform/Dib.h"
+
 #include <QApplication>
 #include <memory>
 
@@ -143,6 +145,7 @@ BENCHMARK(BM_TextsViewPaint)->Arg(0)->Arg(100)->Arg(10000)->Unit(benchmark::kMil
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepPictureMemory();  // as the program does at its start
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);

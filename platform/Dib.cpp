@@ -1,5 +1,7 @@
 #include "platform/Dib.h"
 
+#include <malloc.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -162,4 +164,10 @@ void CopyDib(TDib& out, const TDib& src) {
   std::memcpy(out.Bits, src.Bits, src.Info->bmiHeader.biSizeImage);
   out.LogPal = src.LogPal;
   if (out.HasPalette) RecreatePalette(out);
+}
+
+void KeepPictureMemory() {
+  constexpr int kLargestKept = 1 << 30;  // the largest picture newdib makes
+  mallopt(M_MMAP_THRESHOLD, kLargestKept);
+  mallopt(M_TRIM_THRESHOLD, kLargestKept);
 }

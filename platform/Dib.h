@@ -103,3 +103,8 @@ void RecreatePalette(TDib& dib);
 void NewWhiteDib(TDib& dib, int32_t width, int32_t height);
 // An independent copy of pixels, colour table and palette; Bits null on failure.
 void CopyDib(TDib& out, const TDib& src);
+
+// Keeps freed picture memory in the process for the next picture instead of handing it back to
+// the system at once, so that opening, scanning and retouching reuse pages rather than fault in
+// fresh ones. Called once at the program's start.
+void KeepPictureMemory();

@@ -205,6 +205,7 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   const int bits = DibBitCount(dib);
   const uint32_t w = uint32_t(DibWidth(dib)), h = uint32_t(DibHeight(dib));
   const bool grey = HasGreyColors(dib);
+  out.reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth while encoding
   TiffMemoryFile f;
   f.out = &out;
   TIFF* tif = OpenTiffMemory(f, "w");

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/BatchCommands.h"
+#include "platform/Dib.h"
 #include "app/views/BatchPrint.h"
 #include "app/views/MainForm.h"
 #include "app/views/Screenshots.h"
@@ -19,6 +20,7 @@ bool HasDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepPictureMemory();
   Args args(argv + 1, argv + argc);
   RegisterToolkitCommands();
   if (IsBatchCommandLine(args)) return RunBatch(args);
