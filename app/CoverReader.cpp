@@ -76,7 +76,8 @@ CoverError ParsePicture(ByteSource& s, CoverContents& out) {
   // Every row must be there before the picture memory is taken.
   if (s.remaining() < uint64_t(DibStride(h.biWidth, bits)) * uint64_t(h.biHeight))
     return CoverError::Damaged;
-  newdib(out.Dib, h.biWidth, h.biHeight, bits, &info, colors);
+  // Every byte of the rows, padding included, comes from the file.
+  NewDibForOverwrite(out.Dib, h.biWidth, h.biHeight, bits, &info, colors);
   if (!out.Dib.Bits) return CoverError::NoMemory;
   return ReadRows(s, out.Dib) ? CoverError::None : CoverError::Damaged;
 }

@@ -38,14 +38,15 @@ int PaletteEntryCount(int bitCount) {
   }
 }
 
-void newdib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
-            int colors) {
+namespace {
+void MakeDib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
+             int colors, bool zeroed) {
   dib = TDib{};
   if (!DibSizeAllowed(width, height, bitCount)) return;
   const int32_t stride = DibStride(width, bitCount);
   const size_t size = size_t(stride) * size_t(height);
   auto* info = static_cast<BITMAPINFO*>(std::calloc(1, sizeof(BITMAPINFO)));
-  auto* bits = static_cast<uint8_t*>(std::calloc(1, size));
+  auto* bits = static_cast<uint8_t*>(zeroed ? std::calloc(1, size) : std::malloc(size));
   if (!info || !bits) {
     std::free(info);
     std::free(bits);
@@ -73,6 +74,18 @@ void newdib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAP
     dib.LogPal.palPalEntry[i] = PALETTEENTRY{q.rgbRed, q.rgbGreen, q.rgbBlue, 0};
   }
   if (entries > 0) dib.Palette = CreatePalette(dib.LogPal);
+}
+
+}  // namespace
+
+void newdib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
+            int colors) {
+  MakeDib(dib, width, height, bitCount, srcInfo, colors, true);
+}
+
+void NewDibForOverwrite(TDib& dib, int32_t width, int32_t height, int bitCount,
+                        const BITMAPINFO* srcInfo, int colors) {
+  MakeDib(dib, width, height, bitCount, srcInfo, colors, false);
 }
 
 void deldib(TDib& dib) {

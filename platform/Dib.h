@@ -74,6 +74,10 @@ bool DibSizeAllowed(int32_t width, int32_t height, int bitCount);
 // Pixel memory starts zeroed.
 void newdib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
             int colors);
+// The same, with pixel memory left as it is: only for callers that write every byte of it
+// (rows with their padding), such as the cover file reader.
+void NewDibForOverwrite(TDib& dib, int32_t width, int32_t height, int bitCount,
+                        const BITMAPINFO* srcInfo, int colors);
 // Frees pixels, header and palette; the record is left empty.
 void deldib(TDib& dib);
 // Colour index for palette pictures; 0x00RRGGBB for 24 bits. Outside the picture: 0.
