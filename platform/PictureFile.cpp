@@ -12,6 +12,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/BmpDirect.h"
 #include "platform/Dialogs.h"
 #include "platform/Progress.h"
 
@@ -188,6 +189,11 @@ bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error)
   const ProgressSpan progress;
   out = TDib{};
   error.clear();
+  switch (ReadPlainBmp(fileName, out, error)) {
+    case DirectRead::Done: return true;
+    case DirectRead::Failed: return false;
+    case DirectRead::NotApplicable: break;
+  }
   std::unique_ptr<uint8_t[]> data;
   size_t size = 0;
   if (!ReadWholeFile(fileName, data, size, error)) return false;
