@@ -242,7 +242,11 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
       progress.row(y);
       const uint8_t* src = DibRow(dib, int32_t(y));
       if (bits == 24) {
-        for (uint32_t x = 0; x < w; ++x) line[3 * x] = src[3 * x + 2], line[3 * x + 1] = src[3 * x + 1], line[3 * x + 2] = src[3 * x];
+        uint8_t* d = line.data();
+        for (const uint8_t* s = src; s != src + 3 * size_t(w); s += 3, d += 3) {
+          const uint8_t b = s[0], g = s[1], r = s[2];
+          d[0] = r, d[1] = g, d[2] = b;
+        }
       } else {
         std::memcpy(line.data(), src, line.size());
       }

@@ -23,12 +23,18 @@ tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
 tmsize_t WriteProc(thandle_t h, void* buf, tmsize_t n) {
   auto* f = static_cast<TiffMemoryFile*>(h);
   if (!f->out || n < 0) return -1;
+  const auto* bytes = static_cast<const uint8_t*>(buf);
   try {
+    if (f->pos == f->out->size()) {  // appending, the usual case: no zero fill first
+      f->out->insert(f->out->end(), bytes, bytes + n);
+      f->pos += size_t(n);
+      return n;
+    }
     if (f->pos + size_t(n) > f->out->size()) f->out->resize(f->pos + size_t(n));
   } catch (const std::bad_alloc&) {
     return -1;
   }
-  std::memcpy(f->out->data() + f->pos, buf, size_t(n));
+  std::memcpy(f->out->data() + f->pos, bytes, size_t(n));
   f->pos += size_t(n);
   return n;
 }
