@@ -1,6 +1,8 @@
 // TIFF through libtiff, reading from and writing to memory. Palette and greyscale pictures keep
 // their indices and grey levels; every other layout goes through libtiff's RGBA reader.
 
+#include <immintrin.h>
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -15,6 +17,22 @@
 #include "platform/TiffMemoryFile.h"
 
 namespace {
+// Blue-green-red rows to the red-green-blue order of TIFF files.
+__attribute__((target("ssse3"))) void SwapRedBlueSsse3(const uint8_t* s, uint8_t* d, uint32_t w) {
+  const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+  uint32_t x = 0;
+  for (; x + 6 <= w; x += 5)  // 16 bytes in and out, 5 whole pixels each time
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 3 * x),
+                     _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x)), order));
+  for (; x < w; ++x) d[3 * x] = s[3 * x + 2], d[3 * x + 1] = s[3 * x + 1], d[3 * x + 2] = s[3 * x];
+}
+
+void SwapRedBlue(const uint8_t* s, uint8_t* d, uint32_t w) {
+  static const bool ssse3 = __builtin_cpu_supports("ssse3");
+  if (ssse3) return SwapRedBlueSsse3(s, d, w);
+  for (uint32_t x = 0; x < w; ++x) d[3 * x] = s[3 * x + 2], d[3 * x + 1] = s[3 * x + 1], d[3 * x + 2] = s[3 * x];
+}
+
 // Largest tile accepted; real files use tiles of a few hundred kilobytes.
 constexpr uint64_t kMaxTileBytes = uint64_t(256) << 20;
 
@@ -242,11 +260,7 @@ bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
       progress.row(y);
       const uint8_t* src = DibRow(dib, int32_t(y));
       if (bits == 24) {
-        uint8_t* d = line.data();
-        for (const uint8_t* s = src; s != src + 3 * size_t(w); s += 3, d += 3) {
-          const uint8_t b = s[0], g = s[1], r = s[2];
-          d[0] = r, d[1] = g, d[2] = b;
-        }
+        SwapRedBlue(src, line.data(), w);
       } else {
         std::memcpy(line.data(), src, line.size());
       }
