@@ -54,6 +54,20 @@ ScanOption Describe(int index, const SANE_Option_Descriptor* d) {
   }
   return o;
 }
+
+// Hands a value to the scanner; fills in the outcome's error, or ok and what the scanner did.
+bool SetValue(SANE_Handle handle, const ScanOption& o, void* value, OptionOutcome& r) {
+  SANE_Int info = 0;
+  const SANE_Status status = sane_control_option(handle, o.index, SANE_ACTION_SET_VALUE, value, &info);
+  if (status != SANE_STATUS_GOOD) {
+    r.error = "The scanner refused the setting \"" + o.title + "\": " + SaneStatusText(status);
+    return false;
+  }
+  r.ok = true;
+  r.inexact = info & SANE_INFO_INEXACT;
+  r.reloaded = info & SANE_INFO_RELOAD_OPTIONS;
+  return true;
+}
 }  // namespace
 
 SaneLibrary::SaneLibrary() {
@@ -212,16 +226,7 @@ OptionOutcome SaneDevice::setNumber(const std::string& name, double value) {
   if (o->constraint == SANE_CONSTRAINT_RANGE) value = SnapToRange(value, o->min, o->max, o->quant);
   if (o->constraint == SANE_CONSTRAINT_WORD_LIST) value = NearestWord(value, o->words);
   std::vector<SANE_Word> buf(size_t(o->size) / sizeof(SANE_Word), ToWord(value, o->type));
-  SANE_Int info = 0;
-  const SANE_Status status =
-      sane_control_option(handle_, o->index, SANE_ACTION_SET_VALUE, buf.data(), &info);
-  if (status != SANE_STATUS_GOOD) {
-    r.error = "The scanner refused the setting \"" + o->title + "\": " + SaneStatusText(status);
-    return r;
-  }
-  r.ok = true;
-  r.inexact = info & SANE_INFO_INEXACT;
-  r.reloaded = info & SANE_INFO_RELOAD_OPTIONS;
+  if (!SetValue(handle_, *o, buf.data(), r)) return r;
   r.number = number(name).value_or(value);
   if (std::fabs(r.number - value) > 1e-9) r.inexact = true;
   return r;
@@ -248,16 +253,7 @@ OptionOutcome SaneDevice::setString(const std::string& name, const std::string& 
   }
   std::vector<char> buf(size_t(o->size), 0);
   std::memcpy(buf.data(), wanted.data(), std::min(wanted.size(), buf.size() - 1));
-  SANE_Int info = 0;
-  const SANE_Status status =
-      sane_control_option(handle_, o->index, SANE_ACTION_SET_VALUE, buf.data(), &info);
-  if (status != SANE_STATUS_GOOD) {
-    r.error = "The scanner refused the setting \"" + o->title + "\": " + SaneStatusText(status);
-    return r;
-  }
-  r.ok = true;
-  r.inexact = info & SANE_INFO_INEXACT;
-  r.reloaded = info & SANE_INFO_RELOAD_OPTIONS;
+  if (!SetValue(handle_, *o, buf.data(), r)) return r;
   r.text = text(name).value_or(wanted);
   return r;
 }
