@@ -5,12 +5,29 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 namespace {
 constexpr size_t kFileBuffer = 64 * 1024;
+// Below this a second thread costs more than it saves.
+constexpr size_t kSharedReadBytes = size_t(8) << 20;
+
+bool PreadAll(int fd, uint8_t* dst, size_t n, uint64_t offset) {
+  while (n > 0) {
+    const ssize_t got = ::pread(fd, dst, n, static_cast<off_t>(offset));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    dst += got;
+    offset += static_cast<uint64_t>(got);
+    n -= static_cast<size_t>(got);
+  }
+  return true;
+}
 
 uint32_t Le32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -43,6 +60,16 @@ bool ByteSource::f64(double& v) {
   if (!read(b, 8)) return false;
   const uint64_t bits = uint64_t(Le32(b)) | uint64_t(Le32(b + 4)) << 32;
   v = std::bit_cast<double>(bits);
+  return true;
+}
+
+bool ByteSource::readBlocks(uint8_t* dst, size_t n, size_t block, const BlockReached& reached) {
+  block = std::max<size_t>(block, 1);
+  for (size_t begin = 0; begin < n; begin += block) {
+    const size_t end = std::min(n, begin + block);
+    reached(end);
+    if (!read(dst + begin, end - begin)) return false;
+  }
   return true;
 }
 
@@ -126,6 +153,41 @@ bool FileSource::read(void* dst, size_t n) {
   }
   pos_ += total;
   return true;
+}
+
+bool FileSource::readBlocks(uint8_t* dst, size_t n, size_t block, const BlockReached& reached) {
+  static const bool twoCores = std::thread::hardware_concurrency() > 1;
+  if (fd_ < 0 || n > remaining()) return false;
+  if (n < kSharedReadBytes || !twoCores) return ByteSource::readBlocks(dst, n, block, reached);
+  block = std::max<size_t>(block, 1);
+  // Bytes already buffered open the first block; the rest is read at its place in the file.
+  const size_t head = std::min(n, bufLen_ - bufPos_);
+  std::memcpy(dst, buf_.data() + bufPos_, head);
+  bufPos_ = bufLen_ = 0;
+  const uint64_t fileStart = pos_ + head;
+  const size_t blocks = (n + block - 1) / block;
+  std::atomic<size_t> next{0};
+  std::atomic<bool> failed{false};
+  auto work = [&](bool report) {
+    for (size_t k; !failed.load(std::memory_order_relaxed) && (k = next.fetch_add(1)) < blocks;) {
+      const size_t begin = std::max(k * block, head), end = std::min(n, (k + 1) * block);
+      if (report) reached(end);
+      if (begin < end && !PreadAll(fd_, dst + begin, end - begin, fileStart + (begin - head)))
+        failed = true;
+    }
+  };
+  std::thread helper;
+  try {
+    helper = std::thread(work, false);
+  } catch (const std::system_error&) {
+    // Without a helper this thread reads every block.
+  }
+  work(true);
+  reached(n);
+  if (helper.joinable()) helper.join();
+  pos_ += n;
+  const off_t after = static_cast<off_t>(fileStart + (n - head));
+  return !failed && ::lseek(fd_, after, SEEK_SET) == after;
 }
 
 bool FileSource::zstring(std::string& s, size_t maxLength) {

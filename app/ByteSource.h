@@ -2,6 +2,7 @@
 // Bounded little-endian readers over a memory buffer or an open file, for the file readers.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,6 +16,11 @@ class ByteSource {
   virtual bool read(void* dst, size_t n) = 0;
   // Bytes not read yet.
   virtual uint64_t remaining() const = 0;
+  // Reads exactly n bytes to dst in blocks of `block` bytes counted from dst. reached(end) runs on
+  // the calling thread with increasing ends before the bytes up to `end` are complete, the last
+  // time with end = n.
+  using BlockReached = std::function<void(size_t end)>;
+  virtual bool readBlocks(uint8_t* dst, size_t n, size_t block, const BlockReached& reached);
 
   bool u8(uint8_t& v) { return read(&v, 1); }
   bool u16(uint16_t& v);
@@ -47,6 +53,8 @@ class FileSource : public ByteSource {
 
   bool ok() const { return fd_ >= 0; }
   bool read(void* dst, size_t n) override;
+  // Large reads are shared with one helper thread, each taking the next block in file order.
+  bool readBlocks(uint8_t* dst, size_t n, size_t block, const BlockReached& reached) override;
   uint64_t remaining() const override { return size_ > pos_ ? size_ - pos_ : 0; }
   bool zstring(std::string& s, size_t maxLength) override;
 

@@ -41,7 +41,13 @@ bool ReadBitmapInfo(ByteSource& s, BITMAPINFO& info, int32_t colors) {
 }
 
 bool ReadRows(ByteSource& s, const TDib& dib) {
-  return ForEachRowBlock(dib, [&](uint8_t* p, size_t n) { return s.read(p, n); });
+  const int32_t height = DibHeight(dib);
+  const size_t stride = static_cast<size_t>(dib.BytesPerLine);
+  RowProgress progress(height);
+  int32_t next = 0;  // rows up to here have been reported
+  return s.readBlocks(dib.Bits, stride * size_t(height), RowBlockBytes(stride), [&](size_t end) {
+    for (; next < height && size_t(next) * stride < end; ++next) progress.row(next);
+  });
 }
 
 bool Positive(double v) { return std::isfinite(v) && v > 0; }
