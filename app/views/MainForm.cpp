@@ -195,16 +195,13 @@ QWidget* TMainForm::BuildBottomRow() {
   auto* rl = new QHBoxLayout(right);
   rl->setContentsMargins(0, 0, 0, 0);
   const QSize size(101, 30);
-  const QColor blue(40, 80, 160), red(170, 30, 30);
-  const QString about = QStringLiteral(":/quendrix/glyph-about.svg");
-  const QString quit = QStringLiteral(":/quendrix/glyph-quit.svg");
-  aboutBtn_ = new ImageButton(ButtonPicture(size, tr("About"), blue, false, about),
-                              ButtonPicture(size, tr("About"), blue, true, about),
-                              QStringLiteral("Information about the program"), right);
+  aboutBtn_ = NewPictureButton(size, tr("About"), kSetupButtonColor,
+                               QStringLiteral(":/quendrix/glyph-about.svg"),
+                               QStringLiteral("Information about the program"), right);
   aboutBtn_->setAction([this] { AboutBitBtnClick(); });
-  quitBtn_ = new ImageButton(ButtonPicture(size, tr("Quit"), red, false, quit),
-                             ButtonPicture(size, tr("Quit"), red, true, quit),
-                             QStringLiteral("You are going to leave the program."), right);
+  quitBtn_ = NewPictureButton(size, tr("Quit"), kQuitButtonColor,
+                              QStringLiteral(":/quendrix/glyph-quit.svg"),
+                              QStringLiteral("You are going to leave the program."), right);
   quitBtn_->setAction([this] { QuitBtnClick(); });
   rl->addWidget(aboutBtn_);
   rl->addWidget(quitBtn_);
@@ -216,17 +213,14 @@ QWidget* TMainForm::BuildBottomRow() {
 void TMainForm::BuildScanButtons() {
   QWidget* panel = pages_[kScanTab]->leftPanel();
   const QSize size(150, 34);
-  const QColor green(30, 120, 60), blue(40, 80, 160);
-  const QString go = QStringLiteral(":/quendrix/glyph-go.svg");
-  const QString setup = QStringLiteral(":/quendrix/glyph-setup.svg");
-  scanBtn_ = new ImageButton(ButtonPicture(size, tr("Go scan!"), green, false, go),
-                             ButtonPicture(size, tr("Go scan!"), green, true, go),
-                             QStringLiteral("Start to scan"), panel);
+  scanBtn_ = NewPictureButton(size, tr("Go scan!"), kGoButtonColor,
+                              QStringLiteral(":/quendrix/glyph-go.svg"),
+                              QStringLiteral("Start to scan"), panel);
   scanBtn_->setObjectName(QStringLiteral("ScanBtn"));
   scanBtn_->setAction([this] { ScanButtonClick(); });
-  tsetupBtn_ = new ImageButton(ButtonPicture(size, tr("Scanner..."), blue, false, setup),
-                               ButtonPicture(size, tr("Scanner..."), blue, true, setup),
-                               QStringLiteral("Select the scanner"), panel);
+  tsetupBtn_ = NewPictureButton(size, tr("Scanner..."), kSetupButtonColor,
+                                QStringLiteral(":/quendrix/glyph-setup.svg"),
+                                QStringLiteral("Select the scanner"), panel);
   tsetupBtn_->setObjectName(QStringLiteral("TSetupBtn"));
   tsetupBtn_->setAction([this] { SelectButtonClick(); });
   cancelScanBtn_ = new QPushButton(tr("Cancel scan"), panel);

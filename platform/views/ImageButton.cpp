@@ -76,3 +76,9 @@ QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& b
   p.drawText(textRect, Qt::AlignCenter, caption);
   return pm;
 }
+
+ImageButton* NewPictureButton(const QSize& size, const QString& caption, const QColor& base,
+                              const QString& glyph, const QString& hint, QWidget* parent) {
+  return new ImageButton(ButtonPicture(size, caption, base, false, glyph),
+                         ButtonPicture(size, caption, base, true, glyph), hint, parent);
+}

@@ -35,3 +35,11 @@ class ImageButton : public QWidget {
 // a caption, pressed or raised, drawn at twice the size so that it stays sharp on scaled screens.
 QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& base, bool pressed,
                       const QString& glyph = {}, qreal pixelRatio = 2.0);
+
+// The plate colours of the program's buttons.
+inline const QColor kGoButtonColor{30, 120, 60}, kSetupButtonColor{40, 80, 160},
+    kQuitButtonColor{170, 30, 30};
+
+// An image button with the normal and the pressed ButtonPicture of one caption and glyph.
+ImageButton* NewPictureButton(const QSize& size, const QString& caption, const QColor& base,
+                              const QString& glyph, const QString& hint, QWidget* parent);

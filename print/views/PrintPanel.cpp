@@ -39,15 +39,12 @@ PrintPanel::PrintPanel(std::function<const TEttType*()> selected, const std::str
     connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
   }
   const QSize size(90, 30);
-  const QColor green(30, 120, 60), blue(40, 80, 160);
-  const QString setup = QStringLiteral(":/quendrix/glyph-setup.svg");
-  const QString go = QStringLiteral(":/quendrix/glyph-go.svg");
-  SetupBtn = new ImageButton(ButtonPicture(size, tr("Setup"), blue, false, setup),
-                             ButtonPicture(size, tr("Setup"), blue, true, setup),
-                             QStringLiteral("Printer setup"), this);
-  GoBtn1 = new ImageButton(ButtonPicture(size, tr("Go!"), green, false, go),
-                           ButtonPicture(size, tr("Go!"), green, true, go),
-                           QStringLiteral("Start the print process!"), this);
+  SetupBtn = NewPictureButton(size, tr("Setup"), kSetupButtonColor,
+                              QStringLiteral(":/quendrix/glyph-setup.svg"),
+                              QStringLiteral("Printer setup"), this);
+  GoBtn1 = NewPictureButton(size, tr("Go!"), kGoButtonColor,
+                            QStringLiteral(":/quendrix/glyph-go.svg"),
+                            QStringLiteral("Start the print process!"), this);
   KalibrateBtn = new QPushButton(QStringLiteral("Calibrate printer..."), this);
   SetupBtn->setAction([this] { SetupBtnClick(); });
   GoBtn1->setAction([this] { GoBtn1Click(); });
