@@ -162,7 +162,7 @@ bool FileSource::readBlocks(uint8_t* dst, size_t n, size_t block, const BlockRea
   block = std::max<size_t>(block, 1);
   // Bytes already buffered open the first block; the rest is read at its place in the file.
   const size_t head = std::min(n, bufLen_ - bufPos_);
-  std::memcpy(dst, buf_.data() + bufPos_, head);
+  if (head) std::memcpy(dst, buf_.data() + bufPos_, head);
   bufPos_ = bufLen_ = 0;
   const uint64_t fileStart = pos_ + head;
   const size_t blocks = (n + block - 1) / block;
