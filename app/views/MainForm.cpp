@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -164,6 +165,8 @@ QWidget* TMainForm::BuildDocumentRow() {
   void (DocumentCommands::*handlers[])() = {
       &DocumentCommands::NewCoverBtnClick, &DocumentCommands::OpenCoverBtnClick,
       &DocumentCommands::SaveCoverBtnClick, &DocumentCommands::SaveCoverAsBtnClick};
+  const QKeySequence::StandardKey keys[] = {QKeySequence::New, QKeySequence::Open,
+                                            QKeySequence::Save, QKeySequence::SaveAs};
   for (int i = 0; i < 4; ++i) {
     docButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]), row);
     docButtons_[i]->setToolTip(QString::fromLatin1(hints[i]));
@@ -172,6 +175,9 @@ QWidget* TMainForm::BuildDocumentRow() {
     docButtons_[i]->setFlat(true);
     docButtons_[i]->setFixedSize(121, 25);
     l->addWidget(docButtons_[i]);
+    // The desktop's usual keys press the same buttons.
+    auto* key = new QShortcut(keys[i], this);
+    connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
   l->addStretch(1);
   return row;

@@ -147,3 +147,19 @@ TEST_F(DocumentCommandsTest, AFailedSaveAsKeepsTheCaption) {
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [old.cov]");
   EXPECT_EQ(form.doc().SavedFileName, dir.file("old.cov"));
 }
+
+TEST_F(DocumentCommandsTest, TheDesktopsUsualKeysPressTheDocumentButtons) {
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  const std::string path = dir.file("keys.cov");
+  form.Setsavedfilename(path);
+  QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(std::filesystem::exists(path));
+  EXPECT_TRUE(dialogs.asked.empty());
+  dialogs.messageAnswers = {MsgResult::Cancel};
+  QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].title, "File/New");
+  EXPECT_EQ(form.doc().SavedFileName, path);
+}
