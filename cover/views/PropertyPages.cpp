@@ -55,6 +55,14 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
   addTab(FigurSheet, "Kind of object");
   addTab(TextSheet, "Text");
   addTab(AllgemeinSheet, "Object");
+  hint_ = new QLabel(tr("Click an object to change it here, or choose Object, Text or Note and "
+                        "click on the picture to place one."),
+                     this);
+  hint_->setObjectName(QStringLiteral("NoSelectionHint"));
+  hint_->setWordWrap(true);
+  hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  hint_->setMargin(8);
+  hint_->setForegroundRole(QPalette::PlaceholderText);
   connect(formGroup_, &QButtonGroup::idClicked, this, [this](int id) { run(editor_.SetForm(id)); });
   connect(fillGroup_, &QButtonGroup::idClicked, this,
           [this](int id) { run(editor_.SetFillMode(id)); });
@@ -73,6 +81,11 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
   command(Del1Btn, &Editor::Delete);
   command(Front1Btn, &Editor::ToFront);
   command(Back1Btn, &Editor::ToBack);
+}
+
+void PropertyPages::resizeEvent(QResizeEvent* e) {
+  QTabWidget::resizeEvent(e);
+  hint_->setGeometry(rect());
 }
 
 QWidget* PropertyPages::buildKindPage() {
@@ -145,6 +158,8 @@ void PropertyPages::refresh() {
   setTabVisible(indexOf(FigurSheet), p.kindPage);
   setTabVisible(indexOf(TextSheet), p.textPage);
   setTabVisible(indexOf(AllgemeinSheet), p.objectPage);
+  hint_->setVisible(!p.objectPage);
+  hint_->raise();
   CheckOnly(formGroup_, p.form);
   UColorBtn->setEnabled(p.fillEnabled);
   for (QRadioButton* r : fills) r->setEnabled(p.fillEnabled);

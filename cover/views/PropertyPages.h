@@ -7,6 +7,7 @@
 #include "cover/Editor.h"
 
 class QButtonGroup;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -41,6 +42,9 @@ class PropertyPages : public QTabWidget {
   // An object changed: the view repaints (and its paint refreshes the pages).
   void changed();
 
+ protected:
+  void resizeEvent(QResizeEvent* e) override;
+
  private:
   QWidget* buildKindPage();
   QWidget* buildTextPage();
@@ -52,4 +56,5 @@ class PropertyPages : public QTabWidget {
   QButtonGroup* formGroup_;
   QButtonGroup* fillGroup_;
   QButtonGroup* alignGroup_;
+  QLabel* hint_;  // in place of the pages while no object is selected
 };

@@ -43,10 +43,15 @@ class PropertyPagesTest : public ::testing::Test {
 };
 
 TEST_F(PropertyPagesTest, OnlyThePagesOfTheSelectionAreShown) {
+  pages.show();
   pages.refresh();
   EXPECT_FALSE(Visible(pages.FigurSheet) || Visible(pages.TextSheet) ||
                Visible(pages.AllgemeinSheet));
+  auto* hint = pages.findChild<QWidget*>("NoSelectionHint");
+  ASSERT_TRUE(hint);
+  EXPECT_TRUE(hint->isVisible());
   Place(Tool::Object);
+  EXPECT_FALSE(hint->isVisible());
   EXPECT_TRUE(Visible(pages.FigurSheet) && Visible(pages.AllgemeinSheet));
   EXPECT_FALSE(Visible(pages.TextSheet));
   EXPECT_EQ(pages.currentWidget(), pages.FigurSheet);
