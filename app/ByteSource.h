@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-using ByteView = std::span<const uint8_t>;
+using ByteSpan = std::span<const uint8_t>;
 
 class ByteSource {
  public:
@@ -33,13 +33,13 @@ class ByteSource {
 
 class MemorySource : public ByteSource {
  public:
-  explicit MemorySource(ByteView data) : data_(data) {}
+  explicit MemorySource(ByteSpan data) : data_(data) {}
   bool read(void* dst, size_t n) override;
   uint64_t remaining() const override { return data_.size() - pos_; }
   bool zstring(std::string& s, size_t maxLength) override;
 
  private:
-  ByteView data_;
+  ByteSpan data_;
   size_t pos_ = 0;
 };
 

@@ -37,7 +37,7 @@ struct CoverContents {
 
 // Reads and checks a whole cover file; the rows report progress. Nothing outside `out` changes.
 CoverError ParseCover(ByteSource& source, CoverContents& out);
-CoverError ParseCoverFile(ByteView bytes, CoverContents& out);
+CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out);
 // Replaces picture, selection, objects, page size and scales of `doc`; takes the picture.
 void CommitCover(Document& doc, CoverContents& contents);
 

@@ -105,7 +105,7 @@ CoverError ParseCover(ByteSource& s, CoverContents& out) {
   return ParsePicture(s, out);
 }
 
-CoverError ParseCoverFile(ByteView bytes, CoverContents& out) {
+CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
   MemorySource source(bytes);
   return ParseCover(source, out);
 }

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CoverContents contents;
-  if (ParseCoverFile(ByteView(data, size), contents) != CoverError::None) return 0;
+  if (ParseCoverFile(ByteSpan(data, size), contents) != CoverError::None) return 0;
   static Document doc;  // one document, as in the program, replaced again and again
   CommitCover(doc, contents);
   if (CoverFileHead(doc).size() < kCoverHeaderSize) __builtin_trap();

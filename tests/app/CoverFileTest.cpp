@@ -237,7 +237,7 @@ TEST_F(CoverFileTest, AFileCutAtAnyLengthLeavesTheDocumentAsItWas) {
   const std::vector<uint8_t> big = SavedBytes(palette);
   for (size_t len = 0; len < big.size(); ++len) {
     CoverContents contents;
-    ASSERT_NE(ParseCoverFile(ByteView(big.data(), len), contents), CoverError::None) << len;
+    ASSERT_NE(ParseCoverFile(ByteSpan(big.data(), len), contents), CoverError::None) << len;
   }
   CoverContents full;
   EXPECT_EQ(ParseCoverFile(big, full), CoverError::None);
