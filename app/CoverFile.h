@@ -52,6 +52,8 @@ bool SaveFile(Document& doc, const std::string& name);
 // Replaces the document by the file's content and sets SavedFileName. On any fault shows an
 // "Error" message and leaves the document unchanged.
 bool OpenFile(Document& doc, const std::string& name);
+// True when the file begins with the cover signature (a dropped file is a design or a picture).
+bool StartsLikeCoverFile(const std::string& name);
 // The start document: white picture, no objects, no file; page size and scales stay.
 void NewDocument(Document& doc);
 

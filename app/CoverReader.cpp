@@ -141,6 +141,13 @@ bool OpenFile(Document& doc, const std::string& name) {
   return true;
 }
 
+bool StartsLikeCoverFile(const std::string& name) {
+  FileSource source(name);
+  char signature[kCoverSignatureSize];
+  return source.ok() && source.read(signature, sizeof signature) &&
+         std::memcmp(signature, kCoverSignature, sizeof signature) == 0;
+}
+
 void NewDocument(Document& doc) {
   doc.Obs.clearall();
   doc.ResetPicture();

@@ -46,6 +46,10 @@ bool DocumentCommands::OpenCover(const std::string& name) {
   return true;
 }
 
+bool DocumentCommands::OpenDroppedCover(const std::string& path) {
+  return AskFirst("File/Open") && OpenCover(path);
+}
+
 bool DocumentCommands::SaveCover(const std::string& path) {
   if (!SaveFile(form_.doc(), path)) return false;
   form_.Setsavedfilename(path);

@@ -16,6 +16,8 @@ class DocumentCommands {
   void SaveCoverAsBtnClick();
   // Opens the cover file `path` into the document; on failure the document stays as it was.
   bool OpenCover(const std::string& path);
+  // A design dropped on the window: the question of "Open...", then the file.
+  bool OpenDroppedCover(const std::string& path);
 
   // The open and save dialogs' request for cover files.
   FileRequest CoverFileRequest(bool save) const;

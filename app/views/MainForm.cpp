@@ -70,6 +70,7 @@ void TMainForm::FormCreate() {
 
 void TMainForm::BuildWindow() {
   resize(750, 550);
+  setAcceptDrops(true);
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -83,6 +83,9 @@ class TMainForm : public QMainWindow, public ProgressSink {
   bool event(QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  // One file dropped on the window: a design is opened, any other file read as a picture.
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   void FormCreate();

@@ -44,13 +44,17 @@ FileRequest PictureCommands::SaveRequest() const {
 
 void PictureCommands::OpenBtnClick() {
   const auto answer = CurrentDialogs().openFile(OpenRequest());
-  if (!answer) return;
-  folder_ = FolderOf(answer->path);
+  if (answer) OpenPicture(answer->path);
+}
+
+bool PictureCommands::OpenPicture(const std::string& path) {
+  folder_ = FolderOf(path);
   TDib dib;
-  OpenDib(dib, answer->path);  // says why when the file cannot be read
-  if (!dib.Bits) return;
+  OpenDib(dib, path);  // says why when the file cannot be read
+  if (!dib.Bits) return false;
   form_.doc().ReplacePicture(dib);
   form_.RepaintViews();
+  return true;
 }
 
 void PictureCommands::SaveBtnClick() {

@@ -20,6 +20,8 @@ class PictureCommands {
   // A picture file replaces the picture, selected whole; a file that cannot be read changes
   // nothing.
   void OpenBtnClick();
+  // Opens a picture file chosen elsewhere (a dropped file); false when it could not be read.
+  bool OpenPicture(const std::string& path);
   // Saves the picture in the chosen filter entry's format.
   void SaveBtnClick();
 

@@ -1,9 +1,12 @@
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QUrl>
 #include <filesystem>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/views/MainForm.h"
+#include "platform/PictureFile.h"
 #include "platform/ScriptedDialogs.h"
 #include "tests/app/CoverSamples.h"
 #include "tests/support/TestFiles.h"
@@ -162,4 +165,60 @@ TEST_F(DocumentCommandsTest, TheDesktopsUsualKeysPressTheDocumentButtons) {
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].title, "File/New");
   EXPECT_EQ(form.doc().SavedFileName, path);
+}
+
+namespace {
+// Drops `paths` on the window as a file manager does; true when the window took the drag.
+bool Drop(TMainForm& form, const std::vector<std::string>& paths) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const std::string& p : paths) urls << QUrl::fromLocalFile(QString::fromStdString(p));
+  data.setUrls(urls);
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&form, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&form, &drop);
+  return true;
+}
+}  // namespace
+
+TEST_F(DocumentCommandsTest, ADroppedDesignIsOpenedAfterTheOpenQuestion) {
+  const std::string path = SavedCover("dropped.cov");
+  const auto before = Snapshot(form.doc());
+  dialogs.messageAnswers = {MsgResult::Cancel, MsgResult::Ok};
+  ASSERT_TRUE(Drop(form, {path}));
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].title, "File/Open");
+  EXPECT_EQ(Snapshot(form.doc()), before);
+  ASSERT_TRUE(Drop(form, {path}));
+  EXPECT_EQ(DibWidth(form.doc().Dib), 100);
+  EXPECT_EQ(form.doc().SavedFileName, path);
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [dropped.cov]");
+}
+
+TEST_F(DocumentCommandsTest, ADroppedPictureReplacesThePictureAndKeepsTheDesign) {
+  AddSampleObjects(form.doc());
+  form.Setsavedfilename("/covers/jazz.cov");
+  TDib dib;
+  newdib(dib, 40, 30, 24, nullptr, 0);
+  ASSERT_TRUE(SaveDib(dib, dir.file("scan.bmp"), 3));
+  deldib(dib);
+  ASSERT_TRUE(Drop(form, {dir.file("scan.bmp")}));
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_EQ(DibWidth(form.doc().Dib), 40);
+  EXPECT_EQ(form.doc().SelRight, 40);
+  EXPECT_EQ(form.doc().SavedFileName, "/covers/jazz.cov");
+  EXPECT_EQ(form.doc().Obs.OccupiedCount(), 16);  // the sample objects stay
+}
+
+TEST_F(DocumentCommandsTest, ADroppedFileThatIsNeitherSaysSoAndSeveralFilesAreRefused) {
+  WriteBytes(dir.file("notes.cov"), {'h', 'e', 'l', 'l', 'o'});
+  const auto before = Snapshot(form.doc());
+  ASSERT_TRUE(Drop(form, {dir.file("notes.cov")}));
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].title, "Error");
+  EXPECT_EQ(Snapshot(form.doc()), before);
+  EXPECT_FALSE(Drop(form, {dir.file("notes.cov"), dir.file("notes.cov")}));
+  EXPECT_FALSE(Drop(form, {}));
 }
