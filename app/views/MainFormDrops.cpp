@@ -24,8 +24,14 @@ void TMainForm::dropEvent(QDropEvent* e) {
   const std::string path = DroppedFile(e->mimeData());
   if (path.empty()) return;
   e->acceptProposedAction();
-  if (StartsLikeCoverFile(path))
-    docCommands_.OpenDroppedCover(path);
-  else
-    pictureCommands_.OpenPicture(path);
+  // After the drop has ended, so that the file manager is not held by a question or a message.
+  QMetaObject::invokeMethod(
+      this,
+      [this, path] {
+        if (StartsLikeCoverFile(path))
+          docCommands_.OpenDroppedCover(path);
+        else
+          pictureCommands_.OpenPicture(path);
+      },
+      Qt::QueuedConnection);
 }

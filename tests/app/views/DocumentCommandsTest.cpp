@@ -179,6 +179,7 @@ bool Drop(TMainForm& form, const std::vector<std::string>& paths) {
   if (!enter.isAccepted()) return false;
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&form, &drop);
+  QCoreApplication::processEvents();
   return true;
 }
 }  // namespace
