@@ -102,7 +102,7 @@ bool MemorySource::zstring(std::string& s, size_t maxLength) {
 }
 
 FileSource::FileSource(const std::string& path) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a pipe must not wait
   if (fd_ < 0) return;
   struct stat st {};
   if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {

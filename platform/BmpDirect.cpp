@@ -32,7 +32,8 @@ bool ReadAt(int fd, uint8_t* dst, size_t n, off_t at) {
 
 class Fd {
  public:
-  explicit Fd(const std::string& name) : fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  explicit Fd(const std::string& name)
+      : fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}  // a pipe must not wait
   ~Fd() {
     if (fd >= 0) ::close(fd);
   }

@@ -80,12 +80,14 @@ std::string SystemReason(int err) {
 
 bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data, size_t& size,
                    std::string& error) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: opening a pipe would otherwise wait for a writer.
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return error = SystemReason(errno), false;
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
   if (!ok) error = SystemReason(errno);
   else if (S_ISDIR(st.st_mode)) ok = false, error = "it is a folder";
+  else if (!S_ISREG(st.st_mode)) ok = false, error = "it is not a file but a device or a pipe";
   else if (uint64_t(st.st_size) > kMaxPictureFileBytes) ok = false, error = "the file is too large";
   if (ok) {
     size = size_t(st.st_size);

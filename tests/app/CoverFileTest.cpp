@@ -209,12 +209,18 @@ TEST_F(CoverFileTest, AnotherVersionDigitIsNotACoverFile) {
   EXPECT_EQ(Snapshot(doc), before);
 }
 
-TEST_F(CoverFileTest, AMissingFileCannotBeOpened) {
+TEST_F(CoverFileTest, AMissingFileAFolderOrAPipeCannotBeOpened) {
   Document doc;
+  ASSERT_EQ(mkfifo(dir.file("pipe.cov").c_str(), 0600), 0);  // must not wait for a writer
   EXPECT_FALSE(OpenFile(doc, dir.file("none.cov")));
   EXPECT_FALSE(OpenFile(doc, dir.path().string()));
-  EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{"The file none.cov could not be opened!",
-                                                         "The file " + BaseFileName(dir.path().string()) + " could not be opened!"}));
+  EXPECT_FALSE(OpenFile(doc, dir.file("pipe.cov")));
+  EXPECT_FALSE(StartsLikeCoverFile(dir.file("pipe.cov")));
+  EXPECT_EQ(dialogs.messages(),
+            (std::vector<std::string>{"The file none.cov could not be opened!",
+                                      "The file " + BaseFileName(dir.path().string()) +
+                                          " could not be opened!",
+                                      "The file pipe.cov could not be opened!"}));
 }
 
 TEST_F(CoverFileTest, AFileCutAtAnyLengthLeavesTheDocumentAsItWas) {

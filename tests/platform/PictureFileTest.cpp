@@ -82,13 +82,19 @@ TEST(PictureFile, FailuresShowOneErrorNamingTheFileAndLeaveNoPicture) {
     return b;
   }();
   WriteBytes(dir.file("cut.png"), std::vector<uint8_t>(png.begin(), png.begin() + 40));
+  // A pipe without a writer must not hold the program; a device is no picture file either.
+  ASSERT_EQ(mkfifo(dir.file("pipe.bmp").c_str(), 0600), 0);
+  std::filesystem::create_symlink("/dev/zero", dir.path() / "zero.png");
   const struct {
     const char* name;
     const char* reason;
   } cases[] = {{"missing.png", "does not exist"},
                {"noise.xyz", "not a picture of a known format"},
                {"empty.png", "empty"},
-               {"cut.png", "truncated"}};
+               {"cut.png", "truncated"},
+               {"pipe.bmp", "not a file"},
+               {"zero.png", "not a file"},
+               {"", "it is a folder"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     dialogs.asked.clear();
