@@ -36,6 +36,7 @@ ScanOption Describe(int index, const SANE_Option_Descriptor* d) {
   o.index = index;
   o.name = Safe(d->name);
   o.title = Safe(d->title);
+  o.description = Safe(d->desc);
   o.type = d->type;
   o.unit = d->unit;
   o.size = d->size;
@@ -177,9 +178,16 @@ std::vector<ScanOption> SaneDevice::options() const {
   if (sane_control_option(handle_, 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
     return out;
   count = std::clamp<SANE_Int>(count, 0, kMaxOptions);
+  std::string group;
   for (SANE_Int i = 1; i < count; ++i)
-    if (const SANE_Option_Descriptor* d = sane_get_option_descriptor(handle_, i))
-      if (d->type != SANE_TYPE_GROUP) out.push_back(Describe(i, d));
+    if (const SANE_Option_Descriptor* d = sane_get_option_descriptor(handle_, i)) {
+      if (d->type == SANE_TYPE_GROUP) {
+        group = Safe(d->title);
+        continue;
+      }
+      out.push_back(Describe(i, d));
+      out.back().group = group;
+    }
   return out;
 }
 

@@ -38,6 +38,7 @@ bool ListScanners(std::vector<ScannerInfo>& out, std::string& error);
 struct ScanOption {
   int index = 0;
   std::string name, title;
+  std::string description, group;  // the backend's help text; title of the group it is in
   SANE_Value_Type type = SANE_TYPE_INT;
   SANE_Unit unit = SANE_UNIT_NONE;
   SANE_Int size = 0;

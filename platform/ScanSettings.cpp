@@ -82,6 +82,8 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
       ok = ParseScanMode(value, read.mode);
     } else if (ok && key == "area") {
       ok = ParseArea(value, read.area);
+    } else if (ok && key == "option") {
+      ok = ReadOptionChoiceLine(value, read.options);
     }
     if (!ok) {
       error = "The scanner settings file " + path + " is damaged (line " +
@@ -103,7 +105,7 @@ bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::strin
   text << "# Quendrix scanner settings\n"
        << "device=" << device << "\nresolution=" << s.resolution
        << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top
-       << ',' << s.area.width << ',' << s.area.height << '\n';
+       << ',' << s.area.width << ',' << s.area.height << '\n' << OptionChoiceLines(s.options);
   const std::string tmp = path + ".tmp";
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);

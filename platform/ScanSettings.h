@@ -2,6 +2,8 @@
 // The scanner chosen by the user and its settings, kept in a small text file between runs.
 #include <string>
 
+#include "platform/OptionChoices.h"
+
 enum class ScanMode { Color, Gray, LineArt };
 
 // A scan area in millimetres from the top-left corner of the scanner's glass.
@@ -15,6 +17,7 @@ struct ScanSettings {
   int resolution = 300;
   ScanMode mode = ScanMode::Color;
   ScanArea area;
+  DeviceOptionChoices options;  // further scanner options, per device
   bool operator==(const ScanSettings&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/ScanFrames.h"
+#include "platform/ScannerOptions.h"
 
 namespace {
 constexpr double kMmPerInchSane = 25.4;
@@ -209,6 +210,12 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
     }
   }
   if (!ApplyScanSettings(device, settings, out.applied, out.error)) return;
+  // The further options come last, so they may depend on the mode and override the rest.
+  auto choices = settings.options.find(device.name());
+  if (choices == settings.options.end()) choices = settings.options.find(settings.device);
+  if (choices != settings.options.end() &&
+      !ApplyOptionChoices(device, choices->second, out.applied.notes, out.error))
+    return;
   SANE_Handle h = device.handle();
   FrameAssembler frames(out.applied.thresholdLineArt);
   const double hintLines = settings.area.height / kMmPerInchSane * out.applied.resolution;

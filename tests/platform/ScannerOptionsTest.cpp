@@ -1,0 +1,165 @@
+// Scanner options as text: values checked against their constraints, set on SANE's test
+// backend, and the further options kept per device in the settings file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/ScanSettings.h"
+#include "platform/ScannerOptions.h"
+#include "tests/support/SaneTestBackend.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+class ScannerOptionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteSaneTestConfig();  // the configuration comes before the library starts
+    library = std::make_unique<SaneLibrary>();
+    ASSERT_TRUE(device.open("test:0", error)) << error;
+  }
+  void TearDown() override { device.close(); }
+  ScanOption Option(const std::string& name) {
+    const auto o = device.option(name);
+    EXPECT_TRUE(o) << name;
+    return o.value_or(ScanOption{});
+  }
+  std::unique_ptr<SaneLibrary> library;
+  SaneDevice device;
+  std::string error;
+};
+
+TEST_F(ScannerOptionsTest, ValuesAreCheckedAgainstTypeAndConstraint) {
+  SetOptionText(device, "mode", "Color");  // makes the colour-only options active
+  const std::string tooLong(1000, 'a');
+  struct Case {
+    const char* name;
+    const char* text;
+    const char* expected;  // nullptr: refused
+  };
+  const Case cases[] = {
+      {"hand-scanner", "Yes", "yes"},          {"hand-scanner", "off", "no"},
+      {"hand-scanner", "maybe", nullptr},      {"int-constraint-range", "8", "8"},
+      {"int-constraint-range", "200", nullptr}, {"int-constraint-range", "8.5", nullptr},
+      {"int-constraint-word-list", "42", "42"}, {"int-constraint-word-list", "43", nullptr},
+      {"fixed-constraint-word-list", "12.1", "12.1"}, {"fixed", "-3.25", "-3.25"},
+      {"fixed", "x", nullptr},                 {"resolution", "1201", nullptr},
+      {"string-constraint-string-list", " second ENTRY", "Second entry"},
+      {"mode", "Sepia", nullptr},              {"int-constraint-array", "1,2", nullptr},
+      {"string", tooLong.c_str(), nullptr},
+  };
+  for (const Case& c : cases) {
+    OptionValue value;
+    std::string why;
+    const bool ok = ParseOptionValue(Option(c.name), c.text, value, why);
+    EXPECT_EQ(ok, c.expected != nullptr) << c.name << " " << std::string(c.text).substr(0, 20) << ": " << why;
+    if (ok && c.expected) EXPECT_EQ(FormatOptionValue(Option(c.name), value), c.expected) << c.name;
+    if (!ok) EXPECT_NE(why.find(c.name), std::string::npos) << why;
+  }
+  // Arrays take one value for all elements or one per element.
+  const ScanOption array = Option("int-constraint-array");
+  const int n = ElementCount(array);
+  ASSERT_GT(n, 2);
+  OptionValue value;
+  ASSERT_TRUE(ParseOptionValue(array, "7", value, error)) << error;
+  EXPECT_EQ(value.words, std::vector<SANE_Word>(size_t(n), 7));
+  std::string all;
+  for (int i = 0; i < n; ++i) all += (i ? "," : "") + std::to_string(i * 3);
+  ASSERT_TRUE(ParseOptionValue(array, all, value, error)) << error;
+  EXPECT_EQ(FormatOptionValue(array, value), all);
+}
+
+TEST_F(ScannerOptionsTest, ConstraintsAreShownAsTheCommandLineWritesThem) {
+  EXPECT_EQ(ConstraintText(Option("resolution")), "1..1200dpi (in steps of 1)");
+  EXPECT_EQ(ConstraintText(Option("mode")), "Gray|Color");
+  EXPECT_EQ(ConstraintText(Option("depth")), "1|8|16");
+  EXPECT_EQ(ConstraintText(Option("hand-scanner")), "yes|no");
+  EXPECT_EQ(ConstraintText(Option("bool-soft-select-soft-detect-auto")), "auto|yes|no");
+  EXPECT_EQ(ConstraintText(Option("int-constraint-array")), "<int>,...");
+  EXPECT_EQ(ConstraintText(Option("fixed-constraint-range")),
+            "-42.17..32767.9999us (in steps of 2)");
+  EXPECT_EQ(ConstraintText(Option("print-options")), "");
+  EXPECT_EQ(Option("mode").group, "Scan Mode");
+  EXPECT_EQ(Option("tl-x").group, "Geometry");
+}
+
+TEST_F(ScannerOptionsTest, SettingReadsBackWhatTheScannerKept) {
+  OptionChange r = SetOptionText(device, "three-pass", "yes");
+  EXPECT_FALSE(r.ok);  // only in colour mode
+  EXPECT_NE(r.error.find("inactive"), std::string::npos) << r.error;
+  r = SetOptionText(device, "mode", "color");
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(r.reloaded);
+  EXPECT_EQ(r.value, "Color");
+  r = SetOptionText(device, "three-pass", "yes");
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(Option("three-pass-order").active());
+  r = SetOptionText(device, "int-inexact", "10");
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(r.inexact);
+  EXPECT_EQ(r.value, ReadOptionText(device, Option("int-inexact")));
+  EXPECT_NE(r.value, "10");
+  r = SetOptionText(device, "bool-soft-select-soft-detect-auto", "auto");
+  EXPECT_TRUE(r.ok) << r.error;
+  EXPECT_TRUE(SetOptionText(device, "button", "").ok);
+  for (const char* name : {"bool-soft-detect", "no-such-option"}) {
+    r = SetOptionText(device, name, "yes");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.error.find(name), std::string::npos) << r.error;
+  }
+  std::vector<std::string> notes;
+  EXPECT_TRUE(ApplyOptionChoices(device, {{"mode", "Gray"}, {"int-inexact", "10"}}, notes, error));
+  ASSERT_EQ(notes.size(), 1u);
+  EXPECT_FALSE(ApplyOptionChoices(device, {{"three-pass", "no"}}, notes, error));
+  EXPECT_NE(error.find("three-pass"), std::string::npos);
+}
+
+TEST_F(ScannerOptionsTest, ListingShowsGroupsValuesAndStates) {
+  const std::string text = OptionListing(ReadOptionEntries(device));
+  for (const char* line : {"Scan Mode:\n  --mode Gray|Color [Gray]\n", "  --three-pass yes|no [inactive]\n",
+                           "  --bool-soft-detect yes|no [no] [read-only]\n", "  --print-options\n",
+                           "Geometry:\n  --tl-x 0..250mm (in steps of 1) [0]\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+}
+
+TEST(OptionChoicesTest, ChoicesAreKeptPerDeviceInTheirOrder) {
+  OptionChoices list;
+  KeepChoice(list, "mode", "Color");
+  KeepChoice(list, "three-pass", "yes");
+  KeepChoice(list, "mode", "Gray");
+  EXPECT_EQ(list, (OptionChoices{{"three-pass", "yes"}, {"mode", "Gray"}}));
+  OptionChoice c;
+  EXPECT_TRUE(SplitOptionChoice("test-picture=Color pattern", c));
+  EXPECT_EQ(c, (OptionChoice{"test-picture", "Color pattern"}));
+  EXPECT_TRUE(SplitOptionChoice("string=a=b", c));
+  EXPECT_EQ(c.value, "a=b");
+  for (const char* bad : {"mode", "=x", "Mode=x", "mo de=x"}) EXPECT_FALSE(SplitOptionChoice(bad, c)) << bad;
+}
+
+TEST(OptionChoicesTest, SettingsFileKeepsOptionsBesideTheOldLines) {
+  TempDir dir;
+  const std::string path = dir.file("scanner.dat");
+  ScanSettings s;
+  s.device = "test:0";
+  std::string error;
+  ASSERT_TRUE(SaveScanSettings(path, s, error));
+  const auto plain = ReadBytes(path);
+  EXPECT_EQ(std::string(plain.begin(), plain.end()),
+            "# Quendrix scanner settings\ndevice=test:0\nresolution=300\nmode=color\narea=0,0,120,120\n");
+  s.options["test:0"] = {{"three-pass", "yes"}, {"string", "a=b c"}};
+  s.options["net:host:x"] = {{"gamma-table", "1,2,3"}};
+  ASSERT_TRUE(SaveScanSettings(path, s, error));
+  const auto bytes = ReadBytes(path);
+  const std::string text(bytes.begin(), bytes.end());
+  EXPECT_EQ(text.rfind(std::string(plain.begin(), plain.end()), 0), 0u);  // old lines unchanged
+  EXPECT_NE(text.find("option=test:0\tthree-pass=yes\n"), std::string::npos) << text;
+  ScanSettings read;
+  ASSERT_TRUE(LoadScanSettings(path, read, error)) << error;
+  EXPECT_EQ(read, s);
+  for (const char* bad : {"option=test:0\n", "option=test:0\tBad=1\n", "option=test:0\tmode\n",
+                          "option=\x01\tmode=x\n"}) {
+    WriteBytes(path, std::vector<uint8_t>(bad, bad + std::strlen(bad)));
+    EXPECT_FALSE(LoadScanSettings(path, read, error)) << bad;
+    EXPECT_EQ(read, ScanSettings{});
+  }
+}
+}  // namespace
