@@ -32,8 +32,12 @@ std::vector<BatchCommand> BatchCommandList() {
        "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
        RunConvert},
       {"info", "FILE", "Prints the picture's width, height and bits per pixel.", RunInfo},
-      {"scan", "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] | --list",
-       "Scans a picture (area in millimetres) into the picture file OUT, or lists the scanners.",
+      {"scan",
+       "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] "
+       "[--option NAME=VALUE]... | --list | --list-options DEVICE",
+       "Scans a picture (area in millimetres) into the picture file OUT, setting any scanner option "
+       "(yes/no, numbers in the option's unit, list entries, arrays as a,b,c); or lists the scanners "
+       "or a scanner's options.",
        RunScanCommand},
       {"retouch",
        "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "

@@ -1,5 +1,6 @@
 // quendrix scan OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart]
-//                   [--area X,Y,W,H] | quendrix scan --list
+//                   [--area X,Y,W,H] [--option NAME=VALUE]... | quendrix scan --list
+//                   | quendrix scan --list-options DEVICE
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "app/BatchCommands.h"
 #include "platform/Scanner.h"
+#include "platform/ScannerOptions.h"
 #include "platform/PictureFile.h"
 
 namespace {
@@ -29,6 +31,17 @@ int ListDevices() {
   return 0;
 }
 
+// Every option of the device with its constraint and its value now.
+int ListOptions(const std::string& name) {
+  SaneLibrary library;
+  if (!library.ok()) return Fail(kExitFailure, library.error());
+  SaneDevice device;
+  std::string error;
+  if (!device.open(name, error)) return Fail(kExitFailure, error);
+  std::printf("Options of %s:\n%s", device.name().c_str(), OptionListing(ReadOptionEntries(device)).c_str());
+  return 0;
+}
+
 bool ParseArea(const std::string& text, ScanArea& area) {
   double v[4];
   char tail = 0;
@@ -43,6 +56,7 @@ bool ParseArea(const std::string& text, ScanArea& area) {
 
 // Reads the options after OUT into `s`; an empty string means success, else the complaint.
 std::string ParseOptions(const Args& args, ScanSettings& s) {
+  OptionChoices extra;
   for (size_t i = 1; i < args.size(); i += 2) {
     const std::string& key = args[i];
     if (i + 1 >= args.size()) return "option " + key + " needs a value";
@@ -60,16 +74,23 @@ std::string ParseOptions(const Args& args, ScanSettings& s) {
       if (!ParseScanMode(value, s.mode)) return "the mode must be color, gray or lineart";
     } else if (key == "--area") {
       if (!ParseArea(value, s.area)) return "the area must be X,Y,W,H in millimetres (W and H above 0)";
+    } else if (key == "--option") {
+      OptionChoice c;
+      if (!SplitOptionChoice(value, c)) return "--option needs NAME=VALUE, not " + value;
+      KeepChoice(extra, c.name, c.value);
     } else {
       return "unknown option " + key;
     }
   }
+  // Given on the command line, they come after the kept ones for the device.
+  for (const OptionChoice& c : extra) KeepChoice(s.options[s.device], c.name, c.value);
   return {};
 }
 }  // namespace
 
 int RunScanCommand(const Args& args) {
   if (args.size() == 1 && args[0] == "--list") return ListDevices();
+  if (args.size() == 2 && args[0] == "--list-options") return ListOptions(args[1]);
   if (args.empty() || args[0].rfind("--", 0) == 0)
     return Fail(kExitUsage, "scan needs the name of the picture file to write (or --list)");
   const std::string out = args[0];
