@@ -114,6 +114,14 @@ int ElementCount(const ScanOption& o) {
   return std::clamp<int>(o.size / SANE_Int(sizeof(SANE_Word)), 1, kMaxValueBytes / 4);
 }
 
+std::vector<std::string> ListEntries(const ScanOption& o) {
+  if (o.constraint == SANE_CONSTRAINT_STRING_LIST) return o.strings;
+  std::vector<std::string> words;
+  if (o.constraint == SANE_CONSTRAINT_WORD_LIST)
+    for (double w : o.words) words.push_back(Number(w, o.type));
+  return words;
+}
+
 std::string ConstraintText(const ScanOption& o) {
   std::string text = Automatic(o) && o.type != SANE_TYPE_BUTTON ? "auto|" : "";
   const std::string array = IsArray(o) ? ",..." : "";
@@ -129,11 +137,7 @@ std::string ConstraintText(const ScanOption& o) {
         if (o.quant > 0) text += " (in steps of " + Number(o.quant, o.type) + ")";
         return text;
       }
-      if (o.constraint == SANE_CONSTRAINT_WORD_LIST) {
-        std::vector<std::string> words;
-        for (double w : o.words) words.push_back(Number(w, o.type));
-        return text + Join(words, "|") + unit + array;
-      }
+      if (o.constraint == SANE_CONSTRAINT_WORD_LIST) return text + Join(ListEntries(o), "|") + unit + array;
       return text + (o.type == SANE_TYPE_INT ? "<int>" : "<float>") + array;
     }
     default: return {};

@@ -13,6 +13,8 @@
 const char* UnitText(SANE_Unit unit);
 // "1..1200dpi (in steps of 1)", "Gray|Color", "yes|no", "<int>,...".
 std::string ConstraintText(const ScanOption& option);
+// The entries of a word or string list as text (empty for other constraints).
+std::vector<std::string> ListEntries(const ScanOption& option);
 // Elements of an array option (1 for a plain value, 0 for strings and buttons).
 int ElementCount(const ScanOption& option);
 

@@ -1,6 +1,7 @@
 #include "platform/views/ScannerDialog.h"
 
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -30,9 +31,9 @@ const char* const kNoScannerHelp =
 }  // namespace
 
 ScannerDialog::ScannerDialog(const ScanSettings& initial, bool scanRunning, QWidget* parent)
-    : QDialog(parent), initial_(initial), scanRunning_(scanRunning) {
+    : QDialog(parent), initial_(initial), scanRunning_(scanRunning), options_(initial.options) {
   setWindowTitle(QStringLiteral("Select the scanner"));
-  resize(780, 540);
+  resize(1100, 580);
   auto* layout = new QVBoxLayout(this);
   pages_ = new QStackedWidget(this);
   pages_->addWidget(buildSettingsPage());
@@ -66,7 +67,10 @@ QWidget* ScannerDialog::buildSettingsPage() {
   auto* left = new QVBoxLayout;
   left->addWidget(new QLabel(QStringLiteral("Scanners:"), page));
   devices_ = new QListWidget(page);
-  connect(devices_, &QListWidget::currentRowChanged, this, [this] { deviceChosen(); });
+  connect(devices_, &QListWidget::currentRowChanged, this, [this] {
+    deviceChosen();
+    reloadAdvanced();
+  });
   left->addWidget(devices_, 1);
   refresh_ = new QPushButton(QStringLiteral("Refresh"), page);
   connect(refresh_, &QPushButton::clicked, this, [this] { refreshDevices(); });
@@ -80,6 +84,7 @@ QWidget* ScannerDialog::buildSettingsPage() {
   mode_ = new QComboBox(page);
   for (const char* c : kModeCaptions) mode_->addItem(QString::fromLatin1(c));
   form->addRow(QStringLiteral("Mode:"), mode_);
+  connect(mode_, &QComboBox::currentIndexChanged, this, [this] { reloadAdvanced(); });
   presets_ = new QComboBox(page);
   for (const char* c : kPresetCaptions) presets_->addItem(QString::fromLatin1(c));
   connect(presets_, &QComboBox::activated, this, [this](int i) { presetChosen(i); });
@@ -110,6 +115,7 @@ QWidget* ScannerDialog::buildSettingsPage() {
   previewRow->addWidget(progress_, 1);
   right->addLayout(previewRow);
   row->addLayout(right, 1);
+  row->addWidget(buildAdvancedPart(page), 1);
   return page;
 }
 
@@ -228,6 +234,7 @@ ScanSettings ScannerDialog::settings() const {
   s.mode = ScanMode(std::clamp(mode_->currentIndex(), 0, 2));
   s.area = {areaEdits_[0]->value(), areaEdits_[1]->value(), areaEdits_[2]->value(),
             areaEdits_[3]->value()};
+  s.options = options_;
   return s;
 }
 
@@ -235,6 +242,7 @@ void ScannerDialog::startPreview() {
   if (scanRunning_ || previewJob_.running() || !devices_->currentItem()) return;
   showNotice({});
   previewBtn_->setEnabled(false);
+  advancedBox_->setEnabled(false);  // the scanner belongs to the preview meanwhile
   progress_->setValue(0);
   previewJob_.start(
       {settings(), true},
@@ -248,6 +256,7 @@ void ScannerDialog::startPreview() {
 void ScannerDialog::previewFinished() {
   std::unique_ptr<ScanResult> result = previewJob_.finish();
   previewBtn_->setEnabled(devices_->currentItem() != nullptr);
+  advancedBox_->setEnabled(true);
   progress_->setValue(0);
   if (!result) return;
   if (!result->dib.Bits) {

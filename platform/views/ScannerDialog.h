@@ -18,6 +18,8 @@
 #include "platform/Scanner.h"
 
 class ScanAreaPreview;
+class ScannerOptionsPanel;
+class QGroupBox;
 
 class ScannerDialog : public QDialog {
   Q_OBJECT
@@ -43,6 +45,9 @@ class ScannerDialog : public QDialog {
   ScanAreaPreview* preview() const { return preview_; }
   QLabel* notice() const { return notice_; }
   QDialogButtonBox* buttons() const { return buttons_; }
+  ScannerOptionsPanel* advancedOptions() const { return advanced_; }
+  // Reads the chosen device's options again with the settings above applied.
+  void reloadAdvanced();
 
  private:
   QWidget* buildSettingsPage();
@@ -52,6 +57,7 @@ class ScannerDialog : public QDialog {
   void areaEdited();
   void presetChosen(int index);
   void previewFinished();
+  QWidget* buildAdvancedPart(QWidget* page);
 
   ScanSettings initial_;
   bool scanRunning_;
@@ -68,5 +74,8 @@ class ScannerDialog : public QDialog {
   QLabel* notice_ = nullptr;
   QDialogButtonBox* buttons_ = nullptr;
   bool updatingArea_ = false;
+  QGroupBox* advancedBox_ = nullptr;
+  ScannerOptionsPanel* advanced_ = nullptr;
+  DeviceOptionChoices options_;  // the further options chosen, per device
   ScanJob previewJob_;  // last member: joined first when the dialog goes
 };
