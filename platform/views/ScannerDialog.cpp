@@ -109,6 +109,11 @@ QWidget* ScannerDialog::buildSettingsPage() {
   previewBtn_->setToolTip(QStringLiteral("Scans the whole glass at a low resolution; then drag the scan area on it."));
   connect(previewBtn_, &QPushButton::clicked, this, [this] { startPreview(); });
   previewRow->addWidget(previewBtn_);
+  findCoverBtn_ = new QPushButton(QStringLiteral("Find cover"), page);
+  findCoverBtn_->setToolTip(QStringLiteral("Selects the cover lying on the glass in the preview."));
+  findCoverBtn_->setEnabled(false);
+  connect(findCoverBtn_, &QPushButton::clicked, this, [this] { findCover(); });
+  previewRow->addWidget(findCoverBtn_);
   progress_ = new QProgressBar(page);
   progress_->setRange(0, 100);
   progress_->setValue(0);
@@ -264,4 +269,5 @@ void ScannerDialog::previewFinished() {
     return;
   }
   preview_->setPicture(DibToImage(result->dib), result->applied.area);
+  findCoverBtn_->setEnabled(!preview_->picture().isNull());
 }

@@ -38,6 +38,7 @@ class ScannerDialog : public QDialog {
   QListWidget* deviceList() const { return devices_; }
   QPushButton* refreshButton() const { return refresh_; }
   QPushButton* previewButton() const { return previewBtn_; }
+  QPushButton* findCoverButton() const { return findCoverBtn_; }
   QSpinBox* resolutionEdit() const { return resolution_; }
   QComboBox* modeBox() const { return mode_; }
   QComboBox* presetBox() const { return presets_; }
@@ -48,6 +49,8 @@ class ScannerDialog : public QDialog {
   ScannerOptionsPanel* advancedOptions() const { return advanced_; }
   // Reads the chosen device's options again with the settings above applied.
   void reloadAdvanced();
+  // Selects the cover lying on the glass in the preview; says so when there is none.
+  void findCover();
 
  private:
   QWidget* buildSettingsPage();
@@ -74,6 +77,7 @@ class ScannerDialog : public QDialog {
   QLabel* notice_ = nullptr;
   QDialogButtonBox* buttons_ = nullptr;
   bool updatingArea_ = false;
+  QPushButton* findCoverBtn_ = nullptr;
   QGroupBox* advancedBox_ = nullptr;
   ScannerOptionsPanel* advanced_ = nullptr;
   DeviceOptionChoices options_;  // the further options chosen, per device
