@@ -5,7 +5,7 @@
 namespace {
 constexpr size_t kMaxDeviceName = 1024;
 constexpr size_t kMaxOptionName = 256;
-constexpr size_t kMaxValue = 16 * 1024;
+constexpr size_t kMaxValue = 256 * 1024;
 
 bool Printable(const std::string& text) {
   return std::none_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7f; });
@@ -31,10 +31,10 @@ bool SplitOptionChoice(const std::string& text, OptionChoice& out) {
   return true;
 }
 
-bool ReadOptionChoiceLine(const std::string& value, DeviceOptionChoices& out) {
-  const size_t tab = value.find('\t');
+bool ReadOptionChoiceLine(const std::string& line, DeviceOptionChoices& out) {
+  const size_t tab = line.find('\t');
   if (tab == std::string::npos || tab > kMaxDeviceName) return false;
-  const std::string device = value.substr(0, tab), rest = value.substr(tab + 1);
+  const std::string device = line.substr(0, tab), rest = line.substr(tab + 1);
   OptionChoice choice;
   if (!Printable(device) || !Printable(rest) || !SplitOptionChoice(rest, choice) ||
       choice.value.size() > kMaxValue)
@@ -49,7 +49,7 @@ std::string OptionChoiceLines(const DeviceOptionChoices& choices) {
     if (!Printable(device)) continue;  // one line each: a control character would end it
     for (const OptionChoice& c : list)
       if (IsOptionName(c.name) && Printable(c.value))
-        text += "option=" + device + '\t' + c.name + '=' + c.value + '\n';
+        text += device + '\t' + c.name + '=' + c.value + '\n';
   }
   return text;
 }

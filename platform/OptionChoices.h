@@ -1,8 +1,8 @@
 #pragma once
 // Scanner options the user chose beyond resolution, mode and area, kept per device in the
 // order they were chosen (a later option may only exist after an earlier one was set).
-// In the settings file each is one line "option=DEVICE<tab>NAME=VALUE"; readers that do not
-// know the key skip it.
+// They are kept in a file of their own beside the scanner settings, one line each:
+// "DEVICE<tab>NAME=VALUE".
 #include <map>
 #include <string>
 #include <vector>
@@ -23,7 +23,7 @@ bool IsOptionName(const std::string& name);
 // Splits "NAME=VALUE"; false when there is no '=' or the name is not an option name.
 bool SplitOptionChoice(const std::string& text, OptionChoice& out);
 
-// Reads the value of one "option=" line into `out`; false when it is damaged.
-bool ReadOptionChoiceLine(const std::string& value, DeviceOptionChoices& out);
-// The "option=" lines for all devices, each ending in a newline (empty when there are none).
+// Reads one line into `out`; false when it is damaged.
+bool ReadOptionChoiceLine(const std::string& line, DeviceOptionChoices& out);
+// The lines for all devices, each ending in a newline (empty when there are none).
 std::string OptionChoiceLines(const DeviceOptionChoices& choices);

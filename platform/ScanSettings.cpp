@@ -13,6 +13,7 @@ namespace {
 constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
 constexpr size_t kMaxDeviceName = 1024;
 constexpr double kMaxAreaMm = 10000;
+constexpr std::uintmax_t kMaxOptionsBytes = 4 * 1024 * 1024;
 
 bool ParseInt(const std::string& text, int& out) {
   char* end = nullptr;
@@ -32,6 +33,61 @@ bool ParseArea(const std::string& text, ScanArea& out) {
   if (v[2] <= 0 || v[3] <= 0) return false;
   out = ScanArea{v[0], v[1], v[2], v[3]};
   return true;
+}
+
+// Writes through a temporary file so the previous file survives a failed write.
+bool WriteReplacing(const std::string& path, const std::string& text, std::string& error) {
+  const std::string tmp = path + ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.flush();
+    if (!out) {
+      error = "The scanner settings cannot be written to " + path + ".";
+      std::error_code ec;
+      std::filesystem::remove(tmp, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(tmp, path, ec);
+  if (ec) {
+    error = "The scanner settings cannot be written to " + path + ": " + ec.message();
+    std::filesystem::remove(tmp, ec);
+    return false;
+  }
+  return true;
+}
+
+bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return true;
+  const auto size = std::filesystem::file_size(path, ec);
+  std::ifstream in(path, std::ios::binary);
+  if (ec || size > kMaxOptionsBytes || !in) {
+    error = "The scanner options file " + path + " is damaged (too large or unreadable).";
+    return false;
+  }
+  std::string line;
+  for (int lineNo = 1; std::getline(in, line); ++lineNo) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    if (!ReadOptionChoiceLine(line, out)) {
+      error = "The scanner options file " + path + " is damaged (line " + std::to_string(lineNo) + ").";
+      return false;
+    }
+  }
+  return true;
+}
+
+// Without options no file is left behind, so a settings folder looks as it always did.
+bool SaveOptionChoices(const std::string& path, const DeviceOptionChoices& choices, std::string& error) {
+  const std::string lines = OptionChoiceLines(choices);
+  if (!lines.empty()) return WriteReplacing(path, "# Quendrix scanner options\n" + lines, error);
+  std::error_code ec;
+  if (std::filesystem::remove(path, ec) || !ec) return true;
+  error = "The scanner options file " + path + " cannot be removed: " + ec.message();
+  return false;
 }
 }  // namespace
 
@@ -82,8 +138,6 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
       ok = ParseScanMode(value, read.mode);
     } else if (ok && key == "area") {
       ok = ParseArea(value, read.area);
-    } else if (ok && key == "option") {
-      ok = ReadOptionChoiceLine(value, read.options);
     }
     if (!ok) {
       error = "The scanner settings file " + path + " is damaged (line " +
@@ -91,6 +145,7 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
       return false;
     }
   }
+  if (!LoadOptionChoices(ScanOptionsPath(path), read.options, error)) return false;
   out = read;
   return true;
 }
@@ -105,27 +160,14 @@ bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::strin
   text << "# Quendrix scanner settings\n"
        << "device=" << device << "\nresolution=" << s.resolution
        << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top
-       << ',' << s.area.width << ',' << s.area.height << '\n' << OptionChoiceLines(s.options);
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    out << text.str();
-    out.flush();
-    if (!out) {
-      error = "The scanner settings cannot be written to " + path + ".";
-      std::error_code ec;
-      std::filesystem::remove(tmp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) {
-    error = "The scanner settings cannot be written to " + path + ": " + ec.message();
-    std::filesystem::remove(tmp, ec);
-    return false;
-  }
-  return true;
+       << ',' << s.area.width << ',' << s.area.height << '\n';
+  return SaveOptionChoices(ScanOptionsPath(path), s.options, error) &&
+         WriteReplacing(path, text.str(), error);
+}
+
+std::string ScanOptionsPath(const std::string& settingsPath) {
+  std::filesystem::path p(settingsPath);
+  return (p.parent_path() / (p.stem().string() + "-options.dat")).string();
 }
 
 std::string ScanSettingsPath() {

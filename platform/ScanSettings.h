@@ -29,10 +29,12 @@ constexpr int kMaxScanResolution = 9600;
 const char* ScanModeName(ScanMode mode);  // "color", "gray", "lineart"
 bool ParseScanMode(const std::string& text, ScanMode& mode);
 
-// Reads the settings file; a missing file gives the defaults, a damaged one is refused
-// with a reason in `error` and `out` keeps the defaults.
+// Reads the settings file and the options file beside it; a missing file gives the defaults,
+// a damaged one is refused with a reason in `error` and `out` keeps the defaults.
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error);
-// Writes through a temporary file so the previous file survives a failed write.
+// Writes both files through temporary files so the previous ones survive a failed write.
 bool SaveScanSettings(const std::string& path, const ScanSettings& settings, std::string& error);
+// The file beside the settings file that keeps the further options of each device.
+std::string ScanOptionsPath(const std::string& settingsPath);
 // scanner.dat in the settings folder.
 std::string ScanSettingsPath();

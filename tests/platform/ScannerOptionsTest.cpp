@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "platform/ScanSettings.h"
 #include "platform/ScannerOptions.h"
@@ -135,31 +136,33 @@ TEST(OptionChoicesTest, ChoicesAreKeptPerDeviceInTheirOrder) {
   for (const char* bad : {"mode", "=x", "Mode=x", "mo de=x"}) EXPECT_FALSE(SplitOptionChoice(bad, c)) << bad;
 }
 
-TEST(OptionChoicesTest, SettingsFileKeepsOptionsBesideTheOldLines) {
+TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
   TempDir dir;
-  const std::string path = dir.file("scanner.dat");
+  const std::string path = dir.file("scanner.dat"), options = dir.file("scanner-options.dat");
+  EXPECT_EQ(ScanOptionsPath(path), options);
   ScanSettings s;
   s.device = "test:0";
   std::string error;
   ASSERT_TRUE(SaveScanSettings(path, s, error));
   const auto plain = ReadBytes(path);
-  EXPECT_EQ(std::string(plain.begin(), plain.end()),
-            "# Quendrix scanner settings\ndevice=test:0\nresolution=300\nmode=color\narea=0,0,120,120\n");
+  EXPECT_FALSE(std::filesystem::exists(options));  // no options, no file
   s.options["test:0"] = {{"three-pass", "yes"}, {"string", "a=b c"}};
-  s.options["net:host:x"] = {{"gamma-table", "1,2,3"}};
+  s.options["net:host:x"] = {{"gamma-table", std::string(40000, '1')}};
   ASSERT_TRUE(SaveScanSettings(path, s, error));
-  const auto bytes = ReadBytes(path);
-  const std::string text(bytes.begin(), bytes.end());
-  EXPECT_EQ(text.rfind(std::string(plain.begin(), plain.end()), 0), 0u);  // old lines unchanged
-  EXPECT_NE(text.find("option=test:0\tthree-pass=yes\n"), std::string::npos) << text;
+  EXPECT_EQ(ReadBytes(path), plain);  // the settings file keeps its bytes
+  const auto bytes = ReadBytes(options);
+  EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("test:0\tthree-pass=yes\n"), std::string::npos);
   ScanSettings read;
   ASSERT_TRUE(LoadScanSettings(path, read, error)) << error;
   EXPECT_EQ(read, s);
-  for (const char* bad : {"option=test:0\n", "option=test:0\tBad=1\n", "option=test:0\tmode\n",
-                          "option=\x01\tmode=x\n"}) {
-    WriteBytes(path, std::vector<uint8_t>(bad, bad + std::strlen(bad)));
+  for (const char* bad : {"test:0\n", "test:0\tBad=1\n", "test:0\tmode\n", "\x01\tmode=x\n"}) {
+    WriteBytes(options, std::vector<uint8_t>(bad, bad + std::strlen(bad)));
     EXPECT_FALSE(LoadScanSettings(path, read, error)) << bad;
+    EXPECT_NE(error.find("scanner-options.dat is damaged"), std::string::npos) << error;
     EXPECT_EQ(read, ScanSettings{});
   }
+  s.options.clear();
+  ASSERT_TRUE(SaveScanSettings(path, s, error));
+  EXPECT_FALSE(std::filesystem::exists(options));
 }
 }  // namespace
