@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "platform/CoverFinder.h"
+#include "platform/scanner/CoverFinder.h"
 
 namespace {
 // A white lid with noise and a dark 120 x 120 mm cover, the glass 216 x 297 mm.

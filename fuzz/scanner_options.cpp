@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/OptionChoices.h"
+#include "platform/scanner/OptionChoices.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/ScanSettings.h"
-#include "platform/ScannerOptions.h"
+#include "platform/scanner/ScanSettings.h"
+#include "platform/scanner/ScannerOptions.h"
 
 struct DeviceOptions {
   std::vector<OptionEntry> entries;

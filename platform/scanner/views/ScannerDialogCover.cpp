@@ -1,8 +1,8 @@
 // "Find cover" of "Select the scanner": the scan area becomes the cover found on the preview.
-#include "platform/CoverFinder.h"
-#include "platform/Dialogs.h"
-#include "platform/views/ScanAreaPreview.h"
-#include "platform/views/ScannerDialog.h"
+#include "platform/scanner/CoverFinder.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/scanner/views/ScanAreaPreview.h"
+#include "platform/scanner/views/ScannerDialog.h"
 
 namespace {
 RgbPicture ToRgb(const QImage& image) {

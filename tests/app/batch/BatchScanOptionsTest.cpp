@@ -6,8 +6,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/BatchCommands.h"
-#include "platform/PictureFile.h"
+#include "app/batch/BatchCommands.h"
+#include "platform/codecs/PictureFile.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
 
@@ -55,7 +55,7 @@ Pnm ReadPnm(const std::string& bytes) {
 
 // Counts the pixels of a picture file that differ from the PNM.
 int Differences(const std::string& file, const Pnm& pnm) {
-  TDib dib;
+  Dib dib;
   std::string error;
   if (!LoadPictureFile(dib, file, error)) {
     ADD_FAILURE() << error;
@@ -69,9 +69,9 @@ int Differences(const std::string& file, const Pnm& pnm) {
       const auto* s = reinterpret_cast<const uint8_t*>(pnm.samples.data()) +
                       (size_t(y) * pnm.width + x) * pnm.channels;
       const uint32_t want = pnm.channels == 3 ? uint32_t(s[0]) << 16 | s[1] << 8 | s[2] : s[0];
-      differences += getpixel(dib, x, y) != want;
+      differences += GetDibPixel(dib, x, y) != want;
     }
-  deldib(dib);
+  FreeDib(dib);
   return differences;
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ScanSettings.h"
+#include "platform/scanner/ScanSettings.h"
 
 // A picture as 0xRRGGBB values, rows from the top.
 struct RgbPicture {

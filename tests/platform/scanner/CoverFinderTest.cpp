@@ -4,7 +4,7 @@
 #include <cmath>
 #include <random>
 
-#include "platform/CoverFinder.h"
+#include "platform/scanner/CoverFinder.h"
 
 namespace {
 constexpr ScanArea kBed{0, 0, 216, 297};

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/ScanSettings.h"
-#include "platform/ScannerOptions.h"
+#include "platform/scanner/ScanSettings.h"
+#include "platform/scanner/ScannerOptions.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
 

@@ -2,8 +2,8 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "platform/views/ScannerDialog.h"
-#include "platform/views/ScannerOptionsPanel.h"
+#include "platform/scanner/views/ScannerDialog.h"
+#include "platform/scanner/views/ScannerOptionsPanel.h"
 
 QWidget* ScannerDialog::buildAdvancedPart(QWidget* page) {
   advancedBox_ = new QGroupBox(QStringLiteral("Advanced"), page);

@@ -1,10 +1,10 @@
-#include "platform/DeviceOptions.h"
+#include "platform/scanner/DeviceOptions.h"
 
 #include <sane/saneopts.h>
 
 #include <algorithm>
 
-#include "platform/Scanner.h"
+#include "platform/scanner/Scanner.h"
 
 bool IsMainScanOption(const std::string& name) {
   static const char* const kMain[] = {SANE_NAME_SCAN_MODE, SANE_NAME_SCAN_RESOLUTION,

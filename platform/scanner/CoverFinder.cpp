@@ -1,4 +1,4 @@
-#include "platform/CoverFinder.h"
+#include "platform/scanner/CoverFinder.h"
 
 #include <algorithm>
 #include <array>

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/views/ScannerDialog.h"
-#include "platform/views/ScannerOptionsPanel.h"
+#include "platform/scanner/views/ScannerDialog.h"
+#include "platform/scanner/views/ScannerOptionsPanel.h"
 #include "tests/support/SaneTestBackend.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "platform/DeviceOptions.h"
+#include "platform/scanner/DeviceOptions.h"
 
 class ScannerOptionsPanel : public QWidget {
   Q_OBJECT

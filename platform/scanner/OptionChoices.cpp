@@ -1,4 +1,4 @@
-#include "platform/OptionChoices.h"
+#include "platform/scanner/OptionChoices.h"
 
 #include <algorithm>
 

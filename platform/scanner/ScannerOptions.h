@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/OptionChoices.h"
-#include "platform/SaneDevice.h"
+#include "platform/scanner/OptionChoices.h"
+#include "platform/scanner/SaneDevice.h"
 
 // "mm", "dpi", "%", ... ("" for none).
 const char* UnitText(SANE_Unit unit);

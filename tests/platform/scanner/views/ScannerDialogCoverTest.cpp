@@ -5,9 +5,9 @@
 
 #include <random>
 
-#include "platform/ScriptedDialogs.h"
-#include "platform/views/ScanAreaPreview.h"
-#include "platform/views/ScannerDialog.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/scanner/views/ScanAreaPreview.h"
+#include "platform/scanner/views/ScannerDialog.h"
 #include "tests/support/SaneTestBackend.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/ScannerOptions.h"
+#include "platform/scanner/ScannerOptions.h"
 
 #include <algorithm>
 #include <cmath>

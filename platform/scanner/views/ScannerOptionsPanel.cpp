@@ -1,4 +1,4 @@
-#include "platform/views/ScannerOptionsPanel.h"
+#include "platform/scanner/views/ScannerOptionsPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
