@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "print/EttType.h"
+#include "print/FormatDetails.h"
 
 // More formats than anyone keeps; a larger count marks a damaged file.
 constexpr int32_t kMaxEttCount = 10000;
@@ -13,6 +14,7 @@ struct EttLoadResult {
   Status status = Missing;
   std::vector<TEttType> formats;  // the whole, valid records read (also from a damaged file)
   std::string message;            // what is wrong with a damaged file
+  std::vector<FormatDetails> details;  // one per format when read with its details file
 };
 
 // Reads `path`. A file shorter than its count, or with an invalid record, keeps the whole

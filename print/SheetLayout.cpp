@@ -20,6 +20,21 @@ int32_t Down(const TEttType& f) { return std::clamp(f.AnzV, kEttCountMin, kEttCo
 SheetPosition SheetLayout::At(int32_t k) const {
   SheetPosition p;
   p.k = k;
+  if (!grids.empty()) {
+    p.sheet = k / perSheet;
+    int32_t i = k % perSheet;
+    for (size_t g = 0; g < grids.size(); ++g) {
+      const int32_t n = grids[g].across * grids[g].down;
+      if (i < n || g + 1 == grids.size()) {
+        p.grid = static_cast<int32_t>(g);
+        p.col = i % grids[g].across;
+        p.row = i / grids[g].across;
+        break;
+      }
+      i -= n;
+    }
+    return p;
+  }
   p.col = k % across;
   p.row = (k / across) % (perSheet / across);
   p.sheet = k / perSheet;
@@ -42,6 +57,29 @@ SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies) {
   l.last = l.first + std::max(copies, 1) - 1;
   l.pages = l.last / l.perSheet + 1;
   return l;
+}
+
+SheetLayout LayoutFor(const TEttType& fmt, const FormatDetails& d, int32_t used, int32_t copies) {
+  if (d.moreGrids.empty()) return LayoutFor(fmt, used, copies);
+  SheetLayout l = LayoutFor(fmt, used, copies);
+  for (LabelGrid g : AllGrids(fmt, d)) {
+    g.across = std::clamp(g.across, kEttCountMin, kEttCountMax);
+    g.down = std::clamp(g.down, kEttCountMin, kEttCountMax);
+    l.grids.push_back(g);
+  }
+  l.perSheet = PositionsPerSheet(fmt, d);
+  l.pages = l.last / l.perSheet + 1;
+  return l;
+}
+
+TEttType PositionGrid(const TEttType& fmt, const SheetLayout& l, const SheetPosition& p) {
+  if (p.grid < 0 || static_cast<size_t>(p.grid) >= l.grids.size()) return fmt;
+  return WithGrid(fmt, l.grids[static_cast<size_t>(p.grid)]);
+}
+
+int32_t CorrectUsed(const TEttType& fmt, const FormatDetails& d, int32_t used) {
+  const int32_t n = PositionsPerSheet(fmt, d);
+  return used >= n - 1 ? n - 1 : used;
 }
 
 int32_t CorrectUsed(const TEttType& fmt, int32_t used) {

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "print/EttType.h"
+#include "print/FormatDetails.h"
 
 struct SheetPosition {
   int32_t k = 0;      // position counted through all sheets in reading order
   int32_t col = 0, row = 0, sheet = 0;  // sheet counted from 0
+  int32_t grid = 0;                     // col and row count within this grid
   bool operator==(const SheetPosition&) const = default;
 };
 
@@ -17,6 +19,7 @@ struct SheetLayout {
   int32_t first = 0, last = 0;
   int32_t pages = 1;
   int32_t across = 1;
+  std::vector<LabelGrid> grids;  // numbered grid by grid; empty: one grid `across` wide
 
   SheetPosition At(int32_t k) const;
   // The positions that receive a copy on `sheet` (0-based), in increasing order.
@@ -25,8 +28,13 @@ struct SheetLayout {
 
 // `used` is the corrected number of used positions, `copies` at least 1.
 SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies);
+// The same over all grids of a format with details.
+SheetLayout LayoutFor(const TEttType& fmt, const FormatDetails& d, int32_t used, int32_t copies);
+// The record whose margins, steps and counts place position `p`: those of its grid.
+TEttType PositionGrid(const TEttType& fmt, const SheetLayout& l, const SheetPosition& p);
 // At most n - 1 positions of the first sheet can be marked used.
 int32_t CorrectUsed(const TEttType& fmt, int32_t used);
+int32_t CorrectUsed(const TEttType& fmt, const FormatDetails& d, int32_t used);
 // The page shown is at most the page count.
 int32_t CorrectPage(int32_t page, int32_t pageCount);
 

@@ -1,5 +1,7 @@
 #include "print/StarterPaper.h"
 
+#include "print/DetailsFile.h"
+
 namespace {
 struct Sheet {
   const char* name;
@@ -37,13 +39,19 @@ std::vector<TEttType> StarterEttTypes() {
 EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
                                    const std::vector<std::string>& starterFiles) {
   EttLoadResult user = LoadEttTypes(userFile);
-  if (user.status != EttLoadResult::Missing) return user;
+  if (user.status != EttLoadResult::Missing) {
+    user.details = LoadDetailsFor(userFile, user.formats);
+    return user;
+  }
   for (const std::string& file : starterFiles) {
     EttLoadResult starter = LoadEttTypes(file);
-    if (starter.status == EttLoadResult::Loaded) return starter;
+    if (starter.status != EttLoadResult::Loaded) continue;
+    starter.details = LoadDetailsFor(file, starter.formats);
+    return starter;
   }
   EttLoadResult builtIn;
   builtIn.status = EttLoadResult::Loaded;
   builtIn.formats = StarterEttTypes();
+  builtIn.details.resize(builtIn.formats.size());
   return builtIn;
 }

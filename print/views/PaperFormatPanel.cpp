@@ -13,6 +13,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsDir.h"
+#include "print/DetailsFile.h"
 #include "print/StarterPaper.h"
 
 namespace {
@@ -94,6 +95,8 @@ void PaperFormatPanel::LoadEttTypes(const std::string& userFile,
   file_ = userFile;
   EttLoadResult r = LoadCatalogueAtStart(userFile, starterFiles);
   EttTypes_ = std::move(r.formats);
+  details_ = std::move(r.details);
+  details_.resize(EttTypes_.size());
   UpdateEttTypes();
   keepDamaged_ = r.status == EttLoadResult::Damaged;
   if (keepDamaged_)
@@ -113,6 +116,12 @@ void PaperFormatPanel::UpdateEttTypes() {
 const TEttType* PaperFormatPanel::selectedFormat() const {
   const int i = selectedIndex();
   return i >= 0 ? &EttTypes_[static_cast<size_t>(i)] : nullptr;
+}
+
+FormatDetails PaperFormatPanel::selectedDetails() const {
+  const int i = selectedIndex();
+  return i >= 0 && static_cast<size_t>(i) < details_.size() ? details_[static_cast<size_t>(i)]
+                                                            : FormatDetails{};
 }
 
 int PaperFormatPanel::selectedIndex() const {
@@ -138,7 +147,8 @@ void PaperFormatPanel::SaveEttTypes() {
     }
   }
   keepDamaged_ = false;
-  const std::string error = ::SaveEttTypes(file_, EttTypes_);
+  details_.resize(EttTypes_.size());
+  const std::string error = SaveCatalogue(file_, EttTypes_, details_);
   if (!error.empty()) ShowError(error + "\nThe change is kept until the program ends.");
 }
 
@@ -146,6 +156,8 @@ void PaperFormatPanel::NewBtnClick() {
   form_->setName(QStringLiteral("No name%1").arg(EttTypes_.size()));
   if (form_->exec() != QDialog::Accepted) return;
   EttTypes_.push_back(EttFromDialog(form_->values()));
+  details_.resize(EttTypes_.size() - 1);
+  details_.push_back(FormatDetails{});
   UpdateEttTypes();
   SaveEttTypes();
   ComboBox1->setCurrentIndex(static_cast<int>(EttTypes_.size()) - 1);
@@ -169,6 +181,7 @@ void PaperFormatPanel::DelBtnClick() {
                                   MsgButtons::OkCancel, MsgIcon::Error) != MsgResult::Ok)
     return;
   EttTypes_.erase(EttTypes_.begin() + i);
+  if (static_cast<size_t>(i) < details_.size()) details_.erase(details_.begin() + i);
   UpdateEttTypes();
   SaveEttTypes();
 }

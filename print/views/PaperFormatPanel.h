@@ -29,6 +29,9 @@ class PaperFormatPanel : public QWidget {
   const std::vector<TEttType>& EttTypes() const { return EttTypes_; }
   // The selected format, nullptr when none.
   const TEttType* selectedFormat() const;
+  // The selected format's shape, grids, sheet and bleed (plain without a selection).
+  FormatDetails selectedDetails() const;
+  const std::vector<FormatDetails>& details() const { return details_; }
   int selectedIndex() const;
   CoverSettings coverSettings() const;
   int zoom() const;
@@ -47,6 +50,7 @@ class PaperFormatPanel : public QWidget {
   void SaveEttTypes();
 
   std::vector<TEttType> EttTypes_;
+  std::vector<FormatDetails> details_;  // one per format
   std::string file_;
   bool keepDamaged_ = false;  // copy the damaged file aside before replacing it
   TNewETypForm* form_ = nullptr;
