@@ -110,4 +110,8 @@ void RegisterToolkitCommands() {
        "[--top INCH] (--pdf OUT.pdf | --printer NAME)",
        "Prints copies of a cover on a paper format, into a PDF file or on a printer.",
        RunPrintCommand});
+  RegisterBatchCommand({"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
+                        "Lists the paper formats (number, name, element size in mm, grids), or "
+                        "imports or exports a label template file.",
+                        RunFormatsCommand});
 }
