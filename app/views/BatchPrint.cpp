@@ -20,6 +20,7 @@ struct PrintOptions {
   std::string cover, paper, pdf, printer;
   int copies = 1, used = 0;
   CoverSettings settings;
+  bool outlines = false, cropMarks = false;
 };
 
 std::optional<double> Number(const std::string& s) {
@@ -38,6 +39,10 @@ std::string Parse(const Args& args, PrintOptions& o) {
   o.cover = args[0];
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& key = args[i];
+    if (key == "--outlines" || key == "--crop-marks") {
+      (key == "--outlines" ? o.outlines : o.cropMarks) = true;
+      continue;
+    }
     if (i + 1 >= args.size()) return "missing value after " + key;
     const std::string& value = args[++i];
     const auto v = Number(value);
@@ -71,10 +76,13 @@ int RunPrintCommand(const Args& args) {
   PrintOptions o;
   if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
   BatchApplication app;
-  const std::vector<TEttType> formats =
-      LoadCatalogueAtStart((SettingsDir() / "paper.dat").string(), StarterPaperFiles()).formats;
+  const EttLoadResult catalogue =
+      LoadCatalogueAtStart((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
+  const std::vector<TEttType>& formats = catalogue.formats;
   const TEttType* format = FindFormat(formats, o.paper);
   if (!format) return Fail(kExitUsage, "no paper format " + o.paper);
+  const size_t index = static_cast<size_t>(format - formats.data());
+  const FormatDetails details = index < catalogue.details.size() ? catalogue.details[index] : FormatDetails{};
 
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -83,7 +91,10 @@ int RunPrintCommand(const Args& args) {
 
   PrintRequest request;
   request.format = *format;
-  request.used = CorrectUsed(*format, o.used);
+  request.used = CorrectUsed(*format, details, o.used);
+  request.details = details;
+  request.outlines = o.outlines;
+  request.cropMarks = o.cropMarks;
   request.copies = o.copies;
   request.calibration = LoadCalibration((SettingsDir() / "options.dat").string()).values;
   PrinterChoice choice;
@@ -91,7 +102,7 @@ int RunPrintCommand(const Args& args) {
   auto printer = MakeJobPrinter(choice, o.pdf);
   const CoverJob cover{o.settings, DibWidth(doc.Dib), DibHeight(doc.Dib),
                        MakeCoverDrawer(doc.Dib, doc.Obs)};
-  const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration));
+  const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::printf("%d page%s printed\n", r.pages, r.pages == 1 ? "" : "s");
   return 0;
@@ -107,7 +118,7 @@ void RegisterToolkitCommands() {
   RegisterBatchCommand(
       {"print",
        "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--size PERCENT] [--left INCH] "
-       "[--top INCH] (--pdf OUT.pdf | --printer NAME)",
+       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
        "Prints copies of a cover on a paper format, into a PDF file or on a printer.",
        RunPrintCommand});
   RegisterBatchCommand({"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",

@@ -140,6 +140,7 @@ void TMainForm::BuildPaperTabs() {
     return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib),
                     MakeCoverDrawer(doc_.Dib, doc_.Obs)};
   });
+  printPanel_->setSelectedDetails([this] { return paperPanel_->selectedDetails(); });
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
     doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });

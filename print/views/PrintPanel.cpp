@@ -1,5 +1,6 @@
 #include "print/views/PrintPanel.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -38,6 +39,14 @@ PrintPanel::PrintPanel(std::function<const TEttType*()> selected, const std::str
     layout->addWidget(spin);
     connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
   }
+  OutlinesBox = new QCheckBox(QStringLiteral("Outlines"), this);
+  OutlinesBox->setToolTip(QStringLiteral("Prints each element's outline, for a dry run on plain paper"));
+  CropMarksBox = new QCheckBox(QStringLiteral("Crop marks"), this);
+  CropMarksBox->setToolTip(QStringLiteral("Prints marks outside the corners of rectangular elements"));
+  for (QCheckBox* box : {OutlinesBox, CropMarksBox}) {
+    layout->addWidget(box);
+    connect(box, &QCheckBox::toggled, this, &PrintPanel::previewChanged);
+  }
   const QSize size(90, 30);
   SetupBtn = NewPictureButton(size, tr("Setup"), kSetupButtonColor,
                               QStringLiteral(":/quendrix/glyph-setup.svg"),
@@ -59,9 +68,10 @@ int PrintPanel::zoom() const { return ZoomEd4->value(); }
 bool PrintPanel::CorrectInputs() {
   const TEttType* fmt = selected_ ? selected_() : nullptr;
   if (!fmt) return false;
-  const int used = CorrectUsed(*fmt, UsedED->value());
+  const FormatDetails details = selectedDetails();
+  const int used = CorrectUsed(*fmt, details, UsedED->value());
   if (used != UsedED->value()) UsedED->setValue(used);
-  const SheetLayout layout = LayoutFor(*fmt, UsedED->value(), KopiesED->value());
+  const SheetLayout layout = LayoutFor(*fmt, details, UsedED->value(), KopiesED->value());
   const int page = CorrectPage(PageEd->value(), layout.pages);
   if (page != PageEd->value()) PageEd->setValue(page);
   return true;
@@ -80,8 +90,12 @@ void PrintPanel::GoBtn1Click() {
   request.used = UsedED->value();
   request.copies = KopiesED->value();
   request.calibration = kalForm_->values();
+  request.details = selectedDetails();
+  request.outlines = OutlinesBox->isChecked();
+  request.cropMarks = CropMarksBox->isChecked();
   auto printer = MakeJobPrinter(choice_, pdf);
-  const ElementRenderer render = cover_ ? MakeCoverRenderer(cover_(), request.calibration) : render_;
+  const ElementRenderer render =
+      cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleed) : render_;
   const PrintResult r = PrintSheets(*printer, request, render);
   if (!r.ok) ShowError(r.error);
   emit previewChanged();

@@ -8,6 +8,7 @@
 #include "print/views/PrintJob.h"
 
 class ImageButton;
+class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
@@ -22,6 +23,10 @@ class PrintPanel : public QWidget {
   void setElementRenderer(ElementRenderer render) { render_ = std::move(render); }
   // Or, read at every print: the cover to place, rendered with the calibration in use.
   void setCover(std::function<CoverJob()> cover) { cover_ = std::move(cover); }
+
+  // The selected format's shape, grids and bleed, read at every correction and print.
+  void setSelectedDetails(std::function<FormatDetails()> details) { details_ = std::move(details); }
+  FormatDetails selectedDetails() const { return details_ ? details_() : FormatDetails{}; }
 
   // Chooses where a job goes: the printer, or a PDF file asked for (no printer installed).
   void setPrintTarget(std::function<bool(std::string& pdfPath)> target) { target_ = std::move(target); }
@@ -39,6 +44,7 @@ class PrintPanel : public QWidget {
   QSpinBox *UsedED = nullptr, *KopiesED = nullptr, *PageEd = nullptr, *ZoomEd4 = nullptr;
   ImageButton *SetupBtn = nullptr, *GoBtn1 = nullptr;
   QPushButton* KalibrateBtn = nullptr;
+  QCheckBox *OutlinesBox = nullptr, *CropMarksBox = nullptr;
 
   static constexpr const char* kNoFormat =
       "You have to select a paper format under \"Center\" first.";
@@ -52,6 +58,7 @@ class PrintPanel : public QWidget {
   std::function<const TEttType*()> selected_;
   ElementRenderer render_;
   std::function<CoverJob()> cover_;
+  std::function<FormatDetails()> details_;
   PrinterChoice choice_;
   std::function<bool(std::string&)> target_ = PrintTargetChosen;
   TKalForm* kalForm_ = nullptr;

@@ -1,5 +1,6 @@
 #include "print/views/SheetPreview.h"
 
+#include <QCheckBox>
 #include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
@@ -7,6 +8,7 @@
 #include "print/views/DragScroll.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
+#include "print/views/ShapePainter.h"
 
 SheetPreview::SheetPreview(PaperFormatPanel* paper, PrintPanel* print,
                            std::function<QSize()> pictureSize, QWidget* parent)
@@ -57,12 +59,18 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   const QSize picture = pictureSize_ ? pictureSize_() : QSize(1, 1);
   const PixelRect cover = PreviewCover(paper_->coverSettings(), es.w, picture.width(),
                                        picture.height(), sdpi, zoom);
-  const QImage element = RenderCoverElement(es, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
+  const FormatDetails details = paper_->selectedDetails();
+  const PixelSize bleed = BleedPixels(details.bleed, TCalibration{}, static_cast<int>(sdpi) * zoom / 100,
+                                      static_cast<int>(sdpi) * zoom / 100);
+  QImage element = RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
   if (element.isNull()) return;
-  const SheetLayout layout = LayoutFor(*format, print_->UsedED->value(), print_->KopiesED->value());
+  if (NeedsClip(details)) element = ClipToShape(element, *format, details, es.w, es.h);
+  const SheetLayout layout = LayoutFor(*format, details, print_->UsedED->value(), print_->KopiesED->value());
+  const bool outlines = print_->OutlinesBox->isChecked();
   for (const SheetPosition& pos : layout.OnSheet(print_->PageEd->value() - 1)) {
-    const PixelPoint at = PreviewElementPos(*format, pos, sdpi, zoom);
-    p.drawImage(at.x, at.y, element);
+    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    p.drawImage(at.x - bleed.w, at.y - bleed.h, element);
+    DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
     ++drawn_;
   }
 }
