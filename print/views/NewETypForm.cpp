@@ -1,6 +1,8 @@
 #include "print/views/NewETypForm.h"
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +10,10 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "platform/Units.h"
+#include "print/SettingsFile.h"
+#include "print/views/FormatShapeEditor.h"
 
 namespace {
 QDoubleSpinBox* Inches(double max, double value, QWidget* parent) {
@@ -59,18 +65,36 @@ TNewETypForm::TNewETypForm(QWidget* parent) : QDialog(parent) {
   auto* grid = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
-  left->addWidget(Group(QStringLiteral("Margins in inch"), QStringLiteral("Left:"), RLED,
-                        QStringLiteral("Top:"), ROED, this));
-  left->addWidget(Group(QStringLiteral("Extents in inch"), QStringLiteral("Width:"), BrED,
-                        QStringLiteral("Height:"), HoED, this));
+  marginsGroup_ = Group(QStringLiteral("Margins in inch"), QStringLiteral("Left:"), RLED,
+                        QStringLiteral("Top:"), ROED, this);
+  extentsGroup_ = Group(QStringLiteral("Extents in inch"), QStringLiteral("Width:"), BrED,
+                        QStringLiteral("Height:"), HoED, this);
+  left->addWidget(marginsGroup_);
+  left->addWidget(extentsGroup_);
   right->addWidget(Group(QStringLiteral("Space between the elements"),
                          QStringLiteral("Horizontal:"), AHED, QStringLiteral("Vertical:"), AVED, this));
   right->addWidget(Group(QStringLiteral("Number of elements per Sheet"),
                          QStringLiteral("Horizontal:"), AnzHED, QStringLiteral("Vertical:"), AnzVED,
                          this));
+  UnitBox = new QComboBox(this);
+  UnitBox->addItems({QStringLiteral("inch"), QStringLiteral("mm")});
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(new QLabel(QStringLiteral("Units:"), this));
+  unitRow->addWidget(UnitBox);
+  right->addLayout(unitRow);
+  right->addStretch(1);
+  ShapeEditor = new FormatShapeEditor(this);
+  Drawing = new SheetDrawing(this);
   grid->addLayout(left);
   grid->addLayout(right);
+  grid->addWidget(Drawing);
   layout->addLayout(grid);
+  layout->addWidget(ShapeEditor);
+  connect(UnitBox, &QComboBox::currentIndexChanged, this, [this](int i) { setMillimetres(i == 1); });
+  connect(ShapeEditor, &FormatShapeEditor::changed, this, &TNewETypForm::UpdateDrawing);
+  for (QDoubleSpinBox* s : {RLED, ROED, BrED, HoED, AHED, AVED})
+    connect(s, &QDoubleSpinBox::valueChanged, this, &TNewETypForm::UpdateDrawing);
+  for (QSpinBox* s : {AnzHED, AnzVED}) connect(s, &QSpinBox::valueChanged, this, &TNewETypForm::UpdateDrawing);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -87,12 +111,13 @@ TNewETypForm::TNewETypForm(QWidget* parent) : QDialog(parent) {
 
 void TNewETypForm::setValues(const EttDialogValues& v) {
   NameED->setText(QString::fromStdString(v.name));
-  RLED->setValue(v.left);
-  ROED->setValue(v.top);
-  BrED->setValue(v.width);
-  HoED->setValue(v.height);
-  AHED->setValue(v.spaceH);
-  AVED->setValue(v.spaceV);
+  const double u = mm_ ? kMmPerInch : 1;
+  RLED->setValue(v.left * u);
+  ROED->setValue(v.top * u);
+  BrED->setValue(v.width * u);
+  HoED->setValue(v.height * u);
+  AHED->setValue(v.spaceH * u);
+  AVED->setValue(v.spaceV * u);
   AnzHED->setValue(static_cast<int>(v.countH));
   AnzVED->setValue(static_cast<int>(v.countV));
 }
@@ -100,15 +125,55 @@ void TNewETypForm::setValues(const EttDialogValues& v) {
 EttDialogValues TNewETypForm::values() const {
   EttDialogValues v;
   v.name = NameED->text().toStdString();
-  v.left = RLED->value();
-  v.top = ROED->value();
-  v.width = BrED->value();
-  v.height = HoED->value();
-  v.spaceH = AHED->value();
-  v.spaceV = AVED->value();
+  const double u = mm_ ? kMmPerInch : 1;
+  v.left = RLED->value() / u;
+  v.top = ROED->value() / u;
+  v.width = BrED->value() / u;
+  v.height = HoED->value() / u;
+  v.spaceH = AHED->value() / u;
+  v.spaceV = AVED->value() / u;
   v.countH = AnzHED->value();
   v.countV = AnzVED->value();
   return v;
 }
 
 void TNewETypForm::setName(const QString& name) { NameED->setText(name); }
+
+void TNewETypForm::setDetails(const FormatDetails& d) {
+  ShapeEditor->setDetails(d);
+  UpdateDrawing();
+}
+
+FormatDetails TNewETypForm::details() const { return ShapeEditor->details(); }
+
+void TNewETypForm::setMillimetres(bool mm) {
+  if (mm != mm_) {
+    const EttDialogValues v = values();
+    mm_ = mm;
+    for (QDoubleSpinBox* s : {RLED, ROED, BrED, HoED, AHED, AVED}) {
+      s->setMaximum(s->maximum() * (mm ? kMmPerInch : 1 / kMmPerInch));
+      s->setSingleStep(mm ? 1 : 0.1);
+    }
+    setValues(v);
+    const QString unit = mm ? QStringLiteral("mm") : QStringLiteral("inch");
+    marginsGroup_->setTitle(QStringLiteral("Margins in ") + unit);
+    extentsGroup_->setTitle(QStringLiteral("Extents in ") + unit);
+    if (!unitsFile_.empty()) {
+      const std::string text = mm ? "mm\n" : "inch\n";
+      (void)ReplaceFileAtomically(unitsFile_, std::vector<uint8_t>(text.begin(), text.end()));
+    }
+  }
+  const QSignalBlocker block(UnitBox);
+  UnitBox->setCurrentIndex(mm ? 1 : 0);
+}
+
+void TNewETypForm::setUnitsFile(const std::string& path) {
+  unitsFile_.clear();  // reading the choice must not write it back
+  const auto bytes = ReadFileLimited(path, 16);
+  setMillimetres(bytes && std::string(bytes->begin(), bytes->end()).rfind("mm", 0) == 0);
+  unitsFile_ = path;
+}
+
+void TNewETypForm::UpdateDrawing() {
+  if (Drawing && ShapeEditor) Drawing->setFormat(EttFromDialog(values()), ShapeEditor->details());
+}

@@ -14,6 +14,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SettingsDir.h"
 #include "print/DetailsFile.h"
+#include "print/LabelTemplate.h"
 #include "print/StarterPaper.h"
 
 namespace {
@@ -66,6 +67,16 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(b);
   }
   g->addLayout(buttons);
+  auto* files = new QHBoxLayout;
+  ImportBtn = new QPushButton(QStringLiteral("Import..."), group);
+  ExportBtn = new QPushButton(QStringLiteral("Export..."), group);
+  files->setSpacing(2);
+  for (QPushButton* b : {ImportBtn, ExportBtn}) {
+    b->setMinimumWidth(0);
+    b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    files->addWidget(b);
+  }
+  g->addLayout(files);
   layout->addWidget(group);
 
   ZoomEd3 = Percent(this);
@@ -83,6 +94,8 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   connect(NewBtn, &QPushButton::clicked, this, &PaperFormatPanel::NewBtnClick);
   connect(EditBtn, &QPushButton::clicked, this, &PaperFormatPanel::EditBtnClick);
   connect(DelBtn, &QPushButton::clicked, this, &PaperFormatPanel::DelBtnClick);
+  connect(ImportBtn, &QPushButton::clicked, this, &PaperFormatPanel::ImportBtnClick);
+  connect(ExportBtn, &QPushButton::clicked, this, &PaperFormatPanel::ExportBtnClick);
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &PaperFormatPanel::viewChanged);
   for (QSpinBox* s : {ZoomEd3, BreitEd})
     connect(s, &QSpinBox::valueChanged, this, &PaperFormatPanel::viewChanged);
@@ -93,6 +106,7 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
 void PaperFormatPanel::LoadEttTypes(const std::string& userFile,
                                     const std::vector<std::string>& starterFiles) {
   file_ = userFile;
+  form_->setUnitsFile((std::filesystem::path(userFile).parent_path() / "paper-units.txt").string());
   EttLoadResult r = LoadCatalogueAtStart(userFile, starterFiles);
   EttTypes_ = std::move(r.formats);
   details_ = std::move(r.details);
@@ -155,9 +169,12 @@ void PaperFormatPanel::SaveEttTypes() {
 void PaperFormatPanel::NewBtnClick() {
   form_->setName(QStringLiteral("No name%1").arg(EttTypes_.size()));
   if (form_->exec() != QDialog::Accepted) return;
-  EttTypes_.push_back(EttFromDialog(form_->values()));
-  details_.resize(EttTypes_.size() - 1);
-  details_.push_back(FormatDetails{});
+  const TEttType record = EttFromDialog(form_->values());
+  FormatDetails details;
+  if (!DetailsFromForm(record, details)) return;
+  details_.resize(EttTypes_.size());
+  EttTypes_.push_back(record);
+  details_.push_back(details);
   UpdateEttTypes();
   SaveEttTypes();
   ComboBox1->setCurrentIndex(static_cast<int>(EttTypes_.size()) - 1);
@@ -167,8 +184,14 @@ void PaperFormatPanel::EditBtnClick() {
   const int i = selectedIndex();
   if (i < 0) return;
   form_->setValues(EttToDialog(EttTypes_[static_cast<size_t>(i)]));
+  form_->setDetails(selectedDetails());
   if (form_->exec() != QDialog::Accepted) return;
-  EttTypes_[static_cast<size_t>(i)] = EttFromDialog(form_->values());
+  const TEttType record = EttFromDialog(form_->values());
+  FormatDetails details;
+  if (!DetailsFromForm(record, details)) return;
+  EttTypes_[static_cast<size_t>(i)] = record;
+  details_.resize(EttTypes_.size());
+  details_[static_cast<size_t>(i)] = details;
   UpdateEttTypes();
   SaveEttTypes();
   ComboBox1->setCurrentIndex(i);
@@ -184,4 +207,47 @@ void PaperFormatPanel::DelBtnClick() {
   if (static_cast<size_t>(i) < details_.size()) details_.erase(details_.begin() + i);
   UpdateEttTypes();
   SaveEttTypes();
+}
+
+bool PaperFormatPanel::DetailsFromForm(const TEttType& record, FormatDetails& out) {
+  out = form_->details();
+  const std::string why = CheckDetails(record, out);
+  if (!why.empty()) ShowError("The paper format cannot be used: " + why + ".");
+  return why.empty();
+}
+
+void PaperFormatPanel::ImportBtnClick() {
+  FileRequest request;
+  request.title = "Import paper formats";
+  request.filter = "Label templates (*.xml;*.template)|*.xml;*.template|All files (*)|*";
+  const auto answer = CurrentDialogs().openFile(request);
+  if (!answer) return;
+  std::vector<LabelTemplate> templates;
+  if (const std::string error = ImportTemplateFile(answer->path, templates); !error.empty()) {
+    ShowError(error);
+    return;
+  }
+  const int first = static_cast<int>(EttTypes_.size());
+  details_.resize(EttTypes_.size());
+  for (const LabelTemplate& t : templates) {
+    EttTypes_.push_back(t.record);
+    details_.push_back(t.details);
+  }
+  UpdateEttTypes();
+  SaveEttTypes();
+  ComboBox1->setCurrentIndex(first);
+}
+
+void PaperFormatPanel::ExportBtnClick() {
+  const int i = selectedIndex();
+  if (i < 0) return;
+  FileRequest request;
+  request.title = "Export the paper format";
+  request.filter = "Label templates (*.xml)|*.xml";
+  request.defaultExt = "xml";
+  request.overwritePrompt = true;
+  const auto answer = CurrentDialogs().saveFile(request);
+  if (!answer) return;
+  const std::string error = ExportTemplateFile(answer->path, EttTypes_[static_cast<size_t>(i)], selectedDetails());
+  if (!error.empty()) ShowError(error);
 }

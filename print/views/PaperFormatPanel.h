@@ -25,6 +25,9 @@ class PaperFormatPanel : public QWidget {
   void NewBtnClick();
   void EditBtnClick();
   void DelBtnClick();
+  // Adds the formats of a label template file; writes the selected format to one.
+  void ImportBtnClick();
+  void ExportBtnClick();
 
   const std::vector<TEttType>& EttTypes() const { return EttTypes_; }
   // The selected format, nullptr when none.
@@ -39,6 +42,7 @@ class PaperFormatPanel : public QWidget {
   TNewETypForm* editForm() const { return form_; }
   QComboBox* ComboBox1 = nullptr;
   QPushButton *NewBtn = nullptr, *EditBtn = nullptr, *DelBtn = nullptr;
+  QPushButton *ImportBtn = nullptr, *ExportBtn = nullptr;
   QSpinBox *ZoomEd3 = nullptr, *BreitEd = nullptr;
   QDoubleSpinBox *LinksEdin = nullptr, *ObenEdin = nullptr;
 
@@ -48,6 +52,8 @@ class PaperFormatPanel : public QWidget {
 
  private:
   void SaveEttTypes();
+  // The dialog's details when they make a format with `record`; else the reason is shown.
+  bool DetailsFromForm(const TEttType& record, FormatDetails& out);
 
   std::vector<TEttType> EttTypes_;
   std::vector<FormatDetails> details_;  // one per format

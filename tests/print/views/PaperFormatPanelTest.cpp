@@ -12,7 +12,9 @@
 #include <functional>
 
 #include "platform/ScriptedDialogs.h"
+#include "print/LabelTemplate.h"
 #include "print/PaperFile.h"
+#include "print/views/FormatShapeEditor.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -58,7 +60,7 @@ TEST_F(PaperFormatPanelTest, DialogStartsWithItsDefaultFormat) {
   TNewETypForm* f = panel.editForm();
   QStringList groups;
   for (auto* g : f->findChildren<QGroupBox*>()) groups << g->title();
-  EXPECT_EQ(groups, QStringList({"Description of the paper format", "Margins in inch", "Extents in inch",
+  EXPECT_EQ(groups.mid(0, 5), QStringList({"Description of the paper format", "Margins in inch", "Extents in inch",
                                  "Space between the elements", "Number of elements per Sheet"}));
   const TEttType t = EttFromDialog(f->values());
   EXPECT_EQ(t.Name, "No name");
@@ -192,4 +194,57 @@ TEST_F(PaperFormatPanelTest, CoverControlsReportTheirValuesAndAskForARepaint) {
   EXPECT_EQ(c.leftInch, -1.5);
   EXPECT_EQ(c.topInch, 0.5);
   EXPECT_EQ(panel.zoom(), 200);
+}
+
+TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit) {
+  Load({Format("Cards")});
+  AnswerDialog([](TNewETypForm* f) {
+    EXPECT_EQ(f->UnitBox->currentText(), "inch");  // as ever, until millimetres are chosen
+    f->UnitBox->setCurrentIndex(1);
+    EXPECT_EQ(f->findChildren<QGroupBox*>()[1]->title(), "Margins in mm");
+    EXPECT_NEAR(f->BrED->value(), 90, 0.003);  // through the inch field's four decimals
+    f->BrED->setValue(117);
+    f->HoED->setValue(117);
+    f->ShapeEditor->ShapeBox->setCurrentIndex(3);
+    f->ShapeEditor->OuterED->setValue(117);
+    f->ShapeEditor->HoleED->setValue(41);
+    f->ShapeEditor->BleedED->setValue(1.5);
+    f->ShapeEditor->SheetBox->setCurrentText("A4");
+    f->ShapeEditor->AddGridBtn->click();
+  }, true);
+  panel.EditBtnClick();
+  const FormatDetails d = panel.selectedDetails();
+  EXPECT_EQ(d.shape.kind, ShapeKind::Disc);
+  EXPECT_EQ(d.shape.holeDiameter, 41);
+  EXPECT_EQ(d.sheetWidth, 210);
+  EXPECT_EQ(d.moreGrids.size(), 1u);
+  EXPECT_NEAR(panel.selectedFormat()->Breite, 117, 1e-9);
+  EXPECT_EQ(PositionsPerSheet(*panel.selectedFormat(), d), 11);
+  // A new panel reads the details and opens its dialog in millimetres.
+  PaperFormatPanel again;
+  again.LoadEttTypes(file, {});
+  EXPECT_EQ(again.selectedDetails(), d);
+  EXPECT_TRUE(again.editForm()->millimetres());
+}
+
+TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
+  TEttType disc = Format("Disc", 1, 2);
+  disc.Breite = disc.Hoehe = 117;
+  FormatDetails d;
+  d.shape = {ShapeKind::Disc, 0, 117, 41};
+  ASSERT_EQ(ExportTemplateFile(dir.file("in.xml"), disc, d), "");
+  Load({Format("Cards")});
+  dialogs.fileAnswers = {FileAnswer{dir.file("in.xml")}, FileAnswer{dir.file("out.xml")},
+                         FileAnswer{dir.file("missing.xml")}};
+  panel.ImportBtnClick();
+  ASSERT_EQ(panel.EttTypes().size(), 2u);
+  EXPECT_EQ(panel.selectedIndex(), 1);
+  EXPECT_EQ(panel.selectedDetails().shape, d.shape);
+  panel.ExportBtnClick();
+  std::vector<LabelTemplate> back;
+  ASSERT_EQ(ImportTemplateFile(dir.file("out.xml"), back), "");
+  EXPECT_EQ(back.at(0).record.Name, "Disc");
+  panel.ImportBtnClick();  // a missing file: an error, nothing added
+  EXPECT_EQ(panel.EttTypes().size(), 2u);
+  EXPECT_FALSE(dialogs.asked.empty());
 }
