@@ -1,6 +1,7 @@
 #include "print/StarterPaper.h"
 
 #include "print/DetailsFile.h"
+#include "print/LabelTemplate.h"
 
 namespace {
 struct Sheet {
@@ -36,6 +37,43 @@ std::vector<TEttType> StarterEttTypes() {
   return out;
 }
 
+std::vector<std::pair<TEttType, FormatDetails>> StarterDiscSheets() {
+  // The sheets' geometry in the units of their label templates (points and inches).
+  static const char* const kTemplates =
+      "<Glabels-templates>"
+      "<Template brand=\"Zweckform\" part=\"3654\" size=\"A4\">"
+      "<Label-cd id=\"0\" radius=\"165.78\" hole=\"58.09\" waste=\"5\">"
+      "<Layout nx=\"1\" ny=\"2\" x0=\"131.78\" y0=\"58.7998\" dx=\"0\" dy=\"387.97\"/>"
+      "</Label-cd></Template>"
+      "<Template brand=\"Avery\" part=\"5931\" size=\"US-Letter\">"
+      "<Label-cd id=\"0\" radius=\"2.3125in\" hole=\"0.8125in\" waste=\"0.0625in\">"
+      "<Layout nx=\"1\" ny=\"2\" x0=\"1.9375in\" y0=\"0.6875in\" dx=\"0\" dy=\"5in\"/>"
+      "</Label-cd></Template></Glabels-templates>";
+  const std::string xml(kTemplates);
+  LabelTemplateReader reader;
+  std::vector<std::pair<TEttType, FormatDetails>> out;
+  if (!reader.read(std::vector<uint8_t>(xml.begin(), xml.end()))) return out;
+  const char* names[] = {"2 CD labels 117 mm (Zweckform 3654), A4", "2 CD labels 117.5 mm (Avery 5931), Letter"};
+  for (size_t i = 0; i < reader.templates().size() && i < 2; ++i) {
+    LabelTemplate t = reader.templates()[i];
+    t.record.Name = names[i];
+    out.emplace_back(t.record, t.details);
+  }
+  return out;
+}
+
+EttLoadResult StarterCatalogue() {
+  EttLoadResult r;
+  r.status = EttLoadResult::Loaded;
+  r.formats = StarterEttTypes();
+  r.details.resize(r.formats.size());
+  for (const auto& [record, details] : StarterDiscSheets()) {
+    r.formats.push_back(record);
+    r.details.push_back(details);
+  }
+  return r;
+}
+
 EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
                                    const std::vector<std::string>& starterFiles) {
   EttLoadResult user = LoadEttTypes(userFile);
@@ -49,9 +87,5 @@ EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
     starter.details = LoadDetailsFor(file, starter.formats);
     return starter;
   }
-  EttLoadResult builtIn;
-  builtIn.status = EttLoadResult::Loaded;
-  builtIn.formats = StarterEttTypes();
-  builtIn.details.resize(builtIn.formats.size());
-  return builtIn;
+  return StarterCatalogue();
 }
