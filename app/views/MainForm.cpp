@@ -28,6 +28,7 @@
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/CenterView.h"
+#include "print/views/CoverGuide.h"
 #include "print/views/SheetPreview.h"
 #include "retouch/views/RetouchView.h"
 
@@ -116,6 +117,10 @@ void TMainForm::BuildWindow() {
   coverDialogs_ = std::make_unique<QtCoverDialogs>(this);
   textsView_ = new TextsView({doc_.Dib, doc_.Obs, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
   pages_[kTextsTab]->setContent(textsView_);
+  textsView_->setPrintGuide([this] {
+    return CoverPrintGuide(paperPanel_->selectedFormat(), paperPanel_->selectedDetails(),
+                           paperPanel_->coverSettings(), DibWidth(doc_.Dib));
+  });
   setTabScrollArea(kTextsTab, textsView_->ScrollBox1);
   connect(this, &TMainForm::documentReplaced, textsView_, &TextsView::SizeForPage);
 

@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QLabel>
 #include <QScrollBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "cover/Truncate.h"
@@ -114,6 +116,7 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   PopupMenu1 = new ObjectMenu(editor_, this);
 
   connect(ToolBar, &TextsToolBar::toolChosen, this, [this](Tool t) { editor_.tool = t; });
+  connect(ToolBar->guideButton, &QToolButton::toggled, this, &TextsView::RepaintView);
   connect(Pages, &PropertyPages::changed, this, &TextsView::RepaintView);
   connect(PopupMenu1, &ObjectMenu::changed, this, &TextsView::RepaintView);
   editor_.FontDpi = logicalDpiX();
@@ -169,6 +172,7 @@ void TextsView::PaintBox1Paint(const QRect& exposed) {
              PaintBox1->logicalDpiX());
   {
     QPainter buffer(&ViewBuffer);
+    PaintGuide(buffer);
     PaintSelection(buffer, editor_.markrec(0, 0));
   }
   QPainter(PaintBox1).drawImage(exposed.topLeft(), ViewBuffer, exposed);
@@ -179,7 +183,41 @@ void TextsView::PaintUnbuffered(const QRect& exposed) {
   painter.setClipRect(exposed);
   PaintCover(painter, PaintBox1->width(), PaintBox1->height(), doc_.Dib, doc_.Obs,
              editor_.ViewRenderScale(), editor_.FontDpi, PaintBox1->logicalDpiX());
+  PaintGuide(painter);
   PaintSelection(painter, editor_.markrec(0, 0));
+}
+
+void TextsView::PaintGuide(QPainter& p) {
+  UpdatePrintedSize();
+  if (!guide_ || !ToolBar->guideButton->isChecked() || DibWidth(doc_.Dib) <= 0 || DibHeight(doc_.Dib) <= 0) return;
+  const PrintGuide g = guide_();
+  if (g.outline.isEmpty()) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(double(PaintBox1->width()) / DibWidth(doc_.Dib), double(PaintBox1->height()) / DibHeight(doc_.Dib));
+  QPen pen(QColor(0, 120, 215), 0, Qt::DashLine);
+  pen.setCosmetic(true);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(g.outline);
+  p.restore();
+}
+
+void TextsView::UpdatePrintedSize() {
+  const double mm = guide_ ? guide_().mmPerPixel : 0;
+  const int sel = doc_.Obs.SelObj;
+  const double base = doc_.Obs.scales().BaseScale;
+  if (mm <= 0 || sel <= 0 || base <= 0) {
+    ToolBar->printedSizeLine->clear();
+    return;
+  }
+  const Tobs& o = doc_.Obs[sel];
+  QString text = QStringLiteral("%1 x %2 mm").arg(o.W / base * mm, 0, 'f', 1).arg(o.H / base * mm, 0, 'f', 1);
+  if (o.Kind == kText) {
+    const double fontMm = o.FontSize * mm;  // the character height follows the size, one pixel a point
+    text += QStringLiteral(", font %1 mm (%2 pt)").arg(fontMm, 0, 'f', 1).arg(fontMm * 72 / 25.4, 0, 'f', 1);
+  }
+  ToolBar->printedSizeLine->setText(text);
 }
 
 ViewState TextsView::State() const {

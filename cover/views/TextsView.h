@@ -3,6 +3,8 @@
 // pages and the pop-up menu; gestures and keys go to the editor, which decides what changes.
 #include <QImage>
 #include <QLineEdit>
+#include <QPainterPath>
+#include <functional>
 #include <QScrollArea>
 #include <QWidget>
 
@@ -52,6 +54,13 @@ class KeyField : public QLineEdit {
   TextsView* view_;
 };
 
+// Where the printed element's outline falls on the cover (picture pixels) and the printed
+// length of one picture pixel in millimetres (0: no paper format).
+struct PrintGuide {
+  QPainterPath outline;
+  double mmPerPixel = 0;
+};
+
 class TextsView : public QWidget {
   Q_OBJECT
  public:
@@ -65,6 +74,8 @@ class TextsView : public QWidget {
   void SizeForPage();
   // Paints the whole view again (after every command).
   void RepaintView();
+  // Supplies the outline guide and the printed sizes for the current format.
+  void setPrintGuide(std::function<PrintGuide()> guide) { guide_ = std::move(guide); }
 
   // The paint handler, run in the paint box's paint event.
   void PaintBox1Paint(const QRect& exposed);
@@ -93,6 +104,10 @@ class TextsView : public QWidget {
 
   // Draws everything straight onto the box when the buffer would be too large to hold.
   void PaintUnbuffered(const QRect& exposed);
+  // The outline guide over the cover, when shown; the printed size line.
+  void PaintGuide(QPainter& p);
+  void UpdatePrintedSize();
+  std::function<PrintGuide()> guide_;
 
   TextsDocument doc_;
   Editor editor_;

@@ -1,6 +1,7 @@
 #include "cover/views/ToolBar.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -36,6 +37,19 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
     layout->addWidget(b);
     buttons[i] = b;
   }
+  guideButton = new QToolButton(this);
+  guideButton->setObjectName(QStringLiteral("GuideButton"));
+  guideButton->setText(QStringLiteral("Outline"));
+  guideButton->setToolTip(QStringLiteral("Shows where the element's outline falls on the cover"));
+  guideButton->setCheckable(true);
+  guideButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  layout->addSpacing(8);
+  layout->addWidget(guideButton);
+  printedSizeLine = new QLabel(this);
+  printedSizeLine->setObjectName(QStringLiteral("PrintedSize"));
+  printedSizeLine->setWordWrap(true);
+  printedSizeLine->setToolTip(QStringLiteral("The selected object as it prints with the current paper format"));
+  layout->addWidget(printedSizeLine);
   layout->addStretch();
   buttons[0]->setChecked(true);
   connect(group_, &QButtonGroup::idClicked, this,

@@ -6,6 +6,7 @@
 #include "cover/ObjectTable.h"
 
 class QButtonGroup;
+class QLabel;
 class QToolButton;
 
 class TextsToolBar : public QWidget {
@@ -17,6 +18,8 @@ class TextsToolBar : public QWidget {
   void setTool(Tool tool);
 
   std::array<QToolButton*, 6> buttons{};  // in the order of enum Tool
+  QToolButton* guideButton = nullptr;     // shows where the printed element falls, never printed
+  QLabel* printedSizeLine = nullptr;      // the selected object's size and font as printed
 
  signals:
   void toolChosen(Tool tool);

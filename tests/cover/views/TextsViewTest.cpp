@@ -1,4 +1,5 @@
 // The Texts view driven with mouse and key events as a user would.
+#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -292,3 +293,38 @@ TEST_F(TextsViewTest, ADoubleClickOnATextOpensTheLineEditor) {
   EXPECT_EQ(table.SelObj, 2);
 }
 }  // namespace
+
+TEST_F(TextsViewTest, TheOutlineGuideShowsOnlyWhenAskedAndTheSizesLineFollowsTheSelection) {
+  PrintGuide guide;
+  guide.outline.addEllipse(QRectF(60, 0, 200, 200));  // a disc rim over the picture
+  guide.outline.addEllipse(QRectF(140, 80, 40, 40));  // and its hole
+  guide.mmPerPixel = 0.5;
+  view->setPrintGuide([&] { return guide; });
+  view->RepaintView();
+  Settle();
+  EXPECT_EQ(Shown(60, 100), 0xFFFFFFFFu);  // hidden until the button is down
+  EXPECT_TRUE(view->ToolBar->printedSizeLine->text().isEmpty());
+  view->ToolBar->guideButton->click();
+  Settle();
+  const auto ink = [&](int x, int y) {
+    for (int dx = -1; dx <= 1; ++dx)
+      if (Shown(x + dx, y) != 0xFFFFFFFFu) return true;
+    return false;
+  };
+  EXPECT_TRUE(ink(60, 100));   // the rim's left point
+  EXPECT_TRUE(ink(140, 100));  // the hole's left point
+  EXPECT_FALSE(ink(100, 100));
+  // An object of 50 x 50 picture pixels prints 25 x 25 mm; a text tells its font as printed.
+  Create(::Tool::Object, QPoint(20, 30));
+  EXPECT_EQ(view->ToolBar->printedSizeLine->text(), "25.0 x 25.0 mm");
+  Create(::Tool::Text, QPoint(100, 30));
+  table[table.SelObj].FontSize = 20;
+  view->RepaintView();
+  Settle();
+  EXPECT_TRUE(view->ToolBar->printedSizeLine->text().endsWith("font 10.0 mm (28.3 pt)"))
+      << view->ToolBar->printedSizeLine->text().toStdString();
+  // The printed image carries no guide.
+  std::string error;
+  const QImage printed = RenderCover(picture, table, 100, view->logicalDpiX(), error);
+  EXPECT_EQ(printed.pixel(60, 100), 0xFFFFFFFFu);
+}
