@@ -10,23 +10,13 @@
 #include <filesystem>
 
 #include "platform/Dib.h"
+#include "bench/DetailedPicture.h"
 #include "print/views/PrintJob.h"
 
 namespace {
-// A picture with detail everywhere, so that it does not compress to nothing.
+// A 2000 x 2000 picture with detail everywhere.
 const QImage& Picture() {
-  static const QImage picture = [] {
-    QImage img(2000, 2000, QImage::Format_RGB32);
-    uint32_t seed = 4711;
-    for (int y = 0; y < img.height(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-      for (int x = 0; x < img.width(); ++x) {
-        seed = seed * 1664525u + 1013904223u;
-        row[x] = qRgb((x * 255 / 2000 + (seed >> 28)) & 255, (y * 255 / 2000) & 255, (seed >> 24) & 63);
-      }
-    }
-    return img;
-  }();
+  static const QImage picture = DetailedPicture(2000, 4711u);
   return picture;
 }
 

@@ -11,23 +11,13 @@
 #include <QPrinter>
 #include <filesystem>
 
+#include "bench/DetailedPicture.h"
 #include "print/views/PrintJob.h"
 
 namespace {
-// A 3000 x 3000 picture with detail everywhere, so that it does not compress to nothing.
+// A 3000 x 3000 picture with detail everywhere.
 const QImage& Picture() {
-  static const QImage picture = [] {
-    QImage img(3000, 3000, QImage::Format_RGB32);
-    uint32_t seed = 12345;
-    for (int y = 0; y < img.height(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-      for (int x = 0; x < img.width(); ++x) {
-        seed = seed * 1664525u + 1013904223u;
-        row[x] = qRgb((x * 255 / 3000 + (seed >> 28)) & 255, (y * 255 / 3000) & 255, (seed >> 24) & 63);
-      }
-    }
-    return img;
-  }();
+  static const QImage picture = DetailedPicture(3000, 12345u);
   return picture;
 }
 
