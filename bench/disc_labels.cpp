@@ -9,7 +9,7 @@
 #include <QPrinter>
 #include <filesystem>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "bench/DetailedPicture.h"
 #include "print/views/PrintJob.h"
 
@@ -22,13 +22,13 @@ const QImage& Picture() {
 
 PrintRequest DiscSheet(int copies) {  // the geometry of a common A4 sheet of two disc labels
   PrintRequest r;
-  r.format.Breite = r.format.Hoehe = 116.967;
-  r.format.SchrittH = 116.967;
-  r.format.SchrittV = 136.867;
-  r.format.RandLinks = 46.489;
-  r.format.RandOben = 20.743;
-  r.format.AnzH = 1;
-  r.format.AnzV = 2;
+  r.format.width = r.format.height = 116.967;
+  r.format.stepAcross = 116.967;
+  r.format.stepDown = 136.867;
+  r.format.leftMargin = 46.489;
+  r.format.topMargin = 20.743;
+  r.format.columns = 1;
+  r.format.rows = 2;
   r.details.shape = {ShapeKind::Disc, 0, 116.967, 40.986};
   r.details.bleed = 1.5;
   r.copies = copies;

@@ -8,8 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool ok = reader.read(std::vector<uint8_t>(data, data + size));
   if (ok == reader.templates().empty()) std::abort();
   for (const LabelTemplate& t : reader.templates()) {
-    TEttType back;
-    if (!CheckDetails(t.record, t.details).empty() || !DecodeEtt(EncodeEtt(t.record).data(), back)) std::abort();
+    PaperFormat back;
+    if (!CheckDetails(t.record, t.details).empty() || !DecodePaperFormat(EncodePaperFormat(t.record).data(), back)) std::abort();
   }
   return 0;
 }

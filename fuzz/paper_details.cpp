@@ -6,8 +6,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const DetailsParse r = ParseDetailsFile(std::vector<uint8_t>(data, data + size));
   for (const DetailsEntry& e : r.entries) {
-    TEttType t;
-    if (!DecodeEtt(e.record.data(), t) || !CheckDetails(t, e.details).empty()) std::abort();
+    PaperFormat t;
+    if (!DecodePaperFormat(e.record.data(), t) || !CheckDetails(t, e.details).empty()) std::abort();
   }
   return 0;
 }

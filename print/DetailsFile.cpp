@@ -9,7 +9,7 @@
 namespace {
 constexpr size_t kHeaderSize = 12;
 constexpr size_t kGridSize = 40;
-constexpr size_t kFixedEntrySize = kEttRecordSize + 4 + 6 * 8 + 4;  // before the grids
+constexpr size_t kFixedEntrySize = kPaperRecordSize + 4 + 6 * 8 + 4;  // before the grids
 constexpr size_t kMaxEntrySize = kFixedEntrySize + kMaxGrids * kGridSize + 4096;
 
 class Writer {
@@ -39,9 +39,9 @@ class Reader {
   size_t n_, at_ = 0;
 };
 
-std::vector<uint8_t> EncodeEntry(const TEttType& fmt, const FormatDetails& d) {
+std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d) {
   Writer w;
-  const auto record = EncodeEtt(fmt);
+  const auto record = EncodePaperFormat(fmt);
   w.bytes.assign(record.begin(), record.end());
   w.Put(static_cast<int32_t>(d.shape.kind));
   for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleed,
@@ -61,8 +61,8 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
   Reader r(p, n);
   for (uint8_t& b : out.record)
     if (!r.Get(b)) return false;
-  TEttType fmt;
-  if (!DecodeEtt(out.record.data(), fmt)) return false;
+  PaperFormat fmt;
+  if (!DecodePaperFormat(out.record.data(), fmt)) return false;
   int32_t kind = 0, grids = 0;
   FormatDetails& d = out.details;
   if (!r.Get(kind) || kind < 0 || kind > 3) return false;
@@ -118,7 +118,7 @@ DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
   return r;
 }
 
-std::vector<uint8_t> EncodeDetailsFile(const std::vector<TEttType>& formats,
+std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,
                                        const std::vector<FormatDetails>& details) {
   Writer w;
   w.Put(kDetailsMagic);
@@ -136,12 +136,12 @@ std::vector<uint8_t> EncodeDetailsFile(const std::vector<TEttType>& formats,
   return w.bytes;
 }
 
-std::vector<FormatDetails> MatchDetails(const std::vector<TEttType>& formats,
+std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
                                         const std::vector<DetailsEntry>& entries) {
   std::vector<FormatDetails> out(formats.size());
   std::vector<bool> used(entries.size(), false);
   for (size_t i = 0; i < formats.size(); ++i) {
-    const auto record = EncodeEtt(formats[i]);
+    const auto record = EncodePaperFormat(formats[i]);
     for (size_t e = 0; e < entries.size(); ++e) {
       if (used[e] || entries[e].record != record) continue;
       used[e] = true;
@@ -158,7 +158,7 @@ std::string DetailsFileFor(const std::string& paperFile) {
 }
 
 std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
-                                          const std::vector<TEttType>& formats,
+                                          const std::vector<PaperFormat>& formats,
                                           std::string* message) {
   const std::string file = DetailsFileFor(paperFile);
   const size_t limit = kHeaderSize + static_cast<size_t>(kMaxDetailsEntries) * (kFixedEntrySize + 4);
@@ -170,7 +170,7 @@ std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
   return MatchDetails(formats, parse.entries);
 }
 
-std::string SaveCatalogue(const std::string& paperFile, const std::vector<TEttType>& formats,
+std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
                           const std::vector<FormatDetails>& details) {
   const std::string side = DetailsFileFor(paperFile);
   bool needed = std::filesystem::exists(side);
@@ -179,5 +179,5 @@ std::string SaveCatalogue(const std::string& paperFile, const std::vector<TEttTy
     const std::string error = ReplaceFileAtomically(side, EncodeDetailsFile(formats, details));
     if (!error.empty()) return error;
   }
-  return SaveEttTypes(paperFile, formats);
+  return SavePaperFormats(paperFile, formats);
 }

@@ -12,7 +12,7 @@ constexpr int32_t kDetailsVersion = 1;
 constexpr int32_t kMaxDetailsEntries = 10000;
 
 struct DetailsEntry {
-  std::array<uint8_t, kEttRecordSize> record{};
+  std::array<uint8_t, kPaperRecordSize> record{};
   FormatDetails details;
 };
 
@@ -25,10 +25,10 @@ struct DetailsParse {
 // entries before the damage.
 DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes);
 // An entry for every format that is not plain, in list order.
-std::vector<uint8_t> EncodeDetailsFile(const std::vector<TEttType>& formats,
+std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,
                                        const std::vector<FormatDetails>& details);
 // The details of each format: the first unused entry with the same record, else plain.
-std::vector<FormatDetails> MatchDetails(const std::vector<TEttType>& formats,
+std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
                                         const std::vector<DetailsEntry>& entries);
 
 // The details file that belongs to a paper.dat.
@@ -36,9 +36,9 @@ std::string DetailsFileFor(const std::string& paperFile);
 // Reads the details of `formats` from beside `paperFile`; a missing or damaged file gives plain
 // formats (and the damage in `message`).
 std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
-                                          const std::vector<TEttType>& formats,
+                                          const std::vector<PaperFormat>& formats,
                                           std::string* message = nullptr);
 // Writes the details file, then paper.dat, each through a temporary file. The details file is
 // left alone while no format needs it and none exists. Returns an error text, empty on success.
-std::string SaveCatalogue(const std::string& paperFile, const std::vector<TEttType>& formats,
+std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
                           const std::vector<FormatDetails>& details);

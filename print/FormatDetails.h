@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
 
 enum class ShapeKind : int32_t { Rectangle = 0, Round = 1, Ellipse = 2, Disc = 3 };
 
@@ -38,13 +38,13 @@ struct FormatDetails {
 };
 
 // The record's grid, then the more grids.
-std::vector<LabelGrid> AllGrids(const TEttType& fmt, const FormatDetails& d);
-LabelGrid RecordGrid(const TEttType& fmt);
+std::vector<LabelGrid> AllGrids(const PaperFormat& fmt, const FormatDetails& d);
+LabelGrid RecordGrid(const PaperFormat& fmt);
 // A copy of the record whose margins, steps and counts are those of `grid`.
-TEttType WithGrid(const TEttType& fmt, const LabelGrid& grid);
+PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& grid);
 // Elements per sheet: the sum over all grids.
-int32_t PositionsPerSheet(const TEttType& fmt, const FormatDetails& d);
+int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d);
 // The disc's outer diameter (the box's larger side when none is stored).
-double DiscDiameter(const TEttType& fmt, const LabelShape& s);
+double DiscDiameter(const PaperFormat& fmt, const LabelShape& s);
 // Checks the values a file or the dialog gave; an error text, empty when they make a format.
-std::string CheckDetails(const TEttType& fmt, const FormatDetails& d);
+std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d);

@@ -8,7 +8,7 @@
 
 // A format as a template file describes it.
 struct LabelTemplate {
-  TEttType record;  // the first grid's rectangle and the name
+  PaperFormat record;  // the first grid's rectangle and the name
   FormatDetails details;
   bool operator==(const LabelTemplate&) const = default;
 };
@@ -37,12 +37,12 @@ class LabelTemplateReader {
 // part. A format without a sheet size gets `fallbackWidth` x `fallbackHeight` (the printer's page).
 class LabelTemplateWriter {
  public:
-  std::vector<uint8_t> write(const TEttType& fmt, const FormatDetails& d,
+  std::vector<uint8_t> write(const PaperFormat& fmt, const FormatDetails& d,
                              double fallbackWidth = 210, double fallbackHeight = 297) const;
 };
 
 // Reads a template file; an error text, empty on success.
 std::string ImportTemplateFile(const std::string& path, std::vector<LabelTemplate>& out);
 // Writes a template file through a temporary file; an error text, empty on success.
-std::string ExportTemplateFile(const std::string& path, const TEttType& fmt, const FormatDetails& d,
+std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt, const FormatDetails& d,
                                double fallbackWidth = 210, double fallbackHeight = 297);

@@ -42,13 +42,13 @@ class Lengths {
 
 int Count(const QString& text, bool& ok) {
   const int n = text.trimmed().toInt(&ok);
-  ok = ok && n >= kEttCountMin && n <= kEttCountMax;
+  ok = ok && n >= kPaperCountMin && n <= kPaperCountMax;
   return n;
 }
 
 std::string CutName(const QString& name) {
   std::string ansi = Utf8ToAnsi(name.simplified().toStdString());
-  if (ansi.size() > static_cast<size_t>(kEttNameMax)) ansi.resize(kEttNameMax);
+  if (ansi.size() > static_cast<size_t>(kPaperNameMax)) ansi.resize(kPaperNameMax);
   return ansi;
 }
 }  // namespace
@@ -116,7 +116,7 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml) {
         const QString description = Attr(a, "description");
         // The program's own exports carry the format's name as the part.
         const QString title = brand == QLatin1String("Quendrix") ? part : (brand + QLatin1Char(' ') + part).trimmed();
-        current.record.Name = CutName(title.isEmpty() ? description : title);
+        current.record.name = CutName(title.isEmpty() ? description : title);
         const QString size = Attr(a, "size");
         for (const PaperSize& s : kPaperSizes)
           if (size == QLatin1String(s.id)) {
@@ -130,27 +130,27 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml) {
       } else if (inTemplate && name.startsWith(QLatin1String("Label-"))) {
         if (haveLabel) return fail("template " + part.toStdString() + " holds more than one label");
         haveLabel = true;
-        TEttType& t = current.record;
+        PaperFormat& t = current.record;
         LabelShape& s = current.details.shape;
         double bleed = len("waste");
         if (name == QLatin1String("Label-rectangle")) {
-          t.Breite = len("width");
-          t.Hoehe = len("height");
+          t.width = len("width");
+          t.height = len("height");
           s.cornerRadius = len("round");
           bleed = std::max({bleed, len("x_waste"), len("y_waste")});
         } else if (name == QLatin1String("Label-round")) {
           s.kind = ShapeKind::Round;
-          t.Breite = t.Hoehe = 2 * len("radius");
+          t.width = t.height = 2 * len("radius");
         } else if (name == QLatin1String("Label-ellipse")) {
           s.kind = ShapeKind::Ellipse;
-          t.Breite = len("width");
-          t.Hoehe = len("height");
+          t.width = len("width");
+          t.height = len("height");
         } else if (name == QLatin1String("Label-cd")) {
           s.kind = ShapeKind::Disc;
           s.outerDiameter = 2 * len("radius");
           s.holeDiameter = 2 * len("hole");
-          t.Breite = len.has("width") ? len("width") : s.outerDiameter;
-          t.Hoehe = len.has("height") ? len("height") : s.outerDiameter;
+          t.width = len.has("width") ? len("width") : s.outerDiameter;
+          t.height = len.has("height") ? len("height") : s.outerDiameter;
         } else {
           return fail("the label shape " + name.toStdString() + " cannot be used");
         }
@@ -169,10 +169,10 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml) {
         if (!okX || !okY) return fail("a layout has no usable nx or ny");
         if (!len.bad.empty()) return fail("no length: " + len.bad);
         // A single column or row has no step of its own: take the element's.
-        if (g.across == 1 && g.stepH < current.record.Breite) g.stepH = current.record.Breite;
-        if (g.down == 1 && g.stepV < current.record.Hoehe) g.stepV = current.record.Hoehe;
+        if (g.across == 1 && g.stepH < current.record.width) g.stepH = current.record.width;
+        if (g.down == 1 && g.stepV < current.record.height) g.stepV = current.record.height;
         if (grids == 1) {
-          TEttType& t = current.record;
+          PaperFormat& t = current.record;
           t = WithGrid(t, g);
         } else {
           current.details.moreGrids.push_back(g);
@@ -181,7 +181,7 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml) {
     } else if (r.isEndElement() && r.name() == QLatin1String("Template") && inTemplate) {
       inTemplate = false;
       if (!haveLabel) return fail("template " + part.toStdString() + " has no label");
-      if (grids == 0) current.record = WithGrid(current.record, {0, 0, current.record.Breite, current.record.Hoehe, 1, 1});
+      if (grids == 0) current.record = WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
       const std::string why = CheckDetails(current.record, current.details);
       if (!why.empty()) return fail("template " + part.toStdString() + ": " + why);
       if (templates_.size() >= static_cast<size_t>(kMaxTemplates)) return fail("too many templates");

@@ -27,14 +27,14 @@ void WriteSize(QXmlStreamWriter& w, double width, double height) {
   }
 }
 
-void WriteLabel(QXmlStreamWriter& w, const TEttType& fmt, const FormatDetails& d) {
+void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails& d) {
   const LabelShape& s = d.shape;
   switch (s.kind) {
     case ShapeKind::Rectangle:
       w.writeStartElement(QStringLiteral("Label-rectangle"));
       w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
-      w.writeAttribute(QStringLiteral("width"), Mm(fmt.Breite));
-      w.writeAttribute(QStringLiteral("height"), Mm(fmt.Hoehe));
+      w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
+      w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
       w.writeAttribute(QStringLiteral("round"), Mm(s.cornerRadius));
       w.writeAttribute(QStringLiteral("x_waste"), Mm(d.bleed));
       w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleed));
@@ -42,13 +42,13 @@ void WriteLabel(QXmlStreamWriter& w, const TEttType& fmt, const FormatDetails& d
     case ShapeKind::Round:
       w.writeStartElement(QStringLiteral("Label-round"));
       w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
-      w.writeAttribute(QStringLiteral("radius"), Mm(fmt.Breite / 2));
+      w.writeAttribute(QStringLiteral("radius"), Mm(fmt.width / 2));
       break;
     case ShapeKind::Ellipse:
       w.writeStartElement(QStringLiteral("Label-ellipse"));
       w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
-      w.writeAttribute(QStringLiteral("width"), Mm(fmt.Breite));
-      w.writeAttribute(QStringLiteral("height"), Mm(fmt.Hoehe));
+      w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
+      w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
       break;
     case ShapeKind::Disc: {
       const double outer = DiscDiameter(fmt, s);
@@ -56,8 +56,8 @@ void WriteLabel(QXmlStreamWriter& w, const TEttType& fmt, const FormatDetails& d
       w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
       w.writeAttribute(QStringLiteral("radius"), Mm(outer / 2));
       w.writeAttribute(QStringLiteral("hole"), Mm(s.holeDiameter / 2));
-      if (fmt.Breite < outer - 1e-6) w.writeAttribute(QStringLiteral("width"), Mm(fmt.Breite));
-      if (fmt.Hoehe < outer - 1e-6) w.writeAttribute(QStringLiteral("height"), Mm(fmt.Hoehe));
+      if (fmt.width < outer - 1e-6) w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
+      if (fmt.height < outer - 1e-6) w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
       break;
     }
   }
@@ -65,7 +65,7 @@ void WriteLabel(QXmlStreamWriter& w, const TEttType& fmt, const FormatDetails& d
 }
 }  // namespace
 
-std::vector<uint8_t> LabelTemplateWriter::write(const TEttType& fmt, const FormatDetails& d,
+std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const FormatDetails& d,
                                                 double fallbackWidth, double fallbackHeight) const {
   QByteArray out;
   QXmlStreamWriter w(&out);
@@ -74,7 +74,7 @@ std::vector<uint8_t> LabelTemplateWriter::write(const TEttType& fmt, const Forma
   w.writeStartDocument();
   w.writeStartElement(QStringLiteral("Glabels-templates"));
   w.writeStartElement(QStringLiteral("Template"));
-  const QString name = QString::fromStdString(AnsiToUtf8(fmt.Name));
+  const QString name = QString::fromStdString(AnsiToUtf8(fmt.name));
   w.writeAttribute(QStringLiteral("brand"), QStringLiteral("Quendrix"));
   w.writeAttribute(QStringLiteral("part"), name);
   const bool sheet = d.sheetWidth > 0 && d.sheetHeight > 0;
@@ -99,7 +99,7 @@ std::vector<uint8_t> LabelTemplateWriter::write(const TEttType& fmt, const Forma
   return std::vector<uint8_t>(out.begin(), out.end());
 }
 
-std::string ExportTemplateFile(const std::string& path, const TEttType& fmt, const FormatDetails& d,
+std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt, const FormatDetails& d,
                                double fallbackWidth, double fallbackHeight) {
   return ReplaceFileAtomically(path, LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
 }

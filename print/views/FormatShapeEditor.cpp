@@ -37,7 +37,7 @@ double Cell(const QTableWidget* t, int row, int col) {
 
 SheetDrawing::SheetDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(150, 200); }
 
-void SheetDrawing::setFormat(const TEttType& fmt, const FormatDetails& d) {
+void SheetDrawing::setFormat(const PaperFormat& fmt, const FormatDetails& d) {
   fmt_ = fmt;
   details_ = d;
   update();
@@ -60,7 +60,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
     for (int row = 0; row < g.down && drawn < 2500; ++row)
       for (int col = 0; col < g.across && drawn < 2500; ++col, ++drawn) {
         const QRectF box((g.left + g.stepH * col) * scale, (g.top + g.stepV * row) * scale,
-                         fmt_.Breite * scale, fmt_.Hoehe * scale);
+                         fmt_.width * scale, fmt_.height * scale);
         p.drawPath(ShapePath(fmt_, details_.shape, box));
       }
 }
@@ -189,8 +189,8 @@ FormatDetails FormatShapeEditor::details() const {
     LabelGrid g{Cell(GridTable, row, 0), Cell(GridTable, row, 1), Cell(GridTable, row, 2),
                 Cell(GridTable, row, 3), static_cast<int32_t>(Cell(GridTable, row, 4)),
                 static_cast<int32_t>(Cell(GridTable, row, 5))};
-    g.across = std::clamp(g.across, kEttCountMin, kEttCountMax);
-    g.down = std::clamp(g.down, kEttCountMin, kEttCountMax);
+    g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
+    g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
     d.moreGrids.push_back(g);
   }
   return d;

@@ -17,14 +17,14 @@ class SheetDrawing : public QWidget {
   Q_OBJECT
  public:
   explicit SheetDrawing(QWidget* parent = nullptr);
-  void setFormat(const TEttType& fmt, const FormatDetails& d);
+  void setFormat(const PaperFormat& fmt, const FormatDetails& d);
   QSize sizeHint() const override { return {180, 250}; }
 
  protected:
   void paintEvent(QPaintEvent*) override;
 
  private:
-  TEttType fmt_;
+  PaperFormat fmt_;
   FormatDetails details_;
 };
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 namespace {
-QPointF Scale(const TEttType& fmt, const QRectF& box) {
-  return {fmt.Breite > 0 ? box.width() / fmt.Breite : 1.0, fmt.Hoehe > 0 ? box.height() / fmt.Hoehe : 1.0};
+QPointF Scale(const PaperFormat& fmt, const QRectF& box) {
+  return {fmt.width > 0 ? box.width() / fmt.width : 1.0, fmt.height > 0 ? box.height() / fmt.height : 1.0};
 }
 
 QPainterPath Ellipse(const QPointF& centre, double rx, double ry) {
@@ -15,7 +15,7 @@ QPainterPath Ellipse(const QPointF& centre, double rx, double ry) {
 }
 }  // namespace
 
-QPainterPath ShapePath(const TEttType& fmt, const LabelShape& shape, const QRectF& box, QPointF grow) {
+QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box, QPointF grow) {
   const QRectF outer = box.adjusted(-grow.x(), -grow.y(), grow.x(), grow.y());
   const QPointF s = Scale(fmt, box);
   QPainterPath path;
@@ -46,19 +46,19 @@ QPainterPath ShapePath(const TEttType& fmt, const LabelShape& shape, const QRect
   return path;
 }
 
-QPainterPath OutlinePath(const TEttType& fmt, const LabelShape& shape, const QRectF& box) {
+QPainterPath OutlinePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box) {
   LabelShape outer = shape;
   outer.holeDiameter = 0;
   return ShapePath(fmt, outer, box);
 }
 
-QPainterPath HolePath(const TEttType& fmt, const LabelShape& shape, const QRectF& box) {
+QPainterPath HolePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box) {
   if (shape.kind != ShapeKind::Disc || shape.holeDiameter <= 0) return {};
   const QPointF s = Scale(fmt, box);
   return Ellipse(box.center(), shape.holeDiameter / 2 * s.x(), shape.holeDiameter / 2 * s.y());
 }
 
-QImage ClipToShape(const QImage& element, const TEttType& fmt, const FormatDetails& d, int boxWidth,
+QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDetails& d, int boxWidth,
                    int boxHeight) {
   if (element.isNull()) return element;
   const QPointF grow((element.width() - boxWidth) / 2.0, (element.height() - boxHeight) / 2.0);
@@ -74,7 +74,7 @@ QImage ClipToShape(const QImage& element, const TEttType& fmt, const FormatDetai
   return out;
 }
 
-void DrawOutline(QPainter& p, const TEttType& fmt, const LabelShape& shape, const QRectF& box,
+void DrawOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
                  const QColor& color, double width) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -88,7 +88,7 @@ void DrawOutline(QPainter& p, const TEttType& fmt, const LabelShape& shape, cons
   p.restore();
 }
 
-void DrawScreenOutline(QPainter& p, const TEttType& fmt, const LabelShape& shape, const QRectF& box,
+void DrawScreenOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
                        bool always) {
   if (!always && shape.kind == ShapeKind::Rectangle) return;
   const QRectF inner = box.adjusted(0.5, 0.5, -0.5, -0.5);  // keep the line inside the element

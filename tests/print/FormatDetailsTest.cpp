@@ -9,16 +9,16 @@
 #include "tests/support/TestFiles.h"
 
 namespace {
-TEttType Record(const std::string& name, int across = 1, int down = 2) {
-  TEttType t;
-  t.Name = name;
-  t.Breite = t.Hoehe = 117;
-  t.SchrittH = 117;
-  t.SchrittV = 137;
-  t.RandLinks = 46.5;
-  t.RandOben = 20.7;
-  t.AnzH = across;
-  t.AnzV = down;
+PaperFormat Record(const std::string& name, int across = 1, int down = 2) {
+  PaperFormat t;
+  t.name = name;
+  t.width = t.height = 117;
+  t.stepAcross = 117;
+  t.stepDown = 137;
+  t.leftMargin = 46.5;
+  t.topMargin = 20.7;
+  t.columns = across;
+  t.rows = down;
   return t;
 }
 
@@ -41,7 +41,7 @@ FormatDetails Staggered() {  // a second grid of one, right of the first column
 }  // namespace
 
 TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
-  const TEttType fmt = Record("two grids", 2, 2);
+  const PaperFormat fmt = Record("two grids", 2, 2);
   FormatDetails d;
   d.moreGrids.push_back({5, 6, 10, 20, 3, 1});
   EXPECT_EQ(PositionsPerSheet(fmt, d), 7);
@@ -57,17 +57,17 @@ TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
               (std::vector<int>{w.grid, w.col, w.row, w.sheet})) << "k " << w.k;
   }
   EXPECT_EQ(l.OnSheet(0).size(), 5u);
-  const TEttType g1 = PositionGrid(fmt, l, l.At(5));
-  EXPECT_EQ(g1.RandLinks, 5);
-  EXPECT_EQ(g1.SchrittV, 20);
-  EXPECT_EQ(g1.Breite, fmt.Breite);
+  const PaperFormat g1 = PositionGrid(fmt, l, l.At(5));
+  EXPECT_EQ(g1.leftMargin, 5);
+  EXPECT_EQ(g1.stepDown, 20);
+  EXPECT_EQ(g1.width, fmt.width);
   EXPECT_EQ(CorrectUsed(fmt, d, 100), 6);
   // A format without more grids keeps the single grid's numbering.
   EXPECT_TRUE(LayoutFor(fmt, FormatDetails{}, 0, 4).grids.empty());
 }
 
 TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
-  const TEttType fmt = Record("x");
+  const PaperFormat fmt = Record("x");
   struct Case { const char* what; FormatDetails d; bool ok; };
   FormatDetails bigHole = Disc(117), bigCorner, badGrid, flat = Disc();
   bigCorner.shape.cornerRadius = 60;
@@ -80,7 +80,7 @@ TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
 }
 
 TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
-  const std::vector<TEttType> formats = {Record("plain"), Record("disc"), Record("disc"),
+  const std::vector<PaperFormat> formats = {Record("plain"), Record("disc"), Record("disc"),
                                          Record("staggered")};
   const std::vector<FormatDetails> details = {FormatDetails{}, Disc(41), Disc(15), Staggered()};
   const std::vector<uint8_t> bytes = EncodeDetailsFile(formats, details);
@@ -90,9 +90,9 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   EXPECT_EQ(MatchDetails(formats, parse.entries), details);
 
   // Reordered formats find their entries by record; an edited record loses its entry.
-  std::vector<TEttType> edited = {Record("staggered"), Record("disc")};
+  std::vector<PaperFormat> edited = {Record("staggered"), Record("disc")};
   edited.push_back(Record("disc"));
-  edited[2].RandLinks += 1;
+  edited[2].leftMargin += 1;
   const auto matched = MatchDetails(edited, parse.entries);
   EXPECT_EQ(matched[0], Staggered());
   EXPECT_EQ(matched[1], Disc(41));
@@ -113,16 +113,16 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
 TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {
   TempDir dir;
   const std::string paper = dir.file("paper.dat");
-  const std::vector<TEttType> formats = {Record("a"), Record("b", 2, 5)};
+  const std::vector<PaperFormat> formats = {Record("a"), Record("b", 2, 5)};
   // Plain formats only: paper.dat byte for byte as ever, and no details file appears.
   ASSERT_EQ(SaveCatalogue(paper, formats, {FormatDetails{}, FormatDetails{}}), "");
-  EXPECT_EQ(ReadBytes(paper), EncodeEttTypes(formats));
+  EXPECT_EQ(ReadBytes(paper), EncodePaperFormats(formats));
   EXPECT_FALSE(std::filesystem::exists(DetailsFileFor(paper)));
   // With a disc, paper.dat still holds exactly the records.
   ASSERT_EQ(SaveCatalogue(paper, formats, {Disc(), FormatDetails{}}), "");
-  EXPECT_EQ(ReadBytes(paper), EncodeEttTypes(formats));
+  EXPECT_EQ(ReadBytes(paper), EncodePaperFormats(formats));
   EXPECT_EQ(DetailsFileFor(paper), dir.file("paper-details.dat"));
-  const EttLoadResult back = LoadCatalogueAtStart(paper, {});
+  const PaperLoadResult back = LoadCatalogueAtStart(paper, {});
   EXPECT_EQ(back.formats, formats);
   EXPECT_EQ(back.details, (std::vector<FormatDetails>{Disc(), FormatDetails{}}));
   // A damaged details file leaves every format plain.

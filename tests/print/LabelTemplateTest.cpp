@@ -18,19 +18,19 @@ std::string In(double mm, const std::string& unit) {
 
 void ExpectSame(const LabelTemplate& a, const LabelTemplate& b, const std::string& what) {
   const double tol = 1e-3;
-  EXPECT_EQ(a.record.Name, b.record.Name) << what;
+  EXPECT_EQ(a.record.name, b.record.name) << what;
   EXPECT_EQ(a.details.shape.kind, b.details.shape.kind) << what;
-  for (auto [x, y] : {std::pair{a.record.Breite, b.record.Breite}, {a.record.Hoehe, b.record.Hoehe},
-                      {a.record.RandLinks, b.record.RandLinks}, {a.record.RandOben, b.record.RandOben},
-                      {a.record.SchrittH, b.record.SchrittH}, {a.record.SchrittV, b.record.SchrittV},
+  for (auto [x, y] : {std::pair{a.record.width, b.record.width}, {a.record.height, b.record.height},
+                      {a.record.leftMargin, b.record.leftMargin}, {a.record.topMargin, b.record.topMargin},
+                      {a.record.stepAcross, b.record.stepAcross}, {a.record.stepDown, b.record.stepDown},
                       {a.details.shape.cornerRadius, b.details.shape.cornerRadius},
                       {a.details.shape.outerDiameter, b.details.shape.outerDiameter},
                       {a.details.shape.holeDiameter, b.details.shape.holeDiameter},
                       {a.details.bleed, b.details.bleed}, {a.details.sheetWidth, b.details.sheetWidth},
                       {a.details.sheetHeight, b.details.sheetHeight}})
     EXPECT_NEAR(x, y, tol) << what;
-  EXPECT_EQ(a.record.AnzH, b.record.AnzH) << what;
-  EXPECT_EQ(a.record.AnzV, b.record.AnzV) << what;
+  EXPECT_EQ(a.record.columns, b.record.columns) << what;
+  EXPECT_EQ(a.record.rows, b.record.rows) << what;
   ASSERT_EQ(a.details.moreGrids.size(), b.details.moreGrids.size()) << what;
   for (size_t i = 0; i < a.details.moreGrids.size(); ++i) {
     EXPECT_NEAR(a.details.moreGrids[i].left, b.details.moreGrids[i].left, tol) << what;
@@ -47,15 +47,15 @@ struct ShapeCase {
 
 LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double outer, double hole, double bleed) {
   LabelTemplate t;
-  t.record.Name = "Brand X1";
-  t.record.Breite = w;
-  t.record.Hoehe = h;
-  t.record.RandLinks = 10;
-  t.record.RandOben = 12.5;
-  t.record.SchrittH = w + 5;
-  t.record.SchrittV = h + 3;
-  t.record.AnzH = 2;
-  t.record.AnzV = 3;
+  t.record.name = "Brand X1";
+  t.record.width = w;
+  t.record.height = h;
+  t.record.leftMargin = 10;
+  t.record.topMargin = 12.5;
+  t.record.stepAcross = w + 5;
+  t.record.stepDown = h + 3;
+  t.record.columns = 2;
+  t.record.rows = 3;
   t.details.shape = {kind, corner, outer, hole};
   t.details.bleed = bleed;
   t.details.sheetWidth = 210;
@@ -64,11 +64,11 @@ LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double out
 }
 
 std::string TemplateXml(const std::string& label, const LabelTemplate& w, const std::string& u) {
-  const TEttType& r = w.record;
+  const PaperFormat& r = w.record;
   return "<?xml version=\"1.0\"?>\n<Glabels-templates xmlns=\"http://glabels.org/xmlns/3.0/\">"
          "<Template brand=\"Brand\" part=\"X1\" size=\"A4\" _description=\"Test\"><Meta category=\"label\"/>" +
-         label + "<Markup-margin size=\"" + In(1, u) + "\"/><Layout nx=\"2\" ny=\"3\" x0=\"" + In(r.RandLinks, u) +
-         "\" y0=\"" + In(r.RandOben, u) + "\" dx=\"" + In(r.SchrittH, u) + "\" dy=\"" + In(r.SchrittV, u) +
+         label + "<Markup-margin size=\"" + In(1, u) + "\"/><Layout nx=\"2\" ny=\"3\" x0=\"" + In(r.leftMargin, u) +
+         "\" y0=\"" + In(r.topMargin, u) + "\" dx=\"" + In(r.stepAcross, u) + "\" dy=\"" + In(r.stepDown, u) +
          "\"/></" + label.substr(1, label.find(' ') - 1) + "></Template></Glabels-templates>";
 }
 }  // namespace
@@ -97,7 +97,7 @@ TEST(LabelTemplateTest, EveryShapeInEveryUnitImportsAndExportsAgain) {
       ExpectSame(reader.templates()[0], c.want, what);
       // Written in millimetres and read again: the same format under its own name.
       LabelTemplate mine = c.want;
-      mine.record.Name = "Mine";
+      mine.record.name = "Mine";
       const std::vector<uint8_t> xml = LabelTemplateWriter().write(mine.record, mine.details);
       LabelTemplateReader again;
       ASSERT_TRUE(again.read(xml)) << what << ": " << again.error();
@@ -131,9 +131,9 @@ TEST(LabelTemplateTest, LengthsAndSheetsAsTheFormatGivesThem) {
   ASSERT_TRUE(r.read(Bytes(xml))) << r.error();
   ASSERT_EQ(r.templates().size(), 2u);
   const LabelTemplate& t = r.templates()[0];
-  EXPECT_EQ(r.templates()[1].record.Name, "Avery 8931");
+  EXPECT_EQ(r.templates()[1].record.name, "Avery 8931");
   EXPECT_NEAR(t.details.sheetWidth, 215.9, 1e-9);
-  EXPECT_NEAR(t.record.SchrittH, 117.475, 1e-9);  // a single column steps by the element
+  EXPECT_NEAR(t.record.stepAcross, 117.475, 1e-9);  // a single column steps by the element
   ASSERT_EQ(t.details.moreGrids.size(), 1u);
   EXPECT_NEAR(t.details.moreGrids[0].top, 152.4, 1e-9);
   EXPECT_NEAR(t.details.bleed, 1.5875, 1e-9);
@@ -168,10 +168,10 @@ TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
   TempDir dir;
   std::vector<LabelTemplate> out;
   EXPECT_NE(ImportTemplateFile(dir.file("missing.xml"), out), "");
-  TEttType t;
-  t.Breite = t.Hoehe = t.SchrittH = t.SchrittV = 50;
-  t.Name = "Written";
+  PaperFormat t;
+  t.width = t.height = t.stepAcross = t.stepDown = 50;
+  t.name = "Written";
   ASSERT_EQ(ExportTemplateFile(dir.file("t.xml"), t, FormatDetails{}), "");
   ASSERT_EQ(ImportTemplateFile(dir.file("t.xml"), out), "");
-  EXPECT_EQ(out.at(0).record.Name, "Written");
+  EXPECT_EQ(out.at(0).record.name, "Written");
 }

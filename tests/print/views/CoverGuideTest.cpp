@@ -3,8 +3,8 @@
 #include "print/views/CoverGuide.h"
 
 TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
-  TEttType disc;
-  disc.Breite = disc.Hoehe = 120;
+  PaperFormat disc;
+  disc.width = disc.height = 120;
   FormatDetails d;
   d.shape = {ShapeKind::Disc, 0, 120, 40};
   struct Case { double size, left, top; QRectF rim; double mm; };

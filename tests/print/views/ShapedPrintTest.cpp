@@ -40,16 +40,16 @@ Ink InkAt(const QImage& img, double xMm, double yMm) {
   return Dark;
 }
 
-TEttType Box(double w, double h, int across, int down, double stepH, double stepV) {
-  TEttType t;
-  t.Breite = w;
-  t.Hoehe = h;
-  t.SchrittH = stepH;
-  t.SchrittV = stepV;
-  t.RandLinks = 20;
-  t.RandOben = 15;
-  t.AnzH = across;
-  t.AnzV = down;
+PaperFormat Box(double w, double h, int across, int down, double stepH, double stepV) {
+  PaperFormat t;
+  t.width = w;
+  t.height = h;
+  t.stepAcross = stepH;
+  t.stepDown = stepV;
+  t.leftMargin = 20;
+  t.topMargin = 15;
+  t.columns = across;
+  t.rows = down;
   return t;
 }
 }  // namespace
