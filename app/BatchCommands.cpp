@@ -4,6 +4,7 @@
 
 #include "app/BatchConvert.h"
 #include "app/BatchRetouch.h"
+#include "app/BatchTracks.h"
 
 int RunScanCommand(const Args& args);
 
@@ -39,6 +40,10 @@ std::vector<BatchCommand> BatchCommandList() {
        "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "
        "[--contrast K] [--effect NAME] [--depth24]",
        "Applies retouch operations to a picture file in the order given.", BatchRetouch},
+      {"tracks", "PATH [--pattern P]",
+       "Prints the track list of a folder of audio files, a cue sheet or a playlist "
+       "(pattern fields %n %N %t %a %d %%).",
+       RunTracks},
   };
   list.insert(list.end(), Registered().begin(), Registered().end());
   return list;
