@@ -50,6 +50,8 @@ class Dialogs {
                                MsgButtons buttons, MsgIcon icon) = 0;
   virtual std::optional<FileAnswer> openFile(const FileRequest& request) = 0;
   virtual std::optional<FileAnswer> saveFile(const FileRequest& request) = 0;
+  // A folder chooser with the request's title and start folder; nothing when cancelled.
+  virtual std::optional<std::string> chooseFolder(const FileRequest&) { return std::nullopt; }
   virtual std::optional<uint32_t> chooseColor(uint32_t initial) = 0;
   virtual std::optional<FontSpec> chooseFont(const FontSpec& initial) = 0;
   virtual bool printerSetup(PrinterChoice& choice) = 0;

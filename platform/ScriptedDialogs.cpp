@@ -44,6 +44,12 @@ std::optional<FileAnswer> ScriptedDialogs::saveFile(const FileRequest& request) 
   return Take(fileAnswers, std::optional<FileAnswer>{});
 }
 
+std::optional<std::string> ScriptedDialogs::chooseFolder(const FileRequest& request) {
+  asked.push_back({"folder", request.title, {}, MsgButtons::Ok, MsgIcon::None});
+  lastFileRequest = request;
+  return Take(folderAnswers, std::optional<std::string>{});
+}
+
 std::optional<uint32_t> ScriptedDialogs::chooseColor(uint32_t initial) {
   lastColorInitial = initial;
   asked.push_back({"color", {}, {}, MsgButtons::Ok, MsgIcon::None});

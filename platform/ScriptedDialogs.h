@@ -9,7 +9,7 @@
 class ScriptedDialogs : public Dialogs {
  public:
   struct Asked {
-    std::string kind;  // "message", "open", "save", "color", "font", "printer"
+    std::string kind;  // "message", "open", "save", "folder", "color", "font", "printer"
     std::string text;  // message text, or the file dialog's title
     std::string title; // message title, or the file dialog's filter
     MsgButtons buttons = MsgButtons::Ok;
@@ -20,6 +20,7 @@ class ScriptedDialogs : public Dialogs {
   // first button (Ok or Yes) or a cancelled dialog.
   std::deque<MsgResult> messageAnswers;
   std::deque<std::optional<FileAnswer>> fileAnswers;
+  std::deque<std::optional<std::string>> folderAnswers;
   std::deque<std::optional<uint32_t>> colorAnswers;
   std::deque<std::optional<FontSpec>> fontAnswers;
   std::deque<std::optional<PrinterChoice>> printerAnswers;
@@ -37,6 +38,7 @@ class ScriptedDialogs : public Dialogs {
                        MsgIcon icon) override;
   std::optional<FileAnswer> openFile(const FileRequest& request) override;
   std::optional<FileAnswer> saveFile(const FileRequest& request) override;
+  std::optional<std::string> chooseFolder(const FileRequest& request) override;
   std::optional<uint32_t> chooseColor(uint32_t initial) override;
   std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
   bool printerSetup(PrinterChoice& choice) override;

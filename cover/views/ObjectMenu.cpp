@@ -65,6 +65,10 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
       if (editor_.SetForm(i)) emit changed();
     });
   }
+  addSeparator();
+  TrackListM = addAction("Track list...");
+  TrackListM->setObjectName("TrackListM");
+  connect(TrackListM, &QAction::triggered, this, &ObjectMenu::trackListRequested);
 }
 
 QAction* ObjectMenu::item(const char* caption, const char* name, const char* hint,
@@ -94,5 +98,5 @@ void ObjectMenu::load() {
     forms[i]->setEnabled(m.formsEnabled);
     forms[i]->setChecked(m.form == i);
   }
-  for (QAction* a : {Lschen1, Nachvorne1, NachHinen1}) a->setEnabled(true);
+  for (QAction* a : {Lschen1, Nachvorne1, NachHinen1, TrackListM}) a->setEnabled(true);
 }

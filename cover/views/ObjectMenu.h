@@ -23,9 +23,11 @@ class ObjectMenu : public QMenu {
   QAction* Nachlinksrotieren1;
   QAction* Nachrechtsrotieren1;
   std::array<QAction*, 10> forms{};
+  QAction* TrackListM;
 
  signals:
   void changed();
+  void trackListRequested();
 
  private:
   QAction* item(const char* caption, const char* name, const char* hint, std::function<bool(Editor&)> action);

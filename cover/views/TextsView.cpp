@@ -13,6 +13,10 @@
 #include "cover/views/PropertyPages.h"
 #include "cover/views/SelectionPainter.h"
 #include "cover/views/ToolBar.h"
+#include "cover/views/TrackListDialog.h"
+#include "cover/views/TextBoxSize.h"
+#include "cover/CoverText.h"
+#include "cover/TrackTexts.h"
 #include "platform/views/Cursors.h"
 
 namespace {
@@ -116,6 +120,9 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   connect(ToolBar, &TextsToolBar::toolChosen, this, [this](Tool t) { editor_.tool = t; });
   connect(Pages, &PropertyPages::changed, this, &TextsView::RepaintView);
   connect(PopupMenu1, &ObjectMenu::changed, this, &TextsView::RepaintView);
+  connect(ToolBar, &TextsToolBar::trackListClicked, this, &TextsView::TrackListClick);
+  connect(PopupMenu1, &ObjectMenu::trackListRequested, this, &TextsView::TrackListClick,
+          Qt::QueuedConnection);  // after the menu has closed
   editor_.FontDpi = logicalDpiX();
   Pages->refresh();
 }
@@ -254,4 +261,29 @@ bool TextsView::eventFilter(QObject* watched, QEvent* e) {
   if (watched == ScrollBox1->viewport() && e->type() == QEvent::MouseButtonPress)
     KeyEdit->setFocus(Qt::MouseFocusReason);
   return QWidget::eventFilter(watched, e);
+}
+
+void TextsView::TrackListClick() {
+  TrackListDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  AddTrackTexts(dialog.ChosenTitleLines(), dialog.ListLines());
+}
+
+void TextsView::AddTrackTexts(const std::vector<std::string>& title,
+                              const std::vector<std::string>& list) {
+  std::vector<TextBlock> blocks;
+  for (const auto* lines : {&title, &list}) {
+    if (lines->empty()) continue;
+    TextBlock block;
+    for (const std::string& l : *lines) block.lines.push_back(ToCoverText(l));
+    const QSizeF size =
+        TextBoxSize(block.lines, editor_.DialogFont, editor_.FontDpi, PaintBox1->logicalDpiX());
+    block.width = size.width();
+    block.height = size.height();
+    blocks.push_back(std::move(block));
+  }
+  if (blocks.empty()) return;
+  const ViewState v = State();
+  if (!PlaceTextBlocks(doc_.Obs, v.scrollX, v.scrollY, blocks, editor_.DialogFont).empty())
+    RepaintView();
 }

@@ -73,6 +73,10 @@ class TextsView : public QWidget {
   void PaintBox1MouseUp(Qt::MouseButton button, QPoint pos);
   void PaintBox1DblClick();
   void KeyEditKeyDown(int key);
+  // "Track list...": the dialog, then its texts.
+  void TrackListClick();
+  // Makes text objects of the title and list lines (UTF-8) at the top left of the visible part.
+  void AddTrackTexts(const std::vector<std::string>& title, const std::vector<std::string>& list);
 
   TextsToolBar* ToolBar;
   QScrollArea* ScrollBox1;

@@ -36,6 +36,14 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
     layout->addWidget(b);
     buttons[i] = b;
   }
+  trackListButton = new QToolButton(this);
+  trackListButton->setObjectName("TrackListBtn");
+  trackListButton->setText("Track list...");
+  trackListButton->setToolTip("Adds the track list of audio files, a cue sheet or a playlist");
+  trackListButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  layout->addSpacing(8);
+  layout->addWidget(trackListButton);
+  connect(trackListButton, &QToolButton::clicked, this, &TextsToolBar::trackListClicked);
   layout->addStretch();
   buttons[0]->setChecked(true);
   connect(group_, &QButtonGroup::idClicked, this,

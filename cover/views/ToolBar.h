@@ -17,9 +17,11 @@ class TextsToolBar : public QWidget {
   void setTool(Tool tool);
 
   std::array<QToolButton*, 6> buttons{};  // in the order of enum Tool
+  QToolButton* trackListButton;           // a command, not a tool
 
  signals:
   void toolChosen(Tool tool);
+  void trackListClicked();
 
  private:
   QButtonGroup* group_;

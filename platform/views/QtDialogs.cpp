@@ -74,6 +74,13 @@ std::optional<FileAnswer> QtDialogs::saveFile(const FileRequest& request) {
   return fileDialog(request, true);
 }
 
+std::optional<std::string> QtDialogs::chooseFolder(const FileRequest& request) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      owner_, QString::fromStdString(request.title), QString::fromStdString(request.initialPath));
+  if (folder.isEmpty()) return std::nullopt;
+  return folder.toStdString();
+}
+
 std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
   const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
   const QColor c = QColorDialog::getColor(start, owner_);

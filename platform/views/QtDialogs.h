@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
                        MsgIcon icon) override;
   std::optional<FileAnswer> openFile(const FileRequest& request) override;
   std::optional<FileAnswer> saveFile(const FileRequest& request) override;
+  std::optional<std::string> chooseFolder(const FileRequest& request) override;
   std::optional<uint32_t> chooseColor(uint32_t initial) override;
   std::optional<FontSpec> chooseFont(const FontSpec& initial) override;
   bool printerSetup(PrinterChoice& choice) override;
