@@ -48,6 +48,21 @@ bool ParseTime(const std::string& s, int64_t& ms) {
   ms = (int64_t(m) * 60 + sec) * 1000 + int64_t(f) * 1000 / 75;
   return true;
 }
+
+// The sheet's audio file; one of the same name with another audio extension when a rip was
+// converted after the sheet was written.
+bool ReadSheetAudio(const std::filesystem::path& folder, std::string name, AudioFileTags& tags,
+                    std::string& why) {
+  for (char& c : name)
+    if (c == '\\') c = '/';
+  std::filesystem::path file = folder / name;
+  if (ReadAudioTags(file.string(), tags, why)) return true;
+  for (const char* ext : {".flac", ".wav", ".ape", ".wv", ".mp3", ".ogg", ".opus", ".m4a"}) {
+    std::string other;
+    if (ReadAudioTags(file.replace_extension(ext).string(), tags, other)) return true;
+  }
+  return false;
+}
 }  // namespace
 
 bool ParseCueSheet(const std::string& text, CueSheet& sheet, std::string& error) {
@@ -116,7 +131,7 @@ bool ReadCueSheet(const std::string& path, TrackList& list, std::string& error) 
   for (std::size_t f = 0; f < sheet.files.size(); ++f) {
     AudioFileTags tags;
     std::string why;
-    if (ReadAudioTags((folder / sheet.files[f]).string(), tags, why))
+    if (ReadSheetAudio(folder, sheet.files[f], tags, why))
       fileLength[f] = tags.track.lengthMs;
     else
       list.problems.push_back(sheet.files[f] + ": " + why + "; the length of its last track is unknown");

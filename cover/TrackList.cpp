@@ -1,6 +1,7 @@
 #include "cover/TrackList.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -8,6 +9,30 @@
 
 namespace {
 int DiscOf(const Track& t) { return t.disc > 0 ? t.disc : 1; }
+
+// Names compared with their digit runs as numbers, so "2 b" comes before "10 a".
+bool NaturalLess(const std::string& a, const std::string& b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    const bool da = std::isdigit(static_cast<unsigned char>(a[i]));
+    const bool db = std::isdigit(static_cast<unsigned char>(b[j]));
+    if (!da || !db) {
+      if (a[i] != b[j]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]);
+      ++i, ++j;
+      continue;
+    }
+    while (i < a.size() && a[i] == '0') ++i;
+    while (j < b.size() && b[j] == '0') ++j;
+    size_t ei = i, ej = j;
+    while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei]))) ++ei;
+    while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej]))) ++ej;
+    if (ei - i != ej - j) return ei - i < ej - j;
+    const int c = a.compare(i, ei - i, b, j, ej - j);
+    if (c != 0) return c < 0;
+    i = ei, j = ej;
+  }
+  return a.size() - i < b.size() - j;
+}
 
 std::string TwoDigits(int n) {
   char buf[16];
@@ -19,8 +44,9 @@ std::string TwoDigits(int n) {
 void SortTracks(std::vector<Track>& tracks) {
   std::stable_sort(tracks.begin(), tracks.end(), [](const Track& a, const Track& b) {
     const bool an = a.number > 0, bn = b.number > 0;
-    return std::forward_as_tuple(DiscOf(a), !an, an ? a.number : 0, a.sortName) <
-           std::forward_as_tuple(DiscOf(b), !bn, bn ? b.number : 0, b.sortName);
+    const auto ka = std::make_tuple(DiscOf(a), !an, an ? a.number : 0);
+    const auto kb = std::make_tuple(DiscOf(b), !bn, bn ? b.number : 0);
+    return ka != kb ? ka < kb : NaturalLess(a.sortName, b.sortName);
   });
   NumberByPosition(tracks);
 }

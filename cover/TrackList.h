@@ -24,7 +24,8 @@ struct TrackList {
 // The line pattern the dialog starts with.
 inline constexpr const char* kDefaultTrackPattern = "%n. %t - %a  %d";
 
-// Orders by disc and track number, files without a number after the numbered ones by name;
+// Orders by disc and track number, files without a number after the numbered ones by name
+// (digit runs compared as numbers);
 // then gives every untagged track its position on its disc as number.
 void SortTracks(std::vector<Track>& tracks);
 // Gives untagged tracks their position on their disc as number, keeping the order.

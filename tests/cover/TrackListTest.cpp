@@ -51,12 +51,13 @@ TEST(TrackListTest, PatternFieldsAndPercentSigns) {
 }
 
 TEST(TrackListTest, SortsByDiscAndNumberThenNamesAndNumbersTheRestByPosition) {
-  std::vector<Track> tracks = {T(2, 1, "d2t1"), T(0, 0, "b-untagged", -1, "b.flac"),
+  std::vector<Track> tracks = {T(2, 1, "d2t1"), T(0, 0, "b-untagged", -1, "b10.flac"),
                                T(1, 10, "d1t10"), T(1, 2, "d1t2"),
-                               T(0, 0, "a-untagged", -1, "a.flac"), T(0, 1, "d0t1")};
+                               T(0, 0, "a-untagged", -1, "b9.flac"), T(0, 1, "d0t1"),
+                               T(0, 0, "c-untagged", -1, "b09.flac")};
   SortTracks(tracks);
   EXPECT_EQ(Titles(tracks), (Lines{"0/1 d0t1", "1/2 d1t2", "1/10 d1t10", "0/4 a-untagged",
-                                   "0/5 b-untagged", "2/1 d2t1"}));
+                                   "0/5 c-untagged", "0/6 b-untagged", "2/1 d2t1"}));
 }
 
 TEST(TrackListTest, DiscLinesOnlyWithSeveralDiscsAndTotalOfKnownLengths) {

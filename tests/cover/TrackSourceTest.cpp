@@ -60,16 +60,17 @@ TEST_F(TrackSourceTest, FolderIsOrderedByDiscAndNumberWithLengthsAndUntaggedName
 }
 
 TEST_F(TrackSourceTest, CueSheetTakesLengthsFromIndexTimesAndTheAudioFile) {
-  MakeAudio(dir_->file("whole.wav"), 200.0);
+  TempDir cueDir;
+  MakeAudio(cueDir.file("whole.flac"), 200.0);  // converted after the sheet named whole.wav
   const std::string cue =
       "\xEF\xBB\xBFPERFORMER \"Cue Band\"\nTITLE \"Cue Album\"\nFILE \"whole.wav\" WAVE\n"
       "  TRACK 01 AUDIO\n    TITLE \"One\"\n    INDEX 01 00:00:00\n"
       "  TRACK 02 AUDIO\n    TITLE \"Two\"\n    INDEX 00 01:00:00\n    INDEX 01 01:02:38\n"
       "FILE \"missing.flac\" WAVE\n  TRACK 03 AUDIO\n    TITLE \"Caf\xE9\"\n    INDEX 01 00:00:00\n"
       "  TRACK 04 AUDIO\n    INDEX 01 65:00:00\n";  // Windows-1252 text, as old rippers write it
-  WriteText(dir_->file("album.cue"), cue);
+  WriteText(cueDir.file("album.cue"), cue);
   Lines problems;
-  EXPECT_EQ(Read(dir_->file("album.cue"), "%n %t - %a [%d]", &problems),
+  EXPECT_EQ(Read(cueDir.file("album.cue"), "%n %t - %a [%d]", &problems),
             (Lines{"1 One - Cue Band [1:03]", "2 Two - Cue Band [2:17]",
                    "3 Caf\xC3\xA9 - Cue Band [1:05:00]", "4 Track 4 - Cue Band []"}));
   EXPECT_EQ(problems, (Lines{"missing.flac: not found; the length of its last track is unknown"}));
