@@ -17,8 +17,9 @@
 #include "platform/Dialogs.h"
 
 namespace {
-// Where the last source was found; the choosers start there.
+// Where the last source was found, and the last pattern: the next dialog starts with them.
 std::string g_lastFolder;
+QString g_lastPattern = kDefaultTrackPattern;
 
 QString Joined(const std::vector<std::string>& lines, const char* separator) {
   QStringList out;
@@ -58,7 +59,7 @@ TrackListDialog::TrackListDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(listView, 1);
 
   auto* form = new QFormLayout;
-  patternEdit = new QLineEdit(kDefaultTrackPattern, this);
+  patternEdit = new QLineEdit(g_lastPattern, this);
   patternEdit->setToolTip("%n number, %N number with two digits, %t title, %a artist, "
                           "%d time, %% a percent sign");
   form->addRow("Pattern:", patternEdit);
@@ -141,6 +142,7 @@ std::vector<std::string> TrackListDialog::ChosenTitleLines() const {
 }
 
 void TrackListDialog::Refresh() {
+  g_lastPattern = patternEdit->text();
   const std::vector<std::string> lines = ListLines();
   const std::vector<std::string> title = ChosenTitleLines();
   listView->setPlainText(Joined(lines, "\n"));
@@ -150,7 +152,9 @@ void TrackListDialog::Refresh() {
   if (loaded_ && unknown > 0) totalText += QStringLiteral(" (%1 without a time)").arg(unknown);
   totalLabel->setText(totalText);
   titleCheck->setEnabled(!TitleLines(list_).empty());
-  titleCheck->setToolTip(Joined(TitleLines(list_), " / "));
+  const QString titleShown = Joined(TitleLines(list_), " / ");
+  titleCheck->setText(QStringLiteral("Title text (album and album artist)") +
+                      (titleShown.isEmpty() ? QString() : ": " + titleShown));
   std::string all;
   for (const auto* part : {&title, &lines})
     for (const std::string& l : *part) all += l + "\n";

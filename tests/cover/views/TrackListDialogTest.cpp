@@ -68,6 +68,7 @@ class TrackListDialogTest : public ::testing::Test {
 
 TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharacters) {
   TrackListDialog d;
+  d.patternEdit->setText(kDefaultTrackPattern);
   EXPECT_FALSE(d.okButton->isEnabled());
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("album.cue"), 1});
   ASSERT_TRUE(d.ChooseCueSheet());
@@ -79,6 +80,7 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
             "1. Dawn \xE2\x80\x90 intro - Zo\xC3\xAB & \xC5\x81ukasz  1:30\n2. Long Road Home - Zo\xC3\xAB & \xC5\x81ukasz  ");
   EXPECT_EQ(d.totalLabel->text(), "1:30 (1 without a time)");
   EXPECT_TRUE(d.titleCheck->isChecked());
+  EXPECT_TRUE(d.titleCheck->text().endsWith(QString::fromUtf8(": Caf\xC3\xA9 Nights / Zo\xC3\xAB & \xC5\x81ukasz")));
   EXPECT_EQ(d.ChosenTitleLines(), (Lines{"Caf\xC3\xA9 Nights", "Zo\xC3\xAB & \xC5\x81ukasz"}));
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xE2\x80\x90 \xE2\x86\x92 -")));
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xC5\x81 \xE2\x86\x92 L")));
@@ -86,6 +88,7 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
 
   d.patternEdit->setText("%N %t");
   EXPECT_EQ(d.ListLines(), (Lines{"01 Dawn \xE2\x80\x90 intro", "02 Long Road Home"}));
+  EXPECT_EQ(TrackListDialog().patternEdit->text(), "%N %t");  // the next dialog starts with it
   d.titleCheck->setChecked(false);
   EXPECT_TRUE(d.ChosenTitleLines().empty());
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xE2\x80\x90")));
@@ -130,6 +133,7 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
 
     dialogs.fileAnswers.push_back(FileAnswer{dir.file("album.cue"), 1});
     WhenShown([](TrackListDialog* d) {
+      d->patternEdit->setText(kDefaultTrackPattern);
       QTest::mouseClick(d->cueButton, Qt::LeftButton);
       QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
