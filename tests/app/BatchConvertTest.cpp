@@ -2,22 +2,10 @@
 
 #include "app/BatchCommands.h"
 #include "platform/PictureFile.h"
+#include "tests/support/BatchRun.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
-// Runs a batch command line, capturing both output streams.
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-Outcome Batch(const Args& args) {
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  const int code = RunBatch(args);
-  std::string out = testing::internal::GetCapturedStdout();
-  return {code, out, testing::internal::GetCapturedStderr()};
-}
-
 void WriteSample(const std::string& path) {
   TDib dib;
   newdib(dib, 30, 20, 24, nullptr, 0);

@@ -3,21 +3,8 @@
 #include <fstream>
 
 #include "app/BatchCommands.h"
+#include "tests/support/BatchRun.h"
 #include "tests/support/TestFiles.h"
-
-namespace {
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-Outcome Batch(const Args& args) {
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  const int code = RunBatch(args);
-  std::string out = testing::internal::GetCapturedStdout();
-  return {code, out, testing::internal::GetCapturedStderr()};
-}
-}  // namespace
 
 TEST(BatchTracks, PrintsTheLinesOfTheDialogWithExitCodes) {
   TempDir dir;
