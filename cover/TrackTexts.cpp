@@ -16,7 +16,7 @@ std::vector<int> PlaceTextBlocks(ObjectTable& table, int viewX, int viewY,
   for (const TextBlock& block : blocks) {
     const int slot = table.CreateObject(Tool::Text, viewX, viewY, font);
     if (slot == 0) break;
-    Tobs& o = table[slot];
+    CoverObject& o = table[slot];
     if (!slots.empty()) o.Y = nextY;
     o.W = TruncI32(block.width * base);
     o.H = TruncI32(block.height * base);

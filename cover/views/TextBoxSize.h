@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
 // The box in picture pixels that holds `lines` (Windows-1252) unwrapped and uncut, in `font`
 // as the renderer draws a text (`fontDpi` the font dialog's, `screenDpi` the window's).

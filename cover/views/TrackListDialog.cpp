@@ -14,7 +14,7 @@
 #include "cover/CoverText.h"
 #include "cover/TrackSource.h"
 #include "platform/AnsiText.h"
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
 namespace {
 // Where the last source was found, and the last pattern: the next dialog starts with them.

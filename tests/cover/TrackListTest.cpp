@@ -5,7 +5,7 @@
 #include "cover/Playlist.h"
 #include "cover/TrackList.h"
 #include "cover/TrackTexts.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -156,8 +156,8 @@ TEST(TrackTextsTest, PlacesBlocksDownFromTheViewPointWithTheFont) {
   font.size = 14;
   const auto slots = PlaceTextBlocks(table, 40, 60, {{{"Album", "Artist"}, 100, 30}, {{"1. a", "2. b"}, 80.5, 40}}, font);
   ASSERT_EQ(slots, (std::vector<int>{2, 3}));
-  const Tobs& title = table[2];
-  const Tobs& list = table[3];
+  const CoverObject& title = table[2];
+  const CoverObject& list = table[3];
   EXPECT_EQ(title.Kind, kText);
   EXPECT_EQ(title.SubKind, 0);
   EXPECT_EQ(title.Text, "Album\rArtist");
@@ -171,7 +171,7 @@ TEST(TrackTextsTest, PlacesBlocksDownFromTheViewPointWithTheFont) {
   EXPECT_EQ(list.W, int32_t(80.5 * scales.BaseScale));
   EXPECT_EQ(list.FontName, "Liberation Serif");
   EXPECT_EQ(list.FontSize, 14);
-  EXPECT_EQ(table.SelObj, 3);
+  EXPECT_EQ(table.selectedSlot, 3);
 
   ScriptedDialogs dialogs;
   ScopedDialogs scoped(dialogs);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/BatchCommands.h"
+#include "app/batch/BatchCommands.h"
 
 struct Outcome {
   int code;

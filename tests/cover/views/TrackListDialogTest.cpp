@@ -16,9 +16,9 @@
 
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/TextsView.h"
-#include "cover/views/ToolBar.h"
+#include "cover/views/TextsToolBar.h"
 #include "cover/views/TrackListDialog.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -116,7 +116,7 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
 TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThatHoldTheLines) {
   CoverScales scales;
   ObjectTable table(scales);
-  TDib picture;
+  Dib picture;
   NewWhiteDib(picture, 1600, 1200);
   int32_t pageWidth = 41994584, pageHeight = 59402226;
   NoCoverDialogs coverDialogs;
@@ -124,10 +124,10 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
     TextsView view(TextsDocument{picture, table, pageWidth, pageHeight}, coverDialogs);
     view.resize(600, 400);
     view.show();
-    view.SizeForPage();
+    view.sizeForPage();
     QApplication::processEvents();
-    view.ScrollBox1->horizontalScrollBar()->setValue(300);
-    view.ScrollBox1->verticalScrollBar()->setValue(200);
+    view.scrollArea->horizontalScrollBar()->setValue(300);
+    view.scrollArea->verticalScrollBar()->setValue(200);
     view.editor().DialogFont.size = 20;
     view.editor().DialogFont.name = "Liberation Sans";
 
@@ -137,11 +137,11 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
       QTest::mouseClick(d->cueButton, Qt::LeftButton);
       QTest::mouseClick(d->okButton, Qt::LeftButton);
     });
-    QTest::mouseClick(view.ToolBar->trackListButton, Qt::LeftButton);
+    QTest::mouseClick(view.toolBar->trackListButton, Qt::LeftButton);
 
     ASSERT_EQ(table.OccupiedCount(), 2);
-    const Tobs& title = table[1];
-    const Tobs& list = table[2];
+    const CoverObject& title = table[1];
+    const CoverObject& list = table[2];
     EXPECT_EQ(title.Text, "Caf\xE9 Nights\rZo\xEB & Lukasz");
     EXPECT_EQ(list.Text, "1. Dawn - intro - Zo\xEB & Lukasz  1:30\r2. Long Road Home - Zo\xEB & Lukasz  ");
     EXPECT_EQ(title.X, int32_t(300 * scales.ViewScale));  // as a click at the scroll position
@@ -163,16 +163,16 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
     }
 
     // The object's pop-up menu offers the same command.
-    table.SelObj = 2;
+    table.selectedSlot = 2;
     bool shown = false;
     WhenShown([&shown](TrackListDialog* d) {
       shown = true;
       QTest::mouseClick(d->cancelButton, Qt::LeftButton);
     });
-    view.PopupMenu1->TrackListM->trigger();
+    view.objectMenu->TrackListM->trigger();
     for (int i = 0; i < 100 && !shown; ++i) QTest::qWait(10);
     EXPECT_TRUE(shown);
     EXPECT_EQ(table.OccupiedCount(), 2);
   }
-  deldib(picture);
+  FreeDib(picture);
 }

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "app/BatchCommands.h"
+#include "app/batch/BatchCommands.h"
 #include "tests/support/BatchRun.h"
 #include "tests/support/TestFiles.h"
 
