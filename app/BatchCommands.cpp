@@ -4,7 +4,7 @@
 
 #include "app/BatchConvert.h"
 #include "app/BatchRetouch.h"
-#include "app/BatchTracks.h"
+#include "app/batch/BatchTracks.h"
 
 int RunScanCommand(const Args& args);
 

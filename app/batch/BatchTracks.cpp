@@ -1,4 +1,4 @@
-#include "app/BatchTracks.h"
+#include "app/batch/BatchTracks.h"
 
 #include <cstdio>
 
