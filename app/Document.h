@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cover/ObjectTable.h"
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 struct Document {
   Document();

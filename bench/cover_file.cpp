@@ -3,14 +3,14 @@
 // time: the open shares a large picture's rows with a helper thread.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 
-#include "app/CoverFile.h"
+#include "app/coverfile/CoverFile.h"
 #include "platform/Progress.h"
 
 namespace {

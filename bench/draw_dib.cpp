@@ -2,13 +2,13 @@
 // beside OpenCV's nearest-neighbour resize and QPainter::drawImage of the same picture.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 #ifdef QUENDRIX_HAVE_OPENCV
 #include <opencv2/core/utility.hpp>

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/views/MainForm.h"
-#include "platform/Dib.h"
-#include "platform/ScriptedDialogs.h"
+#include "app/views/MainWindow.h"
+#include "platform/dib/Dib.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 static void BM_NewWhiteDib3000(benchmark::State& state) {
   for (auto _ : state) {

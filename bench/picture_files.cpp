@@ -2,7 +2,7 @@
 // QImageReader and QImageWriter on the same files, and reading the BMP file's bytes alone.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/PictureFile.h"
+#include "platform/codecs/PictureFile.h"
 
 namespace {
 constexpr int kSide = 3000;

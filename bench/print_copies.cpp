@@ -3,7 +3,7 @@
 // pages, not with the picture data. Counters: PDF size, pages, peak resident memory.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <sys/resource.h>
 
 #include <QApplication>

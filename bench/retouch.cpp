@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "retouch/BrightnessContrast.h"
 #include "retouch/ByteTable.h"
 #include "retouch/Crop.h"
-#include "retouch/DibFilter.h"
-#include "retouch/EffectFilters.h"
-#include "retouch/FilterBorder.h"
-#include "retouch/FilterFast.h"
-#include "retouch/FilterReference.h"
+#include "retouch/effects/ApplyEffect.h"
+#include "retouch/effects/EffectFilters.h"
+#include "retouch/effects/FilterBorder.h"
+#include "retouch/effects/FilterFast.h"
+#include "retouch/effects/FilterReference.h"
 #include "retouch/MirrorTurn.h"
 
 #ifdef QUENDRIX_HAVE_OPENCV

@@ -2,16 +2,16 @@
 // (pages, picture, objects, frame, copy to the screen) with 0, 100 and 10000 objects.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 #include <QApplication>
 #include <memory>
 
-#include "cover/DrawVCart.h"
+#include "cover/DrawCoverObjects.h"
 #include "cover/views/CoverImage.h"
 #include "cover/views/TextsView.h"
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 constexpr int kSide = 1000;

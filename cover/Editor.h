@@ -5,8 +5,8 @@
 
 #include "cover/CoverDialogs.h"
 #include "cover/ObjectTable.h"
-#include "platform/Device.h"
-#include "platform/Dialogs.h"
+#include "platform/device/Device.h"
+#include "platform/dialogs/Dialogs.h"
 
 enum class MouseButton { Left, Right, Other };
 enum class EditorKey { Delete, Up, Down, Other };

@@ -2,8 +2,8 @@
 // The fixed table of 10000 cover object slots; slot 1 is drawn first, 10000 last.
 #include <vector>
 
-#include "cover/Tobs.h"
-#include "platform/Dialogs.h"
+#include "cover/CoverObject.h"
+#include "platform/dialogs/Dialogs.h"
 
 enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/ScanFrames.h"
+#include "platform/scanner/ScanFrames.h"
 
 namespace {
 struct Reader {

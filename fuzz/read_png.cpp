@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/PictureCodecs.h"
+#include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<uint8_t> bytes(data, data + size);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/PictureCodecs.h"
+#include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TDib dib;

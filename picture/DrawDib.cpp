@@ -1,9 +1,9 @@
 #include "picture/DrawDib.h"
-#include "platform/Halftone.h"
+#include "platform/dib/Halftone.h"
 
 #include <cmath>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
 namespace {
 int gScreenBits = 24;

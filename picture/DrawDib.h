@@ -4,8 +4,8 @@
 // screens, the device's stretch otherwise, with fallbacks when the device refuses it.
 #include <cstdint>
 
-#include "platform/Device.h"
-#include "platform/Dib.h"
+#include "platform/device/Device.h"
+#include "platform/dib/Dib.h"
 
 // Colour depth of the screen; 24 until the window sets it from the screen at start.
 int ScreenBitsPerPixel();

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
 
 // More formats than anyone keeps; a larger count marks a damaged file.
 constexpr int32_t kMaxEttCount = 10000;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
 
 struct SheetPosition {
   int32_t k = 0;      // position counted through all sheets in reading order

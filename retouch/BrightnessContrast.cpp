@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 #include "retouch/ByteTable.h"
 #include "retouch/PictureCopy.h"

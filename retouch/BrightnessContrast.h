@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 // The component mappings: brightness adds delta, contrast k (0 ... 200, 100 = unchanged).
 uint8_t BrightnessOf(int v, int delta);

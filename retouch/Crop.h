@@ -1,6 +1,6 @@
 #pragma once
 // "Crop to selection": the selected part of the picture becomes the picture.
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "retouch/PictureSelection.h"
 
 // Copies the w x h block at (left, top) into `out` (same depth and colour table); 8- and

@@ -1,7 +1,7 @@
 #pragma once
 // Mirrors and quarter turns. Each builds a complete new picture of the same depth and colour
 // table beside the old one and then replaces it; nothing changes when memory runs out.
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "retouch/PictureSelection.h"
 
 // Pixel work into a prepared result of the right size and depth (used by the commands and

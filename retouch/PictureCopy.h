@@ -1,6 +1,6 @@
 #pragma once
 // Helpers shared by the operations that build a new picture beside the old one.
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 // Carries the resolution of `from` over to `to` (exchanged for quarter turns).
 void KeepResolution(const TDib& from, TDib& to, bool exchanged);

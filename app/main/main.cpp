@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/BatchCommands.h"
-#include "platform/Dib.h"
-#include "app/views/BatchPrint.h"
-#include "app/views/MainForm.h"
+#include "app/batch/BatchCommands.h"
+#include "platform/dib/Dib.h"
+#include "app/batch/views/BatchPrint.h"
+#include "app/views/MainWindow.h"
 #include "app/views/Screenshots.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "app/CoverFile.h"
-#include "app/views/MainForm.h"
+#include "app/coverfile/CoverFile.h"
+#include "app/views/MainWindow.h"
 
 FileRequest DocumentCommands::CoverFileRequest(bool save) const {
   FileRequest r;

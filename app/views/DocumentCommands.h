@@ -2,7 +2,7 @@
 // The document row's commands: New, Open..., Save and Save as... of the cover document.
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
 class TMainForm;
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "app/PictureSaveName.h"
-#include "app/views/MainForm.h"
-#include "platform/PictureFile.h"
+#include "app/views/MainWindow.h"
+#include "platform/codecs/PictureFile.h"
 
 namespace {
 std::string FolderOf(const std::string& path) {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
 class TMainForm;
 

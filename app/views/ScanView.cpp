@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "app/ScanViewSize.h"
-#include "app/views/MainForm.h"
+#include "app/views/MainWindow.h"
 #include "app/views/TabPage.h"
 #include "picture/DrawDib.h"
 #include "platform/views/Panning.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 const QColor kWorkspace(171, 171, 171);  // the application-workspace colour

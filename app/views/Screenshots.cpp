@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "app/views/AboutBox.h"
-#include "app/views/MainForm.h"
-#include "cover/views/EffektForm.h"
-#include "cover/views/TxtForm.h"
-#include "platform/ScanSettings.h"
-#include "platform/ScriptedDialogs.h"
-#include "platform/views/FontDialog.h"
-#include "platform/views/ScannerDialog.h"
-#include "print/views/KalForm.h"
-#include "print/views/NewETypForm.h"
+#include "app/views/MainWindow.h"
+#include "cover/views/TextEffectsDialog.h"
+#include "cover/views/TextEntryDialog.h"
+#include "platform/scanner/ScanSettings.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/dialogs/views/FontDialog.h"
+#include "platform/scanner/views/ScannerDialog.h"
+#include "print/views/CalibrationDialog.h"
+#include "print/views/PaperFormatDialog.h"
 
 namespace {
 void Settle() {

@@ -3,11 +3,11 @@
 #include <cmath>
 #include <cstring>
 
-#include "cover/DrawVCart.h"
+#include "cover/DrawCoverObjects.h"
 #include "cover/Truncate.h"
 #include "picture/DrawDib.h"
-#include "platform/PictureFile.h"
-#include "platform/views/QtDevice.h"
+#include "platform/codecs/PictureFile.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 constexpr int kPngSaveCode = 14;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cover/ObjectTable.h"
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 // Fills (0, 0, width, height) white, draws the whole picture stretched over it and the
 // objects at `scale` device pixels per document unit. `fontDpi` is the font dialog's pixels

@@ -1,8 +1,8 @@
 #pragma once
 // The line editor and the effects dialog, created once and shown modally.
 #include "cover/CoverDialogs.h"
-#include "cover/views/EffektForm.h"
-#include "cover/views/TxtForm.h"
+#include "cover/views/TextEffectsDialog.h"
+#include "cover/views/TextEntryDialog.h"
 
 class QtCoverDialogs : public CoverDialogs {
  public:

@@ -12,7 +12,7 @@
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/SelectionPainter.h"
-#include "cover/views/ToolBar.h"
+#include "cover/views/TextsToolBar.h"
 #include "platform/views/Cursors.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "cover/Editor.h"
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 class TextsView;
 class TextsToolBar;

@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "cover/DrawVCart.h"
+#include "cover/DrawCoverObjects.h"
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 CoverDrawer MakeCoverDrawer(const TDib& dib, ObjectTable& obs) {
   return [&dib, &obs](QImage& element, const PixelRect& cover, int, int) {

@@ -11,7 +11,7 @@
 #include <filesystem>
 
 #include "platform/AnsiText.h"
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/SettingsDir.h"
 #include "print/StarterPaper.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "print/SheetLayout.h"
-#include "print/views/NewETypForm.h"
+#include "print/views/PaperFormatDialog.h"
 
 class QComboBox;
 class QDoubleSpinBox;

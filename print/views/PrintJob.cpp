@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 namespace {
 QPageSize PageSizeNamed(const std::string& name) {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
 #include "print/Calibration.h"
 

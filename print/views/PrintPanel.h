@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "print/views/KalForm.h"
+#include "print/views/CalibrationDialog.h"
 #include "print/views/PrintJob.h"
 
 class ImageButton;

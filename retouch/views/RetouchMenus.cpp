@@ -3,10 +3,10 @@
 #include <QLabel>
 
 #include "retouch/Crop.h"
-#include "retouch/DibFilter.h"
-#include "retouch/EffectFilters.h"
+#include "retouch/effects/ApplyEffect.h"
+#include "retouch/effects/EffectFilters.h"
 #include "retouch/MirrorTurn.h"
-#include "retouch/views/HKForm2.h"
+#include "retouch/views/BrightnessContrastDialog.h"
 #include "retouch/views/MenuButton.h"
 #include "retouch/views/RetouchView.h"
 

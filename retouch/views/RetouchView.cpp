@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 const QColor kWorkspace(171, 171, 171);  // the application-workspace colour

@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "retouch/PictureSelection.h"
 #include "retouch/RetouchSelection.h"
 

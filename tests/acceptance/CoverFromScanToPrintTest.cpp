@@ -16,19 +16,19 @@
 
 #include <functional>
 
-#include "app/views/MainForm.h"
-#include "platform/ScriptedDialogs.h"
+#include "app/views/MainWindow.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
-#include "platform/views/ScannerDialog.h"
-#include "platform/views/ScannerUi.h"
-#include "print/views/NewETypForm.h"
+#include "platform/scanner/views/ScannerDialog.h"
+#include "platform/scanner/views/ScannerUi.h"
+#include "print/views/PaperFormatDialog.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/SheetPreview.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/TextsView.h"
-#include "cover/views/ToolBar.h"
-#include "cover/views/TxtForm.h"
+#include "cover/views/TextsToolBar.h"
+#include "cover/views/TextEntryDialog.h"
 #include "retouch/views/RetouchView.h"
 #include <QPlainTextEdit>
 #include <QToolButton>

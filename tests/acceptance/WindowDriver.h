@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/views/ImageButton.h"
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
 #include "print/SheetLayout.h"
 
 // Answers the next modal dialog of type D with `answer` as soon as it is shown.

@@ -2,7 +2,7 @@
 
 #include "cover/Editor.h"
 #include "cover/TextLines.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 // Line editor and effects dialog answered from a script.

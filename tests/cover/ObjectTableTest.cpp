@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/ObjectTable.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 class ObjectTableTest : public ::testing::Test {

@@ -1,12 +1,12 @@
 #include "picture/DrawDib.h"
-#include "platform/Halftone.h"
+#include "platform/dib/Halftone.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/RecordingDevice.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/device/RecordingDevice.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 using Args = std::vector<long long>;

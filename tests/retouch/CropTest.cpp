@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TestPictures.h"
-#include "platform/ScriptedDialogs.h"
+#include "tests/retouch/TestPictures.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/Crop.h"
 
 TEST(Crop, TakesTheSelectedBlockAtEveryDepth) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TestPictures.h"
+#include "tests/retouch/TestPictures.h"
 #include "retouch/MirrorTurn.h"
 
 namespace {

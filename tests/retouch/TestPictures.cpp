@@ -1,4 +1,4 @@
-#include "TestPictures.h"
+#include "tests/retouch/TestPictures.h"
 
 #include <cstring>
 

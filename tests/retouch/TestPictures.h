@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "platform/Progress.h"
 
 // Frees its picture when the test ends.

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/views/AboutBox.h"
-#include "app/views/MainForm.h"
-#include "platform/ScriptedDialogs.h"
+#include "app/views/MainWindow.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/Resources.h"
 #include "platform/views/WebPage.h"

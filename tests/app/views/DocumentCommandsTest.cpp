@@ -5,10 +5,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/views/MainForm.h"
-#include "platform/PictureFile.h"
-#include "platform/ScriptedDialogs.h"
-#include "tests/app/CoverSamples.h"
+#include "app/views/MainWindow.h"
+#include "platform/codecs/PictureFile.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "tests/app/coverfile/CoverSamples.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/views/MainForm.h"
+#include "app/views/MainWindow.h"
 #include "app/views/ScanView.h"
 #include "app/views/TabPage.h"
-#include "platform/PictureFile.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/codecs/PictureFile.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/views/RetouchView.h"
 #include "tests/support/TestFiles.h"
 

@@ -4,9 +4,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/views/MainForm.h"
+#include "app/views/MainWindow.h"
 #include "app/views/TabPage.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/Panning.h"
 
 namespace {

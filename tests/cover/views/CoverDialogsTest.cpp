@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/views/QtCoverDialogs.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 using Lines = std::vector<std::string>;

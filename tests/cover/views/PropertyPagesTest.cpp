@@ -7,7 +7,7 @@
 
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 // Clicks a radio button on its indicator (the middle of a wide button may miss its label).

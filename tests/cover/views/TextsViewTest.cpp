@@ -10,8 +10,8 @@
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/TextsView.h"
-#include "cover/views/ToolBar.h"
-#include "platform/ScriptedDialogs.h"
+#include "cover/views/TextsToolBar.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 struct ScriptedCoverDialogs : CoverDialogs {

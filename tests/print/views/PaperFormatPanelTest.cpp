@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "print/PaperFile.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "print/PaperFile.h"
 #include "print/views/CenterView.h"
 #include "print/views/PaperFormatPanel.h"

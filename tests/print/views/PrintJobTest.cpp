@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "print/views/PrintJob.h"
 #include "tests/support/TestFiles.h"
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
 #include "print/views/PrintPanel.h"
 #include "tests/support/TestFiles.h"

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "retouch/EffectFilters.h"
+#include "retouch/effects/EffectFilters.h"
 #include "retouch/views/RetouchView.h"
 #include "tests/retouch/views/ViewPictures.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "retouch/EffectFilters.h"
+#include "retouch/effects/EffectFilters.h"
 #include "platform/Progress.h"
 #include "retouch/views/MenuButton.h"
 #include "tests/retouch/views/ViewPictures.h"

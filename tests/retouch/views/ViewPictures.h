@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/Dib.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dib/Dib.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/PictureSelection.h"
 
 // The document's picture and selection as the view sees them; frees the picture.

@@ -1,0 +1,47 @@
+#include "cover/views/TextsToolBar.h"
+
+#include <QButtonGroup>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+struct ToolInfo {
+  const char* name;
+  const char* caption;
+  const char* hint;
+};
+const ToolInfo kTools[6] = {
+    {"SpeedItem3", "Pointer", "Edits the objects"},
+    {"SpeedZoom", "Zoom", "Zoom in and zoom out"},
+    {"SpeedHand", "Hand", "Selects the visible area"},
+    {"SpeedItem1", "Object", "Adds a geometric object"},
+    {"SpeedItem2", "Text", "Add text - double click on the test field to enter text"},
+    {"SpeedItem4", "Note", ""}};
+}  // namespace
+
+TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
+  group_ = new QButtonGroup(this);
+  group_->setExclusive(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  for (int i = 0; i < 6; ++i) {
+    auto* b = new QToolButton(this);
+    b->setObjectName(kTools[i].name);
+    b->setText(kTools[i].caption);
+    b->setToolTip(kTools[i].hint);
+    b->setCheckable(true);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    group_->addButton(b, i);
+    layout->addWidget(b);
+    buttons[i] = b;
+  }
+  layout->addStretch();
+  buttons[0]->setChecked(true);
+  connect(group_, &QButtonGroup::idClicked, this,
+          [this](int id) { emit toolChosen(static_cast<Tool>(id)); });
+}
+
+Tool TextsToolBar::tool() const { return static_cast<Tool>(group_->checkedId()); }
+
+void TextsToolBar::setTool(Tool tool) { buttons[static_cast<int>(tool)]->setChecked(true); }
