@@ -41,7 +41,7 @@ class NullDevice : public Device {
 // Fills the first `count` slots with a mix of the ten forms, texts, notes and rotated texts.
 void Fill(ObjectTable& table, int count) {
   for (int i = 1; i <= count; ++i) {
-    Tobs& o = table[i];
+    CoverObject& o = table[i];
     o.X = (i % 100) * 1000000, o.Y = (i / 100) * 1000000, o.W = 3000000, o.H = 2000000;
     o.LineWidth = 2;
     if (i % 2) {
@@ -61,13 +61,13 @@ void Fill(ObjectTable& table, int count) {
   }
 }
 
-void BM_DrawVCart(benchmark::State& state) {
+void BM_DrawCoverObjects(benchmark::State& state) {
   CoverScales scales;
   ObjectTable table(scales);
   Fill(table, static_cast<int>(state.range(0)));
   NullDevice dc;
   for (auto _ : state) {
-    DrawVCart(dc, table, 0, 0, scales.ViewZoom / scales.ViewScale);
+    DrawCoverObjects(dc, table, 0, 0, scales.ViewZoom / scales.ViewScale);
     benchmark::DoNotOptimize(dc.calls);
   }
   state.counters["objects"] = static_cast<double>(state.range(0));
@@ -76,7 +76,7 @@ void BM_DrawVCart(benchmark::State& state) {
         static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
                                                  benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_DrawVCart)->Arg(0)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DrawCoverObjects)->Arg(0)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -14,14 +14,21 @@ struct CoverScales {
 
 enum ObjectKind : int32_t { kFree = 0, kShape = 1, kText = 2 };
 
-struct Tobs {
+// A cover object. In a cover file each occupied slot is one record, little-endian, unpadded
+// (n = text length, m = font name length):
+//   0 slot (i32)   4 X   8 Y   12 W   16 H (i32)   20 NewFlag (u8)   21 Kind   25 Color
+//   29 SubKind   33 Align   37 BorderColor   41 FillMode (i32)   45 ShadowOn   46 BorderOn (u8)
+//   47 ShadowDX   51 ShadowDY (i32)   55 Spare2   56 Spare1 (u8)   57 LineWidth   61 Rotation (i32)
+//   65 Text (n bytes + 0)   66+n FontColor   70+n FontHeight (i32)   74+n FontName (m bytes + 0)
+//   75+n+m FontPitch (u8)   76+n+m FontSize (i32)   80+n+m FontStyle (u8); 81 + n + m bytes in all.
+struct CoverObject {
   int32_t X = 0, Y = 0, W = 0, H = 0;
   uint8_t NewFlag = 0;
   int32_t Rotation = 0;
   int32_t Align = 0;
   int32_t Kind = kFree;
   int32_t LineWidth = 0;
-  uint32_t UColor = 0;
+  uint32_t BorderColor = 0;
   int32_t FillMode = 0;  // text objects keep the shadow colour here
   uint32_t Color = 0;
   uint8_t Spare1 = 0, Spare2 = 0;
@@ -51,7 +58,7 @@ struct Tobs {
   void SetHeight(int32_t v) { H = FromView(v); }
 
   // Copies every stored field, keeping this slot's scales.
-  void AssignFields(const Tobs& other) {
+  void AssignFields(const CoverObject& other) {
     const CoverScales* keep = Scales;
     *this = other;
     Scales = keep;

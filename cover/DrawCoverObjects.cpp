@@ -39,7 +39,7 @@ struct Box {
   int32_t B(const Output& o) const { return top - o.yo + height; }
 };
 
-void DrawShape(const Output& out, const Tobs& ob, const Box& box) {
+void DrawShape(const Output& out, const CoverObject& ob, const Box& box) {
   Device& dc = out.dc;
   dc.SetBrushStyle(BrushStyle::Solid);
   if (ob.SubKind >= 6 && ob.SubKind <= 9) {
@@ -49,10 +49,10 @@ void DrawShape(const Output& out, const Tobs& ob, const Box& box) {
     dc.SetPenColor(ob.Color);
     dc.SetBrushColor(ob.Color);
   } else if (ob.FillMode == 1) {
-    dc.SetPenColor(ob.UColor);
+    dc.SetPenColor(ob.BorderColor);
     dc.SetBrushStyle(BrushStyle::Clear);
   } else if (ob.FillMode == 2) {
-    dc.SetPenColor(ob.UColor);
+    dc.SetPenColor(ob.BorderColor);
     dc.SetBrushColor(ob.Color);
   }
   const int32_t e = std::min(box.width, box.height);
@@ -75,7 +75,7 @@ void DrawShape(const Output& out, const Tobs& ob, const Box& box) {
   dc.SetBrushStyle(BrushStyle::Solid);
 }
 
-LogFont FontFor(const Output& out, const Tobs& ob) {
+LogFont FontFor(const Output& out, const CoverObject& ob) {
   LogFont f;
   // A zero height would mean the device's default size; tiny outputs keep one pixel instead.
   const int32_t height =
@@ -96,7 +96,7 @@ void RotatedOrigin(int rotation, int32_t x, int32_t y, const Box& box, int32_t& 
   ry = rotation == 3 ? y + box.height : y;
 }
 
-void DrawRotated(const Output& out, const Tobs& ob, const Box& box, int32_t w) {
+void DrawRotated(const Output& out, const CoverObject& ob, const Box& box, int32_t w) {
   Device& dc = out.dc;
   std::string line = ob.Text;
   std::replace(line.begin(), line.end(), '\r', ' ');
@@ -108,7 +108,7 @@ void DrawRotated(const Output& out, const Tobs& ob, const Box& box, int32_t w) {
     dc.TextOut(rx + out.Pixels(ob.ShadowDX), ry + out.Pixels(ob.ShadowDY), line);
   }
   if (ob.BorderOn) {
-    dc.SetTextColor(ob.UColor);
+    dc.SetTextColor(ob.BorderColor);
     for (int32_t x = box.left - w; x <= box.left + w; ++x)
       for (int32_t y = box.top - w; y <= box.top + w; ++y) {
         if (x == box.left || y == box.top) continue;
@@ -121,7 +121,7 @@ void DrawRotated(const Output& out, const Tobs& ob, const Box& box, int32_t w) {
   dc.TextOut(rx, ry, line);
 }
 
-void DrawFlat(const Output& out, const Tobs& ob, const Box& box, int32_t w) {
+void DrawFlat(const Output& out, const CoverObject& ob, const Box& box, int32_t w) {
   Device& dc = out.dc;
   dc.SetTextAlign(TA_LEFT_TOP);
   uint32_t format = DT_WORDBREAK | DT_NOPREFIX;
@@ -137,7 +137,7 @@ void DrawFlat(const Output& out, const Tobs& ob, const Box& box, int32_t w) {
     dc.DrawText(ob.Text, r, format);
   }
   if (ob.BorderOn) {
-    dc.SetTextColor(ob.UColor);
+    dc.SetTextColor(ob.BorderColor);
     for (int32_t x = box.left - w; x <= box.left + w; ++x)
       for (int32_t y = box.top - w; y <= box.top + w; ++y) {
         if (x == box.left || y == box.top) continue;
@@ -149,7 +149,7 @@ void DrawFlat(const Output& out, const Tobs& ob, const Box& box, int32_t w) {
   dc.DrawText(ob.Text, RECT{box.L(out), box.T(out), box.R(out), box.B(out)}, format);
 }
 
-void DrawTextObject(const Output& out, const Tobs& ob, const Box& box) {
+void DrawTextObject(const Output& out, const CoverObject& ob, const Box& box) {
   Device& dc = out.dc;
   if (ob.SubKind == 1) {
     dc.SetBrushStyle(BrushStyle::Solid);
@@ -167,13 +167,13 @@ void DrawTextObject(const Output& out, const Tobs& ob, const Box& box) {
 }
 }  // namespace
 
-void DrawVCart(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
-               double fontDpi, double screenDpi) {
+void DrawCoverObjects(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
+                      double fontDpi, double screenDpi) {
   RenderScaleScope render(obs.scales(), scale);
   const Output out{canvas, xOffset, yOffset, obs.scales().BaseScale, scale, fontDpi,
                    screenDpi > 0 ? screenDpi : 96.0};
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
-    const Tobs& ob = obs[slot];
+    const CoverObject& ob = obs[slot];
     if (ob.Kind != kShape && ob.Kind != kText) continue;
     const Box box{ob.Left(), ob.Top(), ob.Width(), ob.Height()};
     if (ob.Kind == kShape) DrawShape(out, ob, box);

@@ -7,8 +7,8 @@
 // Draws the objects in slot order after the caller has drawn the picture. Every device
 // coordinate is an object accessor under `scale` (device pixels per document unit) minus the
 // offset. `fontDpi` is the font dialog's pixels per inch, `screenDpi` the window's.
-void DrawVCart(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
-               double fontDpi = 96.0, double screenDpi = 96.0);
+void DrawCoverObjects(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
+                      double fontDpi = 96.0, double screenDpi = 96.0);
 
 // The scale for objects over a picture drawn `drawnWidth` device pixels wide (the horizontal
 // factor serves both directions); 0 for an empty picture.

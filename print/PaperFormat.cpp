@@ -9,13 +9,13 @@
 namespace {
 // Keeps the first 50 Windows-1252 characters (one byte each).
 std::string CutName(std::string ansi) {
-  if (ansi.size() > static_cast<size_t>(kEttNameMax)) ansi.resize(kEttNameMax);
+  if (ansi.size() > static_cast<size_t>(kPaperNameMax)) ansi.resize(kPaperNameMax);
   return ansi;
 }
 
 int32_t TruncCount(double v) {
-  if (!(v >= kEttCountMin)) return kEttCountMin;
-  if (v > kEttCountMax) return kEttCountMax;
+  if (!(v >= kPaperCountMin)) return kPaperCountMin;
+  if (v > kPaperCountMax) return kPaperCountMax;
   return static_cast<int32_t>(std::trunc(v));
 }
 
@@ -31,71 +31,71 @@ T Get(const uint8_t* at) {
 bool SaneLength(double v) { return std::isfinite(v) && std::fabs(v) < 1e7; }
 }  // namespace
 
-TEttType EttFromDialog(const EttDialogValues& v) {
+PaperFormat PaperFormatFromFields(const PaperFormatFields& v) {
   const double f = kMmPerInch;
-  TEttType t;
-  t.RandLinks = v.left * f;
-  t.RandOben = v.top * f;
-  t.SchrittH = (v.width + v.spaceH) * f;
-  t.SchrittV = (v.height + v.spaceV) * f;
-  t.Breite = v.width * f;
-  t.Hoehe = v.height * f;
-  t.AnzH = TruncCount(v.countH);
-  t.AnzV = TruncCount(v.countV);
-  t.Name = CutName(Utf8ToAnsi(v.name));
+  PaperFormat t;
+  t.leftMargin = v.left * f;
+  t.topMargin = v.top * f;
+  t.stepAcross = (v.width + v.spaceH) * f;
+  t.stepDown = (v.height + v.spaceV) * f;
+  t.width = v.width * f;
+  t.height = v.height * f;
+  t.columns = TruncCount(v.countH);
+  t.rows = TruncCount(v.countV);
+  t.name = CutName(Utf8ToAnsi(v.name));
   return t;
 }
 
-EttDialogValues EttToDialog(const TEttType& t) {
+PaperFormatFields FieldsFromPaperFormat(const PaperFormat& t) {
   const double f = kMmPerInch;
-  EttDialogValues v;
-  v.left = t.RandLinks / f;
-  v.top = t.RandOben / f;
-  v.spaceH = (t.SchrittH - t.Breite) / f;
-  v.spaceV = (t.SchrittV - t.Hoehe) / f;
-  v.width = t.Breite / f;
-  v.height = t.Hoehe / f;
-  v.countH = t.AnzH;
-  v.countV = t.AnzV;
-  v.name = AnsiToUtf8(t.Name);
+  PaperFormatFields v;
+  v.left = t.leftMargin / f;
+  v.top = t.topMargin / f;
+  v.spaceH = (t.stepAcross - t.width) / f;
+  v.spaceV = (t.stepDown - t.height) / f;
+  v.width = t.width / f;
+  v.height = t.height / f;
+  v.countH = t.columns;
+  v.countV = t.rows;
+  v.name = AnsiToUtf8(t.name);
   return v;
 }
 
-std::array<uint8_t, kEttRecordSize> EncodeEtt(const TEttType& t) {
-  std::array<uint8_t, kEttRecordSize> r{};  // unused name bytes and the tail stay zero
+std::array<uint8_t, kPaperRecordSize> EncodePaperFormat(const PaperFormat& t) {
+  std::array<uint8_t, kPaperRecordSize> r{};  // unused name bytes and the tail stay zero
   uint8_t* p = r.data();
-  Put(p + 0, t.RandLinks);
-  Put(p + 8, t.RandOben);
-  Put(p + 16, t.SchrittH);
-  Put(p + 24, t.SchrittV);
-  Put(p + 32, t.Breite);
-  Put(p + 40, t.Hoehe);
-  Put(p + 48, t.AnzH);
-  Put(p + 52, t.AnzV);
-  const std::string name = CutName(t.Name);
+  Put(p + 0, t.leftMargin);
+  Put(p + 8, t.topMargin);
+  Put(p + 16, t.stepAcross);
+  Put(p + 24, t.stepDown);
+  Put(p + 32, t.width);
+  Put(p + 40, t.height);
+  Put(p + 48, t.columns);
+  Put(p + 52, t.rows);
+  const std::string name = CutName(t.name);
   p[56] = static_cast<uint8_t>(name.size());
   std::memcpy(p + 57, name.data(), name.size());
   return r;
 }
 
-bool DecodeEtt(const uint8_t* p, TEttType& out) {
-  TEttType t;
-  t.RandLinks = Get<double>(p + 0);
-  t.RandOben = Get<double>(p + 8);
-  t.SchrittH = Get<double>(p + 16);
-  t.SchrittV = Get<double>(p + 24);
-  t.Breite = Get<double>(p + 32);
-  t.Hoehe = Get<double>(p + 40);
-  t.AnzH = Get<int32_t>(p + 48);
-  t.AnzV = Get<int32_t>(p + 52);
+bool DecodePaperFormat(const uint8_t* p, PaperFormat& out) {
+  PaperFormat t;
+  t.leftMargin = Get<double>(p + 0);
+  t.topMargin = Get<double>(p + 8);
+  t.stepAcross = Get<double>(p + 16);
+  t.stepDown = Get<double>(p + 24);
+  t.width = Get<double>(p + 32);
+  t.height = Get<double>(p + 40);
+  t.columns = Get<int32_t>(p + 48);
+  t.rows = Get<int32_t>(p + 52);
   const uint8_t len = p[56];
-  if (len > kEttNameMax) return false;
-  t.Name.assign(reinterpret_cast<const char*>(p + 57), len);
-  for (double v : {t.RandLinks, t.RandOben, t.SchrittH, t.SchrittV, t.Breite, t.Hoehe})
+  if (len > kPaperNameMax) return false;
+  t.name.assign(reinterpret_cast<const char*>(p + 57), len);
+  for (double v : {t.leftMargin, t.topMargin, t.stepAcross, t.stepDown, t.width, t.height})
     if (!SaneLength(v)) return false;
-  if (t.Breite < 0 || t.Hoehe < 0) return false;
-  if (t.AnzH < kEttCountMin || t.AnzH > kEttCountMax || t.AnzV < kEttCountMin ||
-      t.AnzV > kEttCountMax)
+  if (t.width < 0 || t.height < 0) return false;
+  if (t.columns < kPaperCountMin || t.columns > kPaperCountMax || t.rows < kPaperCountMin ||
+      t.rows > kPaperCountMax)
     return false;
   out = std::move(t);
   return true;

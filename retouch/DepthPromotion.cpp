@@ -3,13 +3,13 @@
 #include "platform/Progress.h"
 #include "retouch/PictureCopy.h"
 
-void DepthUpTo(TDib& dib, int depth) {
+void PromoteDepth(Dib& dib, int depth) {
   RowProgress progress(DibHeight(dib));
   const int b = DibBitCount(dib);
   if (depth != 24 || !dib.Bits || (b != 1 && b != 4 && b != 8)) return;
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
-  TDib result;
-  newdib(result, w, h, 24, nullptr, 0);
+  Dib result;
+  NewDib(result, w, h, 24, nullptr, 0);
   if (!result.Bits) return;
   KeepResolution(dib, result, false);
   const PALETTEENTRY* pal = dib.LogPal.palPalEntry;

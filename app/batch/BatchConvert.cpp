@@ -32,21 +32,21 @@ int RunConvert(const Args& args) {
   if (code == 0) code = SaveCodeForExtension(files[1]);
   if (code == 0)
     return Fail(kExitUsage, "cannot tell the format from the name " + files[1] + "; add --format CODE");
-  TDib dib;
+  Dib dib;
   std::string error;
   if (!LoadPictureFile(dib, files[0], error)) return Fail(kExitFailure, files[0] + ": " + error);
   const bool saved = SavePictureFile(dib, files[1], code, error);
-  deldib(dib);
+  FreeDib(dib);
   if (!saved) return Fail(kExitFailure, files[1] + ": " + error);
   return 0;
 }
 
 int RunInfo(const Args& args) {
   if (args.size() != 1) return Fail(kExitUsage, "usage: quendrix info FILE");
-  TDib dib;
+  Dib dib;
   std::string error;
   if (!LoadPictureFile(dib, args[0], error)) return Fail(kExitFailure, args[0] + ": " + error);
   std::printf("%d %d %d\n", DibWidth(dib), DibHeight(dib), int(DibBitCount(dib)));
-  deldib(dib);
+  FreeDib(dib);
   return 0;
 }

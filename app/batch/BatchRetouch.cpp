@@ -28,8 +28,8 @@ bool ParseCrop(const std::string& text, RetouchStep& step) {
   return true;
 }
 
-bool Promoted(TDib& dib) {
-  if (DibColorCount(dib) <= 256) DepthUpTo(dib, 24);
+bool Promoted(Dib& dib) {
+  if (DibColorCount(dib) <= 256) PromoteDepth(dib, 24);
   return DibColorCount(dib) > 256;
 }
 }  // namespace
@@ -87,7 +87,7 @@ bool ParseRetouchSteps(const Args& options, std::vector<RetouchStep>& steps, std
   return true;
 }
 
-bool ApplyRetouchSteps(TDib& dib, const std::vector<RetouchStep>& steps, std::string& error) {
+bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::string& error) {
   SelectionBox sel;
   for (const RetouchStep& s : steps) {
     bool ok = true;
@@ -99,10 +99,10 @@ bool ApplyRetouchSteps(TDib& dib, const std::vector<RetouchStep>& steps, std::st
                   " x " + std::to_string(DibHeight(dib)) + " pixels";
           return false;
         }
-        TDib result;
+        Dib result;
         ok = CropDib(dib, x, y, w, h, result);
         if (ok) {
-          deldib(dib);
+          FreeDib(dib);
           dib = result;
         }
         break;
@@ -111,8 +111,12 @@ bool ApplyRetouchSteps(TDib& dib, const std::vector<RetouchStep>& steps, std::st
       case RetouchStep::TurnRight: ok = TurnDibRight(dib, sel.ref()); break;
       case RetouchStep::Mirror: ok = MirrorDib(dib); break;
       case RetouchStep::MirrorVertical: ok = MirrorDibVertical(dib); break;
-      case RetouchStep::Brightness: Helligkeit(dib, s.values[0]); break;
-      case RetouchStep::Contrast: Kontrast(dib, s.values[0]); break;
+      case RetouchStep::Brightness:
+        ChangeBrightness(dib, s.values[0]);
+        break;
+      case RetouchStep::Contrast:
+        ChangeContrast(dib, s.values[0]);
+        break;
       case RetouchStep::Depth24:
       case RetouchStep::Effect:
         if (!Promoted(dib)) {
@@ -124,7 +128,7 @@ bool ApplyRetouchSteps(TDib& dib, const std::vector<RetouchStep>& steps, std::st
             error = "unknown effect";
             return false;
           }
-          ok = ApplyFilter(dib, EffektFilters[s.values[0]]);
+          ok = ApplyFilter(dib, kEffectFilters[s.values[0]]);
         }
         break;
     }
@@ -145,11 +149,11 @@ int BatchRetouch(const Args& args) {
   // The picture file's format follows the output name's extension.
   const int code = SaveCodeForExtension(args[1]);
   if (code == 0) return Fail(kExitUsage, "unknown picture format of " + args[1]);
-  TDib dib;
+  Dib dib;
   if (!LoadPictureFile(dib, args[0], error)) return Fail(kExitFailure, args[0] + ": " + error);
   const bool done = ApplyRetouchSteps(dib, steps, error);
   const bool saved = done && SavePictureFile(dib, args[1], code, error);
-  deldib(dib);
+  FreeDib(dib);
   if (!done || !saved) return Fail(kExitFailure, error);
   return 0;
 }

@@ -15,6 +15,6 @@ struct RetouchStep {
 // The options in the order given; false with a reason on a bad option or value.
 bool ParseRetouchSteps(const Args& options, std::vector<RetouchStep>& steps, std::string& error);
 // Applies the steps in order; false with a reason when one cannot be done.
-bool ApplyRetouchSteps(TDib& dib, const std::vector<RetouchStep>& steps, std::string& error);
+bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::string& error);
 
 int BatchRetouch(const Args& args);

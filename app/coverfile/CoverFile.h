@@ -22,17 +22,17 @@ enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory };
 struct CoverContents {
   struct Object {
     int32_t slot = 0;
-    Tobs obs;
+    CoverObject obs;
   };
   CoverContents() = default;
-  ~CoverContents() { deldib(Dib); }
+  ~CoverContents() { FreeDib(picture); }
   CoverContents(const CoverContents&) = delete;
   CoverContents& operator=(const CoverContents&) = delete;
 
   int32_t PageWidth = 0, PageHeight = 0;
   double ViewZoom = 1.0, ViewScale = 1.0;
   std::vector<Object> Objects;  // in increasing slot order
-  TDib Dib;                     // owned until CommitCover takes it
+  Dib picture;                  // owned until CommitCover takes it
 };
 
 // Reads and checks a whole cover file; the rows report progress. Nothing outside `out` changes.

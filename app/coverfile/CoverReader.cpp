@@ -10,16 +10,16 @@
 
 namespace {
 
-bool ReadObject(ByteSource& s, Tobs& o) {
+bool ReadObject(ByteSource& s, CoverObject& o) {
   uint8_t shadowOn = 0, borderOn = 0;
   const bool ok = s.i32(o.X) && s.i32(o.Y) && s.i32(o.W) && s.i32(o.H) && s.u8(o.NewFlag) &&
                   s.i32(o.Kind) && s.u32(o.Color) && s.i32(o.SubKind) && s.i32(o.Align) &&
-                  s.u32(o.UColor) && s.i32(o.FillMode) && s.u8(shadowOn) && s.u8(borderOn) &&
+                  s.u32(o.BorderColor) && s.i32(o.FillMode) && s.u8(shadowOn) && s.u8(borderOn) &&
                   s.i32(o.ShadowDX) && s.i32(o.ShadowDY) && s.u8(o.Spare2) && s.u8(o.Spare1) &&
-                  s.i32(o.LineWidth) && s.i32(o.Rotation) && s.zstring(o.Text, kMaxCoverTextBytes) &&
-                  s.u32(o.FontColor) && s.i32(o.FontHeight) &&
-                  s.zstring(o.FontName, kMaxCoverFontNameBytes) && s.u8(o.FontPitch) &&
-                  s.i32(o.FontSize) && s.u8(o.FontStyle);
+                  s.i32(o.LineWidth) && s.i32(o.Rotation) &&
+                  s.zstring(o.Text, kMaxCoverTextBytes) && s.u32(o.FontColor) &&
+                  s.i32(o.FontHeight) && s.zstring(o.FontName, kMaxCoverFontNameBytes) &&
+                  s.u8(o.FontPitch) && s.i32(o.FontSize) && s.u8(o.FontStyle);
   o.ShadowOn = shadowOn != 0;
   o.BorderOn = borderOn != 0;
   return ok;
@@ -40,7 +40,7 @@ bool ReadBitmapInfo(ByteSource& s, BITMAPINFO& info, int32_t colors) {
   return true;
 }
 
-bool ReadRows(ByteSource& s, const TDib& dib) {
+bool ReadRows(ByteSource& s, const Dib& dib) {
   const int32_t height = DibHeight(dib);
   const size_t stride = static_cast<size_t>(dib.BytesPerLine);
   RowProgress progress(height);
@@ -83,9 +83,9 @@ CoverError ParsePicture(ByteSource& s, CoverContents& out) {
   if (s.remaining() < uint64_t(DibStride(h.biWidth, bits)) * uint64_t(h.biHeight))
     return CoverError::Damaged;
   // Every byte of the rows, padding included, comes from the file.
-  NewDibForOverwrite(out.Dib, h.biWidth, h.biHeight, bits, &info, colors);
-  if (!out.Dib.Bits) return CoverError::NoMemory;
-  return ReadRows(s, out.Dib) ? CoverError::None : CoverError::Damaged;
+  NewDibForOverwrite(out.picture, h.biWidth, h.biHeight, bits, &info, colors);
+  if (!out.picture.Bits) return CoverError::NoMemory;
+  return ReadRows(s, out.picture) ? CoverError::None : CoverError::Damaged;
 }
 }  // namespace
 
@@ -111,17 +111,17 @@ CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
 }
 
 void CommitCover(Document& doc, CoverContents& contents) {
-  doc.Obs.clearall();
-  for (const CoverContents::Object& o : contents.Objects) doc.Obs[o.slot].AssignFields(o.obs);
+  doc.objects.clearAll();
+  for (const CoverContents::Object& o : contents.Objects) doc.objects[o.slot].AssignFields(o.obs);
   doc.PageWidth = contents.PageWidth;
   doc.PageHeight = contents.PageHeight;
   doc.Scales.ViewZoom = contents.ViewZoom;
   doc.Scales.ViewScale = contents.ViewScale;
-  doc.ReplacePicture(contents.Dib);
+  doc.ReplacePicture(contents.picture);
   // An opened cover selects its picture up to the last pixel, as a new document does.
-  doc.SelRight = DibWidth(doc.Dib) - 1;
-  doc.SelBottom = DibHeight(doc.Dib) - 1;
-  contents.Dib = TDib{};
+  doc.SelRight = DibWidth(doc.picture) - 1;
+  doc.SelBottom = DibHeight(doc.picture) - 1;
+  contents.picture = Dib{};
 }
 
 bool OpenFile(Document& doc, const std::string& name) {
@@ -149,7 +149,7 @@ bool StartsLikeCoverFile(const std::string& name) {
 }
 
 void NewDocument(Document& doc) {
-  doc.Obs.clearall();
+  doc.objects.clearAll();
   doc.ResetPicture();
   doc.SavedFileName.clear();
 }

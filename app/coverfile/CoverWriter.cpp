@@ -10,12 +10,12 @@
 namespace {
 // Rows are written in blocks of about this size, straight from the picture memory.
 
-int32_t StoredColorCount(const TDib& dib) {
+int32_t StoredColorCount(const Dib& dib) {
   const uint32_t colors = DibColorCount(dib);
   return colors <= 256 ? static_cast<int32_t>(colors) : 0;
 }
 
-void WriteObject(ByteWriter& w, int32_t slot, const Tobs& o) {
+void WriteObject(ByteWriter& w, int32_t slot, const CoverObject& o) {
   w.i32(slot);
   w.i32(o.X);
   w.i32(o.Y);
@@ -26,7 +26,7 @@ void WriteObject(ByteWriter& w, int32_t slot, const Tobs& o) {
   w.u32(o.Color);
   w.i32(o.SubKind);
   w.i32(o.Align);
-  w.u32(o.UColor);
+  w.u32(o.BorderColor);
   w.i32(o.FillMode);
   w.u8(o.ShadowOn ? 1 : 0);
   w.u8(o.BorderOn ? 1 : 0);
@@ -67,7 +67,7 @@ void WriteBitmapInfo(ByteWriter& w, const BITMAPINFO& info, int32_t colors) {
   }
 }
 
-bool WriteRows(ReplacingFile& file, const TDib& dib) {
+bool WriteRows(ReplacingFile& file, const Dib& dib) {
   return ForEachRowBlock(dib, [&](uint8_t* p, size_t n) { return file.write(p, n); });
 }
 }  // namespace
@@ -81,26 +81,27 @@ std::vector<uint8_t> CoverFileHead(const Document& doc) {
   w.f64(doc.Scales.ViewZoom);
   w.f64(doc.Scales.ViewScale);
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot)
-    if (doc.Obs.Occupied(slot)) WriteObject(w, slot, doc.Obs[slot]);
+    if (doc.objects.Occupied(slot)) WriteObject(w, slot, doc.objects[slot]);
   w.i32(kCoverEndOfObjects);
-  const int32_t colors = StoredColorCount(doc.Dib);
+  const int32_t colors = StoredColorCount(doc.picture);
   w.i32(40 + 4 * colors);
   w.i32(colors);
-  if (doc.Dib.Info) WriteBitmapInfo(w, *doc.Dib.Info, colors);
+  if (doc.picture.Info) WriteBitmapInfo(w, *doc.picture.Info, colors);
   return std::move(w.bytes);
 }
 
 uint64_t CoverFileSize(const Document& doc) {
-  return CoverFileHead(doc).size() + uint64_t(DibHeight(doc.Dib)) * uint64_t(doc.Dib.BytesPerLine);
+  return CoverFileHead(doc).size() +
+         uint64_t(DibHeight(doc.picture)) * uint64_t(doc.picture.BytesPerLine);
 }
 
 bool SaveFile(Document& doc, const std::string& name) {
   // A document without pixels would make a file that no reader accepts.
-  bool ok = doc.Dib.Bits && doc.Dib.Info && DibHeight(doc.Dib) > 0;
+  bool ok = doc.picture.Bits && doc.picture.Info && DibHeight(doc.picture) > 0;
   if (ok) {
     ReplacingFile file(name);
     const std::vector<uint8_t> head = CoverFileHead(doc);
-    ok = file.open() && file.write(head.data(), head.size()) && WriteRows(file, doc.Dib) &&
+    ok = file.open() && file.write(head.data(), head.size()) && WriteRows(file, doc.picture) &&
          file.commit();
   }
   if (!ok) {

@@ -16,7 +16,7 @@ inline size_t RowBlockBytes(size_t stride) {
 
 // Calls io(first byte, byte count) for each block of rows in memory order; stops at a false.
 template <typename Io>
-bool ForEachRowBlock(const TDib& dib, Io&& io) {
+bool ForEachRowBlock(const Dib& dib, Io&& io) {
   const int32_t height = DibHeight(dib);
   const size_t stride = static_cast<size_t>(dib.BytesPerLine);
   const int32_t rowsPerBlock = static_cast<int32_t>(RowBlockBytes(stride) / stride);

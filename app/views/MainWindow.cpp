@@ -14,29 +14,30 @@
 #include "app/views/AboutBox.h"
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
-#include "print/views/CoverDrawer.h"
 #include "app/views/TabPage.h"
 #include "cover/views/QtCoverDialogs.h"
 #include "cover/views/TextsView.h"
+#include "picture/DrawDib.h"
+#include "platform/SettingsDir.h"
+#include "platform/scanner/views/ScannerUi.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
 #include "platform/views/Resources.h"
 #include "platform/views/WebPage.h"
-#include "platform/scanner/views/ScannerUi.h"
 #include "platform/views/WindowMessages.h"
-#include "platform/SettingsDir.h"
+#include "print/views/CenterView.h"
+#include "print/views/CoverDrawer.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
-#include "print/views/CenterView.h"
 #include "print/views/SheetPreview.h"
 #include "retouch/views/RetouchView.h"
 
-void WindowProgressSink::SetProSatus(int percent) {
+void WindowProgressSink::setProgress(int percent) {
   WindowMessage msg(WM_USER, percent);
   QCoreApplication::sendEvent(window_, &msg);
 }
 
-TMainForm::TMainForm(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), qtDialogs_(this) {
+MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), qtDialogs_(this) {
   InitQuendrixResources();
   setWindowIcon(QIcon(QStringLiteral(":/quendrix/icon.svg")));
   if (useQtDialogs) {
@@ -44,38 +45,38 @@ TMainForm::TMainForm(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), 
     ownsDialogs_ = true;
   }
   previousSink_ = SetProgressSink(this);
-  BuildWindow();
-  FormCreate();
+  buildWindow();
+  createDocument();
   for (TabPage* p : pages_) p->settlePanel();
   qApp->installEventFilter(this);
 }
 
-TMainForm::~TMainForm() {
+MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
   SetProgressSink(previousSink_);
   if (ownsDialogs_) SetDialogs(previousDialogs_);
 }
 
-void TMainForm::FormCreate() {
-  Setsavedfilename({});
+void MainWindow::createDocument() {
+  setSavedFileName({});
   doc_.ResetPicture();
-  doc_.Obs.clearall();
+  doc_.objects.clearAll();
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   const PrinterPage printer = DefaultPrinterPage();
   doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
-  textsView_->SizeForPage();
-  paperPanel_->LoadEttTypes((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
+  textsView_->sizeForPage();
+  paperPanel_->LoadPaperFormats((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
 }
 
-void TMainForm::BuildWindow() {
+void MainWindow::buildWindow() {
   resize(750, 550);
   setAcceptDrops(true);
   auto* central = new QWidget(this);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  docRow_ = BuildDocumentRow();
+  docRow_ = buildDocumentRow();
   layout->addWidget(docRow_);
 
   tabs_ = new QTabWidget(central);
@@ -102,24 +103,27 @@ void TMainForm::BuildWindow() {
       " background: #efe7dc; margin-right: 1px; }"
       "QTabBar::tab:selected { background: rgb(240, 202, 166); font-weight: bold; }"
       "QTabBar::tab:hover:!selected { background: #fbe3c9; }"));
-  BuildPaperTabs();
+  buildPaperTabs();
   layout->addWidget(tabs_, 1);
   scanView_ = new ScanView(doc_);
-  scanView_->PlaceIn(*this);
-  BuildScanButtons();
-  pictureCommands_.AddButtons(pages_[kScanTab]->leftPanel());
-  retouchView_ = new RetouchView(doc_.Dib, {doc_.SelLeft, doc_.SelTop, doc_.SelRight, doc_.SelBottom});
+  placeScanView();
+  buildScanButtons();
+  pictureCommands_.addButtons(pages_[kScanTab]->leftPanel());
+  retouchView_ =
+      new RetouchView(doc_.picture, {doc_.SelLeft, doc_.SelTop, doc_.SelRight, doc_.SelBottom});
   pages_[kRetouchTab]->setContent(retouchView_);
-  setTabScrollArea(kRetouchTab, retouchView_->RetuschScrollBox());
-  connect(retouchView_, &RetouchView::pictureChanged, this, &TMainForm::RepaintViews);
-  connect(retouchView_, &RetouchView::saveRequested, this, [this] { pictureCommands_.SaveBtnClick(); });
+  setTabScrollArea(kRetouchTab, retouchView_->scrollArea());
+  connect(retouchView_, &RetouchView::pictureChanged, this, &MainWindow::repaintViews);
+  connect(retouchView_, &RetouchView::saveRequested, this,
+          [this] { pictureCommands_.savePicture(); });
   coverDialogs_ = std::make_unique<QtCoverDialogs>(this);
-  textsView_ = new TextsView({doc_.Dib, doc_.Obs, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
+  textsView_ =
+      new TextsView({doc_.picture, doc_.objects, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
   pages_[kTextsTab]->setContent(textsView_);
-  setTabScrollArea(kTextsTab, textsView_->ScrollBox1);
-  connect(this, &TMainForm::documentReplaced, textsView_, &TextsView::SizeForPage);
+  setTabScrollArea(kTextsTab, textsView_->scrollArea);
+  connect(this, &MainWindow::documentReplaced, textsView_, &TextsView::sizeForPage);
 
-  bottomRow_ = BuildBottomRow();
+  bottomRow_ = buildBottomRow();
   layout->addWidget(bottomRow_);
   status_ = new StatusBar(central);
   layout->addWidget(status_);
@@ -127,7 +131,7 @@ void TMainForm::BuildWindow() {
 }
 
 // The Center and Print tabs: paper formats, the centering view, print controls and preview.
-void TMainForm::BuildPaperTabs() {
+void MainWindow::buildPaperTabs() {
   paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
   auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
   centerPanel->addWidget(paperPanel_);
@@ -137,25 +141,27 @@ void TMainForm::BuildPaperTabs() {
   auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
   printLeft->addWidget(printPanel_);
   printPanel_->setCover([this] {
-    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.Dib), DibHeight(doc_.Dib),
-                    MakeCoverDrawer(doc_.Dib, doc_.Obs)};
+    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.picture), DibHeight(doc_.picture),
+                    MakeCoverDrawer(doc_.picture, doc_.objects)};
   });
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
     doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });
-  const auto pictureSize = [this] { return QSize(DibWidth(doc_.Dib), DibHeight(doc_.Dib)); };
+  const auto pictureSize = [this] {
+    return QSize(DibWidth(doc_.picture), DibHeight(doc_.picture));
+  };
   centerView_ = new CenterView(paperPanel_, pictureSize, pages_[kCenterTab]);
-  centerView_->setCoverDrawer(MakeCoverDrawer(doc_.Dib, doc_.Obs));
+  centerView_->setCoverDrawer(MakeCoverDrawer(doc_.picture, doc_.objects));
   pages_[kCenterTab]->setContent(centerView_->scrollArea());
   setTabScrollArea(kCenterTab, centerView_->scrollArea());
   sheetPreview_ = new SheetPreview(paperPanel_, printPanel_, pictureSize, pages_[kPrintTab]);
-  sheetPreview_->setCoverDrawer(MakeCoverDrawer(doc_.Dib, doc_.Obs));
+  sheetPreview_->setCoverDrawer(MakeCoverDrawer(doc_.picture, doc_.objects));
   pages_[kPrintTab]->setContent(sheetPreview_->scrollArea());
   setTabScrollArea(kPrintTab, sheetPreview_->scrollArea());
   connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_, &SheetPreview::setPrinterPage);
 }
 
-QWidget* TMainForm::BuildDocumentRow() {
+QWidget* MainWindow::buildDocumentRow() {
   auto* row = new QWidget(this);
   row->setFixedHeight(27);
   auto* l = new QHBoxLayout(row);
@@ -164,8 +170,8 @@ QWidget* TMainForm::BuildDocumentRow() {
   const char* captions[] = {"New", "Open...", "Save", "Save as..."};
   const char* hints[] = {"Create new Cover", "Open Cover..", "Save Cover", "Save Cover as..."};
   void (DocumentCommands::*handlers[])() = {
-      &DocumentCommands::NewCoverBtnClick, &DocumentCommands::OpenCoverBtnClick,
-      &DocumentCommands::SaveCoverBtnClick, &DocumentCommands::SaveCoverAsBtnClick};
+      &DocumentCommands::newCover, &DocumentCommands::openCover, &DocumentCommands::saveCover,
+      &DocumentCommands::saveCoverAs};
   const QKeySequence::StandardKey keys[] = {QKeySequence::New, QKeySequence::Open,
                                             QKeySequence::Save, QKeySequence::SaveAs};
   for (int i = 0; i < 4; ++i) {
@@ -184,7 +190,7 @@ QWidget* TMainForm::BuildDocumentRow() {
   return row;
 }
 
-QWidget* TMainForm::BuildBottomRow() {
+QWidget* MainWindow::buildBottomRow() {
   auto* row = new QWidget(this);
   row->setFixedHeight(41);
   auto* l = new QHBoxLayout(row);
@@ -205,80 +211,90 @@ QWidget* TMainForm::BuildBottomRow() {
   aboutBtn_ = NewPictureButton(size, tr("About"), kSetupButtonColor,
                                QStringLiteral(":/quendrix/glyph-about.svg"),
                                QStringLiteral("Information about the program"), right);
-  aboutBtn_->setAction([this] { AboutBitBtnClick(); });
+  aboutBtn_->setAction([this] { showAbout(); });
   quitBtn_ = NewPictureButton(size, tr("Quit"), kQuitButtonColor,
                               QStringLiteral(":/quendrix/glyph-quit.svg"),
                               QStringLiteral("You are going to leave the program."), right);
-  quitBtn_->setAction([this] { QuitBtnClick(); });
+  quitBtn_->setAction([this] { quit(); });
   rl->addWidget(aboutBtn_);
   rl->addWidget(quitBtn_);
   l->addWidget(right);
   return row;
 }
 
+// The scan view fills the Scan tab; its zoom row goes to the left panel.
+void MainWindow::placeScanView() {
+  TabPage* page = pages_[kScanTab];
+  page->setContent(scanView_);
+  if (auto* panel = page->leftPanel())
+    static_cast<QVBoxLayout*>(panel->layout())->addWidget(scanView_->zoomRow());
+  setTabScrollArea(kScanTab, scanView_);
+  if (const QScreen* screen = this->screen()) SetScreenBitsPerPixel(screen->depth());
+}
+
 // "Start to scan", "Select the scanner" and the button that cancels a running scan.
-void TMainForm::BuildScanButtons() {
+void MainWindow::buildScanButtons() {
   QWidget* panel = pages_[kScanTab]->leftPanel();
   const QSize size(150, 34);
   scanBtn_ = NewPictureButton(size, tr("Go scan!"), kGoButtonColor,
                               QStringLiteral(":/quendrix/glyph-go.svg"),
                               QStringLiteral("Start to scan"), panel);
-  scanBtn_->setObjectName(QStringLiteral("ScanBtn"));
-  scanBtn_->setAction([this] { ScanButtonClick(); });
-  tsetupBtn_ = NewPictureButton(size, tr("Scanner..."), kSetupButtonColor,
-                                QStringLiteral(":/quendrix/glyph-setup.svg"),
-                                QStringLiteral("Select the scanner"), panel);
-  tsetupBtn_->setObjectName(QStringLiteral("TSetupBtn"));
-  tsetupBtn_->setAction([this] { SelectButtonClick(); });
+  scanBtn_->setObjectName(QStringLiteral("scanButton"));
+  scanBtn_->setAction([this] { startScan(); });
+  selectScannerBtn_ = NewPictureButton(size, tr("Scanner..."), kSetupButtonColor,
+                                       QStringLiteral(":/quendrix/glyph-setup.svg"),
+                                       QStringLiteral("Select the scanner"), panel);
+  selectScannerBtn_->setObjectName(QStringLiteral("selectScannerButton"));
+  selectScannerBtn_->setAction([this] { selectScanner(); });
   cancelScanBtn_ = new QPushButton(tr("Cancel scan"), panel);
   cancelScanBtn_->setToolTip(tr("Stops the running scan (Esc)"));
   cancelScanBtn_->setEnabled(false);
-  connect(cancelScanBtn_, &QPushButton::clicked, this, [] { TWAIN_CancelScan(); });
+  connect(cancelScanBtn_, &QPushButton::clicked, this, [] { scanner::cancelScan(); });
   auto* l = static_cast<QVBoxLayout*>(panel->layout());
-  for (QWidget* w : {static_cast<QWidget*>(scanBtn_), static_cast<QWidget*>(tsetupBtn_),
+  for (QWidget* w : {static_cast<QWidget*>(scanBtn_), static_cast<QWidget*>(selectScannerBtn_),
                      static_cast<QWidget*>(cancelScanBtn_)})
     l->addWidget(w, 0, Qt::AlignHCenter);
 }
 
-void TMainForm::ScanButtonClick() {
+void MainWindow::startScan() {
   scanBtn_->release();
-  TWAIN_ScanImage(this);
-  cancelScanBtn_->setEnabled(TWAIN_ScanRunning());
+  scanner::startScan(this);
+  cancelScanBtn_->setEnabled(scanner::scanRunning());
 }
 
-void TMainForm::SelectButtonClick() {
-  tsetupBtn_->release();
-  TWAIN_SelectScanner(this);
+void MainWindow::selectScanner() {
+  selectScannerBtn_->release();
+  scanner::selectScanner(this);
 }
 
 // The scan has ended: a picture replaces the document's, a failure is reported.
-void TMainForm::WMUser2(intptr_t wParam) {
-  TDib dib;
+void MainWindow::onScanFinished(intptr_t wParam) {
+  Dib dib;
   ScanProblem problem;
-  GetScanedDib(dib, wParam, &problem);
-  cancelScanBtn_->setEnabled(TWAIN_ScanRunning());
+  scanner::takeScannedPicture(dib, wParam, &problem);
+  cancelScanBtn_->setEnabled(scanner::scanRunning());
   if (!dib.Bits) {
     if (!problem.cancelled && !problem.text.empty()) ShowError(problem.text);
     return;
   }
   doc_.ReplacePicture(dib);
-  RepaintViews();
+  repaintViews();
 }
 
 // Every view paints itself from the document; after a new picture or document all are redrawn.
-void TMainForm::RepaintViews() {
-  scanView_->ScanPaintBoxPaint();
-  retouchView_->ResizeBoxIfNeeded();  // the page update below paints it
-  textsView_->RepaintView();
+void MainWindow::repaintViews() {
+  scanView_->paintView();
+  retouchView_->resizeBoxIfNeeded();  // the page update below paints it
+  textsView_->repaintView();
   for (TabPage* page : pages_) page->update();
 }
 
-void TMainForm::Setsavedfilename(const std::string& name) {
+void MainWindow::setSavedFileName(const std::string& name) {
   doc_.SavedFileName = name;
   setWindowTitle(QString::fromStdString(doc_.Caption()));
 }
 
-void TMainForm::RefreshViews() {
+void MainWindow::refreshViews() {
   emit documentReplaced();
   for (TabPage* page : pages_) {
     page->update();
@@ -286,37 +302,39 @@ void TMainForm::RefreshViews() {
   }
 }
 
-void TMainForm::SetProSatus(int percent) {
+void MainWindow::setProgress(int percent) {
   WindowMessage msg(WM_USER, percent);
   QCoreApplication::sendEvent(this, &msg);
 }
 
-void TMainForm::WMUser(intptr_t wParam) { status_->SetProSatus(static_cast<int>(wParam)); }
+void MainWindow::onProgressMessage(intptr_t wParam) {
+  status_->setProgress(static_cast<int>(wParam));
+}
 
-bool TMainForm::event(QEvent* e) {
+bool MainWindow::event(QEvent* e) {
   if (e->type() == WindowMessage::typeFor(WM_USER)) {
-    WMUser(static_cast<WindowMessage*>(e)->wParam());
+    onProgressMessage(static_cast<WindowMessage*>(e)->wParam());
     return true;
   }
   if (e->type() == WindowMessage::typeFor(WM_USER + 1)) {
-    WMUser2(static_cast<WindowMessage*>(e)->wParam());
+    onScanFinished(static_cast<WindowMessage*>(e)->wParam());
     return true;
   }
   return QMainWindow::event(e);
 }
 
-void TMainForm::AboutBitBtnClick() {
-  TAboutBox box(this);
+void MainWindow::showAbout() {
+  AboutBox box(this);
   aboutBtn_->release();
   box.exec();
 }
 
-void TMainForm::QuitBtnClick() {
+void MainWindow::quit() {
   quitBtn_->release();
   close();
 }
 
-void TMainForm::closeEvent(QCloseEvent* e) {
+void MainWindow::closeEvent(QCloseEvent* e) {
   if (CurrentDialogs().messageBox("You leave the program now.", "Quit program",
                                   MsgButtons::OkCancel, MsgIcon::Information) == MsgResult::Ok)
     e->accept();
@@ -325,13 +343,13 @@ void TMainForm::closeEvent(QCloseEvent* e) {
 }
 
 // A wheel step anywhere over the window scrolls the front tab's view by 20 pixels.
-bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   // Escape anywhere in the window stops a running scan.
   if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
-      TWAIN_ScanRunning()) {
+      scanner::scanRunning()) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (w && w->window() == this) {
-      TWAIN_CancelScan();
+      scanner::cancelScan();
       return true;
     }
   }

@@ -25,14 +25,14 @@ class RetouchView;
 class TextsView;
 class QtCoverDialogs;
 
-class TMainForm : public QMainWindow, public ProgressSink {
+class MainWindow : public QMainWindow, public ProgressSink {
   Q_OBJECT
  public:
   enum TabIndex { kScanTab, kRetouchTab, kTextsTab, kCenterTab, kPrintTab };
 
   // `useQtDialogs` false leaves the dialogs installed by the caller (tests script them).
-  explicit TMainForm(bool useQtDialogs = true, QWidget* parent = nullptr);
-  ~TMainForm() override;
+  explicit MainWindow(bool useQtDialogs = true, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   Document& doc() { return doc_; }
   QTabWidget* tabs() const { return tabs_; }
@@ -42,7 +42,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* quitButton() const { return quitBtn_; }
   ImageButton* aboutButton() const { return aboutBtn_; }
   ImageButton* scanButton() const { return scanBtn_; }
-  ImageButton* selectScannerButton() const { return tsetupBtn_; }
+  ImageButton* selectScannerButton() const { return selectScannerBtn_; }
   QPushButton* cancelScanButton() const { return cancelScanBtn_; }
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
@@ -59,19 +59,19 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
   QScrollArea* tabScrollArea(TabIndex i) const { return scrollAreas_[i]; }
 
-  void SetProSatus(int percent) override;
-  void Setsavedfilename(const std::string& name);
+  void setProgress(int percent) override;
+  void setSavedFileName(const std::string& name);
   DocumentCommands& documentCommands() { return docCommands_; }
   // Opens a cover file (e.g. named on the command line); false after an error message.
-  bool OpenCoverFile(const std::string& path) { return docCommands_.OpenCover(path); }
+  bool openCoverFile(const std::string& path) { return docCommands_.openCoverFile(path); }
   // After New and Open: tells the views (documentReplaced) and repaints every tab.
-  void RefreshViews();
-  void QuitBtnClick();
-  void RepaintViews();
-  void AboutBitBtnClick();
+  void refreshViews();
+  void quit();
+  void repaintViews();
+  void showAbout();
   QPushButton* webButton() const { return webBtn_; }
-  void ScanButtonClick();
-  void SelectButtonClick();
+  void startScan();
+  void selectScanner();
 
   static constexpr int kWheelStep = 20;
 
@@ -88,18 +88,21 @@ class TMainForm : public QMainWindow, public ProgressSink {
   void dropEvent(QDropEvent* e) override;
 
  private:
-  void FormCreate();
-  void BuildWindow();
-  QWidget* BuildDocumentRow();
-  QWidget* BuildBottomRow();
-  void WMUser(intptr_t wParam);
-  void WMUser2(intptr_t wParam);
-  void BuildScanButtons();
-  void BuildPaperTabs();
+  void createDocument();
+  void buildWindow();
+  QWidget* buildDocumentRow();
+  QWidget* buildBottomRow();
+  void onProgressMessage(intptr_t wParam);
+  void onScanFinished(intptr_t wParam);
+  void placeScanView();
+  void buildScanButtons();
+  void buildPaperTabs();
 
   Document doc_;
-  DocumentCommands docCommands_{*this};
-  PictureCommands pictureCommands_{*this};
+  DocumentCommands docCommands_{doc_,
+                                [this] { setWindowTitle(QString::fromStdString(doc_.Caption())); },
+                                [this] { refreshViews(); }};
+  PictureCommands pictureCommands_{doc_, [this] { repaintViews(); }};
   QtDialogs qtDialogs_;
   Dialogs* previousDialogs_ = nullptr;
   bool ownsDialogs_ = false;
@@ -114,7 +117,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
   ImageButton* aboutBtn_ = nullptr;
   ImageButton* quitBtn_ = nullptr;
   ImageButton* scanBtn_ = nullptr;
-  ImageButton* tsetupBtn_ = nullptr;
+  ImageButton* selectScannerBtn_ = nullptr;
   QPushButton* cancelScanBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   ScanView* scanView_ = nullptr;
@@ -131,7 +134,7 @@ class TMainForm : public QMainWindow, public ProgressSink {
 class WindowProgressSink : public ProgressSink {
  public:
   explicit WindowProgressSink(QObject* window) : window_(window) {}
-  void SetProSatus(int percent) override;
+  void setProgress(int percent) override;
 
  private:
   QObject* window_;

@@ -16,11 +16,11 @@ std::string DroppedFile(const QMimeData* data) {
 }
 }  // namespace
 
-void TMainForm::dragEnterEvent(QDragEnterEvent* e) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* e) {
   if (!DroppedFile(e->mimeData()).empty()) e->acceptProposedAction();
 }
 
-void TMainForm::dropEvent(QDropEvent* e) {
+void MainWindow::dropEvent(QDropEvent* e) {
   const std::string path = DroppedFile(e->mimeData());
   if (path.empty()) return;
   e->acceptProposedAction();
@@ -29,9 +29,9 @@ void TMainForm::dropEvent(QDropEvent* e) {
       this,
       [this, path] {
         if (StartsLikeCoverFile(path))
-          docCommands_.OpenDroppedCover(path);
+          docCommands_.openDroppedCover(path);
         else
-          pictureCommands_.OpenPicture(path);
+          pictureCommands_.openPictureFile(path);
       },
       Qt::QueuedConnection);
 }

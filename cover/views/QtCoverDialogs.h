@@ -6,10 +6,11 @@
 
 class QtCoverDialogs : public CoverDialogs {
  public:
-  explicit QtCoverDialogs(QWidget* parent = nullptr) : TxtForm(parent), EffektForm(parent) {}
+  explicit QtCoverDialogs(QWidget* parent = nullptr)
+      : textEntryDialog(parent), textEffectsDialog(parent) {}
   std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override;
   std::optional<TextEffects> textEffects(const TextEffects& effects) override;
 
-  TTxtForm TxtForm;
-  TEffektForm EffektForm;
+  TextEntryDialog textEntryDialog;
+  TextEffectsDialog textEffectsDialog;
 };

@@ -19,27 +19,27 @@ QSpinBox* Distance(QWidget* parent, const char* name, int y) {
 }
 }  // namespace
 
-TEffektForm::TEffektForm(QWidget* parent) : QDialog(parent) {
+TextEffectsDialog::TextEffectsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Effects");
   setFixedSize(302, 227);
   auto* border = new QGroupBox("Border", this);
   border->setGeometry(8, 8, 289, 49);
-  UmrCheck = new QCheckBox("Border", border);
-  UmrCheck->setObjectName("UmrCheck");
-  UmrCheck->setGeometry(16, 20, 120, 20);
+  borderCheck = new QCheckBox("Border", border);
+  borderCheck->setObjectName("borderCheck");
+  borderCheck->setGeometry(16, 20, 120, 20);
   borderColorButton = new QPushButton("Color", border);
   borderColorButton->setGeometry(200, 18, 75, 25);
   auto* shadow = new QGroupBox("Shadow", this);
   shadow->setGeometry(8, 64, 289, 113);
-  SchattCheck = new QCheckBox("Shadow", shadow);
-  SchattCheck->setObjectName("SchattCheck");
-  SchattCheck->setGeometry(16, 20, 120, 20);
+  shadowCheck = new QCheckBox("Shadow", shadow);
+  shadowCheck->setObjectName("shadowCheck");
+  shadowCheck->setGeometry(16, 20, 120, 20);
   shadowColorButton = new QPushButton("Color", shadow);
   shadowColorButton->setGeometry(200, 18, 75, 25);
   (new QLabel("Distance horizontal:", shadow))->setGeometry(16, 52, 170, 20);
-  SchattED1 = Distance(shadow, "SchattED1", 50);
+  shadowDxEdit = Distance(shadow, "shadowDxEdit", 50);
   (new QLabel("Distance vertical:", shadow))->setGeometry(16, 80, 170, 20);
-  SchattEd2 = Distance(shadow, "SchattEd2", 78);
+  shadowDyEdit = Distance(shadow, "shadowDyEdit", 78);
   okButton = new QPushButton("OK", this);
   okButton->setGeometry(58, 192, 89, 25);
   cancelButton = new QPushButton("Cancel", this);
@@ -54,16 +54,16 @@ TEffektForm::TEffektForm(QWidget* parent) : QDialog(parent) {
   });
 }
 
-void TEffektForm::load(const TextEffects& e) {
-  UmrCheck->setChecked(e.border);
-  SchattCheck->setChecked(e.shadow);
+void TextEffectsDialog::load(const TextEffects& e) {
+  borderCheck->setChecked(e.border);
+  shadowCheck->setChecked(e.shadow);
   BorderColor = e.borderColor;
   ShadowColor = e.shadowColor;
-  SchattED1->setValue(e.shadowDX);
-  SchattEd2->setValue(e.shadowDY);
+  shadowDxEdit->setValue(e.shadowDX);
+  shadowDyEdit->setValue(e.shadowDY);
 }
 
-TextEffects TEffektForm::effects() const {
-  return TextEffects{UmrCheck->isChecked(), SchattCheck->isChecked(), BorderColor, ShadowColor,
-                     SchattED1->value(), SchattEd2->value()};
+TextEffects TextEffectsDialog::effects() const {
+  return TextEffects{borderCheck->isChecked(), shadowCheck->isChecked(), BorderColor, ShadowColor,
+                     shadowDxEdit->value(),    shadowDyEdit->value()};
 }

@@ -8,19 +8,19 @@ class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
-class TEffektForm : public QDialog {
+class TextEffectsDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TEffektForm(QWidget* parent = nullptr);
+  explicit TextEffectsDialog(QWidget* parent = nullptr);
   void load(const TextEffects& effects);
   TextEffects effects() const;
 
-  QCheckBox* UmrCheck;
-  QCheckBox* SchattCheck;
+  QCheckBox* borderCheck;
+  QCheckBox* shadowCheck;
   QPushButton* borderColorButton;
   QPushButton* shadowColorButton;
-  QSpinBox* SchattED1;
-  QSpinBox* SchattEd2;
+  QSpinBox* shadowDxEdit;
+  QSpinBox* shadowDyEdit;
   QPushButton* okButton;
   QPushButton* cancelButton;
   uint32_t BorderColor = 0;

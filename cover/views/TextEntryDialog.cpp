@@ -6,15 +6,15 @@
 
 #include "platform/AnsiText.h"
 
-TTxtForm::TTxtForm(QWidget* parent) : QDialog(parent) {
+TextEntryDialog::TextEntryDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Enter texts...");
   setFixedSize(417, 240);
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName("Memo1");
-  Memo1->setGeometry(8, 16, 401, 169);
-  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  textEdit = new QPlainTextEdit(this);
+  textEdit->setObjectName("textEdit");
+  textEdit->setGeometry(8, 16, 401, 169);
+  textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   auto* line = new QFrame(this);
   line->setFrameShape(QFrame::HLine);
   line->setFrameShadow(QFrame::Sunken);
@@ -29,22 +29,22 @@ TTxtForm::TTxtForm(QWidget* parent) : QDialog(parent) {
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TTxtForm::load(const std::vector<std::string>& lines) {
+void TextEntryDialog::load(const std::vector<std::string>& lines) {
   QStringList shown;
   for (const std::string& l : lines) shown << QString::fromStdString(AnsiToUtf8(l));
-  Memo1->clear();
-  Memo1->setPlainText(shown.join('\n'));
+  textEdit->clear();
+  textEdit->setPlainText(shown.join('\n'));
 }
 
-std::vector<std::string> TTxtForm::lines() const {
-  const QString text = Memo1->toPlainText();
+std::vector<std::string> TextEntryDialog::lines() const {
+  const QString text = textEdit->toPlainText();
   if (text.isEmpty()) return {};
   std::vector<std::string> out;
   for (const QString& l : text.split('\n')) out.push_back(Utf8ToAnsi(l.toStdString()));
   return out;
 }
 
-void TTxtForm::showEvent(QShowEvent* event) {
+void TextEntryDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  Memo1->setFocus();
+  textEdit->setFocus();
 }

@@ -7,16 +7,16 @@
 class QPlainTextEdit;
 class QPushButton;
 
-class TTxtForm : public QDialog {
+class TextEntryDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TTxtForm(QWidget* parent = nullptr);
+  explicit TextEntryDialog(QWidget* parent = nullptr);
   // Fills the field with the lines (Windows-1252 bytes).
   void load(const std::vector<std::string>& lines);
   // The field's lines as Windows-1252 bytes.
   std::vector<std::string> lines() const;
 
-  QPlainTextEdit* Memo1;
+  QPlainTextEdit* textEdit;
   QPushButton* okButton;
   QPushButton* cancelButton;
 

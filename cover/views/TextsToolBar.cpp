@@ -11,12 +11,12 @@ struct ToolInfo {
   const char* hint;
 };
 const ToolInfo kTools[6] = {
-    {"SpeedItem3", "Pointer", "Edits the objects"},
-    {"SpeedZoom", "Zoom", "Zoom in and zoom out"},
-    {"SpeedHand", "Hand", "Selects the visible area"},
-    {"SpeedItem1", "Object", "Adds a geometric object"},
-    {"SpeedItem2", "Text", "Add text - double click on the test field to enter text"},
-    {"SpeedItem4", "Note", ""}};
+    {"pointerTool", "Pointer", "Edits the objects"},
+    {"zoomTool", "Zoom", "Zoom in and zoom out"},
+    {"handTool", "Hand", "Selects the visible area"},
+    {"objectTool", "Object", "Adds a geometric object"},
+    {"textTool", "Text", "Add text - double click on the test field to enter text"},
+    {"noteTool", "Note", ""}};
 }  // namespace
 
 TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {

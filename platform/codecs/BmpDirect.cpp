@@ -43,7 +43,7 @@ class Fd {
 };
 }  // namespace
 
-DirectRead ReadPlainBmp(const std::string& fileName, TDib& out, std::string& error) {
+DirectRead ReadPlainBmp(const std::string& fileName, Dib& out, std::string& error) {
   Fd file(fileName);
   struct stat st {};
   if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return DirectRead::NotApplicable;
@@ -73,7 +73,7 @@ DirectRead ReadPlainBmp(const std::string& fileName, TDib& out, std::string& err
       progress.row(end - 1);
       uint8_t* dst = out.Bits + size_t(j) * stride;
       if (!ReadAt(file.fd, dst, size_t(end - j) * stride, off_t(offset + size_t(j) * stride))) {
-        deldib(out);
+        FreeDib(out);
         error = kTruncatedFile;
         return DirectRead::Failed;
       }

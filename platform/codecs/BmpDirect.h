@@ -9,4 +9,4 @@ enum class DirectRead { NotApplicable, Done, Failed };
 
 // Reads `fileName` into `out` when it is such a file; NotApplicable leaves everything to the
 // general readers. Failed says why in `error` and leaves `out` empty.
-DirectRead ReadPlainBmp(const std::string& fileName, TDib& out, std::string& error);
+DirectRead ReadPlainBmp(const std::string& fileName, Dib& out, std::string& error);

@@ -138,7 +138,7 @@ bool HasSomeAlpha(const uint8_t* data, size_t stride, int32_t rows, int32_t w, c
   return false;
 }
 
-bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, TDib& out,
+bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out,
                       std::string& error) {
   const uint64_t rowBytes = (uint64_t(h.width) * uint64_t(h.bpp) + 7) / 8;
   const uint64_t stride = (uint64_t(h.width) * uint64_t(h.bpp) + 31) / 32 * 4;
@@ -182,7 +182,7 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, TDib& ou
 }
 
 // RLE8 and RLE4: runs, absolute runs, end of line, delta moves and end of picture.
-bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::string& error) {
+bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::string& error) {
   const int64_t rows = h.height < 0 ? -h.height : h.height;
   const int32_t w = int32_t(h.width), ht = int32_t(rows);
   if (!NewPalettePicture(out, w, ht, h.table, h.colours, error)) return false;
@@ -201,7 +201,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::s
   };
   while (y < ht) {
     if (!r.has(2)) {
-      deldib(out);
+      FreeDib(out);
       error = kTruncatedFile;
       return false;
     }
@@ -217,7 +217,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::s
       return true;
     } else if (value == 2) {
       if (!r.has(2)) {
-        deldib(out);
+        FreeDib(out);
         error = kTruncatedFile;
         return false;
       }
@@ -228,7 +228,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::s
       const size_t bytes = four ? (value + 1u) / 2 : value;
       const uint8_t* p = r.take(bytes + (bytes & 1));
       if (!p) {
-        deldib(out);
+        FreeDib(out);
         error = kTruncatedFile;
         return false;
       }
@@ -237,7 +237,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::s
         for (uint32_t i = 0; i < value; ++i) put(four ? GetPacked(p, 4, i) : p[i]);
     }
     if (!inside) {
-      deldib(out);
+      FreeDib(out);
       error = "the compressed picture data runs outside the picture";
       return false;
     }
@@ -247,8 +247,8 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, TDib& out, std::s
 
 }  // namespace
 
-bool ReadBmp(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadBmp(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   ByteReader r(file);
   bool fileHeader = true;
   if (file.size >= 2 && file.data[0] == 'B' && file.data[1] == 'M') {
@@ -275,7 +275,7 @@ bool ReadBmp(ByteView file, TDib& out, std::string& error) {
 namespace {
 
 // File header, 40-byte info header and colour table; the pixel bytes follow.
-void WriteHeaders(const TDib& dib, int bpp, uint32_t compression, int colours, size_t pixelBytes,
+void WriteHeaders(const Dib& dib, int bpp, uint32_t compression, int colours, size_t pixelBytes,
                   ByteWriter& o) {
   const uint32_t offBits = 14 + 40 + 4 * uint32_t(colours);
   o.text("BM");
@@ -341,7 +341,7 @@ void EncodeRleRow(const uint8_t* idx, int w, bool four, ByteWriter& o) {
 
 }  // namespace
 
-bool WriteBmp(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib);
@@ -352,11 +352,11 @@ bool WriteBmp(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   return true;
 }
 
-bool WriteRle(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
-  TDib reduced;
-  const TDib* src = &dib;
+  Dib reduced;
+  const Dib* src = &dib;
   if (DibBitCount(dib) == 24) {
     if (!ReduceTo8Bits(dib, reduced)) {
       error = "there is not enough memory to reduce the colours";
@@ -379,6 +379,6 @@ bool WriteRle(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   ByteWriter o(out);
   WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), pixels.size(), o);
   o.bytes(pixels.data(), pixels.size());
-  if (src == &reduced) deldib(reduced);
+  if (src == &reduced) FreeDib(reduced);
   return true;
 }

@@ -104,7 +104,7 @@ class NearestColor {
 };
 
 // Collects up to 256 distinct colours; false when there are more.
-bool ExactColors(const TDib& dib, std::vector<uint32_t>& colors) {
+bool ExactColors(const Dib& dib, std::vector<uint32_t>& colors) {
   std::vector<uint64_t> seen((1u << 24) / 64, 0);
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   for (int32_t y = 0; y < h; ++y) {
@@ -122,7 +122,7 @@ bool ExactColors(const TDib& dib, std::vector<uint32_t>& colors) {
   return true;
 }
 
-void MapExact(const TDib& dib, TDib& out, std::vector<uint32_t> colors) {
+void MapExact(const Dib& dib, Dib& out, std::vector<uint32_t> colors) {
   std::sort(colors.begin(), colors.end());
   std::vector<uint8_t> rgb(colors.size() * 3);
   for (size_t i = 0; i < colors.size(); ++i) {
@@ -148,7 +148,7 @@ void MapExact(const TDib& dib, TDib& out, std::vector<uint32_t> colors) {
   }
 }
 
-void MapDiffused(const TDib& dib, TDib& out) {
+void MapDiffused(const Dib& dib, Dib& out) {
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   std::vector<uint32_t> hist(kBins, 0);
   for (int32_t y = 0; y < h; ++y) {
@@ -209,14 +209,14 @@ void MapDiffused(const TDib& dib, TDib& out) {
 }
 }  // namespace
 
-bool ReduceTo8Bits(const TDib& dib, TDib& out) {
-  out = TDib{};
+bool ReduceTo8Bits(const Dib& dib, Dib& out) {
+  out = Dib{};
   if (!dib.Bits) return false;
   if (DibBitCount(dib) != 24) {
     CopyDib(out, dib);
     return out.Bits != nullptr;
   }
-  newdib(out, DibWidth(dib), DibHeight(dib), 8, nullptr, 0);
+  NewDib(out, DibWidth(dib), DibHeight(dib), 8, nullptr, 0);
   if (!out.Bits) return false;
   try {
     std::vector<uint32_t> colors;
@@ -225,16 +225,16 @@ bool ReduceTo8Bits(const TDib& dib, TDib& out) {
     else
       MapDiffused(dib, out);
   } catch (const std::bad_alloc&) {
-    deldib(out);
+    FreeDib(out);
     return false;
   }
   return true;
 }
 
-bool ExpandTo24Bits(const TDib& dib, TDib& out) {
-  out = TDib{};
+bool ExpandTo24Bits(const Dib& dib, Dib& out) {
+  out = Dib{};
   if (!dib.Bits) return false;
-  newdib(out, DibWidth(dib), DibHeight(dib), 24, nullptr, 0);
+  NewDib(out, DibWidth(dib), DibHeight(dib), 24, nullptr, 0);
   if (!out.Bits) return false;
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   if (DibBitCount(dib) == 24) {
@@ -249,7 +249,7 @@ bool ExpandTo24Bits(const TDib& dib, TDib& out) {
       for (int32_t x = 0; x < w; ++x) q[3 * x] = rgb[3 * x + 2], q[3 * x + 1] = rgb[3 * x + 1], q[3 * x + 2] = rgb[3 * x];
     }
   } catch (const std::bad_alloc&) {
-    deldib(out);
+    FreeDib(out);
     return false;
   }
   return true;

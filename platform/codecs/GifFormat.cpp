@@ -54,7 +54,7 @@ int TransparentIndex(const GifByteType* ext) {
   return -1;
 }
 
-int TableBitsFor(const TDib& dib) {
+int TableBitsFor(const Dib& dib) {
   uint8_t used = 0;
   for (int32_t y = 0; y < DibHeight(dib); ++y) {
     const uint8_t* row = DibRow(dib, y);
@@ -65,7 +65,7 @@ int TableBitsFor(const TDib& dib) {
   return bits;
 }
 
-bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
+bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
   int transparent = -1;
   for (;;) {
     GifRecordType type;
@@ -110,7 +110,7 @@ bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
     const int start = d.Interlace ? kStart[p] : 0, step = d.Interlace ? kStep[p] : 1;
     for (int y = start; y < h; y += step) {
       if (DGifGetLine(gif, line.data(), d.Width) == GIF_ERROR) {
-        deldib(out);
+        FreeDib(out);
         return error = GifReason(gif->Error), false;
       }
       for (uint8_t& v : line)
@@ -123,8 +123,8 @@ bool DecodeFirstImage(GifFileType* gif, TDib& out, std::string& error) {
 }
 }  // namespace
 
-bool ReadGif(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadGif(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   error.clear();
   if (file.size < 6 || std::memcmp(file.data, "GIF", 3) != 0) {
     error = "this is not a GIF file";
@@ -143,25 +143,25 @@ bool ReadGif(ByteView file, TDib& out, std::string& error) {
   } catch (const std::bad_alloc&) {
     error = "there is not enough memory for the picture";
   }
-  if (!ok) deldib(out);
+  if (!ok) FreeDib(out);
   DGifCloseFile(gif, &code);
   return ok;
 }
 
-bool WriteGif(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
     error = "there is no picture to save";
     return false;
   }
-  TDib reduced;
+  Dib reduced;
   const bool convert = DibBitCount(dib) == 24;
   if (convert && !ReduceTo8Bits(dib, reduced)) {
     error = "there is not enough memory to convert the picture";
     return false;
   }
-  const TDib& pic = convert ? reduced : dib;
+  const Dib& pic = convert ? reduced : dib;
   // A reduced picture gets the smallest colour table that holds the indices it uses.
   const int bits = convert ? TableBitsFor(pic) : DibBitCount(pic);
   const int count = 1 << bits;
@@ -192,7 +192,7 @@ bool WriteGif(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   }
   if (gif && EGifCloseFile(gif, &code) == GIF_ERROR) ok = false;
   GifFreeMapObject(map);
-  if (convert) deldib(reduced);
+  if (convert) FreeDib(reduced);
   if (!ok) {
     out.clear();
     error = DibWidth(dib) > 65535 ? "the picture is too large for a GIF file"

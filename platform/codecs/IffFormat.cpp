@@ -65,8 +65,8 @@ class BodyStream {
 
 }  // namespace
 
-bool ReadIff(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadIff(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   ByteReader r(file);
   const uint32_t form = r.be32();
   r.be32();
@@ -152,7 +152,7 @@ bool ReadIff(ByteView file, TDib& out, std::string& error) {
   const int hamBits = planes - 2;
   for (int y = 0; y < hd.h; ++y) {
     if (!stream.read(row.data(), rowBytes)) {
-      deldib(out);
+      FreeDib(out);
       error = kTruncatedFile;
       return false;
     }
@@ -213,7 +213,7 @@ void PackByteRun1(const uint8_t* p, size_t n, ByteWriter& o) {
 
 }  // namespace
 
-bool WriteIff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);

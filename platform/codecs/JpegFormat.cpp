@@ -62,9 +62,9 @@ void CmykRow(const uint8_t* src, uint8_t* dst, JDIMENSION w, bool inverted) {
 }
 
 bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& monitor,
-            ByteView file, TDib& out, std::string& error) {
+            ByteView file, Dib& out, std::string& error) {
   if (setjmp(err.jump)) {
-    deldib(out);
+    FreeDib(out);
     if (error.empty())
       error = err.mgr.msg_code == JWRN_JPEG_EOF ? std::string("the file is truncated")
                                                 : std::string("the JPEG data is damaged (") + err.message + ")";
@@ -102,7 +102,7 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& mo
   return true;
 }
 
-bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const TDib& dib, unsigned char** buf,
+bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, unsigned char** buf,
             unsigned long* size, std::string& error) {
   if (setjmp(err.jump)) {
     error = std::string("the picture could not be compressed (") + err.message + ")";
@@ -129,8 +129,8 @@ bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const TDib& dib, unsign
 }
 }  // namespace
 
-bool ReadJpeg(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   error.clear();
   if (file.size < 3 || file.data[0] != 0xFF || file.data[1] != 0xD8) {
     error = "this is not a JPEG file";
@@ -147,14 +147,14 @@ bool ReadJpeg(ByteView file, TDib& out, std::string& error) {
   return ok;
 }
 
-bool WriteJpeg(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
     error = "there is no picture to save";
     return false;
   }
-  TDib expanded;
+  Dib expanded;
   const bool convert = DibBitCount(dib) != 24 && !HasGreyColors(dib);
   if (convert && !ExpandTo24Bits(dib, expanded)) {
     error = "there is not enough memory to convert the picture";
@@ -168,7 +168,7 @@ bool WriteJpeg(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
   unsigned long size = 0;
   bool ok = Encode(cinfo, err, convert ? expanded : dib, &buf, &size, error);
   jpeg_destroy_compress(&cinfo);
-  if (convert) deldib(expanded);
+  if (convert) FreeDib(expanded);
   if (ok) {
     try {
       out.assign(buf, buf + size);

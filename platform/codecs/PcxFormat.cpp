@@ -47,8 +47,8 @@ class PcxStream {
 
 }  // namespace
 
-bool ReadPcx(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadPcx(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   ByteReader r(file);
   if (file.size < kHeaderSize || file.data[0] != 0x0A) {
     error = "the file is not a PCX picture";
@@ -121,7 +121,7 @@ bool ReadPcx(ByteView file, TDib& out, std::string& error) {
   PcxStream stream(file.data + kHeaderSize, dataEnd - kHeaderSize, encoding == 1);
   for (int y = 0; y < h; ++y) {
     if (!stream.read(line.data(), lineBytes)) {
-      deldib(out);
+      FreeDib(out);
       error = kTruncatedFile;
       return false;
     }
@@ -163,7 +163,7 @@ void EncodePcxLine(const uint8_t* p, size_t n, ByteWriter& o) {
 
 }  // namespace
 
-bool WritePcx(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WritePcx(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);

@@ -6,7 +6,7 @@ int PaletteDepthFor(int colours) {
   return 8;
 }
 
-static bool NewPicture(TDib& out, int32_t width, int32_t height, int bpp, const BITMAPINFO* info,
+static bool NewPicture(Dib& out, int32_t width, int32_t height, int bpp, const BITMAPINFO* info,
                        int colours, std::string& error) {
   if (width <= 0 || height <= 0) {
     error = "the picture has no pixels";
@@ -16,7 +16,7 @@ static bool NewPicture(TDib& out, int32_t width, int32_t height, int bpp, const 
     error = kPictureTooLarge;
     return false;
   }
-  newdib(out, width, height, bpp, info, colours);
+  NewDib(out, width, height, bpp, info, colours);
   if (!out.Bits) {
     error = "there is not enough memory for the picture";
     return false;
@@ -24,7 +24,7 @@ static bool NewPicture(TDib& out, int32_t width, int32_t height, int bpp, const 
   return true;
 }
 
-bool NewPalettePicture(TDib& out, int32_t width, int32_t height, const Rgb* colours, int count,
+bool NewPalettePicture(Dib& out, int32_t width, int32_t height, const Rgb* colours, int count,
                        std::string& error) {
   if (count > 256) count = 256;
   if (count < 0) count = 0;
@@ -35,17 +35,17 @@ bool NewPalettePicture(TDib& out, int32_t width, int32_t height, const Rgb* colo
   return NewPicture(out, width, height, bpp, &info, PaletteEntryCount(bpp), error);
 }
 
-bool NewGreyPicture(TDib& out, int32_t width, int32_t height, std::string& error) {
+bool NewGreyPicture(Dib& out, int32_t width, int32_t height, std::string& error) {
   Rgb grey[256];
   for (int i = 0; i < 256; ++i) grey[i] = Rgb{uint8_t(i), uint8_t(i), uint8_t(i)};
   return NewPalettePicture(out, width, height, grey, 256, error);
 }
 
-bool NewTruecolourPicture(TDib& out, int32_t width, int32_t height, std::string& error) {
+bool NewTruecolourPicture(Dib& out, int32_t width, int32_t height, std::string& error) {
   return NewPicture(out, width, height, 24, nullptr, 0, error);
 }
 
-bool CheckWritable(const TDib& dib, std::string& error) {
+bool CheckWritable(const Dib& dib, std::string& error) {
   const int bpp = DibBitCount(dib);
   if (!dib.Bits || !dib.Info || DibWidth(dib) <= 0 || DibHeight(dib) <= 0 ||
       (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) ||
@@ -56,7 +56,7 @@ bool CheckWritable(const TDib& dib, std::string& error) {
   return true;
 }
 
-Rgb DibColour(const TDib& dib, int index) {
+Rgb DibColour(const Dib& dib, int index) {
   const RGBQUAD& q = dib.Info->bmiColors[index & 255];
   return Rgb{q.rgbRed, q.rgbGreen, q.rgbBlue};
 }

@@ -16,15 +16,15 @@ inline constexpr const char* kPictureTooLarge = "the picture is too large";
 // 1 bit for up to 2 colours, 4 bits for up to 16, else 8 bits.
 int PaletteDepthFor(int colours);
 // A palette picture of the depth that holds `count` colours (at most 256), colours set.
-bool NewPalettePicture(TDib& out, int32_t width, int32_t height, const Rgb* colours, int count,
+bool NewPalettePicture(Dib& out, int32_t width, int32_t height, const Rgb* colours, int count,
                        std::string& error);
 // An 8-bit picture with a grey ramp as its colour table.
-bool NewGreyPicture(TDib& out, int32_t width, int32_t height, std::string& error);
-bool NewTruecolourPicture(TDib& out, int32_t width, int32_t height, std::string& error);
+bool NewGreyPicture(Dib& out, int32_t width, int32_t height, std::string& error);
+bool NewTruecolourPicture(Dib& out, int32_t width, int32_t height, std::string& error);
 // A picture the writers can encode: pixels present and a depth of 1, 4, 8 or 24.
-bool CheckWritable(const TDib& dib, std::string& error);
+bool CheckWritable(const Dib& dib, std::string& error);
 // Colour-table entry i of a palette picture.
-Rgb DibColour(const TDib& dib, int index);
+Rgb DibColour(const Dib& dib, int index);
 
 // Index x of a row packed most significant bits first, for 1, 2, 4 and 8 bits per pixel.
 inline uint32_t GetPacked(const uint8_t* row, int bpp, uint32_t x) {

@@ -187,9 +187,9 @@ struct ProgressSpan {
 };
 }  // namespace
 
-bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error) {
+bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) {
   const ProgressSpan progress;
-  out = TDib{};
+  out = Dib{};
   error.clear();
   switch (ReadPlainBmp(fileName, out, error)) {
     case DirectRead::Done: return true;
@@ -216,13 +216,13 @@ bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error)
     } catch (const std::exception&) {
       why = "there is not enough memory for the picture";
     }
-    deldib(out);
+    FreeDib(out);
     if (i == 0) error = why.empty() ? "the picture is damaged" : why;
   }
   return false;
 }
 
-bool SavePictureFile(const TDib& dib, const std::string& fileName, int formatCode,
+bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,
                      std::string& error) {
   const ProgressSpan progress;
   error.clear();
@@ -241,20 +241,22 @@ bool SavePictureFile(const TDib& dib, const std::string& fileName, int formatCod
   return WriteAtomically(fileName, bytes, error);
 }
 
-void OpenDib(TDib& out, const std::string& fileName) {
+void OpenDib(Dib& out, const std::string& fileName) {
   std::string error;
   if (!LoadPictureFile(out, fileName, error))
     ShowError("The picture \"" + fileName + "\" could not be opened: " + error + ".");
 }
 
-bool SaveDib(const TDib& dib, const std::string& fileName, int formatCode) {
+bool SaveDib(const Dib& dib, const std::string& fileName, int formatCode) {
   std::string error;
   if (SavePictureFile(dib, fileName, formatCode, error)) return true;
   ShowError("The picture could not be saved as \"" + fileName + "\": " + error + ".");
   return false;
 }
 
-const char* GetDIBSaveFilter() { return kSaveFilter; }
+const char* PictureSaveFilter() {
+  return kSaveFilter;
+}
 
 std::string SaveFormatExtension(int filterIndex) {
   if (filterIndex < 1 || filterIndex > kSaveFormatCount) return {};

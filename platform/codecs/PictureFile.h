@@ -20,20 +20,20 @@ PictureFormat FormatFromContents(ByteView file);
 PictureFormat FormatFromExtension(const std::string& fileName);
 
 // Reads a picture file without showing anything; says why on failure (out left empty).
-bool LoadPictureFile(TDib& out, const std::string& fileName, std::string& error);
+bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error);
 // Writes a picture in the format of a save code (see SaveDib) through a temporary file in the
 // same folder, renamed over `fileName` only when complete.
-bool SavePictureFile(const TDib& dib, const std::string& fileName, int formatCode,
+bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,
                      std::string& error);
 
 // Loads a picture file; on failure shows the "Error" box naming the file and leaves Bits null.
-void OpenDib(TDib& out, const std::string& fileName);
-// Saves in the format of `formatCode` = 2 + the 1-based index in GetDIBSaveFilter's list
+void OpenDib(Dib& out, const std::string& fileName);
+// Saves in the format of `formatCode` = 2 + the 1-based index in PictureSaveFilter's list
 // (3 bmp, 4 dib, 5 gif, 6 iff, 7 jif, 8 jpg, 9 lbm, 10 pcx, 11 rle, 12 tga, 13 tif, 14 png).
 // Shows the "Error" box when it fails.
-bool SaveDib(const TDib& dib, const std::string& fileName, int formatCode);
+bool SaveDib(const Dib& dib, const std::string& fileName, int formatCode);
 // Filter of the save dialog: the formats in the order of their codes.
-const char* GetDIBSaveFilter();
+const char* PictureSaveFilter();
 // Default extension (with the dot) of a 1-based save filter index; empty when there is none.
 std::string SaveFormatExtension(int filterIndex);
 // Save code for a file name's extension (any case), or 0 when it is not a picture format.

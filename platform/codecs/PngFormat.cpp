@@ -52,9 +52,9 @@ void RowDone(png_structp png, png_uint_32 row, int) {
 }
 
 // Throws nothing and allocates through the state only; the output picture is freed on error.
-bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string& error) {
+bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string& error) {
   if (setjmp(png_jmpbuf(png))) {
-    deldib(out);
+    FreeDib(out);
     if (error.empty()) error = s.message;
     return false;
   }
@@ -148,7 +148,7 @@ bool Decode(png_structp png, png_infop info, PngState& s, TDib& out, std::string
   return true;
 }
 
-bool Encode(png_structp png, png_infop info, PngState& s, const TDib& dib, std::string& error) {
+bool Encode(png_structp png, png_infop info, PngState& s, const Dib& dib, std::string& error) {
   if (setjmp(png_jmpbuf(png))) {
     if (error.empty()) error = s.message;
     return false;
@@ -184,8 +184,8 @@ bool Encode(png_structp png, png_infop info, PngState& s, const TDib& dib, std::
 }
 }  // namespace
 
-bool ReadPng(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadPng(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   error.clear();
   if (file.size < 8 || png_sig_cmp(file.data, 0, 8) != 0) {
     error = "this is not a PNG file";
@@ -200,18 +200,18 @@ bool ReadPng(ByteView file, TDib& out, std::string& error) {
     try {
       ok = Decode(png, info, state, out, error);
     } catch (const std::bad_alloc&) {
-      deldib(out);
+      FreeDib(out);
       error = "there is not enough memory for the picture";
     }
   } else {
     error = "there is not enough memory";
   }
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
-  if (!ok) deldib(out);
+  if (!ok) FreeDib(out);
   return ok;
 }
 
-bool WritePng(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   error.clear();
   out.clear();
   if (!dib.Bits || !dib.Info) {

@@ -49,8 +49,8 @@ class TgaPixels {
 
 }  // namespace
 
-bool ReadTga(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadTga(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   ByteReader r(file);
   const int idLength = r.u8(), mapType = r.u8(), type = r.u8();
   const int mapFirst = r.le16(), mapLength = r.le16(), mapBits = r.u8();
@@ -113,7 +113,7 @@ bool ReadTga(ByteView file, TDib& out, std::string& error) {
     for (int col = 0; col < w; ++col) {
       const uint8_t* p = pixels.next();
       if (!p) {
-        deldib(out);
+        FreeDib(out);
         error = kTruncatedFile;
         return false;
       }
@@ -140,7 +140,7 @@ bool ReadTga(ByteView file, TDib& out, std::string& error) {
   return true;
 }
 
-bool WriteTga(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);

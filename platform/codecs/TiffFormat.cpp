@@ -90,7 +90,7 @@ inline uint32_t Sample(const uint8_t* row, uint32_t x, int bps) {
   }
 }
 
-bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, TDib& out, std::string& error) {
+bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, Dib& out, std::string& error) {
   uint16_t *r = nullptr, *g = nullptr, *b = nullptr;
   if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &r, &g, &b)) return error = "the colour map is missing", false;
   const int count = 1 << bps;
@@ -111,7 +111,7 @@ bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, TDib& out, std::str
   });
 }
 
-bool ReadGrey(TIFF* tif, uint32_t w, uint32_t h, int bps, bool whiteIsZero, TDib& out,
+bool ReadGrey(TIFF* tif, uint32_t w, uint32_t h, int bps, bool whiteIsZero, Dib& out,
               std::string& error) {
   if (!NewDibChecked(out, w, h, 8, error)) return false;
   SetGreyColors(out);
@@ -125,7 +125,7 @@ bool ReadGrey(TIFF* tif, uint32_t w, uint32_t h, int bps, bool whiteIsZero, TDib
   });
 }
 
-bool ReadRgb8(TIFF* tif, uint32_t w, uint32_t h, TDib& out, std::string& error) {
+bool ReadRgb8(TIFF* tif, uint32_t w, uint32_t h, Dib& out, std::string& error) {
   if (!NewDibChecked(out, w, h, 24, error)) return false;
   return ForEachRow(tif, h, [&](uint32_t y, const uint8_t* row) {
     uint8_t* dst = DibRow(out, int32_t(y));
@@ -134,7 +134,7 @@ bool ReadRgb8(TIFF* tif, uint32_t w, uint32_t h, TDib& out, std::string& error) 
 }
 
 // Any other layout: libtiff's RGBA reader (premultiplied alpha), composited over white.
-bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, TDib& out, std::string& error) {
+bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, Dib& out, std::string& error) {
   char why[1024] = {};
   if (!TIFFRGBAImageOK(tif, why)) return error = std::string("this TIFF layout is not supported (") + why + ")", false;
   if (uint64_t(w) * h * 4 > kMaxDibBytes) return error = "the picture is too large", false;
@@ -159,7 +159,7 @@ bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, TDib& out, st
   return true;
 }
 
-bool Decode(TIFF* tif, TDib& out, std::string& error) {
+bool Decode(TIFF* tif, Dib& out, std::string& error) {
   uint32_t w = 0, h = 0;
   uint16_t bps = 1, spp = 1, planar = PLANARCONFIG_CONTIG, photometric = 0;
   TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
@@ -184,8 +184,8 @@ bool Decode(TIFF* tif, TDib& out, std::string& error) {
 }
 }  // namespace
 
-bool ReadTiff(ByteView file, TDib& out, std::string& error) {
-  out = TDib{};
+bool ReadTiff(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
   error.clear();
   if (file.size < 8 || !((file.data[0] == 'I' && file.data[1] == 'I') || (file.data[0] == 'M' && file.data[1] == 'M'))) {
     error = "this is not a TIFF file";
@@ -207,13 +207,13 @@ bool ReadTiff(ByteView file, TDib& out, std::string& error) {
   }
   TIFFClose(tif);
   if (!ok) {
-    deldib(out);
+    FreeDib(out);
     if (error.empty()) error = TiffReason(f, "the TIFF data is damaged");
   }
   return ok;
 }
 
-bool WriteTiff(const TDib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {

@@ -39,9 +39,9 @@ int PaletteEntryCount(int bitCount) {
 }
 
 namespace {
-void MakeDib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
+void MakeDib(Dib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
              int colors, bool zeroed) {
-  dib = TDib{};
+  dib = Dib{};
   if (!DibSizeAllowed(width, height, bitCount)) return;
   const int32_t stride = DibStride(width, bitCount);
   const size_t size = size_t(stride) * size_t(height);
@@ -78,26 +78,32 @@ void MakeDib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMA
 
 }  // namespace
 
-void newdib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
+void NewDib(Dib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
             int colors) {
   MakeDib(dib, width, height, bitCount, srcInfo, colors, true);
 }
 
-void NewDibForOverwrite(TDib& dib, int32_t width, int32_t height, int bitCount,
+void NewDibForOverwrite(Dib& dib, int32_t width, int32_t height, int bitCount,
                         const BITMAPINFO* srcInfo, int colors) {
   MakeDib(dib, width, height, bitCount, srcInfo, colors, false);
 }
 
-void deldib(TDib& dib) {
+void FreeDib(Dib& dib) {
   std::free(dib.Bits);
   std::free(dib.Info);
   DeletePalette(dib.Palette);
-  dib = TDib{};
+  dib = Dib{};
 }
 
-int32_t DibWidth(const TDib& dib) { return dib.Info ? dib.Info->bmiHeader.biWidth : 0; }
-int32_t DibHeight(const TDib& dib) { return dib.Info ? dib.Info->bmiHeader.biHeight : 0; }
-uint16_t DibBitCount(const TDib& dib) { return dib.Info ? dib.Info->bmiHeader.biBitCount : 0; }
+int32_t DibWidth(const Dib& dib) {
+  return dib.Info ? dib.Info->bmiHeader.biWidth : 0;
+}
+int32_t DibHeight(const Dib& dib) {
+  return dib.Info ? dib.Info->bmiHeader.biHeight : 0;
+}
+uint16_t DibBitCount(const Dib& dib) {
+  return dib.Info ? dib.Info->bmiHeader.biBitCount : 0;
+}
 
 uint32_t PowerOfTwo(int n) {
   uint64_t v = 1;
@@ -105,13 +111,15 @@ uint32_t PowerOfTwo(int n) {
   return static_cast<uint32_t>(v > 0xFFFFFFFFu ? 0xFFFFFFFFu : v);
 }
 
-uint32_t DibColorCount(const TDib& dib) { return PowerOfTwo(DibBitCount(dib)); }
+uint32_t DibColorCount(const Dib& dib) {
+  return PowerOfTwo(DibBitCount(dib));
+}
 
-static bool Inside(const TDib& dib, int32_t x, int32_t y) {
+static bool Inside(const Dib& dib, int32_t x, int32_t y) {
   return dib.Bits && x >= 0 && y >= 0 && x < DibWidth(dib) && y < DibHeight(dib);
 }
 
-uint32_t getpixel(const TDib& dib, int32_t x, int32_t y) {
+uint32_t GetDibPixel(const Dib& dib, int32_t x, int32_t y) {
   if (!Inside(dib, x, y)) return 0;
   const uint8_t* row = DibRow(dib, y);
   switch (DibBitCount(dib)) {
@@ -126,7 +134,7 @@ uint32_t getpixel(const TDib& dib, int32_t x, int32_t y) {
   }
 }
 
-void setpixel(const TDib& dib, int32_t x, int32_t y, uint32_t value) {
+void SetDibPixel(const Dib& dib, int32_t x, int32_t y, uint32_t value) {
   if (!Inside(dib, x, y)) return;
   uint8_t* row = DibRow(dib, y);
   switch (DibBitCount(dib)) {
@@ -152,12 +160,12 @@ void setpixel(const TDib& dib, int32_t x, int32_t y, uint32_t value) {
   }
 }
 
-void RecreatePalette(TDib& dib) {
+void RecreatePalette(Dib& dib) {
   DeletePalette(dib.Palette);
   dib.Palette = CreatePalette(dib.LogPal);
 }
 
-void SetDibColor(TDib& dib, int index, uint8_t red, uint8_t green, uint8_t blue,
+void SetDibColor(Dib& dib, int index, uint8_t red, uint8_t green, uint8_t blue,
                  bool recreatePalette) {
   if (!dib.Info || index < 0 || index >= PaletteEntryCount(DibBitCount(dib))) return;
   dib.LogPal.palPalEntry[index] = PALETTEENTRY{red, green, blue, 0};
@@ -165,14 +173,14 @@ void SetDibColor(TDib& dib, int index, uint8_t red, uint8_t green, uint8_t blue,
   if (recreatePalette) RecreatePalette(dib);
 }
 
-void NewWhiteDib(TDib& dib, int32_t width, int32_t height) {
-  newdib(dib, width, height, 24, nullptr, 0);
+void NewWhiteDib(Dib& dib, int32_t width, int32_t height) {
+  NewDib(dib, width, height, 24, nullptr, 0);
   if (dib.Bits) std::memset(dib.Bits, 255, dib.Info->bmiHeader.biSizeImage);
 }
 
-void CopyDib(TDib& out, const TDib& src) {
+void CopyDib(Dib& out, const Dib& src) {
   const int bpp = DibBitCount(src);
-  newdib(out, DibWidth(src), DibHeight(src), bpp, src.Info, PaletteEntryCount(bpp));
+  NewDib(out, DibWidth(src), DibHeight(src), bpp, src.Info, PaletteEntryCount(bpp));
   if (!out.Bits) return;
   std::memcpy(out.Bits, src.Bits, src.Info->bmiHeader.biSizeImage);
   out.LogPal = src.LogPal;
@@ -180,7 +188,7 @@ void CopyDib(TDib& out, const TDib& src) {
 }
 
 void KeepPictureMemory() {
-  constexpr int kLargestKept = 1 << 30;  // the largest picture newdib makes
+  constexpr int kLargestKept = 1 << 30;  // the largest picture NewDib makes
   mallopt(M_MMAP_THRESHOLD, kLargestKept);
   mallopt(M_TRIM_THRESHOLD, kLargestKept);
 }

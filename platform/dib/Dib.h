@@ -47,7 +47,7 @@ using HPALETTE = PaletteObject*;
 HPALETTE CreatePalette(const LOGPALETTE256& pal);
 void DeletePalette(HPALETTE pal);
 
-struct TDib {
+struct Dib {
   BITMAPINFO* Info = nullptr;
   void* LibReserved1 = nullptr;
   void* LibReserved2 = nullptr;
@@ -66,47 +66,47 @@ constexpr uint64_t kMaxDibBytes = uint64_t(1) << 30;
 
 // Bytes per row for a width and depth, or 0 when it would exceed the limits.
 int32_t DibStride(int32_t width, int bitCount);
-// True when newdib would accept this size and depth.
+// True when NewDib would accept this size and depth.
 bool DibSizeAllowed(int32_t width, int32_t height, int bitCount);
 
 // Creates a bottom-up picture; copies `colors` entries of `srcInfo`'s colour table when given.
 // On failure (bad depth, size zero, negative or over the limits, no memory) Bits is null.
 // Pixel memory starts zeroed.
-void newdib(TDib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
+void NewDib(Dib& dib, int32_t width, int32_t height, int bitCount, const BITMAPINFO* srcInfo,
             int colors);
 // The same, with pixel memory left as it is: only for callers that write every byte of it
 // (rows with their padding), such as the cover file reader.
-void NewDibForOverwrite(TDib& dib, int32_t width, int32_t height, int bitCount,
+void NewDibForOverwrite(Dib& dib, int32_t width, int32_t height, int bitCount,
                         const BITMAPINFO* srcInfo, int colors);
 // Frees pixels, header and palette; the record is left empty.
-void deldib(TDib& dib);
+void FreeDib(Dib& dib);
 // Colour index for palette pictures; 0x00RRGGBB for 24 bits. Outside the picture: 0.
-uint32_t getpixel(const TDib& dib, int32_t x, int32_t y);
-// Stores a value read with getpixel; outside the picture nothing happens.
-void setpixel(const TDib& dib, int32_t x, int32_t y, uint32_t value);
+uint32_t GetDibPixel(const Dib& dib, int32_t x, int32_t y);
+// Stores a value read with GetDibPixel; outside the picture nothing happens.
+void SetDibPixel(const Dib& dib, int32_t x, int32_t y, uint32_t value);
 
-int32_t DibWidth(const TDib& dib);
-int32_t DibHeight(const TDib& dib);
-uint16_t DibBitCount(const TDib& dib);
+int32_t DibWidth(const Dib& dib);
+int32_t DibHeight(const Dib& dib);
+uint16_t DibBitCount(const Dib& dib);
 uint32_t PowerOfTwo(int n);
-uint32_t DibColorCount(const TDib& dib);
+uint32_t DibColorCount(const Dib& dib);
 // Colour-table entries of a depth: 1 -> 2, 4 -> 16, 8 -> 256, other -> 0.
 int PaletteEntryCount(int bitCount);
 
 // First byte of row y counted from the top.
-inline uint8_t* DibRow(const TDib& dib, int32_t y) {
+inline uint8_t* DibRow(const Dib& dib, int32_t y) {
   return dib.Bits + static_cast<intptr_t>(DibHeight(dib) - 1 - y) * dib.BytesPerLine;
 }
 
 // Writes one colour into LogPal and the colour table; recreates Palette when asked.
-void SetDibColor(TDib& dib, int index, uint8_t red, uint8_t green, uint8_t blue,
+void SetDibColor(Dib& dib, int index, uint8_t red, uint8_t green, uint8_t blue,
                  bool recreatePalette = true);
 // Replaces Palette by a new palette made from LogPal.
-void RecreatePalette(TDib& dib);
+void RecreatePalette(Dib& dib);
 // A fresh 24-bit picture whose pixels are all 255 (white); Bits null on failure.
-void NewWhiteDib(TDib& dib, int32_t width, int32_t height);
+void NewWhiteDib(Dib& dib, int32_t width, int32_t height);
 // An independent copy of pixels, colour table and palette; Bits null on failure.
-void CopyDib(TDib& out, const TDib& src);
+void CopyDib(Dib& out, const Dib& src);
 
 // Keeps freed picture memory in the process for the next picture instead of handing it back to
 // the system at once, so that opening, scanning and retouching reuse pages rather than fault in

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::string& error) {
-  out = TDib{};
+bool NewDibChecked(Dib& out, int64_t width, int64_t height, int bitCount, std::string& error) {
+  out = Dib{};
   if (width <= 0 || height <= 0) {
     error = "the picture has no pixels";
     return false;
@@ -14,7 +14,7 @@ bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::
             " pixels)";
     return false;
   }
-  newdib(out, int32_t(width), int32_t(height), bitCount, nullptr, 0);
+  NewDib(out, int32_t(width), int32_t(height), bitCount, nullptr, 0);
   if (!out.Bits) {
     error = "there is not enough memory for the picture";
     return false;
@@ -29,19 +29,19 @@ void RowReporter::row(int64_t index) {
   ReportProgress(percent);
 }
 
-void SetDibColors(TDib& dib, const uint8_t* rgb, int count) {
+void SetDibColors(Dib& dib, const uint8_t* rgb, int count) {
   const int entries = PaletteEntryCount(DibBitCount(dib));
   for (int i = 0; i < count && i < entries; ++i)
     SetDibColor(dib, i, rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2], false);
   RecreatePalette(dib);
 }
 
-void SetGreyColors(TDib& dib) {
+void SetGreyColors(Dib& dib) {
   for (int i = 0; i < 256; ++i) SetDibColor(dib, i, uint8_t(i), uint8_t(i), uint8_t(i), false);
   RecreatePalette(dib);
 }
 
-bool HasGreyColors(const TDib& dib) {
+bool HasGreyColors(const Dib& dib) {
   if (DibBitCount(dib) != 8) return false;
   for (int i = 0; i < 256; ++i) {
     const RGBQUAD& q = dib.Info->bmiColors[i];
@@ -50,7 +50,7 @@ bool HasGreyColors(const TDib& dib) {
   return true;
 }
 
-void StoreIndexRow(const TDib& dib, int32_t y, const uint8_t* indices) {
+void StoreIndexRow(const Dib& dib, int32_t y, const uint8_t* indices) {
   uint8_t* row = DibRow(dib, y);
   const int32_t w = DibWidth(dib);
   switch (DibBitCount(dib)) {
@@ -72,7 +72,7 @@ void StoreIndexRow(const TDib& dib, int32_t y, const uint8_t* indices) {
   }
 }
 
-void LoadIndexRow(const TDib& dib, int32_t y, uint8_t* indices) {
+void LoadIndexRow(const Dib& dib, int32_t y, uint8_t* indices) {
   const uint8_t* row = DibRow(dib, y);
   const int32_t w = DibWidth(dib);
   switch (DibBitCount(dib)) {
@@ -87,7 +87,7 @@ void LoadIndexRow(const TDib& dib, int32_t y, uint8_t* indices) {
   }
 }
 
-void LoadRgbRow(const TDib& dib, int32_t y, uint8_t* rgb) {
+void LoadRgbRow(const Dib& dib, int32_t y, uint8_t* rgb) {
   const int32_t w = DibWidth(dib);
   if (DibBitCount(dib) == 24) {
     const uint8_t* row = DibRow(dib, y);

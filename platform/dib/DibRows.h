@@ -8,20 +8,20 @@
 #include "platform/Progress.h"
 
 // Creates `out` after checking the size against the picture limits; says why on failure.
-bool NewDibChecked(TDib& out, int64_t width, int64_t height, int bitCount, std::string& error);
+bool NewDibChecked(Dib& out, int64_t width, int64_t height, int bitCount, std::string& error);
 // Writes `count` colours given as red, green, blue triples, then recreates the palette.
-void SetDibColors(TDib& dib, const uint8_t* rgb, int count);
+void SetDibColors(Dib& dib, const uint8_t* rgb, int count);
 // The 256-entry grey ramp of an 8-bit greyscale picture.
-void SetGreyColors(TDib& dib);
+void SetGreyColors(Dib& dib);
 // True when every colour-table entry of an 8-bit picture is the grey of its own index.
-bool HasGreyColors(const TDib& dib);
+bool HasGreyColors(const Dib& dib);
 
 // Stores one colour index per pixel into row y (from the top), packed at the picture's depth.
-void StoreIndexRow(const TDib& dib, int32_t y, const uint8_t* indices);
+void StoreIndexRow(const Dib& dib, int32_t y, const uint8_t* indices);
 // Reads row y of a palette picture as one colour index per pixel.
-void LoadIndexRow(const TDib& dib, int32_t y, uint8_t* indices);
+void LoadIndexRow(const Dib& dib, int32_t y, uint8_t* indices);
 // Reads row y of any depth as red, green, blue triples.
-void LoadRgbRow(const TDib& dib, int32_t y, uint8_t* rgb);
+void LoadRgbRow(const Dib& dib, int32_t y, uint8_t* rgb);
 // Reports the percentage of rows done, only when it changes; trivially destructible, so it may
 // live in frames that libjpeg or libpng leave by longjmp.
 class RowReporter {

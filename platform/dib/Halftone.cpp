@@ -16,7 +16,7 @@ constexpr uint8_t kGreys[4] = {51, 102, 153, 204};
 inline uint8_t Level(int index, int levels) { return uint8_t((index * 255 + (levels - 1) / 2) / (levels - 1)); }
 inline int NearestLevel(int v, int levels) { return (v * (levels - 1) + 127) / 255; }
 
-void SetHalftonePalette(TDib& dib) {
+void SetHalftonePalette(Dib& dib) {
   for (int r = 0; r < kRedLevels; ++r)
     for (int g = 0; g < kGreenLevels; ++g)
       for (int b = 0; b < kBlueLevels; ++b)
@@ -42,7 +42,7 @@ int Nearest(int r, int g, int b) {
   return best;
 }
 
-void Diffuse(const TDib& src, TDib& out) {
+void Diffuse(const Dib& src, Dib& out) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   std::vector<int> cur(size_t(w + 2) * 3, 0), next(size_t(w + 2) * 3, 0);
   const RGBQUAD* pal = out.Info->bmiColors;
@@ -98,13 +98,13 @@ std::vector<Span> AreaSpans(int32_t srcSize, int32_t dstSize) {
 }
 }  // namespace
 
-void ResampleDib24(TDib& out, const TDib& src, int32_t width, int32_t height) {
-  out = TDib{};
+void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height) {
+  out = Dib{};
   if (!src.Bits || !DibSizeAllowed(width, height, 24)) return;
-  TDib expanded;
+  Dib expanded;
   if (!ExpandTo24Bits(src, expanded)) return;
-  newdib(out, width, height, 24, nullptr, 0);
-  if (!out.Bits) return deldib(expanded);
+  NewDib(out, width, height, 24, nullptr, 0);
+  if (!out.Bits) return FreeDib(expanded);
   try {
     const int32_t sw = DibWidth(expanded), sh = DibHeight(expanded);
     const std::vector<Span> xs = AreaSpans(sw, width), ys = AreaSpans(sh, height);
@@ -127,33 +127,33 @@ void ResampleDib24(TDib& out, const TDib& src, int32_t width, int32_t height) {
       for (size_t i = 0; i < acc.size(); ++i) d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
     }
   } catch (const std::bad_alloc&) {
-    deldib(out);
+    FreeDib(out);
   }
-  deldib(expanded);
+  FreeDib(expanded);
 }
 
-void DIBHalftoneDIB(TDib& out, const TDib& src) {
-  out = TDib{};
+void HalftoneDib(Dib& out, const Dib& src) {
+  out = Dib{};
   if (!src.Bits) return;
-  TDib expanded;
+  Dib expanded;
   if (!ExpandTo24Bits(src, expanded)) return;
-  newdib(out, DibWidth(expanded), DibHeight(expanded), 8, nullptr, 0);
+  NewDib(out, DibWidth(expanded), DibHeight(expanded), 8, nullptr, 0);
   if (out.Bits) {
     SetHalftonePalette(out);
     try {
       Diffuse(expanded, out);
     } catch (const std::bad_alloc&) {
-      deldib(out);
+      FreeDib(out);
     }
   }
-  deldib(expanded);
+  FreeDib(expanded);
 }
 
-void DIBHalftoneDIBXY(TDib& out, const TDib& src, int32_t width, int32_t height) {
-  out = TDib{};
-  TDib resized;
+void HalftoneDibToSize(Dib& out, const Dib& src, int32_t width, int32_t height) {
+  out = Dib{};
+  Dib resized;
   ResampleDib24(resized, src, width, height);
   if (!resized.Bits) return;
-  DIBHalftoneDIB(out, resized);
-  deldib(resized);
+  HalftoneDib(out, resized);
+  FreeDib(resized);
 }

@@ -6,8 +6,8 @@
 #include "platform/dib/Dib.h"
 
 // Same size as `src`; palette pictures are expanded first. Bits null on failure.
-void DIBHalftoneDIB(TDib& out, const TDib& src);
+void HalftoneDib(Dib& out, const Dib& src);
 // Resampled to width x height first (area averaging), then halftoned. Bits null on failure.
-void DIBHalftoneDIBXY(TDib& out, const TDib& src, int32_t width, int32_t height);
+void HalftoneDibToSize(Dib& out, const Dib& src, int32_t width, int32_t height);
 // Resamples any picture to a 24-bit picture of the given size by area averaging.
-void ResampleDib24(TDib& out, const TDib& src, int32_t width, int32_t height);
+void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height);

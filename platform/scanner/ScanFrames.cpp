@@ -29,7 +29,9 @@ int ChannelOffset(FrameKind kind) {
 }
 }  // namespace
 
-FrameAssembler::~FrameAssembler() { deldib(dib_); }
+FrameAssembler::~FrameAssembler() {
+  FreeDib(dib_);
+}
 
 bool FrameAssembler::fail(const std::string& text) {
   if (error_.empty()) error_ = text;
@@ -65,7 +67,7 @@ bool FrameAssembler::beginFrame(const FrameFormat& f) {
     if (announced_ > 0) {
       if (!DibSizeAllowed(width_, announced_, bits_))
         return fail("The scanned picture would be larger than the program can hold.");
-      newdib(dib_, width_, announced_, bits_, nullptr, 0);
+      NewDib(dib_, width_, announced_, bits_, nullptr, 0);
       if (!dib_.Bits) return fail("There is not enough memory for the scanned picture.");
       height_ = announced_;
     } else if (stride_ == 0) {
@@ -157,22 +159,22 @@ bool FrameAssembler::endFrame() {
   return true;
 }
 
-bool FrameAssembler::takePicture(TDib& out) {
-  out = TDib{};
+bool FrameAssembler::takePicture(Dib& out) {
+  out = Dib{};
   if (!error_.empty()) return false;
   if (!finished_ || height_ <= 0) return fail("The scanner sent no picture data.");
-  TDib pic;
+  Dib pic;
   if (dib_.Bits && height_ == DibHeight(dib_)) {
     pic = dib_;
-    dib_ = TDib{};
+    dib_ = Dib{};
   } else {
-    newdib(pic, width_, height_, bits_, nullptr, 0);
+    NewDib(pic, width_, height_, bits_, nullptr, 0);
     if (!pic.Bits) return fail("There is not enough memory for the scanned picture.");
     for (int32_t y = 0; y < height_; ++y)
       std::memcpy(DibRow(pic, y),
                   dib_.Bits ? DibRow(dib_, y) : grown_.data() + size_t(y) * size_t(stride_),
                   size_t(stride_));
-    deldib(dib_);
+    FreeDib(dib_);
     grown_ = {};
   }
   if (bits_ == 8)

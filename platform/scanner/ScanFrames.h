@@ -37,7 +37,7 @@ class FrameAssembler {
   // Ends the current frame; false when it brought no complete line.
   bool endFrame();
   // Hands over the picture after the last frame (Bits null when there is none).
-  bool takePicture(TDib& out);
+  bool takePicture(Dib& out);
 
   const std::string& error() const { return error_; }
   int32_t width() const { return width_; }
@@ -68,7 +68,7 @@ class FrameAssembler {
   std::vector<uint8_t> lineBuf_;
   size_t lineFill_ = 0;
   std::vector<uint8_t> grown_;  // rows top-down when the length is not known
-  TDib dib_;                    // rows written in place when the length is known
+  Dib dib_;                     // rows written in place when the length is known
   bool dropped_ = false;
   bool finished_ = false;
 };

@@ -38,16 +38,16 @@ struct ScanRequest {
 
 struct ScanResult {
   ScanResult() = default;
-  ~ScanResult() { deldib(dib); }
+  ~ScanResult() { FreeDib(dib); }
   ScanResult(const ScanResult&) = delete;
   ScanResult& operator=(const ScanResult&) = delete;
   // Moves the picture to `out` (Bits null when there is none).
-  void takePicture(TDib& out) {
+  void takePicture(Dib& out) {
     out = dib;
-    dib = TDib{};
+    dib = Dib{};
   }
 
-  TDib dib;
+  Dib dib;
   std::string error;  // empty on success
   bool cancelled = false;
   AppliedSettings applied;

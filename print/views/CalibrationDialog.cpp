@@ -28,62 +28,62 @@ QLabel* Wrapped(const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-TKalForm::TKalForm(const std::string& optionsFile, QWidget* parent)
+CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* parent)
     : QDialog(parent), file_(optionsFile) {
   setWindowTitle(QStringLiteral("Calibrate printer..."));
-  const TCalibration d;
+  const Calibration d;
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Wrapped(QStringLiteral(
       "This settings can correct wrong printouts. Make this test print for every new printer. "
       "This settings has NOTTING todo with the FORM. Only with the PRINTER MODELL."), this));
-  BitBtn1 = new QPushButton(QStringLiteral("Print test rectangle..."), this);
-  layout->addWidget(BitBtn1);
+  testPrintButton = new QPushButton(QStringLiteral("Print test rectangle..."), this);
+  layout->addWidget(testPrintButton);
   layout->addWidget(Wrapped(QStringLiteral(
       "Enter the values as printed out. The test printout remains the same. But the form "
       "printout will be changed with this settings."), this));
-  LinksEd = Millimetres(kKalOffsetMin, kKalOffsetMax, d.kalL, this);
-  ObenEd = Millimetres(kKalOffsetMin, kKalOffsetMax, d.kalT, this);
-  BreitEd = Millimetres(kKalSizeMin, kKalSizeMax, d.kalW, this);
-  HochEd = Millimetres(kKalSizeMin, kKalSizeMax, d.kalH, this);
+  leftEdit = Millimetres(kCalibrationOffsetMin, kCalibrationOffsetMax, d.left, this);
+  topEdit = Millimetres(kCalibrationOffsetMin, kCalibrationOffsetMax, d.top, this);
+  widthEdit = Millimetres(kCalibrationSizeMin, kCalibrationSizeMax, d.width, this);
+  heightEdit = Millimetres(kCalibrationSizeMin, kCalibrationSizeMax, d.height, this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Distance rectangle and page's left side:"), LinksEd);
-  form->addRow(QStringLiteral("Distance rectangle and page's top side:"), ObenEd);
-  form->addRow(QStringLiteral("Width of the rectangle:"), BreitEd);
-  form->addRow(QStringLiteral("Height of the rectangle:"), HochEd);
+  form->addRow(QStringLiteral("Distance rectangle and page's left side:"), leftEdit);
+  form->addRow(QStringLiteral("Distance rectangle and page's top side:"), topEdit);
+  form->addRow(QStringLiteral("Width of the rectangle:"), widthEdit);
+  form->addRow(QStringLiteral("Height of the rectangle:"), heightEdit);
   layout->addLayout(form);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  OkBtn = new QPushButton(QStringLiteral("OK"), this);
-  OkBtn->setDefault(true);
-  buttons->addWidget(OkBtn);
+  okButton = new QPushButton(QStringLiteral("OK"), this);
+  okButton->setDefault(true);
+  buttons->addWidget(okButton);
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  connect(OkBtn, &QPushButton::clicked, this, &QDialog::accept);
-  connect(BitBtn1, &QPushButton::clicked, this, &TKalForm::BitBtn1Click);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(testPrintButton, &QPushButton::clicked, this, &CalibrationDialog::printTestRectangle);
 
   const CalibrationLoad loaded = LoadCalibration(file_);
   setValues(loaded.values);
   if (loaded.damaged) ShowError(loaded.message);
 }
 
-TCalibration TKalForm::values() const {
-  return {LinksEd->value(), ObenEd->value(), BreitEd->value(), HochEd->value()};
+Calibration CalibrationDialog::values() const {
+  return {leftEdit->value(), topEdit->value(), widthEdit->value(), heightEdit->value()};
 }
 
-void TKalForm::setValues(const TCalibration& c) {
-  LinksEd->setValue(c.kalL);
-  ObenEd->setValue(c.kalT);
-  BreitEd->setValue(c.kalW);
-  HochEd->setValue(c.kalH);
+void CalibrationDialog::setValues(const Calibration& c) {
+  leftEdit->setValue(c.left);
+  topEdit->setValue(c.top);
+  widthEdit->setValue(c.width);
+  heightEdit->setValue(c.height);
 }
 
-bool TKalForm::SaveValues() {
+bool CalibrationDialog::saveValues() {
   const std::string error = SaveCalibration(file_, values());
   if (!error.empty()) ShowError(error);
   return error.empty();
 }
 
-void TKalForm::BitBtn1Click() {
+void CalibrationDialog::printTestRectangle() {
   std::string pdf;
   if (!PrintTargetChosen(pdf)) return;
   auto printer = MakeJobPrinter(choice_ ? choice_() : PrinterChoice{}, pdf);

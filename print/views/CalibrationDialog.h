@@ -11,26 +11,26 @@
 class QDoubleSpinBox;
 class QPushButton;
 
-class TKalForm : public QDialog {
+class CalibrationDialog : public QDialog {
   Q_OBJECT
  public:
-  // Loads `optionsFile` (FormCreate); a damaged file is reported and the defaults are used.
-  explicit TKalForm(const std::string& optionsFile, QWidget* parent = nullptr);
+  // Loads `optionsFile` (createDocument); a damaged file is reported and the defaults are used.
+  explicit CalibrationDialog(const std::string& optionsFile, QWidget* parent = nullptr);
 
-  TCalibration values() const;
-  void setValues(const TCalibration& c);
+  Calibration values() const;
+  void setValues(const Calibration& c);
   // Writes the values to the options file; says so when that fails.
-  bool SaveValues();
+  bool saveValues();
   // Prints the "Test print" page on the printer the job would use (a PDF file without one).
-  void BitBtn1Click();
+  void printTestRectangle();
   // The printer the program prints to, as the printer setup left it.
   void setPrinterChoice(std::function<PrinterChoice()> choice) { choice_ = std::move(choice); }
 
-  QDoubleSpinBox *LinksEd = nullptr, *ObenEd = nullptr, *BreitEd = nullptr, *HochEd = nullptr;
-  QPushButton *BitBtn1 = nullptr, *OkBtn = nullptr;
+  QDoubleSpinBox *leftEdit = nullptr, *topEdit = nullptr, *widthEdit = nullptr,
+                 *heightEdit = nullptr;
+  QPushButton *testPrintButton = nullptr, *okButton = nullptr;
 
  private:
   std::string file_;
   std::function<PrinterChoice()> choice_;
 };
-

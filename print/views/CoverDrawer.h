@@ -6,4 +6,4 @@
 #include "print/views/PrintJob.h"
 
 // The drawer reads `dib` and `obs` each time it runs, so it always shows the current document.
-CoverDrawer MakeCoverDrawer(const TDib& dib, ObjectTable& obs);
+CoverDrawer MakeCoverDrawer(const Dib& dib, ObjectTable& obs);

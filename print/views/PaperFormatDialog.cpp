@@ -21,7 +21,7 @@ QDoubleSpinBox* Inches(double max, double value, QWidget* parent) {
 
 QSpinBox* Count(int value, QWidget* parent) {
   auto* s = new QSpinBox(parent);
-  s->setRange(kEttCountMin, kEttCountMax);
+  s->setRange(kPaperCountMin, kPaperCountMax);
   s->setValue(value);
   return s;
 }
@@ -36,79 +36,82 @@ QGroupBox* Group(const QString& title, const QString& l1, QWidget* w1, const QSt
 }
 }  // namespace
 
-TNewETypForm::TNewETypForm(QWidget* parent) : QDialog(parent) {
+PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Edit paper format"));
-  const EttDialogValues d;
+  const PaperFormatFields d;
   auto* layout = new QVBoxLayout(this);
 
   auto* nameGroup = new QGroupBox(QStringLiteral("Description of the paper format"), this);
   auto* nameLayout = new QVBoxLayout(nameGroup);
-  NameED = new QLineEdit(QString::fromStdString(d.name), nameGroup);
-  NameED->setMaxLength(kEttNameMax);
-  nameLayout->addWidget(NameED);
+  nameEdit = new QLineEdit(QString::fromStdString(d.name), nameGroup);
+  nameEdit->setMaxLength(kPaperNameMax);
+  nameLayout->addWidget(nameEdit);
   layout->addWidget(nameGroup);
 
-  RLED = Inches(3000, d.left, this);
-  ROED = Inches(1000, d.top, this);
-  BrED = Inches(3000, d.width, this);
-  HoED = Inches(1000, d.height, this);
-  AHED = Inches(3000, d.spaceH, this);
-  AVED = Inches(1000, d.spaceV, this);
-  AnzHED = Count(static_cast<int>(d.countH), this);
-  AnzVED = Count(static_cast<int>(d.countV), this);
+  leftMarginEdit = Inches(3000, d.left, this);
+  topMarginEdit = Inches(1000, d.top, this);
+  widthEdit = Inches(3000, d.width, this);
+  heightEdit = Inches(1000, d.height, this);
+  spaceAcrossEdit = Inches(3000, d.spaceH, this);
+  spaceDownEdit = Inches(1000, d.spaceV, this);
+  columnsEdit = Count(static_cast<int>(d.countH), this);
+  rowsEdit = Count(static_cast<int>(d.countV), this);
   auto* grid = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
-  left->addWidget(Group(QStringLiteral("Margins in inch"), QStringLiteral("Left:"), RLED,
-                        QStringLiteral("Top:"), ROED, this));
-  left->addWidget(Group(QStringLiteral("Extents in inch"), QStringLiteral("Width:"), BrED,
-                        QStringLiteral("Height:"), HoED, this));
+  left->addWidget(Group(QStringLiteral("Margins in inch"), QStringLiteral("Left:"), leftMarginEdit,
+                        QStringLiteral("Top:"), topMarginEdit, this));
+  left->addWidget(Group(QStringLiteral("Extents in inch"), QStringLiteral("Width:"), widthEdit,
+                        QStringLiteral("Height:"), heightEdit, this));
   right->addWidget(Group(QStringLiteral("Space between the elements"),
-                         QStringLiteral("Horizontal:"), AHED, QStringLiteral("Vertical:"), AVED, this));
+                         QStringLiteral("Horizontal:"), spaceAcrossEdit,
+                         QStringLiteral("Vertical:"), spaceDownEdit, this));
   right->addWidget(Group(QStringLiteral("Number of elements per Sheet"),
-                         QStringLiteral("Horizontal:"), AnzHED, QStringLiteral("Vertical:"), AnzVED,
-                         this));
+                         QStringLiteral("Horizontal:"), columnsEdit, QStringLiteral("Vertical:"),
+                         rowsEdit, this));
   grid->addLayout(left);
   grid->addLayout(right);
   layout->addLayout(grid);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  OkBitBtn1 = new QPushButton(QStringLiteral("Ok"), this);
-  OkBitBtn1->setDefault(true);
-  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-  buttons->addWidget(OkBitBtn1);
-  buttons->addWidget(CancelBtn);
+  okButton = new QPushButton(QStringLiteral("Ok"), this);
+  okButton->setDefault(true);
+  cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
   layout->addLayout(buttons);
-  connect(OkBitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TNewETypForm::setValues(const EttDialogValues& v) {
-  NameED->setText(QString::fromStdString(v.name));
-  RLED->setValue(v.left);
-  ROED->setValue(v.top);
-  BrED->setValue(v.width);
-  HoED->setValue(v.height);
-  AHED->setValue(v.spaceH);
-  AVED->setValue(v.spaceV);
-  AnzHED->setValue(static_cast<int>(v.countH));
-  AnzVED->setValue(static_cast<int>(v.countV));
+void PaperFormatDialog::setValues(const PaperFormatFields& v) {
+  nameEdit->setText(QString::fromStdString(v.name));
+  leftMarginEdit->setValue(v.left);
+  topMarginEdit->setValue(v.top);
+  widthEdit->setValue(v.width);
+  heightEdit->setValue(v.height);
+  spaceAcrossEdit->setValue(v.spaceH);
+  spaceDownEdit->setValue(v.spaceV);
+  columnsEdit->setValue(static_cast<int>(v.countH));
+  rowsEdit->setValue(static_cast<int>(v.countV));
 }
 
-EttDialogValues TNewETypForm::values() const {
-  EttDialogValues v;
-  v.name = NameED->text().toStdString();
-  v.left = RLED->value();
-  v.top = ROED->value();
-  v.width = BrED->value();
-  v.height = HoED->value();
-  v.spaceH = AHED->value();
-  v.spaceV = AVED->value();
-  v.countH = AnzHED->value();
-  v.countV = AnzVED->value();
+PaperFormatFields PaperFormatDialog::values() const {
+  PaperFormatFields v;
+  v.name = nameEdit->text().toStdString();
+  v.left = leftMarginEdit->value();
+  v.top = topMarginEdit->value();
+  v.width = widthEdit->value();
+  v.height = heightEdit->value();
+  v.spaceH = spaceAcrossEdit->value();
+  v.spaceV = spaceDownEdit->value();
+  v.countH = columnsEdit->value();
+  v.countV = rowsEdit->value();
   return v;
 }
 
-void TNewETypForm::setName(const QString& name) { NameED->setText(name); }
+void PaperFormatDialog::setName(const QString& name) {
+  nameEdit->setText(name);
+}

@@ -9,18 +9,19 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
-class TNewETypForm : public QDialog {
+class PaperFormatDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TNewETypForm(QWidget* parent = nullptr);
+  explicit PaperFormatDialog(QWidget* parent = nullptr);
 
-  void setValues(const EttDialogValues& v);
-  EttDialogValues values() const;
+  void setValues(const PaperFormatFields& v);
+  PaperFormatFields values() const;
   void setName(const QString& name);
 
-  QLineEdit* NameED = nullptr;
-  QDoubleSpinBox *RLED = nullptr, *ROED = nullptr, *BrED = nullptr, *HoED = nullptr;
-  QDoubleSpinBox *AHED = nullptr, *AVED = nullptr;
-  QSpinBox *AnzHED = nullptr, *AnzVED = nullptr;
-  QPushButton *OkBitBtn1 = nullptr, *CancelBtn = nullptr;
+  QLineEdit* nameEdit = nullptr;
+  QDoubleSpinBox *leftMarginEdit = nullptr, *topMarginEdit = nullptr, *widthEdit = nullptr,
+                 *heightEdit = nullptr;
+  QDoubleSpinBox *spaceAcrossEdit = nullptr, *spaceDownEdit = nullptr;
+  QSpinBox *columnsEdit = nullptr, *rowsEdit = nullptr;
+  QPushButton *okButton = nullptr, *cancelButton = nullptr;
 };

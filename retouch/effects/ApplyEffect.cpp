@@ -9,19 +9,20 @@
 #include "retouch/effects/FilterFast.h"
 
 namespace {
-bool TrueColour(const TDib& dib) {
+bool TrueColour(const Dib& dib) {
   return dib.Bits && DibColorCount(dib) > 256 && DibBitCount(dib) == 24;
 }
 
 // The untouched pixel rows (width x 3 bytes each), kept for the answer No.
 struct Backup {
   uint8_t* bytes = nullptr;
-  explicit Backup(const TDib& dib)
-      : bytes(static_cast<uint8_t*>(std::malloc(size_t(DibWidth(dib)) * 3 * size_t(DibHeight(dib))))) {}
+  explicit Backup(const Dib& dib)
+      : bytes(static_cast<uint8_t*>(
+            std::malloc(size_t(DibWidth(dib)) * 3 * size_t(DibHeight(dib))))) {}
   ~Backup() { std::free(bytes); }
   Backup(const Backup&) = delete;
   Backup& operator=(const Backup&) = delete;
-  void restore(TDib& dib) const {
+  void restore(Dib& dib) const {
     const int32_t h = DibHeight(dib);
     const size_t n = size_t(DibWidth(dib)) * 3;
     for (int32_t y = 0; y < h; ++y) {
@@ -32,12 +33,13 @@ struct Backup {
 };
 }  // namespace
 
-bool ApplyFilter(TDib& dib, const TFilterRec& f) {
+bool ApplyFilter(Dib& dib, const EffectFilter& f) {
   RowProgress progress(DibHeight(dib));
   return TrueColour(dib) && FilterInPlace(dib, f);
 }
 
-FilterOutcome DibFilter(TDib& dib, const TFilterRec& f, const std::function<void()>& showResult) {
+FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
+                                     const std::function<void()>& showResult) {
   RowProgress progress(DibHeight(dib));
   if (!TrueColour(dib)) return FilterOutcome::NotTrueColour;
   Backup backup(dib);
@@ -54,20 +56,20 @@ FilterOutcome DibFilter(TDib& dib, const TFilterRec& f, const std::function<void
   return FilterOutcome::Restored;
 }
 
-bool EffektClick(TDib& dib, int index, const std::function<void()>& repaint) {
+bool applyEffect(Dib& dib, int index, const std::function<void()>& repaint) {
   if (index < 0 || index >= kEffectCount || !dib.Bits) return false;
   if (DibColorCount(dib) <= 256) {
     const MsgResult answer = CurrentDialogs().messageBox(
         "The number of colors have to be changed to 16,7 million.", "Change the number of colors?",
         MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgResult::Yes) return false;
-    DepthUpTo(dib, 24);
+    PromoteDepth(dib, 24);
     if (DibColorCount(dib) <= 256) {
       ShowError("Can not change number of colors");
       return false;
     }
   }
-  DibFilter(dib, EffektFilters[index], repaint);
+  FilterWithConfirmation(dib, kEffectFilters[index], repaint);
   if (repaint) repaint();
   return true;
 }

@@ -9,13 +9,14 @@ enum class FilterOutcome { NotTrueColour, NoMemory, Kept, Restored };
 
 // Filters a 24-bit `dib` without asking. False (nothing changed) for other depths or when
 // memory runs out.
-bool ApplyFilter(TDib& dib, const TFilterRec& f);
+bool ApplyFilter(Dib& dib, const EffectFilter& f);
 
 // Filters `dib`, calls `showResult` so the user sees it, then asks "Is the result okay?";
 // No brings the untouched pixels back byte for byte. Pictures of 256 colours or fewer are
 // left alone. "Not enough memory" when the copy of the untouched pixels cannot be made.
-FilterOutcome DibFilter(TDib& dib, const TFilterRec& f, const std::function<void()>& showResult);
+FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
+                                     const std::function<void()>& showResult);
 
 // The Effects menu's item `index`: asks to promote a palette picture to 24 bits first, then
-// runs DibFilter and calls `repaint`. Returns true when the picture may have changed.
-bool EffektClick(TDib& dib, int index, const std::function<void()>& repaint);
+// runs FilterWithConfirmation and calls `repaint`. Returns true when the picture may have changed.
+bool applyEffect(Dib& dib, int index, const std::function<void()>& repaint);

@@ -15,13 +15,13 @@ bool SameIgnoringCase(const std::string& a, const char* b) {
 
 int FindEffect(const std::string& name) {
   for (int k = 0; k < kEffectCount; ++k)
-    if (SameIgnoringCase(name, EffektFilters[k].FilterName)) return k;
+    if (SameIgnoringCase(name, kEffectFilters[k].FilterName)) return k;
   return -1;
 }
 
-int TableIndexOf(const TFilterRec& f) {
+int TableIndexOf(const EffectFilter& f) {
   for (int k = 0; k < kEffectCount; ++k) {
-    const TFilterRec& e = EffektFilters[k];
+    const EffectFilter& e = kEffectFilters[k];
     if (e.Divisor == f.Divisor && e.Bias == f.Bias &&
         std::memcmp(e.Matrix, f.Matrix, sizeof e.Matrix) == 0)
       return k;

@@ -4,11 +4,11 @@
 
 #include "platform/Progress.h"
 
-bool MakeBorderedCopy(const TDib& dib, TDib& work) {
-  work = TDib{};
+bool MakeBorderedCopy(const Dib& dib, Dib& work) {
+  work = Dib{};
   if (!dib.Bits || DibBitCount(dib) != 24) return false;
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
-  newdib(work, w + 4, h + 4, 24, nullptr, 0);
+  NewDib(work, w + 4, h + 4, 24, nullptr, 0);
   if (!work.Bits) return false;
   const size_t last = size_t(w - 1) * 3 + 6;
   for (int32_t y = 0; y < h; ++y) {
@@ -28,7 +28,7 @@ bool MakeBorderedCopy(const TDib& dib, TDib& work) {
   return true;
 }
 
-void RestoreFromBordered(const TDib& work, TDib& dib) {
+void RestoreFromBordered(const Dib& work, Dib& dib) {
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   if (!work.Bits || !dib.Bits || DibWidth(work) != w + 4 || DibHeight(work) != h + 4) return;
   for (int32_t y = 0; y < h; ++y) {

@@ -4,6 +4,6 @@
 #include "platform/dib/Dib.h"
 
 // False (work empty) when `dib` is not 24 bits or memory runs out. Reports row progress.
-bool MakeBorderedCopy(const TDib& dib, TDib& work);
+bool MakeBorderedCopy(const Dib& dib, Dib& work);
 // Puts the picture's pixels back from the working copy; padding bytes are left alone.
-void RestoreFromBordered(const TDib& work, TDib& dib);
+void RestoreFromBordered(const Dib& work, Dib& dib);

@@ -79,15 +79,15 @@ const char* KernelLevelName(KernelLevel level) {
 
 namespace {
 // The plain loop on a full bordered copy, for filters without a kernel.
-bool FilterByReference(TDib& dib, const TFilterRec& f, uint8_t* backup) {
-  TDib work;
+bool FilterByReference(Dib& dib, const EffectFilter& f, uint8_t* backup) {
+  Dib work;
   if (!MakeBorderedCopy(dib, work)) return false;
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   if (backup)
     for (int32_t y = 0; y < h; ++y)
       std::memcpy(backup + size_t(y) * size_t(w) * 3, DibRow(dib, y), size_t(w) * 3);
   FilterReference(work, f, dib);
-  deldib(work);
+  FreeDib(work);
   return true;
 }
 
@@ -102,11 +102,11 @@ void WidenBordered(WidenFn widen, const uint8_t* src, int16_t* dst, int32_t w) {
 }
 }  // namespace
 
-bool FilterInPlace(TDib& dib, const TFilterRec& f, uint8_t* backup) {
+bool FilterInPlace(Dib& dib, const EffectFilter& f, uint8_t* backup) {
   return FilterInPlace(dib, f, backup, BestKernelLevel());
 }
 
-bool FilterInPlace(TDib& dib, const TFilterRec& f, uint8_t* backup, KernelLevel level) {
+bool FilterInPlace(Dib& dib, const EffectFilter& f, uint8_t* backup, KernelLevel level) {
   if (!dib.Bits || DibBitCount(dib) != 24) return false;
   const int k = TableIndexOf(f);
   if (k < 0 || !KernelLevelSupported(level)) return FilterByReference(dib, f, backup);

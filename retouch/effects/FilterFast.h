@@ -18,5 +18,5 @@ const char* KernelLevelName(KernelLevel level);
 // untouched rows, top row first. Entries of the table run vector kernels; any other filter
 // runs the plain loop on a bordered copy. False (nothing changed) when memory runs out or
 // the picture is not 24 bits.
-bool FilterInPlace(TDib& dib, const TFilterRec& f, uint8_t* backup = nullptr);
-bool FilterInPlace(TDib& dib, const TFilterRec& f, uint8_t* backup, KernelLevel level);
+bool FilterInPlace(Dib& dib, const EffectFilter& f, uint8_t* backup = nullptr);
+bool FilterInPlace(Dib& dib, const EffectFilter& f, uint8_t* backup, KernelLevel level);

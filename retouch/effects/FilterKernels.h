@@ -13,7 +13,7 @@ namespace filterkernels {
 
 template <int K, class V, int T>
 [[gnu::always_inline]] inline void AddTap(V& acc, const int16_t* const* rows, int p) {
-  constexpr int w = EffektFilters[K].Matrix[T / 5][T % 5];
+  constexpr int w = kEffectFilters[K].Matrix[T / 5][T % 5];
   if constexpr (w != 0) {
     V v;
     std::memcpy(&v, rows[T / 5] + p + 3 * (T % 5), sizeof v);
@@ -32,8 +32,8 @@ template <int K, class V, int... T>
 // Divides, adds the bias, clamps to 0 ... 255 and stores the lanes as bytes.
 template <int K, class V, class B>
 [[gnu::always_inline]] inline void Finish(V& acc, uint8_t* out) {
-  constexpr int d = EffektFilters[K].Divisor;
-  constexpr int bias = EffektFilters[K].Bias;
+  constexpr int d = kEffectFilters[K].Divisor;
+  constexpr int bias = kEffectFilters[K].Bias;
   if constexpr (d != 1) acc = acc / int16_t(d);
   if constexpr (bias != 0) acc += int16_t(bias);
   V below = acc < int16_t(0);

@@ -2,7 +2,7 @@
 
 #include "platform/Progress.h"
 
-void FilterReference(const TDib& work, const TFilterRec& f, TDib& dib) {
+void FilterReference(const Dib& work, const EffectFilter& f, Dib& dib) {
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   if (f.Divisor == 0 || DibWidth(work) != w + 4 || DibHeight(work) != h + 4) return;
   for (int32_t y = 0; y < h; ++y) {

@@ -5,4 +5,4 @@
 
 // Writes into `dib` (W x H, 24 bits) the filter applied to the bordered copy `work`: every
 // byte is the weighted sum of its 25 neighbours, divided (toward zero), biased and clamped.
-void FilterReference(const TDib& work, const TFilterRec& f, TDib& dib);
+void FilterReference(const Dib& work, const EffectFilter& f, Dib& dib);

@@ -9,31 +9,31 @@
 #include "platform/dib/Dib.h"
 #include "retouch/BrightnessContrast.h"
 
-class THKForm2 : public QDialog {
+class BrightnessContrastDialog : public QDialog {
   Q_OBJECT
  public:
   // `repaint` shows the changed picture (after each preview and at the end).
-  THKForm2(TDib& dib, std::function<void()> repaint, QWidget* parent = nullptr);
+  BrightnessContrastDialog(Dib& dib, std::function<void()> repaint, QWidget* parent = nullptr);
 
   // Makes the untouched copy (false after "Can not create the bitamp"), shows the dialog
   // modally, then keeps the result on OK or restores the picture. True on OK.
   bool run();
 
-  QSlider* TrackBar1() const { return trackBar1_; }  // brightness
-  QSlider* TrackBar2() const { return trackBar2_; }  // contrast
-  QPushButton* VschauBitBtn4() const { return previewBtn_; }
-  QPushButton* BacksetBitBtn3() const { return defaultsBtn_; }
-  QPushButton* OkBitBtn1() const { return okBtn_; }
-  QPushButton* CancelBitBtn2() const { return cancelBtn_; }
+  QSlider* brightness() const { return brightnessSlider_; }  // brightness
+  QSlider* contrast() const { return contrastSlider_; }      // contrast
+  QPushButton* previewButton() const { return previewBtn_; }
+  QPushButton* defaultsButton() const { return defaultsBtn_; }
+  QPushButton* okButton() const { return okBtn_; }
+  QPushButton* cancelButton() const { return cancelBtn_; }
 
-  void TrackBar1Change();
-  void OkBitBtn1Click();
-  void BacksetBitBtn3Click();
+  void preview();
+  void confirm();
+  void resetToDefaults();
 
  private:
-  BrightnessContrastDialog logic_;
-  QSlider* trackBar1_ = nullptr;
-  QSlider* trackBar2_ = nullptr;
+  BrightnessContrastSession logic_;
+  QSlider* brightnessSlider_ = nullptr;
+  QSlider* contrastSlider_ = nullptr;
   QPushButton* previewBtn_ = nullptr;
   QPushButton* defaultsBtn_ = nullptr;
   QPushButton* okBtn_ = nullptr;

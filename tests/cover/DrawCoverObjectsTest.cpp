@@ -7,7 +7,7 @@ namespace {
 using Args = std::vector<long long>;
 
 // Scales chosen so that document units convert exactly: 1024 units are one device pixel at P = 1.
-class DrawVCartTest : public ::testing::Test {
+class DrawCoverObjectsTest : public ::testing::Test {
  protected:
   CoverScales scales;
   ObjectTable table{scales};
@@ -16,26 +16,28 @@ class DrawVCartTest : public ::testing::Test {
 
   void SetUp() override { scales.BaseScale = 1024; }
 
-  Tobs& Shape(int slot, int form, int x, int y, int w, int h) {
-    Tobs& o = table[slot];
+  CoverObject& Shape(int slot, int form, int x, int y, int w, int h) {
+    CoverObject& o = table[slot];
     o.Kind = kShape;
     o.SubKind = form;
     o.X = x * 1024, o.Y = y * 1024, o.W = w * 1024, o.H = h * 1024;
     o.LineWidth = 1;
     return o;
   }
-  Tobs& Text(int slot, const std::string& text, int x, int y, int w, int h) {
-    Tobs& o = Shape(slot, 0, x, y, w, h);
+  CoverObject& Text(int slot, const std::string& text, int x, int y, int w, int h) {
+    CoverObject& o = Shape(slot, 0, x, y, w, h);
     o.Kind = kText;
     o.Text = text;
     o.FontName = "Liberation Serif";
     o.FontSize = 12;
     return o;
   }
-  void Draw(int xo = 0, int yo = 0, double p = 1.0) { DrawVCart(dc, table, xo, yo, kScale * p); }
+  void Draw(int xo = 0, int yo = 0, double p = 1.0) {
+    DrawCoverObjects(dc, table, xo, yo, kScale * p);
+  }
 };
 
-TEST_F(DrawVCartTest, EmptyTableDrawsNothingAndLeavesTheViewScaleOn) {
+TEST_F(DrawCoverObjectsTest, EmptyTableDrawsNothingAndLeavesTheViewScaleOn) {
   scales.RenderScale = 7.0;
   Draw();
   EXPECT_TRUE(dc.calls.empty());
@@ -43,7 +45,7 @@ TEST_F(DrawVCartTest, EmptyTableDrawsNothingAndLeavesTheViewScaleOn) {
   EXPECT_EQ(scales.RenderScale, 7.0);
 }
 
-TEST_F(DrawVCartTest, RenderScaleIsOnOnlyWhileDrawing) {
+TEST_F(DrawCoverObjectsTest, RenderScaleIsOnOnlyWhileDrawing) {
   struct Probe : RecordingDevice {
     const CoverScales* s = nullptr;
     std::vector<int> seen;
@@ -54,12 +56,12 @@ TEST_F(DrawVCartTest, RenderScaleIsOnOnlyWhileDrawing) {
   } probe;
   probe.s = &scales;
   Shape(1, 3, 0, 0, 10, 10);
-  DrawVCart(probe, table, 0, 0, 2.0 / 1024);
+  DrawCoverObjects(probe, table, 0, 0, 2.0 / 1024);
   EXPECT_EQ(probe.seen, std::vector<int>{2});
   EXPECT_FALSE(scales.UseRenderScale);
 }
 
-TEST_F(DrawVCartTest, ElementOutputsScaleByTheDrawnWidth) {
+TEST_F(DrawCoverObjectsTest, ElementOutputsScaleByTheDrawnWidth) {
   EXPECT_EQ(RenderScaleFor(640, 320, 1024), 2.0 / 1024);
   EXPECT_EQ(RenderScaleFor(640, 0, 1024), 0.0);
   Shape(1, 3, 10, 20, 30, 40);
@@ -67,7 +69,7 @@ TEST_F(DrawVCartTest, ElementOutputsScaleByTheDrawnWidth) {
   EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{120, 90, 180, 170}));
 }
 
-TEST_F(DrawVCartTest, CircleAndRoundedSquareInAWideBox) {
+TEST_F(DrawCoverObjectsTest, CircleAndRoundedSquareInAWideBox) {
   Shape(1, 0, 10, 20, 100, 40);
   Shape(2, 4, 10, 20, 100, 40);
   Draw(-5, 3);
@@ -77,7 +79,7 @@ TEST_F(DrawVCartTest, CircleAndRoundedSquareInAWideBox) {
   EXPECT_EQ(dc.named("RoundRect")[0].args, (Args{15, 17, 55, 57, 33, 13}));
 }
 
-TEST_F(DrawVCartTest, EveryFormDrawsItsFigure) {
+TEST_F(DrawCoverObjectsTest, EveryFormDrawsItsFigure) {
   for (int form = 1; form <= 9; ++form) Shape(form, form, 10, 20, 30, 40);
   Draw();
   EXPECT_EQ(dc.named("Ellipse")[0].args, (Args{10, 20, 40, 60}));
@@ -93,14 +95,14 @@ TEST_F(DrawVCartTest, EveryFormDrawsItsFigure) {
   EXPECT_EQ(lines[3].args, (Args{10, 20, 40, 60}));
 }
 
-TEST_F(DrawVCartTest, EachAccessorIsTruncatedByItself) {
-  Tobs& o = Shape(1, 3, 0, 0, 0, 0);
+TEST_F(DrawCoverObjectsTest, EachAccessorIsTruncatedByItself) {
+  CoverObject& o = Shape(1, 3, 0, 0, 0, 0);
   o.X = 614, o.W = 614, o.Y = 0, o.H = 2048;  // 0.6 px each: right edge 0, not 1
   Draw();
   EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{0, 0, 0, 2}));
 }
 
-TEST_F(DrawVCartTest, PenWidthFollowsTheScaleButNeverDropsBelowOne) {
+TEST_F(DrawCoverObjectsTest, PenWidthFollowsTheScaleButNeverDropsBelowOne) {
   Shape(1, 3, 0, 0, 10, 10).LineWidth = 0;
   Shape(2, 3, 0, 0, 10, 10).LineWidth = 3;
   Draw(0, 0, 2.5);
@@ -112,15 +114,15 @@ TEST_F(DrawVCartTest, PenWidthFollowsTheScaleButNeverDropsBelowOne) {
   EXPECT_EQ(dc.brushStyle, BrushStyle::Solid);
 }
 
-TEST_F(DrawVCartTest, FillModesChooseTheColours) {
-  Tobs& filled = Shape(1, 3, 0, 0, 10, 10);
-  filled.Color = 0x0000FF, filled.UColor = 0x00FF00, filled.FillMode = 0;
-  Tobs& border = Shape(2, 3, 0, 0, 10, 10);
-  border.Color = 0x0000FF, border.UColor = 0x00FF00, border.FillMode = 1;
-  Tobs& both = Shape(3, 3, 0, 0, 10, 10);
-  both.Color = 0x0000FF, both.UColor = 0x00FF00, both.FillMode = 2;
-  Tobs& line = Shape(4, 6, 0, 0, 10, 10);
-  line.Color = 0xFF0000, line.UColor = 0x00FF00, line.FillMode = 2;
+TEST_F(DrawCoverObjectsTest, FillModesChooseTheColours) {
+  CoverObject& filled = Shape(1, 3, 0, 0, 10, 10);
+  filled.Color = 0x0000FF, filled.BorderColor = 0x00FF00, filled.FillMode = 0;
+  CoverObject& border = Shape(2, 3, 0, 0, 10, 10);
+  border.Color = 0x0000FF, border.BorderColor = 0x00FF00, border.FillMode = 1;
+  CoverObject& both = Shape(3, 3, 0, 0, 10, 10);
+  both.Color = 0x0000FF, both.BorderColor = 0x00FF00, both.FillMode = 2;
+  CoverObject& line = Shape(4, 6, 0, 0, 10, 10);
+  line.Color = 0xFF0000, line.BorderColor = 0x00FF00, line.FillMode = 2;
   Draw();
   const std::vector<std::string> expected = {
       "SetBrushStyle", "SetPenColor", "SetBrushColor", "SetPenWidth", "Rectangle", "SetPenWidth",
@@ -138,11 +140,11 @@ TEST_F(DrawVCartTest, FillModesChooseTheColours) {
   EXPECT_EQ(dc.named("SetBrushStyle")[3].args[0], 1);  // only border: no fill
 }
 
-TEST_F(DrawVCartTest, FontIsMadeFromTheObject) {
-  Tobs& t = Text(1, "Hi", 0, 0, 50, 20);
+TEST_F(DrawCoverObjectsTest, FontIsMadeFromTheObject) {
+  CoverObject& t = Text(1, "Hi", 0, 0, 50, 20);
   t.FontStyle = 1 | 2 | 4 | 8;
   t.FontSize = 12;
-  DrawVCart(dc, table, 0, 0, kScale * 2, 120, 96);
+  DrawCoverObjects(dc, table, 0, 0, kScale * 2, 120, 96);
   const auto fonts = dc.named("SelectFont");
   ASSERT_EQ(fonts.size(), 2u);
   EXPECT_EQ(fonts[0].args, (Args{-30, 3600, 3600, 700, 1, 1, 1}));  // 12 * 2 * 120 / 96
@@ -155,7 +157,7 @@ TEST_F(DrawVCartTest, FontIsMadeFromTheObject) {
   EXPECT_EQ(dc.named("SelectFont")[0].args, (Args{-12, 900, 900, 400, 0, 0, 0}));
 }
 
-TEST_F(DrawVCartTest, UnrotatedTextIsFormattedIntoItsBoxWithTheAlignment) {
+TEST_F(DrawCoverObjectsTest, UnrotatedTextIsFormattedIntoItsBoxWithTheAlignment) {
   Text(1, "A & B\rC", 10, 20, 50, 30).Align = 1;
   Text(2, "x", 0, 0, 5, 5).Align = 2;
   Text(3, "y", 0, 0, 5, 5).Align = 7;
@@ -170,7 +172,7 @@ TEST_F(DrawVCartTest, UnrotatedTextIsFormattedIntoItsBoxWithTheAlignment) {
   EXPECT_EQ(dc.bkMode, TRANSPARENT);
 }
 
-TEST_F(DrawVCartTest, ThreeLinesTurnedAQuarterAreOneLineFromTheTopLeftCorner) {
+TEST_F(DrawCoverObjectsTest, ThreeLinesTurnedAQuarterAreOneLineFromTheTopLeftCorner) {
   Text(1, "one\rtwo\rthree", 10, 20, 50, 30).Rotation = 1;
   Draw(-1, -2);
   EXPECT_EQ(dc.count("DrawText"), 0);
@@ -182,7 +184,7 @@ TEST_F(DrawVCartTest, ThreeLinesTurnedAQuarterAreOneLineFromTheTopLeftCorner) {
   EXPECT_EQ(dc.named("SelectFont")[0].args[1], 2700);
 }
 
-TEST_F(DrawVCartTest, UpsideDownAndUpwardTextStartAtTheirCorners) {
+TEST_F(DrawCoverObjectsTest, UpsideDownAndUpwardTextStartAtTheirCorners) {
   Text(1, "a", 10, 20, 50, 30).Rotation = 2;
   Text(2, "b", 10, 20, 50, 30).Rotation = 3;
   Draw();
@@ -191,11 +193,11 @@ TEST_F(DrawVCartTest, UpsideDownAndUpwardTextStartAtTheirCorners) {
   EXPECT_EQ(out[1].args, (Args{60, 50}));
 }
 
-TEST_F(DrawVCartTest, NoteCardShadowOutlineAndMainTextInThatOrder) {
-  Tobs& t = Text(1, "n", 10, 20, 50, 30);
+TEST_F(DrawCoverObjectsTest, NoteCardShadowOutlineAndMainTextInThatOrder) {
+  CoverObject& t = Text(1, "n", 10, 20, 50, 30);
   t.SubKind = 1;
   t.ShadowOn = true, t.BorderOn = true;
-  t.FillMode = 0x808080, t.UColor = 0x00FF00, t.Color = 0x0000FF;
+  t.FillMode = 0x808080, t.BorderColor = 0x00FF00, t.Color = 0x0000FF;
   Draw();
   ASSERT_EQ(dc.count("Rectangle"), 1);
   EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{5, 15, 65, 55}));
@@ -215,8 +217,8 @@ TEST_F(DrawVCartTest, NoteCardShadowOutlineAndMainTextInThatOrder) {
   EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{35, 75, 245, 205}));
 }
 
-TEST_F(DrawVCartTest, OutlineUsesTheDiagonalCopiesBelowTenAndWiderFromTen) {
-  Tobs& t = Text(1, "o", 10, 20, 50, 30);
+TEST_F(DrawCoverObjectsTest, OutlineUsesTheDiagonalCopiesBelowTenAndWiderFromTen) {
+  CoverObject& t = Text(1, "o", 10, 20, 50, 30);
   t.BorderOn = true;
   Draw(0, 0, 9.0);
   auto texts = dc.named("DrawText");
@@ -233,8 +235,8 @@ TEST_F(DrawVCartTest, OutlineUsesTheDiagonalCopiesBelowTenAndWiderFromTen) {
   EXPECT_EQ(texts[15].args[1], 202);
 }
 
-TEST_F(DrawVCartTest, RotatedOutlineMovesTheReferenceCorner) {
-  Tobs& t = Text(1, "o", 10, 20, 50, 30);
+TEST_F(DrawCoverObjectsTest, RotatedOutlineMovesTheReferenceCorner) {
+  CoverObject& t = Text(1, "o", 10, 20, 50, 30);
   t.BorderOn = true;
   t.Rotation = 3;
   Draw();
@@ -246,8 +248,8 @@ TEST_F(DrawVCartTest, RotatedOutlineMovesTheReferenceCorner) {
   EXPECT_EQ(out[4].args, (Args{60, 50}));
 }
 
-TEST_F(DrawVCartTest, NegativeShadowFallsToTheLeft) {
-  Tobs& t = Text(1, "s", 10, 20, 50, 30);
+TEST_F(DrawCoverObjectsTest, NegativeShadowFallsToTheLeft) {
+  CoverObject& t = Text(1, "s", 10, 20, 50, 30);
   t.ShadowOn = true;
   t.ShadowDX = -3;
   t.ShadowDY = 2;
@@ -261,7 +263,7 @@ TEST_F(DrawVCartTest, NegativeShadowFallsToTheLeft) {
   EXPECT_EQ(dc.named("TextOut")[0].args, (Args{11, 33}));  // trunc(-4.5) = -4
 }
 
-TEST_F(DrawVCartTest, SlotsDrawInOrderAndForeignKindsAreSkipped) {
+TEST_F(DrawCoverObjectsTest, SlotsDrawInOrderAndForeignKindsAreSkipped) {
   Text(2, "top", 0, 0, 5, 5);
   Shape(1, 3, 0, 0, 5, 5);
   Shape(3, 3, 0, 0, 5, 5).Kind = 3;
@@ -273,8 +275,8 @@ TEST_F(DrawVCartTest, SlotsDrawInOrderAndForeignKindsAreSkipped) {
   EXPECT_EQ(drawn, (std::vector<std::string>{"Rectangle", "DrawText", "Ellipse"}));
 }
 
-TEST_F(DrawVCartTest, TinyOutputKeepsAOnePixelFontAndHugeDistancesStayInRange) {
-  Tobs& t = Text(1, "t", 10, 20, 50, 30);
+TEST_F(DrawCoverObjectsTest, TinyOutputKeepsAOnePixelFontAndHugeDistancesStayInRange) {
+  CoverObject& t = Text(1, "t", 10, 20, 50, 30);
   t.FontSize = 1;
   t.ShadowOn = true;
   t.ShadowDX = 2000000000;

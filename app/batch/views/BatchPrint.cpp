@@ -58,11 +58,11 @@ std::string Parse(const Args& args, PrintOptions& o) {
 }
 
 // The format named by its catalogue name or 1-based number.
-const TEttType* FindFormat(const std::vector<TEttType>& formats, const std::string& key) {
+const PaperFormat* FindFormat(const std::vector<PaperFormat>& formats, const std::string& key) {
   const auto n = Number(key);
   if (n && *n >= 1 && *n <= double(formats.size()) && *n == int(*n)) return &formats[size_t(*n) - 1];
-  for (const TEttType& f : formats)
-    if (AnsiToUtf8(f.Name) == key) return &f;
+  for (const PaperFormat& f : formats)
+    if (AnsiToUtf8(f.name) == key) return &f;
   return nullptr;
 }
 }  // namespace
@@ -71,9 +71,9 @@ int RunPrintCommand(const Args& args) {
   PrintOptions o;
   if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
   BatchApplication app;
-  const std::vector<TEttType> formats =
+  const std::vector<PaperFormat> formats =
       LoadCatalogueAtStart((SettingsDir() / "paper.dat").string(), StarterPaperFiles()).formats;
-  const TEttType* format = FindFormat(formats, o.paper);
+  const PaperFormat* format = FindFormat(formats, o.paper);
   if (!format) return Fail(kExitUsage, "no paper format " + o.paper);
 
   Document doc;
@@ -89,8 +89,8 @@ int RunPrintCommand(const Args& args) {
   PrinterChoice choice;
   choice.printerName = o.printer;
   auto printer = MakeJobPrinter(choice, o.pdf);
-  const CoverJob cover{o.settings, DibWidth(doc.Dib), DibHeight(doc.Dib),
-                       MakeCoverDrawer(doc.Dib, doc.Obs)};
+  const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
+                       MakeCoverDrawer(doc.picture, doc.objects)};
   const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration));
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::printf("%d page%s printed\n", r.pages, r.pages == 1 ? "" : "s");

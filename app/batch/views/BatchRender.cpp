@@ -82,7 +82,7 @@ int RunRenderCommand(const Args& args) {
   doc.SetScreenDpi(ScreenDpi());
   CommitCover(doc, contents);
   std::string problem;
-  const QImage image = RenderCover(doc.Dib, doc.Obs, percent, ScreenDpi(), problem);
+  const QImage image = RenderCover(doc.picture, doc.objects, percent, ScreenDpi(), problem);
   if (image.isNull()) return Fail(kExitFailure, files[0] + ": " + problem);
   if (!SaveCoverImage(image, files[1], problem)) return Fail(kExitFailure, files[1] + ": " + problem);
   return 0;

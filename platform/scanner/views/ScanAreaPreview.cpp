@@ -98,14 +98,14 @@ void ScanAreaPreview::dragTo(const QPointF& point) {
   emit areaChanged(area_);
 }
 
-QImage DibToImage(const TDib& dib) {
+QImage DibToImage(const Dib& dib) {
   const int bits = DibBitCount(dib);
   if (!dib.Bits || (bits != 1 && bits != 4 && bits != 8 && bits != 24)) return {};
   QImage image(DibWidth(dib), DibHeight(dib), QImage::Format_RGB32);
   for (int y = 0; y < image.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
-      const uint32_t v = getpixel(dib, x, y);
+      const uint32_t v = GetDibPixel(dib, x, y);
       if (bits == 24) {
         line[x] = 0xff000000u | v;
       } else {

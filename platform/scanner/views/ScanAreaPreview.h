@@ -43,4 +43,4 @@ class ScanAreaPreview : public QWidget {
 };
 
 // A copy of a picture of 1, 4, 8 or 24 bits as a QImage (null for other depths).
-QImage DibToImage(const TDib& dib);
+QImage DibToImage(const Dib& dib);

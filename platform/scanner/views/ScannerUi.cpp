@@ -41,7 +41,7 @@ ScanService& Service() {
 }
 }  // namespace
 
-void TWAIN_SelectScanner(QWidget* owner) {
+void scanner::selectScanner(QWidget* owner) {
   ScanService& s = Service();
   s.load();
   ScannerDialog dialog(s.settings, s.job.running(), owner);
@@ -51,7 +51,7 @@ void TWAIN_SelectScanner(QWidget* owner) {
   if (!SetScannerChoice(dialog.settings(), error)) ShowError(error);
 }
 
-void TWAIN_ScanImage(QObject* window) {
+void scanner::startScan(QObject* window) {
   ScanService& s = Service();
   if (!window || s.job.running()) return;
   s.load();
@@ -71,8 +71,8 @@ void TWAIN_ScanImage(QObject* window) {
       [window, id] { QCoreApplication::postEvent(window, new WindowMessage(WM_USER + 1, id)); });
 }
 
-void GetScanedDib(TDib& out, intptr_t id, ScanProblem* problem) {
-  out = TDib{};
+void scanner::takeScannedPicture(Dib& out, intptr_t id, ScanProblem* problem) {
+  out = Dib{};
   ScanService& s = Service();
   std::unique_ptr<ScanResult> result;
   if (id == s.currentId && !s.job.running()) {
@@ -93,9 +93,13 @@ void GetScanedDib(TDib& out, intptr_t id, ScanProblem* problem) {
   if (problem) *problem = {result->error, result->cancelled};
 }
 
-void TWAIN_CancelScan() { Service().job.cancel(); }
+void scanner::cancelScan() {
+  Service().job.cancel();
+}
 
-bool TWAIN_ScanRunning() { return Service().job.running(); }
+bool scanner::scanRunning() {
+  return Service().job.running();
+}
 
 ScanSettings CurrentScannerChoice() {
   Service().load();

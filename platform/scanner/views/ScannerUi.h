@@ -16,18 +16,20 @@ struct ScanProblem {
   bool cancelled = false;
 };
 
+namespace scanner {
 // Shows "Select the scanner" owned by `owner`; an accepted choice is kept and saved.
-void TWAIN_SelectScanner(QWidget* owner);
+void selectScanner(QWidget* owner);
 // Starts a scan with the kept choice and returns at once; `window` receives 0x400 progress and
 // then 0x401 with the scan's id. Nothing happens while a scan is running.
-void TWAIN_ScanImage(QObject* window);
+void startScan(QObject* window);
 // Hands over the picture of scan `id` (Bits null when it failed or was cancelled; `problem`
 // then says why). The picture belongs to the caller from then on.
-void GetScanedDib(TDib& out, intptr_t id, ScanProblem* problem = nullptr);
+void takeScannedPicture(Dib& out, intptr_t id, ScanProblem* problem = nullptr);
 
 // Asks the running scan to stop; its 0x401 message still arrives.
-void TWAIN_CancelScan();
-bool TWAIN_ScanRunning();
+void cancelScan();
+bool scanRunning();
+}  // namespace scanner
 
 // The kept choice, read from the settings file at first use.
 ScanSettings CurrentScannerChoice();

@@ -19,13 +19,13 @@ Outcome Batch(const Args& args) {
 }
 
 void WriteSample(const std::string& path) {
-  TDib dib;
-  newdib(dib, 30, 20, 24, nullptr, 0);
+  Dib dib;
+  NewDib(dib, 30, 20, 24, nullptr, 0);
   for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 30; ++x) setpixel(dib, x, y, uint32_t(x * 8) << 16 | uint32_t(y * 12));
+    for (int x = 0; x < 30; ++x) SetDibPixel(dib, x, y, uint32_t(x * 8) << 16 | uint32_t(y * 12));
   std::string error;
   ASSERT_TRUE(SavePictureFile(dib, path, 14, error)) << error;
-  deldib(dib);
+  FreeDib(dib);
 }
 }  // namespace
 

@@ -8,14 +8,14 @@
 
 namespace {
 struct Pic {
-  TDib dib;
-  ~Pic() { deldib(dib); }
+  Dib dib;
+  ~Pic() { FreeDib(dib); }
 };
 
-void Numbered(TDib& dib, int32_t w, int32_t h) {
-  newdib(dib, w, h, 24, nullptr, 0);
+void Numbered(Dib& dib, int32_t w, int32_t h) {
+  NewDib(dib, w, h, 24, nullptr, 0);
   for (int32_t y = 0; y < h; ++y)
-    for (int32_t x = 0; x < w; ++x) setpixel(dib, x, y, uint32_t(y * 1000 + x));
+    for (int32_t x = 0; x < w; ++x) SetDibPixel(dib, x, y, uint32_t(y * 1000 + x));
 }
 }  // namespace
 
@@ -58,8 +58,8 @@ TEST(BatchRetouchSteps, CropTakesPicturePixelsRightAndBottomExclusive) {
   ASSERT_TRUE(ApplyRetouchSteps(p.dib, {{RetouchStep::Crop, {2, 3, 4, 5}}}, error));
   EXPECT_EQ(DibWidth(p.dib), 4);
   EXPECT_EQ(DibHeight(p.dib), 5);
-  EXPECT_EQ(getpixel(p.dib, 0, 0), 3002u);
-  EXPECT_EQ(getpixel(p.dib, 3, 4), 7005u);
+  EXPECT_EQ(GetDibPixel(p.dib, 0, 0), 3002u);
+  EXPECT_EQ(GetDibPixel(p.dib, 3, 4), 7005u);
   EXPECT_FALSE(ApplyRetouchSteps(p.dib, {{RetouchStep::Crop, {1, 0, 4, 1}}}, error));
   EXPECT_NE(error.find("outside"), std::string::npos);
 }
@@ -68,13 +68,13 @@ TEST(BatchRetouchSteps, EffectPromotesPalettePicturesFirst) {
   Pic p;
   BITMAPINFO colours{};
   colours.bmiColors[1] = RGBQUAD{10, 20, 30, 0};
-  newdib(p.dib, 3, 3, 8, &colours, 256);
+  NewDib(p.dib, 3, 3, 8, &colours, 256);
   for (int32_t y = 0; y < 3; ++y)
-    for (int32_t x = 0; x < 3; ++x) setpixel(p.dib, x, y, 1);
+    for (int32_t x = 0; x < 3; ++x) SetDibPixel(p.dib, x, y, 1);
   std::string error;
   ASSERT_TRUE(ApplyRetouchSteps(p.dib, {{RetouchStep::Effect, {6}}}, error)) << error;
   EXPECT_EQ(DibBitCount(p.dib), 24);
-  EXPECT_EQ(getpixel(p.dib, 1, 1), 0x3C2814u);  // Lithograph doubles a flat picture
+  EXPECT_EQ(GetDibPixel(p.dib, 1, 1), 0x3C2814u);  // Lithograph doubles a flat picture
 }
 
 TEST(BatchRetouchCommand, ReadsAppliesAndWritesAFile) {
@@ -90,8 +90,8 @@ TEST(BatchRetouchCommand, ReadsAppliesAndWritesAFile) {
   ASSERT_NE(out.dib.Bits, nullptr);
   EXPECT_EQ(DibWidth(out.dib), 4);
   EXPECT_EQ(DibHeight(out.dib), 6);
-  EXPECT_EQ(getpixel(out.dib, 0, 0), 0u);  // a right turn and a mirror transpose the picture
-  EXPECT_EQ(getpixel(out.dib, 3, 5), 3005u);
+  EXPECT_EQ(GetDibPixel(out.dib, 0, 0), 0u);  // a right turn and a mirror transpose the picture
+  EXPECT_EQ(GetDibPixel(out.dib, 3, 5), 3005u);
   EXPECT_EQ(RunBatch({"retouch", dir.file("in.bmp")}), kExitUsage);
   EXPECT_EQ(RunBatch({"retouch", dir.file("in.bmp"), dir.file("x.bmp"), "--turn"}), kExitUsage);
   EXPECT_EQ(RunBatch({"retouch", dir.file("missing.bmp"), dir.file("x.bmp")}), kExitFailure);

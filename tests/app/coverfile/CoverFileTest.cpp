@@ -90,10 +90,10 @@ TEST_F(CoverFileTest, AnEmptyTextInArialInSlot7IsAn86ByteRecordThatComesBackToSl
   EXPECT_EQ(GetI32(b, 61 + 86), 10001);
   Document back;
   ASSERT_TRUE(OpenFile(back, dir.file("x.cov")));
-  for (int slot = 1; slot <= 6; ++slot) EXPECT_FALSE(back.Obs.Occupied(slot)) << slot;
-  EXPECT_EQ(back.Obs.OccupiedCount(), 1);
-  EXPECT_EQ(back.Obs[7].FontName, "Arial");
-  EXPECT_EQ(back.Obs[7].W, doc.Obs[7].W);
+  for (int slot = 1; slot <= 6; ++slot) EXPECT_FALSE(back.objects.Occupied(slot)) << slot;
+  EXPECT_EQ(back.objects.OccupiedCount(), 1);
+  EXPECT_EQ(back.objects[7].FontName, "Arial");
+  EXPECT_EQ(back.objects[7].W, doc.objects[7].W);
 }
 
 TEST_F(CoverFileTest, PalettePicturesStoreTheirColourTables) {
@@ -104,7 +104,7 @@ TEST_F(CoverFileTest, PalettePicturesStoreTheirColourTables) {
     const std::vector<uint8_t> b = SavedBytes(doc);
     EXPECT_EQ(GetI32(b, 65), c.headerSize) << c.bits;
     EXPECT_EQ(GetI32(b, 69), c.colors) << c.bits;
-    EXPECT_EQ(b.size(), 61u + 4 + 8 + size_t(c.headerSize) + 3 * size_t(doc.Dib.BytesPerLine));
+    EXPECT_EQ(b.size(), 61u + 4 + 8 + size_t(c.headerSize) + 3 * size_t(doc.picture.BytesPerLine));
   }
 }
 
@@ -121,20 +121,22 @@ TEST_F(CoverFileTest, DocumentsWithEveryKindOfObjectAndDepthComeBackUnchanged) {
     const std::vector<uint8_t> saved = SavedBytes(doc);
 
     Document back;
-    back.Obs.SelObj = 4;
+    back.objects.selectedSlot = 4;
     ASSERT_TRUE(OpenFile(back, dir.file("x.cov"))) << p.bits;
     EXPECT_EQ(Snapshot(back), Snapshot(doc)) << p.bits;
-    EXPECT_EQ(back.Obs.OccupiedCount(), 16);
-    EXPECT_EQ(back.Obs[22].Text, doc.Obs[22].Text);
+    EXPECT_EQ(back.objects.OccupiedCount(), 16);
+    EXPECT_EQ(back.objects[22].Text, doc.objects[22].Text);
     EXPECT_EQ(back.SelRight, p.width - 1);
     EXPECT_EQ(back.SelBottom, p.height - 1);
-    EXPECT_EQ(back.Obs.SelObj, 0);
+    EXPECT_EQ(back.objects.selectedSlot, 0);
     for (int i = 0; i < PaletteEntryCount(p.bits); ++i) {
-      EXPECT_EQ(back.Dib.LogPal.palPalEntry[i].peRed, doc.Dib.LogPal.palPalEntry[i].peRed);
-      EXPECT_EQ(back.Dib.Palette->entries[i].peGreen, doc.Dib.LogPal.palPalEntry[i].peGreen);
+      EXPECT_EQ(back.picture.LogPal.palPalEntry[i].peRed, doc.picture.LogPal.palPalEntry[i].peRed);
+      EXPECT_EQ(back.picture.Palette->entries[i].peGreen,
+                doc.picture.LogPal.palPalEntry[i].peGreen);
     }
     for (int y = 0; y < p.height; ++y)
-      for (int x = 0; x < p.width; ++x) ASSERT_EQ(getpixel(back.Dib, x, y), getpixel(doc.Dib, x, y));
+      for (int x = 0; x < p.width; ++x)
+        ASSERT_EQ(GetDibPixel(back.picture, x, y), GetDibPixel(doc.picture, x, y));
     EXPECT_EQ(SavedBytes(back, "again.cov"), saved);
   }
 }
@@ -153,8 +155,8 @@ TEST_F(CoverFileTest, OpeningReplacesPageScalesAndSelectionButNotTheBaseScale) {
   EXPECT_EQ(back.Scales.ViewZoom, 1.5);
   EXPECT_EQ(back.Scales.ViewScale, 70555.4);
   EXPECT_EQ(back.Scales.BaseScale, 84666.5);
-  EXPECT_FALSE(back.Obs.Occupied(9));
-  EXPECT_EQ(back.Obs[9].ShadowDX, 5);
+  EXPECT_FALSE(back.objects.Occupied(9));
+  EXPECT_EQ(back.objects[9].ShadowDX, 5);
   EXPECT_EQ((std::vector<int>{back.SelLeft, back.SelTop, back.SelRight, back.SelBottom}),
             (std::vector<int>{0, 0, 99, 49}));
   EXPECT_EQ(back.SavedFileName, dir.file("x.cov"));
@@ -165,9 +167,9 @@ TEST_F(CoverFileTest, NewKeepsPageAndScalesAndResetsEverythingElse) {
   MakeSmall(doc, 8);
   doc.SavedFileName = "/a/b.cov";
   NewDocument(doc);
-  EXPECT_EQ(doc.Obs.OccupiedCount(), 0);
-  EXPECT_EQ(DibWidth(doc.Dib), 320);
-  EXPECT_EQ(DibBitCount(doc.Dib), 24);
+  EXPECT_EQ(doc.objects.OccupiedCount(), 0);
+  EXPECT_EQ(DibWidth(doc.picture), 320);
+  EXPECT_EQ(DibBitCount(doc.picture), 24);
   EXPECT_EQ(doc.SelRight, 319);
   EXPECT_EQ(doc.SavedFileName, "");
   EXPECT_EQ(doc.PageWidth, 41994584);
@@ -312,13 +314,13 @@ TEST_F(CoverFileTest, RecordsMustComeInIncreasingSlotOrderAndTextsWithinTheirLim
   EXPECT_EQ(ok.Objects.size(), 2u);
   Document opened;
   ASSERT_TRUE(OpenFile(opened, dir.file("x.cov")));  // the text spans the reader's buffer
-  EXPECT_EQ(opened.Obs[5].Text, source.Obs[5].Text);
-  EXPECT_EQ(opened.Obs[5].FontName, "Arial");
+  EXPECT_EQ(opened.objects[5].Text, source.objects[5].Text);
+  EXPECT_EQ(opened.objects[5].FontName, "Arial");
   PutI32(b, 61 + 86, 4);  // the second record claims slot 4 again
   CoverContents repeated;
   EXPECT_EQ(ParseCoverFile(b, repeated), CoverError::Damaged);
 
-  source.Obs[5].Text.push_back('b');
+  source.objects[5].Text.push_back('b');
   b = SavedBytes(source);
   CoverContents tooLong;
   EXPECT_EQ(ParseCoverFile(b, tooLong), CoverError::Damaged);

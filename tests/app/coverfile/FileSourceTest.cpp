@@ -74,8 +74,8 @@ TEST(FileSourceTest, ALargeCoverComesBackWithEveryRowReportedOnceInOrder) {
   ProgressLog log;
   Document back;
   ASSERT_TRUE(OpenFile(back, dir.file("big.cov")));
-  const size_t size = size_t(doc.Dib.BytesPerLine) * 1003;
-  EXPECT_TRUE(std::equal(back.Dib.Bits, back.Dib.Bits + size, doc.Dib.Bits));
+  const size_t size = size_t(doc.picture.BytesPerLine) * 1003;
+  EXPECT_TRUE(std::equal(back.picture.Bits, back.picture.Bits + size, doc.picture.Bits));
   ASSERT_EQ(log.values.size(), 1003u + 2);
   for (int row = 0; row < 1003; ++row)
     ASSERT_EQ(log.values[size_t(row) + 1], RowPercent(row, 1003));

@@ -15,7 +15,7 @@
 TEST(AboutBox, ShowsTheYearAndOpensTheWebPage) {
   QUrl opened;
   SetWebOpener([&](const QUrl& url) { opened = url; });
-  TAboutBox box(nullptr);
+  AboutBox box(nullptr);
   EXPECT_EQ(box.windowTitle(), "Info");
   EXPECT_EQ(box.size(), QSize(664, 453));
   const QString text = box.copyrightLabel()->text();
@@ -31,7 +31,7 @@ TEST(MainChrome, WebButtonShowsTheAddressAndAboutOpensReleased) {
   ScopedDialogs scoped(dialogs);
   QUrl opened;
   SetWebOpener([&](const QUrl& url) { opened = url; });
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
   EXPECT_TRUE(kMakerWebPage.host().endsWith(".example"));
   EXPECT_TRUE(form.webButton()->text().contains("taviron.example"));
@@ -42,7 +42,7 @@ TEST(MainChrome, WebButtonShowsTheAddressAndAboutOpensReleased) {
 
   bool sawReleased = false;
   QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+    auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
     sawReleased = box && !form.aboutButton()->showsPressedPicture() && !form.aboutButton()->isPressed();
     if (box) box->okButton()->click();
   });

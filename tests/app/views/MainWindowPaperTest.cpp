@@ -11,16 +11,16 @@
 TEST(MainFormPaperTest, CenterPanelHoldsTheCatalogueWithTheFirstFormatSelected) {
   ScriptedDialogs dialogs;
   ScopedDialogs scoped{dialogs};
-  TMainForm form(false);
+  MainWindow form(false);
   PaperFormatPanel* panel = form.paperPanel();
   ASSERT_NE(panel, nullptr);
-  EXPECT_TRUE(form.page(TMainForm::kCenterTab)->leftPanel()->isAncestorOf(panel));
-  if (!panel->EttTypes().empty()) {
+  EXPECT_TRUE(form.page(MainWindow::kCenterTab)->leftPanel()->isAncestorOf(panel));
+  if (!panel->formats().empty()) {
     EXPECT_EQ(panel->selectedIndex(), 0);
   } else {
     EXPECT_EQ(panel->selectedFormat(), nullptr);
   }
-  EXPECT_EQ(panel->ComboBox1->count(), static_cast<int>(panel->EttTypes().size()));
-  EXPECT_EQ(form.tabScrollArea(TMainForm::kCenterTab), form.centerView()->scrollArea());
-  EXPECT_EQ(form.tabScrollArea(TMainForm::kPrintTab), form.sheetPreview()->scrollArea());
+  EXPECT_EQ(panel->formatBox->count(), static_cast<int>(panel->formats().size()));
+  EXPECT_EQ(form.tabScrollArea(MainWindow::kCenterTab), form.centerView()->scrollArea());
+  EXPECT_EQ(form.tabScrollArea(MainWindow::kPrintTab), form.sheetPreview()->scrollArea());
 }

@@ -14,32 +14,32 @@ class MainFormRetouchTest : public ::testing::Test {
  protected:
   ScriptedDialogs dialogs;
   ScopedDialogs scoped{dialogs};
-  TMainForm form{false};
+  MainWindow form{false};
 };
 }  // namespace
 
 TEST_F(MainFormRetouchTest, TheViewFillsTheRetouchTabAndScrollsWithTheWheel) {
   RetouchView* view = form.retouchView();
   ASSERT_NE(view, nullptr);
-  EXPECT_TRUE(form.page(TMainForm::kRetouchTab)->isAncestorOf(view));
-  EXPECT_EQ(form.tabScrollArea(TMainForm::kRetouchTab), view->RetuschScrollBox());
-  EXPECT_EQ(form.page(TMainForm::kRetouchTab)->headerLabel()->text(),
+  EXPECT_TRUE(form.page(MainWindow::kRetouchTab)->isAncestorOf(view));
+  EXPECT_EQ(form.tabScrollArea(MainWindow::kRetouchTab), view->scrollArea());
+  EXPECT_EQ(form.page(MainWindow::kRetouchTab)->headerLabel()->text(),
             "Retouch - crop to selection and use filters");
   EXPECT_EQ(view->paintBox()->size(), QSize(320, 200));
 }
 
 TEST_F(MainFormRetouchTest, AnOperationChangesTheDocumentAndTheOtherViews) {
   form.show();
-  form.tabs()->setCurrentIndex(TMainForm::kRetouchTab);
+  form.tabs()->setCurrentIndex(MainWindow::kRetouchTab);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   RetouchView* view = form.retouchView();
   form.doc().SelLeft = 10, form.doc().SelTop = 20, form.doc().SelRight = 110, form.doc().SelBottom = 70;
-  view->RetuschePopup()->actions().last()->trigger();  // "Crop to selection"
-  EXPECT_EQ(DibWidth(form.doc().Dib), 100);
-  EXPECT_EQ(DibHeight(form.doc().Dib), 50);
+  view->retouchMenu()->actions().last()->trigger();  // "Crop to selection"
+  EXPECT_EQ(DibWidth(form.doc().picture), 100);
+  EXPECT_EQ(DibHeight(form.doc().picture), 50);
   EXPECT_EQ(view->paintBox()->size(), QSize(100, 50));
   EXPECT_EQ(form.scanView()->paintBox()->size(), QSize(100, 50));
-  view->RetuschePopup()->actions()[2]->trigger();  // "Rotate 90 degrees to the left"
+  view->retouchMenu()->actions()[2]->trigger();  // "Rotate 90 degrees to the left"
   EXPECT_EQ(form.doc().SelRight, 50);
   EXPECT_EQ(form.scanView()->paintBox()->size(), QSize(50, 100));
   EXPECT_TRUE(dialogs.asked.empty());
@@ -47,14 +47,14 @@ TEST_F(MainFormRetouchTest, AnOperationChangesTheDocumentAndTheOtherViews) {
 
 TEST_F(MainFormRetouchTest, ANewCoverBringsTheStartPictureIntoTheView) {
   form.show();
-  form.tabs()->setCurrentIndex(TMainForm::kRetouchTab);
+  form.tabs()->setCurrentIndex(MainWindow::kRetouchTab);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   RetouchView* view = form.retouchView();
-  view->RetuschePopup()->actions()[3]->trigger();  // "Rotate 90 degrees to the right"
+  view->retouchMenu()->actions()[3]->trigger();  // "Rotate 90 degrees to the right"
   ASSERT_EQ(view->paintBox()->size(), QSize(200, 320));
-  form.documentCommands().NewCoverBtnClick();
+  form.documentCommands().newCover();
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   EXPECT_EQ(view->paintBox()->size(), QSize(320, 200));
-  EXPECT_EQ(view->selection().RetuschMaxX, 319);
+  EXPECT_EQ(view->selection().MaxX, 319);
 }

@@ -18,25 +18,25 @@ class MainFormTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MainFormTest, StartsWithTheDocumentRowTabsAndCaption) {
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
   EXPECT_EQ(form.size(), QSize(750, 550));
   QStringList tabs;
   for (int i = 0; i < form.tabs()->count(); ++i) tabs << form.tabs()->tabText(i);
   EXPECT_EQ(tabs, QStringList({"Scan", "Retouch", "Texts", "Center", "Print"}));
-  EXPECT_EQ(form.page(TMainForm::kTextsTab)->leftPanel(), nullptr);
-  EXPECT_NE(form.page(TMainForm::kScanTab)->leftPanel(), nullptr);
-  EXPECT_EQ(form.page(TMainForm::kRetouchTab)->headerLabel()->text(),
+  EXPECT_EQ(form.page(MainWindow::kTextsTab)->leftPanel(), nullptr);
+  EXPECT_NE(form.page(MainWindow::kScanTab)->leftPanel(), nullptr);
+  EXPECT_EQ(form.page(MainWindow::kRetouchTab)->headerLabel()->text(),
             "Retouch - crop to selection and use filters");
   EXPECT_EQ(form.documentButton(3)->text(), "Save as...");
   EXPECT_EQ(form.documentButton(0)->size(), QSize(121, 25));
-  EXPECT_EQ(DibWidth(form.doc().Dib), 320);
+  EXPECT_EQ(DibWidth(form.doc().picture), 320);
   EXPECT_GT(form.doc().PageWidth, 0);
 }
 
 TEST_F(MainFormTest, QuitAsksAndCancelKeepsTheWindow) {
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
   dialogs.messageAnswers = {MsgResult::Cancel, MsgResult::Ok};
   EXPECT_FALSE(form.close());
@@ -52,7 +52,7 @@ TEST_F(MainFormTest, QuitAsksAndCancelKeepsTheWindow) {
 }
 
 TEST_F(MainFormTest, ProgressEventsGrowTheBarAndOnlyZeroErases) {
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   form.statusBarPanel()->repaint();
@@ -63,7 +63,7 @@ TEST_F(MainFormTest, ProgressEventsGrowTheBarAndOnlyZeroErases) {
 }
 
 TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {
-  TMainForm form(false);
+  MainWindow form(false);
   auto makeArea = [](QWidget* parent) {
     auto* area = new QScrollArea(parent);
     auto* content = new QWidget;
@@ -71,14 +71,14 @@ TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {
     area->setWidget(content);
     return area;
   };
-  QScrollArea* scan = makeArea(form.page(TMainForm::kScanTab));
-  QScrollArea* print = makeArea(form.page(TMainForm::kPrintTab));
-  form.page(TMainForm::kScanTab)->setContent(scan);
-  form.page(TMainForm::kPrintTab)->setContent(print);
-  form.setTabScrollArea(TMainForm::kScanTab, scan);
-  form.setTabScrollArea(TMainForm::kPrintTab, print);
+  QScrollArea* scan = makeArea(form.page(MainWindow::kScanTab));
+  QScrollArea* print = makeArea(form.page(MainWindow::kPrintTab));
+  form.page(MainWindow::kScanTab)->setContent(scan);
+  form.page(MainWindow::kPrintTab)->setContent(print);
+  form.setTabScrollArea(MainWindow::kScanTab, scan);
+  form.setTabScrollArea(MainWindow::kPrintTab, print);
   form.show();
-  form.tabs()->setCurrentIndex(TMainForm::kPrintTab);
+  form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
   QWheelEvent toward(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
                      Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(form.bottomRow(), &toward);
@@ -92,7 +92,7 @@ TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {
 }
 
 TEST_F(MainFormTest, FixedRowsKeepTheirHeightsWhenTheWindowGrows) {
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
   form.resize(1200, 900);
   QApplication::processEvents();

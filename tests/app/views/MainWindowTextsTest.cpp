@@ -15,7 +15,7 @@ class MainFormTextsTest : public ::testing::Test {
  protected:
   ScriptedDialogs dialogs;
   ScopedDialogs scoped{dialogs};
-  TMainForm form{false};
+  MainWindow form{false};
   TextsView* view() { return form.textsView(); }
   void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
@@ -25,27 +25,27 @@ class MainFormTextsTest : public ::testing::Test {
 
 TEST_F(MainFormTextsTest, TheTabHoldsTheViewAndTheWheelScrollsIt) {
   ASSERT_NE(view(), nullptr);
-  EXPECT_TRUE(form.page(TMainForm::kTextsTab)->isAncestorOf(view()));
-  EXPECT_EQ(form.tabScrollArea(TMainForm::kTextsTab), view()->ScrollBox1);
+  EXPECT_TRUE(form.page(MainWindow::kTextsTab)->isAncestorOf(view()));
+  EXPECT_EQ(form.tabScrollArea(MainWindow::kTextsTab), view()->scrollArea);
   // Before its first paint the view has the page's size at the view's scale.
-  EXPECT_EQ(view()->PaintBox1->width(), form.doc().ViewWidthForPage());
-  EXPECT_EQ(view()->PaintBox1->height(), form.doc().ViewHeightForPage());
+  EXPECT_EQ(view()->paintBox->width(), form.doc().ViewWidthForPage());
+  EXPECT_EQ(view()->paintBox->height(), form.doc().ViewHeightForPage());
   form.resize(700, 500);
   form.show();
-  form.tabs()->setCurrentIndex(TMainForm::kTextsTab);
+  form.tabs()->setCurrentIndex(MainWindow::kTextsTab);
   Settle();
-  EXPECT_EQ(view()->PaintBox1->size(), QSize(320, 200));  // the paint gave it the picture's size
+  EXPECT_EQ(view()->paintBox->size(), QSize(320, 200));  // the paint gave it the picture's size
   // Zoomed in, the view is larger than its area and the wheel moves it.
   view()->editor().tool = Tool::Zoom;
-  for (int i = 0; i < 3; ++i) QTest::mouseClick(view()->PaintBox1, Qt::LeftButton, {}, QPoint(5, 5));
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(view()->paintBox, Qt::LeftButton, {}, QPoint(5, 5));
   Settle();
-  QScrollBar* bar = view()->ScrollBox1->verticalScrollBar();
+  QScrollBar* bar = view()->scrollArea->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 40);
   bar->setValue(0);
   QWheelEvent wheel(QPointF(50, 50), view()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QCoreApplication::sendEvent(view()->PaintBox1, &wheel);
-  EXPECT_EQ(bar->value(), TMainForm::kWheelStep);
+  QCoreApplication::sendEvent(view()->paintBox, &wheel);
+  EXPECT_EQ(bar->value(), MainWindow::kWheelStep);
 }
 
 TEST_F(MainFormTextsTest, OpeningACoverResizesTheViewToItsScales) {
@@ -58,13 +58,13 @@ TEST_F(MainFormTextsTest, OpeningACoverResizesTheViewToItsScales) {
   ASSERT_TRUE(SaveFile(saved, dir.file("c.cov")));
   form.resize(700, 500);
   form.show();
-  form.tabs()->setCurrentIndex(TMainForm::kTextsTab);
+  form.tabs()->setCurrentIndex(MainWindow::kTextsTab);
   Settle();
   dialogs.messageAnswers = {MsgResult::Ok};
   dialogs.fileAnswers = {FileAnswer{dir.file("c.cov"), 1}};
   QTest::mouseClick(form.documentButton(1), Qt::LeftButton);
   EXPECT_EQ(form.doc().Scales.ViewZoom, 3);
   Settle();
-  EXPECT_EQ(view()->PaintBox1->size(), QSize(300, 150));
+  EXPECT_EQ(view()->paintBox->size(), QSize(300, 150));
   EXPECT_EQ(view()->viewBuffer().size(), QSize(300, 150));
 }

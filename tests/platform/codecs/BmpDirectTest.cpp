@@ -31,22 +31,22 @@ TEST(BmpDirect, PlainFilesMatchTheGeneralReaderWithZeroPadding) {
   for (uint32_t headerSize : {40u, 124u}) {
     const std::vector<uint8_t> bytes = PlainBmp(headerSize);
     WriteBytes(dir.file("p.bmp"), bytes);
-    TDib direct, general;
+    Dib direct, general;
     std::string error;
     ASSERT_EQ(ReadPlainBmp(dir.file("p.bmp"), direct, error), DirectRead::Done) << error;
     ASSERT_TRUE(ReadBmp(ByteView{bytes.data(), bytes.size()}, general, error)) << error;
     ASSERT_EQ(direct.Info->bmiHeader.biSizeImage, general.Info->bmiHeader.biSizeImage);
     EXPECT_EQ(std::memcmp(direct.Bits, general.Bits, general.Info->bmiHeader.biSizeImage), 0);
     EXPECT_EQ(direct.Bits[15], 0);  // the stray padding byte is not taken over
-    deldib(direct);
-    deldib(general);
+    FreeDib(direct);
+    FreeDib(general);
   }
 }
 
 TEST(BmpDirect, OtherAndDamagedFilesGoToTheGeneralReaders) {
   TempDir dir;
   std::vector<uint8_t> bytes = PlainBmp();
-  TDib out;
+  Dib out;
   std::string error;
   bytes[28] = 8;  // 8 bits: not plain 24-bit
   WriteBytes(dir.file("a.bmp"), bytes);

@@ -17,7 +17,7 @@ const Format kFormats[] = {{"bmp", ReadBmp, WriteBmp}, {"rle", ReadBmp, WriteRle
                            {"pcx", ReadPcx, WritePcx}, {"tga", ReadTga, WriteTga},
                            {"iff", ReadIff, WriteIff}};
 
-bool Decode(PictureReader reader, const std::vector<uint8_t>& bytes, TDib& dib, std::string& error) {
+bool Decode(PictureReader reader, const std::vector<uint8_t>& bytes, Dib& dib, std::string& error) {
   return reader(ByteView{bytes.data(), bytes.size()}, dib, error);
 }
 
@@ -39,18 +39,19 @@ TEST(OwnFormats, EveryWriterRoundTripsEveryDepth) {
         if (reduced) {
           ASSERT_TRUE(ReduceTo8Bits(src.dib, expected.dib));
         }
-        const TDib& want = reduced ? expected.dib : src.dib;
+        const Dib& want = reduced ? expected.dib : src.dib;
         EXPECT_EQ(DibBitCount(back.dib), depth);
         EXPECT_TRUE(SamePixels(Colours(back.dib), Colours(want)));
         if (bpp != 24) {
           for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) ASSERT_EQ(getpixel(back.dib, x, y), getpixel(src.dib, x, y));
+            for (int x = 0; x < w; ++x)
+              ASSERT_EQ(GetDibPixel(back.dib, x, y), GetDibPixel(src.dib, x, y));
         }
       }
 }
 
 TEST(OwnFormats, WritersRefuseAnEmptyPicture) {
-  TDib empty;
+  Dib empty;
   for (const Format& f : kFormats) {
     std::vector<uint8_t> bytes;
     std::string error;

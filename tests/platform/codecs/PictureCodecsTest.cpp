@@ -21,7 +21,7 @@ struct Depth {
 };
 const Depth kDepths[] = {{1, false}, {4, false}, {8, false}, {8, true}, {24, false}};
 
-void RoundTrip(const Codec& c, const TDib& src, OwnedDib& back) {
+void RoundTrip(const Codec& c, const Dib& src, OwnedDib& back) {
   std::vector<uint8_t> bytes;
   std::string error;
   ASSERT_TRUE(c.write(src, bytes, error)) << c.name << ": " << error;
@@ -47,9 +47,9 @@ TEST(PictureCodecs, LosslessFormatsKeepEveryDepthAndEveryPixel) {
 
 TEST(PictureCodecs, GifOfAFewColouredTrueColourPictureIsExact) {
   OwnedDib src, back;
-  newdib(src.dib, 40, 9, 24, nullptr, 0);
+  NewDib(src.dib, 40, 9, 24, nullptr, 0);
   for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 40; ++x) setpixel(src.dib, x, y, uint32_t((x * 6 + y) * 0x010305));
+    for (int x = 0; x < 40; ++x) SetDibPixel(src.dib, x, y, uint32_t((x * 6 + y) * 0x010305));
   RoundTrip(kLossless[2], src.dib, back);
   EXPECT_EQ(DibBitCount(back.dib), 8);
   EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
@@ -60,14 +60,15 @@ TEST(PictureCodecs, JpegKeepsTheLookAndTurnsPalettesIntoTrueColour) {
   for (const Depth& d : kDepths) {
     SCOPED_TRACE(d.bits);
     OwnedDib src, back;
-    newdib(src.dib, 24, 16, d.bits, nullptr, 0);
+    NewDib(src.dib, 24, 16, d.bits, nullptr, 0);
     if (d.grey) {
       SetGreyColors(src.dib);
     } else {
       for (int i = 0; i < PaletteEntryCount(d.bits); ++i) SetDibColor(src.dib, i, uint8_t(i * 16), 128, uint8_t(255 - i));
     }
     for (int y = 0; y < 16; ++y)
-      for (int x = 0; x < 24; ++x) setpixel(src.dib, x, y, d.bits == 24 ? 0x406080u + uint32_t(x * 2) : uint32_t(x >= 12));
+      for (int x = 0; x < 24; ++x)
+        SetDibPixel(src.dib, x, y, d.bits == 24 ? 0x406080u + uint32_t(x * 2) : uint32_t(x >= 12));
     RoundTrip(jpeg, src.dib, back);
     EXPECT_EQ(DibBitCount(back.dib), d.grey ? 8 : 24);
     EXPECT_LE(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 40);
@@ -76,9 +77,9 @@ TEST(PictureCodecs, JpegKeepsTheLookAndTurnsPalettesIntoTrueColour) {
 
 TEST(ColorReduction, PicturesOfAtMost256ColoursAreMappedExactly) {
   OwnedDib src, out;
-  newdib(src.dib, 64, 4, 24, nullptr, 0);
+  NewDib(src.dib, 64, 4, 24, nullptr, 0);
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 64; ++x) setpixel(src.dib, x, y, uint32_t((y * 64 + x) * 0x00A1B3 + 7));
+    for (int x = 0; x < 64; ++x) SetDibPixel(src.dib, x, y, uint32_t((y * 64 + x) * 0x00A1B3 + 7));
   ASSERT_TRUE(ReduceTo8Bits(src.dib, out.dib));
   EXPECT_EQ(DibBitCount(out.dib), 8);
   EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(out.dib)), 0);
@@ -86,9 +87,11 @@ TEST(ColorReduction, PicturesOfAtMost256ColoursAreMappedExactly) {
 
 TEST(ColorReduction, ManyColoursAreApproximatedWithSmallAverageError) {
   OwnedDib src, out;
-  newdib(src.dib, 128, 96, 24, nullptr, 0);
+  NewDib(src.dib, 128, 96, 24, nullptr, 0);
   for (int y = 0; y < 96; ++y)
-    for (int x = 0; x < 128; ++x) setpixel(src.dib, x, y, uint32_t(x * 2) << 16 | uint32_t(y * 2) << 8 | uint32_t((x + y) & 255));
+    for (int x = 0; x < 128; ++x)
+      SetDibPixel(src.dib, x, y,
+                  uint32_t(x * 2) << 16 | uint32_t(y * 2) << 8 | uint32_t((x + y) & 255));
   ASSERT_TRUE(ReduceTo8Bits(src.dib, out.dib));
   ASSERT_EQ(DibBitCount(out.dib), 8);
   // Averaged over 4 x 4 blocks, error diffusion must reproduce the original closely.
@@ -115,10 +118,10 @@ TEST(ColorReduction, PalettePicturesExpandToTheirColours) {
 
 TEST(Halftone, FlatColoursAverageToTheOriginal) {
   OwnedDib src, out;
-  newdib(src.dib, 32, 32, 24, nullptr, 0);
+  NewDib(src.dib, 32, 32, 24, nullptr, 0);
   for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) setpixel(src.dib, x, y, x < 16 ? 0x3366CCu : 0x808080u);
-  DIBHalftoneDIB(out.dib, src.dib);
+    for (int x = 0; x < 32; ++x) SetDibPixel(src.dib, x, y, x < 16 ? 0x3366CCu : 0x808080u);
+  HalftoneDib(out.dib, src.dib);
   ASSERT_NE(out.dib.Bits, nullptr);
   EXPECT_EQ(DibBitCount(out.dib), 8);
   EXPECT_EQ(DibWidth(out.dib), 32);
@@ -135,28 +138,29 @@ TEST(Halftone, FlatColoursAverageToTheOriginal) {
 
 TEST(Halftone, ResamplingAveragesTheCoveredArea) {
   OwnedDib src, small, big;
-  newdib(src.dib, 4, 2, 24, nullptr, 0);
+  NewDib(src.dib, 4, 2, 24, nullptr, 0);
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 4; ++x) setpixel(src.dib, x, y, x < 2 ? ((x + y) % 2 ? 0xFFFFFFu : 0u) : 0x2040C0u);
+    for (int x = 0; x < 4; ++x)
+      SetDibPixel(src.dib, x, y, x < 2 ? ((x + y) % 2 ? 0xFFFFFFu : 0u) : 0x2040C0u);
   ResampleDib24(small.dib, src.dib, 2, 1);
   ASSERT_NE(small.dib.Bits, nullptr);
-  EXPECT_NEAR(int(getpixel(small.dib, 0, 0) & 255), 128, 1);
-  EXPECT_EQ(getpixel(small.dib, 1, 0), 0x2040C0u);
-  DIBHalftoneDIBXY(big.dib, src.dib, 9, 5);
+  EXPECT_NEAR(int(GetDibPixel(small.dib, 0, 0) & 255), 128, 1);
+  EXPECT_EQ(GetDibPixel(small.dib, 1, 0), 0x2040C0u);
+  HalftoneDibToSize(big.dib, src.dib, 9, 5);
   ASSERT_NE(big.dib.Bits, nullptr);
   EXPECT_EQ(DibWidth(big.dib), 9);
   EXPECT_EQ(DibHeight(big.dib), 5);
   EXPECT_EQ(DibBitCount(big.dib), 8);
   OwnedDib none;
-  DIBHalftoneDIBXY(none.dib, src.dib, 0, 5);
+  HalftoneDibToSize(none.dib, src.dib, 0, 5);
   EXPECT_EQ(none.dib.Bits, nullptr);
 }
 
 TEST(PictureCodecs, TrueColourGifsGetTheSmallestColourTable) {
   OwnedDib src, back;
-  newdib(src.dib, 10, 10, 24, nullptr, 0);
+  NewDib(src.dib, 10, 10, 24, nullptr, 0);
   for (int y = 0; y < 10; ++y)
-    for (int x = 0; x < 10; ++x) setpixel(src.dib, x, y, x < 5 ? 0xFF0000u : 0x0000FFu);
+    for (int x = 0; x < 10; ++x) SetDibPixel(src.dib, x, y, x < 5 ? 0xFF0000u : 0x0000FFu);
   RoundTrip(kLossless[2], src.dib, back);
   EXPECT_EQ(DibBitCount(back.dib), 1);
   EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);

@@ -29,7 +29,7 @@ std::vector<std::string> FilesIn(const TempDir& dir) {
 
 TEST(PictureFile, FiltersListTheFormatsInTheOrderOfTheirCodes) {
   EXPECT_EQ(CountEntries(kPictureOpenFilter), 14);
-  const std::string save = GetDIBSaveFilter();
+  const std::string save = PictureSaveFilter();
   EXPECT_EQ(CountEntries(save), 12);
   EXPECT_EQ(save.rfind("PNG - Portable Graphics Network|*.PNG"), save.size() - 37);
   const char* extensions[] = {".bmp", ".dib", ".gif", ".iff", ".jif", ".jpg", ".lbm", ".pcx", ".rle", ".tga", ".tif", ".png"};
@@ -153,7 +153,7 @@ TEST(PictureFile, SavedFilesGetTheUsualPermissionsOrKeepTheOldOnes) {
 TEST(PictureFile, OpeningAndSavingReportRowProgressAndEndAtZero) {
   struct Recorder : ProgressSink {
     std::vector<int> seen;
-    void SetProSatus(int percent) override { seen.push_back(percent); }
+    void setProgress(int percent) override { seen.push_back(percent); }
   } recorder;
   TempDir dir;
   OwnedDib src;

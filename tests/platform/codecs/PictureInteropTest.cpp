@@ -202,12 +202,13 @@ TEST_F(PictureInterop, ToolsReadBackWhatWeWrite) {
       OwnedDib src;
       MakeSample(src.dib, bits, 19, 11, grey);
       if (w.write == WriteGif && bits == 24) {
-        deldib(src.dib);
+        FreeDib(src.dib);
         MakeSample(src.dib, 8, 19, 11);  // a true-colour GIF goes through the quantizer
       }
       if (w.write == WriteJpeg) {  // smooth content for a lossy format
         for (int y = 0; y < 11; ++y)
-          for (int x = 0; x < 19; ++x) setpixel(src.dib, x, y, bits == 24 ? 0x305070u + uint32_t(x) : uint32_t(x > 9));
+          for (int x = 0; x < 19; ++x)
+            SetDibPixel(src.dib, x, y, bits == 24 ? 0x305070u + uint32_t(x) : uint32_t(x > 9));
       }
       std::vector<uint8_t> bytes;
       std::string error;

@@ -11,8 +11,8 @@
 
 namespace gfxtest {
 
-void MakeSample(TDib& dib, int bits, int32_t width, int32_t height, bool grey) {
-  newdib(dib, width, height, bits, nullptr, 0);
+void MakeSample(Dib& dib, int bits, int32_t width, int32_t height, bool grey) {
+  NewDib(dib, width, height, bits, nullptr, 0);
   if (!dib.Bits) return;
   const int entries = PaletteEntryCount(bits);
   if (grey) SetGreyColors(dib);
@@ -23,13 +23,14 @@ void MakeSample(TDib& dib, int bits, int32_t width, int32_t height, bool grey) {
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x) {
       if (bits == 24)
-        setpixel(dib, x, y, uint32_t((x * 255 / width) << 16 | (y * 255 / height) << 8 | ((x * y) & 255)));
+        SetDibPixel(dib, x, y,
+                    uint32_t((x * 255 / width) << 16 | (y * 255 / height) << 8 | ((x * y) & 255)));
       else
-        setpixel(dib, x, y, uint32_t((x + 3 * y + x * y / 5) % entries));
+        SetDibPixel(dib, x, y, uint32_t((x + 3 * y + x * y / 5) % entries));
     }
 }
 
-Rgb PixelsOf(const TDib& dib) {
+Rgb PixelsOf(const Dib& dib) {
   Rgb r{DibWidth(dib), DibHeight(dib), {}};
   r.pixels.resize(size_t(r.width) * size_t(r.height) * 3);
   for (int32_t y = 0; y < r.height; ++y) LoadRgbRow(dib, y, &r.pixels[size_t(y) * size_t(r.width) * 3]);

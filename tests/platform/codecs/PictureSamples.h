@@ -11,11 +11,11 @@ namespace gfxtest {
 
 // Frees its picture at the end of the scope.
 struct OwnedDib {
-  TDib dib;
+  Dib dib;
   OwnedDib() = default;
   OwnedDib(const OwnedDib&) = delete;
   OwnedDib& operator=(const OwnedDib&) = delete;
-  ~OwnedDib() { deldib(dib); }
+  ~OwnedDib() { FreeDib(dib); }
 };
 
 // Pixels as red, green, blue triples, row by row from the top.
@@ -26,8 +26,8 @@ struct Rgb {
 
 // A picture of the given depth with a varied pattern; palette pictures use `colors` entries
 // of a distinct colour table (8 bits with grey = true gets the grey ramp).
-void MakeSample(TDib& dib, int bits, int32_t width, int32_t height, bool grey = false);
-Rgb PixelsOf(const TDib& dib);
+void MakeSample(Dib& dib, int bits, int32_t width, int32_t height, bool grey = false);
+Rgb PixelsOf(const Dib& dib);
 // Largest difference of any channel; -1 when the sizes differ.
 int MaxDifference(const Rgb& a, const Rgb& b);
 

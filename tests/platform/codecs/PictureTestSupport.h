@@ -13,16 +13,16 @@
 
 // Owns a picture for the length of a test.
 struct OwnedDib {
-  TDib dib;
+  Dib dib;
   OwnedDib() = default;
   OwnedDib(const OwnedDib&) = delete;
   OwnedDib& operator=(const OwnedDib&) = delete;
-  ~OwnedDib() { deldib(dib); }
+  ~OwnedDib() { FreeDib(dib); }
 };
 
 // A picture of the given depth with distinct colours and a pattern that defeats plain runs.
-inline void MakeTestPicture(TDib& dib, int bpp, int w, int h) {
-  newdib(dib, w, h, bpp, nullptr, 0);
+inline void MakeTestPicture(Dib& dib, int bpp, int w, int h) {
+  NewDib(dib, w, h, bpp, nullptr, 0);
   const int colours = PaletteEntryCount(bpp);
   for (int i = 0; i < colours; ++i)
     SetDibColor(dib, i, uint8_t(i * 37 + 11), uint8_t(255 - i * 53), uint8_t(i * 101 + 7), false);
@@ -31,14 +31,13 @@ inline void MakeTestPicture(TDib& dib, int bpp, int w, int h) {
     for (int x = 0; x < w; ++x) {
       // Runs of equal pixels on the left half, noise on the right.
       const uint32_t v = x < w / 2 ? uint32_t(y * 7 + x / 4) : uint32_t(x * 31 + y * 17 + x * y);
-      setpixel(dib, x, y,
-               bpp == 24 ? (v * 2654435761u) & 0xFFFFFF : v % uint32_t(colours));
+      SetDibPixel(dib, x, y, bpp == 24 ? (v * 2654435761u) & 0xFFFFFF : v % uint32_t(colours));
     }
 }
 
 // The colour shown at a pixel as 0xRRGGBB.
-inline uint32_t ColourAt(const TDib& dib, int x, int y) {
-  const uint32_t v = getpixel(dib, x, y);
+inline uint32_t ColourAt(const Dib& dib, int x, int y) {
+  const uint32_t v = GetDibPixel(dib, x, y);
   if (DibBitCount(dib) == 24) return v;
   const RGBQUAD& q = dib.Info->bmiColors[v & 255];
   return uint32_t(q.rgbRed) << 16 | uint32_t(q.rgbGreen) << 8 | q.rgbBlue;
@@ -49,7 +48,7 @@ struct RgbPicture {
   std::vector<uint32_t> px;  // 0xRRGGBB, rows from the top
 };
 
-inline RgbPicture Colours(const TDib& dib) {
+inline RgbPicture Colours(const Dib& dib) {
   RgbPicture p{DibWidth(dib), DibHeight(dib), {}};
   for (int y = 0; y < p.h; ++y)
     for (int x = 0; x < p.w; ++x) p.px.push_back(ColourAt(dib, x, y));
@@ -142,7 +141,7 @@ inline bool Run(const std::string& command) {
 }
 
 // Reads a file with one of our readers.
-inline bool ReadFile(PictureReader reader, const std::string& path, TDib& dib, std::string& error) {
+inline bool ReadFile(PictureReader reader, const std::string& path, Dib& dib, std::string& error) {
   const std::vector<uint8_t> bytes = ReadBytes(path);
   return reader(ByteView{bytes.data(), bytes.size()}, dib, error);
 }

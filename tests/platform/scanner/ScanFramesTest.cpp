@@ -19,8 +19,8 @@ void Feed(FrameAssembler& a, const std::vector<uint8_t>& bytes, size_t chunk) {
 }
 
 struct Picture {
-  ~Picture() { deldib(dib); }
-  TDib dib;
+  ~Picture() { FreeDib(dib); }
+  Dib dib;
 };
 }  // namespace
 
@@ -33,8 +33,8 @@ TEST(FrameAssemblerTest, RgbLinesBecomeBottomUpBgrRowsInAnyChunkSize) {
     Picture p;
     ASSERT_TRUE(a.takePicture(p.dib));
     EXPECT_EQ(DibBitCount(p.dib), 24);
-    EXPECT_EQ(getpixel(p.dib, 0, 0), 0x0a141eu);
-    EXPECT_EQ(getpixel(p.dib, 1, 1), 0x646e78u);
+    EXPECT_EQ(GetDibPixel(p.dib, 0, 0), 0x0a141eu);
+    EXPECT_EQ(GetDibPixel(p.dib, 1, 1), 0x646e78u);
     EXPECT_EQ(p.dib.Bits[0], 90);  // the bottom row comes first in memory, blue first
   }
 }
@@ -50,8 +50,8 @@ TEST(FrameAssemblerTest, SixteenBitSamplesKeepTheirHighByte) {
   Picture p;
   ASSERT_TRUE(a.takePicture(p.dib));
   EXPECT_EQ(DibBitCount(p.dib), 8);
-  EXPECT_EQ(getpixel(p.dib, 0, 0), 0xABu);
-  EXPECT_EQ(getpixel(p.dib, 1, 0), 0x01u);
+  EXPECT_EQ(GetDibPixel(p.dib, 0, 0), 0xABu);
+  EXPECT_EQ(GetDibPixel(p.dib, 1, 0), 0x01u);
 }
 
 TEST(FrameAssemblerTest, OneBitGreyIsLineArtWithBlackForSetBits) {
@@ -62,9 +62,9 @@ TEST(FrameAssemblerTest, OneBitGreyIsLineArtWithBlackForSetBits) {
   Picture p;
   ASSERT_TRUE(a.takePicture(p.dib));
   EXPECT_EQ(DibBitCount(p.dib), 1);
-  EXPECT_EQ(getpixel(p.dib, 0, 0), 0u);
-  EXPECT_EQ(getpixel(p.dib, 1, 0), 1u);
-  EXPECT_EQ(getpixel(p.dib, 9, 0), 0u);
+  EXPECT_EQ(GetDibPixel(p.dib, 0, 0), 0u);
+  EXPECT_EQ(GetDibPixel(p.dib, 1, 0), 1u);
+  EXPECT_EQ(GetDibPixel(p.dib, 9, 0), 0u);
   EXPECT_EQ(p.dib.Info->bmiColors[0].rgbRed, 0);
   EXPECT_EQ(p.dib.Info->bmiColors[1].rgbRed, 255);
 }
@@ -77,8 +77,8 @@ TEST(FrameAssemblerTest, GreyIsThresholdedWhenLineArtWasAskedFor) {
   Picture p;
   ASSERT_TRUE(a.takePicture(p.dib));
   ASSERT_EQ(DibBitCount(p.dib), 1);
-  EXPECT_EQ(getpixel(p.dib, 1, 0), 0u);
-  EXPECT_EQ(getpixel(p.dib, 2, 0), 1u);
+  EXPECT_EQ(GetDibPixel(p.dib, 1, 0), 0u);
+  EXPECT_EQ(GetDibPixel(p.dib, 2, 0), 1u);
 }
 
 TEST(FrameAssemblerTest, SeparateColourFramesFillTheirChannels) {
@@ -92,7 +92,7 @@ TEST(FrameAssemblerTest, SeparateColourFramesFillTheirChannels) {
   }
   Picture p;
   ASSERT_TRUE(a.takePicture(p.dib));
-  EXPECT_EQ(getpixel(p.dib, 1, 0), 0x112233u);
+  EXPECT_EQ(GetDibPixel(p.dib, 1, 0), 0x112233u);
 }
 
 TEST(FrameAssemblerTest, PaddedLinesAndExtraLinesStayOutsideThePicture) {
@@ -105,7 +105,7 @@ TEST(FrameAssemblerTest, PaddedLinesAndExtraLinesStayOutsideThePicture) {
   Picture p;
   ASSERT_TRUE(a.takePicture(p.dib));
   EXPECT_EQ(DibHeight(p.dib), 2);
-  EXPECT_EQ(getpixel(p.dib, 1, 1), 4u);
+  EXPECT_EQ(GetDibPixel(p.dib, 1, 1), 4u);
 }
 
 TEST(FrameAssemblerTest, FewerLinesThanAnnouncedGiveAShorterPicture) {
@@ -116,7 +116,7 @@ TEST(FrameAssemblerTest, FewerLinesThanAnnouncedGiveAShorterPicture) {
   Picture p;
   ASSERT_TRUE(a.takePicture(p.dib));
   EXPECT_EQ(DibHeight(p.dib), 2);
-  EXPECT_EQ(getpixel(p.dib, 0, 1), 3u);
+  EXPECT_EQ(GetDibPixel(p.dib, 0, 1), 3u);
 }
 
 TEST(FrameAssemblerTest, UnknownLengthGrowsUpToTheLimit) {

@@ -29,15 +29,15 @@ void Scan(const ScanSettings& s, ScanResult& out) {
 }
 
 // The colour pattern starts with grey, then cells of full red, green and blue.
-void ExpectColourPattern(const TDib& dib) {
+void ExpectColourPattern(const Dib& dib) {
   ASSERT_GE(DibWidth(dib), 20);
   ASSERT_GE(DibHeight(dib), 30);
-  EXPECT_EQ(getpixel(dib, 0, 0), 0x555555u);
-  EXPECT_EQ(getpixel(dib, 1, 1), 0x000000u);
-  EXPECT_EQ(getpixel(dib, 1, 9), 0xff0000u);
-  EXPECT_EQ(getpixel(dib, 13, 9), 0xfd0000u);
-  EXPECT_EQ(getpixel(dib, 1, 17), 0x00ff00u);
-  EXPECT_EQ(getpixel(dib, 1, 29), 0x0000ffu);
+  EXPECT_EQ(GetDibPixel(dib, 0, 0), 0x555555u);
+  EXPECT_EQ(GetDibPixel(dib, 1, 1), 0x000000u);
+  EXPECT_EQ(GetDibPixel(dib, 1, 9), 0xff0000u);
+  EXPECT_EQ(GetDibPixel(dib, 13, 9), 0xfd0000u);
+  EXPECT_EQ(GetDibPixel(dib, 1, 17), 0x00ff00u);
+  EXPECT_EQ(GetDibPixel(dib, 1, 29), 0x0000ffu);
 }
 
 class ScannerTest : public ::testing::Test {
@@ -86,8 +86,8 @@ TEST_F(ScannerTest, GreyAndLineArtScansGiveEightAndOneBitPictures) {
   int differences = 0, black = 0;
   for (int y = 0; y < DibHeight(grey.dib); ++y)
     for (int x = 0; x < DibWidth(grey.dib); ++x) {
-      const bool greyWhite = getpixel(grey.dib, x, y) >= 128;
-      differences += greyWhite != (getpixel(lineArt.dib, x, y) == 1);
+      const bool greyWhite = GetDibPixel(grey.dib, x, y) >= 128;
+      differences += greyWhite != (GetDibPixel(lineArt.dib, x, y) == 1);
       black += !greyWhite;
     }
   EXPECT_EQ(differences, 0);

@@ -12,23 +12,25 @@
 #include "retouch/effects/FilterReference.h"
 
 namespace {
-uint8_t Byte(const TDib& d, int32_t x, int32_t y, int c) { return DibRow(d, y)[x * 3 + c]; }
+uint8_t Byte(const Dib& d, int32_t x, int32_t y, int c) {
+  return DibRow(d, y)[x * 3 + c];
+}
 
 // The fast kernels of every instruction set this machine has must equal the plain loop.
-void ExpectFastEqualsReference(const TDib& src, int k) {
+void ExpectFastEqualsReference(const Dib& src, int k) {
   DibHolder work, expected;
   ASSERT_TRUE(MakeBorderedCopy(src, work.dib));
   CopyDib(expected.dib, src);
-  FilterReference(work.dib, EffektFilters[k], expected.dib);
+  FilterReference(work.dib, kEffectFilters[k], expected.dib);
   for (KernelLevel level : {KernelLevel::Sse2, KernelLevel::Avx2, KernelLevel::Avx512}) {
     if (!KernelLevelSupported(level)) continue;
     DibHolder got;
     CopyDib(got.dib, src);
     std::vector<uint8_t> backup(size_t(DibWidth(src)) * 3 * size_t(DibHeight(src)));
-    ASSERT_TRUE(FilterInPlace(got.dib, EffektFilters[k], backup.data(), level));
+    ASSERT_TRUE(FilterInPlace(got.dib, kEffectFilters[k], backup.data(), level));
     ASSERT_EQ(Fingerprint(got.dib), Fingerprint(expected.dib))
-        << EffektFilters[k].FilterName << " " << KernelLevelName(level) << " "
-        << DibWidth(src) << "x" << DibHeight(src);
+        << kEffectFilters[k].FilterName << " " << KernelLevelName(level) << " " << DibWidth(src)
+        << "x" << DibHeight(src);
     for (int32_t y = 0; y < DibHeight(src); ++y)
       ASSERT_EQ(std::memcmp(backup.data() + size_t(y) * DibWidth(src) * 3, DibRow(src, y),
                             size_t(DibWidth(src)) * 3), 0);
@@ -36,10 +38,10 @@ void ExpectFastEqualsReference(const TDib& src, int k) {
 }
 
 // Filters with the plain loop: the documented arithmetic on a small picture.
-void Reference(TDib& dib, int k) {
+void Reference(Dib& dib, int k) {
   DibHolder work;
   ASSERT_TRUE(MakeBorderedCopy(dib, work.dib));
-  FilterReference(work.dib, EffektFilters[k], dib);
+  FilterReference(work.dib, kEffectFilters[k], dib);
 }
 }  // namespace
 
@@ -47,13 +49,13 @@ TEST(EffectTable, HoldsTheFourteenEntriesInMenuOrder) {
   const int sums[kEffectCount] = {9, 5, 25, 12, 36, 1, 2, 2, 1, 0, 0, 0, 0, 0};
   for (int k = 0; k < kEffectCount; ++k) {
     int s = 0;
-    for (auto& row : EffektFilters[k].Matrix)
+    for (auto& row : kEffectFilters[k].Matrix)
       for (int w : row) s += w;
     EXPECT_EQ(s, sums[k]) << k;
-    EXPECT_EQ(TableIndexOf(EffektFilters[k]), k);
+    EXPECT_EQ(TableIndexOf(kEffectFilters[k]), k);
   }
-  EXPECT_STREQ(EffektFilters[0].FilterName, "Soften");
-  EXPECT_STREQ(EffektFilters[13].FilterName, "Emboss vertical");
+  EXPECT_STREQ(kEffectFilters[0].FilterName, "Soften");
+  EXPECT_STREQ(kEffectFilters[13].FilterName, "Emboss vertical");
   EXPECT_EQ(FindEffect("find edges VERTICAL"), 11);
   EXPECT_EQ(FindEffect("Blur"), -1);
 }
@@ -75,13 +77,13 @@ TEST(FilterKernels, EqualThePlainLoopAtTheExtremesOfTheWeightedSums) {
     DibHolder src;
     UniformDib(src.dib, 23, 11, background, background, background);
     for (int32_t y = 0; y < 11; y += 3)
-      for (int32_t x = y % 2; x < 23; x += 4) setpixel(src.dib, x, y, background ? 0 : 0xFFFFFF);
+      for (int32_t x = y % 2; x < 23; x += 4) SetDibPixel(src.dib, x, y, background ? 0 : 0xFFFFFF);
     for (int k = 0; k < kEffectCount; ++k) ExpectFastEqualsReference(src.dib, k);
   }
 }
 
 TEST(FilterKernels, FallBackToThePlainLoopForFiltersOutsideTheTable) {
-  TFilterRec custom = EffektFilters[3];
+  EffectFilter custom = kEffectFilters[3];
   custom.Divisor = 7;
   custom.Bias = -3;
   DibHolder src, a, b, work;
@@ -100,15 +102,15 @@ TEST(FilterArithmetic, UniformPicturesFollowTheWeightSums) {
   for (int k = 0; k < kEffectCount; ++k) {
     DibHolder d;
     UniformDib(d.dib, 6, 5, 40, 200, 120);
-    ASSERT_TRUE(ApplyFilter(d.dib, EffektFilters[k]));
+    ASSERT_TRUE(ApplyFilter(d.dib, kEffectFilters[k]));
     const int sum = k < 6 || k == 8 ? 1 : (k == 6 || k == 7) ? 2 : 0;
-    const int bias = EffektFilters[k].Bias;
+    const int bias = kEffectFilters[k].Bias;
     for (int32_t y = 0; y < 5; ++y)
       for (int32_t x = 0; x < 6; ++x) {
         const int in[3] = {40, 200, 120};
         for (int c = 0; c < 3; ++c) {
           const int expected = std::min(255, sum * in[c] + bias);
-          ASSERT_EQ(Byte(d.dib, x, y, c), expected) << EffektFilters[k].FilterName;
+          ASSERT_EQ(Byte(d.dib, x, y, c), expected) << kEffectFilters[k].FilterName;
         }
       }
   }
@@ -117,7 +119,7 @@ TEST(FilterArithmetic, UniformPicturesFollowTheWeightSums) {
 TEST(FilterArithmetic, SharpenWorkedValues) {
   DibHolder d;
   UniformDib(d.dib, 5, 5, 50, 50, 50);
-  setpixel(d.dib, 2, 2, 0x646464);  // 100 amid 50s: 20 x 100 - 8 x 50 = 1600, / 12 = 133
+  SetDibPixel(d.dib, 2, 2, 0x646464);  // 100 amid 50s: 20 x 100 - 8 x 50 = 1600, / 12 = 133
   Reference(d.dib, 3);
   EXPECT_EQ(Byte(d.dib, 2, 2, 0), 133);
   // A neighbour of the bright pixel: 20 x 50 - 7 x 50 - 100 = 550, / 12 = 45.
@@ -127,11 +129,11 @@ TEST(FilterArithmetic, SharpenWorkedValues) {
 TEST(FilterArithmetic, NegativeSumsAreTruncatedTowardZeroBeforeTheBias) {
   // Sharpen at a pixel of 0 with one neighbour 5: sum -5, -5 / 12 = 0 (not -1); a bias of 1
   // makes the difference visible after clamping.
-  TFilterRec sharpen = EffektFilters[3];
+  EffectFilter sharpen = kEffectFilters[3];
   sharpen.Bias = 1;
   DibHolder d, work;
   UniformDib(d.dib, 3, 3, 0, 0, 0);
-  setpixel(d.dib, 0, 0, 0x050505);
+  SetDibPixel(d.dib, 0, 0, 0x050505);
   ASSERT_TRUE(MakeBorderedCopy(d.dib, work.dib));
   FilterReference(work.dib, sharpen, d.dib);
   EXPECT_EQ(Byte(d.dib, 1, 1, 0), 1);  // -5 / 12 = 0, plus 1; floor division would give 0
@@ -141,24 +143,24 @@ TEST(FilterArithmetic, NegativeSumsAreTruncatedTowardZeroBeforeTheBias) {
 TEST(FilterArithmetic, OnePixelPictureSeesItselfInEveryNeighbour) {
   DibHolder d;
   UniformDib(d.dib, 1, 1, 10, 100, 250);
-  ASSERT_TRUE(ApplyFilter(d.dib, EffektFilters[6]));  // Lithograph doubles
-  EXPECT_EQ(getpixel(d.dib, 0, 0), 0xFFC814u);
+  ASSERT_TRUE(ApplyFilter(d.dib, kEffectFilters[6]));  // Lithograph doubles
+  EXPECT_EQ(GetDibPixel(d.dib, 0, 0), 0xFFC814u);
 }
 
 TEST(FilterArithmetic, EmbossMarksVerticalEdgesAndFindEdgesVerticalRowEdges) {
   DibHolder d;
   UniformDib(d.dib, 8, 4, 20, 20, 20);
   for (int32_t y = 0; y < 4; ++y)
-    for (int32_t x = 4; x < 8; ++x) setpixel(d.dib, x, y, 0xC8C8C8);  // dark left, light right
-  ApplyFilter(d.dib, EffektFilters[12]);
+    for (int32_t x = 4; x < 8; ++x) SetDibPixel(d.dib, x, y, 0xC8C8C8);  // dark left, light right
+  ApplyFilter(d.dib, kEffectFilters[12]);
   EXPECT_EQ(Byte(d.dib, 3, 1, 0), 255);  // 3 x 180 + 128 clamps to a light line
   EXPECT_EQ(Byte(d.dib, 4, 1, 0), 255);
   EXPECT_EQ(Byte(d.dib, 1, 1, 0), 128);
   DibHolder v;
   UniformDib(v.dib, 4, 6, 20, 20, 20);
   for (int32_t y = 3; y < 6; ++y)
-    for (int32_t x = 0; x < 4; ++x) setpixel(v.dib, x, y, 0x505050);  // lighter below
-  ApplyFilter(v.dib, EffektFilters[11]);
+    for (int32_t x = 0; x < 4; ++x) SetDibPixel(v.dib, x, y, 0x505050);  // lighter below
+  ApplyFilter(v.dib, kEffectFilters[11]);
   EXPECT_EQ(Byte(v.dib, 1, 2, 0), 180);  // 3 x 80 - 3 x 20
   EXPECT_EQ(Byte(v.dib, 1, 0, 0), 0);
 }
@@ -175,7 +177,8 @@ TEST(DibFilterDialog, NoRestoresThePictureByteForByte) {
     ScopedDialogs scope(dialogs);
     dialogs.messageAnswers = {MsgResult::No};
     int shown = 0;
-    EXPECT_EQ(DibFilter(d.dib, EffektFilters[4], [&] { ++shown; }), FilterOutcome::Restored);
+    EXPECT_EQ(FilterWithConfirmation(d.dib, kEffectFilters[4], [&] { ++shown; }),
+              FilterOutcome::Restored);
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(Fingerprint(d.dib), Fingerprint(before.dib));
     ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -194,7 +197,7 @@ TEST(DibFilterDialog, YesKeepsTheFilteredPicture) {
   ScriptedDialogs dialogs;
   ScopedDialogs scope(dialogs);
   dialogs.messageAnswers = {MsgResult::Yes};
-  EXPECT_EQ(DibFilter(d.dib, EffektFilters[0], {}), FilterOutcome::Kept);
+  EXPECT_EQ(FilterWithConfirmation(d.dib, kEffectFilters[0], {}), FilterOutcome::Kept);
   EXPECT_EQ(Fingerprint(d.dib), Fingerprint(expected.dib));
 }
 
@@ -204,7 +207,7 @@ TEST(DibFilterDialog, PalettePicturesAreLeftAlone) {
   const std::string before = Fingerprint(d.dib);
   ScriptedDialogs dialogs;
   ScopedDialogs scope(dialogs);
-  EXPECT_EQ(DibFilter(d.dib, EffektFilters[0], {}), FilterOutcome::NotTrueColour);
+  EXPECT_EQ(FilterWithConfirmation(d.dib, kEffectFilters[0], {}), FilterOutcome::NotTrueColour);
   EXPECT_EQ(Fingerprint(d.dib), before);
   EXPECT_TRUE(dialogs.asked.empty());
 }
@@ -217,7 +220,7 @@ TEST(EffectMenu, PromotionDeclinedLeavesThePalettePicture) {
   ScopedDialogs scope(dialogs);
   dialogs.messageAnswers = {MsgResult::No};
   int repaints = 0;
-  EXPECT_FALSE(EffektClick(d.dib, 0, [&] { ++repaints; }));
+  EXPECT_FALSE(applyEffect(d.dib, 0, [&] { ++repaints; }));
   EXPECT_EQ(Fingerprint(d.dib), before);
   EXPECT_EQ(repaints, 0);
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -238,7 +241,7 @@ TEST(EffectMenu, PromotionAcceptedThenResultRejectedStaysTwentyFourBits) {
   ScopedDialogs scope(dialogs);
   dialogs.messageAnswers = {MsgResult::Yes, MsgResult::No};
   int repaints = 0;
-  EXPECT_TRUE(EffektClick(d.dib, 4, [&] { ++repaints; }));
+  EXPECT_TRUE(applyEffect(d.dib, 4, [&] { ++repaints; }));
   EXPECT_EQ(DibBitCount(d.dib), 24);
   EXPECT_EQ(Pixels(d.dib), colours);
   EXPECT_EQ(repaints, 2);  // the result shown, then the final repaint
@@ -251,7 +254,7 @@ TEST(EffectMenu, PromotionAcceptedAndResultKeptIsFiltered) {
   ScriptedDialogs dialogs;
   ScopedDialogs scope(dialogs);
   dialogs.messageAnswers = {MsgResult::Yes, MsgResult::Yes};
-  EXPECT_TRUE(EffektClick(d.dib, 9, {}));
+  EXPECT_TRUE(applyEffect(d.dib, 9, {}));
   EXPECT_EQ(DibBitCount(d.dib), 24);
   // Find edges on promoted pixels, compared with the plain loop on the same promotion.
   DibHolder again;
@@ -259,7 +262,7 @@ TEST(EffectMenu, PromotionAcceptedAndResultKeptIsFiltered) {
   ScriptedDialogs quiet;
   ScopedDialogs scope2(quiet);
   quiet.messageAnswers = {MsgResult::Yes, MsgResult::No};
-  EffektClick(again.dib, 9, {});
+  applyEffect(again.dib, 9, {});
   Reference(again.dib, 9);
   EXPECT_EQ(Fingerprint(d.dib), Fingerprint(again.dib));
 }
@@ -271,6 +274,6 @@ TEST(EffectProgress, CountsTheFilterRowsAndTheRestoreRows) {
   ScopedDialogs scope(dialogs);
   dialogs.messageAnswers = {MsgResult::No};
   ProgressLog log;
-  DibFilter(d.dib, EffektFilters[0], {});
+  FilterWithConfirmation(d.dib, kEffectFilters[0], {});
   EXPECT_EQ(log.values, (std::vector<int>{0, 0, 25, 50, 75, 100, 0, 0, 25, 50, 75, 100, 0}));
 }

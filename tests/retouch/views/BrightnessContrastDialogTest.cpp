@@ -17,14 +17,14 @@ class HKForm2Test : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
   }
   // Opens the dialog from the menu; `act` runs while it is shown.
-  void Open(const std::function<void(THKForm2*)>& act) {
+  void Open(const std::function<void(BrightnessContrastDialog*)>& act) {
     bool ran = false;
-    WhenModal<THKForm2>([&](THKForm2* d) {
+    WhenModal<BrightnessContrastDialog>([&](BrightnessContrastDialog* d) {
       ran = true;
       act(d);
       if (d->isVisible()) d->reject();  // never leave the test waiting
     });
-    view->RetuschePopup()->actions()[0]->trigger();
+    view->retouchMenu()->actions()[0]->trigger();
     EXPECT_TRUE(ran);
   }
   int Paints() const { return view->paintBox()->paintsDrawn(); }
@@ -39,18 +39,18 @@ class HKForm2Test : public ::testing::Test {
 TEST_F(HKForm2Test, ControlsAndTheirStartValues) {
   doc.Pattern24(10, 10);
   Show();
-  Open([](THKForm2* d) {
+  Open([](BrightnessContrastDialog* d) {
     EXPECT_EQ(d->windowTitle(), "Brightness and contrast...");
-    EXPECT_EQ(d->TrackBar1()->minimum(), -127);
-    EXPECT_EQ(d->TrackBar1()->maximum(), 127);
-    EXPECT_EQ(d->TrackBar1()->value(), 0);
-    EXPECT_EQ(d->TrackBar2()->minimum(), 0);
-    EXPECT_EQ(d->TrackBar2()->maximum(), 200);
-    EXPECT_EQ(d->TrackBar2()->value(), 100);
-    EXPECT_EQ(d->VschauBitBtn4()->text(), "Preview");
-    EXPECT_EQ(d->BacksetBitBtn3()->text(), "Set to default values");
-    EXPECT_EQ(d->OkBitBtn1()->text(), "OK");
-    EXPECT_TRUE(d->OkBitBtn1()->isDefault());
+    EXPECT_EQ(d->brightness()->minimum(), -127);
+    EXPECT_EQ(d->brightness()->maximum(), 127);
+    EXPECT_EQ(d->brightness()->value(), 0);
+    EXPECT_EQ(d->contrast()->minimum(), 0);
+    EXPECT_EQ(d->contrast()->maximum(), 200);
+    EXPECT_EQ(d->contrast()->value(), 100);
+    EXPECT_EQ(d->previewButton()->text(), "Preview");
+    EXPECT_EQ(d->defaultsButton()->text(), "Set to default values");
+    EXPECT_EQ(d->okButton()->text(), "OK");
+    EXPECT_TRUE(d->okButton()->isDefault());
   });
 }
 
@@ -58,16 +58,16 @@ TEST_F(HKForm2Test, CancelAfterPreviewsRestoresEveryByte) {
   doc.Pattern24(33, 17);
   Show();
   const std::string before = Fingerprint(doc.dib);
-  Open([&](THKForm2* d) {
-    d->TrackBar1()->setValue(90);
+  Open([&](BrightnessContrastDialog* d) {
+    d->brightness()->setValue(90);
     EXPECT_EQ(Fingerprint(doc.dib), before);  // moving a slider alone changes nothing
     const int paints = Paints();
-    QTest::mouseClick(d->VschauBitBtn4(), Qt::LeftButton);
+    QTest::mouseClick(d->previewButton(), Qt::LeftButton);
     EXPECT_NE(Fingerprint(doc.dib), before);
     EXPECT_GT(Paints(), paints);  // the view shows each preview
-    d->TrackBar2()->setValue(170);
-    QTest::mouseClick(d->VschauBitBtn4(), Qt::LeftButton);
-    QTest::mouseClick(d->CancelBitBtn2(), Qt::LeftButton);
+    d->contrast()->setValue(170);
+    QTest::mouseClick(d->previewButton(), Qt::LeftButton);
+    QTest::mouseClick(d->cancelButton(), Qt::LeftButton);
   });
   EXPECT_EQ(Fingerprint(doc.dib), before);
 }
@@ -76,9 +76,9 @@ TEST_F(HKForm2Test, EscapeRestoresAPalettePictureWithItsColourTable) {
   doc.Palette8(13, 7);
   Show();
   const std::string before = Fingerprint(doc.dib);
-  Open([&](THKForm2* d) {
-    d->TrackBar1()->setValue(-60);
-    QTest::mouseClick(d->VschauBitBtn4(), Qt::LeftButton);
+  Open([&](BrightnessContrastDialog* d) {
+    d->brightness()->setValue(-60);
+    QTest::mouseClick(d->previewButton(), Qt::LeftButton);
     EXPECT_NE(Fingerprint(doc.dib), before);
     QTest::keyClick(d, Qt::Key_Escape);
   });
@@ -88,26 +88,26 @@ TEST_F(HKForm2Test, EscapeRestoresAPalettePictureWithItsColourTable) {
 TEST_F(HKForm2Test, OkWithoutPreviewAppliesTheSliders) {
   doc.Uniform24(9, 5, 0xC8C8C8);  // 200 in every component
   Show();
-  Open([](THKForm2* d) {
-    d->TrackBar1()->setValue(127);
-    QTest::mouseClick(d->OkBitBtn1(), Qt::LeftButton);
+  Open([](BrightnessContrastDialog* d) {
+    d->brightness()->setValue(127);
+    QTest::mouseClick(d->okButton(), Qt::LeftButton);
   });
-  EXPECT_EQ(getpixel(doc.dib, 8, 4), 0xFFFFFFu);
+  EXPECT_EQ(GetDibPixel(doc.dib, 8, 4), 0xFFFFFFu);
   EXPECT_EQ(QColor(view->paintBox()->grab().toImage().pixel(4, 2)), QColor(Qt::white));
 }
 
 TEST_F(HKForm2Test, DefaultValuesMoveOnlyTheSliders) {
   doc.Uniform24(9, 5, 0x646464);  // 100
   Show();
-  Open([&](THKForm2* d) {
-    d->TrackBar2()->setValue(50);
-    QTest::mouseClick(d->VschauBitBtn4(), Qt::LeftButton);
-    ASSERT_EQ(getpixel(doc.dib, 0, 0), 0x727272u);  // 50 * (100 - 127) / 100 + 127 = 114
-    QTest::mouseClick(d->BacksetBitBtn3(), Qt::LeftButton);
-    EXPECT_EQ(d->TrackBar1()->value(), 0);
-    EXPECT_EQ(d->TrackBar2()->value(), 100);
-    EXPECT_EQ(getpixel(doc.dib, 0, 0), 0x727272u);
-    QTest::mouseClick(d->OkBitBtn1(), Qt::LeftButton);
+  Open([&](BrightnessContrastDialog* d) {
+    d->contrast()->setValue(50);
+    QTest::mouseClick(d->previewButton(), Qt::LeftButton);
+    ASSERT_EQ(GetDibPixel(doc.dib, 0, 0), 0x727272u);  // 50 * (100 - 127) / 100 + 127 = 114
+    QTest::mouseClick(d->defaultsButton(), Qt::LeftButton);
+    EXPECT_EQ(d->brightness()->value(), 0);
+    EXPECT_EQ(d->contrast()->value(), 100);
+    EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), 0x727272u);
+    QTest::mouseClick(d->okButton(), Qt::LeftButton);
   });
-  EXPECT_EQ(getpixel(doc.dib, 0, 0), 0x646464u);  // OK previews the default values first
+  EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), 0x646464u);  // OK previews the default values first
 }

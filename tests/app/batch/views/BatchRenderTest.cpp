@@ -26,13 +26,13 @@ void WriteCover(const std::string& path) {
   Document doc;
   doc.SetPrinterPage(4960, 7016, 600, 600);
   const double base = doc.Scales.BaseScale;
-  Tobs& box = doc.Obs[3];
+  CoverObject& box = doc.objects[3];
   box.Kind = kShape;
   box.SubKind = 3;
   box.Color = 0x0000FF;
   box.X = int32_t(10 * base), box.Y = int32_t(20 * base), box.W = int32_t(30 * base),
   box.H = int32_t(30 * base);
-  Tobs& note = doc.Obs[4];
+  CoverObject& note = doc.objects[4];
   note.Kind = kText;
   note.SubKind = 1;
   note.Text = "Note";

@@ -8,28 +8,28 @@
 namespace {
 // A 2 x 2 picture: top row red, green; bottom row blue, white (palette pictures use indices
 // 0..3 of a table holding those colours, 1-bit pictures black and white).
-TDib MakeQuad(int bits) {
-  TDib dib;
-  newdib(dib, 2, 2, bits, nullptr, 0);
+Dib MakeQuad(int bits) {
+  Dib dib;
+  NewDib(dib, 2, 2, bits, nullptr, 0);
   const QRgb colors[4] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
   if (bits == 1) {
     SetDibColor(dib, 1, 255, 255, 255);
-    setpixel(dib, 1, 0, 1);
-    setpixel(dib, 1, 1, 1);
+    SetDibPixel(dib, 1, 0, 1);
+    SetDibPixel(dib, 1, 1, 1);
     return dib;
   }
   for (int i = 0; i < 4; ++i) {
     if (bits != 24) SetDibColor(dib, i + 2, qRed(colors[i]), qGreen(colors[i]), qBlue(colors[i]));
     const uint32_t value = bits == 24 ? colors[i] & 0xFFFFFF : uint32_t(i + 2);
-    setpixel(dib, i % 2, i / 2, value);
+    SetDibPixel(dib, i % 2, i / 2, value);
   }
   return dib;
 }
 
 struct Quad {
-  TDib dib;
+  Dib dib;
   explicit Quad(int bits) : dib(MakeQuad(bits)) {}
-  ~Quad() { deldib(dib); }
+  ~Quad() { FreeDib(dib); }
 };
 
 QImage White(int w, int h, QImage::Format f = QImage::Format_RGB32) {
@@ -271,10 +271,11 @@ TEST(QtDeviceTest, ShapesUseThePenAndBrush) {
 
 TEST(QtDeviceTest, LongRowsKeepEveryPixel) {
   for (int width : {13, 16, 31}) {
-    TDib dib;
-    newdib(dib, width, 2, 24, nullptr, 0);
+    Dib dib;
+    NewDib(dib, width, 2, 24, nullptr, 0);
     for (int y = 0; y < 2; ++y)
-      for (int x = 0; x < width; ++x) setpixel(dib, x, y, uint32_t(x * 8 | y << 8 | (255 - x) << 16));
+      for (int x = 0; x < width; ++x)
+        SetDibPixel(dib, x, y, uint32_t(x * 8 | y << 8 | (255 - x) << 16));
     QImage img = White(width + 4, 3);
     {
       QtDevice dev(img);
@@ -284,7 +285,7 @@ TEST(QtDeviceTest, LongRowsKeepEveryPixel) {
       for (int x = 1; x < width; ++x)
         ASSERT_EQ(At(img, x + 1, y), qRgb(255 - x, y, x * 8)) << width << " " << x << " " << y;
     EXPECT_EQ(At(img, width + 1, 0), qRgb(255, 255, 255));
-    deldib(dib);
+    FreeDib(dib);
   }
 }
 

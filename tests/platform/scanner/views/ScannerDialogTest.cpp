@@ -114,16 +114,16 @@ TEST_F(ScannerDialogTest, NoPreviewWhileAScanRuns) {
 }
 
 TEST(DibToImageTest, PaletteAndColourPicturesKeepTheirColours) {
-  TDib grey;
-  newdib(grey, 2, 1, 8, nullptr, 0);
+  Dib grey;
+  NewDib(grey, 2, 1, 8, nullptr, 0);
   SetDibColor(grey, 7, 10, 20, 30);
-  setpixel(grey, 1, 0, 7);
+  SetDibPixel(grey, 1, 0, 7);
   EXPECT_EQ(DibToImage(grey).pixel(1, 0), qRgb(10, 20, 30));
-  deldib(grey);
-  TDib colour;
-  newdib(colour, 1, 2, 24, nullptr, 0);
-  setpixel(colour, 0, 1, 0x123456);
+  FreeDib(grey);
+  Dib colour;
+  NewDib(colour, 1, 2, 24, nullptr, 0);
+  SetDibPixel(colour, 0, 1, 0x123456);
   EXPECT_EQ(DibToImage(colour).pixel(0, 1), qRgb(0x12, 0x34, 0x56));
-  deldib(colour);
-  EXPECT_TRUE(DibToImage(TDib{}).isNull());
+  FreeDib(colour);
+  EXPECT_TRUE(DibToImage(Dib{}).isNull());
 }

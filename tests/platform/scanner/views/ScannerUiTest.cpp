@@ -56,7 +56,7 @@ TEST_F(ScannerUiTest, TheChoiceIsSavedAndReadBackAfterARestart) {
     dialog->modeBox()->setCurrentIndex(int(ScanMode::LineArt));
     dialog->accept();
   });
-  TWAIN_SelectScanner(nullptr);
+  scanner::selectScanner(nullptr);
   ScanSettings saved;
   std::string error;
   ASSERT_TRUE(LoadScanSettings(dir.file("scanner.dat"), saved, error)) << error;
@@ -75,25 +75,25 @@ TEST_F(ScannerUiTest, ACancelledDialogKeepsTheChoice) {
     dialog->presetBox()->activated(1);
     dialog->reject();
   });
-  TWAIN_SelectScanner(nullptr);
+  scanner::selectScanner(nullptr);
   EXPECT_EQ(CurrentScannerChoice(), before);
 }
 
 TEST_F(ScannerUiTest, ScanPostsProgressThenItsIdAndHandsThePictureOverOnce) {
   Receiver window;
-  TWAIN_ScanImage(&window);
+  scanner::startScan(&window);
   WaitFor([&] { return !window.done.empty(); });
   ASSERT_EQ(window.done.size(), 1u);
   EXPECT_FALSE(window.progress.empty());
   EXPECT_EQ(window.progress.back(), 0);
-  TDib dib;
+  Dib dib;
   ScanProblem problem;
-  GetScanedDib(dib, window.done[0], &problem);
+  scanner::takeScannedPicture(dib, window.done[0], &problem);
   ASSERT_NE(dib.Bits, nullptr) << problem.text;
   EXPECT_EQ(DibBitCount(dib), 8);
   EXPECT_EQ(DibWidth(dib), int(30 / 25.4 * 40));
-  deldib(dib);
-  GetScanedDib(dib, window.done[0], &problem);  // already handed over
+  FreeDib(dib);
+  scanner::takeScannedPicture(dib, window.done[0], &problem);  // already handed over
   EXPECT_EQ(dib.Bits, nullptr);
   EXPECT_TRUE(problem.text.empty());
 }
@@ -101,16 +101,16 @@ TEST_F(ScannerUiTest, ScanPostsProgressThenItsIdAndHandsThePictureOverOnce) {
 TEST_F(ScannerUiTest, OnlyOneScanRunsAndCancelGivesNoPicture) {
   WriteSaneTestConfig({.readDelayUs = 20000});
   Receiver window;
-  TWAIN_ScanImage(&window);
-  TWAIN_ScanImage(&window);  // ignored while the first runs
-  EXPECT_TRUE(TWAIN_ScanRunning());
-  TWAIN_CancelScan();
+  scanner::startScan(&window);
+  scanner::startScan(&window);  // ignored while the first runs
+  EXPECT_TRUE(scanner::scanRunning());
+  scanner::cancelScan();
   WaitFor([&] { return !window.done.empty(); });
   QTest::qWait(50);
   ASSERT_EQ(window.done.size(), 1u);
-  TDib dib;
+  Dib dib;
   ScanProblem problem;
-  GetScanedDib(dib, window.done[0], &problem);
+  scanner::takeScannedPicture(dib, window.done[0], &problem);
   EXPECT_EQ(dib.Bits, nullptr);
   EXPECT_TRUE(problem.cancelled);
 }
@@ -118,9 +118,9 @@ TEST_F(ScannerUiTest, OnlyOneScanRunsAndCancelGivesNoPicture) {
 TEST_F(ScannerUiTest, AWindowClosedDuringTheScanStopsIt) {
   WriteSaneTestConfig({.readDelayUs = 20000});
   auto* window = new Receiver;
-  TWAIN_ScanImage(window);
-  ASSERT_TRUE(TWAIN_ScanRunning());
+  scanner::startScan(window);
+  ASSERT_TRUE(scanner::scanRunning());
   delete window;
-  EXPECT_FALSE(TWAIN_ScanRunning());
+  EXPECT_FALSE(scanner::scanRunning());
   QCoreApplication::processEvents();  // nothing may be delivered to the closed window
 }
