@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
 
 struct SheetPosition {
   int32_t k = 0;      // position counted through all sheets in reading order
@@ -24,9 +24,9 @@ struct SheetLayout {
 };
 
 // `used` is the corrected number of used positions, `copies` at least 1.
-SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies);
+SheetLayout LayoutFor(const PaperFormat& fmt, int32_t used, int32_t copies);
 // At most n - 1 positions of the first sheet can be marked used.
-int32_t CorrectUsed(const TEttType& fmt, int32_t used);
+int32_t CorrectUsed(const PaperFormat& fmt, int32_t used);
 // The page shown is at most the page count.
 int32_t CorrectPage(int32_t page, int32_t pageCount);
 
@@ -46,8 +46,8 @@ struct PixelPoint {
 // The printer page at screen scale and `zoom` percent (both axes use the horizontal resolutions).
 PixelSize PreviewSize(int32_t pageWidthPx, int32_t pageHeightPx, double screenDpi,
                       double printerDpi, int32_t zoom);
-PixelSize PreviewElementSize(const TEttType& fmt, double screenDpi, int32_t zoom);
-PixelPoint PreviewElementPos(const TEttType& fmt, const SheetPosition& p, double screenDpi,
+PixelSize PreviewElementSize(const PaperFormat& fmt, double screenDpi, int32_t zoom);
+PixelPoint PreviewElementPos(const PaperFormat& fmt, const SheetPosition& p, double screenDpi,
                              int32_t zoom);
 
 // The cover inside one element: size in percent of the element width, displacement in inch.

@@ -9,23 +9,23 @@ constexpr Sheet kA4{"A4", 210.0, 297.0};
 constexpr Sheet kLetter{"Letter", 215.9, 279.4};
 constexpr double kGap = 10.0;  // between two elements on one sheet, mm
 
-TEttType Centred(const std::string& what, const Sheet& s, double w, double h, int down) {
-  TEttType t;
-  t.Breite = w;
-  t.Hoehe = h;
-  t.SchrittH = w;
-  t.SchrittV = h + kGap;
-  t.AnzH = 1;
-  t.AnzV = down;
-  t.RandLinks = (s.w - w) / 2;
-  t.RandOben = (s.h - (h * down + kGap * (down - 1))) / 2;
-  t.Name = what + ", " + s.name;
+PaperFormat Centred(const std::string& what, const Sheet& s, double w, double h, int down) {
+  PaperFormat t;
+  t.width = w;
+  t.height = h;
+  t.stepAcross = w;
+  t.stepDown = h + kGap;
+  t.columns = 1;
+  t.rows = down;
+  t.leftMargin = (s.w - w) / 2;
+  t.topMargin = (s.h - (h * down + kGap * (down - 1))) / 2;
+  t.name = what + ", " + s.name;
   return t;
 }
 }  // namespace
 
-std::vector<TEttType> StarterEttTypes() {
-  std::vector<TEttType> out;
+std::vector<PaperFormat> StarterPaperFormats() {
+  std::vector<PaperFormat> out;
   for (const Sheet& s : {kA4, kLetter}) {
     out.push_back(Centred("CD booklet front 120 x 120 mm", s, 120, 120, 1));
     out.push_back(Centred("CD tray inlay 151 x 118 mm", s, 151, 118, 1));
@@ -34,16 +34,16 @@ std::vector<TEttType> StarterEttTypes() {
   return out;
 }
 
-EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
-                                   const std::vector<std::string>& starterFiles) {
-  EttLoadResult user = LoadEttTypes(userFile);
-  if (user.status != EttLoadResult::Missing) return user;
+PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
+                                     const std::vector<std::string>& starterFiles) {
+  PaperLoadResult user = LoadPaperFormats(userFile);
+  if (user.status != PaperLoadResult::Missing) return user;
   for (const std::string& file : starterFiles) {
-    EttLoadResult starter = LoadEttTypes(file);
-    if (starter.status == EttLoadResult::Loaded) return starter;
+    PaperLoadResult starter = LoadPaperFormats(file);
+    if (starter.status == PaperLoadResult::Loaded) return starter;
   }
-  EttLoadResult builtIn;
-  builtIn.status = EttLoadResult::Loaded;
-  builtIn.formats = StarterEttTypes();
+  PaperLoadResult builtIn;
+  builtIn.status = PaperLoadResult::Loaded;
+  builtIn.formats = StarterPaperFormats();
   return builtIn;
 }

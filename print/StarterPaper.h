@@ -6,9 +6,9 @@
 #include "print/PaperFile.h"
 
 // CD booklet fronts and tray inlays, one and two to a sheet, centred on A4 and US Letter.
-std::vector<TEttType> StarterEttTypes();
+std::vector<PaperFormat> StarterPaperFormats();
 
 // Loads the user's paper.dat; without one, the first readable starter file of `starterFiles`,
 // else the built-in starter formats. The user's file is only ever read here.
-EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
-                                   const std::vector<std::string>& starterFiles);
+PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
+                                     const std::vector<std::string>& starterFiles);

@@ -8,15 +8,15 @@
 
 CenterView::CenterView(PaperFormatPanel* paper, std::function<QSize()> pictureSize, QWidget* parent)
     : QWidget(parent), paper_(paper), pictureSize_(std::move(pictureSize)) {
-  ScrollBox2 = new QScrollArea(parent);
-  ScrollBox2->setWidget(this);
-  ScrollBox2->setWidgetResizable(false);
-  new DragScroll(this, ScrollBox2, true);
-  connect(paper_, &PaperFormatPanel::viewChanged, this, &CenterView::PaintBox2Paint);
-  PaintBox2Paint();
+  scrollArea_ = new QScrollArea(parent);
+  scrollArea_->setWidget(this);
+  scrollArea_->setWidgetResizable(false);
+  new DragScroll(this, scrollArea_, true);
+  connect(paper_, &PaperFormatPanel::viewChanged, this, &CenterView::paintView);
+  paintView();
 }
 
-void CenterView::PaintBox2Paint() {
+void CenterView::paintView() {
   const PixelSize s = CenterViewSize(paper_->selectedFormat(), logicalDpiX(), paper_->zoom());
   if (size() != QSize(s.w, s.h)) resize(std::max(s.w, 1), std::max(s.h, 1));
   update();

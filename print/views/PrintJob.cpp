@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 namespace {
 QPageSize PageSizeNamed(const std::string& name) {
@@ -48,7 +48,7 @@ QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDra
   return element;
 }
 
-ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration) {
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration) {
   return [cover, calibration](PixelSize s, int dpx, int dpy) {
     const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
                                    cover.pictureHeight, dpx, dpy);
@@ -144,7 +144,7 @@ PrinterPage PrinterPageFor(const PrinterChoice& choice) {
   return page;
 }
 
-PrinterPage SetupBtnClick(PrinterChoice& choice) {
+PrinterPage ChoosePrinter(PrinterChoice& choice) {
   CurrentDialogs().printerSetup(choice);  // the page follows the printer also after Cancel
   return PrinterPageFor(choice);
 }

@@ -5,17 +5,17 @@
 #include <memory>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
 #include "print/Calibration.h"
 
 class QPrinter;
 
 struct PrintRequest {
-  TEttType format;
+  PaperFormat format;
   int32_t used = 0;  // already corrected to at most one less than a sheet
   int32_t copies = 1;
-  TCalibration calibration;
+  Calibration calibration;
 };
 
 // Renders the element (cover in a white element) at the printer's resolution; called once.
@@ -37,7 +37,7 @@ struct CoverJob {
 QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
                           int dpy);
 // A white element with the cover sized and displaced by the calibration, drawn once.
-ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration);
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration);
 
 struct PrintResult {
   bool ok = false;
@@ -60,7 +60,7 @@ std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std:
 // The printable page of the chosen printer with its orientation and paper.
 PrinterPage PrinterPageFor(const PrinterChoice& choice);
 // The page that the cover document takes after the printer setup dialog, answered or not.
-PrinterPage SetupBtnClick(PrinterChoice& choice);
+PrinterPage ChoosePrinter(PrinterChoice& choice);
 
 // Asks for the PDF file to print into; empty when cancelled.
 std::string AskPdfFile();

@@ -12,23 +12,23 @@ SheetPreview::SheetPreview(PaperFormatPanel* paper, PrintPanel* print,
                            std::function<QSize()> pictureSize, QWidget* parent)
     : QWidget(parent), paper_(paper), print_(print), pictureSize_(std::move(pictureSize)),
       page_(DefaultPrinterPage()) {
-  ScrollBox3 = new QScrollArea(parent);
-  ScrollBox3->setWidget(this);
-  ScrollBox3->setWidgetResizable(false);
-  new DragScroll(this, ScrollBox3, false);
-  connect(paper_, &PaperFormatPanel::viewChanged, this, &SheetPreview::VPaintPaint);
-  connect(print_, &PrintPanel::previewChanged, this, &SheetPreview::VPaintPaint);
+  scrollArea_ = new QScrollArea(parent);
+  scrollArea_->setWidget(this);
+  scrollArea_->setWidgetResizable(false);
+  new DragScroll(this, scrollArea_, false);
+  connect(paper_, &PaperFormatPanel::viewChanged, this, &SheetPreview::paintPreview);
+  connect(print_, &PrintPanel::previewChanged, this, &SheetPreview::paintPreview);
   resize(300, 300);
 }
 
 void SheetPreview::setPrinterPage(const PrinterPage& page) {
   page_ = page;
-  VPaintPaint();
+  paintPreview();
 }
 
-void SheetPreview::VPaintPaint() {
+void SheetPreview::paintPreview() {
   askAllowed_ = true;
-  if (print_->CorrectInputs()) {
+  if (print_->correctInputs()) {
     const PixelSize s = PreviewSize(page_.widthPx, page_.heightPx, logicalDpiX(), page_.dpiX,
                                     print_->zoom());
     if (size() != QSize(s.w, s.h)) resize(std::max(s.w, 1), std::max(s.h, 1));
@@ -36,18 +36,20 @@ void SheetPreview::VPaintPaint() {
   update();
 }
 
-void SheetPreview::showEvent(QShowEvent*) { VPaintPaint(); }
+void SheetPreview::showEvent(QShowEvent*) {
+  paintPreview();
+}
 
 void SheetPreview::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
   drawn_ = 0;
-  const TEttType* format = paper_->selectedFormat();
+  const PaperFormat* format = paper_->selectedFormat();
   if (!format) {
     // Asked after painting, once per request: the box's own repaints must not ask again.
     if (askAllowed_) {
       askAllowed_ = false;
-      QTimer::singleShot(0, this, &SheetPreview::AskForFormat);
+      QTimer::singleShot(0, this, &SheetPreview::askForFormat);
     }
     return;
   }
@@ -59,15 +61,16 @@ void SheetPreview::paintEvent(QPaintEvent*) {
                                        picture.height(), sdpi, zoom);
   const QImage element = RenderCoverElement(es, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
   if (element.isNull()) return;
-  const SheetLayout layout = LayoutFor(*format, print_->UsedED->value(), print_->KopiesED->value());
-  for (const SheetPosition& pos : layout.OnSheet(print_->PageEd->value() - 1)) {
+  const SheetLayout layout =
+      LayoutFor(*format, print_->usedEdit->value(), print_->copiesEdit->value());
+  for (const SheetPosition& pos : layout.OnSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(*format, pos, sdpi, zoom);
     p.drawImage(at.x, at.y, element);
     ++drawn_;
   }
 }
 
-void SheetPreview::AskForFormat() {
+void SheetPreview::askForFormat() {
   if (!paper_->selectedFormat())
     CurrentDialogs().messageBox(PrintPanel::kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
 }

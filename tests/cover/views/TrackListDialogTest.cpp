@@ -169,7 +169,7 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
       shown = true;
       QTest::mouseClick(d->cancelButton, Qt::LeftButton);
     });
-    view.objectMenu->TrackListM->trigger();
+    view.objectMenu->trackListAction->trigger();
     for (int i = 0; i < 100 && !shown; ++i) QTest::qWait(10);
     EXPECT_TRUE(shown);
     EXPECT_EQ(table.OccupiedCount(), 2);
