@@ -3,7 +3,7 @@
 // pages, not with the picture data. Counters: PDF size, pages, peak resident memory.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -21,16 +21,16 @@ const QImage& Picture() {
   return picture;
 }
 
-TEttType TwoByFive() {  // 90 x 55 mm business-card blanks, 2 across, 5 down on A4
-  TEttType t;
-  t.Breite = 90;
-  t.Hoehe = 55;
-  t.SchrittH = 95;
-  t.SchrittV = 57;
-  t.RandLinks = 12;
-  t.RandOben = 12;
-  t.AnzH = 2;
-  t.AnzV = 5;
+PaperFormat TwoByFive() {  // 90 x 55 mm business-card blanks, 2 across, 5 down on A4
+  PaperFormat t;
+  t.width = 90;
+  t.height = 55;
+  t.stepAcross = 95;
+  t.stepDown = 57;
+  t.leftMargin = 12;
+  t.topMargin = 12;
+  t.columns = 2;
+  t.rows = 5;
   return t;
 }
 

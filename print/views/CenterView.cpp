@@ -9,15 +9,15 @@
 
 CenterView::CenterView(PaperFormatPanel* paper, std::function<QSize()> pictureSize, QWidget* parent)
     : QWidget(parent), paper_(paper), pictureSize_(std::move(pictureSize)) {
-  ScrollBox2 = new QScrollArea(parent);
-  ScrollBox2->setWidget(this);
-  ScrollBox2->setWidgetResizable(false);
-  new DragScroll(this, ScrollBox2, true);
-  connect(paper_, &PaperFormatPanel::viewChanged, this, &CenterView::PaintBox2Paint);
-  PaintBox2Paint();
+  scrollArea_ = new QScrollArea(parent);
+  scrollArea_->setWidget(this);
+  scrollArea_->setWidgetResizable(false);
+  new DragScroll(this, scrollArea_, true);
+  connect(paper_, &PaperFormatPanel::viewChanged, this, &CenterView::paintView);
+  paintView();
 }
 
-void CenterView::PaintBox2Paint() {
+void CenterView::paintView() {
   const PixelSize s = CenterViewSize(paper_->selectedFormat(), logicalDpiX(), paper_->zoom());
   if (size() != QSize(s.w, s.h)) resize(std::max(s.w, 1), std::max(s.h, 1));
   update();
@@ -33,14 +33,14 @@ void CenterView::paintEvent(QPaintEvent*) {
   QImage element = RenderCoverElement(view, cover, draw_, logicalDpiX(), logicalDpiY());
   QPainter p(this);
   p.fillRect(rect(), Qt::white);
-  const TEttType* format = paper_->selectedFormat();
+  const PaperFormat* format = paper_->selectedFormat();
   const FormatDetails details = paper_->selectedDetails();
   if (element.isNull()) return;
   if (!format || !NeedsClip(details)) {
     p.drawImage(0, 0, element);
     return;
   }
-  const PixelSize bleed = BleedPixels(details.bleed, TCalibration{}, logicalDpiX() * paper_->zoom() / 100,
+  const PixelSize bleed = BleedPixels(details.bleed, Calibration{}, logicalDpiX() * paper_->zoom() / 100,
                                       logicalDpiY() * paper_->zoom() / 100);
   const QRectF box(0, 0, view.w, view.h);
   p.setRenderHint(QPainter::Antialiasing);

@@ -70,29 +70,29 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   auto* shape = new QGroupBox(QStringLiteral("Shape of the elements"), this);
   auto* sf = new QFormLayout(shape);
-  ShapeBox = new QComboBox(shape);
-  ShapeBox->addItems({QStringLiteral("Rectangle"), QStringLiteral("Round"), QStringLiteral("Ellipse"),
+  shapeBox = new QComboBox(shape);
+  shapeBox->addItems({QStringLiteral("Rectangle"), QStringLiteral("Round"), QStringLiteral("Ellipse"),
                       QStringLiteral("Disc")});
-  CornerED = Mm(500, shape);
-  OuterED = Mm(1000, shape);
-  HoleED = Mm(1000, shape);
-  BleedED = Mm(100, shape);
-  sf->addRow(QStringLiteral("Shape:"), ShapeBox);
-  sf->addRow(QStringLiteral("Corner radius:"), CornerED);
-  sf->addRow(QStringLiteral("Disc diameter:"), OuterED);
-  sf->addRow(QStringLiteral("Hole diameter:"), HoleED);
-  sf->addRow(QStringLiteral("Bleed:"), BleedED);
+  cornerEdit = Mm(500, shape);
+  outerEdit = Mm(1000, shape);
+  holeEdit = Mm(1000, shape);
+  bleedEdit = Mm(100, shape);
+  sf->addRow(QStringLiteral("Shape:"), shapeBox);
+  sf->addRow(QStringLiteral("Corner radius:"), cornerEdit);
+  sf->addRow(QStringLiteral("Disc diameter:"), outerEdit);
+  sf->addRow(QStringLiteral("Hole diameter:"), holeEdit);
+  sf->addRow(QStringLiteral("Bleed:"), bleedEdit);
   layout->addWidget(shape);
 
   auto* sheet = new QGroupBox(QStringLiteral("Sheet"), this);
   auto* shf = new QFormLayout(sheet);
-  SheetBox = new QComboBox(sheet);
-  for (const Sheet& s : kSheets) SheetBox->addItem(QString::fromLatin1(s.name));
-  SheetWidthED = Mm(2000, sheet);
-  SheetHeightED = Mm(2000, sheet);
-  shf->addRow(QStringLiteral("Size:"), SheetBox);
-  shf->addRow(QStringLiteral("Width:"), SheetWidthED);
-  shf->addRow(QStringLiteral("Height:"), SheetHeightED);
+  sheetBox = new QComboBox(sheet);
+  for (const Sheet& s : kSheets) sheetBox->addItem(QString::fromLatin1(s.name));
+  sheetWidthEdit = Mm(2000, sheet);
+  sheetHeightEdit = Mm(2000, sheet);
+  shf->addRow(QStringLiteral("Size:"), sheetBox);
+  shf->addRow(QStringLiteral("Width:"), sheetWidthEdit);
+  shf->addRow(QStringLiteral("Height:"), sheetHeightEdit);
   layout->addWidget(sheet);
 
   auto* grids = new QGroupBox(QStringLiteral("More grids of elements (mm)"), this);
@@ -104,45 +104,45 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   GridTable->setMinimumHeight(90);
   gl->addWidget(GridTable);
   auto* gb = new QHBoxLayout;
-  AddGridBtn = new QPushButton(QStringLiteral("Add grid"), grids);
-  RemoveGridBtn = new QPushButton(QStringLiteral("Remove grid"), grids);
-  gb->addWidget(AddGridBtn);
-  gb->addWidget(RemoveGridBtn);
+  addGridButton = new QPushButton(QStringLiteral("Add grid"), grids);
+  removeGridButton = new QPushButton(QStringLiteral("Remove grid"), grids);
+  gb->addWidget(addGridButton);
+  gb->addWidget(removeGridButton);
   gb->addStretch(1);
   gl->addLayout(gb);
   layout->addWidget(grids);
 
-  connect(ShapeBox, &QComboBox::currentIndexChanged, this, [this] { EnableFields(); emit changed(); });
-  connect(SheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::SheetBoxChange);
-  for (QDoubleSpinBox* s : {CornerED, OuterED, HoleED, BleedED, SheetWidthED, SheetHeightED})
+  connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] { EnableFields(); emit changed(); });
+  connect(sheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onSheetChosen);
+  for (QDoubleSpinBox* s : {cornerEdit, outerEdit, holeEdit, bleedEdit, sheetWidthEdit, sheetHeightEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &FormatShapeEditor::changed);
   connect(GridTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
-  connect(AddGridBtn, &QPushButton::clicked, this, [this] { AddGrid({}); emit changed(); });
-  connect(RemoveGridBtn, &QPushButton::clicked, this, [this] {
+  connect(addGridButton, &QPushButton::clicked, this, [this] { AddGrid({}); emit changed(); });
+  connect(removeGridButton, &QPushButton::clicked, this, [this] {
     const int row = GridTable->currentRow() >= 0 ? GridTable->currentRow() : GridTable->rowCount() - 1;
     if (row >= 0) GridTable->removeRow(row);
     emit changed();
   });
   EnableFields();
-  SheetBoxChange();
+  onSheetChosen();
 }
 
 void FormatShapeEditor::EnableFields() {
-  const auto kind = static_cast<ShapeKind>(ShapeBox->currentIndex());
-  CornerED->setEnabled(kind == ShapeKind::Rectangle);
-  OuterED->setEnabled(kind == ShapeKind::Disc);
-  HoleED->setEnabled(kind == ShapeKind::Disc);
+  const auto kind = static_cast<ShapeKind>(shapeBox->currentIndex());
+  cornerEdit->setEnabled(kind == ShapeKind::Rectangle);
+  outerEdit->setEnabled(kind == ShapeKind::Disc);
+  holeEdit->setEnabled(kind == ShapeKind::Disc);
 }
 
-void FormatShapeEditor::SheetBoxChange() {
-  const Sheet& s = kSheets[std::max(SheetBox->currentIndex(), 0)];
+void FormatShapeEditor::onSheetChosen() {
+  const Sheet& s = kSheets[std::max(sheetBox->currentIndex(), 0)];
   const bool custom = s.w < 0;
-  SheetWidthED->setEnabled(custom);
-  SheetHeightED->setEnabled(custom);
+  sheetWidthEdit->setEnabled(custom);
+  sheetHeightEdit->setEnabled(custom);
   if (!custom) {
-    const QSignalBlocker bw(SheetWidthED), bh(SheetHeightED);
-    SheetWidthED->setValue(s.w);
-    SheetHeightED->setValue(s.h);
+    const QSignalBlocker bw(sheetWidthEdit), bh(sheetHeightEdit);
+    sheetWidthEdit->setValue(s.w);
+    sheetHeightEdit->setValue(s.h);
   }
   emit changed();
 }
@@ -157,34 +157,34 @@ void FormatShapeEditor::AddGrid(const LabelGrid& g) {
 
 void FormatShapeEditor::setDetails(const FormatDetails& d) {
   const QSignalBlocker block(this);
-  ShapeBox->setCurrentIndex(static_cast<int>(d.shape.kind));
-  CornerED->setValue(d.shape.cornerRadius);
-  OuterED->setValue(d.shape.outerDiameter);
-  HoleED->setValue(d.shape.holeDiameter);
-  BleedED->setValue(d.bleed);
+  shapeBox->setCurrentIndex(static_cast<int>(d.shape.kind));
+  cornerEdit->setValue(d.shape.cornerRadius);
+  outerEdit->setValue(d.shape.outerDiameter);
+  holeEdit->setValue(d.shape.holeDiameter);
+  bleedEdit->setValue(d.bleed);
   int sheet = 3;
   for (int i = 0; i < 3; ++i)
     if (std::abs(kSheets[i].w - d.sheetWidth) < 0.05 && std::abs(kSheets[i].h - d.sheetHeight) < 0.05) sheet = i;
-  SheetBox->setCurrentIndex(sheet);
-  SheetWidthED->setValue(d.sheetWidth);
-  SheetHeightED->setValue(d.sheetHeight);
+  sheetBox->setCurrentIndex(sheet);
+  sheetWidthEdit->setValue(d.sheetWidth);
+  sheetHeightEdit->setValue(d.sheetHeight);
   GridTable->setRowCount(0);
   for (const LabelGrid& g : d.moreGrids) AddGrid(g);
   EnableFields();
-  SheetBoxChange();
+  onSheetChosen();
 }
 
 FormatDetails FormatShapeEditor::details() const {
   FormatDetails d;
-  d.shape.kind = static_cast<ShapeKind>(std::max(ShapeBox->currentIndex(), 0));
-  if (d.shape.kind == ShapeKind::Rectangle) d.shape.cornerRadius = CornerED->value();
+  d.shape.kind = static_cast<ShapeKind>(std::max(shapeBox->currentIndex(), 0));
+  if (d.shape.kind == ShapeKind::Rectangle) d.shape.cornerRadius = cornerEdit->value();
   if (d.shape.kind == ShapeKind::Disc) {
-    d.shape.outerDiameter = OuterED->value();
-    d.shape.holeDiameter = HoleED->value();
+    d.shape.outerDiameter = outerEdit->value();
+    d.shape.holeDiameter = holeEdit->value();
   }
-  d.bleed = BleedED->value();
-  d.sheetWidth = SheetWidthED->value();
-  d.sheetHeight = SheetHeightED->value();
+  d.bleed = bleedEdit->value();
+  d.sheetWidth = sheetWidthEdit->value();
+  d.sheetHeight = sheetHeightEdit->value();
   for (int row = 0; row < GridTable->rowCount() && row + 1 < kMaxGrids; ++row) {
     LabelGrid g{Cell(GridTable, row, 0), Cell(GridTable, row, 1), Cell(GridTable, row, 2),
                 Cell(GridTable, row, 3), static_cast<int32_t>(Cell(GridTable, row, 4)),

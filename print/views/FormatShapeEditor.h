@@ -35,17 +35,17 @@ class FormatShapeEditor : public QWidget {
   void setDetails(const FormatDetails& d);
   FormatDetails details() const;
 
-  QComboBox *ShapeBox = nullptr, *SheetBox = nullptr;
-  QDoubleSpinBox *CornerED = nullptr, *OuterED = nullptr, *HoleED = nullptr, *BleedED = nullptr;
-  QDoubleSpinBox *SheetWidthED = nullptr, *SheetHeightED = nullptr;
+  QComboBox *shapeBox = nullptr, *sheetBox = nullptr;
+  QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr, *bleedEdit = nullptr;
+  QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
   QTableWidget* GridTable = nullptr;  // left, top, steps across and down, counts
-  QPushButton *AddGridBtn = nullptr, *RemoveGridBtn = nullptr;
+  QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;
 
  signals:
   void changed();
 
  private:
-  void SheetBoxChange();
+  void onSheetChosen();
   void EnableFields();
   void AddGrid(const LabelGrid& g);
 };

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "platform/Units.h"
 #include "print/CropMarks.h"
 #include "print/views/ShapePainter.h"
@@ -51,7 +51,7 @@ QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDra
   return element;
 }
 
-ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration,
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration,
                                   double bleedMm) {
   return [cover, calibration, bleedMm](PixelSize s, int dpx, int dpy) {
     const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
@@ -60,10 +60,10 @@ ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& cal
   };
 }
 
-PixelSize BleedPixels(double bleedMm, const TCalibration& c, int dpx, int dpy) {
+PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy) {
   if (!(bleedMm > 0)) return {};
-  return {TruncPixels(c.kalW * (bleedMm / kMmPerInch) / 100 * dpx),
-          TruncPixels(c.kalH * (bleedMm / kMmPerInch) / 100 * dpy)};
+  return {TruncPixels(c.width * (bleedMm / kMmPerInch) / 100 * dpx),
+          TruncPixels(c.height * (bleedMm / kMmPerInch) / 100 * dpy)};
 }
 
 QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover, const CoverDrawer& draw,
@@ -92,7 +92,7 @@ class SheetMarks {
   }
   void finish() {
     if (r_.cropMarks && r_.details.shape.kind == ShapeKind::Rectangle && !printed_.empty()) {
-      std::vector<MarkBox> all;
+      std::vector<markBox> all;
       for (int32_t k = sheet_ * l_.perSheet; k < (sheet_ + 1) * l_.perSheet; ++k) {
         const SheetPosition p = l_.At(k);
         const PixelPoint at = PrintElementPos(PositionGrid(r_.format, l_, p), r_.calibration, p, dpx_, dpy_);
@@ -114,7 +114,7 @@ class SheetMarks {
   const SheetLayout& l_;
   PixelSize es_;
   int dpx_, dpy_;
-  std::vector<MarkBox> printed_;
+  std::vector<markBox> printed_;
   int32_t sheet_ = 0;
 };
 }  // namespace
@@ -215,7 +215,7 @@ PrinterPage PrinterPageFor(const PrinterChoice& choice) {
   return page;
 }
 
-PrinterPage SetupBtnClick(PrinterChoice& choice) {
+PrinterPage ChoosePrinter(PrinterChoice& choice) {
   CurrentDialogs().printerSetup(choice);  // the page follows the printer also after Cancel
   return PrinterPageFor(choice);
 }
