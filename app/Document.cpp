@@ -4,19 +4,19 @@
 
 Document::Document() { ResetPicture(); }
 
-Document::~Document() { deldib(Dib); }
+Document::~Document() { FreeDib(picture); }
 
-void Document::ReplacePicture(const TDib& dib) {
-  deldib(Dib);
-  Dib = dib;
+void Document::ReplacePicture(const Dib& dib) {
+  FreeDib(picture);
+  picture = dib;
   SelLeft = 0;
   SelTop = 0;
-  SelRight = DibWidth(Dib);
-  SelBottom = DibHeight(Dib);
+  SelRight = DibWidth(picture);
+  SelBottom = DibHeight(picture);
 }
 
 void Document::ResetPicture() {
-  TDib white;
+  Dib white;
   NewWhiteDib(white, 320, 200);
   ReplacePicture(white);
   // The start picture's selection ends on its last pixel, unlike a scanned or opened picture's.

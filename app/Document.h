@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cover/ObjectTable.h"
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 struct Document {
   Document();
@@ -12,17 +12,17 @@ struct Document {
   Document(const Document&) = delete;
   Document& operator=(const Document&) = delete;
 
-  TDib Dib;
+  Dib picture;
   int32_t SelLeft = 0, SelTop = 0, SelRight = 0, SelBottom = 0;
   CoverScales Scales;
-  ObjectTable Obs{Scales};
+  ObjectTable objects{Scales};
   int32_t PageWidth = 0, PageHeight = 0;
   int32_t PrinterPageWidth = 0, PrinterPageHeight = 0;
   std::string SavedFileName;
 
   // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture,
   // right and bottom exclusive: (0, 0, width, height).
-  void ReplacePicture(const TDib& dib);
+  void ReplacePicture(const Dib& dib);
   // The start picture: white, 320 x 200, 24 bits, selected whole.
   void ResetPicture();
   // Sets the screen resolution: BaseScale and ViewScale for `dpi`, ViewZoom 1.

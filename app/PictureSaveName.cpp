@@ -1,6 +1,6 @@
 #include "app/PictureSaveName.h"
 
-#include "platform/PictureFile.h"
+#include "platform/codecs/PictureFile.h"
 
 std::string PictureSaveName(const std::string& name, int filterIndex) {
   const size_t slash = name.find_last_of('/');

@@ -3,19 +3,19 @@
 // time: the open shares a large picture's rows with a helper thread.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 
-#include "app/CoverFile.h"
+#include "app/coverfile/CoverFile.h"
 #include "platform/Progress.h"
 
 namespace {
 struct CountingSink : ProgressSink {
-  void SetProSatus(int percent) override {
+  void setProgress(int percent) override {
     ++calls;
     last = percent;
   }
@@ -28,12 +28,12 @@ struct Fixture {
     dir = std::filesystem::temp_directory_path() / ("quendrix-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     doc.SetPrinterPage(4960, 7016, 600, 600);
-    TDib dib;
-    newdib(dib, 3000, 3000, 24, nullptr, 0);
+    Dib dib;
+    NewDib(dib, 3000, 3000, 24, nullptr, 0);
     for (size_t i = 0; i < size_t(3000) * size_t(dib.BytesPerLine); ++i) dib.Bits[i] = uint8_t(i * 31 >> 3);
     doc.ReplacePicture(dib);
     for (int slot = 1; slot <= 1000; ++slot) {
-      Tobs& o = doc.Obs[slot];
+      CoverObject& o = doc.objects[slot];
       o.Kind = slot % 2 ? kShape : kText;
       o.X = slot * 1000;
       o.W = 500000;

@@ -2,13 +2,13 @@
 // beside OpenCV's nearest-neighbour resize and QPainter::drawImage of the same picture.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 #ifdef QUENDRIX_HAVE_OPENCV
 #include <opencv2/core/utility.hpp>
@@ -19,10 +19,10 @@ namespace {
 constexpr int kSide = 3000;
 
 struct Source {
-  TDib dib;
+  Dib dib;
   QImage image;
   Source() {
-    newdib(dib, kSide, kSide, 24, nullptr, 0);
+    NewDib(dib, kSide, kSide, 24, nullptr, 0);
     image = QImage(kSide, kSide, QImage::Format_RGB32);
     for (int y = 0; y < kSide; ++y) {
       uint8_t* row = DibRow(dib, y);
@@ -36,7 +36,7 @@ struct Source {
       }
     }
   }
-  ~Source() { deldib(dib); }
+  ~Source() { FreeDib(dib); }
 };
 
 Source& Picture() {

@@ -6,16 +6,16 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/views/MainForm.h"
-#include "platform/Dib.h"
-#include "platform/ScriptedDialogs.h"
+#include "app/views/MainWindow.h"
+#include "platform/dib/Dib.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 static void BM_NewWhiteDib3000(benchmark::State& state) {
   for (auto _ : state) {
-    TDib d;
+    Dib d;
     NewWhiteDib(d, 3000, 3000);
     benchmark::DoNotOptimize(d.Bits);
-    deldib(d);
+    FreeDib(d);
   }
 }
 BENCHMARK(BM_NewWhiteDib3000)->Unit(benchmark::kMillisecond);
@@ -35,7 +35,7 @@ static void BM_StartupToFirstPaint(benchmark::State& state) {
   ScriptedDialogs dialogs;
   ScopedDialogs scoped(dialogs);
   for (auto _ : state) {
-    TMainForm form(false);
+    MainWindow form(false);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form)) state.SkipWithError("window not exposed");
     form.repaint();

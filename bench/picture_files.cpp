@@ -2,7 +2,7 @@
 // QImageReader and QImageWriter on the same files, and reading the BMP file's bytes alone.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/PictureFile.h"
+#include "platform/codecs/PictureFile.h"
 
 namespace {
 constexpr int kSide = 3000;
@@ -38,10 +38,10 @@ std::string Folder() {
 std::string PathOf(const Format& f, const char* who) { return Folder() + "/" + who + "." + f.ext; }
 
 // A photo-like picture: smooth gradients with fine texture, so compressors have real work.
-const TDib& Picture() {
-  static TDib dib = [] {
-    TDib d;
-    newdib(d, kSide, kSide, 24, nullptr, 0);
+const Dib& Picture() {
+  static Dib dib = [] {
+    Dib d;
+    NewDib(d, kSide, kSide, 24, nullptr, 0);
     uint32_t noise = 12345;
     for (int y = 0; y < kSide; ++y) {
       uint8_t* p = DibRow(d, y);
@@ -84,13 +84,13 @@ void BM_OpenDib(benchmark::State& state) {
   const Format& f = kFormats[state.range(0)];
   state.SetLabel(f.ext);
   for (auto _ : state) {
-    TDib dib;
+    Dib dib;
     std::string error;
     if (!LoadPictureFile(dib, PathOf(f, "ours"), error)) {
       state.SkipWithError(error.c_str());
       break;
     }
-    deldib(dib);
+    FreeDib(dib);
   }
 }
 

@@ -3,7 +3,7 @@
 // pages, not with the picture data. Counters: PDF size, pages, peak resident memory.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -11,36 +11,26 @@
 #include <QPrinter>
 #include <filesystem>
 
+#include "bench/DetailedPicture.h"
 #include "print/views/PrintJob.h"
 
 namespace {
-// A 3000 x 3000 picture with detail everywhere, so that it does not compress to nothing.
+// A 3000 x 3000 picture with detail everywhere.
 const QImage& Picture() {
-  static const QImage picture = [] {
-    QImage img(3000, 3000, QImage::Format_RGB32);
-    uint32_t seed = 12345;
-    for (int y = 0; y < img.height(); ++y) {
-      auto* row = reinterpret_cast<QRgb*>(img.scanLine(y));
-      for (int x = 0; x < img.width(); ++x) {
-        seed = seed * 1664525u + 1013904223u;
-        row[x] = qRgb((x * 255 / 3000 + (seed >> 28)) & 255, (y * 255 / 3000) & 255, (seed >> 24) & 63);
-      }
-    }
-    return img;
-  }();
+  static const QImage picture = DetailedPicture(3000, 12345u);
   return picture;
 }
 
-TEttType TwoByFive() {  // 90 x 55 mm business-card blanks, 2 across, 5 down on A4
-  TEttType t;
-  t.Breite = 90;
-  t.Hoehe = 55;
-  t.SchrittH = 95;
-  t.SchrittV = 57;
-  t.RandLinks = 12;
-  t.RandOben = 12;
-  t.AnzH = 2;
-  t.AnzV = 5;
+PaperFormat TwoByFive() {  // 90 x 55 mm business-card blanks, 2 across, 5 down on A4
+  PaperFormat t;
+  t.width = 90;
+  t.height = 55;
+  t.stepAcross = 95;
+  t.stepDown = 57;
+  t.leftMargin = 12;
+  t.topMargin = 12;
+  t.columns = 2;
+  t.rows = 5;
   return t;
 }
 

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "retouch/BrightnessContrast.h"
 #include "retouch/ByteTable.h"
 #include "retouch/Crop.h"
-#include "retouch/DibFilter.h"
-#include "retouch/EffectFilters.h"
-#include "retouch/FilterBorder.h"
-#include "retouch/FilterFast.h"
-#include "retouch/FilterReference.h"
+#include "retouch/effects/ApplyEffect.h"
+#include "retouch/effects/EffectFilters.h"
+#include "retouch/effects/FilterBorder.h"
+#include "retouch/effects/FilterFast.h"
+#include "retouch/effects/FilterReference.h"
 #include "retouch/MirrorTurn.h"
 
 #ifdef QUENDRIX_HAVE_OPENCV
@@ -28,8 +28,8 @@ namespace {
 constexpr int32_t kSide = 3000;
 
 // A scan-like picture: smooth gradients with noise.
-void MakePicture(TDib& dib, int32_t w, int32_t h) {
-  newdib(dib, w, h, 24, nullptr, 0);
+void MakePicture(Dib& dib, int32_t w, int32_t h) {
+  NewDib(dib, w, h, 24, nullptr, 0);
   std::mt19937 rng(7);
   for (int32_t y = 0; y < h; ++y) {
     uint8_t* row = DibRow(dib, y);
@@ -37,35 +37,35 @@ void MakePicture(TDib& dib, int32_t w, int32_t h) {
   }
 }
 
-TDib g_src;
+Dib g_src;
 
 #ifdef QUENDRIX_HAVE_OPENCV
-cv::Mat AsMat(const TDib& dib) {
+cv::Mat AsMat(const Dib& dib) {
   return cv::Mat(DibHeight(dib), DibWidth(dib), CV_8UC3, dib.Bits, size_t(dib.BytesPerLine));
 }
 #endif
 
 void OursFilter(benchmark::State& st, int k) {
-  TDib dib;
+  Dib dib;
   CopyDib(dib, g_src);
   for (auto _ : st) {
-    ApplyFilter(dib, EffektFilters[k]);
+    ApplyFilter(dib, kEffectFilters[k]);
     benchmark::ClobberMemory();
   }
-  deldib(dib);
+  FreeDib(dib);
 }
 
 // As the Effects menu runs it: the untouched rows are kept for the answer No.
 void OursFilterWithBackup(benchmark::State& st, int k) {
-  TDib dib;
+  Dib dib;
   CopyDib(dib, g_src);
   for (auto _ : st) {
     auto* backup = static_cast<uint8_t*>(std::malloc(size_t(kSide) * kSide * 3));
-    FilterInPlace(dib, EffektFilters[k], backup);
+    FilterInPlace(dib, kEffectFilters[k], backup);
     benchmark::DoNotOptimize(backup);
     std::free(backup);
   }
-  deldib(dib);
+  FreeDib(dib);
 }
 
 // The kernels of a narrower instruction set, for machines without AVX-512.
@@ -74,18 +74,18 @@ void OursFilterAtLevel(benchmark::State& st, int k, KernelLevel level) {
     st.SkipWithError("instruction set not available");
     return;
   }
-  TDib dib;
+  Dib dib;
   CopyDib(dib, g_src);
   for (auto _ : st) {
-    FilterInPlace(dib, EffektFilters[k], nullptr, level);
+    FilterInPlace(dib, kEffectFilters[k], nullptr, level);
     benchmark::ClobberMemory();
   }
-  deldib(dib);
+  FreeDib(dib);
 }
 
 // The table mapping without 64-byte lookups.
 void OursTablePortable(benchmark::State& st) {
-  TDib dib;
+  Dib dib;
   CopyDib(dib, g_src);
   uint8_t table[256];
   for (int v = 0; v < 256; ++v) table[v] = BrightnessOf(v, 1);
@@ -93,37 +93,39 @@ void OursTablePortable(benchmark::State& st) {
     for (int32_t y = 0; y < kSide; ++y) MapBytesPortable(DibRow(dib, y), DibRow(dib, y), size_t(kSide) * 3, table);
     benchmark::ClobberMemory();
   }
-  deldib(dib);
+  FreeDib(dib);
 }
 
-template <void (*Fill)(const TDib&, TDib&)>
+template <void (*Fill)(const Dib&, Dib&)>
 void OursPixels(benchmark::State& st, bool turned) {
-  TDib dst;
-  newdib(dst, turned ? kSide : kSide, kSide, 24, nullptr, 0);
+  Dib dst;
+  NewDib(dst, turned ? kSide : kSide, kSide, 24, nullptr, 0);
   for (auto _ : st) {
     Fill(g_src, dst);
     benchmark::ClobberMemory();
   }
-  deldib(dst);
+  FreeDib(dst);
 }
 
 void OursTable(benchmark::State& st, bool contrast) {
-  TDib dib;
+  Dib dib;
   CopyDib(dib, g_src);
   for (auto _ : st) {
-    if (contrast) Kontrast(dib, 150);
-    else Helligkeit(dib, 1);
+    if (contrast)
+      ChangeContrast(dib, 150);
+    else
+      ChangeBrightness(dib, 1);
     benchmark::ClobberMemory();
   }
-  deldib(dib);
+  FreeDib(dib);
 }
 
 void OursCrop(benchmark::State& st) {
   for (auto _ : st) {
-    TDib out;
+    Dib out;
     CropDib(g_src, 500, 500, 2000, 2000, out);
     benchmark::DoNotOptimize(out.Bits);
-    deldib(out);
+    FreeDib(out);
   }
 }
 
@@ -138,7 +140,7 @@ void PlainCrop(benchmark::State& st) {
 
 #ifdef QUENDRIX_HAVE_OPENCV
 void CvFilter(benchmark::State& st, int k) {
-  const TFilterRec& f = EffektFilters[k];
+  const EffectFilter& f = kEffectFilters[k];
   cv::Mat kernel(5, 5, CV_32F);
   for (int j = 0; j < 5; ++j)
     for (int i = 0; i < 5; ++i) kernel.at<float>(j, i) = float(f.Matrix[j][i]) / float(f.Divisor);
@@ -178,7 +180,7 @@ void CvLut(benchmark::State& st, bool contrast) {
 
 // The kernels against the plain loop on a 1000 x 1000 part of the picture.
 bool FiltersExact() {
-  TDib part, work, a, b;
+  Dib part, work, a, b;
   CropDib(g_src, 0, 0, 1000, 1000, part);
   MakeBorderedCopy(part, work);
   // Filtered in place, the picture equals the plain loop's result on the bordered copy.
@@ -186,14 +188,14 @@ bool FiltersExact() {
   for (int k = 0; k < kEffectCount; ++k) {
     CopyDib(a, part);
     CopyDib(b, part);
-    FilterReference(work, EffektFilters[k], a);
-    FilterInPlace(b, EffektFilters[k]);
+    FilterReference(work, kEffectFilters[k], a);
+    FilterInPlace(b, kEffectFilters[k]);
     exact = exact && std::memcmp(a.Bits, b.Bits, a.Info->bmiHeader.biSizeImage) == 0;
-    deldib(a);
-    deldib(b);
+    FreeDib(a);
+    FreeDib(b);
   }
-  deldib(work);
-  deldib(part);
+  FreeDib(work);
+  FreeDib(part);
   return exact;
 }
 }  // namespace
@@ -207,7 +209,7 @@ int main(int argc, char** argv) {
   std::printf("filter kernels: %s, equal to the plain loop: %s\n", KernelLevelName(BestKernelLevel()),
               FiltersExact() ? "yes" : "NO");
   for (int k = 0; k < kEffectCount; ++k) {
-    const std::string name = std::string("Filter/") + EffektFilters[k].FilterName;
+    const std::string name = std::string("Filter/") + kEffectFilters[k].FilterName;
     benchmark::RegisterBenchmark((name + "/quendrix").c_str(), OursFilter, k);
     benchmark::RegisterBenchmark((name + "/quendrix_with_backup").c_str(), OursFilterWithBackup, k);
     benchmark::RegisterBenchmark((name + "/quendrix_avx2").c_str(), OursFilterAtLevel, k, KernelLevel::Avx2);
@@ -236,6 +238,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  deldib(g_src);
+  FreeDib(g_src);
   return 0;
 }

@@ -2,16 +2,16 @@
 // (pages, picture, objects, frame, copy to the screen) with 0, 100 and 10000 objects.
 #include <benchmark/benchmark.h>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 #include <QApplication>
 #include <memory>
 
-#include "cover/DrawVCart.h"
+#include "cover/DrawCoverObjects.h"
 #include "cover/views/CoverImage.h"
 #include "cover/views/TextsView.h"
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 constexpr int kSide = 1000;
@@ -24,8 +24,8 @@ struct NoDialogs : CoverDialogs {
 };
 
 // A colourful 24-bit picture, so the stretch does real work.
-void MakePicture(TDib& dib) {
-  newdib(dib, kSide, kSide, 24, nullptr, 0);
+void MakePicture(Dib& dib) {
+  NewDib(dib, kSide, kSide, 24, nullptr, 0);
   for (int y = 0; y < kSide; ++y) {
     uint8_t* row = DibRow(dib, y);
     for (int x = 0; x < 3 * kSide; ++x) row[x] = uint8_t(x * 7 + y * 13);
@@ -36,7 +36,7 @@ void MakePicture(TDib& dib) {
 void Fill(ObjectTable& table, int count) {
   const double base = table.scales().BaseScale;
   for (int i = 1; i <= count; ++i) {
-    Tobs& o = table[i];
+    CoverObject& o = table[i];
     o.X = int32_t((i * 37 % 950) * base), o.Y = int32_t((i * 53 % 960) * base);
     o.W = int32_t(60 * base), o.H = int32_t(30 * base);
     o.LineWidth = 1 + i % 3;
@@ -61,7 +61,7 @@ void Fill(ObjectTable& table, int count) {
 struct Fixture {
   CoverScales scales;
   ObjectTable table{scales};
-  TDib picture;
+  Dib picture;
   int32_t pageWidth = 41994584, pageHeight = 59402226;
   NoDialogs dialogs;
   std::unique_ptr<TextsView> view;
@@ -73,12 +73,12 @@ struct Fixture {
                                        dialogs);
     view->resize(kSide + 300, kSide + 40);
     view->show();
-    view->SizeForPage();
+    view->sizeForPage();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   }
   ~Fixture() {
     view.reset();
-    deldib(picture);
+    FreeDib(picture);
   }
 };
 
@@ -101,7 +101,7 @@ void BM_EmptyTableObjects(benchmark::State& state) {
   QImage image(kSide, kSide, QImage::Format_RGB32);
   QPainter painter(&image);
   QtDevice dc(painter);
-  for (auto _ : state) DrawVCart(dc, table, 0, 0, 1.0 / scales.BaseScale);
+  for (auto _ : state) DrawCoverObjects(dc, table, 0, 0, 1.0 / scales.BaseScale);
 }
 BENCHMARK(BM_EmptyTableObjects)->Unit(benchmark::kMicrosecond);
 
@@ -124,15 +124,15 @@ BENCHMARK(BM_CoverImage)->Arg(0)->Arg(100)->Arg(10000)->Unit(benchmark::kMillise
 void BM_TextsViewPaint(benchmark::State& state) {
   const int objects = static_cast<int>(state.range(0));
   Fixture f(objects);
-  f.table.SelObj = objects > 0 ? 1 : 0;
-  if (f.view->PaintBox1->size() != QSize(kSide, kSide)) {
+  f.table.selectedSlot = objects > 0 ? 1 : 0;
+  if (f.view->paintBox->size() != QSize(kSide, kSide)) {
     state.SkipWithError("the view did not take the picture's size");
     return;
   }
   const int before = f.view->paintsDrawn();
   for (auto _ : state) {
-    f.view->RepaintView();
-    f.view->PaintBox1->repaint();
+    f.view->repaintView();
+    f.view->paintBox->repaint();
   }
   if (f.view->paintsDrawn() - before < int(state.iterations()))
     state.SkipWithError("a paint did not draw");

@@ -1,9 +1,15 @@
 # Each folder is two static libraries: the logic (no Qt Widgets, tested without a display)
-# from its top-level sources, and the views from its views/ subfolder.
+# from its top-level sources and those of its SUBDIRS, and the views from the views/ subfolders.
 function(quendrix_module name)
-  cmake_parse_arguments(M "" "" "DEPS;VIEW_DEPS" ${ARGN})
-  file(GLOB logic_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  list(FILTER logic_src INCLUDE REGEX "\\.cpp$")
+  cmake_parse_arguments(M "" "" "DEPS;VIEW_DEPS;SUBDIRS" ${ARGN})
+  set(logic_globs ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(view_globs ${CMAKE_CURRENT_SOURCE_DIR}/views/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/views/*.h
+      ${CMAKE_CURRENT_SOURCE_DIR}/views/*.qrc)
+  foreach(sub IN LISTS M_SUBDIRS)
+    list(APPEND logic_globs ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp)
+    list(APPEND view_globs ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/views/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/views/*.h)
+  endforeach()
+  file(GLOB logic_src CONFIGURE_DEPENDS ${logic_globs})
   if(logic_src)
     add_library(${name} STATIC ${logic_src})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
@@ -14,8 +20,7 @@ function(quendrix_module name)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
     target_link_libraries(${name} INTERFACE ${M_DEPS})
   endif()
-  file(GLOB view_src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/views/*.cpp
-       ${CMAKE_CURRENT_SOURCE_DIR}/views/*.h ${CMAKE_CURRENT_SOURCE_DIR}/views/*.qrc)
+  file(GLOB view_src CONFIGURE_DEPENDS ${view_globs})
   if(view_src)
     add_library(${name}_views STATIC ${view_src})
     set(view_deps)
@@ -28,10 +33,15 @@ function(quendrix_module name)
   endif()
 endfunction()
 
-# One test program per folder of tests/ (and one for its views/ subfolder), registered with CTest.
+# One test program per folder of tests/ with its SUBDIRS (and one for the views/ subfolders),
+# registered with CTest.
 function(quendrix_tests dir)
-  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
-  file(GLOB src CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+  cmake_parse_arguments(T "" "" "LIBS;SUBDIRS" ${ARGN})
+  set(globs ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+  foreach(sub IN LISTS T_SUBDIRS)
+    list(APPEND globs ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
+  endforeach()
+  file(GLOB src CONFIGURE_DEPENDS ${globs})
   if(NOT src)
     return()
   endif()

@@ -22,9 +22,10 @@ int ClampScroll(int v, int range) { return std::max(0, std::min(v, range - 1)); 
 
 Editor::Editor(ObjectTable& table, CoverDialogs& dialogs) : table_(table), dialogs_(dialogs) {}
 
-Tobs* Editor::Selected() {
-  return table_.SelObj >= 1 && table_.SelObj <= ObjectTable::kSlots ? &table_[table_.SelObj]
-                                                                   : nullptr;
+CoverObject* Editor::Selected() {
+  return table_.selectedSlot >= 1 && table_.selectedSlot <= ObjectTable::kSlots
+             ? &table_[table_.selectedSlot]
+             : nullptr;
 }
 
 void Editor::SetCursor(int number, EditorResult& result) {
@@ -49,11 +50,11 @@ PaintPlan Editor::PlanPaint(int pictureWidth, int pictureHeight, int viewWidth,
   return plan;
 }
 
-SelectionFrame Editor::markrec(int xo, int yo) const {
+SelectionFrame Editor::selectionFrame(int xo, int yo) const {
   SelectionFrame f;
-  const int sel = table_.SelObj;
+  const int sel = table_.selectedSlot;
   if (sel < 1 || sel > ObjectTable::kSlots) return f;
-  const Tobs& o = table_[sel];
+  const CoverObject& o = table_[sel];
   const int l = o.Left(), t = o.Top(), w = o.Width(), h = o.Height();
   f.visible = true;
   f.inverted = table_.DragState == 1;
@@ -66,7 +67,7 @@ SelectionFrame Editor::markrec(int xo, int yo) const {
   return f;
 }
 
-EditorResult Editor::setdragmod(int mx, int my) {
+EditorResult Editor::beginDrag(int mx, int my) {
   EditorResult r;
   table_.DragMode = 0;
   GrabX = GrabY = 0;
@@ -74,7 +75,7 @@ EditorResult Editor::setdragmod(int mx, int my) {
     SetCursor(tool == Tool::Zoom ? kCursorZoom : tool == Tool::Hand ? kCursorHand : kCursorPlace, r);
     return r;
   }
-  const Tobs* o = Selected();
+  const CoverObject* o = Selected();
   if (!o) {
     SetCursor(kCursorArrow, r);
     return r;
@@ -100,8 +101,8 @@ EditorResult Editor::setdragmod(int mx, int my) {
   return r;
 }
 
-void Editor::dragit(int mx, int my, const ViewState& view) {
-  Tobs* o = Selected();
+void Editor::dragTo(int mx, int my, const ViewState& view) {
+  CoverObject* o = Selected();
   if (!o) return;
   const CoverScales& s = table_.scales();
   const int64_t px = TruncI32((mx - GrabX) * s.ViewScale / s.ViewZoom);
@@ -159,7 +160,7 @@ EditorResult Editor::Zoom(bool in, int mx, int my, const ViewState& view) {
   return r;
 }
 
-EditorResult Editor::Drag2Hand(int mx, int my, const ViewState& view) {
+EditorResult Editor::panWithHand(int mx, int my, const ViewState& view) {
   EditorResult r;
   r.scroll = true;
   r.scrollX = ClampScroll(view.scrollX + HandX - mx, view.rangeX);
@@ -180,30 +181,30 @@ EditorResult Editor::MouseDown(MouseButton button, int mx, int my, const ViewSta
         SkipMouseDown = false;
         return r;
       }
-      r = setdragmod(mx, my);
+      r = beginDrag(mx, my);
       if (table_.DragMode > 0) {
         table_.DragState = 1;
         r.repaint = true;
       } else {
         const int hit = table_.HitTest(mx, my);
-        r.repaint = hit != table_.SelObj || hit == 0;
-        table_.SelObj = hit;
+        r.repaint = hit != table_.selectedSlot || hit == 0;
+        table_.selectedSlot = hit;
       }
     }
   } else if (button == MouseButton::Right) {
     if (tool == Tool::Zoom) return Zoom(false, mx, my, view);
     const int keep = table_.DragMode;
-    r = setdragmod(mx, my);
+    r = beginDrag(mx, my);
     bool open = table_.DragMode != 0;
     if (!open) {
       const int hit = table_.HitTest(mx, my);
       if (hit > 0) {
-        r.repaint = hit != table_.SelObj;
-        table_.SelObj = hit;
+        r.repaint = hit != table_.selectedSlot;
+        table_.selectedSlot = hit;
         open = true;
       }
     }
-    if (open && PopItUp()) {
+    if (open && preparePopupMenu()) {
       r.popup = true;
       r.popupX = mx, r.popupY = my;
     }
@@ -214,23 +215,23 @@ EditorResult Editor::MouseDown(MouseButton button, int mx, int my, const ViewSta
 
 EditorResult Editor::MouseMove(int mx, int my, const ViewState& view) {
   EditorResult r;
-  if (table_.DragState == 2) return Drag2Hand(mx, my, view);
+  if (table_.DragState == 2) return panWithHand(mx, my, view);
   if (table_.DragState == 1) {
-    dragit(mx, my, view);
+    dragTo(mx, my, view);
     r.moveFrame = true;
     return r;
   }
-  return setdragmod(mx, my);
+  return beginDrag(mx, my);
 }
 
 EditorResult Editor::MouseUp(MouseButton button, int mx, int my, const ViewState& view) {
   EditorResult r;
   if (button != MouseButton::Left) return r;
   if (table_.DragState == 2) {
-    r = Drag2Hand(mx, my, view);
+    r = panWithHand(mx, my, view);
     table_.DragState = 0;
   } else if (table_.DragState == 1) {
-    dragit(mx, my, view);
+    dragTo(mx, my, view);
     table_.DragState = 0;
     r.repaint = true;
   } else if (table_.CreateObject(tool, mx, my, DialogFont) > 0) {
@@ -243,7 +244,7 @@ EditorResult Editor::MouseUp(MouseButton button, int mx, int my, const ViewState
 
 EditorResult Editor::DoubleClick() {
   EditorResult r;
-  const Tobs* o = Selected();
+  const CoverObject* o = Selected();
   if (tool != Tool::Pointer || !o || o->Kind != kText) return r;
   SkipMouseDown = true;
   r.repaint = EnterTexts();
@@ -254,7 +255,7 @@ EditorResult Editor::KeyDown(EditorKey key) {
   EditorResult r;
   if (key == EditorKey::Delete) {
     r.repaint = table_.DeleteSelected();
-  } else if ((key == EditorKey::Up || key == EditorKey::Down) && table_.SelObj > 0) {
+  } else if ((key == EditorKey::Up || key == EditorKey::Down) && table_.selectedSlot > 0) {
     table_.SelectNext();
     r.repaint = true;
   }

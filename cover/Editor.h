@@ -5,8 +5,8 @@
 
 #include "cover/CoverDialogs.h"
 #include "cover/ObjectTable.h"
-#include "platform/Device.h"
-#include "platform/Dialogs.h"
+#include "platform/device/Device.h"
+#include "platform/dialogs/Dialogs.h"
 
 enum class MouseButton { Left, Right, Other };
 enum class EditorKey { Delete, Up, Down, Other };
@@ -93,11 +93,11 @@ class Editor {
   void ViewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const;
   // Nothing while a zoom step runs; a resize when the view's size differs from the picture's.
   PaintPlan PlanPaint(int pictureWidth, int pictureHeight, int viewWidth, int viewHeight) const;
-  // Device pixels per document unit of the Texts view, for DrawVCart.
+  // Device pixels per document unit of the Texts view, for DrawCoverObjects.
   double ViewRenderScale() const { return table_.scales().ViewZoom / table_.scales().ViewScale; }
-  SelectionFrame markrec(int xOffset, int yOffset) const;
-  EditorResult setdragmod(int mx, int my);
-  void dragit(int mx, int my, const ViewState& view);
+  SelectionFrame selectionFrame(int xOffset, int yOffset) const;
+  EditorResult beginDrag(int mx, int my);
+  void dragTo(int mx, int my, const ViewState& view);
 
   EditorResult MouseDown(MouseButton button, int mx, int my, const ViewState& view);
   EditorResult MouseMove(int mx, int my, const ViewState& view);
@@ -107,10 +107,10 @@ class Editor {
   EditorResult KeyDown(EditorKey key);
   EditorResult Zoom(bool in, int mx, int my, const ViewState& view);
 
-  const PanelState& CheckAllPanelOptions();
+  const PanelState& refreshPanel();
   const PanelState& panel() const { return panel_; }
   // Updates the menu's items for the selection; false when there is nothing to show it for.
-  bool PopItUp();
+  bool preparePopupMenu();
   const PopupState& popup() const { return popup_; }
 
   // Property commands on the selected object; true when the view must repaint.
@@ -130,9 +130,9 @@ class Editor {
   bool EditEffects();
 
  private:
-  Tobs* Selected();
+  CoverObject* Selected();
   void SetCursor(int number, EditorResult& result);
-  EditorResult Drag2Hand(int mx, int my, const ViewState& view);
+  EditorResult panWithHand(int mx, int my, const ViewState& view);
 
   ObjectTable& table_;
   CoverDialogs& dialogs_;

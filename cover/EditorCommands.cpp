@@ -14,9 +14,9 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
 }
 }  // namespace
 
-const PanelState& Editor::CheckAllPanelOptions() {
+const PanelState& Editor::refreshPanel() {
   PanelState& p = panel_;
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) {
     p.objectPage = p.kindPage = p.textPage = false;
     p.active = PropertyPage::None;
@@ -43,8 +43,8 @@ const PanelState& Editor::CheckAllPanelOptions() {
   return p;
 }
 
-bool Editor::PopItUp() {
-  const Tobs* o = Selected();
+bool Editor::preparePopupMenu() {
+  const CoverObject* o = Selected();
   if (!o) return false;
   PopupState& m = popup_;
   if (o->Kind == kShape) {
@@ -60,42 +60,42 @@ bool Editor::PopItUp() {
 }
 
 bool Editor::SetForm(int subKind) {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   o->SubKind = subKind;
   return true;
 }
 
 bool Editor::SetFillMode(int mode) {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   o->FillMode = mode;
   return true;
 }
 
 bool Editor::SetLineWidth(double value) {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   o->LineWidth = TruncI32(value);
   return true;
 }
 
 bool Editor::SetAlign(int align) {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   o->Align = align;
   return true;
 }
 
 bool Editor::RotateLeft() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   o->Rotation = o->Rotation - 1 == -1 ? 3 : o->Rotation - 1;
   return true;
 }
 
 bool Editor::RotateRight() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   o->Rotation = o->Rotation + 1 == 4 ? 0 : o->Rotation + 1;
   return true;
@@ -104,19 +104,19 @@ bool Editor::RotateRight() {
 bool Editor::Delete() { return table_.DeleteSelected(); }
 
 bool Editor::ToFront() {
-  if (table_.SelObj < 1) return false;
+  if (table_.selectedSlot < 1) return false;
   table_.ToFront();
   return true;
 }
 
 bool Editor::ToBack() {
-  if (table_.SelObj < 1) return false;
+  if (table_.selectedSlot < 1) return false;
   table_.ToBack();
   return true;
 }
 
 bool Editor::EditColor() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   const auto c = CurrentDialogs().chooseColor(o->Color);
   if (!c) return false;
@@ -125,16 +125,16 @@ bool Editor::EditColor() {
 }
 
 bool Editor::EditBorderColor() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
-  const auto c = CurrentDialogs().chooseColor(o->UColor);
+  const auto c = CurrentDialogs().chooseColor(o->BorderColor);
   if (!c) return false;
-  o->UColor = *c;
+  o->BorderColor = *c;
   return true;
 }
 
 bool Editor::EnterTexts() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   const auto lines = dialogs_.enterTexts(TextToLines(o->Text));
   if (!lines) return false;
@@ -143,7 +143,7 @@ bool Editor::EnterTexts() {
 }
 
 bool Editor::EditFont() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
   DialogFont.color = o->Color;
   DialogFont.height = o->FontHeight;
@@ -167,15 +167,16 @@ bool Editor::EditFont() {
 }
 
 bool Editor::EditEffects() {
-  Tobs* o = Selected();
+  CoverObject* o = Selected();
   if (!o) return false;
-  const TextEffects now{o->BorderOn, o->ShadowOn, o->UColor, static_cast<uint32_t>(o->FillMode),
-                        o->ShadowDX, o->ShadowDY};
+  const TextEffects now{o->BorderOn,    o->ShadowOn,
+                        o->BorderColor, static_cast<uint32_t>(o->FillMode),
+                        o->ShadowDX,    o->ShadowDY};
   const auto chosen = dialogs_.textEffects(now);
   if (!chosen) return false;
   o->BorderOn = chosen->border;
   o->ShadowOn = chosen->shadow;
-  o->UColor = chosen->borderColor;
+  o->BorderColor = chosen->borderColor;
   o->FillMode = static_cast<int32_t>(chosen->shadowColor);
   o->ShadowDX = chosen->shadowDX;
   o->ShadowDY = chosen->shadowDY;

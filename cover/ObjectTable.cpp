@@ -3,8 +3,8 @@
 #include <utility>
 
 ObjectTable::ObjectTable(CoverScales& scales) : scales_(scales), slots_(kSlots + 1) {
-  for (Tobs& o : slots_) o.Scales = &scales_;
-  clearall();
+  for (CoverObject& o : slots_) o.Scales = &scales_;
+  clearAll();
 }
 
 int ObjectTable::LowestFreeSlot() const {
@@ -26,7 +26,7 @@ int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
                                 MsgIcon::Information);
     return 0;
   }
-  Tobs& o = slots_[slot];
+  CoverObject& o = slots_[slot];
   if (tool == Tool::Object) {
     o.Kind = kShape;
   } else if (tool == Tool::Text || tool == Tool::Note) {
@@ -34,7 +34,7 @@ int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
   } else {
     return 0;
   }
-  SelObj = slot;
+  selectedSlot = slot;
   o.NewFlag = 1;
   o.SubKind = 3;
   if (o.Kind == kText) o.SubKind = tool == Tool::Note ? 1 : 0;
@@ -54,41 +54,41 @@ int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
 }
 
 bool ObjectTable::DeleteSelected() {
-  if (SelObj <= 0) return false;
+  if (selectedSlot <= 0) return false;
   if (CurrentDialogs().messageBox("Do you want to remove the object?", "Delete object",
                                   MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
     return false;
-  slots_[SelObj].Kind = kFree;
-  SelObj = 0;
+  slots_[selectedSlot].Kind = kFree;
+  selectedSlot = 0;
   return true;
 }
 
 void ObjectTable::ToFront() {
-  if (SelObj < 1) return;
-  std::swap(slots_[SelObj], slots_[kSlots]);
-  SelObj = kSlots;
+  if (selectedSlot < 1) return;
+  std::swap(slots_[selectedSlot], slots_[kSlots]);
+  selectedSlot = kSlots;
 }
 
 void ObjectTable::ToBack() {
-  if (SelObj < 1) return;
-  std::swap(slots_[SelObj], slots_[1]);
-  SelObj = 1;
+  if (selectedSlot < 1) return;
+  std::swap(slots_[selectedSlot], slots_[1]);
+  selectedSlot = 1;
 }
 
-void ObjectTable::clearall() {
+void ObjectTable::clearAll() {
   for (int i = 1; i <= kSlots; ++i) {
     slots_[i].Kind = kFree;
     slots_[i].ShadowDX = 5;
     slots_[i].ShadowDY = 5;
   }
-  SelObj = 0;
+  selectedSlot = 0;
   DragMode = 0;
   DragState = 0;
 }
 
 int ObjectTable::HitTest(int x, int y) const {
   for (int i = kSlots; i >= 1; --i) {
-    const Tobs& o = slots_[i];
+    const CoverObject& o = slots_[i];
     if (o.Kind <= 0) continue;
     const int l = o.Left(), t = o.Top();
     if (l <= x && x <= l + o.Width() && t <= y && y <= t + o.Height()) return i;
@@ -97,9 +97,9 @@ int ObjectTable::HitTest(int x, int y) const {
 }
 
 void ObjectTable::SelectNext() {
-  if (SelObj <= 0) return;
-  const int start = SelObj;
+  if (selectedSlot <= 0) return;
+  const int start = selectedSlot;
   do {
-    SelObj = SelObj == kSlots ? 1 : SelObj + 1;
-  } while (slots_[SelObj].Kind <= 0 && SelObj != start);
+    selectedSlot = selectedSlot == kSlots ? 1 : selectedSlot + 1;
+  } while (slots_[selectedSlot].Kind <= 0 && selectedSlot != start);
 }

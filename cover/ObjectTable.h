@@ -2,8 +2,8 @@
 // The fixed table of 10000 cover object slots; slot 1 is drawn first, 10000 last.
 #include <vector>
 
-#include "cover/Tobs.h"
-#include "platform/Dialogs.h"
+#include "cover/CoverObject.h"
+#include "platform/dialogs/Dialogs.h"
 
 enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };
 
@@ -15,12 +15,12 @@ class ObjectTable {
   ObjectTable(const ObjectTable&) = delete;
   ObjectTable& operator=(const ObjectTable&) = delete;
 
-  Tobs& operator[](int slot) { return slots_[slot]; }
-  const Tobs& operator[](int slot) const { return slots_[slot]; }
+  CoverObject& operator[](int slot) { return slots_[slot]; }
+  const CoverObject& operator[](int slot) const { return slots_[slot]; }
   CoverScales& scales() { return scales_; }
   const CoverScales& scales() const { return scales_; }
 
-  int SelObj = 0;
+  int selectedSlot = 0;
   int DragState = 0;
   int DragMode = 0;
 
@@ -35,12 +35,12 @@ class ObjectTable {
   bool DeleteSelected();
   void ToFront();
   void ToBack();
-  void clearall();
+  void clearAll();
   // Topmost occupied slot whose view box contains the point (bounds inclusive), or 0.
   int HitTest(int x, int y) const;
   void SelectNext();
 
  private:
   CoverScales& scales_;
-  std::vector<Tobs> slots_;  // index 0 unused
+  std::vector<CoverObject> slots_;  // index 0 unused
 };

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/ScanFrames.h"
+#include "platform/scanner/ScanFrames.h"
 
 namespace {
 struct Reader {
@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       frames.endFrame();
     }
   }
-  TDib out;
+  Dib out;
   frames.takePicture(out);
-  deldib(out);
+  FreeDib(out);
   return 0;
 }

@@ -5,9 +5,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const CalibrationLoad r = ParseCalibration(std::vector<uint8_t>(data, data + size), "options.dat");
-  const TCalibration& c = r.values;
-  if (!(c.kalL >= 0 && c.kalL <= 10 && c.kalT >= 0 && c.kalT <= 10 && c.kalW >= 70 &&
-        c.kalW <= 130 && c.kalH >= 70 && c.kalH <= 130))
+  const Calibration& c = r.values;
+  if (!(c.left >= 0 && c.left <= 10 && c.top >= 0 && c.top <= 10 && c.width >= 70 &&
+        c.width <= 130 && c.height >= 70 && c.height <= 130))
     std::abort();
   return 0;
 }

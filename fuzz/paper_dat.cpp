@@ -4,11 +4,12 @@
 #include "print/PaperFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const EttLoadResult r = ParseEttTypes(std::vector<uint8_t>(data, data + size), "paper.dat");
-  for (const TEttType& t : r.formats) {
-    if (t.AnzH < 1 || t.AnzH > 50 || t.AnzV < 1 || t.AnzV > 50 || t.Name.size() > 50) std::abort();
-    TEttType back;
-    if (!DecodeEtt(EncodeEtt(t).data(), back) || !(back == t)) std::abort();
+  const PaperLoadResult r = ParsePaperFormats(std::vector<uint8_t>(data, data + size), "paper.dat");
+  for (const PaperFormat& t : r.formats) {
+    if (t.columns < 1 || t.columns > 50 || t.rows < 1 || t.rows > 50 || t.name.size() > 50)
+      std::abort();
+    PaperFormat back;
+    if (!DecodePaperFormat(EncodePaperFormat(t).data(), back) || !(back == t)) std::abort();
   }
   return 0;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/PictureCodecs.h"
+#include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<uint8_t> bytes(data, data + size);
@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int k = 0; k < 4; ++k) bytes[i + 8 + len + size_t(k)] = uint8_t(crc >> (24 - 8 * k));
     i += 12 + len;
   }
-  TDib dib;
+  Dib dib;
   std::string error;
-  if (ReadPng(ByteView{bytes.data(), bytes.size()}, dib, error)) deldib(dib);
+  if (ReadPng(ByteView{bytes.data(), bytes.size()}, dib, error)) FreeDib(dib);
   return 0;
 }

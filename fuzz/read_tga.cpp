@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/PictureCodecs.h"
+#include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TDib dib;
+  Dib dib;
   std::string error;
   ReadTga(ByteView{data, size}, dib, error);
-  deldib(dib);
+  FreeDib(dib);
   return 0;
 }

@@ -2,11 +2,11 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/PictureCodecs.h"
+#include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  TDib dib;
+  Dib dib;
   std::string error;
-  if (ReadTiff(ByteView{data, size}, dib, error)) deldib(dib);
+  if (ReadTiff(ByteView{data, size}, dib, error)) FreeDib(dib);
   return 0;
 }

@@ -1,14 +1,14 @@
 #include "picture/DrawDib.h"
-#include "platform/Halftone.h"
+#include "platform/dib/Halftone.h"
 
 #include <cmath>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
 namespace {
 int gScreenBits = 24;
-HalftoneDibFn gHalftone = DIBHalftoneDIB;
-HalftoneDibXYFn gHalftoneXY = DIBHalftoneDIBXY;
+HalftoneDibFn gHalftone = HalftoneDib;
+HalftoneDibXYFn gHalftoneXY = HalftoneDibToSize;
 
 // a * b / c in floating point, rounded to the nearest integer with halves to even.
 int32_t Rnd(double a, double b, double c) {
@@ -39,11 +39,11 @@ void CopyPixel(int bits, const uint8_t* src, int32_t sx, uint8_t* dst, int32_t x
 // Resamples the source rectangle to the destination size in memory and sends it unstretched.
 // A destination of one pixel takes the first source column or row.
 bool ResampleToDevice(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
-                      const TDib& pic, int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH) {
+                      const Dib& pic, int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH) {
   const int bits = DibBitCount(pic);
   const uint32_t colors = DibColorCount(pic);
-  TDib n;
-  newdib(n, destW, destH, bits, pic.Info, colors <= 256 ? int(colors) : 0);
+  Dib n;
+  NewDib(n, destW, destH, bits, pic.Info, colors <= 256 ? int(colors) : 0);
   if (!n.Bits) return false;
   for (int32_t row = 0; row < destH; ++row) {
     const int32_t sy = destH > 1 ? srcY + int32_t(int64_t(srcH - 1) * row / (destH - 1)) : srcY;
@@ -55,12 +55,12 @@ bool ResampleToDevice(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t d
     }
   }
   const bool ok = dc.SetDIBitsToDevice(x, y, destW, destH, 0, 0, 0, destH, n.Bits, n.Info) != 0;
-  deldib(n);
+  FreeDib(n);
   return ok;
 }
 
 // The device's stretch, then resampling in memory, then a device-dependent bitmap.
-void GdiStretch(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+void GdiStretch(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
                 int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH, uint32_t rop) {
   const bool dibToDev = (dc.GetDeviceCaps(RASTERCAPS) & RC_DIBTODEV) != 0;
   if (dc.StretchDIBits(x, y, destW, destH, srcX, srcY, srcW, srcH, pic.Bits, pic.Info, rop) !=
@@ -87,17 +87,17 @@ void GdiStretch(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, 
 }
 
 // False when the library could not halftone the picture; the caller then draws another way.
-bool HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+bool HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
                  int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH, uint32_t rop,
                  HPALETTE palette) {
   const bool reduced = srcW > destW || srcH > destH;
-  TDib h;
+  Dib h;
   if (reduced)
     gHalftoneXY(h, pic, Rnd(DibWidth(pic), destW, srcW), Rnd(DibHeight(pic), destH, srcH));
   else
     gHalftone(h, pic);
   if (!h.Bits) {
-    deldib(h);
+    FreeDib(h);
     return false;
   }
   HPALETTE previous = dc.SelectPalette(palette, false);
@@ -108,7 +108,7 @@ bool HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
   else
     dc.StretchDIBits(x, y, destW, destH, srcX, srcY, srcW, srcH, h.Bits, h.Info, rop);
   dc.SelectPalette(previous, false);
-  deldib(h);
+  FreeDib(h);
   return true;
 }
 }  // namespace
@@ -123,7 +123,7 @@ void SetHalftoneFunctions(HalftoneDibFn halftone, HalftoneDibXYFn halftoneXY) {
 
 bool HalftoneAvailable() { return gHalftone && gHalftoneXY; }
 
-void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
              int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH, bool halftone, uint32_t rop,
              bool useOwnPalette, HPALETTE paletteHandle) {
   const bool printer = dc.GetDeviceCaps(TECHNOLOGY) == DT_RASPRINTER;

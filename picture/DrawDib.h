@@ -4,8 +4,8 @@
 // screens, the device's stretch otherwise, with fallbacks when the device refuses it.
 #include <cstdint>
 
-#include "platform/Device.h"
-#include "platform/Dib.h"
+#include "platform/device/Device.h"
+#include "platform/dib/Dib.h"
 
 // Colour depth of the screen; 24 until the window sets it from the screen at start.
 int ScreenBitsPerPixel();
@@ -13,20 +13,20 @@ void SetScreenBitsPerPixel(int bitsPerPixel);
 
 // The graphics library's halftoning (24-bit picture in, palette picture out; Bits null on
 // failure). The library's own are installed from the start; tests may replace them.
-using HalftoneDibFn = void (*)(TDib& out, const TDib& src);
-using HalftoneDibXYFn = void (*)(TDib& out, const TDib& src, int32_t width, int32_t height);
+using HalftoneDibFn = void (*)(Dib& out, const Dib& src);
+using HalftoneDibXYFn = void (*)(Dib& out, const Dib& src, int32_t width, int32_t height);
 void SetHalftoneFunctions(HalftoneDibFn halftone, HalftoneDibXYFn halftoneXY);
 bool HalftoneAvailable();
 
 // Draws the source rectangle (lower-left corner srcX, srcY counted from the bottom row) of
 // `pic` into the destination rectangle of `dc`.
-void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
              int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH, bool halftone, uint32_t rop,
              bool useOwnPalette, HPALETTE paletteHandle);
 
 // Nearest-neighbour stretch one destination row at a time; srcTop counts from the top row.
 // Destination rows whose source row lies outside the picture are sent as zero bytes.
 void StretchDibRows24(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
-                      const TDib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH);
-void StretchDibRows8(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
-                     const TDib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH);
+                      const Dib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH);
+void StretchDibRows8(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
+                     int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH);

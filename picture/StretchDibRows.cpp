@@ -28,14 +28,14 @@ void CopyColumns(const uint8_t* src, const int32_t* offsets, int32_t first, int3
 constexpr int32_t kMaxDestWidth = 1 << 24;
 
 struct ScratchRows {
-  std::vector<TDib> parts;
+  std::vector<Dib> parts;
   ~ScratchRows() {
-    for (TDib& d : parts) deldib(d);
+    for (Dib& d : parts) FreeDib(d);
   }
 };
 
 template <int B>
-void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const TDib& pic,
+void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
                  int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
   if (!pic.Bits || !pic.Info || destW <= 0 || destH <= 0 || srcW <= 0 || srcH <= 0) return;
   if (destW > kMaxDestWidth) return;
@@ -49,7 +49,7 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
   }
   for (size_t c = 0; c < scratch.parts.size(); ++c) {
     const int32_t w = std::min<int32_t>(kMaxDibSide, destW - int32_t(c) * kMaxDibSide);
-    newdib(scratch.parts[c], w, 1, B * 8, B == 1 ? pic.Info : nullptr, B == 1 ? 256 : 0);
+    NewDib(scratch.parts[c], w, 1, B * 8, B == 1 ? pic.Info : nullptr, B == 1 ? 256 : 0);
     if (!scratch.parts[c].Bits) return;  // no room for the row: nothing is drawn
   }
 
@@ -79,7 +79,7 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
     const bool outside = rowOffset < 0 || rowOffset > lastRow;
     const bool copy = !outside && rowOffset != previous;
     for (size_t c = 0; c < scratch.parts.size(); ++c) {
-      TDib& part = scratch.parts[c];
+      Dib& part = scratch.parts[c];
       const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(part) - 1;
       if (c1 < colFrom || c0 > colTo) continue;
       if (outside) {
@@ -99,13 +99,13 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
 }  // namespace
 
 void StretchDibRows24(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
-                      const TDib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
+                      const Dib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
   if (DibBitCount(pic) != 24) return;
   StretchRows<3>(dc, x, y, destW, destH, pic, srcX, srcTop, srcW, srcH);
 }
 
-void StretchDibRows8(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
-                     const TDib& pic, int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
+void StretchDibRows8(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
+                     int32_t srcX, int32_t srcTop, int32_t srcW, int32_t srcH) {
   if (DibBitCount(pic) != 8) return;
   StretchRows<1>(dc, x, y, destW, destH, pic, srcX, srcTop, srcW, srcH);
 }

@@ -11,7 +11,7 @@ ProgressSink* SetProgressSink(ProgressSink* sink) {
 }
 
 void ReportProgress(int percent) {
-  if (g_sink) g_sink->SetProSatus(percent);
+  if (g_sink) g_sink->setProgress(percent);
 }
 
 int RowPercent(int index, int count) {

@@ -4,7 +4,7 @@
 
 struct ProgressSink {
   virtual ~ProgressSink() = default;
-  virtual void SetProSatus(int percent) = 0;
+  virtual void setProgress(int percent) = 0;
 };
 
 // Installs the receiver of progress reports (nullptr: reports go nowhere). Returns the previous one.

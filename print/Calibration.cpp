@@ -27,8 +27,10 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
   }
   double v[4];
   std::memcpy(v, bytes.data(), sizeof v);
-  if (!InRange(v[0], kKalOffsetMin, kKalOffsetMax) || !InRange(v[1], kKalOffsetMin, kKalOffsetMax) ||
-      !InRange(v[2], kKalSizeMin, kKalSizeMax) || !InRange(v[3], kKalSizeMin, kKalSizeMax)) {
+  if (!InRange(v[0], kCalibrationOffsetMin, kCalibrationOffsetMax) ||
+      !InRange(v[1], kCalibrationOffsetMin, kCalibrationOffsetMax) ||
+      !InRange(v[2], kCalibrationSizeMin, kCalibrationSizeMax) ||
+      !InRange(v[3], kCalibrationSizeMin, kCalibrationSizeMax)) {
     r.damaged = true;
     r.message = "The printer calibration " + path +
                 " holds impossible values; the default values are used.";
@@ -38,35 +40,36 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
   return r;
 }
 
-std::string SaveCalibration(const std::string& path, const TCalibration& c) {
-  const double v[4] = {c.kalL, c.kalT, c.kalW, c.kalH};
+std::string SaveCalibration(const std::string& path, const Calibration& c) {
+  const double v[4] = {c.left, c.top, c.width, c.height};
   std::vector<uint8_t> bytes(kCalibrationFileSize);
   std::memcpy(bytes.data(), v, sizeof v);
   return ReplaceFileAtomically(path, bytes);
 }
 
-PixelSize PrintElementSize(const TEttType& fmt, const TCalibration& c, int dpx, int dpy) {
+PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx, int dpy) {
   const double f = kMmPerInch;
-  return {Trunc(c.kalW * (fmt.Breite / f) / 100 * dpx), Trunc(c.kalH * (fmt.Hoehe / f) / 100 * dpy)};
+  return {Trunc(c.width * (fmt.width / f) / 100 * dpx),
+          Trunc(c.height * (fmt.height / f) / 100 * dpy)};
 }
 
-PixelPoint PrintElementPos(const TEttType& fmt, const TCalibration& c, const SheetPosition& p,
+PixelPoint PrintElementPos(const PaperFormat& fmt, const Calibration& c, const SheetPosition& p,
                            int dpx, int dpy) {
   const double f = kMmPerInch;
-  return {Trunc(c.kalW * (fmt.SchrittH / f) / 100 * dpx * p.col +
-                c.kalW * ((fmt.RandLinks - c.kalL) / f) / 100 * dpx),
-          Trunc(c.kalH * (fmt.SchrittV / f) / 100 * dpy * p.row +
-                c.kalH * ((fmt.RandOben - c.kalT) / f) / 100 * dpy)};
+  return {Trunc(c.width * (fmt.stepAcross / f) / 100 * dpx * p.col +
+                c.width * ((fmt.leftMargin - c.left) / f) / 100 * dpx),
+          Trunc(c.height * (fmt.stepDown / f) / 100 * dpy * p.row +
+                c.height * ((fmt.topMargin - c.top) / f) / 100 * dpy)};
 }
 
-PixelRect PrintCover(const CoverSettings& s, const TCalibration& c, int32_t elementWidth,
+PixelRect PrintCover(const CoverSettings& s, const Calibration& c, int32_t elementWidth,
                      int32_t dibW, int32_t dibH, int dpx, int dpy) {
   const double f = kMmPerInch;
   PixelRect r;
   r.w = Trunc(s.sizePercent * elementWidth / 100);
   r.h = dibW > 0 ? Trunc(static_cast<double>(dibH) * r.w / dibW) : 0;
-  r.x = Trunc(c.kalW * (s.leftInch * f * dpx / f) / 100);
-  r.y = Trunc(c.kalH * (s.topInch * f * dpy / f) / 100);
+  r.x = Trunc(c.width * (s.leftInch * f * dpx / f) / 100);
+  r.y = Trunc(c.height * (s.topInch * f * dpy / f) / 100);
   return r;
 }
 

@@ -6,18 +6,18 @@
 
 #include "print/SheetLayout.h"
 
-struct TCalibration {
-  double kalL = 0, kalT = 0;      // printable area's offset from the paper edges, mm
-  double kalW = 100, kalH = 100;  // measured size of the 100 mm test rectangle, mm
-  bool operator==(const TCalibration&) const = default;
+struct Calibration {
+  double left = 0, top = 0;          // printable area's offset from the paper edges, mm
+  double width = 100, height = 100;  // measured size of the 100 mm test rectangle, mm
+  bool operator==(const Calibration&) const = default;
 };
 
-constexpr double kKalOffsetMin = 0, kKalOffsetMax = 10;
-constexpr double kKalSizeMin = 70, kKalSizeMax = 130;
+constexpr double kCalibrationOffsetMin = 0, kCalibrationOffsetMax = 10;
+constexpr double kCalibrationSizeMin = 70, kCalibrationSizeMax = 130;
 constexpr size_t kCalibrationFileSize = 32;
 
 struct CalibrationLoad {
-  TCalibration values;  // the defaults unless the file was read whole
+  Calibration values;  // the defaults unless the file was read whole
   bool damaged = false;
   std::string message;
 };
@@ -28,19 +28,19 @@ CalibrationLoad LoadCalibration(const std::string& path);
 // The same rules for bytes already read; `name` names the file in the message.
 CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& name);
 // Replaces `path` atomically; returns an error text, empty on success.
-std::string SaveCalibration(const std::string& path, const TCalibration& c);
+std::string SaveCalibration(const std::string& path, const Calibration& c);
 
 // A printer whose horizontal and vertical resolutions differ.
 constexpr const char* kPrinterUnusable = "This printer can not be used!";
 inline bool PrinterUsable(int dpx, int dpy) { return dpx == dpy; }
 
 // The element at printer resolution, scaled by the calibration.
-PixelSize PrintElementSize(const TEttType& fmt, const TCalibration& c, int dpx, int dpy);
+PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx, int dpy);
 // An element's top-left corner from the printable area's origin.
-PixelPoint PrintElementPos(const TEttType& fmt, const TCalibration& c, const SheetPosition& p,
+PixelPoint PrintElementPos(const PaperFormat& fmt, const Calibration& c, const SheetPosition& p,
                            int dpx, int dpy);
 // The cover inside a printed element `elementWidth` pixels wide.
-PixelRect PrintCover(const CoverSettings& s, const TCalibration& c, int32_t elementWidth,
+PixelRect PrintCover(const CoverSettings& s, const Calibration& c, int32_t elementWidth,
                      int32_t dibW, int32_t dibH, int dpx, int dpy);
 // The test rectangle: 100 mm square at the printable area's origin, never calibrated.
 PixelSize TestRectangleSize(int dpx, int dpy);

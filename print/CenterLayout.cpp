@@ -9,10 +9,11 @@ int32_t Trunc(double v) { return TruncPixels(v); }
 constexpr int32_t kFallbackSide = 300;
 }  // namespace
 
-PixelSize CenterViewSize(const TEttType* format, double dpi, int32_t zoom) {
+PixelSize CenterViewSize(const PaperFormat* format, double dpi, int32_t zoom) {
   if (!format) return {kFallbackSide, kFallbackSide};
   const double f = kMmPerInch;
-  return {Trunc(zoom * (dpi * format->Breite / f) / 100), Trunc(zoom * (dpi * format->Hoehe / f) / 100)};
+  return {Trunc(zoom * (dpi * format->width / f) / 100),
+          Trunc(zoom * (dpi * format->height / f) / 100)};
 }
 
 PixelRect CenterCover(const CoverSettings& c, PixelSize view, int32_t dibW, int32_t dibH,

@@ -3,7 +3,7 @@
 #include "print/SheetLayout.h"
 
 // The view's size for the selected format (nullptr: none, a 300 x 300 fallback).
-PixelSize CenterViewSize(const TEttType* format, double dpi, int32_t zoom);
+PixelSize CenterViewSize(const PaperFormat* format, double dpi, int32_t zoom);
 // The cover in the view: width in percent of the view's width, height by the picture's
 // aspect, displaced in inches from the element's top-left corner.
 PixelRect CenterCover(const CoverSettings& c, PixelSize view, int32_t dibW, int32_t dibH,

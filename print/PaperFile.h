@@ -3,23 +3,25 @@
 #include <string>
 #include <vector>
 
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
+#include "print/FormatDetails.h"
 
 // More formats than anyone keeps; a larger count marks a damaged file.
-constexpr int32_t kMaxEttCount = 10000;
+constexpr int32_t kMaxPaperFormats = 10000;
 
-struct EttLoadResult {
+struct PaperLoadResult {
   enum Status { Loaded, Missing, Damaged };
   Status status = Missing;
-  std::vector<TEttType> formats;  // the whole, valid records read (also from a damaged file)
+  std::vector<PaperFormat> formats;  // the whole, valid records read (also from a damaged file)
   std::string message;            // what is wrong with a damaged file
+  std::vector<FormatDetails> details;  // one per format when read with its details file
 };
 
 // Reads `path`. A file shorter than its count, or with an invalid record, keeps the whole
 // valid records before the fault; a wrong magic or an impossible count keeps none.
-EttLoadResult LoadEttTypes(const std::string& path);
+PaperLoadResult LoadPaperFormats(const std::string& path);
 // The same rules for bytes already read; `name` names the file in the message.
-EttLoadResult ParseEttTypes(const std::vector<uint8_t>& bytes, const std::string& name);
-std::vector<uint8_t> EncodeEttTypes(const std::vector<TEttType>& formats);
+PaperLoadResult ParsePaperFormats(const std::vector<uint8_t>& bytes, const std::string& name);
+std::vector<uint8_t> EncodePaperFormats(const std::vector<PaperFormat>& formats);
 // Replaces `path` atomically; returns an error text, empty on success.
-std::string SaveEttTypes(const std::string& path, const std::vector<TEttType>& formats);
+std::string SavePaperFormats(const std::string& path, const std::vector<PaperFormat>& formats);

@@ -13,13 +13,32 @@ int32_t TruncPixels(double v) {
 
 namespace {
 int32_t Trunc(double v) { return TruncPixels(v); }
-int32_t Across(const TEttType& f) { return std::clamp(f.AnzH, kEttCountMin, kEttCountMax); }
-int32_t Down(const TEttType& f) { return std::clamp(f.AnzV, kEttCountMin, kEttCountMax); }
+int32_t Across(const PaperFormat& f) {
+  return std::clamp(f.columns, kPaperCountMin, kPaperCountMax);
+}
+int32_t Down(const PaperFormat& f) {
+  return std::clamp(f.rows, kPaperCountMin, kPaperCountMax);
+}
 }  // namespace
 
 SheetPosition SheetLayout::At(int32_t k) const {
   SheetPosition p;
   p.k = k;
+  if (!grids.empty()) {
+    p.sheet = k / perSheet;
+    int32_t i = k % perSheet;
+    for (size_t g = 0; g < grids.size(); ++g) {
+      const int32_t n = grids[g].across * grids[g].down;
+      if (i < n || g + 1 == grids.size()) {
+        p.grid = static_cast<int32_t>(g);
+        p.col = i % grids[g].across;
+        p.row = i / grids[g].across;
+        break;
+      }
+      i -= n;
+    }
+    return p;
+  }
   p.col = k % across;
   p.row = (k / across) % (perSheet / across);
   p.sheet = k / perSheet;
@@ -34,7 +53,7 @@ std::vector<SheetPosition> SheetLayout::OnSheet(int32_t sheet) const {
   return out;
 }
 
-SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies) {
+SheetLayout LayoutFor(const PaperFormat& fmt, int32_t used, int32_t copies) {
   SheetLayout l;
   l.across = Across(fmt);
   l.perSheet = l.across * Down(fmt);
@@ -44,7 +63,30 @@ SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies) {
   return l;
 }
 
-int32_t CorrectUsed(const TEttType& fmt, int32_t used) {
+SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used, int32_t copies) {
+  if (d.moreGrids.empty()) return LayoutFor(fmt, used, copies);
+  SheetLayout l = LayoutFor(fmt, used, copies);
+  for (LabelGrid g : AllGrids(fmt, d)) {
+    g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
+    g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
+    l.grids.push_back(g);
+  }
+  l.perSheet = PositionsPerSheet(fmt, d);
+  l.pages = l.last / l.perSheet + 1;
+  return l;
+}
+
+PaperFormat PositionGrid(const PaperFormat& fmt, const SheetLayout& l, const SheetPosition& p) {
+  if (p.grid < 0 || static_cast<size_t>(p.grid) >= l.grids.size()) return fmt;
+  return WithGrid(fmt, l.grids[static_cast<size_t>(p.grid)]);
+}
+
+int32_t CorrectUsed(const PaperFormat& fmt, const FormatDetails& d, int32_t used) {
+  const int32_t n = PositionsPerSheet(fmt, d);
+  return used >= n - 1 ? n - 1 : used;
+}
+
+int32_t CorrectUsed(const PaperFormat& fmt, int32_t used) {
   const int32_t n = Across(fmt) * Down(fmt);
   return used >= n - 1 ? n - 1 : used;
 }
@@ -59,17 +101,18 @@ PixelSize PreviewSize(int32_t pageWidthPx, int32_t pageHeightPx, double screenDp
           Trunc(zoom * (pageHeightPx * screenDpi / printerDpi) / 100)};
 }
 
-PixelSize PreviewElementSize(const TEttType& fmt, double screenDpi, int32_t zoom) {
+PixelSize PreviewElementSize(const PaperFormat& fmt, double screenDpi, int32_t zoom) {
   const double f = kMmPerInch;
-  return {Trunc(zoom * (fmt.Breite / f * screenDpi) / 100),
-          Trunc(zoom * (fmt.Hoehe / f * screenDpi) / 100)};
+  return {Trunc(zoom * (fmt.width / f * screenDpi) / 100),
+          Trunc(zoom * (fmt.height / f * screenDpi) / 100)};
 }
 
-PixelPoint PreviewElementPos(const TEttType& fmt, const SheetPosition& p, double screenDpi,
+PixelPoint PreviewElementPos(const PaperFormat& fmt, const SheetPosition& p, double screenDpi,
                              int32_t zoom) {
   const double f = kMmPerInch;
-  return {Trunc(zoom * (fmt.RandLinks / f * screenDpi + fmt.SchrittH / f * screenDpi * p.col) / 100),
-          Trunc(zoom * (fmt.RandOben / f * screenDpi + fmt.SchrittV / f * screenDpi * p.row) / 100)};
+  return {
+      Trunc(zoom * (fmt.leftMargin / f * screenDpi + fmt.stepAcross / f * screenDpi * p.col) / 100),
+      Trunc(zoom * (fmt.topMargin / f * screenDpi + fmt.stepDown / f * screenDpi * p.row) / 100)};
 }
 
 PixelRect PreviewCover(const CoverSettings& c, int32_t elementWidth, int32_t dibW, int32_t dibH,

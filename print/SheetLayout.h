@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
+#include "print/FormatDetails.h"
 
 struct SheetPosition {
   int32_t k = 0;      // position counted through all sheets in reading order
   int32_t col = 0, row = 0, sheet = 0;  // sheet counted from 0
+  int32_t grid = 0;                     // col and row count within this grid
   bool operator==(const SheetPosition&) const = default;
 };
 
@@ -17,6 +19,7 @@ struct SheetLayout {
   int32_t first = 0, last = 0;
   int32_t pages = 1;
   int32_t across = 1;
+  std::vector<LabelGrid> grids;  // numbered grid by grid; empty: one grid `across` wide
 
   SheetPosition At(int32_t k) const;
   // The positions that receive a copy on `sheet` (0-based), in increasing order.
@@ -24,9 +27,14 @@ struct SheetLayout {
 };
 
 // `used` is the corrected number of used positions, `copies` at least 1.
-SheetLayout LayoutFor(const TEttType& fmt, int32_t used, int32_t copies);
+SheetLayout LayoutFor(const PaperFormat& fmt, int32_t used, int32_t copies);
+// The same over all grids of a format with details.
+SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used, int32_t copies);
+// The record whose margins, steps and counts place position `p`: those of its grid.
+PaperFormat PositionGrid(const PaperFormat& fmt, const SheetLayout& l, const SheetPosition& p);
 // At most n - 1 positions of the first sheet can be marked used.
-int32_t CorrectUsed(const TEttType& fmt, int32_t used);
+int32_t CorrectUsed(const PaperFormat& fmt, int32_t used);
+int32_t CorrectUsed(const PaperFormat& fmt, const FormatDetails& d, int32_t used);
 // The page shown is at most the page count.
 int32_t CorrectPage(int32_t page, int32_t pageCount);
 
@@ -46,8 +54,8 @@ struct PixelPoint {
 // The printer page at screen scale and `zoom` percent (both axes use the horizontal resolutions).
 PixelSize PreviewSize(int32_t pageWidthPx, int32_t pageHeightPx, double screenDpi,
                       double printerDpi, int32_t zoom);
-PixelSize PreviewElementSize(const TEttType& fmt, double screenDpi, int32_t zoom);
-PixelPoint PreviewElementPos(const TEttType& fmt, const SheetPosition& p, double screenDpi,
+PixelSize PreviewElementSize(const PaperFormat& fmt, double screenDpi, int32_t zoom);
+PixelPoint PreviewElementPos(const PaperFormat& fmt, const SheetPosition& p, double screenDpi,
                              int32_t zoom);
 
 // The cover inside one element: size in percent of the element width, displacement in inch.

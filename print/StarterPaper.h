@@ -6,9 +6,15 @@
 #include "print/PaperFile.h"
 
 // CD booklet fronts and tray inlays, one and two to a sheet, centred on A4 and US Letter.
-std::vector<TEttType> StarterEttTypes();
+std::vector<PaperFormat> StarterPaperFormats();
+
+// Two disc labels on A4 (Zweckform 3654) and on US Letter (Avery 5931), as their label
+// templates give them: shape, hole, bleed and places.
+std::vector<std::pair<PaperFormat, FormatDetails>> StarterDiscSheets();
+// Every starter format with its details, as the shipped paper.dat and its details file hold them.
+PaperLoadResult StarterCatalogue();
 
 // Loads the user's paper.dat; without one, the first readable starter file of `starterFiles`,
 // else the built-in starter formats. The user's file is only ever read here.
-EttLoadResult LoadCatalogueAtStart(const std::string& userFile,
-                                   const std::vector<std::string>& starterFiles);
+PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
+                                     const std::vector<std::string>& starterFiles);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 #include "retouch/ByteTable.h"
 #include "retouch/PictureCopy.h"
@@ -11,7 +11,7 @@ namespace {
 int Clamp(int v) { return v > 255 ? 255 : v < 0 ? 0 : v; }
 
 template <class Map>
-void MapPicture(TDib& dib, Map map) {
+void MapPicture(Dib& dib, Map map) {
   const int n = PaletteEntryCount(DibBitCount(dib));
   if (!dib.Bits) return;
   if (n > 0) {
@@ -42,7 +42,7 @@ uint8_t ContrastOf(int v, int k) {
   return uint8_t(Clamp(v >= 128 ? 255 - b * (255 - v) / 100 : v * b / 100));
 }
 
-void ApplyByteTable(TDib& dib, const uint8_t table[256]) {
+void ApplyByteTable(Dib& dib, const uint8_t table[256]) {
   if (!dib.Bits || DibBitCount(dib) != 24) return;
   const int32_t h = DibHeight(dib);
   const size_t n = size_t(DibWidth(dib)) * 3;
@@ -54,24 +54,24 @@ void ApplyByteTable(TDib& dib, const uint8_t table[256]) {
   }
 }
 
-void Helligkeit(TDib& dib, int delta) {
+void ChangeBrightness(Dib& dib, int delta) {
   MapPicture(dib, [delta](int v) { return BrightnessOf(v, delta); });
 }
 
-void Kontrast(TDib& dib, int k) {
+void ChangeContrast(Dib& dib, int k) {
   MapPicture(dib, [k](int v) { return ContrastOf(v, k); });
 }
 
-BrightnessContrastDialog::BrightnessContrastDialog(TDib& dib, std::function<void()> repaint)
+BrightnessContrastSession::BrightnessContrastSession(Dib& dib, std::function<void()> repaint)
     : dib_(dib), repaint_(std::move(repaint)) {}
 
-BrightnessContrastDialog::~BrightnessContrastDialog() {
+BrightnessContrastSession::~BrightnessContrastSession() {
   if (orig_.Bits) ReplaceDib(dib_, orig_);
 }
 
-bool BrightnessContrastDialog::begin() {
-  TrackBar1 = 0;
-  TrackBar2 = 100;
+bool BrightnessContrastSession::begin() {
+  brightness = 0;
+  contrast = 100;
   if (!ExactCopy(dib_, orig_)) {
     CurrentDialogs().messageBox("Can not create the bitamp", "", MsgButtons::Ok, MsgIcon::Error);
     return false;
@@ -79,7 +79,7 @@ bool BrightnessContrastDialog::begin() {
   return true;
 }
 
-void BrightnessContrastDialog::TrackBar1Change() {
+void BrightnessContrastSession::preview() {
   if (!orig_.Bits || !dib_.Bits) return;
   if (dib_.HasPalette) {
     std::memcpy(dib_.Bits, orig_.Bits, dib_.Info->bmiHeader.biSizeImage);
@@ -90,12 +90,12 @@ void BrightnessContrastDialog::TrackBar1Change() {
       dib_.Info->bmiColors[i] = RGBQUAD{e.peBlue, e.peGreen, e.peRed, 0};
     }
     RecreatePalette(dib_);
-    Helligkeit(dib_, TrackBar1);
-    Kontrast(dib_, TrackBar2);
+    ChangeBrightness(dib_, brightness);
+    ChangeContrast(dib_, contrast);
   } else if (DibBitCount(dib_) == 24) {
     // Brightness then contrast as one table, read from the untouched copy in a single pass.
     uint8_t table[256];
-    Composed(TrackBar1, TrackBar2, table);
+    Composed(brightness, contrast, table);
     const int32_t h = DibHeight(dib_);
     const size_t n = size_t(DibWidth(dib_)) * 3;
     RowProgress progress(h);
@@ -109,17 +109,19 @@ void BrightnessContrastDialog::TrackBar1Change() {
   if (repaint_) repaint_();
 }
 
-void BrightnessContrastDialog::OkBitBtn1Click() { TrackBar1Change(); }
-
-void BrightnessContrastDialog::BacksetBitBtn3Click() {
-  TrackBar1 = 0;
-  TrackBar2 = 100;
+void BrightnessContrastSession::confirm() {
+  preview();
 }
 
-void BrightnessContrastDialog::finish(bool ok) {
+void BrightnessContrastSession::resetToDefaults() {
+  brightness = 0;
+  contrast = 100;
+}
+
+void BrightnessContrastSession::finish(bool ok) {
   if (!orig_.Bits) return;
   if (ok) {
-    deldib(orig_);
+    FreeDib(orig_);
   } else {
     ReplaceDib(dib_, orig_);
   }

@@ -4,40 +4,40 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 // The component mappings: brightness adds delta, contrast k (0 ... 200, 100 = unchanged).
 uint8_t BrightnessOf(int v, int delta);
 uint8_t ContrastOf(int v, int k);
 
-void Helligkeit(TDib& dib, int delta);
-void Kontrast(TDib& dib, int k);
+void ChangeBrightness(Dib& dib, int delta);
+void ChangeContrast(Dib& dib, int k);
 
 // Applies a 256-entry table to the colour bytes of a 24-bit picture (row progress).
-void ApplyByteTable(TDib& dib, const uint8_t table[256]);
+void ApplyByteTable(Dib& dib, const uint8_t table[256]);
 
 // The state of the "Brightness and contrast..." dialog: every preview starts from the
 // untouched copy, OK keeps the last result, anything else restores the picture exactly.
-class BrightnessContrastDialog {
+class BrightnessContrastSession {
  public:
-  explicit BrightnessContrastDialog(TDib& dib, std::function<void()> repaint = {});
-  ~BrightnessContrastDialog();  // an unfinished dialog restores the picture
-  BrightnessContrastDialog(const BrightnessContrastDialog&) = delete;
-  BrightnessContrastDialog& operator=(const BrightnessContrastDialog&) = delete;
+  explicit BrightnessContrastSession(Dib& dib, std::function<void()> repaint = {});
+  ~BrightnessContrastSession();  // an unfinished dialog restores the picture
+  BrightnessContrastSession(const BrightnessContrastSession&) = delete;
+  BrightnessContrastSession& operator=(const BrightnessContrastSession&) = delete;
 
   // Makes the untouched copy; "Can not create the bitamp" and false when that fails.
   bool begin();
-  int TrackBar1 = 0;    // brightness, -127 ... 127
-  int TrackBar2 = 100;  // contrast, 0 ... 200
-  void TrackBar1Change();      // "Preview"
-  void OkBitBtn1Click();       // "OK": preview, then the dialog closes with OK
-  void BacksetBitBtn3Click();  // "Set to default values": the sliders only
+  int brightness = 0;      // brightness, -127 ... 127
+  int contrast = 100;      // contrast, 0 ... 200
+  void preview();          // "Preview"
+  void confirm();          // "OK": preview, then the dialog closes with OK
+  void resetToDefaults();  // "Set to default values": the sliders only
   // Ends the dialog: OK keeps the picture, otherwise the untouched copy comes back.
   void finish(bool ok);
-  const TDib& OrigDib() const { return orig_; }
+  const Dib& original() const { return orig_; }
 
  private:
-  TDib& dib_;
-  TDib orig_;
+  Dib& dib_;
+  Dib orig_;
   std::function<void()> repaint_;
 };

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 #include "retouch/PictureCopy.h"
 
-bool CropDib(const TDib& src, int32_t left, int32_t top, int32_t w, int32_t h, TDib& out) {
-  out = TDib{};
+bool CropDib(const Dib& src, int32_t left, int32_t top, int32_t w, int32_t h, Dib& out) {
+  out = Dib{};
   const int32_t sw = DibWidth(src), sh = DibHeight(src);
   if (!src.Bits || w <= 0 || h <= 0 || left < 0 || top < 0 || left > sw - w || top > sh - h)
     return false;
@@ -22,13 +22,13 @@ bool CropDib(const TDib& src, int32_t left, int32_t top, int32_t w, int32_t h, T
       const size_t bytes = size_t(bpp / 8);
       std::memcpy(DibRow(out, d), DibRow(src, top + d) + size_t(left) * bytes, size_t(w) * bytes);
     } else {
-      for (int32_t x = 0; x < w; ++x) setpixel(out, x, d, getpixel(src, left + x, top + d));
+      for (int32_t x = 0; x < w; ++x) SetDibPixel(out, x, d, GetDibPixel(src, left + x, top + d));
     }
   }
   return true;
 }
 
-bool CropToSelection(TDib& dib, PictureSelection sel) {
+bool CropToSelection(Dib& dib, PictureSelection sel) {
   RowProgress progress(0);
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   const int32_t l = std::clamp(std::min(sel.Left, sel.Right), 0, w);
@@ -39,7 +39,7 @@ bool CropToSelection(TDib& dib, PictureSelection sel) {
     ShowError("Select an area with the mouse first!");
     return false;
   }
-  TDib result;
+  Dib result;
   if (!CropDib(dib, l, t, r - l, b - t, result)) return false;
   ReplaceDib(dib, result);
   sel.set(0, 0, r - l, b - t);

@@ -12,7 +12,7 @@ namespace {
 // Side of the square tiles of a turn: a tile of source rows stays in the second-level cache.
 constexpr int32_t kTile = 128;
 
-bool Fits(const TDib& src, const TDib& dst, bool turned) {
+bool Fits(const Dib& src, const Dib& dst, bool turned) {
   if (!src.Bits || !dst.Bits || DibBitCount(src) != DibBitCount(dst)) return false;
   const int32_t w = turned ? DibHeight(src) : DibWidth(src);
   const int32_t h = turned ? DibWidth(src) : DibHeight(src);
@@ -20,7 +20,7 @@ bool Fits(const TDib& src, const TDib& dst, bool turned) {
 }
 
 template <int Bytes>
-void TurnTiled(const TDib& src, TDib& dst, bool left) {
+void TurnTiled(const Dib& src, Dib& dst, bool left) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   // Source rows of the band in the order their pixels land in a result row.
   const uint8_t* rows[kTile];
@@ -76,18 +76,20 @@ bool HasVbmi() {
   return has;
 }
 
-void TurnByPixel(const TDib& src, TDib& dst, bool left) {
+void TurnByPixel(const Dib& src, Dib& dst, bool left) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   for (int32_t y = 0; y < h; ++y) {
     ReportProgress(RowPercent(y, h));
     for (int32_t x = 0; x < w; ++x) {
-      if (left) setpixel(dst, y, w - 1 - x, getpixel(src, x, y));
-      else setpixel(dst, h - 1 - y, x, getpixel(src, x, y));
+      if (left)
+        SetDibPixel(dst, y, w - 1 - x, GetDibPixel(src, x, y));
+      else
+        SetDibPixel(dst, h - 1 - y, x, GetDibPixel(src, x, y));
     }
   }
 }
 
-void Turn(const TDib& src, TDib& dst, bool left) {
+void Turn(const Dib& src, Dib& dst, bool left) {
   if (!Fits(src, dst, true)) return;
   switch (DibBitCount(src)) {
     case 24: TurnTiled<3>(src, dst, left); break;
@@ -96,10 +98,10 @@ void Turn(const TDib& src, TDib& dst, bool left) {
   }
 }
 
-bool Replace(TDib& dib, bool turned, void (*fill)(const TDib&, TDib&)) {
+bool Replace(Dib& dib, bool turned, void (*fill)(const Dib&, Dib&)) {
   RowProgress progress(DibHeight(dib));
   if (!dib.Bits) return false;
-  TDib result;
+  Dib result;
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   NewDibLike(dib, turned ? h : w, turned ? w : h, result);
   if (!result.Bits) return false;
@@ -110,7 +112,7 @@ bool Replace(TDib& dib, bool turned, void (*fill)(const TDib&, TDib&)) {
 }
 }  // namespace
 
-void MirrorPixels(const TDib& src, TDib& dst) {
+void MirrorPixels(const Dib& src, Dib& dst) {
   if (!Fits(src, dst, false)) return;
   const int32_t w = DibWidth(src), h = DibHeight(src);
   const int bpp = DibBitCount(src);
@@ -125,12 +127,12 @@ void MirrorPixels(const TDib& src, TDib& dst) {
     } else if (bpp == 8) {
       for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
     } else {
-      for (int32_t x = 0; x < w; ++x) setpixel(dst, x, y, getpixel(src, w - 1 - x, y));
+      for (int32_t x = 0; x < w; ++x) SetDibPixel(dst, x, y, GetDibPixel(src, w - 1 - x, y));
     }
   }
 }
 
-void MirrorVerticalPixels(const TDib& src, TDib& dst) {
+void MirrorVerticalPixels(const Dib& src, Dib& dst) {
   if (!Fits(src, dst, false)) return;
   const int32_t h = DibHeight(src);
   for (int32_t r = 0; r < h; ++r) {
@@ -140,19 +142,27 @@ void MirrorVerticalPixels(const TDib& src, TDib& dst) {
   }
 }
 
-void TurnLeftPixels(const TDib& src, TDib& dst) { Turn(src, dst, true); }
-void TurnRightPixels(const TDib& src, TDib& dst) { Turn(src, dst, false); }
+void TurnLeftPixels(const Dib& src, Dib& dst) {
+  Turn(src, dst, true);
+}
+void TurnRightPixels(const Dib& src, Dib& dst) {
+  Turn(src, dst, false);
+}
 
-bool MirrorDib(TDib& dib) { return Replace(dib, false, MirrorPixels); }
-bool MirrorDibVertical(TDib& dib) { return Replace(dib, false, MirrorVerticalPixels); }
+bool MirrorDib(Dib& dib) {
+  return Replace(dib, false, MirrorPixels);
+}
+bool MirrorDibVertical(Dib& dib) {
+  return Replace(dib, false, MirrorVerticalPixels);
+}
 
-bool TurnDibLeft(TDib& dib, PictureSelection sel) {
+bool TurnDibLeft(Dib& dib, PictureSelection sel) {
   if (!Replace(dib, true, TurnLeftPixels)) return false;
   sel.set(0, 0, DibWidth(dib), DibHeight(dib));
   return true;
 }
 
-bool TurnDibRight(TDib& dib, PictureSelection sel) {
+bool TurnDibRight(Dib& dib, PictureSelection sel) {
   if (!Replace(dib, true, TurnRightPixels)) return false;
   sel.set(0, 0, DibWidth(dib), DibHeight(dib));
   return true;

@@ -2,26 +2,26 @@
 
 #include <cstring>
 
-void KeepResolution(const TDib& from, TDib& to, bool exchanged) {
+void KeepResolution(const Dib& from, Dib& to, bool exchanged) {
   if (!from.Info || !to.Info) return;
   const BITMAPINFOHEADER& a = from.Info->bmiHeader;
   to.Info->bmiHeader.biXPelsPerMeter = exchanged ? a.biYPelsPerMeter : a.biXPelsPerMeter;
   to.Info->bmiHeader.biYPelsPerMeter = exchanged ? a.biXPelsPerMeter : a.biYPelsPerMeter;
 }
 
-void ReplaceDib(TDib& dib, TDib& result) {
-  deldib(dib);
+void ReplaceDib(Dib& dib, Dib& result) {
+  FreeDib(dib);
   dib = result;
-  result = TDib{};
+  result = Dib{};
 }
 
-void NewDibLike(const TDib& dib, int32_t width, int32_t height, TDib& out) {
+void NewDibLike(const Dib& dib, int32_t width, int32_t height, Dib& out) {
   const int bpp = DibBitCount(dib);
-  newdib(out, width, height, bpp, dib.Info, PaletteEntryCount(bpp));
+  NewDib(out, width, height, bpp, dib.Info, PaletteEntryCount(bpp));
 }
 
-bool ExactCopy(const TDib& src, TDib& out) {
-  out = TDib{};
+bool ExactCopy(const Dib& src, Dib& out) {
+  out = Dib{};
   if (!src.Bits) return false;
   CopyDib(out, src);
   if (!out.Bits) return false;

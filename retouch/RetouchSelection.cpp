@@ -25,10 +25,10 @@ void RetouchSelection::layout(ViewSize view, int32_t dibWidth, int32_t dibHeight
   view_ = view;
   dibWidth_ = dibWidth;
   dibHeight_ = dibHeight;
-  RetuschScaleX = dibWidth > 0 ? double(view.width) / dibWidth : 0;
-  RetuschScaleY = dibHeight > 0 ? double(view.height) / dibHeight : 0;
-  RetuschMaxX = view.width - 1;
-  RetuschMaxY = view.height - 1;
+  ScaleX = dibWidth > 0 ? double(view.width) / dibWidth : 0;
+  ScaleY = dibHeight > 0 ? double(view.height) / dibHeight : 0;
+  MaxX = view.width - 1;
+  MaxY = view.height - 1;
   viewFromPicture(sel);
 }
 
@@ -40,16 +40,16 @@ void RetouchSelection::viewFromPicture(const PictureSelection& sel) {
   SelViewRight = scale(sel.Right, view_.width, dibWidth_);
   SelViewTop = scale(sel.Top, view_.height, dibHeight_);
   SelViewBottom = scale(sel.Bottom, view_.height, dibHeight_);
-  if (SelViewRight > RetuschMaxX) SelViewRight = RetuschMaxX;
-  if (SelViewBottom > RetuschMaxY) SelViewBottom = RetuschMaxY;
+  if (SelViewRight > MaxX) SelViewRight = MaxX;
+  if (SelViewBottom > MaxY) SelViewBottom = MaxY;
 }
 
 int32_t RetouchSelection::toPictureX(int32_t x) const {
-  return RetuschScaleX > 0 ? RoundHalfEven(x / RetuschScaleX) : 0;
+  return ScaleX > 0 ? RoundHalfEven(x / ScaleX) : 0;
 }
 
 int32_t RetouchSelection::toPictureY(int32_t y) const {
-  return RetuschScaleY > 0 ? RoundHalfEven(y / RetuschScaleY) : 0;
+  return ScaleY > 0 ? RoundHalfEven(y / ScaleY) : 0;
 }
 
 RetouchSelection::Press RetouchSelection::press(int32_t x, int32_t y, PictureSelection sel) {
@@ -57,7 +57,7 @@ RetouchSelection::Press RetouchSelection::press(int32_t x, int32_t y, PictureSel
     SelDragging = 1;
     return Press::EdgeDrag;
   }
-  if (x > RetuschMaxX || y > RetuschMaxY || x < 0 || y < 0) return Press::Ignored;
+  if (x > MaxX || y > MaxY || x < 0 || y < 0) return Press::Ignored;
   SelDragging = 1;
   SelViewLeft = SelViewRight = x;
   SelViewTop = SelViewBottom = y;
@@ -79,7 +79,7 @@ bool RetouchSelection::move(int32_t x, int32_t y, PictureSelection sel) {
   if (DragTop) SelViewTop = y;
   if (DragBottom) SelViewBottom = y;
   // A view without pixels (maximum -1) pins every edge to 0.
-  const int32_t maxX = std::max(RetuschMaxX, 0), maxY = std::max(RetuschMaxY, 0);
+  const int32_t maxX = std::max(MaxX, 0), maxY = std::max(MaxY, 0);
   SelViewLeft = std::clamp(SelViewLeft, 0, maxX);
   SelViewRight = std::clamp(SelViewRight, 0, maxX);
   SelViewTop = std::clamp(SelViewTop, 0, maxY);

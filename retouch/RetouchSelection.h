@@ -25,8 +25,8 @@ class RetouchSelection {
   bool OverSelEdge = false;
   int32_t SelDragging = 0;
   bool DragLeft = false, DragRight = false, DragTop = false, DragBottom = false;
-  double RetuschScaleX = 1, RetuschScaleY = 1;
-  int32_t RetuschMaxX = 0, RetuschMaxY = 0;
+  double ScaleX = 1, ScaleY = 1;
+  int32_t MaxX = 0, MaxY = 0;
   SelectionCursor Cursor = SelectionCursor::Arrow;
 
   // The paint's arithmetic for a view of view.width x view.height showing a picture of

@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/BatchCommands.h"
-#include "platform/Dib.h"
-#include "app/views/BatchPrint.h"
-#include "app/views/MainForm.h"
+#include "app/batch/BatchCommands.h"
+#include "platform/dib/Dib.h"
+#include "app/batch/views/BatchPrint.h"
+#include "app/views/MainWindow.h"
 #include "app/views/Screenshots.h"
 
 namespace {
@@ -43,11 +43,11 @@ int main(int argc, char** argv) {
   }
   QApplication::setApplicationName(QStringLiteral("Brandivelquorsimatellione 1.1"));
   QApplication app(argc, argv);
-  TMainForm form;
+  MainWindow form;
   if (const QScreen* screen = form.screen())
     form.move(screen->availableGeometry().center() - form.rect().center());
   form.show();
   // A cover named on the command line is opened; a bad one leaves the empty document.
-  if (args.size() == 1) form.OpenCoverFile(args[0]);
+  if (args.size() == 1) form.openCoverFile(args[0]);
   return app.exec();
 }

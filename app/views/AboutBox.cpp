@@ -11,7 +11,7 @@
 
 #include "platform/views/WebPage.h"
 
-TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner) {
+AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("Info"));
   setFixedSize(664, 453);
   auto* outer = new QHBoxLayout(this);

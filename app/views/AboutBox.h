@@ -5,10 +5,10 @@
 class QLabel;
 class QPushButton;
 
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  explicit TAboutBox(QWidget* owner);
+  explicit AboutBox(QWidget* owner);
   QLabel* copyrightLabel() const { return copyright_; }
   QPushButton* webButton() const { return web_; }
   QPushButton* okButton() const { return ok_; }

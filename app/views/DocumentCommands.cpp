@@ -2,68 +2,73 @@
 
 #include <filesystem>
 
-#include "app/CoverFile.h"
-#include "app/views/MainForm.h"
+#include "app/Document.h"
+#include "app/coverfile/CoverFile.h"
 
-FileRequest DocumentCommands::CoverFileRequest(bool save) const {
+FileRequest DocumentCommands::coverFileRequest(bool save) const {
   FileRequest r;
   r.title = save ? "Save Cover as" : "Open Cover";
   r.filter = "CD cover files (*.cov)|*.cov";
   r.defaultExt = "cov";
   r.overwritePrompt = save;
-  const std::string& current = form_.doc().SavedFileName;
+  const std::string& current = doc_.SavedFileName;
   r.initialPath = save ? current : current.substr(0, current.size() - BaseFileName(current).size());
   return r;
 }
 
-bool DocumentCommands::AskFirst(const std::string& title) {
+bool DocumentCommands::askFirst(const std::string& title) {
   return CurrentDialogs().messageBox("Be sure that everything is saved that you want to maintain!",
                                      title, MsgButtons::OkCancel,
                                      MsgIcon::Information) == MsgResult::Ok;
 }
 
-void DocumentCommands::NewCoverBtnClick() {
-  if (!AskFirst("File/New")) return;
-  NewDocument(form_.doc());
-  form_.Setsavedfilename({});
-  form_.RefreshViews();
+void DocumentCommands::setFileName(const std::string& path) {
+  doc_.SavedFileName = path;
+  nameChanged_();
 }
 
-void DocumentCommands::OpenCoverBtnClick() {
-  if (!AskFirst("File/Open")) return;
-  if (const auto answer = CurrentDialogs().openFile(CoverFileRequest(false)))
-    OpenCover(answer->path);
+void DocumentCommands::newCover() {
+  if (!askFirst("File/New")) return;
+  NewDocument(doc_);
+  setFileName({});
+  replaced_();
 }
 
-bool DocumentCommands::OpenCover(const std::string& name) {
+void DocumentCommands::openCover() {
+  if (!askFirst("File/Open")) return;
+  if (const auto answer = CurrentDialogs().openFile(coverFileRequest(false)))
+    openCoverFile(answer->path);
+}
+
+bool DocumentCommands::openCoverFile(const std::string& name) {
   // A name from the command line may be relative; Save must find the same file later.
   std::error_code ec;
   const std::filesystem::path full = std::filesystem::absolute(name, ec);
   const std::string path = ec ? name : full.string();
-  if (!OpenFile(form_.doc(), path)) return false;
-  form_.Setsavedfilename(path);
-  form_.RefreshViews();
+  if (!OpenFile(doc_, path)) return false;
+  setFileName(path);
+  replaced_();
   return true;
 }
 
-bool DocumentCommands::OpenDroppedCover(const std::string& path) {
-  return AskFirst("File/Open") && OpenCover(path);
+bool DocumentCommands::openDroppedCover(const std::string& path) {
+  return askFirst("File/Open") && openCoverFile(path);
 }
 
-bool DocumentCommands::SaveCover(const std::string& path) {
-  if (!SaveFile(form_.doc(), path)) return false;
-  form_.Setsavedfilename(path);
+bool DocumentCommands::writeCover(const std::string& path) {
+  if (!SaveFile(doc_, path)) return false;
+  setFileName(path);
   return true;
 }
 
-void DocumentCommands::SaveCoverBtnClick() {
-  if (form_.doc().SavedFileName.empty())
-    SaveCoverAsBtnClick();
+void DocumentCommands::saveCover() {
+  if (doc_.SavedFileName.empty())
+    saveCoverAs();
   else
-    SaveCover(form_.doc().SavedFileName);
+    writeCover(doc_.SavedFileName);
 }
 
-void DocumentCommands::SaveCoverAsBtnClick() {
-  if (const auto answer = CurrentDialogs().saveFile(CoverFileRequest(true)))
-    SaveCover(answer->path);
+void DocumentCommands::saveCoverAs() {
+  if (const auto answer = CurrentDialogs().saveFile(coverFileRequest(true)))
+    writeCover(answer->path);
 }

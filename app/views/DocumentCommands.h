@@ -1,30 +1,37 @@
 #pragma once
 // The document row's commands: New, Open..., Save and Save as... of the cover document.
+#include <functional>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
-class TMainForm;
+struct Document;
 
 class DocumentCommands {
  public:
-  explicit DocumentCommands(TMainForm& form) : form_(form) {}
+  // `nameChanged` runs when the document's file name changed (the caption follows it),
+  // `replaced` after New and Open replaced the whole document.
+  DocumentCommands(Document& doc, std::function<void()> nameChanged, std::function<void()> replaced)
+      : doc_(doc), nameChanged_(std::move(nameChanged)), replaced_(std::move(replaced)) {}
 
-  void NewCoverBtnClick();
-  void OpenCoverBtnClick();
-  void SaveCoverBtnClick();
-  void SaveCoverAsBtnClick();
+  void newCover();
+  void openCover();
+  void saveCover();
+  void saveCoverAs();
   // Opens the cover file `path` into the document; on failure the document stays as it was.
-  bool OpenCover(const std::string& path);
+  bool openCoverFile(const std::string& path);
   // A design dropped on the window: the question of "Open...", then the file.
-  bool OpenDroppedCover(const std::string& path);
+  bool openDroppedCover(const std::string& path);
 
   // The open and save dialogs' request for cover files.
-  FileRequest CoverFileRequest(bool save) const;
+  FileRequest coverFileRequest(bool save) const;
 
  private:
-  bool AskFirst(const std::string& title);
-  bool SaveCover(const std::string& path);
+  bool askFirst(const std::string& title);
+  bool writeCover(const std::string& path);
+  void setFileName(const std::string& path);
 
-  TMainForm& form_;
+  Document& doc_;
+  std::function<void()> nameChanged_;
+  std::function<void()> replaced_;
 };

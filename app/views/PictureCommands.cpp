@@ -3,9 +3,9 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/Document.h"
 #include "app/PictureSaveName.h"
-#include "app/views/MainForm.h"
-#include "platform/PictureFile.h"
+#include "platform/codecs/PictureFile.h"
 
 namespace {
 std::string FolderOf(const std::string& path) {
@@ -13,19 +13,19 @@ std::string FolderOf(const std::string& path) {
 }
 }  // namespace
 
-void PictureCommands::AddButtons(QWidget* panel) {
+void PictureCommands::addButtons(QWidget* panel) {
   openBtn_ = new QPushButton(QStringLiteral("Open picture..."), panel);
-  openBtn_->setObjectName(QStringLiteral("OpenBtn"));
+  openBtn_->setObjectName(QStringLiteral("openButton"));
   saveBtn_ = new QPushButton(QStringLiteral("Save picture..."), panel);
-  saveBtn_->setObjectName(QStringLiteral("SaveBtn"));
-  QObject::connect(openBtn_, &QPushButton::clicked, panel, [this] { OpenBtnClick(); });
-  QObject::connect(saveBtn_, &QPushButton::clicked, panel, [this] { SaveBtnClick(); });
+  saveBtn_->setObjectName(QStringLiteral("saveButton"));
+  QObject::connect(openBtn_, &QPushButton::clicked, panel, [this] { openPicture(); });
+  QObject::connect(saveBtn_, &QPushButton::clicked, panel, [this] { savePicture(); });
   auto* l = static_cast<QVBoxLayout*>(panel->layout());
   l->addWidget(openBtn_);
   l->addWidget(saveBtn_);
 }
 
-FileRequest PictureCommands::OpenRequest() const {
+FileRequest PictureCommands::openRequest() const {
   FileRequest r;
   r.title = "Open picture";
   r.filter = kPictureOpenFilter;
@@ -33,32 +33,32 @@ FileRequest PictureCommands::OpenRequest() const {
   return r;
 }
 
-FileRequest PictureCommands::SaveRequest() const {
+FileRequest PictureCommands::saveRequest() const {
   FileRequest r;
   r.title = "Save picture";
-  r.filter = GetDIBSaveFilter();
+  r.filter = PictureSaveFilter();
   r.initialPath = folder_;
   r.overwritePrompt = true;
   return r;
 }
 
-void PictureCommands::OpenBtnClick() {
-  const auto answer = CurrentDialogs().openFile(OpenRequest());
-  if (answer) OpenPicture(answer->path);
+void PictureCommands::openPicture() {
+  const auto answer = CurrentDialogs().openFile(openRequest());
+  if (answer) openPictureFile(answer->path);
 }
 
-bool PictureCommands::OpenPicture(const std::string& path) {
+bool PictureCommands::openPictureFile(const std::string& path) {
   folder_ = FolderOf(path);
-  TDib dib;
+  Dib dib;
   OpenDib(dib, path);  // says why when the file cannot be read
   if (!dib.Bits) return false;
-  form_.doc().ReplacePicture(dib);
-  form_.RepaintViews();
+  doc_.ReplacePicture(dib);
+  repaint_();
   return true;
 }
 
-void PictureCommands::SaveBtnClick() {
-  const auto answer = CurrentDialogs().saveFile(SaveRequest());
+void PictureCommands::savePicture() {
+  const auto answer = CurrentDialogs().saveFile(saveRequest());
   if (!answer) return;
   folder_ = FolderOf(answer->path);
   const std::string name = PictureSaveName(answer->path, answer->filterIndex);
@@ -69,5 +69,5 @@ void PictureCommands::SaveBtnClick() {
                                   "Save picture", MsgButtons::YesNo,
                                   MsgIcon::Warning) != MsgResult::Yes)
     return;
-  SaveDib(form_.doc().Dib, name, PictureSaveCode(answer->filterIndex));  // reports a failure
+  SaveDib(doc_.picture, name, PictureSaveCode(answer->filterIndex));  // reports a failure
 }

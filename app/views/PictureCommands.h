@@ -2,34 +2,38 @@
 // The Scan tab's "Open picture..." and "Save picture..." commands; saving is also the Retouch
 // tab's "Save as...".
 #include <QPushButton>
+#include <functional>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 
-class TMainForm;
+struct Document;
 
 class PictureCommands {
  public:
-  explicit PictureCommands(TMainForm& form) : form_(form) {}
+  // `repaint` redraws the views after the picture was replaced.
+  PictureCommands(Document& doc, std::function<void()> repaint)
+      : doc_(doc), repaint_(std::move(repaint)) {}
 
   // Adds the two push buttons to the Scan tab's left panel.
-  void AddButtons(QWidget* panel);
-  QPushButton* OpenBtn() const { return openBtn_; }
-  QPushButton* SaveBtn() const { return saveBtn_; }
+  void addButtons(QWidget* panel);
+  QPushButton* openButton() const { return openBtn_; }
+  QPushButton* saveButton() const { return saveBtn_; }
 
   // A picture file replaces the picture, selected whole; a file that cannot be read changes
   // nothing.
-  void OpenBtnClick();
+  void openPicture();
   // Opens a picture file chosen elsewhere (a dropped file); false when it could not be read.
-  bool OpenPicture(const std::string& path);
+  bool openPictureFile(const std::string& path);
   // Saves the picture in the chosen filter entry's format.
-  void SaveBtnClick();
+  void savePicture();
 
-  FileRequest OpenRequest() const;
-  FileRequest SaveRequest() const;
+  FileRequest openRequest() const;
+  FileRequest saveRequest() const;
 
  private:
-  TMainForm& form_;
+  Document& doc_;
+  std::function<void()> repaint_;
   QPushButton* openBtn_ = nullptr;
   QPushButton* saveBtn_ = nullptr;
   std::string folder_;  // where the last picture was opened or saved

@@ -5,7 +5,6 @@
 
 #include "app/Document.h"
 
-class TMainForm;
 class ScanView;
 
 // The paint box inside the scroll area; paints and mouse go to the view.
@@ -31,26 +30,24 @@ class ScanView : public QScrollArea {
  public:
   explicit ScanView(Document& doc, QWidget* parent = nullptr);
   // Puts the view into the Scan tab, the zoom into its left panel, and registers the scroll
-  // area for the mouse wheel.
-  void PlaceIn(TMainForm& form);
 
-  QSpinBox* ZoomEd() const { return zoomEd_; }
+  QSpinBox* zoomEdit() const { return zoomEd_; }
   QWidget* zoomRow() const { return zoomRow_; }
   ScanPaintBox* paintBox() const { return box_; }
 
   // Resizes the paint box to the picture at the zoom when it differs (the resize repaints);
   // otherwise repaints it. Called after a new picture and on zoom changes.
-  void ScanPaintBoxPaint();
+  void paintView();
   // The paint handler's rule: true when the box had to be resized and nothing may be drawn.
-  bool ResizeBoxIfNeeded();
-  void DrawPicture(QPainter& painter, const QRect& exposed);
+  bool resizeBoxIfNeeded();
+  void drawPicture(QPainter& painter, const QRect& exposed);
   Document& doc() { return doc_; }
 
  protected:
   void showEvent(QShowEvent* e) override;
 
  private:
-  void ZoomEdChange(int value);
+  void onZoomChanged(int value);
 
   Document& doc_;
   ScanPaintBox* box_ = nullptr;

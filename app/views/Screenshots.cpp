@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "app/views/AboutBox.h"
-#include "app/views/MainForm.h"
-#include "cover/views/EffektForm.h"
-#include "cover/views/TxtForm.h"
-#include "platform/ScanSettings.h"
-#include "platform/ScriptedDialogs.h"
-#include "platform/views/FontDialog.h"
-#include "platform/views/ScannerDialog.h"
-#include "print/views/KalForm.h"
-#include "print/views/NewETypForm.h"
+#include "app/views/MainWindow.h"
+#include "cover/views/TextEffectsDialog.h"
+#include "cover/views/TextEntryDialog.h"
+#include "platform/scanner/ScanSettings.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/dialogs/views/FontDialog.h"
+#include "platform/scanner/views/ScannerDialog.h"
+#include "print/views/CalibrationDialog.h"
+#include "print/views/PaperFormatDialog.h"
 
 namespace {
 void Settle() {
@@ -36,9 +36,9 @@ int SaveScreenshots(const std::string& folder, const std::string& coverFile) {
   if (!dir.mkpath(QStringLiteral("."))) return -1;
   ScriptedDialogs dialogs;  // every question the program asks meanwhile gets its first answer
   ScopedDialogs scoped(dialogs);
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
-  if (!coverFile.empty()) form.OpenCoverFile(coverFile);
+  if (!coverFile.empty()) form.openCoverFile(coverFile);
   int written = 0;
   const char* tabs[] = {"tab-1-scan", "tab-2-retouch", "tab-3-texts", "tab-4-center",
                         "tab-5-print"};
@@ -47,13 +47,13 @@ int SaveScreenshots(const std::string& folder, const std::string& coverFile) {
     written += Save(form, dir, QString::fromLatin1(tabs[i]));
   }
   const std::vector<std::pair<const char*, std::function<QDialog*()>>> boxes = {
-      {"dialog-about", [&] { return new TAboutBox(&form); }},
+      {"dialog-about", [&] { return new AboutBox(&form); }},
       {"dialog-scanner", [&] { return new ScannerDialog(ScanSettings{}, false, &form); }},
-      {"dialog-texts", [&] { return new TTxtForm(&form); }},
-      {"dialog-effects", [&] { return new TEffektForm(&form); }},
+      {"dialog-texts", [&] { return new TextEntryDialog(&form); }},
+      {"dialog-effects", [&] { return new TextEffectsDialog(&form); }},
       {"dialog-font", [&] { return new FontDialog(&form); }},
-      {"dialog-paper-format", [&] { return new TNewETypForm(&form); }},
-      {"dialog-calibration", [&] { return new TKalForm(std::string(), &form); }},
+      {"dialog-paper-format", [&] { return new PaperFormatDialog(&form); }},
+      {"dialog-calibration", [&] { return new CalibrationDialog(std::string(), &form); }},
   };
   for (const auto& [name, make] : boxes) {
     std::unique_ptr<QDialog> box(make());

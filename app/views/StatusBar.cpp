@@ -17,7 +17,7 @@ QRect StatusBar::progressPanelRect() const {
   return QRect(kFirstPanelWidth + 2, 2, width() - kFirstPanelWidth - 4, height() - 3);
 }
 
-void StatusBar::SetProSatus(int percent) {
+void StatusBar::setProgress(int percent) {
   switch (model_.Set(percent)) {
     case ProgressBarModel::Paint::Erase:
       ++erases_;
@@ -25,14 +25,14 @@ void StatusBar::SetProSatus(int percent) {
       break;
     case ProgressBarModel::Paint::Extend:
       ++extends_;
-      SBarPaintMore();
+      paintProgressMore();
       break;
     case ProgressBarModel::Paint::Nothing: break;
   }
 }
 
 // Paints the grown bar at once, while the operation still runs on this thread.
-void StatusBar::SBarPaintMore() {
+void StatusBar::paintProgressMore() {
   const PanelRect& r = model_.ProgressRect;
   repaint(QRect(QPoint(r.left, r.top), QPoint(model_.BarRight(r), r.bottom)));
 }

@@ -8,7 +8,7 @@ class StatusBar : public QWidget {
   Q_OBJECT
  public:
   explicit StatusBar(QWidget* parent = nullptr);
-  void SetProSatus(int percent);
+  void setProgress(int percent);
   const ProgressBarModel& model() const { return model_; }
   int eraseCount() const { return erases_; }
   int extendCount() const { return extends_; }
@@ -18,7 +18,7 @@ class StatusBar : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void SBarPaintMore();
+  void paintProgressMore();
   ProgressBarModel model_;
   int erases_ = 0;
   int extends_ = 0;

@@ -3,17 +3,17 @@
 #include <cmath>
 #include <cstring>
 
-#include "cover/DrawVCart.h"
+#include "cover/DrawCoverObjects.h"
 #include "cover/Truncate.h"
 #include "picture/DrawDib.h"
-#include "platform/PictureFile.h"
-#include "platform/views/QtDevice.h"
+#include "platform/codecs/PictureFile.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 constexpr int kPngSaveCode = 14;
 }
 
-void PaintCover(QPainter& painter, int width, int height, const TDib& picture, ObjectTable& obs,
+void PaintCover(QPainter& painter, int width, int height, const Dib& picture, ObjectTable& obs,
                 double scale, double fontDpi, double screenDpi) {
   // The stretched picture covers every pixel; white shows only where there is none to draw.
   if (!picture.Bits || DibWidth(picture) <= 0 || DibHeight(picture) <= 0)
@@ -21,17 +21,17 @@ void PaintCover(QPainter& painter, int width, int height, const TDib& picture, O
   QtDevice dc(painter);
   DrawDib(dc, 0, 0, width, height, picture, 0, 0, DibWidth(picture), DibHeight(picture), true,
           SRCCOPY, true, nullptr);
-  DrawVCart(dc, obs, 0, 0, scale, fontDpi, screenDpi);
+  DrawCoverObjects(dc, obs, 0, 0, scale, fontDpi, screenDpi);
 }
 
-void PaintCover(QImage& image, const TDib& picture, ObjectTable& obs, double scale,
-                double fontDpi, double screenDpi) {
+void PaintCover(QImage& image, const Dib& picture, ObjectTable& obs, double scale, double fontDpi,
+                double screenDpi) {
   if (image.isNull()) return;
   QPainter painter(&image);
   PaintCover(painter, image.width(), image.height(), picture, obs, scale, fontDpi, screenDpi);
 }
 
-QImage RenderCover(const TDib& picture, ObjectTable& obs, double zoomPercent, double dpi,
+QImage RenderCover(const Dib& picture, ObjectTable& obs, double zoomPercent, double dpi,
                    std::string& error) {
   const double zoom = zoomPercent / 100.0;
   const double w = std::trunc(DibWidth(picture) * zoom), h = std::trunc(DibHeight(picture) * zoom);
@@ -53,9 +53,9 @@ QImage RenderCover(const TDib& picture, ObjectTable& obs, double zoomPercent, do
   return image;
 }
 
-void ImageToDib24(const QImage& image, TDib& out) {
+void ImageToDib24(const QImage& image, Dib& out) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  newdib(out, rgb.width(), rgb.height(), 24, nullptr, 0);
+  NewDib(out, rgb.width(), rgb.height(), 24, nullptr, 0);
   if (!out.Bits) return;
   for (int y = 0; y < rgb.height(); ++y) {
     const auto* src = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
@@ -69,7 +69,7 @@ void ImageToDib24(const QImage& image, TDib& out) {
 }
 
 bool SaveCoverImage(const QImage& image, const std::string& fileName, std::string& error) {
-  TDib dib;
+  Dib dib;
   ImageToDib24(image, dib);
   if (!dib.Bits) {
     error = "there is not enough memory for the picture";
@@ -77,6 +77,6 @@ bool SaveCoverImage(const QImage& image, const std::string& fileName, std::strin
   }
   const int code = SaveCodeForExtension(fileName);
   const bool saved = SavePictureFile(dib, fileName, code ? code : kPngSaveCode, error);
-  deldib(dib);
+  FreeDib(dib);
   return saved;
 }

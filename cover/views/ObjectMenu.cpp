@@ -9,36 +9,36 @@ struct Form {
   const char* hint;
 };
 const Form kForms[10] = {
-    {"Circle", "KreisM", "The object is a circle"},
-    {"Ellipse", "EllipseM", "The object is an ellipse"},
-    {"Square", "QuadratM", "The object is a square"},
-    {"Rectangle", "RechteckM", "The object is a rectangle"},
-    {"Square rounded", "Rund1M", "The object is a rounded square"},
-    {"Rectangle rounded", "Rund2M", "The object is a rounded rectangle"},
-    {"Line horizontal", "Liniehorizontal1", "The object is a horizontal line"},
-    {"Line vertical", "Linievertikal1", "The object is a vertical line"},
-    {"Line slanted up", "Linieschrghoch1", ""},
-    {"Line slanted down", "Linieschrgrunter1", ""}};
+    {"Circle", "circleAction", "The object is a circle"},
+    {"Ellipse", "ellipseAction", "The object is an ellipse"},
+    {"Square", "squareAction", "The object is a square"},
+    {"Rectangle", "rectangleAction", "The object is a rectangle"},
+    {"Square rounded", "roundedSquareAction", "The object is a rounded square"},
+    {"Rectangle rounded", "roundedRectangleAction", "The object is a rounded rectangle"},
+    {"Line horizontal", "horizontalLineAction", "The object is a horizontal line"},
+    {"Line vertical", "verticalLineAction", "The object is a vertical line"},
+    {"Line slanted up", "lineUpAction", ""},
+    {"Line slanted down", "lineDownAction", ""}};
 }  // namespace
 
 ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_(editor) {
-  setObjectName("PopupMenu1");
+  setObjectName("objectMenu");
   setToolTipsVisible(true);
-  Lschen1 = item("Delete...", "Lschen1", "Remove the object", &Editor::Delete);
-  Lschen1->setShortcut(QKeySequence::Delete);
+  deleteAction = item("Delete...", "deleteAction", "Remove the object", &Editor::Delete);
+  deleteAction->setShortcut(QKeySequence::Delete);
   addSeparator();
-  Nachvorne1 = item("To the front", "Nachvorne1", "Brings the object in front of all others",
-                    &Editor::ToFront);
-  NachHinen1 = item("To the back", "NachHinen1", "Brings the object behind all others",
-                    &Editor::ToBack);
+  toFrontAction = item("To the front", "toFrontAction", "Brings the object in front of all others",
+                       &Editor::ToFront);
+  toBackAction =
+      item("To the back", "toBackAction", "Brings the object behind all others", &Editor::ToBack);
   addSeparator();
-  FarbeM = item("Color...", "FarbeM", "Cange to color of the object", &Editor::EditColor);
-  SchriftartM = item("Font...", "SchriftartM", "Changes to font", &Editor::EditFont);
-  Texteffekte1 = item("Text effects...", "Texteffekte1", "", &Editor::EditEffects);
+  colorAction = item("Color...", "colorAction", "Cange to color of the object", &Editor::EditColor);
+  fontAction = item("Font...", "fontAction", "Changes to font", &Editor::EditFont);
+  textEffectsAction = item("Text effects...", "textEffectsAction", "", &Editor::EditEffects);
   addSeparator();
   auto* alignGroup = new QActionGroup(this);
   const char* alignCaptions[3] = {"Left aligned", "Centered", "Right aligned"};
-  const char* alignNames[3] = {"Linksbnig1", "Zentriert1", "Rechtsbndig1"};
+  const char* alignNames[3] = {"alignLeftAction", "alignCenterAction", "alignRightAction"};
   for (int i = 0; i < 3; ++i) {
     aligns[i] = addAction(alignCaptions[i]);
     aligns[i]->setObjectName(alignNames[i]);
@@ -49,9 +49,8 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
     });
   }
   addSeparator();
-  Nachlinksrotieren1 = item("Rotate to the left", "Nachlinksrotieren1", "", &Editor::RotateLeft);
-  Nachrechtsrotieren1 =
-      item("Rotate to the right", "Nachrechtsrotieren1", "", &Editor::RotateRight);
+  rotateLeftAction = item("Rotate to the left", "rotateLeftAction", "", &Editor::RotateLeft);
+  rotateRightAction = item("Rotate to the right", "rotateRightAction", "", &Editor::RotateRight);
   addSeparator();
   auto* formGroup = new QActionGroup(this);
   for (int i = 0; i < 10; ++i) {
@@ -65,6 +64,10 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
       if (editor_.SetForm(i)) emit changed();
     });
   }
+  addSeparator();
+  trackListAction = addAction("Track list...");
+  trackListAction->setObjectName("trackListAction");
+  connect(trackListAction, &QAction::triggered, this, &ObjectMenu::trackListRequested);
 }
 
 QAction* ObjectMenu::item(const char* caption, const char* name, const char* hint,
@@ -81,18 +84,18 @@ QAction* ObjectMenu::item(const char* caption, const char* name, const char* hin
 
 void ObjectMenu::load() {
   const PopupState& m = editor_.popup();
-  FarbeM->setEnabled(m.colorEnabled);
-  SchriftartM->setEnabled(m.fontEnabled);
-  Texteffekte1->setEnabled(m.effectsEnabled);
+  colorAction->setEnabled(m.colorEnabled);
+  fontAction->setEnabled(m.fontEnabled);
+  textEffectsAction->setEnabled(m.effectsEnabled);
   for (int i = 0; i < 3; ++i) {
     aligns[i]->setEnabled(m.alignEnabled);
     aligns[i]->setChecked(m.align == i);
   }
-  Nachlinksrotieren1->setEnabled(m.rotateEnabled);
-  Nachrechtsrotieren1->setEnabled(m.rotateEnabled);
+  rotateLeftAction->setEnabled(m.rotateEnabled);
+  rotateRightAction->setEnabled(m.rotateEnabled);
   for (int i = 0; i < 10; ++i) {
     forms[i]->setEnabled(m.formsEnabled);
     forms[i]->setChecked(m.form == i);
   }
-  for (QAction* a : {Lschen1, Nachvorne1, NachHinen1}) a->setEnabled(true);
+  for (QAction* a : {deleteAction, toFrontAction, toBackAction, trackListAction}) a->setEnabled(true);
 }

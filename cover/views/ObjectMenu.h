@@ -10,22 +10,24 @@ class ObjectMenu : public QMenu {
   Q_OBJECT
  public:
   explicit ObjectMenu(Editor& editor, QWidget* parent = nullptr);
-  // Shows the enablement and checks of the editor's last PopItUp.
+  // Shows the enablement and checks of the editor's last preparePopupMenu.
   void load();
 
-  QAction* Lschen1;
-  QAction* Nachvorne1;
-  QAction* NachHinen1;
-  QAction* FarbeM;
-  QAction* SchriftartM;
-  QAction* Texteffekte1;
+  QAction* deleteAction;
+  QAction* toFrontAction;
+  QAction* toBackAction;
+  QAction* colorAction;
+  QAction* fontAction;
+  QAction* textEffectsAction;
   std::array<QAction*, 3> aligns{};
-  QAction* Nachlinksrotieren1;
-  QAction* Nachrechtsrotieren1;
+  QAction* rotateLeftAction;
+  QAction* rotateRightAction;
   std::array<QAction*, 10> forms{};
+  QAction* trackListAction;
 
  signals:
   void changed();
+  void trackListRequested();
 
  private:
   QAction* item(const char* caption, const char* name, const char* hint, std::function<bool(Editor&)> action);

@@ -49,12 +49,12 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
   formGroup_ = new QButtonGroup(this);
   fillGroup_ = new QButtonGroup(this);
   alignGroup_ = new QButtonGroup(this);
-  FigurSheet = buildKindPage();
-  TextSheet = buildTextPage();
-  AllgemeinSheet = buildObjectPage();
-  addTab(FigurSheet, "Kind of object");
-  addTab(TextSheet, "Text");
-  addTab(AllgemeinSheet, "Object");
+  shapePage = buildKindPage();
+  textPage = buildTextPage();
+  objectPage = buildObjectPage();
+  addTab(shapePage, "Kind of object");
+  addTab(textPage, "Text");
+  addTab(objectPage, "Object");
   hint_ = new QLabel(tr("Click an object to change it here, or choose Object, Text or Note and "
                         "click on the picture to place one."),
                      this);
@@ -68,19 +68,19 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
           [this](int id) { run(editor_.SetFillMode(id)); });
   connect(alignGroup_, &QButtonGroup::idClicked, this,
           [this](int id) { run(editor_.SetAlign(id)); });
-  connect(LinieEd, &QSpinBox::valueChanged, this,
+  connect(lineWidthEdit, &QSpinBox::valueChanged, this,
           [this](int v) { run(editor_.SetLineWidth(v)); });
-  command(ColorBtn, &Editor::EditColor);
-  command(UColorBtn, &Editor::EditBorderColor);
-  command(EnterTextBtn, &Editor::EnterTexts);
-  command(Color2Btn, &Editor::EditColor);
-  command(FontBtn, &Editor::EditFont);
-  command(TextFXBtn, &Editor::EditEffects);
-  command(rottextleftbtn, &Editor::RotateLeft);
-  command(rottextrightbtn, &Editor::RotateRight);
-  command(Del1Btn, &Editor::Delete);
-  command(Front1Btn, &Editor::ToFront);
-  command(Back1Btn, &Editor::ToBack);
+  command(colorButton, &Editor::EditColor);
+  command(borderColorButton, &Editor::EditBorderColor);
+  command(enterTextButton, &Editor::EnterTexts);
+  command(textColorButton, &Editor::EditColor);
+  command(fontButton, &Editor::EditFont);
+  command(textEffectsButton, &Editor::EditEffects);
+  command(rotateLeftButton, &Editor::RotateLeft);
+  command(rotateRightButton, &Editor::RotateRight);
+  command(deleteButton, &Editor::Delete);
+  command(toFrontButton, &Editor::ToFront);
+  command(toBackButton, &Editor::ToBack);
 }
 
 void PropertyPages::resizeEvent(QResizeEvent* e) {
@@ -90,25 +90,25 @@ void PropertyPages::resizeEvent(QResizeEvent* e) {
 
 QWidget* PropertyPages::buildKindPage() {
   auto* page = new QWidget(this);
-  page->setObjectName("FigurSheet");
+  page->setObjectName("shapePage");
   auto* layout = new QVBoxLayout(page);
   for (int i = 0; i < 10; ++i)
     forms[i] = Radio(kFormCaptions[i], QString("RadioButton%1").arg(i + 1), page, layout,
                      formGroup_, i);
   forms[3]->setChecked(true);
-  ColorBtn = Button("Color...", "ColorBtn", page, layout);
-  UColorBtn = Button("Border color...", "UColorBtn", page, layout);
-  fills[0] = Radio("Filled", "FilledCheck", page, layout, fillGroup_, 0);
-  fills[1] = Radio("Only boder", "BorderCheck", page, layout, fillGroup_, 1);
-  fills[2] = Radio("Filled with border", "FilledBorderCheck", page, layout, fillGroup_, 2);
+  colorButton = Button("Color...", "colorButton", page, layout);
+  borderColorButton = Button("Border color...", "borderColorButton", page, layout);
+  fills[0] = Radio("Filled", "filledRadio", page, layout, fillGroup_, 0);
+  fills[1] = Radio("Only boder", "borderRadio", page, layout, fillGroup_, 1);
+  fills[2] = Radio("Filled with border", "filledBorderRadio", page, layout, fillGroup_, 2);
   fills[0]->setChecked(true);
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel("Line width:", page));
-  LinieEd = new QSpinBox(page);
-  LinieEd->setObjectName("LinieEd");
-  LinieEd->setRange(1, 20);
-  LinieEd->setValue(1);
-  row->addWidget(LinieEd);
+  lineWidthEdit = new QSpinBox(page);
+  lineWidthEdit->setObjectName("lineWidthEdit");
+  lineWidthEdit->setRange(1, 20);
+  lineWidthEdit->setValue(1);
+  row->addWidget(lineWidthEdit);
   layout->addLayout(row);
   layout->addStretch();
   return page;
@@ -116,29 +116,29 @@ QWidget* PropertyPages::buildKindPage() {
 
 QWidget* PropertyPages::buildTextPage() {
   auto* page = new QWidget(this);
-  page->setObjectName("TextSheet");
+  page->setObjectName("textPage");
   auto* layout = new QVBoxLayout(page);
-  EnterTextBtn = Button("Enter texts...", "EnterTextBtn", page, layout);
-  Color2Btn = Button("Color...", "Color2Btn", page, layout);
-  FontBtn = Button("Font...", "FontBtn", page, layout);
-  TextFXBtn = Button("Text effects...", "TextFXBtn", page, layout);
-  aligns[0] = Radio("Left aligned", "Leftalign", page, layout, alignGroup_, 0);
-  aligns[1] = Radio("Centered", "CenterAlign", page, layout, alignGroup_, 1);
-  aligns[2] = Radio("Right aligned", "RightAlign", page, layout, alignGroup_, 2);
+  enterTextButton = Button("Enter texts...", "enterTextButton", page, layout);
+  textColorButton = Button("Color...", "textColorButton", page, layout);
+  fontButton = Button("Font...", "fontButton", page, layout);
+  textEffectsButton = Button("Text effects...", "textEffectsButton", page, layout);
+  aligns[0] = Radio("Left aligned", "alignLeftRadio", page, layout, alignGroup_, 0);
+  aligns[1] = Radio("Centered", "alignCenterRadio", page, layout, alignGroup_, 1);
+  aligns[2] = Radio("Right aligned", "alignRightRadio", page, layout, alignGroup_, 2);
   aligns[0]->setChecked(true);
-  rottextleftbtn = Button("Rotate to the left", "rottextleftbtn", page, layout);
-  rottextrightbtn = Button("Rotate to the right", "rottextrightbtn", page, layout);
+  rotateLeftButton = Button("Rotate to the left", "rotateLeftButton", page, layout);
+  rotateRightButton = Button("Rotate to the right", "rotateRightButton", page, layout);
   layout->addStretch();
   return page;
 }
 
 QWidget* PropertyPages::buildObjectPage() {
   auto* page = new QWidget(this);
-  page->setObjectName("AllgemeinSheet");
+  page->setObjectName("objectPage");
   auto* layout = new QVBoxLayout(page);
-  Del1Btn = Button("Delete...", "Del1Btn", page, layout);
-  Front1Btn = Button("To the front", "Front1Btn", page, layout);
-  Back1Btn = Button("To the back", "Back1Btn", page, layout);
+  deleteButton = Button("Delete...", "deleteButton", page, layout);
+  toFrontButton = Button("To the front", "toFrontButton", page, layout);
+  toBackButton = Button("To the back", "toBackButton", page, layout);
   layout->addStretch();
   return page;
 }
@@ -153,20 +153,23 @@ void PropertyPages::run(bool changedSomething) {
 }
 
 void PropertyPages::refresh() {
-  const PanelState& p = editor_.CheckAllPanelOptions();
-  const QSignalBlocker blockSpin(LinieEd);
-  setTabVisible(indexOf(FigurSheet), p.kindPage);
-  setTabVisible(indexOf(TextSheet), p.textPage);
-  setTabVisible(indexOf(AllgemeinSheet), p.objectPage);
+  const PanelState& p = editor_.refreshPanel();
+  const QSignalBlocker blockSpin(lineWidthEdit);
+  setTabVisible(indexOf(shapePage), p.kindPage);
+  setTabVisible(indexOf(textPage), p.textPage);
+  setTabVisible(indexOf(objectPage), p.objectPage);
   hint_->setVisible(!p.objectPage);
   hint_->raise();
   CheckOnly(formGroup_, p.form);
-  UColorBtn->setEnabled(p.fillEnabled);
+  borderColorButton->setEnabled(p.fillEnabled);
   for (QRadioButton* r : fills) r->setEnabled(p.fillEnabled);
   CheckOnly(fillGroup_, p.fillMode);
-  LinieEd->setValue(p.lineWidth);
+  lineWidthEdit->setValue(p.lineWidth);
   CheckOnly(alignGroup_, p.align);
-  if (p.active == PropertyPage::Kind) setCurrentWidget(FigurSheet);
-  else if (p.active == PropertyPage::Text) setCurrentWidget(TextSheet);
-  else if (p.active == PropertyPage::Object) setCurrentWidget(AllgemeinSheet);
+  if (p.active == PropertyPage::Kind)
+    setCurrentWidget(shapePage);
+  else if (p.active == PropertyPage::Text)
+    setCurrentWidget(textPage);
+  else if (p.active == PropertyPage::Object)
+    setCurrentWidget(objectPage);
 }

@@ -16,27 +16,27 @@ class PropertyPages : public QTabWidget {
   Q_OBJECT
  public:
   explicit PropertyPages(Editor& editor, QWidget* parent = nullptr);
-  // Runs CheckAllPanelOptions and shows its result; fires no command.
+  // Runs refreshPanel and shows its result; fires no command.
   void refresh();
 
-  QWidget* FigurSheet;
-  QWidget* TextSheet;
-  QWidget* AllgemeinSheet;
+  QWidget* shapePage;
+  QWidget* textPage;
+  QWidget* objectPage;
   std::array<QRadioButton*, 10> forms{};
-  QPushButton* ColorBtn;
-  QPushButton* UColorBtn;
+  QPushButton* colorButton;
+  QPushButton* borderColorButton;
   std::array<QRadioButton*, 3> fills{};
-  QSpinBox* LinieEd;
-  QPushButton* EnterTextBtn;
-  QPushButton* Color2Btn;
-  QPushButton* FontBtn;
-  QPushButton* TextFXBtn;
+  QSpinBox* lineWidthEdit;
+  QPushButton* enterTextButton;
+  QPushButton* textColorButton;
+  QPushButton* fontButton;
+  QPushButton* textEffectsButton;
   std::array<QRadioButton*, 3> aligns{};
-  QPushButton* rottextleftbtn;
-  QPushButton* rottextrightbtn;
-  QPushButton* Del1Btn;
-  QPushButton* Front1Btn;
-  QPushButton* Back1Btn;
+  QPushButton* rotateLeftButton;
+  QPushButton* rotateRightButton;
+  QPushButton* deleteButton;
+  QPushButton* toFrontButton;
+  QPushButton* toBackButton;
 
  signals:
   // An object changed: the view repaints (and its paint refreshes the pages).

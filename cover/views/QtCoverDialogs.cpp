@@ -2,13 +2,13 @@
 
 std::optional<std::vector<std::string>> QtCoverDialogs::enterTexts(
     const std::vector<std::string>& lines) {
-  TxtForm.load(lines);
-  if (TxtForm.exec() != QDialog::Accepted) return std::nullopt;
-  return TxtForm.lines();
+  textEntryDialog.load(lines);
+  if (textEntryDialog.exec() != QDialog::Accepted) return std::nullopt;
+  return textEntryDialog.lines();
 }
 
 std::optional<TextEffects> QtCoverDialogs::textEffects(const TextEffects& effects) {
-  EffektForm.load(effects);
-  if (EffektForm.exec() != QDialog::Accepted) return std::nullopt;
-  return EffektForm.effects();
+  textEffectsDialog.load(effects);
+  if (textEffectsDialog.exec() != QDialog::Accepted) return std::nullopt;
+  return textEffectsDialog.effects();
 }

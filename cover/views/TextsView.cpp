@@ -4,7 +4,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QLabel>
 #include <QScrollBar>
+#include <QToolButton>
 #include <algorithm>
 
 #include "cover/Truncate.h"
@@ -12,7 +14,11 @@
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/SelectionPainter.h"
-#include "cover/views/ToolBar.h"
+#include "cover/views/TextsToolBar.h"
+#include "cover/views/TrackListDialog.h"
+#include "cover/views/TextBoxSize.h"
+#include "cover/CoverText.h"
+#include "cover/TrackTexts.h"
 #include "platform/views/Cursors.h"
 
 namespace {
@@ -30,28 +36,30 @@ TextsPaintBox::TextsPaintBox(TextsView* view) : QWidget(nullptr), view_(view) {
   setMouseTracking(true);  // moves without a button set the cursor
 }
 
-void TextsPaintBox::paintEvent(QPaintEvent* e) { view_->PaintBox1Paint(e->rect()); }
+void TextsPaintBox::paintEvent(QPaintEvent* e) {
+  view_->paintView(e->rect());
+}
 
 void TextsPaintBox::mousePressEvent(QMouseEvent* e) {
-  view_->PaintBox1MouseDown(e->button(), e->position().toPoint());
+  view_->onMousePressed(e->button(), e->position().toPoint());
 }
 
 void TextsPaintBox::mouseMoveEvent(QMouseEvent* e) {
-  view_->PaintBox1MouseMove(e->position().toPoint());
+  view_->onMouseMoved(e->position().toPoint());
 }
 
 void TextsPaintBox::mouseReleaseEvent(QMouseEvent* e) {
-  view_->PaintBox1MouseUp(e->button(), e->position().toPoint());
+  view_->onMouseReleased(e->button(), e->position().toPoint());
 }
 
 // The double-click comes first; the press that belongs to it follows.
 void TextsPaintBox::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton) view_->PaintBox1DblClick();
-  view_->PaintBox1MouseDown(e->button(), e->position().toPoint());
+  if (e->button() == Qt::LeftButton) view_->onDoubleClicked();
+  view_->onMousePressed(e->button(), e->position().toPoint());
 }
 
 KeyField::KeyField(TextsView* view, QWidget* parent) : QLineEdit(parent), view_(view) {
-  setObjectName(QStringLiteral("KeyEdit"));
+  setObjectName(QStringLiteral("keyField"));
   setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -62,7 +70,7 @@ bool KeyField::event(QEvent* e) {
     return true;
   }
   if (e->type() == QEvent::KeyPress) {
-    view_->KeyEditKeyDown(static_cast<QKeyEvent*>(e)->key());
+    view_->onKeyPressed(static_cast<QKeyEvent*>(e)->key());
     return true;
   }
   if (e->type() == QEvent::KeyRelease || e->type() == QEvent::InputMethod) return true;
@@ -70,36 +78,38 @@ bool KeyField::event(QEvent* e) {
 }
 
 TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
-    : QWidget(parent), doc_(doc), editor_(doc.Obs, dialogs),
-      ViewBuffer(kDesignWidth, kDesignHeight, QImage::Format_RGB32) {
+    : QWidget(parent),
+      doc_(doc),
+      editor_(doc.objects, dialogs),
+      viewBuffer_(kDesignWidth, kDesignHeight, QImage::Format_RGB32) {
   setObjectName(QStringLiteral("TextsView"));
-  ViewBuffer.fill(Qt::white);
+  viewBuffer_.fill(Qt::white);
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  ToolBar = new TextsToolBar(this);
-  ToolBar->setFixedWidth(80);
-  layout->addWidget(ToolBar);
+  toolBar = new TextsToolBar(this);
+  toolBar->setFixedWidth(80);
+  layout->addWidget(toolBar);
 
-  ScrollBox1 = new QScrollArea(this);
-  ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-  QPalette pal = ScrollBox1->palette();
+  scrollArea = new QScrollArea(this);
+  scrollArea->setObjectName(QStringLiteral("scrollArea"));
+  QPalette pal = scrollArea->palette();
   pal.setColor(QPalette::Window, kWorkspace);
   pal.setColor(QPalette::Base, kWorkspace);
-  ScrollBox1->setPalette(pal);
-  ScrollBox1->viewport()->setAutoFillBackground(true);
-  ScrollBox1->setWidgetResizable(false);
-  PaintBox1 = new TextsPaintBox(this);
-  PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-  PaintBox1->resize(kDesignWidth, kDesignHeight);
-  ScrollBox1->setWidget(PaintBox1);
-  ScrollBox1->viewport()->installEventFilter(this);
-  layout->addWidget(ScrollBox1, 1);
+  scrollArea->setPalette(pal);
+  scrollArea->viewport()->setAutoFillBackground(true);
+  scrollArea->setWidgetResizable(false);
+  paintBox = new TextsPaintBox(this);
+  paintBox->setObjectName(QStringLiteral("paintBox"));
+  paintBox->resize(kDesignWidth, kDesignHeight);
+  scrollArea->setWidget(paintBox);
+  scrollArea->viewport()->installEventFilter(this);
+  layout->addWidget(scrollArea, 1);
 
   // The key field lies behind the scroll area's viewport: focusable, never seen.
-  KeyEdit = new KeyField(this, ScrollBox1);
-  KeyEdit->setGeometry(ScrollBox1->frameWidth() + 1, ScrollBox1->frameWidth() + 1, 1, 1);
-  KeyEdit->lower();
+  keyField = new KeyField(this, scrollArea);
+  keyField->setGeometry(scrollArea->frameWidth() + 1, scrollArea->frameWidth() + 1, 1, 1);
+  keyField->lower();
 
   // The pages scroll when the window is lower than they are.
   auto* pagesArea = new QScrollArea(this);
@@ -107,151 +117,220 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   pagesArea->setWidgetResizable(true);
   pagesArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   pagesArea->setFixedWidth(200);
-  Pages = new PropertyPages(editor_);
-  Pages->setObjectName(QStringLiteral("PageControl1"));
-  pagesArea->setWidget(Pages);
+  propertyPages = new PropertyPages(editor_);
+  propertyPages->setObjectName(QStringLiteral("propertyPages"));
+  pagesArea->setWidget(propertyPages);
   layout->addWidget(pagesArea);
-  PopupMenu1 = new ObjectMenu(editor_, this);
+  objectMenu = new ObjectMenu(editor_, this);
 
-  connect(ToolBar, &TextsToolBar::toolChosen, this, [this](Tool t) { editor_.tool = t; });
-  connect(Pages, &PropertyPages::changed, this, &TextsView::RepaintView);
-  connect(PopupMenu1, &ObjectMenu::changed, this, &TextsView::RepaintView);
+  connect(toolBar, &TextsToolBar::toolChosen, this, [this](Tool t) { editor_.tool = t; });
+  connect(toolBar->guideButton, &QToolButton::toggled, this, &TextsView::repaintView);
+  connect(propertyPages, &PropertyPages::changed, this, &TextsView::repaintView);
+  connect(objectMenu, &ObjectMenu::changed, this, &TextsView::repaintView);
+  connect(toolBar, &TextsToolBar::trackListClicked, this, &TextsView::showTrackList);
+  connect(objectMenu, &ObjectMenu::trackListRequested, this, &TextsView::showTrackList,
+          Qt::QueuedConnection);  // after the menu has closed
   editor_.FontDpi = logicalDpiX();
-  Pages->refresh();
+  propertyPages->refresh();
 }
 
-void TextsView::SizeForPage() {
-  const CoverScales& s = doc_.Obs.scales();
+void TextsView::sizeForPage() {
+  const CoverScales& s = doc_.objects.scales();
   const int w = std::clamp(TruncI32(doc_.PageWidth * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
   const int h = std::clamp(TruncI32(doc_.PageHeight * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
-  PaintBox1->resize(w, h);
-  RepaintView();
+  paintBox->resize(w, h);
+  repaintView();
 }
 
-void TextsView::RepaintView() {
+void TextsView::repaintView() {
   fullPaint_ = true;
-  PaintBox1->update();
+  paintBox->update();
 }
 
 void TextsView::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
-  RepaintView();  // the document may have changed while the tab was hidden
+  repaintView();  // the document may have changed while the tab was hidden
 }
 
-void TextsView::PaintBox1Paint(const QRect& exposed) {
+void TextsView::paintView(const QRect& exposed) {
   // During a drag only the frame moves: the buffer already shows it at its new place.
-  if (doc_.Obs.DragState == 1 && !fullPaint_ && ViewBuffer.size() == PaintBox1->size()) {
-    QPainter(PaintBox1).drawImage(exposed.topLeft(), ViewBuffer, exposed);
+  if (doc_.objects.DragState == 1 && !fullPaint_ && viewBuffer_.size() == paintBox->size()) {
+    QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_, exposed);
     return;
   }
-  Pages->refresh();
-  PaintPlan plan = editor_.PlanPaint(DibWidth(doc_.Dib), DibHeight(doc_.Dib), PaintBox1->width(),
-                                     PaintBox1->height());
+  propertyPages->refresh();
+  PaintPlan plan = editor_.PlanPaint(DibWidth(doc_.picture), DibHeight(doc_.picture),
+                                     paintBox->width(), paintBox->height());
   if (!plan.draw && !plan.resize) return;  // a zoom step is under way
   plan.width = std::clamp(plan.width, 0, QWIDGETSIZE_MAX);
   plan.height = std::clamp(plan.height, 0, QWIDGETSIZE_MAX);
   const bool fits = qint64(plan.width) * plan.height * 4 <= kMaxBufferBytes;
-  if (!fits) ViewBuffer = QImage();
-  else if (ViewBuffer.size() != QSize(plan.width, plan.height))
-    ViewBuffer = QImage(plan.width, plan.height, QImage::Format_RGB32);
-  if (PaintBox1->size() != QSize(plan.width, plan.height)) {
-    PaintBox1->resize(plan.width, plan.height);  // the resize paints again
-    PaintBox1->update();
+  if (!fits)
+    viewBuffer_ = QImage();
+  else if (viewBuffer_.size() != QSize(plan.width, plan.height))
+    viewBuffer_ = QImage(plan.width, plan.height, QImage::Format_RGB32);
+  if (paintBox->size() != QSize(plan.width, plan.height)) {
+    paintBox->resize(plan.width, plan.height);  // the resize paints again
+    paintBox->update();
     return;
   }
   fullPaint_ = false;
   ++drawn_;
-  if (ViewBuffer.isNull()) {
-    PaintUnbuffered(exposed);
+  if (viewBuffer_.isNull()) {
+    paintUnbuffered(exposed);
     return;
   }
-  PaintCover(ViewBuffer, doc_.Dib, doc_.Obs, editor_.ViewRenderScale(), editor_.FontDpi,
-             PaintBox1->logicalDpiX());
+  PaintCover(viewBuffer_, doc_.picture, doc_.objects, editor_.ViewRenderScale(), editor_.FontDpi,
+             paintBox->logicalDpiX());
   {
-    QPainter buffer(&ViewBuffer);
-    PaintSelection(buffer, editor_.markrec(0, 0));
+    QPainter buffer(&viewBuffer_);
+    paintGuide(buffer);
+    PaintSelection(buffer, editor_.selectionFrame(0, 0));
   }
-  QPainter(PaintBox1).drawImage(exposed.topLeft(), ViewBuffer, exposed);
+  QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_, exposed);
 }
 
-void TextsView::PaintUnbuffered(const QRect& exposed) {
-  QPainter painter(PaintBox1);
+void TextsView::paintUnbuffered(const QRect& exposed) {
+  QPainter painter(paintBox);
   painter.setClipRect(exposed);
-  PaintCover(painter, PaintBox1->width(), PaintBox1->height(), doc_.Dib, doc_.Obs,
-             editor_.ViewRenderScale(), editor_.FontDpi, PaintBox1->logicalDpiX());
-  PaintSelection(painter, editor_.markrec(0, 0));
+  PaintCover(painter, paintBox->width(), paintBox->height(), doc_.picture, doc_.objects,
+             editor_.ViewRenderScale(), editor_.FontDpi, paintBox->logicalDpiX());
+  paintGuide(painter);
+  PaintSelection(painter, editor_.selectionFrame(0, 0));
 }
 
-ViewState TextsView::State() const {
+void TextsView::paintGuide(QPainter& p) {
+  updatePrintedSize();
+  if (!guide_ || !toolBar->guideButton->isChecked() || DibWidth(doc_.picture) <= 0 || DibHeight(doc_.picture) <= 0) return;
+  const PrintGuide g = guide_();
+  if (g.outline.isEmpty()) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(double(paintBox->width()) / DibWidth(doc_.picture), double(paintBox->height()) / DibHeight(doc_.picture));
+  QPen pen(QColor(0, 120, 215), 0, Qt::DashLine);
+  pen.setCosmetic(true);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(g.outline);
+  p.restore();
+}
+
+void TextsView::updatePrintedSize() {
+  const double mm = guide_ ? guide_().mmPerPixel : 0;
+  const int sel = doc_.objects.selectedSlot;
+  const double base = doc_.objects.scales().BaseScale;
+  if (mm <= 0 || sel <= 0 || base <= 0) {
+    toolBar->printedSizeLine->clear();
+    return;
+  }
+  const CoverObject& o = doc_.objects[sel];
+  QString text = QStringLiteral("%1 x %2 mm").arg(o.W / base * mm, 0, 'f', 1).arg(o.H / base * mm, 0, 'f', 1);
+  if (o.Kind == kText) {
+    const double fontMm = o.FontSize * mm;  // the character height follows the size, one pixel a point
+    text += QStringLiteral(", font %1 mm (%2 pt)").arg(fontMm, 0, 'f', 1).arg(fontMm * 72 / 25.4, 0, 'f', 1);
+  }
+  toolBar->printedSizeLine->setText(text);
+}
+
+ViewState TextsView::viewState() const {
   ViewState v;
-  v.viewWidth = PaintBox1->width();
-  v.viewHeight = PaintBox1->height();
+  v.viewWidth = paintBox->width();
+  v.viewHeight = paintBox->height();
   v.pageWidth = doc_.PageWidth;
   v.pageHeight = doc_.PageHeight;
-  v.scrollX = ScrollBox1->horizontalScrollBar()->value();
-  v.scrollY = ScrollBox1->verticalScrollBar()->value();
-  v.rangeX = PaintBox1->width();
-  v.rangeY = PaintBox1->height();
-  v.areaWidth = ScrollBox1->viewport()->width();
-  v.areaHeight = ScrollBox1->viewport()->height();
+  v.scrollX = scrollArea->horizontalScrollBar()->value();
+  v.scrollY = scrollArea->verticalScrollBar()->value();
+  v.rangeX = paintBox->width();
+  v.rangeY = paintBox->height();
+  v.areaWidth = scrollArea->viewport()->width();
+  v.areaHeight = scrollArea->viewport()->height();
   return v;
 }
 
-void TextsView::Apply(const EditorResult& r) {
-  if (r.cursor) PaintBox1->setCursor(CursorByNumber(r.cursor));
-  if (r.pointerTool) ToolBar->setTool(Tool::Pointer);
+void TextsView::apply(const EditorResult& r) {
+  if (r.cursor) paintBox->setCursor(CursorByNumber(r.cursor));
+  if (r.pointerTool) toolBar->setTool(Tool::Pointer);
   if (r.resizeView) {
     editor_.ZoomBusy = true;
-    PaintBox1->resize(std::clamp(r.viewWidth, 0, QWIDGETSIZE_MAX),
-                      std::clamp(r.viewHeight, 0, QWIDGETSIZE_MAX));
+    paintBox->resize(std::clamp(r.viewWidth, 0, QWIDGETSIZE_MAX),
+                     std::clamp(r.viewHeight, 0, QWIDGETSIZE_MAX));
   }
   if (r.scroll) {
-    ScrollBox1->horizontalScrollBar()->setValue(r.scrollX);
-    ScrollBox1->verticalScrollBar()->setValue(r.scrollY);
+    scrollArea->horizontalScrollBar()->setValue(r.scrollX);
+    scrollArea->verticalScrollBar()->setValue(r.scrollY);
   }
   editor_.ZoomBusy = false;
-  if (r.repaint) RepaintView();
+  if (r.repaint) repaintView();
   if (r.popup) {
-    PopupMenu1->load();
-    PopupMenu1->exec(PaintBox1->mapToGlobal(QPoint(r.popupX, r.popupY)));
+    objectMenu->load();
+    objectMenu->exec(paintBox->mapToGlobal(QPoint(r.popupX, r.popupY)));
   }
 }
 
-void TextsView::InvertFrame() {
-  if (ViewBuffer.isNull()) return;
-  QPainter buffer(&ViewBuffer);
-  PaintSelection(buffer, editor_.markrec(0, 0));
+void TextsView::invertFrame() {
+  if (viewBuffer_.isNull()) return;
+  QPainter buffer(&viewBuffer_);
+  PaintSelection(buffer, editor_.selectionFrame(0, 0));
 }
 
-void TextsView::PaintBox1MouseDown(Qt::MouseButton button, QPoint pos) {
-  KeyEdit->setFocus(Qt::MouseFocusReason);
-  Apply(editor_.MouseDown(EditorButton(button), pos.x(), pos.y(), State()));
+void TextsView::onMousePressed(Qt::MouseButton button, QPoint pos) {
+  keyField->setFocus(Qt::MouseFocusReason);
+  apply(editor_.MouseDown(EditorButton(button), pos.x(), pos.y(), viewState()));
 }
 
-void TextsView::PaintBox1MouseMove(QPoint pos) {
-  if (doc_.Obs.DragState != 1) {
-    Apply(editor_.MouseMove(pos.x(), pos.y(), State()));
+void TextsView::onMouseMoved(QPoint pos) {
+  if (doc_.objects.DragState != 1) {
+    apply(editor_.MouseMove(pos.x(), pos.y(), viewState()));
     return;
   }
-  if (ViewBuffer.isNull()) fullPaint_ = true;  // no buffer: the whole view shows the drag
-  InvertFrame();  // erases the frame at the old place
-  const EditorResult r = editor_.MouseMove(pos.x(), pos.y(), State());
-  InvertFrame();
-  Apply(r);
-  PaintBox1->update();
+  if (viewBuffer_.isNull()) fullPaint_ = true;  // no buffer: the whole view shows the drag
+  invertFrame();                                // erases the frame at the old place
+  const EditorResult r = editor_.MouseMove(pos.x(), pos.y(), viewState());
+  invertFrame();
+  apply(r);
+  paintBox->update();
 }
 
-void TextsView::PaintBox1MouseUp(Qt::MouseButton button, QPoint pos) {
-  Apply(editor_.MouseUp(EditorButton(button), pos.x(), pos.y(), State()));
+void TextsView::onMouseReleased(Qt::MouseButton button, QPoint pos) {
+  apply(editor_.MouseUp(EditorButton(button), pos.x(), pos.y(), viewState()));
 }
 
-void TextsView::PaintBox1DblClick() { Apply(editor_.DoubleClick()); }
+void TextsView::onDoubleClicked() {
+  apply(editor_.DoubleClick());
+}
 
-void TextsView::KeyEditKeyDown(int key) { Apply(editor_.KeyDown(EditorKeyOf(key))); }
+void TextsView::onKeyPressed(int key) {
+  apply(editor_.KeyDown(EditorKeyOf(key)));
+}
 
 bool TextsView::eventFilter(QObject* watched, QEvent* e) {
   // A press in the scroll area around the view also gives the key field the focus.
-  if (watched == ScrollBox1->viewport() && e->type() == QEvent::MouseButtonPress)
-    KeyEdit->setFocus(Qt::MouseFocusReason);
+  if (watched == scrollArea->viewport() && e->type() == QEvent::MouseButtonPress)
+    keyField->setFocus(Qt::MouseFocusReason);
   return QWidget::eventFilter(watched, e);
+}
+
+void TextsView::showTrackList() {
+  TrackListDialog dialog(this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  addTrackTexts(dialog.ChosenTitleLines(), dialog.ListLines());
+}
+
+void TextsView::addTrackTexts(const std::vector<std::string>& title,
+                              const std::vector<std::string>& list) {
+  std::vector<TextBlock> blocks;
+  for (const auto* lines : {&title, &list}) {
+    if (lines->empty()) continue;
+    TextBlock block;
+    for (const std::string& l : *lines) block.lines.push_back(ToCoverText(l));
+    const QSizeF size =
+        TextBoxSize(block.lines, editor_.DialogFont, editor_.FontDpi, paintBox->logicalDpiX());
+    block.width = size.width();
+    block.height = size.height();
+    blocks.push_back(std::move(block));
+  }
+  if (blocks.empty()) return;
+  const ViewState v = viewState();
+  if (!PlaceTextBlocks(doc_.objects, v.scrollX, v.scrollY, blocks, editor_.DialogFont).empty())
+    repaintView();
 }

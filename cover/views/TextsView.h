@@ -1,13 +1,15 @@
 #pragma once
-// The Texts tab: the tool bar, the view PaintBox1 in the scroll area ScrollBox1, the property
+// The Texts tab: the tool bar, the view paintBox in the scroll area scrollArea, the property
 // pages and the pop-up menu; gestures and keys go to the editor, which decides what changes.
 #include <QImage>
 #include <QLineEdit>
+#include <QPainterPath>
+#include <functional>
 #include <QScrollArea>
 #include <QWidget>
 
 #include "cover/Editor.h"
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 
 class TextsView;
 class TextsToolBar;
@@ -16,8 +18,8 @@ class ObjectMenu;
 
 // What the view shows of the document; the references live as long as the document.
 struct TextsDocument {
-  const TDib& Dib;
-  ObjectTable& Obs;
+  const Dib& picture;
+  ObjectTable& objects;
   const int32_t& PageWidth;
   const int32_t& PageHeight;
 };
@@ -52,51 +54,68 @@ class KeyField : public QLineEdit {
   TextsView* view_;
 };
 
+// Where the printed element's outline falls on the cover (picture pixels) and the printed
+// length of one picture pixel in millimetres (0: no paper format).
+struct PrintGuide {
+  QPainterPath outline;
+  double mmPerPixel = 0;
+};
+
 class TextsView : public QWidget {
   Q_OBJECT
  public:
   TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent = nullptr);
 
   Editor& editor() { return editor_; }
-  const QImage& viewBuffer() const { return ViewBuffer; }
+  const QImage& viewBuffer() const { return viewBuffer_; }
   int paintsDrawn() const { return drawn_; }
 
   // Gives the view the page's size at the current scales and paints (start-up, New, Open).
-  void SizeForPage();
+  void sizeForPage();
   // Paints the whole view again (after every command).
-  void RepaintView();
+  void repaintView();
+  // Supplies the outline guide and the printed sizes for the current format.
+  void setPrintGuide(std::function<PrintGuide()> guide) { guide_ = std::move(guide); }
 
   // The paint handler, run in the paint box's paint event.
-  void PaintBox1Paint(const QRect& exposed);
-  void PaintBox1MouseDown(Qt::MouseButton button, QPoint pos);
-  void PaintBox1MouseMove(QPoint pos);
-  void PaintBox1MouseUp(Qt::MouseButton button, QPoint pos);
-  void PaintBox1DblClick();
-  void KeyEditKeyDown(int key);
+  void paintView(const QRect& exposed);
+  void onMousePressed(Qt::MouseButton button, QPoint pos);
+  void onMouseMoved(QPoint pos);
+  void onMouseReleased(Qt::MouseButton button, QPoint pos);
+  void onDoubleClicked();
+  void onKeyPressed(int key);
+  // "Track list...": the dialog, then its texts.
+  void showTrackList();
+  // Makes text objects of the title and list lines (UTF-8) at the top left of the visible part.
+  void addTrackTexts(const std::vector<std::string>& title, const std::vector<std::string>& list);
 
-  TextsToolBar* ToolBar;
-  QScrollArea* ScrollBox1;
-  TextsPaintBox* PaintBox1;
-  KeyField* KeyEdit;
-  PropertyPages* Pages;
-  ObjectMenu* PopupMenu1;
+  TextsToolBar* toolBar;
+  QScrollArea* scrollArea;
+  TextsPaintBox* paintBox;
+  KeyField* keyField;
+  PropertyPages* propertyPages;
+  ObjectMenu* objectMenu;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
   void showEvent(QShowEvent* e) override;
 
  private:
-  ViewState State() const;
-  void Apply(const EditorResult& r);
+  ViewState viewState() const;
+  void apply(const EditorResult& r);
   // Moves the inverted frame in the buffer: erase at the old place, draw at the new one.
-  void InvertFrame();
+  void invertFrame();
 
   // Draws everything straight onto the box when the buffer would be too large to hold.
-  void PaintUnbuffered(const QRect& exposed);
+  void paintUnbuffered(const QRect& exposed);
+  // The outline guide over the cover, when shown; the printed size line.
+  void paintGuide(QPainter& p);
+  void updatePrintedSize();
+  std::function<PrintGuide()> guide_;
 
   TextsDocument doc_;
   Editor editor_;
-  QImage ViewBuffer;
+  QImage viewBuffer_;
   bool fullPaint_ = true;  // the next paint draws everything, also during a drag
   int drawn_ = 0;          // paints that drew picture and objects
 };

@@ -9,7 +9,7 @@ PanFields& SharedPan() {
   return fields;
 }
 
-void PanMouseDown(QScrollArea& area, QPoint pos) {
+void startPan(QScrollArea& area, QPoint pos) {
   area.setFocus();
   PanFields& pan = SharedPan();
   pan.Panning = true;
@@ -17,7 +17,7 @@ void PanMouseDown(QScrollArea& area, QPoint pos) {
   pan.PanStartY = pos.y();
 }
 
-void PanMouseMove(QScrollArea& area, QPoint pos) {
+void movePan(QScrollArea& area, QPoint pos) {
   PanFields& pan = SharedPan();
   if (!pan.Panning) return;
   QScrollBar* h = area.horizontalScrollBar();
@@ -29,4 +29,6 @@ void PanMouseMove(QScrollArea& area, QPoint pos) {
   v->setValue(std::min(y, v->maximum()));
 }
 
-void PanMouseUp() { SharedPan().Panning = false; }
+void endPan() {
+  SharedPan().Panning = false;
+}

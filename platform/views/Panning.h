@@ -16,8 +16,8 @@ struct PanFields {
 PanFields& SharedPan();
 
 // Mouse down on the content: focus to the scroll area, the gesture starts at `pos`.
-void PanMouseDown(QScrollArea& area, QPoint pos);
+void startPan(QScrollArea& area, QPoint pos);
 // Mouse move while panning: scrolls by the distance from the start point, within the ranges.
-void PanMouseMove(QScrollArea& area, QPoint pos);
+void movePan(QScrollArea& area, QPoint pos);
 // Mouse up: the gesture ends.
-void PanMouseUp();
+void endPan();

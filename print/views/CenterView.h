@@ -15,9 +15,9 @@ class CenterView : public QWidget {
   // `pictureSize` gives the current picture's size in pixels.
   CenterView(PaperFormatPanel* paper, std::function<QSize()> pictureSize, QWidget* parent = nullptr);
   void setCoverDrawer(CoverDrawer draw) { draw_ = std::move(draw); }
-  QScrollArea* scrollArea() const { return ScrollBox2; }
+  QScrollArea* scrollArea() const { return scrollArea_; }
   // Sizes the view for the format and zoom, then draws it again.
-  void PaintBox2Paint();
+  void paintView();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -26,5 +26,5 @@ class CenterView : public QWidget {
   PaperFormatPanel* paper_;
   std::function<QSize()> pictureSize_;
   CoverDrawer draw_;
-  QScrollArea* ScrollBox2 = nullptr;
+  QScrollArea* scrollArea_ = nullptr;
 };

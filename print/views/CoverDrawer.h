@@ -2,8 +2,8 @@
 // Draws the cover (picture, then objects at the same scale) into an element image: the one
 // drawing used by the centering view, the sheet preview and the printout.
 #include "cover/ObjectTable.h"
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "print/views/PrintJob.h"
 
 // The drawer reads `dib` and `obs` each time it runs, so it always shows the current document.
-CoverDrawer MakeCoverDrawer(const TDib& dib, ObjectTable& obs);
+CoverDrawer MakeCoverDrawer(const Dib& dib, ObjectTable& obs);

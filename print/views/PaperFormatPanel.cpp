@@ -11,8 +11,10 @@
 #include <filesystem>
 
 #include "platform/AnsiText.h"
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/SettingsDir.h"
+#include "print/DetailsFile.h"
+#include "print/LabelTemplate.h"
 #include "print/StarterPaper.h"
 
 namespace {
@@ -43,90 +45,115 @@ std::vector<std::string> StarterPaperFiles() {
 }
 
 PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
-  form_ = new TNewETypForm(this);
+  form_ = new PaperFormatDialog(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
 
   auto* group = new QGroupBox(QStringLiteral("Paper format"), this);
   auto* g = new QVBoxLayout(group);
   g->addWidget(new QLabel(QStringLiteral("Selection:"), group));
-  ComboBox1 = new QComboBox(group);
-  ComboBox1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  ComboBox1->setMinimumContentsLength(8);
-  g->addWidget(ComboBox1);
+  formatBox = new QComboBox(group);
+  formatBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  formatBox->setMinimumContentsLength(8);
+  g->addWidget(formatBox);
   auto* buttons = new QHBoxLayout;
-  NewBtn = new QPushButton(QStringLiteral("New"), group);
-  EditBtn = new QPushButton(QStringLiteral("Edit"), group);
-  DelBtn = new QPushButton(QStringLiteral("Delete"), group);
+  newButton = new QPushButton(QStringLiteral("New"), group);
+  editButton = new QPushButton(QStringLiteral("Edit"), group);
+  deleteButton = new QPushButton(QStringLiteral("Delete"), group);
   buttons->setSpacing(2);
-  for (QPushButton* b : {NewBtn, EditBtn, DelBtn}) {
+  for (QPushButton* b : {newButton, editButton, deleteButton}) {
     b->setMinimumWidth(0);
     b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);  // share the narrow panel
     buttons->addWidget(b);
   }
   g->addLayout(buttons);
+  auto* files = new QHBoxLayout;
+  importButton = new QPushButton(QStringLiteral("Import..."), group);
+  exportButton = new QPushButton(QStringLiteral("Export..."), group);
+  files->setSpacing(2);
+  for (QPushButton* b : {importButton, exportButton}) {
+    b->setMinimumWidth(0);
+    b->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    files->addWidget(b);
+  }
+  g->addLayout(files);
   layout->addWidget(group);
 
-  ZoomEd3 = Percent(this);
-  BreitEd = Percent(this);
-  LinksEdin = Inch(this);
-  ObenEdin = Inch(this);
-  const std::pair<const char*, QWidget*> rows[] = {
-      {"Zoom:", ZoomEd3}, {"Size:", BreitEd},
-      {"Displacement left/right:", LinksEdin}, {"Displacement top/bottom:", ObenEdin}};
+  zoomEdit = Percent(this);
+  sizeEdit = Percent(this);
+  leftEdit = Inch(this);
+  topEdit = Inch(this);
+  const std::pair<const char*, QWidget*> rows[] = {{"Zoom:", zoomEdit},
+                                                   {"Size:", sizeEdit},
+                                                   {"Displacement left/right:", leftEdit},
+                                                   {"Displacement top/bottom:", topEdit}};
   for (const auto& [label, control] : rows) {
     layout->addWidget(new QLabel(QString::fromLatin1(label), this));
     layout->addWidget(control);
   }
 
-  connect(NewBtn, &QPushButton::clicked, this, &PaperFormatPanel::NewBtnClick);
-  connect(EditBtn, &QPushButton::clicked, this, &PaperFormatPanel::EditBtnClick);
-  connect(DelBtn, &QPushButton::clicked, this, &PaperFormatPanel::DelBtnClick);
-  connect(ComboBox1, &QComboBox::currentIndexChanged, this, &PaperFormatPanel::viewChanged);
-  for (QSpinBox* s : {ZoomEd3, BreitEd})
+  connect(newButton, &QPushButton::clicked, this, &PaperFormatPanel::newFormat);
+  connect(editButton, &QPushButton::clicked, this, &PaperFormatPanel::editFormat);
+  connect(deleteButton, &QPushButton::clicked, this, &PaperFormatPanel::deleteFormat);
+  connect(importButton, &QPushButton::clicked, this, &PaperFormatPanel::importFormats);
+  connect(exportButton, &QPushButton::clicked, this, &PaperFormatPanel::exportFormat);
+  connect(formatBox, &QComboBox::currentIndexChanged, this, &PaperFormatPanel::viewChanged);
+  for (QSpinBox* s : {zoomEdit, sizeEdit})
     connect(s, &QSpinBox::valueChanged, this, &PaperFormatPanel::viewChanged);
-  for (QDoubleSpinBox* s : {LinksEdin, ObenEdin})
+  for (QDoubleSpinBox* s : {leftEdit, topEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatPanel::viewChanged);
 }
 
-void PaperFormatPanel::LoadEttTypes(const std::string& userFile,
-                                    const std::vector<std::string>& starterFiles) {
+void PaperFormatPanel::LoadPaperFormats(const std::string& userFile,
+                                        const std::vector<std::string>& starterFiles) {
   file_ = userFile;
-  EttLoadResult r = LoadCatalogueAtStart(userFile, starterFiles);
-  EttTypes_ = std::move(r.formats);
-  UpdateEttTypes();
-  keepDamaged_ = r.status == EttLoadResult::Damaged;
+  form_->setUnitsFile((std::filesystem::path(userFile).parent_path() / "paper-units.txt").string());
+  PaperLoadResult r = LoadCatalogueAtStart(userFile, starterFiles);
+  formats_ = std::move(r.formats);
+  details_ = std::move(r.details);
+  details_.resize(formats_.size());
+  updateFormatList();
+  keepDamaged_ = r.status == PaperLoadResult::Damaged;
   if (keepDamaged_)
     ShowError(r.message + "\nThe file is kept as " + file_ + ".damaged when the list is saved.");
 }
 
-void PaperFormatPanel::UpdateEttTypes() {
+void PaperFormatPanel::updateFormatList() {
   {
-    const QSignalBlocker block(ComboBox1);
-    ComboBox1->clear();
-    for (const TEttType& t : EttTypes_) ComboBox1->addItem(QString::fromStdString(AnsiToUtf8(t.Name)));
-    if (ComboBox1->currentIndex() < 0 && ComboBox1->count() > 0) ComboBox1->setCurrentIndex(0);
+    const QSignalBlocker block(formatBox);
+    formatBox->clear();
+    for (const PaperFormat& t : formats_)
+      formatBox->addItem(QString::fromStdString(AnsiToUtf8(t.name)));
+    if (formatBox->currentIndex() < 0 && formatBox->count() > 0) formatBox->setCurrentIndex(0);
   }
   emit viewChanged();
 }
 
-const TEttType* PaperFormatPanel::selectedFormat() const {
+const PaperFormat* PaperFormatPanel::selectedFormat() const {
   const int i = selectedIndex();
-  return i >= 0 ? &EttTypes_[static_cast<size_t>(i)] : nullptr;
+  return i >= 0 ? &formats_[static_cast<size_t>(i)] : nullptr;
+}
+
+FormatDetails PaperFormatPanel::selectedDetails() const {
+  const int i = selectedIndex();
+  return i >= 0 && static_cast<size_t>(i) < details_.size() ? details_[static_cast<size_t>(i)]
+                                                            : FormatDetails{};
 }
 
 int PaperFormatPanel::selectedIndex() const {
-  const int i = ComboBox1->currentIndex();
-  return i >= 0 && static_cast<size_t>(i) < EttTypes_.size() ? i : -1;
+  const int i = formatBox->currentIndex();
+  return i >= 0 && static_cast<size_t>(i) < formats_.size() ? i : -1;
 }
 
 CoverSettings PaperFormatPanel::coverSettings() const {
-  return {static_cast<double>(BreitEd->value()), LinksEdin->value(), ObenEdin->value()};
+  return {static_cast<double>(sizeEdit->value()), leftEdit->value(), topEdit->value()};
 }
 
-int PaperFormatPanel::zoom() const { return ZoomEd3->value(); }
+int PaperFormatPanel::zoom() const {
+  return zoomEdit->value();
+}
 
-void PaperFormatPanel::SaveEttTypes() {
+void PaperFormatPanel::SavePaperFormats() {
   if (file_.empty()) return;
   if (keepDamaged_ && std::filesystem::exists(file_)) {
     std::error_code ec;
@@ -138,37 +165,93 @@ void PaperFormatPanel::SaveEttTypes() {
     }
   }
   keepDamaged_ = false;
-  const std::string error = ::SaveEttTypes(file_, EttTypes_);
+  details_.resize(formats_.size());
+  const std::string error = SaveCatalogue(file_, formats_, details_);
   if (!error.empty()) ShowError(error + "\nThe change is kept until the program ends.");
 }
 
-void PaperFormatPanel::NewBtnClick() {
-  form_->setName(QStringLiteral("No name%1").arg(EttTypes_.size()));
+void PaperFormatPanel::newFormat() {
+  form_->setName(QStringLiteral("No name%1").arg(formats_.size()));
   if (form_->exec() != QDialog::Accepted) return;
-  EttTypes_.push_back(EttFromDialog(form_->values()));
-  UpdateEttTypes();
-  SaveEttTypes();
-  ComboBox1->setCurrentIndex(static_cast<int>(EttTypes_.size()) - 1);
+  const PaperFormat record = PaperFormatFromFields(form_->values());
+  FormatDetails details;
+  if (!detailsFromForm(record, details)) return;
+  details_.resize(formats_.size());
+  formats_.push_back(record);
+  details_.push_back(details);
+  updateFormatList();
+  SavePaperFormats();
+  formatBox->setCurrentIndex(static_cast<int>(formats_.size()) - 1);
 }
 
-void PaperFormatPanel::EditBtnClick() {
+void PaperFormatPanel::editFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
-  form_->setValues(EttToDialog(EttTypes_[static_cast<size_t>(i)]));
+  form_->setValues(FieldsFromPaperFormat(formats_[static_cast<size_t>(i)]));
+  form_->setDetails(selectedDetails());
   if (form_->exec() != QDialog::Accepted) return;
-  EttTypes_[static_cast<size_t>(i)] = EttFromDialog(form_->values());
-  UpdateEttTypes();
-  SaveEttTypes();
-  ComboBox1->setCurrentIndex(i);
+  const PaperFormat record = PaperFormatFromFields(form_->values());
+  FormatDetails details;
+  if (!detailsFromForm(record, details)) return;
+  formats_[static_cast<size_t>(i)] = record;
+  details_.resize(formats_.size());
+  details_[static_cast<size_t>(i)] = details;
+  updateFormatList();
+  SavePaperFormats();
+  formatBox->setCurrentIndex(i);
 }
 
-void PaperFormatPanel::DelBtnClick() {
+void PaperFormatPanel::deleteFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
   if (CurrentDialogs().messageBox("Do you want to remove this paper format?", "Hint",
                                   MsgButtons::OkCancel, MsgIcon::Error) != MsgResult::Ok)
     return;
-  EttTypes_.erase(EttTypes_.begin() + i);
-  UpdateEttTypes();
-  SaveEttTypes();
+  formats_.erase(formats_.begin() + i);
+  if (static_cast<size_t>(i) < details_.size()) details_.erase(details_.begin() + i);
+  updateFormatList();
+  SavePaperFormats();
+}
+
+bool PaperFormatPanel::detailsFromForm(const PaperFormat& record, FormatDetails& out) {
+  out = form_->details();
+  const std::string why = CheckDetails(record, out);
+  if (!why.empty()) ShowError("The paper format cannot be used: " + why + ".");
+  return why.empty();
+}
+
+void PaperFormatPanel::importFormats() {
+  FileRequest request;
+  request.title = "Import paper formats";
+  request.filter = "Label templates (*.xml;*.template)|*.xml;*.template|All files (*)|*";
+  const auto answer = CurrentDialogs().openFile(request);
+  if (!answer) return;
+  std::vector<LabelTemplate> templates;
+  if (const std::string error = ImportTemplateFile(answer->path, templates); !error.empty()) {
+    ShowError(error);
+    return;
+  }
+  const int first = static_cast<int>(formats_.size());
+  details_.resize(formats_.size());
+  for (const LabelTemplate& t : templates) {
+    formats_.push_back(t.record);
+    details_.push_back(t.details);
+  }
+  updateFormatList();
+  SavePaperFormats();
+  formatBox->setCurrentIndex(first);
+}
+
+void PaperFormatPanel::exportFormat() {
+  const int i = selectedIndex();
+  if (i < 0) return;
+  FileRequest request;
+  request.title = "Export the paper format";
+  request.filter = "Label templates (*.xml)|*.xml";
+  request.defaultExt = "xml";
+  request.overwritePrompt = true;
+  const auto answer = CurrentDialogs().saveFile(request);
+  if (!answer) return;
+  const std::string error = ExportTemplateFile(answer->path, formats_[static_cast<size_t>(i)], selectedDetails());
+  if (!error.empty()) ShowError(error);
 }

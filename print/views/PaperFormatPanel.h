@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "print/SheetLayout.h"
-#include "print/views/NewETypForm.h"
+#include "print/views/PaperFormatDialog.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -20,36 +20,46 @@ class PaperFormatPanel : public QWidget {
 
   // Reads the catalogue from `userFile` (a starter catalogue when it does not exist yet),
   // fills the list and selects the first format. Changes are saved to `userFile`.
-  void LoadEttTypes(const std::string& userFile, const std::vector<std::string>& starterFiles);
-  void UpdateEttTypes();
-  void NewBtnClick();
-  void EditBtnClick();
-  void DelBtnClick();
+  void LoadPaperFormats(const std::string& userFile, const std::vector<std::string>& starterFiles);
+  void updateFormatList();
+  void newFormat();
+  void editFormat();
+  void deleteFormat();
+  // Adds the formats of a label template file; writes the selected format to one.
+  void importFormats();
+  void exportFormat();
 
-  const std::vector<TEttType>& EttTypes() const { return EttTypes_; }
+  const std::vector<PaperFormat>& formats() const { return formats_; }
   // The selected format, nullptr when none.
-  const TEttType* selectedFormat() const;
+  const PaperFormat* selectedFormat() const;
+  // The selected format's shape, grids, sheet and bleed (plain without a selection).
+  FormatDetails selectedDetails() const;
+  const std::vector<FormatDetails>& details() const { return details_; }
   int selectedIndex() const;
   CoverSettings coverSettings() const;
   int zoom() const;
 
-  TNewETypForm* editForm() const { return form_; }
-  QComboBox* ComboBox1 = nullptr;
-  QPushButton *NewBtn = nullptr, *EditBtn = nullptr, *DelBtn = nullptr;
-  QSpinBox *ZoomEd3 = nullptr, *BreitEd = nullptr;
-  QDoubleSpinBox *LinksEdin = nullptr, *ObenEdin = nullptr;
+  PaperFormatDialog* formatDialog() const { return form_; }
+  QComboBox* formatBox = nullptr;
+  QPushButton *newButton = nullptr, *editButton = nullptr, *deleteButton = nullptr;
+  QPushButton *importButton = nullptr, *exportButton = nullptr;
+  QSpinBox *zoomEdit = nullptr, *sizeEdit = nullptr;
+  QDoubleSpinBox *leftEdit = nullptr, *topEdit = nullptr;
 
  signals:
   // The centering view must be drawn again (format, zoom, size or displacement changed).
   void viewChanged();
 
  private:
-  void SaveEttTypes();
+  void SavePaperFormats();
+  // The dialog's details when they make a format with `record`; else the reason is shown.
+  bool detailsFromForm(const PaperFormat& record, FormatDetails& out);
 
-  std::vector<TEttType> EttTypes_;
+  std::vector<PaperFormat> formats_;
+  std::vector<FormatDetails> details_;  // one per format
   std::string file_;
   bool keepDamaged_ = false;  // copy the damaged file aside before replacing it
-  TNewETypForm* form_ = nullptr;
+  PaperFormatDialog* form_ = nullptr;
 };
 
 // Where a starter paper.dat is installed, relative to the program.

@@ -5,7 +5,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
+#include "platform/Units.h"
+#include "print/CropMarks.h"
+#include "print/views/ShapePainter.h"
 
 namespace {
 QPageSize PageSizeNamed(const std::string& name) {
@@ -48,13 +51,73 @@ QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDra
   return element;
 }
 
-ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration) {
-  return [cover, calibration](PixelSize s, int dpx, int dpy) {
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration,
+                                  double bleedMm) {
+  return [cover, calibration, bleedMm](PixelSize s, int dpx, int dpy) {
     const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
                                    cover.pictureHeight, dpx, dpy);
-    return RenderCoverElement(s, r, cover.draw, dpx, dpy);
+    return RenderBleedElement(s, BleedPixels(bleedMm, calibration, dpx, dpy), r, cover.draw, dpx, dpy);
   };
 }
+
+PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy) {
+  if (!(bleedMm > 0)) return {};
+  return {TruncPixels(c.width * (bleedMm / kMmPerInch) / 100 * dpx),
+          TruncPixels(c.height * (bleedMm / kMmPerInch) / 100 * dpy)};
+}
+
+QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover, const CoverDrawer& draw,
+                          int dpx, int dpy) {
+  cover.x += bleed.w;
+  cover.y += bleed.h;
+  return RenderCoverElement({element.w + 2 * bleed.w, element.h + 2 * bleed.h}, cover, draw, dpx, dpy);
+}
+
+bool NeedsClip(const FormatDetails& d) {
+  return d.shape.kind != ShapeKind::Rectangle || d.shape.cornerRadius > 0;
+}
+
+namespace {
+// Outlines and crop marks of one printed sheet, drawn over its elements.
+class SheetMarks {
+ public:
+  SheetMarks(QPainter& painter, const PrintRequest& r, const SheetLayout& l, PixelSize es, int dpx, int dpy)
+      : painter_(painter), r_(r), l_(l), es_(es), dpx_(dpx), dpy_(dpy) {}
+  void printed(const SheetPosition& p, const PixelPoint& at) {
+    if (r_.outlines)
+      DrawOutline(painter_, r_.format, r_.details.shape, QRectF(at.x, at.y, es_.w, es_.h), Qt::black,
+                  0.1 * dpx_ / kMmPerInch);
+    printed_.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
+    sheet_ = p.sheet;
+  }
+  void finish() {
+    if (r_.cropMarks && r_.details.shape.kind == ShapeKind::Rectangle && !printed_.empty()) {
+      std::vector<markBox> all;
+      for (int32_t k = sheet_ * l_.perSheet; k < (sheet_ + 1) * l_.perSheet; ++k) {
+        const SheetPosition p = l_.At(k);
+        const PixelPoint at = PrintElementPos(PositionGrid(r_.format, l_, p), r_.calibration, p, dpx_, dpy_);
+        all.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
+      }
+      const double mm = dpx_ / kMmPerInch;
+      painter_.save();
+      painter_.setPen(QPen(Qt::black, 0.1 * mm));
+      for (const MarkLine& m : CropMarks(printed_, all, (r_.details.bleed + 1) * mm, 4 * mm))
+        painter_.drawLine(QPointF(m.x1, m.y1), QPointF(m.x2, m.y2));
+      painter_.restore();
+    }
+    printed_.clear();
+  }
+
+ private:
+  QPainter& painter_;
+  const PrintRequest& r_;
+  const SheetLayout& l_;
+  PixelSize es_;
+  int dpx_, dpy_;
+  std::vector<markBox> printed_;
+  int32_t sheet_ = 0;
+};
+}  // namespace
 
 PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render) {
   printer.setDocName(QStringLiteral("Quendrix"));
@@ -77,21 +140,29 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
   }
   if (!element.isNull() && element.format() != QImage::Format_RGB32)
     element = element.convertToFormat(QImage::Format_RGB32);
+  // Clipped once; every position then receives the same image.
+  if (NeedsClip(request.details)) element = ClipToShape(element, request.format, request.details, es.w, es.h);
+  const QPoint bleed = element.isNull() ? QPoint()
+                                        : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
 
-  const SheetLayout layout = LayoutFor(request.format, request.used, request.copies);
+  const SheetLayout layout = LayoutFor(request.format, request.details, request.used, request.copies);
+  SheetMarks marks(painter, request, layout, es, dpx, dpy);
   int pages = 1;
   for (int32_t k = layout.first; k <= layout.last; ++k) {
     const SheetPosition p = layout.At(k);
     if (k != layout.first && p.sheet != layout.At(k - 1).sheet) {
+      marks.finish();
       if (!printer.newPage()) {
         painter.end();
         return {false, pages, "The print job could not be completed."};
       }
       ++pages;
     }
-    const PixelPoint at = PrintElementPos(request.format, request.calibration, p, dpx, dpy);
-    if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y), element);
+    const PixelPoint at = PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
+    if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y) - bleed, element);
+    marks.printed(p, at);
   }
+  marks.finish();
   return Finish(painter, printer, pages);
 }
 
@@ -144,7 +215,7 @@ PrinterPage PrinterPageFor(const PrinterChoice& choice) {
   return page;
 }
 
-PrinterPage SetupBtnClick(PrinterChoice& choice) {
+PrinterPage ChoosePrinter(PrinterChoice& choice) {
   CurrentDialogs().printerSetup(choice);  // the page follows the printer also after Cancel
   return PrinterPageFor(choice);
 }

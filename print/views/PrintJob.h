@@ -5,17 +5,20 @@
 #include <memory>
 #include <string>
 
-#include "platform/Dialogs.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
 #include "print/Calibration.h"
 
 class QPrinter;
 
 struct PrintRequest {
-  TEttType format;
+  PaperFormat format;
   int32_t used = 0;  // already corrected to at most one less than a sheet
   int32_t copies = 1;
-  TCalibration calibration;
+  Calibration calibration;
+  FormatDetails details;  // shape, more grids and bleed; plain for a rectangle
+  bool outlines = false;   // a thin line along each printed position's outline
+  bool cropMarks = false;  // marks outside the corners of printed rectangular elements
 };
 
 // Renders the element (cover in a white element) at the printer's resolution; called once.
@@ -36,8 +39,17 @@ struct CoverJob {
 // too large for memory.
 QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
                           int dpy);
-// A white element with the cover sized and displaced by the calibration, drawn once.
-ElementRenderer MakeCoverRenderer(const CoverJob& cover, const TCalibration& calibration);
+// A white element with the cover sized and displaced by the calibration, drawn once; with a
+// bleed, the image is larger by the bleed on every side and the cover is drawn into it too.
+ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration,
+                                  double bleedMm = 0);
+// The bleed in element pixels at the device's resolution, scaled by the calibration.
+PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy);
+// The element rendered with `bleed` pixels around it: the cover keeps its place in the element.
+QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover, const CoverDrawer& draw,
+                          int dpx, int dpy);
+// Whether the element must be clipped to a shape (not a plain rectangle).
+bool NeedsClip(const FormatDetails& d);
 
 struct PrintResult {
   bool ok = false;
@@ -60,7 +72,7 @@ std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std:
 // The printable page of the chosen printer with its orientation and paper.
 PrinterPage PrinterPageFor(const PrinterChoice& choice);
 // The page that the cover document takes after the printer setup dialog, answered or not.
-PrinterPage SetupBtnClick(PrinterChoice& choice);
+PrinterPage ChoosePrinter(PrinterChoice& choice);
 
 // Asks for the PDF file to print into; empty when cancelled.
 std::string AskPdfFile();

@@ -4,10 +4,11 @@
 #include <QWidget>
 #include <functional>
 
-#include "print/views/KalForm.h"
+#include "print/views/CalibrationDialog.h"
 #include "print/views/PrintJob.h"
 
 class ImageButton;
+class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
@@ -15,7 +16,7 @@ class PrintPanel : public QWidget {
   Q_OBJECT
  public:
   // `selected` gives the paper format chosen on the Center tab (nullptr: none).
-  PrintPanel(std::function<const TEttType*()> selected, const std::string& optionsFile,
+  PrintPanel(std::function<const PaperFormat*()> selected, const std::string& optionsFile,
              QWidget* parent = nullptr);
 
   // Renders the element at the printer's resolution (the cover placed as on the Center tab).
@@ -23,22 +24,27 @@ class PrintPanel : public QWidget {
   // Or, read at every print: the cover to place, rendered with the calibration in use.
   void setCover(std::function<CoverJob()> cover) { cover_ = std::move(cover); }
 
+  // The selected format's shape, grids and bleed, read at every correction and print.
+  void setSelectedDetails(std::function<FormatDetails()> details) { details_ = std::move(details); }
+  FormatDetails selectedDetails() const { return details_ ? details_() : FormatDetails{}; }
+
   // Chooses where a job goes: the printer, or a PDF file asked for (no printer installed).
   void setPrintTarget(std::function<bool(std::string& pdfPath)> target) { target_ = std::move(target); }
 
   // Limits the used positions and the page shown to the selected format; false without one.
-  bool CorrectInputs();
-  void GoBtn1Click();
-  void SetupBtnClick();
-  void KalibrateBtnClick();
+  bool correctInputs();
+  void printCovers();
+  void setUpPrinter();
+  void calibratePrinter();
 
   const PrinterChoice& printerChoice() const { return choice_; }
-  TKalForm* kalForm() const { return kalForm_; }
+  CalibrationDialog* calibrationDialog() const { return calibrationDialog_; }
   int zoom() const;
 
-  QSpinBox *UsedED = nullptr, *KopiesED = nullptr, *PageEd = nullptr, *ZoomEd4 = nullptr;
-  ImageButton *SetupBtn = nullptr, *GoBtn1 = nullptr;
-  QPushButton* KalibrateBtn = nullptr;
+  QSpinBox *usedEdit = nullptr, *copiesEdit = nullptr, *pageEdit = nullptr, *zoomEdit = nullptr;
+  ImageButton *setupButton = nullptr, *goButton = nullptr;
+  QPushButton* calibrateButton = nullptr;
+  QCheckBox *outlinesBox = nullptr, *cropMarksBox = nullptr;
 
   static constexpr const char* kNoFormat =
       "You have to select a paper format under \"Center\" first.";
@@ -49,10 +55,11 @@ class PrintPanel : public QWidget {
   void printerPageChanged(const PrinterPage& page);
 
  private:
-  std::function<const TEttType*()> selected_;
+  std::function<const PaperFormat*()> selected_;
   ElementRenderer render_;
   std::function<CoverJob()> cover_;
+  std::function<FormatDetails()> details_;
   PrinterChoice choice_;
   std::function<bool(std::string&)> target_ = PrintTargetChosen;
-  TKalForm* kalForm_ = nullptr;
+  CalibrationDialog* calibrationDialog_ = nullptr;
 };

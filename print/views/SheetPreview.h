@@ -17,10 +17,10 @@ class SheetPreview : public QWidget {
                QWidget* parent = nullptr);
   void setCoverDrawer(CoverDrawer draw) { draw_ = std::move(draw); }
   void setPrinterPage(const PrinterPage& page);
-  QScrollArea* scrollArea() const { return ScrollBox3; }
+  QScrollArea* scrollArea() const { return scrollArea_; }
   // Corrects the inputs, sizes the preview and draws it again; without a paper format the
   // user is asked for one once, after painting.
-  void VPaintPaint();
+  void paintPreview();
   // Positions drawn by the last paint, for checks.
   int drawnElements() const { return drawn_; }
 
@@ -29,14 +29,14 @@ class SheetPreview : public QWidget {
   void showEvent(QShowEvent*) override;
 
  private:
-  void AskForFormat();
+  void askForFormat();
 
   PaperFormatPanel* paper_;
   PrintPanel* print_;
   std::function<QSize()> pictureSize_;
   CoverDrawer draw_;
   PrinterPage page_;
-  QScrollArea* ScrollBox3 = nullptr;
+  QScrollArea* scrollArea_ = nullptr;
   bool askAllowed_ = true;
   int drawn_ = 0;
 };

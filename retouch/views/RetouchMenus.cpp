@@ -3,10 +3,10 @@
 #include <QLabel>
 
 #include "retouch/Crop.h"
-#include "retouch/DibFilter.h"
-#include "retouch/EffectFilters.h"
+#include "retouch/effects/ApplyEffect.h"
+#include "retouch/effects/EffectFilters.h"
 #include "retouch/MirrorTurn.h"
-#include "retouch/views/HKForm2.h"
+#include "retouch/views/BrightnessContrastDialog.h"
 #include "retouch/views/MenuButton.h"
 #include "retouch/views/RetouchView.h"
 
@@ -19,18 +19,18 @@ struct RetouchItem {
 };
 // nullptr names stand for separators.
 const RetouchItem kRetouchItems[] = {
-    {"HelligkeitundKontrast1", "Brightness and contrast...", "Change the brightness and contrast",
-     &RetouchView::HellpBtnClick},
+    {"brightnessContrastAction", "Brightness and contrast...", "Change the brightness and contrast",
+     &RetouchView::changeBrightnessContrast},
     {nullptr, nullptr, nullptr, nullptr},
-    {"N90nachlinksrotieren1", "Rotate 90 degrees to the left",
-     "Rotate the picture 90 degrees to the left", &RetouchView::RotLeftBtnClick},
-    {"N90nachrechtsrotieren1", "Rotate 90 degrees to the right",
-     "Rotate the picture 90 degrees to the right", &RetouchView::RotRightBtnClick},
+    {"turnLeftAction", "Rotate 90 degrees to the left", "Rotate the picture 90 degrees to the left",
+     &RetouchView::turnLeft},
+    {"turnRightAction", "Rotate 90 degrees to the right",
+     "Rotate the picture 90 degrees to the right", &RetouchView::turnRight},
     {nullptr, nullptr, nullptr, nullptr},
-    {"Horizontalspiegeln1", "Mirror", "Mirror horizontal", &RetouchView::FlipHBtnClick},
-    {"Vertikalspiegeln1", "Mirror vertical", "Mirror vertical", &RetouchView::FlipVBtnClick},
+    {"mirrorAction", "Mirror", "Mirror horizontal", &RetouchView::mirrorHorizontally},
+    {"mirrorVerticalAction", "Mirror vertical", "Mirror vertical", &RetouchView::mirrorVertically},
     {nullptr, nullptr, nullptr, nullptr},
-    {"Randabschneiden1", "Crop to selection", "Crop to selection", &RetouchView::SchnittBtnClick},
+    {"cropAction", "Crop to selection", "Crop to selection", &RetouchView::cropToSelection},
 };
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* hint) {
@@ -42,52 +42,52 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char*
 }
 }  // namespace
 
-void RetouchView::BuildMenus() {
-  filePopup_ = new QMenu(this);
-  filePopup_->setObjectName(QStringLiteral("DateiPopup"));
-  connect(AddItem(filePopup_, "Speichernunter1", "Save as...", "Save the picture to a file"),
+void RetouchView::buildMenus() {
+  fileMenu_ = new QMenu(this);
+  fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+  connect(AddItem(fileMenu_, "saveAsAction", "Save as...", "Save the picture to a file"),
           &QAction::triggered, this, [this] { emit saveRequested(); });
 
   // One item per filter, in table order: item k stands for entry k.
-  effektPopup_ = new QMenu(this);
-  effektPopup_->setObjectName(QStringLiteral("EffektPopup"));
-  for (const TFilterRec& f : EffektFilters) {
-    QAction* a = effektPopup_->addAction(QString::fromLatin1(f.FilterName));
-    connect(a, &QAction::triggered, this, [this, a] { EffektClick(a); });
+  effectsMenu_ = new QMenu(this);
+  effectsMenu_->setObjectName(QStringLiteral("effectsMenu"));
+  for (const EffectFilter& f : kEffectFilters) {
+    QAction* a = effectsMenu_->addAction(QString::fromLatin1(f.FilterName));
+    connect(a, &QAction::triggered, this, [this, a] { applyEffect(a); });
   }
 
-  retuschePopup_ = new QMenu(this);
-  retuschePopup_->setObjectName(QStringLiteral("RetuschePopup"));
+  retouchMenu_ = new QMenu(this);
+  retouchMenu_->setObjectName(QStringLiteral("retouchMenu"));
   for (const RetouchItem& item : kRetouchItems) {
     if (!item.name) {
-      retuschePopup_->addSeparator();
+      retouchMenu_->addSeparator();
       continue;
     }
-    connect(AddItem(retuschePopup_, item.name, item.caption, item.hint), &QAction::triggered, this,
+    connect(AddItem(retouchMenu_, item.name, item.caption, item.hint), &QAction::triggered, this,
             [this, h = item.handler] { (this->*h)(); });
   }
-  for (QMenu* m : {filePopup_, effektPopup_, retuschePopup_}) m->setToolTipsVisible(true);
+  for (QMenu* m : {fileMenu_, effectsMenu_, retouchMenu_}) m->setToolTipsVisible(true);
 }
 
-QWidget* RetouchView::BuildToolBar() {
+QWidget* RetouchView::buildToolBar() {
   auto* bar = new QWidget(this);
   auto* l = new QHBoxLayout(bar);
   l->setContentsMargins(2, 2, 2, 2);
-  fileButton_ = new MenuButton(QStringLiteral("File"), QStringLiteral("Opens the file menu"),
-                               filePopup_, bar);
-  fileButton_->setObjectName(QStringLiteral("DateiButton"));
-  effectsButton_ = new MenuButton(QStringLiteral("Effects"), QStringLiteral("Use effect filter ..."),
-                                  effektPopup_, bar);
-  effectsButton_->setObjectName(QStringLiteral("EffekteButton"));
+  fileButton_ =
+      new MenuButton(QStringLiteral("File"), QStringLiteral("Opens the file menu"), fileMenu_, bar);
+  fileButton_->setObjectName(QStringLiteral("fileButton"));
+  effectsButton_ = new MenuButton(QStringLiteral("Effects"),
+                                  QStringLiteral("Use effect filter ..."), effectsMenu_, bar);
+  effectsButton_->setObjectName(QStringLiteral("effectsButton"));
   retouchButton_ = new MenuButton(QStringLiteral("Retouch"), QStringLiteral("Retouch pictures"),
-                                  retuschePopup_, bar);
-  retouchButton_->setObjectName(QStringLiteral("RetuscheButton"));
+                                  retouchMenu_, bar);
+  retouchButton_->setObjectName(QStringLiteral("retouchButton"));
   for (QWidget* w : {fileButton_, effectsButton_, retouchButton_}) l->addWidget(w);
   l->addSpacing(12);
   auto* label = new QLabel(QStringLiteral("Zoom:"), bar);
   l->addWidget(label);
   zoomEd_ = new QSpinBox(bar);
-  zoomEd_->setObjectName(QStringLiteral("ZoomEd2"));
+  zoomEd_->setObjectName(QStringLiteral("zoomEdit"));
   zoomEd_->setRange(10, 500);
   zoomEd_->setSingleStep(10);
   zoomEd_->setValue(100);
@@ -97,42 +97,43 @@ QWidget* RetouchView::BuildToolBar() {
   l->addWidget(new QLabel(QStringLiteral("%"), bar));
   l->addStretch(1);
   // The paint resizes the box for the new zoom; the scroll box follows the box.
-  connect(zoomEd_, &QSpinBox::valueChanged, this, [this] { RetuschPaintPaint(); });
+  connect(zoomEd_, &QSpinBox::valueChanged, this, [this] { paintView(); });
   return bar;
 }
 
-void RetouchView::Changed() {
-  RetuschPaintPaint();
+void RetouchView::pictureWasChanged() {
+  paintView();
   emit pictureChanged();
 }
 
-void RetouchView::SchnittBtnClick() {
-  if (CropToSelection(dib_, pictureSel_)) Changed();
+void RetouchView::cropToSelection() {
+  if (CropToSelection(dib_, pictureSel_)) pictureWasChanged();
 }
 
-void RetouchView::RotLeftBtnClick() {
-  if (TurnDibLeft(dib_, pictureSel_)) Changed();
+void RetouchView::turnLeft() {
+  if (TurnDibLeft(dib_, pictureSel_)) pictureWasChanged();
 }
 
-void RetouchView::RotRightBtnClick() {
-  if (TurnDibRight(dib_, pictureSel_)) Changed();
+void RetouchView::turnRight() {
+  if (TurnDibRight(dib_, pictureSel_)) pictureWasChanged();
 }
 
-void RetouchView::FlipHBtnClick() {
-  if (MirrorDib(dib_)) Changed();
+void RetouchView::mirrorHorizontally() {
+  if (MirrorDib(dib_)) pictureWasChanged();
 }
 
-void RetouchView::FlipVBtnClick() {
-  if (MirrorDibVertical(dib_)) Changed();
+void RetouchView::mirrorVertically() {
+  if (MirrorDibVertical(dib_)) pictureWasChanged();
 }
 
-void RetouchView::HellpBtnClick() {
-  THKForm2 form(dib_, [this] { RetuschPaintPaint(); }, window());
+void RetouchView::changeBrightnessContrast() {
+  BrightnessContrastDialog form(
+      dib_, [this] { paintView(); }, window());
   form.run();
-  Changed();
+  pictureWasChanged();
 }
 
-void RetouchView::EffektClick(QAction* sender) {
-  const int k = int(effektPopup_->actions().indexOf(sender));
-  if (::EffektClick(dib_, k, [this] { RetuschPaintPaint(); })) Changed();
+void RetouchView::applyEffect(QAction* sender) {
+  const int k = int(effectsMenu_->actions().indexOf(sender));
+  if (::applyEffect(dib_, k, [this] { paintView(); })) pictureWasChanged();
 }

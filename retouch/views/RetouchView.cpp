@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "picture/DrawDib.h"
-#include "platform/views/QtDevice.h"
+#include "platform/device/views/QtDevice.h"
 
 namespace {
 const QColor kWorkspace(171, 171, 171);  // the application-workspace colour
@@ -22,54 +22,56 @@ Qt::CursorShape ShapeOf(SelectionCursor c) {
 }
 }  // namespace
 
-RetuschPaint::RetuschPaint(RetouchView* view) : QWidget(nullptr), view_(view) {
-  setObjectName(QStringLiteral("RetuschPaint"));
+RetouchPaintBox::RetouchPaintBox(RetouchView* view) : QWidget(nullptr), view_(view) {
+  setObjectName(QStringLiteral("RetouchPaintBox"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);  // the hover test needs moves without a button
 }
 
-void RetuschPaint::paintEvent(QPaintEvent* e) {
-  if (view_->ResizeBoxIfNeeded()) return;
+void RetouchPaintBox::paintEvent(QPaintEvent* e) {
+  if (view_->resizeBoxIfNeeded()) return;
   QPainter painter(this);
-  view_->DrawView(painter, e->rect());
+  view_->drawView(painter, e->rect());
   ++drawn_;
 }
 
-void RetuschPaint::mousePressEvent(QMouseEvent* e) {
-  view_->RetuschPaintMouseDown(e->position().toPoint());
+void RetouchPaintBox::mousePressEvent(QMouseEvent* e) {
+  view_->onMousePressed(e->position().toPoint());
 }
 
-void RetuschPaint::mouseMoveEvent(QMouseEvent* e) {
-  view_->RetuschPaintMouseMove(e->position().toPoint());
+void RetouchPaintBox::mouseMoveEvent(QMouseEvent* e) {
+  view_->onMouseMoved(e->position().toPoint());
 }
 
-void RetuschPaint::mouseReleaseEvent(QMouseEvent*) { view_->RetuschPaintMouseUp(); }
+void RetouchPaintBox::mouseReleaseEvent(QMouseEvent*) {
+  view_->onMouseReleased();
+}
 
-RetouchView::RetouchView(TDib& dib, PictureSelection sel, QWidget* parent)
+RetouchView::RetouchView(Dib& dib, PictureSelection sel, QWidget* parent)
     : QWidget(parent), dib_(dib), pictureSel_(sel) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  BuildMenus();
-  layout->addWidget(BuildToolBar());
+  buildMenus();
+  layout->addWidget(buildToolBar());
 
   scrollBox_ = new QScrollArea(this);
-  scrollBox_->setObjectName(QStringLiteral("RetuschScrollBox"));
+  scrollBox_->setObjectName(QStringLiteral("scrollArea"));
   QPalette pal = scrollBox_->palette();
   pal.setColor(QPalette::Window, kWorkspace);
   pal.setColor(QPalette::Base, kWorkspace);
   scrollBox_->setPalette(pal);
   scrollBox_->viewport()->setAutoFillBackground(true);
   scrollBox_->setWidgetResizable(false);
-  box_ = new RetuschPaint(this);
+  box_ = new RetouchPaintBox(this);
   const ViewSize size = RetouchViewSize(DibWidth(dib_), DibHeight(dib_), zoomEd_->value());
   box_->resize(size.width, size.height);
   scrollBox_->setWidget(box_);
   layout->addWidget(scrollBox_, 1);
-  ResizeBoxIfNeeded();
+  resizeBoxIfNeeded();
 }
 
-bool RetouchView::ResizeBoxIfNeeded() {
+bool RetouchView::resizeBoxIfNeeded() {
   const ViewSize size = RetouchViewSize(DibWidth(dib_), DibHeight(dib_), zoomEd_->value());
   // The scales and the view rectangle follow the final size, so the mouse works before a paint.
   sel_.layout(size, DibWidth(dib_), DibHeight(dib_), pictureSel_);
@@ -79,11 +81,11 @@ bool RetouchView::ResizeBoxIfNeeded() {
   return true;
 }
 
-void RetouchView::RetuschPaintPaint() {
-  if (!ResizeBoxIfNeeded()) box_->repaint();
+void RetouchView::paintView() {
+  if (!resizeBoxIfNeeded()) box_->repaint();
 }
 
-void RetouchView::DrawView(QPainter& painter, const QRect& exposed) {
+void RetouchView::drawView(QPainter& painter, const QRect& exposed) {
   painter.fillRect(exposed, kWorkspace);
   painter.setClipRect(exposed);  // rows outside the exposed part are skipped
   {
@@ -105,29 +107,29 @@ void RetouchView::DrawView(QPainter& painter, const QRect& exposed) {
   painter.drawPolyline(frame, 5);
 }
 
-void RetouchView::RetuschPaintMouseDown(QPoint p) {
+void RetouchView::onMousePressed(QPoint p) {
   switch (sel_.press(p.x(), p.y(), pictureSel_)) {
     case RetouchSelection::Press::Ignored: return;
     case RetouchSelection::Press::EdgeDrag: box_->grabMouse(); return;
     case RetouchSelection::Press::NewSelection:
       box_->grabMouse();
-      RetuschPaintPaint();
+      paintView();
       return;
   }
 }
 
-void RetouchView::RetuschPaintMouseMove(QPoint p) {
+void RetouchView::onMouseMoved(QPoint p) {
   if (sel_.move(p.x(), p.y(), pictureSel_))
-    RetuschPaintPaint();
+    paintView();
   else
-    setcursor(sel_.Cursor);
+    setSelectionCursor(sel_.Cursor);
 }
 
-void RetouchView::RetuschPaintMouseUp() {
+void RetouchView::onMouseReleased() {
   if (sel_.release()) box_->releaseMouse();
 }
 
-void RetouchView::setcursor(SelectionCursor cursor) {
+void RetouchView::setSelectionCursor(SelectionCursor cursor) {
   const Qt::CursorShape shape = ShapeOf(cursor);
   if (box_->cursor().shape() != shape) box_->setCursor(shape);
 }

@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "retouch/PictureSelection.h"
 #include "retouch/RetouchSelection.h"
 
@@ -14,10 +14,10 @@ class RetouchView;
 class MenuButton;
 
 // The paint box inside the scroll box; paints and mouse go to the view.
-class RetuschPaint : public QWidget {
+class RetouchPaintBox : public QWidget {
   Q_OBJECT
  public:
-  explicit RetuschPaint(RetouchView* view);
+  explicit RetouchPaintBox(RetouchView* view);
   int paintsDrawn() const { return drawn_; }
 
  protected:
@@ -35,40 +35,40 @@ class RetouchView : public QWidget {
   Q_OBJECT
  public:
   // Works on the document's picture and selection, which outlive the view.
-  RetouchView(TDib& dib, PictureSelection sel, QWidget* parent = nullptr);
+  RetouchView(Dib& dib, PictureSelection sel, QWidget* parent = nullptr);
 
-  QScrollArea* RetuschScrollBox() const { return scrollBox_; }
-  RetuschPaint* paintBox() const { return box_; }
-  QSpinBox* ZoomEd2() const { return zoomEd_; }
-  MenuButton* DateiButton() const { return fileButton_; }
-  MenuButton* EffekteButton() const { return effectsButton_; }
-  MenuButton* RetuscheButton() const { return retouchButton_; }
-  QMenu* DateiPopup() const { return filePopup_; }
-  QMenu* EffektPopup() const { return effektPopup_; }
-  QMenu* RetuschePopup() const { return retuschePopup_; }
+  QScrollArea* scrollArea() const { return scrollBox_; }
+  RetouchPaintBox* paintBox() const { return box_; }
+  QSpinBox* zoomEdit() const { return zoomEd_; }
+  MenuButton* fileButton() const { return fileButton_; }
+  MenuButton* effectsButton() const { return effectsButton_; }
+  MenuButton* retouchButton() const { return retouchButton_; }
+  QMenu* fileMenu() const { return fileMenu_; }
+  QMenu* effectsMenu() const { return effectsMenu_; }
+  QMenu* retouchMenu() const { return retouchMenu_; }
   const RetouchSelection& selection() const { return sel_; }
 
   // Resizes the paint box to the picture at the zoom when it differs (the resize repaints);
   // otherwise paints it at once.
-  void RetuschPaintPaint();
+  void paintView();
   // The paint rule: lays out the selection for the current size; true when the box had to be
   // resized and nothing may be drawn.
-  bool ResizeBoxIfNeeded();
-  void DrawView(QPainter& painter, const QRect& exposed);
+  bool resizeBoxIfNeeded();
+  void drawView(QPainter& painter, const QRect& exposed);
 
   // Mouse handlers, in paint box coordinates (outside the box while the mouse is captured).
-  void RetuschPaintMouseDown(QPoint p);
-  void RetuschPaintMouseMove(QPoint p);
-  void RetuschPaintMouseUp();
+  void onMousePressed(QPoint p);
+  void onMouseMoved(QPoint p);
+  void onMouseReleased();
 
   // Menu commands; each repaints the view and reports the change.
-  void SchnittBtnClick();
-  void RotLeftBtnClick();
-  void RotRightBtnClick();
-  void FlipHBtnClick();
-  void FlipVBtnClick();
-  void HellpBtnClick();
-  void EffektClick(QAction* sender);
+  void cropToSelection();
+  void turnLeft();
+  void turnRight();
+  void mirrorHorizontally();
+  void mirrorVertically();
+  void changeBrightnessContrast();
+  void applyEffect(QAction* sender);
 
  signals:
   // The picture or its selection changed; the other views repaint.
@@ -77,20 +77,20 @@ class RetouchView : public QWidget {
   void saveRequested();
 
  private:
-  QWidget* BuildToolBar();
-  void BuildMenus();
-  void setcursor(SelectionCursor cursor);
-  void Changed();
+  QWidget* buildToolBar();
+  void buildMenus();
+  void setSelectionCursor(SelectionCursor cursor);
+  void pictureWasChanged();
 
-  TDib& dib_;
+  Dib& dib_;
   PictureSelection pictureSel_;
   RetouchSelection sel_;
   QScrollArea* scrollBox_ = nullptr;
-  RetuschPaint* box_ = nullptr;
+  RetouchPaintBox* box_ = nullptr;
   QSpinBox* zoomEd_ = nullptr;
-  QMenu* filePopup_ = nullptr;
-  QMenu* effektPopup_ = nullptr;
-  QMenu* retuschePopup_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* effectsMenu_ = nullptr;
+  QMenu* retouchMenu_ = nullptr;
   MenuButton* fileButton_ = nullptr;
   MenuButton* effectsButton_ = nullptr;
   MenuButton* retouchButton_ = nullptr;

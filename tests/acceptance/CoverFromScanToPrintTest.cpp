@@ -16,19 +16,19 @@
 
 #include <functional>
 
-#include "app/views/MainForm.h"
-#include "platform/ScriptedDialogs.h"
+#include "app/views/MainWindow.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
-#include "platform/views/ScannerDialog.h"
-#include "platform/views/ScannerUi.h"
-#include "print/views/NewETypForm.h"
+#include "platform/scanner/views/ScannerDialog.h"
+#include "platform/scanner/views/ScannerUi.h"
+#include "print/views/PaperFormatDialog.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/SheetPreview.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/TextsView.h"
-#include "cover/views/ToolBar.h"
-#include "cover/views/TxtForm.h"
+#include "cover/views/TextsToolBar.h"
+#include "cover/views/TextEntryDialog.h"
 #include "retouch/views/RetouchView.h"
 #include <QPlainTextEdit>
 #include <QToolButton>
@@ -39,7 +39,7 @@
 namespace {
 constexpr int kRasterDpi = 50;
 
-std::vector<uint8_t> Pixels(const TDib& d) {
+std::vector<uint8_t> Pixels(const Dib& d) {
   return std::vector<uint8_t>(d.Bits, d.Bits + d.Info->bmiHeader.biSizeImage);
 }
 
@@ -47,34 +47,36 @@ constexpr uint32_t kTextColor = 0x0080FF;  // orange (0x00BBGGRR)
 
 // Chooses a tool and clicks on the Texts view.
 void PlaceWith(TextsView& v, Tool tool, QPoint at) {
-  QTest::mouseClick(v.ToolBar->buttons[size_t(tool)], Qt::LeftButton);
-  QTest::mouseClick(v.PaintBox1, Qt::LeftButton, {}, at);
+  QTest::mouseClick(v.toolBar->buttons[size_t(tool)], Qt::LeftButton);
+  QTest::mouseClick(v.paintBox, Qt::LeftButton, {}, at);
   QApplication::processEvents();
 }
 
 void DragOn(TextsView& v, QPoint from, QPoint to) {
-  QTest::mousePress(v.PaintBox1, Qt::LeftButton, {}, from);
-  QTest::mouseMove(v.PaintBox1, (from + to) / 2);
-  QTest::mouseMove(v.PaintBox1, to);
-  QTest::mouseRelease(v.PaintBox1, Qt::LeftButton, {}, to);
+  QTest::mousePress(v.paintBox, Qt::LeftButton, {}, from);
+  QTest::mouseMove(v.paintBox, (from + to) / 2);
+  QTest::mouseMove(v.paintBox, to);
+  QTest::mouseRelease(v.paintBox, Qt::LeftButton, {}, to);
   QApplication::processEvents();
 }
 
-QPoint BottomRight(const Tobs& o) { return QPoint(o.Left() + o.Width(), o.Top() + o.Height()); }
+QPoint BottomRight(const CoverObject& o) {
+  return QPoint(o.Left() + o.Width(), o.Top() + o.Height());
+}
 
 bool Orange(QRgb c) { return qRed(c) > 200 && qGreen(c) > 70 && qGreen(c) < 190 && qBlue(c) < 90; }
 
 // The text's colour shows inside the text box of the element at (row, col), hardly elsewhere.
-::testing::AssertionResult TextColourInItsBox(const QImage& page, const TEttType& f,
+::testing::AssertionResult TextColourInItsBox(const QImage& page, const PaperFormat& f,
                                               const Document& doc, int row, int col) {
   const double mm = kRasterDpi / 25.39995;
-  const double coverW = f.Breite * mm * 0.9;
-  const double x0 = (f.RandLinks + col * f.SchrittH) * mm + 0.05 * kRasterDpi;
-  const double y0 = (f.RandOben + row * f.SchrittV) * mm + 0.05 * kRasterDpi;
-  const double perUnit = coverW / (DibWidth(doc.Dib) * doc.Scales.BaseScale);
-  const Tobs& t = doc.Obs[1];
+  const double coverW = f.width * mm * 0.9;
+  const double x0 = (f.leftMargin + col * f.stepAcross) * mm + 0.05 * kRasterDpi;
+  const double y0 = (f.topMargin + row * f.stepDown) * mm + 0.05 * kRasterDpi;
+  const double perUnit = coverW / (DibWidth(doc.picture) * doc.Scales.BaseScale);
+  const CoverObject& t = doc.objects[1];
   const QRectF box(x0 + t.X * perUnit, y0 + t.Y * perUnit, t.W * perUnit, t.H * perUnit);
-  const QRectF cover(x0, y0, coverW, coverW * DibHeight(doc.Dib) / DibWidth(doc.Dib));
+  const QRectF cover(x0, y0, coverW, coverW * DibHeight(doc.picture) / DibWidth(doc.picture));
   int inside = 0, outside = 0;
   for (int y = int(cover.top()); y < int(cover.bottom()); ++y)
     for (int x = int(cover.left()); x < int(cover.right()); ++x)
@@ -101,7 +103,7 @@ class CoverFromScanToPrint : public ::testing::Test {
   }
 
   // "Select the scanner": the test scanner, 100 dpi, colour, an area of 60 x 60 mm.
-  void ChooseScanner(TMainForm& form) {
+  void ChooseScanner(MainWindow& form) {
     WhenDialogOpens<ScannerDialog>([](ScannerDialog& d) {
       QListWidget* list = d.deviceList();
       for (int i = 0; i < list->count(); ++i)
@@ -119,39 +121,40 @@ class CoverFromScanToPrint : public ::testing::Test {
     ClickImageButton(form.selectScannerButton());
   }
 
-  void Scan(TMainForm& form) {
+  void Scan(MainWindow& form) {
     ClickImageButton(form.scanButton());
-    for (int i = 0; i < 1000 && (TWAIN_ScanRunning() || form.cancelScanButton()->isEnabled()); ++i)
+    for (int i = 0; i < 1000 && (scanner::scanRunning() || form.cancelScanButton()->isEnabled());
+         ++i)
       QTest::qWait(10);
     QApplication::processEvents();
   }
 
   // "New" paper format (lengths in inch): two 2.4-inch squares across, three down, on A4.
-  void AddPaperFormat(TMainForm& form) {
-    WhenDialogOpens<TNewETypForm>([](TNewETypForm& d) {
-      d.NameED->setText("Test labels 2 x 3");
-      d.RLED->setValue(0.8);
-      d.ROED->setValue(1.0);
-      d.BrED->setValue(2.4);
-      d.HoED->setValue(2.4);
-      d.AHED->setValue(0.4);
-      d.AVED->setValue(0.4);
-      d.AnzHED->setValue(2);
-      d.AnzVED->setValue(3);
-      d.OkBitBtn1->click();
+  void AddPaperFormat(MainWindow& form) {
+    WhenDialogOpens<PaperFormatDialog>([](PaperFormatDialog& d) {
+      d.nameEdit->setText("Test labels 2 x 3");
+      d.leftMarginEdit->setValue(0.8);
+      d.topMarginEdit->setValue(1.0);
+      d.widthEdit->setValue(2.4);
+      d.heightEdit->setValue(2.4);
+      d.spaceAcrossEdit->setValue(0.4);
+      d.spaceDownEdit->setValue(0.4);
+      d.columnsEdit->setValue(2);
+      d.rowsEdit->setValue(3);
+      d.okButton->click();
     });
-    form.tabs()->setCurrentIndex(TMainForm::kCenterTab);
-    QTest::mouseClick(form.paperPanel()->NewBtn, Qt::LeftButton);
+    form.tabs()->setCurrentIndex(MainWindow::kCenterTab);
+    QTest::mouseClick(form.paperPanel()->newButton, Qt::LeftButton);
   }
 
   // Prints into a PDF file and rasterises it; one image a page.
-  std::vector<QImage> PrintToPdf(TMainForm& form, const std::string& pdf) {
+  std::vector<QImage> PrintToPdf(MainWindow& form, const std::string& pdf) {
     form.printPanel()->setPrintTarget([pdf](std::string& path) {
       path = pdf;
       return true;
     });
-    form.tabs()->setCurrentIndex(TMainForm::kPrintTab);
-    ClickImageButton(form.printPanel()->GoBtn1);
+    form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
+    ClickImageButton(form.printPanel()->goButton);
     return RasterisePdf(pdf, kRasterDpi);
   }
 
@@ -163,19 +166,19 @@ class CoverFromScanToPrint : public ::testing::Test {
 
 TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) {
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) GTEST_SKIP() << "pdftoppm missing";
-  TMainForm form(false);
-  form.paperPanel()->LoadEttTypes(dir.file("paper.dat"), {});
+  MainWindow form(false);
+  form.paperPanel()->LoadPaperFormats(dir.file("paper.dat"), {});
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 
   // Scan.
   ChooseScanner(form);
   Scan(form);
-  ASSERT_EQ(DibWidth(form.doc().Dib), int(60 / 25.4 * 100));
-  ASSERT_EQ(DibBitCount(form.doc().Dib), 24);
+  ASSERT_EQ(DibWidth(form.doc().picture), int(60 / 25.4 * 100));
+  ASSERT_EQ(DibBitCount(form.doc().picture), 24);
 
   // Retouch: drag a selection and crop, turn left, sharpen and keep the result.
-  form.tabs()->setCurrentIndex(TMainForm::kRetouchTab);
+  form.tabs()->setCurrentIndex(MainWindow::kRetouchTab);
   RetouchView& retouch = *form.retouchView();
   QApplication::processEvents();
   QTest::mousePress(retouch.paintBox(), Qt::LeftButton, {}, QPoint(20, 30));
@@ -183,33 +186,33 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   QTest::mouseMove(retouch.paintBox(), QPoint(200, 180));
   QTest::mouseRelease(retouch.paintBox(), Qt::LeftButton, {}, QPoint(200, 180));
   EXPECT_EQ(form.doc().SelRight - form.doc().SelLeft, 180);
-  MenuItem(retouch.RetuschePopup(), "Crop to selection")->trigger();
-  ASSERT_EQ(DibWidth(form.doc().Dib), 180);
-  ASSERT_EQ(DibHeight(form.doc().Dib), 150);
-  MenuItem(retouch.RetuschePopup(), "Rotate 90 degrees to the left")->trigger();
-  ASSERT_EQ(DibWidth(form.doc().Dib), 150);
-  ASSERT_EQ(DibHeight(form.doc().Dib), 180);
-  const std::vector<uint8_t> turned = Pixels(form.doc().Dib);
+  MenuItem(retouch.retouchMenu(), "Crop to selection")->trigger();
+  ASSERT_EQ(DibWidth(form.doc().picture), 180);
+  ASSERT_EQ(DibHeight(form.doc().picture), 150);
+  MenuItem(retouch.retouchMenu(), "Rotate 90 degrees to the left")->trigger();
+  ASSERT_EQ(DibWidth(form.doc().picture), 150);
+  ASSERT_EQ(DibHeight(form.doc().picture), 180);
+  const std::vector<uint8_t> turned = Pixels(form.doc().picture);
   dialogs.messageAnswers.push_back(MsgResult::Yes);  // "Is the result okay?"
-  MenuItem(retouch.EffektPopup(), "Sharpen")->trigger();
-  EXPECT_NE(Pixels(form.doc().Dib), turned);
+  MenuItem(retouch.effectsMenu(), "Sharpen")->trigger();
+  EXPECT_NE(Pixels(form.doc().picture), turned);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].title, "Is the result okay?");
   dialogs.asked.clear();
 
   // Texts: a text of three lines in an orange font, a rectangle and a note, moved and resized.
-  form.tabs()->setCurrentIndex(TMainForm::kTextsTab);
+  form.tabs()->setCurrentIndex(MainWindow::kTextsTab);
   TextsView& texts = *form.textsView();
   QApplication::processEvents();
-  ObjectTable& obs = form.doc().Obs;
+  ObjectTable& obs = form.doc().objects;
   PlaceWith(texts, Tool::Text, QPoint(10, 10));
-  ASSERT_EQ(obs.SelObj, 1);
+  ASSERT_EQ(obs.selectedSlot, 1);
   DragOn(texts, BottomRight(obs[1]), QPoint(140, 70));  // the handle: a 130 x 60 box
-  WhenDialogOpens<TTxtForm>([](TTxtForm& d) {
-    d.Memo1->setPlainText("Blue\nNight\nSongs");
+  WhenDialogOpens<TextEntryDialog>([](TextEntryDialog& d) {
+    d.textEdit->setPlainText("Blue\nNight\nSongs");
     d.okButton->click();
   });
-  QTest::mouseDClick(texts.PaintBox1, Qt::LeftButton, {}, QPoint(40, 30));
+  QTest::mouseDClick(texts.paintBox, Qt::LeftButton, {}, QPoint(40, 30));
   QApplication::processEvents();
   EXPECT_EQ(obs[1].Text, "Blue\rNight\rSongs");
   FontSpec font;
@@ -219,17 +222,17 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   font.style = 1;
   font.color = kTextColor;
   dialogs.fontAnswers.push_back(font);
-  QTest::mouseClick(texts.Pages->FontBtn, Qt::LeftButton);
+  QTest::mouseClick(texts.propertyPages->fontButton, Qt::LeftButton);
   EXPECT_EQ(obs[1].Color, kTextColor);
   EXPECT_EQ(obs[1].FontName, "Liberation Sans");
 
   PlaceWith(texts, Tool::Object, QPoint(20, 90));
-  ASSERT_EQ(obs.SelObj, 2);
+  ASSERT_EQ(obs.selectedSlot, 2);
   EXPECT_EQ(obs[2].SubKind, 3);  // a rectangle
   DragOn(texts, QPoint(45, 115), QPoint(35, 100));  // moved by the body
   DragOn(texts, BottomRight(obs[2]), QPoint(100, 140));
   PlaceWith(texts, Tool::Note, QPoint(110, 95));
-  ASSERT_EQ(obs.SelObj, 3);
+  ASSERT_EQ(obs.selectedSlot, 3);
   DragOn(texts, BottomRight(obs[3]), QPoint(145, 125));
   EXPECT_EQ(obs.OccupiedCount(), 3);
   EXPECT_EQ(obs[3].Kind, kText);
@@ -242,41 +245,41 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   // Center: a new paper format, the cover at 90 % shifted a little.
   AddPaperFormat(form);
   ASSERT_NE(form.paperPanel()->selectedFormat(), nullptr);
-  EXPECT_EQ(form.paperPanel()->selectedFormat()->Name, "Test labels 2 x 3");
-  form.paperPanel()->BreitEd->setValue(90);
-  form.paperPanel()->LinksEdin->setValue(0.05);
-  form.paperPanel()->ObenEdin->setValue(0.05);
+  EXPECT_EQ(form.paperPanel()->selectedFormat()->name, "Test labels 2 x 3");
+  form.paperPanel()->sizeEdit->setValue(90);
+  form.paperPanel()->leftEdit->setValue(0.05);
+  form.paperPanel()->topEdit->setValue(0.05);
 
   // Print: 8 copies with 2 positions used take two sheets; look at both preview pages.
   PrintPanel& panel = *form.printPanel();
-  form.tabs()->setCurrentIndex(TMainForm::kPrintTab);
-  panel.KopiesED->setValue(8);
-  panel.UsedED->setValue(2);
+  form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
+  panel.copiesEdit->setValue(8);
+  panel.usedEdit->setValue(2);
   for (int page : {1, 2}) {
-    panel.PageEd->setValue(page);
+    panel.pageEdit->setValue(page);
     QApplication::processEvents();
     EXPECT_GT(form.sheetPreview()->drawnElements(), 0) << page;
   }
   const std::vector<QImage> first = PrintToPdf(form, dir.file("first.pdf"));
-  const TEttType& fmt = *form.paperPanel()->selectedFormat();
-  ASSERT_EQ(first.size(), 2u) << fmt.AnzH << "x" << fmt.AnzV << " step " << fmt.SchrittH << ","
-                              << fmt.SchrittV << " copies " << panel.KopiesED->value() << " used "
-                              << panel.UsedED->value();
+  const PaperFormat& fmt = *form.paperPanel()->selectedFormat();
+  ASSERT_EQ(first.size(), 2u) << fmt.columns << "x" << fmt.rows << " step " << fmt.stepAcross << ","
+                              << fmt.stepDown << " copies " << panel.copiesEdit->value() << " used "
+                              << panel.usedEdit->value();
   EXPECT_TRUE(ElementsAtLayoutPositions(first, *form.paperPanel()->selectedFormat(), 2, 8, kRasterDpi, 90, 0.05));
   EXPECT_TRUE(TextColourInItsBox(first[0], fmt, form.doc(), 1, 0));
 
   // Save, start anew, open again, print again: the same pages.
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("design.cov"), 1});
   QTest::mouseClick(form.documentButton(3), Qt::LeftButton);
-  const std::vector<uint8_t> picture = Pixels(form.doc().Dib);
+  const std::vector<uint8_t> picture = Pixels(form.doc().picture);
   dialogs.messageAnswers.push_back(MsgResult::Ok);
   QTest::mouseClick(form.documentButton(0), Qt::LeftButton);
-  ASSERT_EQ(DibWidth(form.doc().Dib), 320);
+  ASSERT_EQ(DibWidth(form.doc().picture), 320);
   dialogs.messageAnswers.push_back(MsgResult::Ok);
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("design.cov"), 1});
   QTest::mouseClick(form.documentButton(1), Qt::LeftButton);
-  ASSERT_EQ(DibWidth(form.doc().Dib), 150);
-  EXPECT_EQ(Pixels(form.doc().Dib), picture);
+  ASSERT_EQ(DibWidth(form.doc().picture), 150);
+  EXPECT_EQ(Pixels(form.doc().picture), picture);
   const std::vector<QImage> second = PrintToPdf(form, dir.file("second.pdf"));
   ASSERT_EQ(second.size(), first.size());
   for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(second[i], first[i]) << "page " << i + 1;

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "platform/views/ImageButton.h"
-#include "print/EttType.h"
+#include "print/PaperFormat.h"
 #include "print/SheetLayout.h"
 
 // Answers the next modal dialog of type D with `answer` as soon as it is shown.
@@ -72,22 +72,25 @@ inline QRect InkBox(const QImage& page, const QRect& cell) {
 // shifted by `shift` inch, `percent` of the element wide) within one pixel; used positions and
 // positions after the last copy stay empty. Lengths in millimetres at 25.39995 per inch.
 inline ::testing::AssertionResult ElementsAtLayoutPositions(const std::vector<QImage>& pages,
-                                                            const TEttType& f, int used, int copies,
-                                                            int dpi, double percent, double shift) {
+                                                            const PaperFormat& f, int used,
+                                                            int copies, int dpi, double percent,
+                                                            double shift) {
   const double mm = dpi / 25.39995;
   const SheetLayout layout = LayoutFor(f, used, copies);
   if (int(pages.size()) != layout.pages)
     return ::testing::AssertionFailure() << pages.size() << " pages instead of " << layout.pages;
   for (int sheet = 0; sheet < layout.pages; ++sheet) {
-    std::vector<bool> filled(size_t(f.AnzH * f.AnzV), false);
-    for (const SheetPosition& p : layout.OnSheet(sheet)) filled[size_t(p.row * f.AnzH + p.col)] = true;
-    for (int row = 0; row < f.AnzV; ++row)
-      for (int col = 0; col < f.AnzH; ++col) {
-        const double left = (f.RandLinks + col * f.SchrittH) * mm;
-        const double top = (f.RandOben + row * f.SchrittV) * mm;
-        const QRect cell(int(left) - 2, int(top) - 2, int(f.Breite * mm) + 4, int(f.Hoehe * mm) + 4);
+    std::vector<bool> filled(size_t(f.columns * f.rows), false);
+    for (const SheetPosition& p : layout.OnSheet(sheet))
+      filled[size_t(p.row * f.columns + p.col)] = true;
+    for (int row = 0; row < f.rows; ++row)
+      for (int col = 0; col < f.columns; ++col) {
+        const double left = (f.leftMargin + col * f.stepAcross) * mm;
+        const double top = (f.topMargin + row * f.stepDown) * mm;
+        const QRect cell(int(left) - 2, int(top) - 2, int(f.width * mm) + 4,
+                         int(f.height * mm) + 4);
         const QRect ink = InkBox(pages[size_t(sheet)], cell);
-        const bool wanted = filled[size_t(row * f.AnzH + col)];
+        const bool wanted = filled[size_t(row * f.columns + col)];
         if (!wanted) {
           if (!ink.isEmpty())
             return ::testing::AssertionFailure() << "sheet " << sheet + 1 << " position " << row
@@ -95,7 +98,7 @@ inline ::testing::AssertionResult ElementsAtLayoutPositions(const std::vector<QI
           continue;
         }
         const double x0 = left + shift * dpi, y0 = top + shift * dpi;
-        const double w = f.Breite * mm * percent / 100;
+        const double w = f.width * mm * percent / 100;
         if (ink.isEmpty() || std::abs(ink.left() - x0) > 1.5 || std::abs(ink.top() - y0) > 1.5 ||
             std::abs(ink.right() + 1 - (x0 + w)) > 1.5)
           return ::testing::AssertionFailure()

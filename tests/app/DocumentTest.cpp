@@ -5,12 +5,12 @@
 
 TEST(Document, StartsWithTheWhitePictureSelectedWhole) {
   Document d;
-  ASSERT_NE(d.Dib.Bits, nullptr);
-  EXPECT_EQ(DibWidth(d.Dib), 320);
-  EXPECT_EQ(DibHeight(d.Dib), 200);
+  ASSERT_NE(d.picture.Bits, nullptr);
+  EXPECT_EQ(DibWidth(d.picture), 320);
+  EXPECT_EQ(DibHeight(d.picture), 200);
   EXPECT_EQ(d.SelRight, 319);
   EXPECT_EQ(d.SelBottom, 199);
-  EXPECT_EQ(d.Obs.OccupiedCount(), 0);
+  EXPECT_EQ(d.objects.OccupiedCount(), 0);
 }
 
 TEST(Document, ScalesAndPageFollowTheDevices) {

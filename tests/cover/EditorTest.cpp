@@ -2,7 +2,7 @@
 
 #include "cover/Editor.h"
 #include "cover/TextLines.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 // Line editor and effects dialog answered from a script.
@@ -39,7 +39,7 @@ class EditorTest : public ::testing::Test {
     ed.tool = tool;
     ed.MouseDown(MouseButton::Left, x, y, view);
     ed.MouseUp(MouseButton::Left, x, y, view);
-    return table.SelObj;
+    return table.selectedSlot;
   }
   EditorResult Click(int x, int y, MouseButton b = MouseButton::Left) {
     EditorResult r = ed.MouseDown(b, x, y, view);
@@ -52,7 +52,7 @@ class EditorTest : public ::testing::Test {
     ed.MouseMove(x1, y1, view);
     return ed.MouseUp(MouseButton::Left, x1, y1, view);
   }
-  Tobs& Sel() { return table[table.SelObj]; }
+  CoverObject& Sel() { return table[table.selectedSlot]; }
 };
 
 TEST_F(EditorTest, EachAddingToolCreatesItsObjectAndReturnsToThePointer) {
@@ -100,52 +100,52 @@ TEST_F(EditorTest, ClickingSelectsTheTopmostObjectAndEmptySpaceClears) {
   Place(Tool::Object, 10, 10);
   Place(Tool::Object, 40, 40);
   Click(300, 200);
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
   EXPECT_TRUE(Click(45, 45).repaint);
-  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_EQ(table.selectedSlot, 2);
   Click(15, 15);
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_TRUE(Click(300, 200).repaint);
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
 }
 
 TEST_F(EditorTest, HandlesReachThreePixelsAndTheLowerNumberWins) {
   Place(Tool::Object, 100, 100);  // box 100..150
-  EXPECT_EQ(ed.setdragmod(97, 97).cursor, 1);
+  EXPECT_EQ(ed.beginDrag(97, 97).cursor, 1);
   EXPECT_EQ(table.DragMode, 1);
   EXPECT_EQ(ed.GrabX, -3);
-  ed.setdragmod(96, 100);
+  ed.beginDrag(96, 100);
   EXPECT_EQ(table.DragMode, 0);
   EXPECT_EQ(ed.Cursor, kCursorArrow);
   const int expected[8][3] = {{150, 100, 2}, {100, 150, 3}, {153, 153, 4}, {125, 98, 5},
                               {126, 150, 6}, {100, 125, 7}, {150, 127, 8}, {120, 120, 9}};
   for (const auto& e : expected) {
-    ed.setdragmod(e[0], e[1]);
+    ed.beginDrag(e[0], e[1]);
     EXPECT_EQ(table.DragMode, e[2]) << e[0] << "," << e[1];
   }
   EXPECT_EQ(ed.Cursor, kCursorHand);
-  ed.setdragmod(126, 150);
+  ed.beginDrag(126, 150);
   EXPECT_EQ(ed.GrabX, 0);
   EXPECT_EQ(ed.GrabY, 0);
   // A 4 x 4 box: every handle overlaps the top-left one.
   Sel().W = Sel().H = 4000;
-  ed.setdragmod(102, 102);
+  ed.beginDrag(102, 102);
   EXPECT_EQ(table.DragMode, 1);
-  ed.setdragmod(104, 101);  // top-right before the right middle at (104, 102)
+  ed.beginDrag(104, 101);  // top-right before the right middle at (104, 102)
   EXPECT_EQ(table.DragMode, 2);
   // Other tools show their own cursor and grab nothing.
   ed.tool = Tool::Zoom;
-  EXPECT_EQ(ed.setdragmod(100, 100).cursor, kCursorZoom);
+  EXPECT_EQ(ed.beginDrag(100, 100).cursor, kCursorZoom);
   EXPECT_EQ(table.DragMode, 0);
-  EXPECT_EQ(ed.setdragmod(100, 100).cursor, 0);  // unchanged cursor is not set again
+  EXPECT_EQ(ed.beginDrag(100, 100).cursor, 0);  // unchanged cursor is not set again
 }
 
 TEST_F(EditorTest, TopLeftHandleDraggedPastTheOppositeCornerFlips) {
   Place(Tool::Object, 10, 10);  // 10..60
   ed.MouseDown(MouseButton::Left, 10, 10, view);
   EXPECT_EQ(table.DragState, 1);
-  EXPECT_TRUE(ed.markrec(0, 0).inverted);
-  EXPECT_FALSE(ed.markrec(0, 0).handles);
+  EXPECT_TRUE(ed.selectionFrame(0, 0).inverted);
+  EXPECT_FALSE(ed.selectionFrame(0, 0).handles);
   EXPECT_TRUE(ed.MouseMove(80, 90, view).moveFrame);
   EXPECT_EQ(table.DragMode, 4);
   EXPECT_EQ(Sel().X, 60000);
@@ -157,7 +157,7 @@ TEST_F(EditorTest, TopLeftHandleDraggedPastTheOppositeCornerFlips) {
   EXPECT_EQ(Sel().W, 40000);
   EXPECT_EQ(Sel().H, 40000);
   EXPECT_EQ(table.DragState, 0);
-  EXPECT_TRUE(ed.markrec(0, 0).handles);
+  EXPECT_TRUE(ed.selectionFrame(0, 0).handles);
 }
 
 TEST_F(EditorTest, EdgeHandlesChangeOneSideAndMirrorOnTheirAxis) {
@@ -243,19 +243,19 @@ TEST_F(EditorTest, RightClickRules) {
   ed.tool = Tool::Object;
   EditorResult r = ed.MouseDown(MouseButton::Right, 20, 20, view);
   EXPECT_TRUE(r.popup && r.repaint);
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_FALSE(ed.popup().fontEnabled);
   EXPECT_TRUE(ed.popup().formsEnabled);
   ed.tool = Tool::Pointer;
   EXPECT_FALSE(ed.MouseDown(MouseButton::Right, 300, 200, view).popup);
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   table.DragMode = 7;
   r = ed.MouseDown(MouseButton::Right, 60, 60, view);  // the bottom-right handle
   EXPECT_TRUE(r.popup);
   EXPECT_FALSE(r.repaint);
   EXPECT_EQ(table.DragMode, 7);
   r = ed.MouseDown(MouseButton::Right, 110, 110, view);
-  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_EQ(table.selectedSlot, 2);
   EXPECT_FALSE(ed.popup().formsEnabled);
   EXPECT_TRUE(ed.popup().fontEnabled);
   EXPECT_TRUE(ed.MouseUp(MouseButton::Right, 110, 110, view).repaint == false);
@@ -264,16 +264,16 @@ TEST_F(EditorTest, RightClickRules) {
 TEST_F(EditorTest, PopupOfAForeignKindKeepsThePreviousItems) {
   Place(Tool::Text, 100, 100);
   Sel().Align = 2;
-  ASSERT_TRUE(ed.PopItUp());
+  ASSERT_TRUE(ed.preparePopupMenu());
   EXPECT_EQ(ed.popup().align, 2);
   Sel().Kind = 3;
   Sel().SubKind = 7;
-  ed.PopItUp();
+  ed.preparePopupMenu();
   EXPECT_TRUE(ed.popup().fontEnabled);
   EXPECT_FALSE(ed.popup().formsEnabled);
   EXPECT_EQ(ed.popup().form, 7);
-  table.SelObj = 0;
-  EXPECT_FALSE(ed.PopItUp());
+  table.selectedSlot = 0;
+  EXPECT_FALSE(ed.preparePopupMenu());
 }
 
 TEST_F(EditorTest, DoubleClickOnATextOpensTheLineEditorAndSkipsItsPress) {
@@ -285,7 +285,7 @@ TEST_F(EditorTest, DoubleClickOnATextOpensTheLineEditorAndSkipsItsPress) {
   EXPECT_EQ(Sel().Text, "x\ry\rz");
   EXPECT_TRUE(ed.SkipMouseDown);
   ed.MouseDown(MouseButton::Left, 300, 200, view);  // ignored: the selection stays
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_FALSE(ed.SkipMouseDown);
 }
 
@@ -295,17 +295,17 @@ TEST_F(EditorTest, DoubleClickOnAShapeChangesNothing) {
   EXPECT_FALSE(ed.SkipMouseDown);
   EXPECT_EQ(coverDialogs.opened, 0);
   ed.MouseDown(MouseButton::Left, 300, 200, view);
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
 }
 
 TEST_F(EditorTest, KeysDeleteAndStepOthersAreSwallowed) {
   Place(Tool::Object, 10, 10);
   EXPECT_TRUE(ed.KeyDown(EditorKey::Up).repaint);
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   Place(Tool::Object, 100, 10);
   EXPECT_FALSE(ed.KeyDown(EditorKey::Other).repaint);
   ed.KeyDown(EditorKey::Down);
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
   EXPECT_FALSE(ed.KeyDown(EditorKey::Delete).repaint);
   EXPECT_EQ(table.OccupiedCount(), 2);
@@ -317,9 +317,9 @@ TEST_F(EditorTest, KeysDeleteAndStepOthersAreSwallowed) {
 }
 
 TEST_F(EditorTest, SelectionFrameAndHandlesAreSixPixelSquares) {
-  EXPECT_FALSE(ed.markrec(0, 0).visible);
+  EXPECT_FALSE(ed.selectionFrame(0, 0).visible);
   Place(Tool::Object, 10, 20);
-  const SelectionFrame f = ed.markrec(2, 3);
+  const SelectionFrame f = ed.selectionFrame(2, 3);
   EXPECT_EQ(f.frame, (RECT{8, 17, 58, 67}));
   EXPECT_FALSE(f.inverted);
   EXPECT_EQ(f.handle[0], (RECT{5, 14, 11, 20}));
@@ -346,12 +346,12 @@ TEST_F(EditorTest, PaintResizesFirstAndWaitsForAZoomStep) {
 }
 
 TEST_F(EditorTest, PanelsFollowTheSelection) {
-  EXPECT_EQ(ed.CheckAllPanelOptions().active, PropertyPage::None);
+  EXPECT_EQ(ed.refreshPanel().active, PropertyPage::None);
   Place(Tool::Object, 10, 10);
   Sel().SubKind = 7;
   Sel().LineWidth = 0;
   Sel().FillMode = 1;
-  PanelState p = ed.CheckAllPanelOptions();
+  PanelState p = ed.refreshPanel();
   EXPECT_TRUE(p.objectPage && p.kindPage && !p.textPage);
   EXPECT_EQ(p.active, PropertyPage::Kind);
   EXPECT_EQ(p.form, 7);
@@ -360,17 +360,17 @@ TEST_F(EditorTest, PanelsFollowTheSelection) {
   EXPECT_EQ(p.lineWidth, 1);
   EXPECT_EQ(Sel().LineWidth, 1);
   Sel().SubKind = 2;
-  p = ed.CheckAllPanelOptions();
+  p = ed.refreshPanel();
   EXPECT_TRUE(p.fillEnabled);
   EXPECT_EQ(p.fillMode, 1);
   Place(Tool::Text, 100, 100);
   Sel().Align = 1;
-  p = ed.CheckAllPanelOptions();
+  p = ed.refreshPanel();
   EXPECT_TRUE(p.textPage && !p.kindPage);
   EXPECT_EQ(p.active, PropertyPage::Text);
   EXPECT_EQ(p.align, 1);
-  table.SelObj = 0;
-  p = ed.CheckAllPanelOptions();
+  table.selectedSlot = 0;
+  p = ed.refreshPanel();
   EXPECT_FALSE(p.objectPage || p.kindPage || p.textPage);
 }
 
@@ -394,10 +394,10 @@ TEST_F(EditorTest, SimplePropertyCommands) {
   EXPECT_EQ(Sel().LineWidth, 7);
   Place(Tool::Object, 100, 100);
   EXPECT_TRUE(ed.ToBack());
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_EQ(table[2].Kind, kText);
   EXPECT_TRUE(ed.ToFront());
-  EXPECT_EQ(table.SelObj, ObjectTable::kSlots);
+  EXPECT_EQ(table.selectedSlot, ObjectTable::kSlots);
 }
 
 TEST_F(EditorTest, ColourCommandsPresetTheDialogAndCancelKeeps) {
@@ -410,7 +410,7 @@ TEST_F(EditorTest, ColourCommandsPresetTheDialogAndCancelKeeps) {
   EXPECT_FALSE(ed.EditColor());
   EXPECT_EQ(Sel().Color, 0x0000FFu);
   EXPECT_TRUE(ed.EditBorderColor());
-  EXPECT_EQ(Sel().UColor, 0x00FF00u);
+  EXPECT_EQ(Sel().BorderColor, 0x00FF00u);
 }
 
 TEST_F(EditorTest, LineEditorJoinsLinesWithSingleCarriageReturns) {
@@ -468,7 +468,7 @@ TEST_F(EditorTest, EffectsDialogLoadsAFreshTextAndStoresOnOk) {
   coverDialogs.effectsAnswer = TextEffects{true, true, 0x0000FF, 0x808080, -3, 12};
   EXPECT_TRUE(ed.EditEffects());
   EXPECT_TRUE(Sel().BorderOn && Sel().ShadowOn);
-  EXPECT_EQ(Sel().UColor, 0x0000FFu);
+  EXPECT_EQ(Sel().BorderColor, 0x0000FFu);
   EXPECT_EQ(Sel().FillMode, 0x808080);
   EXPECT_EQ(Sel().ShadowDX, -3);
   EXPECT_EQ(Sel().ShadowDY, 12);

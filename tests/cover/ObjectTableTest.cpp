@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/ObjectTable.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 class ObjectTableTest : public ::testing::Test {
@@ -19,7 +19,7 @@ class ObjectTableTest : public ::testing::Test {
 TEST_F(ObjectTableTest, AccessorsConvertWithTheViewOrRenderScale) {
   scales.ViewScale = 105833.125;
   scales.ViewZoom = 1.0;
-  Tobs& o = table[1];
+  CoverObject& o = table[1];
   o.SetLeft(10);
   EXPECT_EQ(o.X, 1058331);
   EXPECT_EQ(o.Left(), 9);  // truncation, not rounding
@@ -41,7 +41,7 @@ TEST_F(ObjectTableTest, CreateTakesTheLowestFreeSlotAndTheFont) {
   EXPECT_EQ(Place(Tool::Object, 5, 6), 1);
   EXPECT_EQ(Place(Tool::Text, 5, 6), 2);
   EXPECT_EQ(Place(Tool::Note, 5, 6), 3);
-  EXPECT_EQ(table.SelObj, 3);
+  EXPECT_EQ(table.selectedSlot, 3);
   EXPECT_EQ(table[1].Kind, kShape);
   EXPECT_EQ(table[1].SubKind, 3);
   EXPECT_EQ(table[2].Kind, kText);
@@ -68,7 +68,7 @@ TEST_F(ObjectTableTest, AFullTableRefusesEveryToolWithTheMessage) {
   EXPECT_EQ(dialogs.asked[0].text, "The are to many objects");
   EXPECT_EQ(dialogs.asked[0].title, "No free object");
   EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Information);
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
 }
 
 TEST_F(ObjectTableTest, ReusedSlotsKeepTheOldFieldsButClearallResetsShadows) {
@@ -80,7 +80,7 @@ TEST_F(ObjectTableTest, ReusedSlotsKeepTheOldFieldsButClearallResetsShadows) {
   EXPECT_EQ(Place(Tool::Text, 0, 0), 1);
   EXPECT_EQ(table[1].Rotation, 1);
   EXPECT_EQ(table[1].ShadowDX, -3);
-  table.clearall();
+  table.clearAll();
   EXPECT_EQ(table[1].Kind, kFree);
   EXPECT_EQ(table[1].ShadowDX, 5);
   EXPECT_EQ(table[1].Rotation, 1);
@@ -95,7 +95,7 @@ TEST_F(ObjectTableTest, DeleteAsksAndHonoursNo) {
   EXPECT_EQ(table[1].Kind, kShape);
   EXPECT_TRUE(table.DeleteSelected());
   EXPECT_EQ(table[1].Kind, kFree);
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
   EXPECT_EQ(dialogs.asked[0].text, "Do you want to remove the object?");
   EXPECT_EQ(dialogs.asked[0].title, "Delete object");
   EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
@@ -107,11 +107,11 @@ TEST_F(ObjectTableTest, FrontAndBackExchangeSlots) {
   Place(Tool::Text, 0, 0);
   Place(Tool::Note, 0, 0);
   table.ToBack();  // note in slot 3 goes to slot 1, the shape comes up to slot 3
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_EQ(table[1].SubKind, 1);
   EXPECT_EQ(table[3].Kind, kShape);
   table.ToFront();
-  EXPECT_EQ(table.SelObj, ObjectTable::kSlots);
+  EXPECT_EQ(table.selectedSlot, ObjectTable::kSlots);
   EXPECT_EQ(table[ObjectTable::kSlots].SubKind, 1);
   EXPECT_EQ(table[1].Kind, kFree);
   table.ToFront();  // already on top: unchanged
@@ -122,7 +122,7 @@ TEST_F(ObjectTableTest, FrontAndBackExchangeSlots) {
 TEST_F(ObjectTableTest, HitTestFindsTheTopmostWithInclusiveBounds) {
   Place(Tool::Object, 10, 10);
   Place(Tool::Object, 30, 30);
-  const Tobs& a = table[1];
+  const CoverObject& a = table[1];
   EXPECT_EQ(table.HitTest(a.Left(), a.Top()), 1);
   EXPECT_EQ(table.HitTest(a.Left() + a.Width(), a.Top() + a.Height()), 2);
   EXPECT_EQ(table.HitTest(a.Left() + a.Width() + 30, 10), 0);
@@ -134,13 +134,13 @@ TEST_F(ObjectTableTest, HitTestFindsTheTopmostWithInclusiveBounds) {
 
 TEST_F(ObjectTableTest, SelectNextWrapsAndStaysOnASingleObject) {
   table.SelectNext();
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
   Place(Tool::Object, 0, 0);
   table.SelectNext();
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   table[ObjectTable::kSlots].Kind = kText;
   table.SelectNext();
-  EXPECT_EQ(table.SelObj, ObjectTable::kSlots);
+  EXPECT_EQ(table.selectedSlot, ObjectTable::kSlots);
   table.SelectNext();
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
 }

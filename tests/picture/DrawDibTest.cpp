@@ -1,46 +1,47 @@
 #include "picture/DrawDib.h"
-#include "platform/Halftone.h"
+#include "platform/dib/Halftone.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "platform/RecordingDevice.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/device/RecordingDevice.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 using Args = std::vector<long long>;
 
 // A picture whose pixel at column x of top-down row y holds blue = x, green = y (24 bits) or
 // index x + 10 * y (8 bits).
-TDib MakePicture(int w, int h, int bits) {
-  TDib dib;
-  newdib(dib, w, h, bits, nullptr, 0);
+Dib MakePicture(int w, int h, int bits) {
+  Dib dib;
+  NewDib(dib, w, h, bits, nullptr, 0);
   for (int i = 0; i < PaletteEntryCount(bits); ++i) SetDibColor(dib, i, uint8_t(i), 0, 0, false);
   if (bits != 24) RecreatePalette(dib);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x)
-      setpixel(dib, x, y, bits == 24 ? uint32_t(x | y << 8 | 0x70 << 16)
-                                     : uint32_t(x + 10 * y) % PowerOfTwo(bits));
+      SetDibPixel(
+          dib, x, y,
+          bits == 24 ? uint32_t(x | y << 8 | 0x70 << 16) : uint32_t(x + 10 * y) % PowerOfTwo(bits));
   return dib;
 }
 
 struct Picture {
-  TDib dib;
+  Dib dib;
   Picture(int w, int h, int bits) : dib(MakePicture(w, h, bits)) {}
-  ~Picture() { deldib(dib); }
+  ~Picture() { FreeDib(dib); }
 };
 
 class DrawDibTest : public ::testing::Test {
  protected:
   void TearDown() override {
     SetScreenBitsPerPixel(24);
-    SetHalftoneFunctions(DIBHalftoneDIB, DIBHalftoneDIBXY);
+    SetHalftoneFunctions(HalftoneDib, HalftoneDibToSize);
   }
-  void Draw(const TDib& pic, int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
+  void Draw(const Dib& pic, int x, int y, int w, int h, int sx, int sy, int sw, int sh) {
     DrawDib(dev, x, y, w, h, pic, sx, sy, sw, sh, true, SRCCOPY, true, nullptr);
   }
-  void DrawWhole(const TDib& pic, int x, int y, int w, int h) {
+  void DrawWhole(const Dib& pic, int x, int y, int w, int h) {
     Draw(pic, x, y, w, h, 0, 0, DibWidth(pic), DibHeight(pic));
   }
   RecordingDevice dev;
@@ -60,13 +61,13 @@ class MarkingDevice : public RecordingDevice {
 };
 
 std::vector<Args> gHalftoneCalls;
-void FakeHalftone(TDib& out, const TDib& src) {
+void FakeHalftone(Dib& out, const Dib& src) {
   gHalftoneCalls.push_back({DibWidth(src), DibHeight(src)});
-  newdib(out, DibWidth(src), DibHeight(src), 8, nullptr, 0);
+  NewDib(out, DibWidth(src), DibHeight(src), 8, nullptr, 0);
 }
-void FakeHalftoneXY(TDib& out, const TDib&, int32_t w, int32_t h) {
+void FakeHalftoneXY(Dib& out, const Dib&, int32_t w, int32_t h) {
   gHalftoneCalls.push_back({w, h});
-  newdib(out, w, h, 8, nullptr, 0);
+  NewDib(out, w, h, 8, nullptr, 0);
 }
 }  // namespace
 
@@ -170,8 +171,8 @@ TEST_F(DrawDibTest, WithoutHalftoningOrOnDeepDisplaysTheOwnStretchDraws) {
 }
 
 TEST_F(DrawDibTest, FailedHalftoningDrawsTheUsualWay) {
-  SetHalftoneFunctions([](TDib& out, const TDib&) { out = TDib{}; },
-                       [](TDib& out, const TDib&, int32_t, int32_t) { out = TDib{}; });
+  SetHalftoneFunctions([](Dib& out, const Dib&) { out = Dib{}; },
+                       [](Dib& out, const Dib&, int32_t, int32_t) { out = Dib{}; });
   SetScreenBitsPerPixel(8);
   Picture pic(10, 10, 24);
   DrawWhole(pic.dib, 0, 0, 5, 5);

@@ -9,7 +9,7 @@
 namespace {
 struct Recorder : ProgressSink {
   std::vector<int> values;
-  void SetProSatus(int p) override { values.push_back(p); }
+  void setProgress(int p) override { values.push_back(p); }
 };
 }  // namespace
 

@@ -9,7 +9,7 @@
 TEST(CalibrationFileTest, FourDoublesInFileOrder) {
   TempDir dir;
   const std::string path = dir.file("options.dat");
-  const TCalibration c{4.5, 3.25, 98, 101.5};
+  const Calibration c{4.5, 3.25, 98, 101.5};
   ASSERT_EQ(SaveCalibration(path, c), "");
   const auto bytes = ReadBytes(path);
   ASSERT_EQ(bytes.size(), 32u);
@@ -28,7 +28,7 @@ TEST(CalibrationFileTest, MissingFileGivesDefaultsSilently) {
   TempDir dir;
   const CalibrationLoad r = LoadCalibration(dir.file("options.dat"));
   EXPECT_FALSE(r.damaged);
-  EXPECT_EQ(r.values, (TCalibration{0, 0, 100, 100}));
+  EXPECT_EQ(r.values, (Calibration{0, 0, 100, 100}));
 }
 
 TEST(CalibrationFileTest, ShortOrImpossibleFilesGiveDefaultsAndAMessage) {
@@ -38,7 +38,7 @@ TEST(CalibrationFileTest, ShortOrImpossibleFilesGiveDefaultsAndAMessage) {
   CalibrationLoad r = LoadCalibration(path);
   EXPECT_TRUE(r.damaged);
   EXPECT_FALSE(r.message.empty());
-  EXPECT_EQ(r.values, TCalibration{});
+  EXPECT_EQ(r.values, Calibration{});
   for (double bad : {0.0, -1.0, 1e300, std::nan("")}) {
     const double v[4] = {1, 1, bad, 100};
     std::vector<uint8_t> bytes(32);
@@ -46,6 +46,6 @@ TEST(CalibrationFileTest, ShortOrImpossibleFilesGiveDefaultsAndAMessage) {
     WriteBytes(path, bytes);
     r = LoadCalibration(path);
     EXPECT_TRUE(r.damaged) << bad;
-    EXPECT_EQ(r.values, TCalibration{});
+    EXPECT_EQ(r.values, Calibration{});
   }
 }

@@ -3,8 +3,8 @@
 #include "print/CenterLayout.h"
 
 TEST(CenterLayoutTest, ViewIsTheElementAtTheZoomOrAFallbackSquare) {
-  TEttType t;
-  t.Breite = t.Hoehe = 120.6497625;  // 4.75 inch
+  PaperFormat t;
+  t.width = t.height = 120.6497625;  // 4.75 inch
   EXPECT_EQ(CenterViewSize(&t, 96, 100), (PixelSize{456, 456}));
   EXPECT_EQ(CenterViewSize(&t, 96, 200), (PixelSize{912, 912}));
   EXPECT_EQ(CenterViewSize(nullptr, 96, 200), (PixelSize{300, 300}));

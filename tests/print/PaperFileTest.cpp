@@ -11,56 +11,56 @@
 #include "tests/support/TestFiles.h"
 
 namespace {
-TEttType Sample(const std::string& name) {
-  EttDialogValues v;
+PaperFormat Sample(const std::string& name) {
+  PaperFormatFields v;
   v.name = name;
   v.left = 1;
   v.width = 4.7;
   v.spaceH = 0.1;
-  return EttFromDialog(v);
+  return PaperFormatFromFields(v);
 }
 
 void PutInt(std::vector<uint8_t>& b, size_t at, int32_t v) { std::memcpy(b.data() + at, &v, 4); }
 }  // namespace
 
-TEST(EttTypeTest, DialogValuesConvertWithTheProgramsInch) {
-  const TEttType t = Sample("Labels");
-  EXPECT_DOUBLE_EQ(t.RandLinks, 25.39995);
-  EXPECT_DOUBLE_EQ(t.SchrittH, 4.8 * 25.39995);
-  EXPECT_NEAR(t.SchrittH, 121.91976, 1e-9);
-  EXPECT_EQ(t.AnzH, 2);
-  EXPECT_EQ(t.AnzV, 5);
-  const EttDialogValues back = EttToDialog(t);
+TEST(PaperFormatTest, DialogValuesConvertWithTheProgramsInch) {
+  const PaperFormat t = Sample("Labels");
+  EXPECT_DOUBLE_EQ(t.leftMargin, 25.39995);
+  EXPECT_DOUBLE_EQ(t.stepAcross, 4.8 * 25.39995);
+  EXPECT_NEAR(t.stepAcross, 121.91976, 1e-9);
+  EXPECT_EQ(t.columns, 2);
+  EXPECT_EQ(t.rows, 5);
+  const PaperFormatFields back = FieldsFromPaperFormat(t);
   EXPECT_DOUBLE_EQ(back.left, 1.0);
   EXPECT_NEAR(back.spaceH, 0.1, 1e-12);
   EXPECT_NEAR(back.width, 4.7, 1e-12);
   EXPECT_EQ(back.name, "Labels");
 }
 
-TEST(EttTypeTest, NameIsCutToFiftyCharactersAndCountsAreWhole) {
-  EttDialogValues v;
+TEST(PaperFormatTest, NameIsCutToFiftyCharactersAndCountsAreWhole) {
+  PaperFormatFields v;
   v.name = std::string(60, 'x');
   v.countH = 3.9;
   v.countV = 50;
-  const TEttType t = EttFromDialog(v);
-  EXPECT_EQ(t.Name.size(), 50u);
-  EXPECT_EQ(t.AnzH, 3);
-  EXPECT_EQ(t.AnzV, 50);
+  const PaperFormat t = PaperFormatFromFields(v);
+  EXPECT_EQ(t.name.size(), 50u);
+  EXPECT_EQ(t.columns, 3);
+  EXPECT_EQ(t.rows, 50);
 }
 
 TEST(PaperFileTest, WritesTheRecordLayoutByteForByte) {
-  TEttType t = Sample("No name0");
-  t.AnzH = 3;
-  t.AnzV = 7;
-  const std::vector<uint8_t> b = EncodeEttTypes({t});
+  PaperFormat t = Sample("No name0");
+  t.columns = 3;
+  t.rows = 7;
+  const std::vector<uint8_t> b = EncodePaperFormats({t});
   ASSERT_EQ(b.size(), 8u + 112u);
   const std::vector<uint8_t> head = {0xAF, 0xFC, 0x00, 0x00, 1, 0, 0, 0};
   EXPECT_EQ(std::vector<uint8_t>(b.begin(), b.begin() + 8), head);
   double d;
   std::memcpy(&d, &b[8 + 16], 8);
-  EXPECT_DOUBLE_EQ(d, t.SchrittH);
+  EXPECT_DOUBLE_EQ(d, t.stepAcross);
   std::memcpy(&d, &b[8 + 40], 8);
-  EXPECT_DOUBLE_EQ(d, t.Hoehe);
+  EXPECT_DOUBLE_EQ(d, t.height);
   EXPECT_EQ(b[8 + 48], 3);
   EXPECT_EQ(b[8 + 52], 7);
   EXPECT_EQ(b[8 + 56], 8);
@@ -71,50 +71,50 @@ TEST(PaperFileTest, WritesTheRecordLayoutByteForByte) {
 TEST(PaperFileTest, SavedFormatsReadBackUnchanged) {
   TempDir dir;
   const std::string path = dir.file("paper.dat");
-  std::vector<TEttType> list = {Sample("A"), Sample(std::string(50, 'n')), Sample("\xe9t\xe9")};
-  ASSERT_EQ(SaveEttTypes(path, list), "");
-  const EttLoadResult r = LoadEttTypes(path);
-  EXPECT_EQ(r.status, EttLoadResult::Loaded);
+  std::vector<PaperFormat> list = {Sample("A"), Sample(std::string(50, 'n')), Sample("\xe9t\xe9")};
+  ASSERT_EQ(SavePaperFormats(path, list), "");
+  const PaperLoadResult r = LoadPaperFormats(path);
+  EXPECT_EQ(r.status, PaperLoadResult::Loaded);
   EXPECT_EQ(r.formats, list);
-  ASSERT_EQ(SaveEttTypes(path, {}), "");
+  ASSERT_EQ(SavePaperFormats(path, {}), "");
   EXPECT_EQ(ReadBytes(path), std::vector<uint8_t>({0xAF, 0xFC, 0, 0, 0, 0, 0, 0}));
-  EXPECT_TRUE(LoadEttTypes(path).formats.empty());
+  EXPECT_TRUE(LoadPaperFormats(path).formats.empty());
 }
 
 TEST(PaperFileTest, MissingFileIsNoFault) {
   TempDir dir;
-  const EttLoadResult r = LoadEttTypes(dir.file("paper.dat"));
-  EXPECT_EQ(r.status, EttLoadResult::Missing);
+  const PaperLoadResult r = LoadPaperFormats(dir.file("paper.dat"));
+  EXPECT_EQ(r.status, PaperLoadResult::Missing);
   EXPECT_TRUE(r.message.empty());
 }
 
 TEST(PaperFileTest, DamagedFilesAreReportedAndKeepOnlyWholeValidRecords) {
   TempDir dir;
   const std::string path = dir.file("paper.dat");
-  std::vector<uint8_t> good = EncodeEttTypes({Sample("one"), Sample("two"), Sample("three")});
+  std::vector<uint8_t> good = EncodePaperFormats({Sample("one"), Sample("two"), Sample("three")});
 
   // Shorter than its count: the two whole records stay, the cut third is dropped.
   WriteBytes(path, std::vector<uint8_t>(good.begin(), good.end() - 40));
-  EttLoadResult r = LoadEttTypes(path);
-  EXPECT_EQ(r.status, EttLoadResult::Damaged);
+  PaperLoadResult r = LoadPaperFormats(path);
+  EXPECT_EQ(r.status, PaperLoadResult::Damaged);
   ASSERT_EQ(r.formats.size(), 2u);
-  EXPECT_EQ(r.formats[1].Name, "two");
+  EXPECT_EQ(r.formats[1].name, "two");
   EXPECT_NE(r.message.find("2 of 3"), std::string::npos) << r.message;
 
   // Wrong magic, too short, negative and absurd counts keep nothing.
   std::vector<uint8_t> bad = good;
   bad[0] = 0;
   WriteBytes(path, bad);
-  EXPECT_EQ(LoadEttTypes(path).status, EttLoadResult::Damaged);
-  EXPECT_TRUE(LoadEttTypes(path).formats.empty());
+  EXPECT_EQ(LoadPaperFormats(path).status, PaperLoadResult::Damaged);
+  EXPECT_TRUE(LoadPaperFormats(path).formats.empty());
   WriteBytes(path, {0xAF, 0xFC, 0});
-  EXPECT_EQ(LoadEttTypes(path).status, EttLoadResult::Damaged);
-  for (int32_t count : {-1, INT32_MIN, kMaxEttCount + 1, INT32_MAX}) {
+  EXPECT_EQ(LoadPaperFormats(path).status, PaperLoadResult::Damaged);
+  for (int32_t count : {-1, INT32_MIN, kMaxPaperFormats + 1, INT32_MAX}) {
     bad = good;
     PutInt(bad, 4, count);
     WriteBytes(path, bad);
-    r = LoadEttTypes(path);
-    EXPECT_EQ(r.status, EttLoadResult::Damaged) << count;
+    r = LoadPaperFormats(path);
+    EXPECT_EQ(r.status, PaperLoadResult::Damaged) << count;
     EXPECT_TRUE(r.formats.empty()) << count;
   }
 
@@ -128,17 +128,17 @@ TEST(PaperFileTest, DamagedFilesAreReportedAndKeepOnlyWholeValidRecords) {
     else
       bad[8 + 112 + 56] = 51;
     WriteBytes(path, bad);
-    r = LoadEttTypes(path);
-    EXPECT_EQ(r.status, EttLoadResult::Damaged) << at;
+    r = LoadPaperFormats(path);
+    EXPECT_EQ(r.status, PaperLoadResult::Damaged) << at;
     ASSERT_EQ(r.formats.size(), 1u) << at;
-    EXPECT_EQ(r.formats[0].Name, "one");
+    EXPECT_EQ(r.formats[0].name, "one");
   }
 }
 
 TEST(PaperFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
   TempDir dir;
   const std::string path = dir.file("paper.dat");
-  ASSERT_EQ(SaveEttTypes(path, {Sample("kept")}), "");
+  ASSERT_EQ(SavePaperFormats(path, {Sample("kept")}), "");
   const auto before = ReadBytes(path);
   // A file size limit makes the write fail half-way, as a full disk would.
   rlimit old{};
@@ -147,7 +147,7 @@ TEST(PaperFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
   small.rlim_cur = 150;
   auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
   ::setrlimit(RLIMIT_FSIZE, &small);
-  const std::string error = SaveEttTypes(path, {Sample("new"), Sample("newer")});
+  const std::string error = SavePaperFormats(path, {Sample("new"), Sample("newer")});
   ::setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_NE(error.find("Cannot write"), std::string::npos) << error;
@@ -159,7 +159,7 @@ TEST(PaperFileTest, UnreplaceableTargetLeavesNoTemporaryFile) {
   TempDir dir;
   const std::string path = dir.file("paper.dat");
   std::filesystem::create_directories(path + "/inside");
-  EXPECT_NE(SaveEttTypes(path, {Sample("x")}), "");
+  EXPECT_NE(SavePaperFormats(path, {Sample("x")}), "");
   EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }

@@ -6,16 +6,16 @@
 #include "print/SheetLayout.h"
 
 namespace {
-TEttType TwoByFive() {
-  TEttType t;
-  t.AnzH = 2;
-  t.AnzV = 5;
-  t.Breite = 100;
-  t.Hoehe = 50;
-  t.SchrittH = 105;
-  t.SchrittV = 55;
-  t.RandLinks = 10;
-  t.RandOben = 20;
+PaperFormat TwoByFive() {
+  PaperFormat t;
+  t.columns = 2;
+  t.rows = 5;
+  t.width = 100;
+  t.height = 50;
+  t.stepAcross = 105;
+  t.stepDown = 55;
+  t.leftMargin = 10;
+  t.topMargin = 20;
   return t;
 }
 
@@ -52,7 +52,7 @@ TEST(SheetLayoutTest, UsedPositionsAreAtMostOneLessThanTheSheet) {
   EXPECT_EQ(CorrectUsed(TwoByFive(), 12), 9);
   EXPECT_EQ(CorrectUsed(TwoByFive(), 9), 9);
   EXPECT_EQ(CorrectUsed(TwoByFive(), 8), 8);
-  TEttType single;
+  PaperFormat single;
   EXPECT_EQ(CorrectUsed(single, 5), 0);
 }
 
@@ -66,9 +66,9 @@ TEST(SheetLayoutTest, OneCopyAfterNineUsedIsBottomRightOfPageOne) {
 }
 
 TEST(SheetLayoutTest, ImpossibleCountsNeverDivideByZero) {
-  TEttType broken;
-  broken.AnzH = 0;
-  broken.AnzV = -3;
+  PaperFormat broken;
+  broken.columns = 0;
+  broken.rows = -3;
   const SheetLayout l = LayoutFor(broken, 0, 3);
   EXPECT_EQ(l.pages, 3);
   EXPECT_EQ(CorrectUsed(broken, 4), 0);
@@ -78,10 +78,10 @@ TEST(PreviewGeometryTest, ZoomFiftyHalvesPageElementAndPositions) {
   // A4 at 600 dpi on a 96 dpi screen.
   EXPECT_EQ(PreviewSize(4960, 7016, 96, 600, 100), (PixelSize{793, 1122}));
   EXPECT_EQ(PreviewSize(4960, 7016, 96, 600, 50), (PixelSize{396, 561}));
-  TEttType t = TwoByFive();
-  t.Breite = t.Hoehe = 120.6497625;  // 4.75 inch
-  t.RandLinks = 25.39995;
-  t.SchrittH = t.Breite;
+  PaperFormat t = TwoByFive();
+  t.width = t.height = 120.6497625;  // 4.75 inch
+  t.leftMargin = 25.39995;
+  t.stepAcross = t.width;
   EXPECT_EQ(PreviewElementSize(t, 96, 100), (PixelSize{456, 456}));
   EXPECT_EQ(PreviewElementSize(t, 96, 50), (PixelSize{228, 228}));
   SheetPosition p;
@@ -100,26 +100,26 @@ TEST(PreviewGeometryTest, CoverFollowsSizeAndDisplacement) {
 }
 
 TEST(CalibrationMathTest, MarginLessPrintableOffsetGivesPrinterPixels) {
-  TEttType t = TwoByFive();
-  t.RandLinks = 10;
-  TCalibration c;
-  c.kalL = 4;
+  PaperFormat t = TwoByFive();
+  t.leftMargin = 10;
+  Calibration c;
+  c.left = 4;
   EXPECT_EQ(PrintElementPos(t, c, SheetPosition{}, 600, 600).x, 141);
-  c.kalL = 12;  // margin smaller than the offset: left of the printable area
+  c.left = 12;  // margin smaller than the offset: left of the printable area
   EXPECT_LT(PrintElementPos(t, c, SheetPosition{}, 600, 600).x, 0);
 }
 
 TEST(CalibrationMathTest, MeasuredWidthShrinksEveryHorizontalLength) {
-  TEttType t = TwoByFive();
-  t.Breite = 100;
-  TCalibration c;
+  PaperFormat t = TwoByFive();
+  t.width = 100;
+  Calibration c;
   EXPECT_EQ(PrintElementSize(t, c, 600, 600).w, 2362);
-  c.kalW = 98;
+  c.width = 98;
   EXPECT_EQ(PrintElementSize(t, c, 600, 600).w, 2314);
   SheetPosition p;
   p.col = 1;
-  c.kalL = 0;
-  t.RandLinks = 0;
+  c.left = 0;
+  t.leftMargin = 0;
   EXPECT_EQ(PrintElementPos(t, c, p, 600, 600).x, int(98 * (105 / 25.39995) / 100 * 600));
   CoverSettings s;
   s.leftInch = 1;

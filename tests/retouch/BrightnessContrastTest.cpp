@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "TestPictures.h"
-#include "platform/ScriptedDialogs.h"
+#include "tests/retouch/TestPictures.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/BrightnessContrast.h"
 
 TEST(ComponentMaps, WorkedValues) {
@@ -26,10 +26,11 @@ TEST(ComponentMaps, WorkedValues) {
 TEST(BrightnessContrast, TrueColourPicturesChangeEveryByte) {
   DibHolder d;
   UniformDib(d.dib, 3, 2, 10, 128, 250);
-  Helligkeit(d.dib, 20);
-  EXPECT_EQ(getpixel(d.dib, 2, 1), 0xFF941Eu);
-  Kontrast(d.dib, 150);
-  EXPECT_EQ(getpixel(d.dib, 0, 0), uint32_t(255 - 50 * 0 / 100) << 16 | uint32_t(255 - 50 * 107 / 100) << 8 | 15u);
+  ChangeBrightness(d.dib, 20);
+  EXPECT_EQ(GetDibPixel(d.dib, 2, 1), 0xFF941Eu);
+  ChangeContrast(d.dib, 150);
+  EXPECT_EQ(GetDibPixel(d.dib, 0, 0),
+            uint32_t(255 - 50 * 0 / 100) << 16 | uint32_t(255 - 50 * 107 / 100) << 8 | 15u);
 }
 
 TEST(BrightnessContrast, PalettePicturesKeepTheirIndicesAndChangeTheirColours) {
@@ -37,8 +38,8 @@ TEST(BrightnessContrast, PalettePicturesKeepTheirIndicesAndChangeTheirColours) {
   RandomDib(d.dib, 9, 4, 4, 21);
   const std::vector<uint32_t> indices = Pixels(d.dib);
   const LOGPALETTE256 before = d.dib.LogPal;
-  Helligkeit(d.dib, -40);
-  Kontrast(d.dib, 60);
+  ChangeBrightness(d.dib, -40);
+  ChangeContrast(d.dib, 60);
   EXPECT_EQ(Pixels(d.dib), indices);
   for (int i = 0; i < 16; ++i) {
     const PALETTEENTRY& a = before.palPalEntry[i];
@@ -55,7 +56,7 @@ TEST(BrightnessContrast, PaletteProgressCountsEntries) {
   DibHolder d;
   RandomDib(d.dib, 2, 2, 1, 1);
   ProgressLog log;
-  Helligkeit(d.dib, 5);
+  ChangeBrightness(d.dib, 5);
   EXPECT_EQ(log.values, (std::vector<int>{0, 0, 100, 0}));
 }
 
@@ -67,14 +68,14 @@ TEST_P(BrightnessDialog, CancelAfterPreviewsRestoresByteForByte) {
   d.dib.Info->bmiHeader.biXPelsPerMeter = 3937;
   const std::string before = Fingerprint(d.dib);
   int repaints = 0;
-  BrightnessContrastDialog dlg(d.dib, [&] { ++repaints; });
+  BrightnessContrastSession dlg(d.dib, [&] { ++repaints; });
   ASSERT_TRUE(dlg.begin());
-  dlg.TrackBar1 = 90;
-  dlg.TrackBar2 = 180;
-  dlg.TrackBar1Change();
+  dlg.brightness = 90;
+  dlg.contrast = 180;
+  dlg.preview();
   EXPECT_NE(Fingerprint(d.dib), before);
-  dlg.TrackBar1 = -100;
-  dlg.TrackBar1Change();
+  dlg.brightness = -100;
+  dlg.preview();
   dlg.finish(false);
   EXPECT_EQ(Fingerprint(d.dib), before);
   EXPECT_EQ(repaints, 3);
@@ -84,18 +85,18 @@ TEST_P(BrightnessDialog, PreviewsStartFromTheUntouchedPicture) {
   DibHolder d, expected;
   RandomDib(d.dib, 7, 5, GetParam(), 5);
   RandomDib(expected.dib, 7, 5, GetParam(), 5);
-  Helligkeit(expected.dib, 30);
-  Kontrast(expected.dib, 40);
-  BrightnessContrastDialog dlg(d.dib);
+  ChangeBrightness(expected.dib, 30);
+  ChangeContrast(expected.dib, 40);
+  BrightnessContrastSession dlg(d.dib);
   ASSERT_TRUE(dlg.begin());
-  dlg.TrackBar1 = 30;
-  dlg.TrackBar2 = 40;
-  dlg.TrackBar1Change();
-  dlg.TrackBar1Change();
+  dlg.brightness = 30;
+  dlg.contrast = 40;
+  dlg.preview();
+  dlg.preview();
   EXPECT_EQ(Fingerprint(d.dib), Fingerprint(expected.dib));
   dlg.finish(true);
   EXPECT_EQ(Fingerprint(d.dib), Fingerprint(expected.dib));
-  EXPECT_EQ(dlg.OrigDib().Bits, nullptr);
+  EXPECT_EQ(dlg.original().Bits, nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, BrightnessDialog, ::testing::Values(1, 4, 8, 24));
@@ -104,20 +105,20 @@ TEST(BrightnessDialogState, DefaultsMoveOnlyTheSliders) {
   DibHolder d;
   RandomDib(d.dib, 5, 5, 24, 8);
   const std::string before = Fingerprint(d.dib);
-  BrightnessContrastDialog dlg(d.dib);
+  BrightnessContrastSession dlg(d.dib);
   ASSERT_TRUE(dlg.begin());
-  EXPECT_EQ(dlg.TrackBar1, 0);
-  EXPECT_EQ(dlg.TrackBar2, 100);
-  dlg.TrackBar1Change();  // default values show the picture unchanged
+  EXPECT_EQ(dlg.brightness, 0);
+  EXPECT_EQ(dlg.contrast, 100);
+  dlg.preview();  // default values show the picture unchanged
   EXPECT_EQ(Fingerprint(d.dib), before);
-  dlg.TrackBar1 = 50;
-  dlg.TrackBar1Change();
+  dlg.brightness = 50;
+  dlg.preview();
   const std::string previewed = Fingerprint(d.dib);
-  dlg.BacksetBitBtn3Click();
-  EXPECT_EQ(dlg.TrackBar1, 0);
-  EXPECT_EQ(dlg.TrackBar2, 100);
+  dlg.resetToDefaults();
+  EXPECT_EQ(dlg.brightness, 0);
+  EXPECT_EQ(dlg.contrast, 100);
   EXPECT_EQ(Fingerprint(d.dib), previewed);
-  dlg.OkBitBtn1Click();
+  dlg.confirm();
   dlg.finish(true);
   EXPECT_EQ(Fingerprint(d.dib), before);
 }
@@ -125,12 +126,12 @@ TEST(BrightnessDialogState, DefaultsMoveOnlyTheSliders) {
 TEST(BrightnessDialogState, OkWithoutPreviewAppliesTheSliders) {
   DibHolder d;
   UniformDib(d.dib, 2, 2, 100, 100, 100);
-  BrightnessContrastDialog dlg(d.dib);
+  BrightnessContrastSession dlg(d.dib);
   ASSERT_TRUE(dlg.begin());
-  dlg.TrackBar1 = 27;
-  dlg.OkBitBtn1Click();
+  dlg.brightness = 27;
+  dlg.confirm();
   dlg.finish(true);
-  EXPECT_EQ(getpixel(d.dib, 1, 1), 0x7F7F7Fu);
+  EXPECT_EQ(GetDibPixel(d.dib, 1, 1), 0x7F7F7Fu);
 }
 
 TEST(BrightnessDialogState, UnfinishedDialogRestoresThePicture) {
@@ -138,19 +139,19 @@ TEST(BrightnessDialogState, UnfinishedDialogRestoresThePicture) {
   RandomDib(d.dib, 5, 5, 8, 8);
   const std::string before = Fingerprint(d.dib);
   {
-    BrightnessContrastDialog dlg(d.dib);
+    BrightnessContrastSession dlg(d.dib);
     ASSERT_TRUE(dlg.begin());
-    dlg.TrackBar2 = 0;
-    dlg.TrackBar1Change();
+    dlg.contrast = 0;
+    dlg.preview();
   }
   EXPECT_EQ(Fingerprint(d.dib), before);
 }
 
 TEST(BrightnessDialogState, MissingPictureReportsTheCopyFailure) {
-  TDib empty;
+  Dib empty;
   ScriptedDialogs dialogs;
   ScopedDialogs scope(dialogs);
-  BrightnessContrastDialog dlg(empty);
+  BrightnessContrastSession dlg(empty);
   EXPECT_FALSE(dlg.begin());
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, "Can not create the bitamp");

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "TestPictures.h"
-#include "platform/ScriptedDialogs.h"
+#include "tests/retouch/TestPictures.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/Crop.h"
 
 TEST(Crop, TakesTheSelectedBlockAtEveryDepth) {
   for (int bpp : {1, 4, 8, 24}) {
     DibHolder d;
     RandomDib(d.dib, 29, 11, bpp, uint32_t(bpp));
-    TDib original;
+    Dib original;
     CopyDib(original, d.dib);
     SelectionBox sel{3, 2, 20, 9};
     ASSERT_TRUE(CropToSelection(d.dib, sel.ref()));
@@ -18,12 +18,12 @@ TEST(Crop, TakesTheSelectedBlockAtEveryDepth) {
     EXPECT_EQ(ColourTable(d.dib), ColourTable(original));
     for (int32_t y = 0; y < 7; ++y)
       for (int32_t x = 0; x < 17; ++x)
-        ASSERT_EQ(getpixel(d.dib, x, y), getpixel(original, x + 3, y + 2)) << bpp;
+        ASSERT_EQ(GetDibPixel(d.dib, x, y), GetDibPixel(original, x + 3, y + 2)) << bpp;
     EXPECT_EQ(sel.Left, 0);
     EXPECT_EQ(sel.Top, 0);
     EXPECT_EQ(sel.Right, 17);
     EXPECT_EQ(sel.Bottom, 7);
-    deldib(original);
+    FreeDib(original);
   }
 }
 

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
-#include "TestPictures.h"
+#include "tests/retouch/TestPictures.h"
 #include "retouch/MirrorTurn.h"
 
 namespace {
 const int kDepths[] = {1, 4, 8, 24};
 
 // The documented mappings, pixel by pixel, as the yardstick of the row and tile code.
-std::vector<uint32_t> Expected(const TDib& s, int op) {
+std::vector<uint32_t> Expected(const Dib& s, int op) {
   const int32_t w = DibWidth(s), h = DibHeight(s);
   const int32_t rw = op >= 2 ? h : w, rh = op >= 2 ? w : h;
   std::vector<uint32_t> out(size_t(rw) * size_t(rh));
   for (int32_t y = 0; y < h; ++y)
     for (int32_t x = 0; x < w; ++x) {
-      const uint32_t v = getpixel(s, x, y);
+      const uint32_t v = GetDibPixel(s, x, y);
       switch (op) {
         case 0: out[size_t(y) * rw + size_t(w - 1 - x)] = v; break;
         case 1: out[size_t(h - 1 - y) * rw + size_t(x)] = v; break;
@@ -24,7 +24,7 @@ std::vector<uint32_t> Expected(const TDib& s, int op) {
   return out;
 }
 
-bool RunOperation(TDib& d, int op, SelectionBox& sel) {
+bool RunOperation(Dib& d, int op, SelectionBox& sel) {
   switch (op) {
     case 0: return MirrorDib(d);
     case 1: return MirrorDibVertical(d);
@@ -85,15 +85,15 @@ TEST(MirrorTurn, IdentitiesGiveBackThePictureAtEveryDepth) {
 
 TEST(MirrorTurn, CornersMoveAsDescribed) {
   DibHolder d;
-  newdib(d.dib, 3, 2, 24, nullptr, 0);
-  setpixel(d.dib, 2, 0, 0x112233);  // top-right
-  setpixel(d.dib, 0, 0, 0x445566);  // top-left
+  NewDib(d.dib, 3, 2, 24, nullptr, 0);
+  SetDibPixel(d.dib, 2, 0, 0x112233);  // top-right
+  SetDibPixel(d.dib, 0, 0, 0x445566);  // top-left
   SelectionBox sel;
   TurnDibLeft(d.dib, sel.ref());
-  EXPECT_EQ(getpixel(d.dib, 0, 0), 0x112233u);  // counter-clockwise: top-right to top-left
+  EXPECT_EQ(GetDibPixel(d.dib, 0, 0), 0x112233u);  // counter-clockwise: top-right to top-left
   TurnDibRight(d.dib, sel.ref());
   TurnDibRight(d.dib, sel.ref());
-  EXPECT_EQ(getpixel(d.dib, 1, 0), 0x445566u);  // clockwise: top-left to top-right
+  EXPECT_EQ(GetDibPixel(d.dib, 1, 0), 0x445566u);  // clockwise: top-left to top-right
 }
 
 TEST(MirrorTurn, OneColumnMirroredIsUnchangedAndResolutionIsKept) {

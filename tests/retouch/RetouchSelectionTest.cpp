@@ -31,8 +31,8 @@ TEST(SelectionArithmetic, ViewSizesAreTruncated) {
 
 TEST(SelectionArithmetic, ZoomFiftyMapsBothWays) {
   View v(640, 480, 50, {101, 0, 103, 480});
-  EXPECT_DOUBLE_EQ(v.s.RetuschScaleX, 0.5);
-  EXPECT_DOUBLE_EQ(v.s.RetuschScaleY, 0.5);
+  EXPECT_DOUBLE_EQ(v.s.ScaleX, 0.5);
+  EXPECT_DOUBLE_EQ(v.s.ScaleY, 0.5);
   EXPECT_EQ(v.s.SelViewLeft, 50);   // 50.5
   EXPECT_EQ(v.s.SelViewRight, 52);  // 51.5
   EXPECT_EQ(v.s.SelViewBottom, 239);  // 240 limited to the last view row
@@ -122,7 +122,7 @@ TEST(SelectionHover, NarrowSelectionPrefersTheLeftEdge) {
 
 TEST(SelectionArithmetic, EmptyViewNeverDividesByZero) {
   View v(5, 5, 10, {0, 0, 5, 5});  // 0 x 0 view pixels
-  EXPECT_EQ(v.s.RetuschMaxX, -1);
+  EXPECT_EQ(v.s.MaxX, -1);
   EXPECT_EQ(v.s.press(0, 0, v.sel.ref()), RetouchSelection::Press::Ignored);
   v.s.OverSelEdge = true;
   v.s.DragRight = true;

@@ -5,28 +5,28 @@
 #include <string>
 #include <vector>
 
-#include "platform/Dib.h"
+#include "platform/dib/Dib.h"
 #include "platform/Progress.h"
 
 // Frees its picture when the test ends.
 struct DibHolder {
-  TDib dib;
+  Dib dib;
   DibHolder() = default;
   DibHolder(const DibHolder&) = delete;
   DibHolder& operator=(const DibHolder&) = delete;
-  ~DibHolder() { deldib(dib); }
+  ~DibHolder() { FreeDib(dib); }
 };
 
 // A picture of random pixels (and a random colour table for palette depths).
-void RandomDib(TDib& dib, int32_t w, int32_t h, int bpp, uint32_t seed);
+void RandomDib(Dib& dib, int32_t w, int32_t h, int bpp, uint32_t seed);
 // A 24-bit picture of one colour.
-void UniformDib(TDib& dib, int32_t w, int32_t h, uint8_t blue, uint8_t green, uint8_t red);
-// Every pixel value (getpixel) of the picture, row by row.
-std::vector<uint32_t> Pixels(const TDib& dib);
+void UniformDib(Dib& dib, int32_t w, int32_t h, uint8_t blue, uint8_t green, uint8_t red);
+// Every pixel value (GetDibPixel) of the picture, row by row.
+std::vector<uint32_t> Pixels(const Dib& dib);
 // Stored bytes: pixels with padding, colour table, LogPal and palette entries.
-std::string Fingerprint(const TDib& dib);
+std::string Fingerprint(const Dib& dib);
 // The colour table entries in use, as bytes.
-std::string ColourTable(const TDib& dib);
+std::string ColourTable(const Dib& dib);
 
 // Records every progress report while it lives.
 struct ProgressLog : ProgressSink {
@@ -34,5 +34,5 @@ struct ProgressLog : ProgressSink {
   ProgressSink* old;
   ProgressLog() : old(SetProgressSink(this)) {}
   ~ProgressLog() override { SetProgressSink(old); }
-  void SetProSatus(int percent) override { values.push_back(percent); }
+  void setProgress(int percent) override { values.push_back(percent); }
 };

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/views/AboutBox.h"
-#include "app/views/MainForm.h"
-#include "platform/ScriptedDialogs.h"
+#include "app/views/MainWindow.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/Resources.h"
 #include "platform/views/WebPage.h"
@@ -15,7 +15,7 @@
 TEST(AboutBox, ShowsTheYearAndOpensTheWebPage) {
   QUrl opened;
   SetWebOpener([&](const QUrl& url) { opened = url; });
-  TAboutBox box(nullptr);
+  AboutBox box(nullptr);
   EXPECT_EQ(box.windowTitle(), "Info");
   EXPECT_EQ(box.size(), QSize(664, 453));
   const QString text = box.copyrightLabel()->text();
@@ -31,7 +31,7 @@ TEST(MainChrome, WebButtonShowsTheAddressAndAboutOpensReleased) {
   ScopedDialogs scoped(dialogs);
   QUrl opened;
   SetWebOpener([&](const QUrl& url) { opened = url; });
-  TMainForm form(false);
+  MainWindow form(false);
   form.show();
   EXPECT_TRUE(kMakerWebPage.host().endsWith(".example"));
   EXPECT_TRUE(form.webButton()->text().contains("taviron.example"));
@@ -42,7 +42,7 @@ TEST(MainChrome, WebButtonShowsTheAddressAndAboutOpensReleased) {
 
   bool sawReleased = false;
   QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+    auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
     sawReleased = box && !form.aboutButton()->showsPressedPicture() && !form.aboutButton()->isPressed();
     if (box) box->okButton()->click();
   });

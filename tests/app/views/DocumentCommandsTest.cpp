@@ -5,10 +5,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/views/MainForm.h"
-#include "platform/PictureFile.h"
-#include "platform/ScriptedDialogs.h"
-#include "tests/app/CoverSamples.h"
+#include "app/views/MainWindow.h"
+#include "platform/codecs/PictureFile.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "tests/app/coverfile/CoverSamples.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -19,7 +19,7 @@ class DocumentCommandsTest : public ::testing::Test {
   ScriptedDialogs dialogs;
   ScopedDialogs scoped{dialogs};
   TempDir dir;
-  TMainForm form{false};
+  MainWindow form{false};
 
   void click(int button) { QTest::mouseClick(form.documentButton(button), Qt::LeftButton); }
   // A saved cover with objects and a 100 x 50 picture of 8 bits.
@@ -43,9 +43,9 @@ TEST_F(DocumentCommandsTest, TheRowHasItsHints) {
 TEST_F(DocumentCommandsTest, NewAsksAndCancelKeepsEverything) {
   AddSampleObjects(form.doc());
   SetSamplePicture(form.doc(), 4, 10, 10);
-  form.Setsavedfilename("/covers/jazz.cov");
+  form.setSavedFileName("/covers/jazz.cov");
   const auto before = Snapshot(form.doc());
-  QSignalSpy replaced(&form, &TMainForm::documentReplaced);
+  QSignalSpy replaced(&form, &MainWindow::documentReplaced);
   dialogs.messageAnswers = {MsgResult::Cancel};
   click(0);
   ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -63,11 +63,11 @@ TEST_F(DocumentCommandsTest, NewResetsPictureObjectsAndNameButKeepsPageAndZoom) 
   SetSamplePicture(form.doc(), 4, 10, 10);
   form.doc().Scales.ViewZoom = 2.25;
   const int32_t page = form.doc().PageWidth;
-  form.Setsavedfilename("/covers/jazz.cov");
-  QSignalSpy replaced(&form, &TMainForm::documentReplaced);
+  form.setSavedFileName("/covers/jazz.cov");
+  QSignalSpy replaced(&form, &MainWindow::documentReplaced);
   click(0);
-  EXPECT_EQ(form.doc().Obs.OccupiedCount(), 0);
-  EXPECT_EQ(DibWidth(form.doc().Dib), 320);
+  EXPECT_EQ(form.doc().objects.OccupiedCount(), 0);
+  EXPECT_EQ(DibWidth(form.doc().picture), 320);
   EXPECT_EQ(form.doc().SelBottom, 199);
   EXPECT_EQ(form.doc().Scales.ViewZoom, 2.25);
   EXPECT_EQ(form.doc().PageWidth, page);
@@ -82,14 +82,14 @@ TEST_F(DocumentCommandsTest, OpenAsksThenShowsTheCoverDialogAndLoadsTheFile) {
   EXPECT_EQ(dialogs.asked.back().title, "File/Open");
   EXPECT_EQ(dialogs.count("open"), 0);
 
-  QSignalSpy replaced(&form, &TMainForm::documentReplaced);
+  QSignalSpy replaced(&form, &MainWindow::documentReplaced);
   dialogs.fileAnswers = {FileAnswer{path, 1}};
   click(1);
   ASSERT_EQ(dialogs.count("open"), 1);
   EXPECT_EQ(dialogs.asked.back().text, std::string("Open Cover"));
   EXPECT_EQ(dialogs.lastFileRequest.filter, "CD cover files (*.cov)|*.cov");
   EXPECT_EQ(dialogs.lastFileRequest.defaultExt, "cov");
-  EXPECT_EQ(form.doc().Obs.OccupiedCount(), 16);
+  EXPECT_EQ(form.doc().objects.OccupiedCount(), 16);
   EXPECT_EQ(form.doc().SelRight, 99);
   EXPECT_EQ(form.doc().Scales.ViewZoom, 3.0);
   EXPECT_EQ(form.doc().SavedFileName, path);
@@ -104,7 +104,7 @@ TEST_F(DocumentCommandsTest, ABadFileLeavesDocumentAndCaption) {
   click(1);
   EXPECT_EQ(dialogs.messages().back(), "This is not a valid CD Cover file!");
   EXPECT_EQ(Snapshot(form.doc()), before);
-  EXPECT_FALSE(form.OpenCoverFile(dir.file("missing.cov")));
+  EXPECT_FALSE(form.openCoverFile(dir.file("missing.cov")));
   EXPECT_EQ(dialogs.messages().back(), "The file missing.cov could not be opened!");
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
 }
@@ -113,7 +113,7 @@ TEST_F(DocumentCommandsTest, ACoverNamedWithARelativePathKeepsItsFullPath) {
   SavedCover("rel.cov");
   const auto cwd = std::filesystem::current_path();
   std::filesystem::current_path(dir.path());
-  const bool opened = form.OpenCoverFile("rel.cov");
+  const bool opened = form.openCoverFile("rel.cov");
   std::filesystem::current_path(cwd);
   ASSERT_TRUE(opened);
   EXPECT_EQ(form.doc().SavedFileName, dir.file("rel.cov"));
@@ -143,7 +143,7 @@ TEST_F(DocumentCommandsTest, SaveWithoutAFileIsSaveAsAndThenWritesWithoutADialog
 
 TEST_F(DocumentCommandsTest, AFailedSaveAsKeepsTheCaption) {
   form.doc().SetPrinterPage(4960, 7016, 600, 600);
-  form.Setsavedfilename(dir.file("old.cov"));
+  form.setSavedFileName(dir.file("old.cov"));
   dialogs.fileAnswers = {FileAnswer{dir.file("gone/new.cov"), 1}};
   click(3);
   EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"The file new.cov could not be created!"});
@@ -156,7 +156,7 @@ TEST_F(DocumentCommandsTest, TheDesktopsUsualKeysPressTheDocumentButtons) {
   form.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
   const std::string path = dir.file("keys.cov");
-  form.Setsavedfilename(path);
+  form.setSavedFileName(path);
   QTest::keyClick(&form, Qt::Key_S, Qt::ControlModifier);
   EXPECT_TRUE(std::filesystem::exists(path));
   EXPECT_TRUE(dialogs.asked.empty());
@@ -169,7 +169,7 @@ TEST_F(DocumentCommandsTest, TheDesktopsUsualKeysPressTheDocumentButtons) {
 
 namespace {
 // Drops `paths` on the window as a file manager does; true when the window took the drag.
-bool Drop(TMainForm& form, const std::vector<std::string>& paths) {
+bool Drop(MainWindow& form, const std::vector<std::string>& paths) {
   QMimeData data;
   QList<QUrl> urls;
   for (const std::string& p : paths) urls << QUrl::fromLocalFile(QString::fromStdString(p));
@@ -193,24 +193,24 @@ TEST_F(DocumentCommandsTest, ADroppedDesignIsOpenedAfterTheOpenQuestion) {
   EXPECT_EQ(dialogs.asked[0].title, "File/Open");
   EXPECT_EQ(Snapshot(form.doc()), before);
   ASSERT_TRUE(Drop(form, {path}));
-  EXPECT_EQ(DibWidth(form.doc().Dib), 100);
+  EXPECT_EQ(DibWidth(form.doc().picture), 100);
   EXPECT_EQ(form.doc().SavedFileName, path);
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [dropped.cov]");
 }
 
 TEST_F(DocumentCommandsTest, ADroppedPictureReplacesThePictureAndKeepsTheDesign) {
   AddSampleObjects(form.doc());
-  form.Setsavedfilename("/covers/jazz.cov");
-  TDib dib;
-  newdib(dib, 40, 30, 24, nullptr, 0);
+  form.setSavedFileName("/covers/jazz.cov");
+  Dib dib;
+  NewDib(dib, 40, 30, 24, nullptr, 0);
   ASSERT_TRUE(SaveDib(dib, dir.file("scan.bmp"), 3));
-  deldib(dib);
+  FreeDib(dib);
   ASSERT_TRUE(Drop(form, {dir.file("scan.bmp")}));
   EXPECT_TRUE(dialogs.asked.empty());
-  EXPECT_EQ(DibWidth(form.doc().Dib), 40);
+  EXPECT_EQ(DibWidth(form.doc().picture), 40);
   EXPECT_EQ(form.doc().SelRight, 40);
   EXPECT_EQ(form.doc().SavedFileName, "/covers/jazz.cov");
-  EXPECT_EQ(form.doc().Obs.OccupiedCount(), 16);  // the sample objects stay
+  EXPECT_EQ(form.doc().objects.OccupiedCount(), 16);  // the sample objects stay
 }
 
 TEST_F(DocumentCommandsTest, ADroppedFileThatIsNeitherSaysSoAndSeveralFilesAreRefused) {

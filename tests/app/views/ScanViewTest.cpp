@@ -4,9 +4,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/views/MainForm.h"
+#include "app/views/MainWindow.h"
 #include "app/views/TabPage.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/Panning.h"
 
 namespace {
@@ -20,44 +20,45 @@ class ScanViewTest : public ::testing::Test {
   }
   // A picture whose top-left quarter is red and the rest blue.
   void UsePicture(int w, int h) {
-    TDib dib;
-    newdib(dib, w, h, 24, nullptr, 0);
+    Dib dib;
+    NewDib(dib, w, h, 24, nullptr, 0);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) setpixel(dib, x, y, x < w / 2 && y < h / 2 ? 0xFF0000 : 0x0000FF);
+      for (int x = 0; x < w; ++x)
+        SetDibPixel(dib, x, y, x < w / 2 && y < h / 2 ? 0xFF0000 : 0x0000FF);
     form.doc().ReplacePicture(dib);
-    view->ScanPaintBoxPaint();
+    view->paintView();
   }
   QSize BoxSize() const { return view->paintBox()->size(); }
 
   ScriptedDialogs dialogs;
   ScopedDialogs scoped{dialogs};
-  TMainForm form{false};
+  MainWindow form{false};
   ScanView* view = nullptr;
 };
 }  // namespace
 
 TEST_F(ScanViewTest, SitsInTheScanTabWithItsZoom) {
-  EXPECT_EQ(form.tabScrollArea(TMainForm::kScanTab), view);
-  EXPECT_EQ(view->ZoomEd()->minimum(), 10);
-  EXPECT_EQ(view->ZoomEd()->maximum(), 500);
-  EXPECT_EQ(view->ZoomEd()->singleStep(), 10);
-  EXPECT_EQ(view->ZoomEd()->value(), 100);
-  EXPECT_TRUE(form.page(TMainForm::kScanTab)->leftPanel()->isAncestorOf(view->ZoomEd()));
+  EXPECT_EQ(form.tabScrollArea(MainWindow::kScanTab), view);
+  EXPECT_EQ(view->zoomEdit()->minimum(), 10);
+  EXPECT_EQ(view->zoomEdit()->maximum(), 500);
+  EXPECT_EQ(view->zoomEdit()->singleStep(), 10);
+  EXPECT_EQ(view->zoomEdit()->value(), 100);
+  EXPECT_TRUE(form.page(MainWindow::kScanTab)->leftPanel()->isAncestorOf(view->zoomEdit()));
   EXPECT_EQ(view->paintBox()->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(BoxSize(), QSize(320, 200));
 }
 
 TEST_F(ScanViewTest, ZoomResizesFirstAndTheNextPaintDraws) {
   for (int zoom : {10, 500, 100}) {
-    view->ZoomEd()->setValue(zoom);
+    view->zoomEdit()->setValue(zoom);
     EXPECT_EQ(BoxSize(), QSize(320 * zoom / 100, 200 * zoom / 100));
   }
   // The paint handler's rule: a box of the wrong size is resized and nothing is drawn.
   view->paintBox()->resize(10, 10);
   const int drawn = view->paintBox()->paintsDrawn();
-  EXPECT_TRUE(view->ResizeBoxIfNeeded());
+  EXPECT_TRUE(view->resizeBoxIfNeeded());
   EXPECT_EQ(BoxSize(), QSize(320, 200));
-  EXPECT_FALSE(view->ResizeBoxIfNeeded());
+  EXPECT_FALSE(view->resizeBoxIfNeeded());
   view->paintBox()->repaint();
   EXPECT_EQ(view->paintBox()->paintsDrawn(), drawn + 1);
   view->paintBox()->resize(10, 10);
@@ -68,7 +69,7 @@ TEST_F(ScanViewTest, ZoomResizesFirstAndTheNextPaintDraws) {
 
 TEST_F(ScanViewTest, PaintShowsThePictureAtTheZoom) {
   UsePicture(40, 20);
-  view->ZoomEd()->setValue(200);
+  view->zoomEdit()->setValue(200);
   ASSERT_EQ(BoxSize(), QSize(80, 40));
   const QImage shot = view->paintBox()->grab().toImage();
   EXPECT_EQ(QColor(shot.pixel(5, 5)), QColor(255, 0, 0));
@@ -93,12 +94,12 @@ TEST_F(ScanViewTest, ScrolledPartsArePaintedFromTheRightPlace) {
 }
 
 TEST_F(ScanViewTest, EightBitPicturesShowTheirOwnColours) {
-  TDib dib;
-  newdib(dib, 2, 1, 8, nullptr, 0);
+  Dib dib;
+  NewDib(dib, 2, 1, 8, nullptr, 0);
   SetDibColor(dib, 7, 10, 200, 30);
-  setpixel(dib, 1, 0, 7);
+  SetDibPixel(dib, 1, 0, 7);
   form.doc().ReplacePicture(dib);
-  view->ZoomEd()->setValue(500);
+  view->zoomEdit()->setValue(500);
   const QImage shot = view->paintBox()->grab().toImage();
   EXPECT_EQ(QColor(shot.pixel(2, 2)), QColor(0, 0, 0));
   EXPECT_EQ(QColor(shot.pixel(7, 2)), QColor(10, 200, 30));

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/views/QtCoverDialogs.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 using Lines = std::vector<std::string>;
@@ -19,17 +19,17 @@ void ClickWhenShown(QPushButton* button) {
 
 TEST(TxtFormTest, ShowsOneLinePerCarriageReturnAndReturnsTypedLines) {
   QtCoverDialogs d;
-  EXPECT_EQ(d.TxtForm.windowTitle(), "Enter texts...");
-  EXPECT_EQ(d.TxtForm.size(), QSize(417, 240));
-  QTimer::singleShot(0, &d.TxtForm, [&] {
-    EXPECT_EQ(d.TxtForm.Memo1->toPlainText(), "first\nsecond");
-    d.TxtForm.Memo1->clear();
-    QTest::keyClicks(d.TxtForm.Memo1, "a");
-    QTest::keyClick(d.TxtForm.Memo1, Qt::Key_Return);
-    QTest::keyClicks(d.TxtForm.Memo1, "b & c");
-    QTest::keyClick(d.TxtForm.Memo1, Qt::Key_Return);
-    d.TxtForm.Memo1->insertPlainText(QString::fromUtf8("\xc3\xa9"));  // e acute
-    QTest::mouseClick(d.TxtForm.okButton, Qt::LeftButton);
+  EXPECT_EQ(d.textEntryDialog.windowTitle(), "Enter texts...");
+  EXPECT_EQ(d.textEntryDialog.size(), QSize(417, 240));
+  QTimer::singleShot(0, &d.textEntryDialog, [&] {
+    EXPECT_EQ(d.textEntryDialog.textEdit->toPlainText(), "first\nsecond");
+    d.textEntryDialog.textEdit->clear();
+    QTest::keyClicks(d.textEntryDialog.textEdit, "a");
+    QTest::keyClick(d.textEntryDialog.textEdit, Qt::Key_Return);
+    QTest::keyClicks(d.textEntryDialog.textEdit, "b & c");
+    QTest::keyClick(d.textEntryDialog.textEdit, Qt::Key_Return);
+    d.textEntryDialog.textEdit->insertPlainText(QString::fromUtf8("\xc3\xa9"));  // e acute
+    QTest::mouseClick(d.textEntryDialog.okButton, Qt::LeftButton);
   });
   const auto lines = d.enterTexts(Lines{"first", "second"});
   ASSERT_TRUE(lines.has_value());
@@ -38,30 +38,30 @@ TEST(TxtFormTest, ShowsOneLinePerCarriageReturnAndReturnsTypedLines) {
 
 TEST(TxtFormTest, EmptyFieldGivesNoLinesAndCancelGivesNothing) {
   QtCoverDialogs d;
-  ClickWhenShown(d.TxtForm.okButton);
+  ClickWhenShown(d.textEntryDialog.okButton);
   EXPECT_EQ(d.enterTexts(Lines{}), std::optional<Lines>(Lines{}));
-  ClickWhenShown(d.TxtForm.cancelButton);
+  ClickWhenShown(d.textEntryDialog.cancelButton);
   EXPECT_FALSE(d.enterTexts(Lines{"x"}).has_value());
 }
 
 TEST(TxtFormTest, TheFieldTakesTheFocusWhenShown) {
-  TTxtForm form;
+  TextEntryDialog form;
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_TRUE(form.Memo1->hasFocus());
+  EXPECT_TRUE(form.textEdit->hasFocus());
 }
 
-TEST(EffektFormTest, LoadsAndStoresEveryControl) {
+TEST(TextEffectsDialogTest, LoadsAndStoresEveryControl) {
   QtCoverDialogs d;
-  TEffektForm& f = d.EffektForm;
+  TextEffectsDialog& f = d.textEffectsDialog;
   EXPECT_EQ(f.windowTitle(), "Effects");
   QTimer::singleShot(0, &f, [&] {
-    EXPECT_FALSE(f.UmrCheck->isChecked());
-    EXPECT_EQ(f.SchattED1->value(), 5);
-    EXPECT_EQ(f.SchattEd2->value(), 5);
-    QTest::mouseClick(f.UmrCheck, Qt::LeftButton);
-    f.SchattED1->setValue(-40);
-    f.SchattEd2->setValue(100000);
+    EXPECT_FALSE(f.borderCheck->isChecked());
+    EXPECT_EQ(f.shadowDxEdit->value(), 5);
+    EXPECT_EQ(f.shadowDyEdit->value(), 5);
+    QTest::mouseClick(f.borderCheck, Qt::LeftButton);
+    f.shadowDxEdit->setValue(-40);
+    f.shadowDyEdit->setValue(100000);
     QTest::mouseClick(f.okButton, Qt::LeftButton);
   });
   const auto e = d.textEffects(TextEffects{});
@@ -72,10 +72,10 @@ TEST(EffektFormTest, LoadsAndStoresEveryControl) {
   EXPECT_EQ(e->shadowDY, 100000);
 }
 
-TEST(EffektFormTest, ColourButtonsPresetAndKeepTheirOwnColours) {
+TEST(TextEffectsDialogTest, ColourButtonsPresetAndKeepTheirOwnColours) {
   ScriptedDialogs scripted;
   ScopedDialogs scope(scripted);
-  TEffektForm f;
+  TextEffectsDialog f;
   f.load(TextEffects{true, true, 0x112233, 0x445566, 1, 2});
   scripted.colorAnswers = {0x0000FF, std::nullopt};
   QTest::mouseClick(f.borderColorButton, Qt::LeftButton);
@@ -85,17 +85,17 @@ TEST(EffektFormTest, ColourButtonsPresetAndKeepTheirOwnColours) {
   EXPECT_EQ(f.effects(), (TextEffects{true, true, 0x0000FF, 0x445566, 1, 2}));
 }
 
-TEST(EffektFormTest, CancelDropsColoursPickedMeanwhile) {
+TEST(TextEffectsDialogTest, CancelDropsColoursPickedMeanwhile) {
   ScriptedDialogs scripted;
   ScopedDialogs scope(scripted);
   QtCoverDialogs d;
   scripted.colorAnswers = {0x0000FF};
-  QTimer::singleShot(0, &d.EffektForm, [&] {
-    QTest::mouseClick(d.EffektForm.borderColorButton, Qt::LeftButton);
-    QTest::mouseClick(d.EffektForm.cancelButton, Qt::LeftButton);
+  QTimer::singleShot(0, &d.textEffectsDialog, [&] {
+    QTest::mouseClick(d.textEffectsDialog.borderColorButton, Qt::LeftButton);
+    QTest::mouseClick(d.textEffectsDialog.cancelButton, Qt::LeftButton);
   });
   EXPECT_FALSE(d.textEffects(TextEffects{}).has_value());
-  ClickWhenShown(d.EffektForm.okButton);
+  ClickWhenShown(d.textEffectsDialog.okButton);
   EXPECT_EQ(d.textEffects(TextEffects{})->borderColor, 0u);
 }
 }  // namespace

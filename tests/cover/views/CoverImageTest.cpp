@@ -12,18 +12,18 @@ class CoverImageTest : public ::testing::Test {
   // One document unit per 1/1000 picture pixel keeps the boxes easy to read.
   CoverScales scales{1000, 1000, 1.0, false, 1.0};
   ObjectTable table{scales};
-  TDib picture;
+  Dib picture;
 
   void SetUp() override {
-    newdib(picture, 200, 120, 24, nullptr, 0);
+    NewDib(picture, 200, 120, 24, nullptr, 0);
     for (int y = 0; y < 120; ++y)
-      for (int x = 0; x < 200; ++x) setpixel(picture, x, y, 0x0000FF);
+      for (int x = 0; x < 200; ++x) SetDibPixel(picture, x, y, 0x0000FF);
   }
-  void TearDown() override { deldib(picture); }
+  void TearDown() override { FreeDib(picture); }
 
   // An object with its box in picture pixels.
-  Tobs& Place(int slot, int32_t kind, int32_t subKind, int x, int y, int w, int h) {
-    Tobs& o = table[slot];
+  CoverObject& Place(int slot, int32_t kind, int32_t subKind, int x, int y, int w, int h) {
+    CoverObject& o = table[slot];
     o.Kind = kind;
     o.SubKind = subKind;
     o.X = x * 1000, o.Y = y * 1000, o.W = w * 1000, o.H = h * 1000;
@@ -81,7 +81,7 @@ TEST_F(CoverImageTest, ANoteCardReachesFivePixelsBeyondItsBox) {
 }
 
 TEST_F(CoverImageTest, TextIsDrawnInItsColourAndClippedToItsBox) {
-  Tobs& t = Place(1, kText, 0, 30, 20, 80, 40);
+  CoverObject& t = Place(1, kText, 0, 30, 20, 80, 40);
   t.Color = 0x0000FF;
   t.Text = "HHHH HHHH\rHHHH\rHHHH\rHHHH\rHHHH";  // far more lines than the box holds
   const QImage img = Render();
@@ -91,7 +91,7 @@ TEST_F(CoverImageTest, TextIsDrawnInItsColourAndClippedToItsBox) {
 }
 
 TEST_F(CoverImageTest, ATextTurnedAQuarterRunsDownFromTheTopLeftCorner) {
-  Tobs& t = Place(1, kText, 0, 50, 10, 30, 100);
+  CoverObject& t = Place(1, kText, 0, 50, 10, 30, 100);
   t.Color = 0x0000FF;
   t.Rotation = 1;
   t.Text = "HHH\rHHH";
@@ -111,13 +111,13 @@ TEST_F(CoverImageTest, ATextTurnedAQuarterRunsDownFromTheTopLeftCorner) {
 TEST_F(CoverImageTest, ASavedImageReadsBackAsThePicture) {
   Place(1, kShape, 3, 10, 10, 20, 20).Color = 0x00FF00;
   const QImage img = Render();
-  TDib dib;
+  Dib dib;
   ImageToDib24(img, dib);
   ASSERT_NE(dib.Bits, nullptr);
   const uint8_t* inside = DibRow(dib, 15) + 3 * 15;  // rows counted from the top
   EXPECT_EQ(inside[0] << 16 | inside[1] << 8 | inside[2], 0x00FF00);  // blue, green, red
   const uint8_t* outside = DibRow(dib, 100) + 3 * 15;
   EXPECT_EQ(outside[0] << 16 | outside[1] << 8 | outside[2], 0xFF0000);
-  deldib(dib);
+  FreeDib(dib);
 }
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 // Clicks a radio button on its indicator (the middle of a wide button may miss its label).
@@ -37,7 +37,7 @@ class PropertyPagesTest : public ::testing::Test {
     editor.tool = tool;
     editor.MouseUp(MouseButton::Left, 10, 10, ViewState{});
     pages.refresh();
-    return table.SelObj;
+    return table.selectedSlot;
   }
   bool Visible(QWidget* page) { return pages.isTabVisible(pages.indexOf(page)); }
 };
@@ -45,21 +45,20 @@ class PropertyPagesTest : public ::testing::Test {
 TEST_F(PropertyPagesTest, OnlyThePagesOfTheSelectionAreShown) {
   pages.show();
   pages.refresh();
-  EXPECT_FALSE(Visible(pages.FigurSheet) || Visible(pages.TextSheet) ||
-               Visible(pages.AllgemeinSheet));
+  EXPECT_FALSE(Visible(pages.shapePage) || Visible(pages.textPage) || Visible(pages.objectPage));
   auto* hint = pages.findChild<QWidget*>("NoSelectionHint");
   ASSERT_TRUE(hint);
   EXPECT_TRUE(hint->isVisible());
   Place(Tool::Object);
   EXPECT_FALSE(hint->isVisible());
-  EXPECT_TRUE(Visible(pages.FigurSheet) && Visible(pages.AllgemeinSheet));
-  EXPECT_FALSE(Visible(pages.TextSheet));
-  EXPECT_EQ(pages.currentWidget(), pages.FigurSheet);
+  EXPECT_TRUE(Visible(pages.shapePage) && Visible(pages.objectPage));
+  EXPECT_FALSE(Visible(pages.textPage));
+  EXPECT_EQ(pages.currentWidget(), pages.shapePage);
   EXPECT_TRUE(pages.forms[3]->isChecked());
   Place(Tool::Text);
-  EXPECT_TRUE(Visible(pages.TextSheet));
-  EXPECT_FALSE(Visible(pages.FigurSheet));
-  EXPECT_EQ(pages.currentWidget(), pages.TextSheet);
+  EXPECT_TRUE(Visible(pages.textPage));
+  EXPECT_FALSE(Visible(pages.shapePage));
+  EXPECT_EQ(pages.currentWidget(), pages.textPage);
   EXPECT_EQ(spy.count(), 0);  // loading fires no command
 }
 
@@ -70,15 +69,15 @@ TEST_F(PropertyPagesTest, ALineDisablesTheBorderColourAndFillButtons) {
   EXPECT_EQ(table[1].SubKind, 8);
   EXPECT_EQ(spy.count(), 1);
   pages.refresh();
-  EXPECT_FALSE(pages.UColorBtn->isEnabled());
+  EXPECT_FALSE(pages.borderColorButton->isEnabled());
   EXPECT_FALSE(pages.fills[2]->isEnabled());
-  EXPECT_TRUE(pages.ColorBtn->isEnabled());
+  EXPECT_TRUE(pages.colorButton->isEnabled());
   ClickRadio(pages.forms[1]);
   pages.refresh();
-  EXPECT_TRUE(pages.UColorBtn->isEnabled());
+  EXPECT_TRUE(pages.borderColorButton->isEnabled());
   ClickRadio(pages.fills[2]);
   EXPECT_EQ(table[1].FillMode, 2);
-  pages.LinieEd->setValue(9);
+  pages.lineWidthEdit->setValue(9);
   EXPECT_EQ(table[1].LineWidth, 9);
 }
 
@@ -87,15 +86,15 @@ TEST_F(PropertyPagesTest, TextPageCommandsReachTheObject) {
   pages.show();
   ClickRadio(pages.aligns[2]);
   EXPECT_EQ(table[1].Align, 2);
-  QTest::mouseClick(pages.rottextleftbtn, Qt::LeftButton);
+  QTest::mouseClick(pages.rotateLeftButton, Qt::LeftButton);
   EXPECT_EQ(table[1].Rotation, 3);
-  QTest::mouseClick(pages.EnterTextBtn, Qt::LeftButton);
+  QTest::mouseClick(pages.enterTextButton, Qt::LeftButton);
   EXPECT_EQ(table[1].Text, "a\rb\rc");
   dialogs.colorAnswers = {0x0000FF};
-  QTest::mouseClick(pages.Color2Btn, Qt::LeftButton);
+  QTest::mouseClick(pages.textColorButton, Qt::LeftButton);
   EXPECT_EQ(table[1].Color, 0x0000FFu);
   dialogs.messageAnswers = {MsgResult::Yes};
-  QTest::mouseClick(pages.Del1Btn, Qt::LeftButton);
+  QTest::mouseClick(pages.deleteButton, Qt::LeftButton);
   EXPECT_EQ(table.OccupiedCount(), 0);
   EXPECT_EQ(spy.count(), 5);
 }
@@ -104,25 +103,25 @@ TEST_F(PropertyPagesTest, MenuFollowsTheEnablementRules) {
   ObjectMenu menu(editor);
   Place(Tool::Text);
   table[1].Align = 1;
-  ASSERT_TRUE(editor.PopItUp());
+  ASSERT_TRUE(editor.preparePopupMenu());
   menu.load();
   for (QAction* a : menu.forms) EXPECT_FALSE(a->isEnabled());
-  EXPECT_TRUE(menu.SchriftartM->isEnabled());
+  EXPECT_TRUE(menu.fontAction->isEnabled());
   EXPECT_TRUE(menu.aligns[1]->isChecked());
   EXPECT_TRUE(menu.forms[0]->isChecked());  // SubKind 0 of a text
   Place(Tool::Object);
-  editor.PopItUp();
+  editor.preparePopupMenu();
   menu.load();
   EXPECT_TRUE(menu.forms[3]->isChecked());
-  EXPECT_TRUE(menu.FarbeM->isEnabled());
-  EXPECT_FALSE(menu.Texteffekte1->isEnabled());
-  EXPECT_FALSE(menu.Nachrechtsrotieren1->isEnabled());
-  EXPECT_TRUE(menu.Lschen1->isEnabled());
+  EXPECT_TRUE(menu.colorAction->isEnabled());
+  EXPECT_FALSE(menu.textEffectsAction->isEnabled());
+  EXPECT_FALSE(menu.rotateRightAction->isEnabled());
+  EXPECT_TRUE(menu.deleteAction->isEnabled());
   QSignalSpy menuSpy(&menu, &ObjectMenu::changed);
   menu.forms[0]->trigger();
   EXPECT_EQ(table[2].SubKind, 0);
-  menu.NachHinen1->trigger();
-  EXPECT_EQ(table.SelObj, 1);
+  menu.toBackAction->trigger();
+  EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_EQ(menuSpy.count(), 2);
 }
 }  // namespace

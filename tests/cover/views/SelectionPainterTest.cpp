@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/views/SelectionPainter.h"
-#include "cover/views/ToolBar.h"
+#include "cover/views/TextsToolBar.h"
 
 namespace {
 QImage Canvas() {

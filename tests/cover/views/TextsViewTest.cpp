@@ -1,4 +1,5 @@
 // The Texts view driven with mouse and key events as a user would.
+#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
@@ -10,8 +11,8 @@
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/TextsView.h"
-#include "cover/views/ToolBar.h"
-#include "platform/ScriptedDialogs.h"
+#include "cover/views/TextsToolBar.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 struct ScriptedCoverDialogs : CoverDialogs {
@@ -30,7 +31,7 @@ class TextsViewTest : public ::testing::Test {
  protected:
   CoverScales scales{kBase, kBase, 1.0, false, 1.0};
   ObjectTable table{scales};
-  TDib picture;
+  Dib picture;
   int32_t pageWidth = 41994584, pageHeight = 59402226;  // A4 at 600 dpi
   ScriptedDialogs dialogs;
   ScopedDialogs scoped{dialogs};
@@ -44,24 +45,24 @@ class TextsViewTest : public ::testing::Test {
                                        coverDialogs);
     view->resize(760, 480);
     view->show();
-    view->SizeForPage();
+    view->sizeForPage();
     // A menu that opens is counted and closed at once.
-    QObject::connect(view->PopupMenu1, &QMenu::aboutToShow, view.get(), [this] {
+    QObject::connect(view->objectMenu, &QMenu::aboutToShow, view.get(), [this] {
       ++menusShown;
-      QTimer::singleShot(0, view->PopupMenu1, &QMenu::close);
+      QTimer::singleShot(0, view->objectMenu, &QMenu::close);
     });
     Settle();
   }
   void TearDown() override {
     view.reset();
-    deldib(picture);
+    FreeDib(picture);
   }
 
   void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   }
-  QWidget* box() { return view->PaintBox1; }
-  void Tool(::Tool t) { QTest::mouseClick(view->ToolBar->buttons[int(t)], Qt::LeftButton); }
+  QWidget* box() { return view->paintBox; }
+  void Tool(::Tool t) { QTest::mouseClick(view->toolBar->buttons[int(t)], Qt::LeftButton); }
   void Click(QPoint p, Qt::MouseButton b = Qt::LeftButton) {
     QTest::mouseClick(box(), b, {}, p);
     Settle();
@@ -76,10 +77,10 @@ class TextsViewTest : public ::testing::Test {
   int Create(::Tool t, QPoint at) {
     Tool(t);
     Click(at);
-    return table.SelObj;
+    return table.selectedSlot;
   }
   QRect BoxOf(int slot) {
-    const Tobs& o = table[slot];
+    const CoverObject& o = table[slot];
     return QRect(o.Left(), o.Top(), o.Width(), o.Height());
   }
   QRgb Shown(int x, int y) { return view->viewBuffer().pixel(x, y); }
@@ -92,8 +93,8 @@ TEST_F(TextsViewTest, TheViewTakesThePictureSizeAndPaintsIt) {
   EXPECT_EQ(Shown(10, 10), 0xFFFFFFFFu);
   // The render command paints the same image at 100 percent.
   Create(::Tool::Object, QPoint(30, 40));
-  table.SelObj = 0;
-  view->RepaintView();
+  table.selectedSlot = 0;
+  view->repaintView();
   Settle();
   std::string error;
   EXPECT_EQ(RenderCover(picture, table, 100, view->logicalDpiX(), error), view->viewBuffer());
@@ -102,11 +103,11 @@ TEST_F(TextsViewTest, TheViewTakesThePictureSizeAndPaintsIt) {
 TEST_F(TextsViewTest, EachToolCreatesItsObjectAndReturnsToThePointer) {
   EXPECT_EQ(Create(::Tool::Zoom, QPoint(10, 10)), 0);
   scales.ViewScale = kBase;  // undo the zoom step
-  view->SizeForPage();
+  view->sizeForPage();
   Settle();
   EXPECT_EQ(Create(::Tool::Hand, QPoint(10, 10)), 0);
   EXPECT_EQ(Create(::Tool::Object, QPoint(20, 30)), 1);
-  EXPECT_EQ(view->ToolBar->tool(), ::Tool::Pointer);
+  EXPECT_EQ(view->toolBar->tool(), ::Tool::Pointer);
   EXPECT_EQ(table[1].Kind, kShape);
   // Stored in document units and shown truncated: within a pixel of the click.
   EXPECT_NEAR(BoxOf(1).left(), 20, 1);
@@ -120,15 +121,16 @@ TEST_F(TextsViewTest, EachToolCreatesItsObjectAndReturnsToThePointer) {
   EXPECT_EQ(Create(::Tool::Note, QPoint(200, 30)), 3);
   EXPECT_EQ(table[3].SubKind, 1);
   EXPECT_EQ(Shown(200 + 25, 30 + 25), 0xFFFFFF00u);  // the yellow card
-  EXPECT_EQ(view->ToolBar->tool(), ::Tool::Pointer);
-  EXPECT_TRUE(view->Pages->isTabVisible(view->Pages->indexOf(view->Pages->TextSheet)));
+  EXPECT_EQ(view->toolBar->tool(), ::Tool::Pointer);
+  EXPECT_TRUE(view->propertyPages->isTabVisible(
+      view->propertyPages->indexOf(view->propertyPages->textPage)));
 }
 
 TEST_F(TextsViewTest, APageCommandChangesTheObjectAndTheViewRepaints) {
   Create(::Tool::Object, QPoint(40, 40));
   const QRect r = BoxOf(1);
   EXPECT_EQ(Shown(r.left() + 4, r.top() + 4), 0xFF000000u);
-  QRadioButton* circle = view->Pages->forms[0];
+  QRadioButton* circle = view->propertyPages->forms[0];
   QTest::mouseClick(circle, Qt::LeftButton, {}, QPoint(6, circle->height() / 2));
   Settle();
   EXPECT_EQ(table[1].SubKind, 0);
@@ -140,12 +142,13 @@ TEST_F(TextsViewTest, ClickingSelectsTheTopmostObjectOrNothing) {
   Create(::Tool::Object, QPoint(20, 20));
   Create(::Tool::Object, QPoint(150, 100));
   Click(QPoint(30, 30));
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   Click(QPoint(160, 110));
-  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_EQ(table.selectedSlot, 2);
   Click(QPoint(300, 10));
-  EXPECT_EQ(table.SelObj, 0);
-  EXPECT_FALSE(view->Pages->isTabVisible(view->Pages->indexOf(view->Pages->AllgemeinSheet)));
+  EXPECT_EQ(table.selectedSlot, 0);
+  EXPECT_FALSE(view->propertyPages->isTabVisible(
+      view->propertyPages->indexOf(view->propertyPages->objectPage)));
 }
 
 TEST_F(TextsViewTest, DraggingTheTopLeftHandlePastTheOppositeCornerFlipsTheBox) {
@@ -191,7 +194,7 @@ TEST_F(TextsViewTest, AViewTooLargeForABufferIsDrawnStraightOntoTheScreen) {
   Create(::Tool::Object, QPoint(20, 20));
   scales.ViewZoom = 100;  // as a cover file may ask: 32000 x 20000 pixels
   const int before = view->paintsDrawn();
-  view->RepaintView();
+  view->repaintView();
   Settle();
   EXPECT_EQ(box()->size(), QSize(32000, 20000));
   EXPECT_TRUE(view->viewBuffer().isNull());
@@ -203,8 +206,8 @@ TEST_F(TextsViewTest, AViewTooLargeForABufferIsDrawnStraightOntoTheScreen) {
 TEST_F(TextsViewTest, TheHandKeepsTheGrabbedPointUnderTheMouse) {
   Tool(::Tool::Zoom);
   for (int i = 0; i < 3; ++i) Click(QPoint(0, 0));
-  QScrollBar* h = view->ScrollBox1->horizontalScrollBar();
-  QScrollBar* v = view->ScrollBox1->verticalScrollBar();
+  QScrollBar* h = view->scrollArea->horizontalScrollBar();
+  QScrollBar* v = view->scrollArea->verticalScrollBar();
   h->setValue(100);
   v->setValue(100);
   Tool(::Tool::Hand);
@@ -225,48 +228,48 @@ TEST_F(TextsViewTest, ARightClickOpensTheMenuOnlyOverAnObject) {
   Tool(::Tool::Object);
   Click(QPoint(30, 30), Qt::RightButton);
   EXPECT_EQ(menusShown, 1);
-  EXPECT_EQ(table.SelObj, 1);
-  EXPECT_TRUE(view->PopupMenu1->forms[0]->isEnabled());
-  EXPECT_FALSE(view->PopupMenu1->SchriftartM->isEnabled());
+  EXPECT_EQ(table.selectedSlot, 1);
+  EXPECT_TRUE(view->objectMenu->forms[0]->isEnabled());
+  EXPECT_FALSE(view->objectMenu->fontAction->isEnabled());
   Click(QPoint(300, 10), Qt::RightButton);
   EXPECT_EQ(menusShown, 1);
-  EXPECT_EQ(table.SelObj, 1);
+  EXPECT_EQ(table.selectedSlot, 1);
   Tool(::Tool::Pointer);
   Click(QPoint(160, 110), Qt::RightButton);
   EXPECT_EQ(menusShown, 2);
-  EXPECT_EQ(table.SelObj, 2);
-  EXPECT_FALSE(view->PopupMenu1->forms[0]->isEnabled());
-  EXPECT_TRUE(view->PopupMenu1->SchriftartM->isEnabled());
+  EXPECT_EQ(table.selectedSlot, 2);
+  EXPECT_FALSE(view->objectMenu->forms[0]->isEnabled());
+  EXPECT_TRUE(view->objectMenu->fontAction->isEnabled());
 }
 
 TEST_F(TextsViewTest, KeysDeleteAfterTheQuestionStepAndSwallowTheRest) {
   Create(::Tool::Object, QPoint(20, 20));
   Create(::Tool::Object, QPoint(100, 20));
   Create(::Tool::Object, QPoint(200, 20));
-  EXPECT_EQ(view->KeyEdit->parentWidget(), view->ScrollBox1);
+  EXPECT_EQ(view->keyField->parentWidget(), view->scrollArea);
   view->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
   Click(QPoint(300, 190));  // a press in the view hands the keys to the hidden field
-  EXPECT_TRUE(view->KeyEdit->hasFocus());
-  EXPECT_EQ(table.SelObj, 0);
-  QTest::keyClick(view->KeyEdit, Qt::Key_Up);
-  EXPECT_EQ(table.SelObj, 0);  // nothing selected: nothing to step from
+  EXPECT_TRUE(view->keyField->hasFocus());
+  EXPECT_EQ(table.selectedSlot, 0);
+  QTest::keyClick(view->keyField, Qt::Key_Up);
+  EXPECT_EQ(table.selectedSlot, 0);  // nothing selected: nothing to step from
   Click(QPoint(210, 30));
-  QTest::keyClick(view->KeyEdit, Qt::Key_Down);
-  EXPECT_EQ(table.SelObj, 1);
-  QTest::keyClick(view->KeyEdit, Qt::Key_Up);
-  EXPECT_EQ(table.SelObj, 2);
-  QTest::keyClick(view->KeyEdit, Qt::Key_A);
-  QTest::keyClick(view->KeyEdit, Qt::Key_Left);
-  EXPECT_EQ(table.SelObj, 2);
-  EXPECT_TRUE(view->KeyEdit->text().isEmpty());
+  QTest::keyClick(view->keyField, Qt::Key_Down);
+  EXPECT_EQ(table.selectedSlot, 1);
+  QTest::keyClick(view->keyField, Qt::Key_Up);
+  EXPECT_EQ(table.selectedSlot, 2);
+  QTest::keyClick(view->keyField, Qt::Key_A);
+  QTest::keyClick(view->keyField, Qt::Key_Left);
+  EXPECT_EQ(table.selectedSlot, 2);
+  EXPECT_TRUE(view->keyField->text().isEmpty());
   dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
-  QTest::keyClick(view->KeyEdit, Qt::Key_Delete);
+  QTest::keyClick(view->keyField, Qt::Key_Delete);
   EXPECT_EQ(table[2].Kind, kShape);
-  EXPECT_EQ(table.SelObj, 2);
-  QTest::keyClick(view->KeyEdit, Qt::Key_Delete);
+  EXPECT_EQ(table.selectedSlot, 2);
+  QTest::keyClick(view->keyField, Qt::Key_Delete);
   EXPECT_EQ(table[2].Kind, kFree);
-  EXPECT_EQ(table.SelObj, 0);
+  EXPECT_EQ(table.selectedSlot, 0);
   ASSERT_EQ(dialogs.messages().size(), 2u);
   EXPECT_EQ(dialogs.messages()[0], "Do you want to remove the object?");
   Settle();
@@ -289,6 +292,41 @@ TEST_F(TextsViewTest, ADoubleClickOnATextOpensTheLineEditor) {
   QTest::mouseDClick(box(), Qt::LeftButton, {}, QPoint(210, 70));
   Settle();
   EXPECT_EQ(coverDialogs.shown.size(), 1u);
-  EXPECT_EQ(table.SelObj, 2);
+  EXPECT_EQ(table.selectedSlot, 2);
 }
 }  // namespace
+
+TEST_F(TextsViewTest, TheOutlineGuideShowsOnlyWhenAskedAndTheSizesLineFollowsTheSelection) {
+  PrintGuide guide;
+  guide.outline.addEllipse(QRectF(60, 0, 200, 200));  // a disc rim over the picture
+  guide.outline.addEllipse(QRectF(140, 80, 40, 40));  // and its hole
+  guide.mmPerPixel = 0.5;
+  view->setPrintGuide([&] { return guide; });
+  view->repaintView();
+  Settle();
+  EXPECT_EQ(Shown(60, 100), 0xFFFFFFFFu);  // hidden until the button is down
+  EXPECT_TRUE(view->toolBar->printedSizeLine->text().isEmpty());
+  view->toolBar->guideButton->click();
+  Settle();
+  const auto ink = [&](int x, int y) {
+    for (int dx = -1; dx <= 1; ++dx)
+      if (Shown(x + dx, y) != 0xFFFFFFFFu) return true;
+    return false;
+  };
+  EXPECT_TRUE(ink(60, 100));   // the rim's left point
+  EXPECT_TRUE(ink(140, 100));  // the hole's left point
+  EXPECT_FALSE(ink(100, 100));
+  // An object of 50 x 50 picture pixels prints 25 x 25 mm; a text tells its font as printed.
+  Create(::Tool::Object, QPoint(20, 30));
+  EXPECT_EQ(view->toolBar->printedSizeLine->text(), "25.0 x 25.0 mm");
+  Create(::Tool::Text, QPoint(100, 30));
+  table[table.selectedSlot].FontSize = 20;
+  view->repaintView();
+  Settle();
+  EXPECT_TRUE(view->toolBar->printedSizeLine->text().endsWith("font 10.0 mm (28.3 pt)"))
+      << view->toolBar->printedSizeLine->text().toStdString();
+  // The printed image carries no guide.
+  std::string error;
+  const QImage printed = RenderCover(picture, table, 100, view->logicalDpiX(), error);
+  EXPECT_EQ(printed.pixel(60, 100), 0xFFFFFFFFu);
+}

@@ -62,9 +62,9 @@ TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
   const auto start = fs::file_time_type::clock::now();
 
   PrintRequest r;
-  r.format.Breite = r.format.Hoehe = r.format.SchrittH = r.format.SchrittV = 120;
-  r.format.RandLinks = 45;
-  r.format.RandOben = 88.5;
+  r.format.width = r.format.height = r.format.stepAcross = r.format.stepDown = 120;
+  r.format.leftMargin = 45;
+  r.format.topMargin = 88.5;
   r.copies = 2;
   PrinterChoice choice;
   choice.printerName = queue;

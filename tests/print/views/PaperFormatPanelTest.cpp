@@ -11,8 +11,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "print/LabelTemplate.h"
 #include "print/PaperFile.h"
+#include "print/views/FormatShapeEditor.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -25,156 +27,160 @@ class PaperFormatPanelTest : public ::testing::Test {
   std::string file = dir.file("paper.dat");
   PaperFormatPanel panel;
 
-  TEttType Format(const std::string& name, int across = 2, int down = 5) {
-    TEttType t;
-    t.Name = name;
-    t.Breite = t.SchrittH = 90;
-    t.Hoehe = t.SchrittV = 55;
-    t.AnzH = across;
-    t.AnzV = down;
+  PaperFormat Format(const std::string& name, int across = 2, int down = 5) {
+    PaperFormat t;
+    t.name = name;
+    t.width = t.stepAcross = 90;
+    t.height = t.stepDown = 55;
+    t.columns = across;
+    t.rows = down;
     return t;
   }
 
-  void Load(const std::vector<TEttType>& formats) {
-    ASSERT_EQ(SaveEttTypes(file, formats), "");
-    panel.LoadEttTypes(file, {});
+  void Load(const std::vector<PaperFormat>& formats) {
+    ASSERT_EQ(SavePaperFormats(file, formats), "");
+    panel.LoadPaperFormats(file, {});
   }
 
   // Answers the modal paper format dialog once it is shown.
-  void AnswerDialog(std::function<void(TNewETypForm*)> fill, bool ok) {
+  void AnswerDialog(std::function<void(PaperFormatDialog*)> fill, bool ok) {
     QTimer::singleShot(0, [this, fill, ok] {
-      TNewETypForm* f = panel.editForm();
+      PaperFormatDialog* f = panel.formatDialog();
       ASSERT_TRUE(f->isVisible());
       if (fill) fill(f);
-      QTest::mouseClick(ok ? f->OkBitBtn1 : f->CancelBtn, Qt::LeftButton);
+      QTest::mouseClick(ok ? f->okButton : f->cancelButton, Qt::LeftButton);
     });
   }
 
-  std::vector<TEttType> Saved() { return LoadEttTypes(file).formats; }
+  std::vector<PaperFormat> Saved() { return LoadPaperFormats(file).formats; }
 };
 }  // namespace
 
 TEST_F(PaperFormatPanelTest, DialogStartsWithItsDefaultFormat) {
-  TNewETypForm* f = panel.editForm();
+  PaperFormatDialog* f = panel.formatDialog();
   QStringList groups;
   for (auto* g : f->findChildren<QGroupBox*>()) groups << g->title();
-  EXPECT_EQ(groups, QStringList({"Description of the paper format", "Margins in inch", "Extents in inch",
+  EXPECT_EQ(groups.mid(0, 5), QStringList({"Description of the paper format", "Margins in inch", "Extents in inch",
                                  "Space between the elements", "Number of elements per Sheet"}));
-  const TEttType t = EttFromDialog(f->values());
-  EXPECT_EQ(t.Name, "No name");
-  EXPECT_DOUBLE_EQ(t.Breite, 90 * 25.39995);
-  EXPECT_DOUBLE_EQ(t.Hoehe, 55 * 25.39995);
-  EXPECT_EQ(t.AnzH * t.AnzV, 10);
-  f->NameED->setText(QString(60, 'x'));  // cannot be typed longer than 50
+  const PaperFormat t = PaperFormatFromFields(f->values());
+  EXPECT_EQ(t.name, "No name");
+  EXPECT_DOUBLE_EQ(t.width, 90 * 25.39995);
+  EXPECT_DOUBLE_EQ(t.height, 55 * 25.39995);
+  EXPECT_EQ(t.columns * t.rows, 10);
+  f->nameEdit->setText(QString(60, 'x'));  // cannot be typed longer than 50
   EXPECT_EQ(f->values().name.size(), 50u);
 }
 
 TEST_F(PaperFormatPanelTest, StartSelectsTheFirstFormat) {
   Load({Format("one"), Format("two")});
-  EXPECT_EQ(panel.ComboBox1->count(), 2);
+  EXPECT_EQ(panel.formatBox->count(), 2);
   EXPECT_EQ(panel.selectedIndex(), 0);
-  EXPECT_EQ(panel.selectedFormat()->Name, "one");
+  EXPECT_EQ(panel.selectedFormat()->name, "one");
   EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(PaperFormatPanelTest, NewCountsTheFormatsInItsNameAndSelectsTheNewOne) {
   Load({Format("a"), Format("b"), Format("c")});
-  AnswerDialog([](TNewETypForm* f) {
-    EXPECT_EQ(f->NameED->text(), "No name3");
-    f->RLED->setValue(1);
-    f->BrED->setValue(4.7);
-    f->AHED->setValue(0.1);
-  }, true);
-  QTest::mouseClick(panel.NewBtn, Qt::LeftButton);
-  ASSERT_EQ(panel.EttTypes().size(), 4u);
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        EXPECT_EQ(f->nameEdit->text(), "No name3");
+        f->leftMarginEdit->setValue(1);
+        f->widthEdit->setValue(4.7);
+        f->spaceAcrossEdit->setValue(0.1);
+      },
+      true);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  ASSERT_EQ(panel.formats().size(), 4u);
   EXPECT_EQ(panel.selectedIndex(), 3);
-  EXPECT_EQ(panel.ComboBox1->currentText(), "No name3");
+  EXPECT_EQ(panel.formatBox->currentText(), "No name3");
   const auto saved = Saved();
   ASSERT_EQ(saved.size(), 4u);
-  EXPECT_DOUBLE_EQ(saved[3].RandLinks, 25.39995);
-  EXPECT_NEAR(saved[3].SchrittH, 121.91976, 1e-9);
+  EXPECT_DOUBLE_EQ(saved[3].leftMargin, 25.39995);
+  EXPECT_NEAR(saved[3].stepAcross, 121.91976, 1e-9);
 
   AnswerDialog(nullptr, false);  // Cancel adds nothing
-  QTest::mouseClick(panel.NewBtn, Qt::LeftButton);
-  EXPECT_EQ(panel.EttTypes().size(), 4u);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  EXPECT_EQ(panel.formats().size(), 4u);
   EXPECT_EQ(Saved().size(), 4u);
 }
 
 TEST_F(PaperFormatPanelTest, EditShowsTheRecordInInchAndKeepsTheSelection) {
-  TEttType t = Format("edit me");
-  t.RandLinks = 25.39995;
+  PaperFormat t = Format("edit me");
+  t.leftMargin = 25.39995;
   Load({Format("first"), t});
-  panel.ComboBox1->setCurrentIndex(1);
-  AnswerDialog([](TNewETypForm* f) {
-    EXPECT_EQ(f->RLED->value(), 1.0);
-    EXPECT_EQ(f->NameED->text(), "edit me");
-    f->AnzHED->setValue(3);
-    f->NameED->setText("edited");
-  }, true);
-  QTest::mouseClick(panel.EditBtn, Qt::LeftButton);
+  panel.formatBox->setCurrentIndex(1);
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        EXPECT_EQ(f->leftMarginEdit->value(), 1.0);
+        EXPECT_EQ(f->nameEdit->text(), "edit me");
+        f->columnsEdit->setValue(3);
+        f->nameEdit->setText("edited");
+      },
+      true);
+  QTest::mouseClick(panel.editButton, Qt::LeftButton);
   EXPECT_EQ(panel.selectedIndex(), 1);
-  EXPECT_EQ(panel.ComboBox1->itemText(1), "edited");
-  EXPECT_EQ(Saved()[1].AnzH, 3);
-  EXPECT_DOUBLE_EQ(Saved()[1].RandLinks, 25.39995);
+  EXPECT_EQ(panel.formatBox->itemText(1), "edited");
+  EXPECT_EQ(Saved()[1].columns, 3);
+  EXPECT_DOUBLE_EQ(Saved()[1].leftMargin, 25.39995);
 }
 
 TEST_F(PaperFormatPanelTest, DeleteAsksAndSelectsTheFirstFormat) {
   Load({Format("one"), Format("two"), Format("three")});
-  panel.ComboBox1->setCurrentIndex(2);
+  panel.formatBox->setCurrentIndex(2);
   dialogs.messageAnswers = {MsgResult::Cancel};
-  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, "Do you want to remove this paper format?");
   EXPECT_EQ(dialogs.asked[0].title, "Hint");
   EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::OkCancel);
   EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Error);
-  EXPECT_EQ(panel.EttTypes().size(), 3u);
+  EXPECT_EQ(panel.formats().size(), 3u);
 
-  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);
-  EXPECT_EQ(panel.EttTypes().size(), 2u);
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
+  EXPECT_EQ(panel.formats().size(), 2u);
   EXPECT_EQ(panel.selectedIndex(), 0);
   EXPECT_EQ(Saved().size(), 2u);
-  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);
-  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
   EXPECT_EQ(panel.selectedFormat(), nullptr);
   EXPECT_EQ(ReadBytes(file), std::vector<uint8_t>({0xAF, 0xFC, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(PaperFormatPanelTest, WithoutFormatsEditAndDeleteDoNothing) {
   Load({});
-  QTest::mouseClick(panel.EditBtn, Qt::LeftButton);
-  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);
+  QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
   EXPECT_TRUE(dialogs.asked.empty());
-  EXPECT_FALSE(panel.editForm()->isVisible());
+  EXPECT_FALSE(panel.formatDialog()->isVisible());
 }
 
 TEST_F(PaperFormatPanelTest, DamagedFileIsReportedAndItsWholeRecordsKept) {
-  auto bytes = EncodeEttTypes({Format("whole"), Format("cut")});
+  auto bytes = EncodePaperFormats({Format("whole"), Format("cut")});
   bytes.resize(bytes.size() - 10);
   WriteBytes(file, bytes);
-  panel.LoadEttTypes(file, {});
+  panel.LoadPaperFormats(file, {});
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].title, "Error");
   EXPECT_NE(dialogs.asked[0].text.find("damaged"), std::string::npos);
-  ASSERT_EQ(panel.EttTypes().size(), 1u);
-  EXPECT_EQ(panel.selectedFormat()->Name, "whole");
+  ASSERT_EQ(panel.formats().size(), 1u);
+  EXPECT_EQ(panel.selectedFormat()->name, "whole");
   AnswerDialog(nullptr, true);  // the first save keeps the damaged file aside
-  QTest::mouseClick(panel.NewBtn, Qt::LeftButton);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
   EXPECT_EQ(ReadBytes(file + ".damaged"), bytes);
   EXPECT_EQ(Saved().size(), 2u);
-  QTest::mouseClick(panel.DelBtn, Qt::LeftButton);  // later saves leave the copy alone
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);  // later saves leave the copy alone
   EXPECT_EQ(ReadBytes(file + ".damaged"), bytes);
 }
 
 TEST_F(PaperFormatPanelTest, FailedSaveSaysSoAndKeepsTheChangeInMemory) {
-  panel.LoadEttTypes(file, {});  // no file yet: the starter formats
-  const size_t starters = panel.EttTypes().size();
+  panel.LoadPaperFormats(file, {});  // no file yet: the starter formats
+  const size_t starters = panel.formats().size();
   EXPECT_GE(starters, 4u);
   EXPECT_FALSE(std::filesystem::exists(file));
   std::filesystem::create_directories(file + "/blocked");
   AnswerDialog(nullptr, true);
-  QTest::mouseClick(panel.NewBtn, Qt::LeftButton);
-  EXPECT_EQ(panel.EttTypes().size(), starters + 1);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  EXPECT_EQ(panel.formats().size(), starters + 1);
   ASSERT_EQ(dialogs.count("message"), 1);
   EXPECT_NE(dialogs.messages()[0].find("Cannot write"), std::string::npos);
 }
@@ -182,14 +188,67 @@ TEST_F(PaperFormatPanelTest, FailedSaveSaysSoAndKeepsTheChangeInMemory) {
 TEST_F(PaperFormatPanelTest, CoverControlsReportTheirValuesAndAskForARepaint) {
   int repaints = 0;
   QObject::connect(&panel, &PaperFormatPanel::viewChanged, [&] { ++repaints; });
-  panel.BreitEd->setValue(50);
-  panel.LinksEdin->setValue(-1.5);
-  panel.ObenEdin->setValue(0.5);
-  panel.ZoomEd3->setValue(200);
+  panel.sizeEdit->setValue(50);
+  panel.leftEdit->setValue(-1.5);
+  panel.topEdit->setValue(0.5);
+  panel.zoomEdit->setValue(200);
   EXPECT_EQ(repaints, 4);
   const CoverSettings c = panel.coverSettings();
   EXPECT_EQ(c.sizePercent, 50);
   EXPECT_EQ(c.leftInch, -1.5);
   EXPECT_EQ(c.topInch, 0.5);
   EXPECT_EQ(panel.zoom(), 200);
+}
+
+TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit) {
+  Load({Format("Cards")});
+  AnswerDialog([](PaperFormatDialog* f) {
+    EXPECT_EQ(f->unitBox->currentText(), "inch");  // as ever, until millimetres are chosen
+    f->unitBox->setCurrentIndex(1);
+    EXPECT_EQ(f->findChildren<QGroupBox*>()[1]->title(), "Margins in mm");
+    EXPECT_NEAR(f->widthEdit->value(), 90, 0.003);  // through the inch field's four decimals
+    f->widthEdit->setValue(117);
+    f->heightEdit->setValue(117);
+    f->ShapeEditor->shapeBox->setCurrentIndex(3);
+    f->ShapeEditor->outerEdit->setValue(117);
+    f->ShapeEditor->holeEdit->setValue(41);
+    f->ShapeEditor->bleedEdit->setValue(1.5);
+    f->ShapeEditor->sheetBox->setCurrentText("A4");
+    f->ShapeEditor->addGridButton->click();
+  }, true);
+  panel.editFormat();
+  const FormatDetails d = panel.selectedDetails();
+  EXPECT_EQ(d.shape.kind, ShapeKind::Disc);
+  EXPECT_EQ(d.shape.holeDiameter, 41);
+  EXPECT_EQ(d.sheetWidth, 210);
+  EXPECT_EQ(d.moreGrids.size(), 1u);
+  EXPECT_NEAR(panel.selectedFormat()->width, 117, 1e-9);
+  EXPECT_EQ(PositionsPerSheet(*panel.selectedFormat(), d), 11);
+  // A new panel reads the details and opens its dialog in millimetres.
+  PaperFormatPanel again;
+  again.LoadPaperFormats(file, {});
+  EXPECT_EQ(again.selectedDetails(), d);
+  EXPECT_TRUE(again.formatDialog()->millimetres());
+}
+
+TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
+  PaperFormat disc = Format("Disc", 1, 2);
+  disc.width = disc.height = 117;
+  FormatDetails d;
+  d.shape = {ShapeKind::Disc, 0, 117, 41};
+  ASSERT_EQ(ExportTemplateFile(dir.file("in.xml"), disc, d), "");
+  Load({Format("Cards")});
+  dialogs.fileAnswers = {FileAnswer{dir.file("in.xml")}, FileAnswer{dir.file("out.xml")},
+                         FileAnswer{dir.file("missing.xml")}};
+  panel.importFormats();
+  ASSERT_EQ(panel.formats().size(), 2u);
+  EXPECT_EQ(panel.selectedIndex(), 1);
+  EXPECT_EQ(panel.selectedDetails().shape, d.shape);
+  panel.exportFormat();
+  std::vector<LabelTemplate> back;
+  ASSERT_EQ(ImportTemplateFile(dir.file("out.xml"), back), "");
+  EXPECT_EQ(back.at(0).record.name, "Disc");
+  panel.importFormats();  // a missing file: an error, nothing added
+  EXPECT_EQ(panel.formats().size(), 2u);
+  EXPECT_FALSE(dialogs.asked.empty());
 }

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "print/PaperFile.h"
 #include "print/views/CenterView.h"
 #include "print/views/PaperFormatPanel.h"
@@ -32,23 +32,23 @@ class PaperViewsTest : public ::testing::Test {
     };
   }
 
-  void LoadFormats(std::vector<TEttType> formats) {
-    ASSERT_EQ(SaveEttTypes(dir.file("paper.dat"), formats), "");
-    paper.LoadEttTypes(dir.file("paper.dat"), {});
+  void LoadFormats(std::vector<PaperFormat> formats) {
+    ASSERT_EQ(SavePaperFormats(dir.file("paper.dat"), formats), "");
+    paper.LoadPaperFormats(dir.file("paper.dat"), {});
   }
 
-  static TEttType Square(double inch) {
-    TEttType t;
-    t.Breite = t.Hoehe = t.SchrittH = t.SchrittV = inch * 25.39995;
+  static PaperFormat Square(double inch) {
+    PaperFormat t;
+    t.width = t.height = t.stepAcross = t.stepDown = inch * 25.39995;
     return t;
   }
 
-  static TEttType TwoByFive() {
-    TEttType t;
-    t.Breite = t.SchrittH = 80;
-    t.Hoehe = t.SchrittV = 50;
-    t.AnzH = 2;
-    t.AnzV = 5;
+  static PaperFormat TwoByFive() {
+    PaperFormat t;
+    t.width = t.stepAcross = 80;
+    t.height = t.stepDown = 50;
+    t.columns = 2;
+    t.rows = 5;
     return t;
   }
 };
@@ -60,17 +60,17 @@ TEST_F(PaperViewsTest, CenterViewTakesTheElementSizeAtTheZoom) {
   view.setCoverDrawer(Recorder());
   const int dpi = view.logicalDpiX();
   EXPECT_EQ(view.size(), QSize(300, 300));
-  paper.BreitEd->setValue(50);
+  paper.sizeEdit->setValue(50);
   view.grab();
   ASSERT_FALSE(covers.empty());
   EXPECT_EQ(covers.back(), (PixelRect{0, 0, 150, 75}));
 
   LoadFormats({Square(4.75)});
   EXPECT_EQ(view.width(), TruncPixels(4.75 * dpi));
-  paper.ZoomEd3->setValue(200);
+  paper.zoomEdit->setValue(200);
   EXPECT_EQ(view.size(), QSize(TruncPixels(9.5 * dpi), TruncPixels(9.5 * dpi)));
-  paper.ZoomEd3->setValue(100);
-  paper.LinksEdin->setValue(-1);
+  paper.zoomEdit->setValue(100);
+  paper.leftEdit->setValue(-1);
   view.grab();
   EXPECT_EQ(covers.back(), (PixelRect{-dpi, 0, TruncPixels(4.75 * dpi) / 2, TruncPixels(4.75 * dpi) / 4}));
 }
@@ -106,27 +106,27 @@ TEST_F(PaperViewsTest, PreviewShowsThePositionsOfTheChosenPage) {
   preview.setPrinterPage(a4);
   const int dpi = preview.logicalDpiX();
   EXPECT_EQ(preview.width(), TruncPixels(4960.0 * dpi / 600));
-  print.ZoomEd4->setValue(50);
+  print.zoomEdit->setValue(50);
   EXPECT_EQ(preview.size(), QSize(TruncPixels(50 * (4960.0 * dpi / 600) / 100),
                                   TruncPixels(50 * (7016.0 * dpi / 600) / 100)));
 
-  print.UsedED->setValue(3);
-  print.KopiesED->setValue(12);
+  print.usedEdit->setValue(3);
+  print.copiesEdit->setValue(12);
   preview.grab();
   EXPECT_EQ(preview.drawnElements(), 7);
   EXPECT_EQ(covers.size(), 1u) << "the cover is drawn once per paint";
-  print.PageEd->setValue(5);
-  EXPECT_EQ(print.PageEd->value(), 2);
+  print.pageEdit->setValue(5);
+  EXPECT_EQ(print.pageEdit->value(), 2);
   preview.grab();
   EXPECT_EQ(preview.drawnElements(), 5);
-  print.UsedED->setValue(12);
-  EXPECT_EQ(print.UsedED->value(), 9);
+  print.usedEdit->setValue(12);
+  EXPECT_EQ(print.usedEdit->value(), 9);
 }
 
 TEST_F(PaperViewsTest, PreviewAsksForAFormatOncePerRequest) {
   LoadFormats({});
   SheetPreview preview(&paper, &print, [this] { return picture; }, &host);
-  preview.VPaintPaint();
+  preview.paintPreview();
   preview.grab();
   preview.grab();  // the box's own repaints
   EXPECT_EQ(dialogs.count("message"), 0) << "asked only after painting";
@@ -136,7 +136,7 @@ TEST_F(PaperViewsTest, PreviewAsksForAFormatOncePerRequest) {
   ASSERT_EQ(dialogs.count("message"), 1);
   EXPECT_EQ(dialogs.messages()[0], "You have to select a paper format under \"Center\" first.");
   EXPECT_EQ(preview.drawnElements(), 0);
-  print.KopiesED->setValue(2);  // a new request asks again
+  print.copiesEdit->setValue(2);  // a new request asks again
   preview.grab();
   QCoreApplication::processEvents();
   EXPECT_EQ(dialogs.count("message"), 2);

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "print/views/PrintJob.h"
 #include "tests/support/TestFiles.h"
 
@@ -54,16 +54,16 @@ ElementRenderer RedElement(int* calls) {
   };
 }
 
-TEttType TwoByFive() {
-  TEttType t;
-  t.Breite = 80;
-  t.Hoehe = 45;
-  t.SchrittH = 90;
-  t.SchrittV = 50;
-  t.RandLinks = 15;
-  t.RandOben = 20;
-  t.AnzH = 2;
-  t.AnzV = 5;
+PaperFormat TwoByFive() {
+  PaperFormat t;
+  t.width = 80;
+  t.height = 45;
+  t.stepAcross = 90;
+  t.stepDown = 50;
+  t.leftMargin = 15;
+  t.topMargin = 20;
+  t.columns = 2;
+  t.rows = 5;
   return t;
 }
 
@@ -194,11 +194,11 @@ TEST(PrintJobTest, PrinterSetupIsFollowedByThePageAlsoAfterCancel) {
   PrinterChoice landscape;
   landscape.landscape = true;
   dialogs.printerAnswers = {landscape, std::nullopt};
-  const PrinterPage wide = SetupBtnClick(choice);
+  const PrinterPage wide = ChoosePrinter(choice);
   EXPECT_TRUE(choice.landscape);
   EXPECT_GT(wide.widthPx, wide.heightPx);
   EXPECT_EQ(wide.dpiX, wide.dpiY);
-  const PrinterPage same = SetupBtnClick(choice);  // cancelled: the page is read again
+  const PrinterPage same = ChoosePrinter(choice);  // cancelled: the page is read again
   EXPECT_EQ(dialogs.count("printer"), 2);
   EXPECT_EQ(same.widthPx, wide.widthPx);
 }
@@ -213,7 +213,7 @@ TEST(PrintJobTest, CoverRendererPlacesTheCoverByTheCalibration) {
     seen = r;
     element.setPixelColor(r.x, r.y, Qt::black);
   };
-  const TCalibration cal{0, 0, 98, 100};
+  const Calibration cal{0, 0, 98, 100};
   const QImage e = MakeCoverRenderer(job, cal)(PixelSize{2314, 1200}, 600, 600);
   ASSERT_EQ(e.size(), QSize(2314, 1200));
   EXPECT_EQ(seen, (PixelRect{588, 300, 1157, 578}));
@@ -225,8 +225,8 @@ TEST(PrintJobTest, CoverRendererPlacesTheCoverByTheCalibration) {
 TEST(PrintJobTest, ElementTooLargeForMemoryIsRefused) {
   TempDir dir;
   PrintRequest r;
-  r.format.Breite = r.format.SchrittH = 3000 * 25.39995;  // 3000 inches
-  r.format.Hoehe = r.format.SchrittV = 1000 * 25.39995;
+  r.format.width = r.format.stepAcross = 3000 * 25.39995;  // 3000 inches
+  r.format.height = r.format.stepDown = 1000 * 25.39995;
   int renders = 0;
   auto printer = MakeJobPrinter({}, dir.file("huge.pdf"), 600);
   const PrintResult result = PrintSheets(*printer, r, RedElement(&renders));

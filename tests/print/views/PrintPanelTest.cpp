@@ -10,7 +10,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/ScriptedDialogs.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
 #include "print/views/PrintPanel.h"
 #include "tests/support/TestFiles.h"
@@ -22,24 +22,26 @@ class PrintPanelTest : public ::testing::Test {
   ScopedDialogs scoped{dialogs};
   TempDir dir;
   std::string options = dir.file("options.dat");
-  TEttType format = [] {
-    TEttType t;
-    t.AnzH = 2;
-    t.AnzV = 5;
-    t.Breite = t.SchrittH = 80;
-    t.Hoehe = t.SchrittV = 50;
+  PaperFormat format = [] {
+    PaperFormat t;
+    t.columns = 2;
+    t.rows = 5;
+    t.width = t.stepAcross = 80;
+    t.height = t.stepDown = 50;
     return t;
   }();
-  const TEttType* selected = &format;
+  const PaperFormat* selected = &format;
   PrintPanel panel{[this] { return selected; }, options};
 
-  void CloseModalWith(QPushButton* (*button)(TKalForm*)) {
+  void CloseModalWith(QPushButton* (*button)(CalibrationDialog*)) {
     QTimer::singleShot(0, [this, button] {
-      ASSERT_TRUE(panel.kalForm()->isVisible());
-      panel.kalForm()->LinksEd->setValue(4.5);
-      panel.kalForm()->BreitEd->setValue(98);
-      if (button) QTest::mouseClick(button(panel.kalForm()), Qt::LeftButton);
-      else panel.kalForm()->reject();
+      ASSERT_TRUE(panel.calibrationDialog()->isVisible());
+      panel.calibrationDialog()->leftEdit->setValue(4.5);
+      panel.calibrationDialog()->widthEdit->setValue(98);
+      if (button)
+        QTest::mouseClick(button(panel.calibrationDialog()), Qt::LeftButton);
+      else
+        panel.calibrationDialog()->reject();
     });
   }
 
@@ -51,21 +53,21 @@ class PrintPanelTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(PrintPanelTest, UsedAndPageAreLimitedByTheFormat) {
-  panel.UsedED->setValue(12);
-  panel.PageEd->setValue(7);
-  ASSERT_TRUE(panel.CorrectInputs());
-  EXPECT_EQ(panel.UsedED->value(), 9);
-  EXPECT_EQ(panel.PageEd->value(), 1);
-  panel.UsedED->setValue(3);
-  panel.KopiesED->setValue(12);
-  panel.PageEd->setValue(5);
-  ASSERT_TRUE(panel.CorrectInputs());
-  EXPECT_EQ(panel.PageEd->value(), 2);
+  panel.usedEdit->setValue(12);
+  panel.pageEdit->setValue(7);
+  ASSERT_TRUE(panel.correctInputs());
+  EXPECT_EQ(panel.usedEdit->value(), 9);
+  EXPECT_EQ(panel.pageEdit->value(), 1);
+  panel.usedEdit->setValue(3);
+  panel.copiesEdit->setValue(12);
+  panel.pageEdit->setValue(5);
+  ASSERT_TRUE(panel.correctInputs());
+  EXPECT_EQ(panel.pageEdit->value(), 2);
 }
 
 TEST_F(PrintPanelTest, PrintingWithoutAFormatAsksForOne) {
   selected = nullptr;
-  Click(panel.GoBtn1);
+  Click(panel.goButton);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].text, "You have to select a paper format under \"Center\" first.");
   EXPECT_EQ(dialogs.asked[0].title, "");
@@ -76,9 +78,9 @@ TEST_F(PrintPanelTest, WithoutAPrinterTheJobGoesIntoTheChosenPdfFile) {
   panel.setPrintTarget([](std::string& pdf) { pdf = AskPdfFile(); return !pdf.empty(); });
   const std::string pdf = dir.file("covers.pdf");
   dialogs.fileAnswers = {std::nullopt, FileAnswer{pdf, 1}};
-  panel.KopiesED->setValue(12);
-  panel.UsedED->setValue(3);
-  Click(panel.GoBtn1);  // cancelled: nothing printed
+  panel.copiesEdit->setValue(12);
+  panel.usedEdit->setValue(3);
+  Click(panel.goButton);  // cancelled: nothing printed
   EXPECT_FALSE(std::filesystem::exists(pdf));
   int renders = 0;
   panel.setElementRenderer([&](PixelSize s, int, int) {
@@ -88,7 +90,7 @@ TEST_F(PrintPanelTest, WithoutAPrinterTheJobGoesIntoTheChosenPdfFile) {
     return img;
   });
   QSignalSpy repaint(&panel, &PrintPanel::previewChanged);
-  Click(panel.GoBtn1);
+  Click(panel.goButton);
   EXPECT_EQ(dialogs.count("save"), 2);
   EXPECT_EQ(renders, 1);
   EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
@@ -96,14 +98,14 @@ TEST_F(PrintPanelTest, WithoutAPrinterTheJobGoesIntoTheChosenPdfFile) {
 }
 
 TEST_F(PrintPanelTest, CalibrationIsSavedHoweverTheDialogCloses) {
-  CloseModalWith([](TKalForm* f) { return f->OkBtn; });
-  QTest::mouseClick(panel.KalibrateBtn, Qt::LeftButton);
+  CloseModalWith([](CalibrationDialog* f) { return f->okButton; });
+  QTest::mouseClick(panel.calibrateButton, Qt::LeftButton);
   CalibrationLoad saved = LoadCalibration(options);
-  EXPECT_EQ(saved.values, (TCalibration{4.5, 0, 98, 100}));
-  panel.kalForm()->LinksEd->setValue(1);
+  EXPECT_EQ(saved.values, (Calibration{4.5, 0, 98, 100}));
+  panel.calibrationDialog()->leftEdit->setValue(1);
   CloseModalWith(nullptr);  // closed without OK, still saved
-  QTest::mouseClick(panel.KalibrateBtn, Qt::LeftButton);
-  EXPECT_EQ(LoadCalibration(options).values.kalL, 4.5);
+  QTest::mouseClick(panel.calibrateButton, Qt::LeftButton);
+  EXPECT_EQ(LoadCalibration(options).values.left, 4.5);
   EXPECT_TRUE(dialogs.asked.empty());
 }
 
@@ -112,13 +114,13 @@ TEST_F(PrintPanelTest, CalibrationDialogLoadsTheFileAndReportsADamagedOne) {
   std::vector<uint8_t> bytes(32);
   std::memcpy(bytes.data(), v, 32);
   WriteBytes(options, bytes);
-  TKalForm loaded(options);
-  EXPECT_EQ(loaded.values(), (TCalibration{2.5, 3.5, 99.5, 101}));
+  CalibrationDialog loaded(options);
+  EXPECT_EQ(loaded.values(), (Calibration{2.5, 3.5, 99.5, 101}));
   EXPECT_TRUE(dialogs.asked.empty());
 
   WriteBytes(options, {1, 2, 3});
-  TKalForm damaged(options);
-  EXPECT_EQ(damaged.values(), TCalibration{});
+  CalibrationDialog damaged(options);
+  EXPECT_EQ(damaged.values(), Calibration{});
   ASSERT_EQ(dialogs.count("message"), 1);
   EXPECT_EQ(dialogs.asked[0].title, "Error");
 }
@@ -128,10 +130,10 @@ TEST_F(PrintPanelTest, PrinterSetupReportsTheNewPage) {
   PrinterChoice landscape;
   landscape.landscape = true;
   dialogs.printerAnswers = {landscape};
-  Click(panel.SetupBtn);
+  Click(panel.setupButton);
   ASSERT_EQ(pages.count(), 1);
   const auto page = pages[0][0].value<PrinterPage>();
   EXPECT_GT(page.widthPx, page.heightPx);
   EXPECT_TRUE(panel.printerChoice().landscape);
-  EXPECT_FALSE(panel.SetupBtn->showsPressedPicture());
+  EXPECT_FALSE(panel.setupButton->showsPressedPicture());
 }

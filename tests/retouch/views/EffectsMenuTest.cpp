@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "retouch/EffectFilters.h"
+#include "retouch/effects/EffectFilters.h"
 #include "retouch/views/RetouchView.h"
 #include "tests/retouch/views/ViewPictures.h"
 
@@ -19,7 +19,7 @@ class EffectsMenuTest : public ::testing::Test {
     view->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
   }
-  void Choose(int k) { view->EffektPopup()->actions()[k]->trigger(); }
+  void Choose(int k) { view->effectsMenu()->actions()[k]->trigger(); }
   std::vector<std::string> Titles() const {
     std::vector<std::string> t;
     for (const auto& a : dialogs.asked) t.push_back(a.title);
@@ -46,7 +46,7 @@ TEST_F(EffectsMenuTest, TheResultIsShownBeforeTheQuestionAndKeptOnYes) {
   EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
   EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Question);
   EXPECT_EQ(shown, QColor(Qt::black));  // a flat picture has no edges
-  EXPECT_EQ(getpixel(doc.dib, 30, 16), 0u);
+  EXPECT_EQ(GetDibPixel(doc.dib, 30, 16), 0u);
   EXPECT_EQ(changed.count(), 1);
 }
 
@@ -82,7 +82,7 @@ TEST_F(EffectsMenuTest, APromotedPictureStaysPromotedWhenTheResultIsRejected) {
   std::vector<uint32_t> colours;
   for (int y = 0; y < 9; ++y)
     for (int x = 0; x < 21; ++x) {
-      const PALETTEENTRY e = doc.dib.LogPal.palPalEntry[getpixel(doc.dib, x, y)];
+      const PALETTEENTRY e = doc.dib.LogPal.palPalEntry[GetDibPixel(doc.dib, x, y)];
       colours.push_back(uint32_t(e.peRed) << 16 | e.peGreen << 8 | e.peBlue);
     }
   dialogs.messageAnswers = {MsgResult::Yes, MsgResult::No};
@@ -91,18 +91,18 @@ TEST_F(EffectsMenuTest, APromotedPictureStaysPromotedWhenTheResultIsRejected) {
   ASSERT_EQ(DibBitCount(doc.dib), 24);
   std::vector<uint32_t> now;
   for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 21; ++x) now.push_back(getpixel(doc.dib, x, y));
+    for (int x = 0; x < 21; ++x) now.push_back(GetDibPixel(doc.dib, x, y));
   EXPECT_EQ(now, colours);
 }
 
 TEST_F(EffectsMenuTest, APromotedPictureIsFilteredOnYes) {
   doc.Palette8(21, 9);
   for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 21; ++x) setpixel(doc.dib, x, y, 7);
+    for (int x = 0; x < 21; ++x) SetDibPixel(doc.dib, x, y, 7);
   Show();
   dialogs.messageAnswers = {MsgResult::Yes, MsgResult::Yes};
   Choose(kEffectCount - 1);  // "Emboss vertical": flat areas become grey 128
   EXPECT_EQ(dialogs.asked.size(), 2u);
   ASSERT_EQ(DibBitCount(doc.dib), 24);
-  EXPECT_EQ(getpixel(doc.dib, 20, 8), 0x808080u);
+  EXPECT_EQ(GetDibPixel(doc.dib, 20, 8), 0x808080u);
 }

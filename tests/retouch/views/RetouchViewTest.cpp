@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "retouch/EffectFilters.h"
+#include "retouch/effects/EffectFilters.h"
 #include "platform/Progress.h"
 #include "retouch/views/MenuButton.h"
 #include "tests/retouch/views/ViewPictures.h"
@@ -22,11 +22,11 @@ class RetouchViewTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.get()));
   }
   void TearDown() override {
-    for (QMenu* m : {view->DateiPopup(), view->EffektPopup(), view->RetuschePopup()}) m->hide();
+    for (QMenu* m : {view->fileMenu(), view->effectsMenu(), view->retouchMenu()}) m->hide();
   }
   QWidget* box() const { return view->paintBox(); }
   void Zoom(int z) {
-    view->ZoomEd2()->setValue(z);
+    view->zoomEdit()->setValue(z);
     QCoreApplication::processEvents();
   }
   void Drag(QPoint from, QPoint to) {
@@ -36,7 +36,7 @@ class RetouchViewTest : public ::testing::Test {
   }
   void Select(int l, int t, int r, int b) {
     doc.sel.Left = l, doc.sel.Top = t, doc.sel.Right = r, doc.sel.Bottom = b;
-    view->RetuschPaintPaint();
+    view->paintView();
   }
   QAction* Item(QMenu* menu, const char* caption) {
     for (QAction* a : menu->actions())
@@ -62,39 +62,42 @@ class RetouchViewTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(RetouchViewTest, ToolBarButtonsMenusAndZoom) {
-  EXPECT_EQ(view->DateiButton()->text(), "File");
-  EXPECT_EQ(view->DateiButton()->toolTip(), "Opens the file menu");
-  EXPECT_EQ(view->EffekteButton()->text(), "Effects");
-  EXPECT_EQ(view->EffekteButton()->toolTip(), "Use effect filter ...");
-  EXPECT_EQ(view->RetuscheButton()->text(), "Retouch");
-  EXPECT_EQ(view->RetuscheButton()->toolTip(), "Retouch pictures");
-  for (MenuButton* b : {view->DateiButton(), view->EffekteButton(), view->RetuscheButton()})
+  EXPECT_EQ(view->fileButton()->text(), "File");
+  EXPECT_EQ(view->fileButton()->toolTip(), "Opens the file menu");
+  EXPECT_EQ(view->effectsButton()->text(), "Effects");
+  EXPECT_EQ(view->effectsButton()->toolTip(), "Use effect filter ...");
+  EXPECT_EQ(view->retouchButton()->text(), "Retouch");
+  EXPECT_EQ(view->retouchButton()->toolTip(), "Retouch pictures");
+  for (MenuButton* b : {view->fileButton(), view->effectsButton(), view->retouchButton()})
     EXPECT_TRUE(b->isFlat());
-  EXPECT_EQ(view->ZoomEd2()->minimum(), 10);
-  EXPECT_EQ(view->ZoomEd2()->maximum(), 500);
-  EXPECT_EQ(view->ZoomEd2()->singleStep(), 10);
-  EXPECT_EQ(view->ZoomEd2()->value(), 100);
-  EXPECT_EQ(view->ZoomEd2()->toolTip(), "Zoom in and zoom out the picture");
+  EXPECT_EQ(view->zoomEdit()->minimum(), 10);
+  EXPECT_EQ(view->zoomEdit()->maximum(), 500);
+  EXPECT_EQ(view->zoomEdit()->singleStep(), 10);
+  EXPECT_EQ(view->zoomEdit()->value(), 100);
+  EXPECT_EQ(view->zoomEdit()->toolTip(), "Zoom in and zoom out the picture");
 
-  ASSERT_EQ(view->DateiPopup()->actions().size(), 1);
-  EXPECT_EQ(view->DateiPopup()->actions()[0]->text(), "Save as...");
+  ASSERT_EQ(view->fileMenu()->actions().size(), 1);
+  EXPECT_EQ(view->fileMenu()->actions()[0]->text(), "Save as...");
 
-  const QList<QAction*> effects = view->EffektPopup()->actions();
+  const QList<QAction*> effects = view->effectsMenu()->actions();
   ASSERT_EQ(effects.size(), kEffectCount);
-  for (int k = 0; k < kEffectCount; ++k) EXPECT_EQ(effects[k]->text(), EffektFilters[k].FilterName);
+  for (int k = 0; k < kEffectCount; ++k)
+    EXPECT_EQ(effects[k]->text(), kEffectFilters[k].FilterName);
 
   struct Expected { const char* name; const char* caption; const char* hint; };
-  const Expected items[] = {
-      {"HelligkeitundKontrast1", "Brightness and contrast...", "Change the brightness and contrast"},
-      {nullptr, "", ""},
-      {"N90nachlinksrotieren1", "Rotate 90 degrees to the left", "Rotate the picture 90 degrees to the left"},
-      {"N90nachrechtsrotieren1", "Rotate 90 degrees to the right", "Rotate the picture 90 degrees to the right"},
-      {nullptr, "", ""},
-      {"Horizontalspiegeln1", "Mirror", "Mirror horizontal"},
-      {"Vertikalspiegeln1", "Mirror vertical", "Mirror vertical"},
-      {nullptr, "", ""},
-      {"Randabschneiden1", "Crop to selection", "Crop to selection"}};
-  const QList<QAction*> retouch = view->RetuschePopup()->actions();
+  const Expected items[] = {{"brightnessContrastAction", "Brightness and contrast...",
+                             "Change the brightness and contrast"},
+                            {nullptr, "", ""},
+                            {"turnLeftAction", "Rotate 90 degrees to the left",
+                             "Rotate the picture 90 degrees to the left"},
+                            {"turnRightAction", "Rotate 90 degrees to the right",
+                             "Rotate the picture 90 degrees to the right"},
+                            {nullptr, "", ""},
+                            {"mirrorAction", "Mirror", "Mirror horizontal"},
+                            {"mirrorVerticalAction", "Mirror vertical", "Mirror vertical"},
+                            {nullptr, "", ""},
+                            {"cropAction", "Crop to selection", "Crop to selection"}};
+  const QList<QAction*> retouch = view->retouchMenu()->actions();
   ASSERT_EQ(retouch.size(), 9);
   for (int i = 0; i < 9; ++i) {
     SCOPED_TRACE(i);
@@ -107,7 +110,7 @@ TEST_F(RetouchViewTest, ToolBarButtonsMenusAndZoom) {
 }
 
 TEST_F(RetouchViewTest, MenusOpenBelowTheirButtonOrAtTheRightClick) {
-  for (MenuButton* b : {view->DateiButton(), view->EffekteButton(), view->RetuscheButton()}) {
+  for (MenuButton* b : {view->fileButton(), view->effectsButton(), view->retouchButton()}) {
     SCOPED_TRACE(b->text().toStdString());
     QTest::mouseClick(b, Qt::LeftButton);
     ASSERT_TRUE(b->popupMenu()->isVisible());
@@ -122,13 +125,13 @@ TEST_F(RetouchViewTest, MenusOpenBelowTheirButtonOrAtTheRightClick) {
 
 TEST_F(RetouchViewTest, SaveAsAsksTheOwnerToSave) {
   QSignalSpy spy(view.get(), &RetouchView::saveRequested);
-  view->DateiPopup()->actions()[0]->trigger();
+  view->fileMenu()->actions()[0]->trigger();
   EXPECT_EQ(spy.count(), 1);
 }
 
 TEST_F(RetouchViewTest, DraggedSelectionIsCropped) {
   QSignalSpy changed(view.get(), &RetouchView::pictureChanged);
-  const uint32_t corner = getpixel(doc.dib, 10, 5), last = getpixel(doc.dib, 39, 24);
+  const uint32_t corner = GetDibPixel(doc.dib, 10, 5), last = GetDibPixel(doc.dib, 39, 24);
   Drag({10, 5}, {40, 25});
   EXPECT_EQ(view->selection().SelDragging, 0);
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr);  // the capture ends with the release
@@ -136,11 +139,11 @@ TEST_F(RetouchViewTest, DraggedSelectionIsCropped) {
   EXPECT_EQ(doc.sel.Top, 5);
   EXPECT_EQ(doc.sel.Right, 40);
   EXPECT_EQ(doc.sel.Bottom, 25);
-  Item(view->RetuschePopup(), "Crop to selection")->trigger();
+  Item(view->retouchMenu(), "Crop to selection")->trigger();
   ASSERT_EQ(DibWidth(doc.dib), 30);
   ASSERT_EQ(DibHeight(doc.dib), 20);
-  EXPECT_EQ(getpixel(doc.dib, 0, 0), corner);
-  EXPECT_EQ(getpixel(doc.dib, 29, 19), last);
+  EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), corner);
+  EXPECT_EQ(GetDibPixel(doc.dib, 29, 19), last);
   EXPECT_EQ(doc.sel.Right, 30);
   EXPECT_EQ(doc.sel.Bottom, 20);
   EXPECT_EQ(box()->size(), QSize(30, 20));
@@ -151,7 +154,7 @@ TEST_F(RetouchViewTest, DraggedSelectionIsCropped) {
 TEST_F(RetouchViewTest, AClickMakesAnEmptySelectionThatCannotBeCropped) {
   Drag({20, 20}, {20, 20});
   EXPECT_EQ(doc.sel.Left, doc.sel.Right);
-  Item(view->RetuschePopup(), "Crop to selection")->trigger();
+  Item(view->retouchMenu(), "Crop to selection")->trigger();
   ASSERT_EQ(dialogs.messages(), std::vector<std::string>{"Select an area with the mouse first!"});
   EXPECT_EQ(dialogs.asked[0].title, "Error");
   EXPECT_EQ(DibWidth(doc.dib), 100);
@@ -161,8 +164,8 @@ TEST_F(RetouchViewTest, SelectionArithmeticAtZoom50) {
   doc.Uniform24(640, 480, 0xFF0000);
   Zoom(50);
   ASSERT_EQ(box()->size(), QSize(320, 240));
-  EXPECT_EQ(view->selection().RetuschScaleX, 0.5);
-  EXPECT_EQ(view->selection().RetuschScaleY, 0.5);
+  EXPECT_EQ(view->selection().ScaleX, 0.5);
+  EXPECT_EQ(view->selection().ScaleY, 0.5);
   Select(101, 20, 103, 200);
   EXPECT_EQ(view->selection().SelViewLeft, 50);   // 50.5, halves to even
   EXPECT_EQ(view->selection().SelViewRight, 52);  // 51.5
@@ -233,19 +236,19 @@ TEST_F(RetouchViewTest, HoverCursorsAndDraggingAnEdgeAcrossTheOtherOne) {
 
 TEST_F(RetouchViewTest, TurnsAndMirrorsRepaintAndReportTheChange) {
   QSignalSpy changed(view.get(), &RetouchView::pictureChanged);
-  const uint32_t topRight = getpixel(doc.dib, 99, 0);
+  const uint32_t topRight = GetDibPixel(doc.dib, 99, 0);
   Select(5, 5, 10, 10);
-  Item(view->RetuschePopup(), "Rotate 90 degrees to the left")->trigger();
+  Item(view->retouchMenu(), "Rotate 90 degrees to the left")->trigger();
   EXPECT_EQ(box()->size(), QSize(60, 100));
-  EXPECT_EQ(getpixel(doc.dib, 0, 0), topRight);
+  EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), topRight);
   EXPECT_EQ(doc.sel.Right, 60);
   EXPECT_EQ(doc.sel.Bottom, 100);
-  Item(view->RetuschePopup(), "Rotate 90 degrees to the right")->trigger();
+  Item(view->retouchMenu(), "Rotate 90 degrees to the right")->trigger();
   Select(5, 5, 10, 10);
-  Item(view->RetuschePopup(), "Mirror")->trigger();
-  EXPECT_EQ(getpixel(doc.dib, 0, 0), topRight);
-  Item(view->RetuschePopup(), "Mirror vertical")->trigger();
-  EXPECT_EQ(getpixel(doc.dib, 0, 59), topRight);
+  Item(view->retouchMenu(), "Mirror")->trigger();
+  EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), topRight);
+  Item(view->retouchMenu(), "Mirror vertical")->trigger();
+  EXPECT_EQ(GetDibPixel(doc.dib, 0, 59), topRight);
   EXPECT_EQ(doc.sel.Left, 5);  // mirrors keep the selection numbers
   EXPECT_EQ(changed.count(), 4);
 }
@@ -253,14 +256,14 @@ TEST_F(RetouchViewTest, TurnsAndMirrorsRepaintAndReportTheChange) {
 TEST_F(RetouchViewTest, OperationsReportProgressWithoutRepaintingEachRow) {
   struct Log : ProgressSink {
     std::vector<int> values;
-    void SetProSatus(int p) override { values.push_back(p); }
+    void setProgress(int p) override { values.push_back(p); }
   } log;
   ProgressSink* old = SetProgressSink(&log);
   doc.Pattern24(120, 200);
-  view->RetuschPaintPaint();
+  view->paintView();
   QCoreApplication::processEvents();
   const int paints = view->paintBox()->paintsDrawn();
-  Item(view->RetuschePopup(), "Mirror")->trigger();
+  Item(view->retouchMenu(), "Mirror")->trigger();
   SetProgressSink(old);
   EXPECT_LE(view->paintBox()->paintsDrawn() - paints, 1);
   ASSERT_GE(log.values.size(), 200u);

@@ -5,24 +5,25 @@
 #include <functional>
 #include <string>
 
-#include "platform/Dib.h"
-#include "platform/ScriptedDialogs.h"
+#include "platform/dib/Dib.h"
+#include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/PictureSelection.h"
 
 // The document's picture and selection as the view sees them; frees the picture.
 struct TestDocument {
-  TDib dib;
+  Dib dib;
   SelectionBox sel;
   TestDocument() = default;
   TestDocument(const TestDocument&) = delete;
   TestDocument& operator=(const TestDocument&) = delete;
-  ~TestDocument() { deldib(dib); }
+  ~TestDocument() { FreeDib(dib); }
   // Replaces the picture by a 24-bit one whose pixels differ from their neighbours.
   void Pattern24(int w, int h) {
-    deldib(dib);
-    newdib(dib, w, h, 24, nullptr, 0);
+    FreeDib(dib);
+    NewDib(dib, w, h, 24, nullptr, 0);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) setpixel(dib, x, y, uint32_t(x * 2654435761u ^ y * 40503u) & 0xFFFFFF);
+      for (int x = 0; x < w; ++x)
+        SetDibPixel(dib, x, y, uint32_t(x * 2654435761u ^ y * 40503u) & 0xFFFFFF);
     sel.Left = sel.Top = 0;
     sel.Right = w;
     sel.Bottom = h;
@@ -30,22 +31,22 @@ struct TestDocument {
   void Uniform24(int w, int h, uint32_t rgb) {
     Pattern24(w, h);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) setpixel(dib, x, y, rgb);
+      for (int x = 0; x < w; ++x) SetDibPixel(dib, x, y, rgb);
   }
   // An 8-bit picture with a colour table of 256 distinct colours.
   void Palette8(int w, int h) {
     Pattern24(w, h);
-    deldib(dib);
-    newdib(dib, w, h, 8, nullptr, 0);
+    FreeDib(dib);
+    NewDib(dib, w, h, 8, nullptr, 0);
     for (int i = 0; i < 256; ++i) SetDibColor(dib, i, uint8_t(i), uint8_t(255 - i), uint8_t(i * 7), false);
     RecreatePalette(dib);
     for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x) setpixel(dib, x, y, uint32_t(x * 31 + y * 17) & 0xFF);
+      for (int x = 0; x < w; ++x) SetDibPixel(dib, x, y, uint32_t(x * 31 + y * 17) & 0xFF);
   }
 };
 
 // Every stored byte that Cancel or No must bring back: pixels with padding, colour table, LogPal.
-inline std::string Fingerprint(const TDib& dib) {
+inline std::string Fingerprint(const Dib& dib) {
   std::string s(reinterpret_cast<const char*>(dib.Bits), size_t(dib.BytesPerLine) * DibHeight(dib));
   s.append(reinterpret_cast<const char*>(&dib.Info->bmiHeader), sizeof dib.Info->bmiHeader);
   s.append(reinterpret_cast<const char*>(dib.Info->bmiColors),

@@ -1,0 +1,74 @@
+#include "app/batch/BatchCommands.h"
+
+#include <cstdio>
+
+#include "app/batch/BatchConvert.h"
+#include "app/batch/BatchRetouch.h"
+#include "app/batch/BatchTracks.h"
+
+int RunScanCommand(const Args& args);
+
+namespace {
+int Help(const Args&) {
+  std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
+  for (const BatchCommand& c : BatchCommandList())
+    std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
+  return 0;
+}
+}  // namespace
+
+namespace {
+std::vector<BatchCommand>& Registered() {
+  static std::vector<BatchCommand> list;
+  return list;
+}
+}  // namespace
+
+void RegisterBatchCommand(const BatchCommand& command) { Registered().push_back(command); }
+
+std::vector<BatchCommand> BatchCommandList() {
+  std::vector<BatchCommand> list = {
+      {"--help", "", "Shows this list.", Help},
+      {"convert", "IN OUT [--format CODE]",
+       "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
+       RunConvert},
+      {"info", "FILE", "Prints the picture's width, height and bits per pixel.", RunInfo},
+      {"scan",
+       "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] "
+       "[--option NAME=VALUE]... | --list | --list-options DEVICE",
+       "Scans a picture (area in millimetres) into the picture file OUT, setting any scanner option "
+       "(yes/no, numbers in the option's unit, list entries, arrays as a,b,c); or lists the scanners "
+       "or a scanner's options.",
+       RunScanCommand},
+      {"retouch",
+       "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "
+       "[--contrast K] [--effect NAME] [--depth24]",
+       "Applies retouch operations to a picture file in the order given.", BatchRetouch},
+      {"tracks", "PATH [--pattern P]",
+       "Prints the track list of a folder of audio files, a cue sheet or a playlist "
+       "(pattern fields %n %N %t %a %d %%).",
+       RunTracks},
+  };
+  list.insert(list.end(), Registered().begin(), Registered().end());
+  return list;
+}
+
+bool IsBatchCommandLine(const Args& args) {
+  if (args.empty()) return false;
+  if (args[0] == "-h" || args[0] == "help") return true;
+  for (const BatchCommand& c : BatchCommandList())
+    if (args[0] == c.name) return true;
+  return false;
+}
+
+int RunBatch(const Args& args) {
+  if (args.empty() || args[0] == "-h" || args[0] == "help") return Help(args);
+  for (const BatchCommand& c : BatchCommandList())
+    if (args[0] == c.name) return c.run(Args(args.begin() + 1, args.end()));
+  return Fail(kExitUsage, "unknown command '" + args[0] + "' (see quendrix --help)");
+}
+
+int Fail(int code, const std::string& reason) {
+  std::fprintf(stderr, "quendrix: %s\n", reason.c_str());
+  return code;
+}

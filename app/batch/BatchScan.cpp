@@ -1,0 +1,122 @@
+// quendrix scan OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart]
+//                   [--area X,Y,W,H] [--option NAME=VALUE]... | quendrix scan --list
+//                   | quendrix scan --list-options DEVICE
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/batch/BatchCommands.h"
+#include "platform/scanner/Scanner.h"
+#include "platform/scanner/ScannerOptions.h"
+#include "platform/codecs/PictureFile.h"
+
+namespace {
+std::atomic<bool> gInterrupted{false};
+
+extern "C" void OnInterrupt(int) { gInterrupted = true; }
+
+// Format code of the graphics library for a file name: 2 + the 1-based position of its
+// extension in the save filter (0 when the extension is unknown).
+int ListDevices() {
+  std::vector<ScannerInfo> list;
+  std::string error;
+  if (!ListScanners(list, error)) return Fail(kExitFailure, error);
+  if (list.empty()) std::fprintf(stderr, "quendrix: no scanner was found\n");
+  for (const ScannerInfo& info : list)
+    std::printf("%s\t%s %s\n", info.name.c_str(), info.vendor.c_str(), info.model.c_str());
+  return 0;
+}
+
+// Every option of the device with its constraint and its value now.
+int ListOptions(const std::string& name) {
+  SaneLibrary library;
+  if (!library.ok()) return Fail(kExitFailure, library.error());
+  SaneDevice device;
+  std::string error;
+  if (!device.open(name, error)) return Fail(kExitFailure, error);
+  std::printf("Options of %s:\n%s", device.name().c_str(), OptionListing(ReadOptionEntries(device)).c_str());
+  return 0;
+}
+
+bool ParseArea(const std::string& text, ScanArea& area) {
+  double v[4];
+  char tail = 0;
+  if (std::sscanf(text.c_str(), "%lf,%lf,%lf,%lf%c", &v[0], &v[1], &v[2], &v[3], &tail) != 4)
+    return false;
+  if (!(v[0] >= 0 && v[1] >= 0 && v[2] > 0 && v[3] > 0 && v[0] + v[2] <= 10000 &&
+        v[1] + v[3] <= 10000))
+    return false;
+  area = {v[0], v[1], v[2], v[3]};
+  return true;
+}
+
+// Reads the options after OUT into `s`; an empty string means success, else the complaint.
+std::string ParseOptions(const Args& args, ScanSettings& s) {
+  OptionChoices extra;
+  for (size_t i = 1; i < args.size(); i += 2) {
+    const std::string& key = args[i];
+    if (i + 1 >= args.size()) return "option " + key + " needs a value";
+    const std::string& value = args[i + 1];
+    if (key == "--device") {
+      s.device = value;
+    } else if (key == "--resolution") {
+      char* end = nullptr;
+      const long dpi = std::strtol(value.c_str(), &end, 10);
+      if (value.empty() || *end || dpi < kMinScanResolution || dpi > kMaxScanResolution)
+        return "the resolution must be a whole number from " + std::to_string(kMinScanResolution) +
+               " to " + std::to_string(kMaxScanResolution);
+      s.resolution = int(dpi);
+    } else if (key == "--mode") {
+      if (!ParseScanMode(value, s.mode)) return "the mode must be color, gray or lineart";
+    } else if (key == "--area") {
+      if (!ParseArea(value, s.area)) return "the area must be X,Y,W,H in millimetres (W and H above 0)";
+    } else if (key == "--option") {
+      OptionChoice c;
+      if (!SplitOptionChoice(value, c)) return "--option needs NAME=VALUE, not " + value;
+      KeepChoice(extra, c.name, c.value);
+    } else {
+      return "unknown option " + key;
+    }
+  }
+  // Given on the command line, they come after the kept ones for the device.
+  for (const OptionChoice& c : extra) KeepChoice(s.options[s.device], c.name, c.value);
+  return {};
+}
+}  // namespace
+
+int RunScanCommand(const Args& args) {
+  if (args.size() == 1 && args[0] == "--list") return ListDevices();
+  if (args.size() == 2 && args[0] == "--list-options") return ListOptions(args[1]);
+  if (args.empty() || args[0].rfind("--", 0) == 0)
+    return Fail(kExitUsage, "scan needs the name of the picture file to write (or --list)");
+  const std::string out = args[0];
+  const int format = SaveCodeForExtension(out);
+  if (format == 0)
+    return Fail(kExitUsage, "unknown picture type of " + out +
+                                " (use .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif or .png)");
+  ScanSettings settings;
+  std::string error;
+  if (!LoadScanSettings(ScanSettingsPath(), settings, error))
+    std::fprintf(stderr, "quendrix: %s The defaults are used.\n", error.c_str());
+  if (std::string complaint = ParseOptions(args, settings); !complaint.empty())
+    return Fail(kExitUsage, complaint);
+
+  gInterrupted = false;
+  auto* previous = std::signal(SIGINT, OnInterrupt);
+  const bool tty = isatty(STDERR_FILENO);
+  ScanResult result;
+  RunScan({settings, false}, gInterrupted, [tty](int percent) {
+    if (tty) std::fprintf(stderr, "\rscanning: %3d%%", percent);
+  }, result);
+  std::signal(SIGINT, previous);
+  if (tty) std::fprintf(stderr, "\r               \r");
+  if (!result.dib.Bits) return Fail(kExitFailure, result.error);
+  for (const std::string& note : result.applied.notes)
+    std::fprintf(stderr, "quendrix: the scanner adjusted the %s\n", note.c_str());
+  if (!SavePictureFile(result.dib, out, format, error)) return Fail(kExitFailure, error);
+  return 0;
+}

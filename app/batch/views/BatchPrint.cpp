@@ -1,0 +1,128 @@
+#include "app/batch/views/BatchPrint.h"
+
+#include <QPrinter>
+#include <QScreen>
+#include <cstdio>
+#include <optional>
+
+#include "app/coverfile/CoverFile.h"
+#include "app/Document.h"
+#include "app/batch/views/BatchApplication.h"
+#include "platform/AnsiText.h"
+#include "platform/SettingsDir.h"
+#include "print/StarterPaper.h"
+#include "print/views/CoverDrawer.h"
+#include "print/views/PaperFormatPanel.h"
+#include "print/views/PrintJob.h"
+
+namespace {
+struct PrintOptions {
+  std::string cover, paper, pdf, printer;
+  int copies = 1, used = 0;
+  CoverSettings settings;
+  bool outlines = false, cropMarks = false;
+};
+
+std::optional<double> Number(const std::string& s) {
+  try {
+    size_t n = 0;
+    const double v = std::stod(s, &n);
+    if (n == s.size()) return v;
+  } catch (...) {
+  }
+  return std::nullopt;
+}
+
+// Reads the options; returns an error text, empty when they are complete.
+std::string Parse(const Args& args, PrintOptions& o) {
+  if (args.empty()) return "print needs a cover file (see quendrix --help)";
+  o.cover = args[0];
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& key = args[i];
+    if (key == "--outlines" || key == "--crop-marks") {
+      (key == "--outlines" ? o.outlines : o.cropMarks) = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) return "missing value after " + key;
+    const std::string& value = args[++i];
+    const auto v = Number(value);
+    if (key == "--paper") o.paper = value;
+    else if (key == "--pdf") o.pdf = value;
+    else if (key == "--printer") o.printer = value;
+    else if (!v) return "not a number: " + key + " " + value;
+    else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v)) o.copies = int(*v);
+    else if (key == "--used" && *v >= 0 && *v == int(*v)) o.used = int(*v);
+    else if (key == "--size" && *v > 0 && *v <= 1000) o.settings.sizePercent = *v;
+    else if (key == "--left") o.settings.leftInch = *v;
+    else if (key == "--top") o.settings.topInch = *v;
+    else return "unknown option or value out of range: " + key + " " + value;
+  }
+  if (o.paper.empty()) return "print needs --paper NAME or NUMBER";
+  if (o.pdf.empty() == o.printer.empty()) return "print needs either --pdf FILE or --printer NAME";
+  return {};
+}
+
+// The format named by its catalogue name or 1-based number.
+const PaperFormat* FindFormat(const std::vector<PaperFormat>& formats, const std::string& key) {
+  const auto n = Number(key);
+  if (n && *n >= 1 && *n <= double(formats.size()) && *n == int(*n)) return &formats[size_t(*n) - 1];
+  for (const PaperFormat& f : formats)
+    if (AnsiToUtf8(f.name) == key) return &f;
+  return nullptr;
+}
+}  // namespace
+
+int RunPrintCommand(const Args& args) {
+  PrintOptions o;
+  if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
+  BatchApplication app;
+  const PaperLoadResult catalogue =
+      LoadCatalogueAtStart((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
+  const std::vector<PaperFormat>& formats = catalogue.formats;
+  const PaperFormat* format = FindFormat(formats, o.paper);
+  if (!format) return Fail(kExitUsage, "no paper format " + o.paper);
+  const size_t index = static_cast<size_t>(format - formats.data());
+  const FormatDetails details = index < catalogue.details.size() ? catalogue.details[index] : FormatDetails{};
+
+  Document doc;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  doc.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
+  if (!OpenFile(doc, o.cover)) return Fail(kExitFailure, "cannot open the cover " + o.cover);
+
+  PrintRequest request;
+  request.format = *format;
+  request.used = CorrectUsed(*format, details, o.used);
+  request.details = details;
+  request.outlines = o.outlines;
+  request.cropMarks = o.cropMarks;
+  request.copies = o.copies;
+  request.calibration = LoadCalibration((SettingsDir() / "options.dat").string()).values;
+  PrinterChoice choice;
+  choice.printerName = o.printer;
+  auto printer = MakeJobPrinter(choice, o.pdf);
+  const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
+                       MakeCoverDrawer(doc.picture, doc.objects)};
+  const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
+  if (!r.ok) return Fail(kExitFailure, r.error);
+  std::printf("%d page%s printed\n", r.pages, r.pages == 1 ? "" : "s");
+  return 0;
+}
+
+void RegisterToolkitCommands() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  RegisterBatchCommand({"render", "FILE.cov OUT.png [--zoom PERCENT]",
+                        "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file.",
+                        RunRenderCommand});
+  RegisterBatchCommand(
+      {"print",
+       "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--size PERCENT] [--left INCH] "
+       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
+       "Prints copies of a cover on a paper format, into a PDF file or on a printer.",
+       RunPrintCommand});
+  RegisterBatchCommand({"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
+                        "Lists the paper formats (number, name, element size in mm, grids), or "
+                        "imports or exports a label template file.",
+                        RunFormatsCommand});
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The cover document file (.cov): a 61-byte header, one record per occupied object slot, the
+// end value 10001, then the picture (HeaderSize, ColorCount, BITMAPINFO, rows bottom-up).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/coverfile/ByteSource.h"
+#include "app/Document.h"
+
+inline constexpr char kCoverSignature[] = "TAVIRON Brandivelquorsimatellione 1.0";
+constexpr size_t kCoverSignatureSize = sizeof kCoverSignature - 1;
+constexpr size_t kCoverHeaderSize = kCoverSignatureSize + 4 + 4 + 8 + 8;
+constexpr int32_t kCoverEndOfObjects = 10001;
+// Longest object text and font name a file may hold, so that reading stays bounded.
+constexpr size_t kMaxCoverTextBytes = 64 * 1024;
+constexpr size_t kMaxCoverFontNameBytes = 256;
+
+enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory };
+
+// A cover file's content, read and checked but not yet part of a document.
+struct CoverContents {
+  struct Object {
+    int32_t slot = 0;
+    CoverObject obs;
+  };
+  CoverContents() = default;
+  ~CoverContents() { FreeDib(picture); }
+  CoverContents(const CoverContents&) = delete;
+  CoverContents& operator=(const CoverContents&) = delete;
+
+  int32_t PageWidth = 0, PageHeight = 0;
+  double ViewZoom = 1.0, ViewScale = 1.0;
+  std::vector<Object> Objects;  // in increasing slot order
+  Dib picture;                  // owned until CommitCover takes it
+};
+
+// Reads and checks a whole cover file; the rows report progress. Nothing outside `out` changes.
+CoverError ParseCover(ByteSource& source, CoverContents& out);
+CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out);
+// Replaces picture, selection, objects, page size and scales of `doc`; takes the picture.
+void CommitCover(Document& doc, CoverContents& contents);
+
+// Everything of the file in front of the picture rows.
+std::vector<uint8_t> CoverFileHead(const Document& doc);
+// Size of the whole file SaveFile writes for `doc`.
+uint64_t CoverFileSize(const Document& doc);
+
+// Writes the document to `name` through a temporary file. On failure shows "The file <name>
+// could not be created!" and leaves the old file, the document and SavedFileName unchanged.
+bool SaveFile(Document& doc, const std::string& name);
+// Replaces the document by the file's content and sets SavedFileName. On any fault shows an
+// "Error" message and leaves the document unchanged.
+bool OpenFile(Document& doc, const std::string& name);
+// True when the file begins with the cover signature (a dropped file is a design or a picture).
+bool StartsLikeCoverFile(const std::string& name);
+// The start document: white picture, no objects, no file; page size and scales stay.
+void NewDocument(Document& doc);
+
+// The file name without its folder.
+std::string BaseFileName(const std::string& path);
+// The "Error" message for a reader fault on the file `name`.
+std::string CoverErrorText(CoverError error, const std::string& name);

@@ -1,0 +1,173 @@
+// Reading the cover document file: everything is read and checked before the document changes.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "app/coverfile/CoverFile.h"
+#include "app/coverfile/RowBlocks.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/Progress.h"
+
+namespace {
+
+bool ReadObject(ByteSource& s, CoverObject& o) {
+  uint8_t shadowOn = 0, borderOn = 0;
+  const bool ok = s.i32(o.X) && s.i32(o.Y) && s.i32(o.W) && s.i32(o.H) && s.u8(o.NewFlag) &&
+                  s.i32(o.Kind) && s.u32(o.Color) && s.i32(o.SubKind) && s.i32(o.Align) &&
+                  s.u32(o.BorderColor) && s.i32(o.FillMode) && s.u8(shadowOn) && s.u8(borderOn) &&
+                  s.i32(o.ShadowDX) && s.i32(o.ShadowDY) && s.u8(o.Spare2) && s.u8(o.Spare1) &&
+                  s.i32(o.LineWidth) && s.i32(o.Rotation) &&
+                  s.zstring(o.Text, kMaxCoverTextBytes) && s.u32(o.FontColor) &&
+                  s.i32(o.FontHeight) && s.zstring(o.FontName, kMaxCoverFontNameBytes) &&
+                  s.u8(o.FontPitch) && s.i32(o.FontSize) && s.u8(o.FontStyle);
+  o.ShadowOn = shadowOn != 0;
+  o.BorderOn = borderOn != 0;
+  return ok;
+}
+
+bool ReadBitmapInfo(ByteSource& s, BITMAPINFO& info, int32_t colors) {
+  BITMAPINFOHEADER& h = info.bmiHeader;
+  if (!(s.u32(h.biSize) && s.i32(h.biWidth) && s.i32(h.biHeight) && s.u16(h.biPlanes) &&
+        s.u16(h.biBitCount) && s.u32(h.biCompression) && s.u32(h.biSizeImage) &&
+        s.i32(h.biXPelsPerMeter) && s.i32(h.biYPelsPerMeter) && s.u32(h.biClrUsed) &&
+        s.u32(h.biClrImportant)))
+    return false;
+  for (int i = 0; i < colors; ++i) {
+    RGBQUAD& q = info.bmiColors[i];
+    if (!(s.u8(q.rgbBlue) && s.u8(q.rgbGreen) && s.u8(q.rgbRed) && s.u8(q.rgbReserved)))
+      return false;
+  }
+  return true;
+}
+
+bool ReadRows(ByteSource& s, const Dib& dib) {
+  const int32_t height = DibHeight(dib);
+  const size_t stride = static_cast<size_t>(dib.BytesPerLine);
+  RowProgress progress(height);
+  int32_t next = 0;  // rows up to here have been reported
+  return s.readBlocks(dib.Bits, stride * size_t(height), RowBlockBytes(stride), [&](size_t end) {
+    for (; next < height && size_t(next) * stride < end; ++next) progress.row(next);
+  });
+}
+
+bool Positive(double v) { return std::isfinite(v) && v > 0; }
+
+CoverError ParseObjects(ByteSource& s, CoverContents& out) {
+  int32_t previous = 0;
+  for (;;) {
+    int32_t slot = 0;
+    if (!s.i32(slot)) return CoverError::Damaged;
+    if (slot > ObjectTable::kSlots) return CoverError::None;
+    if (slot <= previous) return CoverError::Damaged;  // below 1, repeated or out of order
+    previous = slot;
+    CoverContents::Object& o = out.Objects.emplace_back();
+    o.slot = slot;
+    if (!ReadObject(s, o.obs)) return CoverError::Damaged;
+  }
+}
+
+CoverError ParsePicture(ByteSource& s, CoverContents& out) {
+  int32_t headerSize = 0, colors = 0;
+  if (!s.i32(headerSize) || !s.i32(colors)) return CoverError::Damaged;
+  if (colors != 0 && colors != 2 && colors != 16 && colors != 256) return CoverError::Damaged;
+  if (headerSize != 40 + 4 * colors) return CoverError::Damaged;
+  BITMAPINFO info;
+  if (!ReadBitmapInfo(s, info, colors)) return CoverError::Damaged;
+  const BITMAPINFOHEADER& h = info.bmiHeader;
+  const int bits = h.biBitCount;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24) return CoverError::Damaged;
+  if (PaletteEntryCount(bits) != colors) return CoverError::Damaged;
+  if (h.biWidth <= 0 || h.biHeight <= 0) return CoverError::Damaged;
+  if (!DibSizeAllowed(h.biWidth, h.biHeight, bits)) return CoverError::PictureTooLarge;
+  // Every row must be there before the picture memory is taken.
+  if (s.remaining() < uint64_t(DibStride(h.biWidth, bits)) * uint64_t(h.biHeight))
+    return CoverError::Damaged;
+  // Every byte of the rows, padding included, comes from the file.
+  NewDibForOverwrite(out.picture, h.biWidth, h.biHeight, bits, &info, colors);
+  if (!out.picture.Bits) return CoverError::NoMemory;
+  return ReadRows(s, out.picture) ? CoverError::None : CoverError::Damaged;
+}
+}  // namespace
+
+CoverError ParseCover(ByteSource& s, CoverContents& out) {
+  char signature[kCoverSignatureSize];
+  if (!s.read(signature, sizeof signature) ||
+      std::memcmp(signature, kCoverSignature, sizeof signature) != 0)
+    return CoverError::NotCover;
+  if (!(s.i32(out.PageWidth) && s.i32(out.PageHeight) && s.f64(out.ViewZoom) &&
+        s.f64(out.ViewScale)))
+    return CoverError::Damaged;
+  if (out.PageWidth <= 0 || out.PageHeight <= 0 || !Positive(out.ViewZoom) ||
+      !Positive(out.ViewScale))
+    return CoverError::Damaged;
+  const CoverError objects = ParseObjects(s, out);
+  if (objects != CoverError::None) return objects;
+  return ParsePicture(s, out);
+}
+
+CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
+  MemorySource source(bytes);
+  return ParseCover(source, out);
+}
+
+void CommitCover(Document& doc, CoverContents& contents) {
+  doc.objects.clearAll();
+  for (const CoverContents::Object& o : contents.Objects) doc.objects[o.slot].AssignFields(o.obs);
+  doc.PageWidth = contents.PageWidth;
+  doc.PageHeight = contents.PageHeight;
+  doc.Scales.ViewZoom = contents.ViewZoom;
+  doc.Scales.ViewScale = contents.ViewScale;
+  doc.ReplacePicture(contents.picture);
+  // An opened cover selects its picture up to the last pixel, as a new document does.
+  doc.SelRight = DibWidth(doc.picture) - 1;
+  doc.SelBottom = DibHeight(doc.picture) - 1;
+  contents.picture = Dib{};
+}
+
+bool OpenFile(Document& doc, const std::string& name) {
+  FileSource source(name);
+  if (!source.ok()) {
+    ShowError("The file " + BaseFileName(name) + " could not be opened!");
+    return false;
+  }
+  CoverContents contents;
+  const CoverError error = ParseCover(source, contents);
+  if (error != CoverError::None) {
+    ShowError(CoverErrorText(error, name));
+    return false;
+  }
+  CommitCover(doc, contents);
+  doc.SavedFileName = name;
+  return true;
+}
+
+bool StartsLikeCoverFile(const std::string& name) {
+  FileSource source(name);
+  char signature[kCoverSignatureSize];
+  return source.ok() && source.read(signature, sizeof signature) &&
+         std::memcmp(signature, kCoverSignature, sizeof signature) == 0;
+}
+
+void NewDocument(Document& doc) {
+  doc.objects.clearAll();
+  doc.ResetPicture();
+  doc.SavedFileName.clear();
+}
+
+std::string BaseFileName(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string CoverErrorText(CoverError error, const std::string& name) {
+  switch (error) {
+    case CoverError::None: return {};
+    case CoverError::PictureTooLarge:
+      return "The picture in the file " + BaseFileName(name) + " is too large!";
+    case CoverError::NoMemory:
+      return "There is not enough memory for the picture in the file " + BaseFileName(name) + "!";
+    case CoverError::NotCover:
+    case CoverError::Damaged: break;
+  }
+  return "This is not a valid CD Cover file!";
+}

@@ -1,0 +1,85 @@
+#include "app/coverfile/ReplacingFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+namespace fs = std::filesystem;
+
+ReplacingFile::ReplacingFile(std::string path) : target_(std::move(path)) {
+  // Replacing a link writes the file it points to, not a new file in place of the link.
+  std::error_code ec;
+  if (fs::is_symlink(target_, ec)) {
+    const fs::path real = fs::weakly_canonical(target_, ec);
+    if (!ec) target_ = real.string();
+  }
+}
+
+ReplacingFile::~ReplacingFile() { discard(); }
+
+void ReplacingFile::discard() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) ::unlink(temp_.c_str());
+  temp_.clear();
+}
+
+bool ReplacingFile::open() {
+  discard();
+  failed_ = false;
+  const fs::path target(target_);
+  const std::string base = target.filename().string();
+  if (base.empty()) return failed_ = true, false;
+  // A file the user may not write stays as it is, although its folder would allow a rename.
+  if (::access(target_.c_str(), F_OK) == 0 && ::access(target_.c_str(), W_OK) != 0)
+    return failed_ = true, false;
+  std::random_device rd;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    char suffix[32];
+    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(rd()));
+    const std::string name = (target.parent_path() / ("." + base + suffix)).string();
+    fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+      temp_ = name;
+      struct stat st {};
+      if (::stat(target_.c_str(), &st) == 0) ::fchmod(fd_, st.st_mode & 07777);
+      return true;
+    }
+    if (errno != EEXIST) break;
+  }
+  failed_ = true;
+  return false;
+}
+
+bool ReplacingFile::write(const void* data, size_t n) {
+  if (failed_ || fd_ < 0) return false;
+  const auto* p = static_cast<const char*>(data);
+  while (n > 0) {
+    const ssize_t done = ::write(fd_, p, n);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) return failed_ = true, false;
+    p += done;
+    n -= static_cast<size_t>(done);
+  }
+  return true;
+}
+
+bool ReplacingFile::commit() {
+  if (failed_ || fd_ < 0) return false;
+  bool ok = ::fdatasync(fd_) == 0;
+  ok = (::close(fd_) == 0) && ok;
+  fd_ = -1;
+  if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
+  if (!ok) {
+    failed_ = true;
+    discard();
+    return false;
+  }
+  temp_.clear();
+  return true;
+}

@@ -1,0 +1,373 @@
+#include "app/views/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "app/views/AboutBox.h"
+#include "app/views/ScanView.h"
+#include "app/views/StatusBar.h"
+#include "app/views/TabPage.h"
+#include "cover/views/QtCoverDialogs.h"
+#include "cover/views/TextsView.h"
+#include "picture/DrawDib.h"
+#include "platform/SettingsDir.h"
+#include "platform/scanner/views/ScannerUi.h"
+#include "platform/views/ImageButton.h"
+#include "platform/views/PrinterInfo.h"
+#include "platform/views/Resources.h"
+#include "platform/views/WebPage.h"
+#include "platform/views/WindowMessages.h"
+#include "print/views/CenterView.h"
+#include "print/views/CoverDrawer.h"
+#include "print/views/PaperFormatPanel.h"
+#include "print/views/PrintPanel.h"
+#include "print/views/CenterView.h"
+#include "print/views/CoverGuide.h"
+#include "print/views/SheetPreview.h"
+#include "retouch/views/RetouchView.h"
+
+void WindowProgressSink::setProgress(int percent) {
+  WindowMessage msg(WM_USER, percent);
+  QCoreApplication::sendEvent(window_, &msg);
+}
+
+MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), qtDialogs_(this) {
+  InitQuendrixResources();
+  setWindowIcon(QIcon(QStringLiteral(":/quendrix/icon.svg")));
+  if (useQtDialogs) {
+    previousDialogs_ = SetDialogs(&qtDialogs_);
+    ownsDialogs_ = true;
+  }
+  previousSink_ = SetProgressSink(this);
+  buildWindow();
+  createDocument();
+  for (TabPage* p : pages_) p->settlePanel();
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  SetProgressSink(previousSink_);
+  if (ownsDialogs_) SetDialogs(previousDialogs_);
+}
+
+void MainWindow::createDocument() {
+  setSavedFileName({});
+  doc_.ResetPicture();
+  doc_.objects.clearAll();
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
+  const PrinterPage printer = DefaultPrinterPage();
+  doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
+  textsView_->sizeForPage();
+  paperPanel_->LoadPaperFormats((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
+}
+
+void MainWindow::buildWindow() {
+  resize(750, 550);
+  setAcceptDrops(true);
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  docRow_ = buildDocumentRow();
+  layout->addWidget(docRow_);
+
+  tabs_ = new QTabWidget(central);
+  tabs_->setAttribute(Qt::WA_Hover);
+  tabs_->tabBar()->setAttribute(Qt::WA_Hover);
+  const QString scanHeader = QStringLiteral("Scan cover - choose scanner and click on \"Go scan!\"");
+  const QString printHeader =
+      QStringLiteral("Print - choose number of elemets and click on \"Go!\"");
+  pages_[kScanTab] = new TabPage(scanHeader, QStringLiteral("Scan cover"), QStringLiteral(":/quendrix/tab-scan.svg"));
+  pages_[kRetouchTab] = new TabPage(QStringLiteral("Retouch - crop to selection and use filters"),
+                                    QStringLiteral("Retouch picture"), QStringLiteral(":/quendrix/tab-retouch.svg"));
+  pages_[kTextsTab] = new TabPage(QStringLiteral("Texts - add text objects or geometric objects"),
+                                  QString(), QString());
+  pages_[kCenterTab] = new TabPage(QStringLiteral("Center - choose the paper format and center the scan"),
+                                   QStringLiteral("Center cover"), QStringLiteral(":/quendrix/tab-center.svg"));
+  pages_[kPrintTab] = new TabPage(printHeader, QStringLiteral("Print cover"), QStringLiteral(":/quendrix/tab-print.svg"));
+  const char* names[] = {"Scan", "Retouch", "Texts", "Center", "Print"};
+  const char* icons[] = {"tab-scan", "tab-retouch", "tab-texts", "tab-center", "tab-print"};
+  for (int i = 0; i < 5; ++i)
+    tabs_->addTab(pages_[i], QIcon(QStringLiteral(":/quendrix/%1.svg").arg(QLatin1String(icons[i]))),
+                  QString::fromLatin1(names[i]));
+  tabs_->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 4px 12px; border: 1px solid #b0a090; border-bottom: none;"
+      " background: #efe7dc; margin-right: 1px; }"
+      "QTabBar::tab:selected { background: rgb(240, 202, 166); font-weight: bold; }"
+      "QTabBar::tab:hover:!selected { background: #fbe3c9; }"));
+  buildPaperTabs();
+  layout->addWidget(tabs_, 1);
+  scanView_ = new ScanView(doc_);
+  placeScanView();
+  buildScanButtons();
+  pictureCommands_.addButtons(pages_[kScanTab]->leftPanel());
+  retouchView_ =
+      new RetouchView(doc_.picture, {doc_.SelLeft, doc_.SelTop, doc_.SelRight, doc_.SelBottom});
+  pages_[kRetouchTab]->setContent(retouchView_);
+  setTabScrollArea(kRetouchTab, retouchView_->scrollArea());
+  connect(retouchView_, &RetouchView::pictureChanged, this, &MainWindow::repaintViews);
+  connect(retouchView_, &RetouchView::saveRequested, this,
+          [this] { pictureCommands_.savePicture(); });
+  coverDialogs_ = std::make_unique<QtCoverDialogs>(this);
+  textsView_ =
+      new TextsView({doc_.picture, doc_.objects, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
+  pages_[kTextsTab]->setContent(textsView_);
+  textsView_->setPrintGuide([this] {
+    return CoverPrintGuide(paperPanel_->selectedFormat(), paperPanel_->selectedDetails(),
+                           paperPanel_->coverSettings(), DibWidth(doc_.picture));
+  });
+  setTabScrollArea(kTextsTab, textsView_->scrollArea);
+  connect(this, &MainWindow::documentReplaced, textsView_, &TextsView::sizeForPage);
+
+  bottomRow_ = buildBottomRow();
+  layout->addWidget(bottomRow_);
+  status_ = new StatusBar(central);
+  layout->addWidget(status_);
+  setCentralWidget(central);
+}
+
+// The Center and Print tabs: paper formats, the centering view, print controls and preview.
+void MainWindow::buildPaperTabs() {
+  paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
+  auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
+  centerPanel->addWidget(paperPanel_);
+  printPanel_ = new PrintPanel([this] { return paperPanel_->selectedFormat(); },
+                               (SettingsDir() / "options.dat").string(),
+                               pages_[kPrintTab]->leftPanel());
+  auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
+  printLeft->addWidget(printPanel_);
+  printPanel_->setCover([this] {
+    return CoverJob{paperPanel_->coverSettings(), DibWidth(doc_.picture), DibHeight(doc_.picture),
+                    MakeCoverDrawer(doc_.picture, doc_.objects)};
+  });
+  printPanel_->setSelectedDetails([this] { return paperPanel_->selectedDetails(); });
+  connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
+    doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
+  });
+  const auto pictureSize = [this] {
+    return QSize(DibWidth(doc_.picture), DibHeight(doc_.picture));
+  };
+  centerView_ = new CenterView(paperPanel_, pictureSize, pages_[kCenterTab]);
+  centerView_->setCoverDrawer(MakeCoverDrawer(doc_.picture, doc_.objects));
+  pages_[kCenterTab]->setContent(centerView_->scrollArea());
+  setTabScrollArea(kCenterTab, centerView_->scrollArea());
+  sheetPreview_ = new SheetPreview(paperPanel_, printPanel_, pictureSize, pages_[kPrintTab]);
+  sheetPreview_->setCoverDrawer(MakeCoverDrawer(doc_.picture, doc_.objects));
+  pages_[kPrintTab]->setContent(sheetPreview_->scrollArea());
+  setTabScrollArea(kPrintTab, sheetPreview_->scrollArea());
+  connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_, &SheetPreview::setPrinterPage);
+}
+
+QWidget* MainWindow::buildDocumentRow() {
+  auto* row = new QWidget(this);
+  row->setFixedHeight(27);
+  auto* l = new QHBoxLayout(row);
+  l->setContentsMargins(1, 1, 1, 1);
+  l->setSpacing(0);
+  const char* captions[] = {"New", "Open...", "Save", "Save as..."};
+  const char* hints[] = {"Create new Cover", "Open Cover..", "Save Cover", "Save Cover as..."};
+  void (DocumentCommands::*handlers[])() = {
+      &DocumentCommands::newCover, &DocumentCommands::openCover, &DocumentCommands::saveCover,
+      &DocumentCommands::saveCoverAs};
+  const QKeySequence::StandardKey keys[] = {QKeySequence::New, QKeySequence::Open,
+                                            QKeySequence::Save, QKeySequence::SaveAs};
+  for (int i = 0; i < 4; ++i) {
+    docButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]), row);
+    docButtons_[i]->setToolTip(QString::fromLatin1(hints[i]));
+    connect(docButtons_[i], &QPushButton::clicked, this,
+            [this, h = handlers[i]] { (docCommands_.*h)(); });
+    docButtons_[i]->setFlat(true);
+    docButtons_[i]->setFixedSize(121, 25);
+    l->addWidget(docButtons_[i]);
+    // The desktop's usual keys press the same buttons.
+    auto* key = new QShortcut(keys[i], this);
+    connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
+  }
+  l->addStretch(1);
+  return row;
+}
+
+QWidget* MainWindow::buildBottomRow() {
+  auto* row = new QWidget(this);
+  row->setFixedHeight(41);
+  auto* l = new QHBoxLayout(row);
+  l->setContentsMargins(4, 4, 4, 4);
+  webBtn_ = new QPushButton(QIcon(QStringLiteral(":/quendrix/glyph-web.svg")), kMakerWebCaption, row);
+  webBtn_->setFlat(true);
+  webBtn_->setFixedSize(137, 33);
+  webBtn_->setToolTip(QStringLiteral("Go to the TAVIRON website..."));
+  webBtn_->setCursor(Qt::PointingHandCursor);
+  connect(webBtn_, &QPushButton::clicked, this, [] { OpenMakerWebPage(); });
+  l->addWidget(webBtn_);
+  l->addStretch(1);
+  auto* right = new QWidget(row);
+  right->setFixedWidth(238);
+  auto* rl = new QHBoxLayout(right);
+  rl->setContentsMargins(0, 0, 0, 0);
+  const QSize size(101, 30);
+  aboutBtn_ = NewPictureButton(size, tr("About"), kSetupButtonColor,
+                               QStringLiteral(":/quendrix/glyph-about.svg"),
+                               QStringLiteral("Information about the program"), right);
+  aboutBtn_->setAction([this] { showAbout(); });
+  quitBtn_ = NewPictureButton(size, tr("Quit"), kQuitButtonColor,
+                              QStringLiteral(":/quendrix/glyph-quit.svg"),
+                              QStringLiteral("You are going to leave the program."), right);
+  quitBtn_->setAction([this] { quit(); });
+  rl->addWidget(aboutBtn_);
+  rl->addWidget(quitBtn_);
+  l->addWidget(right);
+  return row;
+}
+
+// The scan view fills the Scan tab; its zoom row goes to the left panel.
+void MainWindow::placeScanView() {
+  TabPage* page = pages_[kScanTab];
+  page->setContent(scanView_);
+  if (auto* panel = page->leftPanel())
+    static_cast<QVBoxLayout*>(panel->layout())->addWidget(scanView_->zoomRow());
+  setTabScrollArea(kScanTab, scanView_);
+  if (const QScreen* screen = this->screen()) SetScreenBitsPerPixel(screen->depth());
+}
+
+// "Start to scan", "Select the scanner" and the button that cancels a running scan.
+void MainWindow::buildScanButtons() {
+  QWidget* panel = pages_[kScanTab]->leftPanel();
+  const QSize size(150, 34);
+  scanBtn_ = NewPictureButton(size, tr("Go scan!"), kGoButtonColor,
+                              QStringLiteral(":/quendrix/glyph-go.svg"),
+                              QStringLiteral("Start to scan"), panel);
+  scanBtn_->setObjectName(QStringLiteral("scanButton"));
+  scanBtn_->setAction([this] { startScan(); });
+  selectScannerBtn_ = NewPictureButton(size, tr("Scanner..."), kSetupButtonColor,
+                                       QStringLiteral(":/quendrix/glyph-setup.svg"),
+                                       QStringLiteral("Select the scanner"), panel);
+  selectScannerBtn_->setObjectName(QStringLiteral("selectScannerButton"));
+  selectScannerBtn_->setAction([this] { selectScanner(); });
+  cancelScanBtn_ = new QPushButton(tr("Cancel scan"), panel);
+  cancelScanBtn_->setToolTip(tr("Stops the running scan (Esc)"));
+  cancelScanBtn_->setEnabled(false);
+  connect(cancelScanBtn_, &QPushButton::clicked, this, [] { scanner::cancelScan(); });
+  auto* l = static_cast<QVBoxLayout*>(panel->layout());
+  for (QWidget* w : {static_cast<QWidget*>(scanBtn_), static_cast<QWidget*>(selectScannerBtn_),
+                     static_cast<QWidget*>(cancelScanBtn_)})
+    l->addWidget(w, 0, Qt::AlignHCenter);
+}
+
+void MainWindow::startScan() {
+  scanBtn_->release();
+  scanner::startScan(this);
+  cancelScanBtn_->setEnabled(scanner::scanRunning());
+}
+
+void MainWindow::selectScanner() {
+  selectScannerBtn_->release();
+  scanner::selectScanner(this);
+}
+
+// The scan has ended: a picture replaces the document's, a failure is reported.
+void MainWindow::onScanFinished(intptr_t wParam) {
+  Dib dib;
+  ScanProblem problem;
+  scanner::takeScannedPicture(dib, wParam, &problem);
+  cancelScanBtn_->setEnabled(scanner::scanRunning());
+  if (!dib.Bits) {
+    if (!problem.cancelled && !problem.text.empty()) ShowError(problem.text);
+    return;
+  }
+  doc_.ReplacePicture(dib);
+  repaintViews();
+}
+
+// Every view paints itself from the document; after a new picture or document all are redrawn.
+void MainWindow::repaintViews() {
+  scanView_->paintView();
+  retouchView_->resizeBoxIfNeeded();  // the page update below paints it
+  textsView_->repaintView();
+  for (TabPage* page : pages_) page->update();
+}
+
+void MainWindow::setSavedFileName(const std::string& name) {
+  doc_.SavedFileName = name;
+  setWindowTitle(QString::fromStdString(doc_.Caption()));
+}
+
+void MainWindow::refreshViews() {
+  emit documentReplaced();
+  for (TabPage* page : pages_) {
+    page->update();
+    for (QWidget* w : page->findChildren<QWidget*>()) w->update();
+  }
+}
+
+void MainWindow::setProgress(int percent) {
+  WindowMessage msg(WM_USER, percent);
+  QCoreApplication::sendEvent(this, &msg);
+}
+
+void MainWindow::onProgressMessage(intptr_t wParam) {
+  status_->setProgress(static_cast<int>(wParam));
+}
+
+bool MainWindow::event(QEvent* e) {
+  if (e->type() == WindowMessage::typeFor(WM_USER)) {
+    onProgressMessage(static_cast<WindowMessage*>(e)->wParam());
+    return true;
+  }
+  if (e->type() == WindowMessage::typeFor(WM_USER + 1)) {
+    onScanFinished(static_cast<WindowMessage*>(e)->wParam());
+    return true;
+  }
+  return QMainWindow::event(e);
+}
+
+void MainWindow::showAbout() {
+  AboutBox box(this);
+  aboutBtn_->release();
+  box.exec();
+}
+
+void MainWindow::quit() {
+  quitBtn_->release();
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (CurrentDialogs().messageBox("You leave the program now.", "Quit program",
+                                  MsgButtons::OkCancel, MsgIcon::Information) == MsgResult::Ok)
+    e->accept();
+  else
+    e->ignore();
+}
+
+// A wheel step anywhere over the window scrolls the front tab's view by 20 pixels.
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  // Escape anywhere in the window stops a running scan.
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
+      scanner::scanRunning()) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (w && w->window() == this) {
+      scanner::cancelScan();
+      return true;
+    }
+  }
+  if (e->type() != QEvent::Wheel) return false;
+  auto* w = qobject_cast<QWidget*>(watched);
+  if (!w || w->window() != this) return false;
+  QScrollArea* area = scrollAreas_[tabs_->currentIndex()];
+  if (!area) return false;
+  const int dy = static_cast<QWheelEvent*>(e)->angleDelta().y();
+  if (dy == 0) return false;
+  QScrollBar* bar = area->verticalScrollBar();
+  bar->setValue(bar->value() + (dy < 0 ? kWheelStep : -kWheelStep));
+  return true;
+}

@@ -1,0 +1,141 @@
+#pragma once
+// The main window: document row, the five tabs, bottom row and status bar. It owns the document.
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <array>
+#include <memory>
+
+#include "app/Document.h"
+#include "app/views/DocumentCommands.h"
+#include "app/views/PictureCommands.h"
+#include "platform/Progress.h"
+#include "platform/dialogs/views/QtDialogs.h"
+
+class StatusBar;
+class TabPage;
+class ImageButton;
+class ScanView;
+class PaperFormatPanel;
+class PrintPanel;
+class CenterView;
+class SheetPreview;
+class RetouchView;
+class TextsView;
+class QtCoverDialogs;
+
+class MainWindow : public QMainWindow, public ProgressSink {
+  Q_OBJECT
+ public:
+  enum TabIndex { kScanTab, kRetouchTab, kTextsTab, kCenterTab, kPrintTab };
+
+  // `useQtDialogs` false leaves the dialogs installed by the caller (tests script them).
+  explicit MainWindow(bool useQtDialogs = true, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Document& doc() { return doc_; }
+  QTabWidget* tabs() const { return tabs_; }
+  TabPage* page(TabIndex i) const { return pages_[i]; }
+  StatusBar* statusBarPanel() const { return status_; }
+  QPushButton* documentButton(int i) const { return docButtons_[i]; }
+  ImageButton* quitButton() const { return quitBtn_; }
+  ImageButton* aboutButton() const { return aboutBtn_; }
+  ImageButton* scanButton() const { return scanBtn_; }
+  ImageButton* selectScannerButton() const { return selectScannerBtn_; }
+  QPushButton* cancelScanButton() const { return cancelScanBtn_; }
+  QWidget* bottomRow() const { return bottomRow_; }
+  QWidget* documentRow() const { return docRow_; }
+  ScanView* scanView() const { return scanView_; }
+  PaperFormatPanel* paperPanel() const { return paperPanel_; }
+  PrintPanel* printPanel() const { return printPanel_; }
+  CenterView* centerView() const { return centerView_; }
+  SheetPreview* sheetPreview() const { return sheetPreview_; }
+  RetouchView* retouchView() const { return retouchView_; }
+  PictureCommands& pictureCommands() { return pictureCommands_; }
+  TextsView* textsView() const { return textsView_; }
+
+  // Registers the scroll area that the mouse wheel moves while tab `i` is in front.
+  void setTabScrollArea(TabIndex i, QScrollArea* area) { scrollAreas_[i] = area; }
+  QScrollArea* tabScrollArea(TabIndex i) const { return scrollAreas_[i]; }
+
+  void setProgress(int percent) override;
+  void setSavedFileName(const std::string& name);
+  DocumentCommands& documentCommands() { return docCommands_; }
+  // Opens a cover file (e.g. named on the command line); false after an error message.
+  bool openCoverFile(const std::string& path) { return docCommands_.openCoverFile(path); }
+  // After New and Open: tells the views (documentReplaced) and repaints every tab.
+  void refreshViews();
+  void quit();
+  void repaintViews();
+  void showAbout();
+  QPushButton* webButton() const { return webBtn_; }
+  void startScan();
+  void selectScanner();
+
+  static constexpr int kWheelStep = 20;
+
+ signals:
+  // The whole document was replaced (New, Open); views resize and repaint.
+  void documentReplaced();
+
+ protected:
+  bool event(QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  // One file dropped on the window: a design is opened, any other file read as a picture.
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+
+ private:
+  void createDocument();
+  void buildWindow();
+  QWidget* buildDocumentRow();
+  QWidget* buildBottomRow();
+  void onProgressMessage(intptr_t wParam);
+  void onScanFinished(intptr_t wParam);
+  void placeScanView();
+  void buildScanButtons();
+  void buildPaperTabs();
+
+  Document doc_;
+  DocumentCommands docCommands_{doc_,
+                                [this] { setWindowTitle(QString::fromStdString(doc_.Caption())); },
+                                [this] { refreshViews(); }};
+  PictureCommands pictureCommands_{doc_, [this] { repaintViews(); }};
+  QtDialogs qtDialogs_;
+  Dialogs* previousDialogs_ = nullptr;
+  bool ownsDialogs_ = false;
+  ProgressSink* previousSink_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  std::array<TabPage*, 5> pages_{};
+  std::array<QScrollArea*, 5> scrollAreas_{};
+  std::array<QPushButton*, 4> docButtons_{};
+  QWidget* docRow_ = nullptr;
+  QWidget* bottomRow_ = nullptr;
+  QPushButton* webBtn_ = nullptr;
+  ImageButton* aboutBtn_ = nullptr;
+  ImageButton* quitBtn_ = nullptr;
+  ImageButton* scanBtn_ = nullptr;
+  ImageButton* selectScannerBtn_ = nullptr;
+  QPushButton* cancelScanBtn_ = nullptr;
+  StatusBar* status_ = nullptr;
+  ScanView* scanView_ = nullptr;
+  PaperFormatPanel* paperPanel_ = nullptr;
+  PrintPanel* printPanel_ = nullptr;
+  CenterView* centerView_ = nullptr;
+  SheetPreview* sheetPreview_ = nullptr;
+  RetouchView* retouchView_ = nullptr;
+  std::unique_ptr<QtCoverDialogs> coverDialogs_;  // "Enter texts..." and "Effects", made once
+  TextsView* textsView_ = nullptr;
+};
+
+// Sends progress to the main window as the 0x400 window message.
+class WindowProgressSink : public ProgressSink {
+ public:
+  explicit WindowProgressSink(QObject* window) : window_(window) {}
+  void setProgress(int percent) override;
+
+ private:
+  QObject* window_;
+};

@@ -1,0 +1,42 @@
+#include "cover/SourceText.h"
+
+#include <fstream>
+
+#include "platform/AnsiText.h"
+
+namespace {
+bool IsUtf8(const std::string& s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const unsigned char c = s[i];
+    std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
+                                                            : (c & 0xF8) == 0xF0 ? 4 : 0;
+    if (len == 0 || i + len > s.size()) return false;
+    for (std::size_t k = 1; k < len; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+    i += len;
+  }
+  return true;
+}
+}  // namespace
+
+bool ReadSourceText(const std::string& path, std::string& text, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot be opened";
+    return false;
+  }
+  std::string bytes(kMaxSourceTextBytes + 1, '\0');
+  in.read(bytes.data(), std::streamsize(bytes.size()));
+  bytes.resize(std::size_t(in.gcount()));
+  if (bytes.size() > kMaxSourceTextBytes) {
+    error = "is larger than 1 MB";
+    return false;
+  }
+  if (bytes.find('\0') != std::string::npos) {
+    error = "is not a text file";
+    return false;
+  }
+  if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);
+  text = IsUtf8(bytes) ? bytes : AnsiToUtf8(bytes);
+  return true;
+}

@@ -1,0 +1,28 @@
+#include "cover/TrackTexts.h"
+
+#include "cover/TextLines.h"
+#include "cover/Truncate.h"
+
+std::vector<int> PlaceTextBlocks(ObjectTable& table, int viewX, int viewY,
+                                 const std::vector<TextBlock>& blocks, const FontSpec& font) {
+  std::vector<int> slots;
+  if (table.OccupiedCount() + int(blocks.size()) > ObjectTable::kSlots) {
+    CurrentDialogs().messageBox("The are to many objects", "No free object", MsgButtons::Ok,
+                                MsgIcon::Information);
+    return slots;
+  }
+  const double base = table.scales().BaseScale;
+  int32_t nextY = 0;
+  for (const TextBlock& block : blocks) {
+    const int slot = table.CreateObject(Tool::Text, viewX, viewY, font);
+    if (slot == 0) break;
+    CoverObject& o = table[slot];
+    if (!slots.empty()) o.Y = nextY;
+    o.W = TruncI32(block.width * base);
+    o.H = TruncI32(block.height * base);
+    o.Text = LinesToText(block.lines);
+    nextY = TruncI32(double(o.Y) + o.H);
+    slots.push_back(slot);
+  }
+  return slots;
+}

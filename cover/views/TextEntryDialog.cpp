@@ -1,0 +1,50 @@
+#include "cover/views/TextEntryDialog.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "platform/AnsiText.h"
+
+TextEntryDialog::TextEntryDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Enter texts...");
+  setFixedSize(417, 240);
+  textEdit = new QPlainTextEdit(this);
+  textEdit->setObjectName("textEdit");
+  textEdit->setGeometry(8, 16, 401, 169);
+  textEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  textEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  textEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  auto* line = new QFrame(this);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setGeometry(0, 198, 417, 2);
+  okButton = new QPushButton("OK", this);
+  okButton->setGeometry(112, 208, 97, 25);
+  okButton->setAutoDefault(false);
+  cancelButton = new QPushButton("Cancel", this);
+  cancelButton->setGeometry(216, 208, 89, 25);
+  cancelButton->setAutoDefault(false);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TextEntryDialog::load(const std::vector<std::string>& lines) {
+  QStringList shown;
+  for (const std::string& l : lines) shown << QString::fromStdString(AnsiToUtf8(l));
+  textEdit->clear();
+  textEdit->setPlainText(shown.join('\n'));
+}
+
+std::vector<std::string> TextEntryDialog::lines() const {
+  const QString text = textEdit->toPlainText();
+  if (text.isEmpty()) return {};
+  std::vector<std::string> out;
+  for (const QString& l : text.split('\n')) out.push_back(Utf8ToAnsi(l.toStdString()));
+  return out;
+}
+
+void TextEntryDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  textEdit->setFocus();
+}

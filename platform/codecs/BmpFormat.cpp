@@ -1,0 +1,384 @@
+// Windows and OS/2 bitmaps (BMP, DIB, RLE): uncompressed, bit fields, RLE8 and RLE4.
+#include <algorithm>
+#include <bit>
+
+#include "platform/codecs/ByteReader.h"
+#include "platform/codecs/PictureBuild.h"
+#include "platform/codecs/PictureCodecs.h"
+
+namespace {
+
+enum : uint32_t { kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3, kBiAlphaBitfields = 6 };
+
+struct BmpHeader {
+  int64_t width = 0, height = 0;  // height negative: rows stored top-down
+  int bpp = 0;
+  uint32_t compression = kBiRgb;
+  uint32_t masks[4] = {0, 0, 0, 0};  // red, green, blue, alpha
+  int colours = 0;
+  Rgb table[256];
+};
+
+// One colour component described by a bit mask.
+struct Channel {
+  uint32_t mask = 0;
+  int shift = 0, bits = 0;
+  explicit Channel(uint32_t m) : mask(m) {
+    if (m) {
+      shift = std::countr_zero(m);
+      bits = std::min(32 - shift, int(std::bit_width(m >> shift)));
+    }
+  }
+  uint8_t get(uint32_t px) const {
+    if (!mask) return 0;
+    const uint32_t v = (px & mask) >> shift;
+    return bits > 8 ? uint8_t(v >> (bits - 8)) : ScaleTo8(v, bits);
+  }
+};
+
+bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset,
+                std::string& error) {
+  size_t offBits = 0;
+  if (fileHeader) {
+    r.skip(10);
+    offBits = r.le32();
+  }
+  const size_t headerStart = r.pos();
+  const uint32_t size = r.le32();
+  size_t entrySize = 4;
+  if (size == 12) {
+    h.width = r.le16();
+    h.height = int16_t(r.le16());
+    if (h.height < 0) h.height = uint16_t(h.height);
+    r.le16();
+    h.bpp = r.le16();
+    entrySize = 3;
+  } else if (size >= 40 && size <= 124) {
+    h.width = int32_t(r.le32());
+    h.height = int32_t(r.le32());
+    r.le16();
+    h.bpp = r.le16();
+    h.compression = r.le32();
+    r.skip(12);
+    h.colours = int(std::min<uint32_t>(r.le32(), 1u << 16));
+    r.le32();
+    // Masks follow a 40-byte header as separate fields, or sit inside the longer headers.
+    const bool fields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
+    if (size >= 52 || fields) {
+      const int count = size >= 56 ? 4 : (size >= 52 ? 3 : (h.compression == kBiAlphaBitfields ? 4 : 3));
+      for (int i = 0; i < count; ++i) h.masks[i] = r.le32();
+    }
+    if (!fields) std::fill(std::begin(h.masks), std::end(h.masks), 0u);
+    if (size > 40) r.seek(headerStart + size);
+  } else {
+    error = "the bitmap header is of an unknown kind";
+    return false;
+  }
+  if (!r.ok()) {
+    error = kTruncatedFile;
+    return false;
+  }
+  if (h.width <= 0 || h.height == 0) {
+    error = "the picture has no pixels";
+    return false;
+  }
+  const bool okDepth = h.bpp == 1 || h.bpp == 4 || h.bpp == 8 || h.bpp == 16 || h.bpp == 24 ||
+                       h.bpp == 32;
+  const bool okCompression =
+      h.compression == kBiRgb || (h.compression == kBiRle8 && h.bpp == 8) ||
+      (h.compression == kBiRle4 && h.bpp == 4) ||
+      ((h.compression == kBiBitfields || h.compression == kBiAlphaBitfields) &&
+       (h.bpp == 16 || h.bpp == 32));
+  if (!okDepth || !okCompression) {
+    error = "this kind of bitmap compression or depth is not supported";
+    return false;
+  }
+  if (h.bpp <= 8) {
+    const int most = 1 << h.bpp;
+    if (h.colours <= 0 || h.colours > most) h.colours = most;
+    // Old OS/2 files may hold a shorter table: it ends where the pixels begin.
+    if (fileHeader && offBits > r.pos() && entrySize == 3)
+      h.colours = int(std::min<size_t>(size_t(h.colours), (offBits - r.pos()) / 3));
+    for (int i = 0; i < h.colours; ++i) {
+      const uint8_t* q = r.take(entrySize);
+      if (!q) {
+        error = kTruncatedFile;
+        return false;
+      }
+      h.table[i] = Rgb{q[2], q[1], q[0]};
+    }
+  }
+  if (h.compression == kBiRgb && h.bpp == 16) {
+    h.masks[0] = 0x7C00, h.masks[1] = 0x03E0, h.masks[2] = 0x001F;
+  } else if (h.compression == kBiRgb && h.bpp == 32) {
+    h.masks[0] = 0xFF0000, h.masks[1] = 0xFF00, h.masks[2] = 0xFF;
+  }
+  if (h.bpp == 16)
+    for (uint32_t& m : h.masks) m &= 0xFFFF;
+  dataOffset = (fileHeader && offBits != 0) ? offBits : r.pos();
+  if (dataOffset > r.size()) {
+    error = kTruncatedFile;
+    return false;
+  }
+  return true;
+}
+
+uint32_t PixelAt(const uint8_t* row, int bpp, int32_t x) {
+  if (bpp == 16) return uint32_t(row[2 * x] | row[2 * x + 1] << 8);
+  const uint8_t* p = row + 4 * size_t(x);
+  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// Some writers declare an alpha mask but leave every alpha at 0: such pictures are opaque.
+bool HasSomeAlpha(const uint8_t* data, size_t stride, int32_t rows, int32_t w, const BmpHeader& h) {
+  if (h.bpp <= 8 || h.masks[3] == 0) return false;
+  for (int32_t y = 0; y < rows; ++y)
+    for (int32_t x = 0; x < w; ++x)
+      if (PixelAt(data + stride * size_t(y), h.bpp, x) & h.masks[3]) return true;
+  return false;
+}
+
+bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out,
+                      std::string& error) {
+  const uint64_t rowBytes = (uint64_t(h.width) * uint64_t(h.bpp) + 7) / 8;
+  const uint64_t stride = (uint64_t(h.width) * uint64_t(h.bpp) + 31) / 32 * 4;
+  const int64_t rows = h.height < 0 ? -h.height : h.height;
+  const uint64_t need = stride * uint64_t(rows - 1) + rowBytes;
+  if (offset > file.size || need > file.size - offset) {
+    error = kTruncatedFile;
+    return false;
+  }
+  const int32_t w = int32_t(h.width), ht = int32_t(rows);
+  const bool palette = h.bpp <= 8;
+  if (!(palette ? NewPalettePicture(out, w, ht, h.table, h.colours, error)
+                : NewTruecolourPicture(out, w, ht, error)))
+    return false;
+  const int outBpp = DibBitCount(out);
+  const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
+  const Channel alpha(HasSomeAlpha(file.data + offset, size_t(stride), ht, w, h) ? h.masks[3] : 0);
+  for (int32_t y = 0; y < ht; ++y) {
+    const int32_t fileRow = h.height < 0 ? y : ht - 1 - y;
+    const uint8_t* src = file.data + offset + size_t(stride) * size_t(fileRow);
+    uint8_t* dst = DibRow(out, y);
+    if (palette && outBpp == h.bpp) {
+      std::copy(src, src + rowBytes, dst);
+    } else if (palette) {
+      for (int32_t x = 0; x < w; ++x) PutIndex(dst, outBpp, uint32_t(x), GetPacked(src, h.bpp, uint32_t(x)));
+    } else if (h.bpp == 24) {
+      std::copy(src, src + rowBytes, dst);
+    } else {
+      for (int32_t x = 0; x < w; ++x) {
+        const uint32_t px = PixelAt(src, h.bpp, x);
+        uint8_t r = red.get(px), g = green.get(px), b = blue.get(px);
+        if (alpha.mask) {
+          const uint8_t a = alpha.get(px);
+          r = OverWhite(r, a), g = OverWhite(g, a), b = OverWhite(b, a);
+        }
+        PutRgb(dst, uint32_t(x), r, g, b);
+      }
+    }
+  }
+  return true;
+}
+
+// RLE8 and RLE4: runs, absolute runs, end of line, delta moves and end of picture.
+bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::string& error) {
+  const int64_t rows = h.height < 0 ? -h.height : h.height;
+  const int32_t w = int32_t(h.width), ht = int32_t(rows);
+  if (!NewPalettePicture(out, w, ht, h.table, h.colours, error)) return false;
+  const int outBpp = DibBitCount(out);
+  const bool four = h.bpp == 4;
+  // Some writers encode the row padding too: runs may reach the end of the padded row.
+  const int64_t rowEnd = (int64_t(w) * h.bpp + 31) / 32 * 32 / h.bpp;
+  ByteReader r(ByteView{file.data + offset, file.size - offset});
+  int64_t x = 0, y = 0;  // y counts stored rows, the first one being the bottom row
+  auto put = [&](uint32_t index) {
+    if (x < w) {
+      const int32_t top = h.height < 0 ? int32_t(y) : ht - 1 - int32_t(y);
+      PutIndex(DibRow(out, top), outBpp, uint32_t(x), index);
+    }
+    ++x;
+  };
+  while (y < ht) {
+    if (!r.has(2)) {
+      FreeDib(out);
+      error = kTruncatedFile;
+      return false;
+    }
+    const uint8_t count = r.u8(), value = r.u8();
+    bool inside = true;
+    if (count > 0) {
+      inside = x + count <= rowEnd;
+      if (inside)
+        for (int i = 0; i < count; ++i) put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
+    } else if (value == 0) {
+      x = 0, ++y;
+    } else if (value == 1) {
+      return true;
+    } else if (value == 2) {
+      if (!r.has(2)) {
+        FreeDib(out);
+        error = kTruncatedFile;
+        return false;
+      }
+      x += r.u8();
+      y += r.u8();
+      inside = x <= rowEnd && y <= ht;
+    } else {
+      const size_t bytes = four ? (value + 1u) / 2 : value;
+      const uint8_t* p = r.take(bytes + (bytes & 1));
+      if (!p) {
+        FreeDib(out);
+        error = kTruncatedFile;
+        return false;
+      }
+      inside = x + value <= rowEnd;
+      if (inside)
+        for (uint32_t i = 0; i < value; ++i) put(four ? GetPacked(p, 4, i) : p[i]);
+    }
+    if (!inside) {
+      FreeDib(out);
+      error = "the compressed picture data runs outside the picture";
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadBmp(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
+  ByteReader r(file);
+  bool fileHeader = true;
+  if (file.size >= 2 && file.data[0] == 'B' && file.data[1] == 'M') {
+    fileHeader = true;
+  } else if (file.size >= 4 && (file.data[0] == 12 || file.data[0] >= 40) && file.data[1] == 0 &&
+             file.data[2] == 0 && file.data[3] == 0) {
+    fileHeader = false;  // a packed bitmap without the file header
+  } else {
+    error = "the file is not a bitmap";
+    return false;
+  }
+  BmpHeader h;
+  size_t offset = 0;
+  if (!ReadHeader(r, fileHeader, h, offset, error)) return false;
+  const int64_t rows = h.height < 0 ? -h.height : h.height;
+  if (h.width > kMaxDibSide || rows > kMaxDibSide) {
+    error = kPictureTooLarge;
+    return false;
+  }
+  if (h.compression == kBiRle8 || h.compression == kBiRle4) return ReadRle(file, offset, h, out, error);
+  return ReadUncompressed(file, offset, h, out, error);
+}
+
+namespace {
+
+// File header, 40-byte info header and colour table; the pixel bytes follow.
+void WriteHeaders(const Dib& dib, int bpp, uint32_t compression, int colours, size_t pixelBytes,
+                  ByteWriter& o) {
+  const uint32_t offBits = 14 + 40 + 4 * uint32_t(colours);
+  o.text("BM");
+  o.le32(uint32_t(offBits + pixelBytes));
+  o.le32(0);
+  o.le32(offBits);
+  o.le32(40);
+  o.le32(uint32_t(DibWidth(dib)));
+  o.le32(uint32_t(DibHeight(dib)));
+  o.le16(1);
+  o.le16(uint32_t(bpp));
+  o.le32(compression);
+  o.le32(uint32_t(pixelBytes));
+  o.le32(3780);  // 96 dots per inch
+  o.le32(3780);
+  o.le32(uint32_t(colours));
+  o.le32(0);
+  for (int i = 0; i < colours; ++i) {
+    const Rgb c = DibColour(dib, i);
+    o.u8(c.b), o.u8(c.g), o.u8(c.r), o.u8(0);
+  }
+}
+
+// Length of the run of equal indices starting at i, at most 255.
+int RunAt(const uint8_t* idx, int w, int i) {
+  int n = 1;
+  while (i + n < w && n < 255 && idx[i + n] == idx[i]) ++n;
+  return n;
+}
+
+// One row of RLE8 or RLE4: runs of three or more equal pixels, absolute runs in between.
+void EncodeRleRow(const uint8_t* idx, int w, bool four, ByteWriter& o) {
+  int i = 0;
+  while (i < w) {
+    const int run = RunAt(idx, w, i);
+    if (run >= 3) {
+      o.u8(uint32_t(run));
+      o.u8(four ? uint32_t(idx[i] << 4 | idx[i]) : idx[i]);
+      i += run;
+      continue;
+    }
+    int j = i;
+    while (j < w && j - i < 255 && RunAt(idx, w, j) < 3) ++j;
+    const int n = j - i;
+    if (n < 3) {
+      for (int k = i; k < j; ++k) o.u8(1), o.u8(four ? uint32_t(idx[k] << 4) : idx[k]);
+    } else {
+      o.u8(0);
+      o.u8(uint32_t(n));
+      size_t bytes = 0;
+      if (four) {
+        for (int k = 0; k < n; k += 2, ++bytes)
+          o.u8(uint32_t(idx[i + k] << 4 | (k + 1 < n ? idx[i + k + 1] : 0)));
+      } else {
+        o.bytes(idx + i, size_t(n));
+        bytes = size_t(n);
+      }
+      if (bytes & 1) o.u8(0);
+    }
+    i = j;
+  }
+}
+
+}  // namespace
+
+bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  out.clear();
+  if (!CheckWritable(dib, error)) return false;
+  const int bpp = DibBitCount(dib);
+  const size_t bytes = size_t(dib.BytesPerLine) * size_t(DibHeight(dib));
+  ByteWriter o(out);
+  WriteHeaders(dib, bpp, kBiRgb, PaletteEntryCount(bpp), bytes, o);
+  o.bytes(dib.Bits, bytes);
+  return true;
+}
+
+bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  out.clear();
+  if (!CheckWritable(dib, error)) return false;
+  Dib reduced;
+  const Dib* src = &dib;
+  if (DibBitCount(dib) == 24) {
+    if (!ReduceTo8Bits(dib, reduced)) {
+      error = "there is not enough memory to reduce the colours";
+      return false;
+    }
+    src = &reduced;
+  }
+  const int bpp = DibBitCount(*src);
+  const bool four = bpp != 8;  // 1-bit pictures are stored as RLE4 with two colours
+  const int w = DibWidth(*src), h = DibHeight(*src);
+  std::vector<uint8_t> pixels, idx(size_t(w), 0);
+  ByteWriter p(pixels);
+  for (int y = h - 1; y >= 0; --y) {
+    const uint8_t* row = DibRow(*src, y);
+    for (int x = 0; x < w; ++x) idx[size_t(x)] = uint8_t(GetPacked(row, bpp, uint32_t(x)));
+    EncodeRleRow(idx.data(), w, four, p);
+    if (y > 0) p.u8(0), p.u8(0);
+  }
+  p.u8(0), p.u8(1);
+  ByteWriter o(out);
+  WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), pixels.size(), o);
+  o.bytes(pixels.data(), pixels.size());
+  if (src == &reduced) FreeDib(reduced);
+  return true;
+}

@@ -1,0 +1,182 @@
+// JPEG through libjpeg-turbo. Its errors longjmp back to the function that called setjmp; the
+// functions between hold no objects with destructors, and buffers belong to libjpeg's pools.
+#include <cstdio>
+#include <csetjmp>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+#include <jerror.h>
+
+#include "platform/dib/DibRows.h"
+#include "platform/codecs/PictureCodecs.h"
+
+namespace {
+struct JpegError {
+  jpeg_error_mgr mgr;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX] = {};
+};
+
+[[noreturn]] void OnError(j_common_ptr cinfo) {
+  auto* e = reinterpret_cast<JpegError*>(cinfo->err);
+  (*cinfo->err->format_message)(cinfo, e->message);
+  std::longjmp(e->jump, 1);
+}
+// A file that ends early would be padded with grey; it is refused as truncated instead.
+void OnMessage(j_common_ptr cinfo, int level) {
+  if (level >= 0 || cinfo->err->msg_code != JWRN_JPEG_EOF) return;
+  auto* e = reinterpret_cast<JpegError*>(cinfo->err);
+  std::snprintf(e->message, sizeof e->message, "%s", "the file is truncated");
+  std::longjmp(e->jump, 1);
+}
+
+// Progressive files of thousands of tiny scans would take minutes; real files have a few dozen.
+constexpr int kMaxScans = 500;
+void CheckScans(j_common_ptr cinfo) {
+  if (!cinfo->is_decompressor) return;
+  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxScans) return;
+  auto* e = reinterpret_cast<JpegError*>(cinfo->err);
+  std::snprintf(e->message, sizeof e->message, "%s", "too many scans");
+  std::longjmp(e->jump, 1);
+}
+
+void InitError(JpegError& e) {
+  jpeg_std_error(&e.mgr);
+  e.mgr.error_exit = OnError;
+  e.mgr.emit_message = OnMessage;
+}
+
+// Converts CMYK samples to RGB; Adobe files store the four inks inverted.
+void CmykRow(const uint8_t* src, uint8_t* dst, JDIMENSION w, bool inverted) {
+  for (JDIMENSION x = 0; x < w; ++x, src += 4, dst += 3) {
+    uint32_t c = src[0], m = src[1], y = src[2], k = src[3];
+    if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    dst[2] = uint8_t((c * k + 127) / 255);
+    dst[1] = uint8_t((m * k + 127) / 255);
+    dst[0] = uint8_t((y * k + 127) / 255);
+  }
+}
+
+bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& monitor,
+            ByteView file, Dib& out, std::string& error) {
+  if (setjmp(err.jump)) {
+    FreeDib(out);
+    if (error.empty())
+      error = err.mgr.msg_code == JWRN_JPEG_EOF ? std::string("the file is truncated")
+                                                : std::string("the JPEG data is damaged (") + err.message + ")";
+    return false;
+  }
+  jpeg_create_decompress(&cinfo);
+  cinfo.mem->max_memory_to_use = long(kMaxDibBytes);
+  cinfo.progress = &monitor;
+  jpeg_mem_src(&cinfo, file.data, static_cast<unsigned long>(file.size));
+  jpeg_read_header(&cinfo, TRUE);
+  const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
+  const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+  cinfo.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  if (!NewDibChecked(out, cinfo.image_width, cinfo.image_height, grey ? 8 : 24, error))
+    return false;
+  if (grey) SetGreyColors(out);
+  jpeg_start_decompress(&cinfo);
+  JSAMPARRAY scratch = nullptr;
+  if (cmyk)
+    scratch = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
+                                          cinfo.output_width * 4, 1);
+  RowReporter progress(cinfo.output_height);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    progress.row(cinfo.output_scanline);
+    uint8_t* row = DibRow(out, int32_t(cinfo.output_scanline));
+    if (cmyk) {
+      jpeg_read_scanlines(&cinfo, scratch, 1);
+      CmykRow(scratch[0], row, cinfo.output_width, cinfo.saw_Adobe_marker);
+    } else {
+      JSAMPROW rows[1] = {row};
+      jpeg_read_scanlines(&cinfo, rows, 1);
+    }
+  }
+  jpeg_finish_decompress(&cinfo);
+  return true;
+}
+
+bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, unsigned char** buf,
+            unsigned long* size, std::string& error) {
+  if (setjmp(err.jump)) {
+    error = std::string("the picture could not be compressed (") + err.message + ")";
+    return false;
+  }
+  jpeg_create_compress(&cinfo);
+  jpeg_mem_dest(&cinfo, buf, size);
+  const bool grey = HasGreyColors(dib);
+  cinfo.image_width = JDIMENSION(DibWidth(dib));
+  cinfo.image_height = JDIMENSION(DibHeight(dib));
+  cinfo.input_components = grey ? 1 : 3;
+  cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 90, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  RowReporter progress(cinfo.image_height);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    progress.row(cinfo.next_scanline);
+    JSAMPROW rows[1] = {DibRow(dib, int32_t(cinfo.next_scanline))};
+    jpeg_write_scanlines(&cinfo, rows, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  return true;
+}
+}  // namespace
+
+bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
+  out = Dib{};
+  error.clear();
+  if (file.size < 3 || file.data[0] != 0xFF || file.data[1] != 0xD8) {
+    error = "this is not a JPEG file";
+    return false;
+  }
+  jpeg_decompress_struct cinfo;
+  JpegError err;
+  InitError(err);
+  cinfo.err = &err.mgr;
+  jpeg_progress_mgr monitor{};
+  monitor.progress_monitor = CheckScans;
+  const bool ok = Decode(cinfo, err, monitor, file, out, error);
+  jpeg_destroy_decompress(&cinfo);
+  return ok;
+}
+
+bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  out.clear();
+  error.clear();
+  if (!dib.Bits || !dib.Info) {
+    error = "there is no picture to save";
+    return false;
+  }
+  Dib expanded;
+  const bool convert = DibBitCount(dib) != 24 && !HasGreyColors(dib);
+  if (convert && !ExpandTo24Bits(dib, expanded)) {
+    error = "there is not enough memory to convert the picture";
+    return false;
+  }
+  jpeg_compress_struct cinfo;
+  JpegError err;
+  InitError(err);
+  cinfo.err = &err.mgr;
+  unsigned char* buf = nullptr;
+  unsigned long size = 0;
+  bool ok = Encode(cinfo, err, convert ? expanded : dib, &buf, &size, error);
+  jpeg_destroy_compress(&cinfo);
+  if (convert) FreeDib(expanded);
+  if (ok) {
+    try {
+      out.assign(buf, buf + size);
+    } catch (const std::bad_alloc&) {
+      error = "there is not enough memory";
+      ok = false;
+    }
+  }
+  std::free(buf);
+  return ok;
+}

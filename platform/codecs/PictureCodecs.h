@@ -1,0 +1,49 @@
+#pragma once
+// The file formats of the graphics library. Each reader decodes a whole file held in memory into
+// a bottom-up picture of 1, 4, 8 or 24 bits; each writer encodes a picture into bytes.
+// On failure a reader leaves `out` empty (Bits null) and says why in `error` (one short sentence,
+// e.g. "the file is truncated"); it never reads outside `data` and refuses pictures that NewDib
+// would refuse (DibSizeAllowed) before allocating anything.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/dib/Dib.h"
+
+struct ByteView {
+  const uint8_t* data = nullptr;
+  size_t size = 0;
+};
+
+using PictureReader = bool (*)(ByteView file, Dib& out, std::string& error);
+// Writers take any depth; where the format cannot hold it they convert a copy first.
+using PictureWriter = bool (*)(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+
+// Formats written by our own code.
+bool ReadBmp(ByteView file, Dib& out, std::string& error);  // BMP, DIB and RLE files
+bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error);  // RLE8/RLE4 BMP
+bool ReadPcx(ByteView file, Dib& out, std::string& error);
+bool WritePcx(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool ReadTga(ByteView file, Dib& out, std::string& error);
+bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool ReadIff(ByteView file, Dib& out, std::string& error);  // ILBM and PBM (IFF, LBM)
+bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+
+// Formats written through the field's libraries.
+bool ReadJpeg(ByteView file, Dib& out, std::string& error);
+bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool ReadPng(ByteView file, Dib& out, std::string& error);
+bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool ReadTiff(ByteView file, Dib& out, std::string& error);
+bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool ReadGif(ByteView file, Dib& out, std::string& error);
+bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+
+// Colour reduction shared by the writers that need a palette (GIF, RLE): a 24-bit picture
+// becomes an 8-bit picture of at most 256 colours (error diffusion); palette pictures are kept.
+// Returns false (out empty) when memory runs out.
+bool ReduceTo8Bits(const Dib& dib, Dib& out);
+// A palette picture becomes 24 bits (for formats without palettes, such as JPEG).
+bool ExpandTo24Bits(const Dib& dib, Dib& out);

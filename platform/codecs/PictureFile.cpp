@@ -1,0 +1,273 @@
+#include "platform/codecs/PictureFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "platform/codecs/BmpDirect.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/Progress.h"
+
+const char* const kPictureOpenFilter =
+    "All pictures|*.BMP;*.DIB;*.GIF;*.IFF;*.JIF;*.JPG;*.LBM;*.PCX;*.RLE;*.TGA;*.TIF;*.PNG|"
+    "BMP - Windows, OS/2 Bitmap|*.BMP|DIB - Windows, OS/2 DIB|*.DIB|"
+    "GIF - CompuServe Graphics Interchange|*.GIF|IFF - Amiga|*.IFF|"
+    "JIF - JPEG - JFIF Compilant|*.JIF|JPG - JPEG - JFIF Compilant|*.JPG|"
+    "LBM - Deluxe Paint|*.LBM|PCX - ZSoft Paintbrush|*.PCX|RLE - Windows RLE|*.RLE|"
+    "TGA - Truevision Targa|*.TGA|TIF - Tagged image file Format|*.TIF|"
+    "PNG - Portable Graphics Network|*.PNG|All files (*.*)|*.*";
+
+namespace {
+const char* const kSaveFilter =
+    "BMP - Windows, OS/2 Bitmap|*.BMP|DIB - Windows, OS/2 DIB|*.DIB|"
+    "GIF - CompuServe Graphics Interchange|*.GIF|IFF - Amiga|*.IFF|"
+    "JIF - JPEG - JFIF Compilant|*.JIF|JPG - JPEG - JFIF Compilant|*.JPG|"
+    "LBM - Deluxe Paint|*.LBM|PCX - ZSoft Paintbrush|*.PCX|RLE - Windows RLE|*.RLE|"
+    "TGA - Truevision Targa|*.TGA|TIF - Tagged image file Format|*.TIF|"
+    "PNG - Portable Graphics Network|*.PNG";
+
+// Save formats in the order of the save filter; code = 2 + 1-based index.
+struct SaveFormat {
+  const char* extension;
+  PictureWriter write;
+};
+const SaveFormat kSaveFormats[] = {
+    {".bmp", WriteBmp}, {".dib", WriteBmp}, {".gif", WriteGif}, {".iff", WriteIff},
+    {".jif", WriteJpeg}, {".jpg", WriteJpeg}, {".lbm", WriteIff}, {".pcx", WritePcx},
+    {".rle", WriteRle}, {".tga", WriteTga}, {".tif", WriteTiff}, {".png", WritePng},
+};
+constexpr int kSaveFormatCount = int(sizeof kSaveFormats / sizeof kSaveFormats[0]);
+
+std::string LowerExtension(const std::string& fileName) {
+  std::string ext = std::filesystem::path(fileName).extension().string();
+  for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return ext;
+}
+
+PictureReader ReaderFor(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Bmp: return ReadBmp;
+    case PictureFormat::Gif: return ReadGif;
+    case PictureFormat::Iff: return ReadIff;
+    case PictureFormat::Jpeg: return ReadJpeg;
+    case PictureFormat::Pcx: return ReadPcx;
+    case PictureFormat::Tga: return ReadTga;
+    case PictureFormat::Tiff: return ReadTiff;
+    case PictureFormat::Png: return ReadPng;
+    default: return nullptr;
+  }
+}
+
+std::string SystemReason(int err) {
+  switch (err) {
+    case ENOENT: return "the file does not exist";
+    case EACCES:
+    case EPERM: return "access is denied";
+    case ENOSPC: return "the disk is full";
+    case EISDIR: return "it is a folder";
+    case EROFS: return "the medium is read-only";
+    default: return std::strerror(err);
+  }
+}
+
+bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data, size_t& size,
+                   std::string& error) {
+  // Not blocking: opening a pipe would otherwise wait for a writer.
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return error = SystemReason(errno), false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0;
+  if (!ok) error = SystemReason(errno);
+  else if (S_ISDIR(st.st_mode)) ok = false, error = "it is a folder";
+  else if (!S_ISREG(st.st_mode)) ok = false, error = "it is not a file but a device or a pipe";
+  else if (uint64_t(st.st_size) > kMaxPictureFileBytes) ok = false, error = "the file is too large";
+  if (ok) {
+    size = size_t(st.st_size);
+    data.reset(new (std::nothrow) uint8_t[size ? size : 1]);
+    if (!data) ok = false, error = "there is not enough memory to read the file";
+  }
+  for (size_t done = 0; ok && done < size;) {
+    const ssize_t n = ::read(fd, data.get() + done, size - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ok = false, error = SystemReason(errno);
+    else if (n == 0) size = done;  // the file shrank while being read
+    else done += size_t(n);
+    if (n == 0) break;
+  }
+  ::close(fd);
+  return ok;
+}
+
+mode_t NewFileMode(const std::string& fileName) {
+  struct stat st {};
+  if (::stat(fileName.c_str(), &st) == 0) return st.st_mode & 07777;
+  // The process's umask, read without changing it (other threads may be creating files).
+  mode_t mask = 022;
+  if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+    char line[128];
+    unsigned value = 0;
+    while (std::fgets(line, sizeof line, status))
+      if (std::sscanf(line, "Umask: %o", &value) == 1) mask = mode_t(value);
+    std::fclose(status);
+  }
+  return 0666 & ~mask;
+}
+
+bool WriteAtomically(const std::string& fileName, const std::vector<uint8_t>& bytes,
+                     std::string& error) {
+  std::string tmp = fileName + ".~XXXXXX";
+  std::vector<char> name(tmp.begin(), tmp.end());
+  name.push_back('\0');
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return error = SystemReason(errno), false;
+  tmp = name.data();
+  bool ok = true;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ok = false, error = SystemReason(n < 0 ? errno : ENOSPC);
+    else done += size_t(n);
+  }
+  if (ok && ::fchmod(fd, NewFileMode(fileName)) != 0) ok = false, error = SystemReason(errno);
+  if (ok && ::fdatasync(fd) != 0) ok = false, error = SystemReason(errno);
+  if (::close(fd) != 0 && ok) ok = false, error = SystemReason(errno);
+  if (ok && ::rename(tmp.c_str(), fileName.c_str()) != 0) ok = false, error = SystemReason(errno);
+  if (!ok) ::unlink(tmp.c_str());
+  return ok;
+}
+}  // namespace
+
+PictureFormat FormatFromContents(ByteView f) {
+  const uint8_t* d = f.data;
+  if (f.size >= 2 && d[0] == 'B' && d[1] == 'M') return PictureFormat::Bmp;
+  if (f.size >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF) return PictureFormat::Jpeg;
+  if (f.size >= 8 && std::memcmp(d, "\x89PNG\r\n\x1a\n", 8) == 0) return PictureFormat::Png;
+  if (f.size >= 4 && (std::memcmp(d, "II*\0", 4) == 0 || std::memcmp(d, "MM\0*", 4) == 0 ||
+                      std::memcmp(d, "II+\0", 4) == 0 || std::memcmp(d, "MM\0+", 4) == 0))
+    return PictureFormat::Tiff;
+  if (f.size >= 6 && (std::memcmp(d, "GIF87a", 6) == 0 || std::memcmp(d, "GIF89a", 6) == 0))
+    return PictureFormat::Gif;
+  if (f.size >= 12 && std::memcmp(d, "FORM", 4) == 0 &&
+      (std::memcmp(d + 8, "ILBM", 4) == 0 || std::memcmp(d + 8, "PBM ", 4) == 0))
+    return PictureFormat::Iff;
+  if (f.size >= 128 && d[0] == 0x0A && d[1] <= 5 && d[2] <= 1 &&
+      (d[3] == 1 || d[3] == 2 || d[3] == 4 || d[3] == 8))
+    return PictureFormat::Pcx;
+  return PictureFormat::Unknown;
+}
+
+PictureFormat FormatFromExtension(const std::string& fileName) {
+  const std::string ext = LowerExtension(fileName);
+  if (ext == ".bmp" || ext == ".dib" || ext == ".rle") return PictureFormat::Bmp;
+  if (ext == ".gif") return PictureFormat::Gif;
+  if (ext == ".iff" || ext == ".lbm") return PictureFormat::Iff;
+  if (ext == ".jpg" || ext == ".jif" || ext == ".jpeg" || ext == ".jfif") return PictureFormat::Jpeg;
+  if (ext == ".pcx") return PictureFormat::Pcx;
+  if (ext == ".tga") return PictureFormat::Tga;
+  if (ext == ".tif" || ext == ".tiff") return PictureFormat::Tiff;
+  if (ext == ".png") return PictureFormat::Png;
+  return PictureFormat::Unknown;
+}
+
+namespace {
+// Progress is 0 before reading or writing starts and again when it ends, whatever the outcome.
+struct ProgressSpan {
+  ProgressSpan() { ReportProgress(0); }
+  ~ProgressSpan() { ReportProgress(0); }
+  ProgressSpan(const ProgressSpan&) = delete;
+  ProgressSpan& operator=(const ProgressSpan&) = delete;
+};
+}  // namespace
+
+bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) {
+  const ProgressSpan progress;
+  out = Dib{};
+  error.clear();
+  switch (ReadPlainBmp(fileName, out, error)) {
+    case DirectRead::Done: return true;
+    case DirectRead::Failed: return false;
+    case DirectRead::NotApplicable: break;
+  }
+  std::unique_ptr<uint8_t[]> data;
+  size_t size = 0;
+  if (!ReadWholeFile(fileName, data, size, error)) return false;
+  const ByteView view{data.get(), size};
+  if (size == 0) return error = "the file is empty", false;
+  // The contents decide; the extension names a second candidate (formats without a signature,
+  // or a signature that happens to match by chance).
+  const PictureFormat byContents = FormatFromContents(view), byName = FormatFromExtension(fileName);
+  const PictureFormat candidates[2] = {byContents != PictureFormat::Unknown ? byContents : byName,
+                                       byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
+  if (!ReaderFor(candidates[0])) return error = "the file is not a picture of a known format", false;
+  for (int i = 0; i < 2; ++i) {
+    const PictureReader read = ReaderFor(candidates[i]);
+    if (!read || (i == 1 && candidates[1] == candidates[0])) continue;
+    std::string why;
+    try {
+      if (read(view, out, why)) return error.clear(), true;
+    } catch (const std::exception&) {
+      why = "there is not enough memory for the picture";
+    }
+    FreeDib(out);
+    if (i == 0) error = why.empty() ? "the picture is damaged" : why;
+  }
+  return false;
+}
+
+bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,
+                     std::string& error) {
+  const ProgressSpan progress;
+  error.clear();
+  const int index = formatCode - 3;
+  if (index < 0 || index >= kSaveFormatCount) return error = "the file format is unknown", false;
+  if (!dib.Bits || !dib.Info) return error = "there is no picture to save", false;
+  std::vector<uint8_t> bytes;
+  try {
+    if (!kSaveFormats[index].write(dib, bytes, error)) {
+      if (error.empty()) error = "the picture could not be encoded";
+      return false;
+    }
+  } catch (const std::exception&) {
+    return error = "there is not enough memory to save the picture", false;
+  }
+  return WriteAtomically(fileName, bytes, error);
+}
+
+void OpenDib(Dib& out, const std::string& fileName) {
+  std::string error;
+  if (!LoadPictureFile(out, fileName, error))
+    ShowError("The picture \"" + fileName + "\" could not be opened: " + error + ".");
+}
+
+bool SaveDib(const Dib& dib, const std::string& fileName, int formatCode) {
+  std::string error;
+  if (SavePictureFile(dib, fileName, formatCode, error)) return true;
+  ShowError("The picture could not be saved as \"" + fileName + "\": " + error + ".");
+  return false;
+}
+
+const char* PictureSaveFilter() {
+  return kSaveFilter;
+}
+
+std::string SaveFormatExtension(int filterIndex) {
+  if (filterIndex < 1 || filterIndex > kSaveFormatCount) return {};
+  return kSaveFormats[filterIndex - 1].extension;
+}
+
+int SaveCodeForExtension(const std::string& fileName) {
+  const std::string ext = LowerExtension(fileName);
+  for (int i = 0; i < kSaveFormatCount; ++i)
+    if (ext == kSaveFormats[i].extension) return i + 3;
+  if (ext == ".jpeg") return 8;
+  if (ext == ".tiff") return 13;
+  return 0;
+}

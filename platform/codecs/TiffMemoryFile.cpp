@@ -1,0 +1,92 @@
+#include "platform/codecs/TiffMemoryFile.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "platform/dib/Dib.h"
+
+namespace {
+tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
+  auto* f = static_cast<TiffMemoryFile*>(h);
+  const uint8_t* base = f->out ? f->out->data() : f->data;
+  const size_t size = f->out ? f->out->size() : f->size;
+  if (n <= 0 || f->pos >= size) return 0;
+  const size_t len = std::min(size_t(n), size - f->pos);
+  std::memcpy(buf, base + f->pos, len);
+  f->pos += len;
+  return tmsize_t(len);
+}
+
+tmsize_t WriteProc(thandle_t h, void* buf, tmsize_t n) {
+  auto* f = static_cast<TiffMemoryFile*>(h);
+  if (!f->out || n < 0) return -1;
+  const auto* bytes = static_cast<const uint8_t*>(buf);
+  try {
+    if (f->pos == f->out->size()) {  // appending, the usual case: no zero fill first
+      f->out->insert(f->out->end(), bytes, bytes + n);
+      f->pos += size_t(n);
+      return n;
+    }
+    if (f->pos + size_t(n) > f->out->size()) f->out->resize(f->pos + size_t(n));
+  } catch (const std::bad_alloc&) {
+    return -1;
+  }
+  std::memcpy(f->out->data() + f->pos, bytes, size_t(n));
+  f->pos += size_t(n);
+  return n;
+}
+
+toff_t SeekProc(thandle_t h, toff_t off, int whence) {
+  auto* f = static_cast<TiffMemoryFile*>(h);
+  const size_t size = f->out ? f->out->size() : f->size;
+  uint64_t base = whence == SEEK_CUR ? f->pos : whence == SEEK_END ? size : 0;
+  const uint64_t target = base + off;
+  if (target > (uint64_t(1) << 40)) return toff_t(-1);
+  f->pos = size_t(target);
+  return target;
+}
+
+int CloseProc(thandle_t) { return 0; }
+toff_t SizeProc(thandle_t h) {
+  auto* f = static_cast<TiffMemoryFile*>(h);
+  return f->out ? f->out->size() : f->size;
+}
+int MapProc(thandle_t h, void** base, toff_t* size) {
+  auto* f = static_cast<TiffMemoryFile*>(h);
+  if (f->out) return 0;
+  *base = const_cast<uint8_t*>(f->data);
+  *size = f->size;
+  return 1;
+}
+void UnmapProc(thandle_t, void*, toff_t) {}
+
+int OnError(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
+  auto* f = static_cast<TiffMemoryFile*>(user);
+  if (f->firstError.empty()) {
+    char text[256];
+    std::vsnprintf(text, sizeof text, fmt, ap);
+    f->firstError = text;
+  }
+  return 1;
+}
+int OnWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
+}  // namespace
+
+TIFF* OpenTiffMemory(TiffMemoryFile& f, const char* mode) {
+  TIFFOpenOptions* opts = TIFFOpenOptionsAlloc();
+  if (!opts) return nullptr;
+  TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(kMaxDibBytes));
+  TIFFOpenOptionsSetErrorHandlerExtR(opts, OnError, &f);
+  TIFFOpenOptionsSetWarningHandlerExtR(opts, OnWarning, &f);
+  TIFF* tif = TIFFClientOpenExt("memory", mode, &f, ReadProc, WriteProc, SeekProc, CloseProc,
+                                SizeProc, MapProc, UnmapProc, opts);
+  TIFFOpenOptionsFree(opts);
+  return tif;
+}
+
+std::string TiffReason(const TiffMemoryFile& f, const char* fallback) {
+  return f.firstError.empty() ? fallback : std::string(fallback) + " (" + f.firstError + ")";
+}

@@ -1,0 +1,175 @@
+// Pens, brushes, shapes, fonts and text of the Qt device.
+#include <QFontMetricsF>
+#include <QStringList>
+#include <cmath>
+
+#include "platform/AnsiText.h"
+#include "platform/device/views/QtDevice.h"
+
+namespace {
+QColor ToColor(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+
+QString FromAnsi(const std::string& text) { return QString::fromStdString(AnsiToUtf8(text)); }
+
+// Lines of a text: breaks at CR, LF or CR LF; with `wrap`, also between words that would run
+// past `width`. A single word wider than the width keeps its own line.
+QStringList LayoutLines(const QString& text, bool wrap, double width, const QFontMetricsF& fm) {
+  QString normal = text;
+  normal.replace(QStringLiteral("\r\n"), QStringLiteral("\r")).replace(QChar('\n'), QChar('\r'));
+  QStringList out;
+  for (const QString& paragraph : normal.split(QChar('\r'))) {
+    if (!wrap) {
+      out << paragraph;
+      continue;
+    }
+    QString line;
+    bool first = true;
+    for (const QString& word : paragraph.split(QChar(' '))) {
+      const QString candidate = first ? word : line + QChar(' ') + word;
+      if (first || fm.horizontalAdvance(candidate) <= width) {
+        line = candidate;
+      } else {
+        out << line;
+        line = word;
+      }
+      first = false;
+    }
+    out << line;
+  }
+  return out;
+}
+}  // namespace
+
+void QtDevice::ApplyState() {
+  if (!painter_) return;
+  QPen pen(ToColor(penColor_));
+  pen.setWidth(penWidth_ <= 1 ? 0 : penWidth_);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_->setPen(pen);
+  painter_->setBrush(brushStyle_ == BrushStyle::Solid ? QBrush(ToColor(brushColor_))
+                                                      : QBrush(Qt::NoBrush));
+  painter_->setFont(font_);
+}
+
+void QtDevice::SetPenColor(COLORREF color) {
+  penColor_ = color;
+  ApplyState();
+}
+
+void QtDevice::SetPenWidth(int width) {
+  penWidth_ = width;
+  ApplyState();
+}
+
+void QtDevice::SetBrushColor(COLORREF color) {
+  brushColor_ = color;
+  ApplyState();
+}
+
+void QtDevice::SetBrushStyle(BrushStyle style) {
+  brushStyle_ = style;
+  ApplyState();
+}
+
+COLORREF QtDevice::SetTextColor(COLORREF color) {
+  const COLORREF old = textColor_;
+  textColor_ = color;
+  return old;
+}
+
+int QtDevice::SetBkMode(int mode) {
+  const int old = bkMode_;
+  bkMode_ = mode;
+  return old;
+}
+
+uint32_t QtDevice::SetTextAlign(uint32_t align) {
+  const uint32_t old = textAlign_;
+  textAlign_ = align;
+  return old;
+}
+
+QFont QtDevice::MakeFont(const LogFont& f) const {
+  QFont font(FromAnsi(f.faceName));
+  if (f.weight > 0) font.setWeight(QFont::Weight(std::clamp(f.weight, 1, 1000)));
+  font.setItalic(f.italic);
+  font.setUnderline(f.underline);
+  font.setStrikeOut(f.strikeOut);
+  // Negative: the character height; positive: the cell height; zero: a 12-point default.
+  int pixels = f.height < 0 ? -f.height : f.height;
+  if (pixels == 0) pixels = std::max(1, int(std::lround(12.0 * dpiY_ / 72.0)));
+  font.setPixelSize(std::max(1, pixels));
+  if (f.height > 0) {
+    const double cell = QFontMetricsF(font).height();
+    if (cell > 0) font.setPixelSize(std::max(1, int(std::lround(pixels * pixels / cell))));
+  }
+  return font;
+}
+
+LogFont QtDevice::SelectFont(const LogFont& font) {
+  const LogFont old = logFont_;
+  logFont_ = font;
+  font_ = MakeFont(font);
+  ApplyState();
+  return old;
+}
+
+void QtDevice::Rectangle(int l, int t, int r, int b) {
+  if (painter_) painter_->drawRect(QRect(l, t, r - l - 1, b - t - 1));
+}
+
+void QtDevice::Ellipse(int l, int t, int r, int b) {
+  if (painter_) painter_->drawEllipse(QRect(l, t, r - l - 1, b - t - 1));
+}
+
+void QtDevice::RoundRect(int l, int t, int r, int b, int w, int h) {
+  if (painter_) painter_->drawRoundedRect(QRect(l, t, r - l - 1, b - t - 1), w / 2.0, h / 2.0);
+}
+
+void QtDevice::Line(int x1, int y1, int x2, int y2) {
+  if (painter_) painter_->drawLine(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+void QtDevice::TextOut(int x, int y, const std::string& text) {
+  if (!painter_) return;
+  const QString s = FromAnsi(text);
+  const QFontMetricsF fm(font_, painter_->device());
+  painter_->save();
+  painter_->translate(x, y);
+  painter_->rotate(-logFont_.escapement / 10.0);
+  const double baseline = (textAlign_ & TA_BASELINE) == TA_BASELINE ? 0.0 : fm.ascent();
+  if (bkMode_ == OPAQUE)
+    painter_->fillRect(QRectF(0, baseline - fm.ascent(), fm.horizontalAdvance(s), fm.height()),
+                       ToColor(bkColor_));
+  painter_->setPen(ToColor(textColor_));
+  painter_->drawText(QPointF(0, baseline), s);
+  painter_->restore();
+}
+
+int QtDevice::DrawText(const std::string& text, const RECT& rect, uint32_t format) {
+  if (!painter_) return 0;
+  const QFontMetricsF fm(font_, painter_->device());
+  const double width = rect.right - rect.left;
+  const QStringList lines = LayoutLines(FromAnsi(text), (format & DT_WORDBREAK) != 0, width, fm);
+  const double lineHeight = fm.height();
+  painter_->save();
+  painter_->translate(rect.left, rect.top);
+  painter_->rotate(-logFont_.escapement / 10.0);
+  if (!(format & DT_NOCLIP))
+    painter_->setClipRect(QRect(0, 0, rect.right - rect.left, rect.bottom - rect.top),
+                          Qt::IntersectClip);
+  painter_->setPen(ToColor(textColor_));
+  double top = 0;
+  for (const QString& line : lines) {
+    const double advance = fm.horizontalAdvance(line);
+    double left = 0;
+    if (format & DT_CENTER) left = (width - advance) / 2;
+    else if (format & DT_RIGHT) left = width - advance;
+    if (bkMode_ == OPAQUE) painter_->fillRect(QRectF(left, top, advance, lineHeight), ToColor(bkColor_));
+    painter_->drawText(QPointF(left, top + fm.ascent()), line);
+    top += lineHeight;
+  }
+  painter_->restore();
+  return int(std::lround(top));
+}

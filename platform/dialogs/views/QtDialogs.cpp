@@ -1,0 +1,111 @@
+#include "platform/dialogs/views/QtDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/dialogs/views/FontDialog.h"
+
+QStringList QtFilterList(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split('|');
+  QStringList out;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+  }
+  return out;
+}
+
+MsgResult QtDialogs::messageBox(const std::string& text, const std::string& title,
+                                MsgButtons buttons, MsgIcon icon) {
+  QMessageBox box(owner_);
+  box.setText(QString::fromStdString(text));
+  box.setWindowTitle(QString::fromStdString(title));
+  switch (icon) {
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::None: break;
+  }
+  switch (buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return MsgResult::Ok;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: return MsgResult::Cancel;
+  }
+}
+
+std::optional<FileAnswer> QtDialogs::fileDialog(const FileRequest& request, bool save) {
+  QFileDialog dialog(owner_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialPath));
+  const QStringList filters = QtFilterList(request.filter);
+  dialog.setNameFilters(filters);
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  FileAnswer answer;
+  answer.path = dialog.selectedFiles().first().toStdString();
+  answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  if (answer.filterIndex < 1) answer.filterIndex = 1;
+  return answer;
+}
+
+std::optional<FileAnswer> QtDialogs::openFile(const FileRequest& request) {
+  return fileDialog(request, false);
+}
+
+std::optional<FileAnswer> QtDialogs::saveFile(const FileRequest& request) {
+  return fileDialog(request, true);
+}
+
+std::optional<std::string> QtDialogs::chooseFolder(const FileRequest& request) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      owner_, QString::fromStdString(request.title), QString::fromStdString(request.initialPath));
+  if (folder.isEmpty()) return std::nullopt;
+  return folder.toStdString();
+}
+
+std::optional<uint32_t> QtDialogs::chooseColor(uint32_t initial) {
+  const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
+  const QColor c = QColorDialog::getColor(start, owner_);
+  if (!c.isValid()) return std::nullopt;
+  return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
+}
+
+std::optional<FontSpec> QtDialogs::chooseFont(const FontSpec& initial) {
+  FontDialog dialog(owner_);
+  dialog.load(initial);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.font();
+}
+
+bool QtDialogs::printerSetup(PrinterChoice& choice) {
+  QPrinter printer(choice.printerName.empty()
+                       ? QPrinterInfo::defaultPrinter()
+                       : QPrinterInfo::printerInfo(QString::fromStdString(choice.printerName)),
+                   QPrinter::HighResolution);
+  printer.setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  QPrintDialog dialog(&printer, owner_);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  choice.printerName = printer.printerName().toStdString();
+  choice.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+  choice.paperName = printer.pageLayout().pageSize().name().toStdString();
+  return true;
+}

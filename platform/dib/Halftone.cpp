@@ -1,0 +1,159 @@
+#include "platform/dib/Halftone.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+#include "platform/dib/DibRows.h"
+#include "platform/codecs/PictureCodecs.h"
+#include "platform/Progress.h"
+
+namespace {
+constexpr int kRedLevels = 6, kGreenLevels = 7, kBlueLevels = 6;
+constexpr int kCube = kRedLevels * kGreenLevels * kBlueLevels;  // 252
+constexpr uint8_t kGreys[4] = {51, 102, 153, 204};
+
+inline uint8_t Level(int index, int levels) { return uint8_t((index * 255 + (levels - 1) / 2) / (levels - 1)); }
+inline int NearestLevel(int v, int levels) { return (v * (levels - 1) + 127) / 255; }
+
+void SetHalftonePalette(Dib& dib) {
+  for (int r = 0; r < kRedLevels; ++r)
+    for (int g = 0; g < kGreenLevels; ++g)
+      for (int b = 0; b < kBlueLevels; ++b)
+        SetDibColor(dib, (r * kGreenLevels + g) * kBlueLevels + b, Level(r, kRedLevels),
+                    Level(g, kGreenLevels), Level(b, kBlueLevels), false);
+  for (int i = 0; i < 4; ++i) SetDibColor(dib, kCube + i, kGreys[i], kGreys[i], kGreys[i], false);
+  RecreatePalette(dib);
+}
+
+inline int Dist(int r, int g, int b, int pr, int pg, int pb) {
+  return 3 * (r - pr) * (r - pr) + 4 * (g - pg) * (g - pg) + 2 * (b - pb) * (b - pb);
+}
+
+// The nearest palette entry: the cube's nearest corner, or one of the greys when closer.
+int Nearest(int r, int g, int b) {
+  const int ri = NearestLevel(r, kRedLevels), gi = NearestLevel(g, kGreenLevels), bi = NearestLevel(b, kBlueLevels);
+  int best = (ri * kGreenLevels + gi) * kBlueLevels + bi;
+  int bestDist = Dist(r, g, b, Level(ri, kRedLevels), Level(gi, kGreenLevels), Level(bi, kBlueLevels));
+  for (int i = 0; i < 4; ++i) {
+    const int d = Dist(r, g, b, kGreys[i], kGreys[i], kGreys[i]);
+    if (d < bestDist) bestDist = d, best = kCube + i;
+  }
+  return best;
+}
+
+void Diffuse(const Dib& src, Dib& out) {
+  const int32_t w = DibWidth(src), h = DibHeight(src);
+  std::vector<int> cur(size_t(w + 2) * 3, 0), next(size_t(w + 2) * 3, 0);
+  const RGBQUAD* pal = out.Info->bmiColors;
+  RowProgress progress(h);
+  for (int32_t y = 0; y < h; ++y) {
+    progress.row(y);
+    const uint8_t* s = DibRow(src, y);
+    uint8_t* d = DibRow(out, y);
+    std::fill(next.begin(), next.end(), 0);
+    for (int32_t x = 0; x < w; ++x) {
+      int* e = &cur[size_t(x + 1) * 3];
+      const int r = std::clamp(s[3 * x + 2] + (e[0] + 8) / 16, 0, 255);
+      const int g = std::clamp(s[3 * x + 1] + (e[1] + 8) / 16, 0, 255);
+      const int b = std::clamp(s[3 * x] + (e[2] + 8) / 16, 0, 255);
+      const int idx = Nearest(r, g, b);
+      d[x] = uint8_t(idx);
+      const int err[3] = {r - pal[idx].rgbRed, g - pal[idx].rgbGreen, b - pal[idx].rgbBlue};
+      for (int k = 0; k < 3; ++k) {
+        cur[size_t(x + 2) * 3 + size_t(k)] += err[k] * 7;
+        next[size_t(x) * 3 + size_t(k)] += err[k] * 3;
+        next[size_t(x + 1) * 3 + size_t(k)] += err[k] * 5;
+        next[size_t(x + 2) * 3 + size_t(k)] += err[k];
+      }
+    }
+    std::swap(cur, next);
+  }
+}
+
+// For each destination position, the covered source positions and their coverage (sums to 65536).
+struct Span {
+  int32_t first = 0;
+  std::vector<uint32_t> weights;
+};
+
+std::vector<Span> AreaSpans(int32_t srcSize, int32_t dstSize) {
+  std::vector<Span> spans(static_cast<size_t>(dstSize));
+  for (int32_t i = 0; i < dstSize; ++i) {
+    // The interval [i, i+1) of the destination in source units, scaled by dstSize.
+    const int64_t lo = int64_t(i) * srcSize, hi = int64_t(i + 1) * srcSize;
+    Span& s = spans[size_t(i)];
+    s.first = int32_t(lo / dstSize);
+    const int32_t last = int32_t(std::min<int64_t>((hi - 1) / dstSize, srcSize - 1));
+    uint32_t total = 0;
+    for (int32_t p = s.first; p <= last; ++p) {
+      const int64_t a = std::max<int64_t>(lo, int64_t(p) * dstSize), b = std::min<int64_t>(hi, int64_t(p + 1) * dstSize);
+      const uint32_t wgt = uint32_t((b - a) * 65536 / srcSize);
+      s.weights.push_back(wgt);
+      total += wgt;
+    }
+    if (!s.weights.empty()) s.weights.back() += 65536 - total;
+  }
+  return spans;
+}
+}  // namespace
+
+void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height) {
+  out = Dib{};
+  if (!src.Bits || !DibSizeAllowed(width, height, 24)) return;
+  Dib expanded;
+  if (!ExpandTo24Bits(src, expanded)) return;
+  NewDib(out, width, height, 24, nullptr, 0);
+  if (!out.Bits) return FreeDib(expanded);
+  try {
+    const int32_t sw = DibWidth(expanded), sh = DibHeight(expanded);
+    const std::vector<Span> xs = AreaSpans(sw, width), ys = AreaSpans(sh, height);
+    std::vector<uint32_t> rowAcc(size_t(width) * 3), acc(size_t(width) * 3);
+    for (int32_t y = 0; y < height; ++y) {
+      std::fill(acc.begin(), acc.end(), 0);
+      const Span& vy = ys[size_t(y)];
+      for (size_t k = 0; k < vy.weights.size(); ++k) {
+        const uint8_t* s = DibRow(expanded, vy.first + int32_t(k));
+        for (int32_t x = 0; x < width; ++x) {
+          const Span& hx = xs[size_t(x)];
+          uint32_t c[3] = {0, 0, 0};
+          const uint8_t* p = s + size_t(hx.first) * 3;
+          for (uint32_t wgt : hx.weights) c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
+          for (int j = 0; j < 3; ++j)
+            acc[size_t(x) * 3 + size_t(j)] += uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
+        }
+      }
+      uint8_t* d = DibRow(out, y);
+      for (size_t i = 0; i < acc.size(); ++i) d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
+    }
+  } catch (const std::bad_alloc&) {
+    FreeDib(out);
+  }
+  FreeDib(expanded);
+}
+
+void HalftoneDib(Dib& out, const Dib& src) {
+  out = Dib{};
+  if (!src.Bits) return;
+  Dib expanded;
+  if (!ExpandTo24Bits(src, expanded)) return;
+  NewDib(out, DibWidth(expanded), DibHeight(expanded), 8, nullptr, 0);
+  if (out.Bits) {
+    SetHalftonePalette(out);
+    try {
+      Diffuse(expanded, out);
+    } catch (const std::bad_alloc&) {
+      FreeDib(out);
+    }
+  }
+  FreeDib(expanded);
+}
+
+void HalftoneDibToSize(Dib& out, const Dib& src, int32_t width, int32_t height) {
+  out = Dib{};
+  Dib resized;
+  ResampleDib24(resized, src, width, height);
+  if (!resized.Bits) return;
+  HalftoneDib(out, resized);
+  FreeDib(resized);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Approximates a 24-bit picture by an 8-bit picture with a fixed palette (a 6 x 7 x 6 colour
+// cube and four greys) using error diffusion, for displays of 256 colours or fewer.
+#include <cstdint>
+
+#include "platform/dib/Dib.h"
+
+// Same size as `src`; palette pictures are expanded first. Bits null on failure.
+void HalftoneDib(Dib& out, const Dib& src);
+// Resampled to width x height first (area averaging), then halftoned. Bits null on failure.
+void HalftoneDibToSize(Dib& out, const Dib& src, int32_t width, int32_t height);
+// Resamples any picture to a 24-bit picture of the given size by area averaging.
+void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height);

@@ -1,0 +1,175 @@
+#include "platform/scanner/ScanSettings.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/SettingsDir.h"
+
+namespace {
+constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
+constexpr size_t kMaxDeviceName = 1024;
+constexpr double kMaxAreaMm = 10000;
+constexpr std::uintmax_t kMaxOptionsBytes = 4 * 1024 * 1024;
+
+bool ParseInt(const std::string& text, int& out) {
+  char* end = nullptr;
+  const long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end || v < kMinScanResolution || v > kMaxScanResolution) return false;
+  out = static_cast<int>(v);
+  return true;
+}
+
+bool ParseArea(const std::string& text, ScanArea& out) {
+  double v[4];
+  char tail = 0;
+  if (std::sscanf(text.c_str(), "%lf,%lf,%lf,%lf%c", &v[0], &v[1], &v[2], &v[3], &tail) != 4)
+    return false;
+  for (double d : v)
+    if (!std::isfinite(d) || d < 0 || d > kMaxAreaMm) return false;
+  if (v[2] <= 0 || v[3] <= 0) return false;
+  out = ScanArea{v[0], v[1], v[2], v[3]};
+  return true;
+}
+
+// Writes through a temporary file so the previous file survives a failed write.
+bool WriteReplacing(const std::string& path, const std::string& text, std::string& error) {
+  const std::string tmp = path + ".tmp";
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.flush();
+    if (!out) {
+      error = "The scanner settings cannot be written to " + path + ".";
+      std::error_code ec;
+      std::filesystem::remove(tmp, ec);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(tmp, path, ec);
+  if (ec) {
+    error = "The scanner settings cannot be written to " + path + ": " + ec.message();
+    std::filesystem::remove(tmp, ec);
+    return false;
+  }
+  return true;
+}
+
+bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return true;
+  const auto size = std::filesystem::file_size(path, ec);
+  std::ifstream in(path, std::ios::binary);
+  if (ec || size > kMaxOptionsBytes || !in) {
+    error = "The scanner options file " + path + " is damaged (too large or unreadable).";
+    return false;
+  }
+  std::string line;
+  for (int lineNo = 1; std::getline(in, line); ++lineNo) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    if (!ReadOptionChoiceLine(line, out)) {
+      error = "The scanner options file " + path + " is damaged (line " + std::to_string(lineNo) + ").";
+      return false;
+    }
+  }
+  return true;
+}
+
+// Without options no file is left behind, so a settings folder looks as it always did.
+bool SaveOptionChoices(const std::string& path, const DeviceOptionChoices& choices, std::string& error) {
+  const std::string lines = OptionChoiceLines(choices);
+  if (!lines.empty()) return WriteReplacing(path, "# Quendrix scanner options\n" + lines, error);
+  std::error_code ec;
+  if (std::filesystem::remove(path, ec) || !ec) return true;
+  error = "The scanner options file " + path + " cannot be removed: " + ec.message();
+  return false;
+}
+}  // namespace
+
+const char* ScanModeName(ScanMode mode) {
+  return mode == ScanMode::Color ? "color" : mode == ScanMode::Gray ? "gray" : "lineart";
+}
+
+bool ParseScanMode(const std::string& text, ScanMode& mode) {
+  for (ScanMode m : {ScanMode::Color, ScanMode::Gray, ScanMode::LineArt})
+    if (text == ScanModeName(m)) {
+      mode = m;
+      return true;
+    }
+  return false;
+}
+
+bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error) {
+  out = ScanSettings{};
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return true;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec || size > kMaxSettingsBytes) {
+    error = "The scanner settings file " + path + " is damaged (too large or unreadable).";
+    return false;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "The scanner settings file " + path + " cannot be read.";
+    return false;
+  }
+  ScanSettings read;
+  std::string line;
+  int lineNo = 0;
+  while (std::getline(in, line)) {
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    const size_t eq = line.find('=');
+    const std::string key = line.substr(0, eq), value = eq == std::string::npos ? "" : line.substr(eq + 1);
+    bool ok = eq != std::string::npos;
+    if (ok && key == "device") {
+      ok = value.size() <= kMaxDeviceName;
+      for (unsigned char c : value) ok = ok && c >= 0x20;
+      if (ok) read.device = value;
+    } else if (ok && key == "resolution") {
+      ok = ParseInt(value, read.resolution);
+    } else if (ok && key == "mode") {
+      ok = ParseScanMode(value, read.mode);
+    } else if (ok && key == "area") {
+      ok = ParseArea(value, read.area);
+    }
+    if (!ok) {
+      error = "The scanner settings file " + path + " is damaged (line " +
+              std::to_string(lineNo) + ").";
+      return false;
+    }
+  }
+  if (!LoadOptionChoices(ScanOptionsPath(path), read.options, error)) return false;
+  out = read;
+  return true;
+}
+
+bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::string& error) {
+  std::string device = s.device;  // one line: control characters would end it
+  device.erase(std::remove_if(device.begin(), device.end(),
+                              [](unsigned char c) { return c < 0x20; }),
+               device.end());
+  std::ostringstream text;
+  text.precision(10);
+  text << "# Quendrix scanner settings\n"
+       << "device=" << device << "\nresolution=" << s.resolution
+       << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top
+       << ',' << s.area.width << ',' << s.area.height << '\n';
+  return SaveOptionChoices(ScanOptionsPath(path), s.options, error) &&
+         WriteReplacing(path, text.str(), error);
+}
+
+std::string ScanOptionsPath(const std::string& settingsPath) {
+  std::filesystem::path p(settingsPath);
+  return (p.parent_path() / (p.stem().string() + "-options.dat")).string();
+}
+
+std::string ScanSettingsPath() {
+  return (std::filesystem::path(SettingsDir()) / "scanner.dat").string();
+}

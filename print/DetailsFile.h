@@ -1,0 +1,44 @@
+#pragma once
+// The file beside paper.dat that holds what a record cannot: one entry per format that is more
+// than a plain rectangle, matched to its format by the whole 112-byte record.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "print/FormatDetails.h"
+
+constexpr int32_t kDetailsMagic = 0x44505851;  // "QXPD"
+constexpr int32_t kDetailsVersion = 1;
+constexpr int32_t kMaxDetailsEntries = 10000;
+
+struct DetailsEntry {
+  std::array<uint8_t, kPaperRecordSize> record{};
+  FormatDetails details;
+};
+
+struct DetailsParse {
+  std::vector<DetailsEntry> entries;  // the readable entries (before any damage)
+  std::string message;                // what is wrong with a damaged file, else empty
+};
+
+// Entries of an unknown shape or with impossible values are skipped; a damaged file keeps the
+// entries before the damage.
+DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes);
+// An entry for every format that is not plain, in list order.
+std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,
+                                       const std::vector<FormatDetails>& details);
+// The details of each format: the first unused entry with the same record, else plain.
+std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
+                                        const std::vector<DetailsEntry>& entries);
+
+// The details file that belongs to a paper.dat.
+std::string DetailsFileFor(const std::string& paperFile);
+// Reads the details of `formats` from beside `paperFile`; a missing or damaged file gives plain
+// formats (and the damage in `message`).
+std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
+                                          const std::vector<PaperFormat>& formats,
+                                          std::string* message = nullptr);
+// Writes the details file, then paper.dat, each through a temporary file. The details file is
+// left alone while no format needs it and none exists. Returns an error text, empty on success.
+std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
+                          const std::vector<FormatDetails>& details);

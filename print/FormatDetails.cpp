@@ -1,0 +1,65 @@
+#include "print/FormatDetails.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace {
+bool Length(double v) { return std::isfinite(v) && v >= 0 && v < 1e5; }
+bool Offset(double v) { return std::isfinite(v) && std::fabs(v) < 1e5; }
+bool Count(int32_t n) { return n >= kPaperCountMin && n <= kPaperCountMax; }
+}  // namespace
+
+LabelGrid RecordGrid(const PaperFormat& fmt) {
+  return {fmt.leftMargin, fmt.topMargin, fmt.stepAcross, fmt.stepDown, fmt.columns, fmt.rows};
+}
+
+std::vector<LabelGrid> AllGrids(const PaperFormat& fmt, const FormatDetails& d) {
+  std::vector<LabelGrid> grids{RecordGrid(fmt)};
+  grids.insert(grids.end(), d.moreGrids.begin(), d.moreGrids.end());
+  return grids;
+}
+
+PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& g) {
+  PaperFormat t = fmt;
+  t.leftMargin = g.left;
+  t.topMargin = g.top;
+  t.stepAcross = g.stepH;
+  t.stepDown = g.stepV;
+  t.columns = g.across;
+  t.rows = g.down;
+  return t;
+}
+
+int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d) {
+  int32_t n = 0;
+  for (const LabelGrid& g : AllGrids(fmt, d))
+    n += std::clamp(g.across, kPaperCountMin, kPaperCountMax) * std::clamp(g.down, kPaperCountMin, kPaperCountMax);
+  return n;
+}
+
+double DiscDiameter(const PaperFormat& fmt, const LabelShape& s) {
+  return s.outerDiameter > 0 ? s.outerDiameter : std::max(fmt.width, fmt.height);
+}
+
+std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
+  const LabelShape& s = d.shape;
+  if (static_cast<int32_t>(s.kind) < 0 || static_cast<int32_t>(s.kind) > 3) return "unknown shape";
+  if (!Length(s.cornerRadius) || !Length(s.outerDiameter) || !Length(s.holeDiameter))
+    return "impossible shape lengths";
+  if (s.kind == ShapeKind::Rectangle && s.cornerRadius * 2 > std::min(fmt.width, fmt.height) + 1e-9)
+    return "the corner radius is larger than half the element";
+  if (s.kind == ShapeKind::Disc) {
+    const double outer = DiscDiameter(fmt, s);
+    if (s.holeDiameter >= outer) return "the hole is not smaller than the disc";
+    if (fmt.width > outer + 1e-6 || fmt.height > outer + 1e-6) return "the element is larger than the disc";
+  }
+  if (!Length(d.sheetWidth) || !Length(d.sheetHeight) || !Length(d.bleed) || d.bleed > 100)
+    return "impossible sheet size or bleed";
+  if (d.moreGrids.size() + 1 > static_cast<size_t>(kMaxGrids)) return "too many grids";
+  for (const LabelGrid& g : d.moreGrids)
+    if (!Offset(g.left) || !Offset(g.top) || !Offset(g.stepH) || !Offset(g.stepV) ||
+        !Count(g.across) || !Count(g.down))
+      return "impossible grid";
+  return {};
+}

@@ -1,0 +1,50 @@
+#pragma once
+// What a paper format holds beyond its paper.dat record: the element's shape, more grids of
+// elements, the sheet size and the bleed. All lengths in millimetres.
+#include <cstdint>
+#include <vector>
+
+#include "print/PaperFormat.h"
+
+enum class ShapeKind : int32_t { Rectangle = 0, Round = 1, Ellipse = 2, Disc = 3 };
+
+// The element's outline inside its box (the record's width and height).
+struct LabelShape {
+  ShapeKind kind = ShapeKind::Rectangle;
+  double cornerRadius = 0;   // rectangle
+  double outerDiameter = 0;  // disc; larger than the box when the disc is flattened
+  double holeDiameter = 0;   // disc; 0 for none
+  bool operator==(const LabelShape&) const = default;
+};
+
+// One grid of elements: margins to its first element, steps, elements across and down.
+struct LabelGrid {
+  double left = 0, top = 0;
+  double stepH = 0, stepV = 0;
+  int32_t across = 1, down = 1;
+  bool operator==(const LabelGrid&) const = default;
+};
+
+constexpr int kMaxGrids = 50;  // grids of one format, the first one included
+
+struct FormatDetails {
+  LabelShape shape;
+  std::vector<LabelGrid> moreGrids;        // the grids after the record's own
+  double sheetWidth = 0, sheetHeight = 0;  // 0: the printer's page
+  double bleed = 0;                        // how far the cover runs past the outline
+  // True when the format is the record alone: a plain rectangle on one grid.
+  bool IsPlain() const { return *this == FormatDetails{}; }
+  bool operator==(const FormatDetails&) const = default;
+};
+
+// The record's grid, then the more grids.
+std::vector<LabelGrid> AllGrids(const PaperFormat& fmt, const FormatDetails& d);
+LabelGrid RecordGrid(const PaperFormat& fmt);
+// A copy of the record whose margins, steps and counts are those of `grid`.
+PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& grid);
+// Elements per sheet: the sum over all grids.
+int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d);
+// The disc's outer diameter (the box's larger side when none is stored).
+double DiscDiameter(const PaperFormat& fmt, const LabelShape& s);
+// Checks the values a file or the dialog gave; an error text, empty when they make a format.
+std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d);

@@ -1,0 +1,105 @@
+#include <QXmlStreamWriter>
+#include <cmath>
+
+#include "platform/AnsiText.h"
+#include "print/LabelTemplate.h"
+#include "print/SettingsFile.h"
+
+namespace {
+QString Mm(double v) {
+  QString s = QString::number(v, 'f', 4);
+  while (s.contains(QLatin1Char('.')) && (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.'))))
+    s.chop(1);
+  return s + QStringLiteral("mm");
+}
+
+bool Near(double a, double b) { return std::fabs(a - b) < 0.5; }
+
+void WriteSize(QXmlStreamWriter& w, double width, double height) {
+  if (Near(width, 210) && Near(height, 297)) {
+    w.writeAttribute(QStringLiteral("size"), QStringLiteral("A4"));
+  } else if (Near(width, 215.9) && Near(height, 279.4)) {
+    w.writeAttribute(QStringLiteral("size"), QStringLiteral("US-Letter"));
+  } else {
+    w.writeAttribute(QStringLiteral("size"), QStringLiteral("other"));
+    w.writeAttribute(QStringLiteral("width"), Mm(width));
+    w.writeAttribute(QStringLiteral("height"), Mm(height));
+  }
+}
+
+void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails& d) {
+  const LabelShape& s = d.shape;
+  switch (s.kind) {
+    case ShapeKind::Rectangle:
+      w.writeStartElement(QStringLiteral("Label-rectangle"));
+      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
+      w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
+      w.writeAttribute(QStringLiteral("round"), Mm(s.cornerRadius));
+      w.writeAttribute(QStringLiteral("x_waste"), Mm(d.bleed));
+      w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleed));
+      return;
+    case ShapeKind::Round:
+      w.writeStartElement(QStringLiteral("Label-round"));
+      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("radius"), Mm(fmt.width / 2));
+      break;
+    case ShapeKind::Ellipse:
+      w.writeStartElement(QStringLiteral("Label-ellipse"));
+      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
+      w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
+      break;
+    case ShapeKind::Disc: {
+      const double outer = DiscDiameter(fmt, s);
+      w.writeStartElement(QStringLiteral("Label-cd"));
+      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("radius"), Mm(outer / 2));
+      w.writeAttribute(QStringLiteral("hole"), Mm(s.holeDiameter / 2));
+      if (fmt.width < outer - 1e-6) w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
+      if (fmt.height < outer - 1e-6) w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
+      break;
+    }
+  }
+  w.writeAttribute(QStringLiteral("waste"), Mm(d.bleed));
+}
+}  // namespace
+
+std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const FormatDetails& d,
+                                                double fallbackWidth, double fallbackHeight) const {
+  QByteArray out;
+  QXmlStreamWriter w(&out);
+  w.setAutoFormatting(true);
+  w.setAutoFormattingIndent(2);
+  w.writeStartDocument();
+  w.writeStartElement(QStringLiteral("Glabels-templates"));
+  w.writeStartElement(QStringLiteral("Template"));
+  const QString name = QString::fromStdString(AnsiToUtf8(fmt.name));
+  w.writeAttribute(QStringLiteral("brand"), QStringLiteral("Quendrix"));
+  w.writeAttribute(QStringLiteral("part"), name);
+  const bool sheet = d.sheetWidth > 0 && d.sheetHeight > 0;
+  WriteSize(w, sheet ? d.sheetWidth : fallbackWidth, sheet ? d.sheetHeight : fallbackHeight);
+  w.writeAttribute(QStringLiteral("description"), name);
+  w.writeEmptyElement(QStringLiteral("Meta"));
+  w.writeAttribute(QStringLiteral("category"), QStringLiteral("label"));
+  WriteLabel(w, fmt, d);
+  for (const LabelGrid& g : AllGrids(fmt, d)) {
+    w.writeEmptyElement(QStringLiteral("Layout"));
+    w.writeAttribute(QStringLiteral("nx"), QString::number(g.across));
+    w.writeAttribute(QStringLiteral("ny"), QString::number(g.down));
+    w.writeAttribute(QStringLiteral("x0"), Mm(g.left));
+    w.writeAttribute(QStringLiteral("y0"), Mm(g.top));
+    w.writeAttribute(QStringLiteral("dx"), Mm(g.stepH));
+    w.writeAttribute(QStringLiteral("dy"), Mm(g.stepV));
+  }
+  w.writeEndElement();  // the label
+  w.writeEndElement();  // Template
+  w.writeEndElement();
+  w.writeEndDocument();
+  return std::vector<uint8_t>(out.begin(), out.end());
+}
+
+std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt, const FormatDetails& d,
+                               double fallbackWidth, double fallbackHeight) {
+  return ReplaceFileAtomically(path, LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The "Calibrate printer..." dialog: the four measured values of the test print, kept in
+// options.dat, and the button that prints the test page.
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "platform/dialogs/Dialogs.h"
+#include "print/Calibration.h"
+
+class QDoubleSpinBox;
+class QPushButton;
+
+class CalibrationDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // Loads `optionsFile` (createDocument); a damaged file is reported and the defaults are used.
+  explicit CalibrationDialog(const std::string& optionsFile, QWidget* parent = nullptr);
+
+  Calibration values() const;
+  void setValues(const Calibration& c);
+  // Writes the values to the options file; says so when that fails.
+  bool saveValues();
+  // Prints the "Test print" page on the printer the job would use (a PDF file without one).
+  void printTestRectangle();
+  // The printer the program prints to, as the printer setup left it.
+  void setPrinterChoice(std::function<PrinterChoice()> choice) { choice_ = std::move(choice); }
+
+  QDoubleSpinBox *leftEdit = nullptr, *topEdit = nullptr, *widthEdit = nullptr,
+                 *heightEdit = nullptr;
+  QPushButton *testPrintButton = nullptr, *okButton = nullptr;
+
+ private:
+  std::string file_;
+  std::function<PrinterChoice()> choice_;
+};

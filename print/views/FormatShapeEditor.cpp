@@ -1,0 +1,197 @@
+#include "print/views/FormatShapeEditor.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "print/views/ShapePainter.h"
+
+namespace {
+struct Sheet {
+  const char* name;
+  double w, h;
+};
+constexpr Sheet kSheets[] = {{"Printer's page", 0, 0}, {"A4", 210, 297}, {"US Letter", 215.9, 279.4}, {"Custom", -1, -1}};
+
+QDoubleSpinBox* Mm(double max, QWidget* parent) {
+  auto* s = new QDoubleSpinBox(parent);
+  s->setRange(0, max);
+  s->setDecimals(3);
+  s->setSingleStep(0.5);
+  s->setSuffix(QStringLiteral(" mm"));
+  return s;
+}
+
+double Cell(const QTableWidget* t, int row, int col) {
+  const QTableWidgetItem* item = t->item(row, col);
+  return item ? item->text().toDouble() : 0;
+}
+}  // namespace
+
+SheetDrawing::SheetDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(150, 200); }
+
+void SheetDrawing::setFormat(const PaperFormat& fmt, const FormatDetails& d) {
+  fmt_ = fmt;
+  details_ = d;
+  update();
+}
+
+void SheetDrawing::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), palette().window());
+  const double sw = details_.sheetWidth > 0 ? details_.sheetWidth : 210;
+  const double sh = details_.sheetHeight > 0 ? details_.sheetHeight : 297;
+  const double scale = std::min((width() - 8) / sw, (height() - 8) / sh);
+  p.translate(4, 4);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Qt::darkGray, 0));
+  p.setBrush(Qt::white);
+  p.drawRect(QRectF(0, 0, sw * scale, sh * scale));
+  p.setBrush(QColor(150, 190, 230));
+  int drawn = 0;
+  for (const LabelGrid& g : AllGrids(fmt_, details_))
+    for (int row = 0; row < g.down && drawn < 2500; ++row)
+      for (int col = 0; col < g.across && drawn < 2500; ++col, ++drawn) {
+        const QRectF box((g.left + g.stepH * col) * scale, (g.top + g.stepV * row) * scale,
+                         fmt_.width * scale, fmt_.height * scale);
+        p.drawPath(ShapePath(fmt_, details_.shape, box));
+      }
+}
+
+FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* shape = new QGroupBox(QStringLiteral("Shape of the elements"), this);
+  auto* sf = new QFormLayout(shape);
+  shapeBox = new QComboBox(shape);
+  shapeBox->addItems({QStringLiteral("Rectangle"), QStringLiteral("Round"), QStringLiteral("Ellipse"),
+                      QStringLiteral("Disc")});
+  cornerEdit = Mm(500, shape);
+  outerEdit = Mm(1000, shape);
+  holeEdit = Mm(1000, shape);
+  bleedEdit = Mm(100, shape);
+  sf->addRow(QStringLiteral("Shape:"), shapeBox);
+  sf->addRow(QStringLiteral("Corner radius:"), cornerEdit);
+  sf->addRow(QStringLiteral("Disc diameter:"), outerEdit);
+  sf->addRow(QStringLiteral("Hole diameter:"), holeEdit);
+  sf->addRow(QStringLiteral("Bleed:"), bleedEdit);
+  layout->addWidget(shape);
+
+  auto* sheet = new QGroupBox(QStringLiteral("Sheet"), this);
+  auto* shf = new QFormLayout(sheet);
+  sheetBox = new QComboBox(sheet);
+  for (const Sheet& s : kSheets) sheetBox->addItem(QString::fromLatin1(s.name));
+  sheetWidthEdit = Mm(2000, sheet);
+  sheetHeightEdit = Mm(2000, sheet);
+  shf->addRow(QStringLiteral("Size:"), sheetBox);
+  shf->addRow(QStringLiteral("Width:"), sheetWidthEdit);
+  shf->addRow(QStringLiteral("Height:"), sheetHeightEdit);
+  layout->addWidget(sheet);
+
+  auto* grids = new QGroupBox(QStringLiteral("More grids of elements (mm)"), this);
+  auto* gl = new QVBoxLayout(grids);
+  GridTable = new QTableWidget(0, 6, grids);
+  GridTable->setHorizontalHeaderLabels({QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Step across"),
+                                        QStringLiteral("Step down"), QStringLiteral("Across"), QStringLiteral("Down")});
+  GridTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  GridTable->setMinimumHeight(90);
+  gl->addWidget(GridTable);
+  auto* gb = new QHBoxLayout;
+  addGridButton = new QPushButton(QStringLiteral("Add grid"), grids);
+  removeGridButton = new QPushButton(QStringLiteral("Remove grid"), grids);
+  gb->addWidget(addGridButton);
+  gb->addWidget(removeGridButton);
+  gb->addStretch(1);
+  gl->addLayout(gb);
+  layout->addWidget(grids);
+
+  connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] { EnableFields(); emit changed(); });
+  connect(sheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onSheetChosen);
+  for (QDoubleSpinBox* s : {cornerEdit, outerEdit, holeEdit, bleedEdit, sheetWidthEdit, sheetHeightEdit})
+    connect(s, &QDoubleSpinBox::valueChanged, this, &FormatShapeEditor::changed);
+  connect(GridTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
+  connect(addGridButton, &QPushButton::clicked, this, [this] { AddGrid({}); emit changed(); });
+  connect(removeGridButton, &QPushButton::clicked, this, [this] {
+    const int row = GridTable->currentRow() >= 0 ? GridTable->currentRow() : GridTable->rowCount() - 1;
+    if (row >= 0) GridTable->removeRow(row);
+    emit changed();
+  });
+  EnableFields();
+  onSheetChosen();
+}
+
+void FormatShapeEditor::EnableFields() {
+  const auto kind = static_cast<ShapeKind>(shapeBox->currentIndex());
+  cornerEdit->setEnabled(kind == ShapeKind::Rectangle);
+  outerEdit->setEnabled(kind == ShapeKind::Disc);
+  holeEdit->setEnabled(kind == ShapeKind::Disc);
+}
+
+void FormatShapeEditor::onSheetChosen() {
+  const Sheet& s = kSheets[std::max(sheetBox->currentIndex(), 0)];
+  const bool custom = s.w < 0;
+  sheetWidthEdit->setEnabled(custom);
+  sheetHeightEdit->setEnabled(custom);
+  if (!custom) {
+    const QSignalBlocker bw(sheetWidthEdit), bh(sheetHeightEdit);
+    sheetWidthEdit->setValue(s.w);
+    sheetHeightEdit->setValue(s.h);
+  }
+  emit changed();
+}
+
+void FormatShapeEditor::AddGrid(const LabelGrid& g) {
+  const QSignalBlocker block(GridTable);
+  const int row = GridTable->rowCount();
+  GridTable->insertRow(row);
+  const double values[] = {g.left, g.top, g.stepH, g.stepV, double(g.across), double(g.down)};
+  for (int c = 0; c < 6; ++c) GridTable->setItem(row, c, new QTableWidgetItem(QString::number(values[c])));
+}
+
+void FormatShapeEditor::setDetails(const FormatDetails& d) {
+  const QSignalBlocker block(this);
+  shapeBox->setCurrentIndex(static_cast<int>(d.shape.kind));
+  cornerEdit->setValue(d.shape.cornerRadius);
+  outerEdit->setValue(d.shape.outerDiameter);
+  holeEdit->setValue(d.shape.holeDiameter);
+  bleedEdit->setValue(d.bleed);
+  int sheet = 3;
+  for (int i = 0; i < 3; ++i)
+    if (std::abs(kSheets[i].w - d.sheetWidth) < 0.05 && std::abs(kSheets[i].h - d.sheetHeight) < 0.05) sheet = i;
+  sheetBox->setCurrentIndex(sheet);
+  sheetWidthEdit->setValue(d.sheetWidth);
+  sheetHeightEdit->setValue(d.sheetHeight);
+  GridTable->setRowCount(0);
+  for (const LabelGrid& g : d.moreGrids) AddGrid(g);
+  EnableFields();
+  onSheetChosen();
+}
+
+FormatDetails FormatShapeEditor::details() const {
+  FormatDetails d;
+  d.shape.kind = static_cast<ShapeKind>(std::max(shapeBox->currentIndex(), 0));
+  if (d.shape.kind == ShapeKind::Rectangle) d.shape.cornerRadius = cornerEdit->value();
+  if (d.shape.kind == ShapeKind::Disc) {
+    d.shape.outerDiameter = outerEdit->value();
+    d.shape.holeDiameter = holeEdit->value();
+  }
+  d.bleed = bleedEdit->value();
+  d.sheetWidth = sheetWidthEdit->value();
+  d.sheetHeight = sheetHeightEdit->value();
+  for (int row = 0; row < GridTable->rowCount() && row + 1 < kMaxGrids; ++row) {
+    LabelGrid g{Cell(GridTable, row, 0), Cell(GridTable, row, 1), Cell(GridTable, row, 2),
+                Cell(GridTable, row, 3), static_cast<int32_t>(Cell(GridTable, row, 4)),
+                static_cast<int32_t>(Cell(GridTable, row, 5))};
+    g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
+    g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
+    d.moreGrids.push_back(g);
+  }
+  return d;
+}

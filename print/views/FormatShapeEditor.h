@@ -1,0 +1,51 @@
+#pragma once
+// The part of the paper format dialog that edits what paper.dat cannot hold: the shape, the
+// bleed, the sheet size and the grids after the first (all in millimetres), with a drawing of
+// the sheet that follows every field.
+#include <QWidget>
+#include <functional>
+
+#include "print/FormatDetails.h"
+
+class QComboBox;
+class QDoubleSpinBox;
+class QPushButton;
+class QTableWidget;
+
+// A small drawing of the sheet with every element of every grid in its shape.
+class SheetDrawing : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SheetDrawing(QWidget* parent = nullptr);
+  void setFormat(const PaperFormat& fmt, const FormatDetails& d);
+  QSize sizeHint() const override { return {180, 250}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  PaperFormat fmt_;
+  FormatDetails details_;
+};
+
+class FormatShapeEditor : public QWidget {
+  Q_OBJECT
+ public:
+  explicit FormatShapeEditor(QWidget* parent = nullptr);
+  void setDetails(const FormatDetails& d);
+  FormatDetails details() const;
+
+  QComboBox *shapeBox = nullptr, *sheetBox = nullptr;
+  QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr, *bleedEdit = nullptr;
+  QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
+  QTableWidget* GridTable = nullptr;  // left, top, steps across and down, counts
+  QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;
+
+ signals:
+  void changed();
+
+ private:
+  void onSheetChosen();
+  void EnableFields();
+  void AddGrid(const LabelGrid& g);
+};

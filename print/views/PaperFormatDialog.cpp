@@ -1,0 +1,179 @@
+#include "print/views/PaperFormatDialog.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "platform/Units.h"
+#include "print/SettingsFile.h"
+#include "print/views/FormatShapeEditor.h"
+
+namespace {
+QDoubleSpinBox* Inches(double max, double value, QWidget* parent) {
+  auto* s = new QDoubleSpinBox(parent);
+  s->setRange(0, max);
+  s->setSingleStep(0.1);
+  s->setDecimals(4);
+  s->setValue(value);
+  return s;
+}
+
+QSpinBox* Count(int value, QWidget* parent) {
+  auto* s = new QSpinBox(parent);
+  s->setRange(kPaperCountMin, kPaperCountMax);
+  s->setValue(value);
+  return s;
+}
+
+QGroupBox* Group(const QString& title, const QString& l1, QWidget* w1, const QString& l2,
+                 QWidget* w2, QWidget* parent) {
+  auto* g = new QGroupBox(title, parent);
+  auto* form = new QFormLayout(g);
+  form->addRow(l1, w1);
+  form->addRow(l2, w2);
+  return g;
+}
+}  // namespace
+
+PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("Edit paper format"));
+  const PaperFormatFields d;
+  auto* layout = new QVBoxLayout(this);
+
+  auto* nameGroup = new QGroupBox(QStringLiteral("Description of the paper format"), this);
+  auto* nameLayout = new QVBoxLayout(nameGroup);
+  nameEdit = new QLineEdit(QString::fromStdString(d.name), nameGroup);
+  nameEdit->setMaxLength(kPaperNameMax);
+  nameLayout->addWidget(nameEdit);
+  layout->addWidget(nameGroup);
+
+  leftMarginEdit = Inches(3000, d.left, this);
+  topMarginEdit = Inches(1000, d.top, this);
+  widthEdit = Inches(3000, d.width, this);
+  heightEdit = Inches(1000, d.height, this);
+  spaceAcrossEdit = Inches(3000, d.spaceH, this);
+  spaceDownEdit = Inches(1000, d.spaceV, this);
+  columnsEdit = Count(static_cast<int>(d.countH), this);
+  rowsEdit = Count(static_cast<int>(d.countV), this);
+  auto* grid = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  auto* right = new QVBoxLayout;
+  marginsGroup_ = Group(QStringLiteral("Margins in inch"), QStringLiteral("Left:"), leftMarginEdit,
+                        QStringLiteral("Top:"), topMarginEdit, this);
+  extentsGroup_ = Group(QStringLiteral("Extents in inch"), QStringLiteral("Width:"), widthEdit,
+                        QStringLiteral("Height:"), heightEdit, this);
+  left->addWidget(marginsGroup_);
+  left->addWidget(extentsGroup_);
+  right->addWidget(Group(QStringLiteral("Space between the elements"),
+                         QStringLiteral("Horizontal:"), spaceAcrossEdit, QStringLiteral("Vertical:"), spaceDownEdit, this));
+  right->addWidget(Group(QStringLiteral("Number of elements per Sheet"),
+                         QStringLiteral("Horizontal:"), columnsEdit, QStringLiteral("Vertical:"), rowsEdit,
+                         this));
+  unitBox = new QComboBox(this);
+  unitBox->addItems({QStringLiteral("inch"), QStringLiteral("mm")});
+  auto* unitRow = new QHBoxLayout;
+  unitRow->addWidget(new QLabel(QStringLiteral("Units:"), this));
+  unitRow->addWidget(unitBox);
+  right->addLayout(unitRow);
+  right->addStretch(1);
+  ShapeEditor = new FormatShapeEditor(this);
+  Drawing = new SheetDrawing(this);
+  grid->addLayout(left);
+  grid->addLayout(right);
+  grid->addWidget(Drawing);
+  layout->addLayout(grid);
+  layout->addWidget(ShapeEditor);
+  connect(unitBox, &QComboBox::currentIndexChanged, this, [this](int i) { setMillimetres(i == 1); });
+  connect(ShapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::UpdateDrawing);
+  for (QDoubleSpinBox* s : {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit})
+    connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
+  for (QSpinBox* s : {columnsEdit, rowsEdit}) connect(s, &QSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  okButton = new QPushButton(QStringLiteral("Ok"), this);
+  okButton->setDefault(true);
+  cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  buttons->addWidget(okButton);
+  buttons->addWidget(cancelButton);
+  layout->addLayout(buttons);
+  connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void PaperFormatDialog::setValues(const PaperFormatFields& v) {
+  nameEdit->setText(QString::fromStdString(v.name));
+  const double u = mm_ ? kMmPerInch : 1;
+  leftMarginEdit->setValue(v.left * u);
+  topMarginEdit->setValue(v.top * u);
+  widthEdit->setValue(v.width * u);
+  heightEdit->setValue(v.height * u);
+  spaceAcrossEdit->setValue(v.spaceH * u);
+  spaceDownEdit->setValue(v.spaceV * u);
+  columnsEdit->setValue(static_cast<int>(v.countH));
+  rowsEdit->setValue(static_cast<int>(v.countV));
+}
+
+PaperFormatFields PaperFormatDialog::values() const {
+  PaperFormatFields v;
+  v.name = nameEdit->text().toStdString();
+  const double u = mm_ ? kMmPerInch : 1;
+  v.left = leftMarginEdit->value() / u;
+  v.top = topMarginEdit->value() / u;
+  v.width = widthEdit->value() / u;
+  v.height = heightEdit->value() / u;
+  v.spaceH = spaceAcrossEdit->value() / u;
+  v.spaceV = spaceDownEdit->value() / u;
+  v.countH = columnsEdit->value();
+  v.countV = rowsEdit->value();
+  return v;
+}
+
+void PaperFormatDialog::setName(const QString& name) { nameEdit->setText(name); }
+
+void PaperFormatDialog::setDetails(const FormatDetails& d) {
+  ShapeEditor->setDetails(d);
+  UpdateDrawing();
+}
+
+FormatDetails PaperFormatDialog::details() const { return ShapeEditor->details(); }
+
+void PaperFormatDialog::setMillimetres(bool mm) {
+  if (mm != mm_) {
+    const PaperFormatFields v = values();
+    mm_ = mm;
+    for (QDoubleSpinBox* s : {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit}) {
+      s->setMaximum(s->maximum() * (mm ? kMmPerInch : 1 / kMmPerInch));
+      s->setSingleStep(mm ? 1 : 0.1);
+    }
+    setValues(v);
+    const QString unit = mm ? QStringLiteral("mm") : QStringLiteral("inch");
+    marginsGroup_->setTitle(QStringLiteral("Margins in ") + unit);
+    extentsGroup_->setTitle(QStringLiteral("Extents in ") + unit);
+    if (!unitsFile_.empty()) {
+      const std::string text = mm ? "mm\n" : "inch\n";
+      (void)ReplaceFileAtomically(unitsFile_, std::vector<uint8_t>(text.begin(), text.end()));
+    }
+  }
+  const QSignalBlocker block(unitBox);
+  unitBox->setCurrentIndex(mm ? 1 : 0);
+}
+
+void PaperFormatDialog::setUnitsFile(const std::string& path) {
+  unitsFile_.clear();  // reading the choice must not write it back
+  const auto bytes = ReadFileLimited(path, 16);
+  setMillimetres(bytes && std::string(bytes->begin(), bytes->end()).rfind("mm", 0) == 0);
+  unitsFile_ = path;
+}
+
+void PaperFormatDialog::UpdateDrawing() {
+  if (Drawing && ShapeEditor) Drawing->setFormat(PaperFormatFromFields(values()), ShapeEditor->details());
+}

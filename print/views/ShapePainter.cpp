@@ -1,0 +1,96 @@
+#include "print/views/ShapePainter.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+QPointF Scale(const PaperFormat& fmt, const QRectF& box) {
+  return {fmt.width > 0 ? box.width() / fmt.width : 1.0, fmt.height > 0 ? box.height() / fmt.height : 1.0};
+}
+
+QPainterPath Ellipse(const QPointF& centre, double rx, double ry) {
+  QPainterPath p;
+  if (rx > 0 && ry > 0) p.addEllipse(centre, rx, ry);
+  return p;
+}
+}  // namespace
+
+QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box, QPointF grow) {
+  const QRectF outer = box.adjusted(-grow.x(), -grow.y(), grow.x(), grow.y());
+  const QPointF s = Scale(fmt, box);
+  QPainterPath path;
+  switch (shape.kind) {
+    case ShapeKind::Rectangle:
+      if (shape.cornerRadius > 0)
+        path.addRoundedRect(outer, shape.cornerRadius * s.x() + grow.x(), shape.cornerRadius * s.y() + grow.y());
+      else
+        path.addRect(outer);
+      return path;
+    case ShapeKind::Round:
+    case ShapeKind::Ellipse:
+      path.addEllipse(outer);
+      return path;
+    case ShapeKind::Disc: {
+      const double r = DiscDiameter(fmt, shape) / 2;
+      path = Ellipse(box.center(), r * s.x() + grow.x(), r * s.y() + grow.y());
+      QPainterPath flat;
+      flat.addRect(outer);
+      path = path.intersected(flat);  // a flattened disc, or the disc itself
+      const double h = shape.holeDiameter / 2;
+      const QPainterPath hole = Ellipse(box.center(), std::max(h * s.x() - grow.x(), 0.0),
+                                        std::max(h * s.y() - grow.y(), 0.0));
+      return hole.isEmpty() ? path : path.subtracted(hole);
+    }
+  }
+  path.addRect(outer);
+  return path;
+}
+
+QPainterPath OutlinePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box) {
+  LabelShape outer = shape;
+  outer.holeDiameter = 0;
+  return ShapePath(fmt, outer, box);
+}
+
+QPainterPath HolePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box) {
+  if (shape.kind != ShapeKind::Disc || shape.holeDiameter <= 0) return {};
+  const QPointF s = Scale(fmt, box);
+  return Ellipse(box.center(), shape.holeDiameter / 2 * s.x(), shape.holeDiameter / 2 * s.y());
+}
+
+QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDetails& d, int boxWidth,
+                   int boxHeight) {
+  if (element.isNull()) return element;
+  const QPointF grow((element.width() - boxWidth) / 2.0, (element.height() - boxHeight) / 2.0);
+  const QRectF box(grow.x(), grow.y(), boxWidth, boxHeight);
+  QImage out(element.size(), QImage::Format_ARGB32_Premultiplied);
+  if (out.isNull()) return out;
+  out.fill(Qt::transparent);
+  QPainter p(&out);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QBrush(element));  // the element as texture: one filled path, soft edges
+  p.drawPath(ShapePath(fmt, d.shape, box, grow));
+  return out;
+}
+
+void DrawOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
+                 const QColor& color, double width) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  QPen pen(color, width);
+  pen.setCosmetic(width <= 0);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(OutlinePath(fmt, shape, box));
+  const QPainterPath hole = HolePath(fmt, shape, box);
+  if (!hole.isEmpty()) p.drawPath(hole);
+  p.restore();
+}
+
+void DrawScreenOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
+                       bool always) {
+  if (!always && shape.kind == ShapeKind::Rectangle) return;
+  const QRectF inner = box.adjusted(0.5, 0.5, -0.5, -0.5);  // keep the line inside the element
+  DrawOutline(p, fmt, shape, inner, QColor(160, 160, 160), 0);
+}

@@ -1,9 +1,0 @@
-#pragma once
-// The working copy of a 24-bit picture with a two-pixel border of replicated edge pixels:
-// picture pixel (x, y) sits at (x + 2, y + 2) of the copy.
-#include "platform/Dib.h"
-
-// False (work empty) when `dib` is not 24 bits or memory runs out. Reports row progress.
-bool MakeBorderedCopy(const TDib& dib, TDib& work);
-// Puts the picture's pixels back from the working copy; padding bytes are left alone.
-void RestoreFromBordered(const TDib& work, TDib& dib);

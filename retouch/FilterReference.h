@@ -1,8 +1,0 @@
-#pragma once
-// The plain definition of an effect filter, kept as the yardstick of the fast kernels.
-#include "platform/Dib.h"
-#include "retouch/EffectFilters.h"
-
-// Writes into `dib` (W x H, 24 bits) the filter applied to the bordered copy `work`: every
-// byte is the weighted sum of its 25 neighbours, divided (toward zero), biased and clamped.
-void FilterReference(const TDib& work, const TFilterRec& f, TDib& dib);

@@ -1,0 +1,128 @@
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/views/MainWindow.h"
+#include "app/views/StatusBar.h"
+#include "app/views/TabPage.h"
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/views/ImageButton.h"
+
+namespace {
+class MainFormTest : public ::testing::Test {
+ protected:
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+};
+}  // namespace
+
+TEST_F(MainFormTest, StartsWithTheDocumentRowTabsAndCaption) {
+  MainWindow form(false);
+  form.show();
+  EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
+  EXPECT_EQ(form.size(), QSize(750, 550));
+  QStringList tabs;
+  for (int i = 0; i < form.tabs()->count(); ++i) tabs << form.tabs()->tabText(i);
+  EXPECT_EQ(tabs, QStringList({"Scan", "Retouch", "Texts", "Center", "Print"}));
+  EXPECT_EQ(form.page(MainWindow::kTextsTab)->leftPanel(), nullptr);
+  EXPECT_NE(form.page(MainWindow::kScanTab)->leftPanel(), nullptr);
+  EXPECT_EQ(form.page(MainWindow::kRetouchTab)->headerLabel()->text(),
+            "Retouch - crop to selection and use filters");
+  EXPECT_EQ(form.documentButton(3)->text(), "Save as...");
+  EXPECT_EQ(form.documentButton(0)->size(), QSize(121, 25));
+  EXPECT_EQ(DibWidth(form.doc().picture), 320);
+  EXPECT_GT(form.doc().PageWidth, 0);
+}
+
+TEST_F(MainFormTest, QuitAsksAndCancelKeepsTheWindow) {
+  MainWindow form(false);
+  form.show();
+  dialogs.messageAnswers = {MsgResult::Cancel, MsgResult::Ok};
+  EXPECT_FALSE(form.close());
+  EXPECT_TRUE(form.isVisible());
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].text, "You leave the program now.");
+  EXPECT_EQ(dialogs.asked[0].title, "Quit program");
+  EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::OkCancel);
+  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Information);
+  QTest::mouseClick(form.quitButton(), Qt::LeftButton);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(dialogs.asked.size(), 2u);
+}
+
+TEST_F(MainFormTest, ProgressEventsGrowTheBarAndOnlyZeroErases) {
+  MainWindow form(false);
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  form.statusBarPanel()->repaint();
+  for (int v : {0, 10, 50, 100, 0}) ReportProgress(v);
+  EXPECT_EQ(form.statusBarPanel()->extendCount(), 3);
+  EXPECT_EQ(form.statusBarPanel()->eraseCount(), 1);
+  EXPECT_EQ(form.statusBarPanel()->model().ProgressPercent, 0);
+}
+
+TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {
+  MainWindow form(false);
+  auto makeArea = [](QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    auto* content = new QWidget;
+    content->setFixedSize(100, 3000);
+    area->setWidget(content);
+    return area;
+  };
+  QScrollArea* scan = makeArea(form.page(MainWindow::kScanTab));
+  QScrollArea* print = makeArea(form.page(MainWindow::kPrintTab));
+  form.page(MainWindow::kScanTab)->setContent(scan);
+  form.page(MainWindow::kPrintTab)->setContent(print);
+  form.setTabScrollArea(MainWindow::kScanTab, scan);
+  form.setTabScrollArea(MainWindow::kPrintTab, print);
+  form.show();
+  form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
+  QWheelEvent toward(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(form.bottomRow(), &toward);
+  QApplication::sendEvent(form.bottomRow(), &toward);
+  EXPECT_EQ(print->verticalScrollBar()->value(), 40);
+  EXPECT_EQ(scan->verticalScrollBar()->value(), 0);
+  QWheelEvent away(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(print->viewport(), &away);
+  EXPECT_EQ(print->verticalScrollBar()->value(), 20);
+}
+
+TEST_F(MainFormTest, FixedRowsKeepTheirHeightsWhenTheWindowGrows) {
+  MainWindow form(false);
+  form.show();
+  form.resize(1200, 900);
+  QApplication::processEvents();
+  EXPECT_EQ(form.documentRow()->height(), 27);
+  EXPECT_EQ(form.bottomRow()->height(), 41);
+  EXPECT_EQ(form.statusBarPanel()->height(), 19);
+  EXPECT_GT(form.tabs()->height(), 900 - 27 - 41 - 19 - 20);
+}
+
+TEST(ImageButton, ActsOnceOnlyWhenReleasedOverThePicture) {
+  int actions = 0;
+  ImageButton b(ButtonPicture({101, 30}, "Quit", Qt::red, false),
+                ButtonPicture({101, 30}, "Quit", Qt::red, true), "hint");
+  b.setAction([&] { ++actions; });
+  b.show();
+  QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+  EXPECT_TRUE(b.showsPressedPicture());
+  QTest::mouseMove(&b, QPoint(200, 10));
+  QMouseEvent off(QEvent::MouseMove, QPointF(200, 10), QPointF(200, 10), Qt::NoButton,
+                  Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&b, &off);
+  EXPECT_FALSE(b.showsPressedPicture());
+  QMouseEvent back(QEvent::MouseMove, QPointF(20, 10), QPointF(20, 10), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&b, &back);
+  EXPECT_TRUE(b.showsPressedPicture());
+  QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(300, 10));
+  EXPECT_EQ(actions, 0);
+  EXPECT_FALSE(b.showsPressedPicture());
+  EXPECT_FALSE(b.isPressed());
+  QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(50, 15));
+  EXPECT_EQ(actions, 1);
+}

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include "platform/dib/DibRows.h"
+#include "platform/dib/Halftone.h"
+#include "platform/codecs/PictureCodecs.h"
+#include "tests/platform/codecs/PictureSamples.h"
+
+using namespace gfxtest;
+
+namespace {
+struct Codec {
+  const char* name;
+  PictureWriter write;
+  PictureReader read;
+};
+const Codec kLossless[] = {{"png", WritePng, ReadPng}, {"tiff", WriteTiff, ReadTiff}, {"gif", WriteGif, ReadGif}};
+
+struct Depth {
+  int bits;
+  bool grey;
+};
+const Depth kDepths[] = {{1, false}, {4, false}, {8, false}, {8, true}, {24, false}};
+
+void RoundTrip(const Codec& c, const Dib& src, OwnedDib& back) {
+  std::vector<uint8_t> bytes;
+  std::string error;
+  ASSERT_TRUE(c.write(src, bytes, error)) << c.name << ": " << error;
+  ASSERT_TRUE(c.read(View(bytes), back.dib, error)) << c.name << ": " << error;
+}
+}  // namespace
+
+TEST(PictureCodecs, LosslessFormatsKeepEveryDepthAndEveryPixel) {
+  for (const Codec& c : kLossless)
+    for (const Depth& d : kDepths) {
+      SCOPED_TRACE(std::string(c.name) + " " + std::to_string(d.bits) + (d.grey ? " grey" : ""));
+      OwnedDib src, back;
+      MakeSample(src.dib, d.bits, 13, 7, d.grey);
+      if (c.write == WriteGif && d.bits == 24) continue;  // covered by the reduction tests
+      RoundTrip(c, src.dib, back);
+      EXPECT_EQ(DibBitCount(back.dib), d.bits);
+      EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
+      if (d.bits < 24) {
+        EXPECT_NE(back.dib.Palette, nullptr);
+      }
+    }
+}
+
+TEST(PictureCodecs, GifOfAFewColouredTrueColourPictureIsExact) {
+  OwnedDib src, back;
+  NewDib(src.dib, 40, 9, 24, nullptr, 0);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 40; ++x) SetDibPixel(src.dib, x, y, uint32_t((x * 6 + y) * 0x010305));
+  RoundTrip(kLossless[2], src.dib, back);
+  EXPECT_EQ(DibBitCount(back.dib), 8);
+  EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
+}
+
+TEST(PictureCodecs, JpegKeepsTheLookAndTurnsPalettesIntoTrueColour) {
+  const Codec jpeg{"jpeg", WriteJpeg, ReadJpeg};
+  for (const Depth& d : kDepths) {
+    SCOPED_TRACE(d.bits);
+    OwnedDib src, back;
+    NewDib(src.dib, 24, 16, d.bits, nullptr, 0);
+    if (d.grey) {
+      SetGreyColors(src.dib);
+    } else {
+      for (int i = 0; i < PaletteEntryCount(d.bits); ++i) SetDibColor(src.dib, i, uint8_t(i * 16), 128, uint8_t(255 - i));
+    }
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 24; ++x)
+        SetDibPixel(src.dib, x, y, d.bits == 24 ? 0x406080u + uint32_t(x * 2) : uint32_t(x >= 12));
+    RoundTrip(jpeg, src.dib, back);
+    EXPECT_EQ(DibBitCount(back.dib), d.grey ? 8 : 24);
+    EXPECT_LE(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 40);
+  }
+}
+
+TEST(ColorReduction, PicturesOfAtMost256ColoursAreMappedExactly) {
+  OwnedDib src, out;
+  NewDib(src.dib, 64, 4, 24, nullptr, 0);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 64; ++x) SetDibPixel(src.dib, x, y, uint32_t((y * 64 + x) * 0x00A1B3 + 7));
+  ASSERT_TRUE(ReduceTo8Bits(src.dib, out.dib));
+  EXPECT_EQ(DibBitCount(out.dib), 8);
+  EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(out.dib)), 0);
+}
+
+TEST(ColorReduction, ManyColoursAreApproximatedWithSmallAverageError) {
+  OwnedDib src, out;
+  NewDib(src.dib, 128, 96, 24, nullptr, 0);
+  for (int y = 0; y < 96; ++y)
+    for (int x = 0; x < 128; ++x)
+      SetDibPixel(src.dib, x, y,
+                  uint32_t(x * 2) << 16 | uint32_t(y * 2) << 8 | uint32_t((x + y) & 255));
+  ASSERT_TRUE(ReduceTo8Bits(src.dib, out.dib));
+  ASSERT_EQ(DibBitCount(out.dib), 8);
+  // Averaged over 4 x 4 blocks, error diffusion must reproduce the original closely.
+  const Rgb a = PixelsOf(src.dib), b = PixelsOf(out.dib);
+  double worst = 0;
+  for (int by = 0; by < 96; by += 4)
+    for (int bx = 0; bx < 128; bx += 4)
+      for (int k = 0; k < 3; ++k) {
+        double sa = 0, sb = 0;
+        for (int y = by; y < by + 4; ++y)
+          for (int x = bx; x < bx + 4; ++x) sa += a.pixels[size_t(y * 128 + x) * 3 + size_t(k)], sb += b.pixels[size_t(y * 128 + x) * 3 + size_t(k)];
+        worst = std::max(worst, std::abs(sa - sb) / 16);
+      }
+  EXPECT_LT(worst, 12.0);
+}
+
+TEST(ColorReduction, PalettePicturesExpandToTheirColours) {
+  OwnedDib src, out;
+  MakeSample(src.dib, 4, 9, 5);
+  ASSERT_TRUE(ExpandTo24Bits(src.dib, out.dib));
+  EXPECT_EQ(DibBitCount(out.dib), 24);
+  EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(out.dib)), 0);
+}
+
+TEST(Halftone, FlatColoursAverageToTheOriginal) {
+  OwnedDib src, out;
+  NewDib(src.dib, 32, 32, 24, nullptr, 0);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) SetDibPixel(src.dib, x, y, x < 16 ? 0x3366CCu : 0x808080u);
+  HalftoneDib(out.dib, src.dib);
+  ASSERT_NE(out.dib.Bits, nullptr);
+  EXPECT_EQ(DibBitCount(out.dib), 8);
+  EXPECT_EQ(DibWidth(out.dib), 32);
+  const Rgb p = PixelsOf(out.dib);
+  for (int half = 0; half < 2; ++half) {
+    double sum[3] = {0, 0, 0};
+    for (int y = 0; y < 32; ++y)
+      for (int x = half * 16; x < half * 16 + 16; ++x)
+        for (int k = 0; k < 3; ++k) sum[k] += p.pixels[size_t(y * 32 + x) * 3 + size_t(k)];
+    const int want[2][3] = {{0x33, 0x66, 0xCC}, {0x80, 0x80, 0x80}};
+    for (int k = 0; k < 3; ++k) EXPECT_NEAR(sum[k] / 512, want[half][k], 4.0) << half << " " << k;
+  }
+}
+
+TEST(Halftone, ResamplingAveragesTheCoveredArea) {
+  OwnedDib src, small, big;
+  NewDib(src.dib, 4, 2, 24, nullptr, 0);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 4; ++x)
+      SetDibPixel(src.dib, x, y, x < 2 ? ((x + y) % 2 ? 0xFFFFFFu : 0u) : 0x2040C0u);
+  ResampleDib24(small.dib, src.dib, 2, 1);
+  ASSERT_NE(small.dib.Bits, nullptr);
+  EXPECT_NEAR(int(GetDibPixel(small.dib, 0, 0) & 255), 128, 1);
+  EXPECT_EQ(GetDibPixel(small.dib, 1, 0), 0x2040C0u);
+  HalftoneDibToSize(big.dib, src.dib, 9, 5);
+  ASSERT_NE(big.dib.Bits, nullptr);
+  EXPECT_EQ(DibWidth(big.dib), 9);
+  EXPECT_EQ(DibHeight(big.dib), 5);
+  EXPECT_EQ(DibBitCount(big.dib), 8);
+  OwnedDib none;
+  HalftoneDibToSize(none.dib, src.dib, 0, 5);
+  EXPECT_EQ(none.dib.Bits, nullptr);
+}
+
+TEST(PictureCodecs, TrueColourGifsGetTheSmallestColourTable) {
+  OwnedDib src, back;
+  NewDib(src.dib, 10, 10, 24, nullptr, 0);
+  for (int y = 0; y < 10; ++y)
+    for (int x = 0; x < 10; ++x) SetDibPixel(src.dib, x, y, x < 5 ? 0xFF0000u : 0x0000FFu);
+  RoundTrip(kLossless[2], src.dib, back);
+  EXPECT_EQ(DibBitCount(back.dib), 1);
+  EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
+}

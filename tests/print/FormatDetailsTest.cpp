@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "print/DetailsFile.h"
+#include "print/PaperFile.h"
+#include "print/SheetLayout.h"
+#include "print/StarterPaper.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+PaperFormat Record(const std::string& name, int across = 1, int down = 2) {
+  PaperFormat t;
+  t.name = name;
+  t.width = t.height = 117;
+  t.stepAcross = 117;
+  t.stepDown = 137;
+  t.leftMargin = 46.5;
+  t.topMargin = 20.7;
+  t.columns = across;
+  t.rows = down;
+  return t;
+}
+
+FormatDetails Disc(double hole = 41, double bleed = 1.5) {
+  FormatDetails d;
+  d.shape.kind = ShapeKind::Disc;
+  d.shape.outerDiameter = 117;
+  d.shape.holeDiameter = hole;
+  d.bleed = bleed;
+  d.sheetWidth = 210;
+  d.sheetHeight = 297;
+  return d;
+}
+
+FormatDetails Staggered() {  // a second grid of one, right of the first column
+  FormatDetails d = Disc();
+  d.moreGrids.push_back({120, 80, 117, 137, 1, 1});
+  return d;
+}
+}  // namespace
+
+TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
+  const PaperFormat fmt = Record("two grids", 2, 2);
+  FormatDetails d;
+  d.moreGrids.push_back({5, 6, 10, 20, 3, 1});
+  EXPECT_EQ(PositionsPerSheet(fmt, d), 7);
+  const SheetLayout l = LayoutFor(fmt, d, 2, 10);
+  EXPECT_EQ(l.perSheet, 7);
+  EXPECT_EQ(l.pages, 2);  // positions 2 .. 11
+  struct Want { int k, grid, col, row, sheet; };
+  for (const Want& w : {Want{0, 0, 0, 0, 0}, Want{1, 0, 1, 0, 0}, Want{2, 0, 0, 1, 0},
+                        Want{3, 0, 1, 1, 0}, Want{4, 1, 0, 0, 0}, Want{6, 1, 2, 0, 0},
+                        Want{7, 0, 0, 0, 1}, Want{11, 1, 0, 0, 1}}) {
+    const SheetPosition p = l.At(w.k);
+    EXPECT_EQ((std::vector<int>{p.grid, p.col, p.row, p.sheet}),
+              (std::vector<int>{w.grid, w.col, w.row, w.sheet})) << "k " << w.k;
+  }
+  EXPECT_EQ(l.OnSheet(0).size(), 5u);
+  const PaperFormat g1 = PositionGrid(fmt, l, l.At(5));
+  EXPECT_EQ(g1.leftMargin, 5);
+  EXPECT_EQ(g1.stepDown, 20);
+  EXPECT_EQ(g1.width, fmt.width);
+  EXPECT_EQ(CorrectUsed(fmt, d, 100), 6);
+  // A format without more grids keeps the single grid's numbering.
+  EXPECT_TRUE(LayoutFor(fmt, FormatDetails{}, 0, 4).grids.empty());
+}
+
+TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
+  const PaperFormat fmt = Record("x");
+  struct Case { const char* what; FormatDetails d; bool ok; };
+  FormatDetails bigHole = Disc(117), bigCorner, badGrid, flat = Disc();
+  bigCorner.shape.cornerRadius = 60;
+  badGrid.moreGrids.push_back({0, 0, 1, 1, 0, 1});
+  flat.shape.outerDiameter = 100;  // smaller than the 117 mm box
+  for (const Case& c : {Case{"disc", Disc(), true}, Case{"hole", bigHole, false},
+                        Case{"corner", bigCorner, false}, Case{"grid", badGrid, false},
+                        Case{"box", flat, false}, Case{"plain", FormatDetails{}, true}})
+    EXPECT_EQ(CheckDetails(fmt, c.d).empty(), c.ok) << c.what;
+}
+
+TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
+  const std::vector<PaperFormat> formats = {Record("plain"), Record("disc"), Record("disc"),
+                                         Record("staggered")};
+  const std::vector<FormatDetails> details = {FormatDetails{}, Disc(41), Disc(15), Staggered()};
+  const std::vector<uint8_t> bytes = EncodeDetailsFile(formats, details);
+  const DetailsParse parse = ParseDetailsFile(bytes);
+  EXPECT_TRUE(parse.message.empty());
+  ASSERT_EQ(parse.entries.size(), 3u);  // the plain rectangle needs no entry
+  EXPECT_EQ(MatchDetails(formats, parse.entries), details);
+
+  // Reordered formats find their entries by record; an edited record loses its entry.
+  std::vector<PaperFormat> edited = {Record("staggered"), Record("disc")};
+  edited.push_back(Record("disc"));
+  edited[2].leftMargin += 1;
+  const auto matched = MatchDetails(edited, parse.entries);
+  EXPECT_EQ(matched[0], Staggered());
+  EXPECT_EQ(matched[1], Disc(41));
+  EXPECT_TRUE(matched[2].IsPlain());
+
+  // An unknown shape is skipped, the entries after it are still read.
+  std::vector<uint8_t> unknown = bytes;
+  unknown[12 + 4 + 112] = 9;
+  EXPECT_EQ(ParseDetailsFile(unknown).entries.size(), 2u);
+  // Cut short: the entries before the cut stay.
+  for (size_t cut : {size_t{0}, size_t{11}, size_t{12 + 4 + 50}, bytes.size() - 1}) {
+    const DetailsParse p = ParseDetailsFile(std::vector<uint8_t>(bytes.begin(), bytes.begin() + cut));
+    EXPECT_FALSE(p.message.empty()) << cut;
+    EXPECT_LE(p.entries.size(), 2u);
+  }
+}
+
+TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {
+  TempDir dir;
+  const std::string paper = dir.file("paper.dat");
+  const std::vector<PaperFormat> formats = {Record("a"), Record("b", 2, 5)};
+  // Plain formats only: paper.dat byte for byte as ever, and no details file appears.
+  ASSERT_EQ(SaveCatalogue(paper, formats, {FormatDetails{}, FormatDetails{}}), "");
+  EXPECT_EQ(ReadBytes(paper), EncodePaperFormats(formats));
+  EXPECT_FALSE(std::filesystem::exists(DetailsFileFor(paper)));
+  // With a disc, paper.dat still holds exactly the records.
+  ASSERT_EQ(SaveCatalogue(paper, formats, {Disc(), FormatDetails{}}), "");
+  EXPECT_EQ(ReadBytes(paper), EncodePaperFormats(formats));
+  EXPECT_EQ(DetailsFileFor(paper), dir.file("paper-details.dat"));
+  const PaperLoadResult back = LoadCatalogueAtStart(paper, {});
+  EXPECT_EQ(back.formats, formats);
+  EXPECT_EQ(back.details, (std::vector<FormatDetails>{Disc(), FormatDetails{}}));
+  // A damaged details file leaves every format plain.
+  WriteBytes(DetailsFileFor(paper), {1, 2, 3});
+  EXPECT_EQ(LoadCatalogueAtStart(paper, {}).details, std::vector<FormatDetails>(2));
+  // No temporary files are left behind.
+  size_t files = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) files += e.is_regular_file();
+  EXPECT_EQ(files, 2u);
+}

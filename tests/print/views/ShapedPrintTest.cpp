@@ -1,0 +1,152 @@
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "print/views/PrintJob.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+constexpr int kPrintDpi = 600;
+constexpr double kRasterDpi = 254;  // 10 pixels per millimetre
+constexpr double kPx = kRasterDpi / 25.4;
+constexpr double kTolerance = 0.2;  // mm
+
+// Prints `r` into a PDF with every element and its bleed in solid red; the pages as pictures.
+std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir) {
+  const std::string pdf = dir.file("out.pdf");
+  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& element, const PixelRect&, int, int) { element.fill(Qt::red); }};
+  auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
+  const PrintResult result = PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleed));
+  EXPECT_TRUE(result.ok) << result.error;
+  printer.reset();
+  const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";
+  if (std::system(cmd.c_str()) != 0) return {};
+  std::vector<QImage> pages;
+  const QString folder = QString::fromStdString(dir.path().string());
+  for (const QString& f : QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
+    pages.push_back(QImage(folder + "/" + f).convertToFormat(QImage::Format_RGB32));
+  return pages;
+}
+
+enum Ink { White, Red, Dark };
+Ink InkAt(const QImage& img, double xMm, double yMm) {
+  const QColor c = img.pixelColor(int(std::floor(xMm * kPx)), int(std::floor(yMm * kPx)));
+  if (c.red() > 200 && c.green() < 80 && c.blue() < 80) return Red;
+  if (c.red() > 230 && c.green() > 230 && c.blue() > 230) return White;
+  return Dark;
+}
+
+PaperFormat Box(double w, double h, int across, int down, double stepH, double stepV) {
+  PaperFormat t;
+  t.width = w;
+  t.height = h;
+  t.stepAcross = stepH;
+  t.stepDown = stepV;
+  t.leftMargin = 20;
+  t.topMargin = 15;
+  t.columns = across;
+  t.rows = down;
+  return t;
+}
+}  // namespace
+
+TEST(ShapedPrintTest, DiscsPrintOnlyOnTheRingGrownByTheBleed) {
+  const double outer = 117, hole = 41;
+  for (double bleed : {0.0, 2.0}) {
+    PrintRequest r;
+    r.format = Box(outer, outer, 1, 2, outer, 137);
+    r.details.shape = {ShapeKind::Disc, 0, outer, hole};
+    r.details.bleed = bleed;
+    r.copies = 2;
+    TempDir dir;
+    const auto pages = PrintRed(r, dir);
+    ASSERT_EQ(pages.size(), 1u);
+    for (int row = 0; row < 2; ++row) {
+      const double cx = 20 + outer / 2, cy = 15 + 137 * row + outer / 2;
+      for (int a = 0; a < 36; ++a) {
+        const double dx = std::cos(a * M_PI / 18), dy = std::sin(a * M_PI / 18);
+        const auto at = [&](double radius) { return InkAt(pages[0], cx + dx * radius, cy + dy * radius); };
+        const double rim = outer / 2 + bleed, inner = hole / 2 - bleed;
+        const std::string where = "bleed " + std::to_string(bleed) + " row " + std::to_string(row) + " angle " + std::to_string(a * 10);
+        EXPECT_EQ(at(rim + kTolerance), White) << where;
+        EXPECT_EQ(at(rim + 3), White) << where;
+        EXPECT_EQ(at(rim - kTolerance), Red) << where;
+        EXPECT_EQ(at((rim + inner) / 2), Red) << where;
+        EXPECT_EQ(at(inner + kTolerance), Red) << where;
+        EXPECT_EQ(at(inner - kTolerance), White) << where;
+        EXPECT_EQ(at(1), White) << where;
+      }
+    }
+  }
+}
+
+TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
+  struct Case { const char* name; LabelShape shape; double bleed; bool outlines; };
+  const Case cases[] = {{"rectangle with bleed", {}, 1.5, false},
+                        {"rectangle outlined", {}, 0, true},
+                        {"ellipse outlined", {ShapeKind::Ellipse, 0, 0, 0}, 0, true},
+                        {"rounded outlined", {ShapeKind::Rectangle, 5, 0, 0}, 1, true}};
+  for (const Case& c : cases) {
+    PrintRequest r;
+    r.format = Box(80, 50, 2, 2, 90, 60);
+    r.details.shape = c.shape;
+    r.details.bleed = c.bleed;
+    r.outlines = c.outlines;
+    r.used = 1;
+    r.copies = 3;
+    TempDir dir;
+    const auto pages = PrintRed(r, dir);
+    ASSERT_EQ(pages.size(), 1u) << c.name;
+    const QImage& page = pages[0];
+    // Position 0 is used: nothing there; position 1 is the top right element.
+    EXPECT_EQ(InkAt(page, 20 + 40, 15 + 25), White) << c.name;
+    const double left = 20 + 90, top = 15, midY = top + 25, midX = left + 40;
+    const double b = c.bleed;
+    EXPECT_EQ(InkAt(page, left - b + kTolerance, midY), Red) << c.name;
+    EXPECT_EQ(InkAt(page, left - b - kTolerance - (c.outlines ? 0.1 : 0), midY), White) << c.name;
+    EXPECT_EQ(InkAt(page, midX, top - b - kTolerance - (c.outlines ? 0.1 : 0)), White) << c.name;
+    EXPECT_EQ(InkAt(page, midX, top + 50 + b + kTolerance + (c.outlines ? 0.1 : 0)), White) << c.name;
+    if (c.outlines) {
+      // A dark line on the outline itself, within 0.2 mm: left and top edge middles.
+      bool leftLine = false, topLine = false;
+      for (double d = -kTolerance; d <= kTolerance; d += 0.1) {
+        leftLine = leftLine || InkAt(page, left + d, midY) == Dark;
+        topLine = topLine || InkAt(page, midX, top + d) == Dark;
+      }
+      EXPECT_TRUE(leftLine) << c.name;
+      EXPECT_TRUE(topLine) << c.name;
+    }
+    const bool cornerEmpty = c.shape.kind == ShapeKind::Ellipse || c.shape.cornerRadius > 0;
+    EXPECT_EQ(InkAt(page, left - b + 0.3, top - b + 0.3), cornerEmpty ? White : Red) << c.name;
+  }
+}
+
+TEST(ShapedPrintTest, CropMarksStayAtFreeEdgesOfPrintedElements) {
+  PrintRequest r;
+  r.format = Box(80, 50, 2, 2, 80, 50);  // touching elements
+  r.cropMarks = true;
+  r.used = 1;
+  r.copies = 3;
+  TempDir dir;
+  const auto pages = PrintRed(r, dir);
+  ASSERT_EQ(pages.size(), 1u);
+  const QImage& page = pages[0];
+  const double x0 = 20, x1 = 100, x2 = 180, y0 = 15, y1 = 65, y2 = 115;
+  const auto mark = [&](double x, double y) {
+    for (double d = -kTolerance; d <= kTolerance; d += 0.1)
+      if (InkAt(page, x + d, y) == Dark || InkAt(page, x, y + d) == Dark) return true;
+    return false;
+  };
+  EXPECT_TRUE(mark(x1, y0 - 3)) << "above the shared edge of the printed top right element";
+  EXPECT_TRUE(mark(x2 + 3, y0)) << "right of the top right corner";
+  EXPECT_TRUE(mark(x2, y2 + 3)) << "below the bottom right corner";
+  EXPECT_TRUE(mark(x0 - 3, y1)) << "left of the shared edge of the bottom left element";
+  EXPECT_TRUE(mark(x0 - 3, y2)) << "left of the bottom left corner";
+  EXPECT_FALSE(mark(x0, y0 - 3)) << "the unused top left element gets none";
+  EXPECT_FALSE(mark(x0 - 3, y0)) << "the unused top left element gets none";
+  EXPECT_EQ(InkAt(page, x1 + 3, y1), Red) << "no mark over a neighbour";
+}
