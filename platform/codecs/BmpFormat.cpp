@@ -150,7 +150,7 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
   }
   const int32_t w = int32_t(h.width), ht = int32_t(rows);
   const bool palette = h.bpp <= 8;
-  if (!(palette ? NewPalettePicture(out, w, ht, h.table, h.colours, error)
+  if (!(palette ? NewPalettePictureOfDepth(out, w, ht, h.bpp, h.table, h.colours, error)
                 : NewTruecolourPicture(out, w, ht, error)))
     return false;
   const int outBpp = DibBitCount(out);
@@ -185,7 +185,7 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
 bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::string& error) {
   const int64_t rows = h.height < 0 ? -h.height : h.height;
   const int32_t w = int32_t(h.width), ht = int32_t(rows);
-  if (!NewPalettePicture(out, w, ht, h.table, h.colours, error)) return false;
+  if (!NewPalettePictureOfDepth(out, w, ht, h.bpp, h.table, h.colours, error)) return false;
   const int outBpp = DibBitCount(out);
   const bool four = h.bpp == 4;
   // Some writers encode the row padding too: runs may reach the end of the padded row.

@@ -113,7 +113,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
     error = kTruncatedFile;
     return false;
   }
-  if (!(indexed ? NewPalettePicture(out, w, h, colours, count, error)
+  if (!(indexed ? NewPalettePictureOfDepth(out, w, h, total, colours, count, error)
                 : NewTruecolourPicture(out, w, h, error)))
     return false;
   const int outBpp = DibBitCount(out);

@@ -75,8 +75,10 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
       error = "the palette is missing";
       png_error(png, "the palette is missing");
     }
-    outBits = PaletteDepthFor(paletteCount);
+    outBits = depth == 1 ? 1 : (depth <= 4 ? 4 : 8);  // the file's depth, 2 bits as 4
     if (depth < 8) png_set_packing(png);
+  } else if (type == PNG_COLOR_TYPE_GRAY && depth == 1 && !hasTrns) {
+    outBits = 1;  // rows arrive packed as the picture stores them: 0 black, 1 white
   } else if (!(type & PNG_COLOR_MASK_COLOR)) {
     outBits = 8;
     if (depth < 8) png_set_expand_gray_1_2_4_to_8(png);
@@ -108,6 +110,9 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
     SetDibColors(out, rgb, paletteCount > 256 ? 256 : paletteCount);
   } else if (outBits == 8) {
     SetGreyColors(out);
+  } else if (outBits == 1) {
+    static const uint8_t kBlackWhite[6] = {0, 0, 0, 255, 255, 255};
+    SetDibColors(out, kBlackWhite, 2);
   }
 
   // Opaque 24-bit rows decode straight into the picture; others go through a buffer.
@@ -133,6 +138,8 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
       for (png_uint_32 x = 0; x < w; ++x)
         if (src[x] >= paletteCount) src[x] = 0;
       StoreIndexRow(out, int32_t(y), src);
+    } else if (outBits == 1) {
+      std::memcpy(dst, src, rowBytes);
     } else if (outBits == 8) {
       if (channels == 1) std::memcpy(dst, src, w);
       else

@@ -98,7 +98,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
     Rgb colours[256];
     for (int i = 0; i < mapLength; ++i)
       colours[mapFirst + i] = EntryColour(map + mapEntry * size_t(i), mapBits, true);
-    ok = NewPalettePicture(out, w, h, colours, mapFirst + mapLength, error);
+    ok = NewPalettePictureOfDepth(out, w, h, 8, colours, mapFirst + mapLength, error);
   } else if (kind == 3 && bits == 8) {
     ok = NewGreyPicture(out, w, h, error);
   } else {

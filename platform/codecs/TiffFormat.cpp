@@ -111,6 +111,18 @@ bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, Dib& out, std::stri
   });
 }
 
+// Bilevel pictures stay 1 bit, stored with 0 black and 1 white whatever the file's convention.
+bool ReadBilevel(TIFF* tif, uint32_t w, uint32_t h, bool whiteIsZero, Dib& out, std::string& error) {
+  if (!NewDibChecked(out, w, h, 1, error)) return false;
+  static const uint8_t kBlackWhite[6] = {0, 0, 0, 255, 255, 255};
+  SetDibColors(out, kBlackWhite, 2);
+  const size_t bytes = (size_t(w) + 7) / 8;
+  return ForEachRow(tif, h, [&](uint32_t y, const uint8_t* row) {
+    uint8_t* dst = DibRow(out, int32_t(y));
+    for (size_t i = 0; i < bytes; ++i) dst[i] = whiteIsZero ? uint8_t(~row[i]) : row[i];
+  });
+}
+
 bool ReadGrey(TIFF* tif, uint32_t w, uint32_t h, int bps, bool whiteIsZero, Dib& out,
               std::string& error) {
   if (!NewDibChecked(out, w, h, 8, error)) return false;
@@ -176,6 +188,8 @@ bool Decode(TIFF* tif, Dib& out, std::string& error) {
   const bool packedBps = bps == 1 || bps == 2 || bps == 4 || bps == 8;
   if (photometric == PHOTOMETRIC_PALETTE && spp == 1 && packedBps)
     return ReadPalette(tif, w, h, bps, out, error);
+  if (greyKind && spp == 1 && bps == 1)
+    return ReadBilevel(tif, w, h, photometric == PHOTOMETRIC_MINISWHITE, out, error);
   if (greyKind && spp == 1 && (packedBps || bps == 16))
     return ReadGrey(tif, w, h, bps, photometric == PHOTOMETRIC_MINISWHITE, out, error);
   if (photometric == PHOTOMETRIC_RGB && spp == 3 && bps == 8 && contig)
