@@ -37,6 +37,8 @@ class PcxStream {
     }
     return true;
   }
+  // True when the last run promised more bytes than the picture holds.
+  bool runLeft() const { return runLeft_ > 0; }
 
  private:
   const uint8_t* p_;
@@ -144,6 +146,11 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
         PutIndex(dst, outBpp, uint32_t(x), index);
       }
     }
+  }
+  if (stream.runLeft()) {
+    FreeDib(out);
+    error = kRunPastEnd;
+    return false;
   }
   return true;
 }

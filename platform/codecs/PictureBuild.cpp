@@ -1,5 +1,7 @@
 #include "platform/codecs/PictureBuild.h"
 
+#include "platform/dib/DibRows.h"
+
 #include <algorithm>
 
 int PaletteDepthFor(int colours) {
@@ -14,7 +16,7 @@ static bool NewPicture(Dib& out, int32_t width, int32_t height, int bpp, const B
     error = "the picture has no pixels";
     return false;
   }
-  if (!DibSizeAllowed(width, height, bpp)) {
+  if (!PictureReadAllowed(width, height) || !DibSizeAllowed(width, height, bpp)) {
     error = kPictureTooLarge;
     return false;
   }

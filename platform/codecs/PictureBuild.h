@@ -12,6 +12,8 @@ struct Rgb {
 
 inline constexpr const char* kTruncatedFile = "the file is truncated";
 inline constexpr const char* kPictureTooLarge = "the picture is too large";
+inline constexpr const char* kRunPastEnd = "the run-length data runs past the end of the picture";
+inline constexpr const char* kIndexOutsideTable = "a pixel refers to a colour the colour table does not hold";
 
 // 1 bit for up to 2 colours, 4 bits for up to 16, else 8 bits.
 int PaletteDepthFor(int colours);
