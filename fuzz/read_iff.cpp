@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "fuzz/PictureLimit.h"
 #include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  LimitFuzzPictures();
   Dib dib;
   std::string error;
   ReadIff(ByteView{data, size}, dib, error);

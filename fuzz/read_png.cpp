@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/PictureLimit.h"
 #include "platform/codecs/PictureCodecs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  LimitFuzzPictures();
   std::vector<uint8_t> bytes(data, data + size);
   for (size_t i = 8; i + 12 <= bytes.size();) {
     const size_t len = size_t(bytes[i]) << 24 | size_t(bytes[i + 1]) << 16 | size_t(bytes[i + 2]) << 8 | bytes[i + 3];

@@ -5,6 +5,7 @@
 #include "app/batch/BatchConvert.h"
 #include "app/batch/BatchRetouch.h"
 #include "app/batch/BatchTracks.h"
+#include "app/batch/ProgramVersion.h"
 
 int RunScanCommand(const Args& args);
 
@@ -13,6 +14,11 @@ int Help(const Args&) {
   std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
   for (const BatchCommand& c : BatchCommandList())
     std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
+  return 0;
+}
+
+int Version(const Args&) {
+  std::printf("%s\n", ProgramVersionLine().c_str());
   return 0;
 }
 }  // namespace
@@ -29,6 +35,7 @@ void RegisterBatchCommand(const BatchCommand& command) { Registered().push_back(
 std::vector<BatchCommand> BatchCommandList() {
   std::vector<BatchCommand> list = {
       {"--help", "", "Shows this list.", Help},
+      {"--version", "", "Prints the program's version.", Version},
       {"convert", "IN OUT [--format CODE]",
        "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
        RunConvert},

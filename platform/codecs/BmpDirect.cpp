@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/codecs/PictureBuild.h"
+#include "platform/dib/DibRows.h"
 #include "platform/Progress.h"
 
 namespace {
@@ -53,7 +54,8 @@ DirectRead ReadPlainBmp(const std::string& fileName, Dib& out, std::string& erro
   const int32_t width = int32_t(Le32(h + 18)), height = int32_t(Le32(h + 22));
   const bool plain = h[0] == 'B' && h[1] == 'M' && (headerSize == 40 || headerSize == 108 || headerSize == 124) &&
                      Le16(h + 26) == 1 && Le16(h + 28) == 24 && Le32(h + 30) == 0 && width > 0 && height > 0 &&
-                     offset >= 14 + headerSize && DibSizeAllowed(width, height, 24);
+                     offset >= 14 + headerSize && DibSizeAllowed(width, height, 24) &&
+                     PictureReadAllowed(width, height);
   if (!plain) return DirectRead::NotApplicable;
   const size_t stride = size_t(DibStride(width, 24));
   if (uint64_t(offset) + uint64_t(stride) * uint64_t(height) > uint64_t(st.st_size))

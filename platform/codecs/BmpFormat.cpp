@@ -53,7 +53,7 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     r.le16();
     h.bpp = r.le16();
     entrySize = 3;
-  } else if (size >= 40 && size <= 124) {
+  } else if (size == 40 || size == 52 || size == 56 || size == 64 || size == 108 || size == 124) {
     h.width = int32_t(r.le32());
     h.height = int32_t(r.le32());
     r.le16();
@@ -71,7 +71,7 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     if (!fields) std::fill(std::begin(h.masks), std::end(h.masks), 0u);
     if (size > 40) r.seek(headerStart + size);
   } else {
-    error = "the bitmap header is of an unknown kind";
+    error = "the bitmap header size " + std::to_string(size) + " is not one of the known sizes";
     return false;
   }
   if (!r.ok()) {
@@ -93,12 +93,30 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     error = "this kind of bitmap compression or depth is not supported";
     return false;
   }
+  if (fileHeader && offBits != 0 && offBits < r.pos()) {
+    error = "the pixel data would begin inside the bitmap header";
+    return false;
+  }
+  const bool fields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
+  if (fields && (h.masks[0] | h.masks[1] | h.masks[2]) == 0) {
+    error = "the colour masks of the bitmap are all zero";
+    return false;
+  }
   if (h.bpp <= 8) {
     const int most = 1 << h.bpp;
-    if (h.colours <= 0 || h.colours > most) h.colours = most;
-    // Old OS/2 files may hold a shorter table: it ends where the pixels begin.
-    if (fileHeader && offBits > r.pos() && entrySize == 3)
-      h.colours = int(std::min<size_t>(size_t(h.colours), (offBits - r.pos()) / 3));
+    if (h.colours > most) {
+      error = "the bitmap declares " + std::to_string(h.colours) + " colours, more than " +
+              std::to_string(h.bpp) + " bits per pixel can address";
+      return false;
+    }
+    if (h.colours <= 0) h.colours = most;
+    // Some files hold a shorter table than they declare: it ends where the pixels begin.
+    if (fileHeader && offBits > r.pos())
+      h.colours = int(std::min<size_t>(size_t(h.colours), (offBits - r.pos()) / entrySize));
+    if (fileHeader && offBits == r.pos()) {
+      error = "the colour table is missing";
+      return false;
+    }
     for (int i = 0; i < h.colours; ++i) {
       const uint8_t* q = r.take(entrySize);
       if (!q) {
@@ -150,20 +168,25 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
   }
   const int32_t w = int32_t(h.width), ht = int32_t(rows);
   const bool palette = h.bpp <= 8;
-  if (!(palette ? NewPalettePicture(out, w, ht, h.table, h.colours, error)
+  if (!(palette ? NewPalettePictureOfDepth(out, w, ht, h.bpp, h.table, h.colours, error)
                 : NewTruecolourPicture(out, w, ht, error)))
     return false;
-  const int outBpp = DibBitCount(out);
+  const bool shortTable = palette && h.colours < (1 << h.bpp);
   const Channel red(h.masks[0]), green(h.masks[1]), blue(h.masks[2]);
   const Channel alpha(HasSomeAlpha(file.data + offset, size_t(stride), ht, w, h) ? h.masks[3] : 0);
   for (int32_t y = 0; y < ht; ++y) {
     const int32_t fileRow = h.height < 0 ? y : ht - 1 - y;
     const uint8_t* src = file.data + offset + size_t(stride) * size_t(fileRow);
     uint8_t* dst = DibRow(out, y);
-    if (palette && outBpp == h.bpp) {
+    if (palette) {
       std::copy(src, src + rowBytes, dst);
-    } else if (palette) {
-      for (int32_t x = 0; x < w; ++x) PutIndex(dst, outBpp, uint32_t(x), GetPacked(src, h.bpp, uint32_t(x)));
+      if (shortTable)
+        for (int32_t x = 0; x < w; ++x)
+          if (GetPacked(src, h.bpp, uint32_t(x)) >= uint32_t(h.colours)) {
+            FreeDib(out);
+            error = kIndexOutsideTable;
+            return false;
+          }
     } else if (h.bpp == 24) {
       std::copy(src, src + rowBytes, dst);
     } else {
@@ -185,14 +208,16 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
 bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::string& error) {
   const int64_t rows = h.height < 0 ? -h.height : h.height;
   const int32_t w = int32_t(h.width), ht = int32_t(rows);
-  if (!NewPalettePicture(out, w, ht, h.table, h.colours, error)) return false;
+  if (!NewPalettePictureOfDepth(out, w, ht, h.bpp, h.table, h.colours, error)) return false;
   const int outBpp = DibBitCount(out);
   const bool four = h.bpp == 4;
   // Some writers encode the row padding too: runs may reach the end of the padded row.
   const int64_t rowEnd = (int64_t(w) * h.bpp + 31) / 32 * 32 / h.bpp;
   ByteReader r(ByteView{file.data + offset, file.size - offset});
   int64_t x = 0, y = 0;  // y counts stored rows, the first one being the bottom row
+  bool indexOutside = false;
   auto put = [&](uint32_t index) {
+    indexOutside = indexOutside || index >= uint32_t(h.colours);
     if (x < w) {
       const int32_t top = h.height < 0 ? int32_t(y) : ht - 1 - int32_t(y);
       PutIndex(DibRow(out, top), outBpp, uint32_t(x), index);
@@ -236,9 +261,9 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::st
       if (inside)
         for (uint32_t i = 0; i < value; ++i) put(four ? GetPacked(p, 4, i) : p[i]);
     }
-    if (!inside) {
+    if (!inside || indexOutside) {
       FreeDib(out);
-      error = "the compressed picture data runs outside the picture";
+      error = indexOutside ? kIndexOutsideTable : "the compressed picture data runs outside the picture";
       return false;
     }
   }

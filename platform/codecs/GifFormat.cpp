@@ -113,8 +113,11 @@ bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
         FreeDib(out);
         return error = GifReason(gif->Error), false;
       }
-      for (uint8_t& v : line)
-        if (v >= count) v = 0;
+      for (const uint8_t v : line)
+        if (v >= count) {
+          FreeDib(out);
+          return error = kIndexOutsideTable, false;
+        }
       StoreIndexRow(out, y, line.data());
       progress.row(done++);
     }

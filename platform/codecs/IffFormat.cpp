@@ -63,6 +63,15 @@ class BodyStream {
   uint8_t value_ = 0;
 };
 
+std::string ChunkName(uint32_t id) {
+  std::string name;
+  for (int shift = 24; shift >= 0; shift -= 8) {
+    const char c = char(id >> shift);
+    name += c >= ' ' && c <= '~' ? c : '?';
+  }
+  return name;
+}
+
 }  // namespace
 
 bool ReadIff(ByteView file, Dib& out, std::string& error) {
@@ -86,7 +95,11 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   while (r.has(8) && !body) {
     const uint32_t id = r.be32(), size = r.be32();
     const size_t start = r.pos();
-    const size_t avail = std::min<size_t>(size, r.remaining());
+    if (size > r.remaining()) {
+      error = "the chunk \"" + ChunkName(id) + "\" is longer than the rest of the file";
+      return false;
+    }
+    const size_t avail = size;
     ByteReader c(ByteView{file.data + start, avail});
     if (id == Tag("BMHD")) {
       hd.w = c.be16(), hd.h = c.be16();
@@ -96,6 +109,10 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
       haveHeader = true;
     } else if (id == Tag("CMAP")) {
       cmapCount = int(std::min<size_t>(avail / 3, 256));
+      if (cmapCount == 0) {
+        error = "the colour map holds no colours";
+        return false;
+      }
       for (int i = 0; i < cmapCount; ++i) cmap[i] = Rgb{c.u8(), c.u8(), c.u8()};
     } else if (id == Tag("CAMG")) {
       camg = c.be32();
@@ -158,7 +175,14 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
     }
     uint8_t* dst = DibRow(out, y);
     if (chunky) {
-      for (int x = 0; x < hd.w; ++x) PutIndex(dst, outBpp, uint32_t(x), row[size_t(x)]);
+      for (int x = 0; x < hd.w; ++x) {
+        if (row[size_t(x)] >= count) {
+          FreeDib(out);
+          error = kIndexOutsideTable;
+          return false;
+        }
+        PutIndex(dst, outBpp, uint32_t(x), row[size_t(x)]);
+      }
       continue;
     }
     Rgb hold = cmap[0];
@@ -182,6 +206,10 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
           default: hold.g = uint8_t(high | (hold.g & keep)); break;
         }
         PutRgb(dst, uint32_t(x), hold.r, hold.g, hold.b);
+      } else if (v >= uint32_t(count)) {
+        FreeDib(out);
+        error = kIndexOutsideTable;
+        return false;
       } else {
         PutIndex(dst, outBpp, uint32_t(x), v);
       }

@@ -37,6 +37,8 @@ class PcxStream {
     }
     return true;
   }
+  // True when the last run promised more bytes than the picture holds.
+  bool runLeft() const { return runLeft_ > 0; }
 
  private:
   const uint8_t* p_;
@@ -113,7 +115,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
     error = kTruncatedFile;
     return false;
   }
-  if (!(indexed ? NewPalettePicture(out, w, h, colours, count, error)
+  if (!(indexed ? NewPalettePictureOfDepth(out, w, h, total, colours, count, error)
                 : NewTruecolourPicture(out, w, h, error)))
     return false;
   const int outBpp = DibBitCount(out);
@@ -144,6 +146,11 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
         PutIndex(dst, outBpp, uint32_t(x), index);
       }
     }
+  }
+  if (stream.runLeft()) {
+    FreeDib(out);
+    error = kRunPastEnd;
+    return false;
   }
   return true;
 }

@@ -1,5 +1,9 @@
 #include "platform/codecs/PictureBuild.h"
 
+#include "platform/dib/DibRows.h"
+
+#include <algorithm>
+
 int PaletteDepthFor(int colours) {
   if (colours <= 2) return 1;
   if (colours <= 16) return 4;
@@ -12,7 +16,7 @@ static bool NewPicture(Dib& out, int32_t width, int32_t height, int bpp, const B
     error = "the picture has no pixels";
     return false;
   }
-  if (!DibSizeAllowed(width, height, bpp)) {
+  if (!PictureReadAllowed(width, height) || !DibSizeAllowed(width, height, bpp)) {
     error = kPictureTooLarge;
     return false;
   }
@@ -26,12 +30,16 @@ static bool NewPicture(Dib& out, int32_t width, int32_t height, int bpp, const B
 
 bool NewPalettePicture(Dib& out, int32_t width, int32_t height, const Rgb* colours, int count,
                        std::string& error) {
-  if (count > 256) count = 256;
-  if (count < 0) count = 0;
-  BITMAPINFO info;
+  return NewPalettePictureOfDepth(out, width, height, PaletteDepthFor(count), colours, count, error);
+}
+
+bool NewPalettePictureOfDepth(Dib& out, int32_t width, int32_t height, int fileBits, const Rgb* colours,
+                              int count, std::string& error) {
+  const int bpp = fileBits <= 1 ? 1 : (fileBits <= 4 ? 4 : 8);
+  count = std::clamp(count, 0, PaletteEntryCount(bpp));
+  BITMAPINFO info;  // entries past `count` stay black
   for (int i = 0; i < count; ++i)
     info.bmiColors[i] = RGBQUAD{colours[i].b, colours[i].g, colours[i].r, 0};
-  const int bpp = PaletteDepthFor(count);
   return NewPicture(out, width, height, bpp, &info, PaletteEntryCount(bpp), error);
 }
 

@@ -12,12 +12,18 @@ struct Rgb {
 
 inline constexpr const char* kTruncatedFile = "the file is truncated";
 inline constexpr const char* kPictureTooLarge = "the picture is too large";
+inline constexpr const char* kRunPastEnd = "the run-length data runs past the end of the picture";
+inline constexpr const char* kIndexOutsideTable = "a pixel refers to a colour the colour table does not hold";
 
 // 1 bit for up to 2 colours, 4 bits for up to 16, else 8 bits.
 int PaletteDepthFor(int colours);
 // A palette picture of the depth that holds `count` colours (at most 256), colours set.
 bool NewPalettePicture(Dib& out, int32_t width, int32_t height, const Rgb* colours, int count,
                        std::string& error);
+// A palette picture of the depth the file stores (1 bit; 2 or 4 bits as 4; else 8), with `count`
+// colours set and the rest of its table black.
+bool NewPalettePictureOfDepth(Dib& out, int32_t width, int32_t height, int fileBits, const Rgb* colours,
+                              int count, std::string& error);
 // An 8-bit picture with a grey ramp as its colour table.
 bool NewGreyPicture(Dib& out, int32_t width, int32_t height, std::string& error);
 bool NewTruecolourPicture(Dib& out, int32_t width, int32_t height, std::string& error);

@@ -3,7 +3,7 @@
 // a bottom-up picture of 1, 4, 8 or 24 bits; each writer encodes a picture into bytes.
 // On failure a reader leaves `out` empty (Bits null) and says why in `error` (one short sentence,
 // e.g. "the file is truncated"); it never reads outside `data` and refuses pictures that NewDib
-// would refuse (DibSizeAllowed) before allocating anything.
+// would refuse (DibSizeAllowed) or that pass the read limit (PictureReadLimit) before allocating.
 #include <cstddef>
 #include <cstdint>
 #include <string>

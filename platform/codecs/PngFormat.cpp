@@ -2,6 +2,8 @@
 // in the caller's PngState, and the functions that call setjmp hold no objects with destructors.
 #include <png.h>
 
+#include <algorithm>
+#include <cctype>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -51,6 +53,24 @@ void RowDone(png_structp png, png_uint_32 row, int) {
   static_cast<PngState*>(png_get_io_ptr(png))->progress.row(row);
 }
 
+// Every chunk must end inside the file; libpng would otherwise hold the memory a chunk claims
+// before finding that the bytes are missing.
+bool ChunksFitTheFile(ByteView file, std::string& error) {
+  for (size_t pos = 8; file.size - pos >= 8;) {
+    const uint8_t* p = file.data + pos;
+    const uint32_t length = uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+    if (length > file.size - pos - 8) {
+      std::string name;
+      for (int i = 4; i < 8; ++i) name += std::isalpha(p[i]) ? char(p[i]) : '?';
+      error = "the chunk \"" + name + "\" is longer than the rest of the file";
+      return false;
+    }
+    if (std::memcmp(p + 4, "IEND", 4) == 0) break;
+    pos += 8 + size_t(length) + std::min<size_t>(4, file.size - pos - 8 - length);
+  }
+  return true;
+}
+
 // Throws nothing and allocates through the state only; the output picture is freed on error.
 bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string& error) {
   if (setjmp(png_jmpbuf(png))) {
@@ -60,7 +80,12 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
   }
   png_set_read_fn(png, &s, ReadBytes);
   png_set_user_limits(png, kMaxDibSide, kMaxDibSide);
-  png_set_chunk_malloc_max(png, 8u << 20);
+  // No chunk may claim more memory than the file has bytes (texts and profiles are skipped).
+  png_set_chunk_malloc_max(png, std::min<size_t>(s.in.size, 8u << 20));
+  png_set_chunk_cache_max(png, 64);
+  static const png_byte kSkipped[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0";
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kSkipped, 6);
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, 0);
   png_read_info(png, info);
   png_uint_32 w = 0, h = 0;
   int depth = 0, type = 0, interlace = 0;
@@ -75,8 +100,10 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
       error = "the palette is missing";
       png_error(png, "the palette is missing");
     }
-    outBits = PaletteDepthFor(paletteCount);
+    outBits = depth == 1 ? 1 : (depth <= 4 ? 4 : 8);  // the file's depth, 2 bits as 4
     if (depth < 8) png_set_packing(png);
+  } else if (type == PNG_COLOR_TYPE_GRAY && depth == 1 && !hasTrns) {
+    outBits = 1;  // rows arrive packed as the picture stores them: 0 black, 1 white
   } else if (!(type & PNG_COLOR_MASK_COLOR)) {
     outBits = 8;
     if (depth < 8) png_set_expand_gray_1_2_4_to_8(png);
@@ -108,6 +135,9 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
     SetDibColors(out, rgb, paletteCount > 256 ? 256 : paletteCount);
   } else if (outBits == 8) {
     SetGreyColors(out);
+  } else if (outBits == 1) {
+    static const uint8_t kBlackWhite[6] = {0, 0, 0, 255, 255, 255};
+    SetDibColors(out, kBlackWhite, 2);
   }
 
   // Opaque 24-bit rows decode straight into the picture; others go through a buffer.
@@ -131,8 +161,10 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
     uint8_t* dst = DibRow(out, int32_t(y));
     if (type == PNG_COLOR_TYPE_PALETTE) {
       for (png_uint_32 x = 0; x < w; ++x)
-        if (src[x] >= paletteCount) src[x] = 0;
+        if (src[x] >= paletteCount) png_error(png, kIndexOutsideTable);
       StoreIndexRow(out, int32_t(y), src);
+    } else if (outBits == 1) {
+      std::memcpy(dst, src, rowBytes);
     } else if (outBits == 8) {
       if (channels == 1) std::memcpy(dst, src, w);
       else
@@ -191,6 +223,7 @@ bool ReadPng(ByteView file, Dib& out, std::string& error) {
     error = "this is not a PNG file";
     return false;
   }
+  if (!ChunksFitTheFile(file, error)) return false;
   PngState state;
   state.in = file;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);

@@ -37,6 +37,8 @@ class TgaPixels {
     --left_;
     return repeat_ ? value_ : r_.take(bytes_);
   }
+  // True when the last packet promised more pixels than the picture holds.
+  bool runLeft() const { return left_ > 0; }
 
  private:
   ByteReader& r_;
@@ -98,7 +100,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
     Rgb colours[256];
     for (int i = 0; i < mapLength; ++i)
       colours[mapFirst + i] = EntryColour(map + mapEntry * size_t(i), mapBits, true);
-    ok = NewPalettePicture(out, w, h, colours, mapFirst + mapLength, error);
+    ok = NewPalettePictureOfDepth(out, w, h, 8, colours, mapFirst + mapLength, error);
   } else if (kind == 3 && bits == 8) {
     ok = NewGreyPicture(out, w, h, error);
   } else {
@@ -119,6 +121,11 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
       }
       const uint32_t x = uint32_t(rightToLeft ? w - 1 - col : col);
       if (palette) {
+        if (p[0] >= mapFirst + mapLength) {
+          FreeDib(out);
+          error = kIndexOutsideTable;
+          return false;
+        }
         PutIndex(dst, outBpp, x, p[0]);
       } else if (kind == 1) {
         const uint32_t v = bits == 8 ? p[0] : uint32_t(p[0] | p[1] << 8);
@@ -136,6 +143,11 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
         PutRgb(dst, x, c.r, c.g, c.b);
       }
     }
+  }
+  if (pixels.runLeft()) {
+    FreeDib(out);
+    error = kRunPastEnd;
+    return false;
   }
   return true;
 }

@@ -111,6 +111,18 @@ bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, Dib& out, std::stri
   });
 }
 
+// Bilevel pictures stay 1 bit, stored with 0 black and 1 white whatever the file's convention.
+bool ReadBilevel(TIFF* tif, uint32_t w, uint32_t h, bool whiteIsZero, Dib& out, std::string& error) {
+  if (!NewDibChecked(out, w, h, 1, error)) return false;
+  static const uint8_t kBlackWhite[6] = {0, 0, 0, 255, 255, 255};
+  SetDibColors(out, kBlackWhite, 2);
+  const size_t bytes = (size_t(w) + 7) / 8;
+  return ForEachRow(tif, h, [&](uint32_t y, const uint8_t* row) {
+    uint8_t* dst = DibRow(out, int32_t(y));
+    for (size_t i = 0; i < bytes; ++i) dst[i] = whiteIsZero ? uint8_t(~row[i]) : row[i];
+  });
+}
+
 bool ReadGrey(TIFF* tif, uint32_t w, uint32_t h, int bps, bool whiteIsZero, Dib& out,
               std::string& error) {
   if (!NewDibChecked(out, w, h, 8, error)) return false;
@@ -159,7 +171,25 @@ bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, Dib& out, std
   return true;
 }
 
-bool Decode(TIFF* tif, Dib& out, std::string& error) {
+// Every strip or tile the picture needs must lie wholly inside the file; libtiff would otherwise
+// decode what is there and leave the rest of the picture made up.
+bool BlocksInsideFile(TIFF* tif, size_t fileSize, std::string& error) {
+  const bool tiled = TIFFIsTiled(tif);
+  const uint32_t count = tiled ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
+  if (count == 0) return error = "the TIFF picture has no pixel data", false;
+  for (uint32_t i = 0; i < count; ++i) {
+    int missing = 0;
+    const uint64_t offset = TIFFGetStrileOffsetWithErr(tif, i, &missing);
+    const uint64_t bytes = TIFFGetStrileByteCountWithErr(tif, i, &missing);
+    if (missing || bytes == 0 || offset > fileSize || bytes > fileSize - offset)
+      return error = std::string(tiled ? "tile " : "strip ") + std::to_string(i + 1) +
+                     " of the TIFF picture is missing or cut short",
+             false;
+  }
+  return true;
+}
+
+bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
   uint32_t w = 0, h = 0;
   uint16_t bps = 1, spp = 1, planar = PLANARCONFIG_CONTIG, photometric = 0;
   TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &w);
@@ -171,11 +201,15 @@ bool Decode(TIFF* tif, Dib& out, std::string& error) {
     photometric = spp >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
   if (w == 0 || h == 0 || w > uint32_t(kMaxDibSide) || h > uint32_t(kMaxDibSide))
     return NewDibChecked(out, w, h, 24, error);
+  if (!PictureReadAllowed(w, h)) return NewDibChecked(out, w, h, 24, error);
+  if (!BlocksInsideFile(tif, fileSize, error)) return false;
   const bool contig = planar == PLANARCONFIG_CONTIG || spp == 1;
   const bool greyKind = photometric == PHOTOMETRIC_MINISBLACK || photometric == PHOTOMETRIC_MINISWHITE;
   const bool packedBps = bps == 1 || bps == 2 || bps == 4 || bps == 8;
   if (photometric == PHOTOMETRIC_PALETTE && spp == 1 && packedBps)
     return ReadPalette(tif, w, h, bps, out, error);
+  if (greyKind && spp == 1 && bps == 1)
+    return ReadBilevel(tif, w, h, photometric == PHOTOMETRIC_MINISWHITE, out, error);
   if (greyKind && spp == 1 && (packedBps || bps == 16))
     return ReadGrey(tif, w, h, bps, photometric == PHOTOMETRIC_MINISWHITE, out, error);
   if (photometric == PHOTOMETRIC_RGB && spp == 3 && bps == 8 && contig)
@@ -201,7 +235,8 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   }
   bool ok = false;
   try {
-    ok = Decode(tif, out, error);
+    ok = Decode(tif, file.size, out, error);
+    if (ok && f.damaged) ok = false, error = TiffReason(f, "the TIFF data is damaged");
   } catch (const std::bad_alloc&) {
     error = "there is not enough memory for the picture";
   }

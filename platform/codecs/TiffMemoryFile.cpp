@@ -7,6 +7,7 @@
 #include <new>
 
 #include "platform/dib/Dib.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
@@ -72,13 +73,25 @@ int OnError(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
   }
   return 1;
 }
-int OnWarning(TIFF*, void*, const char*, const char*, va_list) { return 1; }
+// The fax decoders only warn when the data ends early and fill the rest of the row themselves.
+int OnWarning(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
+  auto* f = static_cast<TiffMemoryFile*>(user);
+  char text[256];
+  std::vsnprintf(text, sizeof text, fmt, ap);
+  if (std::strstr(text, "Premature EOF") || std::strstr(text, "Premature EOL")) {
+    f->damaged = true;
+    if (f->firstError.empty()) f->firstError = text;
+  }
+  return 1;
+}
 }  // namespace
 
 TIFF* OpenTiffMemory(TiffMemoryFile& f, const char* mode) {
   TIFFOpenOptions* opts = TIFFOpenOptionsAlloc();
   if (!opts) return nullptr;
-  TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(kMaxDibBytes));
+  // No single block larger than the biggest picture the reader may produce (8 bytes a pixel).
+  const uint64_t most = std::min<uint64_t>(kMaxDibBytes, std::max<uint64_t>(PictureReadLimit() * 8, 16u << 20));
+  TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(most));
   TIFFOpenOptionsSetErrorHandlerExtR(opts, OnError, &f);
   TIFFOpenOptionsSetWarningHandlerExtR(opts, OnWarning, &f);
   TIFF* tif = TIFFClientOpenExt("memory", mode, &f, ReadProc, WriteProc, SeekProc, CloseProc,

@@ -14,6 +14,7 @@ struct TiffMemoryFile {
   std::vector<uint8_t>* out = nullptr;  // set when writing
   size_t pos = 0;
   std::string firstError;
+  bool damaged = false;  // a decoder warned that it filled in data the file lacks
 };
 
 // Opens `f` with libtiff ("r" or "w"); allocations above the picture limit are refused.

@@ -2,13 +2,25 @@
 
 #include <cstring>
 
+namespace {
+uint64_t readLimit = uint64_t(kMaxDibSide) * uint64_t(kMaxDibSide);
+}  // namespace
+
+uint64_t PictureReadLimit() { return readLimit; }
+void SetPictureReadLimit(uint64_t pixels) { readLimit = pixels; }
+
+bool PictureReadAllowed(int64_t width, int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxDibSide && height <= kMaxDibSide &&
+         uint64_t(width) * uint64_t(height) <= readLimit;
+}
+
 bool NewDibChecked(Dib& out, int64_t width, int64_t height, int bitCount, std::string& error) {
   out = Dib{};
   if (width <= 0 || height <= 0) {
     error = "the picture has no pixels";
     return false;
   }
-  if (width > kMaxDibSide || height > kMaxDibSide ||
+  if (!PictureReadAllowed(width, height) ||
       !DibSizeAllowed(int32_t(width), int32_t(height), bitCount)) {
     error = "the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
             " pixels)";

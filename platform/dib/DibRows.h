@@ -7,6 +7,13 @@
 #include "platform/dib/Dib.h"
 #include "platform/Progress.h"
 
+// Most pixels a picture file may open to. The program keeps every picture NewDib allows; the fuzz
+// targets lower it so that each input decodes in milliseconds.
+uint64_t PictureReadLimit();
+void SetPictureReadLimit(uint64_t pixels);
+// True when a picture read from a file may have this size.
+bool PictureReadAllowed(int64_t width, int64_t height);
+
 // Creates `out` after checking the size against the picture limits; says why on failure.
 bool NewDibChecked(Dib& out, int64_t width, int64_t height, int bitCount, std::string& error);
 // Writes `count` colours given as red, green, blue triples, then recreates the palette.

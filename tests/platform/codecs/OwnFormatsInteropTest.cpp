@@ -77,7 +77,7 @@ const ToolFile kNetpbmFiles[] = {
     {"ppmtopcx -packed $S4 >$F", "pcxtoppm $F >$R", ReadPcx, 4, 0},
     {"ppmtopcx $S1 >$F", "pcxtoppm $F >$R", ReadPcx, 1, 0},
     {"pamtotga -cmap $S8 >$F", "tgatoppm $F >$R", ReadTga, 8, 0},
-    {"pamtotga -cmap -norle $S4 >$F", "tgatoppm $F >$R", ReadTga, 4, 0},
+    {"pamtotga -cmap -norle $S4 >$F", "tgatoppm $F >$R", ReadTga, 8, 0},
     {"pamtotga -rgb $S24 >$F", "tgatoppm $F >$R", ReadTga, 24, 0},
     {"pamtotga -rgb -norle $S24 >$F", "tgatoppm $F >$R", ReadTga, 24, 0},
     {"ppmtopgm $S24 | pamtotga -mono >$F", "tgatoppm $F >$R", ReadTga, 8, 0},

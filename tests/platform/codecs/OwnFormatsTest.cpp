@@ -34,8 +34,12 @@ TEST(OwnFormats, EveryWriterRoundTripsEveryDepth) {
         ASSERT_TRUE(f.writer(src.dib, bytes, error)) << error;
         ASSERT_TRUE(Decode(f.reader, bytes, back.dib, error)) << error;
         const bool reduced = f.writer == WriteRle && bpp == 24;
-        // Two-colour pictures other than black and white go to PCX as 16-colour planes.
-        const int depth = f.writer == WritePcx && bpp == 1 ? 4 : (reduced ? 8 : bpp);
+        // The depth the file stores: PCX keeps other two-colour pictures as 16-colour planes,
+        // RLE has no 1-bit kind and TGA maps are indexed by 8 bits.
+        const bool palette = bpp <= 8;
+        const int depth = (f.writer == WritePcx || f.writer == WriteRle) && bpp == 1 ? 4
+                          : (f.writer == WriteTga && palette) || reduced     ? 8
+                                                                             : bpp;
         if (reduced) {
           ASSERT_TRUE(ReduceTo8Bits(src.dib, expected.dib));
         }
@@ -150,10 +154,49 @@ TEST(BmpVariants, TopDownRowsAndBitFields) {
   EXPECT_TRUE(SamePixels(Read(ReadBmp, plain32, 24), {1, 1, {0x030201}}));
 }
 
-TEST(BmpVariants, ShortColourTableGivesSmallerDepth) {
-  // An 8-bit file with two colours becomes a 1-bit picture with the same indices.
-  const auto file = Bmp(InfoHeader(40, 3, 1, 8, 0, 2), Table({0x102030, 0xA0B0C0}), {1, 0, 1, 0});
-  EXPECT_TRUE(SamePixels(Read(ReadBmp, file, 1), {3, 1, {0xA0B0C0, 0x102030, 0xA0B0C0}}));
+std::vector<uint8_t> Tga(int type, int w, int h, int bits, int descriptor, int mapLength,
+                         int mapBits, const std::vector<uint8_t>& rest) {
+  std::vector<uint8_t> out;
+  ByteWriter o(out);
+  o.u8(0), o.u8(mapLength ? 1 : 0), o.u8(uint32_t(type));
+  o.le16(0), o.le16(uint32_t(mapLength)), o.u8(uint32_t(mapBits));
+  o.le32(0), o.le16(uint32_t(w)), o.le16(uint32_t(h)), o.u8(uint32_t(bits)), o.u8(uint32_t(descriptor));
+  o.bytes(rest.data(), rest.size());
+  return out;
+}
+
+TEST(OwnFormats, ShortColourTablesKeepTheFileDepthPaddedWithBlack) {
+  const std::vector<uint8_t> map = {0x30, 0x20, 0x10, 0xC0, 0xB0, 0xA0};  // TGA: blue, green, red
+  auto tgaPixels = map;
+  tgaPixels.insert(tgaPixels.end(), {1, 0, 1});
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    PictureReader read;
+    int depth;
+  } kFiles[] = {
+      {"bmp 8 bits, 2 colours", Bmp(InfoHeader(40, 3, 1, 8, 0, 2), Table({0x102030, 0xA0B0C0}), {1, 0, 1, 0}),
+       ReadBmp, 8},
+      {"bmp 4 bits, 2 colours", Bmp(InfoHeader(40, 3, 1, 4, 0, 2), Table({0x102030, 0xA0B0C0}), {0x10, 0x10, 0, 0}),
+       ReadBmp, 4},
+      {"rle8, 2 colours", Bmp(InfoHeader(40, 3, 1, 8, 1, 2), Table({0x102030, 0xA0B0C0}), {1, 1, 1, 0, 1, 1, 0, 1}),
+       ReadBmp, 8},
+      {"tga 8 bits, 2 colours", Tga(1, 3, 1, 8, 0x20, 2, 24, tgaPixels), ReadTga, 8},
+  };
+  for (const auto& f : kFiles) {
+    SCOPED_TRACE(f.name);
+    OwnedDib d;
+    std::string error;
+    ASSERT_TRUE(Decode(f.read, f.bytes, d.dib, error)) << error;
+    EXPECT_EQ(DibBitCount(d.dib), f.depth);
+    EXPECT_EQ(d.dib.LogPal.palNumEntries, PaletteEntryCount(f.depth));
+    EXPECT_EQ(GetDibPixel(d.dib, 0, 0), 1u);
+    EXPECT_TRUE(SamePixels(Colours(d.dib), {3, 1, {0xA0B0C0, 0x102030, 0xA0B0C0}}));
+    for (int i = 2; i < PaletteEntryCount(f.depth); ++i) {
+      const RGBQUAD& q = d.dib.Info->bmiColors[i];
+      ASSERT_EQ(q.rgbRed | q.rgbGreen | q.rgbBlue, 0) << "entry " << i;
+    }
+  }
 }
 
 TEST(BmpVariants, Rle8WithDeltaEndOfLineAndAbsoluteRuns) {
@@ -217,17 +260,6 @@ TEST(BmpVariants, BadHeadersAreRefused) {
 
 // --- TGA variants -------------------------------------------------------------------------
 
-std::vector<uint8_t> Tga(int type, int w, int h, int bits, int descriptor, int mapLength,
-                         int mapBits, const std::vector<uint8_t>& rest) {
-  std::vector<uint8_t> out;
-  ByteWriter o(out);
-  o.u8(0), o.u8(mapLength ? 1 : 0), o.u8(uint32_t(type));
-  o.le16(0), o.le16(uint32_t(mapLength)), o.u8(uint32_t(mapBits));
-  o.le32(0), o.le16(uint32_t(w)), o.le16(uint32_t(h)), o.u8(uint32_t(bits)), o.u8(uint32_t(descriptor));
-  o.bytes(rest.data(), rest.size());
-  return out;
-}
-
 TEST(TgaVariants, ColourMappedRawAndRunLengthBothOrigins) {
   // Colour map (blue, green, red): 0 black, 1 red, 2 green.
   const std::vector<uint8_t> map = {0, 0, 0, 0, 0, 255, 0, 255, 0};
@@ -237,13 +269,13 @@ TEST(TgaVariants, ColourMappedRawAndRunLengthBothOrigins) {
     return v;
   };
   const RgbPicture want{2, 2, {0xFF0000, 0x00FF00, 0x000000, 0xFF0000}};
-  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x20, 3, 24, with({1, 2, 0, 1})), 4), want));
-  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x00, 3, 24, with({0, 1, 1, 2})), 4), want));
+  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x20, 3, 24, with({1, 2, 0, 1})), 8), want));
+  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x00, 3, 24, with({0, 1, 1, 2})), 8), want));
   // Type 9: a raw packet of 3 spanning both rows, then a run of 1.
-  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(9, 2, 2, 8, 0x20, 3, 24, with({2, 1, 2, 0, 0x80, 1})), 4),
+  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(9, 2, 2, 8, 0x20, 3, 24, with({2, 1, 2, 0, 0x80, 1})), 8),
                          want));
   // Right to left.
-  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x30, 3, 24, with({2, 1, 1, 0})), 4), want));
+  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x30, 3, 24, with({2, 1, 1, 0})), 8), want));
 }
 
 TEST(TgaVariants, GreyTrueColourAndAlpha) {
@@ -267,7 +299,7 @@ TEST(TgaVariants, MapOffsetsSixteenBitEntriesAndIndices) {
   // Map entries of 16 bits starting at index 2; indices 2 and 3 select them.
   std::vector<uint8_t> file = Tga(1, 2, 1, 8, 0x20, 2, 16, {0x00, 0x7C, 0x1F, 0x00, 2, 3});
   file[3] = 2;  // first map index
-  EXPECT_TRUE(SamePixels(Read(ReadTga, file, 4), {2, 1, {0xFF0000, 0x0000FF}}));
+  EXPECT_TRUE(SamePixels(Read(ReadTga, file, 8), {2, 1, {0xFF0000, 0x0000FF}}));
   // 16-bit indices into a 24-bit map give a true-colour picture; an index off the map is white.
   std::vector<uint8_t> wide = Tga(1, 2, 1, 16, 0x20, 1, 24, {1, 2, 3, 0, 0, 5, 0});
   EXPECT_TRUE(SamePixels(Read(ReadTga, wide, 24), {2, 1, {0x030201, 0xFFFFFF}}));
@@ -458,3 +490,90 @@ TEST(OwnFormats, CorruptedBytesNeverBreakTheReaders) {
 }
 
 }  // namespace
+
+// --- Damaged and merely unusual files -----------------------------------------------------------
+
+void PutBe32At(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(v >> (24 - 8 * i));
+}
+
+TEST(OwnFormats, DamagedFilesAreRefusedNamingTheFault) {
+  const auto two = Table({0x000000, 0xFFFFFF});
+  std::vector<uint8_t> offsetInHeader = Bmp(InfoHeader(40, 1, 1, 24, 0, 0), {}, {1, 2, 3, 0});
+  offsetInHeader[10] = 30;
+  const std::vector<uint8_t> tgaMap = {0, 0, 0, 255, 255, 255};
+  auto tgaWith = [&](std::vector<uint8_t> pixels) {
+    std::vector<uint8_t> v = tgaMap;
+    v.insert(v.end(), pixels.begin(), pixels.end());
+    return v;
+  };
+  std::vector<uint8_t> longBody = Ilbm(2, 1, 1, 0, {0, 0xFFFFFF}, {0, 1});
+  PutBe32At(longBody, longBody.size() - 6, 1000);  // the BODY length (2 bytes of pixels)
+  std::vector<uint8_t> emptyMap = Ilbm(2, 1, 1, 0, {0xFFFFFF}, {0, 0});
+  PutBe32At(emptyMap, 44, 2);  // the CMAP length: not one whole colour
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    PictureReader read;
+    const char* message;  // a part of the reason given
+  } kDamaged[] = {
+      {"bmp pixels cut short", Bmp(InfoHeader(40, 4, 4, 24, 0, 0), {}, std::vector<uint8_t>(40)), ReadBmp,
+       kTruncatedFile},
+      {"bmp pixels inside the header", offsetInHeader, ReadBmp, "inside the bitmap header"},
+      {"bmp header of 41 bytes", Bmp(InfoHeader(41, 1, 1, 24, 0, 0), {}, {1, 2, 3, 0}), ReadBmp, "header size 41"},
+      {"bmp 300 colours at 8 bits", Bmp(InfoHeader(40, 1, 1, 8, 0, 300), Table(std::vector<uint32_t>(300)), {0, 0, 0, 0}),
+       ReadBmp, "300 colours"},
+      {"bmp 3 colours at 1 bit", Bmp(InfoHeader(40, 1, 1, 1, 0, 3), Table({0, 1, 2}), {0, 0, 0, 0}), ReadBmp, "3 colours"},
+      {"bmp index past the table", Bmp(InfoHeader(40, 3, 1, 8, 0, 2), two, {1, 0, 5, 0}), ReadBmp, kIndexOutsideTable},
+      {"bmp 4-bit index past the table", Bmp(InfoHeader(40, 2, 1, 4, 0, 2), two, {0x12, 0, 0, 0}), ReadBmp,
+       kIndexOutsideTable},
+      {"rle8 index past the table", Bmp(InfoHeader(40, 3, 1, 8, 1, 2), two, {3, 7, 0, 1}), ReadBmp, kIndexOutsideTable},
+      {"rle8 run past the row", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {9, 1, 0, 1}), ReadBmp, "outside the picture"},
+      {"rle8 delta below the picture", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {0, 2, 0, 5, 0, 1}), ReadBmp,
+       "outside the picture"},
+      {"rle4 without end", Bmp(InfoHeader(40, 4, 2, 4, 2, 2), two, {4, 0x11}), ReadBmp, kTruncatedFile},
+      {"bmp zero bit fields", Bmp(InfoHeader(40, 1, 1, 16, 3, 0, {0, 0, 0}), {}, {1, 2, 0, 0}), ReadBmp, "all zero"},
+      {"tga index past the map", Tga(1, 3, 1, 8, 0x20, 2, 24, tgaWith({0, 1, 2})), ReadTga, kIndexOutsideTable},
+      {"tga pixels cut short", Tga(2, 4, 4, 24, 0x20, 0, 0, std::vector<uint8_t>(40)), ReadTga, kTruncatedFile},
+      {"tga run past the picture's end", Tga(9, 2, 1, 8, 0x20, 2, 24, tgaWith({0x83, 1})), ReadTga, kRunPastEnd},
+      {"pcx run past the picture's end", Pcx(5, 8, 3, 2, 1, 2, {}, {0xC8, 1}), ReadPcx, kRunPastEnd},
+      {"pcx rows cut short", Pcx(5, 8, 3, 4, 4, 4, {}, {0xC5, 1}), ReadPcx, kTruncatedFile},
+      {"iff chunk longer than the file", longBody, ReadIff, "\"BODY\" is longer than the rest of the file"},
+      {"iff colour map of no entries", emptyMap, ReadIff, "colour map holds no colours"},
+      {"iff chunky index past the map", Ilbm(2, 1, 8, 0, {0, 0xFFFFFF}, {0, 5}, false, true), ReadIff,
+       kIndexOutsideTable},
+      {"iff planar index past the map", Ilbm(2, 1, 2, 0, {0, 0xFFFFFF}, {0, 3}), ReadIff, kIndexOutsideTable},
+  };
+  for (const auto& d : kDamaged) {
+    SCOPED_TRACE(d.name);
+    const std::string why = Refusal(d.read, d.bytes);
+    if (d.message) EXPECT_NE(why.find(d.message), std::string::npos) << why;
+  }
+}
+
+TEST(OwnFormats, UnusualButSoundFilesStillOpen) {
+  const auto two = Table({0x000000, 0xFFFFFF});
+  auto withTail = [](std::vector<uint8_t> v, size_t n) { return v.insert(v.end(), n, 0xAB), v; };
+  // A table shorter than declared, ending where the pixels begin; a gap before the pixels.
+  std::vector<uint8_t> shortTable = Bmp(InfoHeader(40, 2, 1, 8, 0, 0), two, {0, 1, 0, 0});
+  std::vector<uint8_t> gap = Bmp(InfoHeader(40, 2, 1, 8, 0, 2), withTail(two, 6), {0, 1, 0, 0});
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    PictureReader read;
+  } kSound[] = {
+      {"bmp trailing bytes", withTail(Bmp(InfoHeader(40, 2, 1, 8, 0, 2), two, {0, 1, 0, 0}), 9), ReadBmp},
+      {"bmp table ending at the pixels", shortTable, ReadBmp},
+      {"bmp gap before the pixels", gap, ReadBmp},
+      {"bmp 108-byte header", Bmp(InfoHeader(108, 2, 1, 8, 0, 2), two, {0, 1, 0, 0}), ReadBmp},
+      {"rle8 padding run and trailing bytes", withTail(Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, {4, 1, 0, 1}), 5), ReadBmp},
+      {"tga trailing footer", withTail(Tga(1, 2, 1, 8, 0x20, 2, 24, {0, 0, 0, 255, 255, 255, 0, 1}), 26), ReadTga},
+      {"iff trailing bytes", withTail(Ilbm(2, 1, 1, 0, {0, 0xFFFFFF}, {0, 1}), 11), ReadIff},
+  };
+  for (const auto& s : kSound) {
+    SCOPED_TRACE(s.name);
+    OwnedDib d;
+    std::string error;
+    EXPECT_TRUE(Decode(s.read, s.bytes, d.dib, error)) << error;
+  }
+}

@@ -1,10 +1,14 @@
 // Damaged and hostile files are refused with a reason, without reading or writing out of bounds.
 #include <gtest/gtest.h>
+#include <png.h>
 #include <zlib.h>
 
 #include <random>
 
+#include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/codecs/TiffMemoryFile.h"
+#include "platform/dib/DibRows.h"
 #include "tests/platform/codecs/PictureSamples.h"
 
 using namespace gfxtest;
@@ -132,4 +136,144 @@ TEST(PictureDamage, HugeDeclaredSizesAreRefusedBeforeAllocating) {
     EXPECT_FALSE(ReadTiff(View(tif), dib.dib, error));
     EXPECT_EQ(dib.dib.Bits, nullptr);
   }
+}
+
+namespace {
+// A 40 x 30 bilevel TIFF with the given compression, in one strip or in 16 x 16 tiles.
+std::vector<uint8_t> BilevelTiff(uint16_t compression, bool tiled) {
+  std::vector<uint8_t> out;
+  TiffMemoryFile f;
+  f.out = &out;
+  TIFF* tif = OpenTiffMemory(f, "w");
+  TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, 40u);
+  TIFFSetField(tif, TIFFTAG_IMAGELENGTH, 30u);
+  TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, uint16_t(1));
+  TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, uint16_t(1));
+  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISWHITE);
+  TIFFSetField(tif, TIFFTAG_COMPRESSION, compression);
+  std::vector<uint8_t> rows(5 * 30);
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = uint8_t(i * 37 + 11);
+  if (tiled) {
+    TIFFSetField(tif, TIFFTAG_TILEWIDTH, 16u);
+    TIFFSetField(tif, TIFFTAG_TILELENGTH, 16u);
+    std::vector<uint8_t> tile(2 * 16, 0x5A);
+    for (uint32_t t = 0; t < TIFFNumberOfTiles(tif); ++t) TIFFWriteEncodedTile(tif, t, tile.data(), tmsize_t(tile.size()));
+  } else {
+    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, 30u);
+    for (uint32_t y = 0; y < 30; ++y) TIFFWriteScanline(tif, &rows[5 * y], y, 0);
+  }
+  TIFFClose(tif);
+  return out;
+}
+
+// Sets the first value of a SHORT or LONG tag of a little-endian TIFF (in the entry or in its array).
+std::vector<uint8_t> WithTiffTag(std::vector<uint8_t> tif, int tag, uint32_t value) {
+  auto le32 = [&](size_t at) { return uint32_t(tif[at] | tif[at + 1] << 8 | tif[at + 2] << 16 | uint32_t(tif[at + 3]) << 24); };
+  const size_t ifd = le32(4), count = size_t(tif[ifd] | tif[ifd + 1] << 8);
+  for (size_t i = 0; i < count; ++i) {
+    const size_t e = ifd + 2 + 12 * i;
+    if ((tif[e] | tif[e + 1] << 8) != tag) continue;
+    const int size = tif[e + 2] == 3 ? 2 : 4;  // SHORT or LONG
+    const size_t at = le32(e + 4) * size_t(size) > 4 ? le32(e + 8) : e + 8;
+    for (int k = 0; k < size; ++k) tif[at + size_t(k)] = uint8_t(value >> (8 * k));
+  }
+  return tif;
+}
+
+void AppendBytes(png_structp png, png_bytep data, png_size_t n) {
+  auto* out = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + n);
+}
+void NoFlush(png_structp) {}
+
+// An 8-bit palette PNG of two colours whose one row holds the given indices.
+std::vector<uint8_t> PalettePng(const std::vector<uint8_t>& row) {
+  std::vector<uint8_t> out;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  png_set_write_fn(png, &out, AppendBytes, NoFlush);
+  png_set_IHDR(png, info, png_uint_32(row.size()), 1, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_color colours[2] = {{0, 0, 0}, {255, 255, 255}};
+  png_set_PLTE(png, info, colours, 2);
+  png_write_info(png, info);
+  png_write_row(png, row.data());
+  png_write_end(png, info);
+  png_destroy_write_struct(&png, &info);
+  return out;
+}
+
+// A PNG whose first chunk after the header claims 2 GiB of text.
+std::vector<uint8_t> PngWithHugeText() {
+  std::vector<uint8_t> png = Encode(WritePng, 24);
+  const uint8_t chunk[] = {0x7F, 0xFF, 0xFF, 0xF0, 't', 'E', 'X', 't', 'a', 'b', 'c'};
+  png.insert(png.begin() + 33, std::begin(chunk), std::end(chunk));
+  return png;
+}
+
+// A 2 x 1 GIF with two colours whose LZW data holds the index 3.
+const std::vector<uint8_t> kGifIndexThree = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 1, 0, 0x80, 0, 0, 0, 0, 0,
+                                             255, 255, 255, 0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0xC4,
+                                             0x0A, 0, 0x3B};
+}  // namespace
+
+TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
+  const std::vector<uint8_t> strip = BilevelTiff(COMPRESSION_NONE, false);
+  const std::vector<uint8_t> tiles = BilevelTiff(COMPRESSION_LZW, true);
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    PictureReader read;
+    const char* message;
+  } kDamaged[] = {
+      {"png text chunk of 2 GiB", PngWithHugeText(), ReadPng, "\"tEXt\" is longer than the rest of the file"},
+      {"png index past the palette", PalettePng({1, 0, 2}), ReadPng, kIndexOutsideTable},
+      {"gif index past the table", kGifIndexThree, ReadGif, kIndexOutsideTable},
+      {"tiff strip past the file's end", WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, uint32_t(strip.size() - 20)),
+       ReadTiff, "strip 1 of the TIFF picture is missing or cut short"},
+      {"tiff strip starting past the end", WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, 60000), ReadTiff, "strip 1"},
+      {"tiff tile past the file's end", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 60000), ReadTiff,
+       "tile 1 of the TIFF picture is missing or cut short"},
+      {"tiff empty tile", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 0), ReadTiff, "tile 1"},
+      {"tiff lzw tile cut short", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 2), ReadTiff, "damaged"},
+      {"tiff g4 strip cut short", WithTiffTag(BilevelTiff(COMPRESSION_CCITTFAX4, false), TIFFTAG_STRIPBYTECOUNTS, 3),
+       ReadTiff, "damaged"},
+      {"tiff g3 strip cut short", WithTiffTag(BilevelTiff(COMPRESSION_CCITTFAX3, false), TIFFTAG_STRIPBYTECOUNTS, 3),
+       ReadTiff, "damaged"},
+  };
+  for (const auto& d : kDamaged) {
+    SCOPED_TRACE(d.name);
+    OwnedDib dib;
+    std::string error;
+    EXPECT_FALSE(d.read(View(d.bytes), dib.dib, error));
+    EXPECT_EQ(dib.dib.Bits, nullptr);
+    EXPECT_NE(error.find(d.message), std::string::npos) << error;
+  }
+  // The sound files these were made from open, as 1-bit pictures; so does a strip whose byte
+  // count is wrong while its pixels are all in the file (libtiff recomputes the count).
+  for (const auto& tif : {strip, tiles, BilevelTiff(COMPRESSION_CCITTFAX4, false),
+                          WithTiffTag(strip, TIFFTAG_STRIPBYTECOUNTS, 50)}) {
+    OwnedDib dib;
+    std::string error;
+    EXPECT_TRUE(ReadTiff(View(tif), dib.dib, error)) << error;
+    EXPECT_EQ(DibBitCount(dib.dib), 1);
+  }
+}
+
+TEST(PictureDamage, TheReadLimitRefusesLargerPicturesOfEveryFormat) {
+  SetPictureReadLimit(21 * 13 - 1);
+  for (const Sample& s : Samples()) {
+    SCOPED_TRACE(s.name);
+    OwnedDib dib;
+    std::string error;
+    EXPECT_FALSE(s.read(View(s.bytes), dib.dib, error));
+    EXPECT_NE(error.find("too large"), std::string::npos) << error;
+  }
+  SetPictureReadLimit(21 * 13);
+  for (const Sample& s : Samples()) {
+    OwnedDib dib;
+    std::string error;
+    EXPECT_TRUE(s.read(View(s.bytes), dib.dib, error)) << s.name << ": " << error;
+  }
+  SetPictureReadLimit(uint64_t(kMaxDibSide) * kMaxDibSide);
 }

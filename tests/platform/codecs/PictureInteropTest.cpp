@@ -29,11 +29,12 @@ const Variant kVariants[] = {
     {"rgba.png", "convert alpha.pam PNG32:rgba.png", ReadPng, 24, 1},
     {"rgba16.png", "convert alpha.pam -depth 16 PNG64:rgba16.png", ReadPng, 24, 1},
     {"interlaced.png", "convert src.ppm -interlace PNG PNG24:interlaced.png", ReadPng, 24, 0},
-    {"pal.png", "convert pal.ppm PNG8:pal.png", ReadPng, 4, 0},
-    {"two.png", "convert two.ppm PNG8:two.png", ReadPng, 1, 0},
+    {"pal.png", "convert pal.ppm PNG8:pal.png", ReadPng, 8, 0},
+    {"two.png", "convert two.ppm PNG8:two.png", ReadPng, 8, 0},
     {"paltrns.png", "convert alphapal.pam PNG8:paltrns.png", ReadPng, 0, 1},
-    {"palinter.png", "convert pal.ppm -interlace PNG PNG8:palinter.png", ReadPng, 4, 0},
-    {"grey1.png", "pamdepth 1 grey.pgm | pnmtopng > grey1.png", ReadPng, 8, 0},
+    {"palinter.png", "convert pal.ppm -interlace PNG PNG8:palinter.png", ReadPng, 8, 0},
+    {"grey1.png", "pamdepth 1 grey.pgm | pnmtopng > grey1.png", ReadPng, 1, 0},
+    {"grey1inter.png", "pamdepth 1 grey.pgm | pnmtopng -interlace > grey1inter.png", ReadPng, 1, 0},
     {"grey2.png", "pamdepth 3 grey.pgm | pnmtopng > grey2.png", ReadPng, 8, 0},
     {"grey4.png", "pamdepth 15 grey.pgm | pnmtopng > grey4.png", ReadPng, 8, 0},
     {"grey8.png", "pnmtopng grey.pgm > grey8.png", ReadPng, 8, 0},
@@ -57,8 +58,17 @@ const Variant kVariants[] = {
     {"grey8.tif", "convert grey.pgm grey8.tif", ReadTiff, 8, 0},
     {"grey16.tif", "convert grey.pgm -depth 16 grey16.tif", ReadTiff, 8, 1},
     {"greytiled.tif", "convert grey.pgm -define tiff:tile-geometry=16x16 -compress LZW greytiled.tif", ReadTiff, 8, 0},
-    {"mono.tif", "convert src.ppm -monochrome mono.tif", ReadTiff, 8, 0},
-    {"netpbm1.tif", "pamthreshold grey.pgm | pamtotiff -g3 > netpbm1.tif", ReadTiff, 8, 0},
+    {"mono.tif", "convert src.ppm -monochrome mono.tif", ReadTiff, 8, 0},  // 8-bit samples
+    // Bilevel TIFF: every compression, both photometric conventions, both fill orders, tiles.
+    {"g4white.tif", "pamthreshold grey.pgm | pamtotiff -g4 -miniswhite > g4white.tif", ReadTiff, 1, 0},
+    {"g4lsb.tif", "pamthreshold grey.pgm | pamtotiff -g4 -lsb2msb > g4lsb.tif", ReadTiff, 1, 0},
+    {"g3lsb.tif", "pamthreshold grey.pgm | pamtotiff -g3 -2d -lsb2msb -miniswhite > g3lsb.tif", ReadTiff, 1, 0},
+    {"rawwhite.tif", "pamthreshold grey.pgm | pamtotiff -none -miniswhite > rawwhite.tif", ReadTiff, 1, 0},
+    {"rawlsb.tif", "pamthreshold grey.pgm | pamtotiff -none -lsb2msb -minisblack > rawlsb.tif", ReadTiff, 1, 0},
+    {"lzw1.tif", "pamthreshold grey.pgm | pamtotiff -lzw -minisblack > lzw1.tif", ReadTiff, 1, 0},
+    {"pack1.tif", "pamthreshold grey.pgm | pamtotiff -packbits -miniswhite > pack1.tif", ReadTiff, 1, 0},
+    {"tiled1.tif", "convert src.ppm -monochrome -depth 1 -define tiff:tile-geometry=16x16 -compress Zip tiled1.tif", ReadTiff, 1, 0},
+    {"netpbm1.tif", "pamthreshold grey.pgm | pamtotiff -g3 > netpbm1.tif", ReadTiff, 1, 0},
     {"pal.tif", "convert pal.ppm -type Palette pal.tif", ReadTiff, 0, 0},
     {"paltiled.tif", "convert pal.ppm -type Palette -define tiff:tile-geometry=16x16 paltiled.tif", ReadTiff, 0, 0},
     {"netpbm.tif", "pamtotiff -lzw src.ppm > netpbm.tif", ReadTiff, 24, 0},
@@ -103,6 +113,11 @@ TEST_F(PictureInterop, FilesOfTheToolsDecodeToTheirPixels) {
     OwnedDib dib;
     std::string error;
     ASSERT_TRUE(v.read(View(bytes), dib.dib, error)) << error;
+    if (v.bits == 1) {  // bilevel pictures store 0 as black and 1 as white
+      const RGBQUAD* t = dib.dib.Info->bmiColors;
+      EXPECT_EQ(t[0].rgbRed + t[0].rgbGreen + t[0].rgbBlue + t[1].rgbRed + t[1].rgbGreen + t[1].rgbBlue, 3 * 255);
+      EXPECT_EQ(t[1].rgbRed & t[1].rgbGreen & t[1].rgbBlue, 255);
+    }
     if (v.bits) {
       EXPECT_EQ(DibBitCount(dib.dib), v.bits);
     } else {
