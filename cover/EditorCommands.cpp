@@ -138,7 +138,7 @@ bool Editor::EnterTexts() {
   if (!o) return false;
   const auto lines = dialogs_.enterTexts(TextToLines(o->Text));
   if (!lines) return false;
-  o->Text = LinesToText(*lines);
+  o->Text = EnteredText(*lines);
   return true;
 }
 

@@ -7,3 +7,7 @@
 std::vector<std::string> TextToLines(const std::string& text);
 // Lines joined with one carriage return between consecutive lines and none after the last.
 std::string LinesToText(const std::vector<std::string>& lines);
+
+// The text the line editor stores: empty lines at the end (a trailing line break) are dropped,
+// so the text never ends in a carriage return and editing it again stores the same bytes.
+std::string EnteredText(std::vector<std::string> lines);

@@ -41,6 +41,7 @@ std::vector<std::string> TextEntryDialog::lines() const {
   if (text.isEmpty()) return {};
   std::vector<std::string> out;
   for (const QString& l : text.split('\n')) out.push_back(Utf8ToAnsi(l.toStdString()));
+  while (!out.empty() && out.back().empty()) out.pop_back();  // a trailing line break adds no line
   return out;
 }
 

@@ -44,6 +44,17 @@ TEST(TxtFormTest, EmptyFieldGivesNoLinesAndCancelGivesNothing) {
   EXPECT_FALSE(d.enterTexts(Lines{"x"}).has_value());
 }
 
+TEST(TxtFormTest, TrailingLineBreaksAddNoLines) {
+  TextEntryDialog form;
+  form.show();
+  QTest::keyClicks(form.textEdit, "a");
+  QTest::keyClick(form.textEdit, Qt::Key_Return);
+  EXPECT_EQ(form.lines(), Lines{"a"});
+  QTest::keyClick(form.textEdit, Qt::Key_Return);
+  QTest::keyClicks(form.textEdit, "b");
+  EXPECT_EQ(form.lines(), (Lines{"a", "", "b"}));
+}
+
 TEST(TxtFormTest, TheFieldTakesTheFocusWhenShown) {
   TextEntryDialog form;
   form.show();
