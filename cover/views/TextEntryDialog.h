@@ -20,6 +20,10 @@ class TextEntryDialog : public QDialog {
   QPushButton* okButton;
   QPushButton* cancelButton;
 
+ public slots:
+  // OK: refused with a message while the text is longer than a design can hold.
+  void accept() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
 };

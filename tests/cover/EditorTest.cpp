@@ -462,6 +462,29 @@ TEST_F(EditorTest, TrailingLineBreaksAddNoCarriageReturnAndConfirmingTwiceKeepsT
   EXPECT_EQ(Sel().Text, "a");
 }
 
+TEST_F(EditorTest, TextsAndFontNamesOverTheFileLimitsAreRefusedWithAMessage) {
+  Place(Tool::Text, 10, 10);
+  // The longest text counts its line breaks: 65535 characters and one carriage return.
+  coverDialogs.linesAnswer = std::vector<std::string>{std::string(32767, 'x'), std::string(32768, 'y')};
+  EXPECT_TRUE(ed.EnterTexts());
+  EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
+  coverDialogs.linesAnswer->back() += 'y';
+  EXPECT_FALSE(ed.EnterTexts());
+  EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kTextTooLongMessage});
+
+  FontSpec font;
+  font.name = std::string(kMaxFontNameBytes, 'f');
+  dialogs.fontAnswers = {font};
+  EXPECT_TRUE(ed.EditFont());
+  EXPECT_EQ(Sel().FontName, font.name);
+  font.name += "\xC3\xA9";  // one more character, two bytes
+  dialogs.fontAnswers = {font};
+  EXPECT_FALSE(ed.EditFont());
+  EXPECT_EQ(Sel().FontName.size(), kMaxFontNameBytes);
+  EXPECT_EQ(dialogs.messages().back(), kFontNameTooLongMessage);
+}
+
 TEST_F(EditorTest, FontDialogIsPresetFromTheObjectAndKeepsItsFont) {
   Place(Tool::Text, 10, 10);
   Sel().FontName = "Liberation Mono";
