@@ -3,6 +3,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/views/MainWindow.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
@@ -125,4 +127,46 @@ TEST(ImageButton, ActsOnceOnlyWhenReleasedOverThePicture) {
   EXPECT_FALSE(b.isPressed());
   QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(actions, 1);
+}
+
+// Window-system sequences go through the QWindow, so that Qt itself makes the double click.
+TEST(ImageButton, ADoubleClickCountsAsOneClick) {
+  const QPoint at(20, 10);
+  const struct {
+    const char* what;
+    std::function<void(ImageButton&)> act;
+    int actions;
+  } cases[] = {
+      {"click", [&](ImageButton& b) { QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
+      {"double click", [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
+      {"double click, then a click",
+       [&](ImageButton& b) {
+         QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
+         QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at);
+       }, 2},
+      {"two double clicks",
+       [&](ImageButton& b) {
+         QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
+         QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
+       }, 2},
+      {"widget events: press, release, double click, release",
+       [&](ImageButton& b) {
+         QTest::mouseClick(&b, Qt::LeftButton, {}, at);
+         QTest::mouseDClick(&b, Qt::LeftButton, {}, at);
+         QTest::mouseRelease(&b, Qt::LeftButton, {}, at);
+       }, 1},
+      {"right double click", [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::RightButton, {}, at); }, 0},
+  };
+  for (const auto& c : cases) {
+    int actions = 0;
+    ImageButton b(ButtonPicture({101, 30}, "Go!", Qt::green, false),
+                  ButtonPicture({101, 30}, "Go!", Qt::green, true), "hint");
+    b.setAction([&] { ++actions; });
+    b.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b));
+    c.act(b);
+    EXPECT_EQ(actions, c.actions) << c.what;
+    EXPECT_FALSE(b.showsPressedPicture()) << c.what;
+    EXPECT_FALSE(b.isPressed()) << c.what;
+  }
 }
