@@ -1,9 +1,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "app/views/MainWindow.h"
 #include "app/views/StatusBar.h"
@@ -91,6 +94,55 @@ TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {
                    Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(print->viewport(), &away);
   EXPECT_EQ(print->verticalScrollBar()->value(), 20);
+}
+
+TEST_F(MainFormTest, SmallWheelStepsAddUpAndAnOverflowingLeftPanelScrollsItself) {
+  MainWindow form(false);
+  auto* view = new QScrollArea;
+  auto* content = new QWidget;
+  content->setFixedSize(100, 3000);
+  view->setWidget(content);
+  form.page(MainWindow::kPrintTab)->setContent(view);
+  form.setTabScrollArea(MainWindow::kPrintTab, view);
+  QScrollArea* panel = form.page(MainWindow::kPrintTab)->panelScrollArea();
+  auto* tall = new QWidget;
+  tall->setFixedSize(100, 3000);
+  static_cast<QVBoxLayout*>(form.page(MainWindow::kPrintTab)->leftPanel()->layout())->insertWidget(0, tall);
+  form.resize(1000, 700);
+  form.show();
+  form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  ASSERT_GT(panel->verticalScrollBar()->maximum(), 0);
+  const auto wheel = [](QWidget* over, int dy) {
+    QWheelEvent e(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, dy),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &e);
+  };
+  const struct {
+    QWidget* over;
+    std::vector<int> deltas;
+    int panelValue, viewValue;
+  } steps[] = {
+      {view->viewport(), {-15, -15, -15, -15, -15, -15, -15, -15}, 0, 20},  // a touchpad
+      {view->viewport(), {-1, -1, -1, -1, -1}, 0, 20},                     // not yet a pixel
+      {view->viewport(), {-1}, 0, 21},
+      {tall, {-120, -120}, 40, 21},
+      {panel->viewport(), {60, 60}, 20, 21},
+      {form.bottomRow(), {-120}, 20, 41},
+      {form.page(MainWindow::kPrintTab)->headerLabel(), {120}, 20, 21},
+  };
+  for (const auto& s : steps) {
+    for (int dy : s.deltas) wheel(s.over, dy);
+    EXPECT_EQ(panel->verticalScrollBar()->value(), s.panelValue) << s.over->metaObject()->className();
+    EXPECT_EQ(view->verticalScrollBar()->value(), s.viewValue) << s.over->metaObject()->className();
+  }
+  // A panel that fits leaves the wheel to the tab's view.
+  tall->hide();
+  form.resize(1000, 2000);
+  QApplication::processEvents();
+  ASSERT_EQ(panel->verticalScrollBar()->maximum(), 0);
+  wheel(panel->viewport(), -120);
+  EXPECT_EQ(view->verticalScrollBar()->value(), 41);
 }
 
 TEST_F(MainFormTest, FixedRowsKeepTheirHeightsWhenTheWindowGrows) {
