@@ -138,7 +138,12 @@ bool Editor::EnterTexts() {
   if (!o) return false;
   const auto lines = dialogs_.enterTexts(TextToLines(o->Text));
   if (!lines) return false;
-  o->Text = LinesToText(*lines);
+  std::string text = EnteredText(*lines);
+  if (text.size() > kMaxObjectTextBytes) {  // the dialog stops there; a design must open again
+    ShowError(kTextTooLongMessage);
+    return false;
+  }
+  o->Text = std::move(text);
   return true;
 }
 
@@ -154,6 +159,10 @@ bool Editor::EditFont() {
   DialogFont.height = -MulDiv(o->FontSize, TruncI32(FontDpi), 72);  // the size decides
   const auto chosen = CurrentDialogs().chooseFont(DialogFont);
   if (!chosen) return false;
+  if (chosen->name.size() > kMaxFontNameBytes) {  // the dialog stops there too
+    ShowError(kFontNameTooLongMessage);
+    return false;
+  }
   DialogFont = *chosen;
   o = Selected();
   if (!o) return false;

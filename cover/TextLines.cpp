@@ -23,3 +23,8 @@ std::string LinesToText(const std::vector<std::string>& lines) {
   }
   return text;
 }
+
+std::string EnteredText(std::vector<std::string> lines) {
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return LinesToText(lines);
+}

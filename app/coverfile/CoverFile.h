@@ -7,14 +7,17 @@
 
 #include "app/coverfile/ByteSource.h"
 #include "app/Document.h"
+#include "cover/TextLines.h"
+#include "platform/dialogs/Dialogs.h"
 
 inline constexpr char kCoverSignature[] = "TAVIRON Brandivelquorsimatellione 1.0";
 constexpr size_t kCoverSignatureSize = sizeof kCoverSignature - 1;
 constexpr size_t kCoverHeaderSize = kCoverSignatureSize + 4 + 4 + 8 + 8;
 constexpr int32_t kCoverEndOfObjects = 10001;
 // Longest object text and font name a file may hold, so that reading stays bounded.
-constexpr size_t kMaxCoverTextBytes = 64 * 1024;
-constexpr size_t kMaxCoverFontNameBytes = 256;
+// The editor's dialogs stop at the same limits.
+constexpr size_t kMaxCoverTextBytes = kMaxObjectTextBytes;
+constexpr size_t kMaxCoverFontNameBytes = kMaxFontNameBytes;
 
 enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory };
 
@@ -46,6 +49,9 @@ std::vector<uint8_t> CoverFileHead(const Document& doc);
 // Size of the whole file SaveFile writes for `doc`.
 uint64_t CoverFileSize(const Document& doc);
 
+// Why the document cannot be saved so that it opens again (a page size of 0, a text or font
+// name over its limit or holding a zero byte, a picture the reader refuses); empty when it can.
+std::string CoverSaveFault(const Document& doc);
 // Writes the document to `name` through a temporary file. On failure shows "The file <name>
 // could not be created!" and leaves the old file, the document and SavedFileName unchanged.
 bool SaveFile(Document& doc, const std::string& name);

@@ -96,6 +96,11 @@ uint64_t CoverFileSize(const Document& doc) {
 }
 
 bool SaveFile(Document& doc, const std::string& name) {
+  // Refused before the old file is touched: the design would not open again.
+  if (const std::string fault = CoverSaveFault(doc); !fault.empty()) {
+    ShowError("The file " + BaseFileName(name) + " was not saved: " + fault + "!");
+    return false;
+  }
   // A document without pixels would make a file that no reader accepts.
   bool ok = doc.picture.Bits && doc.picture.Info && DibHeight(doc.picture) > 0;
   if (ok) {

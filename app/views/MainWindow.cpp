@@ -349,7 +349,16 @@ void MainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
 }
 
-// A wheel step anywhere over the window scrolls the front tab's view by 20 pixels.
+QScrollArea* MainWindow::wheelTarget(QWidget* w) const {
+  const int front = tabs_->currentIndex();
+  QScrollArea* panel = pages_[front] ? pages_[front]->panelScrollArea() : nullptr;
+  if (panel && (panel == w || panel->isAncestorOf(w)) && panel->verticalScrollBar()->maximum() > 0)
+    return panel;
+  return scrollAreas_[front];
+}
+
+// A wheel notch over the window scrolls the front tab's view (or the left panel under the mouse
+// when it overflows) by 20 pixels; smaller steps add up.
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   // Escape anywhere in the window stops a running scan.
   if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape &&
@@ -363,11 +372,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() != QEvent::Wheel) return false;
   auto* w = qobject_cast<QWidget*>(watched);
   if (!w || w->window() != this) return false;
-  QScrollArea* area = scrollAreas_[tabs_->currentIndex()];
+  QScrollArea* area = wheelTarget(w);
   if (!area) return false;
   const int dy = static_cast<QWheelEvent*>(e)->angleDelta().y();
   if (dy == 0) return false;
   QScrollBar* bar = area->verticalScrollBar();
-  bar->setValue(bar->value() + (dy < 0 ? kWheelStep : -kWheelStep));
+  bar->setValue(bar->value() + wheel_.pixels(dy, area));
   return true;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/Document.h"
+#include "app/WheelScroll.h"
 #include "app/views/DocumentCommands.h"
 #include "app/views/PictureCommands.h"
 #include "platform/Progress.h"
@@ -73,7 +74,7 @@ class MainWindow : public QMainWindow, public ProgressSink {
   void startScan();
   void selectScanner();
 
-  static constexpr int kWheelStep = 20;
+  static constexpr int kWheelStep = WheelScroll::kPixelsPerNotch;
 
  signals:
   // The whole document was replaced (New, Open); views resize and repaint.
@@ -110,6 +111,9 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QTabWidget* tabs_ = nullptr;
   std::array<TabPage*, 5> pages_{};
   std::array<QScrollArea*, 5> scrollAreas_{};
+  WheelScroll wheel_;
+  // The area the wheel moves over `w`: an overflowing left panel, else the front tab's view.
+  QScrollArea* wheelTarget(QWidget* w) const;
   std::array<QPushButton*, 4> docButtons_{};
   QWidget* docRow_ = nullptr;
   QWidget* bottomRow_ = nullptr;

@@ -50,6 +50,7 @@ TabPage::TabPage(const QString& header, const QString& title, const QString& pic
   if (!title.isEmpty()) {
     // The panel scrolls when the window is too low for all its controls.
     auto* panelScroll = new QScrollArea(this);
+    panelScroll_ = panelScroll;
     panelScroll->setFrameShape(QFrame::NoFrame);
     panelScroll->setWidgetResizable(true);
     panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -2,6 +2,7 @@
 // A tab of the main window: the header strip, an optional left panel with picture and title,
 // and the tab's content.
 #include <QLabel>
+#include <QScrollArea>
 #include <QWidget>
 
 class TabPage : public QWidget {
@@ -13,6 +14,8 @@ class TabPage : public QWidget {
   // Puts `content` right of the left panel; the page takes ownership.
   void setContent(QWidget* content);
   QWidget* leftPanel() const { return leftPanel_; }
+  // The scroll area around the left panel (nullptr without a panel).
+  QScrollArea* panelScrollArea() const { return panelScroll_; }
   // Keeps the panel's controls together at its top, whatever was added to it.
   void settlePanel();
   QLabel* headerLabel() const { return header_; }
@@ -20,5 +23,6 @@ class TabPage : public QWidget {
  private:
   QLabel* header_ = nullptr;
   QWidget* leftPanel_ = nullptr;
+  QScrollArea* panelScroll_ = nullptr;
   QWidget* content_ = nullptr;
 };

@@ -4,7 +4,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "cover/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/dialogs/Dialogs.h"
 
 TextEntryDialog::TextEntryDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Enter texts...");
@@ -40,8 +42,17 @@ std::vector<std::string> TextEntryDialog::lines() const {
   const QString text = textEdit->toPlainText();
   if (text.isEmpty()) return {};
   std::vector<std::string> out;
-  for (const QString& l : text.split('\n')) out.push_back(Utf8ToAnsi(l.toStdString()));
+  for (QString l : text.split('\n')) out.push_back(Utf8ToAnsi(l.remove(QChar(0)).toStdString()));
+  while (!out.empty() && out.back().empty()) out.pop_back();  // a trailing line break adds no line
   return out;
+}
+
+void TextEntryDialog::accept() {
+  if (EnteredText(lines()).size() > kMaxObjectTextBytes) {
+    ShowError(kTextTooLongMessage);  // the field keeps the text, to be shortened
+    return;
+  }
+  QDialog::accept();
 }
 
 void TextEntryDialog::showEvent(QShowEvent* event) {

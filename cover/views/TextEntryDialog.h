@@ -13,12 +13,16 @@ class TextEntryDialog : public QDialog {
   explicit TextEntryDialog(QWidget* parent = nullptr);
   // Fills the field with the lines (Windows-1252 bytes).
   void load(const std::vector<std::string>& lines);
-  // The field's lines as Windows-1252 bytes.
+  // The field's lines as Windows-1252 bytes; empty lines at the end are not lines.
   std::vector<std::string> lines() const;
 
   QPlainTextEdit* textEdit;
   QPushButton* okButton;
   QPushButton* cancelButton;
+
+ public slots:
+  // OK: refused with a message while the text is longer than a design can hold.
+  void accept() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

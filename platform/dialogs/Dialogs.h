@@ -1,6 +1,7 @@
 #pragma once
 // Every message box and common dialog goes through this interface: the window uses the
 // toolkit's dialogs, batch commands print to standard error, tests answer by script.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +24,11 @@ struct FileAnswer {
   std::string path;
   int filterIndex = 1;  // 1-based index of the chosen filter entry
 };
+
+// Longest font name (UTF-8 bytes) a design can hold.
+constexpr size_t kMaxFontNameBytes = 256;
+inline constexpr char kFontNameTooLongMessage[] =
+    "The font name is too long: a font name may hold at most 256 bytes.";
 
 // Font as the font dialog reports it.
 struct FontSpec {

@@ -32,6 +32,14 @@ void ImageButton::paintEvent(QPaintEvent*) {
 
 void ImageButton::mousePressEvent(QMouseEvent*) {
   pressed_ = true;
+  doubleClickPress_ = false;
+  showPicture(true);
+}
+
+// The first click of the pair has run the action; the pair counts as that one click.
+void ImageButton::mouseDoubleClickEvent(QMouseEvent*) {
+  pressed_ = true;
+  doubleClickPress_ = true;
   showPicture(true);
 }
 
@@ -42,7 +50,9 @@ void ImageButton::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ImageButton::mouseReleaseEvent(QMouseEvent* e) {
-  const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  const bool click = pressed_ && !doubleClickPress_ && e->button() == Qt::LeftButton &&
+                     rect().contains(e->position().toPoint());
+  doubleClickPress_ = false;
   if (click && action_) action_();
   release();
 }

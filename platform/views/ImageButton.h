@@ -1,6 +1,7 @@
 #pragma once
 // A button made of two pictures, a normal and a pressed one, shown while the mouse is held on it.
-// A left release over the picture runs the action once, before the release restores the picture.
+// A left release over the picture runs the action once, before the release restores the picture;
+// the second press of a double click presses the picture but runs nothing.
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
@@ -22,6 +23,7 @@ class ImageButton : public QWidget {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   void showPicture(bool pressedPicture);
@@ -29,6 +31,7 @@ class ImageButton : public QWidget {
   std::function<void()> action_;
   bool pressed_ = false;
   bool showPressed_ = false;
+  bool doubleClickPress_ = false;  // the held press is a double click's second one
 };
 
 // A button picture of our own: a rounded plate with a glyph (an SVG resource, may be empty) and

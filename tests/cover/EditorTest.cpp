@@ -431,6 +431,60 @@ TEST_F(EditorTest, LineEditorJoinsLinesWithSingleCarriageReturns) {
   EXPECT_TRUE(TextToLines("").empty());
 }
 
+// Confirmed lines as the stored text; confirming the shown lines again stores the same bytes.
+TEST_F(EditorTest, TrailingLineBreaksAddNoCarriageReturnAndConfirmingTwiceKeepsTheBytes) {
+  using Lines = std::vector<std::string>;
+  const struct {
+    Lines typed;
+    std::string stored;
+  } cases[] = {
+      {{"a", "b", "c"}, "a\rb\rc"}, {{"a", ""}, "a"},       {{"a", "", ""}, "a"},
+      {{"", "a", ""}, "\ra"},       {{"a", "", "b"}, "a\r\rb"}, {{}, ""},
+      {{""}, ""},                   {{"", ""}, ""},
+  };
+  Place(Tool::Text, 10, 10);
+  for (const auto& c : cases) {
+    coverDialogs.linesAnswer = c.typed;
+    EXPECT_TRUE(ed.EnterTexts());
+    EXPECT_EQ(Sel().Text, c.stored) << c.typed.size();
+    coverDialogs.linesAnswer.reset();
+    ed.EnterTexts();  // shows the stored text; OK with the lines as shown
+    coverDialogs.linesAnswer = coverDialogs.shownLines;
+    EXPECT_TRUE(ed.EnterTexts());
+    EXPECT_EQ(Sel().Text, c.stored);
+  }
+  // A text from an older file that ends in a carriage return settles after one confirmation.
+  Sel().Text = "a\r\r";
+  coverDialogs.linesAnswer.reset();
+  ed.EnterTexts();
+  coverDialogs.linesAnswer = coverDialogs.shownLines;
+  ed.EnterTexts();
+  EXPECT_EQ(Sel().Text, "a");
+}
+
+TEST_F(EditorTest, TextsAndFontNamesOverTheFileLimitsAreRefusedWithAMessage) {
+  Place(Tool::Text, 10, 10);
+  // The longest text counts its line breaks: 65535 characters and one carriage return.
+  coverDialogs.linesAnswer = std::vector<std::string>{std::string(32767, 'x'), std::string(32768, 'y')};
+  EXPECT_TRUE(ed.EnterTexts());
+  EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
+  coverDialogs.linesAnswer->back() += 'y';
+  EXPECT_FALSE(ed.EnterTexts());
+  EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kTextTooLongMessage});
+
+  FontSpec font;
+  font.name = std::string(kMaxFontNameBytes, 'f');
+  dialogs.fontAnswers = {font};
+  EXPECT_TRUE(ed.EditFont());
+  EXPECT_EQ(Sel().FontName, font.name);
+  font.name += "\xC3\xA9";  // one more character, two bytes
+  dialogs.fontAnswers = {font};
+  EXPECT_FALSE(ed.EditFont());
+  EXPECT_EQ(Sel().FontName.size(), kMaxFontNameBytes);
+  EXPECT_EQ(dialogs.messages().back(), kFontNameTooLongMessage);
+}
+
 TEST_F(EditorTest, FontDialogIsPresetFromTheObjectAndKeepsItsFont) {
   Place(Tool::Text, 10, 10);
   Sel().FontName = "Liberation Mono";

@@ -88,7 +88,7 @@ void FontDialog::load(const FontSpec& f) {
 
 FontSpec FontDialog::font() const {
   FontSpec f = loaded_;
-  f.name = family->currentText().toStdString();
+  f.name = QString(family->currentText()).remove(QChar(0)).toStdString();
   f.size = size->value();
   f.height = -static_cast<int32_t>(std::lround(double(f.size) * dpi() / 72.0));
   f.color = color_;
@@ -96,6 +96,14 @@ FontSpec FontDialog::font() const {
                     (underline->isChecked() ? 4 : 0) | (strikeOut->isChecked() ? 8 : 0));
   f.pitch = QFontDatabase::isFixedPitch(family->currentText()) ? 2 : 1;
   return f;
+}
+
+void FontDialog::accept() {
+  if (font().name.size() > kMaxFontNameBytes) {
+    ShowError(kFontNameTooLongMessage);
+    return;
+  }
+  QDialog::accept();
 }
 
 void FontDialog::updateSample() {

@@ -31,6 +31,10 @@ class FontDialog : public QDialog {
   QPushButton* okButton;
   QPushButton* cancelButton;
 
+ public slots:
+  // OK: refused with a message while the typed font name is longer than a design can hold.
+  void accept() override;
+
  private:
   void updateSample();
   FontSpec loaded_;

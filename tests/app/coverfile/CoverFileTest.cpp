@@ -56,12 +56,12 @@ constexpr size_t kInfo = kEnd + 12, kWidth = kInfo + 4, kHeight = kInfo + 8, kBi
 TEST_F(CoverFileTest, TheStartDocumentIs192113BytesOfHeaderEndValueAndWhiteRows) {
   Document doc;
   doc.PageWidth = 41994584;
-  doc.PageHeight = -1;  // written as it stands
+  doc.PageHeight = 59403446;
   const std::vector<uint8_t> b = SavedBytes(doc);
   ASSERT_EQ(b.size(), 192113u);
   EXPECT_EQ(std::string(b.begin(), b.begin() + 37), "TAVIRON Brandivelquorsimatellione 1.0");
   EXPECT_EQ(GetI32(b, 37), 41994584);
-  EXPECT_EQ(GetI32(b, 41), -1);
+  EXPECT_EQ(GetI32(b, 41), 59403446);
   double zoom = 0, scale = 0;
   std::memcpy(&zoom, &b[45], 8);
   std::memcpy(&scale, &b[53], 8);
@@ -100,6 +100,7 @@ TEST_F(CoverFileTest, PalettePicturesStoreTheirColourTables) {
   const struct { int bits, headerSize, colors; } cases[] = {{8, 1064, 256}, {4, 104, 16}, {1, 48, 2}, {24, 40, 0}};
   for (const auto& c : cases) {
     Document doc;
+    SetSamplePage(doc);
     SetSamplePicture(doc, c.bits, 5, 3);
     const std::vector<uint8_t> b = SavedBytes(doc);
     EXPECT_EQ(GetI32(b, 65), c.headerSize) << c.bits;
@@ -199,6 +200,7 @@ TEST_F(CoverFileTest, ProgressRunsFromZeroOverEveryRowBackToZero) {
 
 TEST_F(CoverFileTest, AnotherVersionDigitIsNotACoverFile) {
   Document doc;
+  SetSamplePage(doc);
   std::vector<uint8_t> b = SavedBytes(doc);
   b[36] = '1';
   WriteBytes(dir.file("v.cov"), b);
@@ -320,8 +322,11 @@ TEST_F(CoverFileTest, RecordsMustComeInIncreasingSlotOrderAndTextsWithinTheirLim
   CoverContents repeated;
   EXPECT_EQ(ParseCoverFile(b, repeated), CoverError::Damaged);
 
-  source.objects[5].Text.push_back('b');
-  b = SavedBytes(source);
+  source.objects[5].Text.push_back('b');  // written past the writer's own check
+  b = CoverFileHead(source);
+  const uint8_t* rows = source.picture.Bits;
+  b.insert(b.end(), rows, rows + size_t(DibHeight(source.picture)) * size_t(source.picture.BytesPerLine));
+  WriteBytes(dir.file("x.cov"), b);
   CoverContents tooLong;
   EXPECT_EQ(ParseCoverFile(b, tooLong), CoverError::Damaged);
   EXPECT_FALSE(OpenFile(opened, dir.file("x.cov")));
@@ -342,6 +347,7 @@ TEST_F(CoverFileTest, AFailedSaveKeepsTheOldFileTheNameAndNoTemporaryFile) {
   MakeSmall(old, 8);
   const std::vector<uint8_t> oldBytes = SavedBytes(old, "keep.cov");
   Document doc;
+  SetSamplePage(doc);
   AddSampleObjects(doc);
   doc.SavedFileName = "/earlier.cov";
   const auto before = Snapshot(doc);

@@ -1,7 +1,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 #include "app/views/MainWindow.h"
 #include "app/views/StatusBar.h"
@@ -91,6 +96,55 @@ TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {
   EXPECT_EQ(print->verticalScrollBar()->value(), 20);
 }
 
+TEST_F(MainFormTest, SmallWheelStepsAddUpAndAnOverflowingLeftPanelScrollsItself) {
+  MainWindow form(false);
+  auto* view = new QScrollArea;
+  auto* content = new QWidget;
+  content->setFixedSize(100, 3000);
+  view->setWidget(content);
+  form.page(MainWindow::kPrintTab)->setContent(view);
+  form.setTabScrollArea(MainWindow::kPrintTab, view);
+  QScrollArea* panel = form.page(MainWindow::kPrintTab)->panelScrollArea();
+  auto* tall = new QWidget;
+  tall->setFixedSize(100, 3000);
+  static_cast<QVBoxLayout*>(form.page(MainWindow::kPrintTab)->leftPanel()->layout())->insertWidget(0, tall);
+  form.resize(1000, 700);
+  form.show();
+  form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  ASSERT_GT(panel->verticalScrollBar()->maximum(), 0);
+  const auto wheel = [](QWidget* over, int dy) {
+    QWheelEvent e(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, dy),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &e);
+  };
+  const struct {
+    QWidget* over;
+    std::vector<int> deltas;
+    int panelValue, viewValue;
+  } steps[] = {
+      {view->viewport(), {-15, -15, -15, -15, -15, -15, -15, -15}, 0, 20},  // a touchpad
+      {view->viewport(), {-1, -1, -1, -1, -1}, 0, 20},                     // not yet a pixel
+      {view->viewport(), {-1}, 0, 21},
+      {tall, {-120, -120}, 40, 21},
+      {panel->viewport(), {60, 60}, 20, 21},
+      {form.bottomRow(), {-120}, 20, 41},
+      {form.page(MainWindow::kPrintTab)->headerLabel(), {120}, 20, 21},
+  };
+  for (const auto& s : steps) {
+    for (int dy : s.deltas) wheel(s.over, dy);
+    EXPECT_EQ(panel->verticalScrollBar()->value(), s.panelValue) << s.over->metaObject()->className();
+    EXPECT_EQ(view->verticalScrollBar()->value(), s.viewValue) << s.over->metaObject()->className();
+  }
+  // A panel that fits leaves the wheel to the tab's view.
+  tall->hide();
+  form.resize(1000, 2000);
+  QApplication::processEvents();
+  ASSERT_EQ(panel->verticalScrollBar()->maximum(), 0);
+  wheel(panel->viewport(), -120);
+  EXPECT_EQ(view->verticalScrollBar()->value(), 41);
+}
+
 TEST_F(MainFormTest, FixedRowsKeepTheirHeightsWhenTheWindowGrows) {
   MainWindow form(false);
   form.show();
@@ -125,4 +179,46 @@ TEST(ImageButton, ActsOnceOnlyWhenReleasedOverThePicture) {
   EXPECT_FALSE(b.isPressed());
   QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(50, 15));
   EXPECT_EQ(actions, 1);
+}
+
+// Window-system sequences go through the QWindow, so that Qt itself makes the double click.
+TEST(ImageButton, ADoubleClickCountsAsOneClick) {
+  const QPoint at(20, 10);
+  const struct {
+    const char* what;
+    std::function<void(ImageButton&)> act;
+    int actions;
+  } cases[] = {
+      {"click", [&](ImageButton& b) { QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
+      {"double click", [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
+      {"double click, then a click",
+       [&](ImageButton& b) {
+         QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
+         QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at);
+       }, 2},
+      {"two double clicks",
+       [&](ImageButton& b) {
+         QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
+         QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
+       }, 2},
+      {"widget events: press, release, double click, release",
+       [&](ImageButton& b) {
+         QTest::mouseClick(&b, Qt::LeftButton, {}, at);
+         QTest::mouseDClick(&b, Qt::LeftButton, {}, at);
+         QTest::mouseRelease(&b, Qt::LeftButton, {}, at);
+       }, 1},
+      {"right double click", [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::RightButton, {}, at); }, 0},
+  };
+  for (const auto& c : cases) {
+    int actions = 0;
+    ImageButton b(ButtonPicture({101, 30}, "Go!", Qt::green, false),
+                  ButtonPicture({101, 30}, "Go!", Qt::green, true), "hint");
+    b.setAction([&] { ++actions; });
+    b.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b));
+    c.act(b);
+    EXPECT_EQ(actions, c.actions) << c.what;
+    EXPECT_FALSE(b.showsPressedPicture()) << c.what;
+    EXPECT_FALSE(b.isPressed()) << c.what;
+  }
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "cover/TextLines.h"
 #include "cover/views/QtCoverDialogs.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
@@ -42,6 +43,31 @@ TEST(TxtFormTest, EmptyFieldGivesNoLinesAndCancelGivesNothing) {
   EXPECT_EQ(d.enterTexts(Lines{}), std::optional<Lines>(Lines{}));
   ClickWhenShown(d.textEntryDialog.cancelButton);
   EXPECT_FALSE(d.enterTexts(Lines{"x"}).has_value());
+}
+
+TEST(TxtFormTest, TrailingLineBreaksAddNoLinesAndOkStopsAtTheTextLimit) {
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  TextEntryDialog form;
+  form.show();
+  QTest::keyClicks(form.textEdit, "a");
+  QTest::keyClick(form.textEdit, Qt::Key_Return);
+  EXPECT_EQ(form.lines(), Lines{"a"});
+  QTest::keyClick(form.textEdit, Qt::Key_Return);
+  form.textEdit->insertPlainText(QString(QChar(0)) + "b");
+  EXPECT_EQ(form.lines(), (Lines{"a", "", "b"}));
+
+  // 65535 characters and one line break are the most a text holds; the trailing break is free.
+  const QString longest = QString(32767, 'x') + "\n" + QString(32768, 'y');
+  for (const QString& text : {longest + "\n", longest + "y"}) {
+    form.show();
+    form.textEdit->setPlainText(text);
+    QTest::mouseClick(form.okButton, Qt::LeftButton);
+  }
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_TRUE(form.isVisible());  // the second stays open with its text to be shortened
+  EXPECT_EQ(form.textEdit->toPlainText(), longest + "y");
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kTextTooLongMessage});
 }
 
 TEST(TxtFormTest, TheFieldTakesTheFocusWhenShown) {

@@ -54,6 +54,26 @@ TEST(FontDialogTest, UnknownFaceIsKeptByName) {
   EXPECT_EQ(d.font().name, "Times New Roman");
 }
 
+TEST(FontDialogTest, OkStopsAtTheLongestFontNameADesignHolds) {
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  FontDialog d;
+  const QString longest = QString(kMaxFontNameBytes - 2, 'f') + QString::fromUtf8("\xc3\xa9");
+  d.show();
+  d.family->setCurrentText(longest);
+  QTest::mouseClick(d.okButton, Qt::LeftButton);
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_FALSE(d.isVisible());
+  EXPECT_EQ(d.font().name.size(), kMaxFontNameBytes);
+  d.show();
+  d.family->setCurrentText(longest + "g");
+  QTest::mouseClick(d.okButton, Qt::LeftButton);
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kFontNameTooLongMessage});
+  d.family->setCurrentText(QString("Ari") + QChar(0) + "al");
+  EXPECT_EQ(d.font().name, "Arial");
+}
+
 TEST(FontDialogTest, CommonDialogUsesItAndCancelGivesNothing) {
   QtDialogs qt;
   QTimer::singleShot(0, [] {
