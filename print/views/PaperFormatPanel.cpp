@@ -158,9 +158,11 @@ void PaperFormatPanel::newFormat() {
 void PaperFormatPanel::editFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
-  form_->setValues(FieldsFromPaperFormat(formats_[static_cast<size_t>(i)]));
+  const auto at = static_cast<size_t>(i);
+  form_->setValues(FieldsFromPaperFormat(formats_[at]));
+  const PaperFormatFields shown = form_->values();  // as the spin boxes round them
   if (form_->exec() != QDialog::Accepted) return;
-  formats_[static_cast<size_t>(i)] = PaperFormatFromFields(form_->values());
+  formats_[at] = EditedPaperFormat(formats_[at], shown, form_->values());
   updateFormatList();
   SavePaperFormats();
   formatBox->setCurrentIndex(i);

@@ -197,3 +197,35 @@ TEST_F(PaperFormatPanelTest, CoverControlsReportTheirValuesAndAskForARepaint) {
   EXPECT_EQ(c.topInch, 0.5);
   EXPECT_EQ(panel.zoom(), 200);
 }
+
+TEST_F(PaperFormatPanelTest, EditConfirmedUnchangedKeepsEveryStoredLengthBitForBit) {
+  auto odd = [](double left, double top, double w, double h, double stepA, double stepD) {
+    PaperFormat t;
+    t.name = "odd";
+    t.leftMargin = left, t.topMargin = top, t.width = w, t.height = h;
+    t.stepAcross = stepA, t.stepDown = stepD;
+    return t;
+  };
+  const std::vector<PaperFormat> formats = {
+      odd(45, 88.5, 120, 120, 120, 130),             // millimetres, no round number of inches
+      odd(1.0 / 3, 2.0 / 7, 151.123456789, 118, 151.2, 119),
+      odd(0.1 * 25.39995, 0.3 * 25.39995, 4.7 * 25.39995, 55, 4.8 * 25.39995, 55),
+      odd(0, 0, 90, 55, 80, 50),                      // steps shorter than the element
+      odd(2e5, 3e4, 9e4, 4e4, 9e4, 4e4),              // beyond the dialog's ranges
+      odd(-5, -1e-9, 1e-12, 0, 1e-12, 0),
+  };
+  Load(formats);
+  for (int i = 0; i < static_cast<int>(formats.size()); ++i) {
+    panel.formatBox->setCurrentIndex(i);
+    AnswerDialog(nullptr, true);
+    QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  }
+  EXPECT_EQ(ReadBytes(file), EncodePaperFormats(formats));
+  // A changed field is converted again; the fields left alone still keep their bits.
+  panel.formatBox->setCurrentIndex(1);
+  AnswerDialog([](PaperFormatDialog* f) { f->spaceAcrossEdit->setValue(1); }, true);
+  QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  PaperFormat expected = formats[1];
+  expected.stepAcross = (panel.formatDialog()->widthEdit->value() + 1) * 25.39995;
+  EXPECT_EQ(Saved()[1], expected);
+}
