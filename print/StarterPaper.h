@@ -8,7 +8,7 @@
 // CD booklet fronts and tray inlays, one and two to a sheet, centred on A4 and US Letter.
 std::vector<PaperFormat> StarterPaperFormats();
 
-// Loads the user's paper.dat; without one, the first readable starter file of `starterFiles`,
-// else the built-in starter formats. The user's file is only ever read here.
+// Loads the user's paper.dat; only when there is no such file, the first readable starter file
+// of `starterFiles`, else the built-in starter formats. The user's file is only ever read here.
 PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
                                      const std::vector<std::string>& starterFiles);

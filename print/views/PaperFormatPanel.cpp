@@ -99,6 +99,9 @@ void PaperFormatPanel::LoadPaperFormats(const std::string& userFile,
   keepDamaged_ = r.status == PaperLoadResult::Damaged;
   if (keepDamaged_)
     ShowError(r.message + "\nThe file is kept as " + file_ + ".damaged when the list is saved.");
+  unsaveable_ = r.status == PaperLoadResult::Unreadable;
+  toldUnsaveable_ = false;
+  if (unsaveable_) ShowError(r.message + "\nThe file is left as it is.");
 }
 
 void PaperFormatPanel::updateFormatList() {
@@ -132,6 +135,13 @@ int PaperFormatPanel::zoom() const {
 
 void PaperFormatPanel::SavePaperFormats() {
   if (file_.empty()) return;
+  if (unsaveable_) {  // writing would replace formats we could not read
+    if (!toldUnsaveable_)
+      ShowError("The paper format list cannot be saved, because " + file_ +
+                " cannot be read.\nThe changes are kept until the program ends.");
+    toldUnsaveable_ = true;
+    return;
+  }
   if (keepDamaged_ && std::filesystem::exists(file_)) {
     std::error_code ec;
     std::filesystem::copy_file(file_, file_ + ".damaged",

@@ -13,6 +13,7 @@
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/PaperFile.h"
+#include "print/SettingsFile.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -196,6 +197,36 @@ TEST_F(PaperFormatPanelTest, CoverControlsReportTheirValuesAndAskForARepaint) {
   EXPECT_EQ(c.leftInch, -1.5);
   EXPECT_EQ(c.topInch, 0.5);
   EXPECT_EQ(panel.zoom(), 200);
+}
+
+TEST_F(PaperFormatPanelTest, AFileThatCannotBeReadIsLeftAsItIsAfterNewEditAndDelete) {
+  Load({Format("one"), Format("two")});
+  const auto before = ReadBytes(file);
+  SetFileReaderForTests([](const std::string&, size_t, bool*) {
+    errno = EIO;
+    return std::optional<std::vector<uint8_t>>();
+  });
+  panel.LoadPaperFormats(file, {});
+  SetFileReaderForTests(nullptr);
+  ASSERT_EQ(dialogs.count("message"), 1);
+  EXPECT_NE(dialogs.messages()[0].find("cannot be read"), std::string::npos);
+  EXPECT_TRUE(panel.formats().empty());  // no starter formats in place of the user's own
+
+  AnswerDialog(nullptr, true);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  AnswerDialog(nullptr, true);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  AnswerDialog([](PaperFormatDialog* f) { f->nameEdit->setText("edited"); }, true);
+  QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  dialogs.messageAnswers = {MsgResult::Ok};
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
+  ASSERT_EQ(panel.formats().size(), 1u);
+  EXPECT_EQ(panel.formats()[0].name, "No name0");  // the second, edited, was deleted
+  const auto messages = dialogs.messages();  // the load, the first unsaved change, the question
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_NE(messages[1].find("cannot be saved"), std::string::npos);
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_FALSE(std::filesystem::exists(file + ".damaged"));
 }
 
 TEST_F(PaperFormatPanelTest, EditConfirmedUnchangedKeepsEveryStoredLengthBitForBit) {
