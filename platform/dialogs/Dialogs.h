@@ -5,17 +5,20 @@
 #include <optional>
 #include <string>
 
+#include "platform/dialogs/FileFolders.h"
+
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Question, Warning, Error };
 enum class MsgResult { Ok, Cancel, Yes, No };
 
 // A file dialog: `filter` is pairs of description and pattern separated by '|'
-// ("CD cover files (*.cov)|*.cov").
+// ("CD cover files (*.cov)|*.cov"); patterns match regardless of case (FileFilter.h).
 struct FileRequest {
   std::string title;
   std::string filter;
   std::string defaultExt;   // without the dot; appended when the name has none
-  std::string initialPath;  // folder or file to start with
+  std::string initialPath;  // folder or file to start with; empty: see StartFolder
+  FileKind kind = FileKind::Other;  // dialogs of one kind share their last folder
   bool overwritePrompt = false;
 };
 

@@ -154,6 +154,7 @@ std::string AskPdfFile() {
   request.title = "Print into a PDF file";
   request.filter = "PDF files (*.pdf)|*.pdf";
   request.defaultExt = "pdf";
+  request.kind = FileKind::Pdf;
   request.overwritePrompt = true;
   const auto answer = CurrentDialogs().saveFile(request);
   return answer ? answer->path : std::string();

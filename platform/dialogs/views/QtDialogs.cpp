@@ -8,15 +8,15 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/dialogs/FileFilter.h"
 #include "platform/dialogs/views/FontDialog.h"
 
 QStringList QtFilterList(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(filter).split('|');
   QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString patterns = parts[i + 1];
-    patterns.replace(';', ' ');
-    out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+  for (const FileFilterEntry& e : ParseFileFilter(filter)) {
+    QStringList patterns;
+    for (const std::string& p : e.patterns) patterns << QString::fromStdString(CaseFreePattern(p));
+    out << QStringLiteral("%1 (%2)").arg(QString::fromStdString(e.label), patterns.join(' '));
   }
   return out;
 }
@@ -49,18 +49,27 @@ MsgResult QtDialogs::messageBox(const std::string& text, const std::string& titl
   }
 }
 
-std::optional<FileAnswer> QtDialogs::fileDialog(const FileRequest& request, bool save) {
-  QFileDialog dialog(owner_, QString::fromStdString(request.title),
-                     QString::fromStdString(request.initialPath));
-  const QStringList filters = QtFilterList(request.filter);
-  dialog.setNameFilters(filters);
+void SetUpFileDialog(QFileDialog& dialog, const FileRequest& request, bool save) {
+  dialog.setWindowTitle(QString::fromStdString(request.title));
+  const QString start = QString::fromStdString(StartFolder(request.kind, request.initialPath));
+  if (QFileInfo(start).isDir()) dialog.setDirectory(start);
+  else dialog.selectFile(start);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);  // the user reads the labels as written
+  dialog.setNameFilters(QtFilterList(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<FileAnswer> QtDialogs::fileDialog(const FileRequest& request, bool save) {
+  QFileDialog dialog(owner_);
+  SetUpFileDialog(dialog, request, save);
+  const QStringList filters = QtFilterList(request.filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   FileAnswer answer;
   answer.path = dialog.selectedFiles().first().toStdString();
+  RememberFolder(request.kind, answer.path);
   answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
   if (answer.filterIndex < 1) answer.filterIndex = 1;
   return answer;
