@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/dialogs/FileFolders.h"
 
@@ -38,11 +39,17 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
-// The printer the program prints to and its page setup.
+// The printer the program prints to and its page setup, as the printer dialog left them.
 struct PrinterChoice {
   std::string printerName;  // empty: the default printer
   bool landscape = false;
-  std::string paperName;    // the paper size's name, empty for the printer's default
+  std::string paperName;    // the paper size's name as the driver gives it, empty for the default
+  std::string paperKey;     // the driver's key of that size ("Letter"), empty for custom sizes
+  double paperWidthPt = 0, paperHeightPt = 0;  // its portrait size in points, custom sizes too
+  int resolution = 0;       // dots per inch, 0 for the driver's default
+  int duplex = 0;           // as QPrinter::DuplexMode: 0 none, 1 auto, 2 long side, 3 short side
+  int paperSource = -1;     // the tray as QPrinter::PaperSource, -1 for the driver's default
+  std::vector<std::string> driverOptions;  // name, value, ...: the driver's own settings (tray)
   bool operator==(const PrinterChoice&) const = default;
 };
 

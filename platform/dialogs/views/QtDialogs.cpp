@@ -10,6 +10,7 @@
 
 #include "platform/dialogs/FileFilter.h"
 #include "platform/dialogs/views/FontDialog.h"
+#include "platform/views/PrinterSettings.h"
 
 QStringList QtFilterList(const std::string& filter) {
   QStringList out;
@@ -102,12 +103,10 @@ bool QtDialogs::printerSetup(PrinterChoice& choice) {
                        ? QPrinterInfo::defaultPrinter()
                        : QPrinterInfo::printerInfo(QString::fromStdString(choice.printerName)),
                    QPrinter::HighResolution);
-  printer.setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  ApplyPrinterChoice(printer, choice);
   QPrintDialog dialog(&printer, owner_);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
   if (dialog.exec() != QDialog::Accepted) return false;
-  choice.printerName = printer.printerName().toStdString();
-  choice.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
-  choice.paperName = printer.pageLayout().pageSize().name().toStdString();
+  choice = ReadPrinterChoice(printer);
   return true;
 }
