@@ -10,6 +10,7 @@
 
 #include "platform/dialogs/FileFilter.h"
 #include "platform/dialogs/views/FontDialog.h"
+#include "platform/dialogs/views/PageSetupPreset.h"
 #include "platform/views/PrinterSettings.h"
 
 QStringList QtFilterList(const std::string& filter) {
@@ -106,7 +107,9 @@ bool QtDialogs::printerSetup(PrinterChoice& choice) {
   ApplyPrinterChoice(printer, choice);
   QPrintDialog dialog(&printer, owner_);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  PageSetupPreset preset(dialog, printer);
   if (dialog.exec() != QDialog::Accepted) return false;
+  preset.restoreUnseenPaper();
   choice = ReadPrinterChoice(printer);
   return true;
 }
