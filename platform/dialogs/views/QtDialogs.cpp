@@ -64,16 +64,25 @@ void SetUpFileDialog(QFileDialog& dialog, const FileRequest& request, bool save)
   if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
 }
 
+int ChosenFilterIndex(const std::string& filter, const QString& selectedNameFilter) {
+  const QStringList filters = QtFilterList(filter);
+  const auto entries = ParseFileFilter(filter);
+  for (qsizetype i = 0; i < filters.size(); ++i)  // HideNameFilterDetails reports the label only
+    if (filters[i] == selectedNameFilter ||
+        QString::fromStdString(entries[static_cast<size_t>(i)].label).simplified() ==
+            selectedNameFilter.simplified())
+      return static_cast<int>(i) + 1;
+  return 1;
+}
+
 std::optional<FileAnswer> QtDialogs::fileDialog(const FileRequest& request, bool save) {
   QFileDialog dialog(owner_);
   SetUpFileDialog(dialog, request, save);
-  const QStringList filters = QtFilterList(request.filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   FileAnswer answer;
   answer.path = dialog.selectedFiles().first().toStdString();
   RememberFolder(request.kind, answer.path);
-  answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-  if (answer.filterIndex < 1) answer.filterIndex = 1;
+  answer.filterIndex = ChosenFilterIndex(request.filter, dialog.selectedNameFilter());
   return answer;
 }
 

@@ -9,6 +9,8 @@
 // "desc|pattern|desc|pattern" to the toolkit's "desc (patterns)" list, one per entry, with
 // case-free patterns; shown with HideNameFilterDetails, the user reads only "desc".
 QStringList QtFilterList(const std::string& filter);
+// The 1-based entry of `filter` that the dialog reports as chosen, with or without its patterns.
+int ChosenFilterIndex(const std::string& filter, const QString& selectedNameFilter);
 // Title, start folder, filters, mode and options of a file dialog for `request`.
 void SetUpFileDialog(QFileDialog& dialog, const FileRequest& request, bool save);
 

@@ -1,4 +1,7 @@
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileSystemModel>
+#include <QTest>
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -75,4 +78,47 @@ TEST(FileDialogSetUpTest, StartsInTheRequestedOrTheKindsFolder) {
   QFileDialog c;
   SetUpFileDialog(c, request, true);
   EXPECT_EQ(c.directory().absolutePath().toStdString(), UserFolder(FileKind::Design));
+}
+
+TEST(FileDialogSetUpTest, TheDialogListsNamesOfEitherCaseAndReportsTheChosenEntry) {
+  TempDir dir;
+  for (const char* name : {"photo.jpg", "SCAN.TIF", "DESIGN.COV", "cover.cov", "README", "notes.txt"})
+    WriteBytes(dir.file(name), {1});
+  const struct {
+    std::string filter;
+    int entry;
+    QStringList listed;
+  } cases[] = {
+      {kPictureOpenFilter, 0, {"SCAN.TIF", "photo.jpg"}},
+      {kPictureOpenFilter, 6, {"photo.jpg"}},
+      {kPictureOpenFilter, 13, {"DESIGN.COV", "README", "SCAN.TIF", "cover.cov", "notes.txt", "photo.jpg"}},
+      {"CD cover files (*.cov)|*.cov", 0, {"DESIGN.COV", "cover.cov"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.entry);
+    FileRequest request;
+    request.filter = c.filter;
+    request.initialPath = dir.path().string();
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    SetUpFileDialog(dialog, request, false);
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    ASSERT_TRUE(types);
+    types->setCurrentIndex(c.entry);
+    emit types->activated(c.entry);  // as the user's choice
+    EXPECT_EQ(ChosenFilterIndex(c.filter, dialog.selectedNameFilter()), c.entry + 1);
+    dialog.show();
+    auto* list = dialog.findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    ASSERT_TRUE(list);
+    QStringList listed;  // the folder is read in the background
+    for (int waited = 0; waited < 5000 && listed != c.listed; waited += 50) {
+      QTest::qWait(50);
+      listed.clear();
+      const QModelIndex root = list->rootIndex();
+      for (int r = 0; r < list->model()->rowCount(root); ++r)
+        listed << list->model()->index(r, 0, root).data().toString();
+      listed.sort();
+    }
+    EXPECT_EQ(listed, c.listed);
+  }
 }
