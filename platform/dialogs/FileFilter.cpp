@@ -1,7 +1,5 @@
 #include "platform/dialogs/FileFilter.h"
 
-#include <fnmatch.h>
-
 #include <cctype>
 
 std::vector<FileFilterEntry> ParseFileFilter(const std::string& filter) {
@@ -39,10 +37,4 @@ std::string CaseFreePattern(const std::string& pattern) {
     }
   }
   return out;
-}
-
-bool FilterMatches(const FileFilterEntry& entry, const std::string& fileName) {
-  for (const std::string& p : entry.patterns)
-    if (::fnmatch(CaseFreePattern(p).c_str(), fileName.c_str(), FNM_PERIOD) == 0) return true;
-  return false;
 }

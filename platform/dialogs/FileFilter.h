@@ -13,6 +13,3 @@ std::vector<FileFilterEntry> ParseFileFilter(const std::string& filter);
 // The pattern as a case-sensitive matcher must get it: letters in both cases ("*.[jJ][pP][gG]"),
 // and "*.*", which means all files, as "*" so that names without a dot are shown too.
 std::string CaseFreePattern(const std::string& pattern);
-
-// Whether `fileName` (no folder) passes one of the entry's patterns, ignoring case.
-bool FilterMatches(const FileFilterEntry& entry, const std::string& fileName);
