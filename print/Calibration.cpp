@@ -1,5 +1,6 @@
 #include "print/Calibration.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -9,7 +10,6 @@
 
 namespace {
 int32_t Trunc(double v) { return TruncPixels(v); }
-bool InRange(double v, double lo, double hi) { return v >= lo && v <= hi; }
 }  // namespace
 
 CalibrationLoad LoadCalibration(const std::string& path) {
@@ -20,23 +20,32 @@ CalibrationLoad LoadCalibration(const std::string& path) {
 
 CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& path) {
   CalibrationLoad r;
+  double* fields[4] = {&r.values.left, &r.values.top, &r.values.width, &r.values.height};
+  const double lows[4] = {kCalibrationOffsetMin, kCalibrationOffsetMin, kCalibrationSizeMin,
+                          kCalibrationSizeMin};
+  const double highs[4] = {kCalibrationOffsetMax, kCalibrationOffsetMax, kCalibrationSizeMax,
+                           kCalibrationSizeMax};
+  const size_t present = std::min<size_t>(bytes.size() / 8, 4);
+  bool clamped = false;
+  for (size_t i = 0; i < present; ++i) {
+    double v;
+    std::memcpy(&v, bytes.data() + i * 8, 8);
+    if (std::isnan(v)) {  // no spin edit value at all: keep the default
+      clamped = true;
+      continue;
+    }
+    *fields[i] = std::clamp(v, lows[i], highs[i]);
+    clamped = clamped || *fields[i] != v;
+  }
   if (bytes.size() < kCalibrationFileSize) {
     r.damaged = true;
-    r.message = "The printer calibration " + path + " is damaged; the default values are used.";
-    return r;
-  }
-  double v[4];
-  std::memcpy(v, bytes.data(), sizeof v);
-  if (!InRange(v[0], kCalibrationOffsetMin, kCalibrationOffsetMax) ||
-      !InRange(v[1], kCalibrationOffsetMin, kCalibrationOffsetMax) ||
-      !InRange(v[2], kCalibrationSizeMin, kCalibrationSizeMax) ||
-      !InRange(v[3], kCalibrationSizeMin, kCalibrationSizeMax)) {
+    r.message = "The printer calibration " + path + " is shorter than 32 bytes; the values " +
+                "it lacks are set to their defaults.";
+  } else if (clamped) {
     r.damaged = true;
     r.message = "The printer calibration " + path +
-                " holds impossible values; the default values are used.";
-    return r;
+                " holds values outside their ranges; they are set to the nearest allowed value.";
   }
-  r.values = {v[0], v[1], v[2], v[3]};
   return r;
 }
 

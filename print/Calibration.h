@@ -17,13 +17,13 @@ constexpr double kCalibrationSizeMin = 70, kCalibrationSizeMax = 130;
 constexpr size_t kCalibrationFileSize = 32;
 
 struct CalibrationLoad {
-  Calibration values;  // the defaults unless the file was read whole
+  Calibration values;  // the values the file holds, clamped to their ranges; defaults for the rest
   bool damaged = false;
   std::string message;
 };
 
-// A missing file gives the defaults silently; a short file or values outside the dialog's
-// ranges give the defaults and a message.
+// A missing file gives the defaults silently. A short file keeps the whole values it holds and
+// a value outside the dialog's range is clamped to it, as its spin edit would; both with a message.
 CalibrationLoad LoadCalibration(const std::string& path);
 // The same rules for bytes already read; `name` names the file in the message.
 CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& name);

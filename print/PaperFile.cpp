@@ -1,6 +1,8 @@
 #include "print/PaperFile.h"
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "print/SettingsFile.h"
 
@@ -24,7 +26,16 @@ PaperLoadResult Damaged(const std::string& path, const std::string& why,
 PaperLoadResult LoadPaperFormats(const std::string& path) {
   const size_t limit = 8 + static_cast<size_t>(kMaxPaperFormats) * kPaperRecordSize;
   const auto bytes = ReadFileLimited(path, limit);
-  if (!bytes) return {};
+  if (!bytes) {
+    const std::string why = std::strerror(errno);
+    std::error_code ec;
+    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found)
+      return {};
+    PaperLoadResult r;
+    r.status = PaperLoadResult::Unreadable;
+    r.message = "The paper format file " + path + " cannot be read (" + why + ").";
+    return r;
+  }
   return ParsePaperFormats(*bytes, path);
 }
 

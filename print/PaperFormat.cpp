@@ -61,6 +61,25 @@ PaperFormatFields FieldsFromPaperFormat(const PaperFormat& t) {
   return v;
 }
 
+PaperFormat EditedPaperFormat(const PaperFormat& old, const PaperFormatFields& shown,
+                              const PaperFormatFields& confirmed) {
+  const PaperFormat fresh = PaperFormatFromFields(confirmed);
+  PaperFormat t = old;
+  const auto take = [&](bool changed, auto PaperFormat::*field) {
+    if (changed) t.*field = fresh.*field;
+  };
+  take(shown.left != confirmed.left, &PaperFormat::leftMargin);
+  take(shown.top != confirmed.top, &PaperFormat::topMargin);
+  take(shown.width != confirmed.width, &PaperFormat::width);
+  take(shown.height != confirmed.height, &PaperFormat::height);
+  take(shown.width != confirmed.width || shown.spaceH != confirmed.spaceH, &PaperFormat::stepAcross);
+  take(shown.height != confirmed.height || shown.spaceV != confirmed.spaceV, &PaperFormat::stepDown);
+  take(shown.countH != confirmed.countH, &PaperFormat::columns);
+  take(shown.countV != confirmed.countV, &PaperFormat::rows);
+  take(shown.name != confirmed.name, &PaperFormat::name);
+  return t;
+}
+
 std::array<uint8_t, kPaperRecordSize> EncodePaperFormat(const PaperFormat& t) {
   std::array<uint8_t, kPaperRecordSize> r{};  // unused name bytes and the tail stay zero
   uint8_t* p = r.data();

@@ -31,6 +31,10 @@ struct PaperFormatFields {
 
 PaperFormat PaperFormatFromFields(const PaperFormatFields& v);
 PaperFormatFields FieldsFromPaperFormat(const PaperFormat& t);
+// `old` edited in the dialog: the fields the user left as `shown` keep their stored values bit
+// for bit (the dialog rounds to its decimals); only changed fields are converted again.
+PaperFormat EditedPaperFormat(const PaperFormat& old, const PaperFormatFields& shown,
+                              const PaperFormatFields& confirmed);
 
 // paper.dat records: 112 bytes each after the magic and the count.
 constexpr int32_t kPaperMagic = 64687;

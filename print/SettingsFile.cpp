@@ -41,15 +41,26 @@ std::string ReplaceFileAtomically(const std::string& path, const std::vector<uin
   return {};
 }
 
+namespace {
+FileReader g_testReader = nullptr;
+}
+
+void SetFileReaderForTests(FileReader reader) { g_testReader = reader; }
+
 std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, size_t limit,
                                                     bool* truncated) {
+  if (g_testReader) return g_testReader(path, limit, truncated);
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (!f) return std::nullopt;
   std::vector<uint8_t> bytes(limit + 1);
   const size_t n = std::fread(bytes.data(), 1, bytes.size(), f);
   const bool failed = std::ferror(f) != 0;
+  const int error = errno;
   std::fclose(f);
-  if (failed) return std::nullopt;
+  if (failed) {
+    errno = error;  // callers name the cause
+    return std::nullopt;
+  }
   if (truncated) *truncated = n > limit;
   bytes.resize(n > limit ? limit : n);
   return bytes;

@@ -9,7 +9,12 @@
 // file stays intact when any step fails. Returns an error text, empty on success.
 std::string ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
-// Reads at most `limit` bytes; nullopt when the file cannot be opened. `truncated` tells
-// whether the file held more.
+// Reads at most `limit` bytes; nullopt (errno tells why) when the file cannot be opened or
+// read. `truncated` tells whether the file held more.
 std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, size_t limit,
                                                     bool* truncated = nullptr);
+
+// Tests replace the reader of ReadFileLimited to inject read errors; nullptr restores it.
+using FileReader = std::optional<std::vector<uint8_t>> (*)(const std::string& path, size_t limit,
+                                                          bool* truncated);
+void SetFileReaderForTests(FileReader reader);

@@ -14,7 +14,7 @@ std::vector<std::pair<PaperFormat, FormatDetails>> StarterDiscSheets();
 // Every starter format with its details, as the shipped paper.dat and its details file hold them.
 PaperLoadResult StarterCatalogue();
 
-// Loads the user's paper.dat; without one, the first readable starter file of `starterFiles`,
-// else the built-in starter formats. The user's file is only ever read here.
+// Loads the user's paper.dat; only when there is no such file, the first readable starter file
+// of `starterFiles`, else the built-in starter formats. The user's file is only ever read here.
 PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
                                      const std::vector<std::string>& starterFiles);

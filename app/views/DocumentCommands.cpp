@@ -10,6 +10,7 @@ FileRequest DocumentCommands::coverFileRequest(bool save) const {
   r.title = save ? "Save Cover as" : "Open Cover";
   r.filter = "CD cover files (*.cov)|*.cov";
   r.defaultExt = "cov";
+  r.kind = FileKind::Design;
   r.overwritePrompt = save;
   const std::string& current = doc_.SavedFileName;
   r.initialPath = save ? current : current.substr(0, current.size() - BaseFileName(current).size());

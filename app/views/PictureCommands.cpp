@@ -28,6 +28,7 @@ void PictureCommands::addButtons(QWidget* panel) {
 FileRequest PictureCommands::openRequest() const {
   FileRequest r;
   r.title = "Open picture";
+  r.kind = FileKind::Picture;
   r.filter = kPictureOpenFilter;
   r.initialPath = folder_;
   return r;
@@ -36,6 +37,7 @@ FileRequest PictureCommands::openRequest() const {
 FileRequest PictureCommands::saveRequest() const {
   FileRequest r;
   r.title = "Save picture";
+  r.kind = FileKind::Picture;
   r.filter = PictureSaveFilter();
   r.initialPath = folder_;
   r.overwritePrompt = true;

@@ -116,6 +116,9 @@ void PaperFormatPanel::LoadPaperFormats(const std::string& userFile,
   keepDamaged_ = r.status == PaperLoadResult::Damaged;
   if (keepDamaged_)
     ShowError(r.message + "\nThe file is kept as " + file_ + ".damaged when the list is saved.");
+  unsaveable_ = r.status == PaperLoadResult::Unreadable;
+  toldUnsaveable_ = false;
+  if (unsaveable_) ShowError(r.message + "\nThe file is left as it is.");
 }
 
 void PaperFormatPanel::updateFormatList() {
@@ -155,6 +158,13 @@ int PaperFormatPanel::zoom() const {
 
 void PaperFormatPanel::SavePaperFormats() {
   if (file_.empty()) return;
+  if (unsaveable_) {  // writing would replace formats we could not read
+    if (!toldUnsaveable_)
+      ShowError("The paper format list cannot be saved, because " + file_ +
+                " cannot be read.\nThe changes are kept until the program ends.");
+    toldUnsaveable_ = true;
+    return;
+  }
   if (keepDamaged_ && std::filesystem::exists(file_)) {
     std::error_code ec;
     std::filesystem::copy_file(file_, file_ + ".damaged",
@@ -187,15 +197,17 @@ void PaperFormatPanel::newFormat() {
 void PaperFormatPanel::editFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
-  form_->setValues(FieldsFromPaperFormat(formats_[static_cast<size_t>(i)]));
+  const auto at = static_cast<size_t>(i);
+  form_->setValues(FieldsFromPaperFormat(formats_[at]));
   form_->setDetails(selectedDetails());
+  const PaperFormatFields shown = form_->values();  // as the spin boxes round them
   if (form_->exec() != QDialog::Accepted) return;
-  const PaperFormat record = PaperFormatFromFields(form_->values());
+  const PaperFormat record = EditedPaperFormat(formats_[at], shown, form_->values());
   FormatDetails details;
   if (!detailsFromForm(record, details)) return;
-  formats_[static_cast<size_t>(i)] = record;
+  formats_[at] = record;
   details_.resize(formats_.size());
-  details_[static_cast<size_t>(i)] = details;
+  details_[at] = details;
   updateFormatList();
   SavePaperFormats();
   formatBox->setCurrentIndex(i);

@@ -19,7 +19,8 @@ class PaperFormatPanel : public QWidget {
   explicit PaperFormatPanel(QWidget* parent = nullptr);
 
   // Reads the catalogue from `userFile` (a starter catalogue when it does not exist yet),
-  // fills the list and selects the first format. Changes are saved to `userFile`.
+  // fills the list and selects the first format. Changes are saved to `userFile`, unless it
+  // exists but cannot be read: then they stay in memory.
   void LoadPaperFormats(const std::string& userFile, const std::vector<std::string>& starterFiles);
   void updateFormatList();
   void newFormat();
@@ -59,6 +60,8 @@ class PaperFormatPanel : public QWidget {
   std::vector<FormatDetails> details_;  // one per format
   std::string file_;
   bool keepDamaged_ = false;  // copy the damaged file aside before replacing it
+  bool unsaveable_ = false;   // the file exists but could not be read: never replace it
+  bool toldUnsaveable_ = false;
   PaperFormatDialog* form_ = nullptr;
 };
 

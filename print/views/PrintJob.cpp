@@ -9,16 +9,9 @@
 #include "platform/Units.h"
 #include "print/CropMarks.h"
 #include "print/views/ShapePainter.h"
+#include "platform/views/PrinterSettings.h"
 
 namespace {
-QPageSize PageSizeNamed(const std::string& name) {
-  for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
-    const auto size = static_cast<QPageSize::PageSizeId>(id);
-    if (QPageSize::name(size) == QString::fromStdString(name)) return QPageSize(size);
-  }
-  return QPageSize(QPageSize::A4);
-}
-
 // The chosen printer, else the default one, else the first installed.
 QPrinterInfo InfoFor(const PrinterChoice& choice) {
   QPrinterInfo info = choice.printerName.empty()
@@ -186,18 +179,18 @@ std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std:
     const QPrinterInfo info = InfoFor(choice);
     printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
                             : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!choice.paperName.empty()) printer->setPageSize(PageSizeNamed(choice.paperName));
+    ApplyPrinterChoice(*printer, choice);
   } else {
     printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(QString::fromStdString(pdfPath));
     printer->setResolution(pdfDpi);
-    printer->setPageSize(choice.paperName.empty() ? QPageSize(QPageSize::A4)
-                                                  : PageSizeNamed(choice.paperName));
+    const QPageSize chosen = ChosenPageSize(choice, QPrinterInfo());
+    printer->setPageSize(chosen.isValid() ? chosen : QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(0, 0, 0, 0));
     printer->setFullPage(true);
+    printer->setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   }
-  printer->setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
   return printer;
 }
 
@@ -225,6 +218,7 @@ std::string AskPdfFile() {
   request.title = "Print into a PDF file";
   request.filter = "PDF files (*.pdf)|*.pdf";
   request.defaultExt = "pdf";
+  request.kind = FileKind::Pdf;
   request.overwritePrompt = true;
   const auto answer = CurrentDialogs().saveFile(request);
   return answer ? answer->path : std::string();

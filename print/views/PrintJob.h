@@ -65,8 +65,9 @@ PrintResult PrintTestPage(QPrinter& printer);
 
 // Whether any printer is installed; without one, jobs go into a PDF file.
 bool PrinterInstalled();
-// The chosen (or default) printer; with `pdfPath` set, a PDF file at `pdfDpi` on the chosen
-// paper (A4 when none), whose printable area is the whole sheet.
+// The chosen (or default) printer with the dialog's paper, orientation, resolution, duplex,
+// tray and driver options; with `pdfPath` set, a PDF file at `pdfDpi` on the chosen paper
+// (A4 when none), whose printable area is the whole sheet.
 std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath = {},
                                          int pdfDpi = 600);
 // The printable page of the chosen printer with its orientation and paper.

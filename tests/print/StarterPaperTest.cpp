@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "print/DetailsFile.h"
+#include "print/SettingsFile.h"
 #include "print/StarterPaper.h"
 #include "tests/support/TestFiles.h"
 
@@ -92,4 +95,33 @@ TEST(StarterPaperTest, TheUsersFileWinsAndIsNeverWritten) {
 
   ASSERT_EQ(SavePaperFormats(user, {}), "");  // an emptied list stays empty
   EXPECT_TRUE(LoadCatalogueAtStart(user, {starter}).formats.empty());
+}
+
+TEST(StarterPaperTest, AFileThatCannotBeReadGetsNoStarterFormats) {
+  TempDir dir;
+  const std::string user = dir.file("paper.dat");
+  const FileReader failing = [](const std::string&, size_t, bool*) {
+    errno = EIO;
+    return std::optional<std::vector<uint8_t>>();
+  };
+  const struct {
+    const char* what;
+    bool folder;  // reading a folder fails with EISDIR
+    FileReader reader;
+    const char* cause;
+  } cases[] = {{"read error", false, failing, "Input/output error"},
+               {"folder", true, nullptr, "Is a directory"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all(user);
+    if (c.folder) std::filesystem::create_directory(user);
+    else ASSERT_EQ(SavePaperFormats(user, {StarterPaperFormats()[0]}), "");
+    SetFileReaderForTests(c.reader);
+    const PaperLoadResult r = LoadCatalogueAtStart(user, {});
+    SetFileReaderForTests(nullptr);
+    EXPECT_EQ(r.status, PaperLoadResult::Unreadable);
+    EXPECT_TRUE(r.formats.empty());
+    EXPECT_NE(r.message.find("cannot be read"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find(c.cause), std::string::npos) << r.message;
+  }
 }

@@ -8,15 +8,17 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/dialogs/FileFilter.h"
 #include "platform/dialogs/views/FontDialog.h"
+#include "platform/dialogs/views/PageSetupPreset.h"
+#include "platform/views/PrinterSettings.h"
 
 QStringList QtFilterList(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(filter).split('|');
   QStringList out;
-  for (int i = 0; i + 1 < parts.size(); i += 2) {
-    QString patterns = parts[i + 1];
-    patterns.replace(';', ' ');
-    out << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+  for (const FileFilterEntry& e : ParseFileFilter(filter)) {
+    QStringList patterns;
+    for (const std::string& p : e.patterns) patterns << QString::fromStdString(CaseFreePattern(p));
+    out << QStringLiteral("%1 (%2)").arg(QString::fromStdString(e.label), patterns.join(' '));
   }
   return out;
 }
@@ -49,20 +51,38 @@ MsgResult QtDialogs::messageBox(const std::string& text, const std::string& titl
   }
 }
 
-std::optional<FileAnswer> QtDialogs::fileDialog(const FileRequest& request, bool save) {
-  QFileDialog dialog(owner_, QString::fromStdString(request.title),
-                     QString::fromStdString(request.initialPath));
-  const QStringList filters = QtFilterList(request.filter);
-  dialog.setNameFilters(filters);
+void SetUpFileDialog(QFileDialog& dialog, const FileRequest& request, bool save) {
+  dialog.setWindowTitle(QString::fromStdString(request.title));
+  const QString start = QString::fromStdString(StartFolder(request.kind, request.initialPath));
+  if (QFileInfo(start).isDir()) dialog.setDirectory(start);
+  else dialog.selectFile(start);
+  dialog.setOption(QFileDialog::HideNameFilterDetails);  // the user reads the labels as written
+  dialog.setNameFilters(QtFilterList(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+}
+
+int ChosenFilterIndex(const std::string& filter, const QString& selectedNameFilter) {
+  const QStringList filters = QtFilterList(filter);
+  const auto entries = ParseFileFilter(filter);
+  for (qsizetype i = 0; i < filters.size(); ++i)  // HideNameFilterDetails reports the label only
+    if (filters[i] == selectedNameFilter ||
+        QString::fromStdString(entries[static_cast<size_t>(i)].label).simplified() ==
+            selectedNameFilter.simplified())
+      return static_cast<int>(i) + 1;
+  return 1;
+}
+
+std::optional<FileAnswer> QtDialogs::fileDialog(const FileRequest& request, bool save) {
+  QFileDialog dialog(owner_);
+  SetUpFileDialog(dialog, request, save);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   FileAnswer answer;
   answer.path = dialog.selectedFiles().first().toStdString();
-  answer.filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-  if (answer.filterIndex < 1) answer.filterIndex = 1;
+  RememberFolder(request.kind, answer.path);
+  answer.filterIndex = ChosenFilterIndex(request.filter, dialog.selectedNameFilter());
   return answer;
 }
 
@@ -100,12 +120,12 @@ bool QtDialogs::printerSetup(PrinterChoice& choice) {
                        ? QPrinterInfo::defaultPrinter()
                        : QPrinterInfo::printerInfo(QString::fromStdString(choice.printerName)),
                    QPrinter::HighResolution);
-  printer.setPageOrientation(choice.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  ApplyPrinterChoice(printer, choice);
   QPrintDialog dialog(&printer, owner_);
   dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+  PageSetupPreset preset(dialog, printer);
   if (dialog.exec() != QDialog::Accepted) return false;
-  choice.printerName = printer.printerName().toStdString();
-  choice.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
-  choice.paperName = printer.pageLayout().pageSize().name().toStdString();
+  preset.restoreUnseenPaper();
+  choice = ReadPrinterChoice(printer);
   return true;
 }

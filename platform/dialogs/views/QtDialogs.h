@@ -1,12 +1,18 @@
 #pragma once
 // The toolkit's message boxes and common dialogs.
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
 #include "platform/dialogs/Dialogs.h"
 
-// "desc|pattern|desc|pattern" to the toolkit's "desc (patterns)" list, one per entry.
+// "desc|pattern|desc|pattern" to the toolkit's "desc (patterns)" list, one per entry, with
+// case-free patterns; shown with HideNameFilterDetails, the user reads only "desc".
 QStringList QtFilterList(const std::string& filter);
+// The 1-based entry of `filter` that the dialog reports as chosen, with or without its patterns.
+int ChosenFilterIndex(const std::string& filter, const QString& selectedNameFilter);
+// Title, start folder, filters, mode and options of a file dialog for `request`.
+void SetUpFileDialog(QFileDialog& dialog, const FileRequest& request, bool save);
 
 class QtDialogs : public Dialogs {
  public:

@@ -89,6 +89,7 @@ TEST_F(DocumentCommandsTest, OpenAsksThenShowsTheCoverDialogAndLoadsTheFile) {
   EXPECT_EQ(dialogs.asked.back().text, std::string("Open Cover"));
   EXPECT_EQ(dialogs.lastFileRequest.filter, "CD cover files (*.cov)|*.cov");
   EXPECT_EQ(dialogs.lastFileRequest.defaultExt, "cov");
+  EXPECT_EQ(dialogs.lastFileRequest.kind, FileKind::Design);
   EXPECT_EQ(form.doc().objects.OccupiedCount(), 16);
   EXPECT_EQ(form.doc().SelRight, 99);
   EXPECT_EQ(form.doc().Scales.ViewZoom, 3.0);

@@ -92,6 +92,7 @@ TEST_F(PictureCommandsTest, SaveAppendsTheChosenEntrysExtension) {
                          FileAnswer{dir.file("label"), 12}};
   QTest::mouseClick(commands().saveButton(), Qt::LeftButton);
   EXPECT_EQ(dialogs.lastFileRequest.filter, PictureSaveFilter());
+  EXPECT_EQ(dialogs.lastFileRequest.kind, FileKind::Picture);
   EXPECT_EQ(FormatOf(dir.file("cover.jpg")), PictureFormat::Jpeg);
   commands().savePicture();  // the name's own extension stays; the entry decides the format
   EXPECT_EQ(FormatOf(dir.file("cover.png")), PictureFormat::Jpeg);

@@ -54,6 +54,22 @@ int Pages(const fs::path& pdf) {
   const auto at = info.find("Pages:");
   return at == std::string::npos ? -1 : std::atoi(info.c_str() + at + 6);
 }
+// The job's PDF written by cups-pdf since `start`, empty after a minute without one.
+fs::path ArrivedPdf(fs::file_time_type start) {
+  for (int tries = 0; tries < 300; ++tries) {
+    for (const fs::path& dir : OutputFolders()) {
+      std::error_code ec;
+      for (const auto& e : fs::directory_iterator(dir, ec)) {
+        const std::string name = e.path().filename().string();
+        if (e.path().extension() == ".pdf" && name.find("Quendrix") != std::string::npos &&
+            e.last_write_time() >= start && Pages(e.path()) > 0)
+          return e.path();
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  return {};
+}
 }  // namespace
 
 TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
@@ -80,23 +96,48 @@ TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
     EXPECT_EQ(result.pages, 2);
   }
 
-  fs::path arrived;
-  for (int tries = 0; tries < 300 && arrived.empty(); ++tries) {
-    for (const fs::path& dir : OutputFolders()) {
-      std::error_code ec;
-      for (const auto& e : fs::directory_iterator(dir, ec)) {
-        const std::string name = e.path().filename().string();
-        if (e.path().extension() == ".pdf" && name.find("Quendrix") != std::string::npos &&
-            e.last_write_time() >= start && Pages(e.path()) > 0)
-          arrived = e.path();
-      }
-    }
-    if (arrived.empty()) std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  }
+  const fs::path arrived = ArrivedPdf(start);
   ASSERT_FALSE(arrived.empty()) << "no PDF arrived from queue " << queue;
   EXPECT_EQ(Pages(arrived), 2);
   const std::string text = Shell("pdftotext -l 1 '" + arrived.string() + "' - 2>/dev/null; pdfimages -list '" +
                                arrived.string() + "' 2>/dev/null");
   EXPECT_NE(text.find("image"), std::string::npos) << text;
   fs::remove(arrived);
+}
+
+TEST(CupsPrintTest, ChosenLetterAndCustomPaperArriveInTheirSize) {
+  const std::string queue = CupsPdfQueue();
+  if (queue.empty()) GTEST_SKIP() << "no cups-pdf queue (scripts/cups-test-printer adds one)";
+  PrinterChoice letter;
+  letter.printerName = queue;
+  letter.paperKey = "Letter";
+  letter.paperName = "US Letter";  // the driver's name, which Qt does not know
+  PrinterChoice custom;
+  custom.printerName = queue;
+  custom.paperName = "Custom";
+  custom.paperWidthPt = 300;
+  custom.paperHeightPt = 400;
+  const struct {
+    const PrinterChoice& choice;
+    double w, h;
+  } cases[] = {{letter, 612, 792}, {custom, 300, 400}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.choice.paperName);
+    const auto start = fs::file_time_type::clock::now();
+    PrintRequest r;
+    r.format.width = r.format.height = r.format.stepAcross = r.format.stepDown = 50;
+    auto printer = MakeJobPrinter(c.choice);
+    ASSERT_TRUE(PrintSheets(*printer, r, nullptr).ok);
+    printer.reset();
+    const fs::path arrived = ArrivedPdf(start);
+    ASSERT_FALSE(arrived.empty()) << "no PDF arrived from queue " << queue;
+    const std::string info = Shell("pdfinfo '" + arrived.string() + "'");
+    double w = 0, h = 0;  // the queue may round a custom size to whole units
+    const auto at = info.find("Page size:");
+    ASSERT_NE(at, std::string::npos) << info;
+    std::sscanf(info.c_str() + at, "Page size: %lf x %lf", &w, &h);
+    EXPECT_NEAR(w, c.w, 1.5) << info;
+    EXPECT_NEAR(h, c.h, 1.5) << info;
+    fs::remove(arrived);
+  }
 }

@@ -15,6 +15,7 @@
 #include "print/LabelTemplate.h"
 #include "print/PaperFile.h"
 #include "print/views/FormatShapeEditor.h"
+#include "print/SettingsFile.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -251,4 +252,66 @@ TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
   panel.importFormats();  // a missing file: an error, nothing added
   EXPECT_EQ(panel.formats().size(), 2u);
   EXPECT_FALSE(dialogs.asked.empty());
+}
+
+TEST_F(PaperFormatPanelTest, AFileThatCannotBeReadIsLeftAsItIsAfterNewEditAndDelete) {
+  Load({Format("one"), Format("two")});
+  const auto before = ReadBytes(file);
+  SetFileReaderForTests([](const std::string&, size_t, bool*) {
+    errno = EIO;
+    return std::optional<std::vector<uint8_t>>();
+  });
+  panel.LoadPaperFormats(file, {});
+  SetFileReaderForTests(nullptr);
+  ASSERT_EQ(dialogs.count("message"), 1);
+  EXPECT_NE(dialogs.messages()[0].find("cannot be read"), std::string::npos);
+  EXPECT_TRUE(panel.formats().empty());  // no starter formats in place of the user's own
+
+  AnswerDialog(nullptr, true);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  AnswerDialog(nullptr, true);
+  QTest::mouseClick(panel.newButton, Qt::LeftButton);
+  AnswerDialog([](PaperFormatDialog* f) { f->nameEdit->setText("edited"); }, true);
+  QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  dialogs.messageAnswers = {MsgResult::Ok};
+  QTest::mouseClick(panel.deleteButton, Qt::LeftButton);
+  ASSERT_EQ(panel.formats().size(), 1u);
+  EXPECT_EQ(panel.formats()[0].name, "No name0");  // the second, edited, was deleted
+  const auto messages = dialogs.messages();  // the load, the first unsaved change, the question
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_NE(messages[1].find("cannot be saved"), std::string::npos);
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_FALSE(std::filesystem::exists(file + ".damaged"));
+}
+
+TEST_F(PaperFormatPanelTest, EditConfirmedUnchangedKeepsEveryStoredLengthBitForBit) {
+  auto odd = [](double left, double top, double w, double h, double stepA, double stepD) {
+    PaperFormat t;
+    t.name = "odd";
+    t.leftMargin = left, t.topMargin = top, t.width = w, t.height = h;
+    t.stepAcross = stepA, t.stepDown = stepD;
+    return t;
+  };
+  const std::vector<PaperFormat> formats = {
+      odd(45, 88.5, 120, 120, 120, 130),             // millimetres, no round number of inches
+      odd(1.0 / 3, 2.0 / 7, 151.123456789, 118, 151.2, 119),
+      odd(0.1 * 25.39995, 0.3 * 25.39995, 4.7 * 25.39995, 55, 4.8 * 25.39995, 55),
+      odd(0, 0, 90, 55, 80, 50),                      // steps shorter than the element
+      odd(2e5, 3e4, 9e4, 4e4, 9e4, 4e4),              // beyond the dialog's ranges
+      odd(-5, -1e-9, 1e-12, 0, 1e-12, 0),
+  };
+  Load(formats);
+  for (int i = 0; i < static_cast<int>(formats.size()); ++i) {
+    panel.formatBox->setCurrentIndex(i);
+    AnswerDialog(nullptr, true);
+    QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  }
+  EXPECT_EQ(ReadBytes(file), EncodePaperFormats(formats));
+  // A changed field is converted again; the fields left alone still keep their bits.
+  panel.formatBox->setCurrentIndex(1);
+  AnswerDialog([](PaperFormatDialog* f) { f->spaceAcrossEdit->setValue(1); }, true);
+  QTest::mouseClick(panel.editButton, Qt::LeftButton);
+  PaperFormat expected = formats[1];
+  expected.stepAcross = (panel.formatDialog()->widthEdit->value() + 1) * 25.39995;
+  EXPECT_EQ(Saved()[1], expected);
 }

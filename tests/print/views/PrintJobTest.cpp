@@ -234,3 +234,12 @@ TEST(PrintJobTest, ElementTooLargeForMemoryIsRefused) {
   EXPECT_EQ(renders, 0);
   EXPECT_NE(result.error.find("too large"), std::string::npos);
 }
+
+TEST(PrintJobTest, PdfFileDialogAsksForAPdfOfItsOwnKind) {
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  EXPECT_EQ(AskPdfFile(), "");
+  EXPECT_EQ(dialogs.lastFileRequest.filter, "PDF files (*.pdf)|*.pdf");
+  EXPECT_EQ(dialogs.lastFileRequest.kind, FileKind::Pdf);
+  EXPECT_TRUE(dialogs.lastFileRequest.initialPath.empty());  // the last PDF folder, else Documents
+}
