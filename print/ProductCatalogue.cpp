@@ -89,15 +89,14 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
                "(sudo apt-get install glabels-data) and open the catalogue again.\n";
   if (!folders.user.empty()) readFolder(folders.user, false);
   // By maker and part; an alias was resolved while its file was read, so the order is free.
-  std::vector<size_t> order(products_.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  const auto key = [&](size_t i) {
-    return std::pair(Lower(products_[i].product.brand), Lower(products_[i].product.part));
-  };
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return key(a) < key(b); });
+  std::vector<std::pair<std::string, size_t>> order;  // lower-case maker and part, index
+  order.reserve(products_.size());
+  for (size_t i = 0; i < products_.size(); ++i)
+    order.emplace_back(Lower(products_[i].product.brand) + '\n' + Lower(products_[i].product.part), i);
+  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<LabelTemplate> sorted;
   sorted.reserve(order.size());
-  for (size_t i : order) sorted.push_back(std::move(products_[i]));
+  for (const auto& [key, i] : order) sorted.push_back(std::move(products_[i]));
   products_ = std::move(sorted);
   byPart_.clear();
   haystacks_.clear();
