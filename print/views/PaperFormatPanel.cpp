@@ -184,12 +184,7 @@ void PaperFormatPanel::newFormat() {
   const PaperFormat record = PaperFormatFromFields(form_->values());
   FormatDetails details;
   if (!detailsFromForm(record, details)) return;
-  details_.resize(formats_.size());
-  formats_.push_back(record);
-  details_.push_back(details);
-  updateFormatList();
-  SavePaperFormats();
-  formatBox->setCurrentIndex(static_cast<int>(formats_.size()) - 1);
+  addFormat(record, details);
 }
 
 void PaperFormatPanel::editFormat() {
