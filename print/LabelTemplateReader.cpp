@@ -16,24 +16,34 @@ constexpr PaperSize kPaperSizes[] = {{"A4", 210, 297},        {"US-Letter", 215.
                                      {"US-Legal", 215.9, 355.6}, {"A5", 148, 210},
                                      {"A3", 297, 420},        {"A6", 105, 148}};
 
-// The attribute, also under its translatable name with a leading underscore.
-QString Attr(const QXmlStreamAttributes& a, const char* name) {
-  const QString n = QString::fromLatin1(name);
-  if (a.hasAttribute(n)) return a.value(n).toString();
-  return a.value(QLatin1Char('_') + n).toString();
+// The attribute, also under its translatable name with a leading underscore; looked up without
+// making strings, as a whole database passes through here.
+QStringView AttrView(const QXmlStreamAttributes& a, const char* name) {
+  const QLatin1String n(name);
+  QStringView translatable;
+  for (const QXmlStreamAttribute& at : a) {
+    const QStringView key = at.name();
+    if (key == n) return at.value();
+    if (key.size() == n.size() + 1 && key[0] == u'_' && key.mid(1) == n) translatable = at.value();
+  }
+  return translatable;
 }
+
+QString Attr(const QXmlStreamAttributes& a, const char* name) { return AttrView(a, name).toString(); }
+
+bool ParseLength(QStringView text, double& mm);
 
 class Lengths {
  public:
   explicit Lengths(const QXmlStreamAttributes& a) : a_(a) {}
   double operator()(const char* name) {
     double mm = 0;
-    const QString text = Attr(a_, name);
-    if (!ParseTemplateLength(text.toStdString(), mm)) bad = std::string(name) + "=\"" + text.toStdString() + "\"";
+    const QStringView text = AttrView(a_, name);
+    if (!ParseLength(text, mm)) bad = std::string(name) + "=\"" + text.toString().toStdString() + "\"";
     return mm;
   }
   bool has(const char* name) const {
-    return !Attr(a_, name).trimmed().isEmpty();
+    return !AttrView(a_, name).trimmed().isEmpty();
   }
   std::string bad;
 
@@ -199,7 +209,12 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
 }  // namespace
 
 bool ParseTemplateLength(const std::string& text, double& mm) {
-  const QString t = QString::fromStdString(text).trimmed();
+  return ParseLength(QString::fromStdString(text), mm);
+}
+
+namespace {
+bool ParseLength(QStringView text, double& mm) {
+  const QStringView t = text.trimmed();
   if (t.isEmpty()) {
     mm = 0;
     return true;
@@ -209,7 +224,7 @@ bool ParseTemplateLength(const std::string& text, double& mm) {
     double mm;
   };
   constexpr Unit kUnits[] = {{"pt", 25.4 / 72}, {"mm", 1}, {"cm", 10}, {"in", 25.4}, {"pc", 25.4 / 6}};
-  QString number = t;
+  QStringView number = t;
   double factor = 25.4 / 72;  // a bare number is points
   for (const Unit& u : kUnits)
     if (t.endsWith(QLatin1String(u.suffix))) {
@@ -222,6 +237,7 @@ bool ParseTemplateLength(const std::string& text, double& mm) {
   mm = v * factor;
   return true;
 }
+}  // namespace
 
 bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateContext& context) {
   templates_.clear();
