@@ -1,4 +1,5 @@
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -15,24 +16,34 @@ constexpr PaperSize kPaperSizes[] = {{"A4", 210, 297},        {"US-Letter", 215.
                                      {"US-Legal", 215.9, 355.6}, {"A5", 148, 210},
                                      {"A3", 297, 420},        {"A6", 105, 148}};
 
-// The attribute, also under its translatable name with a leading underscore.
-QString Attr(const QXmlStreamAttributes& a, const char* name) {
-  const QString n = QString::fromLatin1(name);
-  if (a.hasAttribute(n)) return a.value(n).toString();
-  return a.value(QLatin1Char('_') + n).toString();
+// The attribute, also under its translatable name with a leading underscore; looked up without
+// making strings, as a whole database passes through here.
+QStringView AttrView(const QXmlStreamAttributes& a, const char* name) {
+  const QLatin1String n(name);
+  QStringView translatable;
+  for (const QXmlStreamAttribute& at : a) {
+    const QStringView key = at.name();
+    if (key == n) return at.value();
+    if (key.size() == n.size() + 1 && key[0] == u'_' && key.mid(1) == n) translatable = at.value();
+  }
+  return translatable;
 }
+
+QString Attr(const QXmlStreamAttributes& a, const char* name) { return AttrView(a, name).toString(); }
+
+bool ParseLength(QStringView text, double& mm);
 
 class Lengths {
  public:
   explicit Lengths(const QXmlStreamAttributes& a) : a_(a) {}
   double operator()(const char* name) {
     double mm = 0;
-    const QString text = Attr(a_, name);
-    if (!ParseTemplateLength(text.toStdString(), mm)) bad = std::string(name) + "=\"" + text.toStdString() + "\"";
+    const QStringView text = AttrView(a_, name);
+    if (!ParseLength(text, mm)) bad = std::string(name) + "=\"" + text.toString().toStdString() + "\"";
     return mm;
   }
   bool has(const char* name) const {
-    return !Attr(a_, name).trimmed().isEmpty();
+    return !AttrView(a_, name).trimmed().isEmpty();
   }
   std::string bad;
 
@@ -51,10 +62,159 @@ std::string CutName(const QString& name) {
   if (ansi.size() > static_cast<size_t>(kPaperNameMax)) ansi.resize(kPaperNameMax);
   return ansi;
 }
+
+// The element's shape from a Label- element; an error text, empty when the program can print it.
+std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current) {
+  PaperFormat& t = current.record;
+  LabelShape& s = current.details.shape;
+  double bleed = len("waste");
+  if (name == QLatin1String("Label-rectangle")) {
+    t.width = len("width");
+    t.height = len("height");
+    s.cornerRadius = len("round");
+    bleed = std::max({bleed, len("x_waste"), len("y_waste")});
+  } else if (name == QLatin1String("Label-round")) {
+    s.kind = ShapeKind::Round;
+    t.width = t.height = 2 * len("radius");
+  } else if (name == QLatin1String("Label-ellipse")) {
+    s.kind = ShapeKind::Ellipse;
+    t.width = len("width");
+    t.height = len("height");
+  } else if (name == QLatin1String("Label-cd")) {
+    s.kind = ShapeKind::Disc;
+    s.outerDiameter = 2 * len("radius");
+    s.holeDiameter = 2 * len("hole");
+    t.width = len.has("width") ? len("width") : s.outerDiameter;
+    t.height = len.has("height") ? len("height") : s.outerDiameter;
+  } else if (name == QLatin1String("Label-path")) {
+    return "a free outline (path) cannot be printed";
+  } else if (name == QLatin1String("Label-continuous")) {
+    return "a continuous roll cannot be printed";
+  } else {
+    return "the label shape " + name.toStdString() + " cannot be used";
+  }
+  current.details.bleed = bleed;
+  return len.bad.empty() ? std::string() : "no length: " + len.bad;
+}
+
+// One Layout: the record's grid when it is the first, else one more grid.
+std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids, LabelTemplate& current) {
+  if (++grids > kMaxGrids) return "too many layouts";
+  bool okX = false, okY = false;
+  LabelGrid g;
+  g.across = Count(Attr(a, "nx"), okX);
+  g.down = Count(Attr(a, "ny"), okY);
+  g.left = len("x0");
+  g.top = len("y0");
+  g.stepH = len("dx");
+  g.stepV = len("dy");
+  if (!okX || !okY) return "a layout has no usable nx or ny";
+  if (!len.bad.empty()) return "no length: " + len.bad;
+  // A single column or row has no step of its own: take the element's.
+  if (g.across == 1 && g.stepH < current.record.width) g.stepH = current.record.width;
+  if (g.down == 1 && g.stepV < current.record.height) g.stepV = current.record.height;
+  if (grids == 1)
+    current.record = WithGrid(current.record, g);
+  else
+    current.details.moreGrids.push_back(g);
+  return {};
+}
+
+// The sheet of a Template's size attribute: a known paper, "other" with its own width and height.
+std::string ReadSheet(const QXmlStreamAttributes& a, const TemplateContext& context, FormatDetails& d) {
+  const QString size = Attr(a, "size");
+  if (size.isEmpty()) return {};
+  if (size.compare(QLatin1String("roll"), Qt::CaseInsensitive) == 0) return "a continuous roll cannot be printed";
+  if (size.compare(QLatin1String("other"), Qt::CaseInsensitive) == 0) {
+    Lengths len(a);
+    d.sheetWidth = len("width");
+    d.sheetHeight = len("height");
+    return len.bad.empty() ? std::string() : "no length: " + len.bad;
+  }
+  for (const PaperSize& s : kPaperSizes)
+    if (size == QLatin1String(s.id)) {
+      d.sheetWidth = s.w;
+      d.sheetHeight = s.h;
+    }
+  if (const auto it = context.paperSizes.find(size.toStdString()); it != context.paperSizes.end()) {
+    d.sheetWidth = it->second.first;
+    d.sheetHeight = it->second.second;
+  }
+  return {};
+}
+
+using EarlierTemplate = std::function<const LabelTemplate*(const std::string&, const std::string&)>;
+
+// Reads one Template from its start element to its end; an error text, empty when it makes a
+// format. The product's texts are filled in either case.
+std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, const EarlierTemplate& earlier,
+                         LabelTemplate& current) {
+  const QXmlStreamAttributes a = r.attributes();
+  TemplateProduct product;
+  product.brand = Attr(a, "brand").toStdString();
+  product.part = Attr(a, "part").toStdString();
+  product.equivOf = Attr(a, "equiv").toStdString();
+  product.description = Attr(a, "description").toStdString();
+  product.paperId = Attr(a, "size").toStdString();
+  std::string why;
+  bool haveLabel = false;
+  int grids = 0;
+  if (!product.equivOf.empty()) {
+    const LabelTemplate* from = earlier(product.brand, product.equivOf);
+    if (!from) {
+      why = "it copies the unknown part " + product.equivOf;
+    } else {
+      current = *from;
+      why = from->product.unusable;
+      haveLabel = true;
+      grids = 1 + static_cast<int>(current.details.moreGrids.size());
+      product.categories = from->product.categories;
+      if (product.description.empty()) product.description = from->product.description;
+      if (product.paperId.empty()) product.paperId = from->product.paperId;
+    }
+  }
+  const QString brand = QString::fromStdString(product.brand), part = QString::fromStdString(product.part);
+  // The program's own exports carry the format's name as the part.
+  const QString title = brand == QLatin1String("Quendrix") ? part : (brand + QLatin1Char(' ') + part).trimmed();
+  current.record.name = CutName(title.isEmpty() ? QString::fromStdString(product.description) : title);
+  if (why.empty()) why = ReadSheet(a, context, current.details);
+  current.product = std::move(product);
+  while (!r.atEnd()) {
+    r.readNext();
+    if (r.isEndElement() && r.name() == QLatin1String("Template")) break;
+    if (!r.isStartElement()) continue;
+    const QString name = r.name().toString();
+    const QXmlStreamAttributes attrs = r.attributes();
+    if (name == QLatin1String("Meta")) {
+      const std::string category = Attr(attrs, "category").toStdString();
+      auto& cats = current.product.categories;
+      if (!category.empty() && std::find(cats.begin(), cats.end(), category) == cats.end()) cats.push_back(category);
+      continue;
+    }
+    if (!why.empty()) continue;
+    Lengths len(attrs);
+    if (name.startsWith(QLatin1String("Label-"))) {
+      if (haveLabel) why = "it holds more than one label";
+      haveLabel = true;
+      if (why.empty()) why = ReadLabel(name, len, current);
+    } else if (haveLabel && name == QLatin1String("Layout")) {
+      why = ReadLayout(attrs, len, grids, current);
+    }
+  }
+  if (!why.empty()) return why;
+  if (!haveLabel) return "it has no label";
+  if (grids == 0) current.record = WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
+  return CheckDetails(current.record, current.details);
+}
 }  // namespace
 
 bool ParseTemplateLength(const std::string& text, double& mm) {
-  const QString t = QString::fromStdString(text).trimmed();
+  return ParseLength(QString::fromStdString(text), mm);
+}
+
+namespace {
+bool ParseLength(QStringView text, double& mm) {
+  const QStringView t = text.trimmed();
   if (t.isEmpty()) {
     mm = 0;
     return true;
@@ -64,130 +224,56 @@ bool ParseTemplateLength(const std::string& text, double& mm) {
     double mm;
   };
   constexpr Unit kUnits[] = {{"pt", 25.4 / 72}, {"mm", 1}, {"cm", 10}, {"in", 25.4}, {"pc", 25.4 / 6}};
-  QString number = t;
+  QStringView number = t;
   double factor = 25.4 / 72;  // a bare number is points
   for (const Unit& u : kUnits)
     if (t.endsWith(QLatin1String(u.suffix))) {
       number = t.chopped(2).trimmed();
       factor = u.mm;
     }
-  bool ok = false;
-  const double v = number.toDouble(&ok);
+  bool ok = number.isEmpty();  // a unit alone is 0, as the database's own reader takes it
+  const double v = ok ? 0 : number.toDouble(&ok);
   if (!ok || !std::isfinite(v) || std::fabs(v) > 1e6) return false;
   mm = v * factor;
   return true;
 }
+}  // namespace
 
-bool LabelTemplateReader::read(const std::vector<uint8_t>& xml) {
+bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateContext& context) {
   templates_.clear();
   error_.clear();
   QXmlStreamReader r(QByteArray(reinterpret_cast<const char*>(xml.data()), static_cast<qsizetype>(xml.size())));
-  std::map<QString, LabelTemplate> byPart;  // brand + part, for equiv
-  LabelTemplate current;
-  QString brand, part;
-  bool inTemplate = false, haveLabel = false;
-  int grids = 0;
+  std::map<std::string, size_t> byPart;  // brand + part, for equiv
   auto fail = [&](const std::string& why) {
     error_ = why;
     templates_.clear();
     return false;
   };
+  const auto earlier = [&](const std::string& brand, const std::string& part) -> const LabelTemplate* {
+    const auto it = byPart.find(brand + '\n' + part);
+    if (it != byPart.end()) return &templates_[it->second];
+    return context.earlier ? context.earlier(brand, part) : nullptr;
+  };
   while (!r.atEnd()) {
     r.readNext();
-    if (r.isStartElement()) {
-      const QString name = r.name().toString();
-      const QXmlStreamAttributes a = r.attributes();
-      Lengths len(a);
-      if (name == QLatin1String("Template")) {
-        current = LabelTemplate{};
-        inTemplate = true;
-        haveLabel = false;
-        grids = 0;
-        brand = Attr(a, "brand");
-        part = Attr(a, "part");
-        const QString equiv = Attr(a, "equiv");
-        if (!equiv.isEmpty()) {
-          const auto it = byPart.find(brand + QLatin1Char('\n') + equiv);
-          if (it == byPart.end()) return fail("template " + part.toStdString() + " copies an unknown template");
-          current = it->second;
-          haveLabel = true;
-          grids = 1 + static_cast<int>(current.details.moreGrids.size());
-        }
-        const QString description = Attr(a, "description");
-        // The program's own exports carry the format's name as the part.
-        const QString title = brand == QLatin1String("Quendrix") ? part : (brand + QLatin1Char(' ') + part).trimmed();
-        current.record.name = CutName(title.isEmpty() ? description : title);
-        const QString size = Attr(a, "size");
-        for (const PaperSize& s : kPaperSizes)
-          if (size == QLatin1String(s.id)) {
-            current.details.sheetWidth = s.w;
-            current.details.sheetHeight = s.h;
-          }
-        if (size.compare(QLatin1String("other"), Qt::CaseInsensitive) == 0) {
-          current.details.sheetWidth = len("width");
-          current.details.sheetHeight = len("height");
-        }
-      } else if (inTemplate && name.startsWith(QLatin1String("Label-"))) {
-        if (haveLabel) return fail("template " + part.toStdString() + " holds more than one label");
-        haveLabel = true;
-        PaperFormat& t = current.record;
-        LabelShape& s = current.details.shape;
-        double bleed = len("waste");
-        if (name == QLatin1String("Label-rectangle")) {
-          t.width = len("width");
-          t.height = len("height");
-          s.cornerRadius = len("round");
-          bleed = std::max({bleed, len("x_waste"), len("y_waste")});
-        } else if (name == QLatin1String("Label-round")) {
-          s.kind = ShapeKind::Round;
-          t.width = t.height = 2 * len("radius");
-        } else if (name == QLatin1String("Label-ellipse")) {
-          s.kind = ShapeKind::Ellipse;
-          t.width = len("width");
-          t.height = len("height");
-        } else if (name == QLatin1String("Label-cd")) {
-          s.kind = ShapeKind::Disc;
-          s.outerDiameter = 2 * len("radius");
-          s.holeDiameter = 2 * len("hole");
-          t.width = len.has("width") ? len("width") : s.outerDiameter;
-          t.height = len.has("height") ? len("height") : s.outerDiameter;
-        } else {
-          return fail("the label shape " + name.toStdString() + " cannot be used");
-        }
-        current.details.bleed = bleed;
-        if (!len.bad.empty()) return fail("no length: " + len.bad);
-      } else if (inTemplate && haveLabel && name == QLatin1String("Layout")) {
-        if (++grids > kMaxGrids) return fail("too many layouts");
-        bool okX = false, okY = false;
-        LabelGrid g;
-        g.across = Count(Attr(a, "nx"), okX);
-        g.down = Count(Attr(a, "ny"), okY);
-        g.left = len("x0");
-        g.top = len("y0");
-        g.stepH = len("dx");
-        g.stepV = len("dy");
-        if (!okX || !okY) return fail("a layout has no usable nx or ny");
-        if (!len.bad.empty()) return fail("no length: " + len.bad);
-        // A single column or row has no step of its own: take the element's.
-        if (g.across == 1 && g.stepH < current.record.width) g.stepH = current.record.width;
-        if (g.down == 1 && g.stepV < current.record.height) g.stepV = current.record.height;
-        if (grids == 1) {
-          PaperFormat& t = current.record;
-          t = WithGrid(t, g);
-        } else {
-          current.details.moreGrids.push_back(g);
-        }
-      }
-    } else if (r.isEndElement() && r.name() == QLatin1String("Template") && inTemplate) {
-      inTemplate = false;
-      if (!haveLabel) return fail("template " + part.toStdString() + " has no label");
-      if (grids == 0) current.record = WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
-      const std::string why = CheckDetails(current.record, current.details);
-      if (!why.empty()) return fail("template " + part.toStdString() + ": " + why);
-      if (templates_.size() >= static_cast<size_t>(kMaxTemplates)) return fail("too many templates");
-      byPart[brand + QLatin1Char('\n') + part] = current;
-      templates_.push_back(current);
+    if (!r.isStartElement() || r.name() != QLatin1String("Template")) continue;
+    if (templates_.size() >= static_cast<size_t>(kMaxTemplates)) return fail("too many templates");
+    LabelTemplate t;
+    const std::string why = ReadTemplate(r, context, earlier, t);
+    if (!why.empty()) {
+      if (!context.keepUnusable) return fail("template " + t.product.part + ": " + why);
+      // Nothing of an unprintable template is used but its name and sheet.
+      PaperFormat blank;
+      blank.name = t.record.name;
+      FormatDetails sheet;
+      sheet.sheetWidth = t.details.sheetWidth;
+      sheet.sheetHeight = t.details.sheetHeight;
+      t.record = blank;
+      t.details = sheet;
+      t.product.unusable = why;
     }
+    byPart[t.product.brand + '\n' + t.product.part] = templates_.size();
+    templates_.push_back(std::move(t));
   }
   if (r.hasError()) return fail("it is no template file (" + r.errorString().toStdString() + ")");
   if (templates_.empty()) return fail("it holds no template");

@@ -15,7 +15,9 @@
 #include "platform/SettingsDir.h"
 #include "print/DetailsFile.h"
 #include "print/LabelTemplate.h"
+#include "print/ProductCatalogue.h"
 #include "print/StarterPaper.h"
+#include "print/views/ProductCatalogueDialog.h"
 
 namespace {
 QSpinBox* Percent(QWidget* parent) {
@@ -55,7 +57,12 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   formatBox = new QComboBox(group);
   formatBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   formatBox->setMinimumContentsLength(8);
-  g->addWidget(formatBox);
+  catalogueButton = new QPushButton(QStringLiteral("Catalogue..."), group);
+  auto* list = new QHBoxLayout;
+  list->setSpacing(2);
+  list->addWidget(formatBox, 1);
+  list->addWidget(catalogueButton);
+  g->addLayout(list);
   auto* buttons = new QHBoxLayout;
   newButton = new QPushButton(QStringLiteral("New"), group);
   editButton = new QPushButton(QStringLiteral("Edit"), group);
@@ -97,6 +104,7 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   connect(deleteButton, &QPushButton::clicked, this, &PaperFormatPanel::deleteFormat);
   connect(importButton, &QPushButton::clicked, this, &PaperFormatPanel::importFormats);
   connect(exportButton, &QPushButton::clicked, this, &PaperFormatPanel::exportFormat);
+  connect(catalogueButton, &QPushButton::clicked, this, &PaperFormatPanel::openCatalogue);
   connect(formatBox, &QComboBox::currentIndexChanged, this, &PaperFormatPanel::viewChanged);
   for (QSpinBox* s : {zoomEdit, sizeEdit})
     connect(s, &QSpinBox::valueChanged, this, &PaperFormatPanel::viewChanged);
@@ -186,12 +194,7 @@ void PaperFormatPanel::newFormat() {
   const PaperFormat record = PaperFormatFromFields(form_->values());
   FormatDetails details;
   if (!detailsFromForm(record, details)) return;
-  details_.resize(formats_.size());
-  formats_.push_back(record);
-  details_.push_back(details);
-  updateFormatList();
-  SavePaperFormats();
-  formatBox->setCurrentIndex(static_cast<int>(formats_.size()) - 1);
+  addFormat(record, details);
 }
 
 void PaperFormatPanel::editFormat() {
@@ -266,4 +269,23 @@ void PaperFormatPanel::exportFormat() {
   if (!answer) return;
   const std::string error = ExportTemplateFile(answer->path, formats_[static_cast<size_t>(i)], selectedDetails());
   if (!error.empty()) ShowError(error);
+}
+
+void PaperFormatPanel::openCatalogue() {
+  if (!catalogueDialog_) {
+    if (!catalogue_) catalogue_ = &SharedCatalogue();  // read now, on first use
+    catalogueDialog_ = new ProductCatalogueDialog(*catalogue_, this);
+  }
+  if (catalogueDialog_->exec() != QDialog::Accepted || !catalogueDialog_->chosen()) return;
+  const LabelTemplate added = ProductAsFormat(*catalogueDialog_->chosen());
+  addFormat(added.record, added.details);
+}
+
+void PaperFormatPanel::addFormat(const PaperFormat& record, const FormatDetails& details) {
+  details_.resize(formats_.size());
+  formats_.push_back(record);
+  details_.push_back(details);
+  updateFormatList();
+  SavePaperFormats();
+  formatBox->setCurrentIndex(static_cast<int>(formats_.size()) - 1);
 }

@@ -8,6 +8,8 @@
 #include "print/SheetLayout.h"
 #include "print/views/PaperFormatDialog.h"
 
+class ProductCatalogue;
+class ProductCatalogueDialog;
 class QComboBox;
 class QDoubleSpinBox;
 class QPushButton;
@@ -29,6 +31,13 @@ class PaperFormatPanel : public QWidget {
   // Adds the formats of a label template file; writes the selected format to one.
   void importFormats();
   void exportFormat();
+  // Opens the catalogue of products; "Add" appends the chosen one and selects it.
+  void openCatalogue();
+  // Appends a format, saves the list and selects the new format.
+  void addFormat(const PaperFormat& record, const FormatDetails& details);
+  // The catalogue "Catalogue..." opens: the shared one, read on first use, unless one is set.
+  void setProductCatalogue(const ProductCatalogue* catalogue) { catalogue_ = catalogue; }
+  ProductCatalogueDialog* catalogueDialog() const { return catalogueDialog_; }
 
   const std::vector<PaperFormat>& formats() const { return formats_; }
   // The selected format, nullptr when none.
@@ -43,7 +52,7 @@ class PaperFormatPanel : public QWidget {
   PaperFormatDialog* formatDialog() const { return form_; }
   QComboBox* formatBox = nullptr;
   QPushButton *newButton = nullptr, *editButton = nullptr, *deleteButton = nullptr;
-  QPushButton *importButton = nullptr, *exportButton = nullptr;
+  QPushButton *importButton = nullptr, *exportButton = nullptr, *catalogueButton = nullptr;
   QSpinBox *zoomEdit = nullptr, *sizeEdit = nullptr;
   QDoubleSpinBox *leftEdit = nullptr, *topEdit = nullptr;
 
@@ -63,6 +72,8 @@ class PaperFormatPanel : public QWidget {
   bool unsaveable_ = false;   // the file exists but could not be read: never replace it
   bool toldUnsaveable_ = false;
   PaperFormatDialog* form_ = nullptr;
+  const ProductCatalogue* catalogue_ = nullptr;
+  ProductCatalogueDialog* catalogueDialog_ = nullptr;
 };
 
 // Where a starter paper.dat is installed, relative to the program.

@@ -112,7 +112,7 @@ TEST(LabelTemplateTest, EveryShapeInEveryUnitImportsAndExportsAgain) {
 TEST(LabelTemplateTest, LengthsAndSheetsAsTheFormatGivesThem) {
   struct L { const char* text; double mm; bool ok; };
   for (const L& l : {L{"72", 25.4, true}, L{"1in", 25.4, true}, L{"2.54cm", 25.4, true}, L{"6pc", 25.4, true},
-                     L{" 3.5 mm ", 3.5, true}, L{"", 0, true}, L{"12km", 0, false}, L{"mm", 0, false},
+                     L{" 3.5 mm ", 3.5, true}, L{"", 0, true}, L{"12km", 0, false}, L{"mm", 0, true},
                      L{"1e400mm", 0, false}}) {
     double mm = -1;
     EXPECT_EQ(ParseTemplateLength(l.text, mm), l.ok) << l.text;

@@ -125,4 +125,8 @@ void RegisterToolkitCommands() {
                         "Lists the paper formats (number, name, element size in mm, grids), or "
                         "imports or exports a label template file.",
                         RunFormatsCommand});
+  RegisterBatchCommand({"catalogue", "[TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART",
+                        "Lists the label and cover products that match (maker, part, description, paper, "
+                        "shape, element size, elements per sheet), or adds one to the paper formats.",
+                        RunCatalogueCommand});
 }

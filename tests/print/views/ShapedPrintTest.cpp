@@ -1,45 +1,8 @@
-#include <QDir>
-#include <QImage>
-#include <QPrinter>
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdlib>
-
-#include "print/views/PrintJob.h"
-#include "tests/support/TestFiles.h"
+#include "tests/print/views/RasterisedPrint.h"
 
 namespace {
-constexpr int kPrintDpi = 600;
-constexpr double kRasterDpi = 254;  // 10 pixels per millimetre
-constexpr double kPx = kRasterDpi / 25.4;
-constexpr double kTolerance = 0.2;  // mm
-
-// Prints `r` into a PDF with every element and its bleed in solid red; the pages as pictures.
-std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir) {
-  const std::string pdf = dir.file("out.pdf");
-  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& element, const PixelRect&, int, int) { element.fill(Qt::red); }};
-  auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
-  const PrintResult result = PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleed));
-  EXPECT_TRUE(result.ok) << result.error;
-  printer.reset();
-  const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";
-  if (std::system(cmd.c_str()) != 0) return {};
-  std::vector<QImage> pages;
-  const QString folder = QString::fromStdString(dir.path().string());
-  for (const QString& f : QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
-    pages.push_back(QImage(folder + "/" + f).convertToFormat(QImage::Format_RGB32));
-  return pages;
-}
-
-enum Ink { White, Red, Dark };
-Ink InkAt(const QImage& img, double xMm, double yMm) {
-  const QColor c = img.pixelColor(int(std::floor(xMm * kPx)), int(std::floor(yMm * kPx)));
-  if (c.red() > 200 && c.green() < 80 && c.blue() < 80) return Red;
-  if (c.red() > 230 && c.green() > 230 && c.blue() > 230) return White;
-  return Dark;
-}
-
 PaperFormat Box(double w, double h, int across, int down, double stepH, double stepV) {
   PaperFormat t;
   t.width = w;

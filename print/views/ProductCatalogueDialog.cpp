@@ -1,0 +1,148 @@
+#include "print/views/ProductCatalogueDialog.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "print/views/FormatShapeEditor.h"
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+std::string Mm(double v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", v);
+  std::string s = text;
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
+}
+
+constexpr ShapeKind kShapes[] = {ShapeKind::Rectangle, ShapeKind::Round, ShapeKind::Ellipse, ShapeKind::Disc};
+}  // namespace
+
+std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTemplate& t) {
+  std::string text = t.product.brand + " " + t.product.part + "\n" + t.product.description + "\n";
+  text += "Paper: " + catalogue.paperName(t);
+  if (t.details.sheetWidth > 0) text += " (" + Mm(t.details.sheetWidth) + " x " + Mm(t.details.sheetHeight) + " mm)";
+  if (!t.product.unusable.empty()) return text + "\nCannot be added: " + t.product.unusable + ".";
+  const LabelShape& s = t.details.shape;
+  text += "\nElement: " + Mm(t.record.width) + " x " + Mm(t.record.height) + " mm, " + ShapeText(t);
+  if (s.kind == ShapeKind::Rectangle && s.cornerRadius > 0) text += ", corners " + Mm(s.cornerRadius) + " mm";
+  if (s.kind == ShapeKind::Disc) {
+    const double outer = DiscDiameter(t.record, s);
+    if (outer > std::max(t.record.width, t.record.height) + 1e-6) text += ", cut from a disc of " + Mm(outer) + " mm";
+    if (s.holeDiameter > 0) text += ", hole " + Mm(s.holeDiameter) + " mm";
+  }
+  const std::vector<LabelGrid> grids = AllGrids(t.record, t.details);
+  text += "\nPer sheet: " + std::to_string(PositionsPerSheet(t.record, t.details));
+  if (grids.size() > 1) text += " in " + std::to_string(grids.size()) + " groups";
+  text += "\nFirst element: " + Mm(grids[0].left) + " mm from the left, " + Mm(grids[0].top) + " mm from the top";
+  if (grids[0].across > 1 || grids[0].down > 1)
+    text += "\nSteps: " + Mm(grids[0].stepH) + " mm across, " + Mm(grids[0].stepV) + " mm down";
+  if (const std::string url = catalogue.vendorUrl(t.product.brand); !url.empty()) text += "\n" + url;
+  return text;
+}
+
+ProductCatalogueDialog::ProductCatalogueDialog(const ProductCatalogue& catalogue, QWidget* parent)
+    : QDialog(parent), catalogue_(catalogue) {
+  setWindowTitle(QStringLiteral("Catalogue of label and cover products"));
+  auto* layout = new QVBoxLayout(this);
+  messageLabel = new QLabel(Q(catalogue.message()).trimmed(), this);
+  messageLabel->setWordWrap(true);
+  messageLabel->setVisible(!catalogue.message().empty());
+  layout->addWidget(messageLabel);
+
+  auto* filters = new QHBoxLayout;
+  searchEdit = new QLineEdit(this);
+  searchEdit->setPlaceholderText(QStringLiteral("Maker, part number or description"));
+  searchEdit->setClearButtonEnabled(true);
+  categoryBox = new QComboBox(this);
+  categoryBox->addItem(QStringLiteral("Any category"), QString());
+  for (const CatalogueCategory& c : catalogue.categories()) categoryBox->addItem(Q(c.name), Q(c.id));
+  paperBox = new QComboBox(this);
+  paperBox->addItems({QStringLiteral("Any paper"), QStringLiteral("A4"), QStringLiteral("US Letter"), QStringLiteral("Other")});
+  shapeBox = new QComboBox(this);
+  shapeBox->addItems({QStringLiteral("Any shape"), QStringLiteral("Rectangle"), QStringLiteral("Round"),
+                      QStringLiteral("Ellipse"), QStringLiteral("Disc")});
+  filters->addWidget(new QLabel(QStringLiteral("Search:"), this));
+  filters->addWidget(searchEdit, 1);
+  for (QComboBox* box : {categoryBox, paperBox, shapeBox}) filters->addWidget(box);
+  layout->addLayout(filters);
+
+  auto* body = new QHBoxLayout;
+  productList = new QListWidget(this);
+  productList->setUniformItemSizes(true);  // fast filling with a thousand lines
+  body->addWidget(productList, 3);
+  auto* side = new QVBoxLayout;
+  drawing = new SheetDrawing(this);
+  sizesLabel = new QLabel(this);
+  sizesLabel->setWordWrap(true);
+  sizesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  side->addWidget(drawing, 1);
+  side->addWidget(sizesLabel);
+  body->addLayout(side, 2);
+  layout->addLayout(body, 1);
+
+  auto* buttons = new QHBoxLayout;
+  addButton = new QPushButton(QStringLiteral("Add"), this);
+  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  addButton->setDefault(true);
+  buttons->addStretch(1);
+  buttons->addWidget(addButton);
+  buttons->addWidget(closeButton);
+  layout->addLayout(buttons);
+  resize(820, 520);
+
+  connect(searchEdit, &QLineEdit::textChanged, this, &ProductCatalogueDialog::onFilterChanged);
+  for (QComboBox* box : {categoryBox, paperBox, shapeBox})
+    connect(box, &QComboBox::currentIndexChanged, this, &ProductCatalogueDialog::onFilterChanged);
+  connect(productList, &QListWidget::currentRowChanged, this, &ProductCatalogueDialog::onProductChosen);
+  connect(productList, &QListWidget::itemDoubleClicked, addButton, &QPushButton::click);
+  connect(addButton, &QPushButton::clicked, this, [this] {
+    if (const LabelTemplate* t = current(); t && t->product.unusable.empty()) accept();
+  });
+  connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+  onFilterChanged();
+}
+
+void ProductCatalogueDialog::onFilterChanged() {
+  CatalogueFilter f;
+  f.text = searchEdit->text().toStdString();
+  f.category = categoryBox->currentData().toString().toStdString();
+  f.paper = static_cast<PaperClass>(std::max(paperBox->currentIndex(), 0));
+  if (shapeBox->currentIndex() > 0) f.shape = kShapes[shapeBox->currentIndex() - 1];
+  listed_ = catalogue_.search(f);
+  const QSignalBlocker block(productList);
+  productList->clear();
+  for (size_t i : listed_) {
+    const LabelTemplate& t = catalogue_.products()[i];
+    QString line = Q(t.product.brand + " " + t.product.part + " - " + t.product.description);
+    if (!t.product.unusable.empty()) line += QStringLiteral(" (cannot be printed)");
+    auto* item = new QListWidgetItem(line, productList);
+    if (!t.product.unusable.empty()) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+  }
+  if (!listed_.empty()) productList->setCurrentRow(0);
+  onProductChosen();
+}
+
+void ProductCatalogueDialog::onProductChosen() {
+  const LabelTemplate* t = current();
+  addButton->setEnabled(t && t->product.unusable.empty());
+  drawing->setFormat(t ? t->record : PaperFormat{}, t ? t->details : FormatDetails{});
+  sizesLabel->setText(t ? Q(ProductSizesText(catalogue_, *t)) : QStringLiteral("No product matches."));
+}
+
+const LabelTemplate* ProductCatalogueDialog::current() const {
+  const int row = productList->currentRow();
+  if (row < 0 || static_cast<size_t>(row) >= listed_.size()) return nullptr;
+  return &catalogue_.products()[listed_[static_cast<size_t>(row)]];
+}
+
+const LabelTemplate* ProductCatalogueDialog::chosen() const {
+  return result() == QDialog::Accepted ? current() : nullptr;
+}
