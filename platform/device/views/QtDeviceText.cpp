@@ -109,8 +109,14 @@ QFont QtDevice::MakeFont(const LogFont& f) const {
 
 LogFont QtDevice::SelectFont(const LogFont& font) {
   const LogFont old = logFont_;
+  LogFont upright = font;
+  upright.escapement = old.escapement;
+  upright.orientation = old.orientation;
   logFont_ = font;
+  // Letters of curved text differ only in their angle, which TextOut applies: keep the font.
+  if (fontMade_ && upright == old) return old;
   font_ = MakeFont(font);
+  fontMade_ = true;
   ApplyState();
   return old;
 }
@@ -172,4 +178,17 @@ int QtDevice::DrawText(const std::string& text, const RECT& rect, uint32_t forma
   }
   painter_->restore();
   return int(std::lround(top));
+}
+
+FontMetrics QtDevice::GetFontMetrics(const LogFont& font) {
+  const QFontMetricsF fm(MakeFont(font), painter_ ? painter_->device() : nullptr);
+  return {fm.ascent(), fm.descent()};
+}
+
+std::vector<double> QtDevice::GetCharWidths(const LogFont& font, const std::string& text) {
+  const QFontMetricsF fm(MakeFont(font), painter_ ? painter_->device() : nullptr);
+  std::vector<double> widths;
+  widths.reserve(text.size());
+  for (char c : text) widths.push_back(fm.horizontalAdvance(FromAnsi(std::string(1, c))));
+  return widths;
 }
