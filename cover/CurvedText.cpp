@@ -13,7 +13,8 @@ constexpr int kSteps = 256;
 class EllipseArc {
  public:
   EllipseArc(const BaselineEllipse& e, double start, double direction, double span)
-      : e_(e), start_(start), step_(direction * span / kSteps) {
+      : e_(e), start_(start), step_(direction * span / kSteps), circle_(e.rx == e.ry) {
+    if (circle_) return;  // arc length is the radius times the angle
     double px = e.rx * std::cos(start), py = e.ry * std::sin(start);
     length_[0] = 0;
     for (int i = 1; i <= kSteps; ++i) {
@@ -24,15 +25,12 @@ class EllipseArc {
       py = y;
     }
   }
-  double length() const { return length_[kSteps]; }
+  double length() const { return circle_ ? e_.rx * std::abs(step_) * kSteps : length_[kSteps]; }
 
   // The point at arc length s and the unit reading direction there, screen coordinates.
   void At(double s, double& x, double& y, double& dx, double& dy) const {
     s = std::clamp(s, 0.0, length());
-    const auto it = std::upper_bound(length_.begin() + 1, length_.end() - 1, s);
-    const int i = int(it - length_.begin()) - 1;
-    const double seg = length_[i + 1] - length_[i];
-    const double t = start_ + step_ * (i + (seg > 0 ? (s - length_[i]) / seg : 0));
+    const double t = circle_ ? start_ + (step_ < 0 ? -s : s) / e_.rx : Param(s);
     x = e_.cx + e_.rx * std::cos(t);
     y = e_.cy - e_.ry * std::sin(t);
     const double sign = step_ < 0 ? -1.0 : 1.0;
@@ -44,8 +42,16 @@ class EllipseArc {
   }
 
  private:
+  double Param(double s) const {
+    const auto it = std::upper_bound(length_.begin() + 1, length_.end() - 1, s);
+    const int i = int(it - length_.begin()) - 1;
+    const double seg = length_[i + 1] - length_[i];
+    return start_ + step_ * (i + (seg > 0 ? (s - length_[i]) / seg : 0));
+  }
+
   BaselineEllipse e_;
   double start_, step_;
+  bool circle_;
   std::array<double, kSteps + 1> length_{};
 };
 

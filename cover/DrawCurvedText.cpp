@@ -10,8 +10,8 @@
 namespace {
 struct Letter {
   int32_t x, y;
-  LogFont font;
-  std::string text;
+  int32_t height, escapement;  // of the letter's font
+  char c;
 };
 
 std::vector<Letter> PlaceLetters(Device& dc, const CoverObject& ob, const TextLayout& layout,
@@ -30,26 +30,30 @@ std::vector<Letter> PlaceLetters(Device& dc, const CoverObject& ob, const TextLa
   in.ascent = metrics.ascent;
   in.descent = metrics.descent;
   for (const std::string& line : lines) in.advances.push_back(dc.GetCharWidths(font, line));
+  const std::vector<PlacedGlyph> glyphs = LayOutCurvedText(in);
   std::vector<Letter> letters;
-  for (const PlacedGlyph& g : LayOutCurvedText(in)) {
+  letters.reserve(glyphs.size());
+  for (const PlacedGlyph& g : glyphs) {
     const char c = lines[g.line][g.index];
     if (c == ' ') continue;  // a blank only takes room
-    LogFont f = font;
-    if (g.scale < 1) f.height = -std::max(1, TruncI32(in.fontHeight * g.scale));
-    f.escapement = f.orientation = int32_t(std::lround(g.angle * 10)) % 3600;
-    letters.push_back({int32_t(std::lround(g.x)), int32_t(std::lround(g.y)), f, std::string(1, c)});
+    const int32_t height = g.scale < 1 ? -std::max(1, TruncI32(in.fontHeight * g.scale)) : font.height;
+    letters.push_back({int32_t(std::lround(g.x)), int32_t(std::lround(g.y)), height,
+                       int32_t(std::lround(g.angle * 10)) % 3600, c});
   }
   return letters;
 }
 
 void DrawLetters(Device& dc, const std::vector<Letter>& letters, int32_t dx, int32_t dy,
                  LogFont& selected) {
+  std::string text(1, ' ');
   for (const Letter& l : letters) {
-    if (!(l.font == selected)) {
-      dc.SelectFont(l.font);
-      selected = l.font;
+    if (l.height != selected.height || l.escapement != selected.escapement) {
+      selected.height = l.height;
+      selected.escapement = selected.orientation = l.escapement;
+      dc.SelectFont(selected);
     }
-    dc.TextOut(l.x + dx, l.y + dy, l.text);
+    text[0] = l.c;
+    dc.TextOut(l.x + dx, l.y + dy, text);
   }
 }
 }  // namespace

@@ -140,14 +140,18 @@ void QtDevice::Line(int x1, int y1, int x2, int y2) {
 void QtDevice::TextOut(int x, int y, const std::string& text) {
   if (!painter_) return;
   const QString s = FromAnsi(text);
-  const QFontMetricsF fm(font_, painter_->device());
   painter_->save();
   painter_->translate(x, y);
   painter_->rotate(-logFont_.escapement / 10.0);
-  const double baseline = (textAlign_ & TA_BASELINE) == TA_BASELINE ? 0.0 : fm.ascent();
-  if (bkMode_ == OPAQUE)
-    painter_->fillRect(QRectF(0, baseline - fm.ascent(), fm.horizontalAdvance(s), fm.height()),
-                       ToColor(bkColor_));
+  double baseline = 0.0;
+  // Metrics only where they are needed: letters of curved text are drawn one by one.
+  if ((textAlign_ & TA_BASELINE) != TA_BASELINE || bkMode_ == OPAQUE) {
+    const QFontMetricsF fm(font_, painter_->device());
+    if ((textAlign_ & TA_BASELINE) != TA_BASELINE) baseline = fm.ascent();
+    if (bkMode_ == OPAQUE)
+      painter_->fillRect(QRectF(0, baseline - fm.ascent(), fm.horizontalAdvance(s), fm.height()),
+                         ToColor(bkColor_));
+  }
   painter_->setPen(ToColor(textColor_));
   painter_->drawText(QPointF(0, baseline), s);
   painter_->restore();
@@ -189,6 +193,8 @@ std::vector<double> QtDevice::GetCharWidths(const LogFont& font, const std::stri
   const QFontMetricsF fm(MakeFont(font), painter_ ? painter_->device() : nullptr);
   std::vector<double> widths;
   widths.reserve(text.size());
-  for (char c : text) widths.push_back(fm.horizontalAdvance(FromAnsi(std::string(1, c))));
+  const QString s = FromAnsi(text);  // one character per byte
+  for (QChar c : s) widths.push_back(fm.horizontalAdvance(c));
+  widths.resize(text.size());
   return widths;
 }
