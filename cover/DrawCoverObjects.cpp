@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cover/DrawCurvedText.h"
+
 double RenderScaleFor(int drawnWidth, int pictureWidth, double baseScale) {
   if (pictureWidth <= 0 || baseScale <= 0) return 0.0;
   return drawnWidth / (pictureWidth * baseScale);
@@ -149,7 +151,8 @@ void DrawFlat(const Output& out, const CoverObject& ob, const Box& box, int32_t 
   dc.DrawText(ob.Text, RECT{box.L(out), box.T(out), box.R(out), box.B(out)}, format);
 }
 
-void DrawTextObject(const Output& out, const CoverObject& ob, const Box& box) {
+void DrawTextObject(const Output& out, const CoverObject& ob, const TextLayout& layout,
+                    const Box& box) {
   Device& dc = out.dc;
   if (ob.SubKind == 1) {
     dc.SetBrushStyle(BrushStyle::Solid);
@@ -159,9 +162,13 @@ void DrawTextObject(const Output& out, const CoverObject& ob, const Box& box) {
   }
   dc.SetTextColor(ob.Color);
   dc.SetBkMode(TRANSPARENT);
-  const LogFont previous = dc.SelectFont(FontFor(out, ob));
+  const LogFont font = FontFor(out, ob);
+  const LogFont previous = dc.SelectFont(font);
   const int32_t w = std::max(1, TruncI32(0.2 * out.base * out.scale));
-  if (ob.Rotation >= 1 && ob.Rotation <= 3) DrawRotated(out, ob, box, w);
+  if (layout.curved() && ob.SubKind != 1)  // notes stay straight
+    DrawCurvedText(dc, ob, layout, RECT{box.L(out), box.T(out), box.R(out), box.B(out)}, font,
+                   {out.Pixels(ob.ShadowDX), out.Pixels(ob.ShadowDY), w});
+  else if (ob.Rotation >= 1 && ob.Rotation <= 3) DrawRotated(out, ob, box, w);
   else DrawFlat(out, ob, box, w);
   dc.SelectFont(previous);
 }
@@ -177,6 +184,6 @@ void DrawCoverObjects(Device& canvas, ObjectTable& obs, int xOffset, int yOffset
     if (ob.Kind != kShape && ob.Kind != kText) continue;
     const Box box{ob.Left(), ob.Top(), ob.Width(), ob.Height()};
     if (ob.Kind == kShape) DrawShape(out, ob, box);
-    else DrawTextObject(out, ob, box);
+    else DrawTextObject(out, ob, obs.layout(slot), box);
   }
 }

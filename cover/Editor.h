@@ -55,6 +55,14 @@ struct SelectionFrame {
 
 enum class PropertyPage { None, Kind, Text, Object };
 
+// The layout controls of a text: the three layouts, the arc and the letter spacing.
+struct CurvedTextState {
+  bool enabled = false;  // texts only; notes stay straight
+  int shape = 0;         // 0 straight, 1 along the top arc, 2 along the bottom arc
+  int arc = 180;
+  int spacing = 0;
+};
+
 // The property pages' controls, as the selection last set them.
 struct PanelState {
   bool objectPage = false, kindPage = false, textPage = false;
@@ -64,6 +72,7 @@ struct PanelState {
   int fillMode = 0;         // checked fill button, -1 none
   int lineWidth = 1;
   int align = 0;            // checked alignment button, -1 none
+  CurvedTextState curved;
 };
 
 // The pop-up menu's items, as the last opening set them.
@@ -72,6 +81,7 @@ struct PopupState {
   bool alignEnabled = true, rotateEnabled = true, formsEnabled = true;
   int align = 0;  // checked alignment item, -1 none
   int form = 3;   // checked form item, -1 none
+  CurvedTextState curved;
 };
 
 class Editor {
@@ -128,9 +138,14 @@ class Editor {
   bool EnterTexts();
   bool EditFont();
   bool EditEffects();
+  bool SetTextShape(int shape);      // 0 straight, 1 top arc, 2 bottom arc
+  bool SetArc(int degrees);          // limited to 30..360
+  bool SetLetterSpacing(int percent);  // limited to -50..200
 
  private:
   CoverObject* Selected();
+  TextLayout* SelectedLayout();  // of a selected text that is not a note
+  CurvedTextState curvedTextState();
   void SetCursor(int number, EditorResult& result);
   EditorResult panWithHand(int mx, int my, const ViewState& view);
 

@@ -39,6 +39,7 @@ const PanelState& Editor::refreshPanel() {
     p.textPage = true;
     p.align = o->Align >= 0 && o->Align <= 2 ? o->Align : -1;
     p.active = PropertyPage::Text;
+    p.curved = curvedTextState();
   }
   return p;
 }
@@ -54,6 +55,7 @@ bool Editor::preparePopupMenu() {
     m.colorEnabled = m.fontEnabled = m.effectsEnabled = m.alignEnabled = m.rotateEnabled = true;
     m.align = o->Align >= 0 && o->Align <= 2 ? o->Align : -1;
   }
+  m.curved = curvedTextState();
   m.formsEnabled = o->Kind == kShape;
   m.form = o->SubKind >= 0 && o->SubKind <= 9 ? o->SubKind : -1;
   return true;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-ObjectTable::ObjectTable(CoverScales& scales) : scales_(scales), slots_(kSlots + 1) {
+ObjectTable::ObjectTable(CoverScales& scales) : scales_(scales), slots_(kSlots + 1), layouts_(kSlots + 1) {
   for (CoverObject& o : slots_) o.Scales = &scales_;
   clearAll();
 }
@@ -35,6 +35,7 @@ int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
     return 0;
   }
   selectedSlot = slot;
+  layouts_[slot] = TextLayout{};  // a new text starts straight, whatever the slot held
   o.NewFlag = 1;
   o.SubKind = 3;
   if (o.Kind == kText) o.SubKind = tool == Tool::Note ? 1 : 0;
@@ -66,12 +67,14 @@ bool ObjectTable::DeleteSelected() {
 void ObjectTable::ToFront() {
   if (selectedSlot < 1) return;
   std::swap(slots_[selectedSlot], slots_[kSlots]);
+  std::swap(layouts_[selectedSlot], layouts_[kSlots]);
   selectedSlot = kSlots;
 }
 
 void ObjectTable::ToBack() {
   if (selectedSlot < 1) return;
   std::swap(slots_[selectedSlot], slots_[1]);
+  std::swap(layouts_[selectedSlot], layouts_[1]);
   selectedSlot = 1;
 }
 
@@ -80,6 +83,7 @@ void ObjectTable::clearAll() {
     slots_[i].Kind = kFree;
     slots_[i].ShadowDX = 5;
     slots_[i].ShadowDY = 5;
+    layouts_[i] = TextLayout{};
   }
   selectedSlot = 0;
   DragMode = 0;

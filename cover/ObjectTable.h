@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cover/CoverObject.h"
+#include "cover/TextLayout.h"
 #include "platform/dialogs/Dialogs.h"
 
 enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };
@@ -17,6 +18,9 @@ class ObjectTable {
 
   CoverObject& operator[](int slot) { return slots_[slot]; }
   const CoverObject& operator[](int slot) const { return slots_[slot]; }
+  // How the slot's text runs; moves with its object, straight again after clearAll.
+  TextLayout& layout(int slot) { return layouts_[slot]; }
+  const TextLayout& layout(int slot) const { return layouts_[slot]; }
   CoverScales& scales() { return scales_; }
   const CoverScales& scales() const { return scales_; }
 
@@ -43,4 +47,5 @@ class ObjectTable {
  private:
   CoverScales& scales_;
   std::vector<CoverObject> slots_;  // index 0 unused
+  std::vector<TextLayout> layouts_;  // beside the slots, so that the object records stay as they are
 };

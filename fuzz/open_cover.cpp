@@ -10,5 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static Document doc;  // one document, as in the program, replaced again and again
   CommitCover(doc, contents);
   if (CoverFileHead(doc).size() < kCoverHeaderSize) __builtin_trap();
+  // The curved texts accepted are written back as a block the reader takes again unchanged.
+  const std::vector<uint8_t> tail = CoverFileTail(doc);
+  CoverContents again;
+  for (const CoverContents::Object& o : contents.Objects) again.Objects.push_back(o);
+  MemorySource source(tail);
+  if (ParseCoverTail(source, again) != CoverError::None || again.Layouts != contents.Layouts)
+    __builtin_trap();
   return 0;
 }

@@ -19,7 +19,7 @@ constexpr int32_t kCoverEndOfObjects = 10001;
 constexpr size_t kMaxCoverTextBytes = kMaxObjectTextBytes;
 constexpr size_t kMaxCoverFontNameBytes = kMaxFontNameBytes;
 
-enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory };
+enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory, DamagedExtension };
 
 // A cover file's content, read and checked but not yet part of a document.
 struct CoverContents {
@@ -35,6 +35,7 @@ struct CoverContents {
   int32_t PageWidth = 0, PageHeight = 0;
   double ViewZoom = 1.0, ViewScale = 1.0;
   std::vector<Object> Objects;  // in increasing slot order
+  std::vector<std::pair<int32_t, TextLayout>> Layouts;  // curved texts, by slot, from the tail
   Dib picture;                  // owned until CommitCover takes it
 };
 
@@ -46,6 +47,10 @@ void CommitCover(Document& doc, CoverContents& contents);
 
 // Everything of the file in front of the picture rows.
 std::vector<uint8_t> CoverFileHead(const Document& doc);
+// The blocks after the picture rows (curved texts); empty when the design needs none.
+std::vector<uint8_t> CoverFileTail(const Document& doc);
+// Reads the blocks after the picture rows: known ones checked, unknown tags skipped.
+CoverError ParseCoverTail(ByteSource& source, CoverContents& out);
 // Size of the whole file SaveFile writes for `doc`.
 uint64_t CoverFileSize(const Document& doc);
 

@@ -102,7 +102,8 @@ CoverError ParseCover(ByteSource& s, CoverContents& out) {
     return CoverError::Damaged;
   const CoverError objects = ParseObjects(s, out);
   if (objects != CoverError::None) return objects;
-  return ParsePicture(s, out);
+  const CoverError picture = ParsePicture(s, out);
+  return picture != CoverError::None ? picture : ParseCoverTail(s, out);
 }
 
 CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
@@ -113,6 +114,7 @@ CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
 void CommitCover(Document& doc, CoverContents& contents) {
   doc.objects.clearAll();
   for (const CoverContents::Object& o : contents.Objects) doc.objects[o.slot].AssignFields(o.obs);
+  for (const auto& [slot, layout] : contents.Layouts) doc.objects.layout(slot) = layout;
   doc.PageWidth = contents.PageWidth;
   doc.PageHeight = contents.PageHeight;
   doc.Scales.ViewZoom = contents.ViewZoom;
@@ -166,6 +168,8 @@ std::string CoverErrorText(CoverError error, const std::string& name) {
       return "The picture in the file " + BaseFileName(name) + " is too large!";
     case CoverError::NoMemory:
       return "There is not enough memory for the picture in the file " + BaseFileName(name) + "!";
+    case CoverError::DamagedExtension:
+      return "The curved texts in the file " + BaseFileName(name) + " are damaged!";
     case CoverError::NotCover:
     case CoverError::Damaged: break;
   }

@@ -92,7 +92,8 @@ std::vector<uint8_t> CoverFileHead(const Document& doc) {
 
 uint64_t CoverFileSize(const Document& doc) {
   return CoverFileHead(doc).size() +
-         uint64_t(DibHeight(doc.picture)) * uint64_t(doc.picture.BytesPerLine);
+         uint64_t(DibHeight(doc.picture)) * uint64_t(doc.picture.BytesPerLine) +
+         CoverFileTail(doc).size();
 }
 
 bool SaveFile(Document& doc, const std::string& name) {
@@ -105,9 +106,9 @@ bool SaveFile(Document& doc, const std::string& name) {
   bool ok = doc.picture.Bits && doc.picture.Info && DibHeight(doc.picture) > 0;
   if (ok) {
     ReplacingFile file(name);
-    const std::vector<uint8_t> head = CoverFileHead(doc);
+    const std::vector<uint8_t> head = CoverFileHead(doc), tail = CoverFileTail(doc);
     ok = file.open() && file.write(head.data(), head.size()) && WriteRows(file, doc.picture) &&
-         file.commit();
+         file.write(tail.data(), tail.size()) && file.commit();
   }
   if (!ok) {
     ShowError("The file " + BaseFileName(name) + " could not be created!");

@@ -2,6 +2,8 @@
 
 #include <QActionGroup>
 
+#include "cover/views/CurvedTextControls.h"
+
 namespace {
 struct Form {
   const char* caption;
@@ -52,6 +54,9 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
   rotateLeftAction = item("Rotate to the left", "rotateLeftAction", "", &Editor::RotateLeft);
   rotateRightAction = item("Rotate to the right", "rotateRightAction", "", &Editor::RotateRight);
   addSeparator();
+  curvedText = new CurvedTextMenuItems(editor_, this);
+  connect(curvedText, &CurvedTextMenuItems::changed, this, &ObjectMenu::changed);
+  addSeparator();
   auto* formGroup = new QActionGroup(this);
   for (int i = 0; i < 10; ++i) {
     forms[i] = addAction(kForms[i].caption);
@@ -93,6 +98,7 @@ void ObjectMenu::load() {
   }
   rotateLeftAction->setEnabled(m.rotateEnabled);
   rotateRightAction->setEnabled(m.rotateEnabled);
+  curvedText->load(m.curved);
   for (int i = 0; i < 10; ++i) {
     forms[i]->setEnabled(m.formsEnabled);
     forms[i]->setChecked(m.form == i);

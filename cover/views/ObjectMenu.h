@@ -6,6 +6,8 @@
 
 #include "cover/Editor.h"
 
+class CurvedTextMenuItems;
+
 class ObjectMenu : public QMenu {
   Q_OBJECT
  public:
@@ -22,6 +24,7 @@ class ObjectMenu : public QMenu {
   std::array<QAction*, 3> aligns{};
   QAction* rotateLeftAction;
   QAction* rotateRightAction;
+  CurvedTextMenuItems* curvedText;
   std::array<QAction*, 10> forms{};
   QAction* trackListAction;
 

@@ -1,5 +1,7 @@
 #include "cover/views/PropertyPages.h"
 
+#include "cover/views/CurvedTextControls.h"
+
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -128,6 +130,9 @@ QWidget* PropertyPages::buildTextPage() {
   aligns[0]->setChecked(true);
   rotateLeftButton = Button("Rotate to the left", "rotateLeftButton", page, layout);
   rotateRightButton = Button("Rotate to the right", "rotateRightButton", page, layout);
+  curvedText = new CurvedTextControls(editor_, page);
+  layout->addWidget(curvedText);
+  connect(curvedText, &CurvedTextControls::changed, this, &PropertyPages::changed);
   layout->addStretch();
   return page;
 }
@@ -166,6 +171,7 @@ void PropertyPages::refresh() {
   CheckOnly(fillGroup_, p.fillMode);
   lineWidthEdit->setValue(p.lineWidth);
   CheckOnly(alignGroup_, p.align);
+  curvedText->load(p.curved);
   if (p.active == PropertyPage::Kind)
     setCurrentWidget(shapePage);
   else if (p.active == PropertyPage::Text)

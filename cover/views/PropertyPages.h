@@ -6,6 +6,7 @@
 
 #include "cover/Editor.h"
 
+class CurvedTextControls;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -34,6 +35,7 @@ class PropertyPages : public QTabWidget {
   std::array<QRadioButton*, 3> aligns{};
   QPushButton* rotateLeftButton;
   QPushButton* rotateRightButton;
+  CurvedTextControls* curvedText;
   QPushButton* deleteButton;
   QPushButton* toFrontButton;
   QPushButton* toBackButton;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/dib/Dib.h"
 
@@ -43,6 +44,11 @@ struct LogFont {
   bool italic = false, underline = false, strikeOut = false;
   std::string faceName;
   bool operator==(const LogFont&) const = default;
+};
+
+// Ascent and descent of a font in device pixels, as its text metrics give them.
+struct FontMetrics {
+  double ascent = 0, descent = 0;
 };
 
 class Device;
@@ -110,4 +116,15 @@ class Device {
   virtual void TextOut(int x, int y, const std::string& text) = 0;
   // Formatted text into a rectangle (DT_ flags); returns the height of the text drawn.
   virtual int DrawText(const std::string& text, const RECT& rect, uint32_t format) = 0;
+
+  // Measuring a font without selecting it: its metrics and the advance width of each character
+  // of `text`, in fractions of a pixel. The defaults estimate from the character height alone.
+  virtual FontMetrics GetFontMetrics(const LogFont& font) {
+    const double h = font.height < 0 ? -font.height : font.height;
+    return {h, h / 4};
+  }
+  virtual std::vector<double> GetCharWidths(const LogFont& font, const std::string& text) {
+    const double h = font.height < 0 ? -font.height : font.height;
+    return std::vector<double>(text.size(), h / 2);
+  }
 };

@@ -63,6 +63,8 @@ class QtDevice : public Device {
   void Line(int x1, int y1, int x2, int y2) override;
   void TextOut(int x, int y, const std::string& text) override;
   int DrawText(const std::string& text, const RECT& rect, uint32_t format) override;
+  FontMetrics GetFontMetrics(const LogFont& font) override;
+  std::vector<double> GetCharWidths(const LogFont& font, const std::string& text) override;
 
  private:
   QtDevice(int technology, int dpiX, int dpiY);  // a memory device
@@ -86,4 +88,5 @@ class QtDevice : public Device {
   BrushStyle brushStyle_ = BrushStyle::Solid;
   LogFont logFont_;
   QFont font_;
+  bool fontMade_ = false;  // font_ was made from logFont_
 };

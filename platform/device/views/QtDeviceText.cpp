@@ -109,8 +109,14 @@ QFont QtDevice::MakeFont(const LogFont& f) const {
 
 LogFont QtDevice::SelectFont(const LogFont& font) {
   const LogFont old = logFont_;
+  LogFont upright = font;
+  upright.escapement = old.escapement;
+  upright.orientation = old.orientation;
   logFont_ = font;
+  // Letters of curved text differ only in their angle, which TextOut applies: keep the font.
+  if (fontMade_ && upright == old) return old;
   font_ = MakeFont(font);
+  fontMade_ = true;
   ApplyState();
   return old;
 }
@@ -134,14 +140,18 @@ void QtDevice::Line(int x1, int y1, int x2, int y2) {
 void QtDevice::TextOut(int x, int y, const std::string& text) {
   if (!painter_) return;
   const QString s = FromAnsi(text);
-  const QFontMetricsF fm(font_, painter_->device());
   painter_->save();
   painter_->translate(x, y);
   painter_->rotate(-logFont_.escapement / 10.0);
-  const double baseline = (textAlign_ & TA_BASELINE) == TA_BASELINE ? 0.0 : fm.ascent();
-  if (bkMode_ == OPAQUE)
-    painter_->fillRect(QRectF(0, baseline - fm.ascent(), fm.horizontalAdvance(s), fm.height()),
-                       ToColor(bkColor_));
+  double baseline = 0.0;
+  // Metrics only where they are needed: letters of curved text are drawn one by one.
+  if ((textAlign_ & TA_BASELINE) != TA_BASELINE || bkMode_ == OPAQUE) {
+    const QFontMetricsF fm(font_, painter_->device());
+    if ((textAlign_ & TA_BASELINE) != TA_BASELINE) baseline = fm.ascent();
+    if (bkMode_ == OPAQUE)
+      painter_->fillRect(QRectF(0, baseline - fm.ascent(), fm.horizontalAdvance(s), fm.height()),
+                         ToColor(bkColor_));
+  }
   painter_->setPen(ToColor(textColor_));
   painter_->drawText(QPointF(0, baseline), s);
   painter_->restore();
@@ -172,4 +182,19 @@ int QtDevice::DrawText(const std::string& text, const RECT& rect, uint32_t forma
   }
   painter_->restore();
   return int(std::lround(top));
+}
+
+FontMetrics QtDevice::GetFontMetrics(const LogFont& font) {
+  const QFontMetricsF fm(MakeFont(font), painter_ ? painter_->device() : nullptr);
+  return {fm.ascent(), fm.descent()};
+}
+
+std::vector<double> QtDevice::GetCharWidths(const LogFont& font, const std::string& text) {
+  const QFontMetricsF fm(MakeFont(font), painter_ ? painter_->device() : nullptr);
+  std::vector<double> widths;
+  widths.reserve(text.size());
+  const QString s = FromAnsi(text);  // one character per byte
+  for (QChar c : s) widths.push_back(fm.horizontalAdvance(c));
+  widths.resize(text.size());
+  return widths;
 }

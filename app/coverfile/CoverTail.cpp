@@ -1,0 +1,103 @@
+// The blocks after the picture rows, which readers that stop after the picture never see. Each
+// block is a 4-byte tag, its length (u32) and that many bytes. The text layout block holds one
+// record per curved text: slot (i32), version (u16), size of the rest (u16), then for version 1
+// the layout (u8: 1 top arc, 2 bottom arc), the arc in degrees (i16) and the spacing (i16).
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "app/coverfile/CoverFile.h"
+
+namespace {
+constexpr char kTextLayoutTag[4] = {'T', 'L', 'A', 'Y'};
+constexpr uint16_t kTextLayoutVersion = 1;
+constexpr uint16_t kTextLayoutBody = 5;
+constexpr size_t kBlockHead = 8;
+constexpr size_t kRecordHead = 8;
+
+bool IsCurvedText(const Document& doc, int slot) {
+  return doc.objects.Occupied(slot) && doc.objects[slot].Kind == kText &&
+         doc.objects.layout(slot).curved();
+}
+
+bool Skip(ByteSource& s, uint64_t n) {
+  std::array<uint8_t, 4096> buf;
+  while (n > 0) {
+    const size_t step = size_t(std::min<uint64_t>(n, buf.size()));
+    if (!s.read(buf.data(), step)) return false;
+    n -= step;
+  }
+  return true;
+}
+
+bool TextSlotIn(const CoverContents& c, int32_t slot) {
+  const auto it = std::lower_bound(c.Objects.begin(), c.Objects.end(), slot,
+                                   [](const CoverContents::Object& o, int32_t s) { return o.slot < s; });
+  return it != c.Objects.end() && it->slot == slot && it->obs.Kind == kText;
+}
+
+// The records of one text layout block, `length` bytes; every slot a text of the file, in order.
+bool ReadTextLayouts(ByteSource& s, uint32_t length, CoverContents& out) {
+  int32_t previous = 0;
+  uint64_t left = length;
+  while (left > 0) {
+    int32_t slot = 0;
+    uint16_t version = 0, size = 0;
+    if (left < kRecordHead || !s.i32(slot) || !s.u16(version) || !s.u16(size)) return false;
+    left -= kRecordHead;
+    if (slot <= previous || slot > ObjectTable::kSlots || !TextSlotIn(out, slot)) return false;
+    previous = slot;
+    // Later versions may add fields after these; the first version has exactly these.
+    if (version < 1 || size < kTextLayoutBody || (version == 1 && size != kTextLayoutBody) ||
+        size > left)
+      return false;
+    uint8_t shape = 0;
+    uint16_t arc = 0, spacing = 0;
+    if (!s.u8(shape) || !s.u16(arc) || !s.u16(spacing) || !Skip(s, size - kTextLayoutBody))
+      return false;
+    left -= size;
+    const TextLayout layout{static_cast<TextShape>(shape), int16_t(arc), int16_t(spacing)};
+    if (!layout.curved() || !ValidTextLayout(layout)) return false;
+    out.Layouts.emplace_back(slot, layout);
+  }
+  return true;
+}
+}  // namespace
+
+std::vector<uint8_t> CoverFileTail(const Document& doc) {
+  ByteWriter records;
+  for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
+    if (!IsCurvedText(doc, slot)) continue;
+    const TextLayout& l = doc.objects.layout(slot);
+    records.i32(slot);
+    records.u16(kTextLayoutVersion);
+    records.u16(kTextLayoutBody);
+    records.u8(static_cast<uint8_t>(l.shape));
+    records.u16(uint16_t(int16_t(l.arc)));
+    records.u16(uint16_t(int16_t(l.spacing)));
+  }
+  ByteWriter w;
+  if (records.bytes.empty()) return {};  // a design without curved text keeps its bytes
+  w.raw(kTextLayoutTag, sizeof kTextLayoutTag);
+  w.u32(uint32_t(records.bytes.size()));
+  w.raw(records.bytes.data(), records.bytes.size());
+  return std::move(w.bytes);
+}
+
+CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
+  bool layoutsSeen = false;
+  // Fewer bytes than a block's head were never a block: ignored, as before there were blocks.
+  while (s.remaining() >= kBlockHead) {
+    char tag[4];
+    uint32_t length = 0;
+    if (!s.read(tag, sizeof tag) || !s.u32(length)) return CoverError::DamagedExtension;
+    if (length > s.remaining()) return CoverError::DamagedExtension;
+    if (std::memcmp(tag, kTextLayoutTag, sizeof tag) != 0) {
+      if (!Skip(s, length)) return CoverError::DamagedExtension;  // a later program's block
+      continue;
+    }
+    if (layoutsSeen || !ReadTextLayouts(s, length, out)) return CoverError::DamagedExtension;
+    layoutsSeen = true;
+  }
+  return CoverError::None;
+}
