@@ -57,12 +57,7 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   formatBox = new QComboBox(group);
   formatBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   formatBox->setMinimumContentsLength(8);
-  catalogueButton = new QPushButton(QStringLiteral("Catalogue..."), group);
-  auto* list = new QHBoxLayout;
-  list->setSpacing(2);
-  list->addWidget(formatBox, 1);
-  list->addWidget(catalogueButton);
-  g->addLayout(list);
+  g->addWidget(formatBox);
   auto* buttons = new QHBoxLayout;
   newButton = new QPushButton(QStringLiteral("New"), group);
   editButton = new QPushButton(QStringLiteral("Edit"), group);
@@ -84,6 +79,10 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
     files->addWidget(b);
   }
   g->addLayout(files);
+  catalogueButton = new QPushButton(QStringLiteral("Catalogue..."), group);
+  catalogueButton->setMinimumWidth(0);
+  catalogueButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  g->addWidget(catalogueButton);
   layout->addWidget(group);
 
   zoomEdit = Percent(this);
