@@ -1,6 +1,7 @@
 #pragma once
 // Reading and replacing the small settings files whole.
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,3 +19,18 @@ std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, siz
 using FileReader = std::optional<std::vector<uint8_t>> (*)(const std::string& path, size_t limit,
                                                           bool* truncated);
 void SetFileReaderForTests(FileReader reader);
+
+// Fields of the little-endian settings files, one after the other.
+template <typename T>
+void AppendField(std::vector<uint8_t>& out, T v) {
+  const auto* p = reinterpret_cast<const uint8_t*>(&v);
+  out.insert(out.end(), p, p + sizeof v);
+}
+// False, leaving `at` alone, when the bytes end before the field does.
+template <typename T>
+bool ReadField(const std::vector<uint8_t>& in, size_t& at, T& v) {
+  if (in.size() - at < sizeof v) return false;
+  std::memcpy(&v, in.data() + at, sizeof v);
+  at += sizeof v;
+  return true;
+}

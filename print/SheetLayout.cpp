@@ -49,8 +49,40 @@ std::vector<SheetPosition> SheetLayout::OnSheet(int32_t sheet) const {
   std::vector<SheetPosition> out;
   const int32_t from = std::max(first, sheet * perSheet);
   const int32_t to = std::min(last, sheet * perSheet + perSheet - 1);
-  for (int32_t k = from; k <= to; ++k) out.push_back(At(k));
+  for (int32_t k = from; k <= to; ++k)
+    if (Receives(k)) out.push_back(At(k));
   return out;
+}
+
+bool SheetLayout::Receives(int32_t k) const {
+  return k >= first && k <= last && !std::binary_search(marked.begin(), marked.end(), k);
+}
+
+std::vector<SheetPosition> SheetLayout::Printed() const {
+  std::vector<SheetPosition> out;
+  for (int32_t k = first; k <= last; ++k) {
+    if (!Receives(k)) continue;
+    const SheetPosition p = At(k);
+    if (sheets.empty() || std::binary_search(sheets.begin(), sheets.end(), p.sheet)) out.push_back(p);
+  }
+  return out;
+}
+
+SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used,
+                      const std::vector<int32_t>& marked, int32_t copies) {
+  SheetLayout l = LayoutFor(fmt, d, used, copies);
+  for (int32_t k : marked)
+    if (k >= l.first && k < l.perSheet) l.marked.push_back(k);
+  std::sort(l.marked.begin(), l.marked.end());
+  l.marked.erase(std::unique(l.marked.begin(), l.marked.end()), l.marked.end());
+  int32_t left = std::max(copies, 1);
+  for (int32_t k = l.first;; ++k)
+    if (!std::binary_search(l.marked.begin(), l.marked.end(), k) && --left == 0) {
+      l.last = k;
+      break;
+    }
+  l.pages = l.last / l.perSheet + 1;
+  return l;
 }
 
 SheetLayout LayoutFor(const PaperFormat& fmt, int32_t used, int32_t copies) {

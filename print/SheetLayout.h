@@ -20,6 +20,13 @@ struct SheetLayout {
   int32_t pages = 1;
   int32_t across = 1;
   std::vector<LabelGrid> grids;  // numbered grid by grid; empty: one grid `across` wide
+  std::vector<int32_t> marked;   // positions of the first sheet marked used, which copies skip
+  std::vector<int32_t> sheets;   // the sheets (0-based) that are printed; empty: all
+
+  // Whether position `k` receives a copy (between first and last, not marked).
+  bool Receives(int32_t k) const;
+  // Every position that receives a copy on a printed sheet, in increasing order.
+  std::vector<SheetPosition> Printed() const;
 
   SheetPosition At(int32_t k) const;
   // The positions that receive a copy on `sheet` (0-based), in increasing order.
@@ -30,6 +37,10 @@ struct SheetLayout {
 SheetLayout LayoutFor(const PaperFormat& fmt, int32_t used, int32_t copies);
 // The same over all grids of a format with details.
 SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used, int32_t copies);
+// The same with positions of the first sheet marked used besides the first `used`: the copies
+// take the free positions in order. Marks outside the first sheet are ignored.
+SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used,
+                      const std::vector<int32_t>& marked, int32_t copies);
 // The record whose margins, steps and counts place position `p`: those of its grid.
 PaperFormat PositionGrid(const PaperFormat& fmt, const SheetLayout& l, const SheetPosition& p);
 // At most n - 1 positions of the first sheet can be marked used.

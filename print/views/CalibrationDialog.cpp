@@ -1,5 +1,6 @@
 #include "print/views/CalibrationDialog.h"
 
+#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "print/views/JobPrinterKey.h"
 #include "print/views/PrintJob.h"
 
 namespace {
@@ -51,6 +53,12 @@ CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* pa
   form->addRow(QStringLiteral("Width of the rectangle:"), widthEdit);
   form->addRow(QStringLiteral("Height of the rectangle:"), heightEdit);
   layout->addLayout(form);
+  printerLabel = new QLabel(QString::fromStdString(PrinterKeyText({})), this);
+  onlyThisPrinterBox = new QCheckBox(QStringLiteral("Only for this printer"), this);
+  onlyThisPrinterBox->setEnabled(false);
+  layout->addWidget(printerLabel);
+  layout->addWidget(onlyThisPrinterBox);
+  connect(onlyThisPrinterBox, &QCheckBox::toggled, this, &CalibrationDialog::onlyThisPrinterToggled);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -64,6 +72,36 @@ CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* pa
   const CalibrationLoad loaded = LoadCalibration(file_);
   setValues(loaded.values);
   if (loaded.damaged) ShowError(loaded.message);
+  const PrinterCalibrationsLoad own = LoadPrinterCalibrations(PrinterCalibrationsFileFor(file_));
+  own_ = own.entries;
+  if (!own.message.empty()) ShowError(own.message);
+}
+
+void CalibrationDialog::showPrinter(const PrinterKey& printer) {
+  const Calibration fallback = defaultValues();
+  printer_ = printer;
+  printerLabel->setText(QString::fromStdString(PrinterKeyText(printer)));
+  const PrinterCalibration* own = printer.queue.empty() ? nullptr : FindPrinterCalibration(own_, printer);
+  onlyThisPrinterBox->setEnabled(!printer.queue.empty());
+  {
+    const QSignalBlocker block(onlyThisPrinterBox);
+    onlyThisPrinterBox->setChecked(own != nullptr);
+  }
+  default_ = fallback;
+  setValues(own ? own->values : fallback);
+}
+
+void CalibrationDialog::onlyThisPrinterToggled(bool on) {
+  if (on) default_ = values();  // the printer's values start from the default ones
+  else setValues(default_);     // off: the dialog edits the default calibration again
+}
+
+Calibration CalibrationDialog::defaultValues() const {
+  return onlyThisPrinterBox->isChecked() ? default_ : values();
+}
+
+Calibration CalibrationDialog::calibrationFor(const PrinterKey& printer) const {
+  return CalibrationFor(own_, printer, defaultValues());
 }
 
 Calibration CalibrationDialog::values() const {
@@ -78,6 +116,14 @@ void CalibrationDialog::setValues(const Calibration& c) {
 }
 
 bool CalibrationDialog::saveValues() {
+  const bool own = onlyThisPrinterBox->isChecked() && !printer_.queue.empty();
+  const bool changed = own ? (SetPrinterCalibration(own_, printer_, values()), true)
+                           : RemovePrinterCalibration(own_, printer_);
+  if (changed) {
+    const std::string error = SavePrinterCalibrations(PrinterCalibrationsFileFor(file_), own_);
+    if (!error.empty()) ShowError(error);
+    if (own || !error.empty()) return error.empty();
+  }
   const std::string error = SaveCalibration(file_, values());
   if (!error.empty()) ShowError(error);
   return error.empty();

@@ -7,8 +7,11 @@
 
 #include "platform/dialogs/Dialogs.h"
 #include "print/Calibration.h"
+#include "print/PrinterCalibrations.h"
 
+class QCheckBox;
 class QDoubleSpinBox;
+class QLabel;
 class QPushButton;
 
 class CalibrationDialog : public QDialog {
@@ -26,11 +29,25 @@ class CalibrationDialog : public QDialog {
   // The printer the program prints to, as the printer setup left it.
   void setPrinterChoice(std::function<PrinterChoice()> choice) { choice_ = std::move(choice); }
 
+  // Names the printer the values are for and shows its own calibration, else the default one.
+  void showPrinter(const PrinterKey& printer);
+  // The calibration of options.dat: the values shown while "Only for this printer" is off.
+  Calibration defaultValues() const;
+  // What a job on `printer` uses: its own calibration, else the default one.
+  Calibration calibrationFor(const PrinterKey& printer) const;
+  const std::vector<PrinterCalibration>& printerCalibrations() const { return own_; }
+
   QDoubleSpinBox *leftEdit = nullptr, *topEdit = nullptr, *widthEdit = nullptr,
                  *heightEdit = nullptr;
   QPushButton *testPrintButton = nullptr, *okButton = nullptr;
+  QLabel* printerLabel = nullptr;
+  QCheckBox* onlyThisPrinterBox = nullptr;
 
  private:
   std::string file_;
   std::function<PrinterChoice()> choice_;
+  void onlyThisPrinterToggled(bool on);
+  PrinterKey printer_;
+  Calibration default_;                  // kept while the printer's own values are shown
+  std::vector<PrinterCalibration> own_;  // the calibrations of single printers
 };

@@ -138,12 +138,13 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
   const QPoint bleed = element.isNull() ? QPoint()
                                         : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
 
-  const SheetLayout layout = LayoutFor(request.format, request.details, request.used, request.copies);
+  SheetLayout layout = LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
+  layout.sheets = request.sheets;
   SheetMarks marks(painter, request, layout, es, dpx, dpy);
   int pages = 1;
-  for (int32_t k = layout.first; k <= layout.last; ++k) {
-    const SheetPosition p = layout.At(k);
-    if (k != layout.first && p.sheet != layout.At(k - 1).sheet) {
+  int32_t sheet = -1;
+  for (const SheetPosition& p : layout.Printed()) {
+    if (sheet >= 0 && p.sheet != sheet) {
       marks.finish();
       if (!printer.newPage()) {
         painter.end();
@@ -151,6 +152,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
       }
       ++pages;
     }
+    sheet = p.sheet;
     const PixelPoint at = PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
     if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y) - bleed, element);
     marks.printed(p, at);

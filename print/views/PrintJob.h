@@ -19,6 +19,8 @@ struct PrintRequest {
   FormatDetails details;  // shape, more grids and bleed; plain for a rectangle
   bool outlines = false;   // a thin line along each printed position's outline
   bool cropMarks = false;  // marks outside the corners of printed rectangular elements
+  std::vector<int32_t> marked;  // positions of the first sheet marked used besides the first `used`
+  std::vector<int32_t> sheets;  // the sheets (0-based) to print; empty: all
 };
 
 // Renders the element (cover in a white element) at the printer's resolution; called once.

@@ -1,13 +1,19 @@
 #include "print/views/PrintPanel.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "platform/views/ImageButton.h"
+#include "print/NextPosition.h"
+#include "print/PageRange.h"
+#include "print/views/JobPrinterKey.h"
 
 namespace {
 QSpinBox* Spin(int min, int max, int step, int value, const QString& hint, QWidget* parent) {
@@ -22,7 +28,8 @@ QSpinBox* Spin(int min, int max, int step, int value, const QString& hint, QWidg
 
 PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::string& optionsFile,
                        QWidget* parent)
-    : QWidget(parent), selected_(std::move(selected)) {
+    : QWidget(parent), selected_(std::move(selected)),
+      paperFile_((std::filesystem::path(optionsFile).parent_path() / "paper.dat").string()) {
   calibrationDialog_ = new CalibrationDialog(optionsFile, this);
   calibrationDialog_->setPrinterChoice([this] { return choice_; });
   auto* layout = new QVBoxLayout(this);
@@ -41,6 +48,15 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
     layout->addWidget(spin);
     connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
   }
+  continueButton = new QPushButton(QStringLiteral("Continue where the last print ended"), this);
+  continueButton->setEnabled(false);
+  layout->addWidget(continueButton);
+  connect(continueButton, &QPushButton::clicked, this, &PrintPanel::continueLastPrint);
+  layout->addWidget(new QLabel(QStringLiteral("Pages:"), this));
+  pagesEdit = new QLineEdit(this);
+  pagesEdit->setPlaceholderText(QStringLiteral("all"));
+  pagesEdit->setToolTip(QStringLiteral("Prints only these sheets of the job again, such as 2-3,5"));
+  layout->addWidget(pagesEdit);
   outlinesBox = new QCheckBox(QStringLiteral("Outlines"), this);
   outlinesBox->setToolTip(QStringLiteral("Prints each element's outline, for a dry run on plain paper"));
   cropMarksBox = new QCheckBox(QStringLiteral("Crop marks"), this);
@@ -75,10 +91,46 @@ bool PrintPanel::correctInputs() {
   const FormatDetails details = selectedDetails();
   const int used = CorrectUsed(*fmt, details, usedEdit->value());
   if (used != usedEdit->value()) usedEdit->setValue(used);
-  const SheetLayout layout = LayoutFor(*fmt, details, usedEdit->value(), copiesEdit->value());
+  if (!(*fmt == markedFormat_)) {  // marks belong to the sheet of one format
+    markedFormat_ = *fmt;
+    marked_.clear();
+  }
+  continueButton->setEnabled(RecallNextPosition(paperFile_, *fmt).has_value());
+  const SheetLayout layout = currentLayout();
   const int page = CorrectPage(pageEdit->value(), layout.pages);
   if (page != pageEdit->value()) pageEdit->setValue(page);
   return true;
+}
+
+SheetLayout PrintPanel::currentLayout() const {
+  return LayoutFor(*selected_(), selectedDetails(), usedEdit->value(), marked_, copiesEdit->value());
+}
+
+void PrintPanel::setMarkedPositions(std::vector<int32_t> marked) {
+  marked_ = std::move(marked);
+  emit previewChanged();
+}
+
+void PrintPanel::toggleUsed(int32_t k) {
+  if (k < usedEdit->value()) return;
+  const auto at = std::find(marked_.begin(), marked_.end(), k);
+  if (at == marked_.end()) marked_.push_back(k);
+  else marked_.erase(at);
+  emit previewChanged();
+}
+
+void PrintPanel::continueLastPrint() {
+  const PaperFormat* fmt = selected_ ? selected_() : nullptr;
+  if (!fmt) return;
+  std::string damage;
+  const std::optional<NextPosition> next = RecallNextPosition(paperFile_, *fmt, &damage);
+  if (!damage.empty()) ShowError(damage);
+  if (!next) return;
+  marked_ = next->marked;
+  markedFormat_ = *fmt;
+  usedEdit->setValue(next->used);
+  pageEdit->setValue(1);
+  emit previewChanged();
 }
 
 // Unlike the other image buttons, Go stays pressed while it prints and is released after.
@@ -87,13 +139,24 @@ void PrintPanel::printCovers() {
     CurrentDialogs().messageBox(kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
     return;
   }
+  const SheetLayout layout = currentLayout();
+  NumberListParse pages;
+  if (!pagesEdit->text().trimmed().isEmpty()) {
+    pages = ParseNumberList(pagesEdit->text().toStdString(), layout.pages, "page");
+    if (!pages.error.empty()) {
+      ShowError("Pages: " + pages.error + ".");
+      return;
+    }
+  }
   std::string pdf;
   if (!target_(pdf)) return;
   PrintRequest request;
+  request.marked = marked_;
+  request.sheets = pages.numbers;
   request.format = *selected_();
   request.used = usedEdit->value();
   request.copies = copiesEdit->value();
-  request.calibration = calibrationDialog_->values();
+  request.calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
   request.details = selectedDetails();
   request.outlines = outlinesBox->isChecked();
   request.cropMarks = cropMarksBox->isChecked();
@@ -102,6 +165,11 @@ void PrintPanel::printCovers() {
       cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleed) : render_;
   const PrintResult r = PrintSheets(*printer, request, render);
   if (!r.ok) ShowError(r.error);
+  // A whole job that completed leaves the next free position for the next print.
+  if (r.ok && request.sheets.empty()) {
+    const std::string error = RememberNextPosition(paperFile_, request.format, NextAfter(layout));
+    if (!error.empty()) ShowError(error);
+  }
   emit previewChanged();
 }
 
@@ -111,6 +179,7 @@ void PrintPanel::setUpPrinter() {
 }
 
 void PrintPanel::calibratePrinter() {
+  calibrationDialog_->showPrinter(JobPrinterKey(choice_));
   calibrationDialog_->exec();
   calibrationDialog_->saveValues();  // however the dialog was closed
 }

@@ -9,6 +9,7 @@
 
 class ImageButton;
 class QCheckBox;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -37,6 +38,18 @@ class PrintPanel : public QWidget {
   void setUpPrinter();
   void calibratePrinter();
 
+  // Positions of the first sheet marked used by a click, besides the first "Already used".
+  const std::vector<int32_t>& markedPositions() const { return marked_; }
+  void setMarkedPositions(std::vector<int32_t> marked);
+  // Marks position `k` of the first sheet used, or frees it; the first "Already used" stay.
+  void toggleUsed(int32_t k);
+  // The layout of the job as the controls set it (the format must be selected).
+  SheetLayout currentLayout() const;
+  // Sets the used positions to those the last completed print on this format left.
+  void continueLastPrint();
+  // Where the remembered next positions are kept: beside this paper.dat.
+  void setPaperFile(const std::string& paperFile) { paperFile_ = paperFile; }
+
   const PrinterChoice& printerChoice() const { return choice_; }
   CalibrationDialog* calibrationDialog() const { return calibrationDialog_; }
   int zoom() const;
@@ -44,6 +57,8 @@ class PrintPanel : public QWidget {
   QSpinBox *usedEdit = nullptr, *copiesEdit = nullptr, *pageEdit = nullptr, *zoomEdit = nullptr;
   ImageButton *setupButton = nullptr, *goButton = nullptr;
   QPushButton* calibrateButton = nullptr;
+  QPushButton* continueButton = nullptr;
+  QLineEdit* pagesEdit = nullptr;  // the sheets to print, such as 2-3,5; empty: all
   QCheckBox *outlinesBox = nullptr, *cropMarksBox = nullptr;
 
   static constexpr const char* kNoFormat =
@@ -62,4 +77,7 @@ class PrintPanel : public QWidget {
   PrinterChoice choice_;
   std::function<bool(std::string&)> target_ = PrintTargetChosen;
   CalibrationDialog* calibrationDialog_ = nullptr;
+  std::vector<int32_t> marked_;
+  PaperFormat markedFormat_;  // the format the marks belong to
+  std::string paperFile_;
 };

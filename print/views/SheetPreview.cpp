@@ -1,6 +1,7 @@
 #include "print/views/SheetPreview.h"
 
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
@@ -18,6 +19,7 @@ SheetPreview::SheetPreview(PaperFormatPanel* paper, PrintPanel* print,
   scrollArea_->setWidget(this);
   scrollArea_->setWidgetResizable(false);
   new DragScroll(this, scrollArea_, false);
+  installEventFilter(this);  // after the drag-to-scroll's filter, so it runs first
   connect(paper_, &PaperFormatPanel::viewChanged, this, &SheetPreview::paintPreview);
   connect(print_, &PrintPanel::previewChanged, this, &SheetPreview::paintPreview);
   resize(300, 300);
@@ -67,7 +69,7 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   QImage element = RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
   if (element.isNull()) return;
   if (NeedsClip(details)) element = ClipToShape(element, *format, details, es.w, es.h);
-  const SheetLayout layout = LayoutFor(*format, details, print_->usedEdit->value(), print_->copiesEdit->value());
+  const SheetLayout layout = print_->currentLayout();
   const bool outlines = print_->outlinesBox->isChecked();
   for (const SheetPosition& pos : layout.OnSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
@@ -75,6 +77,47 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
     ++drawn_;
   }
+  if (print_->pageEdit->value() != 1) return;
+  p.setPen(QPen(Qt::darkGray, 0));
+  p.setBrush(QBrush(Qt::darkGray, Qt::BDiagPattern));
+  for (int32_t k : layout.marked) {  // positions marked used by a click
+    const SheetPosition pos = layout.At(k);
+    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    p.drawRect(QRect(at.x, at.y, es.w - 1, es.h - 1));
+  }
+}
+
+int SheetPreview::positionAt(QPoint point) const {
+  const PaperFormat* format = paper_->selectedFormat();
+  if (!format) return -1;
+  const double sdpi = logicalDpiX();
+  const int zoom = print_->zoom();
+  const PixelSize es = PreviewElementSize(*format, sdpi, zoom);
+  const SheetLayout layout = print_->currentLayout();
+  for (int32_t k = 0; k < layout.perSheet; ++k) {
+    const SheetPosition pos = layout.At(k);
+    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    if (QRect(at.x, at.y, es.w, es.h).contains(point)) return k;
+  }
+  return -1;
+}
+
+bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
+  if (watched != this) return false;
+  if (e->type() == QEvent::MouseButtonPress) {
+    pressed_ = true;
+    pressedAt_ = static_cast<QMouseEvent*>(e)->globalPosition();
+  } else if (e->type() == QEvent::MouseButtonRelease && pressed_) {
+    pressed_ = false;
+    const auto* m = static_cast<QMouseEvent*>(e);
+    const QPointF moved = m->globalPosition() - pressedAt_;
+    if (std::max(std::abs(moved.x()), std::abs(moved.y())) <= kClickSlack && print_->pageEdit->value() == 1 &&
+        print_->correctInputs()) {
+      const int k = positionAt(m->position().toPoint());
+      if (k >= 0) print_->toggleUsed(k);
+    }
+  }
+  return false;  // the drag-to-scroll sees every event too
 }
 
 void SheetPreview::askForFormat() {

@@ -23,10 +23,16 @@ class SheetPreview : public QWidget {
   void paintPreview();
   // Positions drawn by the last paint, for checks.
   int drawnElements() const { return drawn_; }
+  // The position of the first sheet under `point` (preview pixels), or -1.
+  int positionAt(QPoint point) const;
+  // A press and release within this many pixels is a click, not a drag.
+  static constexpr int kClickSlack = 4;
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void showEvent(QShowEvent*) override;
+  // Sees presses and releases before the drag-to-scroll does: a click marks a position used.
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void askForFormat();
@@ -39,4 +45,6 @@ class SheetPreview : public QWidget {
   QScrollArea* scrollArea_ = nullptr;
   bool askAllowed_ = true;
   int drawn_ = 0;
+  QPointF pressedAt_;
+  bool pressed_ = false;
 };

@@ -10,14 +10,19 @@
 #include "app/batch/views/BatchApplication.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
+#include "print/NextPosition.h"
+#include "print/PageRange.h"
 #include "print/StarterPaper.h"
 #include "print/views/CoverDrawer.h"
 #include "print/views/PaperFormatPanel.h"
+#include "print/views/JobPrinterKey.h"
 #include "print/views/PrintJob.h"
+#include "app/batch/views/BatchCalibration.h"
 
 namespace {
 struct PrintOptions {
   std::string cover, paper, pdf, printer;
+  std::string skip, pages;  // "1,2,5" and "2-3,5", counted from 1
   int copies = 1, used = 0;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
@@ -49,6 +54,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
     if (key == "--paper") o.paper = value;
     else if (key == "--pdf") o.pdf = value;
     else if (key == "--printer") o.printer = value;
+    else if (key == "--skip") o.skip = value;
+    else if (key == "--pages") o.pages = value;
     else if (!v) return "not a number: " + key + " " + value;
     else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v)) o.copies = int(*v);
     else if (key == "--used" && *v >= 0 && *v == int(*v)) o.used = int(*v);
@@ -96,15 +103,33 @@ int RunPrintCommand(const Args& args) {
   request.outlines = o.outlines;
   request.cropMarks = o.cropMarks;
   request.copies = o.copies;
-  request.calibration = LoadCalibration((SettingsDir() / "options.dat").string()).values;
+  if (!o.skip.empty()) {
+    const NumberListParse skip = ParseNumberList(o.skip, PositionsPerSheet(*format, details), "position");
+    if (!skip.error.empty()) return Fail(kExitUsage, "--skip: " + skip.error);
+    request.marked = skip.numbers;
+  }
+  const SheetLayout layout = LayoutFor(*format, details, request.used, request.marked, request.copies);
+  if (!o.pages.empty()) {
+    const NumberListParse pages = ParseNumberList(o.pages, layout.pages, "page");
+    if (!pages.error.empty()) return Fail(kExitUsage, "--pages: " + pages.error);
+    request.sheets = pages.numbers;
+  }
   PrinterChoice choice;
   choice.printerName = o.printer;
+  std::string damage;
+  request.calibration = JobCalibration((SettingsDir() / "options.dat").string(), JobPrinterKey(choice, o.pdf), &damage);
+  if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
   auto printer = MakeJobPrinter(choice, o.pdf);
   const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
                        MakeCoverDrawer(doc.picture, doc.objects)};
   const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::printf("%d page%s printed\n", r.pages, r.pages == 1 ? "" : "s");
+  if (request.sheets.empty()) {  // a whole job: the next print may continue after it
+    const std::string error =
+        RememberNextPosition((SettingsDir() / "paper.dat").string(), *format, NextAfter(layout));
+    if (!error.empty()) std::fprintf(stderr, "quendrix: %s\n", error.c_str());
+  }
   return 0;
 }
 
@@ -117,10 +142,15 @@ void RegisterToolkitCommands() {
                         RunRenderCommand});
   RegisterBatchCommand(
       {"print",
-       "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--size PERCENT] [--left INCH] "
+       "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--skip 1,2,5] [--pages 2-3,5] "
+       "[--size PERCENT] [--left INCH] "
        "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
        "Prints copies of a cover on a paper format, into a PDF file or on a printer.",
        RunPrintCommand});
+  RegisterBatchCommand({"calibration", "[--printer NAME [--remove]] [--left MM] [--top MM] [--width MM] [--height MM]",
+                        "Shows the calibration for every printer without its own, or the one a printer uses; "
+                        "sets the values given (for that printer only with --printer); --remove drops its own.",
+                        RunCalibrationCommand});
   RegisterBatchCommand({"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
                         "Lists the paper formats (number, name, element size in mm, grids), or "
                         "imports or exports a label template file.",

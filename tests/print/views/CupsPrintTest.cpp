@@ -1,4 +1,6 @@
 #include <QImage>
+#include <QPageLayout>
+#include <cctype>
 #include <QPrinter>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -11,7 +13,17 @@
 #include <sstream>
 #include <thread>
 
+#include "print/views/JobPrinterKey.h"
 #include "print/views/PrintJob.h"
+#include "tests/print/views/RasterisedPrint.h"
+#include "tests/support/TestFiles.h"
+
+// Without a queue the tests are skipped, except where CI asks for them (QUENDRIX_REQUIRE_CUPS).
+#define SKIP_WITHOUT_CUPS(why)                                     \
+  do {                                                             \
+    if (std::getenv("QUENDRIX_REQUIRE_CUPS")) FAIL() << (why);     \
+    GTEST_SKIP() << (why);                                         \
+  } while (0)
 
 namespace fs = std::filesystem;
 
@@ -74,7 +86,7 @@ fs::path ArrivedPdf(fs::file_time_type start) {
 
 TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
   const std::string queue = CupsPdfQueue();
-  if (queue.empty()) GTEST_SKIP() << "no cups-pdf queue (scripts/cups-test-printer adds one)";
+  if (queue.empty()) SKIP_WITHOUT_CUPS("no cups-pdf queue (scripts/cups-test-printer adds one)");
   const auto start = fs::file_time_type::clock::now();
 
   PrintRequest r;
@@ -107,7 +119,7 @@ TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
 
 TEST(CupsPrintTest, ChosenLetterAndCustomPaperArriveInTheirSize) {
   const std::string queue = CupsPdfQueue();
-  if (queue.empty()) GTEST_SKIP() << "no cups-pdf queue (scripts/cups-test-printer adds one)";
+  if (queue.empty()) SKIP_WITHOUT_CUPS("no cups-pdf queue (scripts/cups-test-printer adds one)");
   PrinterChoice letter;
   letter.printerName = queue;
   letter.paperKey = "Letter";
@@ -138,6 +150,100 @@ TEST(CupsPrintTest, ChosenLetterAndCustomPaperArriveInTheirSize) {
     std::sscanf(info.c_str() + at, "Page size: %lf x %lf", &w, &h);
     EXPECT_NEAR(w, c.w, 1.5) << info;
     EXPECT_NEAR(h, c.h, 1.5) << info;
+    fs::remove(arrived);
+  }
+}
+
+namespace {
+// The folder a cups-pdf instance queue writes into: "Out" of /etc/cups/cups-pdf-INSTANCE.conf.
+fs::path InstanceFolder(const std::string& queue) {
+  const std::string line = Shell("LC_ALL=C lpstat -v '" + queue + "' 2>/dev/null");
+  const auto at = line.find(": cups-pdf:/");
+  if (at == std::string::npos) return {};
+  std::string instance = line.substr(at + 12);
+  while (!instance.empty() && std::isspace(static_cast<unsigned char>(instance.back()))) instance.pop_back();
+  std::ifstream conf("/etc/cups/cups-pdf" + (instance.empty() ? "" : "-" + instance) + ".conf");
+  for (std::string l; std::getline(conf, l);)
+    if (l.rfind("Out ", 0) == 0) return l.substr(4);
+  return {};
+}
+
+fs::path ArrivedIn(const fs::path& dir, fs::file_time_type start) {
+  for (int tries = 0; tries < 300; ++tries) {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(dir, ec))
+      if (e.path().extension() == ".pdf" && e.last_write_time() >= start && Pages(e.path()) > 0) return e.path();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  return {};
+}
+
+struct RedBox {
+  double left = -1, top = -1, width = 0, height = 0;  // mm from the paper's top left corner
+};
+RedBox FindRed(const QImage& page) {
+  int x0 = page.width(), y0 = page.height(), x1 = -1, y1 = -1;
+  for (int y = 0; y < page.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int x = 0; x < page.width(); ++x)
+      if (qRed(row[x]) > 200 && qGreen(row[x]) < 80 && qBlue(row[x]) < 80) {
+        x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+      }
+  }
+  if (x1 < 0) return {};
+  return {x0 / kPx, y0 / kPx, (x1 + 1 - x0) / kPx, (y1 + 1 - y0) / kPx};
+}
+}  // namespace
+
+// Two printers, each with its own calibration, print the same cover shifted and scaled as their
+// calibrations say; measured on the PDFs that arrive from the queues.
+TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
+  TempDir dir;
+  const std::string options = dir.file("options.dat");
+  ASSERT_EQ(SaveCalibration(options, {1, 1, 100, 100}), "");
+  const struct {
+    const char* queue;
+    Calibration calibration;
+  } printers[] = {{"Quendrix-PDF-A", {2, 3, 98, 102}}, {"Quendrix-PDF-B", {5, 1.5, 103, 97}}};
+  std::vector<PrinterCalibration> own;
+  for (const auto& p : printers) {
+    if (InstanceFolder(p.queue).empty()) SKIP_WITHOUT_CUPS(std::string("no queue ") + p.queue + " (scripts/cups-test-printer)");
+    PrinterChoice choice;
+    choice.printerName = p.queue;
+    own.push_back({JobPrinterKey(choice), p.calibration});
+  }
+  ASSERT_NE(InstanceFolder(printers[0].queue), InstanceFolder(printers[1].queue));
+  ASSERT_EQ(SavePrinterCalibrations(PrinterCalibrationsFileFor(options), own), "");
+
+  PrintRequest r;
+  r.format.leftMargin = 30;
+  r.format.topMargin = 40;
+  r.format.width = r.format.stepAcross = 60;
+  r.format.height = r.format.stepDown = 40;
+  for (const auto& p : printers) {
+    SCOPED_TRACE(p.queue);
+    PrinterChoice choice;
+    choice.printerName = p.queue;
+    r.calibration = JobCalibration(options, JobPrinterKey(choice));
+    ASSERT_EQ(r.calibration, p.calibration);
+    EXPECT_EQ(JobCalibration(options, JobPrinterKey(choice, dir.file("x.pdf"))), (Calibration{1, 1, 100, 100}));
+    const fs::path folder = InstanceFolder(p.queue);
+    const auto start = fs::file_time_type::clock::now();
+    auto printer = MakeJobPrinter(choice);
+    const QRectF printable = printer->pageLayout().paintRect(QPageLayout::Millimeter);
+    CoverJob red{{100, 0, 0}, 1, 1, [](QImage& e, const PixelRect&, int, int) { e.fill(Qt::red); }};
+    ASSERT_TRUE(PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration)).ok);
+    printer.reset();
+    const fs::path arrived = ArrivedIn(folder, start);
+    ASSERT_FALSE(arrived.empty()) << "no PDF arrived in " << folder;
+    const std::string png = dir.file("page");
+    ASSERT_EQ(std::system(("pdftoppm -r 254 -png -singlefile '" + arrived.string() + "' '" + png + "'").c_str()), 0);
+    const RedBox box = FindRed(QImage(QString::fromStdString(png + ".png")).convertToFormat(QImage::Format_RGB32));
+    const Calibration& c = p.calibration;
+    EXPECT_NEAR(box.left, printable.left() + c.width / 100 * (r.format.leftMargin - c.left), kTolerance);
+    EXPECT_NEAR(box.top, printable.top() + c.height / 100 * (r.format.topMargin - c.top), kTolerance);
+    EXPECT_NEAR(box.width, c.width / 100 * r.format.width, kTolerance);
+    EXPECT_NEAR(box.height, c.height / 100 * r.format.height, kTolerance);
     fs::remove(arrived);
   }
 }

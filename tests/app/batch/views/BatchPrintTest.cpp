@@ -37,4 +37,11 @@ TEST(BatchPrint, PrintsTheCopiesIntoAPdfAndRefusesBadArguments) {
   EXPECT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "1", "--copies", "0", "--pdf", pdf}), 2);
   EXPECT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "no such paper", "--pdf", pdf}), 2);
   EXPECT_EQ(RunPrintCommand({dir.file("missing.cov"), "--paper", "1", "--pdf", pdf}), 1);
+
+  // One element a sheet: position 2 is outside it; a job of 3 copies has no page 4.
+  EXPECT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "1", "--skip", "2", "--pdf", pdf}), 2);
+  EXPECT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "1", "--skip", "x", "--pdf", pdf}), 2);
+  EXPECT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "1", "--copies", "3", "--pages", "4", "--pdf", pdf}), 2);
+  EXPECT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "1", "--copies", "3", "--pages", "1,3", "--pdf", pdf}), 0);
+  EXPECT_EQ(PageCount(ReadBytes(pdf)), 2);
 }

@@ -1,0 +1,107 @@
+#include "app/batch/views/BatchCalibration.h"
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+#include "app/batch/views/BatchApplication.h"
+#include "platform/SettingsDir.h"
+#include "print/PrinterCalibrations.h"
+#include "print/views/JobPrinterKey.h"
+
+namespace {
+struct CalibrationOptions {
+  std::string printer;
+  bool remove = false;
+  std::optional<double> values[4];  // left, top, width, height
+};
+
+constexpr const char* kNames[4] = {"--left", "--top", "--width", "--height"};
+
+// The dialog's spin boxes keep two decimals.
+double AsShown(double v) { return std::nearbyint(v * 100) / 100; }
+
+std::string Parse(const Args& args, CalibrationOptions& o) {
+  const double lows[4] = {kCalibrationOffsetMin, kCalibrationOffsetMin, kCalibrationSizeMin, kCalibrationSizeMin};
+  const double highs[4] = {kCalibrationOffsetMax, kCalibrationOffsetMax, kCalibrationSizeMax, kCalibrationSizeMax};
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& key = args[i];
+    if (key == "--remove") {
+      o.remove = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) return "missing value after " + key;
+    const std::string& value = args[++i];
+    if (key == "--printer") {
+      o.printer = value;
+      continue;
+    }
+    int field = -1;
+    for (int f = 0; f < 4; ++f)
+      if (key == kNames[f]) field = f;
+    if (field < 0) return "unknown option " + key;
+    char* end = nullptr;
+    const double v = AsShown(std::strtod(value.c_str(), &end));
+    if (value.empty() || *end != '\0' || !(v >= lows[field] && v <= highs[field]))
+      return key + " must be a number from " + std::to_string(int(lows[field])) + " to " +
+             std::to_string(int(highs[field])) + " mm: " + value;
+    o.values[field] = v;
+  }
+  if (o.remove && o.printer.empty()) return "--remove needs --printer NAME";
+  if (o.remove && (o.values[0] || o.values[1] || o.values[2] || o.values[3]))
+    return "--remove takes no values";
+  return {};
+}
+
+void Show(const std::string& heading, const Calibration& c) {
+  std::printf("%s\nleft %.2f mm\ntop %.2f mm\nwidth %.2f mm\nheight %.2f mm\n", heading.c_str(), c.left,
+              c.top, c.width, c.height);
+}
+}  // namespace
+
+int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile) {
+  CalibrationOptions o;
+  if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
+  const CalibrationLoad fallback = LoadCalibration(optionsFile);
+  if (fallback.damaged) std::fprintf(stderr, "quendrix: %s\n", fallback.message.c_str());
+  const std::string ownFile = PrinterCalibrationsFileFor(optionsFile);
+  PrinterCalibrationsLoad own = LoadPrinterCalibrations(ownFile);
+  if (!own.message.empty()) std::fprintf(stderr, "quendrix: %s\n", own.message.c_str());
+  PrinterKey key;
+  if (!o.printer.empty()) {
+    PrinterChoice choice;
+    choice.printerName = o.printer;
+    key = JobPrinterKey(choice);
+    if (key.queue != o.printer) key = {o.printer, 0};  // not installed here: by its name alone
+  }
+  const bool hasOwn = !key.queue.empty() && FindPrinterCalibration(own.entries, key);
+  Calibration c = CalibrationFor(own.entries, key, fallback.values);
+  bool set = false;
+  double* fields[4] = {&c.left, &c.top, &c.width, &c.height};
+  for (int f = 0; f < 4; ++f)
+    if (o.values[f]) {
+      *fields[f] = *o.values[f];
+      set = true;
+    }
+  std::string error;
+  if (o.remove) {
+    if (RemovePrinterCalibration(own.entries, key)) error = SavePrinterCalibrations(ownFile, own.entries);
+    c = fallback.values;
+  } else if (set && key.queue.empty()) {
+    error = SaveCalibration(optionsFile, c);
+  } else if (set) {
+    SetPrinterCalibration(own.entries, key, c);
+    error = SavePrinterCalibrations(ownFile, own.entries);
+  }
+  if (!error.empty()) return Fail(kExitFailure, error);
+  const bool ownNow = !o.remove && (hasOwn || (set && !key.queue.empty()));
+  Show(key.queue.empty() ? std::string("default calibration")
+                         : key.queue + (ownNow ? ": own calibration" : ": default calibration"),
+       c);
+  return 0;
+}
+
+int RunCalibrationCommand(const Args& args) {
+  BatchApplication app;
+  return RunCalibrationCommandWith(args, (SettingsDir() / "options.dat").string());
+}

@@ -1,0 +1,112 @@
+#include "print/NextPosition.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "print/SettingsFile.h"
+
+namespace {
+constexpr int32_t kMaxMarks = kPaperCountMax * kPaperCountMax * kMaxGrids;
+constexpr size_t kFileLimit = 12 + size_t(kMaxNextPositionEntries) * (kPaperRecordSize + 8) + 4 * 1000000;
+
+NextPositionLoad Refused(const std::string& name, const std::string& why) {
+  return {{}, "The remembered print positions " + name + " are damaged (" + why + "); every sheet starts fresh."};
+}
+}  // namespace
+
+NextPosition NextAfter(const SheetLayout& l) {
+  const std::vector<SheetPosition> printed = l.Printed();
+  if (printed.empty()) return {};
+  const int32_t last = printed.back().k;
+  NextPosition next;
+  next.used = last % l.perSheet + 1;
+  if (last < l.perSheet)
+    for (int32_t k : l.marked)
+      if (k > last) next.marked.push_back(k);
+  if (next.used + static_cast<int32_t>(next.marked.size()) >= l.perSheet) return {};
+  return next;
+}
+
+NextPositionLoad ParseNextPositions(const std::vector<uint8_t>& bytes, const std::string& name) {
+  size_t at = 0;
+  int32_t magic = 0, version = 0, count = 0;
+  if (!ReadField(bytes, at, magic) || magic != kNextPositionMagic || !ReadField(bytes, at, version))
+    return Refused(name, "not a file of print positions");
+  if (version != kNextPositionVersion) return Refused(name, "unknown version");
+  if (!ReadField(bytes, at, count) || count < 0 || count > kMaxNextPositionEntries)
+    return Refused(name, "impossible number of formats");
+  NextPositionLoad r;
+  for (int32_t i = 0; i < count; ++i) {
+    const std::string entry = "entry " + std::to_string(i + 1);
+    NextPositionEntry e;
+    if (bytes.size() - at < kPaperRecordSize) return Refused(name, entry + " ends early");
+    std::memcpy(e.record.data(), bytes.data() + at, kPaperRecordSize);
+    at += kPaperRecordSize;
+    int32_t marks = 0;
+    if (!ReadField(bytes, at, e.next.used) || !ReadField(bytes, at, marks)) return Refused(name, entry + " ends early");
+    if (e.next.used < 0 || e.next.used >= kMaxMarks || marks < 0 || marks > kMaxMarks)
+      return Refused(name, entry + " holds impossible positions");
+    for (int32_t m = 0; m < marks; ++m) {
+      int32_t k = 0;
+      if (!ReadField(bytes, at, k)) return Refused(name, entry + " ends early");
+      const int32_t before = e.next.marked.empty() ? e.next.used - 1 : e.next.marked.back();
+      if (k <= before || k >= kMaxMarks) return Refused(name, entry + " holds impossible positions");
+      e.next.marked.push_back(k);
+    }
+    r.entries.push_back(std::move(e));
+  }
+  if (at != bytes.size()) return Refused(name, "bytes after the last entry");
+  return r;
+}
+
+std::vector<uint8_t> EncodeNextPositions(const std::vector<NextPositionEntry>& entries) {
+  std::vector<uint8_t> out;
+  AppendField(out, kNextPositionMagic);
+  AppendField(out, kNextPositionVersion);
+  AppendField(out, static_cast<int32_t>(entries.size()));
+  for (const NextPositionEntry& e : entries) {
+    out.insert(out.end(), e.record.begin(), e.record.end());
+    AppendField(out, e.next.used);
+    AppendField(out, static_cast<int32_t>(e.next.marked.size()));
+    for (int32_t k : e.next.marked) AppendField(out, k);
+  }
+  return out;
+}
+
+std::string NextPositionFileFor(const std::string& paperFile) {
+  const std::filesystem::path p(paperFile);
+  return (p.parent_path() / (p.stem().string() + "-next.dat")).string();
+}
+
+namespace {
+NextPositionLoad Load(const std::string& file) {
+  bool truncated = false;
+  const auto bytes = ReadFileLimited(file, kFileLimit, &truncated);
+  if (!bytes) return errno == ENOENT ? NextPositionLoad{} : Refused(file, std::strerror(errno));
+  if (truncated) return Refused(file, "too large");
+  return ParseNextPositions(*bytes, file);
+}
+}  // namespace
+
+std::optional<NextPosition> RecallNextPosition(const std::string& paperFile, const PaperFormat& format,
+                                               std::string* message) {
+  const NextPositionLoad load = Load(NextPositionFileFor(paperFile));
+  if (message) *message = load.message;
+  const auto record = EncodePaperFormat(format);
+  for (const NextPositionEntry& e : load.entries)
+    if (e.record == record && !e.next.Fresh()) return e.next;
+  return std::nullopt;
+}
+
+std::string RememberNextPosition(const std::string& paperFile, const PaperFormat& format,
+                                 const NextPosition& next) {
+  const std::string file = NextPositionFileFor(paperFile);
+  std::vector<NextPositionEntry> entries = Load(file).entries;  // a damaged file starts anew
+  const auto record = EncodePaperFormat(format);
+  std::erase_if(entries, [&](const NextPositionEntry& e) { return e.record == record; });
+  if (!next.Fresh()) entries.push_back({record, next});
+  if (entries.empty() && !std::filesystem::exists(file)) return {};
+  return ReplaceFileAtomically(file, EncodeNextPositions(entries));
+}

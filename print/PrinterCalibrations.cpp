@@ -1,0 +1,138 @@
+#include "print/PrinterCalibrations.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "print/SettingsFile.h"
+
+namespace {
+constexpr size_t kHeaderSize = 12;
+constexpr size_t kEntryFixed = 2 + 4 + 4 * 8;  // name length, resolution, four values
+constexpr size_t kFileLimit = kHeaderSize + kMaxPrinterCalibrations * (kEntryFixed + kMaxQueueNameBytes);
+
+PrinterCalibrationsLoad Refused(const std::string& name, const std::string& why) {
+  PrinterCalibrationsLoad r;
+  r.message = "The printer calibrations " + name + " are damaged (" + why +
+              "); every printer uses the calibration of options.dat.";
+  return r;
+}
+}  // namespace
+
+bool CalibrationInRange(const Calibration& c) {
+  const auto in = [](double v, double lo, double hi) { return v >= lo && v <= hi; };
+  return in(c.left, kCalibrationOffsetMin, kCalibrationOffsetMax) &&
+         in(c.top, kCalibrationOffsetMin, kCalibrationOffsetMax) &&
+         in(c.width, kCalibrationSizeMin, kCalibrationSizeMax) &&
+         in(c.height, kCalibrationSizeMin, kCalibrationSizeMax);
+}
+
+PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes, const std::string& name) {
+  size_t at = 0;
+  int32_t magic = 0, version = 0, count = 0;
+  if (!ReadField(bytes, at, magic) || magic != kPrinterCalibrationsMagic || !ReadField(bytes, at, version))
+    return Refused(name, "not a printer calibrations file");
+  if (version != kPrinterCalibrationsVersion) return Refused(name, "unknown version");
+  if (!ReadField(bytes, at, count) || count < 0 || count > kMaxPrinterCalibrations)
+    return Refused(name, "impossible number of printers");
+  PrinterCalibrationsLoad r;
+  for (int32_t i = 0; i < count; ++i) {
+    const std::string entry = "entry " + std::to_string(i + 1);
+    uint16_t length = 0;
+    if (!ReadField(bytes, at, length) || length == 0 || length > kMaxQueueNameBytes || bytes.size() - at < length)
+      return Refused(name, entry + " has no readable printer name");
+    PrinterCalibration e;
+    e.printer.queue.assign(reinterpret_cast<const char*>(bytes.data() + at), length);
+    at += length;
+    int32_t dpi = 0;
+    Calibration& c = e.values;
+    if (!ReadField(bytes, at, dpi) || !ReadField(bytes, at, c.left) || !ReadField(bytes, at, c.top) ||
+        !ReadField(bytes, at, c.width) || !ReadField(bytes, at, c.height))
+      return Refused(name, entry + " ends early");
+    if (dpi < 0 || dpi > 100000 || !CalibrationInRange(c))
+      return Refused(name, entry + " holds values outside their ranges");
+    e.printer.resolution = dpi;
+    r.entries.push_back(std::move(e));
+  }
+  if (at != bytes.size()) return Refused(name, "bytes after the last entry");
+  return r;
+}
+
+std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibration>& entries) {
+  std::vector<uint8_t> out;
+  AppendField(out, kPrinterCalibrationsMagic);
+  AppendField(out, kPrinterCalibrationsVersion);
+  AppendField(out, static_cast<int32_t>(entries.size()));
+  for (const PrinterCalibration& e : entries) {
+    const std::string queue = e.printer.queue.substr(0, kMaxQueueNameBytes);
+    AppendField(out, static_cast<uint16_t>(queue.size()));
+    out.insert(out.end(), queue.begin(), queue.end());
+    AppendField(out, static_cast<int32_t>(e.printer.resolution));
+    for (double v : {e.values.left, e.values.top, e.values.width, e.values.height}) AppendField(out, v);
+  }
+  return out;
+}
+
+PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
+  bool truncated = false;
+  const auto bytes = ReadFileLimited(path, kFileLimit, &truncated);
+  if (!bytes) {
+    if (errno == ENOENT) return {};
+    return Refused(path, std::strerror(errno));
+  }
+  if (truncated) return Refused(path, "too large");
+  return ParsePrinterCalibrations(*bytes, path);
+}
+
+std::string SavePrinterCalibrations(const std::string& path, const std::vector<PrinterCalibration>& entries) {
+  if (entries.empty()) {
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+    return ec ? "Cannot remove " + path + ": " + ec.message() : std::string();
+  }
+  return ReplaceFileAtomically(path, EncodePrinterCalibrations(entries));
+}
+
+std::string PrinterCalibrationsFileFor(const std::string& optionsFile) {
+  const std::filesystem::path p(optionsFile);
+  return (p.parent_path() / (p.stem().string() + "-printers.dat")).string();
+}
+
+const PrinterCalibration* FindPrinterCalibration(const std::vector<PrinterCalibration>& entries,
+                                                 const PrinterKey& printer) {
+  const auto it = std::find_if(entries.begin(), entries.end(),
+                               [&](const PrinterCalibration& e) { return e.printer == printer; });
+  return it == entries.end() ? nullptr : &*it;
+}
+
+Calibration CalibrationFor(const std::vector<PrinterCalibration>& entries, const PrinterKey& printer,
+                           const Calibration& fallback) {
+  if (printer.queue.empty()) return fallback;
+  const PrinterCalibration* e = FindPrinterCalibration(entries, printer);
+  return e ? e->values : fallback;
+}
+
+void SetPrinterCalibration(std::vector<PrinterCalibration>& entries, const PrinterKey& printer,
+                           const Calibration& values) {
+  for (PrinterCalibration& e : entries)
+    if (e.printer == printer) {
+      e.values = values;
+      return;
+    }
+  entries.push_back({printer, values});
+}
+
+bool RemovePrinterCalibration(std::vector<PrinterCalibration>& entries, const PrinterKey& printer) {
+  const auto before = entries.size();
+  std::erase_if(entries, [&](const PrinterCalibration& e) { return e.printer == printer; });
+  return entries.size() != before;
+}
+
+Calibration JobCalibration(const std::string& optionsFile, const PrinterKey& printer, std::string* message) {
+  const CalibrationLoad fallback = LoadCalibration(optionsFile);
+  if (printer.queue.empty()) return fallback.values;
+  const PrinterCalibrationsLoad own = LoadPrinterCalibrations(PrinterCalibrationsFileFor(optionsFile));
+  if (message) *message = own.message;
+  return CalibrationFor(own.entries, printer, fallback.values);
+}

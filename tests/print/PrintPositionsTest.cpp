@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "print/NextPosition.h"
+#include "print/PageRange.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+// 2 across, 5 down: 10 positions per sheet.
+PaperFormat TwoByFive() {
+  PaperFormat f;
+  f.columns = 2;
+  f.rows = 5;
+  f.width = f.stepAcross = 80;
+  f.height = f.stepDown = 50;
+  return f;
+}
+
+std::vector<int32_t> Ks(const std::vector<SheetPosition>& ps) {
+  std::vector<int32_t> out;
+  for (const SheetPosition& p : ps) out.push_back(p.k);
+  return out;
+}
+}  // namespace
+
+TEST(PrintPositionsTest, CopiesSkipMarkedPositionsOfTheFirstSheet) {
+  const PaperFormat f = TwoByFive();
+  const struct {
+    int32_t used;
+    std::vector<int32_t> marked;
+    int32_t copies;
+    std::vector<int32_t> printed;
+    int32_t pages;
+  } cases[] = {
+      {0, {}, 3, {0, 1, 2}, 1},
+      {0, {0, 1, 4}, 3, {2, 3, 5}, 1},
+      {2, {1, 3}, 3, {2, 4, 5}, 1},                      // a mark inside "Already used" changes nothing
+      {3, {9, 12, -1}, 7, {3, 4, 5, 6, 7, 8, 10}, 2},    // marks outside the first sheet are ignored
+      {0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 2, {10, 11}, 2},  // a full first sheet: the copies start on the next
+      {9, {}, 1, {9}, 1},
+  };
+  for (const auto& c : cases) {
+    const SheetLayout l = LayoutFor(f, FormatDetails{}, c.used, c.marked, c.copies);
+    EXPECT_EQ(Ks(l.Printed()), c.printed) << c.used << " " << c.copies;
+    EXPECT_EQ(l.pages, c.pages);
+  }
+  // Without marks the rule of "Already used" and "Copies" is unchanged.
+  const SheetLayout plain = LayoutFor(f, FormatDetails{}, 3, {}, 12);
+  const SheetLayout old = LayoutFor(f, 3, 12);
+  EXPECT_EQ(plain.first, old.first);
+  EXPECT_EQ(plain.last, old.last);
+  EXPECT_EQ(Ks(plain.OnSheet(0)), Ks(old.OnSheet(0)));
+}
+
+TEST(PrintPositionsTest, PageRangesReprintChosenSheetsWithTheSamePositions) {
+  SheetLayout l = LayoutFor(TwoByFive(), FormatDetails{}, 3, {5}, 25);  // positions 3..28 without 5
+  const std::vector<SheetPosition> all = l.Printed();
+  EXPECT_EQ(l.pages, 3);
+  const NumberListParse range = ParseNumberList("1, 3", l.pages, "page");
+  ASSERT_EQ(range.error, "");
+  l.sheets = range.numbers;
+  std::vector<SheetPosition> expected;
+  for (const SheetPosition& p : all)
+    if (p.sheet != 1) expected.push_back(p);
+  EXPECT_EQ(l.Printed(), expected);
+}
+
+TEST(PrintPositionsTest, NumberListsAcceptRangesAndRefuseWhatIsNotThere) {
+  const struct {
+    const char* text;
+    int32_t limit;
+    std::vector<int32_t> numbers;
+    bool ok;
+  } cases[] = {
+      {"2-3,5", 5, {1, 2, 4}, true}, {"5,1,1", 5, {0, 4}, true}, {" 4 - 4 ", 4, {3}, true},
+      {"1-10", 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true},
+      {"6", 5, {}, false},   {"0", 5, {}, false},  {"3-2", 5, {}, false}, {"", 5, {}, false},
+      {"1,", 5, {}, false},  {"a", 5, {}, false},  {"1;2", 5, {}, false}, {"-2", 5, {}, false},
+      {"99999999999999", 5, {}, false},
+  };
+  for (const auto& c : cases) {
+    const NumberListParse r = ParseNumberList(c.text, c.limit, "position");
+    EXPECT_EQ(r.error.empty(), c.ok) << c.text << ": " << r.error;
+    if (c.ok) EXPECT_EQ(r.numbers, c.numbers) << c.text;
+  }
+  EXPECT_EQ(ParseNumberList("11", 10, "position").error, "there is no position 11; the positions are 1 to 10");
+}
+
+TEST(PrintPositionsTest, TheNextPositionFollowsTheLastCopy) {
+  const PaperFormat f = TwoByFive();
+  const struct {
+    int32_t used;
+    std::vector<int32_t> marked;
+    int32_t copies;
+    NextPosition next;
+  } cases[] = {
+      {0, {}, 3, {3, {}}},
+      {2, {7, 8}, 3, {5, {7, 8}}},    // the marks after the last copy stay used
+      {0, {}, 13, {3, {}}},           // ended on the second sheet
+      {0, {}, 10, {}},                // a full sheet: the next print starts fresh
+      {4, {9}, 5, {}},                // the last copy and the mark fill the sheet
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(NextAfter(LayoutFor(f, FormatDetails{}, c.used, c.marked, c.copies)), c.next) << c.copies;
+}
+
+TEST(PrintPositionsTest, TheNextPositionIsRememberedPerFormatRecord) {
+  TempDir dir;
+  const std::string paper = dir.file("paper.dat");
+  PaperFormat a = TwoByFive(), b = TwoByFive();
+  b.name = "other";  // the same grid, another record
+  EXPECT_EQ(std::filesystem::path(NextPositionFileFor(paper)).filename(), "paper-next.dat");
+  EXPECT_FALSE(RecallNextPosition(paper, a));
+  ASSERT_EQ(RememberNextPosition(paper, a, {3, {7}}), "");
+  ASSERT_EQ(RememberNextPosition(paper, b, {5, {}}), "");
+  ASSERT_EQ(RememberNextPosition(paper, a, {4, {7}}), "");  // replaces a's entry
+  EXPECT_EQ(RecallNextPosition(paper, a), (NextPosition{4, {7}}));
+  EXPECT_EQ(RecallNextPosition(paper, b), (NextPosition{5, {}}));
+  ASSERT_EQ(RememberNextPosition(paper, b, {}), "");  // a full sheet forgets it
+  EXPECT_FALSE(RecallNextPosition(paper, b));
+
+  std::vector<uint8_t> bytes = ReadBytes(NextPositionFileFor(paper));
+  for (size_t n : {size_t(0), size_t(11), bytes.size() - 1}) {
+    WriteBytes(NextPositionFileFor(paper), std::vector<uint8_t>(bytes.begin(), bytes.begin() + n));
+    std::string message;
+    EXPECT_FALSE(RecallNextPosition(paper, a, &message)) << n;
+    EXPECT_NE(message.find("damaged"), std::string::npos) << n;
+  }
+  std::vector<uint8_t> backwards = bytes;  // a mark before the used positions
+  backwards[bytes.size() - 4] = 1;
+  WriteBytes(NextPositionFileFor(paper), backwards);
+  EXPECT_FALSE(RecallNextPosition(paper, a));
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "print/PrinterCalibrations.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+const PrinterCalibration kOffice{{"Office", 0}, {2.5, 3, 98, 102}};
+const PrinterCalibration kPhoto600{{"Photo", 600}, {0, 1.2, 100.5, 99}};
+const PrinterCalibration kPhoto1200{{"Photo", 1200}, {0.3, 0, 101, 101}};
+}  // namespace
+
+TEST(PrinterCalibrationsTest, RoundTripAndLookUpByQueueAndResolution) {
+  TempDir dir;
+  const std::string options = dir.file("options.dat");
+  const std::string file = PrinterCalibrationsFileFor(options);
+  EXPECT_EQ(std::filesystem::path(file).filename(), "options-printers.dat");
+  ASSERT_EQ(SavePrinterCalibrations(file, {kOffice, kPhoto600, kPhoto1200}), "");
+  const PrinterCalibrationsLoad load = LoadPrinterCalibrations(file);
+  ASSERT_EQ(load.message, "");
+  ASSERT_EQ(load.entries.size(), 3u);
+  EXPECT_EQ(load.entries[1], kPhoto600);
+
+  const Calibration fallback{1, 1, 99, 99};
+  const struct {
+    PrinterKey key;
+    Calibration expected;
+  } cases[] = {{{"Office", 0}, kOffice.values},     {{"Photo", 1200}, kPhoto1200.values},
+               {{"Photo", 600}, kPhoto600.values},   {{"Photo", 300}, fallback},
+               {{"Office", 600}, fallback},          {{"", 0}, fallback}};
+  for (const auto& c : cases) EXPECT_EQ(CalibrationFor(load.entries, c.key, fallback), c.expected) << c.key.queue;
+
+  // A job into a PDF file (no queue) uses options.dat; a printer with its own uses that.
+  ASSERT_EQ(SaveCalibration(options, fallback), "");
+  EXPECT_EQ(JobCalibration(options, {}), fallback);
+  EXPECT_EQ(JobCalibration(options, {"Office", 0}), kOffice.values);
+}
+
+TEST(PrinterCalibrationsTest, SettingReplacesAndRemovingTheLastEntryRemovesTheFile) {
+  TempDir dir;
+  const std::string file = dir.file("options-printers.dat");
+  std::vector<PrinterCalibration> entries;
+  SetPrinterCalibration(entries, kOffice.printer, {1, 1, 100, 100});
+  SetPrinterCalibration(entries, kOffice.printer, kOffice.values);
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0], kOffice);
+  ASSERT_EQ(SavePrinterCalibrations(file, entries), "");
+  EXPECT_FALSE(RemovePrinterCalibration(entries, kPhoto600.printer));
+  EXPECT_TRUE(RemovePrinterCalibration(entries, kOffice.printer));
+  ASSERT_EQ(SavePrinterCalibrations(file, entries), "");
+  EXPECT_FALSE(std::filesystem::exists(file));
+  EXPECT_EQ(LoadPrinterCalibrations(file).message, "");  // missing: silently none
+}
+
+TEST(PrinterCalibrationsTest, DamagedFilesAreRefusedWhole) {
+  const std::vector<uint8_t> good = EncodePrinterCalibrations({kOffice, kPhoto600});
+  auto withValue = [&](size_t at, double v) {
+    std::vector<uint8_t> b = good;
+    std::memcpy(b.data() + at, &v, 8);
+    return b;
+  };
+  const size_t firstLeft = 12 + 2 + 6 + 4;  // header, name length, "Office", resolution
+  auto cut = [&](size_t n) { return std::vector<uint8_t>(good.begin(), good.begin() + n); };
+  std::vector<uint8_t> longName = good;
+  longName[12] = 0xff;
+  longName[13] = 0xff;
+  std::vector<uint8_t> hugeCount = good;
+  hugeCount[8] = 0xff;
+  hugeCount[9] = 0xff;
+  std::vector<uint8_t> trailing = good;
+  trailing.push_back(0);
+  const std::vector<uint8_t> cases[] = {{},        cut(7),          cut(good.size() - 1), cut(firstLeft + 3),
+                                        longName,  hugeCount,       trailing,
+                                        withValue(firstLeft, 11),   withValue(firstLeft + 16, 69.9),
+                                        withValue(firstLeft + 8, std::nan(""))};
+  ASSERT_TRUE(ParsePrinterCalibrations(good, "f").message.empty());
+  for (const auto& bytes : cases) {
+    const PrinterCalibrationsLoad r = ParsePrinterCalibrations(bytes, "f");
+    EXPECT_TRUE(r.entries.empty()) << bytes.size();
+    EXPECT_NE(r.message.find("damaged"), std::string::npos) << bytes.size();
+  }
+}

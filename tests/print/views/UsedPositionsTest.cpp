@@ -1,0 +1,180 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QDoubleSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/dialogs/ScriptedDialogs.h"
+#include "print/NextPosition.h"
+#include "print/PaperFile.h"
+#include "print/views/PaperFormatPanel.h"
+#include "print/views/PrintPanel.h"
+#include "print/views/SheetPreview.h"
+#include "tests/print/views/RasterisedPrint.h"
+#include "tests/support/TestFiles.h"
+
+namespace {
+PaperFormat TwoByFive() {
+  PaperFormat t;
+  t.leftMargin = 10;
+  t.topMargin = 12;
+  t.width = t.stepAcross = 80;
+  t.height = t.stepDown = 50;
+  t.columns = 2;
+  t.rows = 5;
+  return t;
+}
+
+class UsedPositionsTest : public ::testing::Test {
+ protected:
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped{dialogs};
+  TempDir dir;
+  QWidget host;
+  PaperFormatPanel paper{&host};
+  PrintPanel print{[this] { return paper.selectedFormat(); }, dir.file("options.dat"), &host};
+
+  void SetUp() override {
+    ASSERT_EQ(SavePaperFormats(dir.file("paper.dat"), {TwoByFive()}), "");
+    paper.LoadPaperFormats(dir.file("paper.dat"), {});
+    print.setPrintTarget([this](std::string& pdf) { pdf = dir.file("job.pdf"); return true; });
+  }
+  // The centre of position `k` of the first sheet in the preview.
+  QPoint Centre(const SheetPreview& preview, int k) const {
+    const SheetLayout l = print.currentLayout();
+    const PixelPoint at = PreviewElementPos(TwoByFive(), l.At(k), preview.logicalDpiX(), print.zoom());
+    const PixelSize es = PreviewElementSize(TwoByFive(), preview.logicalDpiX(), print.zoom());
+    return QPoint(at.x + es.w / 2, at.y + es.h / 2);
+  }
+};
+}  // namespace
+
+TEST_F(UsedPositionsTest, AClickOnTheFirstSheetMarksOrFreesAPositionADragDoesNot) {
+  SheetPreview preview(&paper, &print, [] { return QSize(10, 10); }, &host);
+  PrinterPage a4;
+  a4.widthPx = 4960;
+  a4.heightPx = 7016;
+  preview.setPrinterPage(a4);
+  print.usedEdit->setValue(1);
+  print.copiesEdit->setValue(3);
+  const QPoint second = Centre(preview, 2);
+  QTest::mouseClick(&preview, Qt::LeftButton, {}, second);
+  EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2});
+  preview.grab();
+  EXPECT_EQ(preview.drawnElements(), 3);  // positions 1, 3 and 4
+  QTest::mouseClick(&preview, Qt::LeftButton, {}, Centre(preview, 0));  // within "Already used"
+  EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2});
+  const QPoint moved = Centre(preview, 5) + QPoint(SheetPreview::kClickSlack + 3, 0);
+  QTest::mousePress(&preview, Qt::LeftButton, {}, Centre(preview, 5));
+  QTest::mouseMove(&preview, moved);
+  QTest::mouseRelease(&preview, Qt::LeftButton, {}, moved);
+  EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2}) << "a drag scrolls";
+  QTest::mouseClick(&preview, Qt::LeftButton, {}, second);
+  EXPECT_TRUE(print.markedPositions().empty());
+  EXPECT_EQ(preview.positionAt(QPoint(1, 1)), -1);  // the margin is no position
+
+  print.copiesEdit->setValue(12);
+  print.pageEdit->setValue(2);
+  QTest::mouseClick(&preview, Qt::LeftButton, {}, second);
+  EXPECT_TRUE(print.markedPositions().empty()) << "only the first sheet takes marks";
+}
+
+TEST_F(UsedPositionsTest, SkippedPositionsAndChosenPagesLandWhereTheLayoutSays) {
+  PrintRequest r;
+  r.format = TwoByFive();
+  r.used = 1;
+  r.marked = {2, 5};
+  r.copies = 12;  // positions 1, 3, 4, 6..9 on sheet 1; 10..14 on sheet 2
+  r.sheets = {1};
+  const std::vector<QImage> pages = PrintRed(r, dir);
+  ASSERT_EQ(pages.size(), 1u) << "only the second sheet";
+  const SheetLayout l = LayoutFor(r.format, FormatDetails{}, r.used, r.marked, r.copies);
+  for (int32_t k = 10; k < 20; ++k) {
+    const SheetPosition p = l.At(k);
+    const double x = r.format.leftMargin + p.col * r.format.stepAcross + 40;
+    const double y = r.format.topMargin + p.row * r.format.stepDown + 25;
+    EXPECT_EQ(InkAt(pages[0], x, y), k <= 14 ? Red : White) << k;
+  }
+  r.sheets = {};
+  const std::vector<QImage> all = PrintRed(r, dir);
+  ASSERT_EQ(all.size(), 2u);
+  for (int32_t k = 0; k < 10; ++k) {
+    const SheetPosition p = l.At(k);
+    const bool copy = k != 0 && k != 2 && k != 5;
+    EXPECT_EQ(InkAt(all[0], r.format.leftMargin + p.col * 80 + 40, r.format.topMargin + p.row * 50 + 25),
+              copy ? Red : White) << k;
+  }
+}
+
+TEST_F(UsedPositionsTest, APrintThatCompletedIsContinuedOnTheNextOne) {
+  ASSERT_TRUE(print.correctInputs());
+  EXPECT_FALSE(print.continueButton->isEnabled());
+  print.usedEdit->setValue(2);
+  print.setMarkedPositions({7});
+  print.copiesEdit->setValue(3);
+  print.printCovers();
+  ASSERT_EQ(dialogs.count("message"), 0);
+  EXPECT_EQ(RecallNextPosition(dir.file("paper.dat"), TwoByFive()), (NextPosition{5, {7}}));
+  print.usedEdit->setValue(0);
+  print.setMarkedPositions({});
+  ASSERT_TRUE(print.correctInputs());
+  ASSERT_TRUE(print.continueButton->isEnabled());
+  QTest::mouseClick(print.continueButton, Qt::LeftButton);
+  EXPECT_EQ(print.usedEdit->value(), 5);
+  EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{7});
+
+  // Reprinting chosen pages leaves the remembered position alone; a page outside the job is refused.
+  print.copiesEdit->setValue(20);
+  print.pagesEdit->setText(QStringLiteral("3"));
+  print.printCovers();
+  ASSERT_EQ(dialogs.count("message"), 0);
+  EXPECT_EQ(RecallNextPosition(dir.file("paper.dat"), TwoByFive()), (NextPosition{5, {7}}));
+  print.pagesEdit->setText(QStringLiteral("4"));
+  std::filesystem::remove(dir.file("job.pdf"));
+  print.printCovers();
+  ASSERT_EQ(dialogs.count("message"), 1);
+  EXPECT_EQ(dialogs.messages()[0], "Pages: there is no page 4; the pages are 1 to 3.");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("job.pdf")));
+}
+
+TEST_F(UsedPositionsTest, OnlyForThisPrinterKeepsOptionsDatForTheOthers) {
+  CalibrationDialog& d = *print.calibrationDialog();
+  const PrinterKey office{"Office", 600};
+  const Calibration defaults{1, 2, 99, 101}, own{3, 4, 97, 103};
+  d.setValues(defaults);
+  ASSERT_TRUE(d.saveValues());
+  const std::vector<uint8_t> optionsBytes = ReadBytes(dir.file("options.dat"));
+  d.showPrinter(office);
+  EXPECT_EQ(d.printerLabel->text(), "Printer: Office at 600 dpi");
+  EXPECT_FALSE(d.onlyThisPrinterBox->isChecked());
+  d.onlyThisPrinterBox->setChecked(true);
+  d.setValues(own);
+  ASSERT_TRUE(d.saveValues());
+  EXPECT_EQ(ReadBytes(dir.file("options.dat")), optionsBytes);
+  EXPECT_EQ(d.calibrationFor(office), own);
+  EXPECT_EQ(d.calibrationFor({"Office", 300}), defaults);
+  EXPECT_EQ(d.calibrationFor({}), defaults);  // a PDF file
+
+  CalibrationDialog again(dir.file("options.dat"));  // as at the next start
+  again.showPrinter(office);
+  EXPECT_TRUE(again.onlyThisPrinterBox->isChecked());
+  EXPECT_EQ(again.values(), own);
+  again.onlyThisPrinterBox->setChecked(false);
+  EXPECT_EQ(again.values(), defaults);
+  ASSERT_TRUE(again.saveValues());
+  EXPECT_FALSE(std::filesystem::exists(PrinterCalibrationsFileFor(dir.file("options.dat"))));
+  EXPECT_EQ(ReadBytes(dir.file("options.dat")), optionsBytes);
+  again.showPrinter({});
+  EXPECT_FALSE(again.onlyThisPrinterBox->isEnabled());
+
+  WriteBytes(PrinterCalibrationsFileFor(dir.file("options.dat")), {1, 2, 3});
+  CalibrationDialog damaged(dir.file("options.dat"));
+  ASSERT_EQ(dialogs.count("message"), 1);
+  EXPECT_NE(dialogs.messages()[0].find("damaged"), std::string::npos);
+  EXPECT_EQ(damaged.calibrationFor(office), defaults);
+}
