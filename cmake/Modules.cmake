@@ -34,9 +34,9 @@ function(quendrix_module name)
 endfunction()
 
 # One test program per folder of tests/ with its SUBDIRS (and one for the views/ subfolders),
-# registered with CTest.
+# registered with CTest. Tests of programs with the same LOCK never run at the same time.
 function(quendrix_tests dir)
-  cmake_parse_arguments(T "" "" "LIBS;SUBDIRS" ${ARGN})
+  cmake_parse_arguments(T "" "LOCK" "LIBS;SUBDIRS" ${ARGN})
   set(globs ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
   foreach(sub IN LISTS T_SUBDIRS)
     list(APPEND globs ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
@@ -49,5 +49,5 @@ function(quendrix_tests dir)
   add_executable(${tname} ${src})
   target_link_libraries(${tname} PRIVATE ${T_LIBS} quendrix_testsupport GTest::gtest GTest::gmock)
   gtest_discover_tests(${tname} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" RESOURCE_LOCK "${T_LOCK}")
 endfunction()
