@@ -31,8 +31,8 @@ class SelectionsState : public StatePart {
  public:
   explicit SelectionsState(Document& doc) : doc_(doc), seen_(now()) {}
   std::unique_ptr<Change> takeChange() override {
+    // Always a change: every step puts both selections back as they were around it.
     const Selections current = now();
-    if (current == seen_) return nullptr;
     auto change = std::make_unique<SelectionsChange>(doc_, seen_, current);
     seen_ = current;
     return change;
