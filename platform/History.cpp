@@ -99,6 +99,13 @@ bool History::commit(const std::string& what) {
   return !undo_.empty();
 }
 
+void History::absorb() {
+  bool partStep = false;
+  auto changes = takePartChanges(partStep);
+  if (!partStep || undo_.empty()) return;
+  for (auto& c : changes) undo_.back().changes.push_back(std::move(c));
+}
+
 void History::discard() {
   pending_.clear();
   pendingUnkept_ = false;

@@ -66,6 +66,9 @@ class History {
   // Ends a command: the recorded changes and the parts' changes become one step named `what`
   // (or after its first change that names itself). True when a step was made.
   bool commit(const std::string& what = {});
+  // Changes the program made on its own while showing the last step (a paint that puts a
+  // value into its range) join that step instead of making one.
+  void absorb();
   // The running command changed nothing after all: its recorded changes are dropped.
   void discard();
   // New and Open: no steps, the parts see the current state.

@@ -161,6 +161,7 @@ void TextsView::paintView(const QRect& exposed) {
     return;
   }
   propertyPages->refresh();
+  if (history_ && doc_.objects.DragState == 0) history_->absorb();  // the refresh may clamp
   PaintPlan plan = editor_.PlanPaint(DibWidth(doc_.picture), DibHeight(doc_.picture),
                                      paintBox->width(), paintBox->height());
   if (!plan.draw && !plan.resize) return;  // a zoom step is under way

@@ -244,6 +244,15 @@ TEST(DocumentHistory, ControlsNameTheStep) {
   d.objects.selectedSlot = 7;  // selecting alone is no step
   d.history.commit();
   EXPECT_TRUE(d.history.canRedo());
+  // A value a paint puts into range joins the step shown last.
+  d.history.redo();
+  const int32_t width = d.objects[7].LineWidth, color = d.objects[7].Color;
+  d.objects[7].LineWidth = 1;
+  d.history.absorb();
+  EXPECT_EQ(d.history.undoCount(), 1);
+  d.history.undo();
+  EXPECT_EQ(d.objects[7].LineWidth, width);
+  EXPECT_NE(d.objects[7].Color, uint32_t(color));
 }
 
 TEST(DocumentHistory, ATurnOfAPictureWithStrayPaddingBytesKeepsThePictureToComeBackExactly) {
