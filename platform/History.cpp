@@ -138,24 +138,16 @@ bool RunAll(std::vector<std::unique_ptr<Change>>& changes, bool undoing) {
 }
 }  // namespace
 
-bool History::undo() {
-  commit();  // anything not yet in a step becomes one, so undo takes back the latest change
-  if (undo_.empty()) return false;
-  if (!RunAll(undo_.back().changes, true)) return false;
-  redo_.push_back(std::move(undo_.back()));
-  undo_.pop_back();
-  syncParts();
-  trim();
-  notify();
-  return true;
-}
+bool History::undo() { return takeBack(true); }
+bool History::redo() { return takeBack(false); }
 
-bool History::redo() {
-  commit();
-  if (redo_.empty()) return false;
-  if (!RunAll(redo_.back().changes, false)) return false;
-  undo_.push_back(std::move(redo_.back()));
-  redo_.pop_back();
+bool History::takeBack(bool undoing) {
+  commit();  // anything not yet in a step becomes one, so undo takes back the latest change
+  auto& from = undoing ? undo_ : redo_;
+  auto& to = undoing ? redo_ : undo_;
+  if (from.empty() || !RunAll(from.back().changes, undoing)) return false;
+  to.push_back(std::move(from.back()));
+  from.pop_back();
   syncParts();
   trim();
   notify();

@@ -93,6 +93,8 @@ class History {
  private:
   std::vector<std::unique_ptr<Change>> takePartChanges(bool& makesStep);
   void syncParts();
+  // Undoes (or redoes) the last step and moves it to the other list.
+  bool takeBack(bool undoing);
   void trim();
   void notify();
 
