@@ -1,8 +1,13 @@
 #include "app/Document.h"
 
+#include "app/DocumentHistory.h"
 #include "platform/Units.h"
 
-Document::Document() { ResetPicture(); }
+Document::Document() {
+  ResetPicture();
+  historyParts = DocumentStateParts(*this);
+  for (auto& part : historyParts) history.addPart(*part);
+}
 
 Document::~Document() { FreeDib(picture); }
 

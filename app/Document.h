@@ -1,9 +1,12 @@
 #pragma once
 // The one document of the main window: picture, retouch selection, cover objects, page size,
 // the Texts view's scales and the file it belongs to.
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "cover/ObjectTable.h"
+#include "platform/History.h"
 #include "platform/dib/Dib.h"
 
 struct Document {
@@ -19,6 +22,9 @@ struct Document {
   int32_t PageWidth = 0, PageHeight = 0;
   int32_t PrinterPageWidth = 0, PrinterPageHeight = 0;
   std::string SavedFileName;
+  // Undo and redo of the picture, the objects and both selections; not saved with the design.
+  History history{DefaultHistoryBudget()};
+  std::vector<std::unique_ptr<StatePart>> historyParts;
 
   // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture,
   // right and bottom exclusive: (0, 0, width, height).

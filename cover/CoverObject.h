@@ -57,6 +57,9 @@ struct CoverObject {
   void SetWidth(int32_t v) { W = FromView(v); }
   void SetHeight(int32_t v) { H = FromView(v); }
 
+  // Every field equal (the undo history compares slots with it).
+  bool operator==(const CoverObject&) const = default;
+
   // Copies every stored field, keeping this slot's scales.
   void AssignFields(const CoverObject& other) {
     const CoverScales* keep = Scales;

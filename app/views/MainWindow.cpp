@@ -32,6 +32,7 @@
 #include "print/views/CenterView.h"
 #include "print/views/CoverGuide.h"
 #include "print/views/SheetPreview.h"
+#include "retouch/PictureHistory.h"
 #include "retouch/views/RetouchView.h"
 
 void WindowProgressSink::setProgress(int percent) {
@@ -49,6 +50,7 @@ MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent)
   previousSink_ = SetProgressSink(this);
   buildWindow();
   createDocument();
+  connectHistory();
   for (TabPage* p : pages_) p->settlePanel();
   qApp->installEventFilter(this);
 }
@@ -284,7 +286,9 @@ void MainWindow::onScanFinished(intptr_t wParam) {
     if (!problem.cancelled && !problem.text.empty()) ShowError(problem.text);
     return;
   }
+  KeepReplacedPicture(&doc_.history, doc_.picture);
   doc_.ReplacePicture(dib);
+  doc_.history.commit("Scan");
   repaintViews();
 }
 
@@ -302,6 +306,7 @@ void MainWindow::setSavedFileName(const std::string& name) {
 }
 
 void MainWindow::refreshViews() {
+  doc_.history.clear();  // a new or opened design starts without steps
   emit documentReplaced();
   for (TabPage* page : pages_) {
     page->update();

@@ -73,6 +73,11 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QPushButton* webButton() const { return webBtn_; }
   void startScan();
   void selectScanner();
+  // Undo and redo of the document's last step (Ctrl+Z; Ctrl+Shift+Z and Ctrl+Y).
+  void undo();
+  void redo();
+  QPushButton* undoButton() const { return undoBtn_; }
+  QPushButton* redoButton() const { return redoBtn_; }
 
   static constexpr int kWheelStep = WheelScroll::kPixelsPerNotch;
 
@@ -98,6 +103,9 @@ class MainWindow : public QMainWindow, public ProgressSink {
   void placeScanView();
   void buildScanButtons();
   void buildPaperTabs();
+  // The Undo and Redo buttons, keys and menu items, kept up to date with the history.
+  void connectHistory();
+  void updateHistoryControls();
 
   Document doc_;
   DocumentCommands docCommands_{doc_,
@@ -123,6 +131,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   ImageButton* scanBtn_ = nullptr;
   ImageButton* selectScannerBtn_ = nullptr;
   QPushButton* cancelScanBtn_ = nullptr;
+  QPushButton* undoBtn_ = nullptr;
+  QPushButton* redoBtn_ = nullptr;
   StatusBar* status_ = nullptr;
   ScanView* scanView_ = nullptr;
   PaperFormatPanel* paperPanel_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/Document.h"
 #include "app/PictureSaveName.h"
 #include "platform/codecs/PictureFile.h"
+#include "retouch/PictureHistory.h"
 
 namespace {
 std::string FolderOf(const std::string& path) {
@@ -54,7 +55,9 @@ bool PictureCommands::openPictureFile(const std::string& path) {
   Dib dib;
   OpenDib(dib, path);  // says why when the file cannot be read
   if (!dib.Bits) return false;
+  KeepReplacedPicture(&doc_.history, doc_.picture);
   doc_.ReplacePicture(dib);
+  doc_.history.commit("Open picture");
   repaint_();
   return true;
 }

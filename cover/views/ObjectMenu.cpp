@@ -73,6 +73,13 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
   trackListAction = addAction("Track list...");
   trackListAction->setObjectName("trackListAction");
   connect(trackListAction, &QAction::triggered, this, &ObjectMenu::trackListRequested);
+  addSeparator();
+  undoAction = addAction("Undo");
+  undoAction->setObjectName("undoAction");
+  undoAction->setEnabled(false);
+  redoAction = addAction("Redo");
+  redoAction->setObjectName("redoAction");
+  redoAction->setEnabled(false);
 }
 
 QAction* ObjectMenu::item(const char* caption, const char* name, const char* hint,

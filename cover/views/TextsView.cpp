@@ -127,6 +127,8 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   connect(toolBar->guideButton, &QToolButton::toggled, this, &TextsView::repaintView);
   connect(propertyPages, &PropertyPages::changed, this, &TextsView::repaintView);
   connect(objectMenu, &ObjectMenu::changed, this, &TextsView::repaintView);
+  connect(propertyPages, &PropertyPages::changed, this, &TextsView::commitStep);
+  connect(objectMenu, &ObjectMenu::changed, this, &TextsView::commitStep);
   connect(toolBar, &TextsToolBar::trackListClicked, this, &TextsView::showTrackList);
   connect(objectMenu, &ObjectMenu::trackListRequested, this, &TextsView::showTrackList,
           Qt::QueuedConnection);  // after the menu has closed
@@ -159,6 +161,7 @@ void TextsView::paintView(const QRect& exposed) {
     return;
   }
   propertyPages->refresh();
+  if (history_ && doc_.objects.DragState == 0) history_->absorb();  // the refresh may clamp
   PaintPlan plan = editor_.PlanPaint(DibWidth(doc_.picture), DibHeight(doc_.picture),
                                      paintBox->width(), paintBox->height());
   if (!plan.draw && !plan.resize) return;  // a zoom step is under way
@@ -276,6 +279,7 @@ void TextsView::invertFrame() {
 void TextsView::onMousePressed(Qt::MouseButton button, QPoint pos) {
   keyField->setFocus(Qt::MouseFocusReason);
   apply(editor_.MouseDown(EditorButton(button), pos.x(), pos.y(), viewState()));
+  commitStep();
 }
 
 void TextsView::onMouseMoved(QPoint pos) {
@@ -293,14 +297,17 @@ void TextsView::onMouseMoved(QPoint pos) {
 
 void TextsView::onMouseReleased(Qt::MouseButton button, QPoint pos) {
   apply(editor_.MouseUp(EditorButton(button), pos.x(), pos.y(), viewState()));
+  commitStep();
 }
 
 void TextsView::onDoubleClicked() {
   apply(editor_.DoubleClick());
+  commitStep();
 }
 
 void TextsView::onKeyPressed(int key) {
   apply(editor_.KeyDown(EditorKeyOf(key)));
+  commitStep();
 }
 
 bool TextsView::eventFilter(QObject* watched, QEvent* e) {
@@ -333,4 +340,9 @@ void TextsView::addTrackTexts(const std::vector<std::string>& title,
   const ViewState v = viewState();
   if (!PlaceTextBlocks(doc_.objects, v.scrollX, v.scrollY, blocks, editor_.DialogFont).empty())
     repaintView();
+  commitStep();
+}
+
+void TextsView::commitStep() {
+  if (history_ && doc_.objects.DragState != 1) history_->commit();
 }

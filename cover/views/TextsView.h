@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "cover/Editor.h"
+#include "platform/History.h"
 #include "platform/dib/Dib.h"
 
 class TextsView;
@@ -74,6 +75,8 @@ class TextsView : public QWidget {
   void sizeForPage();
   // Paints the whole view again (after every command).
   void repaintView();
+  // The history that each finished gesture, key and command adds its step to.
+  void setHistory(History* history) { history_ = history; }
   // Supplies the outline guide and the printed sizes for the current format.
   void setPrintGuide(std::function<PrintGuide()> guide) { guide_ = std::move(guide); }
 
@@ -112,6 +115,9 @@ class TextsView : public QWidget {
   void paintGuide(QPainter& p);
   void updatePrintedSize();
   std::function<PrintGuide()> guide_;
+  // Ends a command: what it changed becomes one step; a drag ends with its release.
+  void commitStep();
+  History* history_ = nullptr;
 
   TextsDocument doc_;
   Editor editor_;

@@ -56,19 +56,21 @@ FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
   return FilterOutcome::Restored;
 }
 
+bool PromoteForEffect(Dib& dib) {
+  if (DibColorCount(dib) > 256) return true;
+  const MsgResult answer = CurrentDialogs().messageBox(
+      "The number of colors have to be changed to 16,7 million.", "Change the number of colors?",
+      MsgButtons::YesNo, MsgIcon::Question);
+  if (answer != MsgResult::Yes) return false;
+  PromoteDepth(dib, 24);
+  if (DibColorCount(dib) > 256) return true;
+  ShowError("Can not change number of colors");
+  return false;
+}
+
 bool applyEffect(Dib& dib, int index, const std::function<void()>& repaint) {
   if (index < 0 || index >= kEffectCount || !dib.Bits) return false;
-  if (DibColorCount(dib) <= 256) {
-    const MsgResult answer = CurrentDialogs().messageBox(
-        "The number of colors have to be changed to 16,7 million.", "Change the number of colors?",
-        MsgButtons::YesNo, MsgIcon::Question);
-    if (answer != MsgResult::Yes) return false;
-    PromoteDepth(dib, 24);
-    if (DibColorCount(dib) <= 256) {
-      ShowError("Can not change number of colors");
-      return false;
-    }
-  }
+  if (!PromoteForEffect(dib)) return false;
   FilterWithConfirmation(dib, kEffectFilters[index], repaint);
   if (repaint) repaint();
   return true;

@@ -17,6 +17,9 @@ bool ApplyFilter(Dib& dib, const EffectFilter& f);
 FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
                                      const std::function<void()>& showResult);
 
+// Asks to promote a palette picture to 24 bits and does it; true when `dib` is 24 bits now.
+bool PromoteForEffect(Dib& dib);
+
 // The Effects menu's item `index`: asks to promote a palette picture to 24 bits first, then
 // runs FilterWithConfirmation and calls `repaint`. Returns true when the picture may have changed.
 bool applyEffect(Dib& dib, int index, const std::function<void()>& repaint);

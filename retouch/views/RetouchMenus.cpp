@@ -6,6 +6,8 @@
 #include "retouch/effects/ApplyEffect.h"
 #include "retouch/effects/EffectFilters.h"
 #include "retouch/MirrorTurn.h"
+#include "retouch/PictureHistory.h"
+#include "retouch/DepthPromotion.h"
 #include "retouch/views/BrightnessContrastDialog.h"
 #include "retouch/views/MenuButton.h"
 #include "retouch/views/RetouchView.h"
@@ -66,6 +68,11 @@ void RetouchView::buildMenus() {
     connect(AddItem(retouchMenu_, item.name, item.caption, item.hint), &QAction::triggered, this,
             [this, h = item.handler] { (this->*h)(); });
   }
+  retouchMenu_->addSeparator();
+  undoAction = AddItem(retouchMenu_, "undoAction", "Undo", "Undo the last change");
+  redoAction = AddItem(retouchMenu_, "redoAction", "Redo", "Redo the change undone last");
+  undoAction->setEnabled(false);
+  redoAction->setEnabled(false);
   for (QMenu* m : {fileMenu_, effectsMenu_, retouchMenu_}) m->setToolTipsVisible(true);
 }
 
@@ -107,33 +114,59 @@ void RetouchView::pictureWasChanged() {
 }
 
 void RetouchView::cropToSelection() {
-  if (CropToSelection(dib_, pictureSel_)) pictureWasChanged();
+  PictureEdit edit(history_, dib_, PictureOp::Replace);
+  if (!CropToSelection(dib_, pictureSel_)) return;
+  edit.commit("Crop to selection");
+  pictureWasChanged();
 }
 
 void RetouchView::turnLeft() {
-  if (TurnDibLeft(dib_, pictureSel_)) pictureWasChanged();
+  PictureEdit edit(history_, dib_, PictureOp::TurnLeft);
+  if (!TurnDibLeft(dib_, pictureSel_)) return;
+  edit.commit("Rotate to the left");
+  pictureWasChanged();
 }
 
 void RetouchView::turnRight() {
-  if (TurnDibRight(dib_, pictureSel_)) pictureWasChanged();
+  PictureEdit edit(history_, dib_, PictureOp::TurnRight);
+  if (!TurnDibRight(dib_, pictureSel_)) return;
+  edit.commit("Rotate to the right");
+  pictureWasChanged();
 }
 
 void RetouchView::mirrorHorizontally() {
-  if (MirrorDib(dib_)) pictureWasChanged();
+  PictureEdit edit(history_, dib_, PictureOp::Mirror);
+  if (!MirrorDib(dib_)) return;
+  edit.commit("Mirror");
+  pictureWasChanged();
 }
 
 void RetouchView::mirrorVertically() {
-  if (MirrorDibVertical(dib_)) pictureWasChanged();
+  PictureEdit edit(history_, dib_, PictureOp::MirrorVertical);
+  if (!MirrorDibVertical(dib_)) return;
+  edit.commit("Mirror vertical");
+  pictureWasChanged();
 }
 
 void RetouchView::changeBrightnessContrast() {
+  PictureEdit edit(history_, dib_, PictureOp::Replace);
   BrightnessContrastDialog form(
       dib_, [this] { paintView(); }, window());
-  form.run();
+  if (form.run()) edit.commit("Brightness and contrast");
   pictureWasChanged();
 }
 
 void RetouchView::applyEffect(QAction* sender) {
   const int k = int(effectsMenu_->actions().indexOf(sender));
-  if (::applyEffect(dib_, k, [this] { paintView(); })) pictureWasChanged();
+  if (k < 0 || k >= kEffectCount || !dib_.Bits) return;
+  if (DibColorCount(dib_) <= 256) {  // the promotion is a step of its own
+    PictureEdit promotion(history_, dib_, PictureOp::Replace);
+    if (!PromoteForEffect(dib_)) return;
+    promotion.commit("Change to 16,7 million colors");
+  }
+  PictureEdit edit(history_, dib_, PictureOp::Replace);
+  if (::applyEffect(dib_, k, [this] { paintView(); })) {
+    edit.commit(kEffectFilters[k].FilterName);
+    pictureWasChanged();
+  }
 }

@@ -127,6 +127,7 @@ void RetouchView::onMouseMoved(QPoint p) {
 
 void RetouchView::onMouseReleased() {
   if (sel_.release()) box_->releaseMouse();
+  if (history_) history_->commit();  // the selection undo restores is the one the user left
 }
 
 void RetouchView::setSelectionCursor(SelectionCursor cursor) {

@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include "platform/History.h"
 #include "platform/dib/Dib.h"
 #include "retouch/PictureSelection.h"
 #include "retouch/RetouchSelection.h"
@@ -47,6 +48,11 @@ class RetouchView : public QWidget {
   QMenu* effectsMenu() const { return effectsMenu_; }
   QMenu* retouchMenu() const { return retouchMenu_; }
   const RetouchSelection& selection() const { return sel_; }
+  // The history that every picture command adds its step to (none: nothing is kept).
+  void setHistory(History* history) { history_ = history; }
+  // "Undo ..." and "Redo ..." of the Retouch menu; the main window runs and labels them.
+  QAction* undoAction = nullptr;
+  QAction* redoAction = nullptr;
 
   // Resizes the paint box to the picture at the zoom when it differs (the resize repaints);
   // otherwise paints it at once.
@@ -94,4 +100,5 @@ class RetouchView : public QWidget {
   MenuButton* fileButton_ = nullptr;
   MenuButton* effectsButton_ = nullptr;
   MenuButton* retouchButton_ = nullptr;
+  History* history_ = nullptr;
 };

@@ -98,7 +98,7 @@ TEST_F(RetouchViewTest, ToolBarButtonsMenusAndZoom) {
                             {nullptr, "", ""},
                             {"cropAction", "Crop to selection", "Crop to selection"}};
   const QList<QAction*> retouch = view->retouchMenu()->actions();
-  ASSERT_EQ(retouch.size(), 9);
+  ASSERT_EQ(retouch.size(), 12);  // then a separator, "Undo" and "Redo"
   for (int i = 0; i < 9; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(retouch[i]->isSeparator(), items[i].name == nullptr);

@@ -1,0 +1,98 @@
+#include "cover/ObjectHistory.h"
+
+namespace {
+// The slots one command changed, as they were and as they became.
+class ObjectSlotsChange : public Change {
+ public:
+  ObjectSlotsChange(ObjectTable& table, std::vector<int> slots, std::vector<CoverObject> before,
+                    std::vector<CoverObject> after)
+      : table_(table), slots_(std::move(slots)), before_(std::move(before)), after_(std::move(after)) {}
+  bool undo() override { return put(before_); }
+  bool redo() override { return put(after_); }
+  size_t bytes() const override {
+    size_t n = sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(CoverObject));
+    for (const auto* list : {&before_, &after_})
+      for (const CoverObject& o : *list) n += o.Text.capacity() + o.FontName.capacity();
+    return n;
+  }
+  std::string what() const override { return DescribeObjectChange(before_, after_); }
+
+ private:
+  bool put(const std::vector<CoverObject>& objects) {
+    for (size_t i = 0; i < slots_.size(); ++i) table_[slots_[i]].AssignFields(objects[i]);
+    return true;
+  }
+  ObjectTable& table_;
+  std::vector<int> slots_;
+  std::vector<CoverObject> before_, after_;
+};
+
+using Differs = bool (*)(const CoverObject&, const CoverObject&);
+struct FieldName {
+  Differs differs;
+  const char* what;
+};
+// Checked in order; the first field group that differs names the change of one object.
+const FieldName kFieldNames[] = {
+    {[](const CoverObject& a, const CoverObject& b) { return a.Text != b.Text; }, "Text entry"},
+    {[](const CoverObject& a, const CoverObject& b) {
+       return a.FontName != b.FontName || a.FontHeight != b.FontHeight ||
+              a.FontSize != b.FontSize || a.FontStyle != b.FontStyle ||
+              a.FontPitch != b.FontPitch || a.FontColor != b.FontColor;
+     }, "Font"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.W != b.W || a.H != b.H; },
+     "Resize object"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.X != b.X || a.Y != b.Y; },
+     "Move object"},
+    {[](const CoverObject& a, const CoverObject& b) {
+       return a.ShadowOn != b.ShadowOn || a.BorderOn != b.BorderOn ||
+              a.ShadowDX != b.ShadowDX || a.ShadowDY != b.ShadowDY;
+     }, "Text effects"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Color != b.Color; }, "Color"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.BorderColor != b.BorderColor; },
+     "Border color"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.FillMode != b.FillMode; }, "Fill"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.LineWidth != b.LineWidth; },
+     "Line width"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Align != b.Align; }, "Alignment"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Rotation != b.Rotation; },
+     "Rotation"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.SubKind != b.SubKind; }, "Form"},
+};
+}  // namespace
+
+ObjectTableState::ObjectTableState(ObjectTable& table) : table_(table) {
+  seen_.resize(ObjectTable::kSlots + 1);
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) seen_[i] = table_[i];
+}
+
+std::unique_ptr<Change> ObjectTableState::takeChange() {
+  std::vector<int> slots;
+  std::vector<CoverObject> before, after;
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) {
+    if (table_[i] == seen_[i]) continue;
+    slots.push_back(i);
+    before.push_back(seen_[i]);
+    after.push_back(table_[i]);
+    seen_[i] = table_[i];
+  }
+  if (slots.empty()) return nullptr;
+  return std::make_unique<ObjectSlotsChange>(table_, std::move(slots), std::move(before),
+                                             std::move(after));
+}
+
+std::string DescribeObjectChange(const std::vector<CoverObject>& before,
+                                 const std::vector<CoverObject>& after) {
+  int created = 0, deleted = 0;
+  for (size_t i = 0; i < before.size(); ++i) {
+    created += before[i].Kind == kFree && after[i].Kind != kFree;
+    deleted += before[i].Kind != kFree && after[i].Kind == kFree;
+  }
+  if (created > 0 && deleted == 0) return created == 1 ? "Create object" : "Create objects";
+  if (deleted > 0 && created == 0) return deleted == 1 ? "Delete object" : "Delete objects";
+  if (before.size() == 2 && before[0] == after[1] && before[1] == after[0]) return "Stacking order";
+  if (before.size() == 1)
+    for (const FieldName& f : kFieldNames)
+      if (f.differs(before[0], after[0])) return f.what;
+  return "Change objects";
+}
