@@ -51,6 +51,7 @@ class SelectionsState : public StatePart {
 std::vector<std::unique_ptr<StatePart>> DocumentStateParts(Document& doc) {
   std::vector<std::unique_ptr<StatePart>> parts;
   parts.push_back(std::make_unique<ObjectTableState>(doc.objects));
+  parts.push_back(std::make_unique<TextLayoutState>(doc.objects));
   parts.push_back(std::make_unique<SelectionsState>(doc));
   return parts;
 }

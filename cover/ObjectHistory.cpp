@@ -27,6 +27,29 @@ class ObjectSlotsChange : public Change {
   std::vector<CoverObject> before_, after_;
 };
 
+// The text layouts one command changed, as they were and as they became.
+class TextLayoutChange : public Change {
+ public:
+  TextLayoutChange(ObjectTable& table, std::vector<int> slots, std::vector<TextLayout> before,
+                   std::vector<TextLayout> after)
+      : table_(table), slots_(std::move(slots)), before_(std::move(before)), after_(std::move(after)) {}
+  bool undo() override { return put(before_); }
+  bool redo() override { return put(after_); }
+  size_t bytes() const override {
+    return sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(TextLayout));
+  }
+  std::string what() const override { return "Text layout"; }
+
+ private:
+  bool put(const std::vector<TextLayout>& layouts) {
+    for (size_t i = 0; i < slots_.size(); ++i) table_.layout(slots_[i]) = layouts[i];
+    return true;
+  }
+  ObjectTable& table_;
+  std::vector<int> slots_;
+  std::vector<TextLayout> before_, after_;
+};
+
 using Differs = bool (*)(const CoverObject&, const CoverObject&);
 struct FieldName {
   Differs differs;
@@ -79,6 +102,26 @@ std::unique_ptr<Change> ObjectTableState::takeChange() {
   if (slots.empty()) return nullptr;
   return std::make_unique<ObjectSlotsChange>(table_, std::move(slots), std::move(before),
                                              std::move(after));
+}
+
+TextLayoutState::TextLayoutState(ObjectTable& table) : table_(table) {
+  seen_.resize(ObjectTable::kSlots + 1);
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) seen_[i] = table_.layout(i);
+}
+
+std::unique_ptr<Change> TextLayoutState::takeChange() {
+  std::vector<int> slots;
+  std::vector<TextLayout> before, after;
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) {
+    if (table_.layout(i) == seen_[i]) continue;
+    slots.push_back(i);
+    before.push_back(seen_[i]);
+    after.push_back(table_.layout(i));
+    seen_[i] = table_.layout(i);
+  }
+  if (slots.empty()) return nullptr;
+  return std::make_unique<TextLayoutChange>(table_, std::move(slots), std::move(before),
+                                            std::move(after));
 }
 
 std::string DescribeObjectChange(const std::vector<CoverObject>& before,

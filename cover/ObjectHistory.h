@@ -19,6 +19,17 @@ class ObjectTableState : public StatePart {
   std::vector<CoverObject> seen_;  // index 0 unused, like the table
 };
 
+// The texts' layouts kept beside the slots (straight or along an arc): compared like the slots.
+class TextLayoutState : public StatePart {
+ public:
+  explicit TextLayoutState(ObjectTable& table);
+  std::unique_ptr<Change> takeChange() override;
+
+ private:
+  ObjectTable& table_;
+  std::vector<TextLayout> seen_;  // index 0 unused, like the table
+};
+
 // A name for a change of these slots: "Create object", "Move object", "Font", ...
 std::string DescribeObjectChange(const std::vector<CoverObject>& before,
                                  const std::vector<CoverObject>& after);

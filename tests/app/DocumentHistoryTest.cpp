@@ -22,6 +22,7 @@ namespace {
 struct DocumentState {
   Dib picture;
   std::vector<CoverObject> slots;
+  std::vector<TextLayout> layouts;
   std::array<int32_t, 5> selections{};
   DocumentState() = default;
   DocumentState(const DocumentState&) = delete;
@@ -33,6 +34,8 @@ void Take(const Document& d, DocumentState& s) {
   ExactCopy(d.picture, s.picture);
   s.slots.assign(1, CoverObject{});
   for (int i = 1; i <= ObjectTable::kSlots; ++i) s.slots.push_back(d.objects[i]);
+  s.layouts.assign(1, TextLayout{});
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) s.layouts.push_back(d.objects.layout(i));
   s.selections = {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom, d.objects.selectedSlot};
 }
 
@@ -41,6 +44,8 @@ std::string Differences(const Document& d, const DocumentState& s) {
   if (!SamePicture(d.picture, s.picture)) return "picture";
   for (int i = 1; i <= ObjectTable::kSlots; ++i)
     if (!(d.objects[i] == s.slots[i])) return "slot " + std::to_string(i);
+  for (int i = 1; i <= ObjectTable::kSlots; ++i)
+    if (!(d.objects.layout(i) == s.layouts[i])) return "layout " + std::to_string(i);
   const std::array<int32_t, 5> sel{d.SelLeft, d.SelTop, d.SelRight, d.SelBottom,
                                    d.objects.selectedSlot};
   return sel == s.selections ? "" : "selections";
@@ -101,6 +106,7 @@ const Kind kKinds[] = {
     {"font", 24, 8, 8, [](Document& d) { d.objects[3].FontName = "Courier"; d.history.commit(); }, "Font"},
     {"text", 24, 8, 8, [](Document& d) { d.objects[3].Text = "Side B\rTrack 1"; d.history.commit(); }, "Text entry"},
     {"effects", 24, 8, 8, [](Document& d) { d.objects[3].ShadowOn = true, d.objects[3].FillMode = 0xFF; d.history.commit(); }, "Text effects"},
+    {"curved text", 24, 8, 8, [](Document& d) { d.objects.layout(3) = {TextShape::BottomArc, 240, 20}; d.history.commit(); }, "Text layout"},
     {"to front", 24, 8, 8, [](Document& d) { d.objects.ToFront(); d.history.commit(); }, "Stacking order"},
     {"to back", 24, 8, 8, [](Document& d) { d.objects.selectedSlot = 7; d.objects.ToBack(); d.history.commit(); }, "Stacking order"},
 };
