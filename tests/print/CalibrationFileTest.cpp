@@ -33,7 +33,7 @@ TEST(CalibrationFileTest, MissingFileGivesDefaultsSilently) {
 
 std::vector<uint8_t> Doubles(std::initializer_list<double> values, size_t extraBytes = 0) {
   std::vector<uint8_t> bytes(values.size() * 8 + extraBytes, 0xAB);
-  std::memcpy(bytes.data(), values.begin(), values.size() * 8);
+  if (values.size() > 0) std::memcpy(bytes.data(), values.begin(), values.size() * 8);
   return bytes;
 }
 
