@@ -196,6 +196,16 @@ std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std:
   return printer;
 }
 
+void UseSheetSize(QPrinter& printer, const FormatDetails& details) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || details.sheetWidth <= 0 ||
+      details.sheetHeight <= 0)
+    return;
+  const QSizeF mm(details.sheetWidth, details.sheetHeight);
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setPageSize(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch));
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
 PrinterPage PrinterPageFor(const PrinterChoice& choice) {
   PrinterPage page;
   const bool pdf = InfoFor(choice).isNull();

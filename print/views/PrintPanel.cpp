@@ -161,6 +161,7 @@ void PrintPanel::printCovers() {
   request.outlines = outlinesBox->isChecked();
   request.cropMarks = cropMarksBox->isChecked();
   auto printer = MakeJobPrinter(choice_, pdf);
+  UseSheetSize(*printer, request.details);
   const ElementRenderer render =
       cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleed) : render_;
   const PrintResult r = PrintSheets(*printer, request, render);

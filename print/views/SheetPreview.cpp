@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "platform/Units.h"
 #include "print/views/DragScroll.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
@@ -33,8 +34,12 @@ void SheetPreview::setPrinterPage(const PrinterPage& page) {
 void SheetPreview::paintPreview() {
   askAllowed_ = true;
   if (print_->correctInputs()) {
-    const PixelSize s = PreviewSize(page_.widthPx, page_.heightPx, logicalDpiX(), page_.dpiX,
-                                    print_->zoom());
+    // The format's sheet, when it names one, else the printer's page.
+    const FormatDetails d = paper_->selectedDetails();
+    const bool sheet = d.sheetWidth > 0 && d.sheetHeight > 0;
+    const int w = sheet ? TruncPixels(d.sheetWidth / kMmPerInch * page_.dpiX) : page_.widthPx;
+    const int h = sheet ? TruncPixels(d.sheetHeight / kMmPerInch * page_.dpiY) : page_.heightPx;
+    const PixelSize s = PreviewSize(w, h, logicalDpiX(), page_.dpiX, print_->zoom());
     if (size() != QSize(s.w, s.h)) resize(std::max(s.w, 1), std::max(s.h, 1));
   }
   update();

@@ -120,6 +120,7 @@ int RunPrintCommand(const Args& args) {
   request.calibration = JobCalibration((SettingsDir() / "options.dat").string(), JobPrinterKey(choice, o.pdf), &damage);
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
   auto printer = MakeJobPrinter(choice, o.pdf);
+  UseSheetSize(*printer, details);
   const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
                        MakeCoverDrawer(doc.picture, doc.objects)};
   const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));

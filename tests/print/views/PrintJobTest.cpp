@@ -243,3 +243,21 @@ TEST(PrintJobTest, PdfFileDialogAsksForAPdfOfItsOwnKind) {
   EXPECT_EQ(dialogs.lastFileRequest.kind, FileKind::Pdf);
   EXPECT_TRUE(dialogs.lastFileRequest.initialPath.empty());  // the last PDF folder, else Documents
 }
+
+TEST(PrintJobTest, APdfJobTakesTheFormatsSheetAPrinterJobKeepsItsPaper) {
+  TempDir dir;
+  FormatDetails sheet;
+  sheet.sheetWidth = 127;
+  sheet.sheetHeight = 178;
+  struct Case {
+    FormatDetails details;
+    QSizeF mm;
+  } cases[] = {{sheet, {127, 178}}, {FormatDetails{}, {210, 297}}};  // no sheet: the chosen A4
+  for (const Case& c : cases) {
+    auto printer = MakeJobPrinter({}, dir.file("sheet.pdf"));
+    UseSheetSize(*printer, c.details);
+    const QRectF page = printer->pageLayout().fullRect(QPageLayout::Millimeter);
+    EXPECT_NEAR(page.width(), c.mm.width(), 0.5);
+    EXPECT_NEAR(page.height(), c.mm.height(), 0.5);
+  }
+}
