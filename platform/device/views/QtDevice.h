@@ -2,6 +2,8 @@
 // The drawing device on a QPainter: widgets in their paint event, off-screen QImages and
 // printers. Palette pictures show the colours of their own colour table.
 #include <QFont>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -89,4 +91,7 @@ class QtDevice : public Device {
   LogFont logFont_;
   QFont font_;
   bool fontMade_ = false;  // font_ was made from logFont_
+  // The glyphs of single letters in font_, so that letters drawn one by one skip text layout.
+  QHash<QChar, QGlyphRun> letterGlyphs_;
+  const QGlyphRun& LetterGlyph(QChar c);
 };

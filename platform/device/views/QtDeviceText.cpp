@@ -1,4 +1,5 @@
 // Pens, brushes, shapes, fonts and text of the Qt device.
+#include <QRawFont>
 #include <QFontMetricsF>
 #include <QStringList>
 #include <cmath>
@@ -117,6 +118,7 @@ LogFont QtDevice::SelectFont(const LogFont& font) {
   if (fontMade_ && upright == old) return old;
   font_ = MakeFont(font);
   fontMade_ = true;
+  letterGlyphs_.clear();
   ApplyState();
   return old;
 }
@@ -137,9 +139,41 @@ void QtDevice::Line(int x1, int y1, int x2, int y2) {
   if (painter_) painter_->drawLine(QPoint(x1, y1), QPoint(x2, y2));
 }
 
+const QGlyphRun& QtDevice::LetterGlyph(QChar c) {
+  auto it = letterGlyphs_.find(c);
+  if (it != letterGlyphs_.end()) return *it;
+  // Letters the font lacks (index 0) stay empty: text layout then finds a fallback font.
+  QGlyphRun run;
+  const QRawFont raw = QRawFont::fromFont(font_);
+  const QList<quint32> indexes = raw.isValid() ? raw.glyphIndexesForString(QString(c)) : QList<quint32>();
+  if (indexes.size() == 1 && indexes[0] != 0) {
+    run.setRawFont(raw);
+    run.setGlyphIndexes(indexes);
+    run.setPositions({QPointF(0, 0)});
+    run.setUnderline(font_.underline());
+    run.setStrikeOut(font_.strikeOut());
+  }
+  return *letterGlyphs_.insert(c, run);
+}
+
 void QtDevice::TextOut(int x, int y, const std::string& text) {
   if (!painter_) return;
   const QString s = FromAnsi(text);
+  // A single letter on its baseline without a background (curved text): its glyph is kept.
+  if (s.size() == 1 && (textAlign_ & TA_BASELINE) == TA_BASELINE && bkMode_ != OPAQUE) {
+    const QGlyphRun& glyph = LetterGlyph(s[0]);
+    if (!glyph.glyphIndexes().isEmpty()) {
+      const QTransform oldTransform = painter_->worldTransform();
+      const QPen oldPen = painter_->pen();
+      painter_->translate(x, y);
+      painter_->rotate(-logFont_.escapement / 10.0);
+      painter_->setPen(ToColor(textColor_));
+      painter_->drawGlyphRun(QPointF(0, 0), glyph);
+      painter_->setWorldTransform(oldTransform);
+      painter_->setPen(oldPen);
+      return;
+    }
+  }
   painter_->save();
   painter_->translate(x, y);
   painter_->rotate(-logFont_.escapement / 10.0);
