@@ -6,6 +6,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "platform/Translate.h"
 #include "print/views/DragScroll.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
@@ -122,5 +123,6 @@ bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
 
 void SheetPreview::askForFormat() {
   if (!paper_->selectedFormat())
-    CurrentDialogs().messageBox(PrintPanel::kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
+    CurrentDialogs().messageBox(Translate("PrintPanel", PrintPanel::kNoFormat), "", MsgButtons::Ok,
+                                MsgIcon::Error);
 }
