@@ -1,4 +1,5 @@
 #include "cover/AudioTags.h"
+#include "platform/Translate.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
@@ -43,13 +44,13 @@ bool ReadAudioTags(const std::string& path, AudioFileTags& out, std::string& err
   const std::filesystem::path p(path);
   std::error_code ec;
   if (!std::filesystem::is_regular_file(p, ec)) {
-    error = "not found";
+    error = Translate("AudioTags", "not found");
     return false;
   }
   TagLib::FileRef file(p.c_str(), true, TagLib::AudioProperties::Average);
   // TagLib accepts some foreign files as MP3 without a single frame: no sample rate.
   if (file.isNull() || !file.audioProperties() || file.audioProperties()->sampleRate() <= 0) {
-    error = "not an audio file that can be read";
+    error = Translate("AudioTags", "not an audio file that can be read");
     return false;
   }
   out = AudioFileTags{};

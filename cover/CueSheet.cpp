@@ -4,6 +4,7 @@
 
 #include "cover/AudioTags.h"
 #include "cover/SourceText.h"
+#include "platform/Translate.h"
 
 namespace {
 // Splits a line into words; a double-quoted word may hold blanks.
@@ -75,26 +76,28 @@ bool ParseCueSheet(const std::string& text, CueSheet& sheet, std::string& error)
     const std::vector<std::string> w = Words(line);
     if (w.empty()) return;
     const auto fail = [&](const std::string& why) {
-      error = "line " + std::to_string(lineNo) + ": " + why;
+      error = Translate("CueSheet", "line ") + std::to_string(lineNo) + ": " + why;
       ok = false;
     };
     CueTrack* track = sheet.tracks.empty() ? nullptr : &sheet.tracks.back();
     const std::string& cmd = w[0];
     if (cmd == "FILE") {
-      if (w.size() < 2) return fail("FILE without a name");
+      if (w.size() < 2) return fail(Translate("CueSheet", "FILE without a name"));
       sheet.files.push_back(w[1]);
     } else if (cmd == "TRACK") {
       int n = 0;
-      if (w.size() < 2 || !ParseNumber(w[1], 999, n)) return fail("TRACK without a number");
-      if (sheet.files.empty()) return fail("TRACK before any FILE");
-      if (sheet.tracks.size() == kMaxCueTracks) return fail("more than 999 tracks");
+      if (w.size() < 2 || !ParseNumber(w[1], 999, n))
+        return fail(Translate("CueSheet", "TRACK without a number"));
+      if (sheet.files.empty()) return fail(Translate("CueSheet", "TRACK before any FILE"));
+      if (sheet.tracks.size() == kMaxCueTracks)
+        return fail(Translate("CueSheet", "more than 999 tracks"));
       sheet.tracks.push_back({n, {}, {}, -1, sheet.files.size() - 1});
     } else if (cmd == "INDEX") {
       int n = 0;
       int64_t ms = 0;
       if (w.size() < 3 || !ParseNumber(w[1], 99, n) || !ParseTime(w[2], ms))
-        return fail("INDEX needs a number and a time mm:ss:ff");
-      if (!track) return fail("INDEX outside a TRACK");
+        return fail(Translate("CueSheet", "INDEX needs a number and a time mm:ss:ff"));
+      if (!track) return fail(Translate("CueSheet", "INDEX outside a TRACK"));
       if (n == 1) track->startMs = ms;
     } else if (cmd == "TITLE" && w.size() > 1) {
       (track ? track->title : sheet.title) = w[1];
@@ -106,12 +109,13 @@ bool ParseCueSheet(const std::string& text, CueSheet& sheet, std::string& error)
   });
   if (!ok) return false;
   if (sheet.tracks.empty()) {
-    error = "no TRACK";
+    error = Translate("CueSheet", "no TRACK");
     return false;
   }
   for (const CueTrack& t : sheet.tracks)
     if (t.startMs < 0) {
-      error = "track " + std::to_string(t.number) + " has no INDEX 01";
+      error = Translate("CueSheet", "track ") + std::to_string(t.number) +
+              Translate("CueSheet", " has no INDEX 01");
       return false;
     }
   for (CueTrack& t : sheet.tracks)
@@ -134,14 +138,16 @@ bool ReadCueSheet(const std::string& path, TrackList& list, std::string& error) 
     if (ReadSheetAudio(folder, sheet.files[f], tags, why))
       fileLength[f] = tags.track.lengthMs;
     else
-      list.problems.push_back(sheet.files[f] + ": " + why + "; the length of its last track is unknown");
+      list.problems.push_back(sheet.files[f] + ": " + why +
+                              Translate("CueSheet", "; the length of its last track is unknown"));
   }
   for (std::size_t i = 0; i < sheet.tracks.size(); ++i) {
     const CueTrack& c = sheet.tracks[i];
     Track t;
     t.disc = sheet.disc;
     t.number = c.number;
-    t.title = c.title.empty() ? "Track " + std::to_string(c.number) : c.title;
+    t.title =
+        c.title.empty() ? Translate("CueSheet", "Track ") + std::to_string(c.number) : c.title;
     t.artist = c.performer;
     const bool lastOfFile = i + 1 == sheet.tracks.size() || sheet.tracks[i + 1].file != c.file;
     const int64_t end = lastOfFile ? fileLength[c.file] : sheet.tracks[i + 1].startMs;

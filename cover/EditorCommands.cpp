@@ -6,6 +6,7 @@
 
 #include "cover/Truncate.h"
 #include "cover/TextLines.h"
+#include "platform/Translate.h"
 
 namespace {
 // Windows' MulDiv: the product divided with rounding half away from zero.
@@ -142,7 +143,7 @@ bool Editor::EnterTexts() {
   if (!lines) return false;
   std::string text = EnteredText(*lines);
   if (text.size() > kMaxObjectTextBytes) {  // the dialog stops there; a design must open again
-    ShowError(kTextTooLongMessage);
+    ShowError(Translate("TextLines", kTextTooLongMessage));
     return false;
   }
   o->Text = std::move(text);
@@ -162,7 +163,7 @@ bool Editor::EditFont() {
   const auto chosen = CurrentDialogs().chooseFont(DialogFont);
   if (!chosen) return false;
   if (chosen->name.size() > kMaxFontNameBytes) {  // the dialog stops there too
-    ShowError(kFontNameTooLongMessage);
+    ShowError(Translate("Dialogs", kFontNameTooLongMessage));
     return false;
   }
   DialogFont = *chosen;

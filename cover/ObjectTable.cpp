@@ -1,4 +1,5 @@
 #include "cover/ObjectTable.h"
+#include "platform/Translate.h"
 
 #include <utility>
 
@@ -22,7 +23,8 @@ int ObjectTable::OccupiedCount() const {
 int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
   const int slot = LowestFreeSlot();
   if (slot == 0) {
-    CurrentDialogs().messageBox("The are to many objects", "No free object", MsgButtons::Ok,
+    CurrentDialogs().messageBox(Translate("ObjectTable", "The are to many objects"),
+                                Translate("ObjectTable", "No free object"), MsgButtons::Ok,
                                 MsgIcon::Information);
     return 0;
   }
@@ -56,8 +58,9 @@ int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
 
 bool ObjectTable::DeleteSelected() {
   if (selectedSlot <= 0) return false;
-  if (CurrentDialogs().messageBox("Do you want to remove the object?", "Delete object",
-                                  MsgButtons::YesNo, MsgIcon::Question) != MsgResult::Yes)
+  if (CurrentDialogs().messageBox(Translate("ObjectTable", "Do you want to remove the object?"),
+                                  Translate("ObjectTable", "Delete object"), MsgButtons::YesNo,
+                                  MsgIcon::Question) != MsgResult::Yes)
     return false;
   slots_[selectedSlot].Kind = kFree;
   selectedSlot = 0;

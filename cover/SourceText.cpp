@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "platform/AnsiText.h"
+#include "platform/Translate.h"
 
 namespace {
 bool IsUtf8(const std::string& s) {
@@ -22,18 +23,18 @@ bool IsUtf8(const std::string& s) {
 bool ReadSourceText(const std::string& path, std::string& text, std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = "cannot be opened";
+    error = Translate("SourceText", "cannot be opened");
     return false;
   }
   std::string bytes(kMaxSourceTextBytes + 1, '\0');
   in.read(bytes.data(), std::streamsize(bytes.size()));
   bytes.resize(std::size_t(in.gcount()));
   if (bytes.size() > kMaxSourceTextBytes) {
-    error = "is larger than 1 MB";
+    error = Translate("SourceText", "is larger than 1 MB");
     return false;
   }
   if (bytes.find('\0') != std::string::npos) {
-    error = "is not a text file";
+    error = Translate("SourceText", "is not a text file");
     return false;
   }
   if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);

@@ -1,4 +1,5 @@
 #include "cover/TrackList.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -100,7 +101,7 @@ std::vector<std::string> TrackLines(const TrackList& list, const std::string& pa
   for (const Track& t : list.tracks) {
     if (several && DiscOf(t) != disc) {
       disc = DiscOf(t);
-      lines.push_back("Disc " + std::to_string(disc));
+      lines.push_back(Translate("TrackList", "Disc ") + std::to_string(disc));
     }
     lines.push_back(FormatTrack(t, pattern));
   }

@@ -9,6 +9,7 @@
 #include "cover/CueSheet.h"
 #include "cover/Playlist.h"
 #include "cover/SourceText.h"
+#include "platform/Translate.h"
 
 namespace fs = std::filesystem;
 
@@ -55,7 +56,8 @@ std::string LowerExtension(const std::string& path) {
 
 bool NoTracks(const TrackList& list, std::string& error) {
   if (!list.tracks.empty()) return false;
-  error = list.problems.empty() ? "holds no audio files" : "holds no audio file that can be read";
+  error = list.problems.empty() ? Translate("TrackSource", "holds no audio files")
+                                : Translate("TrackSource", "holds no audio file that can be read");
   return true;
 }
 }  // namespace
@@ -68,13 +70,13 @@ bool ReadAudioFolder(const std::string& folder, TrackList& list, std::string& er
     if (!IsAudioFileName(it->path().filename().string())) continue;
     if (!it->is_regular_file(ec)) continue;
     if (paths.size() == kMaxFolderFiles) {
-      error = "holds more than 10000 audio files";
+      error = Translate("TrackSource", "holds more than 10000 audio files");
       return false;
     }
     paths.push_back(it->path().string());
   }
   if (ec) {
-    error = "cannot be read (" + ec.message() + ")";
+    error = Translate("TrackSource", "cannot be read (") + ec.message() + ")";
     return false;
   }
   std::sort(paths.begin(), paths.end());
@@ -97,12 +99,13 @@ bool ReadTrackList(const std::string& path, TrackList& list, std::string& error)
   std::error_code ec;
   if (fs::is_directory(path, ec)) return ReadAudioFolder(path, list, error);
   if (!fs::exists(path, ec)) {
-    error = "not found";
+    error = Translate("TrackSource", "not found");
     return false;
   }
   const std::string ext = LowerExtension(path);
   if (ext == ".cue") return ReadCueSheet(path, list, error);
   if (ext == ".m3u" || ext == ".m3u8") return ReadPlaylistTracks(path, list, error);
-  error = "is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)";
+  error = Translate("TrackSource",
+                    "is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)");
   return false;
 }

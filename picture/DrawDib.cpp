@@ -1,4 +1,5 @@
 #include "picture/DrawDib.h"
+#include "platform/Translate.h"
 #include "platform/dib/Halftone.h"
 
 #include <cmath>
@@ -70,19 +71,19 @@ void GdiStretch(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, 
 
   std::unique_ptr<CompatibleBitmap> bitmap = dc.CreateCompatibleBitmap(DibWidth(pic), DibHeight(pic));
   if (!bitmap) {
-    Message("Can not create the bitmap!");
+    Message(Translate("DrawDib", "Can not create the bitmap!").c_str());
     return;
   }
   std::unique_ptr<Device> memory = dc.CreateCompatibleDC();
   if (!memory || memory->SetDIBits(*bitmap, 0, DibHeight(pic), pic.Bits, pic.Info) == 0) {
-    Message("The device do not support this function!");
+    Message(Translate("DrawDib", "The device do not support this function!").c_str());
     return;
   }
   CompatibleBitmap* old = memory->SelectBitmap(bitmap.get());
   // The bitmap's rows run from the top: the source's top row is counted from there.
   const int32_t top = DibHeight(pic) - srcY - srcH;
   if (!dc.StretchBlt(x, y, destW, destH, *memory, srcX, top, srcW, srcH, rop))
-    Message("The device do not support this function!");
+    Message(Translate("DrawDib", "The device do not support this function!").c_str());
   memory->SelectBitmap(old);
 }
 

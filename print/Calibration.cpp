@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/Translate.h"
 #include "platform/Units.h"
 #include "print/SettingsFile.h"
 
@@ -39,12 +40,15 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
   }
   if (bytes.size() < kCalibrationFileSize) {
     r.damaged = true;
-    r.message = "The printer calibration " + path + " is shorter than 32 bytes; the values " +
-                "it lacks are set to their defaults.";
+    r.message = Translate("Calibration", "The printer calibration ") + path +
+                Translate("Calibration", " is shorter than 32 bytes; the values ") +
+                Translate("Calibration", "it lacks are set to their defaults.");
   } else if (clamped) {
     r.damaged = true;
-    r.message = "The printer calibration " + path +
-                " holds values outside their ranges; they are set to the nearest allowed value.";
+    r.message =
+        Translate("Calibration", "The printer calibration ") + path +
+        Translate("Calibration",
+                  " holds values outside their ranges; they are set to the nearest allowed value.");
   }
   return r;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The printer calibration of options.dat and the printed positions it corrects.
+#include <QtGlobal>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,7 +32,8 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
 std::string SaveCalibration(const std::string& path, const Calibration& c);
 
 // A printer whose horizontal and vertical resolutions differ.
-constexpr const char* kPrinterUnusable = "This printer can not be used!";
+constexpr const char* kPrinterUnusable =
+    QT_TRANSLATE_NOOP("Calibration", "This printer can not be used!");
 inline bool PrinterUsable(int dpx, int dpy) { return dpx == dpy; }
 
 // The element at printer resolution, scaled by the calibration.

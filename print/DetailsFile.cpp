@@ -3,6 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Translate.h"
 #include "print/PaperFile.h"
 #include "print/SettingsFile.h"
 
@@ -91,24 +92,26 @@ int32_t ReadInt(const std::vector<uint8_t>& b, size_t at) {
 DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
   DetailsParse r;
   if (bytes.size() < kHeaderSize || ReadInt(bytes, 0) != kDetailsMagic) {
-    r.message = "it is no paper format details file.";
+    r.message = Translate("DetailsFile", "it is no paper format details file.");
     return r;
   }
   const int32_t count = ReadInt(bytes, 8);
   if (count < 0 || count > kMaxDetailsEntries) {
-    r.message = "it claims " + std::to_string(count) + " entries.";
+    r.message = Translate("DetailsFile", "it claims ") + std::to_string(count) +
+                Translate("DetailsFile", " entries.");
     return r;
   }
   size_t at = kHeaderSize;
   for (int32_t i = 0; i < count; ++i) {
     if (bytes.size() - at < 4) {
-      r.message = "it ends within entry " + std::to_string(i + 1) + ".";
+      r.message = Translate("DetailsFile", "it ends within entry ") + std::to_string(i + 1) + ".";
       return r;
     }
     const int32_t size = ReadInt(bytes, at);
     at += 4;
     if (size < 0 || static_cast<size_t>(size) > kMaxEntrySize || bytes.size() - at < static_cast<size_t>(size)) {
-      r.message = "entry " + std::to_string(i + 1) + " is damaged.";
+      r.message = Translate("DetailsFile", "entry ") + std::to_string(i + 1) +
+                  Translate("DetailsFile", " is damaged.");
       return r;
     }
     DetailsEntry e;
@@ -166,7 +169,8 @@ std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
   if (!bytes) return std::vector<FormatDetails>(formats.size());
   DetailsParse parse = ParseDetailsFile(*bytes);
   if (message && !parse.message.empty())
-    *message = "The paper format details file " + file + " is damaged: " + parse.message;
+    *message = Translate("DetailsFile", "The paper format details file ") + file +
+               Translate("DetailsFile", " is damaged: ") + parse.message;
   return MatchDetails(formats, parse.entries);
 }
 

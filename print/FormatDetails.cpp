@@ -1,4 +1,5 @@
 #include "print/FormatDetails.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,22 +45,26 @@ double DiscDiameter(const PaperFormat& fmt, const LabelShape& s) {
 
 std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
   const LabelShape& s = d.shape;
-  if (static_cast<int32_t>(s.kind) < 0 || static_cast<int32_t>(s.kind) > 3) return "unknown shape";
+  if (static_cast<int32_t>(s.kind) < 0 || static_cast<int32_t>(s.kind) > 3)
+    return Translate("FormatDetails", "unknown shape");
   if (!Length(s.cornerRadius) || !Length(s.outerDiameter) || !Length(s.holeDiameter))
-    return "impossible shape lengths";
+    return Translate("FormatDetails", "impossible shape lengths");
   if (s.kind == ShapeKind::Rectangle && s.cornerRadius * 2 > std::min(fmt.width, fmt.height) + 1e-9)
-    return "the corner radius is larger than half the element";
+    return Translate("FormatDetails", "the corner radius is larger than half the element");
   if (s.kind == ShapeKind::Disc) {
     const double outer = DiscDiameter(fmt, s);
-    if (s.holeDiameter >= outer) return "the hole is not smaller than the disc";
-    if (fmt.width > outer + 1e-6 || fmt.height > outer + 1e-6) return "the element is larger than the disc";
+    if (s.holeDiameter >= outer)
+      return Translate("FormatDetails", "the hole is not smaller than the disc");
+    if (fmt.width > outer + 1e-6 || fmt.height > outer + 1e-6)
+      return Translate("FormatDetails", "the element is larger than the disc");
   }
   if (!Length(d.sheetWidth) || !Length(d.sheetHeight) || !Length(d.bleed) || d.bleed > 100)
-    return "impossible sheet size or bleed";
-  if (d.moreGrids.size() + 1 > static_cast<size_t>(kMaxGrids)) return "too many grids";
+    return Translate("FormatDetails", "impossible sheet size or bleed");
+  if (d.moreGrids.size() + 1 > static_cast<size_t>(kMaxGrids))
+    return Translate("FormatDetails", "too many grids");
   for (const LabelGrid& g : d.moreGrids)
     if (!Offset(g.left) || !Offset(g.top) || !Offset(g.stepH) || !Offset(g.stepV) ||
         !Count(g.across) || !Count(g.down))
-      return "impossible grid";
+      return Translate("FormatDetails", "impossible grid");
   return {};
 }

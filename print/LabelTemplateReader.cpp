@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/AnsiText.h"
+#include "platform/Translate.h"
 #include "print/LabelTemplate.h"
 #include "print/SettingsFile.h"
 
@@ -87,19 +88,21 @@ std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current)
     t.width = len.has("width") ? len("width") : s.outerDiameter;
     t.height = len.has("height") ? len("height") : s.outerDiameter;
   } else if (name == QLatin1String("Label-path")) {
-    return "a free outline (path) cannot be printed";
+    return Translate("LabelTemplateReader", "a free outline (path) cannot be printed");
   } else if (name == QLatin1String("Label-continuous")) {
-    return "a continuous roll cannot be printed";
+    return Translate("LabelTemplateReader", "a continuous roll cannot be printed");
   } else {
-    return "the label shape " + name.toStdString() + " cannot be used";
+    return Translate("LabelTemplateReader", "the label shape ") + name.toStdString() +
+           Translate("LabelTemplateReader", " cannot be used");
   }
   current.details.bleed = bleed;
-  return len.bad.empty() ? std::string() : "no length: " + len.bad;
+  return len.bad.empty() ? std::string()
+                         : Translate("LabelTemplateReader", "no length: ") + len.bad;
 }
 
 // One Layout: the record's grid when it is the first, else one more grid.
 std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids, LabelTemplate& current) {
-  if (++grids > kMaxGrids) return "too many layouts";
+  if (++grids > kMaxGrids) return Translate("LabelTemplateReader", "too many layouts");
   bool okX = false, okY = false;
   LabelGrid g;
   g.across = Count(Attr(a, "nx"), okX);
@@ -108,8 +111,8 @@ std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids, 
   g.top = len("y0");
   g.stepH = len("dx");
   g.stepV = len("dy");
-  if (!okX || !okY) return "a layout has no usable nx or ny";
-  if (!len.bad.empty()) return "no length: " + len.bad;
+  if (!okX || !okY) return Translate("LabelTemplateReader", "a layout has no usable nx or ny");
+  if (!len.bad.empty()) return Translate("LabelTemplateReader", "no length: ") + len.bad;
   // A single column or row has no step of its own: take the element's.
   if (g.across == 1 && g.stepH < current.record.width) g.stepH = current.record.width;
   if (g.down == 1 && g.stepV < current.record.height) g.stepV = current.record.height;
@@ -124,12 +127,14 @@ std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids, 
 std::string ReadSheet(const QXmlStreamAttributes& a, const TemplateContext& context, FormatDetails& d) {
   const QString size = Attr(a, "size");
   if (size.isEmpty()) return {};
-  if (size.compare(QLatin1String("roll"), Qt::CaseInsensitive) == 0) return "a continuous roll cannot be printed";
+  if (size.compare(QLatin1String("roll"), Qt::CaseInsensitive) == 0)
+    return Translate("LabelTemplateReader", "a continuous roll cannot be printed");
   if (size.compare(QLatin1String("other"), Qt::CaseInsensitive) == 0) {
     Lengths len(a);
     d.sheetWidth = len("width");
     d.sheetHeight = len("height");
-    return len.bad.empty() ? std::string() : "no length: " + len.bad;
+    return len.bad.empty() ? std::string()
+                           : Translate("LabelTemplateReader", "no length: ") + len.bad;
   }
   for (const PaperSize& s : kPaperSizes)
     if (size == QLatin1String(s.id)) {
@@ -162,7 +167,7 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
   if (!product.equivOf.empty()) {
     const LabelTemplate* from = earlier(product.brand, product.equivOf);
     if (!from) {
-      why = "it copies the unknown part " + product.equivOf;
+      why = Translate("LabelTemplateReader", "it copies the unknown part ") + product.equivOf;
     } else {
       current = *from;
       why = from->product.unusable;
@@ -194,7 +199,7 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
     if (!why.empty()) continue;
     Lengths len(attrs);
     if (name.startsWith(QLatin1String("Label-"))) {
-      if (haveLabel) why = "it holds more than one label";
+      if (haveLabel) why = Translate("LabelTemplateReader", "it holds more than one label");
       haveLabel = true;
       if (why.empty()) why = ReadLabel(name, len, current);
     } else if (haveLabel && name == QLatin1String("Layout")) {
@@ -202,7 +207,7 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
     }
   }
   if (!why.empty()) return why;
-  if (!haveLabel) return "it has no label";
+  if (!haveLabel) return Translate("LabelTemplateReader", "it has no label");
   if (grids == 0) current.record = WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
   return CheckDetails(current.record, current.details);
 }
@@ -257,11 +262,13 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateCo
   while (!r.atEnd()) {
     r.readNext();
     if (!r.isStartElement() || r.name() != QLatin1String("Template")) continue;
-    if (templates_.size() >= static_cast<size_t>(kMaxTemplates)) return fail("too many templates");
+    if (templates_.size() >= static_cast<size_t>(kMaxTemplates))
+      return fail(Translate("LabelTemplateReader", "too many templates"));
     LabelTemplate t;
     const std::string why = ReadTemplate(r, context, earlier, t);
     if (!why.empty()) {
-      if (!context.keepUnusable) return fail("template " + t.product.part + ": " + why);
+      if (!context.keepUnusable)
+        return fail(Translate("LabelTemplateReader", "template ") + t.product.part + ": " + why);
       // Nothing of an unprintable template is used but its name and sheet.
       PaperFormat blank;
       blank.name = t.record.name;
@@ -275,18 +282,24 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateCo
     byPart[t.product.brand + '\n' + t.product.part] = templates_.size();
     templates_.push_back(std::move(t));
   }
-  if (r.hasError()) return fail("it is no template file (" + r.errorString().toStdString() + ")");
-  if (templates_.empty()) return fail("it holds no template");
+  if (r.hasError())
+    return fail(Translate("LabelTemplateReader", "it is no template file (") +
+                r.errorString().toStdString() + ")");
+  if (templates_.empty()) return fail(Translate("LabelTemplateReader", "it holds no template"));
   return true;
 }
 
 std::string ImportTemplateFile(const std::string& path, std::vector<LabelTemplate>& out) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(path, kMaxTemplateFileSize, &truncated);
-  if (!bytes) return "Cannot read " + path + ".";
-  if (truncated) return "The template file " + path + " is too large.";
+  if (!bytes) return Translate("LabelTemplateReader", "Cannot read ") + path + ".";
+  if (truncated)
+    return Translate("LabelTemplateReader", "The template file ") + path +
+           Translate("LabelTemplateReader", " is too large.");
   LabelTemplateReader reader;
-  if (!reader.read(*bytes)) return "The template file " + path + " cannot be used: " + reader.error() + ".";
+  if (!reader.read(*bytes))
+    return Translate("LabelTemplateReader", "The template file ") + path +
+           Translate("LabelTemplateReader", " cannot be used: ") + reader.error() + ".";
   out = reader.templates();
   return {};
 }

@@ -1,10 +1,12 @@
 #include "print/NextPosition.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Translate.h"
 #include "print/SettingsFile.h"
 
 namespace {
@@ -12,7 +14,10 @@ constexpr int32_t kMaxMarks = kPaperCountMax * kPaperCountMax * kMaxGrids;
 constexpr size_t kFileLimit = 12 + size_t(kMaxNextPositionEntries) * (kPaperRecordSize + 8) + 4 * 1000000;
 
 NextPositionLoad Refused(const std::string& name, const std::string& why) {
-  return {{}, "The remembered print positions " + name + " are damaged (" + why + "); every sheet starts fresh."};
+  return {{},
+          Translate("NextPosition", "The remembered print positions ") + name +
+              Translate("NextPosition", " are damaged (") + why +
+              Translate("NextPosition", "); every sheet starts fresh.")};
 }
 }  // namespace
 
@@ -33,31 +38,37 @@ NextPositionLoad ParseNextPositions(const std::vector<uint8_t>& bytes, const std
   size_t at = 0;
   int32_t magic = 0, version = 0, count = 0;
   if (!ReadField(bytes, at, magic) || magic != kNextPositionMagic || !ReadField(bytes, at, version))
-    return Refused(name, "not a file of print positions");
-  if (version != kNextPositionVersion) return Refused(name, "unknown version");
+    return Refused(name, Translate("NextPosition", "not a file of print positions"));
+  if (version != kNextPositionVersion)
+    return Refused(name, Translate("NextPosition", "unknown version"));
   if (!ReadField(bytes, at, count) || count < 0 || count > kMaxNextPositionEntries)
-    return Refused(name, "impossible number of formats");
+    return Refused(name, Translate("NextPosition", "impossible number of formats"));
   NextPositionLoad r;
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = "entry " + std::to_string(i + 1);
     NextPositionEntry e;
-    if (bytes.size() - at < kPaperRecordSize) return Refused(name, entry + " ends early");
+    if (bytes.size() - at < kPaperRecordSize)
+      return Refused(name, entry + Translate("NextPosition", " ends early"));
     std::memcpy(e.record.data(), bytes.data() + at, kPaperRecordSize);
     at += kPaperRecordSize;
     int32_t marks = 0;
-    if (!ReadField(bytes, at, e.next.used) || !ReadField(bytes, at, marks)) return Refused(name, entry + " ends early");
+    if (!ReadField(bytes, at, e.next.used) || !ReadField(bytes, at, marks))
+      return Refused(name, entry + Translate("NextPosition", " ends early"));
     if (e.next.used < 0 || e.next.used >= kMaxMarks || marks < 0 || marks > kMaxMarks)
-      return Refused(name, entry + " holds impossible positions");
+      return Refused(name, entry + Translate("NextPosition", " holds impossible positions"));
     for (int32_t m = 0; m < marks; ++m) {
       int32_t k = 0;
-      if (!ReadField(bytes, at, k)) return Refused(name, entry + " ends early");
+      if (!ReadField(bytes, at, k))
+        return Refused(name, entry + Translate("NextPosition", " ends early"));
       const int32_t before = e.next.marked.empty() ? e.next.used - 1 : e.next.marked.back();
-      if (k <= before || k >= kMaxMarks) return Refused(name, entry + " holds impossible positions");
+      if (k <= before || k >= kMaxMarks)
+        return Refused(name, entry + Translate("NextPosition", " holds impossible positions"));
       e.next.marked.push_back(k);
     }
     r.entries.push_back(std::move(e));
   }
-  if (at != bytes.size()) return Refused(name, "bytes after the last entry");
+  if (at != bytes.size())
+    return Refused(name, Translate("NextPosition", "bytes after the last entry"));
   return r;
 }
 
@@ -85,7 +96,7 @@ NextPositionLoad Load(const std::string& file) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(file, kFileLimit, &truncated);
   if (!bytes) return errno == ENOENT ? NextPositionLoad{} : Refused(file, std::strerror(errno));
-  if (truncated) return Refused(file, "too large");
+  if (truncated) return Refused(file, Translate("NextPosition", "too large"));
   return ParseNextPositions(*bytes, file);
 }
 }  // namespace

@@ -1,4 +1,5 @@
 #include "print/PageRange.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,7 +21,8 @@ void SkipSpaces(const std::string& s, size_t& at) {
 
 NumberListParse ParseNumberList(const std::string& text, int32_t limit, const std::string& what) {
   NumberListParse r;
-  const std::string malformed = "\"" + text + "\" is no list of " + what + "s such as 2-3,5";
+  const std::string malformed = "\"" + text + Translate("PageRange", "\" is no list of ") + what +
+                                Translate("PageRange", "s such as 2-3,5");
   size_t at = 0;
   SkipSpaces(text, at);
   if (at == text.size()) {
@@ -46,8 +48,9 @@ NumberListParse ParseNumberList(const std::string& text, int32_t limit, const st
       SkipSpaces(text, at);
     }
     if (from < 1 || to > limit) {
-      r.error = "there is no " + what + " " + std::to_string(from < 1 ? from : to) + "; the " + what +
-                "s are 1 to " + std::to_string(limit);
+      r.error = Translate("PageRange", "there is no ") + what + " " +
+                std::to_string(from < 1 ? from : to) + Translate("PageRange", "; the ") + what +
+                Translate("PageRange", "s are 1 to ") + std::to_string(limit);
       return r;
     }
     for (int64_t n = from; n <= to; ++n) r.numbers.push_back(static_cast<int32_t>(n - 1));

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Translate.h"
 #include "print/SettingsFile.h"
 
 namespace {
@@ -18,7 +19,8 @@ PaperLoadResult Damaged(const std::string& path, const std::string& why,
   PaperLoadResult r;
   r.status = PaperLoadResult::Damaged;
   r.formats = std::move(kept);
-  r.message = "The paper format file " + path + " is damaged: " + why;
+  r.message = Translate("PaperFile", "The paper format file ") + path +
+              Translate("PaperFile", " is damaged: ") + why;
   return r;
 }
 }  // namespace
@@ -33,18 +35,21 @@ PaperLoadResult LoadPaperFormats(const std::string& path) {
       return {};
     PaperLoadResult r;
     r.status = PaperLoadResult::Unreadable;
-    r.message = "The paper format file " + path + " cannot be read (" + why + ").";
+    r.message = Translate("PaperFile", "The paper format file ") + path +
+                Translate("PaperFile", " cannot be read (") + why + ").";
     return r;
   }
   return ParsePaperFormats(*bytes, path);
 }
 
 PaperLoadResult ParsePaperFormats(const std::vector<uint8_t>& bytes, const std::string& path) {
-  if (bytes.size() < 8) return Damaged(path, "it is too short.");
-  if (ReadInt(bytes, 0) != kPaperMagic) return Damaged(path, "it is no paper format file.");
+  if (bytes.size() < 8) return Damaged(path, Translate("PaperFile", "it is too short."));
+  if (ReadInt(bytes, 0) != kPaperMagic)
+    return Damaged(path, Translate("PaperFile", "it is no paper format file."));
   const int32_t count = ReadInt(bytes, 4);
   if (count < 0 || count > kMaxPaperFormats)
-    return Damaged(path, "it claims " + std::to_string(count) + " paper formats.");
+    return Damaged(path, Translate("PaperFile", "it claims ") + std::to_string(count) +
+                             Translate("PaperFile", " paper formats."));
   const size_t whole = (bytes.size() - 8) / kPaperRecordSize;
   const size_t present = whole < static_cast<size_t>(count) ? whole : static_cast<size_t>(count);
   std::vector<PaperFormat> formats;
@@ -52,13 +57,17 @@ PaperLoadResult ParsePaperFormats(const std::vector<uint8_t>& bytes, const std::
   for (size_t i = 0; i < present; ++i) {
     PaperFormat t;
     if (!DecodePaperFormat(bytes.data() + 8 + i * kPaperRecordSize, t))
-      return Damaged(path, "paper format " + std::to_string(i + 1) + " holds impossible values.",
+      return Damaged(path,
+                     Translate("PaperFile", "paper format ") + std::to_string(i + 1) +
+                         Translate("PaperFile", " holds impossible values."),
                      std::move(formats));
     formats.push_back(std::move(t));
   }
   if (present < static_cast<size_t>(count))
-    return Damaged(path, "it holds only " + std::to_string(present) + " of " +
-                             std::to_string(count) + " paper formats.",
+    return Damaged(path,
+                   Translate("PaperFile", "it holds only ") + std::to_string(present) +
+                       Translate("PaperFile", " of ") + std::to_string(count) +
+                       Translate("PaperFile", " paper formats."),
                    std::move(formats));
   PaperLoadResult r;
   r.status = PaperLoadResult::Loaded;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include "platform/Translate.h"
 
 constexpr int kPaperNameMax = 50;
 constexpr int kPaperCountMin = 1, kPaperCountMax = 50;
@@ -21,7 +22,7 @@ struct PaperFormat {
 
 // The values of the "Edit paper format" dialog, lengths in inches.
 struct PaperFormatFields {
-  std::string name = "No name";  // UTF-8
+  std::string name = Translate("PaperFormat", "No name");  // UTF-8
   double left = 0, top = 0;
   double width = 90.0, height = 55.0;
   double spaceH = 0, spaceV = 0;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Translate.h"
 #include "print/SettingsFile.h"
 
 namespace {
@@ -14,8 +15,10 @@ constexpr size_t kFileLimit = kHeaderSize + kMaxPrinterCalibrations * (kEntryFix
 
 PrinterCalibrationsLoad Refused(const std::string& name, const std::string& why) {
   PrinterCalibrationsLoad r;
-  r.message = "The printer calibrations " + name + " are damaged (" + why +
-              "); every printer uses the calibration of options.dat.";
+  r.message =
+      Translate("PrinterCalibrations", "The printer calibrations ") + name +
+      Translate("PrinterCalibrations", " are damaged (") + why +
+      Translate("PrinterCalibrations", "); every printer uses the calibration of options.dat.");
   return r;
 }
 }  // namespace
@@ -32,16 +35,18 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
   size_t at = 0;
   int32_t magic = 0, version = 0, count = 0;
   if (!ReadField(bytes, at, magic) || magic != kPrinterCalibrationsMagic || !ReadField(bytes, at, version))
-    return Refused(name, "not a printer calibrations file");
-  if (version != kPrinterCalibrationsVersion) return Refused(name, "unknown version");
+    return Refused(name, Translate("PrinterCalibrations", "not a printer calibrations file"));
+  if (version != kPrinterCalibrationsVersion)
+    return Refused(name, Translate("PrinterCalibrations", "unknown version"));
   if (!ReadField(bytes, at, count) || count < 0 || count > kMaxPrinterCalibrations)
-    return Refused(name, "impossible number of printers");
+    return Refused(name, Translate("PrinterCalibrations", "impossible number of printers"));
   PrinterCalibrationsLoad r;
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = "entry " + std::to_string(i + 1);
     uint16_t length = 0;
     if (!ReadField(bytes, at, length) || length == 0 || length > kMaxQueueNameBytes || bytes.size() - at < length)
-      return Refused(name, entry + " has no readable printer name");
+      return Refused(name,
+                     entry + Translate("PrinterCalibrations", " has no readable printer name"));
     PrinterCalibration e;
     e.printer.queue.assign(reinterpret_cast<const char*>(bytes.data() + at), length);
     at += length;
@@ -49,13 +54,15 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
     Calibration& c = e.values;
     if (!ReadField(bytes, at, dpi) || !ReadField(bytes, at, c.left) || !ReadField(bytes, at, c.top) ||
         !ReadField(bytes, at, c.width) || !ReadField(bytes, at, c.height))
-      return Refused(name, entry + " ends early");
+      return Refused(name, entry + Translate("PrinterCalibrations", " ends early"));
     if (dpi < 0 || dpi > 100000 || !CalibrationInRange(c))
-      return Refused(name, entry + " holds values outside their ranges");
+      return Refused(
+          name, entry + Translate("PrinterCalibrations", " holds values outside their ranges"));
     e.printer.resolution = dpi;
     r.entries.push_back(std::move(e));
   }
-  if (at != bytes.size()) return Refused(name, "bytes after the last entry");
+  if (at != bytes.size())
+    return Refused(name, Translate("PrinterCalibrations", "bytes after the last entry"));
   return r;
 }
 
@@ -81,7 +88,7 @@ PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
     if (errno == ENOENT) return {};
     return Refused(path, std::strerror(errno));
   }
-  if (truncated) return Refused(path, "too large");
+  if (truncated) return Refused(path, Translate("PrinterCalibrations", "too large"));
   return ParsePrinterCalibrations(*bytes, path);
 }
 
@@ -89,7 +96,8 @@ std::string SavePrinterCalibrations(const std::string& path, const std::vector<P
   if (entries.empty()) {
     std::error_code ec;
     std::filesystem::remove(path, ec);
-    return ec ? "Cannot remove " + path + ": " + ec.message() : std::string();
+    return ec ? Translate("PrinterCalibrations", "Cannot remove ") + path + ": " + ec.message()
+              : std::string();
   }
   return ReplaceFileAtomically(path, EncodePrinterCalibrations(entries));
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "platform/AnsiText.h"
+#include "platform/Translate.h"
 #include "print/SettingsFile.h"
 
 namespace fs = std::filesystem;
@@ -85,8 +86,10 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
     break;
   }
   if (!haveDatabase_)
-    message_ = "The label template database is not installed. Install the package glabels-data "
-               "(sudo apt-get install glabels-data) and open the catalogue again.\n";
+    message_ =
+        Translate("ProductCatalogue",
+                  "The label template database is not installed. Install the package glabels-data "
+                  "(sudo apt-get install glabels-data) and open the catalogue again.\n");
   if (!folders.user.empty()) readFolder(folders.user, false);
   // By maker and part; an alias was resolved while its file was read, so the order is free.
   std::vector<std::pair<std::string, size_t>> order;  // lower-case maker and part, index
@@ -126,7 +129,8 @@ void ProductCatalogue::readFolder(const std::string& folder, bool database) {
       vendorUrls_[Lower(Attr(a, "name"))] = Attr(a, "url");
     });
     for (const auto& [ok, file] : {std::pair{sizes, "paper-sizes.xml"}, {categories, "categories.xml"}, {vendors, "vendors.xml"}})
-      if (!ok) message_ += "Cannot read " + (dir / file).string() + ".\n";
+      if (!ok)
+        message_ += Translate("ProductCatalogue", "Cannot read ") + (dir / file).string() + ".\n";
     std::stable_partition(categories_.begin(), categories_.end(),
                           [](const CatalogueCategory& c) { return c.id == "media"; });
   }
@@ -145,12 +149,16 @@ void ProductCatalogue::readTemplateFile(const std::string& path, const TemplateC
   const auto bytes = ReadFileLimited(path, kMaxTemplateFileSize, &truncated);
   LabelTemplateReader reader;
   if (!bytes || truncated || !reader.read(*bytes, context)) {
-    message_ += "The template file " + path + " cannot be used" + (bytes && !truncated ? ": " + reader.error() : "") + ".\n";
+    message_ += Translate("ProductCatalogue", "The template file ") + path +
+                Translate("ProductCatalogue", " cannot be used") +
+                (bytes && !truncated ? ": " + reader.error() : "") + ".\n";
     return;
   }
   for (const LabelTemplate& t : reader.templates()) {
     if (products_.size() >= static_cast<size_t>(kMaxCatalogueProducts)) {
-      message_ += "There are more than " + std::to_string(kMaxCatalogueProducts) + " templates; the rest are left out.\n";
+      message_ += Translate("ProductCatalogue", "There are more than ") +
+                  std::to_string(kMaxCatalogueProducts) +
+                  Translate("ProductCatalogue", " templates; the rest are left out.\n");
       return;
     }
     byPart_.emplace(t.product.brand + '\n' + t.product.part, products_.size());
@@ -188,7 +196,9 @@ const LabelTemplate* ProductCatalogue::find(const std::string& maker, const std:
 std::string ProductCatalogue::paperName(const LabelTemplate& t) const {
   if (const auto it = paperNames_.find(t.product.paperId); it != paperNames_.end() && !it->second.empty())
     return it->second;
-  if (t.details.sheetWidth <= 0) return t.product.paperId.empty() ? "unknown paper" : t.product.paperId;
+  if (t.details.sheetWidth <= 0)
+    return t.product.paperId.empty() ? Translate("ProductCatalogue", "unknown paper")
+                                     : t.product.paperId;
   char text[64];
   std::snprintf(text, sizeof text, "%.1f x %.1f mm", t.details.sheetWidth, t.details.sheetHeight);
   return text;
@@ -212,7 +222,8 @@ PaperClass PaperClassOf(const TemplateProduct& p) {
 }
 
 std::string ShapeText(const LabelTemplate& t) {
-  if (!t.product.unusable.empty()) return "not printable: " + t.product.unusable;
+  if (!t.product.unusable.empty())
+    return Translate("ProductCatalogue", "not printable: ") + t.product.unusable;
   constexpr const char* kNames[] = {"rectangle", "round", "ellipse", "disc"};
   return kNames[static_cast<int>(t.details.shape.kind) & 3];
 }

@@ -1,4 +1,5 @@
 #include "print/SettingsFile.h"
+#include "platform/Translate.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,16 +16,17 @@ std::string ReplaceFileAtomically(const std::string& path, const std::vector<uin
   const std::filesystem::path target(path);
   std::string tmpl = (target.parent_path() / (".~" + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return "Cannot write " + path + ": " + std::strerror(errno);
+  if (fd < 0)
+    return Translate("SettingsFile", "Cannot write ") + path + ": " + std::strerror(errno);
   size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      const std::string why = n < 0 ? std::strerror(errno) : "disk full";
+      const std::string why = n < 0 ? std::strerror(errno) : Translate("SettingsFile", "disk full");
       ::close(fd);
       ::unlink(tmpl.c_str());
-      return "Cannot write " + path + ": " + why;
+      return Translate("SettingsFile", "Cannot write ") + path + ": " + why;
     }
     done += static_cast<size_t>(n);
   }
@@ -32,12 +34,12 @@ std::string ReplaceFileAtomically(const std::string& path, const std::vector<uin
   if (::fsync(fd) != 0 || ::close(fd) != 0) {
     const std::string why = std::strerror(errno);
     ::unlink(tmpl.c_str());
-    return "Cannot write " + path + ": " + why;
+    return Translate("SettingsFile", "Cannot write ") + path + ": " + why;
   }
   if (std::rename(tmpl.c_str(), path.c_str()) != 0) {
     const std::string why = std::strerror(errno);
     ::unlink(tmpl.c_str());
-    return "Cannot write " + path + ": " + why;
+    return Translate("SettingsFile", "Cannot write ") + path + ": " + why;
   }
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 #include "retouch/ByteTable.h"
@@ -73,7 +74,8 @@ bool BrightnessContrastSession::begin() {
   brightness = 0;
   contrast = 100;
   if (!ExactCopy(dib_, orig_)) {
-    CurrentDialogs().messageBox("Can not create the bitamp", "", MsgButtons::Ok, MsgIcon::Error);
+    CurrentDialogs().messageBox(Translate("BrightnessContrast", "Can not create the bitamp"), "",
+                                MsgButtons::Ok, MsgIcon::Error);
     return false;
   }
   return true;

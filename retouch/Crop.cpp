@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 #include "retouch/PictureCopy.h"
@@ -36,7 +37,7 @@ bool CropToSelection(Dib& dib, PictureSelection sel) {
   const int32_t t = std::clamp(std::min(sel.Top, sel.Bottom), 0, h);
   const int32_t b = std::clamp(std::max(sel.Top, sel.Bottom), 0, h);
   if (sel.Left == sel.Right || sel.Top == sel.Bottom || l == r || t == b) {
-    ShowError("Select an area with the mouse first!");
+    ShowError(Translate("Crop", "Select an area with the mouse first!"));
     return false;
   }
   Dib result;

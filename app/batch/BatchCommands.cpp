@@ -1,19 +1,25 @@
 #include "app/batch/BatchCommands.h"
 
+#include <QtGlobal>
 #include <cstdio>
 
 #include "app/batch/BatchConvert.h"
 #include "app/batch/BatchRetouch.h"
 #include "app/batch/BatchTracks.h"
 #include "app/batch/ProgramVersion.h"
+#include "platform/Translate.h"
 
 int RunScanCommand(const Args& args);
 
 namespace {
 int Help(const Args&) {
-  std::printf("Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n");
+  std::printf(
+      Translate("BatchCommands",
+                "Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n")
+          .c_str());
   for (const BatchCommand& c : BatchCommandList())
-    std::printf("  %s %s\n      %s\n", c.name, c.usage, c.summary);
+    std::printf("  %s %s\n      %s\n", c.name, c.usage,
+                Translate("BatchCommands", c.summary).c_str());
   return 0;
 }
 
@@ -34,26 +40,38 @@ void RegisterBatchCommand(const BatchCommand& command) { Registered().push_back(
 
 std::vector<BatchCommand> BatchCommandList() {
   std::vector<BatchCommand> list = {
-      {"--help", "", "Shows this list.", Help},
-      {"--version", "", "Prints the program's version.", Version},
+      {"--help", "", QT_TRANSLATE_NOOP("BatchCommands", "Shows this list."), Help},
+      {"--version", "", QT_TRANSLATE_NOOP("BatchCommands", "Prints the program's version."),
+       Version},
       {"convert", "IN OUT [--format CODE]",
-       "Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Converts a picture file; the format comes from OUT's extension or CODE "
+                         "(3 bmp ... 14 png)."),
        RunConvert},
-      {"info", "FILE", "Prints the picture's width, height and bits per pixel.", RunInfo},
+      {"info", "FILE",
+       QT_TRANSLATE_NOOP("BatchCommands", "Prints the picture's width, height and bits per pixel."),
+       RunInfo},
       {"scan",
        "OUT [--device NAME] [--resolution DPI] [--mode color|gray|lineart] [--area X,Y,W,H] "
        "[--option NAME=VALUE]... | --list | --list-options DEVICE",
-       "Scans a picture (area in millimetres) into the picture file OUT, setting any scanner option "
-       "(yes/no, numbers in the option's unit, list entries, arrays as a,b,c); or lists the scanners "
-       "or a scanner's options.",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Scans a picture (area in millimetres) into the picture file OUT, setting "
+                         "any scanner option "
+                         "(yes/no, numbers in the option's unit, list entries, arrays as a,b,c); "
+                         "or lists the scanners "
+                         "or a scanner's options."),
        RunScanCommand},
       {"retouch",
        "IN OUT [--crop X,Y,W,H] [--turn left|right] [--mirror h|v] [--brightness N] "
        "[--contrast K] [--effect NAME] [--depth24]",
-       "Applies retouch operations to a picture file in the order given.", BatchRetouch},
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Applies retouch operations to a picture file in the order given."),
+       BatchRetouch},
       {"tracks", "PATH [--pattern P]",
-       "Prints the track list of a folder of audio files, a cue sheet or a playlist "
-       "(pattern fields %n %N %t %a %d %%).",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Prints the track list of a folder of audio files, a cue sheet or a playlist "
+           "(pattern fields %n %N %t %a %d %%)."),
        RunTracks},
   };
   list.insert(list.end(), Registered().begin(), Registered().end());
@@ -72,7 +90,8 @@ int RunBatch(const Args& args) {
   if (args.empty() || args[0] == "-h" || args[0] == "help") return Help(args);
   for (const BatchCommand& c : BatchCommandList())
     if (args[0] == c.name) return c.run(Args(args.begin() + 1, args.end()));
-  return Fail(kExitUsage, "unknown command '" + args[0] + "' (see quendrix --help)");
+  return Fail(kExitUsage, Translate("BatchCommands", "unknown command '") + args[0] +
+                              Translate("BatchCommands", "' (see quendrix --help)"));
 }
 
 int Fail(int code, const std::string& reason) {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/Translate.h"
 #include "platform/codecs/PictureFile.h"
 
 namespace {
@@ -22,16 +23,20 @@ int RunConvert(const Args& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--format") {
       if (i + 1 >= args.size() || !ParseCode(args[i + 1], code))
-        return Fail(kExitUsage, "--format needs a code from 3 (bmp) to 14 (png)");
+        return Fail(kExitUsage,
+                    Translate("BatchConvert", "--format needs a code from 3 (bmp) to 14 (png)"));
       ++i;
     } else {
       files.push_back(args[i]);
     }
   }
-  if (files.size() != 2) return Fail(kExitUsage, "usage: quendrix convert IN OUT [--format CODE]");
+  if (files.size() != 2)
+    return Fail(kExitUsage,
+                Translate("BatchConvert", "usage: quendrix convert IN OUT [--format CODE]"));
   if (code == 0) code = SaveCodeForExtension(files[1]);
   if (code == 0)
-    return Fail(kExitUsage, "cannot tell the format from the name " + files[1] + "; add --format CODE");
+    return Fail(kExitUsage, Translate("BatchConvert", "cannot tell the format from the name ") +
+                                files[1] + Translate("BatchConvert", "; add --format CODE"));
   Dib dib;
   std::string error;
   if (!LoadPictureFile(dib, files[0], error)) return Fail(kExitFailure, files[0] + ": " + error);
@@ -42,7 +47,8 @@ int RunConvert(const Args& args) {
 }
 
 int RunInfo(const Args& args) {
-  if (args.size() != 1) return Fail(kExitUsage, "usage: quendrix info FILE");
+  if (args.size() != 1)
+    return Fail(kExitUsage, Translate("BatchConvert", "usage: quendrix info FILE"));
   Dib dib;
   std::string error;
   if (!LoadPictureFile(dib, args[0], error)) return Fail(kExitFailure, args[0] + ": " + error);

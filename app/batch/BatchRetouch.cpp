@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "platform/Translate.h"
 #include "platform/codecs/PictureFile.h"
 #include "retouch/BrightnessContrast.h"
 #include "retouch/Crop.h"
@@ -43,11 +44,11 @@ bool ParseRetouchSteps(const Args& options, std::vector<RetouchStep>& steps, std
     }
     if (o != "--crop" && o != "--turn" && o != "--mirror" && o != "--brightness" &&
         o != "--contrast" && o != "--effect") {
-      error = "unknown option '" + o + "'";
+      error = Translate("BatchRetouch", "unknown option '") + o + "'";
       return false;
     }
     if (i + 1 == options.size()) {
-      error = o + " needs a value";
+      error = o + Translate("BatchRetouch", " needs a value");
       return false;
     }
     const std::string& v = options[++i];
@@ -73,13 +74,14 @@ bool ParseRetouchSteps(const Args& options, std::vector<RetouchStep>& steps, std
       ok = s.values[0] >= 0;
     }
     if (!ok) {
-      error = "bad value '" + v + "' for " + o +
-              (o == "--crop" ? " (X,Y,W,H with W and H at least 1)"
-               : o == "--turn" ? " (left or right)"
-               : o == "--mirror" ? " (h or v)"
-               : o == "--brightness" ? " (-127 to 127)"
-               : o == "--contrast" ? " (0 to 200)"
-                                   : " (an effect name such as \"Soften\")");
+      error =
+          Translate("BatchRetouch", "bad value '") + v + Translate("BatchRetouch", "' for ") + o +
+          (o == "--crop"         ? Translate("BatchRetouch", " (X,Y,W,H with W and H at least 1)")
+           : o == "--turn"       ? Translate("BatchRetouch", " (left or right)")
+           : o == "--mirror"     ? Translate("BatchRetouch", " (h or v)")
+           : o == "--brightness" ? Translate("BatchRetouch", " (-127 to 127)")
+           : o == "--contrast"   ? Translate("BatchRetouch", " (0 to 200)")
+                               : Translate("BatchRetouch", " (an effect name such as \"Soften\")"));
       return false;
     }
     steps.push_back(s);
@@ -95,8 +97,9 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
       case RetouchStep::Crop: {
         const int x = s.values[0], y = s.values[1], w = s.values[2], h = s.values[3];
         if (x > DibWidth(dib) - w || y > DibHeight(dib) - h) {
-          error = "the crop area lies outside the picture of " + std::to_string(DibWidth(dib)) +
-                  " x " + std::to_string(DibHeight(dib)) + " pixels";
+          error = Translate("BatchRetouch", "the crop area lies outside the picture of ") +
+                  std::to_string(DibWidth(dib)) + " x " + std::to_string(DibHeight(dib)) +
+                  " pixels";
           return false;
         }
         Dib result;
@@ -120,12 +123,12 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
       case RetouchStep::Depth24:
       case RetouchStep::Effect:
         if (!Promoted(dib)) {
-          error = "Can not change number of colors";
+          error = Translate("BatchRetouch", "Can not change number of colors");
           return false;
         }
         if (s.kind == RetouchStep::Effect) {
           if (s.values[0] < 0 || s.values[0] >= kEffectCount) {
-            error = "unknown effect";
+            error = Translate("BatchRetouch", "unknown effect");
             return false;
           }
           ok = ApplyFilter(dib, kEffectFilters[s.values[0]]);
@@ -133,7 +136,7 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
         break;
     }
     if (!ok) {
-      error = "not enough memory";
+      error = Translate("BatchRetouch", "not enough memory");
       return false;
     }
   }
@@ -141,14 +144,16 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
 }
 
 int BatchRetouch(const Args& args) {
-  if (args.size() < 2) return Fail(kExitUsage, "retouch needs an input and an output file");
+  if (args.size() < 2)
+    return Fail(kExitUsage, Translate("BatchRetouch", "retouch needs an input and an output file"));
   std::vector<RetouchStep> steps;
   std::string error;
   if (!ParseRetouchSteps(Args(args.begin() + 2, args.end()), steps, error))
     return Fail(kExitUsage, error);
   // The picture file's format follows the output name's extension.
   const int code = SaveCodeForExtension(args[1]);
-  if (code == 0) return Fail(kExitUsage, "unknown picture format of " + args[1]);
+  if (code == 0)
+    return Fail(kExitUsage, Translate("BatchRetouch", "unknown picture format of ") + args[1]);
   Dib dib;
   if (!LoadPictureFile(dib, args[0], error)) return Fail(kExitFailure, args[0] + ": " + error);
   const bool done = ApplyRetouchSteps(dib, steps, error);

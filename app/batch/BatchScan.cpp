@@ -10,6 +10,7 @@
 #include <cstdlib>
 
 #include "app/batch/BatchCommands.h"
+#include "platform/Translate.h"
 #include "platform/scanner/Scanner.h"
 #include "platform/scanner/ScannerOptions.h"
 #include "platform/codecs/PictureFile.h"
@@ -25,7 +26,8 @@ int ListDevices() {
   std::vector<ScannerInfo> list;
   std::string error;
   if (!ListScanners(list, error)) return Fail(kExitFailure, error);
-  if (list.empty()) std::fprintf(stderr, "quendrix: no scanner was found\n");
+  if (list.empty())
+    std::fprintf(stderr, Translate("BatchScan", "quendrix: no scanner was found\n").c_str());
   for (const ScannerInfo& info : list)
     std::printf("%s\t%s %s\n", info.name.c_str(), info.vendor.c_str(), info.model.c_str());
   return 0;
@@ -38,7 +40,8 @@ int ListOptions(const std::string& name) {
   SaneDevice device;
   std::string error;
   if (!device.open(name, error)) return Fail(kExitFailure, error);
-  std::printf("Options of %s:\n%s", device.name().c_str(), OptionListing(ReadOptionEntries(device)).c_str());
+  std::printf(Translate("BatchScan", "Options of %s:\n%s").c_str(), device.name().c_str(),
+              OptionListing(ReadOptionEntries(device)).c_str());
   return 0;
 }
 
@@ -59,7 +62,8 @@ std::string ParseOptions(const Args& args, ScanSettings& s) {
   OptionChoices extra;
   for (size_t i = 1; i < args.size(); i += 2) {
     const std::string& key = args[i];
-    if (i + 1 >= args.size()) return "option " + key + " needs a value";
+    if (i + 1 >= args.size())
+      return Translate("BatchScan", "option ") + key + Translate("BatchScan", " needs a value");
     const std::string& value = args[i + 1];
     if (key == "--device") {
       s.device = value;
@@ -67,19 +71,23 @@ std::string ParseOptions(const Args& args, ScanSettings& s) {
       char* end = nullptr;
       const long dpi = std::strtol(value.c_str(), &end, 10);
       if (value.empty() || *end || dpi < kMinScanResolution || dpi > kMaxScanResolution)
-        return "the resolution must be a whole number from " + std::to_string(kMinScanResolution) +
-               " to " + std::to_string(kMaxScanResolution);
+        return Translate("BatchScan", "the resolution must be a whole number from ") +
+               std::to_string(kMinScanResolution) + Translate("BatchScan", " to ") +
+               std::to_string(kMaxScanResolution);
       s.resolution = int(dpi);
     } else if (key == "--mode") {
-      if (!ParseScanMode(value, s.mode)) return "the mode must be color, gray or lineart";
+      if (!ParseScanMode(value, s.mode))
+        return Translate("BatchScan", "the mode must be color, gray or lineart");
     } else if (key == "--area") {
-      if (!ParseArea(value, s.area)) return "the area must be X,Y,W,H in millimetres (W and H above 0)";
+      if (!ParseArea(value, s.area))
+        return Translate("BatchScan", "the area must be X,Y,W,H in millimetres (W and H above 0)");
     } else if (key == "--option") {
       OptionChoice c;
-      if (!SplitOptionChoice(value, c)) return "--option needs NAME=VALUE, not " + value;
+      if (!SplitOptionChoice(value, c))
+        return Translate("BatchScan", "--option needs NAME=VALUE, not ") + value;
       KeepChoice(extra, c.name, c.value);
     } else {
-      return "unknown option " + key;
+      return Translate("BatchScan", "unknown option ") + key;
     }
   }
   // Given on the command line, they come after the kept ones for the device.
@@ -92,16 +100,23 @@ int RunScanCommand(const Args& args) {
   if (args.size() == 1 && args[0] == "--list") return ListDevices();
   if (args.size() == 2 && args[0] == "--list-options") return ListOptions(args[1]);
   if (args.empty() || args[0].rfind("--", 0) == 0)
-    return Fail(kExitUsage, "scan needs the name of the picture file to write (or --list)");
+    return Fail(
+        kExitUsage,
+        Translate("BatchScan", "scan needs the name of the picture file to write (or --list)"));
   const std::string out = args[0];
   const int format = SaveCodeForExtension(out);
   if (format == 0)
-    return Fail(kExitUsage, "unknown picture type of " + out +
-                                " (use .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif or .png)");
+    return Fail(
+        kExitUsage,
+        Translate("BatchScan", "unknown picture type of ") + out +
+            Translate(
+                "BatchScan",
+                " (use .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif or .png)"));
   ScanSettings settings;
   std::string error;
   if (!LoadScanSettings(ScanSettingsPath(), settings, error))
-    std::fprintf(stderr, "quendrix: %s The defaults are used.\n", error.c_str());
+    std::fprintf(stderr, Translate("BatchScan", "quendrix: %s The defaults are used.\n").c_str(),
+                 error.c_str());
   if (std::string complaint = ParseOptions(args, settings); !complaint.empty())
     return Fail(kExitUsage, complaint);
 
@@ -109,14 +124,19 @@ int RunScanCommand(const Args& args) {
   auto* previous = std::signal(SIGINT, OnInterrupt);
   const bool tty = isatty(STDERR_FILENO);
   ScanResult result;
-  RunScan({settings, false}, gInterrupted, [tty](int percent) {
-    if (tty) std::fprintf(stderr, "\rscanning: %3d%%", percent);
-  }, result);
+  RunScan(
+      {settings, false}, gInterrupted,
+      [tty](int percent) {
+        if (tty)
+          std::fprintf(stderr, ("\r" + Translate("BatchScan", "scanning: %3d%%")).c_str(), percent);
+      },
+      result);
   std::signal(SIGINT, previous);
   if (tty) std::fprintf(stderr, "\r               \r");
   if (!result.dib.Bits) return Fail(kExitFailure, result.error);
   for (const std::string& note : result.applied.notes)
-    std::fprintf(stderr, "quendrix: the scanner adjusted the %s\n", note.c_str());
+    std::fprintf(stderr, Translate("BatchScan", "quendrix: the scanner adjusted the %s\n").c_str(),
+                 note.c_str());
   if (!SavePictureFile(result.dib, out, format, error)) return Fail(kExitFailure, error);
   return 0;
 }

@@ -3,26 +3,32 @@
 #include <cstdio>
 
 #include "cover/TrackSource.h"
+#include "platform/Translate.h"
 
 int RunTracks(const Args& args) {
   std::string path, pattern = kDefaultTrackPattern;
   bool havePath = false;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--pattern") {
-      if (i + 1 >= args.size()) return Fail(kExitUsage, "--pattern needs a pattern such as \"%n. %t\"");
+      if (i + 1 >= args.size())
+        return Fail(kExitUsage,
+                    Translate("BatchTracks", "--pattern needs a pattern such as \"%n. %t\""));
       pattern = args[++i];
     } else if (!havePath) {
       path = args[i];
       havePath = true;
     } else {
-      return Fail(kExitUsage, "usage: quendrix tracks PATH [--pattern P]");
+      return Fail(kExitUsage,
+                  Translate("BatchTracks", "usage: quendrix tracks PATH [--pattern P]"));
     }
   }
-  if (!havePath) return Fail(kExitUsage, "usage: quendrix tracks PATH [--pattern P]");
+  if (!havePath)
+    return Fail(kExitUsage, Translate("BatchTracks", "usage: quendrix tracks PATH [--pattern P]"));
   TrackList list;
   std::string error;
   const bool read = ReadTrackList(path, list, error);
-  for (const std::string& p : list.problems) std::fprintf(stderr, "quendrix: skipped %s\n", p.c_str());
+  for (const std::string& p : list.problems)
+    std::fprintf(stderr, Translate("BatchTracks", "quendrix: skipped %s\n").c_str(), p.c_str());
   if (!read) return Fail(kExitFailure, path + ": " + error);
   for (const std::string& line : TrackLines(list, pattern)) std::printf("%s\n", line.c_str());
   return 0;

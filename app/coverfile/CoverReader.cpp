@@ -5,6 +5,7 @@
 
 #include "app/coverfile/CoverFile.h"
 #include "app/coverfile/RowBlocks.h"
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 
@@ -129,7 +130,8 @@ void CommitCover(Document& doc, CoverContents& contents) {
 bool OpenFile(Document& doc, const std::string& name) {
   FileSource source(name);
   if (!source.ok()) {
-    ShowError("The file " + BaseFileName(name) + " could not be opened!");
+    ShowError(Translate("CoverReader", "The file ") + BaseFileName(name) +
+              Translate("CoverReader", " could not be opened!"));
     return false;
   }
   CoverContents contents;
@@ -165,13 +167,16 @@ std::string CoverErrorText(CoverError error, const std::string& name) {
   switch (error) {
     case CoverError::None: return {};
     case CoverError::PictureTooLarge:
-      return "The picture in the file " + BaseFileName(name) + " is too large!";
+      return Translate("CoverReader", "The picture in the file ") + BaseFileName(name) +
+             Translate("CoverReader", " is too large!");
     case CoverError::NoMemory:
-      return "There is not enough memory for the picture in the file " + BaseFileName(name) + "!";
+      return Translate("CoverReader", "There is not enough memory for the picture in the file ") +
+             BaseFileName(name) + "!";
     case CoverError::DamagedExtension:
-      return "The curved texts in the file " + BaseFileName(name) + " are damaged!";
+      return Translate("CoverReader", "The curved texts in the file ") + BaseFileName(name) +
+             Translate("CoverReader", " are damaged!");
     case CoverError::NotCover:
     case CoverError::Damaged: break;
   }
-  return "This is not a valid CD Cover file!";
+  return Translate("CoverReader", "This is not a valid CD Cover file!");
 }

@@ -4,6 +4,7 @@
 #include "app/coverfile/CoverFile.h"
 #include "app/coverfile/RowBlocks.h"
 #include "app/coverfile/ReplacingFile.h"
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 
@@ -99,7 +100,8 @@ uint64_t CoverFileSize(const Document& doc) {
 bool SaveFile(Document& doc, const std::string& name) {
   // Refused before the old file is touched: the design would not open again.
   if (const std::string fault = CoverSaveFault(doc); !fault.empty()) {
-    ShowError("The file " + BaseFileName(name) + " was not saved: " + fault + "!");
+    ShowError(Translate("CoverWriter", "The file ") + BaseFileName(name) +
+              Translate("CoverWriter", " was not saved: ") + fault + "!");
     return false;
   }
   // A document without pixels would make a file that no reader accepts.
@@ -111,7 +113,8 @@ bool SaveFile(Document& doc, const std::string& name) {
          file.write(tail.data(), tail.size()) && file.commit();
   }
   if (!ok) {
-    ShowError("The file " + BaseFileName(name) + " could not be created!");
+    ShowError(Translate("CoverWriter", "The file ") + BaseFileName(name) +
+              Translate("CoverWriter", " could not be created!"));
     return false;
   }
   doc.SavedFileName = name;

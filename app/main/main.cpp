@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/batch/BatchCommands.h"
+#include "platform/Translate.h"
 #include "platform/dib/Dib.h"
 #include "app/batch/views/BatchPrint.h"
 #include "app/views/MainWindow.h"
@@ -21,28 +22,34 @@ bool HasDisplay() {
 
 int main(int argc, char** argv) {
   KeepPictureMemory();
+  InstallTranslations();  // the system's language for batch messages too
   Args args(argv + 1, argv + argc);
   RegisterToolkitCommands();
   if (IsBatchCommandLine(args)) return RunBatch(args);
   if (!args.empty() && args[0] == "screenshots") {
     if (args.size() < 2 || args.size() > 3)
-      return Fail(kExitUsage, "usage: quendrix screenshots FOLDER [FILE.cov]");
+      return Fail(kExitUsage, Translate("main", "usage: quendrix screenshots FOLDER [FILE.cov]"));
     QApplication app(argc, argv);
+    InstallTranslations();
     const int n = SaveScreenshots(args[1], args.size() == 3 ? args[2] : std::string());
-    if (n < 0) return Fail(kExitFailure, "cannot write into " + args[1]);
-    std::printf("%d pictures written into %s\n", n, args[1].c_str());
+    if (n < 0) return Fail(kExitFailure, Translate("main", "cannot write into ") + args[1]);
+    std::printf(Translate("main", "%d pictures written into %s\n").c_str(), n, args[1].c_str());
     return 0;
   }
   if (args.size() > 1 || (args.size() == 1 && args[0].rfind("-", 0) == 0))
-    return Fail(kExitUsage, "unexpected arguments (see quendrix --help)");
+    return Fail(kExitUsage, Translate("main", "unexpected arguments (see quendrix --help)"));
   if (!HasDisplay()) {
-    std::fprintf(stderr,
-                 "quendrix: no display found (DISPLAY is not set); start it in a desktop session, "
-                 "or see quendrix --help for the commands that need none.\n");
+    std::fprintf(
+        stderr,
+        Translate("main",
+                  "quendrix: no display found (DISPLAY is not set); start it in a desktop session, "
+                  "or see quendrix --help for the commands that need none.\n")
+            .c_str());
     return kExitFailure;
   }
   QApplication::setApplicationName(QStringLiteral("Brandivelquorsimatellione 1.1"));
   QApplication app(argc, argv);
+  InstallTranslations();
   MainWindow form;
   if (const QScreen* screen = form.screen())
     form.move(screen->availableGeometry().center() - form.rect().center());

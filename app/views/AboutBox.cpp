@@ -1,5 +1,6 @@
 #include "app/views/AboutBox.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -12,7 +13,7 @@
 #include "platform/views/WebPage.h"
 
 AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QStringLiteral("Info"));
+  setWindowTitle(QCoreApplication::translate("AboutBox", "Info"));
   setFixedSize(664, 453);
   auto* outer = new QHBoxLayout(this);
   outer->setContentsMargins(24, 24, 24, 16);
@@ -41,7 +42,9 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   about->setWordWrap(true);
   texts->addWidget(about);
   texts->addStretch(1);
-  copyright_ = new QLabel(QStringLiteral("Copyright \u00A9 XXXX TAVIRON. All rights reserved."), this);
+  copyright_ = new QLabel(QCoreApplication::translate(
+                              "AboutBox", "Copyright \u00A9 XXXX TAVIRON. All rights reserved."),
+                          this);
   copyright_->setText(copyright_->text().replace(
       copyright_->text().indexOf(QStringLiteral("XXXX")), 4,
       QString::number(QDate::currentDate().year())));
@@ -49,7 +52,7 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
 
   auto* buttons = new QHBoxLayout;
   web_ = new QPushButton(QIcon(QStringLiteral(":/quendrix/glyph-web.svg")), kMakerWebCaption, this);
-  web_->setToolTip(QStringLiteral("Go to the TAVIRON website..."));
+  web_->setToolTip(QCoreApplication::translate("AboutBox", "Go to the TAVIRON website..."));
   connect(web_, &QPushButton::clicked, this, [] { OpenMakerWebPage(); });
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setDefault(true);

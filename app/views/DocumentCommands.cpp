@@ -1,14 +1,17 @@
 #include "app/views/DocumentCommands.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 
 #include "app/Document.h"
 #include "app/coverfile/CoverFile.h"
+#include "platform/Translate.h"
 
 FileRequest DocumentCommands::coverFileRequest(bool save) const {
   FileRequest r;
-  r.title = save ? "Save Cover as" : "Open Cover";
-  r.filter = "CD cover files (*.cov)|*.cov";
+  r.title = save ? Translate("DocumentCommands", "Save Cover as")
+                 : Translate("DocumentCommands", "Open Cover");
+  r.filter = Translate("DocumentCommands", "CD cover files (*.cov)|*.cov");
   r.defaultExt = "cov";
   r.kind = FileKind::Design;
   r.overwritePrompt = save;
@@ -18,9 +21,10 @@ FileRequest DocumentCommands::coverFileRequest(bool save) const {
 }
 
 bool DocumentCommands::askFirst(const std::string& title) {
-  return CurrentDialogs().messageBox("Be sure that everything is saved that you want to maintain!",
-                                     title, MsgButtons::OkCancel,
-                                     MsgIcon::Information) == MsgResult::Ok;
+  return CurrentDialogs().messageBox(
+             Translate("DocumentCommands",
+                       "Be sure that everything is saved that you want to maintain!"),
+             title, MsgButtons::OkCancel, MsgIcon::Information) == MsgResult::Ok;
 }
 
 void DocumentCommands::setFileName(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
@@ -19,6 +20,7 @@
 #include "cover/views/TextsView.h"
 #include "picture/DrawDib.h"
 #include "platform/SettingsDir.h"
+#include "platform/Translate.h"
 #include "platform/scanner/views/ScannerUi.h"
 #include "platform/views/ImageButton.h"
 #include "platform/views/PrinterInfo.h"
@@ -86,22 +88,37 @@ void MainWindow::buildWindow() {
   tabs_ = new QTabWidget(central);
   tabs_->setAttribute(Qt::WA_Hover);
   tabs_->tabBar()->setAttribute(Qt::WA_Hover);
-  const QString scanHeader = QStringLiteral("Scan cover - choose scanner and click on \"Go scan!\"");
-  const QString printHeader =
-      QStringLiteral("Print - choose number of elemets and click on \"Go!\"");
-  pages_[kScanTab] = new TabPage(scanHeader, QStringLiteral("Scan cover"), QStringLiteral(":/quendrix/tab-scan.svg"));
-  pages_[kRetouchTab] = new TabPage(QStringLiteral("Retouch - crop to selection and use filters"),
-                                    QStringLiteral("Retouch picture"), QStringLiteral(":/quendrix/tab-retouch.svg"));
-  pages_[kTextsTab] = new TabPage(QStringLiteral("Texts - add text objects or geometric objects"),
-                                  QString(), QString());
-  pages_[kCenterTab] = new TabPage(QStringLiteral("Center - choose the paper format and center the scan"),
-                                   QStringLiteral("Center cover"), QStringLiteral(":/quendrix/tab-center.svg"));
-  pages_[kPrintTab] = new TabPage(printHeader, QStringLiteral("Print cover"), QStringLiteral(":/quendrix/tab-print.svg"));
-  const char* names[] = {"Scan", "Retouch", "Texts", "Center", "Print"};
+  const QString scanHeader = QCoreApplication::translate(
+      "MainWindow", "Scan cover - choose scanner and click on \"Go scan!\"");
+  const QString printHeader = QCoreApplication::translate(
+      "MainWindow", "Print - choose number of elemets and click on \"Go!\"");
+  pages_[kScanTab] =
+      new TabPage(scanHeader, QCoreApplication::translate("MainWindow", "Scan cover"),
+                  QStringLiteral(":/quendrix/tab-scan.svg"));
+  pages_[kRetouchTab] = new TabPage(
+      QCoreApplication::translate("MainWindow", "Retouch - crop to selection and use filters"),
+      QCoreApplication::translate("MainWindow", "Retouch picture"),
+      QStringLiteral(":/quendrix/tab-retouch.svg"));
+  pages_[kTextsTab] = new TabPage(
+      QCoreApplication::translate("MainWindow", "Texts - add text objects or geometric objects"),
+      QString(), QString());
+  pages_[kCenterTab] =
+      new TabPage(QCoreApplication::translate(
+                      "MainWindow", "Center - choose the paper format and center the scan"),
+                  QCoreApplication::translate("MainWindow", "Center cover"),
+                  QStringLiteral(":/quendrix/tab-center.svg"));
+  pages_[kPrintTab] =
+      new TabPage(printHeader, QCoreApplication::translate("MainWindow", "Print cover"),
+                  QStringLiteral(":/quendrix/tab-print.svg"));
+  const char* names[] = {
+      QT_TRANSLATE_NOOP("MainWindow", "Scan"), QT_TRANSLATE_NOOP("MainWindow", "Retouch"),
+      QT_TRANSLATE_NOOP("MainWindow", "Texts"), QT_TRANSLATE_NOOP("MainWindow", "Center"),
+      QT_TRANSLATE_NOOP("MainWindow", "Print")};
   const char* icons[] = {"tab-scan", "tab-retouch", "tab-texts", "tab-center", "tab-print"};
   for (int i = 0; i < 5; ++i)
-    tabs_->addTab(pages_[i], QIcon(QStringLiteral(":/quendrix/%1.svg").arg(QLatin1String(icons[i]))),
-                  QString::fromLatin1(names[i]));
+    tabs_->addTab(pages_[i],
+                  QIcon(QStringLiteral(":/quendrix/%1.svg").arg(QLatin1String(icons[i]))),
+                  QCoreApplication::translate("MainWindow", names[i]));
   tabs_->setStyleSheet(QStringLiteral(
       "QTabBar::tab { padding: 4px 12px; border: 1px solid #b0a090; border-bottom: none;"
       " background: #efe7dc; margin-right: 1px; }"
@@ -176,16 +193,21 @@ QWidget* MainWindow::buildDocumentRow() {
   auto* l = new QHBoxLayout(row);
   l->setContentsMargins(1, 1, 1, 1);
   l->setSpacing(0);
-  const char* captions[] = {"New", "Open...", "Save", "Save as..."};
-  const char* hints[] = {"Create new Cover", "Open Cover..", "Save Cover", "Save Cover as..."};
+  const char* captions[] = {
+      QT_TRANSLATE_NOOP("MainWindow", "New"), QT_TRANSLATE_NOOP("MainWindow", "Open..."),
+      QT_TRANSLATE_NOOP("MainWindow", "Save"), QT_TRANSLATE_NOOP("MainWindow", "Save as...")};
+  const char* hints[] = {QT_TRANSLATE_NOOP("MainWindow", "Create new Cover"),
+                         QT_TRANSLATE_NOOP("MainWindow", "Open Cover.."),
+                         QT_TRANSLATE_NOOP("MainWindow", "Save Cover"),
+                         QT_TRANSLATE_NOOP("MainWindow", "Save Cover as...")};
   void (DocumentCommands::*handlers[])() = {
       &DocumentCommands::newCover, &DocumentCommands::openCover, &DocumentCommands::saveCover,
       &DocumentCommands::saveCoverAs};
   const QKeySequence::StandardKey keys[] = {QKeySequence::New, QKeySequence::Open,
                                             QKeySequence::Save, QKeySequence::SaveAs};
   for (int i = 0; i < 4; ++i) {
-    docButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]), row);
-    docButtons_[i]->setToolTip(QString::fromLatin1(hints[i]));
+    docButtons_[i] = new QPushButton(QCoreApplication::translate("MainWindow", captions[i]), row);
+    docButtons_[i]->setToolTip(QCoreApplication::translate("MainWindow", hints[i]));
     connect(docButtons_[i], &QPushButton::clicked, this,
             [this, h = handlers[i]] { (docCommands_.*h)(); });
     docButtons_[i]->setFlat(true);
@@ -207,7 +229,7 @@ QWidget* MainWindow::buildBottomRow() {
   webBtn_ = new QPushButton(QIcon(QStringLiteral(":/quendrix/glyph-web.svg")), kMakerWebCaption, row);
   webBtn_->setFlat(true);
   webBtn_->setFixedSize(137, 33);
-  webBtn_->setToolTip(QStringLiteral("Go to the TAVIRON website..."));
+  webBtn_->setToolTip(QCoreApplication::translate("MainWindow", "Go to the TAVIRON website..."));
   webBtn_->setCursor(Qt::PointingHandCursor);
   connect(webBtn_, &QPushButton::clicked, this, [] { OpenMakerWebPage(); });
   l->addWidget(webBtn_);
@@ -217,13 +239,13 @@ QWidget* MainWindow::buildBottomRow() {
   auto* rl = new QHBoxLayout(right);
   rl->setContentsMargins(0, 0, 0, 0);
   const QSize size(101, 30);
-  aboutBtn_ = NewPictureButton(size, tr("About"), kSetupButtonColor,
-                               QStringLiteral(":/quendrix/glyph-about.svg"),
-                               QStringLiteral("Information about the program"), right);
+  aboutBtn_ = NewPictureButton(
+      size, tr("About"), kSetupButtonColor, QStringLiteral(":/quendrix/glyph-about.svg"),
+      QCoreApplication::translate("MainWindow", "Information about the program"), right);
   aboutBtn_->setAction([this] { showAbout(); });
-  quitBtn_ = NewPictureButton(size, tr("Quit"), kQuitButtonColor,
-                              QStringLiteral(":/quendrix/glyph-quit.svg"),
-                              QStringLiteral("You are going to leave the program."), right);
+  quitBtn_ = NewPictureButton(
+      size, tr("Quit"), kQuitButtonColor, QStringLiteral(":/quendrix/glyph-quit.svg"),
+      QCoreApplication::translate("MainWindow", "You are going to leave the program."), right);
   quitBtn_->setAction([this] { quit(); });
   rl->addWidget(aboutBtn_);
   rl->addWidget(quitBtn_);
@@ -247,12 +269,12 @@ void MainWindow::buildScanButtons() {
   const QSize size(150, 34);
   scanBtn_ = NewPictureButton(size, tr("Go scan!"), kGoButtonColor,
                               QStringLiteral(":/quendrix/glyph-go.svg"),
-                              QStringLiteral("Start to scan"), panel);
+                              QCoreApplication::translate("MainWindow", "Start to scan"), panel);
   scanBtn_->setObjectName(QStringLiteral("scanButton"));
   scanBtn_->setAction([this] { startScan(); });
-  selectScannerBtn_ = NewPictureButton(size, tr("Scanner..."), kSetupButtonColor,
-                                       QStringLiteral(":/quendrix/glyph-setup.svg"),
-                                       QStringLiteral("Select the scanner"), panel);
+  selectScannerBtn_ = NewPictureButton(
+      size, tr("Scanner..."), kSetupButtonColor, QStringLiteral(":/quendrix/glyph-setup.svg"),
+      QCoreApplication::translate("MainWindow", "Select the scanner"), panel);
   selectScannerBtn_->setObjectName(QStringLiteral("selectScannerButton"));
   selectScannerBtn_->setAction([this] { selectScanner(); });
   cancelScanBtn_ = new QPushButton(tr("Cancel scan"), panel);
@@ -347,8 +369,9 @@ void MainWindow::quit() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-  if (CurrentDialogs().messageBox("You leave the program now.", "Quit program",
-                                  MsgButtons::OkCancel, MsgIcon::Information) == MsgResult::Ok)
+  if (CurrentDialogs().messageBox(Translate("MainWindow", "You leave the program now."),
+                                  Translate("MainWindow", "Quit program"), MsgButtons::OkCancel,
+                                  MsgIcon::Information) == MsgResult::Ok)
     e->accept();
   else
     e->ignore();

@@ -1,10 +1,12 @@
 #include "app/views/PictureCommands.h"
 
+#include <QCoreApplication>
 #include <QVBoxLayout>
 #include <filesystem>
 
 #include "app/Document.h"
 #include "app/PictureSaveName.h"
+#include "platform/Translate.h"
 #include "platform/codecs/PictureFile.h"
 #include "retouch/PictureHistory.h"
 
@@ -15,9 +17,11 @@ std::string FolderOf(const std::string& path) {
 }  // namespace
 
 void PictureCommands::addButtons(QWidget* panel) {
-  openBtn_ = new QPushButton(QStringLiteral("Open picture..."), panel);
+  openBtn_ =
+      new QPushButton(QCoreApplication::translate("PictureCommands", "Open picture..."), panel);
   openBtn_->setObjectName(QStringLiteral("openButton"));
-  saveBtn_ = new QPushButton(QStringLiteral("Save picture..."), panel);
+  saveBtn_ =
+      new QPushButton(QCoreApplication::translate("PictureCommands", "Save picture..."), panel);
   saveBtn_->setObjectName(QStringLiteral("saveButton"));
   QObject::connect(openBtn_, &QPushButton::clicked, panel, [this] { openPicture(); });
   QObject::connect(saveBtn_, &QPushButton::clicked, panel, [this] { savePicture(); });
@@ -28,18 +32,18 @@ void PictureCommands::addButtons(QWidget* panel) {
 
 FileRequest PictureCommands::openRequest() const {
   FileRequest r;
-  r.title = "Open picture";
+  r.title = Translate("PictureCommands", "Open picture");
   r.kind = FileKind::Picture;
-  r.filter = kPictureOpenFilter;
+  r.filter = Translate("PictureFile", kPictureOpenFilter);
   r.initialPath = folder_;
   return r;
 }
 
 FileRequest PictureCommands::saveRequest() const {
   FileRequest r;
-  r.title = "Save picture";
+  r.title = Translate("PictureCommands", "Save picture");
   r.kind = FileKind::Picture;
-  r.filter = PictureSaveFilter();
+  r.filter = Translate("PictureFile", PictureSaveFilter());
   r.initialPath = folder_;
   r.overwritePrompt = true;
   return r;
@@ -70,9 +74,11 @@ void PictureCommands::savePicture() {
   // The dialog asked about the name as typed; an appended extension may hit another file.
   std::error_code ec;
   if (name != answer->path && std::filesystem::exists(name, ec) &&
-      CurrentDialogs().messageBox("The file \"" + name + "\" already exists. Do you want to replace it?",
-                                  "Save picture", MsgButtons::YesNo,
-                                  MsgIcon::Warning) != MsgResult::Yes)
+      CurrentDialogs().messageBox(
+          Translate("PictureCommands", "The file \"") + name +
+              Translate("PictureCommands", "\" already exists. Do you want to replace it?"),
+          Translate("PictureCommands", "Save picture"), MsgButtons::YesNo,
+          MsgIcon::Warning) != MsgResult::Yes)
     return;
   SaveDib(doc_.picture, name, PictureSaveCode(answer->filterIndex));  // reports a failure
 }

@@ -1,5 +1,6 @@
 #include "app/views/ScanView.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -58,7 +59,7 @@ ScanView::ScanView(Document& doc, QWidget* parent) : QScrollArea(parent), doc_(d
   zoomRow_ = new QWidget;
   auto* row = new QHBoxLayout(zoomRow_);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(new QLabel(QStringLiteral("Zoom:"), zoomRow_));
+  row->addWidget(new QLabel(QCoreApplication::translate("ScanView", "Zoom:"), zoomRow_));
   zoomEd_ = new QSpinBox(zoomRow_);
   zoomEd_->setObjectName(QStringLiteral("zoomEdit"));
   zoomEd_->setRange(10, 500);

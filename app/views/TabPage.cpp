@@ -1,5 +1,6 @@
 #include "app/views/TabPage.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QScrollArea>

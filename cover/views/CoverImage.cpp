@@ -6,6 +6,7 @@
 #include "cover/DrawCoverObjects.h"
 #include "cover/Truncate.h"
 #include "picture/DrawDib.h"
+#include "platform/Translate.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/device/views/QtDevice.h"
 
@@ -36,17 +37,18 @@ QImage RenderCover(const Dib& picture, ObjectTable& obs, double zoomPercent, dou
   const double zoom = zoomPercent / 100.0;
   const double w = std::trunc(DibWidth(picture) * zoom), h = std::trunc(DibHeight(picture) * zoom);
   if (!(w >= 1 && h >= 1)) {
-    error = "the cover is empty at this zoom";
+    error = Translate("CoverImage", "the cover is empty at this zoom");
     return {};
   }
   if (w > kMaxDibSide || h > kMaxDibSide || !DibSizeAllowed(int32_t(w), int32_t(h), 24)) {
-    error = "the cover would be " + std::to_string(int64_t(w)) + " x " +
-            std::to_string(int64_t(h)) + " pixels, more than a picture may have";
+    error = Translate("CoverImage", "the cover would be ") + std::to_string(int64_t(w)) + " x " +
+            std::to_string(int64_t(h)) +
+            Translate("CoverImage", " pixels, more than a picture may have");
     return {};
   }
   QImage image(int(w), int(h), QImage::Format_RGB32);
   if (image.isNull()) {
-    error = "there is not enough memory for the image";
+    error = Translate("CoverImage", "there is not enough memory for the image");
     return {};
   }
   PaintCover(image, picture, obs, zoom / obs.scales().BaseScale, dpi, dpi);
@@ -72,7 +74,7 @@ bool SaveCoverImage(const QImage& image, const std::string& fileName, std::strin
   Dib dib;
   ImageToDib24(image, dib);
   if (!dib.Bits) {
-    error = "there is not enough memory for the picture";
+    error = Translate("CoverImage", "there is not enough memory for the picture");
     return false;
   }
   const int code = SaveCodeForExtension(fileName);

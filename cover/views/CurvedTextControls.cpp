@@ -2,13 +2,17 @@
 
 #include <QActionGroup>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-const char* const kTextShapeCaptions[3] = {"Straight", "Along the top arc", "Along the bottom arc"};
+const char* const kTextShapeCaptions[3] = {
+    QT_TRANSLATE_NOOP("CurvedTextControls", "Straight"),
+    QT_TRANSLATE_NOOP("CurvedTextControls", "Along the top arc"),
+    QT_TRANSLATE_NOOP("CurvedTextControls", "Along the bottom arc")};
 
 namespace {
 const char* const kShapeNames[3] = {"straightText", "topArcText", "bottomArcText"};
@@ -25,7 +29,7 @@ QSpinBox* Spin(const char* name, int low, int high, const char* suffix, QWidget*
 
 // A submenu of checkable values; choosing one runs `set` with it.
 template <size_t N, typename Set>
-QMenu* Choices(QMenu* parent, const char* caption, const char* name, const int (&values)[N],
+QMenu* Choices(QMenu* parent, const QString& caption, const char* name, const int (&values)[N],
                const char* suffix, Set set) {
   QMenu* menu = parent->addMenu(caption);
   menu->setObjectName(name);
@@ -52,7 +56,8 @@ CurvedTextControls::CurvedTextControls(Editor& editor, QWidget* parent)
   layout->setContentsMargins(0, 0, 0, 0);
   shapeGroup_ = new QButtonGroup(this);
   for (int i = 0; i < 3; ++i) {
-    shapes[i] = new QRadioButton(kTextShapeCaptions[i], this);
+    shapes[i] = new QRadioButton(
+        QCoreApplication::translate("CurvedTextControls", kTextShapeCaptions[i]), this);
     shapes[i]->setObjectName(kShapeNames[i]);
     layout->addWidget(shapes[i]);
     shapeGroup_->addButton(shapes[i], i);
@@ -62,8 +67,8 @@ CurvedTextControls::CurvedTextControls(Editor& editor, QWidget* parent)
   arcEdit = Spin("arcEdit", TextLayout::kMinArc, TextLayout::kMaxArc, "°", this);
   arcEdit->setValue(180);
   spacingEdit = Spin("letterSpacingEdit", TextLayout::kMinSpacing, TextLayout::kMaxSpacing, " %", this);
-  form->addRow("Arc:", arcEdit);
-  form->addRow("Letter spacing:", spacingEdit);
+  form->addRow(QCoreApplication::translate("CurvedTextControls", "Arc:"), arcEdit);
+  form->addRow(QCoreApplication::translate("CurvedTextControls", "Letter spacing:"), spacingEdit);
   layout->addLayout(form);
   connect(shapeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
     if (editor_.SetTextShape(id)) emit changed();
@@ -91,7 +96,8 @@ CurvedTextMenuItems::CurvedTextMenuItems(Editor& editor, QMenu* menu)
     : QObject(menu), editor_(editor) {
   auto* group = new QActionGroup(this);
   for (int i = 0; i < 3; ++i) {
-    shapes[i] = menu->addAction(kTextShapeCaptions[i]);
+    shapes[i] =
+        menu->addAction(QCoreApplication::translate("CurvedTextControls", kTextShapeCaptions[i]));
     shapes[i]->setObjectName(QString(kShapeNames[i]) + "Action");
     shapes[i]->setCheckable(true);
     group->addAction(shapes[i]);
@@ -99,11 +105,12 @@ CurvedTextMenuItems::CurvedTextMenuItems(Editor& editor, QMenu* menu)
       if (editor_.SetTextShape(i)) emit changed();
     });
   }
-  arcMenu = Choices(menu, "Arc", "arcMenu", kArcChoices, "°", [this](int v) {
-    if (editor_.SetArc(v)) emit changed();
-  });
-  spacingMenu = Choices(menu, "Letter spacing", "letterSpacingMenu", kSpacingChoices, " %",
-                        [this](int v) {
+  arcMenu = Choices(menu, QCoreApplication::translate("CurvedTextControls", "Arc"), "arcMenu",
+                    kArcChoices, "°", [this](int v) {
+                      if (editor_.SetArc(v)) emit changed();
+                    });
+  spacingMenu = Choices(menu, QCoreApplication::translate("CurvedTextControls", "Letter spacing"),
+                        "letterSpacingMenu", kSpacingChoices, " %", [this](int v) {
                           if (editor_.SetLetterSpacing(v)) emit changed();
                         });
 }

@@ -1,6 +1,7 @@
 #include "cover/views/ObjectMenu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 
 #include "cover/views/CurvedTextControls.h"
 
@@ -11,35 +12,56 @@ struct Form {
   const char* hint;
 };
 const Form kForms[10] = {
-    {"Circle", "circleAction", "The object is a circle"},
-    {"Ellipse", "ellipseAction", "The object is an ellipse"},
-    {"Square", "squareAction", "The object is a square"},
-    {"Rectangle", "rectangleAction", "The object is a rectangle"},
-    {"Square rounded", "roundedSquareAction", "The object is a rounded square"},
-    {"Rectangle rounded", "roundedRectangleAction", "The object is a rounded rectangle"},
-    {"Line horizontal", "horizontalLineAction", "The object is a horizontal line"},
-    {"Line vertical", "verticalLineAction", "The object is a vertical line"},
-    {"Line slanted up", "lineUpAction", ""},
-    {"Line slanted down", "lineDownAction", ""}};
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Circle"), "circleAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a circle")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Ellipse"), "ellipseAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is an ellipse")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Square"), "squareAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a square")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Rectangle"), "rectangleAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a rectangle")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Square rounded"), "roundedSquareAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a rounded square")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Rectangle rounded"), "roundedRectangleAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a rounded rectangle")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Line horizontal"), "horizontalLineAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a horizontal line")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Line vertical"), "verticalLineAction",
+     QT_TRANSLATE_NOOP("ObjectMenu", "The object is a vertical line")},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Line slanted up"), "lineUpAction", ""},
+    {QT_TRANSLATE_NOOP("ObjectMenu", "Line slanted down"), "lineDownAction", ""}};
 }  // namespace
 
 ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_(editor) {
   setObjectName("objectMenu");
   setToolTipsVisible(true);
-  deleteAction = item("Delete...", "deleteAction", "Remove the object", &Editor::Delete);
+  deleteAction =
+      item(QCoreApplication::translate("ObjectMenu", "Delete..."), "deleteAction",
+           QCoreApplication::translate("ObjectMenu", "Remove the object"), &Editor::Delete);
   deleteAction->setShortcut(QKeySequence::Delete);
   addSeparator();
-  toFrontAction = item("To the front", "toFrontAction", "Brings the object in front of all others",
-                       &Editor::ToFront);
+  toFrontAction =
+      item(QCoreApplication::translate("ObjectMenu", "To the front"), "toFrontAction",
+           QCoreApplication::translate("ObjectMenu", "Brings the object in front of all others"),
+           &Editor::ToFront);
   toBackAction =
-      item("To the back", "toBackAction", "Brings the object behind all others", &Editor::ToBack);
+      item(QCoreApplication::translate("ObjectMenu", "To the back"), "toBackAction",
+           QCoreApplication::translate("ObjectMenu", "Brings the object behind all others"),
+           &Editor::ToBack);
   addSeparator();
-  colorAction = item("Color...", "colorAction", "Cange to color of the object", &Editor::EditColor);
-  fontAction = item("Font...", "fontAction", "Changes to font", &Editor::EditFont);
-  textEffectsAction = item("Text effects...", "textEffectsAction", "", &Editor::EditEffects);
+  colorAction = item(QCoreApplication::translate("ObjectMenu", "Color..."), "colorAction",
+                     QCoreApplication::translate("ObjectMenu", "Cange to color of the object"),
+                     &Editor::EditColor);
+  fontAction =
+      item(QCoreApplication::translate("ObjectMenu", "Font..."), "fontAction",
+           QCoreApplication::translate("ObjectMenu", "Changes to font"), &Editor::EditFont);
+  textEffectsAction = item(QCoreApplication::translate("ObjectMenu", "Text effects..."),
+                           "textEffectsAction", "", &Editor::EditEffects);
   addSeparator();
   auto* alignGroup = new QActionGroup(this);
-  const char* alignCaptions[3] = {"Left aligned", "Centered", "Right aligned"};
+  const char* alignCaptions[3] = {QT_TRANSLATE_NOOP("ObjectMenu", "Left aligned"),
+                                  QT_TRANSLATE_NOOP("ObjectMenu", "Centered"),
+                                  QT_TRANSLATE_NOOP("ObjectMenu", "Right aligned")};
   const char* alignNames[3] = {"alignLeftAction", "alignCenterAction", "alignRightAction"};
   for (int i = 0; i < 3; ++i) {
     aligns[i] = addAction(alignCaptions[i]);
@@ -51,18 +73,20 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
     });
   }
   addSeparator();
-  rotateLeftAction = item("Rotate to the left", "rotateLeftAction", "", &Editor::RotateLeft);
-  rotateRightAction = item("Rotate to the right", "rotateRightAction", "", &Editor::RotateRight);
+  rotateLeftAction = item(QCoreApplication::translate("ObjectMenu", "Rotate to the left"),
+                          "rotateLeftAction", "", &Editor::RotateLeft);
+  rotateRightAction = item(QCoreApplication::translate("ObjectMenu", "Rotate to the right"),
+                           "rotateRightAction", "", &Editor::RotateRight);
   addSeparator();
   curvedText = new CurvedTextMenuItems(editor_, this);
   connect(curvedText, &CurvedTextMenuItems::changed, this, &ObjectMenu::changed);
   addSeparator();
   auto* formGroup = new QActionGroup(this);
   for (int i = 0; i < 10; ++i) {
-    forms[i] = addAction(kForms[i].caption);
+    forms[i] = addAction(QCoreApplication::translate("ObjectMenu", kForms[i].caption));
     forms[i]->setObjectName(kForms[i].name);
-    forms[i]->setToolTip(kForms[i].hint);
-    forms[i]->setStatusTip(kForms[i].hint);
+    forms[i]->setToolTip(QCoreApplication::translate("ObjectMenu", kForms[i].hint));
+    forms[i]->setStatusTip(QCoreApplication::translate("ObjectMenu", kForms[i].hint));
     forms[i]->setCheckable(true);
     formGroup->addAction(forms[i]);
     connect(forms[i], &QAction::triggered, this, [this, i] {
@@ -70,7 +94,7 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
     });
   }
   addSeparator();
-  trackListAction = addAction("Track list...");
+  trackListAction = addAction(QCoreApplication::translate("ObjectMenu", "Track list..."));
   trackListAction->setObjectName("trackListAction");
   connect(trackListAction, &QAction::triggered, this, &ObjectMenu::trackListRequested);
   addSeparator();
@@ -82,7 +106,7 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
   redoAction->setEnabled(false);
 }
 
-QAction* ObjectMenu::item(const char* caption, const char* name, const char* hint,
+QAction* ObjectMenu::item(const QString& caption, const char* name, const QString& hint,
                           std::function<bool(Editor&)> action) {
   QAction* a = addAction(caption);
   a->setObjectName(name);

@@ -36,6 +36,7 @@ class ObjectMenu : public QMenu {
   void trackListRequested();
 
  private:
-  QAction* item(const char* caption, const char* name, const char* hint, std::function<bool(Editor&)> action);
+  QAction* item(const QString& caption, const char* name, const QString& hint,
+                std::function<bool(Editor&)> action);
   Editor& editor_;
 };

@@ -3,6 +3,7 @@
 #include "cover/views/CurvedTextControls.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,11 +13,18 @@
 #include <QVBoxLayout>
 
 namespace {
-const char* const kFormCaptions[10] = {"Circle", "Ellipse", "Square", "Rectangle",
-                                       "Square rounded", "Rectangle rounded", "Line horizontal",
-                                       "Line vertical", "Line slanted up", "Line slanted down"};
+const char* const kFormCaptions[10] = {QT_TRANSLATE_NOOP("PropertyPages", "Circle"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Ellipse"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Square"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Rectangle"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Square rounded"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Rectangle rounded"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Line horizontal"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Line vertical"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Line slanted up"),
+                                       QT_TRANSLATE_NOOP("PropertyPages", "Line slanted down")};
 
-QPushButton* Button(const char* caption, const char* name, QWidget* parent, QLayout* layout) {
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent, QLayout* layout) {
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
   layout->addWidget(b);
@@ -54,9 +62,9 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
   shapePage = buildKindPage();
   textPage = buildTextPage();
   objectPage = buildObjectPage();
-  addTab(shapePage, "Kind of object");
-  addTab(textPage, "Text");
-  addTab(objectPage, "Object");
+  addTab(shapePage, QCoreApplication::translate("PropertyPages", "Kind of object"));
+  addTab(textPage, QCoreApplication::translate("PropertyPages", "Text"));
+  addTab(objectPage, QCoreApplication::translate("PropertyPages", "Object"));
   hint_ = new QLabel(tr("Click an object to change it here, or choose Object, Text or Note and "
                         "click on the picture to place one."),
                      this);
@@ -95,17 +103,22 @@ QWidget* PropertyPages::buildKindPage() {
   page->setObjectName("shapePage");
   auto* layout = new QVBoxLayout(page);
   for (int i = 0; i < 10; ++i)
-    forms[i] = Radio(kFormCaptions[i], QString("RadioButton%1").arg(i + 1), page, layout,
-                     formGroup_, i);
+    forms[i] = Radio(QCoreApplication::translate("PropertyPages", kFormCaptions[i]),
+                     QString("RadioButton%1").arg(i + 1), page, layout, formGroup_, i);
   forms[3]->setChecked(true);
-  colorButton = Button("Color...", "colorButton", page, layout);
-  borderColorButton = Button("Border color...", "borderColorButton", page, layout);
-  fills[0] = Radio("Filled", "filledRadio", page, layout, fillGroup_, 0);
-  fills[1] = Radio("Only boder", "borderRadio", page, layout, fillGroup_, 1);
-  fills[2] = Radio("Filled with border", "filledBorderRadio", page, layout, fillGroup_, 2);
+  colorButton =
+      Button(QCoreApplication::translate("PropertyPages", "Color..."), "colorButton", page, layout);
+  borderColorButton = Button(QCoreApplication::translate("PropertyPages", "Border color..."),
+                             "borderColorButton", page, layout);
+  fills[0] = Radio(QCoreApplication::translate("PropertyPages", "Filled"), "filledRadio", page,
+                   layout, fillGroup_, 0);
+  fills[1] = Radio(QCoreApplication::translate("PropertyPages", "Only boder"), "borderRadio", page,
+                   layout, fillGroup_, 1);
+  fills[2] = Radio(QCoreApplication::translate("PropertyPages", "Filled with border"),
+                   "filledBorderRadio", page, layout, fillGroup_, 2);
   fills[0]->setChecked(true);
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel("Line width:", page));
+  row->addWidget(new QLabel(QCoreApplication::translate("PropertyPages", "Line width:"), page));
   lineWidthEdit = new QSpinBox(page);
   lineWidthEdit->setObjectName("lineWidthEdit");
   lineWidthEdit->setRange(1, 20);
@@ -120,16 +133,25 @@ QWidget* PropertyPages::buildTextPage() {
   auto* page = new QWidget(this);
   page->setObjectName("textPage");
   auto* layout = new QVBoxLayout(page);
-  enterTextButton = Button("Enter texts...", "enterTextButton", page, layout);
-  textColorButton = Button("Color...", "textColorButton", page, layout);
-  fontButton = Button("Font...", "fontButton", page, layout);
-  textEffectsButton = Button("Text effects...", "textEffectsButton", page, layout);
-  aligns[0] = Radio("Left aligned", "alignLeftRadio", page, layout, alignGroup_, 0);
-  aligns[1] = Radio("Centered", "alignCenterRadio", page, layout, alignGroup_, 1);
-  aligns[2] = Radio("Right aligned", "alignRightRadio", page, layout, alignGroup_, 2);
+  enterTextButton = Button(QCoreApplication::translate("PropertyPages", "Enter texts..."),
+                           "enterTextButton", page, layout);
+  textColorButton = Button(QCoreApplication::translate("PropertyPages", "Color..."),
+                           "textColorButton", page, layout);
+  fontButton =
+      Button(QCoreApplication::translate("PropertyPages", "Font..."), "fontButton", page, layout);
+  textEffectsButton = Button(QCoreApplication::translate("PropertyPages", "Text effects..."),
+                             "textEffectsButton", page, layout);
+  aligns[0] = Radio(QCoreApplication::translate("PropertyPages", "Left aligned"), "alignLeftRadio",
+                    page, layout, alignGroup_, 0);
+  aligns[1] = Radio(QCoreApplication::translate("PropertyPages", "Centered"), "alignCenterRadio",
+                    page, layout, alignGroup_, 1);
+  aligns[2] = Radio(QCoreApplication::translate("PropertyPages", "Right aligned"),
+                    "alignRightRadio", page, layout, alignGroup_, 2);
   aligns[0]->setChecked(true);
-  rotateLeftButton = Button("Rotate to the left", "rotateLeftButton", page, layout);
-  rotateRightButton = Button("Rotate to the right", "rotateRightButton", page, layout);
+  rotateLeftButton = Button(QCoreApplication::translate("PropertyPages", "Rotate to the left"),
+                            "rotateLeftButton", page, layout);
+  rotateRightButton = Button(QCoreApplication::translate("PropertyPages", "Rotate to the right"),
+                             "rotateRightButton", page, layout);
   curvedText = new CurvedTextControls(editor_, page);
   layout->addWidget(curvedText);
   connect(curvedText, &CurvedTextControls::changed, this, &PropertyPages::changed);
@@ -141,9 +163,12 @@ QWidget* PropertyPages::buildObjectPage() {
   auto* page = new QWidget(this);
   page->setObjectName("objectPage");
   auto* layout = new QVBoxLayout(page);
-  deleteButton = Button("Delete...", "deleteButton", page, layout);
-  toFrontButton = Button("To the front", "toFrontButton", page, layout);
-  toBackButton = Button("To the back", "toBackButton", page, layout);
+  deleteButton = Button(QCoreApplication::translate("PropertyPages", "Delete..."), "deleteButton",
+                        page, layout);
+  toFrontButton = Button(QCoreApplication::translate("PropertyPages", "To the front"),
+                         "toFrontButton", page, layout);
+  toBackButton = Button(QCoreApplication::translate("PropertyPages", "To the back"), "toBackButton",
+                        page, layout);
   layout->addStretch();
   return page;
 }

@@ -1,6 +1,7 @@
 #include "cover/views/TextEffectsDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,29 +21,33 @@ QSpinBox* Distance(QWidget* parent, const char* name, int y) {
 }  // namespace
 
 TextEffectsDialog::TextEffectsDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Effects");
+  setWindowTitle(QCoreApplication::translate("TextEffectsDialog", "Effects"));
   setFixedSize(302, 227);
-  auto* border = new QGroupBox("Border", this);
+  auto* border = new QGroupBox(QCoreApplication::translate("TextEffectsDialog", "Border"), this);
   border->setGeometry(8, 8, 289, 49);
-  borderCheck = new QCheckBox("Border", border);
+  borderCheck = new QCheckBox(QCoreApplication::translate("TextEffectsDialog", "Border"), border);
   borderCheck->setObjectName("borderCheck");
   borderCheck->setGeometry(16, 20, 120, 20);
-  borderColorButton = new QPushButton("Color", border);
+  borderColorButton =
+      new QPushButton(QCoreApplication::translate("TextEffectsDialog", "Color"), border);
   borderColorButton->setGeometry(200, 18, 75, 25);
-  auto* shadow = new QGroupBox("Shadow", this);
+  auto* shadow = new QGroupBox(QCoreApplication::translate("TextEffectsDialog", "Shadow"), this);
   shadow->setGeometry(8, 64, 289, 113);
-  shadowCheck = new QCheckBox("Shadow", shadow);
+  shadowCheck = new QCheckBox(QCoreApplication::translate("TextEffectsDialog", "Shadow"), shadow);
   shadowCheck->setObjectName("shadowCheck");
   shadowCheck->setGeometry(16, 20, 120, 20);
-  shadowColorButton = new QPushButton("Color", shadow);
+  shadowColorButton =
+      new QPushButton(QCoreApplication::translate("TextEffectsDialog", "Color"), shadow);
   shadowColorButton->setGeometry(200, 18, 75, 25);
-  (new QLabel("Distance horizontal:", shadow))->setGeometry(16, 52, 170, 20);
+  (new QLabel(QCoreApplication::translate("TextEffectsDialog", "Distance horizontal:"), shadow))
+      ->setGeometry(16, 52, 170, 20);
   shadowDxEdit = Distance(shadow, "shadowDxEdit", 50);
-  (new QLabel("Distance vertical:", shadow))->setGeometry(16, 80, 170, 20);
+  (new QLabel(QCoreApplication::translate("TextEffectsDialog", "Distance vertical:"), shadow))
+      ->setGeometry(16, 80, 170, 20);
   shadowDyEdit = Distance(shadow, "shadowDyEdit", 78);
   okButton = new QPushButton("OK", this);
   okButton->setGeometry(58, 192, 89, 25);
-  cancelButton = new QPushButton("Cancel", this);
+  cancelButton = new QPushButton(QCoreApplication::translate("TextEffectsDialog", "Cancel"), this);
   cancelButton->setGeometry(154, 192, 89, 25);
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

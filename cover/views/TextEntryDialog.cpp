@@ -1,15 +1,17 @@
 #include "cover/views/TextEntryDialog.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "cover/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 
 TextEntryDialog::TextEntryDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Enter texts...");
+  setWindowTitle(QCoreApplication::translate("TextEntryDialog", "Enter texts..."));
   setFixedSize(417, 240);
   textEdit = new QPlainTextEdit(this);
   textEdit->setObjectName("textEdit");
@@ -24,7 +26,7 @@ TextEntryDialog::TextEntryDialog(QWidget* parent) : QDialog(parent) {
   okButton = new QPushButton("OK", this);
   okButton->setGeometry(112, 208, 97, 25);
   okButton->setAutoDefault(false);
-  cancelButton = new QPushButton("Cancel", this);
+  cancelButton = new QPushButton(QCoreApplication::translate("TextEntryDialog", "Cancel"), this);
   cancelButton->setGeometry(216, 208, 89, 25);
   cancelButton->setAutoDefault(false);
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -49,7 +51,8 @@ std::vector<std::string> TextEntryDialog::lines() const {
 
 void TextEntryDialog::accept() {
   if (EnteredText(lines()).size() > kMaxObjectTextBytes) {
-    ShowError(kTextTooLongMessage);  // the field keeps the text, to be shortened
+    ShowError(
+        Translate("TextLines", kTextTooLongMessage));  // the field keeps the text, to be shortened
     return;
   }
   QDialog::accept();

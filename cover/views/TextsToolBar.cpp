@@ -1,6 +1,7 @@
 #include "cover/views/TextsToolBar.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -12,12 +13,17 @@ struct ToolInfo {
   const char* hint;
 };
 const ToolInfo kTools[6] = {
-    {"pointerTool", "Pointer", "Edits the objects"},
-    {"zoomTool", "Zoom", "Zoom in and zoom out"},
-    {"handTool", "Hand", "Selects the visible area"},
-    {"objectTool", "Object", "Adds a geometric object"},
-    {"textTool", "Text", "Add text - double click on the test field to enter text"},
-    {"noteTool", "Note", ""}};
+    {"pointerTool", QT_TRANSLATE_NOOP("TextsToolBar", "Pointer"),
+     QT_TRANSLATE_NOOP("TextsToolBar", "Edits the objects")},
+    {"zoomTool", QT_TRANSLATE_NOOP("TextsToolBar", "Zoom"),
+     QT_TRANSLATE_NOOP("TextsToolBar", "Zoom in and zoom out")},
+    {"handTool", QT_TRANSLATE_NOOP("TextsToolBar", "Hand"),
+     QT_TRANSLATE_NOOP("TextsToolBar", "Selects the visible area")},
+    {"objectTool", QT_TRANSLATE_NOOP("TextsToolBar", "Object"),
+     QT_TRANSLATE_NOOP("TextsToolBar", "Adds a geometric object")},
+    {"textTool", QT_TRANSLATE_NOOP("TextsToolBar", "Text"),
+     QT_TRANSLATE_NOOP("TextsToolBar", "Add text - double click on the test field to enter text")},
+    {"noteTool", QT_TRANSLATE_NOOP("TextsToolBar", "Note"), ""}};
 }  // namespace
 
 TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
@@ -28,8 +34,8 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
   for (int i = 0; i < 6; ++i) {
     auto* b = new QToolButton(this);
     b->setObjectName(kTools[i].name);
-    b->setText(kTools[i].caption);
-    b->setToolTip(kTools[i].hint);
+    b->setText(QCoreApplication::translate("TextsToolBar", kTools[i].caption));
+    b->setToolTip(QCoreApplication::translate("TextsToolBar", kTools[i].hint));
     b->setCheckable(true);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -39,16 +45,18 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
   }
   trackListButton = new QToolButton(this);
   trackListButton->setObjectName("TrackListBtn");
-  trackListButton->setText("Track list...");
-  trackListButton->setToolTip("Adds the track list of audio files, a cue sheet or a playlist");
+  trackListButton->setText(QCoreApplication::translate("TextsToolBar", "Track list..."));
+  trackListButton->setToolTip(QCoreApplication::translate(
+      "TextsToolBar", "Adds the track list of audio files, a cue sheet or a playlist"));
   trackListButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   layout->addSpacing(8);
   layout->addWidget(trackListButton);
   connect(trackListButton, &QToolButton::clicked, this, &TextsToolBar::trackListClicked);
   guideButton = new QToolButton(this);
   guideButton->setObjectName(QStringLiteral("GuideButton"));
-  guideButton->setText(QStringLiteral("Outline"));
-  guideButton->setToolTip(QStringLiteral("Shows where the element's outline falls on the cover"));
+  guideButton->setText(QCoreApplication::translate("TextsToolBar", "Outline"));
+  guideButton->setToolTip(QCoreApplication::translate(
+      "TextsToolBar", "Shows where the element's outline falls on the cover"));
   guideButton->setCheckable(true);
   guideButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   layout->addSpacing(8);
@@ -56,7 +64,8 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
   printedSizeLine = new QLabel(this);
   printedSizeLine->setObjectName(QStringLiteral("PrintedSize"));
   printedSizeLine->setWordWrap(true);
-  printedSizeLine->setToolTip(QStringLiteral("The selected object as it prints with the current paper format"));
+  printedSizeLine->setToolTip(QCoreApplication::translate(
+      "TextsToolBar", "The selected object as it prints with the current paper format"));
   layout->addWidget(printedSizeLine);
   layout->addStretch();
   buttons[0]->setChecked(true);

@@ -1,5 +1,6 @@
 #include "cover/views/TextsView.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -227,10 +228,14 @@ void TextsView::updatePrintedSize() {
     return;
   }
   const CoverObject& o = doc_.objects[sel];
-  QString text = QStringLiteral("%1 x %2 mm").arg(o.W / base * mm, 0, 'f', 1).arg(o.H / base * mm, 0, 'f', 1);
+  QString text = QCoreApplication::translate("TextsView", "%1 x %2 mm")
+                     .arg(o.W / base * mm, 0, 'f', 1)
+                     .arg(o.H / base * mm, 0, 'f', 1);
   if (o.Kind == kText) {
     const double fontMm = o.FontSize * mm;  // the character height follows the size, one pixel a point
-    text += QStringLiteral(", font %1 mm (%2 pt)").arg(fontMm, 0, 'f', 1).arg(fontMm * 72 / 25.4, 0, 'f', 1);
+    text += QCoreApplication::translate("TextsView", ", font %1 mm (%2 pt)")
+                .arg(fontMm, 0, 'f', 1)
+                .arg(fontMm * 72 / 25.4, 0, 'f', 1);
   }
   toolBar->printedSizeLine->setText(text);
 }

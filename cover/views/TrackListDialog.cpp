@@ -1,6 +1,7 @@
 #include "cover/views/TrackListDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include "cover/CoverText.h"
 #include "cover/TrackSource.h"
 #include "platform/AnsiText.h"
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 
 namespace {
@@ -37,16 +39,18 @@ std::string Listed(const std::vector<std::string>& names) {
 }  // namespace
 
 TrackListDialog::TrackListDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Track list");
+  setWindowTitle(QCoreApplication::translate("TrackListDialog", "Track list"));
   resize(520, 460);
   auto* layout = new QVBoxLayout(this);
   auto* sourceRow = new QHBoxLayout;
   sourceEdit = new QLineEdit(this);
   sourceEdit->setReadOnly(true);
-  sourceEdit->setPlaceholderText("Choose a folder of audio files, a cue sheet or a playlist");
-  folderButton = new QPushButton("Folder...", this);
-  cueButton = new QPushButton("Cue sheet...", this);
-  playlistButton = new QPushButton("Playlist...", this);
+  sourceEdit->setPlaceholderText(QCoreApplication::translate(
+      "TrackListDialog", "Choose a folder of audio files, a cue sheet or a playlist"));
+  folderButton = new QPushButton(QCoreApplication::translate("TrackListDialog", "Folder..."), this);
+  cueButton = new QPushButton(QCoreApplication::translate("TrackListDialog", "Cue sheet..."), this);
+  playlistButton =
+      new QPushButton(QCoreApplication::translate("TrackListDialog", "Playlist..."), this);
   sourceRow->addWidget(sourceEdit, 1);
   for (QPushButton* b : {folderButton, cueButton, playlistButton}) {
     b->setAutoDefault(false);
@@ -60,13 +64,16 @@ TrackListDialog::TrackListDialog(QWidget* parent) : QDialog(parent) {
 
   auto* form = new QFormLayout;
   patternEdit = new QLineEdit(g_lastPattern, this);
-  patternEdit->setToolTip("%n number, %N number with two digits, %t title, %a artist, "
-                          "%d time, %% a percent sign");
-  form->addRow("Pattern:", patternEdit);
+  patternEdit->setToolTip(
+      QCoreApplication::translate("TrackListDialog",
+                                  "%n number, %N number with two digits, %t title, %a artist, "
+                                  "%d time, %% a percent sign"));
+  form->addRow(QCoreApplication::translate("TrackListDialog", "Pattern:"), patternEdit);
   totalLabel = new QLabel(this);
-  form->addRow("Total time:", totalLabel);
+  form->addRow(QCoreApplication::translate("TrackListDialog", "Total time:"), totalLabel);
   layout->addLayout(form);
-  titleCheck = new QCheckBox("Title text (album and album artist)", this);
+  titleCheck = new QCheckBox(
+      QCoreApplication::translate("TrackListDialog", "Title text (album and album artist)"), this);
   titleCheck->setChecked(true);
   layout->addWidget(titleCheck);
   unheldLabel = new QLabel(this);
@@ -75,7 +82,8 @@ TrackListDialog::TrackListDialog(QWidget* parent) : QDialog(parent) {
 
   auto* buttons = new QDialogButtonBox(this);
   okButton = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  cancelButton = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  cancelButton = buttons->addButton(QCoreApplication::translate("TrackListDialog", "Cancel"),
+                                    QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
 
   connect(folderButton, &QPushButton::clicked, this, &TrackListDialog::ChooseFolder);
@@ -90,20 +98,24 @@ TrackListDialog::TrackListDialog(QWidget* parent) : QDialog(parent) {
 
 bool TrackListDialog::ChooseFolder() {
   FileRequest request;
-  request.title = "Folder of audio files";
+  request.title = Translate("TrackListDialog", "Folder of audio files");
   request.initialPath = g_lastFolder;
   const auto folder = CurrentDialogs().chooseFolder(request);
   return folder && Choose(*folder);
 }
 
 bool TrackListDialog::ChooseCueSheet() {
-  FileRequest request{"Open cue sheet", "Cue sheets (*.cue)|*.cue", "cue", g_lastFolder};
+  FileRequest request{Translate("TrackListDialog", "Open cue sheet"),
+                      Translate("TrackListDialog", "Cue sheets (*.cue)|*.cue"), "cue",
+                      g_lastFolder};
   const auto file = CurrentDialogs().openFile(request);
   return file && Choose(file->path);
 }
 
 bool TrackListDialog::ChoosePlaylist() {
-  FileRequest request{"Open playlist", "Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8", "m3u", g_lastFolder};
+  FileRequest request{Translate("TrackListDialog", "Open playlist"),
+                      Translate("TrackListDialog", "Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8"), "m3u",
+                      g_lastFolder};
   const auto file = CurrentDialogs().openFile(request);
   return file && Choose(file->path);
 }
@@ -119,10 +131,13 @@ bool TrackListDialog::Load(const std::string& path) {
   std::string error;
   const bool read = ReadTrackList(path, list, error);
   if (!list.problems.empty())
-    CurrentDialogs().messageBox("These files cannot be read and are left out:" + Listed(list.problems),
-                                "Track list", MsgButtons::Ok, MsgIcon::Warning);
+    CurrentDialogs().messageBox(
+        Translate("TrackListDialog", "These files cannot be read and are left out:") +
+            Listed(list.problems),
+        Translate("TrackListDialog", "Track list"), MsgButtons::Ok, MsgIcon::Warning);
   if (!read) {
-    ShowError("No track list can be made from " + path + ": it " + error + ".");
+    ShowError(Translate("TrackListDialog", "No track list can be made from ") + path +
+              Translate("TrackListDialog", ": it ") + error + ".");
     return false;
   }
   list_ = std::move(list);
@@ -149,12 +164,15 @@ void TrackListDialog::Refresh() {
   int unknown = 0;
   const int64_t total = TotalLengthMs(list_, &unknown);
   QString totalText = loaded_ ? QString::fromStdString(FormatLength(total)) : QString();
-  if (loaded_ && unknown > 0) totalText += QStringLiteral(" (%1 without a time)").arg(unknown);
+  if (loaded_ && unknown > 0)
+    totalText +=
+        QCoreApplication::translate("TrackListDialog", " (%1 without a time)").arg(unknown);
   totalLabel->setText(totalText);
   titleCheck->setEnabled(!TitleLines(list_).empty());
   const QString titleShown = Joined(TitleLines(list_), " / ");
-  titleCheck->setText(QStringLiteral("Title text (album and album artist)") +
-                      (titleShown.isEmpty() ? QString() : ": " + titleShown));
+  titleCheck->setText(
+      QCoreApplication::translate("TrackListDialog", "Title text (album and album artist)") +
+      (titleShown.isEmpty() ? QString() : ": " + titleShown));
   std::string all;
   for (const auto* part : {&title, &lines})
     for (const std::string& l : *part) all += l + "\n";
@@ -163,7 +181,10 @@ void TrackListDialog::Refresh() {
     replaced << QString::fromStdString(c) + QStringLiteral(" \u2192 ") +
                     QString::fromStdString(AnsiToUtf8(ToCoverText(c)));
   unheldLabel->setText(replaced.isEmpty() ? QString()
-                                          : "The cover cannot hold these characters and shows "
-                                            "them replaced: " + replaced.join(", "));
+                                          : QCoreApplication::translate(
+                                                "TrackListDialog",
+                                                "The cover cannot hold these characters and shows "
+                                                "them replaced: ") +
+                                                replaced.join(", "));
   okButton->setEnabled(loaded_);
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Translate.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/dib/DibRows.h"
 #include "platform/Progress.h"
@@ -63,7 +64,7 @@ DirectRead ReadPlainBmp(const std::string& fileName, Dib& out, std::string& erro
 
   NewDibForOverwrite(out, width, height, 24, nullptr, 0);
   if (!out.Bits) {
-    error = "there is not enough memory for the picture";
+    error = Translate("BmpDirect", "there is not enough memory for the picture");
     return DirectRead::Failed;
   }
   const int32_t rowsPerBlock = int32_t(std::max<size_t>(1, kBlockBytes / stride));
@@ -76,7 +77,7 @@ DirectRead ReadPlainBmp(const std::string& fileName, Dib& out, std::string& erro
       uint8_t* dst = out.Bits + size_t(j) * stride;
       if (!ReadAt(file.fd, dst, size_t(end - j) * stride, off_t(offset + size_t(j) * stride))) {
         FreeDib(out);
-        error = kTruncatedFile;
+        error = Translate("PictureBuild", kTruncatedFile);
         return DirectRead::Failed;
       }
       // The padding of each row is ours, not the file's.

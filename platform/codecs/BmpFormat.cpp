@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "platform/Translate.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -71,15 +72,16 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     if (!fields) std::fill(std::begin(h.masks), std::end(h.masks), 0u);
     if (size > 40) r.seek(headerStart + size);
   } else {
-    error = "the bitmap header size " + std::to_string(size) + " is not one of the known sizes";
+    error = Translate("BmpFormat", "the bitmap header size ") + std::to_string(size) +
+            Translate("BmpFormat", " is not one of the known sizes");
     return false;
   }
   if (!r.ok()) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   if (h.width <= 0 || h.height == 0) {
-    error = "the picture has no pixels";
+    error = Translate("BmpFormat", "the picture has no pixels");
     return false;
   }
   const bool okDepth = h.bpp == 1 || h.bpp == 4 || h.bpp == 8 || h.bpp == 16 || h.bpp == 24 ||
@@ -90,23 +92,24 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
       ((h.compression == kBiBitfields || h.compression == kBiAlphaBitfields) &&
        (h.bpp == 16 || h.bpp == 32));
   if (!okDepth || !okCompression) {
-    error = "this kind of bitmap compression or depth is not supported";
+    error = Translate("BmpFormat", "this kind of bitmap compression or depth is not supported");
     return false;
   }
   if (fileHeader && offBits != 0 && offBits < r.pos()) {
-    error = "the pixel data would begin inside the bitmap header";
+    error = Translate("BmpFormat", "the pixel data would begin inside the bitmap header");
     return false;
   }
   const bool fields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
   if (fields && (h.masks[0] | h.masks[1] | h.masks[2]) == 0) {
-    error = "the colour masks of the bitmap are all zero";
+    error = Translate("BmpFormat", "the colour masks of the bitmap are all zero");
     return false;
   }
   if (h.bpp <= 8) {
     const int most = 1 << h.bpp;
     if (h.colours > most) {
-      error = "the bitmap declares " + std::to_string(h.colours) + " colours, more than " +
-              std::to_string(h.bpp) + " bits per pixel can address";
+      error = Translate("BmpFormat", "the bitmap declares ") + std::to_string(h.colours) +
+              Translate("BmpFormat", " colours, more than ") + std::to_string(h.bpp) +
+              Translate("BmpFormat", " bits per pixel can address");
       return false;
     }
     if (h.colours <= 0) h.colours = most;
@@ -114,13 +117,13 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     if (fileHeader && offBits > r.pos())
       h.colours = int(std::min<size_t>(size_t(h.colours), (offBits - r.pos()) / entrySize));
     if (fileHeader && offBits == r.pos()) {
-      error = "the colour table is missing";
+      error = Translate("BmpFormat", "the colour table is missing");
       return false;
     }
     for (int i = 0; i < h.colours; ++i) {
       const uint8_t* q = r.take(entrySize);
       if (!q) {
-        error = kTruncatedFile;
+        error = Translate("PictureBuild", kTruncatedFile);
         return false;
       }
       h.table[i] = Rgb{q[2], q[1], q[0]};
@@ -135,7 +138,7 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     for (uint32_t& m : h.masks) m &= 0xFFFF;
   dataOffset = (fileHeader && offBits != 0) ? offBits : r.pos();
   if (dataOffset > r.size()) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   return true;
@@ -163,7 +166,7 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
   const int64_t rows = h.height < 0 ? -h.height : h.height;
   const uint64_t need = stride * uint64_t(rows - 1) + rowBytes;
   if (offset > file.size || need > file.size - offset) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   const int32_t w = int32_t(h.width), ht = int32_t(rows);
@@ -184,7 +187,7 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
         for (int32_t x = 0; x < w; ++x)
           if (GetPacked(src, h.bpp, uint32_t(x)) >= uint32_t(h.colours)) {
             FreeDib(out);
-            error = kIndexOutsideTable;
+            error = Translate("PictureBuild", kIndexOutsideTable);
             return false;
           }
     } else if (h.bpp == 24) {
@@ -227,7 +230,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::st
   while (y < ht) {
     if (!r.has(2)) {
       FreeDib(out);
-      error = kTruncatedFile;
+      error = Translate("PictureBuild", kTruncatedFile);
       return false;
     }
     const uint8_t count = r.u8(), value = r.u8();
@@ -243,7 +246,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::st
     } else if (value == 2) {
       if (!r.has(2)) {
         FreeDib(out);
-        error = kTruncatedFile;
+        error = Translate("PictureBuild", kTruncatedFile);
         return false;
       }
       x += r.u8();
@@ -254,7 +257,7 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::st
       const uint8_t* p = r.take(bytes + (bytes & 1));
       if (!p) {
         FreeDib(out);
-        error = kTruncatedFile;
+        error = Translate("PictureBuild", kTruncatedFile);
         return false;
       }
       inside = x + value <= rowEnd;
@@ -263,7 +266,9 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::st
     }
     if (!inside || indexOutside) {
       FreeDib(out);
-      error = indexOutside ? kIndexOutsideTable : "the compressed picture data runs outside the picture";
+      error = indexOutside
+                  ? Translate("PictureBuild", kIndexOutsideTable)
+                  : Translate("BmpFormat", "the compressed picture data runs outside the picture");
       return false;
     }
   }
@@ -282,7 +287,7 @@ bool ReadBmp(ByteView file, Dib& out, std::string& error) {
              file.data[2] == 0 && file.data[3] == 0) {
     fileHeader = false;  // a packed bitmap without the file header
   } else {
-    error = "the file is not a bitmap";
+    error = Translate("BmpFormat", "the file is not a bitmap");
     return false;
   }
   BmpHeader h;
@@ -290,7 +295,7 @@ bool ReadBmp(ByteView file, Dib& out, std::string& error) {
   if (!ReadHeader(r, fileHeader, h, offset, error)) return false;
   const int64_t rows = h.height < 0 ? -h.height : h.height;
   if (h.width > kMaxDibSide || rows > kMaxDibSide) {
-    error = kPictureTooLarge;
+    error = Translate("PictureBuild", kPictureTooLarge);
     return false;
   }
   if (h.compression == kBiRle8 || h.compression == kBiRle4) return ReadRle(file, offset, h, out, error);
@@ -384,7 +389,7 @@ bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   const Dib* src = &dib;
   if (DibBitCount(dib) == 24) {
     if (!ReduceTo8Bits(dib, reduced)) {
-      error = "there is not enough memory to reduce the colours";
+      error = Translate("BmpFormat", "there is not enough memory to reduce the colours");
       return false;
     }
     src = &reduced;

@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/Translate.h"
 #include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -39,12 +40,18 @@ int WriteOutput(GifFileType* gif, const GifByteType* data, int length) {
 std::string GifReason(int code) {
   switch (code) {
     case D_GIF_ERR_READ_FAILED:
-    case D_GIF_ERR_EOF_TOO_SOON: return "the file is truncated";
-    case D_GIF_ERR_NOT_GIF_FILE: return "this is not a GIF file";
+    case D_GIF_ERR_EOF_TOO_SOON:
+      return Translate("GifFormat", "the file is truncated");
+    case D_GIF_ERR_NOT_GIF_FILE:
+      return Translate("GifFormat", "this is not a GIF file");
     case D_GIF_ERR_NO_SCRN_DSCR:
-    case D_GIF_ERR_NO_IMAG_DSCR: return "the file holds no picture";
-    case D_GIF_ERR_NOT_ENOUGH_MEM: return "there is not enough memory";
-    default: return std::string("the GIF data is damaged (") + (GifErrorString(code) ? GifErrorString(code) : "?") + ")";
+    case D_GIF_ERR_NO_IMAG_DSCR:
+      return Translate("GifFormat", "the file holds no picture");
+    case D_GIF_ERR_NOT_ENOUGH_MEM:
+      return Translate("GifFormat", "there is not enough memory");
+    default:
+      return std::string(Translate("GifFormat", "the GIF data is damaged (")) +
+             (GifErrorString(code) ? GifErrorString(code) : "?") + ")";
   }
 }
 
@@ -70,7 +77,8 @@ bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
   for (;;) {
     GifRecordType type;
     if (DGifGetRecordType(gif, &type) == GIF_ERROR) return error = GifReason(gif->Error), false;
-    if (type == TERMINATE_RECORD_TYPE) return error = "the file holds no picture", false;
+    if (type == TERMINATE_RECORD_TYPE)
+      return error = Translate("GifFormat", "the file holds no picture"), false;
     if (type == EXTENSION_RECORD_TYPE) {
       int code = 0;
       GifByteType* ext = nullptr;
@@ -87,7 +95,8 @@ bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
   }
   const GifImageDesc& d = gif->Image;
   const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
-  if (!map || map->ColorCount <= 0 || map->ColorCount > 256) return error = "the colour table is missing", false;
+  if (!map || map->ColorCount <= 0 || map->ColorCount > 256)
+    return error = Translate("GifFormat", "the colour table is missing"), false;
   const int count = map->ColorCount;
   if (!NewDibChecked(out, d.Width, d.Height, PaletteDepthFor(count), error)) return false;
   uint8_t rgb[256 * 3];
@@ -116,7 +125,7 @@ bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
       for (const uint8_t v : line)
         if (v >= count) {
           FreeDib(out);
-          return error = kIndexOutsideTable, false;
+          return error = Translate("PictureBuild", kIndexOutsideTable), false;
         }
       StoreIndexRow(out, y, line.data());
       progress.row(done++);
@@ -130,7 +139,7 @@ bool ReadGif(ByteView file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   if (file.size < 6 || std::memcmp(file.data, "GIF", 3) != 0) {
-    error = "this is not a GIF file";
+    error = Translate("GifFormat", "this is not a GIF file");
     return false;
   }
   GifInput input{file, 0};
@@ -144,7 +153,7 @@ bool ReadGif(ByteView file, Dib& out, std::string& error) {
   try {
     ok = DecodeFirstImage(gif, out, error);
   } catch (const std::bad_alloc&) {
-    error = "there is not enough memory for the picture";
+    error = Translate("GifFormat", "there is not enough memory for the picture");
   }
   if (!ok) FreeDib(out);
   DGifCloseFile(gif, &code);
@@ -155,13 +164,13 @@ bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
-    error = "there is no picture to save";
+    error = Translate("GifFormat", "there is no picture to save");
     return false;
   }
   Dib reduced;
   const bool convert = DibBitCount(dib) == 24;
   if (convert && !ReduceTo8Bits(dib, reduced)) {
-    error = "there is not enough memory to convert the picture";
+    error = Translate("GifFormat", "there is not enough memory to convert the picture");
     return false;
   }
   const Dib& pic = convert ? reduced : dib;
@@ -198,8 +207,9 @@ bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   if (convert) FreeDib(reduced);
   if (!ok) {
     out.clear();
-    error = DibWidth(dib) > 65535 ? "the picture is too large for a GIF file"
-                                  : "the picture could not be written as GIF";
+    error = DibWidth(dib) > 65535
+                ? Translate("GifFormat", "the picture is too large for a GIF file")
+                : Translate("GifFormat", "the picture could not be written as GIF");
   }
   return ok;
 }

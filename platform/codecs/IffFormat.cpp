@@ -1,6 +1,7 @@
 // IFF pictures: planar ILBM (1 to 8 planes, EHB, HAM6/HAM8, 24/32-plane deep) and chunky PBM.
 #include <algorithm>
 
+#include "platform/Translate.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -81,7 +82,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   r.be32();
   const uint32_t kind = r.be32();
   if (!r.ok() || form != Tag("FORM") || (kind != Tag("ILBM") && kind != Tag("PBM "))) {
-    error = "the file is not an IFF picture";
+    error = Translate("IffFormat", "the file is not an IFF picture");
     return false;
   }
   const bool chunky = kind == Tag("PBM ");
@@ -96,7 +97,8 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
     const uint32_t id = r.be32(), size = r.be32();
     const size_t start = r.pos();
     if (size > r.remaining()) {
-      error = "the chunk \"" + ChunkName(id) + "\" is longer than the rest of the file";
+      error = Translate("IffFormat", "the chunk \"") + ChunkName(id) +
+              Translate("IffFormat", "\" is longer than the rest of the file");
       return false;
     }
     const size_t avail = size;
@@ -110,7 +112,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
     } else if (id == Tag("CMAP")) {
       cmapCount = int(std::min<size_t>(avail / 3, 256));
       if (cmapCount == 0) {
-        error = "the colour map holds no colours";
+        error = Translate("IffFormat", "the colour map holds no colours");
         return false;
       }
       for (int i = 0; i < cmapCount; ++i) cmap[i] = Rgb{c.u8(), c.u8(), c.u8()};
@@ -122,7 +124,8 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
     if (!r.skip(std::min<size_t>(size_t(size) + (size & 1), r.remaining()))) break;
   }
   if (!haveHeader || !body) {
-    error = haveHeader ? "the IFF picture has no pixel data" : "the IFF picture has no header";
+    error = haveHeader ? Translate("IffFormat", "the IFF picture has no pixel data")
+                       : Translate("IffFormat", "the IFF picture has no header");
     return false;
   }
   const int planes = hd.planes;
@@ -131,11 +134,11 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   const bool ehb = !ham && !chunky && planes == 6 && ((camg & kCamgEhb) || cmapCount == 32);
   if ((chunky && planes != 8) || (!chunky && !deep && (planes < 1 || planes > 8)) ||
       hd.compression > 1) {
-    error = "this kind of IFF picture is not supported";
+    error = Translate("IffFormat", "this kind of IFF picture is not supported");
     return false;
   }
   if (hd.w == 0 || hd.h == 0) {
-    error = "the picture has no pixels";
+    error = Translate("IffFormat", "the picture has no pixels");
     return false;
   }
   // Palette: the colour map, a grey ramp without one, and the halved colours of EHB.
@@ -156,7 +159,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   const size_t rowBytes = chunky ? size_t(hd.w) + (hd.w & 1) : planeRow * size_t(storedPlanes);
   // ByteRun1 turns 2 bytes into at most 128: refuse hopeless sizes before allocating.
   if (uint64_t(rowBytes) * uint64_t(hd.h) > uint64_t(bodySize) * (hd.compression ? 64 : 1)) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   const bool truecolour = deep || ham;
@@ -170,7 +173,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   for (int y = 0; y < hd.h; ++y) {
     if (!stream.read(row.data(), rowBytes)) {
       FreeDib(out);
-      error = kTruncatedFile;
+      error = Translate("PictureBuild", kTruncatedFile);
       return false;
     }
     uint8_t* dst = DibRow(out, y);
@@ -178,7 +181,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
       for (int x = 0; x < hd.w; ++x) {
         if (row[size_t(x)] >= count) {
           FreeDib(out);
-          error = kIndexOutsideTable;
+          error = Translate("PictureBuild", kIndexOutsideTable);
           return false;
         }
         PutIndex(dst, outBpp, uint32_t(x), row[size_t(x)]);
@@ -208,7 +211,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
         PutRgb(dst, uint32_t(x), hold.r, hold.g, hold.b);
       } else if (v >= uint32_t(count)) {
         FreeDib(out);
-        error = kIndexOutsideTable;
+        error = Translate("PictureBuild", kIndexOutsideTable);
         return false;
       } else {
         PutIndex(dst, outBpp, uint32_t(x), v);
@@ -246,7 +249,7 @@ bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);
   if (w > 0xFFFF || h > 0xFFFF) {
-    error = "the picture is too large for an IFF file";
+    error = Translate("IffFormat", "the picture is too large for an IFF file");
     return false;
   }
   ByteWriter o(out);

@@ -11,6 +11,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "platform/Translate.h"
 #include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureCodecs.h"
 
@@ -30,7 +31,8 @@ struct JpegError {
 void OnMessage(j_common_ptr cinfo, int level) {
   if (level >= 0 || cinfo->err->msg_code != JWRN_JPEG_EOF) return;
   auto* e = reinterpret_cast<JpegError*>(cinfo->err);
-  std::snprintf(e->message, sizeof e->message, "%s", "the file is truncated");
+  std::snprintf(e->message, sizeof e->message, "%s",
+                Translate("JpegFormat", "the file is truncated").c_str());
   std::longjmp(e->jump, 1);
 }
 
@@ -40,7 +42,8 @@ void CheckScans(j_common_ptr cinfo) {
   if (!cinfo->is_decompressor) return;
   if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxScans) return;
   auto* e = reinterpret_cast<JpegError*>(cinfo->err);
-  std::snprintf(e->message, sizeof e->message, "%s", "too many scans");
+  std::snprintf(e->message, sizeof e->message, "%s",
+                Translate("JpegFormat", "too many scans").c_str());
   std::longjmp(e->jump, 1);
 }
 
@@ -66,8 +69,10 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& mo
   if (setjmp(err.jump)) {
     FreeDib(out);
     if (error.empty())
-      error = err.mgr.msg_code == JWRN_JPEG_EOF ? std::string("the file is truncated")
-                                                : std::string("the JPEG data is damaged (") + err.message + ")";
+      error = err.mgr.msg_code == JWRN_JPEG_EOF
+                  ? std::string("the file is truncated")
+                  : std::string(Translate("JpegFormat", "the JPEG data is damaged (")) +
+                        err.message + ")";
     return false;
   }
   jpeg_create_decompress(&cinfo);
@@ -105,7 +110,8 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& mo
 bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, unsigned char** buf,
             unsigned long* size, std::string& error) {
   if (setjmp(err.jump)) {
-    error = std::string("the picture could not be compressed (") + err.message + ")";
+    error = std::string(Translate("JpegFormat", "the picture could not be compressed (")) +
+            err.message + ")";
     return false;
   }
   jpeg_create_compress(&cinfo);
@@ -133,7 +139,7 @@ bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   if (file.size < 3 || file.data[0] != 0xFF || file.data[1] != 0xD8) {
-    error = "this is not a JPEG file";
+    error = Translate("JpegFormat", "this is not a JPEG file");
     return false;
   }
   jpeg_decompress_struct cinfo;
@@ -151,13 +157,13 @@ bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
-    error = "there is no picture to save";
+    error = Translate("JpegFormat", "there is no picture to save");
     return false;
   }
   Dib expanded;
   const bool convert = DibBitCount(dib) != 24 && !HasGreyColors(dib);
   if (convert && !ExpandTo24Bits(dib, expanded)) {
-    error = "there is not enough memory to convert the picture";
+    error = Translate("JpegFormat", "there is not enough memory to convert the picture");
     return false;
   }
   jpeg_compress_struct cinfo;
@@ -173,7 +179,7 @@ bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
     try {
       out.assign(buf, buf + size);
     } catch (const std::bad_alloc&) {
-      error = "there is not enough memory";
+      error = Translate("JpegFormat", "there is not enough memory");
       ok = false;
     }
   }

@@ -1,6 +1,7 @@
 // ZSoft PCX pictures: 1 to 4 planes of 1, 2, 4 or 8 bits, run-length encoded.
 #include <algorithm>
 
+#include "platform/Translate.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -53,7 +54,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
   out = Dib{};
   ByteReader r(file);
   if (file.size < kHeaderSize || file.data[0] != 0x0A) {
-    error = "the file is not a PCX picture";
+    error = Translate("PcxFormat", "the file is not a PCX picture");
     return false;
   }
   r.skip(1);
@@ -65,7 +66,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
   const size_t bpl = r.le16();
   const int w = xmax - xmin + 1, h = ymax - ymin + 1;
   if (w <= 0 || h <= 0) {
-    error = "the picture has no pixels";
+    error = Translate("PcxFormat", "the picture has no pixels");
     return false;
   }
   const int total = bpp * planes;
@@ -74,11 +75,11 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
                        (bpp == 8 && planes == 1);
   const bool rgb = bpp == 8 && (planes == 3 || planes == 4);
   if ((!indexed && !rgb) || encoding > 1) {
-    error = "this kind of PCX picture is not supported";
+    error = Translate("PcxFormat", "this kind of PCX picture is not supported");
     return false;
   }
   if (bpl == 0 || bpl < (size_t(w) * size_t(bpp) + 7) / 8) {
-    error = "the PCX row length is too short for the picture";
+    error = Translate("PcxFormat", "the PCX row length is too short for the picture");
     return false;
   }
   size_t dataEnd = file.size;
@@ -91,7 +92,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
       const uint8_t* p = file.data + dataEnd + 1;
       for (int i = 0; i < 256; ++i) colours[i] = Rgb{p[3 * i], p[3 * i + 1], p[3 * i + 2]};
     } else if (version >= 5) {
-      error = "the colour table at the end of the PCX file is missing";
+      error = Translate("PcxFormat", "the colour table at the end of the PCX file is missing");
       return false;
     } else {
       for (int i = 0; i < 256; ++i) colours[i] = Rgb{uint8_t(i), uint8_t(i), uint8_t(i)};
@@ -112,7 +113,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
   const uint64_t need = uint64_t(lineBytes) * uint64_t(h);
   const uint64_t have = uint64_t(dataEnd - kHeaderSize) * (encoding ? 63 : 1);
   if (need > have) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   if (!(indexed ? NewPalettePictureOfDepth(out, w, h, total, colours, count, error)
@@ -124,7 +125,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
   for (int y = 0; y < h; ++y) {
     if (!stream.read(line.data(), lineBytes)) {
       FreeDib(out);
-      error = kTruncatedFile;
+      error = Translate("PictureBuild", kTruncatedFile);
       return false;
     }
     uint8_t* dst = DibRow(out, y);
@@ -149,7 +150,7 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
   }
   if (stream.runLeft()) {
     FreeDib(out);
-    error = kRunPastEnd;
+    error = Translate("PictureBuild", kRunPastEnd);
     return false;
   }
   return true;

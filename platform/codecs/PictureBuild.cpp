@@ -1,5 +1,6 @@
 #include "platform/codecs/PictureBuild.h"
 
+#include "platform/Translate.h"
 #include "platform/dib/DibRows.h"
 
 #include <algorithm>
@@ -13,16 +14,16 @@ int PaletteDepthFor(int colours) {
 static bool NewPicture(Dib& out, int32_t width, int32_t height, int bpp, const BITMAPINFO* info,
                        int colours, std::string& error) {
   if (width <= 0 || height <= 0) {
-    error = "the picture has no pixels";
+    error = Translate("PictureBuild", "the picture has no pixels");
     return false;
   }
   if (!PictureReadAllowed(width, height) || !DibSizeAllowed(width, height, bpp)) {
-    error = kPictureTooLarge;
+    error = Translate("PictureBuild", kPictureTooLarge);
     return false;
   }
   NewDib(out, width, height, bpp, info, colours);
   if (!out.Bits) {
-    error = "there is not enough memory for the picture";
+    error = Translate("PictureBuild", "there is not enough memory for the picture");
     return false;
   }
   return true;
@@ -58,7 +59,7 @@ bool CheckWritable(const Dib& dib, std::string& error) {
   if (!dib.Bits || !dib.Info || DibWidth(dib) <= 0 || DibHeight(dib) <= 0 ||
       (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) ||
       dib.BytesPerLine < DibStride(DibWidth(dib), bpp)) {
-    error = "the picture is empty or of an unknown depth";
+    error = Translate("PictureBuild", "the picture is empty or of an unknown depth");
     return false;
   }
   return true;

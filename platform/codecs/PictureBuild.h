@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces shared by our own picture readers and writers: creating the result picture by
 // the depth rules (palette kept, greyscale 8 bits, everything else 24 bits) and pixel packing.
+#include <QtGlobal>
 #include <cstdint>
 #include <string>
 
@@ -10,10 +11,14 @@ struct Rgb {
   uint8_t r = 0, g = 0, b = 0;
 };
 
-inline constexpr const char* kTruncatedFile = "the file is truncated";
-inline constexpr const char* kPictureTooLarge = "the picture is too large";
-inline constexpr const char* kRunPastEnd = "the run-length data runs past the end of the picture";
-inline constexpr const char* kIndexOutsideTable = "a pixel refers to a colour the colour table does not hold";
+inline constexpr const char* kTruncatedFile =
+    QT_TRANSLATE_NOOP("PictureBuild", "the file is truncated");
+inline constexpr const char* kPictureTooLarge =
+    QT_TRANSLATE_NOOP("PictureBuild", "the picture is too large");
+inline constexpr const char* kRunPastEnd =
+    QT_TRANSLATE_NOOP("PictureBuild", "the run-length data runs past the end of the picture");
+inline constexpr const char* kIndexOutsideTable =
+    QT_TRANSLATE_NOOP("PictureBuild", "a pixel refers to a colour the colour table does not hold");
 
 // 1 bit for up to 2 colours, 4 bits for up to 16, else 8 bits.
 int PaletteDepthFor(int colours);

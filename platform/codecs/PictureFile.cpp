@@ -12,27 +12,30 @@
 #include <new>
 #include <vector>
 
+#include "platform/Translate.h"
 #include "platform/codecs/BmpDirect.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 
-const char* const kPictureOpenFilter =
+const char* const kPictureOpenFilter = QT_TRANSLATE_NOOP(
+    "PictureFile",
     "All pictures|*.BMP;*.DIB;*.GIF;*.IFF;*.JIF;*.JPG;*.LBM;*.PCX;*.RLE;*.TGA;*.TIF;*.PNG|"
     "BMP - Windows, OS/2 Bitmap|*.BMP|DIB - Windows, OS/2 DIB|*.DIB|"
     "GIF - CompuServe Graphics Interchange|*.GIF|IFF - Amiga|*.IFF|"
     "JIF - JPEG - JFIF Compilant|*.JIF|JPG - JPEG - JFIF Compilant|*.JPG|"
     "LBM - Deluxe Paint|*.LBM|PCX - ZSoft Paintbrush|*.PCX|RLE - Windows RLE|*.RLE|"
     "TGA - Truevision Targa|*.TGA|TIF - Tagged image file Format|*.TIF|"
-    "PNG - Portable Graphics Network|*.PNG|All files (*.*)|*.*";
+    "PNG - Portable Graphics Network|*.PNG|All files (*.*)|*.*");
 
 namespace {
-const char* const kSaveFilter =
+const char* const kSaveFilter = QT_TRANSLATE_NOOP(
+    "PictureFile",
     "BMP - Windows, OS/2 Bitmap|*.BMP|DIB - Windows, OS/2 DIB|*.DIB|"
     "GIF - CompuServe Graphics Interchange|*.GIF|IFF - Amiga|*.IFF|"
     "JIF - JPEG - JFIF Compilant|*.JIF|JPG - JPEG - JFIF Compilant|*.JPG|"
     "LBM - Deluxe Paint|*.LBM|PCX - ZSoft Paintbrush|*.PCX|RLE - Windows RLE|*.RLE|"
     "TGA - Truevision Targa|*.TGA|TIF - Tagged image file Format|*.TIF|"
-    "PNG - Portable Graphics Network|*.PNG";
+    "PNG - Portable Graphics Network|*.PNG");
 
 // Save formats in the order of the save filter; code = 2 + 1-based index.
 struct SaveFormat {
@@ -68,12 +71,17 @@ PictureReader ReaderFor(PictureFormat format) {
 
 std::string SystemReason(int err) {
   switch (err) {
-    case ENOENT: return "the file does not exist";
+    case ENOENT:
+      return Translate("PictureFile", "the file does not exist");
     case EACCES:
-    case EPERM: return "access is denied";
-    case ENOSPC: return "the disk is full";
-    case EISDIR: return "it is a folder";
-    case EROFS: return "the medium is read-only";
+    case EPERM:
+      return Translate("PictureFile", "access is denied");
+    case ENOSPC:
+      return Translate("PictureFile", "the disk is full");
+    case EISDIR:
+      return Translate("PictureFile", "it is a folder");
+    case EROFS:
+      return Translate("PictureFile", "the medium is read-only");
     default: return std::strerror(err);
   }
 }
@@ -86,13 +94,17 @@ bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
   if (!ok) error = SystemReason(errno);
-  else if (S_ISDIR(st.st_mode)) ok = false, error = "it is a folder";
-  else if (!S_ISREG(st.st_mode)) ok = false, error = "it is not a file but a device or a pipe";
-  else if (uint64_t(st.st_size) > kMaxPictureFileBytes) ok = false, error = "the file is too large";
+  else if (S_ISDIR(st.st_mode))
+    ok = false, error = Translate("PictureFile", "it is a folder");
+  else if (!S_ISREG(st.st_mode))
+    ok = false, error = Translate("PictureFile", "it is not a file but a device or a pipe");
+  else if (uint64_t(st.st_size) > kMaxPictureFileBytes)
+    ok = false, error = Translate("PictureFile", "the file is too large");
   if (ok) {
     size = size_t(st.st_size);
     data.reset(new (std::nothrow) uint8_t[size ? size : 1]);
-    if (!data) ok = false, error = "there is not enough memory to read the file";
+    if (!data)
+      ok = false, error = Translate("PictureFile", "there is not enough memory to read the file");
   }
   for (size_t done = 0; ok && done < size;) {
     const ssize_t n = ::read(fd, data.get() + done, size - done);
@@ -200,13 +212,14 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
   size_t size = 0;
   if (!ReadWholeFile(fileName, data, size, error)) return false;
   const ByteView view{data.get(), size};
-  if (size == 0) return error = "the file is empty", false;
+  if (size == 0) return error = Translate("PictureFile", "the file is empty"), false;
   // The contents decide; the extension names a second candidate (formats without a signature,
   // or a signature that happens to match by chance).
   const PictureFormat byContents = FormatFromContents(view), byName = FormatFromExtension(fileName);
   const PictureFormat candidates[2] = {byContents != PictureFormat::Unknown ? byContents : byName,
                                        byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
-  if (!ReaderFor(candidates[0])) return error = "the file is not a picture of a known format", false;
+  if (!ReaderFor(candidates[0]))
+    return error = Translate("PictureFile", "the file is not a picture of a known format"), false;
   for (int i = 0; i < 2; ++i) {
     const PictureReader read = ReaderFor(candidates[i]);
     if (!read || (i == 1 && candidates[1] == candidates[0])) continue;
@@ -214,10 +227,10 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
     try {
       if (read(view, out, why)) return error.clear(), true;
     } catch (const std::exception&) {
-      why = "there is not enough memory for the picture";
+      why = Translate("PictureFile", "there is not enough memory for the picture");
     }
     FreeDib(out);
-    if (i == 0) error = why.empty() ? "the picture is damaged" : why;
+    if (i == 0) error = why.empty() ? Translate("PictureFile", "the picture is damaged") : why;
   }
   return false;
 }
@@ -227,16 +240,19 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
   const ProgressSpan progress;
   error.clear();
   const int index = formatCode - 3;
-  if (index < 0 || index >= kSaveFormatCount) return error = "the file format is unknown", false;
-  if (!dib.Bits || !dib.Info) return error = "there is no picture to save", false;
+  if (index < 0 || index >= kSaveFormatCount)
+    return error = Translate("PictureFile", "the file format is unknown"), false;
+  if (!dib.Bits || !dib.Info)
+    return error = Translate("PictureFile", "there is no picture to save"), false;
   std::vector<uint8_t> bytes;
   try {
     if (!kSaveFormats[index].write(dib, bytes, error)) {
-      if (error.empty()) error = "the picture could not be encoded";
+      if (error.empty()) error = Translate("PictureFile", "the picture could not be encoded");
       return false;
     }
   } catch (const std::exception&) {
-    return error = "there is not enough memory to save the picture", false;
+    return error = Translate("PictureFile", "there is not enough memory to save the picture"),
+           false;
   }
   return WriteAtomically(fileName, bytes, error);
 }
@@ -244,13 +260,15 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
 void OpenDib(Dib& out, const std::string& fileName) {
   std::string error;
   if (!LoadPictureFile(out, fileName, error))
-    ShowError("The picture \"" + fileName + "\" could not be opened: " + error + ".");
+    ShowError(Translate("PictureFile", "The picture \"") + fileName +
+              Translate("PictureFile", "\" could not be opened: ") + error + ".");
 }
 
 bool SaveDib(const Dib& dib, const std::string& fileName, int formatCode) {
   std::string error;
   if (SavePictureFile(dib, fileName, formatCode, error)) return true;
-  ShowError("The picture could not be saved as \"" + fileName + "\": " + error + ".");
+  ShowError(Translate("PictureFile", "The picture could not be saved as \"") + fileName +
+            "\": " + error + ".");
   return false;
 }
 

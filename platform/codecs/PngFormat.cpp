@@ -11,6 +11,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/Translate.h"
 #include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -62,7 +63,8 @@ bool ChunksFitTheFile(ByteView file, std::string& error) {
     if (length > file.size - pos - 8) {
       std::string name;
       for (int i = 4; i < 8; ++i) name += std::isalpha(p[i]) ? char(p[i]) : '?';
-      error = "the chunk \"" + name + "\" is longer than the rest of the file";
+      error = Translate("PngFormat", "the chunk \"") + name +
+              Translate("PngFormat", "\" is longer than the rest of the file");
       return false;
     }
     if (std::memcmp(p + 4, "IEND", 4) == 0) break;
@@ -97,7 +99,7 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
   png_colorp palette = nullptr;
   if (type == PNG_COLOR_TYPE_PALETTE) {
     if (!png_get_PLTE(png, info, &palette, &paletteCount) || paletteCount <= 0) {
-      error = "the palette is missing";
+      error = Translate("PngFormat", "the palette is missing");
       png_error(png, "the palette is missing");
     }
     outBits = depth == 1 ? 1 : (depth <= 4 ? 4 : 8);  // the file's depth, 2 bits as 4
@@ -220,7 +222,7 @@ bool ReadPng(ByteView file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   if (file.size < 8 || png_sig_cmp(file.data, 0, 8) != 0) {
-    error = "this is not a PNG file";
+    error = Translate("PngFormat", "this is not a PNG file");
     return false;
   }
   if (!ChunksFitTheFile(file, error)) return false;
@@ -234,10 +236,10 @@ bool ReadPng(ByteView file, Dib& out, std::string& error) {
       ok = Decode(png, info, state, out, error);
     } catch (const std::bad_alloc&) {
       FreeDib(out);
-      error = "there is not enough memory for the picture";
+      error = Translate("PngFormat", "there is not enough memory for the picture");
     }
   } else {
-    error = "there is not enough memory";
+    error = Translate("PngFormat", "there is not enough memory");
   }
   png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
   if (!ok) FreeDib(out);
@@ -248,12 +250,12 @@ bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   error.clear();
   out.clear();
   if (!dib.Bits || !dib.Info) {
-    error = "there is no picture to save";
+    error = Translate("PngFormat", "there is no picture to save");
     return false;
   }
   const int bits = DibBitCount(dib);
   if (bits != 1 && bits != 4 && bits != 8 && bits != 24) {
-    error = "the picture's depth is not supported";
+    error = Translate("PngFormat", "the picture's depth is not supported");
     return false;
   }
   PngState state;
@@ -262,7 +264,8 @@ bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   bool ok = false;
   if (info) ok = Encode(png, info, state, dib, error);
-  else error = "there is not enough memory";
+  else
+    error = Translate("PngFormat", "there is not enough memory");
   png_destroy_write_struct(&png, info ? &info : nullptr);
   if (!ok) out.clear();
   return ok;

@@ -1,6 +1,7 @@
 // Truevision TGA pictures: colour-mapped, true-colour and greyscale, raw or run-length encoded.
 #include <algorithm>
 
+#include "platform/Translate.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -59,7 +60,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
   r.skip(4);
   const int w = r.le16(), h = r.le16(), bits = r.u8(), descriptor = r.u8();
   if (!r.ok()) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   const int kind = type & 7;
@@ -70,11 +71,11 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
                        (kind == 2 && (bits == 15 || bits == 16 || bits == 24 || bits == 32)) ||
                        (kind == 3 && (bits == 8 || bits == 16));
   if (!known || mapType > 1 || !depthOk) {
-    error = "the file is not a TGA picture of a supported kind";
+    error = Translate("TgaFormat", "the file is not a TGA picture of a supported kind");
     return false;
   }
   if (w == 0 || h == 0) {
-    error = "the picture has no pixels";
+    error = Translate("TgaFormat", "the picture has no pixels");
     return false;
   }
   r.skip(size_t(idLength));
@@ -82,7 +83,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
   const size_t mapEntry = (size_t(mapBits) + 7) / 8;
   const uint8_t* map = mapType == 1 ? r.take(mapEntry * size_t(mapLength)) : nullptr;
   if (!r.ok()) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   const size_t pixelBytes = (size_t(bits) + 7) / 8;
@@ -90,7 +91,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
   const uint64_t most = rle ? uint64_t(r.remaining()) / (1 + pixelBytes) * 128 + 128
                             : uint64_t(r.remaining()) / pixelBytes;
   if (uint64_t(w) * uint64_t(h) > most) {
-    error = kTruncatedFile;
+    error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
   // Colour maps of up to 256 entries indexed by 8 bits stay palette pictures.
@@ -116,14 +117,14 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
       const uint8_t* p = pixels.next();
       if (!p) {
         FreeDib(out);
-        error = kTruncatedFile;
+        error = Translate("PictureBuild", kTruncatedFile);
         return false;
       }
       const uint32_t x = uint32_t(rightToLeft ? w - 1 - col : col);
       if (palette) {
         if (p[0] >= mapFirst + mapLength) {
           FreeDib(out);
-          error = kIndexOutsideTable;
+          error = Translate("PictureBuild", kIndexOutsideTable);
           return false;
         }
         PutIndex(dst, outBpp, x, p[0]);
@@ -146,7 +147,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
   }
   if (pixels.runLeft()) {
     FreeDib(out);
-    error = kRunPastEnd;
+    error = Translate("PictureBuild", kRunPastEnd);
     return false;
   }
   return true;
@@ -157,7 +158,7 @@ bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);
   if (w > 0xFFFF || h > 0xFFFF) {
-    error = "the picture is too large for a TGA file";
+    error = Translate("TgaFormat", "the picture is too large for a TGA file");
     return false;
   }
   const bool palette = bpp != 24;

@@ -11,6 +11,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/Translate.h"
 #include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
@@ -92,7 +93,8 @@ inline uint32_t Sample(const uint8_t* row, uint32_t x, int bps) {
 
 bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, Dib& out, std::string& error) {
   uint16_t *r = nullptr, *g = nullptr, *b = nullptr;
-  if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &r, &g, &b)) return error = "the colour map is missing", false;
+  if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &r, &g, &b))
+    return error = Translate("TiffFormat", "the colour map is missing"), false;
   const int count = 1 << bps;
   bool wide = false;
   for (int i = 0; i < count; ++i) wide = wide || r[i] > 255 || g[i] > 255 || b[i] > 255;
@@ -148,8 +150,12 @@ bool ReadRgb8(TIFF* tif, uint32_t w, uint32_t h, Dib& out, std::string& error) {
 // Any other layout: libtiff's RGBA reader (premultiplied alpha), composited over white.
 bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, Dib& out, std::string& error) {
   char why[1024] = {};
-  if (!TIFFRGBAImageOK(tif, why)) return error = std::string("this TIFF layout is not supported (") + why + ")", false;
-  if (uint64_t(w) * h * 4 > kMaxDibBytes) return error = "the picture is too large", false;
+  if (!TIFFRGBAImageOK(tif, why))
+    return error = std::string(Translate("TiffFormat", "this TIFF layout is not supported (")) +
+                   why + ")",
+           false;
+  if (uint64_t(w) * h * 4 > kMaxDibBytes)
+    return error = Translate("TiffFormat", "the picture is too large"), false;
   if (!NewDibChecked(out, w, h, grey ? 8 : 24, error)) return false;
   if (grey) SetGreyColors(out);
   const std::unique_ptr<uint32_t[]> raster(new uint32_t[size_t(w) * h]);  // filled by libtiff
@@ -176,14 +182,17 @@ bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, Dib& out, std
 bool BlocksInsideFile(TIFF* tif, size_t fileSize, std::string& error) {
   const bool tiled = TIFFIsTiled(tif);
   const uint32_t count = tiled ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
-  if (count == 0) return error = "the TIFF picture has no pixel data", false;
+  if (count == 0)
+    return error = Translate("TiffFormat", "the TIFF picture has no pixel data"), false;
   for (uint32_t i = 0; i < count; ++i) {
     int missing = 0;
     const uint64_t offset = TIFFGetStrileOffsetWithErr(tif, i, &missing);
     const uint64_t bytes = TIFFGetStrileByteCountWithErr(tif, i, &missing);
     if (missing || bytes == 0 || offset > fileSize || bytes > fileSize - offset)
-      return error = std::string(tiled ? "tile " : "strip ") + std::to_string(i + 1) +
-                     " of the TIFF picture is missing or cut short",
+      return error =
+                 (tiled ? Translate("TiffFormat", "tile ") : Translate("TiffFormat", "strip ")) +
+                 std::to_string(i + 1) +
+                 Translate("TiffFormat", " of the TIFF picture is missing or cut short"),
              false;
   }
   return true;
@@ -222,7 +231,7 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   if (file.size < 8 || !((file.data[0] == 'I' && file.data[1] == 'I') || (file.data[0] == 'M' && file.data[1] == 'M'))) {
-    error = "this is not a TIFF file";
+    error = Translate("TiffFormat", "this is not a TIFF file");
     return false;
   }
   TiffMemoryFile f;
@@ -230,20 +239,23 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   f.size = file.size;
   TIFF* tif = OpenTiffMemory(f, "r");
   if (!tif) {
-    error = TiffReason(f, "the TIFF header is damaged");
+    error = TiffReason(f, Translate("TiffFormat", "the TIFF header is damaged").c_str());
     return false;
   }
   bool ok = false;
   try {
     ok = Decode(tif, file.size, out, error);
-    if (ok && f.damaged) ok = false, error = TiffReason(f, "the TIFF data is damaged");
+    if (ok && f.damaged)
+      ok = false,
+      error = TiffReason(f, Translate("TiffFormat", "the TIFF data is damaged").c_str());
   } catch (const std::bad_alloc&) {
-    error = "there is not enough memory for the picture";
+    error = Translate("TiffFormat", "there is not enough memory for the picture");
   }
   TIFFClose(tif);
   if (!ok) {
     FreeDib(out);
-    if (error.empty()) error = TiffReason(f, "the TIFF data is damaged");
+    if (error.empty())
+      error = TiffReason(f, Translate("TiffFormat", "the TIFF data is damaged").c_str());
   }
   return ok;
 }
@@ -252,7 +264,7 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
-    error = "there is no picture to save";
+    error = Translate("TiffFormat", "there is no picture to save");
     return false;
   }
   const int bits = DibBitCount(dib);
@@ -263,7 +275,7 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   f.out = &out;
   TIFF* tif = OpenTiffMemory(f, "w");
   if (!tif) {
-    error = "the TIFF file could not be started";
+    error = Translate("TiffFormat", "the TIFF file could not be started");
     return false;
   }
   bool ok = true;
@@ -308,7 +320,8 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   TIFFClose(tif);
   if (!ok) {
     out.clear();
-    error = TiffReason(f, "the picture could not be written as TIFF");
+    error =
+        TiffReason(f, Translate("TiffFormat", "the picture could not be written as TIFF").c_str());
   }
   return ok;
 }

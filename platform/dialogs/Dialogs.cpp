@@ -1,4 +1,5 @@
 #include "platform/dialogs/Dialogs.h"
+#include "platform/Translate.h"
 
 #include <cstdio>
 
@@ -16,7 +17,7 @@ Dialogs* SetDialogs(Dialogs* dialogs) {
 }
 
 void ShowError(const std::string& text) {
-  CurrentDialogs().messageBox(text, "Error", MsgButtons::Ok, MsgIcon::Error);
+  CurrentDialogs().messageBox(text, Translate("Dialogs", "Error"), MsgButtons::Ok, MsgIcon::Error);
 }
 
 MsgResult BatchDialogs::messageBox(const std::string& text, const std::string& title,

@@ -1,6 +1,7 @@
 #pragma once
 // Every message box and common dialog goes through this interface: the window uses the
 // toolkit's dialogs, batch commands print to standard error, tests answer by script.
+#include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -31,8 +32,8 @@ struct FileAnswer {
 
 // Longest font name (UTF-8 bytes) a design can hold.
 constexpr size_t kMaxFontNameBytes = 256;
-inline constexpr char kFontNameTooLongMessage[] =
-    "The font name is too long: a font name may hold at most 256 bytes.";
+inline constexpr char kFontNameTooLongMessage[] = QT_TRANSLATE_NOOP(
+    "Dialogs", "The font name is too long: a font name may hold at most 256 bytes.");
 
 // Font as the font dialog reports it.
 struct FontSpec {

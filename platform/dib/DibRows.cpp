@@ -1,4 +1,5 @@
 #include "platform/dib/DibRows.h"
+#include "platform/Translate.h"
 
 #include <cstring>
 
@@ -17,18 +18,18 @@ bool PictureReadAllowed(int64_t width, int64_t height) {
 bool NewDibChecked(Dib& out, int64_t width, int64_t height, int bitCount, std::string& error) {
   out = Dib{};
   if (width <= 0 || height <= 0) {
-    error = "the picture has no pixels";
+    error = Translate("DibRows", "the picture has no pixels");
     return false;
   }
   if (!PictureReadAllowed(width, height) ||
       !DibSizeAllowed(int32_t(width), int32_t(height), bitCount)) {
-    error = "the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
-            " pixels)";
+    error = Translate("DibRows", "the picture is too large (") + std::to_string(width) + " x " +
+            std::to_string(height) + " pixels)";
     return false;
   }
   NewDib(out, int32_t(width), int32_t(height), bitCount, nullptr, 0);
   if (!out.Bits) {
-    error = "there is not enough memory for the picture";
+    error = Translate("DibRows", "there is not enough memory for the picture");
     return false;
   }
   return true;

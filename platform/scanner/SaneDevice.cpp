@@ -1,4 +1,5 @@
 #include "platform/scanner/SaneDevice.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,7 +62,8 @@ bool SetValue(SANE_Handle handle, const ScanOption& o, void* value, OptionOutcom
   SANE_Int info = 0;
   const SANE_Status status = sane_control_option(handle, o.index, SANE_ACTION_SET_VALUE, value, &info);
   if (status != SANE_STATUS_GOOD) {
-    r.error = "The scanner refused the setting \"" + o.title + "\": " + SaneStatusText(status);
+    r.error = Translate("SaneDevice", "The scanner refused the setting \"") + o.title +
+              "\": " + SaneStatusText(status);
     return false;
   }
   r.ok = true;
@@ -88,7 +90,9 @@ SaneLibrary::~SaneLibrary() {
 }
 
 std::string SaneLibrary::error() const {
-  return ok() ? std::string() : "The scanner library cannot be started: " + SaneStatusText(status_);
+  return ok() ? std::string()
+              : Translate("SaneDevice", "The scanner library cannot be started: ") +
+                    SaneStatusText(status_);
 }
 
 std::string SaneStatusText(SANE_Status status) { return Safe(sane_strstatus(status)); }
@@ -109,7 +113,7 @@ bool ListScanners(std::vector<ScannerInfo>& out, std::string& error) {
   const SANE_Device** list = nullptr;
   const SANE_Status status = sane_get_devices(&list, SANE_FALSE);
   if (status != SANE_STATUS_GOOD) {
-    error = "The scanners cannot be listed: " + SaneStatusText(status);
+    error = Translate("SaneDevice", "The scanners cannot be listed: ") + SaneStatusText(status);
     return false;
   }
   for (int i = 0; list && list[i] && i < kMaxOptions; ++i)
@@ -145,7 +149,7 @@ bool SaneDevice::open(const std::string& name, std::string& error) {
     std::vector<ScannerInfo> list;
     if (!ListScanners(list, error)) return false;
     if (list.empty()) {
-      error = "No scanner was found.";
+      error = Translate("SaneDevice", "No scanner was found.");
       return false;
     }
     target = list.front().name;
@@ -153,13 +157,15 @@ bool SaneDevice::open(const std::string& name, std::string& error) {
   const SANE_Status status = sane_open(target.c_str(), &handle_);
   if (status != SANE_STATUS_GOOD || !handle_) {
     handle_ = nullptr;
-    error = "The scanner \"" + target + "\" cannot be opened: " + SaneStatusText(status) + ".";
+    error = Translate("SaneDevice", "The scanner \"") + target +
+            Translate("SaneDevice", "\" cannot be opened: ") + SaneStatusText(status) + ".";
     std::vector<ScannerInfo> list;
     std::string ignored;
     if (ListScanners(list, ignored) &&
         std::none_of(list.begin(), list.end(), [&](const ScannerInfo& i) { return i.name == target; }))
-      error += " It is not connected any more or is switched off; choose it again with "
-               "\"Select the scanner\".";
+      error += Translate("SaneDevice",
+                         " It is not connected any more or is switched off; choose it again with "
+                         "\"Select the scanner\".");
     return false;
   }
   name_ = target;
@@ -224,11 +230,12 @@ OptionOutcome SaneDevice::setNumber(const std::string& name, double value) {
   OptionOutcome r;
   const auto o = option(name);
   if (!o || !o->isNumber() || o->size < SANE_Int(sizeof(SANE_Word)) || o->size > kMaxValueBytes) {
-    r.error = "The scanner has no setting \"" + name + "\".";
+    r.error = Translate("SaneDevice", "The scanner has no setting \"") + name + "\".";
     return r;
   }
   if (!o->active() || !o->settable()) {
-    r.error = "The scanner's setting \"" + o->title + "\" cannot be changed now.";
+    r.error = Translate("SaneDevice", "The scanner's setting \"") + o->title +
+              Translate("SaneDevice", "\" cannot be changed now.");
     return r;
   }
   if (o->constraint == SANE_CONSTRAINT_RANGE) value = SnapToRange(value, o->min, o->max, o->quant);
@@ -244,18 +251,20 @@ OptionOutcome SaneDevice::setString(const std::string& name, const std::string& 
   OptionOutcome r;
   const auto o = option(name);
   if (!o || o->type != SANE_TYPE_STRING || o->size <= 0 || o->size > kMaxValueBytes) {
-    r.error = "The scanner has no setting \"" + name + "\".";
+    r.error = Translate("SaneDevice", "The scanner has no setting \"") + name + "\".";
     return r;
   }
   if (!o->active() || !o->settable()) {
-    r.error = "The scanner's setting \"" + o->title + "\" cannot be changed now.";
+    r.error = Translate("SaneDevice", "The scanner's setting \"") + o->title +
+              Translate("SaneDevice", "\" cannot be changed now.");
     return r;
   }
   std::string wanted = value;
   if (o->constraint == SANE_CONSTRAINT_STRING_LIST) {
     wanted = MatchString(value, o->strings);
     if (wanted.empty()) {
-      r.error = "The scanner does not offer \"" + value + "\" for \"" + o->title + "\".";
+      r.error = Translate("SaneDevice", "The scanner does not offer \"") + value +
+                Translate("SaneDevice", "\" for \"") + o->title + "\".";
       return r;
     }
   }

@@ -1,4 +1,5 @@
 #include "platform/scanner/ScanFrames.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -45,16 +46,18 @@ int FrameAssembler::outputBits() const {
 
 bool FrameAssembler::beginFrame(const FrameFormat& f) {
   if (!error_.empty()) return false;
-  if (finished_) return fail("The scanner sent a frame after its last frame.");
+  if (finished_)
+    return fail(Translate("ScanFrames", "The scanner sent a frame after its last frame."));
   if (f.depth != 1 && f.depth != 8 && f.depth != 16)
-    return fail("The scanner sent " + std::to_string(f.depth) +
-                " bits per sample; only 1, 8 and 16 are supported.");
+    return fail(Translate("ScanFrames", "The scanner sent ") + std::to_string(f.depth) +
+                Translate("ScanFrames", " bits per sample; only 1, 8 and 16 are supported."));
   if (f.pixelsPerLine <= 0 || f.pixelsPerLine > kMaxDibSide || f.lines < -1 ||
       f.lines > kMaxDibSide)
-    return fail("The scanned picture is empty or too large.");
+    return fail(Translate("ScanFrames", "The scanned picture is empty or too large."));
   const int64_t needed = LineBytesNeeded(f);
   if (f.bytesPerLine < needed || f.bytesPerLine > needed + kMaxLinePadding)
-    return fail("The scanner announced a line length that does not fit its width.");
+    return fail(Translate("ScanFrames",
+                          "The scanner announced a line length that does not fit its width."));
   const bool separate = f.kind == FrameKind::Red || f.kind == FrameKind::Green ||
                         f.kind == FrameKind::Blue;
   if (frames_ == 0) {
@@ -66,17 +69,20 @@ bool FrameAssembler::beginFrame(const FrameFormat& f) {
     announced_ = f.lines > 0 ? f.lines : -1;
     if (announced_ > 0) {
       if (!DibSizeAllowed(width_, announced_, bits_))
-        return fail("The scanned picture would be larger than the program can hold.");
+        return fail(Translate("ScanFrames",
+                              "The scanned picture would be larger than the program can hold."));
       NewDib(dib_, width_, announced_, bits_, nullptr, 0);
-      if (!dib_.Bits) return fail("There is not enough memory for the scanned picture.");
+      if (!dib_.Bits)
+        return fail(Translate("ScanFrames", "There is not enough memory for the scanned picture."));
       height_ = announced_;
     } else if (stride_ == 0) {
-      return fail("The scanned picture would be larger than the program can hold.");
+      return fail(Translate("ScanFrames",
+                            "The scanned picture would be larger than the program can hold."));
     }
   } else {
     if (!separate || format_.kind == FrameKind::Gray || format_.kind == FrameKind::Rgb ||
         f.pixelsPerLine != width_ || f.depth != format_.depth)
-      return fail("The scanner sent colour frames that do not match.");
+      return fail(Translate("ScanFrames", "The scanner sent colour frames that do not match."));
     format_ = f;
   }
   ++frames_;
@@ -131,7 +137,8 @@ void FrameAssembler::storeLine(const uint8_t* src) {
 
 bool FrameAssembler::addBytes(const uint8_t* data, size_t size) {
   if (!error_.empty()) return false;
-  if (frames_ == 0 || finished_) return fail("The scanner sent data outside a frame.");
+  if (frames_ == 0 || finished_)
+    return fail(Translate("ScanFrames", "The scanner sent data outside a frame."));
   while (size > 0) {
     const size_t take = std::min(size, lineBuf_.size() - lineFill_);
     std::memcpy(lineBuf_.data() + lineFill_, data, take);
@@ -152,8 +159,8 @@ bool FrameAssembler::addBytes(const uint8_t* data, size_t size) {
 
 bool FrameAssembler::endFrame() {
   if (!error_.empty()) return false;
-  if (frames_ == 0) return fail("The scanner sent no picture data.");
-  if (line_ == 0) return fail("The scanner sent no picture data.");
+  if (frames_ == 0) return fail(Translate("ScanFrames", "The scanner sent no picture data."));
+  if (line_ == 0) return fail(Translate("ScanFrames", "The scanner sent no picture data."));
   if (frames_ == 1 && line_ < height_) height_ = line_;  // fewer lines than announced
   if (format_.lastFrame || frames_ >= expectedFrames_) finished_ = true;
   return true;
@@ -162,14 +169,16 @@ bool FrameAssembler::endFrame() {
 bool FrameAssembler::takePicture(Dib& out) {
   out = Dib{};
   if (!error_.empty()) return false;
-  if (!finished_ || height_ <= 0) return fail("The scanner sent no picture data.");
+  if (!finished_ || height_ <= 0)
+    return fail(Translate("ScanFrames", "The scanner sent no picture data."));
   Dib pic;
   if (dib_.Bits && height_ == DibHeight(dib_)) {
     pic = dib_;
     dib_ = Dib{};
   } else {
     NewDib(pic, width_, height_, bits_, nullptr, 0);
-    if (!pic.Bits) return fail("There is not enough memory for the scanned picture.");
+    if (!pic.Bits)
+      return fail(Translate("ScanFrames", "There is not enough memory for the scanned picture."));
     for (int32_t y = 0; y < height_; ++y)
       std::memcpy(DibRow(pic, y),
                   dib_.Bits ? DibRow(dib_, y) : grown_.data() + size_t(y) * size_t(stride_),

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "platform/SettingsDir.h"
+#include "platform/Translate.h"
 
 namespace {
 constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
@@ -43,7 +44,7 @@ bool WriteReplacing(const std::string& path, const std::string& text, std::strin
     out << text;
     out.flush();
     if (!out) {
-      error = "The scanner settings cannot be written to " + path + ".";
+      error = Translate("ScanSettings", "The scanner settings cannot be written to ") + path + ".";
       std::error_code ec;
       std::filesystem::remove(tmp, ec);
       return false;
@@ -52,7 +53,8 @@ bool WriteReplacing(const std::string& path, const std::string& text, std::strin
   std::error_code ec;
   std::filesystem::rename(tmp, path, ec);
   if (ec) {
-    error = "The scanner settings cannot be written to " + path + ": " + ec.message();
+    error = Translate("ScanSettings", "The scanner settings cannot be written to ") + path + ": " +
+            ec.message();
     std::filesystem::remove(tmp, ec);
     return false;
   }
@@ -65,7 +67,8 @@ bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::s
   const auto size = std::filesystem::file_size(path, ec);
   std::ifstream in(path, std::ios::binary);
   if (ec || size > kMaxOptionsBytes || !in) {
-    error = "The scanner options file " + path + " is damaged (too large or unreadable).";
+    error = Translate("ScanSettings", "The scanner options file ") + path +
+            Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
   std::string line;
@@ -73,7 +76,8 @@ bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::s
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     if (!ReadOptionChoiceLine(line, out)) {
-      error = "The scanner options file " + path + " is damaged (line " + std::to_string(lineNo) + ").";
+      error = Translate("ScanSettings", "The scanner options file ") + path +
+              Translate("ScanSettings", " is damaged (line ") + std::to_string(lineNo) + ").";
       return false;
     }
   }
@@ -86,7 +90,8 @@ bool SaveOptionChoices(const std::string& path, const DeviceOptionChoices& choic
   if (!lines.empty()) return WriteReplacing(path, "# Quendrix scanner options\n" + lines, error);
   std::error_code ec;
   if (std::filesystem::remove(path, ec) || !ec) return true;
-  error = "The scanner options file " + path + " cannot be removed: " + ec.message();
+  error = Translate("ScanSettings", "The scanner options file ") + path +
+          Translate("ScanSettings", " cannot be removed: ") + ec.message();
   return false;
 }
 }  // namespace
@@ -110,12 +115,14 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
   if (!std::filesystem::exists(path, ec)) return true;
   const auto size = std::filesystem::file_size(path, ec);
   if (ec || size > kMaxSettingsBytes) {
-    error = "The scanner settings file " + path + " is damaged (too large or unreadable).";
+    error = Translate("ScanSettings", "The scanner settings file ") + path +
+            Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    error = "The scanner settings file " + path + " cannot be read.";
+    error = Translate("ScanSettings", "The scanner settings file ") + path +
+            Translate("ScanSettings", " cannot be read.");
     return false;
   }
   ScanSettings read;
@@ -140,8 +147,8 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
       ok = ParseArea(value, read.area);
     }
     if (!ok) {
-      error = "The scanner settings file " + path + " is damaged (line " +
-              std::to_string(lineNo) + ").";
+      error = Translate("ScanSettings", "The scanner settings file ") + path +
+              Translate("ScanSettings", " is damaged (line ") + std::to_string(lineNo) + ").";
       return false;
     }
   }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/Translate.h"
 #include "platform/scanner/ScanFrames.h"
 #include "platform/scanner/ScannerOptions.h"
 
@@ -79,12 +80,12 @@ bool SetArea(SaneDevice& device, const ScanArea& area, AppliedSettings& applied,
   }
   applied.area = ScanArea{got[0], got[1], got[2] - got[0], got[3] - got[1]};
   if (applied.area.width <= 0 || applied.area.height <= 0) {
-    error = "The scan area lies outside the scanner's glass.";
+    error = Translate("Scanner", "The scan area lies outside the scanner's glass.");
     return false;
   }
   if (std::fabs(applied.area.width - area.width) > 1 || std::fabs(applied.area.height - area.height) > 1 ||
       std::fabs(applied.area.left - area.left) > 1 || std::fabs(applied.area.top - area.top) > 1)
-    applied.notes.push_back("scan area limited to the scanner's glass");
+    applied.notes.push_back(Translate("Scanner", "scan area limited to the scanner's glass"));
   return true;
 }
 
@@ -224,13 +225,16 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
   while (!last) {
     if (cancel) return Stop(h, SANE_STATUS_CANCELLED, {}, out);
     SANE_Status status = sane_start(h);
-    if (status != SANE_STATUS_GOOD) return Stop(h, status, "The scan cannot start: ", out);
+    if (status != SANE_STATUS_GOOD)
+      return Stop(h, status, Translate("Scanner", "The scan cannot start: "), out);
     SANE_Parameters p{};
     status = sane_get_parameters(h, &p);
-    if (status != SANE_STATUS_GOOD) return Stop(h, status, "The scanner gives no picture format: ", out);
+    if (status != SANE_STATUS_GOOD)
+      return Stop(h, status, Translate("Scanner", "The scanner gives no picture format: "), out);
     if (!KnownFrame(p.format)) {
       sane_cancel(h);
-      out.error = "The scanner sends a picture format the program cannot read.";
+      out.error =
+          Translate("Scanner", "The scanner sends a picture format the program cannot read.");
       return;
     }
     last = p.last_frame;
@@ -245,7 +249,8 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
       SANE_Int len = 0;
       status = sane_read(h, buf.data(), SANE_Int(buf.size()), &len);
       if (status == SANE_STATUS_EOF) break;
-      if (status != SANE_STATUS_GOOD) return Stop(h, status, "The scan failed: ", out);
+      if (status != SANE_STATUS_GOOD)
+        return Stop(h, status, Translate("Scanner", "The scan failed: "), out);
       if (!frames.addBytes(buf.data(), size_t(std::clamp<SANE_Int>(len, 0, SANE_Int(buf.size()))))) {
         sane_cancel(h);
         out.error = frames.error();

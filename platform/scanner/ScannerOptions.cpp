@@ -1,4 +1,5 @@
 #include "platform/scanner/ScannerOptions.h"
+#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -78,19 +79,23 @@ std::string ParseNumber(const ScanOption& o, const std::string& text, SANE_Word&
   const std::string t = Trim(text);
   char* end = nullptr;
   const double v = std::strtod(t.c_str(), &end);
-  if (t.empty() || *end || !std::isfinite(v)) return "\"" + t + "\" is not a number";
+  if (t.empty() || *end || !std::isfinite(v))
+    return "\"" + t + Translate("ScannerOptions", "\" is not a number");
   if (o.type == SANE_TYPE_INT && (v != std::floor(v) || std::fabs(v) > 2147483647.0))
-    return "\"" + t + "\" is not a whole number";
-  if (o.type == SANE_TYPE_FIXED && std::fabs(v) > kFixedLimit) return "\"" + t + "\" is too large";
+    return "\"" + t + Translate("ScannerOptions", "\" is not a whole number");
+  if (o.type == SANE_TYPE_FIXED && std::fabs(v) > kFixedLimit)
+    return "\"" + t + Translate("ScannerOptions", "\" is too large");
   out = ToWord(v, o.type);
   if (o.constraint == SANE_CONSTRAINT_RANGE && (v < o.min - 1e-9 || v > o.max + 1e-9))
-    return t + " lies outside " + Number(o.min, o.type) + ".." + Number(o.max, o.type);
+    return t + Translate("ScannerOptions", " lies outside ") + Number(o.min, o.type) + ".." +
+           Number(o.max, o.type);
   if (o.constraint == SANE_CONSTRAINT_WORD_LIST) {
     // A fixed-point entry written with its decimals may sit one step off the backend's word.
     const double tolerance = o.type == SANE_TYPE_FIXED ? 1.5 / (1 << SANE_FIXED_SCALE_SHIFT) : 0;
     const auto w = std::find_if(o.words.begin(), o.words.end(),
                                 [&](double w) { return std::fabs(w - v) <= tolerance; });
-    if (w == o.words.end()) return t + " is not one of " + ConstraintText(o);
+    if (w == o.words.end())
+      return t + Translate("ScannerOptions", " is not one of ") + ConstraintText(o);
     out = ToWord(*w, o.type);
   }
   return {};
@@ -134,7 +139,8 @@ std::string ConstraintText(const ScanOption& o) {
       const char* unit = UnitText(o.unit);
       if (o.constraint == SANE_CONSTRAINT_RANGE) {
         text += Number(o.min, o.type) + ".." + Number(o.max, o.type) + unit + array;
-        if (o.quant > 0) text += " (in steps of " + Number(o.quant, o.type) + ")";
+        if (o.quant > 0)
+          text += Translate("ScannerOptions", " (in steps of ") + Number(o.quant, o.type) + ")";
         return text;
       }
       if (o.constraint == SANE_CONSTRAINT_WORD_LIST) return text + Join(ListEntries(o), "|") + unit + array;
@@ -147,33 +153,38 @@ std::string ConstraintText(const ScanOption& o) {
 bool ParseOptionValue(const ScanOption& o, const std::string& text, OptionValue& out,
                       std::string& error) {
   out = OptionValue{};
-  const std::string what = "option \"" + o.name + "\": ";
+  const std::string what = Translate("ScannerOptions", "option \"") + o.name + "\": ";
   if (o.type == SANE_TYPE_BUTTON) return true;
   if (!ValueSizeOk(o)) {
-    error = what + "the scanner describes it wrongly";
+    error = what + Translate("ScannerOptions", "the scanner describes it wrongly");
     return false;
   }
   if (o.type == SANE_TYPE_STRING) {
     out.text = text;
     if (o.constraint == SANE_CONSTRAINT_STRING_LIST) {
       out.text = MatchString(Trim(text), o.strings);
-      if (out.text.empty()) error = what + "\"" + text + "\" is not one of " + ConstraintText(o);
+      if (out.text.empty())
+        error = what + "\"" + text + Translate("ScannerOptions", "\" is not one of ") +
+                ConstraintText(o);
     } else if (text.size() >= size_t(o.size)) {
-      error = what + "the text is longer than " + std::to_string(o.size - 1) + " characters";
+      error = what + Translate("ScannerOptions", "the text is longer than ") +
+              std::to_string(o.size - 1) + " characters";
     }
     return error.empty();
   }
   const int count = ElementCount(o);
   const std::vector<std::string> parts = Split(text, ',');
   if (int(parts.size()) != 1 && int(parts.size()) != count) {
-    error = what + "give 1 or " + std::to_string(count) + " comma-separated values, not " +
+    error = what + Translate("ScannerOptions", "give 1 or ") + std::to_string(count) +
+            Translate("ScannerOptions", " comma-separated values, not ") +
             std::to_string(parts.size());
     return false;
   }
   for (const std::string& part : parts) {
     SANE_Word w = 0;
     if (o.type == SANE_TYPE_BOOL) {
-      if (!ParseBool(part, w)) error = what + "\"" + Trim(part) + "\" is neither yes nor no";
+      if (!ParseBool(part, w))
+        error = what + "\"" + Trim(part) + Translate("ScannerOptions", "\" is neither yes nor no");
     } else {
       error = ParseNumber(o, part, w);
       if (!error.empty()) error = what + error;
@@ -215,15 +226,17 @@ OptionChange SetOptionText(SaneDevice& device, const std::string& name, const st
   OptionChange r;
   const auto o = device.option(name);
   if (!o) {
-    r.error = "The scanner has no option \"" + name + "\".";
+    r.error = Translate("ScannerOptions", "The scanner has no option \"") + name + "\".";
     return r;
   }
   if (!o->settable()) {
-    r.error = "The scanner's option \"" + name + "\" is read-only.";
+    r.error = Translate("ScannerOptions", "The scanner's option \"") + name +
+              Translate("ScannerOptions", "\" is read-only.");
     return r;
   }
   if (!o->active()) {
-    r.error = "The scanner's option \"" + name + "\" is inactive now.";
+    r.error = Translate("ScannerOptions", "The scanner's option \"") + name +
+              Translate("ScannerOptions", "\" is inactive now.");
     return r;
   }
   SANE_Int info = 0;
@@ -234,7 +247,7 @@ OptionChange SetOptionText(SaneDevice& device, const std::string& name, const st
   } else {
     OptionValue value;
     if (!ParseOptionValue(*o, text, value, r.error)) {
-      r.error = "The scanner's " + r.error + ".";
+      r.error = Translate("ScannerOptions", "The scanner's ") + r.error + ".";
       return r;
     }
     wanted = FormatOptionValue(*o, value);
@@ -250,8 +263,9 @@ OptionChange SetOptionText(SaneDevice& device, const std::string& name, const st
     status = sane_control_option(device.handle(), o->index, SANE_ACTION_SET_VALUE, data, &info);
   }
   if (status != SANE_STATUS_GOOD) {
-    r.error = "The scanner refused \"" + text + "\" for its option \"" + name + "\": " +
-              SaneStatusText(status) + ".";
+    r.error = Translate("ScannerOptions", "The scanner refused \"") + text +
+              Translate("ScannerOptions", "\" for its option \"") + name +
+              "\": " + SaneStatusText(status) + ".";
     return r;
   }
   r.ok = true;

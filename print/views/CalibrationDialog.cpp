@@ -1,6 +1,7 @@
 #include "print/views/CalibrationDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -32,29 +33,43 @@ QLabel* Wrapped(const QString& text, QWidget* parent) {
 
 CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* parent)
     : QDialog(parent), file_(optionsFile) {
-  setWindowTitle(QStringLiteral("Calibrate printer..."));
+  setWindowTitle(QCoreApplication::translate("CalibrationDialog", "Calibrate printer..."));
   const Calibration d;
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(Wrapped(QStringLiteral(
-      "This settings can correct wrong printouts. Make this test print for every new printer. "
-      "This settings has NOTTING todo with the FORM. Only with the PRINTER MODELL."), this));
-  testPrintButton = new QPushButton(QStringLiteral("Print test rectangle..."), this);
+  layout->addWidget(Wrapped(
+      QCoreApplication::translate(
+          "CalibrationDialog",
+          "This settings can correct wrong printouts. Make this test print for every new printer. "
+          "This settings has NOTTING todo with the FORM. Only with the PRINTER MODELL."),
+      this));
+  testPrintButton = new QPushButton(
+      QCoreApplication::translate("CalibrationDialog", "Print test rectangle..."), this);
   layout->addWidget(testPrintButton);
-  layout->addWidget(Wrapped(QStringLiteral(
-      "Enter the values as printed out. The test printout remains the same. But the form "
-      "printout will be changed with this settings."), this));
+  layout->addWidget(Wrapped(
+      QCoreApplication::translate(
+          "CalibrationDialog",
+          "Enter the values as printed out. The test printout remains the same. But the form "
+          "printout will be changed with this settings."),
+      this));
   leftEdit = Millimetres(kCalibrationOffsetMin, kCalibrationOffsetMax, d.left, this);
   topEdit = Millimetres(kCalibrationOffsetMin, kCalibrationOffsetMax, d.top, this);
   widthEdit = Millimetres(kCalibrationSizeMin, kCalibrationSizeMax, d.width, this);
   heightEdit = Millimetres(kCalibrationSizeMin, kCalibrationSizeMax, d.height, this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Distance rectangle and page's left side:"), leftEdit);
-  form->addRow(QStringLiteral("Distance rectangle and page's top side:"), topEdit);
-  form->addRow(QStringLiteral("Width of the rectangle:"), widthEdit);
-  form->addRow(QStringLiteral("Height of the rectangle:"), heightEdit);
+  form->addRow(
+      QCoreApplication::translate("CalibrationDialog", "Distance rectangle and page's left side:"),
+      leftEdit);
+  form->addRow(
+      QCoreApplication::translate("CalibrationDialog", "Distance rectangle and page's top side:"),
+      topEdit);
+  form->addRow(QCoreApplication::translate("CalibrationDialog", "Width of the rectangle:"),
+               widthEdit);
+  form->addRow(QCoreApplication::translate("CalibrationDialog", "Height of the rectangle:"),
+               heightEdit);
   layout->addLayout(form);
   printerLabel = new QLabel(QString::fromStdString(PrinterKeyText({})), this);
-  onlyThisPrinterBox = new QCheckBox(QStringLiteral("Only for this printer"), this);
+  onlyThisPrinterBox = new QCheckBox(
+      QCoreApplication::translate("CalibrationDialog", "Only for this printer"), this);
   onlyThisPrinterBox->setEnabled(false);
   layout->addWidget(printerLabel);
   layout->addWidget(onlyThisPrinterBox);

@@ -1,6 +1,7 @@
 #include "print/views/FormatShapeEditor.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,7 +19,10 @@ struct Sheet {
   const char* name;
   double w, h;
 };
-constexpr Sheet kSheets[] = {{"Printer's page", 0, 0}, {"A4", 210, 297}, {"US Letter", 215.9, 279.4}, {"Custom", -1, -1}};
+constexpr Sheet kSheets[] = {{QT_TRANSLATE_NOOP("FormatShapeEditor", "Printer's page"), 0, 0},
+                             {"A4", 210, 297},
+                             {QT_TRANSLATE_NOOP("FormatShapeEditor", "US Letter"), 215.9, 279.4},
+                             {QT_TRANSLATE_NOOP("FormatShapeEditor", "Custom"), -1, -1}};
 
 QDoubleSpinBox* Mm(double max, QWidget* parent) {
   auto* s = new QDoubleSpinBox(parent);
@@ -68,44 +72,56 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
 FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto* shape = new QGroupBox(QStringLiteral("Shape of the elements"), this);
+  auto* shape = new QGroupBox(
+      QCoreApplication::translate("FormatShapeEditor", "Shape of the elements"), this);
   auto* sf = new QFormLayout(shape);
   shapeBox = new QComboBox(shape);
-  shapeBox->addItems({QStringLiteral("Rectangle"), QStringLiteral("Round"), QStringLiteral("Ellipse"),
-                      QStringLiteral("Disc")});
+  shapeBox->addItems({QCoreApplication::translate("FormatShapeEditor", "Rectangle"),
+                      QCoreApplication::translate("FormatShapeEditor", "Round"),
+                      QCoreApplication::translate("FormatShapeEditor", "Ellipse"),
+                      QCoreApplication::translate("FormatShapeEditor", "Disc")});
   cornerEdit = Mm(500, shape);
   outerEdit = Mm(1000, shape);
   holeEdit = Mm(1000, shape);
   bleedEdit = Mm(100, shape);
-  sf->addRow(QStringLiteral("Shape:"), shapeBox);
-  sf->addRow(QStringLiteral("Corner radius:"), cornerEdit);
-  sf->addRow(QStringLiteral("Disc diameter:"), outerEdit);
-  sf->addRow(QStringLiteral("Hole diameter:"), holeEdit);
-  sf->addRow(QStringLiteral("Bleed:"), bleedEdit);
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Shape:"), shapeBox);
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Corner radius:"), cornerEdit);
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Disc diameter:"), outerEdit);
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Hole diameter:"), holeEdit);
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Bleed:"), bleedEdit);
   layout->addWidget(shape);
 
-  auto* sheet = new QGroupBox(QStringLiteral("Sheet"), this);
+  auto* sheet = new QGroupBox(QCoreApplication::translate("FormatShapeEditor", "Sheet"), this);
   auto* shf = new QFormLayout(sheet);
   sheetBox = new QComboBox(sheet);
-  for (const Sheet& s : kSheets) sheetBox->addItem(QString::fromLatin1(s.name));
+  for (const Sheet& s : kSheets)
+    sheetBox->addItem(QCoreApplication::translate("FormatShapeEditor", s.name));
   sheetWidthEdit = Mm(2000, sheet);
   sheetHeightEdit = Mm(2000, sheet);
-  shf->addRow(QStringLiteral("Size:"), sheetBox);
-  shf->addRow(QStringLiteral("Width:"), sheetWidthEdit);
-  shf->addRow(QStringLiteral("Height:"), sheetHeightEdit);
+  shf->addRow(QCoreApplication::translate("FormatShapeEditor", "Size:"), sheetBox);
+  shf->addRow(QCoreApplication::translate("FormatShapeEditor", "Width:"), sheetWidthEdit);
+  shf->addRow(QCoreApplication::translate("FormatShapeEditor", "Height:"), sheetHeightEdit);
   layout->addWidget(sheet);
 
-  auto* grids = new QGroupBox(QStringLiteral("More grids of elements (mm)"), this);
+  auto* grids = new QGroupBox(
+      QCoreApplication::translate("FormatShapeEditor", "More grids of elements (mm)"), this);
   auto* gl = new QVBoxLayout(grids);
   GridTable = new QTableWidget(0, 6, grids);
-  GridTable->setHorizontalHeaderLabels({QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Step across"),
-                                        QStringLiteral("Step down"), QStringLiteral("Across"), QStringLiteral("Down")});
+  GridTable->setHorizontalHeaderLabels(
+      {QCoreApplication::translate("FormatShapeEditor", "Left"),
+       QCoreApplication::translate("FormatShapeEditor", "Top"),
+       QCoreApplication::translate("FormatShapeEditor", "Step across"),
+       QCoreApplication::translate("FormatShapeEditor", "Step down"),
+       QCoreApplication::translate("FormatShapeEditor", "Across"),
+       QCoreApplication::translate("FormatShapeEditor", "Down")});
   GridTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   GridTable->setMinimumHeight(90);
   gl->addWidget(GridTable);
   auto* gb = new QHBoxLayout;
-  addGridButton = new QPushButton(QStringLiteral("Add grid"), grids);
-  removeGridButton = new QPushButton(QStringLiteral("Remove grid"), grids);
+  addGridButton =
+      new QPushButton(QCoreApplication::translate("FormatShapeEditor", "Add grid"), grids);
+  removeGridButton =
+      new QPushButton(QCoreApplication::translate("FormatShapeEditor", "Remove grid"), grids);
   gb->addWidget(addGridButton);
   gb->addWidget(removeGridButton);
   gb->addStretch(1);

@@ -3,6 +3,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/Translate.h"
 #include "print/views/PrintJob.h"
 
 PrinterKey JobPrinterKey(const PrinterChoice& choice, const std::string& pdfPath) {
@@ -16,8 +17,9 @@ PrinterKey JobPrinterKey(const PrinterChoice& choice, const std::string& pdfPath
 }
 
 std::string PrinterKeyText(const PrinterKey& key) {
-  if (key.queue.empty()) return "Printer: none, printing into a PDF file";
-  std::string text = "Printer: " + key.queue;
+  if (key.queue.empty())
+    return Translate("JobPrinterKey", "Printer: none, printing into a PDF file");
+  std::string text = Translate("JobPrinterKey", "Printer: ") + key.queue;
   if (key.resolution > 0) text += " at " + std::to_string(key.resolution) + " dpi";
   return text;
 }

@@ -1,6 +1,7 @@
 #include "print/views/PaperFormatDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QFormLayout>
@@ -43,11 +44,12 @@ QGroupBox* Group(const QString& title, const QString& l1, QWidget* w1, const QSt
 }  // namespace
 
 PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Edit paper format"));
+  setWindowTitle(QCoreApplication::translate("PaperFormatDialog", "Edit paper format"));
   const PaperFormatFields d;
   auto* layout = new QVBoxLayout(this);
 
-  auto* nameGroup = new QGroupBox(QStringLiteral("Description of the paper format"), this);
+  auto* nameGroup = new QGroupBox(
+      QCoreApplication::translate("PaperFormatDialog", "Description of the paper format"), this);
   auto* nameLayout = new QVBoxLayout(nameGroup);
   nameEdit = new QLineEdit(QString::fromStdString(d.name), nameGroup);
   nameEdit->setMaxLength(kPaperNameMax);
@@ -65,21 +67,29 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   auto* grid = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   auto* right = new QVBoxLayout;
-  marginsGroup_ = Group(QStringLiteral("Margins in inch"), QStringLiteral("Left:"), leftMarginEdit,
-                        QStringLiteral("Top:"), topMarginEdit, this);
-  extentsGroup_ = Group(QStringLiteral("Extents in inch"), QStringLiteral("Width:"), widthEdit,
-                        QStringLiteral("Height:"), heightEdit, this);
+  marginsGroup_ =
+      Group(QCoreApplication::translate("PaperFormatDialog", "Margins in inch"),
+            QCoreApplication::translate("PaperFormatDialog", "Left:"), leftMarginEdit,
+            QCoreApplication::translate("PaperFormatDialog", "Top:"), topMarginEdit, this);
+  extentsGroup_ =
+      Group(QCoreApplication::translate("PaperFormatDialog", "Extents in inch"),
+            QCoreApplication::translate("PaperFormatDialog", "Width:"), widthEdit,
+            QCoreApplication::translate("PaperFormatDialog", "Height:"), heightEdit, this);
   left->addWidget(marginsGroup_);
   left->addWidget(extentsGroup_);
-  right->addWidget(Group(QStringLiteral("Space between the elements"),
-                         QStringLiteral("Horizontal:"), spaceAcrossEdit, QStringLiteral("Vertical:"), spaceDownEdit, this));
-  right->addWidget(Group(QStringLiteral("Number of elements per Sheet"),
-                         QStringLiteral("Horizontal:"), columnsEdit, QStringLiteral("Vertical:"), rowsEdit,
-                         this));
+  right->addWidget(
+      Group(QCoreApplication::translate("PaperFormatDialog", "Space between the elements"),
+            QCoreApplication::translate("PaperFormatDialog", "Horizontal:"), spaceAcrossEdit,
+            QCoreApplication::translate("PaperFormatDialog", "Vertical:"), spaceDownEdit, this));
+  right->addWidget(
+      Group(QCoreApplication::translate("PaperFormatDialog", "Number of elements per Sheet"),
+            QCoreApplication::translate("PaperFormatDialog", "Horizontal:"), columnsEdit,
+            QCoreApplication::translate("PaperFormatDialog", "Vertical:"), rowsEdit, this));
   unitBox = new QComboBox(this);
-  unitBox->addItems({QStringLiteral("inch"), QStringLiteral("mm")});
+  unitBox->addItems(
+      {QCoreApplication::translate("PaperFormatDialog", "inch"), QStringLiteral("mm")});
   auto* unitRow = new QHBoxLayout;
-  unitRow->addWidget(new QLabel(QStringLiteral("Units:"), this));
+  unitRow->addWidget(new QLabel(QCoreApplication::translate("PaperFormatDialog", "Units:"), this));
   unitRow->addWidget(unitBox);
   right->addLayout(unitRow);
   right->addStretch(1);
@@ -98,9 +108,9 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  okButton = new QPushButton(QStringLiteral("Ok"), this);
+  okButton = new QPushButton(QCoreApplication::translate("PaperFormatDialog", "Ok"), this);
   okButton->setDefault(true);
-  cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  cancelButton = new QPushButton(QCoreApplication::translate("PaperFormatDialog", "Cancel"), this);
   buttons->addWidget(okButton);
   buttons->addWidget(cancelButton);
   layout->addLayout(buttons);
@@ -155,9 +165,10 @@ void PaperFormatDialog::setMillimetres(bool mm) {
       s->setSingleStep(mm ? 1 : 0.1);
     }
     setValues(v);
-    const QString unit = mm ? QStringLiteral("mm") : QStringLiteral("inch");
-    marginsGroup_->setTitle(QStringLiteral("Margins in ") + unit);
-    extentsGroup_->setTitle(QStringLiteral("Extents in ") + unit);
+    const QString unit =
+        mm ? QStringLiteral("mm") : QCoreApplication::translate("PaperFormatDialog", "inch");
+    marginsGroup_->setTitle(QCoreApplication::translate("PaperFormatDialog", "Margins in ") + unit);
+    extentsGroup_->setTitle(QCoreApplication::translate("PaperFormatDialog", "Extents in ") + unit);
     if (!unitsFile_.empty()) {
       const std::string text = mm ? "mm\n" : "inch\n";
       (void)ReplaceFileAtomically(unitsFile_, std::vector<uint8_t>(text.begin(), text.end()));

@@ -1,6 +1,7 @@
 #include "print/views/PaperFormatPanel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <filesystem>
 
 #include "platform/AnsiText.h"
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/SettingsDir.h"
 #include "print/DetailsFile.h"
@@ -51,17 +53,18 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
 
-  auto* group = new QGroupBox(QStringLiteral("Paper format"), this);
+  auto* group =
+      new QGroupBox(QCoreApplication::translate("PaperFormatPanel", "Paper format"), this);
   auto* g = new QVBoxLayout(group);
-  g->addWidget(new QLabel(QStringLiteral("Selection:"), group));
+  g->addWidget(new QLabel(QCoreApplication::translate("PaperFormatPanel", "Selection:"), group));
   formatBox = new QComboBox(group);
   formatBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   formatBox->setMinimumContentsLength(8);
   g->addWidget(formatBox);
   auto* buttons = new QHBoxLayout;
-  newButton = new QPushButton(QStringLiteral("New"), group);
-  editButton = new QPushButton(QStringLiteral("Edit"), group);
-  deleteButton = new QPushButton(QStringLiteral("Delete"), group);
+  newButton = new QPushButton(QCoreApplication::translate("PaperFormatPanel", "New"), group);
+  editButton = new QPushButton(QCoreApplication::translate("PaperFormatPanel", "Edit"), group);
+  deleteButton = new QPushButton(QCoreApplication::translate("PaperFormatPanel", "Delete"), group);
   buttons->setSpacing(2);
   for (QPushButton* b : {newButton, editButton, deleteButton}) {
     b->setMinimumWidth(0);
@@ -70,8 +73,10 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   }
   g->addLayout(buttons);
   auto* files = new QHBoxLayout;
-  importButton = new QPushButton(QStringLiteral("Import..."), group);
-  exportButton = new QPushButton(QStringLiteral("Export..."), group);
+  importButton =
+      new QPushButton(QCoreApplication::translate("PaperFormatPanel", "Import..."), group);
+  exportButton =
+      new QPushButton(QCoreApplication::translate("PaperFormatPanel", "Export..."), group);
   files->setSpacing(2);
   for (QPushButton* b : {importButton, exportButton}) {
     b->setMinimumWidth(0);
@@ -79,7 +84,8 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
     files->addWidget(b);
   }
   g->addLayout(files);
-  catalogueButton = new QPushButton(QStringLiteral("Catalogue..."), group);
+  catalogueButton =
+      new QPushButton(QCoreApplication::translate("PaperFormatPanel", "Catalogue..."), group);
   catalogueButton->setMinimumWidth(0);
   catalogueButton->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   g->addWidget(catalogueButton);
@@ -89,12 +95,13 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   sizeEdit = Percent(this);
   leftEdit = Inch(this);
   topEdit = Inch(this);
-  const std::pair<const char*, QWidget*> rows[] = {{"Zoom:", zoomEdit},
-                                                   {"Size:", sizeEdit},
-                                                   {"Displacement left/right:", leftEdit},
-                                                   {"Displacement top/bottom:", topEdit}};
+  const std::pair<const char*, QWidget*> rows[] = {
+      {QT_TRANSLATE_NOOP("PaperFormatPanel", "Zoom:"), zoomEdit},
+      {QT_TRANSLATE_NOOP("PaperFormatPanel", "Size:"), sizeEdit},
+      {QT_TRANSLATE_NOOP("PaperFormatPanel", "Displacement left/right:"), leftEdit},
+      {QT_TRANSLATE_NOOP("PaperFormatPanel", "Displacement top/bottom:"), topEdit}};
   for (const auto& [label, control] : rows) {
-    layout->addWidget(new QLabel(QString::fromLatin1(label), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("PaperFormatPanel", label), this));
     layout->addWidget(control);
   }
 
@@ -122,10 +129,12 @@ void PaperFormatPanel::LoadPaperFormats(const std::string& userFile,
   updateFormatList();
   keepDamaged_ = r.status == PaperLoadResult::Damaged;
   if (keepDamaged_)
-    ShowError(r.message + "\nThe file is kept as " + file_ + ".damaged when the list is saved.");
+    ShowError(r.message + Translate("PaperFormatPanel", "\nThe file is kept as ") + file_ +
+              Translate("PaperFormatPanel", ".damaged when the list is saved."));
   unsaveable_ = r.status == PaperLoadResult::Unreadable;
   toldUnsaveable_ = false;
-  if (unsaveable_) ShowError(r.message + "\nThe file is left as it is.");
+  if (unsaveable_)
+    ShowError(r.message + Translate("PaperFormatPanel", "\nThe file is left as it is."));
 }
 
 void PaperFormatPanel::updateFormatList() {
@@ -167,8 +176,10 @@ void PaperFormatPanel::SavePaperFormats() {
   if (file_.empty()) return;
   if (unsaveable_) {  // writing would replace formats we could not read
     if (!toldUnsaveable_)
-      ShowError("The paper format list cannot be saved, because " + file_ +
-                " cannot be read.\nThe changes are kept until the program ends.");
+      ShowError(Translate("PaperFormatPanel", "The paper format list cannot be saved, because ") +
+                file_ +
+                Translate("PaperFormatPanel",
+                          " cannot be read.\nThe changes are kept until the program ends."));
     toldUnsaveable_ = true;
     return;
   }
@@ -177,18 +188,21 @@ void PaperFormatPanel::SavePaperFormats() {
     std::filesystem::copy_file(file_, file_ + ".damaged",
                                std::filesystem::copy_options::overwrite_existing, ec);
     if (ec) {
-      ShowError("The damaged file " + file_ + " cannot be kept aside; the list is not saved.");
+      ShowError(Translate("PaperFormatPanel", "The damaged file ") + file_ +
+                Translate("PaperFormatPanel", " cannot be kept aside; the list is not saved."));
       return;
     }
   }
   keepDamaged_ = false;
   details_.resize(formats_.size());
   const std::string error = SaveCatalogue(file_, formats_, details_);
-  if (!error.empty()) ShowError(error + "\nThe change is kept until the program ends.");
+  if (!error.empty())
+    ShowError(error +
+              Translate("PaperFormatPanel", "\nThe change is kept until the program ends."));
 }
 
 void PaperFormatPanel::newFormat() {
-  form_->setName(QStringLiteral("No name%1").arg(formats_.size()));
+  form_->setName(QCoreApplication::translate("PaperFormatPanel", "No name%1").arg(formats_.size()));
   if (form_->exec() != QDialog::Accepted) return;
   const PaperFormat record = PaperFormatFromFields(form_->values());
   FormatDetails details;
@@ -218,8 +232,10 @@ void PaperFormatPanel::editFormat() {
 void PaperFormatPanel::deleteFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
-  if (CurrentDialogs().messageBox("Do you want to remove this paper format?", "Hint",
-                                  MsgButtons::OkCancel, MsgIcon::Error) != MsgResult::Ok)
+  if (CurrentDialogs().messageBox(
+          Translate("PaperFormatPanel", "Do you want to remove this paper format?"),
+          Translate("PaperFormatPanel", "Hint"), MsgButtons::OkCancel,
+          MsgIcon::Error) != MsgResult::Ok)
     return;
   formats_.erase(formats_.begin() + i);
   if (static_cast<size_t>(i) < details_.size()) details_.erase(details_.begin() + i);
@@ -230,14 +246,16 @@ void PaperFormatPanel::deleteFormat() {
 bool PaperFormatPanel::detailsFromForm(const PaperFormat& record, FormatDetails& out) {
   out = form_->details();
   const std::string why = CheckDetails(record, out);
-  if (!why.empty()) ShowError("The paper format cannot be used: " + why + ".");
+  if (!why.empty())
+    ShowError(Translate("PaperFormatPanel", "The paper format cannot be used: ") + why + ".");
   return why.empty();
 }
 
 void PaperFormatPanel::importFormats() {
   FileRequest request;
-  request.title = "Import paper formats";
-  request.filter = "Label templates (*.xml;*.template)|*.xml;*.template|All files (*)|*";
+  request.title = Translate("PaperFormatPanel", "Import paper formats");
+  request.filter = Translate("PaperFormatPanel",
+                             "Label templates (*.xml;*.template)|*.xml;*.template|All files (*)|*");
   const auto answer = CurrentDialogs().openFile(request);
   if (!answer) return;
   std::vector<LabelTemplate> templates;
@@ -260,8 +278,8 @@ void PaperFormatPanel::exportFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
   FileRequest request;
-  request.title = "Export the paper format";
-  request.filter = "Label templates (*.xml)|*.xml";
+  request.title = Translate("PaperFormatPanel", "Export the paper format");
+  request.filter = Translate("PaperFormatPanel", "Label templates (*.xml)|*.xml");
   request.defaultExt = "xml";
   request.overwritePrompt = true;
   const auto answer = CurrentDialogs().saveFile(request);

@@ -1,10 +1,12 @@
 #include "print/views/PrintJob.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/Translate.h"
 #include "platform/dib/Dib.h"
 #include "platform/Units.h"
 #include "print/CropMarks.h"
@@ -29,7 +31,7 @@ PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
   const bool ended = painter.end();
   r.ok = ended && printer.printerState() != QPrinter::Error &&
          printer.printerState() != QPrinter::Aborted;
-  if (!r.ok) r.error = "The print job could not be completed.";
+  if (!r.ok) r.error = Translate("PrintJob", "The print job could not be completed.");
   return r;
 }
 }  // namespace
@@ -115,16 +117,19 @@ class SheetMarks {
 PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render) {
   printer.setDocName(QStringLiteral("Quendrix"));
   QPainter painter;
-  if (!painter.begin(&printer)) return {false, 0, "The print job could not be started."};
+  if (!painter.begin(&printer))
+    return {false, 0, Translate("PrintJob", "The print job could not be started.")};
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   if (!PrinterUsable(dpx, dpy))
-    CurrentDialogs().messageBox(kPrinterUnusable, "Error", MsgButtons::Ok, MsgIcon::Information);
+    CurrentDialogs().messageBox(Translate("Calibration", kPrinterUnusable),
+                                Translate("PrintJob", "Error"), MsgButtons::Ok,
+                                MsgIcon::Information);
 
   const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
   if (es.w > 0 && es.h > 0 && !DibSizeAllowed(es.w, es.h, 24)) {
     painter.end();
     printer.abort();
-    return {false, 0, "The paper format's element is too large to print."};
+    return {false, 0, Translate("PrintJob", "The paper format's element is too large to print.")};
   }
   QImage element = render ? render(es, dpx, dpy) : QImage();
   if (element.isNull() && es.w > 0 && es.h > 0) {
@@ -148,7 +153,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
       marks.finish();
       if (!printer.newPage()) {
         painter.end();
-        return {false, pages, "The print job could not be completed."};
+        return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
       }
       ++pages;
     }
@@ -164,7 +169,8 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
 PrintResult PrintTestPage(QPrinter& printer) {
   printer.setDocName(QStringLiteral("Test print"));
   QPainter painter;
-  if (!painter.begin(&printer)) return {false, 0, "The print job could not be started."};
+  if (!painter.begin(&printer))
+    return {false, 0, Translate("PrintJob", "The print job could not be started.")};
   const PixelSize s = TestRectangleSize(printer.logicalDpiX(), printer.logicalDpiY());
   painter.setBrush(QColor(192, 192, 192));
   painter.setPen(QPen(Qt::black, 0));
@@ -227,8 +233,8 @@ PrinterPage ChoosePrinter(PrinterChoice& choice) {
 
 std::string AskPdfFile() {
   FileRequest request;
-  request.title = "Print into a PDF file";
-  request.filter = "PDF files (*.pdf)|*.pdf";
+  request.title = Translate("PrintJob", "Print into a PDF file");
+  request.filter = Translate("PrintJob", "PDF files (*.pdf)|*.pdf");
   request.defaultExt = "pdf";
   request.kind = FileKind::Pdf;
   request.overwritePrompt = true;

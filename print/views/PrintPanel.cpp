@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <algorithm>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -10,6 +11,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "platform/Translate.h"
 #include "platform/views/ImageButton.h"
 #include "print/NextPosition.h"
 #include "print/PageRange.h"
@@ -34,33 +36,42 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
   calibrationDialog_->setPrinterChoice([this] { return choice_; });
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  usedEdit = Spin(0, 100, 1, 0, QStringLiteral("Positions that are already printed"), this);
-  copiesEdit = Spin(1, 1000, 1, 1, QStringLiteral("Number of copies"), this);
-  pageEdit = Spin(1, 1000, 1, 1, QStringLiteral("Number of copies"), this);
+  usedEdit =
+      Spin(0, 100, 1, 0,
+           QCoreApplication::translate("PrintPanel", "Positions that are already printed"), this);
+  copiesEdit =
+      Spin(1, 1000, 1, 1, QCoreApplication::translate("PrintPanel", "Number of copies"), this);
+  pageEdit =
+      Spin(1, 1000, 1, 1, QCoreApplication::translate("PrintPanel", "Number of copies"), this);
   zoomEdit = Spin(10, 500, 10, 100, QString(), this);
   zoomEdit->setSuffix(QStringLiteral(" %"));
-  const std::pair<const char*, QSpinBox*> rows[] = {{"Already used:", usedEdit},
-                                                    {"Copies:", copiesEdit},
-                                                    {"Current page:", pageEdit},
-                                                    {"Zoom:", zoomEdit}};
+  const std::pair<const char*, QSpinBox*> rows[] = {
+      {QT_TRANSLATE_NOOP("PrintPanel", "Already used:"), usedEdit},
+      {QT_TRANSLATE_NOOP("PrintPanel", "Copies:"), copiesEdit},
+      {QT_TRANSLATE_NOOP("PrintPanel", "Current page:"), pageEdit},
+      {QT_TRANSLATE_NOOP("PrintPanel", "Zoom:"), zoomEdit}};
   for (const auto& [label, spin] : rows) {
-    layout->addWidget(new QLabel(QString::fromLatin1(label), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("PrintPanel", label), this));
     layout->addWidget(spin);
     connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
   }
-  continueButton = new QPushButton(QStringLiteral("Continue where the last print ended"), this);
+  continueButton = new QPushButton(
+      QCoreApplication::translate("PrintPanel", "Continue where the last print ended"), this);
   continueButton->setEnabled(false);
   layout->addWidget(continueButton);
   connect(continueButton, &QPushButton::clicked, this, &PrintPanel::continueLastPrint);
-  layout->addWidget(new QLabel(QStringLiteral("Pages:"), this));
+  layout->addWidget(new QLabel(QCoreApplication::translate("PrintPanel", "Pages:"), this));
   pagesEdit = new QLineEdit(this);
-  pagesEdit->setPlaceholderText(QStringLiteral("all"));
-  pagesEdit->setToolTip(QStringLiteral("Prints only these sheets of the job again, such as 2-3,5"));
+  pagesEdit->setPlaceholderText(QCoreApplication::translate("PrintPanel", "all"));
+  pagesEdit->setToolTip(QCoreApplication::translate(
+      "PrintPanel", "Prints only these sheets of the job again, such as 2-3,5"));
   layout->addWidget(pagesEdit);
-  outlinesBox = new QCheckBox(QStringLiteral("Outlines"), this);
-  outlinesBox->setToolTip(QStringLiteral("Prints each element's outline, for a dry run on plain paper"));
-  cropMarksBox = new QCheckBox(QStringLiteral("Crop marks"), this);
-  cropMarksBox->setToolTip(QStringLiteral("Prints marks outside the corners of rectangular elements"));
+  outlinesBox = new QCheckBox(QCoreApplication::translate("PrintPanel", "Outlines"), this);
+  outlinesBox->setToolTip(QCoreApplication::translate(
+      "PrintPanel", "Prints each element's outline, for a dry run on plain paper"));
+  cropMarksBox = new QCheckBox(QCoreApplication::translate("PrintPanel", "Crop marks"), this);
+  cropMarksBox->setToolTip(QCoreApplication::translate(
+      "PrintPanel", "Prints marks outside the corners of rectangular elements"));
   for (QCheckBox* box : {outlinesBox, cropMarksBox}) {
     layout->addWidget(box);
     connect(box, &QCheckBox::toggled, this, &PrintPanel::previewChanged);
@@ -68,11 +79,12 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
   const QSize size(90, 30);
   setupButton = NewPictureButton(size, tr("Setup"), kSetupButtonColor,
                                  QStringLiteral(":/quendrix/glyph-setup.svg"),
-                                 QStringLiteral("Printer setup"), this);
+                                 QCoreApplication::translate("PrintPanel", "Printer setup"), this);
   goButton =
       NewPictureButton(size, tr("Go!"), kGoButtonColor, QStringLiteral(":/quendrix/glyph-go.svg"),
-                       QStringLiteral("Start the print process!"), this);
-  calibrateButton = new QPushButton(QStringLiteral("Calibrate printer..."), this);
+                       QCoreApplication::translate("PrintPanel", "Start the print process!"), this);
+  calibrateButton =
+      new QPushButton(QCoreApplication::translate("PrintPanel", "Calibrate printer..."), this);
   setupButton->setAction([this] { setUpPrinter(); });
   goButton->setAction([this] { printCovers(); });
   connect(calibrateButton, &QPushButton::clicked, this, &PrintPanel::calibratePrinter);
@@ -136,7 +148,8 @@ void PrintPanel::continueLastPrint() {
 // Unlike the other image buttons, Go stays pressed while it prints and is released after.
 void PrintPanel::printCovers() {
   if (!correctInputs()) {
-    CurrentDialogs().messageBox(kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
+    CurrentDialogs().messageBox(Translate("PrintPanel", kNoFormat), "", MsgButtons::Ok,
+                                MsgIcon::Error);
     return;
   }
   const SheetLayout layout = currentLayout();
@@ -144,7 +157,7 @@ void PrintPanel::printCovers() {
   if (!pagesEdit->text().trimmed().isEmpty()) {
     pages = ParseNumberList(pagesEdit->text().toStdString(), layout.pages, "page");
     if (!pages.error.empty()) {
-      ShowError("Pages: " + pages.error + ".");
+      ShowError(Translate("PrintPanel", "Pages: ") + pages.error + ".");
       return;
     }
   }

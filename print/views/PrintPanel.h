@@ -1,6 +1,7 @@
 #pragma once
 // The Print tab's controls: positions already used, copies, the page shown, the preview zoom,
 // and the printer setup, print and calibration buttons.
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -62,7 +63,7 @@ class PrintPanel : public QWidget {
   QCheckBox *outlinesBox = nullptr, *cropMarksBox = nullptr;
 
   static constexpr const char* kNoFormat =
-      "You have to select a paper format under \"Center\" first.";
+      QT_TRANSLATE_NOOP("PrintPanel", "You have to select a paper format under \"Center\" first.");
 
  signals:
   void previewChanged();

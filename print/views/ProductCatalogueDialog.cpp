@@ -1,6 +1,7 @@
 #include "print/views/ProductCatalogueDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Translate.h"
 #include "print/views/FormatShapeEditor.h"
 
 namespace {
@@ -27,30 +29,40 @@ constexpr ShapeKind kShapes[] = {ShapeKind::Rectangle, ShapeKind::Round, ShapeKi
 
 std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTemplate& t) {
   std::string text = t.product.brand + " " + t.product.part + "\n" + t.product.description + "\n";
-  text += "Paper: " + catalogue.paperName(t);
+  text += Translate("ProductCatalogueDialog", "Paper: ") + catalogue.paperName(t);
   if (t.details.sheetWidth > 0) text += " (" + Mm(t.details.sheetWidth) + " x " + Mm(t.details.sheetHeight) + " mm)";
-  if (!t.product.unusable.empty()) return text + "\nCannot be added: " + t.product.unusable + ".";
+  if (!t.product.unusable.empty())
+    return text + Translate("ProductCatalogueDialog", "\nCannot be added: ") + t.product.unusable +
+           ".";
   const LabelShape& s = t.details.shape;
   text += "\nElement: " + Mm(t.record.width) + " x " + Mm(t.record.height) + " mm, " + ShapeText(t);
-  if (s.kind == ShapeKind::Rectangle && s.cornerRadius > 0) text += ", corners " + Mm(s.cornerRadius) + " mm";
+  if (s.kind == ShapeKind::Rectangle && s.cornerRadius > 0)
+    text += Translate("ProductCatalogueDialog", ", corners ") + Mm(s.cornerRadius) + " mm";
   if (s.kind == ShapeKind::Disc) {
     const double outer = DiscDiameter(t.record, s);
-    if (outer > std::max(t.record.width, t.record.height) + 1e-6) text += ", cut from a disc of " + Mm(outer) + " mm";
-    if (s.holeDiameter > 0) text += ", hole " + Mm(s.holeDiameter) + " mm";
+    if (outer > std::max(t.record.width, t.record.height) + 1e-6)
+      text += Translate("ProductCatalogueDialog", ", cut from a disc of ") + Mm(outer) + " mm";
+    if (s.holeDiameter > 0)
+      text += Translate("ProductCatalogueDialog", ", hole ") + Mm(s.holeDiameter) + " mm";
   }
   const std::vector<LabelGrid> grids = AllGrids(t.record, t.details);
-  text += "\nPer sheet: " + std::to_string(PositionsPerSheet(t.record, t.details));
+  text += Translate("ProductCatalogueDialog", "\nPer sheet: ") +
+          std::to_string(PositionsPerSheet(t.record, t.details));
   if (grids.size() > 1) text += " in " + std::to_string(grids.size()) + " groups";
-  text += "\nFirst element: " + Mm(grids[0].left) + " mm from the left, " + Mm(grids[0].top) + " mm from the top";
+  text += Translate("ProductCatalogueDialog", "\nFirst element: ") + Mm(grids[0].left) +
+          Translate("ProductCatalogueDialog", " mm from the left, ") + Mm(grids[0].top) +
+          Translate("ProductCatalogueDialog", " mm from the top");
   if (grids[0].across > 1 || grids[0].down > 1)
-    text += "\nSteps: " + Mm(grids[0].stepH) + " mm across, " + Mm(grids[0].stepV) + " mm down";
+    text += "\nSteps: " + Mm(grids[0].stepH) + Translate("ProductCatalogueDialog", " mm across, ") +
+            Mm(grids[0].stepV) + Translate("ProductCatalogueDialog", " mm down");
   if (const std::string url = catalogue.vendorUrl(t.product.brand); !url.empty()) text += "\n" + url;
   return text;
 }
 
 ProductCatalogueDialog::ProductCatalogueDialog(const ProductCatalogue& catalogue, QWidget* parent)
     : QDialog(parent), catalogue_(catalogue) {
-  setWindowTitle(QStringLiteral("Catalogue of label and cover products"));
+  setWindowTitle(QCoreApplication::translate("ProductCatalogueDialog",
+                                             "Catalogue of label and cover products"));
   auto* layout = new QVBoxLayout(this);
   messageLabel = new QLabel(Q(catalogue.message()).trimmed(), this);
   messageLabel->setWordWrap(true);
@@ -59,17 +71,26 @@ ProductCatalogueDialog::ProductCatalogueDialog(const ProductCatalogue& catalogue
 
   auto* filters = new QHBoxLayout;
   searchEdit = new QLineEdit(this);
-  searchEdit->setPlaceholderText(QStringLiteral("Maker, part number or description"));
+  searchEdit->setPlaceholderText(
+      QCoreApplication::translate("ProductCatalogueDialog", "Maker, part number or description"));
   searchEdit->setClearButtonEnabled(true);
   categoryBox = new QComboBox(this);
-  categoryBox->addItem(QStringLiteral("Any category"), QString());
+  categoryBox->addItem(QCoreApplication::translate("ProductCatalogueDialog", "Any category"),
+                       QString());
   for (const CatalogueCategory& c : catalogue.categories()) categoryBox->addItem(Q(c.name), Q(c.id));
   paperBox = new QComboBox(this);
-  paperBox->addItems({QStringLiteral("Any paper"), QStringLiteral("A4"), QStringLiteral("US Letter"), QStringLiteral("Other")});
+  paperBox->addItems({QCoreApplication::translate("ProductCatalogueDialog", "Any paper"),
+                      QStringLiteral("A4"),
+                      QCoreApplication::translate("ProductCatalogueDialog", "US Letter"),
+                      QCoreApplication::translate("ProductCatalogueDialog", "Other")});
   shapeBox = new QComboBox(this);
-  shapeBox->addItems({QStringLiteral("Any shape"), QStringLiteral("Rectangle"), QStringLiteral("Round"),
-                      QStringLiteral("Ellipse"), QStringLiteral("Disc")});
-  filters->addWidget(new QLabel(QStringLiteral("Search:"), this));
+  shapeBox->addItems({QCoreApplication::translate("ProductCatalogueDialog", "Any shape"),
+                      QCoreApplication::translate("ProductCatalogueDialog", "Rectangle"),
+                      QCoreApplication::translate("ProductCatalogueDialog", "Round"),
+                      QCoreApplication::translate("ProductCatalogueDialog", "Ellipse"),
+                      QCoreApplication::translate("ProductCatalogueDialog", "Disc")});
+  filters->addWidget(
+      new QLabel(QCoreApplication::translate("ProductCatalogueDialog", "Search:"), this));
   filters->addWidget(searchEdit, 1);
   for (QComboBox* box : {categoryBox, paperBox, shapeBox}) filters->addWidget(box);
   layout->addLayout(filters);
@@ -89,8 +110,9 @@ ProductCatalogueDialog::ProductCatalogueDialog(const ProductCatalogue& catalogue
   layout->addLayout(body, 1);
 
   auto* buttons = new QHBoxLayout;
-  addButton = new QPushButton(QStringLiteral("Add"), this);
-  closeButton = new QPushButton(QStringLiteral("Close"), this);
+  addButton = new QPushButton(QCoreApplication::translate("ProductCatalogueDialog", "Add"), this);
+  closeButton =
+      new QPushButton(QCoreApplication::translate("ProductCatalogueDialog", "Close"), this);
   addButton->setDefault(true);
   buttons->addStretch(1);
   buttons->addWidget(addButton);
@@ -122,7 +144,8 @@ void ProductCatalogueDialog::onFilterChanged() {
   for (size_t i : listed_) {
     const LabelTemplate& t = catalogue_.products()[i];
     QString line = Q(t.product.brand + " " + t.product.part + " - " + t.product.description);
-    if (!t.product.unusable.empty()) line += QStringLiteral(" (cannot be printed)");
+    if (!t.product.unusable.empty())
+      line += QCoreApplication::translate("ProductCatalogueDialog", " (cannot be printed)");
     auto* item = new QListWidgetItem(line, productList);
     if (!t.product.unusable.empty()) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
   }
@@ -134,7 +157,9 @@ void ProductCatalogueDialog::onProductChosen() {
   const LabelTemplate* t = current();
   addButton->setEnabled(t && t->product.unusable.empty());
   drawing->setFormat(t ? t->record : PaperFormat{}, t ? t->details : FormatDetails{});
-  sizesLabel->setText(t ? Q(ProductSizesText(catalogue_, *t)) : QStringLiteral("No product matches."));
+  sizesLabel->setText(
+      t ? Q(ProductSizesText(catalogue_, *t))
+        : QCoreApplication::translate("ProductCatalogueDialog", "No product matches."));
 }
 
 const LabelTemplate* ProductCatalogueDialog::current() const {

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "platform/Units.h"
+#include "platform/Translate.h"
 #include "print/views/DragScroll.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
@@ -127,5 +128,6 @@ bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
 
 void SheetPreview::askForFormat() {
   if (!paper_->selectedFormat())
-    CurrentDialogs().messageBox(PrintPanel::kNoFormat, "", MsgButtons::Ok, MsgIcon::Error);
+    CurrentDialogs().messageBox(Translate("PrintPanel", PrintPanel::kNoFormat), "", MsgButtons::Ok,
+                                MsgIcon::Error);
 }

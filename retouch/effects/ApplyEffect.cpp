@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/Progress.h"
 #include "retouch/DepthPromotion.h"
@@ -44,13 +45,14 @@ FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
   if (!TrueColour(dib)) return FilterOutcome::NotTrueColour;
   Backup backup(dib);
   if (!backup.bytes || !FilterInPlace(dib, f, backup.bytes)) {
-    ShowError("Not enough memory");
+    ShowError(Translate("ApplyEffect", "Not enough memory"));
     return FilterOutcome::NoMemory;
   }
   ReportProgress(0);
   if (showResult) showResult();
   const MsgResult answer = CurrentDialogs().messageBox(
-      "Do you want to maintain the result=", "Is the result okay?", MsgButtons::YesNo, MsgIcon::Question);
+      Translate("ApplyEffect", "Do you want to maintain the result="),
+      Translate("ApplyEffect", "Is the result okay?"), MsgButtons::YesNo, MsgIcon::Question);
   if (answer != MsgResult::No) return FilterOutcome::Kept;
   backup.restore(dib);
   return FilterOutcome::Restored;
@@ -59,12 +61,13 @@ FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
 bool PromoteForEffect(Dib& dib) {
   if (DibColorCount(dib) > 256) return true;
   const MsgResult answer = CurrentDialogs().messageBox(
-      "The number of colors have to be changed to 16,7 million.", "Change the number of colors?",
-      MsgButtons::YesNo, MsgIcon::Question);
+      Translate("ApplyEffect", "The number of colors have to be changed to 16,7 million."),
+      Translate("ApplyEffect", "Change the number of colors?"), MsgButtons::YesNo,
+      MsgIcon::Question);
   if (answer != MsgResult::Yes) return false;
   PromoteDepth(dib, 24);
   if (DibColorCount(dib) > 256) return true;
-  ShowError("Can not change number of colors");
+  ShowError(Translate("ApplyEffect", "Can not change number of colors"));
   return false;
 }
 

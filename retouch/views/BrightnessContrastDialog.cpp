@@ -1,5 +1,6 @@
 #include "retouch/views/BrightnessContrastDialog.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,21 +25,28 @@ BrightnessContrastDialog::BrightnessContrastDialog(Dib& dib, std::function<void(
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       logic_(dib, std::move(repaint)) {
-  setWindowTitle(QStringLiteral("Brightness and contrast..."));
+  setWindowTitle(
+      QCoreApplication::translate("BrightnessContrastDialog", "Brightness and contrast..."));
   auto* grid = new QGridLayout(this);
   brightnessSlider_ = TrackBar(-127, 127, 0, this);
   brightnessSlider_->setObjectName(QStringLiteral("brightness"));
   contrastSlider_ = TrackBar(0, 200, 100, this);
   contrastSlider_->setObjectName(QStringLiteral("contrast"));
-  grid->addWidget(new QLabel(QStringLiteral("Brightness:"), this), 0, 0);
+  grid->addWidget(
+      new QLabel(QCoreApplication::translate("BrightnessContrastDialog", "Brightness:"), this), 0,
+      0);
   grid->addWidget(brightnessSlider_, 1, 0, 1, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Contrast:"), this), 2, 0);
+  grid->addWidget(
+      new QLabel(QCoreApplication::translate("BrightnessContrastDialog", "Contrast:"), this), 2, 0);
   grid->addWidget(contrastSlider_, 3, 0, 1, 2);
 
-  previewBtn_ = new QPushButton(QStringLiteral("Preview"), this);
-  defaultsBtn_ = new QPushButton(QStringLiteral("Set to default values"), this);
+  previewBtn_ =
+      new QPushButton(QCoreApplication::translate("BrightnessContrastDialog", "Preview"), this);
+  defaultsBtn_ = new QPushButton(
+      QCoreApplication::translate("BrightnessContrastDialog", "Set to default values"), this);
   okBtn_ = new QPushButton(QStringLiteral("OK"), this);
-  cancelBtn_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancelBtn_ =
+      new QPushButton(QCoreApplication::translate("BrightnessContrastDialog", "Cancel"), this);
   okBtn_->setDefault(true);
   for (QPushButton* b : {previewBtn_, defaultsBtn_, cancelBtn_}) b->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;

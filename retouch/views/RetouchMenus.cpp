@@ -1,4 +1,5 @@
 // The Retouch tab's tool bar, its three menus and the commands they run.
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -21,25 +22,31 @@ struct RetouchItem {
 };
 // nullptr names stand for separators.
 const RetouchItem kRetouchItems[] = {
-    {"brightnessContrastAction", "Brightness and contrast...", "Change the brightness and contrast",
+    {"brightnessContrastAction", QT_TRANSLATE_NOOP("RetouchMenus", "Brightness and contrast..."),
+     QT_TRANSLATE_NOOP("RetouchMenus", "Change the brightness and contrast"),
      &RetouchView::changeBrightnessContrast},
     {nullptr, nullptr, nullptr, nullptr},
-    {"turnLeftAction", "Rotate 90 degrees to the left", "Rotate the picture 90 degrees to the left",
+    {"turnLeftAction", QT_TRANSLATE_NOOP("RetouchMenus", "Rotate 90 degrees to the left"),
+     QT_TRANSLATE_NOOP("RetouchMenus", "Rotate the picture 90 degrees to the left"),
      &RetouchView::turnLeft},
-    {"turnRightAction", "Rotate 90 degrees to the right",
-     "Rotate the picture 90 degrees to the right", &RetouchView::turnRight},
+    {"turnRightAction", QT_TRANSLATE_NOOP("RetouchMenus", "Rotate 90 degrees to the right"),
+     QT_TRANSLATE_NOOP("RetouchMenus", "Rotate the picture 90 degrees to the right"),
+     &RetouchView::turnRight},
     {nullptr, nullptr, nullptr, nullptr},
-    {"mirrorAction", "Mirror", "Mirror horizontal", &RetouchView::mirrorHorizontally},
-    {"mirrorVerticalAction", "Mirror vertical", "Mirror vertical", &RetouchView::mirrorVertically},
+    {"mirrorAction", QT_TRANSLATE_NOOP("RetouchMenus", "Mirror"),
+     QT_TRANSLATE_NOOP("RetouchMenus", "Mirror horizontal"), &RetouchView::mirrorHorizontally},
+    {"mirrorVerticalAction", QT_TRANSLATE_NOOP("RetouchMenus", "Mirror vertical"),
+     QT_TRANSLATE_NOOP("RetouchMenus", "Mirror vertical"), &RetouchView::mirrorVertically},
     {nullptr, nullptr, nullptr, nullptr},
-    {"cropAction", "Crop to selection", "Crop to selection", &RetouchView::cropToSelection},
+    {"cropAction", QT_TRANSLATE_NOOP("RetouchMenus", "Crop to selection"),
+     QT_TRANSLATE_NOOP("RetouchMenus", "Crop to selection"), &RetouchView::cropToSelection},
 };
 
 QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char* hint) {
-  QAction* a = menu->addAction(QString::fromLatin1(caption));
+  QAction* a = menu->addAction(QCoreApplication::translate("RetouchMenus", caption));
   a->setObjectName(QString::fromLatin1(name));
-  a->setToolTip(QString::fromLatin1(hint));
-  a->setStatusTip(QString::fromLatin1(hint));
+  a->setToolTip(QCoreApplication::translate("RetouchMenus", hint));
+  a->setStatusTip(QCoreApplication::translate("RetouchMenus", hint));
   return a;
 }
 }  // namespace
@@ -47,14 +54,16 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char*
 void RetouchView::buildMenus() {
   fileMenu_ = new QMenu(this);
   fileMenu_->setObjectName(QStringLiteral("fileMenu"));
-  connect(AddItem(fileMenu_, "saveAsAction", "Save as...", "Save the picture to a file"),
+  connect(AddItem(fileMenu_, "saveAsAction", QT_TRANSLATE_NOOP("RetouchMenus", "Save as..."),
+                  QT_TRANSLATE_NOOP("RetouchMenus", "Save the picture to a file")),
           &QAction::triggered, this, [this] { emit saveRequested(); });
 
   // One item per filter, in table order: item k stands for entry k.
   effectsMenu_ = new QMenu(this);
   effectsMenu_->setObjectName(QStringLiteral("effectsMenu"));
   for (const EffectFilter& f : kEffectFilters) {
-    QAction* a = effectsMenu_->addAction(QString::fromLatin1(f.FilterName));
+    QAction* a =
+        effectsMenu_->addAction(QCoreApplication::translate("EffectFilters", f.FilterName));
     connect(a, &QAction::triggered, this, [this, a] { applyEffect(a); });
   }
 
@@ -80,25 +89,29 @@ QWidget* RetouchView::buildToolBar() {
   auto* bar = new QWidget(this);
   auto* l = new QHBoxLayout(bar);
   l->setContentsMargins(2, 2, 2, 2);
-  fileButton_ =
-      new MenuButton(QStringLiteral("File"), QStringLiteral("Opens the file menu"), fileMenu_, bar);
+  fileButton_ = new MenuButton(QCoreApplication::translate("RetouchMenus", "File"),
+                               QCoreApplication::translate("RetouchMenus", "Opens the file menu"),
+                               fileMenu_, bar);
   fileButton_->setObjectName(QStringLiteral("fileButton"));
-  effectsButton_ = new MenuButton(QStringLiteral("Effects"),
-                                  QStringLiteral("Use effect filter ..."), effectsMenu_, bar);
+  effectsButton_ = new MenuButton(
+      QCoreApplication::translate("RetouchMenus", "Effects"),
+      QCoreApplication::translate("RetouchMenus", "Use effect filter ..."), effectsMenu_, bar);
   effectsButton_->setObjectName(QStringLiteral("effectsButton"));
-  retouchButton_ = new MenuButton(QStringLiteral("Retouch"), QStringLiteral("Retouch pictures"),
+  retouchButton_ = new MenuButton(QCoreApplication::translate("RetouchMenus", "Retouch"),
+                                  QCoreApplication::translate("RetouchMenus", "Retouch pictures"),
                                   retouchMenu_, bar);
   retouchButton_->setObjectName(QStringLiteral("retouchButton"));
   for (QWidget* w : {fileButton_, effectsButton_, retouchButton_}) l->addWidget(w);
   l->addSpacing(12);
-  auto* label = new QLabel(QStringLiteral("Zoom:"), bar);
+  auto* label = new QLabel(QCoreApplication::translate("RetouchMenus", "Zoom:"), bar);
   l->addWidget(label);
   zoomEd_ = new QSpinBox(bar);
   zoomEd_->setObjectName(QStringLiteral("zoomEdit"));
   zoomEd_->setRange(10, 500);
   zoomEd_->setSingleStep(10);
   zoomEd_->setValue(100);
-  zoomEd_->setToolTip(QStringLiteral("Zoom in and zoom out the picture"));
+  zoomEd_->setToolTip(
+      QCoreApplication::translate("RetouchMenus", "Zoom in and zoom out the picture"));
   label->setBuddy(zoomEd_);
   l->addWidget(zoomEd_);
   l->addWidget(new QLabel(QStringLiteral("%"), bar));

@@ -1,4 +1,5 @@
 #include "app/batch/views/BatchApplication.h"
+#include "platform/Translate.h"
 
 #include <cstdlib>
 
@@ -12,4 +13,5 @@ BatchApplication::BatchApplication() {
   static char name[] = "quendrix";
   static char* argv[] = {name, nullptr};
   app_ = std::make_unique<QApplication>(argc, argv);
+  InstallTranslations();
 }

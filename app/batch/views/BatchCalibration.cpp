@@ -1,11 +1,13 @@
 #include "app/batch/views/BatchCalibration.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 #include <optional>
 
 #include "app/batch/views/BatchApplication.h"
 #include "platform/SettingsDir.h"
+#include "platform/Translate.h"
 #include "print/PrinterCalibrations.h"
 #include "print/views/JobPrinterKey.h"
 
@@ -30,7 +32,7 @@ std::string Parse(const Args& args, CalibrationOptions& o) {
       o.remove = true;
       continue;
     }
-    if (i + 1 >= args.size()) return "missing value after " + key;
+    if (i + 1 >= args.size()) return Translate("BatchCalibration", "missing value after ") + key;
     const std::string& value = args[++i];
     if (key == "--printer") {
       o.printer = value;
@@ -39,23 +41,27 @@ std::string Parse(const Args& args, CalibrationOptions& o) {
     int field = -1;
     for (int f = 0; f < 4; ++f)
       if (key == kNames[f]) field = f;
-    if (field < 0) return "unknown option " + key;
+    if (field < 0) return Translate("BatchCalibration", "unknown option ") + key;
     char* end = nullptr;
     const double v = AsShown(std::strtod(value.c_str(), &end));
     if (value.empty() || *end != '\0' || !(v >= lows[field] && v <= highs[field]))
-      return key + " must be a number from " + std::to_string(int(lows[field])) + " to " +
+      return key + Translate("BatchCalibration", " must be a number from ") +
+             std::to_string(int(lows[field])) + Translate("BatchCalibration", " to ") +
              std::to_string(int(highs[field])) + " mm: " + value;
     o.values[field] = v;
   }
-  if (o.remove && o.printer.empty()) return "--remove needs --printer NAME";
+  if (o.remove && o.printer.empty())
+    return Translate("BatchCalibration", "--remove needs --printer NAME");
   if (o.remove && (o.values[0] || o.values[1] || o.values[2] || o.values[3]))
-    return "--remove takes no values";
+    return Translate("BatchCalibration", "--remove takes no values");
   return {};
 }
 
 void Show(const std::string& heading, const Calibration& c) {
-  std::printf("%s\nleft %.2f mm\ntop %.2f mm\nwidth %.2f mm\nheight %.2f mm\n", heading.c_str(), c.left,
-              c.top, c.width, c.height);
+  std::printf(Translate("BatchCalibration",
+                        "%s\nleft %.2f mm\ntop %.2f mm\nwidth %.2f mm\nheight %.2f mm\n")
+                  .c_str(),
+              heading.c_str(), c.left, c.top, c.width, c.height);
 }
 }  // namespace
 
@@ -95,8 +101,10 @@ int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile) 
   }
   if (!error.empty()) return Fail(kExitFailure, error);
   const bool ownNow = !o.remove && (hasOwn || (set && !key.queue.empty()));
-  Show(key.queue.empty() ? std::string("default calibration")
-                         : key.queue + (ownNow ? ": own calibration" : ": default calibration"),
+  Show(key.queue.empty()
+           ? Translate("BatchCalibration", "default calibration")
+           : key.queue + (ownNow ? Translate("BatchCalibration", ": own calibration")
+                                 : Translate("BatchCalibration", ": default calibration")),
        c);
   return 0;
 }

@@ -1,10 +1,12 @@
 // quendrix catalogue [TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART: the
 // catalogue of label and cover products without a window.
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "app/batch/views/BatchPrint.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
+#include "platform/Translate.h"
 #include "print/DetailsFile.h"
 #include "print/StarterPaper.h"
 #include "print/views/PaperFormatPanel.h"
@@ -29,7 +31,8 @@ void PrintLine(const ProductCatalogue& c, const LabelTemplate& t) {
     char text[64];
     std::snprintf(text, sizeof text, "%.2f x %.2f mm", t.record.width, t.record.height);
     size = text;
-    count = std::to_string(PositionsPerSheet(t.record, t.details)) + " per sheet";
+    count = std::to_string(PositionsPerSheet(t.record, t.details)) +
+            Translate("BatchCatalogue", " per sheet");
   }
   std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", p.brand.c_str(), p.part.c_str(), p.description.c_str(),
               c.paperName(t).c_str(), ShapeText(t).c_str(), size.c_str(), count.c_str());
@@ -37,10 +40,15 @@ void PrintLine(const ProductCatalogue& c, const LabelTemplate& t) {
 
 int Add(const ProductCatalogue& c, const std::string& which, const std::string& paperFile) {
   const size_t colon = which.find(':');
-  if (colon == std::string::npos) return Fail(kExitUsage, "--add takes MAKER:PART");
+  if (colon == std::string::npos)
+    return Fail(kExitUsage, Translate("BatchCatalogue", "--add takes MAKER:PART"));
   const LabelTemplate* t = c.find(which.substr(0, colon), which.substr(colon + 1));
-  if (!t) return Fail(kExitFailure, "no product " + which + " in the catalogue");
-  if (!t->product.unusable.empty()) return Fail(kExitFailure, which + " cannot be printed: " + t->product.unusable);
+  if (!t)
+    return Fail(kExitFailure, Translate("BatchCatalogue", "no product ") + which +
+                                  Translate("BatchCatalogue", " in the catalogue"));
+  if (!t->product.unusable.empty())
+    return Fail(kExitFailure,
+                which + Translate("BatchCatalogue", " cannot be printed: ") + t->product.unusable);
   PaperLoadResult list = LoadCatalogueAtStart(paperFile, StarterPaperFiles());
   if (list.status == PaperLoadResult::Damaged) return Fail(kExitFailure, list.message);
   const LabelTemplate added = ProductAsFormat(*t);
@@ -64,14 +72,20 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
       add = args[++i];
     } else if (a == "--category" && hasValue) {
       filter.category = CategoryId(catalogue, args[++i]);
-      if (filter.category.empty()) return Fail(kExitUsage, "no category " + args[i]);
+      if (filter.category.empty())
+        return Fail(kExitUsage, Translate("BatchCatalogue", "no category ") + args[i]);
     } else if (a == "--paper" && hasValue) {
       const std::string paper = Lower(args[++i]);
       filter.paper = paper == "a4" ? PaperClass::A4 : paper == "letter" ? PaperClass::Letter
                    : paper == "other" ? PaperClass::Other : PaperClass::Any;
-      if (filter.paper == PaperClass::Any) return Fail(kExitUsage, "--paper takes A4, Letter or Other");
+      if (filter.paper == PaperClass::Any)
+        return Fail(kExitUsage, Translate("BatchCatalogue", "--paper takes A4, Letter or Other"));
     } else if (a.starts_with("--")) {
-      return Fail(kExitUsage, "catalogue takes [TEXT] [--category NAME] [--paper A4|Letter] or --add MAKER:PART");
+      return Fail(
+          kExitUsage,
+          Translate(
+              "BatchCatalogue",
+              "catalogue takes [TEXT] [--category NAME] [--paper A4|Letter] or --add MAKER:PART"));
     } else {
       filter.text += (filter.text.empty() ? "" : " ") + a;
     }

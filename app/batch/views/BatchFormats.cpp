@@ -4,6 +4,7 @@
 #include "app/batch/views/BatchPrint.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
+#include "platform/Translate.h"
 #include "print/DetailsFile.h"
 #include "print/LabelTemplate.h"
 #include "print/StarterPaper.h"
@@ -20,8 +21,8 @@ int List(const PaperLoadResult& c) {
     const FormatDetails d = i < c.details.size() ? c.details[i] : FormatDetails{};
     std::string grids;
     for (const LabelGrid& g : AllGrids(t, d)) grids += (grids.empty() ? "" : " + ") + GridText(g);
-    std::printf("%zu\t%s\t%.2f x %.2f mm\t%s\n", i + 1, AnsiToUtf8(t.name).c_str(), t.width, t.height,
-                grids.c_str());
+    std::printf(Translate("BatchFormats", "%zu\t%s\t%.2f x %.2f mm\t%s\n").c_str(), i + 1,
+                AnsiToUtf8(t.name).c_str(), t.width, t.height, grids.c_str());
   }
   return 0;
 }
@@ -45,7 +46,7 @@ int Export(const PaperLoadResult& c, const std::string& number, const std::strin
   char* end = nullptr;
   const long n = std::strtol(number.c_str(), &end, 10);
   if (number.empty() || *end || n < 1 || static_cast<size_t>(n) > c.formats.size())
-    return Fail(kExitUsage, "no paper format " + number);
+    return Fail(kExitUsage, Translate("BatchFormats", "no paper format ") + number);
   const size_t i = static_cast<size_t>(n - 1);
   const FormatDetails d = i < c.details.size() ? c.details[i] : FormatDetails{};
   if (const std::string error = ExportTemplateFile(file, c.formats[i], d); !error.empty())
@@ -59,5 +60,7 @@ int RunFormatsCommand(const Args& args) {
   if (args.empty()) return List(catalogue);
   if (args[0] == "import" && args.size() == 2) return Import(catalogue, args[1]);
   if (args[0] == "export" && args.size() == 3) return Export(catalogue, args[1], args[2]);
-  return Fail(kExitUsage, "formats takes no arguments, import FILE or export NUMBER FILE");
+  return Fail(
+      kExitUsage,
+      Translate("BatchFormats", "formats takes no arguments, import FILE or export NUMBER FILE"));
 }

@@ -1,5 +1,6 @@
 #include "app/batch/views/BatchPrint.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QScreen>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "app/batch/views/BatchApplication.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
+#include "platform/Translate.h"
 #include "print/NextPosition.h"
 #include "print/PageRange.h"
 #include "print/StarterPaper.h"
@@ -40,7 +42,8 @@ std::optional<double> Number(const std::string& s) {
 
 // Reads the options; returns an error text, empty when they are complete.
 std::string Parse(const Args& args, PrintOptions& o) {
-  if (args.empty()) return "print needs a cover file (see quendrix --help)";
+  if (args.empty())
+    return Translate("BatchPrint", "print needs a cover file (see quendrix --help)");
   o.cover = args[0];
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& key = args[i];
@@ -48,7 +51,7 @@ std::string Parse(const Args& args, PrintOptions& o) {
       (key == "--outlines" ? o.outlines : o.cropMarks) = true;
       continue;
     }
-    if (i + 1 >= args.size()) return "missing value after " + key;
+    if (i + 1 >= args.size()) return Translate("BatchPrint", "missing value after ") + key;
     const std::string& value = args[++i];
     const auto v = Number(value);
     if (key == "--paper") o.paper = value;
@@ -56,16 +59,19 @@ std::string Parse(const Args& args, PrintOptions& o) {
     else if (key == "--printer") o.printer = value;
     else if (key == "--skip") o.skip = value;
     else if (key == "--pages") o.pages = value;
-    else if (!v) return "not a number: " + key + " " + value;
+    else if (!v)
+      return Translate("BatchPrint", "not a number: ") + key + " " + value;
     else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v)) o.copies = int(*v);
     else if (key == "--used" && *v >= 0 && *v == int(*v)) o.used = int(*v);
     else if (key == "--size" && *v > 0 && *v <= 1000) o.settings.sizePercent = *v;
     else if (key == "--left") o.settings.leftInch = *v;
     else if (key == "--top") o.settings.topInch = *v;
-    else return "unknown option or value out of range: " + key + " " + value;
+    else
+      return Translate("BatchPrint", "unknown option or value out of range: ") + key + " " + value;
   }
-  if (o.paper.empty()) return "print needs --paper NAME or NUMBER";
-  if (o.pdf.empty() == o.printer.empty()) return "print needs either --pdf FILE or --printer NAME";
+  if (o.paper.empty()) return Translate("BatchPrint", "print needs --paper NAME or NUMBER");
+  if (o.pdf.empty() == o.printer.empty())
+    return Translate("BatchPrint", "print needs either --pdf FILE or --printer NAME");
   return {};
 }
 
@@ -87,14 +93,15 @@ int RunPrintCommand(const Args& args) {
       LoadCatalogueAtStart((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
   const std::vector<PaperFormat>& formats = catalogue.formats;
   const PaperFormat* format = FindFormat(formats, o.paper);
-  if (!format) return Fail(kExitUsage, "no paper format " + o.paper);
+  if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
   const size_t index = static_cast<size_t>(format - formats.data());
   const FormatDetails details = index < catalogue.details.size() ? catalogue.details[index] : FormatDetails{};
 
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
   doc.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
-  if (!OpenFile(doc, o.cover)) return Fail(kExitFailure, "cannot open the cover " + o.cover);
+  if (!OpenFile(doc, o.cover))
+    return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
 
   PrintRequest request;
   request.format = *format;
@@ -125,7 +132,8 @@ int RunPrintCommand(const Args& args) {
                        MakeCoverDrawer(doc.picture, doc.objects)};
   const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
   if (!r.ok) return Fail(kExitFailure, r.error);
-  std::printf("%d page%s printed\n", r.pages, r.pages == 1 ? "" : "s");
+  std::printf(Translate("BatchPrint", "%d page%s printed\n").c_str(), r.pages,
+              r.pages == 1 ? "" : "s");
   if (request.sheets.empty()) {  // a whole job: the next print may continue after it
     const std::string error =
         RememberNextPosition((SettingsDir() / "paper.dat").string(), *format, NextAfter(layout));
@@ -138,26 +146,40 @@ void RegisterToolkitCommands() {
   static bool registered = false;
   if (registered) return;
   registered = true;
-  RegisterBatchCommand({"render", "FILE.cov OUT.png [--zoom PERCENT]",
-                        "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file.",
-                        RunRenderCommand});
+  RegisterBatchCommand(
+      {"render", "FILE.cov OUT.png [--zoom PERCENT]",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file."),
+       RunRenderCommand});
   RegisterBatchCommand(
       {"print",
        "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
        "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
-       "Prints copies of a cover on a paper format, into a PDF file or on a printer.",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Prints copies of a cover on a paper format, into a PDF file or on a printer."),
        RunPrintCommand});
-  RegisterBatchCommand({"calibration", "[--printer NAME [--remove]] [--left MM] [--top MM] [--width MM] [--height MM]",
-                        "Shows the calibration for every printer without its own, or the one a printer uses; "
-                        "sets the values given (for that printer only with --printer); --remove drops its own.",
-                        RunCalibrationCommand});
-  RegisterBatchCommand({"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
-                        "Lists the paper formats (number, name, element size in mm, grids), or "
-                        "imports or exports a label template file.",
-                        RunFormatsCommand});
-  RegisterBatchCommand({"catalogue", "[TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART",
-                        "Lists the label and cover products that match (maker, part, description, paper, "
-                        "shape, element size, elements per sheet), or adds one to the paper formats.",
-                        RunCatalogueCommand});
+  RegisterBatchCommand(
+      {"calibration",
+       "[--printer NAME [--remove]] [--left MM] [--top MM] [--width MM] [--height MM]",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Shows the calibration for every printer without its own, or the one a printer uses; "
+           "sets the values given (for that printer only with --printer); --remove drops its own."),
+       RunCalibrationCommand});
+  RegisterBatchCommand(
+      {"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Lists the paper formats (number, name, element size in mm, grids), or "
+                         "imports or exports a label template file."),
+       RunFormatsCommand});
+  RegisterBatchCommand(
+      {"catalogue", "[TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Lists the label and cover products that match (maker, part, description, paper, "
+           "shape, element size, elements per sheet), or adds one to the paper formats."),
+       RunCatalogueCommand});
 }

@@ -9,6 +9,7 @@
 #include "app/batch/BatchCommands.h"
 #include "app/coverfile/CoverFile.h"
 #include "cover/views/CoverImage.h"
+#include "platform/Translate.h"
 
 namespace {
 constexpr double kMaxZoomPercent = 10000.0;
@@ -33,6 +34,7 @@ class GuiSession {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     previous_ = qInstallMessageHandler(QuietMessages);
     app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    InstallTranslations();
   }
   ~GuiSession() {
     if (!app_) return;
@@ -63,17 +65,21 @@ int RunRenderCommand(const Args& args) {
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--zoom") {
       if (i + 1 >= args.size() || !ParsePercent(args[i + 1], percent))
-        return Fail(kExitUsage, "--zoom needs a percentage above 0 and up to 10000");
+        return Fail(kExitUsage,
+                    Translate("BatchRender", "--zoom needs a percentage above 0 and up to 10000"));
       ++i;
     } else {
       files.push_back(args[i]);
     }
   }
   if (files.size() != 2)
-    return Fail(kExitUsage, "usage: quendrix render FILE.cov OUT.png [--zoom PERCENT]");
+    return Fail(kExitUsage, Translate("BatchRender",
+                                      "usage: quendrix render FILE.cov OUT.png [--zoom PERCENT]"));
   const GuiSession gui;
   FileSource source(files[0]);
-  if (!source.ok()) return Fail(kExitFailure, files[0] + ": the file could not be opened");
+  if (!source.ok())
+    return Fail(kExitFailure,
+                files[0] + Translate("BatchRender", ": the file could not be opened"));
   CoverContents contents;
   const CoverError error = ParseCover(source, contents);
   if (error != CoverError::None)

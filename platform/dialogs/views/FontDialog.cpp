@@ -1,7 +1,9 @@
 #include "platform/dialogs/views/FontDialog.h"
+#include "platform/Translate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFormLayout>
@@ -18,7 +20,7 @@ QColor ToQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16)
 }  // namespace
 
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Font");
+  setWindowTitle(QCoreApplication::translate("FontDialog", "Font"));
   family = new QComboBox(this);
   family->setObjectName("family");
   family->setEditable(true);
@@ -28,24 +30,24 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
   size = new QSpinBox(this);
   size->setObjectName("size");
   size->setRange(1, 1638);
-  bold = new QCheckBox("Bold", this);
-  italic = new QCheckBox("Italic", this);
-  underline = new QCheckBox("Underline", this);
-  strikeOut = new QCheckBox("Strikeout", this);
-  colorButton = new QPushButton("Color...", this);
-  sample = new QLabel("AaBbYyZz", this);
+  bold = new QCheckBox(QCoreApplication::translate("FontDialog", "Bold"), this);
+  italic = new QCheckBox(QCoreApplication::translate("FontDialog", "Italic"), this);
+  underline = new QCheckBox(QCoreApplication::translate("FontDialog", "Underline"), this);
+  strikeOut = new QCheckBox(QCoreApplication::translate("FontDialog", "Strikeout"), this);
+  colorButton = new QPushButton(QCoreApplication::translate("FontDialog", "Color..."), this);
+  sample = new QLabel(QStringLiteral("AaBbYyZz"), this);
   sample->setMinimumSize(220, 60);
   sample->setAlignment(Qt::AlignCenter);
   sample->setFrameShape(QFrame::StyledPanel);
 
   auto* form = new QFormLayout;
-  form->addRow("Font:", family);
-  form->addRow("Size:", size);
+  form->addRow(QCoreApplication::translate("FontDialog", "Font:"), family);
+  form->addRow(QCoreApplication::translate("FontDialog", "Size:"), size);
   auto* style = new QHBoxLayout;
   style->addWidget(bold);
   style->addWidget(italic);
-  form->addRow("Style:", style);
-  auto* effects = new QGroupBox("Effects", this);
+  form->addRow(QCoreApplication::translate("FontDialog", "Style:"), style);
+  auto* effects = new QGroupBox(QCoreApplication::translate("FontDialog", "Effects"), this);
   auto* effectsLayout = new QHBoxLayout(effects);
   effectsLayout->addWidget(strikeOut);
   effectsLayout->addWidget(underline);
@@ -100,7 +102,7 @@ FontSpec FontDialog::font() const {
 
 void FontDialog::accept() {
   if (font().name.size() > kMaxFontNameBytes) {
-    ShowError(kFontNameTooLongMessage);
+    ShowError(Translate("Dialogs", kFontNameTooLongMessage));
     return;
   }
   QDialog::accept();

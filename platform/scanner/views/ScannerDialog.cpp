@@ -1,5 +1,6 @@
 #include "platform/scanner/views/ScannerDialog.h"
 
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,13 +12,20 @@
 #include "platform/scanner/views/ScanAreaPreview.h"
 
 namespace {
-const char* const kModeCaptions[] = {"Color", "Gray", "Line art"};
-const char* const kPresetCaptions[] = {"Custom", "CD booklet 120 x 120 mm",
-                                       "Unfolded booklet 240 x 120 mm"};
-const char* const kAreaCaptions[] = {"Left:", "Top:", "Width:", "Height:"};
+const char* const kModeCaptions[] = {QT_TRANSLATE_NOOP("ScannerDialog", "Color"),
+                                     QT_TRANSLATE_NOOP("ScannerDialog", "Gray"),
+                                     QT_TRANSLATE_NOOP("ScannerDialog", "Line art")};
+const char* const kPresetCaptions[] = {
+    QT_TRANSLATE_NOOP("ScannerDialog", "Custom"),
+    QT_TRANSLATE_NOOP("ScannerDialog", "CD booklet 120 x 120 mm"),
+    QT_TRANSLATE_NOOP("ScannerDialog", "Unfolded booklet 240 x 120 mm")};
+const char* const kAreaCaptions[] = {
+    QT_TRANSLATE_NOOP("ScannerDialog", "Left:"), QT_TRANSLATE_NOOP("ScannerDialog", "Top:"),
+    QT_TRANSLATE_NOOP("ScannerDialog", "Width:"), QT_TRANSLATE_NOOP("ScannerDialog", "Height:")};
 constexpr double kMaxAreaMm = 1000;
 
-const char* const kNoScannerHelp =
+const char* const kNoScannerHelp = QT_TRANSLATE_NOOP(
+    "ScannerDialog",
     "<b>No scanner was found.</b><p>Please check:</p><ul>"
     "<li>the scanner is switched on and connected;</li>"
     "<li>the package <i>sane-utils</i> is installed: <tt>scanimage -L</tt> in a terminal lists the "
@@ -27,12 +35,12 @@ const char* const kNoScannerHelp =
     "scanner's driver are installed;</li>"
     "<li>a network scanner is named in <tt>/etc/sane.d/net.conf</tt> and the <i>net</i> backend "
     "is enabled in <tt>/etc/sane.d/dll.conf</tt>.</li></ul>"
-    "<p>Then click Refresh.</p>";
+    "<p>Then click Refresh.</p>");
 }  // namespace
 
 ScannerDialog::ScannerDialog(const ScanSettings& initial, bool scanRunning, QWidget* parent)
     : QDialog(parent), initial_(initial), scanRunning_(scanRunning), options_(initial.options) {
-  setWindowTitle(QStringLiteral("Select the scanner"));
+  setWindowTitle(QCoreApplication::translate("ScannerDialog", "Select the scanner"));
   resize(1100, 580);
   auto* layout = new QVBoxLayout(this);
   pages_ = new QStackedWidget(this);
@@ -52,7 +60,9 @@ ScannerDialog::ScannerDialog(const ScanSettings& initial, bool scanRunning, QWid
   resolution_->setValue(initial.resolution);
   mode_->setCurrentIndex(int(initial.mode));
   setAreaEdits(initial.area);
-  if (scanRunning_) showNotice(QStringLiteral("A scan is running; the preview is available when it has ended."));
+  if (scanRunning_)
+    showNotice(QCoreApplication::translate(
+        "ScannerDialog", "A scan is running; the preview is available when it has ended."));
   refreshDevices();
 }
 
@@ -65,14 +75,14 @@ QWidget* ScannerDialog::buildSettingsPage() {
   auto* page = new QWidget(this);
   auto* row = new QHBoxLayout(page);
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(QStringLiteral("Scanners:"), page));
+  left->addWidget(new QLabel(QCoreApplication::translate("ScannerDialog", "Scanners:"), page));
   devices_ = new QListWidget(page);
   connect(devices_, &QListWidget::currentRowChanged, this, [this] {
     deviceChosen();
     reloadAdvanced();
   });
   left->addWidget(devices_, 1);
-  refresh_ = new QPushButton(QStringLiteral("Refresh"), page);
+  refresh_ = new QPushButton(QCoreApplication::translate("ScannerDialog", "Refresh"), page);
   connect(refresh_, &QPushButton::clicked, this, [this] { refreshDevices(); });
   left->addWidget(refresh_);
 
@@ -80,22 +90,24 @@ QWidget* ScannerDialog::buildSettingsPage() {
   resolution_ = new QSpinBox(page);
   resolution_->setRange(kMinScanResolution, kMaxScanResolution);
   resolution_->setSuffix(QStringLiteral(" dpi"));
-  form->addRow(QStringLiteral("Resolution:"), resolution_);
+  form->addRow(QCoreApplication::translate("ScannerDialog", "Resolution:"), resolution_);
   mode_ = new QComboBox(page);
-  for (const char* c : kModeCaptions) mode_->addItem(QString::fromLatin1(c));
-  form->addRow(QStringLiteral("Mode:"), mode_);
+  for (const char* c : kModeCaptions)
+    mode_->addItem(QCoreApplication::translate("ScannerDialog", c));
+  form->addRow(QCoreApplication::translate("ScannerDialog", "Mode:"), mode_);
   connect(mode_, &QComboBox::currentIndexChanged, this, [this] { reloadAdvanced(); });
   presets_ = new QComboBox(page);
-  for (const char* c : kPresetCaptions) presets_->addItem(QString::fromLatin1(c));
+  for (const char* c : kPresetCaptions)
+    presets_->addItem(QCoreApplication::translate("ScannerDialog", c));
   connect(presets_, &QComboBox::activated, this, [this](int i) { presetChosen(i); });
-  form->addRow(QStringLiteral("Scan area:"), presets_);
+  form->addRow(QCoreApplication::translate("ScannerDialog", "Scan area:"), presets_);
   for (int i = 0; i < 4; ++i) {
     areaEdits_[i] = new QDoubleSpinBox(page);
     areaEdits_[i]->setRange(i < 2 ? 0 : 1, kMaxAreaMm);
     areaEdits_[i]->setDecimals(1);
     areaEdits_[i]->setSuffix(QStringLiteral(" mm"));
     connect(areaEdits_[i], &QDoubleSpinBox::valueChanged, this, [this] { areaEdited(); });
-    form->addRow(QString::fromLatin1(kAreaCaptions[i]), areaEdits_[i]);
+    form->addRow(QCoreApplication::translate("ScannerDialog", kAreaCaptions[i]), areaEdits_[i]);
   }
   left->addLayout(form);
   row->addLayout(left, 1);
@@ -105,12 +117,15 @@ QWidget* ScannerDialog::buildSettingsPage() {
   connect(preview_, &ScanAreaPreview::areaChanged, this, [this](const ScanArea& a) { setAreaEdits(a); });
   right->addWidget(preview_, 1);
   auto* previewRow = new QHBoxLayout;
-  previewBtn_ = new QPushButton(QStringLiteral("Preview"), page);
-  previewBtn_->setToolTip(QStringLiteral("Scans the whole glass at a low resolution; then drag the scan area on it."));
+  previewBtn_ = new QPushButton(QCoreApplication::translate("ScannerDialog", "Preview"), page);
+  previewBtn_->setToolTip(QCoreApplication::translate(
+      "ScannerDialog",
+      "Scans the whole glass at a low resolution; then drag the scan area on it."));
   connect(previewBtn_, &QPushButton::clicked, this, [this] { startPreview(); });
   previewRow->addWidget(previewBtn_);
-  findCoverBtn_ = new QPushButton(QStringLiteral("Find cover"), page);
-  findCoverBtn_->setToolTip(QStringLiteral("Selects the cover lying on the glass in the preview."));
+  findCoverBtn_ = new QPushButton(QCoreApplication::translate("ScannerDialog", "Find cover"), page);
+  findCoverBtn_->setToolTip(QCoreApplication::translate(
+      "ScannerDialog", "Selects the cover lying on the glass in the preview."));
   findCoverBtn_->setEnabled(false);
   connect(findCoverBtn_, &QPushButton::clicked, this, [this] { findCover(); });
   previewRow->addWidget(findCoverBtn_);
@@ -127,12 +142,12 @@ QWidget* ScannerDialog::buildSettingsPage() {
 QWidget* ScannerDialog::buildEmptyPage() {
   auto* page = new QWidget(this);
   auto* l = new QVBoxLayout(page);
-  auto* help = new QLabel(QString::fromLatin1(kNoScannerHelp), page);
+  auto* help = new QLabel(QCoreApplication::translate("ScannerDialog", kNoScannerHelp), page);
   help->setWordWrap(true);
   help->setTextFormat(Qt::RichText);
   help->setObjectName(QStringLiteral("noScannerHelp"));
   l->addWidget(help, 1);
-  auto* again = new QPushButton(QStringLiteral("Refresh"), page);
+  auto* again = new QPushButton(QCoreApplication::translate("ScannerDialog", "Refresh"), page);
   connect(again, &QPushButton::clicked, this, [this] { refreshDevices(); });
   l->addWidget(again, 0, Qt::AlignLeft);
   return page;
@@ -168,7 +183,9 @@ void ScannerDialog::refreshDevices() {
   buttons_->button(QDialogButtonBox::Ok)->setEnabled(!list.empty());
   if (list.empty()) return;
   if (!wanted.isEmpty() && devices_->item(select)->data(Qt::UserRole).toString() != wanted)
-    showNotice(QStringLiteral("The scanner \"%1\" chosen before was not found.").arg(wanted));
+    showNotice(QCoreApplication::translate("ScannerDialog",
+                                           "The scanner \"%1\" chosen before was not found.")
+                   .arg(wanted));
   devices_->setCurrentRow(select);
 }
 
@@ -193,7 +210,9 @@ void ScannerDialog::deviceChosen() {
       hi = *std::max_element(o->words.begin(), o->words.end());
       QStringList values;
       for (double w : o->words) values << QString::number(w);
-      resolution_->setToolTip(QStringLiteral("The scanner offers %1 dpi.").arg(values.join(", ")));
+      resolution_->setToolTip(
+          QCoreApplication::translate("ScannerDialog", "The scanner offers %1 dpi.")
+              .arg(values.join(", ")));
     }
     if (o->constraint != SANE_CONSTRAINT_NONE && hi >= lo)
       resolution_->setRange(std::max(kMinScanResolution, int(std::ceil(lo))),

@@ -1,4 +1,5 @@
 // The "Advanced" part of "Select the scanner": every option of the chosen scanner.
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QVBoxLayout>
 
@@ -6,7 +7,8 @@
 #include "platform/scanner/views/ScannerOptionsPanel.h"
 
 QWidget* ScannerDialog::buildAdvancedPart(QWidget* page) {
-  advancedBox_ = new QGroupBox(QStringLiteral("Advanced"), page);
+  advancedBox_ =
+      new QGroupBox(QCoreApplication::translate("ScannerDialogAdvanced", "Advanced"), page);
   auto* layout = new QVBoxLayout(advancedBox_);
   advanced_ = new ScannerOptionsPanel(advancedBox_);
   layout->addWidget(advanced_);
@@ -16,7 +18,9 @@ QWidget* ScannerDialog::buildAdvancedPart(QWidget* page) {
       options_[devices_->currentItem()->data(Qt::UserRole).toString().toStdString()] = advanced_->choices();
   });
   advancedBox_->setEnabled(!scanRunning_);
-  if (scanRunning_) advancedBox_->setToolTip(QStringLiteral("A scan is running; the options are shown when it has ended."));
+  if (scanRunning_)
+    advancedBox_->setToolTip(QCoreApplication::translate(
+        "ScannerDialogAdvanced", "A scan is running; the options are shown when it has ended."));
   return advancedBox_;
 }
 

@@ -1,8 +1,10 @@
 // "Find cover" of "Select the scanner": the scan area becomes the cover found on the preview.
+#include "platform/Translate.h"
 #include "platform/scanner/CoverFinder.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/scanner/views/ScanAreaPreview.h"
 #include "platform/scanner/views/ScannerDialog.h"
+#include <QCoreApplication>
 
 namespace {
 RgbPicture ToRgb(const QImage& image) {
@@ -21,10 +23,12 @@ void ScannerDialog::findCover() {
   const QImage& picture = preview_->picture();
   const auto found = picture.isNull() ? std::nullopt : FindCover(ToRgb(picture), preview_->bed());
   if (!found) {
-    CurrentDialogs().messageBox(
-        "No cover was found on the preview. Lay the cover on the glass, close the lid and click "
-        "\"Preview\" again, or drag the scan area by hand.",
-        "Find cover", MsgButtons::Ok, MsgIcon::Information);
+    CurrentDialogs().messageBox(Translate("ScannerDialogCover",
+                                          "No cover was found on the preview. Lay the cover on the "
+                                          "glass, close the lid and click "
+                                          "\"Preview\" again, or drag the scan area by hand."),
+                                Translate("ScannerDialogCover", "Find cover"), MsgButtons::Ok,
+                                MsgIcon::Information);
     return;
   }
   setAreaEdits(*found);  // stays adjustable by hand, like a dragged area

@@ -1,7 +1,9 @@
 #include "platform/scanner/views/ScannerOptionsPanel.h"
+#include "platform/Translate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -31,8 +33,9 @@ ScannerOptionsPanel::ScannerOptionsPanel(QWidget* parent) : QWidget(parent) {
   scroll_ = new QScrollArea(this);
   scroll_->setWidgetResizable(true);
   layout->addWidget(scroll_, 1);
-  defaults_ = new QPushButton(QStringLiteral("Defaults"), this);
-  defaults_->setToolTip(QStringLiteral("Gives every option the scanner's own value again."));
+  defaults_ = new QPushButton(QCoreApplication::translate("ScannerOptionsPanel", "Defaults"), this);
+  defaults_->setToolTip(QCoreApplication::translate(
+      "ScannerOptionsPanel", "Gives every option the scanner's own value again."));
   defaults_->setEnabled(false);
   connect(defaults_, &QPushButton::clicked, this, [this] { restoreDefaults(); });
   layout->addWidget(defaults_, 0, Qt::AlignLeft);
@@ -62,7 +65,8 @@ void ScannerOptionsPanel::apply(const OptionChoices& choices) {
   choices_ = state_.taken;
   QStringList problems;
   if (!state_.error.empty()) problems << Text(state_.error);
-  for (const std::string& why : state_.refused) problems << Text(why) + QStringLiteral(" It is not used.");
+  for (const std::string& why : state_.refused)
+    problems << Text(why) + QCoreApplication::translate("ScannerOptionsPanel", " It is not used.");
   if (!problems.isEmpty()) emit notice(problems.join(QLatin1Char(' ')));
 }
 
@@ -84,8 +88,9 @@ void ScannerOptionsPanel::chooseOption(const std::string& name, const std::strin
   if (entry != state_.entries.end() && entry->option.type == SANE_TYPE_BUTTON)
     choices_.pop_back();  // a button acts once and is not kept
   if (state_.last.inexact && entry != state_.entries.end())
-    emit notice(QStringLiteral("The scanner took %1 for \"%2\".")
-                    .arg(Text(state_.last.value), Text(entry->option.title)));
+    emit notice(
+        QCoreApplication::translate("ScannerOptionsPanel", "The scanner took %1 for \"%2\".")
+            .arg(Text(state_.last.value), Text(entry->option.title)));
   if (state_.last.reloaded || entry == state_.entries.end())
     rebuild();  // other options changed: their controls are built afresh
   else
@@ -110,14 +115,20 @@ void ScannerOptionsPanel::rebuild() {
     if (o.name.empty() || o.type == SANE_TYPE_GROUP) continue;
     if (!form || *group != o.group) {
       group = &o.group;
-      auto* box = new QGroupBox(o.group.empty() ? QStringLiteral("Options") : Text(o.group), content);
+      auto* box = new QGroupBox(o.group.empty()
+                                    ? QCoreApplication::translate("ScannerOptionsPanel", "Options")
+                                    : Text(o.group),
+                                content);
       form = new QFormLayout(box);
       column->addWidget(box);
     }
     QWidget* c = makeControl(e, form->parentWidget());
     QString tip = Text(o.description);
-    if (IsMainScanOption(o.name)) tip += QStringLiteral("\nSet in the main part of this dialog.");
-    else if (!o.settable()) tip += QStringLiteral("\nThe scanner sets this itself.");
+    if (IsMainScanOption(o.name))
+      tip += QCoreApplication::translate("ScannerOptionsPanel",
+                                         "\nSet in the main part of this dialog.");
+    else if (!o.settable())
+      tip += QCoreApplication::translate("ScannerOptionsPanel", "\nThe scanner sets this itself.");
     c->setToolTip(tip.trimmed());
     c->setEnabled(o.active() && o.settable() && !IsMainScanOption(o.name));
     c->setObjectName(Text(o.name));

@@ -1,0 +1,69 @@
+#include "platform/Translate.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+// The program's texts and Qt's own (message box buttons); kept for batch runs without an
+// application.
+struct Translators {
+  std::unique_ptr<QTranslator> program, qt;
+  bool installed = false;
+};
+Translators& Loaded() {
+  static Translators t;
+  return t;
+}
+
+bool WantsGerman() {
+  const char* chosen = std::getenv("QUENDRIX_LANGUAGE");
+  if (chosen && *chosen) return QString::fromLatin1(chosen).startsWith(QLatin1String("de"));
+  const QStringList languages = QLocale::system().uiLanguages();
+  return !languages.isEmpty() && languages.first().startsWith(QLatin1String("de"));
+}
+}  // namespace
+
+std::string Translate(const char* context, const char* text) {
+  if (QCoreApplication::instance()) return QCoreApplication::translate(context, text).toStdString();
+  const Translators& t = Loaded();
+  if (t.program) {
+    const QString translated = t.program->translate(context, text);
+    if (!translated.isEmpty()) return translated.toStdString();
+  }
+  return text;
+}
+
+std::string InstallTranslations() {
+  Translators& t = Loaded();
+  if (!t.program) {
+    if (!WantsGerman()) return "en";
+    t.program = std::make_unique<QTranslator>();
+    if (!t.program->load(QStringLiteral(":/i18n/quendrix_de.qm"))) {
+      t.program.reset();
+      return "en";
+    }
+    t.qt = std::make_unique<QTranslator>();
+    if (!t.qt->load(QStringLiteral("qtbase_de"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+      t.qt.reset();
+  }
+  if (!t.installed && QCoreApplication::instance()) {
+    if (t.qt) QCoreApplication::installTranslator(t.qt.get());
+    QCoreApplication::installTranslator(t.program.get());
+    t.installed = true;
+  }
+  return "de";
+}
+
+void RemoveTranslations() {
+  Translators& t = Loaded();
+  if (t.installed && QCoreApplication::instance()) {
+    QCoreApplication::removeTranslator(t.program.get());
+    if (t.qt) QCoreApplication::removeTranslator(t.qt.get());
+  }
+  t = Translators{};
+}
