@@ -1,5 +1,9 @@
 #include "cover/ObjectHistory.h"
 
+#include <QtGlobal>
+
+#include "platform/Translate.h"
+
 namespace {
 // The slots one command changed, as they were and as they became.
 class ObjectSlotsChange : public Change {
@@ -38,7 +42,7 @@ class TextLayoutChange : public Change {
   size_t bytes() const override {
     return sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(TextLayout));
   }
-  std::string what() const override { return "Text layout"; }
+  std::string what() const override { return QT_TRANSLATE_NOOP("History", "Text layout"); }
 
  private:
   bool put(const std::vector<TextLayout>& layouts) {
@@ -57,30 +61,30 @@ struct FieldName {
 };
 // Checked in order; the first field group that differs names the change of one object.
 const FieldName kFieldNames[] = {
-    {[](const CoverObject& a, const CoverObject& b) { return a.Text != b.Text; }, "Text entry"},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Text != b.Text; }, QT_TRANSLATE_NOOP("History", "Text entry")},
     {[](const CoverObject& a, const CoverObject& b) {
        return a.FontName != b.FontName || a.FontHeight != b.FontHeight ||
               a.FontSize != b.FontSize || a.FontStyle != b.FontStyle ||
               a.FontPitch != b.FontPitch || a.FontColor != b.FontColor;
-     }, "Font"},
+     }, QT_TRANSLATE_NOOP("History", "Font")},
     {[](const CoverObject& a, const CoverObject& b) { return a.W != b.W || a.H != b.H; },
-     "Resize object"},
+     QT_TRANSLATE_NOOP("History", "Resize object")},
     {[](const CoverObject& a, const CoverObject& b) { return a.X != b.X || a.Y != b.Y; },
-     "Move object"},
+     QT_TRANSLATE_NOOP("History", "Move object")},
     {[](const CoverObject& a, const CoverObject& b) {
        return a.ShadowOn != b.ShadowOn || a.BorderOn != b.BorderOn ||
               a.ShadowDX != b.ShadowDX || a.ShadowDY != b.ShadowDY;
-     }, "Text effects"},
-    {[](const CoverObject& a, const CoverObject& b) { return a.Color != b.Color; }, "Color"},
+     }, QT_TRANSLATE_NOOP("History", "Text effects")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Color != b.Color; }, QT_TRANSLATE_NOOP("History", "Color")},
     {[](const CoverObject& a, const CoverObject& b) { return a.BorderColor != b.BorderColor; },
-     "Border color"},
-    {[](const CoverObject& a, const CoverObject& b) { return a.FillMode != b.FillMode; }, "Fill"},
+     QT_TRANSLATE_NOOP("History", "Border color")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.FillMode != b.FillMode; }, QT_TRANSLATE_NOOP("History", "Fill")},
     {[](const CoverObject& a, const CoverObject& b) { return a.LineWidth != b.LineWidth; },
-     "Line width"},
-    {[](const CoverObject& a, const CoverObject& b) { return a.Align != b.Align; }, "Alignment"},
+     QT_TRANSLATE_NOOP("History", "Line width")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Align != b.Align; }, QT_TRANSLATE_NOOP("History", "Alignment")},
     {[](const CoverObject& a, const CoverObject& b) { return a.Rotation != b.Rotation; },
-     "Rotation"},
-    {[](const CoverObject& a, const CoverObject& b) { return a.SubKind != b.SubKind; }, "Form"},
+     QT_TRANSLATE_NOOP("History", "Rotation")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.SubKind != b.SubKind; }, QT_TRANSLATE_NOOP("History", "Form")},
 };
 }  // namespace
 
@@ -131,11 +135,11 @@ std::string DescribeObjectChange(const std::vector<CoverObject>& before,
     created += before[i].Kind == kFree && after[i].Kind != kFree;
     deleted += before[i].Kind != kFree && after[i].Kind == kFree;
   }
-  if (created > 0 && deleted == 0) return created == 1 ? "Create object" : "Create objects";
-  if (deleted > 0 && created == 0) return deleted == 1 ? "Delete object" : "Delete objects";
-  if (before.size() == 2 && before[0] == after[1] && before[1] == after[0]) return "Stacking order";
+  if (created > 0 && deleted == 0) return created == 1 ? QT_TRANSLATE_NOOP("History", "Create object") : QT_TRANSLATE_NOOP("History", "Create objects");
+  if (deleted > 0 && created == 0) return deleted == 1 ? QT_TRANSLATE_NOOP("History", "Delete object") : QT_TRANSLATE_NOOP("History", "Delete objects");
+  if (before.size() == 2 && before[0] == after[1] && before[1] == after[0]) return QT_TRANSLATE_NOOP("History", "Stacking order");
   if (before.size() == 1)
     for (const FieldName& f : kFieldNames)
       if (f.differs(before[0], after[0])) return f.what;
-  return "Change objects";
+  return QT_TRANSLATE_NOOP("History", "Change objects");
 }

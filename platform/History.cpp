@@ -1,5 +1,9 @@
 #include "platform/History.h"
 
+#include <QtGlobal>
+
+#include "platform/Translate.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -81,7 +85,7 @@ bool History::commit(const std::string& what) {
   step.what = what;
   for (const auto& c : step.changes)
     if (step.what.empty()) step.what = c->what();
-  if (step.what.empty()) step.what = "Change";
+  if (step.what.empty()) step.what = QT_TRANSLATE_NOOP("History", "Change");
   if (pendingUnkept_) {
     pendingUnkept_ = false;
     unkept_ = step.what;
@@ -174,20 +178,34 @@ size_t DefaultHistoryBudget() {
   return std::min(kMost, size_t(pages) / 4 * size_t(pageSize));
 }
 
+namespace {
+// `pattern` with its %1 replaced by the step's name, both in the program's language.
+std::string WithStep(const char* pattern, const std::string& step) {
+  std::string text = Translate("History", pattern);
+  const size_t at = text.find("%1");
+  if (at != std::string::npos) text.replace(at, 2, Translate("History", step.c_str()));
+  return text;
+}
+}  // namespace
+
 std::string UndoCaption(const History& h) {
-  return h.canUndo() ? "Undo " + h.undoName() : std::string("Undo");
+  return h.canUndo() ? WithStep(QT_TRANSLATE_NOOP("History", "Undo %1"), h.undoName())
+                     : Translate("History", "Undo");
 }
 
 std::string RedoCaption(const History& h) {
-  return h.canRedo() ? "Redo " + h.redoName() : std::string("Redo");
+  return h.canRedo() ? WithStep(QT_TRANSLATE_NOOP("History", "Redo %1"), h.redoName())
+                     : Translate("History", "Redo");
 }
 
 std::string UndoHint(const History& h) {
-  if (h.canUndo()) return "Undo " + h.undoName();
-  if (!h.unkeptName().empty()) return h.unkeptName() + " cannot be undone";
-  return "Nothing to undo";
+  if (h.canUndo()) return WithStep(QT_TRANSLATE_NOOP("History", "Undo %1"), h.undoName());
+  if (!h.unkeptName().empty())
+    return WithStep(QT_TRANSLATE_NOOP("History", "%1 cannot be undone"), h.unkeptName());
+  return Translate("History", "Nothing to undo");
 }
 
 std::string RedoHint(const History& h) {
-  return h.canRedo() ? "Redo " + h.redoName() : std::string("Nothing to redo");
+  return h.canRedo() ? WithStep(QT_TRANSLATE_NOOP("History", "Redo %1"), h.redoName())
+                     : Translate("History", "Nothing to redo");
 }

@@ -161,19 +161,19 @@ Befehle:
         <translation>Zeigt diese Liste.</translation>
     </message>
     <message>
-        <source>Prints the program's version.</source>
+        <source>Prints the program&apos;s version.</source>
         <translation>Gibt die Version des Programms aus.</translation>
     </message>
     <message>
-        <source>Converts a picture file; the format comes from OUT's extension or CODE (3 bmp ... 14 png).</source>
+        <source>Converts a picture file; the format comes from OUT&apos;s extension or CODE (3 bmp ... 14 png).</source>
         <translation>Wandelt eine Bilddatei um; das Format ergibt sich aus der Endung von OUT oder aus CODE (3 bmp ... 14 png).</translation>
     </message>
     <message>
-        <source>Prints the picture's width, height and bits per pixel.</source>
+        <source>Prints the picture&apos;s width, height and bits per pixel.</source>
         <translation>Gibt Breite, Höhe und Bits pro Pixel des Bildes aus.</translation>
     </message>
     <message>
-        <source>Scans a picture (area in millimetres) into the picture file OUT, setting any scanner option (yes/no, numbers in the option's unit, list entries, arrays as a,b,c); or lists the scanners or a scanner's options.</source>
+        <source>Scans a picture (area in millimetres) into the picture file OUT, setting any scanner option (yes/no, numbers in the option&apos;s unit, list entries, arrays as a,b,c); or lists the scanners or a scanner&apos;s options.</source>
         <translation>Scannt ein Bild (Bereich in Millimetern) in die Bilddatei OUT und setzt dabei beliebige Scanner-Optionen (yes/no, Zahlen in der Einheit der Option, Listeneinträge, Felder als a,b,c); oder listet die Scanner bzw. die Optionen eines Scanners auf.</translation>
     </message>
     <message>
@@ -185,12 +185,12 @@ Befehle:
         <translation>Gibt die Titelliste eines Ordners mit Audiodateien, eines Cue-Sheets oder einer Wiedergabeliste aus (Musterfelder %n %N %t %a %d %%).</translation>
     </message>
     <message>
-        <source>unknown command '</source>
-        <translation>unbekannter Befehl '</translation>
+        <source>unknown command &apos;</source>
+        <translation>unbekannter Befehl &apos;</translation>
     </message>
     <message>
-        <source>' (see quendrix --help)</source>
-        <translation>' (siehe quendrix --help)</translation>
+        <source>&apos; (see quendrix --help)</source>
+        <translation>&apos; (siehe quendrix --help)</translation>
     </message>
     <message>
         <source>Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file.</source>
@@ -312,20 +312,20 @@ Befehle:
 <context>
     <name>BatchRetouch</name>
     <message>
-        <source>unknown option '</source>
-        <translation>unbekannte Option '</translation>
+        <source>unknown option &apos;</source>
+        <translation>unbekannte Option &apos;</translation>
     </message>
     <message>
         <source> needs a value</source>
         <translation> braucht einen Wert</translation>
     </message>
     <message>
-        <source>bad value '</source>
-        <translation>ungültiger Wert '</translation>
+        <source>bad value &apos;</source>
+        <translation>ungültiger Wert &apos;</translation>
     </message>
     <message>
-        <source>' for </source>
-        <translation>' für </translation>
+        <source>&apos; for </source>
+        <translation>&apos; für </translation>
     </message>
     <message>
         <source> (X,Y,W,H with W and H at least 1)</source>
@@ -348,7 +348,7 @@ Befehle:
         <translation> (0 bis 200)</translation>
     </message>
     <message>
-        <source> (an effect name such as "Soften")</source>
+        <source> (an effect name such as &quot;Soften&quot;)</source>
         <translation> (ein Effektname wie „Soften“)</translation>
     </message>
     <message>
@@ -454,8 +454,8 @@ Befehle:
 <context>
     <name>BatchTracks</name>
     <message>
-        <source>--pattern needs a pattern such as "%n. %t"</source>
-        <translation>--pattern braucht ein Muster wie "%n. %t"</translation>
+        <source>--pattern needs a pattern such as &quot;%n. %t&quot;</source>
+        <translation>--pattern braucht ein Muster wie &quot;%n. %t&quot;</translation>
     </message>
     <message>
         <source>usage: quendrix tracks PATH [--pattern P]</source>
@@ -606,11 +606,11 @@ Befehle:
         <translation>Geben Sie die Werte so ein, wie sie gedruckt wurden. Der Testausdruck bleibt gleich, aber der Ausdruck der Formulare wird mit diesen Einstellungen geändert.</translation>
     </message>
     <message>
-        <source>Distance rectangle and page's left side:</source>
+        <source>Distance rectangle and page&apos;s left side:</source>
         <translation>Abstand zwischen Rechteck und linkem Seitenrand:</translation>
     </message>
     <message>
-        <source>Distance rectangle and page's top side:</source>
+        <source>Distance rectangle and page&apos;s top side:</source>
         <translation>Abstand zwischen Rechteck und oberem Seitenrand:</translation>
     </message>
     <message>
@@ -723,7 +723,7 @@ Befehle:
         <translation> Byte</translation>
     </message>
     <message>
-        <source>the picture's size or colour depth cannot be stored</source>
+        <source>the picture&apos;s size or colour depth cannot be stored</source>
         <translation>die Größe oder Farbtiefe des Bildes kann nicht gespeichert werden</translation>
     </message>
 </context>
@@ -1062,7 +1062,7 @@ Befehle:
 <context>
     <name>FormatShapeEditor</name>
     <message>
-        <source>Printer's page</source>
+        <source>Printer&apos;s page</source>
         <translation>Seite des Druckers</translation>
     </message>
     <message>
@@ -1214,18 +1214,165 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>%1 rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>%1 wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone</source>
+        <translation>%1 kann nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <source>Nothing to undo</source>
+        <translation>Nichts rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>Nothing to redo</source>
+        <translation>Nichts zu wiederholen</translation>
+    </message>
+    <message>
+        <source>Crop to selection</source>
+        <translation>Auf Auswahl zuschneiden</translation>
+    </message>
+    <message>
+        <source>Rotate to the left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate to the right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror vertical</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Brightness and contrast</source>
+        <translation>Helligkeit und Kontrast</translation>
+    </message>
+    <message>
+        <source>Change to 16,7 million colors</source>
+        <translation>Umwandlung in 16,7 Millionen Farben</translation>
+    </message>
+    <message>
+        <source>Text layout</source>
+        <translation>Textverlauf</translation>
+    </message>
+    <message>
+        <source>Text entry</source>
+        <translation>Texteingabe</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Resize object</source>
+        <translation>Objektgröße ändern</translation>
+    </message>
+    <message>
+        <source>Move object</source>
+        <translation>Objekt verschieben</translation>
+    </message>
+    <message>
+        <source>Text effects</source>
+        <translation>Texteffekte</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Border color</source>
+        <translation>Randfarbe</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllung</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Rotation</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Create object</source>
+        <translation>Objekt anlegen</translation>
+    </message>
+    <message>
+        <source>Create objects</source>
+        <translation>Objekte anlegen</translation>
+    </message>
+    <message>
+        <source>Delete object</source>
+        <translation>Objekt löschen</translation>
+    </message>
+    <message>
+        <source>Delete objects</source>
+        <translation>Objekte löschen</translation>
+    </message>
+    <message>
+        <source>Stacking order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Change objects</source>
+        <translation>Objekte ändern</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>Open picture</source>
+        <translation>Bild öffnen</translation>
+    </message>
+</context>
+<context>
     <name>IffFormat</name>
     <message>
         <source>the file is not an IFF picture</source>
         <translation>die Datei ist kein IFF-Bild</translation>
     </message>
     <message>
-        <source>the chunk "</source>
-        <translation>der Block "</translation>
+        <source>the chunk &quot;</source>
+        <translation>der Block &quot;</translation>
     </message>
     <message>
-        <source>" is longer than the rest of the file</source>
-        <translation>" ist länger als der Rest der Datei</translation>
+        <source>&quot; is longer than the rest of the file</source>
+        <translation>&quot; ist länger als der Rest der Datei</translation>
     </message>
     <message>
         <source>the colour map holds no colours</source>
@@ -1376,12 +1523,12 @@ Befehle:
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Scan cover - choose scanner and click on "Go scan!"</source>
-        <translation>Cover scannen - Scanner wählen und auf "Scannen!" klicken</translation>
+        <source>Scan cover - choose scanner and click on &quot;Go scan!&quot;</source>
+        <translation>Cover scannen - Scanner wählen und auf &quot;Scannen!&quot; klicken</translation>
     </message>
     <message>
-        <source>Print - choose number of elemets and click on "Go!"</source>
-        <translation>Drucken - Anzahl der Elemente wählen und auf "Los!" klicken</translation>
+        <source>Print - choose number of elemets and click on &quot;Go!&quot;</source>
+        <translation>Drucken - Anzahl der Elemente wählen und auf &quot;Los!&quot; klicken</translation>
     </message>
     <message>
         <source>Scan cover</source>
@@ -1724,8 +1871,8 @@ Befehle:
 <context>
     <name>PageRange</name>
     <message>
-        <source>" is no list of </source>
-        <translation>" ist keine Liste von </translation>
+        <source>&quot; is no list of </source>
+        <translation>&quot; ist keine Liste von </translation>
     </message>
     <message>
         <source>s such as 2-3,5</source>
@@ -2069,12 +2216,12 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <translation>Bild speichern</translation>
     </message>
     <message>
-        <source>The file "</source>
-        <translation>Die Datei "</translation>
+        <source>The file &quot;</source>
+        <translation>Die Datei &quot;</translation>
     </message>
     <message>
-        <source>" already exists. Do you want to replace it?</source>
-        <translation>" ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
+        <source>&quot; already exists. Do you want to replace it?</source>
+        <translation>&quot; ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -2152,27 +2299,27 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <translation>es ist nicht genug Speicher vorhanden, um das Bild zu speichern</translation>
     </message>
     <message>
-        <source>The picture "</source>
-        <translation>Das Bild "</translation>
+        <source>The picture &quot;</source>
+        <translation>Das Bild &quot;</translation>
     </message>
     <message>
-        <source>" could not be opened: </source>
-        <translation>" konnte nicht geöffnet werden: </translation>
+        <source>&quot; could not be opened: </source>
+        <translation>&quot; konnte nicht geöffnet werden: </translation>
     </message>
     <message>
-        <source>The picture could not be saved as "</source>
-        <translation>Das Bild konnte nicht gespeichert werden als "</translation>
+        <source>The picture could not be saved as &quot;</source>
+        <translation>Das Bild konnte nicht gespeichert werden als &quot;</translation>
     </message>
 </context>
 <context>
     <name>PngFormat</name>
     <message>
-        <source>the chunk "</source>
-        <translation>der Block "</translation>
+        <source>the chunk &quot;</source>
+        <translation>der Block &quot;</translation>
     </message>
     <message>
-        <source>" is longer than the rest of the file</source>
-        <translation>" ist länger als der Rest der Datei</translation>
+        <source>&quot; is longer than the rest of the file</source>
+        <translation>&quot; ist länger als der Rest der Datei</translation>
     </message>
     <message>
         <source>the palette is missing</source>
@@ -2195,7 +2342,7 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <translation>es gibt kein Bild zum Speichern</translation>
     </message>
     <message>
-        <source>the picture's depth is not supported</source>
+        <source>the picture&apos;s depth is not supported</source>
         <translation>die Farbtiefe des Bildes wird nicht unterstützt</translation>
     </message>
 </context>
@@ -2214,7 +2361,7 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <translation>Fehler</translation>
     </message>
     <message>
-        <source>The paper format's element is too large to print.</source>
+        <source>The paper format&apos;s element is too large to print.</source>
         <translation>Das Element des Papierformats ist zu groß zum Drucken.</translation>
     </message>
     <message>
@@ -2273,7 +2420,7 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <translation>Umrisse</translation>
     </message>
     <message>
-        <source>Prints each element's outline, for a dry run on plain paper</source>
+        <source>Prints each element&apos;s outline, for a dry run on plain paper</source>
         <translation>Druckt den Umriss jedes Elements, für einen Probelauf auf Normalpapier</translation>
     </message>
     <message>
@@ -2309,7 +2456,7 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <translation>Seiten: </translation>
     </message>
     <message>
-        <source>You have to select a paper format under "Center" first.</source>
+        <source>You have to select a paper format under &quot;Center&quot; first.</source>
         <translation>Wählen Sie zuerst unter „Zentrieren“ ein Papierformat aus.</translation>
     </message>
 </context>
@@ -2729,12 +2876,28 @@ Erstes Element: </translation>
         <source>Zoom in and zoom out the picture</source>
         <translation>Das Bild vergrößern und verkleinern</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Macht die letzte Änderung rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last</source>
+        <translation>Wiederholt die zuletzt rückgängig gemachte Änderung</translation>
+    </message>
 </context>
 <context>
     <name>SaneDevice</name>
     <message>
-        <source>The scanner refused the setting "</source>
-        <translation>Der Scanner hat die Einstellung abgelehnt: "</translation>
+        <source>The scanner refused the setting &quot;</source>
+        <translation>Der Scanner hat die Einstellung abgelehnt: &quot;</translation>
     </message>
     <message>
         <source>The scanner library cannot be started: </source>
@@ -2749,36 +2912,36 @@ Erstes Element: </translation>
         <translation>Es wurde kein Scanner gefunden.</translation>
     </message>
     <message>
-        <source>The scanner "</source>
-        <translation>Der Scanner "</translation>
+        <source>The scanner &quot;</source>
+        <translation>Der Scanner &quot;</translation>
     </message>
     <message>
-        <source>" cannot be opened: </source>
-        <translation>" kann nicht geöffnet werden: </translation>
+        <source>&quot; cannot be opened: </source>
+        <translation>&quot; kann nicht geöffnet werden: </translation>
     </message>
     <message>
-        <source> It is not connected any more or is switched off; choose it again with "Select the scanner".</source>
-        <translation> Er ist nicht mehr angeschlossen oder ausgeschaltet; wählen Sie ihn mit "Scanner auswählen" erneut.</translation>
+        <source> It is not connected any more or is switched off; choose it again with &quot;Select the scanner&quot;.</source>
+        <translation> Er ist nicht mehr angeschlossen oder ausgeschaltet; wählen Sie ihn mit &quot;Scanner auswählen&quot; erneut.</translation>
     </message>
     <message>
-        <source>The scanner has no setting "</source>
-        <translation>Der Scanner hat keine Einstellung "</translation>
+        <source>The scanner has no setting &quot;</source>
+        <translation>Der Scanner hat keine Einstellung &quot;</translation>
     </message>
     <message>
-        <source>The scanner's setting "</source>
-        <translation>Die Einstellung des Scanners "</translation>
+        <source>The scanner&apos;s setting &quot;</source>
+        <translation>Die Einstellung des Scanners &quot;</translation>
     </message>
     <message>
-        <source>" cannot be changed now.</source>
-        <translation>" kann jetzt nicht geändert werden.</translation>
+        <source>&quot; cannot be changed now.</source>
+        <translation>&quot; kann jetzt nicht geändert werden.</translation>
     </message>
     <message>
-        <source>The scanner does not offer "</source>
-        <translation>Der Scanner bietet nicht "</translation>
+        <source>The scanner does not offer &quot;</source>
+        <translation>Der Scanner bietet nicht &quot;</translation>
     </message>
     <message>
-        <source>" for "</source>
-        <translation>" für "</translation>
+        <source>&quot; for &quot;</source>
+        <translation>&quot; für &quot;</translation>
     </message>
 </context>
 <context>
@@ -2865,11 +3028,11 @@ Erstes Element: </translation>
 <context>
     <name>Scanner</name>
     <message>
-        <source>The scan area lies outside the scanner's glass.</source>
+        <source>The scan area lies outside the scanner&apos;s glass.</source>
         <translation>Der Scanbereich liegt außerhalb des Scannerglases.</translation>
     </message>
     <message>
-        <source>scan area limited to the scanner's glass</source>
+        <source>scan area limited to the scanner&apos;s glass</source>
         <translation>Scanbereich auf das Scannerglas begrenzt</translation>
     </message>
     <message>
@@ -2932,7 +3095,7 @@ Erstes Element: </translation>
         <translation>Höhe:</translation>
     </message>
     <message>
-        <source>&lt;b&gt;No scanner was found.&lt;/b&gt;&lt;p&gt;Please check:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;the scanner is switched on and connected;&lt;/li&gt;&lt;li&gt;the package &lt;i&gt;sane-utils&lt;/i&gt; is installed: &lt;tt&gt;scanimage -L&lt;/tt&gt; in a terminal lists the scanners SANE finds;&lt;/li&gt;&lt;li&gt;you may use the scanner: your user belongs to the groups &lt;i&gt;scanner&lt;/i&gt; and &lt;i&gt;lp&lt;/i&gt; (&lt;tt&gt;sudo adduser $USER scanner&lt;/tt&gt;, then log in again) and the udev rules of the scanner's driver are installed;&lt;/li&gt;&lt;li&gt;a network scanner is named in &lt;tt&gt;/etc/sane.d/net.conf&lt;/tt&gt; and the &lt;i&gt;net&lt;/i&gt; backend is enabled in &lt;tt&gt;/etc/sane.d/dll.conf&lt;/tt&gt;.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Then click Refresh.&lt;/p&gt;</source>
+        <source>&lt;b&gt;No scanner was found.&lt;/b&gt;&lt;p&gt;Please check:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;the scanner is switched on and connected;&lt;/li&gt;&lt;li&gt;the package &lt;i&gt;sane-utils&lt;/i&gt; is installed: &lt;tt&gt;scanimage -L&lt;/tt&gt; in a terminal lists the scanners SANE finds;&lt;/li&gt;&lt;li&gt;you may use the scanner: your user belongs to the groups &lt;i&gt;scanner&lt;/i&gt; and &lt;i&gt;lp&lt;/i&gt; (&lt;tt&gt;sudo adduser $USER scanner&lt;/tt&gt;, then log in again) and the udev rules of the scanner&apos;s driver are installed;&lt;/li&gt;&lt;li&gt;a network scanner is named in &lt;tt&gt;/etc/sane.d/net.conf&lt;/tt&gt; and the &lt;i&gt;net&lt;/i&gt; backend is enabled in &lt;tt&gt;/etc/sane.d/dll.conf&lt;/tt&gt;.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Then click Refresh.&lt;/p&gt;</source>
         <translation>&lt;b&gt;Es wurde kein Scanner gefunden.&lt;/b&gt;&lt;p&gt;Bitte prüfen Sie:&lt;/p&gt;&lt;ul&gt;&lt;li&gt;Der Scanner ist eingeschaltet und angeschlossen;&lt;/li&gt;&lt;li&gt;das Paket &lt;i&gt;sane-utils&lt;/i&gt; ist installiert: &lt;tt&gt;scanimage -L&lt;/tt&gt; listet in einem Terminal die Scanner auf, die SANE findet;&lt;/li&gt;&lt;li&gt;Sie dürfen den Scanner benutzen: Ihr Benutzer gehört zu den Gruppen &lt;i&gt;scanner&lt;/i&gt; und &lt;i&gt;lp&lt;/i&gt; (&lt;tt&gt;sudo adduser $USER scanner&lt;/tt&gt;, dann neu anmelden) und die udev-Regeln des Scanner-Treibers sind installiert;&lt;/li&gt;&lt;li&gt;ein Netzwerkscanner ist in &lt;tt&gt;/etc/sane.d/net.conf&lt;/tt&gt; eingetragen und das Backend &lt;i&gt;net&lt;/i&gt; ist in &lt;tt&gt;/etc/sane.d/dll.conf&lt;/tt&gt; aktiviert.&lt;/li&gt;&lt;/ul&gt;&lt;p&gt;Klicken Sie dann auf Aktualisieren.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -2980,7 +3143,7 @@ Erstes Element: </translation>
         <translation>Wählt das Cover, das auf dem Glas liegt, in der Vorschau aus.</translation>
     </message>
     <message>
-        <source>The scanner "%1" chosen before was not found.</source>
+        <source>The scanner &quot;%1&quot; chosen before was not found.</source>
         <translation>Der zuvor gewählte Scanner „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
@@ -3002,7 +3165,7 @@ Erstes Element: </translation>
 <context>
     <name>ScannerDialogCover</name>
     <message>
-        <source>No cover was found on the preview. Lay the cover on the glass, close the lid and click "Preview" again, or drag the scan area by hand.</source>
+        <source>No cover was found on the preview. Lay the cover on the glass, close the lid and click &quot;Preview&quot; again, or drag the scan area by hand.</source>
         <translation>Auf der Vorschau wurde kein Cover gefunden. Legen Sie das Cover auf das Glas, schließen Sie den Deckel und klicken Sie erneut auf „Vorschau“, oder ziehen Sie den Scanbereich von Hand auf.</translation>
     </message>
     <message>
@@ -3013,16 +3176,16 @@ Erstes Element: </translation>
 <context>
     <name>ScannerOptions</name>
     <message>
-        <source>" is not a number</source>
-        <translation>" ist keine Zahl</translation>
+        <source>&quot; is not a number</source>
+        <translation>&quot; ist keine Zahl</translation>
     </message>
     <message>
-        <source>" is not a whole number</source>
-        <translation>" ist keine ganze Zahl</translation>
+        <source>&quot; is not a whole number</source>
+        <translation>&quot; ist keine ganze Zahl</translation>
     </message>
     <message>
-        <source>" is too large</source>
-        <translation>" ist zu groß</translation>
+        <source>&quot; is too large</source>
+        <translation>&quot; ist zu groß</translation>
     </message>
     <message>
         <source> lies outside </source>
@@ -3037,16 +3200,16 @@ Erstes Element: </translation>
         <translation> (in Schritten von </translation>
     </message>
     <message>
-        <source>option "</source>
-        <translation>Option "</translation>
+        <source>option &quot;</source>
+        <translation>Option &quot;</translation>
     </message>
     <message>
         <source>the scanner describes it wrongly</source>
         <translation>der Scanner beschreibt sie falsch</translation>
     </message>
     <message>
-        <source>" is not one of </source>
-        <translation>" ist keiner der Werte </translation>
+        <source>&quot; is not one of </source>
+        <translation>&quot; ist keiner der Werte </translation>
     </message>
     <message>
         <source>the text is longer than </source>
@@ -3061,36 +3224,36 @@ Erstes Element: </translation>
         <translation> durch Kommas getrennte Werte an, nicht </translation>
     </message>
     <message>
-        <source>" is neither yes nor no</source>
-        <translation>" ist weder yes noch no</translation>
+        <source>&quot; is neither yes nor no</source>
+        <translation>&quot; ist weder yes noch no</translation>
     </message>
     <message>
-        <source>The scanner has no option "</source>
-        <translation>Der Scanner hat keine Option "</translation>
+        <source>The scanner has no option &quot;</source>
+        <translation>Der Scanner hat keine Option &quot;</translation>
     </message>
     <message>
-        <source>The scanner's option "</source>
-        <translation>Die Option des Scanners "</translation>
+        <source>The scanner&apos;s option &quot;</source>
+        <translation>Die Option des Scanners &quot;</translation>
     </message>
     <message>
-        <source>" is read-only.</source>
-        <translation>" ist schreibgeschützt.</translation>
+        <source>&quot; is read-only.</source>
+        <translation>&quot; ist schreibgeschützt.</translation>
     </message>
     <message>
-        <source>" is inactive now.</source>
-        <translation>" ist jetzt inaktiv.</translation>
+        <source>&quot; is inactive now.</source>
+        <translation>&quot; ist jetzt inaktiv.</translation>
     </message>
     <message>
-        <source>The scanner's </source>
+        <source>The scanner&apos;s </source>
         <translation>Scanner: </translation>
     </message>
     <message>
-        <source>The scanner refused "</source>
-        <translation>Der Scanner hat "</translation>
+        <source>The scanner refused &quot;</source>
+        <translation>Der Scanner hat &quot;</translation>
     </message>
     <message>
-        <source>" for its option "</source>
-        <translation>" für seine Option abgelehnt: "</translation>
+        <source>&quot; for its option &quot;</source>
+        <translation>&quot; für seine Option abgelehnt: &quot;</translation>
     </message>
 </context>
 <context>
@@ -3100,7 +3263,7 @@ Erstes Element: </translation>
         <translation>Standardwerte</translation>
     </message>
     <message>
-        <source>Gives every option the scanner's own value again.</source>
+        <source>Gives every option the scanner&apos;s own value again.</source>
         <translation>Gibt jeder Option wieder den eigenen Wert des Scanners.</translation>
     </message>
     <message>
@@ -3108,8 +3271,8 @@ Erstes Element: </translation>
         <translation> Sie wird nicht verwendet.</translation>
     </message>
     <message>
-        <source>The scanner took %1 for "%2".</source>
-        <translation>Der Scanner hat %1 für "%2" übernommen.</translation>
+        <source>The scanner took %1 for &quot;%2&quot;.</source>
+        <translation>Der Scanner hat %1 für &quot;%2&quot; übernommen.</translation>
     </message>
     <message>
         <source>Options</source>
@@ -3262,7 +3425,7 @@ Der Scanner setzt dies selbst.</translation>
         <translation>Umriss</translation>
     </message>
     <message>
-        <source>Shows where the element's outline falls on the cover</source>
+        <source>Shows where the element&apos;s outline falls on the cover</source>
         <translation>Zeigt, wo der Umriss des Elements auf dem Cover liegt</translation>
     </message>
     <message>

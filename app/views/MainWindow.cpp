@@ -310,7 +310,7 @@ void MainWindow::onScanFinished(intptr_t wParam) {
   }
   KeepReplacedPicture(&doc_.history, doc_.picture);
   doc_.ReplacePicture(dib);
-  doc_.history.commit("Scan");
+  doc_.history.commit(QT_TRANSLATE_NOOP("History", "Scan"));
   repaintViews();
 }
 

@@ -3,6 +3,7 @@
 #include <QShortcut>
 
 #include "app/views/MainWindow.h"
+#include "platform/Translate.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/TextsView.h"
 #include "retouch/views/RetouchView.h"
@@ -10,8 +11,8 @@
 void MainWindow::connectHistory() {
   auto* row = static_cast<QHBoxLayout*>(docRow_->layout());
   const int at = row->indexOf(docButtons_[3]) + 1;
-  undoBtn_ = new QPushButton(QStringLiteral("Undo"), docRow_);
-  redoBtn_ = new QPushButton(QStringLiteral("Redo"), docRow_);
+  undoBtn_ = new QPushButton(QString::fromStdString(Translate("History", "Undo")), docRow_);
+  redoBtn_ = new QPushButton(QString::fromStdString(Translate("History", "Redo")), docRow_);
   undoBtn_->setObjectName(QStringLiteral("undoButton"));
   redoBtn_->setObjectName(QStringLiteral("redoButton"));
   for (QPushButton* b : {undoBtn_, redoBtn_}) {

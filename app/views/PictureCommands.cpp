@@ -61,7 +61,7 @@ bool PictureCommands::openPictureFile(const std::string& path) {
   if (!dib.Bits) return false;
   KeepReplacedPicture(&doc_.history, doc_.picture);
   doc_.ReplacePicture(dib);
-  doc_.history.commit("Open picture");
+  doc_.history.commit(QT_TRANSLATE_NOOP("History", "Open picture"));
   repaint_();
   return true;
 }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "cover/views/CurvedTextControls.h"
+#include "platform/Translate.h"
 
 namespace {
 struct Form {
@@ -98,10 +99,10 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
   trackListAction->setObjectName("trackListAction");
   connect(trackListAction, &QAction::triggered, this, &ObjectMenu::trackListRequested);
   addSeparator();
-  undoAction = addAction("Undo");
+  undoAction = addAction(QString::fromStdString(Translate("History", "Undo")));
   undoAction->setObjectName("undoAction");
   undoAction->setEnabled(false);
-  redoAction = addAction("Redo");
+  redoAction = addAction(QString::fromStdString(Translate("History", "Redo")));
   redoAction->setObjectName("redoAction");
   redoAction->setEnabled(false);
 }

@@ -78,8 +78,10 @@ void RetouchView::buildMenus() {
             [this, h = item.handler] { (this->*h)(); });
   }
   retouchMenu_->addSeparator();
-  undoAction = AddItem(retouchMenu_, "undoAction", "Undo", "Undo the last change");
-  redoAction = AddItem(retouchMenu_, "redoAction", "Redo", "Redo the change undone last");
+  undoAction = AddItem(retouchMenu_, "undoAction", QT_TRANSLATE_NOOP("RetouchMenus", "Undo"),
+                       QT_TRANSLATE_NOOP("RetouchMenus", "Undo the last change"));
+  redoAction = AddItem(retouchMenu_, "redoAction", QT_TRANSLATE_NOOP("RetouchMenus", "Redo"),
+                       QT_TRANSLATE_NOOP("RetouchMenus", "Redo the change undone last"));
   undoAction->setEnabled(false);
   redoAction->setEnabled(false);
   for (QMenu* m : {fileMenu_, effectsMenu_, retouchMenu_}) m->setToolTipsVisible(true);
@@ -129,35 +131,35 @@ void RetouchView::pictureWasChanged() {
 void RetouchView::cropToSelection() {
   PictureEdit edit(history_, dib_, PictureOp::Replace);
   if (!CropToSelection(dib_, pictureSel_)) return;
-  edit.commit("Crop to selection");
+  edit.commit(QT_TRANSLATE_NOOP("History", "Crop to selection"));
   pictureWasChanged();
 }
 
 void RetouchView::turnLeft() {
   PictureEdit edit(history_, dib_, PictureOp::TurnLeft);
   if (!TurnDibLeft(dib_, pictureSel_)) return;
-  edit.commit("Rotate to the left");
+  edit.commit(QT_TRANSLATE_NOOP("History", "Rotate to the left"));
   pictureWasChanged();
 }
 
 void RetouchView::turnRight() {
   PictureEdit edit(history_, dib_, PictureOp::TurnRight);
   if (!TurnDibRight(dib_, pictureSel_)) return;
-  edit.commit("Rotate to the right");
+  edit.commit(QT_TRANSLATE_NOOP("History", "Rotate to the right"));
   pictureWasChanged();
 }
 
 void RetouchView::mirrorHorizontally() {
   PictureEdit edit(history_, dib_, PictureOp::Mirror);
   if (!MirrorDib(dib_)) return;
-  edit.commit("Mirror");
+  edit.commit(QT_TRANSLATE_NOOP("History", "Mirror"));
   pictureWasChanged();
 }
 
 void RetouchView::mirrorVertically() {
   PictureEdit edit(history_, dib_, PictureOp::MirrorVertical);
   if (!MirrorDibVertical(dib_)) return;
-  edit.commit("Mirror vertical");
+  edit.commit(QT_TRANSLATE_NOOP("History", "Mirror vertical"));
   pictureWasChanged();
 }
 
@@ -165,7 +167,7 @@ void RetouchView::changeBrightnessContrast() {
   PictureEdit edit(history_, dib_, PictureOp::Replace);
   BrightnessContrastDialog form(
       dib_, [this] { paintView(); }, window());
-  if (form.run()) edit.commit("Brightness and contrast");
+  if (form.run()) edit.commit(QT_TRANSLATE_NOOP("History", "Brightness and contrast"));
   pictureWasChanged();
 }
 
@@ -175,7 +177,7 @@ void RetouchView::applyEffect(QAction* sender) {
   if (DibColorCount(dib_) <= 256) {  // the promotion is a step of its own
     PictureEdit promotion(history_, dib_, PictureOp::Replace);
     if (!PromoteForEffect(dib_)) return;
-    promotion.commit("Change to 16,7 million colors");
+    promotion.commit(QT_TRANSLATE_NOOP("History", "Change to 16,7 million colors"));
   }
   PictureEdit edit(history_, dib_, PictureOp::Replace);
   if (::applyEffect(dib_, k, [this] { paintView(); })) {
