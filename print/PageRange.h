@@ -10,5 +10,5 @@ struct NumberListParse {
   std::string error;             // why the text is no list within 1..limit, else empty
 };
 
-// `what` names the numbers in the error ("page", "position"); `limit` is the largest allowed.
+// `what` names the numbers in the error: "page", else positions; `limit` is the largest allowed.
 NumberListParse ParseNumberList(const std::string& text, int32_t limit, const std::string& what);

@@ -1871,24 +1871,28 @@ Befehle:
 <context>
     <name>PageRange</name>
     <message>
-        <source>&quot; is no list of </source>
-        <translation>&quot; ist keine Liste von </translation>
+        <source>&quot;%1&quot; is no list of pages such as 2-3,5</source>
+        <translation>&quot;%1&quot; ist keine Liste von Seiten wie 2-3,5</translation>
     </message>
     <message>
-        <source>s such as 2-3,5</source>
-        <translation> wie 2-3,5</translation>
+        <source>no page given</source>
+        <translation>keine Seite angegeben</translation>
     </message>
     <message>
-        <source>there is no </source>
-        <translation>es gibt kein(e) </translation>
+        <source>there is no page %1; the pages are 1 to %2</source>
+        <translation>es gibt keine Seite %1; die Seiten sind 1 bis %2</translation>
     </message>
     <message>
-        <source>; the </source>
-        <translation>; die </translation>
+        <source>&quot;%1&quot; is no list of positions such as 2-3,5</source>
+        <translation>&quot;%1&quot; ist keine Liste von Positionen wie 2-3,5</translation>
     </message>
     <message>
-        <source>s are 1 to </source>
-        <translation> gehen von 1 bis </translation>
+        <source>no position given</source>
+        <translation>keine Position angegeben</translation>
+    </message>
+    <message>
+        <source>there is no position %1; the positions are 1 to %2</source>
+        <translation>es gibt keine Position %1; die Positionen sind 1 bis %2</translation>
     </message>
 </context>
 <context>
