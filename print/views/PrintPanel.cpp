@@ -55,8 +55,21 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
     layout->addWidget(spin);
     connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
   }
-  continueButton = new QPushButton(
-      QCoreApplication::translate("PrintPanel", "Continue where the last print ended"), this);
+  // The caption wraps inside the button, so that the narrow panel keeps its width.
+  const QString continueText =
+      QCoreApplication::translate("PrintPanel", "Continue where the last print ended");
+  continueButton = new QPushButton(this);
+  continueButton->setAccessibleName(continueText);
+  auto* caption = new QLabel(continueText, continueButton);
+  caption->setWordWrap(true);
+  caption->setAlignment(Qt::AlignCenter);
+  caption->setAttribute(Qt::WA_TransparentForMouseEvents);
+  auto* captionLayout = new QVBoxLayout(continueButton);
+  captionLayout->setContentsMargins(6, 4, 6, 4);
+  captionLayout->addWidget(caption);
+  QSizePolicy wrapping(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  wrapping.setHeightForWidth(true);
+  continueButton->setSizePolicy(wrapping);
   continueButton->setEnabled(false);
   layout->addWidget(continueButton);
   connect(continueButton, &QPushButton::clicked, this, &PrintPanel::continueLastPrint);
