@@ -199,13 +199,12 @@ std::string RedoCaption(const History& h) {
 }
 
 std::string UndoHint(const History& h) {
-  if (h.canUndo()) return WithStep(QT_TRANSLATE_NOOP("History", "Undo %1"), h.undoName());
+  if (h.canUndo()) return UndoCaption(h);
   if (!h.unkeptName().empty())
     return WithStep(QT_TRANSLATE_NOOP("History", "%1 cannot be undone"), h.unkeptName());
   return Translate("History", "Nothing to undo");
 }
 
 std::string RedoHint(const History& h) {
-  return h.canRedo() ? WithStep(QT_TRANSLATE_NOOP("History", "Redo %1"), h.redoName())
-                     : Translate("History", "Nothing to redo");
+  return h.canRedo() ? RedoCaption(h) : Translate("History", "Nothing to redo");
 }

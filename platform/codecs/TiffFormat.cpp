@@ -208,8 +208,6 @@ bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
   TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &planar);
   if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric))
     photometric = spp >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
-  if (w == 0 || h == 0 || w > uint32_t(kMaxDibSide) || h > uint32_t(kMaxDibSide))
-    return NewDibChecked(out, w, h, 24, error);
   if (!PictureReadAllowed(w, h)) return NewDibChecked(out, w, h, 24, error);
   if (!BlocksInsideFile(tif, fileSize, error)) return false;
   const bool contig = planar == PLANARCONFIG_CONTIG || spp == 1;

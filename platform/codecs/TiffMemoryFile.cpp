@@ -6,7 +6,6 @@
 #include <cstring>
 #include <new>
 
-#include "platform/Translate.h"
 #include "platform/dib/Dib.h"
 #include "platform/dib/DibRows.h"
 

@@ -11,18 +11,8 @@ std::mutex gLibraryMutex;
 int gLibraryUsers = 0;
 
 constexpr SANE_Int kMaxOptions = 10000;
-constexpr SANE_Int kMaxValueBytes = 1 << 20;
 
 std::string Safe(const char* s) { return s ? s : ""; }
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-double FromWord(SANE_Word w, SANE_Value_Type type) {
-  return type == SANE_TYPE_FIXED ? SANE_UNFIX(w) : double(w);
-}
 
 SANE_Word ToWord(double v, SANE_Value_Type type) {
   if (type == SANE_TYPE_FIXED) {
@@ -44,12 +34,12 @@ ScanOption Describe(int index, const SANE_Option_Descriptor* d) {
   o.cap = d->cap;
   o.constraint = d->constraint_type;
   if (d->constraint_type == SANE_CONSTRAINT_RANGE && d->constraint.range) {
-    o.min = FromWord(d->constraint.range->min, d->type);
-    o.max = FromWord(d->constraint.range->max, d->type);
-    o.quant = FromWord(d->constraint.range->quant, d->type);
+    o.min = FromSaneWord(d->constraint.range->min, d->type);
+    o.max = FromSaneWord(d->constraint.range->max, d->type);
+    o.quant = FromSaneWord(d->constraint.range->quant, d->type);
   } else if (d->constraint_type == SANE_CONSTRAINT_WORD_LIST && d->constraint.word_list) {
     const SANE_Int n = std::clamp<SANE_Int>(d->constraint.word_list[0], 0, kMaxOptions);
-    for (SANE_Int i = 1; i <= n; ++i) o.words.push_back(FromWord(d->constraint.word_list[i], d->type));
+    for (SANE_Int i = 1; i <= n; ++i) o.words.push_back(FromSaneWord(d->constraint.word_list[i], d->type));
   } else if (d->constraint_type == SANE_CONSTRAINT_STRING_LIST && d->constraint.string_list) {
     for (int i = 0; i < kMaxOptions && d->constraint.string_list[i]; ++i)
       o.strings.push_back(d->constraint.string_list[i]);
@@ -95,6 +85,15 @@ std::string SaneLibrary::error() const {
                     SaneStatusText(status_);
 }
 
+std::string AsciiLower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+double FromSaneWord(SANE_Word w, SANE_Value_Type type) {
+  return type == SANE_TYPE_FIXED ? SANE_UNFIX(w) : double(w);
+}
+
 std::string SaneStatusText(SANE_Status status) { return Safe(sane_strstatus(status)); }
 
 std::string ScannerInfo::label() const {
@@ -138,7 +137,7 @@ double NearestWord(double value, const std::vector<double>& words) {
 
 std::string MatchString(const std::string& value, const std::vector<std::string>& list) {
   for (const std::string& s : list)
-    if (Lower(s) == Lower(value)) return s;
+    if (AsciiLower(s) == AsciiLower(value)) return s;
   return {};
 }
 
@@ -206,18 +205,18 @@ std::optional<ScanOption> SaneDevice::option(const std::string& name) const {
 std::optional<double> SaneDevice::number(const std::string& name) const {
   const auto o = option(name);
   if (!o || !o->isNumber() || !o->active() || o->size < SANE_Int(sizeof(SANE_Word)) ||
-      o->size > kMaxValueBytes)
+      o->size > kMaxSaneValueBytes)
     return std::nullopt;
   std::vector<SANE_Word> buf(size_t(o->size) / sizeof(SANE_Word) + 1);
   if (sane_control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
       SANE_STATUS_GOOD)
     return std::nullopt;
-  return FromWord(buf[0], o->type);
+  return FromSaneWord(buf[0], o->type);
 }
 
 std::optional<std::string> SaneDevice::text(const std::string& name) const {
   const auto o = option(name);
-  if (!o || o->type != SANE_TYPE_STRING || !o->active() || o->size <= 0 || o->size > kMaxValueBytes)
+  if (!o || o->type != SANE_TYPE_STRING || !o->active() || o->size <= 0 || o->size > kMaxSaneValueBytes)
     return std::nullopt;
   std::vector<char> buf(size_t(o->size) + 1, 0);
   if (sane_control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
@@ -229,7 +228,7 @@ std::optional<std::string> SaneDevice::text(const std::string& name) const {
 OptionOutcome SaneDevice::setNumber(const std::string& name, double value) {
   OptionOutcome r;
   const auto o = option(name);
-  if (!o || !o->isNumber() || o->size < SANE_Int(sizeof(SANE_Word)) || o->size > kMaxValueBytes) {
+  if (!o || !o->isNumber() || o->size < SANE_Int(sizeof(SANE_Word)) || o->size > kMaxSaneValueBytes) {
     r.error = Translate("SaneDevice", "The scanner has no setting \"") + name + "\".";
     return r;
   }
@@ -250,7 +249,7 @@ OptionOutcome SaneDevice::setNumber(const std::string& name, double value) {
 OptionOutcome SaneDevice::setString(const std::string& name, const std::string& value) {
   OptionOutcome r;
   const auto o = option(name);
-  if (!o || o->type != SANE_TYPE_STRING || o->size <= 0 || o->size > kMaxValueBytes) {
+  if (!o || o->type != SANE_TYPE_STRING || o->size <= 0 || o->size > kMaxSaneValueBytes) {
     r.error = Translate("SaneDevice", "The scanner has no setting \"") + name + "\".";
     return r;
   }

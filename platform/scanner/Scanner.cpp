@@ -15,17 +15,12 @@ constexpr size_t kReadChunk = 64 * 1024;
 const char* const kGeometry[4] = {SANE_NAME_SCAN_TL_X, SANE_NAME_SCAN_TL_Y, SANE_NAME_SCAN_BR_X,
                                   SANE_NAME_SCAN_BR_Y};
 
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // The first offered string containing one of the keys, trying the keys in order.
 std::string FirstContaining(const std::vector<std::string>& offered,
                             std::initializer_list<const char*> keys) {
   for (const char* key : keys)
     for (const std::string& s : offered)
-      if (Lower(s).find(key) != std::string::npos) return s;
+      if (AsciiLower(s).find(key) != std::string::npos) return s;
   return {};
 }
 
@@ -119,7 +114,7 @@ std::string ChooseModeString(ScanMode mode, const std::vector<std::string>& offe
     case ScanMode::Gray: return FirstContaining(offered, {"gray", "grey"});
     case ScanMode::LineArt: {
       for (const std::string& s : offered) {
-        const std::string l = Lower(s);
+        const std::string l = AsciiLower(s);
         if (l.find("color") == std::string::npos &&
             (l.find("lineart") != std::string::npos || l.find("line art") != std::string::npos ||
              l.find("binary") != std::string::npos || l.find("black") != std::string::npos ||

@@ -8,13 +8,7 @@
 #include <cstring>
 
 namespace {
-constexpr SANE_Int kMaxValueBytes = 1 << 20;
 constexpr double kFixedLimit = 32767.99998;
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 std::string Trim(const std::string& s) {
   const size_t b = s.find_first_not_of(" \t"), e = s.find_last_not_of(" \t");
@@ -23,7 +17,7 @@ std::string Trim(const std::string& s) {
 
 bool Automatic(const ScanOption& o) { return o.cap & SANE_CAP_AUTOMATIC; }
 bool IsArray(const ScanOption& o) { return ElementCount(o) > 1; }
-bool ValueSizeOk(const ScanOption& o) { return o.size > 0 && o.size <= kMaxValueBytes; }
+bool ValueSizeOk(const ScanOption& o) { return o.size > 0 && o.size <= kMaxSaneValueBytes; }
 
 // The shortest decimals that give the fixed-point word back, rounded or cut as backends do.
 std::string Number(double v, SANE_Value_Type type) {
@@ -47,10 +41,6 @@ SANE_Word ToWord(double v, SANE_Value_Type type) {
                                  : SANE_Word(std::lround(v));
 }
 
-double FromWord(SANE_Word w, SANE_Value_Type type) {
-  return type == SANE_TYPE_FIXED ? SANE_UNFIX(w) : double(w);
-}
-
 std::vector<std::string> Split(const std::string& text, char sep) {
   std::vector<std::string> parts;
   size_t start = 0;
@@ -67,7 +57,7 @@ std::string Join(const std::vector<std::string>& parts, const char* sep) {
 }
 
 bool ParseBool(const std::string& text, SANE_Word& out) {
-  const std::string t = Lower(Trim(text));
+  const std::string t = AsciiLower(Trim(text));
   if (t == "yes" || t == "true" || t == "on" || t == "1") out = SANE_TRUE;
   else if (t == "no" || t == "false" || t == "off" || t == "0") out = SANE_FALSE;
   else return false;
@@ -116,7 +106,7 @@ const char* UnitText(SANE_Unit unit) {
 
 int ElementCount(const ScanOption& o) {
   if (o.type != SANE_TYPE_INT && o.type != SANE_TYPE_FIXED && o.type != SANE_TYPE_BOOL) return 0;
-  return std::clamp<int>(o.size / SANE_Int(sizeof(SANE_Word)), 1, kMaxValueBytes / 4);
+  return std::clamp<int>(o.size / SANE_Int(sizeof(SANE_Word)), 1, kMaxSaneValueBytes / 4);
 }
 
 std::vector<std::string> ListEntries(const ScanOption& o) {
@@ -200,7 +190,7 @@ std::string FormatOptionValue(const ScanOption& o, const OptionValue& value) {
   if (o.type == SANE_TYPE_STRING) return value.text;
   std::vector<std::string> parts;
   for (SANE_Word w : value.words)
-    parts.push_back(o.type == SANE_TYPE_BOOL ? (w ? "yes" : "no") : Number(FromWord(w, o.type), o.type));
+    parts.push_back(o.type == SANE_TYPE_BOOL ? (w ? "yes" : "no") : Number(FromSaneWord(w, o.type), o.type));
   return Join(parts, ",");
 }
 
@@ -242,7 +232,7 @@ OptionChange SetOptionText(SaneDevice& device, const std::string& name, const st
   SANE_Int info = 0;
   SANE_Status status;
   std::string wanted;
-  if (Automatic(*o) && Lower(Trim(text)) == "auto") {
+  if (Automatic(*o) && AsciiLower(Trim(text)) == "auto") {
     status = sane_control_option(device.handle(), o->index, SANE_ACTION_SET_AUTO, nullptr, &info);
   } else {
     OptionValue value;

@@ -4,7 +4,6 @@
 #include "platform/dialogs/Dialogs.h"
 #include "platform/scanner/views/ScanAreaPreview.h"
 #include "platform/scanner/views/ScannerDialog.h"
-#include <QCoreApplication>
 
 namespace {
 RgbPicture ToRgb(const QImage& image) {

@@ -1,5 +1,4 @@
 #include "platform/scanner/views/ScannerOptionsPanel.h"
-#include "platform/Translate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -136,7 +135,6 @@ void ScannerOptionsPanel::rebuild() {
       form->addRow(c);
     else
       form->addRow(Text(o.title.empty() ? o.name : o.title) + QLatin1Char(':'), c);
-    controls_[o.name] = c;
   }
   column->addStretch(1);
   scroll_->setWidget(content);
