@@ -1,6 +1,7 @@
 #include "app/Document.h"
 
 #include "app/DocumentHistory.h"
+#include "retouch/PictureHistory.h"
 #include "platform/Units.h"
 
 Document::Document() {
@@ -18,6 +19,12 @@ void Document::ReplacePicture(const Dib& dib) {
   SelTop = 0;
   SelRight = DibWidth(picture);
   SelBottom = DibHeight(picture);
+}
+
+void Document::ReplacePictureAsStep(const Dib& dib, const char* what) {
+  KeepReplacedPicture(&history, picture);
+  ReplacePicture(dib);
+  history.commit(what);
 }
 
 void Document::ResetPicture() {

@@ -29,6 +29,8 @@ struct Document {
   // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture,
   // right and bottom exclusive: (0, 0, width, height).
   void ReplacePicture(const Dib& dib);
+  // The same as one undo step named `what` (a scan, an opened picture).
+  void ReplacePictureAsStep(const Dib& dib, const char* what);
   // The start picture: white, 320 x 200, 24 bits, selected whole.
   void ResetPicture();
   // Sets the screen resolution: BaseScale and ViewScale for `dpi`, ViewZoom 1.

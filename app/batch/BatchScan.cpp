@@ -20,8 +20,7 @@ std::atomic<bool> gInterrupted{false};
 
 extern "C" void OnInterrupt(int) { gInterrupted = true; }
 
-// Format code of the graphics library for a file name: 2 + the 1-based position of its
-// extension in the save filter (0 when the extension is unknown).
+// Prints the scanners SANE finds, one a line.
 int ListDevices() {
   std::vector<ScannerInfo> list;
   std::string error;

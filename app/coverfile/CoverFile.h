@@ -17,6 +17,8 @@ constexpr int32_t kCoverEndOfObjects = 10001;
 // Longest object text and font name a file may hold, so that reading stays bounded.
 // The editor's dialogs stop at the same limits.
 constexpr size_t kMaxCoverTextBytes = kMaxObjectTextBytes;
+// The picture depths a cover file stores; the reader refuses any other, so the writer does too.
+constexpr bool CoverBitCountAllowed(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
 constexpr size_t kMaxCoverFontNameBytes = kMaxFontNameBytes;
 
 enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory, DamagedExtension };

@@ -76,7 +76,7 @@ CoverError ParsePicture(ByteSource& s, CoverContents& out) {
   if (!ReadBitmapInfo(s, info, colors)) return CoverError::Damaged;
   const BITMAPINFOHEADER& h = info.bmiHeader;
   const int bits = h.biBitCount;
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 24) return CoverError::Damaged;
+  if (!CoverBitCountAllowed(bits)) return CoverError::Damaged;
   if (PaletteEntryCount(bits) != colors) return CoverError::Damaged;
   if (h.biWidth <= 0 || h.biHeight <= 0) return CoverError::Damaged;
   if (!DibSizeAllowed(h.biWidth, h.biHeight, bits)) return CoverError::PictureTooLarge;

@@ -22,7 +22,7 @@ std::string StringFault(const std::string& s, size_t limit, const char* what, co
 
 bool PictureStorable(const Dib& dib) {
   const int bits = DibBitCount(dib);
-  return (bits == 1 || bits == 4 || bits == 8 || bits == 24) && DibWidth(dib) > 0 &&
+  return CoverBitCountAllowed(bits) && DibWidth(dib) > 0 &&
          DibSizeAllowed(DibWidth(dib), DibHeight(dib), bits);
 }
 }  // namespace

@@ -31,10 +31,8 @@
 #include "print/views/CoverDrawer.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
-#include "print/views/CenterView.h"
 #include "print/views/CoverGuide.h"
 #include "print/views/SheetPreview.h"
-#include "retouch/PictureHistory.h"
 #include "retouch/views/RetouchView.h"
 
 void WindowProgressSink::setProgress(int percent) {
@@ -308,9 +306,7 @@ void MainWindow::onScanFinished(intptr_t wParam) {
     if (!problem.cancelled && !problem.text.empty()) ShowError(problem.text);
     return;
   }
-  KeepReplacedPicture(&doc_.history, doc_.picture);
-  doc_.ReplacePicture(dib);
-  doc_.history.commit(QT_TRANSLATE_NOOP("History", "Scan"));
+  doc_.ReplacePictureAsStep(dib, QT_TRANSLATE_NOOP("History", "Scan"));
   repaintViews();
 }
 

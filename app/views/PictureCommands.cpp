@@ -8,7 +8,6 @@
 #include "app/PictureSaveName.h"
 #include "platform/Translate.h"
 #include "platform/codecs/PictureFile.h"
-#include "retouch/PictureHistory.h"
 
 namespace {
 std::string FolderOf(const std::string& path) {
@@ -59,9 +58,7 @@ bool PictureCommands::openPictureFile(const std::string& path) {
   Dib dib;
   OpenDib(dib, path);  // says why when the file cannot be read
   if (!dib.Bits) return false;
-  KeepReplacedPicture(&doc_.history, doc_.picture);
-  doc_.ReplacePicture(dib);
-  doc_.history.commit(QT_TRANSLATE_NOOP("History", "Open picture"));
+  doc_.ReplacePictureAsStep(dib, QT_TRANSLATE_NOOP("History", "Open picture"));
   repaint_();
   return true;
 }

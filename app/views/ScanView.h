@@ -29,7 +29,6 @@ class ScanView : public QScrollArea {
   Q_OBJECT
  public:
   explicit ScanView(Document& doc, QWidget* parent = nullptr);
-  // Puts the view into the Scan tab, the zoom into its left panel, and registers the scroll
 
   QSpinBox* zoomEdit() const { return zoomEd_; }
   QWidget* zoomRow() const { return zoomRow_; }
