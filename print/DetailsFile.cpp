@@ -155,10 +155,7 @@ std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
   return out;
 }
 
-std::string DetailsFileFor(const std::string& paperFile) {
-  const std::filesystem::path p(paperFile);
-  return (p.parent_path() / (p.stem().string() + "-details.dat")).string();
-}
+std::string DetailsFileFor(const std::string& paperFile) { return SideFile(paperFile, "-details.dat"); }
 
 std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
                                           const std::vector<PaperFormat>& formats,

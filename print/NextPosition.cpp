@@ -1,6 +1,5 @@
 #include "print/NextPosition.h"
 
-#include <QtGlobal>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -86,10 +85,7 @@ std::vector<uint8_t> EncodeNextPositions(const std::vector<NextPositionEntry>& e
   return out;
 }
 
-std::string NextPositionFileFor(const std::string& paperFile) {
-  const std::filesystem::path p(paperFile);
-  return (p.parent_path() / (p.stem().string() + "-next.dat")).string();
-}
+std::string NextPositionFileFor(const std::string& paperFile) { return SideFile(paperFile, "-next.dat"); }
 
 namespace {
 NextPositionLoad Load(const std::string& file) {

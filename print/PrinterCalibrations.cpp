@@ -102,10 +102,7 @@ std::string SavePrinterCalibrations(const std::string& path, const std::vector<P
   return ReplaceFileAtomically(path, EncodePrinterCalibrations(entries));
 }
 
-std::string PrinterCalibrationsFileFor(const std::string& optionsFile) {
-  const std::filesystem::path p(optionsFile);
-  return (p.parent_path() / (p.stem().string() + "-printers.dat")).string();
-}
+std::string PrinterCalibrationsFileFor(const std::string& optionsFile) { return SideFile(optionsFile, "-printers.dat"); }
 
 const PrinterCalibration* FindPrinterCalibration(const std::vector<PrinterCalibration>& entries,
                                                  const PrinterKey& printer) {

@@ -75,3 +75,8 @@ std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, siz
   bytes.resize(n > limit ? limit : n);
   return bytes;
 }
+
+std::string SideFile(const std::string& path, const char* suffix) {
+  const std::filesystem::path p(path);
+  return (p.parent_path() / (p.stem().string() + suffix)).string();
+}

@@ -119,8 +119,7 @@ int32_t CorrectUsed(const PaperFormat& fmt, const FormatDetails& d, int32_t used
 }
 
 int32_t CorrectUsed(const PaperFormat& fmt, int32_t used) {
-  const int32_t n = Across(fmt) * Down(fmt);
-  return used >= n - 1 ? n - 1 : used;
+  return CorrectUsed(fmt, FormatDetails{}, used);
 }
 
 int32_t CorrectPage(int32_t page, int32_t pageCount) {

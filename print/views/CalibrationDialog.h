@@ -35,7 +35,6 @@ class CalibrationDialog : public QDialog {
   Calibration defaultValues() const;
   // What a job on `printer` uses: its own calibration, else the default one.
   Calibration calibrationFor(const PrinterKey& printer) const;
-  const std::vector<PrinterCalibration>& printerCalibrations() const { return own_; }
 
   QDoubleSpinBox *leftEdit = nullptr, *topEdit = nullptr, *widthEdit = nullptr,
                  *heightEdit = nullptr;

@@ -1,6 +1,5 @@
 #include "print/views/PrintJob.h"
 
-#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>

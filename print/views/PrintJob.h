@@ -72,9 +72,9 @@ bool PrinterInstalled();
 // (A4 when none), whose printable area is the whole sheet.
 std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath = {},
                                          int pdfDpi = 600);
-// The printable page of the chosen printer with its orientation and paper.
 // A PDF job takes the format's sheet size when it has one; a printer keeps its chosen paper.
 void UseSheetSize(QPrinter& printer, const FormatDetails& details);
+// The printable page of the chosen printer with its orientation and paper.
 PrinterPage PrinterPageFor(const PrinterChoice& choice);
 // The page that the cover document takes after the printer setup dialog, answered or not.
 PrinterPage ChoosePrinter(PrinterChoice& choice);

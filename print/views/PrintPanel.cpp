@@ -119,12 +119,24 @@ bool PrintPanel::correctInputs() {
   if (!(*fmt == markedFormat_)) {  // marks belong to the sheet of one format
     markedFormat_ = *fmt;
     marked_.clear();
+    refreshContinue();
   }
-  continueButton->setEnabled(RecallNextPosition(paperFile_, *fmt).has_value());
   const SheetLayout layout = currentLayout();
   const int page = CorrectPage(pageEdit->value(), layout.pages);
   if (page != pageEdit->value()) pageEdit->setValue(page);
   return true;
+}
+
+// Reads the remembered position only when the format changes, a print ends or the tab shows,
+// not on every repaint of the preview.
+void PrintPanel::refreshContinue() {
+  const PaperFormat* fmt = selected_ ? selected_() : nullptr;
+  continueButton->setEnabled(fmt && RecallNextPosition(paperFile_, *fmt).has_value());
+}
+
+void PrintPanel::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  refreshContinue();  // another run of the program may have printed meanwhile
 }
 
 SheetLayout PrintPanel::currentLayout() const {
@@ -196,6 +208,7 @@ void PrintPanel::printCovers() {
   if (r.ok && request.sheets.empty()) {
     const std::string error = RememberNextPosition(paperFile_, request.format, NextAfter(layout));
     if (!error.empty()) ShowError(error);
+    refreshContinue();
   }
   emit previewChanged();
 }

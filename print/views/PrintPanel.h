@@ -48,8 +48,6 @@ class PrintPanel : public QWidget {
   SheetLayout currentLayout() const;
   // Sets the used positions to those the last completed print on this format left.
   void continueLastPrint();
-  // Where the remembered next positions are kept: beside this paper.dat.
-  void setPaperFile(const std::string& paperFile) { paperFile_ = paperFile; }
 
   const PrinterChoice& printerChoice() const { return choice_; }
   CalibrationDialog* calibrationDialog() const { return calibrationDialog_; }
@@ -70,7 +68,12 @@ class PrintPanel : public QWidget {
   // The printer or its page changed: the document's page size follows.
   void printerPageChanged(const PrinterPage& page);
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
+  void refreshContinue();
+
   std::function<const PaperFormat*()> selected_;
   ElementRenderer render_;
   std::function<CoverJob()> cover_;
