@@ -2,8 +2,6 @@
 
 #include <QtGlobal>
 
-#include "platform/Translate.h"
-
 namespace {
 // The slots one command changed, as they were and as they became.
 class ObjectSlotsChange : public Change {

@@ -20,12 +20,16 @@ int ObjectTable::OccupiedCount() const {
   return n;
 }
 
+void ObjectTable::ShowTableFull() {
+  CurrentDialogs().messageBox(Translate("ObjectTable", "The are to many objects"),
+                              Translate("ObjectTable", "No free object"), MsgButtons::Ok,
+                              MsgIcon::Information);
+}
+
 int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
   const int slot = LowestFreeSlot();
   if (slot == 0) {
-    CurrentDialogs().messageBox(Translate("ObjectTable", "The are to many objects"),
-                                Translate("ObjectTable", "No free object"), MsgButtons::Ok,
-                                MsgIcon::Information);
+    ShowTableFull();
     return 0;
   }
   CoverObject& o = slots_[slot];

@@ -35,6 +35,8 @@ class ObjectTable {
   // Creates an object of the tool at the release point (Texts-view pixels) with the font
   // dialog's current font. Returns the slot, or 0 (full table: a message; other tools: nothing).
   int CreateObject(Tool tool, int px, int py, const FontSpec& font);
+  // Tells the user that no slot is free.
+  static void ShowTableFull();
   // Asks "Do you want to remove the object?"; true when the selected object was removed.
   bool DeleteSelected();
   void ToFront();

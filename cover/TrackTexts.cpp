@@ -2,15 +2,12 @@
 
 #include "cover/TextLines.h"
 #include "cover/Truncate.h"
-#include "platform/Translate.h"
 
 std::vector<int> PlaceTextBlocks(ObjectTable& table, int viewX, int viewY,
                                  const std::vector<TextBlock>& blocks, const FontSpec& font) {
   std::vector<int> slots;
   if (table.OccupiedCount() + int(blocks.size()) > ObjectTable::kSlots) {
-    CurrentDialogs().messageBox(Translate("TrackTexts", "The are to many objects"),
-                                Translate("TrackTexts", "No free object"), MsgButtons::Ok,
-                                MsgIcon::Information);
+    ObjectTable::ShowTableFull();
     return slots;
   }
   const double base = table.scales().BaseScale;

@@ -3640,17 +3640,6 @@ Der Scanner setzt dies selbst.</translation>
     </message>
 </context>
 <context>
-    <name>TrackTexts</name>
-    <message>
-        <source>The are to many objects</source>
-        <translation>Es gibt zu viele Objekte</translation>
-    </message>
-    <message>
-        <source>No free object</source>
-        <translation>Kein freies Objekt</translation>
-    </message>
-</context>
-<context>
     <name>main</name>
     <message>
         <source>usage: quendrix screenshots FOLDER [FILE.cov]</source>

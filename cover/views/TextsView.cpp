@@ -204,9 +204,9 @@ void TextsView::paintUnbuffered(const QRect& exposed) {
 }
 
 void TextsView::paintGuide(QPainter& p) {
-  updatePrintedSize();
-  if (!guide_ || !toolBar->guideButton->isChecked() || DibWidth(doc_.picture) <= 0 || DibHeight(doc_.picture) <= 0) return;
-  const PrintGuide g = guide_();
+  const PrintGuide g = guide_ ? guide_() : PrintGuide{};  // worked out once a paint
+  updatePrintedSize(g.mmPerPixel);
+  if (!toolBar->guideButton->isChecked() || DibWidth(doc_.picture) <= 0 || DibHeight(doc_.picture) <= 0) return;
   if (g.outline.isEmpty()) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
@@ -219,8 +219,7 @@ void TextsView::paintGuide(QPainter& p) {
   p.restore();
 }
 
-void TextsView::updatePrintedSize() {
-  const double mm = guide_ ? guide_().mmPerPixel : 0;
+void TextsView::updatePrintedSize(double mm) {
   const int sel = doc_.objects.selectedSlot;
   const double base = doc_.objects.scales().BaseScale;
   if (mm <= 0 || sel <= 0 || base <= 0) {

@@ -113,7 +113,7 @@ class TextsView : public QWidget {
   void paintUnbuffered(const QRect& exposed);
   // The outline guide over the cover, when shown; the printed size line.
   void paintGuide(QPainter& p);
-  void updatePrintedSize();
+  void updatePrintedSize(double mmPerPixel);
   std::function<PrintGuide()> guide_;
   // Ends a command: what it changed becomes one step; a drag ends with its release.
   void commitStep();

@@ -8,7 +8,6 @@
 #include "retouch/effects/EffectFilters.h"
 #include "retouch/MirrorTurn.h"
 #include "retouch/PictureHistory.h"
-#include "retouch/DepthPromotion.h"
 #include "retouch/views/BrightnessContrastDialog.h"
 #include "retouch/views/MenuButton.h"
 #include "retouch/views/RetouchView.h"
@@ -180,8 +179,7 @@ void RetouchView::applyEffect(QAction* sender) {
     promotion.commit(QT_TRANSLATE_NOOP("History", "Change to 16,7 million colors"));
   }
   PictureEdit edit(history_, dib_, PictureOp::Replace);
-  if (::applyEffect(dib_, k, [this] { paintView(); })) {
-    edit.commit(kEffectFilters[k].FilterName);
-    pictureWasChanged();
-  }
+  FilterWithConfirmation(dib_, kEffectFilters[k], [this] { paintView(); });
+  edit.commit(kEffectFilters[k].FilterName);
+  pictureWasChanged();
 }
