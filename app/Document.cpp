@@ -1,8 +1,8 @@
 #include "app/Document.h"
 
 #include "app/DocumentHistory.h"
-#include "retouch/PictureHistory.h"
 #include "platform/Units.h"
+#include "retouch/PictureHistory.h"
 
 Document::Document() {
   ResetPicture();
@@ -10,7 +10,9 @@ Document::Document() {
   for (auto& part : historyParts) history.addPart(*part);
 }
 
-Document::~Document() { FreeDib(picture); }
+Document::~Document() {
+  FreeDib(picture);
+}
 
 void Document::ReplacePicture(const Dib& dib) {
   FreeDib(picture);
@@ -57,7 +59,9 @@ int32_t Document::ViewHeightForPage() const {
   return static_cast<int32_t>(PageHeight * Scales.ViewZoom / Scales.ViewScale);
 }
 
-std::string Document::Caption() const { return CaptionFor(SavedFileName); }
+std::string Document::Caption() const {
+  return CaptionFor(SavedFileName);
+}
 
 std::string CaptionFor(const std::string& fileName) {
   std::string base = fileName;

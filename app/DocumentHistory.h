@@ -1,7 +1,7 @@
 #pragma once
 // What of the document the undo history compares after every command: the object table, the
-// texts' layouts and both selections. The picture records its own changes (retouch/PictureHistory.h); a later
-// extension of the objects adds its own part beside these.
+// texts' layouts and both selections. The picture records its own changes
+// (retouch/PictureHistory.h); a later extension of the objects adds its own part beside these.
 #include <memory>
 #include <vector>
 

@@ -6,4 +6,6 @@
 // `name` with the default extension of the chosen filter entry (1-based) appended.
 std::string PictureSaveName(const std::string& name, int filterIndex);
 // The save format code of a filter entry (1-based).
-inline int PictureSaveCode(int filterIndex) { return filterIndex + 2; }
+inline int PictureSaveCode(int filterIndex) {
+  return filterIndex + 2;
+}

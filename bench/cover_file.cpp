@@ -2,8 +2,6 @@
 // progress sink installed, against one plain fwrite / fread of the same number of bytes. Real
 // time: the open shares a large picture's rows with a helper thread.
 #include <benchmark/benchmark.h>
-
-#include "platform/dib/Dib.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,6 +10,7 @@
 
 #include "app/coverfile/CoverFile.h"
 #include "platform/Progress.h"
+#include "platform/dib/Dib.h"
 
 namespace {
 struct CountingSink : ProgressSink {
@@ -30,7 +29,8 @@ struct Fixture {
     doc.SetPrinterPage(4960, 7016, 600, 600);
     Dib dib;
     NewDib(dib, 3000, 3000, 24, nullptr, 0);
-    for (size_t i = 0; i < size_t(3000) * size_t(dib.BytesPerLine); ++i) dib.Bits[i] = uint8_t(i * 31 >> 3);
+    for (size_t i = 0; i < size_t(3000) * size_t(dib.BytesPerLine); ++i)
+      dib.Bits[i] = uint8_t(i * 31 >> 3);
     doc.ReplacePicture(dib);
     for (int slot = 1; slot <= 1000; ++slot) {
       CoverObject& o = doc.objects[slot];

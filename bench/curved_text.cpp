@@ -1,9 +1,10 @@
 // A 60-letter text drawn straight and along the top and bottom arcs, with and without effects,
 // into an image as every view gets it. Curved text should stay within 3 x the straight time.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <benchmark/benchmark.h>
 
 #include "cover/DrawCoverObjects.h"
 #include "platform/device/views/QtDevice.h"

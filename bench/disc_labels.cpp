@@ -9,8 +9,8 @@
 #include <QPrinter>
 #include <filesystem>
 
-#include "platform/dib/Dib.h"
 #include "bench/DetailedPicture.h"
+#include "platform/dib/Dib.h"
 #include "print/views/PrintJob.h"
 
 namespace {
@@ -38,9 +38,12 @@ PrintRequest DiscSheet(int copies) {  // the geometry of a common A4 sheet of tw
 void PrintDiscLabels(benchmark::State& state) {
   Picture();
   const std::string pdf = (std::filesystem::temp_directory_path() /
-                           ("quendrix-discs-" + std::to_string(state.range(0)) + ".pdf")).string();
+                           ("quendrix-discs-" + std::to_string(state.range(0)) + ".pdf"))
+                              .string();
   const PrintRequest request = DiscSheet(static_cast<int>(state.range(0)));
-  const CoverJob cover{{100, 0, 0}, Picture().width(), Picture().height(),
+  const CoverJob cover{{100, 0, 0},
+                       Picture().width(),
+                       Picture().height(),
                        [](QImage& element, const PixelRect& c, int, int) {
                          QPainter p(&element);
                          p.drawImage(QRect(c.x, c.y, c.w, c.h), Picture());
@@ -48,7 +51,8 @@ void PrintDiscLabels(benchmark::State& state) {
   int pages = 0;
   for (auto _ : state) {
     auto printer = MakeJobPrinter({}, pdf, 600);
-    const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, 1.5));
+    const PrintResult r =
+        PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, 1.5));
     if (!r.ok) state.SkipWithError(r.error.c_str());
     pages = r.pages;
   }

@@ -11,31 +11,54 @@ class NullDevice : public Device {
   int GetDeviceCaps(int) override { return 0; }
   int SetStretchBltMode(int) override { return 0; }
   int StretchDIBits(int, int, int, int, int, int, int, int, const uint8_t*, const BITMAPINFO*,
-                    uint32_t) override { return 0; }
+                    uint32_t) override {
+    return 0;
+  }
   int SetDIBitsToDevice(int, int, int, int, int, int, int, int, const uint8_t*,
-                        const BITMAPINFO*) override { return 0; }
+                        const BITMAPINFO*) override {
+    return 0;
+  }
   std::unique_ptr<CompatibleBitmap> CreateCompatibleBitmap(int, int) override { return nullptr; }
   std::unique_ptr<Device> CreateCompatibleDC() override { return nullptr; }
   CompatibleBitmap* SelectBitmap(CompatibleBitmap*) override { return nullptr; }
-  int SetDIBits(CompatibleBitmap&, int, int, const uint8_t*, const BITMAPINFO*) override { return 0; }
+  int SetDIBits(CompatibleBitmap&, int, int, const uint8_t*, const BITMAPINFO*) override {
+    return 0;
+  }
   int GetDIBits(CompatibleBitmap&, int, int, uint8_t*, BITMAPINFO*) override { return 0; }
-  bool StretchBlt(int, int, int, int, Device&, int, int, int, int, uint32_t) override { return false; }
+  bool StretchBlt(int, int, int, int, Device&, int, int, int, int, uint32_t) override {
+    return false;
+  }
   HPALETTE SelectPalette(HPALETTE, bool) override { return nullptr; }
   int RealizePalette() override { return 0; }
   void SetPenColor(COLORREF) override { ++calls; }
   void SetPenWidth(int) override { ++calls; }
   void SetBrushColor(COLORREF) override { ++calls; }
   void SetBrushStyle(BrushStyle) override { ++calls; }
-  COLORREF SetTextColor(COLORREF) override { ++calls; return 0; }
-  int SetBkMode(int) override { ++calls; return 0; }
-  uint32_t SetTextAlign(uint32_t) override { ++calls; return 0; }
-  LogFont SelectFont(const LogFont& f) override { ++calls; return f; }
+  COLORREF SetTextColor(COLORREF) override {
+    ++calls;
+    return 0;
+  }
+  int SetBkMode(int) override {
+    ++calls;
+    return 0;
+  }
+  uint32_t SetTextAlign(uint32_t) override {
+    ++calls;
+    return 0;
+  }
+  LogFont SelectFont(const LogFont& f) override {
+    ++calls;
+    return f;
+  }
   void Rectangle(int, int, int, int) override { ++calls; }
   void Ellipse(int, int, int, int) override { ++calls; }
   void RoundRect(int, int, int, int, int, int) override { ++calls; }
   void Line(int, int, int, int) override { ++calls; }
   void TextOut(int, int, const std::string&) override { ++calls; }
-  int DrawText(const std::string&, const RECT&, uint32_t) override { ++calls; return 0; }
+  int DrawText(const std::string&, const RECT&, uint32_t) override {
+    ++calls;
+    return 0;
+  }
 };
 
 // Fills the first `count` slots with a mix of the ten forms, texts, notes and rotated texts.
@@ -73,8 +96,8 @@ void BM_DrawCoverObjects(benchmark::State& state) {
   state.counters["objects"] = static_cast<double>(state.range(0));
   if (state.range(0) > 0)
     state.counters["per_object"] = benchmark::Counter(
-        static_cast<double>(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
-                                                 benchmark::Counter::kInvert);
+        static_cast<double>(state.range(0)),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DrawCoverObjects)->Arg(0)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond);
 }  // namespace

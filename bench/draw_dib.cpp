@@ -2,13 +2,12 @@
 // beside OpenCV's nearest-neighbour resize and QPainter::drawImage of the same picture.
 #include <benchmark/benchmark.h>
 
-#include "platform/dib/Dib.h"
-
 #include <QImage>
 #include <QPainter>
 
 #include "picture/DrawDib.h"
 #include "platform/device/views/QtDevice.h"
+#include "platform/dib/Dib.h"
 
 #ifdef QUENDRIX_HAVE_OPENCV
 #include <opencv2/core/utility.hpp>
@@ -86,7 +85,10 @@ void BM_OpenCvResizeNearest(benchmark::State& state) {
   cv::setNumThreads(threads);
 }
 BENCHMARK(BM_OpenCvResizeNearest)
-    ->Args({1500, 0})->Args({1500, 1})->Args({6000, 0})->Args({6000, 1})
+    ->Args({1500, 0})
+    ->Args({1500, 1})
+    ->Args({6000, 0})
+    ->Args({6000, 1})
     ->Unit(benchmark::kMillisecond);
 #endif
 

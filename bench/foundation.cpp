@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "app/views/MainWindow.h"
-#include "platform/dib/Dib.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/dib/Dib.h"
 
 static void BM_NewWhiteDib3000(benchmark::State& state) {
   for (auto _ : state) {
@@ -47,7 +47,8 @@ BENCHMARK(BM_StartupToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(20)
 
 int main(int argc, char** argv) {
   KeepPictureMemory();  // as the program does at its start
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

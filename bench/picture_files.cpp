@@ -1,8 +1,6 @@
 // Opening and saving a 3000 x 3000 picture in PNG, JPEG, TIFF and BMP, side by side with Qt's
 // QImageReader and QImageWriter on the same files, and reading the BMP file's bytes alone.
 #include <benchmark/benchmark.h>
-
-#include "platform/dib/Dib.h"
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -16,6 +14,7 @@
 #include <string>
 
 #include "platform/codecs/PictureFile.h"
+#include "platform/dib/Dib.h"
 
 namespace {
 constexpr int kSide = 3000;
@@ -25,17 +24,21 @@ struct Format {
   int code;
   const char* qtName;
 };
-const Format kFormats[] = {{"png", 14, "png"}, {"jpg", 8, "jpeg"}, {"tif", 13, "tiff"}, {"bmp", 3, "bmp"}};
+const Format kFormats[] = {
+    {"png", 14, "png"}, {"jpg", 8, "jpeg"}, {"tif", 13, "tiff"}, {"bmp", 3, "bmp"}};
 
 std::string Folder() {
   static const std::string dir = [] {
-    const auto p = std::filesystem::temp_directory_path() / ("quendrix-bench-" + std::to_string(getpid()));
+    const auto p =
+        std::filesystem::temp_directory_path() / ("quendrix-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(p);
     return p.string();
   }();
   return dir;
 }
-std::string PathOf(const Format& f, const char* who) { return Folder() + "/" + who + "." + f.ext; }
+std::string PathOf(const Format& f, const char* who) {
+  return Folder() + "/" + who + "." + f.ext;
+}
 
 // A photo-like picture: smooth gradients with fine texture, so compressors have real work.
 const Dib& Picture() {
@@ -67,7 +70,8 @@ void PrepareFiles() {
   for (int y = 0; y < kSide; ++y) {
     const uint8_t* s = DibRow(Picture(), y);
     uint8_t* q = image.scanLine(y);
-    for (int x = 0; x < kSide; ++x) q[3 * x] = s[3 * x + 2], q[3 * x + 1] = s[3 * x + 1], q[3 * x + 2] = s[3 * x];
+    for (int x = 0; x < kSide; ++x)
+      q[3 * x] = s[3 * x + 2], q[3 * x + 1] = s[3 * x + 1], q[3 * x + 2] = s[3 * x];
   }
   for (const Format& f : kFormats) {
     std::string error;
@@ -148,7 +152,8 @@ void BM_ReadBytes(benchmark::State& state) {
     std::unique_ptr<uint8_t[]> data(new uint8_t[size]);
     const int fd = ::open(path.c_str(), O_RDONLY);
     size_t done = 0;
-    for (ssize_t n; done < size && (n = ::read(fd, data.get() + done, size - done)) > 0;) done += size_t(n);
+    for (ssize_t n; done < size && (n = ::read(fd, data.get() + done, size - done)) > 0;)
+      done += size_t(n);
     ::close(fd);
     benchmark::DoNotOptimize(data.get());
   }

@@ -2,8 +2,6 @@
 // once and the same image is drawn at every position, so time and file size grow with the
 // pages, not with the picture data. Counters: PDF size, pages, peak resident memory.
 #include <benchmark/benchmark.h>
-
-#include "platform/dib/Dib.h"
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -12,6 +10,7 @@
 #include <filesystem>
 
 #include "bench/DetailedPicture.h"
+#include "platform/dib/Dib.h"
 #include "print/views/PrintJob.h"
 
 namespace {
@@ -50,8 +49,9 @@ double PeakMiB() {
 
 void PrintCopies(benchmark::State& state) {
   Picture();
-  const std::string pdf =
-      (std::filesystem::temp_directory_path() / ("quendrix-bench-" + std::to_string(state.range(0)) + ".pdf")).string();
+  const std::string pdf = (std::filesystem::temp_directory_path() /
+                           ("quendrix-bench-" + std::to_string(state.range(0)) + ".pdf"))
+                              .string();
   PrintRequest request;
   request.format = TwoByFive();
   request.copies = static_cast<int32_t>(state.range(0));

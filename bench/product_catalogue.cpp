@@ -13,7 +13,8 @@ void LoadDatabase(benchmark::State& state) {
   for (auto _ : state) {
     ProductCatalogue c;
     c.load(kFolders);
-    if (!c.haveDatabase()) state.SkipWithError("glabels-data is not installed (scripts/setup installs it)");
+    if (!c.haveDatabase())
+      state.SkipWithError("glabels-data is not installed (scripts/setup installs it)");
     products = c.products().size();
   }
   state.counters["products"] = static_cast<double>(products);

@@ -12,12 +12,12 @@
 #include "retouch/BrightnessContrast.h"
 #include "retouch/ByteTable.h"
 #include "retouch/Crop.h"
+#include "retouch/MirrorTurn.h"
 #include "retouch/effects/ApplyEffect.h"
 #include "retouch/effects/EffectFilters.h"
 #include "retouch/effects/FilterBorder.h"
 #include "retouch/effects/FilterFast.h"
 #include "retouch/effects/FilterReference.h"
-#include "retouch/MirrorTurn.h"
 
 #ifdef QUENDRIX_HAVE_OPENCV
 #include <opencv2/core.hpp>
@@ -90,7 +90,8 @@ void OursTablePortable(benchmark::State& st) {
   uint8_t table[256];
   for (int v = 0; v < 256; ++v) table[v] = BrightnessOf(v, 1);
   for (auto _ : st) {
-    for (int32_t y = 0; y < kSide; ++y) MapBytesPortable(DibRow(dib, y), DibRow(dib, y), size_t(kSide) * 3, table);
+    for (int32_t y = 0; y < kSide; ++y)
+      MapBytesPortable(DibRow(dib, y), DibRow(dib, y), size_t(kSide) * 3, table);
     benchmark::ClobberMemory();
   }
   FreeDib(dib);
@@ -206,14 +207,16 @@ int main(int argc, char** argv) {
 #ifdef QUENDRIX_HAVE_OPENCV
   cv::setNumThreads(1);
 #endif
-  std::printf("filter kernels: %s, equal to the plain loop: %s\n", KernelLevelName(BestKernelLevel()),
-              FiltersExact() ? "yes" : "NO");
+  std::printf("filter kernels: %s, equal to the plain loop: %s\n",
+              KernelLevelName(BestKernelLevel()), FiltersExact() ? "yes" : "NO");
   for (int k = 0; k < kEffectCount; ++k) {
     const std::string name = std::string("Filter/") + kEffectFilters[k].FilterName;
     benchmark::RegisterBenchmark((name + "/quendrix").c_str(), OursFilter, k);
     benchmark::RegisterBenchmark((name + "/quendrix_with_backup").c_str(), OursFilterWithBackup, k);
-    benchmark::RegisterBenchmark((name + "/quendrix_avx2").c_str(), OursFilterAtLevel, k, KernelLevel::Avx2);
-    benchmark::RegisterBenchmark((name + "/quendrix_sse2").c_str(), OursFilterAtLevel, k, KernelLevel::Sse2);
+    benchmark::RegisterBenchmark((name + "/quendrix_avx2").c_str(), OursFilterAtLevel, k,
+                                 KernelLevel::Avx2);
+    benchmark::RegisterBenchmark((name + "/quendrix_sse2").c_str(), OursFilterAtLevel, k,
+                                 KernelLevel::Sse2);
 #ifdef QUENDRIX_HAVE_OPENCV
     benchmark::RegisterBenchmark((name + "/opencv").c_str(), CvFilter, k);
 #endif

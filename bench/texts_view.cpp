@@ -2,8 +2,6 @@
 // (pages, picture, objects, frame, copy to the screen) with 0, 100 and 10000 objects.
 #include <benchmark/benchmark.h>
 
-#include "platform/dib/Dib.h"
-
 #include <QApplication>
 #include <memory>
 
@@ -12,6 +10,7 @@
 #include "cover/views/TextsView.h"
 #include "picture/DrawDib.h"
 #include "platform/device/views/QtDevice.h"
+#include "platform/dib/Dib.h"
 
 namespace {
 constexpr int kSide = 1000;
@@ -69,8 +68,8 @@ struct Fixture {
   explicit Fixture(int objects) {
     MakePicture(picture);
     Fill(table, objects);
-    view = std::make_unique<TextsView>(TextsDocument{picture, table, pageWidth, pageHeight},
-                                       dialogs);
+    view =
+        std::make_unique<TextsView>(TextsDocument{picture, table, pageWidth, pageHeight}, dialogs);
     view->resize(kSide + 300, kSide + 40);
     view->show();
     view->sizeForPage();
@@ -114,9 +113,9 @@ void BM_CoverImage(benchmark::State& state) {
     benchmark::DoNotOptimize(image.constBits());
   }
   if (state.range(0) > 0)
-    state.counters["per_object"] = benchmark::Counter(
-        double(state.range(0)),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_object"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate |
+                                                       benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CoverImage)->Arg(0)->Arg(100)->Arg(10000)->Unit(benchmark::kMillisecond);
 

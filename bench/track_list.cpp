@@ -18,11 +18,18 @@ struct Folder {
     dir = fs::temp_directory_path() / ("quendrix-bench-tracks-" + std::to_string(getpid()));
     fs::create_directories(dir);
     const std::string wav = (dir / "tone.wav").string();
-    bool ok = std::system(("sox -q -n -r 44100 -c 2 -b 16 '" + wav + "' synth 30 sine 440").c_str()) == 0;
-    ok = ok && std::system(("sox -q '" + wav + "' '" + (dir / "s.flac").string() + "'").c_str()) == 0;
-    ok = ok && std::system(("sox -q '" + wav + "' '" + (dir / "s.ogg").string() + "'").c_str()) == 0;
-    ok = ok && std::system(("lame --quiet -b 128 '" + wav + "' '" + (dir / "s.mp3").string() + "'").c_str()) == 0;
-    ok = ok && std::system(("opusenc --quiet '" + wav + "' '" + (dir / "s.opus").string() + "'").c_str()) == 0;
+    bool ok =
+        std::system(("sox -q -n -r 44100 -c 2 -b 16 '" + wav + "' synth 30 sine 440").c_str()) == 0;
+    ok = ok &&
+         std::system(("sox -q '" + wav + "' '" + (dir / "s.flac").string() + "'").c_str()) == 0;
+    ok =
+        ok && std::system(("sox -q '" + wav + "' '" + (dir / "s.ogg").string() + "'").c_str()) == 0;
+    ok = ok &&
+         std::system(
+             ("lame --quiet -b 128 '" + wav + "' '" + (dir / "s.mp3").string() + "'").c_str()) == 0;
+    ok = ok &&
+         std::system(
+             ("opusenc --quiet '" + wav + "' '" + (dir / "s.opus").string() + "'").c_str()) == 0;
     if (!ok) {
       error = "sox, lame or opusenc failed (scripts/setup installs them)";
       return;
@@ -31,7 +38,8 @@ struct Folder {
     for (int i = 0; i < 500; ++i) {
       const fs::path file = dir / "album" / ("track " + std::to_string(1000 + i) + kinds[i % 4]);
       fs::create_directories(file.parent_path());
-      fs::copy_file(dir / (std::string("s") + kinds[i % 4]), file, fs::copy_options::overwrite_existing);
+      fs::copy_file(dir / (std::string("s") + kinds[i % 4]), file,
+                    fs::copy_options::overwrite_existing);
       TagLib::FileRef ref(file.c_str());
       TagLib::PropertyMap map;
       map["TITLE"] = TagLib::String("Title of track " + std::to_string(i));

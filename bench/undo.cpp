@@ -32,9 +32,15 @@ struct Operation {
   std::function<bool(Document&)> run;
 };
 
-bool Crop(Document& d) { return CropToSelection(d.picture, {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom}); }
-bool Filter(Document& d) { return ApplyFilter(d.picture, kEffectFilters[0]); }
-bool Turn(Document& d) { return TurnDibLeft(d.picture, {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom}); }
+bool Crop(Document& d) {
+  return CropToSelection(d.picture, {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom});
+}
+bool Filter(Document& d) {
+  return ApplyFilter(d.picture, kEffectFilters[0]);
+}
+bool Turn(Document& d) {
+  return TurnDibLeft(d.picture, {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom});
+}
 
 const Operation kCrop{PictureOp::Replace, Crop};
 const Operation kFilter{PictureOp::Replace, Filter};

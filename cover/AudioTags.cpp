@@ -1,5 +1,4 @@
 #include "cover/AudioTags.h"
-#include "platform/Translate.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>
@@ -9,12 +8,16 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/Translate.h"
+
 namespace {
 const char* const kAudioExtensions[] = {".flac", ".mp3", ".ogg", ".oga", ".opus", ".m4a",
                                         ".mp4",  ".aac", ".wav", ".aif", ".aiff", ".wma",
                                         ".ape",  ".wv",  ".mpc", ".spx"};
 
-std::string Utf8(const TagLib::String& s) { return s.to8Bit(true); }
+std::string Utf8(const TagLib::String& s) {
+  return s.to8Bit(true);
+}
 
 // The leading number of "3" or "3/12"; 0 when there is none.
 int LeadingNumber(const std::string& text) {

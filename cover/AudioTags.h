@@ -5,7 +5,8 @@
 #include "cover/TrackList.h"
 
 struct AudioFileTags {
-  Track track;  // sortName is the file name; the title is the file name without extension when untagged
+  Track track;  // sortName is the file name; the title is the file name without extension when
+                // untagged
   std::string album;
   std::string albumArtist;
 };

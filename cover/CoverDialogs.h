@@ -20,7 +20,8 @@ class CoverDialogs {
  public:
   virtual ~CoverDialogs() = default;
   // The line editor preset with `lines` (Windows-1252); the edited lines on OK.
-  virtual std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) = 0;
+  virtual std::optional<std::vector<std::string>> enterTexts(
+      const std::vector<std::string>& lines) = 0;
   // The effects dialog preset with `effects`; the new effects on OK.
   virtual std::optional<TextEffects> textEffects(const TextEffects& effects) = 0;
 };

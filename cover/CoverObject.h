@@ -8,8 +8,8 @@ struct CoverScales {
   double BaseScale = 105833.125;  // document units per picture pixel, fixed for the run
   double ViewScale = 105833.125;  // document units per screen pixel of the Texts view
   double ViewZoom = 1.0;
-  bool UseRenderScale = false;    // on only while the renderer draws
-  double RenderScale = 1.0;       // output pixels per document unit while rendering
+  bool UseRenderScale = false;  // on only while the renderer draws
+  double RenderScale = 1.0;     // output pixels per document unit while rendering
 };
 
 enum ObjectKind : int32_t { kFree = 0, kShape = 1, kText = 2 };

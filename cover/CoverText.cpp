@@ -36,11 +36,15 @@ template <typename F>
 void ForEachCharacter(std::string_view s, F&& f) {
   for (std::size_t i = 0; i < s.size();) {
     const unsigned char c = s[i];
-    std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
-                                                            : (c & 0xF8) == 0xF0 ? 4 : 1;
+    std::size_t len = c < 0x80             ? 1
+                      : (c & 0xE0) == 0xC0 ? 2
+                      : (c & 0xF0) == 0xE0 ? 3
+                      : (c & 0xF8) == 0xF0 ? 4
+                                           : 1;
     len = std::min(len, s.size() - i);
     uint32_t cp = len == 1 ? (c < 0x80 ? c : 0xFFFD) : c & (0xFF >> (len + 1));
-    for (std::size_t k = 1; k < len; ++k) cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    for (std::size_t k = 1; k < len; ++k)
+      cp = cp << 6 | (static_cast<unsigned char>(s[i + k]) & 0x3F);
     f(s.substr(i, len), cp);
     i += len;
   }

@@ -55,13 +55,16 @@ class EllipseArc {
   std::array<double, kSteps + 1> length_{};
 };
 
-bool Top(const CurvedTextInput& in) { return in.layout.shape == TextShape::TopArc; }
+bool Top(const CurvedTextInput& in) {
+  return in.layout.shape == TextShape::TopArc;
+}
 
 double SpanRadians(const CurvedTextInput& in) {
   return std::clamp(in.layout.arc, TextLayout::kMinArc, TextLayout::kMaxArc) * kPi / 180;
 }
 
-// The span along the line's baseline: the top arc reads clockwise, the bottom arc counter-clockwise.
+// The span along the line's baseline: the top arc reads clockwise, the bottom arc
+// counter-clockwise.
 EllipseArc SpanOf(const CurvedTextInput& in, const BaselineEllipse& e) {
   const double turn = (in.rotation & 3) * kPi / 2;
   const double span = SpanRadians(in);
@@ -106,7 +109,9 @@ std::vector<PlacedGlyph> LayOutCurvedText(const CurvedTextInput& in) {
     const EllipseArc arc = SpanOf(in, CurvedBaseline(in, line, fit.scale));
     double total = fit.gap * double(adv.size() - 1);
     for (double a : adv) total += a * fit.scale;
-    double u = in.align == 1 ? (arc.length() - total) / 2 : in.align == 2 ? arc.length() - total : 0;
+    double u = in.align == 1   ? (arc.length() - total) / 2
+               : in.align == 2 ? arc.length() - total
+                               : 0;
     for (int i = 0; i < int(adv.size()); ++i) {
       const double half = adv[i] * fit.scale / 2;
       double x, y, dx, dy;

@@ -8,10 +8,10 @@
 struct CurvedTextInput {
   double left = 0, top = 0, width = 0, height = 0;  // the object's box, device pixels
   TextLayout layout;
-  int align = 0;             // 0 start, 1 centre, 2 end of the span
-  int rotation = 0;          // quarter turns clockwise; turns the span's centre
-  double fontHeight = 0;     // character height; the letter spacing is a percent of it
-  double ascent = 0, descent = 0;             // of the font at fontHeight
+  int align = 0;                   // 0 start, 1 centre, 2 end of the span
+  int rotation = 0;                // quarter turns clockwise; turns the span's centre
+  double fontHeight = 0;           // character height; the letter spacing is a percent of it
+  double ascent = 0, descent = 0;  // of the font at fontHeight
   std::vector<std::vector<double>> advances;  // per line, the advance width of each letter
 };
 

@@ -61,17 +61,38 @@ void DrawShape(const Output& out, const CoverObject& ob, const Box& box) {
   dc.SetPenWidth(std::max(1, out.Pixels(ob.LineWidth)));
   const int32_t L = box.L(out), T = box.T(out), R = box.R(out), B = box.B(out);
   switch (ob.SubKind) {
-    case 0: dc.Ellipse(L, T, L + e, T + e); break;
-    case 1: dc.Ellipse(L, T, R, B); break;
-    case 2: dc.Rectangle(L, T, L + e, T + e); break;
-    case 3: dc.Rectangle(L, T, R, B); break;
-    case 4: dc.RoundRect(L, T, L + e, T + e, box.width / 3, box.height / 3); break;
-    case 5: dc.RoundRect(L, T, R, B, box.width / 3, box.height / 3); break;
-    case 6: dc.Line(L, T, R, T); break;
-    case 7: dc.Line(L, T, L, B); break;
-    case 8: dc.Line(L, B, R, T); break;
-    case 9: dc.Line(L, T, R, B); break;
-    default: break;
+    case 0:
+      dc.Ellipse(L, T, L + e, T + e);
+      break;
+    case 1:
+      dc.Ellipse(L, T, R, B);
+      break;
+    case 2:
+      dc.Rectangle(L, T, L + e, T + e);
+      break;
+    case 3:
+      dc.Rectangle(L, T, R, B);
+      break;
+    case 4:
+      dc.RoundRect(L, T, L + e, T + e, box.width / 3, box.height / 3);
+      break;
+    case 5:
+      dc.RoundRect(L, T, R, B, box.width / 3, box.height / 3);
+      break;
+    case 6:
+      dc.Line(L, T, R, T);
+      break;
+    case 7:
+      dc.Line(L, T, L, B);
+      break;
+    case 8:
+      dc.Line(L, B, R, T);
+      break;
+    case 9:
+      dc.Line(L, T, R, B);
+      break;
+    default:
+      break;
   }
   dc.SetPenWidth(1);
   dc.SetBrushStyle(BrushStyle::Solid);
@@ -127,8 +148,10 @@ void DrawFlat(const Output& out, const CoverObject& ob, const Box& box, int32_t 
   Device& dc = out.dc;
   dc.SetTextAlign(TA_LEFT_TOP);
   uint32_t format = DT_WORDBREAK | DT_NOPREFIX;
-  if (ob.Align == 1) format |= DT_CENTER;
-  else if (ob.Align == 2) format |= DT_RIGHT;
+  if (ob.Align == 1)
+    format |= DT_CENTER;
+  else if (ob.Align == 2)
+    format |= DT_RIGHT;
   if (ob.ShadowOn) {
     dc.SetTextColor(static_cast<COLORREF>(ob.FillMode));
     const double dx = ob.ShadowDX * out.base * out.scale;
@@ -143,8 +166,9 @@ void DrawFlat(const Output& out, const CoverObject& ob, const Box& box, int32_t 
     for (int32_t x = box.left - w; x <= box.left + w; ++x)
       for (int32_t y = box.top - w; y <= box.top + w; ++y) {
         if (x == box.left || y == box.top) continue;
-        dc.DrawText(ob.Text, RECT{x - out.xo, y - out.yo, x + box.width - out.xo,
-                                  y + box.height - out.yo}, format);
+        dc.DrawText(ob.Text,
+                    RECT{x - out.xo, y - out.yo, x + box.width - out.xo, y + box.height - out.yo},
+                    format);
       }
   }
   dc.SetTextColor(ob.Color);
@@ -168,8 +192,10 @@ void DrawTextObject(const Output& out, const CoverObject& ob, const TextLayout& 
   if (layout.curved() && ob.SubKind != 1)  // notes stay straight
     DrawCurvedText(dc, ob, layout, RECT{box.L(out), box.T(out), box.R(out), box.B(out)}, font,
                    {out.Pixels(ob.ShadowDX), out.Pixels(ob.ShadowDY), w});
-  else if (ob.Rotation >= 1 && ob.Rotation <= 3) DrawRotated(out, ob, box, w);
-  else DrawFlat(out, ob, box, w);
+  else if (ob.Rotation >= 1 && ob.Rotation <= 3)
+    DrawRotated(out, ob, box, w);
+  else
+    DrawFlat(out, ob, box, w);
   dc.SelectFont(previous);
 }
 }  // namespace
@@ -177,13 +203,20 @@ void DrawTextObject(const Output& out, const CoverObject& ob, const TextLayout& 
 void DrawCoverObjects(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
                       double fontDpi, double screenDpi) {
   RenderScaleScope render(obs.scales(), scale);
-  const Output out{canvas, xOffset, yOffset, obs.scales().BaseScale, scale, fontDpi,
+  const Output out{canvas,
+                   xOffset,
+                   yOffset,
+                   obs.scales().BaseScale,
+                   scale,
+                   fontDpi,
                    screenDpi > 0 ? screenDpi : 96.0};
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
     const CoverObject& ob = obs[slot];
     if (ob.Kind != kShape && ob.Kind != kText) continue;
     const Box box{ob.Left(), ob.Top(), ob.Width(), ob.Height()};
-    if (ob.Kind == kShape) DrawShape(out, ob, box);
-    else DrawTextObject(out, ob, obs.layout(slot), box);
+    if (ob.Kind == kShape)
+      DrawShape(out, ob, box);
+    else
+      DrawTextObject(out, ob, obs.layout(slot), box);
   }
 }

@@ -36,7 +36,8 @@ std::vector<Letter> PlaceLetters(Device& dc, const CoverObject& ob, const TextLa
   for (const PlacedGlyph& g : glyphs) {
     const char c = lines[g.line][g.index];
     if (c == ' ') continue;  // a blank only takes room
-    const int32_t height = g.scale < 1 ? -std::max(1, TruncI32(in.fontHeight * g.scale)) : font.height;
+    const int32_t height =
+        g.scale < 1 ? -std::max(1, TruncI32(in.fontHeight * g.scale)) : font.height;
     letters.push_back({int32_t(std::lround(g.x)), int32_t(std::lround(g.y)), height,
                        int32_t(std::lround(g.angle * 10)) % 3600, c});
   }

@@ -12,11 +12,14 @@ struct Point {
 
 // Handle points 1..8 of a box (index 0 unused).
 std::array<Point, 9> HandlePoints(int l, int t, int w, int h) {
-  return {Point{0, 0}, {l, t}, {l + w, t}, {l, t + h}, {l + w, t + h},
-          {l + w / 2, t}, {l + w / 2, t + h}, {l, t + h / 2}, {l + w, t + h / 2}};
+  return {Point{0, 0},        {l, t},         {l + w, t},
+          {l, t + h},         {l + w, t + h}, {l + w / 2, t},
+          {l + w / 2, t + h}, {l, t + h / 2}, {l + w, t + h / 2}};
 }
 
-int ClampScroll(int v, int range) { return std::max(0, std::min(v, range - 1)); }
+int ClampScroll(int v, int range) {
+  return std::max(0, std::min(v, range - 1));
+}
 
 }  // namespace
 
@@ -72,7 +75,10 @@ EditorResult Editor::beginDrag(int mx, int my) {
   table_.DragMode = 0;
   GrabX = GrabY = 0;
   if (tool != Tool::Pointer) {
-    SetCursor(tool == Tool::Zoom ? kCursorZoom : tool == Tool::Hand ? kCursorHand : kCursorPlace, r);
+    SetCursor(tool == Tool::Zoom   ? kCursorZoom
+              : tool == Tool::Hand ? kCursorHand
+                                   : kCursorPlace,
+              r);
     return r;
   }
   const CoverObject* o = Selected();
@@ -110,16 +116,46 @@ void Editor::dragTo(int mx, int my, const ViewState& view) {
   int64_t x = o->X, y = o->Y, w = o->W, h = o->H;
   int& mode = table_.DragMode;
   switch (mode) {
-    case 1: w += x - px; h += y - py; x = px; y = py; break;
-    case 2: w = px - x; h += y - py; y = py; break;
-    case 3: w += x - px; h = py - y; x = px; break;
-    case 4: w = px - x; h = py - y; break;
-    case 5: h += y - py; y = py; break;
-    case 6: h = py - y; break;
-    case 7: w += x - px; x = px; break;
-    case 8: w = px - x; break;
-    case 9: x = px; y = py; break;
-    default: break;
+    case 1:
+      w += x - px;
+      h += y - py;
+      x = px;
+      y = py;
+      break;
+    case 2:
+      w = px - x;
+      h += y - py;
+      y = py;
+      break;
+    case 3:
+      w += x - px;
+      h = py - y;
+      x = px;
+      break;
+    case 4:
+      w = px - x;
+      h = py - y;
+      break;
+    case 5:
+      h += y - py;
+      y = py;
+      break;
+    case 6:
+      h = py - y;
+      break;
+    case 7:
+      w += x - px;
+      x = px;
+      break;
+    case 8:
+      w = px - x;
+      break;
+    case 9:
+      x = px;
+      y = py;
+      break;
+    default:
+      break;
   }
   if (w < 0) {
     x += w;
@@ -154,8 +190,10 @@ EditorResult Editor::Zoom(bool in, int mx, int my, const ViewState& view) {
   r.viewWidth = TruncI32(view.pageWidth * s.ViewZoom / s.ViewScale);
   r.viewHeight = TruncI32(view.pageHeight * s.ViewZoom / s.ViewScale);
   r.scroll = true;
-  r.scrollX = ClampScroll(TruncI32(px * s.ViewZoom / s.ViewScale) - view.areaWidth / 2, r.viewWidth);
-  r.scrollY = ClampScroll(TruncI32(py * s.ViewZoom / s.ViewScale) - view.areaHeight / 2, r.viewHeight);
+  r.scrollX =
+      ClampScroll(TruncI32(px * s.ViewZoom / s.ViewScale) - view.areaWidth / 2, r.viewWidth);
+  r.scrollY =
+      ClampScroll(TruncI32(py * s.ViewZoom / s.ViewScale) - view.areaHeight / 2, r.viewHeight);
   r.repaint = true;
   return r;
 }

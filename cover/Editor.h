@@ -16,24 +16,24 @@ enum : int { kCursorArrow = 10, kCursorHand = 9, kCursorZoom = 11, kCursorPlace 
 
 // What the editor needs to know of the view and its scroll area.
 struct ViewState {
-  int viewWidth = 0, viewHeight = 0;        // the view's size, view pixels
-  int32_t pageWidth = 0, pageHeight = 0;    // the page, document units
-  int scrollX = 0, scrollY = 0;             // scroll positions
-  int rangeX = 0, rangeY = 0;               // scroll bar ranges (the content's size)
-  int areaWidth = 0, areaHeight = 0;        // the scroll area's visible size
+  int viewWidth = 0, viewHeight = 0;      // the view's size, view pixels
+  int32_t pageWidth = 0, pageHeight = 0;  // the page, document units
+  int scrollX = 0, scrollY = 0;           // scroll positions
+  int rangeX = 0, rangeY = 0;             // scroll bar ranges (the content's size)
+  int areaWidth = 0, areaHeight = 0;      // the scroll area's visible size
 };
 
 // What the view does after an event.
 struct EditorResult {
-  bool repaint = false;     // paint the whole view
-  bool moveFrame = false;   // a drag moved the inverted frame
-  int cursor = 0;           // new cursor number, 0 when unchanged
-  bool pointerTool = false; // the tool bar goes back to the pointer
-  bool popup = false;       // open the pop-up menu at (popupX, popupY), view pixels
+  bool repaint = false;      // paint the whole view
+  bool moveFrame = false;    // a drag moved the inverted frame
+  int cursor = 0;            // new cursor number, 0 when unchanged
+  bool pointerTool = false;  // the tool bar goes back to the pointer
+  bool popup = false;        // open the pop-up menu at (popupX, popupY), view pixels
   int popupX = 0, popupY = 0;
   bool resizeView = false;  // a zoom step: resize the view first (no paint meanwhile) ...
   int viewWidth = 0, viewHeight = 0;
-  bool scroll = false;      // ... then set both scroll positions
+  bool scroll = false;  // ... then set both scroll positions
   int scrollX = 0, scrollY = 0;
 };
 
@@ -47,7 +47,7 @@ struct PaintPlan {
 // The selection frame and its handles in device pixels.
 struct SelectionFrame {
   bool visible = false;
-  bool inverted = false;     // during a drag: drawn by inverting, without handles
+  bool inverted = false;  // during a drag: drawn by inverting, without handles
   RECT frame;
   bool handles = false;
   std::array<RECT, 8> handle{};
@@ -71,7 +71,7 @@ struct PanelState {
   bool fillEnabled = true;  // "Border color..." and the fill buttons
   int fillMode = 0;         // checked fill button, -1 none
   int lineWidth = 1;
-  int align = 0;            // checked alignment button, -1 none
+  int align = 0;  // checked alignment button, -1 none
   CurvedTextState curved;
 };
 
@@ -138,8 +138,8 @@ class Editor {
   bool EnterTexts();
   bool EditFont();
   bool EditEffects();
-  bool SetTextShape(int shape);      // 0 straight, 1 top arc, 2 bottom arc
-  bool SetArc(int degrees);          // limited to 30..360
+  bool SetTextShape(int shape);        // 0 straight, 1 top arc, 2 bottom arc
+  bool SetArc(int degrees);            // limited to 30..360
   bool SetLetterSpacing(int percent);  // limited to -50..200
 
  private:

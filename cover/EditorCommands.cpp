@@ -1,11 +1,10 @@
 // What the property pages and the pop-up menu show, and the property commands.
-#include "cover/Editor.h"
-
 #include <algorithm>
 #include <cmath>
 
-#include "cover/Truncate.h"
+#include "cover/Editor.h"
 #include "cover/TextLines.h"
+#include "cover/Truncate.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -104,7 +103,9 @@ bool Editor::RotateRight() {
   return true;
 }
 
-bool Editor::Delete() { return table_.DeleteSelected(); }
+bool Editor::Delete() {
+  return table_.DeleteSelected();
+}
 
 bool Editor::ToFront() {
   if (table_.selectedSlot < 1) return false;

@@ -8,7 +8,10 @@ class ObjectSlotsChange : public Change {
  public:
   ObjectSlotsChange(ObjectTable& table, std::vector<int> slots, std::vector<CoverObject> before,
                     std::vector<CoverObject> after)
-      : table_(table), slots_(std::move(slots)), before_(std::move(before)), after_(std::move(after)) {}
+      : table_(table),
+        slots_(std::move(slots)),
+        before_(std::move(before)),
+        after_(std::move(after)) {}
   bool undo() override { return put(before_); }
   bool redo() override { return put(after_); }
   size_t bytes() const override {
@@ -34,7 +37,10 @@ class TextLayoutChange : public Change {
  public:
   TextLayoutChange(ObjectTable& table, std::vector<int> slots, std::vector<TextLayout> before,
                    std::vector<TextLayout> after)
-      : table_(table), slots_(std::move(slots)), before_(std::move(before)), after_(std::move(after)) {}
+      : table_(table),
+        slots_(std::move(slots)),
+        before_(std::move(before)),
+        after_(std::move(after)) {}
   bool undo() override { return put(before_); }
   bool redo() override { return put(after_); }
   size_t bytes() const override {
@@ -59,30 +65,37 @@ struct FieldName {
 };
 // Checked in order; the first field group that differs names the change of one object.
 const FieldName kFieldNames[] = {
-    {[](const CoverObject& a, const CoverObject& b) { return a.Text != b.Text; }, QT_TRANSLATE_NOOP("History", "Text entry")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Text != b.Text; },
+     QT_TRANSLATE_NOOP("History", "Text entry")},
     {[](const CoverObject& a, const CoverObject& b) {
        return a.FontName != b.FontName || a.FontHeight != b.FontHeight ||
               a.FontSize != b.FontSize || a.FontStyle != b.FontStyle ||
               a.FontPitch != b.FontPitch || a.FontColor != b.FontColor;
-     }, QT_TRANSLATE_NOOP("History", "Font")},
+     },
+     QT_TRANSLATE_NOOP("History", "Font")},
     {[](const CoverObject& a, const CoverObject& b) { return a.W != b.W || a.H != b.H; },
      QT_TRANSLATE_NOOP("History", "Resize object")},
     {[](const CoverObject& a, const CoverObject& b) { return a.X != b.X || a.Y != b.Y; },
      QT_TRANSLATE_NOOP("History", "Move object")},
     {[](const CoverObject& a, const CoverObject& b) {
-       return a.ShadowOn != b.ShadowOn || a.BorderOn != b.BorderOn ||
-              a.ShadowDX != b.ShadowDX || a.ShadowDY != b.ShadowDY;
-     }, QT_TRANSLATE_NOOP("History", "Text effects")},
-    {[](const CoverObject& a, const CoverObject& b) { return a.Color != b.Color; }, QT_TRANSLATE_NOOP("History", "Color")},
+       return a.ShadowOn != b.ShadowOn || a.BorderOn != b.BorderOn || a.ShadowDX != b.ShadowDX ||
+              a.ShadowDY != b.ShadowDY;
+     },
+     QT_TRANSLATE_NOOP("History", "Text effects")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Color != b.Color; },
+     QT_TRANSLATE_NOOP("History", "Color")},
     {[](const CoverObject& a, const CoverObject& b) { return a.BorderColor != b.BorderColor; },
      QT_TRANSLATE_NOOP("History", "Border color")},
-    {[](const CoverObject& a, const CoverObject& b) { return a.FillMode != b.FillMode; }, QT_TRANSLATE_NOOP("History", "Fill")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.FillMode != b.FillMode; },
+     QT_TRANSLATE_NOOP("History", "Fill")},
     {[](const CoverObject& a, const CoverObject& b) { return a.LineWidth != b.LineWidth; },
      QT_TRANSLATE_NOOP("History", "Line width")},
-    {[](const CoverObject& a, const CoverObject& b) { return a.Align != b.Align; }, QT_TRANSLATE_NOOP("History", "Alignment")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.Align != b.Align; },
+     QT_TRANSLATE_NOOP("History", "Alignment")},
     {[](const CoverObject& a, const CoverObject& b) { return a.Rotation != b.Rotation; },
      QT_TRANSLATE_NOOP("History", "Rotation")},
-    {[](const CoverObject& a, const CoverObject& b) { return a.SubKind != b.SubKind; }, QT_TRANSLATE_NOOP("History", "Form")},
+    {[](const CoverObject& a, const CoverObject& b) { return a.SubKind != b.SubKind; },
+     QT_TRANSLATE_NOOP("History", "Form")},
 };
 }  // namespace
 
@@ -133,9 +146,14 @@ std::string DescribeObjectChange(const std::vector<CoverObject>& before,
     created += before[i].Kind == kFree && after[i].Kind != kFree;
     deleted += before[i].Kind != kFree && after[i].Kind == kFree;
   }
-  if (created > 0 && deleted == 0) return created == 1 ? QT_TRANSLATE_NOOP("History", "Create object") : QT_TRANSLATE_NOOP("History", "Create objects");
-  if (deleted > 0 && created == 0) return deleted == 1 ? QT_TRANSLATE_NOOP("History", "Delete object") : QT_TRANSLATE_NOOP("History", "Delete objects");
-  if (before.size() == 2 && before[0] == after[1] && before[1] == after[0]) return QT_TRANSLATE_NOOP("History", "Stacking order");
+  if (created > 0 && deleted == 0)
+    return created == 1 ? QT_TRANSLATE_NOOP("History", "Create object")
+                        : QT_TRANSLATE_NOOP("History", "Create objects");
+  if (deleted > 0 && created == 0)
+    return deleted == 1 ? QT_TRANSLATE_NOOP("History", "Delete object")
+                        : QT_TRANSLATE_NOOP("History", "Delete objects");
+  if (before.size() == 2 && before[0] == after[1] && before[1] == after[0])
+    return QT_TRANSLATE_NOOP("History", "Stacking order");
   if (before.size() == 1)
     for (const FieldName& f : kFieldNames)
       if (f.differs(before[0], after[0])) return f.what;

@@ -1,9 +1,11 @@
 #include "cover/ObjectTable.h"
-#include "platform/Translate.h"
 
 #include <utility>
 
-ObjectTable::ObjectTable(CoverScales& scales) : scales_(scales), slots_(kSlots + 1), layouts_(kSlots + 1) {
+#include "platform/Translate.h"
+
+ObjectTable::ObjectTable(CoverScales& scales)
+    : scales_(scales), slots_(kSlots + 1), layouts_(kSlots + 1) {
   for (CoverObject& o : slots_) o.Scales = &scales_;
   clearAll();
 }

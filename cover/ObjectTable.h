@@ -49,5 +49,6 @@ class ObjectTable {
  private:
   CoverScales& scales_;
   std::vector<CoverObject> slots_;  // index 0 unused
-  std::vector<TextLayout> layouts_;  // beside the slots, so that the object records stay as they are
+  std::vector<TextLayout>
+      layouts_;  // beside the slots, so that the object records stay as they are
 };

@@ -9,8 +9,11 @@ namespace {
 bool IsUtf8(const std::string& s) {
   for (std::size_t i = 0; i < s.size();) {
     const unsigned char c = s[i];
-    std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3
-                                                            : (c & 0xF8) == 0xF0 ? 4 : 0;
+    std::size_t len = c < 0x80             ? 1
+                      : (c & 0xE0) == 0xC0 ? 2
+                      : (c & 0xF0) == 0xE0 ? 3
+                      : (c & 0xF8) == 0xF0 ? 4
+                                           : 0;
     if (len == 0 || i + len > s.size()) return false;
     for (std::size_t k = 1; k < len; ++k)
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;

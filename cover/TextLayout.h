@@ -6,12 +6,12 @@
 enum class TextShape : uint8_t { Straight = 0, TopArc = 1, BottomArc = 2 };
 
 struct TextLayout {
-  static constexpr int32_t kMinArc = 30, kMaxArc = 360;            // degrees of the ellipse
+  static constexpr int32_t kMinArc = 30, kMaxArc = 360;           // degrees of the ellipse
   static constexpr int32_t kMinSpacing = -50, kMaxSpacing = 200;  // percent of the font height
 
   TextShape shape = TextShape::Straight;
-  int32_t arc = 180;     // span centred on the top (or bottom) of the ellipse
-  int32_t spacing = 0;   // extra room between letters
+  int32_t arc = 180;    // span centred on the top (or bottom) of the ellipse
+  int32_t spacing = 0;  // extra room between letters
 
   bool curved() const { return shape != TextShape::Straight; }
   bool operator==(const TextLayout&) const = default;

@@ -1,5 +1,4 @@
 #include "cover/TrackList.h"
-#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,8 +7,12 @@
 #include <set>
 #include <tuple>
 
+#include "platform/Translate.h"
+
 namespace {
-int DiscOf(const Track& t) { return t.disc > 0 ? t.disc : 1; }
+int DiscOf(const Track& t) {
+  return t.disc > 0 ? t.disc : 1;
+}
 
 // Names compared with their digit runs as numbers, so "2 b" comes before "10 a".
 bool NaturalLess(const std::string& a, const std::string& b) {
@@ -80,13 +83,28 @@ std::string FormatTrack(const Track& track, const std::string& pattern) {
       continue;
     }
     switch (pattern[++i]) {
-      case 'n': out += std::to_string(track.number); break;
-      case 'N': out += TwoDigits(track.number); break;
-      case 't': out += track.title; break;
-      case 'a': out += track.artist; break;
-      case 'd': out += FormatLength(track.lengthMs); break;
-      case '%': out += '%'; break;
-      default: out += '%'; out += pattern[i]; break;
+      case 'n':
+        out += std::to_string(track.number);
+        break;
+      case 'N':
+        out += TwoDigits(track.number);
+        break;
+      case 't':
+        out += track.title;
+        break;
+      case 'a':
+        out += track.artist;
+        break;
+      case 'd':
+        out += FormatLength(track.lengthMs);
+        break;
+      case '%':
+        out += '%';
+        break;
+      default:
+        out += '%';
+        out += pattern[i];
+        break;
     }
   }
   return out;
@@ -112,8 +130,10 @@ int64_t TotalLengthMs(const TrackList& list, int* unknown) {
   int64_t sum = 0;
   int missing = 0;
   for (const Track& t : list.tracks) {
-    if (t.lengthMs < 0) ++missing;
-    else sum += t.lengthMs;
+    if (t.lengthMs < 0)
+      ++missing;
+    else
+      sum += t.lengthMs;
   }
   if (unknown) *unknown = missing;
   return sum;

@@ -6,12 +6,12 @@
 #include <vector>
 
 struct Track {
-  int disc = 0;              // 0: not tagged
-  int number = 0;            // 0: not tagged; numbered by position after sorting
+  int disc = 0;    // 0: not tagged
+  int number = 0;  // 0: not tagged; numbered by position after sorting
   std::string title;
   std::string artist;
-  int64_t lengthMs = -1;     // -1: unknown
-  std::string sortName;      // the file name, for ordering untagged files
+  int64_t lengthMs = -1;  // -1: unknown
+  std::string sortName;   // the file name, for ordering untagged files
 };
 
 struct TrackList {

@@ -1,10 +1,10 @@
 // Scanner frames from arbitrary bytes: formats, chunk sizes and data in any order.
+#include "platform/scanner/ScanFrames.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-#include "platform/scanner/ScanFrames.h"
 
 namespace {
 struct Reader {

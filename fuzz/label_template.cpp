@@ -7,7 +7,9 @@
 namespace {
 void CheckUsable(const LabelTemplate& t) {
   PaperFormat back;
-  if (!CheckDetails(t.record, t.details).empty() || !DecodePaperFormat(EncodePaperFormat(t.record).data(), back)) std::abort();
+  if (!CheckDetails(t.record, t.details).empty() ||
+      !DecodePaperFormat(EncodePaperFormat(t.record).data(), back))
+    std::abort();
 }
 }  // namespace
 

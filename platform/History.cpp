@@ -1,12 +1,11 @@
 #include "platform/History.h"
 
-#include <QtGlobal>
-
-#include "platform/Translate.h"
-
 #include <unistd.h>
 
+#include <QtGlobal>
 #include <algorithm>
+
+#include "platform/Translate.h"
 
 size_t HistoryStep::bytes() const {
   size_t n = 0;
@@ -142,8 +141,12 @@ bool RunAll(std::vector<std::unique_ptr<Change>>& changes, bool undoing) {
 }
 }  // namespace
 
-bool History::undo() { return takeBack(true); }
-bool History::redo() { return takeBack(false); }
+bool History::undo() {
+  return takeBack(true);
+}
+bool History::redo() {
+  return takeBack(false);
+}
 
 bool History::takeBack(bool undoing) {
   commit();  // anything not yet in a step becomes one, so undo takes back the latest change
@@ -158,8 +161,12 @@ bool History::takeBack(bool undoing) {
   return true;
 }
 
-std::string History::undoName() const { return undo_.empty() ? std::string() : undo_.back().what; }
-std::string History::redoName() const { return redo_.empty() ? std::string() : redo_.back().what; }
+std::string History::undoName() const {
+  return undo_.empty() ? std::string() : undo_.back().what;
+}
+std::string History::redoName() const {
+  return redo_.empty() ? std::string() : redo_.back().what;
+}
 
 void History::trim() {
   while (int(undo_.size()) > kMaxSteps) undo_.pop_front();

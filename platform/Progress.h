@@ -7,7 +7,8 @@ struct ProgressSink {
   virtual void setProgress(int percent) = 0;
 };
 
-// Installs the receiver of progress reports (nullptr: reports go nowhere). Returns the previous one.
+// Installs the receiver of progress reports (nullptr: reports go nowhere). Returns the previous
+// one.
 ProgressSink* SetProgressSink(ProgressSink* sink);
 void ReportProgress(int percent);
 

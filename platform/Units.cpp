@@ -6,7 +6,7 @@ double BaseScaleForDpi(double screenDpi) {
 }
 
 int32_t PixelsToUnits(int64_t pixels, double dpi) {
-  const long double v = static_cast<long double>(pixels) * 200000.0L * 25.39995L /
-                        static_cast<long double>(dpi);
+  const long double v =
+      static_cast<long double>(pixels) * 200000.0L * 25.39995L / static_cast<long double>(dpi);
   return static_cast<int32_t>(v);
 }

@@ -10,7 +10,9 @@
 #include "print/SettingsFile.h"
 
 namespace {
-int32_t Trunc(double v) { return TruncPixels(v); }
+int32_t Trunc(double v) {
+  return TruncPixels(v);
+}
 }  // namespace
 
 CalibrationLoad LoadCalibration(const std::string& path) {

@@ -34,7 +34,9 @@ std::string SaveCalibration(const std::string& path, const Calibration& c);
 // A printer whose horizontal and vertical resolutions differ.
 constexpr const char* kPrinterUnusable =
     QT_TRANSLATE_NOOP("Calibration", "This printer can not be used!");
-inline bool PrinterUsable(int dpx, int dpy) { return dpx == dpy; }
+inline bool PrinterUsable(int dpx, int dpy) {
+  return dpx == dpy;
+}
 
 // The element at printer resolution, scaled by the calibration.
 PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx, int dpy);

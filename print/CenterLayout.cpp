@@ -5,7 +5,9 @@
 #include "platform/Units.h"
 
 namespace {
-int32_t Trunc(double v) { return TruncPixels(v); }
+int32_t Trunc(double v) {
+  return TruncPixels(v);
+}
 constexpr int32_t kFallbackSide = 300;
 }  // namespace
 

@@ -11,11 +11,13 @@ bool Touches(const MarkLine& m, const markBox& b) {
   return x2 >= b.x - eps && x1 <= b.x + b.w + eps && y2 >= b.y - eps && y1 <= b.y + b.h + eps;
 }
 
-bool Same(const markBox& a, const markBox& b) { return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h; }
+bool Same(const markBox& a, const markBox& b) {
+  return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
 }  // namespace
 
-std::vector<MarkLine> CropMarks(const std::vector<markBox>& printed, const std::vector<markBox>& sheet,
-                                double gap, double length) {
+std::vector<MarkLine> CropMarks(const std::vector<markBox>& printed,
+                                const std::vector<markBox>& sheet, double gap, double length) {
   std::vector<MarkLine> out;
   for (const markBox& b : printed) {
     for (int corner = 0; corner < 4; ++corner) {

@@ -14,5 +14,5 @@ struct MarkLine {
 // Marks for the `printed` boxes, `gap` away from each corner and `length` long, along the
 // extended edges; a mark that touches a box of `sheet` (every position of the sheet, used or
 // not) other than its own is left out, so touching elements keep only the free edges' marks.
-std::vector<MarkLine> CropMarks(const std::vector<markBox>& printed, const std::vector<markBox>& sheet,
-                                double gap, double length);
+std::vector<MarkLine> CropMarks(const std::vector<markBox>& printed,
+                                const std::vector<markBox>& sheet, double gap, double length);

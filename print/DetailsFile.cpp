@@ -74,8 +74,8 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
   if (!r.Get(grids) || grids < 0 || grids >= kMaxGrids) return false;
   for (int32_t i = 0; i < grids; ++i) {
     LabelGrid g;
-    if (!r.Get(g.left) || !r.Get(g.top) || !r.Get(g.stepH) || !r.Get(g.stepV) ||
-        !r.Get(g.across) || !r.Get(g.down))
+    if (!r.Get(g.left) || !r.Get(g.top) || !r.Get(g.stepH) || !r.Get(g.stepV) || !r.Get(g.across) ||
+        !r.Get(g.down))
       return false;
     d.moreGrids.push_back(g);
   }
@@ -109,13 +109,15 @@ DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
     }
     const int32_t size = ReadInt(bytes, at);
     at += 4;
-    if (size < 0 || static_cast<size_t>(size) > kMaxEntrySize || bytes.size() - at < static_cast<size_t>(size)) {
+    if (size < 0 || static_cast<size_t>(size) > kMaxEntrySize ||
+        bytes.size() - at < static_cast<size_t>(size)) {
       r.message = Translate("DetailsFile", "entry ") + std::to_string(i + 1) +
                   Translate("DetailsFile", " is damaged.");
       return r;
     }
     DetailsEntry e;
-    if (DecodeEntry(bytes.data() + at, static_cast<size_t>(size), e)) r.entries.push_back(std::move(e));
+    if (DecodeEntry(bytes.data() + at, static_cast<size_t>(size), e))
+      r.entries.push_back(std::move(e));
     at += static_cast<size_t>(size);
   }
   return r;
@@ -155,13 +157,16 @@ std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
   return out;
 }
 
-std::string DetailsFileFor(const std::string& paperFile) { return SideFile(paperFile, "-details.dat"); }
+std::string DetailsFileFor(const std::string& paperFile) {
+  return SideFile(paperFile, "-details.dat");
+}
 
 std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
                                           const std::vector<PaperFormat>& formats,
                                           std::string* message) {
   const std::string file = DetailsFileFor(paperFile);
-  const size_t limit = kHeaderSize + static_cast<size_t>(kMaxDetailsEntries) * (kFixedEntrySize + 4);
+  const size_t limit =
+      kHeaderSize + static_cast<size_t>(kMaxDetailsEntries) * (kFixedEntrySize + 4);
   const auto bytes = ReadFileLimited(file, limit * 4);
   if (!bytes) return std::vector<FormatDetails>(formats.size());
   DetailsParse parse = ParseDetailsFile(*bytes);

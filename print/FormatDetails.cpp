@@ -1,14 +1,21 @@
 #include "print/FormatDetails.h"
-#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "platform/Translate.h"
+
 namespace {
-bool Length(double v) { return std::isfinite(v) && v >= 0 && v < 1e5; }
-bool Offset(double v) { return std::isfinite(v) && std::fabs(v) < 1e5; }
-bool Count(int32_t n) { return n >= kPaperCountMin && n <= kPaperCountMax; }
+bool Length(double v) {
+  return std::isfinite(v) && v >= 0 && v < 1e5;
+}
+bool Offset(double v) {
+  return std::isfinite(v) && std::fabs(v) < 1e5;
+}
+bool Count(int32_t n) {
+  return n >= kPaperCountMin && n <= kPaperCountMax;
+}
 }  // namespace
 
 LabelGrid RecordGrid(const PaperFormat& fmt) {
@@ -35,7 +42,8 @@ PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& g) {
 int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d) {
   int32_t n = 0;
   for (const LabelGrid& g : AllGrids(fmt, d))
-    n += std::clamp(g.across, kPaperCountMin, kPaperCountMax) * std::clamp(g.down, kPaperCountMin, kPaperCountMax);
+    n += std::clamp(g.across, kPaperCountMin, kPaperCountMax) *
+         std::clamp(g.down, kPaperCountMin, kPaperCountMax);
   return n;
 }
 

@@ -11,10 +11,10 @@
 // The product a template describes, as the field's database files it (UTF-8 texts).
 struct TemplateProduct {
   std::string brand, part, description;
-  std::string paperId;                  // the size attribute: "A4", "US-Letter", "other", "roll", ...
-  std::string equivOf;                  // the part this one is another name of; empty for its own frame
+  std::string paperId;  // the size attribute: "A4", "US-Letter", "other", "roll", ...
+  std::string equivOf;  // the part this one is another name of; empty for its own frame
   std::vector<std::string> categories;  // the Meta category ids
-  std::string unusable;                 // why it cannot be printed (a free path, a roll); empty when it can
+  std::string unusable;  // why it cannot be printed (a free path, a roll); empty when it can
   bool operator==(const TemplateProduct&) const = default;
 };
 
@@ -67,5 +67,6 @@ class LabelTemplateWriter {
 // Reads a template file; an error text, empty on success.
 std::string ImportTemplateFile(const std::string& path, std::vector<LabelTemplate>& out);
 // Writes a template file through a temporary file; an error text, empty on success.
-std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt, const FormatDetails& d,
-                               double fallbackWidth = 210, double fallbackHeight = 297);
+std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt,
+                               const FormatDetails& d, double fallbackWidth = 210,
+                               double fallbackHeight = 297);

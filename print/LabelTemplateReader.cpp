@@ -13,9 +13,9 @@ struct PaperSize {
   const char* id;
   double w, h;
 };
-constexpr PaperSize kPaperSizes[] = {{"A4", 210, 297},        {"US-Letter", 215.9, 279.4},
+constexpr PaperSize kPaperSizes[] = {{"A4", 210, 297},           {"US-Letter", 215.9, 279.4},
                                      {"US-Legal", 215.9, 355.6}, {"A5", 148, 210},
-                                     {"A3", 297, 420},        {"A6", 105, 148}};
+                                     {"A3", 297, 420},           {"A6", 105, 148}};
 
 // The attribute, also under its translatable name with a leading underscore; looked up without
 // making strings, as a whole database passes through here.
@@ -30,7 +30,9 @@ QStringView AttrView(const QXmlStreamAttributes& a, const char* name) {
   return translatable;
 }
 
-QString Attr(const QXmlStreamAttributes& a, const char* name) { return AttrView(a, name).toString(); }
+QString Attr(const QXmlStreamAttributes& a, const char* name) {
+  return AttrView(a, name).toString();
+}
 
 bool ParseLength(QStringView text, double& mm);
 
@@ -40,12 +42,11 @@ class Lengths {
   double operator()(const char* name) {
     double mm = 0;
     const QStringView text = AttrView(a_, name);
-    if (!ParseLength(text, mm)) bad = std::string(name) + "=\"" + text.toString().toStdString() + "\"";
+    if (!ParseLength(text, mm))
+      bad = std::string(name) + "=\"" + text.toString().toStdString() + "\"";
     return mm;
   }
-  bool has(const char* name) const {
-    return !AttrView(a_, name).trimmed().isEmpty();
-  }
+  bool has(const char* name) const { return !AttrView(a_, name).trimmed().isEmpty(); }
   std::string bad;
 
  private:
@@ -101,7 +102,8 @@ std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current)
 }
 
 // One Layout: the record's grid when it is the first, else one more grid.
-std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids, LabelTemplate& current) {
+std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids,
+                       LabelTemplate& current) {
   if (++grids > kMaxGrids) return Translate("LabelTemplateReader", "too many layouts");
   bool okX = false, okY = false;
   LabelGrid g;
@@ -124,7 +126,8 @@ std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids, 
 }
 
 // The sheet of a Template's size attribute: a known paper, "other" with its own width and height.
-std::string ReadSheet(const QXmlStreamAttributes& a, const TemplateContext& context, FormatDetails& d) {
+std::string ReadSheet(const QXmlStreamAttributes& a, const TemplateContext& context,
+                      FormatDetails& d) {
   const QString size = Attr(a, "size");
   if (size.isEmpty()) return {};
   if (size.compare(QLatin1String("roll"), Qt::CaseInsensitive) == 0)
@@ -152,8 +155,8 @@ using EarlierTemplate = std::function<const LabelTemplate*(const std::string&, c
 
 // Reads one Template from its start element to its end; an error text, empty when it makes a
 // format. The product's texts are filled in either case.
-std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, const EarlierTemplate& earlier,
-                         LabelTemplate& current) {
+std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context,
+                         const EarlierTemplate& earlier, LabelTemplate& current) {
   const QXmlStreamAttributes a = r.attributes();
   TemplateProduct product;
   product.brand = Attr(a, "brand").toStdString();
@@ -178,10 +181,13 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
       if (product.paperId.empty()) product.paperId = from->product.paperId;
     }
   }
-  const QString brand = QString::fromStdString(product.brand), part = QString::fromStdString(product.part);
+  const QString brand = QString::fromStdString(product.brand),
+                part = QString::fromStdString(product.part);
   // The program's own exports carry the format's name as the part.
-  const QString title = brand == QLatin1String("Quendrix") ? part : (brand + QLatin1Char(' ') + part).trimmed();
-  current.record.name = CutName(title.isEmpty() ? QString::fromStdString(product.description) : title);
+  const QString title =
+      brand == QLatin1String("Quendrix") ? part : (brand + QLatin1Char(' ') + part).trimmed();
+  current.record.name =
+      CutName(title.isEmpty() ? QString::fromStdString(product.description) : title);
   if (why.empty()) why = ReadSheet(a, context, current.details);
   current.product = std::move(product);
   while (!r.atEnd()) {
@@ -193,7 +199,8 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
     if (name == QLatin1String("Meta")) {
       const std::string category = Attr(attrs, "category").toStdString();
       auto& cats = current.product.categories;
-      if (!category.empty() && std::find(cats.begin(), cats.end(), category) == cats.end()) cats.push_back(category);
+      if (!category.empty() && std::find(cats.begin(), cats.end(), category) == cats.end())
+        cats.push_back(category);
       continue;
     }
     if (!why.empty()) continue;
@@ -208,7 +215,9 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context, co
   }
   if (!why.empty()) return why;
   if (!haveLabel) return Translate("LabelTemplateReader", "it has no label");
-  if (grids == 0) current.record = WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
+  if (grids == 0)
+    current.record =
+        WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
   return CheckDetails(current.record, current.details);
 }
 }  // namespace
@@ -228,7 +237,8 @@ bool ParseLength(QStringView text, double& mm) {
     const char* suffix;
     double mm;
   };
-  constexpr Unit kUnits[] = {{"pt", 25.4 / 72}, {"mm", 1}, {"cm", 10}, {"in", 25.4}, {"pc", 25.4 / 6}};
+  constexpr Unit kUnits[] = {
+      {"pt", 25.4 / 72}, {"mm", 1}, {"cm", 10}, {"in", 25.4}, {"pc", 25.4 / 6}};
   QStringView number = t;
   double factor = 25.4 / 72;  // a bare number is points
   for (const Unit& u : kUnits)
@@ -247,14 +257,16 @@ bool ParseLength(QStringView text, double& mm) {
 bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateContext& context) {
   templates_.clear();
   error_.clear();
-  QXmlStreamReader r(QByteArray(reinterpret_cast<const char*>(xml.data()), static_cast<qsizetype>(xml.size())));
+  QXmlStreamReader r(
+      QByteArray(reinterpret_cast<const char*>(xml.data()), static_cast<qsizetype>(xml.size())));
   std::map<std::string, size_t> byPart;  // brand + part, for equiv
   auto fail = [&](const std::string& why) {
     error_ = why;
     templates_.clear();
     return false;
   };
-  const auto earlier = [&](const std::string& brand, const std::string& part) -> const LabelTemplate* {
+  const auto earlier = [&](const std::string& brand,
+                           const std::string& part) -> const LabelTemplate* {
     const auto it = byPart.find(brand + '\n' + part);
     if (it != byPart.end()) return &templates_[it->second];
     return context.earlier ? context.earlier(brand, part) : nullptr;

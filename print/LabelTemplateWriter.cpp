@@ -8,12 +8,15 @@
 namespace {
 QString Mm(double v) {
   QString s = QString::number(v, 'f', 4);
-  while (s.contains(QLatin1Char('.')) && (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.'))))
+  while (s.contains(QLatin1Char('.')) &&
+         (s.endsWith(QLatin1Char('0')) || s.endsWith(QLatin1Char('.'))))
     s.chop(1);
   return s + QStringLiteral("mm");
 }
 
-bool Near(double a, double b) { return std::fabs(a - b) < 0.5; }
+bool Near(double a, double b) {
+  return std::fabs(a - b) < 0.5;
+}
 
 void WriteSize(QXmlStreamWriter& w, double width, double height) {
   if (Near(width, 210) && Near(height, 297)) {
@@ -99,7 +102,9 @@ std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const Fo
   return std::vector<uint8_t>(out.begin(), out.end());
 }
 
-std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt, const FormatDetails& d,
-                               double fallbackWidth, double fallbackHeight) {
-  return ReplaceFileAtomically(path, LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
+std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt,
+                               const FormatDetails& d, double fallbackWidth,
+                               double fallbackHeight) {
+  return ReplaceFileAtomically(path,
+                               LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
 }

@@ -10,7 +10,8 @@
 
 namespace {
 constexpr int32_t kMaxMarks = kPaperCountMax * kPaperCountMax * kMaxGrids;
-constexpr size_t kFileLimit = 12 + size_t(kMaxNextPositionEntries) * (kPaperRecordSize + 8) + 4 * 1000000;
+constexpr size_t kFileLimit =
+    12 + size_t(kMaxNextPositionEntries) * (kPaperRecordSize + 8) + 4 * 1000000;
 
 NextPositionLoad Refused(const std::string& name, const std::string& why) {
   return {{},
@@ -85,7 +86,9 @@ std::vector<uint8_t> EncodeNextPositions(const std::vector<NextPositionEntry>& e
   return out;
 }
 
-std::string NextPositionFileFor(const std::string& paperFile) { return SideFile(paperFile, "-next.dat"); }
+std::string NextPositionFileFor(const std::string& paperFile) {
+  return SideFile(paperFile, "-next.dat");
+}
 
 namespace {
 NextPositionLoad Load(const std::string& file) {
@@ -97,8 +100,8 @@ NextPositionLoad Load(const std::string& file) {
 }
 }  // namespace
 
-std::optional<NextPosition> RecallNextPosition(const std::string& paperFile, const PaperFormat& format,
-                                               std::string* message) {
+std::optional<NextPosition> RecallNextPosition(const std::string& paperFile,
+                                               const PaperFormat& format, std::string* message) {
   const NextPositionLoad load = Load(NextPositionFileFor(paperFile));
   if (message) *message = load.message;
   const auto record = EncodePaperFormat(format);

@@ -38,7 +38,8 @@ std::vector<uint8_t> EncodeNextPositions(const std::vector<NextPositionEntry>& e
 // The file beside a paper.dat.
 std::string NextPositionFileFor(const std::string& paperFile);
 // The remembered position for `format`, if one is not fresh; damage is reported in `message`.
-std::optional<NextPosition> RecallNextPosition(const std::string& paperFile, const PaperFormat& format,
+std::optional<NextPosition> RecallNextPosition(const std::string& paperFile,
+                                               const PaperFormat& format,
                                                std::string* message = nullptr);
 // Keeps `next` for `format` (a fresh sheet removes its entry); an error text, empty on success.
 std::string RememberNextPosition(const std::string& paperFile, const PaperFormat& format,

@@ -25,11 +25,12 @@ void SkipSpaces(const std::string& s, size_t& at) {
 struct ListTexts {
   const char* malformed;  // %1 the text
   const char* none;
-  const char* outside;    // %1 the number, %2 the last one
+  const char* outside;  // %1 the number, %2 the last one
 };
-const ListTexts kPageTexts{QT_TRANSLATE_NOOP("PageRange", "\"%1\" is no list of pages such as 2-3,5"),
-                           QT_TRANSLATE_NOOP("PageRange", "no page given"),
-                           QT_TRANSLATE_NOOP("PageRange", "there is no page %1; the pages are 1 to %2")};
+const ListTexts kPageTexts{
+    QT_TRANSLATE_NOOP("PageRange", "\"%1\" is no list of pages such as 2-3,5"),
+    QT_TRANSLATE_NOOP("PageRange", "no page given"),
+    QT_TRANSLATE_NOOP("PageRange", "there is no page %1; the pages are 1 to %2")};
 const ListTexts kPositionTexts{
     QT_TRANSLATE_NOOP("PageRange", "\"%1\" is no list of positions such as 2-3,5"),
     QT_TRANSLATE_NOOP("PageRange", "no position given"),

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "print/PaperFormat.h"
 #include "print/FormatDetails.h"
+#include "print/PaperFormat.h"
 
 // More formats than anyone keeps; a larger count marks a damaged file.
 constexpr int32_t kMaxPaperFormats = 10000;
@@ -12,8 +12,8 @@ constexpr int32_t kMaxPaperFormats = 10000;
 struct PaperLoadResult {
   enum Status { Loaded, Missing, Damaged, Unreadable };
   Status status = Missing;
-  std::vector<PaperFormat> formats;  // the whole, valid records read (also from a damaged file)
-  std::string message;            // what is wrong with a damaged or unreadable file
+  std::vector<PaperFormat> formats;    // the whole, valid records read (also from a damaged file)
+  std::string message;                 // what is wrong with a damaged or unreadable file
   std::vector<FormatDetails> details;  // one per format when read with its details file
 };
 

@@ -20,7 +20,9 @@ int32_t TruncCount(double v) {
 }
 
 template <typename T>
-void Put(uint8_t* at, T v) { std::memcpy(at, &v, sizeof v); }
+void Put(uint8_t* at, T v) {
+  std::memcpy(at, &v, sizeof v);
+}
 template <typename T>
 T Get(const uint8_t* at) {
   T v;
@@ -28,7 +30,9 @@ T Get(const uint8_t* at) {
   return v;
 }
 
-bool SaneLength(double v) { return std::isfinite(v) && std::fabs(v) < 1e7; }
+bool SaneLength(double v) {
+  return std::isfinite(v) && std::fabs(v) < 1e7;
+}
 }  // namespace
 
 PaperFormat PaperFormatFromFields(const PaperFormatFields& v) {
@@ -72,8 +76,10 @@ PaperFormat EditedPaperFormat(const PaperFormat& old, const PaperFormatFields& s
   take(shown.top != confirmed.top, &PaperFormat::topMargin);
   take(shown.width != confirmed.width, &PaperFormat::width);
   take(shown.height != confirmed.height, &PaperFormat::height);
-  take(shown.width != confirmed.width || shown.spaceH != confirmed.spaceH, &PaperFormat::stepAcross);
-  take(shown.height != confirmed.height || shown.spaceV != confirmed.spaceV, &PaperFormat::stepDown);
+  take(shown.width != confirmed.width || shown.spaceH != confirmed.spaceH,
+       &PaperFormat::stepAcross);
+  take(shown.height != confirmed.height || shown.spaceV != confirmed.spaceV,
+       &PaperFormat::stepDown);
   take(shown.countH != confirmed.countH, &PaperFormat::columns);
   take(shown.countV != confirmed.countV, &PaperFormat::rows);
   take(shown.name != confirmed.name, &PaperFormat::name);

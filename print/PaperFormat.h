@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+
 #include "platform/Translate.h"
 
 constexpr int kPaperNameMax = 50;

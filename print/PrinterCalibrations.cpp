@@ -11,7 +11,8 @@
 namespace {
 constexpr size_t kHeaderSize = 12;
 constexpr size_t kEntryFixed = 2 + 4 + 4 * 8;  // name length, resolution, four values
-constexpr size_t kFileLimit = kHeaderSize + kMaxPrinterCalibrations * (kEntryFixed + kMaxQueueNameBytes);
+constexpr size_t kFileLimit =
+    kHeaderSize + kMaxPrinterCalibrations * (kEntryFixed + kMaxQueueNameBytes);
 
 PrinterCalibrationsLoad Refused(const std::string& name, const std::string& why) {
   PrinterCalibrationsLoad r;
@@ -31,10 +32,12 @@ bool CalibrationInRange(const Calibration& c) {
          in(c.height, kCalibrationSizeMin, kCalibrationSizeMax);
 }
 
-PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes, const std::string& name) {
+PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes,
+                                                 const std::string& name) {
   size_t at = 0;
   int32_t magic = 0, version = 0, count = 0;
-  if (!ReadField(bytes, at, magic) || magic != kPrinterCalibrationsMagic || !ReadField(bytes, at, version))
+  if (!ReadField(bytes, at, magic) || magic != kPrinterCalibrationsMagic ||
+      !ReadField(bytes, at, version))
     return Refused(name, Translate("PrinterCalibrations", "not a printer calibrations file"));
   if (version != kPrinterCalibrationsVersion)
     return Refused(name, Translate("PrinterCalibrations", "unknown version"));
@@ -44,7 +47,8 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = "entry " + std::to_string(i + 1);
     uint16_t length = 0;
-    if (!ReadField(bytes, at, length) || length == 0 || length > kMaxQueueNameBytes || bytes.size() - at < length)
+    if (!ReadField(bytes, at, length) || length == 0 || length > kMaxQueueNameBytes ||
+        bytes.size() - at < length)
       return Refused(name,
                      entry + Translate("PrinterCalibrations", " has no readable printer name"));
     PrinterCalibration e;
@@ -52,8 +56,9 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
     at += length;
     int32_t dpi = 0;
     Calibration& c = e.values;
-    if (!ReadField(bytes, at, dpi) || !ReadField(bytes, at, c.left) || !ReadField(bytes, at, c.top) ||
-        !ReadField(bytes, at, c.width) || !ReadField(bytes, at, c.height))
+    if (!ReadField(bytes, at, dpi) || !ReadField(bytes, at, c.left) ||
+        !ReadField(bytes, at, c.top) || !ReadField(bytes, at, c.width) ||
+        !ReadField(bytes, at, c.height))
       return Refused(name, entry + Translate("PrinterCalibrations", " ends early"));
     if (dpi < 0 || dpi > 100000 || !CalibrationInRange(c))
       return Refused(
@@ -76,7 +81,8 @@ std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibrat
     AppendField(out, static_cast<uint16_t>(queue.size()));
     out.insert(out.end(), queue.begin(), queue.end());
     AppendField(out, static_cast<int32_t>(e.printer.resolution));
-    for (double v : {e.values.left, e.values.top, e.values.width, e.values.height}) AppendField(out, v);
+    for (double v : {e.values.left, e.values.top, e.values.width, e.values.height})
+      AppendField(out, v);
   }
   return out;
 }
@@ -92,7 +98,8 @@ PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
   return ParsePrinterCalibrations(*bytes, path);
 }
 
-std::string SavePrinterCalibrations(const std::string& path, const std::vector<PrinterCalibration>& entries) {
+std::string SavePrinterCalibrations(const std::string& path,
+                                    const std::vector<PrinterCalibration>& entries) {
   if (entries.empty()) {
     std::error_code ec;
     std::filesystem::remove(path, ec);
@@ -102,7 +109,9 @@ std::string SavePrinterCalibrations(const std::string& path, const std::vector<P
   return ReplaceFileAtomically(path, EncodePrinterCalibrations(entries));
 }
 
-std::string PrinterCalibrationsFileFor(const std::string& optionsFile) { return SideFile(optionsFile, "-printers.dat"); }
+std::string PrinterCalibrationsFileFor(const std::string& optionsFile) {
+  return SideFile(optionsFile, "-printers.dat");
+}
 
 const PrinterCalibration* FindPrinterCalibration(const std::vector<PrinterCalibration>& entries,
                                                  const PrinterKey& printer) {
@@ -111,8 +120,8 @@ const PrinterCalibration* FindPrinterCalibration(const std::vector<PrinterCalibr
   return it == entries.end() ? nullptr : &*it;
 }
 
-Calibration CalibrationFor(const std::vector<PrinterCalibration>& entries, const PrinterKey& printer,
-                           const Calibration& fallback) {
+Calibration CalibrationFor(const std::vector<PrinterCalibration>& entries,
+                           const PrinterKey& printer, const Calibration& fallback) {
   if (printer.queue.empty()) return fallback;
   const PrinterCalibration* e = FindPrinterCalibration(entries, printer);
   return e ? e->values : fallback;
@@ -134,10 +143,12 @@ bool RemovePrinterCalibration(std::vector<PrinterCalibration>& entries, const Pr
   return entries.size() != before;
 }
 
-Calibration JobCalibration(const std::string& optionsFile, const PrinterKey& printer, std::string* message) {
+Calibration JobCalibration(const std::string& optionsFile, const PrinterKey& printer,
+                           std::string* message) {
   const CalibrationLoad fallback = LoadCalibration(optionsFile);
   if (printer.queue.empty()) return fallback.values;
-  const PrinterCalibrationsLoad own = LoadPrinterCalibrations(PrinterCalibrationsFileFor(optionsFile));
+  const PrinterCalibrationsLoad own =
+      LoadPrinterCalibrations(PrinterCalibrationsFileFor(optionsFile));
   if (message) *message = own.message;
   return CalibrationFor(own.entries, printer, fallback.values);
 }

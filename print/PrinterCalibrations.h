@@ -31,11 +31,13 @@ struct PrinterCalibrationsLoad {
 
 // A damaged file (wrong magic, counts, lengths or values outside the dialog's ranges) is
 // refused whole.
-PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes, const std::string& name);
+PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes,
+                                                 const std::string& name);
 std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibration>& entries);
 PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path);
 // Replaces the file atomically; removes it when no entry is left. An error text, empty on success.
-std::string SavePrinterCalibrations(const std::string& path, const std::vector<PrinterCalibration>& entries);
+std::string SavePrinterCalibrations(const std::string& path,
+                                    const std::vector<PrinterCalibration>& entries);
 // The file beside an options.dat.
 std::string PrinterCalibrationsFileFor(const std::string& optionsFile);
 
@@ -43,8 +45,8 @@ std::string PrinterCalibrationsFileFor(const std::string& optionsFile);
 const PrinterCalibration* FindPrinterCalibration(const std::vector<PrinterCalibration>& entries,
                                                  const PrinterKey& printer);
 // The printer's own calibration, else `fallback`.
-Calibration CalibrationFor(const std::vector<PrinterCalibration>& entries, const PrinterKey& printer,
-                           const Calibration& fallback);
+Calibration CalibrationFor(const std::vector<PrinterCalibration>& entries,
+                           const PrinterKey& printer, const Calibration& fallback);
 void SetPrinterCalibration(std::vector<PrinterCalibration>& entries, const PrinterKey& printer,
                            const Calibration& values);
 // True when an entry was removed.

@@ -26,13 +26,15 @@ std::string Attr(const QXmlStreamAttributes& a, const char* name) {
   return (a.hasAttribute(n) ? a.value(n) : a.value(QLatin1Char('_') + n)).toString().toStdString();
 }
 
-// Calls `take` with the attributes of every `element` of a small list file; false when it is damaged.
+// Calls `take` with the attributes of every `element` of a small list file; false when it is
+// damaged.
 bool ReadListFile(const std::string& path, const char* element,
                   const std::function<void(const QXmlStreamAttributes&)>& take) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(path, kMaxListFileSize, &truncated);
   if (!bytes || truncated) return false;
-  QXmlStreamReader r(QByteArray(reinterpret_cast<const char*>(bytes->data()), static_cast<qsizetype>(bytes->size())));
+  QXmlStreamReader r(QByteArray(reinterpret_cast<const char*>(bytes->data()),
+                                static_cast<qsizetype>(bytes->size())));
   while (!r.atEnd()) {
     r.readNext();
     if (r.isStartElement() && r.name() == QLatin1String(element)) take(r.attributes());
@@ -69,7 +71,8 @@ CatalogueFolders DefaultCatalogueFolders() {
   for (size_t start = 0; start <= dirs.size();) {
     const size_t colon = std::min(dirs.find(':', start), dirs.size());
     const std::string dir = dirs.substr(start, colon - start);
-    if (!dir.empty() && dir[0] == '/') f.database.push_back((fs::path(dir) / "libglabels-3.0" / "templates").string());
+    if (!dir.empty() && dir[0] == '/')
+      f.database.push_back((fs::path(dir) / "libglabels-3.0" / "templates").string());
     start = colon + 1;
   }
   const std::string config = FolderFromEnvironment("XDG_CONFIG_HOME", ".config");
@@ -95,8 +98,10 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
   std::vector<std::pair<std::string, size_t>> order;  // lower-case maker and part, index
   order.reserve(products_.size());
   for (size_t i = 0; i < products_.size(); ++i)
-    order.emplace_back(Lower(products_[i].product.brand) + '\n' + Lower(products_[i].product.part), i);
-  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    order.emplace_back(Lower(products_[i].product.brand) + '\n' + Lower(products_[i].product.part),
+                       i);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<LabelTemplate> sorted;
   sorted.reserve(order.size());
   for (const auto& [key, i] : order) sorted.push_back(std::move(products_[i]));
@@ -114,21 +119,28 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
 void ProductCatalogue::readFolder(const std::string& folder, bool database) {
   if (database) {
     const fs::path dir(folder);
-    const bool sizes = ReadListFile((dir / "paper-sizes.xml").string(), "Paper-size", [&](const QXmlStreamAttributes& a) {
-      double w = 0, h = 0;
-      const std::string id = Attr(a, "id");
-      if (id.empty() || !ParseTemplateLength(Attr(a, "width"), w) || !ParseTemplateLength(Attr(a, "height"), h)) return;
-      paperSizes_[id] = {w, h};
-      paperNames_[id] = Attr(a, "name");
-    });
-    const bool categories = ReadListFile((dir / "categories.xml").string(), "Category", [&](const QXmlStreamAttributes& a) {
-      CatalogueCategory c{Attr(a, "id"), Attr(a, "name")};
-      if (!c.id.empty()) categories_.push_back(c);
-    });
-    const bool vendors = ReadListFile((dir / "vendors.xml").string(), "Vendor", [&](const QXmlStreamAttributes& a) {
-      vendorUrls_[Lower(Attr(a, "name"))] = Attr(a, "url");
-    });
-    for (const auto& [ok, file] : {std::pair{sizes, "paper-sizes.xml"}, {categories, "categories.xml"}, {vendors, "vendors.xml"}})
+    const bool sizes = ReadListFile((dir / "paper-sizes.xml").string(), "Paper-size",
+                                    [&](const QXmlStreamAttributes& a) {
+                                      double w = 0, h = 0;
+                                      const std::string id = Attr(a, "id");
+                                      if (id.empty() || !ParseTemplateLength(Attr(a, "width"), w) ||
+                                          !ParseTemplateLength(Attr(a, "height"), h))
+                                        return;
+                                      paperSizes_[id] = {w, h};
+                                      paperNames_[id] = Attr(a, "name");
+                                    });
+    const bool categories = ReadListFile((dir / "categories.xml").string(), "Category",
+                                         [&](const QXmlStreamAttributes& a) {
+                                           CatalogueCategory c{Attr(a, "id"), Attr(a, "name")};
+                                           if (!c.id.empty()) categories_.push_back(c);
+                                         });
+    const bool vendors =
+        ReadListFile((dir / "vendors.xml").string(), "Vendor", [&](const QXmlStreamAttributes& a) {
+          vendorUrls_[Lower(Attr(a, "name"))] = Attr(a, "url");
+        });
+    for (const auto& [ok, file] : {std::pair{sizes, "paper-sizes.xml"},
+                                   {categories, "categories.xml"},
+                                   {vendors, "vendors.xml"}})
       if (!ok)
         message_ += Translate("ProductCatalogue", "Cannot read ") + (dir / file).string() + ".\n";
     std::stable_partition(categories_.begin(), categories_.end(),
@@ -137,7 +149,8 @@ void ProductCatalogue::readFolder(const std::string& folder, bool database) {
   TemplateContext context;
   context.paperSizes = paperSizes_;
   context.keepUnusable = true;
-  context.earlier = [this](const std::string& brand, const std::string& part) -> const LabelTemplate* {
+  context.earlier = [this](const std::string& brand,
+                           const std::string& part) -> const LabelTemplate* {
     const auto it = byPart_.find(brand + '\n' + part);
     return it == byPart_.end() ? nullptr : &products_[it->second];
   };
@@ -178,23 +191,29 @@ std::vector<size_t> ProductCatalogue::search(const CatalogueFilter& filter) cons
   for (size_t i = 0; i < products_.size(); ++i) {
     const LabelTemplate& t = products_[i];
     if (filter.paper != PaperClass::Any && PaperClassOf(t.product) != filter.paper) continue;
-    if (filter.shape && (!t.product.unusable.empty() || t.details.shape.kind != *filter.shape)) continue;
+    if (filter.shape && (!t.product.unusable.empty() || t.details.shape.kind != *filter.shape))
+      continue;
     const auto& cats = t.product.categories;
-    if (!filter.category.empty() && std::find(cats.begin(), cats.end(), filter.category) == cats.end()) continue;
+    if (!filter.category.empty() &&
+        std::find(cats.begin(), cats.end(), filter.category) == cats.end())
+      continue;
     const std::string& hay = haystacks_[i];
-    if (std::all_of(words.begin(), words.end(), [&](const std::string& w) { return hay.find(w) != std::string::npos; }))
+    if (std::all_of(words.begin(), words.end(),
+                    [&](const std::string& w) { return hay.find(w) != std::string::npos; }))
       out.push_back(i);
   }
   return out;
 }
 
-const LabelTemplate* ProductCatalogue::find(const std::string& maker, const std::string& part) const {
+const LabelTemplate* ProductCatalogue::find(const std::string& maker,
+                                            const std::string& part) const {
   const auto it = byPart_.find(Lower(maker) + '\n' + Lower(part));
   return it == byPart_.end() ? nullptr : &products_[it->second];
 }
 
 std::string ProductCatalogue::paperName(const LabelTemplate& t) const {
-  if (const auto it = paperNames_.find(t.product.paperId); it != paperNames_.end() && !it->second.empty())
+  if (const auto it = paperNames_.find(t.product.paperId);
+      it != paperNames_.end() && !it->second.empty())
     return it->second;
   if (t.details.sheetWidth <= 0)
     return t.product.paperId.empty() ? Translate("ProductCatalogue", "unknown paper")

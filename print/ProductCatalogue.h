@@ -41,7 +41,8 @@ class ProductCatalogue {
   bool loaded() const { return loaded_; }
   // False when no database folder holds templates.
   bool haveDatabase() const { return haveDatabase_; }
-  // How to install a missing database, and the files that could not be read; empty when all is well.
+  // How to install a missing database, and the files that could not be read; empty when all is
+  // well.
   const std::string& message() const { return message_; }
 
   // Every product, by maker and part.

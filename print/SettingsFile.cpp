@@ -1,5 +1,4 @@
 #include "print/SettingsFile.h"
-#include "platform/Translate.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -12,9 +11,12 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Translate.h"
+
 std::string ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
   const std::filesystem::path target(path);
-  std::string tmpl = (target.parent_path() / (".~" + target.filename().string() + ".XXXXXX")).string();
+  std::string tmpl =
+      (target.parent_path() / (".~" + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkstemp(tmpl.data());
   if (fd < 0)
     return Translate("SettingsFile", "Cannot write ") + path + ": " + std::strerror(errno);
@@ -48,7 +50,9 @@ namespace {
 FileReader g_testReader = nullptr;
 }
 
-void SetFileReaderForTests(FileReader reader) { g_testReader = reader; }
+void SetFileReaderForTests(FileReader reader) {
+  g_testReader = reader;
+}
 
 std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, size_t limit,
                                                     bool* truncated) {

@@ -9,7 +9,8 @@
 // Writes `bytes` to a temporary file in the same folder and renames it over `path`; the old
 // file stays intact when any step fails. Returns an error text, empty on success.
 std::string ReplaceFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
-// A file kept beside `path`: its name without extension plus `suffix` ("paper.dat" -> "paper-next.dat").
+// A file kept beside `path`: its name without extension plus `suffix` ("paper.dat" ->
+// "paper-next.dat").
 std::string SideFile(const std::string& path, const char* suffix);
 
 // Reads at most `limit` bytes; nullopt (errno tells why) when the file cannot be opened or
@@ -19,7 +20,7 @@ std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, siz
 
 // Tests replace the reader of ReadFileLimited to inject read errors; nullptr restores it.
 using FileReader = std::optional<std::vector<uint8_t>> (*)(const std::string& path, size_t limit,
-                                                          bool* truncated);
+                                                           bool* truncated);
 void SetFileReaderForTests(FileReader reader);
 
 // Fields of the little-endian settings files, one after the other.

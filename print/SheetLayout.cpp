@@ -12,7 +12,9 @@ int32_t TruncPixels(double v) {
 }
 
 namespace {
-int32_t Trunc(double v) { return TruncPixels(v); }
+int32_t Trunc(double v) {
+  return TruncPixels(v);
+}
 int32_t Across(const PaperFormat& f) {
   return std::clamp(f.columns, kPaperCountMin, kPaperCountMax);
 }
@@ -63,7 +65,8 @@ std::vector<SheetPosition> SheetLayout::Printed() const {
   for (int32_t k = first; k <= last; ++k) {
     if (!Receives(k)) continue;
     const SheetPosition p = At(k);
-    if (sheets.empty() || std::binary_search(sheets.begin(), sheets.end(), p.sheet)) out.push_back(p);
+    if (sheets.empty() || std::binary_search(sheets.begin(), sheets.end(), p.sheet))
+      out.push_back(p);
   }
   return out;
 }
@@ -95,7 +98,8 @@ SheetLayout LayoutFor(const PaperFormat& fmt, int32_t used, int32_t copies) {
   return l;
 }
 
-SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used, int32_t copies) {
+SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used,
+                      int32_t copies) {
   if (d.moreGrids.empty()) return LayoutFor(fmt, used, copies);
   SheetLayout l = LayoutFor(fmt, used, copies);
   for (LabelGrid g : AllGrids(fmt, d)) {

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "print/PaperFormat.h"
 #include "print/FormatDetails.h"
+#include "print/PaperFormat.h"
 
 struct SheetPosition {
-  int32_t k = 0;      // position counted through all sheets in reading order
+  int32_t k = 0;                        // position counted through all sheets in reading order
   int32_t col = 0, row = 0, sheet = 0;  // sheet counted from 0
   int32_t grid = 0;                     // col and row count within this grid
   bool operator==(const SheetPosition&) const = default;

@@ -53,7 +53,8 @@ std::vector<std::pair<PaperFormat, FormatDetails>> StarterDiscSheets() {
   LabelTemplateReader reader;
   std::vector<std::pair<PaperFormat, FormatDetails>> out;
   if (!reader.read(std::vector<uint8_t>(xml.begin(), xml.end()))) return out;
-  const char* names[] = {"2 CD labels 117 mm (Zweckform 3654), A4", "2 CD labels 117.5 mm (Avery 5931), Letter"};
+  const char* names[] = {"2 CD labels 117 mm (Zweckform 3654), A4",
+                         "2 CD labels 117.5 mm (Avery 5931), Letter"};
   for (size_t i = 0; i < reader.templates().size() && i < 2; ++i) {
     LabelTemplate t = reader.templates()[i];
     t.record.name = names[i];
@@ -75,7 +76,7 @@ PaperLoadResult StarterCatalogue() {
 }
 
 PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
-                                   const std::vector<std::string>& starterFiles) {
+                                     const std::vector<std::string>& starterFiles) {
   PaperLoadResult user = LoadPaperFormats(userFile);
   if (user.status != PaperLoadResult::Missing) {
     user.details = LoadDetailsFor(userFile, user.formats);

@@ -2,14 +2,16 @@
 
 #include <cstring>
 
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Progress.h"
 #include "retouch/ByteTable.h"
 #include "retouch/PictureCopy.h"
 
 namespace {
-int Clamp(int v) { return v > 255 ? 255 : v < 0 ? 0 : v; }
+int Clamp(int v) {
+  return v > 255 ? 255 : v < 0 ? 0 : v;
+}
 
 template <class Map>
 void MapPicture(Dib& dib, Map map) {
@@ -35,7 +37,9 @@ void Composed(int delta, int k, uint8_t table[256]) {
 }
 }  // namespace
 
-uint8_t BrightnessOf(int v, int delta) { return uint8_t(Clamp(v + delta)); }
+uint8_t BrightnessOf(int v, int delta) {
+  return uint8_t(Clamp(v + delta));
+}
 
 uint8_t ContrastOf(int v, int k) {
   if (k <= 100) return uint8_t(Clamp(k * (v - 127) / 100 + 127));

@@ -18,8 +18,9 @@ void MapBytesPortable(const uint8_t* src, uint8_t* dst, size_t n, const uint8_t 
 
 namespace {
 
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MapVbmi(const uint8_t* src, uint8_t* dst,
-                                                                    size_t n, const uint8_t* table) {
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MapVbmi(const uint8_t* src,
+                                                                    uint8_t* dst, size_t n,
+                                                                    const uint8_t* table) {
   const __m512i t0 = _mm512_loadu_si512(table), t1 = _mm512_loadu_si512(table + 64);
   const __m512i t2 = _mm512_loadu_si512(table + 128), t3 = _mm512_loadu_si512(table + 192);
   size_t i = 0;
@@ -34,12 +35,15 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MapVbmi(const uint8_
 }
 
 bool HasVbmi() {
-  static const bool has = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+  static const bool has =
+      __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
   return has;
 }
 }  // namespace
 
 void MapBytes(const uint8_t* src, uint8_t* dst, size_t n, const uint8_t table[256]) {
-  if (HasVbmi()) MapVbmi(src, dst, n, table);
-  else MapBytesPortable(src, dst, n, table);
+  if (HasVbmi())
+    MapVbmi(src, dst, n, table);
+  else
+    MapBytesPortable(src, dst, n, table);
 }

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Progress.h"
 #include "retouch/PictureCopy.h"
 
 bool CropDib(const Dib& src, int32_t left, int32_t top, int32_t w, int32_t h, Dib& out) {

@@ -52,8 +52,8 @@ void TurnTiled(const Dib& src, Dib& dst, bool left) {
 }
 
 // Reverses the pixel order of a 24-bit row sixteen pixels (48 bytes) at a time.
-__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MirrorRow24Vbmi(const uint8_t* s, uint8_t* d,
-                                                                           int32_t w) {
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void MirrorRow24Vbmi(const uint8_t* s,
+                                                                            uint8_t* d, int32_t w) {
   alignas(64) uint8_t order[64] = {};
   for (int j = 0; j < 48; ++j) order[j] = uint8_t((15 - j / 3) * 3 + j % 3);
   const __m512i index = _mm512_load_si512(order);
@@ -72,7 +72,8 @@ void MirrorRow24(const uint8_t* s, uint8_t* d, int32_t w) {
 }
 
 bool HasVbmi() {
-  static const bool has = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
+  static const bool has =
+      __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
   return has;
 }
 
@@ -92,9 +93,15 @@ void TurnByPixel(const Dib& src, Dib& dst, bool left) {
 void Turn(const Dib& src, Dib& dst, bool left) {
   if (!Fits(src, dst, true)) return;
   switch (DibBitCount(src)) {
-    case 24: TurnTiled<3>(src, dst, left); break;
-    case 8: TurnTiled<1>(src, dst, left); break;
-    default: TurnByPixel(src, dst, left); break;
+    case 24:
+      TurnTiled<3>(src, dst, left);
+      break;
+    case 8:
+      TurnTiled<1>(src, dst, left);
+      break;
+    default:
+      TurnByPixel(src, dst, left);
+      break;
   }
 }
 
@@ -122,8 +129,10 @@ void MirrorPixels(const Dib& src, Dib& dst) {
     const uint8_t* s = DibRow(src, y);
     uint8_t* d = DibRow(dst, y);
     if (bpp == 24) {
-      if (vbmi) MirrorRow24Vbmi(s, d, w);
-      else MirrorRow24(s, d, w);
+      if (vbmi)
+        MirrorRow24Vbmi(s, d, w);
+      else
+        MirrorRow24(s, d, w);
     } else if (bpp == 8) {
       for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
     } else {

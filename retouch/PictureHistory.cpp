@@ -24,11 +24,16 @@ struct PictureLook {
 bool Run(Dib& dib, PictureOp op) {
   SelectionBox unused;  // the selection is restored by its own part of the history
   switch (op) {
-    case PictureOp::TurnLeft: return TurnDibLeft(dib, unused.ref());
-    case PictureOp::TurnRight: return TurnDibRight(dib, unused.ref());
-    case PictureOp::Mirror: return MirrorDib(dib);
-    case PictureOp::MirrorVertical: return MirrorDibVertical(dib);
-    case PictureOp::Replace: break;
+    case PictureOp::TurnLeft:
+      return TurnDibLeft(dib, unused.ref());
+    case PictureOp::TurnRight:
+      return TurnDibRight(dib, unused.ref());
+    case PictureOp::Mirror:
+      return MirrorDib(dib);
+    case PictureOp::MirrorVertical:
+      return MirrorDibVertical(dib);
+    case PictureOp::Replace:
+      break;
   }
   return false;
 }
@@ -132,8 +137,8 @@ void PictureEdit::commit(const std::string& what) {
   if (!history_ || done_) return;
   done_ = true;
   if (byOperation_)
-    history_->record(std::make_unique<PictureOperationChange>(dib_, op_,
-                                                              PictureLook{info_, logPal_, hasPalette_}));
+    history_->record(std::make_unique<PictureOperationChange>(
+        dib_, op_, PictureLook{info_, logPal_, hasPalette_}));
   else if (before_.Bits && !SamePicture(before_, dib_))
     history_->record(std::make_unique<PictureSwapChange>(dib_, before_));
   history_->commit(what);

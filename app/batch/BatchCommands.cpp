@@ -36,7 +36,9 @@ std::vector<BatchCommand>& Registered() {
 }
 }  // namespace
 
-void RegisterBatchCommand(const BatchCommand& command) { Registered().push_back(command); }
+void RegisterBatchCommand(const BatchCommand& command) {
+  Registered().push_back(command);
+}
 
 std::vector<BatchCommand> BatchCommandList() {
   std::vector<BatchCommand> list = {

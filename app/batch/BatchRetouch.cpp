@@ -7,8 +7,8 @@
 #include "retouch/BrightnessContrast.h"
 #include "retouch/Crop.h"
 #include "retouch/DepthPromotion.h"
-#include "retouch/effects/ApplyEffect.h"
 #include "retouch/MirrorTurn.h"
+#include "retouch/effects/ApplyEffect.h"
 
 namespace {
 bool ParseInt(const std::string& text, int lo, int hi, int& value) {
@@ -110,10 +110,18 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
         }
         break;
       }
-      case RetouchStep::TurnLeft: ok = TurnDibLeft(dib, sel.ref()); break;
-      case RetouchStep::TurnRight: ok = TurnDibRight(dib, sel.ref()); break;
-      case RetouchStep::Mirror: ok = MirrorDib(dib); break;
-      case RetouchStep::MirrorVertical: ok = MirrorDibVertical(dib); break;
+      case RetouchStep::TurnLeft:
+        ok = TurnDibLeft(dib, sel.ref());
+        break;
+      case RetouchStep::TurnRight:
+        ok = TurnDibRight(dib, sel.ref());
+        break;
+      case RetouchStep::Mirror:
+        ok = MirrorDib(dib);
+        break;
+      case RetouchStep::MirrorVertical:
+        ok = MirrorDibVertical(dib);
+        break;
       case RetouchStep::Brightness:
         ChangeBrightness(dib, s.values[0]);
         break;

@@ -7,7 +7,17 @@
 #include "platform/dib/Dib.h"
 
 struct RetouchStep {
-  enum Kind { Crop, TurnLeft, TurnRight, Mirror, MirrorVertical, Brightness, Contrast, Effect, Depth24 };
+  enum Kind {
+    Crop,
+    TurnLeft,
+    TurnRight,
+    Mirror,
+    MirrorVertical,
+    Brightness,
+    Contrast,
+    Effect,
+    Depth24
+  };
   Kind kind;
   int values[4] = {0, 0, 0, 0};  // crop X, Y, W, H; brightness; contrast; effect index
 };

@@ -11,14 +11,16 @@
 
 #include "app/batch/BatchCommands.h"
 #include "platform/Translate.h"
+#include "platform/codecs/PictureFile.h"
 #include "platform/scanner/Scanner.h"
 #include "platform/scanner/ScannerOptions.h"
-#include "platform/codecs/PictureFile.h"
 
 namespace {
 std::atomic<bool> gInterrupted{false};
 
-extern "C" void OnInterrupt(int) { gInterrupted = true; }
+extern "C" void OnInterrupt(int) {
+  gInterrupted = true;
+}
 
 // Prints the scanners SANE finds, one a line.
 int ListDevices() {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/coverfile/ByteSource.h"
 #include "app/Document.h"
+#include "app/coverfile/ByteSource.h"
 #include "cover/TextLines.h"
 #include "platform/dialogs/Dialogs.h"
 
@@ -18,7 +18,9 @@ constexpr int32_t kCoverEndOfObjects = 10001;
 // The editor's dialogs stop at the same limits.
 constexpr size_t kMaxCoverTextBytes = kMaxObjectTextBytes;
 // The picture depths a cover file stores; the reader refuses any other, so the writer does too.
-constexpr bool CoverBitCountAllowed(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24; }
+constexpr bool CoverBitCountAllowed(int bits) {
+  return bits == 1 || bits == 4 || bits == 8 || bits == 24;
+}
 constexpr size_t kMaxCoverFontNameBytes = kMaxFontNameBytes;
 
 enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory, DamagedExtension };
@@ -36,9 +38,9 @@ struct CoverContents {
 
   int32_t PageWidth = 0, PageHeight = 0;
   double ViewZoom = 1.0, ViewScale = 1.0;
-  std::vector<Object> Objects;  // in increasing slot order
+  std::vector<Object> Objects;                          // in increasing slot order
   std::vector<std::pair<int32_t, TextLayout>> Layouts;  // curved texts, by slot, from the tail
-  Dib picture;                  // owned until CommitCover takes it
+  Dib picture;                                          // owned until CommitCover takes it
 };
 
 // Reads and checks a whole cover file; the rows report progress. Nothing outside `out` changes.

@@ -5,9 +5,9 @@
 
 #include "app/coverfile/CoverFile.h"
 #include "app/coverfile/RowBlocks.h"
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Progress.h"
 
 namespace {
 
@@ -51,7 +51,9 @@ bool ReadRows(ByteSource& s, const Dib& dib) {
   });
 }
 
-bool Positive(double v) { return std::isfinite(v) && v > 0; }
+bool Positive(double v) {
+  return std::isfinite(v) && v > 0;
+}
 
 CoverError ParseObjects(ByteSource& s, CoverContents& out) {
   int32_t previous = 0;
@@ -165,7 +167,8 @@ std::string BaseFileName(const std::string& path) {
 
 std::string CoverErrorText(CoverError error, const std::string& name) {
   switch (error) {
-    case CoverError::None: return {};
+    case CoverError::None:
+      return {};
     case CoverError::PictureTooLarge:
       return Translate("CoverReader", "The picture in the file ") + BaseFileName(name) +
              Translate("CoverReader", " is too large!");
@@ -176,7 +179,8 @@ std::string CoverErrorText(CoverError error, const std::string& name) {
       return Translate("CoverReader", "The curved texts in the file ") + BaseFileName(name) +
              Translate("CoverReader", " are damaged!");
     case CoverError::NotCover:
-    case CoverError::Damaged: break;
+    case CoverError::Damaged:
+      break;
   }
   return Translate("CoverReader", "This is not a valid CD Cover file!");
 }

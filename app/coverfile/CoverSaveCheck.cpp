@@ -6,7 +6,9 @@
 #include "platform/Translate.h"
 
 namespace {
-bool Positive(double v) { return std::isfinite(v) && v > 0; }
+bool Positive(double v) {
+  return std::isfinite(v) && v > 0;
+}
 
 // A zero byte would end the field early and the reader would see the rest as the next field.
 std::string StringFault(const std::string& s, size_t limit, const char* what, const char* unit,

@@ -31,8 +31,9 @@ bool Skip(ByteSource& s, uint64_t n) {
 }
 
 bool TextSlotIn(const CoverContents& c, int32_t slot) {
-  const auto it = std::lower_bound(c.Objects.begin(), c.Objects.end(), slot,
-                                   [](const CoverContents::Object& o, int32_t s) { return o.slot < s; });
+  const auto it =
+      std::lower_bound(c.Objects.begin(), c.Objects.end(), slot,
+                       [](const CoverContents::Object& o, int32_t s) { return o.slot < s; });
   return it != c.Objects.end() && it->slot == slot && it->obs.Kind == kText;
 }
 

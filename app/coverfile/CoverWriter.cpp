@@ -2,11 +2,11 @@
 #include <algorithm>
 
 #include "app/coverfile/CoverFile.h"
-#include "app/coverfile/RowBlocks.h"
 #include "app/coverfile/ReplacingFile.h"
+#include "app/coverfile/RowBlocks.h"
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Progress.h"
 
 namespace {
 // Rows are written in blocks of about this size, straight from the picture memory.

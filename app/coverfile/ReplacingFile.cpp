@@ -20,7 +20,9 @@ ReplacingFile::ReplacingFile(std::string path) : target_(std::move(path)) {
   }
 }
 
-ReplacingFile::~ReplacingFile() { discard(); }
+ReplacingFile::~ReplacingFile() {
+  discard();
+}
 
 void ReplacingFile::discard() {
   if (fd_ >= 0) ::close(fd_);

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/dib/Dib.h"
 #include "platform/Progress.h"
+#include "platform/dib/Dib.h"
 
 // Whole rows of about a megabyte, at least one row.
 inline size_t RowBlockBytes(size_t stride) {

@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "app/batch/BatchCommands.h"
-#include "platform/Translate.h"
-#include "platform/dib/Dib.h"
 #include "app/batch/views/BatchPrint.h"
 #include "app/views/MainWindow.h"
 #include "app/views/Screenshots.h"
+#include "platform/Translate.h"
+#include "platform/dib/Dib.h"
 
 namespace {
 bool HasDisplay() {

@@ -45,9 +45,8 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   copyright_ = new QLabel(QCoreApplication::translate(
                               "AboutBox", "Copyright \u00A9 XXXX TAVIRON. All rights reserved."),
                           this);
-  copyright_->setText(copyright_->text().replace(
-      copyright_->text().indexOf(QStringLiteral("XXXX")), 4,
-      QString::number(QDate::currentDate().year())));
+  copyright_->setText(copyright_->text().replace(copyright_->text().indexOf(QStringLiteral("XXXX")),
+                                                 4, QString::number(QDate::currentDate().year())));
   texts->addWidget(copyright_);
 
   auto* buttons = new QHBoxLayout;

@@ -29,9 +29,9 @@
 #include "platform/views/WindowMessages.h"
 #include "print/views/CenterView.h"
 #include "print/views/CoverDrawer.h"
+#include "print/views/CoverGuide.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
-#include "print/views/CoverGuide.h"
 #include "print/views/SheetPreview.h"
 #include "retouch/views/RetouchView.h"
 
@@ -158,9 +158,9 @@ void MainWindow::buildPaperTabs() {
   paperPanel_ = new PaperFormatPanel(pages_[kCenterTab]->leftPanel());
   auto* centerPanel = static_cast<QVBoxLayout*>(pages_[kCenterTab]->leftPanel()->layout());
   centerPanel->addWidget(paperPanel_);
-  printPanel_ = new PrintPanel([this] { return paperPanel_->selectedFormat(); },
-                               (SettingsDir() / "options.dat").string(),
-                               pages_[kPrintTab]->leftPanel());
+  printPanel_ =
+      new PrintPanel([this] { return paperPanel_->selectedFormat(); },
+                     (SettingsDir() / "options.dat").string(), pages_[kPrintTab]->leftPanel());
   auto* printLeft = static_cast<QVBoxLayout*>(pages_[kPrintTab]->leftPanel()->layout());
   printLeft->addWidget(printPanel_);
   printPanel_->setCover([this] {
@@ -182,7 +182,8 @@ void MainWindow::buildPaperTabs() {
   sheetPreview_->setCoverDrawer(MakeCoverDrawer(doc_.picture, doc_.objects));
   pages_[kPrintTab]->setContent(sheetPreview_->scrollArea());
   setTabScrollArea(kPrintTab, sheetPreview_->scrollArea());
-  connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_, &SheetPreview::setPrinterPage);
+  connect(printPanel_, &PrintPanel::printerPageChanged, sheetPreview_,
+          &SheetPreview::setPrinterPage);
 }
 
 QWidget* MainWindow::buildDocumentRow() {
@@ -224,7 +225,8 @@ QWidget* MainWindow::buildBottomRow() {
   row->setFixedHeight(41);
   auto* l = new QHBoxLayout(row);
   l->setContentsMargins(4, 4, 4, 4);
-  webBtn_ = new QPushButton(QIcon(QStringLiteral(":/quendrix/glyph-web.svg")), kMakerWebCaption, row);
+  webBtn_ =
+      new QPushButton(QIcon(QStringLiteral(":/quendrix/glyph-web.svg")), kMakerWebCaption, row);
   webBtn_->setFlat(true);
   webBtn_->setFixedSize(137, 33);
   webBtn_->setToolTip(QCoreApplication::translate("MainWindow", "Go to the TAVIRON website..."));

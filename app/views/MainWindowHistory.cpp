@@ -3,9 +3,9 @@
 #include <QShortcut>
 
 #include "app/views/MainWindow.h"
-#include "platform/Translate.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/TextsView.h"
+#include "platform/Translate.h"
 #include "retouch/views/RetouchView.h"
 
 void MainWindow::connectHistory() {

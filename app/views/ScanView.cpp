@@ -98,6 +98,6 @@ void ScanView::drawPicture(QPainter& painter, const QRect& exposed) {
   painter.setClipRect(exposed);  // rows outside the exposed part are skipped
   QtDevice dev(painter);
   const Dib& dib = doc_.picture;
-  DrawDib(dev, 0, 0, box_->width(), box_->height(), dib, 0, 0, DibWidth(dib), DibHeight(dib),
-          true, SRCCOPY, true, nullptr);
+  DrawDib(dev, 0, 0, box_->width(), box_->height(), dib, 0, 0, DibWidth(dib), DibHeight(dib), true,
+          SRCCOPY, true, nullptr);
 }

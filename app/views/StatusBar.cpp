@@ -27,7 +27,8 @@ void StatusBar::setProgress(int percent) {
       ++extends_;
       paintProgressMore();
       break;
-    case ProgressBarModel::Paint::Nothing: break;
+    case ProgressBarModel::Paint::Nothing:
+      break;
   }
 }
 
@@ -47,5 +48,6 @@ void StatusBar::paintEvent(QPaintEvent*) {
   const PanelRect r{panel.left(), panel.top(), panel.right() + 1, panel.bottom() + 1};
   model_.Drawn(r);
   const int right = model_.BarRight(r);
-  if (right > r.left) p.fillRect(QRect(QPoint(r.left, r.top), QPoint(right - 1, r.bottom - 1)), kNavy);
+  if (right > r.left)
+    p.fillRect(QRect(QPoint(r.left, r.top), QPoint(right - 1, r.bottom - 1)), kNavy);
 }

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QScrollArea>
 #include <QIcon>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {

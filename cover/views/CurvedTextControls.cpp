@@ -66,7 +66,8 @@ CurvedTextControls::CurvedTextControls(Editor& editor, QWidget* parent)
   auto* form = new QFormLayout;
   arcEdit = Spin("arcEdit", TextLayout::kMinArc, TextLayout::kMaxArc, "°", this);
   arcEdit->setValue(180);
-  spacingEdit = Spin("letterSpacingEdit", TextLayout::kMinSpacing, TextLayout::kMaxSpacing, " %", this);
+  spacingEdit =
+      Spin("letterSpacingEdit", TextLayout::kMinSpacing, TextLayout::kMaxSpacing, " %", this);
   form->addRow(QCoreApplication::translate("CurvedTextControls", "Arc:"), arcEdit);
   form->addRow(QCoreApplication::translate("CurvedTextControls", "Letter spacing:"), spacingEdit);
   layout->addLayout(form);

@@ -135,5 +135,6 @@ void ObjectMenu::load() {
     forms[i]->setEnabled(m.formsEnabled);
     forms[i]->setChecked(m.form == i);
   }
-  for (QAction* a : {deleteAction, toFrontAction, toBackAction, trackListAction}) a->setEnabled(true);
+  for (QAction* a : {deleteAction, toFrontAction, toBackAction, trackListAction})
+    a->setEnabled(true);
 }

@@ -1,7 +1,5 @@
 #include "cover/views/PropertyPages.h"
 
-#include "cover/views/CurvedTextControls.h"
-
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -11,6 +9,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "cover/views/CurvedTextControls.h"
 
 namespace {
 const char* const kFormCaptions[10] = {QT_TRANSLATE_NOOP("PropertyPages", "Circle"),
@@ -31,8 +31,8 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent, Q
   return b;
 }
 
-QRadioButton* Radio(const QString& caption, const QString& name, QWidget* parent,
-                    QLayout* layout, QButtonGroup* group, int id) {
+QRadioButton* Radio(const QString& caption, const QString& name, QWidget* parent, QLayout* layout,
+                    QButtonGroup* group, int id) {
   auto* r = new QRadioButton(caption, parent);
   r->setObjectName(name);
   layout->addWidget(r);

@@ -8,7 +8,8 @@ class QtCoverDialogs : public CoverDialogs {
  public:
   explicit QtCoverDialogs(QWidget* parent = nullptr)
       : textEntryDialog(parent), textEffectsDialog(parent) {}
-  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override;
+  std::optional<std::vector<std::string>> enterTexts(
+      const std::vector<std::string>& lines) override;
   std::optional<TextEffects> textEffects(const TextEffects& effects) override;
 
   TextEntryDialog textEntryDialog;

@@ -26,9 +26,13 @@ MouseButton EditorButton(Qt::MouseButton button) {
 
 EditorKey EditorKeyOf(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Delete: return EditorKey::Delete;
-    case Qt::Key_Up: return EditorKey::Up;
-    case Qt::Key_Down: return EditorKey::Down;
-    default: return EditorKey::Other;
+    case Qt::Key_Delete:
+      return EditorKey::Delete;
+    case Qt::Key_Up:
+      return EditorKey::Up;
+    case Qt::Key_Down:
+      return EditorKey::Down;
+    default:
+      return EditorKey::Other;
   }
 }

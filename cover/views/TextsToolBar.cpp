@@ -73,6 +73,10 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
           [this](int id) { emit toolChosen(static_cast<Tool>(id)); });
 }
 
-Tool TextsToolBar::tool() const { return static_cast<Tool>(group_->checkedId()); }
+Tool TextsToolBar::tool() const {
+  return static_cast<Tool>(group_->checkedId());
+}
 
-void TextsToolBar::setTool(Tool tool) { buttons[static_cast<int>(tool)]->setChecked(true); }
+void TextsToolBar::setTool(Tool tool) {
+  buttons[static_cast<int>(tool)]->setChecked(true);
+}

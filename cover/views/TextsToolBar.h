@@ -17,10 +17,10 @@ class TextsToolBar : public QWidget {
   // Puts the tool's button down without signalling.
   void setTool(Tool tool);
 
-  std::array<QToolButton*, 6> buttons{};  // in the order of enum Tool
+  std::array<QToolButton*, 6> buttons{};   // in the order of enum Tool
   QToolButton* trackListButton = nullptr;  // a command, not a tool
-  QToolButton* guideButton = nullptr;     // shows where the printed element falls, never printed
-  QLabel* printedSizeLine = nullptr;      // the selected object's size and font as printed
+  QToolButton* guideButton = nullptr;      // shows where the printed element falls, never printed
+  QLabel* printedSizeLine = nullptr;       // the selected object's size and font as printed
 
  signals:
   void toolChosen(Tool tool);

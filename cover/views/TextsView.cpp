@@ -3,23 +3,23 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
 
+#include "cover/CoverText.h"
+#include "cover/TrackTexts.h"
 #include "cover/Truncate.h"
 #include "cover/views/CoverImage.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/SelectionPainter.h"
+#include "cover/views/TextBoxSize.h"
 #include "cover/views/TextsToolBar.h"
 #include "cover/views/TrackListDialog.h"
-#include "cover/views/TextBoxSize.h"
-#include "cover/CoverText.h"
-#include "cover/TrackTexts.h"
 #include "platform/views/Cursors.h"
 
 namespace {
@@ -29,7 +29,9 @@ constexpr int kDesignWidth = 313, kDesignHeight = 201;
 // Largest off-screen buffer; a view beyond it is drawn straight onto the screen.
 constexpr qint64 kMaxBufferBytes = qint64(1) << 30;
 
-bool EditorKeyWanted(int key) { return EditorKeyOf(key) != EditorKey::Other; }
+bool EditorKeyWanted(int key) {
+  return EditorKeyOf(key) != EditorKey::Other;
+}
 }  // namespace
 
 TextsPaintBox::TextsPaintBox(TextsView* view) : QWidget(nullptr), view_(view) {
@@ -140,7 +142,8 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
 void TextsView::sizeForPage() {
   const CoverScales& s = doc_.objects.scales();
   const int w = std::clamp(TruncI32(doc_.PageWidth * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
-  const int h = std::clamp(TruncI32(doc_.PageHeight * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
+  const int h =
+      std::clamp(TruncI32(doc_.PageHeight * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
   paintBox->resize(w, h);
   repaintView();
 }
@@ -206,11 +209,14 @@ void TextsView::paintUnbuffered(const QRect& exposed) {
 void TextsView::paintGuide(QPainter& p) {
   const PrintGuide g = guide_ ? guide_() : PrintGuide{};  // worked out once a paint
   updatePrintedSize(g.mmPerPixel);
-  if (!toolBar->guideButton->isChecked() || DibWidth(doc_.picture) <= 0 || DibHeight(doc_.picture) <= 0) return;
+  if (!toolBar->guideButton->isChecked() || DibWidth(doc_.picture) <= 0 ||
+      DibHeight(doc_.picture) <= 0)
+    return;
   if (g.outline.isEmpty()) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  p.scale(double(paintBox->width()) / DibWidth(doc_.picture), double(paintBox->height()) / DibHeight(doc_.picture));
+  p.scale(double(paintBox->width()) / DibWidth(doc_.picture),
+          double(paintBox->height()) / DibHeight(doc_.picture));
   QPen pen(QColor(0, 120, 215), 0, Qt::DashLine);
   pen.setCosmetic(true);
   p.setPen(pen);
@@ -231,7 +237,8 @@ void TextsView::updatePrintedSize(double mm) {
                      .arg(o.W / base * mm, 0, 'f', 1)
                      .arg(o.H / base * mm, 0, 'f', 1);
   if (o.Kind == kText) {
-    const double fontMm = o.FontSize * mm;  // the character height follows the size, one pixel a point
+    const double fontMm =
+        o.FontSize * mm;  // the character height follows the size, one pixel a point
     text += QCoreApplication::translate("TextsView", ", font %1 mm (%2 pt)")
                 .arg(fontMm, 0, 'f', 1)
                 .arg(fontMm * 72 / 25.4, 0, 'f', 1);

@@ -4,9 +4,9 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainterPath>
-#include <functional>
 #include <QScrollArea>
 #include <QWidget>
+#include <functional>
 
 #include "cover/Editor.h"
 #include "platform/History.h"

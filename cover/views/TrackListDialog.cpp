@@ -149,7 +149,8 @@ bool TrackListDialog::Load(const std::string& path) {
 }
 
 std::vector<std::string> TrackListDialog::ListLines() const {
-  return loaded_ ? TrackLines(list_, patternEdit->text().toStdString()) : std::vector<std::string>{};
+  return loaded_ ? TrackLines(list_, patternEdit->text().toStdString())
+                 : std::vector<std::string>{};
 }
 
 std::vector<std::string> TrackListDialog::ChosenTitleLines() const {

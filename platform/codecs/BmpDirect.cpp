@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/dib/DibRows.h"
-#include "platform/Progress.h"
 
 namespace {
 constexpr size_t kHeaderBytes = 54;  // file header and the 40-byte information header
@@ -20,7 +20,9 @@ constexpr size_t kBlockBytes = size_t(1) << 20;
 uint32_t Le32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
-uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
+uint16_t Le16(const uint8_t* p) {
+  return uint16_t(p[0] | p[1] << 8);
+}
 
 bool ReadAt(int fd, uint8_t* dst, size_t n, off_t at) {
   while (n > 0) {
@@ -48,14 +50,17 @@ class Fd {
 DirectRead ReadPlainBmp(const std::string& fileName, Dib& out, std::string& error) {
   Fd file(fileName);
   struct stat st {};
-  if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return DirectRead::NotApplicable;
+  if (file.fd < 0 || ::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode))
+    return DirectRead::NotApplicable;
   uint8_t h[kHeaderBytes];
-  if (size_t(st.st_size) < kHeaderBytes || !ReadAt(file.fd, h, kHeaderBytes, 0)) return DirectRead::NotApplicable;
+  if (size_t(st.st_size) < kHeaderBytes || !ReadAt(file.fd, h, kHeaderBytes, 0))
+    return DirectRead::NotApplicable;
   const uint32_t offset = Le32(h + 10), headerSize = Le32(h + 14);
   const int32_t width = int32_t(Le32(h + 18)), height = int32_t(Le32(h + 22));
-  const bool plain = h[0] == 'B' && h[1] == 'M' && (headerSize == 40 || headerSize == 108 || headerSize == 124) &&
-                     Le16(h + 26) == 1 && Le16(h + 28) == 24 && Le32(h + 30) == 0 && width > 0 && height > 0 &&
-                     offset >= 14 + headerSize && DibSizeAllowed(width, height, 24) &&
+  const bool plain = h[0] == 'B' && h[1] == 'M' &&
+                     (headerSize == 40 || headerSize == 108 || headerSize == 124) &&
+                     Le16(h + 26) == 1 && Le16(h + 28) == 24 && Le32(h + 30) == 0 && width > 0 &&
+                     height > 0 && offset >= 14 + headerSize && DibSizeAllowed(width, height, 24) &&
                      PictureReadAllowed(width, height);
   if (!plain) return DirectRead::NotApplicable;
   const size_t stride = size_t(DibStride(width, 24));

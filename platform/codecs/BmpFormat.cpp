@@ -66,7 +66,8 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     // Masks follow a 40-byte header as separate fields, or sit inside the longer headers.
     const bool fields = h.compression == kBiBitfields || h.compression == kBiAlphaBitfields;
     if (size >= 52 || fields) {
-      const int count = size >= 56 ? 4 : (size >= 52 ? 3 : (h.compression == kBiAlphaBitfields ? 4 : 3));
+      const int count =
+          size >= 56 ? 4 : (size >= 52 ? 3 : (h.compression == kBiAlphaBitfields ? 4 : 3));
       for (int i = 0; i < count; ++i) h.masks[i] = r.le32();
     }
     if (!fields) std::fill(std::begin(h.masks), std::end(h.masks), 0u);
@@ -84,8 +85,8 @@ bool ReadHeader(ByteReader& r, bool fileHeader, BmpHeader& h, size_t& dataOffset
     error = Translate("BmpFormat", "the picture has no pixels");
     return false;
   }
-  const bool okDepth = h.bpp == 1 || h.bpp == 4 || h.bpp == 8 || h.bpp == 16 || h.bpp == 24 ||
-                       h.bpp == 32;
+  const bool okDepth =
+      h.bpp == 1 || h.bpp == 4 || h.bpp == 8 || h.bpp == 16 || h.bpp == 24 || h.bpp == 32;
   const bool okCompression =
       h.compression == kBiRgb || (h.compression == kBiRle8 && h.bpp == 8) ||
       (h.compression == kBiRle4 && h.bpp == 4) ||
@@ -298,7 +299,8 @@ bool ReadBmp(ByteView file, Dib& out, std::string& error) {
     error = Translate("PictureBuild", kPictureTooLarge);
     return false;
   }
-  if (h.compression == kBiRle8 || h.compression == kBiRle4) return ReadRle(file, offset, h, out, error);
+  if (h.compression == kBiRle8 || h.compression == kBiRle4)
+    return ReadRle(file, offset, h, out, error);
   return ReadUncompressed(file, offset, h, out, error);
 }
 
@@ -407,7 +409,8 @@ bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   }
   p.u8(0), p.u8(1);
   ByteWriter o(out);
-  WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), pixels.size(), o);
+  WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), pixels.size(),
+               o);
   o.bytes(pixels.data(), pixels.size());
   if (src == &reduced) FreeDib(reduced);
   return true;

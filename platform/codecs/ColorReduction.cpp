@@ -3,8 +3,8 @@
 #include <new>
 #include <vector>
 
-#include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 constexpr int kBins = 32 * 32 * 32;  // 5 bits per channel for the histogram
@@ -14,7 +14,9 @@ struct Box {
   uint64_t count = 0;
 };
 
-inline int BinOf(int r, int g, int b) { return (r << 10) | (g << 5) | b; }
+inline int BinOf(int r, int g, int b) {
+  return (r << 10) | (g << 5) | b;
+}
 
 // Shrinks the box to the bins that hold pixels and counts them.
 void Fit(Box& box, const std::vector<uint32_t>& hist) {
@@ -166,7 +168,8 @@ void MapDiffused(const Dib& dib, Dib& out) {
   for (size_t i = 0; i < boxes.size(); ++i)
     for (int r = boxes[i].lo[0]; r <= boxes[i].hi[0]; ++r)
       for (int g = boxes[i].lo[1]; g <= boxes[i].hi[1]; ++g)
-        for (int b = boxes[i].lo[2]; b <= boxes[i].hi[2]; ++b) boxOfBin[size_t(BinOf(r, g, b))] = int16_t(i);
+        for (int b = boxes[i].lo[2]; b <= boxes[i].hi[2]; ++b)
+          boxOfBin[size_t(BinOf(r, g, b))] = int16_t(i);
   for (int32_t y = 0; y < h; ++y) {
     const uint8_t* p = DibRow(dib, y);
     for (int32_t x = 0; x < w; ++x, p += 3) {
@@ -176,7 +179,8 @@ void MapDiffused(const Dib& dib, Dib& out) {
   }
   for (size_t i = 0; i < boxes.size(); ++i) {
     const uint64_t n = std::max<uint64_t>(sum[4 * i + 3], 1);
-    for (int k = 0; k < 3; ++k) rgb[3 * i + size_t(k)] = uint8_t((sum[4 * i + size_t(k)] + n / 2) / n);
+    for (int k = 0; k < 3; ++k)
+      rgb[3 * i + size_t(k)] = uint8_t((sum[4 * i + size_t(k)] + n / 2) / n);
   }
   SetDibColors(out, rgb.data(), int(boxes.size()));
   // Floyd-Steinberg error diffusion, serpentine rows.
@@ -246,7 +250,8 @@ bool ExpandTo24Bits(const Dib& dib, Dib& out) {
     for (int32_t y = 0; y < h; ++y) {
       LoadRgbRow(dib, y, rgb.data());
       uint8_t* q = DibRow(out, y);
-      for (int32_t x = 0; x < w; ++x) q[3 * x] = rgb[3 * x + 2], q[3 * x + 1] = rgb[3 * x + 1], q[3 * x + 2] = rgb[3 * x];
+      for (int32_t x = 0; x < w; ++x)
+        q[3 * x] = rgb[3 * x + 2], q[3 * x + 1] = rgb[3 * x + 1], q[3 * x + 2] = rgb[3 * x];
     }
   } catch (const std::bad_alloc&) {
     FreeDib(out);

@@ -2,15 +2,14 @@
 #include <gif_lib.h>
 
 #include <algorithm>
-
 #include <cstring>
 #include <new>
 #include <vector>
 
 #include "platform/Translate.h"
-#include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 struct GifInput {
@@ -82,10 +81,12 @@ bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
     if (type == EXTENSION_RECORD_TYPE) {
       int code = 0;
       GifByteType* ext = nullptr;
-      if (DGifGetExtension(gif, &code, &ext) == GIF_ERROR) return error = GifReason(gif->Error), false;
+      if (DGifGetExtension(gif, &code, &ext) == GIF_ERROR)
+        return error = GifReason(gif->Error), false;
       if (code == GRAPHICS_EXT_FUNC_CODE) transparent = TransparentIndex(ext);
       while (ext) {
-        if (DGifGetExtensionNext(gif, &ext) == GIF_ERROR) return error = GifReason(gif->Error), false;
+        if (DGifGetExtensionNext(gif, &ext) == GIF_ERROR)
+          return error = GifReason(gif->Error), false;
       }
       continue;
     }
@@ -190,8 +191,7 @@ bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
     try {
       std::vector<uint8_t> line(static_cast<size_t>(w));
       RowReporter progress(h);
-      ok = w <= 65535 && h <= 65535 &&
-           EGifPutScreenDesc(gif, w, h, bits, 0, map) != GIF_ERROR &&
+      ok = w <= 65535 && h <= 65535 && EGifPutScreenDesc(gif, w, h, bits, 0, map) != GIF_ERROR &&
            EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) != GIF_ERROR;
       for (int y = 0; ok && y < h; ++y) {
         LoadIndexRow(pic, y, line.data());

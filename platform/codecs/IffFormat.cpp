@@ -9,8 +9,8 @@
 namespace {
 
 constexpr uint32_t Tag(const char (&s)[5]) {
-  return uint32_t(uint8_t(s[0])) << 24 | uint32_t(uint8_t(s[1])) << 16 | uint32_t(uint8_t(s[2])) << 8 |
-         uint32_t(uint8_t(s[3]));
+  return uint32_t(uint8_t(s[0])) << 24 | uint32_t(uint8_t(s[1])) << 16 |
+         uint32_t(uint8_t(s[2])) << 8 | uint32_t(uint8_t(s[3]));
 }
 
 constexpr uint32_t kCamgEhb = 0x80, kCamgHam = 0x800;
@@ -193,7 +193,8 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
       const size_t byte = size_t(x) >> 3;
       const int bit = 7 - (x & 7);
       uint32_t v = 0;
-      for (int p = 0; p < planes; ++p) v |= uint32_t(row[size_t(p) * planeRow + byte] >> bit & 1) << p;
+      for (int p = 0; p < planes; ++p)
+        v |= uint32_t(row[size_t(p) * planeRow + byte] >> bit & 1) << p;
       if (deep) {
         const uint8_t a = planes == 32 ? uint8_t(v >> 24) : 255;
         PutRgb(dst, uint32_t(x), OverWhite(uint8_t(v), a), OverWhite(uint8_t(v >> 8), a),
@@ -201,12 +202,21 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
       } else if (ham) {
         // A modification replaces the upper bits of one component and keeps its lower bits.
         const uint32_t value = v & ((1u << hamBits) - 1);
-        const uint8_t keep = uint8_t((1u << (8 - hamBits)) - 1), high = uint8_t(value << (8 - hamBits));
+        const uint8_t keep = uint8_t((1u << (8 - hamBits)) - 1),
+                      high = uint8_t(value << (8 - hamBits));
         switch (v >> hamBits) {
-          case 0: hold = cmap[value]; break;
-          case 1: hold.b = uint8_t(high | (hold.b & keep)); break;
-          case 2: hold.r = uint8_t(high | (hold.r & keep)); break;
-          default: hold.g = uint8_t(high | (hold.g & keep)); break;
+          case 0:
+            hold = cmap[value];
+            break;
+          case 1:
+            hold.b = uint8_t(high | (hold.b & keep));
+            break;
+          case 2:
+            hold.r = uint8_t(high | (hold.r & keep));
+            break;
+          default:
+            hold.g = uint8_t(high | (hold.g & keep));
+            break;
         }
         PutRgb(dst, uint32_t(x), hold.r, hold.g, hold.b);
       } else if (v >= uint32_t(count)) {
@@ -280,7 +290,8 @@ bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
       std::fill(plane.begin(), plane.end(), 0);
       for (int x = 0; x < w; ++x) {
         // Deep pictures store red, green, blue planes, each from its least significant bit.
-        const uint32_t v = bpp == 24 ? src[3 * x + 2 - p / 8] >> (p % 8) : GetPacked(src, bpp, uint32_t(x)) >> p;
+        const uint32_t v =
+            bpp == 24 ? src[3 * x + 2 - p / 8] >> (p % 8) : GetPacked(src, bpp, uint32_t(x)) >> p;
         if (v & 1) plane[size_t(x) >> 3] |= uint8_t(0x80u >> (x & 7));
       }
       PackByteRun1(plane.data(), planeRow, o);

@@ -1,19 +1,19 @@
 // JPEG through libjpeg-turbo. Its errors longjmp back to the function that called setjmp; the
 // functions between hold no objects with destructors, and buffers belong to libjpeg's pools.
-#include <cstdio>
+#include <jerror.h>
+#include <jpeglib.h>
+
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-#include <jerror.h>
-
 #include "platform/Translate.h"
-#include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 struct JpegError {
@@ -90,7 +90,7 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& mo
   JSAMPARRAY scratch = nullptr;
   if (cmyk)
     scratch = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                          cinfo.output_width * 4, 1);
+                                         cinfo.output_width * 4, 1);
   RowReporter progress(cinfo.output_height);
   while (cinfo.output_scanline < cinfo.output_height) {
     progress.row(cinfo.output_scanline);

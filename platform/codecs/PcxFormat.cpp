@@ -87,7 +87,8 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
   int count = 0;
   if (indexed && total == 8) {
     count = 256;
-    if (file.size >= kHeaderSize + kEndPaletteSize && file.data[file.size - kEndPaletteSize] == 12) {
+    if (file.size >= kHeaderSize + kEndPaletteSize &&
+        file.data[file.size - kEndPaletteSize] == 12) {
       dataEnd = file.size - kEndPaletteSize;
       const uint8_t* p = file.data + dataEnd + 1;
       for (int i = 0; i < 256; ++i) colours[i] = Rgb{p[3 * i], p[3 * i + 1], p[3 * i + 2]};
@@ -102,8 +103,9 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
     for (int i = 0; i < count; ++i)
       colours[i] = Rgb{header[3 * i], header[3 * i + 1], header[3 * i + 2]};
     // Monochrome files often leave the header palette empty: black and white then.
-    if (total == 1 && (version == 3 || (colours[0].r == colours[1].r && colours[0].g == colours[1].g &&
-                                        colours[0].b == colours[1].b))) {
+    if (total == 1 &&
+        (version == 3 || (colours[0].r == colours[1].r && colours[0].g == colours[1].g &&
+                          colours[0].b == colours[1].b))) {
       colours[0] = Rgb{0, 0, 0};
       colours[1] = Rgb{255, 255, 255};
     }
@@ -133,7 +135,8 @@ bool ReadPcx(ByteView file, Dib& out, std::string& error) {
       const uint8_t *R = line.data(), *G = R + bpl, *B = G + bpl, *A = B + bpl;
       for (int x = 0; x < w; ++x) {
         if (planes == 4)
-          PutRgb(dst, uint32_t(x), OverWhite(R[x], A[x]), OverWhite(G[x], A[x]), OverWhite(B[x], A[x]));
+          PutRgb(dst, uint32_t(x), OverWhite(R[x], A[x]), OverWhite(G[x], A[x]),
+                 OverWhite(B[x], A[x]));
         else
           PutRgb(dst, uint32_t(x), R[x], G[x], B[x]);
       }
@@ -178,8 +181,8 @@ bool WritePcx(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   // Many readers show one-plane files in black and white whatever their palette says: other
   // two-colour pictures go as 16-colour planes.
   const Rgb c0 = DibColour(dib, 0), c1 = DibColour(dib, 1);
-  const bool mono = bpp == 1 && c0.r == 0 && c0.g == 0 && c0.b == 0 && c1.r == 255 && c1.g == 255 &&
-                    c1.b == 255;
+  const bool mono =
+      bpp == 1 && c0.r == 0 && c0.g == 0 && c0.b == 0 && c1.r == 255 && c1.g == 255 && c1.b == 255;
   const bool planar = bpp == 4 || (bpp == 1 && !mono);
   const int planes = bpp == 24 ? 3 : (planar ? 4 : 1);
   const int planeBits = (bpp == 8 || bpp == 24) ? 8 : 1;

@@ -1,9 +1,9 @@
 #include "platform/codecs/PictureBuild.h"
 
+#include <algorithm>
+
 #include "platform/Translate.h"
 #include "platform/dib/DibRows.h"
-
-#include <algorithm>
 
 int PaletteDepthFor(int colours) {
   if (colours <= 2) return 1;
@@ -31,11 +31,12 @@ static bool NewPicture(Dib& out, int32_t width, int32_t height, int bpp, const B
 
 bool NewPalettePicture(Dib& out, int32_t width, int32_t height, const Rgb* colours, int count,
                        std::string& error) {
-  return NewPalettePictureOfDepth(out, width, height, PaletteDepthFor(count), colours, count, error);
+  return NewPalettePictureOfDepth(out, width, height, PaletteDepthFor(count), colours, count,
+                                  error);
 }
 
-bool NewPalettePictureOfDepth(Dib& out, int32_t width, int32_t height, int fileBits, const Rgb* colours,
-                              int count, std::string& error) {
+bool NewPalettePictureOfDepth(Dib& out, int32_t width, int32_t height, int fileBits,
+                              const Rgb* colours, int count, std::string& error) {
   const int bpp = fileBits <= 1 ? 1 : (fileBits <= 4 ? 4 : 8);
   count = std::clamp(count, 0, PaletteEntryCount(bpp));
   BITMAPINFO info;  // entries past `count` stay black

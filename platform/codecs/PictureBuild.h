@@ -27,8 +27,8 @@ bool NewPalettePicture(Dib& out, int32_t width, int32_t height, const Rgb* colou
                        std::string& error);
 // A palette picture of the depth the file stores (1 bit; 2 or 4 bits as 4; else 8), with `count`
 // colours set and the rest of its table black.
-bool NewPalettePictureOfDepth(Dib& out, int32_t width, int32_t height, int fileBits, const Rgb* colours,
-                              int count, std::string& error);
+bool NewPalettePictureOfDepth(Dib& out, int32_t width, int32_t height, int fileBits,
+                              const Rgb* colours, int count, std::string& error);
 // An 8-bit picture with a grey ramp as its colour table.
 bool NewGreyPicture(Dib& out, int32_t width, int32_t height, std::string& error);
 bool NewTruecolourPicture(Dib& out, int32_t width, int32_t height, std::string& error);
@@ -40,10 +40,14 @@ Rgb DibColour(const Dib& dib, int index);
 // Index x of a row packed most significant bits first, for 1, 2, 4 and 8 bits per pixel.
 inline uint32_t GetPacked(const uint8_t* row, int bpp, uint32_t x) {
   switch (bpp) {
-    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1u;
-    case 2: return (row[x >> 2] >> (6 - 2 * (x & 3))) & 3u;
-    case 4: return (x & 1) ? (row[x >> 1] & 0x0Fu) : (row[x >> 1] >> 4);
-    default: return row[x];
+    case 1:
+      return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+    case 2:
+      return (row[x >> 2] >> (6 - 2 * (x & 3))) & 3u;
+    case 4:
+      return (x & 1) ? (row[x >> 1] & 0x0Fu) : (row[x >> 1] >> 4);
+    default:
+      return row[x];
   }
 }
 
@@ -52,15 +56,19 @@ inline void PutIndex(uint8_t* row, int bpp, uint32_t x, uint32_t index) {
   if (index >= (1u << bpp)) index = 0;
   switch (bpp) {
     case 1:
-      if (index) row[x >> 3] |= uint8_t(0x80u >> (x & 7));
-      else row[x >> 3] &= uint8_t(~(0x80u >> (x & 7)));
+      if (index)
+        row[x >> 3] |= uint8_t(0x80u >> (x & 7));
+      else
+        row[x >> 3] &= uint8_t(~(0x80u >> (x & 7)));
       break;
     case 4: {
       uint8_t& b = row[x >> 1];
       b = (x & 1) ? uint8_t((b & 0xF0) | index) : uint8_t((b & 0x0F) | (index << 4));
       break;
     }
-    default: row[x] = uint8_t(index); break;
+    default:
+      row[x] = uint8_t(index);
+      break;
   }
 }
 

@@ -12,10 +12,10 @@
 #include <new>
 #include <vector>
 
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/codecs/BmpDirect.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Progress.h"
 
 const char* const kPictureOpenFilter = QT_TRANSLATE_NOOP(
     "PictureFile",
@@ -43,9 +43,9 @@ struct SaveFormat {
   PictureWriter write;
 };
 const SaveFormat kSaveFormats[] = {
-    {".bmp", WriteBmp}, {".dib", WriteBmp}, {".gif", WriteGif}, {".iff", WriteIff},
-    {".jif", WriteJpeg}, {".jpg", WriteJpeg}, {".lbm", WriteIff}, {".pcx", WritePcx},
-    {".rle", WriteRle}, {".tga", WriteTga}, {".tif", WriteTiff}, {".png", WritePng},
+    {".bmp", WriteBmp},  {".dib", WriteBmp},  {".gif", WriteGif},  {".iff", WriteIff},
+    {".jif", WriteJpeg}, {".jpg", WriteJpeg}, {".lbm", WriteIff},  {".pcx", WritePcx},
+    {".rle", WriteRle},  {".tga", WriteTga},  {".tif", WriteTiff}, {".png", WritePng},
 };
 constexpr int kSaveFormatCount = int(sizeof kSaveFormats / sizeof kSaveFormats[0]);
 
@@ -57,15 +57,24 @@ std::string LowerExtension(const std::string& fileName) {
 
 PictureReader ReaderFor(PictureFormat format) {
   switch (format) {
-    case PictureFormat::Bmp: return ReadBmp;
-    case PictureFormat::Gif: return ReadGif;
-    case PictureFormat::Iff: return ReadIff;
-    case PictureFormat::Jpeg: return ReadJpeg;
-    case PictureFormat::Pcx: return ReadPcx;
-    case PictureFormat::Tga: return ReadTga;
-    case PictureFormat::Tiff: return ReadTiff;
-    case PictureFormat::Png: return ReadPng;
-    default: return nullptr;
+    case PictureFormat::Bmp:
+      return ReadBmp;
+    case PictureFormat::Gif:
+      return ReadGif;
+    case PictureFormat::Iff:
+      return ReadIff;
+    case PictureFormat::Jpeg:
+      return ReadJpeg;
+    case PictureFormat::Pcx:
+      return ReadPcx;
+    case PictureFormat::Tga:
+      return ReadTga;
+    case PictureFormat::Tiff:
+      return ReadTiff;
+    case PictureFormat::Png:
+      return ReadPng;
+    default:
+      return nullptr;
   }
 }
 
@@ -82,7 +91,8 @@ std::string SystemReason(int err) {
       return Translate("PictureFile", "it is a folder");
     case EROFS:
       return Translate("PictureFile", "the medium is read-only");
-    default: return std::strerror(err);
+    default:
+      return std::strerror(err);
   }
 }
 
@@ -93,7 +103,8 @@ bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data
   if (fd < 0) return error = SystemReason(errno), false;
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
-  if (!ok) error = SystemReason(errno);
+  if (!ok)
+    error = SystemReason(errno);
   else if (S_ISDIR(st.st_mode))
     ok = false, error = Translate("PictureFile", "it is a folder");
   else if (!S_ISREG(st.st_mode))
@@ -109,9 +120,12 @@ bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data
   for (size_t done = 0; ok && done < size;) {
     const ssize_t n = ::read(fd, data.get() + done, size - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false, error = SystemReason(errno);
-    else if (n == 0) size = done;  // the file shrank while being read
-    else done += size_t(n);
+    if (n < 0)
+      ok = false, error = SystemReason(errno);
+    else if (n == 0)
+      size = done;  // the file shrank while being read
+    else
+      done += size_t(n);
     if (n == 0) break;
   }
   ::close(fd);
@@ -145,8 +159,10 @@ bool WriteAtomically(const std::string& fileName, const std::vector<uint8_t>& by
   for (size_t done = 0; ok && done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ok = false, error = SystemReason(n < 0 ? errno : ENOSPC);
-    else done += size_t(n);
+    if (n <= 0)
+      ok = false, error = SystemReason(n < 0 ? errno : ENOSPC);
+    else
+      done += size_t(n);
   }
   if (ok && ::fchmod(fd, NewFileMode(fileName)) != 0) ok = false, error = SystemReason(errno);
   if (ok && ::fdatasync(fd) != 0) ok = false, error = SystemReason(errno);
@@ -181,7 +197,8 @@ PictureFormat FormatFromExtension(const std::string& fileName) {
   if (ext == ".bmp" || ext == ".dib" || ext == ".rle") return PictureFormat::Bmp;
   if (ext == ".gif") return PictureFormat::Gif;
   if (ext == ".iff" || ext == ".lbm") return PictureFormat::Iff;
-  if (ext == ".jpg" || ext == ".jif" || ext == ".jpeg" || ext == ".jfif") return PictureFormat::Jpeg;
+  if (ext == ".jpg" || ext == ".jif" || ext == ".jpeg" || ext == ".jfif")
+    return PictureFormat::Jpeg;
   if (ext == ".pcx") return PictureFormat::Pcx;
   if (ext == ".tga") return PictureFormat::Tga;
   if (ext == ".tif" || ext == ".tiff") return PictureFormat::Tiff;
@@ -204,9 +221,12 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
   out = Dib{};
   error.clear();
   switch (ReadPlainBmp(fileName, out, error)) {
-    case DirectRead::Done: return true;
-    case DirectRead::Failed: return false;
-    case DirectRead::NotApplicable: break;
+    case DirectRead::Done:
+      return true;
+    case DirectRead::Failed:
+      return false;
+    case DirectRead::NotApplicable:
+      break;
   }
   std::unique_ptr<uint8_t[]> data;
   size_t size = 0;
@@ -216,8 +236,9 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
   // The contents decide; the extension names a second candidate (formats without a signature,
   // or a signature that happens to match by chance).
   const PictureFormat byContents = FormatFromContents(view), byName = FormatFromExtension(fileName);
-  const PictureFormat candidates[2] = {byContents != PictureFormat::Unknown ? byContents : byName,
-                                       byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
+  const PictureFormat candidates[2] = {
+      byContents != PictureFormat::Unknown ? byContents : byName,
+      byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
   if (!ReaderFor(candidates[0]))
     return error = Translate("PictureFile", "the file is not a picture of a known format"), false;
   for (int i = 0; i < 2; ++i) {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/dib/Dib.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/Dib.h"
 
 // Filter of the picture-open dialog: all pictures, the twelve single types, all files.
 extern const char* const kPictureOpenFilter;

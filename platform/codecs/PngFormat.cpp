@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/Translate.h"
-#include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 struct PngState {
@@ -59,7 +59,8 @@ void RowDone(png_structp png, png_uint_32 row, int) {
 bool ChunksFitTheFile(ByteView file, std::string& error) {
   for (size_t pos = 8; file.size - pos >= 8;) {
     const uint8_t* p = file.data + pos;
-    const uint32_t length = uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
+    const uint32_t length =
+        uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
     if (length > file.size - pos - 8) {
       std::string name;
       for (int i = 4; i < 8; ++i) name += std::isalpha(p[i]) ? char(p[i]) : '?';
@@ -147,7 +148,8 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
   const bool whole = passes > 1 && !direct;
   const size_t rowsInBuffer = whole ? h : 1;
   if (!direct) {
-    if (uint64_t(rowBytes) * rowsInBuffer > kMaxDibBytes) png_error(png, "the picture is too large");
+    if (uint64_t(rowBytes) * rowsInBuffer > kMaxDibBytes)
+      png_error(png, "the picture is too large");
     s.buffer.reset(new uint8_t[rowBytes * rowsInBuffer]);  // a bad_alloc is caught by the caller
   }
   if (direct || whole) {
@@ -168,7 +170,8 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
     } else if (outBits == 1) {
       std::memcpy(dst, src, rowBytes);
     } else if (outBits == 8) {
-      if (channels == 1) std::memcpy(dst, src, w);
+      if (channels == 1)
+        std::memcpy(dst, src, w);
       else
         for (png_uint_32 x = 0; x < w; ++x) dst[x] = BlendOverWhite(src[2 * x], src[2 * x + 1]);
     } else {
@@ -263,7 +266,8 @@ bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   bool ok = false;
-  if (info) ok = Encode(png, info, state, dib, error);
+  if (info)
+    ok = Encode(png, info, state, dib, error);
   else
     error = Translate("PngFormat", "there is not enough memory");
   png_destroy_write_struct(&png, info ? &info : nullptr);

@@ -175,7 +175,8 @@ bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   }
   std::vector<uint8_t> line(size_t(w) * bytes);
   auto same = [&](int a, int b) {
-    return std::equal(&line[size_t(a) * bytes], &line[size_t(a) * bytes] + bytes, &line[size_t(b) * bytes]);
+    return std::equal(&line[size_t(a) * bytes], &line[size_t(a) * bytes] + bytes,
+                      &line[size_t(b) * bytes]);
   };
   for (int y = h - 1; y >= 0; --y) {
     const uint8_t* src = DibRow(dib, y);

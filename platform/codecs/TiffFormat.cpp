@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "platform/Translate.h"
-#include "platform/dib/DibRows.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
 #include "platform/codecs/TiffMemoryFile.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 // Blue-green-red rows to the red-green-blue order of TIFF files.
@@ -23,15 +23,17 @@ __attribute__((target("ssse3"))) void SwapRedBlueSsse3(const uint8_t* s, uint8_t
   const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
   uint32_t x = 0;
   for (; x + 6 <= w; x += 5)  // 16 bytes in and out, 5 whole pixels each time
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 3 * x),
-                     _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x)), order));
+    _mm_storeu_si128(
+        reinterpret_cast<__m128i*>(d + 3 * x),
+        _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + 3 * x)), order));
   for (; x < w; ++x) d[3 * x] = s[3 * x + 2], d[3 * x + 1] = s[3 * x + 1], d[3 * x + 2] = s[3 * x];
 }
 
 void SwapRedBlue(const uint8_t* s, uint8_t* d, uint32_t w) {
   static const bool ssse3 = __builtin_cpu_supports("ssse3");
   if (ssse3) return SwapRedBlueSsse3(s, d, w);
-  for (uint32_t x = 0; x < w; ++x) d[3 * x] = s[3 * x + 2], d[3 * x + 1] = s[3 * x + 1], d[3 * x + 2] = s[3 * x];
+  for (uint32_t x = 0; x < w; ++x)
+    d[3 * x] = s[3 * x + 2], d[3 * x + 1] = s[3 * x + 1], d[3 * x + 2] = s[3 * x];
 }
 
 // Largest tile accepted; real files use tiles of a few hundred kilobytes.
@@ -59,11 +61,13 @@ bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
   const tmsize_t lineSize = TIFFScanlineSize(tif);
   if (tw == 0 || th == 0 || tileSize <= 0 || tileRow <= 0 || lineSize <= 0) return false;
   const uint32_t bandRows = std::min(th, h);
-  if (uint64_t(bandRows) * uint64_t(lineSize) > kMaxDibBytes || uint64_t(tileSize) > kMaxTileBytes) return false;
+  if (uint64_t(bandRows) * uint64_t(lineSize) > kMaxDibBytes || uint64_t(tileSize) > kMaxTileBytes)
+    return false;
   // Uninitialised on purpose: every byte used is first filled by libtiff.
   const std::unique_ptr<uint8_t[]> tile(new uint8_t[size_t(tileSize)]);
   const std::unique_ptr<uint8_t[]> band(new uint8_t[size_t(bandRows) * size_t(lineSize)]);
-  const uint32_t tilesAcross = uint32_t((uint64_t(lineSize) + uint64_t(tileRow) - 1) / uint64_t(tileRow));
+  const uint32_t tilesAcross =
+      uint32_t((uint64_t(lineSize) + uint64_t(tileRow) - 1) / uint64_t(tileRow));
   RowReporter progress(h);
   for (uint32_t y0 = 0; y0 < h; y0 += th) {
     progress.row(y0);
@@ -73,7 +77,8 @@ bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
       const size_t offset = size_t(t) * size_t(tileRow);
       const size_t len = std::min(size_t(tileRow), size_t(lineSize) - offset);
       for (uint32_t r = 0; r < rows; ++r)
-        std::memcpy(&band[size_t(r) * size_t(lineSize) + offset], &tile[size_t(r) * size_t(tileRow)], len);
+        std::memcpy(&band[size_t(r) * size_t(lineSize) + offset],
+                    &tile[size_t(r) * size_t(tileRow)], len);
     }
     for (uint32_t r = 0; r < rows; ++r) row(y0 + r, &band[size_t(r) * size_t(lineSize)]);
   }
@@ -83,11 +88,19 @@ bool ForEachRow(TIFF* tif, uint32_t h, RowFn row) {
 // Sample x of a packed row of 1, 2, 4, 8 or 16 bits, as read.
 inline uint32_t Sample(const uint8_t* row, uint32_t x, int bps) {
   switch (bps) {
-    case 8: return row[x];
-    case 16: { uint16_t v; std::memcpy(&v, row + 2 * size_t(x), 2); return v; }
-    case 4: return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
-    case 2: return (row[x >> 2] >> (6 - 2 * (x & 3))) & 3;
-    default: return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case 8:
+      return row[x];
+    case 16: {
+      uint16_t v;
+      std::memcpy(&v, row + 2 * size_t(x), 2);
+      return v;
+    }
+    case 4:
+      return (row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
+    case 2:
+      return (row[x >> 2] >> (6 - 2 * (x & 3))) & 3;
+    default:
+      return (row[x >> 3] >> (7 - (x & 7))) & 1;
   }
 }
 
@@ -114,7 +127,8 @@ bool ReadPalette(TIFF* tif, uint32_t w, uint32_t h, int bps, Dib& out, std::stri
 }
 
 // Bilevel pictures stay 1 bit, stored with 0 black and 1 white whatever the file's convention.
-bool ReadBilevel(TIFF* tif, uint32_t w, uint32_t h, bool whiteIsZero, Dib& out, std::string& error) {
+bool ReadBilevel(TIFF* tif, uint32_t w, uint32_t h, bool whiteIsZero, Dib& out,
+                 std::string& error) {
   if (!NewDibChecked(out, w, h, 1, error)) return false;
   static const uint8_t kBlackWhite[6] = {0, 0, 0, 255, 255, 255};
   SetDibColors(out, kBlackWhite, 2);
@@ -143,7 +157,8 @@ bool ReadRgb8(TIFF* tif, uint32_t w, uint32_t h, Dib& out, std::string& error) {
   if (!NewDibChecked(out, w, h, 24, error)) return false;
   return ForEachRow(tif, h, [&](uint32_t y, const uint8_t* row) {
     uint8_t* dst = DibRow(out, int32_t(y));
-    for (uint32_t x = 0; x < w; ++x, row += 3, dst += 3) dst[0] = row[2], dst[1] = row[1], dst[2] = row[0];
+    for (uint32_t x = 0; x < w; ++x, row += 3, dst += 3)
+      dst[0] = row[2], dst[1] = row[1], dst[2] = row[0];
   });
 }
 
@@ -211,7 +226,8 @@ bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
   if (!PictureReadAllowed(w, h)) return NewDibChecked(out, w, h, 24, error);
   if (!BlocksInsideFile(tif, fileSize, error)) return false;
   const bool contig = planar == PLANARCONFIG_CONTIG || spp == 1;
-  const bool greyKind = photometric == PHOTOMETRIC_MINISBLACK || photometric == PHOTOMETRIC_MINISWHITE;
+  const bool greyKind =
+      photometric == PHOTOMETRIC_MINISBLACK || photometric == PHOTOMETRIC_MINISWHITE;
   const bool packedBps = bps == 1 || bps == 2 || bps == 4 || bps == 8;
   if (photometric == PHOTOMETRIC_PALETTE && spp == 1 && packedBps)
     return ReadPalette(tif, w, h, bps, out, error);
@@ -228,7 +244,8 @@ bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
 bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
-  if (file.size < 8 || !((file.data[0] == 'I' && file.data[1] == 'I') || (file.data[0] == 'M' && file.data[1] == 'M'))) {
+  if (file.size < 8 || !((file.data[0] == 'I' && file.data[1] == 'I') ||
+                         (file.data[0] == 'M' && file.data[1] == 'M'))) {
     error = Translate("TiffFormat", "this is not a TIFF file");
     return false;
   }
@@ -287,7 +304,9 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
     TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_NONE);
     TIFFSetField(tif, TIFFTAG_ORIENTATION, ORIENTATION_TOPLEFT);
     TIFFSetField(tif, TIFFTAG_PHOTOMETRIC,
-                 bits == 24 ? PHOTOMETRIC_RGB : grey ? PHOTOMETRIC_MINISBLACK : PHOTOMETRIC_PALETTE);
+                 bits == 24 ? PHOTOMETRIC_RGB
+                 : grey     ? PHOTOMETRIC_MINISBLACK
+                            : PHOTOMETRIC_PALETTE);
     TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, TIFFDefaultStripSize(tif, 0));
     if (bits != 24 && !grey) {
       const int count = PaletteEntryCount(bits);

@@ -50,7 +50,9 @@ toff_t SeekProc(thandle_t h, toff_t off, int whence) {
   return target;
 }
 
-int CloseProc(thandle_t) { return 0; }
+int CloseProc(thandle_t) {
+  return 0;
+}
 toff_t SizeProc(thandle_t h) {
   auto* f = static_cast<TiffMemoryFile*>(h);
   return f->out ? f->out->size() : f->size;
@@ -90,7 +92,8 @@ TIFF* OpenTiffMemory(TiffMemoryFile& f, const char* mode) {
   TIFFOpenOptions* opts = TIFFOpenOptionsAlloc();
   if (!opts) return nullptr;
   // No single block larger than the biggest picture the reader may produce (8 bytes a pixel).
-  const uint64_t most = std::min<uint64_t>(kMaxDibBytes, std::max<uint64_t>(PictureReadLimit() * 8, 16u << 20));
+  const uint64_t most =
+      std::min<uint64_t>(kMaxDibBytes, std::max<uint64_t>(PictureReadLimit() * 8, 16u << 20));
   TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(most));
   TIFFOpenOptionsSetErrorHandlerExtR(opts, OnError, &f);
   TIFFOpenOptionsSetWarningHandlerExtR(opts, OnWarning, &f);

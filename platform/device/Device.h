@@ -20,25 +20,43 @@ struct RECT {
 };
 
 // GetDeviceCaps indices and values.
-enum : int { TECHNOLOGY = 2, HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, RASTERCAPS = 38,
-             LOGPIXELSX = 88, LOGPIXELSY = 90 };
+enum : int {
+  TECHNOLOGY = 2,
+  HORZRES = 8,
+  VERTRES = 10,
+  BITSPIXEL = 12,
+  RASTERCAPS = 38,
+  LOGPIXELSX = 88,
+  LOGPIXELSY = 90
+};
 enum : int { DT_RASDISPLAY = 1, DT_RASPRINTER = 2 };
-enum : int { RC_BITBLT = 0x0001, RC_PALETTE = 0x0100, RC_DIBTODEV = 0x0200, RC_STRETCHBLT = 0x0800,
-             RC_STRETCHDIB = 0x2000 };
+enum : int {
+  RC_BITBLT = 0x0001,
+  RC_PALETTE = 0x0100,
+  RC_DIBTODEV = 0x0200,
+  RC_STRETCHBLT = 0x0800,
+  RC_STRETCHDIB = 0x2000
+};
 enum : int { BLACKONWHITE = 1, WHITEONBLACK = 2, COLORONCOLOR = 3, HALFTONE = 4 };
 constexpr uint32_t SRCCOPY = 0x00CC0020;
 constexpr int GDI_ERROR = -1;
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
 // DrawText flags.
-enum : uint32_t { DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_WORDBREAK = 0x10,
-                  DT_NOCLIP = 0x100, DT_NOPREFIX = 0x800 };
+enum : uint32_t {
+  DT_LEFT = 0x0,
+  DT_CENTER = 0x1,
+  DT_RIGHT = 0x2,
+  DT_WORDBREAK = 0x10,
+  DT_NOCLIP = 0x100,
+  DT_NOPREFIX = 0x800
+};
 // Text alignment for TextOut.
 enum : uint32_t { TA_LEFT_TOP = 0x0, TA_BASELINE = 0x18 };
 
 enum class BrushStyle { Solid, Clear };
 
 struct LogFont {
-  int32_t height = 0;  // negative: character height without internal leading
+  int32_t height = 0;                       // negative: character height without internal leading
   int32_t escapement = 0, orientation = 0;  // tenths of a degree, counter-clockwise
   int32_t weight = 400;
   bool italic = false, underline = false, strikeOut = false;

@@ -18,7 +18,8 @@ std::vector<uint8_t> FirstRow(const uint8_t* bits, const BITMAPINFO* info) {
 }
 }  // namespace
 
-RecordingDevice::Call& RecordingDevice::record(const std::string& name, std::vector<long long> args) {
+RecordingDevice::Call& RecordingDevice::record(const std::string& name,
+                                               std::vector<long long> args) {
   log->calls.push_back(Call{name, std::move(args), {}, {}, nullptr});
   return log->calls.back();
 }
@@ -44,14 +45,22 @@ std::vector<std::string> RecordingDevice::names() const {
 
 int RecordingDevice::GetDeviceCaps(int index) {
   switch (index) {
-    case TECHNOLOGY: return technology;
-    case RASTERCAPS: return rasterCaps;
-    case LOGPIXELSX: return dpiX;
-    case LOGPIXELSY: return dpiY;
-    case HORZRES: return width;
-    case VERTRES: return height;
-    case BITSPIXEL: return bitsPerPixel;
-    default: return 0;
+    case TECHNOLOGY:
+      return technology;
+    case RASTERCAPS:
+      return rasterCaps;
+    case LOGPIXELSX:
+      return dpiX;
+    case LOGPIXELSY:
+      return dpiY;
+    case HORZRES:
+      return width;
+    case VERTRES:
+      return height;
+    case BITSPIXEL:
+      return bitsPerPixel;
+    default:
+      return 0;
   }
 }
 
@@ -185,14 +194,20 @@ LogFont RecordingDevice::SelectFont(const LogFont& f) {
   return old;
 }
 
-void RecordingDevice::Rectangle(int l, int t, int r, int b) { record("Rectangle", {l, t, r, b}); }
-void RecordingDevice::Ellipse(int l, int t, int r, int b) { record("Ellipse", {l, t, r, b}); }
+void RecordingDevice::Rectangle(int l, int t, int r, int b) {
+  record("Rectangle", {l, t, r, b});
+}
+void RecordingDevice::Ellipse(int l, int t, int r, int b) {
+  record("Ellipse", {l, t, r, b});
+}
 
 void RecordingDevice::RoundRect(int l, int t, int r, int b, int w, int h) {
   record("RoundRect", {l, t, r, b, w, h});
 }
 
-void RecordingDevice::Line(int x1, int y1, int x2, int y2) { record("Line", {x1, y1, x2, y2}); }
+void RecordingDevice::Line(int x1, int y1, int x2, int y2) {
+  record("Line", {x1, y1, x2, y2});
+}
 
 void RecordingDevice::TextOut(int x, int y, const std::string& text) {
   record("TextOut", {x, y}).text = text;

@@ -11,8 +11,8 @@ class RecordingDevice : public Device {
   struct Call {
     std::string name;
     std::vector<long long> args;
-    std::string text;            // TextOut / DrawText text, font face
-    std::vector<uint8_t> row;    // first row of the bits handed over (DIB transfers)
+    std::string text;          // TextOut / DrawText text, font face
+    std::vector<uint8_t> row;  // first row of the bits handed over (DIB transfers)
     const uint8_t* bits = nullptr;
   };
 

@@ -1,14 +1,17 @@
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Translate.h"
 
 #include <cstdio>
+
+#include "platform/Translate.h"
 
 namespace {
 BatchDialogs g_batch;
 Dialogs* g_current = nullptr;
 }  // namespace
 
-Dialogs& CurrentDialogs() { return g_current ? *g_current : g_batch; }
+Dialogs& CurrentDialogs() {
+  return g_current ? *g_current : g_batch;
+}
 
 Dialogs* SetDialogs(Dialogs* dialogs) {
   Dialogs* old = g_current;

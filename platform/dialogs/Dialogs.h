@@ -19,8 +19,8 @@ enum class MsgResult { Ok, Cancel, Yes, No };
 struct FileRequest {
   std::string title;
   std::string filter;
-  std::string defaultExt;   // without the dot; appended when the name has none
-  std::string initialPath;  // folder or file to start with; empty: see StartFolder
+  std::string defaultExt;           // without the dot; appended when the name has none
+  std::string initialPath;          // folder or file to start with; empty: see StartFolder
   FileKind kind = FileKind::Other;  // dialogs of one kind share their last folder
   bool overwritePrompt = false;
 };
@@ -50,12 +50,12 @@ struct FontSpec {
 struct PrinterChoice {
   std::string printerName;  // empty: the default printer
   bool landscape = false;
-  std::string paperName;    // the paper size's name as the driver gives it, empty for the default
-  std::string paperKey;     // the driver's key of that size ("Letter"), empty for custom sizes
+  std::string paperName;  // the paper size's name as the driver gives it, empty for the default
+  std::string paperKey;   // the driver's key of that size ("Letter"), empty for custom sizes
   double paperWidthPt = 0, paperHeightPt = 0;  // its portrait size in points, custom sizes too
-  int resolution = 0;       // dots per inch, 0 for the driver's default
-  int duplex = 0;           // as QPrinter::DuplexMode: 0 none, 1 auto, 2 long side, 3 short side
-  int paperSource = -1;     // the tray as QPrinter::PaperSource, -1 for the driver's default
+  int resolution = 0;                          // dots per inch, 0 for the driver's default
+  int duplex = 0;        // as QPrinter::DuplexMode: 0 none, 1 auto, 2 long side, 3 short side
+  int paperSource = -1;  // the tray as QPrinter::PaperSource, -1 for the driver's default
   std::vector<std::string> driverOptions;  // name, value, ...: the driver's own settings (tray)
   bool operator==(const PrinterChoice&) const = default;
 };

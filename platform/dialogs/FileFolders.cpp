@@ -54,4 +54,6 @@ void RememberFolder(FileKind kind, const std::string& chosenFile) {
   if (!folder.empty()) g_lastFolder[static_cast<size_t>(kind)] = folder;
 }
 
-void ForgetFolders() { g_lastFolder = {}; }
+void ForgetFolders() {
+  g_lastFolder = {};
+}

@@ -26,9 +26,9 @@ int ScriptedDialogs::count(const std::string& kind) const {
 MsgResult ScriptedDialogs::messageBox(const std::string& text, const std::string& title,
                                       MsgButtons buttons, MsgIcon icon) {
   asked.push_back({"message", text, title, buttons, icon});
-  const MsgResult first =
-      buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgResult::Yes
-                                                                         : MsgResult::Ok;
+  const MsgResult first = buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel
+                              ? MsgResult::Yes
+                              : MsgResult::Ok;
   return Take(messageAnswers, first);
 }
 

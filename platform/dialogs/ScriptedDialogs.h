@@ -9,9 +9,9 @@
 class ScriptedDialogs : public Dialogs {
  public:
   struct Asked {
-    std::string kind;  // "message", "open", "save", "folder", "color", "font", "printer"
-    std::string text;  // message text, or the file dialog's title
-    std::string title; // message title, or the file dialog's filter
+    std::string kind;   // "message", "open", "save", "folder", "color", "font", "printer"
+    std::string text;   // message text, or the file dialog's title
+    std::string title;  // message title, or the file dialog's filter
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
   };

@@ -14,7 +14,9 @@ HPALETTE CreatePalette(const LOGPALETTE256& pal) {
   return p;
 }
 
-void DeletePalette(HPALETTE pal) { delete pal; }
+void DeletePalette(HPALETTE pal) {
+  delete pal;
+}
 
 int32_t DibStride(int32_t width, int bitCount) {
   if (width <= 0 || width > kMaxDibSide) return 0;
@@ -31,10 +33,14 @@ bool DibSizeAllowed(int32_t width, int32_t height, int bitCount) {
 
 int PaletteEntryCount(int bitCount) {
   switch (bitCount) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
   }
 }
 
@@ -123,14 +129,18 @@ uint32_t GetDibPixel(const Dib& dib, int32_t x, int32_t y) {
   if (!Inside(dib, x, y)) return 0;
   const uint8_t* row = DibRow(dib, y);
   switch (DibBitCount(dib)) {
-    case 1: return (row[x >> 3] >> (7 - (x & 7))) & 1u;
-    case 4: return (x & 1) ? (row[x >> 1] & 0x0Fu) : (row[x >> 1] >> 4);
-    case 8: return row[x];
+    case 1:
+      return (row[x >> 3] >> (7 - (x & 7))) & 1u;
+    case 4:
+      return (x & 1) ? (row[x >> 1] & 0x0Fu) : (row[x >> 1] >> 4);
+    case 8:
+      return row[x];
     case 24: {
       const uint8_t* p = row + size_t(x) * 3;
       return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16;
     }
-    default: return 0;
+    default:
+      return 0;
   }
 }
 
@@ -145,10 +155,13 @@ void SetDibPixel(const Dib& dib, int32_t x, int32_t y, uint32_t value) {
     }
     case 4: {
       uint8_t& b = row[x >> 1];
-      b = (x & 1) ? uint8_t((b & 0xF0) | (value & 0x0F)) : uint8_t((b & 0x0F) | ((value & 0x0F) << 4));
+      b = (x & 1) ? uint8_t((b & 0xF0) | (value & 0x0F))
+                  : uint8_t((b & 0x0F) | ((value & 0x0F) << 4));
       break;
     }
-    case 8: row[x] = uint8_t(value); break;
+    case 8:
+      row[x] = uint8_t(value);
+      break;
     case 24: {
       uint8_t* p = row + size_t(x) * 3;
       p[0] = uint8_t(value);
@@ -156,7 +169,8 @@ void SetDibPixel(const Dib& dib, int32_t x, int32_t y, uint32_t value) {
       p[2] = uint8_t(value >> 16);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -1,14 +1,19 @@
 #include "platform/dib/DibRows.h"
-#include "platform/Translate.h"
 
 #include <cstring>
+
+#include "platform/Translate.h"
 
 namespace {
 uint64_t readLimit = uint64_t(kMaxDibSide) * uint64_t(kMaxDibSide);
 }  // namespace
 
-uint64_t PictureReadLimit() { return readLimit; }
-void SetPictureReadLimit(uint64_t pixels) { readLimit = pixels; }
+uint64_t PictureReadLimit() {
+  return readLimit;
+}
+void SetPictureReadLimit(uint64_t pixels) {
+  readLimit = pixels;
+}
 
 bool PictureReadAllowed(int64_t width, int64_t height) {
   return width > 0 && height > 0 && width <= kMaxDibSide && height <= kMaxDibSide &&
@@ -67,10 +72,13 @@ void StoreIndexRow(const Dib& dib, int32_t y, const uint8_t* indices) {
   uint8_t* row = DibRow(dib, y);
   const int32_t w = DibWidth(dib);
   switch (DibBitCount(dib)) {
-    case 8: std::memcpy(row, indices, size_t(w)); break;
+    case 8:
+      std::memcpy(row, indices, size_t(w));
+      break;
     case 4:
       for (int32_t x = 0; x < w; x += 2) {
-        const uint8_t hi = uint8_t(indices[x] & 15), lo = x + 1 < w ? uint8_t(indices[x + 1] & 15) : 0;
+        const uint8_t hi = uint8_t(indices[x] & 15),
+                      lo = x + 1 < w ? uint8_t(indices[x + 1] & 15) : 0;
         row[x >> 1] = uint8_t(hi << 4 | lo);
       }
       break;
@@ -81,7 +89,8 @@ void StoreIndexRow(const Dib& dib, int32_t y, const uint8_t* indices) {
         row[x >> 3] = b;
       }
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -89,14 +98,19 @@ void LoadIndexRow(const Dib& dib, int32_t y, uint8_t* indices) {
   const uint8_t* row = DibRow(dib, y);
   const int32_t w = DibWidth(dib);
   switch (DibBitCount(dib)) {
-    case 8: std::memcpy(indices, row, size_t(w)); break;
+    case 8:
+      std::memcpy(indices, row, size_t(w));
+      break;
     case 4:
-      for (int32_t x = 0; x < w; ++x) indices[x] = (x & 1) ? (row[x >> 1] & 15) : (row[x >> 1] >> 4);
+      for (int32_t x = 0; x < w; ++x)
+        indices[x] = (x & 1) ? (row[x >> 1] & 15) : (row[x >> 1] >> 4);
       break;
     case 1:
       for (int32_t x = 0; x < w; ++x) indices[x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
       break;
-    default: std::memset(indices, 0, size_t(w)); break;
+    default:
+      std::memset(indices, 0, size_t(w));
+      break;
   }
 }
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/dib/Dib.h"
 #include "platform/Progress.h"
+#include "platform/dib/Dib.h"
 
 // Most pixels a picture file may open to. The program keeps every picture NewDib allows; the fuzz
 // targets lower it so that each input decodes in milliseconds.

@@ -4,17 +4,21 @@
 #include <new>
 #include <vector>
 
-#include "platform/dib/DibRows.h"
-#include "platform/codecs/PictureCodecs.h"
 #include "platform/Progress.h"
+#include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/DibRows.h"
 
 namespace {
 constexpr int kRedLevels = 6, kGreenLevels = 7, kBlueLevels = 6;
 constexpr int kCube = kRedLevels * kGreenLevels * kBlueLevels;  // 252
 constexpr uint8_t kGreys[4] = {51, 102, 153, 204};
 
-inline uint8_t Level(int index, int levels) { return uint8_t((index * 255 + (levels - 1) / 2) / (levels - 1)); }
-inline int NearestLevel(int v, int levels) { return (v * (levels - 1) + 127) / 255; }
+inline uint8_t Level(int index, int levels) {
+  return uint8_t((index * 255 + (levels - 1) / 2) / (levels - 1));
+}
+inline int NearestLevel(int v, int levels) {
+  return (v * (levels - 1) + 127) / 255;
+}
 
 void SetHalftonePalette(Dib& dib) {
   for (int r = 0; r < kRedLevels; ++r)
@@ -32,9 +36,11 @@ inline int Dist(int r, int g, int b, int pr, int pg, int pb) {
 
 // The nearest palette entry: the cube's nearest corner, or one of the greys when closer.
 int Nearest(int r, int g, int b) {
-  const int ri = NearestLevel(r, kRedLevels), gi = NearestLevel(g, kGreenLevels), bi = NearestLevel(b, kBlueLevels);
+  const int ri = NearestLevel(r, kRedLevels), gi = NearestLevel(g, kGreenLevels),
+            bi = NearestLevel(b, kBlueLevels);
   int best = (ri * kGreenLevels + gi) * kBlueLevels + bi;
-  int bestDist = Dist(r, g, b, Level(ri, kRedLevels), Level(gi, kGreenLevels), Level(bi, kBlueLevels));
+  int bestDist =
+      Dist(r, g, b, Level(ri, kRedLevels), Level(gi, kGreenLevels), Level(bi, kBlueLevels));
   for (int i = 0; i < 4; ++i) {
     const int d = Dist(r, g, b, kGreys[i], kGreys[i], kGreys[i]);
     if (d < bestDist) bestDist = d, best = kCube + i;
@@ -87,7 +93,8 @@ std::vector<Span> AreaSpans(int32_t srcSize, int32_t dstSize) {
     const int32_t last = int32_t(std::min<int64_t>((hi - 1) / dstSize, srcSize - 1));
     uint32_t total = 0;
     for (int32_t p = s.first; p <= last; ++p) {
-      const int64_t a = std::max<int64_t>(lo, int64_t(p) * dstSize), b = std::min<int64_t>(hi, int64_t(p + 1) * dstSize);
+      const int64_t a = std::max<int64_t>(lo, int64_t(p) * dstSize),
+                    b = std::min<int64_t>(hi, int64_t(p + 1) * dstSize);
       const uint32_t wgt = uint32_t((b - a) * 65536 / srcSize);
       s.weights.push_back(wgt);
       total += wgt;
@@ -118,13 +125,16 @@ void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height) {
           const Span& hx = xs[size_t(x)];
           uint32_t c[3] = {0, 0, 0};
           const uint8_t* p = s + size_t(hx.first) * 3;
-          for (uint32_t wgt : hx.weights) c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
+          for (uint32_t wgt : hx.weights)
+            c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
           for (int j = 0; j < 3; ++j)
-            acc[size_t(x) * 3 + size_t(j)] += uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
+            acc[size_t(x) * 3 + size_t(j)] +=
+                uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
         }
       }
       uint8_t* d = DibRow(out, y);
-      for (size_t i = 0; i < acc.size(); ++i) d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
+      for (size_t i = 0; i < acc.size(); ++i)
+        d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
     }
   } catch (const std::bad_alloc&) {
     FreeDib(out);

@@ -6,14 +6,16 @@
 #include <cstdlib>
 
 namespace {
-constexpr double kMinCoverMm = 15;         // smaller spots are dust, not a cover
-constexpr int kMinThreshold = 12;          // colour steps that always count as noise
-constexpr double kNoiseFactor = 5;         // a cover differs by this many noise deviations
-constexpr double kFragmentShare = 0.05;    // parts this much of the largest belong to the cover
+constexpr double kMinCoverMm = 15;       // smaller spots are dust, not a cover
+constexpr int kMinThreshold = 12;        // colour steps that always count as noise
+constexpr double kNoiseFactor = 5;       // a cover differs by this many noise deviations
+constexpr double kFragmentShare = 0.05;  // parts this much of the largest belong to the cover
 
 using Rgb = std::array<int, 3>;
 
-Rgb Channels(uint32_t v) { return {int(v >> 16 & 0xff), int(v >> 8 & 0xff), int(v & 0xff)}; }
+Rgb Channels(uint32_t v) {
+  return {int(v >> 16 & 0xff), int(v >> 8 & 0xff), int(v & 0xff)};
+}
 
 // Each channel averaged over 3 x 3 pixels: scanner noise shrinks, edges stay.
 std::vector<Rgb> Smoothed(const RgbPicture& p) {
@@ -79,7 +81,8 @@ std::vector<Box> Regions(std::vector<uint8_t>& mask, int width, int height) {
       const size_t at = stack.back();
       stack.pop_back();
       const int x = int(at % width), y = int(at / width);
-      b = {std::min(b.left, x), std::min(b.top, y), std::max(b.right, x), std::max(b.bottom, y), b.count + 1};
+      b = {std::min(b.left, x), std::min(b.top, y), std::max(b.right, x), std::max(b.bottom, y),
+           b.count + 1};
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
@@ -109,15 +112,16 @@ std::optional<ScanArea> FindCover(const RgbPicture& p, const ScanArea& bed) {
   for (size_t i = 0; i < s.size(); ++i) mask[i] = Distance(s[i], lid) >= threshold;
   const double mmX = bed.width / p.width, mmY = bed.height / p.height;
   std::vector<Box> boxes = Regions(mask, p.width, p.height);
-  const auto largest = std::max_element(boxes.begin(), boxes.end(),
-                                        [](const Box& a, const Box& b) { return a.count < b.count; });
+  const auto largest = std::max_element(
+      boxes.begin(), boxes.end(), [](const Box& a, const Box& b) { return a.count < b.count; });
   if (largest == boxes.end()) return std::nullopt;
   Box all = *largest;
   for (const Box& b : boxes)  // a light cover may fall apart into its printed parts
     if (b.count >= kFragmentShare * largest->count)
       all = {std::min(all.left, b.left), std::min(all.top, b.top), std::max(all.right, b.right),
              std::max(all.bottom, b.bottom), all.count};
-  if ((all.right + 1 - all.left) * mmX < kMinCoverMm || (all.bottom + 1 - all.top) * mmY < kMinCoverMm)
+  if ((all.right + 1 - all.left) * mmX < kMinCoverMm ||
+      (all.bottom + 1 - all.top) * mmY < kMinCoverMm)
     return std::nullopt;
   // Rounded out to whole millimetres and kept on the glass.
   const double left = std::max(bed.left, std::floor(bed.left + all.left * mmX));

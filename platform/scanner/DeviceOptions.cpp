@@ -7,10 +7,10 @@
 #include "platform/scanner/Scanner.h"
 
 bool IsMainScanOption(const std::string& name) {
-  static const char* const kMain[] = {SANE_NAME_SCAN_MODE, SANE_NAME_SCAN_RESOLUTION,
+  static const char* const kMain[] = {SANE_NAME_SCAN_MODE,         SANE_NAME_SCAN_RESOLUTION,
                                       SANE_NAME_SCAN_X_RESOLUTION, SANE_NAME_SCAN_Y_RESOLUTION,
-                                      SANE_NAME_SCAN_TL_X, SANE_NAME_SCAN_TL_Y,
-                                      SANE_NAME_SCAN_BR_X, SANE_NAME_SCAN_BR_Y};
+                                      SANE_NAME_SCAN_TL_X,         SANE_NAME_SCAN_TL_Y,
+                                      SANE_NAME_SCAN_BR_X,         SANE_NAME_SCAN_BR_Y};
   return std::any_of(std::begin(kMain), std::end(kMain), [&](const char* n) { return name == n; });
 }
 

@@ -10,10 +10,10 @@
 
 struct DeviceOptions {
   std::vector<OptionEntry> entries;
-  OptionChoices taken;                // the choices the device accepted, in order
-  std::vector<std::string> refused;   // why each other choice was dropped
-  OptionChange last;                  // what setting the last choice did
-  std::string error;                  // the device could not be opened or set up
+  OptionChoices taken;               // the choices the device accepted, in order
+  std::vector<std::string> refused;  // why each other choice was dropped
+  OptionChange last;                 // what setting the last choice did
+  std::string error;                 // the device could not be opened or set up
 };
 
 // Options that the main part of the scanner dialog sets (mode, resolution, the area).

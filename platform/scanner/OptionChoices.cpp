@@ -8,7 +8,8 @@ constexpr size_t kMaxOptionName = 256;
 constexpr size_t kMaxValue = 256 * 1024;
 
 bool Printable(const std::string& text) {
-  return std::none_of(text.begin(), text.end(), [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+  return std::none_of(text.begin(), text.end(),
+                      [](unsigned char c) { return c < 0x20 || c == 0x7f; });
 }
 }  // namespace
 

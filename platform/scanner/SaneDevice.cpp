@@ -1,10 +1,11 @@
 #include "platform/scanner/SaneDevice.h"
-#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <mutex>
+
+#include "platform/Translate.h"
 
 namespace {
 std::mutex gLibraryMutex;
@@ -12,7 +13,9 @@ int gLibraryUsers = 0;
 
 constexpr SANE_Int kMaxOptions = 10000;
 
-std::string Safe(const char* s) { return s ? s : ""; }
+std::string Safe(const char* s) {
+  return s ? s : "";
+}
 
 SANE_Word ToWord(double v, SANE_Value_Type type) {
   if (type == SANE_TYPE_FIXED) {
@@ -39,7 +42,8 @@ ScanOption Describe(int index, const SANE_Option_Descriptor* d) {
     o.quant = FromSaneWord(d->constraint.range->quant, d->type);
   } else if (d->constraint_type == SANE_CONSTRAINT_WORD_LIST && d->constraint.word_list) {
     const SANE_Int n = std::clamp<SANE_Int>(d->constraint.word_list[0], 0, kMaxOptions);
-    for (SANE_Int i = 1; i <= n; ++i) o.words.push_back(FromSaneWord(d->constraint.word_list[i], d->type));
+    for (SANE_Int i = 1; i <= n; ++i)
+      o.words.push_back(FromSaneWord(d->constraint.word_list[i], d->type));
   } else if (d->constraint_type == SANE_CONSTRAINT_STRING_LIST && d->constraint.string_list) {
     for (int i = 0; i < kMaxOptions && d->constraint.string_list[i]; ++i)
       o.strings.push_back(d->constraint.string_list[i]);
@@ -50,7 +54,8 @@ ScanOption Describe(int index, const SANE_Option_Descriptor* d) {
 // Hands a value to the scanner; fills in the outcome's error, or ok and what the scanner did.
 bool SetValue(SANE_Handle handle, const ScanOption& o, void* value, OptionOutcome& r) {
   SANE_Int info = 0;
-  const SANE_Status status = sane_control_option(handle, o.index, SANE_ACTION_SET_VALUE, value, &info);
+  const SANE_Status status =
+      sane_control_option(handle, o.index, SANE_ACTION_SET_VALUE, value, &info);
   if (status != SANE_STATUS_GOOD) {
     r.error = Translate("SaneDevice", "The scanner refused the setting \"") + o.title +
               "\": " + SaneStatusText(status);
@@ -94,7 +99,9 @@ double FromSaneWord(SANE_Word w, SANE_Value_Type type) {
   return type == SANE_TYPE_FIXED ? SANE_UNFIX(w) : double(w);
 }
 
-std::string SaneStatusText(SANE_Status status) { return Safe(sane_strstatus(status)); }
+std::string SaneStatusText(SANE_Status status) {
+  return Safe(sane_strstatus(status));
+}
 
 std::string ScannerInfo::label() const {
   std::string text = vendor;
@@ -116,8 +123,8 @@ bool ListScanners(std::vector<ScannerInfo>& out, std::string& error) {
     return false;
   }
   for (int i = 0; list && list[i] && i < kMaxOptions; ++i)
-    out.push_back({Safe(list[i]->name), Safe(list[i]->vendor), Safe(list[i]->model),
-                   Safe(list[i]->type)});
+    out.push_back(
+        {Safe(list[i]->name), Safe(list[i]->vendor), Safe(list[i]->model), Safe(list[i]->type)});
   return true;
 }
 
@@ -161,7 +168,8 @@ bool SaneDevice::open(const std::string& name, std::string& error) {
     std::vector<ScannerInfo> list;
     std::string ignored;
     if (ListScanners(list, ignored) &&
-        std::none_of(list.begin(), list.end(), [&](const ScannerInfo& i) { return i.name == target; }))
+        std::none_of(list.begin(), list.end(),
+                     [&](const ScannerInfo& i) { return i.name == target; }))
       error += Translate("SaneDevice",
                          " It is not connected any more or is switched off; choose it again with "
                          "\"Select the scanner\".");
@@ -216,7 +224,8 @@ std::optional<double> SaneDevice::number(const std::string& name) const {
 
 std::optional<std::string> SaneDevice::text(const std::string& name) const {
   const auto o = option(name);
-  if (!o || o->type != SANE_TYPE_STRING || !o->active() || o->size <= 0 || o->size > kMaxSaneValueBytes)
+  if (!o || o->type != SANE_TYPE_STRING || !o->active() || o->size <= 0 ||
+      o->size > kMaxSaneValueBytes)
     return std::nullopt;
   std::vector<char> buf(size_t(o->size) + 1, 0);
   if (sane_control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
@@ -228,7 +237,8 @@ std::optional<std::string> SaneDevice::text(const std::string& name) const {
 OptionOutcome SaneDevice::setNumber(const std::string& name, double value) {
   OptionOutcome r;
   const auto o = option(name);
-  if (!o || !o->isNumber() || o->size < SANE_Int(sizeof(SANE_Word)) || o->size > kMaxSaneValueBytes) {
+  if (!o || !o->isNumber() || o->size < SANE_Int(sizeof(SANE_Word)) ||
+      o->size > kMaxSaneValueBytes) {
     r.error = Translate("SaneDevice", "The scanner has no setting \"") + name + "\".";
     return r;
   }

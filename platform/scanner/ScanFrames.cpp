@@ -1,14 +1,17 @@
 #include "platform/scanner/ScanFrames.h"
-#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cstring>
+
+#include "platform/Translate.h"
 
 namespace {
 // A scanner may pad its lines; more than this beyond the pixels is taken as damaged data.
 constexpr int64_t kMaxLinePadding = 65536;
 
-int SamplesPerPixel(FrameKind kind) { return kind == FrameKind::Rgb ? 3 : 1; }
+int SamplesPerPixel(FrameKind kind) {
+  return kind == FrameKind::Rgb ? 3 : 1;
+}
 
 int64_t LineBytesNeeded(const FrameFormat& f) {
   return (int64_t(f.pixelsPerLine) * SamplesPerPixel(f.kind) * f.depth + 7) / 8;
@@ -58,8 +61,8 @@ bool FrameAssembler::beginFrame(const FrameFormat& f) {
   if (f.bytesPerLine < needed || f.bytesPerLine > needed + kMaxLinePadding)
     return fail(Translate("ScanFrames",
                           "The scanner announced a line length that does not fit its width."));
-  const bool separate = f.kind == FrameKind::Red || f.kind == FrameKind::Green ||
-                        f.kind == FrameKind::Blue;
+  const bool separate =
+      f.kind == FrameKind::Red || f.kind == FrameKind::Green || f.kind == FrameKind::Blue;
   if (frames_ == 0) {
     format_ = f;
     bits_ = outputBits();

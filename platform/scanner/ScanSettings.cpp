@@ -85,7 +85,8 @@ bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::s
 }
 
 // Without options no file is left behind, so a settings folder looks as it always did.
-bool SaveOptionChoices(const std::string& path, const DeviceOptionChoices& choices, std::string& error) {
+bool SaveOptionChoices(const std::string& path, const DeviceOptionChoices& choices,
+                       std::string& error) {
   const std::string lines = OptionChoiceLines(choices);
   if (!lines.empty()) return WriteReplacing(path, "# Quendrix scanner options\n" + lines, error);
   std::error_code ec;
@@ -133,7 +134,8 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     const size_t eq = line.find('=');
-    const std::string key = line.substr(0, eq), value = eq == std::string::npos ? "" : line.substr(eq + 1);
+    const std::string key = line.substr(0, eq),
+                      value = eq == std::string::npos ? "" : line.substr(eq + 1);
     bool ok = eq != std::string::npos;
     if (ok && key == "device") {
       ok = value.size() <= kMaxDeviceName;
@@ -159,15 +161,15 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
 
 bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::string& error) {
   std::string device = s.device;  // one line: control characters would end it
-  device.erase(std::remove_if(device.begin(), device.end(),
-                              [](unsigned char c) { return c < 0x20; }),
-               device.end());
+  device.erase(
+      std::remove_if(device.begin(), device.end(), [](unsigned char c) { return c < 0x20; }),
+      device.end());
   std::ostringstream text;
   text.precision(10);
   text << "# Quendrix scanner settings\n"
        << "device=" << device << "\nresolution=" << s.resolution
-       << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top
-       << ',' << s.area.width << ',' << s.area.height << '\n';
+       << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top << ','
+       << s.area.width << ',' << s.area.height << '\n';
   return SaveOptionChoices(ScanOptionsPath(path), s.options, error) &&
          WriteReplacing(path, text.str(), error);
 }

@@ -41,16 +41,19 @@ bool SetResolution(SaneDevice& device, double dpi, AppliedSettings& applied, std
       error = r.error;
       return false;
     }
-    if (r.inexact) applied.notes.push_back("resolution " + std::to_string(std::lround(r.number)) + " dpi");
+    if (r.inexact)
+      applied.notes.push_back("resolution " + std::to_string(std::lround(r.number)) + " dpi");
     applied.resolution = r.number;
-    if (std::string(name) == SANE_NAME_SCAN_X_RESOLUTION) device.setNumber(SANE_NAME_SCAN_Y_RESOLUTION, r.number);
+    if (std::string(name) == SANE_NAME_SCAN_X_RESOLUTION)
+      device.setNumber(SANE_NAME_SCAN_Y_RESOLUTION, r.number);
     return true;
   }
   applied.resolution = dpi;  // a device without the setting scans at its only resolution
   return true;
 }
 
-bool SetArea(SaneDevice& device, const ScanArea& area, AppliedSettings& applied, std::string& error) {
+bool SetArea(SaneDevice& device, const ScanArea& area, AppliedSettings& applied,
+             std::string& error) {
   const double wanted[4] = {area.left, area.top, area.left + area.width, area.top + area.height};
   std::optional<ScanOption> opts[4];
   for (int i = 0; i < 4; ++i) opts[i] = device.option(kGeometry[i]);
@@ -78,7 +81,8 @@ bool SetArea(SaneDevice& device, const ScanArea& area, AppliedSettings& applied,
     error = Translate("Scanner", "The scan area lies outside the scanner's glass.");
     return false;
   }
-  if (std::fabs(applied.area.width - area.width) > 1 || std::fabs(applied.area.height - area.height) > 1 ||
+  if (std::fabs(applied.area.width - area.width) > 1 ||
+      std::fabs(applied.area.height - area.height) > 1 ||
       std::fabs(applied.area.left - area.left) > 1 || std::fabs(applied.area.top - area.top) > 1)
     applied.notes.push_back(Translate("Scanner", "scan area limited to the scanner's glass"));
   return true;
@@ -86,15 +90,22 @@ bool SetArea(SaneDevice& device, const ScanArea& area, AppliedSettings& applied,
 
 FrameKind KindOf(SANE_Frame f) {
   switch (f) {
-    case SANE_FRAME_RGB: return FrameKind::Rgb;
-    case SANE_FRAME_RED: return FrameKind::Red;
-    case SANE_FRAME_GREEN: return FrameKind::Green;
-    case SANE_FRAME_BLUE: return FrameKind::Blue;
-    default: return FrameKind::Gray;
+    case SANE_FRAME_RGB:
+      return FrameKind::Rgb;
+    case SANE_FRAME_RED:
+      return FrameKind::Red;
+    case SANE_FRAME_GREEN:
+      return FrameKind::Green;
+    case SANE_FRAME_BLUE:
+      return FrameKind::Blue;
+    default:
+      return FrameKind::Gray;
   }
 }
 
-bool KnownFrame(SANE_Frame f) { return f >= SANE_FRAME_GRAY && f <= SANE_FRAME_BLUE; }
+bool KnownFrame(SANE_Frame f) {
+  return f >= SANE_FRAME_GRAY && f <= SANE_FRAME_BLUE;
+}
 
 // Ends a scan that stopped early; the result says why.
 void Stop(SANE_Handle h, SANE_Status status, const std::string& what, ScanResult& out) {
@@ -110,8 +121,10 @@ void Stop(SANE_Handle h, SANE_Status status, const std::string& what, ScanResult
 
 std::string ChooseModeString(ScanMode mode, const std::vector<std::string>& offered) {
   switch (mode) {
-    case ScanMode::Color: return FirstContaining(offered, {"color", "colour", "rgb"});
-    case ScanMode::Gray: return FirstContaining(offered, {"gray", "grey"});
+    case ScanMode::Color:
+      return FirstContaining(offered, {"color", "colour", "rgb"});
+    case ScanMode::Gray:
+      return FirstContaining(offered, {"gray", "grey"});
     case ScanMode::LineArt: {
       for (const std::string& s : offered) {
         const std::string l = AsciiLower(s);
@@ -131,7 +144,8 @@ bool ApplyScanSettings(SaneDevice& device, const ScanSettings& s, AppliedSetting
                        std::string& error) {
   applied = AppliedSettings{};
   int depth = s.mode == ScanMode::LineArt ? 1 : 8;
-  if (const auto mode = device.option(SANE_NAME_SCAN_MODE); mode && mode->settable() && mode->active()) {
+  if (const auto mode = device.option(SANE_NAME_SCAN_MODE);
+      mode && mode->settable() && mode->active()) {
     std::string wanted = ChooseModeString(s.mode, mode->strings);
     if (wanted.empty() && s.mode == ScanMode::LineArt)
       wanted = ChooseModeString(ScanMode::Gray, mode->strings);
@@ -153,8 +167,9 @@ bool ApplyScanSettings(SaneDevice& device, const ScanSettings& s, AppliedSetting
   }
   if (depth > 0) {
     if (const auto o = device.option(SANE_NAME_BIT_DEPTH); o && o->active() && o->settable()) {
-      const bool offered = o->constraint != SANE_CONSTRAINT_WORD_LIST ||
-                           std::find(o->words.begin(), o->words.end(), double(depth)) != o->words.end();
+      const bool offered =
+          o->constraint != SANE_CONSTRAINT_WORD_LIST ||
+          std::find(o->words.begin(), o->words.end(), double(depth)) != o->words.end();
       const OptionOutcome r = device.setNumber(SANE_NAME_BIT_DEPTH, offered ? depth : 8);
       if (r.ok) applied.depth = int(r.number);
     }
@@ -170,7 +185,8 @@ std::optional<ScanArea> ScannerBed(const SaneDevice& device) {
     const auto tl = device.option(kGeometry[i]);
     const auto br = device.option(kGeometry[i + 2]);
     if (!tl || !br || tl->constraint != SANE_CONSTRAINT_RANGE ||
-        br->constraint != SANE_CONSTRAINT_RANGE || tl->unit != SANE_UNIT_MM || br->unit != SANE_UNIT_MM)
+        br->constraint != SANE_CONSTRAINT_RANGE || tl->unit != SANE_UNIT_MM ||
+        br->unit != SANE_UNIT_MM)
       return std::nullopt;
     lo[i] = tl->min;
     hi[i] = br->max;
@@ -199,8 +215,8 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
     settings.mode = ScanMode::Color;
     if (const auto bed = ScannerBed(device)) {
       settings.area = *bed;
-      settings.resolution = std::max(1, int(kPreviewLongSide * kMmPerInchSane /
-                                            std::max(bed->width, bed->height)));
+      settings.resolution =
+          std::max(1, int(kPreviewLongSide * kMmPerInchSane / std::max(bed->width, bed->height)));
     } else {
       settings.resolution = 50;
     }
@@ -246,13 +262,15 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
       if (status == SANE_STATUS_EOF) break;
       if (status != SANE_STATUS_GOOD)
         return Stop(h, status, Translate("Scanner", "The scan failed: "), out);
-      if (!frames.addBytes(buf.data(), size_t(std::clamp<SANE_Int>(len, 0, SANE_Int(buf.size()))))) {
+      if (!frames.addBytes(buf.data(),
+                           size_t(std::clamp<SANE_Int>(len, 0, SANE_Int(buf.size()))))) {
         sane_cancel(h);
         out.error = frames.error();
         return;
       }
       int percent = frames.percent();
-      if (p.lines < 0 && hintLines >= 1) percent = std::min(99, int(frames.linesDone() * 100 / hintLines));
+      if (p.lines < 0 && hintLines >= 1)
+        percent = std::min(99, int(frames.linesDone() * 100 / hintLines));
       report(percent);
     }
     if (!frames.endFrame()) {

@@ -21,8 +21,8 @@ struct AppliedSettings {
   int depth = 0;
   double resolution = 0;
   ScanArea area;
-  bool thresholdLineArt = false;  // no line-art mode: grey is turned into black and white
-  std::vector<std::string> notes; // settings the device adjusted
+  bool thresholdLineArt = false;   // no line-art mode: grey is turned into black and white
+  std::vector<std::string> notes;  // settings the device adjusted
 };
 
 // Sets mode, depth, resolution and area on an open device, in that order.

@@ -1,11 +1,12 @@
 #include "platform/scanner/ScannerOptions.h"
-#include "platform/Translate.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "platform/Translate.h"
 
 namespace {
 constexpr double kFixedLimit = 32767.99998;
@@ -15,9 +16,15 @@ std::string Trim(const std::string& s) {
   return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
 }
 
-bool Automatic(const ScanOption& o) { return o.cap & SANE_CAP_AUTOMATIC; }
-bool IsArray(const ScanOption& o) { return ElementCount(o) > 1; }
-bool ValueSizeOk(const ScanOption& o) { return o.size > 0 && o.size <= kMaxSaneValueBytes; }
+bool Automatic(const ScanOption& o) {
+  return o.cap & SANE_CAP_AUTOMATIC;
+}
+bool IsArray(const ScanOption& o) {
+  return ElementCount(o) > 1;
+}
+bool ValueSizeOk(const ScanOption& o) {
+  return o.size > 0 && o.size <= kMaxSaneValueBytes;
+}
 
 // The shortest decimals that give the fixed-point word back, rounded or cut as backends do.
 std::string Number(double v, SANE_Value_Type type) {
@@ -58,9 +65,12 @@ std::string Join(const std::vector<std::string>& parts, const char* sep) {
 
 bool ParseBool(const std::string& text, SANE_Word& out) {
   const std::string t = AsciiLower(Trim(text));
-  if (t == "yes" || t == "true" || t == "on" || t == "1") out = SANE_TRUE;
-  else if (t == "no" || t == "false" || t == "off" || t == "0") out = SANE_FALSE;
-  else return false;
+  if (t == "yes" || t == "true" || t == "on" || t == "1")
+    out = SANE_TRUE;
+  else if (t == "no" || t == "false" || t == "off" || t == "0")
+    out = SANE_FALSE;
+  else
+    return false;
   return true;
 }
 
@@ -94,13 +104,20 @@ std::string ParseNumber(const ScanOption& o, const std::string& text, SANE_Word&
 
 const char* UnitText(SANE_Unit unit) {
   switch (unit) {
-    case SANE_UNIT_PIXEL: return "pel";
-    case SANE_UNIT_BIT: return "bit";
-    case SANE_UNIT_MM: return "mm";
-    case SANE_UNIT_DPI: return "dpi";
-    case SANE_UNIT_PERCENT: return "%";
-    case SANE_UNIT_MICROSECOND: return "us";
-    default: return "";
+    case SANE_UNIT_PIXEL:
+      return "pel";
+    case SANE_UNIT_BIT:
+      return "bit";
+    case SANE_UNIT_MM:
+      return "mm";
+    case SANE_UNIT_DPI:
+      return "dpi";
+    case SANE_UNIT_PERCENT:
+      return "%";
+    case SANE_UNIT_MICROSECOND:
+      return "us";
+    default:
+      return "";
   }
 }
 
@@ -121,9 +138,11 @@ std::string ConstraintText(const ScanOption& o) {
   std::string text = Automatic(o) && o.type != SANE_TYPE_BUTTON ? "auto|" : "";
   const std::string array = IsArray(o) ? ",..." : "";
   switch (o.type) {
-    case SANE_TYPE_BOOL: return text + "yes|no";
+    case SANE_TYPE_BOOL:
+      return text + "yes|no";
     case SANE_TYPE_STRING:
-      return text + (o.constraint == SANE_CONSTRAINT_STRING_LIST ? Join(o.strings, "|") : "<string>");
+      return text +
+             (o.constraint == SANE_CONSTRAINT_STRING_LIST ? Join(o.strings, "|") : "<string>");
     case SANE_TYPE_INT:
     case SANE_TYPE_FIXED: {
       const char* unit = UnitText(o.unit);
@@ -133,10 +152,12 @@ std::string ConstraintText(const ScanOption& o) {
           text += Translate("ScannerOptions", " (in steps of ") + Number(o.quant, o.type) + ")";
         return text;
       }
-      if (o.constraint == SANE_CONSTRAINT_WORD_LIST) return text + Join(ListEntries(o), "|") + unit + array;
+      if (o.constraint == SANE_CONSTRAINT_WORD_LIST)
+        return text + Join(ListEntries(o), "|") + unit + array;
       return text + (o.type == SANE_TYPE_INT ? "<int>" : "<float>") + array;
     }
-    default: return {};
+    default:
+      return {};
   }
 }
 
@@ -190,7 +211,8 @@ std::string FormatOptionValue(const ScanOption& o, const OptionValue& value) {
   if (o.type == SANE_TYPE_STRING) return value.text;
   std::vector<std::string> parts;
   for (SANE_Word w : value.words)
-    parts.push_back(o.type == SANE_TYPE_BOOL ? (w ? "yes" : "no") : Number(FromSaneWord(w, o.type), o.type));
+    parts.push_back(o.type == SANE_TYPE_BOOL ? (w ? "yes" : "no")
+                                             : Number(FromSaneWord(w, o.type), o.type));
   return Join(parts, ",");
 }
 
@@ -300,8 +322,10 @@ std::string OptionListing(const std::vector<OptionEntry>& entries) {
     }
     text += "  --" + o.name;
     if (const std::string c = ConstraintText(o); !c.empty()) text += ' ' + c;
-    if (!o.active()) text += " [inactive]";
-    else if (o.type != SANE_TYPE_BUTTON) text += " [" + e.value + "]";
+    if (!o.active())
+      text += " [inactive]";
+    else if (o.type != SANE_TYPE_BUTTON)
+      text += " [" + e.value + "]";
     if (!o.settable()) text += " [read-only]";
     text += '\n';
     for (const std::string& line : Split(o.description, '\n'))

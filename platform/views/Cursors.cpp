@@ -69,13 +69,25 @@ QCursor CursorByNumber(int number) {
   static const QCursor lupe = Magnifier();
   static const QCursor place = ArrowWithPages();
   switch (number) {
-    case 1: case 4: return QCursor(Qt::SizeFDiagCursor);
-    case 2: case 3: return QCursor(Qt::SizeBDiagCursor);
-    case 5: case 6: return QCursor(Qt::SizeVerCursor);
-    case 7: case 8: return QCursor(Qt::SizeHorCursor);
-    case 9: return hand;
-    case 11: return lupe;
-    case 12: return place;
-    default: return QCursor(Qt::ArrowCursor);
+    case 1:
+    case 4:
+      return QCursor(Qt::SizeFDiagCursor);
+    case 2:
+    case 3:
+      return QCursor(Qt::SizeBDiagCursor);
+    case 5:
+    case 6:
+      return QCursor(Qt::SizeVerCursor);
+    case 7:
+    case 8:
+      return QCursor(Qt::SizeHorCursor);
+    case 9:
+      return hand;
+    case 11:
+      return lupe;
+    case 12:
+      return place;
+    default:
+      return QCursor(Qt::ArrowCursor);
   }
 }

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-
 ImageButton::ImageButton(const QPixmap& normal, const QPixmap& pressed, const QString& hint,
                          QWidget* parent)
     : QWidget(parent), normal_(normal), pressed_Pic_(pressed) {
@@ -79,7 +78,8 @@ QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& b
   QRectF textRect = r.translated(pressed ? 1 : 0, pressed ? 1 : 0);
   if (!glyph.isEmpty()) {
     const qreal side = size.height() * 0.55;
-    const QRectF glyphRect(textRect.left() + side * 0.5, textRect.center().y() - side / 2, side, side);
+    const QRectF glyphRect(textRect.left() + side * 0.5, textRect.center().y() - side / 2, side,
+                           side);
     QSvgRenderer(glyph).render(&p, glyphRect);
     textRect.setLeft(glyphRect.right());
   }

@@ -5,7 +5,7 @@
 struct PrinterPage {
   int widthPx = 0, heightPx = 0;  // printable area in printer pixels
   double dpiX = 600, dpiY = 600;
-  bool pdfFallback = false;       // no printer installed: the page that PDF output uses
+  bool pdfFallback = false;  // no printer installed: the page that PDF output uses
   std::string printerName;
 };
 

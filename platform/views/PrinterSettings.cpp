@@ -18,9 +18,8 @@ PrinterChoice ReadPrinterChoice(QPrinter& printer) {
   const QPageSize size = layout.pageSize();
   c.paperName = size.name().toStdString();
   c.paperKey = size.id() == QPageSize::Custom ? std::string() : size.key().toStdString();
-  const QSizeF pt = size.definitionUnits() == QPageSize::Point
-                        ? size.definitionSize()
-                        : size.size(QPageSize::Point);
+  const QSizeF pt = size.definitionUnits() == QPageSize::Point ? size.definitionSize()
+                                                               : size.size(QPageSize::Point);
   c.paperWidthPt = pt.width();
   c.paperHeightPt = pt.height();
   c.resolution = printer.resolution();
@@ -40,7 +39,8 @@ QPageSize ChosenPageSize(const PrinterChoice& choice, const QPrinterInfo& info) 
   const QString name = QString::fromStdString(choice.paperName);
   if (!info.isNull())
     for (const QPageSize& s : info.supportedPageSizes())
-      if ((!key.isEmpty() && s.key() == key) || (key.isEmpty() && !name.isEmpty() && s.name() == name))
+      if ((!key.isEmpty() && s.key() == key) ||
+          (key.isEmpty() && !name.isEmpty() && s.name() == name))
         return s;
   if (choice.paperWidthPt > 0 && choice.paperHeightPt > 0)
     return QPageSize(QSizeF(choice.paperWidthPt, choice.paperHeightPt), QPageSize::Point, name,

@@ -2,7 +2,9 @@
 
 #include <QtGlobal>
 
-static void InitOnce() { Q_INIT_RESOURCE(quendrix); }
+static void InitOnce() {
+  Q_INIT_RESOURCE(quendrix);
+}
 
 void InitQuendrixResources() {
   static const bool done = (InitOnce(), true);

@@ -16,4 +16,6 @@ void OpenMakerWebPage() {
     QDesktopServices::openUrl(kMakerWebPage);
 }
 
-void SetWebOpener(std::function<void(const QUrl&)> opener) { Opener() = std::move(opener); }
+void SetWebOpener(std::function<void(const QUrl&)> opener) {
+  Opener() = std::move(opener);
+}

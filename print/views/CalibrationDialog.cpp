@@ -73,7 +73,8 @@ CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* pa
   onlyThisPrinterBox->setEnabled(false);
   layout->addWidget(printerLabel);
   layout->addWidget(onlyThisPrinterBox);
-  connect(onlyThisPrinterBox, &QCheckBox::toggled, this, &CalibrationDialog::onlyThisPrinterToggled);
+  connect(onlyThisPrinterBox, &QCheckBox::toggled, this,
+          &CalibrationDialog::onlyThisPrinterToggled);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -96,7 +97,8 @@ void CalibrationDialog::showPrinter(const PrinterKey& printer) {
   const Calibration fallback = defaultValues();
   printer_ = printer;
   printerLabel->setText(QString::fromStdString(PrinterKeyText(printer)));
-  const PrinterCalibration* own = printer.queue.empty() ? nullptr : FindPrinterCalibration(own_, printer);
+  const PrinterCalibration* own =
+      printer.queue.empty() ? nullptr : FindPrinterCalibration(own_, printer);
   onlyThisPrinterBox->setEnabled(!printer.queue.empty());
   {
     const QSignalBlocker block(onlyThisPrinterBox);
@@ -107,8 +109,10 @@ void CalibrationDialog::showPrinter(const PrinterKey& printer) {
 }
 
 void CalibrationDialog::onlyThisPrinterToggled(bool on) {
-  if (on) default_ = values();  // the printer's values start from the default ones
-  else setValues(default_);     // off: the dialog edits the default calibration again
+  if (on)
+    default_ = values();  // the printer's values start from the default ones
+  else
+    setValues(default_);  // off: the dialog edits the default calibration again
 }
 
 Calibration CalibrationDialog::defaultValues() const {

@@ -40,8 +40,9 @@ void CenterView::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, element);
     return;
   }
-  const PixelSize bleed = BleedPixels(details.bleed, Calibration{}, logicalDpiX() * paper_->zoom() / 100,
-                                      logicalDpiY() * paper_->zoom() / 100);
+  const PixelSize bleed =
+      BleedPixels(details.bleed, Calibration{}, logicalDpiX() * paper_->zoom() / 100,
+                  logicalDpiY() * paper_->zoom() / 100);
   const QRectF box(0, 0, view.w, view.h);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);

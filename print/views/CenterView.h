@@ -13,7 +13,8 @@ class CenterView : public QWidget {
   Q_OBJECT
  public:
   // `pictureSize` gives the current picture's size in pixels.
-  CenterView(PaperFormatPanel* paper, std::function<QSize()> pictureSize, QWidget* parent = nullptr);
+  CenterView(PaperFormatPanel* paper, std::function<QSize()> pictureSize,
+             QWidget* parent = nullptr);
   void setCoverDrawer(CoverDrawer draw) { draw_ = std::move(draw); }
   QScrollArea* scrollArea() const { return scrollArea_; }
   // Sizes the view for the format and zoom, then draws it again.

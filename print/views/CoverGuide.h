@@ -5,5 +5,5 @@
 #include "print/SheetLayout.h"
 
 // Nothing without a format or picture.
-PrintGuide CoverPrintGuide(const PaperFormat* format, const FormatDetails& d, const CoverSettings& cover,
-                           int pictureWidth);
+PrintGuide CoverPrintGuide(const PaperFormat* format, const FormatDetails& d,
+                           const CoverSettings& cover, int pictureWidth);

@@ -39,7 +39,9 @@ double Cell(const QTableWidget* t, int row, int col) {
 }
 }  // namespace
 
-SheetDrawing::SheetDrawing(QWidget* parent) : QWidget(parent) { setMinimumSize(150, 200); }
+SheetDrawing::SheetDrawing(QWidget* parent) : QWidget(parent) {
+  setMinimumSize(150, 200);
+}
 
 void SheetDrawing::setFormat(const PaperFormat& fmt, const FormatDetails& d) {
   fmt_ = fmt;
@@ -128,14 +130,22 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   gl->addLayout(gb);
   layout->addWidget(grids);
 
-  connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] { EnableFields(); emit changed(); });
+  connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] {
+    EnableFields();
+    emit changed();
+  });
   connect(sheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onSheetChosen);
-  for (QDoubleSpinBox* s : {cornerEdit, outerEdit, holeEdit, bleedEdit, sheetWidthEdit, sheetHeightEdit})
+  for (QDoubleSpinBox* s :
+       {cornerEdit, outerEdit, holeEdit, bleedEdit, sheetWidthEdit, sheetHeightEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &FormatShapeEditor::changed);
   connect(GridTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
-  connect(addGridButton, &QPushButton::clicked, this, [this] { AddGrid({}); emit changed(); });
+  connect(addGridButton, &QPushButton::clicked, this, [this] {
+    AddGrid({});
+    emit changed();
+  });
   connect(removeGridButton, &QPushButton::clicked, this, [this] {
-    const int row = GridTable->currentRow() >= 0 ? GridTable->currentRow() : GridTable->rowCount() - 1;
+    const int row =
+        GridTable->currentRow() >= 0 ? GridTable->currentRow() : GridTable->rowCount() - 1;
     if (row >= 0) GridTable->removeRow(row);
     emit changed();
   });
@@ -168,7 +178,8 @@ void FormatShapeEditor::AddGrid(const LabelGrid& g) {
   const int row = GridTable->rowCount();
   GridTable->insertRow(row);
   const double values[] = {g.left, g.top, g.stepH, g.stepV, double(g.across), double(g.down)};
-  for (int c = 0; c < 6; ++c) GridTable->setItem(row, c, new QTableWidgetItem(QString::number(values[c])));
+  for (int c = 0; c < 6; ++c)
+    GridTable->setItem(row, c, new QTableWidgetItem(QString::number(values[c])));
 }
 
 void FormatShapeEditor::setDetails(const FormatDetails& d) {
@@ -180,7 +191,9 @@ void FormatShapeEditor::setDetails(const FormatDetails& d) {
   bleedEdit->setValue(d.bleed);
   int sheet = 3;
   for (int i = 0; i < 3; ++i)
-    if (std::abs(kSheets[i].w - d.sheetWidth) < 0.05 && std::abs(kSheets[i].h - d.sheetHeight) < 0.05) sheet = i;
+    if (std::abs(kSheets[i].w - d.sheetWidth) < 0.05 &&
+        std::abs(kSheets[i].h - d.sheetHeight) < 0.05)
+      sheet = i;
   sheetBox->setCurrentIndex(sheet);
   sheetWidthEdit->setValue(d.sheetWidth);
   sheetHeightEdit->setValue(d.sheetHeight);
@@ -202,8 +215,11 @@ FormatDetails FormatShapeEditor::details() const {
   d.sheetWidth = sheetWidthEdit->value();
   d.sheetHeight = sheetHeightEdit->value();
   for (int row = 0; row < GridTable->rowCount() && row + 1 < kMaxGrids; ++row) {
-    LabelGrid g{Cell(GridTable, row, 0), Cell(GridTable, row, 1), Cell(GridTable, row, 2),
-                Cell(GridTable, row, 3), static_cast<int32_t>(Cell(GridTable, row, 4)),
+    LabelGrid g{Cell(GridTable, row, 0),
+                Cell(GridTable, row, 1),
+                Cell(GridTable, row, 2),
+                Cell(GridTable, row, 3),
+                static_cast<int32_t>(Cell(GridTable, row, 4)),
                 static_cast<int32_t>(Cell(GridTable, row, 5))};
     g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
     g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);

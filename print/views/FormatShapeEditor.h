@@ -36,7 +36,8 @@ class FormatShapeEditor : public QWidget {
   FormatDetails details() const;
 
   QComboBox *shapeBox = nullptr, *sheetBox = nullptr;
-  QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr, *bleedEdit = nullptr;
+  QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr,
+                 *bleedEdit = nullptr;
   QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
   QTableWidget* GridTable = nullptr;  // left, top, steps across and down, counts
   QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;

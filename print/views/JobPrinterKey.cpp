@@ -12,7 +12,8 @@ PrinterKey JobPrinterKey(const PrinterChoice& choice, const std::string& pdfPath
   if (printer->outputFormat() == QPrinter::PdfFormat || printer->printerName().isEmpty()) return {};
   PrinterKey key;
   key.queue = printer->printerName().toStdString();
-  if (QPrinterInfo(*printer).supportedResolutions().size() > 1) key.resolution = printer->resolution();
+  if (QPrinterInfo(*printer).supportedResolutions().size() > 1)
+    key.resolution = printer->resolution();
   return key;
 }
 

@@ -3,10 +3,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
-#include <QLabel>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -100,11 +100,14 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   grid->addWidget(Drawing);
   layout->addLayout(grid);
   layout->addWidget(ShapeEditor);
-  connect(unitBox, &QComboBox::currentIndexChanged, this, [this](int i) { setMillimetres(i == 1); });
+  connect(unitBox, &QComboBox::currentIndexChanged, this,
+          [this](int i) { setMillimetres(i == 1); });
   connect(ShapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::UpdateDrawing);
-  for (QDoubleSpinBox* s : {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit})
+  for (QDoubleSpinBox* s :
+       {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
-  for (QSpinBox* s : {columnsEdit, rowsEdit}) connect(s, &QSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
+  for (QSpinBox* s : {columnsEdit, rowsEdit})
+    connect(s, &QSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -147,20 +150,25 @@ PaperFormatFields PaperFormatDialog::values() const {
   return v;
 }
 
-void PaperFormatDialog::setName(const QString& name) { nameEdit->setText(name); }
+void PaperFormatDialog::setName(const QString& name) {
+  nameEdit->setText(name);
+}
 
 void PaperFormatDialog::setDetails(const FormatDetails& d) {
   ShapeEditor->setDetails(d);
   UpdateDrawing();
 }
 
-FormatDetails PaperFormatDialog::details() const { return ShapeEditor->details(); }
+FormatDetails PaperFormatDialog::details() const {
+  return ShapeEditor->details();
+}
 
 void PaperFormatDialog::setMillimetres(bool mm) {
   if (mm != mm_) {
     const PaperFormatFields v = values();
     mm_ = mm;
-    for (QDoubleSpinBox* s : {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit}) {
+    for (QDoubleSpinBox* s :
+         {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit}) {
       s->setMaximum(s->maximum() * (mm ? kMmPerInch : 1 / kMmPerInch));
       s->setSingleStep(mm ? 1 : 0.1);
     }
@@ -186,5 +194,6 @@ void PaperFormatDialog::setUnitsFile(const std::string& path) {
 }
 
 void PaperFormatDialog::UpdateDrawing() {
-  if (Drawing && ShapeEditor) Drawing->setFormat(PaperFormatFromFields(values()), ShapeEditor->details());
+  if (Drawing && ShapeEditor)
+    Drawing->setFormat(PaperFormatFromFields(values()), ShapeEditor->details());
 }

@@ -31,7 +31,8 @@ class PaperFormatDialog : public QDialog {
   void setUnitsFile(const std::string& path);
 
   QLineEdit* nameEdit = nullptr;
-  QDoubleSpinBox *leftMarginEdit = nullptr, *topMarginEdit = nullptr, *widthEdit = nullptr, *heightEdit = nullptr;
+  QDoubleSpinBox *leftMarginEdit = nullptr, *topMarginEdit = nullptr, *widthEdit = nullptr,
+                 *heightEdit = nullptr;
   QDoubleSpinBox *spaceAcrossEdit = nullptr, *spaceDownEdit = nullptr;
   QSpinBox *columnsEdit = nullptr, *rowsEdit = nullptr;
   QPushButton *okButton = nullptr, *cancelButton = nullptr;

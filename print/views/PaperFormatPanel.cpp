@@ -12,9 +12,9 @@
 #include <filesystem>
 
 #include "platform/AnsiText.h"
+#include "platform/SettingsDir.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/SettingsDir.h"
 #include "print/DetailsFile.h"
 #include "print/LabelTemplate.h"
 #include "print/ProductCatalogue.h"
@@ -284,7 +284,8 @@ void PaperFormatPanel::exportFormat() {
   request.overwritePrompt = true;
   const auto answer = CurrentDialogs().saveFile(request);
   if (!answer) return;
-  const std::string error = ExportTemplateFile(answer->path, formats_[static_cast<size_t>(i)], selectedDetails());
+  const std::string error =
+      ExportTemplateFile(answer->path, formats_[static_cast<size_t>(i)], selectedDetails());
   if (!error.empty()) ShowError(error);
 }
 

@@ -6,11 +6,11 @@
 #include <QPrinterInfo>
 
 #include "platform/Translate.h"
-#include "platform/dib/Dib.h"
 #include "platform/Units.h"
+#include "platform/dib/Dib.h"
+#include "platform/views/PrinterSettings.h"
 #include "print/CropMarks.h"
 #include "print/views/ShapePainter.h"
-#include "platform/views/PrinterSettings.h"
 
 namespace {
 // The chosen printer, else the default one, else the first installed.
@@ -50,7 +50,8 @@ ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& cali
   return [cover, calibration, bleedMm](PixelSize s, int dpx, int dpy) {
     const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
                                    cover.pictureHeight, dpx, dpy);
-    return RenderBleedElement(s, BleedPixels(bleedMm, calibration, dpx, dpy), r, cover.draw, dpx, dpy);
+    return RenderBleedElement(s, BleedPixels(bleedMm, calibration, dpx, dpy), r, cover.draw, dpx,
+                              dpy);
   };
 }
 
@@ -60,11 +61,12 @@ PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy) {
           TruncPixels(c.height * (bleedMm / kMmPerInch) / 100 * dpy)};
 }
 
-QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover, const CoverDrawer& draw,
-                          int dpx, int dpy) {
+QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover,
+                          const CoverDrawer& draw, int dpx, int dpy) {
   cover.x += bleed.w;
   cover.y += bleed.h;
-  return RenderCoverElement({element.w + 2 * bleed.w, element.h + 2 * bleed.h}, cover, draw, dpx, dpy);
+  return RenderCoverElement({element.w + 2 * bleed.w, element.h + 2 * bleed.h}, cover, draw, dpx,
+                            dpy);
 }
 
 bool NeedsClip(const FormatDetails& d) {
@@ -75,12 +77,13 @@ namespace {
 // Outlines and crop marks of one printed sheet, drawn over its elements.
 class SheetMarks {
  public:
-  SheetMarks(QPainter& painter, const PrintRequest& r, const SheetLayout& l, PixelSize es, int dpx, int dpy)
+  SheetMarks(QPainter& painter, const PrintRequest& r, const SheetLayout& l, PixelSize es, int dpx,
+             int dpy)
       : painter_(painter), r_(r), l_(l), es_(es), dpx_(dpx), dpy_(dpy) {}
   void printed(const SheetPosition& p, const PixelPoint& at) {
     if (r_.outlines)
-      DrawOutline(painter_, r_.format, r_.details.shape, QRectF(at.x, at.y, es_.w, es_.h), Qt::black,
-                  0.1 * dpx_ / kMmPerInch);
+      DrawOutline(painter_, r_.format, r_.details.shape, QRectF(at.x, at.y, es_.w, es_.h),
+                  Qt::black, 0.1 * dpx_ / kMmPerInch);
     printed_.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
     sheet_ = p.sheet;
   }
@@ -89,7 +92,8 @@ class SheetMarks {
       std::vector<markBox> all;
       for (int32_t k = sheet_ * l_.perSheet; k < (sheet_ + 1) * l_.perSheet; ++k) {
         const SheetPosition p = l_.At(k);
-        const PixelPoint at = PrintElementPos(PositionGrid(r_.format, l_, p), r_.calibration, p, dpx_, dpy_);
+        const PixelPoint at =
+            PrintElementPos(PositionGrid(r_.format, l_, p), r_.calibration, p, dpx_, dpy_);
         all.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
       }
       const double mm = dpx_ / kMmPerInch;
@@ -113,7 +117,8 @@ class SheetMarks {
 };
 }  // namespace
 
-PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render) {
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
+                        const ElementRenderer& render) {
   printer.setDocName(QStringLiteral("Quendrix"));
   QPainter painter;
   if (!painter.begin(&printer))
@@ -138,11 +143,14 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
   if (!element.isNull() && element.format() != QImage::Format_RGB32)
     element = element.convertToFormat(QImage::Format_RGB32);
   // Clipped once; every position then receives the same image.
-  if (NeedsClip(request.details)) element = ClipToShape(element, request.format, request.details, es.w, es.h);
-  const QPoint bleed = element.isNull() ? QPoint()
-                                        : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
+  if (NeedsClip(request.details))
+    element = ClipToShape(element, request.format, request.details, es.w, es.h);
+  const QPoint bleed = element.isNull()
+                           ? QPoint()
+                           : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
 
-  SheetLayout layout = LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
+  SheetLayout layout =
+      LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
   layout.sheets = request.sheets;
   SheetMarks marks(painter, request, layout, es, dpx, dpy);
   int pages = 1;
@@ -157,7 +165,8 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const El
       ++pages;
     }
     sheet = p.sheet;
-    const PixelPoint at = PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
+    const PixelPoint at =
+        PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
     if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y) - bleed, element);
     marks.printed(p, at);
   }
@@ -177,7 +186,9 @@ PrintResult PrintTestPage(QPrinter& printer) {
   return Finish(painter, printer, 1);
 }
 
-bool PrinterInstalled() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+bool PrinterInstalled() {
+  return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
 
 std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath,
                                          int pdfDpi) {

@@ -16,9 +16,9 @@ struct PrintRequest {
   int32_t used = 0;  // already corrected to at most one less than a sheet
   int32_t copies = 1;
   Calibration calibration;
-  FormatDetails details;  // shape, more grids and bleed; plain for a rectangle
-  bool outlines = false;   // a thin line along each printed position's outline
-  bool cropMarks = false;  // marks outside the corners of printed rectangular elements
+  FormatDetails details;        // shape, more grids and bleed; plain for a rectangle
+  bool outlines = false;        // a thin line along each printed position's outline
+  bool cropMarks = false;       // marks outside the corners of printed rectangular elements
   std::vector<int32_t> marked;  // positions of the first sheet marked used besides the first `used`
   std::vector<int32_t> sheets;  // the sheets (0-based) to print; empty: all
 };
@@ -48,8 +48,8 @@ ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& cali
 // The bleed in element pixels at the device's resolution, scaled by the calibration.
 PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy);
 // The element rendered with `bleed` pixels around it: the cover keeps its place in the element.
-QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover, const CoverDrawer& draw,
-                          int dpx, int dpy);
+QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover,
+                          const CoverDrawer& draw, int dpx, int dpy);
 // Whether the element must be clipped to a shape (not a plain rectangle).
 bool NeedsClip(const FormatDetails& d);
 
@@ -61,7 +61,8 @@ struct PrintResult {
 
 // Prints the job titled "Quendrix": a page per sheet, the element at every position that
 // receives a copy, shifted and scaled by the calibration. The same image is drawn each time.
-PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const ElementRenderer& render);
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
+                        const ElementRenderer& render);
 // The "Test print" page: a light grey 100 mm square at the printable area's origin.
 PrintResult PrintTestPage(QPrinter& printer);
 
@@ -70,8 +71,8 @@ bool PrinterInstalled();
 // The chosen (or default) printer with the dialog's paper, orientation, resolution, duplex,
 // tray and driver options; with `pdfPath` set, a PDF file at `pdfDpi` on the chosen paper
 // (A4 when none), whose printable area is the whole sheet.
-std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath = {},
-                                         int pdfDpi = 600);
+std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice,
+                                         const std::string& pdfPath = {}, int pdfDpi = 600);
 // A PDF job takes the format's sheet size when it has one; a printer keeps its chosen paper.
 void UseSheetSize(QPrinter& printer, const FormatDetails& details);
 // The printable page of the chosen printer with its orientation and paper.

@@ -1,7 +1,6 @@
 #include "print/views/PrintPanel.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/Translate.h"
@@ -30,7 +30,8 @@ QSpinBox* Spin(int min, int max, int step, int value, const QString& hint, QWidg
 
 PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::string& optionsFile,
                        QWidget* parent)
-    : QWidget(parent), selected_(std::move(selected)),
+    : QWidget(parent),
+      selected_(std::move(selected)),
       paperFile_((std::filesystem::path(optionsFile).parent_path() / "paper.dat").string()) {
   calibrationDialog_ = new CalibrationDialog(optionsFile, this);
   calibrationDialog_->setPrinterChoice([this] { return choice_; });
@@ -140,7 +141,8 @@ void PrintPanel::showEvent(QShowEvent* e) {
 }
 
 SheetLayout PrintPanel::currentLayout() const {
-  return LayoutFor(*selected_(), selectedDetails(), usedEdit->value(), marked_, copiesEdit->value());
+  return LayoutFor(*selected_(), selectedDetails(), usedEdit->value(), marked_,
+                   copiesEdit->value());
 }
 
 void PrintPanel::setMarkedPositions(std::vector<int32_t> marked) {
@@ -151,8 +153,10 @@ void PrintPanel::setMarkedPositions(std::vector<int32_t> marked) {
 void PrintPanel::toggleUsed(int32_t k) {
   if (k < usedEdit->value()) return;
   const auto at = std::find(marked_.begin(), marked_.end(), k);
-  if (at == marked_.end()) marked_.push_back(k);
-  else marked_.erase(at);
+  if (at == marked_.end())
+    marked_.push_back(k);
+  else
+    marked_.erase(at);
   emit previewChanged();
 }
 

@@ -31,7 +31,9 @@ class PrintPanel : public QWidget {
   FormatDetails selectedDetails() const { return details_ ? details_() : FormatDetails{}; }
 
   // Chooses where a job goes: the printer, or a PDF file asked for (no printer installed).
-  void setPrintTarget(std::function<bool(std::string& pdfPath)> target) { target_ = std::move(target); }
+  void setPrintTarget(std::function<bool(std::string& pdfPath)> target) {
+    target_ = std::move(target);
+  }
 
   // Limits the used positions and the page shown to the selected format; false without one.
   bool correctInputs();

@@ -13,7 +13,9 @@
 #include "print/views/FormatShapeEditor.h"
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 std::string Mm(double v) {
   char text[32];
@@ -24,13 +26,15 @@ std::string Mm(double v) {
   return s;
 }
 
-constexpr ShapeKind kShapes[] = {ShapeKind::Rectangle, ShapeKind::Round, ShapeKind::Ellipse, ShapeKind::Disc};
+constexpr ShapeKind kShapes[] = {ShapeKind::Rectangle, ShapeKind::Round, ShapeKind::Ellipse,
+                                 ShapeKind::Disc};
 }  // namespace
 
 std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTemplate& t) {
   std::string text = t.product.brand + " " + t.product.part + "\n" + t.product.description + "\n";
   text += Translate("ProductCatalogueDialog", "Paper: ") + catalogue.paperName(t);
-  if (t.details.sheetWidth > 0) text += " (" + Mm(t.details.sheetWidth) + " x " + Mm(t.details.sheetHeight) + " mm)";
+  if (t.details.sheetWidth > 0)
+    text += " (" + Mm(t.details.sheetWidth) + " x " + Mm(t.details.sheetHeight) + " mm)";
   if (!t.product.unusable.empty())
     return text + Translate("ProductCatalogueDialog", "\nCannot be added: ") + t.product.unusable +
            ".";
@@ -55,7 +59,8 @@ std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTempl
   if (grids[0].across > 1 || grids[0].down > 1)
     text += "\nSteps: " + Mm(grids[0].stepH) + Translate("ProductCatalogueDialog", " mm across, ") +
             Mm(grids[0].stepV) + Translate("ProductCatalogueDialog", " mm down");
-  if (const std::string url = catalogue.vendorUrl(t.product.brand); !url.empty()) text += "\n" + url;
+  if (const std::string url = catalogue.vendorUrl(t.product.brand); !url.empty())
+    text += "\n" + url;
   return text;
 }
 
@@ -77,7 +82,8 @@ ProductCatalogueDialog::ProductCatalogueDialog(const ProductCatalogue& catalogue
   categoryBox = new QComboBox(this);
   categoryBox->addItem(QCoreApplication::translate("ProductCatalogueDialog", "Any category"),
                        QString());
-  for (const CatalogueCategory& c : catalogue.categories()) categoryBox->addItem(Q(c.name), Q(c.id));
+  for (const CatalogueCategory& c : catalogue.categories())
+    categoryBox->addItem(Q(c.name), Q(c.id));
   paperBox = new QComboBox(this);
   paperBox->addItems({QCoreApplication::translate("ProductCatalogueDialog", "Any paper"),
                       QStringLiteral("A4"),
@@ -123,7 +129,8 @@ ProductCatalogueDialog::ProductCatalogueDialog(const ProductCatalogue& catalogue
   connect(searchEdit, &QLineEdit::textChanged, this, &ProductCatalogueDialog::onFilterChanged);
   for (QComboBox* box : {categoryBox, paperBox, shapeBox})
     connect(box, &QComboBox::currentIndexChanged, this, &ProductCatalogueDialog::onFilterChanged);
-  connect(productList, &QListWidget::currentRowChanged, this, &ProductCatalogueDialog::onProductChosen);
+  connect(productList, &QListWidget::currentRowChanged, this,
+          &ProductCatalogueDialog::onProductChosen);
   connect(productList, &QListWidget::itemDoubleClicked, addButton, &QPushButton::click);
   connect(addButton, &QPushButton::clicked, this, [this] {
     if (const LabelTemplate* t = current(); t && t->product.unusable.empty()) accept();
@@ -147,7 +154,8 @@ void ProductCatalogueDialog::onFilterChanged() {
     if (!t.product.unusable.empty())
       line += QCoreApplication::translate("ProductCatalogueDialog", " (cannot be printed)");
     auto* item = new QListWidgetItem(line, productList);
-    if (!t.product.unusable.empty()) item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+    if (!t.product.unusable.empty())
+      item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
   }
   if (!listed_.empty()) productList->setCurrentRow(0);
   onProductChosen();

@@ -5,7 +5,8 @@
 
 namespace {
 QPointF Scale(const PaperFormat& fmt, const QRectF& box) {
-  return {fmt.width > 0 ? box.width() / fmt.width : 1.0, fmt.height > 0 ? box.height() / fmt.height : 1.0};
+  return {fmt.width > 0 ? box.width() / fmt.width : 1.0,
+          fmt.height > 0 ? box.height() / fmt.height : 1.0};
 }
 
 QPainterPath Ellipse(const QPointF& centre, double rx, double ry) {
@@ -15,14 +16,16 @@ QPainterPath Ellipse(const QPointF& centre, double rx, double ry) {
 }
 }  // namespace
 
-QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box, QPointF grow) {
+QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
+                       QPointF grow) {
   const QRectF outer = box.adjusted(-grow.x(), -grow.y(), grow.x(), grow.y());
   const QPointF s = Scale(fmt, box);
   QPainterPath path;
   switch (shape.kind) {
     case ShapeKind::Rectangle:
       if (shape.cornerRadius > 0)
-        path.addRoundedRect(outer, shape.cornerRadius * s.x() + grow.x(), shape.cornerRadius * s.y() + grow.y());
+        path.addRoundedRect(outer, shape.cornerRadius * s.x() + grow.x(),
+                            shape.cornerRadius * s.y() + grow.y());
       else
         path.addRect(outer);
       return path;
@@ -58,8 +61,8 @@ QPainterPath HolePath(const PaperFormat& fmt, const LabelShape& shape, const QRe
   return Ellipse(box.center(), shape.holeDiameter / 2 * s.x(), shape.holeDiameter / 2 * s.y());
 }
 
-QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDetails& d, int boxWidth,
-                   int boxHeight) {
+QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDetails& d,
+                   int boxWidth, int boxHeight) {
   if (element.isNull()) return element;
   const QPointF grow((element.width() - boxWidth) / 2.0, (element.height() - boxHeight) / 2.0);
   const QRectF box(grow.x(), grow.y(), boxWidth, boxHeight);
@@ -88,8 +91,8 @@ void DrawOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, c
   p.restore();
 }
 
-void DrawScreenOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
-                       bool always) {
+void DrawScreenOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape,
+                       const QRectF& box, bool always) {
   if (!always && shape.kind == ShapeKind::Rectangle) return;
   const QRectF inner = box.adjusted(0.5, 0.5, -0.5, -0.5);  // keep the line inside the element
   DrawOutline(p, fmt, shape, inner, QColor(160, 160, 160), 0);

@@ -6,8 +6,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "platform/Units.h"
 #include "platform/Translate.h"
+#include "platform/Units.h"
 #include "print/views/DragScroll.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
@@ -15,7 +15,10 @@
 
 SheetPreview::SheetPreview(PaperFormatPanel* paper, PrintPanel* print,
                            std::function<QSize()> pictureSize, QWidget* parent)
-    : QWidget(parent), paper_(paper), print_(print), pictureSize_(std::move(pictureSize)),
+    : QWidget(parent),
+      paper_(paper),
+      print_(print),
+      pictureSize_(std::move(pictureSize)),
       page_(DefaultPrinterPage()) {
   scrollArea_ = new QScrollArea(parent);
   scrollArea_->setWidget(this);
@@ -67,12 +70,14 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   const int zoom = print_->zoom();
   const PixelSize es = PreviewElementSize(*format, sdpi, zoom);
   const QSize picture = pictureSize_ ? pictureSize_() : QSize(1, 1);
-  const PixelRect cover = PreviewCover(paper_->coverSettings(), es.w, picture.width(),
-                                       picture.height(), sdpi, zoom);
+  const PixelRect cover =
+      PreviewCover(paper_->coverSettings(), es.w, picture.width(), picture.height(), sdpi, zoom);
   const FormatDetails details = paper_->selectedDetails();
-  const PixelSize bleed = BleedPixels(details.bleed, Calibration{}, static_cast<int>(sdpi) * zoom / 100,
-                                      static_cast<int>(sdpi) * zoom / 100);
-  QImage element = RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
+  const PixelSize bleed =
+      BleedPixels(details.bleed, Calibration{}, static_cast<int>(sdpi) * zoom / 100,
+                  static_cast<int>(sdpi) * zoom / 100);
+  QImage element =
+      RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
   if (element.isNull()) return;
   if (NeedsClip(details)) element = ClipToShape(element, *format, details, es.w, es.h);
   const SheetLayout layout = print_->currentLayout();
@@ -117,8 +122,8 @@ bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
     pressed_ = false;
     const auto* m = static_cast<QMouseEvent*>(e);
     const QPointF moved = m->globalPosition() - pressedAt_;
-    if (std::max(std::abs(moved.x()), std::abs(moved.y())) <= kClickSlack && print_->pageEdit->value() == 1 &&
-        print_->correctInputs()) {
+    if (std::max(std::abs(moved.x()), std::abs(moved.y())) <= kClickSlack &&
+        print_->pageEdit->value() == 1 && print_->correctInputs()) {
       const int k = positionAt(m->position().toPoint());
       if (k >= 0) print_->toggleUsed(k);
     }

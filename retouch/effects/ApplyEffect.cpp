@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/Progress.h"
 #include "retouch/DepthPromotion.h"
 #include "retouch/effects/FilterFast.h"
 

@@ -23,16 +23,21 @@ using RowFn = void (*)(const int16_t* const*, uint8_t*, int);
 using WidenFn = void (*)(const uint8_t*, int16_t*, int);
 
 template <int K>
-void RowSse2(const int16_t* const* r, uint8_t* o, int n) { filterkernels::Row<K, V8, B8>(r, o, n); }
+void RowSse2(const int16_t* const* r, uint8_t* o, int n) {
+  filterkernels::Row<K, V8, B8>(r, o, n);
+}
 template <int K>
 __attribute__((target("avx2"))) void RowAvx2(const int16_t* const* r, uint8_t* o, int n) {
   filterkernels::Row<K, V16, B16>(r, o, n);
 }
 template <int K>
-__attribute__((target("avx512f,avx512bw"))) void RowAvx512(const int16_t* const* r, uint8_t* o, int n) {
+__attribute__((target("avx512f,avx512bw"))) void RowAvx512(const int16_t* const* r, uint8_t* o,
+                                                           int n) {
   filterkernels::Row<K, V32, B32>(r, o, n);
 }
-void WidenSse2(const uint8_t* s, int16_t* d, int n) { filterkernels::Widen<V8, B8>(s, d, n); }
+void WidenSse2(const uint8_t* s, int16_t* d, int n) {
+  filterkernels::Widen<V8, B8>(s, d, n);
+}
 __attribute__((target("avx2"))) void WidenAvx2(const uint8_t* s, int16_t* d, int n) {
   filterkernels::Widen<V16, B16>(s, d, n);
 }
@@ -41,7 +46,8 @@ __attribute__((target("avx512f,avx512bw"))) void WidenAvx512(const uint8_t* s, i
 }
 
 template <int... K>
-constexpr std::array<std::array<RowFn, kEffectCount>, 3> MakeRows(std::integer_sequence<int, K...>) {
+constexpr std::array<std::array<RowFn, kEffectCount>, 3> MakeRows(
+    std::integer_sequence<int, K...>) {
   return {{{&RowSse2<K>...}, {&RowAvx2<K>...}, {&RowAvx512<K>...}}};
 }
 constexpr auto kRows = MakeRows(std::make_integer_sequence<int, kEffectCount>{});
@@ -53,8 +59,10 @@ constexpr int kPadLanes = 64;
 
 bool KernelLevelSupported(KernelLevel level) {
   switch (level) {
-    case KernelLevel::Sse2: return true;
-    case KernelLevel::Avx2: return __builtin_cpu_supports("avx2");
+    case KernelLevel::Sse2:
+      return true;
+    case KernelLevel::Avx2:
+      return __builtin_cpu_supports("avx2");
     case KernelLevel::Avx512:
       return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
   }
@@ -64,15 +72,18 @@ bool KernelLevelSupported(KernelLevel level) {
 KernelLevel BestKernelLevel() {
   static const KernelLevel best = KernelLevelSupported(KernelLevel::Avx512) ? KernelLevel::Avx512
                                   : KernelLevelSupported(KernelLevel::Avx2) ? KernelLevel::Avx2
-                                                                           : KernelLevel::Sse2;
+                                                                            : KernelLevel::Sse2;
   return best;
 }
 
 const char* KernelLevelName(KernelLevel level) {
   switch (level) {
-    case KernelLevel::Sse2: return "sse2";
-    case KernelLevel::Avx2: return "avx2";
-    case KernelLevel::Avx512: return "avx512";
+    case KernelLevel::Sse2:
+      return "sse2";
+    case KernelLevel::Avx2:
+      return "avx2";
+    case KernelLevel::Avx512:
+      return "avx512";
   }
   return "";
 }
@@ -126,7 +137,8 @@ bool FilterInPlace(Dib& dib, const EffectFilter& f, uint8_t* backup, KernelLevel
   auto load = [&](int32_t r) {
     const int32_t s = std::clamp(r - 2, 0, h - 1);
     WidenBordered(widen, DibRow(dib, s), ring.data() + stride * size_t(r % 5), w);
-    if (backup && s == saved) std::memcpy(backup + rowBytes * size_t(saved++), DibRow(dib, s), rowBytes);
+    if (backup && s == saved)
+      std::memcpy(backup + rowBytes * size_t(saved++), DibRow(dib, s), rowBytes);
   };
   const int16_t* rows[5];
   for (int32_t r = 0; r < 4; ++r) load(r);

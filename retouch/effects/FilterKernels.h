@@ -17,9 +17,12 @@ template <int K, class V, int T>
   if constexpr (w != 0) {
     V v;
     std::memcpy(&v, rows[T / 5] + p + 3 * (T % 5), sizeof v);
-    if constexpr (w == 1) acc += v;
-    else if constexpr (w == -1) acc -= v;
-    else acc += v * int16_t(w);
+    if constexpr (w == 1)
+      acc += v;
+    else if constexpr (w == -1)
+      acc -= v;
+    else
+      acc += v * int16_t(w);
   }
 }
 

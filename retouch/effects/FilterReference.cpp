@@ -13,7 +13,8 @@ void FilterReference(const Dib& work, const EffectFilter& f, Dib& dib) {
         int64_t s = 0;
         for (int j = 0; j < 5; ++j) {
           const uint8_t* row = DibRow(work, y + j);
-          for (int i = 0; i < 5; ++i) s += int64_t(f.Matrix[j][i]) * row[size_t(x + i) * 3 + size_t(c)];
+          for (int i = 0; i < 5; ++i)
+            s += int64_t(f.Matrix[j][i]) * row[size_t(x + i) * 3 + size_t(c)];
         }
         const int64_t v = s / f.Divisor + f.Bias;
         out[size_t(x) * 3 + size_t(c)] = uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);

@@ -10,7 +10,9 @@ MenuButton::MenuButton(const QString& caption, const QString& hint, QMenu* menu,
   connect(this, &QPushButton::clicked, this, [this] { menu_->popup(menuPosition()); });
 }
 
-QPoint MenuButton::menuPosition() const { return mapToGlobal(QPoint(0, 0)) + QPoint(0, height()); }
+QPoint MenuButton::menuPosition() const {
+  return mapToGlobal(QPoint(0, 0)) + QPoint(0, height());
+}
 
 void MenuButton::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::RightButton) {

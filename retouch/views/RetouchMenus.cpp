@@ -4,10 +4,10 @@
 #include <QLabel>
 
 #include "retouch/Crop.h"
-#include "retouch/effects/ApplyEffect.h"
-#include "retouch/effects/EffectFilters.h"
 #include "retouch/MirrorTurn.h"
 #include "retouch/PictureHistory.h"
+#include "retouch/effects/ApplyEffect.h"
+#include "retouch/effects/EffectFilters.h"
 #include "retouch/views/BrightnessContrastDialog.h"
 #include "retouch/views/MenuButton.h"
 #include "retouch/views/RetouchView.h"

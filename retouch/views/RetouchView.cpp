@@ -12,11 +12,16 @@ const QColor kWorkspace(171, 171, 171);  // the application-workspace colour
 
 Qt::CursorShape ShapeOf(SelectionCursor c) {
   switch (c) {
-    case SelectionCursor::SizeWE: return Qt::SizeHorCursor;
-    case SelectionCursor::SizeNS: return Qt::SizeVerCursor;
-    case SelectionCursor::SizeNWSE: return Qt::SizeFDiagCursor;
-    case SelectionCursor::SizeNESW: return Qt::SizeBDiagCursor;
-    case SelectionCursor::Arrow: break;
+    case SelectionCursor::SizeWE:
+      return Qt::SizeHorCursor;
+    case SelectionCursor::SizeNS:
+      return Qt::SizeVerCursor;
+    case SelectionCursor::SizeNWSE:
+      return Qt::SizeFDiagCursor;
+    case SelectionCursor::SizeNESW:
+      return Qt::SizeBDiagCursor;
+    case SelectionCursor::Arrow:
+      break;
   }
   return Qt::ArrowCursor;
 }
@@ -109,8 +114,11 @@ void RetouchView::drawView(QPainter& painter, const QRect& exposed) {
 
 void RetouchView::onMousePressed(QPoint p) {
   switch (sel_.press(p.x(), p.y(), pictureSel_)) {
-    case RetouchSelection::Press::Ignored: return;
-    case RetouchSelection::Press::EdgeDrag: box_->grabMouse(); return;
+    case RetouchSelection::Press::Ignored:
+      return;
+    case RetouchSelection::Press::EdgeDrag:
+      box_->grabMouse();
+      return;
     case RetouchSelection::Press::NewSelection:
       box_->grabMouse();
       paintView();

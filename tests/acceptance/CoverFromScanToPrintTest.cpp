@@ -1,37 +1,37 @@
 // A whole cover made through the real window, as a person makes it: scan, retouch, texts,
 // centre, print, save, and the same print again from the saved design.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-
+#include <QToolButton>
 #include <functional>
 
 #include "app/views/MainWindow.h"
+#include "cover/views/PropertyPages.h"
+#include "cover/views/TextEntryDialog.h"
+#include "cover/views/TextsToolBar.h"
+#include "cover/views/TextsView.h"
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "platform/views/ImageButton.h"
 #include "platform/scanner/views/ScannerDialog.h"
 #include "platform/scanner/views/ScannerUi.h"
+#include "platform/views/ImageButton.h"
 #include "print/views/PaperFormatDialog.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/SheetPreview.h"
-#include "cover/views/PropertyPages.h"
-#include "cover/views/TextsView.h"
-#include "cover/views/TextsToolBar.h"
-#include "cover/views/TextEntryDialog.h"
 #include "retouch/views/RetouchView.h"
-#include <QPlainTextEdit>
-#include <QToolButton>
 #include "tests/acceptance/WindowDriver.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
@@ -64,7 +64,9 @@ QPoint BottomRight(const CoverObject& o) {
   return QPoint(o.Left() + o.Width(), o.Top() + o.Height());
 }
 
-bool Orange(QRgb c) { return qRed(c) > 200 && qGreen(c) > 70 && qGreen(c) < 190 && qBlue(c) < 90; }
+bool Orange(QRgb c) {
+  return qRed(c) > 200 && qGreen(c) > 70 && qGreen(c) < 190 && qBlue(c) < 90;
+}
 
 // The text's colour shows inside the text box of the element at (row, col), hardly elsewhere.
 ::testing::AssertionResult TextColourInItsBox(const QImage& page, const PaperFormat& f,
@@ -80,11 +82,12 @@ bool Orange(QRgb c) { return qRed(c) > 200 && qGreen(c) > 70 && qGreen(c) < 190 
   int inside = 0, outside = 0;
   for (int y = int(cover.top()); y < int(cover.bottom()); ++y)
     for (int x = int(cover.left()); x < int(cover.right()); ++x)
-      if (Orange(page.pixel(x, y))) (box.adjusted(-2, -2, 2, 2).contains(x, y) ? inside : outside)++;
+      if (Orange(page.pixel(x, y)))
+        (box.adjusted(-2, -2, 2, 2).contains(x, y) ? inside : outside)++;
   // Scaling the page down blends neighbouring colours of the picture into a few similar pixels.
   if (inside >= 50 && outside * 20 <= inside) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << inside << " text pixels inside the box, " << outside
-                                       << " outside";
+  return ::testing::AssertionFailure()
+         << inside << " text pixels inside the box, " << outside << " outside";
 }
 
 QAction* MenuItem(QMenu* menu, const char* caption) {
@@ -228,7 +231,7 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
 
   PlaceWith(texts, Tool::Object, QPoint(20, 90));
   ASSERT_EQ(obs.selectedSlot, 2);
-  EXPECT_EQ(obs[2].SubKind, 3);  // a rectangle
+  EXPECT_EQ(obs[2].SubKind, 3);                     // a rectangle
   DragOn(texts, QPoint(45, 115), QPoint(35, 100));  // moved by the body
   DragOn(texts, BottomRight(obs[2]), QPoint(100, 140));
   PlaceWith(texts, Tool::Note, QPoint(110, 95));
@@ -265,7 +268,8 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   ASSERT_EQ(first.size(), 2u) << fmt.columns << "x" << fmt.rows << " step " << fmt.stepAcross << ","
                               << fmt.stepDown << " copies " << panel.copiesEdit->value() << " used "
                               << panel.usedEdit->value();
-  EXPECT_TRUE(ElementsAtLayoutPositions(first, *form.paperPanel()->selectedFormat(), 2, 8, kRasterDpi, 90, 0.05));
+  EXPECT_TRUE(ElementsAtLayoutPositions(first, *form.paperPanel()->selectedFormat(), 2, 8,
+                                        kRasterDpi, 90, 0.05));
   EXPECT_TRUE(TextColourInItsBox(first[0], fmt, form.doc(), 1, 0));
 
   // Save, start anew, open again, print again: the same pages.

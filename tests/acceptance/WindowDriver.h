@@ -1,5 +1,7 @@
 #pragma once
 // Driving the window as a person does: buttons, modal dialogs, and reading printed PDFs back.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -7,10 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-#include <memory>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,13 +51,15 @@ inline std::vector<QImage> RasterisePdf(const std::string& pdf, int dpi) {
                     {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
                      QString::fromStdString(pdf), out.filePath(QStringLiteral("page"))});
   std::vector<QImage> pages;
-  for (const QString& name : QDir(out.path()).entryList({QStringLiteral("page*.png")}, QDir::Files,
-                                                       QDir::Name))
+  for (const QString& name :
+       QDir(out.path()).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name))
     pages.push_back(QImage(out.filePath(name)).convertToFormat(QImage::Format_RGB32));
   return pages;
 }
 
-inline bool NearWhite(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
+inline bool NearWhite(QRgb c) {
+  return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235;
+}
 
 // The bounding box of the printed (non-white) pixels inside `cell`; empty when there are none.
 inline QRect InkBox(const QImage& page, const QRect& cell) {
@@ -103,8 +106,8 @@ inline ::testing::AssertionResult ElementsAtLayoutPositions(const std::vector<QI
             std::abs(ink.right() + 1 - (x0 + w)) > 1.5)
           return ::testing::AssertionFailure()
                  << "sheet " << sheet + 1 << " position " << row << "," << col << ": ink at "
-                 << ink.left() << "," << ink.top() << " to " << ink.right() << ", expected "
-                 << x0 << "," << y0 << " to " << x0 + w;
+                 << ink.left() << "," << ink.top() << " to " << ink.right() << ", expected " << x0
+                 << "," << y0 << " to " << x0 + w;
       }
   }
   return ::testing::AssertionSuccess();

@@ -71,7 +71,9 @@ void RunPicture(Document& d, PictureOp op, const std::function<bool()>& command)
   if (command()) edit.commit("test");
 }
 
-PictureSelection Sel(Document& d) { return {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom}; }
+PictureSelection Sel(Document& d) {
+  return {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom};
+}
 
 struct Kind {
   const char* name;
@@ -81,34 +83,144 @@ struct Kind {
 };
 
 const Kind kKinds[] = {
-    {"crop", 24, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Replace, [&] { return CropToSelection(d.picture, Sel(d)); }); }, "test"},
-    {"crop 4 bit", 4, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Replace, [&] { return CropToSelection(d.picture, Sel(d)); }); }, "test"},
-    {"turn left", 24, 37, 23, [](Document& d) { RunPicture(d, PictureOp::TurnLeft, [&] { return TurnDibLeft(d.picture, Sel(d)); }); }, "test"},
-    {"turn right 1 bit", 1, 37, 23, [](Document& d) { RunPicture(d, PictureOp::TurnRight, [&] { return TurnDibRight(d.picture, Sel(d)); }); }, "test"},
-    {"turn left 4 bit", 4, 37, 23, [](Document& d) { RunPicture(d, PictureOp::TurnLeft, [&] { return TurnDibLeft(d.picture, Sel(d)); }); }, "test"},
-    {"mirror 8 bit", 8, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Mirror, [&] { return MirrorDib(d.picture); }); }, "test"},
-    {"mirror vertical", 24, 37, 23, [](Document& d) { RunPicture(d, PictureOp::MirrorVertical, [&] { return MirrorDibVertical(d.picture); }); }, "test"},
-    {"brightness 24 bit", 24, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Replace, [&] { BrightnessContrastSession s(d.picture); s.begin(); s.brightness = 40; s.contrast = 130; s.confirm(); s.finish(true); return true; }); }, "test"},
-    {"contrast 8 bit", 8, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Replace, [&] { ChangeContrast(d.picture, 150); return true; }); }, "test"},
-    {"filter", 24, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Replace, [&] { return ApplyFilter(d.picture, kEffectFilters[2]); }); }, "test"},
-    {"promotion", 8, 37, 23, [](Document& d) { RunPicture(d, PictureOp::Replace, [&] { PromoteDepth(d.picture, 24); return true; }); }, "test"},
-    {"opened picture", 4, 37, 23, [](Document& d) {
+    {"crop", 24, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::Replace, [&] { return CropToSelection(d.picture, Sel(d)); });
+     },
+     "test"},
+    {"crop 4 bit", 4, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::Replace, [&] { return CropToSelection(d.picture, Sel(d)); });
+     },
+     "test"},
+    {"turn left", 24, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::TurnLeft, [&] { return TurnDibLeft(d.picture, Sel(d)); });
+     },
+     "test"},
+    {"turn right 1 bit", 1, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::TurnRight, [&] { return TurnDibRight(d.picture, Sel(d)); });
+     },
+     "test"},
+    {"turn left 4 bit", 4, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::TurnLeft, [&] { return TurnDibLeft(d.picture, Sel(d)); });
+     },
+     "test"},
+    {"mirror 8 bit", 8, 37, 23,
+     [](Document& d) { RunPicture(d, PictureOp::Mirror, [&] { return MirrorDib(d.picture); }); },
+     "test"},
+    {"mirror vertical", 24, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::MirrorVertical, [&] { return MirrorDibVertical(d.picture); });
+     },
+     "test"},
+    {"brightness 24 bit", 24, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::Replace, [&] {
+         BrightnessContrastSession s(d.picture);
+         s.begin();
+         s.brightness = 40;
+         s.contrast = 130;
+         s.confirm();
+         s.finish(true);
+         return true;
+       });
+     },
+     "test"},
+    {"contrast 8 bit", 8, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::Replace, [&] {
+         ChangeContrast(d.picture, 150);
+         return true;
+       });
+     },
+     "test"},
+    {"filter", 24, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::Replace, [&] { return ApplyFilter(d.picture, kEffectFilters[2]); });
+     },
+     "test"},
+    {"promotion", 8, 37, 23,
+     [](Document& d) {
+       RunPicture(d, PictureOp::Replace, [&] {
+         PromoteDepth(d.picture, 24);
+         return true;
+       });
+     },
+     "test"},
+    {"opened picture", 4, 37, 23,
+     [](Document& d) {
        Dib other;
        NewWhiteDib(other, 11, 9);
        KeepReplacedPicture(&d.history, d.picture);
        d.ReplacePicture(other);
        d.history.commit("Open picture");
-     }, "Open picture"},
-    {"create", 24, 8, 8, [](Document& d) { d.objects.selectedSlot = d.objects.CreateObject(Tool::Text, 3, 4, FontSpec{}); d.history.commit(); }, "Create object"},
-    {"delete", 24, 8, 8, [](Document& d) { d.objects[3].Kind = kFree; d.objects.selectedSlot = 0; d.history.commit(); }, "Delete object"},
-    {"move", 24, 8, 8, [](Document& d) { d.objects[7].X += 5000, d.objects[7].Y -= 300; d.history.commit(); }, "Move object"},
-    {"resize", 24, 8, 8, [](Document& d) { d.objects[7].W += 5000; d.history.commit(); }, "Resize object"},
-    {"font", 24, 8, 8, [](Document& d) { d.objects[3].FontName = "Courier"; d.history.commit(); }, "Font"},
-    {"text", 24, 8, 8, [](Document& d) { d.objects[3].Text = "Side B\rTrack 1"; d.history.commit(); }, "Text entry"},
-    {"effects", 24, 8, 8, [](Document& d) { d.objects[3].ShadowOn = true, d.objects[3].FillMode = 0xFF; d.history.commit(); }, "Text effects"},
-    {"curved text", 24, 8, 8, [](Document& d) { d.objects.layout(3) = {TextShape::BottomArc, 240, 20}; d.history.commit(); }, "Text layout"},
-    {"to front", 24, 8, 8, [](Document& d) { d.objects.ToFront(); d.history.commit(); }, "Stacking order"},
-    {"to back", 24, 8, 8, [](Document& d) { d.objects.selectedSlot = 7; d.objects.ToBack(); d.history.commit(); }, "Stacking order"},
+     },
+     "Open picture"},
+    {"create", 24, 8, 8,
+     [](Document& d) {
+       d.objects.selectedSlot = d.objects.CreateObject(Tool::Text, 3, 4, FontSpec{});
+       d.history.commit();
+     },
+     "Create object"},
+    {"delete", 24, 8, 8,
+     [](Document& d) {
+       d.objects[3].Kind = kFree;
+       d.objects.selectedSlot = 0;
+       d.history.commit();
+     },
+     "Delete object"},
+    {"move", 24, 8, 8,
+     [](Document& d) {
+       d.objects[7].X += 5000, d.objects[7].Y -= 300;
+       d.history.commit();
+     },
+     "Move object"},
+    {"resize", 24, 8, 8,
+     [](Document& d) {
+       d.objects[7].W += 5000;
+       d.history.commit();
+     },
+     "Resize object"},
+    {"font", 24, 8, 8,
+     [](Document& d) {
+       d.objects[3].FontName = "Courier";
+       d.history.commit();
+     },
+     "Font"},
+    {"text", 24, 8, 8,
+     [](Document& d) {
+       d.objects[3].Text = "Side B\rTrack 1";
+       d.history.commit();
+     },
+     "Text entry"},
+    {"effects", 24, 8, 8,
+     [](Document& d) {
+       d.objects[3].ShadowOn = true, d.objects[3].FillMode = 0xFF;
+       d.history.commit();
+     },
+     "Text effects"},
+    {"curved text", 24, 8, 8,
+     [](Document& d) {
+       d.objects.layout(3) = {TextShape::BottomArc, 240, 20};
+       d.history.commit();
+     },
+     "Text layout"},
+    {"to front", 24, 8, 8,
+     [](Document& d) {
+       d.objects.ToFront();
+       d.history.commit();
+     },
+     "Stacking order"},
+    {"to back", 24, 8, 8,
+     [](Document& d) {
+       d.objects.selectedSlot = 7;
+       d.objects.ToBack();
+       d.history.commit();
+     },
+     "Stacking order"},
 };
 }  // namespace
 

@@ -1,6 +1,6 @@
-#include "app/PictureSaveName.h"
-
 #include <gtest/gtest.h>
+
+#include "app/PictureSaveName.h"
 
 TEST(PictureSaveName, TheChosenEntryGivesTheExtensionOfANameWithoutOne) {
   EXPECT_EQ(PictureSaveName("/home/u/cover", 6), "/home/u/cover.jpg");

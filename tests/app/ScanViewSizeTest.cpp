@@ -1,6 +1,6 @@
-#include "app/ScanViewSize.h"
-
 #include <gtest/gtest.h>
+
+#include "app/ScanViewSize.h"
 
 TEST(ScanViewSizeTest, ZoomTruncatesTowardZero) {
   EXPECT_EQ(ScanViewSize(320, 200, 10), (ViewSize{32, 20}));

@@ -8,9 +8,13 @@
 #include <filesystem>
 
 namespace {
-int Run(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
+int Run(const std::string& command) {
+  return std::system((command + " >/dev/null 2>&1").c_str());
+}
 
-std::string Quoted(const std::string& s) { return "'" + s + "'"; }
+std::string Quoted(const std::string& s) {
+  return "'" + s + "'";
+}
 }  // namespace
 
 void MakeAudio(const std::string& path, double seconds) {
@@ -24,7 +28,8 @@ void MakeAudio(const std::string& path, double seconds) {
     std::filesystem::remove(wav);
   } else {
     const std::string bits = ext == ".ogg" ? "" : "-b 16 ";
-    ASSERT_EQ(Run("sox -q -n -r 16000 -c 1 " + bits + Quoted(path) + tone), 0) << "sox failed on " << path;
+    ASSERT_EQ(Run("sox -q -n -r 16000 -c 1 " + bits + Quoted(path) + tone), 0)
+        << "sox failed on " << path;
   }
 }
 
@@ -33,7 +38,8 @@ void TagAudio(const std::string& path, const SampleTags& tags) {
   ASSERT_FALSE(file.isNull()) << path;
   TagLib::PropertyMap map = file.file()->properties();
   const auto set = [&](const char* key, const std::string& value) {
-    if (!value.empty()) map.replace(key, TagLib::StringList(TagLib::String(value, TagLib::String::UTF8)));
+    if (!value.empty())
+      map.replace(key, TagLib::StringList(TagLib::String(value, TagLib::String::UTF8)));
   };
   set("TITLE", tags.title);
   set("ARTIST", tags.artist);

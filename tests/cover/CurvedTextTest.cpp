@@ -28,7 +28,8 @@ class CurvedTextTest : public ::testing::Test {
 
   void SetUp() override { scales.BaseScale = 1024; }
 
-  CoverObject& Curved(const std::string& text, TextShape shape, int arc, int align, int spacing = 0) {
+  CoverObject& Curved(const std::string& text, TextShape shape, int arc, int align,
+                      int spacing = 0) {
     CoverObject& o = table[1];
     o.Kind = kText;
     o.X = o.Y = 0;
@@ -115,7 +116,8 @@ TEST_F(CurvedTextTest, LongTextLosesItsSpacingFirstThenShrinksAndStaysInsideTheS
     long long height;  // of the letters drawn
   };
   // 90 degrees of the baseline (radius 180) are 282.7 pixels.
-  for (const Case c : {Case{20, 50, -20}, Case{27, 10, -20}, Case{60, 20, -9}, Case{60, -25, -18}}) {
+  for (const Case c :
+       {Case{20, 50, -20}, Case{27, 10, -20}, Case{60, 20, -9}, Case{60, -25, -18}}) {
     SCOPED_TRACE(testing::Message() << c.chars << " letters, spacing " << c.spacing);
     Curved(std::string(c.chars, 'x'), TextShape::TopArc, 90, 0, c.spacing);
     const std::vector<Seen> seen = Draw();
@@ -123,8 +125,8 @@ TEST_F(CurvedTextTest, LongTextLosesItsSpacingFirstThenShrinksAndStaysInsideTheS
     for (const Seen& s : seen) {
       EXPECT_EQ(s.height, c.height);
       const double w = 10.0 * -s.height / 20;
-      const double end = Polar(s.x + std::cos(s.angle * kPi / 180) * w,
-                               s.y - std::sin(s.angle * kPi / 180) * w);
+      const double end =
+          Polar(s.x + std::cos(s.angle * kPi / 180) * w, s.y - std::sin(s.angle * kPi / 180) * w);
       EXPECT_LE(Polar(s.x, s.y), 135.3);
       EXPECT_GE(end, 44.7);
     }

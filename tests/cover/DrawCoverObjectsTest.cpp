@@ -125,12 +125,12 @@ TEST_F(DrawCoverObjectsTest, FillModesChooseTheColours) {
   line.Color = 0xFF0000, line.BorderColor = 0x00FF00, line.FillMode = 2;
   Draw();
   const std::vector<std::string> expected = {
-      "SetBrushStyle", "SetPenColor", "SetBrushColor", "SetPenWidth", "Rectangle", "SetPenWidth",
-      "SetBrushStyle", "SetBrushStyle", "SetPenColor", "SetBrushStyle", "SetPenWidth",
-      "Rectangle", "SetPenWidth", "SetBrushStyle", "SetBrushStyle", "SetPenColor",
-      "SetBrushColor", "SetPenWidth", "Rectangle", "SetPenWidth", "SetBrushStyle",
-      "SetBrushStyle", "SetPenColor", "SetBrushColor", "SetPenWidth", "Line", "SetPenWidth",
-      "SetBrushStyle"};
+      "SetBrushStyle", "SetPenColor",   "SetBrushColor", "SetPenWidth",   "Rectangle",
+      "SetPenWidth",   "SetBrushStyle", "SetBrushStyle", "SetPenColor",   "SetBrushStyle",
+      "SetPenWidth",   "Rectangle",     "SetPenWidth",   "SetBrushStyle", "SetBrushStyle",
+      "SetPenColor",   "SetBrushColor", "SetPenWidth",   "Rectangle",     "SetPenWidth",
+      "SetBrushStyle", "SetBrushStyle", "SetPenColor",   "SetBrushColor", "SetPenWidth",
+      "Line",          "SetPenWidth",   "SetBrushStyle"};
   EXPECT_EQ(dc.names(), expected);
   const auto pens = dc.named("SetPenColor");
   EXPECT_EQ(pens[0].args[0], 0x0000FF);
@@ -203,8 +203,8 @@ TEST_F(DrawCoverObjectsTest, NoteCardShadowOutlineAndMainTextInThatOrder) {
   EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{5, 15, 65, 55}));
   EXPECT_EQ(dc.brushColor, RGB(255, 255, 0));
   const auto texts = dc.named("DrawText");
-  ASSERT_EQ(texts.size(), 6u);                              // shadow, 4 outline copies, main
-  EXPECT_EQ(texts[0].args[0], 15);                          // shadow 5 pixels to the right
+  ASSERT_EQ(texts.size(), 6u);      // shadow, 4 outline copies, main
+  EXPECT_EQ(texts[0].args[0], 15);  // shadow 5 pixels to the right
   EXPECT_EQ(texts[5].args, (Args{10, 20, 60, 50, DT_WORDBREAK | DT_NOPREFIX}));
   const auto colours = dc.named("SetTextColor");
   ASSERT_EQ(colours.size(), 4u);

@@ -12,7 +12,8 @@ struct ScriptedCoverDialogs : CoverDialogs {
   TextEffects shownEffects;
   std::optional<TextEffects> effectsAnswer;
   int opened = 0;
-  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override {
+  std::optional<std::vector<std::string>> enterTexts(
+      const std::vector<std::string>& lines) override {
     ++opened;
     shownLines = lines;
     return linesAnswer;
@@ -438,9 +439,8 @@ TEST_F(EditorTest, TrailingLineBreaksAddNoCarriageReturnAndConfirmingTwiceKeepsT
     Lines typed;
     std::string stored;
   } cases[] = {
-      {{"a", "b", "c"}, "a\rb\rc"}, {{"a", ""}, "a"},       {{"a", "", ""}, "a"},
-      {{"", "a", ""}, "\ra"},       {{"a", "", "b"}, "a\r\rb"}, {{}, ""},
-      {{""}, ""},                   {{"", ""}, ""},
+      {{"a", "b", "c"}, "a\rb\rc"}, {{"a", ""}, "a"}, {{"a", "", ""}, "a"}, {{"", "a", ""}, "\ra"},
+      {{"a", "", "b"}, "a\r\rb"},   {{}, ""},         {{""}, ""},           {{"", ""}, ""},
   };
   Place(Tool::Text, 10, 10);
   for (const auto& c : cases) {
@@ -465,7 +465,8 @@ TEST_F(EditorTest, TrailingLineBreaksAddNoCarriageReturnAndConfirmingTwiceKeepsT
 TEST_F(EditorTest, TextsAndFontNamesOverTheFileLimitsAreRefusedWithAMessage) {
   Place(Tool::Text, 10, 10);
   // The longest text counts its line breaks: 65535 characters and one carriage return.
-  coverDialogs.linesAnswer = std::vector<std::string>{std::string(32767, 'x'), std::string(32768, 'y')};
+  coverDialogs.linesAnswer =
+      std::vector<std::string>{std::string(32767, 'x'), std::string(32768, 'y')};
   EXPECT_TRUE(ed.EnterTexts());
   EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
   coverDialogs.linesAnswer->back() += 'y';

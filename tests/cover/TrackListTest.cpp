@@ -10,7 +10,8 @@
 namespace {
 using Lines = std::vector<std::string>;
 
-Track T(int disc, int number, const std::string& title, int64_t ms = -1, const std::string& file = "") {
+Track T(int disc, int number, const std::string& title, int64_t ms = -1,
+        const std::string& file = "") {
   Track t;
   t.disc = disc;
   t.number = number;
@@ -23,16 +24,24 @@ Track T(int disc, int number, const std::string& title, int64_t ms = -1, const s
 
 Lines Titles(const std::vector<Track>& tracks) {
   Lines out;
-  for (const Track& t : tracks) out.push_back(std::to_string(t.disc) + "/" + std::to_string(t.number) + " " + t.title);
+  for (const Track& t : tracks)
+    out.push_back(std::to_string(t.disc) + "/" + std::to_string(t.number) + " " + t.title);
   return out;
 }
 }  // namespace
 
 TEST(TrackListTest, LengthsAreRoundedToTheSecondWithHoursFromOneHourOn) {
-  const std::pair<int64_t, const char*> cases[] = {
-      {-1, ""},          {0, "0:00"},         {499, "0:00"},       {500, "0:01"},
-      {59'499, "0:59"},  {59'500, "1:00"},    {754'000, "12:34"},  {3'599'499, "59:59"},
-      {3'599'500, "1:00:00"}, {3'723'000, "1:02:03"}, {36'000'000, "10:00:00"}};
+  const std::pair<int64_t, const char*> cases[] = {{-1, ""},
+                                                   {0, "0:00"},
+                                                   {499, "0:00"},
+                                                   {500, "0:01"},
+                                                   {59'499, "0:59"},
+                                                   {59'500, "1:00"},
+                                                   {754'000, "12:34"},
+                                                   {3'599'499, "59:59"},
+                                                   {3'599'500, "1:00:00"},
+                                                   {3'723'000, "1:02:03"},
+                                                   {36'000'000, "10:00:00"}};
   for (const auto& [ms, text] : cases) EXPECT_EQ(FormatLength(ms), text) << ms;
 }
 
@@ -51,9 +60,12 @@ TEST(TrackListTest, PatternFieldsAndPercentSigns) {
 }
 
 TEST(TrackListTest, SortsByDiscAndNumberThenNamesAndNumbersTheRestByPosition) {
-  std::vector<Track> tracks = {T(2, 1, "d2t1"), T(0, 0, "b-untagged", -1, "b10.flac"),
-                               T(1, 10, "d1t10"), T(1, 2, "d1t2"),
-                               T(0, 0, "a-untagged", -1, "b9.flac"), T(0, 1, "d0t1"),
+  std::vector<Track> tracks = {T(2, 1, "d2t1"),
+                               T(0, 0, "b-untagged", -1, "b10.flac"),
+                               T(1, 10, "d1t10"),
+                               T(1, 2, "d1t2"),
+                               T(0, 0, "a-untagged", -1, "b9.flac"),
+                               T(0, 1, "d0t1"),
                                T(0, 0, "c-untagged", -1, "b09.flac")};
   SortTracks(tracks);
   EXPECT_EQ(Titles(tracks), (Lines{"0/1 d0t1", "1/2 d1t2", "1/10 d1t10", "0/4 a-untagged",
@@ -65,7 +77,8 @@ TEST(TrackListTest, DiscLinesOnlyWithSeveralDiscsAndTotalOfKnownLengths) {
   list.tracks = {T(1, 1, "a", 61'000), T(1, 2, "b", 59'400)};
   EXPECT_EQ(TrackLines(list, "%n %t"), (Lines{"1 a", "2 b"}));
   list.tracks.push_back(T(2, 1, "c"));
-  EXPECT_EQ(TrackLines(list, "%n %t %d"), (Lines{"Disc 1", "1 a 1:01", "2 b 0:59", "Disc 2", "1 c "}));
+  EXPECT_EQ(TrackLines(list, "%n %t %d"),
+            (Lines{"Disc 1", "1 a 1:01", "2 b 0:59", "Disc 2", "1 c "}));
   int unknown = 0;
   EXPECT_EQ(TotalLengthMs(list, &unknown), 120'400);
   EXPECT_EQ(unknown, 1);
@@ -79,7 +92,8 @@ TEST(TrackListTest, DiscLinesOnlyWithSeveralDiscsAndTotalOfKnownLengths) {
 TEST(CueSheetTest, ReadsTitlesPerformersDiscAndIndexTimes) {
   const std::string text =
       "REM DISCNUMBER 2\r\nPERFORMER \"The Band\"\r\nTITLE \"Live Album\"\r\n"
-      "FILE \"disc.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n    TITLE \"Opening\"\r\n    INDEX 01 00:00:00\r\n"
+      "FILE \"disc.wav\" WAVE\r\n  TRACK 01 AUDIO\r\n    TITLE \"Opening\"\r\n    INDEX 01 "
+      "00:00:00\r\n"
       "  TRACK 02 AUDIO\r\n    TITLE \"Second One\"\r\n    PERFORMER Guest\r\n"
       "    INDEX 00 03:10:00\r\n    INDEX 01 03:12:37\r\n"
       "FILE other.wav WAVE\n  TRACK 03 AUDIO\n    INDEX 01 61:02:74\n";
@@ -102,8 +116,10 @@ TEST(CueSheetTest, DamagedSheetsAreRejectedWithTheLine) {
   const std::pair<const char*, const char*> cases[] = {
       {"TRACK 01 AUDIO\n", "line 1: TRACK before any FILE"},
       {"FILE a.wav WAVE\nTRACK xx AUDIO\n", "line 2: TRACK without a number"},
-      {"FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:60:00\n", "line 3: INDEX needs a number and a time mm:ss:ff"},
-      {"FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:75\n", "line 3: INDEX needs a number and a time mm:ss:ff"},
+      {"FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:60:00\n",
+       "line 3: INDEX needs a number and a time mm:ss:ff"},
+      {"FILE a.wav WAVE\nTRACK 01 AUDIO\nINDEX 01 00:00:75\n",
+       "line 3: INDEX needs a number and a time mm:ss:ff"},
       {"FILE a.wav WAVE\nINDEX 01 00:00:00\n", "line 2: INDEX outside a TRACK"},
       {"FILE a.wav WAVE\nTRACK 01 AUDIO\n", "track 1 has no INDEX 01"},
       {"TITLE \"unterminated\nPERFORMER x\n", "no TRACK"},
@@ -134,10 +150,18 @@ TEST(PlaylistTest, ResolvesRelativeEntriesAndSkipsComments) {
 TEST(CoverTextTest, KeepsWindowsCharactersAndReplacesOthersByTheNearestLetter) {
   const std::tuple<const char*, const char*, Lines> cases[] = {
       {"Caf\xC3\xA9 \xE2\x82\xAC 5?", "Caf\xE9 \x80 5?", {}},
-      {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "L\xF3" "dz", {"\xC5\x81", "\xC5\xBA"}},
-      {"Pr\xC3\xADli\xC5\xA1 \xC5\x91s\xE2\x80\x90\xE1\xBA\xA1", "Pr\xEDli\x9A os-a",
+      {"\xC5\x81\xC3\xB3"
+       "d\xC5\xBA",
+       "L\xF3"
+       "dz",
+       {"\xC5\x81", "\xC5\xBA"}},
+      {"Pr\xC3\xADli\xC5\xA1 \xC5\x91s\xE2\x80\x90\xE1\xBA\xA1",
+       "Pr\xEDli\x9A os-a",
        {"\xC5\x91", "\xE2\x80\x90", "\xE1\xBA\xA1"}},
-      {"\xE6\x97\xA5\xE6\x97\xA5!", "?" "?!", {"\xE6\x97\xA5"}},
+      {"\xE6\x97\xA5\xE6\x97\xA5!",
+       "?"
+       "?!",
+       {"\xE6\x97\xA5"}},
       {"bad\xFF", "bad?", {"\xFF"}}};
   for (const auto& [utf8, cover, unheld] : cases) {
     EXPECT_EQ(ToCoverText(utf8), cover) << utf8;
@@ -154,7 +178,8 @@ TEST(TrackTextsTest, PlacesBlocksDownFromTheViewPointWithTheFont) {
   FontSpec font;
   font.name = "Liberation Serif";
   font.size = 14;
-  const auto slots = PlaceTextBlocks(table, 40, 60, {{{"Album", "Artist"}, 100, 30}, {{"1. a", "2. b"}, 80.5, 40}}, font);
+  const auto slots = PlaceTextBlocks(
+      table, 40, 60, {{{"Album", "Artist"}, 100, 30}, {{"1. a", "2. b"}, 80.5, 40}}, font);
   ASSERT_EQ(slots, (std::vector<int>{2, 3}));
   const CoverObject& title = table[2];
   const CoverObject& list = table[3];

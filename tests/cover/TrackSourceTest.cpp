@@ -81,9 +81,11 @@ TEST_F(TrackSourceTest, PlaylistKeepsItsOrderWithRelativePathsAndReportsMissingE
   std::filesystem::create_directory(sub);
   WriteText(sub + "/mix.m3u8",
             "#EXTM3U\n#EXTINF:61,Band - Long One\n../a-second.mp3\n..\\z-first.flac\n"
-            "../gone.ogg\n" + dir_->file("b-disc2.opus") + "\n");
+            "../gone.ogg\n" +
+                dir_->file("b-disc2.opus") + "\n");
   Lines problems;
-  EXPECT_EQ(Read(sub + "/mix.m3u8", "%n %t", &problems), (Lines{"1 Long One", "2 Intro", "3 Encore"}));
+  EXPECT_EQ(Read(sub + "/mix.m3u8", "%n %t", &problems),
+            (Lines{"1 Long One", "2 Intro", "3 Encore"}));
   EXPECT_EQ(problems, (Lines{"gone.ogg: not found"}));
 }
 
@@ -97,7 +99,8 @@ TEST_F(TrackSourceTest, SourcesWithoutTracksFailWithAReason) {
       {empty.path().string(), "holds no audio file that can be read"},
       {empty.file("list.m3u"), "holds no audio files"},
       {empty.file("bad.cue"), "track 1 has no INDEX 01"},
-      {empty.file("notes.txt"), "is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)"},
+      {empty.file("notes.txt"),
+       "is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)"},
       {empty.file("nothing"), "not found"}};
   for (const auto& [path, reason] : cases) {
     TrackList list;

@@ -1,12 +1,11 @@
-#include "picture/DrawDib.h"
-#include "platform/dib/Halftone.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "picture/DrawDib.h"
 #include "platform/device/RecordingDevice.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/dib/Halftone.h"
 
 namespace {
 using Args = std::vector<long long>;
@@ -183,7 +182,7 @@ TEST_F(DrawDibTest, FailedHalftoningDrawsTheUsualWay) {
 TEST_F(DrawDibTest, SourceIsClippedToThePictureAndTheDestinationFollows) {
   dev.technology = DT_RASPRINTER;  // StretchDIBits shows the clipped rectangles
   Picture pic(100, 50, 24);
-  Draw(pic.dib, 0, 0, 200, 100, 10, 0, 100, 50);  // 10 past the right edge
+  Draw(pic.dib, 0, 0, 200, 100, 10, 0, 100, 50);   // 10 past the right edge
   Draw(pic.dib, 0, 0, 200, 100, -10, 0, 100, 50);  // 10 past the left edge
   Draw(pic.dib, 0, 0, 200, 100, 0, -5, 100, 50);   // 5 below the bottom row
   Draw(pic.dib, 0, 0, 200, 100, 0, 10, 100, 50);   // 10 past the top row
@@ -198,8 +197,8 @@ TEST_F(DrawDibTest, SourceIsClippedToThePictureAndTheDestinationFollows) {
 TEST_F(DrawDibTest, ClippingRoundsHalvesToEven) {
   dev.technology = DT_RASPRINTER;
   Picture pic(1, 1, 24);
-  Draw(pic.dib, 0, 0, 5, 5, 0, 0, 2, 1);  // 2.5 -> 2
-  Draw(pic.dib, 0, 0, 7, 7, 0, 0, 2, 1);  // 3.5 -> 4
+  Draw(pic.dib, 0, 0, 5, 5, 0, 0, 2, 1);   // 2.5 -> 2
+  Draw(pic.dib, 0, 0, 7, 7, 0, 0, 2, 1);   // 3.5 -> 4
   Draw(pic.dib, 0, 0, 5, 5, -1, 0, 2, 1);  // left: 2.5 -> 2, X moves by 3
   const auto calls = dev.named("StretchDIBits");
   ASSERT_EQ(calls.size(), 3u);
@@ -278,12 +277,11 @@ TEST_F(DrawDibTest, FailedResamplingFallsBackToTheBitmap) {
   dev.refuse = {"StretchDIBits", "SetDIBitsToDevice"};
   Picture pic(4, 4, 4);
   DrawWhole(pic.dib, 0, 0, 8, 8);
-  EXPECT_EQ(dev.names(), std::vector<std::string>({"SetStretchBltMode", "SelectPalette",
-                                                   "RealizePalette", "StretchDIBits",
-                                                   "SetDIBitsToDevice", "CreateCompatibleBitmap",
-                                                   "CreateCompatibleDC", "SetDIBits",
-                                                   "SelectBitmap", "StretchBlt", "SelectBitmap",
-                                                   "SelectPalette"}));
+  EXPECT_EQ(dev.names(),
+            std::vector<std::string>(
+                {"SetStretchBltMode", "SelectPalette", "RealizePalette", "StretchDIBits",
+                 "SetDIBitsToDevice", "CreateCompatibleBitmap", "CreateCompatibleDC", "SetDIBits",
+                 "SelectBitmap", "StretchBlt", "SelectBitmap", "SelectPalette"}));
 }
 
 TEST_F(DrawDibTest, FallbackFailuresShowTheirMessages) {
@@ -293,11 +291,14 @@ TEST_F(DrawDibTest, FallbackFailuresShowTheirMessages) {
     int stretchBlts;
   } cases[] = {
       {{"StretchDIBits", "SetDIBitsToDevice", "CreateCompatibleBitmap"},
-       "Can not create the bitmap!", 0},
+       "Can not create the bitmap!",
+       0},
       {{"StretchDIBits", "SetDIBitsToDevice", "SetDIBits"},
-       "The device do not support this function!", 0},
+       "The device do not support this function!",
+       0},
       {{"StretchDIBits", "SetDIBitsToDevice", "StretchBlt"},
-       "The device do not support this function!", 1},
+       "The device do not support this function!",
+       1},
   };
   for (const Case& c : cases) {
     ScriptedDialogs d;
@@ -321,8 +322,8 @@ TEST_F(DrawDibTest, EnlargingByThreeSendsEachRowThreeTimesAndCopiesItOnce) {
   const auto rows = marking.named("SetDIBitsToDevice");
   ASSERT_EQ(rows.size(), 12u);
   for (int r = 0; r < 12; ++r) {
-    EXPECT_EQ(rows[r].bits, rows[0].bits);  // one scratch row throughout
-    EXPECT_EQ(rows[r].row[1], r / 3) << r;  // green = source row
+    EXPECT_EQ(rows[r].bits, rows[0].bits);                  // one scratch row throughout
+    EXPECT_EQ(rows[r].row[1], r / 3) << r;                  // green = source row
     EXPECT_EQ(rows[r].row[0], r % 3 == 0 ? 0 : 0xAB) << r;  // copied only the first time
   }
 }
@@ -408,7 +409,7 @@ TEST_F(DrawDibTest, OnlyRowsAndColumnsInsideTheClipBoxAreBuilt) {
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].args, Args({10, 23, 8, 1, 0, 0, 0, 1}));
   EXPECT_EQ(rows[1].args, Args({10, 24, 8, 1, 0, 0, 0, 1}));
-  EXPECT_EQ(rows[0].row[3 * 4], 2);  // visible column 4 is source column 2
+  EXPECT_EQ(rows[0].row[3 * 4], 2);      // visible column 4 is source column 2
   EXPECT_EQ(rows[0].row[3 * 4 + 1], 1);  // destination row 3 is source row 1
   EXPECT_EQ(rows[1].row[3 * 5 + 1], 2);
   EXPECT_EQ(rows[0].row[0], 0);  // columns outside are not built

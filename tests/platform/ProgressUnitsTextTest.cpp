@@ -27,7 +27,10 @@ TEST(Progress, RowsReportZeroPercentagesAndZero) {
     RowProgress p(5);
     for (int i = 0; i < 5; ++i) p.row(i);
   }
-  { RowProgress single(1); single.row(0); }
+  {
+    RowProgress single(1);
+    single.row(0);
+  }
   SetProgressSink(old);
   EXPECT_EQ(r.values, (std::vector<int>{0, 0, 25, 50, 75, 100, 0, 0, 100, 0}));
   EXPECT_EQ(RowPercent(2, 3), 100);
@@ -40,6 +43,6 @@ TEST(AnsiText, WindowsCodePageRoundTrips) {
   const std::string utf8 = AnsiToUtf8(ansi);
   EXPECT_EQ(utf8, "Caf\xC3\xA9 \xE2\x82\xAC \xE2\x80\x9C & \r2");
   EXPECT_EQ(Utf8ToAnsi(utf8), ansi);
-  EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");        // no code in the code page
-  EXPECT_EQ(Utf8ToAnsi("a\xC3"), "a?");               // cut sequence
+  EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");  // no code in the code page
+  EXPECT_EQ(Utf8ToAnsi("a\xC3"), "a?");        // cut sequence
 }

@@ -48,13 +48,16 @@ TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
   const SheetLayout l = LayoutFor(fmt, d, 2, 10);
   EXPECT_EQ(l.perSheet, 7);
   EXPECT_EQ(l.pages, 2);  // positions 2 .. 11
-  struct Want { int k, grid, col, row, sheet; };
-  for (const Want& w : {Want{0, 0, 0, 0, 0}, Want{1, 0, 1, 0, 0}, Want{2, 0, 0, 1, 0},
-                        Want{3, 0, 1, 1, 0}, Want{4, 1, 0, 0, 0}, Want{6, 1, 2, 0, 0},
-                        Want{7, 0, 0, 0, 1}, Want{11, 1, 0, 0, 1}}) {
+  struct Want {
+    int k, grid, col, row, sheet;
+  };
+  for (const Want& w :
+       {Want{0, 0, 0, 0, 0}, Want{1, 0, 1, 0, 0}, Want{2, 0, 0, 1, 0}, Want{3, 0, 1, 1, 0},
+        Want{4, 1, 0, 0, 0}, Want{6, 1, 2, 0, 0}, Want{7, 0, 0, 0, 1}, Want{11, 1, 0, 0, 1}}) {
     const SheetPosition p = l.At(w.k);
     EXPECT_EQ((std::vector<int>{p.grid, p.col, p.row, p.sheet}),
-              (std::vector<int>{w.grid, w.col, w.row, w.sheet})) << "k " << w.k;
+              (std::vector<int>{w.grid, w.col, w.row, w.sheet}))
+        << "k " << w.k;
   }
   EXPECT_EQ(l.OnSheet(0).size(), 5u);
   const PaperFormat g1 = PositionGrid(fmt, l, l.At(5));
@@ -68,7 +71,11 @@ TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
 
 TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
   const PaperFormat fmt = Record("x");
-  struct Case { const char* what; FormatDetails d; bool ok; };
+  struct Case {
+    const char* what;
+    FormatDetails d;
+    bool ok;
+  };
   FormatDetails bigHole = Disc(117), bigCorner, badGrid, flat = Disc();
   bigCorner.shape.cornerRadius = 60;
   badGrid.moreGrids.push_back({0, 0, 1, 1, 0, 1});
@@ -81,7 +88,7 @@ TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
 
 TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   const std::vector<PaperFormat> formats = {Record("plain"), Record("disc"), Record("disc"),
-                                         Record("staggered")};
+                                            Record("staggered")};
   const std::vector<FormatDetails> details = {FormatDetails{}, Disc(41), Disc(15), Staggered()};
   const std::vector<uint8_t> bytes = EncodeDetailsFile(formats, details);
   const DetailsParse parse = ParseDetailsFile(bytes);
@@ -104,7 +111,8 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   EXPECT_EQ(ParseDetailsFile(unknown).entries.size(), 2u);
   // Cut short: the entries before the cut stay.
   for (size_t cut : {size_t{0}, size_t{11}, size_t{12 + 4 + 50}, bytes.size() - 1}) {
-    const DetailsParse p = ParseDetailsFile(std::vector<uint8_t>(bytes.begin(), bytes.begin() + cut));
+    const DetailsParse p =
+        ParseDetailsFile(std::vector<uint8_t>(bytes.begin(), bytes.begin() + cut));
     EXPECT_FALSE(p.message.empty()) << cut;
     EXPECT_LE(p.entries.size(), 2u);
   }
@@ -130,6 +138,7 @@ TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {
   EXPECT_EQ(LoadCatalogueAtStart(paper, {}).details, std::vector<FormatDetails>(2));
   // No temporary files are left behind.
   size_t files = 0;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path())) files += e.is_regular_file();
+  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+    files += e.is_regular_file();
   EXPECT_EQ(files, 2u);
 }

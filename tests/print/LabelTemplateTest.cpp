@@ -6,11 +6,17 @@
 #include "tests/support/TestFiles.h"
 
 namespace {
-std::vector<uint8_t> Bytes(const std::string& s) { return std::vector<uint8_t>(s.begin(), s.end()); }
+std::vector<uint8_t> Bytes(const std::string& s) {
+  return std::vector<uint8_t>(s.begin(), s.end());
+}
 
 // `v` millimetres written in `unit` ("" for bare points).
 std::string In(double mm, const std::string& unit) {
-  const double per = unit == "mm" ? 1 : unit == "cm" ? 10 : unit == "in" ? 25.4 : unit == "pc" ? 25.4 / 6 : 25.4 / 72;
+  const double per = unit == "mm"   ? 1
+                     : unit == "cm" ? 10
+                     : unit == "in" ? 25.4
+                     : unit == "pc" ? 25.4 / 6
+                                    : 25.4 / 72;
   char text[64];
   std::snprintf(text, sizeof text, "%.9f%s", mm / per, unit.c_str());
   return text;
@@ -20,13 +26,17 @@ void ExpectSame(const LabelTemplate& a, const LabelTemplate& b, const std::strin
   const double tol = 1e-3;
   EXPECT_EQ(a.record.name, b.record.name) << what;
   EXPECT_EQ(a.details.shape.kind, b.details.shape.kind) << what;
-  for (auto [x, y] : {std::pair{a.record.width, b.record.width}, {a.record.height, b.record.height},
-                      {a.record.leftMargin, b.record.leftMargin}, {a.record.topMargin, b.record.topMargin},
-                      {a.record.stepAcross, b.record.stepAcross}, {a.record.stepDown, b.record.stepDown},
+  for (auto [x, y] : {std::pair{a.record.width, b.record.width},
+                      {a.record.height, b.record.height},
+                      {a.record.leftMargin, b.record.leftMargin},
+                      {a.record.topMargin, b.record.topMargin},
+                      {a.record.stepAcross, b.record.stepAcross},
+                      {a.record.stepDown, b.record.stepDown},
                       {a.details.shape.cornerRadius, b.details.shape.cornerRadius},
                       {a.details.shape.outerDiameter, b.details.shape.outerDiameter},
                       {a.details.shape.holeDiameter, b.details.shape.holeDiameter},
-                      {a.details.bleed, b.details.bleed}, {a.details.sheetWidth, b.details.sheetWidth},
+                      {a.details.bleed, b.details.bleed},
+                      {a.details.sheetWidth, b.details.sheetWidth},
                       {a.details.sheetHeight, b.details.sheetHeight}})
     EXPECT_NEAR(x, y, tol) << what;
   EXPECT_EQ(a.record.columns, b.record.columns) << what;
@@ -45,7 +55,8 @@ struct ShapeCase {
   LabelTemplate want;
 };
 
-LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double outer, double hole, double bleed) {
+LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double outer, double hole,
+                   double bleed) {
   LabelTemplate t;
   t.record.name = "Brand X1";
   t.record.width = w;
@@ -66,33 +77,43 @@ LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double out
 std::string TemplateXml(const std::string& label, const LabelTemplate& w, const std::string& u) {
   const PaperFormat& r = w.record;
   return "<?xml version=\"1.0\"?>\n<Glabels-templates xmlns=\"http://glabels.org/xmlns/3.0/\">"
-         "<Template brand=\"Brand\" part=\"X1\" size=\"A4\" _description=\"Test\"><Meta category=\"label\"/>" +
-         label + "<Markup-margin size=\"" + In(1, u) + "\"/><Layout nx=\"2\" ny=\"3\" x0=\"" + In(r.leftMargin, u) +
-         "\" y0=\"" + In(r.topMargin, u) + "\" dx=\"" + In(r.stepAcross, u) + "\" dy=\"" + In(r.stepDown, u) +
-         "\"/></" + label.substr(1, label.find(' ') - 1) + "></Template></Glabels-templates>";
+         "<Template brand=\"Brand\" part=\"X1\" size=\"A4\" _description=\"Test\"><Meta "
+         "category=\"label\"/>" +
+         label + "<Markup-margin size=\"" + In(1, u) + "\"/><Layout nx=\"2\" ny=\"3\" x0=\"" +
+         In(r.leftMargin, u) + "\" y0=\"" + In(r.topMargin, u) + "\" dx=\"" + In(r.stepAcross, u) +
+         "\" dy=\"" + In(r.stepDown, u) + "\"/></" + label.substr(1, label.find(' ') - 1) +
+         "></Template></Glabels-templates>";
 }
 }  // namespace
 
 TEST(LabelTemplateTest, EveryShapeInEveryUnitImportsAndExportsAgain) {
   for (const std::string u : {"pt", "mm", "cm", "in", "pc", ""}) {
     const ShapeCase cases[] = {
-        {"rectangle", "<Label-rectangle id=\"0\" width=\"" + In(90, u) + "\" height=\"" + In(55, u) +
-                          "\" round=\"" + In(3, u) + "\" x_waste=\"" + In(1, u) + "\" y_waste=\"" + In(2, u) + "\">",
+        {"rectangle",
+         "<Label-rectangle id=\"0\" width=\"" + In(90, u) + "\" height=\"" + In(55, u) +
+             "\" round=\"" + In(3, u) + "\" x_waste=\"" + In(1, u) + "\" y_waste=\"" + In(2, u) +
+             "\">",
          Want(ShapeKind::Rectangle, 90, 55, 3, 0, 0, 2)},
-        {"round", "<Label-round id=\"0\" radius=\"" + In(20, u) + "\" waste=\"" + In(0.5, u) + "\">",
+        {"round",
+         "<Label-round id=\"0\" radius=\"" + In(20, u) + "\" waste=\"" + In(0.5, u) + "\">",
          Want(ShapeKind::Round, 40, 40, 0, 0, 0, 0.5)},
-        {"ellipse", "<Label-ellipse id=\"0\" width=\"" + In(60, u) + "\" height=\"" + In(40, u) + "\">",
+        {"ellipse",
+         "<Label-ellipse id=\"0\" width=\"" + In(60, u) + "\" height=\"" + In(40, u) + "\">",
          Want(ShapeKind::Ellipse, 60, 40, 0, 0, 0, 0)},
-        {"disc", "<Label-cd id=\"0\" radius=\"" + In(58.5, u) + "\" hole=\"" + In(11, u) + "\" waste=\"" + In(1.5, u) + "\">",
+        {"disc",
+         "<Label-cd id=\"0\" radius=\"" + In(58.5, u) + "\" hole=\"" + In(11, u) + "\" waste=\"" +
+             In(1.5, u) + "\">",
          Want(ShapeKind::Disc, 117, 117, 0, 117, 22, 1.5)},
-        {"business card disc", "<Label-cd id=\"0\" radius=\"" + In(29, u) + "\" hole=\"" + In(11, u) +
-                                   "\" width=\"" + In(58, u) + "\" height=\"" + In(40, u) + "\">",
+        {"business card disc",
+         "<Label-cd id=\"0\" radius=\"" + In(29, u) + "\" hole=\"" + In(11, u) + "\" width=\"" +
+             In(58, u) + "\" height=\"" + In(40, u) + "\">",
          Want(ShapeKind::Disc, 58, 40, 0, 58, 22, 0)},
     };
     for (const ShapeCase& c : cases) {
       const std::string what = std::string(c.name) + " in '" + u + "'";
       LabelTemplateReader reader;
-      ASSERT_TRUE(reader.read(Bytes(TemplateXml(c.label, c.want, u)))) << what << ": " << reader.error();
+      ASSERT_TRUE(reader.read(Bytes(TemplateXml(c.label, c.want, u))))
+          << what << ": " << reader.error();
       ASSERT_EQ(reader.templates().size(), 1u) << what;
       ExpectSame(reader.templates()[0], c.want, what);
       // Written in millimetres and read again: the same format under its own name.
@@ -110,10 +131,14 @@ TEST(LabelTemplateTest, EveryShapeInEveryUnitImportsAndExportsAgain) {
 }
 
 TEST(LabelTemplateTest, LengthsAndSheetsAsTheFormatGivesThem) {
-  struct L { const char* text; double mm; bool ok; };
-  for (const L& l : {L{"72", 25.4, true}, L{"1in", 25.4, true}, L{"2.54cm", 25.4, true}, L{"6pc", 25.4, true},
-                     L{" 3.5 mm ", 3.5, true}, L{"", 0, true}, L{"12km", 0, false}, L{"mm", 0, true},
-                     L{"1e400mm", 0, false}}) {
+  struct L {
+    const char* text;
+    double mm;
+    bool ok;
+  };
+  for (const L& l : {L{"72", 25.4, true}, L{"1in", 25.4, true}, L{"2.54cm", 25.4, true},
+                     L{"6pc", 25.4, true}, L{" 3.5 mm ", 3.5, true}, L{"", 0, true},
+                     L{"12km", 0, false}, L{"mm", 0, true}, L{"1e400mm", 0, false}}) {
     double mm = -1;
     EXPECT_EQ(ParseTemplateLength(l.text, mm), l.ok) << l.text;
     if (l.ok) {
@@ -122,7 +147,8 @@ TEST(LabelTemplateTest, LengthsAndSheetsAsTheFormatGivesThem) {
   }
   // Two grids, a Letter sheet, an equivalent part; a sheet of other size round-trips.
   const std::string xml =
-      "<Glabels-templates><Template brand=\"Avery\" part=\"5931\" size=\"US-Letter\" description=\"d\">"
+      "<Glabels-templates><Template brand=\"Avery\" part=\"5931\" size=\"US-Letter\" "
+      "description=\"d\">"
       "<Label-cd id=\"0\" radius=\"2.3125in\" hole=\"0.8125in\" waste=\"0.0625in\">"
       "<Layout nx=\"1\" ny=\"1\" x0=\"1in\" y0=\"1in\" dx=\"0\" dy=\"0\"/>"
       "<Layout nx=\"1\" ny=\"1\" x0=\"3in\" y0=\"6in\" dx=\"0\" dy=\"0\"/></Label-cd></Template>"
@@ -152,11 +178,15 @@ TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
       "<Glabels-templates>",
       "<Glabels-templates></Glabels-templates>",
       "<Glabels-templates><Template part=\"p\"></Template></Glabels-templates>",
-      "<Glabels-templates><Template part=\"p\"><Label-path id=\"0\"/></Template></Glabels-templates>",
-      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"abc\"/></Template></Glabels-templates>",
-      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\"><Layout nx=\"0\" ny=\"1\"/>"
+      "<Glabels-templates><Template part=\"p\"><Label-path "
+      "id=\"0\"/></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round "
+      "radius=\"abc\"/></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\"><Layout nx=\"0\" "
+      "ny=\"1\"/>"
       "</Label-round></Template></Glabels-templates>",
-      "<Glabels-templates><Template part=\"p\"><Label-cd radius=\"5\" hole=\"6\"/></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-cd radius=\"5\" "
+      "hole=\"6\"/></Template></Glabels-templates>",
       "<Glabels-templates><Template part=\"q\" equiv=\"p\"/></Glabels-templates>",
   };
   for (const char* xml : bad) {

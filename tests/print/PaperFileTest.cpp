@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <filesystem>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
+#include <filesystem>
 
 #include "print/PaperFile.h"
 #include "tests/support/TestFiles.h"
@@ -20,7 +19,9 @@ PaperFormat Sample(const std::string& name) {
   return PaperFormatFromFields(v);
 }
 
-void PutInt(std::vector<uint8_t>& b, size_t at, int32_t v) { std::memcpy(b.data() + at, &v, 4); }
+void PutInt(std::vector<uint8_t>& b, size_t at, int32_t v) {
+  std::memcpy(b.data() + at, &v, 4);
+}
 }  // namespace
 
 TEST(PaperFormatTest, DialogValuesConvertWithTheProgramsInch) {

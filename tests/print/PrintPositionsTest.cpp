@@ -35,9 +35,13 @@ TEST(PrintPositionsTest, CopiesSkipMarkedPositionsOfTheFirstSheet) {
   } cases[] = {
       {0, {}, 3, {0, 1, 2}, 1},
       {0, {0, 1, 4}, 3, {2, 3, 5}, 1},
-      {2, {1, 3}, 3, {2, 4, 5}, 1},                      // a mark inside "Already used" changes nothing
-      {3, {9, 12, -1}, 7, {3, 4, 5, 6, 7, 8, 10}, 2},    // marks outside the first sheet are ignored
-      {0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 2, {10, 11}, 2},  // a full first sheet: the copies start on the next
+      {2, {1, 3}, 3, {2, 4, 5}, 1},  // a mark inside "Already used" changes nothing
+      {3, {9, 12, -1}, 7, {3, 4, 5, 6, 7, 8, 10}, 2},  // marks outside the first sheet are ignored
+      {0,
+       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+       2,
+       {10, 11},
+       2},  // a full first sheet: the copies start on the next
       {9, {}, 1, {9}, 1},
   };
   for (const auto& c : cases) {
@@ -73,10 +77,18 @@ TEST(PrintPositionsTest, NumberListsAcceptRangesAndRefuseWhatIsNotThere) {
     std::vector<int32_t> numbers;
     bool ok;
   } cases[] = {
-      {"2-3,5", 5, {1, 2, 4}, true}, {"5,1,1", 5, {0, 4}, true}, {" 4 - 4 ", 4, {3}, true},
+      {"2-3,5", 5, {1, 2, 4}, true},
+      {"5,1,1", 5, {0, 4}, true},
+      {" 4 - 4 ", 4, {3}, true},
       {"1-10", 10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true},
-      {"6", 5, {}, false},   {"0", 5, {}, false},  {"3-2", 5, {}, false}, {"", 5, {}, false},
-      {"1,", 5, {}, false},  {"a", 5, {}, false},  {"1;2", 5, {}, false}, {"-2", 5, {}, false},
+      {"6", 5, {}, false},
+      {"0", 5, {}, false},
+      {"3-2", 5, {}, false},
+      {"", 5, {}, false},
+      {"1,", 5, {}, false},
+      {"a", 5, {}, false},
+      {"1;2", 5, {}, false},
+      {"-2", 5, {}, false},
       {"99999999999999", 5, {}, false},
   };
   for (const auto& c : cases) {
@@ -84,7 +96,8 @@ TEST(PrintPositionsTest, NumberListsAcceptRangesAndRefuseWhatIsNotThere) {
     EXPECT_EQ(r.error.empty(), c.ok) << c.text << ": " << r.error;
     if (c.ok) EXPECT_EQ(r.numbers, c.numbers) << c.text;
   }
-  EXPECT_EQ(ParseNumberList("11", 10, "position").error, "there is no position 11; the positions are 1 to 10");
+  EXPECT_EQ(ParseNumberList("11", 10, "position").error,
+            "there is no position 11; the positions are 1 to 10");
 }
 
 TEST(PrintPositionsTest, TheNextPositionFollowsTheLastCopy) {
@@ -95,14 +108,14 @@ TEST(PrintPositionsTest, TheNextPositionFollowsTheLastCopy) {
     int32_t copies;
     NextPosition next;
   } cases[] = {
-      {0, {}, 3, {3, {}}},
-      {2, {7, 8}, 3, {5, {7, 8}}},    // the marks after the last copy stay used
-      {0, {}, 13, {3, {}}},           // ended on the second sheet
-      {0, {}, 10, {}},                // a full sheet: the next print starts fresh
-      {4, {9}, 5, {}},                // the last copy and the mark fill the sheet
+      {0, {}, 3, {3, {}}},  {2, {7, 8}, 3, {5, {7, 8}}},  // the marks after the last copy stay used
+      {0, {}, 13, {3, {}}},                               // ended on the second sheet
+      {0, {}, 10, {}},  // a full sheet: the next print starts fresh
+      {4, {9}, 5, {}},  // the last copy and the mark fill the sheet
   };
   for (const auto& c : cases)
-    EXPECT_EQ(NextAfter(LayoutFor(f, FormatDetails{}, c.used, c.marked, c.copies)), c.next) << c.copies;
+    EXPECT_EQ(NextAfter(LayoutFor(f, FormatDetails{}, c.used, c.marked, c.copies)), c.next)
+        << c.copies;
 }
 
 TEST(PrintPositionsTest, TheNextPositionIsRememberedPerFormatRecord) {

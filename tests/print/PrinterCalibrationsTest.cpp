@@ -28,10 +28,11 @@ TEST(PrinterCalibrationsTest, RoundTripAndLookUpByQueueAndResolution) {
   const struct {
     PrinterKey key;
     Calibration expected;
-  } cases[] = {{{"Office", 0}, kOffice.values},     {{"Photo", 1200}, kPhoto1200.values},
-               {{"Photo", 600}, kPhoto600.values},   {{"Photo", 300}, fallback},
-               {{"Office", 600}, fallback},          {{"", 0}, fallback}};
-  for (const auto& c : cases) EXPECT_EQ(CalibrationFor(load.entries, c.key, fallback), c.expected) << c.key.queue;
+  } cases[] = {{{"Office", 0}, kOffice.values},    {{"Photo", 1200}, kPhoto1200.values},
+               {{"Photo", 600}, kPhoto600.values}, {{"Photo", 300}, fallback},
+               {{"Office", 600}, fallback},        {{"", 0}, fallback}};
+  for (const auto& c : cases)
+    EXPECT_EQ(CalibrationFor(load.entries, c.key, fallback), c.expected) << c.key.queue;
 
   // A job into a PDF file (no queue) uses options.dat; a printer with its own uses that.
   ASSERT_EQ(SaveCalibration(options, fallback), "");
@@ -72,9 +73,15 @@ TEST(PrinterCalibrationsTest, DamagedFilesAreRefusedWhole) {
   hugeCount[9] = 0xff;
   std::vector<uint8_t> trailing = good;
   trailing.push_back(0);
-  const std::vector<uint8_t> cases[] = {{},        cut(7),          cut(good.size() - 1), cut(firstLeft + 3),
-                                        longName,  hugeCount,       trailing,
-                                        withValue(firstLeft, 11),   withValue(firstLeft + 16, 69.9),
+  const std::vector<uint8_t> cases[] = {{},
+                                        cut(7),
+                                        cut(good.size() - 1),
+                                        cut(firstLeft + 3),
+                                        longName,
+                                        hugeCount,
+                                        trailing,
+                                        withValue(firstLeft, 11),
+                                        withValue(firstLeft + 16, 69.9),
                                         withValue(firstLeft + 8, std::nan(""))};
   ASSERT_TRUE(ParsePrinterCalibrations(good, "f").message.empty());
   for (const auto& bytes : cases) {

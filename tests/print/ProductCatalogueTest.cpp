@@ -107,19 +107,62 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
   };
   const Want wants[] = {
       // <Label-cd radius="165.827pt" hole="24.9449pt" waste="5.66929pt">, nx 1 ny 2, A4
-      {"Avery", "L7676", ShapeKind::Disc, 2 * 165.827 * kPt, 2 * 165.827 * kPt, 0, 2 * 165.827 * kPt,
-       2 * 24.9449 * kPt, 5.66929 * kPt, 210, 297,
-       {{131.811 * kPt, 62.3622 * kPt, 342.992 * kPt, 388.346 * kPt, 1, 2}}, "CD/DVD Labels"},
+      {"Avery",
+       "L7676",
+       ShapeKind::Disc,
+       2 * 165.827 * kPt,
+       2 * 165.827 * kPt,
+       0,
+       2 * 165.827 * kPt,
+       2 * 24.9449 * kPt,
+       5.66929 * kPt,
+       210,
+       297,
+       {{131.811 * kPt, 62.3622 * kPt, 342.992 * kPt, 388.346 * kPt, 1, 2}},
+       "CD/DVD Labels"},
       // <Label-rectangle width="181.4" height="108.0" round="5">, bare points, nx 3 ny 7
-      {"Avery", "7160", ShapeKind::Rectangle, 181.4 * kPt, 108 * kPt, 5 * kPt, 0, 0, 0, 210, 297,
-       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7}}, "Mailing labels"},
+      {"Avery",
+       "7160",
+       ShapeKind::Rectangle,
+       181.4 * kPt,
+       108 * kPt,
+       5 * kPt,
+       0,
+       0,
+       0,
+       210,
+       297,
+       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7}},
+       "Mailing labels"},
       // equiv="7160": the same sheet under another part
-      {"Avery", "L7160", ShapeKind::Rectangle, 181.4 * kPt, 108 * kPt, 5 * kPt, 0, 0, 0, 210, 297,
-       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7}}, "Mailing labels"},
+      {"Avery",
+       "L7160",
+       ShapeKind::Rectangle,
+       181.4 * kPt,
+       108 * kPt,
+       5 * kPt,
+       0,
+       0,
+       0,
+       210,
+       297,
+       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7}},
+       "Mailing labels"},
       // radius="166.5pt" hole="58.5pt" waste="9pt"; three single grids in cm; US Letter
-      {"SheetLabels", "SL113", ShapeKind::Disc, 333 * kPt, 333 * kPt, 0, 333 * kPt, 117 * kPt, 9 * kPt,
-       8.5 * kIn, 11 * kIn,
-       {{7, 7, 333 * kPt, 333 * kPt, 1, 1}, {94, 82.5, 333 * kPt, 333 * kPt, 1, 1}, {7, 158, 333 * kPt, 333 * kPt, 1, 1}},
+      {"SheetLabels",
+       "SL113",
+       ShapeKind::Disc,
+       333 * kPt,
+       333 * kPt,
+       0,
+       333 * kPt,
+       117 * kPt,
+       9 * kPt,
+       8.5 * kIn,
+       11 * kIn,
+       {{7, 7, 333 * kPt, 333 * kPt, 1, 1},
+        {94, 82.5, 333 * kPt, 333 * kPt, 1, 1},
+        {7, 158, 333 * kPt, 333 * kPt, 1, 1}},
        "CD/DVD Labels"},
   };
   for (const Want& w : wants) {
@@ -128,10 +171,14 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
     const std::vector<LabelGrid> grids = AllGrids(t->record, t->details);
     EXPECT_EQ(t->details.shape.kind, w.shape) << w.part;
     EXPECT_EQ(t->product.description, w.description) << w.part;
-    for (auto [got, want] : {std::pair{t->record.width, w.w}, {t->record.height, w.h},
-                             {t->details.shape.cornerRadius, w.corner}, {t->details.shape.outerDiameter, w.outer},
-                             {t->details.shape.holeDiameter, w.hole}, {t->details.bleed, w.bleed},
-                             {t->details.sheetWidth, w.sheetW}, {t->details.sheetHeight, w.sheetH}})
+    for (auto [got, want] : {std::pair{t->record.width, w.w},
+                             {t->record.height, w.h},
+                             {t->details.shape.cornerRadius, w.corner},
+                             {t->details.shape.outerDiameter, w.outer},
+                             {t->details.shape.holeDiameter, w.hole},
+                             {t->details.bleed, w.bleed},
+                             {t->details.sheetWidth, w.sheetW},
+                             {t->details.sheetHeight, w.sheetH}})
       EXPECT_NEAR(got, want, 1e-6) << w.part;
     ASSERT_EQ(grids.size(), w.grids.size()) << w.part;
     for (size_t i = 0; i < grids.size(); ++i) {
@@ -168,7 +215,8 @@ TEST(ProductCatalogueTest, SearchAsYouTypeAndFilters) {
   };
   const auto parts = [&](const CatalogueFilter& f) {
     std::vector<std::string> out;
-    for (size_t i : c.search(f)) out.push_back(c.products()[i].product.brand + " " + c.products()[i].product.part);
+    for (size_t i : c.search(f))
+      out.push_back(c.products()[i].product.brand + " " + c.products()[i].product.part);
     return out;
   };
   const auto has = [](const std::vector<std::string>& v, const std::string& s) {
@@ -191,7 +239,8 @@ TEST(ProductCatalogueTest, SearchAsYouTypeAndFilters) {
     const LabelTemplate& t = c.products()[i];
     EXPECT_EQ(t.product.paperId, "A4");
     EXPECT_EQ(t.details.shape.kind, ShapeKind::Disc);
-    EXPECT_NE(std::find(t.product.categories.begin(), t.product.categories.end(), "media"), t.product.categories.end());
+    EXPECT_NE(std::find(t.product.categories.begin(), t.product.categories.end(), "media"),
+              t.product.categories.end());
   }
   EXPECT_TRUE(has(parts(discs), "Avery L7676"));
   discs.paper = PaperClass::Letter;
@@ -202,7 +251,8 @@ TEST(ProductCatalogueTest, SearchAsYouTypeAndFilters) {
     EXPECT_NE(c.products()[i].product.paperId, "A4");
     EXPECT_NE(c.products()[i].product.paperId, "US-Letter");
   }
-  EXPECT_EQ(c.search(other).size() + c.search(paper(PaperClass::A4)).size() + c.search(paper(PaperClass::Letter)).size(),
+  EXPECT_EQ(c.search(other).size() + c.search(paper(PaperClass::A4)).size() +
+                c.search(paper(PaperClass::Letter)).size(),
             c.products().size());
 }
 
@@ -210,14 +260,18 @@ TEST(ProductCatalogueTest, UserTemplatesUnprintableFramesAndAMissingDatabase) {
   TempDir dir;
   Write(dir.path() / "user" / "mine.template",
         "<Glabels-templates>"
-        "<Template brand=\"Home\" part=\"Disc 1\" size=\"A4\" description=\"My disc\"><Meta category=\"media\"/>"
-        "<Label-cd id=\"0\" radius=\"58mm\" hole=\"11mm\"><Layout nx=\"1\" ny=\"2\" x0=\"40mm\" y0=\"20mm\" dx=\"0\" dy=\"140mm\"/>"
+        "<Template brand=\"Home\" part=\"Disc 1\" size=\"A4\" description=\"My disc\"><Meta "
+        "category=\"media\"/>"
+        "<Label-cd id=\"0\" radius=\"58mm\" hole=\"11mm\"><Layout nx=\"1\" ny=\"2\" x0=\"40mm\" "
+        "y0=\"20mm\" dx=\"0\" dy=\"140mm\"/>"
         "</Label-cd></Template>"
         "<Template brand=\"Home\" part=\"Star\" size=\"A4\" description=\"Stars\">"
-        "<Label-path id=\"0\" d=\"M 0 0 l 10 0 l 0 10 Z\"><Layout nx=\"2\" ny=\"2\" x0=\"0\" y0=\"0\" dx=\"20\" dy=\"20\"/>"
+        "<Label-path id=\"0\" d=\"M 0 0 l 10 0 l 0 10 Z\"><Layout nx=\"2\" ny=\"2\" x0=\"0\" "
+        "y0=\"0\" dx=\"20\" dy=\"20\"/>"
         "</Label-path></Template>"
         "<Template brand=\"Home\" part=\"Tape\" size=\"roll\" width=\"62mm\" description=\"Tape\">"
-        "<Label-continuous id=\"0\" width=\"62mm\" min_height=\"10mm\" max_height=\"1000mm\"/></Template>"
+        "<Label-continuous id=\"0\" width=\"62mm\" min_height=\"10mm\" "
+        "max_height=\"1000mm\"/></Template>"
         "<Template brand=\"Home\" part=\"Star 2\" equiv=\"Star\"/>"
         "</Glabels-templates>");
   Write(dir.path() / "user" / "broken.template", "<Glabels-templates><Template");

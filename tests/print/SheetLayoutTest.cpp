@@ -41,7 +41,8 @@ TEST(SheetLayoutTest, TwelveCopiesAfterThreeUsedFillTwoPages) {
   const auto page2 = l.OnSheet(1);
   ASSERT_EQ(page2.size(), 5u);
   EXPECT_EQ(page2.front().k, 10);
-  EXPECT_EQ(Cells(page2), (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}}));
+  EXPECT_EQ(Cells(page2),
+            (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}}));
   for (const auto& p : page2) EXPECT_EQ(p.sheet, 1);
   EXPECT_TRUE(l.OnSheet(2).empty());
   EXPECT_EQ(CorrectPage(5, l.pages), 2);

@@ -41,16 +41,21 @@ TEST(StarterPaperTest, ShippedFileHoldsTheStarterFormats) {
   const std::string shipped = (root / "resources" / "paper.dat").string();
   const PaperLoadResult starter = StarterCatalogue();
   EXPECT_EQ(ReadBytes(shipped), EncodePaperFormats(starter.formats));
-  EXPECT_EQ(ReadBytes(DetailsFileFor(shipped)), EncodeDetailsFile(starter.formats, starter.details));
+  EXPECT_EQ(ReadBytes(DetailsFileFor(shipped)),
+            EncodeDetailsFile(starter.formats, starter.details));
 }
 
 TEST(StarterPaperTest, DiscSheetsHaveTheirLabelTemplatesGeometry) {
   const auto discs = StarterDiscSheets();
   ASSERT_EQ(discs.size(), 2u);
-  struct Want { const char* sheet; double outer, hole, left, top, step, bleed, sheetW; };
+  struct Want {
+    const char* sheet;
+    double outer, hole, left, top, step, bleed, sheetW;
+  };
   const double pt = 25.4 / 72, in = 25.4;
-  const Want want[] = {{"A4", 331.56 * pt, 116.18 * pt, 131.78 * pt, 58.7998 * pt, 387.97 * pt, 5 * pt, 210},
-                       {"Letter", 4.625 * in, 1.625 * in, 1.9375 * in, 0.6875 * in, 5 * in, 0.0625 * in, 215.9}};
+  const Want want[] = {
+      {"A4", 331.56 * pt, 116.18 * pt, 131.78 * pt, 58.7998 * pt, 387.97 * pt, 5 * pt, 210},
+      {"Letter", 4.625 * in, 1.625 * in, 1.9375 * in, 0.6875 * in, 5 * in, 0.0625 * in, 215.9}};
   for (size_t i = 0; i < 2; ++i) {
     const auto& [t, d] = discs[i];
     SCOPED_TRACE(t.name);
@@ -114,8 +119,10 @@ TEST(StarterPaperTest, AFileThatCannotBeReadGetsNoStarterFormats) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove_all(user);
-    if (c.folder) std::filesystem::create_directory(user);
-    else ASSERT_EQ(SavePaperFormats(user, {StarterPaperFormats()[0]}), "");
+    if (c.folder)
+      std::filesystem::create_directory(user);
+    else
+      ASSERT_EQ(SavePaperFormats(user, {StarterPaperFormats()[0]}), "");
     SetFileReaderForTests(c.reader);
     const PaperLoadResult r = LoadCatalogueAtStart(user, {});
     SetFileReaderForTests(nullptr);

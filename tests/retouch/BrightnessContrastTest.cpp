@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/retouch/TestPictures.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/BrightnessContrast.h"
+#include "tests/retouch/TestPictures.h"
 
 TEST(ComponentMaps, WorkedValues) {
   EXPECT_EQ(BrightnessOf(200, 127), 255);

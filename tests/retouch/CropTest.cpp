@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tests/retouch/TestPictures.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/Crop.h"
+#include "tests/retouch/TestPictures.h"
 
 TEST(Crop, TakesTheSelectedBlockAtEveryDepth) {
   for (int bpp : {1, 4, 8, 24}) {

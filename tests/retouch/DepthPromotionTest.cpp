@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/retouch/TestPictures.h"
 #include "retouch/DepthPromotion.h"
+#include "tests/retouch/TestPictures.h"
 
 namespace {
 uint32_t Colour(const Dib& d, uint32_t e) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/retouch/TestPictures.h"
 #include "retouch/MirrorTurn.h"
+#include "tests/retouch/TestPictures.h"
 
 namespace {
 const int kDepths[] = {1, 4, 8, 24};
@@ -15,10 +15,18 @@ std::vector<uint32_t> Expected(const Dib& s, int op) {
     for (int32_t x = 0; x < w; ++x) {
       const uint32_t v = GetDibPixel(s, x, y);
       switch (op) {
-        case 0: out[size_t(y) * rw + size_t(w - 1 - x)] = v; break;
-        case 1: out[size_t(h - 1 - y) * rw + size_t(x)] = v; break;
-        case 2: out[size_t(w - 1 - x) * rw + size_t(y)] = v; break;
-        case 3: out[size_t(x) * rw + size_t(h - 1 - y)] = v; break;
+        case 0:
+          out[size_t(y) * rw + size_t(w - 1 - x)] = v;
+          break;
+        case 1:
+          out[size_t(h - 1 - y) * rw + size_t(x)] = v;
+          break;
+        case 2:
+          out[size_t(w - 1 - x) * rw + size_t(y)] = v;
+          break;
+        case 3:
+          out[size_t(x) * rw + size_t(h - 1 - y)] = v;
+          break;
       }
     }
   return out;
@@ -26,10 +34,14 @@ std::vector<uint32_t> Expected(const Dib& s, int op) {
 
 bool RunOperation(Dib& d, int op, SelectionBox& sel) {
   switch (op) {
-    case 0: return MirrorDib(d);
-    case 1: return MirrorDibVertical(d);
-    case 2: return TurnDibLeft(d, sel.ref());
-    default: return TurnDibRight(d, sel.ref());
+    case 0:
+      return MirrorDib(d);
+    case 1:
+      return MirrorDibVertical(d);
+    case 2:
+      return TurnDibLeft(d, sel.ref());
+    default:
+      return TurnDibRight(d, sel.ref());
   }
 }
 }  // namespace
@@ -45,7 +57,8 @@ TEST(MirrorTurn, FollowTheMappingsAtEveryDepthAndKeepTheColourTable) {
         const std::string table = ColourTable(d.dib);
         SelectionBox sel{1, 1, 2, 2};
         ASSERT_TRUE(RunOperation(d.dib, op, sel));
-        ASSERT_EQ(Pixels(d.dib), expected) << "depth " << bpp << " op " << op << " " << s[0] << "x" << s[1];
+        ASSERT_EQ(Pixels(d.dib), expected)
+            << "depth " << bpp << " op " << op << " " << s[0] << "x" << s[1];
         EXPECT_EQ(DibBitCount(d.dib), bpp);
         EXPECT_EQ(ColourTable(d.dib), table);
         EXPECT_EQ(d.dib.LogPal.palNumEntries, PaletteEntryCount(bpp));

@@ -33,8 +33,8 @@ TEST(SelectionArithmetic, ZoomFiftyMapsBothWays) {
   View v(640, 480, 50, {101, 0, 103, 480});
   EXPECT_DOUBLE_EQ(v.s.ScaleX, 0.5);
   EXPECT_DOUBLE_EQ(v.s.ScaleY, 0.5);
-  EXPECT_EQ(v.s.SelViewLeft, 50);   // 50.5
-  EXPECT_EQ(v.s.SelViewRight, 52);  // 51.5
+  EXPECT_EQ(v.s.SelViewLeft, 50);     // 50.5
+  EXPECT_EQ(v.s.SelViewRight, 52);    // 51.5
   EXPECT_EQ(v.s.SelViewBottom, 239);  // 240 limited to the last view row
   EXPECT_EQ(v.s.press(51, 20, v.sel.ref()), RetouchSelection::Press::NewSelection);
   EXPECT_EQ(v.sel.Left, 102);
@@ -59,7 +59,7 @@ TEST(SelectionArithmetic, DraggingBeyondTheViewReachesTheEdgeAtZoom300) {
   EXPECT_EQ(v.sel.Left, 10);
   v.s.move(-40, 2000, v.sel.ref());
   EXPECT_EQ(v.sel.Left, 0);
-  EXPECT_EQ(v.sel.Right, 10);  // the right edge crossed the left one and became it
+  EXPECT_EQ(v.sel.Right, 10);   // the right edge crossed the left one and became it
   EXPECT_EQ(v.sel.Bottom, 50);  // 149 / 3 = 49.67
   EXPECT_EQ(v.s.SelViewBottom, 149);
 }
@@ -100,12 +100,12 @@ TEST(SelectionHover, CursorFollowsEdgesAndCorners) {
   struct Case {
     int32_t x, y;
     SelectionCursor c;
-  } cases[] = {{96, 150, SelectionCursor::SizeWE},   {204, 150, SelectionCursor::SizeWE},
-               {95, 150, SelectionCursor::Arrow},    {150, 104, SelectionCursor::SizeNS},
-               {150, 198, SelectionCursor::SizeNS},  {100, 100, SelectionCursor::SizeNWSE},
+  } cases[] = {{96, 150, SelectionCursor::SizeWE},    {204, 150, SelectionCursor::SizeWE},
+               {95, 150, SelectionCursor::Arrow},     {150, 104, SelectionCursor::SizeNS},
+               {150, 198, SelectionCursor::SizeNS},   {100, 100, SelectionCursor::SizeNWSE},
                {200, 200, SelectionCursor::SizeNWSE}, {200, 100, SelectionCursor::SizeNESW},
                {100, 200, SelectionCursor::SizeNESW}, {150, 150, SelectionCursor::Arrow},
-               {150, 96, SelectionCursor::SizeNS},  {150, 95, SelectionCursor::Arrow}};
+               {150, 96, SelectionCursor::SizeNS},    {150, 95, SelectionCursor::Arrow}};
   for (const Case& c : cases) {
     v.s.move(c.x, c.y, v.sel.ref());
     EXPECT_EQ(v.s.Cursor, c.c) << c.x << "," << c.y;

@@ -5,8 +5,7 @@
 void RandomDib(Dib& dib, int32_t w, int32_t h, int bpp, uint32_t seed) {
   std::mt19937 rng(seed);
   BITMAPINFO colours{};
-  for (auto& q : colours.bmiColors)
-    q = RGBQUAD{uint8_t(rng()), uint8_t(rng()), uint8_t(rng()), 0};
+  for (auto& q : colours.bmiColors) q = RGBQUAD{uint8_t(rng()), uint8_t(rng()), uint8_t(rng()), 0};
   NewDib(dib, w, h, bpp, &colours, PaletteEntryCount(bpp));
   if (!dib.Bits) return;
   const uint32_t mask = bpp == 24 ? 0xFFFFFFu : (1u << bpp) - 1;
@@ -30,7 +29,8 @@ std::vector<uint32_t> Pixels(const Dib& dib) {
 
 std::string ColourTable(const Dib& dib) {
   const int n = PaletteEntryCount(DibBitCount(dib));
-  return n ? std::string(reinterpret_cast<const char*>(dib.Info->bmiColors), sizeof(RGBQUAD) * size_t(n))
+  return n ? std::string(reinterpret_cast<const char*>(dib.Info->bmiColors),
+                         sizeof(RGBQUAD) * size_t(n))
            : std::string();
 }
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/dib/Dib.h"
 #include "platform/Progress.h"
+#include "platform/dib/Dib.h"
 
 // Frees its picture when the test ends.
 struct DibHolder {

@@ -2,15 +2,15 @@
 // Points SANE at a private configuration folder that holds only the `test` backend.
 // SANE reads SANE_CONFIG_DIR once per process, so every test of a program shares one folder;
 // test.conf is rewritten between tests and read again at the next start of the library.
+#include <dlfcn.h>
+#include <glob.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
-
-#include <dlfcn.h>
-#include <glob.h>
-#include <unistd.h>
 
 struct SaneTestConfig {
   int devices = 2;
@@ -55,9 +55,9 @@ inline void WriteSaneTestConfig(const SaneTestConfig& c = {}) {
     << "\nthree-pass-order RGB\nresolution_min 1.0\nresolution_max 1200.0\n"
     << "resolution_quant 1.0\nresolution 50.0\ntest-picture \"" << c.picture << "\"\n"
     << "invert-endianess false\nread-limit " << yes(c.readDelayUs > 0)
-    << "\nread-limit-size 512\nread-delay " << yes(c.readDelayUs > 0)
-    << "\nread-delay-duration " << (c.readDelayUs > 0 ? c.readDelayUs : 1000)
-    << "\nread-status-code \"" << c.readStatus << "\"\nfuzzy-parameters false\nppl-loss 0\n"
+    << "\nread-limit-size 512\nread-delay " << yes(c.readDelayUs > 0) << "\nread-delay-duration "
+    << (c.readDelayUs > 0 ? c.readDelayUs : 1000) << "\nread-status-code \"" << c.readStatus
+    << "\"\nfuzzy-parameters false\nppl-loss 0\n"
     << "non-blocking false\nselect-fd false\nenable-test-options true\n"
     << "geometry_min 0.0\ngeometry_max 250.0\ngeometry_quant 1.0\n"
     << "tl_x 0.0\ntl_y 0.0\nbr_x 80.0\nbr_y 100.0\n";

@@ -1,7 +1,8 @@
 #include "app/batch/views/BatchApplication.h"
-#include "platform/Translate.h"
 
 #include <cstdlib>
+
+#include "platform/Translate.h"
 
 BatchApplication::BatchApplication() {
   if (QCoreApplication::instance()) return;

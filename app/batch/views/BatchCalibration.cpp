@@ -21,11 +21,15 @@ struct CalibrationOptions {
 constexpr const char* kNames[4] = {"--left", "--top", "--width", "--height"};
 
 // The dialog's spin boxes keep two decimals.
-double AsShown(double v) { return std::nearbyint(v * 100) / 100; }
+double AsShown(double v) {
+  return std::nearbyint(v * 100) / 100;
+}
 
 std::string Parse(const Args& args, CalibrationOptions& o) {
-  const double lows[4] = {kCalibrationOffsetMin, kCalibrationOffsetMin, kCalibrationSizeMin, kCalibrationSizeMin};
-  const double highs[4] = {kCalibrationOffsetMax, kCalibrationOffsetMax, kCalibrationSizeMax, kCalibrationSizeMax};
+  const double lows[4] = {kCalibrationOffsetMin, kCalibrationOffsetMin, kCalibrationSizeMin,
+                          kCalibrationSizeMin};
+  const double highs[4] = {kCalibrationOffsetMax, kCalibrationOffsetMax, kCalibrationSizeMax,
+                           kCalibrationSizeMax};
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& key = args[i];
     if (key == "--remove") {
@@ -91,7 +95,8 @@ int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile) 
     }
   std::string error;
   if (o.remove) {
-    if (RemovePrinterCalibration(own.entries, key)) error = SavePrinterCalibrations(ownFile, own.entries);
+    if (RemovePrinterCalibration(own.entries, key))
+      error = SavePrinterCalibrations(ownFile, own.entries);
     c = fallback.values;
   } else if (set && key.queue.empty()) {
     error = SaveCalibration(optionsFile, c);

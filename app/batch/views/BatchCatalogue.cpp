@@ -34,8 +34,9 @@ void PrintLine(const ProductCatalogue& c, const LabelTemplate& t) {
     count = std::to_string(PositionsPerSheet(t.record, t.details)) +
             Translate("BatchCatalogue", " per sheet");
   }
-  std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", p.brand.c_str(), p.part.c_str(), p.description.c_str(),
-              c.paperName(t).c_str(), ShapeText(t).c_str(), size.c_str(), count.c_str());
+  std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", p.brand.c_str(), p.part.c_str(),
+              p.description.c_str(), c.paperName(t).c_str(), ShapeText(t).c_str(), size.c_str(),
+              count.c_str());
 }
 
 int Add(const ProductCatalogue& c, const std::string& which, const std::string& paperFile) {
@@ -55,14 +56,16 @@ int Add(const ProductCatalogue& c, const std::string& which, const std::string& 
   list.details.resize(list.formats.size());
   list.formats.push_back(added.record);
   list.details.push_back(added.details);
-  if (const std::string error = SaveCatalogue(paperFile, list.formats, list.details); !error.empty())
+  if (const std::string error = SaveCatalogue(paperFile, list.formats, list.details);
+      !error.empty())
     return Fail(kExitFailure, error);
   std::printf("%zu\t%s\n", list.formats.size(), AnsiToUtf8(added.record.name).c_str());
   return 0;
 }
 }  // namespace
 
-int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue, const std::string& paperFile) {
+int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
+                            const std::string& paperFile) {
   CatalogueFilter filter;
   std::string add;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -76,8 +79,10 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
         return Fail(kExitUsage, Translate("BatchCatalogue", "no category ") + args[i]);
     } else if (a == "--paper" && hasValue) {
       const std::string paper = Lower(args[++i]);
-      filter.paper = paper == "a4" ? PaperClass::A4 : paper == "letter" ? PaperClass::Letter
-                   : paper == "other" ? PaperClass::Other : PaperClass::Any;
+      filter.paper = paper == "a4"       ? PaperClass::A4
+                     : paper == "letter" ? PaperClass::Letter
+                     : paper == "other"  ? PaperClass::Other
+                                         : PaperClass::Any;
       if (filter.paper == PaperClass::Any)
         return Fail(kExitUsage, Translate("BatchCatalogue", "--paper takes A4, Letter or Other"));
     } else if (a.starts_with("--")) {
@@ -90,7 +95,8 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
       filter.text += (filter.text.empty() ? "" : " ") + a;
     }
   }
-  if (!catalogue.message().empty()) std::fprintf(stderr, "quendrix: %s", catalogue.message().c_str());
+  if (!catalogue.message().empty())
+    std::fprintf(stderr, "quendrix: %s", catalogue.message().c_str());
   if (catalogue.products().empty()) return kExitFailure;
   if (!add.empty()) return Add(catalogue, add, paperFile);
   for (size_t i : catalogue.search(filter)) PrintLine(catalogue, catalogue.products()[i]);

@@ -11,9 +11,13 @@
 #include "print/views/PaperFormatPanel.h"
 
 namespace {
-std::string CatalogueFile() { return (SettingsDir() / "paper.dat").string(); }
+std::string CatalogueFile() {
+  return (SettingsDir() / "paper.dat").string();
+}
 
-std::string GridText(const LabelGrid& g) { return std::to_string(g.across) + " x " + std::to_string(g.down); }
+std::string GridText(const LabelGrid& g) {
+  return std::to_string(g.across) + " x " + std::to_string(g.down);
+}
 
 int List(const PaperLoadResult& c) {
   for (size_t i = 0; i < c.formats.size(); ++i) {
@@ -37,7 +41,8 @@ int Import(PaperLoadResult& c, const std::string& file) {
     c.details.push_back(t.details);
     std::printf("%zu\t%s\n", c.formats.size(), AnsiToUtf8(t.record.name).c_str());
   }
-  if (const std::string error = SaveCatalogue(CatalogueFile(), c.formats, c.details); !error.empty())
+  if (const std::string error = SaveCatalogue(CatalogueFile(), c.formats, c.details);
+      !error.empty())
     return Fail(kExitFailure, error);
   return 0;
 }

@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/coverfile/CoverFile.h"
 #include "app/Document.h"
 #include "app/batch/views/BatchApplication.h"
+#include "app/batch/views/BatchCalibration.h"
+#include "app/coverfile/CoverFile.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
@@ -16,10 +17,9 @@
 #include "print/PageRange.h"
 #include "print/StarterPaper.h"
 #include "print/views/CoverDrawer.h"
-#include "print/views/PaperFormatPanel.h"
 #include "print/views/JobPrinterKey.h"
+#include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintJob.h"
-#include "app/batch/views/BatchCalibration.h"
 
 namespace {
 struct PrintOptions {
@@ -54,18 +54,28 @@ std::string Parse(const Args& args, PrintOptions& o) {
     if (i + 1 >= args.size()) return Translate("BatchPrint", "missing value after ") + key;
     const std::string& value = args[++i];
     const auto v = Number(value);
-    if (key == "--paper") o.paper = value;
-    else if (key == "--pdf") o.pdf = value;
-    else if (key == "--printer") o.printer = value;
-    else if (key == "--skip") o.skip = value;
-    else if (key == "--pages") o.pages = value;
+    if (key == "--paper")
+      o.paper = value;
+    else if (key == "--pdf")
+      o.pdf = value;
+    else if (key == "--printer")
+      o.printer = value;
+    else if (key == "--skip")
+      o.skip = value;
+    else if (key == "--pages")
+      o.pages = value;
     else if (!v)
       return Translate("BatchPrint", "not a number: ") + key + " " + value;
-    else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v)) o.copies = int(*v);
-    else if (key == "--used" && *v >= 0 && *v == int(*v)) o.used = int(*v);
-    else if (key == "--size" && *v > 0 && *v <= 1000) o.settings.sizePercent = *v;
-    else if (key == "--left") o.settings.leftInch = *v;
-    else if (key == "--top") o.settings.topInch = *v;
+    else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v))
+      o.copies = int(*v);
+    else if (key == "--used" && *v >= 0 && *v == int(*v))
+      o.used = int(*v);
+    else if (key == "--size" && *v > 0 && *v <= 1000)
+      o.settings.sizePercent = *v;
+    else if (key == "--left")
+      o.settings.leftInch = *v;
+    else if (key == "--top")
+      o.settings.topInch = *v;
     else
       return Translate("BatchPrint", "unknown option or value out of range: ") + key + " " + value;
   }
@@ -78,7 +88,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
 // The format named by its catalogue name or 1-based number.
 const PaperFormat* FindFormat(const std::vector<PaperFormat>& formats, const std::string& key) {
   const auto n = Number(key);
-  if (n && *n >= 1 && *n <= double(formats.size()) && *n == int(*n)) return &formats[size_t(*n) - 1];
+  if (n && *n >= 1 && *n <= double(formats.size()) && *n == int(*n))
+    return &formats[size_t(*n) - 1];
   for (const PaperFormat& f : formats)
     if (AnsiToUtf8(f.name) == key) return &f;
   return nullptr;
@@ -95,7 +106,8 @@ int RunPrintCommand(const Args& args) {
   const PaperFormat* format = FindFormat(formats, o.paper);
   if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
   const size_t index = static_cast<size_t>(format - formats.data());
-  const FormatDetails details = index < catalogue.details.size() ? catalogue.details[index] : FormatDetails{};
+  const FormatDetails details =
+      index < catalogue.details.size() ? catalogue.details[index] : FormatDetails{};
 
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -111,11 +123,13 @@ int RunPrintCommand(const Args& args) {
   request.cropMarks = o.cropMarks;
   request.copies = o.copies;
   if (!o.skip.empty()) {
-    const NumberListParse skip = ParseNumberList(o.skip, PositionsPerSheet(*format, details), "position");
+    const NumberListParse skip =
+        ParseNumberList(o.skip, PositionsPerSheet(*format, details), "position");
     if (!skip.error.empty()) return Fail(kExitUsage, "--skip: " + skip.error);
     request.marked = skip.numbers;
   }
-  const SheetLayout layout = LayoutFor(*format, details, request.used, request.marked, request.copies);
+  const SheetLayout layout =
+      LayoutFor(*format, details, request.used, request.marked, request.copies);
   if (!o.pages.empty()) {
     const NumberListParse pages = ParseNumberList(o.pages, layout.pages, "page");
     if (!pages.error.empty()) return Fail(kExitUsage, "--pages: " + pages.error);
@@ -124,13 +138,15 @@ int RunPrintCommand(const Args& args) {
   PrinterChoice choice;
   choice.printerName = o.printer;
   std::string damage;
-  request.calibration = JobCalibration((SettingsDir() / "options.dat").string(), JobPrinterKey(choice, o.pdf), &damage);
+  request.calibration = JobCalibration((SettingsDir() / "options.dat").string(),
+                                       JobPrinterKey(choice, o.pdf), &damage);
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
   auto printer = MakeJobPrinter(choice, o.pdf);
   UseSheetSize(*printer, details);
   const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
                        MakeCoverDrawer(doc.picture, doc.objects)};
-  const PrintResult r = PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
+  const PrintResult r =
+      PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::printf(Translate("BatchPrint", "%d page%s printed\n").c_str(), r.pages,
               r.pages == 1 ? "" : "s");

@@ -10,7 +10,8 @@ int RunRenderCommand(const Args& args);
 int RunFormatsCommand(const Args& args);
 // `quendrix catalogue`: lists the products of the label template database that match, or adds
 // one to the paper formats of `paperFile` and prints its number.
-int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue, const std::string& paperFile);
+int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
+                            const std::string& paperFile);
 int RunCatalogueCommand(const Args& args);
 // Registers the batch commands that need the toolkit (once, however often it is called).
 void RegisterToolkitCommands();

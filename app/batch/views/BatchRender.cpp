@@ -90,6 +90,7 @@ int RunRenderCommand(const Args& args) {
   std::string problem;
   const QImage image = RenderCover(doc.picture, doc.objects, percent, ScreenDpi(), problem);
   if (image.isNull()) return Fail(kExitFailure, files[0] + ": " + problem);
-  if (!SaveCoverImage(image, files[1], problem)) return Fail(kExitFailure, files[1] + ": " + problem);
+  if (!SaveCoverImage(image, files[1], problem))
+    return Fail(kExitFailure, files[1] + ": " + problem);
   return 0;
 }

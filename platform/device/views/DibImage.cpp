@@ -59,8 +59,8 @@ QVector<QRgb> DibColorTable(const BITMAPINFO* info) {
   return table;
 }
 
-void DibRowToRgb32(const uint8_t* row, const BITMAPINFO* info, const QRgb* table, int x0,
-                   int count, uint32_t* out) {
+void DibRowToRgb32(const uint8_t* row, const BITMAPINFO* info, const QRgb* table, int x0, int count,
+                   uint32_t* out) {
   const int width = info->bmiHeader.biWidth;
   const int bits = info->bmiHeader.biBitCount;
   int i = 0;
@@ -94,8 +94,8 @@ void DibRowToRgb32(const uint8_t* row, const BITMAPINFO* info, const QRgb* table
   for (; i < count; ++i) out[i] = 0xFF000000u;
 }
 
-QImage DibRegionToImage(const uint8_t* bits, const BITMAPINFO* info, int x0, int y0, int w,
-                        int h, int startScan, int lines) {
+QImage DibRegionToImage(const uint8_t* bits, const BITMAPINFO* info, int x0, int y0, int w, int h,
+                        int startScan, int lines) {
   if (!DibSizeAllowed(w, h, 24)) return {};
   QImage image(w, h, QImage::Format_RGB32);
   if (image.isNull()) return {};

@@ -20,7 +20,9 @@ bool IsDirectFormat(QImage::Format f) {
          f == QImage::Format_ARGB32_Premultiplied || f == QImage::Format_RGB888;
 }
 
-QtBitmap* AsQtBitmap(CompatibleBitmap* bitmap) { return dynamic_cast<QtBitmap*>(bitmap); }
+QtBitmap* AsQtBitmap(CompatibleBitmap* bitmap) {
+  return dynamic_cast<QtBitmap*>(bitmap);
+}
 }  // namespace
 
 QtDevice::QtDevice(QPainter& painter) : painter_(&painter) {
@@ -46,21 +48,31 @@ QtDevice::QtDevice(int technology, int dpiX, int dpiY)
     : memory_(true), technology_(technology), dpiX_(dpiX), dpiY_(dpiY) {}
 
 QtDevice::~QtDevice() {
-  if (ownPainter_ && ownPainter_->isActive()) ownPainter_->end();
-  else if (!memory_ && painter_ && painter_->isActive()) painter_->restore();
+  if (ownPainter_ && ownPainter_->isActive())
+    ownPainter_->end();
+  else if (!memory_ && painter_ && painter_->isActive())
+    painter_->restore();
 }
 
 int QtDevice::GetDeviceCaps(int index) {
   const QPaintDevice* d = painter_ ? painter_->device() : nullptr;
   switch (index) {
-    case TECHNOLOGY: return technology_;
-    case LOGPIXELSX: return dpiX_;
-    case LOGPIXELSY: return dpiY_;
-    case HORZRES: return d ? d->width() : 0;
-    case VERTRES: return d ? d->height() : 0;
-    case BITSPIXEL: return d ? d->depth() : 24;
-    case RASTERCAPS: return RC_BITBLT | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
-    default: return 0;
+    case TECHNOLOGY:
+      return technology_;
+    case LOGPIXELSX:
+      return dpiX_;
+    case LOGPIXELSY:
+      return dpiY_;
+    case HORZRES:
+      return d ? d->width() : 0;
+    case VERTRES:
+      return d ? d->height() : 0;
+    case BITSPIXEL:
+      return d ? d->depth() : 24;
+    case RASTERCAPS:
+      return RC_BITBLT | RC_DIBTODEV | RC_STRETCHBLT | RC_STRETCHDIB;
+    default:
+      return 0;
   }
 }
 
@@ -80,8 +92,8 @@ int QtDevice::SetStretchBltMode(int mode) {
 }
 
 void QtDevice::SetRop(uint32_t rop) {
-  const bool rasterOps = painter_->paintEngine() &&
-                         painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+  const bool rasterOps =
+      painter_->paintEngine() && painter_->paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
   QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
   if (rasterOps && rop == kSrcAnd) mode = QPainter::RasterOp_SourceAndDestination;
   if (rasterOps && rop == kSrcPaint) mode = QPainter::RasterOp_SourceOrDestination;
@@ -202,8 +214,8 @@ int QtDevice::SetDIBitsToDevice(int xDest, int yDest, int w, int h, int xSrc, in
   if (from >= to) return lines;
   const QRect target(xDest + from, topRow, to - from, sHi - sLo);
   if (ClippedAway(target)) return lines;
-  const QImage image = DibRegionToImage(bits, info, xSrc + from, sLo, to - from, sHi - sLo,
-                                        startScan, lines);
+  const QImage image =
+      DibRegionToImage(bits, info, xSrc + from, sLo, to - from, sHi - sLo, startScan, lines);
   if (image.isNull()) return 0;
   painter_->save();
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -313,4 +325,6 @@ HPALETTE QtDevice::SelectPalette(HPALETTE palette, bool) {
   return old;
 }
 
-int QtDevice::RealizePalette() { return palette_ ? palette_->count : 0; }
+int QtDevice::RealizePalette() {
+  return palette_ ? palette_->count : 0;
+}

@@ -1,6 +1,6 @@
 // Pens, brushes, shapes, fonts and text of the Qt device.
-#include <QRawFont>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <QStringList>
 #include <cmath>
 
@@ -8,9 +8,13 @@
 #include "platform/device/views/QtDevice.h"
 
 namespace {
-QColor ToColor(COLORREF c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToColor(COLORREF c) {
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
-QString FromAnsi(const std::string& text) { return QString::fromStdString(AnsiToUtf8(text)); }
+QString FromAnsi(const std::string& text) {
+  return QString::fromStdString(AnsiToUtf8(text));
+}
 
 // Lines of a text: breaks at CR, LF or CR LF; with `wrap`, also between words that would run
 // past `width`. A single word wider than the width keeps its own line.
@@ -145,7 +149,8 @@ const QGlyphRun& QtDevice::LetterGlyph(QChar c) {
   // Letters the font lacks (index 0) stay empty: text layout then finds a fallback font.
   QGlyphRun run;
   const QRawFont raw = QRawFont::fromFont(font_);
-  const QList<quint32> indexes = raw.isValid() ? raw.glyphIndexesForString(QString(c)) : QList<quint32>();
+  const QList<quint32> indexes =
+      raw.isValid() ? raw.glyphIndexesForString(QString(c)) : QList<quint32>();
   if (indexes.size() == 1 && indexes[0] != 0) {
     run.setRawFont(raw);
     run.setGlyphIndexes(indexes);
@@ -208,9 +213,12 @@ int QtDevice::DrawText(const std::string& text, const RECT& rect, uint32_t forma
   for (const QString& line : lines) {
     const double advance = fm.horizontalAdvance(line);
     double left = 0;
-    if (format & DT_CENTER) left = (width - advance) / 2;
-    else if (format & DT_RIGHT) left = width - advance;
-    if (bkMode_ == OPAQUE) painter_->fillRect(QRectF(left, top, advance, lineHeight), ToColor(bkColor_));
+    if (format & DT_CENTER)
+      left = (width - advance) / 2;
+    else if (format & DT_RIGHT)
+      left = width - advance;
+    if (bkMode_ == OPAQUE)
+      painter_->fillRect(QRectF(left, top, advance, lineHeight), ToColor(bkColor_));
     painter_->drawText(QPointF(left, top + fm.ascent()), line);
     top += lineHeight;
   }

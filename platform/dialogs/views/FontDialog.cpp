@@ -1,5 +1,4 @@
 #include "platform/dialogs/views/FontDialog.h"
-#include "platform/Translate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +14,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "platform/Translate.h"
+
 namespace {
-QColor ToQColor(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QColor ToQColor(uint32_t c) {
+  return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 }  // namespace
 
 FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
@@ -74,7 +77,9 @@ FontDialog::FontDialog(QWidget* parent) : QDialog(parent) {
   load(FontSpec{});
 }
 
-int FontDialog::dpi() const { return logicalDpiY() > 0 ? logicalDpiY() : 96; }
+int FontDialog::dpi() const {
+  return logicalDpiY() > 0 ? logicalDpiY() : 96;
+}
 
 void FontDialog::load(const FontSpec& f) {
   loaded_ = f;

@@ -14,7 +14,9 @@ PageSetupPreset::PageSetupPreset(QPrintDialog& dialog, QPrinter& printer)
   qApp->installEventFilter(this);
 }
 
-PageSetupPreset::~PageSetupPreset() { qApp->removeEventFilter(this); }
+PageSetupPreset::~PageSetupPreset() {
+  qApp->removeEventFilter(this);
+}
 
 bool PageSetupPreset::eventFilter(QObject* watched, QEvent* event) {
   if (!seen_ && event->type() == QEvent::Show && dialog_ && qobject_cast<QDialog*>(watched)) {

@@ -29,38 +29,60 @@ MsgResult QtDialogs::messageBox(const std::string& text, const std::string& titl
   box.setText(QString::fromStdString(text));
   box.setWindowTitle(QString::fromStdString(title));
   switch (icon) {
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Error: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::None: break;
+    case MsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MsgIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MsgIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MsgIcon::Error:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MsgIcon::None:
+      break;
   }
   switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MsgButtons::OkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      break;
+    case MsgButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Ok: return MsgResult::Ok;
-    case QMessageBox::Yes: return MsgResult::Yes;
-    case QMessageBox::No: return MsgResult::No;
-    default: return MsgResult::Cancel;
+    case QMessageBox::Ok:
+      return MsgResult::Ok;
+    case QMessageBox::Yes:
+      return MsgResult::Yes;
+    case QMessageBox::No:
+      return MsgResult::No;
+    default:
+      return MsgResult::Cancel;
   }
 }
 
 void SetUpFileDialog(QFileDialog& dialog, const FileRequest& request, bool save) {
   dialog.setWindowTitle(QString::fromStdString(request.title));
   const QString start = QString::fromStdString(StartFolder(request.kind, request.initialPath));
-  if (QFileInfo(start).isDir()) dialog.setDirectory(start);
-  else dialog.selectFile(start);
+  if (QFileInfo(start).isDir())
+    dialog.setDirectory(start);
+  else
+    dialog.selectFile(start);
   dialog.setOption(QFileDialog::HideNameFilterDetails);  // the user reads the labels as written
   dialog.setNameFilters(QtFilterList(request.filter));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!request.defaultExt.empty()) dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
+  if (!request.defaultExt.empty())
+    dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
   if (save && !request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
 }
 

@@ -114,7 +114,8 @@ QWidget* ScannerDialog::buildSettingsPage() {
 
   auto* right = new QVBoxLayout;
   preview_ = new ScanAreaPreview(page);
-  connect(preview_, &ScanAreaPreview::areaChanged, this, [this](const ScanArea& a) { setAreaEdits(a); });
+  connect(preview_, &ScanAreaPreview::areaChanged, this,
+          [this](const ScanArea& a) { setAreaEdits(a); });
   right->addWidget(preview_, 1);
   auto* previewRow = new QHBoxLayout;
   previewBtn_ = new QPushButton(QCoreApplication::translate("ScannerDialog", "Preview"), page);
@@ -253,7 +254,8 @@ void ScannerDialog::presetChosen(int index) {
 
 ScanSettings ScannerDialog::settings() const {
   ScanSettings s = initial_;
-  if (devices_->currentItem()) s.device = devices_->currentItem()->data(Qt::UserRole).toString().toStdString();
+  if (devices_->currentItem())
+    s.device = devices_->currentItem()->data(Qt::UserRole).toString().toStdString();
   s.resolution = resolution_->value();
   s.mode = ScanMode(std::clamp(mode_->currentIndex(), 0, 2));
   s.area = {areaEdits_[0]->value(), areaEdits_[1]->value(), areaEdits_[2]->value(),
@@ -271,10 +273,13 @@ void ScannerDialog::startPreview() {
   previewJob_.start(
       {settings(), true},
       [this](int percent) {
-        QMetaObject::invokeMethod(this, [this, percent] { progress_->setValue(percent); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, percent] { progress_->setValue(percent); }, Qt::QueuedConnection);
       },
-      [this] { QMetaObject::invokeMethod(this, [this] { previewFinished(); }, Qt::QueuedConnection); });
+      [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { previewFinished(); }, Qt::QueuedConnection);
+      });
 }
 
 void ScannerDialog::previewFinished() {

@@ -81,5 +81,5 @@ class ScannerDialog : public QDialog {
   QGroupBox* advancedBox_ = nullptr;
   ScannerOptionsPanel* advanced_ = nullptr;
   DeviceOptionChoices options_;  // the further options chosen, per device
-  ScanJob previewJob_;  // last member: joined first when the dialog goes
+  ScanJob previewJob_;           // last member: joined first when the dialog goes
 };

@@ -12,10 +12,12 @@ QWidget* ScannerDialog::buildAdvancedPart(QWidget* page) {
   auto* layout = new QVBoxLayout(advancedBox_);
   advanced_ = new ScannerOptionsPanel(advancedBox_);
   layout->addWidget(advanced_);
-  connect(advanced_, &ScannerOptionsPanel::notice, this, [this](const QString& text) { showNotice(text); });
+  connect(advanced_, &ScannerOptionsPanel::notice, this,
+          [this](const QString& text) { showNotice(text); });
   connect(advanced_, &ScannerOptionsPanel::choicesChanged, this, [this] {
     if (devices_->currentItem())
-      options_[devices_->currentItem()->data(Qt::UserRole).toString().toStdString()] = advanced_->choices();
+      options_[devices_->currentItem()->data(Qt::UserRole).toString().toStdString()] =
+          advanced_->choices();
   });
   advancedBox_->setEnabled(!scanRunning_);
   if (scanRunning_)
@@ -25,7 +27,7 @@ QWidget* ScannerDialog::buildAdvancedPart(QWidget* page) {
 }
 
 void ScannerDialog::reloadAdvanced() {
-  if (!advanced_) return;  // the part is built after the controls that call this
+  if (!advanced_) return;             // the part is built after the controls that call this
   if (previewJob_.running()) return;  // the part is greyed until the preview ends
   if (scanRunning_ || !devices_->currentItem()) {
     advanced_->clear();

@@ -1,7 +1,7 @@
 // "Find cover" of "Select the scanner": the scan area becomes the cover found on the preview.
 #include "platform/Translate.h"
-#include "platform/scanner/CoverFinder.h"
 #include "platform/dialogs/Dialogs.h"
+#include "platform/scanner/CoverFinder.h"
 #include "platform/scanner/views/ScanAreaPreview.h"
 #include "platform/scanner/views/ScannerDialog.h"
 

@@ -14,7 +14,9 @@
 #include <cmath>
 
 namespace {
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 QString Suffix(const ScanOption& o) {
   const QString unit = QString::fromLatin1(UnitText(o.unit));
@@ -159,7 +161,8 @@ QWidget* ScannerOptionsPanel::makeControl(const OptionEntry& e, QWidget* parent)
     for (const std::string& s : ListEntries(o)) box->addItem(Text(s));
     connect(box, &QComboBox::activated, this, [box, send](int i) { send(box->itemText(i)); });
     c = box;
-  } else if (IsSingleNumber(o) && o.constraint == SANE_CONSTRAINT_RANGE && o.type == SANE_TYPE_INT) {
+  } else if (IsSingleNumber(o) && o.constraint == SANE_CONSTRAINT_RANGE &&
+             o.type == SANE_TYPE_INT) {
     auto* spin = new QSpinBox(parent);
     spin->setRange(int(o.min), int(o.max));
     spin->setSingleStep(std::max(1, int(o.quant)));
@@ -196,9 +199,14 @@ void ScannerOptionsPanel::showValue(const OptionEntry& e) {
   if (!c || e.value.empty()) return;  // inactive options show no value
   const QSignalBlocker block(c);
   const QString v = Text(e.value);
-  if (auto* b = qobject_cast<QCheckBox*>(c)) b->setChecked(e.value == "yes");
-  else if (auto* box = qobject_cast<QComboBox*>(c)) box->setCurrentText(v);
-  else if (auto* spin = qobject_cast<QSpinBox*>(c)) spin->setValue(v.toInt());
-  else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(c)) dspin->setValue(v.toDouble());
-  else if (auto* line = qobject_cast<QLineEdit*>(c)) line->setText(v);
+  if (auto* b = qobject_cast<QCheckBox*>(c))
+    b->setChecked(e.value == "yes");
+  else if (auto* box = qobject_cast<QComboBox*>(c))
+    box->setCurrentText(v);
+  else if (auto* spin = qobject_cast<QSpinBox*>(c))
+    spin->setValue(v.toInt());
+  else if (auto* dspin = qobject_cast<QDoubleSpinBox*>(c))
+    dspin->setValue(v.toDouble());
+  else if (auto* line = qobject_cast<QLineEdit*>(c))
+    line->setText(v);
 }

@@ -22,10 +22,10 @@ void Numbered(Dib& dib, int32_t w, int32_t h) {
 TEST(BatchRetouchOptions, KeepTheirOrder) {
   std::vector<RetouchStep> steps;
   std::string error;
-  ASSERT_TRUE(ParseRetouchSteps({"--turn", "left", "--crop", "1,2,3,4", "--effect", "emboss",
-                                 "--depth24", "--mirror", "v", "--brightness", "-127",
-                                 "--contrast", "200"},
-                                steps, error))
+  ASSERT_TRUE(
+      ParseRetouchSteps({"--turn", "left", "--crop", "1,2,3,4", "--effect", "emboss", "--depth24",
+                         "--mirror", "v", "--brightness", "-127", "--contrast", "200"},
+                        steps, error))
       << error;
   ASSERT_EQ(steps.size(), 7u);
   EXPECT_EQ(steps[0].kind, RetouchStep::TurnLeft);
@@ -39,10 +39,10 @@ TEST(BatchRetouchOptions, KeepTheirOrder) {
 }
 
 TEST(BatchRetouchOptions, RejectBadValuesWithAReason) {
-  const Args bad[] = {{"--crop", "1,2,3"},      {"--crop", "1,2,0,4"}, {"--crop", "-1,2,3,4"},
-                      {"--crop", "1,2,3,4,5"},  {"--turn", "up"},      {"--mirror", "x"},
-                      {"--brightness", "128"},  {"--contrast", "7a"},  {"--effect", "Blur"},
-                      {"--brightness"},         {"--zoom", "3"}};
+  const Args bad[] = {{"--crop", "1,2,3"},     {"--crop", "1,2,0,4"}, {"--crop", "-1,2,3,4"},
+                      {"--crop", "1,2,3,4,5"}, {"--turn", "up"},      {"--mirror", "x"},
+                      {"--brightness", "128"}, {"--contrast", "7a"},  {"--effect", "Blur"},
+                      {"--brightness"},        {"--zoom", "3"}};
   for (const Args& a : bad) {
     std::vector<RetouchStep> steps;
     std::string error;

@@ -127,9 +127,10 @@ TEST_F(BatchScanOptionsTest, ScansEqualScanimagesPixelForPixel) {
                         std::to_string(c.dpi), "--area", "10,5,40,30", "--option",
                         "test-picture=Color pattern"}),
               0);
-    const Pnm pnm = ReadPnm(CommandOutput(std::string("scanimage --device-name test:0 --format=pnm --mode ") +
-                                c.saneMode + " --depth 8 --resolution " + std::to_string(c.dpi) +
-                                " -l 10 -t 5 -x 40 -y 30 --test-picture 'Color pattern' 2>/dev/null"));
+    const Pnm pnm = ReadPnm(
+        CommandOutput(std::string("scanimage --device-name test:0 --format=pnm --mode ") +
+                      c.saneMode + " --depth 8 --resolution " + std::to_string(c.dpi) +
+                      " -l 10 -t 5 -x 40 -y 30 --test-picture 'Color pattern' 2>/dev/null"));
     ASSERT_GT(pnm.width, 0);
     EXPECT_EQ(pnm.channels, c.saneMode[0] == 'C' ? 3 : 1);
     EXPECT_EQ(Differences(out, pnm), 0);
@@ -138,19 +139,27 @@ TEST_F(BatchScanOptionsTest, ScansEqualScanimagesPixelForPixel) {
 
 TEST_F(BatchScanOptionsTest, OptionsThatReloadOthersAreAppliedInOrder) {
   const std::string out = dir.file("three.bmp");
-  const Args three = {"scan", out, "--device", "test:0", "--mode", "color", "--resolution", "50",
-                      "--area", "0,0,50,40", "--option", "test-picture=Color pattern", "--option",
-                      "three-pass=yes", "--option", "three-pass-order=BGR"};
+  const Args three = {"scan",         out,
+                      "--device",     "test:0",
+                      "--mode",       "color",
+                      "--resolution", "50",
+                      "--area",       "0,0,50,40",
+                      "--option",     "test-picture=Color pattern",
+                      "--option",     "three-pass=yes",
+                      "--option",     "three-pass-order=BGR"};
   ASSERT_EQ(RunBatch(three), 0);  // three-pass-order exists only once three-pass is set
-  const Pnm pnm = ReadPnm(CommandOutput(
-      "scanimage --device-name test:0 --format=pnm --mode Color --depth 8 --resolution 50 -l 0 -t 0 "
-      "-x 50 -y 40 --test-picture 'Color pattern' --three-pass=yes --three-pass-order BGR 2>/dev/null"));
+  const Pnm pnm =
+      ReadPnm(CommandOutput("scanimage --device-name test:0 --format=pnm --mode Color --depth 8 "
+                            "--resolution 50 -l 0 -t 0 "
+                            "-x 50 -y 40 --test-picture 'Color pattern' --three-pass=yes "
+                            "--three-pass-order BGR 2>/dev/null"));
   ASSERT_GT(pnm.width, 0);
   EXPECT_EQ(Differences(out, pnm), 0);
   // In the wrong order, or with a value the option does not offer, nothing is written.
   const std::string bad = dir.file("bad.bmp");
   for (const char* option : {"three-pass-order=BGR", "test-picture=Sepia", "depth=7", "nothing=1"})
-    EXPECT_EQ(RunBatch({"scan", bad, "--device", "test:0", "--option", option}), kExitFailure) << option;
+    EXPECT_EQ(RunBatch({"scan", bad, "--device", "test:0", "--option", option}), kExitFailure)
+        << option;
   EXPECT_EQ(RunBatch({"scan", bad, "--option", "Mode"}), kExitUsage);
   EXPECT_FALSE(std::filesystem::exists(bad));
 }

@@ -31,7 +31,7 @@ TEST_F(BatchScanTest, ScansIntoAPictureFileOfTheChosenSizeAndMode) {
   EXPECT_EQ(bytes[0], 'B');
   EXPECT_EQ(Field(bytes, 18), int(40 / 25.4 * 50));  // width
   EXPECT_EQ(Field(bytes, 22), int(30 / 25.4 * 50));  // height
-  EXPECT_EQ(bytes[28], 8);                            // grey: 8 bits
+  EXPECT_EQ(bytes[28], 8);                           // grey: 8 bits
 }
 
 TEST_F(BatchScanTest, ListsTheDevicesOneALine) {

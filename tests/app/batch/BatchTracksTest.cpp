@@ -14,7 +14,8 @@ TEST(BatchTracks, PrintsTheLinesOfTheDialogWithExitCodes) {
   Outcome r = Batch({"tracks", dir.file("a.cue")});
   EXPECT_EQ(r.code, 0);
   EXPECT_EQ(r.out, "1. x - B  2:03\n2. y - B  \n");
-  EXPECT_EQ(r.err, "quendrix: skipped gone.wav: not found; the length of its last track is unknown\n");
+  EXPECT_EQ(r.err,
+            "quendrix: skipped gone.wav: not found; the length of its last track is unknown\n");
   r = Batch({"tracks", "--pattern", "%N|%d|100%%", dir.file("a.cue")});
   EXPECT_EQ(r.out, "01|2:03|100%\n02||100%\n");
 

@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <bit>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -97,7 +97,9 @@ TEST_F(CoverFileTest, AnEmptyTextInArialInSlot7IsAn86ByteRecordThatComesBackToSl
 }
 
 TEST_F(CoverFileTest, PalettePicturesStoreTheirColourTables) {
-  const struct { int bits, headerSize, colors; } cases[] = {{8, 1064, 256}, {4, 104, 16}, {1, 48, 2}, {24, 40, 0}};
+  const struct {
+    int bits, headerSize, colors;
+  } cases[] = {{8, 1064, 256}, {4, 104, 16}, {1, 48, 2}, {24, 40, 0}};
   for (const auto& c : cases) {
     Document doc;
     SetSamplePage(doc);
@@ -110,7 +112,9 @@ TEST_F(CoverFileTest, PalettePicturesStoreTheirColourTables) {
 }
 
 TEST_F(CoverFileTest, DocumentsWithEveryKindOfObjectAndDepthComeBackUnchanged) {
-  const struct { int bits, width, height; } pictures[] = {{1, 13, 5}, {4, 7, 3}, {8, 9, 4}, {24, 11, 6}, {24, 1, 1}};
+  const struct {
+    int bits, width, height;
+  } pictures[] = {{1, 13, 5}, {4, 7, 3}, {8, 9, 4}, {24, 11, 6}, {24, 1, 1}};
   for (const auto& p : pictures) {
     Document doc;
     doc.PageWidth = 12345678;
@@ -221,10 +225,10 @@ TEST_F(CoverFileTest, AMissingFileAFolderOrAPipeCannotBeOpened) {
   EXPECT_FALSE(OpenFile(doc, dir.file("pipe.cov")));
   EXPECT_FALSE(StartsLikeCoverFile(dir.file("pipe.cov")));
   EXPECT_EQ(dialogs.messages(),
-            (std::vector<std::string>{"The file none.cov could not be opened!",
-                                      "The file " + BaseFileName(dir.path().string()) +
-                                          " could not be opened!",
-                                      "The file pipe.cov could not be opened!"}));
+            (std::vector<std::string>{
+                "The file none.cov could not be opened!",
+                "The file " + BaseFileName(dir.path().string()) + " could not be opened!",
+                "The file pipe.cov could not be opened!"}));
 }
 
 TEST_F(CoverFileTest, AFileCutAtAnyLengthLeavesTheDocumentAsItWas) {
@@ -289,7 +293,12 @@ TEST_F(CoverFileTest, EachInvalidFieldIsRejectedAndTheDocumentStays) {
       {"height negative", [](auto& b) { PutI32(b, kHeight, -2); }, notCover},
       {"width beyond the limit", [](auto& b) { PutI32(b, kWidth, 40000); }, tooLarge},
       {"rows missing", [](auto& b) { PutI32(b, kHeight, 3); }, notCover},
-      {"rows missing for a huge picture", [](auto& b) { PutI32(b, kHeight, 30000); PutI32(b, kWidth, 30000); }, notCover},
+      {"rows missing for a huge picture",
+       [](auto& b) {
+         PutI32(b, kHeight, 30000);
+         PutI32(b, kWidth, 30000);
+       },
+       notCover},
   };
   Document doc;
   AddSampleObjects(doc);
@@ -325,7 +334,8 @@ TEST_F(CoverFileTest, RecordsMustComeInIncreasingSlotOrderAndTextsWithinTheirLim
   source.objects[5].Text.push_back('b');  // written past the writer's own check
   b = CoverFileHead(source);
   const uint8_t* rows = source.picture.Bits;
-  b.insert(b.end(), rows, rows + size_t(DibHeight(source.picture)) * size_t(source.picture.BytesPerLine));
+  b.insert(b.end(), rows,
+           rows + size_t(DibHeight(source.picture)) * size_t(source.picture.BytesPerLine));
   WriteBytes(dir.file("x.cov"), b);
   CoverContents tooLong;
   EXPECT_EQ(ParseCoverFile(b, tooLong), CoverError::Damaged);
@@ -362,7 +372,8 @@ TEST_F(CoverFileTest, AFailedSaveKeepsTheOldFileTheNameAndNoTemporaryFile) {
   const bool wrote = SaveFile(doc, dir.file("keep.cov"));
   setrlimit(RLIMIT_FSIZE, &saved);
   EXPECT_FALSE(wrote);
-  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"The file keep.cov could not be created!"});
+  EXPECT_EQ(dialogs.messages(),
+            std::vector<std::string>{"The file keep.cov could not be created!"});
   EXPECT_EQ(ReadBytes(dir.file("keep.cov")), oldBytes);
   EXPECT_EQ(Snapshot(doc), before);
 

@@ -24,7 +24,9 @@ inline void SetSamplePicture(Document& doc, int bits, int width, int height) {
 }
 
 // An A4 page at 600 dpi, as the window's start-up gives it without a printer.
-inline void SetSamplePage(Document& doc) { doc.SetPrinterPage(4960, 7016, 600, 600); }
+inline void SetSamplePage(Document& doc) {
+  doc.SetPrinterPage(4960, 7016, 600, 600);
+}
 
 inline CoverObject& PlaceObject(Document& doc, int slot, int32_t kind, int32_t subKind) {
   CoverObject& o = doc.objects[slot];
@@ -59,7 +61,9 @@ inline void AddSampleObjects(Document& doc) {
     t.ShadowDX = -3 - rot;
     t.ShadowDY = 7 + rot;
     t.FillMode = 0x00808080;
-    t.Text = "Line one\rZw\xF6lf Gr\xFC\xDF" "e \x80 \x9F\xFF\rlast";
+    t.Text =
+        "Line one\rZw\xF6lf Gr\xFC\xDF"
+        "e \x80 \x9F\xFF\rlast";
     t.FontName = "DejaVu Sans";
     t.FontStyle = uint8_t(rot * 5 & 15);
     t.Spare1 = uint8_t(rot);

@@ -98,7 +98,8 @@ TEST_F(CoverSaveLimitsTest, WhatTheReaderRefusesIsNotWrittenAndTheOldFileStays) 
     const size_t asked = dialogs.messages().size();
     EXPECT_FALSE(SaveFile(doc, dir.file("keep.cov"))) << c.fault;
     ASSERT_EQ(dialogs.messages().size(), asked + 1);
-    EXPECT_EQ(dialogs.messages().back(), "The file keep.cov was not saved: " + std::string(c.fault) + "!");
+    EXPECT_EQ(dialogs.messages().back(),
+              "The file keep.cov was not saved: " + std::string(c.fault) + "!");
     EXPECT_EQ(ReadBytes(dir.file("keep.cov")), oldBytes) << c.fault;
     EXPECT_EQ(doc.SavedFileName, "/earlier.cov");
   }

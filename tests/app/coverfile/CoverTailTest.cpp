@@ -15,7 +15,12 @@ struct Bytes {
   // A text layout record: slot, version, size, layout, arc, spacing.
   Bytes& record(int32_t slot, uint16_t version, uint16_t size, uint8_t shape, int16_t arc,
                 int16_t spacing) {
-    return u32(uint32_t(slot)).u16(version).u16(size).u8(shape).u16(uint16_t(arc)).u16(uint16_t(spacing));
+    return u32(uint32_t(slot))
+        .u16(version)
+        .u16(size)
+        .u8(shape)
+        .u16(uint16_t(arc))
+        .u16(uint16_t(spacing));
   }
   Bytes& block(const std::string& tag, const std::vector<uint8_t>& body) {
     raw(tag).u32(uint32_t(body.size()));
@@ -109,26 +114,26 @@ TEST_F(CoverTailTest, DamagedBlocksAreRefusedWithAClearMessageAndChangeNothing) 
   std::vector<uint8_t> overlong = Bytes().raw("TLAY").u32(14).record(3, 1, 5, 1, 90, 0).b;
   std::vector<uint8_t> cutRecord = Bytes().block("TLAY", {3, 0, 0, 0, 1, 0}).b;
   const std::vector<std::vector<uint8_t>> damaged = {
-      overlong,                                                             // past the end
-      Bytes().raw("ZZZZ").u32(100).b,                                       // unknown, past the end
-      cutRecord,                                                            // record head cut
-      Layout(Bytes().record(3, 1, 5, 1, 90, 0).u8(0)),                      // a stray byte
-      Layout(Bytes().record(3, 1, 9, 1, 90, 0)),                            // size beyond the block
-      Layout(Bytes().record(3, 1, 6, 1, 90, 0).u8(0)),                      // version 1 is 5 bytes
-      Layout(Bytes().record(3, 0, 5, 1, 90, 0)),                            // no version 0
-      Layout(Bytes().record(0, 1, 5, 1, 90, 0)),                            // slot 0
-      Layout(Bytes().record(10001, 1, 5, 1, 90, 0)),                        // past the table
-      Layout(Bytes().record(7, 1, 5, 1, 90, 0)),                            // a shape
-      Layout(Bytes().record(5, 1, 5, 1, 90, 0)),                            // a free slot
-      Layout(Bytes().record(20, 1, 5, 1, 90, 0).record(3, 1, 5, 1, 90, 0)), // out of order
-      Layout(Bytes().record(3, 1, 5, 1, 90, 0).record(3, 1, 5, 1, 90, 0)),  // repeated
-      Layout(Bytes().record(3, 1, 5, 0, 90, 0)),                            // straight is not stored
-      Layout(Bytes().record(3, 1, 5, 3, 90, 0)),                            // no such layout
+      overlong,                                         // past the end
+      Bytes().raw("ZZZZ").u32(100).b,                   // unknown, past the end
+      cutRecord,                                        // record head cut
+      Layout(Bytes().record(3, 1, 5, 1, 90, 0).u8(0)),  // a stray byte
+      Layout(Bytes().record(3, 1, 9, 1, 90, 0)),        // size beyond the block
+      Layout(Bytes().record(3, 1, 6, 1, 90, 0).u8(0)),  // version 1 is 5 bytes
+      Layout(Bytes().record(3, 0, 5, 1, 90, 0)),        // no version 0
+      Layout(Bytes().record(0, 1, 5, 1, 90, 0)),        // slot 0
+      Layout(Bytes().record(10001, 1, 5, 1, 90, 0)),    // past the table
+      Layout(Bytes().record(7, 1, 5, 1, 90, 0)),        // a shape
+      Layout(Bytes().record(5, 1, 5, 1, 90, 0)),        // a free slot
+      Layout(Bytes().record(20, 1, 5, 1, 90, 0).record(3, 1, 5, 1, 90, 0)),  // out of order
+      Layout(Bytes().record(3, 1, 5, 1, 90, 0).record(3, 1, 5, 1, 90, 0)),   // repeated
+      Layout(Bytes().record(3, 1, 5, 0, 90, 0)),  // straight is not stored
+      Layout(Bytes().record(3, 1, 5, 3, 90, 0)),  // no such layout
       Layout(Bytes().record(3, 1, 5, 1, 29, 0)),
       Layout(Bytes().record(3, 1, 5, 1, 361, 0)),
       Layout(Bytes().record(3, 1, 5, 1, 90, -51)),
       Layout(Bytes().record(3, 1, 5, 1, 90, 201)),
-      Bytes().block("TLAY", {}).block("TLAY", {}).b,                        // two layout blocks
+      Bytes().block("TLAY", {}).block("TLAY", {}).b,  // two layout blocks
   };
   Document opened;
   ASSERT_TRUE(OpenFile(opened, dir.file("x.cov")));

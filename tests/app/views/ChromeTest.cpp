@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "app/views/AboutBox.h"
 #include "app/views/MainWindow.h"
@@ -43,7 +44,8 @@ TEST(MainChrome, WebButtonShowsTheAddressAndAboutOpensReleased) {
   bool sawReleased = false;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<AboutBox*>(QApplication::activeModalWidget());
-    sawReleased = box && !form.aboutButton()->showsPressedPicture() && !form.aboutButton()->isPressed();
+    sawReleased =
+        box && !form.aboutButton()->showsPressedPicture() && !form.aboutButton()->isPressed();
     if (box) box->okButton()->click();
   });
   QTest::mousePress(form.aboutButton(), Qt::LeftButton, {}, QPoint(10, 10));

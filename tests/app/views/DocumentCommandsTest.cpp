@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUrl>
 #include <filesystem>
-#include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/views/MainWindow.h"
 #include "platform/codecs/PictureFile.h"

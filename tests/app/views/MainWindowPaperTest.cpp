@@ -1,5 +1,6 @@
-#include <QComboBox>
 #include <gtest/gtest.h>
+
+#include <QComboBox>
 
 #include "app/views/MainWindow.h"
 #include "app/views/TabPage.h"

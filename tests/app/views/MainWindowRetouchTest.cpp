@@ -1,7 +1,8 @@
 // The Retouch tab inside the main window.
+#include <gtest/gtest.h>
+
 #include <QScrollArea>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/views/MainWindow.h"
 #include "app/views/ScanView.h"
@@ -33,7 +34,8 @@ TEST_F(MainFormRetouchTest, AnOperationChangesTheDocumentAndTheOtherViews) {
   form.tabs()->setCurrentIndex(MainWindow::kRetouchTab);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   RetouchView* view = form.retouchView();
-  form.doc().SelLeft = 10, form.doc().SelTop = 20, form.doc().SelRight = 110, form.doc().SelBottom = 70;
+  form.doc().SelLeft = 10, form.doc().SelTop = 20, form.doc().SelRight = 110,
+  form.doc().SelBottom = 70;
   view->retouchMenu()->findChild<QAction*>("cropAction")->trigger();
   EXPECT_EQ(DibWidth(form.doc().picture), 100);
   EXPECT_EQ(DibHeight(form.doc().picture), 50);

@@ -1,12 +1,13 @@
 // Scanning from the main window: buttons, the 0x401 message, cancel and errors.
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include <QTest>
 
 #include "app/views/MainWindow.h"
 #include "app/views/TabPage.h"
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "platform/views/ImageButton.h"
 #include "platform/scanner/views/ScannerUi.h"
+#include "platform/views/ImageButton.h"
 #include "platform/views/WindowMessages.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
@@ -81,7 +82,7 @@ TEST_F(MainFormScanTest, EscapeCancelsTheScanAndKeepsThePicture) {
   QTest::keyClick(form.scanButton(), Qt::Key_Escape);
   ASSERT_TRUE(WaitForScanEnd(form));
   EXPECT_EQ(DibWidth(form.doc().picture), 320);  // the start picture stays
-  EXPECT_TRUE(dialogs.messages().empty());   // a cancel is not an error
+  EXPECT_TRUE(dialogs.messages().empty());       // a cancel is not an error
 }
 
 TEST_F(MainFormScanTest, ADeviceGoneSinceTheChoiceGivesAnErrorBoxAndKeepsThePicture) {

@@ -1,10 +1,10 @@
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
-#include <QWheelEvent>
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWheelEvent>
 #include <functional>
 #include <vector>
 
@@ -107,7 +107,8 @@ TEST_F(MainFormTest, SmallWheelStepsAddUpAndAnOverflowingLeftPanelScrollsItself)
   QScrollArea* panel = form.page(MainWindow::kPrintTab)->panelScrollArea();
   auto* tall = new QWidget;
   tall->setFixedSize(100, 3000);
-  static_cast<QVBoxLayout*>(form.page(MainWindow::kPrintTab)->leftPanel()->layout())->insertWidget(0, tall);
+  static_cast<QVBoxLayout*>(form.page(MainWindow::kPrintTab)->leftPanel()->layout())
+      ->insertWidget(0, tall);
   form.resize(1000, 700);
   form.show();
   form.tabs()->setCurrentIndex(MainWindow::kPrintTab);
@@ -124,7 +125,7 @@ TEST_F(MainFormTest, SmallWheelStepsAddUpAndAnOverflowingLeftPanelScrollsItself)
     int panelValue, viewValue;
   } steps[] = {
       {view->viewport(), {-15, -15, -15, -15, -15, -15, -15, -15}, 0, 20},  // a touchpad
-      {view->viewport(), {-1, -1, -1, -1, -1}, 0, 20},                     // not yet a pixel
+      {view->viewport(), {-1, -1, -1, -1, -1}, 0, 20},                      // not yet a pixel
       {view->viewport(), {-1}, 0, 21},
       {tall, {-120, -120}, 40, 21},
       {panel->viewport(), {60, 60}, 20, 21},
@@ -133,7 +134,8 @@ TEST_F(MainFormTest, SmallWheelStepsAddUpAndAnOverflowingLeftPanelScrollsItself)
   };
   for (const auto& s : steps) {
     for (int dy : s.deltas) wheel(s.over, dy);
-    EXPECT_EQ(panel->verticalScrollBar()->value(), s.panelValue) << s.over->metaObject()->className();
+    EXPECT_EQ(panel->verticalScrollBar()->value(), s.panelValue)
+        << s.over->metaObject()->className();
     EXPECT_EQ(view->verticalScrollBar()->value(), s.viewValue) << s.over->metaObject()->className();
   }
   // A panel that fits leaves the wheel to the tab's view.
@@ -189,25 +191,31 @@ TEST(ImageButton, ADoubleClickCountsAsOneClick) {
     std::function<void(ImageButton&)> act;
     int actions;
   } cases[] = {
-      {"click", [&](ImageButton& b) { QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
-      {"double click", [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
+      {"click",
+       [&](ImageButton& b) { QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
+      {"double click",
+       [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at); }, 1},
       {"double click, then a click",
        [&](ImageButton& b) {
          QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
          QTest::mouseClick(b.windowHandle(), Qt::LeftButton, {}, at);
-       }, 2},
+       },
+       2},
       {"two double clicks",
        [&](ImageButton& b) {
          QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
          QTest::mouseDClick(b.windowHandle(), Qt::LeftButton, {}, at);
-       }, 2},
+       },
+       2},
       {"widget events: press, release, double click, release",
        [&](ImageButton& b) {
          QTest::mouseClick(&b, Qt::LeftButton, {}, at);
          QTest::mouseDClick(&b, Qt::LeftButton, {}, at);
          QTest::mouseRelease(&b, Qt::LeftButton, {}, at);
-       }, 1},
-      {"right double click", [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::RightButton, {}, at); }, 0},
+       },
+       1},
+      {"right double click",
+       [&](ImageButton& b) { QTest::mouseDClick(b.windowHandle(), Qt::RightButton, {}, at); }, 0},
   };
   for (const auto& c : cases) {
     int actions = 0;

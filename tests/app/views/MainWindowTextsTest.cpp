@@ -1,7 +1,8 @@
 // The Texts tab inside the main window: mounted, sized by the page, resized after Open.
+#include <gtest/gtest.h>
+
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/views/MainWindow.h"
 #include "app/views/TabPage.h"
@@ -42,8 +43,8 @@ TEST_F(MainFormTextsTest, TheTabHoldsTheViewAndTheWheelScrollsIt) {
   QScrollBar* bar = view()->scrollArea->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 40);
   bar->setValue(0);
-  QWheelEvent wheel(QPointF(50, 50), view()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QWheelEvent wheel(QPointF(50, 50), view()->mapToGlobal(QPointF(50, 50)), QPoint(),
+                    QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QCoreApplication::sendEvent(view()->paintBox, &wheel);
   EXPECT_EQ(bar->value(), MainWindow::kWheelStep);
 }

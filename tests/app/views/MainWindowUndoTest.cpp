@@ -1,7 +1,8 @@
 // Undo and redo in the main window: keys, document-row buttons and the views' menu items.
+#include <gtest/gtest.h>
+
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/views/MainWindow.h"
 #include "cover/views/ObjectMenu.h"

@@ -1,10 +1,10 @@
 // "Open picture..." and "Save picture..." of the Scan tab, and the Retouch tab's "Save as...".
-#include "app/views/PictureCommands.h"
-
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "app/views/MainWindow.h"
+#include "app/views/PictureCommands.h"
 #include "app/views/ScanView.h"
 #include "app/views/TabPage.h"
 #include "platform/codecs/PictureFile.h"

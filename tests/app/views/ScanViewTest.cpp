@@ -1,10 +1,10 @@
-#include "app/views/ScanView.h"
+#include <gtest/gtest.h>
 
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/views/MainWindow.h"
+#include "app/views/ScanView.h"
 #include "app/views/TabPage.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/Panning.h"
@@ -126,15 +126,15 @@ TEST_F(ScanViewTest, DraggingScrollsAndStopsAtTheRanges) {
   QCoreApplication::sendEvent(box, &far);
   EXPECT_EQ(h->value(), h->maximum());
   EXPECT_EQ(v->value(), v->maximum());
-  QMouseEvent back(QEvent::MouseMove, QPointF(90000, 90000), box->mapToGlobal(QPointF(90000, 90000)),
-                   Qt::NoButton, Qt::LeftButton, {});
+  QMouseEvent back(QEvent::MouseMove, QPointF(90000, 90000),
+                   box->mapToGlobal(QPointF(90000, 90000)), Qt::NoButton, Qt::LeftButton, {});
   QCoreApplication::sendEvent(box, &back);
   EXPECT_EQ(h->value(), 0);
   EXPECT_EQ(v->value(), 0);
   QTest::mouseRelease(box, Qt::LeftButton, {}, QPoint(10, 10));
   EXPECT_FALSE(SharedPan().Panning);
-  QMouseEvent after(QEvent::MouseMove, QPointF(0, 0), box->mapToGlobal(QPointF(0, 0)),
-                    Qt::NoButton, Qt::NoButton, {});
+  QMouseEvent after(QEvent::MouseMove, QPointF(0, 0), box->mapToGlobal(QPointF(0, 0)), Qt::NoButton,
+                    Qt::NoButton, {});
   QCoreApplication::sendEvent(box, &after);
   EXPECT_EQ(h->value(), 0);
 }

@@ -1,10 +1,11 @@
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "cover/TextLines.h"
 #include "cover/views/QtCoverDialogs.h"

@@ -1,6 +1,7 @@
 // Covers painted offscreen the way the Texts view paints them, checked at chosen pixels.
-#include <QFontDatabase>
 #include <gtest/gtest.h>
+
+#include <QFontDatabase>
 
 #include "cover/views/CoverImage.h"
 
@@ -114,7 +115,7 @@ TEST_F(CoverImageTest, ASavedImageReadsBackAsThePicture) {
   Dib dib;
   ImageToDib24(img, dib);
   ASSERT_NE(dib.Bits, nullptr);
-  const uint8_t* inside = DibRow(dib, 15) + 3 * 15;  // rows counted from the top
+  const uint8_t* inside = DibRow(dib, 15) + 3 * 15;                   // rows counted from the top
   EXPECT_EQ(inside[0] << 16 | inside[1] << 8 | inside[2], 0x00FF00);  // blue, green, red
   const uint8_t* outside = DibRow(dib, 100) + 3 * 15;
   EXPECT_EQ(outside[0] << 16 | outside[1] << 8 | outside[2], 0xFF0000);

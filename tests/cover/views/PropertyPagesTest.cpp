@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "cover/views/CurvedTextControls.h"
 #include "cover/views/ObjectMenu.h"
@@ -178,7 +179,8 @@ TEST_F(PropertyPagesTest, TheMenuOffersTheLayoutsArcsAndSpacingsOfTexts) {
   editor.preparePopupMenu();
   menu.load();
   int checked = 0;
-  for (QAction* a : items->arcMenu->actions()) checked += a->isChecked() ? (a->text() == "120°" ? 1 : 10) : 0;
+  for (QAction* a : items->arcMenu->actions())
+    checked += a->isChecked() ? (a->text() == "120°" ? 1 : 10) : 0;
   EXPECT_EQ(checked, 1);
 
   Place(Tool::Object);

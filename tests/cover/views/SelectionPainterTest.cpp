@@ -1,8 +1,9 @@
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "cover/views/SelectionPainter.h"
 #include "cover/views/TextsToolBar.h"
@@ -30,7 +31,7 @@ TEST(SelectionPainterTest, FrameAndHandlesCoverTheGdiRectangles) {
     QPainter p(&image);
     PaintSelection(p, Frame(false));
   }
-  EXPECT_EQ(image.pixel(40, 20), qRgb(0, 0, 0));   // right edge excluded at 41
+  EXPECT_EQ(image.pixel(40, 20), qRgb(0, 0, 0));  // right edge excluded at 41
   EXPECT_EQ(image.pixel(41, 20), qRgb(255, 0, 0));
   EXPECT_EQ(image.pixel(25, 30), qRgb(0, 0, 0));
   EXPECT_EQ(image.pixel(25, 20), qRgb(255, 0, 0));  // no fill

@@ -1,24 +1,26 @@
 // The Texts view driven with mouse and key events as a user would.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "cover/views/CoverImage.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
-#include "cover/views/TextsView.h"
 #include "cover/views/TextsToolBar.h"
+#include "cover/views/TextsView.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
 struct ScriptedCoverDialogs : CoverDialogs {
   std::vector<std::vector<std::string>> shown;
   std::optional<std::vector<std::string>> answer;
-  std::optional<std::vector<std::string>> enterTexts(const std::vector<std::string>& lines) override {
+  std::optional<std::vector<std::string>> enterTexts(
+      const std::vector<std::string>& lines) override {
     shown.push_back(lines);
     return answer;
   }

@@ -1,4 +1,6 @@
 // The track list dialog and the texts it places in the Texts view.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetricsF>
@@ -12,11 +14,10 @@
 #include <QToolButton>
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "cover/views/ObjectMenu.h"
-#include "cover/views/TextsView.h"
 #include "cover/views/TextsToolBar.h"
+#include "cover/views/TextsView.h"
 #include "cover/views/TrackListDialog.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
@@ -45,15 +46,18 @@ void WriteWav(const std::string& path, int seconds) {
 }
 
 const char* const kCue =
-    "PERFORMER \"Zo\xC3\xAB & \xC5\x81ukasz\"\nTITLE \"Caf\xC3\xA9 Nights\"\nFILE \"gone.flac\" WAVE\n"
+    "PERFORMER \"Zo\xC3\xAB & \xC5\x81ukasz\"\nTITLE \"Caf\xC3\xA9 Nights\"\nFILE \"gone.flac\" "
+    "WAVE\n"
     "TRACK 01 AUDIO\nTITLE \"Dawn \xE2\x80\x90 intro\"\nINDEX 01 00:00:00\n"
     "TRACK 02 AUDIO\nTITLE \"Long Road Home\"\nINDEX 01 01:30:00\n";
 
 // Acts on the track list dialog once it runs modally.
 void WhenShown(std::function<void(TrackListDialog*)> act, int tries = 300) {
   QTimer::singleShot(10, [act, tries] {
-    if (auto* d = qobject_cast<TrackListDialog*>(QApplication::activeModalWidget())) act(d);
-    else if (tries > 0) WhenShown(act, tries - 1);
+    if (auto* d = qobject_cast<TrackListDialog*>(QApplication::activeModalWidget()))
+      act(d);
+    else if (tries > 0)
+      WhenShown(act, tries - 1);
   });
 }
 
@@ -77,10 +81,12 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
             (Lines{"These files cannot be read and are left out:\n"
                    "gone.flac: not found; the length of its last track is unknown"}));
   EXPECT_EQ(d.listView->toPlainText().toStdString(),
-            "1. Dawn \xE2\x80\x90 intro - Zo\xC3\xAB & \xC5\x81ukasz  1:30\n2. Long Road Home - Zo\xC3\xAB & \xC5\x81ukasz  ");
+            "1. Dawn \xE2\x80\x90 intro - Zo\xC3\xAB & \xC5\x81ukasz  1:30\n2. Long Road Home - "
+            "Zo\xC3\xAB & \xC5\x81ukasz  ");
   EXPECT_EQ(d.totalLabel->text(), "1:30 (1 without a time)");
   EXPECT_TRUE(d.titleCheck->isChecked());
-  EXPECT_TRUE(d.titleCheck->text().endsWith(QString::fromUtf8(": Caf\xC3\xA9 Nights / Zo\xC3\xAB & \xC5\x81ukasz")));
+  EXPECT_TRUE(d.titleCheck->text().endsWith(
+      QString::fromUtf8(": Caf\xC3\xA9 Nights / Zo\xC3\xAB & \xC5\x81ukasz")));
   EXPECT_EQ(d.ChosenTitleLines(), (Lines{"Caf\xC3\xA9 Nights", "Zo\xC3\xAB & \xC5\x81ukasz"}));
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xE2\x80\x90 \xE2\x86\x92 -")));
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xC5\x81 \xE2\x86\x92 L")));
@@ -105,8 +111,8 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
   TempDir empty;
   dialogs.folderAnswers.push_back(empty.path().string());
   EXPECT_FALSE(d.ChooseFolder());
-  EXPECT_EQ(dialogs.messages().back(),
-            "No track list can be made from " + empty.path().string() + ": it holds no audio files.");
+  EXPECT_EQ(dialogs.messages().back(), "No track list can be made from " + empty.path().string() +
+                                           ": it holds no audio files.");
   EXPECT_EQ(dialogs.asked.back().title, "Error");
   EXPECT_EQ(d.ListLines().size(), 2u);  // the list read before stays
   EXPECT_FALSE(d.ChoosePlaylist());     // cancelled
@@ -143,7 +149,8 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
     const CoverObject& title = table[1];
     const CoverObject& list = table[2];
     EXPECT_EQ(title.Text, "Caf\xE9 Nights\rZo\xEB & Lukasz");
-    EXPECT_EQ(list.Text, "1. Dawn - intro - Zo\xEB & Lukasz  1:30\r2. Long Road Home - Zo\xEB & Lukasz  ");
+    EXPECT_EQ(list.Text,
+              "1. Dawn - intro - Zo\xEB & Lukasz  1:30\r2. Long Road Home - Zo\xEB & Lukasz  ");
     EXPECT_EQ(title.X, int32_t(300 * scales.ViewScale));  // as a click at the scroll position
     EXPECT_EQ(title.Y, int32_t(200 * scales.ViewScale));
     EXPECT_EQ(list.X, title.X);
@@ -157,7 +164,9 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
       const QFontMetricsF fm(font);
       const double boxWidth = list.W / scales.BaseScale * zoom;
       const double boxHeight = list.H / scales.BaseScale * zoom;
-      EXPECT_LE(fm.horizontalAdvance(QString::fromLatin1("1. Dawn - intro - Zo\xEB & Lukasz  1:30")), boxWidth);
+      EXPECT_LE(
+          fm.horizontalAdvance(QString::fromLatin1("1. Dawn - intro - Zo\xEB & Lukasz  1:30")),
+          boxWidth);
       EXPECT_LE(2 * fm.height(), boxHeight);
       EXPECT_GT(3 * fm.height(), boxHeight);
     }

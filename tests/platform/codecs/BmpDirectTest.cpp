@@ -21,7 +21,8 @@ std::vector<uint8_t> PlainBmp(uint32_t headerSize = 40) {
   le32(22, h);
   f[26] = 1, f[28] = 24;
   for (int y = 0; y < h; ++y)
-    for (int i = 0; i < stride; ++i) f[14 + headerSize + y * stride + i] = uint8_t(i < 15 ? 10 * y + i : 0xEE);
+    for (int i = 0; i < stride; ++i)
+      f[14 + headerSize + y * stride + i] = uint8_t(i < 15 ? 10 * y + i : 0xEE);
   return f;
 }
 }  // namespace

@@ -19,7 +19,8 @@ class Sources {
     std::vector<uint8_t> bytes(pam.begin(), pam.end());
     for (int i = 0; i < 15; ++i) {
       const uint8_t alpha[] = {0, 255, 128, 64, 255};
-      bytes.insert(bytes.end(), {uint8_t(i * 17), uint8_t(200 - i * 9), uint8_t(i * 5), alpha[i % 5]});
+      bytes.insert(bytes.end(),
+                   {uint8_t(i * 17), uint8_t(200 - i * 9), uint8_t(i * 5), alpha[i % 5]});
     }
     WriteBytes(dir.file("alpha.pam"), bytes);
   }
@@ -33,12 +34,13 @@ struct ToolFile {
   const char* make;       // writes $F from the sources ($S24, $S8, $S4, $S1, $A)
   const char* reference;  // decodes $F to $R as PNM
   PictureReader reader;
-  int depth;              // our depth for the file, 0 when not fixed
+  int depth;  // our depth for the file, 0 when not fixed
   int tolerance;
 };
 
 // ImageMagick keeps the stored row order of TGA files unless asked to orient them.
-constexpr const char* kMagickRef = "convert $F -auto-orient -background white -flatten -depth 8 ppm:$R";
+constexpr const char* kMagickRef =
+    "convert $F -auto-orient -background white -flatten -depth 8 ppm:$R";
 constexpr const char* kMagickTgaRef =
     "convert tga:$F -auto-orient -background white -flatten -depth 8 ppm:$R";
 
@@ -91,10 +93,12 @@ const ToolFile kNetpbmFiles[] = {
 
 std::string Expand(std::string text, const TempDir& dir, const Sources& src) {
   const std::pair<std::string, std::string> names[] = {
-      {"$S24", src.path(24)}, {"$S8", src.path(8)}, {"$S4", src.path(4)}, {"$S1", src.path(1)},
-      {"$A", dir.file("alpha.pam")}, {"$F", dir.file("tool.pic")}, {"$R", dir.file("ref.pnm")}};
+      {"$S24", src.path(24)},     {"$S8", src.path(8)},          {"$S4", src.path(4)},
+      {"$S1", src.path(1)},       {"$A", dir.file("alpha.pam")}, {"$F", dir.file("tool.pic")},
+      {"$R", dir.file("ref.pnm")}};
   for (const auto& [key, value] : names)
-    for (size_t at; (at = text.find(key)) != std::string::npos;) text.replace(at, key.size(), "'" + value + "'");
+    for (size_t at; (at = text.find(key)) != std::string::npos;)
+      text.replace(at, key.size(), "'" + value + "'");
   return text;
 }
 
@@ -168,7 +172,11 @@ void CheckToolsReadOurFiles(bool magick) {
   }
 }
 
-TEST(OwnFormatsInterop, ImageMagickReadsWhatWeWrite) { CheckToolsReadOurFiles(true); }
-TEST(OwnFormatsInterop, NetpbmReadsWhatWeWrite) { CheckToolsReadOurFiles(false); }
+TEST(OwnFormatsInterop, ImageMagickReadsWhatWeWrite) {
+  CheckToolsReadOurFiles(true);
+}
+TEST(OwnFormatsInterop, NetpbmReadsWhatWeWrite) {
+  CheckToolsReadOurFiles(false);
+}
 
 }  // namespace

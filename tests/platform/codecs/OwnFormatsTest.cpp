@@ -13,8 +13,10 @@ struct Format {
   PictureWriter writer;
 };
 
-const Format kFormats[] = {{"bmp", ReadBmp, WriteBmp}, {"rle", ReadBmp, WriteRle},
-                           {"pcx", ReadPcx, WritePcx}, {"tga", ReadTga, WriteTga},
+const Format kFormats[] = {{"bmp", ReadBmp, WriteBmp},
+                           {"rle", ReadBmp, WriteRle},
+                           {"pcx", ReadPcx, WritePcx},
+                           {"tga", ReadTga, WriteTga},
                            {"iff", ReadIff, WriteIff}};
 
 bool Decode(PictureReader reader, const std::vector<uint8_t>& bytes, Dib& dib, std::string& error) {
@@ -38,8 +40,8 @@ TEST(OwnFormats, EveryWriterRoundTripsEveryDepth) {
         // RLE has no 1-bit kind and TGA maps are indexed by 8 bits.
         const bool palette = bpp <= 8;
         const int depth = (f.writer == WritePcx || f.writer == WriteRle) && bpp == 1 ? 4
-                          : (f.writer == WriteTga && palette) || reduced     ? 8
-                                                                             : bpp;
+                          : (f.writer == WriteTga && palette) || reduced             ? 8
+                                                                                     : bpp;
         if (reduced) {
           ASSERT_TRUE(ReduceTo8Bits(src.dib, expected.dib));
         }
@@ -136,8 +138,8 @@ TEST(BmpVariants, TopDownRowsAndBitFields) {
   const auto topDown = Bmp(InfoHeader(40, 1, -2, 24, 0, 0), {}, {1, 2, 3, 0, 4, 5, 6, 0});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, topDown, 24), {1, 2, {0x030201, 0x060504}}));
   // 16 bits 5-6-5 by bit fields after a 40-byte header, and the default 5-5-5.
-  const auto rgb565 = Bmp(InfoHeader(40, 2, 1, 16, 3, 0, {0xF800, 0x07E0, 0x001F}), {},
-                          {0x00, 0xF8, 0xE0, 0x07});
+  const auto rgb565 =
+      Bmp(InfoHeader(40, 2, 1, 16, 3, 0, {0xF800, 0x07E0, 0x001F}), {}, {0x00, 0xF8, 0xE0, 0x07});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, rgb565, 24), {2, 1, {0xFF0000, 0x00FF00}}));
   const auto rgb555 = Bmp(InfoHeader(40, 2, 1, 16, 0, 0), {}, {0x00, 0x7C, 0x1F, 0x00});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, rgb555, 24), {2, 1, {0xFF0000, 0x0000FF}}));
@@ -146,8 +148,8 @@ TEST(BmpVariants, TopDownRowsAndBitFields) {
                         {0, 0, 255, 255, 0, 0, 255, 0, 0, 0, 255, 128});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, argb, 24), {3, 1, {0xFF0000, 0xFFFFFF, 0xFF7F7F}}, 1));
   // An alpha mask with every alpha at 0 means an opaque picture.
-  const auto noAlpha = Bmp(InfoHeader(108, 1, 1, 32, 3, 0, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}), {},
-                           {0, 0, 255, 0});
+  const auto noAlpha = Bmp(InfoHeader(108, 1, 1, 32, 3, 0, {0xFF0000, 0xFF00, 0xFF, 0xFF000000}),
+                           {}, {0, 0, 255, 0});
   EXPECT_TRUE(SamePixels(Read(ReadBmp, noAlpha, 24), {1, 1, {0xFF0000}}));
   // 32 bits without compression: the fourth byte is unused.
   const auto plain32 = Bmp(InfoHeader(124, 1, 1, 32, 0, 0), {}, {1, 2, 3, 0});
@@ -160,7 +162,8 @@ std::vector<uint8_t> Tga(int type, int w, int h, int bits, int descriptor, int m
   ByteWriter o(out);
   o.u8(0), o.u8(mapLength ? 1 : 0), o.u8(uint32_t(type));
   o.le16(0), o.le16(uint32_t(mapLength)), o.u8(uint32_t(mapBits));
-  o.le32(0), o.le16(uint32_t(w)), o.le16(uint32_t(h)), o.u8(uint32_t(bits)), o.u8(uint32_t(descriptor));
+  o.le32(0), o.le16(uint32_t(w)), o.le16(uint32_t(h)), o.u8(uint32_t(bits)),
+      o.u8(uint32_t(descriptor));
   o.bytes(rest.data(), rest.size());
   return out;
 }
@@ -175,11 +178,13 @@ TEST(OwnFormats, ShortColourTablesKeepTheFileDepthPaddedWithBlack) {
     PictureReader read;
     int depth;
   } kFiles[] = {
-      {"bmp 8 bits, 2 colours", Bmp(InfoHeader(40, 3, 1, 8, 0, 2), Table({0x102030, 0xA0B0C0}), {1, 0, 1, 0}),
-       ReadBmp, 8},
-      {"bmp 4 bits, 2 colours", Bmp(InfoHeader(40, 3, 1, 4, 0, 2), Table({0x102030, 0xA0B0C0}), {0x10, 0x10, 0, 0}),
-       ReadBmp, 4},
-      {"rle8, 2 colours", Bmp(InfoHeader(40, 3, 1, 8, 1, 2), Table({0x102030, 0xA0B0C0}), {1, 1, 1, 0, 1, 1, 0, 1}),
+      {"bmp 8 bits, 2 colours",
+       Bmp(InfoHeader(40, 3, 1, 8, 0, 2), Table({0x102030, 0xA0B0C0}), {1, 0, 1, 0}), ReadBmp, 8},
+      {"bmp 4 bits, 2 colours",
+       Bmp(InfoHeader(40, 3, 1, 4, 0, 2), Table({0x102030, 0xA0B0C0}), {0x10, 0x10, 0, 0}), ReadBmp,
+       4},
+      {"rle8, 2 colours",
+       Bmp(InfoHeader(40, 3, 1, 8, 1, 2), Table({0x102030, 0xA0B0C0}), {1, 1, 1, 0, 1, 1, 0, 1}),
        ReadBmp, 8},
       {"tga 8 bits, 2 colours", Tga(1, 3, 1, 8, 0x20, 2, 24, tgaPixels), ReadTga, 8},
   };
@@ -202,11 +207,11 @@ TEST(OwnFormats, ShortColourTablesKeepTheFileDepthPaddedWithBlack) {
 TEST(BmpVariants, Rle8WithDeltaEndOfLineAndAbsoluteRuns) {
   std::vector<uint32_t> colours(256, 0);
   for (int i = 0; i < 8; ++i) colours[size_t(i)] = uint32_t(i) * 0x111111;
-  const std::vector<uint8_t> rle = {2, 1,  0, 2, 2, 1,  0, 0,  0, 3, 5, 6, 7, 0,  0, 1};
+  const std::vector<uint8_t> rle = {2, 1, 0, 2, 2, 1, 0, 0, 0, 3, 5, 6, 7, 0, 0, 1};
   const auto file = Bmp(InfoHeader(40, 4, 3, 8, 1, 0), Table(colours), rle);
   const uint32_t a = 0x111111, five = 0x555555, six = 0x666666, seven = 0x777777;
-  EXPECT_TRUE(SamePixels(Read(ReadBmp, file, 8),
-                         {4, 3, {five, six, seven, 0, 0, 0, 0, 0, a, a, 0, 0}}));
+  EXPECT_TRUE(
+      SamePixels(Read(ReadBmp, file, 8), {4, 3, {five, six, seven, 0, 0, 0, 0, 0, a, a, 0, 0}}));
 }
 
 TEST(BmpVariants, Rle4RunsAndAbsoluteNibbles) {
@@ -237,10 +242,10 @@ TEST(BmpVariants, OverrunningRleStreamsAreRefused) {
   auto rle8 = [&](std::vector<uint8_t> stream) {
     return Bmp(InfoHeader(40, 4, 2, 8, 1, 0), table, stream);
   };
-  Refusal(ReadBmp, rle8({10, 1, 0, 1}));              // run beyond the row
-  Refusal(ReadBmp, rle8({0, 2, 0, 5, 0, 1}));         // delta below the picture
-  Refusal(ReadBmp, rle8({0, 2, 9, 0, 0, 1}));         // delta beyond the row
-  Refusal(ReadBmp, rle8({0, 6, 1, 2, 3, 4, 5, 6}));   // absolute run beyond the row
+  Refusal(ReadBmp, rle8({10, 1, 0, 1}));                            // run beyond the row
+  Refusal(ReadBmp, rle8({0, 2, 0, 5, 0, 1}));                       // delta below the picture
+  Refusal(ReadBmp, rle8({0, 2, 9, 0, 0, 1}));                       // delta beyond the row
+  Refusal(ReadBmp, rle8({0, 6, 1, 2, 3, 4, 5, 6}));                 // absolute run beyond the row
   EXPECT_EQ(Refusal(ReadBmp, rle8({0, 4, 1, 2})), kTruncatedFile);  // absolute run cut short
   EXPECT_EQ(Refusal(ReadBmp, rle8({4, 1, 0, 0})), kTruncatedFile);  // no end of picture
 }
@@ -272,8 +277,8 @@ TEST(TgaVariants, ColourMappedRawAndRunLengthBothOrigins) {
   EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x20, 3, 24, with({1, 2, 0, 1})), 8), want));
   EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x00, 3, 24, with({0, 1, 1, 2})), 8), want));
   // Type 9: a raw packet of 3 spanning both rows, then a run of 1.
-  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(9, 2, 2, 8, 0x20, 3, 24, with({2, 1, 2, 0, 0x80, 1})), 8),
-                         want));
+  EXPECT_TRUE(SamePixels(
+      Read(ReadTga, Tga(9, 2, 2, 8, 0x20, 3, 24, with({2, 1, 2, 0, 0x80, 1})), 8), want));
   // Right to left.
   EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(1, 2, 2, 8, 0x30, 3, 24, with({2, 1, 1, 0})), 8), want));
 }
@@ -286,11 +291,12 @@ TEST(TgaVariants, GreyTrueColourAndAlpha) {
                          {2, 2, {0x070707, 0x070707, 0x070707, 0x090909}}));
   EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(2, 2, 1, 16, 0x20, 0, 0, {0x00, 0x7C, 0xE0, 0x03}), 24),
                          {2, 1, {0xFF0000, 0x00FF00}}));
-  EXPECT_TRUE(SamePixels(Read(ReadTga, Tga(2, 1, 1, 24, 0x20, 0, 0, {1, 2, 3}), 24),
-                         {1, 1, {0x030201}}));
+  EXPECT_TRUE(
+      SamePixels(Read(ReadTga, Tga(2, 1, 1, 24, 0x20, 0, 0, {1, 2, 3}), 24), {1, 1, {0x030201}}));
   // Type 10, 32 bits with 8 alpha bits: transparent becomes white.
   EXPECT_TRUE(SamePixels(
-      Read(ReadTga, Tga(10, 3, 1, 32, 0x28, 0, 0, {0x01, 0, 0, 255, 255, 0, 0, 255, 0, 0x80, 0, 0, 0, 0}),
+      Read(ReadTga,
+           Tga(10, 3, 1, 32, 0x28, 0, 0, {0x01, 0, 0, 255, 255, 0, 0, 255, 0, 0x80, 0, 0, 0, 0}),
            24),
       {3, 1, {0xFF0000, 0xFFFFFF, 0xFFFFFF}}));
 }
@@ -310,8 +316,8 @@ TEST(TgaVariants, BadFilesAreRefused) {
   Refusal(ReadTga, Tga(2, 65535, 65535, 24, 0, 0, 0, {1, 2, 3}));
   Refusal(ReadTga, Tga(10, 30001, 1, 24, 0, 0, 0, std::vector<uint8_t>(1000, 0xFF)));
   Refusal(ReadTga, Tga(4, 1, 1, 24, 0, 0, 0, {1, 2, 3}));
-  Refusal(ReadTga, Tga(1, 1, 1, 8, 0, 0, 0, {0}));      // colour-mapped without a map
-  Refusal(ReadTga, Tga(1, 1, 1, 8, 0, 200, 24, {0}));   // map longer than the file
+  Refusal(ReadTga, Tga(1, 1, 1, 8, 0, 0, 0, {0}));             // colour-mapped without a map
+  Refusal(ReadTga, Tga(1, 1, 1, 8, 0, 200, 24, {0}));          // map longer than the file
   Refusal(ReadTga, Tga(10, 4, 1, 24, 0, 0, 0, {0x83, 1, 2}));  // run cut short
 }
 
@@ -339,30 +345,34 @@ TEST(PcxVariants, PlanesDepthsAndRuns) {
   // Four planes of one bit: index bits from plane 0 upwards. Pixel 0 = 1, pixel 1 = 8 | 2.
   std::vector<uint8_t> pal(48);
   for (int i = 0; i < 16; ++i) pal[size_t(3 * i)] = uint8_t(i * 16);
-  EXPECT_TRUE(SamePixels(Read(ReadPcx, Pcx(5, 1, 4, 2, 1, 2, pal, {0x80, 0, 0x40, 0, 0, 0, 0x40, 0}), 4),
-                         {2, 1, {0x100000, 0xA00000}}));
+  EXPECT_TRUE(
+      SamePixels(Read(ReadPcx, Pcx(5, 1, 4, 2, 1, 2, pal, {0x80, 0, 0x40, 0, 0, 0, 0x40, 0}), 4),
+                 {2, 1, {0x100000, 0xA00000}}));
   // Two bits in one plane, one run byte covering both rows.
-  EXPECT_TRUE(SamePixels(Read(ReadPcx, Pcx(5, 2, 1, 4, 2, 2, pal, {0xC4, 0x1B}), 4),
-                         {4, 2, {0, 0x100000, 0x200000, 0x300000, 0, 0x100000, 0x200000, 0x300000}}));
+  EXPECT_TRUE(
+      SamePixels(Read(ReadPcx, Pcx(5, 2, 1, 4, 2, 2, pal, {0xC4, 0x1B}), 4),
+                 {4, 2, {0, 0x100000, 0x200000, 0x300000, 0, 0x100000, 0x200000, 0x300000}}));
   // 24 bits as three planes with a fourth plane of alpha.
-  EXPECT_TRUE(SamePixels(Read(ReadPcx, Pcx(5, 8, 4, 2, 1, 2, {}, {0xC2, 255, 0, 0, 0, 0, 0xC1, 255, 0}), 24),
-                         {2, 1, {0xFF0000, 0xFFFFFF}}));
+  EXPECT_TRUE(SamePixels(
+      Read(ReadPcx, Pcx(5, 8, 4, 2, 1, 2, {}, {0xC2, 255, 0, 0, 0, 0, 0xC1, 255, 0}), 24),
+      {2, 1, {0xFF0000, 0xFFFFFF}}));
 }
 
 TEST(PcxVariants, BadFilesAreRefused) {
   Refusal(ReadPcx, Pcx(5, 8, 3, 65535, 65535, 65535, {}, {0xC1, 0}));
-  Refusal(ReadPcx, Pcx(5, 8, 1, 4, 1, 2, {}, {1, 2, 3, 4}));   // row length too short
-  Refusal(ReadPcx, Pcx(5, 3, 1, 4, 1, 2, {}, {1, 2}));         // three bits per pixel
+  Refusal(ReadPcx, Pcx(5, 8, 1, 4, 1, 2, {}, {1, 2, 3, 4}));                 // row length too short
+  Refusal(ReadPcx, Pcx(5, 3, 1, 4, 1, 2, {}, {1, 2}));                       // three bits per pixel
   Refusal(ReadPcx, Pcx(5, 1, 7, 4, 1, 2, {}, std::vector<uint8_t>(14, 1)));  // 128 colours
-  Refusal(ReadPcx, Pcx(5, 8, 3, 4, 4, 4, {}, {0xC5, 1}));      // not enough data
-  Refusal(ReadPcx, Pcx(5, 8, 1, 2, 1, 2, {}, {1, 2}));         // 256 colours without palette
+  Refusal(ReadPcx, Pcx(5, 8, 3, 4, 4, 4, {}, {0xC5, 1}));                    // not enough data
+  Refusal(ReadPcx, Pcx(5, 8, 1, 2, 1, 2, {}, {1, 2}));  // 256 colours without palette
 }
 
 // --- IFF variants -------------------------------------------------------------------------
 
 // An uncompressed ILBM: values are pixel values of `planes` bits, rows from the top.
-std::vector<uint8_t> Ilbm(int w, int h, int planes, uint32_t camg, const std::vector<uint32_t>& cmap,
-                          const std::vector<uint32_t>& values, bool mask = false, bool pbm = false) {
+std::vector<uint8_t> Ilbm(int w, int h, int planes, uint32_t camg,
+                          const std::vector<uint32_t>& cmap, const std::vector<uint32_t>& values,
+                          bool mask = false, bool pbm = false) {
   std::vector<uint8_t> out;
   ByteWriter o(out);
   o.text("FORM"), o.be32(0), o.text(pbm ? "PBM " : "ILBM");
@@ -386,7 +396,8 @@ std::vector<uint8_t> Ilbm(int w, int h, int planes, uint32_t camg, const std::ve
     for (int p = 0; p < planes + (mask ? 1 : 0); ++p) {
       std::vector<uint8_t> row(planeRow, 0);
       for (int x = 0; x < w; ++x)
-        if (p == planes || (values[size_t(y * w + x)] >> p & 1)) row[size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
+        if (p == planes || (values[size_t(y * w + x)] >> p & 1))
+          row[size_t(x / 8)] |= uint8_t(0x80 >> (x % 8));
       body.insert(body.end(), row.begin(), row.end());
     }
   }
@@ -413,11 +424,13 @@ TEST(IffVariants, ExtraHalfBriteHamAndChunky) {
   // Chunky PBM with an odd width (rows padded to even length).
   std::vector<uint32_t> pal(256, 0);
   pal[3] = 0x030303, pal[200] = 0xC8C8C8;
-  EXPECT_TRUE(SamePixels(Read(ReadIff, Ilbm(3, 2, 8, 0, pal, {3, 200, 0, 200, 3, 3}, false, true), 8),
-                         {3, 2, {0x030303, 0xC8C8C8, 0, 0xC8C8C8, 0x030303, 0x030303}}));
+  EXPECT_TRUE(
+      SamePixels(Read(ReadIff, Ilbm(3, 2, 8, 0, pal, {3, 200, 0, 200, 3, 3}, false, true), 8),
+                 {3, 2, {0x030303, 0xC8C8C8, 0, 0xC8C8C8, 0x030303, 0x030303}}));
   // A mask plane is skipped.
-  EXPECT_TRUE(SamePixels(Read(ReadIff, Ilbm(2, 2, 1, 0, {0x000000, 0xFFFFFF}, {1, 0, 0, 1}, true), 1),
-                         {2, 2, {0xFFFFFF, 0, 0, 0xFFFFFF}}));
+  EXPECT_TRUE(
+      SamePixels(Read(ReadIff, Ilbm(2, 2, 1, 0, {0x000000, 0xFFFFFF}, {1, 0, 0, 1}, true), 1),
+                 {2, 2, {0xFFFFFF, 0, 0, 0xFFFFFF}}));
   // Deep 24 planes uncompressed.
   EXPECT_TRUE(SamePixels(Read(ReadIff, Ilbm(2, 1, 24, 0, {}, {0x0000FF, 0x804020}), 24),
                          {2, 1, {0xFF0000, 0x204080}}));
@@ -517,32 +530,46 @@ TEST(OwnFormats, DamagedFilesAreRefusedNamingTheFault) {
     PictureReader read;
     const char* message;  // a part of the reason given
   } kDamaged[] = {
-      {"bmp pixels cut short", Bmp(InfoHeader(40, 4, 4, 24, 0, 0), {}, std::vector<uint8_t>(40)), ReadBmp,
-       kTruncatedFile},
+      {"bmp pixels cut short", Bmp(InfoHeader(40, 4, 4, 24, 0, 0), {}, std::vector<uint8_t>(40)),
+       ReadBmp, kTruncatedFile},
       {"bmp pixels inside the header", offsetInHeader, ReadBmp, "inside the bitmap header"},
-      {"bmp header of 41 bytes", Bmp(InfoHeader(41, 1, 1, 24, 0, 0), {}, {1, 2, 3, 0}), ReadBmp, "header size 41"},
-      {"bmp 300 colours at 8 bits", Bmp(InfoHeader(40, 1, 1, 8, 0, 300), Table(std::vector<uint32_t>(300)), {0, 0, 0, 0}),
+      {"bmp header of 41 bytes", Bmp(InfoHeader(41, 1, 1, 24, 0, 0), {}, {1, 2, 3, 0}), ReadBmp,
+       "header size 41"},
+      {"bmp 300 colours at 8 bits",
+       Bmp(InfoHeader(40, 1, 1, 8, 0, 300), Table(std::vector<uint32_t>(300)), {0, 0, 0, 0}),
        ReadBmp, "300 colours"},
-      {"bmp 3 colours at 1 bit", Bmp(InfoHeader(40, 1, 1, 1, 0, 3), Table({0, 1, 2}), {0, 0, 0, 0}), ReadBmp, "3 colours"},
-      {"bmp index past the table", Bmp(InfoHeader(40, 3, 1, 8, 0, 2), two, {1, 0, 5, 0}), ReadBmp, kIndexOutsideTable},
-      {"bmp 4-bit index past the table", Bmp(InfoHeader(40, 2, 1, 4, 0, 2), two, {0x12, 0, 0, 0}), ReadBmp,
+      {"bmp 3 colours at 1 bit", Bmp(InfoHeader(40, 1, 1, 1, 0, 3), Table({0, 1, 2}), {0, 0, 0, 0}),
+       ReadBmp, "3 colours"},
+      {"bmp index past the table", Bmp(InfoHeader(40, 3, 1, 8, 0, 2), two, {1, 0, 5, 0}), ReadBmp,
        kIndexOutsideTable},
-      {"rle8 index past the table", Bmp(InfoHeader(40, 3, 1, 8, 1, 2), two, {3, 7, 0, 1}), ReadBmp, kIndexOutsideTable},
-      {"rle8 run past the row", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {9, 1, 0, 1}), ReadBmp, "outside the picture"},
-      {"rle8 delta below the picture", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {0, 2, 0, 5, 0, 1}), ReadBmp,
+      {"bmp 4-bit index past the table", Bmp(InfoHeader(40, 2, 1, 4, 0, 2), two, {0x12, 0, 0, 0}),
+       ReadBmp, kIndexOutsideTable},
+      {"rle8 index past the table", Bmp(InfoHeader(40, 3, 1, 8, 1, 2), two, {3, 7, 0, 1}), ReadBmp,
+       kIndexOutsideTable},
+      {"rle8 run past the row", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {9, 1, 0, 1}), ReadBmp,
        "outside the picture"},
-      {"rle4 without end", Bmp(InfoHeader(40, 4, 2, 4, 2, 2), two, {4, 0x11}), ReadBmp, kTruncatedFile},
-      {"bmp zero bit fields", Bmp(InfoHeader(40, 1, 1, 16, 3, 0, {0, 0, 0}), {}, {1, 2, 0, 0}), ReadBmp, "all zero"},
-      {"tga index past the map", Tga(1, 3, 1, 8, 0x20, 2, 24, tgaWith({0, 1, 2})), ReadTga, kIndexOutsideTable},
-      {"tga pixels cut short", Tga(2, 4, 4, 24, 0x20, 0, 0, std::vector<uint8_t>(40)), ReadTga, kTruncatedFile},
-      {"tga run past the picture's end", Tga(9, 2, 1, 8, 0x20, 2, 24, tgaWith({0x83, 1})), ReadTga, kRunPastEnd},
-      {"pcx run past the picture's end", Pcx(5, 8, 3, 2, 1, 2, {}, {0xC8, 1}), ReadPcx, kRunPastEnd},
-      {"pcx rows cut short", Pcx(5, 8, 3, 4, 4, 4, {}, {0xC5, 1}), ReadPcx, kTruncatedFile},
-      {"iff chunk longer than the file", longBody, ReadIff, "\"BODY\" is longer than the rest of the file"},
-      {"iff colour map of no entries", emptyMap, ReadIff, "colour map holds no colours"},
-      {"iff chunky index past the map", Ilbm(2, 1, 8, 0, {0, 0xFFFFFF}, {0, 5}, false, true), ReadIff,
+      {"rle8 delta below the picture", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {0, 2, 0, 5, 0, 1}),
+       ReadBmp, "outside the picture"},
+      {"rle4 without end", Bmp(InfoHeader(40, 4, 2, 4, 2, 2), two, {4, 0x11}), ReadBmp,
+       kTruncatedFile},
+      {"bmp zero bit fields", Bmp(InfoHeader(40, 1, 1, 16, 3, 0, {0, 0, 0}), {}, {1, 2, 0, 0}),
+       ReadBmp, "all zero"},
+      {"tga index past the map", Tga(1, 3, 1, 8, 0x20, 2, 24, tgaWith({0, 1, 2})), ReadTga,
        kIndexOutsideTable},
-      {"iff planar index past the map", Ilbm(2, 1, 2, 0, {0, 0xFFFFFF}, {0, 3}), ReadIff, kIndexOutsideTable},
+      {"tga pixels cut short", Tga(2, 4, 4, 24, 0x20, 0, 0, std::vector<uint8_t>(40)), ReadTga,
+       kTruncatedFile},
+      {"tga run past the picture's end", Tga(9, 2, 1, 8, 0x20, 2, 24, tgaWith({0x83, 1})), ReadTga,
+       kRunPastEnd},
+      {"pcx run past the picture's end", Pcx(5, 8, 3, 2, 1, 2, {}, {0xC8, 1}), ReadPcx,
+       kRunPastEnd},
+      {"pcx rows cut short", Pcx(5, 8, 3, 4, 4, 4, {}, {0xC5, 1}), ReadPcx, kTruncatedFile},
+      {"iff chunk longer than the file", longBody, ReadIff,
+       "\"BODY\" is longer than the rest of the file"},
+      {"iff colour map of no entries", emptyMap, ReadIff, "colour map holds no colours"},
+      {"iff chunky index past the map", Ilbm(2, 1, 8, 0, {0, 0xFFFFFF}, {0, 5}, false, true),
+       ReadIff, kIndexOutsideTable},
+      {"iff planar index past the map", Ilbm(2, 1, 2, 0, {0, 0xFFFFFF}, {0, 3}), ReadIff,
+       kIndexOutsideTable},
   };
   for (const auto& d : kDamaged) {
     SCOPED_TRACE(d.name);
@@ -562,12 +589,15 @@ TEST(OwnFormats, UnusualButSoundFilesStillOpen) {
     std::vector<uint8_t> bytes;
     PictureReader read;
   } kSound[] = {
-      {"bmp trailing bytes", withTail(Bmp(InfoHeader(40, 2, 1, 8, 0, 2), two, {0, 1, 0, 0}), 9), ReadBmp},
+      {"bmp trailing bytes", withTail(Bmp(InfoHeader(40, 2, 1, 8, 0, 2), two, {0, 1, 0, 0}), 9),
+       ReadBmp},
       {"bmp table ending at the pixels", shortTable, ReadBmp},
       {"bmp gap before the pixels", gap, ReadBmp},
       {"bmp 108-byte header", Bmp(InfoHeader(108, 2, 1, 8, 0, 2), two, {0, 1, 0, 0}), ReadBmp},
-      {"rle8 padding run and trailing bytes", withTail(Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, {4, 1, 0, 1}), 5), ReadBmp},
-      {"tga trailing footer", withTail(Tga(1, 2, 1, 8, 0x20, 2, 24, {0, 0, 0, 255, 255, 255, 0, 1}), 26), ReadTga},
+      {"rle8 padding run and trailing bytes",
+       withTail(Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, {4, 1, 0, 1}), 5), ReadBmp},
+      {"tga trailing footer",
+       withTail(Tga(1, 2, 1, 8, 0x20, 2, 24, {0, 0, 0, 255, 255, 255, 0, 1}), 26), ReadTga},
       {"iff trailing bytes", withTail(Ilbm(2, 1, 1, 0, {0, 0xFFFFFF}, {0, 1}), 11), ReadIff},
   };
   for (const auto& s : kSound) {

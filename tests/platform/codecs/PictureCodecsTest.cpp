@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "platform/codecs/PictureCodecs.h"
 #include "platform/dib/DibRows.h"
 #include "platform/dib/Halftone.h"
-#include "platform/codecs/PictureCodecs.h"
 #include "tests/platform/codecs/PictureSamples.h"
 
 using namespace gfxtest;
@@ -13,7 +13,8 @@ struct Codec {
   PictureWriter write;
   PictureReader read;
 };
-const Codec kLossless[] = {{"png", WritePng, ReadPng}, {"tiff", WriteTiff, ReadTiff}, {"gif", WriteGif, ReadGif}};
+const Codec kLossless[] = {
+    {"png", WritePng, ReadPng}, {"tiff", WriteTiff, ReadTiff}, {"gif", WriteGif, ReadGif}};
 
 struct Depth {
   int bits;
@@ -64,7 +65,8 @@ TEST(PictureCodecs, JpegKeepsTheLookAndTurnsPalettesIntoTrueColour) {
     if (d.grey) {
       SetGreyColors(src.dib);
     } else {
-      for (int i = 0; i < PaletteEntryCount(d.bits); ++i) SetDibColor(src.dib, i, uint8_t(i * 16), 128, uint8_t(255 - i));
+      for (int i = 0; i < PaletteEntryCount(d.bits); ++i)
+        SetDibColor(src.dib, i, uint8_t(i * 16), 128, uint8_t(255 - i));
     }
     for (int y = 0; y < 16; ++y)
       for (int x = 0; x < 24; ++x)
@@ -102,7 +104,9 @@ TEST(ColorReduction, ManyColoursAreApproximatedWithSmallAverageError) {
       for (int k = 0; k < 3; ++k) {
         double sa = 0, sb = 0;
         for (int y = by; y < by + 4; ++y)
-          for (int x = bx; x < bx + 4; ++x) sa += a.pixels[size_t(y * 128 + x) * 3 + size_t(k)], sb += b.pixels[size_t(y * 128 + x) * 3 + size_t(k)];
+          for (int x = bx; x < bx + 4; ++x)
+            sa += a.pixels[size_t(y * 128 + x) * 3 + size_t(k)],
+                sb += b.pixels[size_t(y * 128 + x) * 3 + size_t(k)];
         worst = std::max(worst, std::abs(sa - sb) / 16);
       }
   EXPECT_LT(worst, 12.0);

@@ -30,10 +30,14 @@ std::vector<uint8_t> Encode(PictureWriter write, int bits, bool grey = false) {
 }
 
 std::vector<Sample> Samples() {
-  return {{"png 24", Encode(WritePng, 24), ReadPng},   {"png 4", Encode(WritePng, 4), ReadPng},
-          {"jpeg", Encode(WriteJpeg, 24), ReadJpeg},   {"jpeg grey", Encode(WriteJpeg, 8, true), ReadJpeg},
-          {"tiff 24", Encode(WriteTiff, 24), ReadTiff}, {"tiff 1", Encode(WriteTiff, 1), ReadTiff},
-          {"gif 8", Encode(WriteGif, 8), ReadGif},     {"gif 1", Encode(WriteGif, 1), ReadGif}};
+  return {{"png 24", Encode(WritePng, 24), ReadPng},
+          {"png 4", Encode(WritePng, 4), ReadPng},
+          {"jpeg", Encode(WriteJpeg, 24), ReadJpeg},
+          {"jpeg grey", Encode(WriteJpeg, 8, true), ReadJpeg},
+          {"tiff 24", Encode(WriteTiff, 24), ReadTiff},
+          {"tiff 1", Encode(WriteTiff, 1), ReadTiff},
+          {"gif 8", Encode(WriteGif, 8), ReadGif},
+          {"gif 1", Encode(WriteGif, 1), ReadGif}};
 }
 
 // Reads and checks that a failure leaves no picture and a success a sane one.
@@ -50,7 +54,9 @@ bool ReadChecked(const Sample& s, const std::vector<uint8_t>& bytes, std::string
   return ok;
 }
 
-void PutBig16(std::vector<uint8_t>& b, size_t at, uint32_t v) { b[at] = uint8_t(v >> 8), b[at + 1] = uint8_t(v); }
+void PutBig16(std::vector<uint8_t>& b, size_t at, uint32_t v) {
+  b[at] = uint8_t(v >> 8), b[at + 1] = uint8_t(v);
+}
 void PutBig32(std::vector<uint8_t>& b, size_t at, uint32_t v) {
   PutBig16(b, at, v >> 16);
   PutBig16(b, at + 2, v & 0xFFFF);
@@ -130,7 +136,8 @@ TEST(PictureDamage, HugeDeclaredSizesAreRefusedBeforeAllocating) {
     for (size_t i = 0; i < count; ++i) {
       const size_t e = ifd + 2 + 12 * i;
       const int tag = tif[e] | tif[e + 1] << 8;
-      if (tag == 256 || tag == 257) tif[e + 8] = uint8_t(29000 & 255), tif[e + 9] = uint8_t(29000 >> 8);
+      if (tag == 256 || tag == 257)
+        tif[e + 8] = uint8_t(29000 & 255), tif[e + 9] = uint8_t(29000 >> 8);
     }
     OwnedDib dib;
     EXPECT_FALSE(ReadTiff(View(tif), dib.dib, error));
@@ -157,7 +164,8 @@ std::vector<uint8_t> BilevelTiff(uint16_t compression, bool tiled) {
     TIFFSetField(tif, TIFFTAG_TILEWIDTH, 16u);
     TIFFSetField(tif, TIFFTAG_TILELENGTH, 16u);
     std::vector<uint8_t> tile(2 * 16, 0x5A);
-    for (uint32_t t = 0; t < TIFFNumberOfTiles(tif); ++t) TIFFWriteEncodedTile(tif, t, tile.data(), tmsize_t(tile.size()));
+    for (uint32_t t = 0; t < TIFFNumberOfTiles(tif); ++t)
+      TIFFWriteEncodedTile(tif, t, tile.data(), tmsize_t(tile.size()));
   } else {
     TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, 30u);
     for (uint32_t y = 0; y < 30; ++y) TIFFWriteScanline(tif, &rows[5 * y], y, 0);
@@ -166,9 +174,12 @@ std::vector<uint8_t> BilevelTiff(uint16_t compression, bool tiled) {
   return out;
 }
 
-// Sets the first value of a SHORT or LONG tag of a little-endian TIFF (in the entry or in its array).
+// Sets the first value of a SHORT or LONG tag of a little-endian TIFF (in the entry or in its
+// array).
 std::vector<uint8_t> WithTiffTag(std::vector<uint8_t> tif, int tag, uint32_t value) {
-  auto le32 = [&](size_t at) { return uint32_t(tif[at] | tif[at + 1] << 8 | tif[at + 2] << 16 | uint32_t(tif[at + 3]) << 24); };
+  auto le32 = [&](size_t at) {
+    return uint32_t(tif[at] | tif[at + 1] << 8 | tif[at + 2] << 16 | uint32_t(tif[at + 3]) << 24);
+  };
   const size_t ifd = le32(4), count = size_t(tif[ifd] | tif[ifd + 1] << 8);
   for (size_t i = 0; i < count; ++i) {
     const size_t e = ifd + 2 + 12 * i;
@@ -212,9 +223,9 @@ std::vector<uint8_t> PngWithHugeText() {
 }
 
 // A 2 x 1 GIF with two colours whose LZW data holds the index 3.
-const std::vector<uint8_t> kGifIndexThree = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 1, 0, 0x80, 0, 0, 0, 0, 0,
-                                             255, 255, 255, 0x2C, 0, 0, 0, 0, 2, 0, 1, 0, 0, 2, 2, 0xC4,
-                                             0x0A, 0, 0x3B};
+const std::vector<uint8_t> kGifIndexThree = {
+    'G', 'I',  'F', '8', '9', 'a', 2, 0, 1, 0, 0x80, 0, 0, 0,    0,    0, 255, 255,
+    255, 0x2C, 0,   0,   0,   0,   2, 0, 1, 0, 0,    2, 2, 0xC4, 0x0A, 0, 0x3B};
 }  // namespace
 
 TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
@@ -226,20 +237,26 @@ TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
     PictureReader read;
     const char* message;
   } kDamaged[] = {
-      {"png text chunk of 2 GiB", PngWithHugeText(), ReadPng, "\"tEXt\" is longer than the rest of the file"},
+      {"png text chunk of 2 GiB", PngWithHugeText(), ReadPng,
+       "\"tEXt\" is longer than the rest of the file"},
       {"png index past the palette", PalettePng({1, 0, 2}), ReadPng, kIndexOutsideTable},
       {"gif index past the table", kGifIndexThree, ReadGif, kIndexOutsideTable},
-      {"tiff strip past the file's end", WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, uint32_t(strip.size() - 20)),
-       ReadTiff, "strip 1 of the TIFF picture is missing or cut short"},
-      {"tiff strip starting past the end", WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, 60000), ReadTiff, "strip 1"},
+      {"tiff strip past the file's end",
+       WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, uint32_t(strip.size() - 20)), ReadTiff,
+       "strip 1 of the TIFF picture is missing or cut short"},
+      {"tiff strip starting past the end", WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, 60000),
+       ReadTiff, "strip 1"},
       {"tiff tile past the file's end", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 60000), ReadTiff,
        "tile 1 of the TIFF picture is missing or cut short"},
       {"tiff empty tile", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 0), ReadTiff, "tile 1"},
-      {"tiff lzw tile cut short", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 2), ReadTiff, "damaged"},
-      {"tiff g4 strip cut short", WithTiffTag(BilevelTiff(COMPRESSION_CCITTFAX4, false), TIFFTAG_STRIPBYTECOUNTS, 3),
-       ReadTiff, "damaged"},
-      {"tiff g3 strip cut short", WithTiffTag(BilevelTiff(COMPRESSION_CCITTFAX3, false), TIFFTAG_STRIPBYTECOUNTS, 3),
-       ReadTiff, "damaged"},
+      {"tiff lzw tile cut short", WithTiffTag(tiles, TIFFTAG_TILEBYTECOUNTS, 2), ReadTiff,
+       "damaged"},
+      {"tiff g4 strip cut short",
+       WithTiffTag(BilevelTiff(COMPRESSION_CCITTFAX4, false), TIFFTAG_STRIPBYTECOUNTS, 3), ReadTiff,
+       "damaged"},
+      {"tiff g3 strip cut short",
+       WithTiffTag(BilevelTiff(COMPRESSION_CCITTFAX3, false), TIFFTAG_STRIPBYTECOUNTS, 3), ReadTiff,
+       "damaged"},
   };
   for (const auto& d : kDamaged) {
     SCOPED_TRACE(d.name);

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/codecs/PictureFile.h"
 #include "platform/Progress.h"
+#include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/platform/codecs/PictureSamples.h"
 #include "tests/support/TestFiles.h"
@@ -22,7 +21,8 @@ int CountEntries(const std::string& filter) {
 
 std::vector<std::string> FilesIn(const TempDir& dir) {
   std::vector<std::string> names;
-  for (const auto& e : std::filesystem::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+    names.push_back(e.path().filename().string());
   return names;
 }
 }  // namespace
@@ -32,7 +32,8 @@ TEST(PictureFile, FiltersListTheFormatsInTheOrderOfTheirCodes) {
   const std::string save = PictureSaveFilter();
   EXPECT_EQ(CountEntries(save), 12);
   EXPECT_EQ(save.rfind("PNG - Portable Graphics Network|*.PNG"), save.size() - 37);
-  const char* extensions[] = {".bmp", ".dib", ".gif", ".iff", ".jif", ".jpg", ".lbm", ".pcx", ".rle", ".tga", ".tif", ".png"};
+  const char* extensions[] = {".bmp", ".dib", ".gif", ".iff", ".jif", ".jpg",
+                              ".lbm", ".pcx", ".rle", ".tga", ".tif", ".png"};
   for (int i = 1; i <= 12; ++i) {
     EXPECT_EQ(SaveFormatExtension(i), extensions[i - 1]);
     EXPECT_EQ(SaveCodeForExtension(std::string("cover") + extensions[i - 1]), i + 2);
@@ -147,7 +148,8 @@ TEST(PictureFile, SavedFilesGetTheUsualPermissionsOrKeepTheOldOnes) {
   WriteBytes(dir.file("old.png"), {1});
   fs::permissions(dir.file("old.png"), fs::perms::owner_read | fs::perms::owner_write);
   ASSERT_TRUE(SavePictureFile(src.dib, dir.file("old.png"), 14, error)) << error;
-  EXPECT_EQ(fs::status(dir.file("old.png")).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(dir.file("old.png")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST(PictureFile, OpeningAndSavingReportRowProgressAndEndAtZero) {

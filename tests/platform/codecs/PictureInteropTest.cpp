@@ -2,11 +2,10 @@
 // read back what our writers produce.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
-
-#include <jpeglib.h>
 
 #include "platform/codecs/PictureCodecs.h"
 #include "tests/platform/codecs/PictureSamples.h"
@@ -57,20 +56,31 @@ const Variant kVariants[] = {
     {"rgba.tif", "convert alpha.pam rgba.tif", ReadTiff, 24, 1},
     {"grey8.tif", "convert grey.pgm grey8.tif", ReadTiff, 8, 0},
     {"grey16.tif", "convert grey.pgm -depth 16 grey16.tif", ReadTiff, 8, 1},
-    {"greytiled.tif", "convert grey.pgm -define tiff:tile-geometry=16x16 -compress LZW greytiled.tif", ReadTiff, 8, 0},
+    {"greytiled.tif",
+     "convert grey.pgm -define tiff:tile-geometry=16x16 -compress LZW greytiled.tif", ReadTiff, 8,
+     0},
     {"mono.tif", "convert src.ppm -monochrome mono.tif", ReadTiff, 8, 0},  // 8-bit samples
     // Bilevel TIFF: every compression, both photometric conventions, both fill orders, tiles.
-    {"g4white.tif", "pamthreshold grey.pgm | pamtotiff -g4 -miniswhite > g4white.tif", ReadTiff, 1, 0},
+    {"g4white.tif", "pamthreshold grey.pgm | pamtotiff -g4 -miniswhite > g4white.tif", ReadTiff, 1,
+     0},
     {"g4lsb.tif", "pamthreshold grey.pgm | pamtotiff -g4 -lsb2msb > g4lsb.tif", ReadTiff, 1, 0},
-    {"g3lsb.tif", "pamthreshold grey.pgm | pamtotiff -g3 -2d -lsb2msb -miniswhite > g3lsb.tif", ReadTiff, 1, 0},
-    {"rawwhite.tif", "pamthreshold grey.pgm | pamtotiff -none -miniswhite > rawwhite.tif", ReadTiff, 1, 0},
-    {"rawlsb.tif", "pamthreshold grey.pgm | pamtotiff -none -lsb2msb -minisblack > rawlsb.tif", ReadTiff, 1, 0},
+    {"g3lsb.tif", "pamthreshold grey.pgm | pamtotiff -g3 -2d -lsb2msb -miniswhite > g3lsb.tif",
+     ReadTiff, 1, 0},
+    {"rawwhite.tif", "pamthreshold grey.pgm | pamtotiff -none -miniswhite > rawwhite.tif", ReadTiff,
+     1, 0},
+    {"rawlsb.tif", "pamthreshold grey.pgm | pamtotiff -none -lsb2msb -minisblack > rawlsb.tif",
+     ReadTiff, 1, 0},
     {"lzw1.tif", "pamthreshold grey.pgm | pamtotiff -lzw -minisblack > lzw1.tif", ReadTiff, 1, 0},
-    {"pack1.tif", "pamthreshold grey.pgm | pamtotiff -packbits -miniswhite > pack1.tif", ReadTiff, 1, 0},
-    {"tiled1.tif", "convert src.ppm -monochrome -depth 1 -define tiff:tile-geometry=16x16 -compress Zip tiled1.tif", ReadTiff, 1, 0},
+    {"pack1.tif", "pamthreshold grey.pgm | pamtotiff -packbits -miniswhite > pack1.tif", ReadTiff,
+     1, 0},
+    {"tiled1.tif",
+     "convert src.ppm -monochrome -depth 1 -define tiff:tile-geometry=16x16 -compress Zip "
+     "tiled1.tif",
+     ReadTiff, 1, 0},
     {"netpbm1.tif", "pamthreshold grey.pgm | pamtotiff -g3 > netpbm1.tif", ReadTiff, 1, 0},
     {"pal.tif", "convert pal.ppm -type Palette pal.tif", ReadTiff, 0, 0},
-    {"paltiled.tif", "convert pal.ppm -type Palette -define tiff:tile-geometry=16x16 paltiled.tif", ReadTiff, 0, 0},
+    {"paltiled.tif", "convert pal.ppm -type Palette -define tiff:tile-geometry=16x16 paltiled.tif",
+     ReadTiff, 0, 0},
     {"netpbm.tif", "pamtotiff -lzw src.ppm > netpbm.tif", ReadTiff, 24, 0},
     {"pal.gif", "convert pal.ppm pal.gif", ReadGif, 4, 0},
     {"inter.gif", "convert pal.ppm -interlace GIF inter.gif", ReadGif, 4, 0},
@@ -85,18 +95,22 @@ const Variant kVariants[] = {
 class PictureInterop : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!HaveTool("convert") || !HaveTool("pnmtopng")) GTEST_SKIP() << "ImageMagick or netpbm is missing";
+    if (!HaveTool("convert") || !HaveTool("pnmtopng"))
+      GTEST_SKIP() << "ImageMagick or netpbm is missing";
     const Rgb src = Pattern(37, 21), pal = Pattern(37, 21, 12), two = Pattern(37, 21, 2);
     WritePnm(dir.file("src.ppm"), src);
     WritePnm(dir.file("pal.ppm"), pal);
     WritePnm(dir.file("two.ppm"), two);
     std::vector<uint8_t> alpha(37 * 21), binary(37 * 21);
-    for (size_t i = 0; i < alpha.size(); ++i) alpha[i] = uint8_t(i * 7), binary[i] = (i % 5) ? 255 : 0;
+    for (size_t i = 0; i < alpha.size(); ++i)
+      alpha[i] = uint8_t(i * 7), binary[i] = (i % 5) ? 255 : 0;
     WritePnm(dir.file("alpha.pam"), src, alpha);
     WritePnm(dir.file("alphapal.pam"), pal, binary);
     ASSERT_TRUE(RunShell("cd " + dir.path().string() + " && ppmtopgm src.ppm > grey.pgm"));
   }
-  bool Make(const std::string& command) { return RunShell("cd " + dir.path().string() + " && " + command); }
+  bool Make(const std::string& command) {
+    return RunShell("cd " + dir.path().string() + " && " + command);
+  }
   TempDir dir;
 };
 }  // namespace
@@ -115,7 +129,9 @@ TEST_F(PictureInterop, FilesOfTheToolsDecodeToTheirPixels) {
     ASSERT_TRUE(v.read(View(bytes), dib.dib, error)) << error;
     if (v.bits == 1) {  // bilevel pictures store 0 as black and 1 as white
       const RGBQUAD* t = dib.dib.Info->bmiColors;
-      EXPECT_EQ(t[0].rgbRed + t[0].rgbGreen + t[0].rgbBlue + t[1].rgbRed + t[1].rgbGreen + t[1].rgbBlue, 3 * 255);
+      EXPECT_EQ(
+          t[0].rgbRed + t[0].rgbGreen + t[0].rgbBlue + t[1].rgbRed + t[1].rgbGreen + t[1].rgbBlue,
+          3 * 255);
       EXPECT_EQ(t[1].rgbRed & t[1].rgbGreen & t[1].rgbBlue, 255);
     }
     if (v.bits) {
@@ -155,7 +171,9 @@ TEST_F(PictureInterop, AdobeAndPlainCmykJpegsGiveTheSameColours) {
   std::vector<uint8_t> row(37 * 4);
   for (int y = 0; y < 21; ++y) {
     for (int x = 0; x < 37; ++x)
-      for (int k = 0; k < 3; ++k) row[size_t(x) * 4 + size_t(k)] = uint8_t(255 - src.pixels[size_t(y * 37 + x) * 3 + size_t(k)]);
+      for (int k = 0; k < 3; ++k)
+        row[size_t(x) * 4 + size_t(k)] =
+            uint8_t(255 - src.pixels[size_t(y * 37 + x) * 3 + size_t(k)]);
     for (int x = 0; x < 37; ++x) row[size_t(x) * 4 + 3] = 0;
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&cinfo, rows, 1);
@@ -171,11 +189,14 @@ TEST_F(PictureInterop, AdobeAndPlainCmykJpegsGiveTheSameColours) {
 TEST_F(PictureInterop, LocalColourTablesAreUsed) {
   std::vector<uint8_t> bytes;
   int err = 0;
-  GifFileType* gif = EGifOpen(&bytes, [](GifFileType* g, const GifByteType* d, int n) {
-    auto* out = static_cast<std::vector<uint8_t>*>(g->UserData);
-    out->insert(out->end(), d, d + n);
-    return n;
-  }, &err);
+  GifFileType* gif = EGifOpen(
+      &bytes,
+      [](GifFileType* g, const GifByteType* d, int n) {
+        auto* out = static_cast<std::vector<uint8_t>*>(g->UserData);
+        out->insert(out->end(), d, d + n);
+        return n;
+      },
+      &err);
   ASSERT_NE(gif, nullptr);
   ColorMapObject* global = GifMakeMapObject(2, nullptr);
   ColorMapObject* local = GifMakeMapObject(4, nullptr);
@@ -210,7 +231,8 @@ TEST_F(PictureInterop, ToolsReadBackWhatWeWrite) {
                             {"tif", WriteTiff, "tifftopnm", 0},
                             {"gif", WriteGif, "giftopnm", 0},
                             {"jpg", WriteJpeg, "jpegtopnm", 40}};
-  const std::pair<int, bool> depths[] = {{1, false}, {4, false}, {8, false}, {8, true}, {24, false}};
+  const std::pair<int, bool> depths[] = {
+      {1, false}, {4, false}, {8, false}, {8, true}, {24, false}};
   for (const Writer& w : writers)
     for (auto [bits, grey] : depths) {
       SCOPED_TRACE(std::string(w.ext) + " " + std::to_string(bits) + (grey ? " grey" : ""));
@@ -233,7 +255,8 @@ TEST_F(PictureInterop, ToolsReadBackWhatWeWrite) {
       const Rgb want = PixelsOf(src.dib);
       EXPECT_LE(MaxDifference(MagickPixels(path), want), w.tolerance);
       const std::string ppm = path + ".netpbm.ppm";
-      ASSERT_TRUE(RunShell(std::string(w.netpbm) + " '" + path + "' | pamtopnm | ppmtoppm | pamdepth 255 > '" + ppm + "'"));
+      ASSERT_TRUE(RunShell(std::string(w.netpbm) + " '" + path +
+                           "' | pamtopnm | ppmtoppm | pamdepth 255 > '" + ppm + "'"));
       EXPECT_LE(MaxDifference(ReadPnm(ppm), want), w.tolerance);
     }
 }

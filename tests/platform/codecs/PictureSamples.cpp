@@ -15,7 +15,8 @@ void MakeSample(Dib& dib, int bits, int32_t width, int32_t height, bool grey) {
   NewDib(dib, width, height, bits, nullptr, 0);
   if (!dib.Bits) return;
   const int entries = PaletteEntryCount(bits);
-  if (grey) SetGreyColors(dib);
+  if (grey)
+    SetGreyColors(dib);
   else
     for (int i = 0; i < entries; ++i)
       SetDibColor(dib, i, uint8_t(i * 37 + 11), uint8_t(255 - i * 13), uint8_t(i * 91 + 7), false);
@@ -33,20 +34,26 @@ void MakeSample(Dib& dib, int bits, int32_t width, int32_t height, bool grey) {
 Rgb PixelsOf(const Dib& dib) {
   Rgb r{DibWidth(dib), DibHeight(dib), {}};
   r.pixels.resize(size_t(r.width) * size_t(r.height) * 3);
-  for (int32_t y = 0; y < r.height; ++y) LoadRgbRow(dib, y, &r.pixels[size_t(y) * size_t(r.width) * 3]);
+  for (int32_t y = 0; y < r.height; ++y)
+    LoadRgbRow(dib, y, &r.pixels[size_t(y) * size_t(r.width) * 3]);
   return r;
 }
 
 int MaxDifference(const Rgb& a, const Rgb& b) {
   if (a.width != b.width || a.height != b.height || a.pixels.size() != b.pixels.size()) return -1;
   int worst = 0;
-  for (size_t i = 0; i < a.pixels.size(); ++i) worst = std::max(worst, std::abs(a.pixels[i] - b.pixels[i]));
+  for (size_t i = 0; i < a.pixels.size(); ++i)
+    worst = std::max(worst, std::abs(a.pixels[i] - b.pixels[i]));
   return worst;
 }
 
-bool HaveTool(const std::string& name) { return RunShell("command -v " + name + " >/dev/null 2>&1"); }
+bool HaveTool(const std::string& name) {
+  return RunShell("command -v " + name + " >/dev/null 2>&1");
+}
 
-bool RunShell(const std::string& command) { return std::system(("(" + command + ") 2>/dev/null").c_str()) == 0; }
+bool RunShell(const std::string& command) {
+  return std::system(("(" + command + ") 2>/dev/null").c_str()) == 0;
+}
 
 Rgb ReadPnm(const std::string& path) {
   Rgb r;
@@ -74,13 +81,15 @@ Rgb ReadPnm(const std::string& path) {
   r.height = std::atoi(token().c_str());
   const int maxval = std::atoi(token().c_str());
   const size_t start = pos + 1;
-  if ((magic != "P6" && magic != "P5") || maxval != 255 || r.width <= 0 || r.height <= 0) return Rgb{};
+  if ((magic != "P6" && magic != "P5") || maxval != 255 || r.width <= 0 || r.height <= 0)
+    return Rgb{};
   const size_t n = size_t(r.width) * size_t(r.height);
   const size_t channels = magic == "P6" ? 3 : 1;
   if (bytes.size() < start + n * channels) return Rgb{};
   r.pixels.resize(n * 3);
   for (size_t i = 0; i < n; ++i)
-    for (size_t k = 0; k < 3; ++k) r.pixels[3 * i + k] = bytes[start + i * channels + (channels == 3 ? k : 0)];
+    for (size_t k = 0; k < 3; ++k)
+      r.pixels[3 * i + k] = bytes[start + i * channels + (channels == 3 ? k : 0)];
   return r;
 }
 
@@ -95,7 +104,8 @@ void WritePnm(const std::string& path, const Rgb& rgb, const std::vector<uint8_t
   std::vector<uint8_t> bytes(h.begin(), h.end());
   const size_t n = size_t(rgb.width) * size_t(rgb.height);
   for (size_t i = 0; i < n; ++i) {
-    bytes.insert(bytes.end(), rgb.pixels.begin() + long(3 * i), rgb.pixels.begin() + long(3 * i + 3));
+    bytes.insert(bytes.end(), rgb.pixels.begin() + long(3 * i),
+                 rgb.pixels.begin() + long(3 * i + 3));
     if (!alpha.empty()) bytes.push_back(alpha[i]);
   }
   WriteBytes(path, bytes);
@@ -103,7 +113,8 @@ void WritePnm(const std::string& path, const Rgb& rgb, const std::vector<uint8_t
 
 Rgb MagickPixels(const std::string& path) {
   const std::string out = path + ".ref.ppm";
-  if (!RunShell("convert '" + path + "[0]' -background white -alpha remove -alpha off -depth 8 'ppm:" + out + "'"))
+  if (!RunShell("convert '" + path +
+                "[0]' -background white -alpha remove -alpha off -depth 8 'ppm:" + out + "'"))
     return Rgb{};
   return ReadPnm(out);
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/dib/Dib.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/Dib.h"
 
 namespace gfxtest {
 
@@ -31,7 +31,9 @@ Rgb PixelsOf(const Dib& dib);
 // Largest difference of any channel; -1 when the sizes differ.
 int MaxDifference(const Rgb& a, const Rgb& b);
 
-inline ByteView View(const std::vector<uint8_t>& bytes) { return {bytes.data(), bytes.size()}; }
+inline ByteView View(const std::vector<uint8_t>& bytes) {
+  return {bytes.data(), bytes.size()};
+}
 
 // Outside tools (ImageMagick, netpbm).
 bool HaveTool(const std::string& name);

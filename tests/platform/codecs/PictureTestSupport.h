@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/dib/Dib.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/dib/Dib.h"
 #include "tests/support/TestFiles.h"
 
 // Owns a picture for the length of a test.
@@ -59,7 +59,8 @@ inline RgbPicture Colours(const Dib& dib) {
 inline ::testing::AssertionResult SamePixels(const RgbPicture& a, const RgbPicture& b,
                                              int tolerance = 0) {
   if (a.w != b.w || a.h != b.h)
-    return ::testing::AssertionFailure() << "size " << a.w << "x" << a.h << " vs " << b.w << "x" << b.h;
+    return ::testing::AssertionFailure()
+           << "size " << a.w << "x" << a.h << " vs " << b.w << "x" << b.h;
   for (size_t i = 0; i < a.px.size(); ++i)
     for (int s = 0; s < 24; s += 8) {
       const int d = int(a.px[i] >> s & 255) - int(b.px[i] >> s & 255);
@@ -127,7 +128,8 @@ inline void WritePpm(const std::string& path, const RgbPicture& pic) {
   std::vector<uint8_t> b;
   const std::string head = "P6\n" + std::to_string(pic.w) + " " + std::to_string(pic.h) + "\n255\n";
   b.insert(b.end(), head.begin(), head.end());
-  for (uint32_t c : pic.px) b.push_back(uint8_t(c >> 16)), b.push_back(uint8_t(c >> 8)), b.push_back(uint8_t(c));
+  for (uint32_t c : pic.px)
+    b.push_back(uint8_t(c >> 16)), b.push_back(uint8_t(c >> 8)), b.push_back(uint8_t(c));
   WriteBytes(path, b);
 }
 

@@ -38,9 +38,11 @@ TEST(DibRecord, WhiteStartPictureHasTheDocumentedLayout) {
 }
 
 TEST(DibRecord, StrideIsPaddedToFourBytesForEveryDepth) {
-  struct Case { int w, bpp, stride; } cases[] = {
-      {1, 24, 4}, {1, 8, 4}, {1, 4, 4}, {1, 1, 4}, {5, 24, 16}, {33, 1, 8},
-      {9, 4, 8}, {4, 8, 4}, {7, 8, 8}, {32, 1, 4},
+  struct Case {
+    int w, bpp, stride;
+  } cases[] = {
+      {1, 24, 4}, {1, 8, 4}, {1, 4, 4}, {1, 1, 4}, {5, 24, 16},
+      {33, 1, 8}, {9, 4, 8}, {4, 8, 4}, {7, 8, 8}, {32, 1, 4},
   };
   for (const Case& c : cases) {
     DibGuard g;
@@ -52,9 +54,20 @@ TEST(DibRecord, StrideIsPaddedToFourBytesForEveryDepth) {
 }
 
 TEST(DibRecord, RefusesBadSizesAndDepthsWithoutAllocating) {
-  struct Case { int w, h, bpp; } cases[] = {
-      {0, 10, 24}, {10, 0, 24}, {-5, 10, 8}, {10, -1, 8}, {30001, 1, 1}, {1, 30001, 1},
-      {30000, 30000, 24}, {10, 10, 16}, {10, 10, 32}, {10, 10, 0}, {INT32_MAX, INT32_MAX, 24},
+  struct Case {
+    int w, h, bpp;
+  } cases[] = {
+      {0, 10, 24},
+      {10, 0, 24},
+      {-5, 10, 8},
+      {10, -1, 8},
+      {30001, 1, 1},
+      {1, 30001, 1},
+      {30000, 30000, 24},
+      {10, 10, 16},
+      {10, 10, 32},
+      {10, 10, 0},
+      {INT32_MAX, INT32_MAX, 24},
   };
   for (const Case& c : cases) {
     Dib d;
@@ -120,7 +133,8 @@ TEST(DibRecord, OutsideCoordinatesAreIgnored) {
 
 TEST(DibRecord, ColourTableIsCopiedAndPaletteAgrees) {
   BITMAPINFO src{};
-  for (int i = 0; i < 256; ++i) src.bmiColors[i] = RGBQUAD{uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0};
+  for (int i = 0; i < 256; ++i)
+    src.bmiColors[i] = RGBQUAD{uint8_t(i), uint8_t(255 - i), uint8_t(i / 2), 0};
   for (int bpp : {1, 4, 8}) {
     DibGuard g;
     NewDib(g.dib, 3, 3, bpp, &src, PaletteEntryCount(bpp));

@@ -11,10 +11,10 @@ constexpr ScanArea kBed{0, 0, 216, 297};
 constexpr double kPi = 3.14159265358979;
 
 struct Cover {
-  ScanArea place;       // unrotated, in millimetres
-  double degrees = 0;   // turned about its centre
-  uint32_t colour = 0;  // 0xRRGGBB
-  bool printed = false; // mostly white inside, with a printed frame and a bar
+  ScanArea place;        // unrotated, in millimetres
+  double degrees = 0;    // turned about its centre
+  uint32_t colour = 0;   // 0xRRGGBB
+  bool printed = false;  // mostly white inside, with a printed frame and a bar
 };
 
 // A preview of 364 x 500 pixels: a white lid with uniform noise and the cover on it.
@@ -27,14 +27,15 @@ RgbPicture Preview(const std::vector<Cover>& covers, int noise, uint32_t seed = 
       const double mx = (x + 0.5) * kBed.width / p.width, my = (y + 0.5) * kBed.height / p.height;
       uint32_t c = 0xf4f4f2;
       for (const Cover& cover : covers) {
-        const double cx = cover.place.left + cover.place.width / 2, cy = cover.place.top + cover.place.height / 2;
+        const double cx = cover.place.left + cover.place.width / 2,
+                     cy = cover.place.top + cover.place.height / 2;
         const double a = -cover.degrees * kPi / 180;
         const double u = (mx - cx) * std::cos(a) - (my - cy) * std::sin(a);
         const double v = (mx - cx) * std::sin(a) + (my - cy) * std::cos(a);
         const double hw = cover.place.width / 2, hh = cover.place.height / 2;
         if (std::fabs(u) > hw || std::fabs(v) > hh) continue;
-        const bool ink = !cover.printed || std::fabs(u) > hw - 3 || std::fabs(v) > hh - 3 ||
-                         std::fabs(v) < 8;
+        const bool ink =
+            !cover.printed || std::fabs(u) > hw - 3 || std::fabs(v) > hh - 3 || std::fabs(v) < 8;
         c = ink ? cover.colour : 0xfafafa;
       }
       uint32_t out = 0;
@@ -48,8 +49,10 @@ RgbPicture Preview(const std::vector<Cover>& covers, int noise, uint32_t seed = 
 // The bounding box of the turned cover.
 ScanArea Outline(const Cover& c) {
   const double a = c.degrees * kPi / 180;
-  const double hw = std::fabs(c.place.width / 2 * std::cos(a)) + std::fabs(c.place.height / 2 * std::sin(a));
-  const double hh = std::fabs(c.place.width / 2 * std::sin(a)) + std::fabs(c.place.height / 2 * std::cos(a));
+  const double hw =
+      std::fabs(c.place.width / 2 * std::cos(a)) + std::fabs(c.place.height / 2 * std::sin(a));
+  const double hh =
+      std::fabs(c.place.width / 2 * std::sin(a)) + std::fabs(c.place.height / 2 * std::cos(a));
   const double cx = c.place.left + c.place.width / 2, cy = c.place.top + c.place.height / 2;
   return {cx - hw, cy - hh, 2 * hw, 2 * hh};
 }
@@ -76,7 +79,8 @@ TEST(CoverFinderTest, FindsDarkAndLightCoversTurnedAndNoisy) {
     const ScanArea truth = Outline(c.cover);
     const double pixel = kBed.width / 364 + 0.01;  // one preview pixel in millimetres
     // Whole millimetres that hold the whole cover, with at most a pixel and the rounding more.
-    for (double v : {found->left, found->top, found->width, found->height}) EXPECT_EQ(v, std::round(v));
+    for (double v : {found->left, found->top, found->width, found->height})
+      EXPECT_EQ(v, std::round(v));
     EXPECT_LE(found->left, truth.left + pixel);
     EXPECT_LE(found->top, truth.top + pixel);
     EXPECT_GE(found->left + found->width, truth.left + truth.width - pixel);

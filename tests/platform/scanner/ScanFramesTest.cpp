@@ -134,12 +134,12 @@ TEST(FrameAssemblerTest, UnknownLengthGrowsUpToTheLimit) {
 
 TEST(FrameAssemblerTest, DamagedFormatsAreRefused) {
   const FrameFormat bad[] = {
-      Format(FrameKind::Gray, 10, 10, 4),                // depth
-      Format(FrameKind::Gray, 0, 10, 8),                 // no width
-      Format(FrameKind::Gray, kMaxDibSide + 1, 10, 8),   // too wide
-      Format(FrameKind::Rgb, 20000, 20000, 8),           // over the byte limit
-      {FrameKind::Rgb, true, 5, 2, 2, 8},                // line shorter than its pixels
-      {FrameKind::Gray, true, 1 << 30, 2, 2, 8},         // absurd padding
+      Format(FrameKind::Gray, 10, 10, 4),               // depth
+      Format(FrameKind::Gray, 0, 10, 8),                // no width
+      Format(FrameKind::Gray, kMaxDibSide + 1, 10, 8),  // too wide
+      Format(FrameKind::Rgb, 20000, 20000, 8),          // over the byte limit
+      {FrameKind::Rgb, true, 5, 2, 2, 8},               // line shorter than its pixels
+      {FrameKind::Gray, true, 1 << 30, 2, 2, 8},        // absurd padding
   };
   for (const FrameFormat& f : bad) {
     FrameAssembler a;

@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "platform/scanner/ScanSettings.h"
 #include "platform/SettingsDir.h"
+#include "platform/scanner/ScanSettings.h"
 #include "tests/support/TestFiles.h"
 
 TEST(ScanSettingsTest, SavedSettingsAreReadBack) {
@@ -34,9 +34,9 @@ TEST(ScanSettingsTest, MissingFileGivesDefaults) {
 
 TEST(ScanSettingsTest, DamagedFilesAreRefusedAndDefaultsKept) {
   TempDir dir;
-  const std::string bad[] = {"resolution=abc\n", "resolution=0\n", "mode=sepia\n",
-                             "area=1,2,3\n", "area=0,0,-5,10\n", "area=0,0,nan,10\n",
-                             "garbage line\n", std::string("device=a\x01z\n")};
+  const std::string bad[] = {
+      "resolution=abc\n", "resolution=0\n",    "mode=sepia\n",   "area=1,2,3\n",
+      "area=0,0,-5,10\n", "area=0,0,nan,10\n", "garbage line\n", std::string("device=a\x01z\n")};
   for (const std::string& text : bad) {
     WriteBytes(dir.file("s.dat"), std::vector<uint8_t>(text.begin(), text.end()));
     ScanSettings read;

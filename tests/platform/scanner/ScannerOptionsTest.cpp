@@ -38,21 +38,29 @@ TEST_F(ScannerOptionsTest, ValuesAreCheckedAgainstTypeAndConstraint) {
     const char* expected;  // nullptr: refused
   };
   const Case cases[] = {
-      {"hand-scanner", "Yes", "yes"},          {"hand-scanner", "off", "no"},
-      {"hand-scanner", "maybe", nullptr},      {"int-constraint-range", "8", "8"},
-      {"int-constraint-range", "200", nullptr}, {"int-constraint-range", "8.5", nullptr},
-      {"int-constraint-word-list", "42", "42"}, {"int-constraint-word-list", "43", nullptr},
-      {"fixed-constraint-word-list", "12.1", "12.1"}, {"fixed", "-3.25", "-3.25"},
-      {"fixed", "x", nullptr},                 {"resolution", "1201", nullptr},
+      {"hand-scanner", "Yes", "yes"},
+      {"hand-scanner", "off", "no"},
+      {"hand-scanner", "maybe", nullptr},
+      {"int-constraint-range", "8", "8"},
+      {"int-constraint-range", "200", nullptr},
+      {"int-constraint-range", "8.5", nullptr},
+      {"int-constraint-word-list", "42", "42"},
+      {"int-constraint-word-list", "43", nullptr},
+      {"fixed-constraint-word-list", "12.1", "12.1"},
+      {"fixed", "-3.25", "-3.25"},
+      {"fixed", "x", nullptr},
+      {"resolution", "1201", nullptr},
       {"string-constraint-string-list", " second ENTRY", "Second entry"},
-      {"mode", "Sepia", nullptr},              {"int-constraint-array", "1,2", nullptr},
+      {"mode", "Sepia", nullptr},
+      {"int-constraint-array", "1,2", nullptr},
       {"string", tooLong.c_str(), nullptr},
   };
   for (const Case& c : cases) {
     OptionValue value;
     std::string why;
     const bool ok = ParseOptionValue(Option(c.name), c.text, value, why);
-    EXPECT_EQ(ok, c.expected != nullptr) << c.name << " " << std::string(c.text).substr(0, 20) << ": " << why;
+    EXPECT_EQ(ok, c.expected != nullptr)
+        << c.name << " " << std::string(c.text).substr(0, 20) << ": " << why;
     if (ok && c.expected) EXPECT_EQ(FormatOptionValue(Option(c.name), value), c.expected) << c.name;
     if (!ok) EXPECT_NE(why.find(c.name), std::string::npos) << why;
   }
@@ -116,9 +124,10 @@ TEST_F(ScannerOptionsTest, SettingReadsBackWhatTheScannerKept) {
 
 TEST_F(ScannerOptionsTest, ListingShowsGroupsValuesAndStates) {
   const std::string text = OptionListing(ReadOptionEntries(device));
-  for (const char* line : {"Scan Mode:\n  --mode Gray|Color [Gray]\n", "  --three-pass yes|no [inactive]\n",
-                           "  --bool-soft-detect yes|no [no] [read-only]\n", "  --print-options\n",
-                           "Geometry:\n  --tl-x 0..250mm (in steps of 1) [0]\n"})
+  for (const char* line :
+       {"Scan Mode:\n  --mode Gray|Color [Gray]\n", "  --three-pass yes|no [inactive]\n",
+        "  --bool-soft-detect yes|no [no] [read-only]\n", "  --print-options\n",
+        "Geometry:\n  --tl-x 0..250mm (in steps of 1) [0]\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
 }
 
@@ -133,7 +142,8 @@ TEST(OptionChoicesTest, ChoicesAreKeptPerDeviceInTheirOrder) {
   EXPECT_EQ(c, (OptionChoice{"test-picture", "Color pattern"}));
   EXPECT_TRUE(SplitOptionChoice("string=a=b", c));
   EXPECT_EQ(c.value, "a=b");
-  for (const char* bad : {"mode", "=x", "Mode=x", "mo de=x"}) EXPECT_FALSE(SplitOptionChoice(bad, c)) << bad;
+  for (const char* bad : {"mode", "=x", "Mode=x", "mo de=x"})
+    EXPECT_FALSE(SplitOptionChoice(bad, c)) << bad;
 }
 
 TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
@@ -151,7 +161,8 @@ TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
   ASSERT_TRUE(SaveScanSettings(path, s, error));
   EXPECT_EQ(ReadBytes(path), plain);  // the settings file keeps its bytes
   const auto bytes = ReadBytes(options);
-  EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("test:0\tthree-pass=yes\n"), std::string::npos);
+  EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("test:0\tthree-pass=yes\n"),
+            std::string::npos);
   ScanSettings read;
   ASSERT_TRUE(LoadScanSettings(path, read, error)) << error;
   EXPECT_EQ(read, s);

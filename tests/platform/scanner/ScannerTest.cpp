@@ -11,7 +11,9 @@
 #include "tests/support/SaneTestBackend.h"
 
 namespace {
-int Pixels(double mm, int dpi) { return int(mm / 25.4 * dpi); }
+int Pixels(double mm, int dpi) {
+  return int(mm / 25.4 * dpi);
+}
 
 ScanSettings Settings(ScanMode mode, int dpi = 100, ScanArea area = kCdBookletArea,
                       const std::string& device = "test:0") {
@@ -120,7 +122,8 @@ TEST_F(ScannerTest, ScannerErrorsUseSanesOwnText) {
   Scan(Settings(ScanMode::Color), jammed);
   EXPECT_EQ(jammed.dib.Bits, nullptr);
   EXPECT_FALSE(jammed.cancelled);
-  EXPECT_NE(jammed.error.find(sane_strstatus(SANE_STATUS_JAMMED)), std::string::npos) << jammed.error;
+  EXPECT_NE(jammed.error.find(sane_strstatus(SANE_STATUS_JAMMED)), std::string::npos)
+      << jammed.error;
 
   WriteSaneTestConfig({.readStatus = "SANE_STATUS_COVER_OPEN"});
   ScanResult cover;
@@ -145,18 +148,19 @@ TEST_F(ScannerTest, CancelledScanStopsTheThreadAndGivesNoPicture) {
   std::condition_variable cv;
   bool started = false, done = false;
   std::vector<int> progress;
-  ASSERT_TRUE(job.start({Settings(ScanMode::Color, 100), false},
-                        [&](int p) {
-                          std::lock_guard lock(m);
-                          progress.push_back(p);
-                          if (p > 0) started = true;
-                          cv.notify_all();
-                        },
-                        [&] {
-                          std::lock_guard lock(m);
-                          done = true;
-                          cv.notify_all();
-                        }));
+  ASSERT_TRUE(job.start(
+      {Settings(ScanMode::Color, 100), false},
+      [&](int p) {
+        std::lock_guard lock(m);
+        progress.push_back(p);
+        if (p > 0) started = true;
+        cv.notify_all();
+      },
+      [&] {
+        std::lock_guard lock(m);
+        done = true;
+        cv.notify_all();
+      }));
   {
     std::unique_lock lock(m);
     ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(30), [&] { return started || done; }));
@@ -177,7 +181,8 @@ TEST_F(ScannerTest, CancelledScanStopsTheThreadAndGivesNoPicture) {
 TEST_F(ScannerTest, FinishedJobDeliversItsPictureAndCanRunAgain) {
   ScanJob job;
   std::vector<int> progress;  // written by the scan thread, read after the join
-  ASSERT_TRUE(job.start({Settings(ScanMode::Gray, 30), false}, [&](int p) { progress.push_back(p); }, {}));
+  ASSERT_TRUE(
+      job.start({Settings(ScanMode::Gray, 30), false}, [&](int p) { progress.push_back(p); }, {}));
   auto first = job.finish();
   ASSERT_TRUE(first && first->dib.Bits) << (first ? first->error : "");
   ASSERT_GE(progress.size(), 3u);
@@ -212,7 +217,7 @@ TEST_F(SaneOptionsTest, NumbersAreSnappedToRangesAndWordLists) {
   EXPECT_DOUBLE_EQ(r.number, 1200);  // range maximum
   r = device.setNumber("depth", 9);
   ASSERT_TRUE(r.ok) << r.error;
-  EXPECT_DOUBLE_EQ(r.number, 8);  // nearest word
+  EXPECT_DOUBLE_EQ(r.number, 8);                    // nearest word
   r = device.setNumber("int-constraint-range", 7);  // 4..192 in steps of 2
   ASSERT_TRUE(r.ok) << r.error;
   EXPECT_EQ(int(r.number) % 2, 0);
@@ -247,7 +252,8 @@ TEST_F(SaneOptionsTest, StringListsMatchWithoutCaseAndModeReloadsOptions) {
 
 TEST_F(SaneOptionsTest, AreaIsLimitedToTheGlassAndReportedInMillimetres) {
   AppliedSettings applied;
-  ASSERT_TRUE(ApplyScanSettings(device, Settings(ScanMode::Color, 100, {200, 10, 120, 120}), applied, error))
+  ASSERT_TRUE(ApplyScanSettings(device, Settings(ScanMode::Color, 100, {200, 10, 120, 120}),
+                                applied, error))
       << error;
   EXPECT_NEAR(applied.area.left, 200, 0.01);
   EXPECT_NEAR(applied.area.width, 50, 0.01);  // the glass ends at 250 mm

@@ -7,7 +7,11 @@ TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
   disc.width = disc.height = 120;
   FormatDetails d;
   d.shape = {ShapeKind::Disc, 0, 120, 40};
-  struct Case { double size, left, top; QRectF rim; double mm; };
+  struct Case {
+    double size, left, top;
+    QRectF rim;
+    double mm;
+  };
   const double inch = 25.39995;
   const Case cases[] = {{100, 0, 0, {0, 0, 1200, 1200}, 0.1},
                         {50, 0, 0, {0, 0, 2400, 2400}, 0.05},

@@ -1,11 +1,11 @@
-#include <QImage>
-#include <QPageLayout>
-#include <cctype>
-#include <QPrinter>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
 
+#include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -19,10 +19,10 @@
 #include "tests/support/TestFiles.h"
 
 // Without a queue the tests are skipped, except where CI asks for them (QUENDRIX_REQUIRE_CUPS).
-#define SKIP_WITHOUT_CUPS(why)                                     \
-  do {                                                             \
-    if (std::getenv("QUENDRIX_REQUIRE_CUPS")) FAIL() << (why);     \
-    GTEST_SKIP() << (why);                                         \
+#define SKIP_WITHOUT_CUPS(why)                                 \
+  do {                                                         \
+    if (std::getenv("QUENDRIX_REQUIRE_CUPS")) FAIL() << (why); \
+    GTEST_SKIP() << (why);                                     \
   } while (0)
 
 namespace fs = std::filesystem;
@@ -43,7 +43,8 @@ std::string CupsPdfQueue() {
   std::istringstream lines(Shell("LC_ALL=C lpstat -v 2>/dev/null"));
   for (std::string l; std::getline(lines, l);) {
     const auto colon = l.find(": cups-pdf:");
-    if (l.rfind("device for ", 0) == 0 && colon != std::string::npos) return l.substr(11, colon - 11);
+    if (l.rfind("device for ", 0) == 0 && colon != std::string::npos)
+      return l.substr(11, colon - 11);
   }
   return {};
 }
@@ -57,7 +58,8 @@ std::vector<fs::path> OutputFolders() {
   for (std::string l; std::getline(conf, l);)
     if (l.rfind("Out ", 0) == 0) out = l.substr(4);
   if (const auto at = out.find("${HOME}"); at != std::string::npos) out.replace(at, 7, home);
-  if (const auto at = out.find("${USER}"); at != std::string::npos) out.replace(at, 7, pw ? pw->pw_name : "root");
+  if (const auto at = out.find("${USER}"); at != std::string::npos)
+    out.replace(at, 7, pw ? pw->pw_name : "root");
   return {out, "/var/spool/cups-pdf/ANONYMOUS"};
 }
 
@@ -111,8 +113,9 @@ TEST(CupsPrintTest, TwoPageJobArrivesThroughTheQueue) {
   const fs::path arrived = ArrivedPdf(start);
   ASSERT_FALSE(arrived.empty()) << "no PDF arrived from queue " << queue;
   EXPECT_EQ(Pages(arrived), 2);
-  const std::string text = Shell("pdftotext -l 1 '" + arrived.string() + "' - 2>/dev/null; pdfimages -list '" +
-                               arrived.string() + "' 2>/dev/null");
+  const std::string text =
+      Shell("pdftotext -l 1 '" + arrived.string() + "' - 2>/dev/null; pdfimages -list '" +
+            arrived.string() + "' 2>/dev/null");
   EXPECT_NE(text.find("image"), std::string::npos) << text;
   fs::remove(arrived);
 }
@@ -161,7 +164,8 @@ fs::path InstanceFolder(const std::string& queue) {
   const auto at = line.find(": cups-pdf:/");
   if (at == std::string::npos) return {};
   std::string instance = line.substr(at + 12);
-  while (!instance.empty() && std::isspace(static_cast<unsigned char>(instance.back()))) instance.pop_back();
+  while (!instance.empty() && std::isspace(static_cast<unsigned char>(instance.back())))
+    instance.pop_back();
   std::ifstream conf("/etc/cups/cups-pdf" + (instance.empty() ? "" : "-" + instance) + ".conf");
   for (std::string l; std::getline(conf, l);)
     if (l.rfind("Out ", 0) == 0) return l.substr(4);
@@ -172,7 +176,8 @@ fs::path ArrivedIn(const fs::path& dir, fs::file_time_type start) {
   for (int tries = 0; tries < 300; ++tries) {
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(dir, ec))
-      if (e.path().extension() == ".pdf" && e.last_write_time() >= start && Pages(e.path()) > 0) return e.path();
+      if (e.path().extension() == ".pdf" && e.last_write_time() >= start && Pages(e.path()) > 0)
+        return e.path();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
   return {};
@@ -207,7 +212,8 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
   } printers[] = {{"Quendrix-PDF-A", {2, 3, 98, 102}}, {"Quendrix-PDF-B", {5, 1.5, 103, 97}}};
   std::vector<PrinterCalibration> own;
   for (const auto& p : printers) {
-    if (InstanceFolder(p.queue).empty()) SKIP_WITHOUT_CUPS(std::string("no queue ") + p.queue + " (scripts/cups-test-printer)");
+    if (InstanceFolder(p.queue).empty())
+      SKIP_WITHOUT_CUPS(std::string("no queue ") + p.queue + " (scripts/cups-test-printer)");
     PrinterChoice choice;
     choice.printerName = p.queue;
     own.push_back({JobPrinterKey(choice), p.calibration});
@@ -226,7 +232,8 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
     choice.printerName = p.queue;
     r.calibration = JobCalibration(options, JobPrinterKey(choice));
     ASSERT_EQ(r.calibration, p.calibration);
-    EXPECT_EQ(JobCalibration(options, JobPrinterKey(choice, dir.file("x.pdf"))), (Calibration{1, 1, 100, 100}));
+    EXPECT_EQ(JobCalibration(options, JobPrinterKey(choice, dir.file("x.pdf"))),
+              (Calibration{1, 1, 100, 100}));
     const fs::path folder = InstanceFolder(p.queue);
     const auto start = fs::file_time_type::clock::now();
     auto printer = MakeJobPrinter(choice);
@@ -237,11 +244,17 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
     const fs::path arrived = ArrivedIn(folder, start);
     ASSERT_FALSE(arrived.empty()) << "no PDF arrived in " << folder;
     const std::string png = dir.file("page");
-    ASSERT_EQ(std::system(("pdftoppm -r 254 -png -singlefile '" + arrived.string() + "' '" + png + "'").c_str()), 0);
-    const RedBox box = FindRed(QImage(QString::fromStdString(png + ".png")).convertToFormat(QImage::Format_RGB32));
+    ASSERT_EQ(
+        std::system(
+            ("pdftoppm -r 254 -png -singlefile '" + arrived.string() + "' '" + png + "'").c_str()),
+        0);
+    const RedBox box =
+        FindRed(QImage(QString::fromStdString(png + ".png")).convertToFormat(QImage::Format_RGB32));
     const Calibration& c = p.calibration;
-    EXPECT_NEAR(box.left, printable.left() + c.width / 100 * (r.format.leftMargin - c.left), kTolerance);
-    EXPECT_NEAR(box.top, printable.top() + c.height / 100 * (r.format.topMargin - c.top), kTolerance);
+    EXPECT_NEAR(box.left, printable.left() + c.width / 100 * (r.format.leftMargin - c.left),
+                kTolerance);
+    EXPECT_NEAR(box.top, printable.top() + c.height / 100 * (r.format.topMargin - c.top),
+                kTolerance);
     EXPECT_NEAR(box.width, c.width / 100 * r.format.width, kTolerance);
     EXPECT_NEAR(box.height, c.height / 100 * r.format.height, kTolerance);
     fs::remove(arrived);

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -6,16 +8,14 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <functional>
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/LabelTemplate.h"
 #include "print/PaperFile.h"
-#include "print/views/FormatShapeEditor.h"
 #include "print/SettingsFile.h"
+#include "print/views/FormatShapeEditor.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -61,8 +61,9 @@ TEST_F(PaperFormatPanelTest, DialogStartsWithItsDefaultFormat) {
   PaperFormatDialog* f = panel.formatDialog();
   QStringList groups;
   for (auto* g : f->findChildren<QGroupBox*>()) groups << g->title();
-  EXPECT_EQ(groups.mid(0, 5), QStringList({"Description of the paper format", "Margins in inch", "Extents in inch",
-                                 "Space between the elements", "Number of elements per Sheet"}));
+  EXPECT_EQ(groups.mid(0, 5),
+            QStringList({"Description of the paper format", "Margins in inch", "Extents in inch",
+                         "Space between the elements", "Number of elements per Sheet"}));
   const PaperFormat t = PaperFormatFromFields(f->values());
   EXPECT_EQ(t.name, "No name");
   EXPECT_DOUBLE_EQ(t.width, 90 * 25.39995);
@@ -203,20 +204,22 @@ TEST_F(PaperFormatPanelTest, CoverControlsReportTheirValuesAndAskForARepaint) {
 
 TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit) {
   Load({Format("Cards")});
-  AnswerDialog([](PaperFormatDialog* f) {
-    EXPECT_EQ(f->unitBox->currentText(), "inch");  // as ever, until millimetres are chosen
-    f->unitBox->setCurrentIndex(1);
-    EXPECT_EQ(f->findChildren<QGroupBox*>()[1]->title(), "Margins in mm");
-    EXPECT_NEAR(f->widthEdit->value(), 90, 0.003);  // through the inch field's four decimals
-    f->widthEdit->setValue(117);
-    f->heightEdit->setValue(117);
-    f->ShapeEditor->shapeBox->setCurrentIndex(3);
-    f->ShapeEditor->outerEdit->setValue(117);
-    f->ShapeEditor->holeEdit->setValue(41);
-    f->ShapeEditor->bleedEdit->setValue(1.5);
-    f->ShapeEditor->sheetBox->setCurrentText("A4");
-    f->ShapeEditor->addGridButton->click();
-  }, true);
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        EXPECT_EQ(f->unitBox->currentText(), "inch");  // as ever, until millimetres are chosen
+        f->unitBox->setCurrentIndex(1);
+        EXPECT_EQ(f->findChildren<QGroupBox*>()[1]->title(), "Margins in mm");
+        EXPECT_NEAR(f->widthEdit->value(), 90, 0.003);  // through the inch field's four decimals
+        f->widthEdit->setValue(117);
+        f->heightEdit->setValue(117);
+        f->ShapeEditor->shapeBox->setCurrentIndex(3);
+        f->ShapeEditor->outerEdit->setValue(117);
+        f->ShapeEditor->holeEdit->setValue(41);
+        f->ShapeEditor->bleedEdit->setValue(1.5);
+        f->ShapeEditor->sheetBox->setCurrentText("A4");
+        f->ShapeEditor->addGridButton->click();
+      },
+      true);
   panel.editFormat();
   const FormatDetails d = panel.selectedDetails();
   EXPECT_EQ(d.shape.kind, ShapeKind::Disc);
@@ -293,11 +296,11 @@ TEST_F(PaperFormatPanelTest, EditConfirmedUnchangedKeepsEveryStoredLengthBitForB
     return t;
   };
   const std::vector<PaperFormat> formats = {
-      odd(45, 88.5, 120, 120, 120, 130),             // millimetres, no round number of inches
+      odd(45, 88.5, 120, 120, 120, 130),  // millimetres, no round number of inches
       odd(1.0 / 3, 2.0 / 7, 151.123456789, 118, 151.2, 119),
       odd(0.1 * 25.39995, 0.3 * 25.39995, 4.7 * 25.39995, 55, 4.8 * 25.39995, 55),
-      odd(0, 0, 90, 55, 80, 50),                      // steps shorter than the element
-      odd(2e5, 3e4, 9e4, 4e4, 9e4, 4e4),              // beyond the dialog's ranges
+      odd(0, 0, 90, 55, 80, 50),          // steps shorter than the element
+      odd(2e5, 3e4, 9e4, 4e4, 9e4, 4e4),  // beyond the dialog's ranges
       odd(-5, -1e-9, 1e-12, 0, 1e-12, 0),
   };
   Load(formats);

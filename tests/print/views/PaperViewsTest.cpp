@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/PaperFile.h"
@@ -56,7 +57,8 @@ class PaperViewsTest : public ::testing::Test {
 
 TEST_F(PaperViewsTest, CenterViewTakesTheElementSizeAtTheZoom) {
   LoadFormats({});
-  CenterView view(&paper, [this] { return picture; }, &host);
+  CenterView view(
+      &paper, [this] { return picture; }, &host);
   view.setCoverDrawer(Recorder());
   const int dpi = view.logicalDpiX();
   EXPECT_EQ(view.size(), QSize(300, 300));
@@ -72,12 +74,14 @@ TEST_F(PaperViewsTest, CenterViewTakesTheElementSizeAtTheZoom) {
   paper.zoomEdit->setValue(100);
   paper.leftEdit->setValue(-1);
   view.grab();
-  EXPECT_EQ(covers.back(), (PixelRect{-dpi, 0, TruncPixels(4.75 * dpi) / 2, TruncPixels(4.75 * dpi) / 4}));
+  EXPECT_EQ(covers.back(),
+            (PixelRect{-dpi, 0, TruncPixels(4.75 * dpi) / 2, TruncPixels(4.75 * dpi) / 4}));
 }
 
 TEST_F(PaperViewsTest, DraggingScrollsAndStopsAtTheEnds) {
   LoadFormats({Square(10)});
-  CenterView view(&paper, [this] { return picture; }, &host);
+  CenterView view(
+      &paper, [this] { return picture; }, &host);
   QScrollArea* area = view.scrollArea();
   area->setGeometry(0, 0, 200, 200);
   host.show();
@@ -97,7 +101,8 @@ TEST_F(PaperViewsTest, DraggingScrollsAndStopsAtTheEnds) {
 
 TEST_F(PaperViewsTest, PreviewShowsThePositionsOfTheChosenPage) {
   LoadFormats({TwoByFive()});
-  SheetPreview preview(&paper, &print, [this] { return picture; }, &host);
+  SheetPreview preview(
+      &paper, &print, [this] { return picture; }, &host);
   preview.setCoverDrawer(Recorder());
   PrinterPage a4;
   a4.widthPx = 4960;
@@ -125,7 +130,8 @@ TEST_F(PaperViewsTest, PreviewShowsThePositionsOfTheChosenPage) {
 
 TEST_F(PaperViewsTest, PreviewAsksForAFormatOncePerRequest) {
   LoadFormats({});
-  SheetPreview preview(&paper, &print, [this] { return picture; }, &host);
+  SheetPreview preview(
+      &paper, &print, [this] { return picture; }, &host);
   preview.paintPreview();
   preview.grab();
   preview.grab();  // the box's own repaints

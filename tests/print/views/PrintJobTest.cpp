@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
-#include <gtest/gtest.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,7 +18,8 @@ constexpr int kDpi = 100;
 // Renders the PDF's pages with pdftoppm at `dpi`.
 std::vector<QImage> Rasterise(const std::string& pdf, int dpi, const TempDir& dir) {
   const std::string prefix = dir.file("page");
-  const std::string cmd = "pdftoppm -r " + std::to_string(dpi) + " -png '" + pdf + "' '" + prefix + "'";
+  const std::string cmd =
+      "pdftoppm -r " + std::to_string(dpi) + " -png '" + pdf + "' '" + prefix + "'";
   if (std::system(cmd.c_str()) != 0) return {};
   std::vector<QImage> pages;
   const QStringList files = QDir(QString::fromStdString(dir.path().string()))
@@ -88,7 +89,9 @@ std::string PdfInfo(const std::string& pdf, const std::string& key) {
 
 int Count(const std::string& haystack, const std::string& needle) {
   int n = 0;
-  for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
+  for (size_t at = haystack.find(needle); at != std::string::npos;
+       at = haystack.find(needle, at + 1))
+    ++n;
   return n;
 }
 
@@ -165,7 +168,8 @@ TEST(PrintJobTest, CalibrationShiftsAndScalesThePrintout) {
   const auto pages = Rasterise(pdf, kDpi, raster);
   ASSERT_EQ(pages.size(), 1u);
   ExpectElementsAt(pages[0], r, 0);
-  const PixelPoint at = PrintElementPos(r.format, r.calibration, SheetPosition{9, 1, 4, 0}, kDpi, kDpi);
+  const PixelPoint at =
+      PrintElementPos(r.format, r.calibration, SheetPosition{9, 1, 4, 0}, kDpi, kDpi);
   EXPECT_EQ(at.x, int(98 * (90 / 25.39995) / 100 * kDpi + 98 * ((15 - 4) / 25.39995) / 100 * kDpi));
 }
 

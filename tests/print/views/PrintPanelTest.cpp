@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
+
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QDoubleSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
 
@@ -75,7 +75,10 @@ TEST_F(PrintPanelTest, PrintingWithoutAFormatAsksForOne) {
 }
 
 TEST_F(PrintPanelTest, WithoutAPrinterTheJobGoesIntoTheChosenPdfFile) {
-  panel.setPrintTarget([](std::string& pdf) { pdf = AskPdfFile(); return !pdf.empty(); });
+  panel.setPrintTarget([](std::string& pdf) {
+    pdf = AskPdfFile();
+    return !pdf.empty();
+  });
   const std::string pdf = dir.file("covers.pdf");
   dialogs.fileAnswers = {std::nullopt, FileAnswer{pdf, 1}};
   panel.copiesEdit->setValue(12);

@@ -1,8 +1,8 @@
+#include <gtest/gtest.h>
+
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <gtest/gtest.h>
-
 #include <cmath>
 
 #include "platform/views/PrinterSettings.h"
@@ -21,7 +21,9 @@ PrinterChoice Paper(const char* name, const char* key, double w, double h, bool 
 }
 
 // The sheet of a job printer in points, as it lies (landscape swaps the sides).
-QSizeF SheetPoints(QPrinter& p) { return p.pageLayout().fullRect(QPageLayout::Point).size(); }
+QSizeF SheetPoints(QPrinter& p) {
+  return p.pageLayout().fullRect(QPageLayout::Point).size();
+}
 
 QString TestQueue() {
   for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
@@ -58,14 +60,16 @@ TEST(PrinterChoiceTest, PdfJobsKeepTheChosenPaperWhateverItsName) {
 
 TEST(PrinterChoiceTest, QueueChoicesReachTheJobAndThePage) {
   const QString queue = TestQueue();
-  if (queue.isEmpty()) GTEST_SKIP() << "no CUPS queue naming Letter its own way (scripts/cups-test-printer)";
+  if (queue.isEmpty())
+    GTEST_SKIP() << "no CUPS queue naming Letter its own way (scripts/cups-test-printer)";
   QPrinter dialogPrinter(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution);
   for (const QPageSize& s : QPrinterInfo(dialogPrinter).supportedPageSizes())
     if (s.key() == QStringLiteral("Letter")) dialogPrinter.setPageSize(s);
   dialogPrinter.setPageOrientation(QPageLayout::Landscape);
   dialogPrinter.setDuplex(QPrinter::DuplexLongSide);  // kept only where the queue can
-  dialogPrinter.printEngine()->setProperty(QPrintEngine::PrintEnginePropertyKey(0xfe00),
-                                           QStringList{"Resolution", "150dpi", "InputSlot", "Tray2"});
+  dialogPrinter.printEngine()->setProperty(
+      QPrintEngine::PrintEnginePropertyKey(0xfe00),
+      QStringList{"Resolution", "150dpi", "InputSlot", "Tray2"});
   const PrinterChoice letter = ReadPrinterChoice(dialogPrinter);
   EXPECT_EQ(letter.printerName, queue.toStdString());
   EXPECT_EQ(letter.paperKey, "Letter");
@@ -98,7 +102,8 @@ TEST(PrinterChoiceTest, QueueChoicesReachTheJobAndThePage) {
   }
   auto job = MakeJobPrinter(letter);
   EXPECT_EQ(job->pageLayout().pageSize().key(), QStringLiteral("Letter"));
-  EXPECT_EQ(job->printEngine()->property(QPrintEngine::PrintEnginePropertyKey(0xfe00)).toStringList(),
-            QStringList({"Resolution", "150dpi", "InputSlot", "Tray2"}));
+  EXPECT_EQ(
+      job->printEngine()->property(QPrintEngine::PrintEnginePropertyKey(0xfe00)).toStringList(),
+      QStringList({"Resolution", "150dpi", "InputSlot", "Tray2"}));
   EXPECT_EQ(ReadPrinterChoice(*job), letter);  // the dialog, opened again, shows the same
 }

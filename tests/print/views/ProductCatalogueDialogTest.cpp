@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/DetailsFile.h"
@@ -57,7 +58,8 @@ TEST_F(ProductCatalogueDialogTest, SearchFiltersAndTheChosenSheet) {
   ASSERT_EQ(d.productList->count(), 1);
   EXPECT_EQ(d.productList->item(0)->text(), "SheetLabels SL113 - CD/DVD Labels");
   const QString sizes = d.sizesLabel->text();
-  for (const char* part : {"US Letter (215.9 x 279.4 mm)", "117.47 x 117.47 mm, disc, hole 41.27 mm", "Per sheet: 3 in 3 groups"})
+  for (const char* part : {"US Letter (215.9 x 279.4 mm)",
+                           "117.47 x 117.47 mm, disc, hole 41.27 mm", "Per sheet: 3 in 3 groups"})
     EXPECT_TRUE(sizes.contains(QString::fromLatin1(part))) << part << " in " << sizes.toStdString();
   EXPECT_TRUE(d.addButton->isEnabled());
 
@@ -111,13 +113,18 @@ TEST_F(ProductCatalogueDialogTest, AddedProductsPrintWhereTheirTemplatesPlaceThe
     double width, height, bleed, hole;
   };
   const double d = 333 * kPt;  // radius="166.5pt"
-  const std::vector<std::pair<double, double>> sl113 = {{7, 7}, {94, 82.5}, {7, 158}};  // x0, y0 in cm
-  std::vector<std::pair<double, double>> avery7160;  // x0="21.2" y0="43.9" dx="187.2" dy="108.0", points
+  const std::vector<std::pair<double, double>> sl113 = {
+      {7, 7}, {94, 82.5}, {7, 158}};  // x0, y0 in cm
+  std::vector<std::pair<double, double>>
+      avery7160;  // x0="21.2" y0="43.9" dx="187.2" dy="108.0", points
   for (int row = 0; row < 7; ++row)
-    for (int col = 0; col < 3; ++col) avery7160.push_back({(21.2 + 187.2 * col) * kPt, (43.9 + 108 * row) * kPt});
+    for (int col = 0; col < 3; ++col)
+      avery7160.push_back({(21.2 + 187.2 * col) * kPt, (43.9 + 108 * row) * kPt});
   const Case cases[] = {
-      {"sheetlabels sl113", "SheetLabels SL113 CD/DVD Labels", "Letter", sl113, d, d, 9 * kPt, 117 * kPt},
-      {"avery 7160 mailing", "Avery 7160 Mailing labels", "A4", avery7160, 181.4 * kPt, 108 * kPt, 0, 0},
+      {"sheetlabels sl113", "SheetLabels SL113 CD/DVD Labels", "Letter", sl113, d, d, 9 * kPt,
+       117 * kPt},
+      {"avery 7160 mailing", "Avery 7160 Mailing labels", "A4", avery7160, 181.4 * kPt, 108 * kPt,
+       0, 0},
   };
   for (const Case& c : cases) {
     AddFromCatalogue(QString::fromLatin1(c.search));
@@ -137,7 +144,8 @@ TEST_F(ProductCatalogueDialogTest, AddedProductsPrintWhereTheirTemplatesPlaceThe
     r.copies = PositionsPerSheet(r.format, r.details);
     ASSERT_EQ(r.copies, static_cast<int>(c.corners.size())) << c.name;
     PrinterChoice paper;
-    paper.paperName = QPageSize::name(c.paper[0] == 'L' ? QPageSize::Letter : QPageSize::A4).toStdString();
+    paper.paperName =
+        QPageSize::name(c.paper[0] == 'L' ? QPageSize::Letter : QPageSize::A4).toStdString();
     TempDir out;
     const auto pages = PrintRed(r, out, paper);
     ASSERT_EQ(pages.size(), 1u) << c.name;
@@ -160,8 +168,10 @@ TEST_F(ProductCatalogueDialogTest, AddedProductsPrintWhereTheirTemplatesPlaceThe
       }
     }
     const auto [lastLeft, lastTop] = c.corners.back();
-    EXPECT_EQ(InkAt(page, lastLeft + c.width / 2, lastTop + c.height + b - kTolerance), Red) << c.name;
-    EXPECT_EQ(InkAt(page, lastLeft + c.width / 2, lastTop + c.height + b + kTolerance), White) << c.name;
+    EXPECT_EQ(InkAt(page, lastLeft + c.width / 2, lastTop + c.height + b - kTolerance), Red)
+        << c.name;
+    EXPECT_EQ(InkAt(page, lastLeft + c.width / 2, lastTop + c.height + b + kTolerance), White)
+        << c.name;
   }
   EXPECT_TRUE(dialogs.asked.empty());
 }

@@ -1,10 +1,10 @@
 #pragma once
 // Prints a job into a PDF and rasterises it with pdftoppm, to measure where ink lands.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QImage>
 #include <QPrinter>
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 
@@ -17,18 +17,23 @@ constexpr double kPx = kRasterDpi / 25.4;
 constexpr double kTolerance = 0.2;  // mm
 
 // Prints `r` into a PDF with every element and its bleed in solid red; the pages as pictures.
-inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir, const PrinterChoice& paper = {}) {
+inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
+                                    const PrinterChoice& paper = {}) {
   const std::string pdf = dir.file("out.pdf");
-  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& element, const PixelRect&, int, int) { element.fill(Qt::red); }};
+  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& element, const PixelRect&, int, int) {
+                 element.fill(Qt::red);
+               }};
   auto printer = MakeJobPrinter(paper, pdf, kPrintDpi);
-  const PrintResult result = PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleed));
+  const PrintResult result =
+      PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleed));
   EXPECT_TRUE(result.ok) << result.error;
   printer.reset();
   const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";
   if (std::system(cmd.c_str()) != 0) return {};
   std::vector<QImage> pages;
   const QString folder = QString::fromStdString(dir.path().string());
-  for (const QString& f : QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
+  for (const QString& f :
+       QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
     pages.push_back(QImage(folder + "/" + f).convertToFormat(QImage::Format_RGB32));
   return pages;
 }

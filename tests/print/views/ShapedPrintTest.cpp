@@ -32,9 +32,12 @@ TEST(ShapedPrintTest, DiscsPrintOnlyOnTheRingGrownByTheBleed) {
       const double cx = 20 + outer / 2, cy = 15 + 137 * row + outer / 2;
       for (int a = 0; a < 36; ++a) {
         const double dx = std::cos(a * M_PI / 18), dy = std::sin(a * M_PI / 18);
-        const auto at = [&](double radius) { return InkAt(pages[0], cx + dx * radius, cy + dy * radius); };
+        const auto at = [&](double radius) {
+          return InkAt(pages[0], cx + dx * radius, cy + dy * radius);
+        };
         const double rim = outer / 2 + bleed, inner = hole / 2 - bleed;
-        const std::string where = "bleed " + std::to_string(bleed) + " row " + std::to_string(row) + " angle " + std::to_string(a * 10);
+        const std::string where = "bleed " + std::to_string(bleed) + " row " + std::to_string(row) +
+                                  " angle " + std::to_string(a * 10);
         EXPECT_EQ(at(rim + kTolerance), White) << where;
         EXPECT_EQ(at(rim + 3), White) << where;
         EXPECT_EQ(at(rim - kTolerance), Red) << where;
@@ -48,7 +51,12 @@ TEST(ShapedPrintTest, DiscsPrintOnlyOnTheRingGrownByTheBleed) {
 }
 
 TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
-  struct Case { const char* name; LabelShape shape; double bleed; bool outlines; };
+  struct Case {
+    const char* name;
+    LabelShape shape;
+    double bleed;
+    bool outlines;
+  };
   const Case cases[] = {{"rectangle with bleed", {}, 1.5, false},
                         {"rectangle outlined", {}, 0, true},
                         {"ellipse outlined", {ShapeKind::Ellipse, 0, 0, 0}, 0, true},
@@ -72,7 +80,8 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
     EXPECT_EQ(InkAt(page, left - b + kTolerance, midY), Red) << c.name;
     EXPECT_EQ(InkAt(page, left - b - kTolerance - (c.outlines ? 0.1 : 0), midY), White) << c.name;
     EXPECT_EQ(InkAt(page, midX, top - b - kTolerance - (c.outlines ? 0.1 : 0)), White) << c.name;
-    EXPECT_EQ(InkAt(page, midX, top + 50 + b + kTolerance + (c.outlines ? 0.1 : 0)), White) << c.name;
+    EXPECT_EQ(InkAt(page, midX, top + 50 + b + kTolerance + (c.outlines ? 0.1 : 0)), White)
+        << c.name;
     if (c.outlines) {
       // A dark line on the outline itself, within 0.2 mm: left and top edge middles.
       bool leftLine = false, topLine = false;

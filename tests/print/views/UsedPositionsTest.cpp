@@ -1,12 +1,12 @@
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QDoubleSpinBox>
 #include <QTest>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "platform/dialogs/ScriptedDialogs.h"
@@ -42,12 +42,16 @@ class UsedPositionsTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_EQ(SavePaperFormats(dir.file("paper.dat"), {TwoByFive()}), "");
     paper.LoadPaperFormats(dir.file("paper.dat"), {});
-    print.setPrintTarget([this](std::string& pdf) { pdf = dir.file("job.pdf"); return true; });
+    print.setPrintTarget([this](std::string& pdf) {
+      pdf = dir.file("job.pdf");
+      return true;
+    });
   }
   // The centre of position `k` of the first sheet in the preview.
   QPoint Centre(const SheetPreview& preview, int k) const {
     const SheetLayout l = print.currentLayout();
-    const PixelPoint at = PreviewElementPos(TwoByFive(), l.At(k), preview.logicalDpiX(), print.zoom());
+    const PixelPoint at =
+        PreviewElementPos(TwoByFive(), l.At(k), preview.logicalDpiX(), print.zoom());
     const PixelSize es = PreviewElementSize(TwoByFive(), preview.logicalDpiX(), print.zoom());
     return QPoint(at.x + es.w / 2, at.y + es.h / 2);
   }
@@ -55,7 +59,8 @@ class UsedPositionsTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(UsedPositionsTest, AClickOnTheFirstSheetMarksOrFreesAPositionADragDoesNot) {
-  SheetPreview preview(&paper, &print, [] { return QSize(10, 10); }, &host);
+  SheetPreview preview(
+      &paper, &print, [] { return QSize(10, 10); }, &host);
   PrinterPage a4;
   a4.widthPx = 4960;
   a4.heightPx = 7016;
@@ -66,7 +71,7 @@ TEST_F(UsedPositionsTest, AClickOnTheFirstSheetMarksOrFreesAPositionADragDoesNot
   QTest::mouseClick(&preview, Qt::LeftButton, {}, second);
   EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2});
   preview.grab();
-  EXPECT_EQ(preview.drawnElements(), 3);  // positions 1, 3 and 4
+  EXPECT_EQ(preview.drawnElements(), 3);                                // positions 1, 3 and 4
   QTest::mouseClick(&preview, Qt::LeftButton, {}, Centre(preview, 0));  // within "Already used"
   EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2});
   const QPoint moved = Centre(preview, 5) + QPoint(SheetPreview::kClickSlack + 3, 0);
@@ -106,8 +111,10 @@ TEST_F(UsedPositionsTest, SkippedPositionsAndChosenPagesLandWhereTheLayoutSays) 
   for (int32_t k = 0; k < 10; ++k) {
     const SheetPosition p = l.At(k);
     const bool copy = k != 0 && k != 2 && k != 5;
-    EXPECT_EQ(InkAt(all[0], r.format.leftMargin + p.col * 80 + 40, r.format.topMargin + p.row * 50 + 25),
-              copy ? Red : White) << k;
+    EXPECT_EQ(
+        InkAt(all[0], r.format.leftMargin + p.col * 80 + 40, r.format.topMargin + p.row * 50 + 25),
+        copy ? Red : White)
+        << k;
   }
 }
 
@@ -128,7 +135,8 @@ TEST_F(UsedPositionsTest, APrintThatCompletedIsContinuedOnTheNextOne) {
   EXPECT_EQ(print.usedEdit->value(), 5);
   EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{7});
 
-  // Reprinting chosen pages leaves the remembered position alone; a page outside the job is refused.
+  // Reprinting chosen pages leaves the remembered position alone; a page outside the job is
+  // refused.
   print.copiesEdit->setValue(20);
   print.pagesEdit->setText(QStringLiteral("3"));
   print.printCovers();

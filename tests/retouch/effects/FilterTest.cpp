@@ -4,12 +4,12 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/retouch/TestPictures.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "retouch/effects/ApplyEffect.h"
 #include "retouch/effects/FilterBorder.h"
 #include "retouch/effects/FilterFast.h"
 #include "retouch/effects/FilterReference.h"
+#include "tests/retouch/TestPictures.h"
 
 namespace {
 uint8_t Byte(const Dib& d, int32_t x, int32_t y, int c) {
@@ -33,7 +33,8 @@ void ExpectFastEqualsReference(const Dib& src, int k) {
         << "x" << DibHeight(src);
     for (int32_t y = 0; y < DibHeight(src); ++y)
       ASSERT_EQ(std::memcmp(backup.data() + size_t(y) * DibWidth(src) * 3, DibRow(src, y),
-                            size_t(DibWidth(src)) * 3), 0);
+                            size_t(DibWidth(src)) * 3),
+                0);
   }
 }
 
@@ -61,7 +62,7 @@ TEST(EffectTable, HoldsTheFourteenEntriesInMenuOrder) {
 }
 
 TEST(FilterKernels, EqualThePlainLoopOnRandomPicturesOfOddSizes) {
-  const int32_t sizes[][2] = {{1, 1}, {1, 9},   {9, 1},  {1, 40},  {40, 1},
+  const int32_t sizes[][2] = {{1, 1}, {1, 9},   {9, 1},  {1, 40}, {40, 1},
                               {5, 3}, {101, 7}, {37, 2}, {32, 3}, {64, 2}};
   uint32_t seed = 1;
   for (auto& s : sizes) {
@@ -137,7 +138,6 @@ TEST(FilterArithmetic, NegativeSumsAreTruncatedTowardZeroBeforeTheBias) {
   ASSERT_TRUE(MakeBorderedCopy(d.dib, work.dib));
   FilterReference(work.dib, sharpen, d.dib);
   EXPECT_EQ(Byte(d.dib, 1, 1, 0), 1);  // -5 / 12 = 0, plus 1; floor division would give 0
-
 }
 
 TEST(FilterArithmetic, OnePixelPictureSeesItselfInEveryNeighbour) {
@@ -171,7 +171,8 @@ TEST(DibFilterDialog, NoRestoresThePictureByteForByte) {
     RandomDib(d.dib, w, 7, 24, uint32_t(w));
     // Padding bytes carry something, which must survive too.
     for (int32_t r = 0; r < 7; ++r)
-      for (int32_t b = w * 3; b < d.dib.BytesPerLine; ++b) d.dib.Bits[r * d.dib.BytesPerLine + b] = 0xA5;
+      for (int32_t b = w * 3; b < d.dib.BytesPerLine; ++b)
+        d.dib.Bits[r * d.dib.BytesPerLine + b] = 0xA5;
     CopyDib(before.dib, d.dib);
     ScriptedDialogs dialogs;
     ScopedDialogs scope(dialogs);

@@ -1,9 +1,9 @@
 // The "Brightness and contrast..." dialog, opened from the Retouch menu.
-#include "retouch/views/BrightnessContrastDialog.h"
-
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QTest>
+
+#include "retouch/views/BrightnessContrastDialog.h"
 #include "retouch/views/RetouchView.h"
 #include "tests/retouch/views/ViewPictures.h"
 

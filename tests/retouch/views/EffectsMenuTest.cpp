@@ -1,8 +1,9 @@
 // The Effects menu of the Retouch view: the filter's question and the promotion question,
 // each answered both ways.
+#include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "retouch/effects/EffectFilters.h"
 #include "retouch/views/RetouchView.h"
@@ -37,7 +38,9 @@ TEST_F(EffectsMenuTest, TheResultIsShownBeforeTheQuestionAndKeptOnYes) {
   doc.Uniform24(31, 17, 0x336699);
   Show();
   QColor shown;
-  dialogs.onMessage = [&](const std::string&) { shown = view->paintBox()->grab().toImage().pixel(15, 8); };
+  dialogs.onMessage = [&](const std::string&) {
+    shown = view->paintBox()->grab().toImage().pixel(15, 8);
+  };
   dialogs.messageAnswers = {MsgResult::Yes};
   QSignalSpy changed(view.get(), &RetouchView::pictureChanged);
   Choose(kFindEdges);
@@ -56,7 +59,9 @@ TEST_F(EffectsMenuTest, NoRestoresThePictureByteForByte) {
   const std::string before = Fingerprint(doc.dib);
   const QColor original = view->paintBox()->grab().toImage().pixel(20, 8);
   QColor shown;
-  dialogs.onMessage = [&](const std::string&) { shown = view->paintBox()->grab().toImage().pixel(20, 8); };
+  dialogs.onMessage = [&](const std::string&) {
+    shown = view->paintBox()->grab().toImage().pixel(20, 8);
+  };
   dialogs.messageAnswers = {MsgResult::No};
   Choose(0);
   EXPECT_NE(shown, original);
@@ -87,7 +92,8 @@ TEST_F(EffectsMenuTest, APromotedPictureStaysPromotedWhenTheResultIsRejected) {
     }
   dialogs.messageAnswers = {MsgResult::Yes, MsgResult::No};
   Choose(2);
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"Change the number of colors?", "Is the result okay?"}));
+  EXPECT_EQ(Titles(),
+            (std::vector<std::string>{"Change the number of colors?", "Is the result okay?"}));
   ASSERT_EQ(DibBitCount(doc.dib), 24);
   std::vector<uint32_t> now;
   for (int y = 0; y < 9; ++y)

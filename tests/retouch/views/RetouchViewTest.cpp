@@ -1,13 +1,13 @@
-#include "retouch/views/RetouchView.h"
-
-#include <QSignalSpy>
-#include <algorithm>
-#include <QTest>
 #include <gtest/gtest.h>
 
-#include "retouch/effects/EffectFilters.h"
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+
 #include "platform/Progress.h"
+#include "retouch/effects/EffectFilters.h"
 #include "retouch/views/MenuButton.h"
+#include "retouch/views/RetouchView.h"
 #include "tests/retouch/views/ViewPictures.h"
 
 namespace {
@@ -84,7 +84,11 @@ TEST_F(RetouchViewTest, ToolBarButtonsMenusAndZoom) {
   for (int k = 0; k < kEffectCount; ++k)
     EXPECT_EQ(effects[k]->text(), kEffectFilters[k].FilterName);
 
-  struct Expected { const char* name; const char* caption; const char* hint; };
+  struct Expected {
+    const char* name;
+    const char* caption;
+    const char* hint;
+  };
   const Expected items[] = {{"brightnessContrastAction", "Brightness and contrast...",
                              "Change the brightness and contrast"},
                             {nullptr, "", ""},

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/dib/Dib.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/dib/Dib.h"
 #include "retouch/PictureSelection.h"
 
 // The document's picture and selection as the view sees them; frees the picture.
@@ -38,7 +38,8 @@ struct TestDocument {
     Pattern24(w, h);
     FreeDib(dib);
     NewDib(dib, w, h, 8, nullptr, 0);
-    for (int i = 0; i < 256; ++i) SetDibColor(dib, i, uint8_t(i), uint8_t(255 - i), uint8_t(i * 7), false);
+    for (int i = 0; i < 256; ++i)
+      SetDibColor(dib, i, uint8_t(i), uint8_t(255 - i), uint8_t(i * 7), false);
     RecreatePalette(dib);
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x) SetDibPixel(dib, x, y, uint32_t(x * 31 + y * 17) & 0xFF);
@@ -69,7 +70,9 @@ struct WatchingDialogs : ScriptedDialogs {
 template <class D>
 void WhenModal(const std::function<void(D*)>& act, int tries = 300) {
   QTimer::singleShot(10, [act, tries] {
-    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) act(d);
-    else if (tries > 0) WhenModal<D>(act, tries - 1);
+    if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()))
+      act(d);
+    else if (tries > 0)
+      WhenModal<D>(act, tries - 1);
   });
 }

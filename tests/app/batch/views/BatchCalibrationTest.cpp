@@ -10,8 +10,10 @@ TEST(BatchCalibration, SetsTheDefaultOrAPrintersOwnAndRefusesValuesTheDialogWoul
   TempDir dir;
   const std::string options = dir.file("options.dat");
   const std::string own = PrinterCalibrationsFileFor(options);
-  const Args bad[] = {{"--left", "10.01"}, {"--width", "69.9"}, {"--height", "131"}, {"--top", "x"},
-                      {"--left"},          {"--size", "3"},     {"--remove"},         {"--printer", "P", "--remove", "--top", "1"}};
+  const Args bad[] = {{"--left", "10.01"}, {"--width", "69.9"},
+                      {"--height", "131"}, {"--top", "x"},
+                      {"--left"},          {"--size", "3"},
+                      {"--remove"},        {"--printer", "P", "--remove", "--top", "1"}};
   for (const Args& args : bad) EXPECT_EQ(RunCalibrationCommandWith(args, options), 2) << args[0];
   EXPECT_FALSE(std::filesystem::exists(options));
 

@@ -21,7 +21,8 @@ struct CommandRun {
   std::vector<std::string> lines;
 };
 
-CommandRun Catalogue(const Args& args, const std::string& paperFile, const ProductCatalogue& c = Database()) {
+CommandRun Catalogue(const Args& args, const std::string& paperFile,
+                     const ProductCatalogue& c = Database()) {
   testing::internal::CaptureStdout();
   const int code = RunCatalogueCommandWith(args, c, paperFile);
   std::istringstream out(testing::internal::GetCapturedStdout());
@@ -42,7 +43,8 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   const CommandRun media = Catalogue({"cd", "--category", "media", "--paper", "Letter"}, paper);
   ASSERT_EQ(media.code, 0);
   ASSERT_GT(media.lines.size(), 5u);
-  for (const std::string& line : media.lines) EXPECT_NE(line.find("\tUS Letter\t"), std::string::npos) << line;
+  for (const std::string& line : media.lines)
+    EXPECT_NE(line.find("\tUS Letter\t"), std::string::npos) << line;
   EXPECT_EQ(Catalogue({"--category", "CD/DVD or other media"}, paper).lines.size(),
             Catalogue({"--category", "media"}, paper).lines.size());
   EXPECT_EQ(Catalogue({}, paper).lines.size(), Database().products().size());
@@ -56,8 +58,10 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   const PaperLoadResult saved = LoadPaperFormats(paper);
   ASSERT_EQ(saved.status, PaperLoadResult::Loaded);
   ASSERT_EQ(saved.formats.size(), starters + 1);
-  EXPECT_EQ(LoadDetailsFor(paper, saved.formats).back(), Database().find("SheetLabels", "SL113")->details);
-  EXPECT_EQ(Catalogue({"--add", "Avery:L7676"}, paper).lines.at(0).substr(0, 3), std::to_string(starters + 2) + "\t");
+  EXPECT_EQ(LoadDetailsFor(paper, saved.formats).back(),
+            Database().find("SheetLabels", "SL113")->details);
+  EXPECT_EQ(Catalogue({"--add", "Avery:L7676"}, paper).lines.at(0).substr(0, 3),
+            std::to_string(starters + 2) + "\t");
 
   EXPECT_EQ(Catalogue({"--add", "Avery"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--add", "Avery:no-such-part"}, paper).code, 1);

@@ -1,10 +1,11 @@
 // quendrix render: the cover painted into a picture file, and its failures.
-#include <QImage>
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "app/batch/BatchCommands.h"
-#include "app/coverfile/CoverFile.h"
 #include "app/batch/views/BatchPrint.h"
+#include "app/coverfile/CoverFile.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -1,8 +1,8 @@
-#include "platform/device/views/QtDevice.h"
-
-#include <QPrinter>
 #include <gtest/gtest.h>
 
+#include <QPrinter>
+
+#include "platform/device/views/QtDevice.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -38,7 +38,9 @@ QImage White(int w, int h, QImage::Format f = QImage::Format_RGB32) {
   return img;
 }
 
-QRgb At(const QImage& img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
+QRgb At(const QImage& img, int x, int y) {
+  return img.pixel(x, y) | 0xFF000000u;
+}
 
 // Bounding rectangle of the pixels that are not white.
 QRect Ink(const QImage& img) {
@@ -58,7 +60,8 @@ TEST(QtDeviceTest, StretchedPicturesOfEveryDepthShowTheirOwnColours) {
       QtDevice dev(img);
       HPALETTE other = CreatePalette(LOGPALETTE256{});  // a foreign palette changes nothing
       dev.SelectPalette(other, false);
-      EXPECT_EQ(dev.StretchDIBits(2, 3, 6, 6, 0, 0, 2, 2, quad.dib.Bits, quad.dib.Info, SRCCOPY), 2);
+      EXPECT_EQ(dev.StretchDIBits(2, 3, 6, 6, 0, 0, 2, 2, quad.dib.Bits, quad.dib.Info, SRCCOPY),
+                2);
       DeletePalette(other);
     }
     EXPECT_EQ(At(img, 2, 3), qRgb(255, 0, 0)) << bits;
@@ -141,7 +144,7 @@ TEST(QtDeviceTest, MemoryDevicesTakeAndGiveBackPictures) {
   CompatibleBitmap* old = memory->SelectBitmap(bitmap.get());
   EXPECT_EQ(old, nullptr);
   EXPECT_TRUE(dev.StretchBlt(0, 0, 4, 2, *memory, 0, 0, 2, 1, SRCCOPY));  // the top row
-  EXPECT_FALSE(dev.StretchBlt(0, 0, 4, 2, dev, 0, 0, 2, 1, SRCCOPY));  // no bitmap selected
+  EXPECT_FALSE(dev.StretchBlt(0, 0, 4, 2, dev, 0, 0, 2, 1, SRCCOPY));     // no bitmap selected
   memory->SelectBitmap(old);
   dev.painter()->end();
   EXPECT_EQ(At(img, 1, 1), qRgb(255, 0, 0));
@@ -171,7 +174,8 @@ TEST(QtDeviceTest, CapsComeFromThePaintDevice) {
   EXPECT_EQ(pdev.GetDeviceCaps(TECHNOLOGY), DT_RASPRINTER);
   EXPECT_EQ(pdev.GetDeviceCaps(LOGPIXELSX), printer.resolution());
   Quad quad(24);
-  EXPECT_EQ(pdev.StretchDIBits(0, 0, 100, 100, 0, 0, 2, 2, quad.dib.Bits, quad.dib.Info, SRCCOPY), 2);
+  EXPECT_EQ(pdev.StretchDIBits(0, 0, 100, 100, 0, 0, 2, 2, quad.dib.Bits, quad.dib.Info, SRCCOPY),
+            2);
 }
 
 TEST(QtDeviceTest, TextLandsAtItsAlignmentPointInItsFont) {

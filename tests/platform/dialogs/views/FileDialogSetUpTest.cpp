@@ -1,8 +1,9 @@
+#include <gtest/gtest.h>
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/views/QtDialogs.h"
@@ -59,7 +60,8 @@ TEST(FileDialogSetUpTest, StartsInTheRequestedOrTheKindsFolder) {
 
 TEST(FileDialogSetUpTest, TheDialogListsNamesOfEitherCaseAndReportsTheChosenEntry) {
   TempDir dir;
-  for (const char* name : {"photo.jpg", "SCAN.TIF", "DESIGN.COV", "cover.cov", "README", "notes.txt"})
+  for (const char* name :
+       {"photo.jpg", "SCAN.TIF", "DESIGN.COV", "cover.cov", "README", "notes.txt"})
     WriteBytes(dir.file(name), {1});
   const struct {
     std::string filter;
@@ -68,7 +70,9 @@ TEST(FileDialogSetUpTest, TheDialogListsNamesOfEitherCaseAndReportsTheChosenEntr
   } cases[] = {
       {kPictureOpenFilter, 0, {"SCAN.TIF", "photo.jpg"}},
       {kPictureOpenFilter, 6, {"photo.jpg"}},
-      {kPictureOpenFilter, 13, {"DESIGN.COV", "README", "SCAN.TIF", "cover.cov", "notes.txt", "photo.jpg"}},
+      {kPictureOpenFilter,
+       13,
+       {"DESIGN.COV", "README", "SCAN.TIF", "cover.cov", "notes.txt", "photo.jpg"}},
       {"CD cover files (*.cov)|*.cov", 0, {"DESIGN.COV", "cover.cov"}},
   };
   for (const auto& c : cases) {

@@ -1,3 +1,5 @@
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -5,7 +7,6 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/dialogs/views/FontDialog.h"
@@ -16,7 +17,8 @@ TEST(FontDialogTest, OffersOnlyScalableFamilies) {
   FontDialog d;
   ASSERT_GT(d.family->count(), 0);
   for (int i = 0; i < d.family->count(); ++i)
-    EXPECT_TRUE(QFontDatabase::isScalable(d.family->itemText(i))) << d.family->itemText(i).toStdString();
+    EXPECT_TRUE(QFontDatabase::isScalable(d.family->itemText(i)))
+        << d.family->itemText(i).toStdString();
 }
 
 TEST(FontDialogTest, PresetsAndReportsNameSizeStyleAndColour) {

@@ -1,18 +1,19 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/dialogs/views/QtDialogs.h"
 
 // Readable failures.
 void PrintTo(const PrinterChoice& c, std::ostream* os) {
-  *os << c.printerName << " | " << c.paperName << " | " << c.paperKey << " | " << c.paperWidthPt << "x"
-      << c.paperHeightPt << " | " << c.landscape << " " << c.resolution << " " << c.duplex << " "
-      << c.paperSource << " |";
+  *os << c.printerName << " | " << c.paperName << " | " << c.paperKey << " | " << c.paperWidthPt
+      << "x" << c.paperHeightPt << " | " << c.landscape << " " << c.resolution << " " << c.duplex
+      << " " << c.paperSource << " |";
   for (const std::string& o : c.driverOptions) *os << " " << o;
 }
 
@@ -32,7 +33,8 @@ void ConfirmPrinterDialog(bool pageSetup = false, QString* shownPaper = nullptr)
     if (pageSetup) {
       QTimer::singleShot(0, [=] {
         for (QWidget* w : QApplication::topLevelWidgets())
-          if (auto* sizes = w->findChild<QComboBox*>(QStringLiteral("pageSizeCombo")); sizes && w->isVisible()) {
+          if (auto* sizes = w->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+              sizes && w->isVisible()) {
             *shownPaper = sizes->currentText();
             static_cast<QDialog*>(w)->accept();
           }

@@ -1,8 +1,8 @@
 // "Find cover" in "Select the scanner".
-#include <QPainter>
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <QTest>
 #include <random>
 
 #include "platform/dialogs/ScriptedDialogs.h"
@@ -62,16 +62,18 @@ TEST(ScannerDialogCoverTest, TheCoverOnThePreviewBecomesTheAreaAndCanBeAdjusted)
   for (int y = 0; y < glass.height(); ++y)
     for (int x = 0; x < glass.width(); ++x) {
       const QColor c = glass.pixelColor(x, y);
-      glass.setPixelColor(x, y, QColor(std::clamp(c.red() + noise(random), 0, 255),
-                                       std::clamp(c.green() + noise(random), 0, 255),
-                                       std::clamp(c.blue() + noise(random), 0, 255)));
+      glass.setPixelColor(x, y,
+                          QColor(std::clamp(c.red() + noise(random), 0, 255),
+                                 std::clamp(c.green() + noise(random), 0, 255),
+                                 std::clamp(c.blue() + noise(random), 0, 255)));
     }
   dialog.preview()->setPicture(glass, {0, 0, 216, 297});
   dialog.findCover();
   EXPECT_EQ(dialogs.count("message"), 0);
   const ScanArea a = dialog.settings().area;
   EXPECT_EQ(a, dialog.preview()->area());
-  const double half = 60 * (std::cos(2 * 3.14159265 / 180) + std::sin(2 * 3.14159265 / 180));  // 62.06
+  const double half =
+      60 * (std::cos(2 * 3.14159265 / 180) + std::sin(2 * 3.14159265 / 180));  // 62.06
   EXPECT_NEAR(a.left, 90 - half, 1.6);
   EXPECT_NEAR(a.top, 100 - half, 1.6);
   EXPECT_NEAR(a.width, 2 * half, 2.6);

@@ -1,7 +1,7 @@
 // "Select the scanner": devices, the empty page, presets, preview and dragging the area.
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <fstream>
 
 #include "platform/scanner/views/ScanAreaPreview.h"

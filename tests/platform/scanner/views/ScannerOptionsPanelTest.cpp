@@ -1,11 +1,12 @@
 // The "Advanced" part of "Select the scanner" on SANE's test backend.
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/scanner/views/ScannerDialog.h"
 #include "platform/scanner/views/ScannerOptionsPanel.h"
@@ -38,13 +39,15 @@ TEST_F(ScannerOptionsPanelTest, ControlsFollowTheDescriptors) {
   ASSERT_GT(panel->entries().size(), 40u);
   QStringList groups;
   for (QGroupBox* box : panel->findChildren<QGroupBox*>()) groups << box->title();
-  for (const char* g : {"Scan Mode", "Geometry", "Int test options"}) EXPECT_TRUE(groups.contains(g)) << g;
+  for (const char* g : {"Scan Mode", "Geometry", "Int test options"})
+    EXPECT_TRUE(groups.contains(g)) << g;
   EXPECT_TRUE(Control<QCheckBox>(dialog, "hand-scanner")->isEnabled());
   EXPECT_EQ(Control<QComboBox>(dialog, "depth")->currentText(), "8");
   EXPECT_EQ(Control<QComboBox>(dialog, "test-picture")->count(), 4);
   EXPECT_EQ(Control<QSpinBox>(dialog, "int-constraint-range")->singleStep(), 2);
   EXPECT_EQ(Control<QSpinBox>(dialog, "int-constraint-range")->suffix(), " pel");
-  EXPECT_EQ(Control<QDoubleSpinBox>(dialog, "resolution")->value(), 100);  // the main setting, applied
+  EXPECT_EQ(Control<QDoubleSpinBox>(dialog, "resolution")->value(),
+            100);  // the main setting, applied
   EXPECT_GE(Control<QLineEdit>(dialog, "gamma-table")->text().count(','), 255);  // an array
   EXPECT_TRUE(Control<QPushButton>(dialog, "button")->isEnabled());
   for (const char* greyed : {"mode", "resolution", "tl-x", "three-pass", "bool-soft-detect"})
@@ -69,7 +72,8 @@ TEST_F(ScannerOptionsPanelTest, ReloadingOptionsRebuildsTheControlsAndChoicesAre
   inexact->setText("10");
   inexact->editingFinished();
   EXPECT_NE(Control<QLineEdit>(dialog, "int-inexact")->text(), "10");
-  EXPECT_TRUE(dialog.notice()->text().startsWith("The scanner took")) << dialog.notice()->text().toStdString();
+  EXPECT_TRUE(dialog.notice()->text().startsWith("The scanner took"))
+      << dialog.notice()->text().toStdString();
   // A refused value leaves the choices as they were.
   dialog.advancedOptions()->chooseOption("depth", "7");
   EXPECT_TRUE(dialog.notice()->text().contains("depth"));

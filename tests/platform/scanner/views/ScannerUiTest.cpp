@@ -1,8 +1,9 @@
 // The three scanning calls: the kept choice, the messages to the window and the handover.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/scanner/views/ScannerDialog.h"
 #include "platform/scanner/views/ScannerUi.h"
