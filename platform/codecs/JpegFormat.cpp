@@ -1,10 +1,14 @@
 // JPEG through libjpeg-turbo. Its errors longjmp back to the function that called setjmp; the
 // functions between hold no objects with destructors, and buffers belong to libjpeg's pools.
-#include <jerror.h>
+// libjpeg's headers need <cstdio> and <cstddef> before them.
+// clang-format off
+#include <cstddef>
+#include <cstdio>
 #include <jpeglib.h>
+#include <jerror.h>
+// clang-format on
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>

@@ -37,7 +37,7 @@ TEST(StarterPaperTest, CdFormatsAreCentredOnA4AndLetter) {
 }
 
 TEST(StarterPaperTest, ShippedFileHoldsTheStarterFormats) {
-  const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  const auto root = std::filesystem::path(QUENDRIX_SOURCE_DIR);
   const std::string shipped = (root / "resources" / "paper.dat").string();
   const PaperLoadResult starter = StarterCatalogue();
   EXPECT_EQ(ReadBytes(shipped), EncodePaperFormats(starter.formats));
