@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cover/TrackSource.h"
+#include "cover/tracks/TrackSource.h"
 
 namespace fs = std::filesystem;
 

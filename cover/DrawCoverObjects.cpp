@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cover/DrawCurvedText.h"
+#include "cover/text/DrawCurvedText.h"
 
 double RenderScaleFor(int drawnWidth, int pictureWidth, double baseScale) {
   if (pictureWidth <= 0 || baseScale <= 0) return 0.0;

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "cover/Editor.h"
-#include "cover/TextLines.h"
 #include "cover/Truncate.h"
+#include "cover/text/TextLines.h"
 #include "platform/Translate.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cover/CoverObject.h"
-#include "cover/TextLayout.h"
+#include "cover/text/TextLayout.h"
 #include "platform/dialogs/Dialogs.h"
 
 enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };

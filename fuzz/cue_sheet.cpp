@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "cover/CoverText.h"
-#include "cover/CueSheet.h"
-#include "cover/Playlist.h"
+#include "cover/text/CoverText.h"
+#include "cover/tracks/CueSheet.h"
+#include "cover/tracks/Playlist.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cover/TrackSource.h"
+#include "cover/tracks/TrackSource.h"
 #include "platform/Translate.h"
 
 int RunTracks(const Args& args) {

@@ -7,7 +7,7 @@
 
 #include "app/Document.h"
 #include "app/coverfile/ByteSource.h"
-#include "cover/TextLines.h"
+#include "cover/text/TextLines.h"
 #include "platform/dialogs/Dialogs.h"
 
 inline constexpr char kCoverSignature[] = "TAVIRON Brandivelquorsimatellione 1.0";

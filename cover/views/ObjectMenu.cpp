@@ -3,7 +3,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 
-#include "cover/views/CurvedTextControls.h"
+#include "cover/text/views/CurvedTextControls.h"
 #include "platform/Translate.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "cover/views/CurvedTextControls.h"
+#include "cover/text/views/CurvedTextControls.h"
 
 namespace {
 const char* const kFormCaptions[10] = {QT_TRANSLATE_NOOP("PropertyPages", "Circle"),

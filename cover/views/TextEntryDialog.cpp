@@ -5,7 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "cover/TextLines.h"
+#include "cover/text/TextLines.h"
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"

@@ -10,16 +10,16 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "cover/CoverText.h"
-#include "cover/TrackTexts.h"
 #include "cover/Truncate.h"
+#include "cover/text/CoverText.h"
+#include "cover/tracks/TrackTexts.h"
+#include "cover/tracks/views/TrackListDialog.h"
 #include "cover/views/CoverImage.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "cover/views/SelectionPainter.h"
 #include "cover/views/TextBoxSize.h"
 #include "cover/views/TextsToolBar.h"
-#include "cover/views/TrackListDialog.h"
 #include "platform/views/Cursors.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/Editor.h"
-#include "cover/TextLines.h"
+#include "cover/text/TextLines.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {

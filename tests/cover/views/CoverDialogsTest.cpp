@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "cover/TextLines.h"
+#include "cover/text/TextLines.h"
 #include "cover/views/QtCoverDialogs.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 

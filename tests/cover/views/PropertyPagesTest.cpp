@@ -6,7 +6,7 @@
 #include <QSpinBox>
 #include <QTest>
 
-#include "cover/views/CurvedTextControls.h"
+#include "cover/text/views/CurvedTextControls.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PropertyPages.h"
 #include "platform/dialogs/ScriptedDialogs.h"

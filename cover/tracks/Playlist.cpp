@@ -1,8 +1,8 @@
-#include "cover/Playlist.h"
+#include "cover/tracks/Playlist.h"
 
 #include <filesystem>
 
-#include "cover/SourceText.h"
+#include "cover/tracks/SourceText.h"
 
 namespace {
 int HexValue(char c) {

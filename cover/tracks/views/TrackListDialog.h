@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cover/TrackList.h"
+#include "cover/tracks/TrackList.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,7 +1,7 @@
 #pragma once
 // Curved text on a device: one TextOut per letter in a font turned to the letter's angle.
 #include "cover/CoverObject.h"
-#include "cover/TextLayout.h"
+#include "cover/text/TextLayout.h"
 #include "platform/device/Device.h"
 
 struct CurvedTextEffects {

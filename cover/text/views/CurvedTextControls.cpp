@@ -1,4 +1,4 @@
-#include "cover/views/CurvedTextControls.h"
+#include "cover/text/views/CurvedTextControls.h"
 
 #include <QActionGroup>
 #include <QButtonGroup>

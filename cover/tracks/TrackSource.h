@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "cover/TrackList.h"
+#include "cover/tracks/TrackList.h"
 
 // Largest number of audio files read from one folder.
 inline constexpr std::size_t kMaxFolderFiles = 10000;

@@ -2,7 +2,7 @@
 // The tags and length of one audio file (FLAC, MP3, Ogg Vorbis, Opus, M4A/AAC, WAV, ...).
 #include <string>
 
-#include "cover/TrackList.h"
+#include "cover/tracks/TrackList.h"
 
 struct AudioFileTags {
   Track track;  // sortName is the file name; the title is the file name without extension when

@@ -1,4 +1,4 @@
-#include "cover/CoverText.h"
+#include "cover/text/CoverText.h"
 
 #include <algorithm>
 #include <cstdint>

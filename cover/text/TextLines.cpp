@@ -1,4 +1,4 @@
-#include "cover/TextLines.h"
+#include "cover/text/TextLines.h"
 
 std::vector<std::string> TextToLines(const std::string& text) {
   std::vector<std::string> lines;

@@ -3,7 +3,7 @@
 // object's box, the first on the outer arc, the others one line height further in.
 #include <vector>
 
-#include "cover/TextLayout.h"
+#include "cover/text/TextLayout.h"
 
 struct CurvedTextInput {
   double left = 0, top = 0, width = 0, height = 0;  // the object's box, device pixels

@@ -1,9 +1,9 @@
-#include "cover/CueSheet.h"
+#include "cover/tracks/CueSheet.h"
 
 #include <filesystem>
 
-#include "cover/AudioTags.h"
-#include "cover/SourceText.h"
+#include "cover/tracks/AudioTags.h"
+#include "cover/tracks/SourceText.h"
 #include "platform/Translate.h"
 
 namespace {

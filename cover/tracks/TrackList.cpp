@@ -1,4 +1,4 @@
-#include "cover/TrackList.h"
+#include "cover/tracks/TrackList.h"
 
 #include <algorithm>
 #include <cctype>

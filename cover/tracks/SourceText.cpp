@@ -1,4 +1,4 @@
-#include "cover/SourceText.h"
+#include "cover/tracks/SourceText.h"
 
 #include <fstream>
 

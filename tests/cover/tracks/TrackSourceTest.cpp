@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "cover/TrackSource.h"
-#include "tests/cover/AudioSamples.h"
+#include "cover/tracks/TrackSource.h"
+#include "tests/cover/tracks/AudioSamples.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -15,10 +15,10 @@
 #include <fstream>
 #include <functional>
 
+#include "cover/tracks/views/TrackListDialog.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/TextsToolBar.h"
 #include "cover/views/TextsView.h"
-#include "cover/views/TrackListDialog.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
 

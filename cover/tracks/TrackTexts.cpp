@@ -1,7 +1,7 @@
-#include "cover/TrackTexts.h"
+#include "cover/tracks/TrackTexts.h"
 
-#include "cover/TextLines.h"
 #include "cover/Truncate.h"
+#include "cover/text/TextLines.h"
 
 std::vector<int> PlaceTextBlocks(ObjectTable& table, int viewX, int viewY,
                                  const std::vector<TextBlock>& blocks, const FontSpec& font) {

@@ -1,14 +1,14 @@
-#include "cover/TrackSource.h"
+#include "cover/tracks/TrackSource.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>
 
-#include "cover/AudioTags.h"
-#include "cover/CueSheet.h"
-#include "cover/Playlist.h"
-#include "cover/SourceText.h"
+#include "cover/tracks/AudioTags.h"
+#include "cover/tracks/CueSheet.h"
+#include "cover/tracks/Playlist.h"
+#include "cover/tracks/SourceText.h"
 #include "platform/Translate.h"
 
 namespace fs = std::filesystem;

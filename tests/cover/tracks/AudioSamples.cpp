@@ -1,4 +1,4 @@
-#include "tests/cover/AudioSamples.h"
+#include "tests/cover/tracks/AudioSamples.h"
 
 #include <gtest/gtest.h>
 #include <taglib/fileref.h>

@@ -1,4 +1,4 @@
-#include "cover/views/TrackListDialog.h"
+#include "cover/tracks/views/TrackListDialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "cover/CoverText.h"
-#include "cover/TrackSource.h"
+#include "cover/text/CoverText.h"
+#include "cover/tracks/TrackSource.h"
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"

@@ -1,4 +1,4 @@
-#include "cover/AudioTags.h"
+#include "cover/tracks/AudioTags.h"
 
 #include <taglib/fileref.h>
 #include <taglib/tag.h>

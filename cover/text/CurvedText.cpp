@@ -1,4 +1,4 @@
-#include "cover/CurvedText.h"
+#include "cover/text/CurvedText.h"
 
 #include <algorithm>
 #include <array>

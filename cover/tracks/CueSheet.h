@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cover/TrackList.h"
+#include "cover/tracks/TrackList.h"
 
 struct CueTrack {
   int number = 0;

@@ -1,11 +1,11 @@
-#include "cover/DrawCurvedText.h"
+#include "cover/text/DrawCurvedText.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "cover/CurvedText.h"
-#include "cover/TextLines.h"
 #include "cover/Truncate.h"
+#include "cover/text/CurvedText.h"
+#include "cover/text/TextLines.h"
 
 namespace {
 struct Letter {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "cover/CoverText.h"
-#include "cover/CueSheet.h"
-#include "cover/Playlist.h"
-#include "cover/TrackList.h"
-#include "cover/TrackTexts.h"
+#include "cover/text/CoverText.h"
+#include "cover/tracks/CueSheet.h"
+#include "cover/tracks/Playlist.h"
+#include "cover/tracks/TrackList.h"
+#include "cover/tracks/TrackTexts.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
 namespace {
