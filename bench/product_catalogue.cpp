@@ -3,7 +3,7 @@
 // types, with a category and paper filter. The goal for each is less than 50 ms.
 #include <benchmark/benchmark.h>
 
-#include "print/ProductCatalogue.h"
+#include "print/templates/ProductCatalogue.h"
 
 namespace {
 const CatalogueFolders kFolders{{"/usr/share/libglabels-3.0/templates"}, ""};

@@ -2,7 +2,7 @@
 // catalogue reads the database, every printable template does, and the others carry a reason.
 #include <cstdlib>
 
-#include "print/LabelTemplate.h"
+#include "print/templates/LabelTemplate.h"
 
 namespace {
 void CheckUsable(const LabelTemplate& t) {

@@ -1,7 +1,7 @@
 // Printer calibration bytes: never crash, only values inside the dialog's ranges.
 #include <cstdlib>
 
-#include "print/Calibration.h"
+#include "print/settings/Calibration.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const CalibrationLoad r =

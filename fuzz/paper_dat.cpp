@@ -1,7 +1,7 @@
 // Paper format catalogue bytes: never crash, never keep an invalid record.
 #include <cstdlib>
 
-#include "print/PaperFile.h"
+#include "print/settings/PaperFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const PaperLoadResult r = ParsePaperFormats(std::vector<uint8_t>(data, data + size), "paper.dat");

@@ -1,7 +1,7 @@
 // Paper format details bytes: never crash, keep only entries whose values make a format.
 #include <cstdlib>
 
-#include "print/DetailsFile.h"
+#include "print/settings/DetailsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const DetailsParse r = ParseDetailsFile(std::vector<uint8_t>(data, data + size));

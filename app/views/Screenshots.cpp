@@ -16,7 +16,7 @@
 #include "platform/dialogs/views/FontDialog.h"
 #include "platform/scanner/ScanSettings.h"
 #include "platform/scanner/views/ScannerDialog.h"
-#include "print/views/CalibrationDialog.h"
+#include "print/settings/views/CalibrationDialog.h"
 #include "print/views/PaperFormatDialog.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/dialogs/Dialogs.h"
-#include "print/PrinterCalibrations.h"
+#include "print/settings/PrinterCalibrations.h"
 
 // The printer a job with `choice` goes to; an empty queue when it goes into a PDF file (given,
 // or because no printer is installed).

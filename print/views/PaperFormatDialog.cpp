@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Units.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 #include "print/views/FormatShapeEditor.h"
 
 namespace {

@@ -15,11 +15,11 @@
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
-#include "print/DetailsFile.h"
-#include "print/LabelTemplate.h"
-#include "print/ProductCatalogue.h"
-#include "print/StarterPaper.h"
-#include "print/views/ProductCatalogueDialog.h"
+#include "print/settings/DetailsFile.h"
+#include "print/settings/StarterPaper.h"
+#include "print/templates/LabelTemplate.h"
+#include "print/templates/ProductCatalogue.h"
+#include "print/templates/views/ProductCatalogueDialog.h"
 
 namespace {
 QSpinBox* Percent(QWidget* parent) {

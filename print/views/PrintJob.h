@@ -7,7 +7,7 @@
 
 #include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
-#include "print/Calibration.h"
+#include "print/settings/Calibration.h"
 
 class QPrinter;
 

@@ -13,8 +13,8 @@
 
 #include "platform/Translate.h"
 #include "platform/views/ImageButton.h"
-#include "print/NextPosition.h"
 #include "print/PageRange.h"
+#include "print/settings/NextPosition.h"
 #include "print/views/JobPrinterKey.h"
 
 namespace {

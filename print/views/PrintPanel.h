@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "print/views/CalibrationDialog.h"
+#include "print/settings/views/CalibrationDialog.h"
 #include "print/views/PrintJob.h"
 
 class ImageButton;

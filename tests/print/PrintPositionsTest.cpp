@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "print/NextPosition.h"
 #include "print/PageRange.h"
+#include "print/settings/NextPosition.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "print/Calibration.h"
 #include "print/SheetLayout.h"
+#include "print/settings/Calibration.h"
 
 namespace {
 PaperFormat TwoByFive() {

@@ -8,7 +8,7 @@
 #include "app/batch/views/BatchApplication.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
-#include "print/PrinterCalibrations.h"
+#include "print/settings/PrinterCalibrations.h"
 #include "print/views/JobPrinterKey.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
-#include "print/DetailsFile.h"
-#include "print/LabelTemplate.h"
-#include "print/StarterPaper.h"
+#include "print/settings/DetailsFile.h"
+#include "print/settings/StarterPaper.h"
+#include "print/templates/LabelTemplate.h"
 #include "print/views/PaperFormatPanel.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // `quendrix print`: the Print tab's job with the Center tab's values, without a window.
 #include "app/batch/BatchCommands.h"
-#include "print/ProductCatalogue.h"
+#include "print/templates/ProductCatalogue.h"
 
 int RunPrintCommand(const Args& args);
 // `quendrix render`: the cover as the Texts view paints it, into a PNG file.

@@ -12,9 +12,9 @@
 #include <functional>
 
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "print/LabelTemplate.h"
-#include "print/PaperFile.h"
-#include "print/SettingsFile.h"
+#include "print/settings/PaperFile.h"
+#include "print/settings/SettingsFile.h"
+#include "print/templates/LabelTemplate.h"
 #include "print/views/FormatShapeEditor.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "print/PaperFile.h"
+#include "print/settings/PaperFile.h"
 #include "print/views/CenterView.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"

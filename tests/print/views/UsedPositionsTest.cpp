@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "print/NextPosition.h"
-#include "print/PaperFile.h"
+#include "print/settings/NextPosition.h"
+#include "print/settings/PaperFile.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/SheetPreview.h"

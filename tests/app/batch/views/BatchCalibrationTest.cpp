@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "app/batch/views/BatchCalibration.h"
-#include "print/PrinterCalibrations.h"
+#include "print/settings/PrinterCalibrations.h"
 #include "tests/support/TestFiles.h"
 
 TEST(BatchCalibration, SetsTheDefaultOrAPrintersOwnAndRefusesValuesTheDialogWouldNot) {

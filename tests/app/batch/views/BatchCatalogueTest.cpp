@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "app/batch/views/BatchPrint.h"
-#include "print/DetailsFile.h"
-#include "print/PaperFile.h"
-#include "print/StarterPaper.h"
+#include "print/settings/DetailsFile.h"
+#include "print/settings/PaperFile.h"
+#include "print/settings/StarterPaper.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"
 

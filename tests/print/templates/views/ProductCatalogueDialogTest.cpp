@@ -10,10 +10,10 @@
 #include <QTimer>
 
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "print/DetailsFile.h"
-#include "print/PaperFile.h"
+#include "print/settings/DetailsFile.h"
+#include "print/settings/PaperFile.h"
+#include "print/templates/views/ProductCatalogueDialog.h"
 #include "print/views/PaperFormatPanel.h"
-#include "print/views/ProductCatalogueDialog.h"
 #include "tests/print/views/RasterisedPrint.h"
 
 namespace {

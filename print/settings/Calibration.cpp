@@ -1,4 +1,4 @@
-#include "print/Calibration.h"
+#include "print/settings/Calibration.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include "platform/Translate.h"
 #include "platform/Units.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 
 namespace {
 int32_t Trunc(double v) {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "print/LabelTemplate.h"
+#include "print/templates/LabelTemplate.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

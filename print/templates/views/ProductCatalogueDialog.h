@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "print/ProductCatalogue.h"
+#include "print/templates/ProductCatalogue.h"
 
 class QComboBox;
 class QLabel;

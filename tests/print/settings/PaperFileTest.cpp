@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "print/PaperFile.h"
+#include "print/settings/PaperFile.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "print/views/ProductCatalogueDialog.h"
+#include "print/templates/views/ProductCatalogueDialog.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

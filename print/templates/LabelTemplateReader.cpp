@@ -5,8 +5,8 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
-#include "print/LabelTemplate.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
+#include "print/templates/LabelTemplate.h"
 
 namespace {
 struct PaperSize {

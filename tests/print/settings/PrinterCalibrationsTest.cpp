@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "print/PrinterCalibrations.h"
+#include "print/settings/PrinterCalibrations.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

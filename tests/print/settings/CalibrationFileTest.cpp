@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "print/Calibration.h"
+#include "print/settings/Calibration.h"
 #include "tests/support/TestFiles.h"
 
 TEST(CalibrationFileTest, FourDoublesInFileOrder) {

@@ -1,4 +1,4 @@
-#include "print/views/CalibrationDialog.h"
+#include "print/settings/views/CalibrationDialog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "print/LabelTemplate.h"
+#include "print/templates/LabelTemplate.h"
 
 // Where the database and the user's template files lie.
 struct CatalogueFolders {

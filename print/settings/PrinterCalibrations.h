@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "print/Calibration.h"
+#include "print/settings/Calibration.h"
 
 struct PrinterKey {
   std::string queue;   // the printer's queue name

@@ -1,4 +1,4 @@
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "print/PaperFile.h"
+#include "print/settings/PaperFile.h"
 
 // CD booklet fronts and tray inlays, one and two to a sheet, centred on A4 and US Letter.
 std::vector<PaperFormat> StarterPaperFormats();

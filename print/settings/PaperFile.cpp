@@ -1,11 +1,11 @@
-#include "print/PaperFile.h"
+#include "print/settings/PaperFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 
 namespace {
 int32_t ReadInt(const std::vector<uint8_t>& b, size_t at) {

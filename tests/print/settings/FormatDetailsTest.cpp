@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "print/DetailsFile.h"
-#include "print/PaperFile.h"
 #include "print/SheetLayout.h"
-#include "print/StarterPaper.h"
+#include "print/settings/DetailsFile.h"
+#include "print/settings/PaperFile.h"
+#include "print/settings/StarterPaper.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <map>
 
-#include "print/ProductCatalogue.h"
+#include "print/templates/ProductCatalogue.h"
 #include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "print/PrinterCalibrations.h"
+#include "print/settings/PrinterCalibrations.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 
 namespace {
 constexpr size_t kHeaderSize = 12;

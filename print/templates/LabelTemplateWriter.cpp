@@ -2,8 +2,8 @@
 #include <cmath>
 
 #include "platform/AnsiText.h"
-#include "print/LabelTemplate.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
+#include "print/templates/LabelTemplate.h"
 
 namespace {
 QString Mm(double v) {

@@ -1,4 +1,4 @@
-#include "print/NextPosition.h"
+#include "print/settings/NextPosition.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 
 namespace {
 constexpr int32_t kMaxMarks = kPaperCountMax * kPaperCountMax * kMaxGrids;

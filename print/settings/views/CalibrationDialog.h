@@ -6,8 +6,8 @@
 #include <string>
 
 #include "platform/dialogs/Dialogs.h"
-#include "print/Calibration.h"
-#include "print/PrinterCalibrations.h"
+#include "print/settings/Calibration.h"
+#include "print/settings/PrinterCalibrations.h"
 
 class QCheckBox;
 class QDoubleSpinBox;

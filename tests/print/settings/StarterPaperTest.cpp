@@ -2,9 +2,9 @@
 
 #include <cerrno>
 
-#include "print/DetailsFile.h"
-#include "print/SettingsFile.h"
-#include "print/StarterPaper.h"
+#include "print/settings/DetailsFile.h"
+#include "print/settings/SettingsFile.h"
+#include "print/settings/StarterPaper.h"
 #include "tests/support/TestFiles.h"
 
 namespace {

@@ -1,7 +1,7 @@
-#include "print/StarterPaper.h"
+#include "print/settings/StarterPaper.h"
 
-#include "print/DetailsFile.h"
-#include "print/LabelTemplate.h"
+#include "print/settings/DetailsFile.h"
+#include "print/templates/LabelTemplate.h"
 
 namespace {
 struct Sheet {

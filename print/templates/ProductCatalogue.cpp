@@ -1,4 +1,4 @@
-#include "print/ProductCatalogue.h"
+#include "print/templates/ProductCatalogue.h"
 
 #include <QXmlStreamReader>
 #include <algorithm>
@@ -8,7 +8,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
+#include "print/settings/SettingsFile.h"
 
 namespace fs = std::filesystem;
 

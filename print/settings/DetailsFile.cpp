@@ -1,11 +1,11 @@
-#include "print/DetailsFile.h"
+#include "print/settings/DetailsFile.h"
 
 #include <cstring>
 #include <filesystem>
 
 #include "platform/Translate.h"
-#include "print/PaperFile.h"
-#include "print/SettingsFile.h"
+#include "print/settings/PaperFile.h"
+#include "print/settings/SettingsFile.h"
 
 namespace {
 constexpr size_t kHeaderSize = 12;
