@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "app/batch/BatchCommands.h"
-#include "app/batch/views/BatchPrint.h"
+#include "app/batch/views/ToolkitCommands.h"
 #include "app/views/MainWindow.h"
 #include "app/views/Screenshots.h"
 #include "platform/Translate.h"

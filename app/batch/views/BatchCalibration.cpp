@@ -118,3 +118,14 @@ int RunCalibrationCommand(const Args& args) {
   BatchApplication app;
   return RunCalibrationCommandWith(args, (SettingsDir() / "options.dat").string());
 }
+
+void RegisterCalibrationCommand() {
+  RegisterBatchCommand(
+      {"calibration",
+       "[--printer NAME [--remove]] [--left MM] [--top MM] [--width MM] [--height MM]",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Shows the calibration for every printer without its own, or the one a printer uses; "
+           "sets the values given (for that printer only with --printer); --remove drops its own."),
+       RunCalibrationCommand});
+}

@@ -5,3 +5,4 @@
 // `optionsFile` is the options.dat whose neighbour holds the printers' own calibrations.
 int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile);
 int RunCalibrationCommand(const Args& args);
+void RegisterCalibrationCommand();

@@ -1,9 +1,10 @@
 // quendrix catalogue [TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART: the
 // catalogue of label and cover products without a window.
+#include "app/batch/views/BatchCatalogue.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "app/batch/views/BatchPrint.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
@@ -105,4 +106,14 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
 
 int RunCatalogueCommand(const Args& args) {
   return RunCatalogueCommandWith(args, SharedCatalogue(), (SettingsDir() / "paper.dat").string());
+}
+
+void RegisterCatalogueCommand() {
+  RegisterBatchCommand(
+      {"catalogue", "[TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Lists the label and cover products that match (maker, part, description, paper, "
+           "shape, element size, elements per sheet), or adds one to the paper formats."),
+       RunCatalogueCommand});
 }

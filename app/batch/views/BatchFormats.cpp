@@ -1,7 +1,8 @@
 // quendrix formats [import FILE | export NUMBER FILE]: the paper format catalogue without a window.
+#include "app/batch/views/BatchFormats.h"
+
 #include <cstdio>
 
-#include "app/batch/views/BatchPrint.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
@@ -68,4 +69,13 @@ int RunFormatsCommand(const Args& args) {
   return Fail(
       kExitUsage,
       Translate("BatchFormats", "formats takes no arguments, import FILE or export NUMBER FILE"));
+}
+
+void RegisterFormatsCommand() {
+  RegisterBatchCommand(
+      {"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Lists the paper formats (number, name, element size in mm, grids), or "
+                         "imports or exports a label template file."),
+       RunFormatsCommand});
 }

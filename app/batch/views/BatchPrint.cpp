@@ -158,16 +158,7 @@ int RunPrintCommand(const Args& args) {
   return 0;
 }
 
-void RegisterToolkitCommands() {
-  static bool registered = false;
-  if (registered) return;
-  registered = true;
-  RegisterBatchCommand(
-      {"render", "FILE.cov OUT.png [--zoom PERCENT]",
-       QT_TRANSLATE_NOOP(
-           "BatchCommands",
-           "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file."),
-       RunRenderCommand});
+void RegisterPrintCommand() {
   RegisterBatchCommand(
       {"print",
        "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--skip 1,2,5] [--pages 2-3,5] "
@@ -177,25 +168,4 @@ void RegisterToolkitCommands() {
            "BatchCommands",
            "Prints copies of a cover on a paper format, into a PDF file or on a printer."),
        RunPrintCommand});
-  RegisterBatchCommand(
-      {"calibration",
-       "[--printer NAME [--remove]] [--left MM] [--top MM] [--width MM] [--height MM]",
-       QT_TRANSLATE_NOOP(
-           "BatchCommands",
-           "Shows the calibration for every printer without its own, or the one a printer uses; "
-           "sets the values given (for that printer only with --printer); --remove drops its own."),
-       RunCalibrationCommand});
-  RegisterBatchCommand(
-      {"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
-       QT_TRANSLATE_NOOP("BatchCommands",
-                         "Lists the paper formats (number, name, element size in mm, grids), or "
-                         "imports or exports a label template file."),
-       RunFormatsCommand});
-  RegisterBatchCommand(
-      {"catalogue", "[TEXT] [--category NAME] [--paper A4|Letter] | --add MAKER:PART",
-       QT_TRANSLATE_NOOP(
-           "BatchCommands",
-           "Lists the label and cover products that match (maker, part, description, paper, "
-           "shape, element size, elements per sheet), or adds one to the paper formats."),
-       RunCatalogueCommand});
 }

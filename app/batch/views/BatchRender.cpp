@@ -1,4 +1,6 @@
 // quendrix render FILE.cov OUT.png [--zoom PERCENT]: the cover as the Texts view paints it.
+#include "app/batch/views/BatchRender.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -6,7 +8,6 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/batch/BatchCommands.h"
 #include "app/coverfile/CoverFile.h"
 #include "cover/views/CoverImage.h"
 #include "platform/Translate.h"
@@ -93,4 +94,13 @@ int RunRenderCommand(const Args& args) {
   if (!SaveCoverImage(image, files[1], problem))
     return Fail(kExitFailure, files[1] + ": " + problem);
   return 0;
+}
+
+void RegisterRenderCommand() {
+  RegisterBatchCommand(
+      {"render", "FILE.cov OUT.png [--zoom PERCENT]",
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file."),
+       RunRenderCommand});
 }

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "app/batch/views/BatchPrint.h"
+#include "app/batch/views/BatchCatalogue.h"
 #include "print/settings/DetailsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/settings/StarterPaper.h"

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "app/batch/BatchCommands.h"
-#include "app/batch/views/BatchPrint.h"
+#include "app/batch/views/ToolkitCommands.h"
 #include "app/coverfile/CoverFile.h"
 #include "tests/support/TestFiles.h"
 
