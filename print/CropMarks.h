@@ -3,7 +3,7 @@
 // they would run into another element of the sheet.
 #include <vector>
 
-struct markBox {
+struct MarkBox {
   double x = 0, y = 0, w = 0, h = 0;
 };
 struct MarkLine {
@@ -14,5 +14,5 @@ struct MarkLine {
 // Marks for the `printed` boxes, `gap` away from each corner and `length` long, along the
 // extended edges; a mark that touches a box of `sheet` (every position of the sheet, used or
 // not) other than its own is left out, so touching elements keep only the free edges' marks.
-std::vector<MarkLine> CropMarks(const std::vector<markBox>& printed,
-                                const std::vector<markBox>& sheet, double gap, double length);
+std::vector<MarkLine> CropMarks(const std::vector<MarkBox>& printed,
+                                const std::vector<MarkBox>& sheet, double gap, double length);

@@ -89,7 +89,7 @@ class SheetMarks {
   }
   void finish() {
     if (r_.cropMarks && r_.details.shape.kind == ShapeKind::Rectangle && !printed_.empty()) {
-      std::vector<markBox> all;
+      std::vector<MarkBox> all;
       for (int32_t k = sheet_ * l_.perSheet; k < (sheet_ + 1) * l_.perSheet; ++k) {
         const SheetPosition p = l_.At(k);
         const PixelPoint at =
@@ -112,7 +112,7 @@ class SheetMarks {
   const SheetLayout& l_;
   PixelSize es_;
   int dpx_, dpy_;
-  std::vector<markBox> printed_;
+  std::vector<MarkBox> printed_;
   int32_t sheet_ = 0;
 };
 }  // namespace
