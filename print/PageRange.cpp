@@ -45,9 +45,9 @@ std::string Fill(const char* pattern, const std::string& one, const std::string&
 }
 }  // namespace
 
-NumberListParse ParseNumberList(const std::string& text, int32_t limit, const std::string& what) {
+NumberListParse ParseNumberList(const std::string& text, int32_t limit, NumberListOf what) {
   NumberListParse r;
-  const ListTexts& texts = what == "page" ? kPageTexts : kPositionTexts;
+  const ListTexts& texts = what == NumberListOf::Pages ? kPageTexts : kPositionTexts;
   const std::string malformed = Fill(texts.malformed, text);
   size_t at = 0;
   SkipSpaces(text, at);

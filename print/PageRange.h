@@ -10,5 +10,8 @@ struct NumberListParse {
   std::string error;             // why the text is no list within 1..limit, else empty
 };
 
-// `what` names the numbers in the error: "page", else positions; `limit` is the largest allowed.
-NumberListParse ParseNumberList(const std::string& text, int32_t limit, const std::string& what);
+// What the numbers count; it chooses the words of the error.
+enum class NumberListOf { Pages, Positions };
+
+// `limit` is the largest number allowed.
+NumberListParse ParseNumberList(const std::string& text, int32_t limit, NumberListOf what);

@@ -184,7 +184,7 @@ void PrintPanel::printCovers() {
   const SheetLayout layout = currentLayout();
   NumberListParse pages;
   if (!pagesEdit->text().trimmed().isEmpty()) {
-    pages = ParseNumberList(pagesEdit->text().toStdString(), layout.pages, "page");
+    pages = ParseNumberList(pagesEdit->text().toStdString(), layout.pages, NumberListOf::Pages);
     if (!pages.error.empty()) {
       ShowError(Translate("PrintPanel", "Pages: ") + pages.error + ".");
       return;

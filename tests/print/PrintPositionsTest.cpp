@@ -61,7 +61,7 @@ TEST(PrintPositionsTest, PageRangesReprintChosenSheetsWithTheSamePositions) {
   SheetLayout l = LayoutFor(TwoByFive(), FormatDetails{}, 3, {5}, 25);  // positions 3..28 without 5
   const std::vector<SheetPosition> all = l.Printed();
   EXPECT_EQ(l.pages, 3);
-  const NumberListParse range = ParseNumberList("1, 3", l.pages, "page");
+  const NumberListParse range = ParseNumberList("1, 3", l.pages, NumberListOf::Pages);
   ASSERT_EQ(range.error, "");
   l.sheets = range.numbers;
   std::vector<SheetPosition> expected;
@@ -92,11 +92,11 @@ TEST(PrintPositionsTest, NumberListsAcceptRangesAndRefuseWhatIsNotThere) {
       {"99999999999999", 5, {}, false},
   };
   for (const auto& c : cases) {
-    const NumberListParse r = ParseNumberList(c.text, c.limit, "position");
+    const NumberListParse r = ParseNumberList(c.text, c.limit, NumberListOf::Positions);
     EXPECT_EQ(r.error.empty(), c.ok) << c.text << ": " << r.error;
     if (c.ok) EXPECT_EQ(r.numbers, c.numbers) << c.text;
   }
-  EXPECT_EQ(ParseNumberList("11", 10, "position").error,
+  EXPECT_EQ(ParseNumberList("11", 10, NumberListOf::Positions).error,
             "there is no position 11; the positions are 1 to 10");
 }
 

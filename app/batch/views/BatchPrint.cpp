@@ -124,14 +124,14 @@ int RunPrintCommand(const Args& args) {
   request.copies = o.copies;
   if (!o.skip.empty()) {
     const NumberListParse skip =
-        ParseNumberList(o.skip, PositionsPerSheet(*format, details), "position");
+        ParseNumberList(o.skip, PositionsPerSheet(*format, details), NumberListOf::Positions);
     if (!skip.error.empty()) return Fail(kExitUsage, "--skip: " + skip.error);
     request.marked = skip.numbers;
   }
   const SheetLayout layout =
       LayoutFor(*format, details, request.used, request.marked, request.copies);
   if (!o.pages.empty()) {
-    const NumberListParse pages = ParseNumberList(o.pages, layout.pages, "page");
+    const NumberListParse pages = ParseNumberList(o.pages, layout.pages, NumberListOf::Pages);
     if (!pages.error.empty()) return Fail(kExitUsage, "--pages: " + pages.error);
     request.sheets = pages.numbers;
   }
