@@ -200,23 +200,23 @@ void DrawTextObject(const Output& out, const CoverObject& ob, const TextLayout& 
 }
 }  // namespace
 
-void DrawCoverObjects(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
+void DrawCoverObjects(Device& canvas, ObjectTable& objects, int xOffset, int yOffset, double scale,
                       double fontDpi, double screenDpi) {
-  RenderScaleScope render(obs.scales(), scale);
+  RenderScaleScope render(objects.scales(), scale);
   const Output out{canvas,
                    xOffset,
                    yOffset,
-                   obs.scales().BaseScale,
+                   objects.scales().BaseScale,
                    scale,
                    fontDpi,
                    screenDpi > 0 ? screenDpi : 96.0};
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
-    const CoverObject& ob = obs[slot];
+    const CoverObject& ob = objects[slot];
     if (ob.Kind != kShape && ob.Kind != kText) continue;
     const Box box{ob.Left(), ob.Top(), ob.Width(), ob.Height()};
     if (ob.Kind == kShape)
       DrawShape(out, ob, box);
     else
-      DrawTextObject(out, ob, obs.layout(slot), box);
+      DrawTextObject(out, ob, objects.layout(slot), box);
   }
 }

@@ -7,7 +7,7 @@
 // Draws the objects in slot order after the caller has drawn the picture. Every device
 // coordinate is an object accessor under `scale` (device pixels per document unit) minus the
 // offset. `fontDpi` is the font dialog's pixels per inch, `screenDpi` the window's.
-void DrawCoverObjects(Device& canvas, ObjectTable& obs, int xOffset, int yOffset, double scale,
+void DrawCoverObjects(Device& canvas, ObjectTable& objects, int xOffset, int yOffset, double scale,
                       double fontDpi = 96.0, double screenDpi = 96.0);
 
 // The scale for objects over a picture drawn `drawnWidth` device pixels wide (the horizontal

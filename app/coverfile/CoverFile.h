@@ -29,7 +29,7 @@ enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory, Dama
 struct CoverContents {
   struct Object {
     int32_t slot = 0;
-    CoverObject obs;
+    CoverObject object;
   };
   CoverContents() = default;
   ~CoverContents() { FreeDib(picture); }

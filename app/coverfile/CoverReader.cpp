@@ -65,7 +65,7 @@ CoverError ParseObjects(ByteSource& s, CoverContents& out) {
     previous = slot;
     CoverContents::Object& o = out.Objects.emplace_back();
     o.slot = slot;
-    if (!ReadObject(s, o.obs)) return CoverError::Damaged;
+    if (!ReadObject(s, o.object)) return CoverError::Damaged;
   }
 }
 
@@ -116,7 +116,8 @@ CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
 
 void CommitCover(Document& doc, CoverContents& contents) {
   doc.objects.clearAll();
-  for (const CoverContents::Object& o : contents.Objects) doc.objects[o.slot].AssignFields(o.obs);
+  for (const CoverContents::Object& o : contents.Objects)
+    doc.objects[o.slot].AssignFields(o.object);
   for (const auto& [slot, layout] : contents.Layouts) doc.objects.layout(slot) = layout;
   doc.PageWidth = contents.PageWidth;
   doc.PageHeight = contents.PageHeight;

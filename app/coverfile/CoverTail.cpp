@@ -34,7 +34,7 @@ bool TextSlotIn(const CoverContents& c, int32_t slot) {
   const auto it =
       std::lower_bound(c.Objects.begin(), c.Objects.end(), slot,
                        [](const CoverContents::Object& o, int32_t s) { return o.slot < s; });
-  return it != c.Objects.end() && it->slot == slot && it->obs.Kind == kText;
+  return it != c.Objects.end() && it->slot == slot && it->object.Kind == kText;
 }
 
 // The records of one text layout block, `length` bytes; every slot a text of the file, in order.

@@ -14,7 +14,7 @@ namespace {
 constexpr int kPngSaveCode = 14;
 }
 
-void PaintCover(QPainter& painter, int width, int height, const Dib& picture, ObjectTable& obs,
+void PaintCover(QPainter& painter, int width, int height, const Dib& picture, ObjectTable& objects,
                 double scale, double fontDpi, double screenDpi) {
   // The stretched picture covers every pixel; white shows only where there is none to draw.
   if (!picture.Bits || DibWidth(picture) <= 0 || DibHeight(picture) <= 0)
@@ -22,17 +22,17 @@ void PaintCover(QPainter& painter, int width, int height, const Dib& picture, Ob
   QtDevice dc(painter);
   DrawDib(dc, 0, 0, width, height, picture, 0, 0, DibWidth(picture), DibHeight(picture), true,
           SRCCOPY, true, nullptr);
-  DrawCoverObjects(dc, obs, 0, 0, scale, fontDpi, screenDpi);
+  DrawCoverObjects(dc, objects, 0, 0, scale, fontDpi, screenDpi);
 }
 
-void PaintCover(QImage& image, const Dib& picture, ObjectTable& obs, double scale, double fontDpi,
-                double screenDpi) {
+void PaintCover(QImage& image, const Dib& picture, ObjectTable& objects, double scale,
+                double fontDpi, double screenDpi) {
   if (image.isNull()) return;
   QPainter painter(&image);
-  PaintCover(painter, image.width(), image.height(), picture, obs, scale, fontDpi, screenDpi);
+  PaintCover(painter, image.width(), image.height(), picture, objects, scale, fontDpi, screenDpi);
 }
 
-QImage RenderCover(const Dib& picture, ObjectTable& obs, double zoomPercent, double dpi,
+QImage RenderCover(const Dib& picture, ObjectTable& objects, double zoomPercent, double dpi,
                    std::string& error) {
   const double zoom = zoomPercent / 100.0;
   const double w = std::trunc(DibWidth(picture) * zoom), h = std::trunc(DibHeight(picture) * zoom);
@@ -51,7 +51,7 @@ QImage RenderCover(const Dib& picture, ObjectTable& obs, double zoomPercent, dou
     error = Translate("CoverImage", "there is not enough memory for the image");
     return {};
   }
-  PaintCover(image, picture, obs, zoom / obs.scales().BaseScale, dpi, dpi);
+  PaintCover(image, picture, objects, zoom / objects.scales().BaseScale, dpi, dpi);
   return image;
 }
 

@@ -6,13 +6,13 @@
 #include "picture/DrawDib.h"
 #include "platform/device/views/QtDevice.h"
 
-CoverDrawer MakeCoverDrawer(const Dib& dib, ObjectTable& obs) {
-  return [&dib, &obs](QImage& element, const PixelRect& cover, int, int) {
+CoverDrawer MakeCoverDrawer(const Dib& dib, ObjectTable& objects) {
+  return [&dib, &objects](QImage& element, const PixelRect& cover, int, int) {
     if (!dib.Bits || cover.w <= 0 || cover.h <= 0) return;
     QtDevice dc(element);
     DrawDib(dc, cover.x, cover.y, cover.w, cover.h, dib, 0, 0, DibWidth(dib), DibHeight(dib), true,
             SRCCOPY, true, nullptr);
-    DrawCoverObjects(dc, obs, -cover.x, -cover.y,
-                     RenderScaleFor(cover.w, DibWidth(dib), obs.scales().BaseScale));
+    DrawCoverObjects(dc, objects, -cover.x, -cover.y,
+                     RenderScaleFor(cover.w, DibWidth(dib), objects.scales().BaseScale));
   };
 }

@@ -5,5 +5,5 @@
 #include "platform/dib/Dib.h"
 #include "print/views/PrintJob.h"
 
-// The drawer reads `dib` and `obs` each time it runs, so it always shows the current document.
-CoverDrawer MakeCoverDrawer(const Dib& dib, ObjectTable& obs);
+// The drawer reads `dib` and `objects` each time it runs, so it always shows the current document.
+CoverDrawer MakeCoverDrawer(const Dib& dib, ObjectTable& objects);

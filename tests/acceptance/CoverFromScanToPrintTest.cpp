@@ -207,17 +207,17 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   form.tabs()->setCurrentIndex(MainWindow::kTextsTab);
   TextsView& texts = *form.textsView();
   QApplication::processEvents();
-  ObjectTable& obs = form.doc().objects;
+  ObjectTable& objects = form.doc().objects;
   PlaceWith(texts, Tool::Text, QPoint(10, 10));
-  ASSERT_EQ(obs.selectedSlot, 1);
-  DragOn(texts, BottomRight(obs[1]), QPoint(140, 70));  // the handle: a 130 x 60 box
+  ASSERT_EQ(objects.selectedSlot, 1);
+  DragOn(texts, BottomRight(objects[1]), QPoint(140, 70));  // the handle: a 130 x 60 box
   WhenDialogOpens<TextEntryDialog>([](TextEntryDialog& d) {
     d.textEdit->setPlainText("Blue\nNight\nSongs");
     d.okButton->click();
   });
   QTest::mouseDClick(texts.paintBox, Qt::LeftButton, {}, QPoint(40, 30));
   QApplication::processEvents();
-  EXPECT_EQ(obs[1].Text, "Blue\rNight\rSongs");
+  EXPECT_EQ(objects[1].Text, "Blue\rNight\rSongs");
   FontSpec font;
   font.name = "Liberation Sans";
   font.size = 16;
@@ -226,23 +226,23 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   font.color = kTextColor;
   dialogs.fontAnswers.push_back(font);
   QTest::mouseClick(texts.propertyPages->fontButton, Qt::LeftButton);
-  EXPECT_EQ(obs[1].Color, kTextColor);
-  EXPECT_EQ(obs[1].FontName, "Liberation Sans");
+  EXPECT_EQ(objects[1].Color, kTextColor);
+  EXPECT_EQ(objects[1].FontName, "Liberation Sans");
 
   PlaceWith(texts, Tool::Object, QPoint(20, 90));
-  ASSERT_EQ(obs.selectedSlot, 2);
-  EXPECT_EQ(obs[2].SubKind, 3);                     // a rectangle
+  ASSERT_EQ(objects.selectedSlot, 2);
+  EXPECT_EQ(objects[2].SubKind, 3);                 // a rectangle
   DragOn(texts, QPoint(45, 115), QPoint(35, 100));  // moved by the body
-  DragOn(texts, BottomRight(obs[2]), QPoint(100, 140));
+  DragOn(texts, BottomRight(objects[2]), QPoint(100, 140));
   PlaceWith(texts, Tool::Note, QPoint(110, 95));
-  ASSERT_EQ(obs.selectedSlot, 3);
-  DragOn(texts, BottomRight(obs[3]), QPoint(145, 125));
-  EXPECT_EQ(obs.OccupiedCount(), 3);
-  EXPECT_EQ(obs[3].Kind, kText);
-  EXPECT_EQ(obs[3].SubKind, 1);
-  EXPECT_NEAR(obs[2].Left(), 10, 3);  // positions are kept in document units, shown truncated
-  EXPECT_NEAR(obs[2].Top(), 75, 3);
-  EXPECT_NEAR(obs[2].Width(), 90, 2);
+  ASSERT_EQ(objects.selectedSlot, 3);
+  DragOn(texts, BottomRight(objects[3]), QPoint(145, 125));
+  EXPECT_EQ(objects.OccupiedCount(), 3);
+  EXPECT_EQ(objects[3].Kind, kText);
+  EXPECT_EQ(objects[3].SubKind, 1);
+  EXPECT_NEAR(objects[2].Left(), 10, 3);  // positions are kept in document units, shown truncated
+  EXPECT_NEAR(objects[2].Top(), 75, 3);
+  EXPECT_NEAR(objects[2].Width(), 90, 2);
   EXPECT_TRUE(dialogs.messages().empty());
 
   // Center: a new paper format, the cover at 90 % shifted a little.
