@@ -5,7 +5,7 @@
 #include "retouch/PictureHistory.h"
 
 Document::Document() {
-  ResetPicture();
+  resetPicture();
   historyParts = DocumentStateParts(*this);
   for (auto& part : historyParts) history.addPart(*part);
 }
@@ -14,53 +14,53 @@ Document::~Document() {
   FreeDib(picture);
 }
 
-void Document::ReplacePicture(const Dib& dib) {
+void Document::replacePicture(const Dib& dib) {
   FreeDib(picture);
   picture = dib;
-  SelLeft = 0;
-  SelTop = 0;
-  SelRight = DibWidth(picture);
-  SelBottom = DibHeight(picture);
+  selLeft = 0;
+  selTop = 0;
+  selRight = DibWidth(picture);
+  selBottom = DibHeight(picture);
 }
 
-void Document::ReplacePictureAsStep(const Dib& dib, const char* what) {
+void Document::replacePictureAsStep(const Dib& dib, const char* what) {
   KeepReplacedPicture(&history, picture);
-  ReplacePicture(dib);
+  replacePicture(dib);
   history.commit(what);
 }
 
-void Document::ResetPicture() {
+void Document::resetPicture() {
   Dib white;
   NewWhiteDib(white, 320, 200);
-  ReplacePicture(white);
+  replacePicture(white);
   // The start picture's selection ends on its last pixel, unlike a scanned or opened picture's.
-  SelRight = 319;
-  SelBottom = 199;
+  selRight = 319;
+  selBottom = 199;
 }
 
-void Document::SetScreenDpi(double dpi) {
-  Scales.ViewZoom = 1.0;
-  Scales.ViewScale = BaseScaleForDpi(dpi);
-  Scales.BaseScale = Scales.ViewScale;
+void Document::setScreenDpi(double dpi) {
+  scales.ViewZoom = 1.0;
+  scales.ViewScale = BaseScaleForDpi(dpi);
+  scales.BaseScale = scales.ViewScale;
 }
 
-void Document::SetPrinterPage(int widthPx, int heightPx, double dpiX, double dpiY) {
-  PrinterPageWidth = PixelsToUnits(widthPx, dpiX);
-  PrinterPageHeight = PixelsToUnits(heightPx, dpiY);
-  PageWidth = PrinterPageWidth;
-  PageHeight = PrinterPageHeight;
+void Document::setPrinterPage(int widthPx, int heightPx, double dpiX, double dpiY) {
+  printerPageWidth = PixelsToUnits(widthPx, dpiX);
+  printerPageHeight = PixelsToUnits(heightPx, dpiY);
+  pageWidth = printerPageWidth;
+  pageHeight = printerPageHeight;
 }
 
-int32_t Document::ViewWidthForPage() const {
-  return static_cast<int32_t>(PageWidth * Scales.ViewZoom / Scales.ViewScale);
+int32_t Document::viewWidthForPage() const {
+  return static_cast<int32_t>(pageWidth * scales.ViewZoom / scales.ViewScale);
 }
 
-int32_t Document::ViewHeightForPage() const {
-  return static_cast<int32_t>(PageHeight * Scales.ViewZoom / Scales.ViewScale);
+int32_t Document::viewHeightForPage() const {
+  return static_cast<int32_t>(pageHeight * scales.ViewZoom / scales.ViewScale);
 }
 
-std::string Document::Caption() const {
-  return CaptionFor(SavedFileName);
+std::string Document::caption() const {
+  return CaptionFor(savedFileName);
 }
 
 std::string CaptionFor(const std::string& fileName) {

@@ -16,32 +16,32 @@ struct Document {
   Document& operator=(const Document&) = delete;
 
   Dib picture;
-  int32_t SelLeft = 0, SelTop = 0, SelRight = 0, SelBottom = 0;
-  CoverScales Scales;
-  ObjectTable objects{Scales};
-  int32_t PageWidth = 0, PageHeight = 0;
-  int32_t PrinterPageWidth = 0, PrinterPageHeight = 0;
-  std::string SavedFileName;
+  int32_t selLeft = 0, selTop = 0, selRight = 0, selBottom = 0;
+  CoverScales scales;
+  ObjectTable objects{scales};
+  int32_t pageWidth = 0, pageHeight = 0;
+  int32_t printerPageWidth = 0, printerPageHeight = 0;
+  std::string savedFileName;
   // Undo and redo of the picture, the objects and both selections; not saved with the design.
   History history{DefaultHistoryBudget()};
   std::vector<std::unique_ptr<StatePart>> historyParts;
 
   // Replaces Dib by `dib` (the old picture is freed) and selects the whole picture,
   // right and bottom exclusive: (0, 0, width, height).
-  void ReplacePicture(const Dib& dib);
+  void replacePicture(const Dib& dib);
   // The same as one undo step named `what` (a scan, an opened picture).
-  void ReplacePictureAsStep(const Dib& dib, const char* what);
+  void replacePictureAsStep(const Dib& dib, const char* what);
   // The start picture: white, 320 x 200, 24 bits, selected whole.
-  void ResetPicture();
+  void resetPicture();
   // Sets the screen resolution: BaseScale and ViewScale for `dpi`, ViewZoom 1.
-  void SetScreenDpi(double dpi);
+  void setScreenDpi(double dpi);
   // Sets the printer page in device pixels at the printer's resolution; the page follows it.
-  void SetPrinterPage(int widthPx, int heightPx, double dpiX, double dpiY);
+  void setPrinterPage(int widthPx, int heightPx, double dpiX, double dpiY);
   // Provisional size of the Texts view: the page at the current zoom and scale.
-  int32_t ViewWidthForPage() const;
-  int32_t ViewHeightForPage() const;
+  int32_t viewWidthForPage() const;
+  int32_t viewHeightForPage() const;
   // Caption text for the current file name.
-  std::string Caption() const;
+  std::string caption() const;
 };
 
 // "TAVIRON Quendrix 1.1 - [name.cov]" with the file name without its folder; noname.cov if empty.

@@ -19,7 +19,7 @@ class SelectionsChange : public Change {
 
  private:
   bool put(const Selections& s) {
-    doc_.SelLeft = s[0], doc_.SelTop = s[1], doc_.SelRight = s[2], doc_.SelBottom = s[3];
+    doc_.selLeft = s[0], doc_.selTop = s[1], doc_.selRight = s[2], doc_.selBottom = s[3];
     doc_.objects.selectedSlot = s[4];
     return true;
   }
@@ -41,7 +41,7 @@ class SelectionsState : public StatePart {
 
  private:
   Selections now() const {
-    return {doc_.SelLeft, doc_.SelTop, doc_.SelRight, doc_.SelBottom, doc_.objects.selectedSlot};
+    return {doc_.selLeft, doc_.selTop, doc_.selRight, doc_.selBottom, doc_.objects.selectedSlot};
   }
   Document& doc_;
   Selections seen_;

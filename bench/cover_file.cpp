@@ -26,12 +26,12 @@ struct Fixture {
   Fixture() {
     dir = std::filesystem::temp_directory_path() / ("quendrix-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    doc.SetPrinterPage(4960, 7016, 600, 600);
+    doc.setPrinterPage(4960, 7016, 600, 600);
     Dib dib;
     NewDib(dib, 3000, 3000, 24, nullptr, 0);
     for (size_t i = 0; i < size_t(3000) * size_t(dib.BytesPerLine); ++i)
       dib.Bits[i] = uint8_t(i * 31 >> 3);
-    doc.ReplacePicture(dib);
+    doc.replacePicture(dib);
     for (int slot = 1; slot <= 1000; ++slot) {
       CoverObject& o = doc.objects[slot];
       o.Kind = slot % 2 ? kShape : kText;

@@ -22,8 +22,8 @@ void MakeScan(Document& doc) {
     uint8_t* row = DibRow(dib, y);
     for (int32_t x = 0; x < kSide * 3; ++x) row[x] = uint8_t((x / 3 + y) / 24 + (rng() & 31));
   }
-  doc.ReplacePicture(dib);
-  doc.SelLeft = 300, doc.SelTop = 200, doc.SelRight = kSide - 300, doc.SelBottom = kSide - 250;
+  doc.replacePicture(dib);
+  doc.selLeft = 300, doc.selTop = 200, doc.selRight = kSide - 300, doc.selBottom = kSide - 250;
   doc.history.clear();
 }
 
@@ -33,13 +33,13 @@ struct Operation {
 };
 
 bool Crop(Document& d) {
-  return CropToSelection(d.picture, {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom});
+  return CropToSelection(d.picture, {d.selLeft, d.selTop, d.selRight, d.selBottom});
 }
 bool Filter(Document& d) {
   return ApplyFilter(d.picture, kEffectFilters[0]);
 }
 bool Turn(Document& d) {
-  return TurnDibLeft(d.picture, {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom});
+  return TurnDibLeft(d.picture, {d.selLeft, d.selTop, d.selRight, d.selBottom});
 }
 
 const Operation kCrop{PictureOp::Replace, Crop};

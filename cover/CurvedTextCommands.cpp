@@ -3,34 +3,34 @@
 
 #include "cover/Editor.h"
 
-TextLayout* Editor::SelectedLayout() {
-  const CoverObject* o = Selected();
+TextLayout* Editor::selectedLayout() {
+  const CoverObject* o = selected();
   if (!o || o->Kind != kText || o->SubKind == 1) return nullptr;
   return &table_.layout(table_.selectedSlot);
 }
 
 CurvedTextState Editor::curvedTextState() {
-  const TextLayout* l = SelectedLayout();
+  const TextLayout* l = selectedLayout();
   if (!l) return {};
   return {true, static_cast<int>(l->shape), l->arc, l->spacing};
 }
 
-bool Editor::SetTextShape(int shape) {
-  TextLayout* l = SelectedLayout();
+bool Editor::setTextShape(int shape) {
+  TextLayout* l = selectedLayout();
   if (!l || shape < 0 || shape > 2) return false;
   l->shape = static_cast<TextShape>(shape);
   return true;
 }
 
-bool Editor::SetArc(int degrees) {
-  TextLayout* l = SelectedLayout();
+bool Editor::setArc(int degrees) {
+  TextLayout* l = selectedLayout();
   if (!l) return false;
   l->arc = std::clamp(degrees, TextLayout::kMinArc, TextLayout::kMaxArc);
   return true;
 }
 
-bool Editor::SetLetterSpacing(int percent) {
-  TextLayout* l = SelectedLayout();
+bool Editor::setLetterSpacing(int percent) {
+  TextLayout* l = selectedLayout();
   if (!l) return false;
   l->spacing = std::clamp(percent, TextLayout::kMinSpacing, TextLayout::kMaxSpacing);
   return true;

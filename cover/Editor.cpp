@@ -25,29 +25,29 @@ int ClampScroll(int v, int range) {
 
 Editor::Editor(ObjectTable& table, CoverDialogs& dialogs) : table_(table), dialogs_(dialogs) {}
 
-CoverObject* Editor::Selected() {
+CoverObject* Editor::selected() {
   return table_.selectedSlot >= 1 && table_.selectedSlot <= ObjectTable::kSlots
              ? &table_[table_.selectedSlot]
              : nullptr;
 }
 
-void Editor::SetCursor(int number, EditorResult& result) {
-  if (number == Cursor) return;
-  Cursor = number;
+void Editor::setCursor(int number, EditorResult& result) {
+  if (number == cursor) return;
+  cursor = number;
   result.cursor = number;
 }
 
-void Editor::ViewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const {
+void Editor::viewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const {
   const CoverScales& s = table_.scales();
   vw = TruncI32(pictureWidth * s.BaseScale * s.ViewZoom / s.ViewScale);
   vh = TruncI32(pictureHeight * s.BaseScale * s.ViewZoom / s.ViewScale);
 }
 
-PaintPlan Editor::PlanPaint(int pictureWidth, int pictureHeight, int viewWidth,
+PaintPlan Editor::planPaint(int pictureWidth, int pictureHeight, int viewWidth,
                             int viewHeight) const {
   PaintPlan plan;
-  if (ZoomBusy) return plan;
-  ViewSize(pictureWidth, pictureHeight, plan.width, plan.height);
+  if (zoomBusy) return plan;
+  viewSize(pictureWidth, pictureHeight, plan.width, plan.height);
   plan.resize = plan.width != viewWidth || plan.height != viewHeight;
   plan.draw = !plan.resize;
   return plan;
@@ -60,9 +60,9 @@ SelectionFrame Editor::selectionFrame(int xo, int yo) const {
   const CoverObject& o = table_[sel];
   const int l = o.Left(), t = o.Top(), w = o.Width(), h = o.Height();
   f.visible = true;
-  f.inverted = table_.DragState == 1;
+  f.inverted = table_.dragState == 1;
   f.frame = RECT{l - xo, t - yo, l + w - xo, t + h - yo};
-  f.handles = table_.DragState == 0;
+  f.handles = table_.dragState == 0;
   const auto points = HandlePoints(l, t, w, h);
   for (int i = 1; i <= 8; ++i)
     f.handle[i - 1] = RECT{points[i].x - 3 - xo, points[i].y - 3 - yo, points[i].x + 3 - xo,
@@ -72,49 +72,49 @@ SelectionFrame Editor::selectionFrame(int xo, int yo) const {
 
 EditorResult Editor::beginDrag(int mx, int my) {
   EditorResult r;
-  table_.DragMode = 0;
-  GrabX = GrabY = 0;
+  table_.dragMode = 0;
+  grabX = grabY = 0;
   if (tool != Tool::Pointer) {
-    SetCursor(tool == Tool::Zoom   ? kCursorZoom
+    setCursor(tool == Tool::Zoom   ? kCursorZoom
               : tool == Tool::Hand ? kCursorHand
                                    : kCursorPlace,
               r);
     return r;
   }
-  const CoverObject* o = Selected();
+  const CoverObject* o = selected();
   if (!o) {
-    SetCursor(kCursorArrow, r);
+    setCursor(kCursorArrow, r);
     return r;
   }
   const int l = o->Left(), t = o->Top(), w = o->Width(), h = o->Height();
   const auto points = HandlePoints(l, t, w, h);
   for (int i = 1; i <= 8; ++i) {
     if (std::abs(mx - points[i].x) > 3 || std::abs(my - points[i].y) > 3) continue;
-    table_.DragMode = i;
-    GrabX = i == 5 || i == 6 ? 0 : mx - points[i].x;
-    GrabY = i == 7 || i == 8 ? 0 : my - points[i].y;
-    SetCursor(i, r);
+    table_.dragMode = i;
+    grabX = i == 5 || i == 6 ? 0 : mx - points[i].x;
+    grabY = i == 7 || i == 8 ? 0 : my - points[i].y;
+    setCursor(i, r);
     return r;
   }
   if (l <= mx && mx <= l + w && t <= my && my <= t + h) {
-    table_.DragMode = 9;
-    GrabX = mx - l;
-    GrabY = my - t;
-    SetCursor(kCursorHand, r);
+    table_.dragMode = 9;
+    grabX = mx - l;
+    grabY = my - t;
+    setCursor(kCursorHand, r);
     return r;
   }
-  SetCursor(kCursorArrow, r);
+  setCursor(kCursorArrow, r);
   return r;
 }
 
 void Editor::dragTo(int mx, int my, const ViewState& view) {
-  CoverObject* o = Selected();
+  CoverObject* o = selected();
   if (!o) return;
   const CoverScales& s = table_.scales();
-  const int64_t px = TruncI32((mx - GrabX) * s.ViewScale / s.ViewZoom);
-  const int64_t py = TruncI32((my - GrabY) * s.ViewScale / s.ViewZoom);
+  const int64_t px = TruncI32((mx - grabX) * s.ViewScale / s.ViewZoom);
+  const int64_t py = TruncI32((my - grabY) * s.ViewScale / s.ViewZoom);
   int64_t x = o->X, y = o->Y, w = o->W, h = o->H;
-  int& mode = table_.DragMode;
+  int& mode = table_.dragMode;
   switch (mode) {
     case 1:
       w += x - px;
@@ -179,7 +179,7 @@ void Editor::dragTo(int mx, int my, const ViewState& view) {
   o->X = fit(x), o->Y = fit(y), o->W = fit(w), o->H = fit(h);
 }
 
-EditorResult Editor::Zoom(bool in, int mx, int my, const ViewState& view) {
+EditorResult Editor::zoom(bool in, int mx, int my, const ViewState& view) {
   CoverScales& s = table_.scales();
   const int32_t px = TruncI32(mx * s.ViewScale / s.ViewZoom);
   const int32_t py = TruncI32(my * s.ViewScale / s.ViewZoom);
@@ -201,41 +201,41 @@ EditorResult Editor::Zoom(bool in, int mx, int my, const ViewState& view) {
 EditorResult Editor::panWithHand(int mx, int my, const ViewState& view) {
   EditorResult r;
   r.scroll = true;
-  r.scrollX = ClampScroll(view.scrollX + HandX - mx, view.rangeX);
-  r.scrollY = ClampScroll(view.scrollY + HandY - my, view.rangeY);
+  r.scrollX = ClampScroll(view.scrollX + handX - mx, view.rangeX);
+  r.scrollY = ClampScroll(view.scrollY + handY - my, view.rangeY);
   return r;
 }
 
-EditorResult Editor::MouseDown(MouseButton button, int mx, int my, const ViewState& view) {
+EditorResult Editor::mouseDown(MouseButton button, int mx, int my, const ViewState& view) {
   EditorResult r;
   if (button == MouseButton::Left) {
     if (tool == Tool::Hand) {
-      HandX = mx, HandY = my;
-      table_.DragState = 2;
+      handX = mx, handY = my;
+      table_.dragState = 2;
     } else if (tool == Tool::Zoom) {
-      r = Zoom(true, mx, my, view);
+      r = zoom(true, mx, my, view);
     } else if (tool == Tool::Pointer) {
-      if (SkipMouseDown) {
-        SkipMouseDown = false;
+      if (skipMouseDown) {
+        skipMouseDown = false;
         return r;
       }
       r = beginDrag(mx, my);
-      if (table_.DragMode > 0) {
-        table_.DragState = 1;
+      if (table_.dragMode > 0) {
+        table_.dragState = 1;
         r.repaint = true;
       } else {
-        const int hit = table_.HitTest(mx, my);
+        const int hit = table_.hitTest(mx, my);
         r.repaint = hit != table_.selectedSlot || hit == 0;
         table_.selectedSlot = hit;
       }
     }
   } else if (button == MouseButton::Right) {
-    if (tool == Tool::Zoom) return Zoom(false, mx, my, view);
-    const int keep = table_.DragMode;
+    if (tool == Tool::Zoom) return zoom(false, mx, my, view);
+    const int keep = table_.dragMode;
     r = beginDrag(mx, my);
-    bool open = table_.DragMode != 0;
+    bool open = table_.dragMode != 0;
     if (!open) {
-      const int hit = table_.HitTest(mx, my);
+      const int hit = table_.hitTest(mx, my);
       if (hit > 0) {
         r.repaint = hit != table_.selectedSlot;
         table_.selectedSlot = hit;
@@ -246,15 +246,15 @@ EditorResult Editor::MouseDown(MouseButton button, int mx, int my, const ViewSta
       r.popup = true;
       r.popupX = mx, r.popupY = my;
     }
-    table_.DragMode = keep;
+    table_.dragMode = keep;
   }
   return r;
 }
 
-EditorResult Editor::MouseMove(int mx, int my, const ViewState& view) {
+EditorResult Editor::mouseMove(int mx, int my, const ViewState& view) {
   EditorResult r;
-  if (table_.DragState == 2) return panWithHand(mx, my, view);
-  if (table_.DragState == 1) {
+  if (table_.dragState == 2) return panWithHand(mx, my, view);
+  if (table_.dragState == 1) {
     dragTo(mx, my, view);
     r.moveFrame = true;
     return r;
@@ -262,17 +262,17 @@ EditorResult Editor::MouseMove(int mx, int my, const ViewState& view) {
   return beginDrag(mx, my);
 }
 
-EditorResult Editor::MouseUp(MouseButton button, int mx, int my, const ViewState& view) {
+EditorResult Editor::mouseUp(MouseButton button, int mx, int my, const ViewState& view) {
   EditorResult r;
   if (button != MouseButton::Left) return r;
-  if (table_.DragState == 2) {
+  if (table_.dragState == 2) {
     r = panWithHand(mx, my, view);
-    table_.DragState = 0;
-  } else if (table_.DragState == 1) {
+    table_.dragState = 0;
+  } else if (table_.dragState == 1) {
     dragTo(mx, my, view);
-    table_.DragState = 0;
+    table_.dragState = 0;
     r.repaint = true;
-  } else if (table_.CreateObject(tool, mx, my, DialogFont) > 0) {
+  } else if (table_.createObject(tool, mx, my, dialogFont) > 0) {
     tool = Tool::Pointer;
     r.repaint = true;
     r.pointerTool = true;
@@ -280,21 +280,21 @@ EditorResult Editor::MouseUp(MouseButton button, int mx, int my, const ViewState
   return r;
 }
 
-EditorResult Editor::DoubleClick() {
+EditorResult Editor::doubleClick() {
   EditorResult r;
-  const CoverObject* o = Selected();
+  const CoverObject* o = selected();
   if (tool != Tool::Pointer || !o || o->Kind != kText) return r;
-  SkipMouseDown = true;
-  r.repaint = EnterTexts();
+  skipMouseDown = true;
+  r.repaint = enterTexts();
   return r;
 }
 
-EditorResult Editor::KeyDown(EditorKey key) {
+EditorResult Editor::keyDown(EditorKey key) {
   EditorResult r;
   if (key == EditorKey::Delete) {
-    r.repaint = table_.DeleteSelected();
+    r.repaint = table_.deleteSelected();
   } else if ((key == EditorKey::Up || key == EditorKey::Down) && table_.selectedSlot > 0) {
-    table_.SelectNext();
+    table_.selectNext();
     r.repaint = true;
   }
   return r;

@@ -89,33 +89,33 @@ class Editor {
   Editor(ObjectTable& table, CoverDialogs& dialogs);
 
   Tool tool = Tool::Pointer;
-  int GrabX = 0, GrabY = 0;
-  int HandX = 0, HandY = 0;
-  bool ZoomBusy = false;
-  bool SkipMouseDown = false;
-  int Cursor = kCursorArrow;
+  int grabX = 0, grabY = 0;
+  int handX = 0, handY = 0;
+  bool zoomBusy = false;
+  bool skipMouseDown = false;
+  int cursor = kCursorArrow;
   // The font dialog's font: kept between uses and given to new objects.
-  FontSpec DialogFont;
-  double FontDpi = 96.0;
+  FontSpec dialogFont;
+  double fontDpi = 96.0;
 
   ObjectTable& table() { return table_; }
   // The view's size for a picture of w x h pixels at the current zoom.
-  void ViewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const;
+  void viewSize(int pictureWidth, int pictureHeight, int& vw, int& vh) const;
   // Nothing while a zoom step runs; a resize when the view's size differs from the picture's.
-  PaintPlan PlanPaint(int pictureWidth, int pictureHeight, int viewWidth, int viewHeight) const;
+  PaintPlan planPaint(int pictureWidth, int pictureHeight, int viewWidth, int viewHeight) const;
   // Device pixels per document unit of the Texts view, for DrawCoverObjects.
-  double ViewRenderScale() const { return table_.scales().ViewZoom / table_.scales().ViewScale; }
+  double viewRenderScale() const { return table_.scales().ViewZoom / table_.scales().ViewScale; }
   SelectionFrame selectionFrame(int xOffset, int yOffset) const;
   EditorResult beginDrag(int mx, int my);
   void dragTo(int mx, int my, const ViewState& view);
 
-  EditorResult MouseDown(MouseButton button, int mx, int my, const ViewState& view);
-  EditorResult MouseMove(int mx, int my, const ViewState& view);
-  EditorResult MouseUp(MouseButton button, int mx, int my, const ViewState& view);
-  // A double-click; the press that follows it is delivered by MouseDown.
-  EditorResult DoubleClick();
-  EditorResult KeyDown(EditorKey key);
-  EditorResult Zoom(bool in, int mx, int my, const ViewState& view);
+  EditorResult mouseDown(MouseButton button, int mx, int my, const ViewState& view);
+  EditorResult mouseMove(int mx, int my, const ViewState& view);
+  EditorResult mouseUp(MouseButton button, int mx, int my, const ViewState& view);
+  // A double-click; the press that follows it is delivered by mouseDown.
+  EditorResult doubleClick();
+  EditorResult keyDown(EditorKey key);
+  EditorResult zoom(bool in, int mx, int my, const ViewState& view);
 
   const PanelState& refreshPanel();
   const PanelState& panel() const { return panel_; }
@@ -124,29 +124,29 @@ class Editor {
   const PopupState& popup() const { return popup_; }
 
   // Property commands on the selected object; true when the view must repaint.
-  bool SetForm(int subKind);
-  bool SetFillMode(int mode);
-  bool SetLineWidth(double value);
-  bool SetAlign(int align);
-  bool RotateLeft();
-  bool RotateRight();
-  bool Delete();
-  bool ToFront();
-  bool ToBack();
-  bool EditColor();
-  bool EditBorderColor();
-  bool EnterTexts();
-  bool EditFont();
-  bool EditEffects();
-  bool SetTextShape(int shape);        // 0 straight, 1 top arc, 2 bottom arc
-  bool SetArc(int degrees);            // limited to 30..360
-  bool SetLetterSpacing(int percent);  // limited to -50..200
+  bool setForm(int subKind);
+  bool setFillMode(int mode);
+  bool setLineWidth(double value);
+  bool setAlign(int align);
+  bool rotateLeft();
+  bool rotateRight();
+  bool deleteSelected();
+  bool toFront();
+  bool toBack();
+  bool editColor();
+  bool editBorderColor();
+  bool enterTexts();
+  bool editFont();
+  bool editEffects();
+  bool setTextShape(int shape);        // 0 straight, 1 top arc, 2 bottom arc
+  bool setArc(int degrees);            // limited to 30..360
+  bool setLetterSpacing(int percent);  // limited to -50..200
 
  private:
-  CoverObject* Selected();
-  TextLayout* SelectedLayout();  // of a selected text that is not a note
+  CoverObject* selected();
+  TextLayout* selectedLayout();  // of a selected text that is not a note
   CurvedTextState curvedTextState();
-  void SetCursor(int number, EditorResult& result);
+  void setCursor(int number, EditorResult& result);
   EditorResult panWithHand(int mx, int my, const ViewState& view);
 
   ObjectTable& table_;

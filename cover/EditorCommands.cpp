@@ -16,7 +16,7 @@ int32_t MulDiv(int32_t a, int32_t b, int32_t c) {
 
 const PanelState& Editor::refreshPanel() {
   PanelState& p = panel_;
-  CoverObject* o = Selected();
+  CoverObject* o = selected();
   if (!o) {
     p.objectPage = p.kindPage = p.textPage = false;
     p.active = PropertyPage::None;
@@ -45,7 +45,7 @@ const PanelState& Editor::refreshPanel() {
 }
 
 bool Editor::preparePopupMenu() {
-  const CoverObject* o = Selected();
+  const CoverObject* o = selected();
   if (!o) return false;
   PopupState& m = popup_;
   if (o->Kind == kShape) {
@@ -61,66 +61,66 @@ bool Editor::preparePopupMenu() {
   return true;
 }
 
-bool Editor::SetForm(int subKind) {
-  CoverObject* o = Selected();
+bool Editor::setForm(int subKind) {
+  CoverObject* o = selected();
   if (!o) return false;
   o->SubKind = subKind;
   return true;
 }
 
-bool Editor::SetFillMode(int mode) {
-  CoverObject* o = Selected();
+bool Editor::setFillMode(int mode) {
+  CoverObject* o = selected();
   if (!o) return false;
   o->FillMode = mode;
   return true;
 }
 
-bool Editor::SetLineWidth(double value) {
-  CoverObject* o = Selected();
+bool Editor::setLineWidth(double value) {
+  CoverObject* o = selected();
   if (!o) return false;
   o->LineWidth = TruncI32(value);
   return true;
 }
 
-bool Editor::SetAlign(int align) {
-  CoverObject* o = Selected();
+bool Editor::setAlign(int align) {
+  CoverObject* o = selected();
   if (!o) return false;
   o->Align = align;
   return true;
 }
 
-bool Editor::RotateLeft() {
-  CoverObject* o = Selected();
+bool Editor::rotateLeft() {
+  CoverObject* o = selected();
   if (!o) return false;
   o->Rotation = o->Rotation - 1 == -1 ? 3 : o->Rotation - 1;
   return true;
 }
 
-bool Editor::RotateRight() {
-  CoverObject* o = Selected();
+bool Editor::rotateRight() {
+  CoverObject* o = selected();
   if (!o) return false;
   o->Rotation = o->Rotation + 1 == 4 ? 0 : o->Rotation + 1;
   return true;
 }
 
-bool Editor::Delete() {
-  return table_.DeleteSelected();
+bool Editor::deleteSelected() {
+  return table_.deleteSelected();
 }
 
-bool Editor::ToFront() {
+bool Editor::toFront() {
   if (table_.selectedSlot < 1) return false;
-  table_.ToFront();
+  table_.toFront();
   return true;
 }
 
-bool Editor::ToBack() {
+bool Editor::toBack() {
   if (table_.selectedSlot < 1) return false;
-  table_.ToBack();
+  table_.toBack();
   return true;
 }
 
-bool Editor::EditColor() {
-  CoverObject* o = Selected();
+bool Editor::editColor() {
+  CoverObject* o = selected();
   if (!o) return false;
   const auto c = CurrentDialogs().chooseColor(o->Color);
   if (!c) return false;
@@ -128,8 +128,8 @@ bool Editor::EditColor() {
   return true;
 }
 
-bool Editor::EditBorderColor() {
-  CoverObject* o = Selected();
+bool Editor::editBorderColor() {
+  CoverObject* o = selected();
   if (!o) return false;
   const auto c = CurrentDialogs().chooseColor(o->BorderColor);
   if (!c) return false;
@@ -137,8 +137,8 @@ bool Editor::EditBorderColor() {
   return true;
 }
 
-bool Editor::EnterTexts() {
-  CoverObject* o = Selected();
+bool Editor::enterTexts() {
+  CoverObject* o = selected();
   if (!o) return false;
   const auto lines = dialogs_.enterTexts(TextToLines(o->Text));
   if (!lines) return false;
@@ -151,24 +151,24 @@ bool Editor::EnterTexts() {
   return true;
 }
 
-bool Editor::EditFont() {
-  CoverObject* o = Selected();
+bool Editor::editFont() {
+  CoverObject* o = selected();
   if (!o) return false;
-  DialogFont.color = o->Color;
-  DialogFont.height = o->FontHeight;
-  DialogFont.name = o->FontName;
-  DialogFont.pitch = o->FontPitch;
-  DialogFont.style = o->FontStyle;
-  DialogFont.size = o->FontSize;
-  DialogFont.height = -MulDiv(o->FontSize, TruncI32(FontDpi), 72);  // the size decides
-  const auto chosen = CurrentDialogs().chooseFont(DialogFont);
+  dialogFont.color = o->Color;
+  dialogFont.height = o->FontHeight;
+  dialogFont.name = o->FontName;
+  dialogFont.pitch = o->FontPitch;
+  dialogFont.style = o->FontStyle;
+  dialogFont.size = o->FontSize;
+  dialogFont.height = -MulDiv(o->FontSize, TruncI32(fontDpi), 72);  // the size decides
+  const auto chosen = CurrentDialogs().chooseFont(dialogFont);
   if (!chosen) return false;
   if (chosen->name.size() > kMaxFontNameBytes) {  // the dialog stops there too
     ShowError(Translate("Dialogs", kFontNameTooLongMessage));
     return false;
   }
-  DialogFont = *chosen;
-  o = Selected();
+  dialogFont = *chosen;
+  o = selected();
   if (!o) return false;
   o->Color = chosen->color;
   o->FontHeight = chosen->height;
@@ -179,8 +179,8 @@ bool Editor::EditFont() {
   return true;
 }
 
-bool Editor::EditEffects() {
-  CoverObject* o = Selected();
+bool Editor::editEffects() {
+  CoverObject* o = selected();
   if (!o) return false;
   const TextEffects now{o->BorderOn,    o->ShadowOn,
                         o->BorderColor, static_cast<uint32_t>(o->FillMode),

@@ -10,28 +10,28 @@ ObjectTable::ObjectTable(CoverScales& scales)
   clearAll();
 }
 
-int ObjectTable::LowestFreeSlot() const {
+int ObjectTable::lowestFreeSlot() const {
   for (int i = 1; i <= kSlots; ++i)
     if (slots_[i].Kind <= 0) return i;
   return 0;
 }
 
-int ObjectTable::OccupiedCount() const {
+int ObjectTable::occupiedCount() const {
   int n = 0;
   for (int i = 1; i <= kSlots; ++i) n += slots_[i].Kind > 0;
   return n;
 }
 
-void ObjectTable::ShowTableFull() {
+void ObjectTable::showTableFull() {
   CurrentDialogs().messageBox(Translate("ObjectTable", "The are to many objects"),
                               Translate("ObjectTable", "No free object"), MsgButtons::Ok,
                               MsgIcon::Information);
 }
 
-int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
-  const int slot = LowestFreeSlot();
+int ObjectTable::createObject(Tool tool, int px, int py, const FontSpec& font) {
+  const int slot = lowestFreeSlot();
   if (slot == 0) {
-    ShowTableFull();
+    showTableFull();
     return 0;
   }
   CoverObject& o = slots_[slot];
@@ -62,7 +62,7 @@ int ObjectTable::CreateObject(Tool tool, int px, int py, const FontSpec& font) {
   return slot;
 }
 
-bool ObjectTable::DeleteSelected() {
+bool ObjectTable::deleteSelected() {
   if (selectedSlot <= 0) return false;
   if (CurrentDialogs().messageBox(Translate("ObjectTable", "Do you want to remove the object?"),
                                   Translate("ObjectTable", "Delete object"), MsgButtons::YesNo,
@@ -73,14 +73,14 @@ bool ObjectTable::DeleteSelected() {
   return true;
 }
 
-void ObjectTable::ToFront() {
+void ObjectTable::toFront() {
   if (selectedSlot < 1) return;
   std::swap(slots_[selectedSlot], slots_[kSlots]);
   std::swap(layouts_[selectedSlot], layouts_[kSlots]);
   selectedSlot = kSlots;
 }
 
-void ObjectTable::ToBack() {
+void ObjectTable::toBack() {
   if (selectedSlot < 1) return;
   std::swap(slots_[selectedSlot], slots_[1]);
   std::swap(layouts_[selectedSlot], layouts_[1]);
@@ -95,11 +95,11 @@ void ObjectTable::clearAll() {
     layouts_[i] = TextLayout{};
   }
   selectedSlot = 0;
-  DragMode = 0;
-  DragState = 0;
+  dragMode = 0;
+  dragState = 0;
 }
 
-int ObjectTable::HitTest(int x, int y) const {
+int ObjectTable::hitTest(int x, int y) const {
   for (int i = kSlots; i >= 1; --i) {
     const CoverObject& o = slots_[i];
     if (o.Kind <= 0) continue;
@@ -109,7 +109,7 @@ int ObjectTable::HitTest(int x, int y) const {
   return 0;
 }
 
-void ObjectTable::SelectNext() {
+void ObjectTable::selectNext() {
   if (selectedSlot <= 0) return;
   const int start = selectedSlot;
   do {

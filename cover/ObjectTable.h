@@ -25,26 +25,26 @@ class ObjectTable {
   const CoverScales& scales() const { return scales_; }
 
   int selectedSlot = 0;
-  int DragState = 0;
-  int DragMode = 0;
+  int dragState = 0;
+  int dragMode = 0;
 
-  bool Occupied(int slot) const { return slot >= 1 && slot <= kSlots && slots_[slot].Kind > 0; }
-  int LowestFreeSlot() const;  // 0 when the table is full
-  int OccupiedCount() const;
+  bool occupied(int slot) const { return slot >= 1 && slot <= kSlots && slots_[slot].Kind > 0; }
+  int lowestFreeSlot() const;  // 0 when the table is full
+  int occupiedCount() const;
 
   // Creates an object of the tool at the release point (Texts-view pixels) with the font
   // dialog's current font. Returns the slot, or 0 (full table: a message; other tools: nothing).
-  int CreateObject(Tool tool, int px, int py, const FontSpec& font);
+  int createObject(Tool tool, int px, int py, const FontSpec& font);
   // Tells the user that no slot is free.
-  static void ShowTableFull();
+  static void showTableFull();
   // Asks "Do you want to remove the object?"; true when the selected object was removed.
-  bool DeleteSelected();
-  void ToFront();
-  void ToBack();
+  bool deleteSelected();
+  void toFront();
+  void toBack();
   void clearAll();
   // Topmost occupied slot whose view box contains the point (bounds inclusive), or 0.
-  int HitTest(int x, int y) const;
-  void SelectNext();
+  int hitTest(int x, int y) const;
+  void selectNext();
 
  private:
   CoverScales& scales_;

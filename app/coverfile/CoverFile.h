@@ -62,9 +62,9 @@ uint64_t CoverFileSize(const Document& doc);
 // name over its limit or holding a zero byte, a picture the reader refuses); empty when it can.
 std::string CoverSaveFault(const Document& doc);
 // Writes the document to `name` through a temporary file. On failure shows "The file <name>
-// could not be created!" and leaves the old file, the document and SavedFileName unchanged.
+// could not be created!" and leaves the old file, the document and savedFileName unchanged.
 bool SaveFile(Document& doc, const std::string& name);
-// Replaces the document by the file's content and sets SavedFileName. On any fault shows an
+// Replaces the document by the file's content and sets savedFileName. On any fault shows an
 // "Error" message and leaves the document unchanged.
 bool OpenFile(Document& doc, const std::string& name);
 // True when the file begins with the cover signature (a dropped file is a design or a picture).

@@ -119,14 +119,14 @@ void CommitCover(Document& doc, CoverContents& contents) {
   for (const CoverContents::Object& o : contents.Objects)
     doc.objects[o.slot].AssignFields(o.object);
   for (const auto& [slot, layout] : contents.Layouts) doc.objects.layout(slot) = layout;
-  doc.PageWidth = contents.PageWidth;
-  doc.PageHeight = contents.PageHeight;
-  doc.Scales.ViewZoom = contents.ViewZoom;
-  doc.Scales.ViewScale = contents.ViewScale;
-  doc.ReplacePicture(contents.picture);
+  doc.pageWidth = contents.PageWidth;
+  doc.pageHeight = contents.PageHeight;
+  doc.scales.ViewZoom = contents.ViewZoom;
+  doc.scales.ViewScale = contents.ViewScale;
+  doc.replacePicture(contents.picture);
   // An opened cover selects its picture up to the last pixel, as a new document does.
-  doc.SelRight = DibWidth(doc.picture) - 1;
-  doc.SelBottom = DibHeight(doc.picture) - 1;
+  doc.selRight = DibWidth(doc.picture) - 1;
+  doc.selBottom = DibHeight(doc.picture) - 1;
   contents.picture = Dib{};
 }
 
@@ -144,7 +144,7 @@ bool OpenFile(Document& doc, const std::string& name) {
     return false;
   }
   CommitCover(doc, contents);
-  doc.SavedFileName = name;
+  doc.savedFileName = name;
   return true;
 }
 
@@ -157,8 +157,8 @@ bool StartsLikeCoverFile(const std::string& name) {
 
 void NewDocument(Document& doc) {
   doc.objects.clearAll();
-  doc.ResetPicture();
-  doc.SavedFileName.clear();
+  doc.resetPicture();
+  doc.savedFileName.clear();
 }
 
 std::string BaseFileName(const std::string& path) {

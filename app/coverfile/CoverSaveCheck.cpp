@@ -30,12 +30,12 @@ bool PictureStorable(const Dib& dib) {
 }  // namespace
 
 std::string CoverSaveFault(const Document& doc) {
-  if (doc.PageWidth <= 0 || doc.PageHeight <= 0)
+  if (doc.pageWidth <= 0 || doc.pageHeight <= 0)
     return Translate("CoverSaveCheck", "the page size is not positive");
-  if (!Positive(doc.Scales.ViewZoom) || !Positive(doc.Scales.ViewScale))
+  if (!Positive(doc.scales.ViewZoom) || !Positive(doc.scales.ViewScale))
     return Translate("CoverSaveCheck", "the scale of the Texts view is not positive");
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
-    if (!doc.objects.Occupied(slot)) continue;
+    if (!doc.objects.occupied(slot)) continue;
     const CoverObject& o = doc.objects[slot];
     std::string fault =
         StringFault(o.Text, kMaxCoverTextBytes, Translate("CoverSaveCheck", "the text").c_str(),

@@ -16,7 +16,7 @@ constexpr size_t kBlockHead = 8;
 constexpr size_t kRecordHead = 8;
 
 bool IsCurvedText(const Document& doc, int slot) {
-  return doc.objects.Occupied(slot) && doc.objects[slot].Kind == kText &&
+  return doc.objects.occupied(slot) && doc.objects[slot].Kind == kText &&
          doc.objects.layout(slot).curved();
 }
 

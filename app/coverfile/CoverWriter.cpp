@@ -77,12 +77,12 @@ std::vector<uint8_t> CoverFileHead(const Document& doc) {
   ByteWriter w;
   w.bytes.reserve(4096);
   w.raw(kCoverSignature, kCoverSignatureSize);
-  w.i32(doc.PageWidth);
-  w.i32(doc.PageHeight);
-  w.f64(doc.Scales.ViewZoom);
-  w.f64(doc.Scales.ViewScale);
+  w.i32(doc.pageWidth);
+  w.i32(doc.pageHeight);
+  w.f64(doc.scales.ViewZoom);
+  w.f64(doc.scales.ViewScale);
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot)
-    if (doc.objects.Occupied(slot)) WriteObject(w, slot, doc.objects[slot]);
+    if (doc.objects.occupied(slot)) WriteObject(w, slot, doc.objects[slot]);
   w.i32(kCoverEndOfObjects);
   const int32_t colors = StoredColorCount(doc.picture);
   w.i32(40 + 4 * colors);
@@ -117,6 +117,6 @@ bool SaveFile(Document& doc, const std::string& name) {
               Translate("CoverWriter", " could not be created!"));
     return false;
   }
-  doc.SavedFileName = name;
+  doc.savedFileName = name;
   return true;
 }

@@ -15,7 +15,7 @@ FileRequest DocumentCommands::coverFileRequest(bool save) const {
   r.defaultExt = "cov";
   r.kind = FileKind::Design;
   r.overwritePrompt = save;
-  const std::string& current = doc_.SavedFileName;
+  const std::string& current = doc_.savedFileName;
   r.initialPath = save ? current : current.substr(0, current.size() - BaseFileName(current).size());
   return r;
 }
@@ -28,7 +28,7 @@ bool DocumentCommands::askFirst(const std::string& title) {
 }
 
 void DocumentCommands::setFileName(const std::string& path) {
-  doc_.SavedFileName = path;
+  doc_.savedFileName = path;
   nameChanged_();
 }
 
@@ -67,10 +67,10 @@ bool DocumentCommands::writeCover(const std::string& path) {
 }
 
 void DocumentCommands::saveCover() {
-  if (doc_.SavedFileName.empty())
+  if (doc_.savedFileName.empty())
     saveCoverAs();
   else
-    writeCover(doc_.SavedFileName);
+    writeCover(doc_.savedFileName);
 }
 
 void DocumentCommands::saveCoverAs() {

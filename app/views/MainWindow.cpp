@@ -63,12 +63,12 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createDocument() {
   setSavedFileName({});
-  doc_.ResetPicture();
+  doc_.resetPicture();
   doc_.objects.clearAll();
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-  doc_.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
+  doc_.setScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   const PrinterPage printer = DefaultPrinterPage();
-  doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
+  doc_.setPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
   textsView_->sizeForPage();
   paperPanel_->LoadPaperFormats((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
 }
@@ -129,7 +129,7 @@ void MainWindow::buildWindow() {
   buildScanButtons();
   pictureCommands_.addButtons(pages_[kScanTab]->leftPanel());
   retouchView_ =
-      new RetouchView(doc_.picture, {doc_.SelLeft, doc_.SelTop, doc_.SelRight, doc_.SelBottom});
+      new RetouchView(doc_.picture, {doc_.selLeft, doc_.selTop, doc_.selRight, doc_.selBottom});
   pages_[kRetouchTab]->setContent(retouchView_);
   setTabScrollArea(kRetouchTab, retouchView_->scrollArea());
   connect(retouchView_, &RetouchView::pictureChanged, this, &MainWindow::repaintViews);
@@ -137,7 +137,7 @@ void MainWindow::buildWindow() {
           [this] { pictureCommands_.savePicture(); });
   coverDialogs_ = std::make_unique<QtCoverDialogs>(this);
   textsView_ =
-      new TextsView({doc_.picture, doc_.objects, doc_.PageWidth, doc_.PageHeight}, *coverDialogs_);
+      new TextsView({doc_.picture, doc_.objects, doc_.pageWidth, doc_.pageHeight}, *coverDialogs_);
   pages_[kTextsTab]->setContent(textsView_);
   textsView_->setPrintGuide([this] {
     return CoverPrintGuide(paperPanel_->selectedFormat(), paperPanel_->selectedDetails(),
@@ -169,7 +169,7 @@ void MainWindow::buildPaperTabs() {
   });
   printPanel_->setSelectedDetails([this] { return paperPanel_->selectedDetails(); });
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
-    doc_.SetPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
+    doc_.setPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });
   const auto pictureSize = [this] {
     return QSize(DibWidth(doc_.picture), DibHeight(doc_.picture));
@@ -308,7 +308,7 @@ void MainWindow::onScanFinished(intptr_t wParam) {
     if (!problem.cancelled && !problem.text.empty()) ShowError(problem.text);
     return;
   }
-  doc_.ReplacePictureAsStep(dib, QT_TRANSLATE_NOOP("History", "Scan"));
+  doc_.replacePictureAsStep(dib, QT_TRANSLATE_NOOP("History", "Scan"));
   repaintViews();
 }
 
@@ -321,8 +321,8 @@ void MainWindow::repaintViews() {
 }
 
 void MainWindow::setSavedFileName(const std::string& name) {
-  doc_.SavedFileName = name;
-  setWindowTitle(QString::fromStdString(doc_.Caption()));
+  doc_.savedFileName = name;
+  setWindowTitle(QString::fromStdString(doc_.caption()));
 }
 
 void MainWindow::refreshViews() {

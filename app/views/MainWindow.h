@@ -109,7 +109,7 @@ class MainWindow : public QMainWindow, public ProgressSink {
 
   Document doc_;
   DocumentCommands docCommands_{doc_,
-                                [this] { setWindowTitle(QString::fromStdString(doc_.Caption())); },
+                                [this] { setWindowTitle(QString::fromStdString(doc_.caption())); },
                                 [this] { refreshViews(); }};
   PictureCommands pictureCommands_{doc_, [this] { repaintViews(); }};
   QtDialogs qtDialogs_;

@@ -57,9 +57,9 @@ void MainWindow::updateHistoryControls() {
 }
 
 void MainWindow::undo() {
-  if (doc_.objects.DragState == 0 && doc_.history.undo()) repaintViews();
+  if (doc_.objects.dragState == 0 && doc_.history.undo()) repaintViews();
 }
 
 void MainWindow::redo() {
-  if (doc_.objects.DragState == 0 && doc_.history.redo()) repaintViews();
+  if (doc_.objects.dragState == 0 && doc_.history.redo()) repaintViews();
 }

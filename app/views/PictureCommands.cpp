@@ -58,7 +58,7 @@ bool PictureCommands::openPictureFile(const std::string& path) {
   Dib dib;
   OpenDib(dib, path);  // says why when the file cannot be read
   if (!dib.Bits) return false;
-  doc_.ReplacePictureAsStep(dib, QT_TRANSLATE_NOOP("History", "Open picture"));
+  doc_.replacePictureAsStep(dib, QT_TRANSLATE_NOOP("History", "Open picture"));
   repaint_();
   return true;
 }

@@ -6,14 +6,14 @@
 std::vector<int> PlaceTextBlocks(ObjectTable& table, int viewX, int viewY,
                                  const std::vector<TextBlock>& blocks, const FontSpec& font) {
   std::vector<int> slots;
-  if (table.OccupiedCount() + int(blocks.size()) > ObjectTable::kSlots) {
-    ObjectTable::ShowTableFull();
+  if (table.occupiedCount() + int(blocks.size()) > ObjectTable::kSlots) {
+    ObjectTable::showTableFull();
     return slots;
   }
   const double base = table.scales().BaseScale;
   int32_t nextY = 0;
   for (const TextBlock& block : blocks) {
-    const int slot = table.CreateObject(Tool::Text, viewX, viewY, font);
+    const int slot = table.createObject(Tool::Text, viewX, viewY, font);
     if (slot == 0) break;
     CoverObject& o = table[slot];
     if (!slots.empty()) o.Y = nextY;

@@ -38,26 +38,26 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
   setToolTipsVisible(true);
   deleteAction =
       item(QCoreApplication::translate("ObjectMenu", "Delete..."), "deleteAction",
-           QCoreApplication::translate("ObjectMenu", "Remove the object"), &Editor::Delete);
+           QCoreApplication::translate("ObjectMenu", "Remove the object"), &Editor::deleteSelected);
   deleteAction->setShortcut(QKeySequence::Delete);
   addSeparator();
   toFrontAction =
       item(QCoreApplication::translate("ObjectMenu", "To the front"), "toFrontAction",
            QCoreApplication::translate("ObjectMenu", "Brings the object in front of all others"),
-           &Editor::ToFront);
+           &Editor::toFront);
   toBackAction =
       item(QCoreApplication::translate("ObjectMenu", "To the back"), "toBackAction",
            QCoreApplication::translate("ObjectMenu", "Brings the object behind all others"),
-           &Editor::ToBack);
+           &Editor::toBack);
   addSeparator();
   colorAction = item(QCoreApplication::translate("ObjectMenu", "Color..."), "colorAction",
                      QCoreApplication::translate("ObjectMenu", "Cange to color of the object"),
-                     &Editor::EditColor);
+                     &Editor::editColor);
   fontAction =
       item(QCoreApplication::translate("ObjectMenu", "Font..."), "fontAction",
-           QCoreApplication::translate("ObjectMenu", "Changes to font"), &Editor::EditFont);
+           QCoreApplication::translate("ObjectMenu", "Changes to font"), &Editor::editFont);
   textEffectsAction = item(QCoreApplication::translate("ObjectMenu", "Text effects..."),
-                           "textEffectsAction", "", &Editor::EditEffects);
+                           "textEffectsAction", "", &Editor::editEffects);
   addSeparator();
   auto* alignGroup = new QActionGroup(this);
   const char* alignCaptions[3] = {QT_TRANSLATE_NOOP("ObjectMenu", "Left aligned"),
@@ -70,14 +70,14 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
     aligns[i]->setCheckable(true);
     alignGroup->addAction(aligns[i]);
     connect(aligns[i], &QAction::triggered, this, [this, i] {
-      if (editor_.SetAlign(i)) emit changed();
+      if (editor_.setAlign(i)) emit changed();
     });
   }
   addSeparator();
   rotateLeftAction = item(QCoreApplication::translate("ObjectMenu", "Rotate to the left"),
-                          "rotateLeftAction", "", &Editor::RotateLeft);
+                          "rotateLeftAction", "", &Editor::rotateLeft);
   rotateRightAction = item(QCoreApplication::translate("ObjectMenu", "Rotate to the right"),
-                           "rotateRightAction", "", &Editor::RotateRight);
+                           "rotateRightAction", "", &Editor::rotateRight);
   addSeparator();
   curvedText = new CurvedTextMenuItems(editor_, this);
   connect(curvedText, &CurvedTextMenuItems::changed, this, &ObjectMenu::changed);
@@ -91,7 +91,7 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
     forms[i]->setCheckable(true);
     formGroup->addAction(forms[i]);
     connect(forms[i], &QAction::triggered, this, [this, i] {
-      if (editor_.SetForm(i)) emit changed();
+      if (editor_.setForm(i)) emit changed();
     });
   }
   addSeparator();

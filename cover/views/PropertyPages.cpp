@@ -73,24 +73,24 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
   hint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   hint_->setMargin(8);
   hint_->setForegroundRole(QPalette::PlaceholderText);
-  connect(formGroup_, &QButtonGroup::idClicked, this, [this](int id) { run(editor_.SetForm(id)); });
+  connect(formGroup_, &QButtonGroup::idClicked, this, [this](int id) { run(editor_.setForm(id)); });
   connect(fillGroup_, &QButtonGroup::idClicked, this,
-          [this](int id) { run(editor_.SetFillMode(id)); });
+          [this](int id) { run(editor_.setFillMode(id)); });
   connect(alignGroup_, &QButtonGroup::idClicked, this,
-          [this](int id) { run(editor_.SetAlign(id)); });
+          [this](int id) { run(editor_.setAlign(id)); });
   connect(lineWidthEdit, &QSpinBox::valueChanged, this,
-          [this](int v) { run(editor_.SetLineWidth(v)); });
-  command(colorButton, &Editor::EditColor);
-  command(borderColorButton, &Editor::EditBorderColor);
-  command(enterTextButton, &Editor::EnterTexts);
-  command(textColorButton, &Editor::EditColor);
-  command(fontButton, &Editor::EditFont);
-  command(textEffectsButton, &Editor::EditEffects);
-  command(rotateLeftButton, &Editor::RotateLeft);
-  command(rotateRightButton, &Editor::RotateRight);
-  command(deleteButton, &Editor::Delete);
-  command(toFrontButton, &Editor::ToFront);
-  command(toBackButton, &Editor::ToBack);
+          [this](int v) { run(editor_.setLineWidth(v)); });
+  command(colorButton, &Editor::editColor);
+  command(borderColorButton, &Editor::editBorderColor);
+  command(enterTextButton, &Editor::enterTexts);
+  command(textColorButton, &Editor::editColor);
+  command(fontButton, &Editor::editFont);
+  command(textEffectsButton, &Editor::editEffects);
+  command(rotateLeftButton, &Editor::rotateLeft);
+  command(rotateRightButton, &Editor::rotateRight);
+  command(deleteButton, &Editor::deleteSelected);
+  command(toFrontButton, &Editor::toFront);
+  command(toBackButton, &Editor::toBack);
 }
 
 void PropertyPages::resizeEvent(QResizeEvent* e) {

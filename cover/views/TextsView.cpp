@@ -135,15 +135,15 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   connect(toolBar, &TextsToolBar::trackListClicked, this, &TextsView::showTrackList);
   connect(objectMenu, &ObjectMenu::trackListRequested, this, &TextsView::showTrackList,
           Qt::QueuedConnection);  // after the menu has closed
-  editor_.FontDpi = logicalDpiX();
+  editor_.fontDpi = logicalDpiX();
   propertyPages->refresh();
 }
 
 void TextsView::sizeForPage() {
   const CoverScales& s = doc_.objects.scales();
-  const int w = std::clamp(TruncI32(doc_.PageWidth * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
+  const int w = std::clamp(TruncI32(doc_.pageWidth * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
   const int h =
-      std::clamp(TruncI32(doc_.PageHeight * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
+      std::clamp(TruncI32(doc_.pageHeight * s.ViewZoom / s.ViewScale), 0, QWIDGETSIZE_MAX);
   paintBox->resize(w, h);
   repaintView();
 }
@@ -160,13 +160,13 @@ void TextsView::showEvent(QShowEvent* e) {
 
 void TextsView::paintView(const QRect& exposed) {
   // During a drag only the frame moves: the buffer already shows it at its new place.
-  if (doc_.objects.DragState == 1 && !fullPaint_ && viewBuffer_.size() == paintBox->size()) {
+  if (doc_.objects.dragState == 1 && !fullPaint_ && viewBuffer_.size() == paintBox->size()) {
     QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_, exposed);
     return;
   }
   propertyPages->refresh();
-  if (history_ && doc_.objects.DragState == 0) history_->absorb();  // the refresh may clamp
-  PaintPlan plan = editor_.PlanPaint(DibWidth(doc_.picture), DibHeight(doc_.picture),
+  if (history_ && doc_.objects.dragState == 0) history_->absorb();  // the refresh may clamp
+  PaintPlan plan = editor_.planPaint(DibWidth(doc_.picture), DibHeight(doc_.picture),
                                      paintBox->width(), paintBox->height());
   if (!plan.draw && !plan.resize) return;  // a zoom step is under way
   plan.width = std::clamp(plan.width, 0, QWIDGETSIZE_MAX);
@@ -187,7 +187,7 @@ void TextsView::paintView(const QRect& exposed) {
     paintUnbuffered(exposed);
     return;
   }
-  PaintCover(viewBuffer_, doc_.picture, doc_.objects, editor_.ViewRenderScale(), editor_.FontDpi,
+  PaintCover(viewBuffer_, doc_.picture, doc_.objects, editor_.viewRenderScale(), editor_.fontDpi,
              paintBox->logicalDpiX());
   {
     QPainter buffer(&viewBuffer_);
@@ -201,7 +201,7 @@ void TextsView::paintUnbuffered(const QRect& exposed) {
   QPainter painter(paintBox);
   painter.setClipRect(exposed);
   PaintCover(painter, paintBox->width(), paintBox->height(), doc_.picture, doc_.objects,
-             editor_.ViewRenderScale(), editor_.FontDpi, paintBox->logicalDpiX());
+             editor_.viewRenderScale(), editor_.fontDpi, paintBox->logicalDpiX());
   paintGuide(painter);
   PaintSelection(painter, editor_.selectionFrame(0, 0));
 }
@@ -250,8 +250,8 @@ ViewState TextsView::viewState() const {
   ViewState v;
   v.viewWidth = paintBox->width();
   v.viewHeight = paintBox->height();
-  v.pageWidth = doc_.PageWidth;
-  v.pageHeight = doc_.PageHeight;
+  v.pageWidth = doc_.pageWidth;
+  v.pageHeight = doc_.pageHeight;
   v.scrollX = scrollArea->horizontalScrollBar()->value();
   v.scrollY = scrollArea->verticalScrollBar()->value();
   v.rangeX = paintBox->width();
@@ -265,7 +265,7 @@ void TextsView::apply(const EditorResult& r) {
   if (r.cursor) paintBox->setCursor(CursorByNumber(r.cursor));
   if (r.pointerTool) toolBar->setTool(Tool::Pointer);
   if (r.resizeView) {
-    editor_.ZoomBusy = true;
+    editor_.zoomBusy = true;
     paintBox->resize(std::clamp(r.viewWidth, 0, QWIDGETSIZE_MAX),
                      std::clamp(r.viewHeight, 0, QWIDGETSIZE_MAX));
   }
@@ -273,7 +273,7 @@ void TextsView::apply(const EditorResult& r) {
     scrollArea->horizontalScrollBar()->setValue(r.scrollX);
     scrollArea->verticalScrollBar()->setValue(r.scrollY);
   }
-  editor_.ZoomBusy = false;
+  editor_.zoomBusy = false;
   if (r.repaint) repaintView();
   if (r.popup) {
     objectMenu->load();
@@ -289,35 +289,35 @@ void TextsView::invertFrame() {
 
 void TextsView::onMousePressed(Qt::MouseButton button, QPoint pos) {
   keyField->setFocus(Qt::MouseFocusReason);
-  apply(editor_.MouseDown(EditorButton(button), pos.x(), pos.y(), viewState()));
+  apply(editor_.mouseDown(EditorButton(button), pos.x(), pos.y(), viewState()));
   commitStep();
 }
 
 void TextsView::onMouseMoved(QPoint pos) {
-  if (doc_.objects.DragState != 1) {
-    apply(editor_.MouseMove(pos.x(), pos.y(), viewState()));
+  if (doc_.objects.dragState != 1) {
+    apply(editor_.mouseMove(pos.x(), pos.y(), viewState()));
     return;
   }
   if (viewBuffer_.isNull()) fullPaint_ = true;  // no buffer: the whole view shows the drag
   invertFrame();                                // erases the frame at the old place
-  const EditorResult r = editor_.MouseMove(pos.x(), pos.y(), viewState());
+  const EditorResult r = editor_.mouseMove(pos.x(), pos.y(), viewState());
   invertFrame();
   apply(r);
   paintBox->update();
 }
 
 void TextsView::onMouseReleased(Qt::MouseButton button, QPoint pos) {
-  apply(editor_.MouseUp(EditorButton(button), pos.x(), pos.y(), viewState()));
+  apply(editor_.mouseUp(EditorButton(button), pos.x(), pos.y(), viewState()));
   commitStep();
 }
 
 void TextsView::onDoubleClicked() {
-  apply(editor_.DoubleClick());
+  apply(editor_.doubleClick());
   commitStep();
 }
 
 void TextsView::onKeyPressed(int key) {
-  apply(editor_.KeyDown(EditorKeyOf(key)));
+  apply(editor_.keyDown(EditorKeyOf(key)));
   commitStep();
 }
 
@@ -342,18 +342,18 @@ void TextsView::addTrackTexts(const std::vector<std::string>& title,
     TextBlock block;
     for (const std::string& l : *lines) block.lines.push_back(ToCoverText(l));
     const QSizeF size =
-        TextBoxSize(block.lines, editor_.DialogFont, editor_.FontDpi, paintBox->logicalDpiX());
+        TextBoxSize(block.lines, editor_.dialogFont, editor_.fontDpi, paintBox->logicalDpiX());
     block.width = size.width();
     block.height = size.height();
     blocks.push_back(std::move(block));
   }
   if (blocks.empty()) return;
   const ViewState v = viewState();
-  if (!PlaceTextBlocks(doc_.objects, v.scrollX, v.scrollY, blocks, editor_.DialogFont).empty())
+  if (!PlaceTextBlocks(doc_.objects, v.scrollX, v.scrollY, blocks, editor_.dialogFont).empty())
     repaintView();
   commitStep();
 }
 
 void TextsView::commitStep() {
-  if (history_ && doc_.objects.DragState != 1) history_->commit();
+  if (history_ && doc_.objects.dragState != 1) history_->commit();
 }

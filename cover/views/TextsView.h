@@ -21,8 +21,8 @@ class ObjectMenu;
 struct TextsDocument {
   const Dib& picture;
   ObjectTable& objects;
-  const int32_t& PageWidth;
-  const int32_t& PageHeight;
+  const int32_t& pageWidth;
+  const int32_t& pageHeight;
 };
 
 // The view inside the scroll area; paints and mouse go to the Texts view.

@@ -75,7 +75,7 @@ bool Orange(QRgb c) {
   const double coverW = f.width * mm * 0.9;
   const double x0 = (f.leftMargin + col * f.stepAcross) * mm + 0.05 * kRasterDpi;
   const double y0 = (f.topMargin + row * f.stepDown) * mm + 0.05 * kRasterDpi;
-  const double perUnit = coverW / (DibWidth(doc.picture) * doc.Scales.BaseScale);
+  const double perUnit = coverW / (DibWidth(doc.picture) * doc.scales.BaseScale);
   const CoverObject& t = doc.objects[1];
   const QRectF box(x0 + t.X * perUnit, y0 + t.Y * perUnit, t.W * perUnit, t.H * perUnit);
   const QRectF cover(x0, y0, coverW, coverW * DibHeight(doc.picture) / DibWidth(doc.picture));
@@ -188,7 +188,7 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   QTest::mouseMove(retouch.paintBox(), QPoint(120, 100));
   QTest::mouseMove(retouch.paintBox(), QPoint(200, 180));
   QTest::mouseRelease(retouch.paintBox(), Qt::LeftButton, {}, QPoint(200, 180));
-  EXPECT_EQ(form.doc().SelRight - form.doc().SelLeft, 180);
+  EXPECT_EQ(form.doc().selRight - form.doc().selLeft, 180);
   MenuItem(retouch.retouchMenu(), "Crop to selection")->trigger();
   ASSERT_EQ(DibWidth(form.doc().picture), 180);
   ASSERT_EQ(DibHeight(form.doc().picture), 150);
@@ -237,7 +237,7 @@ TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) 
   PlaceWith(texts, Tool::Note, QPoint(110, 95));
   ASSERT_EQ(objects.selectedSlot, 3);
   DragOn(texts, BottomRight(objects[3]), QPoint(145, 125));
-  EXPECT_EQ(objects.OccupiedCount(), 3);
+  EXPECT_EQ(objects.occupiedCount(), 3);
   EXPECT_EQ(objects[3].Kind, kText);
   EXPECT_EQ(objects[3].SubKind, 1);
   EXPECT_NEAR(objects[2].Left(), 10, 3);  // positions are kept in document units, shown truncated

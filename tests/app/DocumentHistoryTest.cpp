@@ -36,7 +36,7 @@ void Take(const Document& d, DocumentState& s) {
   for (int i = 1; i <= ObjectTable::kSlots; ++i) s.slots.push_back(d.objects[i]);
   s.layouts.assign(1, TextLayout{});
   for (int i = 1; i <= ObjectTable::kSlots; ++i) s.layouts.push_back(d.objects.layout(i));
-  s.selections = {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom, d.objects.selectedSlot};
+  s.selections = {d.selLeft, d.selTop, d.selRight, d.selBottom, d.objects.selectedSlot};
 }
 
 // Empty when equal, else what differs first.
@@ -46,7 +46,7 @@ std::string Differences(const Document& d, const DocumentState& s) {
     if (!(d.objects[i] == s.slots[i])) return "slot " + std::to_string(i);
   for (int i = 1; i <= ObjectTable::kSlots; ++i)
     if (!(d.objects.layout(i) == s.layouts[i])) return "layout " + std::to_string(i);
-  const std::array<int32_t, 5> sel{d.SelLeft, d.SelTop, d.SelRight, d.SelBottom,
+  const std::array<int32_t, 5> sel{d.selLeft, d.selTop, d.selRight, d.selBottom,
                                    d.objects.selectedSlot};
   return sel == s.selections ? "" : "selections";
 }
@@ -55,7 +55,7 @@ std::string Differences(const Document& d, const DocumentState& s) {
 void Prepare(Document& d, int bits, int width, int height) {
   SetSamplePage(d);
   SetSamplePicture(d, bits, width, height);
-  d.SelLeft = 2, d.SelTop = 1, d.SelRight = width - 3, d.SelBottom = height - 2;
+  d.selLeft = 2, d.selTop = 1, d.selRight = width - 3, d.selBottom = height - 2;
   PlaceObject(d, 3, kText, 0).Text = "Side A";
   PlaceObject(d, 7, kShape, 2).Color = 0x112233;
   CoverObject& leftover = d.objects[5];
@@ -72,7 +72,7 @@ void RunPicture(Document& d, PictureOp op, const std::function<bool()>& command)
 }
 
 PictureSelection Sel(Document& d) {
-  return {d.SelLeft, d.SelTop, d.SelRight, d.SelBottom};
+  return {d.selLeft, d.selTop, d.selRight, d.selBottom};
 }
 
 struct Kind {
@@ -155,13 +155,13 @@ const Kind kKinds[] = {
        Dib other;
        NewWhiteDib(other, 11, 9);
        KeepReplacedPicture(&d.history, d.picture);
-       d.ReplacePicture(other);
+       d.replacePicture(other);
        d.history.commit("Open picture");
      },
      "Open picture"},
     {"create", 24, 8, 8,
      [](Document& d) {
-       d.objects.selectedSlot = d.objects.CreateObject(Tool::Text, 3, 4, FontSpec{});
+       d.objects.selectedSlot = d.objects.createObject(Tool::Text, 3, 4, FontSpec{});
        d.history.commit();
      },
      "Create object"},
@@ -210,14 +210,14 @@ const Kind kKinds[] = {
      "Text layout"},
     {"to front", 24, 8, 8,
      [](Document& d) {
-       d.objects.ToFront();
+       d.objects.toFront();
        d.history.commit();
      },
      "Stacking order"},
     {"to back", 24, 8, 8,
      [](Document& d) {
        d.objects.selectedSlot = 7;
-       d.objects.ToBack();
+       d.objects.toBack();
        d.history.commit();
      },
      "Stacking order"},
@@ -274,7 +274,7 @@ TEST(DocumentHistory, InterleavedChangesUndoAndRedoInOrder) {
   // The document before and after each step.
   std::vector<std::unique_ptr<DocumentState>> before, after;
   for (int k : order) {
-    d.SelLeft = k;  // a selection changed by the mouse is restored, never a step of its own
+    d.selLeft = k;  // a selection changed by the mouse is restored, never a step of its own
     d.history.commit();
     before.push_back(std::make_unique<DocumentState>());
     Take(d, *before.back());

@@ -8,21 +8,21 @@ TEST(Document, StartsWithTheWhitePictureSelectedWhole) {
   ASSERT_NE(d.picture.Bits, nullptr);
   EXPECT_EQ(DibWidth(d.picture), 320);
   EXPECT_EQ(DibHeight(d.picture), 200);
-  EXPECT_EQ(d.SelRight, 319);
-  EXPECT_EQ(d.SelBottom, 199);
-  EXPECT_EQ(d.objects.OccupiedCount(), 0);
+  EXPECT_EQ(d.selRight, 319);
+  EXPECT_EQ(d.selBottom, 199);
+  EXPECT_EQ(d.objects.occupiedCount(), 0);
 }
 
 TEST(Document, ScalesAndPageFollowTheDevices) {
   Document d;
-  d.SetScreenDpi(96);
-  d.SetPrinterPage(4960, 7016, 600, 600);
-  EXPECT_DOUBLE_EQ(d.Scales.BaseScale, 105833.125);
-  EXPECT_DOUBLE_EQ(d.Scales.ViewScale, 105833.125);
-  EXPECT_EQ(d.PageWidth, 41994584);
-  EXPECT_EQ(d.ViewWidthForPage(), 396);
-  d.SetScreenDpi(120);
-  EXPECT_DOUBLE_EQ(d.Scales.BaseScale, 84666.5);
+  d.setScreenDpi(96);
+  d.setPrinterPage(4960, 7016, 600, 600);
+  EXPECT_DOUBLE_EQ(d.scales.BaseScale, 105833.125);
+  EXPECT_DOUBLE_EQ(d.scales.ViewScale, 105833.125);
+  EXPECT_EQ(d.pageWidth, 41994584);
+  EXPECT_EQ(d.viewWidthForPage(), 396);
+  d.setScreenDpi(120);
+  EXPECT_DOUBLE_EQ(d.scales.BaseScale, 84666.5);
 }
 
 TEST(Document, CaptionNamesTheFileWithoutItsFolder) {

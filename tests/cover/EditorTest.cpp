@@ -38,28 +38,28 @@ class EditorTest : public ::testing::Test {
 
   int Place(Tool tool, int x, int y) {
     ed.tool = tool;
-    ed.MouseDown(MouseButton::Left, x, y, view);
-    ed.MouseUp(MouseButton::Left, x, y, view);
+    ed.mouseDown(MouseButton::Left, x, y, view);
+    ed.mouseUp(MouseButton::Left, x, y, view);
     return table.selectedSlot;
   }
   EditorResult Click(int x, int y, MouseButton b = MouseButton::Left) {
-    EditorResult r = ed.MouseDown(b, x, y, view);
-    ed.MouseUp(b, x, y, view);
+    EditorResult r = ed.mouseDown(b, x, y, view);
+    ed.mouseUp(b, x, y, view);
     return r;
   }
   EditorResult Drag(int x0, int y0, int x1, int y1) {
-    ed.MouseDown(MouseButton::Left, x0, y0, view);
-    ed.MouseMove((x0 + x1) / 2, (y0 + y1) / 2, view);
-    ed.MouseMove(x1, y1, view);
-    return ed.MouseUp(MouseButton::Left, x1, y1, view);
+    ed.mouseDown(MouseButton::Left, x0, y0, view);
+    ed.mouseMove((x0 + x1) / 2, (y0 + y1) / 2, view);
+    ed.mouseMove(x1, y1, view);
+    return ed.mouseUp(MouseButton::Left, x1, y1, view);
   }
   CoverObject& Sel() { return table[table.selectedSlot]; }
 };
 
 TEST_F(EditorTest, EachAddingToolCreatesItsObjectAndReturnsToThePointer) {
   ed.tool = Tool::Object;
-  ed.MouseDown(MouseButton::Left, 10, 20, view);
-  const EditorResult r = ed.MouseUp(MouseButton::Left, 10, 20, view);
+  ed.mouseDown(MouseButton::Left, 10, 20, view);
+  const EditorResult r = ed.mouseUp(MouseButton::Left, 10, 20, view);
   EXPECT_TRUE(r.repaint && r.pointerTool);
   EXPECT_EQ(ed.tool, Tool::Pointer);
   EXPECT_EQ(table[1].Kind, kShape);
@@ -71,17 +71,17 @@ TEST_F(EditorTest, EachAddingToolCreatesItsObjectAndReturnsToThePointer) {
   EXPECT_EQ(table[3].SubKind, 1);
   for (Tool t : {Tool::Zoom, Tool::Hand}) {
     ed.tool = t;
-    ed.MouseUp(MouseButton::Left, 300, 250, view);
+    ed.mouseUp(MouseButton::Left, 300, 250, view);
   }
   ed.tool = Tool::Pointer;
   Click(390, 290);
-  EXPECT_EQ(table.OccupiedCount(), 3);
+  EXPECT_EQ(table.occupiedCount(), 3);
   EXPECT_TRUE(dialogs.asked.empty());
 }
 
 TEST_F(EditorTest, NewObjectsTakeTheFontDialogsFont) {
-  ed.DialogFont.name = "Liberation Sans";
-  ed.DialogFont.size = 20;
+  ed.dialogFont.name = "Liberation Sans";
+  ed.dialogFont.size = 20;
   Place(Tool::Text, 0, 0);
   EXPECT_EQ(Sel().FontName, "Liberation Sans");
   EXPECT_EQ(Sel().FontSize, 20);
@@ -90,10 +90,10 @@ TEST_F(EditorTest, NewObjectsTakeTheFontDialogsFont) {
 TEST_F(EditorTest, FullTableRefusesEvenAPointerRelease) {
   for (int i = 1; i <= ObjectTable::kSlots; ++i) table[i].Kind = kShape;
   ed.tool = Tool::Pointer;
-  ed.MouseUp(MouseButton::Left, 390, 290, view);
+  ed.mouseUp(MouseButton::Left, 390, 290, view);
   ASSERT_EQ(dialogs.messages(), std::vector<std::string>{"The are to many objects"});
   ed.tool = Tool::Object;
-  EXPECT_FALSE(ed.MouseUp(MouseButton::Left, 390, 290, view).pointerTool);
+  EXPECT_FALSE(ed.mouseUp(MouseButton::Left, 390, 290, view).pointerTool);
   EXPECT_EQ(ed.tool, Tool::Object);
 }
 
@@ -113,51 +113,51 @@ TEST_F(EditorTest, ClickingSelectsTheTopmostObjectAndEmptySpaceClears) {
 TEST_F(EditorTest, HandlesReachThreePixelsAndTheLowerNumberWins) {
   Place(Tool::Object, 100, 100);  // box 100..150
   EXPECT_EQ(ed.beginDrag(97, 97).cursor, 1);
-  EXPECT_EQ(table.DragMode, 1);
-  EXPECT_EQ(ed.GrabX, -3);
+  EXPECT_EQ(table.dragMode, 1);
+  EXPECT_EQ(ed.grabX, -3);
   ed.beginDrag(96, 100);
-  EXPECT_EQ(table.DragMode, 0);
-  EXPECT_EQ(ed.Cursor, kCursorArrow);
+  EXPECT_EQ(table.dragMode, 0);
+  EXPECT_EQ(ed.cursor, kCursorArrow);
   const int expected[8][3] = {{150, 100, 2}, {100, 150, 3}, {153, 153, 4}, {125, 98, 5},
                               {126, 150, 6}, {100, 125, 7}, {150, 127, 8}, {120, 120, 9}};
   for (const auto& e : expected) {
     ed.beginDrag(e[0], e[1]);
-    EXPECT_EQ(table.DragMode, e[2]) << e[0] << "," << e[1];
+    EXPECT_EQ(table.dragMode, e[2]) << e[0] << "," << e[1];
   }
-  EXPECT_EQ(ed.Cursor, kCursorHand);
+  EXPECT_EQ(ed.cursor, kCursorHand);
   ed.beginDrag(126, 150);
-  EXPECT_EQ(ed.GrabX, 0);
-  EXPECT_EQ(ed.GrabY, 0);
+  EXPECT_EQ(ed.grabX, 0);
+  EXPECT_EQ(ed.grabY, 0);
   // A 4 x 4 box: every handle overlaps the top-left one.
   Sel().W = Sel().H = 4000;
   ed.beginDrag(102, 102);
-  EXPECT_EQ(table.DragMode, 1);
+  EXPECT_EQ(table.dragMode, 1);
   ed.beginDrag(104, 101);  // top-right before the right middle at (104, 102)
-  EXPECT_EQ(table.DragMode, 2);
+  EXPECT_EQ(table.dragMode, 2);
   // Other tools show their own cursor and grab nothing.
   ed.tool = Tool::Zoom;
   EXPECT_EQ(ed.beginDrag(100, 100).cursor, kCursorZoom);
-  EXPECT_EQ(table.DragMode, 0);
+  EXPECT_EQ(table.dragMode, 0);
   EXPECT_EQ(ed.beginDrag(100, 100).cursor, 0);  // unchanged cursor is not set again
 }
 
 TEST_F(EditorTest, TopLeftHandleDraggedPastTheOppositeCornerFlips) {
   Place(Tool::Object, 10, 10);  // 10..60
-  ed.MouseDown(MouseButton::Left, 10, 10, view);
-  EXPECT_EQ(table.DragState, 1);
+  ed.mouseDown(MouseButton::Left, 10, 10, view);
+  EXPECT_EQ(table.dragState, 1);
   EXPECT_TRUE(ed.selectionFrame(0, 0).inverted);
   EXPECT_FALSE(ed.selectionFrame(0, 0).handles);
-  EXPECT_TRUE(ed.MouseMove(80, 90, view).moveFrame);
-  EXPECT_EQ(table.DragMode, 4);
+  EXPECT_TRUE(ed.mouseMove(80, 90, view).moveFrame);
+  EXPECT_EQ(table.dragMode, 4);
   EXPECT_EQ(Sel().X, 60000);
   EXPECT_EQ(Sel().Y, 60000);
   EXPECT_EQ(Sel().W, 20000);
   EXPECT_EQ(Sel().H, 30000);
-  EXPECT_TRUE(ed.MouseUp(MouseButton::Left, 100, 100, view).repaint);
+  EXPECT_TRUE(ed.mouseUp(MouseButton::Left, 100, 100, view).repaint);
   EXPECT_EQ(Sel().X, 60000);
   EXPECT_EQ(Sel().W, 40000);
   EXPECT_EQ(Sel().H, 40000);
-  EXPECT_EQ(table.DragState, 0);
+  EXPECT_EQ(table.dragState, 0);
   EXPECT_TRUE(ed.selectionFrame(0, 0).handles);
 }
 
@@ -189,32 +189,32 @@ TEST_F(EditorTest, ZoomStepsStopAtTheirBoundsAndRecentre) {
   ed.tool = Tool::Zoom;
   int steps = 0;
   while (scales.ViewScale >= 9000 && steps < 20) {
-    ed.MouseDown(MouseButton::Left, 100, 50, view);
+    ed.mouseDown(MouseButton::Left, 100, 50, view);
     ++steps;
   }
   EXPECT_EQ(steps, 7);
   EXPECT_NEAR(scales.ViewScale, 6194.2, 0.1);
   const double before = scales.ViewScale;
-  const EditorResult r = ed.MouseDown(MouseButton::Left, 100, 50, view);
+  const EditorResult r = ed.mouseDown(MouseButton::Left, 100, 50, view);
   EXPECT_EQ(scales.ViewScale, before);
   EXPECT_TRUE(r.resizeView && r.scroll && r.repaint);
   EXPECT_EQ(r.viewWidth, int(20000000 / before));
   EXPECT_EQ(r.scrollX, 0);  // the point lies near the left edge: clamped
-  for (int i = 0; i < 20; ++i) ed.MouseDown(MouseButton::Right, 0, 0, view);
+  for (int i = 0; i < 20; ++i) ed.mouseDown(MouseButton::Right, 0, 0, view);
   EXPECT_GE(scales.ViewScale, 500000.0);
   EXPECT_LT(scales.ViewScale, 750000.0);
-  EXPECT_FALSE(ed.MouseDown(MouseButton::Right, 0, 0, view).popup);
+  EXPECT_FALSE(ed.mouseDown(MouseButton::Right, 0, 0, view).popup);
 }
 
 TEST_F(EditorTest, ZoomBringsThePointUnderTheMouseToTheMiddle) {
   view.pageWidth = 4000000, view.pageHeight = 3000000;
   ed.tool = Tool::Zoom;
-  const EditorResult r = ed.MouseDown(MouseButton::Left, 300, 200, view);
+  const EditorResult r = ed.mouseDown(MouseButton::Left, 300, 200, view);
   EXPECT_EQ(scales.ViewScale, 1000.0);  // below the bound: the scale stays
   EXPECT_EQ(r.scrollX, 300 - 100);
   EXPECT_EQ(r.scrollY, 200 - 50);
   scales.ViewScale = scales.BaseScale = 30000;
-  const EditorResult in = ed.MouseDown(MouseButton::Left, 90, 60, view);
+  const EditorResult in = ed.mouseDown(MouseButton::Left, 90, 60, view);
   EXPECT_EQ(scales.ViewScale, 20000.0);
   EXPECT_EQ(in.viewWidth, 200);
   EXPECT_EQ(in.scrollX, 135 - 100);
@@ -224,17 +224,17 @@ TEST_F(EditorTest, ZoomBringsThePointUnderTheMouseToTheMiddle) {
 TEST_F(EditorTest, HandToolPansWithinTheRange) {
   ed.tool = Tool::Hand;
   view.scrollX = 50, view.scrollY = 50;
-  ed.MouseDown(MouseButton::Left, 100, 100, view);
-  EXPECT_EQ(table.DragState, 2);
-  EditorResult r = ed.MouseMove(90, 80, view);
+  ed.mouseDown(MouseButton::Left, 100, 100, view);
+  EXPECT_EQ(table.dragState, 2);
+  EditorResult r = ed.mouseMove(90, 80, view);
   EXPECT_EQ(r.scrollX, 60);
   EXPECT_EQ(r.scrollY, 70);
-  r = ed.MouseUp(MouseButton::Left, 500, 500, view);
+  r = ed.mouseUp(MouseButton::Left, 500, 500, view);
   EXPECT_EQ(r.scrollX, 0);
-  EXPECT_EQ(table.DragState, 0);
-  EXPECT_EQ(table.OccupiedCount(), 0);
-  ed.MouseDown(MouseButton::Left, 0, 0, view);
-  EXPECT_EQ(ed.MouseMove(-1000, -1000, view).scrollX, 399);
+  EXPECT_EQ(table.dragState, 0);
+  EXPECT_EQ(table.occupiedCount(), 0);
+  ed.mouseDown(MouseButton::Left, 0, 0, view);
+  EXPECT_EQ(ed.mouseMove(-1000, -1000, view).scrollX, 399);
 }
 
 TEST_F(EditorTest, RightClickRules) {
@@ -242,24 +242,24 @@ TEST_F(EditorTest, RightClickRules) {
   Place(Tool::Text, 100, 100);
   Click(300, 200);
   ed.tool = Tool::Object;
-  EditorResult r = ed.MouseDown(MouseButton::Right, 20, 20, view);
+  EditorResult r = ed.mouseDown(MouseButton::Right, 20, 20, view);
   EXPECT_TRUE(r.popup && r.repaint);
   EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_FALSE(ed.popup().fontEnabled);
   EXPECT_TRUE(ed.popup().formsEnabled);
   ed.tool = Tool::Pointer;
-  EXPECT_FALSE(ed.MouseDown(MouseButton::Right, 300, 200, view).popup);
+  EXPECT_FALSE(ed.mouseDown(MouseButton::Right, 300, 200, view).popup);
   EXPECT_EQ(table.selectedSlot, 1);
-  table.DragMode = 7;
-  r = ed.MouseDown(MouseButton::Right, 60, 60, view);  // the bottom-right handle
+  table.dragMode = 7;
+  r = ed.mouseDown(MouseButton::Right, 60, 60, view);  // the bottom-right handle
   EXPECT_TRUE(r.popup);
   EXPECT_FALSE(r.repaint);
-  EXPECT_EQ(table.DragMode, 7);
-  r = ed.MouseDown(MouseButton::Right, 110, 110, view);
+  EXPECT_EQ(table.dragMode, 7);
+  r = ed.mouseDown(MouseButton::Right, 110, 110, view);
   EXPECT_EQ(table.selectedSlot, 2);
   EXPECT_FALSE(ed.popup().formsEnabled);
   EXPECT_TRUE(ed.popup().fontEnabled);
-  EXPECT_TRUE(ed.MouseUp(MouseButton::Right, 110, 110, view).repaint == false);
+  EXPECT_TRUE(ed.mouseUp(MouseButton::Right, 110, 110, view).repaint == false);
 }
 
 TEST_F(EditorTest, PopupOfAForeignKindKeepsThePreviousItems) {
@@ -281,39 +281,39 @@ TEST_F(EditorTest, DoubleClickOnATextOpensTheLineEditorAndSkipsItsPress) {
   Place(Tool::Text, 100, 100);
   Sel().Text = "a\rb";
   coverDialogs.linesAnswer = std::vector<std::string>{"x", "y", "z"};
-  EXPECT_TRUE(ed.DoubleClick().repaint);
+  EXPECT_TRUE(ed.doubleClick().repaint);
   EXPECT_EQ(coverDialogs.shownLines, (std::vector<std::string>{"a", "b"}));
   EXPECT_EQ(Sel().Text, "x\ry\rz");
-  EXPECT_TRUE(ed.SkipMouseDown);
-  ed.MouseDown(MouseButton::Left, 300, 200, view);  // ignored: the selection stays
+  EXPECT_TRUE(ed.skipMouseDown);
+  ed.mouseDown(MouseButton::Left, 300, 200, view);  // ignored: the selection stays
   EXPECT_EQ(table.selectedSlot, 1);
-  EXPECT_FALSE(ed.SkipMouseDown);
+  EXPECT_FALSE(ed.skipMouseDown);
 }
 
 TEST_F(EditorTest, DoubleClickOnAShapeChangesNothing) {
   Place(Tool::Object, 100, 100);
-  EXPECT_FALSE(ed.DoubleClick().repaint);
-  EXPECT_FALSE(ed.SkipMouseDown);
+  EXPECT_FALSE(ed.doubleClick().repaint);
+  EXPECT_FALSE(ed.skipMouseDown);
   EXPECT_EQ(coverDialogs.opened, 0);
-  ed.MouseDown(MouseButton::Left, 300, 200, view);
+  ed.mouseDown(MouseButton::Left, 300, 200, view);
   EXPECT_EQ(table.selectedSlot, 0);
 }
 
 TEST_F(EditorTest, KeysDeleteAndStepOthersAreSwallowed) {
   Place(Tool::Object, 10, 10);
-  EXPECT_TRUE(ed.KeyDown(EditorKey::Up).repaint);
+  EXPECT_TRUE(ed.keyDown(EditorKey::Up).repaint);
   EXPECT_EQ(table.selectedSlot, 1);
   Place(Tool::Object, 100, 10);
-  EXPECT_FALSE(ed.KeyDown(EditorKey::Other).repaint);
-  ed.KeyDown(EditorKey::Down);
+  EXPECT_FALSE(ed.keyDown(EditorKey::Other).repaint);
+  ed.keyDown(EditorKey::Down);
   EXPECT_EQ(table.selectedSlot, 1);
   dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
-  EXPECT_FALSE(ed.KeyDown(EditorKey::Delete).repaint);
-  EXPECT_EQ(table.OccupiedCount(), 2);
-  EXPECT_TRUE(ed.KeyDown(EditorKey::Delete).repaint);
-  EXPECT_EQ(table.OccupiedCount(), 1);
+  EXPECT_FALSE(ed.keyDown(EditorKey::Delete).repaint);
+  EXPECT_EQ(table.occupiedCount(), 2);
+  EXPECT_TRUE(ed.keyDown(EditorKey::Delete).repaint);
+  EXPECT_EQ(table.occupiedCount(), 1);
   EXPECT_EQ(dialogs.messages().back(), "Do you want to remove the object?");
-  EXPECT_FALSE(ed.KeyDown(EditorKey::Delete).repaint);
+  EXPECT_FALSE(ed.keyDown(EditorKey::Delete).repaint);
   EXPECT_EQ(dialogs.count("message"), 2);
 }
 
@@ -326,24 +326,24 @@ TEST_F(EditorTest, SelectionFrameAndHandlesAreSixPixelSquares) {
   EXPECT_EQ(f.handle[0], (RECT{5, 14, 11, 20}));
   EXPECT_EQ(f.handle[5], (RECT{30, 64, 36, 70}));  // bottom middle
   int vw = 0, vh = 0;
-  ed.ViewSize(320, 200, vw, vh);
+  ed.viewSize(320, 200, vw, vh);
   EXPECT_EQ(vw, 320);
   scales.ViewScale = 500;
-  ed.ViewSize(320, 200, vw, vh);
+  ed.viewSize(320, 200, vw, vh);
   EXPECT_EQ(vh, 400);
 }
 
 TEST_F(EditorTest, PaintResizesFirstAndWaitsForAZoomStep) {
-  PaintPlan plan = ed.PlanPaint(320, 200, 100, 100);
+  PaintPlan plan = ed.planPaint(320, 200, 100, 100);
   EXPECT_TRUE(plan.resize);
   EXPECT_FALSE(plan.draw);
   EXPECT_EQ(plan.width, 320);
-  plan = ed.PlanPaint(320, 200, 320, 200);
+  plan = ed.planPaint(320, 200, 320, 200);
   EXPECT_TRUE(plan.draw && !plan.resize);
-  ed.ZoomBusy = true;
-  plan = ed.PlanPaint(320, 200, 100, 100);
+  ed.zoomBusy = true;
+  plan = ed.planPaint(320, 200, 100, 100);
   EXPECT_FALSE(plan.draw || plan.resize);
-  EXPECT_EQ(ed.ViewRenderScale(), 1.0 / 1000);
+  EXPECT_EQ(ed.viewRenderScale(), 1.0 / 1000);
 }
 
 TEST_F(EditorTest, PanelsFollowTheSelection) {
@@ -376,28 +376,28 @@ TEST_F(EditorTest, PanelsFollowTheSelection) {
 }
 
 TEST_F(EditorTest, SimplePropertyCommands) {
-  EXPECT_FALSE(ed.RotateLeft());
-  EXPECT_FALSE(ed.SetForm(1));
+  EXPECT_FALSE(ed.rotateLeft());
+  EXPECT_FALSE(ed.setForm(1));
   Place(Tool::Text, 10, 10);
-  EXPECT_TRUE(ed.RotateLeft());
+  EXPECT_TRUE(ed.rotateLeft());
   EXPECT_EQ(Sel().Rotation, 3);
-  for (int i = 0; i < 3; ++i) ed.RotateLeft();
+  for (int i = 0; i < 3; ++i) ed.rotateLeft();
   EXPECT_EQ(Sel().Rotation, 0);
-  for (int i = 0; i < 4; ++i) ed.RotateRight();
+  for (int i = 0; i < 4; ++i) ed.rotateRight();
   EXPECT_EQ(Sel().Rotation, 0);
-  ed.SetAlign(2);
+  ed.setAlign(2);
   EXPECT_EQ(Sel().Align, 2);
-  ed.SetForm(5);
-  ed.SetFillMode(2);
-  ed.SetLineWidth(7.9);
+  ed.setForm(5);
+  ed.setFillMode(2);
+  ed.setLineWidth(7.9);
   EXPECT_EQ(Sel().SubKind, 5);
   EXPECT_EQ(Sel().FillMode, 2);
   EXPECT_EQ(Sel().LineWidth, 7);
   Place(Tool::Object, 100, 100);
-  EXPECT_TRUE(ed.ToBack());
+  EXPECT_TRUE(ed.toBack());
   EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_EQ(table[2].Kind, kText);
-  EXPECT_TRUE(ed.ToFront());
+  EXPECT_TRUE(ed.toFront());
   EXPECT_EQ(table.selectedSlot, ObjectTable::kSlots);
 }
 
@@ -405,27 +405,27 @@ TEST_F(EditorTest, ColourCommandsPresetTheDialogAndCancelKeeps) {
   Place(Tool::Object, 10, 10);
   Sel().Color = 0x123456;
   dialogs.colorAnswers = {0x0000FF, std::nullopt, 0x00FF00};
-  EXPECT_TRUE(ed.EditColor());
+  EXPECT_TRUE(ed.editColor());
   EXPECT_EQ(dialogs.lastColorInitial, 0x123456u);
   EXPECT_EQ(Sel().Color, 0x0000FFu);
-  EXPECT_FALSE(ed.EditColor());
+  EXPECT_FALSE(ed.editColor());
   EXPECT_EQ(Sel().Color, 0x0000FFu);
-  EXPECT_TRUE(ed.EditBorderColor());
+  EXPECT_TRUE(ed.editBorderColor());
   EXPECT_EQ(Sel().BorderColor, 0x00FF00u);
 }
 
 TEST_F(EditorTest, LineEditorJoinsLinesWithSingleCarriageReturns) {
   Place(Tool::Text, 10, 10);
   coverDialogs.linesAnswer = std::vector<std::string>{"a", "b", "c"};
-  EXPECT_TRUE(ed.EnterTexts());
+  EXPECT_TRUE(ed.enterTexts());
   EXPECT_EQ(Sel().Text, std::string("a\rb\rc"));
   coverDialogs.linesAnswer = std::vector<std::string>{};
-  ed.EnterTexts();
+  ed.enterTexts();
   EXPECT_EQ(Sel().Text, "");
   EXPECT_TRUE(coverDialogs.shownLines.empty() == false);
   coverDialogs.linesAnswer.reset();
   Sel().Text = "keep";
-  EXPECT_FALSE(ed.EnterTexts());
+  EXPECT_FALSE(ed.enterTexts());
   EXPECT_EQ(Sel().Text, "keep");
   EXPECT_EQ(TextToLines("a\r"), std::vector<std::string>{"a"});
   EXPECT_EQ(TextToLines("a\r\rb"), (std::vector<std::string>{"a", "", "b"}));
@@ -445,20 +445,20 @@ TEST_F(EditorTest, TrailingLineBreaksAddNoCarriageReturnAndConfirmingTwiceKeepsT
   Place(Tool::Text, 10, 10);
   for (const auto& c : cases) {
     coverDialogs.linesAnswer = c.typed;
-    EXPECT_TRUE(ed.EnterTexts());
+    EXPECT_TRUE(ed.enterTexts());
     EXPECT_EQ(Sel().Text, c.stored) << c.typed.size();
     coverDialogs.linesAnswer.reset();
-    ed.EnterTexts();  // shows the stored text; OK with the lines as shown
+    ed.enterTexts();  // shows the stored text; OK with the lines as shown
     coverDialogs.linesAnswer = coverDialogs.shownLines;
-    EXPECT_TRUE(ed.EnterTexts());
+    EXPECT_TRUE(ed.enterTexts());
     EXPECT_EQ(Sel().Text, c.stored);
   }
   // A text from an older file that ends in a carriage return settles after one confirmation.
   Sel().Text = "a\r\r";
   coverDialogs.linesAnswer.reset();
-  ed.EnterTexts();
+  ed.enterTexts();
   coverDialogs.linesAnswer = coverDialogs.shownLines;
-  ed.EnterTexts();
+  ed.enterTexts();
   EXPECT_EQ(Sel().Text, "a");
 }
 
@@ -467,21 +467,21 @@ TEST_F(EditorTest, TextsAndFontNamesOverTheFileLimitsAreRefusedWithAMessage) {
   // The longest text counts its line breaks: 65535 characters and one carriage return.
   coverDialogs.linesAnswer =
       std::vector<std::string>{std::string(32767, 'x'), std::string(32768, 'y')};
-  EXPECT_TRUE(ed.EnterTexts());
+  EXPECT_TRUE(ed.enterTexts());
   EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
   coverDialogs.linesAnswer->back() += 'y';
-  EXPECT_FALSE(ed.EnterTexts());
+  EXPECT_FALSE(ed.enterTexts());
   EXPECT_EQ(Sel().Text.size(), kMaxObjectTextBytes);
   EXPECT_EQ(dialogs.messages(), std::vector<std::string>{kTextTooLongMessage});
 
   FontSpec font;
   font.name = std::string(kMaxFontNameBytes, 'f');
   dialogs.fontAnswers = {font};
-  EXPECT_TRUE(ed.EditFont());
+  EXPECT_TRUE(ed.editFont());
   EXPECT_EQ(Sel().FontName, font.name);
   font.name += "\xC3\xA9";  // one more character, two bytes
   dialogs.fontAnswers = {font};
-  EXPECT_FALSE(ed.EditFont());
+  EXPECT_FALSE(ed.editFont());
   EXPECT_EQ(Sel().FontName.size(), kMaxFontNameBytes);
   EXPECT_EQ(dialogs.messages().back(), kFontNameTooLongMessage);
 }
@@ -499,7 +499,7 @@ TEST_F(EditorTest, FontDialogIsPresetFromTheObjectAndKeepsItsFont) {
   red.color = 0x0000FF;
   red.style = 4;
   dialogs.fontAnswers = {red};
-  EXPECT_TRUE(ed.EditFont());
+  EXPECT_TRUE(ed.editFont());
   EXPECT_EQ(dialogs.lastFontInitial.name, "Liberation Mono");
   EXPECT_EQ(dialogs.lastFontInitial.height, -32);
   EXPECT_EQ(dialogs.lastFontInitial.color, 0x00FF00u);
@@ -507,21 +507,21 @@ TEST_F(EditorTest, FontDialogIsPresetFromTheObjectAndKeepsItsFont) {
   EXPECT_EQ(Sel().FontName, "Liberation Sans");
   EXPECT_EQ(Sel().FontStyle, 4);
   EXPECT_EQ(Sel().FontSize, 18);
-  EXPECT_EQ(ed.DialogFont, red);
+  EXPECT_EQ(ed.dialogFont, red);
   Place(Tool::Text, 100, 100);
   EXPECT_EQ(Sel().FontName, "Liberation Sans");
-  EXPECT_FALSE(ed.EditFont());  // cancelled: the object stays, the dialog keeps the preset
+  EXPECT_FALSE(ed.editFont());  // cancelled: the object stays, the dialog keeps the preset
   EXPECT_EQ(Sel().Color, 0u);
 }
 
 TEST_F(EditorTest, EffectsDialogLoadsAFreshTextAndStoresOnOk) {
   Place(Tool::Text, 10, 10);
   coverDialogs.effectsAnswer.reset();
-  EXPECT_FALSE(ed.EditEffects());
+  EXPECT_FALSE(ed.editEffects());
   EXPECT_EQ(coverDialogs.shownEffects, TextEffects{});
   EXPECT_EQ(coverDialogs.shownEffects.shadowDX, 5);
   coverDialogs.effectsAnswer = TextEffects{true, true, 0x0000FF, 0x808080, -3, 12};
-  EXPECT_TRUE(ed.EditEffects());
+  EXPECT_TRUE(ed.editEffects());
   EXPECT_TRUE(Sel().BorderOn && Sel().ShadowOn);
   EXPECT_EQ(Sel().BorderColor, 0x0000FFu);
   EXPECT_EQ(Sel().FillMode, 0x808080);

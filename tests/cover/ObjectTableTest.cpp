@@ -12,7 +12,7 @@ class ObjectTableTest : public ::testing::Test {
   ScopedDialogs scoped{dialogs};
   FontSpec font;
 
-  int Place(Tool tool, int x, int y) { return table.CreateObject(tool, x, y, font); }
+  int Place(Tool tool, int x, int y) { return table.createObject(tool, x, y, font); }
 };
 }  // namespace
 
@@ -56,7 +56,7 @@ TEST_F(ObjectTableTest, CreateTakesTheLowestFreeSlotAndTheFont) {
   EXPECT_EQ(Place(Tool::Object, 0, 0), 2);
   EXPECT_EQ(Place(Tool::Pointer, 0, 0), 0);
   EXPECT_EQ(Place(Tool::Zoom, 0, 0), 0);
-  EXPECT_EQ(table.LowestFreeSlot(), 4);
+  EXPECT_EQ(table.lowestFreeSlot(), 4);
   EXPECT_TRUE(dialogs.asked.empty());
 }
 
@@ -76,7 +76,7 @@ TEST_F(ObjectTableTest, ReusedSlotsKeepTheOldFieldsButClearallResetsShadows) {
   table[1].Rotation = 1;
   table[1].ShadowDX = -3;
   dialogs.messageAnswers = {MsgResult::Yes};
-  EXPECT_TRUE(table.DeleteSelected());
+  EXPECT_TRUE(table.deleteSelected());
   EXPECT_EQ(Place(Tool::Text, 0, 0), 1);
   EXPECT_EQ(table[1].Rotation, 1);
   EXPECT_EQ(table[1].ShadowDX, -3);
@@ -87,13 +87,13 @@ TEST_F(ObjectTableTest, ReusedSlotsKeepTheOldFieldsButClearallResetsShadows) {
 }
 
 TEST_F(ObjectTableTest, DeleteAsksAndHonoursNo) {
-  EXPECT_FALSE(table.DeleteSelected());  // no selection: no question
+  EXPECT_FALSE(table.deleteSelected());  // no selection: no question
   EXPECT_TRUE(dialogs.asked.empty());
   Place(Tool::Object, 0, 0);
   dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
-  EXPECT_FALSE(table.DeleteSelected());
+  EXPECT_FALSE(table.deleteSelected());
   EXPECT_EQ(table[1].Kind, kShape);
-  EXPECT_TRUE(table.DeleteSelected());
+  EXPECT_TRUE(table.deleteSelected());
   EXPECT_EQ(table[1].Kind, kFree);
   EXPECT_EQ(table.selectedSlot, 0);
   EXPECT_EQ(dialogs.asked[0].text, "Do you want to remove the object?");
@@ -106,15 +106,15 @@ TEST_F(ObjectTableTest, FrontAndBackExchangeSlots) {
   Place(Tool::Object, 0, 0);
   Place(Tool::Text, 0, 0);
   Place(Tool::Note, 0, 0);
-  table.ToBack();  // note in slot 3 goes to slot 1, the shape comes up to slot 3
+  table.toBack();  // note in slot 3 goes to slot 1, the shape comes up to slot 3
   EXPECT_EQ(table.selectedSlot, 1);
   EXPECT_EQ(table[1].SubKind, 1);
   EXPECT_EQ(table[3].Kind, kShape);
-  table.ToFront();
+  table.toFront();
   EXPECT_EQ(table.selectedSlot, ObjectTable::kSlots);
   EXPECT_EQ(table[ObjectTable::kSlots].SubKind, 1);
   EXPECT_EQ(table[1].Kind, kFree);
-  table.ToFront();  // already on top: unchanged
+  table.toFront();  // already on top: unchanged
   EXPECT_EQ(table[ObjectTable::kSlots].SubKind, 1);
   EXPECT_EQ(&table[5].Scales[0], &scales);
 }
@@ -123,24 +123,24 @@ TEST_F(ObjectTableTest, HitTestFindsTheTopmostWithInclusiveBounds) {
   Place(Tool::Object, 10, 10);
   Place(Tool::Object, 30, 30);
   const CoverObject& a = table[1];
-  EXPECT_EQ(table.HitTest(a.Left(), a.Top()), 1);
-  EXPECT_EQ(table.HitTest(a.Left() + a.Width(), a.Top() + a.Height()), 2);
-  EXPECT_EQ(table.HitTest(a.Left() + a.Width() + 30, 10), 0);
-  EXPECT_EQ(table.HitTest(5, 5), 0);
+  EXPECT_EQ(table.hitTest(a.Left(), a.Top()), 1);
+  EXPECT_EQ(table.hitTest(a.Left() + a.Width(), a.Top() + a.Height()), 2);
+  EXPECT_EQ(table.hitTest(a.Left() + a.Width() + 30, 10), 0);
+  EXPECT_EQ(table.hitTest(5, 5), 0);
   table[7].Kind = 9;  // a foreign kind still takes part
   table[7].X = 0, table[7].Y = 0, table[7].W = 0, table[7].H = 0;
-  EXPECT_EQ(table.HitTest(0, 0), 7);
+  EXPECT_EQ(table.hitTest(0, 0), 7);
 }
 
 TEST_F(ObjectTableTest, SelectNextWrapsAndStaysOnASingleObject) {
-  table.SelectNext();
+  table.selectNext();
   EXPECT_EQ(table.selectedSlot, 0);
   Place(Tool::Object, 0, 0);
-  table.SelectNext();
+  table.selectNext();
   EXPECT_EQ(table.selectedSlot, 1);
   table[ObjectTable::kSlots].Kind = kText;
-  table.SelectNext();
+  table.selectNext();
   EXPECT_EQ(table.selectedSlot, ObjectTable::kSlots);
-  table.SelectNext();
+  table.selectNext();
   EXPECT_EQ(table.selectedSlot, 1);
 }

@@ -111,7 +111,7 @@ int RunPrintCommand(const Args& args) {
 
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
-  doc.SetScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
+  doc.setScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   if (!OpenFile(doc, o.cover))
     return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
 

@@ -86,7 +86,7 @@ int RunRenderCommand(const Args& args) {
   if (error != CoverError::None)
     return Fail(kExitFailure, files[0] + ": " + CoverErrorText(error, files[0]));
   Document doc;
-  doc.SetScreenDpi(ScreenDpi());
+  doc.setScreenDpi(ScreenDpi());
   CommitCover(doc, contents);
   std::string problem;
   const QImage image = RenderCover(doc.picture, doc.objects, percent, ScreenDpi(), problem);

@@ -72,13 +72,13 @@ CurvedTextControls::CurvedTextControls(Editor& editor, QWidget* parent)
   form->addRow(QCoreApplication::translate("CurvedTextControls", "Letter spacing:"), spacingEdit);
   layout->addLayout(form);
   connect(shapeGroup_, &QButtonGroup::idClicked, this, [this](int id) {
-    if (editor_.SetTextShape(id)) emit changed();
+    if (editor_.setTextShape(id)) emit changed();
   });
   connect(arcEdit, &QSpinBox::valueChanged, this, [this](int v) {
-    if (editor_.SetArc(v)) emit changed();
+    if (editor_.setArc(v)) emit changed();
   });
   connect(spacingEdit, &QSpinBox::valueChanged, this, [this](int v) {
-    if (editor_.SetLetterSpacing(v)) emit changed();
+    if (editor_.setLetterSpacing(v)) emit changed();
   });
 }
 
@@ -103,16 +103,16 @@ CurvedTextMenuItems::CurvedTextMenuItems(Editor& editor, QMenu* menu)
     shapes[i]->setCheckable(true);
     group->addAction(shapes[i]);
     connect(shapes[i], &QAction::triggered, this, [this, i] {
-      if (editor_.SetTextShape(i)) emit changed();
+      if (editor_.setTextShape(i)) emit changed();
     });
   }
   arcMenu = Choices(menu, QCoreApplication::translate("CurvedTextControls", "Arc"), "arcMenu",
                     kArcChoices, "°", [this](int v) {
-                      if (editor_.SetArc(v)) emit changed();
+                      if (editor_.setArc(v)) emit changed();
                     });
   spacingMenu = Choices(menu, QCoreApplication::translate("CurvedTextControls", "Letter spacing"),
                         "letterSpacingMenu", kSpacingChoices, " %", [this](int v) {
-                          if (editor_.SetLetterSpacing(v)) emit changed();
+                          if (editor_.setLetterSpacing(v)) emit changed();
                         });
 }
 

@@ -36,8 +36,8 @@ class CoverFileTest : public ::testing::Test {
   // Page, scales, one text "Hi" in Arial in slot 3 and a 3 x 2 picture of `bits`.
   static void MakeSmall(Document& doc, int bits) {
     SetSamplePage(doc);
-    doc.Scales.ViewZoom = 1.5;
-    doc.Scales.ViewScale = 70555.4;
+    doc.scales.ViewZoom = 1.5;
+    doc.scales.ViewScale = 70555.4;
     PlaceObject(doc, 3, kText, 0).Text = "Hi";
     SetSamplePicture(doc, bits, 3, 2);
   }
@@ -55,8 +55,8 @@ constexpr size_t kInfo = kEnd + 12, kWidth = kInfo + 4, kHeight = kInfo + 8, kBi
 
 TEST_F(CoverFileTest, TheStartDocumentIs192113BytesOfHeaderEndValueAndWhiteRows) {
   Document doc;
-  doc.PageWidth = 41994584;
-  doc.PageHeight = 59403446;
+  doc.pageWidth = 41994584;
+  doc.pageHeight = 59403446;
   const std::vector<uint8_t> b = SavedBytes(doc);
   ASSERT_EQ(b.size(), 192113u);
   EXPECT_EQ(std::string(b.begin(), b.begin() + 37), "TAVIRON Brandivelquorsimatellione 1.0");
@@ -66,7 +66,7 @@ TEST_F(CoverFileTest, TheStartDocumentIs192113BytesOfHeaderEndValueAndWhiteRows)
   std::memcpy(&zoom, &b[45], 8);
   std::memcpy(&scale, &b[53], 8);
   EXPECT_EQ(zoom, 1.0);
-  EXPECT_EQ(scale, doc.Scales.ViewScale);
+  EXPECT_EQ(scale, doc.scales.ViewScale);
   EXPECT_EQ(GetI32(b, 61), 10001);
   EXPECT_EQ(GetI32(b, 65), 40);
   EXPECT_EQ(GetI32(b, 69), 0);
@@ -75,7 +75,7 @@ TEST_F(CoverFileTest, TheStartDocumentIs192113BytesOfHeaderEndValueAndWhiteRows)
   EXPECT_EQ(GetI32(b, 81), 200);  // biHeight
   EXPECT_EQ(b[87], 24);           // biBitCount
   EXPECT_EQ(std::count(b.begin() + 113, b.end(), 255), 192000);
-  EXPECT_EQ(doc.SavedFileName, dir.file("x.cov"));
+  EXPECT_EQ(doc.savedFileName, dir.file("x.cov"));
   EXPECT_EQ(CoverFileSize(doc), 192113u);
 }
 
@@ -90,8 +90,8 @@ TEST_F(CoverFileTest, AnEmptyTextInArialInSlot7IsAn86ByteRecordThatComesBackToSl
   EXPECT_EQ(GetI32(b, 61 + 86), 10001);
   Document back;
   ASSERT_TRUE(OpenFile(back, dir.file("x.cov")));
-  for (int slot = 1; slot <= 6; ++slot) EXPECT_FALSE(back.objects.Occupied(slot)) << slot;
-  EXPECT_EQ(back.objects.OccupiedCount(), 1);
+  for (int slot = 1; slot <= 6; ++slot) EXPECT_FALSE(back.objects.occupied(slot)) << slot;
+  EXPECT_EQ(back.objects.occupiedCount(), 1);
   EXPECT_EQ(back.objects[7].FontName, "Arial");
   EXPECT_EQ(back.objects[7].W, doc.objects[7].W);
 }
@@ -117,10 +117,10 @@ TEST_F(CoverFileTest, DocumentsWithEveryKindOfObjectAndDepthComeBackUnchanged) {
   } pictures[] = {{1, 13, 5}, {4, 7, 3}, {8, 9, 4}, {24, 11, 6}, {24, 1, 1}};
   for (const auto& p : pictures) {
     Document doc;
-    doc.PageWidth = 12345678;
-    doc.PageHeight = 23456789;
-    doc.Scales.ViewZoom = 2.25;
-    doc.Scales.ViewScale = 47037.0 / 3;
+    doc.pageWidth = 12345678;
+    doc.pageHeight = 23456789;
+    doc.scales.ViewZoom = 2.25;
+    doc.scales.ViewScale = 47037.0 / 3;
     AddSampleObjects(doc);
     SetSamplePicture(doc, p.bits, p.width, p.height);
     const std::vector<uint8_t> saved = SavedBytes(doc);
@@ -129,10 +129,10 @@ TEST_F(CoverFileTest, DocumentsWithEveryKindOfObjectAndDepthComeBackUnchanged) {
     back.objects.selectedSlot = 4;
     ASSERT_TRUE(OpenFile(back, dir.file("x.cov"))) << p.bits;
     EXPECT_EQ(Snapshot(back), Snapshot(doc)) << p.bits;
-    EXPECT_EQ(back.objects.OccupiedCount(), 16);
+    EXPECT_EQ(back.objects.occupiedCount(), 16);
     EXPECT_EQ(back.objects[22].Text, doc.objects[22].Text);
-    EXPECT_EQ(back.SelRight, p.width - 1);
-    EXPECT_EQ(back.SelBottom, p.height - 1);
+    EXPECT_EQ(back.selRight, p.width - 1);
+    EXPECT_EQ(back.selBottom, p.height - 1);
     EXPECT_EQ(back.objects.selectedSlot, 0);
     for (int i = 0; i < PaletteEntryCount(p.bits); ++i) {
       EXPECT_EQ(back.picture.LogPal.palPalEntry[i].peRed, doc.picture.LogPal.palPalEntry[i].peRed);
@@ -152,33 +152,33 @@ TEST_F(CoverFileTest, OpeningReplacesPageScalesAndSelectionButNotTheBaseScale) {
   SetSamplePicture(doc, 24, 100, 50);
   SavedBytes(doc);
   Document back;
-  back.Scales.BaseScale = 84666.5;
+  back.scales.BaseScale = 84666.5;
   PlaceObject(back, 9, kShape, 0);
   ASSERT_TRUE(OpenFile(back, dir.file("x.cov")));
-  EXPECT_EQ(back.PageWidth, 41994584);
-  EXPECT_EQ(back.PageHeight, doc.PageHeight);
-  EXPECT_EQ(back.Scales.ViewZoom, 1.5);
-  EXPECT_EQ(back.Scales.ViewScale, 70555.4);
-  EXPECT_EQ(back.Scales.BaseScale, 84666.5);
-  EXPECT_FALSE(back.objects.Occupied(9));
+  EXPECT_EQ(back.pageWidth, 41994584);
+  EXPECT_EQ(back.pageHeight, doc.pageHeight);
+  EXPECT_EQ(back.scales.ViewZoom, 1.5);
+  EXPECT_EQ(back.scales.ViewScale, 70555.4);
+  EXPECT_EQ(back.scales.BaseScale, 84666.5);
+  EXPECT_FALSE(back.objects.occupied(9));
   EXPECT_EQ(back.objects[9].ShadowDX, 5);
-  EXPECT_EQ((std::vector<int>{back.SelLeft, back.SelTop, back.SelRight, back.SelBottom}),
+  EXPECT_EQ((std::vector<int>{back.selLeft, back.selTop, back.selRight, back.selBottom}),
             (std::vector<int>{0, 0, 99, 49}));
-  EXPECT_EQ(back.SavedFileName, dir.file("x.cov"));
+  EXPECT_EQ(back.savedFileName, dir.file("x.cov"));
 }
 
 TEST_F(CoverFileTest, NewKeepsPageAndScalesAndResetsEverythingElse) {
   Document doc;
   MakeSmall(doc, 8);
-  doc.SavedFileName = "/a/b.cov";
+  doc.savedFileName = "/a/b.cov";
   NewDocument(doc);
-  EXPECT_EQ(doc.objects.OccupiedCount(), 0);
+  EXPECT_EQ(doc.objects.occupiedCount(), 0);
   EXPECT_EQ(DibWidth(doc.picture), 320);
   EXPECT_EQ(DibBitCount(doc.picture), 24);
-  EXPECT_EQ(doc.SelRight, 319);
-  EXPECT_EQ(doc.SavedFileName, "");
-  EXPECT_EQ(doc.PageWidth, 41994584);
-  EXPECT_EQ(doc.Scales.ViewZoom, 1.5);
+  EXPECT_EQ(doc.selRight, 319);
+  EXPECT_EQ(doc.savedFileName, "");
+  EXPECT_EQ(doc.pageWidth, 41994584);
+  EXPECT_EQ(doc.scales.ViewZoom, 1.5);
 }
 
 TEST_F(CoverFileTest, ProgressRunsFromZeroOverEveryRowBackToZero) {
@@ -238,7 +238,7 @@ TEST_F(CoverFileTest, AFileCutAtAnyLengthLeavesTheDocumentAsItWas) {
   ASSERT_EQ(whole.size(), kInfo + 40 + 2 * 12);
   Document doc;
   AddSampleObjects(doc);
-  doc.SavedFileName = "/keep.cov";
+  doc.savedFileName = "/keep.cov";
   const auto before = Snapshot(doc);
   for (size_t len = 0; len < whole.size(); ++len) {
     WriteBytes(dir.file("cut.cov"), {whole.begin(), whole.begin() + long(len)});
@@ -359,7 +359,7 @@ TEST_F(CoverFileTest, AFailedSaveKeepsTheOldFileTheNameAndNoTemporaryFile) {
   Document doc;
   SetSamplePage(doc);
   AddSampleObjects(doc);
-  doc.SavedFileName = "/earlier.cov";
+  doc.savedFileName = "/earlier.cov";
   const auto before = Snapshot(doc);
 
   // A write that fails half-way: the file size limit stops it.

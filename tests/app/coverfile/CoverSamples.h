@@ -18,14 +18,14 @@ inline void SetSamplePicture(Document& doc, int bits, int width, int height) {
   const uint32_t mask = bits == 24 ? 0xFFFFFFu : (1u << bits) - 1;
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) SetDibPixel(dib, x, y, uint32_t(x * 131 + y * 977 + 5) & mask);
-  doc.ReplacePicture(dib);
-  doc.SelRight = width - 1;  // as an opened cover selects it
-  doc.SelBottom = height - 1;
+  doc.replacePicture(dib);
+  doc.selRight = width - 1;  // as an opened cover selects it
+  doc.selBottom = height - 1;
 }
 
 // An A4 page at 600 dpi, as the window's start-up gives it without a printer.
 inline void SetSamplePage(Document& doc) {
-  doc.SetPrinterPage(4960, 7016, 600, 600);
+  doc.setPrinterPage(4960, 7016, 600, 600);
 }
 
 inline CoverObject& PlaceObject(Document& doc, int slot, int32_t kind, int32_t subKind) {
@@ -91,11 +91,11 @@ inline std::vector<uint8_t> Snapshot(const Document& doc) {
     w.zstring(o.Text);
     w.zstring(o.FontName);
   }
-  for (int32_t v : {doc.SelLeft, doc.SelTop, doc.SelRight, doc.SelBottom, doc.objects.selectedSlot})
+  for (int32_t v : {doc.selLeft, doc.selTop, doc.selRight, doc.selBottom, doc.objects.selectedSlot})
     w.i32(v);
   if (doc.picture.Bits)
     w.raw(doc.picture.Bits, size_t(DibHeight(doc.picture)) * size_t(doc.picture.BytesPerLine));
-  w.zstring(doc.SavedFileName);
+  w.zstring(doc.savedFileName);
   return std::move(w.bytes);
 }
 

@@ -31,7 +31,7 @@ bool OpensAsItself(const Document& doc) {
   if (ParseCoverFile(b, contents) != CoverError::None) return false;
   Document back;
   CommitCover(back, contents);
-  back.SavedFileName = doc.SavedFileName;
+  back.savedFileName = doc.savedFileName;
   return Snapshot(back) == Snapshot(doc);
 }
 }  // namespace
@@ -79,11 +79,11 @@ TEST_F(CoverSaveLimitsTest, WhatTheReaderRefusesIsNotWrittenAndTheOldFileStays) 
        [](Document& d) { d.objects[3].FontName.assign(kMaxFontNameBytes + 1, 'f'); }},
       {"the font name of object 3 holds a zero character",
        [](Document& d) { d.objects[3].FontName = std::string("Ari\0al", 6); }},
-      {"the page size is not positive", [](Document& d) { d.PageWidth = 0; }},
-      {"the page size is not positive", [](Document& d) { d.PageHeight = -1; }},
-      {"the scale of the Texts view is not positive", [](Document& d) { d.Scales.ViewZoom = 0; }},
+      {"the page size is not positive", [](Document& d) { d.pageWidth = 0; }},
+      {"the page size is not positive", [](Document& d) { d.pageHeight = -1; }},
+      {"the scale of the Texts view is not positive", [](Document& d) { d.scales.ViewZoom = 0; }},
       {"the scale of the Texts view is not positive",
-       [](Document& d) { d.Scales.ViewScale = std::nan(""); }},
+       [](Document& d) { d.scales.ViewScale = std::nan(""); }},
       {"the picture's size or colour depth cannot be stored",
        [](Document& d) { d.picture.Info->bmiHeader.biBitCount = 16; }},
   };
@@ -92,7 +92,7 @@ TEST_F(CoverSaveLimitsTest, WhatTheReaderRefusesIsNotWrittenAndTheOldFileStays) 
     MakeSmall(doc);
     ASSERT_TRUE(SaveFile(doc, dir.file("keep.cov")));
     const std::vector<uint8_t> oldBytes = ReadBytes(dir.file("keep.cov"));
-    doc.SavedFileName = "/earlier.cov";
+    doc.savedFileName = "/earlier.cov";
     c.spoil(doc);
     EXPECT_FALSE(OpensAsItself(doc)) << c.fault;  // refused, or read as another design
     const size_t asked = dialogs.messages().size();
@@ -101,6 +101,6 @@ TEST_F(CoverSaveLimitsTest, WhatTheReaderRefusesIsNotWrittenAndTheOldFileStays) 
     EXPECT_EQ(dialogs.messages().back(),
               "The file keep.cov was not saved: " + std::string(c.fault) + "!");
     EXPECT_EQ(ReadBytes(dir.file("keep.cov")), oldBytes) << c.fault;
-    EXPECT_EQ(doc.SavedFileName, "/earlier.cov");
+    EXPECT_EQ(doc.savedFileName, "/earlier.cov");
   }
 }

@@ -150,6 +150,6 @@ TEST_F(CoverTailTest, DamagedBlocksAreRefusedWithAClearMessageAndChangeNothing) 
   EXPECT_FALSE(OpenFile(opened, dir.file("bad.cov")));
   EXPECT_EQ(dialogs.messages().back(), "The curved texts in the file bad.cov are damaged!");
   EXPECT_EQ(opened.objects.layout(3).shape, TextShape::BottomArc);
-  EXPECT_EQ(opened.SavedFileName, dir.file("x.cov"));
+  EXPECT_EQ(opened.savedFileName, dir.file("x.cov"));
 }
 }  // namespace

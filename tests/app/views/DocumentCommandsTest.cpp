@@ -27,7 +27,7 @@ class DocumentCommandsTest : public ::testing::Test {
   std::string SavedCover(const std::string& name) {
     Document doc;
     SetSamplePage(doc);
-    doc.Scales.ViewZoom = 3;
+    doc.scales.ViewZoom = 3;
     AddSampleObjects(doc);
     SetSamplePicture(doc, 8, 100, 50);
     EXPECT_TRUE(SaveFile(doc, dir.file(name)));
@@ -62,16 +62,16 @@ TEST_F(DocumentCommandsTest, NewAsksAndCancelKeepsEverything) {
 TEST_F(DocumentCommandsTest, NewResetsPictureObjectsAndNameButKeepsPageAndZoom) {
   AddSampleObjects(form.doc());
   SetSamplePicture(form.doc(), 4, 10, 10);
-  form.doc().Scales.ViewZoom = 2.25;
-  const int32_t page = form.doc().PageWidth;
+  form.doc().scales.ViewZoom = 2.25;
+  const int32_t page = form.doc().pageWidth;
   form.setSavedFileName("/covers/jazz.cov");
   QSignalSpy replaced(&form, &MainWindow::documentReplaced);
   click(0);
-  EXPECT_EQ(form.doc().objects.OccupiedCount(), 0);
+  EXPECT_EQ(form.doc().objects.occupiedCount(), 0);
   EXPECT_EQ(DibWidth(form.doc().picture), 320);
-  EXPECT_EQ(form.doc().SelBottom, 199);
-  EXPECT_EQ(form.doc().Scales.ViewZoom, 2.25);
-  EXPECT_EQ(form.doc().PageWidth, page);
+  EXPECT_EQ(form.doc().selBottom, 199);
+  EXPECT_EQ(form.doc().scales.ViewZoom, 2.25);
+  EXPECT_EQ(form.doc().pageWidth, page);
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [noname.cov]");
   EXPECT_EQ(replaced.count(), 1);
 }
@@ -91,10 +91,10 @@ TEST_F(DocumentCommandsTest, OpenAsksThenShowsTheCoverDialogAndLoadsTheFile) {
   EXPECT_EQ(dialogs.lastFileRequest.filter, "CD cover files (*.cov)|*.cov");
   EXPECT_EQ(dialogs.lastFileRequest.defaultExt, "cov");
   EXPECT_EQ(dialogs.lastFileRequest.kind, FileKind::Design);
-  EXPECT_EQ(form.doc().objects.OccupiedCount(), 16);
-  EXPECT_EQ(form.doc().SelRight, 99);
-  EXPECT_EQ(form.doc().Scales.ViewZoom, 3.0);
-  EXPECT_EQ(form.doc().SavedFileName, path);
+  EXPECT_EQ(form.doc().objects.occupiedCount(), 16);
+  EXPECT_EQ(form.doc().selRight, 99);
+  EXPECT_EQ(form.doc().scales.ViewZoom, 3.0);
+  EXPECT_EQ(form.doc().savedFileName, path);
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [jazz.cov]");
   EXPECT_EQ(replaced.count(), 1);
 }
@@ -118,12 +118,12 @@ TEST_F(DocumentCommandsTest, ACoverNamedWithARelativePathKeepsItsFullPath) {
   const bool opened = form.openCoverFile("rel.cov");
   std::filesystem::current_path(cwd);
   ASSERT_TRUE(opened);
-  EXPECT_EQ(form.doc().SavedFileName, dir.file("rel.cov"));
+  EXPECT_EQ(form.doc().savedFileName, dir.file("rel.cov"));
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [rel.cov]");
 }
 
 TEST_F(DocumentCommandsTest, SaveWithoutAFileIsSaveAsAndThenWritesWithoutADialog) {
-  form.doc().SetPrinterPage(4960, 7016, 600, 600);
+  form.doc().setPrinterPage(4960, 7016, 600, 600);
   dialogs.fileAnswers = {std::nullopt};
   click(2);
   EXPECT_EQ(dialogs.count("save"), 1);
@@ -144,13 +144,13 @@ TEST_F(DocumentCommandsTest, SaveWithoutAFileIsSaveAsAndThenWritesWithoutADialog
 }
 
 TEST_F(DocumentCommandsTest, AFailedSaveAsKeepsTheCaption) {
-  form.doc().SetPrinterPage(4960, 7016, 600, 600);
+  form.doc().setPrinterPage(4960, 7016, 600, 600);
   form.setSavedFileName(dir.file("old.cov"));
   dialogs.fileAnswers = {FileAnswer{dir.file("gone/new.cov"), 1}};
   click(3);
   EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"The file new.cov could not be created!"});
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [old.cov]");
-  EXPECT_EQ(form.doc().SavedFileName, dir.file("old.cov"));
+  EXPECT_EQ(form.doc().savedFileName, dir.file("old.cov"));
 }
 
 TEST_F(DocumentCommandsTest, TheDesktopsUsualKeysPressTheDocumentButtons) {
@@ -166,7 +166,7 @@ TEST_F(DocumentCommandsTest, TheDesktopsUsualKeysPressTheDocumentButtons) {
   QTest::keyClick(&form, Qt::Key_N, Qt::ControlModifier);
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].title, "File/New");
-  EXPECT_EQ(form.doc().SavedFileName, path);
+  EXPECT_EQ(form.doc().savedFileName, path);
 }
 
 namespace {
@@ -196,7 +196,7 @@ TEST_F(DocumentCommandsTest, ADroppedDesignIsOpenedAfterTheOpenQuestion) {
   EXPECT_EQ(Snapshot(form.doc()), before);
   ASSERT_TRUE(Drop(form, {path}));
   EXPECT_EQ(DibWidth(form.doc().picture), 100);
-  EXPECT_EQ(form.doc().SavedFileName, path);
+  EXPECT_EQ(form.doc().savedFileName, path);
   EXPECT_EQ(form.windowTitle(), "TAVIRON Quendrix 1.1 - [dropped.cov]");
 }
 
@@ -210,9 +210,9 @@ TEST_F(DocumentCommandsTest, ADroppedPictureReplacesThePictureAndKeepsTheDesign)
   ASSERT_TRUE(Drop(form, {dir.file("scan.bmp")}));
   EXPECT_TRUE(dialogs.asked.empty());
   EXPECT_EQ(DibWidth(form.doc().picture), 40);
-  EXPECT_EQ(form.doc().SelRight, 40);
-  EXPECT_EQ(form.doc().SavedFileName, "/covers/jazz.cov");
-  EXPECT_EQ(form.doc().objects.OccupiedCount(), 16);  // the sample objects stay
+  EXPECT_EQ(form.doc().selRight, 40);
+  EXPECT_EQ(form.doc().savedFileName, "/covers/jazz.cov");
+  EXPECT_EQ(form.doc().objects.occupiedCount(), 16);  // the sample objects stay
 }
 
 TEST_F(DocumentCommandsTest, ADroppedFileThatIsNeitherSaysSoAndSeveralFilesAreRefused) {

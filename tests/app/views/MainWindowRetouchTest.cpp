@@ -34,15 +34,15 @@ TEST_F(MainFormRetouchTest, AnOperationChangesTheDocumentAndTheOtherViews) {
   form.tabs()->setCurrentIndex(MainWindow::kRetouchTab);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   RetouchView* view = form.retouchView();
-  form.doc().SelLeft = 10, form.doc().SelTop = 20, form.doc().SelRight = 110,
-  form.doc().SelBottom = 70;
+  form.doc().selLeft = 10, form.doc().selTop = 20, form.doc().selRight = 110,
+  form.doc().selBottom = 70;
   view->retouchMenu()->findChild<QAction*>("cropAction")->trigger();
   EXPECT_EQ(DibWidth(form.doc().picture), 100);
   EXPECT_EQ(DibHeight(form.doc().picture), 50);
   EXPECT_EQ(view->paintBox()->size(), QSize(100, 50));
   EXPECT_EQ(form.scanView()->paintBox()->size(), QSize(100, 50));
   view->retouchMenu()->actions()[2]->trigger();  // "Rotate 90 degrees to the left"
-  EXPECT_EQ(form.doc().SelRight, 50);
+  EXPECT_EQ(form.doc().selRight, 50);
   EXPECT_EQ(form.scanView()->paintBox()->size(), QSize(50, 100));
   EXPECT_TRUE(dialogs.asked.empty());
 }

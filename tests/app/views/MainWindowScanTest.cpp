@@ -56,7 +56,7 @@ TEST_F(MainFormScanTest, ClickingStartToScanReplacesThePictureWhenTheScanArrives
   Choose("test:0");
   MainWindow form(false);
   form.show();
-  form.doc().SelLeft = 5;
+  form.doc().selLeft = 5;
   QTest::mouseClick(form.scanButton(), Qt::LeftButton);
   EXPECT_FALSE(form.scanButton()->showsPressedPicture());
   ASSERT_TRUE(WaitForScanEnd(form));
@@ -64,9 +64,9 @@ TEST_F(MainFormScanTest, ClickingStartToScanReplacesThePictureWhenTheScanArrives
   EXPECT_EQ(DibHeight(form.doc().picture), int(30 / 25.4 * 50));
   EXPECT_EQ(DibBitCount(form.doc().picture), 24);
   EXPECT_EQ(GetDibPixel(form.doc().picture, 1, 9), 0xff0000u);  // the colour pattern
-  EXPECT_EQ(form.doc().SelLeft, 0);
-  EXPECT_EQ(form.doc().SelRight, DibWidth(form.doc().picture));  // right edge exclusive
-  EXPECT_EQ(form.doc().SelBottom, DibHeight(form.doc().picture));
+  EXPECT_EQ(form.doc().selLeft, 0);
+  EXPECT_EQ(form.doc().selRight, DibWidth(form.doc().picture));  // right edge exclusive
+  EXPECT_EQ(form.doc().selBottom, DibHeight(form.doc().picture));
   EXPECT_TRUE(dialogs.messages().empty());
 }
 

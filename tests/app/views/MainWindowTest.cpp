@@ -37,7 +37,7 @@ TEST_F(MainFormTest, StartsWithTheDocumentRowTabsAndCaption) {
   EXPECT_EQ(form.documentButton(3)->text(), "Save as...");
   EXPECT_EQ(form.documentButton(0)->size(), QSize(121, 25));
   EXPECT_EQ(DibWidth(form.doc().picture), 320);
-  EXPECT_GT(form.doc().PageWidth, 0);
+  EXPECT_GT(form.doc().pageWidth, 0);
 }
 
 TEST_F(MainFormTest, QuitAsksAndCancelKeepsTheWindow) {

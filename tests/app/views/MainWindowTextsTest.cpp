@@ -29,8 +29,8 @@ TEST_F(MainFormTextsTest, TheTabHoldsTheViewAndTheWheelScrollsIt) {
   EXPECT_TRUE(form.page(MainWindow::kTextsTab)->isAncestorOf(view()));
   EXPECT_EQ(form.tabScrollArea(MainWindow::kTextsTab), view()->scrollArea);
   // Before its first paint the view has the page's size at the view's scale.
-  EXPECT_EQ(view()->paintBox->width(), form.doc().ViewWidthForPage());
-  EXPECT_EQ(view()->paintBox->height(), form.doc().ViewHeightForPage());
+  EXPECT_EQ(view()->paintBox->width(), form.doc().viewWidthForPage());
+  EXPECT_EQ(view()->paintBox->height(), form.doc().viewHeightForPage());
   form.resize(700, 500);
   form.show();
   form.tabs()->setCurrentIndex(MainWindow::kTextsTab);
@@ -53,7 +53,7 @@ TEST_F(MainFormTextsTest, OpeningACoverResizesTheViewToItsScales) {
   TempDir dir;
   Document saved;
   SetSamplePage(saved);
-  saved.Scales.ViewZoom = 3;
+  saved.scales.ViewZoom = 3;
   SetSamplePicture(saved, 24, 100, 50);
   PlaceObject(saved, 1, kShape, 3);
   ASSERT_TRUE(SaveFile(saved, dir.file("c.cov")));
@@ -64,7 +64,7 @@ TEST_F(MainFormTextsTest, OpeningACoverResizesTheViewToItsScales) {
   dialogs.messageAnswers = {MsgResult::Ok};
   dialogs.fileAnswers = {FileAnswer{dir.file("c.cov"), 1}};
   QTest::mouseClick(form.documentButton(1), Qt::LeftButton);
-  EXPECT_EQ(form.doc().Scales.ViewZoom, 3);
+  EXPECT_EQ(form.doc().scales.ViewZoom, 3);
   Settle();
   EXPECT_EQ(view()->paintBox->size(), QSize(300, 150));
   EXPECT_EQ(view()->viewBuffer().size(), QSize(300, 150));

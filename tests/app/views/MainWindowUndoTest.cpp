@@ -78,7 +78,7 @@ TEST_F(MainWindowUndoTest, ADragInTheTextsViewIsOneStepAndCtrlZReachesTheView) {
   QTest::mouseClick(view->toolBar->buttons[int(Tool::Object)], Qt::LeftButton);
   QTest::mouseClick(view->paintBox, Qt::LeftButton, {}, QPoint(40, 40));
   Settle();
-  ASSERT_EQ(form.doc().objects.OccupiedCount(), 1);
+  ASSERT_EQ(form.doc().objects.occupiedCount(), 1);
   ExpectControls("Undo Create object", "Nothing to redo");
   const int32_t x = form.doc().objects[1].X;
   QTest::mousePress(view->paintBox, Qt::LeftButton, {}, QPoint(60, 60));
@@ -91,7 +91,7 @@ TEST_F(MainWindowUndoTest, ADragInTheTextsViewIsOneStepAndCtrlZReachesTheView) {
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(form.doc().objects[1].X, x);
   Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(form.doc().objects.OccupiedCount(), 0);
+  EXPECT_EQ(form.doc().objects.occupiedCount(), 0);
   EXPECT_EQ(form.doc().objects.selectedSlot, 0);
   ExpectControls("Nothing to undo", "Redo Create object");
 }

@@ -52,7 +52,7 @@ TEST_F(PictureCommandsTest, ButtonsSitInTheScanTabsLeftPanel) {
 
 TEST_F(PictureCommandsTest, OpenReplacesThePictureAndSelectsItWhole) {
   const std::string path = PictureFile("in.bmp", 80, 60);
-  form.doc().SelLeft = 7;
+  form.doc().selLeft = 7;
   dialogs.fileAnswers = {FileAnswer{path, 2}};
   QTest::mouseClick(commands().openButton(), Qt::LeftButton);
   EXPECT_EQ(dialogs.lastFileRequest.filter,
@@ -65,9 +65,9 @@ TEST_F(PictureCommandsTest, OpenReplacesThePictureAndSelectsItWhole) {
             "PNG - Portable Graphics Network|*.PNG|All files (*.*)|*.*");
   ASSERT_EQ(DibWidth(form.doc().picture), 80);
   EXPECT_EQ(GetDibPixel(form.doc().picture, 0, 0), 0xFF0000u);
-  EXPECT_EQ(form.doc().SelLeft, 0);
-  EXPECT_EQ(form.doc().SelRight, 80);
-  EXPECT_EQ(form.doc().SelBottom, 60);
+  EXPECT_EQ(form.doc().selLeft, 0);
+  EXPECT_EQ(form.doc().selRight, 80);
+  EXPECT_EQ(form.doc().selBottom, 60);
   EXPECT_EQ(form.scanView()->paintBox()->size(), QSize(80, 60));
   EXPECT_EQ(form.retouchView()->paintBox()->size(), QSize(80, 60));
   EXPECT_TRUE(dialogs.messages().empty());
@@ -75,11 +75,11 @@ TEST_F(PictureCommandsTest, OpenReplacesThePictureAndSelectsItWhole) {
 
 TEST_F(PictureCommandsTest, ADamagedFileOrACancelKeepsThePicture) {
   WriteBytes(dir.file("bad.bmp"), {'B', 'M', 1, 2, 3});
-  form.doc().SelRight = 100;
+  form.doc().selRight = 100;
   dialogs.fileAnswers = {FileAnswer{dir.file("bad.bmp"), 1}, std::nullopt};
   commands().openPicture();
   EXPECT_EQ(DibWidth(form.doc().picture), 320);
-  EXPECT_EQ(form.doc().SelRight, 100);
+  EXPECT_EQ(form.doc().selRight, 100);
   ASSERT_EQ(dialogs.count("message"), 1);  // the error names the file
   EXPECT_NE(dialogs.asked.back().text.find("bad.bmp"), std::string::npos);
   commands().openPicture();

@@ -25,7 +25,7 @@ class ScanViewTest : public ::testing::Test {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         SetDibPixel(dib, x, y, x < w / 2 && y < h / 2 ? 0xFF0000 : 0x0000FF);
-    form.doc().ReplacePicture(dib);
+    form.doc().replacePicture(dib);
     view->paintView();
   }
   QSize BoxSize() const { return view->paintBox()->size(); }
@@ -98,7 +98,7 @@ TEST_F(ScanViewTest, EightBitPicturesShowTheirOwnColours) {
   NewDib(dib, 2, 1, 8, nullptr, 0);
   SetDibColor(dib, 7, 10, 200, 30);
   SetDibPixel(dib, 1, 0, 7);
-  form.doc().ReplacePicture(dib);
+  form.doc().replacePicture(dib);
   view->zoomEdit()->setValue(500);
   const QImage shot = view->paintBox()->grab().toImage();
   EXPECT_EQ(QColor(shot.pixel(2, 2)), QColor(0, 0, 0));

@@ -187,13 +187,13 @@ TEST_F(CurvedTextTest, TheEditorSetsLayoutArcAndSpacingOfTextsOnlyAndTheTableKee
   Editor ed(table, coverDialogs);
   Curved("Hi", TextShape::Straight, 180, 0);
   table.selectedSlot = 1;
-  EXPECT_TRUE(ed.SetTextShape(2));
-  EXPECT_FALSE(ed.SetTextShape(3));
-  EXPECT_TRUE(ed.SetArc(20));
-  EXPECT_TRUE(ed.SetLetterSpacing(500));
+  EXPECT_TRUE(ed.setTextShape(2));
+  EXPECT_FALSE(ed.setTextShape(3));
+  EXPECT_TRUE(ed.setArc(20));
+  EXPECT_TRUE(ed.setLetterSpacing(500));
   EXPECT_EQ(table.layout(1), (TextLayout{TextShape::BottomArc, 30, 200}));
-  EXPECT_TRUE(ed.SetArc(400));
-  EXPECT_TRUE(ed.SetLetterSpacing(-90));
+  EXPECT_TRUE(ed.setArc(400));
+  EXPECT_TRUE(ed.setLetterSpacing(-90));
   EXPECT_EQ(table.layout(1), (TextLayout{TextShape::BottomArc, 360, -50}));
   const PanelState& p = ed.refreshPanel();
   EXPECT_TRUE(p.curved.enabled);
@@ -203,22 +203,22 @@ TEST_F(CurvedTextTest, TheEditorSetsLayoutArcAndSpacingOfTextsOnlyAndTheTableKee
   EXPECT_EQ(ed.popup().curved.spacing, -50);
 
   table[1].SubKind = 1;  // a note
-  EXPECT_FALSE(ed.SetTextShape(0));
+  EXPECT_FALSE(ed.setTextShape(0));
   EXPECT_FALSE(ed.refreshPanel().curved.enabled);
   table[1].Kind = kShape;
   ed.preparePopupMenu();
   EXPECT_FALSE(ed.popup().curved.enabled);
 
   table[1].Kind = kText;
-  table.ToFront();
+  table.toFront();
   EXPECT_EQ(table.layout(10000).shape, TextShape::BottomArc);
   EXPECT_FALSE(table.layout(1).curved());
-  table.ToBack();
+  table.toBack();
   EXPECT_TRUE(table.layout(1).curved());
   table.clearAll();
   EXPECT_FALSE(table.layout(1).curved());
   table.layout(1).shape = TextShape::TopArc;
-  EXPECT_EQ(table.CreateObject(Tool::Text, 0, 0, FontSpec{}), 1);
+  EXPECT_EQ(table.createObject(Tool::Text, 0, 0, FontSpec{}), 1);
   EXPECT_FALSE(table.layout(1).curved());
 }
 }  // namespace

@@ -37,7 +37,7 @@ class PropertyPagesTest : public ::testing::Test {
 
   int Place(Tool tool) {
     editor.tool = tool;
-    editor.MouseUp(MouseButton::Left, 10, 10, ViewState{});
+    editor.mouseUp(MouseButton::Left, 10, 10, ViewState{});
     pages.refresh();
     return table.selectedSlot;
   }
@@ -97,7 +97,7 @@ TEST_F(PropertyPagesTest, TextPageCommandsReachTheObject) {
   EXPECT_EQ(table[1].Color, 0x0000FFu);
   dialogs.messageAnswers = {MsgResult::Yes};
   QTest::mouseClick(pages.deleteButton, Qt::LeftButton);
-  EXPECT_EQ(table.OccupiedCount(), 0);
+  EXPECT_EQ(table.occupiedCount(), 0);
   EXPECT_EQ(spy.count(), 5);
 }
 

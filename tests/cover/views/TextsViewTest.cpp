@@ -163,7 +163,7 @@ TEST_F(TextsViewTest, DraggingTheTopLeftHandlePastTheOppositeCornerFlipsTheBox) 
   EXPECT_NEAR(r.height(), 30, 1);
   EXPECT_GT(table[1].W, 0);
   EXPECT_GT(table[1].H, 0);
-  EXPECT_EQ(table.DragState, 0);
+  EXPECT_EQ(table.dragState, 0);
   EXPECT_EQ(Shown(100, 105), 0xFF000000u);  // redrawn at the release
 }
 
@@ -220,8 +220,8 @@ TEST_F(TextsViewTest, TheHandKeepsTheGrabbedPointUnderTheMouse) {
   // The view moved with the scroll: the same screen point is the grabbed point again.
   QTest::mouseRelease(box(), Qt::LeftButton, {}, QPoint(300, 300));
   EXPECT_EQ(h->value(), 140);
-  EXPECT_EQ(table.DragState, 0);
-  EXPECT_EQ(table.OccupiedCount(), 0);
+  EXPECT_EQ(table.dragState, 0);
+  EXPECT_EQ(table.occupiedCount(), 0);
 }
 
 TEST_F(TextsViewTest, ARightClickOpensTheMenuOnlyOverAnObject) {
@@ -287,8 +287,8 @@ TEST_F(TextsViewTest, ADoubleClickOnATextOpensTheLineEditor) {
   ASSERT_EQ(coverDialogs.shown.size(), 1u);
   EXPECT_EQ(coverDialogs.shown[0], (std::vector<std::string>{"one", "two"}));
   EXPECT_EQ(table[1].Text, "a\rb\rc");
-  EXPECT_FALSE(view->editor().SkipMouseDown);
-  EXPECT_EQ(table.OccupiedCount(), 1);
+  EXPECT_FALSE(view->editor().skipMouseDown);
+  EXPECT_EQ(table.occupiedCount(), 1);
   // On a shape nothing opens.
   Create(::Tool::Object, QPoint(200, 60));
   QTest::mouseDClick(box(), Qt::LeftButton, {}, QPoint(210, 70));

@@ -23,8 +23,8 @@ TEST(BatchPrint, PrintsTheCopiesIntoAPdfAndRefusesBadArguments) {
   ScopedDialogs scoped(dialogs);
   TempDir dir;
   Document doc;
-  doc.SetScreenDpi(96);
-  doc.SetPrinterPage(4960, 7016, 600, 600);
+  doc.setScreenDpi(96);
+  doc.setPrinterPage(4960, 7016, 600, 600);
   ASSERT_TRUE(SaveFile(doc, dir.file("c.cov")));
   const std::string pdf = dir.file("out.pdf");
   // The starter catalogue's first format takes one booklet front a sheet.

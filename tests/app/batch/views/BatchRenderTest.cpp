@@ -25,8 +25,8 @@ Outcome Render(const Args& args) {
 // The start picture with a red rectangle over (10, 20)-(40, 50) and a note.
 void WriteCover(const std::string& path) {
   Document doc;
-  doc.SetPrinterPage(4960, 7016, 600, 600);
-  const double base = doc.Scales.BaseScale;
+  doc.setPrinterPage(4960, 7016, 600, 600);
+  const double base = doc.scales.BaseScale;
   CoverObject& box = doc.objects[3];
   box.Kind = kShape;
   box.SubKind = 3;

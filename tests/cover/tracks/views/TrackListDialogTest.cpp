@@ -134,8 +134,8 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
     QApplication::processEvents();
     view.scrollArea->horizontalScrollBar()->setValue(300);
     view.scrollArea->verticalScrollBar()->setValue(200);
-    view.editor().DialogFont.size = 20;
-    view.editor().DialogFont.name = "Liberation Sans";
+    view.editor().dialogFont.size = 20;
+    view.editor().dialogFont.name = "Liberation Sans";
 
     dialogs.fileAnswers.push_back(FileAnswer{dir.file("album.cue"), 1});
     WhenShown([](TrackListDialog* d) {
@@ -145,7 +145,7 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
     });
     QTest::mouseClick(view.toolBar->trackListButton, Qt::LeftButton);
 
-    ASSERT_EQ(table.OccupiedCount(), 2);
+    ASSERT_EQ(table.occupiedCount(), 2);
     const CoverObject& title = table[1];
     const CoverObject& list = table[2];
     EXPECT_EQ(title.Text, "Caf\xE9 Nights\rZo\xEB & Lukasz");
@@ -181,7 +181,7 @@ TEST_F(TrackListDialogTest, OkPlacesTitleAndListAtTheVisibleTopLeftWithBoxesThat
     view.objectMenu->trackListAction->trigger();
     for (int i = 0; i < 100 && !shown; ++i) QTest::qWait(10);
     EXPECT_TRUE(shown);
-    EXPECT_EQ(table.OccupiedCount(), 2);
+    EXPECT_EQ(table.occupiedCount(), 2);
   }
   FreeDib(picture);
 }
