@@ -70,7 +70,7 @@ void Fill(ObjectTable& table, int count) {
     if (i % 2) {
       o.Kind = kShape;
       o.SubKind = i % 10;
-      o.FillMode = i % 3;
+      o.FillOrShadow = i % 3;
     } else {
       o.Kind = kText;
       o.SubKind = i % 6 == 0 ? 1 : 0;

@@ -17,10 +17,12 @@ enum ObjectKind : int32_t { kFree = 0, kShape = 1, kText = 2 };
 // A cover object. In a cover file each occupied slot is one record, little-endian, unpadded
 // (n = text length, m = font name length):
 //   0 slot (i32)   4 X   8 Y   12 W   16 H (i32)   20 NewFlag (u8)   21 Kind   25 Color
-//   29 SubKind   33 Align   37 BorderColor   41 FillMode (i32)   45 ShadowOn   46 BorderOn (u8)
-//   47 ShadowDX   51 ShadowDY (i32)   55 Spare2   56 Spare1 (u8)   57 LineWidth   61 Rotation (i32)
+//   29 SubKind   33 Align   37 BorderColor   41 FillOrShadow (i32, the fill mode)
+//   45 ShadowOn   46 BorderOn (u8)   47 ShadowDX   51 ShadowDY (i32)   55 Spare2   56 Spare1 (u8)
+//   57 LineWidth   61 Rotation (i32)
 //   65 Text (n bytes + 0)   66+n FontColor   70+n FontHeight (i32)   74+n FontName (m bytes + 0)
 //   75+n+m FontPitch (u8)   76+n+m FontSize (i32)   80+n+m FontStyle (u8); 81 + n + m bytes in all.
+// FillOrShadow holds a shape's fill mode (0 filled, 1 border, 2 both) and a text's shadow colour.
 struct CoverObject {
   int32_t X = 0, Y = 0, W = 0, H = 0;
   uint8_t NewFlag = 0;
@@ -29,7 +31,7 @@ struct CoverObject {
   int32_t Kind = kFree;
   int32_t LineWidth = 0;
   uint32_t BorderColor = 0;
-  int32_t FillMode = 0;  // text objects keep the shadow colour here
+  int32_t FillOrShadow = 0;
   uint32_t Color = 0;
   uint8_t Spare1 = 0, Spare2 = 0;
   bool ShadowOn = false;

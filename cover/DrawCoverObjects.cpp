@@ -47,13 +47,13 @@ void DrawShape(const Output& out, const CoverObject& ob, const Box& box) {
   if (ob.SubKind >= 6 && ob.SubKind <= 9) {
     dc.SetPenColor(ob.Color);
     dc.SetBrushColor(ob.Color);
-  } else if (ob.FillMode == 0) {
+  } else if (ob.FillOrShadow == 0) {
     dc.SetPenColor(ob.Color);
     dc.SetBrushColor(ob.Color);
-  } else if (ob.FillMode == 1) {
+  } else if (ob.FillOrShadow == 1) {
     dc.SetPenColor(ob.BorderColor);
     dc.SetBrushStyle(BrushStyle::Clear);
-  } else if (ob.FillMode == 2) {
+  } else if (ob.FillOrShadow == 2) {
     dc.SetPenColor(ob.BorderColor);
     dc.SetBrushColor(ob.Color);
   }
@@ -127,7 +127,7 @@ void DrawRotated(const Output& out, const CoverObject& ob, const Box& box, int32
   int32_t rx = 0, ry = 0;
   RotatedOrigin(ob.Rotation, box.L(out), box.T(out), box, rx, ry);
   if (ob.ShadowOn) {
-    dc.SetTextColor(static_cast<COLORREF>(ob.FillMode));
+    dc.SetTextColor(static_cast<COLORREF>(ob.FillOrShadow));
     dc.TextOut(rx + out.Pixels(ob.ShadowDX), ry + out.Pixels(ob.ShadowDY), line);
   }
   if (ob.BorderOn) {
@@ -153,7 +153,7 @@ void DrawFlat(const Output& out, const CoverObject& ob, const Box& box, int32_t 
   else if (ob.Align == 2)
     format |= DT_RIGHT;
   if (ob.ShadowOn) {
-    dc.SetTextColor(static_cast<COLORREF>(ob.FillMode));
+    dc.SetTextColor(static_cast<COLORREF>(ob.FillOrShadow));
     const double dx = ob.ShadowDX * out.base * out.scale;
     const double dy = ob.ShadowDY * out.base * out.scale;
     const RECT r{TruncI32(box.left + dx) - out.xo, TruncI32(box.top + dy) - out.yo,

@@ -29,7 +29,8 @@ const PanelState& Editor::refreshPanel() {
     p.textPage = false;
     p.form = o->SubKind >= 0 && o->SubKind <= 9 ? o->SubKind : -1;
     p.fillEnabled = o->SubKind <= 5;
-    if (p.fillEnabled) p.fillMode = o->FillMode >= 0 && o->FillMode <= 2 ? o->FillMode : -1;
+    if (p.fillEnabled)
+      p.fillMode = o->FillOrShadow >= 0 && o->FillOrShadow <= 2 ? o->FillOrShadow : -1;
     // The spin field's range lifts the width into 1..20 and stores it back.
     o->LineWidth = std::clamp(o->LineWidth, 1, 20);
     p.lineWidth = o->LineWidth;
@@ -71,7 +72,7 @@ bool Editor::setForm(int subKind) {
 bool Editor::setFillMode(int mode) {
   CoverObject* o = selected();
   if (!o) return false;
-  o->FillMode = mode;
+  o->FillOrShadow = mode;
   return true;
 }
 
@@ -183,14 +184,14 @@ bool Editor::editEffects() {
   CoverObject* o = selected();
   if (!o) return false;
   const TextEffects now{o->BorderOn,    o->ShadowOn,
-                        o->BorderColor, static_cast<uint32_t>(o->FillMode),
+                        o->BorderColor, static_cast<uint32_t>(o->FillOrShadow),
                         o->ShadowDX,    o->ShadowDY};
   const auto chosen = dialogs_.textEffects(now);
   if (!chosen) return false;
   o->BorderOn = chosen->border;
   o->ShadowOn = chosen->shadow;
   o->BorderColor = chosen->borderColor;
-  o->FillMode = static_cast<int32_t>(chosen->shadowColor);
+  o->FillOrShadow = static_cast<int32_t>(chosen->shadowColor);
   o->ShadowDX = chosen->shadowDX;
   o->ShadowDY = chosen->shadowDY;
   return true;

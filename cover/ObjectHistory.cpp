@@ -86,7 +86,7 @@ const FieldName kFieldNames[] = {
      QT_TRANSLATE_NOOP("History", "Color")},
     {[](const CoverObject& a, const CoverObject& b) { return a.BorderColor != b.BorderColor; },
      QT_TRANSLATE_NOOP("History", "Border color")},
-    {[](const CoverObject& a, const CoverObject& b) { return a.FillMode != b.FillMode; },
+    {[](const CoverObject& a, const CoverObject& b) { return a.FillOrShadow != b.FillOrShadow; },
      QT_TRANSLATE_NOOP("History", "Fill")},
     {[](const CoverObject& a, const CoverObject& b) { return a.LineWidth != b.LineWidth; },
      QT_TRANSLATE_NOOP("History", "Line width")},

@@ -15,9 +15,9 @@ bool ReadObject(ByteSource& s, CoverObject& o) {
   uint8_t shadowOn = 0, borderOn = 0;
   const bool ok = s.i32(o.X) && s.i32(o.Y) && s.i32(o.W) && s.i32(o.H) && s.u8(o.NewFlag) &&
                   s.i32(o.Kind) && s.u32(o.Color) && s.i32(o.SubKind) && s.i32(o.Align) &&
-                  s.u32(o.BorderColor) && s.i32(o.FillMode) && s.u8(shadowOn) && s.u8(borderOn) &&
-                  s.i32(o.ShadowDX) && s.i32(o.ShadowDY) && s.u8(o.Spare2) && s.u8(o.Spare1) &&
-                  s.i32(o.LineWidth) && s.i32(o.Rotation) &&
+                  s.u32(o.BorderColor) && s.i32(o.FillOrShadow) && s.u8(shadowOn) &&
+                  s.u8(borderOn) && s.i32(o.ShadowDX) && s.i32(o.ShadowDY) && s.u8(o.Spare2) &&
+                  s.u8(o.Spare1) && s.i32(o.LineWidth) && s.i32(o.Rotation) &&
                   s.zstring(o.Text, kMaxCoverTextBytes) && s.u32(o.FontColor) &&
                   s.i32(o.FontHeight) && s.zstring(o.FontName, kMaxCoverFontNameBytes) &&
                   s.u8(o.FontPitch) && s.i32(o.FontSize) && s.u8(o.FontStyle);

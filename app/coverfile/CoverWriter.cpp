@@ -28,7 +28,7 @@ void WriteObject(ByteWriter& w, int32_t slot, const CoverObject& o) {
   w.i32(o.SubKind);
   w.i32(o.Align);
   w.u32(o.BorderColor);
-  w.i32(o.FillMode);
+  w.i32(o.FillOrShadow);
   w.u8(o.ShadowOn ? 1 : 0);
   w.u8(o.BorderOn ? 1 : 0);
   w.i32(o.ShadowDX);

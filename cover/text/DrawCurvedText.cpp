@@ -65,7 +65,7 @@ void DrawCurvedText(Device& dc, const CoverObject& ob, const TextLayout& layout,
   dc.SetTextAlign(TA_BASELINE);
   LogFont selected = font;
   if (ob.ShadowOn) {
-    dc.SetTextColor(static_cast<COLORREF>(ob.FillMode));
+    dc.SetTextColor(static_cast<COLORREF>(ob.FillOrShadow));
     DrawLetters(dc, letters, effects.shadowDX, effects.shadowDY, selected);
   }
   if (ob.BorderOn) {

@@ -198,7 +198,7 @@ const Kind kKinds[] = {
      "Text entry"},
     {"effects", 24, 8, 8,
      [](Document& d) {
-       d.objects[3].ShadowOn = true, d.objects[3].FillMode = 0xFF;
+       d.objects[3].ShadowOn = true, d.objects[3].FillOrShadow = 0xFF;
        d.history.commit();
      },
      "Text effects"},

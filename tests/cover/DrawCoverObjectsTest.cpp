@@ -116,13 +116,13 @@ TEST_F(DrawCoverObjectsTest, PenWidthFollowsTheScaleButNeverDropsBelowOne) {
 
 TEST_F(DrawCoverObjectsTest, FillModesChooseTheColours) {
   CoverObject& filled = Shape(1, 3, 0, 0, 10, 10);
-  filled.Color = 0x0000FF, filled.BorderColor = 0x00FF00, filled.FillMode = 0;
+  filled.Color = 0x0000FF, filled.BorderColor = 0x00FF00, filled.FillOrShadow = 0;
   CoverObject& border = Shape(2, 3, 0, 0, 10, 10);
-  border.Color = 0x0000FF, border.BorderColor = 0x00FF00, border.FillMode = 1;
+  border.Color = 0x0000FF, border.BorderColor = 0x00FF00, border.FillOrShadow = 1;
   CoverObject& both = Shape(3, 3, 0, 0, 10, 10);
-  both.Color = 0x0000FF, both.BorderColor = 0x00FF00, both.FillMode = 2;
+  both.Color = 0x0000FF, both.BorderColor = 0x00FF00, both.FillOrShadow = 2;
   CoverObject& line = Shape(4, 6, 0, 0, 10, 10);
-  line.Color = 0xFF0000, line.BorderColor = 0x00FF00, line.FillMode = 2;
+  line.Color = 0xFF0000, line.BorderColor = 0x00FF00, line.FillOrShadow = 2;
   Draw();
   const std::vector<std::string> expected = {
       "SetBrushStyle", "SetPenColor",   "SetBrushColor", "SetPenWidth",   "Rectangle",
@@ -197,7 +197,7 @@ TEST_F(DrawCoverObjectsTest, NoteCardShadowOutlineAndMainTextInThatOrder) {
   CoverObject& t = Text(1, "n", 10, 20, 50, 30);
   t.SubKind = 1;
   t.ShadowOn = true, t.BorderOn = true;
-  t.FillMode = 0x808080, t.BorderColor = 0x00FF00, t.Color = 0x0000FF;
+  t.FillOrShadow = 0x808080, t.BorderColor = 0x00FF00, t.Color = 0x0000FF;
   Draw();
   ASSERT_EQ(dc.count("Rectangle"), 1);
   EXPECT_EQ(dc.named("Rectangle")[0].args, (Args{5, 15, 65, 55}));

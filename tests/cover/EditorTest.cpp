@@ -351,7 +351,7 @@ TEST_F(EditorTest, PanelsFollowTheSelection) {
   Place(Tool::Object, 10, 10);
   Sel().SubKind = 7;
   Sel().LineWidth = 0;
-  Sel().FillMode = 1;
+  Sel().FillOrShadow = 1;
   PanelState p = ed.refreshPanel();
   EXPECT_TRUE(p.objectPage && p.kindPage && !p.textPage);
   EXPECT_EQ(p.active, PropertyPage::Kind);
@@ -391,7 +391,7 @@ TEST_F(EditorTest, SimplePropertyCommands) {
   ed.setFillMode(2);
   ed.setLineWidth(7.9);
   EXPECT_EQ(Sel().SubKind, 5);
-  EXPECT_EQ(Sel().FillMode, 2);
+  EXPECT_EQ(Sel().FillOrShadow, 2);
   EXPECT_EQ(Sel().LineWidth, 7);
   Place(Tool::Object, 100, 100);
   EXPECT_TRUE(ed.toBack());
@@ -524,7 +524,7 @@ TEST_F(EditorTest, EffectsDialogLoadsAFreshTextAndStoresOnOk) {
   EXPECT_TRUE(ed.editEffects());
   EXPECT_TRUE(Sel().BorderOn && Sel().ShadowOn);
   EXPECT_EQ(Sel().BorderColor, 0x0000FFu);
-  EXPECT_EQ(Sel().FillMode, 0x808080);
+  EXPECT_EQ(Sel().FillOrShadow, 0x808080);
   EXPECT_EQ(Sel().ShadowDX, -3);
   EXPECT_EQ(Sel().ShadowDY, 12);
 }

@@ -39,7 +39,7 @@ inline CoverObject& PlaceObject(Document& doc, int slot, int32_t kind, int32_t s
   o.NewFlag = 1;
   o.Color = 0x00112233u + uint32_t(slot);
   o.BorderColor = 0x00FFEEDDu - uint32_t(slot);
-  o.FillMode = slot % 3;
+  o.FillOrShadow = slot % 3;
   o.LineWidth = 1 + slot % 20;
   o.FontName = "Arial";
   o.FontColor = 0x000000FFu;
@@ -60,7 +60,7 @@ inline void AddSampleObjects(Document& doc) {
     t.BorderOn = rot & 2;
     t.ShadowDX = -3 - rot;
     t.ShadowDY = 7 + rot;
-    t.FillMode = 0x00808080;
+    t.FillOrShadow = 0x00808080;
     t.Text =
         "Line one\rZw\xF6lf Gr\xFC\xDF"
         "e \x80 \x9F\xFF\rlast";
@@ -81,7 +81,7 @@ inline std::vector<uint8_t> Snapshot(const Document& doc) {
   w.bytes = CoverFileHead(doc);
   for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
     const CoverObject& o = doc.objects[slot];
-    for (int32_t v : {o.X, o.Y, o.W, o.H, o.Rotation, o.Align, o.Kind, o.LineWidth, o.FillMode,
+    for (int32_t v : {o.X, o.Y, o.W, o.H, o.Rotation, o.Align, o.Kind, o.LineWidth, o.FillOrShadow,
                       o.ShadowDX, o.ShadowDY, o.SubKind, o.FontHeight, o.FontSize})
       w.i32(v);
     for (uint32_t v : {o.BorderColor, o.Color, o.FontColor}) w.u32(v);

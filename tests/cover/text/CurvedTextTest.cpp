@@ -145,7 +145,7 @@ TEST_F(CurvedTextTest, RotationTurnsTheSpanEffectsFollowTheLettersAndNotesStaySt
 
   o.Rotation = 0;
   o.ShadowOn = o.BorderOn = true;
-  o.FillMode = 0x0000FF;
+  o.FillOrShadow = 0x0000FF;
   o.BorderColor = 0x00FF00;
   o.Color = 0xFF0000;
   o.ShadowDX = 3, o.ShadowDY = -2;

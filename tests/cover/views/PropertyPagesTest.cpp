@@ -78,7 +78,7 @@ TEST_F(PropertyPagesTest, ALineDisablesTheBorderColourAndFillButtons) {
   pages.refresh();
   EXPECT_TRUE(pages.borderColorButton->isEnabled());
   ClickRadio(pages.fills[2]);
-  EXPECT_EQ(table[1].FillMode, 2);
+  EXPECT_EQ(table[1].FillOrShadow, 2);
   pages.lineWidthEdit->setValue(9);
   EXPECT_EQ(table[1].LineWidth, 9);
 }
