@@ -25,10 +25,10 @@ void RetouchSelection::layout(ViewSize view, int32_t dibWidth, int32_t dibHeight
   view_ = view;
   dibWidth_ = dibWidth;
   dibHeight_ = dibHeight;
-  ScaleX = dibWidth > 0 ? double(view.width) / dibWidth : 0;
-  ScaleY = dibHeight > 0 ? double(view.height) / dibHeight : 0;
-  MaxX = view.width - 1;
-  MaxY = view.height - 1;
+  scaleX = dibWidth > 0 ? double(view.width) / dibWidth : 0;
+  scaleY = dibHeight > 0 ? double(view.height) / dibHeight : 0;
+  maxX = view.width - 1;
+  maxY = view.height - 1;
   viewFromPicture(sel);
 }
 
@@ -36,33 +36,33 @@ void RetouchSelection::viewFromPicture(const PictureSelection& sel) {
   auto scale = [](int32_t v, int32_t viewSide, int32_t dibSide) {
     return dibSide > 0 ? RoundHalfEven(double(int64_t(v) * viewSide) / dibSide) : 0;
   };
-  SelViewLeft = scale(sel.Left, view_.width, dibWidth_);
-  SelViewRight = scale(sel.Right, view_.width, dibWidth_);
-  SelViewTop = scale(sel.Top, view_.height, dibHeight_);
-  SelViewBottom = scale(sel.Bottom, view_.height, dibHeight_);
-  if (SelViewRight > MaxX) SelViewRight = MaxX;
-  if (SelViewBottom > MaxY) SelViewBottom = MaxY;
+  selViewLeft = scale(sel.Left, view_.width, dibWidth_);
+  selViewRight = scale(sel.Right, view_.width, dibWidth_);
+  selViewTop = scale(sel.Top, view_.height, dibHeight_);
+  selViewBottom = scale(sel.Bottom, view_.height, dibHeight_);
+  if (selViewRight > maxX) selViewRight = maxX;
+  if (selViewBottom > maxY) selViewBottom = maxY;
 }
 
 int32_t RetouchSelection::toPictureX(int32_t x) const {
-  return ScaleX > 0 ? RoundHalfEven(x / ScaleX) : 0;
+  return scaleX > 0 ? RoundHalfEven(x / scaleX) : 0;
 }
 
 int32_t RetouchSelection::toPictureY(int32_t y) const {
-  return ScaleY > 0 ? RoundHalfEven(y / ScaleY) : 0;
+  return scaleY > 0 ? RoundHalfEven(y / scaleY) : 0;
 }
 
 RetouchSelection::Press RetouchSelection::press(int32_t x, int32_t y, PictureSelection sel) {
-  if (OverSelEdge) {
-    SelDragging = 1;
+  if (overSelEdge) {
+    selDragging = 1;
     return Press::EdgeDrag;
   }
-  if (x > MaxX || y > MaxY || x < 0 || y < 0) return Press::Ignored;
-  SelDragging = 1;
-  SelViewLeft = SelViewRight = x;
-  SelViewTop = SelViewBottom = y;
-  DragRight = DragBottom = true;
-  DragLeft = DragTop = false;
+  if (x > maxX || y > maxY || x < 0 || y < 0) return Press::Ignored;
+  selDragging = 1;
+  selViewLeft = selViewRight = x;
+  selViewTop = selViewBottom = y;
+  dragRight = dragBottom = true;
+  dragLeft = dragTop = false;
   sel.Left = sel.Right = toPictureX(x);
   sel.Top = sel.Bottom = toPictureY(y);
   viewFromPicture(sel);
@@ -70,58 +70,58 @@ RetouchSelection::Press RetouchSelection::press(int32_t x, int32_t y, PictureSel
 }
 
 bool RetouchSelection::move(int32_t x, int32_t y, PictureSelection sel) {
-  if (SelDragging != 1) {
+  if (selDragging != 1) {
     hover(x, y);
     return false;
   }
-  if (DragLeft) SelViewLeft = x;
-  if (DragRight) SelViewRight = x;
-  if (DragTop) SelViewTop = y;
-  if (DragBottom) SelViewBottom = y;
+  if (dragLeft) selViewLeft = x;
+  if (dragRight) selViewRight = x;
+  if (dragTop) selViewTop = y;
+  if (dragBottom) selViewBottom = y;
   // A view without pixels (maximum -1) pins every edge to 0.
-  const int32_t maxX = std::max(MaxX, 0), maxY = std::max(MaxY, 0);
-  SelViewLeft = std::clamp(SelViewLeft, 0, maxX);
-  SelViewRight = std::clamp(SelViewRight, 0, maxX);
-  SelViewTop = std::clamp(SelViewTop, 0, maxY);
-  SelViewBottom = std::clamp(SelViewBottom, 0, maxY);
-  sel.Left = toPictureX(SelViewLeft);
-  sel.Right = toPictureX(SelViewRight);
-  sel.Top = toPictureY(SelViewTop);
-  sel.Bottom = toPictureY(SelViewBottom);
+  const int32_t right = std::max(maxX, 0), bottom = std::max(maxY, 0);
+  selViewLeft = std::clamp(selViewLeft, 0, right);
+  selViewRight = std::clamp(selViewRight, 0, right);
+  selViewTop = std::clamp(selViewTop, 0, bottom);
+  selViewBottom = std::clamp(selViewBottom, 0, bottom);
+  sel.Left = toPictureX(selViewLeft);
+  sel.Right = toPictureX(selViewRight);
+  sel.Top = toPictureY(selViewTop);
+  sel.Bottom = toPictureY(selViewBottom);
   if (sel.Right < sel.Left) {
     std::swap(sel.Left, sel.Right);
-    std::swap(DragLeft, DragRight);
+    std::swap(dragLeft, dragRight);
   }
   if (sel.Bottom < sel.Top) {
     std::swap(sel.Top, sel.Bottom);
-    std::swap(DragTop, DragBottom);
+    std::swap(dragTop, dragBottom);
   }
   viewFromPicture(sel);
   return true;
 }
 
 void RetouchSelection::hover(int32_t x, int32_t y) {
-  const bool inRows = SelViewTop <= y && y <= SelViewBottom;
-  const bool inCols = SelViewLeft <= x && x <= SelViewRight;
-  const bool l = std::abs(x - SelViewLeft) < 5 && x < SelViewRight && inRows;
-  const bool r = !l && std::abs(x - SelViewRight) < 5 && x > SelViewLeft && inRows;
-  const bool t = std::abs(y - SelViewTop) < 5 && y < SelViewBottom && inCols;
-  const bool b = !t && std::abs(y - SelViewBottom) < 5 && y > SelViewTop && inCols;
+  const bool inRows = selViewTop <= y && y <= selViewBottom;
+  const bool inCols = selViewLeft <= x && x <= selViewRight;
+  const bool l = std::abs(x - selViewLeft) < 5 && x < selViewRight && inRows;
+  const bool r = !l && std::abs(x - selViewRight) < 5 && x > selViewLeft && inRows;
+  const bool t = std::abs(y - selViewTop) < 5 && y < selViewBottom && inCols;
+  const bool b = !t && std::abs(y - selViewBottom) < 5 && y > selViewTop && inCols;
   SelectionCursor c = SelectionCursor::Arrow;
   if ((l || r) && !t && !b) c = SelectionCursor::SizeWE;
   if ((t || b) && !l && !r) c = SelectionCursor::SizeNS;
   if ((l && t) || (r && b)) c = SelectionCursor::SizeNWSE;
   if ((r && t) || (l && b)) c = SelectionCursor::SizeNESW;
-  DragLeft = l;
-  DragRight = r;
-  DragTop = t;
-  DragBottom = b;
-  OverSelEdge = l || r || t || b;
-  Cursor = c;
+  dragLeft = l;
+  dragRight = r;
+  dragTop = t;
+  dragBottom = b;
+  overSelEdge = l || r || t || b;
+  cursor = c;
 }
 
 bool RetouchSelection::release() {
-  if (SelDragging != 1) return false;
-  SelDragging = 0;
+  if (selDragging != 1) return false;
+  selDragging = 0;
   return true;
 }

@@ -21,13 +21,13 @@ class RetouchSelection {
  public:
   enum class Press { Ignored, EdgeDrag, NewSelection };
 
-  int32_t SelViewLeft = 0, SelViewTop = 0, SelViewRight = 0, SelViewBottom = 0;
-  bool OverSelEdge = false;
-  int32_t SelDragging = 0;
-  bool DragLeft = false, DragRight = false, DragTop = false, DragBottom = false;
-  double ScaleX = 1, ScaleY = 1;
-  int32_t MaxX = 0, MaxY = 0;
-  SelectionCursor Cursor = SelectionCursor::Arrow;
+  int32_t selViewLeft = 0, selViewTop = 0, selViewRight = 0, selViewBottom = 0;
+  bool overSelEdge = false;
+  int32_t selDragging = 0;
+  bool dragLeft = false, dragRight = false, dragTop = false, dragBottom = false;
+  double scaleX = 1, scaleY = 1;
+  int32_t maxX = 0, maxY = 0;
+  SelectionCursor cursor = SelectionCursor::Arrow;
 
   // The paint's arithmetic for a view of view.width x view.height showing a picture of
   // dibWidth x dibHeight: scales, maxima and the view rectangle from the picture selection.
@@ -36,7 +36,7 @@ class RetouchSelection {
   // empty selection starts there (capture and repaint); elsewhere nothing happens.
   Press press(int32_t x, int32_t y, PictureSelection sel);
   // Mouse moved. While dragging, moves the dragged edges and returns true (repaint);
-  // otherwise updates the hover flags and Cursor and returns false.
+  // otherwise updates the hover flags and cursor and returns false.
   bool move(int32_t x, int32_t y, PictureSelection sel);
   // Button released: true when a drag ended (release the capture).
   bool release();

@@ -104,11 +104,11 @@ void RetouchView::drawView(QPainter& painter, const QRect& exposed) {
   painter.setBrush(Qt::NoBrush);
   painter.setBackgroundMode(Qt::OpaqueMode);
   painter.setBackground(Qt::white);
-  const QPoint frame[5] = {{sel_.SelViewLeft, sel_.SelViewTop},
-                           {sel_.SelViewRight, sel_.SelViewTop},
-                           {sel_.SelViewRight, sel_.SelViewBottom},
-                           {sel_.SelViewLeft, sel_.SelViewBottom},
-                           {sel_.SelViewLeft, sel_.SelViewTop}};
+  const QPoint frame[5] = {{sel_.selViewLeft, sel_.selViewTop},
+                           {sel_.selViewRight, sel_.selViewTop},
+                           {sel_.selViewRight, sel_.selViewBottom},
+                           {sel_.selViewLeft, sel_.selViewBottom},
+                           {sel_.selViewLeft, sel_.selViewTop}};
   painter.drawPolyline(frame, 5);
 }
 
@@ -130,7 +130,7 @@ void RetouchView::onMouseMoved(QPoint p) {
   if (sel_.move(p.x(), p.y(), pictureSel_))
     paintView();
   else
-    setSelectionCursor(sel_.Cursor);
+    setSelectionCursor(sel_.cursor);
 }
 
 void RetouchView::onMouseReleased() {

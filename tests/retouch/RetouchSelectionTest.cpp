@@ -31,11 +31,11 @@ TEST(SelectionArithmetic, ViewSizesAreTruncated) {
 
 TEST(SelectionArithmetic, ZoomFiftyMapsBothWays) {
   View v(640, 480, 50, {101, 0, 103, 480});
-  EXPECT_DOUBLE_EQ(v.s.ScaleX, 0.5);
-  EXPECT_DOUBLE_EQ(v.s.ScaleY, 0.5);
-  EXPECT_EQ(v.s.SelViewLeft, 50);     // 50.5
-  EXPECT_EQ(v.s.SelViewRight, 52);    // 51.5
-  EXPECT_EQ(v.s.SelViewBottom, 239);  // 240 limited to the last view row
+  EXPECT_DOUBLE_EQ(v.s.scaleX, 0.5);
+  EXPECT_DOUBLE_EQ(v.s.scaleY, 0.5);
+  EXPECT_EQ(v.s.selViewLeft, 50);     // 50.5
+  EXPECT_EQ(v.s.selViewRight, 52);    // 51.5
+  EXPECT_EQ(v.s.selViewBottom, 239);  // 240 limited to the last view row
   EXPECT_EQ(v.s.press(51, 20, v.sel.ref()), RetouchSelection::Press::NewSelection);
   EXPECT_EQ(v.sel.Left, 102);
   EXPECT_EQ(v.sel.Right, 102);
@@ -61,20 +61,20 @@ TEST(SelectionArithmetic, DraggingBeyondTheViewReachesTheEdgeAtZoom300) {
   EXPECT_EQ(v.sel.Left, 0);
   EXPECT_EQ(v.sel.Right, 10);   // the right edge crossed the left one and became it
   EXPECT_EQ(v.sel.Bottom, 50);  // 149 / 3 = 49.67
-  EXPECT_EQ(v.s.SelViewBottom, 149);
+  EXPECT_EQ(v.s.selViewBottom, 149);
 }
 
 TEST(SelectionDrag, CrossingTheOppositeEdgeSwapsTheDraggedEdge) {
   View v(200, 200, 100, {50, 50, 100, 100});
   v.s.move(100, 70, v.sel.ref());  // hover on the right edge
-  ASSERT_TRUE(v.s.DragRight);
-  EXPECT_EQ(v.s.Cursor, SelectionCursor::SizeWE);
+  ASSERT_TRUE(v.s.dragRight);
+  EXPECT_EQ(v.s.cursor, SelectionCursor::SizeWE);
   EXPECT_EQ(v.s.press(100, 70, v.sel.ref()), RetouchSelection::Press::EdgeDrag);
   v.s.move(30, 70, v.sel.ref());
   EXPECT_EQ(v.sel.Left, 30);
   EXPECT_EQ(v.sel.Right, 50);
-  EXPECT_TRUE(v.s.DragLeft);
-  EXPECT_FALSE(v.s.DragRight);
+  EXPECT_TRUE(v.s.dragLeft);
+  EXPECT_FALSE(v.s.dragRight);
   v.s.move(20, 70, v.sel.ref());  // goes on without a jump
   EXPECT_EQ(v.sel.Left, 20);
   EXPECT_EQ(v.sel.Right, 50);
@@ -86,9 +86,9 @@ TEST(SelectionDrag, ClickWithoutMovementMakesAnEmptySelection) {
   View v(200, 100, 100, {0, 0, 200, 100});
   EXPECT_EQ(v.s.press(-1, 5, v.sel.ref()), RetouchSelection::Press::Ignored);
   EXPECT_EQ(v.s.press(200, 5, v.sel.ref()), RetouchSelection::Press::Ignored);
-  EXPECT_EQ(v.s.SelDragging, 0);
+  EXPECT_EQ(v.s.selDragging, 0);
   v.s.move(120, 60, v.sel.ref());  // inside, away from every edge
-  EXPECT_FALSE(v.s.OverSelEdge);
+  EXPECT_FALSE(v.s.overSelEdge);
   v.s.press(120, 60, v.sel.ref());
   v.s.release();
   EXPECT_EQ(v.sel.Left, v.sel.Right);
@@ -108,24 +108,24 @@ TEST(SelectionHover, CursorFollowsEdgesAndCorners) {
                {150, 96, SelectionCursor::SizeNS},    {150, 95, SelectionCursor::Arrow}};
   for (const Case& c : cases) {
     v.s.move(c.x, c.y, v.sel.ref());
-    EXPECT_EQ(v.s.Cursor, c.c) << c.x << "," << c.y;
-    EXPECT_EQ(v.s.OverSelEdge, c.c != SelectionCursor::Arrow) << c.x << "," << c.y;
+    EXPECT_EQ(v.s.cursor, c.c) << c.x << "," << c.y;
+    EXPECT_EQ(v.s.overSelEdge, c.c != SelectionCursor::Arrow) << c.x << "," << c.y;
   }
 }
 
 TEST(SelectionHover, NarrowSelectionPrefersTheLeftEdge) {
   View v(300, 300, 100, {100, 100, 102, 200});
   v.s.move(101, 150, v.sel.ref());
-  EXPECT_TRUE(v.s.DragLeft);
-  EXPECT_FALSE(v.s.DragRight);
+  EXPECT_TRUE(v.s.dragLeft);
+  EXPECT_FALSE(v.s.dragRight);
 }
 
 TEST(SelectionArithmetic, EmptyViewNeverDividesByZero) {
   View v(5, 5, 10, {0, 0, 5, 5});  // 0 x 0 view pixels
-  EXPECT_EQ(v.s.MaxX, -1);
+  EXPECT_EQ(v.s.maxX, -1);
   EXPECT_EQ(v.s.press(0, 0, v.sel.ref()), RetouchSelection::Press::Ignored);
-  v.s.OverSelEdge = true;
-  v.s.DragRight = true;
+  v.s.overSelEdge = true;
+  v.s.dragRight = true;
   v.s.press(0, 0, v.sel.ref());
   v.s.move(3, 3, v.sel.ref());
   EXPECT_EQ(v.sel.Right, 0);

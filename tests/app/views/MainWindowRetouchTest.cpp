@@ -58,5 +58,5 @@ TEST_F(MainFormRetouchTest, ANewCoverBringsTheStartPictureIntoTheView) {
   QCoreApplication::processEvents();
   QCoreApplication::processEvents();
   EXPECT_EQ(view->paintBox()->size(), QSize(320, 200));
-  EXPECT_EQ(view->selection().MaxX, 319);
+  EXPECT_EQ(view->selection().maxX, 319);
 }

@@ -137,7 +137,7 @@ TEST_F(RetouchViewTest, DraggedSelectionIsCropped) {
   QSignalSpy changed(view.get(), &RetouchView::pictureChanged);
   const uint32_t corner = GetDibPixel(doc.dib, 10, 5), last = GetDibPixel(doc.dib, 39, 24);
   Drag({10, 5}, {40, 25});
-  EXPECT_EQ(view->selection().SelDragging, 0);
+  EXPECT_EQ(view->selection().selDragging, 0);
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr);  // the capture ends with the release
   EXPECT_EQ(doc.sel.Left, 10);
   EXPECT_EQ(doc.sel.Top, 5);
@@ -168,11 +168,11 @@ TEST_F(RetouchViewTest, SelectionArithmeticAtZoom50) {
   doc.Uniform24(640, 480, 0xFF0000);
   Zoom(50);
   ASSERT_EQ(box()->size(), QSize(320, 240));
-  EXPECT_EQ(view->selection().ScaleX, 0.5);
-  EXPECT_EQ(view->selection().ScaleY, 0.5);
+  EXPECT_EQ(view->selection().scaleX, 0.5);
+  EXPECT_EQ(view->selection().scaleY, 0.5);
   Select(101, 20, 103, 200);
-  EXPECT_EQ(view->selection().SelViewLeft, 50);   // 50.5, halves to even
-  EXPECT_EQ(view->selection().SelViewRight, 52);  // 51.5
+  EXPECT_EQ(view->selection().selViewLeft, 50);   // 50.5, halves to even
+  EXPECT_EQ(view->selection().selViewRight, 52);  // 51.5
   // The frame is drawn there, black dots on white gaps over the red picture.
   const QImage shot = box()->grab().toImage();
   bool black = false, white = false;
