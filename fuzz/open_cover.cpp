@@ -13,9 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The curved texts accepted are written back as a block the reader takes again unchanged.
   const std::vector<uint8_t> tail = CoverFileTail(doc);
   CoverContents again;
-  for (const CoverContents::Object& o : contents.Objects) again.Objects.push_back(o);
+  for (const CoverContents::Object& o : contents.objects) again.objects.push_back(o);
   MemorySource source(tail);
-  if (ParseCoverTail(source, again) != CoverError::None || again.Layouts != contents.Layouts)
+  if (ParseCoverTail(source, again) != CoverError::None || again.layouts != contents.layouts)
     __builtin_trap();
   return 0;
 }

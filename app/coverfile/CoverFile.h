@@ -36,10 +36,10 @@ struct CoverContents {
   CoverContents(const CoverContents&) = delete;
   CoverContents& operator=(const CoverContents&) = delete;
 
-  int32_t PageWidth = 0, PageHeight = 0;
-  double ViewZoom = 1.0, ViewScale = 1.0;
-  std::vector<Object> Objects;                          // in increasing slot order
-  std::vector<std::pair<int32_t, TextLayout>> Layouts;  // curved texts, by slot, from the tail
+  int32_t pageWidth = 0, pageHeight = 0;
+  double viewZoom = 1.0, viewScale = 1.0;
+  std::vector<Object> objects;                          // in increasing slot order
+  std::vector<std::pair<int32_t, TextLayout>> layouts;  // curved texts, by slot, from the tail
   Dib picture;                                          // owned until CommitCover takes it
 };
 

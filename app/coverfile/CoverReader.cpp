@@ -63,7 +63,7 @@ CoverError ParseObjects(ByteSource& s, CoverContents& out) {
     if (slot > ObjectTable::kSlots) return CoverError::None;
     if (slot <= previous) return CoverError::Damaged;  // below 1, repeated or out of order
     previous = slot;
-    CoverContents::Object& o = out.Objects.emplace_back();
+    CoverContents::Object& o = out.objects.emplace_back();
     o.slot = slot;
     if (!ReadObject(s, o.object)) return CoverError::Damaged;
   }
@@ -97,11 +97,11 @@ CoverError ParseCover(ByteSource& s, CoverContents& out) {
   if (!s.read(signature, sizeof signature) ||
       std::memcmp(signature, kCoverSignature, sizeof signature) != 0)
     return CoverError::NotCover;
-  if (!(s.i32(out.PageWidth) && s.i32(out.PageHeight) && s.f64(out.ViewZoom) &&
-        s.f64(out.ViewScale)))
+  if (!(s.i32(out.pageWidth) && s.i32(out.pageHeight) && s.f64(out.viewZoom) &&
+        s.f64(out.viewScale)))
     return CoverError::Damaged;
-  if (out.PageWidth <= 0 || out.PageHeight <= 0 || !Positive(out.ViewZoom) ||
-      !Positive(out.ViewScale))
+  if (out.pageWidth <= 0 || out.pageHeight <= 0 || !Positive(out.viewZoom) ||
+      !Positive(out.viewScale))
     return CoverError::Damaged;
   const CoverError objects = ParseObjects(s, out);
   if (objects != CoverError::None) return objects;
@@ -116,13 +116,13 @@ CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out) {
 
 void CommitCover(Document& doc, CoverContents& contents) {
   doc.objects.clearAll();
-  for (const CoverContents::Object& o : contents.Objects)
+  for (const CoverContents::Object& o : contents.objects)
     doc.objects[o.slot].AssignFields(o.object);
-  for (const auto& [slot, layout] : contents.Layouts) doc.objects.layout(slot) = layout;
-  doc.pageWidth = contents.PageWidth;
-  doc.pageHeight = contents.PageHeight;
-  doc.scales.ViewZoom = contents.ViewZoom;
-  doc.scales.ViewScale = contents.ViewScale;
+  for (const auto& [slot, layout] : contents.layouts) doc.objects.layout(slot) = layout;
+  doc.pageWidth = contents.pageWidth;
+  doc.pageHeight = contents.pageHeight;
+  doc.scales.ViewZoom = contents.viewZoom;
+  doc.scales.ViewScale = contents.viewScale;
   doc.replacePicture(contents.picture);
   // An opened cover selects its picture up to the last pixel, as a new document does.
   doc.selRight = DibWidth(doc.picture) - 1;

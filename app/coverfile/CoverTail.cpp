@@ -32,9 +32,9 @@ bool Skip(ByteSource& s, uint64_t n) {
 
 bool TextSlotIn(const CoverContents& c, int32_t slot) {
   const auto it =
-      std::lower_bound(c.Objects.begin(), c.Objects.end(), slot,
+      std::lower_bound(c.objects.begin(), c.objects.end(), slot,
                        [](const CoverContents::Object& o, int32_t s) { return o.slot < s; });
-  return it != c.Objects.end() && it->slot == slot && it->object.Kind == kText;
+  return it != c.objects.end() && it->slot == slot && it->object.Kind == kText;
 }
 
 // The records of one text layout block, `length` bytes; every slot a text of the file, in order.
@@ -59,7 +59,7 @@ bool ReadTextLayouts(ByteSource& s, uint32_t length, CoverContents& out) {
     left -= size;
     const TextLayout layout{static_cast<TextShape>(shape), int16_t(arc), int16_t(spacing)};
     if (!layout.curved() || !ValidTextLayout(layout)) return false;
-    out.Layouts.emplace_back(slot, layout);
+    out.layouts.emplace_back(slot, layout);
   }
   return true;
 }

@@ -322,7 +322,7 @@ TEST_F(CoverFileTest, RecordsMustComeInIncreasingSlotOrderAndTextsWithinTheirLim
   std::vector<uint8_t> b = SavedBytes(source);
   CoverContents ok;
   ASSERT_EQ(ParseCoverFile(b, ok), CoverError::None);
-  EXPECT_EQ(ok.Objects.size(), 2u);
+  EXPECT_EQ(ok.objects.size(), 2u);
   Document opened;
   ASSERT_TRUE(OpenFile(opened, dir.file("x.cov")));  // the text spans the reader's buffer
   EXPECT_EQ(opened.objects[5].Text, source.objects[5].Text);

@@ -101,9 +101,9 @@ TEST_F(CoverTailTest, UnknownBlocksAndLaterRecordVersionsAreReadPastShortTailsIg
   b.insert(b.end(), tail.b.begin(), tail.b.end());
   CoverContents c;
   ASSERT_EQ(ParseCoverFile(b, c), CoverError::None);
-  ASSERT_EQ(c.Layouts.size(), 1u);
-  EXPECT_EQ(c.Layouts[0].first, 3);
-  EXPECT_EQ(c.Layouts[0].second, (TextLayout{TextShape::BottomArc, 45, 5}));
+  ASSERT_EQ(c.layouts.size(), 1u);
+  EXPECT_EQ(c.layouts[0].first, 3);
+  EXPECT_EQ(c.layouts[0].second, (TextLayout{TextShape::BottomArc, 45, 5}));
 }
 
 TEST_F(CoverTailTest, DamagedBlocksAreRefusedWithAClearMessageAndChangeNothing) {
