@@ -1,22 +1,22 @@
 #include "app/ProgressBarModel.h"
 
-ProgressBarModel::Paint ProgressBarModel::Set(int percent) {
-  if (percent < ProgressPercent) {
-    ProgressPercent = percent;
+ProgressBarModel::Paint ProgressBarModel::set(int percent) {
+  if (percent < progressPercent) {
+    progressPercent = percent;
     return Paint::Erase;
   }
-  ProgressPercent = percent;
-  const int right = BarRight(ProgressRect);
+  progressPercent = percent;
+  const int right = barRight(progressRect);
   if (right == drawnRight_) return Paint::Nothing;
   drawnRight_ = right;
   return Paint::Extend;
 }
 
-int ProgressBarModel::BarRight(const PanelRect& r) const {
-  return r.left + (r.right - r.left) * ProgressPercent / 100;
+int ProgressBarModel::barRight(const PanelRect& r) const {
+  return r.left + (r.right - r.left) * progressPercent / 100;
 }
 
-void ProgressBarModel::Drawn(const PanelRect& r) {
-  ProgressRect = r;
-  drawnRight_ = BarRight(r);
+void ProgressBarModel::drawn(const PanelRect& r) {
+  progressRect = r;
+  drawnRight_ = barRight(r);
 }

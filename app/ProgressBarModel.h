@@ -9,16 +9,16 @@ class ProgressBarModel {
  public:
   enum class Paint { Nothing, Erase, Extend };
 
-  int ProgressPercent = 0;
-  PanelRect ProgressRect;
+  int progressPercent = 0;
+  PanelRect progressRect;
 
   // A lower value erases the panel; a higher or equal one extends the bar in place, but only
   // when its drawn width changes (a new row of a long picture rarely moves it by a pixel).
-  Paint Set(int percent);
+  Paint set(int percent);
   // Right edge of the bar for the current value inside `r`.
-  int BarRight(const PanelRect& r) const;
+  int barRight(const PanelRect& r) const;
   // The panel was drawn into `r` (owner draw).
-  void Drawn(const PanelRect& r);
+  void drawn(const PanelRect& r);
 
  private:
   int drawnRight_ = 0;

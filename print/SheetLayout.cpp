@@ -23,7 +23,7 @@ int32_t Down(const PaperFormat& f) {
 }
 }  // namespace
 
-SheetPosition SheetLayout::At(int32_t k) const {
+SheetPosition SheetLayout::at(int32_t k) const {
   SheetPosition p;
   p.k = k;
   if (!grids.empty()) {
@@ -47,24 +47,24 @@ SheetPosition SheetLayout::At(int32_t k) const {
   return p;
 }
 
-std::vector<SheetPosition> SheetLayout::OnSheet(int32_t sheet) const {
+std::vector<SheetPosition> SheetLayout::onSheet(int32_t sheet) const {
   std::vector<SheetPosition> out;
   const int32_t from = std::max(first, sheet * perSheet);
   const int32_t to = std::min(last, sheet * perSheet + perSheet - 1);
   for (int32_t k = from; k <= to; ++k)
-    if (Receives(k)) out.push_back(At(k));
+    if (receives(k)) out.push_back(at(k));
   return out;
 }
 
-bool SheetLayout::Receives(int32_t k) const {
+bool SheetLayout::receives(int32_t k) const {
   return k >= first && k <= last && !std::binary_search(marked.begin(), marked.end(), k);
 }
 
-std::vector<SheetPosition> SheetLayout::Printed() const {
+std::vector<SheetPosition> SheetLayout::printed() const {
   std::vector<SheetPosition> out;
   for (int32_t k = first; k <= last; ++k) {
-    if (!Receives(k)) continue;
-    const SheetPosition p = At(k);
+    if (!receives(k)) continue;
+    const SheetPosition p = at(k);
     if (sheets.empty() || std::binary_search(sheets.begin(), sheets.end(), p.sheet))
       out.push_back(p);
   }

@@ -24,13 +24,13 @@ struct SheetLayout {
   std::vector<int32_t> sheets;   // the sheets (0-based) that are printed; empty: all
 
   // Whether position `k` receives a copy (between first and last, not marked).
-  bool Receives(int32_t k) const;
+  bool receives(int32_t k) const;
   // Every position that receives a copy on a printed sheet, in increasing order.
-  std::vector<SheetPosition> Printed() const;
+  std::vector<SheetPosition> printed() const;
 
-  SheetPosition At(int32_t k) const;
+  SheetPosition at(int32_t k) const;
   // The positions that receive a copy on `sheet` (0-based), in increasing order.
-  std::vector<SheetPosition> OnSheet(int32_t sheet) const;
+  std::vector<SheetPosition> onSheet(int32_t sheet) const;
 };
 
 // `used` is the corrected number of used positions, `copies` at least 1.

@@ -18,7 +18,7 @@ QRect StatusBar::progressPanelRect() const {
 }
 
 void StatusBar::setProgress(int percent) {
-  switch (model_.Set(percent)) {
+  switch (model_.set(percent)) {
     case ProgressBarModel::Paint::Erase:
       ++erases_;
       repaint();
@@ -34,8 +34,8 @@ void StatusBar::setProgress(int percent) {
 
 // Paints the grown bar at once, while the operation still runs on this thread.
 void StatusBar::paintProgressMore() {
-  const PanelRect& r = model_.ProgressRect;
-  repaint(QRect(QPoint(r.left, r.top), QPoint(model_.BarRight(r), r.bottom)));
+  const PanelRect& r = model_.progressRect;
+  repaint(QRect(QPoint(r.left, r.top), QPoint(model_.barRight(r), r.bottom)));
 }
 
 void StatusBar::paintEvent(QPaintEvent*) {
@@ -46,8 +46,8 @@ void StatusBar::paintEvent(QPaintEvent*) {
   const QRect panel = progressPanelRect();
   p.drawRect(panel.adjusted(-1, -1, 0, 0));
   const PanelRect r{panel.left(), panel.top(), panel.right() + 1, panel.bottom() + 1};
-  model_.Drawn(r);
-  const int right = model_.BarRight(r);
+  model_.drawn(r);
+  const int right = model_.barRight(r);
   if (right > r.left)
     p.fillRect(QRect(QPoint(r.left, r.top), QPoint(right - 1, r.bottom - 1)), kNavy);
 }

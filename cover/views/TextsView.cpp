@@ -331,7 +331,7 @@ bool TextsView::eventFilter(QObject* watched, QEvent* e) {
 void TextsView::showTrackList() {
   TrackListDialog dialog(this);
   if (dialog.exec() != QDialog::Accepted) return;
-  addTrackTexts(dialog.ChosenTitleLines(), dialog.ListLines());
+  addTrackTexts(dialog.chosenTitleLines(), dialog.listLines());
 }
 
 void TextsView::addTrackTexts(const std::vector<std::string>& title,

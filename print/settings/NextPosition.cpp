@@ -22,7 +22,7 @@ NextPositionLoad Refused(const std::string& name, const std::string& why) {
 }  // namespace
 
 NextPosition NextAfter(const SheetLayout& l) {
-  const std::vector<SheetPosition> printed = l.Printed();
+  const std::vector<SheetPosition> printed = l.printed();
   if (printed.empty()) return {};
   const int32_t last = printed.back().k;
   NextPosition next;

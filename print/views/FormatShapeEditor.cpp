@@ -108,17 +108,17 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   auto* grids = new QGroupBox(
       QCoreApplication::translate("FormatShapeEditor", "More grids of elements (mm)"), this);
   auto* gl = new QVBoxLayout(grids);
-  GridTable = new QTableWidget(0, 6, grids);
-  GridTable->setHorizontalHeaderLabels(
+  gridTable = new QTableWidget(0, 6, grids);
+  gridTable->setHorizontalHeaderLabels(
       {QCoreApplication::translate("FormatShapeEditor", "Left"),
        QCoreApplication::translate("FormatShapeEditor", "Top"),
        QCoreApplication::translate("FormatShapeEditor", "Step across"),
        QCoreApplication::translate("FormatShapeEditor", "Step down"),
        QCoreApplication::translate("FormatShapeEditor", "Across"),
        QCoreApplication::translate("FormatShapeEditor", "Down")});
-  GridTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  GridTable->setMinimumHeight(90);
-  gl->addWidget(GridTable);
+  gridTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  gridTable->setMinimumHeight(90);
+  gl->addWidget(gridTable);
   auto* gb = new QHBoxLayout;
   addGridButton =
       new QPushButton(QCoreApplication::translate("FormatShapeEditor", "Add grid"), grids);
@@ -131,29 +131,29 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   layout->addWidget(grids);
 
   connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] {
-    EnableFields();
+    enableFields();
     emit changed();
   });
   connect(sheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onSheetChosen);
   for (QDoubleSpinBox* s :
        {cornerEdit, outerEdit, holeEdit, bleedEdit, sheetWidthEdit, sheetHeightEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &FormatShapeEditor::changed);
-  connect(GridTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
+  connect(gridTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
   connect(addGridButton, &QPushButton::clicked, this, [this] {
-    AddGrid({});
+    addGrid({});
     emit changed();
   });
   connect(removeGridButton, &QPushButton::clicked, this, [this] {
     const int row =
-        GridTable->currentRow() >= 0 ? GridTable->currentRow() : GridTable->rowCount() - 1;
-    if (row >= 0) GridTable->removeRow(row);
+        gridTable->currentRow() >= 0 ? gridTable->currentRow() : gridTable->rowCount() - 1;
+    if (row >= 0) gridTable->removeRow(row);
     emit changed();
   });
-  EnableFields();
+  enableFields();
   onSheetChosen();
 }
 
-void FormatShapeEditor::EnableFields() {
+void FormatShapeEditor::enableFields() {
   const auto kind = static_cast<ShapeKind>(shapeBox->currentIndex());
   cornerEdit->setEnabled(kind == ShapeKind::Rectangle);
   outerEdit->setEnabled(kind == ShapeKind::Disc);
@@ -173,13 +173,13 @@ void FormatShapeEditor::onSheetChosen() {
   emit changed();
 }
 
-void FormatShapeEditor::AddGrid(const LabelGrid& g) {
-  const QSignalBlocker block(GridTable);
-  const int row = GridTable->rowCount();
-  GridTable->insertRow(row);
+void FormatShapeEditor::addGrid(const LabelGrid& g) {
+  const QSignalBlocker block(gridTable);
+  const int row = gridTable->rowCount();
+  gridTable->insertRow(row);
   const double values[] = {g.left, g.top, g.stepH, g.stepV, double(g.across), double(g.down)};
   for (int c = 0; c < 6; ++c)
-    GridTable->setItem(row, c, new QTableWidgetItem(QString::number(values[c])));
+    gridTable->setItem(row, c, new QTableWidgetItem(QString::number(values[c])));
 }
 
 void FormatShapeEditor::setDetails(const FormatDetails& d) {
@@ -197,9 +197,9 @@ void FormatShapeEditor::setDetails(const FormatDetails& d) {
   sheetBox->setCurrentIndex(sheet);
   sheetWidthEdit->setValue(d.sheetWidth);
   sheetHeightEdit->setValue(d.sheetHeight);
-  GridTable->setRowCount(0);
-  for (const LabelGrid& g : d.moreGrids) AddGrid(g);
-  EnableFields();
+  gridTable->setRowCount(0);
+  for (const LabelGrid& g : d.moreGrids) addGrid(g);
+  enableFields();
   onSheetChosen();
 }
 
@@ -214,13 +214,13 @@ FormatDetails FormatShapeEditor::details() const {
   d.bleed = bleedEdit->value();
   d.sheetWidth = sheetWidthEdit->value();
   d.sheetHeight = sheetHeightEdit->value();
-  for (int row = 0; row < GridTable->rowCount() && row + 1 < kMaxGrids; ++row) {
-    LabelGrid g{Cell(GridTable, row, 0),
-                Cell(GridTable, row, 1),
-                Cell(GridTable, row, 2),
-                Cell(GridTable, row, 3),
-                static_cast<int32_t>(Cell(GridTable, row, 4)),
-                static_cast<int32_t>(Cell(GridTable, row, 5))};
+  for (int row = 0; row < gridTable->rowCount() && row + 1 < kMaxGrids; ++row) {
+    LabelGrid g{Cell(gridTable, row, 0),
+                Cell(gridTable, row, 1),
+                Cell(gridTable, row, 2),
+                Cell(gridTable, row, 3),
+                static_cast<int32_t>(Cell(gridTable, row, 4)),
+                static_cast<int32_t>(Cell(gridTable, row, 5))};
     g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
     g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
     d.moreGrids.push_back(g);

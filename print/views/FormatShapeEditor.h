@@ -39,7 +39,7 @@ class FormatShapeEditor : public QWidget {
   QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr,
                  *bleedEdit = nullptr;
   QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
-  QTableWidget* GridTable = nullptr;  // left, top, steps across and down, counts
+  QTableWidget* gridTable = nullptr;  // left, top, steps across and down, counts
   QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;
 
  signals:
@@ -47,6 +47,6 @@ class FormatShapeEditor : public QWidget {
 
  private:
   void onSheetChosen();
-  void EnableFields();
-  void AddGrid(const LabelGrid& g);
+  void enableFields();
+  void addGrid(const LabelGrid& g);
 };

@@ -91,7 +91,7 @@ class SheetMarks {
     if (r_.cropMarks && r_.details.shape.kind == ShapeKind::Rectangle && !printed_.empty()) {
       std::vector<MarkBox> all;
       for (int32_t k = sheet_ * l_.perSheet; k < (sheet_ + 1) * l_.perSheet; ++k) {
-        const SheetPosition p = l_.At(k);
+        const SheetPosition p = l_.at(k);
         const PixelPoint at =
             PrintElementPos(PositionGrid(r_.format, l_, p), r_.calibration, p, dpx_, dpy_);
         all.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
@@ -155,7 +155,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
   SheetMarks marks(painter, request, layout, es, dpx, dpy);
   int pages = 1;
   int32_t sheet = -1;
-  for (const SheetPosition& p : layout.Printed()) {
+  for (const SheetPosition& p : layout.printed()) {
     if (sheet >= 0 && p.sheet != sheet) {
       marks.finish();
       if (!printer.newPage()) {

@@ -82,7 +82,7 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   if (NeedsClip(details)) element = ClipToShape(element, *format, details, es.w, es.h);
   const SheetLayout layout = print_->currentLayout();
   const bool outlines = print_->outlinesBox->isChecked();
-  for (const SheetPosition& pos : layout.OnSheet(print_->pageEdit->value() - 1)) {
+  for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
     p.drawImage(at.x - bleed.w, at.y - bleed.h, element);
     DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
@@ -92,7 +92,7 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   p.setPen(QPen(Qt::darkGray, 0));
   p.setBrush(QBrush(Qt::darkGray, Qt::BDiagPattern));
   for (int32_t k : layout.marked) {  // positions marked used by a click
-    const SheetPosition pos = layout.At(k);
+    const SheetPosition pos = layout.at(k);
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
     p.drawRect(QRect(at.x, at.y, es.w - 1, es.h - 1));
   }
@@ -106,7 +106,7 @@ int SheetPreview::positionAt(QPoint point) const {
   const PixelSize es = PreviewElementSize(*format, sdpi, zoom);
   const SheetLayout layout = print_->currentLayout();
   for (int32_t k = 0; k < layout.perSheet; ++k) {
-    const SheetPosition pos = layout.At(k);
+    const SheetPosition pos = layout.at(k);
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
     if (QRect(at.x, at.y, es.w, es.h).contains(point)) return k;
   }

@@ -84,7 +84,7 @@ inline ::testing::AssertionResult ElementsAtLayoutPositions(const std::vector<QI
     return ::testing::AssertionFailure() << pages.size() << " pages instead of " << layout.pages;
   for (int sheet = 0; sheet < layout.pages; ++sheet) {
     std::vector<bool> filled(size_t(f.columns * f.rows), false);
-    for (const SheetPosition& p : layout.OnSheet(sheet))
+    for (const SheetPosition& p : layout.onSheet(sheet))
       filled[size_t(p.row * f.columns + p.col)] = true;
     for (int row = 0; row < f.rows; ++row)
       for (int col = 0; col < f.columns; ++col) {

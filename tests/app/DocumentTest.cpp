@@ -32,16 +32,16 @@ TEST(Document, CaptionNamesTheFileWithoutItsFolder) {
 
 TEST(ProgressBarModel, GrowsInPlaceAndErasesOnlyWhenShrinking) {
   ProgressBarModel m;
-  m.Drawn(PanelRect{250, 2, 450, 17});
+  m.drawn(PanelRect{250, 2, 450, 17});
   using P = ProgressBarModel::Paint;
   std::vector<P> paints;
-  for (int v : {0, 10, 50, 100, 0}) paints.push_back(m.Set(v));
+  for (int v : {0, 10, 50, 100, 0}) paints.push_back(m.set(v));
   EXPECT_EQ(paints, (std::vector<P>{P::Nothing, P::Extend, P::Extend, P::Extend, P::Erase}));
-  m.Drawn(PanelRect{250, 2, 450, 17});
-  EXPECT_EQ(m.BarRight(m.ProgressRect), 250);
+  m.drawn(PanelRect{250, 2, 450, 17});
+  EXPECT_EQ(m.barRight(m.progressRect), 250);
   // 10000 rows move a 200-pixel bar at most 200 times.
   int extends = 0;
-  for (int row = 0; row < 10000; ++row) extends += m.Set(row * 100 / 9999) == P::Extend;
+  for (int row = 0; row < 10000; ++row) extends += m.set(row * 100 / 9999) == P::Extend;
   EXPECT_LE(extends, 200);
-  EXPECT_EQ(m.BarRight(m.ProgressRect), 450);
+  EXPECT_EQ(m.barRight(m.progressRect), 450);
 }

@@ -46,7 +46,7 @@ TEST(PrintPositionsTest, CopiesSkipMarkedPositionsOfTheFirstSheet) {
   };
   for (const auto& c : cases) {
     const SheetLayout l = LayoutFor(f, FormatDetails{}, c.used, c.marked, c.copies);
-    EXPECT_EQ(Ks(l.Printed()), c.printed) << c.used << " " << c.copies;
+    EXPECT_EQ(Ks(l.printed()), c.printed) << c.used << " " << c.copies;
     EXPECT_EQ(l.pages, c.pages);
   }
   // Without marks the rule of "Already used" and "Copies" is unchanged.
@@ -54,12 +54,12 @@ TEST(PrintPositionsTest, CopiesSkipMarkedPositionsOfTheFirstSheet) {
   const SheetLayout old = LayoutFor(f, 3, 12);
   EXPECT_EQ(plain.first, old.first);
   EXPECT_EQ(plain.last, old.last);
-  EXPECT_EQ(Ks(plain.OnSheet(0)), Ks(old.OnSheet(0)));
+  EXPECT_EQ(Ks(plain.onSheet(0)), Ks(old.onSheet(0)));
 }
 
 TEST(PrintPositionsTest, PageRangesReprintChosenSheetsWithTheSamePositions) {
   SheetLayout l = LayoutFor(TwoByFive(), FormatDetails{}, 3, {5}, 25);  // positions 3..28 without 5
-  const std::vector<SheetPosition> all = l.Printed();
+  const std::vector<SheetPosition> all = l.printed();
   EXPECT_EQ(l.pages, 3);
   const NumberListParse range = ParseNumberList("1, 3", l.pages, NumberListOf::Pages);
   ASSERT_EQ(range.error, "");
@@ -67,7 +67,7 @@ TEST(PrintPositionsTest, PageRangesReprintChosenSheetsWithTheSamePositions) {
   std::vector<SheetPosition> expected;
   for (const SheetPosition& p : all)
     if (p.sheet != 1) expected.push_back(p);
-  EXPECT_EQ(l.Printed(), expected);
+  EXPECT_EQ(l.printed(), expected);
 }
 
 TEST(PrintPositionsTest, NumberListsAcceptRangesAndRefuseWhatIsNotThere) {

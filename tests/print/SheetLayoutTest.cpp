@@ -32,19 +32,19 @@ TEST(SheetLayoutTest, TwelveCopiesAfterThreeUsedFillTwoPages) {
   EXPECT_EQ(l.first, 3);
   EXPECT_EQ(l.last, 14);
   EXPECT_EQ(l.pages, 2);
-  const auto page1 = l.OnSheet(0);
+  const auto page1 = l.onSheet(0);
   ASSERT_EQ(page1.size(), 7u);
   EXPECT_EQ(page1.front().k, 3);
   EXPECT_EQ(page1.back().k, 9);
   EXPECT_EQ(Cells(page1), (std::vector<std::pair<int, int>>{
                               {1, 1}, {0, 2}, {1, 2}, {0, 3}, {1, 3}, {0, 4}, {1, 4}}));
-  const auto page2 = l.OnSheet(1);
+  const auto page2 = l.onSheet(1);
   ASSERT_EQ(page2.size(), 5u);
   EXPECT_EQ(page2.front().k, 10);
   EXPECT_EQ(Cells(page2),
             (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}}));
   for (const auto& p : page2) EXPECT_EQ(p.sheet, 1);
-  EXPECT_TRUE(l.OnSheet(2).empty());
+  EXPECT_TRUE(l.onSheet(2).empty());
   EXPECT_EQ(CorrectPage(5, l.pages), 2);
   EXPECT_EQ(CorrectPage(1, l.pages), 1);
 }
@@ -60,10 +60,10 @@ TEST(SheetLayoutTest, UsedPositionsAreAtMostOneLessThanTheSheet) {
 TEST(SheetLayoutTest, OneCopyAfterNineUsedIsBottomRightOfPageOne) {
   const SheetLayout l = LayoutFor(TwoByFive(), 9, 1);
   EXPECT_EQ(l.pages, 1);
-  EXPECT_EQ(Cells(l.OnSheet(0)), (std::vector<std::pair<int, int>>{{1, 4}}));
+  EXPECT_EQ(Cells(l.onSheet(0)), (std::vector<std::pair<int, int>>{{1, 4}}));
   const SheetLayout full = LayoutFor(TwoByFive(), 0, 10);
   EXPECT_EQ(full.pages, 1);
-  EXPECT_EQ(full.OnSheet(0).size(), 10u);
+  EXPECT_EQ(full.onSheet(0).size(), 10u);
 }
 
 TEST(SheetLayoutTest, ImpossibleCountsNeverDivideByZero) {

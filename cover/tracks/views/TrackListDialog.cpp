@@ -86,47 +86,47 @@ TrackListDialog::TrackListDialog(QWidget* parent) : QDialog(parent) {
                                     QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
 
-  connect(folderButton, &QPushButton::clicked, this, &TrackListDialog::ChooseFolder);
-  connect(cueButton, &QPushButton::clicked, this, &TrackListDialog::ChooseCueSheet);
-  connect(playlistButton, &QPushButton::clicked, this, &TrackListDialog::ChoosePlaylist);
-  connect(patternEdit, &QLineEdit::textChanged, this, &TrackListDialog::Refresh);
-  connect(titleCheck, &QCheckBox::toggled, this, &TrackListDialog::Refresh);
+  connect(folderButton, &QPushButton::clicked, this, &TrackListDialog::chooseFolder);
+  connect(cueButton, &QPushButton::clicked, this, &TrackListDialog::chooseCueSheet);
+  connect(playlistButton, &QPushButton::clicked, this, &TrackListDialog::choosePlaylist);
+  connect(patternEdit, &QLineEdit::textChanged, this, &TrackListDialog::refresh);
+  connect(titleCheck, &QCheckBox::toggled, this, &TrackListDialog::refresh);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  Refresh();
+  refresh();
 }
 
-bool TrackListDialog::ChooseFolder() {
+bool TrackListDialog::chooseFolder() {
   FileRequest request;
   request.title = Translate("TrackListDialog", "Folder of audio files");
   request.initialPath = g_lastFolder;
   const auto folder = CurrentDialogs().chooseFolder(request);
-  return folder && Choose(*folder);
+  return folder && choose(*folder);
 }
 
-bool TrackListDialog::ChooseCueSheet() {
+bool TrackListDialog::chooseCueSheet() {
   FileRequest request{Translate("TrackListDialog", "Open cue sheet"),
                       Translate("TrackListDialog", "Cue sheets (*.cue)|*.cue"), "cue",
                       g_lastFolder};
   const auto file = CurrentDialogs().openFile(request);
-  return file && Choose(file->path);
+  return file && choose(file->path);
 }
 
-bool TrackListDialog::ChoosePlaylist() {
+bool TrackListDialog::choosePlaylist() {
   FileRequest request{Translate("TrackListDialog", "Open playlist"),
                       Translate("TrackListDialog", "Playlists (*.m3u;*.m3u8)|*.m3u;*.m3u8"), "m3u",
                       g_lastFolder};
   const auto file = CurrentDialogs().openFile(request);
-  return file && Choose(file->path);
+  return file && choose(file->path);
 }
 
-bool TrackListDialog::Choose(const std::string& path) {
+bool TrackListDialog::choose(const std::string& path) {
   const std::filesystem::path p(path);
   g_lastFolder = std::filesystem::is_directory(p) ? p.string() : p.parent_path().string();
-  return Load(path);
+  return load(path);
 }
 
-bool TrackListDialog::Load(const std::string& path) {
+bool TrackListDialog::load(const std::string& path) {
   TrackList list;
   std::string error;
   const bool read = ReadTrackList(path, list, error);
@@ -144,23 +144,23 @@ bool TrackListDialog::Load(const std::string& path) {
   loaded_ = true;
   sourceEdit->setText(QString::fromStdString(path));
   titleCheck->setChecked(!TitleLines(list_).empty());
-  Refresh();
+  refresh();
   return true;
 }
 
-std::vector<std::string> TrackListDialog::ListLines() const {
+std::vector<std::string> TrackListDialog::listLines() const {
   return loaded_ ? TrackLines(list_, patternEdit->text().toStdString())
                  : std::vector<std::string>{};
 }
 
-std::vector<std::string> TrackListDialog::ChosenTitleLines() const {
+std::vector<std::string> TrackListDialog::chosenTitleLines() const {
   return loaded_ && titleCheck->isChecked() ? TitleLines(list_) : std::vector<std::string>{};
 }
 
-void TrackListDialog::Refresh() {
+void TrackListDialog::refresh() {
   g_lastPattern = patternEdit->text();
-  const std::vector<std::string> lines = ListLines();
-  const std::vector<std::string> title = ChosenTitleLines();
+  const std::vector<std::string> lines = listLines();
+  const std::vector<std::string> title = chosenTitleLines();
   listView->setPlainText(Joined(lines, "\n"));
   int unknown = 0;
   const int64_t total = TotalLengthMs(list_, &unknown);

@@ -21,15 +21,15 @@ class TrackListDialog : public QDialog {
 
   // Ask for the source through the dialog interface and read it; false when cancelled or
   // when nothing could be read (the reason is shown).
-  bool ChooseFolder();
-  bool ChooseCueSheet();
-  bool ChoosePlaylist();
+  bool chooseFolder();
+  bool chooseCueSheet();
+  bool choosePlaylist();
   // Reads the source; unreadable files are named in a message and left out.
-  bool Load(const std::string& path);
+  bool load(const std::string& path);
 
   // The texts OK makes, in UTF-8: the list's lines, and the title's when it is wanted.
-  std::vector<std::string> ListLines() const;
-  std::vector<std::string> ChosenTitleLines() const;
+  std::vector<std::string> listLines() const;
+  std::vector<std::string> chosenTitleLines() const;
 
   QPushButton* folderButton;
   QPushButton* cueButton;
@@ -44,8 +44,8 @@ class TrackListDialog : public QDialog {
   QPushButton* cancelButton;
 
  private:
-  bool Choose(const std::string& path);
-  void Refresh();
+  bool choose(const std::string& path);
+  void refresh();
 
   TrackList list_;
   bool loaded_ = false;

@@ -64,7 +64,7 @@ TEST_F(MainFormTest, ProgressEventsGrowTheBarAndOnlyZeroErases) {
   for (int v : {0, 10, 50, 100, 0}) ReportProgress(v);
   EXPECT_EQ(form.statusBarPanel()->extendCount(), 3);
   EXPECT_EQ(form.statusBarPanel()->eraseCount(), 1);
-  EXPECT_EQ(form.statusBarPanel()->model().ProgressPercent, 0);
+  EXPECT_EQ(form.statusBarPanel()->model().progressPercent, 0);
 }
 
 TEST_F(MainFormTest, WheelScrollsOnlyTheFrontTabsArea) {

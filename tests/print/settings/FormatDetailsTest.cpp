@@ -54,13 +54,13 @@ TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
   for (const Want& w :
        {Want{0, 0, 0, 0, 0}, Want{1, 0, 1, 0, 0}, Want{2, 0, 0, 1, 0}, Want{3, 0, 1, 1, 0},
         Want{4, 1, 0, 0, 0}, Want{6, 1, 2, 0, 0}, Want{7, 0, 0, 0, 1}, Want{11, 1, 0, 0, 1}}) {
-    const SheetPosition p = l.At(w.k);
+    const SheetPosition p = l.at(w.k);
     EXPECT_EQ((std::vector<int>{p.grid, p.col, p.row, p.sheet}),
               (std::vector<int>{w.grid, w.col, w.row, w.sheet}))
         << "k " << w.k;
   }
-  EXPECT_EQ(l.OnSheet(0).size(), 5u);
-  const PaperFormat g1 = PositionGrid(fmt, l, l.At(5));
+  EXPECT_EQ(l.onSheet(0).size(), 5u);
+  const PaperFormat g1 = PositionGrid(fmt, l, l.at(5));
   EXPECT_EQ(g1.leftMargin, 5);
   EXPECT_EQ(g1.stepDown, 20);
   EXPECT_EQ(g1.width, fmt.width);

@@ -105,9 +105,9 @@ std::string FileText(const std::string& path) {
 void ExpectElementsAt(const QImage& page, const PrintRequest& r, int sheet) {
   const SheetLayout layout = LayoutFor(r.format, r.used, r.copies);
   const PixelSize es = PrintElementSize(r.format, r.calibration, kDpi, kDpi);
-  const auto onSheet = layout.OnSheet(sheet);
+  const auto onSheet = layout.onSheet(sheet);
   for (int k = sheet * layout.perSheet; k < (sheet + 1) * layout.perSheet; ++k) {
-    const SheetPosition p = layout.At(k);
+    const SheetPosition p = layout.at(k);
     const PixelPoint at = PrintElementPos(r.format, r.calibration, p, kDpi, kDpi);
     const QRect expected(at.x, at.y, es.w, es.h);
     const bool receives = k >= layout.first && k <= layout.last;

@@ -51,7 +51,7 @@ class UsedPositionsTest : public ::testing::Test {
   QPoint Centre(const SheetPreview& preview, int k) const {
     const SheetLayout l = print.currentLayout();
     const PixelPoint at =
-        PreviewElementPos(TwoByFive(), l.At(k), preview.logicalDpiX(), print.zoom());
+        PreviewElementPos(TwoByFive(), l.at(k), preview.logicalDpiX(), print.zoom());
     const PixelSize es = PreviewElementSize(TwoByFive(), preview.logicalDpiX(), print.zoom());
     return QPoint(at.x + es.w / 2, at.y + es.h / 2);
   }
@@ -100,7 +100,7 @@ TEST_F(UsedPositionsTest, SkippedPositionsAndChosenPagesLandWhereTheLayoutSays) 
   ASSERT_EQ(pages.size(), 1u) << "only the second sheet";
   const SheetLayout l = LayoutFor(r.format, FormatDetails{}, r.used, r.marked, r.copies);
   for (int32_t k = 10; k < 20; ++k) {
-    const SheetPosition p = l.At(k);
+    const SheetPosition p = l.at(k);
     const double x = r.format.leftMargin + p.col * r.format.stepAcross + 40;
     const double y = r.format.topMargin + p.row * r.format.stepDown + 25;
     EXPECT_EQ(InkAt(pages[0], x, y), k <= 14 ? Red : White) << k;
@@ -109,7 +109,7 @@ TEST_F(UsedPositionsTest, SkippedPositionsAndChosenPagesLandWhereTheLayoutSays) 
   const std::vector<QImage> all = PrintRed(r, dir);
   ASSERT_EQ(all.size(), 2u);
   for (int32_t k = 0; k < 10; ++k) {
-    const SheetPosition p = l.At(k);
+    const SheetPosition p = l.at(k);
     const bool copy = k != 0 && k != 2 && k != 5;
     EXPECT_EQ(
         InkAt(all[0], r.format.leftMargin + p.col * 80 + 40, r.format.topMargin + p.row * 50 + 25),

@@ -75,7 +75,7 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
   d.patternEdit->setText(kDefaultTrackPattern);
   EXPECT_FALSE(d.okButton->isEnabled());
   dialogs.fileAnswers.push_back(FileAnswer{dir.file("album.cue"), 1});
-  ASSERT_TRUE(d.ChooseCueSheet());
+  ASSERT_TRUE(d.chooseCueSheet());
   EXPECT_EQ(dialogs.lastFileRequest.filter, "Cue sheets (*.cue)|*.cue");
   EXPECT_EQ(dialogs.messages(),
             (Lines{"These files cannot be read and are left out:\n"
@@ -87,35 +87,35 @@ TEST_F(TrackListDialogTest, ChosenSourcesFillTheListTotalTitleAndReplacedCharact
   EXPECT_TRUE(d.titleCheck->isChecked());
   EXPECT_TRUE(d.titleCheck->text().endsWith(
       QString::fromUtf8(": Caf\xC3\xA9 Nights / Zo\xC3\xAB & \xC5\x81ukasz")));
-  EXPECT_EQ(d.ChosenTitleLines(), (Lines{"Caf\xC3\xA9 Nights", "Zo\xC3\xAB & \xC5\x81ukasz"}));
+  EXPECT_EQ(d.chosenTitleLines(), (Lines{"Caf\xC3\xA9 Nights", "Zo\xC3\xAB & \xC5\x81ukasz"}));
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xE2\x80\x90 \xE2\x86\x92 -")));
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xC5\x81 \xE2\x86\x92 L")));
   EXPECT_TRUE(d.okButton->isEnabled());
 
   d.patternEdit->setText("%N %t");
-  EXPECT_EQ(d.ListLines(), (Lines{"01 Dawn \xE2\x80\x90 intro", "02 Long Road Home"}));
+  EXPECT_EQ(d.listLines(), (Lines{"01 Dawn \xE2\x80\x90 intro", "02 Long Road Home"}));
   EXPECT_EQ(TrackListDialog().patternEdit->text(), "%N %t");  // the next dialog starts with it
   d.titleCheck->setChecked(false);
-  EXPECT_TRUE(d.ChosenTitleLines().empty());
+  EXPECT_TRUE(d.chosenTitleLines().empty());
   EXPECT_TRUE(d.unheldLabel->text().contains(QString::fromUtf8("\xE2\x80\x90")));
   EXPECT_FALSE(d.unheldLabel->text().contains(QString::fromUtf8("\xC5\x81")));
 
   WriteWav(dir.file("02 second.wav"), 2);
   WriteWav(dir.file("01 first.wav"), 1);
   dialogs.folderAnswers.push_back(dir.path().string());
-  ASSERT_TRUE(d.ChooseFolder());
-  EXPECT_EQ(d.ListLines(), (Lines{"01 01 first", "02 02 second"}));
+  ASSERT_TRUE(d.chooseFolder());
+  EXPECT_EQ(d.listLines(), (Lines{"01 01 first", "02 02 second"}));
   EXPECT_EQ(d.totalLabel->text(), "0:03");
   EXPECT_FALSE(d.titleCheck->isEnabled());
 
   TempDir empty;
   dialogs.folderAnswers.push_back(empty.path().string());
-  EXPECT_FALSE(d.ChooseFolder());
+  EXPECT_FALSE(d.chooseFolder());
   EXPECT_EQ(dialogs.messages().back(), "No track list can be made from " + empty.path().string() +
                                            ": it holds no audio files.");
   EXPECT_EQ(dialogs.asked.back().title, "Error");
-  EXPECT_EQ(d.ListLines().size(), 2u);  // the list read before stays
-  EXPECT_FALSE(d.ChoosePlaylist());     // cancelled
+  EXPECT_EQ(d.listLines().size(), 2u);  // the list read before stays
+  EXPECT_FALSE(d.choosePlaylist());     // cancelled
   EXPECT_EQ(dialogs.lastFileRequest.title, "Open playlist");
 }
 
