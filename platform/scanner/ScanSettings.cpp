@@ -1,20 +1,22 @@
 #include "platform/scanner/ScanSettings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
+#include "platform/ReplacingFile.h"
 #include "platform/SettingsDir.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 
 namespace {
-constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
+constexpr size_t kMaxSettingsBytes = 64 * 1024;
 constexpr size_t kMaxDeviceName = 1024;
 constexpr double kMaxAreaMm = 10000;
-constexpr std::uintmax_t kMaxOptionsBytes = 4 * 1024 * 1024;
+constexpr size_t kMaxOptionsBytes = 4 * 1024 * 1024;
 
 bool ParseInt(const std::string& text, int& out) {
   char* end = nullptr;
@@ -36,37 +38,28 @@ bool ParseArea(const std::string& text, ScanArea& out) {
   return true;
 }
 
-// Writes through a temporary file so the previous file survives a failed write.
 bool WriteReplacing(const std::string& path, const std::string& text, std::string& error) {
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) {
-      error = Translate("ScanSettings", "The scanner settings cannot be written to ") + path + ".";
-      std::error_code ec;
-      std::filesystem::remove(tmp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) {
-    error = Translate("ScanSettings", "The scanner settings cannot be written to ") + path + ": " +
-            ec.message();
-    std::filesystem::remove(tmp, ec);
-    return false;
-  }
-  return true;
+  error = WriteFileReplacing(path, text.data(), text.size());
+  return error.empty();
+}
+
+enum class TextRead { Read, Missing, TooLarge, Unreadable };
+
+// Reads a settings text of at most `limit` bytes into `out`.
+TextRead ReadText(const std::string& path, size_t limit, std::istringstream& out) {
+  bool truncated = false;
+  const auto bytes = ReadFileLimited(path, limit, &truncated);
+  if (!bytes) return errno == ENOENT ? TextRead::Missing : TextRead::Unreadable;
+  if (truncated) return TextRead::TooLarge;
+  out.str(std::string(bytes->begin(), bytes->end()));
+  return TextRead::Read;
 }
 
 bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const auto size = std::filesystem::file_size(path, ec);
-  std::ifstream in(path, std::ios::binary);
-  if (ec || size > kMaxOptionsBytes || !in) {
+  std::istringstream in;
+  const TextRead read = ReadText(path, kMaxOptionsBytes, in);
+  if (read == TextRead::Missing) return true;
+  if (read != TextRead::Read) {
     error = Translate("ScanSettings", "The scanner options file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
@@ -112,16 +105,15 @@ bool ParseScanMode(const std::string& text, ScanMode& mode) {
 
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error) {
   out = ScanSettings{};
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxSettingsBytes) {
+  std::istringstream in;
+  const TextRead text = ReadText(path, kMaxSettingsBytes, in);
+  if (text == TextRead::Missing) return true;
+  if (text == TextRead::TooLarge) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  if (text == TextRead::Unreadable) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " cannot be read.");
     return false;
@@ -175,8 +167,7 @@ bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::strin
 }
 
 std::string ScanOptionsPath(const std::string& settingsPath) {
-  std::filesystem::path p(settingsPath);
-  return (p.parent_path() / (p.stem().string() + "-options.dat")).string();
+  return SideFile(settingsPath, "-options.dat");
 }
 
 std::string ScanSettingsPath() {

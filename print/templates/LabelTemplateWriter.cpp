@@ -2,7 +2,8 @@
 #include <cmath>
 
 #include "platform/AnsiText.h"
-#include "print/settings/SettingsFile.h"
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "print/templates/LabelTemplate.h"
 
 namespace {
@@ -105,6 +106,6 @@ std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const Fo
 std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt,
                                const FormatDetails& d, double fallbackWidth,
                                double fallbackHeight) {
-  return ReplaceFileAtomically(path,
-                               LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
+  return WriteFileReplacing(path,
+                            LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
 }

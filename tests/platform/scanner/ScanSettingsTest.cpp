@@ -57,9 +57,11 @@ TEST(ScanSettingsTest, FailedWriteKeepsThePreviousFile) {
   ScanSettings s;
   ASSERT_TRUE(SaveScanSettings(dir.file("scanner.dat"), s, error));
   const auto before = ReadBytes(dir.file("scanner.dat"));
-  std::filesystem::create_directory(dir.file("scanner.dat.tmp"));  // the temporary cannot be made
   s.resolution = 1200;
-  EXPECT_FALSE(SaveScanSettings(dir.file("scanner.dat"), s, error));
+  {
+    const FileSizeLimit full(20);
+    EXPECT_FALSE(SaveScanSettings(dir.file("scanner.dat"), s, error));
+  }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadBytes(dir.file("scanner.dat")), before);
 }

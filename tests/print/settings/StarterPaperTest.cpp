@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
+#include "platform/SettingsFile.h"
 #include "print/settings/DetailsFile.h"
-#include "print/settings/SettingsFile.h"
 #include "print/settings/StarterPaper.h"
 #include "tests/support/TestFiles.h"
 

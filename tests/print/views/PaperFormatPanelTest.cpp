@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/SettingsFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/settings/PaperFile.h"
-#include "print/settings/SettingsFile.h"
 #include "print/templates/LabelTemplate.h"
 #include "print/views/FormatShapeEditor.h"
 #include "print/views/PaperFormatPanel.h"
