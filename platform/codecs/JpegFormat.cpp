@@ -1,10 +1,14 @@
 // JPEG through libjpeg-turbo. Its errors longjmp back to the function that called setjmp; the
 // functions between hold no objects with destructors, and buffers belong to libjpeg's pools.
-#include <jerror.h>
+// jpeglib.h uses size_t and FILE without including their headers.
+#include <cstddef>
+#include <cstdio>
+// clang-format off
 #include <jpeglib.h>
+#include <jerror.h>
+// clang-format on
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
