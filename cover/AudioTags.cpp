@@ -8,6 +8,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -36,9 +37,7 @@ std::string FirstValue(const TagLib::PropertyMap& map, const char* key) {
 }  // namespace
 
 bool IsAudioFileName(const std::string& name) {
-  std::string ext = std::filesystem::path(name).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
+  const std::string ext = LowerExtension(name);
   return std::find(std::begin(kAudioExtensions), std::end(kAudioExtensions), ext) !=
          std::end(kAudioExtensions);
 }

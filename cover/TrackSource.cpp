@@ -9,6 +9,7 @@
 #include "cover/CueSheet.h"
 #include "cover/Playlist.h"
 #include "cover/SourceText.h"
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 namespace fs = std::filesystem;
@@ -45,13 +46,6 @@ void AddFiles(const std::vector<std::string>& paths, TrackList& list) {
   if (list.albumArtist.empty() && !artists.empty() &&
       std::all_of(artists.begin(), artists.end(), [&](const auto& a) { return a == artists[0]; }))
     list.albumArtist = artists[0];
-}
-
-std::string LowerExtension(const std::string& path) {
-  std::string ext = fs::path(path).extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
-  return ext;
 }
 
 bool NoTracks(const TrackList& list, std::string& error) {

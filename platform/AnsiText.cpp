@@ -1,6 +1,7 @@
 #include "platform/AnsiText.h"
 
 #include <cstdint>
+#include <filesystem>
 
 namespace {
 // Unicode code points of the bytes 0x80..0x9F; 0 where Windows-1252 has no character.
@@ -70,4 +71,14 @@ std::string Utf8ToAnsi(std::string_view s) {
     i += len;
   }
   return out;
+}
+
+std::string AsciiLower(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
+std::string LowerExtension(const std::string& fileName) {
+  return AsciiLower(std::filesystem::path(fileName).extension().string());
 }

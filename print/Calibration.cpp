@@ -5,9 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 #include "platform/Units.h"
-#include "print/SettingsFile.h"
 
 namespace {
 int32_t Trunc(double v) {
@@ -28,11 +29,10 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
                           kCalibrationSizeMin};
   const double highs[4] = {kCalibrationOffsetMax, kCalibrationOffsetMax, kCalibrationSizeMax,
                            kCalibrationSizeMax};
-  const size_t present = std::min<size_t>(bytes.size() / 8, 4);
+  FieldReader in(bytes);
   bool clamped = false;
-  for (size_t i = 0; i < present; ++i) {
-    double v;
-    std::memcpy(&v, bytes.data() + i * 8, 8);
+  double v = 0;
+  for (size_t i = 0; i < 4 && in.get(v); ++i) {
     if (std::isnan(v)) {  // no spin edit value at all: keep the default
       clamped = true;
       continue;
@@ -56,10 +56,9 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
 }
 
 std::string SaveCalibration(const std::string& path, const Calibration& c) {
-  const double v[4] = {c.left, c.top, c.width, c.height};
-  std::vector<uint8_t> bytes(kCalibrationFileSize);
-  std::memcpy(bytes.data(), v, sizeof v);
-  return ReplaceFileAtomically(path, bytes);
+  FieldWriter out;
+  for (double v : {c.left, c.top, c.width, c.height}) out.put(v);
+  return WriteFileReplacing(path, out.bytes());
 }
 
 PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx, int dpy) {

@@ -3,9 +3,10 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 #include "print/PaperFile.h"
-#include "print/SettingsFile.h"
 
 namespace {
 constexpr size_t kHeaderSize = 12;
@@ -13,132 +14,97 @@ constexpr size_t kGridSize = 40;
 constexpr size_t kFixedEntrySize = kPaperRecordSize + 4 + 6 * 8 + 4;  // before the grids
 constexpr size_t kMaxEntrySize = kFixedEntrySize + kMaxGrids * kGridSize + 4096;
 
-class Writer {
- public:
-  template <typename T>
-  void Put(T v) {
-    const auto* p = reinterpret_cast<const uint8_t*>(&v);
-    bytes.insert(bytes.end(), p, p + sizeof v);
-  }
-  std::vector<uint8_t> bytes;
-};
-
-class Reader {
- public:
-  Reader(const uint8_t* p, size_t n) : p_(p), n_(n) {}
-  template <typename T>
-  bool Get(T& v) {
-    if (at_ + sizeof v > n_) return false;
-    std::memcpy(&v, p_ + at_, sizeof v);
-    at_ += sizeof v;
-    return true;
-  }
-  size_t left() const { return n_ - at_; }
-
- private:
-  const uint8_t* p_;
-  size_t n_, at_ = 0;
-};
-
 std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d) {
-  Writer w;
+  FieldWriter w;
   const auto record = EncodePaperFormat(fmt);
-  w.bytes.assign(record.begin(), record.end());
-  w.Put(static_cast<int32_t>(d.shape.kind));
+  w.putBytes(record.data(), record.size());
+  w.put(static_cast<int32_t>(d.shape.kind));
   for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleed,
                    d.sheetWidth, d.sheetHeight})
-    w.Put(v);
-  w.Put(static_cast<int32_t>(d.moreGrids.size()));
+    w.put(v);
+  w.put(static_cast<int32_t>(d.moreGrids.size()));
   for (const LabelGrid& g : d.moreGrids) {
-    for (double v : {g.left, g.top, g.stepH, g.stepV}) w.Put(v);
-    w.Put(g.across);
-    w.Put(g.down);
+    for (double v : {g.left, g.top, g.stepH, g.stepV}) w.put(v);
+    w.put(g.across);
+    w.put(g.down);
   }
-  return w.bytes;
+  return std::move(w.bytes());
 }
 
 // False when the entry is unusable (unknown shape, impossible values); it is then skipped.
 bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
-  Reader r(p, n);
-  for (uint8_t& b : out.record)
-    if (!r.Get(b)) return false;
+  FieldReader r(p, n);
+  if (!r.getBytes(out.record.data(), out.record.size())) return false;
   PaperFormat fmt;
   if (!DecodePaperFormat(out.record.data(), fmt)) return false;
   int32_t kind = 0, grids = 0;
   FormatDetails& d = out.details;
-  if (!r.Get(kind) || kind < 0 || kind > 3) return false;
+  if (!r.get(kind) || kind < 0 || kind > 3) return false;
   d.shape.kind = static_cast<ShapeKind>(kind);
   for (double* v : {&d.shape.cornerRadius, &d.shape.outerDiameter, &d.shape.holeDiameter, &d.bleed,
                     &d.sheetWidth, &d.sheetHeight})
-    if (!r.Get(*v)) return false;
-  if (!r.Get(grids) || grids < 0 || grids >= kMaxGrids) return false;
+    if (!r.get(*v)) return false;
+  if (!r.get(grids) || grids < 0 || grids >= kMaxGrids) return false;
   for (int32_t i = 0; i < grids; ++i) {
     LabelGrid g;
-    if (!r.Get(g.left) || !r.Get(g.top) || !r.Get(g.stepH) || !r.Get(g.stepV) || !r.Get(g.across) ||
-        !r.Get(g.down))
+    if (!r.get(g.left) || !r.get(g.top) || !r.get(g.stepH) || !r.get(g.stepV) || !r.get(g.across) ||
+        !r.get(g.down))
       return false;
     d.moreGrids.push_back(g);
   }
   return CheckDetails(fmt, d).empty();
 }
 
-int32_t ReadInt(const std::vector<uint8_t>& b, size_t at) {
-  int32_t v;
-  std::memcpy(&v, b.data() + at, 4);
-  return v;
-}
 }  // namespace
 
 DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
   DetailsParse r;
-  if (bytes.size() < kHeaderSize || ReadInt(bytes, 0) != kDetailsMagic) {
+  FieldReader in(bytes);
+  int32_t magic = 0, version = 0, count = 0;
+  if (!in.get(magic) || !in.get(version) || !in.get(count) || magic != kDetailsMagic) {
     r.message = Translate("DetailsFile", "it is no paper format details file.");
     return r;
   }
-  const int32_t count = ReadInt(bytes, 8);
   if (count < 0 || count > kMaxDetailsEntries) {
     r.message = Translate("DetailsFile", "it claims ") + std::to_string(count) +
                 Translate("DetailsFile", " entries.");
     return r;
   }
-  size_t at = kHeaderSize;
   for (int32_t i = 0; i < count; ++i) {
-    if (bytes.size() - at < 4) {
+    int32_t size = 0;
+    if (!in.get(size)) {
       r.message = Translate("DetailsFile", "it ends within entry ") + std::to_string(i + 1) + ".";
       return r;
     }
-    const int32_t size = ReadInt(bytes, at);
-    at += 4;
     if (size < 0 || static_cast<size_t>(size) > kMaxEntrySize ||
-        bytes.size() - at < static_cast<size_t>(size)) {
+        in.left() < static_cast<size_t>(size)) {
       r.message = Translate("DetailsFile", "entry ") + std::to_string(i + 1) +
                   Translate("DetailsFile", " is damaged.");
       return r;
     }
     DetailsEntry e;
-    if (DecodeEntry(bytes.data() + at, static_cast<size_t>(size), e))
-      r.entries.push_back(std::move(e));
-    at += static_cast<size_t>(size);
+    if (DecodeEntry(in.here(), static_cast<size_t>(size), e)) r.entries.push_back(std::move(e));
+    in.skip(static_cast<size_t>(size));
   }
   return r;
 }
 
 std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,
                                        const std::vector<FormatDetails>& details) {
-  Writer w;
-  w.Put(kDetailsMagic);
-  w.Put(kDetailsVersion);
-  w.Put(int32_t{0});
+  FieldWriter w;
+  w.put(kDetailsMagic);
+  w.put(kDetailsVersion);
+  w.put(int32_t{0});  // the count, set below
   int32_t count = 0;
   for (size_t i = 0; i < formats.size() && i < details.size(); ++i) {
     if (details[i].IsPlain()) continue;
     const std::vector<uint8_t> entry = EncodeEntry(formats[i], details[i]);
-    w.Put(static_cast<int32_t>(entry.size()));
-    w.bytes.insert(w.bytes.end(), entry.begin(), entry.end());
+    w.put(static_cast<int32_t>(entry.size()));
+    w.putBytes(entry.data(), entry.size());
     ++count;
   }
-  std::memcpy(w.bytes.data() + 8, &count, 4);
-  return w.bytes;
+  w.putAt(8, count);
+  return std::move(w.bytes());
 }
 
 std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
@@ -182,7 +148,7 @@ std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperF
   bool needed = std::filesystem::exists(side);
   for (const FormatDetails& d : details) needed = needed || !d.IsPlain();
   if (needed) {
-    const std::string error = ReplaceFileAtomically(side, EncodeDetailsFile(formats, details));
+    const std::string error = WriteFileReplacing(side, EncodeDetailsFile(formats, details));
     if (!error.empty()) return error;
   }
   return SavePaperFormats(paperFile, formats);

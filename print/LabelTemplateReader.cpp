@@ -4,9 +4,9 @@
 #include <map>
 
 #include "platform/AnsiText.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 #include "print/LabelTemplate.h"
-#include "print/SettingsFile.h"
 
 namespace {
 struct PaperSize {
@@ -57,12 +57,6 @@ int Count(const QString& text, bool& ok) {
   const int n = text.trimmed().toInt(&ok);
   ok = ok && n >= kPaperCountMin && n <= kPaperCountMax;
   return n;
-}
-
-std::string CutName(const QString& name) {
-  std::string ansi = Utf8ToAnsi(name.simplified().toStdString());
-  if (ansi.size() > static_cast<size_t>(kPaperNameMax)) ansi.resize(kPaperNameMax);
-  return ansi;
 }
 
 // The element's shape from a Label- element; an error text, empty when the program can print it.
@@ -186,8 +180,10 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context,
   // The program's own exports carry the format's name as the part.
   const QString title =
       brand == QLatin1String("Quendrix") ? part : (brand + QLatin1Char(' ') + part).trimmed();
-  current.record.name =
-      CutName(title.isEmpty() ? QString::fromStdString(product.description) : title);
+  current.record.name = CutPaperName(
+      Utf8ToAnsi((title.isEmpty() ? QString::fromStdString(product.description) : title)
+                     .simplified()
+                     .toStdString()));
   if (why.empty()) why = ReadSheet(a, context, current.details);
   current.product = std::move(product);
   while (!r.atEnd()) {

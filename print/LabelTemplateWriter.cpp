@@ -2,8 +2,9 @@
 #include <cmath>
 
 #include "platform/AnsiText.h"
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "print/LabelTemplate.h"
-#include "print/SettingsFile.h"
 
 namespace {
 QString Mm(double v) {
@@ -105,6 +106,6 @@ std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const Fo
 std::string ExportTemplateFile(const std::string& path, const PaperFormat& fmt,
                                const FormatDetails& d, double fallbackWidth,
                                double fallbackHeight) {
-  return ReplaceFileAtomically(path,
-                               LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
+  return WriteFileReplacing(path,
+                            LabelTemplateWriter().write(fmt, d, fallbackWidth, fallbackHeight));
 }

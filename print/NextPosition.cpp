@@ -5,8 +5,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
 
 namespace {
 constexpr int32_t kMaxMarks = kPaperCountMax * kPaperCountMax * kMaxGrids;
@@ -35,31 +36,28 @@ NextPosition NextAfter(const SheetLayout& l) {
 }
 
 NextPositionLoad ParseNextPositions(const std::vector<uint8_t>& bytes, const std::string& name) {
-  size_t at = 0;
+  FieldReader in(bytes);
   int32_t magic = 0, version = 0, count = 0;
-  if (!ReadField(bytes, at, magic) || magic != kNextPositionMagic || !ReadField(bytes, at, version))
+  if (!in.get(magic) || magic != kNextPositionMagic || !in.get(version))
     return Refused(name, Translate("NextPosition", "not a file of print positions"));
   if (version != kNextPositionVersion)
     return Refused(name, Translate("NextPosition", "unknown version"));
-  if (!ReadField(bytes, at, count) || count < 0 || count > kMaxNextPositionEntries)
+  if (!in.get(count) || count < 0 || count > kMaxNextPositionEntries)
     return Refused(name, Translate("NextPosition", "impossible number of formats"));
   NextPositionLoad r;
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = "entry " + std::to_string(i + 1);
     NextPositionEntry e;
-    if (bytes.size() - at < kPaperRecordSize)
+    if (!in.getBytes(e.record.data(), kPaperRecordSize))
       return Refused(name, entry + Translate("NextPosition", " ends early"));
-    std::memcpy(e.record.data(), bytes.data() + at, kPaperRecordSize);
-    at += kPaperRecordSize;
     int32_t marks = 0;
-    if (!ReadField(bytes, at, e.next.used) || !ReadField(bytes, at, marks))
+    if (!in.get(e.next.used) || !in.get(marks))
       return Refused(name, entry + Translate("NextPosition", " ends early"));
     if (e.next.used < 0 || e.next.used >= kMaxMarks || marks < 0 || marks > kMaxMarks)
       return Refused(name, entry + Translate("NextPosition", " holds impossible positions"));
     for (int32_t m = 0; m < marks; ++m) {
       int32_t k = 0;
-      if (!ReadField(bytes, at, k))
-        return Refused(name, entry + Translate("NextPosition", " ends early"));
+      if (!in.get(k)) return Refused(name, entry + Translate("NextPosition", " ends early"));
       const int32_t before = e.next.marked.empty() ? e.next.used - 1 : e.next.marked.back();
       if (k <= before || k >= kMaxMarks)
         return Refused(name, entry + Translate("NextPosition", " holds impossible positions"));
@@ -67,23 +65,22 @@ NextPositionLoad ParseNextPositions(const std::vector<uint8_t>& bytes, const std
     }
     r.entries.push_back(std::move(e));
   }
-  if (at != bytes.size())
-    return Refused(name, Translate("NextPosition", "bytes after the last entry"));
+  if (in.left() != 0) return Refused(name, Translate("NextPosition", "bytes after the last entry"));
   return r;
 }
 
 std::vector<uint8_t> EncodeNextPositions(const std::vector<NextPositionEntry>& entries) {
-  std::vector<uint8_t> out;
-  AppendField(out, kNextPositionMagic);
-  AppendField(out, kNextPositionVersion);
-  AppendField(out, static_cast<int32_t>(entries.size()));
+  FieldWriter out;
+  out.put(kNextPositionMagic);
+  out.put(kNextPositionVersion);
+  out.put(static_cast<int32_t>(entries.size()));
   for (const NextPositionEntry& e : entries) {
-    out.insert(out.end(), e.record.begin(), e.record.end());
-    AppendField(out, e.next.used);
-    AppendField(out, static_cast<int32_t>(e.next.marked.size()));
-    for (int32_t k : e.next.marked) AppendField(out, k);
+    out.putBytes(e.record.data(), e.record.size());
+    out.put(e.next.used);
+    out.put(static_cast<int32_t>(e.next.marked.size()));
+    for (int32_t k : e.next.marked) out.put(k);
   }
-  return out;
+  return std::move(out.bytes());
 }
 
 std::string NextPositionFileFor(const std::string& paperFile) {
@@ -118,5 +115,5 @@ std::string RememberNextPosition(const std::string& paperFile, const PaperFormat
   std::erase_if(entries, [&](const NextPositionEntry& e) { return e.record == record; });
   if (!next.Fresh()) entries.push_back({record, next});
   if (entries.empty() && !std::filesystem::exists(file)) return {};
-  return ReplaceFileAtomically(file, EncodeNextPositions(entries));
+  return WriteFileReplacing(file, EncodeNextPositions(entries));
 }

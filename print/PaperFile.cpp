@@ -4,16 +4,11 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
 
 namespace {
-int32_t ReadInt(const std::vector<uint8_t>& b, size_t at) {
-  int32_t v;
-  std::memcpy(&v, b.data() + at, 4);
-  return v;
-}
-
 PaperLoadResult Damaged(const std::string& path, const std::string& why,
                         std::vector<PaperFormat> kept = {}) {
   PaperLoadResult r;
@@ -43,10 +38,12 @@ PaperLoadResult LoadPaperFormats(const std::string& path) {
 }
 
 PaperLoadResult ParsePaperFormats(const std::vector<uint8_t>& bytes, const std::string& path) {
-  if (bytes.size() < 8) return Damaged(path, Translate("PaperFile", "it is too short."));
-  if (ReadInt(bytes, 0) != kPaperMagic)
+  FieldReader in(bytes);
+  int32_t magic = 0, count = 0;
+  if (!in.get(magic) || !in.get(count))
+    return Damaged(path, Translate("PaperFile", "it is too short."));
+  if (magic != kPaperMagic)
     return Damaged(path, Translate("PaperFile", "it is no paper format file."));
-  const int32_t count = ReadInt(bytes, 4);
   if (count < 0 || count > kMaxPaperFormats)
     return Damaged(path, Translate("PaperFile", "it claims ") + std::to_string(count) +
                              Translate("PaperFile", " paper formats."));
@@ -76,17 +73,16 @@ PaperLoadResult ParsePaperFormats(const std::vector<uint8_t>& bytes, const std::
 }
 
 std::vector<uint8_t> EncodePaperFormats(const std::vector<PaperFormat>& formats) {
-  std::vector<uint8_t> out(8);
-  const int32_t magic = kPaperMagic, count = static_cast<int32_t>(formats.size());
-  std::memcpy(out.data(), &magic, 4);
-  std::memcpy(out.data() + 4, &count, 4);
+  FieldWriter out;
+  out.put(kPaperMagic);
+  out.put(static_cast<int32_t>(formats.size()));
   for (const PaperFormat& t : formats) {
     const auto rec = EncodePaperFormat(t);
-    out.insert(out.end(), rec.begin(), rec.end());
+    out.putBytes(rec.data(), rec.size());
   }
-  return out;
+  return std::move(out.bytes());
 }
 
 std::string SavePaperFormats(const std::string& path, const std::vector<PaperFormat>& formats) {
-  return ReplaceFileAtomically(path, EncodePaperFormats(formats));
+  return WriteFileReplacing(path, EncodePaperFormats(formats));
 }

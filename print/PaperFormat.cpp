@@ -4,30 +4,19 @@
 #include <cstring>
 
 #include "platform/AnsiText.h"
+#include "platform/SettingsFile.h"
 #include "platform/Units.h"
 
-namespace {
-// Keeps the first 50 Windows-1252 characters (one byte each).
-std::string CutName(std::string ansi) {
+std::string CutPaperName(std::string ansi) {
   if (ansi.size() > static_cast<size_t>(kPaperNameMax)) ansi.resize(kPaperNameMax);
   return ansi;
 }
 
+namespace {
 int32_t TruncCount(double v) {
   if (!(v >= kPaperCountMin)) return kPaperCountMin;
   if (v > kPaperCountMax) return kPaperCountMax;
   return static_cast<int32_t>(std::trunc(v));
-}
-
-template <typename T>
-void Put(uint8_t* at, T v) {
-  std::memcpy(at, &v, sizeof v);
-}
-template <typename T>
-T Get(const uint8_t* at) {
-  T v;
-  std::memcpy(&v, at, sizeof v);
-  return v;
 }
 
 bool SaneLength(double v) {
@@ -46,7 +35,7 @@ PaperFormat PaperFormatFromFields(const PaperFormatFields& v) {
   t.height = v.height * f;
   t.columns = TruncCount(v.countH);
   t.rows = TruncCount(v.countV);
-  t.name = CutName(Utf8ToAnsi(v.name));
+  t.name = CutPaperName(Utf8ToAnsi(v.name));
   return t;
 }
 
@@ -87,35 +76,30 @@ PaperFormat EditedPaperFormat(const PaperFormat& old, const PaperFormatFields& s
 }
 
 std::array<uint8_t, kPaperRecordSize> EncodePaperFormat(const PaperFormat& t) {
+  FieldWriter w;  // in the order the layout above PaperFormat gives
+  for (double v : {t.leftMargin, t.topMargin, t.stepAcross, t.stepDown, t.width, t.height})
+    w.put(v);
+  w.put(t.columns);
+  w.put(t.rows);
+  const std::string name = CutPaperName(t.name);
+  w.put(static_cast<uint8_t>(name.size()));
+  w.putBytes(name.data(), name.size());
   std::array<uint8_t, kPaperRecordSize> r{};  // unused name bytes and the tail stay zero
-  uint8_t* p = r.data();
-  Put(p + 0, t.leftMargin);
-  Put(p + 8, t.topMargin);
-  Put(p + 16, t.stepAcross);
-  Put(p + 24, t.stepDown);
-  Put(p + 32, t.width);
-  Put(p + 40, t.height);
-  Put(p + 48, t.columns);
-  Put(p + 52, t.rows);
-  const std::string name = CutName(t.name);
-  p[56] = static_cast<uint8_t>(name.size());
-  std::memcpy(p + 57, name.data(), name.size());
+  std::memcpy(r.data(), w.bytes().data(), w.size());
   return r;
 }
 
 bool DecodePaperFormat(const uint8_t* p, PaperFormat& out) {
   PaperFormat t;
-  t.leftMargin = Get<double>(p + 0);
-  t.topMargin = Get<double>(p + 8);
-  t.stepAcross = Get<double>(p + 16);
-  t.stepDown = Get<double>(p + 24);
-  t.width = Get<double>(p + 32);
-  t.height = Get<double>(p + 40);
-  t.columns = Get<int32_t>(p + 48);
-  t.rows = Get<int32_t>(p + 52);
-  const uint8_t len = p[56];
+  FieldReader in(p, kPaperRecordSize);
+  uint8_t len = 0;
+  for (double* v : {&t.leftMargin, &t.topMargin, &t.stepAcross, &t.stepDown, &t.width, &t.height})
+    in.get(*v);
+  in.get(t.columns);
+  in.get(t.rows);
+  in.get(len);
   if (len > kPaperNameMax) return false;
-  t.name.assign(reinterpret_cast<const char*>(p + 57), len);
+  t.name.assign(reinterpret_cast<const char*>(in.here()), len);
   for (double v : {t.leftMargin, t.topMargin, t.stepAcross, t.stepDown, t.width, t.height})
     if (!SaneLength(v)) return false;
   if (t.width < 0 || t.height < 0) return false;

@@ -7,6 +7,8 @@
 #include "platform/Translate.h"
 
 constexpr int kPaperNameMax = 50;
+// Keeps the first 50 Windows-1252 characters (one byte each) of a format's name.
+std::string CutPaperName(std::string ansi);
 constexpr int kPaperCountMin = 1, kPaperCountMax = 50;
 
 // In paper.dat a format is one 112-byte record, little-endian: 0 leftMargin, 8 topMargin,

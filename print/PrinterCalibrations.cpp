@@ -5,8 +5,9 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
 
 namespace {
 constexpr size_t kHeaderSize = 12;
@@ -34,31 +35,27 @@ bool CalibrationInRange(const Calibration& c) {
 
 PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes,
                                                  const std::string& name) {
-  size_t at = 0;
+  FieldReader in(bytes);
   int32_t magic = 0, version = 0, count = 0;
-  if (!ReadField(bytes, at, magic) || magic != kPrinterCalibrationsMagic ||
-      !ReadField(bytes, at, version))
+  if (!in.get(magic) || magic != kPrinterCalibrationsMagic || !in.get(version))
     return Refused(name, Translate("PrinterCalibrations", "not a printer calibrations file"));
   if (version != kPrinterCalibrationsVersion)
     return Refused(name, Translate("PrinterCalibrations", "unknown version"));
-  if (!ReadField(bytes, at, count) || count < 0 || count > kMaxPrinterCalibrations)
+  if (!in.get(count) || count < 0 || count > kMaxPrinterCalibrations)
     return Refused(name, Translate("PrinterCalibrations", "impossible number of printers"));
   PrinterCalibrationsLoad r;
   for (int32_t i = 0; i < count; ++i) {
     const std::string entry = "entry " + std::to_string(i + 1);
     uint16_t length = 0;
-    if (!ReadField(bytes, at, length) || length == 0 || length > kMaxQueueNameBytes ||
-        bytes.size() - at < length)
+    if (!in.get(length) || length == 0 || length > kMaxQueueNameBytes || in.left() < length)
       return Refused(name,
                      entry + Translate("PrinterCalibrations", " has no readable printer name"));
     PrinterCalibration e;
-    e.printer.queue.assign(reinterpret_cast<const char*>(bytes.data() + at), length);
-    at += length;
+    e.printer.queue.assign(reinterpret_cast<const char*>(in.here()), length);
+    in.skip(length);
     int32_t dpi = 0;
     Calibration& c = e.values;
-    if (!ReadField(bytes, at, dpi) || !ReadField(bytes, at, c.left) ||
-        !ReadField(bytes, at, c.top) || !ReadField(bytes, at, c.width) ||
-        !ReadField(bytes, at, c.height))
+    if (!in.get(dpi) || !in.get(c.left) || !in.get(c.top) || !in.get(c.width) || !in.get(c.height))
       return Refused(name, entry + Translate("PrinterCalibrations", " ends early"));
     if (dpi < 0 || dpi > 100000 || !CalibrationInRange(c))
       return Refused(
@@ -66,25 +63,24 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
     e.printer.resolution = dpi;
     r.entries.push_back(std::move(e));
   }
-  if (at != bytes.size())
+  if (in.left() != 0)
     return Refused(name, Translate("PrinterCalibrations", "bytes after the last entry"));
   return r;
 }
 
 std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibration>& entries) {
-  std::vector<uint8_t> out;
-  AppendField(out, kPrinterCalibrationsMagic);
-  AppendField(out, kPrinterCalibrationsVersion);
-  AppendField(out, static_cast<int32_t>(entries.size()));
+  FieldWriter out;
+  out.put(kPrinterCalibrationsMagic);
+  out.put(kPrinterCalibrationsVersion);
+  out.put(static_cast<int32_t>(entries.size()));
   for (const PrinterCalibration& e : entries) {
     const std::string queue = e.printer.queue.substr(0, kMaxQueueNameBytes);
-    AppendField(out, static_cast<uint16_t>(queue.size()));
-    out.insert(out.end(), queue.begin(), queue.end());
-    AppendField(out, static_cast<int32_t>(e.printer.resolution));
-    for (double v : {e.values.left, e.values.top, e.values.width, e.values.height})
-      AppendField(out, v);
+    out.put(static_cast<uint16_t>(queue.size()));
+    out.putBytes(queue.data(), queue.size());
+    out.put(static_cast<int32_t>(e.printer.resolution));
+    for (double v : {e.values.left, e.values.top, e.values.width, e.values.height}) out.put(v);
   }
-  return out;
+  return std::move(out.bytes());
 }
 
 PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
@@ -106,7 +102,7 @@ std::string SavePrinterCalibrations(const std::string& path,
     return ec ? Translate("PrinterCalibrations", "Cannot remove ") + path + ": " + ec.message()
               : std::string();
   }
-  return ReplaceFileAtomically(path, EncodePrinterCalibrations(entries));
+  return WriteFileReplacing(path, EncodePrinterCalibrations(entries));
 }
 
 std::string PrinterCalibrationsFileFor(const std::string& optionsFile) {

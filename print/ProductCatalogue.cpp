@@ -7,19 +7,13 @@
 #include <functional>
 
 #include "platform/AnsiText.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
-#include "print/SettingsFile.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 constexpr size_t kMaxListFileSize = 1u << 20;  // paper-sizes.xml, categories.xml, vendors.xml
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 std::string Attr(const QXmlStreamAttributes& a, const char* name) {
   const QString n = QString::fromLatin1(name);
@@ -98,8 +92,8 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
   std::vector<std::pair<std::string, size_t>> order;  // lower-case maker and part, index
   order.reserve(products_.size());
   for (size_t i = 0; i < products_.size(); ++i)
-    order.emplace_back(Lower(products_[i].product.brand) + '\n' + Lower(products_[i].product.part),
-                       i);
+    order.emplace_back(
+        AsciiLower(products_[i].product.brand) + '\n' + AsciiLower(products_[i].product.part), i);
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<LabelTemplate> sorted;
@@ -110,8 +104,8 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
   haystacks_.clear();
   for (size_t i = 0; i < products_.size(); ++i) {
     const TemplateProduct& p = products_[i].product;
-    byPart_.emplace(Lower(p.brand) + '\n' + Lower(p.part), i);
-    haystacks_.push_back(Lower(p.brand + '\n' + p.part + '\n' + p.description));
+    byPart_.emplace(AsciiLower(p.brand) + '\n' + AsciiLower(p.part), i);
+    haystacks_.push_back(AsciiLower(p.brand + '\n' + p.part + '\n' + p.description));
   }
   loaded_ = true;
 }
@@ -136,7 +130,7 @@ void ProductCatalogue::readFolder(const std::string& folder, bool database) {
                                          });
     const bool vendors =
         ReadListFile((dir / "vendors.xml").string(), "Vendor", [&](const QXmlStreamAttributes& a) {
-          vendorUrls_[Lower(Attr(a, "name"))] = Attr(a, "url");
+          vendorUrls_[AsciiLower(Attr(a, "name"))] = Attr(a, "url");
         });
     for (const auto& [ok, file] : {std::pair{sizes, "paper-sizes.xml"},
                                    {categories, "categories.xml"},
@@ -181,7 +175,7 @@ void ProductCatalogue::readTemplateFile(const std::string& path, const TemplateC
 
 std::vector<size_t> ProductCatalogue::search(const CatalogueFilter& filter) const {
   std::vector<std::string> words;
-  const std::string text = Lower(filter.text);
+  const std::string text = AsciiLower(filter.text);
   for (size_t start = 0; start < text.size();) {
     const size_t space = std::min(text.find_first_of(" \t", start), text.size());
     if (space > start) words.push_back(text.substr(start, space - start));
@@ -207,7 +201,7 @@ std::vector<size_t> ProductCatalogue::search(const CatalogueFilter& filter) cons
 
 const LabelTemplate* ProductCatalogue::find(const std::string& maker,
                                             const std::string& part) const {
-  const auto it = byPart_.find(Lower(maker) + '\n' + Lower(part));
+  const auto it = byPart_.find(AsciiLower(maker) + '\n' + AsciiLower(part));
   return it == byPart_.end() ? nullptr : &products_[it->second];
 }
 
@@ -224,7 +218,7 @@ std::string ProductCatalogue::paperName(const LabelTemplate& t) const {
 }
 
 std::string ProductCatalogue::vendorUrl(const std::string& maker) const {
-  const auto it = vendorUrls_.find(Lower(maker));
+  const auto it = vendorUrls_.find(AsciiLower(maker));
   return it == vendorUrls_.end() ? std::string() : it->second;
 }
 

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "app/coverfile/CoverFile.h"
-#include "app/coverfile/ReplacingFile.h"
 #include "app/coverfile/RowBlocks.h"
 #include "platform/Progress.h"
+#include "platform/ReplacingFile.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 

@@ -12,7 +12,9 @@
 #include <new>
 #include <vector>
 
+#include "platform/AnsiText.h"
 #include "platform/Progress.h"
+#include "platform/ReplacingFile.h"
 #include "platform/Translate.h"
 #include "platform/codecs/BmpDirect.h"
 #include "platform/dialogs/Dialogs.h"
@@ -48,12 +50,6 @@ const SaveFormat kSaveFormats[] = {
     {".rle", WriteRle},  {".tga", WriteTga},  {".tif", WriteTiff}, {".png", WritePng},
 };
 constexpr int kSaveFormatCount = int(sizeof kSaveFormats / sizeof kSaveFormats[0]);
-
-std::string LowerExtension(const std::string& fileName) {
-  std::string ext = std::filesystem::path(fileName).extension().string();
-  for (char& c : ext) c = char(std::tolower(static_cast<unsigned char>(c)));
-  return ext;
-}
 
 PictureReader ReaderFor(PictureFormat format) {
   switch (format) {
@@ -132,45 +128,6 @@ bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data
   return ok;
 }
 
-mode_t NewFileMode(const std::string& fileName) {
-  struct stat st {};
-  if (::stat(fileName.c_str(), &st) == 0) return st.st_mode & 07777;
-  // The process's umask, read without changing it (other threads may be creating files).
-  mode_t mask = 022;
-  if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
-    char line[128];
-    unsigned value = 0;
-    while (std::fgets(line, sizeof line, status))
-      if (std::sscanf(line, "Umask: %o", &value) == 1) mask = mode_t(value);
-    std::fclose(status);
-  }
-  return 0666 & ~mask;
-}
-
-bool WriteAtomically(const std::string& fileName, const std::vector<uint8_t>& bytes,
-                     std::string& error) {
-  std::string tmp = fileName + ".~XXXXXX";
-  std::vector<char> name(tmp.begin(), tmp.end());
-  name.push_back('\0');
-  const int fd = ::mkstemp(name.data());
-  if (fd < 0) return error = SystemReason(errno), false;
-  tmp = name.data();
-  bool ok = true;
-  for (size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0)
-      ok = false, error = SystemReason(n < 0 ? errno : ENOSPC);
-    else
-      done += size_t(n);
-  }
-  if (ok && ::fchmod(fd, NewFileMode(fileName)) != 0) ok = false, error = SystemReason(errno);
-  if (ok && ::fdatasync(fd) != 0) ok = false, error = SystemReason(errno);
-  if (::close(fd) != 0 && ok) ok = false, error = SystemReason(errno);
-  if (ok && ::rename(tmp.c_str(), fileName.c_str()) != 0) ok = false, error = SystemReason(errno);
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
-}
 }  // namespace
 
 PictureFormat FormatFromContents(ByteView f) {
@@ -275,7 +232,9 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
     return error = Translate("PictureFile", "there is not enough memory to save the picture"),
            false;
   }
-  return WriteAtomically(fileName, bytes, error);
+  ReplacingFile file(fileName);
+  if (file.open() && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
+  return error = SystemReason(file.errorNumber()), false;
 }
 
 void OpenDib(Dib& out, const std::string& fileName) {

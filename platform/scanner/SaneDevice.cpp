@@ -5,6 +5,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -88,11 +89,6 @@ std::string SaneLibrary::error() const {
   return ok() ? std::string()
               : Translate("SaneDevice", "The scanner library cannot be started: ") +
                     SaneStatusText(status_);
-}
-
-std::string AsciiLower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
 }
 
 double FromSaneWord(SANE_Word w, SANE_Value_Type type) {

@@ -25,8 +25,6 @@ class SaneLibrary {
 
 // The largest option value read or written (SANE leaves it to the backend).
 constexpr SANE_Int kMaxSaneValueBytes = 1 << 20;
-// ASCII letters made lower case (option names and values of backends are ASCII).
-std::string AsciiLower(std::string s);
 // A word of an integer or fixed-point option as a number.
 double FromSaneWord(SANE_Word w, SANE_Value_Type type);
 

@@ -7,7 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/ReplacingFile.h"
 #include "platform/SettingsDir.h"
+#include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -36,29 +38,9 @@ bool ParseArea(const std::string& text, ScanArea& out) {
   return true;
 }
 
-// Writes through a temporary file so the previous file survives a failed write.
 bool WriteReplacing(const std::string& path, const std::string& text, std::string& error) {
-  const std::string tmp = path + ".tmp";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) {
-      error = Translate("ScanSettings", "The scanner settings cannot be written to ") + path + ".";
-      std::error_code ec;
-      std::filesystem::remove(tmp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (ec) {
-    error = Translate("ScanSettings", "The scanner settings cannot be written to ") + path + ": " +
-            ec.message();
-    std::filesystem::remove(tmp, ec);
-    return false;
-  }
-  return true;
+  error = WriteFileReplacing(path, text.data(), text.size());
+  return error.empty();
 }
 
 bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
@@ -175,8 +157,7 @@ bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::strin
 }
 
 std::string ScanOptionsPath(const std::string& settingsPath) {
-  std::filesystem::path p(settingsPath);
-  return (p.parent_path() / (p.stem().string() + "-options.dat")).string();
+  return SideFile(settingsPath, "-options.dat");
 }
 
 std::string ScanSettingsPath() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 #include "platform/scanner/ScanFrames.h"
 #include "platform/scanner/ScannerOptions.h"

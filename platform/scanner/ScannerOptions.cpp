@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 namespace {

@@ -12,8 +12,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "platform/ReplacingFile.h"
+#include "platform/SettingsFile.h"
 #include "platform/Units.h"
-#include "print/SettingsFile.h"
 #include "print/views/FormatShapeEditor.h"
 
 namespace {
@@ -179,7 +180,7 @@ void PaperFormatDialog::setMillimetres(bool mm) {
     extentsGroup_->setTitle(QCoreApplication::translate("PaperFormatDialog", "Extents in ") + unit);
     if (!unitsFile_.empty()) {
       const std::string text = mm ? "mm\n" : "inch\n";
-      (void)ReplaceFileAtomically(unitsFile_, std::vector<uint8_t>(text.begin(), text.end()));
+      (void)WriteFileReplacing(unitsFile_, text.data(), text.size());
     }
   }
   const QSignalBlocker block(unitBox);

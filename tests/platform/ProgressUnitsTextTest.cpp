@@ -46,3 +46,10 @@ TEST(AnsiText, WindowsCodePageRoundTrips) {
   EXPECT_EQ(Utf8ToAnsi("\xE4\xB8\xAD"), "?");  // no code in the code page
   EXPECT_EQ(Utf8ToAnsi("a\xC3"), "a?");        // cut sequence
 }
+
+TEST(AnsiText, OnlyAsciiLettersChangeCase) {
+  EXPECT_EQ(AsciiLower("Zweckform A4 \xC4\xE9"), "zweckform a4 \xC4\xE9");
+  const std::pair<const char*, const char*> names[] = {
+      {"/x/Cover.PNG", ".png"}, {"song.Flac", ".flac"}, {"/x.Y/noext", ""}, {"a.tar.GZ", ".gz"}};
+  for (const auto& [name, ext] : names) EXPECT_EQ(LowerExtension(name), ext) << name;
+}

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include "platform/ReplacingFile.h"
 #include "platform/SettingsDir.h"
+#include "platform/SettingsFile.h"
 #include "tests/support/TestFiles.h"
 
 TEST(SettingsDirTest, WritableProgramFolderHoldsTheSettings) {
@@ -19,4 +22,68 @@ TEST(SettingsDirTest, OtherwiseTheUsersConfigurationFolderIsMade) {
   EXPECT_EQ(SettingsDirFor(missing, nullptr, home.path().c_str()), fallback);
   EXPECT_EQ(SettingsDirFor(missing, "relative/dir", home.path().c_str()), fallback);
   EXPECT_TRUE(std::filesystem::is_directory(fallback));
+}
+
+TEST(SettingsFileTest, ReplacingWritesThroughLinksKeepsModesAndLeavesTheOldFileOnFailure) {
+  TempDir dir;
+  const std::string file = dir.file("options.dat"), link = dir.file("link.dat");
+  ASSERT_EQ(WriteFileReplacing(file, std::vector<uint8_t>{1, 2}), "");
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  std::filesystem::create_symlink(file, link);
+  ASSERT_EQ(WriteFileReplacing(link, std::vector<uint8_t>{3}), "");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadBytes(file), std::vector<uint8_t>{3});
+  EXPECT_EQ(std::filesystem::status(file).permissions(),
+            std::filesystem::perms(0640));  // the old file's mode, not a scratch file's
+  // A folder in the target's place, or a folder that is gone: one text, no file left behind.
+  const std::string folder = dir.file("folder.dat");
+  std::filesystem::create_directories(folder + "/inside");
+  for (const std::string& target : {folder, dir.file("gone/new.dat")}) {
+    const std::string error = WriteFileReplacing(target, std::vector<uint8_t>{4});
+    EXPECT_EQ(error.rfind("Cannot write " + target + ": ", 0), 0u) << error;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(folder + "/inside"));
+  {
+    ReplacingFile unfinished(file);  // never committed: the old bytes stay
+    ASSERT_TRUE(unfinished.open());
+    ASSERT_TRUE(unfinished.write("xyz", 3));
+  }
+  EXPECT_EQ(ReadBytes(file), std::vector<uint8_t>{3});
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
+}
+
+TEST(SettingsFileTest, FieldsAreLittleEndianAndNeverReadPastTheEnd) {
+  FieldWriter w;
+  w.put(int32_t{0x4e505851});
+  w.put(uint16_t{0x0102});
+  w.put(uint8_t{7});
+  w.put(-1.5);
+  w.putBytes("ab", 2);
+  w.putAt(4, uint16_t{0x0304});
+  EXPECT_EQ(w.bytes(), std::vector<uint8_t>({0x51, 0x58, 0x50, 0x4e, 0x04, 0x03, 7, 0, 0, 0, 0, 0,
+                                             0, 0xF8, 0xBF, 'a', 'b'}));
+  FieldReader r(w.bytes());
+  int32_t magic = 0;
+  uint16_t length = 0;
+  uint8_t small = 0;
+  double value = 0;
+  char text[3] = {};
+  EXPECT_TRUE(r.get(magic) && r.get(length) && r.get(small) && r.get(value));
+  EXPECT_EQ(magic, 0x4e505851);
+  EXPECT_EQ(length, 0x0304);
+  EXPECT_EQ(small, 7);
+  EXPECT_EQ(value, -1.5);
+  EXPECT_FALSE(r.get(magic));  // two bytes left: nothing is taken
+  EXPECT_EQ(r.left(), 2u);
+  EXPECT_FALSE(r.getBytes(text, 3));
+  EXPECT_TRUE(r.getBytes(text, 2));
+  EXPECT_STREQ(text, "ab");
+  EXPECT_FALSE(r.skip(1));
+}
+
+TEST(SettingsFileTest, SideFilesAreNamedAfterTheFileTheyBelongTo) {
+  EXPECT_EQ(SideFile("/home/u/paper.dat", "-next.dat"), "/home/u/paper-next.dat");
+  EXPECT_EQ(SideFile("/home/u/paper.dat", "-units.txt"), "/home/u/paper-units.txt");
+  EXPECT_EQ(SideFile("scanner.dat", "-options.dat"), "scanner-options.dat");
+  EXPECT_EQ(SideFile("/a.b/options", "-printers.dat"), "/a.b/options-printers.dat");
 }

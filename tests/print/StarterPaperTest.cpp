@@ -2,8 +2,8 @@
 
 #include <cerrno>
 
+#include "platform/SettingsFile.h"
 #include "print/DetailsFile.h"
-#include "print/SettingsFile.h"
 #include "print/StarterPaper.h"
 #include "tests/support/TestFiles.h"
 

@@ -11,10 +11,10 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/SettingsFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "print/LabelTemplate.h"
 #include "print/PaperFile.h"
-#include "print/SettingsFile.h"
 #include "print/views/FormatShapeEditor.h"
 #include "print/views/PaperFormatPanel.h"
 #include "tests/support/TestFiles.h"

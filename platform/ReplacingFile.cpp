@@ -1,4 +1,4 @@
-#include "app/coverfile/ReplacingFile.h"
+#include "platform/ReplacingFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,12 +6,15 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 
+#include "platform/Translate.h"
+
 namespace fs = std::filesystem;
 
-ReplacingFile::ReplacingFile(std::string path) : target_(std::move(path)) {
+ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)), target_(path_) {
   // Replacing a link writes the file it points to, not a new file in place of the link.
   std::error_code ec;
   if (fs::is_symlink(target_, ec)) {
@@ -31,15 +34,27 @@ void ReplacingFile::discard() {
   temp_.clear();
 }
 
+bool ReplacingFile::fail(int error) {
+  errno_ = error ? error : EIO;
+  failed_ = true;
+  discard();
+  return false;
+}
+
+std::string ReplacingFile::error() const {
+  return Translate("SettingsFile", "Cannot write ") + path_ + ": " + std::strerror(errno_);
+}
+
 bool ReplacingFile::open() {
   discard();
   failed_ = false;
+  errno_ = 0;
   const fs::path target(target_);
   const std::string base = target.filename().string();
-  if (base.empty()) return failed_ = true, false;
+  if (base.empty()) return fail(EISDIR);
   // A file the user may not write stays as it is, although its folder would allow a rename.
   if (::access(target_.c_str(), F_OK) == 0 && ::access(target_.c_str(), W_OK) != 0)
-    return failed_ = true, false;
+    return fail(errno);
   std::random_device rd;
   for (int attempt = 0; attempt < 16; ++attempt) {
     char suffix[32];
@@ -54,8 +69,7 @@ bool ReplacingFile::open() {
     }
     if (errno != EEXIST) break;
   }
-  failed_ = true;
-  return false;
+  return fail(errno);
 }
 
 bool ReplacingFile::write(const void* data, size_t n) {
@@ -64,7 +78,7 @@ bool ReplacingFile::write(const void* data, size_t n) {
   while (n > 0) {
     const ssize_t done = ::write(fd_, p, n);
     if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) return failed_ = true, false;
+    if (done <= 0) return fail(done < 0 ? errno : ENOSPC);
     p += done;
     n -= static_cast<size_t>(done);
   }
@@ -73,15 +87,17 @@ bool ReplacingFile::write(const void* data, size_t n) {
 
 bool ReplacingFile::commit() {
   if (failed_ || fd_ < 0) return false;
-  bool ok = ::fdatasync(fd_) == 0;
-  ok = (::close(fd_) == 0) && ok;
+  if (::fsync(fd_) != 0) return fail(errno);
+  const int fd = fd_;
   fd_ = -1;
-  if (ok) ok = ::rename(temp_.c_str(), target_.c_str()) == 0;
-  if (!ok) {
-    failed_ = true;
-    discard();
-    return false;
-  }
+  if (::close(fd) != 0) return fail(errno);
+  if (::rename(temp_.c_str(), target_.c_str()) != 0) return fail(errno);
   temp_.clear();
   return true;
+}
+
+std::string WriteFileReplacing(const std::string& path, const void* data, size_t size) {
+  ReplacingFile file(path);
+  if (file.open() && file.write(data, size) && file.commit()) return {};
+  return file.error();
 }
