@@ -2095,12 +2095,6 @@ Die Datei bleibt, wie sie ist.</translation>
         <translation>Die Liste der Papierformate kann nicht gespeichert werden, weil </translation>
     </message>
     <message>
-        <source> cannot be read.
-The changes are kept until the program ends.</source>
-        <translation> nicht gelesen werden kann.
-Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
-    </message>
-    <message>
         <source>The damaged file </source>
         <translation>Die beschädigte Datei </translation>
     </message>
@@ -2145,6 +2139,16 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>Label templates (*.xml)|*.xml</source>
         <translation>Etikettenvorlagen (*.xml)|*.xml</translation>
+    </message>
+    <message>
+        <source> cannot be read.</source>
+        <translation> nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>
+The changes are kept until the program ends.</source>
+        <translation>
+Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     </message>
 </context>
 <context>
@@ -2994,10 +2998,6 @@ Erstes Element: </translation>
 <context>
     <name>ScanSettings</name>
     <message>
-        <source>The scanner settings cannot be written to </source>
-        <translation>Die Scanner-Einstellungen können nicht geschrieben werden nach </translation>
-    </message>
-    <message>
         <source>The scanner options file </source>
         <translation>Die Datei der Scanner-Optionen </translation>
     </message>
@@ -3300,10 +3300,6 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>Cannot write </source>
         <translation>Kann nicht schreiben: </translation>
-    </message>
-    <message>
-        <source>disk full</source>
-        <translation>Datenträger voll</translation>
     </message>
 </context>
 <context>

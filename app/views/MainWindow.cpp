@@ -70,7 +70,7 @@ void MainWindow::createDocument() {
   const PrinterPage printer = DefaultPrinterPage();
   doc_.SetPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
   textsView_->sizeForPage();
-  paperPanel_->LoadPaperFormats((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
+  paperPanel_->LoadPaperFormats(UserPaperFile(), StarterPaperFiles());
 }
 
 void MainWindow::buildWindow() {

@@ -9,16 +9,13 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <filesystem>
 
 #include "platform/AnsiText.h"
-#include "platform/SettingsDir.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "print/DetailsFile.h"
 #include "print/LabelTemplate.h"
 #include "print/ProductCatalogue.h"
-#include "print/StarterPaper.h"
 #include "print/views/ProductCatalogueDialog.h"
 
 namespace {
@@ -41,12 +38,6 @@ QDoubleSpinBox* Inch(QWidget* parent) {
   return s;
 }
 }  // namespace
-
-std::vector<std::string> StarterPaperFiles() {
-  const auto dir = ProgramDir();
-  return {(dir.parent_path() / "share" / "quendrix" / "paper.dat").string(),
-          "/usr/share/quendrix/paper.dat"};
-}
 
 PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
   form_ = new PaperFormatDialog(this);
@@ -120,28 +111,17 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
 
 void PaperFormatPanel::LoadPaperFormats(const std::string& userFile,
                                         const std::vector<std::string>& starterFiles) {
-  file_ = userFile;
-  form_->setUnitsFile((std::filesystem::path(userFile).parent_path() / "paper-units.txt").string());
-  PaperLoadResult r = LoadCatalogueAtStart(userFile, starterFiles);
-  formats_ = std::move(r.formats);
-  details_ = std::move(r.details);
-  details_.resize(formats_.size());
+  const std::string message = list_.load(userFile, starterFiles);
+  form_->setUnitsFile(list_.unitsFile());
   updateFormatList();
-  keepDamaged_ = r.status == PaperLoadResult::Damaged;
-  if (keepDamaged_)
-    ShowError(r.message + Translate("PaperFormatPanel", "\nThe file is kept as ") + file_ +
-              Translate("PaperFormatPanel", ".damaged when the list is saved."));
-  unsaveable_ = r.status == PaperLoadResult::Unreadable;
-  toldUnsaveable_ = false;
-  if (unsaveable_)
-    ShowError(r.message + Translate("PaperFormatPanel", "\nThe file is left as it is."));
+  if (!message.empty()) ShowError(message);
 }
 
 void PaperFormatPanel::updateFormatList() {
   {
     const QSignalBlocker block(formatBox);
     formatBox->clear();
-    for (const PaperFormat& t : formats_)
+    for (const PaperFormat& t : list_.formats())
       formatBox->addItem(QString::fromStdString(AnsiToUtf8(t.name)));
     if (formatBox->currentIndex() < 0 && formatBox->count() > 0) formatBox->setCurrentIndex(0);
   }
@@ -150,18 +130,17 @@ void PaperFormatPanel::updateFormatList() {
 
 const PaperFormat* PaperFormatPanel::selectedFormat() const {
   const int i = selectedIndex();
-  return i >= 0 ? &formats_[static_cast<size_t>(i)] : nullptr;
+  return i >= 0 ? &list_.formats()[static_cast<size_t>(i)] : nullptr;
 }
 
 FormatDetails PaperFormatPanel::selectedDetails() const {
   const int i = selectedIndex();
-  return i >= 0 && static_cast<size_t>(i) < details_.size() ? details_[static_cast<size_t>(i)]
-                                                            : FormatDetails{};
+  return i >= 0 ? list_.detailsAt(static_cast<size_t>(i)) : FormatDetails{};
 }
 
 int PaperFormatPanel::selectedIndex() const {
   const int i = formatBox->currentIndex();
-  return i >= 0 && static_cast<size_t>(i) < formats_.size() ? i : -1;
+  return i >= 0 && static_cast<size_t>(i) < list_.formats().size() ? i : -1;
 }
 
 CoverSettings PaperFormatPanel::coverSettings() const {
@@ -173,36 +152,21 @@ int PaperFormatPanel::zoom() const {
 }
 
 void PaperFormatPanel::SavePaperFormats() {
-  if (file_.empty()) return;
-  if (unsaveable_) {  // writing would replace formats we could not read
-    if (!toldUnsaveable_)
-      ShowError(Translate("PaperFormatPanel", "The paper format list cannot be saved, because ") +
-                file_ +
-                Translate("PaperFormatPanel",
-                          " cannot be read.\nThe changes are kept until the program ends."));
-    toldUnsaveable_ = true;
-    return;
-  }
-  if (keepDamaged_ && std::filesystem::exists(file_)) {
-    std::error_code ec;
-    std::filesystem::copy_file(file_, file_ + ".damaged",
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) {
-      ShowError(Translate("PaperFormatPanel", "The damaged file ") + file_ +
-                Translate("PaperFormatPanel", " cannot be kept aside; the list is not saved."));
-      return;
-    }
-  }
-  keepDamaged_ = false;
-  details_.resize(formats_.size());
-  const std::string error = SaveCatalogue(file_, formats_, details_);
-  if (!error.empty())
-    ShowError(error +
+  const PaperListSave saved = list_.save();
+  if (saved.message.empty()) return;
+  if (saved.outcome == PaperListSave::Unreadable)
+    ShowError(saved.message +
+              Translate("PaperFormatPanel", "\nThe changes are kept until the program ends."));
+  else if (saved.outcome == PaperListSave::NotWritten)
+    ShowError(saved.message +
               Translate("PaperFormatPanel", "\nThe change is kept until the program ends."));
+  else
+    ShowError(saved.message);
 }
 
 void PaperFormatPanel::newFormat() {
-  form_->setName(QCoreApplication::translate("PaperFormatPanel", "No name%1").arg(formats_.size()));
+  form_->setName(
+      QCoreApplication::translate("PaperFormatPanel", "No name%1").arg(list_.formats().size()));
   if (form_->exec() != QDialog::Accepted) return;
   const PaperFormat record = PaperFormatFromFields(form_->values());
   FormatDetails details;
@@ -214,16 +178,14 @@ void PaperFormatPanel::editFormat() {
   const int i = selectedIndex();
   if (i < 0) return;
   const auto at = static_cast<size_t>(i);
-  form_->setValues(FieldsFromPaperFormat(formats_[at]));
+  form_->setValues(FieldsFromPaperFormat(list_.formats()[at]));
   form_->setDetails(selectedDetails());
   const PaperFormatFields shown = form_->values();  // as the spin boxes round them
   if (form_->exec() != QDialog::Accepted) return;
-  const PaperFormat record = EditedPaperFormat(formats_[at], shown, form_->values());
+  const PaperFormat record = EditedPaperFormat(list_.formats()[at], shown, form_->values());
   FormatDetails details;
   if (!detailsFromForm(record, details)) return;
-  formats_[at] = record;
-  details_.resize(formats_.size());
-  details_[at] = details;
+  list_.replace(at, record, details);
   updateFormatList();
   SavePaperFormats();
   formatBox->setCurrentIndex(i);
@@ -237,8 +199,7 @@ void PaperFormatPanel::deleteFormat() {
           Translate("PaperFormatPanel", "Hint"), MsgButtons::OkCancel,
           MsgIcon::Error) != MsgResult::Ok)
     return;
-  formats_.erase(formats_.begin() + i);
-  if (static_cast<size_t>(i) < details_.size()) details_.erase(details_.begin() + i);
+  list_.remove(static_cast<size_t>(i));
   updateFormatList();
   SavePaperFormats();
 }
@@ -258,16 +219,10 @@ void PaperFormatPanel::importFormats() {
                              "Label templates (*.xml;*.template)|*.xml;*.template|All files (*)|*");
   const auto answer = CurrentDialogs().openFile(request);
   if (!answer) return;
-  std::vector<LabelTemplate> templates;
-  if (const std::string error = ImportTemplateFile(answer->path, templates); !error.empty()) {
+  const int first = static_cast<int>(list_.formats().size());
+  if (const std::string error = list_.importFile(answer->path); !error.empty()) {
     ShowError(error);
     return;
-  }
-  const int first = static_cast<int>(formats_.size());
-  details_.resize(formats_.size());
-  for (const LabelTemplate& t : templates) {
-    formats_.push_back(t.record);
-    details_.push_back(t.details);
   }
   updateFormatList();
   SavePaperFormats();
@@ -284,8 +239,7 @@ void PaperFormatPanel::exportFormat() {
   request.overwritePrompt = true;
   const auto answer = CurrentDialogs().saveFile(request);
   if (!answer) return;
-  const std::string error =
-      ExportTemplateFile(answer->path, formats_[static_cast<size_t>(i)], selectedDetails());
+  const std::string error = list_.exportFormat(static_cast<size_t>(i), answer->path);
   if (!error.empty()) ShowError(error);
 }
 
@@ -300,10 +254,8 @@ void PaperFormatPanel::openCatalogue() {
 }
 
 void PaperFormatPanel::addFormat(const PaperFormat& record, const FormatDetails& details) {
-  details_.resize(formats_.size());
-  formats_.push_back(record);
-  details_.push_back(details);
+  list_.add(record, details);
   updateFormatList();
   SavePaperFormats();
-  formatBox->setCurrentIndex(static_cast<int>(formats_.size()) - 1);
+  formatBox->setCurrentIndex(static_cast<int>(list_.formats().size()) - 1);
 }

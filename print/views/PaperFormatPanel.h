@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "print/PaperFormatList.h"
 #include "print/SheetLayout.h"
 #include "print/views/PaperFormatDialog.h"
 
@@ -39,12 +40,13 @@ class PaperFormatPanel : public QWidget {
   void setProductCatalogue(const ProductCatalogue* catalogue) { catalogue_ = catalogue; }
   ProductCatalogueDialog* catalogueDialog() const { return catalogueDialog_; }
 
-  const std::vector<PaperFormat>& formats() const { return formats_; }
+  const std::vector<PaperFormat>& formats() const { return list_.formats(); }
+  const PaperFormatList& list() const { return list_; }
   // The selected format, nullptr when none.
   const PaperFormat* selectedFormat() const;
   // The selected format's shape, grids, sheet and bleed (plain without a selection).
   FormatDetails selectedDetails() const;
-  const std::vector<FormatDetails>& details() const { return details_; }
+  const std::vector<FormatDetails>& details() const { return list_.details(); }
   int selectedIndex() const;
   CoverSettings coverSettings() const;
   int zoom() const;
@@ -61,20 +63,13 @@ class PaperFormatPanel : public QWidget {
   void viewChanged();
 
  private:
+  // Saves the list and shows what went wrong.
   void SavePaperFormats();
   // The dialog's details when they make a format with `record`; else the reason is shown.
   bool detailsFromForm(const PaperFormat& record, FormatDetails& out);
 
-  std::vector<PaperFormat> formats_;
-  std::vector<FormatDetails> details_;  // one per format
-  std::string file_;
-  bool keepDamaged_ = false;  // copy the damaged file aside before replacing it
-  bool unsaveable_ = false;   // the file exists but could not be read: never replace it
-  bool toldUnsaveable_ = false;
+  PaperFormatList list_;
   PaperFormatDialog* form_ = nullptr;
   const ProductCatalogue* catalogue_ = nullptr;
   ProductCatalogueDialog* catalogueDialog_ = nullptr;
 };
-
-// Where a starter paper.dat is installed, relative to the program.
-std::vector<std::string> StarterPaperFiles();

@@ -8,20 +8,9 @@
 #include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
 #include "print/Calibration.h"
+#include "print/PrintJobPlan.h"
 
 class QPrinter;
-
-struct PrintRequest {
-  PaperFormat format;
-  int32_t used = 0;  // already corrected to at most one less than a sheet
-  int32_t copies = 1;
-  Calibration calibration;
-  FormatDetails details;        // shape, more grids and bleed; plain for a rectangle
-  bool outlines = false;        // a thin line along each printed position's outline
-  bool cropMarks = false;       // marks outside the corners of printed rectangular elements
-  std::vector<int32_t> marked;  // positions of the first sheet marked used besides the first `used`
-  std::vector<int32_t> sheets;  // the sheets (0-based) to print; empty: all
-};
 
 // Renders the element (cover in a white element) at the printer's resolution; called once.
 using ElementRenderer = std::function<QImage(PixelSize element, int dpx, int dpy)>;

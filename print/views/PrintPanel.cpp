@@ -14,7 +14,6 @@
 #include "platform/Translate.h"
 #include "platform/views/ImageButton.h"
 #include "print/NextPosition.h"
-#include "print/PageRange.h"
 #include "print/views/JobPrinterKey.h"
 
 namespace {
@@ -181,39 +180,32 @@ void PrintPanel::printCovers() {
                                 MsgIcon::Error);
     return;
   }
-  const SheetLayout layout = currentLayout();
-  NumberListParse pages;
-  if (!pagesEdit->text().trimmed().isEmpty()) {
-    pages = ParseNumberList(pagesEdit->text().toStdString(), layout.pages, "page");
-    if (!pages.error.empty()) {
-      ShowError(Translate("PrintPanel", "Pages: ") + pages.error + ".");
-      return;
-    }
+  JobChoices choices;
+  choices.format = *selected_();
+  choices.details = selectedDetails();
+  choices.used = usedEdit->value();
+  choices.marked = marked_;
+  choices.copies = copiesEdit->value();
+  if (!pagesEdit->text().trimmed().isEmpty()) choices.pages = pagesEdit->text().toStdString();
+  choices.outlines = outlinesBox->isChecked();
+  choices.cropMarks = cropMarksBox->isChecked();
+  PrintJobPlan plan(choices);
+  if (!plan.pagesError().empty()) {
+    ShowError(Translate("PrintPanel", "Pages: ") + plan.pagesError() + ".");
+    return;
   }
   std::string pdf;
   if (!target_(pdf)) return;
-  PrintRequest request;
-  request.marked = marked_;
-  request.sheets = pages.numbers;
-  request.format = *selected_();
-  request.used = usedEdit->value();
-  request.copies = copiesEdit->value();
+  PrintRequest& request = plan.request();
   request.calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
-  request.details = selectedDetails();
-  request.outlines = outlinesBox->isChecked();
-  request.cropMarks = cropMarksBox->isChecked();
   auto printer = MakeJobPrinter(choice_, pdf);
   UseSheetSize(*printer, request.details);
   const ElementRenderer render =
       cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleed) : render_;
   const PrintResult r = PrintSheets(*printer, request, render);
   if (!r.ok) ShowError(r.error);
-  // A whole job that completed leaves the next free position for the next print.
-  if (r.ok && request.sheets.empty()) {
-    const std::string error = RememberNextPosition(paperFile_, request.format, NextAfter(layout));
-    if (!error.empty()) ShowError(error);
-    refreshContinue();
-  }
+  if (const std::string error = plan.finish(r.ok, paperFile_); !error.empty()) ShowError(error);
+  if (r.ok) refreshContinue();
   emit previewChanged();
 }
 

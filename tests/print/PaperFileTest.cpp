@@ -2,11 +2,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 
+#include "platform/SettingsFile.h"
 #include "print/PaperFile.h"
+#include "print/PaperFormatList.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -163,4 +166,70 @@ TEST(PaperFileTest, UnreplaceableTargetLeavesNoTemporaryFile) {
   EXPECT_NE(SavePaperFormats(path, {Sample("x")}), "");
   EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(PaperFormatListTest, DamagedFileIsKeptAsideOnceAndAnUnreadableOneNeverReplaced) {
+  TempDir dir;
+  const std::string path = dir.file("paper.dat");
+  auto damaged = EncodePaperFormats({Sample("whole"), Sample("cut")});
+  damaged.resize(damaged.size() - 10);
+  WriteBytes(path, damaged);
+  PaperFormatList list;
+  const std::string message = list.load(path, {});
+  EXPECT_NE(message.find("is damaged"), std::string::npos) << message;
+  EXPECT_NE(message.find(path + ".damaged when the list is saved"), std::string::npos);
+  ASSERT_EQ(list.formats().size(), 1u);
+  EXPECT_TRUE(list.damaged());
+  list.add(Sample("new"), FormatDetails{});
+  EXPECT_EQ(list.save().outcome, PaperListSave::Saved);
+  EXPECT_EQ(ReadBytes(path + ".damaged"), damaged);
+  list.remove(0);
+  EXPECT_EQ(list.save().outcome, PaperListSave::Saved);  // later saves leave the copy alone
+  EXPECT_EQ(ReadBytes(path + ".damaged"), damaged);
+  EXPECT_EQ(LoadPaperFormats(path).formats.at(0).name, "new");
+
+  const auto before = ReadBytes(path);
+  SetFileReaderForTests([](const std::string&, size_t, bool*) {
+    errno = EACCES;
+    return std::optional<std::vector<uint8_t>>();
+  });
+  PaperFormatList unreadable;
+  EXPECT_NE(unreadable.load(path, {}).find("cannot be read"), std::string::npos);
+  SetFileReaderForTests(nullptr);
+  EXPECT_TRUE(unreadable.formats().empty());  // no starter formats in place of the user's own
+  unreadable.add(Sample("lost at the end"), FormatDetails{});
+  const PaperListSave first = unreadable.save(), second = unreadable.save();
+  EXPECT_EQ(first.outcome, PaperListSave::Unreadable);
+  EXPECT_EQ(first.message,
+            "The paper format list cannot be saved, because " + path + " cannot be read.");
+  EXPECT_EQ(second.outcome, PaperListSave::Unreadable);
+  EXPECT_EQ(second.message, "");  // told once
+  EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST(PaperFormatListTest, ChangesImportsAndExportsKeepEachFormatWithItsDetails) {
+  TempDir dir;
+  PaperFormatList list;
+  EXPECT_EQ(list.load(dir.file("paper.dat"), {}), "");  // none yet: the starter formats
+  const size_t starters = list.formats().size();
+  EXPECT_EQ(list.unitsFile(), dir.file("paper-units.txt"));
+  PaperFormat disc = Sample("Disc");
+  disc.width = disc.height = disc.stepAcross = disc.stepDown = 117;
+  FormatDetails d;
+  d.shape = {ShapeKind::Disc, 0, 117, 41};
+  list.replace(0, disc, d);
+  ASSERT_EQ(list.exportFormat(0, dir.file("disc.xml")), "");
+  list.remove(0);
+  EXPECT_EQ(list.detailsAt(0), FormatDetails{});
+  ASSERT_EQ(list.importFile(dir.file("disc.xml")), "");
+  EXPECT_NE(list.importFile(dir.file("missing.xml")), "");
+  ASSERT_EQ(list.formats().size(), starters);
+  EXPECT_EQ(list.formats().back().name, "Disc");
+  EXPECT_EQ(list.detailsAt(starters - 1).shape, d.shape);
+  EXPECT_EQ(list.detailsAt(starters), FormatDetails{});  // beyond the list: plain
+  ASSERT_EQ(list.save().outcome, PaperListSave::Saved);
+  PaperFormatList again;
+  again.load(dir.file("paper.dat"), {});
+  EXPECT_EQ(again.formats(), list.formats());
+  EXPECT_EQ(again.details(), list.details());
 }

@@ -4,6 +4,7 @@
 
 #include "print/NextPosition.h"
 #include "print/PageRange.h"
+#include "print/PrintJobPlan.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -144,4 +145,36 @@ TEST(PrintPositionsTest, TheNextPositionIsRememberedPerFormatRecord) {
   backwards[bytes.size() - 4] = 1;
   WriteBytes(NextPositionFileFor(paper), backwards);
   EXPECT_FALSE(RecallNextPosition(paper, a));
+}
+
+TEST(PrintPositionsTest, AJobPlanCorrectsItsChoicesAndOnlyAWholePrintedJobMovesTheNextPosition) {
+  TempDir dir;
+  const std::string paper = dir.file("paper.dat");
+  JobChoices c;
+  c.format = TwoByFive();
+  c.used = 12;  // more than a sheet: one less than a sheet
+  c.copies = 3;
+  const struct {
+    std::string pages;
+    bool printed;
+    bool wrongPages, remembered;
+  } cases[] = {
+      {"", false, false, false},  // the job failed
+      {"1", true, false, false},  // only some sheets again
+      {"3", true, true, false},   // no such sheet
+      {"", true, false, true},    // a whole job
+  };
+  for (const auto& k : cases) {
+    std::filesystem::remove(NextPositionFileFor(paper));
+    c.pages = k.pages;
+    PrintJobPlan plan(c);
+    EXPECT_EQ(plan.request().used, 9) << k.pages;
+    EXPECT_EQ(plan.layout().pages, 2) << k.pages;
+    EXPECT_EQ(!plan.pagesError().empty(), k.wrongPages) << k.pages;
+    EXPECT_EQ(plan.request().sheets.size(), k.pages == "1" ? 1u : 0u) << k.pages;
+    EXPECT_EQ(plan.finish(k.printed, paper), "");
+    const auto next = RecallNextPosition(paper, c.format);
+    EXPECT_EQ(next.has_value(), k.remembered) << k.pages;
+    if (next) EXPECT_EQ(*next, NextAfter(plan.layout()));
+  }
 }

@@ -7,20 +7,14 @@
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
-#include "print/DetailsFile.h"
-#include "print/StarterPaper.h"
-#include "print/views/PaperFormatPanel.h"
+#include "print/PaperFormatList.h"
 
 namespace {
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
 // The category's id for its id or its name, any case; empty when there is none.
 std::string CategoryId(const ProductCatalogue& c, const std::string& wanted) {
   for (const CatalogueCategory& k : c.categories())
-    if (Lower(k.id) == Lower(wanted) || Lower(k.name) == Lower(wanted)) return k.id;
+    if (AsciiLower(k.id) == AsciiLower(wanted) || AsciiLower(k.name) == AsciiLower(wanted))
+      return k.id;
   return {};
 }
 
@@ -50,16 +44,14 @@ int Add(const ProductCatalogue& c, const std::string& which, const std::string& 
   if (!t->product.unusable.empty())
     return Fail(kExitFailure,
                 which + Translate("BatchCatalogue", " cannot be printed: ") + t->product.unusable);
-  PaperLoadResult list = LoadCatalogueAtStart(paperFile, StarterPaperFiles());
-  if (list.status == PaperLoadResult::Damaged) return Fail(kExitFailure, list.message);
+  PaperFormatList list;
+  list.load(paperFile, StarterPaperFiles());
+  if (list.damaged()) return Fail(kExitFailure, list.fault());
   const LabelTemplate added = ProductAsFormat(*t);
-  list.details.resize(list.formats.size());
-  list.formats.push_back(added.record);
-  list.details.push_back(added.details);
-  if (const std::string error = SaveCatalogue(paperFile, list.formats, list.details);
-      !error.empty())
-    return Fail(kExitFailure, error);
-  std::printf("%zu\t%s\n", list.formats.size(), AnsiToUtf8(added.record.name).c_str());
+  list.add(added.record, added.details);
+  if (const PaperListSave saved = list.save(); saved.outcome != PaperListSave::Saved)
+    return Fail(kExitFailure, saved.message);
+  std::printf("%zu\t%s\n", list.formats().size(), AnsiToUtf8(added.record.name).c_str());
   return 0;
 }
 }  // namespace
@@ -78,7 +70,7 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
       if (filter.category.empty())
         return Fail(kExitUsage, Translate("BatchCatalogue", "no category ") + args[i]);
     } else if (a == "--paper" && hasValue) {
-      const std::string paper = Lower(args[++i]);
+      const std::string paper = AsciiLower(args[++i]);
       filter.paper = paper == "a4"       ? PaperClass::A4
                      : paper == "letter" ? PaperClass::Letter
                      : paper == "other"  ? PaperClass::Other
@@ -104,5 +96,5 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
 }
 
 int RunCatalogueCommand(const Args& args) {
-  return RunCatalogueCommandWith(args, SharedCatalogue(), (SettingsDir() / "paper.dat").string());
+  return RunCatalogueCommandWith(args, SharedCatalogue(), UserPaperFile());
 }

@@ -5,24 +5,17 @@
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
-#include "print/DetailsFile.h"
-#include "print/LabelTemplate.h"
-#include "print/StarterPaper.h"
-#include "print/views/PaperFormatPanel.h"
+#include "print/PaperFormatList.h"
 
 namespace {
-std::string CatalogueFile() {
-  return (SettingsDir() / "paper.dat").string();
-}
-
 std::string GridText(const LabelGrid& g) {
   return std::to_string(g.across) + " x " + std::to_string(g.down);
 }
 
-int List(const PaperLoadResult& c) {
-  for (size_t i = 0; i < c.formats.size(); ++i) {
-    const PaperFormat& t = c.formats[i];
-    const FormatDetails d = i < c.details.size() ? c.details[i] : FormatDetails{};
+int List(const PaperFormatList& c) {
+  for (size_t i = 0; i < c.formats().size(); ++i) {
+    const PaperFormat& t = c.formats()[i];
+    const FormatDetails d = c.detailsAt(i);
     std::string grids;
     for (const LabelGrid& g : AllGrids(t, d)) grids += (grids.empty() ? "" : " + ") + GridText(g);
     std::printf(Translate("BatchFormats", "%zu\t%s\t%.2f x %.2f mm\t%s\n").c_str(), i + 1,
@@ -31,37 +24,31 @@ int List(const PaperLoadResult& c) {
   return 0;
 }
 
-int Import(PaperLoadResult& c, const std::string& file) {
-  std::vector<LabelTemplate> templates;
-  if (const std::string error = ImportTemplateFile(file, templates); !error.empty())
+int Import(PaperFormatList& c, const std::string& file) {
+  const size_t first = c.formats().size();
+  if (const std::string error = c.importFile(file); !error.empty())
     return Fail(kExitFailure, error);
-  c.details.resize(c.formats.size());
-  for (const LabelTemplate& t : templates) {
-    c.formats.push_back(t.record);
-    c.details.push_back(t.details);
-    std::printf("%zu\t%s\n", c.formats.size(), AnsiToUtf8(t.record.name).c_str());
-  }
-  if (const std::string error = SaveCatalogue(CatalogueFile(), c.formats, c.details);
-      !error.empty())
-    return Fail(kExitFailure, error);
+  for (size_t i = first; i < c.formats().size(); ++i)
+    std::printf("%zu\t%s\n", i + 1, AnsiToUtf8(c.formats()[i].name).c_str());
+  if (const PaperListSave saved = c.save(); saved.outcome != PaperListSave::Saved)
+    return Fail(kExitFailure, saved.message);
   return 0;
 }
 
-int Export(const PaperLoadResult& c, const std::string& number, const std::string& file) {
+int Export(const PaperFormatList& c, const std::string& number, const std::string& file) {
   char* end = nullptr;
   const long n = std::strtol(number.c_str(), &end, 10);
-  if (number.empty() || *end || n < 1 || static_cast<size_t>(n) > c.formats.size())
+  if (number.empty() || *end || n < 1 || static_cast<size_t>(n) > c.formats().size())
     return Fail(kExitUsage, Translate("BatchFormats", "no paper format ") + number);
-  const size_t i = static_cast<size_t>(n - 1);
-  const FormatDetails d = i < c.details.size() ? c.details[i] : FormatDetails{};
-  if (const std::string error = ExportTemplateFile(file, c.formats[i], d); !error.empty())
+  if (const std::string error = c.exportFormat(static_cast<size_t>(n - 1), file); !error.empty())
     return Fail(kExitFailure, error);
   return 0;
 }
 }  // namespace
 
 int RunFormatsCommand(const Args& args) {
-  PaperLoadResult catalogue = LoadCatalogueAtStart(CatalogueFile(), StarterPaperFiles());
+  PaperFormatList catalogue;
+  catalogue.load(UserPaperFile(), StarterPaperFiles());  // the list as far as it can be read
   if (args.empty()) return List(catalogue);
   if (args[0] == "import" && args.size() == 2) return Import(catalogue, args[1]);
   if (args[0] == "export" && args.size() == 3) return Export(catalogue, args[1], args[2]);

@@ -13,12 +13,10 @@
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
-#include "print/NextPosition.h"
 #include "print/PageRange.h"
-#include "print/StarterPaper.h"
+#include "print/PaperFormatList.h"
 #include "print/views/CoverDrawer.h"
 #include "print/views/JobPrinterKey.h"
-#include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintJob.h"
 
 namespace {
@@ -100,14 +98,12 @@ int RunPrintCommand(const Args& args) {
   PrintOptions o;
   if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
   BatchApplication app;
-  const PaperLoadResult catalogue =
-      LoadCatalogueAtStart((SettingsDir() / "paper.dat").string(), StarterPaperFiles());
-  const std::vector<PaperFormat>& formats = catalogue.formats;
+  PaperFormatList catalogue;
+  catalogue.load(UserPaperFile(), StarterPaperFiles());
+  const std::vector<PaperFormat>& formats = catalogue.formats();
   const PaperFormat* format = FindFormat(formats, o.paper);
   if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
-  const size_t index = static_cast<size_t>(format - formats.data());
-  const FormatDetails details =
-      index < catalogue.details.size() ? catalogue.details[index] : FormatDetails{};
+  const FormatDetails details = catalogue.detailsAt(static_cast<size_t>(format - formats.data()));
 
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -115,26 +111,23 @@ int RunPrintCommand(const Args& args) {
   if (!OpenFile(doc, o.cover))
     return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
 
-  PrintRequest request;
-  request.format = *format;
-  request.used = CorrectUsed(*format, details, o.used);
-  request.details = details;
-  request.outlines = o.outlines;
-  request.cropMarks = o.cropMarks;
-  request.copies = o.copies;
+  JobChoices choices;
+  choices.format = *format;
+  choices.details = details;
+  choices.used = o.used;
+  choices.copies = o.copies;
+  choices.pages = o.pages;
+  choices.outlines = o.outlines;
+  choices.cropMarks = o.cropMarks;
   if (!o.skip.empty()) {
     const NumberListParse skip =
         ParseNumberList(o.skip, PositionsPerSheet(*format, details), "position");
     if (!skip.error.empty()) return Fail(kExitUsage, "--skip: " + skip.error);
-    request.marked = skip.numbers;
+    choices.marked = skip.numbers;
   }
-  const SheetLayout layout =
-      LayoutFor(*format, details, request.used, request.marked, request.copies);
-  if (!o.pages.empty()) {
-    const NumberListParse pages = ParseNumberList(o.pages, layout.pages, "page");
-    if (!pages.error.empty()) return Fail(kExitUsage, "--pages: " + pages.error);
-    request.sheets = pages.numbers;
-  }
+  PrintJobPlan plan(choices);
+  if (!plan.pagesError().empty()) return Fail(kExitUsage, "--pages: " + plan.pagesError());
+  PrintRequest& request = plan.request();
   PrinterChoice choice;
   choice.printerName = o.printer;
   std::string damage;
@@ -150,11 +143,8 @@ int RunPrintCommand(const Args& args) {
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::printf(Translate("BatchPrint", "%d page%s printed\n").c_str(), r.pages,
               r.pages == 1 ? "" : "s");
-  if (request.sheets.empty()) {  // a whole job: the next print may continue after it
-    const std::string error =
-        RememberNextPosition((SettingsDir() / "paper.dat").string(), *format, NextAfter(layout));
-    if (!error.empty()) std::fprintf(stderr, "quendrix: %s\n", error.c_str());
-  }
+  if (const std::string error = plan.finish(r.ok, UserPaperFile()); !error.empty())
+    std::fprintf(stderr, "quendrix: %s\n", error.c_str());
   return 0;
 }
 

@@ -1,0 +1,105 @@
+#include "print/PaperFormatList.h"
+
+#include <filesystem>
+
+#include "platform/SettingsDir.h"
+#include "platform/SettingsFile.h"
+#include "platform/Translate.h"
+#include "print/DetailsFile.h"
+#include "print/StarterPaper.h"
+
+std::string UserPaperFile() {
+  return (SettingsDir() / "paper.dat").string();
+}
+
+std::vector<std::string> StarterPaperFiles() {
+  const auto dir = ProgramDir();
+  return {(dir.parent_path() / "share" / "quendrix" / "paper.dat").string(),
+          "/usr/share/quendrix/paper.dat"};
+}
+
+std::string PaperFormatList::load(const std::string& file,
+                                  const std::vector<std::string>& starterFiles) {
+  file_ = file;
+  PaperLoadResult r = LoadCatalogueAtStart(file, starterFiles);
+  formats_ = std::move(r.formats);
+  details_ = std::move(r.details);
+  details_.resize(formats_.size());
+  keepDamaged_ = r.status == PaperLoadResult::Damaged;
+  unreadable_ = r.status == PaperLoadResult::Unreadable;
+  toldUnreadable_ = false;
+  fault_ = r.message;
+  if (keepDamaged_)
+    return r.message + Translate("PaperFormatPanel", "\nThe file is kept as ") + file_ +
+           Translate("PaperFormatPanel", ".damaged when the list is saved.");
+  if (unreadable_) return r.message + Translate("PaperFormatPanel", "\nThe file is left as it is.");
+  return {};
+}
+
+std::string PaperFormatList::unitsFile() const {
+  return SideFile(file_, "-units.txt");
+}
+
+FormatDetails PaperFormatList::detailsAt(size_t i) const {
+  return i < details_.size() ? details_[i] : FormatDetails{};
+}
+
+void PaperFormatList::add(const PaperFormat& record, const FormatDetails& details) {
+  details_.resize(formats_.size());
+  formats_.push_back(record);
+  details_.push_back(details);
+}
+
+void PaperFormatList::replace(size_t i, const PaperFormat& record, const FormatDetails& details) {
+  if (i >= formats_.size()) return;
+  details_.resize(formats_.size());
+  formats_[i] = record;
+  details_[i] = details;
+}
+
+void PaperFormatList::remove(size_t i) {
+  if (i >= formats_.size()) return;
+  formats_.erase(formats_.begin() + static_cast<std::ptrdiff_t>(i));
+  if (i < details_.size()) details_.erase(details_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+std::string PaperFormatList::importFile(const std::string& path) {
+  std::vector<LabelTemplate> templates;
+  if (std::string error = ImportTemplateFile(path, templates); !error.empty()) return error;
+  for (const LabelTemplate& t : templates) add(t.record, t.details);
+  return {};
+}
+
+std::string PaperFormatList::exportFormat(size_t i, const std::string& path) const {
+  if (i >= formats_.size()) return {};
+  return ExportTemplateFile(path, formats_[i], detailsAt(i));
+}
+
+PaperListSave PaperFormatList::save() {
+  PaperListSave r;
+  if (file_.empty()) return r;
+  if (unreadable_) {  // writing would replace formats we could not read
+    r.outcome = PaperListSave::Unreadable;
+    if (!toldUnreadable_)
+      r.message = Translate("PaperFormatPanel", "The paper format list cannot be saved, because ") +
+                  file_ + Translate("PaperFormatPanel", " cannot be read.");
+    toldUnreadable_ = true;
+    return r;
+  }
+  if (keepDamaged_ && std::filesystem::exists(file_)) {
+    std::error_code ec;
+    std::filesystem::copy_file(file_, file_ + ".damaged",
+                               std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) {
+      r.outcome = PaperListSave::NotKeptAside;
+      r.message = Translate("PaperFormatPanel", "The damaged file ") + file_ +
+                  Translate("PaperFormatPanel", " cannot be kept aside; the list is not saved.");
+      return r;
+    }
+  }
+  keepDamaged_ = false;
+  details_.resize(formats_.size());
+  r.message = SaveCatalogue(file_, formats_, details_);
+  if (!r.message.empty()) r.outcome = PaperListSave::NotWritten;
+  return r;
+}
