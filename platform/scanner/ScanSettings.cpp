@@ -1,10 +1,10 @@
 #include "platform/scanner/ScanSettings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "platform/ReplacingFile.h"
@@ -13,10 +13,10 @@
 #include "platform/Translate.h"
 
 namespace {
-constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
+constexpr size_t kMaxSettingsBytes = 64 * 1024;
 constexpr size_t kMaxDeviceName = 1024;
 constexpr double kMaxAreaMm = 10000;
-constexpr std::uintmax_t kMaxOptionsBytes = 4 * 1024 * 1024;
+constexpr size_t kMaxOptionsBytes = 4 * 1024 * 1024;
 
 bool ParseInt(const std::string& text, int& out) {
   char* end = nullptr;
@@ -43,12 +43,23 @@ bool WriteReplacing(const std::string& path, const std::string& text, std::strin
   return error.empty();
 }
 
+enum class TextRead { Read, Missing, TooLarge, Unreadable };
+
+// Reads a settings text of at most `limit` bytes into `out`.
+TextRead ReadText(const std::string& path, size_t limit, std::istringstream& out) {
+  bool truncated = false;
+  const auto bytes = ReadFileLimited(path, limit, &truncated);
+  if (!bytes) return errno == ENOENT ? TextRead::Missing : TextRead::Unreadable;
+  if (truncated) return TextRead::TooLarge;
+  out.str(std::string(bytes->begin(), bytes->end()));
+  return TextRead::Read;
+}
+
 bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const auto size = std::filesystem::file_size(path, ec);
-  std::ifstream in(path, std::ios::binary);
-  if (ec || size > kMaxOptionsBytes || !in) {
+  std::istringstream in;
+  const TextRead read = ReadText(path, kMaxOptionsBytes, in);
+  if (read == TextRead::Missing) return true;
+  if (read != TextRead::Read) {
     error = Translate("ScanSettings", "The scanner options file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
@@ -94,16 +105,15 @@ bool ParseScanMode(const std::string& text, ScanMode& mode) {
 
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error) {
   out = ScanSettings{};
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxSettingsBytes) {
+  std::istringstream in;
+  const TextRead text = ReadText(path, kMaxSettingsBytes, in);
+  if (text == TextRead::Missing) return true;
+  if (text == TextRead::TooLarge) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  if (text == TextRead::Unreadable) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " cannot be read.");
     return false;

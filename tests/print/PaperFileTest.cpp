@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -144,16 +142,11 @@ TEST(PaperFileTest, FailedWriteKeepsTheOldFileAndSaysSo) {
   const std::string path = dir.file("paper.dat");
   ASSERT_EQ(SavePaperFormats(path, {Sample("kept")}), "");
   const auto before = ReadBytes(path);
-  // A file size limit makes the write fail half-way, as a full disk would.
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 150;
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const std::string error = SavePaperFormats(path, {Sample("new"), Sample("newer")});
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  std::string error;
+  {
+    const FileSizeLimit full(150);
+    error = SavePaperFormats(path, {Sample("new"), Sample("newer")});
+  }
   EXPECT_NE(error.find("Cannot write"), std::string::npos) << error;
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);

@@ -175,6 +175,8 @@ TEST(PrintPositionsTest, AJobPlanCorrectsItsChoicesAndOnlyAWholePrintedJobMovesT
     EXPECT_EQ(plan.finish(k.printed, paper), "");
     const auto next = RecallNextPosition(paper, c.format);
     EXPECT_EQ(next.has_value(), k.remembered) << k.pages;
-    if (next) EXPECT_EQ(*next, NextAfter(plan.layout()));
+    if (next) {
+      EXPECT_EQ(*next, NextAfter(plan.layout()));
+    }
   }
 }

@@ -19,6 +19,20 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// While it lives, no file this process writes grows past `bytes`: a write fails half-way, as
+// on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(uint64_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  uint64_t oldSoft_ = 0;
+  void (*oldHandler_)(int) = nullptr;
+};
+
 std::vector<uint8_t> ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 // The folder of files shipped with the tests (tests/data, or $QUENDRIX_TEST_DATA).

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <bit>
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -363,15 +361,10 @@ TEST_F(CoverFileTest, AFailedSaveKeepsTheOldFileTheNameAndNoTemporaryFile) {
   const auto before = Snapshot(doc);
 
   // A write that fails half-way: the file size limit stops it.
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const bool wrote = SaveFile(doc, dir.file("keep.cov"));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_FALSE(wrote);
+  {
+    const FileSizeLimit full(4096);
+    EXPECT_FALSE(SaveFile(doc, dir.file("keep.cov")));
+  }
   EXPECT_EQ(dialogs.messages(),
             std::vector<std::string>{"The file keep.cov could not be created!"});
   EXPECT_EQ(ReadBytes(dir.file("keep.cov")), oldBytes);

@@ -1,8 +1,6 @@
 // The scanner settings file.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "platform/SettingsDir.h"
@@ -59,18 +57,11 @@ TEST(ScanSettingsTest, FailedWriteKeepsThePreviousFile) {
   ScanSettings s;
   ASSERT_TRUE(SaveScanSettings(dir.file("scanner.dat"), s, error));
   const auto before = ReadBytes(dir.file("scanner.dat"));
-  // A file size limit makes the write fail half-way, as a full disk would.
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 20;
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
   s.resolution = 1200;
-  const bool saved = SaveScanSettings(dir.file("scanner.dat"), s, error);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
-  EXPECT_FALSE(saved);
+  {
+    const FileSizeLimit full(20);
+    EXPECT_FALSE(SaveScanSettings(dir.file("scanner.dat"), s, error));
+  }
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadBytes(dir.file("scanner.dat")), before);
 }
