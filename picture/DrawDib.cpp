@@ -1,10 +1,10 @@
 #include "picture/DrawDib.h"
-#include "platform/Translate.h"
-#include "platform/dib/Halftone.h"
 
 #include <cmath>
 
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
+#include "platform/dib/Halftone.h"
 
 namespace {
 int gScreenBits = 24;
@@ -31,7 +31,9 @@ void CopyPixel(int bits, const uint8_t* src, int32_t sx, uint8_t* dst, int32_t x
       dst[x >> 1] |= (x & 1) ? v : uint8_t(v << 4);
       break;
     }
-    case 8: dst[x] = src[sx]; break;
+    case 8:
+      dst[x] = src[sx];
+      break;
     default:
       for (int k = 0; k < 3; ++k) dst[3 * x + k] = src[3 * sx + k];
   }
@@ -69,7 +71,8 @@ void GdiStretch(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, 
     return;
   if (dibToDev && ResampleToDevice(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH)) return;
 
-  std::unique_ptr<CompatibleBitmap> bitmap = dc.CreateCompatibleBitmap(DibWidth(pic), DibHeight(pic));
+  std::unique_ptr<CompatibleBitmap> bitmap =
+      dc.CreateCompatibleBitmap(DibWidth(pic), DibHeight(pic));
   if (!bitmap) {
     Message(Translate("DrawDib", "Can not create the bitmap!").c_str());
     return;
@@ -114,15 +117,21 @@ bool HalftoneWay(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
 }
 }  // namespace
 
-int ScreenBitsPerPixel() { return gScreenBits; }
-void SetScreenBitsPerPixel(int bitsPerPixel) { gScreenBits = bitsPerPixel; }
+int ScreenBitsPerPixel() {
+  return gScreenBits;
+}
+void SetScreenBitsPerPixel(int bitsPerPixel) {
+  gScreenBits = bitsPerPixel;
+}
 
 void SetHalftoneFunctions(HalftoneDibFn halftone, HalftoneDibXYFn halftoneXY) {
   gHalftone = halftone;
   gHalftoneXY = halftoneXY;
 }
 
-bool HalftoneAvailable() { return gHalftone && gHalftoneXY; }
+bool HalftoneAvailable() {
+  return gHalftone && gHalftoneXY;
+}
 
 void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, const Dib& pic,
              int32_t srcX, int32_t srcY, int32_t srcW, int32_t srcH, bool halftone, uint32_t rop,
@@ -171,9 +180,9 @@ void DrawDib(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH, con
   }
 
   const int bits = DibBitCount(pic);
-  const bool halftoned = bits == 24 && ScreenBitsPerPixel() <= 8 && halftone &&
-                        HalftoneAvailable() &&
-                        HalftoneWay(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH, rop, palette);
+  const bool halftoned =
+      bits == 24 && ScreenBitsPerPixel() <= 8 && halftone && HalftoneAvailable() &&
+      HalftoneWay(dc, x, y, destW, destH, pic, srcX, srcY, srcW, srcH, rop, palette);
   if (!halftoned) {
     if (bits == 24 && !printer)
       StretchDibRows24(dc, x, y, destW, destH, pic, srcX, height - srcY - srcH, srcW, srcH);
