@@ -37,7 +37,8 @@ TEST(StarterPaperTest, CdFormatsAreCentredOnA4AndLetter) {
 }
 
 TEST(StarterPaperTest, ShippedFileHoldsTheStarterFormats) {
-  const auto root = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+  // The source tree from the test data folder: __FILE__ is relative when ccache rewrites paths.
+  const auto root = std::filesystem::path(TestDataDir()).parent_path().parent_path();
   const std::string shipped = (root / "resources" / "paper.dat").string();
   const PaperLoadResult starter = StarterCatalogue();
   EXPECT_EQ(ReadBytes(shipped), EncodePaperFormats(starter.formats));
