@@ -33,7 +33,7 @@ struct FormatDetails {
   double sheetWidth = 0, sheetHeight = 0;  // 0: the printer's page
   double bleed = 0;                        // how far the cover runs past the outline
   // True when the format is the record alone: a plain rectangle on one grid.
-  bool IsPlain() const { return *this == FormatDetails{}; }
+  bool isPlain() const { return *this == FormatDetails{}; }
   bool operator==(const FormatDetails&) const = default;
 };
 

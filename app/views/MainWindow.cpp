@@ -70,7 +70,7 @@ void MainWindow::createDocument() {
   const PrinterPage printer = DefaultPrinterPage();
   doc_.setPrinterPage(printer.widthPx, printer.heightPx, printer.dpiX, printer.dpiY);
   textsView_->sizeForPage();
-  paperPanel_->LoadPaperFormats(UserPaperFile(), StarterPaperFiles());
+  paperPanel_->loadPaperFormats(UserPaperFile(), StarterPaperFiles());
 }
 
 void MainWindow::buildWindow() {

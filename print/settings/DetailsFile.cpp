@@ -97,7 +97,7 @@ std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,
   w.put(int32_t{0});  // the count, set below
   int32_t count = 0;
   for (size_t i = 0; i < formats.size() && i < details.size(); ++i) {
-    if (details[i].IsPlain()) continue;
+    if (details[i].isPlain()) continue;
     const std::vector<uint8_t> entry = EncodeEntry(formats[i], details[i]);
     w.put(static_cast<int32_t>(entry.size()));
     w.putBytes(entry.data(), entry.size());
@@ -146,7 +146,7 @@ std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperF
                           const std::vector<FormatDetails>& details) {
   const std::string side = DetailsFileFor(paperFile);
   bool needed = std::filesystem::exists(side);
-  for (const FormatDetails& d : details) needed = needed || !d.IsPlain();
+  for (const FormatDetails& d : details) needed = needed || !d.isPlain();
   if (needed) {
     const std::string error = WriteFileReplacing(side, EncodeDetailsFile(formats, details));
     if (!error.empty()) return error;

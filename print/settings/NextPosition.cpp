@@ -103,7 +103,7 @@ std::optional<NextPosition> RecallNextPosition(const std::string& paperFile,
   if (message) *message = load.message;
   const auto record = EncodePaperFormat(format);
   for (const NextPositionEntry& e : load.entries)
-    if (e.record == record && !e.next.Fresh()) return e.next;
+    if (e.record == record && !e.next.fresh()) return e.next;
   return std::nullopt;
 }
 
@@ -113,7 +113,7 @@ std::string RememberNextPosition(const std::string& paperFile, const PaperFormat
   std::vector<NextPositionEntry> entries = Load(file).entries;  // a damaged file starts anew
   const auto record = EncodePaperFormat(format);
   std::erase_if(entries, [&](const NextPositionEntry& e) { return e.record == record; });
-  if (!next.Fresh()) entries.push_back({record, next});
+  if (!next.fresh()) entries.push_back({record, next});
   if (entries.empty() && !std::filesystem::exists(file)) return {};
   return WriteFileReplacing(file, EncodeNextPositions(entries));
 }

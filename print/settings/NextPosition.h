@@ -12,7 +12,7 @@
 struct NextPosition {
   int32_t used = 0;
   std::vector<int32_t> marked;  // counted from 0, increasing
-  bool Fresh() const { return used == 0 && marked.empty(); }
+  bool fresh() const { return used == 0 && marked.empty(); }
   bool operator==(const NextPosition&) const = default;
 };
 

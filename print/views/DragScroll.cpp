@@ -14,23 +14,23 @@ bool DragScroll::eventFilter(QObject*, QEvent* e) {
   switch (e->type()) {
     case QEvent::MouseButtonPress:
       if (focusOnPress_) area_->setFocus();
-      Panning = true;
-      PanStart = static_cast<QMouseEvent*>(e)->position().toPoint();
+      panning_ = true;
+      panStart_ = static_cast<QMouseEvent*>(e)->position().toPoint();
       return true;
     case QEvent::MouseMove:
-      if (Panning) {
+      if (panning_) {
         // The view moves with the scrolling, so positions are in the view's own coordinates.
         const QPoint p = static_cast<QMouseEvent*>(e)->position().toPoint();
         QScrollBar* h = area_->horizontalScrollBar();
         QScrollBar* v = area_->verticalScrollBar();
-        const int x = h->value() + PanStart.x() - p.x(), y = v->value() + PanStart.y() - p.y();
+        const int x = h->value() + panStart_.x() - p.x(), y = v->value() + panStart_.y() - p.y();
         h->setValue(x);  // the scroll bars clamp to their ranges
         v->setValue(y);
         return true;
       }
       return false;
     case QEvent::MouseButtonRelease:
-      Panning = false;
+      panning_ = false;
       return true;
     default:
       return false;

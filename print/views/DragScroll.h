@@ -12,7 +12,7 @@ class DragScroll : public QObject {
  public:
   // `focusOnPress` gives the scroll area the focus when the drag starts.
   DragScroll(QWidget* view, QScrollArea* area, bool focusOnPress);
-  bool panning() const { return Panning; }
+  bool panning() const { return panning_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -20,6 +20,6 @@ class DragScroll : public QObject {
  private:
   QScrollArea* area_;
   bool focusOnPress_;
-  bool Panning = false;
-  QPoint PanStart;
+  bool panning_ = false;
+  QPoint panStart_;
 };

@@ -94,21 +94,21 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   unitRow->addWidget(unitBox);
   right->addLayout(unitRow);
   right->addStretch(1);
-  ShapeEditor = new FormatShapeEditor(this);
-  Drawing = new SheetDrawing(this);
+  shapeEditor = new FormatShapeEditor(this);
+  drawing = new SheetDrawing(this);
   grid->addLayout(left);
   grid->addLayout(right);
-  grid->addWidget(Drawing);
+  grid->addWidget(drawing);
   layout->addLayout(grid);
-  layout->addWidget(ShapeEditor);
+  layout->addWidget(shapeEditor);
   connect(unitBox, &QComboBox::currentIndexChanged, this,
           [this](int i) { setMillimetres(i == 1); });
-  connect(ShapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::UpdateDrawing);
+  connect(shapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::updateDrawing);
   for (QDoubleSpinBox* s :
        {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit})
-    connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
+    connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatDialog::updateDrawing);
   for (QSpinBox* s : {columnsEdit, rowsEdit})
-    connect(s, &QSpinBox::valueChanged, this, &PaperFormatDialog::UpdateDrawing);
+    connect(s, &QSpinBox::valueChanged, this, &PaperFormatDialog::updateDrawing);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -156,12 +156,12 @@ void PaperFormatDialog::setName(const QString& name) {
 }
 
 void PaperFormatDialog::setDetails(const FormatDetails& d) {
-  ShapeEditor->setDetails(d);
-  UpdateDrawing();
+  shapeEditor->setDetails(d);
+  updateDrawing();
 }
 
 FormatDetails PaperFormatDialog::details() const {
-  return ShapeEditor->details();
+  return shapeEditor->details();
 }
 
 void PaperFormatDialog::setMillimetres(bool mm) {
@@ -194,7 +194,7 @@ void PaperFormatDialog::setUnitsFile(const std::string& path) {
   unitsFile_ = path;
 }
 
-void PaperFormatDialog::UpdateDrawing() {
-  if (Drawing && ShapeEditor)
-    Drawing->setFormat(PaperFormatFromFields(values()), ShapeEditor->details());
+void PaperFormatDialog::updateDrawing() {
+  if (drawing && shapeEditor)
+    drawing->setFormat(PaperFormatFromFields(values()), shapeEditor->details());
 }

@@ -37,11 +37,11 @@ class PaperFormatDialog : public QDialog {
   QSpinBox *columnsEdit = nullptr, *rowsEdit = nullptr;
   QPushButton *okButton = nullptr, *cancelButton = nullptr;
   QComboBox* unitBox = nullptr;
-  FormatShapeEditor* ShapeEditor = nullptr;
-  SheetDrawing* Drawing = nullptr;
+  FormatShapeEditor* shapeEditor = nullptr;
+  SheetDrawing* drawing = nullptr;
 
  private:
-  void UpdateDrawing();
+  void updateDrawing();
   bool mm_ = false;
   std::string unitsFile_;
   QGroupBox *marginsGroup_ = nullptr, *extentsGroup_ = nullptr;

@@ -110,7 +110,7 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
     connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatPanel::viewChanged);
 }
 
-void PaperFormatPanel::LoadPaperFormats(const std::string& userFile,
+void PaperFormatPanel::loadPaperFormats(const std::string& userFile,
                                         const std::vector<std::string>& starterFiles) {
   const std::string message = list_.load(userFile, starterFiles);
   form_->setUnitsFile(list_.unitsFile());
@@ -152,7 +152,7 @@ int PaperFormatPanel::zoom() const {
   return zoomEdit->value();
 }
 
-void PaperFormatPanel::SavePaperFormats() {
+void PaperFormatPanel::savePaperFormats() {
   const PaperListSave saved = list_.save();
   if (saved.message.empty()) return;
   if (saved.outcome == PaperListSave::Unreadable)
@@ -188,7 +188,7 @@ void PaperFormatPanel::editFormat() {
   if (!detailsFromForm(record, details)) return;
   list_.replace(at, record, details);
   updateFormatList();
-  SavePaperFormats();
+  savePaperFormats();
   formatBox->setCurrentIndex(i);
 }
 
@@ -202,7 +202,7 @@ void PaperFormatPanel::deleteFormat() {
     return;
   list_.remove(static_cast<size_t>(i));
   updateFormatList();
-  SavePaperFormats();
+  savePaperFormats();
 }
 
 bool PaperFormatPanel::detailsFromForm(const PaperFormat& record, FormatDetails& out) {
@@ -226,7 +226,7 @@ void PaperFormatPanel::importFormats() {
     return;
   }
   updateFormatList();
-  SavePaperFormats();
+  savePaperFormats();
   formatBox->setCurrentIndex(first);
 }
 
@@ -257,6 +257,6 @@ void PaperFormatPanel::openCatalogue() {
 void PaperFormatPanel::addFormat(const PaperFormat& record, const FormatDetails& details) {
   list_.add(record, details);
   updateFormatList();
-  SavePaperFormats();
+  savePaperFormats();
   formatBox->setCurrentIndex(static_cast<int>(list_.formats().size()) - 1);
 }

@@ -24,7 +24,7 @@ class PaperFormatPanel : public QWidget {
   // Reads the catalogue from `userFile` (a starter catalogue when it does not exist yet),
   // fills the list and selects the first format. Changes are saved to `userFile`, unless it
   // exists but cannot be read: then they stay in memory.
-  void LoadPaperFormats(const std::string& userFile, const std::vector<std::string>& starterFiles);
+  void loadPaperFormats(const std::string& userFile, const std::vector<std::string>& starterFiles);
   void updateFormatList();
   void newFormat();
   void editFormat();
@@ -64,7 +64,7 @@ class PaperFormatPanel : public QWidget {
 
  private:
   // Saves the list and shows what went wrong.
-  void SavePaperFormats();
+  void savePaperFormats();
   // The dialog's details when they make a format with `record`; else the reason is shown.
   bool detailsFromForm(const PaperFormat& record, FormatDetails& out);
 

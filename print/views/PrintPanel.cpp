@@ -15,7 +15,7 @@
 #include "platform/views/ImageButton.h"
 #include "print/PageRange.h"
 #include "print/settings/NextPosition.h"
-#include "print/views/JobPrinterKey.h"
+#include "print/settings/views/JobPrinterKey.h"
 
 namespace {
 QSpinBox* Spin(int min, int max, int step, int value, const QString& hint, QWidget* parent) {

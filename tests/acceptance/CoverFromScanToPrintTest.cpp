@@ -170,7 +170,7 @@ class CoverFromScanToPrint : public ::testing::Test {
 TEST_F(CoverFromScanToPrint, ATypicalCoverComesOutTheSameAfterSavingAndOpening) {
   if (QStandardPaths::findExecutable("pdftoppm").isEmpty()) GTEST_SKIP() << "pdftoppm missing";
   MainWindow form(false);
-  form.paperPanel()->LoadPaperFormats(dir.file("paper.dat"), {});
+  form.paperPanel()->loadPaperFormats(dir.file("paper.dat"), {});
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
 

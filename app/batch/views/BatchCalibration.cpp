@@ -9,7 +9,7 @@
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
 #include "print/settings/PrinterCalibrations.h"
-#include "print/views/JobPrinterKey.h"
+#include "print/settings/views/JobPrinterKey.h"
 
 namespace {
 struct CalibrationOptions {

@@ -17,8 +17,8 @@
 #include "print/settings/NextPosition.h"
 #include "print/settings/PaperFormatList.h"
 #include "print/settings/StarterPaper.h"
+#include "print/settings/views/JobPrinterKey.h"
 #include "print/views/CoverDrawer.h"
-#include "print/views/JobPrinterKey.h"
 #include "print/views/PrintJob.h"
 
 namespace {

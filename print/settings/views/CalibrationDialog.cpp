@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "print/views/JobPrinterKey.h"
+#include "print/settings/views/JobPrinterKey.h"
 #include "print/views/PrintJob.h"
 
 namespace {

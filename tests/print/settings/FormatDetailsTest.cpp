@@ -103,7 +103,7 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   const auto matched = MatchDetails(edited, parse.entries);
   EXPECT_EQ(matched[0], Staggered());
   EXPECT_EQ(matched[1], Disc(41));
-  EXPECT_TRUE(matched[2].IsPlain());
+  EXPECT_TRUE(matched[2].isPlain());
 
   // An unknown shape is skipped, the entries after it are still read.
   std::vector<uint8_t> unknown = bytes;

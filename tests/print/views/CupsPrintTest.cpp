@@ -13,7 +13,7 @@
 #include <sstream>
 #include <thread>
 
-#include "print/views/JobPrinterKey.h"
+#include "print/settings/views/JobPrinterKey.h"
 #include "print/views/PrintJob.h"
 #include "tests/print/views/RasterisedPrint.h"
 #include "tests/support/TestFiles.h"

@@ -40,7 +40,7 @@ class PaperFormatPanelTest : public ::testing::Test {
 
   void Load(const std::vector<PaperFormat>& formats) {
     ASSERT_EQ(SavePaperFormats(file, formats), "");
-    panel.LoadPaperFormats(file, {});
+    panel.loadPaperFormats(file, {});
   }
 
   // Answers the modal paper format dialog once it is shown.
@@ -160,7 +160,7 @@ TEST_F(PaperFormatPanelTest, DamagedFileIsReportedAndItsWholeRecordsKept) {
   auto bytes = EncodePaperFormats({Format("whole"), Format("cut")});
   bytes.resize(bytes.size() - 10);
   WriteBytes(file, bytes);
-  panel.LoadPaperFormats(file, {});
+  panel.loadPaperFormats(file, {});
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].title, "Error");
   EXPECT_NE(dialogs.asked[0].text.find("damaged"), std::string::npos);
@@ -175,7 +175,7 @@ TEST_F(PaperFormatPanelTest, DamagedFileIsReportedAndItsWholeRecordsKept) {
 }
 
 TEST_F(PaperFormatPanelTest, FailedSaveSaysSoAndKeepsTheChangeInMemory) {
-  panel.LoadPaperFormats(file, {});  // no file yet: the starter formats
+  panel.loadPaperFormats(file, {});  // no file yet: the starter formats
   const size_t starters = panel.formats().size();
   EXPECT_GE(starters, 4u);
   EXPECT_FALSE(std::filesystem::exists(file));
@@ -212,12 +212,12 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
         EXPECT_NEAR(f->widthEdit->value(), 90, 0.003);  // through the inch field's four decimals
         f->widthEdit->setValue(117);
         f->heightEdit->setValue(117);
-        f->ShapeEditor->shapeBox->setCurrentIndex(3);
-        f->ShapeEditor->outerEdit->setValue(117);
-        f->ShapeEditor->holeEdit->setValue(41);
-        f->ShapeEditor->bleedEdit->setValue(1.5);
-        f->ShapeEditor->sheetBox->setCurrentText("A4");
-        f->ShapeEditor->addGridButton->click();
+        f->shapeEditor->shapeBox->setCurrentIndex(3);
+        f->shapeEditor->outerEdit->setValue(117);
+        f->shapeEditor->holeEdit->setValue(41);
+        f->shapeEditor->bleedEdit->setValue(1.5);
+        f->shapeEditor->sheetBox->setCurrentText("A4");
+        f->shapeEditor->addGridButton->click();
       },
       true);
   panel.editFormat();
@@ -230,7 +230,7 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
   EXPECT_EQ(PositionsPerSheet(*panel.selectedFormat(), d), 11);
   // A new panel reads the details and opens its dialog in millimetres.
   PaperFormatPanel again;
-  again.LoadPaperFormats(file, {});
+  again.loadPaperFormats(file, {});
   EXPECT_EQ(again.selectedDetails(), d);
   EXPECT_TRUE(again.formatDialog()->millimetres());
 }
@@ -264,7 +264,7 @@ TEST_F(PaperFormatPanelTest, AFileThatCannotBeReadIsLeftAsItIsAfterNewEditAndDel
     errno = EIO;
     return std::optional<std::vector<uint8_t>>();
   });
-  panel.LoadPaperFormats(file, {});
+  panel.loadPaperFormats(file, {});
   SetFileReaderForTests(nullptr);
   ASSERT_EQ(dialogs.count("message"), 1);
   EXPECT_NE(dialogs.messages()[0].find("cannot be read"), std::string::npos);

@@ -35,7 +35,7 @@ class PaperViewsTest : public ::testing::Test {
 
   void LoadFormats(std::vector<PaperFormat> formats) {
     ASSERT_EQ(SavePaperFormats(dir.file("paper.dat"), formats), "");
-    paper.LoadPaperFormats(dir.file("paper.dat"), {});
+    paper.loadPaperFormats(dir.file("paper.dat"), {});
   }
 
   static PaperFormat Square(double inch) {

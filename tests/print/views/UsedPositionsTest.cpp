@@ -41,7 +41,7 @@ class UsedPositionsTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_EQ(SavePaperFormats(dir.file("paper.dat"), {TwoByFive()}), "");
-    paper.LoadPaperFormats(dir.file("paper.dat"), {});
+    paper.loadPaperFormats(dir.file("paper.dat"), {});
     print.setPrintTarget([this](std::string& pdf) {
       pdf = dir.file("job.pdf");
       return true;

@@ -82,7 +82,7 @@ TEST_F(ProductCatalogueDialogTest, SearchFiltersAndTheChosenSheet) {
 TEST_F(ProductCatalogueDialogTest, WithoutTheDatabaseTheCatalogueSaysHowToInstallIt) {
   ProductCatalogue none;
   none.load({{dir.file("nowhere")}, dir.file("no-user-folder")});
-  panel.LoadPaperFormats(file, {});
+  panel.loadPaperFormats(file, {});
   const size_t before = panel.formats().size();
   panel.setProductCatalogue(&none);
   QTimer::singleShot(0, [this] {
@@ -101,7 +101,7 @@ TEST_F(ProductCatalogueDialogTest, WithoutTheDatabaseTheCatalogueSaysHowToInstal
 }
 
 TEST_F(ProductCatalogueDialogTest, AddedProductsPrintWhereTheirTemplatesPlaceThem) {
-  panel.LoadPaperFormats(file, {});
+  panel.loadPaperFormats(file, {});
   panel.setProductCatalogue(&Database());
   size_t count = panel.formats().size();
   struct Case {

@@ -1,4 +1,4 @@
-#include "print/views/JobPrinterKey.h"
+#include "print/settings/views/JobPrinterKey.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
