@@ -1,10 +1,12 @@
 // JPEG through libjpeg-turbo. Its errors longjmp back to the function that called setjmp; the
 // functions between hold no objects with destructors, and buffers belong to libjpeg's pools.
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t before it
 #include <jerror.h>
 #include <jpeglib.h>
+// clang-format on
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
