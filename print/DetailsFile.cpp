@@ -45,7 +45,7 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
   const auto record = EncodePaperFormat(fmt);
   w.bytes.assign(record.begin(), record.end());
   w.Put(static_cast<int32_t>(d.shape.kind));
-  for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleed,
+  for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleedX,
                    d.sheetWidth, d.sheetHeight})
     w.Put(v);
   w.Put(static_cast<int32_t>(d.moreGrids.size()));
@@ -54,6 +54,7 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
     w.Put(g.across);
     w.Put(g.down);
   }
+  if (d.bleedY != d.bleedX) w.Put(d.bleedY);  // appended: an entry without it keeps its bytes
   return w.bytes;
 }
 
@@ -68,7 +69,7 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
   FormatDetails& d = out.details;
   if (!r.Get(kind) || kind < 0 || kind > 3) return false;
   d.shape.kind = static_cast<ShapeKind>(kind);
-  for (double* v : {&d.shape.cornerRadius, &d.shape.outerDiameter, &d.shape.holeDiameter, &d.bleed,
+  for (double* v : {&d.shape.cornerRadius, &d.shape.outerDiameter, &d.shape.holeDiameter, &d.bleedX,
                     &d.sheetWidth, &d.sheetHeight})
     if (!r.Get(*v)) return false;
   if (!r.Get(grids) || grids < 0 || grids >= kMaxGrids) return false;
@@ -79,6 +80,8 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
       return false;
     d.moreGrids.push_back(g);
   }
+  d.bleedY = d.bleedX;  // an entry written before the top and bottom bleed had its own field
+  if (r.left() >= sizeof d.bleedY) r.Get(d.bleedY);
   return CheckDetails(fmt, d).empty();
 }
 

@@ -202,7 +202,14 @@ std::vector<size_t> ProductCatalogue::search(const CatalogueFilter& filter) cons
                     [&](const std::string& w) { return hay.find(w) != std::string::npos; }))
       out.push_back(i);
   }
+  std::stable_partition(out.begin(), out.end(), [this](size_t i) { return IsCdDvd(products_[i]); });
   return out;
+}
+
+bool IsCdDvd(const LabelTemplate& t) {
+  const auto& cats = t.product.categories;
+  return t.details.shape.kind == ShapeKind::Disc ||
+         std::find(cats.begin(), cats.end(), "media") != cats.end();
 }
 
 const LabelTemplate* ProductCatalogue::find(const std::string& maker,

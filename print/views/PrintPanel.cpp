@@ -205,7 +205,9 @@ void PrintPanel::printCovers() {
   auto printer = MakeJobPrinter(choice_, pdf);
   UseSheetSize(*printer, request.details);
   const ElementRenderer render =
-      cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleed) : render_;
+      cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleedX,
+                                 request.details.bleedY)
+             : render_;
   const PrintResult r = PrintSheets(*printer, request, render);
   if (!r.ok) ShowError(r.error);
   // A whole job that completed leaves the next free position for the next print.

@@ -74,8 +74,8 @@ void SheetPreview::paintEvent(QPaintEvent*) {
       PreviewCover(paper_->coverSettings(), es.w, picture.width(), picture.height(), sdpi, zoom);
   const FormatDetails details = paper_->selectedDetails();
   const PixelSize bleed =
-      BleedPixels(details.bleed, Calibration{}, static_cast<int>(sdpi) * zoom / 100,
-                  static_cast<int>(sdpi) * zoom / 100);
+      BleedPixels(details.bleedX, details.bleedY, Calibration{},
+                  static_cast<int>(sdpi) * zoom / 100, static_cast<int>(sdpi) * zoom / 100);
   QImage element =
       RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
   if (element.isNull()) return;

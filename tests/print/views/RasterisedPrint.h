@@ -24,8 +24,8 @@ inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
                  element.fill(Qt::red);
                }};
   auto printer = MakeJobPrinter(paper, pdf, kPrintDpi);
-  const PrintResult result =
-      PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleed));
+  const PrintResult result = PrintSheets(
+      *printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleedX, r.details.bleedY));
   EXPECT_TRUE(result.ok) << result.error;
   printer.reset();
   const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";

@@ -23,7 +23,7 @@ TEST(ShapedPrintTest, DiscsPrintOnlyOnTheRingGrownByTheBleed) {
     PrintRequest r;
     r.format = Box(outer, outer, 1, 2, outer, 137);
     r.details.shape = {ShapeKind::Disc, 0, outer, hole};
-    r.details.bleed = bleed;
+    r.details.bleedX = r.details.bleedY = bleed;
     r.copies = 2;
     TempDir dir;
     const auto pages = PrintRed(r, dir);
@@ -65,7 +65,7 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
     PrintRequest r;
     r.format = Box(80, 50, 2, 2, 90, 60);
     r.details.shape = c.shape;
-    r.details.bleed = c.bleed;
+    r.details.bleedX = r.details.bleedY = c.bleed;
     r.outlines = c.outlines;
     r.used = 1;
     r.copies = 3;
