@@ -81,20 +81,6 @@
         <translation>--remove nimmt keine Werte</translation>
     </message>
     <message>
-        <source>%s
-left %.2f mm
-top %.2f mm
-width %.2f mm
-height %.2f mm
-</source>
-        <translation>%s
-links %.2f mm
-oben %.2f mm
-Breite %.2f mm
-Höhe %.2f mm
-</translation>
-    </message>
-    <message>
         <source>default calibration</source>
         <translation>Standardkalibrierung</translation>
     </message>
@@ -105,6 +91,20 @@ Höhe %.2f mm
     <message>
         <source>: default calibration</source>
         <translation>: Standardkalibrierung</translation>
+    </message>
+    <message>
+        <source>%1
+left %2 mm
+top %3 mm
+width %4 mm
+height %5 mm
+</source>
+        <translation>%1
+links %2 mm
+oben %3 mm
+Breite %4 mm
+Höhe %5 mm
+</translation>
     </message>
 </context>
 <context>
@@ -239,18 +239,18 @@ Befehle:
 <context>
     <name>BatchFormats</name>
     <message>
-        <source>%zu	%s	%.2f x %.2f mm	%s
-</source>
-        <translation>%zu	%s	%.2f x %.2f mm	%s
-</translation>
-    </message>
-    <message>
         <source>no paper format </source>
         <translation>kein Papierformat </translation>
     </message>
     <message>
         <source>formats takes no arguments, import FILE or export NUMBER FILE</source>
         <translation>formats nimmt keine Argumente, import DATEI oder export NUMMER DATEI</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 x %4 mm	%5
+</source>
+        <translation>%1	%2	%3 x %4 mm	%5
+</translation>
     </message>
 </context>
 <context>
@@ -288,9 +288,15 @@ Befehle:
         <translation>das Cover lässt sich nicht öffnen: </translation>
     </message>
     <message>
-        <source>%d page%s printed
+        <source>1 page printed
 </source>
-        <translation>%d Seite(n) gedruckt
+        <translation>1 Seite gedruckt
+</translation>
+    </message>
+    <message>
+        <source>%1 pages printed
+</source>
+        <translation>%1 Seiten gedruckt
 </translation>
     </message>
 </context>
@@ -385,12 +391,6 @@ Befehle:
 </translation>
     </message>
     <message>
-        <source>Options of %s:
-%s</source>
-        <translation>Optionen von %s:
-%s</translation>
-    </message>
-    <message>
         <source>option </source>
         <translation>Option </translation>
     </message>
@@ -435,19 +435,25 @@ Befehle:
         <translation> (verwenden Sie .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif oder .png)</translation>
     </message>
     <message>
-        <source>quendrix: %s The defaults are used.
+        <source>Options of %1:
+%2</source>
+        <translation>Optionen von %1:
+%2</translation>
+    </message>
+    <message>
+        <source>quendrix: %1 The defaults are used.
 </source>
-        <translation>quendrix: %s Es werden die Standardwerte verwendet.
+        <translation>quendrix: %1 Es werden die Standardwerte verwendet.
 </translation>
     </message>
     <message>
-        <source>scanning: %3d%%</source>
-        <translation>Scannen: %3d%%</translation>
+        <source>scanning: %1%</source>
+        <translation>Scannen: %1%</translation>
     </message>
     <message>
-        <source>quendrix: the scanner adjusted the %s
+        <source>quendrix: the scanner adjusted the %1
 </source>
-        <translation>quendrix: der Scanner hat %s angepasst
+        <translation>quendrix: der Scanner hat %1 angepasst
 </translation>
     </message>
 </context>
@@ -462,9 +468,9 @@ Befehle:
         <translation>Aufruf: quendrix tracks PATH [--pattern P]</translation>
     </message>
     <message>
-        <source>quendrix: skipped %s
+        <source>quendrix: skipped %1
 </source>
-        <translation>quendrix: übersprungen: %s
+        <translation>quendrix: übersprungen: %1
 </translation>
     </message>
 </context>
@@ -1164,6 +1170,14 @@ Befehle:
     <message>
         <source>Remove grid</source>
         <translation>Raster entfernen</translation>
+    </message>
+    <message>
+        <source>left and right</source>
+        <translation>links und rechts</translation>
+    </message>
+    <message>
+        <source>top and bottom</source>
+        <translation>oben und unten</translation>
     </message>
 </context>
 <context>
@@ -3055,6 +3069,10 @@ Erstes Element: </translation>
         <source>The scan failed: </source>
         <translation>Der Scan ist fehlgeschlagen: </translation>
     </message>
+    <message>
+        <source>The scanner delivered no data for %1 seconds.</source>
+        <translation>Der Scanner hat %1 Sekunden lang keine Daten geliefert.</translation>
+    </message>
 </context>
 <context>
     <name>ScannerDialog</name>
@@ -3650,12 +3668,6 @@ Der Scanner setzt dies selbst.</translation>
         <translation>kann nicht schreiben in </translation>
     </message>
     <message>
-        <source>%d pictures written into %s
-</source>
-        <translation>%d Bilder geschrieben in %s
-</translation>
-    </message>
-    <message>
         <source>unexpected arguments (see quendrix --help)</source>
         <translation>unerwartete Argumente (siehe quendrix --help)</translation>
     </message>
@@ -3663,6 +3675,12 @@ Der Scanner setzt dies selbst.</translation>
         <source>quendrix: no display found (DISPLAY is not set); start it in a desktop session, or see quendrix --help for the commands that need none.
 </source>
         <translation>quendrix: keine Anzeige gefunden (DISPLAY ist nicht gesetzt); starten Sie das Programm in einer Desktop-Sitzung oder lesen Sie in quendrix --help, welche Befehle keine brauchen.
+</translation>
+    </message>
+    <message>
+        <source>%1 pictures written into %2
+</source>
+        <translation>%1 Bilder geschrieben in %2
 </translation>
     </message>
 </context>
