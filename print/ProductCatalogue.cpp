@@ -1,6 +1,7 @@
 #include "print/ProductCatalogue.h"
 
 #include <QXmlStreamReader>
+#include <QtGlobal>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -250,8 +251,11 @@ PaperClass PaperClassOf(const TemplateProduct& p) {
 std::string ShapeText(const LabelTemplate& t) {
   if (!t.product.unusable.empty())
     return Translate("ProductCatalogue", "not printable: ") + t.product.unusable;
-  constexpr const char* kNames[] = {"rectangle", "round", "ellipse", "disc"};
-  return kNames[static_cast<int>(t.details.shape.kind) & 3];
+  constexpr const char* kNames[] = {QT_TRANSLATE_NOOP("ProductCatalogue", "rectangle"),
+                                    QT_TRANSLATE_NOOP("ProductCatalogue", "round"),
+                                    QT_TRANSLATE_NOOP("ProductCatalogue", "ellipse"),
+                                    QT_TRANSLATE_NOOP("ProductCatalogue", "disc")};
+  return Translate("ProductCatalogue", kNames[static_cast<int>(t.details.shape.kind) & 3]);
 }
 
 std::string ProductFormatName(const TemplateProduct& p) {

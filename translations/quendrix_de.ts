@@ -15,6 +15,18 @@
         <source>Go to the TAVIRON website...</source>
         <translation>Zur Website von TAVIRON...</translation>
     </message>
+    <message>
+        <source>Quendrix makes printed covers and labels for your CDs.
+
+Scan a picture or open a picture file, crop, turn and retouch it, put texts, notes and shapes over it, centre it on a sheet of label blanks and print as many copies as you need, corrected for your printer.
+
+Designs are saved as .cov documents and can be printed again at any time.</source>
+        <translation>Quendrix gestaltet gedruckte Cover und Etiketten für Ihre CDs.
+
+Scannen Sie ein Bild oder öffnen Sie eine Bilddatei, schneiden Sie es zu, drehen und bearbeiten Sie es, setzen Sie Texte, Notizen und Formen darauf, zentrieren Sie es auf einem Bogen Etiketten und drucken Sie so viele Exemplare, wie Sie brauchen, passend für Ihren Drucker.
+
+Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder drucken.</translation>
+    </message>
 </context>
 <context>
     <name>ApplyEffect</name>
@@ -110,10 +122,6 @@ Höhe %5 mm
 <context>
     <name>BatchCatalogue</name>
     <message>
-        <source> per sheet</source>
-        <translation> pro Bogen</translation>
-    </message>
-    <message>
         <source>--add takes MAKER:PART</source>
         <translation>--add nimmt HERSTELLER:TEIL</translation>
     </message>
@@ -140,6 +148,14 @@ Höhe %5 mm
     <message>
         <source>catalogue takes [TEXT] [--category NAME] [--paper A4|Letter] or --add MAKER:PART</source>
         <translation>catalogue nimmt [TEXT] [--category NAME] [--paper A4|Letter] oder --add HERSTELLER:TEIL</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1 per sheet</source>
+        <translation>%1 pro Bogen</translation>
     </message>
 </context>
 <context>
@@ -915,6 +931,14 @@ Befehle:
     <message>
         <source>Be sure that everything is saved that you want to maintain!</source>
         <translation>Stellen Sie sicher, dass alles gespeichert ist, was Sie behalten möchten!</translation>
+    </message>
+    <message>
+        <source>File/New</source>
+        <translation>Datei/Neu</translation>
+    </message>
+    <message>
+        <source>File/Open</source>
+        <translation>Datei/Öffnen</translation>
     </message>
 </context>
 <context>
@@ -2567,59 +2591,25 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
         <source>not printable: </source>
         <translation>nicht druckbar: </translation>
     </message>
+    <message>
+        <source>rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>rund</translation>
+    </message>
+    <message>
+        <source>ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>disc</source>
+        <translation>Scheibe</translation>
+    </message>
 </context>
 <context>
     <name>ProductCatalogueDialog</name>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
-        <source>
-Cannot be added: </source>
-        <translation>
-Kann nicht hinzugefügt werden: </translation>
-    </message>
-    <message>
-        <source>, corners </source>
-        <translation>, Ecken </translation>
-    </message>
-    <message>
-        <source>, cut from a disc of </source>
-        <translation>, ausgeschnitten aus einer Scheibe von </translation>
-    </message>
-    <message>
-        <source>, hole </source>
-        <translation>, Loch </translation>
-    </message>
-    <message>
-        <source>
-Per sheet: </source>
-        <translation>
-Pro Bogen: </translation>
-    </message>
-    <message>
-        <source>
-First element: </source>
-        <translation>
-Erstes Element: </translation>
-    </message>
-    <message>
-        <source> mm from the left, </source>
-        <translation> mm von links, </translation>
-    </message>
-    <message>
-        <source> mm from the top</source>
-        <translation> mm von oben</translation>
-    </message>
-    <message>
-        <source> mm across, </source>
-        <translation> mm nebeneinander, </translation>
-    </message>
-    <message>
-        <source> mm down</source>
-        <translation> mm untereinander</translation>
-    </message>
     <message>
         <source>Catalogue of label and cover products</source>
         <translation>Katalog der Etiketten- und Cover-Produkte</translation>
@@ -2683,6 +2673,60 @@ Erstes Element: </translation>
     <message>
         <source>No product matches.</source>
         <translation>Kein Produkt passt.</translation>
+    </message>
+    <message>
+        <source>Paper: %1</source>
+        <translation>Papier: %1</translation>
+    </message>
+    <message>
+        <source> (%1 x %2 mm)</source>
+        <translation> (%1 x %2 mm)</translation>
+    </message>
+    <message>
+        <source>
+Cannot be added: %1.</source>
+        <translation>
+Kann nicht hinzugefügt werden: %1.</translation>
+    </message>
+    <message>
+        <source>
+Element: %1 x %2 mm, %3</source>
+        <translation>
+Element: %1 x %2 mm, %3</translation>
+    </message>
+    <message>
+        <source>, corners %1 mm</source>
+        <translation>, Ecken %1 mm</translation>
+    </message>
+    <message>
+        <source>, cut from a disc of %1 mm</source>
+        <translation>, aus einer Scheibe von %1 mm geschnitten</translation>
+    </message>
+    <message>
+        <source>, hole %1 mm</source>
+        <translation>, Loch %1 mm</translation>
+    </message>
+    <message>
+        <source>
+Per sheet: %1</source>
+        <translation>
+Pro Bogen: %1</translation>
+    </message>
+    <message>
+        <source> in %1 groups</source>
+        <translation> in %1 Gruppen</translation>
+    </message>
+    <message>
+        <source>
+First element: %1 mm from the left, %2 mm from the top</source>
+        <translation>
+Erstes Element: %1 mm von links, %2 mm von oben</translation>
+    </message>
+    <message>
+        <source>
+Steps: %1 mm across, %2 mm down</source>
+        <translation>
+Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
     </message>
 </context>
 <context>

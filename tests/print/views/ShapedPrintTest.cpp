@@ -97,6 +97,24 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
   }
 }
 
+TEST(ShapedPrintTest, TouchingElementsPrintOnlyTheCoverInTheirBleed) {
+  PrintRequest r;
+  r.format = Box(80, 50, 1, 2, 80, 50);  // the second row touches the first
+  r.details.bleedX = 2;
+  r.details.bleedY = 1;
+  r.copies = 2;
+  TempDir dir;
+  const auto pages = PrintRed(r, dir, {}, true);  // each cover 80 x 80 mm from its element's top
+  ASSERT_EQ(pages.size(), 1u);
+  const QImage& page = pages[0];
+  const double midX = 60, top = 15, edge = 15 + 50, bottom = 15 + 100;
+  EXPECT_EQ(InkAt(page, midX, edge - 0.5), Red) << "the upper element's bottom under the bleed";
+  EXPECT_EQ(InkAt(page, midX, top - 0.5), White) << "the top bleed, which the cover misses";
+  EXPECT_EQ(InkAt(page, 20 - 1, top + 25), White) << "the left bleed, which the cover misses";
+  EXPECT_EQ(InkAt(page, midX, bottom + 1 - kTolerance), Red) << "the bottom bleed: 1 mm";
+  EXPECT_EQ(InkAt(page, midX, bottom + 1 + kTolerance), White) << "no further than 1 mm";
+}
+
 TEST(ShapedPrintTest, CropMarksStayAtFreeEdgesOfPrintedElements) {
   PrintRequest r;
   r.format = Box(80, 50, 2, 2, 80, 50);  // touching elements
