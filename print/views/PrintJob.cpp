@@ -25,6 +25,18 @@ QPrinterInfo InfoFor(const PrinterChoice& choice) {
   return info;
 }
 
+// A transparent pixel is stored as transparent white, not black: a printer or viewer that scales
+// the colours apart from the transparency would otherwise draw grey dots along every edge.
+QImage WhiteWhereTransparent(const QImage& image) {
+  QImage out = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < out.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x)
+      if (qAlpha(row[x]) == 0) row[x] = qRgba(255, 255, 255, 0);
+  }
+  return out;
+}
+
 PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
   PrintResult r;
   r.pages = pages;
@@ -156,6 +168,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
   // Clipped once; every position then receives the same image.
   if (NeedsClip(request.details))
     element = ClipToShape(element, request.format, request.details, es.w, es.h);
+  if (element.hasAlphaChannel()) element = WhiteWhereTransparent(element);
   const QPoint bleed = element.isNull()
                            ? QPoint()
                            : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
