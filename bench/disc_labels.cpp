@@ -30,7 +30,7 @@ PrintRequest DiscSheet(int copies) {  // the geometry of a common A4 sheet of tw
   r.format.columns = 1;
   r.format.rows = 2;
   r.details.shape = {ShapeKind::Disc, 0, 116.967, 40.986};
-  r.details.bleed = 1.5;
+  r.details.bleedX = r.details.bleedY = 1.5;
   r.copies = copies;
   return r;
 }

@@ -37,6 +37,26 @@ std::string Translate(const char* context, const char* text) {
   return text;
 }
 
+std::string FillIn(const std::string& t, std::initializer_list<std::string> args) {
+  std::string out;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const size_t n = i + 1 < t.size() ? static_cast<size_t>(t[i + 1] - '1') : args.size();
+    if (t[i] == '%' && n < args.size() && n < 9) {
+      out += args.begin()[n];
+      ++i;
+    } else {
+      out += t[i];
+    }
+  }
+  return out;
+}
+
+std::string LocaleNumber(double value, int decimals) {
+  QLocale locale = Loaded().program ? QLocale(QLocale::German) : QLocale::c();
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value, 'f', decimals).toStdString();
+}
+
 std::string InstallTranslations() {
   Translators& t = Loaded();
   if (!t.program) {
@@ -46,6 +66,7 @@ std::string InstallTranslations() {
       t.program.reset();
       return "en";
     }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));  // numbers with a comma
     t.qt = std::make_unique<QTranslator>();
     if (!t.qt->load(QStringLiteral("qtbase_de"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -65,5 +86,6 @@ void RemoveTranslations() {
     QCoreApplication::removeTranslator(t.program.get());
     if (t.qt) QCoreApplication::removeTranslator(t.qt.get());
   }
+  if (t.program) QLocale::setDefault(QLocale::system());
   t = Translators{};
 }

@@ -66,7 +66,8 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
     if (fmt.width > outer + 1e-6 || fmt.height > outer + 1e-6)
       return Translate("FormatDetails", "the element is larger than the disc");
   }
-  if (!Length(d.sheetWidth) || !Length(d.sheetHeight) || !Length(d.bleed) || d.bleed > 100)
+  if (!Length(d.sheetWidth) || !Length(d.sheetHeight) || !Length(d.bleedX) || d.bleedX > 100 ||
+      !Length(d.bleedY) || d.bleedY > 100)
     return Translate("FormatDetails", "impossible sheet size or bleed");
   if (d.moreGrids.size() + 1 > static_cast<size_t>(kMaxGrids))
     return Translate("FormatDetails", "too many grids");

@@ -31,7 +31,8 @@ struct FormatDetails {
   LabelShape shape;
   std::vector<LabelGrid> moreGrids;        // the grids after the record's own
   double sheetWidth = 0, sheetHeight = 0;  // 0: the printer's page
-  double bleed = 0;                        // how far the cover runs past the outline
+  double bleedX = 0, bleedY = 0;  // how far the cover runs past the outline: left and right, top
+                                  // and bottom
   // True when the format is the record alone: a plain rectangle on one grid.
   bool isPlain() const { return *this == FormatDetails{}; }
   bool operator==(const FormatDetails&) const = default;

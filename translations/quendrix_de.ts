@@ -15,6 +15,18 @@
         <source>Go to the TAVIRON website...</source>
         <translation>Zur Website von TAVIRON...</translation>
     </message>
+    <message>
+        <source>Quendrix makes printed covers and labels for your CDs.
+
+Scan a picture or open a picture file, crop, turn and retouch it, put texts, notes and shapes over it, centre it on a sheet of label blanks and print as many copies as you need, corrected for your printer.
+
+Designs are saved as .cov documents and can be printed again at any time.</source>
+        <translation>Quendrix gestaltet gedruckte Cover und Etiketten für Ihre CDs.
+
+Scannen Sie ein Bild oder öffnen Sie eine Bilddatei, schneiden Sie es zu, drehen und bearbeiten Sie es, setzen Sie Texte, Notizen und Formen darauf, zentrieren Sie es auf einem Bogen Etiketten und drucken Sie so viele Exemplare, wie Sie brauchen, passend für Ihren Drucker.
+
+Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder drucken.</translation>
+    </message>
 </context>
 <context>
     <name>ApplyEffect</name>
@@ -81,20 +93,6 @@
         <translation>--remove nimmt keine Werte</translation>
     </message>
     <message>
-        <source>%s
-left %.2f mm
-top %.2f mm
-width %.2f mm
-height %.2f mm
-</source>
-        <translation>%s
-links %.2f mm
-oben %.2f mm
-Breite %.2f mm
-Höhe %.2f mm
-</translation>
-    </message>
-    <message>
         <source>default calibration</source>
         <translation>Standardkalibrierung</translation>
     </message>
@@ -106,13 +104,23 @@ Höhe %.2f mm
         <source>: default calibration</source>
         <translation>: Standardkalibrierung</translation>
     </message>
+    <message>
+        <source>%1
+left %2 mm
+top %3 mm
+width %4 mm
+height %5 mm
+</source>
+        <translation>%1
+links %2 mm
+oben %3 mm
+Breite %4 mm
+Höhe %5 mm
+</translation>
+    </message>
 </context>
 <context>
     <name>BatchCatalogue</name>
-    <message>
-        <source> per sheet</source>
-        <translation> pro Bogen</translation>
-    </message>
     <message>
         <source>--add takes MAKER:PART</source>
         <translation>--add nimmt HERSTELLER:TEIL</translation>
@@ -140,6 +148,14 @@ Höhe %.2f mm
     <message>
         <source>catalogue takes [TEXT] [--category NAME] [--paper A4|Letter] or --add MAKER:PART</source>
         <translation>catalogue nimmt [TEXT] [--category NAME] [--paper A4|Letter] oder --add HERSTELLER:TEIL</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm</source>
+        <translation>%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>%1 per sheet</source>
+        <translation>%1 pro Bogen</translation>
     </message>
 </context>
 <context>
@@ -239,18 +255,18 @@ Befehle:
 <context>
     <name>BatchFormats</name>
     <message>
-        <source>%zu	%s	%.2f x %.2f mm	%s
-</source>
-        <translation>%zu	%s	%.2f x %.2f mm	%s
-</translation>
-    </message>
-    <message>
         <source>no paper format </source>
         <translation>kein Papierformat </translation>
     </message>
     <message>
         <source>formats takes no arguments, import FILE or export NUMBER FILE</source>
         <translation>formats nimmt keine Argumente, import DATEI oder export NUMMER DATEI</translation>
+    </message>
+    <message>
+        <source>%1	%2	%3 x %4 mm	%5
+</source>
+        <translation>%1	%2	%3 x %4 mm	%5
+</translation>
     </message>
 </context>
 <context>
@@ -288,9 +304,15 @@ Befehle:
         <translation>das Cover lässt sich nicht öffnen: </translation>
     </message>
     <message>
-        <source>%d page%s printed
+        <source>1 page printed
 </source>
-        <translation>%d Seite(n) gedruckt
+        <translation>1 Seite gedruckt
+</translation>
+    </message>
+    <message>
+        <source>%1 pages printed
+</source>
+        <translation>%1 Seiten gedruckt
 </translation>
     </message>
 </context>
@@ -385,12 +407,6 @@ Befehle:
 </translation>
     </message>
     <message>
-        <source>Options of %s:
-%s</source>
-        <translation>Optionen von %s:
-%s</translation>
-    </message>
-    <message>
         <source>option </source>
         <translation>Option </translation>
     </message>
@@ -435,19 +451,25 @@ Befehle:
         <translation> (verwenden Sie .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif oder .png)</translation>
     </message>
     <message>
-        <source>quendrix: %s The defaults are used.
+        <source>Options of %1:
+%2</source>
+        <translation>Optionen von %1:
+%2</translation>
+    </message>
+    <message>
+        <source>quendrix: %1 The defaults are used.
 </source>
-        <translation>quendrix: %s Es werden die Standardwerte verwendet.
+        <translation>quendrix: %1 Es werden die Standardwerte verwendet.
 </translation>
     </message>
     <message>
-        <source>scanning: %3d%%</source>
-        <translation>Scannen: %3d%%</translation>
+        <source>scanning: %1%</source>
+        <translation>Scannen: %1%</translation>
     </message>
     <message>
-        <source>quendrix: the scanner adjusted the %s
+        <source>quendrix: the scanner adjusted the %1
 </source>
-        <translation>quendrix: der Scanner hat %s angepasst
+        <translation>quendrix: der Scanner hat %1 angepasst
 </translation>
     </message>
 </context>
@@ -462,9 +484,9 @@ Befehle:
         <translation>Aufruf: quendrix tracks PATH [--pattern P]</translation>
     </message>
     <message>
-        <source>quendrix: skipped %s
+        <source>quendrix: skipped %1
 </source>
-        <translation>quendrix: übersprungen: %s
+        <translation>quendrix: übersprungen: %1
 </translation>
     </message>
 </context>
@@ -910,6 +932,14 @@ Befehle:
         <source>Be sure that everything is saved that you want to maintain!</source>
         <translation>Stellen Sie sicher, dass alles gespeichert ist, was Sie behalten möchten!</translation>
     </message>
+    <message>
+        <source>File/New</source>
+        <translation>Datei/Neu</translation>
+    </message>
+    <message>
+        <source>File/Open</source>
+        <translation>Datei/Öffnen</translation>
+    </message>
 </context>
 <context>
     <name>DrawDib</name>
@@ -1164,6 +1194,14 @@ Befehle:
     <message>
         <source>Remove grid</source>
         <translation>Raster entfernen</translation>
+    </message>
+    <message>
+        <source>left and right</source>
+        <translation>links und rechts</translation>
+    </message>
+    <message>
+        <source>top and bottom</source>
+        <translation>oben und unten</translation>
     </message>
 </context>
 <context>
@@ -2557,59 +2595,25 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>not printable: </source>
         <translation>nicht druckbar: </translation>
     </message>
+    <message>
+        <source>rectangle</source>
+        <translation>Rechteck</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>rund</translation>
+    </message>
+    <message>
+        <source>ellipse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>disc</source>
+        <translation>Scheibe</translation>
+    </message>
 </context>
 <context>
     <name>ProductCatalogueDialog</name>
-    <message>
-        <source>Paper: </source>
-        <translation>Papier: </translation>
-    </message>
-    <message>
-        <source>
-Cannot be added: </source>
-        <translation>
-Kann nicht hinzugefügt werden: </translation>
-    </message>
-    <message>
-        <source>, corners </source>
-        <translation>, Ecken </translation>
-    </message>
-    <message>
-        <source>, cut from a disc of </source>
-        <translation>, ausgeschnitten aus einer Scheibe von </translation>
-    </message>
-    <message>
-        <source>, hole </source>
-        <translation>, Loch </translation>
-    </message>
-    <message>
-        <source>
-Per sheet: </source>
-        <translation>
-Pro Bogen: </translation>
-    </message>
-    <message>
-        <source>
-First element: </source>
-        <translation>
-Erstes Element: </translation>
-    </message>
-    <message>
-        <source> mm from the left, </source>
-        <translation> mm von links, </translation>
-    </message>
-    <message>
-        <source> mm from the top</source>
-        <translation> mm von oben</translation>
-    </message>
-    <message>
-        <source> mm across, </source>
-        <translation> mm nebeneinander, </translation>
-    </message>
-    <message>
-        <source> mm down</source>
-        <translation> mm untereinander</translation>
-    </message>
     <message>
         <source>Catalogue of label and cover products</source>
         <translation>Katalog der Etiketten- und Cover-Produkte</translation>
@@ -2673,6 +2677,60 @@ Erstes Element: </translation>
     <message>
         <source>No product matches.</source>
         <translation>Kein Produkt passt.</translation>
+    </message>
+    <message>
+        <source>Paper: %1</source>
+        <translation>Papier: %1</translation>
+    </message>
+    <message>
+        <source> (%1 x %2 mm)</source>
+        <translation> (%1 x %2 mm)</translation>
+    </message>
+    <message>
+        <source>
+Cannot be added: %1.</source>
+        <translation>
+Kann nicht hinzugefügt werden: %1.</translation>
+    </message>
+    <message>
+        <source>
+Element: %1 x %2 mm, %3</source>
+        <translation>
+Element: %1 x %2 mm, %3</translation>
+    </message>
+    <message>
+        <source>, corners %1 mm</source>
+        <translation>, Ecken %1 mm</translation>
+    </message>
+    <message>
+        <source>, cut from a disc of %1 mm</source>
+        <translation>, aus einer Scheibe von %1 mm geschnitten</translation>
+    </message>
+    <message>
+        <source>, hole %1 mm</source>
+        <translation>, Loch %1 mm</translation>
+    </message>
+    <message>
+        <source>
+Per sheet: %1</source>
+        <translation>
+Pro Bogen: %1</translation>
+    </message>
+    <message>
+        <source> in %1 groups</source>
+        <translation> in %1 Gruppen</translation>
+    </message>
+    <message>
+        <source>
+First element: %1 mm from the left, %2 mm from the top</source>
+        <translation>
+Erstes Element: %1 mm von links, %2 mm von oben</translation>
+    </message>
+    <message>
+        <source>
+Steps: %1 mm across, %2 mm down</source>
+        <translation>
+Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
     </message>
 </context>
 <context>
@@ -3054,6 +3112,10 @@ Erstes Element: </translation>
     <message>
         <source>The scan failed: </source>
         <translation>Der Scan ist fehlgeschlagen: </translation>
+    </message>
+    <message>
+        <source>The scanner delivered no data for %1 seconds.</source>
+        <translation>Der Scanner hat %1 Sekunden lang keine Daten geliefert.</translation>
     </message>
 </context>
 <context>
@@ -3646,12 +3708,6 @@ Der Scanner setzt dies selbst.</translation>
         <translation>kann nicht schreiben in </translation>
     </message>
     <message>
-        <source>%d pictures written into %s
-</source>
-        <translation>%d Bilder geschrieben in %s
-</translation>
-    </message>
-    <message>
         <source>unexpected arguments (see quendrix --help)</source>
         <translation>unerwartete Argumente (siehe quendrix --help)</translation>
     </message>
@@ -3659,6 +3715,12 @@ Der Scanner setzt dies selbst.</translation>
         <source>quendrix: no display found (DISPLAY is not set); start it in a desktop session, or see quendrix --help for the commands that need none.
 </source>
         <translation>quendrix: keine Anzeige gefunden (DISPLAY ist nicht gesetzt); starten Sie das Programm in einer Desktop-Sitzung oder lesen Sie in quendrix --help, welche Befehle keine brauchen.
+</translation>
+    </message>
+    <message>
+        <source>%1 pictures written into %2
+</source>
+        <translation>%1 Bilder geschrieben in %2
 </translation>
     </message>
 </context>

@@ -13,10 +13,10 @@ int RunScanCommand(const Args& args);
 
 namespace {
 int Help(const Args&) {
-  std::printf(
-      Translate("BatchCommands",
-                "Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n")
-          .c_str());
+  std::fputs(Translate("BatchCommands",
+                       "Usage: quendrix [FILE.cov]\n       quendrix COMMAND ARGS...\n\nCommands:\n")
+                 .c_str(),
+             stdout);
   for (const BatchCommand& c : BatchCommandList())
     std::printf("  %s %s\n      %s\n", c.name, c.usage,
                 Translate("BatchCommands", c.summary).c_str());

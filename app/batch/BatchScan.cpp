@@ -15,6 +15,9 @@
 #include "platform/scanner/Scanner.h"
 #include "platform/scanner/ScannerOptions.h"
 
+// A batch scan has nobody to press Cancel: a scanner that sends nothing this long has failed.
+constexpr double kBatchScanStallSeconds = 30;
+
 namespace {
 std::atomic<bool> gInterrupted{false};
 
@@ -28,7 +31,7 @@ int ListDevices() {
   std::string error;
   if (!ListScanners(list, error)) return Fail(kExitFailure, error);
   if (list.empty())
-    std::fprintf(stderr, Translate("BatchScan", "quendrix: no scanner was found\n").c_str());
+    std::fputs(Translate("BatchScan", "quendrix: no scanner was found\n").c_str(), stderr);
   for (const ScannerInfo& info : list)
     std::printf("%s\t%s %s\n", info.name.c_str(), info.vendor.c_str(), info.model.c_str());
   return 0;
@@ -41,8 +44,10 @@ int ListOptions(const std::string& name) {
   SaneDevice device;
   std::string error;
   if (!device.open(name, error)) return Fail(kExitFailure, error);
-  std::printf(Translate("BatchScan", "Options of %s:\n%s").c_str(), device.name().c_str(),
-              OptionListing(ReadOptionEntries(device)).c_str());
+  std::fputs(FillIn(Translate("BatchScan", "Options of %1:\n%2"),
+                    {device.name(), OptionListing(ReadOptionEntries(device))})
+                 .c_str(),
+             stdout);
   return 0;
 }
 
@@ -116,8 +121,9 @@ int RunScanCommand(const Args& args) {
   ScanSettings settings;
   std::string error;
   if (!LoadScanSettings(ScanSettingsPath(), settings, error))
-    std::fprintf(stderr, Translate("BatchScan", "quendrix: %s The defaults are used.\n").c_str(),
-                 error.c_str());
+    std::fputs(
+        FillIn(Translate("BatchScan", "quendrix: %1 The defaults are used.\n"), {error}).c_str(),
+        stderr);
   if (std::string complaint = ParseOptions(args, settings); !complaint.empty())
     return Fail(kExitUsage, complaint);
 
@@ -126,18 +132,23 @@ int RunScanCommand(const Args& args) {
   const bool tty = isatty(STDERR_FILENO);
   ScanResult result;
   RunScan(
-      {settings, false}, gInterrupted,
+      {settings, false, kBatchScanStallSeconds}, gInterrupted,
       [tty](int percent) {
-        if (tty)
-          std::fprintf(stderr, ("\r" + Translate("BatchScan", "scanning: %3d%%")).c_str(), percent);
+        if (tty) {
+          char number[8];
+          std::snprintf(number, sizeof number, "%3d", percent);
+          std::fputs(("\r" + FillIn(Translate("BatchScan", "scanning: %1%"), {number})).c_str(),
+                     stderr);
+        }
       },
       result);
   std::signal(SIGINT, previous);
   if (tty) std::fprintf(stderr, "\r               \r");
   if (!result.dib.Bits) return Fail(kExitFailure, result.error);
   for (const std::string& note : result.applied.notes)
-    std::fprintf(stderr, Translate("BatchScan", "quendrix: the scanner adjusted the %s\n").c_str(),
-                 note.c_str());
+    std::fputs(
+        FillIn(Translate("BatchScan", "quendrix: the scanner adjusted the %1\n"), {note}).c_str(),
+        stderr);
   if (!SavePictureFile(result.dib, out, format, error)) return Fail(kExitFailure, error);
   return 0;
 }

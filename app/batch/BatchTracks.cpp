@@ -28,7 +28,7 @@ int RunTracks(const Args& args) {
   std::string error;
   const bool read = ReadTrackList(path, list, error);
   for (const std::string& p : list.problems)
-    std::fprintf(stderr, Translate("BatchTracks", "quendrix: skipped %s\n").c_str(), p.c_str());
+    std::fputs(FillIn(Translate("BatchTracks", "quendrix: skipped %1\n"), {p}).c_str(), stderr);
   if (!read) return Fail(kExitFailure, path + ": " + error);
   for (const std::string& line : TrackLines(list, pattern)) std::printf("%s\n", line.c_str());
   return 0;

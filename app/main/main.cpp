@@ -33,18 +33,21 @@ int main(int argc, char** argv) {
     InstallTranslations();
     const int n = SaveScreenshots(args[1], args.size() == 3 ? args[2] : std::string());
     if (n < 0) return Fail(kExitFailure, Translate("main", "cannot write into ") + args[1]);
-    std::printf(Translate("main", "%d pictures written into %s\n").c_str(), n, args[1].c_str());
+    std::fputs(
+        FillIn(Translate("main", "%1 pictures written into %2\n"), {std::to_string(n), args[1]})
+            .c_str(),
+        stdout);
     return 0;
   }
   if (args.size() > 1 || (args.size() == 1 && args[0].rfind("-", 0) == 0))
     return Fail(kExitUsage, Translate("main", "unexpected arguments (see quendrix --help)"));
   if (!HasDisplay()) {
-    std::fprintf(
-        stderr,
+    std::fputs(
         Translate("main",
                   "quendrix: no display found (DISPLAY is not set); start it in a desktop session, "
                   "or see quendrix --help for the commands that need none.\n")
-            .c_str());
+            .c_str(),
+        stderr);
     return kExitFailure;
   }
   QApplication::setApplicationName(QStringLiteral("Brandivelquorsimatellione 1.1"));

@@ -32,13 +32,15 @@ AboutBox::AboutBox(QWidget* owner) : QDialog(owner) {
   name->setFont(big);
   name->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0);"));
   texts->addWidget(name);
-  auto* about = new QLabel(
-      QStringLiteral("Quendrix makes printed covers and labels for your CDs.\n\n"
+  auto* about =
+      new QLabel(QCoreApplication::translate(
+                     "AboutBox",
+                     "Quendrix makes printed covers and labels for your CDs.\n\n"
                      "Scan a picture or open a picture file, crop, turn and retouch it, put "
                      "texts, notes and shapes over it, centre it on a sheet of label blanks "
                      "and print as many copies as you need, corrected for your printer.\n\n"
                      "Designs are saved as .cov documents and can be printed again at any time."),
-      this);
+                 this);
   about->setWordWrap(true);
   texts->addWidget(about);
   texts->addStretch(1);

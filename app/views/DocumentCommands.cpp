@@ -33,14 +33,14 @@ void DocumentCommands::setFileName(const std::string& path) {
 }
 
 void DocumentCommands::newCover() {
-  if (!askFirst("File/New")) return;
+  if (!askFirst(Translate("DocumentCommands", "File/New"))) return;
   NewDocument(doc_);
   setFileName({});
   replaced_();
 }
 
 void DocumentCommands::openCover() {
-  if (!askFirst("File/Open")) return;
+  if (!askFirst(Translate("DocumentCommands", "File/Open"))) return;
   if (const auto answer = CurrentDialogs().openFile(coverFileRequest(false)))
     openCoverFile(answer->path);
 }
@@ -57,7 +57,7 @@ bool DocumentCommands::openCoverFile(const std::string& name) {
 }
 
 bool DocumentCommands::openDroppedCover(const std::string& path) {
-  return askFirst("File/Open") && openCoverFile(path);
+  return askFirst(Translate("DocumentCommands", "File/Open")) && openCoverFile(path);
 }
 
 bool DocumentCommands::writeCover(const std::string& path) {

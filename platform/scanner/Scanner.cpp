@@ -9,6 +9,7 @@
 #include "platform/Translate.h"
 #include "platform/scanner/ScanFrames.h"
 #include "platform/scanner/ScannerOptions.h"
+#include "platform/scanner/StallWatch.h"
 
 namespace {
 constexpr double kMmPerInchSane = 25.4;
@@ -230,6 +231,14 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
       !ApplyOptionChoices(device, choices->second, out.applied.notes, out.error))
     return;
   SANE_Handle h = device.handle();
+  StallWatch watch(request.stallSeconds, h);
+  const auto stalled = [&] {
+    if (!watch.stalled()) return false;
+    sane_cancel(h);
+    out.error = FillIn(Translate("Scanner", "The scanner delivered no data for %1 seconds."),
+                       {LocaleNumber(request.stallSeconds, 0)});
+    return true;
+  };
   FrameAssembler frames(out.applied.thresholdLineArt);
   const double hintLines = settings.area.height / kMmPerInchSane * out.applied.resolution;
   std::vector<uint8_t> buf(kReadChunk);
@@ -237,6 +246,7 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
   while (!last) {
     if (cancel) return Stop(h, SANE_STATUS_CANCELLED, {}, out);
     SANE_Status status = sane_start(h);
+    if (stalled()) return;
     if (status != SANE_STATUS_GOOD)
       return Stop(h, status, Translate("Scanner", "The scan cannot start: "), out);
     SANE_Parameters p{};
@@ -260,6 +270,8 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
       if (cancel) return Stop(h, SANE_STATUS_CANCELLED, {}, out);
       SANE_Int len = 0;
       status = sane_read(h, buf.data(), SANE_Int(buf.size()), &len);
+      if (stalled()) return;
+      if (status == SANE_STATUS_GOOD && len > 0) watch.fed();
       if (status == SANE_STATUS_EOF) break;
       if (status != SANE_STATUS_GOOD)
         return Stop(h, status, Translate("Scanner", "The scan failed: "), out);

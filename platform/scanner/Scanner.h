@@ -1,6 +1,6 @@
 #pragma once
 // Scanning through SANE: settings applied to a device, a whole scan into a picture, and the
-// scan thread (the program's only other thread) with progress, cancellation and a done call.
+// scan thread with progress, cancellation and a done call.
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -33,7 +33,8 @@ std::optional<ScanArea> ScannerBed(const SaneDevice& device);
 
 struct ScanRequest {
   ScanSettings settings;
-  bool preview = false;  // whole bed at a low resolution, in colour when possible
+  bool preview = false;     // whole bed at a low resolution, in colour when possible
+  double stallSeconds = 0;  // no data for this long fails the scan; 0: wait as long as it takes
 };
 
 struct ScanResult {

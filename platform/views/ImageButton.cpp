@@ -1,5 +1,6 @@
 #include "platform/views/ImageButton.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -89,6 +90,14 @@ QPixmap ButtonPicture(const QSize& size, const QString& caption, const QColor& b
 
 ImageButton* NewPictureButton(const QSize& size, const QString& caption, const QColor& base,
                               const QString& glyph, const QString& hint, QWidget* parent) {
-  return new ImageButton(ButtonPicture(size, caption, base, false, glyph),
-                         ButtonPicture(size, caption, base, true, glyph), hint, parent);
+  // Wider than asked when a translated caption needs it, so it is never cut.
+  QFont f;
+  f.setBold(true);
+  f.setPixelSize(qMax(10, size.height() * 2 / 5));
+  const int glyphWidth = glyph.isEmpty() ? 0 : int(size.height() * 0.55 * 1.5);
+  const QSize fitted(
+      qMax(size.width(), glyphWidth + QFontMetrics(f).horizontalAdvance(caption) + 12),
+      size.height());
+  return new ImageButton(ButtonPicture(fitted, caption, base, false, glyph),
+                         ButtonPicture(fitted, caption, base, true, glyph), hint, parent);
 }

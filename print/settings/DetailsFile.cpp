@@ -19,7 +19,7 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
   const auto record = EncodePaperFormat(fmt);
   w.putBytes(record.data(), record.size());
   w.put(static_cast<int32_t>(d.shape.kind));
-  for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleed,
+  for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleedX,
                    d.sheetWidth, d.sheetHeight})
     w.put(v);
   w.put(static_cast<int32_t>(d.moreGrids.size()));
@@ -28,6 +28,7 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
     w.put(g.across);
     w.put(g.down);
   }
+  if (d.bleedY != d.bleedX) w.put(d.bleedY);  // appended: an entry without it keeps its bytes
   return std::move(w.bytes());
 }
 
@@ -41,7 +42,7 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
   FormatDetails& d = out.details;
   if (!r.get(kind) || kind < 0 || kind > 3) return false;
   d.shape.kind = static_cast<ShapeKind>(kind);
-  for (double* v : {&d.shape.cornerRadius, &d.shape.outerDiameter, &d.shape.holeDiameter, &d.bleed,
+  for (double* v : {&d.shape.cornerRadius, &d.shape.outerDiameter, &d.shape.holeDiameter, &d.bleedX,
                     &d.sheetWidth, &d.sheetHeight})
     if (!r.get(*v)) return false;
   if (!r.get(grids) || grids < 0 || grids >= kMaxGrids) return false;
@@ -52,6 +53,8 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
       return false;
     d.moreGrids.push_back(g);
   }
+  d.bleedY = d.bleedX;  // an entry written before the top and bottom bleed had its own field
+  if (r.left() >= sizeof d.bleedY) r.get(d.bleedY);
   return CheckDetails(fmt, d).empty();
 }
 

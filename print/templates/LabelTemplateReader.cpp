@@ -63,12 +63,11 @@ int Count(const QString& text, bool& ok) {
 std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current) {
   PaperFormat& t = current.record;
   LabelShape& s = current.details.shape;
-  double bleed = len("waste");
+  const double waste = len("waste");  // one bleed for every side, unless one is given per axis
   if (name == QLatin1String("Label-rectangle")) {
     t.width = len("width");
     t.height = len("height");
     s.cornerRadius = len("round");
-    bleed = std::max({bleed, len("x_waste"), len("y_waste")});
   } else if (name == QLatin1String("Label-round")) {
     s.kind = ShapeKind::Round;
     t.width = t.height = 2 * len("radius");
@@ -90,7 +89,8 @@ std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current)
     return Translate("LabelTemplateReader", "the label shape ") + name.toStdString() +
            Translate("LabelTemplateReader", " cannot be used");
   }
-  current.details.bleed = bleed;
+  current.details.bleedX = len.has("x_waste") ? len("x_waste") : waste;
+  current.details.bleedY = len.has("y_waste") ? len("y_waste") : waste;
   return len.bad.empty() ? std::string()
                          : Translate("LabelTemplateReader", "no length: ") + len.bad;
 }

@@ -1,4 +1,5 @@
 #include <QXmlStreamWriter>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/AnsiText.h"
@@ -40,8 +41,8 @@ void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails
       w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
       w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
       w.writeAttribute(QStringLiteral("round"), Mm(s.cornerRadius));
-      w.writeAttribute(QStringLiteral("x_waste"), Mm(d.bleed));
-      w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleed));
+      w.writeAttribute(QStringLiteral("x_waste"), Mm(d.bleedX));
+      w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleedY));
       return;
     case ShapeKind::Round:
       w.writeStartElement(QStringLiteral("Label-round"));
@@ -65,7 +66,11 @@ void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails
       break;
     }
   }
-  w.writeAttribute(QStringLiteral("waste"), Mm(d.bleed));
+  w.writeAttribute(QStringLiteral("waste"), Mm(std::max(d.bleedX, d.bleedY)));
+  if (d.bleedX != d.bleedY) {  // our own reader keeps both; others take the larger for all sides
+    w.writeAttribute(QStringLiteral("x_waste"), Mm(d.bleedX));
+    w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleedY));
+  }
 }
 }  // namespace
 

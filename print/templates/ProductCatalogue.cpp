@@ -1,6 +1,7 @@
 #include "print/templates/ProductCatalogue.h"
 
 #include <QXmlStreamReader>
+#include <QtGlobal>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -196,7 +197,14 @@ std::vector<size_t> ProductCatalogue::search(const CatalogueFilter& filter) cons
                     [&](const std::string& w) { return hay.find(w) != std::string::npos; }))
       out.push_back(i);
   }
+  std::stable_partition(out.begin(), out.end(), [this](size_t i) { return IsCdDvd(products_[i]); });
   return out;
+}
+
+bool IsCdDvd(const LabelTemplate& t) {
+  const auto& cats = t.product.categories;
+  return t.details.shape.kind == ShapeKind::Disc ||
+         std::find(cats.begin(), cats.end(), "media") != cats.end();
 }
 
 const LabelTemplate* ProductCatalogue::find(const std::string& maker,
@@ -237,8 +245,11 @@ PaperClass PaperClassOf(const TemplateProduct& p) {
 std::string ShapeText(const LabelTemplate& t) {
   if (!t.product.unusable.empty())
     return Translate("ProductCatalogue", "not printable: ") + t.product.unusable;
-  constexpr const char* kNames[] = {"rectangle", "round", "ellipse", "disc"};
-  return kNames[static_cast<int>(t.details.shape.kind) & 3];
+  constexpr const char* kNames[] = {QT_TRANSLATE_NOOP("ProductCatalogue", "rectangle"),
+                                    QT_TRANSLATE_NOOP("ProductCatalogue", "round"),
+                                    QT_TRANSLATE_NOOP("ProductCatalogue", "ellipse"),
+                                    QT_TRANSLATE_NOOP("ProductCatalogue", "disc")};
+  return Translate("ProductCatalogue", kNames[static_cast<int>(t.details.shape.kind) & 3]);
 }
 
 std::string ProductFormatName(const TemplateProduct& p) {

@@ -49,7 +49,8 @@ class ProductCatalogue {
   const std::vector<LabelTemplate>& products() const { return products_; }
   // The categories of categories.xml, CD/DVD media first.
   const std::vector<CatalogueCategory>& categories() const { return categories_; }
-  // The indexes into products() of the matching products, in their order.
+  // The indexes into products() of the matching products: CD/DVD products first, each part in
+  // the order of products().
   std::vector<size_t> search(const CatalogueFilter& filter) const;
   // The product of a maker and part (any case), nullptr when there is none.
   const LabelTemplate* find(const std::string& maker, const std::string& part) const;
@@ -83,3 +84,6 @@ std::string ShapeText(const LabelTemplate& t);
 std::string ProductFormatName(const TemplateProduct& p);
 // The product as a format of the user's list, under that name.
 LabelTemplate ProductAsFormat(const LabelTemplate& t);
+
+// A CD/DVD product: a disc label or one of the media category.
+bool IsCdDvd(const LabelTemplate& t);

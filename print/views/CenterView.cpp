@@ -41,8 +41,8 @@ void CenterView::paintEvent(QPaintEvent*) {
     return;
   }
   const PixelSize bleed =
-      BleedPixels(details.bleed, Calibration{}, logicalDpiX() * paper_->zoom() / 100,
-                  logicalDpiY() * paper_->zoom() / 100);
+      BleedPixels(details.bleedX, details.bleedY, Calibration{},
+                  logicalDpiX() * paper_->zoom() / 100, logicalDpiY() * paper_->zoom() / 100);
   const QRectF box(0, 0, view.w, view.h);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);

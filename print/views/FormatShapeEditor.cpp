@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -86,11 +87,19 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   outerEdit = Mm(1000, shape);
   holeEdit = Mm(1000, shape);
   bleedEdit = Mm(100, shape);
+  bleedYEdit = Mm(100, shape);
+  auto* bleedRow = new QHBoxLayout;
+  bleedRow->addWidget(bleedEdit);
+  bleedRow->addWidget(
+      new QLabel(QCoreApplication::translate("FormatShapeEditor", "left and right"), shape));
+  bleedRow->addWidget(bleedYEdit);
+  bleedRow->addWidget(
+      new QLabel(QCoreApplication::translate("FormatShapeEditor", "top and bottom"), shape));
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Shape:"), shapeBox);
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Corner radius:"), cornerEdit);
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Disc diameter:"), outerEdit);
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Hole diameter:"), holeEdit);
-  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Bleed:"), bleedEdit);
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Bleed:"), bleedRow);
   layout->addWidget(shape);
 
   auto* sheet = new QGroupBox(QCoreApplication::translate("FormatShapeEditor", "Sheet"), this);
@@ -136,7 +145,7 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   });
   connect(sheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onSheetChosen);
   for (QDoubleSpinBox* s :
-       {cornerEdit, outerEdit, holeEdit, bleedEdit, sheetWidthEdit, sheetHeightEdit})
+       {cornerEdit, outerEdit, holeEdit, bleedEdit, bleedYEdit, sheetWidthEdit, sheetHeightEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &FormatShapeEditor::changed);
   connect(gridTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
   connect(addGridButton, &QPushButton::clicked, this, [this] {
@@ -188,7 +197,8 @@ void FormatShapeEditor::setDetails(const FormatDetails& d) {
   cornerEdit->setValue(d.shape.cornerRadius);
   outerEdit->setValue(d.shape.outerDiameter);
   holeEdit->setValue(d.shape.holeDiameter);
-  bleedEdit->setValue(d.bleed);
+  bleedEdit->setValue(d.bleedX);
+  bleedYEdit->setValue(d.bleedY);
   int sheet = 3;
   for (int i = 0; i < 3; ++i)
     if (std::abs(kSheets[i].w - d.sheetWidth) < 0.05 &&
@@ -211,7 +221,8 @@ FormatDetails FormatShapeEditor::details() const {
     d.shape.outerDiameter = outerEdit->value();
     d.shape.holeDiameter = holeEdit->value();
   }
-  d.bleed = bleedEdit->value();
+  d.bleedX = bleedEdit->value();
+  d.bleedY = bleedYEdit->value();
   d.sheetWidth = sheetWidthEdit->value();
   d.sheetHeight = sheetHeightEdit->value();
   for (int row = 0; row < gridTable->rowCount() && row + 1 < kMaxGrids; ++row) {

@@ -37,7 +37,7 @@ class FormatShapeEditor : public QWidget {
 
   QComboBox *shapeBox = nullptr, *sheetBox = nullptr;
   QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr,
-                 *bleedEdit = nullptr;
+                 *bleedEdit = nullptr, *bleedYEdit = nullptr;  // left and right, top and bottom
   QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
   QTableWidget* gridTable = nullptr;  // left, top, steps across and down, counts
   QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;

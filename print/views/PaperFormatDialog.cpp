@@ -65,9 +65,9 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   spaceDownEdit = Inches(1000, d.spaceV, this);
   columnsEdit = Count(static_cast<int>(d.countH), this);
   rowsEdit = Count(static_cast<int>(d.countV), this);
+  // Side by side, so that the dialog fits a screen 768 pixels high.
   auto* grid = new QHBoxLayout;
   auto* left = new QVBoxLayout;
-  auto* right = new QVBoxLayout;
   marginsGroup_ =
       Group(QCoreApplication::translate("PaperFormatDialog", "Margins in inch"),
             QCoreApplication::translate("PaperFormatDialog", "Left:"), leftMarginEdit,
@@ -78,11 +78,11 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
             QCoreApplication::translate("PaperFormatDialog", "Height:"), heightEdit, this);
   left->addWidget(marginsGroup_);
   left->addWidget(extentsGroup_);
-  right->addWidget(
+  left->addWidget(
       Group(QCoreApplication::translate("PaperFormatDialog", "Space between the elements"),
             QCoreApplication::translate("PaperFormatDialog", "Horizontal:"), spaceAcrossEdit,
             QCoreApplication::translate("PaperFormatDialog", "Vertical:"), spaceDownEdit, this));
-  right->addWidget(
+  left->addWidget(
       Group(QCoreApplication::translate("PaperFormatDialog", "Number of elements per Sheet"),
             QCoreApplication::translate("PaperFormatDialog", "Horizontal:"), columnsEdit,
             QCoreApplication::translate("PaperFormatDialog", "Vertical:"), rowsEdit, this));
@@ -92,15 +92,14 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   auto* unitRow = new QHBoxLayout;
   unitRow->addWidget(new QLabel(QCoreApplication::translate("PaperFormatDialog", "Units:"), this));
   unitRow->addWidget(unitBox);
-  right->addLayout(unitRow);
-  right->addStretch(1);
+  left->addLayout(unitRow);
+  left->addStretch(1);
   shapeEditor = new FormatShapeEditor(this);
   drawing = new SheetDrawing(this);
   grid->addLayout(left);
-  grid->addLayout(right);
-  grid->addWidget(drawing);
+  grid->addWidget(shapeEditor);
+  grid->addWidget(drawing, 0, Qt::AlignTop);
   layout->addLayout(grid);
-  layout->addWidget(shapeEditor);
   connect(unitBox, &QComboBox::currentIndexChanged, this,
           [this](int i) { setMillimetres(i == 1); });
   connect(shapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::updateDrawing);

@@ -1,5 +1,6 @@
 #include "print/views/PaperFormatPanel.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
@@ -7,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -122,9 +124,16 @@ void PaperFormatPanel::updateFormatList() {
   {
     const QSignalBlocker block(formatBox);
     formatBox->clear();
-    for (const PaperFormat& t : list_.formats())
-      formatBox->addItem(QString::fromStdString(AnsiToUtf8(t.name)));
+    for (const PaperFormat& t : list_.formats()) {
+      const QString name = QString::fromStdString(AnsiToUtf8(t.name));
+      formatBox->addItem(name);
+      formatBox->setItemData(formatBox->count() - 1, name, Qt::ToolTipRole);
+    }
     if (formatBox->currentIndex() < 0 && formatBox->count() > 0) formatBox->setCurrentIndex(0);
+    // The narrow box opens a list wide enough for every product name in whole.
+    QAbstractItemView* list = formatBox->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) +
+                          list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth());
   }
   emit viewChanged();
 }

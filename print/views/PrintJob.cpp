@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 #include "platform/Translate.h"
 #include "platform/Units.h"
@@ -22,6 +23,18 @@ QPrinterInfo InfoFor(const PrinterChoice& choice) {
   if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
     info = QPrinterInfo::availablePrinters().first();
   return info;
+}
+
+// A transparent pixel is stored as transparent white, not black: a printer or viewer that scales
+// the colours apart from the transparency would otherwise draw grey dots along every edge.
+QImage WhiteWhereTransparent(const QImage& image) {
+  QImage out = image.convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < out.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < out.width(); ++x)
+      if (qAlpha(row[x]) == 0) row[x] = qRgba(255, 255, 255, 0);
+  }
+  return out;
 }
 
 PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
@@ -46,27 +59,35 @@ QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDra
 }
 
 ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration,
-                                  double bleedMm) {
-  return [cover, calibration, bleedMm](PixelSize s, int dpx, int dpy) {
+                                  double bleedXMm, double bleedYMm) {
+  return [cover, calibration, bleedXMm, bleedYMm](PixelSize s, int dpx, int dpy) {
     const PixelRect r = PrintCover(cover.settings, calibration, s.w, cover.pictureWidth,
                                    cover.pictureHeight, dpx, dpy);
-    return RenderBleedElement(s, BleedPixels(bleedMm, calibration, dpx, dpy), r, cover.draw, dpx,
-                              dpy);
+    return RenderBleedElement(s, BleedPixels(bleedXMm, bleedYMm, calibration, dpx, dpy), r,
+                              cover.draw, dpx, dpy);
   };
 }
 
-PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy) {
-  if (!(bleedMm > 0)) return {};
-  return {TruncPixels(c.width * (bleedMm / kMmPerInch) / 100 * dpx),
-          TruncPixels(c.height * (bleedMm / kMmPerInch) / 100 * dpy)};
+PixelSize BleedPixels(double xMm, double yMm, const Calibration& c, int dpx, int dpy) {
+  return {xMm > 0 ? TruncPixels(c.width * (xMm / kMmPerInch) / 100 * dpx) : 0,
+          yMm > 0 ? TruncPixels(c.height * (yMm / kMmPerInch) / 100 * dpy) : 0};
 }
 
 QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover,
                           const CoverDrawer& draw, int dpx, int dpy) {
+  if (bleed.w <= 0 && bleed.h <= 0) return RenderCoverElement(element, cover, draw, dpx, dpy);
+  const PixelSize size{element.w + 2 * bleed.w, element.h + 2 * bleed.h};
+  if (element.w <= 0 || element.h <= 0 || !DibSizeAllowed(size.w, size.h, 24)) return QImage();
+  // Touching elements overlap by their bleed: where the cover does not reach, nothing may be
+  // printed over the neighbour, so the ring stays transparent and only the element is white.
+  QImage image(size.w, size.h, QImage::Format_ARGB32_Premultiplied);
+  if (image.isNull()) return image;
+  image.fill(Qt::transparent);
+  QPainter(&image).fillRect(QRect(bleed.w, bleed.h, element.w, element.h), Qt::white);
   cover.x += bleed.w;
   cover.y += bleed.h;
-  return RenderCoverElement({element.w + 2 * bleed.w, element.h + 2 * bleed.h}, cover, draw, dpx,
-                            dpy);
+  if (draw) draw(image, cover, dpx, dpy);
+  return image;
 }
 
 bool NeedsClip(const FormatDetails& d) {
@@ -99,7 +120,8 @@ class SheetMarks {
       const double mm = dpx_ / kMmPerInch;
       painter_.save();
       painter_.setPen(QPen(Qt::black, 0.1 * mm));
-      for (const MarkLine& m : CropMarks(printed_, all, (r_.details.bleed + 1) * mm, 4 * mm))
+      for (const MarkLine& m : CropMarks(
+               printed_, all, (std::max(r_.details.bleedX, r_.details.bleedY) + 1) * mm, 4 * mm))
         painter_.drawLine(QPointF(m.x1, m.y1), QPointF(m.x2, m.y2));
       painter_.restore();
     }
@@ -140,11 +162,13 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
     element = QImage(es.w, es.h, QImage::Format_RGB32);
     element.fill(Qt::white);
   }
-  if (!element.isNull() && element.format() != QImage::Format_RGB32)
-    element = element.convertToFormat(QImage::Format_RGB32);
+  const QImage::Format kept =
+      element.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+  if (!element.isNull() && element.format() != kept) element = element.convertToFormat(kept);
   // Clipped once; every position then receives the same image.
   if (NeedsClip(request.details))
     element = ClipToShape(element, request.format, request.details, es.w, es.h);
+  if (element.hasAlphaChannel()) element = WhiteWhereTransparent(element);
   const QPoint bleed = element.isNull()
                            ? QPoint()
                            : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);

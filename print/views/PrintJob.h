@@ -31,12 +31,14 @@ struct CoverJob {
 QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
                           int dpy);
 // A white element with the cover sized and displaced by the calibration, drawn once; with a
-// bleed, the image is larger by the bleed on every side and the cover is drawn into it too.
+// bleed, the image is larger by the bleed (left and right, top and bottom) and the cover is drawn
+// into it too.
 ElementRenderer MakeCoverRenderer(const CoverJob& cover, const Calibration& calibration,
-                                  double bleedMm = 0);
+                                  double bleedXMm = 0, double bleedYMm = 0);
 // The bleed in element pixels at the device's resolution, scaled by the calibration.
-PixelSize BleedPixels(double bleedMm, const Calibration& c, int dpx, int dpy);
-// The element rendered with `bleed` pixels around it: the cover keeps its place in the element.
+PixelSize BleedPixels(double xMm, double yMm, const Calibration& c, int dpx, int dpy);
+// The element rendered with `bleed` pixels around it: the cover keeps its place in the element,
+// and the ring around the white element holds only what the cover draws there (else transparent).
 QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover,
                           const CoverDrawer& draw, int dpx, int dpy);
 // Whether the element must be clipped to a shape (not a plain rectangle).

@@ -202,7 +202,9 @@ void PrintPanel::printCovers() {
   auto printer = MakeJobPrinter(choice_, pdf);
   UseSheetSize(*printer, request.details);
   const ElementRenderer render =
-      cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleed) : render_;
+      cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleedX,
+                                 request.details.bleedY)
+             : render_;
   const PrintResult r = PrintSheets(*printer, request, render);
   if (!r.ok) ShowError(r.error);
   if (const std::string error = plan.finish(r.ok, paperFile_); !error.empty()) ShowError(error);

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/Translate.h"
 #include "platform/Units.h"
@@ -74,8 +75,8 @@ void SheetPreview::paintEvent(QPaintEvent*) {
       PreviewCover(paper_->coverSettings(), es.w, picture.width(), picture.height(), sdpi, zoom);
   const FormatDetails details = paper_->selectedDetails();
   const PixelSize bleed =
-      BleedPixels(details.bleed, Calibration{}, static_cast<int>(sdpi) * zoom / 100,
-                  static_cast<int>(sdpi) * zoom / 100);
+      BleedPixels(details.bleedX, details.bleedY, Calibration{},
+                  static_cast<int>(sdpi) * zoom / 100, static_cast<int>(sdpi) * zoom / 100);
   QImage element =
       RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
   if (element.isNull()) return;
@@ -89,12 +90,19 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     ++drawn_;
   }
   if (print_->pageEdit->value() != 1) return;
-  p.setPen(QPen(Qt::darkGray, 0));
-  p.setBrush(QBrush(Qt::darkGray, Qt::BDiagPattern));
-  for (int32_t k : layout.marked) {  // positions marked used by a click
+  // Every other position of the first sheet, so the user sees where to click: free ones as their
+  // outline, used ones ("Already used" or marked by a click) hatched inside their shape.
+  for (int32_t k = 0; k < layout.perSheet; ++k) {
+    if (layout.receives(k)) continue;
     const SheetPosition pos = layout.at(k);
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-    p.drawRect(QRect(at.x, at.y, es.w - 1, es.h - 1));
+    const QRectF box(at.x, at.y, es.w, es.h);
+    const bool used = k < layout.first || std::find(layout.marked.begin(), layout.marked.end(),
+                                                    k) != layout.marked.end();
+    if (used)
+      p.fillPath(ShapePath(*format, details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
+    DrawOutline(p, *format, details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
+                used ? QColor(Qt::darkGray) : QColor(160, 160, 160), 0);
   }
 }
 

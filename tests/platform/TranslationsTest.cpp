@@ -9,6 +9,7 @@
 #include <map>
 #include <string>
 
+#include "platform/Translate.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -77,4 +78,17 @@ TEST(Translations, LupdateFindsNoTextTheGermanFileLacksAndEveryEntryIsFinished) 
     EXPECT_EQ(Placeholders(key.second), Placeholders(entry.translation))
         << "placeholders differ: \"" << key.second.toStdString() << '"';
   }
+}
+
+TEST(Translations, FilledInTextsKeepPercentSignsAndNumbersFollowTheLanguage) {
+  EXPECT_EQ(FillIn("%2 of %1: 100%", {"a", "b%1"}), "b%1 of a: 100%");
+  EXPECT_EQ(FillIn("%3 %% %", {"x"}), "%3 %% %");
+  EXPECT_EQ(LocaleNumber(1234.5, 2), "1234.50");
+  ::setenv("QUENDRIX_LANGUAGE", "de", 1);
+  ASSERT_EQ(InstallTranslations(), "de");
+  EXPECT_EQ(LocaleNumber(1234.5, 2), "1234,50");
+  EXPECT_EQ(FillIn(Translate("BatchPrint", "%1 pages printed\n"), {"3"}), "3 Seiten gedruckt\n");
+  RemoveTranslations();
+  ::setenv("QUENDRIX_LANGUAGE", "en", 1);
+  EXPECT_EQ(LocaleNumber(0.126, 2), "0.13");
 }

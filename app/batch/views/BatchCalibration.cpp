@@ -62,10 +62,12 @@ std::string Parse(const Args& args, CalibrationOptions& o) {
 }
 
 void Show(const std::string& heading, const Calibration& c) {
-  std::printf(Translate("BatchCalibration",
-                        "%s\nleft %.2f mm\ntop %.2f mm\nwidth %.2f mm\nheight %.2f mm\n")
-                  .c_str(),
-              heading.c_str(), c.left, c.top, c.width, c.height);
+  std::fputs(FillIn(Translate("BatchCalibration",
+                              "%1\nleft %2 mm\ntop %3 mm\nwidth %4 mm\nheight %5 mm\n"),
+                    {heading, LocaleNumber(c.left, 2), LocaleNumber(c.top, 2),
+                     LocaleNumber(c.width, 2), LocaleNumber(c.height, 2)})
+                 .c_str(),
+             stdout);
 }
 }  // namespace
 

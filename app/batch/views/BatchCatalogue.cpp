@@ -26,11 +26,10 @@ void PrintLine(const ProductCatalogue& c, const LabelTemplate& t) {
   const TemplateProduct& p = t.product;
   std::string size = "-", count = "-";
   if (p.unusable.empty()) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f x %.2f mm", t.record.width, t.record.height);
-    size = text;
-    count = std::to_string(PositionsPerSheet(t.record, t.details)) +
-            Translate("BatchCatalogue", " per sheet");
+    size = FillIn(Translate("BatchCatalogue", "%1 x %2 mm"),
+                  {LocaleNumber(t.record.width, 2), LocaleNumber(t.record.height, 2)});
+    count = FillIn(Translate("BatchCatalogue", "%1 per sheet"),
+                   {std::to_string(PositionsPerSheet(t.record, t.details))});
   }
   std::printf("%s\t%s\t%s\t%s\t%s\t%s\t%s\n", p.brand.c_str(), p.part.c_str(),
               p.description.c_str(), c.paperName(t).c_str(), ShapeText(t).c_str(), size.c_str(),

@@ -23,8 +23,11 @@ int List(const PaperFormatList& c) {
     const FormatDetails d = c.detailsAt(i);
     std::string grids;
     for (const LabelGrid& g : AllGrids(t, d)) grids += (grids.empty() ? "" : " + ") + GridText(g);
-    std::printf(Translate("BatchFormats", "%zu\t%s\t%.2f x %.2f mm\t%s\n").c_str(), i + 1,
-                AnsiToUtf8(t.name).c_str(), t.width, t.height, grids.c_str());
+    std::fputs(FillIn(Translate("BatchFormats", "%1\t%2\t%3 x %4 mm\t%5\n"),
+                      {std::to_string(i + 1), AnsiToUtf8(t.name), LocaleNumber(t.width, 2),
+                       LocaleNumber(t.height, 2), grids})
+                   .c_str(),
+               stdout);
   }
   return 0;
 }

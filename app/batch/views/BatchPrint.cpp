@@ -141,10 +141,14 @@ int RunPrintCommand(const Args& args) {
   const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
                        MakeCoverDrawer(doc.picture, doc.objects)};
   const PrintResult r =
-      PrintSheets(*printer, request, MakeCoverRenderer(cover, request.calibration, details.bleed));
+      PrintSheets(*printer, request,
+                  MakeCoverRenderer(cover, request.calibration, details.bleedX, details.bleedY));
   if (!r.ok) return Fail(kExitFailure, r.error);
-  std::printf(Translate("BatchPrint", "%d page%s printed\n").c_str(), r.pages,
-              r.pages == 1 ? "" : "s");
+  std::fputs((r.pages == 1 ? Translate("BatchPrint", "1 page printed\n")
+                           : FillIn(Translate("BatchPrint", "%1 pages printed\n"),
+                                    {std::to_string(r.pages)}))
+                 .c_str(),
+             stdout);
   if (const std::string error = plan.finish(r.ok, UserPaperFile()); !error.empty())
     std::fprintf(stderr, "quendrix: %s\n", error.c_str());
   return 0;

@@ -17,12 +17,11 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// A length with up to two decimals, as the language writes numbers.
 std::string Mm(double v) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", v);
-  std::string s = text;
+  std::string s = LocaleNumber(v, 2);
   while (s.back() == '0') s.pop_back();
-  if (s.back() == '.') s.pop_back();
+  if (s.back() == '.' || s.back() == ',') s.pop_back();
   return s;
 }
 
@@ -32,33 +31,38 @@ constexpr ShapeKind kShapes[] = {ShapeKind::Rectangle, ShapeKind::Round, ShapeKi
 
 std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTemplate& t) {
   std::string text = t.product.brand + " " + t.product.part + "\n" + t.product.description + "\n";
-  text += Translate("ProductCatalogueDialog", "Paper: ") + catalogue.paperName(t);
+  text += FillIn(Translate("ProductCatalogueDialog", "Paper: %1"), {catalogue.paperName(t)});
   if (t.details.sheetWidth > 0)
-    text += " (" + Mm(t.details.sheetWidth) + " x " + Mm(t.details.sheetHeight) + " mm)";
+    text += FillIn(Translate("ProductCatalogueDialog", " (%1 x %2 mm)"),
+                   {Mm(t.details.sheetWidth), Mm(t.details.sheetHeight)});
   if (!t.product.unusable.empty())
-    return text + Translate("ProductCatalogueDialog", "\nCannot be added: ") + t.product.unusable +
-           ".";
+    return text + FillIn(Translate("ProductCatalogueDialog", "\nCannot be added: %1."),
+                         {t.product.unusable});
   const LabelShape& s = t.details.shape;
-  text += "\nElement: " + Mm(t.record.width) + " x " + Mm(t.record.height) + " mm, " + ShapeText(t);
+  text += FillIn(Translate("ProductCatalogueDialog", "\nElement: %1 x %2 mm, %3"),
+                 {Mm(t.record.width), Mm(t.record.height), ShapeText(t)});
   if (s.kind == ShapeKind::Rectangle && s.cornerRadius > 0)
-    text += Translate("ProductCatalogueDialog", ", corners ") + Mm(s.cornerRadius) + " mm";
+    text += FillIn(Translate("ProductCatalogueDialog", ", corners %1 mm"), {Mm(s.cornerRadius)});
   if (s.kind == ShapeKind::Disc) {
     const double outer = DiscDiameter(t.record, s);
     if (outer > std::max(t.record.width, t.record.height) + 1e-6)
-      text += Translate("ProductCatalogueDialog", ", cut from a disc of ") + Mm(outer) + " mm";
+      text +=
+          FillIn(Translate("ProductCatalogueDialog", ", cut from a disc of %1 mm"), {Mm(outer)});
     if (s.holeDiameter > 0)
-      text += Translate("ProductCatalogueDialog", ", hole ") + Mm(s.holeDiameter) + " mm";
+      text += FillIn(Translate("ProductCatalogueDialog", ", hole %1 mm"), {Mm(s.holeDiameter)});
   }
   const std::vector<LabelGrid> grids = AllGrids(t.record, t.details);
-  text += Translate("ProductCatalogueDialog", "\nPer sheet: ") +
-          std::to_string(PositionsPerSheet(t.record, t.details));
-  if (grids.size() > 1) text += " in " + std::to_string(grids.size()) + " groups";
-  text += Translate("ProductCatalogueDialog", "\nFirst element: ") + Mm(grids[0].left) +
-          Translate("ProductCatalogueDialog", " mm from the left, ") + Mm(grids[0].top) +
-          Translate("ProductCatalogueDialog", " mm from the top");
+  text += FillIn(Translate("ProductCatalogueDialog", "\nPer sheet: %1"),
+                 {std::to_string(PositionsPerSheet(t.record, t.details))});
+  if (grids.size() > 1)
+    text += FillIn(Translate("ProductCatalogueDialog", " in %1 groups"),
+                   {std::to_string(grids.size())});
+  text += FillIn(Translate("ProductCatalogueDialog",
+                           "\nFirst element: %1 mm from the left, %2 mm from the top"),
+                 {Mm(grids[0].left), Mm(grids[0].top)});
   if (grids[0].across > 1 || grids[0].down > 1)
-    text += "\nSteps: " + Mm(grids[0].stepH) + Translate("ProductCatalogueDialog", " mm across, ") +
-            Mm(grids[0].stepV) + Translate("ProductCatalogueDialog", " mm down");
+    text += FillIn(Translate("ProductCatalogueDialog", "\nSteps: %1 mm across, %2 mm down"),
+                   {Mm(grids[0].stepH), Mm(grids[0].stepV)});
   if (const std::string url = catalogue.vendorUrl(t.product.brand); !url.empty())
     text += "\n" + url;
   return text;

@@ -10,6 +10,7 @@
 #include "platform/codecs/PictureFile.h"
 #include "tests/support/SaneTestBackend.h"
 #include "tests/support/TestFiles.h"
+#include "tests/support/TimeLimit.h"
 
 namespace {
 // Standard output of a shell command (SANE_CONFIG_DIR is passed on).
@@ -99,67 +100,74 @@ class BatchScanOptionsTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(BatchScanOptionsTest, ListedOptionsAreThoseScanimageKnows) {
-  testing::internal::CaptureStdout();
-  ASSERT_EQ(RunBatch({"scan", "--list-options", "test:0"}), 0);
-  const std::string ours = testing::internal::GetCapturedStdout();
-  std::string help = CommandOutput("scanimage --help --device-name test:0 2>/dev/null");
-  std::string all = CommandOutput("scanimage --all-options --device-name test:0 2>/dev/null");
-  ASSERT_NE(help.find("Options specific to device"), std::string::npos) << "scanimage is missing";
-  help = help.substr(help.find("Options specific to device"));
-  EXPECT_EQ(Names(ours, true), Names(help, false)) << ours;  // --help shows what software can set
-  EXPECT_EQ(Names(ours, false), Names(all, false));
-  EXPECT_GT(Names(ours, false).size(), 40u);
-  EXPECT_NE(ours.find("  --resolution 1..1200dpi (in steps of 1) [50]\n"), std::string::npos);
-  EXPECT_EQ(RunBatch({"scan", "--list-options", "test:9"}), kExitFailure);
+  RunWithTimeLimit([&] {
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(RunBatch({"scan", "--list-options", "test:0"}), 0);
+    const std::string ours = testing::internal::GetCapturedStdout();
+    std::string help = CommandOutput("scanimage --help --device-name test:0 2>/dev/null");
+    std::string all = CommandOutput("scanimage --all-options --device-name test:0 2>/dev/null");
+    ASSERT_NE(help.find("Options specific to device"), std::string::npos) << "scanimage is missing";
+    help = help.substr(help.find("Options specific to device"));
+    EXPECT_EQ(Names(ours, true), Names(help, false)) << ours;  // --help shows what software can set
+    EXPECT_EQ(Names(ours, false), Names(all, false));
+    EXPECT_GT(Names(ours, false).size(), 40u);
+    EXPECT_NE(ours.find("  --resolution 1..1200dpi (in steps of 1) [50]\n"), std::string::npos);
+    EXPECT_EQ(RunBatch({"scan", "--list-options", "test:9"}), kExitFailure);
+  });
 }
 
 TEST_F(BatchScanOptionsTest, ScansEqualScanimagesPixelForPixel) {
-  struct Case {
-    const char* mode;
-    const char* saneMode;
-    int dpi;
-  };
-  for (const Case& c : {Case{"color", "Color", 37}, Case{"color", "Color", 100},
-                        Case{"gray", "Gray", 37}, Case{"gray", "Gray", 100}}) {
-    SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.dpi));
-    const std::string out = dir.file("scan.bmp");
-    ASSERT_EQ(RunBatch({"scan", out, "--device", "test:0", "--mode", c.mode, "--resolution",
-                        std::to_string(c.dpi), "--area", "10,5,40,30", "--option",
-                        "test-picture=Color pattern"}),
-              0);
-    const Pnm pnm = ReadPnm(
-        CommandOutput(std::string("scanimage --device-name test:0 --format=pnm --mode ") +
-                      c.saneMode + " --depth 8 --resolution " + std::to_string(c.dpi) +
-                      " -l 10 -t 5 -x 40 -y 30 --test-picture 'Color pattern' 2>/dev/null"));
-    ASSERT_GT(pnm.width, 0);
-    EXPECT_EQ(pnm.channels, c.saneMode[0] == 'C' ? 3 : 1);
-    EXPECT_EQ(Differences(out, pnm), 0);
-  }
+  RunWithTimeLimit([&] {
+    struct Case {
+      const char* mode;
+      const char* saneMode;
+      int dpi;
+    };
+    for (const Case& c : {Case{"color", "Color", 37}, Case{"color", "Color", 100},
+                          Case{"gray", "Gray", 37}, Case{"gray", "Gray", 100}}) {
+      SCOPED_TRACE(std::string(c.mode) + " " + std::to_string(c.dpi));
+      const std::string out = dir.file("scan.bmp");
+      ASSERT_EQ(RunBatch({"scan", out, "--device", "test:0", "--mode", c.mode, "--resolution",
+                          std::to_string(c.dpi), "--area", "10,5,40,30", "--option",
+                          "test-picture=Color pattern"}),
+                0);
+      const Pnm pnm = ReadPnm(
+          CommandOutput(std::string("scanimage --device-name test:0 --format=pnm --mode ") +
+                        c.saneMode + " --depth 8 --resolution " + std::to_string(c.dpi) +
+                        " -l 10 -t 5 -x 40 -y 30 --test-picture 'Color pattern' 2>/dev/null"));
+      ASSERT_GT(pnm.width, 0);
+      EXPECT_EQ(pnm.channels, c.saneMode[0] == 'C' ? 3 : 1);
+      EXPECT_EQ(Differences(out, pnm), 0);
+    }
+  });
 }
 
 TEST_F(BatchScanOptionsTest, OptionsThatReloadOthersAreAppliedInOrder) {
-  const std::string out = dir.file("three.bmp");
-  const Args three = {"scan",         out,
-                      "--device",     "test:0",
-                      "--mode",       "color",
-                      "--resolution", "50",
-                      "--area",       "0,0,50,40",
-                      "--option",     "test-picture=Color pattern",
-                      "--option",     "three-pass=yes",
-                      "--option",     "three-pass-order=BGR"};
-  ASSERT_EQ(RunBatch(three), 0);  // three-pass-order exists only once three-pass is set
-  const Pnm pnm =
-      ReadPnm(CommandOutput("scanimage --device-name test:0 --format=pnm --mode Color --depth 8 "
-                            "--resolution 50 -l 0 -t 0 "
-                            "-x 50 -y 40 --test-picture 'Color pattern' --three-pass=yes "
-                            "--three-pass-order BGR 2>/dev/null"));
-  ASSERT_GT(pnm.width, 0);
-  EXPECT_EQ(Differences(out, pnm), 0);
-  // In the wrong order, or with a value the option does not offer, nothing is written.
-  const std::string bad = dir.file("bad.bmp");
-  for (const char* option : {"three-pass-order=BGR", "test-picture=Sepia", "depth=7", "nothing=1"})
-    EXPECT_EQ(RunBatch({"scan", bad, "--device", "test:0", "--option", option}), kExitFailure)
-        << option;
-  EXPECT_EQ(RunBatch({"scan", bad, "--option", "Mode"}), kExitUsage);
-  EXPECT_FALSE(std::filesystem::exists(bad));
+  RunWithTimeLimit([&] {
+    const std::string out = dir.file("three.bmp");
+    const Args three = {"scan",         out,
+                        "--device",     "test:0",
+                        "--mode",       "color",
+                        "--resolution", "50",
+                        "--area",       "0,0,50,40",
+                        "--option",     "test-picture=Color pattern",
+                        "--option",     "three-pass=yes",
+                        "--option",     "three-pass-order=BGR"};
+    ASSERT_EQ(RunBatch(three), 0);  // three-pass-order exists only once three-pass is set
+    const Pnm pnm =
+        ReadPnm(CommandOutput("scanimage --device-name test:0 --format=pnm --mode Color --depth 8 "
+                              "--resolution 50 -l 0 -t 0 "
+                              "-x 50 -y 40 --test-picture 'Color pattern' --three-pass=yes "
+                              "--three-pass-order BGR 2>/dev/null"));
+    ASSERT_GT(pnm.width, 0);
+    EXPECT_EQ(Differences(out, pnm), 0);
+    // In the wrong order, or with a value the option does not offer, nothing is written.
+    const std::string bad = dir.file("bad.bmp");
+    for (const char* option :
+         {"three-pass-order=BGR", "test-picture=Sepia", "depth=7", "nothing=1"})
+      EXPECT_EQ(RunBatch({"scan", bad, "--device", "test:0", "--option", option}), kExitFailure)
+          << option;
+    EXPECT_EQ(RunBatch({"scan", bad, "--option", "Mode"}), kExitUsage);
+    EXPECT_FALSE(std::filesystem::exists(bad));
+  });
 }

@@ -1,10 +1,12 @@
 // Files written by ImageMagick and netpbm decode to the pixels those tools see, and the tools
 // read back what our writers produce.
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t before it
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+// clang-format on
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/codecs/PictureCodecs.h"

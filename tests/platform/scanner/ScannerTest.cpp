@@ -9,6 +9,7 @@
 
 #include "platform/scanner/Scanner.h"
 #include "tests/support/SaneTestBackend.h"
+#include "tests/support/TimeLimit.h"
 
 namespace {
 int Pixels(double mm, int dpi) {
@@ -48,154 +49,190 @@ class ScannerTest : public ::testing::Test {
 };
 
 TEST_F(ScannerTest, ListsTheTestDevices) {
-  std::vector<ScannerInfo> list;
-  std::string error;
-  ASSERT_TRUE(ListScanners(list, error)) << error;
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].name, "test:0");
-  EXPECT_EQ(list[1].name, "test:1");
-  EXPECT_NE(list[0].label().find("test:0"), std::string::npos);
+  RunWithTimeLimit([&] {
+    std::vector<ScannerInfo> list;
+    std::string error;
+    ASSERT_TRUE(ListScanners(list, error)) << error;
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].name, "test:0");
+    EXPECT_EQ(list[1].name, "test:1");
+    EXPECT_NE(list[0].label().find("test:0"), std::string::npos);
+  });
 }
 
 TEST_F(ScannerTest, ColourScanDeliversThePatternAtTheChosenResolution) {
-  ScanResult r;
-  Scan(Settings(ScanMode::Color, 100), r);
-  ASSERT_TRUE(r.error.empty()) << r.error;
-  ASSERT_NE(r.dib.Bits, nullptr);
-  EXPECT_EQ(DibBitCount(r.dib), 24);
-  EXPECT_EQ(DibWidth(r.dib), Pixels(120, 100));
-  EXPECT_EQ(DibHeight(r.dib), Pixels(120, 100));
-  EXPECT_DOUBLE_EQ(r.applied.resolution, 100);
-  ExpectColourPattern(r.dib);
+  RunWithTimeLimit([&] {
+    ScanResult r;
+    Scan(Settings(ScanMode::Color, 100), r);
+    ASSERT_TRUE(r.error.empty()) << r.error;
+    ASSERT_NE(r.dib.Bits, nullptr);
+    EXPECT_EQ(DibBitCount(r.dib), 24);
+    EXPECT_EQ(DibWidth(r.dib), Pixels(120, 100));
+    EXPECT_EQ(DibHeight(r.dib), Pixels(120, 100));
+    EXPECT_DOUBLE_EQ(r.applied.resolution, 100);
+    ExpectColourPattern(r.dib);
+  });
 }
 
 TEST_F(ScannerTest, GreyAndLineArtScansGiveEightAndOneBitPictures) {
-  WriteSaneTestConfig({.picture = "Grid"});
-  ScanResult grey, lineArt;
-  Scan(Settings(ScanMode::Gray, 50, {10, 10, 80, 60}), grey);
-  Scan(Settings(ScanMode::LineArt, 50, {10, 10, 80, 60}), lineArt);
-  ASSERT_NE(grey.dib.Bits, nullptr) << grey.error;
-  ASSERT_NE(lineArt.dib.Bits, nullptr) << lineArt.error;
-  EXPECT_EQ(DibBitCount(grey.dib), 8);
-  EXPECT_EQ(DibBitCount(lineArt.dib), 1);
-  for (ScanResult* r : {&grey, &lineArt}) {
-    EXPECT_EQ(DibWidth(r->dib), Pixels(80, 50));
-    EXPECT_EQ(DibHeight(r->dib), Pixels(60, 50));
-  }
-  EXPECT_EQ(grey.dib.Info->bmiColors[200].rgbGreen, 200);  // grey table
-  EXPECT_EQ(lineArt.dib.Info->bmiColors[1].rgbRed, 255);   // index 1 is white
-  // The grid is black and white: the grey and line-art pictures agree pixel by pixel.
-  int differences = 0, black = 0;
-  for (int y = 0; y < DibHeight(grey.dib); ++y)
-    for (int x = 0; x < DibWidth(grey.dib); ++x) {
-      const bool greyWhite = GetDibPixel(grey.dib, x, y) >= 128;
-      differences += greyWhite != (GetDibPixel(lineArt.dib, x, y) == 1);
-      black += !greyWhite;
+  RunWithTimeLimit([&] {
+    WriteSaneTestConfig({.picture = "Grid"});
+    ScanResult grey, lineArt;
+    Scan(Settings(ScanMode::Gray, 50, {10, 10, 80, 60}), grey);
+    Scan(Settings(ScanMode::LineArt, 50, {10, 10, 80, 60}), lineArt);
+    ASSERT_NE(grey.dib.Bits, nullptr) << grey.error;
+    ASSERT_NE(lineArt.dib.Bits, nullptr) << lineArt.error;
+    EXPECT_EQ(DibBitCount(grey.dib), 8);
+    EXPECT_EQ(DibBitCount(lineArt.dib), 1);
+    for (ScanResult* r : {&grey, &lineArt}) {
+      EXPECT_EQ(DibWidth(r->dib), Pixels(80, 50));
+      EXPECT_EQ(DibHeight(r->dib), Pixels(60, 50));
     }
-  EXPECT_EQ(differences, 0);
-  EXPECT_GT(black, 0);
+    EXPECT_EQ(grey.dib.Info->bmiColors[200].rgbGreen, 200);  // grey table
+    EXPECT_EQ(lineArt.dib.Info->bmiColors[1].rgbRed, 255);   // index 1 is white
+    // The grid is black and white: the grey and line-art pictures agree pixel by pixel.
+    int differences = 0, black = 0;
+    for (int y = 0; y < DibHeight(grey.dib); ++y)
+      for (int x = 0; x < DibWidth(grey.dib); ++x) {
+        const bool greyWhite = GetDibPixel(grey.dib, x, y) >= 128;
+        differences += greyWhite != (GetDibPixel(lineArt.dib, x, y) == 1);
+        black += !greyWhite;
+      }
+    EXPECT_EQ(differences, 0);
+    EXPECT_GT(black, 0);
+  });
 }
 
 TEST_F(ScannerTest, UnknownLengthAndOneFramePerColourAreAssembled) {
-  ScanResult single;
-  Scan(Settings(ScanMode::Color, 60, {0, 0, 50, 40}), single);
-  ASSERT_NE(single.dib.Bits, nullptr) << single.error;
+  RunWithTimeLimit([&] {
+    ScanResult single;
+    Scan(Settings(ScanMode::Color, 60, {0, 0, 50, 40}), single);
+    ASSERT_NE(single.dib.Bits, nullptr) << single.error;
 
-  WriteSaneTestConfig({.threePass = true});
-  ScanResult threePass;
-  ScanSettings s = Settings(ScanMode::Color, 60, {0, 0, 50, 40});
-  Scan(s, threePass);
-  ASSERT_NE(threePass.dib.Bits, nullptr) << threePass.error;
-  ExpectColourPattern(threePass.dib);
+    WriteSaneTestConfig({.threePass = true});
+    ScanResult threePass;
+    ScanSettings s = Settings(ScanMode::Color, 60, {0, 0, 50, 40});
+    Scan(s, threePass);
+    ASSERT_NE(threePass.dib.Bits, nullptr) << threePass.error;
+    ExpectColourPattern(threePass.dib);
 
-  WriteSaneTestConfig({.handScanner = true});
-  ScanResult hand;
-  Scan(s, hand);
-  ASSERT_NE(hand.dib.Bits, nullptr) << hand.error;
-  EXPECT_EQ(DibBitCount(hand.dib), 24);
-  EXPECT_GT(DibHeight(hand.dib), 0);
+    WriteSaneTestConfig({.handScanner = true});
+    ScanResult hand;
+    Scan(s, hand);
+    ASSERT_NE(hand.dib.Bits, nullptr) << hand.error;
+    EXPECT_EQ(DibBitCount(hand.dib), 24);
+    EXPECT_GT(DibHeight(hand.dib), 0);
+  });
 }
 
 TEST_F(ScannerTest, ScannerErrorsUseSanesOwnText) {
-  WriteSaneTestConfig({.readStatus = "SANE_STATUS_JAMMED"});
-  ScanResult jammed;
-  Scan(Settings(ScanMode::Color), jammed);
-  EXPECT_EQ(jammed.dib.Bits, nullptr);
-  EXPECT_FALSE(jammed.cancelled);
-  EXPECT_NE(jammed.error.find(sane_strstatus(SANE_STATUS_JAMMED)), std::string::npos)
-      << jammed.error;
+  RunWithTimeLimit([&] {
+    WriteSaneTestConfig({.readStatus = "SANE_STATUS_JAMMED"});
+    ScanResult jammed;
+    Scan(Settings(ScanMode::Color), jammed);
+    EXPECT_EQ(jammed.dib.Bits, nullptr);
+    EXPECT_FALSE(jammed.cancelled);
+    EXPECT_NE(jammed.error.find(sane_strstatus(SANE_STATUS_JAMMED)), std::string::npos)
+        << jammed.error;
 
-  WriteSaneTestConfig({.readStatus = "SANE_STATUS_COVER_OPEN"});
-  ScanResult cover;
-  Scan(Settings(ScanMode::Gray), cover);
-  EXPECT_NE(cover.error.find(sane_strstatus(SANE_STATUS_COVER_OPEN)), std::string::npos);
+    WriteSaneTestConfig({.readStatus = "SANE_STATUS_COVER_OPEN"});
+    ScanResult cover;
+    Scan(Settings(ScanMode::Gray), cover);
+    EXPECT_NE(cover.error.find(sane_strstatus(SANE_STATUS_COVER_OPEN)), std::string::npos);
+  });
 }
 
 TEST_F(ScannerTest, ADeviceThatDisappearedGivesAClearError) {
-  ScanSettings chosen = Settings(ScanMode::Color, 50, kCdBookletArea, "test:1");
-  WriteSaneTestConfig({.devices = 1});
-  ScanResult r;
-  Scan(chosen, r);
-  EXPECT_EQ(r.dib.Bits, nullptr);
-  EXPECT_FALSE(r.cancelled);
-  EXPECT_NE(r.error.find("\"test:1\" cannot be opened"), std::string::npos) << r.error;
+  RunWithTimeLimit([&] {
+    ScanSettings chosen = Settings(ScanMode::Color, 50, kCdBookletArea, "test:1");
+    WriteSaneTestConfig({.devices = 1});
+    ScanResult r;
+    Scan(chosen, r);
+    EXPECT_EQ(r.dib.Bits, nullptr);
+    EXPECT_FALSE(r.cancelled);
+    EXPECT_NE(r.error.find("\"test:1\" cannot be opened"), std::string::npos) << r.error;
+  });
 }
 
 TEST_F(ScannerTest, CancelledScanStopsTheThreadAndGivesNoPicture) {
-  WriteSaneTestConfig({.readDelayUs = 20000});
-  ScanJob job;
-  std::mutex m;
-  std::condition_variable cv;
-  bool started = false, done = false;
-  std::vector<int> progress;
-  ASSERT_TRUE(job.start(
-      {Settings(ScanMode::Color, 100), false},
-      [&](int p) {
-        std::lock_guard lock(m);
-        progress.push_back(p);
-        if (p > 0) started = true;
-        cv.notify_all();
-      },
-      [&] {
-        std::lock_guard lock(m);
-        done = true;
-        cv.notify_all();
-      }));
-  {
-    std::unique_lock lock(m);
-    ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(30), [&] { return started || done; }));
-  }
-  EXPECT_TRUE(job.running());
-  EXPECT_FALSE(job.start({Settings(ScanMode::Color), false}, {}, {}));  // one at a time
-  job.cancel();
-  std::unique_ptr<ScanResult> r = job.finish();
-  ASSERT_TRUE(r);
-  EXPECT_TRUE(done);
-  EXPECT_TRUE(r->cancelled);
-  EXPECT_EQ(r->dib.Bits, nullptr);
-  EXPECT_EQ(r->error, sane_strstatus(SANE_STATUS_CANCELLED));
-  EXPECT_EQ(progress.back(), 0);  // the status bar is cleared
-  EXPECT_FALSE(job.running());
+  RunWithTimeLimit([&] {
+    WriteSaneTestConfig({.readDelayUs = 20000});
+    ScanJob job;
+    std::mutex m;
+    std::condition_variable cv;
+    bool started = false, done = false;
+    std::vector<int> progress;
+    ASSERT_TRUE(job.start(
+        {Settings(ScanMode::Color, 100), false},
+        [&](int p) {
+          std::lock_guard lock(m);
+          progress.push_back(p);
+          if (p > 0) started = true;
+          cv.notify_all();
+        },
+        [&] {
+          std::lock_guard lock(m);
+          done = true;
+          cv.notify_all();
+        }));
+    {
+      std::unique_lock lock(m);
+      ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(30), [&] { return started || done; }));
+    }
+    EXPECT_TRUE(job.running());
+    EXPECT_FALSE(job.start({Settings(ScanMode::Color), false}, {}, {}));  // one at a time
+    job.cancel();
+    std::unique_ptr<ScanResult> r = job.finish();
+    ASSERT_TRUE(r);
+    EXPECT_TRUE(done);
+    EXPECT_TRUE(r->cancelled);
+    EXPECT_EQ(r->dib.Bits, nullptr);
+    EXPECT_EQ(r->error, sane_strstatus(SANE_STATUS_CANCELLED));
+    EXPECT_EQ(progress.back(), 0);  // the status bar is cleared
+    EXPECT_FALSE(job.running());
+  });
 }
 
 TEST_F(ScannerTest, FinishedJobDeliversItsPictureAndCanRunAgain) {
-  ScanJob job;
-  std::vector<int> progress;  // written by the scan thread, read after the join
-  ASSERT_TRUE(
-      job.start({Settings(ScanMode::Gray, 30), false}, [&](int p) { progress.push_back(p); }, {}));
-  auto first = job.finish();
-  ASSERT_TRUE(first && first->dib.Bits) << (first ? first->error : "");
-  ASSERT_GE(progress.size(), 3u);
-  EXPECT_EQ(progress.front(), 0);
-  EXPECT_EQ(progress.back(), 0);
-  EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 100);
-  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end() - 1));
-  ASSERT_TRUE(job.start({Settings(ScanMode::Color, 30), true}, {}, {}));
-  auto preview = job.finish();
-  ASSERT_TRUE(preview && preview->dib.Bits) << (preview ? preview->error : "");
-  // The preview covers the whole glass (250 mm) with its longer side near the preview size.
-  EXPECT_NEAR(preview->applied.area.width, 250, 1);
-  EXPECT_NEAR(std::max(DibWidth(preview->dib), DibHeight(preview->dib)), kPreviewLongSide, 10);
+  RunWithTimeLimit([&] {
+    ScanJob job;
+    std::vector<int> progress;  // written by the scan thread, read after the join
+    ASSERT_TRUE(job.start({Settings(ScanMode::Gray, 30), false},
+                          [&](int p) { progress.push_back(p); }, {}));
+    auto first = job.finish();
+    ASSERT_TRUE(first && first->dib.Bits) << (first ? first->error : "");
+    ASSERT_GE(progress.size(), 3u);
+    EXPECT_EQ(progress.front(), 0);
+    EXPECT_EQ(progress.back(), 0);
+    EXPECT_EQ(*std::max_element(progress.begin(), progress.end()), 100);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end() - 1));
+    ASSERT_TRUE(job.start({Settings(ScanMode::Color, 30), true}, {}, {}));
+    auto preview = job.finish();
+    ASSERT_TRUE(preview && preview->dib.Bits) << (preview ? preview->error : "");
+    // The preview covers the whole glass (250 mm) with its longer side near the preview size.
+    EXPECT_NEAR(preview->applied.area.width, 250, 1);
+    EXPECT_NEAR(std::max(DibWidth(preview->dib), DibHeight(preview->dib)), kPreviewLongSide, 10);
+  });
+}
+
+TEST_F(ScannerTest, AScanThatDeliversNoDataForTheGivenTimeFails) {
+  RunWithTimeLimit([&] {
+    // Reads of 20 ms each keep a scan alive past the limit; one read of 400 ms ends it.
+    struct Case {
+      int readDelayUs;
+      bool ok;
+    };
+    for (const Case c : {Case{20000, true}, Case{400000, false}}) {
+      WriteSaneTestConfig({.readDelayUs = c.readDelayUs});
+      const ScanRequest request{Settings(ScanMode::Gray, 30, {0, 0, 80, 80}), false, 0.15};
+      std::atomic<bool> cancel{false};
+      ScanResult r;
+      RunScan(request, cancel, {}, r);
+      EXPECT_EQ(r.dib.Bits != nullptr, c.ok) << c.readDelayUs << ": " << r.error;
+      EXPECT_EQ(r.error.find("delivered no data") != std::string::npos, !c.ok) << r.error;
+      EXPECT_FALSE(r.cancelled);
+    }
+  });
 }
 
 class SaneOptionsTest : public ScannerTest {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "print/SheetLayout.h"
@@ -27,7 +28,7 @@ FormatDetails Disc(double hole = 41, double bleed = 1.5) {
   d.shape.kind = ShapeKind::Disc;
   d.shape.outerDiameter = 117;
   d.shape.holeDiameter = hole;
-  d.bleed = bleed;
+  d.bleedX = d.bleedY = bleed;
   d.sheetWidth = 210;
   d.sheetHeight = 297;
   return d;
@@ -104,6 +105,18 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   EXPECT_EQ(matched[0], Staggered());
   EXPECT_EQ(matched[1], Disc(41));
   EXPECT_TRUE(matched[2].isPlain());
+
+  // A bleed of its own for top and bottom is appended to its entry; an entry whose bleed is the
+  // same on every side keeps the size it always had (the shape's fields and one grid of 40 bytes).
+  int32_t firstSize = 0;
+  std::memcpy(&firstSize, bytes.data() + 12, 4);
+  EXPECT_EQ(firstSize, 112 + 4 + 6 * 8 + 4);
+  FormatDetails photo;
+  photo.bleedX = 16;
+  photo.bleedY = 3;
+  const auto both = EncodeDetailsFile({Record("photo")}, {photo});
+  EXPECT_EQ(both.size(), 12 + 4 + firstSize + 8u);
+  EXPECT_EQ(MatchDetails({Record("photo")}, ParseDetailsFile(both).entries)[0], photo);
 
   // An unknown shape is skipped, the entries after it are still read.
   std::vector<uint8_t> unknown = bytes;

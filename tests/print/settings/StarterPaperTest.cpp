@@ -68,7 +68,8 @@ TEST(StarterPaperTest, DiscSheetsHaveTheirLabelTemplatesGeometry) {
     EXPECT_NEAR(t.leftMargin, want[i].left, 1e-9);
     EXPECT_NEAR(t.topMargin, want[i].top, 1e-9);
     EXPECT_NEAR(t.stepDown, want[i].step, 1e-9);
-    EXPECT_NEAR(d.bleed, want[i].bleed, 1e-9);
+    EXPECT_NEAR(d.bleedX, want[i].bleed, 1e-9);
+    EXPECT_NEAR(d.bleedY, want[i].bleed, 1e-9);
     EXPECT_NEAR(d.sheetWidth, want[i].sheetW, 1e-9);
     EXPECT_EQ(t.columns * t.rows, 2);
     EXPECT_TRUE(d.moreGrids.empty());

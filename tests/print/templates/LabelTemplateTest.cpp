@@ -35,7 +35,8 @@ void ExpectSame(const LabelTemplate& a, const LabelTemplate& b, const std::strin
                       {a.details.shape.cornerRadius, b.details.shape.cornerRadius},
                       {a.details.shape.outerDiameter, b.details.shape.outerDiameter},
                       {a.details.shape.holeDiameter, b.details.shape.holeDiameter},
-                      {a.details.bleed, b.details.bleed},
+                      {a.details.bleedX, b.details.bleedX},
+                      {a.details.bleedY, b.details.bleedY},
                       {a.details.sheetWidth, b.details.sheetWidth},
                       {a.details.sheetHeight, b.details.sheetHeight}})
     EXPECT_NEAR(x, y, tol) << what;
@@ -56,7 +57,7 @@ struct ShapeCase {
 };
 
 LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double outer, double hole,
-                   double bleed) {
+                   double bleed, double bleedY = -1) {
   LabelTemplate t;
   t.record.name = "Brand X1";
   t.record.width = w;
@@ -68,7 +69,8 @@ LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double out
   t.record.columns = 2;
   t.record.rows = 3;
   t.details.shape = {kind, corner, outer, hole};
-  t.details.bleed = bleed;
+  t.details.bleedX = bleed;
+  t.details.bleedY = bleedY < 0 ? bleed : bleedY;
   t.details.sheetWidth = 210;
   t.details.sheetHeight = 297;
   return t;
@@ -93,7 +95,7 @@ TEST(LabelTemplateTest, EveryShapeInEveryUnitImportsAndExportsAgain) {
          "<Label-rectangle id=\"0\" width=\"" + In(90, u) + "\" height=\"" + In(55, u) +
              "\" round=\"" + In(3, u) + "\" x_waste=\"" + In(1, u) + "\" y_waste=\"" + In(2, u) +
              "\">",
-         Want(ShapeKind::Rectangle, 90, 55, 3, 0, 0, 2)},
+         Want(ShapeKind::Rectangle, 90, 55, 3, 0, 0, 1, 2)},
         {"round",
          "<Label-round id=\"0\" radius=\"" + In(20, u) + "\" waste=\"" + In(0.5, u) + "\">",
          Want(ShapeKind::Round, 40, 40, 0, 0, 0, 0.5)},
@@ -104,6 +106,10 @@ TEST(LabelTemplateTest, EveryShapeInEveryUnitImportsAndExportsAgain) {
          "<Label-cd id=\"0\" radius=\"" + In(58.5, u) + "\" hole=\"" + In(11, u) + "\" waste=\"" +
              In(1.5, u) + "\">",
          Want(ShapeKind::Disc, 117, 117, 0, 117, 22, 1.5)},
+        {"disc with a bleed per axis",
+         "<Label-cd id=\"0\" radius=\"" + In(58.5, u) + "\" hole=\"" + In(11, u) + "\" waste=\"" +
+             In(3, u) + "\" x_waste=\"" + In(1.5, u) + "\" y_waste=\"" + In(0.5, u) + "\">",
+         Want(ShapeKind::Disc, 117, 117, 0, 117, 22, 1.5, 0.5)},
         {"business card disc",
          "<Label-cd id=\"0\" radius=\"" + In(29, u) + "\" hole=\"" + In(11, u) + "\" width=\"" +
              In(58, u) + "\" height=\"" + In(40, u) + "\">",
@@ -162,7 +168,8 @@ TEST(LabelTemplateTest, LengthsAndSheetsAsTheFormatGivesThem) {
   EXPECT_NEAR(t.record.stepAcross, 117.475, 1e-9);  // a single column steps by the element
   ASSERT_EQ(t.details.moreGrids.size(), 1u);
   EXPECT_NEAR(t.details.moreGrids[0].top, 152.4, 1e-9);
-  EXPECT_NEAR(t.details.bleed, 1.5875, 1e-9);
+  EXPECT_NEAR(t.details.bleedX, 1.5875, 1e-9);
+  EXPECT_NEAR(t.details.bleedY, 1.5875, 1e-9);
   FormatDetails other = t.details;
   other.sheetWidth = 100;
   other.sheetHeight = 150;

@@ -104,6 +104,7 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
     double w, h, corner, outer, hole, bleed, sheetW, sheetH;
     std::vector<LabelGrid> grids;
     const char* description;
+    double bleedY = -1;  // top and bottom when not as left and right
   };
   const Want wants[] = {
       // <Label-cd radius="165.827pt" hole="24.9449pt" waste="5.66929pt">, nx 1 ny 2, A4
@@ -164,6 +165,21 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
         {94, 82.5, 333 * kPt, 333 * kPt, 1, 1},
         {7, 158, 333 * kPt, 333 * kPt, 1, 1}},
        "CD/DVD Labels"},
+      // x_waste="16mm" y_waste="3mm": each axis keeps its own bleed
+      {"Geha",
+       "Z45",
+       ShapeKind::Rectangle,
+       178,
+       127,
+       0,
+       0,
+       0,
+       16,
+       210,
+       297,
+       {{16, 18.4, 210, 145.4, 1, 2}},
+       "Photo labels",
+       3},
   };
   for (const Want& w : wants) {
     const LabelTemplate* t = c.find(w.maker, w.part);
@@ -176,7 +192,8 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
                              {t->details.shape.cornerRadius, w.corner},
                              {t->details.shape.outerDiameter, w.outer},
                              {t->details.shape.holeDiameter, w.hole},
-                             {t->details.bleed, w.bleed},
+                             {t->details.bleedX, w.bleed},
+                             {t->details.bleedY, w.bleedY < 0 ? w.bleed : w.bleedY},
                              {t->details.sheetWidth, w.sheetW},
                              {t->details.sheetHeight, w.sheetH}})
       EXPECT_NEAR(got, want, 1e-6) << w.part;
@@ -223,7 +240,15 @@ TEST(ProductCatalogueTest, SearchAsYouTypeAndFilters) {
     return std::find(v.begin(), v.end(), s) != v.end();
   };
   EXPECT_EQ(parts(text("l7676")), std::vector<std::string>{"Avery L7676"});
-  EXPECT_EQ(c.search({}).size(), c.products().size());
+  const std::vector<size_t> all = c.search({});
+  EXPECT_EQ(all.size(), c.products().size());
+  // CD/DVD products first, then the others, each by maker and part.
+  const auto firstOther =
+      std::find_if(all.begin(), all.end(), [&](size_t i) { return !IsCdDvd(c.products()[i]); });
+  EXPECT_GT(firstOther - all.begin(), 80);
+  EXPECT_TRUE(
+      std::none_of(firstOther, all.end(), [&](size_t i) { return IsCdDvd(c.products()[i]); }));
+  EXPECT_TRUE(std::is_sorted(firstOther, all.end()));
   const auto avery = parts(text("  AVERY  cd/dvd "));
   EXPECT_TRUE(has(avery, "Avery L7676"));
   EXPECT_FALSE(has(avery, "Avery 7160"));

@@ -216,6 +216,7 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
         f->shapeEditor->outerEdit->setValue(117);
         f->shapeEditor->holeEdit->setValue(41);
         f->shapeEditor->bleedEdit->setValue(1.5);
+        f->shapeEditor->bleedYEdit->setValue(0.5);
         f->shapeEditor->sheetBox->setCurrentText("A4");
         f->shapeEditor->addGridButton->click();
       },
@@ -224,6 +225,8 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
   const FormatDetails d = panel.selectedDetails();
   EXPECT_EQ(d.shape.kind, ShapeKind::Disc);
   EXPECT_EQ(d.shape.holeDiameter, 41);
+  EXPECT_EQ(d.bleedX, 1.5);
+  EXPECT_EQ(d.bleedY, 0.5);
   EXPECT_EQ(d.sheetWidth, 210);
   EXPECT_EQ(d.moreGrids.size(), 1u);
   EXPECT_NEAR(panel.selectedFormat()->width, 117, 1e-9);

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <cmath>
 #include <cstdlib>
@@ -16,16 +17,20 @@ constexpr double kRasterDpi = 254;  // 10 pixels per millimetre
 constexpr double kPx = kRasterDpi / 25.4;
 constexpr double kTolerance = 0.2;  // mm
 
-// Prints `r` into a PDF with every element and its bleed in solid red; the pages as pictures.
+// Prints `r` into a PDF with every element and its bleed in solid red (with `coverOnly`, only
+// the cover: a square as wide as the element from its top left corner); the pages as pictures.
 inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
-                                    const PrinterChoice& paper = {}) {
+                                    const PrinterChoice& paper = {}, bool coverOnly = false) {
   const std::string pdf = dir.file("out.pdf");
-  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& element, const PixelRect&, int, int) {
-                 element.fill(Qt::red);
+  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QImage& element, const PixelRect& c, int, int) {
+                 if (coverOnly)
+                   QPainter(&element).fillRect(QRect(c.x, c.y, c.w, c.h), Qt::red);
+                 else
+                   element.fill(Qt::red);
                }};
   auto printer = MakeJobPrinter(paper, pdf, kPrintDpi);
-  const PrintResult result =
-      PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleed));
+  const PrintResult result = PrintSheets(
+      *printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleedX, r.details.bleedY));
   EXPECT_TRUE(result.ok) << result.error;
   printer.reset();
   const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";

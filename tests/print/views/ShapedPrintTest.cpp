@@ -23,7 +23,7 @@ TEST(ShapedPrintTest, DiscsPrintOnlyOnTheRingGrownByTheBleed) {
     PrintRequest r;
     r.format = Box(outer, outer, 1, 2, outer, 137);
     r.details.shape = {ShapeKind::Disc, 0, outer, hole};
-    r.details.bleed = bleed;
+    r.details.bleedX = r.details.bleedY = bleed;
     r.copies = 2;
     TempDir dir;
     const auto pages = PrintRed(r, dir);
@@ -65,7 +65,7 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
     PrintRequest r;
     r.format = Box(80, 50, 2, 2, 90, 60);
     r.details.shape = c.shape;
-    r.details.bleed = c.bleed;
+    r.details.bleedX = r.details.bleedY = c.bleed;
     r.outlines = c.outlines;
     r.used = 1;
     r.copies = 3;
@@ -95,6 +95,24 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
     const bool cornerEmpty = c.shape.kind == ShapeKind::Ellipse || c.shape.cornerRadius > 0;
     EXPECT_EQ(InkAt(page, left - b + 0.3, top - b + 0.3), cornerEmpty ? White : Red) << c.name;
   }
+}
+
+TEST(ShapedPrintTest, TouchingElementsPrintOnlyTheCoverInTheirBleed) {
+  PrintRequest r;
+  r.format = Box(80, 50, 1, 2, 80, 50);  // the second row touches the first
+  r.details.bleedX = 2;
+  r.details.bleedY = 1;
+  r.copies = 2;
+  TempDir dir;
+  const auto pages = PrintRed(r, dir, {}, true);  // each cover 80 x 80 mm from its element's top
+  ASSERT_EQ(pages.size(), 1u);
+  const QImage& page = pages[0];
+  const double midX = 60, top = 15, edge = 15 + 50, bottom = 15 + 100;
+  EXPECT_EQ(InkAt(page, midX, edge - 0.5), Red) << "the upper element's bottom under the bleed";
+  EXPECT_EQ(InkAt(page, midX, top - 0.5), White) << "the top bleed, which the cover misses";
+  EXPECT_EQ(InkAt(page, 20 - 1, top + 25), White) << "the left bleed, which the cover misses";
+  EXPECT_EQ(InkAt(page, midX, bottom + 1 - kTolerance), Red) << "the bottom bleed: 1 mm";
+  EXPECT_EQ(InkAt(page, midX, bottom + 1 + kTolerance), White) << "no further than 1 mm";
 }
 
 TEST(ShapedPrintTest, CropMarksStayAtFreeEdgesOfPrintedElements) {

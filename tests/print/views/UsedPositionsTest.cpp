@@ -70,8 +70,19 @@ TEST_F(UsedPositionsTest, AClickOnTheFirstSheetMarksOrFreesAPositionADragDoesNot
   const QPoint second = Centre(preview, 2);
   QTest::mouseClick(&preview, Qt::LeftButton, {}, second);
   EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2});
-  preview.grab();
-  EXPECT_EQ(preview.drawnElements(), 3);                                // positions 1, 3 and 4
+  const QImage shown = preview.grab().toImage();
+  EXPECT_EQ(preview.drawnElements(), 3);  // positions 1, 3 and 4
+  // Used positions (0 "Already used", 2 marked) are hatched, free ones (5 to 9) only outlined.
+  const PixelSize es = PreviewElementSize(TwoByFive(), preview.logicalDpiX(), print.zoom());
+  const auto inked = [&](QPoint c, int half) {
+    int n = 0;
+    for (int y = c.y() - half; y <= c.y() + half; ++y)
+      for (int x = c.x() - half; x <= c.x() + half; ++x) n += shown.pixelColor(x, y).value() < 200;
+    return n;
+  };
+  for (int k : {0, 2}) EXPECT_GT(inked(Centre(preview, k), 10), 10) << k;
+  for (int k : {1, 7}) EXPECT_EQ(inked(Centre(preview, k), 10), 0) << k;
+  EXPECT_GT(inked(Centre(preview, 7) - QPoint(es.w / 2 - 1, 0), 1), 0) << "a free one's outline";
   QTest::mouseClick(&preview, Qt::LeftButton, {}, Centre(preview, 0));  // within "Already used"
   EXPECT_EQ(print.markedPositions(), std::vector<int32_t>{2});
   const QPoint moved = Centre(preview, 5) + QPoint(SheetPreview::kClickSlack + 3, 0);
