@@ -32,11 +32,11 @@ bool CropDib(const Dib& src, int32_t left, int32_t top, int32_t w, int32_t h, Di
 bool CropToSelection(Dib& dib, PictureSelection sel) {
   RowProgress progress(0);
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
-  const int32_t l = std::clamp(std::min(sel.Left, sel.Right), 0, w);
-  const int32_t r = std::clamp(std::max(sel.Left, sel.Right), 0, w);
-  const int32_t t = std::clamp(std::min(sel.Top, sel.Bottom), 0, h);
-  const int32_t b = std::clamp(std::max(sel.Top, sel.Bottom), 0, h);
-  if (sel.Left == sel.Right || sel.Top == sel.Bottom || l == r || t == b) {
+  const int32_t l = std::clamp(std::min(sel.left, sel.right), 0, w);
+  const int32_t r = std::clamp(std::max(sel.left, sel.right), 0, w);
+  const int32_t t = std::clamp(std::min(sel.top, sel.bottom), 0, h);
+  const int32_t b = std::clamp(std::max(sel.top, sel.bottom), 0, h);
+  if (sel.left == sel.right || sel.top == sel.bottom || l == r || t == b) {
     ShowError(Translate("Crop", "Select an area with the mouse first!"));
     return false;
   }

@@ -4,17 +4,17 @@
 #include <cstdint>
 
 struct PictureSelection {
-  int32_t& Left;
-  int32_t& Top;
-  int32_t& Right;
-  int32_t& Bottom;
+  int32_t& left;
+  int32_t& top;
+  int32_t& right;
+  int32_t& bottom;
   void set(int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    Left = left, Top = top, Right = right, Bottom = bottom;
+    this->left = left, this->top = top, this->right = right, this->bottom = bottom;
   }
 };
 
 // Four numbers that a PictureSelection can be bound to (tests, batch commands).
 struct SelectionBox {
-  int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
-  PictureSelection ref() { return {Left, Top, Right, Bottom}; }
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+  PictureSelection ref() { return {left, top, right, bottom}; }
 };

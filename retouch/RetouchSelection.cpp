@@ -36,10 +36,10 @@ void RetouchSelection::viewFromPicture(const PictureSelection& sel) {
   auto scale = [](int32_t v, int32_t viewSide, int32_t dibSide) {
     return dibSide > 0 ? RoundHalfEven(double(int64_t(v) * viewSide) / dibSide) : 0;
   };
-  selViewLeft = scale(sel.Left, view_.width, dibWidth_);
-  selViewRight = scale(sel.Right, view_.width, dibWidth_);
-  selViewTop = scale(sel.Top, view_.height, dibHeight_);
-  selViewBottom = scale(sel.Bottom, view_.height, dibHeight_);
+  selViewLeft = scale(sel.left, view_.width, dibWidth_);
+  selViewRight = scale(sel.right, view_.width, dibWidth_);
+  selViewTop = scale(sel.top, view_.height, dibHeight_);
+  selViewBottom = scale(sel.bottom, view_.height, dibHeight_);
   if (selViewRight > maxX) selViewRight = maxX;
   if (selViewBottom > maxY) selViewBottom = maxY;
 }
@@ -63,8 +63,8 @@ RetouchSelection::Press RetouchSelection::press(int32_t x, int32_t y, PictureSel
   selViewTop = selViewBottom = y;
   dragRight = dragBottom = true;
   dragLeft = dragTop = false;
-  sel.Left = sel.Right = toPictureX(x);
-  sel.Top = sel.Bottom = toPictureY(y);
+  sel.left = sel.right = toPictureX(x);
+  sel.top = sel.bottom = toPictureY(y);
   viewFromPicture(sel);
   return Press::NewSelection;
 }
@@ -84,16 +84,16 @@ bool RetouchSelection::move(int32_t x, int32_t y, PictureSelection sel) {
   selViewRight = std::clamp(selViewRight, 0, right);
   selViewTop = std::clamp(selViewTop, 0, bottom);
   selViewBottom = std::clamp(selViewBottom, 0, bottom);
-  sel.Left = toPictureX(selViewLeft);
-  sel.Right = toPictureX(selViewRight);
-  sel.Top = toPictureY(selViewTop);
-  sel.Bottom = toPictureY(selViewBottom);
-  if (sel.Right < sel.Left) {
-    std::swap(sel.Left, sel.Right);
+  sel.left = toPictureX(selViewLeft);
+  sel.right = toPictureX(selViewRight);
+  sel.top = toPictureY(selViewTop);
+  sel.bottom = toPictureY(selViewBottom);
+  if (sel.right < sel.left) {
+    std::swap(sel.left, sel.right);
     std::swap(dragLeft, dragRight);
   }
-  if (sel.Bottom < sel.Top) {
-    std::swap(sel.Top, sel.Bottom);
+  if (sel.bottom < sel.top) {
+    std::swap(sel.top, sel.bottom);
     std::swap(dragTop, dragBottom);
   }
   viewFromPicture(sel);

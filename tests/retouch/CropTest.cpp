@@ -19,10 +19,10 @@ TEST(Crop, TakesTheSelectedBlockAtEveryDepth) {
     for (int32_t y = 0; y < 7; ++y)
       for (int32_t x = 0; x < 17; ++x)
         ASSERT_EQ(GetDibPixel(d.dib, x, y), GetDibPixel(original, x + 3, y + 2)) << bpp;
-    EXPECT_EQ(sel.Left, 0);
-    EXPECT_EQ(sel.Top, 0);
-    EXPECT_EQ(sel.Right, 17);
-    EXPECT_EQ(sel.Bottom, 7);
+    EXPECT_EQ(sel.left, 0);
+    EXPECT_EQ(sel.top, 0);
+    EXPECT_EQ(sel.right, 17);
+    EXPECT_EQ(sel.bottom, 7);
     FreeDib(original);
   }
 }

@@ -65,11 +65,11 @@ TEST(MirrorTurn, FollowTheMappingsAtEveryDepthAndKeepTheColourTable) {
         if (op >= 2) {
           EXPECT_EQ(DibWidth(d.dib), s[1]);
           EXPECT_EQ(DibHeight(d.dib), s[0]);
-          EXPECT_EQ(sel.Right, s[1]);
-          EXPECT_EQ(sel.Bottom, s[0]);
-          EXPECT_EQ(sel.Left + sel.Top, 0);
+          EXPECT_EQ(sel.right, s[1]);
+          EXPECT_EQ(sel.bottom, s[0]);
+          EXPECT_EQ(sel.left + sel.top, 0);
         } else {
-          EXPECT_EQ(sel.Left + sel.Top + sel.Right + sel.Bottom, 6);  // mirrors keep the numbers
+          EXPECT_EQ(sel.left + sel.top + sel.right + sel.bottom, 6);  // mirrors keep the numbers
         }
       }
 }

@@ -37,18 +37,18 @@ TEST(SelectionArithmetic, ZoomFiftyMapsBothWays) {
   EXPECT_EQ(v.s.selViewRight, 52);    // 51.5
   EXPECT_EQ(v.s.selViewBottom, 239);  // 240 limited to the last view row
   EXPECT_EQ(v.s.press(51, 20, v.sel.ref()), RetouchSelection::Press::NewSelection);
-  EXPECT_EQ(v.sel.Left, 102);
-  EXPECT_EQ(v.sel.Right, 102);
-  EXPECT_EQ(v.sel.Top, 40);
-  EXPECT_EQ(v.sel.Bottom, 40);
+  EXPECT_EQ(v.sel.left, 102);
+  EXPECT_EQ(v.sel.right, 102);
+  EXPECT_EQ(v.sel.top, 40);
+  EXPECT_EQ(v.sel.bottom, 40);
 }
 
 TEST(SelectionArithmetic, DraggingBeyondTheViewStopsShortOfTheLastColumnAtZoom100) {
   View v(100, 50, 100, {0, 0, 0, 0});
   v.s.press(10, 10, v.sel.ref());
   EXPECT_TRUE(v.s.move(500, 500, v.sel.ref()));
-  EXPECT_EQ(v.sel.Right, 99);
-  EXPECT_EQ(v.sel.Bottom, 49);
+  EXPECT_EQ(v.sel.right, 99);
+  EXPECT_EQ(v.sel.bottom, 49);
   EXPECT_TRUE(v.s.release());
   EXPECT_FALSE(v.s.release());
 }
@@ -56,11 +56,11 @@ TEST(SelectionArithmetic, DraggingBeyondTheViewStopsShortOfTheLastColumnAtZoom10
 TEST(SelectionArithmetic, DraggingBeyondTheViewReachesTheEdgeAtZoom300) {
   View v(100, 50, 300, {0, 0, 0, 0});
   v.s.press(30, 30, v.sel.ref());
-  EXPECT_EQ(v.sel.Left, 10);
+  EXPECT_EQ(v.sel.left, 10);
   v.s.move(-40, 2000, v.sel.ref());
-  EXPECT_EQ(v.sel.Left, 0);
-  EXPECT_EQ(v.sel.Right, 10);   // the right edge crossed the left one and became it
-  EXPECT_EQ(v.sel.Bottom, 50);  // 149 / 3 = 49.67
+  EXPECT_EQ(v.sel.left, 0);
+  EXPECT_EQ(v.sel.right, 10);   // the right edge crossed the left one and became it
+  EXPECT_EQ(v.sel.bottom, 50);  // 149 / 3 = 49.67
   EXPECT_EQ(v.s.selViewBottom, 149);
 }
 
@@ -71,15 +71,15 @@ TEST(SelectionDrag, CrossingTheOppositeEdgeSwapsTheDraggedEdge) {
   EXPECT_EQ(v.s.cursor, SelectionCursor::SizeWE);
   EXPECT_EQ(v.s.press(100, 70, v.sel.ref()), RetouchSelection::Press::EdgeDrag);
   v.s.move(30, 70, v.sel.ref());
-  EXPECT_EQ(v.sel.Left, 30);
-  EXPECT_EQ(v.sel.Right, 50);
+  EXPECT_EQ(v.sel.left, 30);
+  EXPECT_EQ(v.sel.right, 50);
   EXPECT_TRUE(v.s.dragLeft);
   EXPECT_FALSE(v.s.dragRight);
   v.s.move(20, 70, v.sel.ref());  // goes on without a jump
-  EXPECT_EQ(v.sel.Left, 20);
-  EXPECT_EQ(v.sel.Right, 50);
-  EXPECT_EQ(v.sel.Top, 50);
-  EXPECT_EQ(v.sel.Bottom, 100);
+  EXPECT_EQ(v.sel.left, 20);
+  EXPECT_EQ(v.sel.right, 50);
+  EXPECT_EQ(v.sel.top, 50);
+  EXPECT_EQ(v.sel.bottom, 100);
 }
 
 TEST(SelectionDrag, ClickWithoutMovementMakesAnEmptySelection) {
@@ -91,8 +91,8 @@ TEST(SelectionDrag, ClickWithoutMovementMakesAnEmptySelection) {
   EXPECT_FALSE(v.s.overSelEdge);
   v.s.press(120, 60, v.sel.ref());
   v.s.release();
-  EXPECT_EQ(v.sel.Left, v.sel.Right);
-  EXPECT_EQ(v.sel.Top, v.sel.Bottom);
+  EXPECT_EQ(v.sel.left, v.sel.right);
+  EXPECT_EQ(v.sel.top, v.sel.bottom);
 }
 
 TEST(SelectionHover, CursorFollowsEdgesAndCorners) {
@@ -128,5 +128,5 @@ TEST(SelectionArithmetic, EmptyViewNeverDividesByZero) {
   v.s.dragRight = true;
   v.s.press(0, 0, v.sel.ref());
   v.s.move(3, 3, v.sel.ref());
-  EXPECT_EQ(v.sel.Right, 0);
+  EXPECT_EQ(v.sel.right, 0);
 }

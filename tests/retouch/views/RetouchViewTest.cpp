@@ -35,7 +35,7 @@ class RetouchViewTest : public ::testing::Test {
     QTest::mouseRelease(box(), Qt::LeftButton, {}, to);
   }
   void Select(int l, int t, int r, int b) {
-    doc.sel.Left = l, doc.sel.Top = t, doc.sel.Right = r, doc.sel.Bottom = b;
+    doc.sel.left = l, doc.sel.top = t, doc.sel.right = r, doc.sel.bottom = b;
     view->paintView();
   }
   QAction* Item(QMenu* menu, const char* caption) {
@@ -139,17 +139,17 @@ TEST_F(RetouchViewTest, DraggedSelectionIsCropped) {
   Drag({10, 5}, {40, 25});
   EXPECT_EQ(view->selection().selDragging, 0);
   EXPECT_EQ(QWidget::mouseGrabber(), nullptr);  // the capture ends with the release
-  EXPECT_EQ(doc.sel.Left, 10);
-  EXPECT_EQ(doc.sel.Top, 5);
-  EXPECT_EQ(doc.sel.Right, 40);
-  EXPECT_EQ(doc.sel.Bottom, 25);
+  EXPECT_EQ(doc.sel.left, 10);
+  EXPECT_EQ(doc.sel.top, 5);
+  EXPECT_EQ(doc.sel.right, 40);
+  EXPECT_EQ(doc.sel.bottom, 25);
   Item(view->retouchMenu(), "Crop to selection")->trigger();
   ASSERT_EQ(DibWidth(doc.dib), 30);
   ASSERT_EQ(DibHeight(doc.dib), 20);
   EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), corner);
   EXPECT_EQ(GetDibPixel(doc.dib, 29, 19), last);
-  EXPECT_EQ(doc.sel.Right, 30);
-  EXPECT_EQ(doc.sel.Bottom, 20);
+  EXPECT_EQ(doc.sel.right, 30);
+  EXPECT_EQ(doc.sel.bottom, 20);
   EXPECT_EQ(box()->size(), QSize(30, 20));
   EXPECT_EQ(changed.count(), 1);
   EXPECT_TRUE(dialogs.asked.empty());
@@ -157,7 +157,7 @@ TEST_F(RetouchViewTest, DraggedSelectionIsCropped) {
 
 TEST_F(RetouchViewTest, AClickMakesAnEmptySelectionThatCannotBeCropped) {
   Drag({20, 20}, {20, 20});
-  EXPECT_EQ(doc.sel.Left, doc.sel.Right);
+  EXPECT_EQ(doc.sel.left, doc.sel.right);
   Item(view->retouchMenu(), "Crop to selection")->trigger();
   ASSERT_EQ(dialogs.messages(), std::vector<std::string>{"Select an area with the mouse first!"});
   EXPECT_EQ(dialogs.asked[0].title, "Error");
@@ -188,31 +188,31 @@ TEST_F(RetouchViewTest, SelectionArithmeticAtZoom50) {
 
   Select(0, 0, 640, 480);
   QTest::mousePress(box(), Qt::LeftButton, {}, QPoint(51, 20));
-  EXPECT_EQ(doc.sel.Left, 102);
-  EXPECT_EQ(doc.sel.Top, 40);
+  EXPECT_EQ(doc.sel.left, 102);
+  EXPECT_EQ(doc.sel.top, 40);
   QTest::mouseMove(box(), QPoint(101, 61));
   QTest::mouseRelease(box(), Qt::LeftButton, {}, QPoint(101, 61));
-  EXPECT_EQ(doc.sel.Right, 202);
-  EXPECT_EQ(doc.sel.Bottom, 122);
+  EXPECT_EQ(doc.sel.right, 202);
+  EXPECT_EQ(doc.sel.bottom, 122);
 }
 
 TEST_F(RetouchViewTest, DraggingBeyondTheViewClampsAtZoom100And300) {
   Drag({10, 10}, {600, 500});
-  EXPECT_EQ(doc.sel.Right, 99);  // the last column cannot be taken in at zoom 100
-  EXPECT_EQ(doc.sel.Bottom, 59);
+  EXPECT_EQ(doc.sel.right, 99);  // the last column cannot be taken in at zoom 100
+  EXPECT_EQ(doc.sel.bottom, 59);
   Zoom(300);
   ASSERT_EQ(box()->size(), QSize(300, 180));
   Select(0, 0, 0, 0);
   Drag({30, 30}, {700, 540});
-  EXPECT_EQ(doc.sel.Left, 10);
-  EXPECT_EQ(doc.sel.Top, 10);
-  EXPECT_EQ(doc.sel.Right, 100);  // 299 / 3 = 99.67
-  EXPECT_EQ(doc.sel.Bottom, 60);
+  EXPECT_EQ(doc.sel.left, 10);
+  EXPECT_EQ(doc.sel.top, 10);
+  EXPECT_EQ(doc.sel.right, 100);  // 299 / 3 = 99.67
+  EXPECT_EQ(doc.sel.bottom, 60);
   Drag({200, 100}, {-50, -40});  // up and left past the start: the edges swap
-  EXPECT_EQ(doc.sel.Left, 0);
-  EXPECT_EQ(doc.sel.Top, 0);
-  EXPECT_EQ(doc.sel.Right, 67);  // 200 / 3 = 66.67
-  EXPECT_EQ(doc.sel.Bottom, 33);
+  EXPECT_EQ(doc.sel.left, 0);
+  EXPECT_EQ(doc.sel.top, 0);
+  EXPECT_EQ(doc.sel.right, 67);  // 200 / 3 = 66.67
+  EXPECT_EQ(doc.sel.bottom, 33);
 }
 
 TEST_F(RetouchViewTest, HoverCursorsAndDraggingAnEdgeAcrossTheOtherOne) {
@@ -228,14 +228,14 @@ TEST_F(RetouchViewTest, HoverCursorsAndDraggingAnEdgeAcrossTheOtherOne) {
   QTest::mousePress(box(), Qt::LeftButton, {}, QPoint(61, 25));
   EXPECT_EQ(QWidget::mouseGrabber(), box());
   QTest::mouseMove(box(), QPoint(5, 25));
-  EXPECT_EQ(doc.sel.Left, 5);
-  EXPECT_EQ(doc.sel.Right, 20);
+  EXPECT_EQ(doc.sel.left, 5);
+  EXPECT_EQ(doc.sel.right, 20);
   QTest::mouseMove(box(), QPoint(12, 25));
   QTest::mouseRelease(box(), Qt::LeftButton, {}, QPoint(12, 25));
-  EXPECT_EQ(doc.sel.Left, 12);
-  EXPECT_EQ(doc.sel.Right, 20);
-  EXPECT_EQ(doc.sel.Top, 10);
-  EXPECT_EQ(doc.sel.Bottom, 40);
+  EXPECT_EQ(doc.sel.left, 12);
+  EXPECT_EQ(doc.sel.right, 20);
+  EXPECT_EQ(doc.sel.top, 10);
+  EXPECT_EQ(doc.sel.bottom, 40);
 }
 
 TEST_F(RetouchViewTest, TurnsAndMirrorsRepaintAndReportTheChange) {
@@ -245,15 +245,15 @@ TEST_F(RetouchViewTest, TurnsAndMirrorsRepaintAndReportTheChange) {
   Item(view->retouchMenu(), "Rotate 90 degrees to the left")->trigger();
   EXPECT_EQ(box()->size(), QSize(60, 100));
   EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), topRight);
-  EXPECT_EQ(doc.sel.Right, 60);
-  EXPECT_EQ(doc.sel.Bottom, 100);
+  EXPECT_EQ(doc.sel.right, 60);
+  EXPECT_EQ(doc.sel.bottom, 100);
   Item(view->retouchMenu(), "Rotate 90 degrees to the right")->trigger();
   Select(5, 5, 10, 10);
   Item(view->retouchMenu(), "Mirror")->trigger();
   EXPECT_EQ(GetDibPixel(doc.dib, 0, 0), topRight);
   Item(view->retouchMenu(), "Mirror vertical")->trigger();
   EXPECT_EQ(GetDibPixel(doc.dib, 0, 59), topRight);
-  EXPECT_EQ(doc.sel.Left, 5);  // mirrors keep the selection numbers
+  EXPECT_EQ(doc.sel.left, 5);  // mirrors keep the selection numbers
   EXPECT_EQ(changed.count(), 4);
 }
 

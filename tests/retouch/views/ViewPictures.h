@@ -24,9 +24,9 @@ struct TestDocument {
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         SetDibPixel(dib, x, y, uint32_t(x * 2654435761u ^ y * 40503u) & 0xFFFFFF);
-    sel.Left = sel.Top = 0;
-    sel.Right = w;
-    sel.Bottom = h;
+    sel.left = sel.top = 0;
+    sel.right = w;
+    sel.bottom = h;
   }
   void Uniform24(int w, int h, uint32_t rgb) {
     Pattern24(w, h);
