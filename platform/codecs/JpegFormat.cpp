@@ -1,10 +1,13 @@
 // JPEG through libjpeg-turbo. Its errors longjmp back to the function that called setjmp; the
 // functions between hold no objects with destructors, and buffers belong to libjpeg's pools.
+// jpeglib.h needs size_t and FILE declared before it.
+// clang-format off
+#include <cstdio>
 #include <jerror.h>
 #include <jpeglib.h>
+// clang-format on
 
 #include <csetjmp>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
