@@ -1,20 +1,22 @@
 #include "platform/scanner/ScanSettings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "platform/RegularFile.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
 
 namespace {
-constexpr std::uintmax_t kMaxSettingsBytes = 64 * 1024;
+constexpr size_t kMaxSettingsBytes = 64 * 1024;
 constexpr size_t kMaxDeviceName = 1024;
 constexpr double kMaxAreaMm = 10000;
-constexpr std::uintmax_t kMaxOptionsBytes = 4 * 1024 * 1024;
+constexpr size_t kMaxOptionsBytes = 4 * 1024 * 1024;
 
 bool ParseInt(const std::string& text, int& out) {
   char* end = nullptr;
@@ -62,24 +64,19 @@ bool WriteReplacing(const std::string& path, const std::string& text, std::strin
 }
 
 bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const auto size = std::filesystem::file_size(path, ec);
-  std::ifstream in(path, std::ios::binary);
-  if (ec || size > kMaxOptionsBytes || !in) {
+  bool tooLarge = false;
+  const auto bytes = ReadRegularFile(path, kMaxOptionsBytes, &tooLarge);
+  if (!bytes && errno == ENOENT) return true;
+  if (!bytes || tooLarge) {
     error = Translate("ScanSettings", "The scanner options file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
-  std::string line;
-  for (int lineNo = 1; std::getline(in, line); ++lineNo) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    if (!ReadOptionChoiceLine(line, out)) {
-      error = Translate("ScanSettings", "The scanner options file ") + path +
-              Translate("ScanSettings", " is damaged (line ") + std::to_string(lineNo) + ").";
-      return false;
-    }
+  int badLine = 0;
+  if (!ReadOptionChoiceText(std::string(bytes->begin(), bytes->end()), out, badLine)) {
+    error = Translate("ScanSettings", "The scanner options file ") + path +
+            Translate("ScanSettings", " is damaged (line ") + std::to_string(badLine) + ").";
+    return false;
   }
   return true;
 }
@@ -112,20 +109,20 @@ bool ParseScanMode(const std::string& text, ScanMode& mode) {
 
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error) {
   out = ScanSettings{};
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size > kMaxSettingsBytes) {
+  bool tooLarge = false;
+  const auto bytes = ReadRegularFile(path, kMaxSettingsBytes, &tooLarge);
+  if (!bytes && errno == ENOENT) return true;
+  if (tooLarge) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  if (!bytes) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " cannot be read.");
     return false;
   }
+  std::istringstream in(std::string(bytes->begin(), bytes->end()));
   ScanSettings read;
   std::string line;
   int lineNo = 0;
