@@ -6,3 +6,6 @@
 std::string AnsiToUtf8(std::string_view ansi);
 // Characters without a Windows-1252 code become '?'.
 std::string Utf8ToAnsi(std::string_view utf8);
+// The text with control characters (below 32 and 127) written as \xNN, so that names and tags
+// show what they hold and a report stays one line.
+std::string EscapeControls(std::string_view text);
