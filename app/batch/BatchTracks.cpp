@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cover/TrackSource.h"
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 int RunTracks(const Args& args) {
@@ -28,8 +29,10 @@ int RunTracks(const Args& args) {
   std::string error;
   const bool read = ReadTrackList(path, list, error);
   for (const std::string& p : list.problems)
-    std::fprintf(stderr, Translate("BatchTracks", "quendrix: skipped %s\n").c_str(), p.c_str());
+    std::fprintf(stderr, "quendrix: %s\n",
+                 (Translate("BatchTracks", "skipped ") + EscapeControls(p)).c_str());
   if (!read) return Fail(kExitFailure, path + ": " + error);
-  for (const std::string& line : TrackLines(list, pattern)) std::printf("%s\n", line.c_str());
+  for (const std::string& line : TrackLines(list, pattern))
+    std::printf("%s\n", EscapeControls(line).c_str());
   return 0;
 }

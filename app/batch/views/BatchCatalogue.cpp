@@ -2,6 +2,7 @@
 // catalogue of label and cover products without a window.
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 
 #include "app/batch/views/BatchPrint.h"
 #include "platform/AnsiText.h"
@@ -67,7 +68,7 @@ int Add(const ProductCatalogue& c, const std::string& which, const std::string& 
 int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
                             const std::string& paperFile) {
   CatalogueFilter filter;
-  std::string add;
+  std::optional<std::string> add;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -98,7 +99,7 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
   if (!catalogue.message().empty())
     std::fprintf(stderr, "quendrix: %s", catalogue.message().c_str());
   if (catalogue.products().empty()) return kExitFailure;
-  if (!add.empty()) return Add(catalogue, add, paperFile);
+  if (add) return Add(catalogue, *add, paperFile);
   for (size_t i : catalogue.search(filter)) PrintLine(catalogue, catalogue.products()[i]);
   return 0;
 }

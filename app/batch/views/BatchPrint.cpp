@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -72,10 +73,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
       o.used = int(*v);
     else if (key == "--size" && *v > 0 && *v <= 1000)
       o.settings.sizePercent = *v;
-    else if (key == "--left")
-      o.settings.leftInch = *v;
-    else if (key == "--top")
-      o.settings.topInch = *v;
+    else if ((key == "--left" || key == "--top") && std::fabs(*v) <= kMaxCoverShiftInch)
+      (key == "--left" ? o.settings.leftInch : o.settings.topInch) = *v;
     else
       return Translate("BatchPrint", "unknown option or value out of range: ") + key + " " + value;
   }
@@ -117,14 +116,19 @@ int RunPrintCommand(const Args& args) {
 
   PrintRequest request;
   request.format = *format;
-  request.used = CorrectUsed(*format, details, o.used);
+  const int positions = PositionsPerSheet(*format, details);
+  if (o.used >= positions)  // one position at least is left to print on
+    return Fail(kExitUsage, "--used: " + std::to_string(o.used) +
+                                Translate("BatchPrint", " of a sheet of ") +
+                                std::to_string(positions) +
+                                Translate("BatchPrint", " positions leave none to print on"));
+  request.used = o.used;
   request.details = details;
   request.outlines = o.outlines;
   request.cropMarks = o.cropMarks;
   request.copies = o.copies;
   if (!o.skip.empty()) {
-    const NumberListParse skip =
-        ParseNumberList(o.skip, PositionsPerSheet(*format, details), "position");
+    const NumberListParse skip = ParseNumberList(o.skip, positions, "position");
     if (!skip.error.empty()) return Fail(kExitUsage, "--skip: " + skip.error);
     request.marked = skip.numbers;
   }
