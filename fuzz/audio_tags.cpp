@@ -30,9 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   AudioFileTags tags;
   std::string error;
   if (ReadAudioTags(path, tags, error)) {
-    const Track& t = tags.track;
+    const AudioFileTags& r = tags;
+    const Track& t = r.track;
     if (t.lengthMs <= 0 || t.lengthMs > kMaxTrackLengthMs) std::abort();
-    for (const std::string* s : {&t.title, &t.artist, &tags.album, &tags.albumArtist})
+    for (const std::string* s : {&t.title, &t.artist, &r.album, &r.albumArtist})
       if (s->size() > kMaxTagBytes || !Printable(*s)) std::abort();
   } else if (error.empty()) {
     std::abort();
