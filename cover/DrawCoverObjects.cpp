@@ -132,13 +132,18 @@ void DrawRotated(const Output& out, const CoverObject& ob, const Box& box, int32
   }
   if (ob.BorderOn) {
     dc.SetTextColor(ob.BorderColor);
-    for (int32_t x = box.left - w; x <= box.left + w; ++x)
-      for (int32_t y = box.top - w; y <= box.top + w; ++y) {
-        if (x == box.left || y == box.top) continue;
-        int32_t ox = 0, oy = 0;
-        RotatedOrigin(ob.Rotation, x - out.xo, y - out.yo, box, ox, oy);
-        dc.TextOut(ox, oy, line);
-      }
+    if (dc.SetTextOutline(w)) {  // one outlined drawing instead of (2w + 1)^2 copies
+      dc.TextOut(rx, ry, line);
+      dc.SetTextOutline(0);
+    } else {
+      for (int32_t x = box.left - w; x <= box.left + w; ++x)
+        for (int32_t y = box.top - w; y <= box.top + w; ++y) {
+          if (x == box.left || y == box.top) continue;
+          int32_t ox = 0, oy = 0;
+          RotatedOrigin(ob.Rotation, x - out.xo, y - out.yo, box, ox, oy);
+          dc.TextOut(ox, oy, line);
+        }
+    }
   }
   dc.SetTextColor(ob.Color);
   dc.TextOut(rx, ry, line);
@@ -163,13 +168,18 @@ void DrawFlat(const Output& out, const CoverObject& ob, const Box& box, int32_t 
   }
   if (ob.BorderOn) {
     dc.SetTextColor(ob.BorderColor);
-    for (int32_t x = box.left - w; x <= box.left + w; ++x)
-      for (int32_t y = box.top - w; y <= box.top + w; ++y) {
-        if (x == box.left || y == box.top) continue;
-        dc.DrawText(ob.Text,
-                    RECT{x - out.xo, y - out.yo, x + box.width - out.xo, y + box.height - out.yo},
-                    format);
-      }
+    if (dc.SetTextOutline(w)) {
+      dc.DrawText(ob.Text, RECT{box.L(out), box.T(out), box.R(out), box.B(out)}, format);
+      dc.SetTextOutline(0);
+    } else {
+      for (int32_t x = box.left - w; x <= box.left + w; ++x)
+        for (int32_t y = box.top - w; y <= box.top + w; ++y) {
+          if (x == box.left || y == box.top) continue;
+          dc.DrawText(ob.Text,
+                      RECT{x - out.xo, y - out.yo, x + box.width - out.xo, y + box.height - out.yo},
+                      format);
+        }
+    }
   }
   dc.SetTextColor(ob.Color);
   dc.DrawText(ob.Text, RECT{box.L(out), box.T(out), box.R(out), box.B(out)}, format);

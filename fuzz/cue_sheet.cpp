@@ -22,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   } else if (error.empty()) {
     std::abort();
   }
-  if (ParsePlaylist(text, "/music").size() > kMaxPlaylistEntries) std::abort();
+  bool tooMany = false;
+  const size_t entries = ParsePlaylist(text, "/music", &tooMany).size();
+  if (entries > kMaxPlaylistEntries || (tooMany && entries != kMaxPlaylistEntries)) std::abort();
   if (ToCoverText(text).size() > text.size()) std::abort();
   return 0;
 }

@@ -1,4 +1,5 @@
-// Lines of the scanner options file: never crash, and what is accepted is written back the same.
+// Lines of the scanner options file: never crash, what is accepted is written back the same,
+// and the whole file read at once equals its lines read one by one.
 #include <cstdlib>
 #include <string>
 
@@ -20,5 +21,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ReadOptionChoiceLine(lines.substr(start, end - start), again)) std::abort();
   for (const auto& [device, list] : read)
     if (!list.empty() && again[device] != list) std::abort();
+  // The whole file read at once gives what its lines read in turn give.
+  DeviceOptionChoices whole, byLine;
+  int badLine = 0;
+  if (ReadOptionChoiceText(text, whole, badLine)) {
+    start = 0;
+    for (size_t end; start < text.size(); start = end + 1) {
+      end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size();
+      std::string line = text.substr(start, end - start);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && line[0] != '#' && !ReadOptionChoiceLine(line, byLine)) std::abort();
+    }
+    if (whole != byLine) std::abort();
+  } else if (badLine < 1) {
+    std::abort();
+  }
   return 0;
 }

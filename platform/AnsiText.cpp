@@ -82,3 +82,20 @@ std::string AsciiLower(std::string s) {
 std::string LowerExtension(const std::string& fileName) {
   return AsciiLower(std::filesystem::path(fileName).extension().string());
 }
+
+std::string EscapeControls(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0x20 && u != 0x7F) {
+      out += c;
+      continue;
+    }
+    constexpr char kHex[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kHex[u >> 4];
+    out += kHex[u & 15];
+  }
+  return out;
+}

@@ -12,3 +12,7 @@ std::string Utf8ToAnsi(std::string_view utf8);
 std::string AsciiLower(std::string s);
 // The extension of a file name with its dot, in lower case (".png"); empty when it has none.
 std::string LowerExtension(const std::string& fileName);
+
+// The text with control characters (below 32 and 127) written as \xNN, so that names and tags
+// show what they hold and a report stays one line.
+std::string EscapeControls(std::string_view text);

@@ -13,8 +13,8 @@
 // "paper-next.dat").
 std::string SideFile(const std::string& path, const char* suffix);
 
-// Reads at most `limit` bytes; nullopt (errno tells why) when the file cannot be opened or
-// read. `truncated` tells whether the file held more.
+// Reads at most `limit` bytes; nullopt (errno tells why, FileErrorText in words) when the file
+// cannot be opened or read or is a device or pipe. `truncated` tells whether the file held more.
 std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, size_t limit,
                                                     bool* truncated = nullptr);
 

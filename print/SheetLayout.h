@@ -70,6 +70,7 @@ PixelPoint PreviewElementPos(const PaperFormat& fmt, const SheetPosition& p, dou
                              int32_t zoom);
 
 // The cover inside one element: size in percent of the element width, displacement in inch.
+inline constexpr double kMaxCoverShiftInch = 1000;  // either way, on either axis
 struct CoverSettings {
   double sizePercent = 100;
   double leftInch = 0, topInch = 0;

@@ -65,6 +65,22 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
         <source>not an audio file that can be read</source>
         <translation>keine lesbare Audiodatei</translation>
     </message>
+    <message>
+        <source>its sample rate or channels are not believable</source>
+        <translation>ihre Abtastrate oder Kanäle sind nicht glaubhaft</translation>
+    </message>
+    <message>
+        <source>its length is not believable (</source>
+        <translation>ihre Länge ist nicht glaubhaft (</translation>
+    </message>
+    <message>
+        <source>its tags are not believable (a text of </source>
+        <translation>ihre Tags sind nicht glaubhaft (ein Text von </translation>
+    </message>
+    <message>
+        <source> bytes)</source>
+        <translation> Bytes)</translation>
+    </message>
 </context>
 <context>
     <name>BatchCalibration</name>
@@ -315,6 +331,14 @@ Befehle:
         <translation>%1 Seiten gedruckt
 </translation>
     </message>
+    <message>
+        <source> of a sheet of </source>
+        <translation> eines Bogens mit </translation>
+    </message>
+    <message>
+        <source> positions leave none to print on</source>
+        <translation> Positionen lassen keine zum Drucken übrig</translation>
+    </message>
 </context>
 <context>
     <name>BatchRender</name>
@@ -551,6 +575,25 @@ Befehle:
         <source>there is not enough memory to reduce the colours</source>
         <translation>es ist nicht genug Speicher vorhanden, um die Farben zu verringern</translation>
     </message>
+    <message>
+        <source>the compressed picture data runs past its last row</source>
+        <translation>die komprimierten Bilddaten reichen über die letzte Zeile hinaus</translation>
+    </message>
+</context>
+<context>
+    <name>BoundedXml</name>
+    <message>
+        <source>elements are nested deeper than </source>
+        <translation>Elemente sind tiefer verschachtelt als </translation>
+    </message>
+    <message>
+        <source>an element has more than </source>
+        <translation>ein Element hat mehr als </translation>
+    </message>
+    <message>
+        <source> attributes</source>
+        <translation> Attribute</translation>
+    </message>
 </context>
 <context>
     <name>BrightnessContrast</name>
@@ -704,6 +747,26 @@ Befehle:
     <message>
         <source>This is not a valid CD Cover file!</source>
         <translation>Dies ist keine gültige CD-Cover-Datei!</translation>
+    </message>
+    <message>
+        <source>The picture header in the file </source>
+        <translation>Der Bildkopf in der Datei </translation>
+    </message>
+    <message>
+        <source> is damaged: its size is not 40 bytes!</source>
+        <translation> ist beschädigt: seine Größe ist nicht 40 Bytes!</translation>
+    </message>
+    <message>
+        <source> is damaged: it claims to be compressed!</source>
+        <translation> ist beschädigt: es gibt an, komprimiert zu sein!</translation>
+    </message>
+    <message>
+        <source>The page size and zoom in the file </source>
+        <translation>Seitengröße und Zoom in der Datei </translation>
+    </message>
+    <message>
+        <source> are damaged: the view would be too large!</source>
+        <translation> sind beschädigt: die Ansicht wäre zu groß!</translation>
     </message>
 </context>
 <context>
@@ -1249,6 +1312,10 @@ Befehle:
     <message>
         <source>the picture could not be written as GIF</source>
         <translation>das Bild konnte nicht als GIF geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the GIF version is neither 87a nor 89a</source>
+        <translation>die GIF-Version ist weder 87a noch 89a</translation>
     </message>
 </context>
 <context>
@@ -2281,30 +2348,6 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <translation>BMP - Windows, OS/2 Bitmap|*.BMP|DIB - Windows, OS/2 DIB|*.DIB|GIF - CompuServe Graphics Interchange|*.GIF|IFF - Amiga|*.IFF|JIF - JPEG - JFIF|*.JIF|JPG - JPEG - JFIF|*.JPG|LBM - Deluxe Paint|*.LBM|PCX - ZSoft Paintbrush|*.PCX|RLE - Windows RLE|*.RLE|TGA - Truevision Targa|*.TGA|TIF - Tagged Image File Format|*.TIF|PNG - Portable Network Graphics|*.PNG</translation>
     </message>
     <message>
-        <source>the file does not exist</source>
-        <translation>die Datei existiert nicht</translation>
-    </message>
-    <message>
-        <source>access is denied</source>
-        <translation>der Zugriff wird verweigert</translation>
-    </message>
-    <message>
-        <source>the disk is full</source>
-        <translation>der Datenträger ist voll</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>es ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>the medium is read-only</source>
-        <translation>der Datenträger ist schreibgeschützt</translation>
-    </message>
-    <message>
-        <source>it is not a file but a device or a pipe</source>
-        <translation>es ist keine Datei, sondern ein Gerät oder eine Pipe</translation>
-    </message>
-    <message>
         <source>the file is too large</source>
         <translation>die Datei ist zu groß</translation>
     </message>
@@ -2417,6 +2460,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>PDF files (*.pdf)|*.pdf</source>
         <translation>PDF-Dateien (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The print job could not be started: </source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden: </translation>
     </message>
 </context>
 <context>
@@ -2858,6 +2905,53 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
     <message>
         <source>To the back</source>
         <translation>Nach hinten</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>access is denied</source>
+        <translation>der Zugriff wird verweigert</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>the medium is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it is not a file but a device or a pipe</source>
+        <translation>es ist keine Datei, sondern ein Gerät oder eine Pipe</translation>
+    </message>
+    <message>
+        <source>the folder </source>
+        <translation>der Ordner </translation>
+    </message>
+    <message>
+        <source> does not exist</source>
+        <translation> existiert nicht</translation>
+    </message>
+    <message>
+        <source> cannot be reached: </source>
+        <translation> ist nicht erreichbar: </translation>
+    </message>
+    <message>
+        <source> is not a folder</source>
+        <translation> ist kein Ordner</translation>
+    </message>
+    <message>
+        <source> cannot be written in: </source>
+        <translation> kann nicht beschrieben werden: </translation>
     </message>
 </context>
 <context>
@@ -3520,6 +3614,10 @@ Der Scanner setzt dies selbst.</translation>
         <source>the picture is too large for a TGA file</source>
         <translation>das Bild ist zu groß für eine TGA-Datei</translation>
     </message>
+    <message>
+        <source>the colour map begins beyond the indices the pixels can hold</source>
+        <translation>die Farbtabelle beginnt jenseits der Indizes, die die Pixel fassen können</translation>
+    </message>
 </context>
 <context>
     <name>TiffFormat</name>
@@ -3695,6 +3793,10 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)</source>
         <translation>ist weder ein Ordner noch ein Cue-Sheet (.cue) noch eine Wiedergabeliste (.m3u, .m3u8)</translation>
+    </message>
+    <message>
+        <source>holds more than 10000 entries</source>
+        <translation>enthält mehr als 10000 Einträge</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/batch/BatchCommands.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <cstdio>
 
@@ -7,6 +8,7 @@
 #include "app/batch/BatchRetouch.h"
 #include "app/batch/BatchTracks.h"
 #include "app/batch/ProgramVersion.h"
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 int RunScanCommand(const Args& args);
@@ -88,15 +90,27 @@ bool IsBatchCommandLine(const Args& args) {
   return false;
 }
 
+namespace {
+// The toolkit's notes (runtime folder, painter states) would spoil the one-line reports.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::fprintf(stderr, "quendrix: %s\n", qPrintable(message));
+}
+}  // namespace
+
 int RunBatch(const Args& args) {
   if (args.empty() || args[0] == "-h" || args[0] == "help") return Help(args);
   for (const BatchCommand& c : BatchCommandList())
-    if (args[0] == c.name) return c.run(Args(args.begin() + 1, args.end()));
+    if (args[0] == c.name) {
+      const QtMessageHandler previous = qInstallMessageHandler(QuietMessages);
+      const int code = c.run(Args(args.begin() + 1, args.end()));
+      qInstallMessageHandler(previous);
+      return code;
+    }
   return Fail(kExitUsage, Translate("BatchCommands", "unknown command '") + args[0] +
                               Translate("BatchCommands", "' (see quendrix --help)"));
 }
 
 int Fail(int code, const std::string& reason) {
-  std::fprintf(stderr, "quendrix: %s\n", reason.c_str());
+  std::fprintf(stderr, "quendrix: %s\n", EscapeControls(reason).c_str());
   return code;
 }

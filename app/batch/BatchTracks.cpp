@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cover/tracks/TrackSource.h"
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 int RunTracks(const Args& args) {
@@ -28,8 +29,11 @@ int RunTracks(const Args& args) {
   std::string error;
   const bool read = ReadTrackList(path, list, error);
   for (const std::string& p : list.problems)
-    std::fputs(FillIn(Translate("BatchTracks", "quendrix: skipped %1\n"), {p}).c_str(), stderr);
+    std::fputs(
+        FillIn(Translate("BatchTracks", "quendrix: skipped %1\n"), {EscapeControls(p)}).c_str(),
+        stderr);
   if (!read) return Fail(kExitFailure, path + ": " + error);
-  for (const std::string& line : TrackLines(list, pattern)) std::printf("%s\n", line.c_str());
+  for (const std::string& line : TrackLines(list, pattern))
+    std::printf("%s\n", EscapeControls(line).c_str());
   return 0;
 }

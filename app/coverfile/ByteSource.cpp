@@ -12,6 +12,8 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/RegularFile.h"
+
 namespace {
 constexpr size_t kFileBuffer = 64 * 1024;
 // Below this a second thread costs more than it saves.
@@ -102,10 +104,10 @@ bool MemorySource::zstring(std::string& s, size_t maxLength) {
 }
 
 FileSource::FileSource(const std::string& path) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a pipe must not wait
+  fd_ = OpenRegularFile(path);
   if (fd_ < 0) return;
   struct stat st {};
-  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd_, &st) != 0) {
     ::close(fd_);
     fd_ = -1;
     return;

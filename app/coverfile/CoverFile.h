@@ -23,7 +23,19 @@ constexpr bool CoverBitCountAllowed(int bits) {
 }
 constexpr size_t kMaxCoverFontNameBytes = kMaxFontNameBytes;
 
-enum class CoverError { None, NotCover, Damaged, PictureTooLarge, NoMemory, DamagedExtension };
+enum class CoverError {
+  None,
+  NotCover,
+  Damaged,
+  PictureTooLarge,
+  NoMemory,
+  DamagedExtension,
+  PictureHeader,      // the picture's header is not the 40-byte one
+  PictureCompressed,  // the picture's rows are not stored plain
+  ViewTooLarge,       // the page at its zoom is larger than a view can be
+};
+// The largest side of the Texts view a page and its zoom may make (the largest widget).
+constexpr double kMaxCoverViewSide = (1 << 24) - 1;
 
 // A cover file's content, read and checked but not yet part of a document.
 struct CoverContents {

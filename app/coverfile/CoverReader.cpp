@@ -77,6 +77,8 @@ CoverError ParsePicture(ByteSource& s, CoverContents& out) {
   BITMAPINFO info;
   if (!ReadBitmapInfo(s, info, colors)) return CoverError::Damaged;
   const BITMAPINFOHEADER& h = info.bmiHeader;
+  if (h.biSize != 40) return CoverError::PictureHeader;
+  if (h.biCompression != 0) return CoverError::PictureCompressed;
   const int bits = h.biBitCount;
   if (!CoverBitCountAllowed(bits)) return CoverError::Damaged;
   if (PaletteEntryCount(bits) != colors) return CoverError::Damaged;
@@ -103,6 +105,9 @@ CoverError ParseCover(ByteSource& s, CoverContents& out) {
   if (out.pageWidth <= 0 || out.pageHeight <= 0 || !Positive(out.viewZoom) ||
       !Positive(out.viewScale))
     return CoverError::Damaged;
+  const double viewFactor = out.ViewZoom / out.ViewScale;
+  if (!(std::max(out.PageWidth, out.PageHeight) * viewFactor <= kMaxCoverViewSide))
+    return CoverError::ViewTooLarge;
   const CoverError objects = ParseObjects(s, out);
   if (objects != CoverError::None) return objects;
   const CoverError picture = ParsePicture(s, out);
@@ -179,6 +184,15 @@ std::string CoverErrorText(CoverError error, const std::string& name) {
     case CoverError::DamagedExtension:
       return Translate("CoverReader", "The curved texts in the file ") + BaseFileName(name) +
              Translate("CoverReader", " are damaged!");
+    case CoverError::PictureHeader:
+      return Translate("CoverReader", "The picture header in the file ") + BaseFileName(name) +
+             Translate("CoverReader", " is damaged: its size is not 40 bytes!");
+    case CoverError::PictureCompressed:
+      return Translate("CoverReader", "The picture in the file ") + BaseFileName(name) +
+             Translate("CoverReader", " is damaged: it claims to be compressed!");
+    case CoverError::ViewTooLarge:
+      return Translate("CoverReader", "The page size and zoom in the file ") + BaseFileName(name) +
+             Translate("CoverReader", " are damaged: the view would be too large!");
     case CoverError::NotCover:
     case CoverError::Damaged:
       break;

@@ -15,6 +15,13 @@ constexpr uint16_t kTextLayoutBody = 5;
 constexpr size_t kBlockHead = 8;
 constexpr size_t kRecordHead = 8;
 
+// Tags are four letters or digits; anything else after the picture is stray bytes, not a block.
+bool IsTag(const char (&tag)[4]) {
+  return std::all_of(std::begin(tag), std::end(tag), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+  });
+}
+
 bool IsCurvedText(const Document& doc, int slot) {
   return doc.objects.occupied(slot) && doc.objects[slot].Kind == kText &&
          doc.objects.layout(slot).curved();
@@ -92,6 +99,7 @@ CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
     char tag[4];
     uint32_t length = 0;
     if (!s.read(tag, sizeof tag) || !s.u32(length)) return CoverError::DamagedExtension;
+    if (!IsTag(tag)) return CoverError::None;  // stray bytes, ignored as before there were blocks
     if (length > s.remaining()) return CoverError::DamagedExtension;
     if (std::memcmp(tag, kTextLayoutTag, sizeof tag) != 0) {
       if (!Skip(s, length)) return CoverError::DamagedExtension;  // a later program's block

@@ -71,9 +71,14 @@ void DrawCurvedText(Device& dc, const CoverObject& ob, const TextLayout& layout,
   if (ob.BorderOn) {
     dc.SetTextColor(ob.BorderColor);
     const int32_t w = effects.outline;
-    for (int32_t x = -w; x <= w; ++x)
-      for (int32_t y = -w; y <= w; ++y)
-        if (x != 0 && y != 0) DrawLetters(dc, letters, x, y, selected);
+    if (dc.SetTextOutline(w)) {  // each letter outlined at once
+      DrawLetters(dc, letters, 0, 0, selected);
+      dc.SetTextOutline(0);
+    } else {
+      for (int32_t x = -w; x <= w; ++x)
+        for (int32_t y = -w; y <= w; ++y)
+          if (x != 0 && y != 0) DrawLetters(dc, letters, x, y, selected);
+    }
   }
   dc.SetTextColor(ob.Color);
   DrawLetters(dc, letters, 0, 0, selected);

@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <filesystem>
 
+#include "cover/tracks/AudioFileStream.h"
 #include "platform/AnsiText.h"
+#include "platform/RegularFile.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -16,8 +19,9 @@ const char* const kAudioExtensions[] = {".flac", ".mp3", ".ogg", ".oga", ".opus"
                                         ".mp4",  ".aac", ".wav", ".aif", ".aiff", ".wma",
                                         ".ape",  ".wv",  ".mpc", ".spx"};
 
+// Control characters would break the lines of a track list: they are shown escaped.
 std::string Utf8(const TagLib::String& s) {
-  return s.to8Bit(true);
+  return EscapeControls(s.to8Bit(true));
 }
 
 // The leading number of "3" or "3/12"; 0 when there is none.
@@ -34,6 +38,17 @@ std::string FirstValue(const TagLib::PropertyMap& map, const char* key) {
   const auto it = map.find(key);
   return it == map.end() || it->second.isEmpty() ? std::string() : Utf8(it->second.front());
 }
+
+// Why the properties cannot be those of real music; empty when they can.
+std::string Unbelievable(const TagLib::AudioProperties& a, uint64_t fileBytes) {
+  const int64_t ms = a.lengthInMilliseconds();
+  if (a.sampleRate() < kMinSampleRate || a.sampleRate() > kMaxSampleRate || a.channels() < 1 ||
+      a.channels() > kMaxChannels)
+    return Translate("AudioTags", "its sample rate or channels are not believable");
+  if (ms <= 0 || ms > kMaxTrackLengthMs || fileBytes * 8 * 1000 < uint64_t(ms) * kMinBitsPerSecond)
+    return Translate("AudioTags", "its length is not believable (") + FormatLength(ms) + ")";
+  return {};
+}
 }  // namespace
 
 bool IsAudioFileName(const std::string& name) {
@@ -44,20 +59,22 @@ bool IsAudioFileName(const std::string& name) {
 
 bool ReadAudioTags(const std::string& path, AudioFileTags& out, std::string& error) {
   const std::filesystem::path p(path);
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(p, ec)) {
-    error = Translate("AudioTags", "not found");
+  AudioFileStream stream(path);
+  if (!stream.isOpen()) {
+    error = errno == ENOENT ? Translate("AudioTags", "not found") : FileErrorText(errno);
     return false;
   }
-  TagLib::FileRef file(p.c_str(), true, TagLib::AudioProperties::Average);
+  TagLib::FileRef file(&stream, true, TagLib::AudioProperties::Average);
   // TagLib accepts some foreign files as MP3 without a single frame: no sample rate.
   if (file.isNull() || !file.audioProperties() || file.audioProperties()->sampleRate() <= 0) {
     error = Translate("AudioTags", "not an audio file that can be read");
     return false;
   }
+  if (error = Unbelievable(*file.audioProperties(), uint64_t(stream.length())); !error.empty())
+    return false;
   out = AudioFileTags{};
   Track& t = out.track;
-  t.sortName = p.filename().string();
+  t.sortName = EscapeControls(p.filename().string());
   t.lengthMs = file.audioProperties()->lengthInMilliseconds();
   if (const TagLib::Tag* tag = file.tag()) {
     t.title = Utf8(tag->title());
@@ -68,6 +85,12 @@ bool ReadAudioTags(const std::string& path, AudioFileTags& out, std::string& err
   const TagLib::PropertyMap props = file.file()->properties();
   t.disc = LeadingNumber(FirstValue(props, "DISCNUMBER"));
   out.albumArtist = FirstValue(props, "ALBUMARTIST");
-  if (t.title.empty()) t.title = p.stem().string();
+  for (const std::string* text : {&t.title, &t.artist, &out.album, &out.albumArtist})
+    if (text->size() > kMaxTagBytes) {
+      error = Translate("AudioTags", "its tags are not believable (a text of ") +
+              std::to_string(text->size()) + Translate("AudioTags", " bytes)");
+      return false;
+    }
+  if (t.title.empty()) t.title = EscapeControls(p.stem().string());
   return true;
 }

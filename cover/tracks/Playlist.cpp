@@ -36,11 +36,17 @@ std::string Trimmed(const std::string& s) {
 }
 }  // namespace
 
-std::vector<std::string> ParsePlaylist(const std::string& text, const std::string& folder) {
+std::vector<std::string> ParsePlaylist(const std::string& text, const std::string& folder,
+                                       bool* tooMany) {
   std::vector<std::string> entries;
+  if (tooMany) *tooMany = false;
   ForEachLine(text, [&](const std::string& raw) {
     std::string line = Trimmed(raw);
-    if (line.empty() || line[0] == '#' || entries.size() == kMaxPlaylistEntries) return;
+    if (line.empty() || line[0] == '#') return;
+    if (entries.size() == kMaxPlaylistEntries) {
+      if (tooMany) *tooMany = true;
+      return;
+    }
     if (line.rfind("file://", 0) == 0) {
       line = DecodeFileUrl(line);
     } else {

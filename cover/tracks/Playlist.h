@@ -8,5 +8,6 @@ inline constexpr std::size_t kMaxPlaylistEntries = 10000;
 
 // The entries' paths in playlist order: comments (#) and blank lines skipped, "file://"
 // addresses decoded, backslashes taken as folder separators, relative paths resolved
-// against `folder`. Entries past the limit are dropped.
-std::vector<std::string> ParsePlaylist(const std::string& text, const std::string& folder);
+// against `folder`. Entries past the limit are dropped and `tooMany` set.
+std::vector<std::string> ParsePlaylist(const std::string& text, const std::string& folder,
+                                       bool* tooMany = nullptr);

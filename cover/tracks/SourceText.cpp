@@ -1,8 +1,9 @@
 #include "cover/tracks/SourceText.h"
 
-#include <fstream>
+#include <cerrno>
 
 #include "platform/AnsiText.h"
+#include "platform/RegularFile.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -24,15 +25,14 @@ bool IsUtf8(const std::string& s) {
 }  // namespace
 
 bool ReadSourceText(const std::string& path, std::string& text, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = Translate("SourceText", "cannot be opened");
+  bool tooLarge = false;
+  const auto read = ReadRegularFile(path, kMaxSourceTextBytes, &tooLarge);
+  if (!read) {
+    error = Translate("SourceText", "cannot be opened") + " (" + FileErrorText(errno) + ")";
     return false;
   }
-  std::string bytes(kMaxSourceTextBytes + 1, '\0');
-  in.read(bytes.data(), std::streamsize(bytes.size()));
-  bytes.resize(std::size_t(in.gcount()));
-  if (bytes.size() > kMaxSourceTextBytes) {
+  std::string bytes(read->begin(), read->end());
+  if (tooLarge) {
     error = Translate("SourceText", "is larger than 1 MB");
     return false;
   }

@@ -32,7 +32,7 @@ void AddFiles(const std::vector<std::string>& paths, TrackList& list) {
     AudioFileTags tags;
     std::string why;
     if (!ReadAudioTags(path, tags, why)) {
-      list.problems.push_back(fs::path(path).filename().string() + ": " + why);
+      list.problems.push_back(EscapeControls(fs::path(path).filename().string()) + ": " + why);
       continue;
     }
     albums.push_back(tags.album);
@@ -83,7 +83,13 @@ bool ReadPlaylistTracks(const std::string& path, TrackList& list, std::string& e
   std::string text;
   if (!ReadSourceText(path, text, error)) return false;
   list = TrackList{};
-  AddFiles(ParsePlaylist(text, fs::path(path).parent_path().string()), list);
+  bool tooMany = false;
+  const auto entries = ParsePlaylist(text, fs::path(path).parent_path().string(), &tooMany);
+  if (tooMany) {
+    error = Translate("TrackSource", "holds more than 10000 entries");
+    return false;
+  }
+  AddFiles(entries, list);
   for (Track& t : list.tracks) t.number = t.disc = 0;
   NumberByPosition(list.tracks);
   return !NoTracks(list, error);

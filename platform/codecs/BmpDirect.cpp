@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/Progress.h"
+#include "platform/RegularFile.h"
 #include "platform/Translate.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/dib/DibRows.h"
@@ -36,8 +37,7 @@ bool ReadAt(int fd, uint8_t* dst, size_t n, off_t at) {
 
 class Fd {
  public:
-  explicit Fd(const std::string& name)
-      : fd(::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}  // a pipe must not wait
+  explicit Fd(const std::string& name) : fd(OpenRegularFile(name)) {}
   ~Fd() {
     if (fd >= 0) ::close(fd);
   }

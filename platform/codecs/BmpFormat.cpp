@@ -208,6 +208,9 @@ bool ReadUncompressed(ByteView file, size_t offset, const BmpHeader& h, Dib& out
   return true;
 }
 
+// End-of-line codes a writer may leave after the last row without the end of the picture.
+constexpr int kMaxRlePaddingCodes = 2;
+
 // RLE8 and RLE4: runs, absolute runs, end of line, delta moves and end of picture.
 bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::string& error) {
   const int64_t rows = h.height < 0 ? -h.height : h.height;
@@ -270,6 +273,16 @@ bool ReadRle(ByteView file, size_t offset, const BmpHeader& h, Dib& out, std::st
       error = indexOutside
                   ? Translate("PictureBuild", kIndexOutsideTable)
                   : Translate("BmpFormat", "the compressed picture data runs outside the picture");
+      return false;
+    }
+  }
+  // Past the last row only the end of the picture may follow, or end-of-line padding.
+  for (int padding = 0; r.has(2); ++padding) {
+    const uint8_t count = r.u8(), value = r.u8();
+    if (count == 0 && value == 1) break;
+    if (count != 0 || value != 0 || padding == kMaxRlePaddingCodes) {
+      FreeDib(out);
+      error = Translate("BmpFormat", "the compressed picture data runs past its last row");
       return false;
     }
   }

@@ -143,6 +143,10 @@ bool ReadGif(ByteView file, Dib& out, std::string& error) {
     error = Translate("GifFormat", "this is not a GIF file");
     return false;
   }
+  if (std::memcmp(file.data, "GIF87a", 6) != 0 && std::memcmp(file.data, "GIF89a", 6) != 0) {
+    error = Translate("GifFormat", "the GIF version is neither 87a nor 89a");
+    return false;
+  }
   GifInput input{file, 0};
   int code = 0;
   GifFileType* gif = DGifOpen(&input, ReadInput, &code);

@@ -14,6 +14,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Progress.h"
+#include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/Translate.h"
 #include "platform/codecs/BmpDirect.h"
@@ -74,37 +75,14 @@ PictureReader ReaderFor(PictureFormat format) {
   }
 }
 
-std::string SystemReason(int err) {
-  switch (err) {
-    case ENOENT:
-      return Translate("PictureFile", "the file does not exist");
-    case EACCES:
-    case EPERM:
-      return Translate("PictureFile", "access is denied");
-    case ENOSPC:
-      return Translate("PictureFile", "the disk is full");
-    case EISDIR:
-      return Translate("PictureFile", "it is a folder");
-    case EROFS:
-      return Translate("PictureFile", "the medium is read-only");
-    default:
-      return std::strerror(err);
-  }
-}
-
 bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data, size_t& size,
                    std::string& error) {
-  // Not blocking: opening a pipe would otherwise wait for a writer.
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return error = SystemReason(errno), false;
+  const int fd = OpenRegularFile(fileName);
+  if (fd < 0) return error = FileErrorText(errno), false;
   struct stat st {};
   bool ok = ::fstat(fd, &st) == 0;
   if (!ok)
-    error = SystemReason(errno);
-  else if (S_ISDIR(st.st_mode))
-    ok = false, error = Translate("PictureFile", "it is a folder");
-  else if (!S_ISREG(st.st_mode))
-    ok = false, error = Translate("PictureFile", "it is not a file but a device or a pipe");
+    error = FileErrorText(errno);
   else if (uint64_t(st.st_size) > kMaxPictureFileBytes)
     ok = false, error = Translate("PictureFile", "the file is too large");
   if (ok) {
@@ -117,7 +95,7 @@ bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data
     const ssize_t n = ::read(fd, data.get() + done, size - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0)
-      ok = false, error = SystemReason(errno);
+      ok = false, error = FileErrorText(errno);
     else if (n == 0)
       size = done;  // the file shrank while being read
     else

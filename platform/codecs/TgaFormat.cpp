@@ -86,6 +86,10 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
     error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
+  if (kind == 1 && mapFirst >= 1 << bits) {  // no pixel can select an entry
+    error = Translate("TgaFormat", "the colour map begins beyond the indices the pixels can hold");
+    return false;
+  }
   const size_t pixelBytes = (size_t(bits) + 7) / 8;
   // A run packet of 1 + pixelBytes bytes yields up to 128 pixels: refuse hopeless sizes early.
   const uint64_t most = rle ? uint64_t(r.remaining()) / (1 + pixelBytes) * 128 + 128

@@ -38,6 +38,8 @@ void SwapRedBlue(const uint8_t* s, uint8_t* d, uint32_t w) {
 
 // Largest tile accepted; real files use tiles of a few hundred kilobytes.
 constexpr uint64_t kMaxTileBytes = uint64_t(256) << 20;
+// Entries of the first directory looked at before libtiff reads it.
+constexpr uint64_t kMaxTiffEntries = 4096;
 
 // Calls `row(y, bytes)` for every row of a contiguous picture, from strips or tiles.
 template <typename RowFn>
@@ -194,15 +196,29 @@ bool ReadThroughRgba(TIFF* tif, uint32_t w, uint32_t h, bool grey, Dib& out, std
 
 // Every strip or tile the picture needs must lie wholly inside the file; libtiff would otherwise
 // decode what is there and leave the rest of the picture made up.
-bool BlocksInsideFile(TIFF* tif, size_t fileSize, std::string& error) {
+bool BlocksInsideFile(TIFF* tif, uint32_t h, size_t fileSize, std::string& error) {
   const bool tiled = TIFFIsTiled(tif);
   const uint32_t count = tiled ? TIFFNumberOfTiles(tif) : TIFFNumberOfStrips(tif);
   if (count == 0)
     return error = Translate("TiffFormat", "the TIFF picture has no pixel data"), false;
+  uint16_t compression = COMPRESSION_NONE;
+  uint32_t rowsPerStrip = h;
+  TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+  rowsPerStrip = std::clamp<uint32_t>(rowsPerStrip, 1, std::max<uint32_t>(h, 1));
+  const uint32_t stripsPerPlane = (h + rowsPerStrip - 1) / rowsPerStrip;
   for (uint32_t i = 0; i < count; ++i) {
     int missing = 0;
     const uint64_t offset = TIFFGetStrileOffsetWithErr(tif, i, &missing);
-    const uint64_t bytes = TIFFGetStrileByteCountWithErr(tif, i, &missing);
+    uint64_t bytes = TIFFGetStrileByteCountWithErr(tif, i, &missing);
+    // Plain pixels are read whole whatever the count says (libtiff mends wrong counts).
+    if (compression == COMPRESSION_NONE && bytes > 0) {
+      const uint32_t first = stripsPerPlane ? i % stripsPerPlane * rowsPerStrip : 0;
+      const uint64_t need =
+          tiled ? uint64_t(TIFFTileSize64(tif))
+                : uint64_t(TIFFVStripSize64(tif, std::min(rowsPerStrip, h - first)));
+      bytes = std::max(bytes, need);
+    }
     if (missing || bytes == 0 || offset > fileSize || bytes > fileSize - offset)
       return error =
                  (tiled ? Translate("TiffFormat", "tile ") : Translate("TiffFormat", "strip ")) +
@@ -211,6 +227,32 @@ bool BlocksInsideFile(TIFF* tif, size_t fileSize, std::string& error) {
              false;
   }
   return true;
+}
+
+// libtiff takes a palette picture without its colour map for a grey one; the first directory
+// tells. Damaged directories are left to libtiff.
+bool PaletteWithoutColourMap(ByteView file) {
+  const bool le = file.data[0] == 'I';
+  auto get = [&](uint64_t at, int n) -> uint64_t {
+    if (at > file.size || uint64_t(n) > file.size - at) return 0;
+    uint64_t v = 0;
+    for (int k = 0; k < n; ++k)
+      v |= uint64_t(file.data[at + uint64_t(le ? k : n - 1 - k)]) << (8 * k);
+    return v;
+  };
+  const bool big = get(2, 2) == 43;  // BigTIFF: 8-byte offsets and counts, 20-byte entries
+  const uint64_t ifd = big ? get(8, 8) : get(4, 4);
+  const uint64_t entries = big ? get(ifd, 8) : get(ifd, 2);
+  const uint64_t first = ifd + (big ? 8 : 2), entrySize = big ? 20 : 12;
+  bool palette = false, map = false;
+  for (uint64_t i = 0; i < std::min<uint64_t>(entries, kMaxTiffEntries); ++i) {
+    const uint64_t e = first + i * entrySize;
+    const uint64_t tag = get(e, 2), type = get(e, 2 + 2);
+    if (tag == TIFFTAG_PHOTOMETRIC)
+      palette = (type == TIFF_SHORT ? get(e + (big ? 12 : 8), 2) : 0) == PHOTOMETRIC_PALETTE;
+    map = map || tag == TIFFTAG_COLORMAP;
+  }
+  return palette && !map;
 }
 
 bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
@@ -224,7 +266,7 @@ bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
   if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &photometric))
     photometric = spp >= 3 ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
   if (!PictureReadAllowed(w, h)) return NewDibChecked(out, w, h, 24, error);
-  if (!BlocksInsideFile(tif, fileSize, error)) return false;
+  if (!BlocksInsideFile(tif, h, fileSize, error)) return false;
   const bool contig = planar == PLANARCONFIG_CONTIG || spp == 1;
   const bool greyKind =
       photometric == PHOTOMETRIC_MINISBLACK || photometric == PHOTOMETRIC_MINISWHITE;
@@ -247,6 +289,10 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   if (file.size < 8 || !((file.data[0] == 'I' && file.data[1] == 'I') ||
                          (file.data[0] == 'M' && file.data[1] == 'M'))) {
     error = Translate("TiffFormat", "this is not a TIFF file");
+    return false;
+  }
+  if (PaletteWithoutColourMap(file)) {
+    error = Translate("TiffFormat", "the colour map is missing");
     return false;
   }
   TiffMemoryFile f;

@@ -134,6 +134,13 @@ class Device {
   virtual void TextOut(int x, int y, const std::string& text) = 0;
   // Formatted text into a rectangle (DT_ flags); returns the height of the text drawn.
   virtual int DrawText(const std::string& text, const RECT& rect, uint32_t format) = 0;
+  // From now on TextOut and DrawText draw the text grown by `width` pixels on every side, in one
+  // go; 0 draws plain text again. False when the device cannot: the caller then draws the text
+  // at every offset up to `width` itself.
+  virtual bool SetTextOutline(int width) {
+    (void)width;
+    return false;
+  }
 
   // Measuring a font without selecting it: its metrics and the advance width of each character
   // of `text`, in fractions of a pixel. The defaults estimate from the character height alone.

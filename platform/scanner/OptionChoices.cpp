@@ -1,6 +1,8 @@
 #include "platform/scanner/OptionChoices.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace {
 constexpr size_t kMaxDeviceName = 1024;
@@ -32,15 +34,62 @@ bool SplitOptionChoice(const std::string& text, OptionChoice& out) {
   return true;
 }
 
-bool ReadOptionChoiceLine(const std::string& line, DeviceOptionChoices& out) {
+namespace {
+bool SplitLine(const std::string& line, std::string& device, OptionChoice& choice) {
   const size_t tab = line.find('\t');
   if (tab == std::string::npos || tab > kMaxDeviceName) return false;
-  const std::string device = line.substr(0, tab), rest = line.substr(tab + 1);
+  device = line.substr(0, tab);
+  const std::string rest = line.substr(tab + 1);
+  return Printable(device) && Printable(rest) && SplitOptionChoice(rest, choice) &&
+         choice.value.size() <= kMaxValue;
+}
+
+// The last choice of each option, in the order of those last choices.
+void KeepLastOfEach(OptionChoices& choices) {
+  std::unordered_set<std::string_view> seen;  // views of the names in `kept`
+  OptionChoices kept;
+  kept.reserve(choices.size());  // no reallocation moves the names seen
+  for (auto it = choices.rbegin(); it != choices.rend(); ++it) {
+    if (seen.count(it->name)) continue;
+    kept.push_back(std::move(*it));
+    seen.insert(kept.back().name);
+  }
+  std::reverse(kept.begin(), kept.end());
+  choices = std::move(kept);
+}
+}  // namespace
+
+bool ReadOptionChoiceLine(const std::string& line, DeviceOptionChoices& out) {
+  std::string device;
   OptionChoice choice;
-  if (!Printable(device) || !Printable(rest) || !SplitOptionChoice(rest, choice) ||
-      choice.value.size() > kMaxValue)
-    return false;
+  if (!SplitLine(line, device, choice)) return false;
   KeepChoice(out[device], choice.name, choice.value);
+  return true;
+}
+
+bool ReadOptionChoiceText(const std::string& text, DeviceOptionChoices& out, int& badLine) {
+  // Every line is appended first: replacing earlier choices line by line would take
+  // quadratic time.
+  DeviceOptionChoices read = out;
+  std::string device;
+  int lineNo = 0;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
+    ++lineNo;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    OptionChoice choice;
+    if (!SplitLine(line, device, choice)) {
+      badLine = lineNo;
+      return false;
+    }
+    read[device].push_back(std::move(choice));
+  }
+  for (auto& [name, choices] : read) KeepLastOfEach(choices);
+  out = std::move(read);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsDir.h"
 #include "platform/SettingsFile.h"
@@ -43,36 +44,20 @@ bool WriteReplacing(const std::string& path, const std::string& text, std::strin
   return error.empty();
 }
 
-enum class TextRead { Read, Missing, TooLarge, Unreadable };
-
-// Reads a settings text of at most `limit` bytes into `out`.
-TextRead ReadText(const std::string& path, size_t limit, std::istringstream& out) {
-  bool truncated = false;
-  const auto bytes = ReadFileLimited(path, limit, &truncated);
-  if (!bytes) return errno == ENOENT ? TextRead::Missing : TextRead::Unreadable;
-  if (truncated) return TextRead::TooLarge;
-  out.str(std::string(bytes->begin(), bytes->end()));
-  return TextRead::Read;
-}
-
 bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
-  std::istringstream in;
-  const TextRead read = ReadText(path, kMaxOptionsBytes, in);
-  if (read == TextRead::Missing) return true;
-  if (read != TextRead::Read) {
+  bool tooLarge = false;
+  const auto bytes = ReadFileLimited(path, kMaxOptionsBytes, &tooLarge);
+  if (!bytes && errno == ENOENT) return true;
+  if (!bytes || tooLarge) {
     error = Translate("ScanSettings", "The scanner options file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
-  std::string line;
-  for (int lineNo = 1; std::getline(in, line); ++lineNo) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty() || line[0] == '#') continue;
-    if (!ReadOptionChoiceLine(line, out)) {
-      error = Translate("ScanSettings", "The scanner options file ") + path +
-              Translate("ScanSettings", " is damaged (line ") + std::to_string(lineNo) + ").";
-      return false;
-    }
+  int badLine = 0;
+  if (!ReadOptionChoiceText(std::string(bytes->begin(), bytes->end()), out, badLine)) {
+    error = Translate("ScanSettings", "The scanner options file ") + path +
+            Translate("ScanSettings", " is damaged (line ") + std::to_string(badLine) + ").";
+    return false;
   }
   return true;
 }
@@ -105,19 +90,20 @@ bool ParseScanMode(const std::string& text, ScanMode& mode) {
 
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error) {
   out = ScanSettings{};
-  std::istringstream in;
-  const TextRead text = ReadText(path, kMaxSettingsBytes, in);
-  if (text == TextRead::Missing) return true;
-  if (text == TextRead::TooLarge) {
+  bool tooLarge = false;
+  const auto bytes = ReadFileLimited(path, kMaxSettingsBytes, &tooLarge);
+  if (!bytes && errno == ENOENT) return true;
+  if (tooLarge) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " is damaged (too large or unreadable).");
     return false;
   }
-  if (text == TextRead::Unreadable) {
+  if (!bytes) {
     error = Translate("ScanSettings", "The scanner settings file ") + path +
             Translate("ScanSettings", " cannot be read.");
     return false;
   }
+  std::istringstream in(std::string(bytes->begin(), bytes->end()));
   ScanSettings read;
   std::string line;
   int lineNo = 0;

@@ -67,6 +67,12 @@ PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx
           Trunc(c.height * (fmt.height / f) / 100 * dpy)};
 }
 
+uint64_t PrintElementBytes(PixelSize size, PixelSize bleed, bool clipped) {
+  const uint64_t w = uint64_t(std::max(0, size.w)) + 2 * uint64_t(std::max(0, bleed.w));
+  const uint64_t h = uint64_t(std::max(0, size.h)) + 2 * uint64_t(std::max(0, bleed.h));
+  return w * h * 4 * (clipped ? 3 : 1);
+}
+
 PixelPoint PrintElementPos(const PaperFormat& fmt, const Calibration& c, const SheetPosition& p,
                            int dpx, int dpy) {
   const double f = kMmPerInch;

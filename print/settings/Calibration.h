@@ -40,6 +40,11 @@ inline bool PrinterUsable(int dpx, int dpy) {
 
 // The element at printer resolution, scaled by the calibration.
 PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx, int dpy);
+// Most memory the rendered element of one job may take, every copy of it counted.
+constexpr uint64_t kMaxPrintElementBytes = uint64_t(1) << 30;
+// The memory a job takes for an element of `size` with `bleed` more on every side: 4 bytes a
+// pixel, and two more copies (the clipped image and its brush) when it is clipped to its shape.
+uint64_t PrintElementBytes(PixelSize size, PixelSize bleed, bool clipped);
 // An element's top-left corner from the printable area's origin.
 PixelPoint PrintElementPos(const PaperFormat& fmt, const Calibration& c, const SheetPosition& p,
                            int dpx, int dpy);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
@@ -91,7 +92,7 @@ namespace {
 NextPositionLoad Load(const std::string& file) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(file, kFileLimit, &truncated);
-  if (!bytes) return errno == ENOENT ? NextPositionLoad{} : Refused(file, std::strerror(errno));
+  if (!bytes) return errno == ENOENT ? NextPositionLoad{} : Refused(file, FileErrorText(errno));
   if (truncated) return Refused(file, Translate("NextPosition", "too large"));
   return ParseNextPositions(*bytes, file);
 }

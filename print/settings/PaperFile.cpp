@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
@@ -24,7 +25,7 @@ PaperLoadResult LoadPaperFormats(const std::string& path) {
   const size_t limit = 8 + static_cast<size_t>(kMaxPaperFormats) * kPaperRecordSize;
   const auto bytes = ReadFileLimited(path, limit);
   if (!bytes) {
-    const std::string why = std::strerror(errno);
+    const std::string why = FileErrorText(errno);
     std::error_code ec;
     if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found)
       return {};

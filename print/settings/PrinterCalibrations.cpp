@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
@@ -88,7 +89,7 @@ PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
   const auto bytes = ReadFileLimited(path, kFileLimit, &truncated);
   if (!bytes) {
     if (errno == ENOENT) return {};
-    return Refused(path, std::strerror(errno));
+    return Refused(path, FileErrorText(errno));
   }
   if (truncated) return Refused(path, Translate("PrinterCalibrations", "too large"));
   return ParsePrinterCalibrations(*bytes, path);

@@ -4,8 +4,10 @@
 #include <map>
 
 #include "platform/AnsiText.h"
+#include "platform/RegularFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
+#include "print/templates/BoundedXml.h"
 #include "print/templates/LabelTemplate.h"
 
 namespace {
@@ -149,7 +151,7 @@ using EarlierTemplate = std::function<const LabelTemplate*(const std::string&, c
 
 // Reads one Template from its start element to its end; an error text, empty when it makes a
 // format. The product's texts are filled in either case.
-std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context,
+std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext& context,
                          const EarlierTemplate& earlier, LabelTemplate& current) {
   const QXmlStreamAttributes a = r.attributes();
   TemplateProduct product;
@@ -187,7 +189,7 @@ std::string ReadTemplate(QXmlStreamReader& r, const TemplateContext& context,
   if (why.empty()) why = ReadSheet(a, context, current.details);
   current.product = std::move(product);
   while (!r.atEnd()) {
-    r.readNext();
+    ReadNextBounded(r, depth);
     if (r.isEndElement() && r.name() == QLatin1String("Template")) break;
     if (!r.isStartElement()) continue;
     const QString name = r.name().toString();
@@ -253,6 +255,10 @@ bool ParseLength(QStringView text, double& mm) {
 bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateContext& context) {
   templates_.clear();
   error_.clear();
+  if (const std::string why = XmlBoundsProblem(xml); !why.empty()) {
+    error_ = Translate("LabelTemplateReader", "it is no template file (") + why + ")";
+    return false;
+  }
   QXmlStreamReader r(
       QByteArray(reinterpret_cast<const char*>(xml.data()), static_cast<qsizetype>(xml.size())));
   std::map<std::string, size_t> byPart;  // brand + part, for equiv
@@ -267,13 +273,15 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateCo
     if (it != byPart.end()) return &templates_[it->second];
     return context.earlier ? context.earlier(brand, part) : nullptr;
   };
+  int depth = 0;
   while (!r.atEnd()) {
-    r.readNext();
+    ReadNextBounded(r, depth);
     if (!r.isStartElement() || r.name() != QLatin1String("Template")) continue;
     if (templates_.size() >= static_cast<size_t>(kMaxTemplates))
       return fail(Translate("LabelTemplateReader", "too many templates"));
     LabelTemplate t;
-    const std::string why = ReadTemplate(r, context, earlier, t);
+    const std::string why = ReadTemplate(r, depth, context, earlier, t);
+    if (r.hasError()) break;
     if (!why.empty()) {
       if (!context.keepUnusable)
         return fail(Translate("LabelTemplateReader", "template ") + t.product.part + ": " + why);
@@ -300,7 +308,9 @@ bool LabelTemplateReader::read(const std::vector<uint8_t>& xml, const TemplateCo
 std::string ImportTemplateFile(const std::string& path, std::vector<LabelTemplate>& out) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(path, kMaxTemplateFileSize, &truncated);
-  if (!bytes) return Translate("LabelTemplateReader", "Cannot read ") + path + ".";
+  if (!bytes)
+    return Translate("LabelTemplateReader", "Cannot read ") + path + ": " + FileErrorText(errno) +
+           ".";
   if (truncated)
     return Translate("LabelTemplateReader", "The template file ") + path +
            Translate("LabelTemplateReader", " is too large.");

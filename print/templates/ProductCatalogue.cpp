@@ -8,8 +8,10 @@
 #include <functional>
 
 #include "platform/AnsiText.h"
+#include "platform/RegularFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
+#include "print/templates/BoundedXml.h"
 
 namespace fs = std::filesystem;
 
@@ -27,11 +29,12 @@ bool ReadListFile(const std::string& path, const char* element,
                   const std::function<void(const QXmlStreamAttributes&)>& take) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(path, kMaxListFileSize, &truncated);
-  if (!bytes || truncated) return false;
+  if (!bytes || truncated || !XmlBoundsProblem(*bytes).empty()) return false;
   QXmlStreamReader r(QByteArray(reinterpret_cast<const char*>(bytes->data()),
                                 static_cast<qsizetype>(bytes->size())));
+  int depth = 0;
   while (!r.atEnd()) {
-    r.readNext();
+    ReadNextBounded(r, depth);
     if (r.isStartElement() && r.name() == QLatin1String(element)) take(r.attributes());
   }
   return !r.hasError();
@@ -155,11 +158,15 @@ void ProductCatalogue::readFolder(const std::string& folder, bool database) {
 void ProductCatalogue::readTemplateFile(const std::string& path, const TemplateContext& context) {
   bool truncated = false;
   const auto bytes = ReadFileLimited(path, kMaxTemplateFileSize, &truncated);
+  const std::string why = bytes ? std::string() : FileErrorText(errno);
   LabelTemplateReader reader;
   if (!bytes || truncated || !reader.read(*bytes, context)) {
     message_ += Translate("ProductCatalogue", "The template file ") + path +
                 Translate("ProductCatalogue", " cannot be used") +
-                (bytes && !truncated ? ": " + reader.error() : "") + ".\n";
+                (!bytes       ? ": " + why
+                 : !truncated ? ": " + reader.error()
+                              : "") +
+                ".\n";
     return;
   }
   for (const LabelTemplate& t : reader.templates()) {

@@ -33,7 +33,7 @@ QSpinBox* Percent(QWidget* parent) {
 
 QDoubleSpinBox* Inch(QWidget* parent) {
   auto* s = new QDoubleSpinBox(parent);
-  s->setRange(-1000, 1000);
+  s->setRange(-kMaxCoverShiftInch, kMaxCoverShiftInch);
   s->setSingleStep(0.1);
   s->setDecimals(2);
   s->setValue(0);

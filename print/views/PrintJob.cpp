@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 #include <algorithm>
 
+#include "platform/RegularFile.h"
 #include "platform/Translate.h"
 #include "platform/Units.h"
 #include "platform/dib/Dib.h"
@@ -50,7 +51,8 @@ PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
 
 QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDrawer& draw, int dpx,
                           int dpy) {
-  if (size.w <= 0 || size.h <= 0 || !DibSizeAllowed(size.w, size.h, 24)) return QImage();
+  if (size.w <= 0 || size.h <= 0 || PrintElementBytes(size, {}, false) > kMaxPrintElementBytes)
+    return QImage();
   QImage element(size.w, size.h, QImage::Format_RGB32);
   if (element.isNull()) return element;
   element.fill(Qt::white);
@@ -143,8 +145,15 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
                         const ElementRenderer& render) {
   printer.setDocName(QStringLiteral("Quendrix"));
   QPainter painter;
-  if (!painter.begin(&printer))
-    return {false, 0, Translate("PrintJob", "The print job could not be started.")};
+  if (!painter.begin(&printer)) {
+    // A PDF that cannot be made says why; a printer's reasons stay with the print system.
+    const std::string file = printer.outputFileName().toStdString();
+    const std::string why = file.empty() ? std::string() : WhyNotWritable(file);
+    return {false, 0,
+            why.empty()
+                ? Translate("PrintJob", "The print job could not be started.")
+                : Translate("PrintJob", "The print job could not be started: ") + why + "."};
+  }
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   if (!PrinterUsable(dpx, dpy))
     CurrentDialogs().messageBox(Translate("Calibration", kPrinterUnusable),
@@ -152,7 +161,8 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
                                 MsgIcon::Information);
 
   const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
-  if (es.w > 0 && es.h > 0 && !DibSizeAllowed(es.w, es.h, 24)) {
+  const PixelSize bleedPx = BleedPixels(request.details.bleed, request.calibration, dpx, dpy);
+  if (PrintElementBytes(es, bleedPx, NeedsClip(request.details)) > kMaxPrintElementBytes) {
     painter.end();
     printer.abort();
     return {false, 0, Translate("PrintJob", "The paper format's element is too large to print.")};

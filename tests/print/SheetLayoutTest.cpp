@@ -126,6 +126,13 @@ TEST(CalibrationMathTest, MeasuredWidthShrinksEveryHorizontalLength) {
   s.leftInch = 1;
   EXPECT_EQ(PrintCover(s, c, 2314, 10, 10, 600, 600).x, 588);
   EXPECT_EQ(TestRectangleSize(600, 300), (PixelSize{2362, 1181}));
+  // What a job allocates: 4 bytes a pixel with the bleed, three copies when clipped.
+  EXPECT_EQ(PrintElementBytes({100, 50}, {}, false), 100u * 50 * 4);
+  EXPECT_EQ(PrintElementBytes({100, 50}, {3, 5}, true), 106u * 60 * 4 * 3);
+  EXPECT_EQ(PrintElementBytes({-1, 50}, {}, false), 0u);
+  EXPECT_GT(PrintElementBytes({18661, 18661}, {}, false), kMaxPrintElementBytes);  // 790 mm
+  EXPECT_LE(PrintElementBytes({12283, 12283}, {}, false), kMaxPrintElementBytes);  // 520 mm
+  EXPECT_GT(PrintElementBytes({12283, 12283}, {}, true), kMaxPrintElementBytes);
   EXPECT_TRUE(PrinterUsable(600, 600));
   EXPECT_FALSE(PrinterUsable(600, 300));
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
@@ -62,7 +63,7 @@ int Add(const ProductCatalogue& c, const std::string& which, const std::string& 
 int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
                             const std::string& paperFile) {
   CatalogueFilter filter;
-  std::string add;
+  std::optional<std::string> add;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool hasValue = i + 1 < args.size();
@@ -93,7 +94,7 @@ int RunCatalogueCommandWith(const Args& args, const ProductCatalogue& catalogue,
   if (!catalogue.message().empty())
     std::fprintf(stderr, "quendrix: %s", catalogue.message().c_str());
   if (catalogue.products().empty()) return kExitFailure;
-  if (!add.empty()) return Add(catalogue, add, paperFile);
+  if (add) return Add(catalogue, *add, paperFile);
   for (size_t i : catalogue.search(filter)) PrintLine(catalogue, catalogue.products()[i]);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -72,10 +73,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
       o.used = int(*v);
     else if (key == "--size" && *v > 0 && *v <= 1000)
       o.settings.sizePercent = *v;
-    else if (key == "--left")
-      o.settings.leftInch = *v;
-    else if (key == "--top")
-      o.settings.topInch = *v;
+    else if ((key == "--left" || key == "--top") && std::fabs(*v) <= kMaxCoverShiftInch)
+      (key == "--left" ? o.settings.leftInch : o.settings.topInch) = *v;
     else
       return Translate("BatchPrint", "unknown option or value out of range: ") + key + " " + value;
   }
@@ -113,6 +112,12 @@ int RunPrintCommand(const Args& args) {
   if (!OpenFile(doc, o.cover))
     return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
 
+  const int positions = PositionsPerSheet(*format, details);
+  if (o.used >= positions)  // one position at least is left to print on
+    return Fail(kExitUsage, "--used: " + std::to_string(o.used) +
+                                Translate("BatchPrint", " of a sheet of ") +
+                                std::to_string(positions) +
+                                Translate("BatchPrint", " positions leave none to print on"));
   JobChoices choices;
   choices.format = *format;
   choices.details = details;
@@ -122,8 +127,7 @@ int RunPrintCommand(const Args& args) {
   choices.outlines = o.outlines;
   choices.cropMarks = o.cropMarks;
   if (!o.skip.empty()) {
-    const NumberListParse skip =
-        ParseNumberList(o.skip, PositionsPerSheet(*format, details), NumberListOf::Positions);
+    const NumberListParse skip = ParseNumberList(o.skip, positions, NumberListOf::Positions);
     if (!skip.error.empty()) return Fail(kExitUsage, "--skip: " + skip.error);
     choices.marked = skip.numbers;
   }

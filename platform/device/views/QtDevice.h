@@ -65,6 +65,7 @@ class QtDevice : public Device {
   void Line(int x1, int y1, int x2, int y2) override;
   void TextOut(int x, int y, const std::string& text) override;
   int DrawText(const std::string& text, const RECT& rect, uint32_t format) override;
+  bool SetTextOutline(int width) override;
   FontMetrics GetFontMetrics(const LogFont& font) override;
   std::vector<double> GetCharWidths(const LogFont& font, const std::string& text) override;
 
@@ -94,4 +95,7 @@ class QtDevice : public Device {
   // The glyphs of single letters in font_, so that letters drawn one by one skip text layout.
   QHash<QChar, QGlyphRun> letterGlyphs_;
   const QGlyphRun& LetterGlyph(QChar c);
+  int textOutline_ = 0;
+  // The text outline of `path` in the text colour (see SetTextOutline).
+  void DrawOutline(const QPainterPath& path);
 };

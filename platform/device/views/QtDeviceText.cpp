@@ -1,5 +1,6 @@
 // Pens, brushes, shapes, fonts and text of the Qt device.
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QRawFont>
 #include <QStringList>
 #include <cmath>
@@ -161,11 +162,31 @@ const QGlyphRun& QtDevice::LetterGlyph(QChar c) {
   return *letterGlyphs_.insert(c, run);
 }
 
+bool QtDevice::SetTextOutline(int width) {
+  textOutline_ = std::max(0, width);
+  return true;
+}
+
+void QtDevice::DrawOutline(const QPainterPath& path) {
+  const QColor colour = ToColor(textColor_);
+  const double w = textOutline_;
+  painter_->save();
+  painter_->setRenderHint(QPainter::Antialiasing);
+  // The copies at the four corners give the square outline of the text drawn at every offset;
+  // the stroke fills what lies between them.
+  for (const QPointF corner : {QPointF(-w, -w), QPointF(w, -w), QPointF(-w, w), QPointF(w, w)})
+    painter_->fillPath(path.translated(corner), colour);
+  if (textOutline_ > 1)
+    painter_->strokePath(path, QPen(colour, 2 * w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter_->restore();
+}
+
 void QtDevice::TextOut(int x, int y, const std::string& text) {
   if (!painter_) return;
   const QString s = FromAnsi(text);
   // A single letter on its baseline without a background (curved text): its glyph is kept.
-  if (s.size() == 1 && (textAlign_ & TA_BASELINE) == TA_BASELINE && bkMode_ != OPAQUE) {
+  if (textOutline_ == 0 && s.size() == 1 && (textAlign_ & TA_BASELINE) == TA_BASELINE &&
+      bkMode_ != OPAQUE) {
     const QGlyphRun& glyph = LetterGlyph(s[0]);
     if (!glyph.glyphIndexes().isEmpty()) {
       const QTransform oldTransform = painter_->worldTransform();
@@ -192,7 +213,13 @@ void QtDevice::TextOut(int x, int y, const std::string& text) {
                          ToColor(bkColor_));
   }
   painter_->setPen(ToColor(textColor_));
-  painter_->drawText(QPointF(0, baseline), s);
+  if (textOutline_ > 0) {
+    QPainterPath path;
+    path.addText(QPointF(0, baseline), font_, s);
+    DrawOutline(path);
+  } else {
+    painter_->drawText(QPointF(0, baseline), s);
+  }
   painter_->restore();
 }
 
@@ -205,10 +232,13 @@ int QtDevice::DrawText(const std::string& text, const RECT& rect, uint32_t forma
   painter_->save();
   painter_->translate(rect.left, rect.top);
   painter_->rotate(-logFont_.escapement / 10.0);
-  if (!(format & DT_NOCLIP))
-    painter_->setClipRect(QRect(0, 0, rect.right - rect.left, rect.bottom - rect.top),
-                          Qt::IntersectClip);
+  if (!(format & DT_NOCLIP))  // an outline reaches as far as the text moved by its width
+    painter_->setClipRect(
+        QRect(-textOutline_, -textOutline_, rect.right - rect.left + 2 * textOutline_,
+              rect.bottom - rect.top + 2 * textOutline_),
+        Qt::IntersectClip);
   painter_->setPen(ToColor(textColor_));
+  QPainterPath outline;
   double top = 0;
   for (const QString& line : lines) {
     const double advance = fm.horizontalAdvance(line);
@@ -219,9 +249,13 @@ int QtDevice::DrawText(const std::string& text, const RECT& rect, uint32_t forma
       left = width - advance;
     if (bkMode_ == OPAQUE)
       painter_->fillRect(QRectF(left, top, advance, lineHeight), ToColor(bkColor_));
-    painter_->drawText(QPointF(left, top + fm.ascent()), line);
+    if (textOutline_ > 0)
+      outline.addText(QPointF(left, top + fm.ascent()), font_, line);
+    else
+      painter_->drawText(QPointF(left, top + fm.ascent()), line);
     top += lineHeight;
   }
+  if (textOutline_ > 0) DrawOutline(outline);
   painter_->restore();
   return int(std::lround(top));
 }

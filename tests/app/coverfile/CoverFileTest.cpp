@@ -264,6 +264,12 @@ TEST_F(CoverFileTest, EachInvalidFieldIsRejectedAndTheDocumentStays) {
   ASSERT_EQ(good[kBitCount], 8);
   const std::string notCover = "This is not a valid CD Cover file!";
   const std::string tooLarge = "The picture in the file bad.cov is too large!";
+  const std::string header =
+      "The picture header in the file bad.cov is damaged: its size is not 40 bytes!";
+  const std::string compressed =
+      "The picture in the file bad.cov is damaged: it claims to be compressed!";
+  const std::string view =
+      "The page size and zoom in the file bad.cov are damaged: the view would be too large!";
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   struct Case {
@@ -291,6 +297,12 @@ TEST_F(CoverFileTest, EachInvalidFieldIsRejectedAndTheDocumentStays) {
       {"height negative", [](auto& b) { PutI32(b, kHeight, -2); }, notCover},
       {"width beyond the limit", [](auto& b) { PutI32(b, kWidth, 40000); }, tooLarge},
       {"rows missing", [](auto& b) { PutI32(b, kHeight, 3); }, notCover},
+      {"picture header of 41 bytes", [](auto& b) { PutI32(b, kInfo, 41); }, header},
+      {"picture header of 12 bytes", [](auto& b) { PutI32(b, kInfo, 12); }, header},
+      {"rows compressed", [](auto& b) { PutI32(b, kInfo + 16, 1); }, compressed},
+      {"zoom overflowing the view", [](auto& b) { PutF64(b, 45, 1e300); }, view},
+      {"scale shrinking below the view's size",
+       [](auto& b) { PutF64(b, 53, std::numeric_limits<double>::denorm_min()); }, view},
       {"rows missing for a huge picture",
        [](auto& b) {
          PutI32(b, kHeight, 30000);
@@ -348,6 +360,15 @@ TEST_F(CoverFileTest, AnEndValueAboveTheSlotsEndsTheObjectsAndTrailingBytesAreIg
   b.push_back(9);
   CoverContents c;
   EXPECT_EQ(ParseCoverFile(b, c), CoverError::None);
+  // Eight or more stray bytes without a block's tag are no damaged block either.
+  for (const std::vector<uint8_t>& stray :
+       {std::vector<uint8_t>(8, 0), std::vector<uint8_t>(300, 0xFF),
+        std::vector<uint8_t>{'T', 'L', 'A', 0, 200, 0, 0, 0, 1}}) {
+    std::vector<uint8_t> withStray = SavedBytes(source);
+    withStray.insert(withStray.end(), stray.begin(), stray.end());
+    CoverContents s;
+    EXPECT_EQ(ParseCoverFile(withStray, s), CoverError::None) << stray.size();
+  }
 }
 
 TEST_F(CoverFileTest, AFailedSaveKeepsTheOldFileTheNameAndNoTemporaryFile) {

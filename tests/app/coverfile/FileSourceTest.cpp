@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <thread>
 
 #include "app/coverfile/ByteSource.h"
+#include "cover/tracks/AudioTags.h"
+#include "cover/tracks/SourceText.h"
+#include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "platform/scanner/ScanSettings.h"
+#include "print/settings/PaperFile.h"
+#include "print/templates/LabelTemplate.h"
 #include "tests/app/coverfile/CoverSamples.h"
 #include "tests/support/TestFiles.h"
 
@@ -82,4 +89,36 @@ TEST(FileSourceTest, ALargeCoverComesBackWithEveryRowReportedOnceInOrder) {
   EXPECT_EQ(log.values.front(), 0);
   EXPECT_EQ(log.values.back(), 0);
   EXPECT_TRUE(dialogs.asked.empty());
+}
+
+// Every reader of a named file opens it through OpenRegularFile: a pipe or a device is refused
+// at once with its reason, never waited on or read without end.
+TEST(NamedFilesTest, EveryReaderRefusesAPipeOrADeviceAtOnce) {
+  TempDir dir;
+  ASSERT_EQ(mkfifo(dir.file("pipe").c_str(), 0600), 0);
+  const std::string kReason = "it is not a file but a device or a pipe";
+  for (const std::string& path : {dir.file("pipe"), std::string("/dev/zero")}) {
+    SCOPED_TRACE(path);
+    const auto says = [&](const std::string& message) {
+      EXPECT_NE(message.find(kReason), std::string::npos) << message;
+    };
+    std::string error, text;
+    Dib dib;
+    EXPECT_FALSE(LoadPictureFile(dib, path, error));
+    EXPECT_EQ(dib.Bits, nullptr);
+    says(error);
+    const PaperLoadResult paper = LoadPaperFormats(path);
+    EXPECT_EQ(paper.status, PaperLoadResult::Unreadable);
+    says(paper.message);
+    std::vector<LabelTemplate> templates;
+    says(ImportTemplateFile(path, templates));
+    EXPECT_FALSE(ReadSourceText(path, text, error));  // cue sheets and playlists
+    says(error);
+    AudioFileTags tags;
+    EXPECT_FALSE(ReadAudioTags(path, tags, error));
+    says(error);
+    ScanSettings scanner;
+    EXPECT_FALSE(LoadScanSettings(path, scanner, error));
+    EXPECT_FALSE(FileSource(path).ok());
+  }
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <taglib/fileref.h>
 
 #include <fstream>
 
+#include "cover/tracks/AudioFileStream.h"
 #include "cover/tracks/TrackSource.h"
 #include "tests/cover/tracks/AudioSamples.h"
 #include "tests/support/TestFiles.h"
@@ -101,11 +104,42 @@ TEST_F(TrackSourceTest, SourcesWithoutTracksFailWithAReason) {
       {empty.file("bad.cue"), "track 1 has no INDEX 01"},
       {empty.file("notes.txt"),
        "is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)"},
-      {empty.file("nothing"), "not found"}};
+      {empty.file("nothing"), "not found"},
+      {empty.file("long.m3u"), "holds more than 10000 entries"},
+      {empty.file("pipe.cue"), "cannot be opened (it is not a file but a device or a pipe)"},
+      {empty.file("pipe.m3u"), "cannot be opened (it is not a file but a device or a pipe)"}};
+  std::string entries;
+  for (int i = 0; i <= 10000; ++i) entries += "song" + std::to_string(i) + ".flac\n";
+  WriteText(empty.file("long.m3u"), entries);
+  ASSERT_EQ(mkfifo(empty.file("pipe.cue").c_str(), 0600), 0);  // must not wait for a writer
+  ASSERT_EQ(mkfifo(empty.file("pipe.m3u").c_str(), 0600), 0);
   for (const auto& [path, reason] : cases) {
     TrackList list;
     std::string error;
     EXPECT_FALSE(ReadTrackList(path, list, error)) << path;
     EXPECT_EQ(error, reason) << path;
   }
+}
+
+TEST_F(TrackSourceTest, UnbelievableAndDamagedAudioIsReportedAndSkippedReadingAtMostTheLimit) {
+  TempDir odd;
+  std::vector<uint8_t> noise(200000);  // TagLib takes it for Musepack of several hours
+  uint32_t seed = 1;
+  for (uint8_t& b : noise) b = uint8_t((seed = seed * 1103515245 + 12345) >> 24);
+  WriteBytes(odd.file("noise.mpc"), noise);
+  std::ofstream(odd.file("zeros.mp3")).close();
+  std::filesystem::resize_file(odd.file("zeros.mp3"), 4 * kMaxAudioReadBytes);  // sparse
+  std::filesystem::copy_file(dir_->file("z-first.flac"), odd.file("tagged.flac"));
+  TagAudio(odd.file("tagged.flac"), {"Line\nBreak", "Tab\tBand", "", "", 1, 0});
+  Lines problems;
+  EXPECT_EQ(Read(odd.path().string(), "%t|%a", &problems), (Lines{"Line\\x0ABreak|Tab\\x09Band"}));
+  ASSERT_EQ(problems.size(), 2u);
+  EXPECT_EQ(problems[0].rfind("noise.mpc: its length is not believable (", 0), 0u) << problems[0];
+  EXPECT_EQ(problems[1], "zeros.mp3: not an audio file that can be read");
+  // The search for a first frame ends at the budget, not at the end of the file.
+  AudioFileStream stream(odd.file("zeros.mp3"));
+  ASSERT_TRUE(stream.isOpen());
+  { TagLib::FileRef file(&stream, true, TagLib::AudioProperties::Average); }
+  EXPECT_LE(stream.bytesRead(), kMaxAudioReadBytes);
+  EXPECT_TRUE(stream.exhausted());
 }

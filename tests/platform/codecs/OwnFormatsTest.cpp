@@ -523,7 +523,9 @@ TEST(OwnFormats, DamagedFilesAreRefusedNamingTheFault) {
   std::vector<uint8_t> longBody = Ilbm(2, 1, 1, 0, {0, 0xFFFFFF}, {0, 1});
   PutBe32At(longBody, longBody.size() - 6, 1000);  // the BODY length (2 bytes of pixels)
   std::vector<uint8_t> emptyMap = Ilbm(2, 1, 1, 0, {0xFFFFFF}, {0, 0});
-  PutBe32At(emptyMap, 44, 2);  // the CMAP length: not one whole colour
+  std::vector<uint8_t> tgaMapAt300 = Tga(1, 3, 1, 8, 0x20, 2, 24, tgaWith({0, 1, 1}));
+  tgaMapAt300[3] = 300 & 0xFF, tgaMapAt300[4] = 300 >> 8;  // the first map index
+  PutBe32At(emptyMap, 44, 2);                              // the CMAP length: not one whole colour
   const struct {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -550,12 +552,18 @@ TEST(OwnFormats, DamagedFilesAreRefusedNamingTheFault) {
        "outside the picture"},
       {"rle8 delta below the picture", Bmp(InfoHeader(40, 4, 2, 8, 1, 2), two, {0, 2, 0, 5, 0, 1}),
        ReadBmp, "outside the picture"},
+      {"rle8 run past the last row", Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, {2, 1, 0, 0, 2, 1}),
+       ReadBmp, "runs past its last row"},
+      {"rle8 end-of-line codes past the last row",
+       Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, std::vector<uint8_t>(4000, 0)), ReadBmp,
+       "runs past its last row"},
       {"rle4 without end", Bmp(InfoHeader(40, 4, 2, 4, 2, 2), two, {4, 0x11}), ReadBmp,
        kTruncatedFile},
       {"bmp zero bit fields", Bmp(InfoHeader(40, 1, 1, 16, 3, 0, {0, 0, 0}), {}, {1, 2, 0, 0}),
        ReadBmp, "all zero"},
       {"tga index past the map", Tga(1, 3, 1, 8, 0x20, 2, 24, tgaWith({0, 1, 2})), ReadTga,
        kIndexOutsideTable},
+      {"tga map beginning past the indices", tgaMapAt300, ReadTga, "colour map begins beyond"},
       {"tga pixels cut short", Tga(2, 4, 4, 24, 0x20, 0, 0, std::vector<uint8_t>(40)), ReadTga,
        kTruncatedFile},
       {"tga run past the picture's end", Tga(9, 2, 1, 8, 0x20, 2, 24, tgaWith({0x83, 1})), ReadTga,
@@ -596,6 +604,8 @@ TEST(OwnFormats, UnusualButSoundFilesStillOpen) {
       {"bmp 108-byte header", Bmp(InfoHeader(108, 2, 1, 8, 0, 2), two, {0, 1, 0, 0}), ReadBmp},
       {"rle8 padding run and trailing bytes",
        withTail(Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, {4, 1, 0, 1}), 5), ReadBmp},
+      {"rle8 end of line, padding, end of picture",
+       Bmp(InfoHeader(40, 2, 1, 8, 1, 2), two, {2, 1, 0, 0, 0, 0, 0, 1}), ReadBmp},
       {"tga trailing footer",
        withTail(Tga(1, 2, 1, 8, 0x20, 2, 24, {0, 0, 0, 255, 255, 255, 0, 1}), 26), ReadTga},
       {"iff trailing bytes", withTail(Ilbm(2, 1, 1, 0, {0, 0xFFFFFF}, {0, 1}), 11), ReadIff},

@@ -147,7 +147,7 @@ TEST(PictureDamage, HugeDeclaredSizesAreRefusedBeforeAllocating) {
 
 namespace {
 // A 40 x 30 bilevel TIFF with the given compression, in one strip or in 16 x 16 tiles.
-std::vector<uint8_t> BilevelTiff(uint16_t compression, bool tiled) {
+std::vector<uint8_t> BilevelTiff(uint16_t compression, bool tiled, uint32_t rowsPerStrip = 30) {
   std::vector<uint8_t> out;
   TiffMemoryFile f;
   f.out = &out;
@@ -167,16 +167,17 @@ std::vector<uint8_t> BilevelTiff(uint16_t compression, bool tiled) {
     for (uint32_t t = 0; t < TIFFNumberOfTiles(tif); ++t)
       TIFFWriteEncodedTile(tif, t, tile.data(), tmsize_t(tile.size()));
   } else {
-    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, 30u);
+    TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, rowsPerStrip);
     for (uint32_t y = 0; y < 30; ++y) TIFFWriteScanline(tif, &rows[5 * y], y, 0);
   }
   TIFFClose(tif);
   return out;
 }
 
-// Sets the first value of a SHORT or LONG tag of a little-endian TIFF (in the entry or in its
+// Sets value `index` of a SHORT or LONG tag of a little-endian TIFF (in the entry or in its
 // array).
-std::vector<uint8_t> WithTiffTag(std::vector<uint8_t> tif, int tag, uint32_t value) {
+std::vector<uint8_t> WithTiffTag(std::vector<uint8_t> tif, int tag, uint32_t value,
+                                 size_t index = 0) {
   auto le32 = [&](size_t at) {
     return uint32_t(tif[at] | tif[at + 1] << 8 | tif[at + 2] << 16 | uint32_t(tif[at + 3]) << 24);
   };
@@ -185,7 +186,7 @@ std::vector<uint8_t> WithTiffTag(std::vector<uint8_t> tif, int tag, uint32_t val
     const size_t e = ifd + 2 + 12 * i;
     if ((tif[e] | tif[e + 1] << 8) != tag) continue;
     const int size = tif[e + 2] == 3 ? 2 : 4;  // SHORT or LONG
-    const size_t at = le32(e + 4) * size_t(size) > 4 ? le32(e + 8) : e + 8;
+    const size_t at = (le32(e + 4) * size_t(size) > 4 ? le32(e + 8) : e + 8) + index * size_t(size);
     for (int k = 0; k < size; ++k) tif[at + size_t(k)] = uint8_t(value >> (8 * k));
   }
   return tif;
@@ -231,6 +232,13 @@ const std::vector<uint8_t> kGifIndexThree = {
 TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
   const std::vector<uint8_t> strip = BilevelTiff(COMPRESSION_NONE, false);
   const std::vector<uint8_t> tiles = BilevelTiff(COMPRESSION_LZW, true);
+  // Three strips of 10 rows (50 bytes); the last one's 20 bytes end the file.
+  const std::vector<uint8_t> strips = BilevelTiff(COMPRESSION_NONE, false, 10);
+  const std::vector<uint8_t> lastCut =
+      WithTiffTag(WithTiffTag(strips, TIFFTAG_STRIPOFFSETS, uint32_t(strips.size() - 20), 2),
+                  TIFFTAG_STRIPBYTECOUNTS, 20, 2);
+  std::vector<uint8_t> gif88 = kGifIndexThree;
+  gif88[4] = '8';
   const struct {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -241,6 +249,12 @@ TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
        "\"tEXt\" is longer than the rest of the file"},
       {"png index past the palette", PalettePng({1, 0, 2}), ReadPng, kIndexOutsideTable},
       {"gif index past the table", kGifIndexThree, ReadGif, kIndexOutsideTable},
+      {"gif of version 88a", gif88, ReadGif, "the GIF version is neither 87a nor 89a"},
+      {"tiff last strip cut short", lastCut, ReadTiff,
+       "strip 3 of the TIFF picture is missing or cut short"},
+      {"tiff palette without a colour map",
+       WithTiffTag(Encode(WriteTiff, 8, true), TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_PALETTE), ReadTiff,
+       "the colour map is missing"},
       {"tiff strip past the file's end",
        WithTiffTag(strip, TIFFTAG_STRIPOFFSETS, uint32_t(strip.size() - 20)), ReadTiff,
        "strip 1 of the TIFF picture is missing or cut short"},
@@ -268,7 +282,7 @@ TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
   }
   // The sound files these were made from open, as 1-bit pictures; so does a strip whose byte
   // count is wrong while its pixels are all in the file (libtiff recomputes the count).
-  for (const auto& tif : {strip, tiles, BilevelTiff(COMPRESSION_CCITTFAX4, false),
+  for (const auto& tif : {strip, tiles, strips, BilevelTiff(COMPRESSION_CCITTFAX4, false),
                           WithTiffTag(strip, TIFFTAG_STRIPBYTECOUNTS, 50)}) {
     OwnedDib dib;
     std::string error;

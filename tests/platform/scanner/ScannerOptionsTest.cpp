@@ -1,10 +1,12 @@
 // Scanner options as text: values checked against their constraints, set on SANE's test
 // backend, and the further options kept per device in the settings file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
 
+#include "platform/scanner/OptionChoices.h"
 #include "platform/scanner/ScanSettings.h"
 #include "platform/scanner/ScannerOptions.h"
 #include "tests/support/SaneTestBackend.h"
@@ -144,6 +146,22 @@ TEST(OptionChoicesTest, ChoicesAreKeptPerDeviceInTheirOrder) {
   EXPECT_EQ(c.value, "a=b");
   for (const char* bad : {"mode", "=x", "Mode=x", "mo de=x"})
     EXPECT_FALSE(SplitOptionChoice(bad, c)) << bad;
+  // A whole file is read at once, in linear time, to what reading its lines in turn gives.
+  std::string text = "# comment\r\n\n";
+  DeviceOptionChoices byLine;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string line = "dev" + std::to_string(i % 3) + "\topt-" + std::to_string(i * 7 % 50) +
+                             "=" + std::to_string(i);
+    text += line + (i % 2 ? "\r\n" : "\n");
+    ASSERT_TRUE(ReadOptionChoiceLine(line, byLine));
+  }
+  DeviceOptionChoices whole;
+  int badLine = 0;
+  ASSERT_TRUE(ReadOptionChoiceText(text, whole, badLine));
+  EXPECT_EQ(whole, byLine);
+  EXPECT_EQ(whole["dev0"].size(), 50u);
+  EXPECT_FALSE(ReadOptionChoiceText(text + "dev0\topt\n", whole, badLine));
+  EXPECT_EQ(badLine, 3003);
 }
 
 TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
@@ -175,5 +193,8 @@ TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
   s.options.clear();
   ASSERT_TRUE(SaveScanSettings(path, s, error));
   EXPECT_FALSE(std::filesystem::exists(options));
+  ASSERT_EQ(mkfifo(options.c_str(), 0600), 0);  // refused at once, never waited on
+  EXPECT_FALSE(LoadScanSettings(path, read, error));
+  EXPECT_NE(error.find("scanner-options.dat is damaged"), std::string::npos) << error;
 }
 }  // namespace

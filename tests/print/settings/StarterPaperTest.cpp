@@ -116,7 +116,7 @@ TEST(StarterPaperTest, AFileThatCannotBeReadGetsNoStarterFormats) {
     FileReader reader;
     const char* cause;
   } cases[] = {{"read error", false, failing, "Input/output error"},
-               {"folder", true, nullptr, "Is a directory"}};
+               {"folder", true, nullptr, "it is a folder"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove_all(user);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 
+#include "print/templates/BoundedXml.h"
 #include "print/templates/LabelTemplate.h"
 #include "tests/support/TestFiles.h"
 
@@ -205,10 +207,60 @@ TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
   TempDir dir;
   std::vector<LabelTemplate> out;
   EXPECT_NE(ImportTemplateFile(dir.file("missing.xml"), out), "");
+  ASSERT_EQ(mkfifo(dir.file("pipe.xml").c_str(), 0600), 0);  // must not wait for a writer
+  EXPECT_NE(ImportTemplateFile(dir.file("pipe.xml"), out).find("device or a pipe"),
+            std::string::npos);
   PaperFormat t;
   t.width = t.height = t.stepAcross = t.stepDown = 50;
   t.name = "Written";
   ASSERT_EQ(ExportTemplateFile(dir.file("t.xml"), t, FormatDetails{}), "");
   ASSERT_EQ(ImportTemplateFile(dir.file("t.xml"), out), "");
   EXPECT_EQ(out.at(0).record.name, "Written");
+}
+
+// The reader's element stack, and its memory, stay within the depth bound however deep the
+// file nests, and no element carries more attributes than the bound (the reader compares each
+// with all before it); the refusal names the bound.
+TEST(LabelTemplateTest, NestingAndAttributesBeyondTheirBoundsAreRefused) {
+  const std::string label = "<Template part=\"p\"><Label-round radius=\"5\"/>%</Template>";
+  const auto nested = [](int depth, const std::string& inner) {
+    std::string open, close;
+    for (int i = 0; i < depth; ++i) open += "<a>", close += "</a>";
+    return open + inner + close;
+  };
+  const auto withLabel = [&](const std::string& inside) {
+    std::string t = label;
+    return t.replace(t.find('%'), 1, inside);
+  };
+  const auto attributes = [](int n) {
+    std::string a;
+    for (int i = 0; i < n; ++i) a += " b" + std::to_string(i) + "='='";
+    return a;
+  };
+  const std::string depth = "nested deeper than 32", many = "more than 64 attributes";
+  const struct {
+    std::string xml;
+    std::string refusal;  // empty: read
+  } cases[] = {
+      {"<Glabels-templates>" + nested(kMaxXmlDepth - 3, withLabel("")) + "</Glabels-templates>",
+       ""},
+      {"<Glabels-templates>" + nested(kMaxXmlDepth - 1, withLabel("")) + "</Glabels-templates>",
+       depth},
+      {"<Glabels-templates>" + withLabel(nested(kMaxXmlDepth, "")) + "</Glabels-templates>", depth},
+      {nested(1 << 20, ""), depth},  // 3 MB of open elements
+      {"<Glabels-templates><!--" + attributes(100) + "-->" +
+           withLabel("<Meta" + attributes(kMaxXmlAttributes) + "/>") + "</Glabels-templates>",
+       ""},
+      {"<Glabels-templates>" + withLabel("<Meta" + attributes(kMaxXmlAttributes + 1) + "/>") +
+           "</Glabels-templates>",
+       many},
+      {"<Glabels-templates><Template" + attributes(1 << 18) + "/></Glabels-templates>", many},
+  };
+  for (const auto& c : cases) {
+    LabelTemplateReader r;
+    EXPECT_EQ(r.read(Bytes(c.xml)), c.refusal.empty()) << c.xml.substr(0, 80);
+    if (!c.refusal.empty()) {
+      EXPECT_NE(r.error().find(c.refusal), std::string::npos) << r.error();
+    }
+  }
 }

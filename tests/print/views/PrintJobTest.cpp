@@ -237,6 +237,14 @@ TEST(PrintJobTest, ElementTooLargeForMemoryIsRefused) {
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(renders, 0);
   EXPECT_NE(result.error.find("too large"), std::string::npos);
+  // A disc of 520 mm: its 32-bit image and the two of its clip would take 1.8 GB.
+  r.format.width = r.format.stepAcross = r.format.height = r.format.stepDown = 520;
+  r.details.shape.kind = ShapeKind::Disc;
+  r.details.shape.outerDiameter = 520;
+  auto discPrinter = MakeJobPrinter({}, dir.file("disc.pdf"), 600);
+  const PrintResult disc = PrintSheets(*discPrinter, r, RedElement(&renders));
+  EXPECT_FALSE(disc.ok);
+  EXPECT_EQ(renders, 0);
 }
 
 TEST(PrintJobTest, PdfFileDialogAsksForAPdfOfItsOwnKind) {

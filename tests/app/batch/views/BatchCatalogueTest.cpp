@@ -64,6 +64,7 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
             std::to_string(starters + 2) + "\t");
 
   EXPECT_EQ(Catalogue({"--add", "Avery"}, paper).code, 2);
+  EXPECT_EQ(Catalogue({"--add", ""}, paper).code, 2);  // not the whole catalogue
   EXPECT_EQ(Catalogue({"--add", "Avery:no-such-part"}, paper).code, 1);
   EXPECT_EQ(Catalogue({"--paper", "A3"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--category", "nothing"}, paper).code, 2);

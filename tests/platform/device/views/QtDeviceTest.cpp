@@ -304,3 +304,55 @@ TEST(QtDeviceTest, ABorrowedPainterGetsItsStateBack) {
   }
   EXPECT_EQ(p.pen().color(), QColor(1, 2, 3));
 }
+
+// An outline drawn at once matches the text drawn at every offset off the centre lines, as the
+// renderer drew it before, up to antialiasing: ink in one has ink within a pixel in the other.
+TEST(QtDeviceTest, AnOutlineAtOnceCoversWhatCopiesAtEveryOffsetCovered) {
+  LogFont font;
+  font.faceName = "Liberation Sans";
+  font.height = -40;
+  const auto draw = [&](int w, bool atOnce, bool flat) {
+    QImage img = White(420, 160);
+    QtDevice dev(img);
+    dev.SetBkMode(TRANSPARENT);
+    dev.SelectFont(font);
+    const auto text = [&](int dx, int dy) {
+      if (flat)
+        dev.DrawText("Wavy text AVW\rsecond line", RECT{20 + dx, 20 + dy, 400 + dx, 150 + dy},
+                     DT_WORDBREAK);
+      else
+        dev.TextOut(20 + dx, 60 + dy, "Outline & Ag@8");
+    };
+    if (atOnce) {
+      EXPECT_TRUE(dev.SetTextOutline(w));
+      text(0, 0);
+      dev.SetTextOutline(0);
+    } else {
+      for (int dx = -w; dx <= w; ++dx)
+        for (int dy = -w; dy <= w; ++dy)
+          if (dx != 0 && dy != 0) text(dx, dy);
+    }
+    return img;
+  };
+  for (const bool flat : {false, true})
+    for (const int w : {1, 2, 4, 8}) {
+      const QImage copies = draw(w, false, flat), once = draw(w, true, flat);
+      // Paper all around: no ink within a pixel, where antialiasing may put it.
+      const auto paperAround = [](const QImage& img, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+          for (int dx = -1; dx <= 1; ++dx)
+            if (img.valid(x + dx, y + dy) && qGray(img.pixel(x + dx, y + dy)) <= 192) return false;
+        return true;
+      };
+      int ink = 0, disagree = 0;
+      for (int y = 0; y < copies.height(); ++y)
+        for (int x = 0; x < copies.width(); ++x) {
+          const int a = qGray(copies.pixel(x, y)), b = qGray(once.pixel(x, y));
+          ink += a < 128;
+          disagree += (a < 64 && paperAround(once, x, y)) || (b < 64 && paperAround(copies, x, y));
+        }
+      EXPECT_GT(ink, 1000) << w;
+      EXPECT_LE(disagree, ink / 100)
+          << "outline " << w << (flat ? " flat: " : ": ") << disagree << " of " << ink;
+    }
+}
