@@ -161,7 +161,8 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
                                 MsgIcon::Information);
 
   const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
-  const PixelSize bleedPx = BleedPixels(request.details.bleed, request.calibration, dpx, dpy);
+  const PixelSize bleedPx =
+      BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
   if (PrintElementBytes(es, bleedPx, NeedsClip(request.details)) > kMaxPrintElementBytes) {
     painter.end();
     printer.abort();
