@@ -11,6 +11,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/RegularFile.h"
+
 namespace {
 FileReader g_testReader = nullptr;
 }

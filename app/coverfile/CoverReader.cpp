@@ -105,8 +105,8 @@ CoverError ParseCover(ByteSource& s, CoverContents& out) {
   if (out.pageWidth <= 0 || out.pageHeight <= 0 || !Positive(out.viewZoom) ||
       !Positive(out.viewScale))
     return CoverError::Damaged;
-  const double viewFactor = out.ViewZoom / out.ViewScale;
-  if (!(std::max(out.PageWidth, out.PageHeight) * viewFactor <= kMaxCoverViewSide))
+  const double viewFactor = out.viewZoom / out.viewScale;
+  if (!(std::max(out.pageWidth, out.pageHeight) * viewFactor <= kMaxCoverViewSide))
     return CoverError::ViewTooLarge;
   const CoverError objects = ParseObjects(s, out);
   if (objects != CoverError::None) return objects;

@@ -212,7 +212,7 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
   }
   ReplacingFile file(fileName);
   if (file.open() && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
-  return error = SystemReason(file.errorNumber()), false;
+  return error = FileErrorText(file.errorNumber()), false;
 }
 
 void OpenDib(Dib& out, const std::string& fileName) {
