@@ -435,12 +435,6 @@ Befehle:
         <translation> (verwenden Sie .bmp, .dib, .gif, .iff, .jif, .jpg, .lbm, .pcx, .rle, .tga, .tif oder .png)</translation>
     </message>
     <message>
-        <source>quendrix: %s The defaults are used.
-</source>
-        <translation>quendrix: %s Es werden die Standardwerte verwendet.
-</translation>
-    </message>
-    <message>
         <source>scanning: %3d%%</source>
         <translation>Scannen: %3d%%</translation>
     </message>
@@ -449,6 +443,10 @@ Befehle:
 </source>
         <translation>quendrix: der Scanner hat %s angepasst
 </translation>
+    </message>
+    <message>
+        <source> What can be read is used, the defaults for the rest.</source>
+        <translation> Was lesbar ist, wird verwendet, für den Rest die Standardwerte.</translation>
     </message>
 </context>
 <context>
@@ -585,6 +583,10 @@ Befehle:
     <message>
         <source>This printer can not be used!</source>
         <translation>Dieser Drucker kann nicht verwendet werden!</translation>
+    </message>
+    <message>
+        <source> cannot be read (</source>
+        <translation> kann nicht gelesen werden (</translation>
     </message>
 </context>
 <context>
@@ -864,6 +866,10 @@ Befehle:
     <message>
         <source> is damaged: </source>
         <translation> ist beschädigt: </translation>
+    </message>
+    <message>
+        <source> cannot be read (</source>
+        <translation> kann nicht gelesen werden (</translation>
     </message>
 </context>
 <context>
@@ -1446,6 +1452,61 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>KeptFiles</name>
+    <message>
+        <source>Changes are not saved, because a newer version wrote </source>
+        <translation>Änderungen werden nicht gespeichert, weil eine neuere Version folgende Datei schrieb: </translation>
+    </message>
+    <message>
+        <source>Changes are not saved, because </source>
+        <translation>Änderungen werden nicht gespeichert, weil </translation>
+    </message>
+    <message>
+        <source> cannot be read.</source>
+        <translation> nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The damaged file </source>
+        <translation>Die beschädigte Datei </translation>
+    </message>
+    <message>
+        <source> cannot be kept aside; it is not replaced.</source>
+        <translation> kann nicht beiseitegelegt werden; sie wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>it is too large.</source>
+        <translation>sie ist zu groß.</translation>
+    </message>
+    <message>
+        <source>
+It is kept as </source>
+        <translation>
+Sie wird als </translation>
+    </message>
+    <message>
+        <source>.damaged before it is written again.</source>
+        <translation>.damaged aufbewahrt, bevor sie neu geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>
+The file is left as it is; changes last until the program ends.</source>
+        <translation>
+Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</translation>
+    </message>
+    <message>
+        <source>The file </source>
+        <translation>Die Datei </translation>
+    </message>
+    <message>
+        <source> was written by a newer version; it is left as it is.</source>
+        <translation> wurde von einer neueren Version geschrieben; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Cannot remove </source>
+        <translation>Kann nicht entfernen: </translation>
+    </message>
+</context>
+<context>
     <name>LabelTemplateReader</name>
     <message>
         <source>a free outline (path) cannot be printed</source>
@@ -1682,10 +1743,6 @@ Befehle:
         <translation>keine Datei mit Druckpositionen</translation>
     </message>
     <message>
-        <source>unknown version</source>
-        <translation>unbekannte Version</translation>
-    </message>
-    <message>
         <source>impossible number of formats</source>
         <translation>unmögliche Anzahl von Formaten</translation>
     </message>
@@ -1700,10 +1757,6 @@ Befehle:
     <message>
         <source>bytes after the last entry</source>
         <translation>Bytes nach dem letzten Eintrag</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>zu groß</translation>
     </message>
 </context>
 <context>
@@ -2095,14 +2148,6 @@ Die Datei bleibt, wie sie ist.</translation>
         <translation>Die Liste der Papierformate kann nicht gespeichert werden, weil </translation>
     </message>
     <message>
-        <source>The damaged file </source>
-        <translation>Die beschädigte Datei </translation>
-    </message>
-    <message>
-        <source> cannot be kept aside; the list is not saved.</source>
-        <translation> kann nicht beiseitegelegt werden; die Liste wird nicht gespeichert.</translation>
-    </message>
-    <message>
         <source>
 The change is kept until the program ends.</source>
         <translation>
@@ -2487,10 +2532,6 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <translation>keine Datei mit Druckerkalibrierungen</translation>
     </message>
     <message>
-        <source>unknown version</source>
-        <translation>unbekannte Version</translation>
-    </message>
-    <message>
         <source>impossible number of printers</source>
         <translation>unmögliche Anzahl von Druckern</translation>
     </message>
@@ -2509,14 +2550,6 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>bytes after the last entry</source>
         <translation>Bytes nach dem letzten Eintrag</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>zu groß</translation>
-    </message>
-    <message>
-        <source>Cannot remove </source>
-        <translation>Kann nicht entfernen: </translation>
     </message>
 </context>
 <context>
@@ -3008,10 +3041,6 @@ Erstes Element: </translation>
     <message>
         <source> is damaged (line </source>
         <translation> ist beschädigt (Zeile </translation>
-    </message>
-    <message>
-        <source> cannot be removed: </source>
-        <translation> kann nicht entfernt werden: </translation>
     </message>
     <message>
         <source>The scanner settings file </source>
@@ -3633,6 +3662,21 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>is neither a folder, a cue sheet (.cue) nor a playlist (.m3u, .m3u8)</source>
         <translation>ist weder ein Ordner noch ein Cue-Sheet (.cue) noch eine Wiedergabeliste (.m3u, .m3u8)</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsChoice</name>
+    <message>
+        <source>The unit file </source>
+        <translation>Die Einheitendatei </translation>
+    </message>
+    <message>
+        <source> cannot be read (</source>
+        <translation> kann nicht gelesen werden (</translation>
+    </message>
+    <message>
+        <source> is damaged; inches are shown.</source>
+        <translation> ist beschädigt; es werden Zoll angezeigt.</translation>
     </message>
 </context>
 <context>

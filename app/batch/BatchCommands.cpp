@@ -97,6 +97,6 @@ int RunBatch(const Args& args) {
 }
 
 int Fail(int code, const std::string& reason) {
-  std::fprintf(stderr, "quendrix: %s\n", reason.c_str());
+  if (!reason.empty()) std::fprintf(stderr, "quendrix: %s\n", reason.c_str());  // else told before
   return code;
 }

@@ -116,8 +116,9 @@ int RunScanCommand(const Args& args) {
   ScanSettings settings;
   std::string error;
   if (!LoadScanSettings(ScanSettingsPath(), settings, error))
-    std::fprintf(stderr, Translate("BatchScan", "quendrix: %s The defaults are used.\n").c_str(),
-                 error.c_str());
+    std::fprintf(
+        stderr, "quendrix: %s%s\n", error.c_str(),
+        Translate("BatchScan", " What can be read is used, the defaults for the rest.").c_str());
   if (std::string complaint = ParseOptions(args, settings); !complaint.empty())
     return Fail(kExitUsage, complaint);
 

@@ -22,7 +22,7 @@ struct ScanService {
     if (loaded) return;
     loaded = true;
     if (path.empty()) path = ScanSettingsPath();
-    if (!LoadScanSettings(path, settings, loadError)) settings = ScanSettings{};
+    LoadScanSettings(path, settings, loadError);  // keeps what could be read
   }
 
   ScanJob job;
