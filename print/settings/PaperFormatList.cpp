@@ -64,6 +64,19 @@ void PaperFormatList::remove(size_t i) {
 std::string PaperFormatList::importFile(const std::string& path) {
   std::vector<LabelTemplate> templates;
   if (std::string error = ImportTemplateFile(path, templates); !error.empty()) return error;
+  if (formats_.size() + templates.size() > static_cast<size_t>(kMaxPaperFormats))
+    return path + Translate("PaperFormatList", ": the list would hold more than ") +
+           std::to_string(kMaxPaperFormats) + Translate("PaperFormatList", " paper formats.");
+  // Only what the list's reader takes back is added: a format it would refuse loses the list.
+  for (const LabelTemplate& t : templates) {
+    PaperFormat back;
+    std::string why = DecodePaperFormat(EncodePaperFormat(t.record).data(), back)
+                          ? CheckDetails(back, t.details)
+                          : Translate("PaperFormatList", "its sizes or positions are impossible.");
+    if (!why.empty())
+      return path + Translate("PaperFormatList", ": the label ") + t.record.name +
+             Translate("PaperFormatList", " cannot be kept: ") + why;
+  }
   for (const LabelTemplate& t : templates) add(t.record, t.details);
   return {};
 }

@@ -104,6 +104,16 @@ PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
 KeptWrite SavePrinterCalibrations(const std::string& path,
                                   const std::vector<PrinterCalibration>& entries) {
   if (entries.empty()) return RemoveKeptFile(path);
+  for (const PrinterCalibration& e : entries)
+    if (e.printer.queue.size() > kMaxQueueNameBytes) {  // cut, it would never match again
+      KeptWrite r;
+      r.outcome = KeptWrite::NotWritten;
+      r.message = Translate("PrinterCalibrations", "The printer name ") + e.printer.queue +
+                  Translate("PrinterCalibrations",
+                            " is longer than 255 bytes; its calibration "
+                            "cannot be kept.");
+      return r;
+    }
   return WriteKeptFile(path, EncodePrinterCalibrations(entries));
 }
 

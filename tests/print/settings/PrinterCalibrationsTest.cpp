@@ -90,3 +90,15 @@ TEST(PrinterCalibrationsTest, DamagedFilesAreRefusedWhole) {
     EXPECT_NE(r.message.find("damaged"), std::string::npos) << bytes.size();
   }
 }
+
+TEST(PrinterCalibrationsTest, ANameTheFileCannotHoldIsRefusedNotCut) {
+  TempDir dir;
+  const std::string file = dir.file("options-printers.dat");
+  ASSERT_TRUE(SavePrinterCalibrations(file, {kOffice}).written());
+  const auto before = ReadBytes(file);
+  const KeptWrite saved =
+      SavePrinterCalibrations(file, {kOffice, {{std::string(300, 'p'), 0}, kOffice.values}});
+  EXPECT_EQ(saved.outcome, KeptWrite::NotWritten);
+  EXPECT_NE(saved.message.find("longer than 255 bytes"), std::string::npos);
+  EXPECT_EQ(ReadBytes(file), before);
+}
