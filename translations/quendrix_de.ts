@@ -2078,6 +2078,29 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     </message>
 </context>
 <context>
+    <name>PaperFormatList</name>
+    <message>
+        <source>: the list would hold more than </source>
+        <translation>: die Liste hätte mehr als </translation>
+    </message>
+    <message>
+        <source> paper formats.</source>
+        <translation> Papierformate.</translation>
+    </message>
+    <message>
+        <source>its sizes or positions are impossible.</source>
+        <translation>seine Größen oder Positionen sind unmöglich.</translation>
+    </message>
+    <message>
+        <source>: the label </source>
+        <translation>: das Etikett </translation>
+    </message>
+    <message>
+        <source> cannot be kept: </source>
+        <translation> kann nicht übernommen werden: </translation>
+    </message>
+</context>
+<context>
     <name>PaperFormatPanel</name>
     <message>
         <source>Paper format</source>
@@ -2550,6 +2573,14 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>bytes after the last entry</source>
         <translation>Bytes nach dem letzten Eintrag</translation>
+    </message>
+    <message>
+        <source>The printer name </source>
+        <translation>Der Druckername </translation>
+    </message>
+    <message>
+        <source> is longer than 255 bytes; its calibration cannot be kept.</source>
+        <translation> ist länger als 255 Bytes; seine Kalibrierung kann nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -3329,6 +3360,10 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>Cannot write </source>
         <translation>Kann nicht schreiben: </translation>
+    </message>
+    <message>
+        <source>: it is not a regular file.</source>
+        <translation>: es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
