@@ -163,4 +163,20 @@ TEST(BatchCatalogue, EachSettingsFileOfTheListIsKeptAsidePreservedOrRefusedByOne
       if (name != c.file && name != "paper.dat" && name != "paper-details.dat")
         EXPECT_EQ(after.at(name), kept) << name;
   }
+  // A list that is a link is written through it; a device is never replaced by an export.
+  TempDir dir;
+  const std::string real = dir.file("real.dat"), link = dir.file("paper.dat");
+  const std::string disc = dir.file("disc.xml");
+  WriteBytes(disc, std::vector<uint8_t>(xml.begin(), xml.end()));
+  ASSERT_EQ(RunFormatsCommandWith({"import", disc}, real), 0);
+  std::filesystem::create_symlink(real, link);
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunFormatsCommandWith({"import", disc}, link), 0);
+  EXPECT_EQ(RunFormatsCommandWith({"export", "1", "/dev/full"}, link), 1);
+  (void)testing::internal::GetCapturedStdout();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("not a regular file"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(LoadPaperFormats(real).formats.size(), LoadPaperFormats(link).formats.size());
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
