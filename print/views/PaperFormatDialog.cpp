@@ -183,10 +183,12 @@ void PaperFormatDialog::setMillimetres(bool mm) {
   unitBox->setCurrentIndex(mm ? 1 : 0);
 }
 
-void PaperFormatDialog::setUnitsFile(const std::string& path) {
+std::string PaperFormatDialog::setUnitsFile(const std::string& path) {
   unitsFile_.clear();  // reading the choice must not write it back
-  setMillimetres(ReadUnitsChoice(path));
+  std::string message;
+  setMillimetres(ReadUnitsChoice(path, &message));
   unitsFile_ = path;
+  return message;
 }
 
 void PaperFormatDialog::UpdateDrawing() {

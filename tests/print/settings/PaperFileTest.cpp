@@ -8,6 +8,7 @@
 #include "platform/SettingsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/settings/PaperFormatList.h"
+#include "print/settings/UnitsChoice.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -262,4 +263,20 @@ TEST(PaperFormatListTest, AnImportAddsOnlyWhatTheListCanReadBack) {
   WriteBytes(dir.file("two.xml"), std::vector<uint8_t>(two.begin(), two.end()));
   EXPECT_NE(list.importFile(dir.file("two.xml")).find("more than 10000"), std::string::npos);
   EXPECT_EQ(list.formats().size(), size_t(kMaxPaperFormats) - 1);
+}
+
+TEST(PaperFormatListTest, TheUnitFileFollowsTheRuleOfEverySettingsFile) {
+  TempDir dir;
+  const std::string file = dir.file("paper-units.txt");
+  EXPECT_FALSE(ReadUnitsChoice(file));  // none yet: inches, silently
+  ASSERT_TRUE(KeepUnitsChoice(file, true).written());
+  std::string message;
+  EXPECT_TRUE(ReadUnitsChoice(file, &message));
+  EXPECT_EQ(message, "");
+  WriteBytes(file, {'c', 'm', '\n'});
+  EXPECT_FALSE(ReadUnitsChoice(file, &message));
+  EXPECT_NE(message.find(file + ".damaged"), std::string::npos) << message;
+  ASSERT_TRUE(KeepUnitsChoice(file, false).written());
+  EXPECT_EQ(ReadBytes(file + ".damaged"), (std::vector<uint8_t>{'c', 'm', '\n'}));
+  EXPECT_EQ(ReadBytes(file), (std::vector<uint8_t>{'i', 'n', 'c', 'h', '\n'}));
 }
