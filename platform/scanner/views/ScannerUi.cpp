@@ -48,7 +48,7 @@ void scanner::selectScanner(QWidget* owner) {
   if (!s.loadError.empty()) dialog.showNotice(QString::fromStdString(s.loadError));
   if (dialog.exec() != QDialog::Accepted) return;
   std::string error;
-  if (!SetScannerChoice(dialog.settings(), error)) ShowError(error);
+  if (!SetScannerChoice(dialog.settings(), error) && !error.empty()) ShowError(error);  // else told
 }
 
 void scanner::startScan(QObject* window) {
