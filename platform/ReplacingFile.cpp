@@ -42,16 +42,25 @@ bool ReplacingFile::fail(int error) {
 }
 
 std::string ReplacingFile::error() const {
+  if (notRegular_)
+    return Translate("SettingsFile", "Cannot write ") + path_ +
+           Translate("SettingsFile", ": it is not a regular file.");
   return Translate("SettingsFile", "Cannot write ") + path_ + ": " + std::strerror(errno_);
 }
 
 bool ReplacingFile::open() {
   discard();
-  failed_ = false;
+  failed_ = notRegular_ = false;
   errno_ = 0;
   const fs::path target(target_);
   const std::string base = target.filename().string();
   if (base.empty()) return fail(EISDIR);
+  // A device, FIFO or folder is never replaced by a file of ours.
+  struct stat existing {};
+  if (::stat(target_.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+    notRegular_ = true;
+    return fail(EINVAL);
+  }
   // A file the user may not write stays as it is, although its folder would allow a rename.
   if (::access(target_.c_str(), F_OK) == 0 && ::access(target_.c_str(), W_OK) != 0)
     return fail(errno);

@@ -13,7 +13,8 @@ class ReplacingFile {
   ReplacingFile(const ReplacingFile&) = delete;
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
-  // Creates the temporary file; false when the folder or the target does not allow it.
+  // Creates the temporary file; false when the folder or the target does not allow it, or the
+  // target is not a regular file (a device, a FIFO, a folder).
   bool open();
   // Writes all n bytes; false (and every later call fails) on any error.
   bool write(const void* data, size_t n);
@@ -24,6 +25,8 @@ class ReplacingFile {
   int errorNumber() const { return errno_; }
   // "Cannot write PATH: reason", the one text every writer of settings reports.
   std::string error() const;
+  // The temporary file, for a writer that fills it by name (a PDF printer); empty until open.
+  const std::string& tempPath() const { return temp_; }
 
  private:
   bool fail(int error);
@@ -35,6 +38,7 @@ class ReplacingFile {
   int fd_ = -1;
   int errno_ = 0;
   bool failed_ = false;
+  bool notRegular_ = false;
 };
 
 // Writes `size` bytes whole through a ReplacingFile; an error text, empty on success.

@@ -21,5 +21,5 @@ PrintJobPlan::PrintJobPlan(const JobChoices& c) {
 std::string PrintJobPlan::finish(bool printed, const std::string& paperFile) const {
   // Only a whole job ends a sheet; a job with wrong pages never printed.
   if (!printed || !pagesError_.empty() || !request_.sheets.empty()) return {};
-  return RememberNextPosition(paperFile, request_.format, NextAfter(layout_));
+  return RememberNextPosition(paperFile, request_.format, NextAfter(layout_)).message;
 }

@@ -122,9 +122,10 @@ PictureEdit::PictureEdit(History* history, Dib& dib, PictureOp op)
     hasPalette_ = dib_.HasPalette;
     return;
   }
-  if (history_->reserve(PictureBytes(dib_)) && !ExactCopy(dib_, before_)) {
+  // The history gives up older steps only once the operation succeeded (commit).
+  if (PictureBytes(dib_) > history_->byteBudget() || !ExactCopy(dib_, before_)) {
     FreeDib(before_);
-    history_->markUnkept();
+    unkept_ = true;
   }
 }
 
@@ -139,7 +140,9 @@ void PictureEdit::commit(const std::string& what) {
   if (byOperation_)
     history_->record(std::make_unique<PictureOperationChange>(
         dib_, op_, PictureLook{info_, logPal_, hasPalette_}));
-  else if (before_.Bits && !SamePicture(before_, dib_))
+  else if (unkept_)
+    history_->markUnkept();
+  else if (before_.Bits && !SamePicture(before_, dib_) && history_->reserve(PictureBytes(before_)))
     history_->record(std::make_unique<PictureSwapChange>(dib_, before_));
   history_->commit(what);
 }

@@ -32,6 +32,7 @@ class PictureEdit {
   LOGPALETTE256 logPal_;
   uint8_t hasPalette_ = 0;
   bool done_ = false;
+  bool unkept_ = false;  // no copy could be kept: known to the history only when committed
 };
 
 // A scan or an opened picture replaces `dib` whole: the old picture goes to the history (within

@@ -496,6 +496,10 @@ Befehle:
         <translation>quendrix: der Scanner hat %1 angepasst
 </translation>
     </message>
+    <message>
+        <source> What can be read is used, the defaults for the rest.</source>
+        <translation> Was lesbar ist, wird verwendet, für den Rest die Standardwerte.</translation>
+    </message>
 </context>
 <context>
     <name>BatchTracks</name>
@@ -650,6 +654,10 @@ Befehle:
     <message>
         <source>This printer can not be used!</source>
         <translation>Dieser Drucker kann nicht verwendet werden!</translation>
+    </message>
+    <message>
+        <source> cannot be read (</source>
+        <translation> kann nicht gelesen werden (</translation>
     </message>
 </context>
 <context>
@@ -949,6 +957,10 @@ Befehle:
     <message>
         <source> is damaged: </source>
         <translation> ist beschädigt: </translation>
+    </message>
+    <message>
+        <source> cannot be read (</source>
+        <translation> kann nicht gelesen werden (</translation>
     </message>
 </context>
 <context>
@@ -1551,6 +1563,61 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>KeptFiles</name>
+    <message>
+        <source>Changes are not saved, because a newer version wrote </source>
+        <translation>Änderungen werden nicht gespeichert, weil eine neuere Version folgende Datei schrieb: </translation>
+    </message>
+    <message>
+        <source>Changes are not saved, because </source>
+        <translation>Änderungen werden nicht gespeichert, weil </translation>
+    </message>
+    <message>
+        <source> cannot be read.</source>
+        <translation> nicht gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The damaged file </source>
+        <translation>Die beschädigte Datei </translation>
+    </message>
+    <message>
+        <source> cannot be kept aside; it is not replaced.</source>
+        <translation> kann nicht beiseitegelegt werden; sie wird nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>it is too large.</source>
+        <translation>sie ist zu groß.</translation>
+    </message>
+    <message>
+        <source>
+It is kept as </source>
+        <translation>
+Sie wird als </translation>
+    </message>
+    <message>
+        <source>.damaged before it is written again.</source>
+        <translation>.damaged aufbewahrt, bevor sie neu geschrieben wird.</translation>
+    </message>
+    <message>
+        <source>
+The file is left as it is; changes last until the program ends.</source>
+        <translation>
+Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</translation>
+    </message>
+    <message>
+        <source>The file </source>
+        <translation>Die Datei </translation>
+    </message>
+    <message>
+        <source> was written by a newer version; it is left as it is.</source>
+        <translation> wurde von einer neueren Version geschrieben; sie bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Cannot remove </source>
+        <translation>Kann nicht entfernen: </translation>
+    </message>
+</context>
+<context>
     <name>LabelTemplateReader</name>
     <message>
         <source>a free outline (path) cannot be printed</source>
@@ -1787,10 +1854,6 @@ Befehle:
         <translation>keine Datei mit Druckpositionen</translation>
     </message>
     <message>
-        <source>unknown version</source>
-        <translation>unbekannte Version</translation>
-    </message>
-    <message>
         <source>impossible number of formats</source>
         <translation>unmögliche Anzahl von Formaten</translation>
     </message>
@@ -1805,10 +1868,6 @@ Befehle:
     <message>
         <source>bytes after the last entry</source>
         <translation>Bytes nach dem letzten Eintrag</translation>
-    </message>
-    <message>
-        <source>too large</source>
-        <translation>zu groß</translation>
     </message>
 </context>
 <context>
@@ -2130,6 +2189,29 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>PaperFormatList</name>
+    <message>
+        <source>: the list would hold more than </source>
+        <translation>: die Liste hätte mehr als </translation>
+    </message>
+    <message>
+        <source> paper formats.</source>
+        <translation> Papierformate.</translation>
+    </message>
+    <message>
+        <source>its sizes or positions are impossible.</source>
+        <translation>seine Größen oder Positionen sind unmöglich.</translation>
+    </message>
+    <message>
+        <source>: the label </source>
+        <translation>: das Etikett </translation>
+    </message>
+    <message>
+        <source> cannot be kept: </source>
+        <translation> kann nicht übernommen werden: </translation>
+    </message>
+</context>
+<context>
     <name>PaperFormatPanel</name>
     <message>
         <source>Paper format</source>
@@ -2198,14 +2280,6 @@ Die Datei bleibt, wie sie ist.</translation>
     <message>
         <source>The paper format list cannot be saved, because </source>
         <translation>Die Liste der Papierformate kann nicht gespeichert werden, weil </translation>
-    </message>
-    <message>
-        <source>The damaged file </source>
-        <translation>Die beschädigte Datei </translation>
-    </message>
-    <message>
-        <source> cannot be kept aside; the list is not saved.</source>
-        <translation> kann nicht beiseitegelegt werden; die Liste wird nicht gespeichert.</translation>
     </message>
     <message>
         <source>
@@ -2572,10 +2646,6 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <translation>keine Datei mit Druckerkalibrierungen</translation>
     </message>
     <message>
-        <source>unknown version</source>
-        <translation>unbekannte Version</translation>
-    </message>
-    <message>
         <source>impossible number of printers</source>
         <translation>unmögliche Anzahl von Druckern</translation>
     </message>
@@ -2596,12 +2666,12 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <translation>Bytes nach dem letzten Eintrag</translation>
     </message>
     <message>
-        <source>too large</source>
-        <translation>zu groß</translation>
+        <source>The printer name </source>
+        <translation>Der Druckername </translation>
     </message>
     <message>
-        <source>Cannot remove </source>
-        <translation>Kann nicht entfernen: </translation>
+        <source> is longer than 255 bytes; its calibration cannot be kept.</source>
+        <translation> ist länger als 255 Bytes; seine Kalibrierung kann nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -3162,10 +3232,6 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
         <translation> ist beschädigt (Zeile </translation>
     </message>
     <message>
-        <source> cannot be removed: </source>
-        <translation> kann nicht entfernt werden: </translation>
-    </message>
-    <message>
         <source>The scanner settings file </source>
         <translation>Die Datei der Scanner-Einstellungen </translation>
     </message>
@@ -3456,6 +3522,10 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>Cannot write </source>
         <translation>Kann nicht schreiben: </translation>
+    </message>
+    <message>
+        <source>: it is not a regular file.</source>
+        <translation>: es ist keine gewöhnliche Datei.</translation>
     </message>
 </context>
 <context>
@@ -3797,6 +3867,21 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>holds more than 10000 entries</source>
         <translation>enthält mehr als 10000 Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>UnitsChoice</name>
+    <message>
+        <source>The unit file </source>
+        <translation>Die Einheitendatei </translation>
+    </message>
+    <message>
+        <source> cannot be read (</source>
+        <translation> kann nicht gelesen werden (</translation>
+    </message>
+    <message>
+        <source> is damaged; inches are shown.</source>
+        <translation> ist beschädigt; es werden Zoll angezeigt.</translation>
     </message>
 </context>
 <context>

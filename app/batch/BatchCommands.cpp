@@ -111,6 +111,7 @@ int RunBatch(const Args& args) {
 }
 
 int Fail(int code, const std::string& reason) {
-  std::fprintf(stderr, "quendrix: %s\n", EscapeControls(reason).c_str());
+  if (!reason.empty())  // else told before
+    std::fprintf(stderr, "quendrix: %s\n", EscapeControls(reason).c_str());
   return code;
 }

@@ -121,9 +121,9 @@ int RunScanCommand(const Args& args) {
   ScanSettings settings;
   std::string error;
   if (!LoadScanSettings(ScanSettingsPath(), settings, error))
-    std::fputs(
-        FillIn(Translate("BatchScan", "quendrix: %1 The defaults are used.\n"), {error}).c_str(),
-        stderr);
+    std::fprintf(
+        stderr, "quendrix: %s%s\n", error.c_str(),
+        Translate("BatchScan", " What can be read is used, the defaults for the rest.").c_str());
   if (std::string complaint = ParseOptions(args, settings); !complaint.empty())
     return Fail(kExitUsage, complaint);
 

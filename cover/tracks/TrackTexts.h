@@ -14,7 +14,8 @@ struct TextBlock {
 
 // Creates one text object per block, in order, the first with its top-left corner at the
 // view point (viewX, viewY) and each next one below the one before, all with `font` as a new
-// text gets it. Creates none and shows the full-table message when the slots do not suffice.
+// text gets it. A block longer than a text may hold is split over several texts. Creates none
+// and shows the full-table message when the slots do not suffice.
 // Returns the slots made; the last one is selected.
 std::vector<int> PlaceTextBlocks(ObjectTable& table, int viewX, int viewY,
                                  const std::vector<TextBlock>& blocks, const FontSpec& font);

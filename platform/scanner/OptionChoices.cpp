@@ -73,6 +73,7 @@ bool ReadOptionChoiceText(const std::string& text, DeviceOptionChoices& out, int
   DeviceOptionChoices read = out;
   std::string device;
   int lineNo = 0;
+  badLine = 0;
   for (size_t start = 0; start < text.size();) {
     size_t end = text.find('\n', start);
     if (end == std::string::npos) end = text.size();
@@ -82,15 +83,15 @@ bool ReadOptionChoiceText(const std::string& text, DeviceOptionChoices& out, int
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
     OptionChoice choice;
-    if (!SplitLine(line, device, choice)) {
-      badLine = lineNo;
-      return false;
+    if (!SplitLine(line, device, choice)) {  // skipped; the other lines are still read
+      if (badLine == 0) badLine = lineNo;
+      continue;
     }
     read[device].push_back(std::move(choice));
   }
   for (auto& [name, choices] : read) KeepLastOfEach(choices);
   out = std::move(read);
-  return true;
+  return badLine == 0;
 }
 
 std::string OptionChoiceLines(const DeviceOptionChoices& choices) {

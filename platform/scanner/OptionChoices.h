@@ -26,7 +26,8 @@ bool SplitOptionChoice(const std::string& text, OptionChoice& out);
 // Reads one line into `out`; false when it is damaged.
 bool ReadOptionChoiceLine(const std::string& line, DeviceOptionChoices& out);
 // Reads the lines of a whole file (blank lines and '#' comments skipped) in time linear in its
-// size, as if each line were read in turn; false and the 1-based number of the first damaged line.
+// size, as if each line were read in turn; a damaged line is skipped: false and the 1-based
+// number of the first damaged line.
 bool ReadOptionChoiceText(const std::string& text, DeviceOptionChoices& out, int& badLine);
 // The lines for all devices, each ending in a newline (empty when there are none).
 std::string OptionChoiceLines(const DeviceOptionChoices& choices);

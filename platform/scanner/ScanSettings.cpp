@@ -1,12 +1,12 @@
 #include "platform/scanner/ScanSettings.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
 
+#include "platform/KeptFiles.h"
 #include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsDir.h"
@@ -39,39 +39,54 @@ bool ParseArea(const std::string& text, ScanArea& out) {
   return true;
 }
 
-bool WriteReplacing(const std::string& path, const std::string& text, std::string& error) {
-  error = WriteFileReplacing(path, text.data(), text.size());
-  return error.empty();
+bool WriteKept(const std::string& path, const std::string& text, std::string& error) {
+  const KeptWrite written = WriteKeptFile(path, std::vector<uint8_t>(text.begin(), text.end()));
+  error = written.message;
+  return written.written();
 }
 
+// Reads a settings text of at most `limit` bytes into `out`; false with `error` set when it is
+// damaged or unreadable (`out` then holds what could be read).
+bool ReadText(const std::string& path, size_t limit, const std::string& what,
+              std::istringstream& out, std::string& error) {
+  KeptState state = KeptState::Read;
+  std::string why;
+  const auto bytes = ReadKeptFile(path, limit, &state, &why);
+  if (bytes) out.str(std::string(bytes->begin(), bytes->end()));
+  if (state == KeptState::Unreadable)
+    error = what + path + Translate("ScanSettings", " cannot be read.") + NoteUnreadable(path);
+  else if (state == KeptState::Damaged)
+    error = what + path + Translate("ScanSettings", " is damaged (too large or unreadable).") +
+            NoteDamaged(path);
+  return state == KeptState::Read || state == KeptState::Missing;
+}
+
+std::string DamagedLine(const std::string& what, const std::string& path, int lineNo) {
+  return what + path + Translate("ScanSettings", " is damaged (line ") + std::to_string(lineNo) +
+         ")." + NoteDamaged(path);
+}
+
+// Reads the options of each device; a damaged line is skipped and reported, the rest kept.
 bool LoadOptionChoices(const std::string& path, DeviceOptionChoices& out, std::string& error) {
-  bool tooLarge = false;
-  const auto bytes = ReadFileLimited(path, kMaxOptionsBytes, &tooLarge);
-  if (!bytes && errno == ENOENT) return true;
-  if (!bytes || tooLarge) {
-    error = Translate("ScanSettings", "The scanner options file ") + path +
-            Translate("ScanSettings", " is damaged (too large or unreadable).");
-    return false;
-  }
+  const std::string what = Translate("ScanSettings", "The scanner options file ");
+  std::istringstream in;
+  bool ok = ReadText(path, kMaxOptionsBytes, what, in, error);
   int badLine = 0;
-  if (!ReadOptionChoiceText(std::string(bytes->begin(), bytes->end()), out, badLine)) {
-    error = Translate("ScanSettings", "The scanner options file ") + path +
-            Translate("ScanSettings", " is damaged (line ") + std::to_string(badLine) + ").";
-    return false;
+  if (!ReadOptionChoiceText(in.str(), out, badLine) && ok) {
+    error = DamagedLine(what, path, badLine);
+    ok = false;
   }
-  return true;
+  return ok;
 }
 
 // Without options no file is left behind, so a settings folder looks as it always did.
 bool SaveOptionChoices(const std::string& path, const DeviceOptionChoices& choices,
                        std::string& error) {
   const std::string lines = OptionChoiceLines(choices);
-  if (!lines.empty()) return WriteReplacing(path, "# Quendrix scanner options\n" + lines, error);
-  std::error_code ec;
-  if (std::filesystem::remove(path, ec) || !ec) return true;
-  error = Translate("ScanSettings", "The scanner options file ") + path +
-          Translate("ScanSettings", " cannot be removed: ") + ec.message();
-  return false;
+  if (!lines.empty()) return WriteKept(path, "# Quendrix scanner options\n" + lines, error);
+  const KeptWrite removed = RemoveKeptFile(path);
+  error = removed.message;
+  return removed.written();
 }
 }  // namespace
 
@@ -90,21 +105,9 @@ bool ParseScanMode(const std::string& text, ScanMode& mode) {
 
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error) {
   out = ScanSettings{};
-  bool tooLarge = false;
-  const auto bytes = ReadFileLimited(path, kMaxSettingsBytes, &tooLarge);
-  if (!bytes && errno == ENOENT) return true;
-  if (tooLarge) {
-    error = Translate("ScanSettings", "The scanner settings file ") + path +
-            Translate("ScanSettings", " is damaged (too large or unreadable).");
-    return false;
-  }
-  if (!bytes) {
-    error = Translate("ScanSettings", "The scanner settings file ") + path +
-            Translate("ScanSettings", " cannot be read.");
-    return false;
-  }
-  std::istringstream in(std::string(bytes->begin(), bytes->end()));
-  ScanSettings read;
+  const std::string what = Translate("ScanSettings", "The scanner settings file ");
+  std::istringstream in;
+  bool ok = ReadText(path, kMaxSettingsBytes, what, in, error);
   std::string line;
   int lineNo = 0;
   while (std::getline(in, line)) {
@@ -114,27 +117,29 @@ bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& e
     const size_t eq = line.find('=');
     const std::string key = line.substr(0, eq),
                       value = eq == std::string::npos ? "" : line.substr(eq + 1);
-    bool ok = eq != std::string::npos;
-    if (ok && key == "device") {
-      ok = value.size() <= kMaxDeviceName;
-      for (unsigned char c : value) ok = ok && c >= 0x20;
-      if (ok) read.device = value;
-    } else if (ok && key == "resolution") {
-      ok = ParseInt(value, read.resolution);
-    } else if (ok && key == "mode") {
-      ok = ParseScanMode(value, read.mode);
-    } else if (ok && key == "area") {
-      ok = ParseArea(value, read.area);
+    bool good = eq != std::string::npos;
+    if (good && key == "device") {
+      good = value.size() <= kMaxDeviceName;
+      for (unsigned char c : value) good = good && c >= 0x20;
+      if (good) out.device = value;
+    } else if (good && key == "resolution") {
+      good = ParseInt(value, out.resolution);
+    } else if (good && key == "mode") {
+      good = ParseScanMode(value, out.mode);
+    } else if (good && key == "area") {
+      good = ParseArea(value, out.area);
     }
-    if (!ok) {
-      error = Translate("ScanSettings", "The scanner settings file ") + path +
-              Translate("ScanSettings", " is damaged (line ") + std::to_string(lineNo) + ").";
-      return false;
+    if (!good && ok) {  // the line keeps its default; the other lines are still read
+      error = DamagedLine(what, path, lineNo);
+      ok = false;
     }
   }
-  if (!LoadOptionChoices(ScanOptionsPath(path), read.options, error)) return false;
-  out = read;
-  return true;
+  std::string optionsError;
+  if (!LoadOptionChoices(ScanOptionsPath(path), out.options, optionsError) && ok) {
+    error = optionsError;
+    ok = false;
+  }
+  return ok;
 }
 
 bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::string& error) {
@@ -149,7 +154,7 @@ bool SaveScanSettings(const std::string& path, const ScanSettings& s, std::strin
        << "\nmode=" << ScanModeName(s.mode) << "\narea=" << s.area.left << ',' << s.area.top << ','
        << s.area.width << ',' << s.area.height << '\n';
   return SaveOptionChoices(ScanOptionsPath(path), s.options, error) &&
-         WriteReplacing(path, text.str(), error);
+         WriteKept(path, text.str(), error);
 }
 
 std::string ScanOptionsPath(const std::string& settingsPath) {

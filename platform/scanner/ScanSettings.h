@@ -29,10 +29,12 @@ constexpr int kMaxScanResolution = 9600;
 const char* ScanModeName(ScanMode mode);  // "color", "gray", "lineart"
 bool ParseScanMode(const std::string& text, ScanMode& mode);
 
-// Reads the settings file and the options file beside it; a missing file gives the defaults,
-// a damaged one is refused with a reason in `error` and `out` keeps the defaults.
+// Reads the settings file and the options file beside it; a missing file gives the defaults.
+// False with the first fault in `error` when one is damaged or unreadable; `out` then keeps
+// what could be read of both, and the defaults for the rest.
 bool LoadScanSettings(const std::string& path, ScanSettings& out, std::string& error);
-// Writes both files through temporary files so the previous ones survive a failed write.
+// Writes both files as KeptFiles allows; false with `error` (empty when told before) when one
+// was not written.
 bool SaveScanSettings(const std::string& path, const ScanSettings& settings, std::string& error);
 // The file beside the settings file that keeps the further options of each device.
 std::string ScanOptionsPath(const std::string& settingsPath);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/ReplacingFile.h"
+#include "platform/KeptFiles.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 #include "platform/Units.h"
@@ -17,9 +17,26 @@ int32_t Trunc(double v) {
 }  // namespace
 
 CalibrationLoad LoadCalibration(const std::string& path) {
-  const auto bytes = ReadFileLimited(path, kCalibrationFileSize);
-  if (!bytes) return {};
-  return ParseCalibration(*bytes, path);
+  KeptState state = KeptState::Read;
+  std::string why;
+  const auto bytes = ReadKeptFile(path, kCalibrationFileSize + 1, &state, &why);
+  if (state == KeptState::Missing) return {};
+  if (!bytes) {
+    CalibrationLoad r;
+    r.damaged = true;
+    r.message = Translate("Calibration", "The printer calibration ") + path +
+                Translate("Calibration", " cannot be read (") + why + ")." + NoteUnreadable(path);
+    return r;
+  }
+  if (state == KeptState::Damaged) {  // longer than ours: a later version's, read as far as known
+    CalibrationLoad r = ParseCalibration(
+        std::vector<uint8_t>(bytes->begin(), bytes->begin() + kCalibrationFileSize), path);
+    NoteState(path, KeptState::Newer);  // refusing to write it will tell
+    return r;
+  }
+  CalibrationLoad r = ParseCalibration(*bytes, path);
+  if (r.damaged) r.message += NoteDamaged(path);
+  return r;
 }
 
 CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& path) {
@@ -55,10 +72,10 @@ CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::s
   return r;
 }
 
-std::string SaveCalibration(const std::string& path, const Calibration& c) {
+KeptWrite SaveCalibration(const std::string& path, const Calibration& c) {
   FieldWriter out;
   for (double v : {c.left, c.top, c.width, c.height}) out.put(v);
-  return WriteFileReplacing(path, out.bytes());
+  return WriteKeptFile(path, out.bytes());
 }
 
 PixelSize PrintElementSize(const PaperFormat& fmt, const Calibration& c, int dpx, int dpy) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/KeptFiles.h"
 #include "print/SheetLayout.h"
 
 struct Calibration {
@@ -25,11 +26,12 @@ struct CalibrationLoad {
 
 // A missing file gives the defaults silently. A short file keeps the whole values it holds and
 // a value outside the dialog's range is clamped to it, as its spin edit would; both with a message.
+// A longer file is a later version's: its first values are read and it is never rewritten.
 CalibrationLoad LoadCalibration(const std::string& path);
 // The same rules for bytes already read; `name` names the file in the message.
 CalibrationLoad ParseCalibration(const std::vector<uint8_t>& bytes, const std::string& name);
-// Replaces `path` atomically; returns an error text, empty on success.
-std::string SaveCalibration(const std::string& path, const Calibration& c);
+// Replaces `path` as KeptFiles allows.
+KeptWrite SaveCalibration(const std::string& path, const Calibration& c);
 
 // A printer whose horizontal and vertical resolutions differ.
 constexpr const char* kPrinterUnusable =

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/ReplacingFile.h"
+#include "platform/KeptFiles.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
 #include "print/settings/PaperFile.h"
@@ -68,6 +68,7 @@ DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
     r.message = Translate("DetailsFile", "it is no paper format details file.");
     return r;
   }
+  r.newer = version > kDetailsVersion;  // its entries begin with the fields we know
   if (count < 0 || count > kMaxDetailsEntries) {
     r.message = Translate("DetailsFile", "it claims ") + std::to_string(count) +
                 Translate("DetailsFile", " entries.");
@@ -136,23 +137,38 @@ std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
   const std::string file = DetailsFileFor(paperFile);
   const size_t limit =
       kHeaderSize + static_cast<size_t>(kMaxDetailsEntries) * (kFixedEntrySize + 4);
-  const auto bytes = ReadFileLimited(file, limit * 4);
-  if (!bytes) return std::vector<FormatDetails>(formats.size());
-  DetailsParse parse = ParseDetailsFile(*bytes);
-  if (message && !parse.message.empty())
-    *message = Translate("DetailsFile", "The paper format details file ") + file +
-               Translate("DetailsFile", " is damaged: ") + parse.message;
+  KeptState state = KeptState::Read;
+  std::string why, note;
+  const auto bytes = ReadKeptFile(file, limit * 4, &state, &why);
+  DetailsParse parse;
+  if (bytes) parse = ParseDetailsFile(*bytes);
+  if (state == KeptState::Unreadable) {
+    note = Translate("DetailsFile", "The paper format details file ") + file +
+           Translate("DetailsFile", " cannot be read (") + why + ")." + NoteUnreadable(file);
+  } else if (state == KeptState::Damaged || !parse.message.empty()) {
+    note = NoteDamaged(file);
+    if (!note.empty())
+      note = Translate("DetailsFile", "The paper format details file ") + file +
+             Translate("DetailsFile", " is damaged: ") +
+             (parse.message.empty() ? why : parse.message) + note;
+  } else if (parse.newer) {
+    NoteState(file, KeptState::Newer);  // read as far as known; refusing to write it will tell
+  }
+  if (message) *message = note;
   return MatchDetails(formats, parse.entries);
 }
 
-std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
-                          const std::vector<FormatDetails>& details) {
+KeptWrite SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
+                        const std::vector<FormatDetails>& details) {
+  if (!KeptWritable(paperFile))  // then the details file must wait too
+    return WriteKeptFile(paperFile, EncodePaperFormats(formats));
   const std::string side = DetailsFileFor(paperFile);
   bool needed = std::filesystem::exists(side);
   for (const FormatDetails& d : details) needed = needed || !d.isPlain();
   if (needed) {
-    const std::string error = WriteFileReplacing(side, EncodeDetailsFile(formats, details));
-    if (!error.empty()) return error;
+    // paper.dat without its details would turn discs into rectangles
+    const KeptWrite written = WriteKeptFile(side, EncodeDetailsFile(formats, details));
+    if (!written.written()) return written;
   }
-  return SavePaperFormats(paperFile, formats);
+  return WriteKeptFile(paperFile, EncodePaperFormats(formats));
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/KeptFiles.h"
 #include "print/FormatDetails.h"
 
 constexpr int32_t kDetailsMagic = 0x44505851;  // "QXPD"
@@ -19,6 +20,7 @@ struct DetailsEntry {
 struct DetailsParse {
   std::vector<DetailsEntry> entries;  // the readable entries (before any damage)
   std::string message;                // what is wrong with a damaged file, else empty
+  bool newer = false;                 // a later version wrote it
 };
 
 // Entries of an unknown shape or with impossible values are skipped; a damaged file keeps the
@@ -33,12 +35,12 @@ std::vector<FormatDetails> MatchDetails(const std::vector<PaperFormat>& formats,
 
 // The details file that belongs to a paper.dat.
 std::string DetailsFileFor(const std::string& paperFile);
-// Reads the details of `formats` from beside `paperFile`; a missing or damaged file gives plain
-// formats (and the damage in `message`).
+// Reads the details of `formats` from beside `paperFile`; a missing file gives plain formats, a
+// damaged one the entries before the damage. What the user must hear of the file is in `message`.
 std::vector<FormatDetails> LoadDetailsFor(const std::string& paperFile,
                                           const std::vector<PaperFormat>& formats,
                                           std::string* message = nullptr);
-// Writes the details file, then paper.dat, each through a temporary file. The details file is
-// left alone while no format needs it and none exists. Returns an error text, empty on success.
-std::string SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
-                          const std::vector<FormatDetails>& details);
+// Writes the details file, then paper.dat, as KeptFiles allows; paper.dat is not written when
+// its details are not. The details file is left alone while no format needs it and none exists.
+KeptWrite SaveCatalogue(const std::string& paperFile, const std::vector<PaperFormat>& formats,
+                        const std::vector<FormatDetails>& details);

@@ -1,10 +1,9 @@
 #include "print/settings/NextPosition.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
+#include "platform/KeptFiles.h"
 #include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
@@ -41,8 +40,11 @@ NextPositionLoad ParseNextPositions(const std::vector<uint8_t>& bytes, const std
   int32_t magic = 0, version = 0, count = 0;
   if (!in.get(magic) || magic != kNextPositionMagic || !in.get(version))
     return Refused(name, Translate("NextPosition", "not a file of print positions"));
-  if (version != kNextPositionVersion)
-    return Refused(name, Translate("NextPosition", "unknown version"));
+  if (version != kNextPositionVersion) {
+    NextPositionLoad r;  // a later version's entries may be laid out otherwise
+    r.newer = true;
+    return r;
+  }
   if (!in.get(count) || count < 0 || count > kMaxNextPositionEntries)
     return Refused(name, Translate("NextPosition", "impossible number of formats"));
   NextPositionLoad r;
@@ -90,11 +92,21 @@ std::string NextPositionFileFor(const std::string& paperFile) {
 
 namespace {
 NextPositionLoad Load(const std::string& file) {
-  bool truncated = false;
-  const auto bytes = ReadFileLimited(file, kFileLimit, &truncated);
-  if (!bytes) return errno == ENOENT ? NextPositionLoad{} : Refused(file, FileErrorText(errno));
-  if (truncated) return Refused(file, Translate("NextPosition", "too large"));
-  return ParseNextPositions(*bytes, file);
+  KeptState state = KeptState::Read;
+  std::string why;
+  const auto bytes = ReadKeptFile(file, kFileLimit, &state, &why);
+  if (state == KeptState::Missing) return {};
+  if (!bytes) {
+    NextPositionLoad r = Refused(file, why);
+    r.message += NoteUnreadable(file);
+    return r;
+  }
+  NextPositionLoad r = ParseNextPositions(*bytes, file);
+  if (r.newer)
+    r.message = NoteNewer(file);
+  else if (state == KeptState::Damaged || !r.message.empty())
+    r.message = (r.message.empty() ? Refused(file, why).message : r.message) + NoteDamaged(file);
+  return r;
 }
 }  // namespace
 
@@ -108,13 +120,13 @@ std::optional<NextPosition> RecallNextPosition(const std::string& paperFile,
   return std::nullopt;
 }
 
-std::string RememberNextPosition(const std::string& paperFile, const PaperFormat& format,
-                                 const NextPosition& next) {
+KeptWrite RememberNextPosition(const std::string& paperFile, const PaperFormat& format,
+                               const NextPosition& next) {
   const std::string file = NextPositionFileFor(paperFile);
-  std::vector<NextPositionEntry> entries = Load(file).entries;  // a damaged file starts anew
+  std::vector<NextPositionEntry> entries = Load(file).entries;
   const auto record = EncodePaperFormat(format);
   std::erase_if(entries, [&](const NextPositionEntry& e) { return e.record == record; });
   if (!next.fresh()) entries.push_back({record, next});
   if (entries.empty() && !std::filesystem::exists(file)) return {};
-  return WriteFileReplacing(file, EncodeNextPositions(entries));
+  return WriteKeptFile(file, EncodeNextPositions(entries));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/KeptFiles.h"
 #include "print/SheetLayout.h"
 
 // The sheet the last print ended on: its first `used` positions are used, and `marked` ones after.
@@ -27,7 +28,8 @@ constexpr int32_t kMaxNextPositionEntries = 10000;
 
 struct NextPositionLoad {
   std::vector<NextPositionEntry> entries;  // empty when missing or damaged
-  std::string message;                     // why a damaged file was refused
+  std::string message;                     // what the user must hear of the file
+  bool newer = false;                      // a later version wrote it: no entries are known
 };
 
 // The used positions of the sheet that the job of `layout` ended on; fresh when it is full.
@@ -41,6 +43,6 @@ std::string NextPositionFileFor(const std::string& paperFile);
 std::optional<NextPosition> RecallNextPosition(const std::string& paperFile,
                                                const PaperFormat& format,
                                                std::string* message = nullptr);
-// Keeps `next` for `format` (a fresh sheet removes its entry); an error text, empty on success.
-std::string RememberNextPosition(const std::string& paperFile, const PaperFormat& format,
-                                 const NextPosition& next);
+// Keeps `next` for `format` (a fresh sheet removes its entry), as KeptFiles allows.
+KeptWrite RememberNextPosition(const std::string& paperFile, const PaperFormat& format,
+                               const NextPosition& next);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/KeptFiles.h"
 #include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
@@ -23,19 +24,22 @@ PaperLoadResult Damaged(const std::string& path, const std::string& why,
 
 PaperLoadResult LoadPaperFormats(const std::string& path) {
   const size_t limit = 8 + static_cast<size_t>(kMaxPaperFormats) * kPaperRecordSize;
-  const auto bytes = ReadFileLimited(path, limit);
+  KeptState state = KeptState::Read;
+  std::string why;
+  const auto bytes = ReadKeptFile(path, limit, &state, &why);
+  if (state == KeptState::Missing) return {};
   if (!bytes) {
-    const std::string why = FileErrorText(errno);
-    std::error_code ec;
-    if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found)
-      return {};
     PaperLoadResult r;
     r.status = PaperLoadResult::Unreadable;
     r.message = Translate("PaperFile", "The paper format file ") + path +
                 Translate("PaperFile", " cannot be read (") + why + ").";
     return r;
   }
-  return ParsePaperFormats(*bytes, path);
+  PaperLoadResult r = ParsePaperFormats(*bytes, path);
+  if (state == KeptState::Damaged && r.status == PaperLoadResult::Loaded)
+    r = Damaged(path, why, std::move(r.formats));
+  if (r.status == PaperLoadResult::Damaged) (void)NoteDamaged(path);  // the list tells the user
+  return r;
 }
 
 PaperLoadResult ParsePaperFormats(const std::vector<uint8_t>& bytes, const std::string& path) {

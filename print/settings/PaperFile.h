@@ -15,6 +15,7 @@ struct PaperLoadResult {
   std::vector<PaperFormat> formats;    // the whole, valid records read (also from a damaged file)
   std::string message;                 // what is wrong with a damaged or unreadable file
   std::vector<FormatDetails> details;  // one per format when read with its details file
+  std::string detailsMessage;          // what the user must hear of the details file
 };
 
 // Reads `path`. A file shorter than its count, or with an invalid record, keeps the whole

@@ -1,7 +1,5 @@
 #include "print/settings/PaperFormatList.h"
 
-#include <filesystem>
-
 #include "platform/SettingsDir.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
@@ -27,13 +25,13 @@ std::string PaperFormatList::load(const std::string& file,
   details_.resize(formats_.size());
   keepDamaged_ = r.status == PaperLoadResult::Damaged;
   unreadable_ = r.status == PaperLoadResult::Unreadable;
-  toldUnreadable_ = false;
   fault_ = r.message;
+  if (!r.detailsMessage.empty()) fault_ += (fault_.empty() ? "" : "\n") + r.detailsMessage;
   if (keepDamaged_)
     return r.message + Translate("PaperFormatPanel", "\nThe file is kept as ") + file_ +
            Translate("PaperFormatPanel", ".damaged when the list is saved.");
   if (unreadable_) return r.message + Translate("PaperFormatPanel", "\nThe file is left as it is.");
-  return {};
+  return r.detailsMessage;
 }
 
 std::string PaperFormatList::unitsFile() const {
@@ -66,6 +64,19 @@ void PaperFormatList::remove(size_t i) {
 std::string PaperFormatList::importFile(const std::string& path) {
   std::vector<LabelTemplate> templates;
   if (std::string error = ImportTemplateFile(path, templates); !error.empty()) return error;
+  if (formats_.size() + templates.size() > static_cast<size_t>(kMaxPaperFormats))
+    return path + Translate("PaperFormatList", ": the list would hold more than ") +
+           std::to_string(kMaxPaperFormats) + Translate("PaperFormatList", " paper formats.");
+  // Only what the list's reader takes back is added: a format it would refuse loses the list.
+  for (const LabelTemplate& t : templates) {
+    PaperFormat back;
+    std::string why = DecodePaperFormat(EncodePaperFormat(t.record).data(), back)
+                          ? CheckDetails(back, t.details)
+                          : Translate("PaperFormatList", "its sizes or positions are impossible.");
+    if (!why.empty())
+      return path + Translate("PaperFormatList", ": the label ") + t.record.name +
+             Translate("PaperFormatList", " cannot be kept: ") + why;
+  }
   for (const LabelTemplate& t : templates) add(t.record, t.details);
   return {};
 }
@@ -78,28 +89,20 @@ std::string PaperFormatList::exportFormat(size_t i, const std::string& path) con
 PaperListSave PaperFormatList::save() {
   PaperListSave r;
   if (file_.empty()) return r;
-  if (unreadable_) {  // writing would replace formats we could not read
+  details_.resize(formats_.size());
+  const KeptWrite written = SaveCatalogue(file_, formats_, details_);
+  r.message = written.message;
+  if (written.outcome == KeptWrite::Kept) {
     r.outcome = PaperListSave::Unreadable;
-    if (!toldUnreadable_)
+    if (!r.message.empty() && unreadable_)
       r.message = Translate("PaperFormatPanel", "The paper format list cannot be saved, because ") +
                   file_ + Translate("PaperFormatPanel", " cannot be read.");
-    toldUnreadable_ = true;
-    return r;
+  } else if (written.outcome == KeptWrite::NotKeptAside) {
+    r.outcome = PaperListSave::NotKeptAside;
+  } else if (written.outcome == KeptWrite::NotWritten) {
+    r.outcome = PaperListSave::NotWritten;
+  } else {
+    keepDamaged_ = false;
   }
-  if (keepDamaged_ && std::filesystem::exists(file_)) {
-    std::error_code ec;
-    std::filesystem::copy_file(file_, file_ + ".damaged",
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) {
-      r.outcome = PaperListSave::NotKeptAside;
-      r.message = Translate("PaperFormatPanel", "The damaged file ") + file_ +
-                  Translate("PaperFormatPanel", " cannot be kept aside; the list is not saved.");
-      return r;
-    }
-  }
-  keepDamaged_ = false;
-  details_.resize(formats_.size());
-  r.message = SaveCatalogue(file_, formats_, details_);
-  if (!r.message.empty()) r.outcome = PaperListSave::NotWritten;
   return r;
 }

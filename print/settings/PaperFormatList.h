@@ -1,7 +1,7 @@
 #pragma once
-// The user's list of paper formats and its file policy, as the Center tab and the batch
-// commands keep it: a damaged paper.dat is kept as paper.dat.damaged before it is first
-// replaced, and one that exists but cannot be read is never replaced.
+// The user's list of paper formats as the Center tab and the batch commands keep it; its files
+// follow KeptFiles (a damaged paper.dat is kept as paper.dat.damaged before it is first
+// replaced, one that exists but cannot be read is never replaced).
 #include <string>
 #include <vector>
 
@@ -48,7 +48,7 @@ class PaperFormatList {
   // Writes format `i` to a label template file; an error text, empty on success.
   std::string exportFormat(size_t i, const std::string& path) const;
 
-  // Writes the list and its details file, unless the file could not be read.
+  // Writes the list and its details file as KeptFiles allows.
   PaperListSave save();
 
  private:
@@ -58,5 +58,4 @@ class PaperFormatList {
   std::string fault_;
   bool keepDamaged_ = false;  // copy the damaged file aside before replacing it
   bool unreadable_ = false;   // the file exists but could not be read: never replace it
-  bool toldUnreadable_ = false;
 };

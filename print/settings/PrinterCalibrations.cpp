@@ -1,10 +1,8 @@
 #include "print/settings/PrinterCalibrations.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 
+#include "platform/KeptFiles.h"
 #include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
@@ -40,8 +38,11 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
   int32_t magic = 0, version = 0, count = 0;
   if (!in.get(magic) || magic != kPrinterCalibrationsMagic || !in.get(version))
     return Refused(name, Translate("PrinterCalibrations", "not a printer calibrations file"));
-  if (version != kPrinterCalibrationsVersion)
-    return Refused(name, Translate("PrinterCalibrations", "unknown version"));
+  if (version != kPrinterCalibrationsVersion) {
+    PrinterCalibrationsLoad r;  // a later version's entries may be laid out otherwise
+    r.newer = true;
+    return r;
+  }
   if (!in.get(count) || count < 0 || count > kMaxPrinterCalibrations)
     return Refused(name, Translate("PrinterCalibrations", "impossible number of printers"));
   PrinterCalibrationsLoad r;
@@ -85,25 +86,37 @@ std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibrat
 }
 
 PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
-  bool truncated = false;
-  const auto bytes = ReadFileLimited(path, kFileLimit, &truncated);
+  KeptState state = KeptState::Read;
+  std::string why;
+  const auto bytes = ReadKeptFile(path, kFileLimit, &state, &why);
+  if (state == KeptState::Missing) return {};
   if (!bytes) {
-    if (errno == ENOENT) return {};
-    return Refused(path, FileErrorText(errno));
+    PrinterCalibrationsLoad r = Refused(path, why);
+    r.message += NoteUnreadable(path);
+    return r;
   }
-  if (truncated) return Refused(path, Translate("PrinterCalibrations", "too large"));
-  return ParsePrinterCalibrations(*bytes, path);
+  PrinterCalibrationsLoad r = ParsePrinterCalibrations(*bytes, path);
+  if (r.newer)
+    r.message = NoteNewer(path);
+  else if (state == KeptState::Damaged || !r.message.empty())
+    r.message = (r.message.empty() ? Refused(path, why).message : r.message) + NoteDamaged(path);
+  return r;
 }
 
-std::string SavePrinterCalibrations(const std::string& path,
-                                    const std::vector<PrinterCalibration>& entries) {
-  if (entries.empty()) {
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    return ec ? Translate("PrinterCalibrations", "Cannot remove ") + path + ": " + ec.message()
-              : std::string();
-  }
-  return WriteFileReplacing(path, EncodePrinterCalibrations(entries));
+KeptWrite SavePrinterCalibrations(const std::string& path,
+                                  const std::vector<PrinterCalibration>& entries) {
+  if (entries.empty()) return RemoveKeptFile(path);
+  for (const PrinterCalibration& e : entries)
+    if (e.printer.queue.size() > kMaxQueueNameBytes) {  // cut, it would never match again
+      KeptWrite r;
+      r.outcome = KeptWrite::NotWritten;
+      r.message = Translate("PrinterCalibrations", "The printer name ") + e.printer.queue +
+                  Translate("PrinterCalibrations",
+                            " is longer than 255 bytes; its calibration "
+                            "cannot be kept.");
+      return r;
+    }
+  return WriteKeptFile(path, EncodePrinterCalibrations(entries));
 }
 
 std::string PrinterCalibrationsFileFor(const std::string& optionsFile) {

@@ -26,18 +26,19 @@ constexpr size_t kMaxQueueNameBytes = 255;
 
 struct PrinterCalibrationsLoad {
   std::vector<PrinterCalibration> entries;  // empty when the file is missing or damaged
-  std::string message;                      // why a damaged file was refused, else empty
+  std::string message;                      // what the user must hear of the file, else empty
+  bool newer = false;                       // a later version wrote it: no entries are known
 };
 
 // A damaged file (wrong magic, counts, lengths or values outside the dialog's ranges) is
-// refused whole.
+// refused whole; it is kept as .damaged before it is written again.
 PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes,
                                                  const std::string& name);
 std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibration>& entries);
 PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path);
-// Replaces the file atomically; removes it when no entry is left. An error text, empty on success.
-std::string SavePrinterCalibrations(const std::string& path,
-                                    const std::vector<PrinterCalibration>& entries);
+// Replaces the file as KeptFiles allows; removes it when no entry is left.
+KeptWrite SavePrinterCalibrations(const std::string& path,
+                                  const std::vector<PrinterCalibration>& entries);
 // The file beside an options.dat.
 std::string PrinterCalibrationsFileFor(const std::string& optionsFile);
 

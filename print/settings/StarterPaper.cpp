@@ -79,7 +79,7 @@ PaperLoadResult LoadCatalogueAtStart(const std::string& userFile,
                                      const std::vector<std::string>& starterFiles) {
   PaperLoadResult user = LoadPaperFormats(userFile);
   if (user.status != PaperLoadResult::Missing) {
-    user.details = LoadDetailsFor(userFile, user.formats);
+    user.details = LoadDetailsFor(userFile, user.formats, &user.detailsMessage);
     return user;
   }
   for (const std::string& file : starterFiles) {

@@ -12,9 +12,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "platform/ReplacingFile.h"
-#include "platform/SettingsFile.h"
 #include "platform/Units.h"
+#include "print/settings/UnitsChoice.h"
 #include "print/views/FormatShapeEditor.h"
 
 namespace {
@@ -177,20 +176,18 @@ void PaperFormatDialog::setMillimetres(bool mm) {
         mm ? QStringLiteral("mm") : QCoreApplication::translate("PaperFormatDialog", "inch");
     marginsGroup_->setTitle(QCoreApplication::translate("PaperFormatDialog", "Margins in ") + unit);
     extentsGroup_->setTitle(QCoreApplication::translate("PaperFormatDialog", "Extents in ") + unit);
-    if (!unitsFile_.empty()) {
-      const std::string text = mm ? "mm\n" : "inch\n";
-      (void)WriteFileReplacing(unitsFile_, text.data(), text.size());
-    }
+    if (!unitsFile_.empty()) (void)KeepUnitsChoice(unitsFile_, mm);  // a mere preference
   }
   const QSignalBlocker block(unitBox);
   unitBox->setCurrentIndex(mm ? 1 : 0);
 }
 
-void PaperFormatDialog::setUnitsFile(const std::string& path) {
+std::string PaperFormatDialog::setUnitsFile(const std::string& path) {
   unitsFile_.clear();  // reading the choice must not write it back
-  const auto bytes = ReadFileLimited(path, 16);
-  setMillimetres(bytes && std::string(bytes->begin(), bytes->end()).rfind("mm", 0) == 0);
+  std::string message;
+  setMillimetres(ReadUnitsChoice(path, &message));
   unitsFile_ = path;
+  return message;
 }
 
 void PaperFormatDialog::updateDrawing() {

@@ -28,7 +28,8 @@ class PaperFormatDialog : public QDialog {
   // `unitsFile` once one is set.
   void setMillimetres(bool mm);
   bool millimetres() const { return mm_; }
-  void setUnitsFile(const std::string& path);
+  // What the user must hear of a damaged or unreadable file, else empty.
+  std::string setUnitsFile(const std::string& path);
 
   QLineEdit* nameEdit = nullptr;
   QDoubleSpinBox *leftMarginEdit = nullptr, *topMarginEdit = nullptr, *widthEdit = nullptr,

@@ -114,8 +114,9 @@ PaperFormatPanel::PaperFormatPanel(QWidget* parent) : QWidget(parent) {
 
 void PaperFormatPanel::loadPaperFormats(const std::string& userFile,
                                         const std::vector<std::string>& starterFiles) {
-  const std::string message = list_.load(userFile, starterFiles);
-  form_->setUnitsFile(list_.unitsFile());
+  std::string message = list_.load(userFile, starterFiles);
+  const std::string units = form_->setUnitsFile(list_.unitsFile());
+  if (!units.empty()) message += (message.empty() ? "" : "\n") + units;
   updateFormatList();
   if (!message.empty()) ShowError(message);
 }

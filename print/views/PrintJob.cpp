@@ -45,7 +45,25 @@ PrintResult Finish(QPainter& painter, QPrinter& printer, int pages) {
   r.ok = ended && printer.printerState() != QPrinter::Error &&
          printer.printerState() != QPrinter::Aborted;
   if (!r.ok) r.error = Translate("PrintJob", "The print job could not be completed.");
+  if (auto* job = dynamic_cast<JobPrinter*>(&printer)) r.ok = job->keepPdf(r.ok, r.error);
   return r;
+}
+
+// False when the PDF of the job cannot be written where it was chosen.
+bool StartsWithPdf(QPrinter& printer) {
+  auto* job = dynamic_cast<JobPrinter*>(&printer);
+  return !job || job->pdfError().empty();
+}
+
+// The job could not start; a PDF that cannot be written there says why.
+PrintResult NotStarted(QPrinter& printer) {
+  std::string error = Translate("PrintJob", "The print job could not be started.");
+  if (auto* job = dynamic_cast<JobPrinter*>(&printer); job && !job->pdfError().empty())
+    error = job->pdfError();
+  else if (const std::string file = printer.outputFileName().toStdString(); !file.empty())
+    if (const std::string why = WhyNotWritable(file); !why.empty())
+      error = Translate("PrintJob", "The print job could not be started: ") + why + ".";
+  return {false, 0, error};
 }
 }  // namespace
 
@@ -145,15 +163,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
                         const ElementRenderer& render) {
   printer.setDocName(QStringLiteral("Quendrix"));
   QPainter painter;
-  if (!painter.begin(&printer)) {
-    // A PDF that cannot be made says why; a printer's reasons stay with the print system.
-    const std::string file = printer.outputFileName().toStdString();
-    const std::string why = file.empty() ? std::string() : WhyNotWritable(file);
-    return {false, 0,
-            why.empty()
-                ? Translate("PrintJob", "The print job could not be started.")
-                : Translate("PrintJob", "The print job could not be started: ") + why + "."};
-  }
+  if (!StartsWithPdf(printer) || !painter.begin(&printer)) return NotStarted(printer);
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   if (!PrinterUsable(dpx, dpy))
     CurrentDialogs().messageBox(Translate("Calibration", kPrinterUnusable),
@@ -212,8 +222,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
 PrintResult PrintTestPage(QPrinter& printer) {
   printer.setDocName(QStringLiteral("Test print"));
   QPainter painter;
-  if (!painter.begin(&printer))
-    return {false, 0, Translate("PrintJob", "The print job could not be started.")};
+  if (!StartsWithPdf(printer) || !painter.begin(&printer)) return NotStarted(printer);
   const PixelSize s = TestRectangleSize(printer.logicalDpiX(), printer.logicalDpiY());
   painter.setBrush(QColor(192, 192, 192));
   painter.setPen(QPen(Qt::black, 0));
@@ -225,18 +234,39 @@ bool PrinterInstalled() {
   return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
-std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath,
-                                         int pdfDpi) {
-  std::unique_ptr<QPrinter> printer;
+bool JobPrinter::printIntoPdf(const std::string& path) {
+  pdf_ = std::make_unique<ReplacingFile>(path);
+  pdfError_.clear();
+  setOutputFormat(QPrinter::PdfFormat);
+  if (pdf_->open()) {
+    setOutputFileName(QString::fromStdString(pdf_->tempPath()));
+    return true;
+  }
+  pdfError_ = pdf_->error();  // the job does not start (an empty name would print on paper)
+  pdf_.reset();
+  return false;
+}
+
+bool JobPrinter::keepPdf(bool ok, std::string& error) {
+  if (!pdf_) return ok && pdfError_.empty();
+  std::unique_ptr<ReplacingFile> pdf = std::move(pdf_);
+  if (!ok) return false;  // the temporary file goes, the old PDF stays
+  if (pdf->commit()) return true;
+  error = pdf->error();
+  return false;
+}
+
+std::unique_ptr<JobPrinter> MakeJobPrinter(const PrinterChoice& choice, const std::string& pdfPath,
+                                           int pdfDpi) {
+  std::unique_ptr<JobPrinter> printer;
   if (pdfPath.empty()) {
     const QPrinterInfo info = InfoFor(choice);
-    printer = info.isNull() ? std::make_unique<QPrinter>(QPrinter::HighResolution)
-                            : std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer = info.isNull() ? std::make_unique<JobPrinter>(QPrinter::HighResolution)
+                            : std::make_unique<JobPrinter>(info, QPrinter::HighResolution);
     ApplyPrinterChoice(*printer, choice);
   } else {
-    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(pdfPath));
+    printer = std::make_unique<JobPrinter>(QPrinter::HighResolution);
+    printer->printIntoPdf(pdfPath);
     printer->setResolution(pdfDpi);
     const QPageSize chosen = ChosenPageSize(choice, QPrinterInfo());
     printer->setPageSize(chosen.isValid() ? chosen : QPageSize(QPageSize::A4));

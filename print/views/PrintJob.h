@@ -1,16 +1,33 @@
 #pragma once
 // Printing the sheets of a job, and the calibration test page, with Qt Print Support.
 #include <QImage>
+#include <QPrinter>
 #include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ReplacingFile.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
 #include "print/PrintJobPlan.h"
 #include "print/settings/Calibration.h"
 
-class QPrinter;
+// A printer for one job. A PDF is written into a temporary file beside the chosen one, which
+// it replaces only when the job succeeded: a failed or killed print leaves the old PDF.
+class JobPrinter : public QPrinter {
+ public:
+  using QPrinter::QPrinter;
+  // Prints into `path`; false (the job then cannot start) when the file cannot be written there.
+  bool printIntoPdf(const std::string& path);
+  // Why printIntoPdf failed, else empty.
+  const std::string& pdfError() const { return pdfError_; }
+  // Ends a PDF job: the file replaces the chosen one when `ok`; false with `error` when not.
+  bool keepPdf(bool ok, std::string& error);
+
+ private:
+  std::unique_ptr<ReplacingFile> pdf_;
+  std::string pdfError_;
+};
 
 // Renders the element (cover in a white element) at the printer's resolution; called once.
 using ElementRenderer = std::function<QImage(PixelSize element, int dpx, int dpy)>;
@@ -62,8 +79,8 @@ bool PrinterInstalled();
 // The chosen (or default) printer with the dialog's paper, orientation, resolution, duplex,
 // tray and driver options; with `pdfPath` set, a PDF file at `pdfDpi` on the chosen paper
 // (A4 when none), whose printable area is the whole sheet.
-std::unique_ptr<QPrinter> MakeJobPrinter(const PrinterChoice& choice,
-                                         const std::string& pdfPath = {}, int pdfDpi = 600);
+std::unique_ptr<JobPrinter> MakeJobPrinter(const PrinterChoice& choice,
+                                           const std::string& pdfPath = {}, int pdfDpi = 600);
 // A PDF job takes the format's sheet size when it has one; a printer keeps its chosen paper.
 void UseSheetSize(QPrinter& printer, const FormatDetails& details);
 // The printable page of the chosen printer with its orientation and paper.

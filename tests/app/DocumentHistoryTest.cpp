@@ -330,6 +330,21 @@ TEST(DocumentHistory, TheBudgetDropsTheOldestStepsAndTooLargeAStepEmptiesTheHist
   d.objects[7].X += 1;  // the next step is kept again
   d.history.commit();
   EXPECT_EQ(UndoHint(d.history), "Undo Move object");
+
+  // A cancelled or failed operation takes nothing from the steps, not even one too large.
+  d.history.setByteBudget(picture * 3 / 2);
+  RunPicture(d, PictureOp::Replace, [&] { return ApplyFilter(d.picture, kEffectFilters[2]); });
+  for (size_t budget : {picture * 3 / 2, picture / 2}) {
+    d.history.setByteBudget(budget);
+    d.objects[7].X += 1;
+    d.history.commit();
+    const int steps = d.history.undoCount();
+    const std::string hint = UndoHint(d.history);
+    ASSERT_GT(steps, 0);
+    RunPicture(d, PictureOp::Replace, [] { return false; });
+    EXPECT_EQ(d.history.undoCount(), steps) << budget;
+    EXPECT_EQ(UndoHint(d.history), hint);
+  }
 }
 
 TEST(DocumentHistory, ACoverSavedAfterUndoEqualsTheFileSavedBeforeTheChange) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/KeptFiles.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsDir.h"
 #include "platform/SettingsFile.h"
@@ -86,4 +90,49 @@ TEST(SettingsFileTest, SideFilesAreNamedAfterTheFileTheyBelongTo) {
   EXPECT_EQ(SideFile("/home/u/paper.dat", "-units.txt"), "/home/u/paper-units.txt");
   EXPECT_EQ(SideFile("scanner.dat", "-options.dat"), "scanner-options.dat");
   EXPECT_EQ(SideFile("/a.b/options", "-printers.dat"), "/a.b/options-printers.dat");
+}
+
+TEST(SettingsFileTest, OneRuleForEverySettingsFileKeepsWhatItCannotRead) {
+  enum Kind { Missing, Damaged, Unreadable, Newer, Link, Folder };
+  const struct {
+    Kind kind;
+    KeptWrite::Outcome outcome;
+    bool toldAtWrite;  // the first refused write tells the user, later ones do not
+  } cases[] = {{Missing, KeptWrite::Written, false}, {Damaged, KeptWrite::Written, false},
+               {Unreadable, KeptWrite::Kept, true},  {Newer, KeptWrite::Kept, true},
+               {Link, KeptWrite::Written, false},    {Folder, KeptWrite::NotWritten, true}};
+  const std::vector<uint8_t> old = {1, 2, 3}, fresh = {4, 5};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.kind);
+    TempDir dir;
+    const std::string file = dir.file("s.dat"), real = dir.file("real.dat");
+    WriteBytes(dir.file("other.dat"), old);
+    if (c.kind == Folder) std::filesystem::create_directory(file);
+    if (c.kind == Link) {
+      WriteBytes(real, old);
+      std::filesystem::create_symlink(real, file);
+    }
+    if (c.kind == Damaged || c.kind == Unreadable || c.kind == Newer) WriteBytes(file, old);
+    if (c.kind == Unreadable)
+      SetFileReaderForTests([](const std::string&, size_t, bool*) {
+        errno = EIO;
+        return std::optional<std::vector<uint8_t>>();
+      });
+    if (c.kind != Folder) (void)ReadKeptFile(file, 100);
+    SetFileReaderForTests(nullptr);
+    if (c.kind == Damaged) EXPECT_NE(NoteDamaged(file).find(file + ".damaged"), std::string::npos);
+    if (c.kind == Damaged) EXPECT_EQ(NoteDamaged(file), "");  // told once
+    if (c.kind == Newer) NoteState(file, KeptState::Newer);
+    const KeptWrite first = WriteKeptFile(file, fresh), second = WriteKeptFile(file, fresh);
+    EXPECT_EQ(first.outcome, c.outcome);
+    EXPECT_EQ(first.message.empty(), !c.toldAtWrite) << first.message;
+    if (c.kind != Folder) EXPECT_EQ(second.message, "");
+    if (c.outcome == KeptWrite::Written) EXPECT_EQ(ReadBytes(c.kind == Link ? real : file), fresh);
+    if (c.kind == Unreadable || c.kind == Newer) EXPECT_EQ(ReadBytes(file), old);
+    EXPECT_EQ(std::filesystem::exists(file + ".damaged"), c.kind == Damaged);
+    if (c.kind == Damaged) EXPECT_EQ(ReadBytes(file + ".damaged"), old);
+    if (c.kind == Link) EXPECT_TRUE(std::filesystem::is_symlink(file));
+    if (c.kind == Folder) EXPECT_NE(first.message.find("not a regular file"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dir.file("other.dat")), old);  // no other file is touched
+  }
 }

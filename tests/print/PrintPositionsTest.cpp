@@ -126,12 +126,12 @@ TEST(PrintPositionsTest, TheNextPositionIsRememberedPerFormatRecord) {
   b.name = "other";  // the same grid, another record
   EXPECT_EQ(std::filesystem::path(NextPositionFileFor(paper)).filename(), "paper-next.dat");
   EXPECT_FALSE(RecallNextPosition(paper, a));
-  ASSERT_EQ(RememberNextPosition(paper, a, {3, {7}}), "");
-  ASSERT_EQ(RememberNextPosition(paper, b, {5, {}}), "");
-  ASSERT_EQ(RememberNextPosition(paper, a, {4, {7}}), "");  // replaces a's entry
+  ASSERT_TRUE(RememberNextPosition(paper, a, {3, {7}}).written());
+  ASSERT_TRUE(RememberNextPosition(paper, b, {5, {}}).written());
+  ASSERT_TRUE(RememberNextPosition(paper, a, {4, {7}}).written());  // replaces a's entry
   EXPECT_EQ(RecallNextPosition(paper, a), (NextPosition{4, {7}}));
   EXPECT_EQ(RecallNextPosition(paper, b), (NextPosition{5, {}}));
-  ASSERT_EQ(RememberNextPosition(paper, b, {}), "");  // a full sheet forgets it
+  ASSERT_TRUE(RememberNextPosition(paper, b, {}).written());  // a full sheet forgets it
   EXPECT_FALSE(RecallNextPosition(paper, b));
 
   std::vector<uint8_t> bytes = ReadBytes(NextPositionFileFor(paper));

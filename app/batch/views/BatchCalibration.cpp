@@ -75,7 +75,7 @@ int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile) 
   CalibrationOptions o;
   if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
   const CalibrationLoad fallback = LoadCalibration(optionsFile);
-  if (fallback.damaged) std::fprintf(stderr, "quendrix: %s\n", fallback.message.c_str());
+  if (!fallback.message.empty()) std::fprintf(stderr, "quendrix: %s\n", fallback.message.c_str());
   const std::string ownFile = PrinterCalibrationsFileFor(optionsFile);
   PrinterCalibrationsLoad own = LoadPrinterCalibrations(ownFile);
   if (!own.message.empty()) std::fprintf(stderr, "quendrix: %s\n", own.message.c_str());
@@ -95,18 +95,18 @@ int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile) 
       *fields[f] = *o.values[f];
       set = true;
     }
-  std::string error;
+  KeptWrite saved;
   if (o.remove) {
     if (RemovePrinterCalibration(own.entries, key))
-      error = SavePrinterCalibrations(ownFile, own.entries);
+      saved = SavePrinterCalibrations(ownFile, own.entries);
     c = fallback.values;
   } else if (set && key.queue.empty()) {
-    error = SaveCalibration(optionsFile, c);
+    saved = SaveCalibration(optionsFile, c);
   } else if (set) {
     SetPrinterCalibration(own.entries, key, c);
-    error = SavePrinterCalibrations(ownFile, own.entries);
+    saved = SavePrinterCalibrations(ownFile, own.entries);
   }
-  if (!error.empty()) return Fail(kExitFailure, error);
+  if (!saved.written()) return Fail(kExitFailure, saved.message);
   const bool ownNow = !o.remove && (hasOwn || (set && !key.queue.empty()));
   Show(key.queue.empty()
            ? Translate("BatchCalibration", "default calibration")

@@ -49,8 +49,9 @@ int Add(const ProductCatalogue& c, const std::string& which, const std::string& 
     return Fail(kExitFailure,
                 which + Translate("BatchCatalogue", " cannot be printed: ") + t->product.unusable);
   PaperFormatList list;
-  list.load(paperFile, StarterPaperFiles());
-  if (list.damaged()) return Fail(kExitFailure, list.fault());
+  // A damaged list is kept as .damaged when saved; an unreadable one is not saved.
+  if (const std::string fault = list.load(paperFile, StarterPaperFiles()); !fault.empty())
+    std::fprintf(stderr, "quendrix: %s\n", fault.c_str());
   const LabelTemplate added = ProductAsFormat(*t);
   list.add(added.record, added.details);
   if (const PaperListSave saved = list.save(); saved.outcome != PaperListSave::Saved)

@@ -55,9 +55,15 @@ int Export(const PaperFormatList& c, const std::string& number, const std::strin
 }  // namespace
 
 int RunFormatsCommand(const Args& args) {
+  return RunFormatsCommandWith(args, UserPaperFile());
+}
+
+int RunFormatsCommandWith(const Args& args, const std::string& paperFile) {
   PaperFormatList catalogue;
-  catalogue.load(UserPaperFile(), StarterPaperFiles());  // the list as far as it can be read
-  if (args.empty()) return List(catalogue);
+  const std::string fault = catalogue.load(paperFile, StarterPaperFiles());
+  // A list shown in part would pass for the whole one.
+  if (args.empty()) return fault.empty() ? List(catalogue) : Fail(kExitFailure, fault);
+  if (!fault.empty()) std::fprintf(stderr, "quendrix: %s\n", fault.c_str());
   if (args[0] == "import" && args.size() == 2) return Import(catalogue, args[1]);
   if (args[0] == "export" && args.size() == 3) return Export(catalogue, args[1], args[2]);
   return Fail(

@@ -22,7 +22,7 @@ struct ScanService {
     if (loaded) return;
     loaded = true;
     if (path.empty()) path = ScanSettingsPath();
-    if (!LoadScanSettings(path, settings, loadError)) settings = ScanSettings{};
+    LoadScanSettings(path, settings, loadError);  // keeps what could be read
   }
 
   ScanJob job;
@@ -48,7 +48,7 @@ void scanner::selectScanner(QWidget* owner) {
   if (!s.loadError.empty()) dialog.showNotice(QString::fromStdString(s.loadError));
   if (dialog.exec() != QDialog::Accepted) return;
   std::string error;
-  if (!SetScannerChoice(dialog.settings(), error)) ShowError(error);
+  if (!SetScannerChoice(dialog.settings(), error) && !error.empty()) ShowError(error);  // else told
 }
 
 void scanner::startScan(QObject* window) {

@@ -87,7 +87,7 @@ CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* pa
 
   const CalibrationLoad loaded = LoadCalibration(file_);
   setValues(loaded.values);
-  if (loaded.damaged) ShowError(loaded.message);
+  if (!loaded.message.empty()) ShowError(loaded.message);
   const PrinterCalibrationsLoad own = LoadPrinterCalibrations(PrinterCalibrationsFileFor(file_));
   own_ = own.entries;
   if (!own.message.empty()) ShowError(own.message);
@@ -139,13 +139,13 @@ bool CalibrationDialog::saveValues() {
   const bool changed = own ? (SetPrinterCalibration(own_, printer_, values()), true)
                            : RemovePrinterCalibration(own_, printer_);
   if (changed) {
-    const std::string error = SavePrinterCalibrations(PrinterCalibrationsFileFor(file_), own_);
-    if (!error.empty()) ShowError(error);
-    if (own || !error.empty()) return error.empty();
+    const KeptWrite saved = SavePrinterCalibrations(PrinterCalibrationsFileFor(file_), own_);
+    if (!saved.message.empty()) ShowError(saved.message);
+    if (own || !saved.written()) return saved.written();
   }
-  const std::string error = SaveCalibration(file_, values());
-  if (!error.empty()) ShowError(error);
-  return error.empty();
+  const KeptWrite saved = SaveCalibration(file_, values());
+  if (!saved.message.empty()) ShowError(saved.message);
+  return saved.written();
 }
 
 void CalibrationDialog::printTestRectangle() {

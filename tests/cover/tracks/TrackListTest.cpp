@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/text/CoverText.h"
+#include "cover/text/TextLines.h"
 #include "cover/tracks/CueSheet.h"
 #include "cover/tracks/Playlist.h"
 #include "cover/tracks/TrackList.h"
@@ -204,4 +205,21 @@ TEST(TrackTextsTest, PlacesBlocksDownFromTheViewPointWithTheFont) {
   EXPECT_TRUE(PlaceTextBlocks(table, 0, 0, {{{"a"}, 1, 1}, {{"b"}, 1, 1}}, font).empty());
   EXPECT_EQ(dialogs.messages(), (Lines{"The are to many objects"}));
   EXPECT_EQ(table[ObjectTable::kSlots].Kind, kFree);
+
+  // A list longer than a text may hold is split over texts that Save takes, not one it refuses.
+  ObjectTable roomy(scales);
+  const std::vector<std::string> lines(3000, std::string(49, 't'));  // 150000 bytes with breaks
+  const std::string huge(70000, 'h');                                // one line too long itself
+  const auto parts = PlaceTextBlocks(roomy, 0, 0, {{lines, 100, 300}, {{huge}, 100, 10}}, font);
+  ASSERT_EQ(parts.size(), 5u);
+  std::string joined;
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_LE(roomy[parts[i]].Text.size(), kMaxObjectTextBytes);
+    joined += (i ? "\r" : "") + roomy[parts[i]].Text;
+    if (i) {
+      EXPECT_EQ(roomy[parts[i]].Y, roomy[parts[i - 1]].Y + roomy[parts[i - 1]].H);
+    }
+  }
+  EXPECT_EQ(joined, LinesToText(lines));
+  EXPECT_EQ(roomy[parts[3]].Text + roomy[parts[4]].Text, huge);
 }

@@ -162,6 +162,7 @@ TEST(OptionChoicesTest, ChoicesAreKeptPerDeviceInTheirOrder) {
   EXPECT_EQ(whole["dev0"].size(), 50u);
   EXPECT_FALSE(ReadOptionChoiceText(text + "dev0\topt\n", whole, badLine));
   EXPECT_EQ(badLine, 3003);
+  EXPECT_EQ(whole, byLine);  // the damaged line is skipped, the others kept
 }
 
 TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
@@ -184,17 +185,26 @@ TEST(OptionChoicesTest, OptionsAreKeptInAFileBesideTheSettings) {
   ScanSettings read;
   ASSERT_TRUE(LoadScanSettings(path, read, error)) << error;
   EXPECT_EQ(read, s);
+  // A bad line drops only itself: the settings file and the other options are still read.
+  ScanSettings kept;
+  kept.device = "test:0";
+  kept.options["test:0"] = {{"three-pass", "yes"}};
+  std::vector<uint8_t> bytesOfBad;
   for (const char* bad : {"test:0\n", "test:0\tBad=1\n", "test:0\tmode\n", "\x01\tmode=x\n"}) {
-    WriteBytes(options, std::vector<uint8_t>(bad, bad + std::strlen(bad)));
+    const std::string text = std::string(bad) + "test:0\tthree-pass=yes\n";
+    bytesOfBad.assign(text.begin(), text.end());
+    WriteBytes(options, bytesOfBad);
     EXPECT_FALSE(LoadScanSettings(path, read, error)) << bad;
-    EXPECT_NE(error.find("scanner-options.dat is damaged"), std::string::npos) << error;
-    EXPECT_EQ(read, ScanSettings{});
+    EXPECT_NE(error.find("scanner-options.dat is damaged (line 1)"), std::string::npos) << error;
+    EXPECT_EQ(read, kept) << bad;
   }
+  // Kept as scanner-options.dat.damaged before it is replaced; the copy is made once.
   s.options.clear();
   ASSERT_TRUE(SaveScanSettings(path, s, error));
   EXPECT_FALSE(std::filesystem::exists(options));
+  EXPECT_EQ(ReadBytes(options + ".damaged"), bytesOfBad);
   ASSERT_EQ(mkfifo(options.c_str(), 0600), 0);  // refused at once, never waited on
   EXPECT_FALSE(LoadScanSettings(path, read, error));
-  EXPECT_NE(error.find("scanner-options.dat is damaged"), std::string::npos) << error;
+  EXPECT_NE(error.find("scanner-options.dat"), std::string::npos) << error;
 }
 }  // namespace

@@ -10,7 +10,7 @@ TEST(CalibrationFileTest, FourDoublesInFileOrder) {
   TempDir dir;
   const std::string path = dir.file("options.dat");
   const Calibration c{4.5, 3.25, 98, 101.5};
-  ASSERT_EQ(SaveCalibration(path, c), "");
+  ASSERT_TRUE(SaveCalibration(path, c).written());
   const auto bytes = ReadBytes(path);
   ASSERT_EQ(bytes.size(), 32u);
   double v[4];

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
+#include "platform/SettingsFile.h"
 #include "print/SheetLayout.h"
 #include "print/settings/DetailsFile.h"
 #include "print/settings/PaperFile.h"
@@ -136,22 +138,47 @@ TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {
   const std::string paper = dir.file("paper.dat");
   const std::vector<PaperFormat> formats = {Record("a"), Record("b", 2, 5)};
   // Plain formats only: paper.dat byte for byte as ever, and no details file appears.
-  ASSERT_EQ(SaveCatalogue(paper, formats, {FormatDetails{}, FormatDetails{}}), "");
+  ASSERT_TRUE(SaveCatalogue(paper, formats, {FormatDetails{}, FormatDetails{}}).written());
   EXPECT_EQ(ReadBytes(paper), EncodePaperFormats(formats));
   EXPECT_FALSE(std::filesystem::exists(DetailsFileFor(paper)));
   // With a disc, paper.dat still holds exactly the records.
-  ASSERT_EQ(SaveCatalogue(paper, formats, {Disc(), FormatDetails{}}), "");
+  ASSERT_TRUE(SaveCatalogue(paper, formats, {Disc(), FormatDetails{}}).written());
   EXPECT_EQ(ReadBytes(paper), EncodePaperFormats(formats));
   EXPECT_EQ(DetailsFileFor(paper), dir.file("paper-details.dat"));
   const PaperLoadResult back = LoadCatalogueAtStart(paper, {});
   EXPECT_EQ(back.formats, formats);
   EXPECT_EQ(back.details, (std::vector<FormatDetails>{Disc(), FormatDetails{}}));
-  // A damaged details file leaves every format plain.
-  WriteBytes(DetailsFileFor(paper), {1, 2, 3});
-  EXPECT_EQ(LoadCatalogueAtStart(paper, {}).details, std::vector<FormatDetails>(2));
+  // A damaged details file keeps the entries before the damage, is told once, and is kept as
+  // paper-details.dat.damaged before the next save; paper.dat is never touched by its damage.
+  ASSERT_TRUE(SaveCatalogue(paper, formats, {Disc(), Disc(30)}).written());
+  const std::string side = DetailsFileFor(paper);
+  std::vector<uint8_t> damaged = ReadBytes(side);
+  damaged.resize(damaged.size() - 3);
+  WriteBytes(side, damaged);
+  const PaperLoadResult cut = LoadCatalogueAtStart(paper, {});
+  EXPECT_EQ(cut.details, (std::vector<FormatDetails>{Disc(), FormatDetails{}}));
+  EXPECT_NE(cut.detailsMessage.find(side + " is damaged"), std::string::npos) << cut.detailsMessage;
+  EXPECT_NE(cut.detailsMessage.find(side + ".damaged"), std::string::npos) << cut.detailsMessage;
+  EXPECT_EQ(LoadCatalogueAtStart(paper, {}).detailsMessage, "");  // told once
+  ASSERT_TRUE(SaveCatalogue(paper, formats, cut.details).written());
+  EXPECT_EQ(ReadBytes(side + ".damaged"), damaged);
+  EXPECT_EQ(LoadCatalogueAtStart(paper, {}).details, cut.details);
+  // A details file that cannot be read is never replaced, and paper.dat waits with it.
+  const auto paperBefore = ReadBytes(paper), sideBefore = ReadBytes(side);
+  SetFileReaderForTests([](const std::string& path, size_t, bool*) {
+    errno = EACCES;
+    return path.ends_with("details.dat") ? std::optional<std::vector<uint8_t>>()
+                                         : std::optional(EncodePaperFormats({Record("a")}));
+  });
+  const PaperLoadResult unreadable = LoadCatalogueAtStart(paper, {});
+  SetFileReaderForTests(nullptr);
+  EXPECT_NE(unreadable.detailsMessage.find("cannot be read"), std::string::npos);
+  EXPECT_EQ(SaveCatalogue(paper, formats, {Disc(), Disc()}).outcome, KeptWrite::Kept);
+  EXPECT_EQ(ReadBytes(paper), paperBefore);
+  EXPECT_EQ(ReadBytes(side), sideBefore);
   // No temporary files are left behind.
   size_t files = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir.path()))
     files += e.is_regular_file();
-  EXPECT_EQ(files, 2u);
+  EXPECT_EQ(files, 3u);
 }

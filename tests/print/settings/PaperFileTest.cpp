@@ -8,6 +8,7 @@
 #include "platform/SettingsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/settings/PaperFormatList.h"
+#include "print/settings/UnitsChoice.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -225,4 +226,57 @@ TEST(PaperFormatListTest, ChangesImportsAndExportsKeepEachFormatWithItsDetails) 
   again.load(dir.file("paper.dat"), {});
   EXPECT_EQ(again.formats(), list.formats());
   EXPECT_EQ(again.details(), list.details());
+}
+
+TEST(PaperFormatListTest, AnImportAddsOnlyWhatTheListCanReadBack) {
+  TempDir dir;
+  PaperFormatList list;
+  list.load(dir.file("paper.dat"), {});
+  const size_t starters = list.formats().size();
+  const auto xml = [](const std::string& label) {
+    return "<Glabels-templates><Template brand=\"B\" part=\"1\" size=\"A4\">" + label +
+           "</Template></Glabels-templates>";
+  };
+  const std::string cases[] = {
+      "<Label-cd id=\"0\" radius=\"-5\" hole=\"1\"><Layout nx=\"1\" ny=\"1\" x0=\"0\" "
+      "y0=\"0\" dx=\"0\" dy=\"0\"/></Label-cd>",
+      "<Label-rectangle id=\"0\" width=\"1000000in\" height=\"1in\"><Layout nx=\"1\" "
+      "ny=\"1\" x0=\"0\" y0=\"0\" dx=\"0\" dy=\"0\"/></Label-rectangle>",
+      "<Label-rectangle id=\"0\" width=\"1in\" height=\"1in\"><Layout nx=\"2\" ny=\"1\" "
+      "x0=\"1000000in\" y0=\"0\" dx=\"1in\" dy=\"0\"/></Label-rectangle>",
+      "<Label-rectangle id=\"0\" width=\"1in\" height=\"1in\"><Layout nx=\"2\" ny=\"1\" "
+      "x0=\"0\" y0=\"0\" dx=\"1000000in\" dy=\"0\"/></Label-rectangle>"};
+  for (const std::string& label : cases) {
+    const std::string text = xml(label), file = dir.file("t.xml");
+    WriteBytes(file, std::vector<uint8_t>(text.begin(), text.end()));
+    EXPECT_NE(list.importFile(file), "") << label;
+    EXPECT_EQ(list.formats().size(), starters) << label;
+  }
+  // The list's limit: an import that would pass it is refused whole.
+  while (list.formats().size() < size_t(kMaxPaperFormats) - 1) list.add(Sample("x"), {});
+  const std::string two =
+      xml("<Label-rectangle id=\"0\" width=\"1in\" height=\"1in\"><Layout nx=\"2\" ny=\"1\" "
+          "x0=\"0\" y0=\"0\" dx=\"1in\" dy=\"0\"/></Label-rectangle>"
+          "</Template><Template brand=\"B\" part=\"2\" size=\"A4\">"
+          "<Label-rectangle id=\"0\" width=\"1in\" height=\"1in\"><Layout nx=\"1\" ny=\"1\" "
+          "x0=\"0\" y0=\"0\" dx=\"0\" dy=\"0\"/></Label-rectangle>");
+  WriteBytes(dir.file("two.xml"), std::vector<uint8_t>(two.begin(), two.end()));
+  EXPECT_NE(list.importFile(dir.file("two.xml")).find("more than 10000"), std::string::npos);
+  EXPECT_EQ(list.formats().size(), size_t(kMaxPaperFormats) - 1);
+}
+
+TEST(PaperFormatListTest, TheUnitFileFollowsTheRuleOfEverySettingsFile) {
+  TempDir dir;
+  const std::string file = dir.file("paper-units.txt");
+  EXPECT_FALSE(ReadUnitsChoice(file));  // none yet: inches, silently
+  ASSERT_TRUE(KeepUnitsChoice(file, true).written());
+  std::string message;
+  EXPECT_TRUE(ReadUnitsChoice(file, &message));
+  EXPECT_EQ(message, "");
+  WriteBytes(file, {'c', 'm', '\n'});
+  EXPECT_FALSE(ReadUnitsChoice(file, &message));
+  EXPECT_NE(message.find(file + ".damaged"), std::string::npos) << message;
+  ASSERT_TRUE(KeepUnitsChoice(file, false).written());
+  EXPECT_EQ(ReadBytes(file + ".damaged"), (std::vector<uint8_t>{'c', 'm', '\n'}));
+  EXPECT_EQ(ReadBytes(file), (std::vector<uint8_t>{'i', 'n', 'c', 'h', '\n'}));
 }

@@ -18,7 +18,7 @@ TEST(PrinterCalibrationsTest, RoundTripAndLookUpByQueueAndResolution) {
   const std::string options = dir.file("options.dat");
   const std::string file = PrinterCalibrationsFileFor(options);
   EXPECT_EQ(std::filesystem::path(file).filename(), "options-printers.dat");
-  ASSERT_EQ(SavePrinterCalibrations(file, {kOffice, kPhoto600, kPhoto1200}), "");
+  ASSERT_TRUE(SavePrinterCalibrations(file, {kOffice, kPhoto600, kPhoto1200}).written());
   const PrinterCalibrationsLoad load = LoadPrinterCalibrations(file);
   ASSERT_EQ(load.message, "");
   ASSERT_EQ(load.entries.size(), 3u);
@@ -35,7 +35,7 @@ TEST(PrinterCalibrationsTest, RoundTripAndLookUpByQueueAndResolution) {
     EXPECT_EQ(CalibrationFor(load.entries, c.key, fallback), c.expected) << c.key.queue;
 
   // A job into a PDF file (no queue) uses options.dat; a printer with its own uses that.
-  ASSERT_EQ(SaveCalibration(options, fallback), "");
+  ASSERT_TRUE(SaveCalibration(options, fallback).written());
   EXPECT_EQ(JobCalibration(options, {}), fallback);
   EXPECT_EQ(JobCalibration(options, {"Office", 0}), kOffice.values);
 }
@@ -48,10 +48,10 @@ TEST(PrinterCalibrationsTest, SettingReplacesAndRemovingTheLastEntryRemovesTheFi
   SetPrinterCalibration(entries, kOffice.printer, kOffice.values);
   ASSERT_EQ(entries.size(), 1u);
   EXPECT_EQ(entries[0], kOffice);
-  ASSERT_EQ(SavePrinterCalibrations(file, entries), "");
+  ASSERT_TRUE(SavePrinterCalibrations(file, entries).written());
   EXPECT_FALSE(RemovePrinterCalibration(entries, kPhoto600.printer));
   EXPECT_TRUE(RemovePrinterCalibration(entries, kOffice.printer));
-  ASSERT_EQ(SavePrinterCalibrations(file, entries), "");
+  ASSERT_TRUE(SavePrinterCalibrations(file, entries).written());
   EXPECT_FALSE(std::filesystem::exists(file));
   EXPECT_EQ(LoadPrinterCalibrations(file).message, "");  // missing: silently none
 }
@@ -89,4 +89,16 @@ TEST(PrinterCalibrationsTest, DamagedFilesAreRefusedWhole) {
     EXPECT_TRUE(r.entries.empty()) << bytes.size();
     EXPECT_NE(r.message.find("damaged"), std::string::npos) << bytes.size();
   }
+}
+
+TEST(PrinterCalibrationsTest, ANameTheFileCannotHoldIsRefusedNotCut) {
+  TempDir dir;
+  const std::string file = dir.file("options-printers.dat");
+  ASSERT_TRUE(SavePrinterCalibrations(file, {kOffice}).written());
+  const auto before = ReadBytes(file);
+  const KeptWrite saved =
+      SavePrinterCalibrations(file, {kOffice, {{std::string(300, 'p'), 0}, kOffice.values}});
+  EXPECT_EQ(saved.outcome, KeptWrite::NotWritten);
+  EXPECT_NE(saved.message.find("longer than 255 bytes"), std::string::npos);
+  EXPECT_EQ(ReadBytes(file), before);
 }

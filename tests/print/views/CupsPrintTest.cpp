@@ -205,7 +205,7 @@ RedBox FindRed(const QImage& page) {
 TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
   TempDir dir;
   const std::string options = dir.file("options.dat");
-  ASSERT_EQ(SaveCalibration(options, {1, 1, 100, 100}), "");
+  ASSERT_TRUE(SaveCalibration(options, {1, 1, 100, 100}).written());
   const struct {
     const char* queue;
     Calibration calibration;
@@ -219,7 +219,7 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
     own.push_back({JobPrinterKey(choice), p.calibration});
   }
   ASSERT_NE(InstanceFolder(printers[0].queue), InstanceFolder(printers[1].queue));
-  ASSERT_EQ(SavePrinterCalibrations(PrinterCalibrationsFileFor(options), own), "");
+  ASSERT_TRUE(SavePrinterCalibrations(PrinterCalibrationsFileFor(options), own).written());
 
   PrintRequest r;
   r.format.leftMargin = 30;

@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -245,6 +246,32 @@ TEST(PrintJobTest, ElementTooLargeForMemoryIsRefused) {
   const PrintResult disc = PrintSheets(*discPrinter, r, RedElement(&renders));
   EXPECT_FALSE(disc.ok);
   EXPECT_EQ(renders, 0);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("huge.pdf")));  // and no blank PDF in its place
+}
+
+TEST(PrintJobTest, APdfReplacesTheOldOneOnlyWhenTheJobSucceededAndNeverADeviceOrFolder) {
+  TempDir dir;
+  const std::string pdf = dir.file("old.pdf"), link = dir.file("link.pdf");
+  const std::vector<uint8_t> old = {'o', 'l', 'd'};
+  WriteBytes(pdf, old);
+  std::filesystem::create_symlink(pdf, link);
+  PrintRequest huge;  // fails after the job started
+  huge.format.width = huge.format.stepAcross = 3000 * 25.39995;
+  huge.format.height = huge.format.stepDown = 1000 * 25.39995;
+  int renders = 0;
+  EXPECT_FALSE(PrintSheets(*MakeJobPrinter({}, link, 600), huge, RedElement(&renders)).ok);
+  EXPECT_EQ(ReadBytes(pdf), old);
+  EXPECT_TRUE(PrintTestPage(*MakeJobPrinter({}, link, 72)).ok);  // through the link
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadBytes(pdf).at(0), '%');
+  std::filesystem::create_directory(dir.file("folder.pdf"));
+  for (const std::string target : {dir.file("folder.pdf"), std::string("/dev/full")}) {
+    const PrintResult r = PrintTestPage(*MakeJobPrinter({}, target, 72));
+    EXPECT_FALSE(r.ok) << target;
+    EXPECT_NE(r.error.find("not a regular file"), std::string::npos) << r.error;
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.pdf")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
 TEST(PrintJobTest, PdfFileDialogAsksForAPdfOfItsOwnKind) {

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "app/batch/views/BatchCatalogue.h"
+#include "app/batch/views/BatchFormats.h"
+#include "platform/SettingsFile.h"
 #include "print/settings/DetailsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/settings/StarterPaper.h"
@@ -74,4 +79,105 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   ProductCatalogue none;
   none.load({{dir.file("nowhere")}, ""});
   EXPECT_EQ(Catalogue({}, paper, none).code, 1);
+}
+
+namespace {
+// Every file of a folder with its bytes, to show that a command touched none but its own.
+std::map<std::string, std::vector<uint8_t>> Snapshot(const TempDir& dir) {
+  std::map<std::string, std::vector<uint8_t>> files;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+    if (e.is_regular_file()) files[e.path().filename().string()] = ReadBytes(e.path().string());
+  return files;
+}
+
+std::string g_unreadable;  // the file the injected reader refuses
+std::optional<std::vector<uint8_t>> RefuseOne(const std::string& path, size_t limit,
+                                              bool* truncated) {
+  if (path == g_unreadable) {
+    errno = EIO;
+    return std::nullopt;
+  }
+  SetFileReaderForTests(nullptr);
+  auto bytes = ReadFileLimited(path, limit, truncated);
+  SetFileReaderForTests(RefuseOne);
+  return bytes;
+}
+}  // namespace
+
+TEST(BatchCatalogue, EachSettingsFileOfTheListIsKeptAsidePreservedOrRefusedByOneRule) {
+  const std::string xml =
+      "<Glabels-templates><Template brand=\"B\" part=\"1\" size=\"A4\">"
+      "<Label-cd id=\"0\" radius=\"165\" hole=\"58\"><Layout nx=\"1\" ny=\"2\" x0=\"131\" "
+      "y0=\"58\" dx=\"0\" dy=\"388\"/></Label-cd></Template></Glabels-templates>";
+  enum Kind { Damaged, Unreadable, Newer };
+  const struct {
+    const char* file;
+    Kind kind;
+  } cases[] = {{"paper.dat", Damaged},
+               {"paper-details.dat", Damaged},
+               {"paper.dat", Unreadable},
+               {"paper-details.dat", Unreadable},
+               {"paper-details.dat", Newer}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + std::to_string(c.kind));
+    TempDir dir;
+    const std::string paper = dir.file("paper.dat"), target = dir.file(c.file);
+    const std::string disc = dir.file("disc.xml");
+    WriteBytes(disc, std::vector<uint8_t>(xml.begin(), xml.end()));
+    ASSERT_EQ(RunFormatsCommandWith({"import", disc}, paper), 0);
+    std::vector<uint8_t> bytes = ReadBytes(target);
+    if (c.kind == Damaged) bytes.resize(bytes.size() - 5);
+    if (c.kind == Newer) bytes[4] = 2;  // the version field
+    WriteBytes(target, bytes);
+    g_unreadable = c.kind == Unreadable ? target : "";
+    SetFileReaderForTests(RefuseOne);
+    const auto before = Snapshot(dir);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int listed = RunFormatsCommandWith({}, paper);
+    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string err = testing::internal::GetCapturedStderr();
+    testing::internal::CaptureStderr();
+    testing::internal::CaptureStdout();
+    const int imported = RunFormatsCommandWith({"import", disc}, paper);
+    (void)testing::internal::GetCapturedStdout();
+    const std::string importErr = testing::internal::GetCapturedStderr();
+    SetFileReaderForTests(nullptr);
+    auto after = Snapshot(dir);
+    if (c.kind == Newer) {  // read as far as known, listed, never rewritten
+      EXPECT_EQ(listed, 0);
+      EXPECT_EQ(imported, 1) << importErr;
+      EXPECT_EQ(after, before);
+      continue;
+    }
+    EXPECT_EQ(listed, 1) << out;  // never a part of the list as if it were whole
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err.find(target), std::string::npos) << err;
+    if (c.kind == Unreadable) {
+      EXPECT_EQ(imported, 1);
+      EXPECT_EQ(after, before);
+      continue;
+    }
+    EXPECT_EQ(imported, 0) << importErr;
+    EXPECT_EQ(after.at(std::string(c.file) + ".damaged"), before.at(c.file));
+    for (const auto& [name, kept] : before)  // the other file keeps its bytes
+      if (name != c.file && name != "paper.dat" && name != "paper-details.dat")
+        EXPECT_EQ(after.at(name), kept) << name;
+  }
+  // A list that is a link is written through it; a device is never replaced by an export.
+  TempDir dir;
+  const std::string real = dir.file("real.dat"), link = dir.file("paper.dat");
+  const std::string disc = dir.file("disc.xml");
+  WriteBytes(disc, std::vector<uint8_t>(xml.begin(), xml.end()));
+  ASSERT_EQ(RunFormatsCommandWith({"import", disc}, real), 0);
+  std::filesystem::create_symlink(real, link);
+  testing::internal::CaptureStdout();
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunFormatsCommandWith({"import", disc}, link), 0);
+  EXPECT_EQ(RunFormatsCommandWith({"export", "1", "/dev/full"}, link), 1);
+  (void)testing::internal::GetCapturedStdout();
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("not a regular file"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(LoadPaperFormats(real).formats.size(), LoadPaperFormats(link).formats.size());
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
 }
