@@ -7,6 +7,7 @@
 #include "app/Document.h"
 #include "app/batch/BatchCommands.h"
 #include "app/batch/views/BatchPrint.h"
+#include "app/batch/views/ToolkitCommands.h"
 #include "app/coverfile/CoverFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/support/TestFiles.h"
