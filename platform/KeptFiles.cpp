@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 
+#include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
@@ -92,7 +93,7 @@ std::optional<std::vector<uint8_t>> ReadKeptFile(const std::string& path, size_t
     std::error_code ec;
     s = fs::symlink_status(path, ec).type() == fs::file_type::not_found ? KeptState::Missing
                                                                         : KeptState::Unreadable;
-    if (why) *why = std::strerror(error);
+    if (why) *why = FileErrorText(error);
   } else if (truncated) {
     s = KeptState::Damaged;
     if (why) *why = Translate("KeptFiles", "it is too large.");

@@ -247,7 +247,7 @@ bool PaletteWithoutColourMap(ByteView file) {
   bool palette = false, map = false;
   for (uint64_t i = 0; i < std::min<uint64_t>(entries, kMaxTiffEntries); ++i) {
     const uint64_t e = first + i * entrySize;
-    const uint64_t tag = get(e, 2), type = get(e, 2 + 2);
+    const uint64_t tag = get(e, 2), type = get(e + 2, 2);
     if (tag == TIFFTAG_PHOTOMETRIC)
       palette = (type == TIFF_SHORT ? get(e + (big ? 12 : 8), 2) : 0) == PHOTOMETRIC_PALETTE;
     map = map || tag == TIFFTAG_COLORMAP;

@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/RegularFile.h"
 #include "platform/Translate.h"
@@ -242,7 +243,12 @@ bool JobPrinter::printIntoPdf(const std::string& path) {
     setOutputFileName(QString::fromStdString(pdf_->tempPath()));
     return true;
   }
-  pdfError_ = pdf_->error();  // the job does not start (an empty name would print on paper)
+  // The job does not start (an empty name would print on paper); a folder's fault is named.
+  const int err = pdf_->errorNumber();
+  const std::string why = err == ENOENT || err == EACCES ? WhyNotWritable(path) : std::string();
+  pdfError_ = why.empty()
+                  ? pdf_->error()
+                  : Translate("PrintJob", "The print job could not be started: ") + why + ".";
   pdf_.reset();
   return false;
 }
