@@ -8,6 +8,7 @@
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
+#include "print/settings/KeptLoad.h"
 
 namespace {
 constexpr int32_t kMaxMarks = kPaperCountMax * kPaperCountMax * kMaxGrids;
@@ -92,21 +93,7 @@ std::string NextPositionFileFor(const std::string& paperFile) {
 
 namespace {
 NextPositionLoad Load(const std::string& file) {
-  KeptState state = KeptState::Read;
-  std::string why;
-  const auto bytes = ReadKeptFile(file, kFileLimit, &state, &why);
-  if (state == KeptState::Missing) return {};
-  if (!bytes) {
-    NextPositionLoad r = Refused(file, why);
-    r.message += NoteUnreadable(file);
-    return r;
-  }
-  NextPositionLoad r = ParseNextPositions(*bytes, file);
-  if (r.newer)
-    r.message = NoteNewer(file);
-  else if (state == KeptState::Damaged || !r.message.empty())
-    r.message = (r.message.empty() ? Refused(file, why).message : r.message) + NoteDamaged(file);
-  return r;
+  return LoadKeptFile<NextPositionLoad>(file, kFileLimit, ParseNextPositions, Refused);
 }
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "platform/ReplacingFile.h"
 #include "platform/SettingsFile.h"
 #include "platform/Translate.h"
+#include "print/settings/KeptLoad.h"
 
 namespace {
 constexpr size_t kHeaderSize = 12;
@@ -86,21 +87,7 @@ std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibrat
 }
 
 PrinterCalibrationsLoad LoadPrinterCalibrations(const std::string& path) {
-  KeptState state = KeptState::Read;
-  std::string why;
-  const auto bytes = ReadKeptFile(path, kFileLimit, &state, &why);
-  if (state == KeptState::Missing) return {};
-  if (!bytes) {
-    PrinterCalibrationsLoad r = Refused(path, why);
-    r.message += NoteUnreadable(path);
-    return r;
-  }
-  PrinterCalibrationsLoad r = ParsePrinterCalibrations(*bytes, path);
-  if (r.newer)
-    r.message = NoteNewer(path);
-  else if (state == KeptState::Damaged || !r.message.empty())
-    r.message = (r.message.empty() ? Refused(path, why).message : r.message) + NoteDamaged(path);
-  return r;
+  return LoadKeptFile<PrinterCalibrationsLoad>(path, kFileLimit, ParsePrinterCalibrations, Refused);
 }
 
 KeptWrite SavePrinterCalibrations(const std::string& path,
