@@ -34,9 +34,10 @@ function(quendrix_module name)
 endfunction()
 
 # One test program per folder of tests/ with its SUBDIRS (and one for the views/ subfolders),
-# registered with CTest. Tests of programs with the same LOCK never run at the same time.
+# registered with CTest. Tests of programs with the same LOCK never run at the same time; each test
+# of a program with a HANG_LIMIT (seconds) runs under that limit and once more when it hangs.
 function(quendrix_tests dir)
-  cmake_parse_arguments(T "" "LOCK" "LIBS;SUBDIRS" ${ARGN})
+  cmake_parse_arguments(T "" "LOCK;HANG_LIMIT" "LIBS;SUBDIRS" ${ARGN})
   set(globs ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
   foreach(sub IN LISTS T_SUBDIRS)
     list(APPEND globs ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/*.h)
@@ -48,6 +49,10 @@ function(quendrix_tests dir)
   string(REPLACE "/" "_" tname "test_${dir}")
   add_executable(${tname} ${src})
   target_link_libraries(${tname} PRIVATE ${T_LIBS} quendrix_testsupport GTest::gtest GTest::gmock)
+  if(T_HANG_LIMIT)
+    set_target_properties(${tname} PROPERTIES CROSSCOMPILING_EMULATOR
+      "/bin/sh;${PROJECT_SOURCE_DIR}/tests/support/run-with-time-limit;${T_HANG_LIMIT}")
+  endif()
   gtest_discover_tests(${tname} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" RESOURCE_LOCK "${T_LOCK}")
 endfunction()

@@ -28,6 +28,11 @@ std::optional<std::vector<uint8_t>> ReadFileLimited(const std::string& path, siz
 }
 
 std::string SideFile(const std::string& path, const char* suffix) {
-  const std::filesystem::path p(path);
+  std::filesystem::path p(path);
+  std::error_code ec;
+  if (std::filesystem::is_symlink(p, ec)) {  // the side files travel with the file linked to
+    const std::filesystem::path target = std::filesystem::canonical(p, ec);
+    if (!ec) p = target;
+  }
   return (p.parent_path() / (p.stem().string() + suffix)).string();
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 // A file kept beside `path`: its name without extension plus `suffix` ("paper.dat" ->
-// "paper-next.dat").
+// "paper-next.dat"). Beside the file a symbolic link names, so they stay together.
 std::string SideFile(const std::string& path, const char* suffix);
 
 // Reads at most `limit` bytes; nullopt (errno tells why, FileErrorText in words) when the file

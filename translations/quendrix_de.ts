@@ -481,12 +481,6 @@ Befehle:
 %2</translation>
     </message>
     <message>
-        <source>quendrix: %1 The defaults are used.
-</source>
-        <translation>quendrix: %1 Es werden die Standardwerte verwendet.
-</translation>
-    </message>
-    <message>
         <source>scanning: %1%</source>
         <translation>Scannen: %1%</translation>
     </message>
@@ -1869,6 +1863,10 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
         <source>bytes after the last entry</source>
         <translation>Bytes nach dem letzten Eintrag</translation>
     </message>
+    <message>
+        <source>The remembered print positions %1 are damaged (%2); the formats after the damage start fresh.</source>
+        <translation>Die gemerkten Druckpositionen %1 sind beschädigt (%2); die Formate nach der beschädigten Stelle beginnen neu.</translation>
+    </message>
 </context>
 <context>
     <name>ObjectMenu</name>
@@ -2672,6 +2670,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source> is longer than 255 bytes; its calibration cannot be kept.</source>
         <translation> ist länger als 255 Bytes; seine Kalibrierung kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The printer calibrations %1 are damaged (%2); the printers after the damage use the calibration of options.dat.</source>
+        <translation>Die Druckerkalibrierungen %1 sind beschädigt (%2); die Drucker nach der beschädigten Stelle verwenden die Kalibrierung aus options.dat.</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,16 @@ NextPositionLoad Refused(const std::string& name, const std::string& why) {
               Translate("NextPosition", " are damaged (") + why +
               Translate("NextPosition", "); every sheet starts fresh.")};
 }
+
+// Damage after whole entries: those are kept, the formats after the damage start fresh.
+NextPositionLoad DamagedAfter(NextPositionLoad read, const std::string& name,
+                              const std::string& why) {
+  read.message = FillIn(Translate("NextPosition",
+                                  "The remembered print positions %1 are damaged (%2); the "
+                                  "formats after the damage start fresh."),
+                        {name, why});
+  return read;
+}
 }  // namespace
 
 NextPosition NextAfter(const SheetLayout& l) {
@@ -53,23 +63,28 @@ NextPositionLoad ParseNextPositions(const std::vector<uint8_t>& bytes, const std
     const std::string entry = "entry " + std::to_string(i + 1);
     NextPositionEntry e;
     if (!in.getBytes(e.record.data(), kPaperRecordSize))
-      return Refused(name, entry + Translate("NextPosition", " ends early"));
+      return DamagedAfter(std::move(r), name, entry + Translate("NextPosition", " ends early"));
     int32_t marks = 0;
     if (!in.get(e.next.used) || !in.get(marks))
-      return Refused(name, entry + Translate("NextPosition", " ends early"));
+      return DamagedAfter(std::move(r), name, entry + Translate("NextPosition", " ends early"));
     if (e.next.used < 0 || e.next.used >= kMaxMarks || marks < 0 || marks > kMaxMarks)
-      return Refused(name, entry + Translate("NextPosition", " holds impossible positions"));
+      return DamagedAfter(std::move(r), name,
+                          entry + Translate("NextPosition", " holds impossible positions"));
     for (int32_t m = 0; m < marks; ++m) {
       int32_t k = 0;
-      if (!in.get(k)) return Refused(name, entry + Translate("NextPosition", " ends early"));
+      if (!in.get(k))
+        return DamagedAfter(std::move(r), name, entry + Translate("NextPosition", " ends early"));
       const int32_t before = e.next.marked.empty() ? e.next.used - 1 : e.next.marked.back();
       if (k <= before || k >= kMaxMarks)
-        return Refused(name, entry + Translate("NextPosition", " holds impossible positions"));
+        return DamagedAfter(std::move(r), name,
+                            entry + Translate("NextPosition", " holds impossible positions"));
       e.next.marked.push_back(k);
     }
     r.entries.push_back(std::move(e));
   }
-  if (in.left() != 0) return Refused(name, Translate("NextPosition", "bytes after the last entry"));
+  if (in.left() != 0)
+    return DamagedAfter(std::move(r), name,
+                        Translate("NextPosition", "bytes after the last entry"));
   return r;
 }
 

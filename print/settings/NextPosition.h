@@ -27,7 +27,7 @@ constexpr int32_t kNextPositionVersion = 1;
 constexpr int32_t kMaxNextPositionEntries = 10000;
 
 struct NextPositionLoad {
-  std::vector<NextPositionEntry> entries;  // empty when missing or damaged
+  std::vector<NextPositionEntry> entries;  // those before any damage; none when missing
   std::string message;                     // what the user must hear of the file
   bool newer = false;                      // a later version wrote it: no entries are known
 };

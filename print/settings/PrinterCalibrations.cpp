@@ -23,6 +23,16 @@ PrinterCalibrationsLoad Refused(const std::string& name, const std::string& why)
       Translate("PrinterCalibrations", "); every printer uses the calibration of options.dat.");
   return r;
 }
+
+// Damage after whole entries: those are kept, the printers after the damage use options.dat.
+PrinterCalibrationsLoad DamagedAfter(PrinterCalibrationsLoad read, const std::string& name,
+                                     const std::string& why) {
+  read.message = FillIn(Translate("PrinterCalibrations",
+                                  "The printer calibrations %1 are damaged (%2); the printers "
+                                  "after the damage use the calibration of options.dat."),
+                        {name, why});
+  return read;
+}
 }  // namespace
 
 bool CalibrationInRange(const Calibration& c) {
@@ -51,23 +61,27 @@ PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& byt
     const std::string entry = "entry " + std::to_string(i + 1);
     uint16_t length = 0;
     if (!in.get(length) || length == 0 || length > kMaxQueueNameBytes || in.left() < length)
-      return Refused(name,
-                     entry + Translate("PrinterCalibrations", " has no readable printer name"));
+      return DamagedAfter(
+          std::move(r), name,
+          entry + Translate("PrinterCalibrations", " has no readable printer name"));
     PrinterCalibration e;
     e.printer.queue.assign(reinterpret_cast<const char*>(in.here()), length);
     in.skip(length);
     int32_t dpi = 0;
     Calibration& c = e.values;
     if (!in.get(dpi) || !in.get(c.left) || !in.get(c.top) || !in.get(c.width) || !in.get(c.height))
-      return Refused(name, entry + Translate("PrinterCalibrations", " ends early"));
+      return DamagedAfter(std::move(r), name,
+                          entry + Translate("PrinterCalibrations", " ends early"));
     if (dpi < 0 || dpi > 100000 || !CalibrationInRange(c))
-      return Refused(
-          name, entry + Translate("PrinterCalibrations", " holds values outside their ranges"));
+      return DamagedAfter(
+          std::move(r), name,
+          entry + Translate("PrinterCalibrations", " holds values outside their ranges"));
     e.printer.resolution = dpi;
     r.entries.push_back(std::move(e));
   }
   if (in.left() != 0)
-    return Refused(name, Translate("PrinterCalibrations", "bytes after the last entry"));
+    return DamagedAfter(std::move(r), name,
+                        Translate("PrinterCalibrations", "bytes after the last entry"));
   return r;
 }
 

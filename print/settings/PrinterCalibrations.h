@@ -25,13 +25,13 @@ constexpr int32_t kMaxPrinterCalibrations = 1000;
 constexpr size_t kMaxQueueNameBytes = 255;
 
 struct PrinterCalibrationsLoad {
-  std::vector<PrinterCalibration> entries;  // empty when the file is missing or damaged
+  std::vector<PrinterCalibration> entries;  // those before any damage; none when missing
   std::string message;                      // what the user must hear of the file, else empty
   bool newer = false;                       // a later version wrote it: no entries are known
 };
 
-// A damaged file (wrong magic, counts, lengths or values outside the dialog's ranges) is
-// refused whole; it is kept as .damaged before it is written again.
+// A damaged file (wrong magic, counts, lengths or values outside the dialog's ranges) gives the
+// entries before the damage; it is kept as .damaged before it is written again.
 PrinterCalibrationsLoad ParsePrinterCalibrations(const std::vector<uint8_t>& bytes,
                                                  const std::string& name);
 std::vector<uint8_t> EncodePrinterCalibrations(const std::vector<PrinterCalibration>& entries);

@@ -90,6 +90,14 @@ TEST(SettingsFileTest, SideFilesAreNamedAfterTheFileTheyBelongTo) {
   EXPECT_EQ(SideFile("/home/u/paper.dat", "-units.txt"), "/home/u/paper-units.txt");
   EXPECT_EQ(SideFile("scanner.dat", "-options.dat"), "scanner-options.dat");
   EXPECT_EQ(SideFile("/a.b/options", "-printers.dat"), "/a.b/options-printers.dat");
+  TempDir dir;  // a linked paper.dat keeps its side files beside the file it links to
+  std::filesystem::create_directory(dir.file("shared"));
+  WriteBytes(dir.file("shared/formats.dat"), {1});
+  std::filesystem::create_symlink("shared/formats.dat", dir.file("paper.dat"));
+  EXPECT_EQ(SideFile(dir.file("paper.dat"), "-next.dat"),
+            std::filesystem::canonical(dir.file("shared")).string() + "/formats-next.dat");
+  std::filesystem::create_symlink("missing.dat", dir.file("options.dat"));
+  EXPECT_EQ(SideFile(dir.file("options.dat"), "-printers.dat"), dir.file("options-printers.dat"));
 }
 
 TEST(SettingsFileTest, OneRuleForEverySettingsFileKeepsWhatItCannotRead) {

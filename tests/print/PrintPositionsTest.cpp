@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/KeptFiles.h"
 #include "print/PageRange.h"
 #include "print/PrintJobPlan.h"
 #include "print/settings/NextPosition.h"
@@ -134,17 +135,25 @@ TEST(PrintPositionsTest, TheNextPositionIsRememberedPerFormatRecord) {
   ASSERT_TRUE(RememberNextPosition(paper, b, {}).written());  // a full sheet forgets it
   EXPECT_FALSE(RecallNextPosition(paper, b));
 
-  std::vector<uint8_t> bytes = ReadBytes(NextPositionFileFor(paper));
-  for (size_t n : {size_t(0), size_t(11), bytes.size() - 1}) {
-    WriteBytes(NextPositionFileFor(paper), std::vector<uint8_t>(bytes.begin(), bytes.begin() + n));
-    std::string message;
-    EXPECT_FALSE(RecallNextPosition(paper, a, &message)) << n;
-    EXPECT_NE(message.find("damaged"), std::string::npos) << n;
-  }
-  std::vector<uint8_t> backwards = bytes;  // a mark before the used positions
-  backwards[bytes.size() - 4] = 1;
+  std::vector<uint8_t> backwards = ReadBytes(NextPositionFileFor(paper));
+  backwards[backwards.size() - 4] = 1;  // a mark before the used positions
   WriteBytes(NextPositionFileFor(paper), backwards);
   EXPECT_FALSE(RecallNextPosition(paper, a));
+
+  // Damage keeps the entries before it, and is told once.
+  ASSERT_TRUE(RememberNextPosition(paper, a, {4, {7}}).written());
+  ASSERT_TRUE(RememberNextPosition(paper, b, {5, {}}).written());
+  const std::vector<uint8_t> bytes = ReadBytes(NextPositionFileFor(paper));
+  for (auto [n, aKept] :
+       {std::pair{size_t(0), false}, {size_t(11), false}, {bytes.size() - 1, true}}) {
+    ForgetKeptFilesForTests();
+    WriteBytes(NextPositionFileFor(paper), std::vector<uint8_t>(bytes.begin(), bytes.begin() + n));
+    std::string message, again;
+    EXPECT_EQ(RecallNextPosition(paper, a, &message).has_value(), aKept) << n;
+    EXPECT_NE(message.find("damaged"), std::string::npos) << n;
+    EXPECT_FALSE(RecallNextPosition(paper, b, &again)) << n;
+    EXPECT_EQ(again, "") << n;
+  }
 }
 
 TEST(PrintPositionsTest, AJobPlanCorrectsItsChoicesAndOnlyAWholePrintedJobMovesTheNextPosition) {

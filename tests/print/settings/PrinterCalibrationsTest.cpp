@@ -56,7 +56,7 @@ TEST(PrinterCalibrationsTest, SettingReplacesAndRemovingTheLastEntryRemovesTheFi
   EXPECT_EQ(LoadPrinterCalibrations(file).message, "");  // missing: silently none
 }
 
-TEST(PrinterCalibrationsTest, DamagedFilesAreRefusedWhole) {
+TEST(PrinterCalibrationsTest, DamagedFilesKeepTheEntriesBeforeTheDamage) {
   const std::vector<uint8_t> good = EncodePrinterCalibrations({kOffice, kPhoto600});
   auto withValue = [&](size_t at, double v) {
     std::vector<uint8_t> b = good;
@@ -73,21 +73,24 @@ TEST(PrinterCalibrationsTest, DamagedFilesAreRefusedWhole) {
   hugeCount[9] = 0xff;
   std::vector<uint8_t> trailing = good;
   trailing.push_back(0);
-  const std::vector<uint8_t> cases[] = {{},
-                                        cut(7),
-                                        cut(good.size() - 1),
-                                        cut(firstLeft + 3),
-                                        longName,
-                                        hugeCount,
-                                        trailing,
-                                        withValue(firstLeft, 11),
-                                        withValue(firstLeft + 16, 69.9),
-                                        withValue(firstLeft + 8, std::nan(""))};
+  const struct {
+    std::vector<uint8_t> bytes;
+    size_t kept;
+  } cases[] = {{{}, 0},
+               {cut(7), 0},
+               {cut(good.size() - 1), 1},
+               {cut(firstLeft + 3), 0},
+               {longName, 0},
+               {hugeCount, 0},
+               {trailing, 2},
+               {withValue(firstLeft, 11), 0},
+               {withValue(firstLeft + 16, 69.9), 0},
+               {withValue(firstLeft + 8, std::nan("")), 0}};
   ASSERT_TRUE(ParsePrinterCalibrations(good, "f").message.empty());
-  for (const auto& bytes : cases) {
-    const PrinterCalibrationsLoad r = ParsePrinterCalibrations(bytes, "f");
-    EXPECT_TRUE(r.entries.empty()) << bytes.size();
-    EXPECT_NE(r.message.find("damaged"), std::string::npos) << bytes.size();
+  for (const auto& k : cases) {
+    const PrinterCalibrationsLoad r = ParsePrinterCalibrations(k.bytes, "f");
+    EXPECT_EQ(r.entries.size(), k.kept) << k.bytes.size();
+    EXPECT_NE(r.message.find("damaged"), std::string::npos) << k.bytes.size();
   }
 }
 
