@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <functional>
 #include <memory>
@@ -29,6 +30,18 @@ bool Save(QWidget& w, const QDir& dir, const QString& name) {
   Settle();
   return w.grab().save(dir.filePath(name + QStringLiteral(".png")));
 }
+
+// What is taller than its scroll area is also saved whole, so every control can be seen.
+int SaveScrolledPanels(QWidget& w, const QDir& dir, const QString& name) {
+  int written = 0;
+  for (QScrollArea* area : w.findChildren<QScrollArea*>()) {
+    QWidget* panel = area->widget();
+    if (!area->isVisible() || !panel || panel->height() <= area->viewport()->height()) continue;
+    const QString file = name + QStringLiteral("-whole-%1.png").arg(written + 1);
+    written += panel->grab().save(dir.filePath(file));
+  }
+  return written;
+}
 }  // namespace
 
 int SaveScreenshots(const std::string& folder, const std::string& coverFile) {
@@ -45,6 +58,7 @@ int SaveScreenshots(const std::string& folder, const std::string& coverFile) {
   for (int i = 0; i < form.tabs()->count(); ++i) {
     form.tabs()->setCurrentIndex(i);
     written += Save(form, dir, QString::fromLatin1(tabs[i]));
+    written += SaveScrolledPanels(form, dir, QString::fromLatin1(tabs[i]));
   }
   const std::vector<std::pair<const char*, std::function<QDialog*()>>> boxes = {
       {"dialog-about", [&] { return new AboutBox(&form); }},

@@ -61,6 +61,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
   p.setPen(QPen(Qt::darkGray, 0));
   p.setBrush(Qt::white);
   p.drawRect(QRectF(0, 0, sw * scale, sh * scale));
+  p.setClipRect(QRectF(0, 0, sw * scale, sh * scale));  // elements too large fill the sheet
   p.setBrush(QColor(150, 190, 230));
   int drawn = 0;
   for (const LabelGrid& g : AllGrids(fmt_, details_))

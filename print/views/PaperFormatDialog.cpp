@@ -119,6 +119,7 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  updateDrawing();
 }
 
 void PaperFormatDialog::setValues(const PaperFormatFields& v) {

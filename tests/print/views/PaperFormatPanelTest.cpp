@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -69,6 +70,10 @@ TEST_F(PaperFormatPanelTest, DialogStartsWithItsDefaultFormat) {
   EXPECT_DOUBLE_EQ(t.width, 90 * 25.39995);
   EXPECT_DOUBLE_EQ(t.height, 55 * 25.39995);
   EXPECT_EQ(t.columns * t.rows, 10);
+  f->drawing->resize(180, 250);  // drawn from the start, and only on the sheet
+  const QImage shown = f->drawing->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(90, 20), QColor(150, 190, 230));
+  EXPECT_NE(shown.pixelColor(178, 20), QColor(150, 190, 230));
   f->nameEdit->setText(QString(60, 'x'));  // cannot be typed longer than 50
   EXPECT_EQ(f->values().name.size(), 50u);
 }
