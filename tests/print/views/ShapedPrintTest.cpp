@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
 #include "tests/print/views/RasterisedPrint.h"
 
 namespace {
@@ -139,4 +143,98 @@ TEST(ShapedPrintTest, CropMarksStayAtFreeEdgesOfPrintedElements) {
   EXPECT_FALSE(mark(x0, y0 - 3)) << "the unused top left element gets none";
   EXPECT_FALSE(mark(x0 - 3, y0)) << "the unused top left element gets none";
   EXPECT_EQ(InkAt(page, x1 + 3, y1), Red) << "no mark over a neighbour";
+}
+
+namespace {
+// A difference in any channel beyond this is more than antialiasing; such pixels lie only along
+// edges, at most this share of the inked ones.
+constexpr int kEdgeLevels = 64;
+constexpr double kEdgeShare = 0.01;
+
+int Count(const std::string& text, const std::string& word) {
+  int n = 0;
+  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++n;
+  return n;
+}
+
+// What a command prints on its standard output.
+std::string Output(const std::string& cmd) {
+  std::string out;
+  if (std::FILE* p = ::popen(cmd.c_str(), "r")) {
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    ::pclose(p);
+  }
+  return out;
+}
+}  // namespace
+
+TEST(ShapedPrintTest, TheCoverDrawnStraightMatchesTheElementImageButForEdges) {
+  const LabelShape shapes[] = {{ShapeKind::Disc, 0, 117, 41}, {ShapeKind::Rectangle, 8, 0, 0}};
+  for (const LabelShape& shape : shapes) {
+    PrintRequest r;
+    r.format = Box(117, 117, 1, 1, 117, 117);
+    r.details.shape = shape;
+    r.details.bleedX = r.details.bleedY = 1;
+    r.details.sheetWidth = r.details.sheetHeight = 150;
+    Design design(700, 700, 24);
+    const CoverJob job = design.job();
+    TempDir dir;
+    for (const char* name : {"image", "straight"}) {
+      auto printer = MakeJobPrinter({}, dir.file(std::string(name) + ".pdf"), kPrintDpi);
+      UseSheetSize(*printer, r.details);
+      const bool image = name == std::string("image");
+      ASSERT_TRUE((image ? PrintSheets(*printer, r, MakeCoverRenderer(job, r.calibration, 1, 1))
+                         : PrintSheets(*printer, r, job))
+                      .ok);
+    }
+    const auto before = Rasterise(dir.file("image.pdf"), kPrintDpi, dir, "image");
+    const auto after = Rasterise(dir.file("straight.pdf"), kPrintDpi, dir, "straight");
+    ASSERT_EQ(before.size(), 1u);
+    ASSERT_EQ(after.size(), 1u);
+    ASSERT_EQ(before[0].size(), after[0].size());
+    // Antialiased edges of the shape and the letters may differ; nothing else.
+    int64_t differing = 0, inked = 0;
+    for (int y = 0; y < after[0].height(); ++y)
+      for (int x = 0; x < after[0].width(); ++x) {
+        const QRgb a = before[0].pixel(x, y), b = after[0].pixel(x, y);
+        const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                std::abs(qBlue(a) - qBlue(b))});
+        differing += d > kEdgeLevels;
+        inked += qGray(a) < 250;
+      }
+    EXPECT_GT(inked, 2'000'000) << "the element is printed";
+    EXPECT_LT(differing, inked * kEdgeShare) << int(shape.kind);
+  }
+}
+
+TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth) {
+  for (int bits : {24, 8, 1}) {
+    SCOPED_TRACE(std::to_string(bits) + " bits");
+    PrintRequest r;
+    r.format = Box(80, 50, 1, 2, 80, 60);
+    r.copies = 4;  // two pages
+    Design design(300, 200, bits);
+    TempDir dir;
+    const std::string pdf = dir.file("out.pdf");
+    auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
+    ASSERT_TRUE(PrintSheets(*printer, r, design.job()).ok);
+    printer.reset();
+    std::istringstream list(Output("pdfimages -list '" + pdf + "'"));
+    std::string line, object;
+    int shown = 0;
+    for (std::getline(list, line), std::getline(list, line); std::getline(list, line); ++shown) {
+      std::istringstream f(line);
+      std::string page, num, type, w, h, color, comp, bpc, enc, interp, id;
+      f >> page >> num >> type >> w >> h >> color >> comp >> bpc >> enc >> interp >> id;
+      EXPECT_EQ(w + "x" + h, "300x200");
+      EXPECT_NE(enc, "jpeg");
+      EXPECT_EQ(bpc, bits == 1 ? "1" : "8");
+      EXPECT_TRUE(object.empty() || id == object) << "a second copy of the picture";
+      object = id;
+    }
+    EXPECT_EQ(shown, 4);
+    EXPECT_NE(Output("pdffonts '" + pdf + "'").find("LiberationSans"), std::string::npos);
+    EXPECT_EQ(Count(Output("pdftotext '" + pdf + "' -"), "Proof print"), 4);
+  }
 }
