@@ -13,15 +13,30 @@ bool BlackAndWhite(QRgb a, QRgb b) {
   return (a == black && b == white) || (a == white && b == black);
 }
 
-// The pixels, colour table and geometry of the DIB: equal keys mean equal pictures.
+// Hashed rows: every this many, and the last. A picture's pixels do not change while a job
+// draws it; the rows tell it from another picture put into a freed buffer of the same size.
+constexpr int kRowStep = 16;
+
+// The buffer, geometry, colour table and some rows of the DIB: equal keys mean equal pictures.
 QByteArray KeyOf(const uint8_t* bits, const BITMAPINFO* info, const QRect& source, QSize most) {
   const BITMAPINFOHEADER& h = info->bmiHeader;
-  const int64_t bytes = int64_t(DibStride(h.biWidth, h.biBitCount)) * h.biHeight;
+  const int stride = DibStride(h.biWidth, h.biBitCount);
   const QVector<QRgb> table = h.biBitCount <= 8 ? DibColorTable(info) : QVector<QRgb>();
-  const int32_t fields[] = {h.biWidth,      h.biHeight,      h.biBitCount, source.x(),   source.y(),
-                            source.width(), source.height(), most.width(), most.height()};
+  const int64_t fields[] = {int64_t(reinterpret_cast<uintptr_t>(bits)),
+                            h.biWidth,
+                            h.biHeight,
+                            h.biBitCount,
+                            source.x(),
+                            source.y(),
+                            source.width(),
+                            source.height(),
+                            most.width(),
+                            most.height()};
   QByteArray key(reinterpret_cast<const char*>(fields), sizeof fields);
-  const size_t pixels = qHashBits(bits, size_t(bytes), 1);
+  size_t pixels = 1;
+  for (int y = 0; y < h.biHeight;
+       y = y + 1 < h.biHeight ? std::min(y + kRowStep, h.biHeight - 1) : h.biHeight)
+    pixels = qHashBits(bits + int64_t(y) * stride, size_t(stride), pixels);
   const size_t colours = qHashBits(table.constData(), size_t(table.size()) * sizeof(QRgb), 2);
   key.append(reinterpret_cast<const char*>(&pixels), sizeof pixels);
   key.append(reinterpret_cast<const char*>(&colours), sizeof colours);
