@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "picture/DrawDib.h"
+#include "platform/dib/Halftone.h"
 #include "tests/print/views/RasterisedPrint.h"
 
 namespace {
@@ -158,6 +160,13 @@ int Count(const std::string& text, const std::string& word) {
   return n;
 }
 
+// Halftoning as a display of 8 bits asks for it: a grey picture, counted.
+int gHalftoned = 0;
+void GreyHalftone(Dib& out, const Dib& in) {
+  ++gHalftoned;
+  NewDib(out, DibWidth(in), DibHeight(in), 8, nullptr, 0);
+}
+
 // What a command prints on its standard output.
 std::string Output(const std::string& cmd) {
   std::string out;
@@ -212,17 +221,36 @@ TEST(ShapedPrintTest, TheCoverDrawnStraightMatchesTheElementImageButForEdges) {
 }
 
 TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth) {
-  for (int bits : {24, 8, 1}) {
-    SCOPED_TRACE(std::to_string(bits) + " bits");
+  struct Case {
+    int bits, dpi;
+    bool halftoning;  // a display of 8 bits: the picture goes out halftoned, made at every position
+    const char* size;
+  };
+  const Case cases[] = {{24, kPrintDpi, false, "300x200"},
+                        {8, kPrintDpi, false, "300x200"},
+                        {1, kPrintDpi, false, "300x200"},
+                        {24, 72, false, "226x150"},
+                        {24, kPrintDpi, true, "300x200"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.bits) + " bits at " + std::to_string(c.dpi) + " dpi");
     PrintRequest r;
     r.format = Box(80, 50, 1, 2, 80, 60);
     r.copies = 4;  // two pages
-    Design design(300, 200, bits);
+    Design design(300, 200, c.bits);
+    gHalftoned = 0;
+    if (c.halftoning) {
+      SetScreenBitsPerPixel(8);
+      SetHalftoneFunctions(
+          GreyHalftone, [](Dib& out, const Dib& in, int32_t, int32_t) { GreyHalftone(out, in); });
+    }
     TempDir dir;
     const std::string pdf = dir.file("out.pdf");
-    auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
+    auto printer = MakeJobPrinter({}, pdf, c.dpi);
     ASSERT_TRUE(PrintSheets(*printer, r, design.job()).ok);
     printer.reset();
+    SetScreenBitsPerPixel(24);
+    SetHalftoneFunctions(HalftoneDib, HalftoneDibToSize);
+    EXPECT_EQ(gHalftoned, c.halftoning ? 4 : 0);
     std::istringstream list(Output("pdfimages -list '" + pdf + "'"));
     std::string line, object;
     int shown = 0;
@@ -230,9 +258,9 @@ TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth
       std::istringstream f(line);
       std::string page, num, type, w, h, color, comp, bpc, enc, interp, id;
       f >> page >> num >> type >> w >> h >> color >> comp >> bpc >> enc >> interp >> id;
-      EXPECT_EQ(w + "x" + h, "300x200");
+      EXPECT_EQ(w + "x" + h, c.size) << "never enlarged, reduced to the device's resolution";
       EXPECT_NE(enc, "jpeg");
-      EXPECT_EQ(bpc, bits == 1 ? "1" : "8");
+      EXPECT_EQ(bpc, c.bits == 1 ? "1" : "8");
       EXPECT_TRUE(object.empty() || id == object) << "a second copy of the picture";
       object = id;
     }
