@@ -22,36 +22,29 @@ constexpr double kTolerance = 0.2;  // mm
 // More than any element: filling it fills all that the clip lets through.
 const QRect kEverywhere(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21);
 
-// Prints `r` into a PDF with every element and its bleed in solid red (with `coverOnly`, only
-// the cover: a square as wide as the element from its top left corner); the pages as pictures.
-// A design as the program prints it: a picture of `bits` per pixel (grey ramps, or stripes in
-// black and white), a straight text and one along the top arc.
+// A design as printed: a picture of `bits` per pixel (grey ramps; stripes of black and white),
+// a straight text and one along the top arc.
 struct Design {
   Dib dib;
   CoverScales scales;
   ObjectTable objects{scales};
   Design(int w, int h, int bits) {
     NewDib(dib, w, h, bits, nullptr, 0);
-    for (int i = 0; i < PaletteEntryCount(bits); ++i) {
-      const auto grey = uint8_t(i * 255 / (PaletteEntryCount(bits) - 1));
-      dib.Info->bmiColors[i] = {grey, grey, grey, 0};
-    }
+    for (int i = 0, n = PaletteEntryCount(bits); i < n; ++i)
+      dib.Info->bmiColors[i] = {uint8_t(i * 255 / (n - 1)), uint8_t(i * 255 / (n - 1)),
+                                uint8_t(i * 255 / (n - 1)), 0};
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         SetDibPixel(dib, x, y,
-                    bits == 24  ? uint32_t(x * 255 / w) << 16 | uint32_t(y * 255 / h) << 8 | 128
-                    : bits == 1 ? uint32_t(x / 8 % 2)
-                                : uint32_t((x + y) * 255 / (w + h)));
-    const int32_t unit = int32_t(scales.BaseScale);
+                    bits == 1 ? uint32_t(x / 8 % 2)
+                              : uint32_t((x + y) * 255 / (w + h) * (bits > 8 ? 0x10101 : 1)));
+    const int32_t u = int32_t(scales.BaseScale);
     for (int slot : {1, 2}) {
       CoverObject& o = objects[slot];
-      o.Kind = kText;
-      o.X = w / 20 * unit, o.Y = (slot == 1 ? h / 20 : h / 2) * unit;
-      o.W = w * 9 / 10 * unit, o.H = (slot == 1 ? h * 9 / 10 : h / 5) * unit;
+      o.Kind = kText, o.X = w / 20 * u, o.Y = (slot == 1 ? h / 20 : h / 2) * u;
+      o.W = w * 9 / 10 * u, o.H = (slot == 1 ? h * 9 / 10 : h / 5) * u;
       o.Text = slot == 1 ? "Along the rim" : "Proof print";
-      o.FontName = "Liberation Sans";
-      o.FontSize = 14;
-      o.Align = 1;
+      o.FontName = "Liberation Sans", o.FontSize = 14;
     }
     objects.layout(1) = TextLayout{TextShape::TopArc, 180, 5};
   }
@@ -75,6 +68,8 @@ inline std::vector<QImage> Rasterise(const std::string& pdf, int dpi, const Temp
   return pages;
 }
 
+// Prints `r` into a PDF with every element and its bleed in solid red (with `coverOnly`, only
+// the cover: a square as wide as the element from its top left corner); the pages as pictures.
 inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
                                     const PrinterChoice& paper = {}, bool coverOnly = false) {
   const std::string pdf = dir.file("out.pdf");
