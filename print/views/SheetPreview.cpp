@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPicture>
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "platform/Translate.h"
 #include "platform/Units.h"
 #include "platform/device/views/PictureImages.h"
+#include "platform/dib/Dib.h"
 #include "print/views/DragScroll.h"
 #include "print/views/ElementPainter.h"
 #include "print/views/PaperFormatPanel.h"
@@ -84,10 +84,13 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   const SheetLayout layout = print_->currentLayout();
   const bool outlines = print_->outlinesBox->isChecked();
   const int res = static_cast<int>(sdpi);
-  // The printout's drawing at the screen's resolution: the cover is drawn once per paint and
-  // replayed at every position, clipped there to the shape.
-  QPicture drawn;
-  drawn.setBoundingRect(QRect(0, 0, es.w + 2 * bleed.w, es.h + 2 * bleed.h));
+  // The printout's drawing at the screen's resolution: the cover is drawn once per paint, with
+  // its bleed, and placed at every position, clipped there to the shape.
+  const QSize withBleed(es.w + 2 * bleed.w, es.h + 2 * bleed.h);
+  if (!DibSizeAllowed(withBleed.width(), withBleed.height(), 24)) return;
+  QImage drawn(withBleed, QImage::Format_ARGB32_Premultiplied);
+  if (drawn.isNull()) return;
+  drawn.fill(Qt::transparent);
   if (draw_) {
     PictureImagesScope pictures;
     QPainter recorder(&drawn);
@@ -95,7 +98,7 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     draw_(recorder, cover, res, res);
   }
   const CoverDrawer replay = [&](QPainter& painter, const PixelRect&, int, int) {
-    painter.drawPicture(-bleed.w, -bleed.h, drawn);
+    painter.drawImage(-bleed.w, -bleed.h, drawn);
   };
   for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);

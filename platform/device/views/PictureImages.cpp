@@ -13,16 +13,18 @@ bool BlackAndWhite(QRgb a, QRgb b) {
   return (a == black && b == white) || (a == white && b == black);
 }
 
-// Hashed rows: every this many, and the last. A picture's pixels do not change while a job
-// draws it; the rows tell it from another picture put into a freed buffer of the same size.
+// Rows of a quick key: every this many, and the last. A picture's pixels do not change while a
+// job draws it; the rows tell it from another picture put into a freed buffer of the same size.
 constexpr int kRowStep = 16;
 
-// The buffer, geometry, colour table and some rows of the DIB: equal keys mean equal pictures.
-QByteArray KeyOf(const uint8_t* bits, const BITMAPINFO* info, const QRect& source, QSize most) {
+// Geometry, colour table and pixels of the DIB: equal keys mean equal pictures. A quick key names
+// the buffer and hashes some rows, an exact one hashes every row wherever it lies.
+QByteArray KeyOf(const uint8_t* bits, const BITMAPINFO* info, const QRect& source, QSize size,
+                 bool exact) {
   const BITMAPINFOHEADER& h = info->bmiHeader;
   const int stride = DibStride(h.biWidth, h.biBitCount);
   const QVector<QRgb> table = h.biBitCount <= 8 ? DibColorTable(info) : QVector<QRgb>();
-  const int64_t fields[] = {int64_t(reinterpret_cast<uintptr_t>(bits)),
+  const int64_t fields[] = {exact ? 0 : int64_t(reinterpret_cast<uintptr_t>(bits)),
                             h.biWidth,
                             h.biHeight,
                             h.biBitCount,
@@ -30,13 +32,16 @@ QByteArray KeyOf(const uint8_t* bits, const BITMAPINFO* info, const QRect& sourc
                             source.y(),
                             source.width(),
                             source.height(),
-                            most.width(),
-                            most.height()};
+                            size.width(),
+                            size.height()};
   QByteArray key(reinterpret_cast<const char*>(fields), sizeof fields);
   size_t pixels = 1;
-  for (int y = 0; y < h.biHeight;
-       y = y + 1 < h.biHeight ? std::min(y + kRowStep, h.biHeight - 1) : h.biHeight)
-    pixels = qHashBits(bits + int64_t(y) * stride, size_t(stride), pixels);
+  if (exact)
+    pixels = qHashBits(bits, size_t(int64_t(stride) * h.biHeight), pixels);
+  else
+    for (int y = 0; y < h.biHeight;
+         y = y + 1 < h.biHeight ? std::min(y + kRowStep, h.biHeight - 1) : h.biHeight)
+      pixels = qHashBits(bits + int64_t(y) * stride, size_t(stride), pixels);
   const size_t colours = qHashBits(table.constData(), size_t(table.size()) * sizeof(QRgb), 2);
   key.append(reinterpret_cast<const char*>(&pixels), sizeof pixels);
   key.append(reinterpret_cast<const char*>(&colours), sizeof colours);
@@ -92,25 +97,30 @@ QImage PictureImages::image(const uint8_t* bits, const BITMAPINFO* info, const Q
   if (!DibReadable(bits, info)) return {};
   const QRect whole(0, 0, info->bmiHeader.biWidth, info->bmiHeader.biHeight);
   if (source.isEmpty() || !whole.contains(source) || most.isEmpty()) return {};
-  const QByteArray key = KeyOf(bits, info, source, most);
-  if (auto found = images_.constFind(key); found != images_.constEnd()) return found.value();
-  QImage image = DibToOwnDepthImage(bits, info);
-  if (image.isNull()) return {};
-  if (source != whole) image = image.copy(source);
   // Never scaled up; scaled down only where the picture is finer than the device.
-  if (source.width() > most.width() || source.height() > most.height()) {
-    const QSize size(std::min(source.width(), most.width()),
-                     std::min(source.height(), most.height()));
-    image = image.scaled(size, Qt::IgnoreAspectRatio,
-                         image.depth() == 1 ? Qt::FastTransformation : Qt::SmoothTransformation);
+  const QSize size(std::min(source.width(), most.width()),
+                   std::min(source.height(), most.height()));
+  const QByteArray quick = KeyOf(bits, info, source, size, false);
+  if (auto found = images_.constFind(quick); found != images_.constEnd()) return found.value();
+  // A buffer not seen yet may hold a picture seen in another (a halftone made again).
+  const QByteArray exact = KeyOf(bits, info, source, size, true);
+  QImage image = images_.value(exact);
+  if (image.isNull()) {
+    image = DibToOwnDepthImage(bits, info);
+    if (image.isNull()) return {};
+    if (source != whole) image = image.copy(source);
+    if (size != source.size())
+      image = image.scaled(size, Qt::IgnoreAspectRatio,
+                           image.depth() == 1 ? Qt::FastTransformation : Qt::SmoothTransformation);
+    const uint64_t bytes = uint64_t(image.sizeInBytes());
+    if (bytes_ + bytes > kMaxBytes) {
+      images_.clear();
+      bytes_ = 0;
+    }
+    bytes_ += bytes;
+    images_.insert(exact, image);
   }
-  const uint64_t bytes = uint64_t(image.sizeInBytes());
-  if (bytes_ + bytes > kMaxBytes) {
-    images_.clear();
-    bytes_ = 0;
-  }
-  images_.insert(key, image);
-  bytes_ += bytes;
+  images_.insert(quick, image);
   return image;
 }
 

@@ -146,9 +146,9 @@ int QtDevice::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc
     const QRectF target(xDest, yDest, wDest, hDest);
     const QRectF onDevice = painter_->deviceTransform().mapRect(target);
     const QRect source(xSrc, info->bmiHeader.biHeight - ySrc - hSrc, wSrc, hSrc);
-    const QImage image =
-        images->image(bits, info, source,
-                      QSize(int(std::ceil(onDevice.width())), int(std::ceil(onDevice.height()))));
+    const QImage image = images->image(
+        bits, info, source,
+        QSize(int(std::lround(onDevice.width())), int(std::lround(onDevice.height()))));
     if (!image.isNull()) {
       painter_->drawImage(target, image);
       painter_->restore();
