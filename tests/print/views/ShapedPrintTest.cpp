@@ -180,15 +180,18 @@ TEST(ShapedPrintTest, TheCoverDrawnStraightMatchesTheElementImageButForEdges) {
     r.details.shape = shape;
     r.details.bleedX = r.details.bleedY = 1;
     r.details.sheetWidth = r.details.sheetHeight = 150;
+    r.calibration = {1.5, 0.5, 98, 101};
     Design design(700, 700, 24);
+    CoverJob job = design.job();
+    job.settings = {90, 0.2, 0.1};  // displaced as the calibration scales it
     TempDir dir;
     std::vector<QImage> pages[2];
     for (int straight : {0, 1}) {
       const std::string pdf = dir.file(std::to_string(straight) + ".pdf");
       auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
       UseSheetSize(*printer, r.details);
-      ASSERT_TRUE((straight ? PrintSheets(*printer, r, design.job())
-                            : PrintSheets(*printer, r, MakeCoverRenderer(design.job(), {}, 1, 1)))
+      ASSERT_TRUE((straight ? PrintSheets(*printer, r, job)
+                            : PrintSheets(*printer, r, MakeCoverRenderer(job, r.calibration, 1, 1)))
                       .ok);
       printer.reset();
       pages[straight] = Rasterise(pdf, kPrintDpi, dir, std::to_string(straight));
