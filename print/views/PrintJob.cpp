@@ -258,10 +258,10 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const Co
   const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
   const PixelSize bleed =
       BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
-  const PixelRect at = PrintCover(cover.settings, request.calibration, es.w, cover.pictureWidth,
-                                  cover.pictureHeight, dpx, dpy);
-  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& p) {
-    PaintElement(painter, QPoint(p.x, p.y), request.format, request.details, es, bleed, at,
+  const PixelRect placed = PrintCover(cover.settings, request.calibration, es.w, cover.pictureWidth,
+                                      cover.pictureHeight, dpx, dpy);
+  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at) {
+    PaintElement(painter, QPoint(at.x, at.y), request.format, request.details, es, bleed, placed,
                  cover.draw, dpx, dpy);
   });
 }
