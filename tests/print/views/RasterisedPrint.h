@@ -46,6 +46,7 @@ struct Design {
       o.Text = slot == 1 ? "Along the rim" : "Proof print";
       o.FontName = "Liberation Sans", o.FontSize = 14;
     }
+    objects[1].ShadowOn = objects[1].BorderOn = true;  // drawn as letters and outlines too
     objects.layout(1) = TextLayout{TextShape::TopArc, 180, 5};
   }
   ~Design() { FreeDib(dib); }
