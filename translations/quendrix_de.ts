@@ -1081,6 +1081,13 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>FilledTexts</name>
+    <message>
+        <source>object %1, line %2: {%3}</source>
+        <translation>Objekt %1, Zeile %2: {%3}</translation>
+    </message>
+</context>
+<context>
     <name>FontDialog</name>
     <message>
         <source>Font</source>
@@ -1827,6 +1834,29 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source>Quit program</source>
         <translation>Programm beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MergeTable</name>
+    <message>
+        <source>has no header line</source>
+        <translation>hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>line %1 has more than %2 fields</source>
+        <translation>Zeile %1 hat mehr als %2 Felder</translation>
+    </message>
+    <message>
+        <source>the quoted field on line %1 never ends</source>
+        <translation>das Feld in Anführungszeichen in Zeile %1 endet nie</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header names %3</source>
+        <translation>Zeile %1 hat %2 Felder, die Kopfzeile nennt %3</translation>
+    </message>
+    <message>
+        <source>holds more than %1 fields</source>
+        <translation>enthält mehr als %1 Felder</translation>
     </message>
 </context>
 <context>
@@ -3537,12 +3567,12 @@ Der Scanner setzt dies selbst.</translation>
         <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>is larger than 1 MB</source>
-        <translation>ist größer als 1 MB</translation>
-    </message>
-    <message>
         <source>is not a text file</source>
         <translation>ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>ist größer als %1 MB</translation>
     </message>
 </context>
 <context>

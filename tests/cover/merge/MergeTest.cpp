@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "cover/merge/FilledTexts.h"
 #include "cover/merge/MergeTable.h"
 #include "cover/merge/TextFields.h"
 #include "tests/support/TestFiles.h"
@@ -58,7 +59,12 @@ TEST(MergeTableTest, DialectsAreFoundAndDamageIsNamed) {
       {"Title;Disc\n\"a;b\";\"say \"\"hi\"\"\"\n", ';', {"Title", "Disc"}, {{"a;b", "say \"hi\""}}},
       {"A\tB\tC\n1\t\"two\r\nlines\"\n", '\t', {"A", "B", "C"}, {{"1", "two\rlines", ""}}},
       {"Only\nx\ny", ',', {"Only"}, {{"x"}, {"y"}}},
-      {"Name\nZo\xC3\xAB \xC5\x81\xC3\xB3" "d\xC5\xBA\n", ',', {"Name"}, {{"Zo\xEB L\xF3" "dz"}}},
+      {"Name\nZo\xC3\xAB \xC5\x81\xC3\xB3"
+       "d\xC5\xBA\n",
+       ',',
+       {"Name"},
+       {{"Zo\xEB L\xF3"
+         "dz"}}},
   };
   for (const auto& k : good) {
     MergeTable t;
@@ -72,7 +78,9 @@ TEST(MergeTableTest, DialectsAreFoundAndDamageIsNamed) {
   std::string error;
   ASSERT_TRUE(ParseMergeTable(good[4].text, t, error));
   EXPECT_EQ(t.unheld, (std::vector<std::string>{"\xC5\x81", "\xC5\xBA"}));
-  EXPECT_EQ(t.line(0).at("Name"), "Zo\xEB L\xF3" "dz");
+  EXPECT_EQ(t.line(0).at("Name"),
+            "Zo\xEB L\xF3"
+            "dz");
 
   const struct {
     std::string text;
@@ -101,4 +109,28 @@ TEST(MergeTableTest, DialectsAreFoundAndDamageIsNamed) {
   EXPECT_FALSE(ReadMergeTable(dir.file("bin.csv"), t, error));
   ASSERT_EQ(mkfifo(dir.file("fifo.csv").c_str(), 0600), 0);
   EXPECT_FALSE(ReadMergeTable(dir.file("fifo.csv"), t, error));  // refused at once
+}
+
+TEST(FilledTextsTest, ACopyIsDrawnWithItsValuesAndTheDocumentKeepsItsFields) {
+  CoverScales scales;
+  ObjectTable table(scales);
+  table[1].Kind = kText;
+  table[1].Text = "Disc {n} of {N}\r{Titel}";
+  table[2].Kind = kShape;
+  table[2].Text = "{n}";  // shapes hold no fields
+  table[3].Kind = kText;
+  table[3].Text = "plain {{text}}";
+  EXPECT_TRUE(TableHasFields(table));
+  MergeTable merge;
+  std::string error;
+  ASSERT_TRUE(ParseMergeTable("Title\nPhotos\n", merge, error));
+  EXPECT_EQ(UnknownFieldPlaces(table, merge),
+            (std::vector<std::string>{"object 1, line 2: {Titel}"}));
+  {
+    const FilledTexts filled(table, {3, 7, "", nullptr});
+    EXPECT_EQ(table[1].Text, "Disc 3 of 7\r{Titel}");
+    EXPECT_EQ(table[2].Text, "{n}");
+    EXPECT_EQ(table[3].Text, "plain {{text}}");
+  }
+  EXPECT_EQ(table[1].Text, "Disc {n} of {N}\r{Titel}");
 }
