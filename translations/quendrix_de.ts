@@ -694,6 +694,21 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>CopyFields</name>
+    <message>
+        <source>These fields name no column of %1:</source>
+        <translation>Diese Felder nennen keine Spalte von %1:</translation>
+    </message>
+    <message>
+        <source>the merge table</source>
+        <translation>der Serientabelle</translation>
+    </message>
+    <message>
+        <source>The cover cannot hold these characters of the merge table and prints them replaced: %1</source>
+        <translation>Das Cover kann diese Zeichen der Serientabelle nicht aufnehmen und druckt sie ersetzt: %1</translation>
+    </message>
+</context>
+<context>
     <name>CoverImage</name>
     <message>
         <source>the cover is empty at this zoom</source>

@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "cover/merge/CopyFields.h"
 #include "cover/merge/FilledTexts.h"
 #include "cover/merge/MergeTable.h"
 #include "cover/merge/TextFields.h"
+#include "platform/Translate.h"
 #include "tests/support/TestFiles.h"
 
 TEST(TextFieldsTest, FieldsAreFilledEscapesKeptAndEverythingElsePrintedAsWritten) {
@@ -133,4 +135,20 @@ TEST(FilledTextsTest, ACopyIsDrawnWithItsValuesAndTheDocumentKeepsItsFields) {
     EXPECT_EQ(table[3].Text, "plain {{text}}");
   }
   EXPECT_EQ(table[1].Text, "Disc {n} of {N}\r{Titel}");
+
+  CopyFields copies;  // numbered from the first number, a merge line per copy
+  copies.setFirstNumber(10);
+  EXPECT_EQ(copies.copiesFor(5), 5);
+  EXPECT_EQ(copies.check(table), "");
+  EXPECT_EQ(copies.values(2, 5).number, 12);
+  ASSERT_TRUE(ParseMergeTable("Titel\nZ\xC5\x82oty\nB\n", merge, error));
+  copies.setMerge(std::make_shared<MergeTable>(merge), "discs.csv");
+  EXPECT_EQ(copies.copiesFor(5), 2);
+  EXPECT_EQ(copies.values(1, 2).columns->at("Titel"), "B");
+  EXPECT_EQ(copies.values(0, 2).date, LocaleToday());
+  EXPECT_EQ(copies.check(table), "");
+  table[3].Text = "{Title}";
+  EXPECT_EQ(copies.check(table),
+            "These fields name no column of discs.csv:\n  object 3, line 1: {Title}");
+  EXPECT_NE(copies.replacedNote().find("\xC5\x82 \xE2\x86\x92 l"), std::string::npos);
 }
