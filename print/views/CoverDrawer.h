@@ -1,6 +1,6 @@
 #pragma once
-// Draws the cover (picture, then objects at the same scale) into an element image: the one
-// drawing used by the centering view, the sheet preview and the printout.
+// Draws the cover (picture, then objects at the same scale) with a painter: the one drawing
+// used by the centering view, the sheet preview and the printout.
 #include "cover/ObjectTable.h"
 #include "platform/dib/Dib.h"
 #include "print/views/PrintJob.h"

@@ -10,9 +10,11 @@
 #include "platform/RegularFile.h"
 #include "platform/Translate.h"
 #include "platform/Units.h"
+#include "platform/device/views/PictureImages.h"
 #include "platform/dib/Dib.h"
 #include "platform/views/PrinterSettings.h"
 #include "print/CropMarks.h"
+#include "print/views/ElementPainter.h"
 #include "print/views/ShapePainter.h"
 
 namespace {
@@ -75,7 +77,10 @@ QImage RenderCoverElement(PixelSize size, const PixelRect& cover, const CoverDra
   QImage element(size.w, size.h, QImage::Format_RGB32);
   if (element.isNull()) return element;
   element.fill(Qt::white);
-  if (draw) draw(element, cover, dpx, dpy);
+  if (draw) {
+    QPainter painter(&element);
+    draw(painter, cover, dpx, dpy);
+  }
   return element;
 }
 
@@ -104,10 +109,12 @@ QImage RenderBleedElement(PixelSize element, PixelSize bleed, PixelRect cover,
   QImage image(size.w, size.h, QImage::Format_ARGB32_Premultiplied);
   if (image.isNull()) return image;
   image.fill(Qt::transparent);
-  QPainter(&image).fillRect(QRect(bleed.w, bleed.h, element.w, element.h), Qt::white);
+  QPainter painter(&image);
+  painter.fillRect(QRect(bleed.w, bleed.h, element.w, element.h), Qt::white);
   cover.x += bleed.w;
   cover.y += bleed.h;
-  if (draw) draw(image, cover, dpx, dpy);
+  if (draw) draw(painter, cover, dpx, dpy);
+  painter.end();
   return image;
 }
 
@@ -160,17 +167,58 @@ class SheetMarks {
 };
 }  // namespace
 
-PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
-                        const ElementRenderer& render) {
+namespace {
+// Starts the job: false with `result` set when it cannot start.
+bool StartJob(QPainter& painter, QPrinter& printer, PrintResult& result) {
   printer.setDocName(QStringLiteral("Quendrix"));
-  QPainter painter;
-  if (!StartsWithPdf(printer) || !painter.begin(&printer)) return NotStarted(printer);
-  const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
-  if (!PrinterUsable(dpx, dpy))
+  if (!StartsWithPdf(printer) || !painter.begin(&printer)) {
+    result = NotStarted(printer);
+    return false;
+  }
+  if (!PrinterUsable(printer.logicalDpiX(), printer.logicalDpiY()))
     CurrentDialogs().messageBox(Translate("Calibration", kPrinterUnusable),
                                 Translate("PrintJob", "Error"), MsgButtons::Ok,
                                 MsgIcon::Information);
+  return true;
+}
 
+// Calls `place` for every position that receives a copy, a page per sheet, and draws the
+// outlines and crop marks over the elements.
+PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& request,
+                     PixelSize es, const std::function<void(const PixelPoint&)>& place) {
+  const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
+  SheetLayout layout =
+      LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
+  layout.sheets = request.sheets;
+  SheetMarks marks(painter, request, layout, es, dpx, dpy);
+  int pages = 1;
+  int32_t sheet = -1;
+  for (const SheetPosition& p : layout.printed()) {
+    if (sheet >= 0 && p.sheet != sheet) {
+      marks.finish();
+      if (!printer.newPage()) {
+        painter.end();
+        return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
+      }
+      ++pages;
+    }
+    sheet = p.sheet;
+    const PixelPoint at =
+        PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
+    place(at);
+    marks.printed(p, at);
+  }
+  marks.finish();
+  return Finish(painter, printer, pages);
+}
+}  // namespace
+
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
+                        const ElementRenderer& render) {
+  QPainter painter;
+  PrintResult result;
+  if (!StartJob(painter, printer, result)) return result;
+  const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
   const PixelSize bleedPx =
       BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
@@ -194,30 +242,28 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
   const QPoint bleed = element.isNull()
                            ? QPoint()
                            : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
-
-  SheetLayout layout =
-      LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
-  layout.sheets = request.sheets;
-  SheetMarks marks(painter, request, layout, es, dpx, dpy);
-  int pages = 1;
-  int32_t sheet = -1;
-  for (const SheetPosition& p : layout.printed()) {
-    if (sheet >= 0 && p.sheet != sheet) {
-      marks.finish();
-      if (!printer.newPage()) {
-        painter.end();
-        return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
-      }
-      ++pages;
-    }
-    sheet = p.sheet;
-    const PixelPoint at =
-        PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
+  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at) {
     if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y) - bleed, element);
-    marks.printed(p, at);
-  }
-  marks.finish();
-  return Finish(painter, printer, pages);
+  });
+}
+
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const CoverJob& cover) {
+  QPainter painter;
+  PrintResult result;
+  if (!StartJob(painter, printer, result)) return result;
+  // Pictures go into a PDF as they are, never compressed with losses, and once per job.
+  painter.setRenderHint(QPainter::LosslessImageRendering);
+  PictureImagesScope pictures;
+  const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
+  const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
+  const PixelSize bleed =
+      BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
+  const PixelRect placed = PrintCover(cover.settings, request.calibration, es.w, cover.pictureWidth,
+                                      cover.pictureHeight, dpx, dpy);
+  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at) {
+    PaintElement(painter, QPoint(at.x, at.y), request.format, request.details, es, bleed, placed,
+                 cover.draw, dpx, dpy);
+  });
 }
 
 PrintResult PrintTestPage(QPrinter& printer) {

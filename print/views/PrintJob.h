@@ -1,6 +1,7 @@
 #pragma once
 // Printing the sheets of a job, and the calibration test page, with Qt Print Support.
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <functional>
 #include <memory>
@@ -32,9 +33,10 @@ class JobPrinter : public QPrinter {
 // Renders the element (cover in a white element) at the printer's resolution; called once.
 using ElementRenderer = std::function<QImage(PixelSize element, int dpx, int dpy)>;
 
-// Draws the cover (picture, then its objects) into `element` at `cover`: size and offset in
-// element pixels, at the printer's resolution `dpx`.
-using CoverDrawer = std::function<void(QImage& element, const PixelRect& cover, int dpx, int dpy)>;
+// Draws the cover (picture, then its objects) with `painter`, whose origin is the element's top
+// left corner, at `cover`: size and offset in element pixels, at the device's resolution `dpx`.
+using CoverDrawer =
+    std::function<void(QPainter& painter, const PixelRect& cover, int dpx, int dpy)>;
 
 // What the printout places in every element: the cover as set on the Center tab.
 struct CoverJob {
@@ -71,6 +73,9 @@ struct PrintResult {
 // receives a copy, shifted and scaled by the calibration. The same image is drawn each time.
 PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
                         const ElementRenderer& render);
+// Prints the job with the cover drawn straight onto every position, clipped to the element's
+// shape: texts and shapes stay vectors, each picture is one lossless image for the whole job.
+PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const CoverJob& cover);
 // The "Test print" page: a light grey 100 mm square at the printable area's origin.
 PrintResult PrintTestPage(QPrinter& printer);
 

@@ -201,11 +201,8 @@ void PrintPanel::printCovers() {
   request.calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
   auto printer = MakeJobPrinter(choice_, pdf);
   UseSheetSize(*printer, request.details);
-  const ElementRenderer render =
-      cover_ ? MakeCoverRenderer(cover_(), request.calibration, request.details.bleedX,
-                                 request.details.bleedY)
-             : render_;
-  const PrintResult r = PrintSheets(*printer, request, render);
+  const PrintResult r =
+      cover_ ? PrintSheets(*printer, request, cover_()) : PrintSheets(*printer, request, render_);
   if (!r.ok) ShowError(r.error);
   if (const std::string error = plan.finish(r.ok, paperFile_); !error.empty()) ShowError(error);
   if (r.ok) refreshContinue();

@@ -35,14 +35,20 @@ QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QR
       return path;
     case ShapeKind::Disc: {
       const double r = DiscDiameter(fmt, shape) / 2;
-      path = Ellipse(box.center(), r * s.x() + grow.x(), r * s.y() + grow.y());
+      const double rx = r * s.x() + grow.x(), ry = r * s.y() + grow.y();
+      path = Ellipse(box.center(), rx, ry);
+      const bool flattened = 2 * rx > outer.width() || 2 * ry > outer.height();
       QPainterPath flat;
       flat.addRect(outer);
-      path = path.intersected(flat);  // a flattened disc, or the disc itself
+      if (flattened) path = path.intersected(flat);  // else the curves stay curves, not lines
       const double h = shape.holeDiameter / 2;
-      const QPainterPath hole = Ellipse(box.center(), std::max(h * s.x() - grow.x(), 0.0),
-                                        std::max(h * s.y() - grow.y(), 0.0));
-      return hole.isEmpty() ? path : path.subtracted(hole);
+      const double hx = std::max(h * s.x() - grow.x(), 0.0),
+                   hy = std::max(h * s.y() - grow.y(), 0.0);
+      const QPainterPath hole = Ellipse(box.center(), hx, hy);
+      if (hole.isEmpty()) return path;
+      if (flattened || hx >= rx || hy >= ry) return path.subtracted(hole);
+      path.addPath(hole);  // inside the disc: the even-odd rule leaves it out
+      return path;
     }
   }
   path.addRect(outer);

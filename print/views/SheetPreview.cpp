@@ -9,7 +9,10 @@
 
 #include "platform/Translate.h"
 #include "platform/Units.h"
+#include "platform/device/views/PictureImages.h"
+#include "platform/dib/Dib.h"
 #include "print/views/DragScroll.h"
+#include "print/views/ElementPainter.h"
 #include "print/views/PaperFormatPanel.h"
 #include "print/views/PrintPanel.h"
 #include "print/views/ShapePainter.h"
@@ -77,15 +80,29 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   const PixelSize bleed =
       BleedPixels(details.bleedX, details.bleedY, Calibration{},
                   static_cast<int>(sdpi) * zoom / 100, static_cast<int>(sdpi) * zoom / 100);
-  QImage element =
-      RenderBleedElement(es, bleed, cover, draw_, static_cast<int>(sdpi), static_cast<int>(sdpi));
-  if (element.isNull()) return;
-  if (NeedsClip(details)) element = ClipToShape(element, *format, details, es.w, es.h);
+  if (es.w <= 0 || es.h <= 0) return;
   const SheetLayout layout = print_->currentLayout();
   const bool outlines = print_->outlinesBox->isChecked();
+  const int res = static_cast<int>(sdpi);
+  // The printout's drawing at the screen's resolution: the cover is drawn once per paint, with
+  // its bleed, and placed at every position, clipped there to the shape.
+  const QSize withBleed(es.w + 2 * bleed.w, es.h + 2 * bleed.h);
+  if (!DibSizeAllowed(withBleed.width(), withBleed.height(), 24)) return;
+  QImage drawn(withBleed, QImage::Format_ARGB32_Premultiplied);
+  if (drawn.isNull()) return;
+  drawn.fill(Qt::transparent);
+  if (draw_) {
+    PictureImagesScope pictures;
+    QPainter recorder(&drawn);
+    recorder.translate(bleed.w, bleed.h);
+    draw_(recorder, cover, res, res);
+  }
+  const CoverDrawer replay = [&](QPainter& painter, const PixelRect&, int, int) {
+    painter.drawImage(-bleed.w, -bleed.h, drawn);
+  };
   for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-    p.drawImage(at.x - bleed.w, at.y - bleed.h, element);
+    PaintElement(p, QPoint(at.x, at.y), *format, details, es, bleed, cover, replay, res, res);
     DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
     ++drawn_;
   }

@@ -144,9 +144,7 @@ int RunPrintCommand(const Args& args) {
   UseSheetSize(*printer, details);
   const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
                        MakeCoverDrawer(doc.picture, doc.objects)};
-  const PrintResult r =
-      PrintSheets(*printer, request,
-                  MakeCoverRenderer(cover, request.calibration, details.bleedX, details.bleedY));
+  const PrintResult r = PrintSheets(*printer, request, cover);
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::fputs((r.pages == 1 ? Translate("BatchPrint", "1 page printed\n")
                            : FillIn(Translate("BatchPrint", "%1 pages printed\n"),

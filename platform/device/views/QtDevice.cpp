@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/device/views/DibImage.h"
+#include "platform/device/views/PictureImages.h"
 
 namespace {
 constexpr uint32_t kSrcAnd = 0x008800C6, kSrcPaint = 0x00EE0086, kSrcInvert = 0x00660046;
@@ -140,6 +141,20 @@ int QtDevice::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc
   painter_->save();
   SetRop(rop);
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, stretchMode_ == HALFTONE);
+  if (PictureImages* images = CurrentPictureImages()) {
+    // One image per picture for the whole job, at most as fine as the device.
+    const QRectF target(xDest, yDest, wDest, hDest);
+    const QRectF onDevice = painter_->deviceTransform().mapRect(target);
+    const QRect source(xSrc, info->bmiHeader.biHeight - ySrc - hSrc, wSrc, hSrc);
+    const QImage image = images->image(
+        bits, info, source,
+        QSize(int(std::lround(onDevice.width())), int(std::lround(onDevice.height()))));
+    if (!image.isNull()) {
+      painter_->drawImage(target, image);
+      painter_->restore();
+      return hSrc;
+    }
+  }
   // Bands of source rows keep the converted copy small for very large pictures.
   const int band = std::max(1, kBandPixels / wSrc);
   int result = hSrc;

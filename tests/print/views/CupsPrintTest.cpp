@@ -238,8 +238,10 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
     const auto start = fs::file_time_type::clock::now();
     auto printer = MakeJobPrinter(choice);
     const QRectF printable = printer->pageLayout().paintRect(QPageLayout::Millimeter);
-    CoverJob red{{100, 0, 0}, 1, 1, [](QImage& e, const PixelRect&, int, int) { e.fill(Qt::red); }};
-    ASSERT_TRUE(PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration)).ok);
+    CoverJob red{{100, 0, 0}, 1, 1, [](QPainter& p, const PixelRect&, int, int) {
+                   p.fillRect(QRect(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21), Qt::red);
+                 }};
+    ASSERT_TRUE(PrintSheets(*printer, r, red).ok);
     printer.reset();
     const fs::path arrived = ArrivedIn(folder, start);
     ASSERT_FALSE(arrived.empty()) << "no PDF arrived in " << folder;

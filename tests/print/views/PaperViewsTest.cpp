@@ -27,9 +27,9 @@ class PaperViewsTest : public ::testing::Test {
   std::vector<PixelRect> covers;
 
   CoverDrawer Recorder() {
-    return [this](QImage& img, const PixelRect& r, int, int) {
+    return [this](QPainter& p, const PixelRect& r, int, int) {
       covers.push_back(r);
-      img.fill(Qt::red);
+      p.fillRect(QRect(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21), Qt::red);
     };
   }
 

@@ -214,9 +214,9 @@ TEST(PrintJobTest, CoverRendererPlacesTheCoverByTheCalibration) {
   job.pictureWidth = 1000;
   job.pictureHeight = 500;
   PixelRect seen;
-  job.draw = [&](QImage& element, const PixelRect& r, int, int) {
+  job.draw = [&](QPainter& p, const PixelRect& r, int, int) {
     seen = r;
-    element.setPixelColor(r.x, r.y, Qt::black);
+    p.fillRect(r.x, r.y, 1, 1, Qt::black);
   };
   const Calibration cal{0, 0, 98, 100};
   const QImage e = MakeCoverRenderer(job, cal)(PixelSize{2314, 1200}, 600, 600);

@@ -9,6 +9,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "cover/ObjectTable.h"
+#include "platform/dib/Dib.h"
+#include "print/views/CoverDrawer.h"
 #include "print/views/PrintJob.h"
 #include "tests/support/TestFiles.h"
 
@@ -16,31 +19,69 @@ constexpr int kPrintDpi = 600;
 constexpr double kRasterDpi = 254;  // 10 pixels per millimetre
 constexpr double kPx = kRasterDpi / 25.4;
 constexpr double kTolerance = 0.2;  // mm
+// More than any element: filling it fills all that the clip lets through.
+const QRect kEverywhere(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21);
+
+// A design as printed: a picture of `bits` per pixel (grey ramps; stripes of black and white),
+// a straight text and one along the top arc.
+struct Design {
+  Dib dib;
+  CoverScales scales;
+  ObjectTable objects{scales};
+  Design(int w, int h, int bits) {
+    NewDib(dib, w, h, bits, nullptr, 0);
+    for (int i = 0, n = PaletteEntryCount(bits); i < n; ++i)
+      dib.Info->bmiColors[i] = {uint8_t(i * 255 / (n - 1)), uint8_t(i * 255 / (n - 1)),
+                                uint8_t(i * 255 / (n - 1)), 0};
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        SetDibPixel(dib, x, y,
+                    bits == 1 ? uint32_t(x / 8 % 2)
+                              : uint32_t((x + y) * 255 / (w + h) * (bits > 8 ? 0x10101 : 1)));
+    const int32_t u = int32_t(scales.BaseScale);
+    for (int slot : {1, 2}) {
+      CoverObject& o = objects[slot];
+      o.Kind = kText, o.X = w / 20 * u, o.Y = (slot == 1 ? h / 20 : h / 2) * u;
+      o.W = w * 9 / 10 * u, o.H = (slot == 1 ? h * 9 / 10 : h / 5) * u;
+      o.Text = slot == 1 ? "Along the rim" : "Proof print";
+      o.FontName = "Liberation Sans", o.FontSize = 14;
+    }
+    objects[1].ShadowOn = objects[1].BorderOn = true;  // drawn as letters and outlines too
+    objects.layout(1) = TextLayout{TextShape::TopArc, 180, 5};
+  }
+  ~Design() { FreeDib(dib); }
+  CoverJob job() {
+    return {{100, 0, 0}, DibWidth(dib), DibHeight(dib), MakeCoverDrawer(dib, objects)};
+  }
+};
+
+// The PDF's pages rasterised at `dpi`.
+inline std::vector<QImage> Rasterise(const std::string& pdf, int dpi, const TempDir& dir,
+                                     const std::string& name = "page") {
+  const std::string cmd =
+      "pdftoppm -r " + std::to_string(dpi) + " -png '" + pdf + "' '" + dir.file(name) + "'";
+  if (std::system(cmd.c_str()) != 0) return {};
+  std::vector<QImage> pages;
+  const QString folder = QString::fromStdString(dir.path().string());
+  for (const QString& f :
+       QDir(folder).entryList({QString::fromStdString(name) + "-*.png"}, QDir::Files, QDir::Name))
+    pages.push_back(QImage(folder + "/" + f).convertToFormat(QImage::Format_RGB32));
+  return pages;
+}
 
 // Prints `r` into a PDF with every element and its bleed in solid red (with `coverOnly`, only
 // the cover: a square as wide as the element from its top left corner); the pages as pictures.
 inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
                                     const PrinterChoice& paper = {}, bool coverOnly = false) {
   const std::string pdf = dir.file("out.pdf");
-  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QImage& element, const PixelRect& c, int, int) {
-                 if (coverOnly)
-                   QPainter(&element).fillRect(QRect(c.x, c.y, c.w, c.h), Qt::red);
-                 else
-                   element.fill(Qt::red);
+  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QPainter& p, const PixelRect& c, int, int) {
+                 p.fillRect(coverOnly ? QRect(c.x, c.y, c.w, c.h) : kEverywhere, Qt::red);
                }};
   auto printer = MakeJobPrinter(paper, pdf, kPrintDpi);
-  const PrintResult result = PrintSheets(
-      *printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleedX, r.details.bleedY));
+  const PrintResult result = PrintSheets(*printer, r, red);
   EXPECT_TRUE(result.ok) << result.error;
   printer.reset();
-  const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";
-  if (std::system(cmd.c_str()) != 0) return {};
-  std::vector<QImage> pages;
-  const QString folder = QString::fromStdString(dir.path().string());
-  for (const QString& f :
-       QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
-    pages.push_back(QImage(folder + "/" + f).convertToFormat(QImage::Format_RGB32));
-  return pages;
+  return Rasterise(pdf, int(kRasterDpi), dir);
 }
 
 enum Ink { White, Red, Dark };

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
+#include "picture/DrawDib.h"
+#include "platform/dib/Halftone.h"
 #include "tests/print/views/RasterisedPrint.h"
 
 namespace {
@@ -139,4 +144,108 @@ TEST(ShapedPrintTest, CropMarksStayAtFreeEdgesOfPrintedElements) {
   EXPECT_FALSE(mark(x0, y0 - 3)) << "the unused top left element gets none";
   EXPECT_FALSE(mark(x0 - 3, y0)) << "the unused top left element gets none";
   EXPECT_EQ(InkAt(page, x1 + 3, y1), Red) << "no mark over a neighbour";
+}
+
+namespace {
+// A difference in any channel beyond kEdgeLevels is more than antialiasing: at most kEdgeShare
+// of the inked pixels (0.1 % are seen, along the edges); the mean difference is under kMeanLevels
+// (0.6 is seen).
+constexpr int kEdgeLevels = 64;
+constexpr double kEdgeShare = 0.002, kMeanLevels = 1.5;
+
+// Halftoning as a display of 8 bits asks for it: a black picture, counted.
+int gHalftoned = 0;
+void BlackHalftone(Dib& out, const Dib& in) {
+  ++gHalftoned;
+  NewDib(out, DibWidth(in), DibHeight(in), 8, nullptr, 0);
+}
+
+// What a shell command prints.
+std::string Shell(const std::string& cmd) {
+  std::string text;
+  if (std::FILE* p = ::popen(cmd.c_str(), "r")) {
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, p)) > 0;) text.append(buf, n);
+    ::pclose(p);
+  }
+  return text;
+}
+}  // namespace
+
+TEST(ShapedPrintTest, TheCoverDrawnStraightMatchesTheElementImageButForEdges) {
+  for (const LabelShape& shape :
+       {LabelShape{ShapeKind::Disc, 0, 117, 41}, LabelShape{ShapeKind::Rectangle, 8, 0, 0}}) {
+    PrintRequest r;
+    r.format = Box(117, 117, 1, 1, 117, 117);
+    r.details.shape = shape;
+    r.details.bleedX = r.details.bleedY = 1;
+    r.details.sheetWidth = r.details.sheetHeight = 150;
+    r.calibration = {1.5, 0.5, 98, 101};
+    Design design(700, 700, 24);
+    CoverJob job = design.job();
+    job.settings = {90, 0.2, 0.1};  // displaced as the calibration scales it
+    TempDir dir;
+    std::vector<QImage> pages[2];
+    for (int straight : {0, 1}) {
+      const std::string pdf = dir.file(std::to_string(straight) + ".pdf");
+      auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
+      UseSheetSize(*printer, r.details);
+      ASSERT_TRUE((straight ? PrintSheets(*printer, r, job)
+                            : PrintSheets(*printer, r, MakeCoverRenderer(job, r.calibration, 1, 1)))
+                      .ok);
+      printer.reset();
+      pages[straight] = Rasterise(pdf, kPrintDpi, dir, std::to_string(straight));
+      ASSERT_EQ(pages[straight].size(), 1u);
+    }
+    const QImage &a = pages[0][0], &b = pages[1][0];
+    ASSERT_EQ(a.size(), b.size());
+    int64_t differing = 0, inked = 0, sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+      for (int x = 0; x < a.width(); ++x) {
+        const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+        const int d = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        differing += d > kEdgeLevels, sum += d, inked += qGray(p) < 250;
+      }
+    EXPECT_GT(inked, 2'000'000) << "the element is printed";
+    EXPECT_LT(differing, inked * kEdgeShare) << int(shape.kind);
+    EXPECT_LT(double(sum) / (int64_t(a.width()) * a.height()), kMeanLevels);
+  }
+}
+
+TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth) {
+  struct Case {
+    int bits, dpi;
+    bool halftoning;  // a display of 8 bits: the picture is halftoned at every position
+    const char* size;
+  } const cases[] = {{24, kPrintDpi, false, "300x200"},
+                     {8, kPrintDpi, false, "300x200"},
+                     {1, kPrintDpi, false, "300x200"},
+                     {24, 72, false, "226x150"},
+                     {24, kPrintDpi, true, "300x200"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.bits) + " bits at " + std::to_string(c.dpi) + " dpi");
+    PrintRequest r;
+    r.format = Box(80, 50, 1, 2, 80, 60);
+    r.copies = 4;  // two pages
+    Design design(300, 200, c.bits);
+    gHalftoned = 0;
+    SetScreenBitsPerPixel(c.halftoning ? 8 : 24);
+    SetHalftoneFunctions(BlackHalftone,
+                         [](Dib& out, const Dib& in, int32_t, int32_t) { BlackHalftone(out, in); });
+    TempDir dir;
+    const std::string pdf = dir.file("out.pdf");
+    ASSERT_TRUE(PrintSheets(*MakeJobPrinter({}, pdf, c.dpi), r, design.job()).ok);
+    SetScreenBitsPerPixel(24);
+    SetHalftoneFunctions(HalftoneDib, HalftoneDibToSize);
+    EXPECT_EQ(gHalftoned, c.halftoning ? 4 : 0);
+    // Every position shows the one image object in its own size and depth, not as JPEG.
+    EXPECT_EQ(
+        Shell("pdfimages -list '" + pdf + "' | awk 'NR > 2 {print $4 \"x\" $5, $8 \" bits\", " +
+              "$9; ids[$11]} END {print length(ids), \"object\"}' | uniq -c"),
+        "      4 " + std::string(c.size) + (c.bits == 1 ? " 1" : " 8") +
+            " bits image\n      1 1 object\n");
+    EXPECT_EQ(Shell("pdffonts '" + pdf + "' | grep -c LiberationSans"), "1\n");
+    EXPECT_EQ(Shell("pdftotext '" + pdf + "' - | grep -o 'Proof print' | wc -l"), "4\n");
+  }
 }
