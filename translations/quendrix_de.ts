@@ -339,6 +339,10 @@ Befehle:
         <source> positions leave none to print on</source>
         <translation> Positionen lassen keine zum Drucken übrig</translation>
     </message>
+    <message>
+        <source>the table has no line to print</source>
+        <translation>die Tabelle hat keine Zeile zum Drucken</translation>
+    </message>
 </context>
 <context>
     <name>BatchRender</name>
@@ -1852,6 +1856,49 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     </message>
 </context>
 <context>
+    <name>MergeDialog</name>
+    <message>
+        <source>Merge</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>No table: the copies are numbered, every one with the same texts</source>
+        <translation>Keine Tabelle: die Exemplare werden nummeriert, jedes mit denselben Texten</translation>
+    </message>
+    <message>
+        <source>Table...</source>
+        <translation>Tabelle...</translation>
+    </message>
+    <message>
+        <source>No table</source>
+        <translation>Keine Tabelle</translation>
+    </message>
+    <message>
+        <source>The number {n} has on the first copy; {N} is the number of copies</source>
+        <translation>Die Nummer {n} des ersten Exemplars; {N} ist die Zahl der Exemplare</translation>
+    </message>
+    <message>
+        <source>First number:</source>
+        <translation>Erste Nummer:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open merge table</source>
+        <translation>Serientabelle öffnen</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt</source>
+        <translation>Tabellen (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt</translation>
+    </message>
+    <message>
+        <source>%1 lines, one copy each. </source>
+        <translation>%1 Zeilen, je ein Exemplar. </translation>
+    </message>
+</context>
+<context>
     <name>MergeTable</name>
     <message>
         <source>has no header line</source>
@@ -2668,6 +2715,18 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>You have to select a paper format under &quot;Center&quot; first.</source>
         <translation>Wählen Sie zuerst unter „Zentrieren“ ein Papierformat aus.</translation>
+    </message>
+    <message>
+        <source>Merge...</source>
+        <translation>Serie...</translation>
+    </message>
+    <message>
+        <source>Prints one copy per line of a table, or numbers the copies</source>
+        <translation>Druckt ein Exemplar je Tabellenzeile oder nummeriert die Exemplare</translation>
+    </message>
+    <message>
+        <source>%1: a copy for each of its %2 lines</source>
+        <translation>%1: ein Exemplar für jede ihrer %2 Zeilen</translation>
     </message>
 </context>
 <context>

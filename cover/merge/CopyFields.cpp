@@ -28,6 +28,10 @@ const FieldValues& CopyFields::values(int32_t copy, int32_t copies) {
   return values_;
 }
 
+bool CopyFields::fills(const ObjectTable& table) const {
+  return TableHasFields(table, merge_ ? &merge_->columns : nullptr);
+}
+
 std::string CopyFields::check(const ObjectTable& table) const {
   if (!merge_) return {};
   const auto places = UnknownFieldPlaces(table, *merge_);

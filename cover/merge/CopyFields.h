@@ -20,10 +20,14 @@ class CopyFields {
   void setFirstNumber(int64_t first) { first_ = first; }
   int64_t firstNumber() const { return first_; }
 
+  // A job starts: its copies print today's date.
+  void newJob() { date_.clear(); }
   // The copies a job prints: the merge table's lines, else `copies`.
   int32_t copiesFor(int32_t copies) const;
   // The values of copy `copy` (0 is the first) of a job of `copies`; valid until the next call.
   const FieldValues& values(int32_t copy, int32_t copies);
+  // Whether a text of `table` holds a field these values fill.
+  bool fills(const ObjectTable& table) const;
   // Why the cover cannot be merged (fields naming no column, with their places); else empty.
   std::string check(const ObjectTable& table) const;
   // The characters of the table the cover's texts cannot hold, as the report lists them.
