@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cover/ObjectTable.h"
+#include "cover/merge/CopyFields.h"
 #include "platform/History.h"
 #include "platform/dib/Dib.h"
 
@@ -22,6 +23,8 @@ struct Document {
   int32_t pageWidth = 0, pageHeight = 0;
   int32_t printerPageWidth = 0, printerPageHeight = 0;
   std::string savedFileName;
+  // What the texts' fields print: numbers, the date, a merge table chosen on the Print tab.
+  CopyFields copyFields;
   // Undo and redo of the picture, the objects and both selections; not saved with the design.
   History history{DefaultHistoryBudget()};
   std::vector<std::unique_ptr<StatePart>> historyParts;

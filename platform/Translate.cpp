@@ -1,6 +1,7 @@
 #include "platform/Translate.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -55,6 +56,11 @@ std::string LocaleNumber(double value, int decimals) {
   QLocale locale = Loaded().program ? QLocale(QLocale::German) : QLocale::c();
   locale.setNumberOptions(QLocale::OmitGroupSeparator);
   return locale.toString(value, 'f', decimals).toStdString();
+}
+
+std::string LocaleToday() {
+  const QLocale locale = Loaded().program ? QLocale(QLocale::German) : QLocale();
+  return locale.toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 std::string InstallTranslations() {

@@ -13,6 +13,8 @@ std::string FillIn(const std::string& text, std::initializer_list<std::string> a
 // `value` with `decimals` places as the program's language writes numbers: a decimal comma in
 // German, a point in English.
 std::string LocaleNumber(double value, int decimals);
+// Today's date in the short form of the program's language (German) or else the system's locale.
+std::string LocaleToday();
 
 // Chooses the language from QUENDRIX_LANGUAGE ("en", "de") or else the system locale and loads
 // the program's and Qt's own German texts for German; installs them into the running application

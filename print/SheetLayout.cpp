@@ -71,6 +71,12 @@ std::vector<SheetPosition> SheetLayout::printed() const {
   return out;
 }
 
+int32_t SheetLayout::copyOf(int32_t k) const {
+  const auto skipped = std::lower_bound(marked.begin(), marked.end(), k) -
+                       std::lower_bound(marked.begin(), marked.end(), first);
+  return k - first - static_cast<int32_t>(skipped);
+}
+
 SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used,
                       const std::vector<int32_t>& marked, int32_t copies) {
   SheetLayout l = LayoutFor(fmt, d, used, copies);

@@ -27,6 +27,8 @@ struct SheetLayout {
   bool receives(int32_t k) const;
   // Every position that receives a copy on a printed sheet, in increasing order.
   std::vector<SheetPosition> printed() const;
+  // Which copy of the job (0 is the first) position `k` receives, also on sheets printed again.
+  int32_t copyOf(int32_t k) const;
 
   SheetPosition at(int32_t k) const;
   // The positions that receive a copy on `sheet` (0-based), in increasing order.

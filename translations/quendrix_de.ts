@@ -339,6 +339,10 @@ Befehle:
         <source> positions leave none to print on</source>
         <translation> Positionen lassen keine zum Drucken übrig</translation>
     </message>
+    <message>
+        <source>the table has no line to print</source>
+        <translation>die Tabelle hat keine Zeile zum Drucken</translation>
+    </message>
 </context>
 <context>
     <name>BatchRender</name>
@@ -691,6 +695,21 @@ Befehle:
     <message>
         <source>Only for this printer</source>
         <translation>Nur für diesen Drucker</translation>
+    </message>
+</context>
+<context>
+    <name>CopyFields</name>
+    <message>
+        <source>These fields name no column of %1:</source>
+        <translation>Diese Felder nennen keine Spalte von %1:</translation>
+    </message>
+    <message>
+        <source>the merge table</source>
+        <translation>der Serientabelle</translation>
+    </message>
+    <message>
+        <source>The cover cannot hold these characters of the merge table and prints them replaced: %1</source>
+        <translation>Das Cover kann diese Zeichen der Serientabelle nicht aufnehmen und druckt sie ersetzt: %1</translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1097,13 @@ Befehle:
     <message>
         <source>Emboss vertical</source>
         <translation>Senkrecht prägen</translation>
+    </message>
+</context>
+<context>
+    <name>FilledTexts</name>
+    <message>
+        <source>object %1, line %2: {%3}</source>
+        <translation>Objekt %1, Zeile %2: {%3}</translation>
     </message>
 </context>
 <context>
@@ -1827,6 +1853,72 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source>Quit program</source>
         <translation>Programm beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MergeDialog</name>
+    <message>
+        <source>Merge</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <source>No table: the copies are numbered, every one with the same texts</source>
+        <translation>Keine Tabelle: die Exemplare werden nummeriert, jedes mit denselben Texten</translation>
+    </message>
+    <message>
+        <source>Table...</source>
+        <translation>Tabelle...</translation>
+    </message>
+    <message>
+        <source>No table</source>
+        <translation>Keine Tabelle</translation>
+    </message>
+    <message>
+        <source>The number {n} has on the first copy; {N} is the number of copies</source>
+        <translation>Die Nummer {n} des ersten Exemplars; {N} ist die Zahl der Exemplare</translation>
+    </message>
+    <message>
+        <source>First number:</source>
+        <translation>Erste Nummer:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Open merge table</source>
+        <translation>Serientabelle öffnen</translation>
+    </message>
+    <message>
+        <source>Tables (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt</source>
+        <translation>Tabellen (*.csv;*.tsv;*.txt)|*.csv;*.tsv;*.txt</translation>
+    </message>
+    <message>
+        <source>%1 lines, one copy each. </source>
+        <translation>%1 Zeilen, je ein Exemplar. </translation>
+    </message>
+</context>
+<context>
+    <name>MergeTable</name>
+    <message>
+        <source>has no header line</source>
+        <translation>hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>line %1 has more than %2 fields</source>
+        <translation>Zeile %1 hat mehr als %2 Felder</translation>
+    </message>
+    <message>
+        <source>the quoted field on line %1 never ends</source>
+        <translation>das Feld in Anführungszeichen in Zeile %1 endet nie</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 fields, the header names %3</source>
+        <translation>Zeile %1 hat %2 Felder, die Kopfzeile nennt %3</translation>
+    </message>
+    <message>
+        <source>holds more than %1 fields</source>
+        <translation>enthält mehr als %1 Felder</translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2715,18 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>You have to select a paper format under &quot;Center&quot; first.</source>
         <translation>Wählen Sie zuerst unter „Zentrieren“ ein Papierformat aus.</translation>
+    </message>
+    <message>
+        <source>Merge...</source>
+        <translation>Serie...</translation>
+    </message>
+    <message>
+        <source>Prints one copy per line of a table, or numbers the copies</source>
+        <translation>Druckt ein Exemplar je Tabellenzeile oder nummeriert die Exemplare</translation>
+    </message>
+    <message>
+        <source>%1: a copy for each of its %2 lines</source>
+        <translation>%1: ein Exemplar für jede ihrer %2 Zeilen</translation>
     </message>
 </context>
 <context>
@@ -3537,12 +3641,12 @@ Der Scanner setzt dies selbst.</translation>
         <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <source>is larger than 1 MB</source>
-        <translation>ist größer als 1 MB</translation>
-    </message>
-    <message>
         <source>is not a text file</source>
         <translation>ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>is larger than %1 MB</source>
+        <translation>ist größer als %1 MB</translation>
     </message>
 </context>
 <context>

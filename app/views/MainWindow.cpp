@@ -168,6 +168,7 @@ void MainWindow::buildPaperTabs() {
                     MakeCoverDrawer(doc_.picture, doc_.objects)};
   });
   printPanel_->setSelectedDetails([this] { return paperPanel_->selectedDetails(); });
+  printPanel_->setCopyFields(&doc_.copyFields, &doc_.objects);
   connect(printPanel_, &PrintPanel::printerPageChanged, this, [this](const PrinterPage& p) {
     doc_.setPrinterPage(p.widthPx, p.heightPx, p.dpiX, p.dpiY);
   });

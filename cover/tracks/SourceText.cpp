@@ -24,16 +24,17 @@ bool IsUtf8(const std::string& s) {
 }
 }  // namespace
 
-bool ReadSourceText(const std::string& path, std::string& text, std::string& error) {
+bool ReadSourceText(const std::string& path, std::string& text, std::string& error,
+                    std::size_t limit) {
   bool tooLarge = false;
-  const auto read = ReadRegularFile(path, kMaxSourceTextBytes, &tooLarge);
+  const auto read = ReadRegularFile(path, limit, &tooLarge);
   if (!read) {
     error = Translate("SourceText", "cannot be opened") + " (" + FileErrorText(errno) + ")";
     return false;
   }
   std::string bytes(read->begin(), read->end());
   if (tooLarge) {
-    error = Translate("SourceText", "is larger than 1 MB");
+    error = FillIn(Translate("SourceText", "is larger than %1 MB"), {std::to_string(limit >> 20)});
     return false;
   }
   if (bytes.find('\0') != std::string::npos) {

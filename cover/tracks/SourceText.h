@@ -8,7 +8,8 @@ inline constexpr std::size_t kMaxSourceTextBytes = 1 << 20;
 
 // Reads the file as UTF-8 text: a byte-order mark is dropped, text that is not UTF-8 is
 // taken as Windows-1252. False and a reason when it is missing, too large or not text.
-bool ReadSourceText(const std::string& path, std::string& text, std::string& error);
+bool ReadSourceText(const std::string& path, std::string& text, std::string& error,
+                    std::size_t limit = kMaxSourceTextBytes);
 // The text's lines without their CR or LF ends.
 template <typename F>
 void ForEachLine(const std::string& text, F&& f) {

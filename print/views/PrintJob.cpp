@@ -6,7 +6,9 @@
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cerrno>
+#include <optional>
 
+#include "cover/merge/FilledTexts.h"
 #include "platform/RegularFile.h"
 #include "platform/Translate.h"
 #include "platform/Units.h"
@@ -185,7 +187,7 @@ bool StartJob(QPainter& painter, QPrinter& printer, PrintResult& result) {
 // Calls `place` for every position that receives a copy, a page per sheet, and draws the
 // outlines and crop marks over the elements.
 PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& request,
-                     PixelSize es, const std::function<void(const PixelPoint&)>& place) {
+                     PixelSize es, const std::function<void(const PixelPoint&, int32_t)>& place) {
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   SheetLayout layout =
       LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
@@ -205,7 +207,7 @@ PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& r
     sheet = p.sheet;
     const PixelPoint at =
         PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
-    place(at);
+    place(at, layout.copyOf(p.k));
     marks.printed(p, at);
   }
   marks.finish();
@@ -242,7 +244,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
   const QPoint bleed = element.isNull()
                            ? QPoint()
                            : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
-  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at) {
+  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at, int32_t) {
     if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y) - bleed, element);
   });
 }
@@ -260,7 +262,11 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const Co
       BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
   const PixelRect placed = PrintCover(cover.settings, request.calibration, es.w, cover.pictureWidth,
                                       cover.pictureHeight, dpx, dpy);
-  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at) {
+  const bool filled = cover.objects && cover.fields && cover.fields->fills(*cover.objects);
+  if (filled) cover.fields->newJob();
+  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at, int32_t copy) {
+    std::optional<FilledTexts> texts;  // only the texts differ from copy to copy
+    if (filled) texts.emplace(*cover.objects, cover.fields->values(copy, request.copies));
     PaintElement(painter, QPoint(at.x, at.y), request.format, request.details, es, bleed, placed,
                  cover.draw, dpx, dpy);
   });

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "cover/merge/CopyFields.h"
 #include "platform/ReplacingFile.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
@@ -43,6 +44,9 @@ struct CoverJob {
   CoverSettings settings;
   int32_t pictureWidth = 1, pictureHeight = 1;
   CoverDrawer draw;
+  // With both set, each copy's texts are drawn with their fields filled in.
+  ObjectTable* objects = nullptr;
+  CopyFields* fields = nullptr;
 };
 
 // A white element of `size` with the cover drawn at `cover`; null when the size is empty or

@@ -16,6 +16,7 @@
 #include "print/PageRange.h"
 #include "print/settings/NextPosition.h"
 #include "print/settings/views/JobPrinterKey.h"
+#include "print/views/MergeDialog.h"
 
 namespace {
 QSpinBox* Spin(int min, int max, int step, int value, const QString& hint, QWidget* parent) {
@@ -55,6 +56,17 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
     layout->addWidget(new QLabel(QCoreApplication::translate("PrintPanel", label), this));
     layout->addWidget(spin);
     connect(spin, &QSpinBox::valueChanged, this, &PrintPanel::previewChanged);
+    if (spin != copiesEdit) continue;
+    mergeButton = new QPushButton(QCoreApplication::translate("PrintPanel", "Merge..."), this);
+    mergeButton->setToolTip(QCoreApplication::translate(
+        "PrintPanel", "Prints one copy per line of a table, or numbers the copies"));
+    mergeButton->setEnabled(false);
+    mergeLabel = new QLabel(this);
+    mergeLabel->setWordWrap(true);
+    mergeLabel->hide();
+    layout->addWidget(mergeButton);
+    layout->addWidget(mergeLabel);
+    connect(mergeButton, &QPushButton::clicked, this, &PrintPanel::chooseMerge);
   }
   // The caption wraps inside the button, so that the narrow panel keeps its width.
   const QString continueText =
@@ -141,8 +153,38 @@ void PrintPanel::showEvent(QShowEvent* e) {
 }
 
 SheetLayout PrintPanel::currentLayout() const {
-  return LayoutFor(*selected_(), selectedDetails(), usedEdit->value(), marked_,
-                   copiesEdit->value());
+  return LayoutFor(*selected_(), selectedDetails(), usedEdit->value(), marked_, jobCopies());
+}
+
+void PrintPanel::setCopyFields(CopyFields* fields, ObjectTable* objects) {
+  fields_ = fields;
+  objects_ = objects;
+  mergeButton->setEnabled(fields_ != nullptr);
+  refreshMerge();
+}
+
+int32_t PrintPanel::jobCopies() const {
+  return fields_ ? fields_->copiesFor(copiesEdit->value()) : copiesEdit->value();
+}
+
+void PrintPanel::chooseMerge() {
+  if (!fields_) return;
+  MergeDialog dialog(*fields_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  dialog.apply(*fields_);
+  refreshMerge();
+  emit previewChanged();
+}
+
+void PrintPanel::refreshMerge() {
+  const MergeTable* merge = fields_ ? fields_->merge() : nullptr;
+  copiesEdit->setEnabled(!merge);
+  mergeLabel->setVisible(merge != nullptr);
+  if (merge)
+    mergeLabel->setText(
+        QCoreApplication::translate("PrintPanel", "%1: a copy for each of its %2 lines")
+            .arg(QString::fromStdString(std::filesystem::path(fields_->mergeFile()).filename()))
+            .arg(merge->lines.size()));
 }
 
 void PrintPanel::setMarkedPositions(std::vector<int32_t> marked) {
@@ -186,7 +228,12 @@ void PrintPanel::printCovers() {
   choices.details = selectedDetails();
   choices.used = usedEdit->value();
   choices.marked = marked_;
-  choices.copies = copiesEdit->value();
+  choices.copies = jobCopies();
+  if (fields_ && objects_)
+    if (const std::string unknown = fields_->check(*objects_); !unknown.empty()) {
+      ShowError(unknown);
+      return;
+    }
   if (!pagesEdit->text().trimmed().isEmpty()) choices.pages = pagesEdit->text().toStdString();
   choices.outlines = outlinesBox->isChecked();
   choices.cropMarks = cropMarksBox->isChecked();
@@ -201,8 +248,11 @@ void PrintPanel::printCovers() {
   request.calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
   auto printer = MakeJobPrinter(choice_, pdf);
   UseSheetSize(*printer, request.details);
+  CoverJob cover = cover_ ? cover_() : CoverJob{};
+  cover.objects = objects_;
+  cover.fields = fields_;
   const PrintResult r =
-      cover_ ? PrintSheets(*printer, request, cover_()) : PrintSheets(*printer, request, render_);
+      cover_ ? PrintSheets(*printer, request, cover) : PrintSheets(*printer, request, render_);
   if (!r.ok) ShowError(r.error);
   if (const std::string error = plan.finish(r.ok, paperFile_); !error.empty()) ShowError(error);
   if (r.ok) refreshContinue();

@@ -10,6 +10,7 @@
 
 class ImageButton;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -35,6 +36,15 @@ class PrintPanel : public QWidget {
     target_ = std::move(target);
   }
 
+  // The values of each copy's fields, and the objects whose texts hold them; "Merge..." chooses
+  // a table for them.
+  void setCopyFields(CopyFields* fields, ObjectTable* objects);
+  CopyFields* copyFields() const { return fields_; }
+  ObjectTable* fieldObjects() const { return objects_; }
+  void chooseMerge();
+  // The copies the job prints: the merge table's lines, else the copies chosen.
+  int32_t jobCopies() const;
+
   // Limits the used positions and the page shown to the selected format; false without one.
   bool correctInputs();
   void printCovers();
@@ -59,6 +69,8 @@ class PrintPanel : public QWidget {
   ImageButton *setupButton = nullptr, *goButton = nullptr;
   QPushButton* calibrateButton = nullptr;
   QPushButton* continueButton = nullptr;
+  QPushButton* mergeButton = nullptr;
+  QLabel* mergeLabel = nullptr;
   QLineEdit* pagesEdit = nullptr;  // the sheets to print, such as 2-3,5; empty: all
   QCheckBox *outlinesBox = nullptr, *cropMarksBox = nullptr;
 
@@ -75,6 +87,7 @@ class PrintPanel : public QWidget {
 
  private:
   void refreshContinue();
+  void refreshMerge();
 
   std::function<const PaperFormat*()> selected_;
   ElementRenderer render_;
@@ -86,4 +99,6 @@ class PrintPanel : public QWidget {
   std::vector<int32_t> marked_;
   PaperFormat markedFormat_;  // the format the marks belong to
   std::string paperFile_;
+  CopyFields* fields_ = nullptr;
+  ObjectTable* objects_ = nullptr;
 };

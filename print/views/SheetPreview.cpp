@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "cover/merge/FilledTexts.h"
 #include "platform/Translate.h"
 #include "platform/Units.h"
 #include "platform/device/views/PictureImages.h"
@@ -90,18 +91,31 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   if (!DibSizeAllowed(withBleed.width(), withBleed.height(), 24)) return;
   QImage drawn(withBleed, QImage::Format_ARGB32_Premultiplied);
   if (drawn.isNull()) return;
-  drawn.fill(Qt::transparent);
-  if (draw_) {
-    PictureImagesScope pictures;
+  PictureImagesScope pictures;
+  const auto drawCover = [&] {
+    drawn.fill(Qt::transparent);
+    if (!draw_) return;
     QPainter recorder(&drawn);
     recorder.translate(bleed.w, bleed.h);
     draw_(recorder, cover, res, res);
-  }
+  };
+  // Texts with fields show each copy's values: the cover is drawn again for every position.
+  CopyFields* fields = print_->copyFields();
+  ObjectTable* objects = print_->fieldObjects();
+  const bool filled = fields && objects && fields->fills(*objects);
+  if (filled)
+    fields->newJob();
+  else
+    drawCover();
   const CoverDrawer replay = [&](QPainter& painter, const PixelRect&, int, int) {
     painter.drawImage(-bleed.w, -bleed.h, drawn);
   };
   for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    if (filled) {
+      const FilledTexts texts(*objects, fields->values(layout.copyOf(pos.k), print_->jobCopies()));
+      drawCover();
+    }
     PaintElement(p, QPoint(at.x, at.y), *format, details, es, bleed, cover, replay, res, res);
     DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
     ++drawn_;

@@ -50,6 +50,8 @@ TEST(PrintPositionsTest, CopiesSkipMarkedPositionsOfTheFirstSheet) {
     const SheetLayout l = LayoutFor(f, FormatDetails{}, c.used, c.marked, c.copies);
     EXPECT_EQ(Ks(l.printed()), c.printed) << c.used << " " << c.copies;
     EXPECT_EQ(l.pages, c.pages);
+    for (size_t i = 0; i < c.printed.size(); ++i)  // each position knows its copy's number
+      EXPECT_EQ(l.copyOf(c.printed[i]), int32_t(i)) << c.printed[i];
   }
   // Without marks the rule of "Already used" and "Copies" is unchanged.
   const SheetLayout plain = LayoutFor(f, FormatDetails{}, 3, {}, 12);

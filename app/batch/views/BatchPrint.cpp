@@ -5,12 +5,14 @@
 #include <QScreen>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 #include "app/Document.h"
 #include "app/batch/views/BatchApplication.h"
 #include "app/batch/views/BatchCalibration.h"
 #include "app/coverfile/CoverFile.h"
+#include "cover/merge/CopyFields.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
@@ -26,7 +28,8 @@ namespace {
 struct PrintOptions {
   std::string cover, paper, pdf, printer;
   std::string skip, pages;  // "1,2,5" and "2-3,5", counted from 1
-  int copies = 1, used = 0;
+  std::string merge;        // a table whose every line prints one copy
+  int copies = 1, used = 0, firstNumber = 1;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
 };
@@ -65,12 +68,16 @@ std::string Parse(const Args& args, PrintOptions& o) {
       o.skip = value;
     else if (key == "--pages")
       o.pages = value;
+    else if (key == "--merge")
+      o.merge = value;
     else if (!v)
       return Translate("BatchPrint", "not a number: ") + key + " " + value;
     else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v))
       o.copies = int(*v);
     else if (key == "--used" && *v >= 0 && *v == int(*v))
       o.used = int(*v);
+    else if (key == "--first-number" && *v >= 0 && *v <= 999999 && *v == int(*v))
+      o.firstNumber = int(*v);
     else if (key == "--size" && *v > 0 && *v <= 1000)
       o.settings.sizePercent = *v;
     else if ((key == "--left" || key == "--top") && std::fabs(*v) <= kMaxCoverShiftInch)
@@ -118,11 +125,27 @@ int RunPrintCommand(const Args& args) {
                                 Translate("BatchPrint", " of a sheet of ") +
                                 std::to_string(positions) +
                                 Translate("BatchPrint", " positions leave none to print on"));
+  CopyFields fields;  // numbers each copy, and with a table prints one copy per line
+  fields.setFirstNumber(o.firstNumber);
+  if (!o.merge.empty()) {
+    auto table = std::make_shared<MergeTable>();
+    std::string error;
+    if (!ReadMergeTable(o.merge, *table, error))
+      return Fail(kExitFailure, "--merge: " + o.merge + ": " + error);
+    if (table->lines.empty())
+      return Fail(kExitFailure, "--merge: " + o.merge + ": " +
+                                    Translate("BatchPrint", "the table has no line to print"));
+    fields.setMerge(std::move(table), o.merge);
+    if (const std::string unknown = fields.check(doc.objects); !unknown.empty())
+      return Fail(kExitFailure, unknown);
+    if (const std::string note = fields.replacedNote(); !note.empty())
+      std::fprintf(stderr, "quendrix: %s\n", note.c_str());
+  }
   JobChoices choices;
   choices.format = *format;
   choices.details = details;
   choices.used = o.used;
-  choices.copies = o.copies;
+  choices.copies = fields.copiesFor(o.copies);
   choices.pages = o.pages;
   choices.outlines = o.outlines;
   choices.cropMarks = o.cropMarks;
@@ -142,8 +165,12 @@ int RunPrintCommand(const Args& args) {
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
   auto printer = MakeJobPrinter(choice, o.pdf);
   UseSheetSize(*printer, details);
-  const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
-                       MakeCoverDrawer(doc.picture, doc.objects)};
+  const CoverJob cover{o.settings,
+                       DibWidth(doc.picture),
+                       DibHeight(doc.picture),
+                       MakeCoverDrawer(doc.picture, doc.objects),
+                       &doc.objects,
+                       &fields};
   const PrintResult r = PrintSheets(*printer, request, cover);
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::fputs((r.pages == 1 ? Translate("BatchPrint", "1 page printed\n")
@@ -159,7 +186,8 @@ int RunPrintCommand(const Args& args) {
 void RegisterPrintCommand() {
   RegisterBatchCommand(
       {"print",
-       "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--skip 1,2,5] [--pages 2-3,5] "
+       "FILE.cov --paper NAME|NUMBER [--copies N] [--merge TABLE.csv] [--first-number K] "
+       "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
        "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
        QT_TRANSLATE_NOOP(

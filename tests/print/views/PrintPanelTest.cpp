@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <cstring>
@@ -12,6 +13,7 @@
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
+#include "print/views/MergeDialog.h"
 #include "print/views/PrintPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -139,4 +141,41 @@ TEST_F(PrintPanelTest, PrinterSetupReportsTheNewPage) {
   EXPECT_GT(page.widthPx, page.heightPx);
   EXPECT_TRUE(panel.printerChoice().landscape);
   EXPECT_FALSE(panel.setupButton->showsPressedPicture());
+}
+
+TEST_F(PrintPanelTest, AMergeTablePrintsACopyPerLineOnceItsFieldsNameItsColumns) {
+  CoverScales scales;
+  ObjectTable objects(scales);
+  objects[1].Kind = kText;
+  objects[1].Text = "{Titel} {n}";
+  CopyFields fields;
+  panel.setCopyFields(&fields, &objects);
+  WriteBytes(dir.file("t.csv"), {'T', 'i', 't', 'l', 'e', '\n', 'A', '\n', 'B', '\n', 'C', '\n'});
+  dialogs.fileAnswers = {FileAnswer{dir.file("t.csv"), 1}};
+  QTimer::singleShot(0, [this] {
+    auto* merge = panel.findChild<MergeDialog*>();
+    ASSERT_TRUE(merge);
+    QTest::mouseClick(merge->chooseButton, Qt::LeftButton);
+    EXPECT_EQ(merge->preview->rowCount(), 3);
+    merge->firstNumberEdit->setValue(7);
+    merge->accept();
+  });
+  panel.chooseMerge();
+  EXPECT_EQ(fields.firstNumber(), 7);
+  EXPECT_EQ(panel.jobCopies(), 3);
+  EXPECT_FALSE(panel.copiesEdit->isEnabled());
+  EXPECT_TRUE(panel.mergeLabel->text().startsWith("t.csv"));
+
+  const std::string pdf = dir.file("merged.pdf");
+  panel.setPrintTarget([&](std::string& target) {
+    target = pdf;
+    return true;
+  });
+  panel.setCover([] { return CoverJob{}; });
+  Click(panel.goButton);  // {Titel} names no column: told, nothing printed
+  EXPECT_NE(dialogs.messages().back().find("object 1, line 1: {Titel}"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+  objects[1].Text = "{Title} {n}";
+  Click(panel.goButton);
+  EXPECT_TRUE(std::filesystem::exists(pdf));
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <regex>
 #include <string>
 
@@ -74,4 +76,58 @@ TEST(BatchPrint, PrintsTheCopiesIntoAPdfAndRefusesBadArguments) {
                              "--pdf", pdf}),
             0);
   EXPECT_EQ(PageCount(ReadBytes(pdf)), 2);
+}
+
+TEST(BatchPrint, MergedAndNumberedCopiesPrintTheirOwnValues) {
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped(dialogs);
+  TempDir dir;
+  Document doc;
+  doc.setScreenDpi(96);
+  doc.setPrinterPage(4960, 7016, 600, 600);
+  const double base = doc.scales.BaseScale;
+  CoverObject& text = doc.objects[1];
+  text.Kind = kText;
+  text.Text = "No. {n:03} of {N}: {Title}";
+  text.FontName = "Liberation Sans";
+  text.FontSize = 10;
+  text.X = int32_t(10 * base), text.Y = int32_t(10 * base), text.W = int32_t(300 * base),
+  text.H = int32_t(60 * base);
+  ASSERT_TRUE(SaveFile(doc, dir.file("c.cov")));
+  std::string table = "Title;Year\n";
+  for (int i = 1; i <= 1000; ++i) table += "Disc" + std::to_string(i) + ";2026\n";
+  WriteBytes(dir.file("t.csv"), std::vector<uint8_t>(table.begin(), table.end()));
+  const std::string pdf = dir.file("out.pdf");
+  const auto words = [&](const char* grep) {
+    const std::string cmd = "pdftotext '" + pdf + "' - | grep -o '" + grep + "' | sort -u | wc -l";
+    FILE* p = popen(cmd.c_str(), "r");
+    char line[32] = {};
+    if (p && fgets(line, sizeof line, p)) pclose(p);
+    return std::atoi(line);
+  };
+  ASSERT_EQ(RunPrintCommand({dir.file("c.cov"), "--paper", "1", "--merge", dir.file("t.csv"),
+                             "--first-number", "5", "--pdf", pdf}),
+            0);
+  EXPECT_EQ(PageCount(ReadBytes(pdf)), 1000);  // a copy per line, each with its own values
+  EXPECT_EQ(words("No. [0-9]* of 1000: Disc[0-9]*"), 1000);
+  EXPECT_EQ(words("No. 005 of 1000: Disc1$"), 1);
+  EXPECT_EQ(words("No. 1004 of 1000: Disc1000"), 1);
+  ASSERT_EQ(RunPrintCommand(
+                {dir.file("c.cov"), "--paper", "1", "--copies", "2", "--pages", "2", "--pdf", pdf}),
+            0);  // without a table the column stays as written; a sheet again keeps its number
+  EXPECT_EQ(words("No. 002 of 2: {Title}"), 1);
+
+  WriteBytes(dir.file("bad.csv"), {'T', 'i', 't', 'e', 'l', '\n', 'x', '\n'});
+  WriteBytes(dir.file("empty.csv"), {'T', 'i', 't', 'l', 'e', '\n'});
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(RunPrintCommand(
+                {dir.file("c.cov"), "--paper", "1", "--merge", dir.file("bad.csv"), "--pdf", pdf}),
+            1);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("object 1, line 1: {Title}"),
+            std::string::npos);
+  for (const char* bad : {"empty.csv", "missing.csv"})
+    EXPECT_EQ(RunPrintCommand(
+                  {dir.file("c.cov"), "--paper", "1", "--merge", dir.file(bad), "--pdf", pdf}),
+              1)
+        << bad;
 }
