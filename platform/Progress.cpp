@@ -2,6 +2,14 @@
 
 namespace {
 ProgressSink* g_sink = nullptr;
+thread_local int t_silenced = 0;
+}  // namespace
+
+ProgressSilence::ProgressSilence() {
+  ++t_silenced;
+}
+ProgressSilence::~ProgressSilence() {
+  --t_silenced;
 }
 
 ProgressSink* SetProgressSink(ProgressSink* sink) {
@@ -11,7 +19,7 @@ ProgressSink* SetProgressSink(ProgressSink* sink) {
 }
 
 void ReportProgress(int percent) {
-  if (g_sink) g_sink->setProgress(percent);
+  if (g_sink && t_silenced == 0) g_sink->setProgress(percent);
 }
 
 int RowPercent(int index, int count) {

@@ -12,6 +12,16 @@ struct ProgressSink {
 ProgressSink* SetProgressSink(ProgressSink* sink);
 void ReportProgress(int percent);
 
+// Silences this thread's progress reports while it lives: the rows of a worker thread, whose
+// share the calling thread reports instead.
+class ProgressSilence {
+ public:
+  ProgressSilence();
+  ~ProgressSilence();
+  ProgressSilence(const ProgressSilence&) = delete;
+  ProgressSilence& operator=(const ProgressSilence&) = delete;
+};
+
 // index * 100 / (count - 1); a single row reports 100, since it is also the last row.
 int RowPercent(int index, int count);
 
