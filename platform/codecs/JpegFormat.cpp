@@ -157,7 +157,7 @@ bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
   return ok;
 }
 
-bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
@@ -181,7 +181,7 @@ bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   if (convert) FreeDib(expanded);
   if (ok) {
     try {
-      out.assign(buf, buf + size);
+      out.append(buf, size);
     } catch (const std::bad_alloc&) {
       error = Translate("JpegFormat", "there is not enough memory");
       ok = false;

@@ -321,7 +321,7 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   return ok;
 }
 
-bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteTiffTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
@@ -331,9 +331,12 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   const int bits = DibBitCount(dib);
   const uint32_t w = uint32_t(DibWidth(dib)), h = uint32_t(DibHeight(dib));
   const bool grey = HasGreyColors(dib);
-  out.reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth while encoding
+  // The library goes back to the file's start at the end, so the file is made in memory.
+  std::vector<uint8_t> made;
+  std::vector<uint8_t>& bytes = out.inMemory() ? out.held() : made;
+  bytes.reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth while encoding
   TiffMemoryFile f;
-  f.out = &out;
+  f.out = &bytes;
   TIFF* tif = OpenTiffMemory(f, "w");
   if (!tif) {
     error = Translate("TiffFormat", "the TIFF file could not be started");
@@ -381,6 +384,7 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   }
   if (ok) ok = TIFFFlush(tif) != 0;
   TIFFClose(tif);
+  if (ok && &bytes == &made) out.append(made.data(), made.size());
   if (!ok) {
     out.clear();
     error =
