@@ -23,6 +23,20 @@ void ByteSink::fill(uint8_t v, size_t n) {
   }
 }
 
+bool ByteSink::patch(size_t at, const void* data, size_t n) {
+  if (at > size() || n > size() - at) return false;
+  const auto* p = static_cast<const uint8_t*>(data);
+  if (at < passed_) {
+    const size_t early = std::min(n, passed_ - at);
+    if (!rewrite_ || !ok_) return false;
+    ok_ = rewrite_(at, p, early);
+    if (!ok_) return false;
+    at += early, p += early, n -= early;
+  }
+  std::copy(p, p + n, buf_.begin() + std::ptrdiff_t(at - passed_));
+  return true;
+}
+
 void ByteSink::clear() {
   buf_.clear();
 }

@@ -13,8 +13,13 @@ class ByteSink {
 
   // Appends to `memory`, which holds everything written.
   explicit ByteSink(std::vector<uint8_t>& memory) : buf_(memory) {}
+  // Writes bytes already handed on anew at their offset.
+  using Rewrite = std::function<bool(size_t at, const uint8_t* data, size_t n)>;
+
   // Hands the bytes to `pass` in blocks of about a megabyte; at most a block stays here.
-  explicit ByteSink(Pass pass) : buf_(own_), pass_(std::move(pass)) {}
+  // Without `rewrite`, bytes handed on cannot be changed (patch fails).
+  explicit ByteSink(Pass pass, Rewrite rewrite = {})
+      : buf_(own_), pass_(std::move(pass)), rewrite_(std::move(rewrite)) {}
   ByteSink(const ByteSink&) = delete;
   ByteSink& operator=(const ByteSink&) = delete;
 
@@ -26,6 +31,9 @@ class ByteSink {
   void fill(uint8_t v, size_t n);
   // Bytes written so far.
   size_t size() const { return passed_ + buf_.size(); }
+  // Changes n written bytes from offset `at` (at + n <= size()); false when they were handed on
+  // and cannot be rewritten.
+  bool patch(size_t at, const void* data, size_t n);
   // Forgets what was written, in memory; bytes already handed on stay where they went.
   void clear();
   // Hands on the rest; false when any hand-over failed.
@@ -41,6 +49,7 @@ class ByteSink {
   std::vector<uint8_t> own_;
   std::vector<uint8_t>& buf_;
   Pass pass_;
+  Rewrite rewrite_;
   size_t passed_ = 0;
   bool ok_ = true;
 };

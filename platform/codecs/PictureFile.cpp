@@ -203,7 +203,9 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
   // The bytes go to the file as they are made; the old file stays until the new one is whole.
   ReplacingFile file(fileName);
   if (!file.open()) return error = FileErrorText(file.errorNumber()), false;
-  ByteSink sink([&file](const uint8_t* data, size_t n) { return file.write(data, n); });
+  ByteSink sink(
+      [&file](const uint8_t* data, size_t n) { return file.write(data, n); },
+      [&file](size_t at, const uint8_t* data, size_t n) { return file.writeAt(at, data, n); });
   try {
     if (!kSaveFormats[index].write(dib, sink, error)) {
       if (error.empty()) error = Translate("PictureFile", "the picture could not be encoded");

@@ -331,12 +331,13 @@ bool WriteTiffTo(const Dib& dib, ByteSink& out, std::string& error) {
   const int bits = DibBitCount(dib);
   const uint32_t w = uint32_t(DibWidth(dib)), h = uint32_t(DibHeight(dib));
   const bool grey = HasGreyColors(dib);
-  // The library goes back to the file's start at the end, so the file is made in memory.
-  std::vector<uint8_t> made;
-  std::vector<uint8_t>& bytes = out.inMemory() ? out.held() : made;
-  bytes.reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth while encoding
   TiffMemoryFile f;
-  f.out = &bytes;
+  if (out.inMemory()) {
+    out.held().reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth
+    f.out = &out.held();
+  } else {
+    f.sink = &out;  // the library goes back to the header at the end: a patch
+  }
   TIFF* tif = OpenTiffMemory(f, "w");
   if (!tif) {
     error = Translate("TiffFormat", "the TIFF file could not be started");
@@ -384,7 +385,6 @@ bool WriteTiffTo(const Dib& dib, ByteSink& out, std::string& error) {
   }
   if (ok) ok = TIFFFlush(tif) != 0;
   TIFFClose(tif);
-  if (ok && &bytes == &made) out.append(made.data(), made.size());
   if (!ok) {
     out.clear();
     error =

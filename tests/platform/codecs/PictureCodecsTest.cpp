@@ -173,7 +173,8 @@ TEST(PictureCodecs, TrueColourGifsGetTheSmallestColourTable) {
 }
 
 // Every writer gives the same bytes into a vector and through a sink that passes them on in
-// blocks; the sink never holds much more than a block, and a failed pass is reported at the end.
+// blocks; the sink never holds more than a block, a failed pass is reported at the end, and a
+// patch reaches bytes already passed on only through the rewrite.
 TEST(PictureCodecs, WritersStreamTheSameBytesInBoundedBlocks) {
   const struct {
     const char* name;
@@ -193,11 +194,16 @@ TEST(PictureCodecs, WritersStreamTheSameBytesInBoundedBlocks) {
       std::string error;
       ASSERT_TRUE(w.inMemory(src.dib, whole, error)) << error;
       size_t largest = 0;
-      ByteSink sink([&](const uint8_t* p, size_t n) {
-        passed.insert(passed.end(), p, p + n);
-        largest = std::max(largest, n);
-        return true;
-      });
+      ByteSink sink(
+          [&](const uint8_t* p, size_t n) {
+            passed.insert(passed.end(), p, p + n);
+            largest = std::max(largest, n);
+            return true;
+          },
+          [&](size_t at, const uint8_t* p, size_t n) {  // TIFF's header, written last
+            std::copy(p, p + n, passed.begin() + std::ptrdiff_t(at));
+            return true;
+          });
       ASSERT_TRUE(w.streamed(src.dib, sink, error)) << error;
       EXPECT_TRUE(sink.finish());
       EXPECT_TRUE(passed == whole);
@@ -209,4 +215,12 @@ TEST(PictureCodecs, WritersStreamTheSameBytesInBoundedBlocks) {
   refusing.fill(7, 3 << 20);
   EXPECT_FALSE(refusing.finish());
   EXPECT_EQ(refusing.size(), size_t(3) << 20);
+  const uint8_t two[2] = {1, 2};
+  EXPECT_FALSE(refusing.patch(0, two, 2));
+  std::vector<uint8_t> memory;
+  ByteSink held(memory);
+  held.fill(9, 3);
+  EXPECT_TRUE(held.patch(1, two, 2));
+  EXPECT_FALSE(held.patch(2, two, 2));
+  EXPECT_EQ(memory, (std::vector<uint8_t>{9, 1, 2}));
 }
