@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/Progress.h"
 #include "platform/RowPool.h"
@@ -166,11 +167,62 @@ void TurnRightPixels(const Dib& src, Dib& dst) {
   Turn(src, dst, false);
 }
 
+namespace {
+// Mirrors 8- and 24-bit pictures where they are, with the padding and header a new picture
+// would have; false for other depths.
+bool MirrorInPlace(Dib& dib, bool vertical) {
+  const int bpp = DibBitCount(dib);
+  if (!dib.Bits || (bpp != 8 && bpp != 24)) return false;
+  // The header, colour table and palette a new picture of this size would get.
+  Dib like;
+  NewDibLike(dib, 1, 1, like);
+  if (!like.Bits) return false;
+  const BITMAPINFOHEADER old = dib.Info->bmiHeader;
+  std::memcpy(dib.Info, like.Info, sizeof(BITMAPINFO));
+  BITMAPINFOHEADER& header = dib.Info->bmiHeader;
+  header.biWidth = old.biWidth, header.biHeight = old.biHeight;
+  header.biSizeImage = old.biSizeImage;
+  header.biXPelsPerMeter = old.biXPelsPerMeter, header.biYPelsPerMeter = old.biYPelsPerMeter;
+  dib.LogPal = like.LogPal;
+  dib.HasPalette = like.HasPalette;
+  FreeDib(like);
+  if (dib.HasPalette) RecreatePalette(dib);
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
+  const size_t used = size_t(w) * size_t(bpp / 8), stride = size_t(dib.BytesPerLine);
+  RowProgress progress(h);
+  if (vertical) {
+    std::vector<uint8_t> row(stride);
+    for (int32_t y = 0; y < h / 2; ++y) {
+      progress.row(y);
+      uint8_t *a = dib.Bits + size_t(y) * stride, *b = dib.Bits + size_t(h - 1 - y) * stride;
+      std::memcpy(row.data(), a, stride);
+      std::memcpy(a, b, stride);
+      std::memcpy(b, row.data(), stride);
+    }
+  }
+  ForRows(h, 16, [&](const RowBand& band) {
+    for (int32_t y = band.begin; y < band.end; ++y) {
+      uint8_t* p = dib.Bits + size_t(y) * stride;
+      if (!vertical) {
+        progress.row(y);
+        if (bpp == 8)
+          std::reverse(p, p + w);
+        else
+          for (int32_t i = 0, j = w - 1; i < j; ++i, --j)
+            std::swap_ranges(p + 3 * i, p + 3 * i + 3, p + 3 * j);
+      }
+      std::memset(p + used, 0, stride - used);
+    }
+  });
+  return true;
+}
+}  // namespace
+
 bool MirrorDib(Dib& dib) {
-  return Replace(dib, false, MirrorPixels);
+  return MirrorInPlace(dib, false) || Replace(dib, false, MirrorPixels);
 }
 bool MirrorDibVertical(Dib& dib) {
-  return Replace(dib, false, MirrorVerticalPixels);
+  return MirrorInPlace(dib, true) || Replace(dib, false, MirrorVerticalPixels);
 }
 
 bool TurnDibLeft(Dib& dib, PictureSelection sel) {
