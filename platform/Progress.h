@@ -18,8 +18,13 @@ class ProgressSilence {
  public:
   ProgressSilence();
   ~ProgressSilence();
+  // True when a report was silenced while it lived.
+  bool silencedAny() const;
   ProgressSilence(const ProgressSilence&) = delete;
   ProgressSilence& operator=(const ProgressSilence&) = delete;
+
+ private:
+  long long before_;
 };
 
 // index * 100 / (count - 1); a single row reports 100, since it is also the last row.

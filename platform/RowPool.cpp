@@ -51,6 +51,12 @@ void ForRowChunks(int count, int chunk, const std::function<void(const RowBand&)
   if (threads <= 1) return band({0, count, 0});
   chunk = std::max(chunk, 1);
   std::atomic<int> next{0}, rowsDone{0};
+  std::atomic<bool> reports{false};  // the bands report progress: the caller does it for them
+  int reported = 0;                  // rows the caller has reported
+  auto reportUpTo = [&](int done) {
+    if (reports)
+      for (; reported < done; ++reported) ReportProgress(RowPercent(reported, count));
+  };
   std::exception_ptr failure;
   std::mutex failureLock;
   // Takes chunks in order until none is left; the first failure stops the handing out.
@@ -60,13 +66,14 @@ void ForRowChunks(int count, int chunk, const std::function<void(const RowBand&)
       try {
         ProgressSilence quiet;
         band({begin, end, worker});
+        if (quiet.silencedAny()) reports = true;
       } catch (...) {
         std::lock_guard<std::mutex> hold(failureLock);
         if (!failure) failure = std::current_exception();
         next.store(chunks);
       }
       const int done = rowsDone.fetch_add(end - begin) + (end - begin);
-      if (worker == 0) ReportProgress(RowPercent(done - 1, count));
+      if (worker == 0) reportUpTo(done);
     }
   };
   std::vector<std::thread> helpers;
@@ -80,6 +87,6 @@ void ForRowChunks(int count, int chunk, const std::function<void(const RowBand&)
   }
   work(0);
   for (std::thread& t : helpers) t.join();
-  ReportProgress(100);
+  reportUpTo(count);
   if (failure) std::rethrow_exception(failure);
 }

@@ -20,8 +20,8 @@ int SetThreadCount(int count);
 // increasing order to ThreadCount() threads, the calling thread among them; returns when all are
 // done and rethrows the first exception a band threw. With one thread, or not more rows than one
 // chunk, it calls band({0, count, 0}) on the calling thread alone, whose progress reports go
-// through; otherwise the bands' reports are silenced and the calling thread reports the share of
-// rows done.
+// through; otherwise the bands' reports are silenced and, when they made any, the calling thread
+// reports RowPercent once for every row done, in order.
 void ForRowChunks(int count, int chunk, const std::function<void(const RowBand&)>& band);
 
 // ForRowChunks with about four chunks per thread, each at least `minRows` rows.
