@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "picture/DrawDib.h"
+#include "platform/RowPool.h"
 
 namespace {
 // Gathers the source pixels of columns first..last into consecutive pixels at `out`.
@@ -26,6 +27,10 @@ void CopyColumns(const uint8_t* src, const int32_t* offsets, int32_t first, int3
 // Widest destination drawn; wider rows are split into scratch pictures of at most
 // kMaxDibSide pixels, together one destination row.
 constexpr int32_t kMaxDestWidth = 1 << 24;
+// Bytes of destination rows gathered over the cores before they are sent, and the fewest rows
+// a thread gathers at a time.
+constexpr size_t kBlockBytes = size_t(4) << 20;
+constexpr int32_t kMinBlockRows = 16;
 
 struct ScratchRows {
   std::vector<Dib> parts;
@@ -73,27 +78,71 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
 
   const int64_t height = DibHeight(pic);
   const int64_t lastRow = (height - 1) * pic.BytesPerLine;
-  int64_t previous = -1;
-  for (int32_t r = rowFrom; r < rowTo; ++r) {
+  // The byte offset of destination row r's source row; -1 outside the picture.
+  auto sourceRow = [&](int32_t r) {
     const int64_t rowOffset = (height - srcTop - int64_t(srcH) * r / destH - 1) * pic.BytesPerLine;
-    const bool outside = rowOffset < 0 || rowOffset > lastRow;
-    const bool copy = !outside && rowOffset != previous;
-    for (size_t c = 0; c < scratch.parts.size(); ++c) {
-      Dib& part = scratch.parts[c];
-      const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(part) - 1;
-      if (c1 < colFrom || c0 > colTo) continue;
-      if (outside) {
-        std::memset(part.Bits, 0, size_t(part.BytesPerLine));
-      } else if (copy) {
-        const int32_t from = std::max({first, c0, colFrom}), to = std::min({last, c1, colTo});
-        if (first >= 0 && from <= to)
-          CopyColumns<B>(pic.Bits + rowOffset, offsets.data(), from, to, rowBytes,
-                         part.Bits + int64_t(from - c0) * B);
+    return rowOffset < 0 || rowOffset > lastRow ? -1 : rowOffset;
+  };
+  auto shown = [&](size_t c) {
+    const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(scratch.parts[c]) - 1;
+    return c1 >= colFrom && c0 <= colTo;
+  };
+  // Fills part c of a destination row at `line` from the source row at `rowOffset`.
+  auto gather = [&](int64_t rowOffset, size_t c, uint8_t* line) {
+    const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(scratch.parts[c]) - 1;
+    if (rowOffset < 0) return std::memset(line, 0, size_t(scratch.parts[c].BytesPerLine)), void();
+    const int32_t from = std::max({first, c0, colFrom}), to = std::min({last, c1, colTo});
+    if (first >= 0 && from <= to)
+      CopyColumns<B>(pic.Bits + rowOffset, offsets.data(), from, to, rowBytes,
+                     line + int64_t(from - c0) * B);
+  };
+  auto send = [&](int32_t r, size_t c, const uint8_t* line) {
+    const Dib& part = scratch.parts[c];
+    dc.SetDIBitsToDevice(x + int32_t(c) * kMaxDibSide, y + r, DibWidth(part), 1, 0, 0, 0, 1, line,
+                         part.Info);
+  };
+
+  const int32_t rows = std::max(0, rowTo - rowFrom);
+  if (ThreadCount() == 1 || rows < 2 * kMinBlockRows) {
+    // One scratch row; a source row is copied once however often it is sent.
+    int64_t previous = -1;
+    for (int32_t r = rowFrom; r < rowTo; ++r) {
+      const int64_t rowOffset = sourceRow(r);
+      for (size_t c = 0; c < scratch.parts.size(); ++c) {
+        if (!shown(c)) continue;
+        if (rowOffset < 0 || rowOffset != previous) gather(rowOffset, c, scratch.parts[c].Bits);
+        send(r, c, scratch.parts[c].Bits);
       }
-      dc.SetDIBitsToDevice(x + c0, y + r, DibWidth(part), 1, 0, 0, 0, 1, part.Bits, part.Info);
+      // A row outside the picture leaves zeros behind: the next source row is copied anew.
+      previous = rowOffset;
     }
-    // A row outside the picture leaves zeros behind: the next source row is copied anew.
-    previous = outside ? -1 : rowOffset;
+    return;
+  }
+
+  // Rows are gathered a block at a time over the cores, then sent to the device in order.
+  std::vector<size_t> at(scratch.parts.size() + 1, 0);  // each part's place in a block row
+  for (size_t c = 0; c < scratch.parts.size(); ++c)
+    at[c + 1] = at[c] + size_t(scratch.parts[c].BytesPerLine);
+  const int32_t blockRows =
+      std::min(rows, int32_t(std::clamp<size_t>(kBlockBytes / at.back(), 2 * kMinBlockRows, 1024)));
+  std::vector<uint8_t> block;
+  try {
+    block.assign(at.back() * size_t(blockRows), 0);
+  } catch (const std::bad_alloc&) {
+    return;
+  }
+  for (int32_t r0 = rowFrom; r0 < rowTo; r0 += blockRows) {
+    const int32_t n = std::min(blockRows, rowTo - r0);
+    ForRows(n, kMinBlockRows, [&](const RowBand& band) {
+      for (int32_t i = band.begin; i < band.end; ++i) {
+        const int64_t rowOffset = sourceRow(r0 + i);
+        for (size_t c = 0; c < scratch.parts.size(); ++c)
+          if (shown(c)) gather(rowOffset, c, block.data() + at.back() * size_t(i) + at[c]);
+      }
+    });
+    for (int32_t i = 0; i < n; ++i)
+      for (size_t c = 0; c < scratch.parts.size(); ++c)
+        if (shown(c)) send(r0 + i, c, block.data() + at.back() * size_t(i) + at[c]);
   }
 }
 }  // namespace

@@ -2,6 +2,18 @@
 
 namespace {
 ProgressSink* g_sink = nullptr;
+thread_local int t_silenced = 0;
+thread_local long long t_silencedReports = 0;
+}  // namespace
+
+ProgressSilence::ProgressSilence() : before_(t_silencedReports) {
+  ++t_silenced;
+}
+ProgressSilence::~ProgressSilence() {
+  --t_silenced;
+}
+bool ProgressSilence::silencedAny() const {
+  return t_silencedReports != before_;
 }
 
 ProgressSink* SetProgressSink(ProgressSink* sink) {
@@ -11,7 +23,10 @@ ProgressSink* SetProgressSink(ProgressSink* sink) {
 }
 
 void ReportProgress(int percent) {
-  if (g_sink) g_sink->setProgress(percent);
+  if (t_silenced > 0)
+    ++t_silencedReports;
+  else if (g_sink)
+    g_sink->setProgress(percent);
 }
 
 int RowPercent(int index, int count) {

@@ -12,6 +12,21 @@ struct ProgressSink {
 ProgressSink* SetProgressSink(ProgressSink* sink);
 void ReportProgress(int percent);
 
+// Silences this thread's progress reports while it lives: the rows of a worker thread, whose
+// share the calling thread reports instead.
+class ProgressSilence {
+ public:
+  ProgressSilence();
+  ~ProgressSilence();
+  // True when a report was silenced while it lived.
+  bool silencedAny() const;
+  ProgressSilence(const ProgressSilence&) = delete;
+  ProgressSilence& operator=(const ProgressSilence&) = delete;
+
+ private:
+  long long before_;
+};
+
 // index * 100 / (count - 1); a single row reports 100, since it is also the last row.
 int RowPercent(int index, int count);
 

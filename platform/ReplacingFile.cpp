@@ -94,6 +94,20 @@ bool ReplacingFile::write(const void* data, size_t n) {
   return true;
 }
 
+bool ReplacingFile::writeAt(uint64_t offset, const void* data, size_t n) {
+  if (failed_ || fd_ < 0) return false;
+  const auto* p = static_cast<const char*>(data);
+  while (n > 0) {
+    const ssize_t done = ::pwrite(fd_, p, n, off_t(offset));
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) return fail(done < 0 ? errno : ENOSPC);
+    p += done;
+    offset += uint64_t(done);
+    n -= static_cast<size_t>(done);
+  }
+  return true;
+}
+
 bool ReplacingFile::commit() {
   if (failed_ || fd_ < 0) return false;
   if (::fsync(fd_) != 0) return fail(errno);

@@ -18,6 +18,8 @@ class ReplacingFile {
   bool open();
   // Writes all n bytes; false (and every later call fails) on any error.
   bool write(const void* data, size_t n);
+  // Writes n bytes over earlier ones at `offset` (a length known only at the end).
+  bool writeAt(uint64_t offset, const void* data, size_t n);
   // Flushes to disk, closes and renames over the target; false if any step failed.
   bool commit();
 

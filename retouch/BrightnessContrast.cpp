@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/Progress.h"
+#include "platform/RowPool.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "retouch/ByteTable.h"
@@ -52,11 +53,13 @@ void ApplyByteTable(Dib& dib, const uint8_t table[256]) {
   const int32_t h = DibHeight(dib);
   const size_t n = size_t(DibWidth(dib)) * 3;
   RowProgress progress(h);
-  for (int32_t d = 0; d < h; ++d) {
-    progress.row(d);
-    uint8_t* p = DibRow(dib, d);
-    MapBytes(p, p, n, table);
-  }
+  ForRows(h, 64, [&](const RowBand& band) {
+    for (int32_t d = band.begin; d < band.end; ++d) {
+      progress.row(d);
+      uint8_t* p = DibRow(dib, d);
+      MapBytes(p, p, n, table);
+    }
+  });
 }
 
 void ChangeBrightness(Dib& dib, int delta) {
@@ -105,12 +108,12 @@ void BrightnessContrastSession::preview() {
     const int32_t h = DibHeight(dib_);
     const size_t n = size_t(DibWidth(dib_)) * 3;
     RowProgress progress(h);
-    for (int32_t d = 0; d < h; ++d) {
-      progress.row(d);
-      const uint8_t* s = DibRow(orig_, d);
-      uint8_t* p = DibRow(dib_, d);
-      MapBytes(s, p, n, table);
-    }
+    ForRows(h, 64, [&](const RowBand& band) {
+      for (int32_t d = band.begin; d < band.end; ++d) {
+        progress.row(d);
+        MapBytes(DibRow(orig_, d), DibRow(dib_, d), n, table);
+      }
+    });
   }
   if (repaint_) repaint_();
 }

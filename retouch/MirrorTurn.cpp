@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/Progress.h"
+#include "platform/RowPool.h"
 #include "retouch/PictureCopy.h"
 
 namespace {
@@ -23,32 +25,35 @@ template <int Bytes>
 void TurnTiled(const Dib& src, Dib& dst, bool left) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   // Source rows of the band in the order their pixels land in a result row.
-  const uint8_t* rows[kTile];
-  for (int32_t y0 = 0; y0 < h; y0 += kTile) {
-    ReportProgress(RowPercent(y0, h));
-    const int32_t y1 = std::min(h, y0 + kTile), n = y1 - y0;
-    for (int32_t k = 0; k < n; ++k) rows[k] = DibRow(src, left ? y0 + k : y1 - 1 - k);
-    const size_t first = size_t(left ? y0 : h - y1) * Bytes;
-    for (int32_t x0 = 0; x0 < w; x0 += kTile) {
-      const int32_t x1 = std::min(w, x0 + kTile);
-      for (int32_t x = x0; x < x1; ++x) {
-        uint8_t* d = DibRow(dst, left ? w - 1 - x : x) + first;
-        const size_t from = size_t(x) * Bytes;
-        int32_t k = 0;
-        if (Bytes == 3 && x < w - 1) {
-          // Four-byte moves: the extra byte read is the next pixel's, the extra byte written
-          // is overwritten by the next move; the last pixel of the run moves three bytes.
-          for (; k < n - 1; ++k, d += 3) {
-            uint32_t v;
-            std::memcpy(&v, rows[k] + from, 4);
-            std::memcpy(d, &v, 4);
+  // Bands of source rows fill separate columns of the result, so they run on their own.
+  ForRows(ChunkCount(h, kTile), 1, [&](const RowBand& band) {
+    const uint8_t* rows[kTile];
+    for (int32_t y0 = band.begin * kTile; y0 < h && y0 < band.end * kTile; y0 += kTile) {
+      ReportProgress(RowPercent(y0, h));
+      const int32_t y1 = std::min(h, y0 + kTile), n = y1 - y0;
+      for (int32_t k = 0; k < n; ++k) rows[k] = DibRow(src, left ? y0 + k : y1 - 1 - k);
+      const size_t first = size_t(left ? y0 : h - y1) * Bytes;
+      for (int32_t x0 = 0; x0 < w; x0 += kTile) {
+        const int32_t x1 = std::min(w, x0 + kTile);
+        for (int32_t x = x0; x < x1; ++x) {
+          uint8_t* d = DibRow(dst, left ? w - 1 - x : x) + first;
+          const size_t from = size_t(x) * Bytes;
+          int32_t k = 0;
+          if (Bytes == 3 && x < w - 1) {
+            // Four-byte moves: the extra byte read is the next pixel's, the extra byte written
+            // is overwritten by the next move; the last pixel of the run moves three bytes.
+            for (; k < n - 1; ++k, d += 3) {
+              uint32_t v;
+              std::memcpy(&v, rows[k] + from, 4);
+              std::memcpy(d, &v, 4);
+            }
           }
+          for (; k < n; ++k, d += Bytes)
+            for (int c = 0; c < Bytes; ++c) d[c] = rows[k][from + size_t(c)];
         }
-        for (; k < n; ++k, d += Bytes)
-          for (int c = 0; c < Bytes; ++c) d[c] = rows[k][from + size_t(c)];
       }
     }
-  }
+  });
 }
 
 // Reverses the pixel order of a 24-bit row sixteen pixels (48 bytes) at a time.
@@ -124,31 +129,35 @@ void MirrorPixels(const Dib& src, Dib& dst) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   const int bpp = DibBitCount(src);
   const bool vbmi = HasVbmi();
-  for (int32_t y = 0; y < h; ++y) {
-    ReportProgress(RowPercent(y, h));
-    const uint8_t* s = DibRow(src, y);
-    uint8_t* d = DibRow(dst, y);
-    if (bpp == 24) {
-      if (vbmi)
-        MirrorRow24Vbmi(s, d, w);
-      else
-        MirrorRow24(s, d, w);
-    } else if (bpp == 8) {
-      for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
-    } else {
-      for (int32_t x = 0; x < w; ++x) SetDibPixel(dst, x, y, GetDibPixel(src, w - 1 - x, y));
+  ForRows(h, 16, [&](const RowBand& band) {
+    for (int32_t y = band.begin; y < band.end; ++y) {
+      ReportProgress(RowPercent(y, h));
+      const uint8_t* s = DibRow(src, y);
+      uint8_t* d = DibRow(dst, y);
+      if (bpp == 24) {
+        if (vbmi)
+          MirrorRow24Vbmi(s, d, w);
+        else
+          MirrorRow24(s, d, w);
+      } else if (bpp == 8) {
+        for (int32_t x = 0; x < w; ++x) d[x] = s[w - 1 - x];
+      } else {
+        for (int32_t x = 0; x < w; ++x) SetDibPixel(dst, x, y, GetDibPixel(src, w - 1 - x, y));
+      }
     }
-  }
+  });
 }
 
 void MirrorVerticalPixels(const Dib& src, Dib& dst) {
   if (!Fits(src, dst, false)) return;
   const int32_t h = DibHeight(src);
-  for (int32_t r = 0; r < h; ++r) {
-    ReportProgress(RowPercent(r, h));
-    std::memcpy(dst.Bits + size_t(h - 1 - r) * size_t(dst.BytesPerLine),
-                src.Bits + size_t(r) * size_t(src.BytesPerLine), size_t(src.BytesPerLine));
-  }
+  ForRows(h, 64, [&](const RowBand& band) {
+    for (int32_t r = band.begin; r < band.end; ++r) {
+      ReportProgress(RowPercent(r, h));
+      std::memcpy(dst.Bits + size_t(h - 1 - r) * size_t(dst.BytesPerLine),
+                  src.Bits + size_t(r) * size_t(src.BytesPerLine), size_t(src.BytesPerLine));
+    }
+  });
 }
 
 void TurnLeftPixels(const Dib& src, Dib& dst) {
@@ -158,11 +167,62 @@ void TurnRightPixels(const Dib& src, Dib& dst) {
   Turn(src, dst, false);
 }
 
+namespace {
+// Mirrors 8- and 24-bit pictures where they are, with the padding and header a new picture
+// would have; false for other depths.
+bool MirrorInPlace(Dib& dib, bool vertical) {
+  const int bpp = DibBitCount(dib);
+  if (!dib.Bits || (bpp != 8 && bpp != 24)) return false;
+  // The header, colour table and palette a new picture of this size would get.
+  Dib like;
+  NewDibLike(dib, 1, 1, like);
+  if (!like.Bits) return false;
+  const BITMAPINFOHEADER old = dib.Info->bmiHeader;
+  std::memcpy(dib.Info, like.Info, sizeof(BITMAPINFO));
+  BITMAPINFOHEADER& header = dib.Info->bmiHeader;
+  header.biWidth = old.biWidth, header.biHeight = old.biHeight;
+  header.biSizeImage = old.biSizeImage;
+  header.biXPelsPerMeter = old.biXPelsPerMeter, header.biYPelsPerMeter = old.biYPelsPerMeter;
+  dib.LogPal = like.LogPal;
+  dib.HasPalette = like.HasPalette;
+  FreeDib(like);
+  if (dib.HasPalette) RecreatePalette(dib);
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
+  const size_t used = size_t(w) * size_t(bpp / 8), stride = size_t(dib.BytesPerLine);
+  RowProgress progress(h);
+  if (vertical) {
+    std::vector<uint8_t> row(stride);
+    for (int32_t y = 0; y < h / 2; ++y) {
+      progress.row(y);
+      uint8_t *a = dib.Bits + size_t(y) * stride, *b = dib.Bits + size_t(h - 1 - y) * stride;
+      std::memcpy(row.data(), a, stride);
+      std::memcpy(a, b, stride);
+      std::memcpy(b, row.data(), stride);
+    }
+  }
+  ForRows(h, 16, [&](const RowBand& band) {
+    for (int32_t y = band.begin; y < band.end; ++y) {
+      uint8_t* p = dib.Bits + size_t(y) * stride;
+      if (!vertical) {
+        progress.row(y);
+        if (bpp == 8)
+          std::reverse(p, p + w);
+        else
+          for (int32_t i = 0, j = w - 1; i < j; ++i, --j)
+            std::swap_ranges(p + 3 * i, p + 3 * i + 3, p + 3 * j);
+      }
+      std::memset(p + used, 0, stride - used);
+    }
+  });
+  return true;
+}
+}  // namespace
+
 bool MirrorDib(Dib& dib) {
-  return Replace(dib, false, MirrorPixels);
+  return MirrorInPlace(dib, false) || Replace(dib, false, MirrorPixels);
 }
 bool MirrorDibVertical(Dib& dib) {
-  return Replace(dib, false, MirrorVerticalPixels);
+  return MirrorInPlace(dib, true) || Replace(dib, false, MirrorVerticalPixels);
 }
 
 bool TurnDibLeft(Dib& dib, PictureSelection sel) {

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabBar>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -23,6 +24,7 @@
 #include "platform/Translate.h"
 #include "platform/scanner/views/ScannerUi.h"
 #include "platform/views/ImageButton.h"
+#include "platform/views/OffThreadWork.h"
 #include "platform/views/PrinterInfo.h"
 #include "platform/views/Resources.h"
 #include "platform/views/WebPage.h"
@@ -35,9 +37,18 @@
 #include "print/views/SheetPreview.h"
 #include "retouch/views/RetouchView.h"
 
-void WindowProgressSink::setProgress(int percent) {
+namespace {
+// Reports from another thread (long work off the window's thread) arrive as posted events.
+void SendProgress(QObject* window, int percent) {
+  if (QThread::currentThread() != window->thread())
+    return QCoreApplication::postEvent(window, new WindowMessage(WM_USER, percent));
   WindowMessage msg(WM_USER, percent);
-  QCoreApplication::sendEvent(window_, &msg);
+  QCoreApplication::sendEvent(window, &msg);
+}
+}  // namespace
+
+void WindowProgressSink::setProgress(int percent) {
+  SendProgress(window_, percent);
 }
 
 MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent), qtDialogs_(this) {
@@ -48,6 +59,7 @@ MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent)
     ownsDialogs_ = true;
   }
   previousSink_ = SetProgressSink(this);
+  previousRunner_ = SetLongWorkRunner(RunOffTheWindowThread);
   buildWindow();
   createDocument();
   connectHistory();
@@ -58,6 +70,7 @@ MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent)
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
   SetProgressSink(previousSink_);
+  SetLongWorkRunner(previousRunner_);
   if (ownsDialogs_) SetDialogs(previousDialogs_);
 }
 
@@ -336,8 +349,7 @@ void MainWindow::refreshViews() {
 }
 
 void MainWindow::setProgress(int percent) {
-  WindowMessage msg(WM_USER, percent);
-  QCoreApplication::sendEvent(this, &msg);
+  SendProgress(this, percent);
 }
 
 void MainWindow::onProgressMessage(intptr_t wParam) {

@@ -11,6 +11,7 @@
 #include "app/WheelScroll.h"
 #include "app/views/DocumentCommands.h"
 #include "app/views/PictureCommands.h"
+#include "platform/LongWork.h"
 #include "platform/Progress.h"
 #include "platform/dialogs/views/QtDialogs.h"
 
@@ -116,6 +117,7 @@ class MainWindow : public QMainWindow, public ProgressSink {
   Dialogs* previousDialogs_ = nullptr;
   bool ownsDialogs_ = false;
   ProgressSink* previousSink_ = nullptr;
+  LongWorkRunner previousRunner_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   std::array<TabPage*, 5> pages_{};
   std::array<QScrollArea*, 5> scrollAreas_{};

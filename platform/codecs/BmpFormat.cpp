@@ -386,7 +386,7 @@ void EncodeRleRow(const uint8_t* idx, int w, bool four, ByteWriter& o) {
 
 }  // namespace
 
-bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteBmpTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib);
@@ -397,7 +397,7 @@ bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   return true;
 }
 
-bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteRleTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   Dib reduced;
@@ -412,19 +412,24 @@ bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   const int bpp = DibBitCount(*src);
   const bool four = bpp != 8;  // 1-bit pictures are stored as RLE4 with two colours
   const int w = DibWidth(*src), h = DibHeight(*src);
-  std::vector<uint8_t> pixels, idx(size_t(w), 0);
-  ByteWriter p(pixels);
-  for (int y = h - 1; y >= 0; --y) {
-    const uint8_t* row = DibRow(*src, y);
-    for (int x = 0; x < w; ++x) idx[size_t(x)] = uint8_t(GetPacked(row, bpp, uint32_t(x)));
-    EncodeRleRow(idx.data(), w, four, p);
-    if (y > 0) p.u8(0), p.u8(0);
-  }
-  p.u8(0), p.u8(1);
+  std::vector<uint8_t> idx(size_t(w), 0);
+  auto encode = [&](ByteWriter& p) {
+    for (int y = h - 1; y >= 0; --y) {
+      const uint8_t* row = DibRow(*src, y);
+      for (int x = 0; x < w; ++x) idx[size_t(x)] = uint8_t(GetPacked(row, bpp, uint32_t(x)));
+      EncodeRleRow(idx.data(), w, four, p);
+      if (y > 0) p.u8(0), p.u8(0);
+    }
+    p.u8(0), p.u8(1);
+  };
+  // The headers hold the pixels' length: a first pass only counts them.
+  CountingSink counted;
+  ByteWriter count(counted);
+  encode(count);
   ByteWriter o(out);
-  WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), pixels.size(),
+  WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), counted.size(),
                o);
-  o.bytes(pixels.data(), pixels.size());
+  encode(o);
   if (src == &reduced) FreeDib(reduced);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/codecs/ByteSink.h"
 #include "platform/codecs/PictureCodecs.h"
 
 // A cursor over a byte range. Reading past the end yields zeros and clears ok() for good, so a
@@ -76,13 +77,14 @@ class ByteReader {
   bool ok_ = true;
 };
 
-// Appends fields to a byte vector; patch functions fill in sizes known only later.
+// Appends fields to a byte sink (or a vector).
 class ByteWriter {
  public:
-  explicit ByteWriter(std::vector<uint8_t>& out) : out_(out) {}
+  explicit ByteWriter(ByteSink& out) : out_(out) {}
+  explicit ByteWriter(std::vector<uint8_t>& out) : memory_(out), out_(memory_) {}
 
   size_t size() const { return out_.size(); }
-  void u8(uint32_t v) { out_.push_back(uint8_t(v)); }
+  void u8(uint32_t v) { out_.put(uint8_t(v)); }
   void le16(uint32_t v) {
     u8(v);
     u8(v >> 8);
@@ -99,19 +101,19 @@ class ByteWriter {
     be16(v >> 16);
     be16(v);
   }
-  void bytes(const void* p, size_t n) {
-    const auto* b = static_cast<const uint8_t*>(p);
-    out_.insert(out_.end(), b, b + n);
-  }
+  void bytes(const void* p, size_t n) { out_.append(p, n); }
   void text(const char* s) { bytes(s, std::strlen(s)); }
-  void fill(uint8_t v, size_t n) { out_.insert(out_.end(), n, v); }
+  void fill(uint8_t v, size_t n) { out_.fill(v, n); }
+  // Sizes known only later, for bytes still in memory (a vector or an in-memory sink).
   void patchLe32(size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_[at + size_t(i)] = uint8_t(v >> (8 * i));
+    for (int i = 0; i < 4; ++i) out_.held()[at + size_t(i)] = uint8_t(v >> (8 * i));
   }
   void patchBe32(size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out_[at + size_t(i)] = uint8_t(v >> (24 - 8 * i));
+    for (int i = 0; i < 4; ++i) out_.held()[at + size_t(i)] = uint8_t(v >> (24 - 8 * i));
   }
 
  private:
-  std::vector<uint8_t>& out_;
+  std::vector<uint8_t> scratch_;
+  ByteSink memory_{scratch_};
+  ByteSink& out_;
 };

@@ -27,9 +27,9 @@ int ReadInput(GifFileType* gif, GifByteType* data, int length) {
 }
 
 int WriteOutput(GifFileType* gif, const GifByteType* data, int length) {
-  auto* out = static_cast<std::vector<uint8_t>*>(gif->UserData);
+  auto* out = static_cast<ByteSink*>(gif->UserData);
   try {
-    out->insert(out->end(), data, data + length);
+    out->append(data, size_t(length));
   } catch (const std::bad_alloc&) {
     return 0;
   }
@@ -165,7 +165,7 @@ bool ReadGif(ByteView file, Dib& out, std::string& error) {
   return ok;
 }
 
-bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteGifTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {

@@ -254,7 +254,7 @@ void PackByteRun1(const uint8_t* p, size_t n, ByteWriter& o) {
 
 }  // namespace
 
-bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteIffTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);
@@ -262,15 +262,38 @@ bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
     error = Translate("IffFormat", "the picture is too large for an IFF file");
     return false;
   }
+  const size_t planeRow = (size_t(w) + 15) / 16 * 2;
+  std::vector<uint8_t> plane(planeRow);
+  auto body = [&](ByteWriter& o) {
+    for (int y = 0; y < h; ++y) {
+      const uint8_t* src = DibRow(dib, y);
+      for (int p = 0; p < bpp; ++p) {
+        std::fill(plane.begin(), plane.end(), 0);
+        for (int x = 0; x < w; ++x) {
+          // Deep pictures store red, green, blue planes, each from its least significant bit.
+          const uint32_t v =
+              bpp == 24 ? src[3 * x + 2 - p / 8] >> (p % 8) : GetPacked(src, bpp, uint32_t(x)) >> p;
+          if (v & 1) plane[size_t(x) >> 3] |= uint8_t(0x80u >> (x & 7));
+        }
+        PackByteRun1(plane.data(), planeRow, o);
+      }
+    }
+  };
+  // The chunk lengths come first: a first pass only counts the body.
+  CountingSink counted;
+  ByteWriter count(counted);
+  body(count);
+  const size_t bodySize = counted.size();
+  const int colours = PaletteEntryCount(bpp);
+  const size_t cmap = colours > 0 ? 8 + size_t(colours) * 3 : 0;
   ByteWriter o(out);
   o.text("FORM");
-  o.be32(0);
+  o.be32(uint32_t(4 + 8 + 20 + cmap + 8 + bodySize + (bodySize & 1)));
   o.text("ILBMBMHD");
   o.be32(20);
   o.be16(uint32_t(w)), o.be16(uint32_t(h)), o.be32(0);
   o.u8(uint32_t(bpp)), o.u8(0), o.u8(1), o.u8(0);
   o.be16(0), o.u8(1), o.u8(1), o.be16(uint32_t(w)), o.be16(uint32_t(h));
-  const int colours = PaletteEntryCount(bpp);
   if (colours > 0) {
     o.text("CMAP");
     o.be32(uint32_t(colours * 3));
@@ -280,26 +303,8 @@ bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
     }
   }
   o.text("BODY");
-  const size_t bodyAt = o.size();
-  o.be32(0);
-  const size_t planeRow = (size_t(w) + 15) / 16 * 2;
-  std::vector<uint8_t> plane(planeRow);
-  for (int y = 0; y < h; ++y) {
-    const uint8_t* src = DibRow(dib, y);
-    for (int p = 0; p < bpp; ++p) {
-      std::fill(plane.begin(), plane.end(), 0);
-      for (int x = 0; x < w; ++x) {
-        // Deep pictures store red, green, blue planes, each from its least significant bit.
-        const uint32_t v =
-            bpp == 24 ? src[3 * x + 2 - p / 8] >> (p % 8) : GetPacked(src, bpp, uint32_t(x)) >> p;
-        if (v & 1) plane[size_t(x) >> 3] |= uint8_t(0x80u >> (x & 7));
-      }
-      PackByteRun1(plane.data(), planeRow, o);
-    }
-  }
-  const size_t bodySize = o.size() - bodyAt - 4;
-  o.patchBe32(bodyAt, uint32_t(bodySize));
+  o.be32(uint32_t(bodySize));
+  body(o);
   if (bodySize & 1) o.u8(0);
-  o.patchBe32(4, uint32_t(o.size() - 8));
   return true;
 }

@@ -11,6 +11,7 @@
 #include <csetjmp>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -111,15 +112,54 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& mo
   return true;
 }
 
-bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, unsigned char** buf,
-            unsigned long* size, std::string& error) {
+// libjpeg's output goes on to the sink 64 KiB at a time.
+struct SinkDestination {
+  jpeg_destination_mgr mgr{};
+  ByteSink* out = nullptr;
+  JOCTET buffer[65536];
+};
+
+void PassOn(j_compress_ptr cinfo, size_t n) {
+  auto* d = reinterpret_cast<SinkDestination*>(cinfo->dest);
+  bool ok = true;
+  try {
+    d->out->append(d->buffer, n);
+  } catch (const std::bad_alloc&) {
+    ok = false;
+  }
+  if (!ok) {
+    cinfo->err->msg_code = JERR_OUT_OF_MEMORY;
+    cinfo->err->error_exit(reinterpret_cast<j_common_ptr>(cinfo));
+  }
+  d->mgr.next_output_byte = d->buffer;
+  d->mgr.free_in_buffer = sizeof d->buffer;
+}
+void InitDestination(j_compress_ptr cinfo) {
+  auto* d = reinterpret_cast<SinkDestination*>(cinfo->dest);
+  d->mgr.next_output_byte = d->buffer;
+  d->mgr.free_in_buffer = sizeof d->buffer;
+}
+boolean EmptyOutput(j_compress_ptr cinfo) {
+  PassOn(cinfo, sizeof(SinkDestination::buffer));
+  return TRUE;
+}
+void TermDestination(j_compress_ptr cinfo) {
+  auto* d = reinterpret_cast<SinkDestination*>(cinfo->dest);
+  PassOn(cinfo, sizeof d->buffer - d->mgr.free_in_buffer);
+}
+
+bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, SinkDestination& dest,
+            std::string& error) {
   if (setjmp(err.jump)) {
     error = std::string(Translate("JpegFormat", "the picture could not be compressed (")) +
             err.message + ")";
     return false;
   }
   jpeg_create_compress(&cinfo);
-  jpeg_mem_dest(&cinfo, buf, size);
+  dest.mgr.init_destination = InitDestination;
+  dest.mgr.empty_output_buffer = EmptyOutput;
+  dest.mgr.term_destination = TermDestination;
+  cinfo.dest = &dest.mgr;
   const bool grey = HasGreyColors(dib);
   cinfo.image_width = JDIMENSION(DibWidth(dib));
   cinfo.image_height = JDIMENSION(DibHeight(dib));
@@ -157,7 +197,7 @@ bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
   return ok;
 }
 
-bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
@@ -174,19 +214,11 @@ bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   JpegError err;
   InitError(err);
   cinfo.err = &err.mgr;
-  unsigned char* buf = nullptr;
-  unsigned long size = 0;
-  bool ok = Encode(cinfo, err, convert ? expanded : dib, &buf, &size, error);
+  auto dest = std::make_unique<SinkDestination>();
+  dest->out = &out;
+  const bool ok = Encode(cinfo, err, convert ? expanded : dib, *dest, error);
   jpeg_destroy_compress(&cinfo);
   if (convert) FreeDib(expanded);
-  if (ok) {
-    try {
-      out.assign(buf, buf + size);
-    } catch (const std::bad_alloc&) {
-      error = Translate("JpegFormat", "there is not enough memory");
-      ok = false;
-    }
-  }
-  std::free(buf);
+  if (!ok) out.clear();
   return ok;
 }

@@ -174,7 +174,7 @@ void EncodePcxLine(const uint8_t* p, size_t n, ByteWriter& o) {
 
 }  // namespace
 
-bool WritePcx(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WritePcxTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/codecs/ByteSink.h"
 #include "platform/dib/Dib.h"
 
 struct ByteView {
@@ -17,29 +18,65 @@ struct ByteView {
 };
 
 using PictureReader = bool (*)(ByteView file, Dib& out, std::string& error);
-// Writers take any depth; where the format cannot hold it they convert a copy first.
+// Writers take any depth; where the format cannot hold it they convert a copy first. They write
+// into a sink that may pass the bytes on to a file as they come, so no copy of the whole file is
+// held (TIFF excepted, whose library goes back to the start). Each also writes into a vector.
+using PictureStreamWriter = bool (*)(const Dib& dib, ByteSink& out, std::string& error);
 using PictureWriter = bool (*)(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+inline bool WriteToVector(PictureStreamWriter write, const Dib& dib, std::vector<uint8_t>& out,
+                          std::string& error) {
+  out.clear();
+  ByteSink sink(out);
+  return write(dib, sink, error);
+}
 
 // Formats written by our own code.
 bool ReadBmp(ByteView file, Dib& out, std::string& error);  // BMP, DIB and RLE files
-bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
-bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error);  // RLE8/RLE4 BMP
+bool WriteBmpTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteBmpTo, dib, out, error);
+}
+bool WriteRleTo(const Dib& dib, ByteSink& out, std::string& error);  // RLE8/RLE4 BMP
+inline bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteRleTo, dib, out, error);
+}
 bool ReadPcx(ByteView file, Dib& out, std::string& error);
-bool WritePcx(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WritePcxTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WritePcx(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WritePcxTo, dib, out, error);
+}
 bool ReadTga(ByteView file, Dib& out, std::string& error);
-bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WriteTgaTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteTgaTo, dib, out, error);
+}
 bool ReadIff(ByteView file, Dib& out, std::string& error);  // ILBM and PBM (IFF, LBM)
-bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WriteIffTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteIffTo, dib, out, error);
+}
 
 // Formats written through the field's libraries.
 bool ReadJpeg(ByteView file, Dib& out, std::string& error);
-bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteJpegTo, dib, out, error);
+}
 bool ReadPng(ByteView file, Dib& out, std::string& error);
-bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WritePngTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WritePngTo, dib, out, error);
+}
 bool ReadTiff(ByteView file, Dib& out, std::string& error);
-bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WriteTiffTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteTiffTo, dib, out, error);
+}
 bool ReadGif(ByteView file, Dib& out, std::string& error);
-bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error);
+bool WriteGifTo(const Dib& dib, ByteSink& out, std::string& error);
+inline bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+  return WriteToVector(WriteGifTo, dib, out, error);
+}
 
 // Colour reduction shared by the writers that need a palette (GIF, RLE): a 24-bit picture
 // becomes an 8-bit picture of at most 256 colours (error diffusion); palette pictures are kept.

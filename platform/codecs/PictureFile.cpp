@@ -43,12 +43,12 @@ const char* const kSaveFilter = QT_TRANSLATE_NOOP(
 // Save formats in the order of the save filter; code = 2 + 1-based index.
 struct SaveFormat {
   const char* extension;
-  PictureWriter write;
+  PictureStreamWriter write;
 };
 const SaveFormat kSaveFormats[] = {
-    {".bmp", WriteBmp},  {".dib", WriteBmp},  {".gif", WriteGif},  {".iff", WriteIff},
-    {".jif", WriteJpeg}, {".jpg", WriteJpeg}, {".lbm", WriteIff},  {".pcx", WritePcx},
-    {".rle", WriteRle},  {".tga", WriteTga},  {".tif", WriteTiff}, {".png", WritePng},
+    {".bmp", WriteBmpTo},  {".dib", WriteBmpTo},  {".gif", WriteGifTo},  {".iff", WriteIffTo},
+    {".jif", WriteJpegTo}, {".jpg", WriteJpegTo}, {".lbm", WriteIffTo},  {".pcx", WritePcxTo},
+    {".rle", WriteRleTo},  {".tga", WriteTgaTo},  {".tif", WriteTiffTo}, {".png", WritePngTo},
 };
 constexpr int kSaveFormatCount = int(sizeof kSaveFormats / sizeof kSaveFormats[0]);
 
@@ -200,9 +200,14 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
     return error = Translate("PictureFile", "the file format is unknown"), false;
   if (!dib.Bits || !dib.Info)
     return error = Translate("PictureFile", "there is no picture to save"), false;
-  std::vector<uint8_t> bytes;
+  // The bytes go to the file as they are made; the old file stays until the new one is whole.
+  ReplacingFile file(fileName);
+  if (!file.open()) return error = FileErrorText(file.errorNumber()), false;
+  ByteSink sink(
+      [&file](const uint8_t* data, size_t n) { return file.write(data, n); },
+      [&file](size_t at, const uint8_t* data, size_t n) { return file.writeAt(at, data, n); });
   try {
-    if (!kSaveFormats[index].write(dib, bytes, error)) {
+    if (!kSaveFormats[index].write(dib, sink, error)) {
       if (error.empty()) error = Translate("PictureFile", "the picture could not be encoded");
       return false;
     }
@@ -210,8 +215,7 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
     return error = Translate("PictureFile", "there is not enough memory to save the picture"),
            false;
   }
-  ReplacingFile file(fileName);
-  if (file.open() && file.write(bytes.data(), bytes.size()) && file.commit()) return true;
+  if (sink.finish() && file.commit()) return true;
   return error = FileErrorText(file.errorNumber()), false;
 }
 

@@ -20,7 +20,7 @@ namespace {
 struct PngState {
   ByteView in;
   size_t pos = 0;
-  std::vector<uint8_t>* out = nullptr;
+  ByteSink* out = nullptr;
   std::unique_ptr<uint8_t[]> buffer;  // left uninitialised: libpng fills every row it hands out
   std::vector<uint8_t*> rows;
   RowReporter progress{0};
@@ -44,7 +44,7 @@ void ReadBytes(png_structp png, png_bytep data, png_size_t length) {
 void WriteBytes(png_structp png, png_bytep data, png_size_t length) {
   auto* s = static_cast<PngState*>(png_get_io_ptr(png));
   try {
-    s->out->insert(s->out->end(), data, data + length);
+    s->out->append(data, length);
   } catch (const std::bad_alloc&) {
     png_error(png, "there is not enough memory");
   }
@@ -249,7 +249,7 @@ bool ReadPng(ByteView file, Dib& out, std::string& error) {
   return ok;
 }
 
-bool WritePng(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WritePngTo(const Dib& dib, ByteSink& out, std::string& error) {
   error.clear();
   out.clear();
   if (!dib.Bits || !dib.Info) {

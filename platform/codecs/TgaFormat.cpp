@@ -157,7 +157,7 @@ bool ReadTga(ByteView file, Dib& out, std::string& error) {
   return true;
 }
 
-bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteTgaTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   if (!CheckWritable(dib, error)) return false;
   const int bpp = DibBitCount(dib), w = DibWidth(dib), h = DibHeight(dib);

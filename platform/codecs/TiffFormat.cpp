@@ -321,7 +321,7 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   return ok;
 }
 
-bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
+bool WriteTiffTo(const Dib& dib, ByteSink& out, std::string& error) {
   out.clear();
   error.clear();
   if (!dib.Bits || !dib.Info) {
@@ -331,9 +331,13 @@ bool WriteTiff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   const int bits = DibBitCount(dib);
   const uint32_t w = uint32_t(DibWidth(dib)), h = uint32_t(DibHeight(dib));
   const bool grey = HasGreyColors(dib);
-  out.reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth while encoding
   TiffMemoryFile f;
-  f.out = &out;
+  if (out.inMemory()) {
+    out.held().reserve(size_t(DibStride(int32_t(w), bits)) * h + 65536);  // no regrowth
+    f.out = &out.held();
+  } else {
+    f.sink = &out;  // the library goes back to the header at the end: a patch
+  }
   TIFF* tif = OpenTiffMemory(f, "w");
   if (!tif) {
     error = Translate("TiffFormat", "the TIFF file could not be started");

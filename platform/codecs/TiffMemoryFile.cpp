@@ -12,6 +12,7 @@
 namespace {
 tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
   auto* f = static_cast<TiffMemoryFile*>(h);
+  if (f->sink) return 0;
   const uint8_t* base = f->out ? f->out->data() : f->data;
   const size_t size = f->out ? f->out->size() : f->size;
   if (n <= 0 || f->pos >= size) return 0;
@@ -21,8 +22,24 @@ tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
   return tmsize_t(len);
 }
 
+// Writing into a sink: bytes before its end are patched, the rest appended.
+tmsize_t WriteSink(TiffMemoryFile* f, const uint8_t* bytes, size_t n) {
+  ByteSink& sink = *f->sink;
+  try {
+    if (f->pos > sink.size()) sink.fill(0, f->pos - sink.size());
+    const size_t over = std::min(n, sink.size() - f->pos);
+    if (over > 0 && !sink.patch(f->pos, bytes, over)) return -1;
+    sink.append(bytes + over, n - over);
+  } catch (const std::bad_alloc&) {
+    return -1;
+  }
+  f->pos += n;
+  return tmsize_t(n);
+}
+
 tmsize_t WriteProc(thandle_t h, void* buf, tmsize_t n) {
   auto* f = static_cast<TiffMemoryFile*>(h);
+  if (f->sink && n >= 0) return WriteSink(f, static_cast<const uint8_t*>(buf), size_t(n));
   if (!f->out || n < 0) return -1;
   const auto* bytes = static_cast<const uint8_t*>(buf);
   try {
@@ -40,9 +57,13 @@ tmsize_t WriteProc(thandle_t h, void* buf, tmsize_t n) {
   return n;
 }
 
+size_t SizeOf(const TiffMemoryFile* f) {
+  return f->sink ? f->sink->size() : f->out ? f->out->size() : f->size;
+}
+
 toff_t SeekProc(thandle_t h, toff_t off, int whence) {
   auto* f = static_cast<TiffMemoryFile*>(h);
-  const size_t size = f->out ? f->out->size() : f->size;
+  const size_t size = SizeOf(f);
   uint64_t base = whence == SEEK_CUR ? f->pos : whence == SEEK_END ? size : 0;
   const uint64_t target = base + off;
   if (target > (uint64_t(1) << 40)) return toff_t(-1);
@@ -54,12 +75,11 @@ int CloseProc(thandle_t) {
   return 0;
 }
 toff_t SizeProc(thandle_t h) {
-  auto* f = static_cast<TiffMemoryFile*>(h);
-  return f->out ? f->out->size() : f->size;
+  return SizeOf(static_cast<TiffMemoryFile*>(h));
 }
 int MapProc(thandle_t h, void** base, toff_t* size) {
   auto* f = static_cast<TiffMemoryFile*>(h);
-  if (f->out) return 0;
+  if (f->out || f->sink) return 0;
   *base = const_cast<uint8_t*>(f->data);
   *size = f->size;
   return 1;

@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
-// The bytes libtiff works on: a file held in memory, or a growing output buffer.
+#include "platform/codecs/ByteSink.h"
+
+// The bytes libtiff works on: a file held in memory, a growing output buffer, or a sink whose
+// earlier bytes are patched when libtiff goes back.
 struct TiffMemoryFile {
   const uint8_t* data = nullptr;
   size_t size = 0;
-  std::vector<uint8_t>* out = nullptr;  // set when writing
+  std::vector<uint8_t>* out = nullptr;  // set when writing into memory
+  ByteSink* sink = nullptr;             // set when writing on into a sink (nothing read back)
   size_t pos = 0;
   std::string firstError;
   bool damaged = false;  // a decoder warned that it filled in data the file lacks

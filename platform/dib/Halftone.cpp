@@ -1,10 +1,14 @@
 #include "platform/dib/Halftone.h"
 
 #include <algorithm>
+#include <atomic>
+#include <memory>
 #include <new>
+#include <thread>
 #include <vector>
 
 #include "platform/Progress.h"
+#include "platform/RowPool.h"
 #include "platform/codecs/PictureCodecs.h"
 #include "platform/dib/DibRows.h"
 
@@ -48,33 +52,58 @@ int Nearest(int r, int g, int b) {
   return best;
 }
 
+// Error diffusion (7, 3, 5, 1 sixteenths). Rows run on several threads as a wavefront: a row's
+// pixel x waits until the row above has finished pixel x + 1, the last one that sends it error.
+// Each row's error from above sums in its own line of a ring; the error from the left pixel is
+// carried on its own. Sums are the same in any order, so the result never depends on the threads.
 void Diffuse(const Dib& src, Dib& out) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
-  std::vector<int> cur(size_t(w + 2) * 3, 0), next(size_t(w + 2) * 3, 0);
+  const int threads = std::min(ThreadCount(), int(h));
+  const size_t ringRows = size_t(threads) + 2, line = size_t(w + 2) * 3;
+  std::vector<int> below(line * ringRows, 0);
+  std::unique_ptr<std::atomic<int32_t>[]> done(new std::atomic<int32_t>[size_t(h)]);
+  for (int32_t y = 0; y < h; ++y) done[size_t(y)].store(0, std::memory_order_relaxed);
   const RGBQUAD* pal = out.Info->bmiColors;
+  constexpr int32_t kStep = 64;  // pixels between two notes of a row's progress
   RowProgress progress(h);
-  for (int32_t y = 0; y < h; ++y) {
-    progress.row(y);
-    const uint8_t* s = DibRow(src, y);
-    uint8_t* d = DibRow(out, y);
-    std::fill(next.begin(), next.end(), 0);
-    for (int32_t x = 0; x < w; ++x) {
-      int* e = &cur[size_t(x + 1) * 3];
-      const int r = std::clamp(s[3 * x + 2] + (e[0] + 8) / 16, 0, 255);
-      const int g = std::clamp(s[3 * x + 1] + (e[1] + 8) / 16, 0, 255);
-      const int b = std::clamp(s[3 * x] + (e[2] + 8) / 16, 0, 255);
-      const int idx = Nearest(r, g, b);
-      d[x] = uint8_t(idx);
-      const int err[3] = {r - pal[idx].rgbRed, g - pal[idx].rgbGreen, b - pal[idx].rgbBlue};
-      for (int k = 0; k < 3; ++k) {
-        cur[size_t(x + 2) * 3 + size_t(k)] += err[k] * 7;
-        next[size_t(x) * 3 + size_t(k)] += err[k] * 3;
-        next[size_t(x + 1) * 3 + size_t(k)] += err[k] * 5;
-        next[size_t(x + 2) * 3 + size_t(k)] += err[k];
+  ForRowChunks(h, 1, [&](const RowBand& band) {
+    for (int32_t y = band.begin; y < band.end; ++y) {
+      progress.row(y);
+      const uint8_t* s = DibRow(src, y);
+      uint8_t* d = DibRow(out, y);
+      const int* cur = below.data() + line * (size_t(y) % ringRows);
+      int* next = below.data() + line * (size_t(y + 1) % ringRows);
+      std::fill(next, next + line, 0);
+      int carry[3] = {0, 0, 0};
+      int32_t ready = y == 0 ? w : 0;  // pixels the row above has finished
+      for (int32_t x = 0; x < w; ++x) {
+        if (x % kStep == 0 && y > 0) {
+          if (x > 0) done[size_t(y)].store(x, std::memory_order_release);
+          const int32_t need = std::min(w, x + kStep + 1);
+          while (ready < need) {
+            ready = done[size_t(y - 1)].load(std::memory_order_acquire);
+            if (ready < need) std::this_thread::yield();
+          }
+        } else if (x % kStep == 0 && x > 0) {
+          done[size_t(y)].store(x, std::memory_order_release);
+        }
+        const int* e = cur + size_t(x + 1) * 3;
+        const int r = std::clamp(s[3 * x + 2] + (e[0] + carry[0] + 8) / 16, 0, 255);
+        const int g = std::clamp(s[3 * x + 1] + (e[1] + carry[1] + 8) / 16, 0, 255);
+        const int b = std::clamp(s[3 * x] + (e[2] + carry[2] + 8) / 16, 0, 255);
+        const int idx = Nearest(r, g, b);
+        d[x] = uint8_t(idx);
+        const int err[3] = {r - pal[idx].rgbRed, g - pal[idx].rgbGreen, b - pal[idx].rgbBlue};
+        for (int k = 0; k < 3; ++k) {
+          carry[k] = err[k] * 7;
+          next[size_t(x) * 3 + size_t(k)] += err[k] * 3;
+          next[size_t(x + 1) * 3 + size_t(k)] += err[k] * 5;
+          next[size_t(x + 2) * 3 + size_t(k)] += err[k];
+        }
       }
+      done[size_t(y)].store(w, std::memory_order_release);
     }
-    std::swap(cur, next);
-  }
+  });
 }
 
 // For each destination position, the covered source positions and their coverage (sums to 65536).
@@ -115,27 +144,31 @@ void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height) {
   try {
     const int32_t sw = DibWidth(expanded), sh = DibHeight(expanded);
     const std::vector<Span> xs = AreaSpans(sw, width), ys = AreaSpans(sh, height);
-    std::vector<uint32_t> rowAcc(size_t(width) * 3), acc(size_t(width) * 3);
-    for (int32_t y = 0; y < height; ++y) {
-      std::fill(acc.begin(), acc.end(), 0);
-      const Span& vy = ys[size_t(y)];
-      for (size_t k = 0; k < vy.weights.size(); ++k) {
-        const uint8_t* s = DibRow(expanded, vy.first + int32_t(k));
-        for (int32_t x = 0; x < width; ++x) {
-          const Span& hx = xs[size_t(x)];
-          uint32_t c[3] = {0, 0, 0};
-          const uint8_t* p = s + size_t(hx.first) * 3;
-          for (uint32_t wgt : hx.weights)
-            c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
-          for (int j = 0; j < 3; ++j)
-            acc[size_t(x) * 3 + size_t(j)] +=
-                uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
+    const size_t accSize = size_t(width) * 3;
+    std::vector<uint32_t> accs(accSize * size_t(std::min(ThreadCount(), int(height))));
+    ForRows(height, 8, [&](const RowBand& band) {
+      uint32_t* acc = accs.data() + accSize * size_t(band.worker);
+      for (int32_t y = band.begin; y < band.end; ++y) {
+        std::fill(acc, acc + accSize, 0);
+        const Span& vy = ys[size_t(y)];
+        for (size_t k = 0; k < vy.weights.size(); ++k) {
+          const uint8_t* s = DibRow(expanded, vy.first + int32_t(k));
+          for (int32_t x = 0; x < width; ++x) {
+            const Span& hx = xs[size_t(x)];
+            uint32_t c[3] = {0, 0, 0};
+            const uint8_t* p = s + size_t(hx.first) * 3;
+            for (uint32_t wgt : hx.weights)
+              c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
+            for (int j = 0; j < 3; ++j)
+              acc[size_t(x) * 3 + size_t(j)] +=
+                  uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
+          }
         }
+        uint8_t* d = DibRow(out, y);
+        for (size_t i = 0; i < accSize; ++i)
+          d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
       }
-      uint8_t* d = DibRow(out, y);
-      for (size_t i = 0; i < acc.size(); ++i)
-        d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
-    }
+    });
   } catch (const std::bad_alloc&) {
     FreeDib(out);
   }

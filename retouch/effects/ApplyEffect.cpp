@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/LongWork.h"
 #include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
@@ -44,7 +45,11 @@ FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
   RowProgress progress(DibHeight(dib));
   if (!TrueColour(dib)) return FilterOutcome::NotTrueColour;
   Backup backup(dib);
-  if (!backup.bytes || !FilterInPlace(dib, f, backup.bytes)) {
+  bool filtered = false;
+  if (backup.bytes)
+    RunLongWork(size_t(dib.BytesPerLine) * size_t(DibHeight(dib)),
+                [&] { filtered = FilterInPlace(dib, f, backup.bytes); });
+  if (!filtered) {
     ShowError(Translate("ApplyEffect", "Not enough memory"));
     return FilterOutcome::NoMemory;
   }

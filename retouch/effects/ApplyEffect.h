@@ -11,9 +11,10 @@ enum class FilterOutcome { NotTrueColour, NoMemory, Kept, Restored };
 // memory runs out.
 bool ApplyFilter(Dib& dib, const EffectFilter& f);
 
-// Filters `dib`, calls `showResult` so the user sees it, then asks "Is the result okay?";
-// No brings the untouched pixels back byte for byte. Pictures of 256 colours or fewer are
-// left alone. "Not enough memory" when the copy of the untouched pixels cannot be made.
+// Filters `dib` (a big picture through RunLongWork), calls `showResult` so the user sees it, then
+// asks "Is the result okay?"; No brings the untouched pixels back byte for byte. Pictures of 256
+// colours or fewer are left alone. "Not enough memory" when the copy of the untouched pixels cannot
+// be made.
 FilterOutcome FilterWithConfirmation(Dib& dib, const EffectFilter& f,
                                      const std::function<void()>& showResult);
 

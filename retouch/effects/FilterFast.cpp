@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Progress.h"
+#include "platform/RowPool.h"
 #include "retouch/effects/FilterBorder.h"
 #include "retouch/effects/FilterKernels.h"
 #include "retouch/effects/FilterReference.h"
@@ -125,28 +126,51 @@ bool FilterInPlace(Dib& dib, const EffectFilter& f, uint8_t* backup, KernelLevel
   const RowFn row = kRows[size_t(level)][size_t(k)];
   const WidenFn widen = kWiden[size_t(level)];
   const size_t stride = size_t((w + 4) * 3 + kPadLanes);
-  std::vector<int16_t> ring;
+  const size_t rowBytes = size_t(w) * 3;
+  const int chunk = ChunkRows(h, 16);
+  const int chunks = ChunkCount(h, chunk);
+  // Each chunk of rows filters on its own: the two rows above and below it, which the
+  // neighbouring chunks overwrite, are kept untouched beforehand (index: chunk * 4 + 0..3).
+  const int workers = std::min(ThreadCount(), chunks);
+  std::vector<int16_t> rings, edges;
   try {
-    ring.assign(stride * 5, 0);
+    rings.assign(stride * 5 * size_t(workers), 0);
+    if (workers > 1) edges.assign(stride * 4 * size_t(chunks), 0);
   } catch (const std::bad_alloc&) {
     return false;
   }
-  const size_t rowBytes = size_t(w) * 3;
-  int32_t saved = 0;  // source rows copied to the backup so far
-  // Working row r holds source row r - 2, limited to the picture (edge replication).
-  auto load = [&](int32_t r) {
-    const int32_t s = std::clamp(r - 2, 0, h - 1);
-    WidenBordered(widen, DibRow(dib, s), ring.data() + stride * size_t(r % 5), w);
-    if (backup && s == saved)
-      std::memcpy(backup + rowBytes * size_t(saved++), DibRow(dib, s), rowBytes);
-  };
-  const int16_t* rows[5];
-  for (int32_t r = 0; r < 4; ++r) load(r);
-  for (int32_t y = 0; y < h; ++y) {
-    ReportProgress(RowPercent(y, h));
-    load(y + 4);
-    for (int j = 0; j < 5; ++j) rows[j] = ring.data() + stride * size_t((y + j) % 5);
-    row(rows, DibRow(dib, y), w * 3);
-  }
+  for (int c = 1; c < chunks && !edges.empty(); ++c)
+    for (int j = 0; j < 4; ++j) {
+      const int32_t s = std::clamp(c * chunk - 2 + j, 0, h - 1);
+      WidenBordered(widen, DibRow(dib, s), edges.data() + stride * size_t(c * 4 + j), w);
+    }
+  ForRowChunks(h, chunk, [&](const RowBand& band) {
+    int16_t* ring = rings.data() + stride * 5 * size_t(band.worker);
+    const int32_t first = band.begin, end = band.end;
+    int32_t saved = first;  // source rows of this chunk copied to the backup so far
+    // Working row r holds source row first + r - 2, limited to the picture (edge replication).
+    auto load = [&](int32_t r) {
+      const int32_t s = std::clamp(first + r - 2, 0, h - 1);
+      int16_t* dst = ring + stride * size_t(r % 5);
+      if (s < first || s >= end) {
+        const int at =
+            s < first ? first / chunk * 4 + (s - first + 2) : end / chunk * 4 + (s - end + 2);
+        std::memcpy(dst, edges.data() + stride * size_t(at), stride * sizeof(int16_t));
+        return;
+      }
+      WidenBordered(widen, DibRow(dib, s), dst, w);
+      if (backup && s == saved)
+        std::memcpy(backup + rowBytes * size_t(saved++), DibRow(dib, s), rowBytes);
+    };
+    const int16_t* rows[5];
+    for (int32_t r = 0; r < 4; ++r) load(r);
+    for (int32_t y = first; y < end; ++y) {
+      ReportProgress(RowPercent(y, h));
+      const int32_t r = y - first;
+      load(r + 4);
+      for (int j = 0; j < 5; ++j) rows[j] = ring + stride * size_t((r + j) % 5);
+      row(rows, DibRow(dib, y), w * 3);
+    }
+  });
   return true;
 }

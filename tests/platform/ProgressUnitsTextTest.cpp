@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <mutex>
+#include <set>
+#include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "platform/AnsiText.h"
 #include "platform/Progress.h"
+#include "platform/RowPool.h"
 #include "platform/Units.h"
 
 namespace {
@@ -36,6 +42,52 @@ TEST(Progress, RowsReportZeroPercentagesAndZero) {
   EXPECT_EQ(RowPercent(2, 3), 100);
   EXPECT_EQ(RowPercent(29999, 30000), 100);
   EXPECT_EQ(RowPercent(0, 0), 100);
+}
+
+// Chunks cover every row once, in chunk order per worker; the workers' reports are silenced and
+// only the calling thread reports, rising to 100; a band's exception reaches the caller.
+TEST(RowPool, ChunksCoverEveryRowOnceAndOnlyTheCallerReports) {
+  const int old = SetThreadCount(0);
+  Recorder r;
+  ProgressSink* oldSink = SetProgressSink(&r);
+  const std::thread::id caller = std::this_thread::get_id();
+  struct Case {
+    int threads, count, chunk, calls;
+  };
+  for (const Case c : {Case{1, 100, 7, 1}, Case{3, 100, 7, 15}, Case{7, 5, 1, 5}, Case{4, 3, 10, 1},
+                       Case{2, 0, 4, 0}}) {
+    SetThreadCount(c.threads);
+    r.values.clear();
+    std::mutex lock;
+    std::vector<int> seen(size_t(c.count), 0);
+    std::set<int> workers;
+    int calls = 0;
+    ForRowChunks(c.count, c.chunk, [&](const RowBand& b) {
+      ReportProgress(777);  // heard only when the caller works alone
+      std::lock_guard<std::mutex> hold(lock);
+      ++calls;
+      workers.insert(b.worker);
+      EXPECT_EQ(b.worker == 0, std::this_thread::get_id() == caller);
+      for (int y = b.begin; y < b.end; ++y) ++seen[size_t(y)];
+    });
+    EXPECT_EQ(calls, c.calls) << c.threads << " " << c.count;
+    EXPECT_EQ(seen, std::vector<int>(size_t(c.count), 1));
+    if (!workers.empty()) EXPECT_LT(*workers.rbegin(), c.threads);
+    if (c.calls > 1) {
+      EXPECT_EQ(r.values.back(), 100);
+      EXPECT_TRUE(std::is_sorted(r.values.begin(), r.values.end()));
+      EXPECT_EQ(std::count(r.values.begin(), r.values.end(), 777), 0);
+    } else if (c.calls == 1) {
+      EXPECT_EQ(r.values, std::vector<int>{777});
+    }
+  }
+  EXPECT_THROW(ForRowChunks(64, 8,
+                            [](const RowBand& b) {
+                              if (b.begin == 40) throw std::runtime_error("band");
+                            }),
+               std::runtime_error);
+  EXPECT_EQ(SetThreadCount(old), 2);
+  SetProgressSink(oldSink);
 }
 
 TEST(AnsiText, WindowsCodePageRoundTrips) {

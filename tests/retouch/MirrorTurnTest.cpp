@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "retouch/MirrorTurn.h"
+#include "retouch/PictureCopy.h"
 #include "tests/retouch/TestPictures.h"
 
 namespace {
@@ -129,4 +130,22 @@ TEST(MirrorTurn, ProgressCountsSourceRowsAndEndsAtZero) {
   ProgressLog log;
   MirrorDib(d.dib);
   EXPECT_EQ(log.values, (std::vector<int>{0, 0, 50, 100, 0}));
+}
+
+// Mirrors of 8- and 24-bit pictures work where the picture is; every stored byte equals a mirror
+// into a new picture (padding, header, colour table, palette).
+TEST(MirrorTurn, MirrorsInPlaceEqualMirrorsIntoANewPicture) {
+  for (int bpp : {8, 24})
+    for (bool vertical : {false, true})
+      for (int32_t w : {1, 6, 33}) {
+        DibHolder d, copy;
+        RandomDib(d.dib, w, 9, bpp, uint32_t(w + bpp));
+        NewDibLike(d.dib, w, 9, copy.dib);
+        KeepResolution(d.dib, copy.dib, false);
+        (vertical ? MirrorVerticalPixels : MirrorPixels)(d.dib, copy.dib);
+        const uint8_t* before = d.dib.Bits;
+        ASSERT_TRUE(vertical ? MirrorDibVertical(d.dib) : MirrorDib(d.dib));
+        EXPECT_EQ(d.dib.Bits, before) << "no second picture";
+        EXPECT_EQ(Fingerprint(d.dib), Fingerprint(copy.dib)) << bpp << " " << vertical << " " << w;
+      }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/codecs/PictureCodecs.h"
 #include "platform/dib/DibRows.h"
 #include "platform/dib/Halftone.h"
@@ -168,4 +170,57 @@ TEST(PictureCodecs, TrueColourGifsGetTheSmallestColourTable) {
   RoundTrip(kLossless[2], src.dib, back);
   EXPECT_EQ(DibBitCount(back.dib), 1);
   EXPECT_EQ(MaxDifference(PixelsOf(src.dib), PixelsOf(back.dib)), 0);
+}
+
+// Every writer gives the same bytes into a vector and through a sink that passes them on in
+// blocks; the sink never holds more than a block, a failed pass is reported at the end, and a
+// patch reaches bytes already passed on only through the rewrite.
+TEST(PictureCodecs, WritersStreamTheSameBytesInBoundedBlocks) {
+  const struct {
+    const char* name;
+    PictureWriter inMemory;
+    PictureStreamWriter streamed;
+  } writers[] = {{"bmp", WriteBmp, WriteBmpTo}, {"rle", WriteRle, WriteRleTo},
+                 {"pcx", WritePcx, WritePcxTo}, {"tga", WriteTga, WriteTgaTo},
+                 {"iff", WriteIff, WriteIffTo}, {"jpeg", WriteJpeg, WriteJpegTo},
+                 {"png", WritePng, WritePngTo}, {"tiff", WriteTiff, WriteTiffTo},
+                 {"gif", WriteGif, WriteGifTo}};
+  for (int bits : {1, 8, 24}) {
+    OwnedDib src;
+    MakeSample(src.dib, bits, 1201, 611, false);
+    for (const auto& w : writers) {
+      SCOPED_TRACE(std::string(w.name) + " " + std::to_string(bits));
+      std::vector<uint8_t> whole, passed;
+      std::string error;
+      ASSERT_TRUE(w.inMemory(src.dib, whole, error)) << error;
+      size_t largest = 0;
+      ByteSink sink(
+          [&](const uint8_t* p, size_t n) {
+            passed.insert(passed.end(), p, p + n);
+            largest = std::max(largest, n);
+            return true;
+          },
+          [&](size_t at, const uint8_t* p, size_t n) {  // TIFF's header, written last
+            std::copy(p, p + n, passed.begin() + std::ptrdiff_t(at));
+            return true;
+          });
+      ASSERT_TRUE(w.streamed(src.dib, sink, error)) << error;
+      EXPECT_TRUE(sink.finish());
+      EXPECT_TRUE(passed == whole);
+      EXPECT_EQ(sink.size(), whole.size());
+      EXPECT_LE(largest, size_t(1) << 20);
+    }
+  }
+  ByteSink refusing([](const uint8_t*, size_t) { return false; });
+  refusing.fill(7, 3 << 20);
+  EXPECT_FALSE(refusing.finish());
+  EXPECT_EQ(refusing.size(), size_t(3) << 20);
+  const uint8_t two[2] = {1, 2};
+  EXPECT_FALSE(refusing.patch(0, two, 2));
+  std::vector<uint8_t> memory;
+  ByteSink held(memory);
+  held.fill(9, 3);
+  EXPECT_TRUE(held.patch(1, two, 2));
+  EXPECT_FALSE(held.patch(2, two, 2));
+  EXPECT_EQ(memory, (std::vector<uint8_t>{9, 1, 2}));
 }

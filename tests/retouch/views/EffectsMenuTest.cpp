@@ -1,10 +1,16 @@
 // The Effects menu of the Retouch view: the filter's question and the promotion question,
-// each answered both ways.
+// each answered both ways; a big picture filtered off the window's thread.
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
+#include "platform/LongWork.h"
+#include "platform/views/OffThreadWork.h"
+#include "retouch/effects/ApplyEffect.h"
 #include "retouch/effects/EffectFilters.h"
 #include "retouch/views/RetouchView.h"
 #include "tests/retouch/views/ViewPictures.h"
@@ -111,4 +117,49 @@ TEST_F(EffectsMenuTest, APromotedPictureIsFilteredOnYes) {
   EXPECT_EQ(dialogs.asked.size(), 2u);
   ASSERT_EQ(DibBitCount(doc.dib), 24);
   EXPECT_EQ(GetDibPixel(doc.dib, 20, 8), 0x808080u);
+}
+
+namespace {
+// Long work that starts only once the view has painted: the window's thread must keep painting
+// while the work waits on the other thread (after a minute it goes on, and the test fails).
+std::atomic<bool> g_paintedFirst{false}, g_workOffThread{false};
+std::thread::id g_windowThread;
+void PaintFirstRunner(const std::function<void()>& work) {
+  RunOffTheWindowThread([&] {
+    g_workOffThread = std::this_thread::get_id() != g_windowThread;
+    for (int i = 0; i < 60000 && !g_paintedFirst; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    work();
+  });
+}
+
+struct PaintWatch : QObject {
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) g_paintedFirst = true;
+    return false;
+  }
+};
+}  // namespace
+
+TEST_F(EffectsMenuTest, ABigPictureIsFilteredOffTheWindowThreadWhileTheViewPaints) {
+  doc.Pattern24(2400, 2400);  // above the size from which filtering counts as long work
+  ASSERT_GE(size_t(doc.dib.BytesPerLine) * 2400, kLongWorkBytes);
+  Dib expected;
+  CopyDib(expected, doc.dib);
+  ASSERT_TRUE(ApplyFilter(expected, kEffectFilters[kFindEdges]));
+  Show();
+  g_windowThread = std::this_thread::get_id();
+  g_paintedFirst = g_workOffThread = false;
+  PaintWatch watch;
+  view->paintBox()->installEventFilter(&watch);
+  const LongWorkRunner old = SetLongWorkRunner(PaintFirstRunner);
+  QTimer::singleShot(0, view.get(), [this] { view->paintBox()->update(); });
+  dialogs.messageAnswers = {MsgResult::Yes};
+  Choose(kFindEdges);
+  SetLongWorkRunner(old);
+  EXPECT_TRUE(g_workOffThread);
+  EXPECT_TRUE(g_paintedFirst);
+  EXPECT_EQ(Titles(), std::vector<std::string>{"Is the result okay?"});
+  EXPECT_TRUE(Fingerprint(doc.dib) == Fingerprint(expected));
+  FreeDib(expected);
 }
