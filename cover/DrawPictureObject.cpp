@@ -174,8 +174,10 @@ void DrawPictureObject(Device& dc, const CoverObject& ob, const PlacedPicture& p
   }
   // Only what the device can show is scaled: a deep zoom never makes a picture of the box.
   const RECT visible = Intersect(shown, dc.GetClipBox());
-  if (!Empty(visible) &&
-      DibSizeAllowed(visible.right - visible.left, visible.bottom - visible.top, 32)) {
+  const int64_t visibleW = int64_t(visible.right) - visible.left;
+  const int64_t visibleH = int64_t(visible.bottom) - visible.top;
+  if (!Empty(visible) && visibleW <= kMaxDibSide && visibleH <= kMaxDibSide &&
+      uint64_t(visibleW * visibleH * 4) <= kMaxDibBytes) {
     const SourceMap map{fitted, p.width(), p.height(), s};
     const bool opaque = Opaque(picture);
     std::lock_guard<std::mutex> lock(p.cacheLock());
