@@ -244,7 +244,7 @@ EditorResult Editor::mouseDown(MouseButton button, int mx, int my, const ViewSta
     }
     if (open && preparePopupMenu()) {
       r.popup = true;
-      r.popupX = mx, r.popupY = my;
+      r.popupX = popup_.x = mx, r.popupY = popup_.y = my;
     }
     table_.dragMode = keep;
   }
@@ -272,6 +272,12 @@ EditorResult Editor::mouseUp(MouseButton button, int mx, int my, const ViewState
     dragTo(mx, my, view);
     table_.dragState = 0;
     r.repaint = true;
+  } else if (tool == Tool::Picture) {
+    if (placePending(mx, my)) {
+      tool = Tool::Pointer;
+      r.repaint = true;
+      r.pointerTool = true;
+    }
   } else if (table_.createObject(tool, mx, my, dialogFont) > 0) {
     tool = Tool::Pointer;
     r.repaint = true;

@@ -7,7 +7,7 @@
 #include "cover/text/TextLayout.h"
 #include "platform/dialogs/Dialogs.h"
 
-enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };
+enum class Tool { Pointer, Zoom, Hand, Object, Text, Note, Picture };
 
 class ObjectTable {
  public:
