@@ -6,8 +6,8 @@
 
 #include "platform/RegularFile.h"
 #include "platform/Translate.h"
+#include "platform/codecs/PictureAlpha.h"
 #include "platform/codecs/PictureFile.h"
-#include "platform/codecs/PngAlpha.h"
 #include "platform/dib/DibRows.h"
 
 namespace {
@@ -42,6 +42,10 @@ bool PackAlpha(const std::vector<uint8_t>& alpha, std::vector<uint8_t>& out) {
 bool ValidPictureSettings(const PictureSettings& s) {
   return static_cast<uint8_t>(s.fit) <= 2 && s.turns <= 3 && s.opacity <= 100 &&
          s.key <= 0xFFFFFF && s.shadow <= 0xFFFFFF;
+}
+
+uint64_t PictureMemoryBound(uint32_t width, uint32_t height, bool alpha) {
+  return uint64_t(DibStride(int32_t(width), 24)) * height + (alpha ? uint64_t(width) * height : 0);
 }
 
 PicturePixels::~PicturePixels() {
@@ -79,8 +83,7 @@ std::shared_ptr<const PicturePixels> PicturePixels::FromStored(std::vector<uint8
       !DibSizeAllowed(int32_t(w), int32_t(h), 24))
     return error = Translate("PictureObject", "a placed picture is too large"), nullptr;
   // Counted at its largest depth plus alpha before it is decoded.
-  const uint64_t need =
-      uint64_t(DibStride(int32_t(w), 24)) * h + (packedAlpha.empty() ? 0 : uint64_t(w) * h);
+  const uint64_t need = PictureMemoryBound(w, h, !packedAlpha.empty());
   if (need > budget)
     return error = Translate("PictureObject", "the placed pictures are too large together"),
            nullptr;
@@ -116,14 +119,19 @@ bool LoadObjectPicture(const std::string& fileName, std::shared_ptr<const Pictur
   out.reset();
   Dib dib;
   std::vector<uint8_t> alpha;
-  if (FormatFromExtension(fileName) == PictureFormat::Png) {
+  // Formats that can hold alpha are read a second time for it; the others only once.
+  const PictureFormat named = FormatFromExtension(fileName);
+  if (named == PictureFormat::Png || named == PictureFormat::Tiff || named == PictureFormat::Tga) {
     errno = 0;
     const auto bytes = ReadRegularFile(fileName, kMaxPictureFileBytes);
     if (!bytes) return error = FileErrorText(errno), false;
-    if (FormatFromContents(ByteView{bytes->data(), bytes->size()}) == PictureFormat::Png &&
-        !ReadPngWithAlpha(ByteView{bytes->data(), bytes->size()}, dib, alpha, error) &&
-        !error.empty())
-      return false;
+    const ByteView view{bytes->data(), bytes->size()};
+    const PictureFormat format = FormatFromContents(view);
+    const bool read = format == PictureFormat::Png    ? ReadPngWithAlpha(view, dib, alpha, error)
+                      : format == PictureFormat::Tiff ? ReadTiffWithAlpha(view, dib, alpha, error)
+                      : named == PictureFormat::Tga   ? ReadTgaWithAlpha(view, dib, alpha, error)
+                                                      : false;
+    if (!read && !error.empty()) return false;
   }
   if (!dib.Bits && !LoadPictureFile(dib, fileName, error)) return false;
   out = PicturePixels::Make(dib, std::move(alpha), error);

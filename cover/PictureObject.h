@@ -26,6 +26,10 @@ struct PictureSettings {
 };
 bool ValidPictureSettings(const PictureSettings& s);
 
+// What a reader counts a stored picture of this size against the placed pictures' limit
+// (kMaxDibBytes together): its pixels at 24 bits and its alpha.
+uint64_t PictureMemoryBound(uint32_t width, uint32_t height, bool alpha);
+
 // The pixels as read (1, 4, 8 or 24 bits with its palette), their alpha when the file had one
 // (one byte a pixel, rows from the top) and both as the cover file stores them.
 class PicturePixels {

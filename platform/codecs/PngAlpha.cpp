@@ -1,8 +1,7 @@
-#include "platform/codecs/PngAlpha.h"
-
 #include <png.h>
 
 #include "platform/Translate.h"
+#include "platform/codecs/PictureAlpha.h"
 #include "platform/dib/DibRows.h"
 
 bool ReadPngWithAlpha(ByteView file, Dib& out, std::vector<uint8_t>& alpha, std::string& error) {

@@ -273,3 +273,22 @@ TEST_F(CoverTailTest, DamagedPictureObjectsAreRefusedNamingTheFile) {
             "rectangle!");
 }
 }  // namespace
+
+namespace {
+TEST_F(CoverTailTest, PicturesTheReaderWouldRefuseAreNotSaved) {
+  Document doc;
+  MakeDesign(doc);
+  const std::vector<uint8_t> plain = Saved(doc);
+  // One shared 1000 x 1000 picture counts 3 MB in each of 400 objects: over 1 GiB together.
+  const auto shared = SamplePicturePixels(24, 1000, 1000, false);
+  for (int i = 0; i < 400; ++i) doc.objects.createPicture(shared, 0, 0, 10, 10);
+  EXPECT_FALSE(SaveFile(doc, dir.file("x.cov")));
+  EXPECT_EQ(dialogs.messages().back(),
+            "The file x.cov was not saved: the placed pictures are larger than 1 GiB together!");
+  EXPECT_EQ(ReadBytes(dir.file("x.cov")), plain);
+  for (int i = 0; i < 100; ++i) doc.objects[1 + i].Kind = kFree;
+  doc.objects.picture(200).settings.opacity = 101;
+  EXPECT_FALSE(SaveFile(doc, dir.file("x.cov")));
+  EXPECT_NE(dialogs.messages().back().find("picture of object 200"), std::string::npos);
+}
+}  // namespace
