@@ -871,6 +871,14 @@ Befehle:
         <source>the picture&apos;s size or colour depth cannot be stored</source>
         <translation>die Größe oder Farbtiefe des Bildes kann nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>the settings of the picture of object %1 are out of range</source>
+        <translation>die Einstellungen des Bildes von Objekt %1 liegen außerhalb des erlaubten Bereichs</translation>
+    </message>
+    <message>
+        <source>the placed pictures are larger than 1 GiB together</source>
+        <translation>die platzierten Bilder sind zusammen größer als 1 GiB</translation>
+    </message>
 </context>
 <context>
     <name>CoverTail</name>
@@ -3879,6 +3887,21 @@ Der Scanner setzt dies selbst.</translation>
     </message>
 </context>
 <context>
+    <name>TgaAlpha</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher vorhanden</translation>
+    </message>
+</context>
+<context>
     <name>TgaFormat</name>
     <message>
         <source>the file is not a TGA picture of a supported kind</source>
@@ -3895,6 +3918,21 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>the colour map begins beyond the indices the pixels can hold</source>
         <translation>die Farbtabelle beginnt jenseits der Indizes, die die Pixel fassen können</translation>
+    </message>
+</context>
+<context>
+    <name>TiffAlpha</name>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher vorhanden</translation>
+    </message>
+    <message>
+        <source>the picture data is damaged</source>
+        <translation>die Bilddaten sind beschädigt</translation>
     </message>
 </context>
 <context>
