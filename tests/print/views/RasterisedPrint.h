@@ -17,20 +17,13 @@ constexpr double kRasterDpi = 254;  // 10 pixels per millimetre
 constexpr double kPx = kRasterDpi / 25.4;
 constexpr double kTolerance = 0.2;  // mm
 
-// Prints `r` into a PDF with every element and its bleed in solid red (with `coverOnly`, only
-// the cover: a square as wide as the element from its top left corner); the pages as pictures.
-inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
-                                    const PrinterChoice& paper = {}, bool coverOnly = false) {
+// Prints `r` into a PDF with the cover of `job` in every element; the pages as pictures.
+inline std::vector<QImage> PrintCover(PrintRequest r, const TempDir& dir, const CoverJob& job,
+                                      const PrinterChoice& paper = {}) {
   const std::string pdf = dir.file("out.pdf");
-  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QImage& element, const PixelRect& c, int, int) {
-                 if (coverOnly)
-                   QPainter(&element).fillRect(QRect(c.x, c.y, c.w, c.h), Qt::red);
-                 else
-                   element.fill(Qt::red);
-               }};
   auto printer = MakeJobPrinter(paper, pdf, kPrintDpi);
   const PrintResult result = PrintSheets(
-      *printer, r, MakeCoverRenderer(red, r.calibration, r.details.bleedX, r.details.bleedY));
+      *printer, r, MakeCoverRenderer(job, r.calibration, r.details.bleedX, r.details.bleedY));
   EXPECT_TRUE(result.ok) << result.error;
   printer.reset();
   const std::string cmd = "pdftoppm -r 254 -png '" + pdf + "' '" + dir.file("page") + "'";
@@ -41,6 +34,19 @@ inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
        QDir(folder).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
     pages.push_back(QImage(folder + "/" + f).convertToFormat(QImage::Format_RGB32));
   return pages;
+}
+
+// Every element and its bleed in solid red (with `coverOnly`, only the cover: a square as wide
+// as the element from its top left corner).
+inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
+                                    const PrinterChoice& paper = {}, bool coverOnly = false) {
+  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QImage& element, const PixelRect& c, int, int) {
+                 if (coverOnly)
+                   QPainter(&element).fillRect(QRect(c.x, c.y, c.w, c.h), Qt::red);
+                 else
+                   element.fill(Qt::red);
+               }};
+  return PrintCover(r, dir, red, paper);
 }
 
 enum Ink { White, Red, Dark };
