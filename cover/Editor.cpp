@@ -214,6 +214,8 @@ EditorResult Editor::mouseDown(MouseButton button, int mx, int my, const ViewSta
       table_.dragState = 2;
     } else if (tool == Tool::Zoom) {
       r = zoom(true, mx, my, view);
+    } else if (tool == Tool::Picture) {
+      placeX_ = mx, placeY_ = my;
     } else if (tool == Tool::Pointer) {
       if (skipMouseDown) {
         skipMouseDown = false;

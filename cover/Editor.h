@@ -173,7 +173,8 @@ class Editor {
  private:
   CoverObject* selected();
   PlacedPicture* selectedPicture();
-  // Places `pending_` at the view point, its longer side kPlacedSide view pixels.
+  // Places `pending_` in the box dragged from (placeX_, placeY_) to the view point; a click
+  // places it there with its longer side kPlacedSide view pixels.
   bool placePending(int mx, int my);
   TextLayout* selectedLayout();  // of a selected text that is not a note
   CurvedTextState curvedTextState();
@@ -185,4 +186,5 @@ class Editor {
   PanelState panel_;
   PopupState popup_;
   std::shared_ptr<const PicturePixels> pending_;  // chosen for the Picture tool
+  int placeX_ = 0, placeY_ = 0;                   // where the Picture tool's press was
 };

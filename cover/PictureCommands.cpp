@@ -2,6 +2,7 @@
 // how it shows in its box.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "cover/Editor.h"
 #include "platform/Translate.h"
@@ -11,6 +12,8 @@
 namespace {
 // The longer side of a newly placed picture, in view pixels.
 constexpr int kPlacedSide = 150;
+// A press and release this close together are a click, not a drag.
+constexpr int kClickSlack = 3;
 
 std::shared_ptr<const PicturePixels> AskForPicture() {
   FileRequest request;
@@ -41,19 +44,27 @@ bool Editor::placePending(int mx, int my) {
   if (!pending_) return false;
   const int slot = table_.createPicture(pending_, 0, 0, 0, 0);
   if (slot == 0) return false;
-  const double w = pending_->width(), h = pending_->height();
-  const double scale = kPlacedSide / std::max(w, h);
   CoverObject& o = table_[slot];
-  o.SetLeft(mx);
-  o.SetTop(my);
-  o.SetWidth(std::max(1, int(std::lround(w * scale))));
-  o.SetHeight(std::max(1, int(std::lround(h * scale))));
+  if (std::abs(mx - placeX_) > kClickSlack || std::abs(my - placeY_) > kClickSlack) {
+    o.SetLeft(std::min(mx, placeX_));
+    o.SetTop(std::min(my, placeY_));
+    o.SetWidth(std::abs(mx - placeX_));
+    o.SetHeight(std::abs(my - placeY_));
+  } else {
+    const double w = pending_->width(), h = pending_->height();
+    const double scale = kPlacedSide / std::max(w, h);
+    o.SetLeft(mx);
+    o.SetTop(my);
+    o.SetWidth(std::max(1, int(std::lround(w * scale))));
+    o.SetHeight(std::max(1, int(std::lround(h * scale))));
+  }
   o.NewFlag = 1;
   pending_.reset();
   return true;
 }
 
 bool Editor::placePictureAt(int mx, int my) {
+  placeX_ = mx, placeY_ = my;
   return choosePicture() && placePending(mx, my);
 }
 

@@ -604,4 +604,13 @@ TEST_F(EditorTest, ThePictureToolAsksForAFileAndPlacesItWithThePicturePage) {
   EXPECT_TRUE(ed.placePictureAt(ed.popup().x, ed.popup().y));
   EXPECT_EQ(Sel().X, 310000);
   EXPECT_EQ(Sel().H, 150000);
+  // A drag gives the box, whichever way it goes.
+  dialogs.fileAnswers = {FileAnswer{dir.file("tall.png")}};
+  ASSERT_TRUE(ed.choosePicture());
+  ed.tool = Tool::Picture;
+  Drag(120, 90, 20, 40);
+  EXPECT_EQ(Sel().X, 20000);
+  EXPECT_EQ(Sel().Y, 40000);
+  EXPECT_EQ(Sel().W, 100000);
+  EXPECT_EQ(Sel().H, 50000);
 }
