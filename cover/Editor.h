@@ -70,6 +70,7 @@ struct PictureState {
   bool keyed = false;
   int tolerance = 0;
   bool frame = false, shadow = false;
+  int lineWidth = 1;  // the frame's
 };
 
 // The property pages' controls, as the selection last set them.

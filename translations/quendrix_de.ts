@@ -2666,6 +2666,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>Shadow</source>
         <translation>Schatten</translation>
     </message>
+    <message>
+        <source>Line width:</source>
+        <translation>Linienstärke:</translation>
+    </message>
 </context>
 <context>
     <name>PngAlpha</name>

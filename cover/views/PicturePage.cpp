@@ -63,6 +63,8 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
   frameBox->setObjectName("frameBox");
   layout->addWidget(frameBox);
   frameColorButton = Button(tr("Frame color..."), "frameColorButton", this, layout);
+  frameWidthEdit = Spin(tr("Line width:"), "frameWidthEdit", 20, this, layout);
+  frameWidthEdit->setMinimum(1);
   shadowBox = new QCheckBox(tr("Shadow"), this);
   shadowBox->setObjectName("shadowBox");
   layout->addWidget(shadowBox);
@@ -84,12 +86,15 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
           [this](bool on) { run(editor_.setPictureFrame(on)); });
   connect(frameColorButton, &QPushButton::clicked, this,
           [this] { run(editor_.editBorderColor()); });
+  connect(frameWidthEdit, &QSpinBox::valueChanged, this,
+          [this](int v) { run(editor_.setLineWidth(v)); });
   connect(shadowBox, &QCheckBox::toggled, this,
           [this](bool on) { run(editor_.setPictureShadow(on)); });
 }
 
 void PicturePage::load(const PictureState& s) {
-  const QSignalBlocker a(opacityEdit), b(keyedBox), c(toleranceEdit), d(frameBox), e(shadowBox);
+  const QSignalBlocker a(opacityEdit), b(keyedBox), c(toleranceEdit), d(frameBox), e(shadowBox),
+      f(frameWidthEdit);
   if (QAbstractButton* fit = fitGroup_->button(s.fit)) fit->setChecked(true);
   opacityEdit->setValue(s.opacity);
   keyedBox->setChecked(s.keyed);
@@ -97,6 +102,8 @@ void PicturePage::load(const PictureState& s) {
   toleranceEdit->setEnabled(s.keyed);
   frameBox->setChecked(s.frame);
   frameColorButton->setEnabled(s.frame);
+  frameWidthEdit->setValue(s.lineWidth);
+  frameWidthEdit->setEnabled(s.frame);
   shadowBox->setChecked(s.shadow);
 }
 

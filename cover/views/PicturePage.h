@@ -29,6 +29,7 @@ class PicturePage : public QWidget {
   QSpinBox* toleranceEdit;
   QCheckBox* frameBox;
   QPushButton* frameColorButton;
+  QSpinBox* frameWidthEdit;
   QCheckBox* shadowBox;
 
  signals:

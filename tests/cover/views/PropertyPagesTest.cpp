@@ -211,6 +211,7 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   QTest::mouseClick(p.turnButton, Qt::LeftButton);
   QTest::mouseClick(p.flipButton, Qt::LeftButton);
   p.frameBox->setChecked(true);
+  p.frameWidthEdit->setValue(4);
   const PictureSettings& s = table.picture(1).settings;
   EXPECT_EQ(s.fit, PictureFit::Stretch);
   EXPECT_EQ(s.opacity, 35);
@@ -218,7 +219,8 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   EXPECT_EQ(s.key, 0xFFFFFFu);
   EXPECT_EQ(s.turns, 1);
   EXPECT_TRUE(table[1].BorderOn);
-  EXPECT_EQ(spy.count(), 6);
+  EXPECT_EQ(table[1].LineWidth, 4);
+  EXPECT_EQ(spy.count(), 7);
   pages.refresh();
   EXPECT_TRUE(p.toleranceEdit->isEnabled() && p.frameColorButton->isEnabled());
   // Showing another picture's state fires nothing.
@@ -226,5 +228,5 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   pages.refresh();
   EXPECT_EQ(p.opacityEdit->value(), 100);
   EXPECT_TRUE(p.fits[0]->isChecked() && !p.keyedBox->isChecked());
-  EXPECT_EQ(spy.count(), 6);
+  EXPECT_EQ(spy.count(), 7);
 }
