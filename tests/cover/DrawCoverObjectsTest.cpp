@@ -380,12 +380,7 @@ TEST_F(DrawCoverObjectsTest, OpaquePicturesKeepTheirPaletteAndAreScaledOncePerSi
   table.picture(2).settings.shadow = 0x102030;
   Draw();
   EXPECT_EQ(dc.count("DrawAlphaImage"), 0);
-  const auto transfers = [&] {
-    std::vector<RecordingDevice::Call> t = dc.named("SetDIBitsToDevice");
-    for (const auto& c : dc.named("StretchDIBits")) t.push_back(c);
-    return t;
-  };
-  ASSERT_FALSE(transfers().empty());
+  EXPECT_GE(dc.count("SetDIBitsToDevice") + dc.count("StretchDIBits"), 1);
   // The scaled copy keeps the palette indices and is drawn again until the size changes.
   const Dib& scaled = table.picture(2).pixels->cache().opaque;
   const uint64_t first = table.picture(2).pixels->cache().key;

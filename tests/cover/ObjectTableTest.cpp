@@ -117,7 +117,7 @@ TEST_F(ObjectTableTest, FrontAndBackExchangeSlots) {
   table.toFront();  // already on top: unchanged
   EXPECT_EQ(table[ObjectTable::kSlots].SubKind, 1);
   EXPECT_EQ(&table[5].Scales[0], &scales);
-  // A picture moves with its rectangle; a new object in its old slot has none.
+  // A picture moves with its rectangle.
   Dib dib;
   NewWhiteDib(dib, 2, 2);
   std::string error;
@@ -128,11 +128,6 @@ TEST_F(ObjectTableTest, FrontAndBackExchangeSlots) {
   EXPECT_FALSE(table.picture(1).placed());
   table.toBack();
   EXPECT_TRUE(table.isPicture(1));
-  table.selectedSlot = 1;
-  table[1].Kind = kFree;
-  Place(Tool::Object, 0, 0);
-  EXPECT_FALSE(table.isPicture(1));
-  EXPECT_FALSE(table.picture(1).placed());
 }
 
 TEST_F(ObjectTableTest, HitTestFindsTheTopmostWithInclusiveBounds) {
