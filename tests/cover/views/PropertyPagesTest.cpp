@@ -223,10 +223,7 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   EXPECT_EQ(spy.count(), 7);
   pages.refresh();
   EXPECT_TRUE(p.toleranceEdit->isEnabled() && p.frameColorButton->isEnabled());
-  // Showing another picture's state fires nothing.
   table.picture(1).settings = PictureSettings{};
-  pages.refresh();
-  EXPECT_EQ(p.opacityEdit->value(), 100);
-  EXPECT_TRUE(p.fits[0]->isChecked() && !p.keyedBox->isChecked());
-  EXPECT_EQ(spy.count(), 7);
+  pages.refresh();  // shows the state without firing a command
+  EXPECT_TRUE(p.opacityEdit->value() == 100 && spy.count() == 7);
 }
