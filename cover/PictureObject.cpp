@@ -91,7 +91,8 @@ std::shared_ptr<const PicturePixels> PicturePixels::FromStored(std::vector<uint8
   if (!p) return error = Translate("PictureObject", "there is not enough memory"), nullptr;
   std::string why;
   if (!ReadPng(ByteView{png.data(), png.size()}, p->dib_, why))
-    return error = Translate("PictureObject", "a placed picture is damaged: ") + why, nullptr;
+    return error = FillIn(Translate("PictureObject", "a placed picture is damaged: %1"), {why}),
+           nullptr;
   if (DibWidth(p->dib_) != int32_t(w) || DibHeight(p->dib_) != int32_t(h))
     return error = Translate("PictureObject", "a placed picture is damaged"), nullptr;
   if (!packedAlpha.empty()) {

@@ -2584,16 +2584,16 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <translation>die platzierten Bilder sind zusammen zu groß</translation>
     </message>
     <message>
-        <source>a placed picture is damaged: </source>
-        <translation>ein platziertes Bild ist beschädigt: </translation>
-    </message>
-    <message>
         <source>a placed picture is damaged</source>
         <translation>ein platziertes Bild ist beschädigt</translation>
     </message>
     <message>
         <source>the transparency of a placed picture is damaged</source>
         <translation>die Transparenz eines platzierten Bildes ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a placed picture is damaged: %1</source>
+        <translation>ein platziertes Bild ist beschädigt: %1</translation>
     </message>
 </context>
 <context>
