@@ -52,6 +52,7 @@ std::vector<std::unique_ptr<StatePart>> DocumentStateParts(Document& doc) {
   std::vector<std::unique_ptr<StatePart>> parts;
   parts.push_back(std::make_unique<ObjectTableState>(doc.objects));
   parts.push_back(std::make_unique<TextLayoutState>(doc.objects));
+  parts.push_back(std::make_unique<PlacedPictureState>(doc.objects));
   parts.push_back(std::make_unique<SelectionsState>(doc));
   return parts;
 }

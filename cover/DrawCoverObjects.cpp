@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cover/DrawPictureObject.h"
 #include "cover/text/DrawCurvedText.h"
 
 double RenderScaleFor(int drawnWidth, int pictureWidth, double baseScale) {
@@ -224,7 +225,11 @@ void DrawCoverObjects(Device& canvas, ObjectTable& objects, int xOffset, int yOf
     const CoverObject& ob = objects[slot];
     if (ob.Kind != kShape && ob.Kind != kText) continue;
     const Box box{ob.Left(), ob.Top(), ob.Width(), ob.Height()};
-    if (ob.Kind == kShape)
+    if (objects.isPicture(slot))
+      DrawPictureObject(canvas, ob, objects.picture(slot),
+                        RECT{box.L(out), box.T(out), box.R(out), box.B(out)},
+                        out.Pixels(ob.ShadowDX), out.Pixels(ob.ShadowDY), out.Pixels(ob.LineWidth));
+    else if (ob.Kind == kShape)
       DrawShape(out, ob, box);
     else
       DrawTextObject(out, ob, objects.layout(slot), box);

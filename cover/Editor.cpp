@@ -214,6 +214,8 @@ EditorResult Editor::mouseDown(MouseButton button, int mx, int my, const ViewSta
       table_.dragState = 2;
     } else if (tool == Tool::Zoom) {
       r = zoom(true, mx, my, view);
+    } else if (tool == Tool::Picture) {
+      placeX_ = mx, placeY_ = my;
     } else if (tool == Tool::Pointer) {
       if (skipMouseDown) {
         skipMouseDown = false;
@@ -244,7 +246,7 @@ EditorResult Editor::mouseDown(MouseButton button, int mx, int my, const ViewSta
     }
     if (open && preparePopupMenu()) {
       r.popup = true;
-      r.popupX = mx, r.popupY = my;
+      r.popupX = popup_.x = mx, r.popupY = popup_.y = my;
     }
     table_.dragMode = keep;
   }
@@ -272,6 +274,12 @@ EditorResult Editor::mouseUp(MouseButton button, int mx, int my, const ViewState
     dragTo(mx, my, view);
     table_.dragState = 0;
     r.repaint = true;
+  } else if (tool == Tool::Picture) {
+    if (placePending(mx, my)) {
+      tool = Tool::Pointer;
+      r.repaint = true;
+      r.pointerTool = true;
+    }
   } else if (table_.createObject(tool, mx, my, dialogFont) > 0) {
     tool = Tool::Pointer;
     r.repaint = true;

@@ -53,7 +53,7 @@ struct SelectionFrame {
   std::array<RECT, 8> handle{};
 };
 
-enum class PropertyPage { None, Kind, Text, Object };
+enum class PropertyPage { None, Kind, Text, Object, Picture };
 
 // The layout controls of a text: the three layouts, the arc and the letter spacing.
 struct CurvedTextState {
@@ -63,9 +63,20 @@ struct CurvedTextState {
   int spacing = 0;
 };
 
+// The picture page's controls: how the selected picture object is shown.
+struct PictureState {
+  int fit = 0;  // 0 contain, 1 cover, 2 stretch
+  int opacity = 100;
+  bool keyed = false;
+  int tolerance = 0;
+  bool frame = false, shadow = false;
+  int lineWidth = 1;  // the frame's
+};
+
 // The property pages' controls, as the selection last set them.
 struct PanelState {
-  bool objectPage = false, kindPage = false, textPage = false;
+  bool objectPage = false, kindPage = false, textPage = false, picturePage = false;
+  PictureState picture;
   PropertyPage active = PropertyPage::None;
   int form = 3;             // checked form button, -1 none
   bool fillEnabled = true;  // "Border color..." and the fill buttons
@@ -82,6 +93,7 @@ struct PopupState {
   int align = 0;  // checked alignment item, -1 none
   int form = 3;   // checked form item, -1 none
   CurvedTextState curved;
+  int x = 0, y = 0;  // where it opened, view pixels ("Place picture..." places there)
 };
 
 class Editor {
@@ -142,8 +154,29 @@ class Editor {
   bool setArc(int degrees);            // limited to 30..360
   bool setLetterSpacing(int percent);  // limited to -50..200
 
+  // Picture objects. Asks for a picture file and keeps it for the next click of the Picture
+  // tool; false (after saying why) when none was read.
+  bool choosePicture();
+  // Asks for a picture and places it with its top left corner at the view point.
+  bool placePictureAt(int mx, int my);
+  // Asks for a picture and shows it in the selected picture object's box.
+  bool replacePicture();
+  bool setPictureFit(int fit);  // 0 contain, 1 cover, 2 stretch
+  bool turnPicture();           // a quarter clockwise
+  bool mirrorPicture(bool leftRight);
+  bool setPictureOpacity(int percent);
+  // On: the colour of the picture's top left pixel (a logo's background) is left out.
+  bool setPictureKeyed(bool on);
+  bool setPictureTolerance(int tolerance);
+  bool setPictureFrame(bool on);
+  bool setPictureShadow(bool on);
+
  private:
   CoverObject* selected();
+  PlacedPicture* selectedPicture();
+  // Places `pending_` in the box dragged from (placeX_, placeY_) to the view point; a click
+  // places it there with its longer side kPlacedSide view pixels.
+  bool placePending(int mx, int my);
   TextLayout* selectedLayout();  // of a selected text that is not a note
   CurvedTextState curvedTextState();
   void setCursor(int number, EditorResult& result);
@@ -153,4 +186,6 @@ class Editor {
   CoverDialogs& dialogs_;
   PanelState panel_;
   PopupState popup_;
+  std::shared_ptr<const PicturePixels> pending_;  // chosen for the Picture tool
+  int placeX_ = 0, placeY_ = 0;                   // where the Picture tool's press was
 };

@@ -18,13 +18,22 @@ const PanelState& Editor::refreshPanel() {
   PanelState& p = panel_;
   CoverObject* o = selected();
   if (!o) {
-    p.objectPage = p.kindPage = p.textPage = false;
+    p.objectPage = p.kindPage = p.textPage = p.picturePage = false;
     p.active = PropertyPage::None;
     return p;
   }
   p.objectPage = true;
   p.active = PropertyPage::Object;
-  if (o->Kind == kShape) {
+  p.picturePage = false;
+  if (const PlacedPicture* picture = selectedPicture()) {
+    p.kindPage = p.textPage = false;
+    p.picturePage = true;
+    const PictureSettings& s = picture->settings;
+    p.picture = {int(s.fit), s.opacity, s.keyed, s.tolerance, o->BorderOn, o->ShadowOn};
+    o->LineWidth = std::clamp(o->LineWidth, 1, 20);  // the frame's, as a shape's line
+    p.lineWidth = p.picture.lineWidth = o->LineWidth;
+    p.active = PropertyPage::Picture;
+  } else if (o->Kind == kShape) {
     p.kindPage = true;
     p.textPage = false;
     p.form = o->SubKind >= 0 && o->SubKind <= 9 ? o->SubKind : -1;
@@ -57,7 +66,8 @@ bool Editor::preparePopupMenu() {
     m.align = o->Align >= 0 && o->Align <= 2 ? o->Align : -1;
   }
   m.curved = curvedTextState();
-  m.formsEnabled = o->Kind == kShape;
+  m.formsEnabled = o->Kind == kShape && !selectedPicture();
+  if (selectedPicture()) m.colorEnabled = false;
   m.form = o->SubKind >= 0 && o->SubKind <= 9 ? o->SubKind : -1;
   return true;
 }

@@ -58,6 +58,38 @@ class TextLayoutChange : public Change {
   std::vector<TextLayout> before_, after_;
 };
 
+// The pictures one command placed, replaced or changed, as they were and as they became.
+class PlacedPictureChange : public Change {
+ public:
+  PlacedPictureChange(ObjectTable& table, std::vector<int> slots, std::vector<PlacedPicture> before,
+                      std::vector<PlacedPicture> after)
+      : table_(table),
+        slots_(std::move(slots)),
+        before_(std::move(before)),
+        after_(std::move(after)) {}
+  bool undo() override { return put(before_); }
+  bool redo() override { return put(after_); }
+  // The pixels are counted with the step that brought them in.
+  size_t bytes() const override {
+    size_t n = sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(PlacedPicture));
+    for (size_t i = 0; i < slots_.size(); ++i)
+      if (after_[i].pixels && after_[i].pixels != before_[i].pixels)
+        n += size_t(after_[i].pixels->dib().BytesPerLine) * size_t(after_[i].pixels->height()) +
+             after_[i].pixels->alpha().size() + after_[i].pixels->png().size();
+    return n;
+  }
+  std::string what() const override { return QT_TRANSLATE_NOOP("History", "Picture object"); }
+
+ private:
+  bool put(const std::vector<PlacedPicture>& pictures) {
+    for (size_t i = 0; i < slots_.size(); ++i) table_.picture(slots_[i]) = pictures[i];
+    return true;
+  }
+  ObjectTable& table_;
+  std::vector<int> slots_;
+  std::vector<PlacedPicture> before_, after_;
+};
+
 using Differs = bool (*)(const CoverObject&, const CoverObject&);
 struct FieldName {
   Differs differs;
@@ -137,6 +169,26 @@ std::unique_ptr<Change> TextLayoutState::takeChange() {
   if (slots.empty()) return nullptr;
   return std::make_unique<TextLayoutChange>(table_, std::move(slots), std::move(before),
                                             std::move(after));
+}
+
+PlacedPictureState::PlacedPictureState(ObjectTable& table) : table_(table) {
+  seen_.resize(ObjectTable::kSlots + 1);
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) seen_[i] = table_.picture(i);
+}
+
+std::unique_ptr<Change> PlacedPictureState::takeChange() {
+  std::vector<int> slots;
+  std::vector<PlacedPicture> before, after;
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) {
+    if (table_.picture(i) == seen_[i]) continue;
+    slots.push_back(i);
+    before.push_back(seen_[i]);
+    after.push_back(table_.picture(i));
+    seen_[i] = table_.picture(i);
+  }
+  if (slots.empty()) return nullptr;
+  return std::make_unique<PlacedPictureChange>(table_, std::move(slots), std::move(before),
+                                               std::move(after));
 }
 
 std::string DescribeObjectChange(const std::vector<CoverObject>& before,

@@ -30,6 +30,18 @@ class TextLayoutState : public StatePart {
   std::vector<TextLayout> seen_;  // index 0 unused, like the table
 };
 
+// The pictures kept beside the slots (the pixels are shared, never copied): compared like the
+// slots.
+class PlacedPictureState : public StatePart {
+ public:
+  explicit PlacedPictureState(ObjectTable& table);
+  std::unique_ptr<Change> takeChange() override;
+
+ private:
+  ObjectTable& table_;
+  std::vector<PlacedPicture> seen_;  // index 0 unused, like the table
+};
+
 // A name for a change of these slots: "Create object", "Move object", "Font", ...
 std::string DescribeObjectChange(const std::vector<CoverObject>& before,
                                  const std::vector<CoverObject>& after);

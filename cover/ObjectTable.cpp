@@ -5,7 +5,7 @@
 #include "platform/Translate.h"
 
 ObjectTable::ObjectTable(CoverScales& scales)
-    : scales_(scales), slots_(kSlots + 1), layouts_(kSlots + 1) {
+    : scales_(scales), slots_(kSlots + 1), layouts_(kSlots + 1), pictures_(kSlots + 1) {
   for (CoverObject& o : slots_) o.Scales = &scales_;
   clearAll();
 }
@@ -44,6 +44,7 @@ int ObjectTable::createObject(Tool tool, int px, int py, const FontSpec& font) {
   }
   selectedSlot = slot;
   layouts_[slot] = TextLayout{};  // a new text starts straight, whatever the slot held
+  pictures_[slot] = PlacedPicture{};
   o.NewFlag = 1;
   o.SubKind = 3;
   if (o.Kind == kText) o.SubKind = tool == Tool::Note ? 1 : 0;
@@ -62,6 +63,31 @@ int ObjectTable::createObject(Tool tool, int px, int py, const FontSpec& font) {
   return slot;
 }
 
+int ObjectTable::createPicture(std::shared_ptr<const PicturePixels> pixels, int32_t x, int32_t y,
+                               int32_t w, int32_t h, const PictureSettings& settings) {
+  const int slot = lowestFreeSlot();
+  if (slot == 0) {
+    showTableFull();
+    return 0;
+  }
+  CoverObject& o = slots_[slot];
+  const CoverObject fresh;
+  o.AssignFields(fresh);
+  // Older programs draw the slot as the empty rectangle it is in the file.
+  o.Kind = kShape;
+  o.SubKind = 3;
+  o.FillOrShadow = 1;
+  o.LineWidth = 0;
+  o.X = x;
+  o.Y = y;
+  o.W = w;
+  o.H = h;
+  layouts_[slot] = TextLayout{};
+  pictures_[slot] = PlacedPicture{std::move(pixels), settings};
+  selectedSlot = slot;
+  return slot;
+}
+
 bool ObjectTable::deleteSelected() {
   if (selectedSlot <= 0) return false;
   if (CurrentDialogs().messageBox(Translate("ObjectTable", "Do you want to remove the object?"),
@@ -77,6 +103,7 @@ void ObjectTable::toFront() {
   if (selectedSlot < 1) return;
   std::swap(slots_[selectedSlot], slots_[kSlots]);
   std::swap(layouts_[selectedSlot], layouts_[kSlots]);
+  std::swap(pictures_[selectedSlot], pictures_[kSlots]);
   selectedSlot = kSlots;
 }
 
@@ -84,6 +111,7 @@ void ObjectTable::toBack() {
   if (selectedSlot < 1) return;
   std::swap(slots_[selectedSlot], slots_[1]);
   std::swap(layouts_[selectedSlot], layouts_[1]);
+  std::swap(pictures_[selectedSlot], pictures_[1]);
   selectedSlot = 1;
 }
 
@@ -93,6 +121,7 @@ void ObjectTable::clearAll() {
     slots_[i].ShadowDX = 5;
     slots_[i].ShadowDY = 5;
     layouts_[i] = TextLayout{};
+    pictures_[i] = PlacedPicture{};
   }
   selectedSlot = 0;
   dragMode = 0;

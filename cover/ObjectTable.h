@@ -3,10 +3,11 @@
 #include <vector>
 
 #include "cover/CoverObject.h"
+#include "cover/PictureObject.h"
 #include "cover/text/TextLayout.h"
 #include "platform/dialogs/Dialogs.h"
 
-enum class Tool { Pointer, Zoom, Hand, Object, Text, Note };
+enum class Tool { Pointer, Zoom, Hand, Object, Text, Note, Picture };
 
 class ObjectTable {
  public:
@@ -21,6 +22,14 @@ class ObjectTable {
   // How the slot's text runs; moves with its object, straight again after clearAll.
   TextLayout& layout(int slot) { return layouts_[slot]; }
   const TextLayout& layout(int slot) const { return layouts_[slot]; }
+  // The picture a rectangle shows instead of its fill; moves with its object like the layout.
+  PlacedPicture& picture(int slot) { return pictures_[slot]; }
+  const PlacedPicture& picture(int slot) const { return pictures_[slot]; }
+  // True when the slot is a picture object: a rectangle shape with a picture beside it.
+  bool isPicture(int slot) const {
+    return occupied(slot) && slots_[slot].Kind == kShape && slots_[slot].SubKind == 3 &&
+           pictures_[slot].placed();
+  }
   CoverScales& scales() { return scales_; }
   const CoverScales& scales() const { return scales_; }
 
@@ -35,6 +44,10 @@ class ObjectTable {
   // Creates an object of the tool at the release point (Texts-view pixels) with the font
   // dialog's current font. Returns the slot, or 0 (full table: a message; other tools: nothing).
   int createObject(Tool tool, int px, int py, const FontSpec& font);
+  // Places a picture object in the lowest free slot with the box in document units; 0 when
+  // the table is full (with the message).
+  int createPicture(std::shared_ptr<const PicturePixels> pixels, int32_t x, int32_t y, int32_t w,
+                    int32_t h, const PictureSettings& settings = {});
   // Tells the user that no slot is free.
   static void showTableFull();
   // Asks "Do you want to remove the object?"; true when the selected object was removed.
@@ -51,4 +64,5 @@ class ObjectTable {
   std::vector<CoverObject> slots_;  // index 0 unused
   std::vector<TextLayout>
       layouts_;  // beside the slots, so that the object records stay as they are
+  std::vector<PlacedPicture> pictures_;
 };

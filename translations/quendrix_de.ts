@@ -244,6 +244,10 @@ Befehle:
         <source>Lists the label and cover products that match (maker, part, description, paper, shape, element size, elements per sheet), or adds one to the paper formats.</source>
         <translation>Listet die passenden Etiketten- und Cover-Produkte auf (Hersteller, Teilenummer, Beschreibung, Papier, Form, Elementgröße, Elemente pro Bogen) oder fügt eines zu den Papierformaten hinzu.</translation>
     </message>
+    <message>
+        <source>Places a picture over the design in the box given in pixels of the design&apos;s picture and saves the design (or OUT.cov).</source>
+        <translation>Legt ein Bild in den Rahmen, der in Pixeln des Bildes des Entwurfs angegeben ist, über den Entwurf und speichert den Entwurf (oder OUT.cov).</translation>
+    </message>
 </context>
 <context>
     <name>BatchConvert</name>
@@ -283,6 +287,41 @@ Befehle:
 </source>
         <translation>%1	%2	%3 x %4 mm	%5
 </translation>
+    </message>
+</context>
+<context>
+    <name>BatchPlacePicture</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for %2</source>
+        <translation>ungültiger Wert &apos;%1&apos; für %2</translation>
+    </message>
+    <message>
+        <source>--box X,Y,W,H is needed</source>
+        <translation>--box X,Y,B,H wird benötigt</translation>
+    </message>
+    <message>
+        <source>place-picture needs a design and a picture file</source>
+        <translation>place-picture braucht einen Entwurf und eine Bilddatei</translation>
+    </message>
+    <message>
+        <source>: the file could not be opened</source>
+        <translation>: die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the box lies too far out</source>
+        <translation>der Rahmen liegt zu weit außen</translation>
+    </message>
+    <message>
+        <source>the design has no free object</source>
+        <translation>der Entwurf hat kein freies Objekt</translation>
     </message>
 </context>
 <context>
@@ -736,6 +775,21 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>CoverPictures</name>
+    <message>
+        <source>a record is damaged</source>
+        <translation>ein Eintrag ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a picture belongs to no rectangle</source>
+        <translation>ein Bild gehört zu keinem Rechteck</translation>
+    </message>
+    <message>
+        <source>a picture&apos;s settings are out of range</source>
+        <translation>die Einstellungen eines Bildes liegen außerhalb des erlaubten Bereichs</translation>
+    </message>
+</context>
+<context>
     <name>CoverReader</name>
     <message>
         <source>The file </source>
@@ -789,6 +843,10 @@ Befehle:
         <source> are damaged: the view would be too large!</source>
         <translation> sind beschädigt: die Ansicht wäre zu groß!</translation>
     </message>
+    <message>
+        <source>The placed pictures in the file %1 are damaged: %2!</source>
+        <translation>Die platzierten Bilder in der Datei %1 sind beschädigt: %2!</translation>
+    </message>
 </context>
 <context>
     <name>CoverSaveCheck</name>
@@ -831,6 +889,21 @@ Befehle:
     <message>
         <source>the picture&apos;s size or colour depth cannot be stored</source>
         <translation>die Größe oder Farbtiefe des Bildes kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the settings of the picture of object %1 are out of range</source>
+        <translation>die Einstellungen des Bildes von Objekt %1 liegen außerhalb des erlaubten Bereichs</translation>
+    </message>
+    <message>
+        <source>the placed pictures are larger than 1 GiB together</source>
+        <translation>die platzierten Bilder sind zusammen größer als 1 GiB</translation>
+    </message>
+</context>
+<context>
+    <name>CoverTail</name>
+    <message>
+        <source>the block is there twice</source>
+        <translation>der Block ist doppelt vorhanden</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1569,10 @@ Befehle:
         <source>Open picture</source>
         <translation>Bild öffnen</translation>
     </message>
+    <message>
+        <source>Picture object</source>
+        <translation>Bildobjekt</translation>
+    </message>
 </context>
 <context>
     <name>IffFormat</name>
@@ -2102,6 +2179,14 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
         <source>Track list...</source>
         <translation>Titelliste...</translation>
     </message>
+    <message>
+        <source>Place picture...</source>
+        <translation>Bild platzieren...</translation>
+    </message>
+    <message>
+        <source>Places a picture file where the menu opened</source>
+        <translation>Platziert eine Bilddatei dort, wo das Menü geöffnet wurde</translation>
+    </message>
 </context>
 <context>
     <name>ObjectTable</name>
@@ -2500,6 +2585,14 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>&quot; already exists. Do you want to replace it?</source>
         <translation>&quot; ist bereits vorhanden. Möchten Sie sie ersetzen?</translation>
     </message>
+    <message>
+        <source>Place picture</source>
+        <translation>Bild platzieren</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be opened: %2.</source>
+        <translation>Das Bild &quot;%1&quot; konnte nicht geöffnet werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>PictureFile</name>
@@ -2562,6 +2655,127 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>The picture could not be saved as &quot;</source>
         <translation>Das Bild konnte nicht gespeichert werden als &quot;</translation>
+    </message>
+</context>
+<context>
+    <name>PictureObject</name>
+    <message>
+        <source>the picture cannot be placed</source>
+        <translation>das Bild kann nicht platziert werden</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher vorhanden</translation>
+    </message>
+    <message>
+        <source>a placed picture is not a PNG picture</source>
+        <translation>ein platziertes Bild ist kein PNG-Bild</translation>
+    </message>
+    <message>
+        <source>a placed picture is too large</source>
+        <translation>ein platziertes Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>the placed pictures are too large together</source>
+        <translation>die platzierten Bilder sind zusammen zu groß</translation>
+    </message>
+    <message>
+        <source>a placed picture is damaged</source>
+        <translation>ein platziertes Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the transparency of a placed picture is damaged</source>
+        <translation>die Transparenz eines platzierten Bildes ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a placed picture is damaged: %1</source>
+        <translation>ein platziertes Bild ist beschädigt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePage</name>
+    <message>
+        <source>Replace picture...</source>
+        <translation>Bild ersetzen...</translation>
+    </message>
+    <message>
+        <source>Contain</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Ausfüllen</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Strecken</translation>
+    </message>
+    <message>
+        <source>The whole picture in the box, in its proportions</source>
+        <translation>Das ganze Bild im Rahmen, in seinen Proportionen</translation>
+    </message>
+    <message>
+        <source>The box filled in the picture&apos;s proportions, the rest cut off</source>
+        <translation>Der Rahmen in den Proportionen des Bildes gefüllt, der Rest abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The picture stretched to the box</source>
+        <translation>Das Bild auf den Rahmen gestreckt</translation>
+    </message>
+    <message>
+        <source>Turn a quarter</source>
+        <translation>Um eine Vierteldrehung drehen</translation>
+    </message>
+    <message>
+        <source>Mirror left to right</source>
+        <translation>Links und rechts spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirror top to bottom</source>
+        <translation>Oben und unten spiegeln</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Transparent colour</source>
+        <translation>Transparente Farbe</translation>
+    </message>
+    <message>
+        <source>Leaves out the colour of the picture&apos;s top left corner, so the cover shows through</source>
+        <translation>Lässt die Farbe der linken oberen Ecke des Bildes weg, damit das Cover durchscheint</translation>
+    </message>
+    <message>
+        <source>Tolerance:</source>
+        <translation>Toleranz:</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Frame color...</source>
+        <translation>Rahmenfarbe...</translation>
+    </message>
+    <message>
+        <source>Shadow</source>
+        <translation>Schatten</translation>
+    </message>
+    <message>
+        <source>Line width:</source>
+        <translation>Linienstärke:</translation>
+    </message>
+</context>
+<context>
+    <name>PngAlpha</name>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>es ist nicht genug Speicher für das Bild vorhanden</translation>
     </message>
 </context>
 <context>
@@ -3011,10 +3225,6 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
         <translation>Objekt</translation>
     </message>
     <message>
-        <source>Click an object to change it here, or choose Object, Text or Note and click on the picture to place one.</source>
-        <translation>Klicken Sie auf ein Objekt, um es hier zu ändern, oder wählen Sie Objekt, Text oder Notiz und klicken Sie auf das Bild, um eines zu platzieren.</translation>
-    </message>
-    <message>
         <source>Color...</source>
         <translation>Farbe...</translation>
     </message>
@@ -3081,6 +3291,14 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
     <message>
         <source>To the back</source>
         <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Click an object to change it here, or choose Object, Text, Note or Picture and click on the picture to place one.</source>
+        <translation>Klicken Sie auf ein Objekt, um es hier zu ändern, oder wählen Sie Objekt, Text, Notiz oder Bild und klicken Sie auf das Bild, um eines zu platzieren.</translation>
     </message>
 </context>
 <context>
@@ -3764,6 +3982,14 @@ Der Scanner setzt dies selbst.</translation>
         <source>The selected object as it prints with the current paper format</source>
         <translation>Das gewählte Objekt, wie es mit dem aktuellen Papierformat gedruckt wird</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Places a picture file: choose it, then click where it goes</source>
+        <translation>Platziert eine Bilddatei: wählen Sie sie aus und klicken Sie dann, wohin sie kommt</translation>
+    </message>
 </context>
 <context>
     <name>TextsView</name>
@@ -3774,6 +4000,21 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>, font %1 mm (%2 pt)</source>
         <translation>, Schrift %1 mm (%2 pt)</translation>
+    </message>
+</context>
+<context>
+    <name>TgaAlpha</name>
+    <message>
+        <source>the file is truncated</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher vorhanden</translation>
     </message>
 </context>
 <context>
@@ -3793,6 +4034,21 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>the colour map begins beyond the indices the pixels can hold</source>
         <translation>die Farbtabelle beginnt jenseits der Indizes, die die Pixel fassen können</translation>
+    </message>
+</context>
+<context>
+    <name>TiffAlpha</name>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>there is not enough memory</source>
+        <translation>es ist nicht genug Speicher vorhanden</translation>
+    </message>
+    <message>
+        <source>the picture data is damaged</source>
+        <translation>die Bilddaten sind beschädigt</translation>
     </message>
 </context>
 <context>

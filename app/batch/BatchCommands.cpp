@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/batch/BatchConvert.h"
+#include "app/batch/BatchPlacePicture.h"
 #include "app/batch/BatchRetouch.h"
 #include "app/batch/BatchTracks.h"
 #include "app/batch/ProgramVersion.h"
@@ -77,6 +78,13 @@ std::vector<BatchCommand> BatchCommandList() {
            "Prints the track list of a folder of audio files, a cue sheet or a playlist "
            "(pattern fields %n %N %t %a %d %%)."),
        RunTracks},
+      {"place-picture",
+       "DESIGN.cov PICTURE --box X,Y,W,H [--fit contain|cover|stretch] [--opacity P] "
+       "[--transparent RRGGBB[:TOLERANCE]] [--out OUT.cov]",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Places a picture over the design in the box given in pixels of the "
+                         "design's picture and saves the design (or OUT.cov)."),
+       RunPlacePicture},
   };
   list.insert(list.end(), Registered().begin(), Registered().end());
   return list;

@@ -33,6 +33,7 @@ enum class CoverError {
   PictureHeader,      // the picture's header is not the 40-byte one
   PictureCompressed,  // the picture's rows are not stored plain
   ViewTooLarge,       // the page at its zoom is larger than a view can be
+  DamagedPictures,    // the picture objects' block; CoverContents::why says how
 };
 // The largest side of the Texts view a page and its zoom may make (the largest widget).
 constexpr double kMaxCoverViewSide = (1 << 24) - 1;
@@ -50,9 +51,11 @@ struct CoverContents {
 
   int32_t pageWidth = 0, pageHeight = 0;
   double viewZoom = 1.0, viewScale = 1.0;
-  std::vector<Object> objects;                          // in increasing slot order
-  std::vector<std::pair<int32_t, TextLayout>> layouts;  // curved texts, by slot, from the tail
-  Dib picture;                                          // owned until CommitCover takes it
+  std::vector<Object> objects;                              // in increasing slot order
+  std::vector<std::pair<int32_t, TextLayout>> layouts;      // curved texts, by slot, from the tail
+  std::vector<std::pair<int32_t, PlacedPicture>> pictures;  // picture objects, by slot
+  std::string why;  // what is wrong with a damaged block, for the message
+  Dib picture;      // owned until CommitCover takes it
 };
 
 // Reads and checks a whole cover file; the rows report progress. Nothing outside `out` changes.
@@ -86,5 +89,5 @@ void NewDocument(Document& doc);
 
 // The file name without its folder.
 std::string BaseFileName(const std::string& path);
-// The "Error" message for a reader fault on the file `name`.
-std::string CoverErrorText(CoverError error, const std::string& name);
+// The "Error" message for a reader fault on the file `name` (`why`: the damage found).
+std::string CoverErrorText(CoverError error, const std::string& name, const std::string& why = {});

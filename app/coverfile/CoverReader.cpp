@@ -124,6 +124,7 @@ void CommitCover(Document& doc, CoverContents& contents) {
   for (const CoverContents::Object& o : contents.objects)
     doc.objects[o.slot].AssignFields(o.object);
   for (const auto& [slot, layout] : contents.layouts) doc.objects.layout(slot) = layout;
+  for (const auto& [slot, picture] : contents.pictures) doc.objects.picture(slot) = picture;
   doc.pageWidth = contents.pageWidth;
   doc.pageHeight = contents.pageHeight;
   doc.scales.ViewZoom = contents.viewZoom;
@@ -145,7 +146,7 @@ bool OpenFile(Document& doc, const std::string& name) {
   CoverContents contents;
   const CoverError error = ParseCover(source, contents);
   if (error != CoverError::None) {
-    ShowError(CoverErrorText(error, name));
+    ShowError(CoverErrorText(error, name, contents.why));
     return false;
   }
   CommitCover(doc, contents);
@@ -171,7 +172,7 @@ std::string BaseFileName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string CoverErrorText(CoverError error, const std::string& name) {
+std::string CoverErrorText(CoverError error, const std::string& name, const std::string& why) {
   switch (error) {
     case CoverError::None:
       return {};
@@ -184,6 +185,9 @@ std::string CoverErrorText(CoverError error, const std::string& name) {
     case CoverError::DamagedExtension:
       return Translate("CoverReader", "The curved texts in the file ") + BaseFileName(name) +
              Translate("CoverReader", " are damaged!");
+    case CoverError::DamagedPictures:
+      return FillIn(Translate("CoverReader", "The placed pictures in the file %1 are damaged: %2!"),
+                    {BaseFileName(name), why});
     case CoverError::PictureHeader:
       return Translate("CoverReader", "The picture header in the file ") + BaseFileName(name) +
              Translate("CoverReader", " is damaged: its size is not 40 bytes!");

@@ -46,6 +46,19 @@ std::string CoverSaveFault(const Document& doc) {
                           Translate("CoverSaveCheck", " bytes").c_str(), slot);
     if (!fault.empty()) return fault;
   }
+  uint64_t placed = 0;
+  for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) {
+    if (!doc.objects.isPicture(slot)) continue;
+    const PicturePixels& p = *doc.objects.picture(slot).pixels;
+    placed += PictureMemoryBound(uint32_t(p.width()), uint32_t(p.height()), !p.alpha().empty());
+    if (!ValidPictureSettings(doc.objects.picture(slot).settings))
+      return FillIn(Translate("CoverSaveCheck",
+                              "the settings of the picture of object %1 are "
+                              "out of range"),
+                    {std::to_string(slot)});
+  }
+  if (placed > kMaxDibBytes)
+    return Translate("CoverSaveCheck", "the placed pictures are larger than 1 GiB together");
   if (doc.picture.Info && !PictureStorable(doc.picture))
     return Translate("CoverSaveCheck", "the picture's size or colour depth cannot be stored");
   return {};

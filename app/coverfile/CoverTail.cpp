@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/CoverPictures.h"
+#include "platform/Translate.h"
 
 namespace {
 constexpr char kTextLayoutTag[4] = {'T', 'L', 'A', 'Y'};
@@ -84,16 +86,21 @@ std::vector<uint8_t> CoverFileTail(const Document& doc) {
     records.u16(uint16_t(int16_t(l.arc)));
     records.u16(uint16_t(int16_t(l.spacing)));
   }
+  // Each block only when the design needs it: a design without them keeps its bytes.
   ByteWriter w;
-  if (records.bytes.empty()) return {};  // a design without curved text keeps its bytes
-  w.raw(kTextLayoutTag, sizeof kTextLayoutTag);
-  w.u32(uint32_t(records.bytes.size()));
-  w.raw(records.bytes.data(), records.bytes.size());
+  auto block = [&w](const char(&tag)[4], const std::vector<uint8_t>& body) {
+    if (body.empty()) return;
+    w.raw(tag, sizeof tag);
+    w.u32(uint32_t(body.size()));
+    w.raw(body.data(), body.size());
+  };
+  block(kTextLayoutTag, records.bytes);
+  block(kPictureObjectsTag, PictureObjectRecords(doc));
   return std::move(w.bytes);
 }
 
 CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
-  bool layoutsSeen = false;
+  bool layoutsSeen = false, picturesSeen = false;
   // Fewer bytes than a block's head were never a block: ignored, as before there were blocks.
   while (s.remaining() >= kBlockHead) {
     char tag[4];
@@ -101,6 +108,15 @@ CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
     if (!s.read(tag, sizeof tag) || !s.u32(length)) return CoverError::DamagedExtension;
     if (!IsTag(tag)) return CoverError::None;  // stray bytes, ignored as before there were blocks
     if (length > s.remaining()) return CoverError::DamagedExtension;
+    if (std::memcmp(tag, kPictureObjectsTag, sizeof tag) == 0) {
+      if (picturesSeen) {
+        out.why = Translate("CoverTail", "the block is there twice");
+        return CoverError::DamagedPictures;
+      }
+      if (!ReadPictureObjects(s, length, out)) return CoverError::DamagedPictures;
+      picturesSeen = true;
+      continue;
+    }
     if (std::memcmp(tag, kTextLayoutTag, sizeof tag) != 0) {
       if (!Skip(s, length)) return CoverError::DamagedExtension;  // a later program's block
       continue;

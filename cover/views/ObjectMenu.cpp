@@ -98,6 +98,10 @@ ObjectMenu::ObjectMenu(Editor& editor, QWidget* parent) : QMenu(parent), editor_
   trackListAction = addAction(QCoreApplication::translate("ObjectMenu", "Track list..."));
   trackListAction->setObjectName("trackListAction");
   connect(trackListAction, &QAction::triggered, this, &ObjectMenu::trackListRequested);
+  placePictureAction =
+      item(QCoreApplication::translate("ObjectMenu", "Place picture..."), "placePictureAction",
+           QCoreApplication::translate("ObjectMenu", "Places a picture file where the menu opened"),
+           [](Editor& e) { return e.placePictureAt(e.popup().x, e.popup().y); });
   addSeparator();
   undoAction = addAction(QString::fromStdString(Translate("History", "Undo")));
   undoAction->setObjectName("undoAction");
@@ -135,6 +139,7 @@ void ObjectMenu::load() {
     forms[i]->setEnabled(m.formsEnabled);
     forms[i]->setChecked(m.form == i);
   }
-  for (QAction* a : {deleteAction, toFrontAction, toBackAction, trackListAction})
+  for (QAction* a :
+       {deleteAction, toFrontAction, toBackAction, trackListAction, placePictureAction})
     a->setEnabled(true);
 }

@@ -27,6 +27,7 @@ class ObjectMenu : public QMenu {
   CurvedTextMenuItems* curvedText;
   std::array<QAction*, 10> forms{};
   QAction* trackListAction;
+  QAction* placePictureAction;
   // "Undo ..." and "Redo ..."; the main window runs and labels them.
   QAction* undoAction;
   QAction* redoAction;

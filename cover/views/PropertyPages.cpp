@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "cover/text/views/CurvedTextControls.h"
+#include "cover/views/PicturePage.h"
 
 namespace {
 const char* const kFormCaptions[10] = {QT_TRANSLATE_NOOP("PropertyPages", "Circle"),
@@ -62,11 +63,14 @@ PropertyPages::PropertyPages(Editor& editor, QWidget* parent)
   shapePage = buildKindPage();
   textPage = buildTextPage();
   objectPage = buildObjectPage();
+  picturePage = new PicturePage(editor_, this);
+  connect(picturePage, &PicturePage::changed, this, &PropertyPages::changed);
   addTab(shapePage, QCoreApplication::translate("PropertyPages", "Kind of object"));
+  addTab(picturePage, QCoreApplication::translate("PropertyPages", "Picture"));
   addTab(textPage, QCoreApplication::translate("PropertyPages", "Text"));
   addTab(objectPage, QCoreApplication::translate("PropertyPages", "Object"));
-  hint_ = new QLabel(tr("Click an object to change it here, or choose Object, Text or Note and "
-                        "click on the picture to place one."),
+  hint_ = new QLabel(tr("Click an object to change it here, or choose Object, Text, Note or "
+                        "Picture and click on the picture to place one."),
                      this);
   hint_->setObjectName(QStringLiteral("NoSelectionHint"));
   hint_->setWordWrap(true);
@@ -187,6 +191,8 @@ void PropertyPages::refresh() {
   const QSignalBlocker blockSpin(lineWidthEdit);
   setTabVisible(indexOf(shapePage), p.kindPage);
   setTabVisible(indexOf(textPage), p.textPage);
+  setTabVisible(indexOf(picturePage), p.picturePage);
+  if (p.picturePage) picturePage->load(p.picture);
   setTabVisible(indexOf(objectPage), p.objectPage);
   hint_->setVisible(!p.objectPage);
   hint_->raise();
@@ -201,6 +207,8 @@ void PropertyPages::refresh() {
     setCurrentWidget(shapePage);
   else if (p.active == PropertyPage::Text)
     setCurrentWidget(textPage);
+  else if (p.active == PropertyPage::Picture)
+    setCurrentWidget(picturePage);
   else if (p.active == PropertyPage::Object)
     setCurrentWidget(objectPage);
 }

@@ -7,6 +7,7 @@
 #include "cover/Editor.h"
 
 class CurvedTextControls;
+class PicturePage;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -23,6 +24,7 @@ class PropertyPages : public QTabWidget {
   QWidget* shapePage;
   QWidget* textPage;
   QWidget* objectPage;
+  PicturePage* picturePage;
   std::array<QRadioButton*, 10> forms{};
   QPushButton* colorButton;
   QPushButton* borderColorButton;

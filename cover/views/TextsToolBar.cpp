@@ -12,7 +12,7 @@ struct ToolInfo {
   const char* caption;
   const char* hint;
 };
-const ToolInfo kTools[6] = {
+const ToolInfo kTools[7] = {
     {"pointerTool", QT_TRANSLATE_NOOP("TextsToolBar", "Pointer"),
      QT_TRANSLATE_NOOP("TextsToolBar", "Edits the objects")},
     {"zoomTool", QT_TRANSLATE_NOOP("TextsToolBar", "Zoom"),
@@ -23,7 +23,10 @@ const ToolInfo kTools[6] = {
      QT_TRANSLATE_NOOP("TextsToolBar", "Adds a geometric object")},
     {"textTool", QT_TRANSLATE_NOOP("TextsToolBar", "Text"),
      QT_TRANSLATE_NOOP("TextsToolBar", "Add text - double click on the test field to enter text")},
-    {"noteTool", QT_TRANSLATE_NOOP("TextsToolBar", "Note"), ""}};
+    {"noteTool", QT_TRANSLATE_NOOP("TextsToolBar", "Note"), ""},
+    {"pictureTool", QT_TRANSLATE_NOOP("TextsToolBar", "Picture"),
+     QT_TRANSLATE_NOOP("TextsToolBar",
+                       "Places a picture file: choose it, then click where it goes")}};
 }  // namespace
 
 TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
@@ -31,7 +34,7 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
   group_->setExclusive(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  for (int i = 0; i < 6; ++i) {
+  for (int i = 0; i < 7; ++i) {
     auto* b = new QToolButton(this);
     b->setObjectName(kTools[i].name);
     b->setText(QCoreApplication::translate("TextsToolBar", kTools[i].caption));

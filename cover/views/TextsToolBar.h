@@ -1,5 +1,5 @@
 #pragma once
-// The Texts tab's six mutually exclusive tools, top to bottom; the pointer is down at start.
+// The Texts tab's seven mutually exclusive tools, top to bottom; the pointer is down at start.
 #include <QWidget>
 #include <array>
 
@@ -17,7 +17,7 @@ class TextsToolBar : public QWidget {
   // Puts the tool's button down without signalling.
   void setTool(Tool tool);
 
-  std::array<QToolButton*, 6> buttons{};   // in the order of enum Tool
+  std::array<QToolButton*, 7> buttons{};   // in the order of enum Tool
   QToolButton* trackListButton = nullptr;  // a command, not a tool
   QToolButton* guideButton = nullptr;      // shows where the printed element falls, never printed
   QLabel* printedSizeLine = nullptr;       // the selected object's size and font as printed

@@ -126,7 +126,12 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
   layout->addWidget(pagesArea);
   objectMenu = new ObjectMenu(editor_, this);
 
-  connect(toolBar, &TextsToolBar::toolChosen, this, [this](Tool t) { editor_.tool = t; });
+  connect(toolBar, &TextsToolBar::toolChosen, this, [this](Tool t) {
+    // The picture is chosen first; without one the pointer stays.
+    if (t == Tool::Picture && !editor_.choosePicture()) t = Tool::Pointer;
+    editor_.tool = t;
+    toolBar->setTool(t);
+  });
   connect(toolBar->guideButton, &QToolButton::toggled, this, &TextsView::repaintView);
   connect(propertyPages, &PropertyPages::changed, this, &TextsView::repaintView);
   connect(objectMenu, &ObjectMenu::changed, this, &TextsView::repaintView);

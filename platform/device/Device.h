@@ -142,6 +142,12 @@ class Device {
     return false;
   }
 
+  // Lays `w` x `h` premultiplied pixels (blue, green, red, alpha; rows from the top) over what
+  // is drawn. False when the device cannot: the caller then draws them over white itself.
+  virtual bool DrawAlphaImage(int x, int y, int w, int h, const uint8_t* bgra) {
+    (void)x, (void)y, (void)w, (void)h, (void)bgra;
+    return false;
+  }
   // Measuring a font without selecting it: its metrics and the advance width of each character
   // of `text`, in fractions of a pixel. The defaults estimate from the character height alone.
   virtual FontMetrics GetFontMetrics(const LogFont& font) {

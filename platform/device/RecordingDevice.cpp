@@ -197,6 +197,14 @@ LogFont RecordingDevice::SelectFont(const LogFont& f) {
 void RecordingDevice::Rectangle(int l, int t, int r, int b) {
   record("Rectangle", {l, t, r, b});
 }
+bool RecordingDevice::DrawAlphaImage(int x, int y, int w, int h, const uint8_t* bgra) {
+  Call& c = record("DrawAlphaImage", {x, y, w, h});
+  if (refuse.count("DrawAlphaImage")) return false;
+  c.row.assign(bgra, bgra + size_t(w) * size_t(h) * 4);
+  c.bits = bgra;
+  return true;
+}
+
 void RecordingDevice::Ellipse(int l, int t, int r, int b) {
   record("Ellipse", {l, t, r, b});
 }

@@ -76,6 +76,8 @@ class RecordingDevice : public Device {
   void Line(int x1, int y1, int x2, int y2) override;
   void TextOut(int x, int y, const std::string& text) override;
   int DrawText(const std::string& text, const RECT& rect, uint32_t format) override;
+  // Recorded with every pixel in `row`; refused like the transfers when named in `refuse`.
+  bool DrawAlphaImage(int x, int y, int w, int h, const uint8_t* bgra) override;
 
  private:
   Call& record(const std::string& name, std::vector<long long> args);

@@ -23,6 +23,7 @@ struct DocumentState {
   Dib picture;
   std::vector<CoverObject> slots;
   std::vector<TextLayout> layouts;
+  std::vector<PlacedPicture> pictures;
   std::array<int32_t, 5> selections{};
   DocumentState() = default;
   DocumentState(const DocumentState&) = delete;
@@ -36,6 +37,8 @@ void Take(const Document& d, DocumentState& s) {
   for (int i = 1; i <= ObjectTable::kSlots; ++i) s.slots.push_back(d.objects[i]);
   s.layouts.assign(1, TextLayout{});
   for (int i = 1; i <= ObjectTable::kSlots; ++i) s.layouts.push_back(d.objects.layout(i));
+  s.pictures.assign(1, PlacedPicture{});
+  for (int i = 1; i <= ObjectTable::kSlots; ++i) s.pictures.push_back(d.objects.picture(i));
   s.selections = {d.selLeft, d.selTop, d.selRight, d.selBottom, d.objects.selectedSlot};
 }
 
@@ -46,6 +49,8 @@ std::string Differences(const Document& d, const DocumentState& s) {
     if (!(d.objects[i] == s.slots[i])) return "slot " + std::to_string(i);
   for (int i = 1; i <= ObjectTable::kSlots; ++i)
     if (!(d.objects.layout(i) == s.layouts[i])) return "layout " + std::to_string(i);
+  for (int i = 1; i <= ObjectTable::kSlots; ++i)
+    if (!(d.objects.picture(i) == s.pictures[i])) return "picture " + std::to_string(i);
   const std::array<int32_t, 5> sel{d.selLeft, d.selTop, d.selRight, d.selBottom,
                                    d.objects.selectedSlot};
   return sel == s.selections ? "" : "selections";
@@ -62,6 +67,7 @@ void Prepare(Document& d, int bits, int width, int height) {
   leftover.Text = "removed once";
   leftover.X = 777;
   leftover.FontName = "Arial";
+  d.objects.createPicture(SamplePicturePixels(8, 5, 4, true), 1000, 2000, 90000, 60000);
   d.objects.selectedSlot = 3;
   d.history.clear();
 }
@@ -221,6 +227,25 @@ const Kind kKinds[] = {
        d.history.commit();
      },
      "Stacking order"},
+    {"place picture", 24, 8, 8,
+     [](Document& d) {
+       d.objects.createPicture(SamplePicturePixels(24, 3, 2, false), 0, 0, 5000, 5000);
+       d.history.commit();
+     },
+     "Create object"},
+    {"picture settings", 24, 8, 8,
+     [](Document& d) {
+       d.objects.picture(1).settings.fit = PictureFit::Cover;
+       d.objects.picture(1).settings.opacity = 40;
+       d.history.commit();
+     },
+     "Picture object"},
+    {"replace picture", 24, 8, 8,
+     [](Document& d) {
+       d.objects.picture(1).pixels = SamplePicturePixels(4, 9, 9, false);
+       d.history.commit();
+     },
+     "Picture object"},
 };
 }  // namespace
 
@@ -354,7 +379,7 @@ TEST(DocumentHistory, ACoverSavedAfterUndoEqualsTheFileSavedBeforeTheChange) {
   Document d;
   Prepare(d, 8, 37, 23);
   ASSERT_TRUE(SaveFile(d, dir.file("before.cov")));
-  for (int k : {12, 0, 15, 10, 19}) kKinds[k].change(d);
+  for (int k : {12, 0, 15, 10, 19, 22, 23, 24}) kKinds[k].change(d);
   ASSERT_TRUE(SaveFile(d, dir.file("after.cov")));
   while (d.history.canUndo()) d.history.undo();
   ASSERT_TRUE(SaveFile(d, dir.file("undone.cov")));

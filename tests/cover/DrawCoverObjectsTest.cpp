@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cover/DrawCoverObjects.h"
+#include "cover/DrawPictureObject.h"
 #include "platform/device/RecordingDevice.h"
 
 namespace {
@@ -285,5 +286,123 @@ TEST_F(DrawCoverObjectsTest, TinyOutputKeepsAOnePixelFontAndHugeDistancesStayInR
   dc.calls.clear();
   Draw(0, 0, 10.0);
   EXPECT_EQ(dc.named("DrawText")[0].args[2], 2147483647);
+}
+
+// A 4 x 2 picture whose pixel (x, y) is the colour 0x0000YX (24 bits), or index 10 y + x (8 bits).
+std::shared_ptr<const PicturePixels> Pixels(int bits, std::vector<uint8_t> alpha = {}, int w = 4,
+                                            int h = 2) {
+  Dib dib;
+  NewDib(dib, w, h, bits, nullptr, 0);
+  for (int i = 0; i < PaletteEntryCount(bits); ++i)
+    SetDibColor(dib, i, uint8_t(i), 0, uint8_t(255 - i), false);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      SetDibPixel(dib, x, y, bits == 24 ? uint32_t(y << 4 | x) : 10 * y + x);
+  std::string error;
+  auto p = PicturePixels::Make(dib, std::move(alpha), error);
+  EXPECT_TRUE(p) << error;
+  return p;
+}
+
+// Blue of a premultiplied pixel of the recorded image: the picture's 0xYX code when opaque.
+int At(const RecordingDevice::Call& c, int x, int y) {
+  return c.row[size_t(4 * (y * c.args[2] + x))];
+}
+
+TEST_F(DrawCoverObjectsTest, PicturesFitTurnAndMirrorIntoTheirBoxAndAreClippedToIt) {
+  struct Case {
+    PictureFit fit;
+    int turns;
+    bool mirrorX, mirrorY;
+    Args placed;               // x, y, w, h of the image handed over
+    int topLeft, bottomRight;  // source codes 0xYX at its corners
+  } cases[] = {
+      {PictureFit::Contain, 0, false, false, {10, 22, 8, 4}, 0x00, 0x13},
+      {PictureFit::Cover, 0, false, false, {10, 20, 8, 8}, 0x01, 0x12},  // 16 x 8, middle kept
+      {PictureFit::Stretch, 0, false, false, {10, 20, 8, 8}, 0x00, 0x13},
+      {PictureFit::Contain, 1, false, false, {12, 20, 4, 8}, 0x10, 0x03},  // clockwise
+      {PictureFit::Contain, 3, false, false, {12, 20, 4, 8}, 0x03, 0x10},
+      {PictureFit::Contain, 2, false, false, {10, 22, 8, 4}, 0x13, 0x00},
+      {PictureFit::Stretch, 0, true, false, {10, 20, 8, 8}, 0x03, 0x10},
+      {PictureFit::Stretch, 0, false, true, {10, 20, 8, 8}, 0x10, 0x03},
+      {PictureFit::Stretch, 1, true, false, {10, 20, 8, 8}, 0x00, 0x13},  // turned, then mirrored
+  };
+  for (const Case& k : cases) {
+    PictureSettings s;
+    s.fit = k.fit, s.turns = uint8_t(k.turns), s.mirrorX = k.mirrorX, s.mirrorY = k.mirrorY;
+    s.keyed = true, s.key = 0xFFFFFF;  // a key no pixel has: every pixel handed over with alpha
+    table.clearAll();
+    ASSERT_EQ(table.createPicture(Pixels(24), 10 * 1024, 20 * 1024, 8 * 1024, 8 * 1024, s), 1);
+    dc.calls.clear();
+    Draw();
+    ASSERT_EQ(dc.count("DrawAlphaImage"), 1) << k.turns;
+    const RecordingDevice::Call c = dc.named("DrawAlphaImage")[0];
+    EXPECT_EQ(c.args, k.placed) << int(k.fit) << k.turns;
+    EXPECT_EQ(At(c, 0, 0), k.topLeft) << int(k.fit) << k.turns;
+    EXPECT_EQ(At(c, int(c.args[2]) - 1, int(c.args[3]) - 1), k.bottomRight)
+        << int(k.fit) << k.turns;
+    EXPECT_EQ(c.row[3], 255);
+  }
+  // Only the part the device shows is scaled.
+  dc.clipBox = RECT{12, 0, 14, 100};
+  dc.calls.clear();
+  Draw();
+  EXPECT_EQ(dc.named("DrawAlphaImage")[0].args, (Args{12, 20, 2, 8}));
+}
+
+TEST_F(DrawCoverObjectsTest, AlphaOpacityAndKeyColourLetTheCoverShowThrough) {
+  // Pixel codes 0x00 0x01 / 0x10 0x11; alpha 255, 128 / 0, 255.
+  PictureSettings s;
+  s.fit = PictureFit::Stretch;
+  s.opacity = 50;
+  s.keyed = true, s.key = 0x000011, s.tolerance = 0;  // the last pixel is the key
+  ASSERT_EQ(table.createPicture(Pixels(24, {255, 128, 0, 255}, 2, 2), 0, 0, 2048, 2048, s), 1);
+  Draw();
+  const RecordingDevice::Call c = dc.named("DrawAlphaImage")[0];
+  // Premultiplied blue, green, red, alpha of each pixel.
+  EXPECT_EQ(c.row, (std::vector<uint8_t>{0, 0, 0, 128, 0, 0, 0, 64, 0, 0, 0, 0, 0, 0, 0, 0}));
+  // Within the tolerance counts as the key; a device that cannot blend gets it over white.
+  table.picture(1).settings =
+      PictureSettings{PictureFit::Stretch, 0, false, false, 100, true, 0x12, 1};
+  dc.refuse.insert("DrawAlphaImage");
+  dc.calls.clear();
+  Draw();
+  EXPECT_EQ(dc.count("DrawAlphaImage"), 1);
+  EXPECT_GE(dc.count("StretchDIBits") + dc.count("SetDIBitsToDevice"), 1);
+}
+
+TEST_F(DrawCoverObjectsTest, OpaquePicturesKeepTheirPaletteAndAreScaledOncePerSize) {
+  Shape(1, 3, 0, 0, 1, 1);  // a rectangle below
+  ASSERT_EQ(table.createPicture(Pixels(8), 0, 0, 8 * 1024, 4 * 1024), 2);
+  CoverObject& o = table[2];
+  o.ShadowOn = true, o.ShadowDX = 3, o.ShadowDY = 1;  // picture pixels, as for shapes and texts
+  o.BorderOn = true, o.BorderColor = 0x0000FF, o.LineWidth = 2;
+  table.picture(2).settings.shadow = 0x102030;
+  Draw();
+  EXPECT_EQ(dc.count("DrawAlphaImage"), 0);
+  EXPECT_GE(dc.count("SetDIBitsToDevice") + dc.count("StretchDIBits"), 1);
+  // The scaled copy keeps the palette indices and is drawn again until the size changes.
+  const Dib& scaled = table.picture(2).pixels->cache().opaque;
+  const uint64_t first = table.picture(2).pixels->cache().key;
+  EXPECT_EQ(DibBitCount(scaled), 8);
+  EXPECT_EQ(GetDibPixel(scaled, 7, 3), 13u);
+  // Shadow below the picture, frame above it.
+  const auto rects = dc.named("Rectangle");
+  ASSERT_EQ(rects.size(), 3u);
+  EXPECT_EQ(rects[1].args, (Args{3, 1, 11, 5}));
+  EXPECT_EQ(rects[2].args, (Args{0, 0, 8, 4}));
+  EXPECT_EQ(dc.penColor, 0x0000FFu);
+  dc.calls.clear();
+  Draw();
+  EXPECT_EQ(table.picture(2).pixels->cache().key, first);
+  dc.calls.clear();
+  Draw(0, 0, 2.0);
+  EXPECT_EQ(dc.named("Rectangle")[2].args, (Args{0, 0, 16, 8}));
+  EXPECT_NE(table.picture(2).pixels->cache().key, first);
+  // A picture slot whose rectangle became another form is that form again.
+  table[2].SubKind = 1;
+  dc.calls.clear();
+  Draw();
+  EXPECT_EQ(dc.count("Ellipse"), 1);
 }
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include "cover/Editor.h"
 #include "cover/text/TextLines.h"
+#include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 // Line editor and effects dialog answered from a script.
@@ -529,3 +531,83 @@ TEST_F(EditorTest, EffectsDialogLoadsAFreshTextAndStoresOnOk) {
   EXPECT_EQ(Sel().ShadowDY, 12);
 }
 }  // namespace
+
+namespace {
+// A w x h 24-bit picture file whose top left pixel is 0x102030, the others white.
+std::string WritePicture(const TempDir& dir, const std::string& name, int w, int h) {
+  Dib dib;
+  NewWhiteDib(dib, w, h);
+  SetDibPixel(dib, 0, 0, 0x102030);
+  std::string error;
+  EXPECT_TRUE(SavePictureFile(dib, dir.file(name), 14, error)) << error;
+  FreeDib(dib);
+  return dir.file(name);
+}
+}  // namespace
+
+TEST_F(EditorTest, ThePictureToolAsksForAFileAndPlacesItWithThePicturePage) {
+  TempDir dir;
+  dialogs.fileAnswers = {std::nullopt, FileAnswer{dir.file("missing.png")},
+                         FileAnswer{WritePicture(dir, "wide.png", 30, 15)},
+                         FileAnswer{WritePicture(dir, "tall.png", 2, 8)}};
+  EXPECT_FALSE(ed.choosePicture());  // cancelled: nothing said
+  EXPECT_TRUE(dialogs.messages().empty());
+  EXPECT_FALSE(ed.choosePicture());
+  ASSERT_EQ(dialogs.messages().size(), 1u);
+  EXPECT_NE(dialogs.messages()[0].find("missing.png\" could not be opened"), std::string::npos);
+  ASSERT_TRUE(ed.choosePicture());
+  EXPECT_EQ(dialogs.lastFileRequest.kind, FileKind::Picture);
+  EXPECT_EQ(Place(Tool::Picture, 10, 20), 1);
+  EXPECT_EQ(ed.tool, Tool::Pointer);
+  ASSERT_TRUE(table.isPicture(1));
+  EXPECT_EQ(Sel().X, 10000);
+  EXPECT_EQ(Sel().W, 150000);  // the longer side 150 view pixels, in proportion
+  EXPECT_EQ(Sel().H, 75000);
+  EXPECT_EQ(Place(Tool::Picture, 50, 50), 1);  // nothing chosen: nothing placed
+  PanelState p = ed.refreshPanel();
+  EXPECT_TRUE(p.picturePage && p.objectPage && !p.kindPage && !p.textPage);
+  EXPECT_EQ(p.active, PropertyPage::Picture);
+
+  EXPECT_TRUE(ed.setPictureFit(1) && !ed.setPictureFit(3));
+  for (int i = 0; i < 5; ++i) EXPECT_TRUE(ed.turnPicture());
+  EXPECT_TRUE(ed.mirrorPicture(true) && ed.mirrorPicture(false) && ed.mirrorPicture(false));
+  EXPECT_TRUE(ed.setPictureOpacity(150) && ed.setPictureKeyed(true));
+  EXPECT_TRUE(ed.setPictureTolerance(300) && ed.setPictureFrame(true) && ed.setPictureShadow(true));
+  const PictureSettings& s = table.picture(1).settings;
+  EXPECT_EQ(s.fit, PictureFit::Cover);
+  EXPECT_EQ(s.turns, 1);
+  EXPECT_TRUE(s.mirrorX && !s.mirrorY);
+  EXPECT_EQ(s.opacity, 100);
+  EXPECT_EQ(s.key, 0x102030u);  // picked from the picture's corner
+  EXPECT_EQ(s.tolerance, 255);
+  p = ed.refreshPanel();
+  EXPECT_EQ(p.picture.fit, 1);
+  EXPECT_TRUE(p.picture.keyed && p.picture.frame && p.picture.shadow);
+
+  // "Replace picture..." keeps the box and the settings.
+  const auto before = table.picture(1).pixels;
+  EXPECT_TRUE(ed.replacePicture());
+  EXPECT_NE(table.picture(1).pixels, before);
+  EXPECT_EQ(table.picture(1).pixels->height(), 8);
+  EXPECT_EQ(Sel().W, 150000);
+  EXPECT_FALSE(ed.replacePicture());  // cancelled
+
+  // A shape is no picture; the menu places one where it opened.
+  Place(Tool::Object, 300, 200);
+  EXPECT_FALSE(ed.setPictureFit(2) || ed.turnPicture() || ed.setPictureFrame(true));
+  EXPECT_TRUE(ed.refreshPanel().kindPage);
+  dialogs.fileAnswers = {FileAnswer{dir.file("tall.png")}};
+  Click(310, 210, MouseButton::Right);
+  EXPECT_TRUE(ed.placePictureAt(ed.popup().x, ed.popup().y));
+  EXPECT_EQ(Sel().X, 310000);
+  EXPECT_EQ(Sel().H, 150000);
+  // A drag gives the box, whichever way it goes.
+  dialogs.fileAnswers = {FileAnswer{dir.file("tall.png")}};
+  ASSERT_TRUE(ed.choosePicture());
+  ed.tool = Tool::Picture;
+  Drag(120, 90, 20, 40);
+  EXPECT_EQ(Sel().X, 20000);
+  EXPECT_EQ(Sel().Y, 40000);
+  EXPECT_EQ(Sel().W, 100000);
+  EXPECT_EQ(Sel().H, 50000);
+}

@@ -117,6 +117,17 @@ TEST_F(ObjectTableTest, FrontAndBackExchangeSlots) {
   table.toFront();  // already on top: unchanged
   EXPECT_EQ(table[ObjectTable::kSlots].SubKind, 1);
   EXPECT_EQ(&table[5].Scales[0], &scales);
+  // A picture moves with its rectangle.
+  Dib dib;
+  NewWhiteDib(dib, 2, 2);
+  std::string error;
+  const int picture = table.createPicture(PicturePixels::Make(dib, {}, error), 0, 0, 5, 5);
+  ASSERT_EQ(picture, 1);
+  table.toFront();
+  EXPECT_TRUE(table.isPicture(ObjectTable::kSlots));
+  EXPECT_FALSE(table.picture(1).placed());
+  table.toBack();
+  EXPECT_TRUE(table.isPicture(1));
 }
 
 TEST_F(ObjectTableTest, HitTestFindsTheTopmostWithInclusiveBounds) {

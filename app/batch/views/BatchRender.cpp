@@ -84,7 +84,7 @@ int RunRenderCommand(const Args& args) {
   CoverContents contents;
   const CoverError error = ParseCover(source, contents);
   if (error != CoverError::None)
-    return Fail(kExitFailure, files[0] + ": " + CoverErrorText(error, files[0]));
+    return Fail(kExitFailure, files[0] + ": " + CoverErrorText(error, files[0], contents.why));
   Document doc;
   doc.setScreenDpi(ScreenDpi());
   CommitCover(doc, contents);

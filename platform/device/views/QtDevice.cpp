@@ -343,3 +343,12 @@ HPALETTE QtDevice::SelectPalette(HPALETTE palette, bool) {
 int QtDevice::RealizePalette() {
   return palette_ ? palette_->count : 0;
 }
+
+bool QtDevice::DrawAlphaImage(int x, int y, int w, int h, const uint8_t* bgra) {
+  if (!painter_) return false;
+  if (w <= 0 || h <= 0) return true;
+  // Premultiplied ARGB lies in memory as blue, green, red, alpha on little-endian machines.
+  const QImage image(bgra, w, h, w * 4, QImage::Format_ARGB32_Premultiplied);
+  painter_->drawImage(QPoint(x, y), image);
+  return true;
+}

@@ -66,6 +66,7 @@ class QtDevice : public Device {
   void TextOut(int x, int y, const std::string& text) override;
   int DrawText(const std::string& text, const RECT& rect, uint32_t format) override;
   bool SetTextOutline(int width) override;
+  bool DrawAlphaImage(int x, int y, int w, int h, const uint8_t* bgra) override;
   FontMetrics GetFontMetrics(const LogFont& font) override;
   std::vector<double> GetCharWidths(const LogFont& font, const std::string& text) override;
 

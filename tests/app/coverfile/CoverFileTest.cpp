@@ -120,6 +120,10 @@ TEST_F(CoverFileTest, DocumentsWithEveryKindOfObjectAndDepthComeBackUnchanged) {
     doc.scales.ViewZoom = 2.25;
     doc.scales.ViewScale = 47037.0 / 3;
     AddSampleObjects(doc);
+    // A picture object of the same depth in slot 11, with alpha when true colour.
+    doc.objects.createPicture(SamplePicturePixels(p.bits, p.width, p.height, p.bits == 24), 5, 6, 7,
+                              8);
+    doc.objects.selectedSlot = 0;  // an opened design selects nothing
     SetSamplePicture(doc, p.bits, p.width, p.height);
     const std::vector<uint8_t> saved = SavedBytes(doc);
 
@@ -127,7 +131,9 @@ TEST_F(CoverFileTest, DocumentsWithEveryKindOfObjectAndDepthComeBackUnchanged) {
     back.objects.selectedSlot = 4;
     ASSERT_TRUE(OpenFile(back, dir.file("x.cov"))) << p.bits;
     EXPECT_EQ(Snapshot(back), Snapshot(doc)) << p.bits;
-    EXPECT_EQ(back.objects.occupiedCount(), 16);
+    EXPECT_EQ(back.objects.occupiedCount(), 17);
+    ASSERT_TRUE(back.objects.isPicture(11));
+    EXPECT_EQ(back.objects.picture(11).pixels->alpha(), doc.objects.picture(11).pixels->alpha());
     EXPECT_EQ(back.objects[22].Text, doc.objects[22].Text);
     EXPECT_EQ(back.selRight, p.width - 1);
     EXPECT_EQ(back.selBottom, p.height - 1);

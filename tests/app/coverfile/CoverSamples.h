@@ -23,6 +23,19 @@ inline void SetSamplePicture(Document& doc, int bits, int width, int height) {
   doc.selBottom = height - 1;
 }
 
+// Pixels for a picture object, patterned like SetSamplePicture, with an alpha ramp when asked.
+inline std::shared_ptr<const PicturePixels> SamplePicturePixels(int bits, int width, int height,
+                                                                bool alpha) {
+  Document scratch;
+  SetSamplePicture(scratch, bits, width, height);
+  std::vector<uint8_t> ramp;
+  for (int i = 0; alpha && i < width * height; ++i) ramp.push_back(uint8_t(i * 37));
+  std::string error;
+  Dib dib = scratch.picture;
+  scratch.picture = Dib{};
+  return PicturePixels::Make(dib, std::move(ramp), error);
+}
+
 // An A4 page at 600 dpi, as the window's start-up gives it without a printer.
 inline void SetSamplePage(Document& doc) {
   doc.setPrinterPage(4960, 7016, 600, 600);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -8,6 +9,7 @@
 
 #include "cover/text/views/CurvedTextControls.h"
 #include "cover/views/ObjectMenu.h"
+#include "cover/views/PicturePage.h"
 #include "cover/views/PropertyPages.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
@@ -188,4 +190,40 @@ TEST_F(PropertyPagesTest, TheMenuOffersTheLayoutsArcsAndSpacingsOfTexts) {
   menu.load();
   EXPECT_FALSE(items->shapes[0]->isEnabled());
   EXPECT_FALSE(items->spacingMenu->isEnabled());
+}
+
+TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
+  pages.show();
+  Dib dib;
+  NewWhiteDib(dib, 4, 2);
+  std::string error;
+  ASSERT_EQ(table.createPicture(PicturePixels::Make(dib, {}, error), 0, 0, 9000, 9000), 1);
+  pages.refresh();
+  EXPECT_TRUE(Visible(pages.picturePage) && Visible(pages.objectPage));
+  EXPECT_FALSE(Visible(pages.shapePage) || Visible(pages.textPage));
+  EXPECT_EQ(pages.currentWidget(), pages.picturePage);
+  PicturePage& p = *pages.picturePage;
+  EXPECT_TRUE(p.fits[0]->isChecked());
+  EXPECT_FALSE(p.toleranceEdit->isEnabled());
+  ClickRadio(p.fits[2]);
+  p.opacityEdit->setValue(35);
+  p.keyedBox->setChecked(true);
+  QTest::mouseClick(p.turnButton, Qt::LeftButton);
+  QTest::mouseClick(p.flipButton, Qt::LeftButton);
+  p.frameBox->setChecked(true);
+  p.frameWidthEdit->setValue(4);
+  const PictureSettings& s = table.picture(1).settings;
+  EXPECT_EQ(s.fit, PictureFit::Stretch);
+  EXPECT_EQ(s.opacity, 35);
+  EXPECT_TRUE(s.keyed && s.mirrorY && !s.mirrorX);
+  EXPECT_EQ(s.key, 0xFFFFFFu);
+  EXPECT_EQ(s.turns, 1);
+  EXPECT_TRUE(table[1].BorderOn);
+  EXPECT_EQ(table[1].LineWidth, 4);
+  EXPECT_EQ(spy.count(), 7);
+  pages.refresh();
+  EXPECT_TRUE(p.toleranceEdit->isEnabled() && p.frameColorButton->isEnabled());
+  table.picture(1).settings = PictureSettings{};
+  pages.refresh();  // shows the state without firing a command
+  EXPECT_TRUE(p.opacityEdit->value() == 100 && spy.count() == 7);
 }

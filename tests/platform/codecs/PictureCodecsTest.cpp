@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <algorithm>
 
+#include "platform/codecs/PictureAlpha.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/codecs/TiffMemoryFile.h"
 #include "platform/dib/DibRows.h"
 #include "platform/dib/Halftone.h"
 #include "tests/platform/codecs/PictureSamples.h"
@@ -223,4 +226,101 @@ TEST(PictureCodecs, WritersStreamTheSameBytesInBoundedBlocks) {
   EXPECT_TRUE(held.patch(1, two, 2));
   EXPECT_FALSE(held.patch(2, two, 2));
   EXPECT_EQ(memory, (std::vector<uint8_t>{9, 1, 2}));
+}
+
+namespace {
+// 2 x 2 pixels, rows from the top: opaque red, half blue / clear green, three-quarter white.
+const uint8_t kRgba[16] = {255, 0, 0, 255, 0, 0, 255, 128, 0, 255, 0, 0, 255, 255, 255, 192};
+
+std::vector<uint8_t> Tga(bool rle, bool fromTop) {
+  std::vector<uint8_t> f = {0, 0,  uint8_t(rle ? 10 : 2),
+                            0, 0,  0,
+                            0, 0,  0,
+                            0, 0,  0,
+                            2, 0,  2,
+                            0, 32, uint8_t(8 | (fromTop ? 0x20 : 0))};
+  for (int row = 0; row < 2; ++row) {
+    const int y = fromTop ? row : 1 - row;
+    if (rle) f.push_back(1);  // a raw packet of two pixels
+    for (int x = 0; x < 2; ++x) {
+      const uint8_t* p = kRgba + 4 * (2 * y + x);
+      f.insert(f.end(), {p[2], p[1], p[0], p[3]});
+    }
+  }
+  return f;
+}
+
+std::vector<uint8_t> Png() {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  image.width = image.height = 2;
+  image.format = PNG_FORMAT_RGBA;
+  png_alloc_size_t size = 0;
+  png_image_write_to_memory(&image, nullptr, &size, 0, kRgba, 0, nullptr);
+  std::vector<uint8_t> out(size);
+  EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, kRgba, 0, nullptr));
+  out.resize(size);
+  return out;
+}
+
+std::vector<uint8_t> Tiff() {
+  std::vector<uint8_t> out;
+  TiffMemoryFile f;
+  f.out = &out;
+  TIFF* tif = OpenTiffMemory(f, "w");
+  const uint16_t extra[1] = {EXTRASAMPLE_UNASSALPHA};
+  TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, 2u);
+  TIFFSetField(tif, TIFFTAG_IMAGELENGTH, 2u);
+  TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 4);
+  TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8);
+  TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+  TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+  TIFFSetField(tif, TIFFTAG_EXTRASAMPLES, 1, extra);
+  TIFFSetField(tif, TIFFTAG_ROWSPERSTRIP, 2);
+  for (uint32_t y = 0; y < 2; ++y)
+    TIFFWriteScanline(tif, const_cast<uint8_t*>(kRgba + 8 * y), y, 0);
+  TIFFClose(tif);
+  return out;
+}
+}  // namespace
+
+TEST(PictureAlpha, PngTiffAndTgaKeepTheirAlphaAndUnblendedColours) {
+  using Reader = bool (*)(ByteView, Dib&, std::vector<uint8_t>&, std::string&);
+  const struct {
+    const char* name;
+    std::vector<uint8_t> file;
+    Reader read;
+    int slack;  // TIFF colours come back from premultiplied values
+  } cases[] = {{"png", Png(), ReadPngWithAlpha, 0},
+               {"tiff", Tiff(), ReadTiffWithAlpha, 2},
+               {"tga", Tga(false, false), ReadTgaWithAlpha, 0},
+               {"tga from the top", Tga(false, true), ReadTgaWithAlpha, 0},
+               {"tga rle", Tga(true, false), ReadTgaWithAlpha, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    OwnedDib dib;
+    std::vector<uint8_t> alpha;
+    std::string error;
+    ASSERT_TRUE(c.read(ByteView{c.file.data(), c.file.size()}, dib.dib, alpha, error)) << error;
+    EXPECT_EQ(alpha, (std::vector<uint8_t>{255, 128, 0, 192}));
+    for (int i = 0; i < 4; ++i) {
+      if (kRgba[4 * i + 3] == 0) continue;  // no colour is left under a clear pixel
+      const uint32_t v = GetDibPixel(dib.dib, i % 2, i / 2);
+      EXPECT_NEAR(int(v >> 16), kRgba[4 * i], c.slack) << i;
+      EXPECT_NEAR(int(v & 255), kRgba[4 * i + 2], c.slack) << i;
+    }
+  }
+  // A cut file is refused with a reason; a file without alpha leaves it to the plain reader.
+  std::vector<uint8_t> cut = Tga(true, false);
+  cut.resize(cut.size() - 3);
+  OwnedDib dib;
+  std::vector<uint8_t> alpha;
+  std::string error;
+  EXPECT_FALSE(ReadTgaWithAlpha(ByteView{cut.data(), cut.size()}, dib.dib, alpha, error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(alpha.empty() && !dib.dib.Bits);
+  std::vector<uint8_t> opaque = Tga(false, false);
+  opaque[17] = 0;
+  EXPECT_FALSE(ReadTgaWithAlpha(ByteView{opaque.data(), opaque.size()}, dib.dib, alpha, error));
+  EXPECT_TRUE(error.empty());
 }

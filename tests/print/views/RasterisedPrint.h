@@ -69,19 +69,25 @@ inline std::vector<QImage> Rasterise(const std::string& pdf, int dpi, const Temp
   return pages;
 }
 
-// Prints `r` into a PDF with every element and its bleed in solid red (with `coverOnly`, only
-// the cover: a square as wide as the element from its top left corner); the pages as pictures.
-inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
-                                    const PrinterChoice& paper = {}, bool coverOnly = false) {
+// Prints `r` into a PDF with the cover of `job` in every element; the pages as pictures.
+inline std::vector<QImage> PrintCover(PrintRequest r, const TempDir& dir, const CoverJob& job,
+                                      const PrinterChoice& paper = {}) {
   const std::string pdf = dir.file("out.pdf");
-  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QPainter& p, const PixelRect& c, int, int) {
-                 p.fillRect(coverOnly ? QRect(c.x, c.y, c.w, c.h) : kEverywhere, Qt::red);
-               }};
   auto printer = MakeJobPrinter(paper, pdf, kPrintDpi);
-  const PrintResult result = PrintSheets(*printer, r, red);
+  const PrintResult result = PrintSheets(*printer, r, job);
   EXPECT_TRUE(result.ok) << result.error;
   printer.reset();
   return Rasterise(pdf, int(kRasterDpi), dir);
+}
+
+// Every element and its bleed in solid red (with `coverOnly`, only the cover: a square as wide
+// as the element from its top left corner).
+inline std::vector<QImage> PrintRed(PrintRequest r, const TempDir& dir,
+                                    const PrinterChoice& paper = {}, bool coverOnly = false) {
+  CoverJob red{{100, 0, 0}, 1, 1, [coverOnly](QPainter& p, const PixelRect& c, int, int) {
+                 p.fillRect(coverOnly ? QRect(c.x, c.y, c.w, c.h) : kEverywhere, Qt::red);
+               }};
+  return PrintCover(r, dir, red, paper);
 }
 
 enum Ink { White, Red, Dark };

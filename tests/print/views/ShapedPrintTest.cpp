@@ -5,6 +5,7 @@
 
 #include "picture/DrawDib.h"
 #include "platform/dib/Halftone.h"
+#include "print/views/CoverDrawer.h"
 #include "tests/print/views/RasterisedPrint.h"
 
 namespace {
@@ -248,4 +249,38 @@ TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth
     EXPECT_EQ(Shell("pdffonts '" + pdf + "' | grep -c LiberationSans"), "1\n");
     EXPECT_EQ(Shell("pdftotext '" + pdf + "' - | grep -o 'Proof print' | wc -l"), "4\n");
   }
+}
+
+TEST(ShapedPrintTest, PictureObjectsPrintInTheirBoxClippedToTheDisc) {
+  // A red cover; over its top half a 2 x 1 picture: blue, and white left out as the key colour.
+  Dib cover, logo;
+  NewDib(cover, 100, 100, 24, nullptr, 0);
+  for (int y = 0; y < 100; ++y)
+    for (int x = 0; x < 100; ++x) SetDibPixel(cover, x, y, 0xFF0000);
+  NewWhiteDib(logo, 2, 1);
+  SetDibPixel(logo, 0, 0, 0x0000FF);
+  std::string error;
+  CoverScales scales;
+  ObjectTable table(scales);
+  PictureSettings s;
+  s.fit = PictureFit::Stretch;
+  s.keyed = true;
+  const int32_t side = int32_t(100 * scales.BaseScale);
+  ASSERT_EQ(table.createPicture(PicturePixels::Make(logo, {}, error), 0, 0, side, side / 2, s), 1);
+  const double outer = 117, hole = 41;
+  PrintRequest r;
+  r.format = Box(outer, outer, 1, 1, outer, outer);
+  r.details.shape = {ShapeKind::Disc, 0, outer, hole};
+  TempDir dir;
+  const auto pages =
+      PrintCover(r, dir, CoverJob{{100, 0, 0}, 100, 100, MakeCoverDrawer(cover, table)});
+  FreeDib(cover);
+  ASSERT_EQ(pages.size(), 1u);
+  const double cx = 20 + outer / 2, cy = 15 + outer / 2;
+  const QColor blue = pages[0].pixelColor(int((cx - 25) * kPx), int((cy - 25) * kPx));
+  EXPECT_TRUE(blue.blue() > 200 && blue.red() < 80) << blue.name().toStdString();
+  EXPECT_EQ(InkAt(pages[0], cx + 25, cy - 25), Red);    // the key colour shows the cover
+  EXPECT_EQ(InkAt(pages[0], cx, cy + 35), Red);         // below the box
+  EXPECT_EQ(InkAt(pages[0], cx - 55, cy - 55), White);  // in the box, outside the disc
+  EXPECT_EQ(InkAt(pages[0], cx - 5, cy - 5), White);    // in the hole
 }

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "app/batch/BatchCommands.h"
+#include "app/batch/BatchPlacePicture.h"
 #include "app/batch/views/ToolkitCommands.h"
 #include "app/coverfile/CoverFile.h"
 #include "tests/support/TestFiles.h"
@@ -13,13 +14,16 @@ struct Outcome {
   int code;
   std::string err;
 };
-Outcome Render(const Args& args) {
+Outcome RunCommand(const char* command, const Args& args) {
   RegisterToolkitCommands();
   testing::internal::CaptureStderr();
-  Args all{"render"};
+  Args all{command};
   all.insert(all.end(), args.begin(), args.end());
   const int code = RunBatch(all);
   return {code, testing::internal::GetCapturedStderr()};
+}
+Outcome Render(const Args& args) {
+  return RunCommand("render", args);
 }
 
 // The start picture with a red rectangle over (10, 20)-(40, 50) and a note.
@@ -88,4 +92,89 @@ TEST(BatchRender, FailuresGiveOneLineAndTheirExitCode) {
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   EXPECT_FALSE(std::filesystem::exists(dir.file("o.png")));
+}
+
+namespace {
+// A 4 x 2 logo: two blue columns, a grey one and a green one with alpha 0.
+void WriteLogo(const std::string& path) {
+  QImage logo(4, 2, QImage::Format_ARGB32);
+  for (int y = 0; y < 2; ++y) {
+    logo.setPixel(0, y, 0xFF0000FFu);
+    logo.setPixel(1, y, 0xFF0000FFu);
+    logo.setPixel(2, y, 0xFF808080u);
+    logo.setPixel(3, y, 0x0000FF00u);
+  }
+  ASSERT_TRUE(logo.save(QString::fromStdString(path), "PNG"));
+}
+}  // namespace
+
+TEST(BatchPlacePicture, ThePictureCoversTheBoxExceptItsClearAndKeyedPixels) {
+  TempDir dir;
+  WriteCover(dir.file("c.cov"));
+  WriteLogo(dir.file("logo.png"));
+  // Beside the red rectangle (10, 20)-(40, 50), below it in the stacking order, each logo
+  // pixel 10 x 10.
+  Outcome r = RunCommand("place-picture",
+                         {dir.file("c.cov"), dir.file("logo.png"), "--box", "30,20,40,20", "--fit",
+                          "stretch", "--transparent", "858080:5", "--out", dir.file("p.cov")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = Render({dir.file("p.cov"), dir.file("out.png")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  QImage img(QString::fromStdString(dir.file("out.png")));
+  EXPECT_EQ(img.pixel(35, 25), 0xFFFF0000u);  // the rectangle above it
+  EXPECT_EQ(img.pixel(45, 25), 0xFF0000FFu);  // the logo
+  EXPECT_EQ(img.pixel(55, 25), 0xFFFFFFFFu);  // its key colour shows the picture
+  EXPECT_EQ(img.pixel(65, 25), 0xFFFFFFFFu);  // so do its clear pixels
+  EXPECT_EQ(img.pixel(45, 45), 0xFFFFFFFFu);  // below the box
+  // Half opacity, the whole picture kept in proportion: 40 x 20 in the middle of 40 x 40.
+  r = RunCommand("place-picture", {dir.file("c.cov"), dir.file("logo.png"), "--box",
+                                   "100,100,40,40", "--opacity", "50"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = Render({dir.file("c.cov"), dir.file("half.png")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  img.load(QString::fromStdString(dir.file("half.png")));
+  EXPECT_EQ(img.pixel(105, 105), 0xFFFFFFFFu);  // above the picture, inside the box
+  EXPECT_NEAR(qRed(img.pixel(105, 115)), 128, 2);
+  EXPECT_EQ(qBlue(img.pixel(105, 115)), 255);
+  EXPECT_NEAR(qRed(img.pixel(125, 125)), 192, 2);  // grey at half
+}
+
+TEST(BatchPlacePicture, BadArgumentsAndFilesGiveOneLineAndTheirExitCode) {
+  TempDir dir;
+  WriteCover(dir.file("c.cov"));
+  WriteLogo(dir.file("logo.png"));
+  WriteBytes(dir.file("bad.png"), std::vector<uint8_t>(300, 'x'));
+  const std::string c = dir.file("c.cov"), logo = dir.file("logo.png");
+  const struct {
+    Args args;
+    int code;
+    const char* says;
+  } cases[] = {
+      {{c}, 2, "place-picture"},
+      {{c, logo}, 2, "--box"},
+      {{c, logo, "--box", "1,2,0,4"}, 2, "--box"},
+      {{c, logo, "--box", "1,2,3,4", "--fit", "fill"}, 2, "--fit"},
+      {{c, logo, "--box", "1,2,3,4", "--opacity", "101"}, 2, "--opacity"},
+      {{c, logo, "--box", "1,2,3,4", "--transparent", "FFFFFF:256"}, 2, "--transparent"},
+      {{dir.file("missing.cov"), logo, "--box", "1,2,3,4"}, 1, "missing.cov"},
+      {{c, dir.file("bad.png"), "--box", "1,2,3,4"}, 1, "bad.png"},
+      {{c, logo, "--box", "1,2,3,4", "--out", dir.file("none/o.cov")}, 1, "o.cov"},
+  };
+  const std::vector<uint8_t> before = ReadBytes(c);
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.args.back());
+    const Outcome r = RunCommand("place-picture", k.args);
+    EXPECT_EQ(r.code, k.code);
+    EXPECT_NE(r.err.find(k.says), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+  }
+  EXPECT_EQ(ReadBytes(c), before);
+  PicturePlacement p;
+  std::string error;
+  ASSERT_TRUE(ParsePicturePlacement(
+      {"--transparent", "a0b1C2:17", "--fit", "cover", "--box", "-5,6,7,8"}, p, error));
+  EXPECT_EQ(p.settings.key, 0xA0B1C2u);
+  EXPECT_EQ(p.settings.tolerance, 17);
+  EXPECT_EQ(p.settings.fit, PictureFit::Cover);
+  EXPECT_EQ(p.box[0], -5);
 }
