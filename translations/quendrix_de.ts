@@ -1654,10 +1654,6 @@ Befehle:
         <source>there is not enough memory to convert the picture</source>
         <translation>es ist nicht genug Speicher vorhanden, um das Bild umzuwandeln</translation>
     </message>
-    <message>
-        <source>there is not enough memory</source>
-        <translation>es ist nicht genug Speicher vorhanden</translation>
-    </message>
 </context>
 <context>
     <name>KeptFiles</name>
@@ -3989,6 +3985,14 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>Places a picture file: choose it, then click where it goes</source>
         <translation>Platziert eine Bilddatei: wählen Sie sie aus und klicken Sie dann, wohin sie kommt</translation>
+    </message>
+    <message>
+        <source>Show values</source>
+        <translation>Werte zeigen</translation>
+    </message>
+    <message>
+        <source>Shows fields such as {n} with the values of the first printed copy</source>
+        <translation>Zeigt Felder wie {n} mit den Werten des ersten gedruckten Exemplars</translation>
     </message>
 </context>
 <context>

@@ -152,6 +152,9 @@ void MainWindow::buildWindow() {
   textsView_ =
       new TextsView({doc_.picture, doc_.objects, doc_.pageWidth, doc_.pageHeight}, *coverDialogs_);
   pages_[kTextsTab]->setContent(textsView_);
+  textsView_->setFieldValues([this]() -> const FieldValues& {
+    return doc_.copyFields.values(0, printPanel_ ? printPanel_->jobCopies() : 1);
+  });
   textsView_->setPrintGuide([this] {
     return CoverPrintGuide(paperPanel_->selectedFormat(), paperPanel_->selectedDetails(),
                            paperPanel_->coverSettings(), DibWidth(doc_.picture));

@@ -64,6 +64,13 @@ TextsToolBar::TextsToolBar(QWidget* parent) : QWidget(parent) {
   guideButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   layout->addSpacing(8);
   layout->addWidget(guideButton);
+  valuesButton = new QToolButton(this);
+  valuesButton->setText(QCoreApplication::translate("TextsToolBar", "Show values"));
+  valuesButton->setToolTip(QCoreApplication::translate(
+      "TextsToolBar", "Shows fields such as {n} with the values of the first printed copy"));
+  valuesButton->setCheckable(true);
+  valuesButton->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  layout->addWidget(valuesButton);
   printedSizeLine = new QLabel(this);
   printedSizeLine->setObjectName(QStringLiteral("PrintedSize"));
   printedSizeLine->setWordWrap(true);

@@ -20,6 +20,7 @@ class TextsToolBar : public QWidget {
   std::array<QToolButton*, 7> buttons{};   // in the order of enum Tool
   QToolButton* trackListButton = nullptr;  // a command, not a tool
   QToolButton* guideButton = nullptr;      // shows where the printed element falls, never printed
+  QToolButton* valuesButton = nullptr;     // shows the texts' fields with the first copy's values
   QLabel* printedSizeLine = nullptr;       // the selected object's size and font as printed
 
  signals:

@@ -9,8 +9,10 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <algorithm>
+#include <optional>
 
 #include "cover/Truncate.h"
+#include "cover/merge/FilledTexts.h"
 #include "cover/text/CoverText.h"
 #include "cover/tracks/TrackTexts.h"
 #include "cover/tracks/views/TrackListDialog.h"
@@ -133,6 +135,7 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
     toolBar->setTool(t);
   });
   connect(toolBar->guideButton, &QToolButton::toggled, this, &TextsView::repaintView);
+  connect(toolBar->valuesButton, &QToolButton::toggled, this, &TextsView::repaintView);
   connect(propertyPages, &PropertyPages::changed, this, &TextsView::repaintView);
   connect(objectMenu, &ObjectMenu::changed, this, &TextsView::repaintView);
   connect(propertyPages, &PropertyPages::changed, this, &TextsView::commitStep);
@@ -192,8 +195,12 @@ void TextsView::paintView(const QRect& exposed) {
     paintUnbuffered(exposed);
     return;
   }
-  PaintCover(viewBuffer_, doc_.picture, doc_.objects, editor_.viewRenderScale(), editor_.fontDpi,
-             paintBox->logicalDpiX());
+  {
+    std::optional<FilledTexts> shown;  // the fields as the first copy prints them
+    if (values_ && toolBar->valuesButton->isChecked()) shown.emplace(doc_.objects, values_());
+    PaintCover(viewBuffer_, doc_.picture, doc_.objects, editor_.viewRenderScale(), editor_.fontDpi,
+               paintBox->logicalDpiX());
+  }
   {
     QPainter buffer(&viewBuffer_);
     paintGuide(buffer);
@@ -205,8 +212,12 @@ void TextsView::paintView(const QRect& exposed) {
 void TextsView::paintUnbuffered(const QRect& exposed) {
   QPainter painter(paintBox);
   painter.setClipRect(exposed);
-  PaintCover(painter, paintBox->width(), paintBox->height(), doc_.picture, doc_.objects,
-             editor_.viewRenderScale(), editor_.fontDpi, paintBox->logicalDpiX());
+  {
+    std::optional<FilledTexts> shown;
+    if (values_ && toolBar->valuesButton->isChecked()) shown.emplace(doc_.objects, values_());
+    PaintCover(painter, paintBox->width(), paintBox->height(), doc_.picture, doc_.objects,
+               editor_.viewRenderScale(), editor_.fontDpi, paintBox->logicalDpiX());
+  }
   paintGuide(painter);
   PaintSelection(painter, editor_.selectionFrame(0, 0));
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "cover/Editor.h"
+#include "cover/merge/TextFields.h"
 #include "platform/History.h"
 #include "platform/dib/Dib.h"
 
@@ -79,6 +80,8 @@ class TextsView : public QWidget {
   void setHistory(History* history) { history_ = history; }
   // Supplies the outline guide and the printed sizes for the current format.
   void setPrintGuide(std::function<PrintGuide()> guide) { guide_ = std::move(guide); }
+  // Supplies the first copy's values, which "Show values" puts in place of the fields.
+  void setFieldValues(std::function<const FieldValues&()> values) { values_ = std::move(values); }
 
   // The paint handler, run in the paint box's paint event.
   void paintView(const QRect& exposed);
@@ -115,6 +118,7 @@ class TextsView : public QWidget {
   void paintGuide(QPainter& p);
   void updatePrintedSize(double mmPerPixel);
   std::function<PrintGuide()> guide_;
+  std::function<const FieldValues&()> values_;
   // Ends a command: what it changed becomes one step; a drag ends with its release.
   void commitStep();
   History* history_ = nullptr;

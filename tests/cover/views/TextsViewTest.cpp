@@ -332,3 +332,26 @@ TEST_F(TextsViewTest, TheOutlineGuideShowsOnlyWhenAskedAndTheSizesLineFollowsThe
   const QImage printed = RenderCover(picture, table, 100, view->logicalDpiX(), error);
   EXPECT_EQ(printed.pixel(60, 100), 0xFFFFFFFFu);
 }
+
+TEST_F(TextsViewTest, ShowValuesPaintsTheFirstCopysValuesAndKeepsTheFields) {
+  CoverObject& o = table[1];
+  o.Kind = kText;
+  o.Text = "No. {n}";
+  o.FontName = "Liberation Sans";
+  o.FontSize = 30;
+  o.X = o.Y = int32_t(10 * kBase), o.W = int32_t(250 * kBase), o.H = int32_t(80 * kBase);
+  const FieldValues first{88, 100, "", nullptr};
+  view->setFieldValues([&]() -> const FieldValues& { return first; });
+  view->repaintView();
+  Settle();
+  const QImage written = view->viewBuffer();
+  QTest::mouseClick(view->toolBar->valuesButton, Qt::LeftButton);
+  Settle();
+  const QImage shown = view->viewBuffer();
+  EXPECT_NE(shown, written);
+  EXPECT_EQ(o.Text, "No. {n}");  // the document keeps its field
+  o.Text = "No. 88";
+  QTest::mouseClick(view->toolBar->valuesButton, Qt::LeftButton);
+  Settle();
+  EXPECT_EQ(view->viewBuffer(), shown);
+}
