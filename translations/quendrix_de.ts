@@ -1157,6 +1157,18 @@ Befehle:
         <source>impossible grid</source>
         <translation>unmögliches Raster</translation>
     </message>
+    <message>
+        <source>a printable disc is one disc</source>
+        <translation>ein bedruckbarer Rohling ist eine einzelne Scheibe</translation>
+    </message>
+    <message>
+        <source>a printable disc is 76 to 120 mm wide</source>
+        <translation>ein bedruckbarer Rohling ist 76 bis 120 mm breit</translation>
+    </message>
+    <message>
+        <source>a printable disc&apos;s hub is at most 46 mm wide</source>
+        <translation>der Innenring eines bedruckbaren Rohlings ist höchstens 46 mm breit</translation>
+    </message>
 </context>
 <context>
     <name>FormatShapeEditor</name>

@@ -76,6 +76,30 @@ TEST(StarterPaperTest, DiscSheetsHaveTheirLabelTemplatesGeometry) {
   }
 }
 
+TEST(StarterPaperTest, PrintableDiscsAreCentredOnTheirDiscPages) {
+  const PaperLoadResult starter = StarterCatalogue();
+  struct Want {
+    const char* name;
+    double page, outer;
+  };
+  for (const Want& w : {Want{"Printable CD/DVD 120 mm (disc tray)", 120, 118},
+                        Want{"Printable mini CD 80 mm (disc tray)", 80, 78}}) {
+    SCOPED_TRACE(w.name);
+    size_t i = 0;
+    while (i < starter.formats.size() && starter.formats[i].name != w.name) ++i;
+    ASSERT_LT(i, starter.formats.size());
+    const PaperFormat& t = starter.formats[i];
+    const FormatDetails& d = starter.details[i];
+    EXPECT_TRUE(d.printableDisc);
+    EXPECT_EQ(d.shape.holeDiameter, 22);
+    EXPECT_EQ(d.shape.outerDiameter, w.outer);
+    EXPECT_EQ(d.sheetWidth, w.page);
+    EXPECT_EQ(t.leftMargin, (w.page - w.outer) / 2);
+    EXPECT_EQ(t.topMargin, t.leftMargin);
+    EXPECT_TRUE(CheckDetails(t, d).empty());
+  }
+}
+
 TEST(StarterPaperTest, TheUsersFileWinsAndIsNeverWritten) {
   TempDir dir;
   const std::string user = dir.file("paper.dat"), starter = dir.file("starter.dat");
