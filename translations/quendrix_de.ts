@@ -984,6 +984,21 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>DiscTray</name>
+    <message>
+        <source>a disc page size and a disc tray slot</source>
+        <translation>ein Seitenformat für Rohlinge und einen Schacht für die Rohlingschublade</translation>
+    </message>
+    <message>
+        <source>a disc page size that holds the disc</source>
+        <translation>ein Seitenformat für Rohlinge, in das der Rohling passt</translation>
+    </message>
+    <message>
+        <source>a disc tray slot</source>
+        <translation>einen Schacht für die Rohlingschublade</translation>
+    </message>
+</context>
+<context>
     <name>DocumentCommands</name>
     <message>
         <source>Save Cover as</source>
@@ -2989,6 +3004,17 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
     <message>
         <source>To the back</source>
         <translation>Nach hinten</translation>
+    </message>
+</context>
+<context>
+    <name>QueueOptions</name>
+    <message>
+        <source>its driver description cannot be read: </source>
+        <translation>seine Treiberbeschreibung kann nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <source>CUPS gives no driver description for it (</source>
+        <translation>CUPS liefert keine Treiberbeschreibung dafür (</translation>
     </message>
 </context>
 <context>
