@@ -984,6 +984,37 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>DiscShifts</name>
+    <message>
+        <source>The disc tray centrings %1 are damaged (%2); the printers after the damage print discs without correction.</source>
+        <translation>Die Zentrierungen der Rohlingschublade %1 sind beschädigt (%2); die Drucker nach der Beschädigung drucken Rohlinge ohne Korrektur.</translation>
+    </message>
+    <message>
+        <source>not a disc tray centrings file</source>
+        <translation>keine Datei mit Zentrierungen der Rohlingschublade</translation>
+    </message>
+    <message>
+        <source>impossible number of printers</source>
+        <translation type="unfinished">unmögliche Anzahl von Druckern</translation>
+    </message>
+    <message>
+        <source>entry %1 has no readable name</source>
+        <translation>Eintrag %1 hat keinen lesbaren Namen</translation>
+    </message>
+    <message>
+        <source>entry %1 is damaged</source>
+        <translation>Eintrag %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>bytes after the last entry</source>
+        <translation type="unfinished">Bytes nach dem letzten Eintrag</translation>
+    </message>
+    <message>
+        <source>The printer name %1 is longer than 255 bytes; its disc tray centring cannot be kept.</source>
+        <translation>Der Druckername %1 ist länger als 255 Byte; seine Zentrierung der Rohlingschublade kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>DiscTray</name>
     <message>
         <source>a disc page size and a disc tray slot</source>

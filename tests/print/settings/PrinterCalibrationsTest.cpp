@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "print/settings/DiscShifts.h"
 #include "print/settings/PrinterCalibrations.h"
 #include "tests/support/TestFiles.h"
 
@@ -104,4 +105,37 @@ TEST(PrinterCalibrationsTest, ANameTheFileCannotHoldIsRefusedNotCut) {
   EXPECT_EQ(saved.outcome, KeptWrite::NotWritten);
   EXPECT_NE(saved.message.find("longer than 255 bytes"), std::string::npos);
   EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST(PrinterCalibrationsTest, DiscTrayCentringsAreKeptPerPrinterBesideOptionsDat) {
+  TempDir dir;
+  const std::string file = DiscShiftsFileFor(dir.file("options.dat"));
+  EXPECT_EQ(file, dir.file("options-discs.dat"));
+  std::vector<PrinterDiscShift> entries;
+  SetDiscShift(entries, "Photo", {1.5, -0.25});
+  SetDiscShift(entries, "Office", {0.5, 0});
+  SetDiscShift(entries, "Office", {});  // no shift: no entry
+  ASSERT_TRUE(SaveDiscShifts(file, entries).written());
+  const DiscShiftsLoad load = LoadDiscShifts(file);
+  EXPECT_EQ(load.message, "");
+  EXPECT_EQ(load.entries, entries);
+  EXPECT_EQ(DiscShiftFor(load.entries, "Photo"), (DiscShift{1.5, -0.25}));
+  EXPECT_EQ(DiscShiftFor(load.entries, "Office"), DiscShift{});
+  EXPECT_EQ(DiscShiftFor(load.entries, ""), DiscShift{});  // a PDF file
+
+  // Damage keeps the entries before it; values beyond 10 mm are damage.
+  SetDiscShift(entries, "Office", {0.5, 2});
+  const std::vector<uint8_t> good = EncodeDiscShifts(entries);
+  std::vector<uint8_t> far = good;
+  const double tooFar = 10.5;
+  std::memcpy(far.data() + good.size() - 8, &tooFar, 8);
+  for (const auto& [bytes, kept] :
+       {std::pair{std::vector<uint8_t>(good.begin(), good.end() - 1), 1u}, std::pair{far, 1u},
+        std::pair{std::vector<uint8_t>(good.begin(), good.begin() + 9), 0u}}) {
+    const DiscShiftsLoad r = ParseDiscShifts(bytes, "f");
+    EXPECT_EQ(r.entries.size(), kept);
+    EXPECT_NE(r.message.find("damaged"), std::string::npos);
+  }
+  ASSERT_TRUE(SaveDiscShifts(file, {}).written());
+  EXPECT_FALSE(std::filesystem::exists(file));
 }
