@@ -94,3 +94,42 @@ DiscJob PlanDiscPdf(double page, const DiscShift& seen) {
   job.moveDown = -seen.down;
   return job;
 }
+
+void UseDiscTray(PrinterChoice& choice, const DiscJob& job) {
+  std::vector<std::string> kept;
+  for (size_t i = 0; i + 1 < choice.driverOptions.size(); i += 2) {
+    bool replaced = choice.driverOptions[i] == "PageRegion";
+    for (const auto& [name, value] : job.options)
+      replaced = replaced || name == choice.driverOptions[i];
+    if (!replaced) kept.insert(kept.end(), {choice.driverOptions[i], choice.driverOptions[i + 1]});
+  }
+  for (const auto& [name, value] : job.options) {
+    kept.insert(kept.end(), {name, value});
+    if (name == "PageSize") choice.paperKey = choice.paperName = value;
+  }
+  choice.driverOptions = std::move(kept);
+  choice.paperWidthPt = job.pageWidth / kPointMm;
+  choice.paperHeightPt = job.pageHeight / kPointMm;
+  choice.landscape = false;
+  choice.paperSource = -1;  // the slot is the driver's InputSlot
+}
+
+void PlaceDiscOnPage(PrintRequest& request, const DiscJob& job) {
+  FormatDetails& d = request.details;
+  if (job.pageWidth > 0) {
+    d.sheetWidth = job.pageWidth;
+    d.sheetHeight = job.pageHeight;
+  }
+  PaperFormat& f = request.format;
+  f.leftMargin = (d.sheetWidth - f.width) / 2 + job.moveRight;
+  f.topMargin = (d.sheetHeight - f.height) / 2 + job.moveDown;
+  request.calibration = Calibration{};
+}
+
+std::string NoDiscModeText(const std::string& queue, const std::string& missing) {
+  return FillIn(Translate("DiscTray",
+                          "The printer %1 cannot print on discs: its driver lacks %2. Choose "
+                          "a printer with a disc tray, or print the same page on plain paper to "
+                          "try the layout."),
+                {queue, missing});
+}

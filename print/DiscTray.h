@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dialogs/Dialogs.h"
+#include "print/PrintJobPlan.h"
 #include "print/QueueOptions.h"
 
 // The centring of one printer's disc tray: how far its prints land right and down, in mm.
@@ -26,3 +28,11 @@ struct DiscJob {
 DiscJob PlanDiscJob(const QueueOptions& queue, double outer, double hub, const DiscShift& seen);
 // The move that undoes `seen` when no driver helps: the drawing shifted left and up by it.
 DiscJob PlanDiscPdf(double page, const DiscShift& seen);
+
+// The printer choice with the disc page and the driver's disc settings; the rest stays.
+void UseDiscTray(PrinterChoice& choice, const DiscJob& job);
+// The disc centred on the job's page (the driver's disc page, else the format's own) and moved
+// as `job` says; a disc in its tray takes no sheet calibration.
+void PlaceDiscOnPage(PrintRequest& request, const DiscJob& job);
+// What the user hears of a printer whose driver offers no disc mode.
+std::string NoDiscModeText(const std::string& queue, const std::string& missing);

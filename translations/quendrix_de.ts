@@ -134,6 +134,20 @@ Breite %4 mm
 Höhe %5 mm
 </translation>
     </message>
+    <message>
+        <source>--disc-shift takes X,Y: mm right and down, each from -10 to 10: </source>
+        <translation>--disc-shift nimmt X,Y: mm nach rechts und nach unten, jeweils von -10 bis 10: </translation>
+    </message>
+    <message>
+        <source>--disc-shift and --disc-test need --printer NAME</source>
+        <translation>--disc-shift und --disc-test brauchen --printer NAME</translation>
+    </message>
+    <message>
+        <source>disc tray %1 mm right, %2 mm down
+</source>
+        <translation>Rohlingschublade %1 mm nach rechts, %2 mm nach unten
+</translation>
+    </message>
 </context>
 <context>
     <name>BatchCatalogue</name>
@@ -229,20 +243,20 @@ Befehle:
         <translation>Speichert das Cover so, wie es die Registerkarte Texte zeigt (100 %, wenn nicht anders angegeben), als PNG-Datei.</translation>
     </message>
     <message>
-        <source>Prints copies of a cover on a paper format, into a PDF file or on a printer.</source>
-        <translation>Druckt Exemplare eines Covers auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker.</translation>
-    </message>
-    <message>
-        <source>Shows the calibration for every printer without its own, or the one a printer uses; sets the values given (for that printer only with --printer); --remove drops its own.</source>
-        <translation>Zeigt die Kalibrierung für alle Drucker ohne eigene oder die, die ein Drucker verwendet; setzt die angegebenen Werte (mit --printer nur für diesen Drucker); --remove entfernt seine eigene.</translation>
-    </message>
-    <message>
         <source>Lists the paper formats (number, name, element size in mm, grids), or imports or exports a label template file.</source>
         <translation>Listet die Papierformate auf (Nummer, Name, Elementgröße in mm, Raster) oder importiert bzw. exportiert eine Etikettenvorlage.</translation>
     </message>
     <message>
         <source>Lists the label and cover products that match (maker, part, description, paper, shape, element size, elements per sheet), or adds one to the paper formats.</source>
         <translation>Listet die passenden Etiketten- und Cover-Produkte auf (Hersteller, Teilenummer, Beschreibung, Papier, Form, Elementgröße, Elemente pro Bogen) oder fügt eines zu den Papierformaten hinzu.</translation>
+    </message>
+    <message>
+        <source>Shows the calibration for every printer without its own, or the one a printer uses; sets the values given (for that printer only with --printer); --remove drops its own. --disc-shift sets how far the printer&apos;s disc prints land right and down (mm), --disc-test prints the disc centring test on it.</source>
+        <translation>Zeigt die Kalibrierung für alle Drucker ohne eigene oder die, die ein Drucker verwendet; setzt die angegebenen Werte (mit --printer nur für diesen Drucker); --remove entfernt seine eigene. --disc-shift legt fest, wie weit die Rohlingdrucke des Druckers nach rechts und nach unten versetzt landen (mm), --disc-test druckt auf ihm den Zentriertest für Rohlinge.</translation>
+    </message>
+    <message>
+        <source>Prints copies of a cover on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
+        <translation>Druckt Exemplare eines Covers auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker; ein bedruckbarer Rohling geht in die Rohlingschublade des Druckers, oder mit --dry-run-on-paper auf Normalpapier, wenn sein Treiber keinen Rohlingmodus hat.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +352,10 @@ Befehle:
     <message>
         <source> positions leave none to print on</source>
         <translation> Positionen lassen keine zum Drucken übrig</translation>
+    </message>
+    <message>
+        <source> (--dry-run-on-paper prints it on paper)</source>
+        <translation> (--dry-run-on-paper druckt sie auf Papier)</translation>
     </message>
 </context>
 <context>
@@ -995,7 +1013,7 @@ Befehle:
     </message>
     <message>
         <source>impossible number of printers</source>
-        <translation type="unfinished">unmögliche Anzahl von Druckern</translation>
+        <translation>unmögliche Anzahl von Druckern</translation>
     </message>
     <message>
         <source>entry %1 has no readable name</source>
@@ -1007,7 +1025,7 @@ Befehle:
     </message>
     <message>
         <source>bytes after the last entry</source>
-        <translation type="unfinished">Bytes nach dem letzten Eintrag</translation>
+        <translation>Bytes nach dem letzten Eintrag</translation>
     </message>
     <message>
         <source>The printer name %1 is longer than 255 bytes; its disc tray centring cannot be kept.</source>
@@ -1015,10 +1033,21 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>DiscTestPage</name>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
     <name>DiscTray</name>
     <message>
         <source>a disc page size and a disc tray slot</source>
-        <translation>ein Seitenformat für Rohlinge und einen Schacht für die Rohlingschublade</translation>
+        <translation>ein Seitenformat für Rohlinge und ein Schacht für die Rohlingschublade</translation>
     </message>
     <message>
         <source>a disc page size that holds the disc</source>
@@ -1026,7 +1055,11 @@ Befehle:
     </message>
     <message>
         <source>a disc tray slot</source>
-        <translation>einen Schacht für die Rohlingschublade</translation>
+        <translation>ein Schacht für die Rohlingschublade</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot print on discs: its driver lacks %2. Choose a printer with a disc tray, or print the same page on plain paper to try the layout.</source>
+        <translation>Der Drucker %1 kann nicht auf Rohlinge drucken: seinem Treiber fehlt %2. Wählen Sie einen Drucker mit Rohlingschublade, oder drucken Sie dieselbe Seite zur Probe auf Normalpapier.</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,9 @@
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
+#include "print/DiscTray.h"
 #include "print/PageRange.h"
+#include "print/settings/DiscShifts.h"
 #include "print/settings/NextPosition.h"
 #include "print/settings/PaperFormatList.h"
 #include "print/settings/StarterPaper.h"
@@ -29,6 +31,7 @@ struct PrintOptions {
   int copies = 1, used = 0;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
+  bool dryRunOnPaper = false;  // a printer without disc mode prints a disc's page on paper
 };
 
 std::optional<double> Number(const std::string& s) {
@@ -50,6 +53,10 @@ std::string Parse(const Args& args, PrintOptions& o) {
     const std::string& key = args[i];
     if (key == "--outlines" || key == "--crop-marks") {
       (key == "--outlines" ? o.outlines : o.cropMarks) = true;
+      continue;
+    }
+    if (key == "--dry-run-on-paper") {
+      o.dryRunOnPaper = true;
       continue;
     }
     if (i + 1 >= args.size()) return Translate("BatchPrint", "missing value after ") + key;
@@ -140,8 +147,29 @@ int RunPrintCommand(const Args& args) {
   request.calibration = JobCalibration((SettingsDir() / "options.dat").string(),
                                        JobPrinterKey(choice, o.pdf), &damage);
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
+  if (details.printableDisc) {
+    DiscJob disc = PlanDiscPdf(details.sheetWidth, {});
+    if (!o.printer.empty()) {
+      std::string why;
+      const QueueOptions queue = ReadQueueOptions(o.printer, &why);
+      const std::string optionsFile = (SettingsDir() / "options.dat").string();
+      const DiscShiftsLoad shifts = LoadDiscShifts(DiscShiftsFileFor(optionsFile));
+      if (!shifts.message.empty()) std::fprintf(stderr, "quendrix: %s\n", shifts.message.c_str());
+      const DiscJob tray =
+          PlanDiscJob(queue, DiscDiameter(*format, details.shape), details.shape.holeDiameter,
+                      DiscShiftFor(shifts.entries, o.printer));
+      if (tray.missing.empty())
+        UseDiscTray(choice, disc = tray);
+      else if (!o.dryRunOnPaper)
+        return Fail(kExitFailure,
+                    NoDiscModeText(o.printer, tray.missing) +
+                        (why.empty() ? "" : " (" + why + ")") +
+                        Translate("BatchPrint", " (--dry-run-on-paper prints it on paper)"));
+    }
+    PlaceDiscOnPage(request, disc);
+  }
   auto printer = MakeJobPrinter(choice, o.pdf);
-  UseSheetSize(*printer, details);
+  UseSheetSize(*printer, request.details);
   const CoverJob cover{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
                        MakeCoverDrawer(doc.picture, doc.objects)};
   const PrintResult r =
@@ -163,9 +191,12 @@ void RegisterPrintCommand() {
       {"print",
        "FILE.cov --paper NAME|NUMBER [--copies N] [--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
-       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
+       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME "
+       "[--dry-run-on-paper])",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
-           "Prints copies of a cover on a paper format, into a PDF file or on a printer."),
+           "Prints copies of a cover on a paper format, into a PDF file or on a printer; a "
+           "printable disc goes into the printer's disc tray, or with --dry-run-on-paper on "
+           "plain paper when its driver has no disc mode."),
        RunPrintCommand});
 }
