@@ -10,10 +10,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
 
+#include "print/DiscTray.h"
 #include "print/settings/views/JobPrinterKey.h"
+#include "print/views/DiscTestPage.h"
 #include "print/views/PrintJob.h"
 #include "tests/print/views/RasterisedPrint.h"
 #include "tests/support/TestFiles.h"
@@ -259,4 +262,76 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
     EXPECT_NEAR(box.height, c.height / 100 * r.format.height, kTolerance);
     fs::remove(arrived);
   }
+}
+
+namespace {
+constexpr const char* kDiscQueue = "Quendrix-Disc";  // Gutenprint with a disc tray
+const fs::path kKeptJobs = "/var/spool/quendrix-keep";
+
+// The options of the next job the disc queue keeps after `known`, empty after a minute.
+std::string KeptJobOptions(const std::set<fs::path>& known) {
+  for (int tries = 0; tries < 300; ++tries) {
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(kKeptJobs, ec))
+      if (e.path().extension() == ".options" && !known.count(e.path()) &&
+          fs::exists(fs::path(e.path()).replace_extension(".data"))) {
+        std::ifstream in(e.path());
+        return std::string(std::istreambuf_iterator<char>(in), {});
+      }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  return {};
+}
+
+std::set<fs::path> KeptJobs() {
+  std::set<fs::path> out;
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(kKeptJobs, ec)) out.insert(e.path());
+  return out;
+}
+}  // namespace
+
+TEST(CupsPrintTest, ADiscGoesToTheDiscTrayWithTheDriversDiscSettings) {
+  if (Shell("LC_ALL=C lpstat -v Quendrix-Disc 2>/dev/null").find("quendrix-keep") ==
+      std::string::npos)
+    SKIP_WITHOUT_CUPS("no disc tray queue (scripts/cups-test-printer adds one)");
+  std::string why;
+  const QueueOptions queue = ReadQueueOptions(kDiscQueue, &why);
+  ASSERT_FALSE(queue.empty()) << why;
+  // A cover on a 118 mm disc whose prints land 0.5 mm right: the driver moves it back.
+  const auto [format, details] = PrintableDiscFormat("tray", 120, 118, 22);
+  const DiscJob disc = PlanDiscJob(queue, 118, 22, {0.5, 0});
+  ASSERT_EQ(disc.missing, "");
+  PrintRequest r;
+  r.format = format;
+  r.details = details;
+  PlaceDiscOnPage(r, disc);
+  PrinterChoice choice;
+  choice.printerName = kDiscQueue;
+  UseDiscTray(choice, disc);
+  auto known = KeptJobs();
+  auto printer = MakeJobPrinter(choice);
+  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& e, const PixelRect&, int, int) { e.fill(Qt::red); }};
+  ASSERT_TRUE(PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration)).ok);
+  printer.reset();
+  std::string options = KeptJobOptions(known);
+  for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDOuterDiameter=334",
+                           "StpCDInnerDiameter=62", "StpCDXAdjustment=-1"})
+    EXPECT_NE(options.find(want), std::string::npos) << want << " in " << options;
+
+  // The centring test goes the same way, without correction.
+  known = KeptJobs();
+  const PrintResult test = PrintDiscTest(choice);
+  ASSERT_TRUE(test.ok) << test.error;
+  options = KeptJobOptions(known);
+  for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDXAdjustment=0"})
+    EXPECT_NE(options.find(want), std::string::npos) << want << " in " << options;
+
+  // A queue without disc mode prints nothing and says what its driver lacks.
+  const std::string plain = CupsPdfQueue();
+  if (plain.empty()) return;
+  choice.printerName = plain;
+  const PrintResult refused = PrintDiscTest(choice);
+  EXPECT_FALSE(refused.ok);
+  EXPECT_NE(refused.error.find("disc tray slot"), std::string::npos) << refused.error;
 }
