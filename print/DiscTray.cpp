@@ -6,6 +6,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
+#include "print/settings/DiscShifts.h"
 
 namespace {
 constexpr double kPointMm = 25.4 / 72;  // the driver's disc lengths are in points
@@ -132,4 +133,27 @@ std::string NoDiscModeText(const std::string& queue, const std::string& missing)
                           "a printer with a disc tray, or print the same page on plain paper to "
                           "try the layout."),
                 {queue, missing});
+}
+
+DiscPrepared PrepareDiscJob(PrintRequest& request, PrinterChoice& choice, const std::string& queue,
+                            bool plainPaper, const std::string& optionsFile) {
+  DiscPrepared out;
+  DiscJob disc = PlanDiscPdf(request.details.sheetWidth, {});
+  if (!queue.empty()) {
+    std::string why;
+    const QueueOptions options = ReadQueueOptions(queue, &why);
+    const DiscShiftsLoad shifts = LoadDiscShifts(DiscShiftsFileFor(optionsFile));
+    out.notes = shifts.message;
+    const LabelShape& s = request.details.shape;
+    const DiscJob tray = PlanDiscJob(options, DiscDiameter(request.format, s), s.holeDiameter,
+                                     DiscShiftFor(shifts.entries, queue));
+    if (tray.missing.empty()) {
+      UseDiscTray(choice, disc = tray);
+    } else if (!plainPaper) {
+      out.refusal = NoDiscModeText(queue, tray.missing) + (why.empty() ? "" : " (" + why + ")");
+      return out;
+    }
+  }
+  PlaceDiscOnPage(request, disc);
+  return out;
 }

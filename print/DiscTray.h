@@ -36,3 +36,13 @@ void UseDiscTray(PrinterChoice& choice, const DiscJob& job);
 void PlaceDiscOnPage(PrintRequest& request, const DiscJob& job);
 // What the user hears of a printer whose driver offers no disc mode.
 std::string NoDiscModeText(const std::string& queue, const std::string& missing);
+
+struct DiscPrepared {
+  std::string refusal;  // the driver has no disc mode and plain paper was not allowed
+  std::string notes;    // what the user must hear of the settings files, else empty
+};
+// Readies a job on a printable disc: on `queue` (empty: a PDF file) with its driver's disc
+// settings and the printer's centring kept beside `optionsFile`; a driver without disc mode
+// prints the same page on plain paper when `plainPaper` allows, else the job is refused.
+DiscPrepared PrepareDiscJob(PrintRequest& request, PrinterChoice& choice, const std::string& queue,
+                            bool plainPaper, const std::string& optionsFile);

@@ -2715,6 +2715,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>You have to select a paper format under &quot;Center&quot; first.</source>
         <translation>Wählen Sie zuerst unter „Zentrieren“ ein Papierformat aus.</translation>
     </message>
+    <message>
+        <source>Print the same page on plain paper as a dry run?</source>
+        <translation>Dieselbe Seite zur Probe auf Normalpapier drucken?</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibrations</name>

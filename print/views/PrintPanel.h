@@ -75,6 +75,8 @@ class PrintPanel : public QWidget {
 
  private:
   void refreshContinue();
+  // Readies a printable disc on the job's printer; false when the user keeps it from printing.
+  bool readyDisc(PrintRequest& request, PrinterChoice& choice, const std::string& pdf);
 
   std::function<const PaperFormat*()> selected_;
   ElementRenderer render_;
@@ -86,4 +88,5 @@ class PrintPanel : public QWidget {
   std::vector<int32_t> marked_;
   PaperFormat markedFormat_;  // the format the marks belong to
   std::string paperFile_;
+  std::string calibrationFile_;  // options.dat, beside which the disc tray centrings are kept
 };

@@ -16,7 +16,6 @@
 #include "platform/Translate.h"
 #include "print/DiscTray.h"
 #include "print/PageRange.h"
-#include "print/settings/DiscShifts.h"
 #include "print/settings/NextPosition.h"
 #include "print/settings/PaperFormatList.h"
 #include "print/settings/StarterPaper.h"
@@ -148,25 +147,14 @@ int RunPrintCommand(const Args& args) {
                                        JobPrinterKey(choice, o.pdf), &damage);
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
   if (details.printableDisc) {
-    DiscJob disc = PlanDiscPdf(details.sheetWidth, {});
-    if (!o.printer.empty()) {
-      std::string why;
-      const QueueOptions queue = ReadQueueOptions(o.printer, &why);
-      const std::string optionsFile = (SettingsDir() / "options.dat").string();
-      const DiscShiftsLoad shifts = LoadDiscShifts(DiscShiftsFileFor(optionsFile));
-      if (!shifts.message.empty()) std::fprintf(stderr, "quendrix: %s\n", shifts.message.c_str());
-      const DiscJob tray =
-          PlanDiscJob(queue, DiscDiameter(*format, details.shape), details.shape.holeDiameter,
-                      DiscShiftFor(shifts.entries, o.printer));
-      if (tray.missing.empty())
-        UseDiscTray(choice, disc = tray);
-      else if (!o.dryRunOnPaper)
-        return Fail(kExitFailure,
-                    NoDiscModeText(o.printer, tray.missing) +
-                        (why.empty() ? "" : " (" + why + ")") +
-                        Translate("BatchPrint", " (--dry-run-on-paper prints it on paper)"));
-    }
-    PlaceDiscOnPage(request, disc);
+    const DiscPrepared disc =
+        PrepareDiscJob(request, choice, o.pdf.empty() ? JobPrinterKey(choice).queue : "",
+                       o.dryRunOnPaper, (SettingsDir() / "options.dat").string());
+    if (!disc.notes.empty()) std::fprintf(stderr, "quendrix: %s\n", disc.notes.c_str());
+    if (!disc.refusal.empty())
+      return Fail(
+          kExitFailure,
+          disc.refusal + Translate("BatchPrint", " (--dry-run-on-paper prints it on paper)"));
   }
   auto printer = MakeJobPrinter(choice, o.pdf);
   UseSheetSize(*printer, request.details);
