@@ -710,6 +710,18 @@ Befehle:
         <source>Only for this printer</source>
         <translation>Nur für diesen Drucker</translation>
     </message>
+    <message>
+        <source>Print disc centring test</source>
+        <translation>Zentriertest für Rohlinge drucken</translation>
+    </message>
+    <message>
+        <source>Disc prints land right of the centre by:</source>
+        <translation>Rohlingdrucke liegen rechts der Mitte um:</translation>
+    </message>
+    <message>
+        <source>Disc prints land below the centre by:</source>
+        <translation>Rohlingdrucke liegen unterhalb der Mitte um:</translation>
+    </message>
 </context>
 <context>
     <name>CoverImage</name>

@@ -140,3 +140,25 @@ TEST_F(PrintPanelTest, PrinterSetupReportsTheNewPage) {
   EXPECT_TRUE(panel.printerChoice().landscape);
   EXPECT_FALSE(panel.setupButton->showsPressedPicture());
 }
+
+TEST_F(PrintPanelTest, CalibrationDialogKeepsEachPrintersDiscShift) {
+  {
+    CalibrationDialog dialog(options);
+    dialog.showPrinter({});  // the default calibration has no disc tray
+    EXPECT_FALSE(dialog.discRightEdit->isEnabled());
+    dialog.showPrinter({"Photo", 0});
+    ASSERT_TRUE(dialog.discRightEdit->isEnabled());
+    dialog.discRightEdit->setValue(1.2);
+    dialog.discDownEdit->setValue(-0.4);
+    ASSERT_TRUE(dialog.saveValues());
+  }
+  const DiscShiftsLoad kept = LoadDiscShifts(DiscShiftsFileFor(options));
+  EXPECT_EQ(kept.entries, (std::vector<PrinterDiscShift>{{"Photo", {1.2, -0.4}}}));
+  CalibrationDialog again(options);
+  again.showPrinter({"Photo", 0});
+  EXPECT_EQ(again.discRightEdit->value(), 1.2);
+  EXPECT_EQ(again.discDownEdit->value(), -0.4);
+  again.showPrinter({"Office", 0});
+  EXPECT_EQ(again.discRightEdit->value(), 0);
+  EXPECT_TRUE(dialogs.asked.empty());
+}
