@@ -1375,6 +1375,18 @@ Befehle:
         <source>top and bottom</source>
         <translation>oben und unten</translation>
     </message>
+    <message>
+        <source>Label sheet</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>Printable disc</source>
+        <translation>Bedruckbarer Rohling</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Art:</translation>
+    </message>
 </context>
 <context>
     <name>GifFormat</name>
