@@ -2849,6 +2849,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>disc</source>
         <translation>Scheibe</translation>
     </message>
+    <message>
+        <source>a sheet shaped like a disc tray, for printers whose driver has no disc mode; with one, print on a printable disc format instead</source>
+        <translation>ein Bogen in der Form einer Rohlingschublade, für Drucker, deren Treiber keinen Rohlingmodus hat; mit einem solchen drucken Sie stattdessen auf ein Format für bedruckbare Rohlinge</translation>
+    </message>
 </context>
 <context>
     <name>ProductCatalogueDialog</name>
@@ -2969,6 +2973,12 @@ Erstes Element: %1 mm von links, %2 mm von oben</translation>
 Steps: %1 mm across, %2 mm down</source>
         <translation>
 Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
+    </message>
+    <message>
+        <source>
+Note: %1.</source>
+        <translation>
+Hinweis: %1.</translation>
     </message>
 </context>
 <context>

@@ -340,3 +340,21 @@ TEST(ProductCatalogueTest, AProductIsNamedByMakerPartAndAsMuchDescriptionAsFits)
   EXPECT_EQ(added.record.name, "Avery L7676 CD/DVD Labels");
   EXPECT_EQ(added.details, Database().find("Avery", "L7676")->details);
 }
+
+TEST(ProductCatalogueTest, SheetsShapedLikeADiscTrayAreNotedAsSuchOnly) {
+  struct Case {
+    const char *part, *description;
+    ShapeKind shape;
+    bool noted;
+  };
+  for (const Case& c : {Case{"Type J Tray", "CD/DVD Tray", ShapeKind::Disc, true},
+                        Case{"MX920 CD Tray", "", ShapeKind::Disc, true},
+                        Case{"3654", "CD labels", ShapeKind::Disc, false},
+                        Case{"8326", "CD tray inlay", ShapeKind::Rectangle, false}}) {
+    LabelTemplate t;
+    t.product.part = c.part;
+    t.product.description = c.description;
+    t.details.shape.kind = c.shape;
+    EXPECT_EQ(TrayNote(t).empty(), !c.noted) << c.part;
+  }
+}
