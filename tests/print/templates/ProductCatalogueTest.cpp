@@ -342,19 +342,12 @@ TEST(ProductCatalogueTest, AProductIsNamedByMakerPartAndAsMuchDescriptionAsFits)
 }
 
 TEST(ProductCatalogueTest, SheetsShapedLikeADiscTrayAreNotedAsSuchOnly) {
-  struct Case {
-    const char *part, *description;
-    ShapeKind shape;
-    bool noted;
-  };
-  for (const Case& c : {Case{"Type J Tray", "CD/DVD Tray", ShapeKind::Disc, true},
-                        Case{"MX920 CD Tray", "", ShapeKind::Disc, true},
-                        Case{"3654", "CD labels", ShapeKind::Disc, false},
-                        Case{"8326", "CD tray inlay", ShapeKind::Rectangle, false}}) {
+  for (const auto& [part, shape, noted] : {std::tuple{"Type J Tray", ShapeKind::Disc, true},
+                                           {"3654 CD labels", ShapeKind::Disc, false},
+                                           {"8326 CD tray inlay", ShapeKind::Rectangle, false}}) {
     LabelTemplate t;
-    t.product.part = c.part;
-    t.product.description = c.description;
-    t.details.shape.kind = c.shape;
-    EXPECT_EQ(TrayNote(t).empty(), !c.noted) << c.part;
+    t.product.part = part;
+    t.details.shape.kind = shape;
+    EXPECT_EQ(TrayNote(t).empty(), !noted) << part;
   }
 }

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <thread>
 
@@ -266,28 +265,24 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
 
 namespace {
 constexpr const char* kDiscQueue = "Quendrix-Disc";  // Gutenprint with a disc tray
-const fs::path kKeptJobs = "/var/spool/quendrix-keep";
-
-// The options of the next job the disc queue keeps after `known`, empty after a minute.
-std::string KeptJobOptions(const std::set<fs::path>& known) {
+// The options of the first job the disc queue keeps after job `after`, empty after a minute.
+std::string KeptJobOptions(int after) {
   for (int tries = 0; tries < 300; ++tries) {
+    int first = 0;
     std::error_code ec;
-    for (const auto& e : fs::directory_iterator(kKeptJobs, ec))
-      if (e.path().extension() == ".options" && !known.count(e.path()) &&
-          fs::exists(fs::path(e.path()).replace_extension(".data"))) {
-        std::ifstream in(e.path());
-        return std::string(std::istreambuf_iterator<char>(in), {});
-      }
+    for (const auto& e : fs::directory_iterator("/var/spool/quendrix-keep", ec)) {
+      const int id = std::atoi(e.path().stem().c_str());
+      if (e.path().extension() == ".options" && id > after && (!first || id < first)) first = id;
+    }
+    if (std::ifstream in{"/var/spool/quendrix-keep/" + std::to_string(first) + ".options"}; first)
+      return std::string(std::istreambuf_iterator<char>(in), {});
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
   return {};
 }
-
-std::set<fs::path> KeptJobs() {
-  std::set<fs::path> out;
-  std::error_code ec;
-  for (const auto& e : fs::directory_iterator(kKeptJobs, ec)) out.insert(e.path());
-  return out;
+int LastJob() {  // the id of the disc queue's last job: "Quendrix-Disc-158 ..."
+  const std::string out = Shell("LC_ALL=C lpstat -W all -o Quendrix-Disc 2>/dev/null | tail -1");
+  return std::atoi(out.c_str() + std::min(out.size(), std::string("Quendrix-Disc-").size()));
 }
 }  // namespace
 
@@ -300,38 +295,28 @@ TEST(CupsPrintTest, ADiscGoesToTheDiscTrayWithTheDriversDiscSettings) {
   ASSERT_FALSE(queue.empty()) << why;
   // A cover on a 118 mm disc whose prints land 0.5 mm right: the driver moves it back.
   const auto [format, details] = PrintableDiscFormat("tray", 120, 118, 22);
+  PrintRequest r{format, 0, 1, {}, details};
+  PrinterChoice choice{kDiscQueue};
   const DiscJob disc = PlanDiscJob(queue, 118, 22, {0.5, 0});
-  ASSERT_EQ(disc.missing, "");
-  PrintRequest r;
-  r.format = format;
-  r.details = details;
-  PlaceDiscOnPage(r, disc);
-  PrinterChoice choice;
-  choice.printerName = kDiscQueue;
   UseDiscTray(choice, disc);
-  auto known = KeptJobs();
-  auto printer = MakeJobPrinter(choice);
+  PlaceDiscOnPage(r, disc);
   CoverJob red{{100, 0, 0}, 1, 1, [](QImage& e, const PixelRect&, int, int) { e.fill(Qt::red); }};
-  ASSERT_TRUE(PrintSheets(*printer, r, MakeCoverRenderer(red, r.calibration)).ok);
-  printer.reset();
-  std::string options = KeptJobOptions(known);
+  int last = LastJob();
+  ASSERT_TRUE(PrintSheets(*MakeJobPrinter(choice), r, MakeCoverRenderer(red, r.calibration)).ok);
+  std::string options = KeptJobOptions(last);
   for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDOuterDiameter=334",
                            "StpCDInnerDiameter=62", "StpCDXAdjustment=-1"})
     EXPECT_NE(options.find(want), std::string::npos) << want << " in " << options;
-
   // The centring test goes the same way, without correction.
-  known = KeptJobs();
+  last = LastJob();
   const PrintResult test = PrintDiscTest(choice);
   ASSERT_TRUE(test.ok) << test.error;
-  options = KeptJobOptions(known);
+  options = KeptJobOptions(last);
   for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDXAdjustment=0"})
     EXPECT_NE(options.find(want), std::string::npos) << want << " in " << options;
-
   // A queue without disc mode prints nothing and says what its driver lacks.
-  const std::string plain = CupsPdfQueue();
-  if (plain.empty()) return;
-  choice.printerName = plain;
-  const PrintResult refused = PrintDiscTest(choice);
-  EXPECT_FALSE(refused.ok);
-  EXPECT_NE(refused.error.find("disc tray slot"), std::string::npos) << refused.error;
+  if (const std::string plain = CupsPdfQueue(); !plain.empty()) {
+    const PrintResult refused = PrintDiscTest(PrinterChoice{plain});
+    EXPECT_NE(refused.error.find("disc tray slot"), std::string::npos) << refused.error;
+  }
 }

