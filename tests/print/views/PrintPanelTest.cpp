@@ -2,6 +2,7 @@
 
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -12,6 +13,8 @@
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
+#include "print/DiscTray.h"
+#include "print/settings/DiscShifts.h"
 #include "print/views/PrintPanel.h"
 #include "tests/support/TestFiles.h"
 
@@ -141,22 +144,29 @@ TEST_F(PrintPanelTest, PrinterSetupReportsTheNewPage) {
   EXPECT_FALSE(panel.setupButton->showsPressedPicture());
 }
 
-TEST_F(PrintPanelTest, CalibrationDialogKeepsEachPrintersDiscShift) {
-  {
-    CalibrationDialog dialog(options);
-    dialog.showPrinter({});  // the default calibration has no disc tray
-    EXPECT_FALSE(dialog.discRightEdit->isEnabled());
-    dialog.showPrinter({"Photo", 0});
-    ASSERT_TRUE(dialog.discRightEdit->isEnabled());
-    dialog.discRightEdit->setValue(1.2);
-    dialog.discDownEdit->setValue(-0.4);
-    ASSERT_TRUE(dialog.saveValues());
+TEST_F(PrintPanelTest, ADiscOnAPrinterWithoutDiscModeAsksForADryRunOnPaper) {
+  const std::string queue = QPrinterInfo::defaultPrinter().printerName().toStdString();
+  if (queue.empty() || PlanDiscJob(ReadQueueOptions(queue, nullptr), 118, 22, {}).missing.empty())
+    GTEST_SKIP() << "no default printer without disc mode (scripts/cups-test-printer)";
+  const auto [disc, details] = PrintableDiscFormat("tray", 120, 118, 22);
+  format = disc;
+  panel.setSelectedDetails([d = details] { return d; });
+  panel.setPrintTarget([](std::string& pdf) { return pdf.empty(); });
+  int renders = 0;
+  panel.setElementRenderer(
+      [&](PixelSize s, int, int) { return ++renders, QImage(s.w, s.h, QImage::Format_RGB32); });
+  dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+  for (int expected : {0, 1}) {  // No: nothing printed; Yes: the same page on plain paper
+    Click(panel.goButton);
+    EXPECT_EQ(renders, expected);
   }
-  EXPECT_EQ(LoadDiscShifts(DiscShiftsFileFor(options)).entries,
-            (std::vector<PrinterDiscShift>{{"Photo", {1.2, -0.4}}}));
-  CalibrationDialog again(options);
-  again.showPrinter({"Photo", 0});
-  EXPECT_EQ(again.discRightEdit->value(), 1.2);
-  EXPECT_EQ(again.discDownEdit->value(), -0.4);
-  EXPECT_TRUE(dialogs.asked.empty());
+  ASSERT_EQ(dialogs.count("message"), 2);
+  EXPECT_NE(dialogs.asked[0].text.find("cannot print on discs"), std::string::npos);
+  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Question);
+  // The calibration dialog keeps the disc shift of the printer it names.
+  panel.calibrationDialog()->showPrinter({queue, 0});
+  panel.calibrationDialog()->discRightEdit->setValue(1.2);
+  ASSERT_TRUE(panel.calibrationDialog()->saveValues());
+  EXPECT_EQ(DiscShiftFor(LoadDiscShifts(DiscShiftsFileFor(options)).entries, queue),
+            (DiscShift{1.2, 0}));
 }
