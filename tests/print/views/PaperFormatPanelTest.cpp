@@ -248,7 +248,6 @@ TEST_F(PaperFormatPanelTest, APrintableDiscIsOneDiscCentredOnItsDiscPage) {
   AnswerDialog(
       [](PaperFormatDialog* f) {
         f->shapeEditor->kindBox->setCurrentIndex(1);
-        EXPECT_FALSE(f->shapeEditor->shapeBox->isEnabled());
         f->shapeEditor->holeEdit->setValue(36);  // a disc printable down to a wide hub
         f->shapeEditor->outerEdit->setValue(116);
       },
