@@ -138,7 +138,7 @@ std::string NoDiscModeText(const std::string& queue, const std::string& missing)
 DiscPrepared PrepareDiscJob(PrintRequest& request, PrinterChoice& choice, const std::string& queue,
                             bool plainPaper, const std::string& optionsFile) {
   DiscPrepared out;
-  DiscJob disc = PlanDiscPdf(request.details.sheetWidth, {});
+  DiscJob disc;  // a PDF file: the format's own disc page
   if (!queue.empty()) {
     std::string why;
     const QueueOptions options = ReadQueueOptions(queue, &why);

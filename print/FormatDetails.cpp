@@ -74,6 +74,8 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
       return Translate("FormatDetails", "a printable disc is 76 to 120 mm wide");
     if (s.holeDiameter > kDiscHubMax + 1e-9)
       return Translate("FormatDetails", "a printable disc's hub is at most 46 mm wide");
+    if (d.sheetWidth < outer - 1e-6 || d.sheetHeight < outer - 1e-6)
+      return Translate("FormatDetails", "a printable disc's page does not hold the disc");
   }
   if (!Length(d.sheetWidth) || !Length(d.sheetHeight) || !Length(d.bleedX) || d.bleedX > 100 ||
       !Length(d.bleedY) || d.bleedY > 100)

@@ -1260,6 +1260,10 @@ Befehle:
         <source>a printable disc&apos;s hub is at most 46 mm wide</source>
         <translation>der Innenring eines bedruckbaren Rohlings ist höchstens 46 mm breit</translation>
     </message>
+    <message>
+        <source>a printable disc&apos;s page does not hold the disc</source>
+        <translation>die Seite eines bedruckbaren Rohlings fasst den Rohling nicht</translation>
+    </message>
 </context>
 <context>
     <name>FormatShapeEditor</name>

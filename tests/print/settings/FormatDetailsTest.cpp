@@ -101,6 +101,9 @@ TEST(FormatDetailsTest, PrintableDiscsAreOneCentredDiscWithinTheTrayLimits) {
     SCOPED_TRACE(c.outer);
     EXPECT_EQ(CheckDetails(fmt, d).empty(), c.ok);
     EXPECT_NEAR(fmt.leftMargin * 2 + fmt.width, d.sheetWidth, 1e-9);
+    d.sheetWidth = c.outer - 1;  // a page narrower than the disc
+    EXPECT_FALSE(CheckDetails(fmt, d).empty());
+    d.sheetWidth = c.page;
     fmt.rows = 2;  // a sheet of two is no disc tray
     EXPECT_FALSE(CheckDetails(fmt, d).empty());
   }
