@@ -66,6 +66,17 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
     if (fmt.width > outer + 1e-6 || fmt.height > outer + 1e-6)
       return Translate("FormatDetails", "the element is larger than the disc");
   }
+  if (d.printableDisc) {
+    const double outer = DiscDiameter(fmt, s);
+    if (s.kind != ShapeKind::Disc || !d.moreGrids.empty() || fmt.columns != 1 || fmt.rows != 1)
+      return Translate("FormatDetails", "a printable disc is one disc");
+    if (outer < kDiscOuterMin - 1e-9 || outer > kDiscOuterMax + 1e-9)
+      return Translate("FormatDetails", "a printable disc is 76 to 120 mm wide");
+    if (s.holeDiameter > kDiscHubMax + 1e-9)
+      return Translate("FormatDetails", "a printable disc's hub is at most 46 mm wide");
+    if (d.sheetWidth < outer - 1e-6 || d.sheetHeight < outer - 1e-6)
+      return Translate("FormatDetails", "a printable disc's page does not hold the disc");
+  }
   if (!Length(d.sheetWidth) || !Length(d.sheetHeight) || !Length(d.bleedX) || d.bleedX > 100 ||
       !Length(d.bleedY) || d.bleedY > 100)
     return Translate("FormatDetails", "impossible sheet size or bleed");
@@ -76,4 +87,19 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
         !Count(g.across) || !Count(g.down))
       return Translate("FormatDetails", "impossible grid");
   return {};
+}
+
+std::pair<PaperFormat, FormatDetails> PrintableDiscFormat(const std::string& name, double page,
+                                                          double outer, double hub) {
+  PaperFormat t;
+  t.name = name;
+  t.width = t.height = t.stepAcross = t.stepDown = outer;
+  t.leftMargin = t.topMargin = (page - outer) / 2;
+  FormatDetails d;
+  d.shape.kind = ShapeKind::Disc;
+  d.shape.outerDiameter = outer;
+  d.shape.holeDiameter = hub;
+  d.sheetWidth = d.sheetHeight = page;
+  d.printableDisc = true;
+  return {t, d};
 }

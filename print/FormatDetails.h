@@ -2,6 +2,8 @@
 // What a paper format holds beyond its paper.dat record: the element's shape, more grids of
 // elements, the sheet size and the bleed. All lengths in millimetres.
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "print/PaperFormat.h"
@@ -33,6 +35,7 @@ struct FormatDetails {
   double sheetWidth = 0, sheetHeight = 0;  // 0: the printer's page
   double bleedX = 0, bleedY = 0;  // how far the cover runs past the outline: left and right, top
                                   // and bottom
+  bool printableDisc = false;     // one disc in the printer's disc tray, not a sheet of labels
   // True when the format is the record alone: a plain rectangle on one grid.
   bool isPlain() const { return *this == FormatDetails{}; }
   bool operator==(const FormatDetails&) const = default;
@@ -47,5 +50,11 @@ PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& grid);
 int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d);
 // The disc's outer diameter (the box's larger side when none is stored).
 double DiscDiameter(const PaperFormat& fmt, const LabelShape& s);
+// A printable disc's limits: outer diameters of mini and full discs, the largest hub.
+constexpr double kDiscOuterMin = 76, kDiscOuterMax = 120, kDiscHubMax = 46;
+constexpr double kDiscOuterDefault = 118, kMiniDiscOuterDefault = 78, kDiscHubDefault = 22;
+// A printable disc of `outer` and `hub` mm centred on a square page `page` mm wide.
+std::pair<PaperFormat, FormatDetails> PrintableDiscFormat(const std::string& name, double page,
+                                                          double outer, double hub);
 // Checks the values a file or the dialog gave; an error text, empty when they make a format.
 std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d);

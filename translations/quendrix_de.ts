@@ -134,6 +134,20 @@ Breite %4 mm
 Höhe %5 mm
 </translation>
     </message>
+    <message>
+        <source>--disc-shift takes X,Y: mm right and down, each from -10 to 10: </source>
+        <translation>--disc-shift nimmt X,Y: mm nach rechts und nach unten, jeweils von -10 bis 10: </translation>
+    </message>
+    <message>
+        <source>--disc-shift and --disc-test need --printer NAME</source>
+        <translation>--disc-shift und --disc-test brauchen --printer NAME</translation>
+    </message>
+    <message>
+        <source>disc tray %1 mm right, %2 mm down
+</source>
+        <translation>Rohlingschublade %1 mm nach rechts, %2 mm nach unten
+</translation>
+    </message>
 </context>
 <context>
     <name>BatchCatalogue</name>
@@ -229,14 +243,6 @@ Befehle:
         <translation>Speichert das Cover so, wie es die Registerkarte Texte zeigt (100 %, wenn nicht anders angegeben), als PNG-Datei.</translation>
     </message>
     <message>
-        <source>Prints copies of a cover on a paper format, into a PDF file or on a printer.</source>
-        <translation>Druckt Exemplare eines Covers auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker.</translation>
-    </message>
-    <message>
-        <source>Shows the calibration for every printer without its own, or the one a printer uses; sets the values given (for that printer only with --printer); --remove drops its own.</source>
-        <translation>Zeigt die Kalibrierung für alle Drucker ohne eigene oder die, die ein Drucker verwendet; setzt die angegebenen Werte (mit --printer nur für diesen Drucker); --remove entfernt seine eigene.</translation>
-    </message>
-    <message>
         <source>Lists the paper formats (number, name, element size in mm, grids), or imports or exports a label template file.</source>
         <translation>Listet die Papierformate auf (Nummer, Name, Elementgröße in mm, Raster) oder importiert bzw. exportiert eine Etikettenvorlage.</translation>
     </message>
@@ -247,6 +253,14 @@ Befehle:
     <message>
         <source>Places a picture over the design in the box given in pixels of the design&apos;s picture and saves the design (or OUT.cov).</source>
         <translation>Legt ein Bild in den Rahmen, der in Pixeln des Bildes des Entwurfs angegeben ist, über den Entwurf und speichert den Entwurf (oder OUT.cov).</translation>
+    </message>
+    <message>
+        <source>Shows the calibration for every printer without its own, or the one a printer uses; sets the values given (for that printer only with --printer); --remove drops its own. --disc-shift sets how far the printer&apos;s disc prints land right and down (mm), --disc-test prints the disc centring test on it.</source>
+        <translation>Zeigt die Kalibrierung für alle Drucker ohne eigene oder die, die ein Drucker verwendet; setzt die angegebenen Werte (mit --printer nur für diesen Drucker); --remove entfernt seine eigene. --disc-shift legt fest, wie weit die Rohlingdrucke des Druckers nach rechts und nach unten versetzt landen (mm), --disc-test druckt auf ihm den Zentriertest für Rohlinge.</translation>
+    </message>
+    <message>
+        <source>Prints copies of a cover on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
+        <translation>Druckt Exemplare eines Covers auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker; ein bedruckbarer Rohling geht in die Rohlingschublade des Druckers, oder mit --dry-run-on-paper auf Normalpapier, wenn sein Treiber keinen Rohlingmodus hat.</translation>
     </message>
 </context>
 <context>
@@ -381,6 +395,10 @@ Befehle:
     <message>
         <source>the table has no line to print</source>
         <translation>die Tabelle hat keine Zeile zum Drucken</translation>
+    </message>
+    <message>
+        <source> (--dry-run-on-paper prints it on paper)</source>
+        <translation> (--dry-run-on-paper druckt sie auf Papier)</translation>
     </message>
 </context>
 <context>
@@ -735,6 +753,18 @@ Befehle:
         <source>Only for this printer</source>
         <translation>Nur für diesen Drucker</translation>
     </message>
+    <message>
+        <source>Print disc centring test</source>
+        <translation>Zentriertest für Rohlinge drucken</translation>
+    </message>
+    <message>
+        <source>Disc prints land right of the centre by:</source>
+        <translation>Rohlingdrucke liegen rechts der Mitte um:</translation>
+    </message>
+    <message>
+        <source>Disc prints land below the centre by:</source>
+        <translation>Rohlingdrucke liegen unterhalb der Mitte um:</translation>
+    </message>
 </context>
 <context>
     <name>CopyFields</name>
@@ -1076,6 +1106,67 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>DiscShifts</name>
+    <message>
+        <source>The disc tray centrings %1 are damaged (%2); the printers after the damage print discs without correction.</source>
+        <translation>Die Zentrierungen der Rohlingschublade %1 sind beschädigt (%2); die Drucker nach der Beschädigung drucken Rohlinge ohne Korrektur.</translation>
+    </message>
+    <message>
+        <source>not a disc tray centrings file</source>
+        <translation>keine Datei mit Zentrierungen der Rohlingschublade</translation>
+    </message>
+    <message>
+        <source>impossible number of printers</source>
+        <translation>unmögliche Anzahl von Druckern</translation>
+    </message>
+    <message>
+        <source>entry %1 has no readable name</source>
+        <translation>Eintrag %1 hat keinen lesbaren Namen</translation>
+    </message>
+    <message>
+        <source>entry %1 is damaged</source>
+        <translation>Eintrag %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>bytes after the last entry</source>
+        <translation>Bytes nach dem letzten Eintrag</translation>
+    </message>
+    <message>
+        <source>The printer name %1 is longer than 255 bytes; its disc tray centring cannot be kept.</source>
+        <translation>Der Druckername %1 ist länger als 255 Byte; seine Zentrierung der Rohlingschublade kann nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscTestPage</name>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscTray</name>
+    <message>
+        <source>a disc page size and a disc tray slot</source>
+        <translation>ein Seitenformat für Rohlinge und ein Schacht für die Rohlingschublade</translation>
+    </message>
+    <message>
+        <source>a disc page size that holds the disc</source>
+        <translation>ein Seitenformat für Rohlinge, in das der Rohling passt</translation>
+    </message>
+    <message>
+        <source>a disc tray slot</source>
+        <translation>ein Schacht für die Rohlingschublade</translation>
+    </message>
+    <message>
+        <source>The printer %1 cannot print on discs: its driver lacks %2. Choose a printer with a disc tray, or print the same page on plain paper to try the layout.</source>
+        <translation>Der Drucker %1 kann nicht auf Rohlinge drucken: seinem Treiber fehlt %2. Wählen Sie einen Drucker mit Rohlingschublade, oder drucken Sie dieselbe Seite zur Probe auf Normalpapier.</translation>
+    </message>
+</context>
+<context>
     <name>DocumentCommands</name>
     <message>
         <source>Save Cover as</source>
@@ -1256,6 +1347,22 @@ Befehle:
         <source>impossible grid</source>
         <translation>unmögliches Raster</translation>
     </message>
+    <message>
+        <source>a printable disc is one disc</source>
+        <translation>ein bedruckbarer Rohling ist eine einzelne Scheibe</translation>
+    </message>
+    <message>
+        <source>a printable disc is 76 to 120 mm wide</source>
+        <translation>ein bedruckbarer Rohling ist 76 bis 120 mm breit</translation>
+    </message>
+    <message>
+        <source>a printable disc&apos;s hub is at most 46 mm wide</source>
+        <translation>der Innenring eines bedruckbaren Rohlings ist höchstens 46 mm breit</translation>
+    </message>
+    <message>
+        <source>a printable disc&apos;s page does not hold the disc</source>
+        <translation>die Seite eines bedruckbaren Rohlings fasst den Rohling nicht</translation>
+    </message>
 </context>
 <context>
     <name>FormatShapeEditor</name>
@@ -1370,6 +1477,18 @@ Befehle:
     <message>
         <source>top and bottom</source>
         <translation>oben und unten</translation>
+    </message>
+    <message>
+        <source>Label sheet</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>Printable disc</source>
+        <translation>Bedruckbarer Rohling</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Art:</translation>
     </message>
 </context>
 <context>
@@ -2938,6 +3057,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>%1: a copy for each of its %2 lines</source>
         <translation>%1: ein Exemplar für jede ihrer %2 Zeilen</translation>
     </message>
+    <message>
+        <source>Print the same page on plain paper as a dry run?</source>
+        <translation>Dieselbe Seite zur Probe auf Normalpapier drucken?</translation>
+    </message>
 </context>
 <context>
     <name>PrinterCalibrations</name>
@@ -3043,6 +3166,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>disc</source>
         <translation>Scheibe</translation>
+    </message>
+    <message>
+        <source>a sheet shaped like a disc tray, for printers whose driver has no disc mode; with one, print on a printable disc format instead</source>
+        <translation>ein Bogen in der Form einer Rohlingschublade, für Drucker, deren Treiber keinen Rohlingmodus hat; mit einem solchen drucken Sie stattdessen auf ein Format für bedruckbare Rohlinge</translation>
     </message>
 </context>
 <context>
@@ -3164,6 +3291,12 @@ Erstes Element: %1 mm von links, %2 mm von oben</translation>
 Steps: %1 mm across, %2 mm down</source>
         <translation>
 Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
+    </message>
+    <message>
+        <source>
+Note: %1.</source>
+        <translation>
+Hinweis: %1.</translation>
     </message>
 </context>
 <context>
@@ -3295,6 +3428,17 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
     <message>
         <source>Click an object to change it here, or choose Object, Text, Note or Picture and click on the picture to place one.</source>
         <translation>Klicken Sie auf ein Objekt, um es hier zu ändern, oder wählen Sie Objekt, Text, Notiz oder Bild und klicken Sie auf das Bild, um eines zu platzieren.</translation>
+    </message>
+</context>
+<context>
+    <name>QueueOptions</name>
+    <message>
+        <source>its driver description cannot be read: </source>
+        <translation>seine Treiberbeschreibung kann nicht gelesen werden: </translation>
+    </message>
+    <message>
+        <source>CUPS gives no driver description for it (</source>
+        <translation>CUPS liefert keine Treiberbeschreibung dafür (</translation>
     </message>
 </context>
 <context>

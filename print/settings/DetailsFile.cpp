@@ -12,6 +12,7 @@ namespace {
 constexpr size_t kHeaderSize = 12;
 constexpr size_t kGridSize = 40;
 constexpr size_t kFixedEntrySize = kPaperRecordSize + 4 + 6 * 8 + 4;  // before the grids
+constexpr int32_t kPrintableDiscMark = 1;  // the medium after the bleed: a disc in the tray
 constexpr size_t kMaxEntrySize = kFixedEntrySize + kMaxGrids * kGridSize + 4096;
 
 std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d) {
@@ -28,7 +29,9 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
     w.put(g.across);
     w.put(g.down);
   }
-  if (d.bleedY != d.bleedX) w.put(d.bleedY);  // appended: an entry without it keeps its bytes
+  // appended: an entry without them keeps its bytes
+  if (d.bleedY != d.bleedX || d.printableDisc) w.put(d.bleedY);
+  if (d.printableDisc) w.put(kPrintableDiscMark);
   return std::move(w.bytes());
 }
 
@@ -55,6 +58,10 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
   }
   d.bleedY = d.bleedX;  // an entry written before the top and bottom bleed had its own field
   if (r.left() >= sizeof d.bleedY) r.get(d.bleedY);
+  int32_t media = 0;
+  if (r.left() >= sizeof media) r.get(media);
+  if (media != 0 && media != kPrintableDiscMark) return false;
+  d.printableDisc = media == kPrintableDiscMark;
   return CheckDetails(fmt, d).empty();
 }
 

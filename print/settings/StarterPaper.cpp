@@ -68,7 +68,12 @@ PaperLoadResult StarterCatalogue() {
   r.status = PaperLoadResult::Loaded;
   r.formats = StarterPaperFormats();
   r.details.resize(r.formats.size());
-  for (const auto& [record, details] : StarterDiscSheets()) {
+  auto extra = StarterDiscSheets();
+  extra.push_back(PrintableDiscFormat("Printable CD/DVD 120 mm (disc tray)", 120, kDiscOuterDefault,
+                                      kDiscHubDefault));
+  extra.push_back(PrintableDiscFormat("Printable mini CD 80 mm (disc tray)", 80,
+                                      kMiniDiscOuterDefault, kDiscHubDefault));
+  for (const auto& [record, details] : extra) {
     r.formats.push_back(record);
     r.details.push_back(details);
   }

@@ -214,6 +214,14 @@ bool IsCdDvd(const LabelTemplate& t) {
          std::find(cats.begin(), cats.end(), "media") != cats.end();
 }
 
+std::string TrayNote(const LabelTemplate& t) {
+  const std::string named = AsciiLower(t.product.part + " " + t.product.description);
+  if (t.details.shape.kind != ShapeKind::Disc || named.find("tray") == std::string::npos) return {};
+  return Translate("ProductCatalogue",
+                   "a sheet shaped like a disc tray, for printers whose driver has no disc mode; "
+                   "with one, print on a printable disc format instead");
+}
+
 const LabelTemplate* ProductCatalogue::find(const std::string& maker,
                                             const std::string& part) const {
   const auto it = byPart_.find(AsciiLower(maker) + '\n' + AsciiLower(part));

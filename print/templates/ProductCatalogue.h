@@ -87,3 +87,6 @@ LabelTemplate ProductAsFormat(const LabelTemplate& t);
 
 // A CD/DVD product: a disc label or one of the media category.
 bool IsCdDvd(const LabelTemplate& t);
+// A sheet shaped like a printer's disc tray (a disc product that names a tray): what it is for,
+// else empty.
+std::string TrayNote(const LabelTemplate& t);

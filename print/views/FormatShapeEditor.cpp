@@ -79,6 +79,9 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   auto* shape = new QGroupBox(
       QCoreApplication::translate("FormatShapeEditor", "Shape of the elements"), this);
   auto* sf = new QFormLayout(shape);
+  kindBox = new QComboBox(shape);
+  kindBox->addItems({QCoreApplication::translate("FormatShapeEditor", "Label sheet"),
+                     QCoreApplication::translate("FormatShapeEditor", "Printable disc")});
   shapeBox = new QComboBox(shape);
   shapeBox->addItems({QCoreApplication::translate("FormatShapeEditor", "Rectangle"),
                       QCoreApplication::translate("FormatShapeEditor", "Round"),
@@ -96,6 +99,7 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   bleedRow->addWidget(bleedYEdit);
   bleedRow->addWidget(
       new QLabel(QCoreApplication::translate("FormatShapeEditor", "top and bottom"), shape));
+  sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Kind:"), kindBox);
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Shape:"), shapeBox);
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Corner radius:"), cornerEdit);
   sf->addRow(QCoreApplication::translate("FormatShapeEditor", "Disc diameter:"), outerEdit);
@@ -145,6 +149,7 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
     emit changed();
   });
   connect(sheetBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onSheetChosen);
+  connect(kindBox, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::onKindChosen);
   for (QDoubleSpinBox* s :
        {cornerEdit, outerEdit, holeEdit, bleedEdit, bleedYEdit, sheetWidthEdit, sheetHeightEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &FormatShapeEditor::changed);
@@ -163,7 +168,31 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   onSheetChosen();
 }
 
+void FormatShapeEditor::onKindChosen() {
+  if (kindBox->currentIndex() == 1) {  // a disc of the usual size on its disc page
+    const QSignalBlocker block(this);
+    shapeBox->setCurrentIndex(static_cast<int>(ShapeKind::Disc));
+    if (outerEdit->value() < kDiscOuterMin || outerEdit->value() > kDiscOuterMax)
+      outerEdit->setValue(kDiscOuterDefault);
+    if (holeEdit->value() <= 0 || holeEdit->value() > kDiscHubMax)
+      holeEdit->setValue(kDiscHubDefault);
+    sheetBox->setCurrentIndex(3);
+    sheetWidthEdit->setValue(kDiscOuterMax);
+    sheetHeightEdit->setValue(kDiscOuterMax);
+    bleedEdit->setValue(0);
+    bleedYEdit->setValue(0);
+    gridTable->setRowCount(0);
+  }
+  enableFields();
+  emit changed();
+}
+
 void FormatShapeEditor::enableFields() {
+  const bool disc = kindBox->currentIndex() == 1;
+  shapeBox->setEnabled(!disc);
+  addGridButton->setEnabled(!disc);
+  removeGridButton->setEnabled(!disc);
+  gridTable->setEnabled(!disc);
   const auto kind = static_cast<ShapeKind>(shapeBox->currentIndex());
   cornerEdit->setEnabled(kind == ShapeKind::Rectangle);
   outerEdit->setEnabled(kind == ShapeKind::Disc);
@@ -194,6 +223,10 @@ void FormatShapeEditor::addGrid(const LabelGrid& g) {
 
 void FormatShapeEditor::setDetails(const FormatDetails& d) {
   const QSignalBlocker block(this);
+  {
+    const QSignalBlocker kind(kindBox);
+    kindBox->setCurrentIndex(d.printableDisc ? 1 : 0);
+  }
   shapeBox->setCurrentIndex(static_cast<int>(d.shape.kind));
   cornerEdit->setValue(d.shape.cornerRadius);
   outerEdit->setValue(d.shape.outerDiameter);
@@ -216,6 +249,7 @@ void FormatShapeEditor::setDetails(const FormatDetails& d) {
 
 FormatDetails FormatShapeEditor::details() const {
   FormatDetails d;
+  d.printableDisc = kindBox->currentIndex() == 1;
   d.shape.kind = static_cast<ShapeKind>(std::max(shapeBox->currentIndex(), 0));
   if (d.shape.kind == ShapeKind::Rectangle) d.shape.cornerRadius = cornerEdit->value();
   if (d.shape.kind == ShapeKind::Disc) {

@@ -35,6 +35,7 @@ class FormatShapeEditor : public QWidget {
   void setDetails(const FormatDetails& d);
   FormatDetails details() const;
 
+  QComboBox* kindBox = nullptr;  // a label sheet or one printable disc in the disc tray
   QComboBox *shapeBox = nullptr, *sheetBox = nullptr;
   QDoubleSpinBox *cornerEdit = nullptr, *outerEdit = nullptr, *holeEdit = nullptr,
                  *bleedEdit = nullptr, *bleedYEdit = nullptr;  // left and right, top and bottom
@@ -47,6 +48,7 @@ class FormatShapeEditor : public QWidget {
 
  private:
   void onSheetChosen();
+  void onKindChosen();
   void enableFields();
   void addGrid(const LabelGrid& g);
 };

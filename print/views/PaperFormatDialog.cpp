@@ -101,7 +101,7 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   layout->addLayout(grid);
   connect(unitBox, &QComboBox::currentIndexChanged, this,
           [this](int i) { setMillimetres(i == 1); });
-  connect(shapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::updateDrawing);
+  connect(shapeEditor, &FormatShapeEditor::changed, this, &PaperFormatDialog::followDiscTray);
   for (QDoubleSpinBox* s :
        {leftMarginEdit, topMarginEdit, widthEdit, heightEdit, spaceAcrossEdit, spaceDownEdit})
     connect(s, &QDoubleSpinBox::valueChanged, this, &PaperFormatDialog::updateDrawing);
@@ -156,6 +156,21 @@ void PaperFormatDialog::setName(const QString& name) {
 
 void PaperFormatDialog::setDetails(const FormatDetails& d) {
   shapeEditor->setDetails(d);
+  followDiscTray();
+}
+
+void PaperFormatDialog::followDiscTray() {
+  const FormatDetails d = shapeEditor->details();
+  marginsGroup_->setEnabled(!d.printableDisc);
+  extentsGroup_->setEnabled(!d.printableDisc);
+  if (d.printableDisc) {
+    PaperFormat t =
+        PrintableDiscFormat({}, d.sheetWidth, d.shape.outerDiameter, d.shape.holeDiameter).first;
+    t.topMargin = (d.sheetHeight - t.height) / 2;
+    PaperFormatFields v = FieldsFromPaperFormat(t);
+    v.name = values().name;
+    if (v != values()) setValues(v);
+  }
   updateDrawing();
 }
 

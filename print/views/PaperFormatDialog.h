@@ -43,6 +43,8 @@ class PaperFormatDialog : public QDialog {
 
  private:
   void updateDrawing();
+  // A printable disc's record follows its details: one disc centred on the disc page.
+  void followDiscTray();
   bool mm_ = false;
   std::string unitsFile_;
   QGroupBox *marginsGroup_ = nullptr, *extentsGroup_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "platform/Translate.h"
 #include "platform/views/ImageButton.h"
+#include "print/DiscTray.h"
 #include "print/PageRange.h"
 #include "print/settings/NextPosition.h"
 #include "print/settings/views/JobPrinterKey.h"
@@ -33,7 +34,8 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
                        QWidget* parent)
     : QWidget(parent),
       selected_(std::move(selected)),
-      paperFile_((std::filesystem::path(optionsFile).parent_path() / "paper.dat").string()) {
+      paperFile_((std::filesystem::path(optionsFile).parent_path() / "paper.dat").string()),
+      calibrationFile_(optionsFile) {
   calibrationDialog_ = new CalibrationDialog(optionsFile, this);
   calibrationDialog_->setPrinterChoice([this] { return choice_; });
   auto* layout = new QVBoxLayout(this);
@@ -246,7 +248,9 @@ void PrintPanel::printCovers() {
   if (!target_(pdf)) return;
   PrintRequest& request = plan.request();
   request.calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
-  auto printer = MakeJobPrinter(choice_, pdf);
+  PrinterChoice choice = choice_;
+  if (request.details.printableDisc && !readyDisc(request, choice, pdf)) return;
+  auto printer = MakeJobPrinter(choice, pdf);
   UseSheetSize(*printer, request.details);
   CoverJob cover = cover_ ? cover_() : CoverJob{};
   cover.objects = objects_;
@@ -257,6 +261,21 @@ void PrintPanel::printCovers() {
   if (const std::string error = plan.finish(r.ok, paperFile_); !error.empty()) ShowError(error);
   if (r.ok) refreshContinue();
   emit previewChanged();
+}
+
+bool PrintPanel::readyDisc(PrintRequest& request, PrinterChoice& choice, const std::string& pdf) {
+  const std::string queue = pdf.empty() ? JobPrinterKey(choice_).queue : std::string();
+  DiscPrepared disc = PrepareDiscJob(request, choice, queue, false, calibrationFile_);
+  if (!disc.refusal.empty()) {
+    const MsgResult answer = CurrentDialogs().messageBox(
+        disc.refusal + "\n\n" +
+            Translate("PrintPanel", "Print the same page on plain paper as a dry run?"),
+        "", MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgResult::Yes) return false;
+    disc = PrepareDiscJob(request, choice, queue, true, calibrationFile_);
+  }
+  if (!disc.notes.empty()) ShowError(disc.notes);
+  return true;
 }
 
 void PrintPanel::setUpPrinter() {

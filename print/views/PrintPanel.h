@@ -88,6 +88,8 @@ class PrintPanel : public QWidget {
  private:
   void refreshContinue();
   void refreshMerge();
+  // Readies a printable disc on the job's printer; false when the user keeps it from printing.
+  bool readyDisc(PrintRequest& request, PrinterChoice& choice, const std::string& pdf);
 
   std::function<const PaperFormat*()> selected_;
   ElementRenderer render_;
@@ -101,4 +103,5 @@ class PrintPanel : public QWidget {
   std::string paperFile_;
   CopyFields* fields_ = nullptr;
   ObjectTable* objects_ = nullptr;
+  std::string calibrationFile_;  // options.dat, beside which the disc tray centrings are kept
 };

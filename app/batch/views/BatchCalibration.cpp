@@ -8,15 +8,33 @@
 #include "app/batch/views/BatchApplication.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
+#include "print/settings/DiscShifts.h"
 #include "print/settings/PrinterCalibrations.h"
 #include "print/settings/views/JobPrinterKey.h"
+#include "print/views/DiscTestPage.h"
 
 namespace {
+double AsShown(double v);
+
 struct CalibrationOptions {
   std::string printer;
   bool remove = false;
   std::optional<double> values[4];  // left, top, width, height
+  std::optional<DiscShift> discShift;
+  bool discTest = false;
 };
+
+// "X,Y": mm right and down, each within the disc tray's range.
+std::optional<DiscShift> ParseDiscShift(const std::string& value) {
+  const size_t comma = value.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  const std::string x = value.substr(0, comma), y = value.substr(comma + 1);
+  char *endX = nullptr, *endY = nullptr;
+  const DiscShift s{AsShown(std::strtod(x.c_str(), &endX)), AsShown(std::strtod(y.c_str(), &endY))};
+  if (x.empty() || y.empty() || *endX != '\0' || *endY != '\0' || !DiscShiftInRange(s))
+    return std::nullopt;
+  return s;
+}
 
 constexpr const char* kNames[4] = {"--left", "--top", "--width", "--height"};
 
@@ -36,10 +54,22 @@ std::string Parse(const Args& args, CalibrationOptions& o) {
       o.remove = true;
       continue;
     }
+    if (key == "--disc-test") {
+      o.discTest = true;
+      continue;
+    }
     if (i + 1 >= args.size()) return Translate("BatchCalibration", "missing value after ") + key;
     const std::string& value = args[++i];
     if (key == "--printer") {
       o.printer = value;
+      continue;
+    }
+    if (key == "--disc-shift") {
+      o.discShift = ParseDiscShift(value);
+      if (!o.discShift)
+        return Translate("BatchCalibration",
+                         "--disc-shift takes X,Y: mm right and down, each from -10 to 10: ") +
+               value;
       continue;
     }
     int field = -1;
@@ -56,6 +86,8 @@ std::string Parse(const Args& args, CalibrationOptions& o) {
   }
   if (o.remove && o.printer.empty())
     return Translate("BatchCalibration", "--remove needs --printer NAME");
+  if ((o.discShift || o.discTest) && o.printer.empty())
+    return Translate("BatchCalibration", "--disc-shift and --disc-test need --printer NAME");
   if (o.remove && (o.values[0] || o.values[1] || o.values[2] || o.values[3]))
     return Translate("BatchCalibration", "--remove takes no values");
   return {};
@@ -107,12 +139,36 @@ int RunCalibrationCommandWith(const Args& args, const std::string& optionsFile) 
     saved = SavePrinterCalibrations(ownFile, own.entries);
   }
   if (!saved.written()) return Fail(kExitFailure, saved.message);
+  const std::string discFile = DiscShiftsFileFor(optionsFile);
+  DiscShiftsLoad discs;
+  if (!key.queue.empty()) {
+    discs = LoadDiscShifts(discFile);
+    if (!discs.message.empty()) std::fprintf(stderr, "quendrix: %s\n", discs.message.c_str());
+  }
+  if (o.discShift || (o.remove && DiscShiftFor(discs.entries, key.queue) != DiscShift{})) {
+    SetDiscShift(discs.entries, key.queue, o.discShift.value_or(DiscShift{}));
+    if (const KeptWrite d = SaveDiscShifts(discFile, discs.entries); !d.written())
+      return Fail(kExitFailure, d.message);
+  }
   const bool ownNow = !o.remove && (hasOwn || (set && !key.queue.empty()));
   Show(key.queue.empty()
            ? Translate("BatchCalibration", "default calibration")
            : key.queue + (ownNow ? Translate("BatchCalibration", ": own calibration")
                                  : Translate("BatchCalibration", ": default calibration")),
        c);
+  if (!key.queue.empty()) {
+    const DiscShift shift = DiscShiftFor(discs.entries, key.queue);
+    std::fputs(FillIn(Translate("BatchCalibration", "disc tray %1 mm right, %2 mm down\n"),
+                      {LocaleNumber(shift.right, 2), LocaleNumber(shift.down, 2)})
+                   .c_str(),
+               stdout);
+  }
+  if (o.discTest) {
+    PrinterChoice choice;
+    choice.printerName = key.queue;
+    const PrintResult r = PrintDiscTest(choice);
+    if (!r.ok) return Fail(kExitFailure, r.error);
+  }
   return 0;
 }
 
@@ -124,10 +180,13 @@ int RunCalibrationCommand(const Args& args) {
 void RegisterCalibrationCommand() {
   RegisterBatchCommand(
       {"calibration",
-       "[--printer NAME [--remove]] [--left MM] [--top MM] [--width MM] [--height MM]",
+       "[--printer NAME [--remove] [--disc-shift X,Y] [--disc-test]] [--left MM] [--top MM] "
+       "[--width MM] [--height MM]",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
            "Shows the calibration for every printer without its own, or the one a printer uses; "
-           "sets the values given (for that printer only with --printer); --remove drops its own."),
+           "sets the values given (for that printer only with --printer); --remove drops its own. "
+           "--disc-shift sets how far the printer's disc prints land right and down (mm), "
+           "--disc-test prints the disc centring test on it."),
        RunCalibrationCommand});
 }

@@ -16,6 +16,7 @@
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
 #include "platform/Translate.h"
+#include "print/DiscTray.h"
 #include "print/PageRange.h"
 #include "print/settings/NextPosition.h"
 #include "print/settings/PaperFormatList.h"
@@ -32,6 +33,7 @@ struct PrintOptions {
   int copies = 1, used = 0, firstNumber = 1;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
+  bool dryRunOnPaper = false;  // a printer without disc mode prints a disc's page on paper
 };
 
 std::optional<double> Number(const std::string& s) {
@@ -53,6 +55,10 @@ std::string Parse(const Args& args, PrintOptions& o) {
     const std::string& key = args[i];
     if (key == "--outlines" || key == "--crop-marks") {
       (key == "--outlines" ? o.outlines : o.cropMarks) = true;
+      continue;
+    }
+    if (key == "--dry-run-on-paper") {
+      o.dryRunOnPaper = true;
       continue;
     }
     if (i + 1 >= args.size()) return Translate("BatchPrint", "missing value after ") + key;
@@ -163,8 +169,18 @@ int RunPrintCommand(const Args& args) {
   request.calibration = JobCalibration((SettingsDir() / "options.dat").string(),
                                        JobPrinterKey(choice, o.pdf), &damage);
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
+  if (details.printableDisc) {
+    const DiscPrepared disc =
+        PrepareDiscJob(request, choice, o.pdf.empty() ? JobPrinterKey(choice).queue : "",
+                       o.dryRunOnPaper, (SettingsDir() / "options.dat").string());
+    if (!disc.notes.empty()) std::fprintf(stderr, "quendrix: %s\n", disc.notes.c_str());
+    if (!disc.refusal.empty())
+      return Fail(
+          kExitFailure,
+          disc.refusal + Translate("BatchPrint", " (--dry-run-on-paper prints it on paper)"));
+  }
   auto printer = MakeJobPrinter(choice, o.pdf);
-  UseSheetSize(*printer, details);
+  UseSheetSize(*printer, request.details);
   const CoverJob cover{o.settings,
                        DibWidth(doc.picture),
                        DibHeight(doc.picture),
@@ -189,9 +205,12 @@ void RegisterPrintCommand() {
        "FILE.cov --paper NAME|NUMBER [--copies N] [--merge TABLE.csv] [--first-number K] "
        "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
-       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
+       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME "
+       "[--dry-run-on-paper])",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
-           "Prints copies of a cover on a paper format, into a PDF file or on a printer."),
+           "Prints copies of a cover on a paper format, into a PDF file or on a printer; a "
+           "printable disc goes into the printer's disc tray, or with --dry-run-on-paper on "
+           "plain paper when its driver has no disc mode."),
        RunPrintCommand});
 }

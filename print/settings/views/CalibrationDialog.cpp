@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "print/settings/views/JobPrinterKey.h"
+#include "print/views/DiscTestPage.h"
 #include "print/views/PrintJob.h"
 
 namespace {
@@ -73,6 +74,22 @@ CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* pa
   onlyThisPrinterBox->setEnabled(false);
   layout->addWidget(printerLabel);
   layout->addWidget(onlyThisPrinterBox);
+  discTestButton = new QPushButton(
+      QCoreApplication::translate("CalibrationDialog", "Print disc centring test"), this);
+  layout->addWidget(discTestButton);
+  discRightEdit = Millimetres(-kMaxDiscShift, kMaxDiscShift, 0, this);
+  discDownEdit = Millimetres(-kMaxDiscShift, kMaxDiscShift, 0, this);
+  auto* discForm = new QFormLayout;
+  discForm->addRow(
+      QCoreApplication::translate("CalibrationDialog", "Disc prints land right of the centre by:"),
+      discRightEdit);
+  discForm->addRow(
+      QCoreApplication::translate("CalibrationDialog", "Disc prints land below the centre by:"),
+      discDownEdit);
+  layout->addLayout(discForm);
+  for (QWidget* w : {static_cast<QWidget*>(discRightEdit), static_cast<QWidget*>(discDownEdit)})
+    w->setEnabled(false);
+  connect(discTestButton, &QPushButton::clicked, this, &CalibrationDialog::printDiscTest);
   connect(onlyThisPrinterBox, &QCheckBox::toggled, this,
           &CalibrationDialog::onlyThisPrinterToggled);
   auto* buttons = new QHBoxLayout;
@@ -91,6 +108,9 @@ CalibrationDialog::CalibrationDialog(const std::string& optionsFile, QWidget* pa
   const PrinterCalibrationsLoad own = LoadPrinterCalibrations(PrinterCalibrationsFileFor(file_));
   own_ = own.entries;
   if (!own.message.empty()) ShowError(own.message);
+  const DiscShiftsLoad discs = LoadDiscShifts(DiscShiftsFileFor(file_));
+  discs_ = discs.entries;
+  if (!discs.message.empty()) ShowError(discs.message);
 }
 
 void CalibrationDialog::showPrinter(const PrinterKey& printer) {
@@ -106,6 +126,11 @@ void CalibrationDialog::showPrinter(const PrinterKey& printer) {
   }
   default_ = fallback;
   setValues(own ? own->values : fallback);
+  const DiscShift shift = DiscShiftFor(discs_, printer.queue);
+  discRightEdit->setValue(shift.right);
+  discDownEdit->setValue(shift.down);
+  discRightEdit->setEnabled(!printer.queue.empty());
+  discDownEdit->setEnabled(!printer.queue.empty());
 }
 
 void CalibrationDialog::onlyThisPrinterToggled(bool on) {
@@ -135,6 +160,14 @@ void CalibrationDialog::setValues(const Calibration& c) {
 }
 
 bool CalibrationDialog::saveValues() {
+  if (!printer_.queue.empty()) {
+    const DiscShift shift{discRightEdit->value(), discDownEdit->value()};
+    if (shift != DiscShiftFor(discs_, printer_.queue)) {
+      SetDiscShift(discs_, printer_.queue, shift);
+      const KeptWrite saved = SaveDiscShifts(DiscShiftsFileFor(file_), discs_);
+      if (!saved.message.empty()) ShowError(saved.message);
+    }
+  }
   const bool own = onlyThisPrinterBox->isChecked() && !printer_.queue.empty();
   const bool changed = own ? (SetPrinterCalibration(own_, printer_, values()), true)
                            : RemovePrinterCalibration(own_, printer_);
@@ -153,5 +186,12 @@ void CalibrationDialog::printTestRectangle() {
   if (!PrintTargetChosen(pdf)) return;
   auto printer = MakeJobPrinter(choice_ ? choice_() : PrinterChoice{}, pdf);
   const PrintResult r = PrintTestPage(*printer);
+  if (!r.ok) ShowError(r.error);
+}
+
+void CalibrationDialog::printDiscTest() {
+  std::string pdf;
+  if (!PrintTargetChosen(pdf)) return;
+  const PrintResult r = PrintDiscTest(choice_ ? choice_() : PrinterChoice{}, pdf);
   if (!r.ok) ShowError(r.error);
 }

@@ -7,6 +7,7 @@
 
 #include "platform/dialogs/Dialogs.h"
 #include "print/settings/Calibration.h"
+#include "print/settings/DiscShifts.h"
 #include "print/settings/PrinterCalibrations.h"
 
 class QCheckBox;
@@ -26,6 +27,8 @@ class CalibrationDialog : public QDialog {
   bool saveValues();
   // Prints the "Test print" page on the printer the job would use (a PDF file without one).
   void printTestRectangle();
+  // Prints the disc centring test on the printer the job would use (a PDF file without one).
+  void printDiscTest();
   // The printer the program prints to, as the printer setup left it.
   void setPrinterChoice(std::function<PrinterChoice()> choice) { choice_ = std::move(choice); }
 
@@ -41,6 +44,9 @@ class CalibrationDialog : public QDialog {
   QPushButton *testPrintButton = nullptr, *okButton = nullptr;
   QLabel* printerLabel = nullptr;
   QCheckBox* onlyThisPrinterBox = nullptr;
+  // The shown printer's disc tray: how far its disc prints land right and down of the centre.
+  QPushButton* discTestButton = nullptr;
+  QDoubleSpinBox *discRightEdit = nullptr, *discDownEdit = nullptr;
 
  private:
   std::string file_;
@@ -49,4 +55,5 @@ class CalibrationDialog : public QDialog {
   PrinterKey printer_;
   Calibration default_;                  // kept while the printer's own values are shown
   std::vector<PrinterCalibration> own_;  // the calibrations of single printers
+  std::vector<PrinterDiscShift> discs_;  // the disc tray centrings of single printers
 };

@@ -63,6 +63,8 @@ std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTempl
   if (grids[0].across > 1 || grids[0].down > 1)
     text += FillIn(Translate("ProductCatalogueDialog", "\nSteps: %1 mm across, %2 mm down"),
                    {Mm(grids[0].stepH), Mm(grids[0].stepV)});
+  if (const std::string note = TrayNote(t); !note.empty())
+    text += FillIn(Translate("ProductCatalogueDialog", "\nNote: %1."), {note});
   if (const std::string url = catalogue.vendorUrl(t.product.brand); !url.empty())
     text += "\n" + url;
   return text;

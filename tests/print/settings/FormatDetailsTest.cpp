@@ -89,6 +89,36 @@ TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
     EXPECT_EQ(CheckDetails(fmt, c.d).empty(), c.ok) << c.what;
 }
 
+TEST(FormatDetailsTest, PrintableDiscsAreOneCentredDiscWithinTheTrayLimits) {
+  struct Case {
+    double page, outer, hub;
+    bool ok;
+  };
+  for (const Case& c :
+       {Case{120, 118, 22, true}, Case{80, 78, 22, true}, Case{120, 120, 46, true},
+        Case{120, 121, 22, false}, Case{80, 75, 22, false}, Case{120, 118, 47, false}}) {
+    auto [fmt, d] = PrintableDiscFormat("tray", c.page, c.outer, c.hub);
+    SCOPED_TRACE(c.outer);
+    EXPECT_EQ(CheckDetails(fmt, d).empty(), c.ok);
+    EXPECT_NEAR(fmt.leftMargin * 2 + fmt.width, d.sheetWidth, 1e-9);
+    d.sheetWidth = c.outer - 1;  // a page narrower than the disc
+    EXPECT_FALSE(CheckDetails(fmt, d).empty());
+    d.sheetWidth = c.page;
+    fmt.rows = 2;  // a sheet of two is no disc tray
+    EXPECT_FALSE(CheckDetails(fmt, d).empty());
+  }
+  // The medium is appended after the bleed; the same disc as a label keeps its shorter entry.
+  auto [fmt, tray] = PrintableDiscFormat("tray", 120, 118, 22);
+  FormatDetails label = tray;
+  label.printableDisc = false;
+  const auto trayBytes = EncodeDetailsFile({fmt}, {tray});
+  EXPECT_EQ(trayBytes.size(), EncodeDetailsFile({fmt}, {label}).size() + 8 + 4);
+  EXPECT_EQ(MatchDetails({fmt}, ParseDetailsFile(trayBytes).entries)[0], tray);
+  auto unknown = trayBytes;
+  unknown.back() = 7;  // a medium this version does not know: the entry is skipped
+  EXPECT_TRUE(ParseDetailsFile(unknown).entries.empty());
+}
+
 TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   const std::vector<PaperFormat> formats = {Record("plain"), Record("disc"), Record("disc"),
                                             Record("staggered")};

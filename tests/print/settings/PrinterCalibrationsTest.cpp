@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "print/settings/DiscShifts.h"
 #include "print/settings/PrinterCalibrations.h"
 #include "tests/support/TestFiles.h"
 
@@ -104,4 +105,31 @@ TEST(PrinterCalibrationsTest, ANameTheFileCannotHoldIsRefusedNotCut) {
   EXPECT_EQ(saved.outcome, KeptWrite::NotWritten);
   EXPECT_NE(saved.message.find("longer than 255 bytes"), std::string::npos);
   EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST(PrinterCalibrationsTest, DiscTrayCentringsAreKeptPerPrinterBesideOptionsDat) {
+  TempDir dir;
+  const std::string file = DiscShiftsFileFor(dir.file("options.dat"));
+  std::vector<PrinterDiscShift> entries;
+  SetDiscShift(entries, "Photo", {1.5, -0.25});
+  SetDiscShift(entries, "Office", {0.5, 2});
+  ASSERT_TRUE(SaveDiscShifts(file, entries).written());
+  EXPECT_EQ(LoadDiscShifts(file).entries, entries);
+  EXPECT_EQ(DiscShiftFor(entries, "Photo"), (DiscShift{1.5, -0.25}));
+  EXPECT_EQ(DiscShiftFor(entries, ""), DiscShift{});  // a PDF file
+  // Damage keeps the entries before it; a shift beyond 10 mm is damage.
+  const std::vector<uint8_t> good = EncodeDiscShifts(entries);
+  std::vector<uint8_t> far = good;
+  const double tooFar = kMaxDiscShift + 0.5;
+  std::memcpy(far.data() + good.size() - 8, &tooFar, 8);
+  for (const auto& [bytes, kept] :
+       {std::pair{std::vector<uint8_t>(good.begin(), good.end() - 1), 1u}, std::pair{far, 1u},
+        std::pair{std::vector<uint8_t>(good.begin(), good.begin() + 9), 0u}}) {
+    EXPECT_EQ(ParseDiscShifts(bytes, "f").entries.size(), kept);
+    EXPECT_NE(ParseDiscShifts(bytes, "f").message.find("damaged"), std::string::npos);
+  }
+  SetDiscShift(entries, "Photo", {});  // no shift: no entry; none left: no file
+  SetDiscShift(entries, "Office", {});
+  ASSERT_TRUE(SaveDiscShifts(file, entries).written());
+  EXPECT_FALSE(std::filesystem::exists(file));
 }

@@ -76,6 +76,17 @@ TEST(StarterPaperTest, DiscSheetsHaveTheirLabelTemplatesGeometry) {
   }
 }
 
+TEST(StarterPaperTest, PrintableDiscsAreCentredOnTheirDiscPages) {
+  const PaperLoadResult starter = StarterCatalogue();
+  std::vector<std::pair<PaperFormat, FormatDetails>> trays;
+  for (size_t i = 0; i < starter.formats.size(); ++i)
+    if (starter.details[i].printableDisc)
+      trays.emplace_back(starter.formats[i], starter.details[i]);
+  EXPECT_EQ(trays,
+            (std::vector{PrintableDiscFormat("Printable CD/DVD 120 mm (disc tray)", 120, 118, 22),
+                         PrintableDiscFormat("Printable mini CD 80 mm (disc tray)", 80, 78, 22)}));
+}
+
 TEST(StarterPaperTest, TheUsersFileWinsAndIsNeverWritten) {
   TempDir dir;
   const std::string user = dir.file("paper.dat"), starter = dir.file("starter.dat");

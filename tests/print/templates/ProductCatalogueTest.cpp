@@ -340,3 +340,14 @@ TEST(ProductCatalogueTest, AProductIsNamedByMakerPartAndAsMuchDescriptionAsFits)
   EXPECT_EQ(added.record.name, "Avery L7676 CD/DVD Labels");
   EXPECT_EQ(added.details, Database().find("Avery", "L7676")->details);
 }
+
+TEST(ProductCatalogueTest, SheetsShapedLikeADiscTrayAreNotedAsSuchOnly) {
+  for (const auto& [part, shape, noted] : {std::tuple{"Type J Tray", ShapeKind::Disc, true},
+                                           {"3654 CD labels", ShapeKind::Disc, false},
+                                           {"8326 CD tray inlay", ShapeKind::Rectangle, false}}) {
+    LabelTemplate t;
+    t.product.part = part;
+    t.details.shape.kind = shape;
+    EXPECT_EQ(TrayNote(t).empty(), !noted) << part;
+  }
+}

@@ -13,7 +13,9 @@
 #include <sstream>
 #include <thread>
 
+#include "print/DiscTray.h"
 #include "print/settings/views/JobPrinterKey.h"
+#include "print/views/DiscTestPage.h"
 #include "print/views/PrintJob.h"
 #include "tests/print/views/RasterisedPrint.h"
 #include "tests/support/TestFiles.h"
@@ -261,4 +263,57 @@ TEST(CupsPrintTest, EachPrinterPrintsWithItsOwnCalibration) {
     EXPECT_NEAR(box.height, c.height / 100 * r.format.height, kTolerance);
     fs::remove(arrived);
   }
+}
+
+namespace {
+constexpr const char* kDiscQueue = "Quendrix-Disc";  // Gutenprint with a disc tray
+// The options of the first job the disc queue keeps after job `after`, empty after a minute.
+std::string KeptJobOptions(int after) {
+  for (int tries = 0; tries < 300; ++tries) {
+    int first = 0;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator("/var/spool/quendrix-keep", ec)) {
+      const int id = std::atoi(e.path().stem().c_str());
+      if (e.path().extension() == ".options" && id > after && (!first || id < first)) first = id;
+    }
+    if (std::ifstream in{"/var/spool/quendrix-keep/" + std::to_string(first) + ".options"}; first)
+      return std::string(std::istreambuf_iterator<char>(in), {});
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  return {};
+}
+int LastJob() {  // the id of the disc queue's last job: "Quendrix-Disc-158 ..."
+  const std::string out = Shell("LC_ALL=C lpstat -W all -o Quendrix-Disc 2>/dev/null | tail -1");
+  return std::atoi(out.c_str() + std::min(out.size(), std::string("Quendrix-Disc-").size()));
+}
+}  // namespace
+
+TEST(CupsPrintTest, ADiscGoesToTheDiscTrayWithTheDriversDiscSettings) {
+  if (Shell("LC_ALL=C lpstat -v Quendrix-Disc 2>/dev/null").find("quendrix-keep") ==
+      std::string::npos)
+    SKIP_WITHOUT_CUPS("no disc tray queue (scripts/cups-test-printer adds one)");
+  std::string why;
+  const QueueOptions queue = ReadQueueOptions(kDiscQueue, &why);
+  ASSERT_FALSE(queue.empty()) << why;
+  // A cover on a 118 mm disc whose prints land 0.5 mm right: the driver moves it back.
+  const auto [format, details] = PrintableDiscFormat("tray", 120, 118, 22);
+  PrintRequest r{format, 0, 1, {}, details};
+  PrinterChoice choice{kDiscQueue};
+  const DiscJob disc = PlanDiscJob(queue, 118, 22, {0.5, 0});
+  UseDiscTray(choice, disc);
+  PlaceDiscOnPage(r, disc);
+  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& e, const PixelRect&, int, int) { e.fill(Qt::red); }};
+  int last = LastJob();
+  ASSERT_TRUE(PrintSheets(*MakeJobPrinter(choice), r, MakeCoverRenderer(red, r.calibration)).ok);
+  std::string options = KeptJobOptions(last);
+  for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDOuterDiameter=334",
+                           "StpCDInnerDiameter=62", "StpCDXAdjustment=-1"})
+    EXPECT_NE(options.find(want), std::string::npos) << want << " in " << options;
+  // The centring test goes the same way, without correction.
+  last = LastJob();
+  const PrintResult test = PrintDiscTest(choice);
+  ASSERT_TRUE(test.ok) << test.error;
+  options = KeptJobOptions(last);
+  for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDXAdjustment=0"})
+    EXPECT_NE(options.find(want), std::string::npos) << want << " in " << options;
 }

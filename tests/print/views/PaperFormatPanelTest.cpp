@@ -243,6 +243,26 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
   EXPECT_TRUE(again.formatDialog()->millimetres());
 }
 
+TEST_F(PaperFormatPanelTest, APrintableDiscIsOneDiscCentredOnItsDiscPage) {
+  Load({Format("Cards")});
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        f->shapeEditor->kindBox->setCurrentIndex(1);
+        f->shapeEditor->holeEdit->setValue(36);  // a disc printable down to a wide hub
+        f->shapeEditor->outerEdit->setValue(116);
+      },
+      true);
+  panel.editFormat();
+  const FormatDetails d = panel.selectedDetails();
+  const PaperFormat& t = *panel.selectedFormat();
+  EXPECT_TRUE(d.printableDisc);
+  EXPECT_EQ(d.shape, (LabelShape{ShapeKind::Disc, 0, 116, 36}));
+  EXPECT_NEAR(t.width, 116, 1e-3);
+  EXPECT_NEAR(t.leftMargin, 2, 0.003);  // through the inch field's four decimals
+  EXPECT_NEAR(t.topMargin, 2, 0.003);
+  EXPECT_EQ(CheckDetails(t, d), "");  // one disc on its page
+}
+
 TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
   PaperFormat disc = Format("Disc", 1, 2);
   disc.width = disc.height = 117;

@@ -2,6 +2,7 @@
 
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -13,6 +14,8 @@
 
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "platform/views/ImageButton.h"
+#include "print/DiscTray.h"
+#include "print/settings/DiscShifts.h"
 #include "print/views/MergeDialog.h"
 #include "print/views/PrintPanel.h"
 #include "tests/support/TestFiles.h"
@@ -178,4 +181,31 @@ TEST_F(PrintPanelTest, AMergeTablePrintsACopyPerLineOnceItsFieldsNameItsColumns)
   objects[1].Text = "{Title} {n}";
   Click(panel.goButton);
   EXPECT_TRUE(std::filesystem::exists(pdf));
+}
+
+TEST_F(PrintPanelTest, ADiscOnAPrinterWithoutDiscModeAsksForADryRunOnPaper) {
+  const std::string queue = QPrinterInfo::defaultPrinter().printerName().toStdString();
+  if (queue.empty() || PlanDiscJob(ReadQueueOptions(queue, nullptr), 118, 22, {}).missing.empty())
+    GTEST_SKIP() << "no default printer without disc mode (scripts/cups-test-printer)";
+  const auto [disc, details] = PrintableDiscFormat("tray", 120, 118, 22);
+  format = disc;
+  panel.setSelectedDetails([d = details] { return d; });
+  panel.setPrintTarget([](std::string& pdf) { return pdf.empty(); });
+  int renders = 0;
+  panel.setElementRenderer(
+      [&](PixelSize s, int, int) { return ++renders, QImage(s.w, s.h, QImage::Format_RGB32); });
+  dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+  for (int expected : {0, 1}) {  // No: nothing printed; Yes: the same page on plain paper
+    Click(panel.goButton);
+    EXPECT_EQ(renders, expected);
+  }
+  ASSERT_EQ(dialogs.count("message"), 2);
+  EXPECT_NE(dialogs.asked[0].text.find("cannot print on discs"), std::string::npos);
+  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Question);
+  // The calibration dialog keeps the disc shift of the printer it names.
+  panel.calibrationDialog()->showPrinter({queue, 0});
+  panel.calibrationDialog()->discRightEdit->setValue(1.2);
+  ASSERT_TRUE(panel.calibrationDialog()->saveValues());
+  EXPECT_EQ(DiscShiftFor(LoadDiscShifts(DiscShiftsFileFor(options)).entries, queue),
+            (DiscShift{1.2, 0}));
 }

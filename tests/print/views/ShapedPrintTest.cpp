@@ -5,6 +5,7 @@
 
 #include "picture/DrawDib.h"
 #include "platform/dib/Halftone.h"
+#include "print/DiscTray.h"
 #include "print/views/CoverDrawer.h"
 #include "tests/print/views/RasterisedPrint.h"
 
@@ -283,4 +284,28 @@ TEST(ShapedPrintTest, PictureObjectsPrintInTheirBoxClippedToTheDisc) {
   EXPECT_EQ(InkAt(pages[0], cx, cy + 35), Red);         // below the box
   EXPECT_EQ(InkAt(pages[0], cx - 55, cy - 55), White);  // in the box, outside the disc
   EXPECT_EQ(InkAt(pages[0], cx - 5, cy - 5), White);    // in the hole
+}
+
+TEST(ShapedPrintTest, APrintableDiscIsCentredOnItsDiscPageAndMovedBackByItsShift) {
+  for (const DiscShift& seen : {DiscShift{}, DiscShift{0.8, -0.6}}) {
+    const auto [format, details] = PrintableDiscFormat("tray", 120, 118, 22);
+    PrintRequest r{format, 0, 1, {3, 2, 95, 105}, details};  // a calibration discs do not take
+    PlaceDiscOnPage(r, PlanDiscPdf(120, seen));
+    PrinterChoice page;
+    page.paperWidthPt = page.paperHeightPt = 120 / 25.4 * 72;
+    TempDir dir;
+    const auto pages = PrintRed(r, dir, page);
+    ASSERT_EQ(pages.size(), 1u);
+    // Rim and hub within 0.2 mm of where the disc, moved back by the shift, has them.
+    const double cx = 60 - seen.right, cy = 60 - seen.down;
+    for (int a = 0; a < 36; ++a) {
+      const double dx = std::cos(a * M_PI / 18), dy = std::sin(a * M_PI / 18);
+      for (const auto& [radius, ink] : {std::pair{11 - kTolerance, White},
+                                        {11 + kTolerance, Red},
+                                        {59 - kTolerance, Red},
+                                        {59 + kTolerance, White}})
+        EXPECT_EQ(InkAt(pages[0], cx + dx * radius, cy + dy * radius), ink)
+            << seen.right << " " << a * 10 << " " << radius;
+    }
+  }
 }
