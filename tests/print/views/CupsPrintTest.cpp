@@ -302,9 +302,11 @@ TEST(CupsPrintTest, ADiscGoesToTheDiscTrayWithTheDriversDiscSettings) {
   const DiscJob disc = PlanDiscJob(queue, 118, 22, {0.5, 0});
   UseDiscTray(choice, disc);
   PlaceDiscOnPage(r, disc);
-  CoverJob red{{100, 0, 0}, 1, 1, [](QImage& e, const PixelRect&, int, int) { e.fill(Qt::red); }};
+  CoverJob red{{100, 0, 0}, 1, 1, [](QPainter& p, const PixelRect& c, int, int) {
+                 p.fillRect(QRect(c.x, c.y, c.w, c.h), Qt::red);
+               }};
   int last = LastJob();
-  ASSERT_TRUE(PrintSheets(*MakeJobPrinter(choice), r, MakeCoverRenderer(red, r.calibration)).ok);
+  ASSERT_TRUE(PrintSheets(*MakeJobPrinter(choice), r, red).ok);
   std::string options = KeptJobOptions(last);
   for (const char* want : {"PageSize=CDCustom", "InputSlot=CD", "StpCDOuterDiameter=334",
                            "StpCDInnerDiameter=62", "StpCDXAdjustment=-1"})
