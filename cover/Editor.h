@@ -167,6 +167,12 @@ class Editor {
   bool setPictureOpacity(int percent);
   // On: the colour of the picture's top left pixel (a logo's background) is left out.
   bool setPictureKeyed(bool on);
+  // Leaves out the colour of the picture's pixel (x, y), counted from its top left corner.
+  bool setPictureKeyAt(int x, int y);
+  // Asks for the colour of the picture's shadow.
+  bool editPictureShadowColor();
+  // The selected picture object's pixels; null when no picture object is selected.
+  const Dib* selectedPictureDib();
   bool setPictureTolerance(int tolerance);
   bool setPictureFrame(bool on);
   bool setPictureShadow(bool on);

@@ -110,14 +110,39 @@ bool Editor::setPictureKeyed(bool on) {
   PlacedPicture* p = selectedPicture();
   if (!p) return false;
   p->settings.keyed = on;
-  if (!on) return true;
+  return !on || setPictureKeyAt(0, 0);  // the top left corner until a colour is picked
+}
+
+bool Editor::setPictureKeyAt(int x, int y) {
+  PlacedPicture* p = selectedPicture();
+  if (!p) return false;
   const Dib& dib = p->pixels->dib();
-  uint32_t value = GetDibPixel(dib, 0, 0);
+  if (x < 0 || y < 0 || x >= DibWidth(dib) || y >= DibHeight(dib)) return false;
+  uint32_t value = GetDibPixel(dib, x, y);
   if (DibBitCount(dib) <= 8) {
     const RGBQUAD& q = dib.Info->bmiColors[value & 255];
     value = uint32_t(q.rgbRed) << 16 | uint32_t(q.rgbGreen) << 8 | q.rgbBlue;
   }
+  p->settings.keyed = true;
   p->settings.key = value;
+  return true;
+}
+
+const Dib* Editor::selectedPictureDib() {
+  const PlacedPicture* p = selectedPicture();
+  return p ? &p->pixels->dib() : nullptr;
+}
+
+bool Editor::editPictureShadowColor() {
+  PlacedPicture* p = selectedPicture();
+  if (!p) return false;
+  // The colour dialog speaks COLORREF (0x00BBGGRR); the picture keeps 0x00RRGGBB.
+  const auto swapRedBlue = [](uint32_t c) {
+    return (c & 0x00FF00) | (c >> 16 & 0xFF) | (c & 0xFF) << 16;
+  };
+  const auto c = CurrentDialogs().chooseColor(swapRedBlue(p->settings.shadow));
+  if (!c) return false;
+  p->settings.shadow = swapRedBlue(*c & 0xFFFFFF);
   return true;
 }
 

@@ -2858,10 +2858,6 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <translation>Transparente Farbe</translation>
     </message>
     <message>
-        <source>Leaves out the colour of the picture&apos;s top left corner, so the cover shows through</source>
-        <translation>Lässt die Farbe der linken oberen Ecke des Bildes weg, damit das Cover durchscheint</translation>
-    </message>
-    <message>
         <source>Tolerance:</source>
         <translation>Toleranz:</translation>
     </message>
@@ -2880,6 +2876,33 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>Line width:</source>
         <translation>Linienstärke:</translation>
+    </message>
+    <message>
+        <source>Leaves out one colour of the picture (at first the colour of its top left corner), so the cover shows through</source>
+        <translation>Lässt eine Farbe des Bildes weg (zuerst die Farbe seiner linken oberen Ecke), sodass das Cover durchscheint</translation>
+    </message>
+    <message>
+        <source>Pick colour...</source>
+        <translation>Farbe wählen...</translation>
+    </message>
+    <message>
+        <source>Shows the picture: a click chooses the colour left out</source>
+        <translation>Zeigt das Bild: ein Klick wählt die Farbe, die wegfällt</translation>
+    </message>
+    <message>
+        <source>Shadow colour...</source>
+        <translation>Schattenfarbe...</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePointDialog</name>
+    <message>
+        <source>Pick colour</source>
+        <translation>Farbe wählen</translation>
+    </message>
+    <message>
+        <source>Click the colour to leave out.</source>
+        <translation>Klicken Sie auf die Farbe, die wegfallen soll.</translation>
     </message>
 </context>
 <context>

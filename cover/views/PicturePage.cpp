@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "cover/views/PicturePointDialog.h"
+
 namespace {
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent, QLayout* layout) {
   auto* b = new QPushButton(caption, parent);
@@ -55,8 +57,11 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
   keyedBox = new QCheckBox(tr("Transparent colour"), this);
   keyedBox->setObjectName("keyedBox");
   keyedBox->setToolTip(
-      tr("Leaves out the colour of the picture's top left corner, so the cover shows through"));
+      tr("Leaves out one colour of the picture (at first the colour of its top "
+         "left corner), so the cover shows through"));
   layout->addWidget(keyedBox);
+  pickColourButton = Button(tr("Pick colour..."), "pickColourButton", this, layout);
+  pickColourButton->setToolTip(tr("Shows the picture: a click chooses the colour left out"));
   toleranceEdit =
       Spin(tr("Tolerance:"), "toleranceEdit", PictureSettings::kMaxTolerance, this, layout);
   frameBox = new QCheckBox(tr("Frame"), this);
@@ -68,6 +73,7 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
   shadowBox = new QCheckBox(tr("Shadow"), this);
   shadowBox->setObjectName("shadowBox");
   layout->addWidget(shadowBox);
+  shadowColourButton = Button(tr("Shadow colour..."), "shadowColourButton", this, layout);
   layout->addStretch();
 
   connect(replaceButton, &QPushButton::clicked, this, [this] { run(editor_.replacePicture()); });
@@ -88,8 +94,21 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
           [this] { run(editor_.editBorderColor()); });
   connect(frameWidthEdit, &QSpinBox::valueChanged, this,
           [this](int v) { run(editor_.setLineWidth(v)); });
-  connect(shadowBox, &QCheckBox::toggled, this,
-          [this](bool on) { run(editor_.setPictureShadow(on)); });
+  connect(shadowBox, &QCheckBox::toggled, this, [this](bool on) {
+    shadowColourButton->setEnabled(on);
+    run(editor_.setPictureShadow(on));
+  });
+  connect(pickColourButton, &QPushButton::clicked, this, &PicturePage::pickColour);
+  connect(shadowColourButton, &QPushButton::clicked, this,
+          [this] { run(editor_.editPictureShadowColor()); });
+}
+
+void PicturePage::pickColour() {
+  const Dib* picture = editor_.selectedPictureDib();
+  if (!picture) return;
+  PicturePointDialog dialog(*picture, this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
+  run(editor_.setPictureKeyAt(dialog.chosen()->x(), dialog.chosen()->y()));
 }
 
 void PicturePage::load(const PictureState& s) {
@@ -105,6 +124,7 @@ void PicturePage::load(const PictureState& s) {
   frameWidthEdit->setValue(s.lineWidth);
   frameWidthEdit->setEnabled(s.frame);
   shadowBox->setChecked(s.shadow);
+  shadowColourButton->setEnabled(s.shadow);
 }
 
 void PicturePage::run(bool changedSomething) {

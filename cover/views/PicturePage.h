@@ -27,16 +27,19 @@ class PicturePage : public QWidget {
   QSpinBox* opacityEdit;
   QCheckBox* keyedBox;
   QSpinBox* toleranceEdit;
+  QPushButton* pickColourButton;
   QCheckBox* frameBox;
   QPushButton* frameColorButton;
   QSpinBox* frameWidthEdit;
   QCheckBox* shadowBox;
+  QPushButton* shadowColourButton;
 
  signals:
   void changed();
 
  private:
   void run(bool changedSomething);
+  void pickColour();
   Editor& editor_;
   QButtonGroup* fitGroup_;
 };

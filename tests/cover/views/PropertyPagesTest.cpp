@@ -1,15 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "cover/text/views/CurvedTextControls.h"
 #include "cover/views/ObjectMenu.h"
 #include "cover/views/PicturePage.h"
+#include "cover/views/PicturePointDialog.h"
 #include "cover/views/PropertyPages.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 
@@ -196,6 +199,7 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   pages.show();
   Dib dib;
   NewWhiteDib(dib, 4, 2);
+  SetDibPixel(dib, 3, 1, 0x123456);
   std::string error;
   ASSERT_EQ(table.createPicture(PicturePixels::Make(dib, {}, error), 0, 0, 9000, 9000), 1);
   pages.refresh();
@@ -223,7 +227,21 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   EXPECT_EQ(spy.count(), 7);
   pages.refresh();
   EXPECT_TRUE(p.toleranceEdit->isEnabled() && p.frameColorButton->isEnabled());
+  QTimer::singleShot(0, [&p] {  // a click on the shown picture picks the colour under it
+    auto* pick = p.findChild<PicturePointDialog*>();
+    ASSERT_TRUE(pick);
+    EXPECT_FALSE(pick->pixelAt({-1, 0}));
+    const QSize shown = pick->view->size();
+    QTest::mouseClick(pick->view, Qt::LeftButton, {},
+                      QPoint(shown.width() - 1, shown.height() - 1));
+  });
+  QTest::mouseClick(p.pickColourButton, Qt::LeftButton);
+  EXPECT_EQ(s.key, 0x123456u);
+  p.shadowBox->setChecked(true);
+  dialogs.colorAnswers = {0x0000FF};  // red, as the colour dialog says it
+  QTest::mouseClick(p.shadowColourButton, Qt::LeftButton);
+  EXPECT_EQ(s.shadow, 0xFF0000u);
   table.picture(1).settings = PictureSettings{};
   pages.refresh();  // shows the state without firing a command
-  EXPECT_TRUE(p.opacityEdit->value() == 100 && spy.count() == 7);
+  EXPECT_TRUE(p.opacityEdit->value() == 100 && spy.count() == 10);
 }
