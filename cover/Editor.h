@@ -64,13 +64,16 @@ struct CurvedTextState {
 };
 
 // The picture page's controls: how the selected picture object is shown.
+inline constexpr int kMaxPictureShadowOffset = 50;
+
 struct PictureState {
   int fit = 0;  // 0 contain, 1 cover, 2 stretch
   int opacity = 100;
   bool keyed = false;
   int tolerance = 0;
   bool frame = false, shadow = false;
-  int lineWidth = 1;  // the frame's
+  int lineWidth = 1;     // the frame's
+  int shadowOffset = 5;  // right and down, in picture pixels
 };
 
 // The property pages' controls, as the selection last set them.
@@ -176,6 +179,8 @@ class Editor {
   bool setPictureTolerance(int tolerance);
   bool setPictureFrame(bool on);
   bool setPictureShadow(bool on);
+  // Moves the shadow `offset` picture pixels right and down (0 to 50).
+  bool setPictureShadowOffset(int offset);
 
  private:
   CoverObject* selected();

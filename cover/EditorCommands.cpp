@@ -32,6 +32,7 @@ const PanelState& Editor::refreshPanel() {
     p.picture = {int(s.fit), s.opacity, s.keyed, s.tolerance, o->BorderOn, o->ShadowOn};
     o->LineWidth = std::clamp(o->LineWidth, 1, 20);  // the frame's, as a shape's line
     p.lineWidth = p.picture.lineWidth = o->LineWidth;
+    p.picture.shadowOffset = std::clamp(o->ShadowDX, 0, kMaxPictureShadowOffset);
     p.active = PropertyPage::Picture;
   } else if (o->Kind == kShape) {
     p.kindPage = true;

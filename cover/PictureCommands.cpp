@@ -159,6 +159,12 @@ bool Editor::setPictureFrame(bool on) {
   return true;
 }
 
+bool Editor::setPictureShadowOffset(int offset) {
+  if (!selectedPicture()) return false;
+  selected()->ShadowDX = selected()->ShadowDY = std::clamp(offset, 0, kMaxPictureShadowOffset);
+  return true;
+}
+
 bool Editor::setPictureShadow(bool on) {
   if (!selectedPicture()) return false;
   selected()->ShadowOn = on;

@@ -2893,6 +2893,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>Shadow colour...</source>
         <translation>Schattenfarbe...</translation>
     </message>
+    <message>
+        <source>Shadow offset:</source>
+        <translation>Schattenversatz:</translation>
+    </message>
 </context>
 <context>
     <name>PicturePointDialog</name>

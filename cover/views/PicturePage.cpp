@@ -74,6 +74,8 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
   shadowBox->setObjectName("shadowBox");
   layout->addWidget(shadowBox);
   shadowColourButton = Button(tr("Shadow colour..."), "shadowColourButton", this, layout);
+  shadowOffsetEdit =
+      Spin(tr("Shadow offset:"), "shadowOffsetEdit", kMaxPictureShadowOffset, this, layout);
   layout->addStretch();
 
   connect(replaceButton, &QPushButton::clicked, this, [this] { run(editor_.replacePicture()); });
@@ -96,9 +98,12 @@ PicturePage::PicturePage(Editor& editor, QWidget* parent) : QWidget(parent), edi
           [this](int v) { run(editor_.setLineWidth(v)); });
   connect(shadowBox, &QCheckBox::toggled, this, [this](bool on) {
     shadowColourButton->setEnabled(on);
+    shadowOffsetEdit->setEnabled(on);
     run(editor_.setPictureShadow(on));
   });
   connect(pickColourButton, &QPushButton::clicked, this, &PicturePage::pickColour);
+  connect(shadowOffsetEdit, &QSpinBox::valueChanged, this,
+          [this](int v) { run(editor_.setPictureShadowOffset(v)); });
   connect(shadowColourButton, &QPushButton::clicked, this,
           [this] { run(editor_.editPictureShadowColor()); });
 }
@@ -113,7 +118,7 @@ void PicturePage::pickColour() {
 
 void PicturePage::load(const PictureState& s) {
   const QSignalBlocker a(opacityEdit), b(keyedBox), c(toleranceEdit), d(frameBox), e(shadowBox),
-      f(frameWidthEdit);
+      f(frameWidthEdit), g(shadowOffsetEdit);
   if (QAbstractButton* fit = fitGroup_->button(s.fit)) fit->setChecked(true);
   opacityEdit->setValue(s.opacity);
   keyedBox->setChecked(s.keyed);
@@ -125,6 +130,8 @@ void PicturePage::load(const PictureState& s) {
   frameWidthEdit->setEnabled(s.frame);
   shadowBox->setChecked(s.shadow);
   shadowColourButton->setEnabled(s.shadow);
+  shadowOffsetEdit->setValue(s.shadowOffset);
+  shadowOffsetEdit->setEnabled(s.shadow);
 }
 
 void PicturePage::run(bool changedSomething) {

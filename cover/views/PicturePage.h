@@ -33,6 +33,7 @@ class PicturePage : public QWidget {
   QSpinBox* frameWidthEdit;
   QCheckBox* shadowBox;
   QPushButton* shadowColourButton;
+  QSpinBox* shadowOffsetEdit;
 
  signals:
   void changed();

@@ -241,7 +241,9 @@ TEST_F(PropertyPagesTest, ThePicturePageShowsAndSetsHowThePictureFillsItsBox) {
   dialogs.colorAnswers = {0x0000FF};  // red, as the colour dialog says it
   QTest::mouseClick(p.shadowColourButton, Qt::LeftButton);
   EXPECT_EQ(s.shadow, 0xFF0000u);
+  p.shadowOffsetEdit->setValue(12);
+  EXPECT_TRUE(table[1].ShadowDX == 12 && table[1].ShadowDY == 12);
   table.picture(1).settings = PictureSettings{};
   pages.refresh();  // shows the state without firing a command
-  EXPECT_TRUE(p.opacityEdit->value() == 100 && spy.count() == 10);
+  EXPECT_TRUE(p.opacityEdit->value() == 100 && spy.count() == 11);
 }
