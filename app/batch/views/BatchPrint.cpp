@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "app/batch/views/BatchApplication.h"
 #include "app/batch/views/BatchCalibration.h"
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartEdits.h"
 #include "cover/merge/CopyFields.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
@@ -29,6 +31,7 @@ struct PrintOptions {
   std::string cover, paper, pdf, printer;
   std::string skip, pages;  // "1,2,5" and "2-3,5", counted from 1
   std::string merge;        // a table whose every line prints one copy
+  std::string part;         // the design's part by name or number; empty: the first
   int copies = 1, used = 0, firstNumber = 1;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
@@ -70,6 +73,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
       o.pages = value;
     else if (key == "--merge")
       o.merge = value;
+    else if (key == "--part")
+      o.part = value;
     else if (!v)
       return Translate("BatchPrint", "not a number: ") + key + " " + value;
     else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v))
@@ -85,7 +90,6 @@ std::string Parse(const Args& args, PrintOptions& o) {
     else
       return Translate("BatchPrint", "unknown option or value out of range: ") + key + " " + value;
   }
-  if (o.paper.empty()) return Translate("BatchPrint", "print needs --paper NAME or NUMBER");
   if (o.pdf.empty() == o.printer.empty())
     return Translate("BatchPrint", "print needs either --pdf FILE or --printer NAME");
   return {};
@@ -106,18 +110,32 @@ int RunPrintCommand(const Args& args) {
   PrintOptions o;
   if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
   BatchApplication app;
-  PaperFormatList catalogue;
-  catalogue.load(UserPaperFile(), StarterPaperFiles());
-  const std::vector<PaperFormat>& formats = catalogue.formats();
-  const PaperFormat* format = FindFormat(formats, o.paper);
-  if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
-  const FormatDetails details = catalogue.detailsAt(static_cast<size_t>(format - formats.data()));
-
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
   doc.setScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   if (!OpenFile(doc, o.cover))
     return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
+  if (!o.part.empty()) {
+    const auto index = FindPart(doc.parts, o.part);
+    if (!index)
+      return Fail(kExitUsage, Translate("BatchPrint", "the design has no part ") + o.part);
+    std::string error;
+    if (!SwitchPart(doc, *index, error)) return Fail(kExitFailure, o.cover + ": " + error);
+  }
+
+  PaperFormatList catalogue;
+  catalogue.load(UserPaperFile(), StarterPaperFiles());
+  const std::vector<PaperFormat>& formats = catalogue.formats();
+  // Without --paper a part prints on its own format.
+  const std::optional<PaperFormat>& own = doc.parts.list[doc.parts.current].format;
+  if (o.paper.empty() && !own)
+    return Fail(kExitUsage, Translate("BatchPrint", "print needs --paper NAME or NUMBER"));
+  const PaperFormat* format = o.paper.empty() ? &*own : FindFormat(formats, o.paper);
+  if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
+  const auto listed = std::find(formats.begin(), formats.end(), *format);
+  const FormatDetails details = listed == formats.end()
+                                    ? FormatDetails{}
+                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
 
   const int positions = PositionsPerSheet(*format, details);
   if (o.used >= positions)  // one position at least is left to print on
@@ -186,12 +204,14 @@ int RunPrintCommand(const Args& args) {
 void RegisterPrintCommand() {
   RegisterBatchCommand(
       {"print",
-       "FILE.cov --paper NAME|NUMBER [--copies N] [--merge TABLE.csv] [--first-number K] "
+       "FILE.cov [--paper NAME|NUMBER] [--part NAME|NUMBER] [--copies N] [--merge TABLE.csv] "
+       "[--first-number K] "
        "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
        "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
-           "Prints copies of a cover on a paper format, into a PDF file or on a printer."),
+           "Prints copies of a cover (or of the part given, on its own paper format unless "
+           "--paper is given) on a paper format, into a PDF file or on a printer."),
        RunPrintCommand});
 }
