@@ -2603,6 +2603,37 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>PartBar</name>
+    <message>
+        <source>The parts of the design: right click to add, duplicate or remove one, double click to rename it</source>
+        <translation>Die Teile des Entwurfs: Rechtsklick zum Hinzufügen, Duplizieren oder Entfernen, Doppelklick zum Umbenennen</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Teil %1</translation>
+    </message>
+    <message>
+        <source>Do you want to remove the part %1?</source>
+        <translation>Möchten Sie den Teil %1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove part</source>
+        <translation>Teil entfernen</translation>
+    </message>
+    <message>
+        <source>Add part</source>
+        <translation>Teil hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate part</source>
+        <translation>Teil duplizieren</translation>
+    </message>
+    <message>
+        <source>Rename part</source>
+        <translation>Teil umbenennen</translation>
+    </message>
+</context>
+<context>
     <name>PartEdits</name>
     <message>
         <source>a design holds at most %1 parts</source>

@@ -14,6 +14,7 @@
 #include <QWheelEvent>
 
 #include "app/views/AboutBox.h"
+#include "app/views/PartBar.h"
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
@@ -230,7 +231,11 @@ QWidget* MainWindow::buildDocumentRow() {
     auto* key = new QShortcut(keys[i], this);
     connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
-  l->addStretch(1);
+  // Switching parts is like opening a design: the views show the new part, without its steps.
+  partBar_ = new PartBar(
+      doc_, [this] { refreshViews(); }, row);
+  l->addWidget(partBar_, 1, Qt::AlignBottom);
+  connect(this, &MainWindow::documentReplaced, partBar_, &PartBar::showParts);
   return row;
 }
 

@@ -15,6 +15,7 @@
 #include "platform/Progress.h"
 #include "platform/dialogs/views/QtDialogs.h"
 
+class PartBar;
 class StatusBar;
 class TabPage;
 class ImageButton;
@@ -48,6 +49,7 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QPushButton* cancelScanButton() const { return cancelScanBtn_; }
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
+  PartBar* partBar() const { return partBar_; }
   ScanView* scanView() const { return scanView_; }
   PaperFormatPanel* paperPanel() const { return paperPanel_; }
   PrintPanel* printPanel() const { return printPanel_; }
@@ -126,6 +128,7 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QScrollArea* wheelTarget(QWidget* w) const;
   std::array<QPushButton*, 4> docButtons_{};
   QWidget* docRow_ = nullptr;
+  PartBar* partBar_ = nullptr;
   QWidget* bottomRow_ = nullptr;
   QPushButton* webBtn_ = nullptr;
   ImageButton* aboutBtn_ = nullptr;

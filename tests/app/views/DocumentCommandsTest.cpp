@@ -6,7 +6,9 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "app/coverfile/PartEdits.h"
 #include "app/views/MainWindow.h"
+#include "app/views/PartBar.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/app/coverfile/CoverSamples.h"
@@ -224,4 +226,55 @@ TEST_F(DocumentCommandsTest, ADroppedFileThatIsNeitherSaysSoAndSeveralFilesAreRe
   EXPECT_EQ(Snapshot(form.doc()), before);
   EXPECT_FALSE(Drop(form, {dir.file("notes.cov"), dir.file("notes.cov")}));
   EXPECT_FALSE(Drop(form, {}));
+}
+
+TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsParts) {
+  Document design;
+  SetSamplePage(design);
+  SetSamplePicture(design, 24, 6, 4);
+  design.parts.list[0].name = "Front";
+  std::string error;
+  ASSERT_TRUE(DuplicatePart(design, 0, "Disc", error));
+  ASSERT_TRUE(SaveFile(design, dir.file("disc.cov")));
+  ASSERT_TRUE(form.openCoverFile(dir.file("disc.cov")));
+  PartBar& bar = *form.partBar();
+  ASSERT_EQ(bar.count(), 2);
+  EXPECT_EQ(bar.tabText(1), "Disc");
+
+  QSignalSpy replaced(&form, &MainWindow::documentReplaced);
+  SetSamplePicture(form.doc(), 8, 3, 3);  // a change of the front, kept when it is left
+  bar.setCurrentIndex(1);
+  EXPECT_EQ(replaced.count(), 1);
+  EXPECT_EQ(DibWidth(form.doc().picture), 6);
+  EXPECT_FALSE(form.doc().history.canUndo());
+  bar.addPart();
+  ASSERT_EQ(bar.count(), 3);
+  EXPECT_EQ(bar.currentIndex(), 2);
+  EXPECT_EQ(form.doc().parts.list[2].name, "Part 3");
+  EXPECT_EQ(DibWidth(form.doc().picture), 320);
+  bar.startRename(2);
+  bar.nameField()->setText("Disc");  // taken: said, and the name stays
+  QTest::keyClick(bar.nameField(), Qt::Key_Return);
+  EXPECT_EQ(dialogs.messages().back(), "there is already a part called Disc");
+  bar.startRename(2);
+  bar.nameField()->setText("Spine");
+  QTest::keyClick(bar.nameField(), Qt::Key_Return);
+  EXPECT_EQ(bar.tabText(2), "Spine");
+  bar.moveTab(2, 0);
+  EXPECT_EQ(form.doc().parts.list[0].name, "Spine");
+  EXPECT_EQ(form.doc().parts.current, 0u);
+  dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+  bar.removePart(0);
+  EXPECT_EQ(bar.count(), 3);
+  bar.removePart(0);
+  ASSERT_EQ(bar.count(), 2);
+  EXPECT_EQ(form.doc().parts.current, 0u);
+  EXPECT_EQ(DibWidth(form.doc().picture), 3);  // the front as it was changed
+
+  click(2);  // Save keeps every part
+  Document saved;
+  ASSERT_TRUE(OpenFile(saved, dir.file("disc.cov")));
+  ASSERT_EQ(saved.parts.list.size(), 2u);
+  EXPECT_EQ(saved.parts.list[1].name, "Disc");
+  EXPECT_EQ(DibWidth(saved.picture), 3);
 }
