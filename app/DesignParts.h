@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/History.h"
 #include "print/PaperFormat.h"
 
 constexpr size_t kMaxPartNameBytes = 64;
@@ -17,6 +18,7 @@ struct DesignPart {
   std::string name;                   // UTF-8, unique within the design
   std::optional<PaperFormat> format;  // the format it prints on; none: the one chosen when printing
   std::vector<uint8_t> cover;         // a one-part cover file; empty for the current part
+  std::shared_ptr<History::Steps> steps = nullptr;  // its undo steps while another part is current
   bool operator==(const DesignPart&) const = default;
 };
 

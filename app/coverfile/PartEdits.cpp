@@ -26,17 +26,25 @@ bool SwitchPart(Document& doc, size_t index, std::string& error) {
     return false;
   DesignParts parts = std::move(doc.parts);
   parts.list[parts.current].cover = CoverFileBytes(doc);
+  // Each part keeps its own steps; switching is no step.
+  parts.list[parts.current].steps = std::make_shared<History::Steps>(doc.history.takeSteps());
   const std::string savedFileName = doc.savedFileName;
   CommitCover(doc, contents);
-  parts.list[index].cover.clear();
+  DesignPart& shown = parts.list[index];
+  shown.cover.clear();
+  if (shown.steps)
+    doc.history.putSteps(std::move(*shown.steps));
+  else
+    doc.history.clear();  // the parts of a step see the part now shown
+  shown.steps.reset();
   parts.current = index;
   doc.parts = std::move(parts);
   doc.savedFileName = savedFileName;
-  doc.history.clear();  // its steps belong to the part left
   return true;
 }
 
 bool AddPart(Document& doc, DesignPart part, std::string& error) {
+  part.steps.reset();
   if (doc.parts.list.size() >= kMaxParts) {
     error = FillIn(Translate("PartEdits", "a design holds at most %1 parts"),
                    {std::to_string(kMaxParts)});

@@ -7,8 +7,8 @@
 
 // The part's one-part cover file: the current part encoded from the document.
 std::vector<uint8_t> PartCoverBytes(const Document& doc, size_t index);
-// Makes part `index` the current one, keeping the others; false with `error` (and nothing
-// changed) when its bytes do not read.
+// Makes part `index` the current one, keeping the others and each part's undo steps; false
+// with `error` (and nothing changed) when its bytes do not read.
 bool SwitchPart(Document& doc, size_t index, std::string& error);
 // A new part after the others from a one-part cover file; false with `error` when the name is
 // not free or the bytes do not read.

@@ -231,9 +231,9 @@ QWidget* MainWindow::buildDocumentRow() {
     auto* key = new QShortcut(keys[i], this);
     connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
-  // Switching parts is like opening a design: the views show the new part, without its steps.
+  // Switching parts is like opening a design, but each part keeps its undo steps.
   partBar_ = new PartBar(
-      doc_, [this] { refreshViews(); }, row);
+      doc_, [this] { showReplacedDocument(); }, row);
   l->addWidget(partBar_, 1, Qt::AlignBottom);
   connect(this, &MainWindow::documentReplaced, partBar_, &PartBar::showParts);
   return row;
@@ -346,6 +346,10 @@ void MainWindow::setSavedFileName(const std::string& name) {
 
 void MainWindow::refreshViews() {
   doc_.history.clear();  // a new or opened design starts without steps
+  showReplacedDocument();
+}
+
+void MainWindow::showReplacedDocument() {
   emit documentReplaced();
   for (TabPage* page : pages_) {
     page->update();

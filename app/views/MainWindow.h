@@ -70,6 +70,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   bool openCoverFile(const std::string& path) { return docCommands_.openCoverFile(path); }
   // After New and Open: tells the views (documentReplaced) and repaints every tab.
   void refreshViews();
+  // The same without emptying the history (another part of the design is shown).
+  void showReplacedDocument();
   void quit();
   void repaintViews();
   void showAbout();

@@ -242,7 +242,9 @@ TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsPa
   EXPECT_EQ(bar.tabText(1), "Disc");
 
   QSignalSpy replaced(&form, &MainWindow::documentReplaced);
-  SetSamplePicture(form.doc(), 8, 3, 3);  // a change of the front, kept when it is left
+  Dib smaller;
+  NewWhiteDib(smaller, 3, 3);
+  form.doc().replacePictureAsStep(smaller, "Scan");  // a step of the front, kept when it is left
   bar.setCurrentIndex(1);
   EXPECT_EQ(replaced.count(), 1);
   EXPECT_EQ(DibWidth(form.doc().picture), 6);
@@ -269,7 +271,11 @@ TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsPa
   bar.removePart(0);
   ASSERT_EQ(bar.count(), 2);
   EXPECT_EQ(form.doc().parts.current, 0u);
-  EXPECT_EQ(DibWidth(form.doc().picture), 3);  // the front as it was changed
+  EXPECT_EQ(DibWidth(form.doc().picture), 3);  // the front as it was changed, with its step
+  ASSERT_TRUE(form.doc().history.canUndo());
+  form.undo();
+  EXPECT_EQ(DibWidth(form.doc().picture), 6);
+  form.redo();
 
   click(2);  // Save keeps every part
   Document saved;
