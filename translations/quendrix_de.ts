@@ -245,12 +245,12 @@ Befehle:
         <translation>Listet die Teile eines Entwurfs (Nummer, Name, Papierformat, Bildgröße, Objekte) oder fügt einen hinzu, benennt ihn um, entfernt ihn oder speichert ihn einzeln, oder legt einen neuen Entwurf nach einer Vorlage an (&quot;CD jewel case&quot;, &quot;CD slim case&quot;, &quot;DVD case&quot;, &quot;Paper sleeve&quot;).</translation>
     </message>
     <message>
-        <source>Prints copies of a cover (or of the part given, on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer.</source>
-        <translation>Druckt Exemplare eines Covers (oder des angegebenen Teils, ohne --paper auf dessen eigenem Papierformat) auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker.</translation>
-    </message>
-    <message>
         <source>Saves the cover (or the part given) as the Texts tab shows it (100 % unless given) as a PNG file.</source>
         <translation>Speichert das Cover (oder den angegebenen Teil) so, wie die Registerkarte Texte es zeigt (100 %, wenn nicht angegeben), als PNG-Datei.</translation>
+    </message>
+    <message>
+        <source>Prints copies of a cover (or of the part given, or of every part in one job, each on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer.</source>
+        <translation>Druckt Exemplare eines Covers (oder des angegebenen Teils oder aller Teile in einem Auftrag, ohne --paper jeweils auf dem eigenen Papierformat) auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker.</translation>
     </message>
 </context>
 <context>
@@ -420,6 +420,10 @@ Befehle:
     <message>
         <source>the design has no part </source>
         <translation>der Entwurf hat keinen Teil </translation>
+    </message>
+    <message>
+        <source>--part all prints whole sheets: without --used, --skip, --pages and --merge</source>
+        <translation>--part all druckt ganze Bögen: ohne --used, --skip, --pages und --merge</translation>
     </message>
 </context>
 <context>

@@ -104,6 +104,72 @@ const PaperFormat* FindFormat(const std::vector<PaperFormat>& formats, const std
     if (AnsiToUtf8(f.name) == key) return &f;
   return nullptr;
 }
+
+// Each part's own format unless --paper names one; the details of a format in the list.
+std::string PartFormat(const PrintOptions& o, const DesignPart& part,
+                       const PaperFormatList& catalogue, PaperFormat& format,
+                       FormatDetails& details) {
+  const std::vector<PaperFormat>& formats = catalogue.formats();
+  if (o.paper.empty() && !part.format)
+    return Translate("BatchPrint", "print needs --paper NAME or NUMBER");
+  const PaperFormat* chosen = o.paper.empty() ? &*part.format : FindFormat(formats, o.paper);
+  if (!chosen) return Translate("BatchPrint", "no paper format ") + o.paper;
+  format = *chosen;
+  const auto listed = std::find(formats.begin(), formats.end(), format);
+  details = listed == formats.end() ? FormatDetails{}
+                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
+  return {};
+}
+
+// --part all: every part on its own format in one job, in part order, each from a new sheet.
+int PrintAllParts(const PrintOptions& o, const Document& doc) {
+  if (o.used || !o.skip.empty() || !o.pages.empty() || !o.merge.empty())
+    return Fail(kExitUsage, Translate("BatchPrint",
+                                      "--part all prints whole sheets: without --used, --skip, "
+                                      "--pages and --merge"));
+  PaperFormatList catalogue;
+  catalogue.load(UserPaperFile(), StarterPaperFiles());
+  PrinterChoice choice;
+  choice.printerName = o.printer;
+  std::string damage;
+  const Calibration calibration = JobCalibration((SettingsDir() / "options.dat").string(),
+                                                 JobPrinterKey(choice, o.pdf), &damage);
+  if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
+  std::vector<std::unique_ptr<Document>> docs;
+  std::vector<PartPrint> parts;
+  FormatDetails firstDetails;
+  CopyFields fields;  // numbers each part's copies
+  fields.setFirstNumber(o.firstNumber);
+  for (size_t i = 0; i < doc.parts.list.size(); ++i) {
+    JobChoices choices;
+    if (const std::string error =
+            PartFormat(o, doc.parts.list[i], catalogue, choices.format, choices.details);
+        !error.empty())
+      return Fail(kExitUsage, doc.parts.list[i].name + ": " + error);
+    if (i == 0) firstDetails = choices.details;
+    choices.copies = o.copies;
+    choices.outlines = o.outlines;
+    choices.cropMarks = o.cropMarks;
+    auto& one = *docs.emplace_back(std::make_unique<Document>());
+    one.scales = doc.scales;
+    std::string error;
+    if (!ExtractPart(doc, i, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
+    PrintJobPlan plan(choices);
+    PrintRequest request = plan.request();
+    request.calibration = calibration;
+    parts.push_back(
+        {request, CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
+                           MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}});
+  }
+  auto printer = MakeJobPrinter(choice, o.pdf);
+  UseSheetSize(*printer, firstDetails);
+  const PrintResult r = PrintParts(*printer, parts);
+  if (!r.ok) return Fail(kExitFailure, r.error);
+  std::fputs(
+      FillIn(Translate("BatchPrint", "%1 pages printed\n"), {std::to_string(r.pages)}).c_str(),
+      stdout);
+  return 0;
+}
 }  // namespace
 
 int RunPrintCommand(const Args& args) {
@@ -115,6 +181,7 @@ int RunPrintCommand(const Args& args) {
   doc.setScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   if (!OpenFile(doc, o.cover))
     return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
+  if (o.part == "all") return PrintAllParts(o, doc);
   if (!o.part.empty()) {
     const auto index = FindPart(doc.parts, o.part);
     if (!index)
@@ -204,14 +271,15 @@ int RunPrintCommand(const Args& args) {
 void RegisterPrintCommand() {
   RegisterBatchCommand(
       {"print",
-       "FILE.cov [--paper NAME|NUMBER] [--part NAME|NUMBER] [--copies N] [--merge TABLE.csv] "
+       "FILE.cov [--paper NAME|NUMBER] [--part NAME|NUMBER|all] [--copies N] [--merge TABLE.csv] "
        "[--first-number K] "
        "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
        "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME)",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
-           "Prints copies of a cover (or of the part given, on its own paper format unless "
-           "--paper is given) on a paper format, into a PDF file or on a printer."),
+           "Prints copies of a cover (or of the part given, or of every part in one job, each "
+           "on its own paper format unless --paper is given) on a paper format, into a PDF file "
+           "or on a printer."),
        RunPrintCommand});
 }
