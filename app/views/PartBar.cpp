@@ -11,6 +11,9 @@ PartBar::PartBar(Document& doc, std::function<void()> replaced, QWidget* parent)
   setMovable(true);
   setExpanding(false);
   setDrawBase(false);
+  // The row keeps the window's width: many parts scroll.
+  setUsesScrollButtons(true);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   setToolTip(
       tr("The parts of the design: right click to add, duplicate or remove one, double "
          "click to rename it"));
