@@ -803,6 +803,13 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>CopyToPartsDialog</name>
+    <message>
+        <source>Copy to parts</source>
+        <translation>In Teile kopieren</translation>
+    </message>
+</context>
+<context>
     <name>CoverImage</name>
     <message>
         <source>the cover is empty at this zoom</source>
@@ -2032,6 +2039,10 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
         <source>Quit program</source>
         <translation>Programm beenden</translation>
     </message>
+    <message>
+        <source>Copy to parts...</source>
+        <translation>In Teile kopieren...</translation>
+    </message>
 </context>
 <context>
     <name>MergeDialog</name>
@@ -2646,6 +2657,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>the only part of a design cannot be removed</source>
         <translation>der einzige Teil eines Entwurfs kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>the part %1 has no free object</source>
+        <translation>der Teil %1 hat kein freies Objekt</translation>
     </message>
 </context>
 <context>

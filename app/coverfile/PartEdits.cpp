@@ -113,3 +113,31 @@ bool ExtractPart(const Document& doc, size_t index, Document& out, std::string& 
   CommitCover(out, contents);
   return true;
 }
+
+bool CopyObjectsToParts(Document& doc, const std::vector<int>& slots,
+                        const std::vector<size_t>& targets, std::string& error) {
+  std::vector<std::vector<uint8_t>> covers;
+  for (size_t target : targets) {
+    CoverContents contents;
+    DesignPart& part = doc.parts.list[target];
+    if (target == doc.parts.current || !ReadPart(part.cover, part.name, contents, error))
+      return false;
+    Document one;
+    CommitCover(one, contents);
+    for (int slot : slots) {
+      const int free = one.objects.lowestFreeSlot();
+      if (!doc.objects.occupied(slot)) continue;
+      if (free == 0) {
+        error = FillIn(Translate("PartEdits", "the part %1 has no free object"), {part.name});
+        return false;
+      }
+      one.objects[free].AssignFields(doc.objects[slot]);
+      one.objects.layout(free) = doc.objects.layout(slot);
+      if (doc.objects.isPicture(slot)) one.objects.picture(free) = doc.objects.picture(slot);
+    }
+    covers.push_back(CoverFileBytes(one));
+  }
+  for (size_t i = 0; i < targets.size(); ++i)
+    doc.parts.list[targets[i]].cover = std::move(covers[i]);
+  return true;
+}

@@ -25,3 +25,8 @@ void MovePart(Document& doc, size_t from, size_t to);
 std::vector<uint8_t> BlankPartCover(const Document& doc);
 // The design's part `index` alone, as a one-part design in `out`.
 bool ExtractPart(const Document& doc, size_t index, Document& out, std::string& error);
+// Copies the objects in `slots` of the current part into each part of `targets` (other parts)
+// at the same place in the element, each into the lowest free slot there; false with `error`
+// (and no part changed) when a part has no free slot left or does not read.
+bool CopyObjectsToParts(Document& doc, const std::vector<int>& slots,
+                        const std::vector<size_t>& targets, std::string& error);

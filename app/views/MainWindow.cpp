@@ -13,11 +13,14 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "app/coverfile/PartEdits.h"
 #include "app/views/AboutBox.h"
+#include "app/views/CopyToPartsDialog.h"
 #include "app/views/PartBar.h"
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
+#include "cover/views/ObjectMenu.h"
 #include "cover/views/QtCoverDialogs.h"
 #include "cover/views/TextsView.h"
 #include "picture/DrawDib.h"
@@ -159,6 +162,19 @@ void MainWindow::buildWindow() {
   });
   setTabScrollArea(kTextsTab, textsView_->scrollArea);
   connect(this, &MainWindow::documentReplaced, textsView_, &TextsView::sizeForPage);
+  ObjectMenu* menu = textsView_->objectMenu;
+  copyToPartsAction_ = new QAction(tr("Copy to parts..."), menu);
+  copyToPartsAction_->setObjectName(QStringLiteral("copyToPartsAction"));
+  menu->insertAction(menu->undoAction, copyToPartsAction_);
+  menu->insertSeparator(menu->undoAction);
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    copyToPartsAction_->setEnabled(doc_.parts.list.size() > 1 &&
+                                   doc_.objects.occupied(doc_.objects.selectedSlot));
+  });
+  connect(copyToPartsAction_, &QAction::triggered, this, [this] {
+    CopyToPartsDialog dialog(doc_.parts, this);
+    if (dialog.exec() == QDialog::Accepted) copyToParts(dialog.chosen());
+  });
 
   bottomRow_ = buildBottomRow();
   layout->addWidget(bottomRow_);
@@ -342,6 +358,11 @@ void MainWindow::repaintViews() {
 void MainWindow::setSavedFileName(const std::string& name) {
   doc_.savedFileName = name;
   setWindowTitle(QString::fromStdString(doc_.caption()));
+}
+
+void MainWindow::copyToParts(const std::vector<size_t>& targets) {
+  std::string error;
+  if (!CopyObjectsToParts(doc_, {doc_.objects.selectedSlot}, targets, error)) ShowError(error);
 }
 
 void MainWindow::refreshViews() {

@@ -50,6 +50,9 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
   PartBar* partBar() const { return partBar_; }
+  // "Copy to parts..." of the object menu: the selected object into the parts chosen.
+  void copyToParts(const std::vector<size_t>& targets);
+  QAction* copyToPartsAction() const { return copyToPartsAction_; }
   ScanView* scanView() const { return scanView_; }
   PaperFormatPanel* paperPanel() const { return paperPanel_; }
   PrintPanel* printPanel() const { return printPanel_; }
@@ -131,6 +134,7 @@ class MainWindow : public QMainWindow, public ProgressSink {
   std::array<QPushButton*, 4> docButtons_{};
   QWidget* docRow_ = nullptr;
   PartBar* partBar_ = nullptr;
+  QAction* copyToPartsAction_ = nullptr;
   QWidget* bottomRow_ = nullptr;
   QPushButton* webBtn_ = nullptr;
   ImageButton* aboutBtn_ = nullptr;

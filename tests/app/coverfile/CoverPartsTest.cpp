@@ -109,6 +109,36 @@ TEST_F(CoverPartsTest, PartsAreAddedRenamedMovedAndRemovedWithTheCurrentPartKept
   EXPECT_EQ(one, CoverFileBytes(doc));
 }
 
+TEST_F(CoverPartsTest, ObjectsAreCopiedIntoOtherPartsAtTheirPlaceOrNowhere) {
+  Document doc;
+  MakeDesign(doc);  // Front: a shape in slot 2; Inlay: texts in 1 and 2; Disc: a text in 1
+  CoverObject& text = PlaceObject(doc, 5, kText, 0);
+  text.Text = "Title";
+  doc.objects.layout(5) = TextLayout{TextShape::TopArc, 120, 10};
+  std::string error;
+  ASSERT_TRUE(CopyObjectsToParts(doc, {2, 5}, {1, 2}, error)) << error;
+  for (const auto& [part, first] : {std::pair{1u, 3}, std::pair{2u, 2}}) {
+    Document one;
+    ASSERT_TRUE(ExtractPart(doc, part, one, error));
+    EXPECT_EQ(one.objects[first].Kind, kShape) << part;
+    EXPECT_EQ(one.objects[first].X, doc.objects[2].X);
+    EXPECT_EQ(one.objects[first + 1].Text, "Title");
+    EXPECT_EQ(one.objects[first + 1].Y, text.Y);
+    EXPECT_EQ(one.objects.layout(first + 1), doc.objects.layout(5));
+  }
+  // A part without room, or the current part as a target, changes no part.
+  const std::vector<uint8_t> before = Saved(doc);
+  Document full;
+  for (int slot = 1; slot <= ObjectTable::kSlots; ++slot) full.objects[slot].Kind = kShape;
+  full.setPrinterPage(4960, 7016, 600, 600);
+  ASSERT_TRUE(AddPart(doc, DesignPart{"Full", {}, CoverFileBytes(full)}, error));
+  EXPECT_FALSE(CopyObjectsToParts(doc, {5}, {1, 3}, error));
+  EXPECT_EQ(error, "the part Full has no free object");
+  EXPECT_FALSE(CopyObjectsToParts(doc, {5}, {1, 0}, error));
+  ASSERT_TRUE(RemovePart(doc, 3, error));
+  EXPECT_EQ(Saved(doc), before);
+}
+
 TEST_F(CoverPartsTest, DamagedPartBlocksAreRefusedWithAMessageNamingTheFile) {
   Document doc;
   MakeDesign(doc);

@@ -9,6 +9,8 @@
 #include "app/coverfile/PartEdits.h"
 #include "app/views/MainWindow.h"
 #include "app/views/PartBar.h"
+#include "cover/views/ObjectMenu.h"
+#include "cover/views/TextsView.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/app/coverfile/CoverSamples.h"
@@ -276,6 +278,20 @@ TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsPa
   form.undo();
   EXPECT_EQ(DibWidth(form.doc().picture), 6);
   form.redo();
+
+  // "Copy to parts..." puts the selected object into the other part at its place.
+  CoverObject& title = form.doc().objects[7];
+  title.Kind = kText;
+  title.Text = "Title";
+  title.X = 1234;
+  form.doc().objects.selectedSlot = 7;
+  emit form.textsView()->objectMenu->aboutToShow();
+  EXPECT_TRUE(form.copyToPartsAction()->isEnabled());
+  form.copyToParts({1});
+  Document disc;
+  ASSERT_TRUE(ExtractPart(form.doc(), 1, disc, error));
+  EXPECT_EQ(disc.objects[1].Text, "Title");
+  EXPECT_EQ(disc.objects[1].X, 1234);
 
   click(2);  // Save keeps every part
   Document saved;
