@@ -425,6 +425,10 @@ Befehle:
         <source>--part all prints whole sheets: without --used, --skip, --pages and --merge</source>
         <translation>--part all druckt ganze Bögen: ohne --used, --skip, --pages und --merge</translation>
     </message>
+    <message>
+        <source>no such part</source>
+        <translation>kein solcher Teil</translation>
+    </message>
 </context>
 <context>
     <name>BatchRender</name>

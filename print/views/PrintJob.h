@@ -84,6 +84,8 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const Co
 struct PartPrint {
   PrintRequest request;
   CoverJob cover;
+  // Another part's cover at some positions of every sheet (counted from 0; null: `cover`).
+  std::vector<const CoverJob*> at;
 };
 // Prints the parts one after the other in one job, each beginning on a new sheet.
 PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts);

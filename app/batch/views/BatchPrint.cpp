@@ -29,9 +29,10 @@
 namespace {
 struct PrintOptions {
   std::string cover, paper, pdf, printer;
-  std::string skip, pages;  // "1,2,5" and "2-3,5", counted from 1
-  std::string merge;        // a table whose every line prints one copy
-  std::string part;         // the design's part by name or number; empty: the first
+  std::string skip, pages;          // "1,2,5" and "2-3,5", counted from 1
+  std::string merge;                // a table whose every line prints one copy
+  std::string part;                 // the design's part by name or number; empty: the first
+  std::vector<std::string> places;  // "2-3=Spine": other parts at positions of every sheet
   int copies = 1, used = 0, firstNumber = 1;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
@@ -75,6 +76,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
       o.merge = value;
     else if (key == "--part")
       o.part = value;
+    else if (key == "--place")
+      o.places.push_back(value);
     else if (!v)
       return Translate("BatchPrint", "not a number: ") + key + " " + value;
     else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v))
@@ -157,9 +160,10 @@ int PrintAllParts(const PrintOptions& o, const Document& doc) {
     PrintJobPlan plan(choices);
     PrintRequest request = plan.request();
     request.calibration = calibration;
-    parts.push_back(
-        {request, CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
-                           MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}});
+    parts.push_back({request,
+                     CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
+                              MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields},
+                     {}});
   }
   auto printer = MakeJobPrinter(choice, o.pdf);
   UseSheetSize(*printer, firstDetails);
@@ -250,13 +254,37 @@ int RunPrintCommand(const Args& args) {
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
   auto printer = MakeJobPrinter(choice, o.pdf);
   UseSheetSize(*printer, details);
-  const CoverJob cover{o.settings,
-                       DibWidth(doc.picture),
-                       DibHeight(doc.picture),
-                       MakeCoverDrawer(doc.picture, doc.objects),
-                       &doc.objects,
-                       &fields};
-  const PrintResult r = PrintSheets(*printer, request, cover);
+  PartPrint job{request,
+                CoverJob{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
+                         MakeCoverDrawer(doc.picture, doc.objects), &doc.objects, &fields},
+                {}};
+  // Other parts at the positions --place gives them, on every sheet.
+  std::vector<std::unique_ptr<Document>> others;
+  std::vector<std::unique_ptr<CoverJob>> otherCovers;
+  for (const std::string& place : o.places) {
+    const size_t equals = place.find('=');
+    const NumberListParse at =
+        ParseNumberList(place.substr(0, equals), positions, NumberListOf::Positions);
+    const auto index =
+        equals == std::string::npos ? std::nullopt : FindPart(doc.parts, place.substr(equals + 1));
+    if (!at.error.empty() || !index)
+      return Fail(kExitUsage,
+                  "--place " + place + ": " +
+                      (at.error.empty() ? Translate("BatchPrint", "no such part") : at.error));
+    auto& one = *others.emplace_back(std::make_unique<Document>());
+    one.scales = doc.scales;
+    std::string error;
+    if (!ExtractPart(doc, *index, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
+    const CoverJob* cover =
+        otherCovers
+            .emplace_back(std::make_unique<CoverJob>(
+                CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
+                         MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}))
+            .get();
+    job.at.resize(size_t(positions));
+    for (int32_t n : at.numbers) job.at[size_t(n)] = cover;
+  }
+  const PrintResult r = PrintParts(*printer, {job});
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::fputs((r.pages == 1 ? Translate("BatchPrint", "1 page printed\n")
                            : FillIn(Translate("BatchPrint", "%1 pages printed\n"),
@@ -271,7 +299,8 @@ int RunPrintCommand(const Args& args) {
 void RegisterPrintCommand() {
   RegisterBatchCommand(
       {"print",
-       "FILE.cov [--paper NAME|NUMBER] [--part NAME|NUMBER|all] [--copies N] [--merge TABLE.csv] "
+       "FILE.cov [--paper NAME|NUMBER] [--part NAME|NUMBER|all] [--place POSITIONS=PART]... "
+       "[--copies N] [--merge TABLE.csv] "
        "[--first-number K] "
        "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "

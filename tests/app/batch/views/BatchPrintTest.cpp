@@ -148,6 +148,10 @@ TEST(BatchPrint, APartPrintsOnItsOwnFormatAndAllPartsInOneJob) {
       {{"--part", "all", "--copies", "2"}, 0, 6},
       {{"--part", "all", "--used", "1"}, 2, 0},
       {{"--part", "Back"}, 2, 0},
+      {{"--paper", "3", "--place", "2=Disc label", "--copies", "4"}, 0, 2},
+      {{"--paper", "3", "--place", "3=Disc label"}, 2, 0},  // the sheet has 2 positions
+      {{"--paper", "3", "--place", "1=Back"}, 2, 0},
+      {{"--paper", "3", "--place", "1"}, 2, 0},
       {{}, 0, 1},  // the first part
   };
   for (const auto& c : kCases) {
