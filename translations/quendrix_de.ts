@@ -2651,6 +2651,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>Rename part</source>
         <translation>Teil umbenennen</translation>
     </message>
+    <message>
+        <source>New design from preset</source>
+        <translation>Neuer Entwurf nach Vorlage</translation>
+    </message>
 </context>
 <context>
     <name>PartEdits</name>

@@ -59,8 +59,9 @@ void NewDesignFromPreset(Document& doc, const PartPreset& preset) {
     Dib white;
     NewWhiteDib(white, Pixels(part.widthMm), Pixels(part.heightMm));
     one.replacePicture(white);
-    one.pageWidth = DibWidth(one.picture);
-    one.pageHeight = DibHeight(one.picture);
+    // The window's printer page stays; a batch design takes the picture's size.
+    one.pageWidth = doc.pageWidth > 0 ? doc.pageWidth : DibWidth(one.picture);
+    one.pageHeight = doc.pageHeight > 0 ? doc.pageHeight : DibHeight(one.picture);
     parts.list.push_back(
         DesignPart{name, StarterFormat(name, part.widthMm, part.heightMm), CoverFileBytes(one)});
   }

@@ -252,6 +252,7 @@ QWidget* MainWindow::buildDocumentRow() {
       doc_, [this] { showReplacedDocument(); }, row);
   l->addWidget(partBar_, 1, Qt::AlignBottom);
   connect(this, &MainWindow::documentReplaced, partBar_, &PartBar::showParts);
+  partBar_->newFromPreset = [this](const PartPreset& p) { docCommands_.newFromPreset(p); };
   return row;
 }
 

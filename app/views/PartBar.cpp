@@ -4,6 +4,8 @@
 #include <QMenu>
 
 #include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
+#include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 
 PartBar::PartBar(Document& doc, std::function<void()> replaced, QWidget* parent)
@@ -119,5 +121,10 @@ void PartBar::contextMenuEvent(QContextMenuEvent* e) {
     menu.addAction(tr("Remove part"), this, [this, index] { removePart(index); })
         ->setEnabled(count() > 1);
   }
+  QMenu* presets = menu.addMenu(tr("New design from preset"));
+  for (const PartPreset& p : PartPresets())
+    presets->addAction(QString::fromStdString(Translate("PartPresets", p.name)), this, [this, &p] {
+      if (newFromPreset) newFromPreset(p);
+    });
   menu.exec(e->globalPos());
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 struct Document;
+struct PartPreset;
 
 class PartBar : public QTabBar {
   Q_OBJECT
@@ -21,6 +22,8 @@ class PartBar : public QTabBar {
   // Opens the name field over the tab; Return renames the part, Escape leaves it.
   void startRename(int index);
   QLineEdit* nameField() const { return nameField_; }
+  // What "New design from preset" of the context menu runs.
+  std::function<void(const PartPreset&)> newFromPreset;
 
  protected:
   void contextMenuEvent(QContextMenuEvent* e) override;

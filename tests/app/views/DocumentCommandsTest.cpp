@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
 #include "app/views/MainWindow.h"
 #include "app/views/PartBar.h"
 #include "cover/views/ObjectMenu.h"
@@ -299,4 +300,14 @@ TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsPa
   ASSERT_EQ(saved.parts.list.size(), 2u);
   EXPECT_EQ(saved.parts.list[1].name, "Disc");
   EXPECT_EQ(DibWidth(saved.picture), 3);
+
+  // New from a preset asks as New does; each part keeps the printer page.
+  dialogs.messageAnswers = {MsgResult::Ok};
+  bar.newFromPreset(PartPresets()[2]);
+  ASSERT_EQ(bar.count(), 2);
+  EXPECT_EQ(bar.tabText(0), "Wrap-around cover");
+  EXPECT_EQ(form.doc().parts.list[0].format->width, 273);
+  EXPECT_EQ(DibWidth(form.doc().picture), 3224);
+  EXPECT_EQ(form.doc().pageWidth, saved.pageWidth);
+  EXPECT_TRUE(form.doc().savedFileName.empty());
 }
