@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DesignParts.h"
 #include "cover/ObjectTable.h"
 #include "cover/merge/CopyFields.h"
 #include "platform/History.h"
@@ -23,6 +24,8 @@ struct Document {
   int32_t pageWidth = 0, pageHeight = 0;
   int32_t printerPageWidth = 0, printerPageHeight = 0;
   std::string savedFileName;
+  // The design's parts; the fields above hold the current one.
+  DesignParts parts;
   // What the texts' fields print: numbers, the date, a merge table chosen on the Print tab.
   CopyFields copyFields;
   // Undo and redo of the picture, the objects and both selections; not saved with the design.

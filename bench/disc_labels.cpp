@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QPrinter>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "bench/DetailedPicture.h"
 #include "cover/ObjectTable.h"
@@ -100,7 +102,40 @@ void PrintDiscLabels(benchmark::State& state) {
   state.counters["flate_KiB"] = cover.flateBytes / 1024.0;
   std::filesystem::remove(pdf);
 }
+
+// A design's parts printed in one job (--part all), 100 copies each, every part with its own
+// picture: 4 parts must cost at most 4.4 times one.
+void PrintDesignParts(benchmark::State& state) {
+  const int count = int(state.range(0));
+  std::vector<std::unique_ptr<Cover>> covers;
+  std::vector<PartPrint> parts;
+  for (int i = 0; i < count; ++i) {
+    Cover& cover = *covers.emplace_back(std::make_unique<Cover>(1386));
+    parts.push_back({DiscSheet(100),
+                     CoverJob{{100, 0, 0}, 1386, 1386, MakeCoverDrawer(cover.dib, cover.objects)},
+                     {}});
+  }
+  const std::string pdf = (std::filesystem::temp_directory_path() /
+                           ("quendrix-parts-" + std::to_string(count) + ".pdf"))
+                              .string();
+  int pages = 0;
+  for (auto _ : state) {
+    auto printer = MakeJobPrinter({}, pdf, 600);
+    const PrintResult r = PrintParts(*printer, parts);
+    if (!r.ok) state.SkipWithError(r.error.c_str());
+    pages = r.pages;
+  }
+  state.counters["pages"] = pages;
+  std::filesystem::remove(pdf);
+}
 }  // namespace
+
+BENCHMARK(PrintDesignParts)
+    ->ArgName("parts")
+    ->Arg(1)
+    ->Arg(4)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // One sheet first: the reference for time and size; each the earlier way, then straight.
 BENCHMARK(PrintDiscLabels)

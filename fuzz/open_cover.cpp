@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartEdits.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CoverContents contents;
@@ -26,5 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         a.pixels->png() != b.pixels->png() || a.pixels->packedAlpha() != b.pixels->packedAlpha())
       __builtin_trap();
   }
+  // Every part accepted opens as the current one and the design is written back unchanged.
+  const std::vector<uint8_t> before = PartCoverBytes(doc, doc.parts.current);
+  for (size_t i = doc.parts.list.size(); i-- > 0;) {
+    std::string error;
+    if (!SwitchPart(doc, i, error)) __builtin_trap();
+  }
+  if (PartCoverBytes(doc, 0) != before) __builtin_trap();
   return 0;
 }

@@ -124,6 +124,20 @@ void History::clear() {
   notify();
 }
 
+History::Steps History::takeSteps() {
+  Steps steps{std::move(undo_), std::move(redo_)};
+  clear();
+  return steps;
+}
+
+void History::putSteps(Steps steps) {
+  clear();
+  undo_ = std::move(steps.undo);
+  redo_ = std::move(steps.redo);
+  trim();
+  notify();
+}
+
 namespace {
 // Runs `forward` over the changes in the given order; when one fails, takes back those done.
 bool RunAll(std::vector<std::unique_ptr<Change>>& changes, bool undoing) {

@@ -73,6 +73,14 @@ class History {
   void discard();
   // New and Open: no steps, the parts see the current state.
   void clear();
+  // The steps of what the document showed, kept aside while it shows something else (another
+  // part of the design); the history is then empty.
+  struct Steps {
+    std::deque<HistoryStep> undo, redo;
+  };
+  Steps takeSteps();
+  // Back to steps taken aside, once the state they belong to is shown again.
+  void putSteps(Steps steps);
 
   bool undo();
   bool redo();

@@ -239,10 +239,6 @@ Befehle:
         <translation>&apos; (siehe quendrix --help)</translation>
     </message>
     <message>
-        <source>Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file.</source>
-        <translation>Speichert das Cover so, wie es die Registerkarte Texte zeigt (100 %, wenn nicht anders angegeben), als PNG-Datei.</translation>
-    </message>
-    <message>
         <source>Lists the paper formats (number, name, element size in mm, grids), or imports or exports a label template file.</source>
         <translation>Listet die Papierformate auf (Nummer, Name, Elementgröße in mm, Raster) oder importiert bzw. exportiert eine Etikettenvorlage.</translation>
     </message>
@@ -259,8 +255,16 @@ Befehle:
         <translation>Zeigt die Kalibrierung für alle Drucker ohne eigene oder die, die ein Drucker verwendet; setzt die angegebenen Werte (mit --printer nur für diesen Drucker); --remove entfernt seine eigene. --disc-shift legt fest, wie weit die Rohlingdrucke des Druckers nach rechts und nach unten versetzt landen (mm), --disc-test druckt auf ihm den Zentriertest für Rohlinge.</translation>
     </message>
     <message>
-        <source>Prints copies of a cover on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
-        <translation>Druckt Exemplare eines Covers auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker; ein bedruckbarer Rohling geht in die Rohlingschublade des Druckers, oder mit --dry-run-on-paper auf Normalpapier, wenn sein Treiber keinen Rohlingmodus hat.</translation>
+        <source>Lists the parts of a design (number, name, paper format, picture size, objects), or adds, renames, removes or extracts one, or makes a new design from a preset (&quot;CD jewel case&quot;, &quot;CD slim case&quot;, &quot;DVD case&quot;, &quot;Paper sleeve&quot;).</source>
+        <translation>Listet die Teile eines Entwurfs (Nummer, Name, Papierformat, Bildgröße, Objekte) oder fügt einen hinzu, benennt ihn um, entfernt ihn oder speichert ihn einzeln, oder legt einen neuen Entwurf nach einer Vorlage an ("CD jewel case", "CD slim case", "DVD case", "Paper sleeve").</translation>
+    </message>
+    <message>
+        <source>Prints copies of a cover (or of the part given, or of every part in one job, each on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saves the cover (or the part given) as the Texts tab shows it (100 % unless given) as a PNG file.</source>
+        <translation>Speichert das Cover (oder den angegebenen Teil) so, wie die Registerkarte Texte es zeigt (100 %, wenn nicht angegeben), als PNG-Datei.</translation>
     </message>
 </context>
 <context>
@@ -301,6 +305,37 @@ Befehle:
 </source>
         <translation>%1	%2	%3 x %4 mm	%5
 </translation>
+    </message>
+</context>
+<context>
+    <name>BatchParts</name>
+    <message>
+        <source>: the file could not be opened</source>
+        <translation>: die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>no paper format </source>
+        <translation>kein Papierformat </translation>
+    </message>
+    <message>
+        <source>unknown option </source>
+        <translation>unbekannte Option </translation>
+    </message>
+    <message>
+        <source>missing value after </source>
+        <translation>fehlender Wert nach </translation>
+    </message>
+    <message>
+        <source>usage: see quendrix --help</source>
+        <translation>Aufruf: siehe quendrix --help</translation>
+    </message>
+    <message>
+        <source>the design has no part </source>
+        <translation>der Entwurf hat keinen Teil </translation>
+    </message>
+    <message>
+        <source>no preset </source>
+        <translation>keine Vorlage </translation>
     </message>
 </context>
 <context>
@@ -400,6 +435,18 @@ Befehle:
         <source> (--dry-run-on-paper prints it on paper)</source>
         <translation> (--dry-run-on-paper druckt sie auf Papier)</translation>
     </message>
+    <message>
+        <source>--part all prints whole sheets: without --used, --skip, --pages and --merge</source>
+        <translation>--part all druckt ganze Bögen: ohne --used, --skip, --pages und --merge</translation>
+    </message>
+    <message>
+        <source>the design has no part </source>
+        <translation>der Entwurf hat keinen Teil </translation>
+    </message>
+    <message>
+        <source>no such part</source>
+        <translation>kein solcher Teil</translation>
+    </message>
 </context>
 <context>
     <name>BatchRender</name>
@@ -408,12 +455,20 @@ Befehle:
         <translation>--zoom braucht einen Prozentwert über 0 und bis 10000</translation>
     </message>
     <message>
-        <source>usage: quendrix render FILE.cov OUT.png [--zoom PERCENT]</source>
-        <translation>Aufruf: quendrix render FILE.cov OUT.png [--zoom PERCENT]</translation>
-    </message>
-    <message>
         <source>: the file could not be opened</source>
         <translation>: die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>--part needs a part&apos;s name or number</source>
+        <translation>--part braucht den Namen oder die Nummer eines Teils</translation>
+    </message>
+    <message>
+        <source>usage: quendrix render FILE.cov OUT.png [--zoom PERCENT] [--part NAME]</source>
+        <translation>Aufruf: quendrix render DATEI.cov AUS.png [--zoom PROZENT] [--part NAME]</translation>
+    </message>
+    <message>
+        <source>: the design has no part </source>
+        <translation>: der Entwurf hat keinen Teil </translation>
     </message>
 </context>
 <context>
@@ -782,6 +837,13 @@ Befehle:
     </message>
 </context>
 <context>
+    <name>CopyToPartsDialog</name>
+    <message>
+        <source>Copy to parts</source>
+        <translation>In Teile kopieren</translation>
+    </message>
+</context>
+<context>
     <name>CoverImage</name>
     <message>
         <source>the cover is empty at this zoom</source>
@@ -802,6 +864,33 @@ Befehle:
     <message>
         <source>there is not enough memory for the picture</source>
         <translation>es ist nicht genug Speicher für das Bild vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>CoverParts</name>
+    <message>
+        <source>a part&apos;s record is damaged</source>
+        <translation>der Eintrag eines Teils ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a part holds parts itself</source>
+        <translation>ein Teil enthält selbst Teile</translation>
+    </message>
+    <message>
+        <source>the parts were written in a later version</source>
+        <translation>die Teile wurden von einer neueren Version geschrieben</translation>
+    </message>
+    <message>
+        <source>a design holds 2 to %1 parts</source>
+        <translation>ein Entwurf hat 2 bis %1 Teile</translation>
+    </message>
+    <message>
+        <source>the paper format of %1 is damaged</source>
+        <translation>das Papierformat von %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the part %1 is damaged (%2)</source>
+        <translation>der Teil %1 ist beschädigt (%2)</translation>
     </message>
 </context>
 <context>
@@ -877,6 +966,10 @@ Befehle:
         <source>The placed pictures in the file %1 are damaged: %2!</source>
         <translation>Die platzierten Bilder in der Datei %1 sind beschädigt: %2!</translation>
     </message>
+    <message>
+        <source>The parts in the file %1 are damaged: %2!</source>
+        <translation>Die Teile in der Datei %1 sind beschädigt: %2!</translation>
+    </message>
 </context>
 <context>
     <name>CoverSaveCheck</name>
@@ -927,6 +1020,10 @@ Befehle:
     <message>
         <source>the placed pictures are larger than 1 GiB together</source>
         <translation>die platzierten Bilder sind zusammen größer als 1 GiB</translation>
+    </message>
+    <message>
+        <source>the parts are larger than 4 GiB together</source>
+        <translation>die Teile sind zusammen größer als 4 GiB</translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1135,25 @@ Befehle:
     <message>
         <source>Letter spacing</source>
         <translation>Zeichenabstand</translation>
+    </message>
+</context>
+<context>
+    <name>DesignParts</name>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>a part needs a name</source>
+        <translation>ein Teil braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a part&apos;s name has at most %1 bytes</source>
+        <translation>der Name eines Teils hat höchstens %1 Bytes</translation>
+    </message>
+    <message>
+        <source>there is already a part called %1</source>
+        <translation>es gibt schon einen Teil namens %1</translation>
     </message>
 </context>
 <context>
@@ -2046,6 +2162,10 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
         <source>Quit program</source>
         <translation>Programm beenden</translation>
     </message>
+    <message>
+        <source>Copy to parts...</source>
+        <translation>In Teile kopieren...</translation>
+    </message>
 </context>
 <context>
     <name>MergeDialog</name>
@@ -2618,6 +2738,95 @@ Die Änderung bleibt bis zum Ende des Programms erhalten.</translation>
 The changes are kept until the program ends.</source>
         <translation>
 Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>PartBar</name>
+    <message>
+        <source>The parts of the design: right click to add, duplicate or remove one, double click to rename it</source>
+        <translation>Die Teile des Entwurfs: Rechtsklick zum Hinzufügen, Duplizieren oder Entfernen, Doppelklick zum Umbenennen</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Teil %1</translation>
+    </message>
+    <message>
+        <source>Do you want to remove the part %1?</source>
+        <translation>Möchten Sie den Teil %1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove part</source>
+        <translation>Teil entfernen</translation>
+    </message>
+    <message>
+        <source>Add part</source>
+        <translation>Teil hinzufügen</translation>
+    </message>
+    <message>
+        <source>Duplicate part</source>
+        <translation>Teil duplizieren</translation>
+    </message>
+    <message>
+        <source>Rename part</source>
+        <translation>Teil umbenennen</translation>
+    </message>
+    <message>
+        <source>New design from preset</source>
+        <translation>Neuer Entwurf nach Vorlage</translation>
+    </message>
+</context>
+<context>
+    <name>PartEdits</name>
+    <message>
+        <source>a design holds at most %1 parts</source>
+        <translation>ein Entwurf hat höchstens %1 Teile</translation>
+    </message>
+    <message>
+        <source>the only part of a design cannot be removed</source>
+        <translation>der einzige Teil eines Entwurfs kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>the part %1 has no free object</source>
+        <translation>der Teil %1 hat kein freies Objekt</translation>
+    </message>
+</context>
+<context>
+    <name>PartPresets</name>
+    <message>
+        <source>CD jewel case</source>
+        <translation>CD-Jewel-Case</translation>
+    </message>
+    <message>
+        <source>Booklet front</source>
+        <translation>Booklet-Vorderseite</translation>
+    </message>
+    <message>
+        <source>Tray inlay</source>
+        <translation>Tray-Inlay</translation>
+    </message>
+    <message>
+        <source>Disc label</source>
+        <translation>Disc-Etikett</translation>
+    </message>
+    <message>
+        <source>CD slim case</source>
+        <translation>CD-Slim-Case</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorderseite</translation>
+    </message>
+    <message>
+        <source>DVD case</source>
+        <translation>DVD-Hülle</translation>
+    </message>
+    <message>
+        <source>Wrap-around cover</source>
+        <translation>Umschlag</translation>
+    </message>
+    <message>
+        <source>Paper sleeve</source>
+        <translation>Papierhülle</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/batch/BatchConvert.h"
+#include "app/batch/BatchParts.h"
 #include "app/batch/BatchPlacePicture.h"
 #include "app/batch/BatchRetouch.h"
 #include "app/batch/BatchTracks.h"
@@ -85,6 +86,15 @@ std::vector<BatchCommand> BatchCommandList() {
                          "Places a picture over the design in the box given in pixels of the "
                          "design's picture and saves the design (or OUT.cov)."),
        RunPlacePicture},
+      {"parts",
+       "FILE.cov [--add NAME [--from OTHER.cov] [--paper N] | --rename OLD NEW | --remove NAME | "
+       "--extract NAME OUT.cov | --new PRESET]",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Lists the parts of a design (number, name, paper format, picture size, "
+                         "objects), or adds, renames, removes or extracts one, or makes a new "
+                         "design from a preset (\"CD jewel case\", \"CD slim case\", \"DVD "
+                         "case\", \"Paper sleeve\")."),
+       RunParts},
   };
   list.insert(list.end(), Registered().begin(), Registered().end());
   return list;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DesignParts.h"
 #include "app/Document.h"
 #include "app/coverfile/ByteSource.h"
 #include "cover/text/TextLines.h"
@@ -34,6 +35,7 @@ enum class CoverError {
   PictureCompressed,  // the picture's rows are not stored plain
   ViewTooLarge,       // the page at its zoom is larger than a view can be
   DamagedPictures,    // the picture objects' block; CoverContents::why says how
+  DamagedParts,       // the design parts' block; CoverContents::why says how
 };
 // The largest side of the Texts view a page and its zoom may make (the largest widget).
 constexpr double kMaxCoverViewSide = (1 << 24) - 1;
@@ -54,20 +56,25 @@ struct CoverContents {
   std::vector<Object> objects;                              // in increasing slot order
   std::vector<std::pair<int32_t, TextLayout>> layouts;      // curved texts, by slot, from the tail
   std::vector<std::pair<int32_t, PlacedPicture>> pictures;  // picture objects, by slot
-  std::string why;  // what is wrong with a damaged block, for the message
-  Dib picture;      // owned until CommitCover takes it
+  std::vector<DesignPart> parts;  // all parts, the first without bytes; empty for one part
+  bool inPart = false;            // reading a part of a design, which holds no parts itself
+  std::string why;                // what is wrong with a damaged block, for the message
+  Dib picture;                    // owned until CommitCover takes it
 };
 
 // Reads and checks a whole cover file; the rows report progress. Nothing outside `out` changes.
 CoverError ParseCover(ByteSource& source, CoverContents& out);
 CoverError ParseCoverFile(ByteSpan bytes, CoverContents& out);
-// Replaces picture, selection, objects, page size and scales of `doc`; takes the picture.
+// Replaces picture, selection, objects, page size, scales and parts of `doc` (the first part
+// current); takes the picture.
 void CommitCover(Document& doc, CoverContents& contents);
 
 // Everything of the file in front of the picture rows.
 std::vector<uint8_t> CoverFileHead(const Document& doc);
 // The blocks after the picture rows (curved texts); empty when the design needs none.
 std::vector<uint8_t> CoverFileTail(const Document& doc);
+// The current part alone as a whole one-part file.
+std::vector<uint8_t> CoverFileBytes(const Document& doc);
 // Reads the blocks after the picture rows: known ones checked, unknown tags skipped.
 CoverError ParseCoverTail(ByteSource& source, CoverContents& out);
 // Size of the whole file SaveFile writes for `doc`.

@@ -130,6 +130,8 @@ void CommitCover(Document& doc, CoverContents& contents) {
   doc.scales.ViewZoom = contents.viewZoom;
   doc.scales.ViewScale = contents.viewScale;
   doc.replacePicture(contents.picture);
+  doc.parts = DesignParts{};
+  if (!contents.parts.empty()) doc.parts.list = std::move(contents.parts);
   // An opened cover selects its picture up to the last pixel, as a new document does.
   doc.selRight = DibWidth(doc.picture) - 1;
   doc.selBottom = DibHeight(doc.picture) - 1;
@@ -163,6 +165,7 @@ bool StartsLikeCoverFile(const std::string& name) {
 
 void NewDocument(Document& doc) {
   doc.objects.clearAll();
+  doc.parts = DesignParts{};
   doc.resetPicture();
   doc.savedFileName.clear();
 }
@@ -187,6 +190,9 @@ std::string CoverErrorText(CoverError error, const std::string& name, const std:
              Translate("CoverReader", " are damaged!");
     case CoverError::DamagedPictures:
       return FillIn(Translate("CoverReader", "The placed pictures in the file %1 are damaged: %2!"),
+                    {BaseFileName(name), why});
+    case CoverError::DamagedParts:
+      return FillIn(Translate("CoverReader", "The parts in the file %1 are damaged: %2!"),
                     {BaseFileName(name), why});
     case CoverError::PictureHeader:
       return Translate("CoverReader", "The picture header in the file ") + BaseFileName(name) +

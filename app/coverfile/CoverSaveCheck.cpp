@@ -61,5 +61,20 @@ std::string CoverSaveFault(const Document& doc) {
     return Translate("CoverSaveCheck", "the placed pictures are larger than 1 GiB together");
   if (doc.picture.Info && !PictureStorable(doc.picture))
     return Translate("CoverSaveCheck", "the picture's size or colour depth cannot be stored");
+  // The parts after the first share one block, whose length is 32 bits.
+  if (doc.parts.list.size() > 1) {
+    uint64_t block = 4;
+    for (size_t i = 0; i < doc.parts.list.size(); ++i) {
+      const DesignPart& part = doc.parts.list[i];
+      block += part.name.size() + 6 + kPaperRecordSize;
+      if (i == 0) continue;
+      block += i != doc.parts.current
+                   ? part.cover.size()
+                   : CoverFileHead(doc).size() + CoverFileTail(doc).size() +
+                         uint64_t(DibHeight(doc.picture)) * uint64_t(doc.picture.BytesPerLine);
+    }
+    if (block > UINT32_MAX)
+      return Translate("CoverSaveCheck", "the parts are larger than 4 GiB together");
+  }
   return {};
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/CoverParts.h"
 #include "app/coverfile/CoverPictures.h"
 #include "platform/Translate.h"
 
@@ -100,7 +101,7 @@ std::vector<uint8_t> CoverFileTail(const Document& doc) {
 }
 
 CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
-  bool layoutsSeen = false, picturesSeen = false;
+  bool layoutsSeen = false, picturesSeen = false, partsSeen = false;
   // Fewer bytes than a block's head were never a block: ignored, as before there were blocks.
   while (s.remaining() >= kBlockHead) {
     char tag[4];
@@ -115,6 +116,15 @@ CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
       }
       if (!ReadPictureObjects(s, length, out)) return CoverError::DamagedPictures;
       picturesSeen = true;
+      continue;
+    }
+    if (std::memcmp(tag, kDesignPartsTag, sizeof tag) == 0) {
+      if (partsSeen) {
+        out.why = Translate("CoverTail", "the block is there twice");
+        return CoverError::DamagedParts;
+      }
+      if (!ReadDesignParts(s, length, out)) return CoverError::DamagedParts;
+      partsSeen = true;
       continue;
     }
     if (std::memcmp(tag, kTextLayoutTag, sizeof tag) != 0) {

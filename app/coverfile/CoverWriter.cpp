@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/CoverParts.h"
 #include "app/coverfile/RowBlocks.h"
 #include "platform/Progress.h"
 #include "platform/ReplacingFile.h"
@@ -91,10 +92,60 @@ std::vector<uint8_t> CoverFileHead(const Document& doc) {
   return std::move(w.bytes);
 }
 
-uint64_t CoverFileSize(const Document& doc) {
+std::vector<uint8_t> CoverFileBytes(const Document& doc) {
+  std::vector<uint8_t> bytes = CoverFileHead(doc);
+  const size_t rows = size_t(DibHeight(doc.picture)) * size_t(doc.picture.BytesPerLine);
+  if (doc.picture.Bits) bytes.insert(bytes.end(), doc.picture.Bits, doc.picture.Bits + rows);
+  const std::vector<uint8_t> tail = CoverFileTail(doc);
+  bytes.insert(bytes.end(), tail.begin(), tail.end());
+  return bytes;
+}
+
+namespace {
+// The parts' block with its tag and length; empty for a design of one part.
+std::vector<uint8_t> PartsBlock(const Document& doc) {
+  const std::vector<uint8_t> body = DesignPartsRecords(doc);
+  if (body.empty()) return {};
+  ByteWriter w;
+  w.bytes.reserve(body.size() + 8);
+  w.raw(kDesignPartsTag, sizeof kDesignPartsTag);
+  w.u32(uint32_t(body.size()));
+  w.raw(body.data(), body.size());
+  return std::move(w.bytes);
+}
+
+uint64_t FirstPartSize(const Document& doc) {
+  if (doc.parts.current != 0) return doc.parts.list.front().cover.size();
   return CoverFileHead(doc).size() +
          uint64_t(DibHeight(doc.picture)) * uint64_t(doc.picture.BytesPerLine) +
          CoverFileTail(doc).size();
+}
+
+// The first part, then the other parts' block; the first part straight from the picture memory
+// when it is the current one.
+bool WriteDesign(ReplacingFile& file, const Document& doc) {
+  const std::vector<uint8_t> parts = PartsBlock(doc);
+  if (doc.parts.current != 0) {
+    const std::vector<uint8_t>& first = doc.parts.list.front().cover;
+    return file.write(first.data(), first.size()) && file.write(parts.data(), parts.size());
+  }
+  const std::vector<uint8_t> head = CoverFileHead(doc), tail = CoverFileTail(doc);
+  return file.write(head.data(), head.size()) && WriteRows(file, doc.picture) &&
+         file.write(tail.data(), tail.size()) && file.write(parts.data(), parts.size());
+}
+}  // namespace
+
+uint64_t CoverFileSize(const Document& doc) {
+  uint64_t others = 0;
+  if (doc.parts.list.size() > 1) {
+    others = 8 + 4;
+    for (size_t i = 0; i < doc.parts.list.size(); ++i) {
+      const DesignPart& part = doc.parts.list[i];
+      others += part.name.size() + 1 + 1 + (part.format ? kPaperRecordSize : 0) + 4;
+      if (i > 0) others += i == doc.parts.current ? CoverFileBytes(doc).size() : part.cover.size();
+    }
+  }
+  return FirstPartSize(doc) + others;
 }
 
 bool SaveFile(Document& doc, const std::string& name) {
@@ -108,9 +159,7 @@ bool SaveFile(Document& doc, const std::string& name) {
   bool ok = doc.picture.Bits && doc.picture.Info && DibHeight(doc.picture) > 0;
   if (ok) {
     ReplacingFile file(name);
-    const std::vector<uint8_t> head = CoverFileHead(doc), tail = CoverFileTail(doc);
-    ok = file.open() && file.write(head.data(), head.size()) && WriteRows(file, doc.picture) &&
-         file.write(tail.data(), tail.size()) && file.commit();
+    ok = file.open() && WriteDesign(file, doc) && file.commit();
   }
   if (!ok) {
     ShowError(Translate("CoverWriter", "The file ") + BaseFileName(name) +

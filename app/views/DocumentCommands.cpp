@@ -5,6 +5,7 @@
 
 #include "app/Document.h"
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartPresets.h"
 #include "platform/Translate.h"
 
 FileRequest DocumentCommands::coverFileRequest(bool save) const {
@@ -35,6 +36,13 @@ void DocumentCommands::setFileName(const std::string& path) {
 void DocumentCommands::newCover() {
   if (!askFirst(Translate("DocumentCommands", "File/New"))) return;
   NewDocument(doc_);
+  setFileName({});
+  replaced_();
+}
+
+void DocumentCommands::newFromPreset(const PartPreset& preset) {
+  if (!askFirst(Translate("DocumentCommands", "File/New"))) return;
+  NewDesignFromPreset(doc_, preset);
   setFileName({});
   replaced_();
 }

@@ -13,10 +13,14 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "app/coverfile/PartEdits.h"
 #include "app/views/AboutBox.h"
+#include "app/views/CopyToPartsDialog.h"
+#include "app/views/PartBar.h"
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
+#include "cover/views/ObjectMenu.h"
 #include "cover/views/QtCoverDialogs.h"
 #include "cover/views/TextsView.h"
 #include "picture/DrawDib.h"
@@ -161,6 +165,19 @@ void MainWindow::buildWindow() {
   });
   setTabScrollArea(kTextsTab, textsView_->scrollArea);
   connect(this, &MainWindow::documentReplaced, textsView_, &TextsView::sizeForPage);
+  ObjectMenu* menu = textsView_->objectMenu;
+  copyToPartsAction_ = new QAction(tr("Copy to parts..."), menu);
+  copyToPartsAction_->setObjectName(QStringLiteral("copyToPartsAction"));
+  menu->insertAction(menu->undoAction, copyToPartsAction_);
+  menu->insertSeparator(menu->undoAction);
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    copyToPartsAction_->setEnabled(doc_.parts.list.size() > 1 &&
+                                   doc_.objects.occupied(doc_.objects.selectedSlot));
+  });
+  connect(copyToPartsAction_, &QAction::triggered, this, [this] {
+    CopyToPartsDialog dialog(doc_.parts, this);
+    if (dialog.exec() == QDialog::Accepted) copyToParts(dialog.chosen());
+  });
 
   bottomRow_ = buildBottomRow();
   layout->addWidget(bottomRow_);
@@ -233,7 +250,12 @@ QWidget* MainWindow::buildDocumentRow() {
     auto* key = new QShortcut(keys[i], this);
     connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
-  l->addStretch(1);
+  // Switching parts is like opening a design, but each part keeps its undo steps.
+  partBar_ = new PartBar(
+      doc_, [this] { showReplacedDocument(); }, row);
+  l->addWidget(partBar_, 1, Qt::AlignBottom);
+  connect(this, &MainWindow::documentReplaced, partBar_, &PartBar::showParts);
+  partBar_->newFromPreset = [this](const PartPreset& p) { docCommands_.newFromPreset(p); };
   return row;
 }
 
@@ -342,8 +364,17 @@ void MainWindow::setSavedFileName(const std::string& name) {
   setWindowTitle(QString::fromStdString(doc_.caption()));
 }
 
+void MainWindow::copyToParts(const std::vector<size_t>& targets) {
+  std::string error;
+  if (!CopyObjectsToParts(doc_, {doc_.objects.selectedSlot}, targets, error)) ShowError(error);
+}
+
 void MainWindow::refreshViews() {
   doc_.history.clear();  // a new or opened design starts without steps
+  showReplacedDocument();
+}
+
+void MainWindow::showReplacedDocument() {
   emit documentReplaced();
   for (TabPage* page : pages_) {
     page->update();

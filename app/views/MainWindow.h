@@ -15,6 +15,7 @@
 #include "platform/Progress.h"
 #include "platform/dialogs/views/QtDialogs.h"
 
+class PartBar;
 class StatusBar;
 class TabPage;
 class ImageButton;
@@ -48,6 +49,10 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QPushButton* cancelScanButton() const { return cancelScanBtn_; }
   QWidget* bottomRow() const { return bottomRow_; }
   QWidget* documentRow() const { return docRow_; }
+  PartBar* partBar() const { return partBar_; }
+  // "Copy to parts..." of the object menu: the selected object into the parts chosen.
+  void copyToParts(const std::vector<size_t>& targets);
+  QAction* copyToPartsAction() const { return copyToPartsAction_; }
   ScanView* scanView() const { return scanView_; }
   PaperFormatPanel* paperPanel() const { return paperPanel_; }
   PrintPanel* printPanel() const { return printPanel_; }
@@ -68,6 +73,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   bool openCoverFile(const std::string& path) { return docCommands_.openCoverFile(path); }
   // After New and Open: tells the views (documentReplaced) and repaints every tab.
   void refreshViews();
+  // The same without emptying the history (another part of the design is shown).
+  void showReplacedDocument();
   void quit();
   void repaintViews();
   void showAbout();
@@ -126,6 +133,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   QScrollArea* wheelTarget(QWidget* w) const;
   std::array<QPushButton*, 4> docButtons_{};
   QWidget* docRow_ = nullptr;
+  PartBar* partBar_ = nullptr;
+  QAction* copyToPartsAction_ = nullptr;
   QWidget* bottomRow_ = nullptr;
   QPushButton* webBtn_ = nullptr;
   ImageButton* aboutBtn_ = nullptr;

@@ -184,33 +184,49 @@ bool StartJob(QPainter& painter, QPrinter& printer, PrintResult& result) {
   return true;
 }
 
-// Calls `place` for every position that receives a copy, a page per sheet, and draws the
-// outlines and crop marks over the elements.
-PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& request,
-                     PixelSize es, const std::function<void(const PixelPoint&, int32_t)>& place) {
+// Calls `place` (with the copy and the position on its sheet, from 0) for every position that
+// receives a copy, a page per sheet from the next page on (the first page of the job when
+// `pages` is 0), and draws the outlines and crop marks over the elements. Counts the pages;
+// false when a new page could not be started (the painter ended).
+using PlaceAt = std::function<void(const PixelPoint&, int32_t copy, int32_t onSheet)>;
+bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& request, PixelSize es,
+                 const PlaceAt& place, int& pages) {
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   SheetLayout layout =
       LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
   layout.sheets = request.sheets;
+  if (pages > 0 && !printer.newPage()) {  // a further part begins on a sheet of its own
+    painter.end();
+    return false;
+  }
+  ++pages;
   SheetMarks marks(painter, request, layout, es, dpx, dpy);
-  int pages = 1;
   int32_t sheet = -1;
   for (const SheetPosition& p : layout.printed()) {
     if (sheet >= 0 && p.sheet != sheet) {
       marks.finish();
       if (!printer.newPage()) {
         painter.end();
-        return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
+        return false;
       }
       ++pages;
     }
     sheet = p.sheet;
     const PixelPoint at =
         PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
-    place(at, layout.copyOf(p.k));
+    place(at, layout.copyOf(p.k), p.k % std::max(layout.perSheet, 1));
     marks.printed(p, at);
   }
   marks.finish();
+  return true;
+}
+
+PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& request,
+                     PixelSize es, const std::function<void(const PixelPoint&, int32_t)>& place) {
+  int pages = 0;
+  const PlaceAt each = [&](const PixelPoint& at, int32_t copy, int32_t) { place(at, copy); };
+  if (!PlaceSheets(painter, printer, request, es, each, pages))
+    return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
   return Finish(painter, printer, pages);
 }
 }  // namespace
@@ -250,6 +266,10 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
 }
 
 PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const CoverJob& cover) {
+  return PrintParts(printer, {PartPrint{request, cover, {}}});
+}
+
+PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
   QPainter painter;
   PrintResult result;
   if (!StartJob(painter, printer, result)) return result;
@@ -257,19 +277,41 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const Co
   painter.setRenderHint(QPainter::LosslessImageRendering);
   PictureImagesScope pictures;
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
-  const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
-  const PixelSize bleed =
-      BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
-  const PixelRect placed = PrintCover(cover.settings, request.calibration, es.w, cover.pictureWidth,
-                                      cover.pictureHeight, dpx, dpy);
-  const bool filled = cover.objects && cover.fields && cover.fields->fills(*cover.objects);
-  if (filled) cover.fields->newJob();
-  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at, int32_t copy) {
-    std::optional<FilledTexts> texts;  // only the texts differ from copy to copy
-    if (filled) texts.emplace(*cover.objects, cover.fields->values(copy, request.copies));
-    PaintElement(painter, QPoint(at.x, at.y), request.format, request.details, es, bleed, placed,
-                 cover.draw, dpx, dpy);
-  });
+  int pages = 0;
+  for (const PartPrint& part : parts) {
+    const PrintRequest& request = part.request;
+    const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
+    const PixelSize bleed =
+        BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
+    std::vector<const CoverJob*> covers{&part.cover};
+    for (const CoverJob* c : part.at)
+      if (c && std::find(covers.begin(), covers.end(), c) == covers.end()) covers.push_back(c);
+    std::vector<PixelRect> placed;
+    for (const CoverJob* c : covers) {
+      placed.push_back(PrintCover(c->settings, request.calibration, es.w, c->pictureWidth,
+                                  c->pictureHeight, dpx, dpy));
+      if (c->objects && c->fields && c->fields->fills(*c->objects)) c->fields->newJob();
+    }
+    const bool placedAll = PlaceSheets(
+        painter, printer, request, es,
+        [&](const PixelPoint& at, int32_t copy, int32_t onSheet) {
+          const CoverJob* chosen = size_t(onSheet) < part.at.size() && part.at[size_t(onSheet)]
+                                       ? part.at[size_t(onSheet)]
+                                       : &part.cover;
+          const CoverJob& cover = *chosen;
+          const size_t which =
+              size_t(std::find(covers.begin(), covers.end(), chosen) - covers.begin());
+          std::optional<FilledTexts> texts;  // only the texts differ from copy to copy
+          if (cover.objects && cover.fields && cover.fields->fills(*cover.objects))
+            texts.emplace(*cover.objects, cover.fields->values(copy, request.copies));
+          PaintElement(painter, QPoint(at.x, at.y), request.format, request.details, es, bleed,
+                       placed[which], cover.draw, dpx, dpy);
+        },
+        pages);
+    if (!placedAll)
+      return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
+  }
+  return Finish(painter, printer, pages);
 }
 
 PrintResult PrintTestPage(QPrinter& printer) {

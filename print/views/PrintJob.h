@@ -80,6 +80,15 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
 // Prints the job with the cover drawn straight onto every position, clipped to the element's
 // shape: texts and shapes stay vectors, each picture is one lossless image for the whole job.
 PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request, const CoverJob& cover);
+// One part of a design in a job of several: its request and its cover.
+struct PartPrint {
+  PrintRequest request;
+  CoverJob cover;
+  // Another part's cover at some positions of every sheet (counted from 0; null: `cover`).
+  std::vector<const CoverJob*> at;
+};
+// Prints the parts one after the other in one job, each beginning on a new sheet.
+PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts);
 // The "Test print" page: a light grey 100 mm square at the printable area's origin.
 PrintResult PrintTestPage(QPrinter& printer);
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPrinter>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -12,6 +13,7 @@
 #include "app/batch/views/BatchApplication.h"
 #include "app/batch/views/BatchCalibration.h"
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartEdits.h"
 #include "cover/merge/CopyFields.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
@@ -28,8 +30,10 @@
 namespace {
 struct PrintOptions {
   std::string cover, paper, pdf, printer;
-  std::string skip, pages;  // "1,2,5" and "2-3,5", counted from 1
-  std::string merge;        // a table whose every line prints one copy
+  std::string skip, pages;          // "1,2,5" and "2-3,5", counted from 1
+  std::string merge;                // a table whose every line prints one copy
+  std::string part;                 // the design's part by name or number; empty: the first
+  std::vector<std::string> places;  // "2-3=Spine": other parts at positions of every sheet
   int copies = 1, used = 0, firstNumber = 1;
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
@@ -76,6 +80,10 @@ std::string Parse(const Args& args, PrintOptions& o) {
       o.pages = value;
     else if (key == "--merge")
       o.merge = value;
+    else if (key == "--part")
+      o.part = value;
+    else if (key == "--place")
+      o.places.push_back(value);
     else if (!v)
       return Translate("BatchPrint", "not a number: ") + key + " " + value;
     else if (key == "--copies" && *v >= 1 && *v <= 1000 && *v == int(*v))
@@ -91,7 +99,6 @@ std::string Parse(const Args& args, PrintOptions& o) {
     else
       return Translate("BatchPrint", "unknown option or value out of range: ") + key + " " + value;
   }
-  if (o.paper.empty()) return Translate("BatchPrint", "print needs --paper NAME or NUMBER");
   if (o.pdf.empty() == o.printer.empty())
     return Translate("BatchPrint", "print needs either --pdf FILE or --printer NAME");
   return {};
@@ -106,24 +113,106 @@ const PaperFormat* FindFormat(const std::vector<PaperFormat>& formats, const std
     if (AnsiToUtf8(f.name) == key) return &f;
   return nullptr;
 }
+
+// Each part's own format unless --paper names one; the details of a format in the list.
+std::string PartFormat(const PrintOptions& o, const DesignPart& part,
+                       const PaperFormatList& catalogue, PaperFormat& format,
+                       FormatDetails& details) {
+  const std::vector<PaperFormat>& formats = catalogue.formats();
+  if (o.paper.empty() && !part.format)
+    return Translate("BatchPrint", "print needs --paper NAME or NUMBER");
+  const PaperFormat* chosen = o.paper.empty() ? &*part.format : FindFormat(formats, o.paper);
+  if (!chosen) return Translate("BatchPrint", "no paper format ") + o.paper;
+  format = *chosen;
+  const auto listed = std::find(formats.begin(), formats.end(), format);
+  details = listed == formats.end() ? FormatDetails{}
+                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
+  return {};
+}
+
+// --part all: every part on its own format in one job, in part order, each from a new sheet.
+int PrintAllParts(const PrintOptions& o, const Document& doc) {
+  if (o.used || !o.skip.empty() || !o.pages.empty() || !o.merge.empty())
+    return Fail(kExitUsage, Translate("BatchPrint",
+                                      "--part all prints whole sheets: without --used, --skip, "
+                                      "--pages and --merge"));
+  PaperFormatList catalogue;
+  catalogue.load(UserPaperFile(), StarterPaperFiles());
+  PrinterChoice choice;
+  choice.printerName = o.printer;
+  std::string damage;
+  const Calibration calibration = JobCalibration((SettingsDir() / "options.dat").string(),
+                                                 JobPrinterKey(choice, o.pdf), &damage);
+  if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
+  std::vector<std::unique_ptr<Document>> docs;
+  std::vector<PartPrint> parts;
+  FormatDetails firstDetails;
+  CopyFields fields;  // numbers each part's copies
+  fields.setFirstNumber(o.firstNumber);
+  for (size_t i = 0; i < doc.parts.list.size(); ++i) {
+    JobChoices choices;
+    if (const std::string error =
+            PartFormat(o, doc.parts.list[i], catalogue, choices.format, choices.details);
+        !error.empty())
+      return Fail(kExitUsage, doc.parts.list[i].name + ": " + error);
+    if (i == 0) firstDetails = choices.details;
+    choices.copies = o.copies;
+    choices.outlines = o.outlines;
+    choices.cropMarks = o.cropMarks;
+    auto& one = *docs.emplace_back(std::make_unique<Document>());
+    one.scales = doc.scales;
+    std::string error;
+    if (!ExtractPart(doc, i, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
+    PrintJobPlan plan(choices);
+    PrintRequest request = plan.request();
+    request.calibration = calibration;
+    parts.push_back({request,
+                     CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
+                              MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields},
+                     {}});
+  }
+  auto printer = MakeJobPrinter(choice, o.pdf);
+  UseSheetSize(*printer, firstDetails);
+  const PrintResult r = PrintParts(*printer, parts);
+  if (!r.ok) return Fail(kExitFailure, r.error);
+  std::fputs(
+      FillIn(Translate("BatchPrint", "%1 pages printed\n"), {std::to_string(r.pages)}).c_str(),
+      stdout);
+  return 0;
+}
 }  // namespace
 
 int RunPrintCommand(const Args& args) {
   PrintOptions o;
   if (const std::string error = Parse(args, o); !error.empty()) return Fail(kExitUsage, error);
   BatchApplication app;
-  PaperFormatList catalogue;
-  catalogue.load(UserPaperFile(), StarterPaperFiles());
-  const std::vector<PaperFormat>& formats = catalogue.formats();
-  const PaperFormat* format = FindFormat(formats, o.paper);
-  if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
-  const FormatDetails details = catalogue.detailsAt(static_cast<size_t>(format - formats.data()));
-
   Document doc;
   const QScreen* screen = QGuiApplication::primaryScreen();
   doc.setScreenDpi(screen ? screen->logicalDotsPerInchX() : 96.0);
   if (!OpenFile(doc, o.cover))
     return Fail(kExitFailure, Translate("BatchPrint", "cannot open the cover ") + o.cover);
+  if (o.part == "all") return PrintAllParts(o, doc);
+  if (!o.part.empty()) {
+    const auto index = FindPart(doc.parts, o.part);
+    if (!index)
+      return Fail(kExitUsage, Translate("BatchPrint", "the design has no part ") + o.part);
+    std::string error;
+    if (!SwitchPart(doc, *index, error)) return Fail(kExitFailure, o.cover + ": " + error);
+  }
+
+  PaperFormatList catalogue;
+  catalogue.load(UserPaperFile(), StarterPaperFiles());
+  const std::vector<PaperFormat>& formats = catalogue.formats();
+  // Without --paper a part prints on its own format.
+  const std::optional<PaperFormat>& own = doc.parts.list[doc.parts.current].format;
+  if (o.paper.empty() && !own)
+    return Fail(kExitUsage, Translate("BatchPrint", "print needs --paper NAME or NUMBER"));
+  const PaperFormat* format = o.paper.empty() ? &*own : FindFormat(formats, o.paper);
+  if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
+  const auto listed = std::find(formats.begin(), formats.end(), *format);
+  const FormatDetails details = listed == formats.end()
+                                    ? FormatDetails{}
+                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
 
   const int positions = PositionsPerSheet(*format, details);
   if (o.used >= positions)  // one position at least is left to print on
@@ -181,13 +270,37 @@ int RunPrintCommand(const Args& args) {
   }
   auto printer = MakeJobPrinter(choice, o.pdf);
   UseSheetSize(*printer, request.details);
-  const CoverJob cover{o.settings,
-                       DibWidth(doc.picture),
-                       DibHeight(doc.picture),
-                       MakeCoverDrawer(doc.picture, doc.objects),
-                       &doc.objects,
-                       &fields};
-  const PrintResult r = PrintSheets(*printer, request, cover);
+  PartPrint job{request,
+                CoverJob{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
+                         MakeCoverDrawer(doc.picture, doc.objects), &doc.objects, &fields},
+                {}};
+  // Other parts at the positions --place gives them, on every sheet.
+  std::vector<std::unique_ptr<Document>> others;
+  std::vector<std::unique_ptr<CoverJob>> otherCovers;
+  for (const std::string& place : o.places) {
+    const size_t equals = place.find('=');
+    const NumberListParse at =
+        ParseNumberList(place.substr(0, equals), positions, NumberListOf::Positions);
+    const auto index =
+        equals == std::string::npos ? std::nullopt : FindPart(doc.parts, place.substr(equals + 1));
+    if (!at.error.empty() || !index)
+      return Fail(kExitUsage,
+                  "--place " + place + ": " +
+                      (at.error.empty() ? Translate("BatchPrint", "no such part") : at.error));
+    auto& one = *others.emplace_back(std::make_unique<Document>());
+    one.scales = doc.scales;
+    std::string error;
+    if (!ExtractPart(doc, *index, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
+    const CoverJob* cover =
+        otherCovers
+            .emplace_back(std::make_unique<CoverJob>(
+                CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
+                         MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}))
+            .get();
+    job.at.resize(size_t(positions));
+    for (int32_t n : at.numbers) job.at[size_t(n)] = cover;
+  }
+  const PrintResult r = PrintParts(*printer, {job});
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::fputs((r.pages == 1 ? Translate("BatchPrint", "1 page printed\n")
                            : FillIn(Translate("BatchPrint", "%1 pages printed\n"),
@@ -202,15 +315,18 @@ int RunPrintCommand(const Args& args) {
 void RegisterPrintCommand() {
   RegisterBatchCommand(
       {"print",
-       "FILE.cov --paper NAME|NUMBER [--copies N] [--merge TABLE.csv] [--first-number K] "
+       "FILE.cov [--paper NAME|NUMBER] [--part NAME|NUMBER|all] [--place POSITIONS=PART]... "
+       "[--copies N] [--merge TABLE.csv] "
+       "[--first-number K] "
        "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
        "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME "
        "[--dry-run-on-paper])",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
-           "Prints copies of a cover on a paper format, into a PDF file or on a printer; a "
-           "printable disc goes into the printer's disc tray, or with --dry-run-on-paper on "
-           "plain paper when its driver has no disc mode."),
+           "Prints copies of a cover (or of the part given, or of every part in one job, each "
+           "on its own paper format unless --paper is given) on a paper format, into a PDF file "
+           "or on a printer; a printable disc goes into the printer's disc tray, or with "
+           "--dry-run-on-paper on plain paper when its driver has no disc mode."),
        RunPrintCommand});
 }

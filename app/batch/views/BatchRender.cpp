@@ -1,4 +1,5 @@
-// quendrix render FILE.cov OUT.png [--zoom PERCENT]: the cover as the Texts view paints it.
+// quendrix render FILE.cov OUT.png [--zoom PERCENT] [--part NAME]: the cover as the Texts view
+// paints it.
 #include "app/batch/views/BatchRender.h"
 
 #include <QGuiApplication>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartEdits.h"
 #include "cover/views/CoverImage.h"
 #include "platform/Translate.h"
 
@@ -63,8 +65,13 @@ double ScreenDpi() {
 int RunRenderCommand(const Args& args) {
   std::vector<std::string> files;
   double percent = 100.0;
+  std::string part;
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--zoom") {
+    if (args[i] == "--part") {
+      if (i + 1 >= args.size())
+        return Fail(kExitUsage, Translate("BatchRender", "--part needs a part's name or number"));
+      part = args[++i];
+    } else if (args[i] == "--zoom") {
       if (i + 1 >= args.size() || !ParsePercent(args[i + 1], percent))
         return Fail(kExitUsage,
                     Translate("BatchRender", "--zoom needs a percentage above 0 and up to 10000"));
@@ -75,7 +82,8 @@ int RunRenderCommand(const Args& args) {
   }
   if (files.size() != 2)
     return Fail(kExitUsage, Translate("BatchRender",
-                                      "usage: quendrix render FILE.cov OUT.png [--zoom PERCENT]"));
+                                      "usage: quendrix render FILE.cov OUT.png [--zoom PERCENT] "
+                                      "[--part NAME]"));
   const GuiSession gui;
   FileSource source(files[0]);
   if (!source.ok())
@@ -89,6 +97,13 @@ int RunRenderCommand(const Args& args) {
   doc.setScreenDpi(ScreenDpi());
   CommitCover(doc, contents);
   std::string problem;
+  if (!part.empty()) {
+    const auto index = FindPart(doc.parts, part);
+    if (!index)
+      return Fail(kExitUsage,
+                  files[0] + Translate("BatchRender", ": the design has no part ") + part);
+    if (!SwitchPart(doc, *index, problem)) return Fail(kExitFailure, files[0] + ": " + problem);
+  }
   const QImage image = RenderCover(doc.picture, doc.objects, percent, ScreenDpi(), problem);
   if (image.isNull()) return Fail(kExitFailure, files[0] + ": " + problem);
   if (!SaveCoverImage(image, files[1], problem))
@@ -98,9 +113,9 @@ int RunRenderCommand(const Args& args) {
 
 void RegisterRenderCommand() {
   RegisterBatchCommand(
-      {"render", "FILE.cov OUT.png [--zoom PERCENT]",
-       QT_TRANSLATE_NOOP(
-           "BatchCommands",
-           "Saves the cover as the Texts tab shows it (100 % unless given) as a PNG file."),
+      {"render", "FILE.cov OUT.png [--zoom PERCENT] [--part NAME]",
+       QT_TRANSLATE_NOOP("BatchCommands",
+                         "Saves the cover (or the part given) as the Texts tab shows it (100 % "
+                         "unless given) as a PNG file."),
        RunRenderCommand});
 }

@@ -6,7 +6,12 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
 #include "app/views/MainWindow.h"
+#include "app/views/PartBar.h"
+#include "cover/views/ObjectMenu.h"
+#include "cover/views/TextsView.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/app/coverfile/CoverSamples.h"
@@ -224,4 +229,85 @@ TEST_F(DocumentCommandsTest, ADroppedFileThatIsNeitherSaysSoAndSeveralFilesAreRe
   EXPECT_EQ(Snapshot(form.doc()), before);
   EXPECT_FALSE(Drop(form, {dir.file("notes.cov"), dir.file("notes.cov")}));
   EXPECT_FALSE(Drop(form, {}));
+}
+
+TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsParts) {
+  Document design;
+  SetSamplePage(design);
+  SetSamplePicture(design, 24, 6, 4);
+  design.parts.list[0].name = "Front";
+  std::string error;
+  ASSERT_TRUE(DuplicatePart(design, 0, "Disc", error));
+  ASSERT_TRUE(SaveFile(design, dir.file("disc.cov")));
+  ASSERT_TRUE(form.openCoverFile(dir.file("disc.cov")));
+  PartBar& bar = *form.partBar();
+  ASSERT_EQ(bar.count(), 2);
+  EXPECT_EQ(bar.tabText(1), "Disc");
+
+  QSignalSpy replaced(&form, &MainWindow::documentReplaced);
+  Dib smaller;
+  NewWhiteDib(smaller, 3, 3);
+  form.doc().replacePictureAsStep(smaller, "Scan");  // a step of the front, kept when it is left
+  bar.setCurrentIndex(1);
+  EXPECT_EQ(replaced.count(), 1);
+  EXPECT_EQ(DibWidth(form.doc().picture), 6);
+  EXPECT_FALSE(form.doc().history.canUndo());
+  bar.addPart();
+  ASSERT_EQ(bar.count(), 3);
+  EXPECT_EQ(bar.currentIndex(), 2);
+  EXPECT_EQ(form.doc().parts.list[2].name, "Part 3");
+  EXPECT_EQ(DibWidth(form.doc().picture), 320);
+  bar.startRename(2);
+  bar.nameField()->setText("Disc");  // taken: said, and the name stays
+  QTest::keyClick(bar.nameField(), Qt::Key_Return);
+  EXPECT_EQ(dialogs.messages().back(), "there is already a part called Disc");
+  bar.startRename(2);
+  bar.nameField()->setText("Spine");
+  QTest::keyClick(bar.nameField(), Qt::Key_Return);
+  EXPECT_EQ(bar.tabText(2), "Spine");
+  bar.moveTab(2, 0);
+  EXPECT_EQ(form.doc().parts.list[0].name, "Spine");
+  EXPECT_EQ(form.doc().parts.current, 0u);
+  dialogs.messageAnswers = {MsgResult::No, MsgResult::Yes};
+  bar.removePart(0);
+  EXPECT_EQ(bar.count(), 3);
+  bar.removePart(0);
+  ASSERT_EQ(bar.count(), 2);
+  EXPECT_EQ(form.doc().parts.current, 0u);
+  EXPECT_EQ(DibWidth(form.doc().picture), 3);  // the front as it was changed, with its step
+  ASSERT_TRUE(form.doc().history.canUndo());
+  form.undo();
+  EXPECT_EQ(DibWidth(form.doc().picture), 6);
+  form.redo();
+
+  // "Copy to parts..." puts the selected object into the other part at its place.
+  CoverObject& title = form.doc().objects[7];
+  title.Kind = kText;
+  title.Text = "Title";
+  title.X = 1234;
+  form.doc().objects.selectedSlot = 7;
+  emit form.textsView()->objectMenu->aboutToShow();
+  EXPECT_TRUE(form.copyToPartsAction()->isEnabled());
+  form.copyToParts({1});
+  Document disc;
+  ASSERT_TRUE(ExtractPart(form.doc(), 1, disc, error));
+  EXPECT_EQ(disc.objects[1].Text, "Title");
+  EXPECT_EQ(disc.objects[1].X, 1234);
+
+  click(2);  // Save keeps every part
+  Document saved;
+  ASSERT_TRUE(OpenFile(saved, dir.file("disc.cov")));
+  ASSERT_EQ(saved.parts.list.size(), 2u);
+  EXPECT_EQ(saved.parts.list[1].name, "Disc");
+  EXPECT_EQ(DibWidth(saved.picture), 3);
+
+  // New from a preset asks as New does; each part keeps the printer page.
+  dialogs.messageAnswers = {MsgResult::Ok};
+  bar.newFromPreset(PartPresets()[2]);
+  ASSERT_EQ(bar.count(), 2);
+  EXPECT_EQ(bar.tabText(0), "Wrap-around cover");
+  EXPECT_EQ(form.doc().parts.list[0].format->width, 273);
+  EXPECT_EQ(DibWidth(form.doc().picture), 3224);
+  EXPECT_EQ(form.doc().pageWidth, saved.pageWidth);
+  EXPECT_TRUE(form.doc().savedFileName.empty());
 }

@@ -197,3 +197,51 @@ TEST_F(UsedPositionsTest, OnlyForThisPrinterKeepsOptionsDatForTheOthers) {
   EXPECT_NE(dialogs.messages()[0].find("damaged"), std::string::npos);
   EXPECT_EQ(damaged.calibrationFor(office), defaults);
 }
+
+TEST(PartPositionsTest, AnotherPartPrintsAtItsPositionsWithinTheirEdgesAndTheJobGoesOnAfterIt) {
+  TempDir dir;
+  PrintRequest r;
+  r.format.leftMargin = 20, r.format.topMargin = 15;
+  r.format.width = r.format.height = 50;
+  r.format.stepAcross = r.format.stepDown = 60;
+  r.format.columns = 2, r.format.rows = 2;
+  r.copies = 4;
+  const auto Fill = [](QColor colour) {
+    return CoverJob{{100, 0, 0}, 1, 1, [colour](QPainter& p, const PixelRect& c, int, int) {
+                      p.fillRect(QRect(c.x, c.y, c.w, c.h), colour);
+                    }};
+  };
+  const CoverJob red = Fill(Qt::red), blue = Fill(Qt::blue), black = Fill(Qt::black);
+  // Positions 2 and 3 hold the disc, the rest the front; then a second part on its own sheet.
+  const std::string pdf = dir.file("parts.pdf");
+  {
+    auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
+    PrintRequest one = r;
+    one.copies = 1;
+    const PrintResult result =
+        PrintParts(*printer, {{r, red, {nullptr, &blue, &blue}}, {one, black, {}}});
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.pages, 2);
+  }
+  const auto pages = Rasterise(pdf, int(kRasterDpi), dir);
+  ASSERT_EQ(pages.size(), 2u);
+  const auto Blue = [&](double x, double y) {
+    const QColor c = pages[0].pixelColor(int(x * kPx), int(y * kPx));
+    return c.blue() > 200 && c.red() < 80 && c.green() < 80;
+  };
+  for (int k = 0; k < 4; ++k) {
+    const double left = 20 + 60 * (k % 2), top = 15 + 60 * (k / 2);
+    const bool disc = k == 1 || k == 2;
+    for (const auto& [x, y] : {std::pair{left + kTolerance, top + kTolerance},
+                               std::pair{left + 50 - kTolerance, top + 50 - kTolerance}}) {
+      if (disc)
+        EXPECT_TRUE(Blue(x, y)) << k;
+      else
+        EXPECT_EQ(InkAt(pages[0], x, y), Red) << k;
+    }
+    EXPECT_EQ(InkAt(pages[0], left - kTolerance, top - kTolerance), White) << k;
+    EXPECT_EQ(InkAt(pages[0], left + 50 + kTolerance, top + 50 + kTolerance), White) << k;
+  }
+  EXPECT_EQ(InkAt(pages[1], 21, 16), Dark);
+  EXPECT_EQ(InkAt(pages[1], 81, 16), White);
+}

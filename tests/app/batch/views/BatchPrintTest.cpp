@@ -131,3 +131,34 @@ TEST(BatchPrint, MergedAndNumberedCopiesPrintTheirOwnValues) {
               1)
         << bad;
 }
+
+TEST(BatchPrint, APartPrintsOnItsOwnFormatAndAllPartsInOneJob) {
+  ScriptedDialogs dialogs;
+  ScopedDialogs scoped(dialogs);
+  TempDir dir;
+  const std::string design = dir.file("disc.cov"), pdf = dir.file("out.pdf");
+  ASSERT_EQ(RunBatch({"parts", design, "--new", "CD jewel case"}), 0);
+  // Each part has its own format of one element a sheet; --paper chooses another for it.
+  const struct {
+    Args options;
+    int code, pages;
+  } kCases[] = {
+      {{"--part", "Tray inlay", "--copies", "2"}, 0, 2},
+      {{"--part", "3", "--paper", "1"}, 0, 1},
+      {{"--part", "all", "--copies", "2"}, 0, 6},
+      {{"--part", "all", "--used", "1"}, 2, 0},
+      {{"--part", "Back"}, 2, 0},
+      {{"--paper", "3", "--place", "2=Disc label", "--copies", "4"}, 0, 2},
+      {{"--paper", "3", "--place", "3=Disc label"}, 2, 0},  // the sheet has 2 positions
+      {{"--paper", "3", "--place", "1=Back"}, 2, 0},
+      {{"--paper", "3", "--place", "1"}, 2, 0},
+      {{}, 0, 1},  // the first part
+  };
+  for (const auto& c : kCases) {
+    std::remove(pdf.c_str());
+    Args args{design, "--pdf", pdf};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    EXPECT_EQ(RunPrintCommand(args), c.code) << (c.options.empty() ? "" : c.options[1]);
+    if (c.code == 0) EXPECT_EQ(PageCount(ReadBytes(pdf)), c.pages) << c.options.size();
+  }
+}

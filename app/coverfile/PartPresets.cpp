@@ -1,0 +1,75 @@
+#include "app/coverfile/PartPresets.h"
+
+#include <cmath>
+
+#include "app/coverfile/CoverFile.h"
+#include "platform/AnsiText.h"
+#include "platform/Translate.h"
+
+namespace {
+constexpr double kA4WidthMm = 210, kA4HeightMm = 297, kPresetDpi = 300;
+
+PaperFormat StarterFormat(const std::string& name, double width, double height) {
+  PaperFormat f;
+  f.width = f.stepAcross = width;
+  f.height = f.stepDown = height;
+  f.leftMargin = std::max(0.0, (kA4WidthMm - width) / 2);
+  f.topMargin = std::max(0.0, (kA4HeightMm - height) / 2);
+  f.name = CutPaperName(Utf8ToAnsi(name));
+  return f;
+}
+
+int32_t Pixels(double mm) {
+  return int32_t(std::lround(mm / 25.4 * kPresetDpi));
+}
+}  // namespace
+
+const std::vector<PartPreset>& PartPresets() {
+  static const std::vector<PartPreset> presets = {
+      {QT_TRANSLATE_NOOP("PartPresets", "CD jewel case"),
+       {{QT_TRANSLATE_NOOP("PartPresets", "Booklet front"), 120, 120},
+        {QT_TRANSLATE_NOOP("PartPresets", "Tray inlay"), 151, 118},
+        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117}}},
+      {QT_TRANSLATE_NOOP("PartPresets", "CD slim case"),
+       {{QT_TRANSLATE_NOOP("PartPresets", "Front"), 120, 120}}},
+      {QT_TRANSLATE_NOOP("PartPresets", "DVD case"),
+       {{QT_TRANSLATE_NOOP("PartPresets", "Wrap-around cover"), 273, 183},
+        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117}}},
+      {QT_TRANSLATE_NOOP("PartPresets", "Paper sleeve"),
+       {{QT_TRANSLATE_NOOP("PartPresets", "Front"), 125, 125},
+        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117}}},
+  };
+  return presets;
+}
+
+const PartPreset* FindPartPreset(const std::string& name) {
+  const std::string wanted = AsciiLower(name);
+  for (const PartPreset& p : PartPresets())
+    if (AsciiLower(p.name) == wanted || Translate("PartPresets", p.name) == name) return &p;
+  return nullptr;
+}
+
+void NewDesignFromPreset(Document& doc, const PartPreset& preset) {
+  DesignParts parts;
+  parts.list.clear();
+  for (const PartPreset::Part& part : preset.parts) {
+    const std::string name = Translate("PartPresets", part.name);
+    Document one;
+    one.scales = doc.scales;
+    Dib white;
+    NewWhiteDib(white, Pixels(part.widthMm), Pixels(part.heightMm));
+    one.replacePicture(white);
+    // The window's printer page stays; a batch design takes the picture's size.
+    one.pageWidth = doc.pageWidth > 0 ? doc.pageWidth : DibWidth(one.picture);
+    one.pageHeight = doc.pageHeight > 0 ? doc.pageHeight : DibHeight(one.picture);
+    parts.list.push_back(
+        DesignPart{name, StarterFormat(name, part.widthMm, part.heightMm), CoverFileBytes(one)});
+  }
+  CoverContents first;
+  first.inPart = true;
+  ParseCoverFile(parts.list.front().cover, first);
+  CommitCover(doc, first);
+  parts.list.front().cover.clear();
+  doc.parts = std::move(parts);
+  doc.savedFileName.clear();
+}

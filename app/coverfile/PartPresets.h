@@ -1,0 +1,22 @@
+#pragma once
+// The designs a new disc starts from: each part with a picture of its size at 300 dpi and a
+// starter format of one element centred on an A4 sheet.
+#include <string>
+#include <vector>
+
+#include "app/Document.h"
+
+struct PartPreset {
+  const char* name;  // QT_TRANSLATE_NOOP("PartPresets", ...)
+  struct Part {
+    const char* name;  // QT_TRANSLATE_NOOP("PartPresets", ...)
+    double widthMm, heightMm;
+  };
+  std::vector<Part> parts;
+};
+
+const std::vector<PartPreset>& PartPresets();
+// The preset called `name` (in English or the user's language, any case); nullptr when none.
+const PartPreset* FindPartPreset(const std::string& name);
+// Replaces `doc` by a new design of the preset's parts, the first one current.
+void NewDesignFromPreset(Document& doc, const PartPreset& preset);
