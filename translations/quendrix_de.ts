@@ -260,7 +260,7 @@ Befehle:
     </message>
     <message>
         <source>Prints copies of a cover (or of the part given, or of every part in one job, each on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckt Exemplare eines Covers (oder des angegebenen Teils oder aller Teile in einem Auftrag, ohne --paper jeweils auf dem eigenen Papierformat) auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker; ein bedruckbarer Rohling geht in die Rohlingschublade des Druckers, oder mit --dry-run-on-paper auf Normalpapier, wenn sein Treiber keinen Rohlingmodus hat.</translation>
     </message>
     <message>
         <source>Saves the cover (or the part given) as the Texts tab shows it (100 % unless given) as a PNG file.</source>
