@@ -56,6 +56,13 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     </message>
 </context>
 <context>
+    <name>AlbumTexts</name>
+    <message>
+        <source>Total time:</source>
+        <translation>Gesamtdauer:</translation>
+    </message>
+</context>
+<context>
     <name>AudioTags</name>
     <message>
         <source>not found</source>
