@@ -57,8 +57,9 @@ void AddXiph(std::vector<EmbeddedPicture>& out, TagLib::Ogg::XiphComment* tag) {
 void MusicFiles(const std::string& path, std::string& folder, std::vector<std::string>& audio) {
   std::error_code ec;
   const bool isFolder = fs::is_directory(path, ec);
-  folder = isFolder ? path : fs::path(path).parent_path().string();
-  if (folder.empty()) folder = ".";
+  fs::path dir = isFolder ? fs::path(path) : fs::path(path).parent_path();
+  if (dir.empty()) dir = ".";
+  folder = dir.string();
   const std::string ext = LowerExtension(path);
   if (!isFolder && (ext == ".m3u" || ext == ".m3u8")) {
     std::string text, error;

@@ -20,9 +20,11 @@ double PtToUnits(double pt) {
 std::string CutToWidth(const std::string& line, double width, double charHeight,
                        const TextMeasure& measure) {
   if (measure.width(line, charHeight) * kSlack <= width) return line;
-  std::string cut = line;
-  while (!cut.empty() && measure.width(cut + "...", charHeight) * kSlack > width) cut.pop_back();
-  return cut.empty() ? std::string() : cut + "...";
+  const std::vector<double> advances = measure.advances(line);
+  double room = width / kSlack / charHeight - measure.width("...", 1);
+  size_t keep = 0;
+  while (keep < advances.size() && (room -= advances[keep]) >= 0) ++keep;
+  return keep == 0 ? std::string() : line.substr(0, keep) + "...";
 }
 
 // A straight text object in the box, in the style's font at `size` and colours.
@@ -47,9 +49,10 @@ int MakeText(ObjectTable& table, const std::string& text, ElementBox box, int32_
 int32_t LargestFitting(const std::string& line, double width, double height, int32_t largest,
                        const CoverScales& scales, const TextMeasure& measure) {
   const int32_t smallest = FontSizeForPt(kMinLegiblePt, scales);
+  const double perUnit = measure.width(line, 1) * kSlack;  // widths grow with the height
   for (int32_t size = std::max(largest, smallest); size > smallest; --size) {
     const double ch = CharHeightUnits(size, scales);
-    if (measure.width(line, ch) * kSlack <= width && measure.lineHeight(ch) <= height) return size;
+    if (perUnit * ch <= width && measure.lineHeight(ch) <= height) return size;
   }
   return smallest;
 }
@@ -67,6 +70,12 @@ TextMeasure::TextMeasure(Device& dc, const FontSpec& font) : dc_(dc) {
   font_.faceName = font.name;
   const FontMetrics m = dc_.GetFontMetrics(font_);
   if (m.ascent > 0) ascent_ = m.ascent / kMeasureHeight, descent_ = m.descent / kMeasureHeight;
+}
+
+std::vector<double> TextMeasure::advances(const std::string& line) const {
+  std::vector<double> widths = dc_.GetCharWidths(font_, line);
+  for (double& w : widths) w /= kMeasureHeight;
+  return widths;
 }
 
 double TextMeasure::width(const std::string& line, double charHeight) const {
@@ -215,7 +224,8 @@ std::vector<int> PlaceDiscTexts(ObjectTable& table, const AlbumTexts& texts, Ele
     const int32_t most = int32_t(ring / 3.0 / (measure.lineHeight(1) * scales.BaseScale));
     const double span = (box.w / 2.0 - ring / 3.0) * arcs[i].arc * kPi / 180;
     const int32_t size = LargestFitting(*lines[i], span, ring / 3.0, most, scales, measure);
-    const int slot = MakeText(table, *lines[i], box, size, style, false, 1);
+    const std::string line = CutToWidth(*lines[i], span, CharHeightUnits(size, scales), measure);
+    const int slot = MakeText(table, line, box, size, style, false, 1);
     if (slot == 0) break;
     table.layout(slot) = arcs[i];
     slots.push_back(slot);

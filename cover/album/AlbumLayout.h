@@ -32,6 +32,8 @@ class TextMeasure {
  public:
   TextMeasure(Device& dc, const FontSpec& font);
   double width(const std::string& line, double charHeight) const;
+  // Each character's advance at a character height of one.
+  std::vector<double> advances(const std::string& line) const;
   double ascent(double charHeight) const { return ascent_ * charHeight; }
   double descent(double charHeight) const { return descent_ * charHeight; }
   double lineHeight(double charHeight) const { return (ascent_ + descent_) * charHeight; }
