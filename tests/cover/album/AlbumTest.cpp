@@ -224,7 +224,9 @@ TEST_F(AlbumLayoutTest, FrontSpinesAndDiscHoldAlbumAndArtistWithinTheirElements)
       EXPECT_GE(Pt(s), kMinLegiblePt - 1e-6);
       EXPECT_LE(measure.width(o.Text, CharHeightUnits(o.FontSize, scales)), o.W);
     }
-    if (t == &texts) EXPECT_EQ(Lines(f), (std::vector<std::string>{"The Album", "The Band"}));
+    if (t == &texts) {
+      EXPECT_EQ(Lines(f), (std::vector<std::string>{"The Album", "The Band"}));
+    }
 
     const ElementBox spine{0, 0, int32_t(6.5 * kMm), 118 * kMm};
     for (int rotation : {1, 3}) {
@@ -232,7 +234,9 @@ TEST_F(AlbumLayoutTest, FrontSpinesAndDiscHoldAlbumAndArtistWithinTheirElements)
       ASSERT_EQ(s.size(), 1u);
       const CoverObject& o = table[s[0]];
       EXPECT_EQ(o.Rotation, rotation);
-      if (t == &texts) EXPECT_EQ(o.Text, "The Album - The Band");
+      if (t == &texts) {
+        EXPECT_EQ(o.Text, "The Album - The Band");
+      }
       // The letters' band across the spine: from the baseline, ascent on one side, descent on
       // the other.
       const double ch = CharHeightUnits(o.FontSize, scales);
@@ -261,7 +265,9 @@ TEST_F(AlbumLayoutTest, FrontSpinesAndDiscHoldAlbumAndArtistWithinTheirElements)
       EXPECT_GE(o.W / 2.0 - measure.lineHeight(CharHeightUnits(o.FontSize, scales)), hole / 2.0);
       EXPECT_GE(Pt(s), kMinLegiblePt - 1e-6);
     }
-    if (t == &texts) EXPECT_EQ(Lines(d), (std::vector<std::string>{"The Album", "The Band"}));
+    if (t == &texts) {
+      EXPECT_EQ(Lines(d), (std::vector<std::string>{"The Album", "The Band"}));
+    }
   }
 }
 
