@@ -122,7 +122,11 @@ std::vector<int> PlaceTrackList(ObjectTable& table, const std::vector<std::strin
     }
   }
   const double ch = CharHeightUnits(size, scales), lh = measure.lineHeight(ch);
-  int rows = std::max(1, int(box.h / lh));
+  if (lh > box.h) {  // not one legible line fits
+    if (leftOut) *leftOut = n;
+    return slots;
+  }
+  int rows = int(box.h / lh);
   if (columns == 0) {  // not even at the legible size: as many columns as fit, lines cut
     columns = std::clamp((n + rows - 1) / rows, 1, 8);
     gap = ch;
@@ -160,6 +164,7 @@ std::vector<int> PlaceFrontTexts(ObjectTable& table, const AlbumTexts& texts, El
     const int32_t size = LargestFitting(row.text, inner.w, inner.h / 3.0, most, scales, measure);
     const double ch = CharHeightUnits(size, scales);
     const int32_t h = TruncI32(std::ceil(measure.lineHeight(ch)));
+    if (h > inner.h / 2) continue;  // the front is too small for a legible line
     const ElementBox box{inner.x, row.top ? inner.y : inner.y + inner.h - h, inner.w, h};
     const int slot =
         MakeText(table, CutToWidth(row.text, inner.w, ch, measure), box, size, style, true, 1);
@@ -184,6 +189,7 @@ std::vector<int> PlaceSpineText(ObjectTable& table, const AlbumTexts& texts, Ele
   const double ch = CharHeightUnits(size, scales);
   line = CutToWidth(line, length, ch, measure);
   const double across = measure.lineHeight(ch), along = measure.width(line, ch) * kSlack;
+  if (across > spine.w || line.empty()) return slots;  // too narrow for a legible line
   // Drawn from the baseline: reading downwards the letters stand to its right, upwards to its left.
   const double side = (spine.w - across) / 2;
   const int32_t y = spine.y + TruncI32((spine.h - along) / 2), h = TruncI32(along);
@@ -224,6 +230,7 @@ std::vector<int> PlaceDiscTexts(ObjectTable& table, const AlbumTexts& texts, Ele
     const int32_t most = int32_t(ring / 3.0 / (measure.lineHeight(1) * scales.BaseScale));
     const double span = (box.w / 2.0 - ring / 3.0) * arcs[i].arc * kPi / 180;
     const int32_t size = LargestFitting(*lines[i], span, ring / 3.0, most, scales, measure);
+    if (measure.lineHeight(CharHeightUnits(size, scales)) > ring / 2.0) break;  // ring too narrow
     const std::string line = CutToWidth(*lines[i], span, CharHeightUnits(size, scales), measure);
     const int slot = MakeText(table, line, box, size, style, false, 1);
     if (slot == 0) break;

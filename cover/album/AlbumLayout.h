@@ -2,7 +2,7 @@
 // The album's texts and art placed as ordinary objects of one part, for an element of a given
 // size in document units: each function fills the part's object table and returns the slots it
 // made (none when the table is full). Every text is measured in its font, so none runs off its
-// element and none is smaller than kMinLegiblePt.
+// element and none is smaller than kMinLegiblePt: a text that cannot be legible there is left out.
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -240,6 +240,13 @@ TEST_F(AlbumLayoutTest, FrontSpinesAndDiscHoldAlbumAndArtistWithinTheirElements)
       EXPECT_EQ(LinesOf(d), (Lines{"The Album", "The Band"}));
     }
   }
+  // Elements too small for a legible line get none.
+  const AlbumTexts t{"A", "B", {}, {}};
+  const ElementBox tiny{0, 0, kMm, kMm};
+  EXPECT_TRUE(PlaceFrontTexts(table, t, tiny, style, measure).empty());
+  EXPECT_TRUE(PlaceSpineText(table, t, tiny, 1, style, measure).empty());
+  EXPECT_TRUE(PlaceDiscTexts(table, t, tiny, 0, style, measure).empty());
+  EXPECT_TRUE(PlaceTrackList(table, {"1. A"}, tiny, style, measure).empty());
   // The art covers the disc's element as a picture object.
   Dib dib;
   NewWhiteDib(dib, 64, 48);
