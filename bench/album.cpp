@@ -127,12 +127,7 @@ void BM_FolderToPrintedThreeParts(benchmark::State& state) {
       TextMeasure measure(measuring, style.font);
       PlaceFrontTexts(front, texts, {0, 0, 120 * kMm, 120 * kMm}, style, measure);
       AlbumStyle plain{style.font, {0x000000, 0xFFFFFF}};
-      const int32_t spine = 13 * kMm / 2;
-      PlaceTrackList(back, texts.trackLines,
-                     {spine + 5 * kMm, 5 * kMm, 151 * kMm - 2 * spine - 10 * kMm, 108 * kMm}, plain,
-                     measure);
-      PlaceSpineText(back, texts, {0, 0, spine, 118 * kMm}, 3, plain, measure);
-      PlaceSpineText(back, texts, {151 * kMm - spine, 0, spine, 118 * kMm}, 1, plain, measure);
+      PlaceBackInlay(back, texts, {0, 0, 151 * kMm, 118 * kMm}, 13 * kMm / 2, plain, measure);
       PlaceDiscArt(disc, pixels, {0, 0, 118 * kMm, 118 * kMm});
       PlaceDiscTexts(disc, texts, {0, 0, 118 * kMm, 118 * kMm}, 40 * kMm, style, measure);
     }

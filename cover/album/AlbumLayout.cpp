@@ -209,6 +209,22 @@ std::vector<int> PlaceSpineText(ObjectTable& table, const AlbumTexts& texts, Ele
   return slots;
 }
 
+std::vector<int> PlaceBackInlay(ObjectTable& table, const AlbumTexts& texts, ElementBox back,
+                                int32_t spineWidth, const AlbumStyle& style, TextMeasure& measure,
+                                int* leftOut) {
+  spineWidth = std::clamp(spineWidth, 0, back.w / 4);
+  const int32_t margin = back.h / 20;
+  const ElementBox list{back.x + spineWidth + margin, back.y + margin,
+                        std::max(0, back.w - 2 * (spineWidth + margin)),
+                        std::max(0, back.h - 2 * margin)};
+  std::vector<int> slots = PlaceTrackList(table, texts.trackLines, list, style, measure, leftOut);
+  for (const int32_t x : {back.x, back.x + back.w - spineWidth})
+    for (int slot :
+         PlaceSpineText(table, texts, {x, back.y, spineWidth, back.h}, 1, style, measure))
+      slots.push_back(slot);
+  return slots;
+}
+
 std::vector<int> PlaceDiscTexts(ObjectTable& table, const AlbumTexts& texts, ElementBox disc,
                                 int32_t innerDiameter, const AlbumStyle& style,
                                 TextMeasure& measure) {

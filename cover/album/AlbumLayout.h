@@ -62,6 +62,12 @@ std::vector<int> PlaceFrontTexts(ObjectTable& table, const AlbumTexts& texts, El
 // 3 from bottom to top; centred both ways.
 std::vector<int> PlaceSpineText(ObjectTable& table, const AlbumTexts& texts, ElementBox spine,
                                 int rotation, const AlbumStyle& style, TextMeasure& measure);
+// A back inlay with a spine of `spineWidth` at either end: the track list between them (inset
+// by a twentieth of the height) and the spine text on both, reading from top to bottom as book
+// spines do.
+std::vector<int> PlaceBackInlay(ObjectTable& table, const AlbumTexts& texts, ElementBox back,
+                                int32_t spineWidth, const AlbumStyle& style, TextMeasure& measure,
+                                int* leftOut = nullptr);
 // Album along the top arc and artist along the bottom arc of a disc whose element is `disc`
 // (the disc's outer edge), inside the ring between `innerDiameter` (document units, the hole's
 // unprintable part) and the edge.

@@ -240,6 +240,17 @@ TEST_F(AlbumLayoutTest, FrontSpinesAndDiscHoldAlbumAndArtistWithinTheirElements)
       EXPECT_EQ(LinesOf(d), (Lines{"The Album", "The Band"}));
     }
   }
+  // A back inlay: the list between the spines, the spine text on both.
+  table.clearAll();
+  const ElementBox back{0, 0, 151 * kMm, 118 * kMm};
+  const AlbumTexts t2{"The Album", "The Band", {"1. One", "2. Two"}, {}};
+  const std::vector<int> b = PlaceBackInlay(table, t2, back, spine.w, style, measure);
+  ASSERT_EQ(b.size(), 3u);
+  EXPECT_EQ(LinesOf(b),
+            (Lines{"1. One", "2. Two", "The Album - The Band", "The Album - The Band"}));
+  ExpectWithin(b[0], {spine.w, 0, back.w - 2 * spine.w, back.h});
+  ExpectWithin(b[1], {0, 0, spine.w, back.h});
+  ExpectWithin(b[2], {back.w - spine.w, 0, spine.w, back.h});
   // Elements too small for a legible line get none.
   const AlbumTexts t{"A", "B", {}, {}};
   const ElementBox tiny{0, 0, kMm, kMm};
