@@ -125,7 +125,7 @@ void BM_FolderToPrintedThreeParts(benchmark::State& state) {
       QtDevice measuring(painter);
       AlbumStyle style{FontSpec{"Liberation Sans"}, ReadableColorsOver(art.dib())};
       TextMeasure measure(measuring, style.font);
-      PlaceFrontTexts(front, texts, {0, 0, 120 * kMm, 120 * kMm}, style, measure);
+      PlaceFrontTexts(front, texts, {0, 0, 120 * kMm, 120 * kMm}, style, measure, &art.dib());
       AlbumStyle plain{style.font, {0x000000, 0xFFFFFF}};
       PlaceBackInlay(back, texts, {0, 0, 151 * kMm, 118 * kMm}, 13 * kMm / 2, plain, measure);
       PlaceDiscArt(disc, pixels, {0, 0, 118 * kMm, 118 * kMm});

@@ -149,7 +149,7 @@ std::vector<int> PlaceTrackList(ObjectTable& table, const std::vector<std::strin
 }
 
 std::vector<int> PlaceFrontTexts(ObjectTable& table, const AlbumTexts& texts, ElementBox front,
-                                 const AlbumStyle& style, TextMeasure& measure) {
+                                 const AlbumStyle& style, TextMeasure& measure, const Dib* art) {
   std::vector<int> slots;
   const ElementBox inner = Inset(front, std::min(front.w, front.h) / 16);
   const CoverScales& scales = table.scales();
@@ -166,8 +166,12 @@ std::vector<int> PlaceFrontTexts(ObjectTable& table, const AlbumTexts& texts, El
     const int32_t h = TruncI32(std::ceil(measure.lineHeight(ch)));
     if (h > inner.h / 2) continue;  // the front is too small for a legible line
     const ElementBox box{inner.x, row.top ? inner.y : inner.y + inner.h - h, inner.w, h};
+    AlbumStyle own = style;
+    if (art && art->Bits && front.h > 0)
+      own.colors = ReadableColorsOver(*art, double(box.y - front.y) / front.h,
+                                      double(box.y + box.h - front.y) / front.h);
     const int slot =
-        MakeText(table, CutToWidth(row.text, inner.w, ch, measure), box, size, style, true, 1);
+        MakeText(table, CutToWidth(row.text, inner.w, ch, measure), box, size, own, true, 1);
     if (slot == 0) break;
     slots.push_back(slot);
   }

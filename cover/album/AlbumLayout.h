@@ -55,9 +55,11 @@ int32_t FontSizeForPt(double pt, const CoverScales& scales);
 std::vector<int> PlaceTrackList(ObjectTable& table, const std::vector<std::string>& lines,
                                 ElementBox box, const AlbumStyle& style, TextMeasure& measure,
                                 int* leftOut = nullptr);
-// Album near the top and artist near the bottom of the front, centred, with a shadow.
+// Album near the top and artist near the bottom of the front, centred, with a shadow; over `art`
+// (filling the front) each in the colours its band of the art lets read, else in the style's.
 std::vector<int> PlaceFrontTexts(ObjectTable& table, const AlbumTexts& texts, ElementBox front,
-                                 const AlbumStyle& style, TextMeasure& measure);
+                                 const AlbumStyle& style, TextMeasure& measure,
+                                 const Dib* art = nullptr);
 // "Album - Artist" along a spine, turned a quarter turn: `rotation` 1 reads from top to bottom,
 // 3 from bottom to top; centred both ways.
 std::vector<int> PlaceSpineText(ObjectTable& table, const AlbumTexts& texts, ElementBox spine,

@@ -1,6 +1,7 @@
 #include "cover/album/AlbumTexts.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "cover/text/CoverText.h"
 #include "platform/Translate.h"
@@ -34,16 +35,18 @@ AlbumTexts MakeAlbumTexts(const TrackList& list, const std::string& pattern) {
   return out;
 }
 
-ReadableColors ReadableColorsOver(const Dib& art) {
+ReadableColors ReadableColorsOver(const Dib& art, double top, double bottom) {
   if (!art.Bits) return ForLuma(255);
-  const int32_t w = DibWidth(art), h = DibHeight(art);
+  const int32_t w = DibWidth(art), full = DibHeight(art);
+  const int32_t y0 = std::clamp(int32_t(top * full), 0, full - 1);
+  const int32_t h = std::clamp(int32_t(std::ceil(bottom * full)), y0 + 1, full) - y0;
   const int32_t nx = std::min(w, 64), ny = std::min(h, 64);
   const bool palette = DibBitCount(art) <= 8;
   double sum = 0;
   for (int32_t j = 0; j < ny; ++j)
     for (int32_t i = 0; i < nx; ++i) {
       const uint32_t v =
-          GetDibPixel(art, int32_t(int64_t(i) * w / nx), int32_t(int64_t(j) * h / ny));
+          GetDibPixel(art, int32_t(int64_t(i) * w / nx), y0 + int32_t(int64_t(j) * h / ny));
       if (palette) {
         const RGBQUAD& c = art.Info->bmiColors[v & 0xFF];
         sum += Luma(c.rgbRed, c.rgbGreen, c.rgbBlue);

@@ -23,8 +23,9 @@ AlbumTexts MakeAlbumTexts(const TrackList& list, const std::string& pattern);
 struct ReadableColors {
   uint32_t text = 0, shadow = 0xFFFFFF;
 };
-// Judged from the mean brightness of the picture's pixels (sampled on a grid of at most 64 x 64);
-// an empty picture counts as white.
-ReadableColors ReadableColorsOver(const Dib& art);
+// Judged from the mean brightness of the picture's pixels (sampled on a grid of at most 64 x 64)
+// in the band of rows from `top` to `bottom` (fractions of the height from the top); an empty
+// picture counts as white.
+ReadableColors ReadableColorsOver(const Dib& art, double top = 0, double bottom = 1);
 // The same over a plain background colour (0x00BBGGRR).
 ReadableColors ReadableColorsOver(uint32_t background);

@@ -89,7 +89,8 @@ int RunAlbumCommand(const Args& args) {
   {
     QtDevice dc(painter);
     TextMeasure measure(dc, font);
-    PlaceFrontTexts(doc.objects, music.texts, front, style, measure);
+    PlaceFrontTexts(doc.objects, music.texts, front, style, measure,
+                    music.art.found() ? &music.art.dib() : nullptr);
   }
   painter.end();
   // SaveFile has said why it failed.

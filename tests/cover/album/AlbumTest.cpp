@@ -104,10 +104,21 @@ TEST(AlbumTextsTest, ColoursReadOverTheArtAndUnheldCharactersAreReplacedAndListe
   }
   Dib black, white;
   NewDib(black, 90, 3, 8, nullptr, 0);  // every index 0 of a black palette
-  NewWhiteDib(white, 90, 3);
+  NewWhiteDib(white, 90, 30);
   EXPECT_EQ(ReadableColorsOver(black).text, 0xFFFFFFu);
   EXPECT_EQ(ReadableColorsOver(white).text, 0x000000u);
   EXPECT_EQ(ReadableColorsOver(Dib{}).text, 0x000000u);
+  for (int32_t y = 0; y < 30; ++y)  // dark above, light below: each band its own colours
+    for (int32_t x = 0; x < 90; ++x) SetDibPixel(white, x, y, y < 15 ? 0x101010 : 0xF0F0F0);
+  CoverScales scales;
+  ObjectTable table(scales);
+  RecordingDevice dc;
+  TextMeasure measure(dc, FontSpec{});
+  const std::vector<int> slots = PlaceFrontTexts(table, {"Album", "Band", {}, {}},
+                                                 {0, 0, 120 * kMm, 120 * kMm}, {}, measure, &white);
+  ASSERT_EQ(slots.size(), 2u);
+  EXPECT_EQ(table[slots[0]].Color, 0xFFFFFFu);
+  EXPECT_EQ(table[slots[1]].Color, 0x000000u);
   FreeDib(black);
   FreeDib(white);
 
