@@ -56,6 +56,13 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     </message>
 </context>
 <context>
+    <name>AlbumTexts</name>
+    <message>
+        <source>Total time:</source>
+        <translation>Gesamtdauer:</translation>
+    </message>
+</context>
+<context>
     <name>AudioTags</name>
     <message>
         <source>not found</source>
@@ -80,6 +87,33 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     <message>
         <source> bytes)</source>
         <translation> Bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>BatchAlbum</name>
+    <message>
+        <source>usage: quendrix album PATH --out DESIGN.cov [--background RRGGBB]</source>
+        <translation>Aufruf: quendrix album PATH --out DESIGN.cov [--background RRGGBB]</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for %2</source>
+        <translation>ungültiger Wert &apos;%1&apos; für %2</translation>
+    </message>
+    <message>
+        <source>skipped %1</source>
+        <translation>übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>skipped the picture in %1</source>
+        <translation>Bild übersprungen in %1</translation>
+    </message>
+    <message>
+        <source>the cover cannot hold these characters and shows them replaced: </source>
+        <translation>das Cover kann diese Zeichen nicht darstellen und zeigt sie ersetzt: </translation>
+    </message>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>es ist nicht genug Speicher für das Bild vorhanden</translation>
     </message>
 </context>
 <context>
@@ -176,6 +210,10 @@ Höhe %5 mm
 </context>
 <context>
     <name>BatchCommands</name>
+    <message>
+        <source>Makes a design from a folder of music, a cue sheet or a playlist: its cover art (or a plain colour) with album and artist over it.</source>
+        <translation>Erstellt ein Design aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: sein Cover-Bild (oder eine einfache Farbe) mit Album und Interpret darüber.</translation>
+    </message>
     <message>
         <source>Usage: quendrix [FILE.cov]
        quendrix COMMAND ARGS...

@@ -1,7 +1,10 @@
-// quendrix render: the cover painted into a picture file, and its failures.
+// Commands that make and paint designs (render, place-picture, album), and their failures.
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
+#include <cstdlib>
+#include <filesystem>
 
 #include "app/batch/BatchCommands.h"
 #include "app/batch/BatchPlacePicture.h"
@@ -177,4 +180,48 @@ TEST(BatchPlacePicture, BadArgumentsAndFilesGiveOneLineAndTheirExitCode) {
   EXPECT_EQ(p.settings.tolerance, 17);
   EXPECT_EQ(p.settings.fit, PictureFit::Cover);
   EXPECT_EQ(p.box[0], -5);
+}
+
+TEST(BatchAlbum, MakesAFrontOfTheFolderPictureWithAlbumAndArtistAndRefusesBadArguments) {
+  TempDir dir;
+  const std::filesystem::path music = dir.path() / "music";
+  std::filesystem::create_directories(music);
+  const std::string flac = (music / "01.flac").string();
+  ASSERT_EQ(std::system(("timeout 30 sox -q -n -r 16000 -c 1 -b 16 '" + flac +
+                         "' synth 1 sine 440 && timeout 30 metaflac --set-tag=TITLE=One "
+                         "--set-tag=ALBUM=Night --set-tag=ARTIST=Band '" +
+                         flac + "'")
+                            .c_str()),
+            0);
+  QImage navy(80, 60, QImage::Format_RGB32);
+  navy.fill(QColor(0, 0, 128));
+  ASSERT_TRUE(navy.save(QString::fromStdString((music / "folder.jpg").string()), "JPEG"));
+  Outcome r = RunCommand("album", {music.string(), "--out", dir.file("a.cov")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  FileSource source(dir.file("a.cov"));
+  CoverContents contents;
+  ASSERT_EQ(ParseCover(source, contents), CoverError::None);
+  Document doc;
+  CommitCover(doc, contents);
+  EXPECT_EQ(DibWidth(doc.picture), 80);
+  EXPECT_EQ(DibHeight(doc.picture), 60);
+  std::vector<std::string> texts;
+  for (int s = 1; s <= ObjectTable::kSlots; ++s)
+    if (doc.objects.occupied(s)) {
+      texts.push_back(doc.objects[s].Text);
+      EXPECT_EQ(doc.objects[s].Color, 0xFFFFFFu);  // light over the dark picture
+    }
+  EXPECT_EQ(texts, (std::vector<std::string>{"Night", "Band"}));
+  const struct {
+    Args args;
+    int code;
+    const char* says;
+  } cases[] = {{{music.string()}, 2, "usage"},
+               {{music.string(), "--out", dir.file("b.cov"), "--background", "navy"}, 2, "navy"},
+               {{dir.file("none"), "--out", dir.file("b.cov")}, 1, "none"}};
+  for (const auto& k : cases) {
+    r = RunCommand("album", k.args);
+    EXPECT_EQ(r.code, k.code);
+    EXPECT_NE(r.err.find(k.says), std::string::npos) << r.err;
+  }
 }

@@ -1,0 +1,24 @@
+#include "cover/album/AlbumMusic.h"
+
+#include "cover/tracks/TrackSource.h"
+
+bool ReadAlbumMusic(const std::string& path, const std::string& pattern, AlbumMusic& out,
+                    std::string& error) {
+  if (!ReadTrackList(path, out.list, error)) return false;
+  FindAlbumArt(path, out.art);
+  out.texts = MakeAlbumTexts(out.list, pattern);
+  return true;
+}
+
+void MakeFrontPicture(const AlbumArt& art, uint32_t background, Dib& out) {
+  out = Dib{};
+  if (art.found()) return CopyDib(out, art.dib());
+  NewDib(out, kPlainFrontSide, kPlainFrontSide, 24, nullptr, 0);
+  if (!out.Bits) return;
+  const uint8_t bgr[3] = {uint8_t(background), uint8_t(background >> 8), uint8_t(background >> 16)};
+  for (int32_t y = 0; y < kPlainFrontSide; ++y) {
+    uint8_t* row = DibRow(out, y);
+    for (int32_t x = 0; x < kPlainFrontSide; ++x)
+      for (int c = 0; c < 3; ++c) row[3 * x + c] = bgr[c];
+  }
+}
