@@ -13,12 +13,17 @@ bool ReadAlbumMusic(const std::string& path, const std::string& pattern, AlbumMu
 void MakeFrontPicture(const AlbumArt& art, uint32_t background, Dib& out) {
   out = Dib{};
   if (art.found()) return CopyDib(out, art.dib());
-  NewDib(out, kPlainFrontSide, kPlainFrontSide, 24, nullptr, 0);
+  MakePlainPicture(background, kPlainFrontSide, kPlainFrontSide, out);
+}
+
+void MakePlainPicture(uint32_t background, int32_t width, int32_t height, Dib& out) {
+  out = Dib{};
+  NewDib(out, width, height, 24, nullptr, 0);
   if (!out.Bits) return;
   const uint8_t bgr[3] = {uint8_t(background), uint8_t(background >> 8), uint8_t(background >> 16)};
-  for (int32_t y = 0; y < kPlainFrontSide; ++y) {
+  for (int32_t y = 0; y < height; ++y) {
     uint8_t* row = DibRow(out, y);
-    for (int32_t x = 0; x < kPlainFrontSide; ++x)
+    for (int32_t x = 0; x < width; ++x)
       for (int c = 0; c < 3; ++c) row[3 * x + c] = bgr[c];
   }
 }

@@ -22,3 +22,6 @@ inline constexpr int32_t kPlainFrontSide = 600;
 // The front's picture: a copy of the art, else a plain square of `background` (0x00RRGGBB).
 // Bits null when memory runs out.
 void MakeFrontPicture(const AlbumArt& art, uint32_t background, Dib& out);
+// A picture of `width` x `height` pixels all of `background` (0x00RRGGBB); Bits null when
+// memory runs out.
+void MakePlainPicture(uint32_t background, int32_t width, int32_t height, Dib& out);

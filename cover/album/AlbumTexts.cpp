@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cover/text/CoverText.h"
+#include "platform/AnsiText.h"
 #include "platform/Translate.h"
 
 namespace {
@@ -59,4 +60,11 @@ ReadableColors ReadableColorsOver(const Dib& art, double top, double bottom) {
 
 ReadableColors ReadableColorsOver(uint32_t background) {
   return ForLuma(Luma(background & 0xFF, (background >> 8) & 0xFF, (background >> 16) & 0xFF));
+}
+
+std::string ReplacedCharacters(const AlbumTexts& texts) {
+  std::string list;
+  for (const std::string& c : texts.unheld)
+    list += (list.empty() ? "" : ", ") + c + " -> " + AnsiToUtf8(ToCoverText(c));
+  return list;
 }

@@ -18,6 +18,9 @@ struct AlbumTexts {
 // a last line with the total time when any track has a length.
 AlbumTexts MakeAlbumTexts(const TrackList& list, const std::string& pattern);
 
+// The replaced characters as "é -> e, ..." in UTF-8.
+std::string ReplacedCharacters(const AlbumTexts& texts);
+
 // A text colour and its shadow, 0x00BBGGRR: light with a dark shadow over dark art, dark with a
 // light shadow over light art.
 struct ReadableColors {
