@@ -29,6 +29,20 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     </message>
 </context>
 <context>
+    <name>AlbumDesign</name>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>es ist nicht genug Speicher für das Bild vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumTexts</name>
+    <message>
+        <source>Total time:</source>
+        <translation>Gesamtdauer:</translation>
+    </message>
+</context>
+<context>
     <name>ApplyEffect</name>
     <message>
         <source>Not enough memory</source>
@@ -53,13 +67,6 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     <message>
         <source>Can not change number of colors</source>
         <translation>Die Anzahl der Farben kann nicht geändert werden</translation>
-    </message>
-</context>
-<context>
-    <name>AlbumTexts</name>
-    <message>
-        <source>Total time:</source>
-        <translation>Gesamtdauer:</translation>
     </message>
 </context>
 <context>
@@ -92,10 +99,6 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
 <context>
     <name>BatchAlbum</name>
     <message>
-        <source>usage: quendrix album PATH --out DESIGN.cov [--background RRGGBB]</source>
-        <translation>Aufruf: quendrix album PATH --out DESIGN.cov [--background RRGGBB]</translation>
-    </message>
-    <message>
         <source>bad value &apos;%1&apos; for %2</source>
         <translation>ungültiger Wert &apos;%1&apos; für %2</translation>
     </message>
@@ -112,8 +115,12 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
         <translation>das Cover kann diese Zeichen nicht darstellen und zeigt sie ersetzt: </translation>
     </message>
     <message>
-        <source>there is not enough memory for the picture</source>
-        <translation>es ist nicht genug Speicher für das Bild vorhanden</translation>
+        <source>usage: quendrix album PATH [--preset NAME] --out DESIGN.cov [--background RRGGBB]</source>
+        <translation>Aufruf: quendrix album PATH [--preset NAME] --out DESIGN.cov [--background RRGGBB]</translation>
+    </message>
+    <message>
+        <source>%1 tracks did not fit on the back</source>
+        <translation>%1 Titel passten nicht auf die Rückseite</translation>
     </message>
 </context>
 <context>
@@ -211,10 +218,6 @@ Höhe %5 mm
 <context>
     <name>BatchCommands</name>
     <message>
-        <source>Makes a design from a folder of music, a cue sheet or a playlist: its cover art (or a plain colour) with album and artist over it.</source>
-        <translation>Erstellt ein Design aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: sein Cover-Bild (oder eine einfache Farbe) mit Album und Interpret darüber.</translation>
-    </message>
-    <message>
         <source>Usage: quendrix [FILE.cov]
        quendrix COMMAND ARGS...
 
@@ -289,6 +292,10 @@ Befehle:
     <message>
         <source>Saves the cover (or the part given) as the Texts tab shows it (100 % unless given) as a PNG file.</source>
         <translation>Speichert das Cover (oder den angegebenen Teil) so, wie die Registerkarte Texte es zeigt (100 %, wenn nicht angegeben), als PNG-Datei.</translation>
+    </message>
+    <message>
+        <source>Makes a design of every part of a preset (&quot;CD jewel case&quot; unless named) from a folder of music, a cue sheet or a playlist: the cover art (or a plain colour) with album and artist on the front, the track list and both spines on the back, album and artist on the disc&apos;s arcs.</source>
+        <translation>Erstellt ein Design aus allen Teilen einer Vorlage (&quot;CD jewel case&quot;, wenn keine genannt ist) aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: das Cover-Bild (oder eine einfache Farbe) mit Album und Interpret auf der Vorderseite, die Titelliste und beide Rücken auf der Rückseite, Album und Interpret auf den Bögen der CD.</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1247,37 @@ Befehle:
         <source>File/Open</source>
         <translation>Datei/Öffnen</translation>
     </message>
+    <message>
+        <source>File/New from music</source>
+        <translation>Datei/Neu aus Musik</translation>
+    </message>
+    <message>
+        <source>New from music</source>
+        <translation>Neu aus Musik</translation>
+    </message>
+    <message>
+        <source>Music, cue sheets and playlists (*.flac *.mp3 *.ogg *.opus *.m4a *.wav *.cue *.m3u *.m3u8)|*.flac;*.mp3;*.ogg;*.opus;*.m4a;*.wav;*.cue;*.m3u;*.m3u8</source>
+        <translation>Musik, Cue-Dateien und Wiedergabelisten (*.flac *.mp3 *.ogg *.opus *.m4a *.wav *.cue *.m3u *.m3u8)|*.flac;*.mp3;*.ogg;*.opus;*.m4a;*.wav;*.cue;*.m3u;*.m3u8</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMusic</name>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Skipped the picture in: %1</source>
+        <translation>Bild übersprungen in: %1</translation>
+    </message>
+    <message>
+        <source>The cover shows these characters replaced: %1</source>
+        <translation>Das Cover zeigt diese Zeichen ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>%1 tracks did not fit on the back.</source>
+        <translation>%1 Titel passten nicht auf die Rückseite.</translation>
+    </message>
 </context>
 <context>
     <name>DrawDib</name>
@@ -2065,6 +2103,14 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source>Quit program</source>
         <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>New from music...</source>
+        <translation>Neu aus Musik...</translation>
+    </message>
+    <message>
+        <source>Make a new design from a folder of music, a cue sheet or a playlist</source>
+        <translation>Ein neues Design aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste erstellen</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "platform/dialogs/Dialogs.h"
 
 struct Document;
+struct PartPreset;
 
 class DocumentCommands {
  public:
@@ -15,6 +16,8 @@ class DocumentCommands {
       : doc_(doc), nameChanged_(std::move(nameChanged)), replaced_(std::move(replaced)) {}
 
   void newCover();
+  // "New from music...": the question of New, then the music, then a design of `preset`.
+  void newFromMusic(const PartPreset& preset);
   void openCover();
   void saveCover();
   void saveCoverAs();

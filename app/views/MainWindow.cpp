@@ -231,6 +231,7 @@ QWidget* MainWindow::buildDocumentRow() {
     auto* key = new QShortcut(keys[i], this);
     connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
+  l->addWidget(buildMusicButton(row));
   // Switching parts is like opening a design: the views show the new part, without its steps.
   partBar_ = new PartBar(
       doc_, [this] { refreshViews(); }, row);
