@@ -7,6 +7,7 @@
 #include "app/coverfile/CoverFile.h"
 #include "cover/album/AlbumLayout.h"
 #include "platform/Translate.h"
+#include "platform/Units.h"
 #include "platform/dib/Halftone.h"
 
 namespace {
@@ -59,9 +60,11 @@ struct PartMaker {
                          int32_t(DibHeight(one.picture) * base)};
     const double unitsPerMm = box.w / part.widthMm;
     FontSpec font;
-    font.style = 1;  // bold
-    const AlbumStyle plain{font, ReadableColorsOver(Bgr(background))};
-    const AlbumStyle overArt{font, art ? ReadableColorsOver(music.art.dib()) : plain.colors};
+    font.style = 1;                                      // bold
+    const double printScale = unitsPerMm / kUnitsPerMm;  // the part prints at its preset size
+    const AlbumStyle plain{font, ReadableColorsOver(Bgr(background)), printScale};
+    const AlbumStyle overArt{font, art ? ReadableColorsOver(music.art.dib()) : plain.colors,
+                             printScale};
     TextMeasure measure(dc, font);
     const Dib* artDib = art ? &music.art.dib() : nullptr;
     switch (kind) {

@@ -47,8 +47,8 @@ int MakeText(ObjectTable& table, const std::string& text, ElementBox box, int32_
 // The largest size from `largest` down to the legible one at which `line` fits `width` (and
 // whose line fits `height`); the legible size when none does.
 int32_t LargestFitting(const std::string& line, double width, double height, int32_t largest,
-                       const CoverScales& scales, const TextMeasure& measure) {
-  const int32_t smallest = FontSizeForPt(kMinLegiblePt, scales);
+                       const CoverScales& scales, double printScale, const TextMeasure& measure) {
+  const int32_t smallest = FontSizeForPt(kMinLegiblePt, scales, printScale);
   const double perUnit = measure.width(line, 1) * kSlack;  // widths grow with the height
   for (int32_t size = std::max(largest, smallest); size > smallest; --size) {
     const double ch = CharHeightUnits(size, scales);
@@ -88,8 +88,8 @@ double CharHeightUnits(int32_t fontSize, const CoverScales& scales) {
   return fontSize * scales.BaseScale;
 }
 
-int32_t FontSizeForPt(double pt, const CoverScales& scales) {
-  return std::max(1, int32_t(std::ceil(PtToUnits(pt) / scales.BaseScale - 1e-6)));
+int32_t FontSizeForPt(double pt, const CoverScales& scales, double printScale) {
+  return std::max(1, int32_t(std::ceil(PtToUnits(pt) * printScale / scales.BaseScale - 1e-6)));
 }
 
 std::vector<int> PlaceTrackList(ObjectTable& table, const std::vector<std::string>& lines,
@@ -99,9 +99,9 @@ std::vector<int> PlaceTrackList(ObjectTable& table, const std::vector<std::strin
   if (leftOut) *leftOut = 0;
   if (lines.empty() || box.w <= 0 || box.h <= 0) return slots;
   const CoverScales& scales = table.scales();
-  const int32_t smallest = FontSizeForPt(kMinLegiblePt, scales);
+  const int32_t smallest = FontSizeForPt(kMinLegiblePt, scales, style.printScale);
   const int32_t largest =
-      std::max(smallest, int32_t(PtToUnits(kMaxTrackListPt) / scales.BaseScale));
+      std::max(smallest, int32_t(PtToUnits(kMaxTrackListPt) * style.printScale / scales.BaseScale));
   std::vector<double> widths;  // at a character height of one unit
   for (const std::string& line : lines) widths.push_back(measure.width(line, 1) * kSlack);
   const int n = int(lines.size());
@@ -161,7 +161,8 @@ std::vector<int> PlaceFrontTexts(ObjectTable& table, const AlbumTexts& texts, El
   for (const auto& row : rows) {
     if (row.text.empty()) continue;
     const int32_t most = int32_t(front.h * row.share / scales.BaseScale);
-    const int32_t size = LargestFitting(row.text, inner.w, inner.h / 3.0, most, scales, measure);
+    const int32_t size =
+        LargestFitting(row.text, inner.w, inner.h / 3.0, most, scales, style.printScale, measure);
     const double ch = CharHeightUnits(size, scales);
     const int32_t h = TruncI32(std::ceil(measure.lineHeight(ch)));
     if (h > inner.h / 2) continue;  // the front is too small for a legible line
@@ -189,7 +190,8 @@ std::vector<int> PlaceSpineText(ObjectTable& table, const AlbumTexts& texts, Ele
   const double length = spine.h * 0.94;  // the text runs along the spine's height
   // The text's height across the spine is ascent plus descent; keep a fifth of it free.
   const int32_t most = int32_t(spine.w * 0.8 / (measure.lineHeight(1) * scales.BaseScale));
-  const int32_t size = LargestFitting(line, length, spine.w, most, scales, measure);
+  const int32_t size =
+      LargestFitting(line, length, spine.w, most, scales, style.printScale, measure);
   const double ch = CharHeightUnits(size, scales);
   line = CutToWidth(line, length, ch, measure);
   const double across = measure.lineHeight(ch), along = measure.width(line, ch) * kSlack;
@@ -249,7 +251,8 @@ std::vector<int> PlaceDiscTexts(ObjectTable& table, const AlbumTexts& texts, Ele
     // The letters stay within a third of the ring; the line fits the span at its baseline.
     const int32_t most = int32_t(ring / 3.0 / (measure.lineHeight(1) * scales.BaseScale));
     const double span = (box.w / 2.0 - ring / 3.0) * arcs[i].arc * kPi / 180;
-    const int32_t size = LargestFitting(*lines[i], span, ring / 3.0, most, scales, measure);
+    const int32_t size =
+        LargestFitting(*lines[i], span, ring / 3.0, most, scales, style.printScale, measure);
     if (measure.lineHeight(CharHeightUnits(size, scales)) > ring / 2.0) break;  // ring too narrow
     const std::string line = CutToWidth(*lines[i], span, CharHeightUnits(size, scales), measure);
     const int slot = MakeText(table, line, box, size, style, false, 1);

@@ -24,6 +24,9 @@ struct ElementBox {
 struct AlbumStyle {
   FontSpec font;
   ReadableColors colors;
+  // Document units per unit of the printed element: the element's size in document units over
+  // its printed size, so that point sizes hold on paper.
+  double printScale = 1;
 };
 
 // Widths and heights of text in one font through a device's font metrics, in document units for
@@ -46,8 +49,9 @@ class TextMeasure {
 
 // Character height in document units of a font size, as the renderer draws it.
 double CharHeightUnits(int32_t fontSize, const CoverScales& scales);
-// The smallest font size whose characters are at least `pt` points high.
-int32_t FontSizeForPt(double pt, const CoverScales& scales);
+// The smallest font size whose characters are at least `pt` points high when printed at
+// `printScale` (see AlbumStyle).
+int32_t FontSizeForPt(double pt, const CoverScales& scales, double printScale = 1);
 
 // The track list in as few columns as it needs at the largest size up to kMaxTrackListPt that
 // fits `box`; below kMinLegiblePt it does not shrink: lines too wide are cut with "..." and rows

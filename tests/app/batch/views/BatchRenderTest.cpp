@@ -10,6 +10,8 @@
 #include "app/batch/BatchPlacePicture.h"
 #include "app/batch/views/ToolkitCommands.h"
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartEdits.h"
+#include "cover/album/AlbumLayout.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -224,4 +226,126 @@ TEST(BatchAlbum, MakesAFrontOfTheFolderPictureWithAlbumAndArtistAndRefusesBadArg
     EXPECT_EQ(r.code, k.code);
     EXPECT_NE(r.err.find(k.says), std::string::npos) << r.err;
   }
+}
+
+namespace {
+// Runs `command` and returns what it printed.
+std::string Shell(const std::string& command) {
+  std::string out;
+  if (FILE* p = popen(command.c_str(), "r")) {
+    char buf[4096];
+    while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    pclose(p);
+  }
+  return out;
+}
+
+// `count` tagged FLAC files "Title N" of Night by Band in `folder`; with `art`, each embeds it.
+void MakeAlbumFolder(const std::filesystem::path& folder, int count, const std::string& art) {
+  std::filesystem::create_directories(folder);
+  const std::string tone = (folder / "tone.wav").string();
+  ASSERT_EQ(
+      std::system(
+          ("timeout 30 sox -q -n -r 8000 -c 1 -b 16 '" + tone + "' synth 1 sine 440").c_str()),
+      0);
+  for (int i = 1; i <= count; ++i) {
+    const std::string f = (folder / ("t" + std::to_string(100 + i) + ".flac")).string();
+    std::string cmd =
+        "timeout 30 flac -s -f -o '" + f + "' '" + tone +
+        "' && timeout 30 metaflac --set-tag='TITLE=Title " + std::to_string(i) +
+        "' --set-tag=ALBUM=Night --set-tag=ARTIST=Band --set-tag=TRACKNUMBER=" + std::to_string(i) +
+        " '" + f + "'";
+    if (!art.empty())
+      cmd += " && timeout 30 metaflac '--import-picture-from=3||||" + art + "' '" + f + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+  }
+  std::filesystem::remove(tone);
+}
+}  // namespace
+
+TEST(BatchAlbum, MakesEveryPartOfThePresetWithTheArtTracksSpinesAndDiscTexts) {
+  TempDir dir;
+  QImage art(90, 90, QImage::Format_RGB32);
+  art.fill(QColor(200, 220, 240));
+  ASSERT_TRUE(art.save(QString::fromStdString(dir.file("art.jpg")), "JPEG"));
+  MakeAlbumFolder(dir.path() / "embedded", 4, dir.file("art.jpg"));
+  MakeAlbumFolder(dir.path() / "forty", 40, "");
+  ASSERT_TRUE(
+      art.scaled(70, 50).save(QString::fromStdString(dir.file("forty/folder.jpg")), "JPEG"));
+  const struct {
+    const char* folder;
+    int tracks, artW, artH;
+  } cases[] = {{"embedded", 4, 90, 90}, {"forty", 40, 70, 50}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.folder);
+    const std::string cov = dir.file(std::string(k.folder) + ".cov");
+    const Outcome r = RunCommand("album", {dir.file(k.folder), "--out", cov});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");  // nothing skipped, replaced or left out
+    FileSource source(cov);
+    CoverContents contents;
+    ASSERT_EQ(ParseCover(source, contents), CoverError::None);
+    Document doc;
+    CommitCover(doc, contents);
+    ASSERT_EQ(doc.parts.list.size(), 3u);
+    std::string texts[3];
+    int pictures[3] = {};
+    for (size_t p = 0; p < 3; ++p) {
+      Document one;
+      std::string error;
+      ASSERT_TRUE(ExtractPart(doc, p, one, error)) << error;
+      if (p == 0) {  // the front's picture is the art
+        EXPECT_EQ(DibWidth(one.picture), k.artW);
+        EXPECT_EQ(DibHeight(one.picture), k.artH);
+      }
+      const int64_t w = int64_t(DibWidth(one.picture) * one.scales.BaseScale),
+                    h = int64_t(DibHeight(one.picture) * one.scales.BaseScale);
+      for (int s = 1; s <= ObjectTable::kSlots; ++s) {
+        if (!one.objects.occupied(s)) continue;
+        const CoverObject& o = one.objects[s];
+        EXPECT_TRUE(o.X >= 0 && o.Y >= 0 && o.X + int64_t(o.W) <= w && o.Y + int64_t(o.H) <= h)
+            << p << ": " << o.Text;
+        texts[p] += o.Text + "\n";
+        if (p == 1)  // legible on the 151 mm wide inlay
+          EXPECT_GE(CharHeightUnits(o.FontSize, one.scales) * 151 / w / 25.4 * 72,
+                    kMinLegiblePt - 0.01)
+              << o.Text;
+        pictures[p] += one.objects.isPicture(s);
+      }
+      // What prints: every title on the back, album and artist on the front and the disc.
+      const std::string pdf = dir.file("p.pdf");
+      ASSERT_EQ(RunCommand("print", {cov, "--part", std::to_string(p + 1), "--pdf", pdf}).code, 0);
+      const std::string printed = Shell("pdftotext '" + pdf + "' - 2>/dev/null");
+      for (const char* word : {"Night", "Band"}) EXPECT_NE(printed.find(word), std::string::npos);
+      for (int t = 1; p == 1 && t <= k.tracks; ++t)
+        EXPECT_NE(printed.find("Title " + std::to_string(t) + " "), std::string::npos) << t;
+    }
+    EXPECT_EQ(texts[0], "Night\nBand\n");
+    EXPECT_NE(texts[1].find("Total time: "), std::string::npos);
+    size_t spines = 0;
+    for (size_t at = 0; (at = texts[1].find("Night - Band", at)) != std::string::npos; ++at)
+      ++spines;
+    EXPECT_EQ(spines, 2u);
+    EXPECT_EQ(texts[2], "\nNight\nBand\n");
+    EXPECT_EQ(pictures[2], 1);  // the art scaled into the disc
+  }
+  // Any preset's parts; a preset that does not exist is refused.
+  Outcome r = RunCommand("album", {dir.file("embedded"), "--preset", "dvd case", "--out",
+                                   dir.file("dvd.cov"), "--background", "102030"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  FileSource dvd(dir.file("dvd.cov"));
+  CoverContents contents;
+  ASSERT_EQ(ParseCover(dvd, contents), CoverError::None);
+  Document doc;
+  CommitCover(doc, contents);
+  ASSERT_EQ(doc.parts.list.size(), 2u);
+  std::string wrap;  // the wrap-around cover: back, spine and front
+  for (int s = 1; s <= ObjectTable::kSlots; ++s)
+    if (doc.objects.occupied(s)) wrap += doc.objects[s].Text + "\n";
+  EXPECT_EQ(wrap.substr(0, 9), "1. Title ");
+  EXPECT_NE(wrap.find("Night - Band\n\nNight\nBand\n"), std::string::npos) << wrap;
+  r = RunCommand("album",
+                 {dir.file("embedded"), "--preset", "Shoe box", "--out", dir.file("x.cov")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Shoe box"), std::string::npos) << r.err;
 }
