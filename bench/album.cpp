@@ -1,7 +1,8 @@
 // A folder of 30 tagged FLAC files, each with the same 1000 x 1000 JPEG front cover embedded,
-// made into a front, a back inlay with spines and a disc label printed as a three-page PDF at
-// 300 dpi; the goal is less than 2 s. QUENDRIX_ALBUM_PDF names a file to keep the PDF in. A second
-// run embeds a different cover in every file.
+// made into a design of the "CD jewel case" parts (front, back inlay with spines, disc label) as
+// the album command makes it, each part printed at its size on a page of a PDF at 300 dpi; the goal
+// is less than 2 s. QUENDRIX_ALBUM_PDF names a file to keep the PDF in. A second run embeds a
+// different cover in every file.
 #include <benchmark/benchmark.h>
 #include <taglib/flacfile.h>
 #include <taglib/flacpicture.h>
@@ -16,19 +17,15 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "cover/DrawCoverObjects.h"
-#include "cover/album/AlbumArt.h"
-#include "cover/album/AlbumLayout.h"
-#include "cover/tracks/TrackSource.h"
-#include "picture/DrawDib.h"
+#include "app/coverfile/PartEdits.h"
+#include "app/views/MeasuredAlbumDesign.h"
 #include "platform/Units.h"
 #include "platform/codecs/PictureCodecs.h"
-#include "platform/device/views/QtDevice.h"
+#include "print/views/CoverDrawer.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int32_t kMm = 200000;
 
 // A 1000 x 1000 picture of soft gradients, as JPEG bytes.
 std::vector<uint8_t> CoverJpeg(int seed) {
@@ -80,18 +77,6 @@ struct Folder {
   std::string error;
 };
 
-// The objects of one part drawn onto the PDF's page over its background picture.
-void PrintPart(QPdfWriter& pdf, QPainter& painter, ObjectTable& table, const Dib* background,
-               int32_t w, int32_t h, bool newPage) {
-  if (newPage) pdf.newPage();
-  QtDevice dc(painter);
-  const double scale = pdf.resolution() / (kMmPerInch * kUnitsPerMm);  // pixels per unit
-  if (background && background->Bits)
-    DrawDib(dc, 0, 0, int32_t(w * scale), int32_t(h * scale), *background, 0, 0,
-            DibWidth(*background), DibHeight(*background), true, SRCCOPY, true, nullptr);
-  DrawCoverObjects(dc, table, 0, 0, scale);
-}
-
 void BM_FolderToPrintedThreeParts(benchmark::State& state) {
   static Folder same(false), distinct(true);
   Folder& f = state.range(0) ? distinct : same;
@@ -100,40 +85,37 @@ void BM_FolderToPrintedThreeParts(benchmark::State& state) {
     return;
   }
   const std::string path = (f.dir / "album").string();
+  const PartPreset* preset = FindPartPreset("CD jewel case");
   for (auto _ : state) {
-    TrackList list;
+    AlbumMusic music;
     std::string error;
-    if (!ReadTrackList(path, list, error) || list.tracks.size() != 30)
+    if (!ReadAlbumMusic(path, kDefaultTrackPattern, music, error) || music.list.tracks.size() != 30)
       state.SkipWithError("the folder was not read whole");
-    AlbumArt art;
-    FindAlbumArt(path, art);
-    if (!art.found()) state.SkipWithError("no art found");
-    const AlbumTexts texts = MakeAlbumTexts(list, kDefaultTrackPattern);
-    Dib copy;
-    CopyDib(copy, art.dib());
-    const auto pixels = PicturePixels::Make(copy, {}, error);
+    if (!music.art.found()) state.SkipWithError("no art found");
+    Document doc;
+    int leftOut = 0;
+    if (!MakeMeasuredAlbumDesign(doc, music, *preset, 0xFFFFFF, error, &leftOut) || leftOut)
+      state.SkipWithError("the design was not made whole");
 
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&out);
     pdf.setResolution(300);
-    pdf.setPageSize(QPageSize(QSizeF(151, 120), QPageSize::Millimeter));
-    QPainter painter(&pdf);
-    CoverScales scales;
-    ObjectTable front(scales), back(scales), disc(scales);
-    {  // the measuring device restores the painter before the pages are drawn
-      QtDevice measuring(painter);
-      AlbumStyle style{FontSpec{"Liberation Sans"}, ReadableColorsOver(art.dib())};
-      TextMeasure measure(measuring, style.font);
-      PlaceFrontTexts(front, texts, {0, 0, 120 * kMm, 120 * kMm}, style, measure, &art.dib());
-      AlbumStyle plain{style.font, {0x000000, 0xFFFFFF}};
-      PlaceBackInlay(back, texts, {0, 0, 151 * kMm, 118 * kMm}, 13 * kMm / 2, plain, measure);
-      PlaceDiscArt(disc, pixels, {0, 0, 118 * kMm, 118 * kMm});
-      PlaceDiscTexts(disc, texts, {0, 0, 118 * kMm, 118 * kMm}, 40 * kMm, style, measure);
+    QPainter painter;
+    for (size_t p = 0; p < doc.parts.list.size(); ++p) {
+      const PaperFormat& format = *doc.parts.list[p].format;
+      pdf.setPageSize(QPageSize(QSizeF(format.width, format.height), QPageSize::Millimeter));
+      if (p == 0)
+        painter.begin(&pdf);
+      else
+        pdf.newPage();
+      Document one;
+      if (!ExtractPart(doc, p, one, error)) state.SkipWithError("a part did not read");
+      const double dotsPerMm = pdf.resolution() / kMmPerInch;
+      MakeCoverDrawer(one.picture, one.objects)(
+          painter, PixelRect{0, 0, int(format.width * dotsPerMm), int(format.height * dotsPerMm)},
+          0, 0);
     }
-    PrintPart(pdf, painter, front, &art.dib(), 120 * kMm, 120 * kMm, false);
-    PrintPart(pdf, painter, back, nullptr, 151 * kMm, 118 * kMm, true);
-    PrintPart(pdf, painter, disc, nullptr, 118 * kMm, 118 * kMm, true);
     painter.end();
     state.counters["pdf_kB"] = double(out.size()) / 1024;
     if (const char* keep = std::getenv("QUENDRIX_ALBUM_PDF")) {  // to look at the result
