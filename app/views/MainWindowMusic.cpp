@@ -14,6 +14,9 @@ QPushButton* MainWindow::buildMusicButton(QWidget* row) {
   button->setToolTip(QCoreApplication::translate(
       "MainWindow", "Make a new design from a folder of music, a cue sheet or a playlist"));
   button->setFlat(true);
+  // Its caption where the row has room, narrower rather than widening the window.
+  button->setMinimumWidth(1);
+  button->setMaximumWidth(121);
   button->setFixedHeight(25);
   auto* menu = new QMenu(button);
   for (const PartPreset& preset : PartPresets())

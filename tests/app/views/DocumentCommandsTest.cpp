@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -295,6 +296,11 @@ TEST_F(DocumentCommandsTest, NewFromMusicMakesThePresetsPartsInAChosenColourAndL
   auto* button = form.findChild<QPushButton*>("newFromMusicButton");
   ASSERT_TRUE(button && button->menu());
   EXPECT_EQ(button->text(), "New from music...");
+  form.resize(1000, 550);
+  form.show();
+  QApplication::processEvents();
+  // Its whole caption where the row has room.
+  EXPECT_GE(button->width(), std::min(121, button->sizeHint().width()));
   QAction* jewelCase = button->menu()->actions().at(0);
   EXPECT_EQ(jewelCase->text(), "CD jewel case");
   AddSampleObjects(form.doc());
