@@ -1,5 +1,6 @@
 // Audio files as the track list reads them: never crash, never read more than the budget, and
-// what is accepted has a believable length and tags without control characters. The first
+// what is accepted has a believable length and tags without control characters. The pictures
+// embedded in their tags stay within the budget and decode or say why not. The first
 // byte picks the file's extension (TagLib chooses its reader by it), the rest is the file.
 #include <unistd.h>
 
@@ -7,8 +8,10 @@
 #include <fstream>
 #include <string>
 
+#include "cover/album/AlbumArt.h"
 #include "cover/tracks/AudioFileStream.h"
 #include "cover/tracks/AudioTags.h"
+#include "platform/codecs/PictureFile.h"
 
 namespace {
 const char* const kExtensions[] = {".mp3",  ".flac", ".ogg", ".opus", ".m4a", ".wav",
@@ -37,6 +40,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (s->size() > kMaxTagBytes || !Printable(*s)) std::abort();
   } else if (error.empty()) {
     std::abort();
+  }
+  for (const EmbeddedPicture& p : ReadEmbeddedPictures(path)) {
+    if (p.bytes.size() > kMaxAudioReadBytes) std::abort();
+    Dib dib;
+    std::string why;
+    if (ReadPictureBytes(ByteView{p.bytes.data(), p.bytes.size()}, PictureFormat::Unknown, dib,
+                         why))
+      FreeDib(dib);
+    else if (why.empty())
+      std::abort();
   }
   AudioFileStream stream(path, 4096);
   while (!stream.readBlock(1000).isEmpty()) {

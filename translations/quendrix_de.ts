@@ -29,6 +29,20 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     </message>
 </context>
 <context>
+    <name>AlbumDesign</name>
+    <message>
+        <source>there is not enough memory for the picture</source>
+        <translation>es ist nicht genug Speicher für das Bild vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>AlbumTexts</name>
+    <message>
+        <source>Total time:</source>
+        <translation>Gesamtdauer:</translation>
+    </message>
+</context>
+<context>
     <name>ApplyEffect</name>
     <message>
         <source>Not enough memory</source>
@@ -80,6 +94,33 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     <message>
         <source> bytes)</source>
         <translation> Bytes)</translation>
+    </message>
+</context>
+<context>
+    <name>BatchAlbum</name>
+    <message>
+        <source>usage: quendrix album PATH [--preset NAME] --out DESIGN.cov [--background RRGGBB]</source>
+        <translation>Aufruf: quendrix album PATH [--preset NAME] --out DESIGN.cov [--background RRGGBB]</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for %2</source>
+        <translation>ungültiger Wert '%1' für %2</translation>
+    </message>
+    <message>
+        <source>skipped %1</source>
+        <translation>übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>skipped the picture in %1</source>
+        <translation>Bild übersprungen in %1</translation>
+    </message>
+    <message>
+        <source>the cover cannot hold these characters and shows them replaced: </source>
+        <translation>das Cover kann diese Zeichen nicht darstellen und zeigt sie ersetzt: </translation>
+    </message>
+    <message>
+        <source>%1 tracks did not fit on the back</source>
+        <translation>%1 Titel passten nicht auf die Rückseite</translation>
     </message>
 </context>
 <context>
@@ -256,7 +297,7 @@ Befehle:
     </message>
     <message>
         <source>Lists the parts of a design (number, name, paper format, picture size, objects), or adds, renames, removes or extracts one, or makes a new design from a preset (&quot;CD jewel case&quot;, &quot;CD slim case&quot;, &quot;DVD case&quot;, &quot;Paper sleeve&quot;).</source>
-        <translation>Listet die Teile eines Entwurfs (Nummer, Name, Papierformat, Bildgröße, Objekte) oder fügt einen hinzu, benennt ihn um, entfernt ihn oder speichert ihn einzeln, oder legt einen neuen Entwurf nach einer Vorlage an ("CD jewel case", "CD slim case", "DVD case", "Paper sleeve").</translation>
+        <translation>Listet die Teile eines Entwurfs (Nummer, Name, Papierformat, Bildgröße, Objekte) oder fügt einen hinzu, benennt ihn um, entfernt ihn oder speichert ihn einzeln, oder legt einen neuen Entwurf nach einer Vorlage an (&quot;CD jewel case&quot;, &quot;CD slim case&quot;, &quot;DVD case&quot;, &quot;Paper sleeve&quot;).</translation>
     </message>
     <message>
         <source>Prints copies of a cover (or of the part given, or of every part in one job, each on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
@@ -265,6 +306,10 @@ Befehle:
     <message>
         <source>Saves the cover (or the part given) as the Texts tab shows it (100 % unless given) as a PNG file.</source>
         <translation>Speichert das Cover (oder den angegebenen Teil) so, wie die Registerkarte Texte es zeigt (100 %, wenn nicht angegeben), als PNG-Datei.</translation>
+    </message>
+    <message>
+        <source>Makes a design of every part of a preset (&quot;CD jewel case&quot; unless named) from a folder of music, a cue sheet or a playlist: the cover art (or a plain colour) with album and artist on the front, the track list and both spines on the back, album and artist on the disc&apos;s arcs.</source>
+        <translation>Erstellt ein Design aus allen Teilen einer Vorlage ("CD jewel case", wenn keine genannt ist) aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: das Cover-Bild (oder eine einfache Farbe) mit Album und Interpret auf der Vorderseite, die Titelliste und beide Rücken auf der Rückseite, Album und Interpret auf den Bögen der CD.</translation>
     </message>
 </context>
 <context>
@@ -1308,6 +1353,37 @@ Befehle:
         <source>File/Open</source>
         <translation>Datei/Öffnen</translation>
     </message>
+    <message>
+        <source>File/New from music</source>
+        <translation>Datei/Neu aus Musik</translation>
+    </message>
+    <message>
+        <source>New from music</source>
+        <translation>Neu aus Musik</translation>
+    </message>
+    <message>
+        <source>Music, cue sheets and playlists (*.flac *.mp3 *.ogg *.opus *.m4a *.wav *.cue *.m3u *.m3u8)|*.flac;*.mp3;*.ogg;*.opus;*.m4a;*.wav;*.cue;*.m3u;*.m3u8</source>
+        <translation>Musik, Cue-Dateien und Wiedergabelisten (*.flac *.mp3 *.ogg *.opus *.m4a *.wav *.cue *.m3u *.m3u8)|*.flac;*.mp3;*.ogg;*.opus;*.m4a;*.wav;*.cue;*.m3u;*.m3u8</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentMusic</name>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>Skipped the picture in: %1</source>
+        <translation>Bild übersprungen in: %1</translation>
+    </message>
+    <message>
+        <source>The cover shows these characters replaced: %1</source>
+        <translation>Das Cover zeigt diese Zeichen ersetzt: %1</translation>
+    </message>
+    <message>
+        <source>%1 tracks did not fit on the back.</source>
+        <translation>%1 Titel passten nicht auf die Rückseite.</translation>
+    </message>
 </context>
 <context>
     <name>DrawDib</name>
@@ -2165,6 +2241,14 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source>Copy to parts...</source>
         <translation>In Teile kopieren...</translation>
+    </message>
+    <message>
+        <source>New from music...</source>
+        <translation>Neu aus Musik...</translation>
+    </message>
+    <message>
+        <source>Make a new design from a folder of music, a cue sheet or a playlist</source>
+        <translation>Ein neues Design aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste erstellen</translation>
     </message>
 </context>
 <context>

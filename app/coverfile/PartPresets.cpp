@@ -8,8 +8,9 @@
 
 namespace {
 constexpr double kA4WidthMm = 210, kA4HeightMm = 297, kPresetDpi = 300;
+}  // namespace
 
-PaperFormat StarterFormat(const std::string& name, double width, double height) {
+PaperFormat StarterPartFormat(const std::string& name, double width, double height) {
   PaperFormat f;
   f.width = f.stepAcross = width;
   f.height = f.stepDown = height;
@@ -19,10 +20,9 @@ PaperFormat StarterFormat(const std::string& name, double width, double height) 
   return f;
 }
 
-int32_t Pixels(double mm) {
+int32_t PresetPixels(double mm) {
   return int32_t(std::lround(mm / 25.4 * kPresetDpi));
 }
-}  // namespace
 
 const std::vector<PartPreset>& PartPresets() {
   static const std::vector<PartPreset> presets = {
@@ -57,13 +57,13 @@ void NewDesignFromPreset(Document& doc, const PartPreset& preset) {
     Document one;
     one.scales = doc.scales;
     Dib white;
-    NewWhiteDib(white, Pixels(part.widthMm), Pixels(part.heightMm));
+    NewWhiteDib(white, PresetPixels(part.widthMm), PresetPixels(part.heightMm));
     one.replacePicture(white);
     // The window's printer page stays; a batch design takes the picture's size.
     one.pageWidth = doc.pageWidth > 0 ? doc.pageWidth : DibWidth(one.picture);
     one.pageHeight = doc.pageHeight > 0 ? doc.pageHeight : DibHeight(one.picture);
-    parts.list.push_back(
-        DesignPart{name, StarterFormat(name, part.widthMm, part.heightMm), CoverFileBytes(one)});
+    parts.list.push_back(DesignPart{name, StarterPartFormat(name, part.widthMm, part.heightMm),
+                                    CoverFileBytes(one)});
   }
   CoverContents first;
   first.inPart = true;

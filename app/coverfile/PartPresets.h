@@ -16,6 +16,10 @@ struct PartPreset {
 };
 
 const std::vector<PartPreset>& PartPresets();
+// A part's starter format: one element of its size centred on an A4 sheet.
+PaperFormat StarterPartFormat(const std::string& name, double widthMm, double heightMm);
+// A part's picture size in pixels for a length in millimetres.
+int32_t PresetPixels(double mm);
 // The preset called `name` (in English or the user's language, any case); nullptr when none.
 const PartPreset* FindPartPreset(const std::string& name);
 // Replaces `doc` by a new design of the preset's parts, the first one current.

@@ -18,6 +18,8 @@ class DocumentCommands {
   void newCover();
   // New from a preset: a design of the preset's parts, after the same question as New.
   void newFromPreset(const PartPreset& preset);
+  // "New from music...": the question of New, then the music, then a design of `preset`.
+  void newFromMusic(const PartPreset& preset);
   void openCover();
   void saveCover();
   void saveCoverAs();

@@ -250,6 +250,7 @@ QWidget* MainWindow::buildDocumentRow() {
     auto* key = new QShortcut(keys[i], this);
     connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
+  l->addWidget(buildMusicButton(row));
   // Switching parts is like opening a design, but each part keeps its undo steps.
   partBar_ = new PartBar(
       doc_, [this] { showReplacedDocument(); }, row);

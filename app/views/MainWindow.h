@@ -105,6 +105,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   void createDocument();
   void buildWindow();
   QWidget* buildDocumentRow();
+  // "New from music..." with its menu of presets, in the document row.
+  QPushButton* buildMusicButton(QWidget* row);
   QWidget* buildBottomRow();
   void onProgressMessage(intptr_t wParam);
   void onScanFinished(intptr_t wParam);

@@ -166,11 +166,16 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
   std::unique_ptr<uint8_t[]> data;
   size_t size = 0;
   if (!ReadWholeFile(fileName, data, size, error)) return false;
-  const ByteView view{data.get(), size};
-  if (size == 0) return error = Translate("PictureFile", "the file is empty"), false;
+  return ReadPictureBytes(ByteView{data.get(), size}, FormatFromExtension(fileName), out, error);
+}
+
+bool ReadPictureBytes(ByteView view, PictureFormat byName, Dib& out, std::string& error) {
+  out = Dib{};
+  error.clear();
+  if (view.size == 0) return error = Translate("PictureFile", "the file is empty"), false;
   // The contents decide; the extension names a second candidate (formats without a signature,
   // or a signature that happens to match by chance).
-  const PictureFormat byContents = FormatFromContents(view), byName = FormatFromExtension(fileName);
+  const PictureFormat byContents = FormatFromContents(view);
   const PictureFormat candidates[2] = {
       byContents != PictureFormat::Unknown ? byContents : byName,
       byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};

@@ -21,6 +21,9 @@ PictureFormat FormatFromExtension(const std::string& fileName);
 
 // Reads a picture file without showing anything; says why on failure (out left empty).
 bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error);
+// Decodes a picture held in memory (a file's bytes, or a picture embedded in another file); the
+// contents decide the format, `byName` is tried second. False with a reason, `out` left empty.
+bool ReadPictureBytes(ByteView bytes, PictureFormat byName, Dib& out, std::string& error);
 // Writes a picture in the format of a save code (see SaveDib) through a temporary file in the
 // same folder, renamed over `fileName` only when complete.
 bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,

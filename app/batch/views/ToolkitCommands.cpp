@@ -1,5 +1,6 @@
 #include "app/batch/views/ToolkitCommands.h"
 
+#include "app/batch/views/BatchAlbum.h"
 #include "app/batch/views/BatchCalibration.h"
 #include "app/batch/views/BatchCatalogue.h"
 #include "app/batch/views/BatchFormats.h"
@@ -15,4 +16,5 @@ void RegisterToolkitCommands() {
   RegisterCalibrationCommand();
   RegisterFormatsCommand();
   RegisterCatalogueCommand();
+  RegisterAlbumCommand();
 }

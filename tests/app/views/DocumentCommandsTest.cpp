@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -310,4 +312,45 @@ TEST_F(DocumentCommandsTest, ThePartTabsSwitchAddRenameMoveAndRemoveTheDesignsPa
   EXPECT_EQ(DibWidth(form.doc().picture), 3224);
   EXPECT_EQ(form.doc().pageWidth, saved.pageWidth);
   EXPECT_TRUE(form.doc().savedFileName.empty());
+}
+
+TEST_F(DocumentCommandsTest, NewFromMusicMakesThePresetsPartsInAChosenColourAndListsWhatItChanged) {
+  const std::filesystem::path music = dir.path() / "music";
+  std::filesystem::create_directories(music);
+  const std::string flac = (music / "01.flac").string();
+  ASSERT_EQ(std::system(("timeout 30 sox -q -n -r 8000 -c 1 -b 16 '" + flac +
+                         "' synth 1 sine 440 && timeout 30 metaflac '--set-tag=TITLE=Ωmega' "
+                         "--set-tag=ALBUM=Night --set-tag=ARTIST=Band '" +
+                         flac + "'")
+                            .c_str()),
+            0);
+  WriteBytes((music / "02.flac").string(), {'f', 'L', 'a', 'C', 0});  // damaged
+  auto* button = form.findChild<QPushButton*>("newFromMusicButton");
+  ASSERT_TRUE(button && button->menu());
+  EXPECT_EQ(button->text(), "New from music...");
+  QAction* jewelCase = button->menu()->actions().at(0);
+  EXPECT_EQ(jewelCase->text(), "CD jewel case");
+  AddSampleObjects(form.doc());
+  const auto before = Snapshot(form.doc());
+  // Cancelling the question, the file or the colour keeps the design.
+  for (int cancelAt = 0; cancelAt < 3; ++cancelAt) {
+    dialogs.messageAnswers = {cancelAt == 0 ? MsgResult::Cancel : MsgResult::Ok};
+    dialogs.fileAnswers = {cancelAt == 1 ? std::nullopt : std::optional<FileAnswer>({flac, 1})};
+    dialogs.colorAnswers = {std::nullopt};
+    jewelCase->trigger();
+    EXPECT_EQ(Snapshot(form.doc()), before) << cancelAt;
+  }
+  dialogs.asked.clear();
+  dialogs.fileAnswers = {FileAnswer{flac, 1}};
+  dialogs.colorAnswers = {0x800000};  // navy
+  jewelCase->trigger();
+  const Document& doc = form.doc();
+  ASSERT_EQ(doc.parts.list.size(), 3u);
+  const uint8_t* pixel = DibRow(doc.picture, 0);
+  EXPECT_EQ(pixel[0] << 16 | pixel[1] << 8 | pixel[2], 0x800000);
+  EXPECT_FALSE(form.doc().history.canUndo());
+  const std::vector<std::string> messages = dialogs.messages();
+  ASSERT_EQ(messages.size(), 2u);  // the question and what was changed
+  EXPECT_NE(messages[1].find("02.flac"), std::string::npos) << messages[1];
+  EXPECT_NE(messages[1].find("Ω -> "), std::string::npos) << messages[1];
 }

@@ -1,12 +1,18 @@
-// quendrix render: the cover painted into a picture file, and its failures.
+// Commands that make and paint designs (render, place-picture, album), and their failures.
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QImage>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 
 #include "app/batch/BatchCommands.h"
 #include "app/batch/BatchPlacePicture.h"
 #include "app/batch/views/ToolkitCommands.h"
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/PartEdits.h"
+#include "cover/album/AlbumLayout.h"
 #include "tests/support/TestFiles.h"
 
 namespace {
@@ -177,4 +183,159 @@ TEST(BatchPlacePicture, BadArgumentsAndFilesGiveOneLineAndTheirExitCode) {
   EXPECT_EQ(p.settings.tolerance, 17);
   EXPECT_EQ(p.settings.fit, PictureFit::Cover);
   EXPECT_EQ(p.box[0], -5);
+}
+
+TEST(BatchAlbum, MakesAFrontOfTheFolderPictureWithAlbumAndArtistAndRefusesBadArguments) {
+  TempDir dir;
+  const std::filesystem::path music = dir.path() / "music";
+  std::filesystem::create_directories(music);
+  const std::string flac = (music / "01.flac").string();
+  ASSERT_EQ(std::system(("timeout 30 sox -q -n -r 16000 -c 1 -b 16 '" + flac +
+                         "' synth 1 sine 440 && timeout 30 metaflac --set-tag=TITLE=One "
+                         "--set-tag=ALBUM=Night --set-tag=ARTIST=Band '" +
+                         flac + "'")
+                            .c_str()),
+            0);
+  QImage navy(80, 60, QImage::Format_RGB32);
+  navy.fill(QColor(0, 0, 128));
+  ASSERT_TRUE(navy.save(QString::fromStdString((music / "folder.jpg").string()), "JPEG"));
+  Outcome r = RunCommand("album", {music.string(), "--out", dir.file("a.cov")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  FileSource source(dir.file("a.cov"));
+  CoverContents contents;
+  ASSERT_EQ(ParseCover(source, contents), CoverError::None);
+  Document doc;
+  CommitCover(doc, contents);
+  EXPECT_EQ(DibWidth(doc.picture), 80);
+  EXPECT_EQ(DibHeight(doc.picture), 60);
+  std::vector<std::string> texts;
+  for (int s = 1; s <= ObjectTable::kSlots; ++s)
+    if (doc.objects.occupied(s)) {
+      texts.push_back(doc.objects[s].Text);
+      EXPECT_EQ(doc.objects[s].Color, 0xFFFFFFu);  // light over the dark picture
+    }
+  EXPECT_EQ(texts, (std::vector<std::string>{"Night", "Band"}));
+  const struct {
+    Args args;
+    int code;
+    const char* says;
+  } cases[] = {{{music.string()}, 2, "usage"},
+               {{music.string(), "--out", dir.file("b.cov"), "--background", "navy"}, 2, "navy"},
+               {{dir.file("none"), "--out", dir.file("b.cov")}, 1, "none"}};
+  for (const auto& k : cases) {
+    r = RunCommand("album", k.args);
+    EXPECT_EQ(r.code, k.code);
+    EXPECT_NE(r.err.find(k.says), std::string::npos) << r.err;
+  }
+}
+
+namespace {
+// Runs `command` and returns what it printed.
+std::string Shell(const std::string& command) {
+  std::string out;
+  if (FILE* p = popen(command.c_str(), "r")) {
+    char buf[4096];
+    while (size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    pclose(p);
+  }
+  return out;
+}
+
+// `count` tagged FLAC files "Title N" of Night by Band in `folder`; with `art`, each embeds it.
+void MakeAlbumFolder(const std::filesystem::path& folder, int count, const std::string& art) {
+  std::filesystem::create_directories(folder);
+  const std::string tone = (folder / "tone.wav").string();
+  ASSERT_EQ(
+      std::system(
+          ("timeout 30 sox -q -n -r 8000 -c 1 -b 16 '" + tone + "' synth 1 sine 440").c_str()),
+      0);
+  for (int i = 1; i <= count; ++i) {
+    const std::string f = (folder / ("t" + std::to_string(100 + i) + ".flac")).string();
+    std::string cmd =
+        "timeout 30 flac -s -f -o '" + f + "' '" + tone +
+        "' && timeout 30 metaflac --set-tag='TITLE=Title " + std::to_string(i) +
+        "' --set-tag=ALBUM=Night --set-tag=ARTIST=Band --set-tag=TRACKNUMBER=" + std::to_string(i) +
+        " '" + f + "'";
+    if (!art.empty())
+      cmd += " && timeout 30 metaflac '--import-picture-from=3||||" + art + "' '" + f + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+  }
+  std::filesystem::remove(tone);
+}
+}  // namespace
+
+TEST(BatchAlbum, MakesEveryPartOfThePresetWithTheArtTracksSpinesAndDiscTexts) {
+  TempDir dir;
+  QImage art(90, 90, QImage::Format_RGB32);
+  art.fill(QColor(200, 220, 240));
+  ASSERT_TRUE(art.save(QString::fromStdString(dir.file("art.jpg")), "JPEG"));
+  MakeAlbumFolder(dir.path() / "embedded", 4, dir.file("art.jpg"));
+  MakeAlbumFolder(dir.path() / "forty", 40, "");
+  ASSERT_TRUE(
+      art.scaled(70, 50).save(QString::fromStdString(dir.file("forty/folder.jpg")), "JPEG"));
+  // Each part's kind: Front, Back inlay, Disc, Wrap-around cover.
+  const struct {
+    const char *folder, *preset, *kinds;
+    int tracks, artW, artH;
+  } cases[] = {{"embedded", "CD jewel case", "FBD", 4, 90, 90},
+               {"forty", "CD jewel case", "FBD", 40, 70, 50},
+               {"embedded", "dvd case", "WD", 4, 90, 90}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::string(k.folder) + " " + k.preset);
+    const std::string cov = dir.file("a.cov");
+    const Outcome r = RunCommand("album", {dir.file(k.folder), "--preset", k.preset, "--out", cov});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.err, "");  // nothing skipped, replaced or left out
+    FileSource source(cov);
+    CoverContents contents;
+    ASSERT_EQ(ParseCover(source, contents), CoverError::None);
+    Document doc;
+    CommitCover(doc, contents);
+    ASSERT_EQ(doc.parts.list.size(), std::strlen(k.kinds));
+    for (size_t p = 0; p < doc.parts.list.size(); ++p) {
+      const char kind = k.kinds[p];
+      Document one;
+      std::string error, texts;
+      ASSERT_TRUE(ExtractPart(doc, p, one, error)) << error;
+      if (kind == 'F') {  // the front's picture is the art
+        EXPECT_EQ(DibWidth(one.picture), k.artW);
+        EXPECT_EQ(DibHeight(one.picture), k.artH);
+      }
+      const int64_t w = int64_t(DibWidth(one.picture) * one.scales.BaseScale),
+                    h = int64_t(DibHeight(one.picture) * one.scales.BaseScale);
+      int pictures = 0;
+      for (int s = 1; s <= ObjectTable::kSlots; ++s) {
+        if (!one.objects.occupied(s)) continue;
+        const CoverObject& o = one.objects[s];
+        EXPECT_TRUE(o.X >= 0 && o.Y >= 0 && o.X + int64_t(o.W) <= w && o.Y + int64_t(o.H) <= h)
+            << p << ": " << o.Text;
+        texts += o.Text + "\n";
+        pictures += one.objects.isPicture(s);
+        if (!one.objects.isPicture(s))  // legible on the part as printed
+          EXPECT_GE(CharHeightUnits(o.FontSize, one.scales) * doc.parts.list[p].format->width / w /
+                        25.4 * 72,
+                    kMinLegiblePt - 0.01)
+              << o.Text;
+      }
+      EXPECT_EQ(pictures, kind == 'D' || kind == 'W') << p;  // the art on the disc and the front
+      int spines = 0;
+      for (size_t at = 0; (at = texts.find("Night - Band", at)) != std::string::npos; ++at)
+        ++spines;
+      EXPECT_EQ(spines, kind == 'B' ? 2 : kind == 'W' ? 1 : 0) << p;
+      if (kind == 'F' || kind == 'D')
+        EXPECT_EQ(texts, kind == 'F' ? "Night\nBand\n" : "\nNight\nBand\n");
+      // What prints: album and artist everywhere, every title on the back.
+      const std::string pdf = dir.file("p.pdf");
+      ASSERT_EQ(RunCommand("print", {cov, "--part", std::to_string(p + 1), "--pdf", pdf}).code, 0);
+      const std::string printed = Shell("pdftotext '" + pdf + "' - 2>/dev/null");
+      for (const char* word : {"Night", "Band"}) EXPECT_NE(printed.find(word), std::string::npos);
+      for (int t = 1; (kind == 'B' || kind == 'W') && t <= k.tracks; ++t)
+        EXPECT_NE(printed.find("Title " + std::to_string(t) + " "), std::string::npos) << t;
+    }
+  }
+  Outcome r;
+  r = RunCommand("album",
+                 {dir.file("embedded"), "--preset", "Shoe box", "--out", dir.file("x.cov")});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("Shoe box"), std::string::npos) << r.err;
 }
