@@ -9,8 +9,25 @@
 #include "platform/Translate.h"
 #include "platform/Units.h"
 #include "platform/dib/Halftone.h"
+#include "retouch/Crop.h"
 
 namespace {
+// Art of another shape than its part is cut to the part's shape around its centre, never
+// stretched.
+void CutToShape(Dib& picture, double aspect) {
+  const int32_t w = DibWidth(picture), h = DibHeight(picture);
+  if (w <= 0 || h <= 0 || !(aspect > 0)) return;
+  int32_t cw = w, ch = h;
+  if (double(w) / h > aspect)
+    cw = std::clamp(int32_t(std::lround(h * aspect)), 1, w);
+  else
+    ch = std::clamp(int32_t(std::lround(w / aspect)), 1, h);
+  Dib cut;
+  if ((cw == w && ch == h) || !CropDib(picture, (w - cw) / 2, (h - ch) / 2, cw, ch, cut)) return;
+  FreeDib(picture);
+  picture = cut;
+}
+
 // A jewel case's tray inlay has a spine of 6.5 mm at either end of its 151 mm; a DVD case's
 // wrap-around cover one of 14 mm between back and front; a disc's hub leaves 40 mm unprinted.
 constexpr double kInlaySpineMm = 6.5, kWrapSpineMm = 14, kDiscHubMm = 40;
@@ -46,9 +63,10 @@ struct PartMaker {
     const AlbumPartKind kind = AlbumPartKindOf(part);
     const bool art = music.art.found();
     Dib picture;
-    if (kind == AlbumPartKind::Front && art)
+    if (kind == AlbumPartKind::Front && art) {
       MakeFrontPicture(music.art, background, picture);
-    else
+      CutToShape(picture, part.widthMm / part.heightMm);
+    } else
       MakePlainPicture(background, PresetPixels(part.widthMm), PresetPixels(part.heightMm),
                        picture);
     if (!picture.Bits) return fail();

@@ -278,7 +278,7 @@ TEST(BatchAlbum, MakesEveryPartOfThePresetWithTheArtTracksSpinesAndDiscTexts) {
     const char *folder, *preset, *kinds;
     int tracks, artW, artH;
   } cases[] = {{"embedded", "CD jewel case", "FBD", 4, 90, 90},
-               {"forty", "CD jewel case", "FBD", 40, 70, 50},
+               {"forty", "CD jewel case", "FBD", 40, 50, 50},  // cut to the square front
                {"embedded", "dvd case", "WD", 4, 90, 90}};
   for (const auto& k : cases) {
     SCOPED_TRACE(std::string(k.folder) + " " + k.preset);
