@@ -206,7 +206,7 @@ TEST(BatchAlbum, MakesAFrontOfTheFolderPictureWithAlbumAndArtistAndRefusesBadArg
   ASSERT_EQ(ParseCover(source, contents), CoverError::None);
   Document doc;
   CommitCover(doc, contents);
-  EXPECT_EQ(DibWidth(doc.picture), 80);
+  EXPECT_EQ(DibWidth(doc.picture), 60);  // the art cut to the square front around its centre
   EXPECT_EQ(DibHeight(doc.picture), 60);
   std::vector<std::string> texts;
   for (int s = 1; s <= ObjectTable::kSlots; ++s)
