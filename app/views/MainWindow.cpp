@@ -254,6 +254,7 @@ QWidget* MainWindow::buildDocumentRow() {
   // Switching parts is like opening a design, but each part keeps its undo steps.
   partBar_ = new PartBar(
       doc_, [this] { showReplacedDocument(); }, row);
+  partBar_->setMinimumWidth(1);  // the tabs scroll rather than widen the window
   l->addWidget(partBar_, 1, Qt::AlignBottom);
   connect(this, &MainWindow::documentReplaced, partBar_, &PartBar::showParts);
   partBar_->newFromPreset = [this](const PartPreset& p) { docCommands_.newFromPreset(p); };

@@ -1,6 +1,7 @@
 // The main window's undo and redo: document-row buttons, keys and the views' menu items.
 #include <QHBoxLayout>
 #include <QShortcut>
+#include <algorithm>
 
 #include "app/views/MainWindow.h"
 #include "cover/views/ObjectMenu.h"
@@ -17,7 +18,7 @@ void MainWindow::connectHistory() {
   redoBtn_->setObjectName(QStringLiteral("redoButton"));
   for (QPushButton* b : {undoBtn_, redoBtn_}) {
     b->setFlat(true);
-    b->setFixedSize(80, 25);
+    b->setFixedSize(std::max(56, b->sizeHint().width()), 25);  // as wide as its caption needs
   }
   row->insertWidget(at, undoBtn_);
   row->insertWidget(at + 1, redoBtn_);
