@@ -32,11 +32,35 @@ class ObjectSlotsChange : public Change {
   std::vector<CoverObject> before_, after_;
 };
 
-// The text layouts one command changed, as they were and as they became.
-class TextLayoutChange : public Change {
+// Where each kind kept beside the slots lives, what a step of it is called, and the bytes it
+// holds beyond its own size (the pixels are counted with the step that brought them in).
+TextLayout& Beside(ObjectTable& table, int slot, const TextLayout*) {
+  return table.layout(slot);
+}
+PlacedPicture& Beside(ObjectTable& table, int slot, const PlacedPicture*) {
+  return table.picture(slot);
+}
+const char* StepName(const TextLayout*) {
+  return QT_TRANSLATE_NOOP("History", "Text layout");
+}
+const char* StepName(const PlacedPicture*) {
+  return QT_TRANSLATE_NOOP("History", "Picture object");
+}
+size_t HeldBytes(const TextLayout&, const TextLayout&) {
+  return 0;
+}
+size_t HeldBytes(const PlacedPicture& before, const PlacedPicture& after) {
+  if (!after.pixels || after.pixels == before.pixels) return 0;
+  return size_t(after.pixels->dib().BytesPerLine) * size_t(after.pixels->height()) +
+         after.pixels->alpha().size() + after.pixels->png().size();
+}
+
+// What one command changed beside the slots, as it was and as it became.
+template <typename Kept>
+class BesideSlotsChange : public Change {
  public:
-  TextLayoutChange(ObjectTable& table, std::vector<int> slots, std::vector<TextLayout> before,
-                   std::vector<TextLayout> after)
+  BesideSlotsChange(ObjectTable& table, std::vector<int> slots, std::vector<Kept> before,
+                    std::vector<Kept> after)
       : table_(table),
         slots_(std::move(slots)),
         before_(std::move(before)),
@@ -44,50 +68,21 @@ class TextLayoutChange : public Change {
   bool undo() override { return put(before_); }
   bool redo() override { return put(after_); }
   size_t bytes() const override {
-    return sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(TextLayout));
-  }
-  std::string what() const override { return QT_TRANSLATE_NOOP("History", "Text layout"); }
-
- private:
-  bool put(const std::vector<TextLayout>& layouts) {
-    for (size_t i = 0; i < slots_.size(); ++i) table_.layout(slots_[i]) = layouts[i];
-    return true;
-  }
-  ObjectTable& table_;
-  std::vector<int> slots_;
-  std::vector<TextLayout> before_, after_;
-};
-
-// The pictures one command placed, replaced or changed, as they were and as they became.
-class PlacedPictureChange : public Change {
- public:
-  PlacedPictureChange(ObjectTable& table, std::vector<int> slots, std::vector<PlacedPicture> before,
-                      std::vector<PlacedPicture> after)
-      : table_(table),
-        slots_(std::move(slots)),
-        before_(std::move(before)),
-        after_(std::move(after)) {}
-  bool undo() override { return put(before_); }
-  bool redo() override { return put(after_); }
-  // The pixels are counted with the step that brought them in.
-  size_t bytes() const override {
-    size_t n = sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(PlacedPicture));
-    for (size_t i = 0; i < slots_.size(); ++i)
-      if (after_[i].pixels && after_[i].pixels != before_[i].pixels)
-        n += size_t(after_[i].pixels->dib().BytesPerLine) * size_t(after_[i].pixels->height()) +
-             after_[i].pixels->alpha().size() + after_[i].pixels->png().size();
+    size_t n = sizeof(*this) + slots_.size() * (sizeof(int) + 2 * sizeof(Kept));
+    for (size_t i = 0; i < slots_.size(); ++i) n += HeldBytes(before_[i], after_[i]);
     return n;
   }
-  std::string what() const override { return QT_TRANSLATE_NOOP("History", "Picture object"); }
+  std::string what() const override { return StepName(static_cast<const Kept*>(nullptr)); }
 
  private:
-  bool put(const std::vector<PlacedPicture>& pictures) {
-    for (size_t i = 0; i < slots_.size(); ++i) table_.picture(slots_[i]) = pictures[i];
+  bool put(const std::vector<Kept>& values) {
+    for (size_t i = 0; i < slots_.size(); ++i)
+      Beside(table_, slots_[i], static_cast<const Kept*>(nullptr)) = values[i];
     return true;
   }
   ObjectTable& table_;
   std::vector<int> slots_;
-  std::vector<PlacedPicture> before_, after_;
+  std::vector<Kept> before_, after_;
 };
 
 using Differs = bool (*)(const CoverObject&, const CoverObject&);
@@ -151,45 +146,32 @@ std::unique_ptr<Change> ObjectTableState::takeChange() {
                                              std::move(after));
 }
 
-TextLayoutState::TextLayoutState(ObjectTable& table) : table_(table) {
+template <typename Kept>
+BesideSlotsState<Kept>::BesideSlotsState(ObjectTable& table) : table_(table) {
   seen_.resize(ObjectTable::kSlots + 1);
-  for (int i = 1; i <= ObjectTable::kSlots; ++i) seen_[i] = table_.layout(i);
+  for (int i = 1; i <= ObjectTable::kSlots; ++i)
+    seen_[i] = Beside(table_, i, static_cast<const Kept*>(nullptr));
 }
 
-std::unique_ptr<Change> TextLayoutState::takeChange() {
+template <typename Kept>
+std::unique_ptr<Change> BesideSlotsState<Kept>::takeChange() {
   std::vector<int> slots;
-  std::vector<TextLayout> before, after;
+  std::vector<Kept> before, after;
   for (int i = 1; i <= ObjectTable::kSlots; ++i) {
-    if (table_.layout(i) == seen_[i]) continue;
+    const Kept& now = Beside(table_, i, static_cast<const Kept*>(nullptr));
+    if (now == seen_[i]) continue;
     slots.push_back(i);
     before.push_back(seen_[i]);
-    after.push_back(table_.layout(i));
-    seen_[i] = table_.layout(i);
+    after.push_back(now);
+    seen_[i] = now;
   }
   if (slots.empty()) return nullptr;
-  return std::make_unique<TextLayoutChange>(table_, std::move(slots), std::move(before),
-                                            std::move(after));
+  return std::make_unique<BesideSlotsChange<Kept>>(table_, std::move(slots), std::move(before),
+                                                   std::move(after));
 }
 
-PlacedPictureState::PlacedPictureState(ObjectTable& table) : table_(table) {
-  seen_.resize(ObjectTable::kSlots + 1);
-  for (int i = 1; i <= ObjectTable::kSlots; ++i) seen_[i] = table_.picture(i);
-}
-
-std::unique_ptr<Change> PlacedPictureState::takeChange() {
-  std::vector<int> slots;
-  std::vector<PlacedPicture> before, after;
-  for (int i = 1; i <= ObjectTable::kSlots; ++i) {
-    if (table_.picture(i) == seen_[i]) continue;
-    slots.push_back(i);
-    before.push_back(seen_[i]);
-    after.push_back(table_.picture(i));
-    seen_[i] = table_.picture(i);
-  }
-  if (slots.empty()) return nullptr;
-  return std::make_unique<PlacedPictureChange>(table_, std::move(slots), std::move(before),
-                                               std::move(after));
-}
+template class BesideSlotsState<TextLayout>;
+template class BesideSlotsState<PlacedPicture>;
 
 std::string DescribeObjectChange(const std::vector<CoverObject>& before,
                                  const std::vector<CoverObject>& after) {

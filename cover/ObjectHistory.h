@@ -19,28 +19,20 @@ class ObjectTableState : public StatePart {
   std::vector<CoverObject> seen_;  // index 0 unused, like the table
 };
 
-// The texts' layouts kept beside the slots (straight or along an arc): compared like the slots.
-class TextLayoutState : public StatePart {
+// What is kept beside the slots, compared like them: the texts' layouts (straight or along an
+// arc) and the placed pictures (their pixels are shared, never copied).
+template <typename Kept>
+class BesideSlotsState : public StatePart {
  public:
-  explicit TextLayoutState(ObjectTable& table);
+  explicit BesideSlotsState(ObjectTable& table);
   std::unique_ptr<Change> takeChange() override;
 
  private:
   ObjectTable& table_;
-  std::vector<TextLayout> seen_;  // index 0 unused, like the table
+  std::vector<Kept> seen_;  // index 0 unused, like the table
 };
-
-// The pictures kept beside the slots (the pixels are shared, never copied): compared like the
-// slots.
-class PlacedPictureState : public StatePart {
- public:
-  explicit PlacedPictureState(ObjectTable& table);
-  std::unique_ptr<Change> takeChange() override;
-
- private:
-  ObjectTable& table_;
-  std::vector<PlacedPicture> seen_;  // index 0 unused, like the table
-};
+using TextLayoutState = BesideSlotsState<TextLayout>;
+using PlacedPictureState = BesideSlotsState<PlacedPicture>;
 
 // A name for a change of these slots: "Create object", "Move object", "Font", ...
 std::string DescribeObjectChange(const std::vector<CoverObject>& before,
