@@ -24,6 +24,8 @@ struct Document {
   int32_t pageWidth = 0, pageHeight = 0;
   int32_t printerPageWidth = 0, printerPageHeight = 0;
   std::string savedFileName;
+  // Counts the whole designs put in by undo and redo, so the window knows to show all anew.
+  uint64_t designVersion = 0;
   // The design's parts; the fields above hold the current one.
   DesignParts parts;
   // What the texts' fields print: numbers, the date, a merge table chosen on the Print tab.

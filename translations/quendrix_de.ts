@@ -104,7 +104,7 @@ Entwürfe werden als .cov-Dokumente gespeichert und lassen sich jederzeit wieder
     </message>
     <message>
         <source>bad value &apos;%1&apos; for %2</source>
-        <translation>ungültiger Wert '%1' für %2</translation>
+        <translation>ungültiger Wert &apos;%1&apos; für %2</translation>
     </message>
     <message>
         <source>skipped %1</source>
@@ -309,7 +309,7 @@ Befehle:
     </message>
     <message>
         <source>Makes a design of every part of a preset (&quot;CD jewel case&quot; unless named) from a folder of music, a cue sheet or a playlist: the cover art (or a plain colour) with album and artist on the front, the track list and both spines on the back, album and artist on the disc&apos;s arcs.</source>
-        <translation>Erstellt ein Design aus allen Teilen einer Vorlage ("CD jewel case", wenn keine genannt ist) aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: das Cover-Bild (oder eine einfache Farbe) mit Album und Interpret auf der Vorderseite, die Titelliste und beide Rücken auf der Rückseite, Album und Interpret auf den Bögen der CD.</translation>
+        <translation>Erstellt ein Design aus allen Teilen einer Vorlage (&quot;CD jewel case&quot;, wenn keine genannt ist) aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: das Cover-Bild (oder eine einfache Farbe) mit Album und Interpret auf der Vorderseite, die Titelliste und beide Rücken auf der Rückseite, Album und Interpret auf den Bögen der CD.</translation>
     </message>
 </context>
 <context>
@@ -1883,6 +1883,14 @@ Befehle:
     <message>
         <source>Picture object</source>
         <translation>Bildobjekt</translation>
+    </message>
+    <message>
+        <source>New design</source>
+        <translation>Neues Design</translation>
+    </message>
+    <message>
+        <source>New from music</source>
+        <translation>Neu aus Musik</translation>
     </message>
 </context>
 <context>

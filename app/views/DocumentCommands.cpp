@@ -5,6 +5,7 @@
 
 #include "app/Document.h"
 #include "app/coverfile/CoverFile.h"
+#include "app/coverfile/DesignStep.h"
 #include "app/coverfile/PartPresets.h"
 #include "platform/Translate.h"
 
@@ -42,9 +43,12 @@ void DocumentCommands::newCover() {
 
 void DocumentCommands::newFromPreset(const PartPreset& preset) {
   if (!askFirst(Translate("DocumentCommands", "File/New"))) return;
-  NewDesignFromPreset(doc_, preset);
-  setFileName({});
-  replaced_();
+  ReplaceDesignAsStep(doc_, QT_TRANSLATE_NOOP("History", "New design"), [&] {
+    NewDesignFromPreset(doc_, preset);
+    return true;
+  });
+  nameChanged_();
+  stepped_();
 }
 
 void DocumentCommands::openCover() {

@@ -11,14 +11,21 @@ struct PartPreset;
 class DocumentCommands {
  public:
   // `nameChanged` runs when the document's file name changed (the caption follows it),
-  // `replaced` after New and Open replaced the whole document.
-  DocumentCommands(Document& doc, std::function<void()> nameChanged, std::function<void()> replaced)
-      : doc_(doc), nameChanged_(std::move(nameChanged)), replaced_(std::move(replaced)) {}
+  // `replaced` after New and Open replaced the whole document, `stepped` after a new design
+  // replaced it as one undo step (the steps before it stay).
+  DocumentCommands(Document& doc, std::function<void()> nameChanged, std::function<void()> replaced,
+                   std::function<void()> stepped)
+      : doc_(doc),
+        nameChanged_(std::move(nameChanged)),
+        replaced_(std::move(replaced)),
+        stepped_(std::move(stepped)) {}
 
   void newCover();
-  // New from a preset: a design of the preset's parts, after the same question as New.
+  // New from a preset: a design of the preset's parts, after the same question as New; one
+  // undo step.
   void newFromPreset(const PartPreset& preset);
-  // "New from music...": the question of New, then the music, then a design of `preset`.
+  // "New from music...": the question of New, then the music, then a design of `preset` as one
+  // undo step.
   void newFromMusic(const PartPreset& preset);
   void openCover();
   void saveCover();
@@ -39,4 +46,5 @@ class DocumentCommands {
   Document& doc_;
   std::function<void()> nameChanged_;
   std::function<void()> replaced_;
+  std::function<void()> stepped_;
 };

@@ -1,8 +1,10 @@
 // "New from music...": a whole design of the chosen preset made from a folder, a cue sheet or a
 // playlist, as New makes an empty one.
+#include <QtGlobal>
 #include <filesystem>
 
 #include "app/Document.h"
+#include "app/coverfile/DesignStep.h"
 #include "app/views/DocumentCommands.h"
 #include "app/views/MeasuredAlbumDesign.h"
 #include "cover/tracks/TrackList.h"
@@ -54,10 +56,12 @@ void DocumentCommands::newFromMusic(const PartPreset& preset) {
     background = (*bgr & 0xFF) << 16 | (*bgr & 0xFF00) | *bgr >> 16;
   }
   int leftOut = 0;  // the document stays as it was when the design cannot be made
-  if (!MakeMeasuredAlbumDesign(doc_, music, preset, background, error, &leftOut))
+  if (!ReplaceDesignAsStep(doc_, QT_TRANSLATE_NOOP("History", "New from music"), [&] {
+        return MakeMeasuredAlbumDesign(doc_, music, preset, background, error, &leftOut);
+      }))
     return ShowError(error);
-  setFileName({});
-  replaced_();
+  nameChanged_();
+  stepped_();
   if (const std::string report = MusicReport(music, leftOut); !report.empty())
     CurrentDialogs().messageBox(report, Translate("DocumentCommands", "New from music"),
                                 MsgButtons::Ok, MsgIcon::Information);

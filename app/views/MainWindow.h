@@ -116,11 +116,12 @@ class MainWindow : public QMainWindow, public ProgressSink {
   // The Undo and Redo buttons, keys and menu items, kept up to date with the history.
   void connectHistory();
   void updateHistoryControls();
+  void takeBackStep(bool undoing);
 
   Document doc_;
   DocumentCommands docCommands_{doc_,
                                 [this] { setWindowTitle(QString::fromStdString(doc_.caption())); },
-                                [this] { refreshViews(); }};
+                                [this] { refreshViews(); }, [this] { showReplacedDocument(); }};
   PictureCommands pictureCommands_{doc_, [this] { repaintViews(); }};
   QtDialogs qtDialogs_;
   Dialogs* previousDialogs_ = nullptr;

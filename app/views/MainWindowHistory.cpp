@@ -58,9 +58,19 @@ void MainWindow::updateHistoryControls() {
 }
 
 void MainWindow::undo() {
-  if (doc_.objects.dragState == 0 && doc_.history.undo()) repaintViews();
+  takeBackStep(true);
 }
 
 void MainWindow::redo() {
-  if (doc_.objects.dragState == 0 && doc_.history.redo()) repaintViews();
+  takeBackStep(false);
+}
+
+void MainWindow::takeBackStep(bool undoing) {
+  const uint64_t design = doc_.designVersion;
+  if (doc_.objects.dragState != 0 || !(undoing ? doc_.history.undo() : doc_.history.redo())) return;
+  if (doc_.designVersion != design) {  // a whole design came back: its parts, name and sizes
+    setWindowTitle(QString::fromStdString(doc_.caption()));
+    showReplacedDocument();
+  }
+  repaintViews();
 }

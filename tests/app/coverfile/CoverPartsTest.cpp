@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/coverfile/CoverParts.h"
+#include "app/coverfile/DesignStep.h"
 #include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/app/coverfile/CoverSamples.h"
 #include "tests/support/TestFiles.h"
@@ -107,6 +109,37 @@ TEST_F(CoverPartsTest, PartsAreAddedRenamedMovedAndRemovedWithTheCurrentPartKept
   // A design of one part again is today's file.
   const std::vector<uint8_t> one = Saved(doc);
   EXPECT_EQ(one, CoverFileBytes(doc));
+}
+
+TEST_F(CoverPartsTest, ANewDesignIsOneStepThatBringsTheWholeDesignBackAndAFailedOneChangesNothing) {
+  Document doc;
+  MakeDesign(doc);
+  std::string error;
+  ASSERT_TRUE(SwitchPart(doc, 1, error));
+  PlaceObject(doc, 5, kText, 0).Text = "inlay";
+  doc.history.commit("Type");
+  const std::vector<uint8_t> old = Saved(doc, "old.cov");
+  EXPECT_FALSE(ReplaceDesignAsStep(doc, "New design", [] { return false; }));
+  EXPECT_EQ(Saved(doc, "old.cov"), old);
+  EXPECT_EQ(doc.history.undoName(), "Type");
+  ASSERT_TRUE(ReplaceDesignAsStep(doc, "New design", [&] {
+    NewDesignFromPreset(doc, PartPresets()[0]);
+    return true;
+  }));
+  EXPECT_TRUE(doc.savedFileName.empty());
+  const std::vector<uint8_t> made = CoverFileBytes(doc);
+  for (int round = 0; round < 2; ++round) {
+    ASSERT_TRUE(doc.history.undo());
+    EXPECT_EQ(doc.parts.current, 1u);
+    EXPECT_EQ(doc.savedFileName, dir.file("old.cov"));
+    EXPECT_EQ(Saved(doc, "old.cov"), old) << round;
+    ASSERT_TRUE(doc.history.redo());
+    EXPECT_EQ(doc.parts.list.size(), PartPresets()[0].parts.size());
+    EXPECT_EQ(CoverFileBytes(doc), made) << round;
+  }
+  ASSERT_TRUE(doc.history.undo());
+  ASSERT_TRUE(doc.history.undo());  // the inlay's own step, before the new design
+  EXPECT_EQ(doc.objects[5].Kind, kFree);
 }
 
 TEST_F(CoverPartsTest, ObjectsAreCopiedIntoOtherPartsAtTheirPlaceOrNowhere) {
