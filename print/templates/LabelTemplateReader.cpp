@@ -215,7 +215,7 @@ std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext&
   if (!haveLabel) return Translate("LabelTemplateReader", "it has no label");
   if (grids == 0)
     current.record =
-        WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
+        WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1, {}});
   return CheckDetails(current.record, current.details);
 }
 }  // namespace

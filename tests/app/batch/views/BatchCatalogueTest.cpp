@@ -76,6 +76,17 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   EXPECT_EQ(Catalogue({"--unknown"}, paper).code, 2);
   EXPECT_EQ(LoadPaperFormats(paper).formats.size(), starters + 2);
 
+  // The parts of one sheet, joined, are listed and added like any product, grids and all.
+  const CommandRun cd13 = Catalogue({"rayfilm", "cd13"}, paper);
+  ASSERT_EQ(cd13.lines.size(), 4u);
+  EXPECT_EQ(cd13.lines[0],
+            "Rayfilm\tCD13 (all parts)\tCD/DVD Labels\tA4\tdisc\t116.00 x 116.00 mm\t6 per sheet");
+  EXPECT_EQ(Catalogue({"--add", "rayfilm:CD13 (all parts)"}, paper).lines.at(0),
+            std::to_string(starters + 3) + "\tRayfilm CD13 (all parts)");
+  const PaperLoadResult joined = LoadPaperFormats(paper);
+  EXPECT_EQ(LoadDetailsFor(paper, joined.formats).back(),
+            Database().find("Rayfilm", "CD13 (all parts)")->details);
+
   ProductCatalogue none;
   none.load({{dir.file("nowhere")}, ""});
   EXPECT_EQ(Catalogue({}, paper, none).code, 1);
