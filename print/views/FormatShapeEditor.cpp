@@ -299,10 +299,10 @@ FormatDetails FormatShapeEditor::details() const {
                 Cell(gridTable, row, 2),
                 Cell(gridTable, row, 3),
                 static_cast<int32_t>(Cell(gridTable, row, 4)),
-                static_cast<int32_t>(Cell(gridTable, row, 5))};
+                static_cast<int32_t>(Cell(gridTable, row, 5)),
+                ElementOf(gridTable->item(row, kElementColumn))};
     g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
     g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
-    g.element = ElementOf(gridTable->item(row, kElementColumn));
     d.moreGrids.push_back(g);
   }
   return d;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -14,6 +15,7 @@
 
 #include "platform/SettingsFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "print/settings/DetailsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/templates/LabelTemplate.h"
 #include "print/views/FormatShapeEditor.h"
@@ -241,6 +243,31 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
   again.loadPaperFormats(file, {});
   EXPECT_EQ(again.selectedDetails(), d);
   EXPECT_TRUE(again.formatDialog()->millimetres());
+}
+
+TEST_F(PaperFormatPanelTest, GridsOfTheirOwnElementAreShownAndKeptThroughAnEdit) {
+  PaperFormat disc = Format("Disc and strips", 1, 1);
+  disc.width = disc.height = disc.stepAcross = disc.stepDown = 116;
+  FormatDetails d;
+  d.shape = {ShapeKind::Disc, 0, 116, 22};
+  d.moreGrids.push_back({20, 160, 170, 116, 2, 1, GridElement{6, 116, {}}});
+  d.moreGrids.push_back({47, 150, 116, 116, 1, 1, {}});
+  ASSERT_TRUE(SaveCatalogue(file, {disc}, {d}).written());
+  panel.loadPaperFormats(file, {});
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        const QTableWidget* t = f->shapeEditor->gridTable;
+        ASSERT_EQ(t->rowCount(), 2);
+        EXPECT_EQ(t->item(0, 6)->text(), "6 x 116, Rectangle");
+        EXPECT_EQ(t->item(1, 6)->text(), "as the first grid");
+        EXPECT_FALSE(t->item(0, 6)->flags() & Qt::ItemIsEditable);
+        f->shapeEditor->bleedEdit->setValue(1);
+      },
+      true);
+  panel.editFormat();
+  FormatDetails edited = d;
+  edited.bleedX = 1;
+  EXPECT_EQ(panel.selectedDetails(), edited);
 }
 
 TEST_F(PaperFormatPanelTest, APrintableDiscIsOneDiscCentredOnItsDiscPage) {

@@ -245,3 +245,47 @@ TEST(PartPositionsTest, AnotherPartPrintsAtItsPositionsWithinTheirEdgesAndTheJob
   EXPECT_EQ(InkAt(pages[1], 21, 16), Dark);
   EXPECT_EQ(InkAt(pages[1], 81, 16), White);
 }
+
+TEST(PartPositionsTest, APartPlacedOnStripsOfTheirOwnShapeFillsThemAndTheDiscStaysRound) {
+  TempDir dir;
+  PrintRequest r;  // a disc, then two spine strips of their own element
+  r.format.leftMargin = 47, r.format.topMargin = 25;
+  r.format.width = r.format.height = r.format.stepAcross = r.format.stepDown = 116;
+  r.details.shape = {ShapeKind::Disc, 0, 116, 22};
+  r.details.moreGrids.push_back({20, 160, 170, 116, 2, 1, GridElement{6, 116, {}}});
+  r.copies = 3;
+  CoverJob disc{{100, 0, 0}, 1, 1, [](QPainter& p, const PixelRect&, int, int) {
+                  p.fillRect(kEverywhere, Qt::blue);
+                }};
+  // Its left third: on a strip at the disc's size, centred, it would miss the strip.
+  CoverJob spine{{100, 0, 0}, 6, 116, [](QPainter& p, const PixelRect& c, int, int) {
+                   p.fillRect(QRect(c.x, c.y, c.w / 3, c.h), Qt::red);
+                 }};
+  spine.elementWidth = 6, spine.elementHeight = 116;  // set for the strip, at its own size
+  const std::string pdf = dir.file("strips.pdf");
+  {
+    auto printer = MakeJobPrinter({}, pdf, kPrintDpi);
+    ASSERT_TRUE(PrintParts(*printer, {{r, disc, {nullptr, &spine, &spine}}}).ok);
+  }
+  const auto pages = Rasterise(pdf, int(kRasterDpi), dir);
+  ASSERT_EQ(pages.size(), 1u);
+  const QImage& page = pages[0];
+  for (const double left : {20.0, 190.0}) {
+    // The picture's height follows the width in whole printer dots: it may end 1 mm early.
+    for (const auto& [x, y] :
+         {std::pair{left + kTolerance, 160 + kTolerance},
+          std::pair{left + 2 - kTolerance, 160 + kTolerance}, std::pair{left + kTolerance, 275.0}})
+      EXPECT_EQ(InkAt(page, x, y), Red) << left;
+    for (const auto& [x, y] :
+         {std::pair{left - kTolerance, 200.0}, std::pair{left + 2 + kTolerance, 200.0},
+          std::pair{left + 1, 160 - kTolerance}, std::pair{left + 1, 276 + kTolerance}})
+      EXPECT_EQ(InkAt(page, x, y), White) << left << " " << x << " " << y;
+  }
+  const auto Blue = [&](double x, double y) {
+    const QColor c = page.pixelColor(int(x * kPx), int(y * kPx));
+    return c.blue() > 200 && c.red() < 80 && c.green() < 80;
+  };
+  EXPECT_TRUE(Blue(47 + 58, 25 + 2));               // on the disc
+  EXPECT_EQ(InkAt(page, 47 + 2, 25 + 2), White);    // in the box's corner, off the disc
+  EXPECT_EQ(InkAt(page, 47 + 58, 25 + 58), White);  // in the hole
+}
