@@ -1555,6 +1555,10 @@ Befehle:
         <source>a printable disc&apos;s page does not hold the disc</source>
         <translation>die Seite eines bedruckbaren Rohlings fasst den Rohling nicht</translation>
     </message>
+    <message>
+        <source>impossible element size of a grid</source>
+        <translation>unmögliche Elementgröße eines Rasters</translation>
+    </message>
 </context>
 <context>
     <name>FormatShapeEditor</name>
@@ -1681,6 +1685,18 @@ Befehle:
     <message>
         <source>Kind:</source>
         <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>%1 x %2, %3</source>
+        <translation>%1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>as the first grid</source>
+        <translation>wie das erste Raster</translation>
     </message>
 </context>
 <context>
@@ -3490,6 +3506,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>a sheet shaped like a disc tray, for printers whose driver has no disc mode; with one, print on a printable disc format instead</source>
         <translation>ein Bogen in der Form einer Rohlingschublade, für Drucker, deren Treiber keinen Rohlingmodus hat; mit einem solchen drucken Sie stattdessen auf ein Format für bedruckbare Rohlinge</translation>
+    </message>
+    <message>
+        <source>all parts</source>
+        <translation>alle Teile</translation>
     </message>
 </context>
 <context>
