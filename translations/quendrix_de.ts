@@ -2072,10 +2072,6 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
         <translation>sie kopiert das unbekannte Teil </translation>
     </message>
     <message>
-        <source>it holds more than one label</source>
-        <translation>sie enthält mehr als ein Etikett</translation>
-    </message>
-    <message>
         <source>it has no label</source>
         <translation>sie hat kein Etikett</translation>
     </message>
@@ -2110,6 +2106,10 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source> cannot be used: </source>
         <translation> kann nicht verwendet werden: </translation>
+    </message>
+    <message>
+        <source>its first label has no layout</source>
+        <translation>ihr erstes Etikett hat keine Anordnung</translation>
     </message>
 </context>
 <context>
@@ -3637,6 +3637,12 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
 Note: %1.</source>
         <translation>
 Hinweis: %1.</translation>
+    </message>
+    <message>
+        <source>
+The parts of one sheet: %1</source>
+        <translation>
+Die Teile eines Bogens: %1</translation>
     </message>
 </context>
 <context>

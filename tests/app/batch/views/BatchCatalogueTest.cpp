@@ -86,6 +86,14 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   const PaperLoadResult joined = LoadPaperFormats(paper);
   EXPECT_EQ(LoadDetailsFor(paper, joined.formats).back(),
             Database().find("Rayfilm", "CD13 (all parts)")->details);
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(RunFormatsCommandWith({}, paper), 0);
+  const std::string listed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(listed.find("\tRayfilm CD13 (all parts)\t116.00 x 116.00 mm\t1 x 1 + 1 x 1 + 1 x 1 "
+                        "(45.00 x 116.00 mm) + 1 x 1 (45.00 x 116.00 mm) + 1 x 1 (6.00 x 116.00 "
+                        "mm) + 1 x 1 (6.00 x 116.00 mm)\n"),
+            std::string::npos)
+      << listed;
 
   ProductCatalogue none;
   none.load({{dir.file("nowhere")}, ""});
