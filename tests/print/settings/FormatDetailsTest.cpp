@@ -45,59 +45,13 @@ FormatDetails Staggered() {  // a second grid of one, right of the first column
 // Discs, then two spine strips and a card with rounded corners, each of their own element.
 FormatDetails Mixed() {
   FormatDetails d = Disc();
-  d.moreGrids.push_back({11, 156, 117, 137, 1, 1, {}});
-  d.moreGrids.push_back({67, 25, 70, 116, 2, 1, GridElement{6, 116, {}}});
-  d.moreGrids.push_back(
-      {154, 156, 45, 116, 1, 1, GridElement{45, 116, {ShapeKind::Rectangle, 3.45, 0, 0}}});
+  d.moreGrids = {
+      {11, 156, 117, 137, 1, 1, {}},
+      {67, 25, 70, 116, 2, 1, GridElement{6, 116, {}}},
+      {154, 156, 45, 116, 1, 1, GridElement{45, 116, {ShapeKind::Rectangle, 3.45, 0, 0}}}};
   return d;
 }
-
-template <typename T>
-void Put(std::vector<uint8_t>& bytes, size_t at, T v) {
-  std::memcpy(bytes.data() + at, &v, sizeof v);
-}
 }  // namespace
-
-TEST(FormatDetailsTest, GridsOfTheirOwnElementPlaceTheirPositionsInTheirBoxAndShape) {
-  const PaperFormat fmt = Record("mixed");
-  const FormatDetails d = Mixed();
-  ASSERT_EQ(CheckDetails(fmt, d), "");
-  const SheetLayout l = LayoutFor(fmt, d, 0, 6);
-  EXPECT_EQ(l.perSheet, 6);
-  const std::vector<GridFormat> grids = GridFormats(fmt, d);
-  ASSERT_EQ(grids.size(), 4u);
-  struct Want {
-    int k, grid;
-    double left, width, height;
-    ShapeKind shape;
-  };
-  for (const Want& w :
-       {Want{0, 0, 46.5, 117, 117, ShapeKind::Disc}, Want{2, 1, 11, 117, 117, ShapeKind::Disc},
-        Want{4, 2, 67, 6, 116, ShapeKind::Rectangle},
-        Want{5, 3, 154, 45, 116, ShapeKind::Rectangle}}) {
-    const SheetPosition p = l.at(w.k);
-    const PaperFormat box = PositionGrid(fmt, l, p);
-    EXPECT_EQ(p.grid, w.grid) << w.k;
-    EXPECT_EQ((std::vector<double>{box.leftMargin, box.width, box.height}),
-              (std::vector<double>{w.left, w.width, w.height}))
-        << w.k;
-    EXPECT_EQ(grids[size_t(p.grid)].format, WithGrid(fmt, l.grids[size_t(p.grid)])) << w.k;
-    EXPECT_EQ(grids[size_t(p.grid)].details.shape.kind, w.shape) << w.k;
-  }
-  EXPECT_EQ(grids[3].details.shape.cornerRadius, 3.45);
-  EXPECT_EQ(grids[1].details.shape, d.shape);  // no element of its own: the record's
-  // A cover set for the disc keeps its size on a strip, the two elements centred on each other.
-  EXPECT_EQ(CentredCover({10, 20, 100, 50}, {117, 117}, {6, 116}), (PixelRect{-45, 20, 100, 50}));
-  EXPECT_EQ(CentredCover({10, 20, 100, 50}, {6, 116}, {6, 116}), (PixelRect{10, 20, 100, 50}));
-  // Impossible elements: no size, a corner larger than half the strip, a hole as large as the disc.
-  for (const GridElement& bad :
-       {GridElement{0, 116, {}}, GridElement{6, 116, {ShapeKind::Rectangle, 3.45, 0, 0}},
-        GridElement{40, 40, {ShapeKind::Disc, 0, 40, 40}}, GridElement{6, -1, {}}}) {
-    FormatDetails wrong = d;
-    wrong.moreGrids[1].element = bad;
-    EXPECT_NE(CheckDetails(fmt, wrong), "") << bad.width << " " << bad.shape.cornerRadius;
-  }
-}
 
 TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
   const PaperFormat fmt = Record("two grids", 2, 2);
@@ -139,9 +93,14 @@ TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
   bigCorner.shape.cornerRadius = 60;
   badGrid.moreGrids.push_back({0, 0, 1, 1, 0, 1, {}});
   flat.shape.outerDiameter = 100;  // smaller than the 117 mm box
-  for (const Case& c : {Case{"disc", Disc(), true}, Case{"hole", bigHole, false},
-                        Case{"corner", bigCorner, false}, Case{"grid", badGrid, false},
-                        Case{"box", flat, false}, Case{"plain", FormatDetails{}, true}})
+  FormatDetails noStrip = Mixed(), cornerOfStrip = Mixed();
+  noStrip.moreGrids[1].element->width = 0;
+  cornerOfStrip.moreGrids[1].element->shape.cornerRadius = 3.1;  // more than half of 6 mm
+  for (const Case& c :
+       {Case{"disc", Disc(), true}, Case{"hole", bigHole, false}, Case{"corner", bigCorner, false},
+        Case{"grid", badGrid, false}, Case{"box", flat, false},
+        Case{"plain", FormatDetails{}, true}, Case{"mixed", Mixed(), true},
+        Case{"no strip", noStrip, false}, Case{"strip's corner", cornerOfStrip, false}})
     EXPECT_EQ(CheckDetails(fmt, c.d).empty(), c.ok) << c.what;
 }
 
@@ -219,52 +178,52 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
   }
 }
 
-TEST(DetailsFileTest, GridElementsRoundTripAndADamagedOneLosesOnlyItsEntry) {
-  // Grids that share the record's element keep their entry's bytes; the others follow them.
+TEST(DetailsFileTest, GridsOfTheirOwnElementRoundTripAndPlaceTheirPositionsInTheirBoxAndShape) {
   const std::vector<PaperFormat> formats = {Record("staggered"), Record("mixed")};
   const std::vector<FormatDetails> details = {Staggered(), Mixed()};
   const std::vector<uint8_t> bytes = EncodeDetailsFile(formats, details);
+  EXPECT_EQ(MatchDetails(formats, ParseDetailsFile(bytes).entries), details);
+  // Grids that share the record's element keep their entry's bytes; the mixed entry follows.
   const std::vector<uint8_t> alone = EncodeDetailsFile({formats[0]}, {details[0]});
-  constexpr size_t kStaggered = 112 + 4 + 6 * 8 + 4 + 40;
-  ASSERT_EQ(alone.size(), 12 + 4 + kStaggered);
+  const size_t entry = alone.size(), section = entry + 4 + 112 + 4 + 48 + 4 + 3 * 40 + 12;
+  ASSERT_EQ(entry, 12 + 4 + 112 + 4 + 48 + 4 + 40u);
   EXPECT_TRUE(std::equal(alone.begin() + 12, alone.end(), bytes.begin() + 12));
-  const DetailsParse parse = ParseDetailsFile(bytes);
-  EXPECT_EQ(parse.message, "");
-  EXPECT_EQ(MatchDetails(formats, parse.entries), details);
-  // The mixed entry: its grids, the bleed and medium, then the tagged section of two elements.
-  const size_t entry = 12 + 4 + kStaggered, section = entry + 4 + 112 + 4 + 48 + 4 + 3 * 40 + 12;
-  ASSERT_EQ(bytes.size(), section + 8 + 2 * 48);
-  const std::vector<uint8_t> unknownTag = [&] {
+  ASSERT_EQ(bytes.size(), section + 8 + 2 * 48);  // a tagged section: grid, size and shape twice
+  // A grid past the grids or out of order, an unknown shape, a section longer than its entry or
+  // ending within an element: the entry is skipped, the file is whole.
+  for (const auto& [at, value] : {std::pair{section + 8, 3},
+                                  {section + 56, 1},
+                                  {section + 76, 9},
+                                  {section + 4, 1000},
+                                  {section + 4, 92}}) {
     auto b = bytes;
-    b.insert(b.begin() + long(section), {'N', 'E', 'X', 'T', 2, 0, 0, 0, 7, 7});
-    Put(b, entry, int32_t(b.size() - entry - 4));
-    return b;
-  }();
-  EXPECT_EQ(MatchDetails(formats, ParseDetailsFile(unknownTag).entries), details);
-  const struct {
-    const char* what;
-    size_t at;
-    int32_t value;
-  } kDamage[] = {
-      {"grid number past the grids", section + 8, 3},
-      {"grid numbers out of order", section + 8 + 48, 1},
-      {"negative grid number", section + 8, -1},
-      {"unknown shape", section + 8 + 48 + 20, 9},
-      {"section longer than the entry", section + 4, 1000},
-      {"section ending within an element", section + 4, 2 * 48 - 4},
-      {"negative section size", section + 4, -8},
-  };
-  for (const auto& c : kDamage) {
-    auto b = bytes;
-    Put(b, c.at, c.value);
+    std::memcpy(b.data() + at, &value, 4);
     const DetailsParse p = ParseDetailsFile(b);
-    EXPECT_EQ(p.message, "") << c.what;  // the file is whole: only the entry is refused
+    EXPECT_EQ(p.message, "") << at;
     EXPECT_EQ(MatchDetails(formats, p.entries), (std::vector<FormatDetails>{Staggered(), {}}))
-        << c.what;
+        << at;
   }
-  auto zero = bytes;  // an element without width is impossible
-  Put(zero, section + 8 + 4, 0.0);
-  EXPECT_EQ(ParseDetailsFile(zero).entries.size(), 1u);
+  auto later = bytes;  // a section this version does not know is skipped
+  later.insert(later.begin() + long(section), {'N', 'E', 'X', 'T', 0, 0, 0, 0});
+  const int32_t size = int32_t(later.size() - entry - 4);
+  std::memcpy(later.data() + entry, &size, 4);
+  EXPECT_EQ(MatchDetails(formats, ParseDetailsFile(later).entries), details);
+
+  // Positions 2, 4 and 5 lie in the second disc grid, the strips and the card.
+  const SheetLayout l = LayoutFor(formats[1], details[1], 0, 6);
+  const std::vector<GridFormat> grids = GridFormats(formats[1], details[1]);
+  for (const auto& [k, grid, left, width, shape] :
+       {std::tuple{2, 1, 11.0, 117.0, details[1].shape},
+        {4, 2, 67.0, 6.0, LabelShape{}},
+        {5, 3, 154.0, 45.0, LabelShape{ShapeKind::Rectangle, 3.45, 0, 0}}}) {
+    const SheetPosition p = l.at(k);
+    const PaperFormat box = PositionGrid(formats[1], l, p);
+    EXPECT_EQ(std::tuple(p.grid, box.leftMargin, box.width, grids.at(size_t(p.grid)).details.shape),
+              std::tuple(grid, left, width, shape))
+        << k;
+  }
+  // A cover set for the disc keeps its size on a strip, the two elements centred on each other.
+  EXPECT_EQ(CentredCover({10, 20, 100, 50}, {117, 117}, {6, 116}), (PixelRect{-45, 20, 100, 50}));
 }
 
 TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {
