@@ -19,7 +19,7 @@ bool Count(int32_t n) {
 }  // namespace
 
 LabelGrid RecordGrid(const PaperFormat& fmt) {
-  return {fmt.leftMargin, fmt.topMargin, fmt.stepAcross, fmt.stepDown, fmt.columns, fmt.rows};
+  return {fmt.leftMargin, fmt.topMargin, fmt.stepAcross, fmt.stepDown, fmt.columns, fmt.rows, {}};
 }
 
 std::vector<LabelGrid> AllGrids(const PaperFormat& fmt, const FormatDetails& d) {
@@ -36,7 +36,20 @@ PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& g) {
   t.stepDown = g.stepV;
   t.columns = g.across;
   t.rows = g.down;
+  if (g.element) {
+    t.width = g.element->width;
+    t.height = g.element->height;
+  }
   return t;
+}
+
+const LabelShape& GridShape(const FormatDetails& d, const LabelGrid& grid) {
+  return grid.element ? grid.element->shape : d.shape;
+}
+
+bool HasGridElements(const FormatDetails& d) {
+  return std::any_of(d.moreGrids.begin(), d.moreGrids.end(),
+                     [](const LabelGrid& g) { return g.element.has_value(); });
 }
 
 int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d) {
@@ -51,8 +64,9 @@ double DiscDiameter(const PaperFormat& fmt, const LabelShape& s) {
   return s.outerDiameter > 0 ? s.outerDiameter : std::max(fmt.width, fmt.height);
 }
 
-std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
-  const LabelShape& s = d.shape;
+namespace {
+// The shape `s` of elements as large as `fmt`'s.
+std::string CheckShape(const PaperFormat& fmt, const LabelShape& s) {
   if (static_cast<int32_t>(s.kind) < 0 || static_cast<int32_t>(s.kind) > 3)
     return Translate("FormatDetails", "unknown shape");
   if (!Length(s.cornerRadius) || !Length(s.outerDiameter) || !Length(s.holeDiameter))
@@ -66,6 +80,13 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
     if (fmt.width > outer + 1e-6 || fmt.height > outer + 1e-6)
       return Translate("FormatDetails", "the element is larger than the disc");
   }
+  return {};
+}
+}  // namespace
+
+std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
+  const LabelShape& s = d.shape;
+  if (std::string why = CheckShape(fmt, s); !why.empty()) return why;
   if (d.printableDisc) {
     const double outer = DiscDiameter(fmt, s);
     if (s.kind != ShapeKind::Disc || !d.moreGrids.empty() || fmt.columns != 1 || fmt.rows != 1)
@@ -86,6 +107,13 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
     if (!Offset(g.left) || !Offset(g.top) || !Offset(g.stepH) || !Offset(g.stepV) ||
         !Count(g.across) || !Count(g.down))
       return Translate("FormatDetails", "impossible grid");
+  for (const LabelGrid& g : d.moreGrids) {
+    if (!g.element) continue;
+    if (!Length(g.element->width) || !Length(g.element->height) || g.element->width <= 0 ||
+        g.element->height <= 0)
+      return Translate("FormatDetails", "impossible element size of a grid");
+    if (std::string why = CheckShape(WithGrid(fmt, g), g.element->shape); !why.empty()) return why;
+  }
   return {};
 }
 

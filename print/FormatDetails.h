@@ -2,6 +2,7 @@
 // What a paper format holds beyond its paper.dat record: the element's shape, more grids of
 // elements, the sheet size and the bleed. All lengths in millimetres.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,11 +20,19 @@ struct LabelShape {
   bool operator==(const LabelShape&) const = default;
 };
 
+// The element of a grid whose labels differ from the record's (a spine strip beside discs).
+struct GridElement {
+  double width = 0, height = 0;
+  LabelShape shape;
+  bool operator==(const GridElement&) const = default;
+};
+
 // One grid of elements: margins to its first element, steps, elements across and down.
 struct LabelGrid {
   double left = 0, top = 0;
   double stepH = 0, stepV = 0;
   int32_t across = 1, down = 1;
+  std::optional<GridElement> element;  // a grid after the first only; none: the record's
   bool operator==(const LabelGrid&) const = default;
 };
 
@@ -44,8 +53,13 @@ struct FormatDetails {
 // The record's grid, then the more grids.
 std::vector<LabelGrid> AllGrids(const PaperFormat& fmt, const FormatDetails& d);
 LabelGrid RecordGrid(const PaperFormat& fmt);
-// A copy of the record whose margins, steps and counts are those of `grid`.
+// A copy of the record whose margins, steps and counts are those of `grid`, and its element's
+// size when the grid has its own.
 PaperFormat WithGrid(const PaperFormat& fmt, const LabelGrid& grid);
+// The shape of `grid`'s elements: its own, else the format's.
+const LabelShape& GridShape(const FormatDetails& d, const LabelGrid& grid);
+// Whether some grid has elements of its own size or shape.
+bool HasGridElements(const FormatDetails& d);
 // Elements per sheet: the sum over all grids.
 int32_t PositionsPerSheet(const PaperFormat& fmt, const FormatDetails& d);
 // The disc's outer diameter (the box's larger side when none is stored).

@@ -123,6 +123,23 @@ PaperFormat PositionGrid(const PaperFormat& fmt, const SheetLayout& l, const She
   return WithGrid(fmt, l.grids[static_cast<size_t>(p.grid)]);
 }
 
+std::vector<GridFormat> GridFormats(const PaperFormat& fmt, const FormatDetails& d) {
+  std::vector<GridFormat> out;
+  FormatDetails shaped = d;
+  shaped.moreGrids.clear();
+  for (const LabelGrid& g : AllGrids(fmt, d)) {
+    shaped.shape = GridShape(d, g);
+    out.push_back({WithGrid(fmt, g), shaped});
+  }
+  return out;
+}
+
+PixelRect CentredCover(PixelRect cover, PixelSize own, PixelSize box) {
+  cover.x += (box.w - own.w) / 2;
+  cover.y += (box.h - own.h) / 2;
+  return cover;
+}
+
 int32_t CorrectUsed(const PaperFormat& fmt, const FormatDetails& d, int32_t used) {
   const int32_t n = PositionsPerSheet(fmt, d);
   return used >= n - 1 ? n - 1 : used;

@@ -43,8 +43,17 @@ SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t us
 // take the free positions in order. Marks outside the first sheet are ignored.
 SheetLayout LayoutFor(const PaperFormat& fmt, const FormatDetails& d, int32_t used,
                       const std::vector<int32_t>& marked, int32_t copies);
-// The record whose margins, steps and counts place position `p`: those of its grid.
+// The record whose margins, steps and counts place position `p`: those of its grid, with the
+// grid's element size when it has its own.
 PaperFormat PositionGrid(const PaperFormat& fmt, const SheetLayout& l, const SheetPosition& p);
+// What drawing one grid's elements needs: the record as PositionGrid gives it, and the details
+// with the grid's shape (and no more grids).
+struct GridFormat {
+  PaperFormat format;
+  FormatDetails details;
+};
+// Every grid's, indexed by SheetPosition::grid.
+std::vector<GridFormat> GridFormats(const PaperFormat& fmt, const FormatDetails& d);
 // At most n - 1 positions of the first sheet can be marked used.
 int32_t CorrectUsed(const PaperFormat& fmt, int32_t used);
 int32_t CorrectUsed(const PaperFormat& fmt, const FormatDetails& d, int32_t used);
@@ -81,6 +90,9 @@ struct PixelRect {
   int32_t x = 0, y = 0, w = 0, h = 0;
   bool operator==(const PixelRect&) const = default;
 };
+// The cover set for an element of `own` pixels placed into an element of `box` pixels: the two
+// elements centred on each other, the cover at its own size.
+PixelRect CentredCover(PixelRect cover, PixelSize own, PixelSize box);
 // The cover in a preview element `elementWidth` pixels wide, for a picture of dibW x dibH.
 PixelRect PreviewCover(const CoverSettings& c, int32_t elementWidth, int32_t dibW, int32_t dibH,
                        double screenDpi, int32_t zoom);

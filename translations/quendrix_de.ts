@@ -1555,6 +1555,10 @@ Befehle:
         <source>a printable disc&apos;s page does not hold the disc</source>
         <translation>die Seite eines bedruckbaren Rohlings fasst den Rohling nicht</translation>
     </message>
+    <message>
+        <source>impossible element size of a grid</source>
+        <translation>unmögliche Elementgröße eines Rasters</translation>
+    </message>
 </context>
 <context>
     <name>FormatShapeEditor</name>
@@ -1681,6 +1685,18 @@ Befehle:
     <message>
         <source>Kind:</source>
         <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>%1 x %2, %3</source>
+        <translation>%1 x %2, %3</translation>
+    </message>
+    <message>
+        <source>as the first grid</source>
+        <translation>wie das erste Raster</translation>
     </message>
 </context>
 <context>
@@ -2064,10 +2080,6 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
         <translation>sie kopiert das unbekannte Teil </translation>
     </message>
     <message>
-        <source>it holds more than one label</source>
-        <translation>sie enthält mehr als ein Etikett</translation>
-    </message>
-    <message>
         <source>it has no label</source>
         <translation>sie hat kein Etikett</translation>
     </message>
@@ -2102,6 +2114,10 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source> cannot be used: </source>
         <translation> kann nicht verwendet werden: </translation>
+    </message>
+    <message>
+        <source>its first label has no layout</source>
+        <translation>ihr erstes Etikett hat keine Anordnung</translation>
     </message>
 </context>
 <context>
@@ -3499,6 +3515,10 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
         <source>a sheet shaped like a disc tray, for printers whose driver has no disc mode; with one, print on a printable disc format instead</source>
         <translation>ein Bogen in der Form einer Rohlingschublade, für Drucker, deren Treiber keinen Rohlingmodus hat; mit einem solchen drucken Sie stattdessen auf ein Format für bedruckbare Rohlinge</translation>
     </message>
+    <message>
+        <source>all parts</source>
+        <translation>alle Teile</translation>
+    </message>
 </context>
 <context>
     <name>ProductCatalogueDialog</name>
@@ -3625,6 +3645,12 @@ Abstände: %1 mm waagerecht, %2 mm senkrecht</translation>
 Note: %1.</source>
         <translation>
 Hinweis: %1.</translation>
+    </message>
+    <message>
+        <source>
+The parts of one sheet: %1</source>
+        <translation>
+Die Teile eines Bogens: %1</translation>
     </message>
 </context>
 <context>

@@ -13,16 +13,55 @@ constexpr size_t kHeaderSize = 12;
 constexpr size_t kGridSize = 40;
 constexpr size_t kFixedEntrySize = kPaperRecordSize + 4 + 6 * 8 + 4;  // before the grids
 constexpr int32_t kPrintableDiscMark = 1;  // the medium after the bleed: a disc in the tray
-constexpr size_t kMaxEntrySize = kFixedEntrySize + kMaxGrids * kGridSize + 4096;
+// After the medium, tagged sections (tag, size, bytes); a reader skips tags it does not know.
+constexpr int32_t kGridElementsTag = 0x4D4C4547;  // "GELM": grids with elements of their own
+constexpr size_t kGridElementSize = 4 + 2 * 8 + 4 + 3 * 8;  // grid, size, shape
+constexpr size_t kMaxEntrySize =
+    kFixedEntrySize + kMaxGrids * (kGridSize + kGridElementSize) + 4096;
+
+void PutShape(FieldWriter& w, const LabelShape& s) {
+  w.put(static_cast<int32_t>(s.kind));
+  for (double v : {s.cornerRadius, s.outerDiameter, s.holeDiameter}) w.put(v);
+}
+
+// The grids after the first whose elements are their own: grid number, size, shape.
+void PutGridElements(FieldWriter& w, const std::vector<LabelGrid>& grids) {
+  FieldWriter section;
+  for (size_t i = 0; i < grids.size(); ++i) {
+    if (!grids[i].element) continue;
+    section.put(static_cast<int32_t>(i));
+    section.put(grids[i].element->width);
+    section.put(grids[i].element->height);
+    PutShape(section, grids[i].element->shape);
+  }
+  w.put(kGridElementsTag);
+  w.put(static_cast<int32_t>(section.bytes().size()));
+  w.putBytes(section.bytes().data(), section.bytes().size());
+}
+
+// False when a grid number is out of order or out of range, or a value missing.
+bool GetGridElements(FieldReader r, std::vector<LabelGrid>& grids) {
+  int32_t last = -1;
+  while (r.left() > 0) {
+    int32_t i = 0, kind = 0;
+    GridElement e;
+    if (!r.get(i) || i <= last || i >= static_cast<int32_t>(grids.size()) || !r.get(e.width) ||
+        !r.get(e.height) || !r.get(kind) || kind < 0 || kind > 3 || !r.get(e.shape.cornerRadius) ||
+        !r.get(e.shape.outerDiameter) || !r.get(e.shape.holeDiameter))
+      return false;
+    e.shape.kind = static_cast<ShapeKind>(kind);
+    grids[static_cast<size_t>(i)].element = e;
+    last = i;
+  }
+  return true;
+}
 
 std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d) {
   FieldWriter w;
   const auto record = EncodePaperFormat(fmt);
   w.putBytes(record.data(), record.size());
-  w.put(static_cast<int32_t>(d.shape.kind));
-  for (double v : {d.shape.cornerRadius, d.shape.outerDiameter, d.shape.holeDiameter, d.bleedX,
-                   d.sheetWidth, d.sheetHeight})
-    w.put(v);
+  PutShape(w, d.shape);
+  for (double v : {d.bleedX, d.sheetWidth, d.sheetHeight}) w.put(v);
   w.put(static_cast<int32_t>(d.moreGrids.size()));
   for (const LabelGrid& g : d.moreGrids) {
     for (double v : {g.left, g.top, g.stepH, g.stepV}) w.put(v);
@@ -30,8 +69,10 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
     w.put(g.down);
   }
   // appended: an entry without them keeps its bytes
-  if (d.bleedY != d.bleedX || d.printableDisc) w.put(d.bleedY);
-  if (d.printableDisc) w.put(kPrintableDiscMark);
+  const bool sections = HasGridElements(d);
+  if (d.bleedY != d.bleedX || d.printableDisc || sections) w.put(d.bleedY);
+  if (d.printableDisc || sections) w.put(d.printableDisc ? kPrintableDiscMark : 0);
+  if (sections) PutGridElements(w, d.moreGrids);
   return std::move(w.bytes());
 }
 
@@ -62,6 +103,15 @@ bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
   if (r.left() >= sizeof media) r.get(media);
   if (media != 0 && media != kPrintableDiscMark) return false;
   d.printableDisc = media == kPrintableDiscMark;
+  while (r.left() > 0) {
+    int32_t tag = 0, size = 0;
+    if (!r.get(tag) || !r.get(size) || size < 0 || static_cast<size_t>(size) > r.left())
+      return false;
+    if (tag == kGridElementsTag &&
+        !GetGridElements(FieldReader(r.here(), size_t(size)), d.moreGrids))
+      return false;
+    r.skip(static_cast<size_t>(size));
+  }
   return CheckDetails(fmt, d).empty();
 }
 

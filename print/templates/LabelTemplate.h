@@ -15,6 +15,7 @@ struct TemplateProduct {
   std::string equivOf;  // the part this one is another name of; empty for its own frame
   std::vector<std::string> categories;  // the Meta category ids
   std::string unusable;  // why it cannot be printed (a free path, a roll); empty when it can
+  std::vector<std::string> joins;  // the parts of one sheet this product joins; empty for one
   bool operator==(const TemplateProduct&) const = default;
 };
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "platform/AnsiText.h"
 #include "platform/RegularFile.h"
@@ -97,9 +98,10 @@ std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current)
                          : Translate("LabelTemplateReader", "no length: ") + len.bad;
 }
 
-// One Layout: the record's grid when it is the first, else one more grid.
+// One Layout: the record's grid when it is the first, else one more grid, of `element` when it
+// lies in a later label of another size or shape.
 std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids,
-                       LabelTemplate& current) {
+                       const std::optional<GridElement>& element, LabelTemplate& current) {
   if (++grids > kMaxGrids) return Translate("LabelTemplateReader", "too many layouts");
   bool okX = false, okY = false;
   LabelGrid g;
@@ -112,8 +114,13 @@ std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids,
   if (!okX || !okY) return Translate("LabelTemplateReader", "a layout has no usable nx or ny");
   if (!len.bad.empty()) return Translate("LabelTemplateReader", "no length: ") + len.bad;
   // A single column or row has no step of its own: take the element's.
-  if (g.across == 1 && g.stepH < current.record.width) g.stepH = current.record.width;
-  if (g.down == 1 && g.stepV < current.record.height) g.stepV = current.record.height;
+  const double width = element ? element->width : current.record.width;
+  const double height = element ? element->height : current.record.height;
+  if (g.across == 1 && g.stepH < width) g.stepH = width;
+  if (g.down == 1 && g.stepV < height) g.stepV = height;
+  g.element = element;
+  if (grids == 1 && element)
+    return Translate("LabelTemplateReader", "its first label has no layout");
   if (grids == 1)
     current.record = WithGrid(current.record, g);
   else
@@ -163,6 +170,7 @@ std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext&
   std::string why;
   bool haveLabel = false;
   int grids = 0;
+  std::optional<GridElement> element;  // of the label whose layouts are read
   if (!product.equivOf.empty()) {
     const LabelTemplate* from = earlier(product.brand, product.equivOf);
     if (!from) {
@@ -203,19 +211,27 @@ std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext&
     }
     if (!why.empty()) continue;
     Lengths len(attrs);
-    if (name.startsWith(QLatin1String("Label-"))) {
-      if (haveLabel) why = Translate("LabelTemplateReader", "it holds more than one label");
+    if (name.startsWith(QLatin1String("Label-")) && haveLabel) {
+      // A later label: the grids of its layouts have elements of their own.
+      LabelTemplate later = current;
+      later.details.shape = {};
+      why = ReadLabel(name, len, later);
+      element = GridElement{later.record.width, later.record.height, later.details.shape};
+      if (*element ==
+          GridElement{current.record.width, current.record.height, current.details.shape})
+        element.reset();
+    } else if (name.startsWith(QLatin1String("Label-"))) {
       haveLabel = true;
-      if (why.empty()) why = ReadLabel(name, len, current);
+      why = ReadLabel(name, len, current);
     } else if (haveLabel && name == QLatin1String("Layout")) {
-      why = ReadLayout(attrs, len, grids, current);
+      why = ReadLayout(attrs, len, grids, element, current);
     }
   }
   if (!why.empty()) return why;
   if (!haveLabel) return Translate("LabelTemplateReader", "it has no label");
   if (grids == 0)
     current.record =
-        WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1});
+        WithGrid(current.record, {0, 0, current.record.width, current.record.height, 1, 1, {}});
   return CheckDetails(current.record, current.details);
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/AnsiText.h"
 #include "platform/ReplacingFile.h"
@@ -32,12 +33,12 @@ void WriteSize(QXmlStreamWriter& w, double width, double height) {
   }
 }
 
-void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails& d) {
+void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails& d, int id) {
   const LabelShape& s = d.shape;
   switch (s.kind) {
     case ShapeKind::Rectangle:
       w.writeStartElement(QStringLiteral("Label-rectangle"));
-      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("id"), QString::number(id));
       w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
       w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
       w.writeAttribute(QStringLiteral("round"), Mm(s.cornerRadius));
@@ -46,19 +47,19 @@ void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails
       return;
     case ShapeKind::Round:
       w.writeStartElement(QStringLiteral("Label-round"));
-      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("id"), QString::number(id));
       w.writeAttribute(QStringLiteral("radius"), Mm(fmt.width / 2));
       break;
     case ShapeKind::Ellipse:
       w.writeStartElement(QStringLiteral("Label-ellipse"));
-      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("id"), QString::number(id));
       w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
       w.writeAttribute(QStringLiteral("height"), Mm(fmt.height));
       break;
     case ShapeKind::Disc: {
       const double outer = DiscDiameter(fmt, s);
       w.writeStartElement(QStringLiteral("Label-cd"));
-      w.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+      w.writeAttribute(QStringLiteral("id"), QString::number(id));
       w.writeAttribute(QStringLiteral("radius"), Mm(outer / 2));
       w.writeAttribute(QStringLiteral("hole"), Mm(s.holeDiameter / 2));
       if (fmt.width < outer - 1e-6) w.writeAttribute(QStringLiteral("width"), Mm(fmt.width));
@@ -91,8 +92,18 @@ std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const Fo
   w.writeAttribute(QStringLiteral("description"), name);
   w.writeEmptyElement(QStringLiteral("Meta"));
   w.writeAttribute(QStringLiteral("category"), QStringLiteral("label"));
-  WriteLabel(w, fmt, d);
+  // Grids of another element go into labels of their own, in the order of the grids.
+  std::optional<GridElement> label;
+  int labels = 0;
+  WriteLabel(w, fmt, d, labels++);
   for (const LabelGrid& g : AllGrids(fmt, d)) {
+    if (g.element != label) {
+      w.writeEndElement();
+      label = g.element;
+      FormatDetails shaped = d;
+      shaped.shape = GridShape(d, g);
+      WriteLabel(w, WithGrid(fmt, g), shaped, labels++);
+    }
     w.writeEmptyElement(QStringLiteral("Layout"));
     w.writeAttribute(QStringLiteral("nx"), QString::number(g.across));
     w.writeAttribute(QStringLiteral("ny"), QString::number(g.down));

@@ -92,6 +92,10 @@ void ProductCatalogue::load(const CatalogueFolders& folders) {
                   "The label template database is not installed. Install the package glabels-data "
                   "(sudo apt-get install glabels-data) and open the catalogue again.\n");
   if (!folders.user.empty()) readFolder(folders.user, false);
+  for (LabelTemplate& joined : JoinedProducts(products_)) {
+    if (products_.size() >= static_cast<size_t>(kMaxCatalogueProducts)) break;
+    products_.push_back(std::move(joined));
+  }
   // By maker and part; an alias was resolved while its file was read, so the order is free.
   std::vector<std::pair<std::string, size_t>> order;  // lower-case maker and part, index
   order.reserve(products_.size());
@@ -245,6 +249,71 @@ std::string ProductCatalogue::vendorUrl(const std::string& maker) const {
   return it == vendorUrls_.end() ? std::string() : it->second;
 }
 
+namespace {
+// The part's name before its bracket ("CD13" of "CD13 (box1)"); empty when it has none.
+std::string PartFamily(const std::string& part) {
+  const size_t open = part.find(" (");
+  return open == std::string::npos || open == 0 || !part.ends_with(")") ? std::string()
+                                                                        : part.substr(0, open);
+}
+
+// `t`'s grids as grids of a sheet whose record is `first`'s: with their own element where it
+// differs from the first's.
+void AppendGrids(const LabelTemplate& first, const LabelTemplate& t, FormatDetails& to) {
+  for (LabelGrid g : AllGrids(t.record, t.details)) {
+    const PaperFormat box = WithGrid(t.record, g);
+    const GridElement element{box.width, box.height, GridShape(t.details, g)};
+    if (element != GridElement{first.record.width, first.record.height, first.details.shape})
+      g.element = element;
+    else
+      g.element.reset();
+    to.moreGrids.push_back(g);
+  }
+}
+}  // namespace
+
+std::vector<LabelTemplate> JoinedProducts(const std::vector<LabelTemplate>& products) {
+  std::vector<LabelTemplate> out;
+  std::unordered_map<std::string, std::vector<size_t>> families;  // key -> members in order
+  std::vector<std::string> order;
+  for (size_t i = 0; i < products.size(); ++i) {
+    const LabelTemplate& t = products[i];
+    const std::string family = PartFamily(t.product.part);
+    if (family.empty() || !t.product.unusable.empty() || !t.product.equivOf.empty() ||
+        !t.product.joins.empty())
+      continue;
+    char sheet[64];
+    std::snprintf(sheet, sizeof sheet, "%.3f\n%.3f", t.details.sheetWidth, t.details.sheetHeight);
+    const std::string key = AsciiLower(t.product.brand) + '\n' + t.product.paperId + '\n' + sheet +
+                            '\n' + AsciiLower(family);
+    auto& members = families[key];
+    if (members.empty()) order.push_back(key);
+    members.push_back(i);
+  }
+  for (const std::string& key : order) {
+    const std::vector<size_t>& members = families[key];
+    if (members.size() < 2) continue;
+    const LabelTemplate& first = products[members[0]];
+    LabelTemplate joined = first;
+    joined.product.part =
+        PartFamily(first.product.part) + " (" + Translate("ProductCatalogue", "all parts") + ")";
+    for (size_t m : members) {
+      const LabelTemplate& t = products[m];
+      joined.product.joins.push_back(t.product.part);
+      for (const std::string& c : t.product.categories)
+        if (std::find(joined.product.categories.begin(), joined.product.categories.end(), c) ==
+            joined.product.categories.end())
+          joined.product.categories.push_back(c);
+      if (m != members[0]) AppendGrids(first, t, joined.details);
+    }
+    if (joined.details.moreGrids.size() + 1 > static_cast<size_t>(kMaxGrids) ||
+        !CheckDetails(joined.record, joined.details).empty())
+      continue;
+    out.push_back(std::move(joined));
+  }
+  return out;
+}
+
 ProductCatalogue& SharedCatalogue() {
   static ProductCatalogue catalogue;
   if (!catalogue.loaded()) catalogue.load(DefaultCatalogueFolders());
@@ -268,7 +337,9 @@ std::string ShapeText(const LabelTemplate& t) {
 }
 
 std::string ProductFormatName(const TemplateProduct& p) {
-  std::string name = Utf8ToAnsi(p.brand + ' ' + p.part + ' ' + p.description);
+  // A joined sheet is named by its parts alone: the description is that of its first part.
+  std::string name =
+      Utf8ToAnsi(p.brand + ' ' + p.part + (p.joins.empty() ? ' ' + p.description : ""));
   if (name.size() > static_cast<size_t>(kPaperNameMax)) name.resize(kPaperNameMax);
   while (!name.empty() && name.back() == ' ') name.pop_back();
   return name;

@@ -73,6 +73,13 @@ class ProductCatalogue {
   std::string message_;
 };
 
+// Products that the database lists as separate templates of one sheet (the same maker, paper and
+// sheet size, and the same part name before a bracket: "CD13 (medium)", "CD13 (box1)"), joined
+// into one more product "CD13 (all parts)" whose grids keep their own element sizes and shapes;
+// in the order of `products`. Products that cannot be printed and other names of a part are left
+// out, and so are sheets of more than kMaxGrids grids.
+std::vector<LabelTemplate> JoinedProducts(const std::vector<LabelTemplate>& products);
+
 // The catalogue of the default folders, loaded on its first use.
 ProductCatalogue& SharedCatalogue();
 

@@ -38,6 +38,26 @@ double Cell(const QTableWidget* t, int row, int col) {
   const QTableWidgetItem* item = t->item(row, col);
   return item ? item->text().toDouble() : 0;
 }
+
+constexpr int kElementColumn = 6;  // shown, not edited: kept as the item's data
+
+QVariantList ElementData(const GridElement& e) {
+  return {e.width,
+          e.height,
+          int(e.shape.kind),
+          e.shape.cornerRadius,
+          e.shape.outerDiameter,
+          e.shape.holeDiameter};
+}
+
+std::optional<GridElement> ElementOf(const QTableWidgetItem* item) {
+  const QVariantList v = item ? item->data(Qt::UserRole).toList() : QVariantList();
+  if (v.size() != 6) return std::nullopt;
+  return GridElement{
+      v[0].toDouble(),
+      v[1].toDouble(),
+      {static_cast<ShapeKind>(v[2].toInt()), v[3].toDouble(), v[4].toDouble(), v[5].toDouble()}};
+}
 }  // namespace
 
 SheetDrawing::SheetDrawing(QWidget* parent) : QWidget(parent) {
@@ -64,13 +84,15 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
   p.setClipRect(QRectF(0, 0, sw * scale, sh * scale));  // elements too large fill the sheet
   p.setBrush(QColor(150, 190, 230));
   int drawn = 0;
-  for (const LabelGrid& g : AllGrids(fmt_, details_))
+  for (const LabelGrid& g : AllGrids(fmt_, details_)) {
+    const PaperFormat element = WithGrid(fmt_, g);
     for (int row = 0; row < g.down && drawn < 2500; ++row)
       for (int col = 0; col < g.across && drawn < 2500; ++col, ++drawn) {
         const QRectF box((g.left + g.stepH * col) * scale, (g.top + g.stepV * row) * scale,
-                         fmt_.width * scale, fmt_.height * scale);
-        p.drawPath(ShapePath(fmt_, details_.shape, box));
+                         element.width * scale, element.height * scale);
+        p.drawPath(ShapePath(element, GridShape(details_, g), box));
       }
+  }
 }
 
 FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
@@ -122,14 +144,15 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   auto* grids = new QGroupBox(
       QCoreApplication::translate("FormatShapeEditor", "More grids of elements (mm)"), this);
   auto* gl = new QVBoxLayout(grids);
-  gridTable = new QTableWidget(0, 6, grids);
+  gridTable = new QTableWidget(0, 7, grids);
   gridTable->setHorizontalHeaderLabels(
       {QCoreApplication::translate("FormatShapeEditor", "Left"),
        QCoreApplication::translate("FormatShapeEditor", "Top"),
        QCoreApplication::translate("FormatShapeEditor", "Step across"),
        QCoreApplication::translate("FormatShapeEditor", "Step down"),
        QCoreApplication::translate("FormatShapeEditor", "Across"),
-       QCoreApplication::translate("FormatShapeEditor", "Down")});
+       QCoreApplication::translate("FormatShapeEditor", "Down"),
+       QCoreApplication::translate("FormatShapeEditor", "Element")});
   gridTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   gridTable->setMinimumHeight(90);
   gl->addWidget(gridTable);
@@ -219,6 +242,16 @@ void FormatShapeEditor::addGrid(const LabelGrid& g) {
   const double values[] = {g.left, g.top, g.stepH, g.stepV, double(g.across), double(g.down)};
   for (int c = 0; c < 6; ++c)
     gridTable->setItem(row, c, new QTableWidgetItem(QString::number(values[c])));
+  // A grid's own element size and shape come from a template; the dialog shows and keeps them.
+  auto* element = new QTableWidgetItem(
+      g.element ? QCoreApplication::translate("FormatShapeEditor", "%1 x %2, %3")
+                      .arg(g.element->width)
+                      .arg(g.element->height)
+                      .arg(shapeBox->itemText(static_cast<int>(g.element->shape.kind) & 3))
+                : QCoreApplication::translate("FormatShapeEditor", "as the first grid"));
+  element->setFlags(element->flags() & ~Qt::ItemIsEditable);
+  if (g.element) element->setData(Qt::UserRole, ElementData(*g.element));
+  gridTable->setItem(row, kElementColumn, element);
 }
 
 void FormatShapeEditor::setDetails(const FormatDetails& d) {
@@ -266,7 +299,8 @@ FormatDetails FormatShapeEditor::details() const {
                 Cell(gridTable, row, 2),
                 Cell(gridTable, row, 3),
                 static_cast<int32_t>(Cell(gridTable, row, 4)),
-                static_cast<int32_t>(Cell(gridTable, row, 5))};
+                static_cast<int32_t>(Cell(gridTable, row, 5)),
+                ElementOf(gridTable->item(row, kElementColumn))};
     g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
     g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
     d.moreGrids.push_back(g);

@@ -128,24 +128,32 @@ namespace {
 // Outlines and crop marks of one printed sheet, drawn over its elements.
 class SheetMarks {
  public:
-  SheetMarks(QPainter& painter, const PrintRequest& r, const SheetLayout& l, PixelSize es, int dpx,
-             int dpy)
-      : painter_(painter), r_(r), l_(l), es_(es), dpx_(dpx), dpy_(dpy) {}
+  SheetMarks(QPainter& painter, const PrintRequest& r, const SheetLayout& l, int dpx, int dpy)
+      : painter_(painter),
+        r_(r),
+        l_(l),
+        grids_(GridFormats(r.format, r.details)),
+        dpx_(dpx),
+        dpy_(dpy) {}
   void printed(const SheetPosition& p, const PixelPoint& at) {
+    const GridFormat& g = grid(p);
+    const PixelSize es = PrintElementSize(g.format, r_.calibration, dpx_, dpy_);
     if (r_.outlines)
-      DrawOutline(painter_, r_.format, r_.details.shape, QRectF(at.x, at.y, es_.w, es_.h),
-                  Qt::black, 0.1 * dpx_ / kMmPerInch);
-    printed_.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
+      DrawOutline(painter_, g.format, g.details.shape, QRectF(at.x, at.y, es.w, es.h), Qt::black,
+                  0.1 * dpx_ / kMmPerInch);
+    if (g.details.shape.kind == ShapeKind::Rectangle)
+      printed_.push_back({double(at.x), double(at.y), double(es.w), double(es.h)});
     sheet_ = p.sheet;
   }
   void finish() {
-    if (r_.cropMarks && r_.details.shape.kind == ShapeKind::Rectangle && !printed_.empty()) {
+    if (r_.cropMarks && !printed_.empty()) {
       std::vector<MarkBox> all;
       for (int32_t k = sheet_ * l_.perSheet; k < (sheet_ + 1) * l_.perSheet; ++k) {
         const SheetPosition p = l_.at(k);
+        const PixelSize es = PrintElementSize(grid(p).format, r_.calibration, dpx_, dpy_);
         const PixelPoint at =
             PrintElementPos(PositionGrid(r_.format, l_, p), r_.calibration, p, dpx_, dpy_);
-        all.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
+        all.push_back({double(at.x), double(at.y), double(es.w), double(es.h)});
       }
       const double mm = dpx_ / kMmPerInch;
       painter_.save();
@@ -159,10 +167,13 @@ class SheetMarks {
   }
 
  private:
+  const GridFormat& grid(const SheetPosition& p) const {
+    return grids_[size_t(std::clamp(p.grid, 0, int32_t(grids_.size()) - 1))];
+  }
   QPainter& painter_;
   const PrintRequest& r_;
   const SheetLayout& l_;
-  PixelSize es_;
+  std::vector<GridFormat> grids_;
   int dpx_, dpy_;
   std::vector<MarkBox> printed_;
   int32_t sheet_ = 0;
@@ -184,12 +195,13 @@ bool StartJob(QPainter& painter, QPrinter& printer, PrintResult& result) {
   return true;
 }
 
-// Calls `place` (with the copy and the position on its sheet, from 0) for every position that
-// receives a copy, a page per sheet from the next page on (the first page of the job when
+// Calls `place` (with the position, its copy and its place on its sheet, from 0) for every position
+// that receives a copy, a page per sheet from the next page on (the first page of the job when
 // `pages` is 0), and draws the outlines and crop marks over the elements. Counts the pages;
 // false when a new page could not be started (the painter ended).
-using PlaceAt = std::function<void(const PixelPoint&, int32_t copy, int32_t onSheet)>;
-bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& request, PixelSize es,
+using PlaceAt =
+    std::function<void(const SheetPosition&, const PixelPoint&, int32_t copy, int32_t onSheet)>;
+bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& request,
                  const PlaceAt& place, int& pages) {
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   SheetLayout layout =
@@ -200,7 +212,7 @@ bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& reque
     return false;
   }
   ++pages;
-  SheetMarks marks(painter, request, layout, es, dpx, dpy);
+  SheetMarks marks(painter, request, layout, dpx, dpy);
   int32_t sheet = -1;
   for (const SheetPosition& p : layout.printed()) {
     if (sheet >= 0 && p.sheet != sheet) {
@@ -214,7 +226,7 @@ bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& reque
     sheet = p.sheet;
     const PixelPoint at =
         PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
-    place(at, layout.copyOf(p.k), p.k % std::max(layout.perSheet, 1));
+    place(p, at, layout.copyOf(p.k), p.k % std::max(layout.perSheet, 1));
     marks.printed(p, at);
   }
   marks.finish();
@@ -222,10 +234,12 @@ bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& reque
 }
 
 PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& request,
-                     PixelSize es, const std::function<void(const PixelPoint&, int32_t)>& place) {
+                     const std::function<void(const PixelPoint&, int32_t)>& place) {
   int pages = 0;
-  const PlaceAt each = [&](const PixelPoint& at, int32_t copy, int32_t) { place(at, copy); };
-  if (!PlaceSheets(painter, printer, request, es, each, pages))
+  const PlaceAt each = [&](const SheetPosition&, const PixelPoint& at, int32_t copy, int32_t) {
+    place(at, copy);
+  };
+  if (!PlaceSheets(painter, printer, request, each, pages))
     return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
   return Finish(painter, printer, pages);
 }
@@ -260,7 +274,7 @@ PrintResult PrintSheets(QPrinter& printer, const PrintRequest& request,
   const QPoint bleed = element.isNull()
                            ? QPoint()
                            : QPoint((element.width() - es.w) / 2, (element.height() - es.h) / 2);
-  return PlaceAll(painter, printer, request, es, [&](const PixelPoint& at, int32_t) {
+  return PlaceAll(painter, printer, request, [&](const PixelPoint& at, int32_t) {
     if (!element.isNull()) painter.drawImage(QPoint(at.x, at.y) - bleed, element);
   });
 }
@@ -280,32 +294,43 @@ PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
   int pages = 0;
   for (const PartPrint& part : parts) {
     const PrintRequest& request = part.request;
-    const PixelSize es = PrintElementSize(request.format, request.calibration, dpx, dpy);
+    // Each grid's element: its box, shape and size at the printer.
+    const std::vector<GridFormat> grids = GridFormats(request.format, request.details);
+    std::vector<PixelSize> sizes;
+    for (const GridFormat& g : grids)
+      sizes.push_back(PrintElementSize(g.format, request.calibration, dpx, dpy));
     const PixelSize bleed =
         BleedPixels(request.details.bleedX, request.details.bleedY, request.calibration, dpx, dpy);
     std::vector<const CoverJob*> covers{&part.cover};
     for (const CoverJob* c : part.at)
       if (c && std::find(covers.begin(), covers.end(), c) == covers.end()) covers.push_back(c);
     std::vector<PixelRect> placed;
+    std::vector<PixelSize> own;  // the element each cover is set for
     for (const CoverJob* c : covers) {
-      placed.push_back(PrintCover(c->settings, request.calibration, es.w, c->pictureWidth,
+      PaperFormat element = request.format;
+      if (c->elementWidth > 0 && c->elementHeight > 0)
+        element.width = c->elementWidth, element.height = c->elementHeight;
+      own.push_back(PrintElementSize(element, request.calibration, dpx, dpy));
+      placed.push_back(PrintCover(c->settings, request.calibration, own.back().w, c->pictureWidth,
                                   c->pictureHeight, dpx, dpy));
       if (c->objects && c->fields && c->fields->fills(*c->objects)) c->fields->newJob();
     }
     const bool placedAll = PlaceSheets(
-        painter, printer, request, es,
-        [&](const PixelPoint& at, int32_t copy, int32_t onSheet) {
+        painter, printer, request,
+        [&](const SheetPosition& p, const PixelPoint& at, int32_t copy, int32_t onSheet) {
           const CoverJob* chosen = size_t(onSheet) < part.at.size() && part.at[size_t(onSheet)]
                                        ? part.at[size_t(onSheet)]
                                        : &part.cover;
           const CoverJob& cover = *chosen;
           const size_t which =
               size_t(std::find(covers.begin(), covers.end(), chosen) - covers.begin());
+          const size_t g = size_t(std::clamp(p.grid, 0, int32_t(grids.size()) - 1));
           std::optional<FilledTexts> texts;  // only the texts differ from copy to copy
           if (cover.objects && cover.fields && cover.fields->fills(*cover.objects))
             texts.emplace(*cover.objects, cover.fields->values(copy, request.copies));
-          PaintElement(painter, QPoint(at.x, at.y), request.format, request.details, es, bleed,
-                       placed[which], cover.draw, dpx, dpy);
+          PaintElement(painter, QPoint(at.x, at.y), grids[g].format, grids[g].details, sizes[g],
+                       bleed, CentredCover(placed[which], own[which], sizes[g]), cover.draw, dpx,
+                       dpy);
         },
         pages);
     if (!placedAll)

@@ -47,6 +47,9 @@ struct CoverJob {
   // With both set, each copy's texts are drawn with their fields filled in.
   ObjectTable* objects = nullptr;
   CopyFields* fields = nullptr;
+  // The element (mm) the cover is set for, its part's own; on an element of another size it
+  // keeps that size, centred. 0: the format's first grid's element.
+  double elementWidth = 0, elementHeight = 0;
 };
 
 // A white element of `size` with the cover drawn at `cover`; null when the size is empty or

@@ -83,6 +83,10 @@ void SheetPreview::paintEvent(QPaintEvent*) {
                   static_cast<int>(sdpi) * zoom / 100, static_cast<int>(sdpi) * zoom / 100);
   if (es.w <= 0 || es.h <= 0) return;
   const SheetLayout layout = print_->currentLayout();
+  const std::vector<GridFormat> grids = GridFormats(*format, details);
+  const auto grid = [&](const SheetPosition& pos) -> const GridFormat& {
+    return grids[size_t(std::clamp(pos.grid, 0, int32_t(grids.size()) - 1))];
+  };
   const bool outlines = print_->outlinesBox->isChecked();
   const int res = static_cast<int>(sdpi);
   // The printout's drawing at the screen's resolution: the cover is drawn once per paint, with
@@ -107,17 +111,21 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     fields->newJob();
   else
     drawCover();
-  const CoverDrawer replay = [&](QPainter& painter, const PixelRect&, int, int) {
-    painter.drawImage(-bleed.w, -bleed.h, drawn);
+  // On an element of another size the cover keeps its own, centred: the drawing moves by as much.
+  const CoverDrawer replay = [&](QPainter& painter, const PixelRect& moved, int, int) {
+    painter.drawImage(moved.x - cover.x - bleed.w, moved.y - cover.y - bleed.h, drawn);
   };
   for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
+    const GridFormat& g = grid(pos);
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    const PixelSize box = PreviewElementSize(g.format, sdpi, zoom);
     if (filled) {
       const FilledTexts texts(*objects, fields->values(layout.copyOf(pos.k), print_->jobCopies()));
       drawCover();
     }
-    PaintElement(p, QPoint(at.x, at.y), *format, details, es, bleed, cover, replay, res, res);
-    DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
+    PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
+                 CentredCover(cover, es, box), replay, res, res);
+    DrawScreenOutline(p, g.format, g.details.shape, QRectF(at.x, at.y, box.w, box.h), outlines);
     ++drawn_;
   }
   if (print_->pageEdit->value() != 1) return;
@@ -126,13 +134,15 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   for (int32_t k = 0; k < layout.perSheet; ++k) {
     if (layout.receives(k)) continue;
     const SheetPosition pos = layout.at(k);
+    const GridFormat& g = grid(pos);
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-    const QRectF box(at.x, at.y, es.w, es.h);
+    const PixelSize size = PreviewElementSize(g.format, sdpi, zoom);
+    const QRectF box(at.x, at.y, size.w, size.h);
     const bool used = k < layout.first || std::find(layout.marked.begin(), layout.marked.end(),
                                                     k) != layout.marked.end();
     if (used)
-      p.fillPath(ShapePath(*format, details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
-    DrawOutline(p, *format, details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
+      p.fillPath(ShapePath(g.format, g.details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
+    DrawOutline(p, g.format, g.details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
                 used ? QColor(Qt::darkGray) : QColor(160, 160, 160), 0);
   }
 }
@@ -142,11 +152,12 @@ int SheetPreview::positionAt(QPoint point) const {
   if (!format) return -1;
   const double sdpi = logicalDpiX();
   const int zoom = print_->zoom();
-  const PixelSize es = PreviewElementSize(*format, sdpi, zoom);
   const SheetLayout layout = print_->currentLayout();
   for (int32_t k = 0; k < layout.perSheet; ++k) {
     const SheetPosition pos = layout.at(k);
-    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    const PaperFormat grid = PositionGrid(*format, layout, pos);
+    const PixelPoint at = PreviewElementPos(grid, pos, sdpi, zoom);
+    const PixelSize es = PreviewElementSize(grid, sdpi, zoom);
     if (QRect(at.x, at.y, es.w, es.h).contains(point)) return k;
   }
   return -1;

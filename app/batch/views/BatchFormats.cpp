@@ -13,8 +13,13 @@
 #include "print/views/PaperFormatPanel.h"
 
 namespace {
+// "2 x 1", and the grid's own element size: "2 x 1 (6.00 x 116.00 mm)".
 std::string GridText(const LabelGrid& g) {
-  return std::to_string(g.across) + " x " + std::to_string(g.down);
+  std::string text = std::to_string(g.across) + " x " + std::to_string(g.down);
+  if (g.element)
+    text += " (" + LocaleNumber(g.element->width, 2) + " x " + LocaleNumber(g.element->height, 2) +
+            " mm)";
+  return text;
 }
 
 int List(const PaperFormatList& c) {

@@ -291,14 +291,14 @@ int RunPrintCommand(const Args& args) {
     one.scales = doc.scales;
     std::string error;
     if (!ExtractPart(doc, *index, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
-    const CoverJob* cover =
-        otherCovers
-            .emplace_back(std::make_unique<CoverJob>(
-                CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
-                         MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}))
-            .get();
+    CoverJob& cover = *otherCovers.emplace_back(std::make_unique<CoverJob>(
+        CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
+                 MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}));
+    // The part keeps the size of its own format's element, centred on the positions it takes.
+    if (const auto& own = doc.parts.list[*index].format)
+      cover.elementWidth = own->width, cover.elementHeight = own->height;
     job.at.resize(size_t(positions));
-    for (int32_t n : at.numbers) job.at[size_t(n)] = cover;
+    for (int32_t n : at.numbers) job.at[size_t(n)] = &cover;
   }
   const PrintResult r = PrintParts(*printer, {job});
   if (!r.ok) return Fail(kExitFailure, r.error);

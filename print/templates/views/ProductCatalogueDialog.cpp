@@ -57,6 +57,11 @@ std::string ProductSizesText(const ProductCatalogue& catalogue, const LabelTempl
   if (grids.size() > 1)
     text += FillIn(Translate("ProductCatalogueDialog", " in %1 groups"),
                    {std::to_string(grids.size())});
+  if (!t.product.joins.empty()) {
+    std::string parts;
+    for (const std::string& part : t.product.joins) parts += (parts.empty() ? "" : ", ") + part;
+    text += FillIn(Translate("ProductCatalogueDialog", "\nThe parts of one sheet: %1"), {parts});
+  }
   text += FillIn(Translate("ProductCatalogueDialog",
                            "\nFirst element: %1 mm from the left, %2 mm from the top"),
                  {Mm(grids[0].left), Mm(grids[0].top)});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -38,7 +39,16 @@ FormatDetails Disc(double hole = 41, double bleed = 1.5) {
 
 FormatDetails Staggered() {  // a second grid of one, right of the first column
   FormatDetails d = Disc();
-  d.moreGrids.push_back({120, 80, 117, 137, 1, 1});
+  d.moreGrids.push_back({120, 80, 117, 137, 1, 1, {}});
+  return d;
+}
+// Discs, then two spine strips and a card with rounded corners, each of their own element.
+FormatDetails Mixed() {
+  FormatDetails d = Disc();
+  d.moreGrids = {
+      {11, 156, 117, 137, 1, 1, {}},
+      {67, 25, 70, 116, 2, 1, GridElement{6, 116, {}}},
+      {154, 156, 45, 116, 1, 1, GridElement{45, 116, {ShapeKind::Rectangle, 3.45, 0, 0}}}};
   return d;
 }
 }  // namespace
@@ -46,7 +56,7 @@ FormatDetails Staggered() {  // a second grid of one, right of the first column
 TEST(FormatDetailsTest, PositionsAreNumberedGridByGridInReadingOrder) {
   const PaperFormat fmt = Record("two grids", 2, 2);
   FormatDetails d;
-  d.moreGrids.push_back({5, 6, 10, 20, 3, 1});
+  d.moreGrids.push_back({5, 6, 10, 20, 3, 1, {}});
   EXPECT_EQ(PositionsPerSheet(fmt, d), 7);
   const SheetLayout l = LayoutFor(fmt, d, 2, 10);
   EXPECT_EQ(l.perSheet, 7);
@@ -81,11 +91,16 @@ TEST(FormatDetailsTest, ChecksRejectImpossibleShapes) {
   };
   FormatDetails bigHole = Disc(117), bigCorner, badGrid, flat = Disc();
   bigCorner.shape.cornerRadius = 60;
-  badGrid.moreGrids.push_back({0, 0, 1, 1, 0, 1});
+  badGrid.moreGrids.push_back({0, 0, 1, 1, 0, 1, {}});
   flat.shape.outerDiameter = 100;  // smaller than the 117 mm box
-  for (const Case& c : {Case{"disc", Disc(), true}, Case{"hole", bigHole, false},
-                        Case{"corner", bigCorner, false}, Case{"grid", badGrid, false},
-                        Case{"box", flat, false}, Case{"plain", FormatDetails{}, true}})
+  FormatDetails noStrip = Mixed(), cornerOfStrip = Mixed();
+  noStrip.moreGrids[1].element->width = 0;
+  cornerOfStrip.moreGrids[1].element->shape.cornerRadius = 3.1;  // more than half of 6 mm
+  for (const Case& c :
+       {Case{"disc", Disc(), true}, Case{"hole", bigHole, false}, Case{"corner", bigCorner, false},
+        Case{"grid", badGrid, false}, Case{"box", flat, false},
+        Case{"plain", FormatDetails{}, true}, Case{"mixed", Mixed(), true},
+        Case{"no strip", noStrip, false}, Case{"strip's corner", cornerOfStrip, false}})
     EXPECT_EQ(CheckDetails(fmt, c.d).empty(), c.ok) << c.what;
 }
 
@@ -161,6 +176,54 @@ TEST(DetailsFileTest, EntriesFollowTheirRecordsAndSkipWhatTheyCannotRead) {
     EXPECT_FALSE(p.message.empty()) << cut;
     EXPECT_LE(p.entries.size(), 2u);
   }
+}
+
+TEST(DetailsFileTest, GridsOfTheirOwnElementRoundTripAndPlaceTheirPositionsInTheirBoxAndShape) {
+  const std::vector<PaperFormat> formats = {Record("staggered"), Record("mixed")};
+  const std::vector<FormatDetails> details = {Staggered(), Mixed()};
+  const std::vector<uint8_t> bytes = EncodeDetailsFile(formats, details);
+  EXPECT_EQ(MatchDetails(formats, ParseDetailsFile(bytes).entries), details);
+  // Grids that share the record's element keep their entry's bytes; the mixed entry follows.
+  const std::vector<uint8_t> alone = EncodeDetailsFile({formats[0]}, {details[0]});
+  const size_t entry = alone.size(), section = entry + 4 + 112 + 4 + 48 + 4 + 3 * 40 + 12;
+  ASSERT_EQ(entry, 12 + 4 + 112 + 4 + 48 + 4 + 40u);
+  EXPECT_TRUE(std::equal(alone.begin() + 12, alone.end(), bytes.begin() + 12));
+  ASSERT_EQ(bytes.size(), section + 8 + 2 * 48);  // a tagged section: grid, size and shape twice
+  // A grid past the grids or out of order, an unknown shape, a section longer than its entry or
+  // ending within an element: the entry is skipped, the file is whole.
+  for (const auto& [at, value] : {std::pair{section + 8, 3},
+                                  {section + 56, 1},
+                                  {section + 76, 9},
+                                  {section + 4, 1000},
+                                  {section + 4, 92}}) {
+    auto b = bytes;
+    std::memcpy(b.data() + at, &value, 4);
+    const DetailsParse p = ParseDetailsFile(b);
+    EXPECT_EQ(p.message, "") << at;
+    EXPECT_EQ(MatchDetails(formats, p.entries), (std::vector<FormatDetails>{Staggered(), {}}))
+        << at;
+  }
+  auto later = bytes;  // a section this version does not know is skipped
+  later.insert(later.begin() + long(section), {'N', 'E', 'X', 'T', 0, 0, 0, 0});
+  const int32_t size = int32_t(later.size() - entry - 4);
+  std::memcpy(later.data() + entry, &size, 4);
+  EXPECT_EQ(MatchDetails(formats, ParseDetailsFile(later).entries), details);
+
+  // Positions 2, 4 and 5 lie in the second disc grid, the strips and the card.
+  const SheetLayout l = LayoutFor(formats[1], details[1], 0, 6);
+  const std::vector<GridFormat> grids = GridFormats(formats[1], details[1]);
+  for (const auto& [k, grid, left, width, shape] :
+       {std::tuple{2, 1, 11.0, 117.0, details[1].shape},
+        {4, 2, 67.0, 6.0, LabelShape{}},
+        {5, 3, 154.0, 45.0, LabelShape{ShapeKind::Rectangle, 3.45, 0, 0}}}) {
+    const SheetPosition p = l.at(k);
+    const PaperFormat box = PositionGrid(formats[1], l, p);
+    EXPECT_EQ(std::tuple(p.grid, box.leftMargin, box.width, grids.at(size_t(p.grid)).details.shape),
+              std::tuple(grid, left, width, shape))
+        << k;
+  }
+  // A cover set for the disc keeps its size on a strip, the two elements centred on each other.
+  EXPECT_EQ(CentredCover({10, 20, 100, 50}, {117, 117}, {6, 116}), (PixelRect{-45, 20, 100, 50}));
 }
 
 TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {

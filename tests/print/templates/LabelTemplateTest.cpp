@@ -197,6 +197,11 @@ TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
       "<Glabels-templates><Template part=\"p\"><Label-cd radius=\"5\" "
       "hole=\"6\"/></Template></Glabels-templates>",
       "<Glabels-templates><Template part=\"q\" equiv=\"p\"/></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\"/><Label-round "
+      "radius=\"3\"><Layout nx=\"1\" ny=\"1\"/></Label-round></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\"><Layout nx=\"1\" "
+      "ny=\"1\"/></Label-round><Label-rectangle width=\"4\" height=\"4\" round=\"3\"><Layout "
+      "nx=\"1\" ny=\"1\"/></Label-rectangle></Template></Glabels-templates>",
   };
   for (const char* xml : bad) {
     LabelTemplateReader r;
@@ -216,6 +221,25 @@ TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
   ASSERT_EQ(ExportTemplateFile(dir.file("t.xml"), t, FormatDetails{}), "");
   ASSERT_EQ(ImportTemplateFile(dir.file("t.xml"), out), "");
   EXPECT_EQ(out.at(0).record.name, "Written");
+}
+
+TEST(LabelTemplateTest, GridsOfTheirOwnElementAreLabelsOfTheirOwnAndComeBackInTheirOrder) {
+  PaperFormat t;
+  t.name = "Disc and case";
+  t.leftMargin = 83, t.topMargin = 25;
+  t.width = t.height = t.stepAcross = t.stepDown = 116;
+  FormatDetails d;
+  d.shape = {ShapeKind::Disc, 0, 116, 44};
+  const GridElement strip{6, 116, {}}, card{45, 116, {ShapeKind::Rectangle, 3.45, 0, 0}};
+  d.moreGrids = {{67, 25, 70, 116, 2, 1, strip},
+                 {11, 156, 116, 116, 1, 1, {}},  // the record's element again
+                 {154, 156, 45, 116, 1, 1, card},
+                 {137, 156, 6, 116, 1, 1, strip}};
+  LabelTemplateReader r;
+  ASSERT_TRUE(r.read(LabelTemplateWriter().write(t, d))) << r.error();
+  EXPECT_EQ(r.templates().at(0).record, t);
+  d.sheetWidth = 210, d.sheetHeight = 297;  // the printer's page, A4
+  EXPECT_EQ(r.templates().at(0).details, d);
 }
 
 // The reader's element stack, and its memory, stay within the depth bound however deep the

@@ -76,18 +76,21 @@ TEST(ProductCatalogueTest, TheInstalledDatabaseReadsWholeAndMatchesACountOfItsXm
     EXPECT_EQ(ImportTemplateFile(file, one), "") << file;
   }
   std::map<std::string, size_t> mine;
-  size_t myAliases = 0;
+  size_t myAliases = 0, joined = 0;
   for (const LabelTemplate& t : c.products()) {
     EXPECT_EQ(t.product.unusable, "") << t.product.part;
     const char* kShapes[] = {"rectangle", "round", "ellipse", "cd"};
-    if (!t.product.equivOf.empty()) {
+    if (!t.product.joins.empty()) {
+      ++joined;  // the parts of one sheet, listed apart as well
+    } else if (!t.product.equivOf.empty()) {
       ++myAliases;
     } else {
       ++mine[kShapes[static_cast<int>(t.details.shape.kind)]];
     }
   }
   EXPECT_GT(templates, 1000u);
-  EXPECT_EQ(c.products().size(), templates);
+  EXPECT_EQ(c.products().size(), templates + joined);
+  EXPECT_EQ(joined, 21u);  // Rayfilm's CD13, Begalabel's M-600, Online Labels' OL9325, ...
   EXPECT_EQ(myAliases, aliases);
   EXPECT_EQ(mine, frames);
   EXPECT_EQ(c.categories().at(0).id, "media");
@@ -119,7 +122,7 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
        5.66929 * kPt,
        210,
        297,
-       {{131.811 * kPt, 62.3622 * kPt, 342.992 * kPt, 388.346 * kPt, 1, 2}},
+       {{131.811 * kPt, 62.3622 * kPt, 342.992 * kPt, 388.346 * kPt, 1, 2, {}}},
        "CD/DVD Labels"},
       // <Label-rectangle width="181.4" height="108.0" round="5">, bare points, nx 3 ny 7
       {"Avery",
@@ -133,7 +136,7 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
        0,
        210,
        297,
-       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7}},
+       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7, {}}},
        "Mailing labels"},
       // equiv="7160": the same sheet under another part
       {"Avery",
@@ -147,7 +150,7 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
        0,
        210,
        297,
-       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7}},
+       {{21.2 * kPt, 43.9 * kPt, 187.2 * kPt, 108 * kPt, 3, 7, {}}},
        "Mailing labels"},
       // radius="166.5pt" hole="58.5pt" waste="9pt"; three single grids in cm; US Letter
       {"SheetLabels",
@@ -161,9 +164,9 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
        9 * kPt,
        8.5 * kIn,
        11 * kIn,
-       {{7, 7, 333 * kPt, 333 * kPt, 1, 1},
-        {94, 82.5, 333 * kPt, 333 * kPt, 1, 1},
-        {7, 158, 333 * kPt, 333 * kPt, 1, 1}},
+       {{7, 7, 333 * kPt, 333 * kPt, 1, 1, {}},
+        {94, 82.5, 333 * kPt, 333 * kPt, 1, 1, {}},
+        {7, 158, 333 * kPt, 333 * kPt, 1, 1, {}}},
        "CD/DVD Labels"},
       // x_waste="16mm" y_waste="3mm": each axis keeps its own bleed
       {"Geha",
@@ -177,7 +180,7 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
        16,
        210,
        297,
-       {{16, 18.4, 210, 145.4, 1, 2}},
+       {{16, 18.4, 210, 145.4, 1, 2, {}}},
        "Photo labels",
        3},
   };
@@ -322,6 +325,46 @@ TEST(ProductCatalogueTest, UserTemplatesUnprintableFramesAndAMissingDatabase) {
   CatalogueFilter home;
   home.text = "home";
   EXPECT_EQ(c.search(home).size(), 4u);
+}
+
+TEST(ProductCatalogueTest, PartsOfOneSheetAreJoinedIntoOneProductWhoseGridsKeepTheirShapes) {
+  const std::string disc = R"(<Label-cd radius="58mm" hole="22mm"><Layout nx="1" ny="1" x0="83mm"
+      y0="25mm"/><Layout nx="1" ny="1" x0="11mm" y0="156mm"/></Label-cd>)",
+                    card = R"(<Label-rectangle width="45mm" height="116mm" round="3.45mm"><Layout
+      nx="1" ny="1" x0="11mm" y0="25mm"/></Label-rectangle>)",
+                    strip = R"(<Label-rectangle width="6mm" height="116mm"><Layout nx="2" ny="1"
+      x0="67mm" y0="25mm" dx="70mm"/></Label-rectangle>)";
+  std::string xml = "<Glabels-templates>";
+  // Joined: the first three; not: another sheet, another maker, a part alone, no bracket, an alias.
+  for (const auto& [brand, part, size, label] : {std::tuple{"Rayfilm", "CD13 (medium)", "A4", disc},
+                                                 {"Rayfilm", "CD13 (box1)", "A4", card},
+                                                 {"Rayfilm", "CD13 (box2)", "A4", strip},
+                                                 {"Rayfilm", "CD13 (letter)", "US-Letter", strip},
+                                                 {"Other", "CD13 (box)", "A4", strip},
+                                                 {"Rayfilm", "CD14 (medium)", "A4", disc},
+                                                 {"Rayfilm", "CD14", "A4", strip}})
+    xml += std::string("<Template brand=\"") + brand + "\" part=\"" + part + "\" size=\"" + size +
+           "\">" + label + "</Template>";
+  TempDir dir;
+  Write(dir.path() / "user" / "sheets.template",
+        xml + R"x(<Template brand="Rayfilm" part="CD14 (copy)" equiv="CD14 (medium)"/>)x" +
+            "</Glabels-templates>");
+  ProductCatalogue c;
+  c.load({{}, (dir.path() / "user").string()});
+  EXPECT_EQ(c.products().size(), 9u);  // the eight templates stay, one more joins three
+  const LabelTemplate* all = c.find("rayfilm", "cd13 (all parts)");
+  ASSERT_NE(all, nullptr);
+  EXPECT_EQ(all->product.joins,
+            (std::vector<std::string>{"CD13 (medium)", "CD13 (box1)", "CD13 (box2)"}));
+  EXPECT_EQ(ProductAsFormat(*all).record.name, "Rayfilm CD13 (all parts)");
+  EXPECT_EQ(all->record, c.find("Rayfilm", "CD13 (medium)")->record);
+  // The disc's second grid, the card, then the strips: each with its own size and shape.
+  std::vector<std::optional<GridElement>> elements;
+  for (const LabelGrid& g : all->details.moreGrids) elements.push_back(g.element);
+  EXPECT_EQ(elements, (std::vector<std::optional<GridElement>>{
+                          std::nullopt, GridElement{45, 116, {ShapeKind::Rectangle, 3.45, 0, 0}},
+                          GridElement{6, 116, {}}}));
+  EXPECT_EQ(PositionsPerSheet(all->record, all->details), 5);
 }
 
 TEST(ProductCatalogueTest, AProductIsNamedByMakerPartAndAsMuchDescriptionAsFits) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -14,6 +15,7 @@
 
 #include "platform/SettingsFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
+#include "print/settings/DetailsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/templates/LabelTemplate.h"
 #include "print/views/FormatShapeEditor.h"
@@ -241,6 +243,25 @@ TEST_F(PaperFormatPanelTest, DialogEditsTheShapeInMillimetresAndRemembersTheUnit
   again.loadPaperFormats(file, {});
   EXPECT_EQ(again.selectedDetails(), d);
   EXPECT_TRUE(again.formatDialog()->millimetres());
+}
+
+TEST_F(PaperFormatPanelTest, GridsOfTheirOwnElementAreShownAndKeptThroughAnEdit) {
+  FormatDetails d;  // a second grid of strips, a third of the record's element
+  d.moreGrids = {{20, 160, 170, 116, 2, 1, GridElement{6, 116, {}}}, {47, 150, 90, 55, 1, 1, {}}};
+  ASSERT_TRUE(SaveCatalogue(file, {Format("Strips")}, {d}).written());
+  panel.loadPaperFormats(file, {});
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        const QTableWidget* t = f->shapeEditor->gridTable;
+        EXPECT_EQ(t->item(0, 6)->text(), "6 x 116, Rectangle");
+        EXPECT_EQ(t->item(1, 6)->text(), "as the first grid");
+        EXPECT_FALSE(t->item(0, 6)->flags() & Qt::ItemIsEditable);
+        f->shapeEditor->bleedEdit->setValue(1);
+      },
+      true);
+  panel.editFormat();
+  d.bleedX = 1;
+  EXPECT_EQ(panel.selectedDetails(), d);
 }
 
 TEST_F(PaperFormatPanelTest, APrintableDiscIsOneDiscCentredOnItsDiscPage) {

@@ -245,3 +245,38 @@ TEST(PartPositionsTest, AnotherPartPrintsAtItsPositionsWithinTheirEdgesAndTheJob
   EXPECT_EQ(InkAt(pages[1], 21, 16), Dark);
   EXPECT_EQ(InkAt(pages[1], 81, 16), White);
 }
+
+TEST(PartPositionsTest, APartPlacedOnStripsOfTheirOwnShapeFillsThemAndTheDiscStaysRound) {
+  TempDir dir;
+  PrintRequest r;  // a disc, then two spine strips of their own element
+  r.format.leftMargin = 47, r.format.topMargin = 25;
+  r.format.width = r.format.height = r.format.stepAcross = r.format.stepDown = 116;
+  r.details.shape = {ShapeKind::Disc, 0, 116, 22};
+  r.details.moreGrids.push_back({20, 160, 170, 116, 2, 1, GridElement{6, 116, {}}});
+  r.copies = 3;
+  const CoverJob blue{{100, 0, 0}, 1, 1, [](QPainter& p, const PixelRect&, int, int) {
+                        p.fillRect(kEverywhere, Qt::blue);
+                      }};
+  // Its left third: on a strip at the disc's size, centred, it would miss the strip.
+  CoverJob spine{{100, 0, 0}, 6, 116, [](QPainter& p, const PixelRect& c, int, int) {
+                   p.fillRect(QRect(c.x, c.y, c.w / 3, c.h), Qt::red);
+                 }};
+  spine.elementWidth = 6, spine.elementHeight = 116;  // set for the strip, at its own size
+  {
+    auto printer = MakeJobPrinter({}, dir.file("strips.pdf"), kPrintDpi);
+    ASSERT_TRUE(PrintParts(*printer, {{r, blue, {nullptr, &spine, &spine}}}).ok);
+  }
+  const QImage page = Rasterise(dir.file("strips.pdf"), int(kRasterDpi), dir).at(0);
+  for (const double x : {20.0, 190.0}) {  // its height follows the width: it may end 1 mm early
+    for (const auto& [dx, y] : {std::pair{kTolerance, 160 + kTolerance},
+                                {2 - kTolerance, 160 + kTolerance},
+                                {kTolerance, 275.0}})
+      EXPECT_EQ(InkAt(page, x + dx, y), Red) << x << " " << dx << " " << y;
+    for (const auto& [dx, y] : {std::pair{-kTolerance, 200.0},
+                                {2 + kTolerance, 200.0},
+                                {1.0, 160 - kTolerance},
+                                {1.0, 276 + kTolerance}})
+      EXPECT_EQ(InkAt(page, x + dx, y), White) << x << " " << dx << " " << y;
+  }
+  EXPECT_EQ(InkAt(page, 49, 27), White);  // the disc's box, off the disc: still clipped to it
+}

@@ -76,6 +76,20 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   EXPECT_EQ(Catalogue({"--unknown"}, paper).code, 2);
   EXPECT_EQ(LoadPaperFormats(paper).formats.size(), starters + 2);
 
+  // The parts of one sheet, joined, are listed and added like any product, grids and all.
+  const CommandRun cd13 = Catalogue({"rayfilm", "cd13"}, paper);
+  ASSERT_EQ(cd13.lines.size(), 4u);
+  EXPECT_EQ(cd13.lines[0],
+            "Rayfilm\tCD13 (all parts)\tCD/DVD Labels\tA4\tdisc\t116.00 x 116.00 "
+            "mm\t6 per sheet");
+  ASSERT_EQ(Catalogue({"--add", "rayfilm:CD13 (all parts)"}, paper).code, 0);
+  EXPECT_EQ(LoadDetailsFor(paper, LoadPaperFormats(paper).formats).back(),
+            Database().find("Rayfilm", "CD13 (all parts)")->details);
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(RunFormatsCommandWith({}, paper), 0);
+  EXPECT_NE(testing::internal::GetCapturedStdout().find(" + 1 x 1 (6.00 x 116.00 mm)\n"),
+            std::string::npos);
+
   ProductCatalogue none;
   none.load({{dir.file("nowhere")}, ""});
   EXPECT_EQ(Catalogue({}, paper, none).code, 1);
