@@ -1,11 +1,15 @@
 #include "print/views/SheetPreview.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 
 #include "cover/merge/FilledTexts.h"
 #include "platform/Translate.h"
@@ -107,15 +111,38 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     fields->newJob();
   else
     drawCover();
-  const CoverDrawer replay = [&](QPainter& painter, const PixelRect&, int, int) {
-    painter.drawImage(-bleed.w, -bleed.h, drawn);
+  // Positions that print another part show its cover, drawn once per paint.
+  const std::vector<size_t> partAt = parts_.at ? parts_.at(layout.perSheet) : std::vector<size_t>{};
+  const size_t current = parts_.current ? parts_.current() : 0;
+  std::map<size_t, QImage> others;
+  const auto otherCover = [&](size_t part) -> const QImage& {
+    auto found = others.find(part);
+    if (found != others.end()) return found->second;
+    QImage image(withBleed, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (const CoverJob* job =
+            parts_.cover ? parts_.cover(part, paper_->coverSettings()) : nullptr) {
+      QPainter recorder(&image);
+      recorder.translate(bleed.w, bleed.h);
+      job->draw(
+          recorder,
+          PreviewCover(job->settings, es.w, job->pictureWidth, job->pictureHeight, sdpi, zoom), res,
+          res);
+    }
+    return others.emplace(part, std::move(image)).first->second;
   };
   for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
     const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-    if (filled) {
+    const size_t onSheet = size_t(pos.k % layout.perSheet);
+    const bool other = onSheet < partAt.size() && partAt[onSheet] != current;
+    const QImage& shown = other ? otherCover(partAt[onSheet]) : drawn;
+    if (filled && !other) {
       const FilledTexts texts(*objects, fields->values(layout.copyOf(pos.k), print_->jobCopies()));
       drawCover();
     }
+    const CoverDrawer replay = [&](QPainter& painter, const PixelRect&, int, int) {
+      painter.drawImage(-bleed.w, -bleed.h, shown);
+    };
     PaintElement(p, QPoint(at.x, at.y), *format, details, es, bleed, cover, replay, res, res);
     DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
     ++drawn_;
@@ -154,7 +181,8 @@ int SheetPreview::positionAt(QPoint point) const {
 
 bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
   if (watched != this) return false;
-  if (e->type() == QEvent::MouseButtonPress) {
+  if (e->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
     pressed_ = true;
     pressedAt_ = static_cast<QMouseEvent*>(e)->globalPosition();
   } else if (e->type() == QEvent::MouseButtonRelease && pressed_) {
@@ -168,6 +196,35 @@ bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
     }
   }
   return false;  // the drag-to-scroll sees every event too
+}
+
+QMenu* SheetPreview::partMenu(int32_t k) {
+  const std::vector<std::string> names = parts_.names ? parts_.names() : std::vector<std::string>{};
+  if (names.size() < 2 || !parts_.at || !parts_.choose) return nullptr;
+  const std::vector<size_t> at = parts_.at(k + 1);
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addSection(tr("Part at position %1").arg(k + 1));
+  auto* group = new QActionGroup(menu);
+  for (size_t i = 0; i < names.size(); ++i) {
+    QAction* a = menu->addAction(QString::fromStdString(names[i]));
+    a->setCheckable(true);
+    a->setChecked(i == at.back());
+    group->addAction(a);
+    connect(a, &QAction::triggered, this, [this, k, i] {
+      parts_.choose(k, i);
+      update();
+    });
+  }
+  return menu;
+}
+
+// A right click on a position of the first sheet chooses the part that prints there.
+void SheetPreview::contextMenuEvent(QContextMenuEvent* e) {
+  if (print_->pageEdit->value() != 1 || !print_->correctInputs()) return;
+  const int k = positionAt(e->pos());
+  QMenu* menu = k >= 0 ? partMenu(k) : nullptr;
+  if (menu) menu->popup(e->globalPos());
 }
 
 void SheetPreview::askForFormat() {
