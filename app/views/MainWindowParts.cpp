@@ -19,7 +19,10 @@ void MainWindow::connectParts() {
   });
   PanelParts panel;
   panel.count = [this] { return doc_.parts.list.size(); };
-  panel.all = [this](const JobChoices& shared, std::vector<PartPrint>& jobs) {
+  panel.all = [this](const JobChoices& shared, std::vector<PartPrint>& jobs,
+                     std::shared_ptr<void>& held) {
+    auto covers = std::make_shared<PartCovers>(doc_);  // let go when the job has printed
+    held = covers;
     AllPartsChoices c;
     c.list = &paperPanel_->list();
     c.fallback = paperPanel_->selectedFormat();
@@ -28,7 +31,7 @@ void MainWindow::connectParts() {
     c.cropMarks = shared.cropMarks;
     c.fields = &doc_.copyFields;
     std::string error;
-    AllPartPrints(doc_, *partCovers_, c, jobs, error);
+    AllPartPrints(doc_, *covers, c, jobs, error);
     return error;
   };
   panel.place = [this](PartPrint& job) {
@@ -57,6 +60,7 @@ void MainWindow::connectParts() {
 // Switching parts (and New and Open) selects the part's own format, size and displacement; a
 // part without a format takes the Center tab's as they are.
 void MainWindow::followPart() {
+  partCovers_ = std::make_unique<PartCovers>(doc_);  // the parts read again when shown
   const DesignPart& part = doc_.parts.list[doc_.parts.current];
   if (part.format) {
     following_ = true;

@@ -9,7 +9,9 @@
 
 const CoverJob* PartCovers::cover(size_t index, const CoverSettings& settings, CopyFields* fields,
                                   std::string& error) {
+  kept_.resize(doc_.parts.list.size());  // parts removed meanwhile are let go
   if (index == doc_.parts.current) {
+    kept_[index].reset();
     current_ = CoverJob{settings,
                         DibWidth(doc_.picture),
                         DibHeight(doc_.picture),
@@ -18,7 +20,6 @@ const CoverJob* PartCovers::cover(size_t index, const CoverSettings& settings, C
                         fields};
     return &current_;
   }
-  if (kept_.size() < doc_.parts.list.size()) kept_.resize(doc_.parts.list.size());
   std::unique_ptr<Kept>& kept = kept_[index];
   const std::vector<uint8_t>& bytes = doc_.parts.list[index].cover;
   if (!kept || kept->bytes != bytes) {

@@ -289,7 +289,9 @@ void PrintPanel::printAllParts() {
   shared.outlines = outlinesBox->isChecked();
   shared.cropMarks = cropMarksBox->isChecked();
   std::vector<PartPrint> jobs;
-  if (const std::string error = parts_.all(shared, jobs); !error.empty()) return ShowError(error);
+  std::shared_ptr<void> held;
+  if (const std::string error = parts_.all(shared, jobs, held); !error.empty())
+    return ShowError(error);
   std::string pdf;
   if (jobs.empty() || !target_(pdf)) return;
   const Calibration calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));

@@ -18,9 +18,11 @@ class QSpinBox;
 // The design's other parts, as the window gives them to the Print tab.
 struct PanelParts {
   std::function<size_t()> count;
-  // Every part's job with `shared`'s copies, outlines and crop marks; an error text, empty when
-  // they are made.
-  std::function<std::string(const JobChoices& shared, std::vector<PartPrint>& jobs)> all;
+  // Every part's job with `shared`'s copies, outlines and crop marks, and in `held` what they
+  // draw from, kept while they print; an error text, empty when they are made.
+  std::function<std::string(const JobChoices& shared, std::vector<PartPrint>& jobs,
+                            std::shared_ptr<void>& held)>
+      all;
   // The other parts at the positions chosen for them; an error text, empty when placed.
   std::function<std::string(PartPrint& job)> place;
 };
