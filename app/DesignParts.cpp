@@ -29,3 +29,17 @@ std::optional<size_t> FindPart(const DesignParts& parts, const std::string& key)
   }
   return std::nullopt;
 }
+
+std::vector<size_t> PartsAtPositions(const DesignParts& parts, int32_t positions) {
+  std::vector<size_t> at(size_t(std::max(positions, 0)), parts.current);
+  for (const auto& [k, part] : parts.placed)
+    if (k < positions && part < parts.list.size()) at[size_t(k)] = part;
+  return at;
+}
+
+void PlacePart(DesignParts& parts, int32_t k, size_t part) {
+  if (part == parts.current || part >= parts.list.size())
+    parts.placed.erase(k);
+  else
+    parts.placed[k] = part;
+}

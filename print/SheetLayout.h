@@ -85,6 +85,7 @@ inline constexpr double kMaxCoverShiftInch = 1000;  // either way, on either axi
 struct CoverSettings {
   double sizePercent = 100;
   double leftInch = 0, topInch = 0;
+  bool operator==(const CoverSettings&) const = default;
 };
 struct PixelRect {
   int32_t x = 0, y = 0, w = 0, h = 0;

@@ -2938,6 +2938,13 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     </message>
 </context>
 <context>
+    <name>PartPrints</name>
+    <message>
+        <source>%1: the part has no paper format</source>
+        <translation>%1: der Teil hat kein Papierformat</translation>
+    </message>
+</context>
+<context>
     <name>PcxFormat</name>
     <message>
         <source>the file is not a PCX picture</source>
@@ -3404,6 +3411,14 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>Print the same page on plain paper as a dry run?</source>
         <translation>Dieselbe Seite zur Probe auf Normalpapier drucken?</translation>
+    </message>
+    <message>
+        <source>Print all parts</source>
+        <translation>Alle Teile drucken</translation>
+    </message>
+    <message>
+        <source>Prints every part of the design on its own paper format in one job, in part order</source>
+        <translation>Druckt jeden Teil des Entwurfs auf seinem eigenen Papierformat in einem Auftrag, in der Reihenfolge der Teile</translation>
     </message>
 </context>
 <context>
@@ -4344,6 +4359,13 @@ Der Scanner setzt dies selbst.</translation>
     <message>
         <source>: it is not a regular file.</source>
         <translation>: es ist keine gewöhnliche Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetPreview</name>
+    <message>
+        <source>Part at position %1</source>
+        <translation>Teil an Position %1</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/coverfile/PartEdits.h"
 
+#include <map>
 #include <utility>
 
 #include "platform/Translate.h"
@@ -81,6 +82,11 @@ bool RemovePart(Document& doc, size_t index, std::string& error) {
     return false;
   doc.parts.list.erase(doc.parts.list.begin() + long(index));
   if (doc.parts.current > index) --doc.parts.current;
+  // Its positions print the current part again; the later parts keep theirs.
+  std::map<int32_t, size_t> placed;
+  for (const auto& [k, part] : doc.parts.placed)
+    if (part != index) placed[k] = part > index ? part - 1 : part;
+  doc.parts.placed = std::move(placed);
   return true;
 }
 
@@ -96,6 +102,15 @@ void MovePart(Document& doc, size_t from, size_t to) {
     doc.parts.current = currentIndex - 1;
   else if (from > currentIndex && to <= currentIndex)
     doc.parts.current = currentIndex + 1;
+  // The chosen positions follow their parts to their new places.
+  for (auto& [k, part] : doc.parts.placed) {
+    if (part == from)
+      part = to;
+    else if (from < part && to >= part)
+      --part;
+    else if (from > part && to <= part)
+      ++part;
+  }
 }
 
 std::vector<uint8_t> BlankPartCover(const Document& doc) {

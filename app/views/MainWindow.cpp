@@ -17,6 +17,7 @@
 #include "app/views/AboutBox.h"
 #include "app/views/CopyToPartsDialog.h"
 #include "app/views/PartBar.h"
+#include "app/views/PartPrints.h"
 #include "app/views/ScanView.h"
 #include "app/views/StatusBar.h"
 #include "app/views/TabPage.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(bool useQtDialogs, QWidget* parent) : QMainWindow(parent)
   buildWindow();
   createDocument();
   connectHistory();
+  connectParts();
   for (TabPage* p : pages_) p->settlePanel();
   qApp->installEventFilter(this);
 }

@@ -16,6 +16,7 @@
 #include "platform/dialogs/views/QtDialogs.h"
 
 class PartBar;
+class PartCovers;
 class StatusBar;
 class TabPage;
 class ImageButton;
@@ -117,6 +118,12 @@ class MainWindow : public QMainWindow, public ProgressSink {
   void connectHistory();
   void updateHistoryControls();
   void takeBackStep(bool undoing);
+  // The Center and Print tabs follow the current part: its format, size and displacement, the
+  // parts at the first sheet's positions, "Print all parts".
+  void connectParts();
+  void followPart();
+  // The current part takes the Center tab's size and displacement, and with `format` its format.
+  void keepCenter(bool format);
 
   Document doc_;
   DocumentCommands docCommands_{doc_,
@@ -156,6 +163,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   RetouchView* retouchView_ = nullptr;
   std::unique_ptr<QtCoverDialogs> coverDialogs_;  // "Enter texts..." and "Effects", made once
   TextsView* textsView_ = nullptr;
+  std::unique_ptr<PartCovers> partCovers_;  // the other parts' covers for the preview and jobs
+  bool following_ = false;                  // the Center tab is being set to the current part
 };
 
 // Sends progress to the main window as the 0x400 window message.

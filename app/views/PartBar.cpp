@@ -34,6 +34,7 @@ void PartBar::showParts() {
   for (const DesignPart& part : doc_.parts.list) addTab(QString::fromStdString(part.name));
   setCurrentIndex(int(doc_.parts.current));
   showing_ = false;
+  emit partsShown();
 }
 
 void PartBar::choose(int index) {
@@ -48,7 +49,9 @@ void PartBar::choose(int index) {
 }
 
 void PartBar::moved(int from, int to) {
-  if (!showing_) MovePart(doc_, size_t(from), size_t(to));
+  if (showing_) return;
+  MovePart(doc_, size_t(from), size_t(to));
+  emit partsShown();
 }
 
 std::string PartBar::freeName() const {

@@ -25,6 +25,10 @@ class PartBar : public QTabBar {
   // What "New design from preset" of the context menu runs.
   std::function<void(const PartPreset&)> newFromPreset;
 
+ signals:
+  // The parts were shown again: one was added, removed, renamed or moved.
+  void partsShown();
+
  protected:
   void contextMenuEvent(QContextMenuEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;

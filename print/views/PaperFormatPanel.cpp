@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
@@ -156,6 +158,21 @@ int PaperFormatPanel::selectedIndex() const {
 
 CoverSettings PaperFormatPanel::coverSettings() const {
   return {static_cast<double>(sizeEdit->value()), leftEdit->value(), topEdit->value()};
+}
+
+void PaperFormatPanel::selectFormat(const PaperFormat& record) {
+  const std::vector<PaperFormat>& formats = list_.formats();
+  const auto listed = std::find(formats.begin(), formats.end(), record);
+  if (listed == formats.end())
+    addFormat(record, FormatDetails{});
+  else
+    formatBox->setCurrentIndex(int(listed - formats.begin()));
+}
+
+void PaperFormatPanel::setCoverSettings(const CoverSettings& settings) {
+  sizeEdit->setValue(int(std::lround(settings.sizePercent)));
+  leftEdit->setValue(settings.leftInch);
+  topEdit->setValue(settings.topInch);
 }
 
 int PaperFormatPanel::zoom() const {

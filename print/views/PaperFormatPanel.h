@@ -49,6 +49,9 @@ class PaperFormatPanel : public QWidget {
   const std::vector<FormatDetails>& details() const { return list_.details(); }
   int selectedIndex() const;
   CoverSettings coverSettings() const;
+  // Selects the format with this record, added to the list (plain) when the list lacks it.
+  void selectFormat(const PaperFormat& record);
+  void setCoverSettings(const CoverSettings& settings);
   int zoom() const;
 
   PaperFormatDialog* formatDialog() const { return form_; }

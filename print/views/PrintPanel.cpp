@@ -111,6 +111,11 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
   goButton =
       NewPictureButton(size, tr("Go!"), kGoButtonColor, QStringLiteral(":/quendrix/glyph-go.svg"),
                        QCoreApplication::translate("PrintPanel", "Start the print process!"), this);
+  allPartsButton = new QPushButton(tr("Print all parts"), this);
+  allPartsButton->setToolTip(
+      tr("Prints every part of the design on its own paper format in one job, in part order"));
+  allPartsButton->hide();
+  connect(allPartsButton, &QPushButton::clicked, this, &PrintPanel::printAllParts);
   calibrateButton =
       new QPushButton(QCoreApplication::translate("PrintPanel", "Calibrate printer..."), this);
   setupButton->setAction([this] { setUpPrinter(); });
@@ -118,6 +123,7 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
   connect(calibrateButton, &QPushButton::clicked, this, &PrintPanel::calibratePrinter);
   layout->addWidget(setupButton);
   layout->addWidget(goButton);
+  layout->addWidget(allPartsButton);
   layout->addWidget(calibrateButton);
 }
 
@@ -250,17 +256,49 @@ void PrintPanel::printCovers() {
   request.calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
   PrinterChoice choice = choice_;
   if (request.details.printableDisc && !readyDisc(request, choice, pdf)) return;
+  PartPrint job{request, cover_ ? cover_() : CoverJob{}, {}};
+  job.cover.objects = objects_;
+  job.cover.fields = fields_;
+  if (cover_ && parts_.place)
+    if (const std::string error = parts_.place(job); !error.empty()) return ShowError(error);
   auto printer = MakeJobPrinter(choice, pdf);
   UseSheetSize(*printer, request.details);
-  CoverJob cover = cover_ ? cover_() : CoverJob{};
-  cover.objects = objects_;
-  cover.fields = fields_;
   const PrintResult r =
-      cover_ ? PrintSheets(*printer, request, cover) : PrintSheets(*printer, request, render_);
+      cover_ ? PrintParts(*printer, {job}) : PrintSheets(*printer, request, render_);
   if (!r.ok) ShowError(r.error);
   if (const std::string error = plan.finish(r.ok, paperFile_); !error.empty()) ShowError(error);
   if (r.ok) refreshContinue();
   emit previewChanged();
+}
+
+void PrintPanel::setParts(PanelParts parts) {
+  parts_ = std::move(parts);
+  refreshParts();
+}
+
+void PrintPanel::refreshParts() {
+  allPartsButton->setVisible(parts_.count && parts_.all && parts_.count() > 1);
+}
+
+// Whole sheets of every part: the used and marked positions and the pages are the current
+// part's alone.
+void PrintPanel::printAllParts() {
+  if (!parts_.all) return;
+  JobChoices shared;
+  shared.copies = jobCopies();
+  shared.outlines = outlinesBox->isChecked();
+  shared.cropMarks = cropMarksBox->isChecked();
+  std::vector<PartPrint> jobs;
+  std::shared_ptr<void> held;
+  if (const std::string error = parts_.all(shared, jobs, held); !error.empty())
+    return ShowError(error);
+  std::string pdf;
+  if (jobs.empty() || !target_(pdf)) return;
+  const Calibration calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
+  for (PartPrint& job : jobs) job.request.calibration = calibration;
+  auto printer = MakeJobPrinter(choice_, pdf);
+  UseSheetSize(*printer, jobs.front().request.details);
+  if (const PrintResult r = PrintParts(*printer, jobs); !r.ok) ShowError(r.error);
 }
 
 bool PrintPanel::readyDisc(PrintRequest& request, PrinterChoice& choice, const std::string& pdf) {

@@ -15,6 +15,18 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 
+// The design's other parts, as the window gives them to the Print tab.
+struct PanelParts {
+  std::function<size_t()> count;
+  // Every part's job with `shared`'s copies, outlines and crop marks, and in `held` what they
+  // draw from, kept while they print; an error text, empty when they are made.
+  std::function<std::string(const JobChoices& shared, std::vector<PartPrint>& jobs,
+                            std::shared_ptr<void>& held)>
+      all;
+  // The other parts at the positions chosen for them; an error text, empty when placed.
+  std::function<std::string(PartPrint& job)> place;
+};
+
 class PrintPanel : public QWidget {
   Q_OBJECT
  public:
@@ -45,6 +57,11 @@ class PrintPanel : public QWidget {
   // The copies the job prints: the merge table's lines, else the copies chosen.
   int32_t jobCopies() const;
 
+  // The design's parts: "Print all parts" shows when there are several.
+  void setParts(PanelParts parts);
+  void refreshParts();
+  void printAllParts();
+
   // Limits the used positions and the page shown to the selected format; false without one.
   bool correctInputs();
   void printCovers();
@@ -68,6 +85,7 @@ class PrintPanel : public QWidget {
   QSpinBox *usedEdit = nullptr, *copiesEdit = nullptr, *pageEdit = nullptr, *zoomEdit = nullptr;
   ImageButton *setupButton = nullptr, *goButton = nullptr;
   QPushButton* calibrateButton = nullptr;
+  QPushButton* allPartsButton = nullptr;
   QPushButton* continueButton = nullptr;
   QPushButton* mergeButton = nullptr;
   QLabel* mergeLabel = nullptr;
@@ -95,6 +113,7 @@ class PrintPanel : public QWidget {
   ElementRenderer render_;
   std::function<CoverJob()> cover_;
   std::function<FormatDetails()> details_;
+  PanelParts parts_;
   PrinterChoice choice_;
   std::function<bool(std::string&)> target_ = PrintTargetChosen;
   CalibrationDialog* calibrationDialog_ = nullptr;

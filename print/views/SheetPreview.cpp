@@ -1,11 +1,15 @@
 #include "print/views/SheetPreview.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 
 #include "cover/merge/FilledTexts.h"
 #include "platform/Translate.h"
@@ -115,36 +119,79 @@ void SheetPreview::paintEvent(QPaintEvent*) {
   const CoverDrawer replay = [&](QPainter& painter, const PixelRect& moved, int, int) {
     painter.drawImage(moved.x - cover.x - bleed.w, moved.y - cover.y - bleed.h, drawn);
   };
-  for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
-    const GridFormat& g = grid(pos);
-    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-    const PixelSize box = PreviewElementSize(g.format, sdpi, zoom);
+  // Positions that print another part show its cover at its own element's size, drawn once per
+  // paint.
+  const std::vector<size_t> partAt = parts_.at ? parts_.at(layout.perSheet) : std::vector<size_t>{};
+  const size_t current = parts_.current ? parts_.current() : 0;
+  struct OtherCover {
+    QImage image;
+    PixelSize size;
+    PixelRect cover;
+  };
+  std::map<size_t, OtherCover> others;
+  const auto otherCover = [&](size_t part) -> const OtherCover& {
+    auto found = others.find(part);
+    if (found != others.end()) return found->second;
+    OtherCover o{{}, es, {}};
+    const CoverJob* job = parts_.cover ? parts_.cover(part, paper_->coverSettings()) : nullptr;
+    if (job && job->elementWidth > 0 && job->elementHeight > 0) {
+      PaperFormat own = *format;
+      own.width = job->elementWidth, own.height = job->elementHeight;
+      o.size = PreviewElementSize(own, sdpi, zoom);
+    }
+    o.image = QImage(QSize(o.size.w + 2 * bleed.w, o.size.h + 2 * bleed.h),
+                     QImage::Format_ARGB32_Premultiplied);
+    o.image.fill(Qt::transparent);
+    if (job) {
+      o.cover =
+          PreviewCover(job->settings, o.size.w, job->pictureWidth, job->pictureHeight, sdpi, zoom);
+      QPainter recorder(&o.image);
+      recorder.translate(bleed.w, bleed.h);
+      job->draw(recorder, o.cover, res, res);
+    }
+    return others.emplace(part, std::move(o)).first->second;
+  };
+};
+for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
+  const GridFormat& g = grid(pos);
+  const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+  const PixelSize box = PreviewElementSize(g.format, sdpi, zoom);
+  const size_t onSheet = size_t(pos.k % layout.perSheet);
+  if (onSheet < partAt.size() && partAt[onSheet] != current) {
+    const OtherCover& o = otherCover(partAt[onSheet]);
+    const CoverDrawer replayOther = [&](QPainter& painter, const PixelRect& moved, int, int) {
+      painter.drawImage(moved.x - o.cover.x - bleed.w, moved.y - o.cover.y - bleed.h, o.image);
+    };
+    PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
+                 CentredCover(o.cover, o.size, box), replayOther, res, res);
+  } else {
     if (filled) {
       const FilledTexts texts(*objects, fields->values(layout.copyOf(pos.k), print_->jobCopies()));
       drawCover();
     }
     PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
                  CentredCover(cover, es, box), replay, res, res);
-    DrawScreenOutline(p, g.format, g.details.shape, QRectF(at.x, at.y, box.w, box.h), outlines);
-    ++drawn_;
   }
-  if (print_->pageEdit->value() != 1) return;
-  // Every other position of the first sheet, so the user sees where to click: free ones as their
-  // outline, used ones ("Already used" or marked by a click) hatched inside their shape.
-  for (int32_t k = 0; k < layout.perSheet; ++k) {
-    if (layout.receives(k)) continue;
-    const SheetPosition pos = layout.at(k);
-    const GridFormat& g = grid(pos);
-    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-    const PixelSize size = PreviewElementSize(g.format, sdpi, zoom);
-    const QRectF box(at.x, at.y, size.w, size.h);
-    const bool used = k < layout.first || std::find(layout.marked.begin(), layout.marked.end(),
-                                                    k) != layout.marked.end();
-    if (used)
-      p.fillPath(ShapePath(g.format, g.details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
-    DrawOutline(p, g.format, g.details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
-                used ? QColor(Qt::darkGray) : QColor(160, 160, 160), 0);
-  }
+  DrawScreenOutline(p, g.format, g.details.shape, QRectF(at.x, at.y, box.w, box.h), outlines);
+  ++drawn_;
+}
+if (print_->pageEdit->value() != 1) return;
+// Every other position of the first sheet, so the user sees where to click: free ones as their
+// outline, used ones ("Already used" or marked by a click) hatched inside their shape.
+for (int32_t k = 0; k < layout.perSheet; ++k) {
+  if (layout.receives(k)) continue;
+  const SheetPosition pos = layout.at(k);
+  const GridFormat& g = grid(pos);
+  const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+  const PixelSize size = PreviewElementSize(g.format, sdpi, zoom);
+  const QRectF box(at.x, at.y, size.w, size.h);
+  const bool used = k < layout.first ||
+                    std::find(layout.marked.begin(), layout.marked.end(), k) != layout.marked.end();
+  if (used)
+    p.fillPath(ShapePath(g.format, g.details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
+  DrawOutline(p, g.format, g.details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
+              used ? QColor(Qt::darkGray) : QColor(160, 160, 160), 0);
+}
 }
 
 int SheetPreview::positionAt(QPoint point) const {
@@ -165,7 +212,8 @@ int SheetPreview::positionAt(QPoint point) const {
 
 bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
   if (watched != this) return false;
-  if (e->type() == QEvent::MouseButtonPress) {
+  if (e->type() == QEvent::MouseButtonPress &&
+      static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
     pressed_ = true;
     pressedAt_ = static_cast<QMouseEvent*>(e)->globalPosition();
   } else if (e->type() == QEvent::MouseButtonRelease && pressed_) {
@@ -179,6 +227,35 @@ bool SheetPreview::eventFilter(QObject* watched, QEvent* e) {
     }
   }
   return false;  // the drag-to-scroll sees every event too
+}
+
+QMenu* SheetPreview::partMenu(int32_t k) {
+  const std::vector<std::string> names = parts_.names ? parts_.names() : std::vector<std::string>{};
+  if (names.size() < 2 || !parts_.at || !parts_.choose) return nullptr;
+  const std::vector<size_t> at = parts_.at(k + 1);
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addSection(tr("Part at position %1").arg(k + 1));
+  auto* group = new QActionGroup(menu);
+  for (size_t i = 0; i < names.size(); ++i) {
+    QAction* a = menu->addAction(QString::fromStdString(names[i]));
+    a->setCheckable(true);
+    a->setChecked(i == at.back());
+    group->addAction(a);
+    connect(a, &QAction::triggered, this, [this, k, i] {
+      parts_.choose(k, i);
+      update();
+    });
+  }
+  return menu;
+}
+
+// A right click on a position of the first sheet chooses the part that prints there.
+void SheetPreview::contextMenuEvent(QContextMenuEvent* e) {
+  if (print_->pageEdit->value() != 1 || !print_->correctInputs()) return;
+  const int k = positionAt(e->pos());
+  QMenu* menu = k >= 0 ? partMenu(k) : nullptr;
+  if (menu) menu->popup(e->globalPos());
 }
 
 void SheetPreview::askForFormat() {

@@ -14,6 +14,7 @@
 #include "app/batch/views/BatchCalibration.h"
 #include "app/coverfile/CoverFile.h"
 #include "app/coverfile/PartEdits.h"
+#include "app/views/PartPrints.h"
 #include "cover/merge/CopyFields.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
@@ -114,24 +115,8 @@ const PaperFormat* FindFormat(const std::vector<PaperFormat>& formats, const std
   return nullptr;
 }
 
-// Each part's own format unless --paper names one; the details of a format in the list.
-std::string PartFormat(const PrintOptions& o, const DesignPart& part,
-                       const PaperFormatList& catalogue, PaperFormat& format,
-                       FormatDetails& details) {
-  const std::vector<PaperFormat>& formats = catalogue.formats();
-  if (o.paper.empty() && !part.format)
-    return Translate("BatchPrint", "print needs --paper NAME or NUMBER");
-  const PaperFormat* chosen = o.paper.empty() ? &*part.format : FindFormat(formats, o.paper);
-  if (!chosen) return Translate("BatchPrint", "no paper format ") + o.paper;
-  format = *chosen;
-  const auto listed = std::find(formats.begin(), formats.end(), format);
-  details = listed == formats.end() ? FormatDetails{}
-                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
-  return {};
-}
-
 // --part all: every part on its own format in one job, in part order, each from a new sheet.
-int PrintAllParts(const PrintOptions& o, const Document& doc) {
+int PrintAllParts(const PrintOptions& o, Document& doc) {
   if (o.used || !o.skip.empty() || !o.pages.empty() || !o.merge.empty())
     return Fail(kExitUsage, Translate("BatchPrint",
                                       "--part all prints whole sheets: without --used, --skip, "
@@ -144,35 +129,28 @@ int PrintAllParts(const PrintOptions& o, const Document& doc) {
   const Calibration calibration = JobCalibration((SettingsDir() / "options.dat").string(),
                                                  JobPrinterKey(choice, o.pdf), &damage);
   if (!damage.empty()) std::fprintf(stderr, "quendrix: %s\n", damage.c_str());
-  std::vector<std::unique_ptr<Document>> docs;
-  std::vector<PartPrint> parts;
-  FormatDetails firstDetails;
   CopyFields fields;  // numbers each part's copies
   fields.setFirstNumber(o.firstNumber);
-  for (size_t i = 0; i < doc.parts.list.size(); ++i) {
-    JobChoices choices;
-    if (const std::string error =
-            PartFormat(o, doc.parts.list[i], catalogue, choices.format, choices.details);
-        !error.empty())
-      return Fail(kExitUsage, doc.parts.list[i].name + ": " + error);
-    if (i == 0) firstDetails = choices.details;
-    choices.copies = o.copies;
-    choices.outlines = o.outlines;
-    choices.cropMarks = o.cropMarks;
-    auto& one = *docs.emplace_back(std::make_unique<Document>());
-    one.scales = doc.scales;
-    std::string error;
-    if (!ExtractPart(doc, i, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
-    PrintJobPlan plan(choices);
-    PrintRequest request = plan.request();
-    request.calibration = calibration;
-    parts.push_back({request,
-                     CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
-                              MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields},
-                     {}});
+  AllPartsChoices choices;
+  choices.list = &catalogue;
+  if (!o.paper.empty()) {
+    choices.paper = FindFormat(catalogue.formats(), o.paper);
+    if (!choices.paper)
+      return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
   }
+  choices.settings = o.settings;
+  choices.copies = o.copies;
+  choices.outlines = o.outlines;
+  choices.cropMarks = o.cropMarks;
+  choices.calibration = calibration;
+  choices.fields = &fields;
+  PartCovers covers(doc);
+  std::vector<PartPrint> parts;
+  std::string error;
+  if (!AllPartPrints(doc, covers, choices, parts, error))
+    return Fail(kExitUsage, o.cover + ": " + error);
   auto printer = MakeJobPrinter(choice, o.pdf);
-  UseSheetSize(*printer, firstDetails);
+  UseSheetSize(*printer, parts.front().request.details);
   const PrintResult r = PrintParts(*printer, parts);
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::fputs(
@@ -275,8 +253,7 @@ int RunPrintCommand(const Args& args) {
                          MakeCoverDrawer(doc.picture, doc.objects), &doc.objects, &fields},
                 {}};
   // Other parts at the positions --place gives them, on every sheet.
-  std::vector<std::unique_ptr<Document>> others;
-  std::vector<std::unique_ptr<CoverJob>> otherCovers;
+  std::vector<size_t> partAt(size_t(positions), doc.parts.current);
   for (const std::string& place : o.places) {
     const size_t equals = place.find('=');
     const NumberListParse at =
@@ -287,19 +264,11 @@ int RunPrintCommand(const Args& args) {
       return Fail(kExitUsage,
                   "--place " + place + ": " +
                       (at.error.empty() ? Translate("BatchPrint", "no such part") : at.error));
-    auto& one = *others.emplace_back(std::make_unique<Document>());
-    one.scales = doc.scales;
-    std::string error;
-    if (!ExtractPart(doc, *index, one, error)) return Fail(kExitFailure, o.cover + ": " + error);
-    CoverJob& cover = *otherCovers.emplace_back(std::make_unique<CoverJob>(
-        CoverJob{o.settings, DibWidth(one.picture), DibHeight(one.picture),
-                 MakeCoverDrawer(one.picture, one.objects), &one.objects, &fields}));
-    // The part keeps the size of its own format's element, centred on the positions it takes.
-    if (const auto& own = doc.parts.list[*index].format)
-      cover.elementWidth = own->width, cover.elementHeight = own->height;
-    job.at.resize(size_t(positions));
-    for (int32_t n : at.numbers) job.at[size_t(n)] = &cover;
+    for (int32_t n : at.numbers) partAt[size_t(n)] = *index;
   }
+  PartCovers covers(doc);
+  if (std::string error; !PlaceParts(doc, covers, partAt, job, error))
+    return Fail(kExitFailure, o.cover + ": " + error);
   const PrintResult r = PrintParts(*printer, {job});
   if (!r.ok) return Fail(kExitFailure, r.error);
   std::fputs((r.pages == 1 ? Translate("BatchPrint", "1 page printed\n")

@@ -92,10 +92,17 @@ TEST_F(CoverPartsTest, PartsAreAddedRenamedMovedAndRemovedWithTheCurrentPartKept
   EXPECT_FALSE(AddPart(doc, DesignPart{std::string(65, 'a'), {}, Cover(8, 2, 0)}, error));
   EXPECT_FALSE(AddPart(doc, DesignPart{"", {}, Cover(8, 2, 0)}, error));
   EXPECT_FALSE(AddPart(doc, DesignPart{"Broken", {}, {1, 2, 3}}, error));
+  // Parts chosen at positions of the sheet follow their parts through renames and moves.
+  PlacePart(doc.parts, 0, 2);  // Disc
+  PlacePart(doc.parts, 3, 0);  // Front
+  PlacePart(doc.parts, 1, 2);
+  PlacePart(doc.parts, 1, 1);  // the current part again: no choice left
   EXPECT_TRUE(RenamePart(doc, 1, "Tray", error));
   ASSERT_TRUE(DuplicatePart(doc, 1, "Tray 2", error));
   MovePart(doc, 0, 3);  // Tray, Tray 2, Disc, Front
   EXPECT_EQ(doc.parts.current, 0u);
+  EXPECT_EQ(PartsAtPositions(doc.parts, 5), std::vector<size_t>({2, 0, 0, 3, 0}));
+  EXPECT_EQ(PartsAtPositions(doc.parts, 3), std::vector<size_t>({2, 0, 0}));
   EXPECT_EQ(FindPart(doc.parts, "Front"), 3u);
   EXPECT_EQ(FindPart(doc.parts, "2"), 1u);
   EXPECT_FALSE(FindPart(doc.parts, "5"));
@@ -103,7 +110,9 @@ TEST_F(CoverPartsTest, PartsAreAddedRenamedMovedAndRemovedWithTheCurrentPartKept
   EXPECT_EQ(doc.parts.current, 0u);
   EXPECT_EQ(doc.parts.list[0].name, "Tray 2");
   EXPECT_EQ(DibWidth(doc.picture), 7);
-  ASSERT_TRUE(RemovePart(doc, 1, error));
+  EXPECT_EQ(PartsAtPositions(doc.parts, 4), std::vector<size_t>({1, 0, 0, 2}));
+  ASSERT_TRUE(RemovePart(doc, 1, error));  // the disc's position prints the current part again
+  EXPECT_EQ(PartsAtPositions(doc.parts, 4), std::vector<size_t>({0, 0, 0, 1}));
   ASSERT_TRUE(RemovePart(doc, 1, error));
   EXPECT_FALSE(RemovePart(doc, 0, error));
   // A design of one part again is today's file.
