@@ -29,8 +29,8 @@ struct Cover {
   ObjectTable objects{scales};
   int64_t flateBytes = 0;
 
-  explicit Cover(int side) {
-    const QImage picture = DetailedPicture(side, 4711u);
+  Cover(int side, bool photo) {
+    const QImage picture = photo ? PhotoLikePicture(side, 4711u) : DetailedPicture(side, 4711u);
     NewDib(dib, side, side, 24, nullptr, 0);
     QByteArray raw;
     raw.reserve(qsizetype(side) * side * 3);
@@ -76,11 +76,12 @@ PrintRequest DiscSheet(int copies) {  // the geometry of a common A4 sheet of tw
   return r;
 }
 
-// Arguments: copies, picture side, 1 to draw straight onto the pages (0: the element image).
+// Arguments: copies, picture side, 1 to draw straight onto the pages (0: the element image),
+// 1 for a photograph-like picture (0: one of detail everywhere, as noise).
 void PrintDiscLabels(benchmark::State& state) {
   const int copies = int(state.range(0)), side = int(state.range(1));
   const bool straight = state.range(2) != 0;
-  Cover cover(side);
+  Cover cover(side, state.range(3) != 0);
   const std::string pdf =
       (std::filesystem::temp_directory_path() /
        ("quendrix-discs-" + std::to_string(copies) + "-" + std::to_string(side) + ".pdf"))
@@ -110,7 +111,7 @@ void PrintDesignParts(benchmark::State& state) {
   std::vector<std::unique_ptr<Cover>> covers;
   std::vector<PartPrint> parts;
   for (int i = 0; i < count; ++i) {
-    Cover& cover = *covers.emplace_back(std::make_unique<Cover>(1386));
+    Cover& cover = *covers.emplace_back(std::make_unique<Cover>(1386, false));
     parts.push_back({DiscSheet(100),
                      CoverJob{{100, 0, 0}, 1386, 1386, MakeCoverDrawer(cover.dib, cover.objects)},
                      {}});
@@ -139,10 +140,10 @@ BENCHMARK(PrintDesignParts)
 
 // One sheet first: the reference for time and size; each the earlier way, then straight.
 BENCHMARK(PrintDiscLabels)
-    ->ArgNames({"copies", "side", "straight"})
-    ->ArgsProduct({{2, 1000}, {1386}, {0, 1}})
-    ->Args({2, 3000, 0})
-    ->Args({2, 3000, 1})
+    ->ArgNames({"copies", "side", "straight", "photo"})
+    ->ArgsProduct({{2, 1000}, {1386}, {0, 1}, {0, 1}})
+    ->Args({2, 3000, 0, 0})
+    ->Args({2, 3000, 1, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

