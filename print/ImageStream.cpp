@@ -7,12 +7,13 @@
 #include <cstdlib>
 
 namespace {
-// Filtered rows of a photograph: 6 saves 7 % more than 4 at four times the time.
-constexpr int kLevel = 4;
+// Filtered rows of a photograph: level 6 saves 7 % more than 4 at four times the time. Pixels
+// that shrink to a quarter (drawings, ramps) are quick to compress and gain most from 6.
+constexpr int kLevel = 4, kLevelForFew = 6;
 
-std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in) {
+std::vector<uint8_t> DeflateAt(const std::vector<uint8_t>& in, int level) {
   z_stream z{};
-  if (deflateInit2(&z, kLevel, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return {};
+  if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return {};
   std::vector<uint8_t> out(deflateBound(&z, uLong(in.size())));
   z.next_in = const_cast<Bytef*>(in.data());
   z.avail_in = uInt(in.size());
@@ -22,6 +23,13 @@ std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in) {
   out.resize(z.total_out);
   deflateEnd(&z);
   return result == Z_STREAM_END ? out : std::vector<uint8_t>();
+}
+
+std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in) {
+  std::vector<uint8_t> out = DeflateAt(in, kLevel);
+  if (out.empty() || out.size() > in.size() / 4) return out;
+  std::vector<uint8_t> finer = DeflateAt(in, kLevelForFew);
+  return finer.empty() || finer.size() >= out.size() ? out : finer;
 }
 
 uint32_t ColourAt(const uint8_t* p, int components) {
