@@ -11,9 +11,9 @@ namespace {
 // that shrink to a quarter (drawings, ramps) are quick to compress and gain most from 6.
 constexpr int kLevel = 4, kLevelForFew = 6;
 
-std::vector<uint8_t> DeflateAt(const std::vector<uint8_t>& in, int level) {
+std::vector<uint8_t> DeflateAt(const std::vector<uint8_t>& in, int level, int strategy) {
   z_stream z{};
-  if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return {};
+  if (deflateInit2(&z, level, Z_DEFLATED, 15, 8, strategy) != Z_OK) return {};
   std::vector<uint8_t> out(deflateBound(&z, uLong(in.size())));
   z.next_in = const_cast<Bytef*>(in.data());
   z.avail_in = uInt(in.size());
@@ -25,10 +25,19 @@ std::vector<uint8_t> DeflateAt(const std::vector<uint8_t>& in, int level) {
   return result == Z_STREAM_END ? out : std::vector<uint8_t>();
 }
 
-std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in) {
-  std::vector<uint8_t> out = DeflateAt(in, kLevel);
+// Rows of `rowBytes` compressed. Where runs alone do as well on a sample of the rows (every
+// eighth band of eight), as on noisy pictures, they are used: four times faster than matches.
+std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in, size_t rowBytes) {
+  std::vector<uint8_t> sample;
+  for (size_t row = 0; row * rowBytes < in.size(); row += row % 8 == 7 ? 57 : 1)
+    sample.insert(sample.end(), in.begin() + ptrdiff_t(row * rowBytes),
+                  in.begin() + ptrdiff_t(std::min(in.size(), (row + 1) * rowBytes)));
+  if (DeflateAt(sample, kLevel, Z_RLE).size() <=
+      DeflateAt(sample, kLevel, Z_DEFAULT_STRATEGY).size())
+    return DeflateAt(in, kLevel, Z_RLE);
+  std::vector<uint8_t> out = DeflateAt(in, kLevel, Z_DEFAULT_STRATEGY);
   if (out.empty() || out.size() > in.size() / 4) return out;
-  std::vector<uint8_t> finer = DeflateAt(in, kLevelForFew);
+  std::vector<uint8_t> finer = DeflateAt(in, kLevelForFew, Z_DEFAULT_STRATEGY);
   return finer.empty() || finer.size() >= out.size() ? out : finer;
 }
 
@@ -184,7 +193,7 @@ std::optional<StoredPixels> AsPalette(const std::vector<uint8_t>& raw, int width
     for (int shift = (components - 1) * 8; shift >= 0; shift -= 8)
       s.colourSpace += {kHex[(c >> (shift + 4)) & 15], kHex[(c >> shift) & 15]};
   s.colourSpace += ">]";
-  s.data = Deflate(packed);
+  s.data = Deflate(packed, rowBytes);
   if (s.data.empty()) return std::nullopt;
   return s;
 }
@@ -212,6 +221,6 @@ StoredPixels WithPredictors(const std::vector<uint8_t>& raw, int width, int heig
   s.colourSpace = components == 3 ? "/DeviceRGB" : "/DeviceGray";
   s.decodeParms = "<< /Predictor 15 /Colors " + std::to_string(components) +
                   " /BitsPerComponent 8 /Columns " + std::to_string(width) + " >>";
-  s.data = Deflate(filtered);
+  s.data = Deflate(filtered, n + 1);
   return s;
 }
