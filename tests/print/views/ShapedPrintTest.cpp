@@ -278,6 +278,8 @@ TEST(ShapedPrintTest, ImagesStoredAgainShowTheSamePixelsAndADamagedPdfIsLeftAsIt
     ASSERT_FALSE(compact.empty());
     EXPECT_LT(compact.size(), pdf.size());
     ASSERT_EQ(WriteFileReplacing(ours, compact), "");
+    EXPECT_EQ(Shell("pdfinfo '" + ours + "' 2>&1 >/dev/null"), "")
+        << "its table finds every object";
     const auto a = Rasterise(qt, 150, dir, "qt"), b = Rasterise(ours, 150, dir, "ours");
     ASSERT_EQ(a.size(), 1u);
     ASSERT_EQ(b.size(), 1u);
