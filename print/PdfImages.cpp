@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <new>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -326,8 +327,12 @@ std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> bytes) {
 }
 
 std::vector<uint8_t> CompactPdfFile(const std::string& path) {
-  bool truncated = false;
-  const auto bytes = ReadRegularFile(path, kMaxCompactedPdfBytes, &truncated);
-  if (!bytes || truncated) return {};
-  return CompactPdfImages(*bytes);
+  try {
+    bool truncated = false;
+    const auto bytes = ReadRegularFile(path, kMaxCompactedPdfBytes, &truncated);
+    if (!bytes || truncated) return {};
+    return CompactPdfImages(*bytes);
+  } catch (const std::bad_alloc&) {
+    return {};  // short of memory: Qt's file is kept as it is
+  }
 }

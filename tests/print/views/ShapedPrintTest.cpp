@@ -263,9 +263,15 @@ TEST(ShapedPrintTest, ImagesStoredAgainShowTheSamePixelsAndADamagedPdfIsLeftAsIt
   PrintRequest r;
   r.format = Box(80, 50, 1, 2, 80, 60);
   r.copies = 2;
-  for (const auto& [bits, coloured] : {std::pair{4, true}, {8, false}, {24, true}}) {
+  struct Case {
+    int bits;
+    bool coloured;
+    int width;  // 1000: more than one band of a megabyte
+  };
+  for (const auto& [bits, coloured, width] :
+       {Case{4, true, 300}, {8, false, 300}, {24, true, 1000}}) {
     SCOPED_TRACE(std::to_string(bits) + " bits");
-    Design design(300, 200, bits, coloured);
+    Design design(width, 600, bits, coloured);
     const std::string qt = dir.file("qt.pdf"), ours = dir.file("ours.pdf");
     QPrinter printer(QPrinter::HighResolution);  // not a job's printer: the file as Qt writes it
     printer.setOutputFileName(QString::fromStdString(qt));
