@@ -85,14 +85,14 @@ std::optional<std::map<std::string_view, Value>> Dictionary(Scan& s, std::string
     s.skipSpace();
     const size_t from = s.at();
     Value v;
-    if (!s.name().empty() || s.take("true") || s.take("false")) {
-    } else if ((v.number = s.number())) {
+    const bool word = !s.name().empty() || s.take("true") || s.take("false");
+    if (!word) {
+      v.number = s.number();
+      if (!v.number) return std::nullopt;  // arrays, strings, dictionaries: not of our images
       Scan after = s;
       after.skipSpace();
       if (after.number() == 0u && (after.skipSpace(), after.take("R")))
         s = after, v.reference = v.number, v.number.reset();
-    } else {
-      return std::nullopt;  // arrays, strings, dictionaries: not of an image we store again
     }
     if (key.empty() || dict.count(key)) return std::nullopt;
     v.text = file.substr(from, s.at() - from);
@@ -303,27 +303,33 @@ std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> bytes) {
   std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
   for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
   std::sort(order.begin(), order.end());
-  std::string out(file.substr(0, xref->firstObject));
+  std::vector<uint8_t> out;
   out.reserve(file.size());
+  const auto append = [&out](std::string_view text) {
+    out.insert(out.end(), text.begin(), text.end());
+  };
+  append(file.substr(0, xref->firstObject));
   std::vector<size_t> offsets(xref->count, 0);
   for (const auto& [begin, number] : order) {
     offsets[number] = out.size();
-    if (const auto found = rewritten.find(number); found != rewritten.end())
-      out += found->second;
-    else
-      out += file.substr(begin, pdf.spans.at(number).second - begin);
+    if (auto found = rewritten.find(number); found != rewritten.end()) {
+      append(found->second);
+      rewritten.erase(found);
+    } else {
+      append(file.substr(begin, pdf.spans.at(number).second - begin));
+    }
   }
   const size_t xrefAt = out.size();
-  out += "xref\n0 " + std::to_string(xref->count) + "\n";
-  out += file.substr(xref->trailer - xref->count * 20, 20);  // the free head of the list
+  append("xref\n0 " + std::to_string(xref->count) + "\n");
+  append(file.substr(xref->trailer - xref->count * 20, 20));  // the free head of the list
   char entry[32];
   for (uint64_t i = 1; i < xref->count; ++i) {
     std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets[i]);
-    out += entry;
+    append(entry);
   }
-  out += file.substr(xref->trailer, xref->startxref - xref->trailer);
-  out += "startxref\n" + std::to_string(xrefAt) + "\n%%EOF\n";
-  return {out.begin(), out.end()};
+  append(file.substr(xref->trailer, xref->startxref - xref->trailer));
+  append("startxref\n" + std::to_string(xrefAt) + "\n%%EOF\n");
+  return out;
 }
 
 std::vector<uint8_t> CompactPdfFile(const std::string& path) {

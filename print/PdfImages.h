@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-// Files and pictures beyond these are left as they are.
+// Files and pictures beyond these are left as they are. Storing again holds the file about three
+// times and the largest picture's pixels twice.
 inline constexpr size_t kMaxCompactedPdfBytes = size_t(256) << 20;
 inline constexpr uint64_t kMaxCompactedImageBytes = uint64_t(256) << 20;
 
