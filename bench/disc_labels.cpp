@@ -3,13 +3,16 @@
 // comparison, the earlier way: the element rendered and clipped once as an image placed at
 // every position. With either, 1000 labels must cost less than three times one sheet, and the
 // file must stay under twice one sheet's plus 1 KiB a page. Drawn straight, the picture is
-// compressed once without loss: that compression and the picture's own Flate size (flate_KiB)
-// set the floor of time and size, against one JPEG of the element image the earlier way. One
-// sheet with a 3000 x 3000 picture shows that the PDF holds it once, in at most its Flate size.
+// stored once without loss: Qt compresses it (flate_KiB is that size), then the job stores it
+// again with PNG predictors (stored_again 0 shows Qt's file as it was). Lossless storage of a
+// picture with noise in it cannot reach one JPEG of the element image the earlier way, so the
+// picture is either one of detail everywhere, as noise, or photograph-like. One sheet with a
+// 3000 x 3000 picture shows that the PDF holds it once, in at most its Flate size.
 // Counters: PDF size, pages, the picture's Flate size.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QPageSize>
 #include <QPrinter>
 #include <filesystem>
 #include <memory>
@@ -29,8 +32,8 @@ struct Cover {
   ObjectTable objects{scales};
   int64_t flateBytes = 0;
 
-  explicit Cover(int side) {
-    const QImage picture = DetailedPicture(side, 4711u);
+  Cover(int side, bool photo) {
+    const QImage picture = photo ? PhotoLikePicture(side, 4711u) : DetailedPicture(side, 4711u);
     NewDib(dib, side, side, 24, nullptr, 0);
     QByteArray raw;
     raw.reserve(qsizetype(side) * side * 3);
@@ -76,11 +79,24 @@ PrintRequest DiscSheet(int copies) {  // the geometry of a common A4 sheet of tw
   return r;
 }
 
-// Arguments: copies, picture side, 1 to draw straight onto the pages (0: the element image).
+// A printer into the PDF file `path` as a job's, but keeping the file as Qt writes it.
+std::unique_ptr<QPrinter> QtPdfPrinter(const std::string& path) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setOutputFileName(QString::fromStdString(path));
+  printer->setResolution(600);
+  printer->setPageSize(QPageSize(QPageSize::A4));
+  printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+  printer->setFullPage(true);
+  return printer;
+}
+
+// Arguments: copies, picture side, 1 to draw straight onto the pages (0: the element image),
+// 1 for a photograph-like picture (0: one of detail everywhere, as noise), 1 for the job's PDF
+// with its images stored again (0: Qt's PDF as it is).
 void PrintDiscLabels(benchmark::State& state) {
   const int copies = int(state.range(0)), side = int(state.range(1));
-  const bool straight = state.range(2) != 0;
-  Cover cover(side);
+  const bool straight = state.range(2) != 0, storedAgain = state.range(4) != 0;
+  Cover cover(side, state.range(3) != 0);
   const std::string pdf =
       (std::filesystem::temp_directory_path() /
        ("quendrix-discs-" + std::to_string(copies) + "-" + std::to_string(side) + ".pdf"))
@@ -89,7 +105,8 @@ void PrintDiscLabels(benchmark::State& state) {
   const CoverJob job{{100, 0, 0}, side, side, MakeCoverDrawer(cover.dib, cover.objects)};
   int pages = 0;
   for (auto _ : state) {
-    auto printer = MakeJobPrinter({}, pdf, 600);
+    std::unique_ptr<QPrinter> printer =
+        storedAgain ? std::unique_ptr<QPrinter>(MakeJobPrinter({}, pdf, 600)) : QtPdfPrinter(pdf);
     const PrintResult r =
         straight
             ? PrintSheets(*printer, request, job)
@@ -110,7 +127,7 @@ void PrintDesignParts(benchmark::State& state) {
   std::vector<std::unique_ptr<Cover>> covers;
   std::vector<PartPrint> parts;
   for (int i = 0; i < count; ++i) {
-    Cover& cover = *covers.emplace_back(std::make_unique<Cover>(1386));
+    Cover& cover = *covers.emplace_back(std::make_unique<Cover>(1386, false));
     parts.push_back({DiscSheet(100),
                      CoverJob{{100, 0, 0}, 1386, 1386, MakeCoverDrawer(cover.dib, cover.objects)},
                      {}});
@@ -139,10 +156,11 @@ BENCHMARK(PrintDesignParts)
 
 // One sheet first: the reference for time and size; each the earlier way, then straight.
 BENCHMARK(PrintDiscLabels)
-    ->ArgNames({"copies", "side", "straight"})
-    ->ArgsProduct({{2, 1000}, {1386}, {0, 1}})
-    ->Args({2, 3000, 0})
-    ->Args({2, 3000, 1})
+    ->ArgNames({"copies", "side", "straight", "photo", "stored_again"})
+    ->ArgsProduct({{2, 1000}, {1386}, {0, 1}, {0, 1}, {1}})
+    ->ArgsProduct({{2, 1000}, {1386}, {1}, {0, 1}, {0}})
+    ->Args({2, 3000, 0, 0, 1})
+    ->Args({2, 3000, 1, 0, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

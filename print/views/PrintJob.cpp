@@ -16,6 +16,7 @@
 #include "platform/dib/Dib.h"
 #include "platform/views/PrinterSettings.h"
 #include "print/CropMarks.h"
+#include "print/PdfImages.h"
 #include "print/views/ElementPainter.h"
 #include "print/views/ShapePainter.h"
 
@@ -356,6 +357,7 @@ bool PrinterInstalled() {
 
 bool JobPrinter::printIntoPdf(const std::string& path) {
   pdf_ = std::make_unique<ReplacingFile>(path);
+  pdfPath_ = path;
   pdfError_.clear();
   setOutputFormat(QPrinter::PdfFormat);
   if (pdf_->open()) {
@@ -376,6 +378,9 @@ bool JobPrinter::keepPdf(bool ok, std::string& error) {
   if (!pdf_) return ok && pdfError_.empty();
   std::unique_ptr<ReplacingFile> pdf = std::move(pdf_);
   if (!ok) return false;  // the temporary file goes, the old PDF stays
+  // Qt writes palette pictures as RGB and every picture without predictors: stored again.
+  if (const std::vector<uint8_t> compact = CompactPdfFile(pdf->tempPath()); !compact.empty())
+    if (WriteFileReplacing(pdfPath_, compact).empty()) return true;
   if (pdf->commit()) return true;
   error = pdf->error();
   return false;

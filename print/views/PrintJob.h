@@ -23,11 +23,13 @@ class JobPrinter : public QPrinter {
   bool printIntoPdf(const std::string& path);
   // Why printIntoPdf failed, else empty.
   const std::string& pdfError() const { return pdfError_; }
-  // Ends a PDF job: the file replaces the chosen one when `ok`; false with `error` when not.
+  // Ends a PDF job: the file, its images stored compactly, replaces the chosen one when `ok`;
+  // false with `error` when not.
   bool keepPdf(bool ok, std::string& error);
 
  private:
   std::unique_ptr<ReplacingFile> pdf_;
+  std::string pdfPath_;
   std::string pdfError_;
 };
 

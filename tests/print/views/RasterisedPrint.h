@@ -22,22 +22,27 @@ constexpr double kTolerance = 0.2;  // mm
 // More than any element: filling it fills all that the clip lets through.
 const QRect kEverywhere(-(1 << 20), -(1 << 20), 1 << 21, 1 << 21);
 
-// A design as printed: a picture of `bits` per pixel (grey ramps; stripes of black and white),
-// a straight text and one along the top arc.
+// A design as printed: a picture of `bits` per pixel (grey ramps, or `coloured` ones of every
+// palette entry or of red across and green down; stripes of black and white), a straight text
+// and one along the top arc.
 struct Design {
   Dib dib;
   CoverScales scales;
   ObjectTable objects{scales};
-  Design(int w, int h, int bits) {
+  Design(int w, int h, int bits, bool coloured = false) {
     NewDib(dib, w, h, bits, nullptr, 0);
-    for (int i = 0, n = PaletteEntryCount(bits); i < n; ++i)
-      dib.Info->bmiColors[i] = {uint8_t(i * 255 / (n - 1)), uint8_t(i * 255 / (n - 1)),
-                                uint8_t(i * 255 / (n - 1)), 0};
+    const int n = PaletteEntryCount(bits);
+    for (int i = 0; i < n; ++i)
+      dib.Info->bmiColors[i] = {uint8_t(i * 255 / (n - 1)),
+                                uint8_t(coloured ? 255 - i * 255 / (n - 1) : i * 255 / (n - 1)),
+                                uint8_t(coloured ? i * 97 % 256 : i * 255 / (n - 1)), 0};
     for (int y = 0; y < h; ++y)
       for (int x = 0; x < w; ++x)
         SetDibPixel(dib, x, y,
-                    bits == 1 ? uint32_t(x / 8 % 2)
-                              : uint32_t((x + y) * 255 / (w + h) * (bits > 8 ? 0x10101 : 1)));
+                    bits == 1   ? uint32_t(x / 8 % 2)
+                    : !coloured ? uint32_t((x + y) * 255 / (w + h) * (bits > 8 ? 0x10101 : 1))
+                    : bits <= 8 ? uint32_t((x + y) * (n - 1) / (w + h - 2))
+                                : uint32_t(x * 255 / w << 16 | y * 255 / h << 8 | 64));
     const int32_t u = int32_t(scales.BaseScale);
     for (int slot : {1, 2}) {
       CoverObject& o = objects[slot];

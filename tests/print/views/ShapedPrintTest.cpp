@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "picture/DrawDib.h"
+#include "platform/RegularFile.h"
+#include "platform/ReplacingFile.h"
 #include "platform/dib/Halftone.h"
 #include "print/DiscTray.h"
+#include "print/PdfImages.h"
 #include "print/views/CoverDrawer.h"
 #include "tests/print/views/RasterisedPrint.h"
 
@@ -218,19 +222,23 @@ TEST(ShapedPrintTest, TheCoverDrawnStraightMatchesTheElementImageButForEdges) {
 TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth) {
   struct Case {
     int bits, dpi;
-    bool halftoning;  // a display of 8 bits: the picture is halftoned at every position
-    const char* size;
-  } const cases[] = {{24, kPrintDpi, false, "300x200"},
-                     {8, kPrintDpi, false, "300x200"},
-                     {1, kPrintDpi, false, "300x200"},
-                     {24, 72, false, "226x150"},
-                     {24, kPrintDpi, true, "300x200"}};
+    bool coloured;
+    bool halftoning;     // a display of 8 bits: the picture is halftoned at every position
+    const char* listed;  // size, colour space and bits per component
+  } const cases[] = {{24, kPrintDpi, true, false, "300x200 rgb 8"},
+                     {24, kPrintDpi, false, false, "300x200 gray 8"},
+                     {8, kPrintDpi, false, false, "300x200 gray 8"},
+                     {8, kPrintDpi, true, false, "300x200 index 8"},
+                     {4, kPrintDpi, true, false, "300x200 index 4"},
+                     {1, kPrintDpi, false, false, "300x200 gray 1"},
+                     {24, 72, true, false, "226x150 rgb 8"},
+                     {24, kPrintDpi, false, true, "300x200 index 1"}};  // black, one colour
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::to_string(c.bits) + " bits at " + std::to_string(c.dpi) + " dpi");
+    SCOPED_TRACE(c.listed + std::string(c.halftoning ? " halftoned" : ""));
     PrintRequest r;
     r.format = Box(80, 50, 1, 2, 80, 60);
     r.copies = 4;  // two pages
-    Design design(300, 200, c.bits);
+    Design design(300, 200, c.bits, c.coloured);
     gHalftoned = 0;
     SetScreenBitsPerPixel(c.halftoning ? 8 : 24);
     SetHalftoneFunctions(BlackHalftone,
@@ -242,13 +250,67 @@ TEST(ShapedPrintTest, APdfHoldsTextsAsTextAndEachPictureOnceAtItsOwnSizeAndDepth
     SetHalftoneFunctions(HalftoneDib, HalftoneDibToSize);
     EXPECT_EQ(gHalftoned, c.halftoning ? 4 : 0);
     // Every position shows the one image object in its own size and depth, not as JPEG.
-    EXPECT_EQ(
-        Shell("pdfimages -list '" + pdf + "' | awk 'NR > 2 {print $4 \"x\" $5, $8 \" bits\", " +
-              "$9; ids[$11]} END {print length(ids), \"object\"}' | uniq -c"),
-        "      4 " + std::string(c.size) + (c.bits == 1 ? " 1" : " 8") +
-            " bits image\n      1 1 object\n");
+    EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | awk 'NR > 2 {print $4 \"x\" $5, $6, $8, $9; " +
+                    "ids[$11]} END {print length(ids), \"object\"}' | uniq -c"),
+              "      4 " + std::string(c.listed) + " image\n      1 1 object\n");
     EXPECT_EQ(Shell("pdffonts '" + pdf + "' | grep -c LiberationSans"), "1\n");
     EXPECT_EQ(Shell("pdftotext '" + pdf + "' - | grep -o 'Proof print' | wc -l"), "4\n");
+  }
+}
+
+TEST(ShapedPrintTest, ImagesStoredAgainShowTheSamePixelsAndADamagedPdfIsLeftAsItIs) {
+  TempDir dir;
+  PrintRequest r;
+  r.format = Box(80, 50, 1, 2, 80, 60);
+  r.copies = 2;
+  struct Case {
+    int bits;
+    bool coloured;
+    int width;  // 1000: more than one band of a megabyte
+  };
+  for (const auto& [bits, coloured, width] :
+       {Case{4, true, 300}, {8, false, 300}, {24, true, 1000}}) {
+    SCOPED_TRACE(std::to_string(bits) + " bits");
+    Design design(width, 600, bits, coloured);
+    const std::string qt = dir.file("qt.pdf"), ours = dir.file("ours.pdf");
+    QPrinter printer(QPrinter::HighResolution);  // not a job's printer: the file as Qt writes it
+    printer.setOutputFileName(QString::fromStdString(qt));
+    printer.setResolution(kPrintDpi);
+    ASSERT_TRUE(PrintSheets(printer, r, design.job()).ok);
+    const auto read = ReadRegularFile(qt, kMaxCompactedPdfBytes);
+    ASSERT_TRUE(read);
+    const std::string pdf(read->begin(), read->end());
+    const std::vector<uint8_t> compact = CompactPdfImages(*read);
+    ASSERT_FALSE(compact.empty());
+    EXPECT_LT(compact.size(), pdf.size());
+    ASSERT_EQ(WriteFileReplacing(ours, compact), "");
+    EXPECT_EQ(Shell("pdfinfo '" + ours + "' 2>&1 >/dev/null"), "")
+        << "its table finds every object";
+    const auto a = Rasterise(qt, 150, dir, "qt"), b = Rasterise(ours, 150, dir, "ours");
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_TRUE(a[0] == b[0]) << "pdftoppm shows every pixel as before";
+    if (bits != 4) continue;
+    // Damaged where it matters: each leaves the file as it is, as does every shortened file.
+    const size_t image = pdf.find("/Subtype /Image"), data = pdf.find("stream\n", image) + 7;
+    const std::pair<size_t, const char*> damages[] = {
+        {pdf.rfind("startxref") + 10, "9"},                    // the table elsewhere
+        {pdf.rfind("\nxref\n0 ") + 6, "7"},                    // another count
+        {pdf.find(" n \n", pdf.rfind("\nxref\n")) - 16, "1"},  // an object elsewhere
+        {data + 40, "\xff\xff\xff\xff"},                       // the pixels damaged
+        {pdf.find("/ColorSpace", image), "/Decode    "},       // a key not stored again
+        {pdf.find("/Width", image) + 7, "9"},                  // more pixels than the stream holds
+    };
+    for (const auto& [at, text] : damages) {
+      std::string damaged = pdf;
+      damaged.replace(at, std::strlen(text), text);
+      EXPECT_TRUE(
+          CompactPdfImages({reinterpret_cast<const uint8_t*>(damaged.data()), damaged.size()})
+              .empty())
+          << at << " " << text;
+    }
+    for (size_t n = 0; n < pdf.size(); n += 97)
+      EXPECT_TRUE(CompactPdfImages({read->data(), n}).empty()) << n;
   }
 }
 

@@ -1,0 +1,344 @@
+#include "print/PdfImages.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <new>
+#include <optional>
+#include <set>
+#include <string_view>
+
+#include "platform/RegularFile.h"
+#include "print/ImageStream.h"
+
+namespace {
+constexpr uint64_t kMaxObjects = 10'000'000;
+constexpr uint64_t kMaxSide = 1'000'000;
+
+bool IsSpace(char c) {
+  return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
+}
+bool IsDelimiter(char c) {
+  return IsSpace(c) || std::string_view("()<>[]{}/%").find(c) != std::string_view::npos;
+}
+
+// A cursor over the bytes [at, end) of the file.
+class Scan {
+ public:
+  Scan(std::string_view file, size_t at, size_t end) : file_(file.substr(0, end)), at_(at) {}
+  size_t at() const { return at_; }
+  bool atEnd() const { return at_ >= file_.size(); }
+  void skipSpace() {
+    while (at_ < file_.size() && IsSpace(file_[at_])) ++at_;
+  }
+  bool take(std::string_view word) {
+    if (file_.substr(std::min(at_, file_.size()), word.size()) != word) return false;
+    at_ += word.size();
+    return true;
+  }
+  // An unsigned number of at most 12 digits.
+  std::optional<uint64_t> number() {
+    uint64_t n = 0;
+    size_t digits = 0;
+    for (; at_ < file_.size() && file_[at_] >= '0' && file_[at_] <= '9' && digits < 13; ++digits)
+      n = n * 10 + uint64_t(file_[at_++] - '0');
+    if (digits == 0 || digits > 12) return std::nullopt;
+    return n;
+  }
+  // A name with its slash, or empty.
+  std::string_view name() {
+    const size_t from = at_;
+    if (!take("/")) return {};
+    while (at_ < file_.size() && !IsDelimiter(file_[at_])) ++at_;
+    return file_.substr(from, at_ - from);
+  }
+
+ private:
+  std::string_view file_;
+  size_t at_;
+};
+
+// "N 0 obj", the start of every object.
+bool TakeObjectStart(Scan& s, uint64_t number) {
+  s.skipSpace();
+  const auto n = s.number();
+  s.skipSpace();
+  const auto generation = s.number();
+  s.skipSpace();
+  return n == number && generation == 0u && s.take("obj");
+}
+
+// A dictionary's simple values (names, numbers, references, true and false) as written.
+struct Value {
+  std::string_view text;
+  std::optional<uint64_t> number, reference;
+};
+
+std::optional<std::map<std::string_view, Value>> Dictionary(Scan& s, std::string_view file) {
+  std::map<std::string_view, Value> dict;
+  s.skipSpace();
+  if (!s.take("<<")) return std::nullopt;
+  for (;;) {
+    s.skipSpace();
+    if (s.take(">>")) return dict;
+    const std::string_view key = s.name();
+    s.skipSpace();
+    const size_t from = s.at();
+    Value v;
+    const bool word = !s.name().empty() || s.take("true") || s.take("false");
+    if (!word) {
+      v.number = s.number();
+      if (!v.number) return std::nullopt;  // arrays, strings, dictionaries: not of our images
+      Scan after = s;
+      after.skipSpace();
+      if (after.number() == 0u && (after.skipSpace(), after.take("R")))
+        s = after, v.reference = v.number, v.number.reset();
+    }
+    if (key.empty() || dict.count(key)) return std::nullopt;
+    v.text = file.substr(from, s.at() - from);
+    dict[key] = v;
+  }
+}
+
+// An 8-bit Flate image whose pixels can be stored again, and where its parts lie.
+struct Image {
+  std::map<std::string_view, Value> dict;
+  int width = 0, height = 0, components = 0;
+  size_t dataAt = 0, dataLength = 0;
+  uint64_t lengthObject = 0;  // 0: the length is written in the dictionary
+};
+
+const std::set<std::string_view> kImageKeys = {
+    "/Type",   "/Subtype", "/Width", "/Height", "/BitsPerComponent", "/ColorSpace",
+    "/Length", "/Filter",  "/SMask", "/Mask",   "/Interpolate"};
+
+struct Pdf {
+  std::string_view file;
+  std::map<uint64_t, std::pair<size_t, size_t>> spans;  // object number: its bytes
+
+  // The value of an object that holds only a number.
+  std::optional<uint64_t> numberObject(uint64_t number) const {
+    const auto found = spans.find(number);
+    if (found == spans.end()) return std::nullopt;
+    Scan s(file, found->second.first, found->second.second);
+    if (!TakeObjectStart(s, number)) return std::nullopt;
+    s.skipSpace();
+    const auto n = s.number();
+    s.skipSpace();
+    if (!s.take("endobj")) return std::nullopt;
+    s.skipSpace();
+    return s.atEnd() ? n : std::nullopt;
+  }
+
+  std::optional<Image> image(uint64_t number) const {
+    const auto [begin, end] = spans.at(number);
+    Scan s(file, begin, end);
+    if (!TakeObjectStart(s, number)) return std::nullopt;
+    auto dict = Dictionary(s, file);
+    if (!dict) return std::nullopt;
+    Image im;
+    im.dict = std::move(*dict);
+    const auto text = [&](std::string_view key) {
+      const auto found = im.dict.find(key);
+      return found == im.dict.end() ? std::string_view() : found->second.text;
+    };
+    if (text("/Subtype") != "/Image" || text("/BitsPerComponent") != "8" ||
+        text("/Filter") != "/FlateDecode")
+      return std::nullopt;
+    for (const auto& [key, value] : im.dict)
+      if (!kImageKeys.count(key)) return std::nullopt;
+    im.components = text("/ColorSpace") == "/DeviceRGB" ? 3 : text("/ColorSpace") == "/DeviceGray";
+    const auto w = im.dict["/Width"].number, h = im.dict["/Height"].number;
+    if (!im.components || !w || !h || *w == 0 || *h == 0 || *w > kMaxSide || *h > kMaxSide ||
+        *w * *h * uint64_t(im.components) > kMaxCompactedImageBytes)
+      return std::nullopt;
+    im.width = int(*w), im.height = int(*h);
+    const Value& length = im.dict["/Length"];
+    im.lengthObject = length.reference.value_or(0);
+    const auto bytes = length.reference ? numberObject(*length.reference) : length.number;
+    s.skipSpace();
+    if (!bytes || !s.take("stream") || !(s.take("\r\n") || s.take("\n"))) return std::nullopt;
+    im.dataAt = s.at();
+    if (*bytes > end - im.dataAt) return std::nullopt;
+    im.dataLength = size_t(*bytes);
+    Scan tail(file, im.dataAt + im.dataLength, end);
+    tail.skipSpace();
+    if (!tail.take("endstream")) return std::nullopt;
+    tail.skipSpace();
+    if (!tail.take("endobj")) return std::nullopt;
+    tail.skipSpace();
+    return tail.atEnd() ? std::optional(std::move(im)) : std::nullopt;
+  }
+};
+
+// The image object stored again with `stored`, its length in `lengthObject` when it has one.
+std::string ImageObject(uint64_t number, const Image& im, const StoredPixels& stored) {
+  std::string o = std::to_string(number) + " 0 obj\n<<\n/Type /XObject\n/Subtype /Image\n/Width " +
+                  std::to_string(im.width) + "\n/Height " + std::to_string(im.height) +
+                  "\n/BitsPerComponent " + std::to_string(stored.bitsPerComponent) +
+                  "\n/ColorSpace " + stored.colourSpace + "\n";
+  for (std::string_view key : {"/SMask", "/Mask", "/Interpolate"})
+    if (const auto found = im.dict.find(key); found != im.dict.end())
+      o.append(key).append(" ").append(found->second.text).append("\n");
+  o += "/Length " +
+       (im.lengthObject ? std::to_string(im.lengthObject) + " 0 R"
+                        : std::to_string(stored.data.size())) +
+       "\n/Filter /FlateDecode\n";
+  if (!stored.decodeParms.empty()) o += "/DecodeParms " + stored.decodeParms + "\n";
+  o += ">>\nstream\n";
+  o.append(reinterpret_cast<const char*>(stored.data.data()), stored.data.size());
+  o += "\nendstream\nendobj\n";
+  return o;
+}
+
+// The pixels of `im` in fewer bytes, or nullopt. Grey pixels lose their other two components;
+// a soft mask must stay grey.
+std::optional<StoredPixels> StoreAgain(std::string_view file, const Image& im, bool softMask) {
+  const auto* data = reinterpret_cast<const uint8_t*>(file.data()) + im.dataAt;
+  auto raw = InflateExactly({data, im.dataLength},
+                            size_t(im.width) * size_t(im.height) * size_t(im.components));
+  if (!raw) return std::nullopt;
+  const int components = im.components == 3 && MakeGrey(*raw) ? 1 : im.components;
+  if (!softMask)
+    if (auto palette = AsPalette(*raw, im.width, im.height, components);
+        palette && (components == 3 || palette->bitsPerComponent < 8))
+      return palette;
+  StoredPixels predicted = WithPredictors(*raw, im.width, im.height, components);
+  if (predicted.data.empty() || predicted.data.size() >= im.dataLength) return std::nullopt;
+  return predicted;
+}
+
+// The classic cross-reference table at the end: the object spans, the trailer's bytes.
+struct Xref {
+  size_t at = 0, trailer = 0, startxref = 0;
+  uint64_t count = 0;
+  std::map<uint64_t, std::pair<size_t, size_t>> spans;
+  size_t firstObject = 0;
+};
+
+std::optional<Xref> ReadXref(std::string_view file) {
+  Xref x;
+  x.startxref = file.rfind("startxref");
+  if (x.startxref == std::string_view::npos || file.size() - x.startxref > 64) return std::nullopt;
+  Scan end(file, x.startxref + 9, file.size());
+  end.skipSpace();
+  const auto at = end.number();
+  end.skipSpace();
+  if (!at || !end.take("%%EOF") || (end.skipSpace(), !end.atEnd()) || *at >= x.startxref)
+    return std::nullopt;
+  x.at = size_t(*at);
+  Scan s(file, x.at, x.startxref);
+  if (!s.take("xref")) return std::nullopt;
+  s.skipSpace();
+  const auto first = s.number();
+  s.skipSpace();
+  const auto count = s.number();
+  if (first != 0u || !count || *count < 2 || *count > kMaxObjects ||
+      !(s.take("\r\n") || s.take("\n") || s.take(" \n") || s.take(" \r\n")))
+    return std::nullopt;
+  x.count = *count;
+  const size_t table = s.at();
+  if (*count * 20 > x.startxref - table) return std::nullopt;
+  std::vector<std::pair<size_t, uint64_t>> offsets;  // offset, object
+  for (uint64_t i = 0; i < *count; ++i) {
+    const std::string_view e = file.substr(table + i * 20, 20);
+    Scan entry(file, table + i * 20, table + i * 20 + 10);
+    const auto offset = entry.number();
+    if (!offset || !entry.atEnd() || e[10] != ' ' || e[16] != ' ') return std::nullopt;
+    if (i == 0) {
+      if (e[17] != 'f') return std::nullopt;
+      continue;
+    }
+    if (e.substr(11, 5) != "00000" || e[17] != 'n' || *offset >= x.at) return std::nullopt;
+    offsets.push_back({size_t(*offset), i});
+  }
+  x.trailer = table + *count * 20;
+  Scan trailer(file, x.trailer, x.startxref);
+  if (!trailer.take("trailer")) return std::nullopt;
+  const std::string_view rest = file.substr(x.trailer, x.startxref - x.trailer);
+  for (std::string_view key : {"/Prev", "/XRefStm", "/Encrypt"})
+    if (rest.find(key) != std::string_view::npos) return std::nullopt;
+  std::sort(offsets.begin(), offsets.end());
+  for (size_t i = 0; i < offsets.size(); ++i) {
+    const size_t next = i + 1 < offsets.size() ? offsets[i + 1].first : x.at;
+    if (next <= offsets[i].first) return std::nullopt;
+    x.spans[offsets[i].second] = {offsets[i].first, next};
+  }
+  x.firstObject = offsets.front().first;
+  return x;
+}
+}  // namespace
+
+std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> bytes) {
+  if (bytes.size() > kMaxCompactedPdfBytes) return {};
+  const std::string_view file(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (!file.starts_with("%PDF-")) return {};
+  const auto xref = ReadXref(file);
+  if (!xref) return {};
+  const Pdf pdf{file, xref->spans};
+  for (const auto& [number, span] : pdf.spans) {
+    Scan s(file, span.first, span.second);
+    if (!TakeObjectStart(s, number)) return {};
+  }
+  std::map<uint64_t, Image> images;
+  std::set<uint64_t> softMasks;
+  for (const auto& [number, span] : pdf.spans)
+    if (auto im = pdf.image(number)) {
+      if (const auto found = im->dict.find("/SMask"); found != im->dict.end())
+        if (found->second.reference) softMasks.insert(*found->second.reference);
+      images.emplace(number, std::move(*im));
+    }
+  std::map<uint64_t, std::string> rewritten;  // object number: its new bytes
+  for (const auto& [number, im] : images) {
+    if (im.lengthObject && (rewritten.count(im.lengthObject) || images.count(im.lengthObject)))
+      continue;  // a length object shared or an image itself: not as the job writes it
+    const auto stored = StoreAgain(file, im, softMasks.count(number) > 0);
+    if (!stored) continue;
+    rewritten[number] = ImageObject(number, im, *stored);
+    if (im.lengthObject)
+      rewritten[im.lengthObject] = std::to_string(im.lengthObject) + " 0 obj\n" +
+                                   std::to_string(stored->data.size()) + "\nendobj\n";
+  }
+  if (rewritten.empty()) return {};
+  std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
+  for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
+  std::sort(order.begin(), order.end());
+  std::vector<uint8_t> out;
+  out.reserve(file.size());
+  const auto append = [&out](std::string_view text) {
+    out.insert(out.end(), text.begin(), text.end());
+  };
+  append(file.substr(0, xref->firstObject));
+  std::vector<size_t> offsets(xref->count, 0);
+  for (const auto& [begin, number] : order) {
+    offsets[number] = out.size();
+    if (auto found = rewritten.find(number); found != rewritten.end()) {
+      append(found->second);
+      rewritten.erase(found);
+    } else {
+      append(file.substr(begin, pdf.spans.at(number).second - begin));
+    }
+  }
+  const size_t xrefAt = out.size();
+  append("xref\n0 " + std::to_string(xref->count) + "\n");
+  append(file.substr(xref->trailer - xref->count * 20, 20));  // the free head of the list
+  char entry[32];
+  for (uint64_t i = 1; i < xref->count; ++i) {
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets[i]);
+    append(entry);
+  }
+  append(file.substr(xref->trailer, xref->startxref - xref->trailer));
+  append("startxref\n" + std::to_string(xrefAt) + "\n%%EOF\n");
+  return out;
+}
+
+std::vector<uint8_t> CompactPdfFile(const std::string& path) {
+  try {
+    bool truncated = false;
+    const auto bytes = ReadRegularFile(path, kMaxCompactedPdfBytes, &truncated);
+    if (!bytes || truncated) return {};
+    return CompactPdfImages(*bytes);
+  } catch (const std::bad_alloc&) {
+    return {};  // short of memory: Qt's file is kept as it is
+  }
+}
