@@ -151,47 +151,47 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     }
     return others.emplace(part, std::move(o)).first->second;
   };
-};
-for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
-  const GridFormat& g = grid(pos);
-  const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-  const PixelSize box = PreviewElementSize(g.format, sdpi, zoom);
-  const size_t onSheet = size_t(pos.k % layout.perSheet);
-  if (onSheet < partAt.size() && partAt[onSheet] != current) {
-    const OtherCover& o = otherCover(partAt[onSheet]);
-    const CoverDrawer replayOther = [&](QPainter& painter, const PixelRect& moved, int, int) {
-      painter.drawImage(moved.x - o.cover.x - bleed.w, moved.y - o.cover.y - bleed.h, o.image);
-    };
-    PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
-                 CentredCover(o.cover, o.size, box), replayOther, res, res);
-  } else {
-    if (filled) {
-      const FilledTexts texts(*objects, fields->values(layout.copyOf(pos.k), print_->jobCopies()));
-      drawCover();
+  for (const SheetPosition& pos : layout.onSheet(print_->pageEdit->value() - 1)) {
+    const GridFormat& g = grid(pos);
+    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    const PixelSize box = PreviewElementSize(g.format, sdpi, zoom);
+    const size_t onSheet = size_t(pos.k % layout.perSheet);
+    if (onSheet < partAt.size() && partAt[onSheet] != current) {
+      const OtherCover& o = otherCover(partAt[onSheet]);
+      const CoverDrawer replayOther = [&](QPainter& painter, const PixelRect& moved, int, int) {
+        painter.drawImage(moved.x - o.cover.x - bleed.w, moved.y - o.cover.y - bleed.h, o.image);
+      };
+      PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
+                   CentredCover(o.cover, o.size, box), replayOther, res, res);
+    } else {
+      if (filled) {
+        const FilledTexts texts(*objects,
+                                fields->values(layout.copyOf(pos.k), print_->jobCopies()));
+        drawCover();
+      }
+      PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
+                   CentredCover(cover, es, box), replay, res, res);
     }
-    PaintElement(p, QPoint(at.x, at.y), g.format, g.details, box, bleed,
-                 CentredCover(cover, es, box), replay, res, res);
+    DrawScreenOutline(p, g.format, g.details.shape, QRectF(at.x, at.y, box.w, box.h), outlines);
+    ++drawn_;
   }
-  DrawScreenOutline(p, g.format, g.details.shape, QRectF(at.x, at.y, box.w, box.h), outlines);
-  ++drawn_;
-}
-if (print_->pageEdit->value() != 1) return;
-// Every other position of the first sheet, so the user sees where to click: free ones as their
-// outline, used ones ("Already used" or marked by a click) hatched inside their shape.
-for (int32_t k = 0; k < layout.perSheet; ++k) {
-  if (layout.receives(k)) continue;
-  const SheetPosition pos = layout.at(k);
-  const GridFormat& g = grid(pos);
-  const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
-  const PixelSize size = PreviewElementSize(g.format, sdpi, zoom);
-  const QRectF box(at.x, at.y, size.w, size.h);
-  const bool used = k < layout.first ||
-                    std::find(layout.marked.begin(), layout.marked.end(), k) != layout.marked.end();
-  if (used)
-    p.fillPath(ShapePath(g.format, g.details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
-  DrawOutline(p, g.format, g.details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
-              used ? QColor(Qt::darkGray) : QColor(160, 160, 160), 0);
-}
+  if (print_->pageEdit->value() != 1) return;
+  // Every other position of the first sheet, so the user sees where to click: free ones as their
+  // outline, used ones ("Already used" or marked by a click) hatched inside their shape.
+  for (int32_t k = 0; k < layout.perSheet; ++k) {
+    if (layout.receives(k)) continue;
+    const SheetPosition pos = layout.at(k);
+    const GridFormat& g = grid(pos);
+    const PixelPoint at = PreviewElementPos(PositionGrid(*format, layout, pos), pos, sdpi, zoom);
+    const PixelSize size = PreviewElementSize(g.format, sdpi, zoom);
+    const QRectF box(at.x, at.y, size.w, size.h);
+    const bool used = k < layout.first || std::find(layout.marked.begin(), layout.marked.end(),
+                                                    k) != layout.marked.end();
+    if (used)
+      p.fillPath(ShapePath(g.format, g.details.shape, box), QBrush(Qt::darkGray, Qt::BDiagPattern));
+    DrawOutline(p, g.format, g.details.shape, box.adjusted(0.5, 0.5, -0.5, -0.5),
+                used ? QColor(Qt::darkGray) : QColor(160, 160, 160), 0);
+  }
 }
 
 int SheetPreview::positionAt(QPoint point) const {
