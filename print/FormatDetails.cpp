@@ -41,7 +41,7 @@ std::string CheckGuides(const PaperFormat& fmt, const std::vector<FormatGuide>& 
       case GuideKind::Line:
         break;
       case GuideKind::Margin:
-        if (!(g.x1 > 0) || g.x1 * 2 >= std::min(fmt.width, fmt.height))
+        if (g.x1 < 0 || g.x1 * 2 >= std::min(fmt.width, fmt.height))
           return Translate("FormatDetails", "a margin guide is not inside the element");
         break;
       case GuideKind::Circle:

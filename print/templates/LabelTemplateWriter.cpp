@@ -72,6 +72,27 @@ void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails
     w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleedY));
   }
 }
+void WriteMarkup(QXmlStreamWriter& w, const FormatGuide& g) {
+  switch (g.kind) {
+    case GuideKind::Line:
+      w.writeEmptyElement(QStringLiteral("Markup-line"));
+      w.writeAttribute(QStringLiteral("x1"), Mm(g.x1));
+      w.writeAttribute(QStringLiteral("y1"), Mm(g.y1));
+      w.writeAttribute(QStringLiteral("x2"), Mm(g.x2));
+      w.writeAttribute(QStringLiteral("y2"), Mm(g.y2));
+      return;
+    case GuideKind::Margin:
+      w.writeEmptyElement(QStringLiteral("Markup-margin"));
+      w.writeAttribute(QStringLiteral("size"), Mm(g.x1));
+      return;
+    case GuideKind::Circle:
+      w.writeEmptyElement(QStringLiteral("Markup-circle"));
+      w.writeAttribute(QStringLiteral("x0"), Mm(g.x1));
+      w.writeAttribute(QStringLiteral("y0"), Mm(g.y1));
+      w.writeAttribute(QStringLiteral("radius"), Mm(g.x2));
+      return;
+  }
+}
 }  // namespace
 
 std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const FormatDetails& d,
@@ -92,6 +113,7 @@ std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const Fo
   w.writeEmptyElement(QStringLiteral("Meta"));
   w.writeAttribute(QStringLiteral("category"), QStringLiteral("label"));
   WriteLabel(w, fmt, d);
+  for (const FormatGuide& g : d.guides) WriteMarkup(w, g);
   for (const LabelGrid& g : AllGrids(fmt, d)) {
     w.writeEmptyElement(QStringLiteral("Layout"));
     w.writeAttribute(QStringLiteral("nx"), QString::number(g.across));
