@@ -132,9 +132,11 @@ class SheetMarks {
              int dpy)
       : painter_(painter), r_(r), l_(l), es_(es), dpx_(dpx), dpy_(dpy) {}
   void printed(const SheetPosition& p, const PixelPoint& at) {
-    if (r_.outlines)
-      DrawOutline(painter_, r_.format, r_.details.shape, QRectF(at.x, at.y, es_.w, es_.h),
-                  Qt::black, 0.1 * dpx_ / kMmPerInch);
+    if (r_.outlines) {
+      const QRectF box(at.x, at.y, es_.w, es_.h);
+      DrawOutline(painter_, r_.format, r_.details.shape, box, Qt::black, 0.1 * dpx_ / kMmPerInch);
+      DrawGuides(painter_, r_.format, r_.details, box, Qt::black, 0.1 * dpx_ / kMmPerInch);
+    }
     printed_.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
     sheet_ = p.sheet;
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "print/views/CoverGuide.h"
 
 TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
@@ -7,6 +9,7 @@ TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
   disc.width = disc.height = 120;
   FormatDetails d;
   d.shape = {ShapeKind::Disc, 0, 120, 40};
+  d.guides = {GuideLine(60, 0, 60, 120), GuideCircle(60, 60, 30), GuideMargin(10)};
   struct Case {
     double size, left, top;
     QRectF rim;
@@ -24,7 +27,15 @@ TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
     EXPECT_NEAR(r.top(), c.rim.top(), 1e-6);
     EXPECT_NEAR(r.width(), c.rim.width(), 1e-6);
     EXPECT_TRUE(g.outline.contains(r.center() + QPointF(r.width() * 0.4, 0)));  // on the ring
+    // The guides follow: the spine line from top to bottom, the margin 10 mm inside the rim.
+    const QRectF lines = g.lines.boundingRect();
+    EXPECT_NEAR(lines.top(), c.rim.top(), 1e-6);
+    EXPECT_NEAR(lines.left(), c.rim.left() + 10 / c.mm, 1e-6);
+    EXPECT_NEAR(lines.height(), c.rim.height(), 1e-6);
+    const QPointF end = g.lines.pointAtPercent(0) - QPointF(c.rim.center().x(), c.rim.top());
+    EXPECT_LT(std::hypot(end.x(), end.y()), 1e-6);
   }
   EXPECT_TRUE(CoverPrintGuide(nullptr, d, {}, 1200).outline.isEmpty());
+  EXPECT_TRUE(CoverPrintGuide(&disc, FormatDetails{}, {}, 1200).lines.isEmpty());
   EXPECT_EQ(CoverPrintGuide(&disc, d, {}, 0).mmPerPixel, 0);
 }
