@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <map>
@@ -68,13 +69,32 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   EXPECT_EQ(Catalogue({"--add", "Avery:L7676"}, paper).lines.at(0).substr(0, 3),
             std::to_string(starters + 2) + "\t");
 
+  // A product's markups become its format's guides, listed after its grids.
+  ASSERT_EQ(Catalogue({"--add", "Avery:8435B"}, paper).code, 0);
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(RunFormatsCommandWith({}, paper), 0);
+  const std::string listed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(listed.find("\t1 x 1\tmargin 2.00; line 8.50/0.00 to 8.50/122.00; line 146.50/0.00 "
+                        "to 146.50/122.00\n"),
+            std::string::npos)
+      << listed;
+  // A format without guides keeps its four columns.
+  const PaperLoadResult now = LoadPaperFormats(paper);
+  const auto details = LoadDetailsFor(paper, now.formats);
+  std::istringstream lines(listed);
+  size_t n = 0;
+  for (std::string line; std::getline(lines, line); ++n)
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 3 + !details.at(n).guides.empty())
+        << line;
+  EXPECT_EQ(n, now.formats.size());
+
   EXPECT_EQ(Catalogue({"--add", "Avery"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--add", ""}, paper).code, 2);  // not the whole catalogue
   EXPECT_EQ(Catalogue({"--add", "Avery:no-such-part"}, paper).code, 1);
   EXPECT_EQ(Catalogue({"--paper", "A3"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--category", "nothing"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--unknown"}, paper).code, 2);
-  EXPECT_EQ(LoadPaperFormats(paper).formats.size(), starters + 2);
+  EXPECT_EQ(LoadPaperFormats(paper).formats.size(), starters + 3);
 
   ProductCatalogue none;
   none.load({{dir.file("nowhere")}, ""});
@@ -127,7 +147,7 @@ TEST(BatchCatalogue, EachSettingsFileOfTheListIsKeptAsidePreservedOrRefusedByOne
     ASSERT_EQ(RunFormatsCommandWith({"import", disc}, paper), 0);
     std::vector<uint8_t> bytes = ReadBytes(target);
     if (c.kind == Damaged) bytes.resize(bytes.size() - 5);
-    if (c.kind == Newer) bytes[4] = 2;  // the version field
+    if (c.kind == Newer) bytes[4] = kDetailsVersion + 1;  // the version field
     WriteBytes(target, bytes);
     g_unreadable = c.kind == Unreadable ? target : "";
     SetFileReaderForTests(RefuseOne);
