@@ -14,6 +14,7 @@
 #include "app/batch/views/BatchCalibration.h"
 #include "app/coverfile/CoverFile.h"
 #include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
 #include "cover/merge/CopyFields.h"
 #include "platform/AnsiText.h"
 #include "platform/SettingsDir.h"
@@ -124,9 +125,7 @@ std::string PartFormat(const PrintOptions& o, const DesignPart& part,
   const PaperFormat* chosen = o.paper.empty() ? &*part.format : FindFormat(formats, o.paper);
   if (!chosen) return Translate("BatchPrint", "no paper format ") + o.paper;
   format = *chosen;
-  const auto listed = std::find(formats.begin(), formats.end(), format);
-  details = listed == formats.end() ? FormatDetails{}
-                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
+  details = PartFormatDetails(formats, catalogue.details(), format);
   return {};
 }
 
@@ -209,10 +208,7 @@ int RunPrintCommand(const Args& args) {
     return Fail(kExitUsage, Translate("BatchPrint", "print needs --paper NAME or NUMBER"));
   const PaperFormat* format = o.paper.empty() ? &*own : FindFormat(formats, o.paper);
   if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
-  const auto listed = std::find(formats.begin(), formats.end(), *format);
-  const FormatDetails details = listed == formats.end()
-                                    ? FormatDetails{}
-                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
+  const FormatDetails details = PartFormatDetails(formats, catalogue.details(), *format);
 
   const int positions = PositionsPerSheet(*format, details);
   if (o.used >= positions)  // one position at least is left to print on
