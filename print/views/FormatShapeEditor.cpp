@@ -169,7 +169,7 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   gub->addWidget(removeGuideButton);
   gub->addStretch(1);
   gul->addLayout(gub);
-  layout->addWidget(guides);
+  guidesGroup = guides;
 
   connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] {
     enableFields();

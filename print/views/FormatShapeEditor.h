@@ -42,6 +42,7 @@ class FormatShapeEditor : public QWidget {
   QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
   QTableWidget* gridTable = nullptr;  // left, top, steps across and down, counts
   QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;
+  QWidget* guidesGroup = nullptr;      // placed by the dialog beside the drawing, where it fits
   QTableWidget* guideTable = nullptr;  // kind (a box in the cell), x1, y1, x2, y2
   QPushButton *addGuideButton = nullptr, *removeGuideButton = nullptr;
 

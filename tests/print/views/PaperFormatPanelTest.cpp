@@ -75,6 +75,8 @@ TEST_F(PaperFormatPanelTest, DialogStartsWithItsDefaultFormat) {
   const QImage shown = f->drawing->grab().toImage();
   EXPECT_EQ(shown.pixelColor(90, 20), QColor(150, 190, 230));
   EXPECT_NE(shown.pixelColor(178, 20), QColor(150, 190, 230));
+  EXPECT_LE(f->sizeHint().height(), 740) << "fits a screen of 1366 x 768 pixels";
+  EXPECT_LE(f->sizeHint().width(), 1300);
   f->nameEdit->setText(QString(60, 'x'));  // cannot be typed longer than 50
   EXPECT_EQ(f->values().name.size(), 50u);
 }
