@@ -70,7 +70,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
         const QRectF box((g.left + g.stepH * col) * scale, (g.top + g.stepV * row) * scale,
                          fmt_.width * scale, fmt_.height * scale);
         p.drawPath(ShapePath(fmt_, details_.shape, box));
-        DrawGuides(p, fmt_, details_, box, Qt::darkBlue, 0);
+        DrawGuides(p, fmt_, details_, box, Qt::darkBlue, 0, Qt::SolidLine);
       }
 }
 

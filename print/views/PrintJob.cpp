@@ -135,7 +135,8 @@ class SheetMarks {
     if (r_.outlines) {
       const QRectF box(at.x, at.y, es_.w, es_.h);
       DrawOutline(painter_, r_.format, r_.details.shape, box, Qt::black, 0.1 * dpx_ / kMmPerInch);
-      DrawGuides(painter_, r_.format, r_.details, box, Qt::black, 0.1 * dpx_ / kMmPerInch);
+      DrawGuides(painter_, r_.format, r_.details, box, Qt::black, 0.1 * dpx_ / kMmPerInch,
+                 Qt::SolidLine);
     }
     printed_.push_back({double(at.x), double(at.y), double(es_.w), double(es_.h)});
     sheet_ = p.sheet;

@@ -25,9 +25,10 @@ QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDe
 // Thin lines along the outline and the hole of the element at `box`.
 void DrawOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
                  const QColor& color, double width);
-// Thin lines along the format's guides, in the pen's `style`.
+// Thin lines along the format's guides; the screen draws them dashed in `kGuideBlue`.
 void DrawGuides(QPainter& p, const PaperFormat& fmt, const FormatDetails& d, const QRectF& box,
-                const QColor& color, double width, Qt::PenStyle style = Qt::SolidLine);
+                const QColor& color, double width, Qt::PenStyle style = Qt::DashLine);
+inline const QColor kGuideBlue{0, 120, 215};
 // The thin grey frame the screen shows for round, elliptic and disc shapes (and, with `always`,
 // for rectangles too).
 void DrawScreenOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape,

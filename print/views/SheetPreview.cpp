@@ -118,8 +118,7 @@ void SheetPreview::paintEvent(QPaintEvent*) {
     }
     PaintElement(p, QPoint(at.x, at.y), *format, details, es, bleed, cover, replay, res, res);
     DrawScreenOutline(p, *format, details.shape, QRectF(at.x, at.y, es.w, es.h), outlines);
-    DrawGuides(p, *format, details, QRectF(at.x, at.y, es.w, es.h), QColor(0, 120, 215), 0,
-               Qt::DashLine);
+    DrawGuides(p, *format, details, QRectF(at.x, at.y, es.w, es.h), kGuideBlue, 0);
     ++drawn_;
   }
   if (print_->pageEdit->value() != 1) return;
