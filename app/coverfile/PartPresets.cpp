@@ -6,6 +6,7 @@
 #include "app/coverfile/CoverFile.h"
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
+#include "print/settings/StarterPaper.h"
 
 namespace {
 constexpr double kA4WidthMm = 210, kA4HeightMm = 297, kPresetDpi = 300;
@@ -49,11 +50,14 @@ int32_t PresetPixels(double mm) {
 }
 
 const std::vector<PartPreset>& PartPresets() {
-  // A tray inlay's spines are 6.5 mm wide, a DVD case's 14 mm; a disc label's hole 41 mm.
+  // A DVD case's spine is 14 mm wide; a disc label's hole 41 mm.
   static const std::vector<PartPreset> presets = {
       {QT_TRANSLATE_NOOP("PartPresets", "CD jewel case"),
        {{QT_TRANSLATE_NOOP("PartPresets", "Booklet front"), 120, 120},
-        {QT_TRANSLATE_NOOP("PartPresets", "Tray inlay"), 151, 118, {6.5, 151 - 6.5}},
+        {QT_TRANSLATE_NOOP("PartPresets", "Tray inlay"),
+         151,
+         118,
+         {kTrayInlaySpineMm, 151 - kTrayInlaySpineMm}},
         {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117, {}, 41}}},
       {QT_TRANSLATE_NOOP("PartPresets", "CD slim case"),
        {{QT_TRANSLATE_NOOP("PartPresets", "Front"), 120, 120}}},
