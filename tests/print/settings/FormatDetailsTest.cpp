@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 
 #include "platform/SettingsFile.h"
 #include "print/SheetLayout.h"
@@ -172,49 +172,42 @@ TEST(DetailsFileTest, GuidesRoundTripAndADamagedGuideBlockIsTold) {
   const std::vector<PaperFormat> formats = {Record("inlay"), Record("disc")};
   const auto bytes = EncodeDetailsFile(formats, {inlay, Disc()});
   const auto plain = EncodeDetailsFile({Record("disc")}, {Disc()});
-  int32_t version = 0, plainVersion = 0;
-  std::memcpy(&version, bytes.data() + 4, 4);
-  std::memcpy(&plainVersion, plain.data() + 4, 4);
-  EXPECT_EQ(version, 2);  // older versions read it but never write over the guides
-  EXPECT_EQ(plainVersion, 1);
+  EXPECT_EQ(bytes[4], 2);  // a version older versions read but never write over
+  EXPECT_EQ(plain[4], 1);
   // The entry without guides is the same bytes as in a file without any.
   EXPECT_TRUE(std::equal(plain.begin() + 12, plain.end(), bytes.end() - (plain.size() - 12)));
   const DetailsParse parse = ParseDetailsFile(bytes);
   EXPECT_EQ(parse.message, "");
-  EXPECT_FALSE(parse.newer);
   EXPECT_EQ(MatchDetails(formats, parse.entries), (std::vector<FormatDetails>{inlay, Disc()}));
   // The guides' count sits after the shape, no grids, bleed and medium of the first entry.
   constexpr size_t count = 16 + 112 + 4 + 6 * 8 + 4 + 8 + 4, first = count + 4;
-  const auto put = [](std::vector<uint8_t>& b, size_t at, auto v) {
-    std::memcpy(b.data() + at, &v, sizeof v);
-  };
-  const double nan = std::nan("");
-  struct Case {
+  const struct {
     const char* what;
-    std::function<void(std::vector<uint8_t>&)> damage;
-    size_t entries;  // entries read
-    bool told;       // the file is damaged
-  };
-  const Case cases[] = {
-      {"negative count", [&](auto& b) { put(b, count, int32_t{-1}); }, 0, true},
-      {"count past the bound", [&](auto& b) { put(b, count, int32_t{kMaxGuides + 1}); }, 0, true},
-      {"count past the entry", [&](auto& b) { put(b, count, int32_t{5}); }, 0, true},
-      {"unknown kind", [&](auto& b) { put(b, first, int32_t{7}); }, 1, false},
-      {"no number", [&](auto& b) { put(b, first + 4, nan); }, 1, false},
-      {"margin past the middle", [&](auto& b) { put(b, first + 72 + 4, 60.0); }, 1, false},
-      {"circle without radius", [&](auto& b) { put(b, first + 36 * 3 + 20, 0.0); }, 1, false},
-      {"a version 1 file", [&](auto& b) { put(b, 4, int32_t{1}); }, 2, false},
-  };
-  for (const Case& c : cases) {
+    size_t at;
+    double value;  // written as a 32-bit count or kind at `count` and `first`, else a double
+    size_t entries;
+    bool told;  // the file is damaged
+  } cases[] = {{"negative count", count, -1, 0, true},
+               {"count past the bound", count, kMaxGuides + 1, 0, true},
+               {"count past the entry", count, 5, 0, true},
+               {"unknown kind", first, 7, 1, false},
+               {"no number", first + 4, std::nan(""), 1, false},
+               {"margin past the middle", first + 72 + 4, 60, 1, false},
+               {"circle without radius", first + 36 * 3 + 20, 0, 1, false},
+               {"a version 1 file", 4, 1, 2, false}};
+  for (const auto& c : cases) {
     auto damaged = bytes;
-    c.damage(damaged);
+    const int32_t n = static_cast<int32_t>(c.value);
+    if (c.at == count || c.at == first || c.at == 4)
+      std::memcpy(damaged.data() + c.at, &n, sizeof n);
+    else
+      std::memcpy(damaged.data() + c.at, &c.value, sizeof c.value);
     const DetailsParse p = ParseDetailsFile(damaged);
     EXPECT_EQ(p.entries.size(), c.entries) << c.what;
     EXPECT_EQ(p.message.empty(), !c.told) << c.what << ": " << p.message;
   }
-  FormatDetails many;
-  many.guides.assign(kMaxGuides + 1, GuideLine(0, 0, 1, 1));
-  EXPECT_FALSE(CheckDetails(Record("x"), many).empty());
+  inlay.guides.assign(kMaxGuides + 1, GuideLine(0, 0, 1, 1));
+  EXPECT_FALSE(CheckDetails(Record("x"), inlay).empty());
 }
 
 TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "print/templates/BoundedXml.h"
@@ -44,15 +45,14 @@ void ExpectSame(const LabelTemplate& a, const LabelTemplate& b, const std::strin
     EXPECT_NEAR(x, y, tol) << what;
   EXPECT_EQ(a.record.columns, b.record.columns) << what;
   EXPECT_EQ(a.record.rows, b.record.rows) << what;
-  ASSERT_EQ(a.details.guides.size(), b.details.guides.size()) << what;
-  for (size_t i = 0; i < a.details.guides.size(); ++i) {
-    const FormatGuide &x = a.details.guides[i], &y = b.details.guides[i];
-    EXPECT_EQ(x.kind, y.kind) << what;
-    EXPECT_NEAR(std::fabs(x.x1 - y.x1) + std::fabs(x.y1 - y.y1) + std::fabs(x.x2 - y.x2) +
-                    std::fabs(x.y2 - y.y2),
-                0, tol)
-        << what << " guide " << i;
-  }
+  const auto near = [&](const FormatGuide& x, const FormatGuide& y) {
+    return x.kind == y.kind && std::fabs(x.x1 - y.x1) + std::fabs(x.y1 - y.y1) +
+                                       std::fabs(x.x2 - y.x2) + std::fabs(x.y2 - y.y2) <
+                                   tol;
+  };
+  EXPECT_TRUE(std::equal(a.details.guides.begin(), a.details.guides.end(), b.details.guides.begin(),
+                         b.details.guides.end(), near))
+      << what;
   ASSERT_EQ(a.details.moreGrids.size(), b.details.moreGrids.size()) << what;
   for (size_t i = 0; i < a.details.moreGrids.size(); ++i) {
     EXPECT_NEAR(a.details.moreGrids[i].left, b.details.moreGrids[i].left, tol) << what;

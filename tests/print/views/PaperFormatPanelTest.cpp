@@ -286,13 +286,6 @@ TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
       [](PaperFormatDialog* f) {
         EXPECT_EQ(f->shapeEditor->guideTable->rowCount(), 2);
         f->shapeEditor->bleedEdit->setValue(1);
-      },
-      true);
-  panel.editFormat();
-  EXPECT_EQ(panel.selectedDetails().bleedX, 1);
-  EXPECT_EQ(panel.selectedDetails().guides, d.guides);
-  AnswerDialog(
-      [](PaperFormatDialog* f) {
         f->shapeEditor->guideTable->setCurrentCell(0, 1);
         f->shapeEditor->removeGuideButton->click();
       },

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "platform/dialogs/ScriptedDialogs.h"
-#include "print/settings/DetailsFile.h"
 #include "print/settings/PaperFile.h"
 #include "print/views/CenterView.h"
 #include "print/views/PaperFormatPanel.h"
@@ -147,34 +146,4 @@ TEST_F(PaperViewsTest, PreviewAsksForAFormatOncePerRequest) {
   preview.grab();
   QCoreApplication::processEvents();
   EXPECT_EQ(dialogs.count("message"), 2);
-}
-
-TEST_F(PaperViewsTest, PreviewDrawsTheFormatsGuidesOverTheCover) {
-  FormatDetails d;
-  d.guides = {GuideLine(25.4, 0, 25.4, 50.8)};  // a fold line down the middle
-  ASSERT_TRUE(SaveCatalogue(dir.file("paper.dat"), {Square(2)}, {d}).written());
-  paper.loadPaperFormats(dir.file("paper.dat"), {});
-  SheetPreview preview(
-      &paper, &print, [this] { return picture; }, &host);
-  preview.setCoverDrawer(Recorder());
-  PrinterPage a4;
-  a4.widthPx = 4960;
-  a4.heightPx = 7016;
-  a4.dpiX = a4.dpiY = 600;
-  preview.setPrinterPage(a4);
-  const QImage shown = preview.grab().toImage();
-  ASSERT_EQ(preview.drawnElements(), 1);
-  int blue = 0, left = shown.width(), right = -1;
-  for (int y = 0; y < shown.height(); ++y)
-    for (int x = 0; x < shown.width(); ++x) {
-      const QColor c = shown.pixelColor(x, y);
-      if (c.blue() < 40 || c.red() > 200) continue;  // blue over the red cover, not white
-      ++blue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-    }
-  const int dpi = preview.logicalDpiX();
-  EXPECT_GT(blue, dpi / 2);  // dashed, on every position but one column wide
-  EXPECT_LE(right - left, 2);
-  EXPECT_EQ(shown.pixelColor(left - dpi / 2, dpi), QColor(Qt::red));
 }
