@@ -18,6 +18,43 @@ bool Count(int32_t n) {
 }
 }  // namespace
 
+FormatGuide GuideLine(double x1, double y1, double x2, double y2) {
+  return {GuideKind::Line, x1, y1, x2, y2};
+}
+
+FormatGuide GuideMargin(double size) {
+  return {GuideKind::Margin, size, 0, 0, 0};
+}
+
+FormatGuide GuideCircle(double x, double y, double radius) {
+  return {GuideKind::Circle, x, y, radius, 0};
+}
+
+namespace {
+std::string CheckGuides(const PaperFormat& fmt, const std::vector<FormatGuide>& guides) {
+  if (guides.size() > static_cast<size_t>(kMaxGuides))
+    return Translate("FormatDetails", "too many guides");
+  for (const FormatGuide& g : guides) {
+    if (!Offset(g.x1) || !Offset(g.y1) || !Offset(g.x2) || !Offset(g.y2))
+      return Translate("FormatDetails", "impossible guide");
+    switch (g.kind) {
+      case GuideKind::Line:
+        break;
+      case GuideKind::Margin:
+        if (g.x1 < 0 || g.x1 * 2 >= std::min(fmt.width, fmt.height))
+          return Translate("FormatDetails", "a margin guide is not inside the element");
+        break;
+      case GuideKind::Circle:
+        if (!(g.x2 > 0)) return Translate("FormatDetails", "a circle guide has no radius");
+        break;
+      default:
+        return Translate("FormatDetails", "unknown guide");
+    }
+  }
+  return {};
+}
+}  // namespace
+
 LabelGrid RecordGrid(const PaperFormat& fmt) {
   return {fmt.leftMargin, fmt.topMargin, fmt.stepAcross, fmt.stepDown, fmt.columns, fmt.rows, {}};
 }
@@ -114,7 +151,7 @@ std::string CheckDetails(const PaperFormat& fmt, const FormatDetails& d) {
       return Translate("FormatDetails", "impossible element size of a grid");
     if (std::string why = CheckShape(WithGrid(fmt, g), g.element->shape); !why.empty()) return why;
   }
-  return {};
+  return CheckGuides(fmt, d.guides);
 }
 
 std::pair<PaperFormat, FormatDetails> PrintableDiscFormat(const std::string& name, double page,

@@ -1,6 +1,6 @@
 #pragma once
 // What a paper format holds beyond its paper.dat record: the element's shape, more grids of
-// elements, the sheet size and the bleed. All lengths in millimetres.
+// elements, the sheet size, the bleed and the guides. All lengths in millimetres.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +38,22 @@ struct LabelGrid {
 
 constexpr int kMaxGrids = 50;  // grids of one format, the first one included
 
+enum class GuideKind : int32_t { Line = 0, Margin = 1, Circle = 2 };
+
+// A line drawn over the element but never part of the cover: a fold or spine line, a margin
+// inside the outline, a circle. Positions relative to the element's top left corner.
+struct FormatGuide {
+  GuideKind kind = GuideKind::Line;
+  double x1 = 0, y1 = 0;  // a line's start, a circle's centre, a margin's width (x1)
+  double x2 = 0, y2 = 0;  // a line's end, a circle's radius (x2)
+  bool operator==(const FormatGuide&) const = default;
+};
+FormatGuide GuideLine(double x1, double y1, double x2, double y2);
+FormatGuide GuideMargin(double size);
+FormatGuide GuideCircle(double x, double y, double radius);
+
+constexpr int kMaxGuides = 100;  // guides of one format
+
 struct FormatDetails {
   LabelShape shape;
   std::vector<LabelGrid> moreGrids;        // the grids after the record's own
@@ -45,6 +61,7 @@ struct FormatDetails {
   double bleedX = 0, bleedY = 0;  // how far the cover runs past the outline: left and right, top
                                   // and bottom
   bool printableDisc = false;     // one disc in the printer's disc tray, not a sheet of labels
+  std::vector<FormatGuide> guides;
   // True when the format is the record alone: a plain rectangle on one grid.
   bool isPlain() const { return *this == FormatDetails{}; }
   bool operator==(const FormatDetails&) const = default;

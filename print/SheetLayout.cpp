@@ -129,6 +129,7 @@ std::vector<GridFormat> GridFormats(const PaperFormat& fmt, const FormatDetails&
   shaped.moreGrids.clear();
   for (const LabelGrid& g : AllGrids(fmt, d)) {
     shaped.shape = GridShape(d, g);
+    shaped.guides = g.element ? std::vector<FormatGuide>{} : d.guides;  // the first element's
     out.push_back({WithGrid(fmt, g), shaped});
   }
   return out;

@@ -52,7 +52,7 @@ struct GridFormat {
   PaperFormat format;
   FormatDetails details;
 };
-// Every grid's, indexed by SheetPosition::grid.
+// Every grid's, indexed by SheetPosition::grid; a grid of its own element has no guides.
 std::vector<GridFormat> GridFormats(const PaperFormat& fmt, const FormatDetails& d);
 // At most n - 1 positions of the first sheet can be marked used.
 int32_t CorrectUsed(const PaperFormat& fmt, int32_t used);

@@ -280,10 +280,6 @@ Befehle:
         <translation>&apos; (siehe quendrix --help)</translation>
     </message>
     <message>
-        <source>Lists the paper formats (number, name, element size in mm, grids), or imports or exports a label template file.</source>
-        <translation>Listet die Papierformate auf (Nummer, Name, Elementgröße in mm, Raster) oder importiert bzw. exportiert eine Etikettenvorlage.</translation>
-    </message>
-    <message>
         <source>Lists the label and cover products that match (maker, part, description, paper, shape, element size, elements per sheet), or adds one to the paper formats.</source>
         <translation>Listet die passenden Etiketten- und Cover-Produkte auf (Hersteller, Teilenummer, Beschreibung, Papier, Form, Elementgröße, Elemente pro Bogen) oder fügt eines zu den Papierformaten hinzu.</translation>
     </message>
@@ -310,6 +306,10 @@ Befehle:
     <message>
         <source>Makes a design of every part of a preset (&quot;CD jewel case&quot; unless named) from a folder of music, a cue sheet or a playlist: the cover art (or a plain colour) with album and artist on the front, the track list and both spines on the back, album and artist on the disc&apos;s arcs.</source>
         <translation>Erstellt ein Design aus allen Teilen einer Vorlage (&quot;CD jewel case&quot;, wenn keine genannt ist) aus einem Ordner mit Musik, einer Cue-Datei oder einer Wiedergabeliste: das Cover-Bild (oder eine einfache Farbe) mit Album und Interpret auf der Vorderseite, die Titelliste und beide Rücken auf der Rückseite, Album und Interpret auf den Bögen der CD.</translation>
+    </message>
+    <message>
+        <source>Lists the paper formats (number, name, element size in mm, grids, guides), or imports or exports a label template file.</source>
+        <translation>Listet die Papierformate auf (Nummer, Name, Elementgröße in mm, Raster, Hilfslinien) oder importiert bzw. exportiert eine Etikettenvorlage.</translation>
     </message>
 </context>
 <context>
@@ -350,6 +350,18 @@ Befehle:
 </source>
         <translation>%1	%2	%3 x %4 mm	%5
 </translation>
+    </message>
+    <message>
+        <source>line %1/%2 to %3/%4</source>
+        <translation>Linie %1/%2 bis %3/%4</translation>
+    </message>
+    <message>
+        <source>margin %1</source>
+        <translation>Rand %1</translation>
+    </message>
+    <message>
+        <source>circle at %1/%2, radius %3</source>
+        <translation>Kreis um %1/%2, Radius %3</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1571,26 @@ Befehle:
         <source>impossible element size of a grid</source>
         <translation>unmögliche Elementgröße eines Rasters</translation>
     </message>
+    <message>
+        <source>too many guides</source>
+        <translation>zu viele Hilfslinien</translation>
+    </message>
+    <message>
+        <source>impossible guide</source>
+        <translation>unmögliche Hilfslinie</translation>
+    </message>
+    <message>
+        <source>a margin guide is not inside the element</source>
+        <translation>ein Rand liegt nicht innerhalb des Elements</translation>
+    </message>
+    <message>
+        <source>a circle guide has no radius</source>
+        <translation>ein Hilfskreis hat keinen Radius</translation>
+    </message>
+    <message>
+        <source>unknown guide</source>
+        <translation>unbekannte Hilfslinie</translation>
+    </message>
 </context>
 <context>
     <name>FormatShapeEditor</name>
@@ -1697,6 +1729,46 @@ Befehle:
     <message>
         <source>as the first grid</source>
         <translation>wie das erste Raster</translation>
+    </message>
+    <message>
+        <source>Guides (mm)</source>
+        <translation>Hilfslinien (mm)</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Hilfslinie</translation>
+    </message>
+    <message>
+        <source>To X</source>
+        <translation>Bis X</translation>
+    </message>
+    <message>
+        <source>To Y</source>
+        <translation>Bis Y</translation>
+    </message>
+    <message>
+        <source>Lines drawn over the element, never printed but with the outlines: a line from X, Y to To X, To Y; a margin X wide inside the outline; a circle around X, Y with the radius To X</source>
+        <translation>Linien über dem Element, nur mit den Umrissen gedruckt: eine Linie von X, Y bis Bis X, Bis Y; ein Rand, X breit, innerhalb des Umrisses; ein Kreis um X, Y mit dem Radius Bis X</translation>
+    </message>
+    <message>
+        <source>Add guide</source>
+        <translation>Hilfslinie hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove guide</source>
+        <translation>Hilfslinie entfernen</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>Margin</source>
+        <translation>Rand</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
     </message>
 </context>
 <context>
@@ -2118,6 +2190,10 @@ Die Datei bleibt, wie sie ist; Änderungen gelten, bis das Programm endet.</tran
     <message>
         <source>its first label has no layout</source>
         <translation>ihr erstes Etikett hat keine Anordnung</translation>
+    </message>
+    <message>
+        <source>too many markups</source>
+        <translation>zu viele Markierungen</translation>
     </message>
 </context>
 <context>

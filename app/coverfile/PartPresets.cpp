@@ -1,10 +1,12 @@
 #include "app/coverfile/PartPresets.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/coverfile/CoverFile.h"
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
+#include "print/settings/StarterPaper.h"
 
 namespace {
 constexpr double kA4WidthMm = 210, kA4HeightMm = 297, kPresetDpi = 300;
@@ -20,24 +22,54 @@ PaperFormat StarterPartFormat(const std::string& name, double width, double heig
   return f;
 }
 
+FormatDetails StarterPartDetails(const PartPreset::Part& part) {
+  FormatDetails d;
+  for (double x : part.foldsMm) d.guides.push_back(GuideLine(x, 0, x, part.heightMm));
+  if (part.holeMm > 0) d.shape = {ShapeKind::Disc, 0, part.widthMm, part.holeMm};
+  return d;
+}
+
+FormatDetails PartFormatDetails(const std::vector<PaperFormat>& formats,
+                                const std::vector<FormatDetails>& details,
+                                const PaperFormat& record) {
+  const auto listed = std::find(formats.begin(), formats.end(), record);
+  if (listed != formats.end()) {
+    const size_t i = size_t(listed - formats.begin());
+    return i < details.size() ? details[i] : FormatDetails{};
+  }
+  for (const PartPreset& preset : PartPresets())
+    for (const PartPreset::Part& part : preset.parts)
+      for (const std::string& name : {std::string(part.name), Translate("PartPresets", part.name)})
+        if (StarterPartFormat(name, part.widthMm, part.heightMm) == record)
+          return StarterPartDetails(part);
+  return {};
+}
+
 int32_t PresetPixels(double mm) {
   return int32_t(std::lround(mm / 25.4 * kPresetDpi));
 }
 
 const std::vector<PartPreset>& PartPresets() {
+  // A DVD case's spine is 14 mm wide; a disc label's hole 41 mm.
   static const std::vector<PartPreset> presets = {
       {QT_TRANSLATE_NOOP("PartPresets", "CD jewel case"),
        {{QT_TRANSLATE_NOOP("PartPresets", "Booklet front"), 120, 120},
-        {QT_TRANSLATE_NOOP("PartPresets", "Tray inlay"), 151, 118},
-        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117}}},
+        {QT_TRANSLATE_NOOP("PartPresets", "Tray inlay"),
+         151,
+         118,
+         {kTrayInlaySpineMm, 151 - kTrayInlaySpineMm}},
+        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117, {}, 41}}},
       {QT_TRANSLATE_NOOP("PartPresets", "CD slim case"),
        {{QT_TRANSLATE_NOOP("PartPresets", "Front"), 120, 120}}},
       {QT_TRANSLATE_NOOP("PartPresets", "DVD case"),
-       {{QT_TRANSLATE_NOOP("PartPresets", "Wrap-around cover"), 273, 183},
-        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117}}},
+       {{QT_TRANSLATE_NOOP("PartPresets", "Wrap-around cover"),
+         273,
+         183,
+         {(273 - 14) / 2.0, (273 + 14) / 2.0}},
+        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117, {}, 41}}},
       {QT_TRANSLATE_NOOP("PartPresets", "Paper sleeve"),
        {{QT_TRANSLATE_NOOP("PartPresets", "Front"), 125, 125},
-        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117}}},
+        {QT_TRANSLATE_NOOP("PartPresets", "Disc label"), 117, 117, {}, 41}}},
   };
   return presets;
 }

@@ -5,12 +5,15 @@
 #include <vector>
 
 #include "app/Document.h"
+#include "print/FormatDetails.h"
 
 struct PartPreset {
   const char* name;  // QT_TRANSLATE_NOOP("PartPresets", ...)
   struct Part {
     const char* name;  // QT_TRANSLATE_NOOP("PartPresets", ...)
     double widthMm, heightMm;
+    std::vector<double> foldsMm = {};  // fold and spine lines from the left edge, top to bottom
+    double holeMm = 0;                 // a disc label with this hole; 0: a rectangle
   };
   std::vector<Part> parts;
 };
@@ -18,6 +21,13 @@ struct PartPreset {
 const std::vector<PartPreset>& PartPresets();
 // A part's starter format: one element of its size centred on an A4 sheet.
 PaperFormat StarterPartFormat(const std::string& name, double widthMm, double heightMm);
+// A part's starter format's details: its fold lines, a disc label's shape.
+FormatDetails StarterPartDetails(const PartPreset::Part& part);
+// The details of a part's format: the list's entry for its record, else those of the preset
+// part whose starter format it is (in English or the user's language), else plain.
+FormatDetails PartFormatDetails(const std::vector<PaperFormat>& formats,
+                                const std::vector<FormatDetails>& details,
+                                const PaperFormat& record);
 // A part's picture size in pixels for a length in millimetres.
 int32_t PresetPixels(double mm);
 // The preset called `name` (in English or the user's language, any case); nullptr when none.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
 #include "platform/Translate.h"
 #include "print/PrintJobPlan.h"
 #include "print/views/CoverDrawer.h"
@@ -52,12 +53,7 @@ bool AllPartPrints(Document& doc, PartCovers& covers, const AllPartsChoices& c,
     }
     JobChoices choices;
     choices.format = *format;
-    if (c.list) {
-      const std::vector<PaperFormat>& formats = c.list->formats();
-      const auto listed = std::find(formats.begin(), formats.end(), *format);
-      if (listed != formats.end())
-        choices.details = c.list->detailsAt(size_t(listed - formats.begin()));
-    }
+    if (c.list) choices.details = PartFormatDetails(c.list->formats(), c.list->details(), *format);
     choices.copies = c.copies;
     choices.outlines = c.outlines;
     choices.cropMarks = c.cropMarks;

@@ -238,6 +238,9 @@ void TextsView::paintGuide(QPainter& p) {
   p.setPen(pen);
   p.setBrush(Qt::NoBrush);
   p.drawPath(g.outline);
+  pen.setStyle(Qt::DashDotLine);
+  p.setPen(pen);
+  p.drawPath(g.lines);
   p.restore();
 }
 

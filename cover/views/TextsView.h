@@ -60,6 +60,7 @@ class KeyField : public QLineEdit {
 // length of one picture pixel in millimetres (0: no paper format).
 struct PrintGuide {
   QPainterPath outline;
+  QPainterPath lines;  // the format's guides: fold and spine lines, margins, circles
   double mmPerPixel = 0;
 };
 

@@ -16,8 +16,10 @@ constexpr int32_t kPrintableDiscMark = 1;  // the medium after the bleed: a disc
 // After the medium, tagged sections (tag, size, bytes); a reader skips tags it does not know.
 constexpr int32_t kGridElementsTag = 0x4D4C4547;  // "GELM": grids with elements of their own
 constexpr size_t kGridElementSize = 4 + 2 * 8 + 4 + 3 * 8;  // grid, size, shape
-constexpr size_t kMaxEntrySize =
-    kFixedEntrySize + kMaxGrids * (kGridSize + kGridElementSize) + 4096;
+constexpr size_t kGuideSize = 4 + 4 * 8;
+constexpr int32_t kPlainVersion = 1;  // written while no format has guides or grid elements
+constexpr size_t kMaxEntrySize = kFixedEntrySize + kMaxGrids * (kGridSize + kGridElementSize) + 8 +
+                                 4 + 4 + kMaxGuides * kGuideSize + 4096;
 
 void PutShape(FieldWriter& w, const LabelShape& s) {
   w.put(static_cast<int32_t>(s.kind));
@@ -69,50 +71,82 @@ std::vector<uint8_t> EncodeEntry(const PaperFormat& fmt, const FormatDetails& d)
     w.put(g.down);
   }
   // appended: an entry without them keeps its bytes
-  const bool sections = HasGridElements(d);
-  if (d.bleedY != d.bleedX || d.printableDisc || sections) w.put(d.bleedY);
-  if (d.printableDisc || sections) w.put(d.printableDisc ? kPrintableDiscMark : 0);
+  // Files of version 2 on: guides, then tagged sections.
+  const bool sections = HasGridElements(d), guides = !d.guides.empty();
+  if (d.bleedY != d.bleedX || d.printableDisc || guides || sections) w.put(d.bleedY);
+  if (d.printableDisc || guides || sections)
+    w.put(d.printableDisc ? kPrintableDiscMark : int32_t{0});
+  if (!guides && !sections) return std::move(w.bytes());
+  w.put(static_cast<int32_t>(d.guides.size()));
+  for (const FormatGuide& g : d.guides) {
+    w.put(static_cast<int32_t>(g.kind));
+    for (double v : {g.x1, g.y1, g.x2, g.y2}) w.put(v);
+  }
   if (sections) PutGridElements(w, d.moreGrids);
   return std::move(w.bytes());
 }
 
-// False when the entry is unusable (unknown shape, impossible values); it is then skipped.
-bool DecodeEntry(const uint8_t* p, size_t n, DetailsEntry& out) {
+enum class EntryRead { Used, Skipped, Damaged };
+
+// Guides come after the medium in files of version 2 on; their count and size must fit.
+bool DecodeGuides(FieldReader& r, std::vector<FormatGuide>& guides) {
+  int32_t count = 0;
+  if (r.left() < sizeof count) return true;
+  r.get(count);
+  if (count < 0 || count > kMaxGuides || r.left() < static_cast<size_t>(count) * kGuideSize)
+    return false;
+  for (int32_t i = 0; i < count; ++i) {
+    FormatGuide g;
+    int32_t kind = 0;
+    r.get(kind);
+    g.kind = static_cast<GuideKind>(kind);  // an unknown kind fails CheckDetails
+    for (double* v : {&g.x1, &g.y1, &g.x2, &g.y2}) r.get(*v);
+    guides.push_back(g);
+  }
+  return true;
+}
+
+// Skipped when the entry is unusable (unknown shape, impossible values); damaged when its
+// guides do not fit it.
+EntryRead DecodeEntry(const uint8_t* p, size_t n, int32_t version, DetailsEntry& out) {
   FieldReader r(p, n);
-  if (!r.getBytes(out.record.data(), out.record.size())) return false;
+  if (!r.getBytes(out.record.data(), out.record.size())) return EntryRead::Skipped;
   PaperFormat fmt;
-  if (!DecodePaperFormat(out.record.data(), fmt)) return false;
+  if (!DecodePaperFormat(out.record.data(), fmt)) return EntryRead::Skipped;
   int32_t kind = 0, grids = 0;
   FormatDetails& d = out.details;
-  if (!r.get(kind) || kind < 0 || kind > 3) return false;
+  if (!r.get(kind) || kind < 0 || kind > 3) return EntryRead::Skipped;
   d.shape.kind = static_cast<ShapeKind>(kind);
   for (double* v : {&d.shape.cornerRadius, &d.shape.outerDiameter, &d.shape.holeDiameter, &d.bleedX,
                     &d.sheetWidth, &d.sheetHeight})
-    if (!r.get(*v)) return false;
-  if (!r.get(grids) || grids < 0 || grids >= kMaxGrids) return false;
+    if (!r.get(*v)) return EntryRead::Skipped;
+  if (!r.get(grids) || grids < 0 || grids >= kMaxGrids) return EntryRead::Skipped;
   for (int32_t i = 0; i < grids; ++i) {
     LabelGrid g;
     if (!r.get(g.left) || !r.get(g.top) || !r.get(g.stepH) || !r.get(g.stepV) || !r.get(g.across) ||
         !r.get(g.down))
-      return false;
+      return EntryRead::Skipped;
     d.moreGrids.push_back(g);
   }
   d.bleedY = d.bleedX;  // an entry written before the top and bottom bleed had its own field
   if (r.left() >= sizeof d.bleedY) r.get(d.bleedY);
   int32_t media = 0;
   if (r.left() >= sizeof media) r.get(media);
-  if (media != 0 && media != kPrintableDiscMark) return false;
+  if (version >= 2 && !DecodeGuides(r, d.guides)) return EntryRead::Damaged;
+  if (media != 0 && media != kPrintableDiscMark) return EntryRead::Skipped;
   d.printableDisc = media == kPrintableDiscMark;
+  // Tagged sections: a section this version does not know is skipped, a damaged one skips the
+  // entry.
   while (r.left() > 0) {
     int32_t tag = 0, size = 0;
     if (!r.get(tag) || !r.get(size) || size < 0 || static_cast<size_t>(size) > r.left())
-      return false;
+      return EntryRead::Skipped;
     if (tag == kGridElementsTag &&
         !GetGridElements(FieldReader(r.here(), size_t(size)), d.moreGrids))
-      return false;
+      return EntryRead::Skipped;
     r.skip(static_cast<size_t>(size));
   }
-  return CheckDetails(fmt, d).empty();
+  return CheckDetails(fmt, d).empty() ? EntryRead::Used : EntryRead::Skipped;
 }
 
 }  // namespace
@@ -137,14 +171,17 @@ DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
       r.message = Translate("DetailsFile", "it ends within entry ") + std::to_string(i + 1) + ".";
       return r;
     }
-    if (size < 0 || static_cast<size_t>(size) > kMaxEntrySize ||
-        in.left() < static_cast<size_t>(size)) {
+    DetailsEntry e;
+    const bool fits = size >= 0 && static_cast<size_t>(size) <= kMaxEntrySize &&
+                      in.left() >= static_cast<size_t>(size);
+    const EntryRead read =
+        fits ? DecodeEntry(in.here(), static_cast<size_t>(size), version, e) : EntryRead::Damaged;
+    if (read == EntryRead::Damaged) {
       r.message = Translate("DetailsFile", "entry ") + std::to_string(i + 1) +
                   Translate("DetailsFile", " is damaged.");
       return r;
     }
-    DetailsEntry e;
-    if (DecodeEntry(in.here(), static_cast<size_t>(size), e)) r.entries.push_back(std::move(e));
+    if (read == EntryRead::Used) r.entries.push_back(std::move(e));
     in.skip(static_cast<size_t>(size));
   }
   return r;
@@ -153,8 +190,11 @@ DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes) {
 std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,
                                        const std::vector<FormatDetails>& details) {
   FieldWriter w;
+  // Older versions read a newer file as far as they know it, but never write over it.
+  bool newer = false;
+  for (const FormatDetails& d : details) newer = newer || !d.guides.empty() || HasGridElements(d);
   w.put(kDetailsMagic);
-  w.put(kDetailsVersion);
+  w.put(newer ? kDetailsVersion : kPlainVersion);
   w.put(int32_t{0});  // the count, set below
   int32_t count = 0;
   for (size_t i = 0; i < formats.size() && i < details.size(); ++i) {

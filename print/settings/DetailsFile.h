@@ -9,7 +9,9 @@
 #include "print/FormatDetails.h"
 
 constexpr int32_t kDetailsMagic = 0x44505851;  // "QXPD"
-constexpr int32_t kDetailsVersion = 1;
+// The newest version read and written. A file without guides is written as version 1, so that
+// it keeps its bytes; one with guides as 2, which older versions read but never replace.
+constexpr int32_t kDetailsVersion = 2;
 constexpr int32_t kMaxDetailsEntries = 10000;
 
 struct DetailsEntry {
@@ -23,8 +25,8 @@ struct DetailsParse {
   bool newer = false;                 // a later version wrote it
 };
 
-// Entries of an unknown shape or with impossible values are skipped; a damaged file keeps the
-// entries before the damage.
+// Entries of an unknown shape or with impossible values are skipped; a damaged file (an entry
+// whose guides overrun it included) keeps the entries before the damage.
 DetailsParse ParseDetailsFile(const std::vector<uint8_t>& bytes);
 // An entry for every format that is not plain, in list order.
 std::vector<uint8_t> EncodeDetailsFile(const std::vector<PaperFormat>& formats,

@@ -37,6 +37,12 @@ std::vector<PaperFormat> StarterPaperFormats() {
   return out;
 }
 
+std::vector<FormatGuide> TrayInlaySpines(double width, double height) {
+  const double right = width - kTrayInlaySpineMm;
+  return {GuideLine(kTrayInlaySpineMm, 0, kTrayInlaySpineMm, height),
+          GuideLine(right, 0, right, height)};
+}
+
 std::vector<std::pair<PaperFormat, FormatDetails>> StarterDiscSheets() {
   // The sheets' geometry in the units of their label templates (points and inches).
   static const char* const kTemplates =
@@ -68,6 +74,9 @@ PaperLoadResult StarterCatalogue() {
   r.status = PaperLoadResult::Loaded;
   r.formats = StarterPaperFormats();
   r.details.resize(r.formats.size());
+  for (size_t i = 0; i < r.formats.size(); ++i)
+    if (r.formats[i].width == 151 && r.formats[i].height == 118)
+      r.details[i].guides = TrayInlaySpines(151, 118);
   auto extra = StarterDiscSheets();
   extra.push_back(PrintableDiscFormat("Printable CD/DVD 120 mm (disc tray)", 120, kDiscOuterDefault,
                                       kDiscHubDefault));

@@ -7,6 +7,9 @@
 
 // CD booklet fronts and tray inlays, one and two to a sheet, centred on A4 and US Letter.
 std::vector<PaperFormat> StarterPaperFormats();
+// A CD tray inlay's spines: 6.5 mm wide at its left and right edges.
+constexpr double kTrayInlaySpineMm = 6.5;
+std::vector<FormatGuide> TrayInlaySpines(double width, double height);
 
 // Two disc labels on A4 (Zweckform 3654) and on US Letter (Avery 5931), as their label
 // templates give them: shape, hole, bleed and places.

@@ -98,6 +98,28 @@ std::string ReadLabel(const QString& name, Lengths& len, LabelTemplate& current)
                          : Translate("LabelTemplateReader", "no length: ") + len.bad;
 }
 
+// One Markup- element of the label as guides: a line, a margin, a circle, or a rectangle as its
+// four sides; an error text, empty when read or when the markup is of a kind we do not draw.
+std::string ReadMarkup(const QString& name, Lengths& len, FormatDetails& d) {
+  std::vector<FormatGuide> guides;
+  if (name == QLatin1String("Markup-line")) {
+    guides.push_back(GuideLine(len("x1"), len("y1"), len("x2"), len("y2")));
+  } else if (name == QLatin1String("Markup-margin")) {
+    guides.push_back(GuideMargin(len("size")));
+  } else if (name == QLatin1String("Markup-circle")) {
+    guides.push_back(GuideCircle(len("x0"), len("y0"), len("radius")));
+  } else if (name == QLatin1String("Markup-rect")) {
+    const double x = len("x1"), y = len("y1"), r = x + len("w"), b = y + len("h");
+    guides = {GuideLine(x, y, r, y), GuideLine(r, y, r, b), GuideLine(r, b, x, b),
+              GuideLine(x, b, x, y)};
+  }
+  if (!len.bad.empty()) return Translate("LabelTemplateReader", "no length: ") + len.bad;
+  if (d.guides.size() + guides.size() > static_cast<size_t>(kMaxGuides))
+    return Translate("LabelTemplateReader", "too many markups");
+  d.guides.insert(d.guides.end(), guides.begin(), guides.end());
+  return {};
+}
+
 // One Layout: the record's grid when it is the first, else one more grid, of `element` when it
 // lies in a later label of another size or shape.
 std::string ReadLayout(const QXmlStreamAttributes& a, Lengths& len, int& grids,
@@ -171,6 +193,7 @@ std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext&
   bool haveLabel = false;
   int grids = 0;
   std::optional<GridElement> element;  // of the label whose layouts are read
+  bool laterLabel = false;             // reading a label after the first
   if (!product.equivOf.empty()) {
     const LabelTemplate* from = earlier(product.brand, product.equivOf);
     if (!from) {
@@ -213,6 +236,7 @@ std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext&
     Lengths len(attrs);
     if (name.startsWith(QLatin1String("Label-")) && haveLabel) {
       // A later label: the grids of its layouts have elements of their own.
+      laterLabel = true;
       LabelTemplate later = current;
       later.details.shape = {};
       why = ReadLabel(name, len, later);
@@ -225,6 +249,8 @@ std::string ReadTemplate(QXmlStreamReader& r, int& depth, const TemplateContext&
       why = ReadLabel(name, len, current);
     } else if (haveLabel && name == QLatin1String("Layout")) {
       why = ReadLayout(attrs, len, grids, element, current);
+    } else if (haveLabel && !laterLabel && name.startsWith(QLatin1String("Markup-"))) {
+      why = ReadMarkup(name, len, current.details);  // the guides of the format's own element
     }
   }
   if (!why.empty()) return why;

@@ -73,6 +73,27 @@ void WriteLabel(QXmlStreamWriter& w, const PaperFormat& fmt, const FormatDetails
     w.writeAttribute(QStringLiteral("y_waste"), Mm(d.bleedY));
   }
 }
+void WriteMarkup(QXmlStreamWriter& w, const FormatGuide& g) {
+  switch (g.kind) {
+    case GuideKind::Line:
+      w.writeEmptyElement(QStringLiteral("Markup-line"));
+      w.writeAttribute(QStringLiteral("x1"), Mm(g.x1));
+      w.writeAttribute(QStringLiteral("y1"), Mm(g.y1));
+      w.writeAttribute(QStringLiteral("x2"), Mm(g.x2));
+      w.writeAttribute(QStringLiteral("y2"), Mm(g.y2));
+      return;
+    case GuideKind::Margin:
+      w.writeEmptyElement(QStringLiteral("Markup-margin"));
+      w.writeAttribute(QStringLiteral("size"), Mm(g.x1));
+      return;
+    case GuideKind::Circle:
+      w.writeEmptyElement(QStringLiteral("Markup-circle"));
+      w.writeAttribute(QStringLiteral("x0"), Mm(g.x1));
+      w.writeAttribute(QStringLiteral("y0"), Mm(g.y1));
+      w.writeAttribute(QStringLiteral("radius"), Mm(g.x2));
+      return;
+  }
+}
 }  // namespace
 
 std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const FormatDetails& d,
@@ -92,10 +113,12 @@ std::vector<uint8_t> LabelTemplateWriter::write(const PaperFormat& fmt, const Fo
   w.writeAttribute(QStringLiteral("description"), name);
   w.writeEmptyElement(QStringLiteral("Meta"));
   w.writeAttribute(QStringLiteral("category"), QStringLiteral("label"));
-  // Grids of another element go into labels of their own, in the order of the grids.
+  // Grids of another element go into labels of their own, in the order of the grids; the guides
+  // belong to the first label's element.
   std::optional<GridElement> label;
   int labels = 0;
   WriteLabel(w, fmt, d, labels++);
+  for (const FormatGuide& g : d.guides) WriteMarkup(w, g);
   for (const LabelGrid& g : AllGrids(fmt, d)) {
     if (g.element != label) {
       w.writeEndElement();

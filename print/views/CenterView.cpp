@@ -38,6 +38,7 @@ void CenterView::paintEvent(QPaintEvent*) {
   if (element.isNull()) return;
   if (!format || !NeedsClip(details)) {
     p.drawImage(0, 0, element);
+    if (format) DrawGuides(p, *format, details, QRectF(0, 0, view.w, view.h), kGuideBlue, 0);
     return;
   }
   const PixelSize bleed =
@@ -49,4 +50,5 @@ void CenterView::paintEvent(QPaintEvent*) {
   p.setBrush(QBrush(element));
   p.drawPath(ShapePath(*format, details.shape, box, QPointF(bleed.w, bleed.h)));
   DrawScreenOutline(p, *format, details.shape, box, false);
+  DrawGuides(p, *format, details, box, kGuideBlue, 0);
 }

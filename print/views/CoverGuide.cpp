@@ -13,5 +13,6 @@ PrintGuide CoverPrintGuide(const PaperFormat* format, const FormatDetails& d,
                    format->width / k, format->height / k);
   g.outline = OutlinePath(*format, d.shape, box);
   g.outline.addPath(HolePath(*format, d.shape, box));
+  g.lines = GuidesPath(*format, d, box);
   return g;
 }

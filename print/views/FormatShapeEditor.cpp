@@ -91,6 +91,7 @@ void SheetDrawing::paintEvent(QPaintEvent*) {
         const QRectF box((g.left + g.stepH * col) * scale, (g.top + g.stepV * row) * scale,
                          element.width * scale, element.height * scale);
         p.drawPath(ShapePath(element, GridShape(details_, g), box));
+        if (!g.element) DrawGuides(p, fmt_, details_, box, Qt::darkBlue, 0, Qt::SolidLine);
       }
   }
 }
@@ -167,6 +168,32 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
   gl->addLayout(gb);
   layout->addWidget(grids);
 
+  auto* guides =
+      new QGroupBox(QCoreApplication::translate("FormatShapeEditor", "Guides (mm)"), this);
+  auto* gul = new QVBoxLayout(guides);
+  guideTable = new QTableWidget(0, 5, guides);
+  guideTable->setHorizontalHeaderLabels({QCoreApplication::translate("FormatShapeEditor", "Guide"),
+                                         QStringLiteral("X"), QStringLiteral("Y"),
+                                         QCoreApplication::translate("FormatShapeEditor", "To X"),
+                                         QCoreApplication::translate("FormatShapeEditor", "To Y")});
+  guideTable->setToolTip(QCoreApplication::translate(
+      "FormatShapeEditor",
+      "Lines drawn over the element, never printed but with the outlines: a line from X, Y to "
+      "To X, To Y; a margin X wide inside the outline; a circle around X, Y with the radius To X"));
+  guideTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  guideTable->setMinimumHeight(90);
+  gul->addWidget(guideTable);
+  auto* gub = new QHBoxLayout;
+  addGuideButton =
+      new QPushButton(QCoreApplication::translate("FormatShapeEditor", "Add guide"), guides);
+  removeGuideButton =
+      new QPushButton(QCoreApplication::translate("FormatShapeEditor", "Remove guide"), guides);
+  gub->addWidget(addGuideButton);
+  gub->addWidget(removeGuideButton);
+  gub->addStretch(1);
+  gul->addLayout(gub);
+  guidesGroup = guides;
+
   connect(shapeBox, &QComboBox::currentIndexChanged, this, [this] {
     enableFields();
     emit changed();
@@ -187,8 +214,36 @@ FormatShapeEditor::FormatShapeEditor(QWidget* parent) : QWidget(parent) {
     if (row >= 0) gridTable->removeRow(row);
     emit changed();
   });
+  connect(guideTable, &QTableWidget::cellChanged, this, &FormatShapeEditor::changed);
+  connect(addGuideButton, &QPushButton::clicked, this, [this] {
+    if (guideTable->rowCount() >= kMaxGuides) return;
+    addGuide({});
+    emit changed();
+  });
+  connect(removeGuideButton, &QPushButton::clicked, this, [this] {
+    const int row =
+        guideTable->currentRow() >= 0 ? guideTable->currentRow() : guideTable->rowCount() - 1;
+    if (row >= 0) guideTable->removeRow(row);
+    emit changed();
+  });
   enableFields();
   onSheetChosen();
+}
+
+void FormatShapeEditor::addGuide(const FormatGuide& g) {
+  const QSignalBlocker block(guideTable);
+  const int row = guideTable->rowCount();
+  guideTable->insertRow(row);
+  auto* kind = new QComboBox(guideTable);
+  kind->addItems({QCoreApplication::translate("FormatShapeEditor", "Line"),
+                  QCoreApplication::translate("FormatShapeEditor", "Margin"),
+                  QCoreApplication::translate("FormatShapeEditor", "Circle")});
+  kind->setCurrentIndex(std::clamp(static_cast<int>(g.kind), 0, 2));
+  connect(kind, &QComboBox::currentIndexChanged, this, &FormatShapeEditor::changed);
+  guideTable->setCellWidget(row, 0, kind);
+  const double values[] = {g.x1, g.y1, g.x2, g.y2};
+  for (int c = 0; c < 4; ++c)
+    guideTable->setItem(row, c + 1, new QTableWidgetItem(QString::number(values[c])));
 }
 
 void FormatShapeEditor::onKindChosen() {
@@ -276,6 +331,8 @@ void FormatShapeEditor::setDetails(const FormatDetails& d) {
   sheetHeightEdit->setValue(d.sheetHeight);
   gridTable->setRowCount(0);
   for (const LabelGrid& g : d.moreGrids) addGrid(g);
+  guideTable->setRowCount(0);
+  for (const FormatGuide& g : d.guides) addGuide(g);
   enableFields();
   onSheetChosen();
 }
@@ -304,6 +361,12 @@ FormatDetails FormatShapeEditor::details() const {
     g.across = std::clamp(g.across, kPaperCountMin, kPaperCountMax);
     g.down = std::clamp(g.down, kPaperCountMin, kPaperCountMax);
     d.moreGrids.push_back(g);
+  }
+  for (int row = 0; row < guideTable->rowCount() && row < kMaxGuides; ++row) {
+    const auto* kind = qobject_cast<const QComboBox*>(guideTable->cellWidget(row, 0));
+    d.guides.push_back({static_cast<GuideKind>(kind ? std::max(kind->currentIndex(), 0) : 0),
+                        Cell(guideTable, row, 1), Cell(guideTable, row, 2),
+                        Cell(guideTable, row, 3), Cell(guideTable, row, 4)});
   }
   return d;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The part of the paper format dialog that edits what paper.dat cannot hold: the shape, the
-// bleed, the sheet size and the grids after the first (all in millimetres), with a drawing of
-// the sheet that follows every field.
+// bleed, the sheet size, the grids after the first and the guides (all in millimetres), with a
+// drawing of the sheet that follows every field.
 #include <QWidget>
 #include <functional>
 
@@ -42,6 +42,9 @@ class FormatShapeEditor : public QWidget {
   QDoubleSpinBox *sheetWidthEdit = nullptr, *sheetHeightEdit = nullptr;
   QTableWidget* gridTable = nullptr;  // left, top, steps across and down, counts
   QPushButton *addGridButton = nullptr, *removeGridButton = nullptr;
+  QWidget* guidesGroup = nullptr;      // placed by the dialog beside the drawing, where it fits
+  QTableWidget* guideTable = nullptr;  // kind (a box in the cell), x1, y1, x2, y2
+  QPushButton *addGuideButton = nullptr, *removeGuideButton = nullptr;
 
  signals:
   void changed();
@@ -51,4 +54,5 @@ class FormatShapeEditor : public QWidget {
   void onKindChosen();
   void enableFields();
   void addGrid(const LabelGrid& g);
+  void addGuide(const FormatGuide& g);
 };

@@ -97,7 +97,11 @@ PaperFormatDialog::PaperFormatDialog(QWidget* parent) : QDialog(parent) {
   drawing = new SheetDrawing(this);
   grid->addLayout(left);
   grid->addWidget(shapeEditor);
-  grid->addWidget(drawing, 0, Qt::AlignTop);
+  auto* right = new QVBoxLayout;
+  right->addWidget(drawing, 0, Qt::AlignTop);
+  right->addWidget(shapeEditor->guidesGroup);
+  right->addStretch(1);
+  grid->addLayout(right);
   layout->addLayout(grid);
   connect(unitBox, &QComboBox::currentIndexChanged, this,
           [this](int i) { setMillimetres(i == 1); });

@@ -139,9 +139,12 @@ class SheetMarks {
   void printed(const SheetPosition& p, const PixelPoint& at) {
     const GridFormat& g = grid(p);
     const PixelSize es = PrintElementSize(g.format, r_.calibration, dpx_, dpy_);
-    if (r_.outlines)
-      DrawOutline(painter_, g.format, g.details.shape, QRectF(at.x, at.y, es.w, es.h), Qt::black,
-                  0.1 * dpx_ / kMmPerInch);
+    if (r_.outlines) {
+      const QRectF box(at.x, at.y, es.w, es.h);
+      DrawOutline(painter_, g.format, g.details.shape, box, Qt::black, 0.1 * dpx_ / kMmPerInch);
+      DrawGuides(painter_, g.format, g.details, box, Qt::black, 0.1 * dpx_ / kMmPerInch,
+                 Qt::SolidLine);
+    }
     if (g.details.shape.kind == ShapeKind::Rectangle)
       printed_.push_back({double(at.x), double(at.y), double(es.w), double(es.h)});
     sheet_ = p.sheet;

@@ -24,8 +24,8 @@ QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QR
   switch (shape.kind) {
     case ShapeKind::Rectangle:
       if (shape.cornerRadius > 0)
-        path.addRoundedRect(outer, shape.cornerRadius * s.x() + grow.x(),
-                            shape.cornerRadius * s.y() + grow.y());
+        path.addRoundedRect(outer, std::max(shape.cornerRadius * s.x() + grow.x(), 0.0),
+                            std::max(shape.cornerRadius * s.y() + grow.y(), 0.0));
       else
         path.addRect(outer);
       return path;
@@ -67,6 +67,27 @@ QPainterPath HolePath(const PaperFormat& fmt, const LabelShape& shape, const QRe
   return Ellipse(box.center(), shape.holeDiameter / 2 * s.x(), shape.holeDiameter / 2 * s.y());
 }
 
+QPainterPath GuidesPath(const PaperFormat& fmt, const FormatDetails& d, const QRectF& box) {
+  const QPointF s = Scale(fmt, box);
+  const auto at = [&](double x, double y) { return box.topLeft() + QPointF(x * s.x(), y * s.y()); };
+  QPainterPath path;
+  for (const FormatGuide& g : d.guides) {
+    switch (g.kind) {
+      case GuideKind::Line:
+        path.moveTo(at(g.x1, g.y1));
+        path.lineTo(at(g.x2, g.y2));
+        break;
+      case GuideKind::Margin:  // the outline moved inward, the hole's outward
+        path.addPath(ShapePath(fmt, d.shape, box, -g.x1 * s));
+        break;
+      case GuideKind::Circle:
+        path.addPath(Ellipse(at(g.x1, g.y1), g.x2 * s.x(), g.x2 * s.y()));
+        break;
+    }
+  }
+  return path;
+}
+
 QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDetails& d,
                    int boxWidth, int boxHeight) {
   if (element.isNull()) return element;
@@ -94,6 +115,19 @@ void DrawOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, c
   p.drawPath(OutlinePath(fmt, shape, box));
   const QPainterPath hole = HolePath(fmt, shape, box);
   if (!hole.isEmpty()) p.drawPath(hole);
+  p.restore();
+}
+
+void DrawGuides(QPainter& p, const PaperFormat& fmt, const FormatDetails& d, const QRectF& box,
+                const QColor& color, double width, Qt::PenStyle style) {
+  if (d.guides.empty()) return;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  QPen pen(color, width, style);
+  pen.setCosmetic(width <= 0);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(GuidesPath(fmt, d, box));
   p.restore();
 }
 

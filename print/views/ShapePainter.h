@@ -14,6 +14,9 @@ QPainterPath ShapePath(const PaperFormat& fmt, const LabelShape& shape, const QR
 QPainterPath OutlinePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box);
 QPainterPath HolePath(const PaperFormat& fmt, const LabelShape& shape, const QRectF& box);
 
+// The format's guides on the element at `box`: lines, margins along the shape, circles.
+QPainterPath GuidesPath(const PaperFormat& fmt, const FormatDetails& d, const QRectF& box);
+
 // The rendered element with everything outside the shape transparent. The element's box lies
 // centred in the image; the margin around it is the bleed, by which the outline is grown.
 QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDetails& d,
@@ -22,6 +25,10 @@ QImage ClipToShape(const QImage& element, const PaperFormat& fmt, const FormatDe
 // Thin lines along the outline and the hole of the element at `box`.
 void DrawOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape, const QRectF& box,
                  const QColor& color, double width);
+// Thin lines along the format's guides; the screen draws them dashed in `kGuideBlue`.
+void DrawGuides(QPainter& p, const PaperFormat& fmt, const FormatDetails& d, const QRectF& box,
+                const QColor& color, double width, Qt::PenStyle style = Qt::DashLine);
+inline const QColor kGuideBlue{0, 120, 215};
 // The thin grey frame the screen shows for round, elliptic and disc shapes (and, with `always`,
 // for rectangles too).
 void DrawScreenOutline(QPainter& p, const PaperFormat& fmt, const LabelShape& shape,

@@ -173,6 +173,7 @@ void SheetPreview::paintEvent(QPaintEvent*) {
                    CentredCover(cover, es, box), replay, res, res);
     }
     DrawScreenOutline(p, g.format, g.details.shape, QRectF(at.x, at.y, box.w, box.h), outlines);
+    DrawGuides(p, g.format, g.details, QRectF(at.x, at.y, box.w, box.h), kGuideBlue, 0);
     ++drawn_;
   }
   if (print_->pageEdit->value() != 1) return;

@@ -22,15 +22,32 @@ std::string GridText(const LabelGrid& g) {
   return text;
 }
 
+std::string GuideText(const FormatGuide& g) {
+  const auto mm = [](double v) { return LocaleNumber(v, 2); };
+  switch (g.kind) {
+    case GuideKind::Line:
+      return FillIn(Translate("BatchFormats", "line %1/%2 to %3/%4"),
+                    {mm(g.x1), mm(g.y1), mm(g.x2), mm(g.y2)});
+    case GuideKind::Margin:
+      return FillIn(Translate("BatchFormats", "margin %1"), {mm(g.x1)});
+    case GuideKind::Circle:
+      return FillIn(Translate("BatchFormats", "circle at %1/%2, radius %3"),
+                    {mm(g.x1), mm(g.y1), mm(g.x2)});
+  }
+  return {};
+}
+
 int List(const PaperFormatList& c) {
   for (size_t i = 0; i < c.formats().size(); ++i) {
     const PaperFormat& t = c.formats()[i];
     const FormatDetails d = c.detailsAt(i);
     std::string grids;
     for (const LabelGrid& g : AllGrids(t, d)) grids += (grids.empty() ? "" : " + ") + GridText(g);
+    std::string guides;  // a column only for formats that have guides
+    for (const FormatGuide& g : d.guides) guides += (guides.empty() ? "\t" : "; ") + GuideText(g);
     std::fputs(FillIn(Translate("BatchFormats", "%1\t%2\t%3 x %4 mm\t%5\n"),
                       {std::to_string(i + 1), AnsiToUtf8(t.name), LocaleNumber(t.width, 2),
-                       LocaleNumber(t.height, 2), grids})
+                       LocaleNumber(t.height, 2), grids + guides})
                    .c_str(),
                stdout);
   }
@@ -79,8 +96,9 @@ int RunFormatsCommandWith(const Args& args, const std::string& paperFile) {
 void RegisterFormatsCommand() {
   RegisterBatchCommand(
       {"formats", "[import TEMPLATE.xml | export NUMBER TEMPLATE.xml]",
-       QT_TRANSLATE_NOOP("BatchCommands",
-                         "Lists the paper formats (number, name, element size in mm, grids), or "
-                         "imports or exports a label template file."),
+       QT_TRANSLATE_NOOP(
+           "BatchCommands",
+           "Lists the paper formats (number, name, element size in mm, grids, guides), or "
+           "imports or exports a label template file."),
        RunFormatsCommand});
 }

@@ -187,10 +187,7 @@ int RunPrintCommand(const Args& args) {
     return Fail(kExitUsage, Translate("BatchPrint", "print needs --paper NAME or NUMBER"));
   const PaperFormat* format = o.paper.empty() ? &*own : FindFormat(formats, o.paper);
   if (!format) return Fail(kExitUsage, Translate("BatchPrint", "no paper format ") + o.paper);
-  const auto listed = std::find(formats.begin(), formats.end(), *format);
-  const FormatDetails details = listed == formats.end()
-                                    ? FormatDetails{}
-                                    : catalogue.detailsAt(size_t(listed - formats.begin()));
+  const FormatDetails details = PartFormatDetails(formats, catalogue.details(), *format);
 
   const int positions = PositionsPerSheet(*format, details);
   if (o.used >= positions)  // one position at least is left to print on

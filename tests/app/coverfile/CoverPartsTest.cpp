@@ -256,3 +256,24 @@ TEST_F(CoverPartsTest, DamagedPartBlocksAreRefusedWithAMessageNamingTheFile) {
             "The parts in the file twice.cov are damaged: the block is there twice!");
 }
 }  // namespace
+
+TEST(PartPresetsTest, StarterFormatsBringTheirFoldLinesAndDiscShapesUnlessTheListHasThem) {
+  const std::tuple<const char*, size_t, std::vector<double>, double> wants[] = {
+      {"CD jewel case", 1, {6.5, 144.5}, 0},
+      {"CD jewel case", 2, {}, 41},
+      {"DVD case", 0, {129.5, 143.5}, 0},
+      {"Paper sleeve", 1, {}, 41},
+      {"CD slim case", 0, {}, 0}};  // preset, part, fold lines' x, disc hole
+  for (const auto& [preset, index, folds, hole] : wants) {
+    const PartPreset::Part& part = FindPartPreset(preset)->parts.at(index);
+    const PaperFormat record = StarterPartFormat(part.name, part.widthMm, part.heightMm);
+    const FormatDetails d = PartFormatDetails({}, {}, record);
+    EXPECT_EQ(CheckDetails(record, d), "") << part.name;
+    std::vector<FormatGuide> lines;
+    for (double x : folds) lines.push_back(GuideLine(x, 0, x, part.heightMm));
+    EXPECT_EQ(d.guides, lines) << part.name;
+    EXPECT_EQ(d.shape.holeDiameter, hole) << part.name;
+    // The user's list decides for a format it holds.
+    EXPECT_TRUE(PartFormatDetails({PaperFormat{}, record}, {d, FormatDetails{}}, record).isPlain());
+  }
+}

@@ -302,11 +302,14 @@ TEST_F(TextsViewTest, TheOutlineGuideShowsOnlyWhenAskedAndTheSizesLineFollowsThe
   PrintGuide guide;
   guide.outline.addEllipse(QRectF(60, 0, 200, 200));  // a disc rim over the picture
   guide.outline.addEllipse(QRectF(140, 80, 40, 40));  // and its hole
+  guide.lines.moveTo(230, 0);                         // a fold line right of the disc
+  guide.lines.lineTo(230, 200);
   guide.mmPerPixel = 0.5;
   view->setPrintGuide([&] { return guide; });
   view->repaintView();
   Settle();
   EXPECT_EQ(Shown(60, 100), 0xFFFFFFFFu);  // hidden until the button is down
+  EXPECT_EQ(Shown(230, 150), 0xFFFFFFFFu);
   EXPECT_TRUE(view->toolBar->printedSizeLine->text().isEmpty());
   view->toolBar->guideButton->click();
   Settle();
@@ -318,6 +321,7 @@ TEST_F(TextsViewTest, TheOutlineGuideShowsOnlyWhenAskedAndTheSizesLineFollowsThe
   EXPECT_TRUE(ink(60, 100));   // the rim's left point
   EXPECT_TRUE(ink(140, 100));  // the hole's left point
   EXPECT_FALSE(ink(100, 100));
+  EXPECT_TRUE(ink(230, 150) || ink(230, 152));  // dashes and dots
   // An object of 50 x 50 picture pixels prints 25 x 25 mm; a text tells its font as printed.
   Create(::Tool::Object, QPoint(20, 30));
   EXPECT_EQ(view->toolBar->printedSizeLine->text(), "25.0 x 25.0 mm");

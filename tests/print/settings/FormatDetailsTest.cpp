@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <filesystem>
 
@@ -185,7 +186,8 @@ TEST(DetailsFileTest, GridsOfTheirOwnElementRoundTripAndPlaceTheirPositionsInThe
   EXPECT_EQ(MatchDetails(formats, ParseDetailsFile(bytes).entries), details);
   // Grids that share the record's element keep their entry's bytes; the mixed entry follows.
   const std::vector<uint8_t> alone = EncodeDetailsFile({formats[0]}, {details[0]});
-  const size_t entry = alone.size(), section = entry + 4 + 112 + 4 + 48 + 4 + 3 * 40 + 12;
+  // After the mixed entry's grids: its bleed, medium and guide count, then the section.
+  const size_t entry = alone.size(), section = entry + 4 + 112 + 4 + 48 + 4 + 3 * 40 + 16;
   ASSERT_EQ(entry, 12 + 4 + 112 + 4 + 48 + 4 + 40u);
   EXPECT_TRUE(std::equal(alone.begin() + 12, alone.end(), bytes.begin() + 12));
   ASSERT_EQ(bytes.size(), section + 8 + 2 * 48);  // a tagged section: grid, size and shape twice
@@ -224,6 +226,51 @@ TEST(DetailsFileTest, GridsOfTheirOwnElementRoundTripAndPlaceTheirPositionsInThe
   }
   // A cover set for the disc keeps its size on a strip, the two elements centred on each other.
   EXPECT_EQ(CentredCover({10, 20, 100, 50}, {117, 117}, {6, 116}), (PixelRect{-45, 20, 100, 50}));
+}
+
+TEST(DetailsFileTest, GuidesRoundTripAndADamagedGuideBlockIsTold) {
+  FormatDetails inlay;  // a plain rectangle but for its spine lines, margin and circle
+  inlay.guides = {GuideLine(6.5, 0, 6.5, 117), GuideLine(110.5, 0, 110.5, 117), GuideMargin(2),
+                  GuideCircle(58.5, 58.5, 20)};
+  const std::vector<PaperFormat> formats = {Record("inlay"), Record("disc")};
+  const auto bytes = EncodeDetailsFile(formats, {inlay, Disc()});
+  const auto plain = EncodeDetailsFile({Record("disc")}, {Disc()});
+  EXPECT_EQ(bytes[4], 2);  // a version older versions read but never write over
+  EXPECT_EQ(plain[4], 1);
+  // The entry without guides is the same bytes as in a file without any.
+  EXPECT_TRUE(std::equal(plain.begin() + 12, plain.end(), bytes.end() - (plain.size() - 12)));
+  const DetailsParse parse = ParseDetailsFile(bytes);
+  EXPECT_EQ(parse.message, "");
+  EXPECT_EQ(MatchDetails(formats, parse.entries), (std::vector<FormatDetails>{inlay, Disc()}));
+  // The guides' count sits after the shape, no grids, bleed and medium of the first entry.
+  constexpr size_t count = 16 + 112 + 4 + 6 * 8 + 4 + 8 + 4, first = count + 4;
+  const struct {
+    const char* what;
+    size_t at;
+    double value;  // written as a 32-bit count or kind at `count` and `first`, else a double
+    size_t entries;
+    bool told;  // the file is damaged
+  } cases[] = {{"negative count", count, -1, 0, true},
+               {"count past the bound", count, kMaxGuides + 1, 0, true},
+               {"count past the entry", count, 5, 0, true},
+               {"unknown kind", first, 7, 1, false},
+               {"no number", first + 4, std::nan(""), 1, false},
+               {"margin past the middle", first + 72 + 4, 60, 1, false},
+               {"circle without radius", first + 36 * 3 + 20, 0, 1, false},
+               {"a version 1 file", 4, 1, 2, false}};
+  for (const auto& c : cases) {
+    auto damaged = bytes;
+    const int32_t n = static_cast<int32_t>(c.value);
+    if (c.at == count || c.at == first || c.at == 4)
+      std::memcpy(damaged.data() + c.at, &n, sizeof n);
+    else
+      std::memcpy(damaged.data() + c.at, &c.value, sizeof c.value);
+    const DetailsParse p = ParseDetailsFile(damaged);
+    EXPECT_EQ(p.entries.size(), c.entries) << c.what;
+    EXPECT_EQ(p.message.empty(), !c.told) << c.what << ": " << p.message;
+  }
+  inlay.guides.assign(kMaxGuides + 1, GuideLine(0, 0, 1, 1));
+  EXPECT_FALSE(CheckDetails(Record("x"), inlay).empty());
 }
 
 TEST(DetailsFileTest, SavingWritesBothFilesAndKeepsPaperDatAsBefore) {

@@ -34,6 +34,11 @@ TEST(StarterPaperTest, CdFormatsAreCentredOnA4AndLetter) {
   }
   EXPECT_EQ(booklets, 2);
   EXPECT_EQ(inlays, 2);
+  // The inlays come with their spine lines, the other formats with no guides.
+  const PaperLoadResult c = StarterCatalogue();
+  for (size_t i = 0; i < c.formats.size(); ++i)
+    EXPECT_EQ(c.details[i].guides,
+              c.formats[i].width == 151 ? TrayInlaySpines(151, 118) : std::vector<FormatGuide>{});
 }
 
 TEST(StarterPaperTest, ShippedFileHoldsTheStarterFormats) {

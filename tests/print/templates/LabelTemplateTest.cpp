@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "print/templates/BoundedXml.h"
@@ -44,6 +45,14 @@ void ExpectSame(const LabelTemplate& a, const LabelTemplate& b, const std::strin
     EXPECT_NEAR(x, y, tol) << what;
   EXPECT_EQ(a.record.columns, b.record.columns) << what;
   EXPECT_EQ(a.record.rows, b.record.rows) << what;
+  const auto near = [&](const FormatGuide& x, const FormatGuide& y) {
+    return x.kind == y.kind && std::fabs(x.x1 - y.x1) + std::fabs(x.y1 - y.y1) +
+                                       std::fabs(x.x2 - y.x2) + std::fabs(x.y2 - y.y2) <
+                                   tol;
+  };
+  EXPECT_TRUE(std::equal(a.details.guides.begin(), a.details.guides.end(), b.details.guides.begin(),
+                         b.details.guides.end(), near))
+      << what;
   ASSERT_EQ(a.details.moreGrids.size(), b.details.moreGrids.size()) << what;
   for (size_t i = 0; i < a.details.moreGrids.size(); ++i) {
     EXPECT_NEAR(a.details.moreGrids[i].left, b.details.moreGrids[i].left, tol) << what;
@@ -75,6 +84,7 @@ LabelTemplate Want(ShapeKind kind, double w, double h, double corner, double out
   t.details.bleedY = bleedY < 0 ? bleed : bleedY;
   t.details.sheetWidth = 210;
   t.details.sheetHeight = 297;
+  t.details.guides = {GuideMargin(1), GuideLine(2, 0, 2, h), GuideCircle(w / 2, h / 2, 5)};
   return t;
 }
 
@@ -83,9 +93,12 @@ std::string TemplateXml(const std::string& label, const LabelTemplate& w, const 
   return "<?xml version=\"1.0\"?>\n<Glabels-templates xmlns=\"http://glabels.org/xmlns/3.0/\">"
          "<Template brand=\"Brand\" part=\"X1\" size=\"A4\" _description=\"Test\"><Meta "
          "category=\"label\"/>" +
-         label + "<Markup-margin size=\"" + In(1, u) + "\"/><Layout nx=\"2\" ny=\"3\" x0=\"" +
-         In(r.leftMargin, u) + "\" y0=\"" + In(r.topMargin, u) + "\" dx=\"" + In(r.stepAcross, u) +
-         "\" dy=\"" + In(r.stepDown, u) + "\"/></" + label.substr(1, label.find(' ') - 1) +
+         label + "<Markup-margin size=\"" + In(1, u) + "\"/><Markup-line x1=\"" + In(2, u) +
+         "\" y1=\"0\" x2=\"" + In(2, u) + "\" y2=\"" + In(r.height, u) +
+         "\"/><Markup-circle x0=\"" + In(r.width / 2, u) + "\" y0=\"" + In(r.height / 2, u) +
+         "\" radius=\"" + In(5, u) + "\"/><Layout nx=\"2\" ny=\"3\" x0=\"" + In(r.leftMargin, u) +
+         "\" y0=\"" + In(r.topMargin, u) + "\" dx=\"" + In(r.stepAcross, u) + "\" dy=\"" +
+         In(r.stepDown, u) + "\"/></" + label.substr(1, label.find(' ') - 1) +
          "></Template></Glabels-templates>";
 }
 }  // namespace
@@ -182,7 +195,7 @@ TEST(LabelTemplateTest, LengthsAndSheetsAsTheFormatGivesThem) {
 }
 
 TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
-  const char* bad[] = {
+  std::vector<std::string> bad = {
       "",
       "<Glabels-templates>",
       "<Glabels-templates></Glabels-templates>",
@@ -202,8 +215,18 @@ TEST(LabelTemplateTest, DamagedFilesAreRefusedWithAReason) {
       "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\"><Layout nx=\"1\" "
       "ny=\"1\"/></Label-round><Label-rectangle width=\"4\" height=\"4\" round=\"3\"><Layout "
       "nx=\"1\" ny=\"1\"/></Label-rectangle></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\"><Markup-line "
+      "x1=\"1\" y1=\"wide\"/></Label-round></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5mm\"><Markup-margin "
+      "size=\"5mm\"/></Label-round></Template></Glabels-templates>",
+      "<Glabels-templates><Template part=\"p\"><Label-round radius=\"5mm\"><Markup-circle "
+      "x0=\"1\" y0=\"1\" radius=\"-2\"/></Label-round></Template></Glabels-templates>",
   };
-  for (const char* xml : bad) {
+  std::string lines;  // one markup more than a format keeps
+  for (int i = 0; i <= kMaxGuides; ++i) lines += "<Markup-line x1=\"1\" x2=\"2\"/>";
+  bad.push_back("<Glabels-templates><Template part=\"p\"><Label-round radius=\"5\">" + lines +
+                "</Label-round></Template></Glabels-templates>");
+  for (const std::string& xml : bad) {
     LabelTemplateReader r;
     EXPECT_FALSE(r.read(Bytes(xml))) << xml;
     EXPECT_FALSE(r.error().empty()) << xml;

@@ -61,7 +61,7 @@ TEST(ProductCatalogueTest, TheInstalledDatabaseReadsWholeAndMatchesACountOfItsXm
   const ProductCatalogue& c = Database();
   EXPECT_TRUE(c.haveDatabase());
   EXPECT_EQ(c.message(), "");
-  size_t templates = 0, aliases = 0;
+  size_t templates = 0, aliases = 0, markups = 0, guides = 0;
   std::map<std::string, size_t> frames;
   const std::vector<std::string> files = DatabaseFiles();
   ASSERT_GT(files.size(), 20u);
@@ -71,6 +71,8 @@ TEST(ProductCatalogueTest, TheInstalledDatabaseReadsWholeAndMatchesACountOfItsXm
     aliases += Occurrences(xml, " equiv=\"");
     for (const char* shape : {"rectangle", "round", "ellipse", "cd"})
       frames[shape] += Occurrences(xml, std::string("<Label-") + shape + " ");
+    markups += Occurrences(xml, "<Markup-line ") + Occurrences(xml, "<Markup-margin ") +
+               Occurrences(xml, "<Markup-circle ") + 4 * Occurrences(xml, "<Markup-rect ");
     // Each file on its own, as an import reads it: every template prints.
     std::vector<LabelTemplate> one;
     EXPECT_EQ(ImportTemplateFile(file, one), "") << file;
@@ -86,6 +88,7 @@ TEST(ProductCatalogueTest, TheInstalledDatabaseReadsWholeAndMatchesACountOfItsXm
       ++myAliases;
     } else {
       ++mine[kShapes[static_cast<int>(t.details.shape.kind)]];
+      guides += t.details.guides.size();  // a rectangle's markup as its four sides
     }
   }
   EXPECT_GT(templates, 1000u);
@@ -93,6 +96,8 @@ TEST(ProductCatalogueTest, TheInstalledDatabaseReadsWholeAndMatchesACountOfItsXm
   EXPECT_EQ(joined, 21u);  // Rayfilm's CD13, Begalabel's M-600, Online Labels' OL9325, ...
   EXPECT_EQ(myAliases, aliases);
   EXPECT_EQ(mine, frames);
+  EXPECT_GT(markups, 500u);
+  EXPECT_EQ(guides, markups);
   EXPECT_EQ(c.categories().at(0).id, "media");
   EXPECT_EQ(c.categories().at(0).name, "CD/DVD or other media");
   EXPECT_NE(c.vendorUrl("avery"), "");
@@ -214,6 +219,12 @@ TEST(ProductCatalogueTest, ProductsCarryTheirXmlValuesInMillimetres) {
       }
     }
   }
+  // <Markup-margin size="2mm"/> and the two spine lines of a tray inlay
+  const LabelTemplate* inlay = c.find("Avery", "8435B");
+  ASSERT_NE(inlay, nullptr);
+  EXPECT_EQ(inlay->details.guides,
+            (std::vector<FormatGuide>{GuideMargin(2), GuideLine(8.5, 0, 8.5, 122),
+                                      GuideLine(146.5, 0, 146.5, 122)}));
   const LabelTemplate* alias = c.find("avery", "l7160");
   ASSERT_NE(alias, nullptr);
   EXPECT_EQ(alias->product.equivOf, "7160");

@@ -7,6 +7,7 @@ TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
   disc.width = disc.height = 120;
   FormatDetails d;
   d.shape = {ShapeKind::Disc, 0, 120, 40};
+  d.guides = {GuideLine(60, 0, 60, 120), GuideCircle(60, 60, 30), GuideMargin(10)};
   struct Case {
     double size, left, top;
     QRectF rim;
@@ -24,7 +25,11 @@ TEST(CoverGuideTest, TheElementFallsOnTheCoverAsSizeAndDisplacementPlaceIt) {
     EXPECT_NEAR(r.top(), c.rim.top(), 1e-6);
     EXPECT_NEAR(r.width(), c.rim.width(), 1e-6);
     EXPECT_TRUE(g.outline.contains(r.center() + QPointF(r.width() * 0.4, 0)));  // on the ring
+    // The guides follow: the spine line from top to bottom, the margin 10 mm inside the rim.
+    EXPECT_EQ(g.lines.boundingRect().toRect(),
+              c.rim.adjusted(10 / c.mm, 0, -10 / c.mm, 0).toRect());
   }
   EXPECT_TRUE(CoverPrintGuide(nullptr, d, {}, 1200).outline.isEmpty());
+  EXPECT_TRUE(CoverPrintGuide(&disc, FormatDetails{}, {}, 1200).lines.isEmpty());
   EXPECT_EQ(CoverPrintGuide(&disc, d, {}, 0).mmPerPixel, 0);
 }

@@ -76,6 +76,8 @@ TEST_F(PaperFormatPanelTest, DialogStartsWithItsDefaultFormat) {
   const QImage shown = f->drawing->grab().toImage();
   EXPECT_EQ(shown.pixelColor(90, 20), QColor(150, 190, 230));
   EXPECT_NE(shown.pixelColor(178, 20), QColor(150, 190, 230));
+  EXPECT_LE(f->sizeHint().height(), 740) << "fits a screen of 1366 x 768 pixels";
+  EXPECT_LE(f->sizeHint().width(), 1300);
   f->nameEdit->setText(QString(60, 'x'));  // cannot be typed longer than 50
   EXPECT_EQ(f->values().name.size(), 50u);
 }
@@ -289,6 +291,7 @@ TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
   disc.width = disc.height = 117;
   FormatDetails d;
   d.shape = {ShapeKind::Disc, 0, 117, 41};
+  d.guides = {GuideLine(58.5, 0, 58.5, 117), GuideMargin(2)};
   ASSERT_EQ(ExportTemplateFile(dir.file("in.xml"), disc, d), "");
   Load({Format("Cards")});
   dialogs.fileAnswers = {FileAnswer{dir.file("in.xml")}, FileAnswer{dir.file("out.xml")},
@@ -297,10 +300,23 @@ TEST_F(PaperFormatPanelTest, ImportAndExportGoThroughTemplateFiles) {
   ASSERT_EQ(panel.formats().size(), 2u);
   EXPECT_EQ(panel.selectedIndex(), 1);
   EXPECT_EQ(panel.selectedDetails().shape, d.shape);
+  EXPECT_EQ(panel.selectedDetails().guides, d.guides);
+  // The dialog lists the guides and keeps them through an edit; its button removes one.
+  AnswerDialog(
+      [](PaperFormatDialog* f) {
+        EXPECT_EQ(f->shapeEditor->guideTable->rowCount(), 2);
+        f->shapeEditor->bleedEdit->setValue(1);
+        f->shapeEditor->guideTable->setCurrentCell(0, 1);
+        f->shapeEditor->removeGuideButton->click();
+      },
+      true);
+  panel.editFormat();
+  EXPECT_EQ(panel.selectedDetails().guides, std::vector<FormatGuide>{GuideMargin(2)});
   panel.exportFormat();
   std::vector<LabelTemplate> back;
   ASSERT_EQ(ImportTemplateFile(dir.file("out.xml"), back), "");
   EXPECT_EQ(back.at(0).record.name, "Disc");
+  EXPECT_EQ(back.at(0).details.guides, std::vector<FormatGuide>{GuideMargin(2)});
   panel.importFormats();  // a missing file: an error, nothing added
   EXPECT_EQ(panel.formats().size(), 2u);
   EXPECT_FALSE(dialogs.asked.empty());

@@ -77,6 +77,7 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
     r.format = Box(80, 50, 2, 2, 90, 60);
     r.details.shape = c.shape;
     r.details.bleedX = r.details.bleedY = c.bleed;
+    r.details.guides = {GuideLine(30, 0, 30, 50), GuideMargin(3)};  // printed only with outlines
     r.outlines = c.outlines;
     r.used = 1;
     r.copies = 3;
@@ -102,6 +103,12 @@ TEST(ShapedPrintTest, RectanglesBleedOutwardAndOutlinesFollowEveryShape) {
       }
       EXPECT_TRUE(leftLine) << c.name;
       EXPECT_TRUE(topLine) << c.name;
+    }
+    for (const double guideX : {left + 30, left + 3}) {
+      bool line = false;
+      for (double d = -kTolerance; d <= kTolerance; d += 0.1)
+        line = line || InkAt(page, guideX + d, midY) == Dark;
+      EXPECT_EQ(line, c.outlines) << c.name << " guide at " << guideX - left;
     }
     const bool cornerEmpty = c.shape.kind == ShapeKind::Ellipse || c.shape.cornerRadius > 0;
     EXPECT_EQ(InkAt(page, left - b + 0.3, top - b + 0.3), cornerEmpty ? White : Red) << c.name;

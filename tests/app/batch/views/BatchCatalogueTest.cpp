@@ -68,13 +68,24 @@ TEST(BatchCatalogue, ListsMatchingProductsAndAddsOne) {
   EXPECT_EQ(Catalogue({"--add", "Avery:L7676"}, paper).lines.at(0).substr(0, 3),
             std::to_string(starters + 2) + "\t");
 
+  // A product's markups become its format's guides, listed after its grids.
+  ASSERT_EQ(Catalogue({"--add", "Avery:8435B"}, paper).code, 0);
+  testing::internal::CaptureStdout();
+  ASSERT_EQ(RunFormatsCommandWith({}, paper), 0);
+  const std::string listed = testing::internal::GetCapturedStdout();
+  EXPECT_NE(listed.find("\t1 x 1\tmargin 2.00; line 8.50/0.00 to 8.50/122.00; line 146.50/0.00 "
+                        "to 146.50/122.00\n"),
+            std::string::npos)
+      << listed;
+  EXPECT_NE(listed.find("mm\t1 x 1\n"), std::string::npos);  // no column without guides
+
   EXPECT_EQ(Catalogue({"--add", "Avery"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--add", ""}, paper).code, 2);  // not the whole catalogue
   EXPECT_EQ(Catalogue({"--add", "Avery:no-such-part"}, paper).code, 1);
   EXPECT_EQ(Catalogue({"--paper", "A3"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--category", "nothing"}, paper).code, 2);
   EXPECT_EQ(Catalogue({"--unknown"}, paper).code, 2);
-  EXPECT_EQ(LoadPaperFormats(paper).formats.size(), starters + 2);
+  EXPECT_EQ(LoadPaperFormats(paper).formats.size(), starters + 3);
 
   // The parts of one sheet, joined, are listed and added like any product, grids and all.
   const CommandRun cd13 = Catalogue({"rayfilm", "cd13"}, paper);
@@ -141,7 +152,7 @@ TEST(BatchCatalogue, EachSettingsFileOfTheListIsKeptAsidePreservedOrRefusedByOne
     ASSERT_EQ(RunFormatsCommandWith({"import", disc}, paper), 0);
     std::vector<uint8_t> bytes = ReadBytes(target);
     if (c.kind == Damaged) bytes.resize(bytes.size() - 5);
-    if (c.kind == Newer) bytes[4] = 2;  // the version field
+    if (c.kind == Newer) bytes[4] = kDetailsVersion + 1;  // the version field
     WriteBytes(target, bytes);
     g_unreadable = c.kind == Unreadable ? target : "";
     SetFileReaderForTests(RefuseOne);
