@@ -1,5 +1,6 @@
 // The Center and Print tabs work on the design's current part; the Print tab also prints the
 // other parts, at chosen positions or all in one job.
+#include "app/coverfile/PartPresets.h"
 #include "app/views/MainWindow.h"
 #include "app/views/PartBar.h"
 #include "app/views/PartPrints.h"
@@ -64,7 +65,9 @@ void MainWindow::followPart() {
   const DesignPart& part = doc_.parts.list[doc_.parts.current];
   if (part.format) {
     following_ = true;
-    paperPanel_->selectFormat(*part.format);
+    paperPanel_->selectFormat(
+        *part.format,
+        PartFormatDetails(paperPanel_->formats(), paperPanel_->details(), *part.format));
     paperPanel_->setCoverSettings(part.center);
     following_ = false;
   }

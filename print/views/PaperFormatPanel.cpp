@@ -160,13 +160,16 @@ CoverSettings PaperFormatPanel::coverSettings() const {
   return {static_cast<double>(sizeEdit->value()), leftEdit->value(), topEdit->value()};
 }
 
-void PaperFormatPanel::selectFormat(const PaperFormat& record) {
+void PaperFormatPanel::selectFormat(const PaperFormat& record, const FormatDetails& details) {
   const std::vector<PaperFormat>& formats = list_.formats();
   const auto listed = std::find(formats.begin(), formats.end(), record);
-  if (listed == formats.end())
-    addFormat(record, FormatDetails{});
-  else
+  if (listed != formats.end()) {
     formatBox->setCurrentIndex(int(listed - formats.begin()));
+    return;
+  }
+  list_.add(record, details);  // a part's own format; showing it changes no file
+  updateFormatList();
+  formatBox->setCurrentIndex(static_cast<int>(list_.formats().size()) - 1);
 }
 
 void PaperFormatPanel::setCoverSettings(const CoverSettings& settings) {

@@ -49,8 +49,9 @@ class PaperFormatPanel : public QWidget {
   const std::vector<FormatDetails>& details() const { return list_.details(); }
   int selectedIndex() const;
   CoverSettings coverSettings() const;
-  // Selects the format with this record, added to the list (plain) when the list lacks it.
-  void selectFormat(const PaperFormat& record);
+  // Selects the format with this record; when the list lacks it, it is added with `details`,
+  // and written to paper.dat only with the next change the user makes to the list.
+  void selectFormat(const PaperFormat& record, const FormatDetails& details);
   void setCoverSettings(const CoverSettings& settings);
   int zoom() const;
 

@@ -14,6 +14,7 @@
 #include "app/batch/views/BatchCalibration.h"
 #include "app/coverfile/CoverFile.h"
 #include "app/coverfile/PartEdits.h"
+#include "app/coverfile/PartPresets.h"
 #include "app/views/PartPrints.h"
 #include "cover/merge/CopyFields.h"
 #include "platform/AnsiText.h"
