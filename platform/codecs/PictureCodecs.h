@@ -10,12 +10,8 @@
 #include <vector>
 
 #include "platform/codecs/ByteSink.h"
+#include "platform/codecs/ByteSource.h"
 #include "platform/dib/Dib.h"
-
-struct ByteView {
-  const uint8_t* data = nullptr;
-  size_t size = 0;
-};
 
 using PictureReader = bool (*)(ByteView file, Dib& out, std::string& error);
 // Writers take any depth; where the format cannot hold it they convert a copy first. They write
@@ -56,7 +52,11 @@ inline bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& err
   return WriteToVector(WriteIffTo, dib, out, error);
 }
 
-// Formats written through the field's libraries.
+// Formats written through the field's libraries. Their readers also take the bytes from a source
+// as they go (a file is then never held whole); the ByteView forms read memory.
+bool ReadJpegFrom(ByteSource& file, Dib& out, std::string& error);
+bool ReadPngFrom(ByteSource& file, Dib& out, std::string& error);
+bool ReadTiffFrom(ByteSource& file, Dib& out, std::string& error);
 bool ReadJpeg(ByteView file, Dib& out, std::string& error);
 bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error);
 inline bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
