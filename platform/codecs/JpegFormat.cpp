@@ -73,7 +73,7 @@ void CmykRow(const uint8_t* src, uint8_t* dst, JDIMENSION w, bool inverted) {
 // and the warning that refuses it, as libjpeg's own memory source does.
 struct SourceInput {
   jpeg_source_mgr mgr{};
-  ByteSource* in = nullptr;
+  PictureSource* in = nullptr;
   uint64_t pos = 0;
   JOCTET buffer[65536];
 };
@@ -226,11 +226,11 @@ bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, SinkDes
 }  // namespace
 
 bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
-  ByteSource source(file);
+  PictureSource source(file);
   return ReadJpegFrom(source, out, error);
 }
 
-bool ReadJpegFrom(ByteSource& file, Dib& out, std::string& error) {
+bool ReadJpegFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   uint8_t start[3] = {};

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/codecs/ByteSink.h"
-#include "platform/codecs/ByteSource.h"
+#include "platform/codecs/PictureSource.h"
 #include "platform/dib/Dib.h"
 
 using PictureReader = bool (*)(ByteView file, Dib& out, std::string& error);
@@ -54,9 +54,9 @@ inline bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& err
 
 // Formats written through the field's libraries. Their readers also take the bytes from a source
 // as they go (a file is then never held whole); the ByteView forms read memory.
-bool ReadJpegFrom(ByteSource& file, Dib& out, std::string& error);
-bool ReadPngFrom(ByteSource& file, Dib& out, std::string& error);
-bool ReadTiffFrom(ByteSource& file, Dib& out, std::string& error);
+bool ReadJpegFrom(PictureSource& file, Dib& out, std::string& error);
+bool ReadPngFrom(PictureSource& file, Dib& out, std::string& error);
+bool ReadTiffFrom(PictureSource& file, Dib& out, std::string& error);
 bool ReadJpeg(ByteView file, Dib& out, std::string& error);
 bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error);
 inline bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {

@@ -76,7 +76,7 @@ PictureReader ReaderFor(PictureFormat format) {
 }
 
 // Readers that take their bytes from a source as they go; the others read the bytes whole.
-bool ReadFromSource(PictureFormat format, ByteSource& source, Dib& out, std::string& error) {
+bool ReadFromSource(PictureFormat format, PictureSource& source, Dib& out, std::string& error) {
   switch (format) {
     case PictureFormat::Jpeg:
       return ReadJpegFrom(source, out, error);
@@ -93,7 +93,7 @@ bool ReadFromSource(PictureFormat format, ByteSource& source, Dib& out, std::str
 
 // The contents decide; the extension names a second candidate (formats without a signature,
 // or a signature that happens to match by chance).
-bool ReadPictureSource(ByteSource& source, PictureFormat byName, Dib& out, std::string& error) {
+bool ReadPictureSource(PictureSource& source, PictureFormat byName, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   if (source.size() == 0) return error = Translate("PictureFile", "the file is empty"), false;
@@ -186,7 +186,7 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
   } else if (uint64_t(st.st_size) > kMaxPictureFileBytes) {
     ok = false, error = Translate("PictureFile", "the file is too large");
   } else {
-    ByteSource source(fd, uint64_t(st.st_size));
+    PictureSource source(fd, uint64_t(st.st_size));
     ok = ReadPictureSource(source, FormatFromExtension(fileName), out, error);
   }
   ::close(fd);
@@ -194,7 +194,7 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
 }
 
 bool ReadPictureBytes(ByteView view, PictureFormat byName, Dib& out, std::string& error) {
-  ByteSource source(view);
+  PictureSource source(view);
   return ReadPictureSource(source, byName, out, error);
 }
 

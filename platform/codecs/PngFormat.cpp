@@ -18,7 +18,7 @@
 
 namespace {
 struct PngState {
-  ByteSource* in = nullptr;
+  PictureSource* in = nullptr;
   size_t pos = 0;
   ByteSink* out = nullptr;
   std::unique_ptr<uint8_t[]> buffer;  // left uninitialised: libpng fills every row it hands out
@@ -55,7 +55,7 @@ void RowDone(png_structp png, png_uint_32 row, int) {
 
 // Every chunk must end inside the file; libpng would otherwise hold the memory a chunk claims
 // before finding that the bytes are missing.
-bool ChunksFitTheFile(ByteSource& file, std::string& error) {
+bool ChunksFitTheFile(PictureSource& file, std::string& error) {
   const uint64_t size = file.size();
   for (uint64_t pos = 8; size - pos >= 8;) {
     uint8_t p[8];
@@ -223,11 +223,11 @@ bool Encode(png_structp png, png_infop info, PngState& s, const Dib& dib, std::s
 }  // namespace
 
 bool ReadPng(ByteView file, Dib& out, std::string& error) {
-  ByteSource source(file);
+  PictureSource source(file);
   return ReadPngFrom(source, out, error);
 }
 
-bool ReadPngFrom(ByteSource& file, Dib& out, std::string& error) {
+bool ReadPngFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   uint8_t signature[8];

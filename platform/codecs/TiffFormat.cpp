@@ -232,7 +232,7 @@ bool BlocksInsideFile(TIFF* tif, uint32_t h, size_t fileSize, std::string& error
 
 // libtiff takes a palette picture without its colour map for a grey one; the first directory
 // tells. Damaged directories are left to libtiff.
-bool PaletteWithoutColourMap(ByteSource& file, bool le) {
+bool PaletteWithoutColourMap(PictureSource& file, bool le) {
   auto get = [&](uint64_t at, int n) -> uint64_t {
     uint8_t b[8];
     if (file.read(at, b, size_t(n)) < size_t(n)) return 0;
@@ -284,11 +284,11 @@ bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
 }  // namespace
 
 bool ReadTiff(ByteView file, Dib& out, std::string& error) {
-  ByteSource source(file);
+  PictureSource source(file);
   return ReadTiffFrom(source, out, error);
 }
 
-bool ReadTiffFrom(ByteSource& file, Dib& out, std::string& error) {
+bool ReadTiffFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
   uint8_t start[2] = {};

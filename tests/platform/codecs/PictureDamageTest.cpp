@@ -16,7 +16,7 @@
 using namespace gfxtest;
 
 namespace {
-using SourceReader = bool (*)(ByteSource&, Dib&, std::string&);
+using SourceReader = bool (*)(PictureSource&, Dib&, std::string&);
 struct Sample {
   const char* name;
   std::vector<uint8_t> bytes;
@@ -28,7 +28,7 @@ struct Sample {
 bool ReadAsFile(SourceReader read, const std::vector<uint8_t>& bytes, std::string& error) {
   const int fd = memfd_create("picture", 0);
   EXPECT_EQ(write(fd, bytes.data(), bytes.size()), ssize_t(bytes.size()));
-  ByteSource file(fd, bytes.size());
+  PictureSource file(fd, bytes.size());
   OwnedDib dib;
   const bool ok = read(file, dib.dib, error);
   close(fd);

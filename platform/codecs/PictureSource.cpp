@@ -1,4 +1,4 @@
-#include "platform/codecs/ByteSource.h"
+#include "platform/codecs/PictureSource.h"
 
 #include <unistd.h>
 
@@ -25,7 +25,7 @@ ssize_t ReadFully(int fd, uint64_t at, uint8_t* to, size_t n) {
 }
 }  // namespace
 
-size_t ByteSource::read(uint64_t at, uint8_t* to, size_t n) {
+size_t PictureSource::read(uint64_t at, uint8_t* to, size_t n) {
   if (at >= size_) return 0;
   n = size_t(std::min<uint64_t>(n, size_ - at));
   if (memory_.data) return std::memcpy(to, memory_.data + at, n), n;
@@ -53,7 +53,7 @@ size_t ByteSource::read(uint64_t at, uint8_t* to, size_t n) {
   return done;
 }
 
-bool ByteSource::whole(ByteView& view, std::string& error) {
+bool PictureSource::whole(ByteView& view, std::string& error) {
   if (memory_.data || size_ == 0) return view = memory_, true;
   if (!whole_) {
     whole_.reset(new (std::nothrow) uint8_t[size_]);

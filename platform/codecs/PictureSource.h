@@ -11,13 +11,13 @@ struct ByteView {
   size_t size = 0;
 };
 
-class ByteSource {
+class PictureSource {
  public:
-  explicit ByteSource(ByteView memory) : memory_(memory), size_(memory.data ? memory.size : 0) {}
+  explicit PictureSource(ByteView memory) : memory_(memory), size_(memory.data ? memory.size : 0) {}
   // The open file `fd` of `size` bytes; the caller keeps and closes it.
-  ByteSource(int fd, uint64_t size) : fd_(fd), size_(size) {}
-  ByteSource(const ByteSource&) = delete;
-  ByteSource& operator=(const ByteSource&) = delete;
+  PictureSource(int fd, uint64_t size) : fd_(fd), size_(size) {}
+  PictureSource(const PictureSource&) = delete;
+  PictureSource& operator=(const PictureSource&) = delete;
 
   uint64_t size() const { return size_; }
   // Copies up to `n` bytes at `at` into `to` and returns how many: fewer only at the end of the
