@@ -3760,6 +3760,10 @@ Hinweis: %1.</translation>
         <source>CUPS gives no driver description for it (</source>
         <translation>CUPS liefert keine Treiberbeschreibung dafür (</translation>
     </message>
+    <message>
+        <source>the CUPS library (libcups.so.2) cannot be loaded</source>
+        <translation>die CUPS-Bibliothek (libcups.so.2) kann nicht geladen werden</translation>
+    </message>
 </context>
 <context>
     <name>RegularFile</name>
