@@ -51,7 +51,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.taviron.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2")  # loaded when a queue's options are read
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcups2, libsane1")  # loaded when first used
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sane-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -3922,6 +3922,10 @@ Hinweis: %1.</translation>
         <translation>Die Scanner-Bibliothek kann nicht gestartet werden: </translation>
     </message>
     <message>
+        <source>The scanner library (libsane.so.1) cannot be loaded</source>
+        <translation>Die Scanner-Bibliothek (libsane.so.1) kann nicht geladen werden</translation>
+    </message>
+    <message>
         <source>The scanners cannot be listed: </source>
         <translation>Die Scanner können nicht aufgelistet werden: </translation>
     </message>
