@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -20,11 +21,21 @@ Translators& Loaded() {
   return t;
 }
 
+const char* Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value && *value ? value : nullptr;
+}
+
+// The user's first language as the toolkit finds it (LANGUAGE's first entry, else LC_ALL,
+// LC_MESSAGES, LANG), read without starting its locale data, which a batch command never needs.
 bool WantsGerman() {
-  const char* chosen = std::getenv("QUENDRIX_LANGUAGE");
-  if (chosen && *chosen) return QString::fromLatin1(chosen).startsWith(QLatin1String("de"));
-  const QStringList languages = QLocale::system().uiLanguages();
-  return !languages.isEmpty() && languages.first().startsWith(QLatin1String("de"));
+  if (const char* chosen = Variable("QUENDRIX_LANGUAGE")) return std::strncmp(chosen, "de", 2) == 0;
+  const char* first = Variable("LANGUAGE");
+  while (first && *first == ':') ++first;  // empty entries name no language
+  if (!first || !*first) first = Variable("LC_ALL");
+  if (!first) first = Variable("LC_MESSAGES");
+  if (!first) first = Variable("LANG");
+  return first && std::strncmp(first, "de", 2) == 0;
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include "platform/Translate.h"
@@ -10,6 +11,49 @@
 
 namespace {
 constexpr double kPointMm = 25.4 / 72;
+
+// libcups is loaded when a queue's options are first read, not with the program: with the
+// libraries it brings it holds megabytes that no other command and no picture needs.
+struct CupsCalls {
+  decltype(&ppdOpenFile) openFile = nullptr;
+  decltype(&ppdClose) close = nullptr;
+  decltype(&ppdPageSize) pageSize = nullptr;
+  decltype(&ppdErrorString) errorString = nullptr;
+  decltype(&ppdLastError) lastError = nullptr;
+  decltype(&cupsGetPPD2) getPpd = nullptr;
+  decltype(&cupsLastErrorString) lastErrorString = nullptr;
+  bool loaded() const {
+    return openFile && close && pageSize && errorString && lastError && getPpd && lastErrorString;
+  }
+};
+
+template <typename Call>
+void Find(void* library, const char* name, Call& call) {
+  call = reinterpret_cast<Call>(dlsym(library, name));
+}
+
+const CupsCalls& Cups() {
+  static const CupsCalls calls = [] {
+    CupsCalls c;
+    void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!library) return c;
+    Find(library, "ppdOpenFile", c.openFile);
+    Find(library, "ppdClose", c.close);
+    Find(library, "ppdPageSize", c.pageSize);
+    Find(library, "ppdErrorString", c.errorString);
+    Find(library, "ppdLastError", c.lastError);
+    Find(library, "cupsGetPPD2", c.getPpd);
+    Find(library, "cupsLastErrorString", c.lastErrorString);
+    return c;
+  }();
+  return calls;
+}
+
+bool CupsLoaded(std::string* error) {
+  if (Cups().loaded()) return true;
+  if (error) *error = Translate("QueueOptions", "the CUPS library (libcups.so.2) cannot be loaded");
+  return false;
+}
 
 QueueOptions FromPpd(ppd_file_t* ppd) {
   QueueOptions out;
@@ -21,7 +65,7 @@ QueueOptions FromPpd(ppd_file_t* ppd) {
       for (int c = 0; c < opt.num_choices && q.choices.size() < kMaxQueueChoices; ++c) {
         QueueChoice choice{opt.choices[c].choice, opt.choices[c].text, 0, 0};
         if (q.keyword == "PageSize") {
-          if (const ppd_size_t* size = ppdPageSize(ppd, opt.choices[c].choice)) {
+          if (const ppd_size_t* size = Cups().pageSize(ppd, opt.choices[c].choice)) {
             choice.width = size->width * kPointMm;
             choice.height = size->length * kPointMm;
           }
@@ -42,25 +86,27 @@ const QueueOption* FindQueueOption(const QueueOptions& options, const std::strin
 }
 
 QueueOptions ReadPpdOptions(const std::string& ppdFile, std::string* error) {
-  ppd_file_t* ppd = ppdOpenFile(ppdFile.c_str());
+  if (!CupsLoaded(error)) return {};
+  ppd_file_t* ppd = Cups().openFile(ppdFile.c_str());
   if (!ppd) {
     int line = 0;
     if (error)
       *error = Translate("QueueOptions", "its driver description cannot be read: ") +
-               ppdErrorString(ppdLastError(&line));
+               Cups().errorString(Cups().lastError(&line));
     return {};
   }
   QueueOptions out = FromPpd(ppd);
-  ppdClose(ppd);
+  Cups().close(ppd);
   return out;
 }
 
 QueueOptions ReadQueueOptions(const std::string& queue, std::string* error) {
-  const char* file = cupsGetPPD2(CUPS_HTTP_DEFAULT, queue.c_str());
+  if (!CupsLoaded(error)) return {};
+  const char* file = Cups().getPpd(CUPS_HTTP_DEFAULT, queue.c_str());
   if (!file) {
     if (error)
       *error = Translate("QueueOptions", "CUPS gives no driver description for it (") +
-               cupsLastErrorString() + ")";
+               Cups().lastErrorString() + ")";
     return {};
   }
   const std::string copy = file;

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "platform/Progress.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/Dialogs.h"
 #include "retouch/PictureCopy.h"
 
-bool CropDib(const Dib& src, int32_t left, int32_t top, int32_t w, int32_t h, Dib& out) {
+bool CropDib(const Dib& src, int32_t left, int32_t top, int32_t w, int32_t h, Dib& out,
+             OldPixels old) {
   out = Dib{};
   const int32_t sw = DibWidth(src), sh = DibHeight(src);
   if (!src.Bits || w <= 0 || h <= 0 || left < 0 || top < 0 || left > sw - w || top > sh - h)
@@ -17,8 +19,11 @@ bool CropDib(const Dib& src, int32_t left, int32_t top, int32_t w, int32_t h, Di
   if (!out.Bits) return false;
   KeepResolution(src, out, false);
   const int bpp = DibBitCount(src);
+  std::optional<RowRelease> release;
+  if (old == OldPixels::GivenBack) release.emplace(src);
   for (int32_t d = 0; d < h; ++d) {
     ReportProgress(RowPercent(d, h));
+    if (release && d % 256 == 0) release->usedTo(top + d);
     if (bpp == 24 || bpp == 8) {
       const size_t bytes = size_t(bpp / 8);
       std::memcpy(DibRow(out, d), DibRow(src, top + d) + size_t(left) * bytes, size_t(w) * bytes);

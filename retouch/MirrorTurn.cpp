@@ -8,6 +8,7 @@
 
 #include "platform/Progress.h"
 #include "platform/RowPool.h"
+#include "platform/dib/RowRelease.h"
 #include "retouch/PictureCopy.h"
 
 namespace {
@@ -21,16 +22,18 @@ bool Fits(const Dib& src, const Dib& dst, bool turned) {
   return DibWidth(dst) == w && DibHeight(dst) == h;
 }
 
+// Turns the source rows from `top` to `end` (a multiple of the tile above `top`, or the height).
 template <int Bytes>
-void TurnTiled(const Dib& src, Dib& dst, bool left) {
+void TurnTiled(const Dib& src, Dib& dst, bool left, int32_t top, int32_t end) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
   // Source rows of the band in the order their pixels land in a result row.
   // Bands of source rows fill separate columns of the result, so they run on their own.
-  ForRows(ChunkCount(h, kTile), 1, [&](const RowBand& band) {
+  ForRows(ChunkCount(end - top, kTile), 1, [&](const RowBand& band) {
     const uint8_t* rows[kTile];
-    for (int32_t y0 = band.begin * kTile; y0 < h && y0 < band.end * kTile; y0 += kTile) {
+    for (int32_t y0 = top + band.begin * kTile; y0 < end && y0 < top + band.end * kTile;
+         y0 += kTile) {
       ReportProgress(RowPercent(y0, h));
-      const int32_t y1 = std::min(h, y0 + kTile), n = y1 - y0;
+      const int32_t y1 = std::min(end, y0 + kTile), n = y1 - y0;
       for (int32_t k = 0; k < n; ++k) rows[k] = DibRow(src, left ? y0 + k : y1 - 1 - k);
       const size_t first = size_t(left ? y0 : h - y1) * Bytes;
       for (int32_t x0 = 0; x0 < w; x0 += kTile) {
@@ -82,9 +85,9 @@ bool HasVbmi() {
   return has;
 }
 
-void TurnByPixel(const Dib& src, Dib& dst, bool left) {
+void TurnByPixel(const Dib& src, Dib& dst, bool left, int32_t top, int32_t end) {
   const int32_t w = DibWidth(src), h = DibHeight(src);
-  for (int32_t y = 0; y < h; ++y) {
+  for (int32_t y = top; y < end; ++y) {
     ReportProgress(RowPercent(y, h));
     for (int32_t x = 0; x < w; ++x) {
       if (left)
@@ -95,19 +98,41 @@ void TurnByPixel(const Dib& src, Dib& dst, bool left) {
   }
 }
 
-void Turn(const Dib& src, Dib& dst, bool left) {
-  if (!Fits(src, dst, true)) return;
+void TurnRows(const Dib& src, Dib& dst, bool left, int32_t top, int32_t end) {
   switch (DibBitCount(src)) {
     case 24:
-      TurnTiled<3>(src, dst, left);
+      TurnTiled<3>(src, dst, left, top, end);
       break;
     case 8:
-      TurnTiled<1>(src, dst, left);
+      TurnTiled<1>(src, dst, left, top, end);
       break;
     default:
-      TurnByPixel(src, dst, left);
+      TurnByPixel(src, dst, left, top, end);
       break;
   }
+}
+
+void Turn(const Dib& src, Dib& dst, bool left) {
+  if (Fits(src, dst, true)) TurnRows(src, dst, left, 0, DibHeight(src));
+}
+
+// Rows turned before their memory is given back: many tiles, so that every core has work.
+constexpr int32_t kGiveBackRows = 4 * kTile;
+
+void TurnGivingBack(const Dib& src, Dib& dst, bool left) {
+  if (!Fits(src, dst, true)) return;
+  RowRelease release(src);
+  for (int32_t top = 0; top < DibHeight(src); top += kGiveBackRows) {
+    const int32_t end = std::min(DibHeight(src), top + kGiveBackRows);
+    TurnRows(src, dst, left, top, end);
+    release.usedTo(end);
+  }
+}
+void TurnLeftGivingBack(const Dib& src, Dib& dst) {
+  TurnGivingBack(src, dst, true);
+}
+void TurnRightGivingBack(const Dib& src, Dib& dst) {
+  TurnGivingBack(src, dst, false);
 }
 
 bool Replace(Dib& dib, bool turned, void (*fill)(const Dib&, Dib&)) {
@@ -225,14 +250,16 @@ bool MirrorDibVertical(Dib& dib) {
   return MirrorInPlace(dib, true) || Replace(dib, false, MirrorVerticalPixels);
 }
 
-bool TurnDibLeft(Dib& dib, PictureSelection sel) {
-  if (!Replace(dib, true, TurnLeftPixels)) return false;
+bool TurnDibLeft(Dib& dib, PictureSelection sel, OldPixels old) {
+  if (!Replace(dib, true, old == OldPixels::GivenBack ? TurnLeftGivingBack : TurnLeftPixels))
+    return false;
   sel.set(0, 0, DibWidth(dib), DibHeight(dib));
   return true;
 }
 
-bool TurnDibRight(Dib& dib, PictureSelection sel) {
-  if (!Replace(dib, true, TurnRightPixels)) return false;
+bool TurnDibRight(Dib& dib, PictureSelection sel, OldPixels old) {
+  if (!Replace(dib, true, old == OldPixels::GivenBack ? TurnRightGivingBack : TurnRightPixels))
+    return false;
   sel.set(0, 0, DibWidth(dib), DibHeight(dib));
   return true;
 }

@@ -2,6 +2,7 @@
 // Mirrors and quarter turns. Each builds a complete new picture of the same depth and colour
 // table beside the old one and then replaces it; nothing changes when memory runs out.
 #include "platform/dib/Dib.h"
+#include "platform/dib/RowRelease.h"
 #include "retouch/PictureSelection.h"
 
 // Pixel work into a prepared result of the right size and depth (used by the commands and
@@ -15,5 +16,5 @@ void TurnRightPixels(const Dib& src, Dib& dst);       // source (x, y) -> result
 // numbers; turns select the whole new picture.
 bool MirrorDib(Dib& dib);
 bool MirrorDibVertical(Dib& dib);
-bool TurnDibLeft(Dib& dib, PictureSelection sel);
-bool TurnDibRight(Dib& dib, PictureSelection sel);
+bool TurnDibLeft(Dib& dib, PictureSelection sel, OldPixels old = OldPixels::Kept);
+bool TurnDibRight(Dib& dib, PictureSelection sel, OldPixels old = OldPixels::Kept);

@@ -3885,6 +3885,10 @@ Die Teile eines Bogens: %1</translation>
         <source>CUPS gives no driver description for it (</source>
         <translation>CUPS liefert keine Treiberbeschreibung dafür (</translation>
     </message>
+    <message>
+        <source>the CUPS library (libcups.so.2) cannot be loaded</source>
+        <translation>die CUPS-Bibliothek (libcups.so.2) kann nicht geladen werden</translation>
+    </message>
 </context>
 <context>
     <name>RegularFile</name>
@@ -4041,6 +4045,10 @@ Die Teile eines Bogens: %1</translation>
     <message>
         <source>The scanner library cannot be started: </source>
         <translation>Die Scanner-Bibliothek kann nicht gestartet werden: </translation>
+    </message>
+    <message>
+        <source>The scanner library (libsane.so.1) cannot be loaded</source>
+        <translation>Die Scanner-Bibliothek (libsane.so.1) kann nicht geladen werden</translation>
     </message>
     <message>
         <source>The scanners cannot be listed: </source>

@@ -103,7 +103,7 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
           return false;
         }
         Dib result;
-        ok = CropDib(dib, x, y, w, h, result);
+        ok = CropDib(dib, x, y, w, h, result, OldPixels::GivenBack);
         if (ok) {
           FreeDib(dib);
           dib = result;
@@ -111,10 +111,10 @@ bool ApplyRetouchSteps(Dib& dib, const std::vector<RetouchStep>& steps, std::str
         break;
       }
       case RetouchStep::TurnLeft:
-        ok = TurnDibLeft(dib, sel.ref());
+        ok = TurnDibLeft(dib, sel.ref(), OldPixels::GivenBack);
         break;
       case RetouchStep::TurnRight:
-        ok = TurnDibRight(dib, sel.ref());
+        ok = TurnDibRight(dib, sel.ref(), OldPixels::GivenBack);
         break;
       case RetouchStep::Mirror:
         ok = MirrorDib(dib);

@@ -28,8 +28,6 @@ namespace {
 const QColor kWorkspace(171, 171, 171);  // the application-workspace colour
 // The paint box's size at design time, which the buffer starts with.
 constexpr int kDesignWidth = 313, kDesignHeight = 201;
-// Largest off-screen buffer; a view beyond it is drawn straight onto the screen.
-constexpr qint64 kMaxBufferBytes = qint64(1) << 30;
 
 bool EditorKeyWanted(int key) {
   return EditorKeyOf(key) != EditorKey::Other;
@@ -86,7 +84,8 @@ TextsView::TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       doc_(doc),
       editor_(doc.objects, dialogs),
-      viewBuffer_(kDesignWidth, kDesignHeight, QImage::Format_RGB32) {
+      viewBuffer_(kDesignWidth, kDesignHeight, QImage::Format_RGB32),
+      bufferArea_(0, 0, kDesignWidth, kDesignHeight) {
   setObjectName(QStringLiteral("TextsView"));
   viewBuffer_.fill(Qt::white);
   auto* layout = new QHBoxLayout(this);
@@ -166,10 +165,16 @@ void TextsView::showEvent(QShowEvent* e) {
   repaintView();  // the document may have changed while the tab was hidden
 }
 
+QRect TextsView::visiblePart() const {
+  const QWidget* viewport = scrollArea->viewport();
+  return QRect(paintBox->mapFrom(viewport, QPoint(0, 0)), viewport->size()) & paintBox->rect();
+}
+
 void TextsView::paintView(const QRect& exposed) {
   // During a drag only the frame moves: the buffer already shows it at its new place.
-  if (doc_.objects.dragState == 1 && !fullPaint_ && viewBuffer_.size() == paintBox->size()) {
-    QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_, exposed);
+  if (doc_.objects.dragState == 1 && !fullPaint_ && bufferArea_.contains(exposed)) {
+    QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_,
+                                 exposed.translated(-bufferArea_.topLeft()));
     return;
   }
   propertyPages->refresh();
@@ -179,11 +184,6 @@ void TextsView::paintView(const QRect& exposed) {
   if (!plan.draw && !plan.resize) return;  // a zoom step is under way
   plan.width = std::clamp(plan.width, 0, QWIDGETSIZE_MAX);
   plan.height = std::clamp(plan.height, 0, QWIDGETSIZE_MAX);
-  const bool fits = qint64(plan.width) * plan.height * 4 <= kMaxBufferBytes;
-  if (!fits)
-    viewBuffer_ = QImage();
-  else if (viewBuffer_.size() != QSize(plan.width, plan.height))
-    viewBuffer_ = QImage(plan.width, plan.height, QImage::Format_RGB32);
   if (paintBox->size() != QSize(plan.width, plan.height)) {
     paintBox->resize(plan.width, plan.height);  // the resize paints again
     paintBox->update();
@@ -191,22 +191,30 @@ void TextsView::paintView(const QRect& exposed) {
   }
   fullPaint_ = false;
   ++drawn_;
-  if (viewBuffer_.isNull()) {
+  // The buffer holds what the screen shows, whatever the zoom; a part beyond it is drawn straight.
+  const QRect visible = visiblePart();
+  if (!visible.contains(exposed)) {
     paintUnbuffered(exposed);
     return;
   }
-  {
-    std::optional<FilledTexts> shown;  // the fields as the first copy prints them
-    if (values_ && toolBar->valuesButton->isChecked()) shown.emplace(doc_.objects, values_());
-    PaintCover(viewBuffer_, doc_.picture, doc_.objects, editor_.viewRenderScale(), editor_.fontDpi,
-               paintBox->logicalDpiX());
-  }
+  if (viewBuffer_.size() != visible.size())
+    viewBuffer_ = QImage(visible.size(), QImage::Format_RGB32);
+  bufferArea_ = visible;
   {
     QPainter buffer(&viewBuffer_);
+    buffer.translate(-visible.topLeft());
+    buffer.setClipRect(visible);
+    {
+      std::optional<FilledTexts> shown;  // the fields as the first copy prints them
+      if (values_ && toolBar->valuesButton->isChecked()) shown.emplace(doc_.objects, values_());
+      PaintCover(buffer, plan.width, plan.height, doc_.picture, doc_.objects,
+                 editor_.viewRenderScale(), editor_.fontDpi, paintBox->logicalDpiX());
+    }
     paintGuide(buffer);
     PaintSelection(buffer, editor_.selectionFrame(0, 0));
   }
-  QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_, exposed);
+  QPainter(paintBox).drawImage(exposed.topLeft(), viewBuffer_,
+                               exposed.translated(-visible.topLeft()));
 }
 
 void TextsView::paintUnbuffered(const QRect& exposed) {
@@ -303,6 +311,7 @@ void TextsView::apply(const EditorResult& r) {
 void TextsView::invertFrame() {
   if (viewBuffer_.isNull()) return;
   QPainter buffer(&viewBuffer_);
+  buffer.translate(-bufferArea_.topLeft());
   PaintSelection(buffer, editor_.selectionFrame(0, 0));
 }
 

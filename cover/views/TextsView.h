@@ -70,7 +70,9 @@ class TextsView : public QWidget {
   TextsView(TextsDocument doc, CoverDialogs& dialogs, QWidget* parent = nullptr);
 
   Editor& editor() { return editor_; }
+  // The off-screen copy of the part of the view on the screen, and where that part lies.
   const QImage& viewBuffer() const { return viewBuffer_; }
+  QRect bufferArea() const { return bufferArea_; }
   int paintsDrawn() const { return drawn_; }
 
   // Gives the view the page's size at the current scales and paints (start-up, New, Open).
@@ -113,7 +115,9 @@ class TextsView : public QWidget {
   // Moves the inverted frame in the buffer: erase at the old place, draw at the new one.
   void invertFrame();
 
-  // Draws everything straight onto the box when the buffer would be too large to hold.
+  // The part of the paint box the scroll area shows.
+  QRect visiblePart() const;
+  // Draws straight onto the box where the buffer does not reach (a grab of a hidden part).
   void paintUnbuffered(const QRect& exposed);
   // The outline guide over the cover, when shown; the printed size line.
   void paintGuide(QPainter& p);
@@ -127,6 +131,7 @@ class TextsView : public QWidget {
   TextsDocument doc_;
   Editor editor_;
   QImage viewBuffer_;
+  QRect bufferArea_;       // the part of the paint box the buffer holds
   bool fullPaint_ = true;  // the next paint draws everything, also during a drag
   int drawn_ = 0;          // paints that drew picture and objects
 };

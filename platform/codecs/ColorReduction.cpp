@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <optional>
 #include <vector>
 
 #include "platform/codecs/PictureCodecs.h"
@@ -124,33 +125,8 @@ bool ExactColors(const Dib& dib, std::vector<uint32_t>& colors) {
   return true;
 }
 
-void MapExact(const Dib& dib, Dib& out, std::vector<uint32_t> colors) {
-  std::sort(colors.begin(), colors.end());
-  std::vector<uint8_t> rgb(colors.size() * 3);
-  for (size_t i = 0; i < colors.size(); ++i) {
-    rgb[3 * i] = uint8_t(colors[i] >> 16);
-    rgb[3 * i + 1] = uint8_t(colors[i] >> 8);
-    rgb[3 * i + 2] = uint8_t(colors[i]);
-  }
-  SetDibColors(out, rgb.data(), int(colors.size()));
-  const int32_t w = DibWidth(dib), h = DibHeight(dib);
-  uint32_t lastColor = 0xFFFFFFFF;
-  uint8_t lastIndex = 0;
-  for (int32_t y = 0; y < h; ++y) {
-    const uint8_t* p = DibRow(dib, y);
-    uint8_t* q = DibRow(out, y);
-    for (int32_t x = 0; x < w; ++x, p += 3) {
-      const uint32_t c = uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
-      if (c != lastColor) {
-        lastColor = c;
-        lastIndex = uint8_t(std::lower_bound(colors.begin(), colors.end(), c) - colors.begin());
-      }
-      q[x] = lastIndex;
-    }
-  }
-}
-
-void MapDiffused(const Dib& dib, Dib& out) {
+// Palette: the mean colour of the pixels in each box of the median cut.
+std::vector<uint8_t> DiffusionPalette(const Dib& dib) {
   const int32_t w = DibWidth(dib), h = DibHeight(dib);
   std::vector<uint32_t> hist(kBins, 0);
   for (int32_t y = 0; y < h; ++y) {
@@ -160,7 +136,6 @@ void MapDiffused(const Dib& dib, Dib& out) {
       if (n != 0xFFFFFFFFu) ++n;
     }
   }
-  // Palette: the mean colour of the pixels in each box.
   const std::vector<Box> boxes = MedianCut(hist, 256);
   std::vector<uint8_t> rgb(boxes.size() * 3);
   std::vector<uint64_t> sum(boxes.size() * 4, 0);
@@ -182,36 +157,83 @@ void MapDiffused(const Dib& dib, Dib& out) {
     for (int k = 0; k < 3; ++k)
       rgb[3 * i + size_t(k)] = uint8_t((sum[4 * i + size_t(k)] + n / 2) / n);
   }
-  SetDibColors(out, rgb.data(), int(boxes.size()));
-  // Floyd-Steinberg error diffusion, serpentine rows.
-  NearestColor nearest(rgb.data(), int(boxes.size()));
-  std::vector<int> errCur(size_t(w + 2) * 3, 0), errNext(size_t(w + 2) * 3, 0);
-  for (int32_t y = 0; y < h; ++y) {
-    const uint8_t* src = DibRow(dib, y);
-    uint8_t* dst = DibRow(out, y);
-    const bool ltr = (y & 1) == 0;
-    std::fill(errNext.begin(), errNext.end(), 0);
-    for (int32_t i = 0; i < w; ++i) {
-      const int32_t x = ltr ? i : w - 1 - i;
-      const int dir = ltr ? 1 : -1;
-      int* e = &errCur[size_t(x + 1) * 3];
-      const int want[3] = {std::clamp(src[3 * x + 2] + (e[0] + 8) / 16, 0, 255),
-                           std::clamp(src[3 * x + 1] + (e[1] + 8) / 16, 0, 255),
-                           std::clamp(src[3 * x] + (e[2] + 8) / 16, 0, 255)};
-      const int idx = nearest(want[0], want[1], want[2]);
-      dst[x] = uint8_t(idx);
-      for (int k = 0; k < 3; ++k) {
-        const int err = want[k] - rgb[size_t(idx) * 3 + size_t(k)];
-        errCur[size_t(x + 1 + dir) * 3 + size_t(k)] += err * 7;
-        errNext[size_t(x + 1 - dir) * 3 + size_t(k)] += err * 3;
-        errNext[size_t(x + 1) * 3 + size_t(k)] += err * 5;
-        errNext[size_t(x + 1 + dir) * 3 + size_t(k)] += err;
-      }
-    }
-    std::swap(errCur, errNext);
-  }
+  return rgb;
 }
 }  // namespace
+
+struct RowReducer::State {
+  std::vector<uint32_t> exact;  // the sorted colours when there are at most 256
+  std::optional<NearestColor> nearest;
+  std::vector<int> errCur, errNext;
+  uint32_t lastColor = 0xFFFFFFFF;
+  uint8_t lastIndex = 0;
+};
+
+RowReducer::RowReducer(const Dib& dib) : dib_(dib), state_(std::make_unique<State>()) {
+  if (ExactColors(dib, state_->exact)) {
+    std::sort(state_->exact.begin(), state_->exact.end());
+    rgb_.resize(state_->exact.size() * 3);
+    for (size_t i = 0; i < state_->exact.size(); ++i) {
+      rgb_[3 * i] = uint8_t(state_->exact[i] >> 16);
+      rgb_[3 * i + 1] = uint8_t(state_->exact[i] >> 8);
+      rgb_[3 * i + 2] = uint8_t(state_->exact[i]);
+    }
+    return;
+  }
+  state_->exact.clear();
+  rgb_ = DiffusionPalette(dib);
+  state_->nearest.emplace(rgb_.data(), colors());
+  restart();
+}
+
+RowReducer::~RowReducer() = default;
+
+void RowReducer::restart() {
+  y_ = 0;
+  state_->lastColor = 0xFFFFFFFF, state_->lastIndex = 0;
+  if (!state_->nearest) return;
+  state_->errCur.assign(size_t(DibWidth(dib_) + 2) * 3, 0);
+  state_->errNext.assign(state_->errCur.size(), 0);
+}
+
+void RowReducer::next(uint8_t* dst) {
+  State& s = *state_;
+  const int32_t w = DibWidth(dib_), y = y_++;
+  const uint8_t* src = DibRow(dib_, y);
+  if (!s.nearest) {
+    for (int32_t x = 0; x < w; ++x, src += 3) {
+      const uint32_t c = uint32_t(src[2]) << 16 | uint32_t(src[1]) << 8 | src[0];
+      if (c != s.lastColor) {
+        s.lastColor = c;
+        s.lastIndex =
+            uint8_t(std::lower_bound(s.exact.begin(), s.exact.end(), c) - s.exact.begin());
+      }
+      dst[x] = s.lastIndex;
+    }
+    return;
+  }
+  // Floyd-Steinberg error diffusion, serpentine rows.
+  const bool ltr = (y & 1) == 0;
+  std::fill(s.errNext.begin(), s.errNext.end(), 0);
+  for (int32_t i = 0; i < w; ++i) {
+    const int32_t x = ltr ? i : w - 1 - i;
+    const int dir = ltr ? 1 : -1;
+    int* e = &s.errCur[size_t(x + 1) * 3];
+    const int want[3] = {std::clamp(src[3 * x + 2] + (e[0] + 8) / 16, 0, 255),
+                         std::clamp(src[3 * x + 1] + (e[1] + 8) / 16, 0, 255),
+                         std::clamp(src[3 * x] + (e[2] + 8) / 16, 0, 255)};
+    const int idx = (*s.nearest)(want[0], want[1], want[2]);
+    dst[x] = uint8_t(idx);
+    for (int k = 0; k < 3; ++k) {
+      const int err = want[k] - rgb_[size_t(idx) * 3 + size_t(k)];
+      s.errCur[size_t(x + 1 + dir) * 3 + size_t(k)] += err * 7;
+      s.errNext[size_t(x + 1 - dir) * 3 + size_t(k)] += err * 3;
+      s.errNext[size_t(x + 1) * 3 + size_t(k)] += err * 5;
+      s.errNext[size_t(x + 1 + dir) * 3 + size_t(k)] += err;
+    }
+  }
+  std::swap(s.errCur, s.errNext);
+}
 
 bool ReduceTo8Bits(const Dib& dib, Dib& out) {
   out = Dib{};
@@ -223,11 +245,9 @@ bool ReduceTo8Bits(const Dib& dib, Dib& out) {
   NewDib(out, DibWidth(dib), DibHeight(dib), 8, nullptr, 0);
   if (!out.Bits) return false;
   try {
-    std::vector<uint32_t> colors;
-    if (ExactColors(dib, colors))
-      MapExact(dib, out, std::move(colors));
-    else
-      MapDiffused(dib, out);
+    RowReducer reducer(dib);
+    SetDibColors(out, reducer.palette(), reducer.colors());
+    for (int32_t y = 0; y < DibHeight(dib); ++y) reducer.next(DibRow(out, y));
   } catch (const std::bad_alloc&) {
     FreeDib(out);
     return false;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -58,17 +59,6 @@ std::string GifReason(int code) {
 int TransparentIndex(const GifByteType* ext) {
   if (ext && ext[0] >= 4 && (ext[1] & 1)) return ext[4];
   return -1;
-}
-
-int TableBitsFor(const Dib& dib) {
-  uint8_t used = 0;
-  for (int32_t y = 0; y < DibHeight(dib); ++y) {
-    const uint8_t* row = DibRow(dib, y);
-    for (int32_t x = 0; x < DibWidth(dib); ++x) used = std::max(used, row[x]);
-  }
-  int bits = 1;
-  while ((1 << bits) <= used) ++bits;
-  return bits;
 }
 
 bool DecodeFirstImage(GifFileType* gif, Dib& out, std::string& error) {
@@ -172,15 +162,27 @@ bool WriteGifTo(const Dib& dib, ByteSink& out, std::string& error) {
     error = Translate("GifFormat", "there is no picture to save");
     return false;
   }
-  Dib reduced;
-  const bool convert = DibBitCount(dib) == 24;
-  if (convert && !ReduceTo8Bits(dib, reduced)) {
+  // A 24-bit picture is reduced a row at a time as it is written, twice: the first pass finds
+  // the smallest colour table that holds the indices it uses.
+  std::unique_ptr<RowReducer> reducer;
+  const int w = DibWidth(dib), h = DibHeight(dib);
+  int bits = DibBitCount(dib);
+  try {
+    std::vector<uint8_t> line(static_cast<size_t>(w));
+    if (bits == 24) {
+      reducer = std::make_unique<RowReducer>(dib);
+      uint8_t used = 0;
+      for (int y = 0; y < h; ++y) {
+        reducer->next(line.data());
+        used = std::max(used, *std::max_element(line.begin(), line.end()));
+      }
+      reducer->restart();
+      for (bits = 1; (1 << bits) <= used;) ++bits;
+    }
+  } catch (const std::bad_alloc&) {
     error = Translate("GifFormat", "there is not enough memory to convert the picture");
     return false;
   }
-  const Dib& pic = convert ? reduced : dib;
-  // A reduced picture gets the smallest colour table that holds the indices it uses.
-  const int bits = convert ? TableBitsFor(pic) : DibBitCount(pic);
   const int count = 1 << bits;
   int code = 0;
   bool ok = false;
@@ -188,17 +190,26 @@ bool WriteGifTo(const Dib& dib, ByteSink& out, std::string& error) {
   ColorMapObject* map = GifMakeMapObject(count, nullptr);
   if (gif && map) {
     for (int i = 0; i < count; ++i) {
-      const RGBQUAD& q = pic.Info->bmiColors[i];
-      map->Colors[i] = GifColorType{q.rgbRed, q.rgbGreen, q.rgbBlue};
+      if (!reducer) {
+        const RGBQUAD& q = dib.Info->bmiColors[i];
+        map->Colors[i] = GifColorType{q.rgbRed, q.rgbGreen, q.rgbBlue};
+      } else if (i < reducer->colors()) {  // entries past the palette stay black
+        const uint8_t* c = reducer->palette() + 3 * i;
+        map->Colors[i] = GifColorType{c[0], c[1], c[2]};
+      } else {
+        map->Colors[i] = GifColorType{0, 0, 0};
+      }
     }
-    const int w = DibWidth(pic), h = DibHeight(pic);
     try {
       std::vector<uint8_t> line(static_cast<size_t>(w));
       RowReporter progress(h);
       ok = w <= 65535 && h <= 65535 && EGifPutScreenDesc(gif, w, h, bits, 0, map) != GIF_ERROR &&
            EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) != GIF_ERROR;
       for (int y = 0; ok && y < h; ++y) {
-        LoadIndexRow(pic, y, line.data());
+        if (reducer)
+          reducer->next(line.data());
+        else
+          LoadIndexRow(dib, y, line.data());
         ok = EGifPutLine(gif, line.data(), w) != GIF_ERROR;
         progress.row(y);
       }
@@ -208,7 +219,6 @@ bool WriteGifTo(const Dib& dib, ByteSink& out, std::string& error) {
   }
   if (gif && EGifCloseFile(gif, &code) == GIF_ERROR) ok = false;
   GifFreeMapObject(map);
-  if (convert) FreeDib(reduced);
   if (!ok) {
     out.clear();
     error = DibWidth(dib) > 65535

@@ -69,8 +69,44 @@ void CmykRow(const uint8_t* src, uint8_t* dst, JDIMENSION w, bool inverted) {
   }
 }
 
+// libjpeg takes the source's bytes 64 KiB at a time; a file that ends early gets the end marker
+// and the warning that refuses it, as libjpeg's own memory source does.
+struct SourceInput {
+  jpeg_source_mgr mgr{};
+  PictureSource* in = nullptr;
+  uint64_t pos = 0;
+  JOCTET buffer[65536];
+};
+
+void InitSource(j_decompress_ptr) {}
+boolean FillInput(j_decompress_ptr cinfo) {
+  auto* s = reinterpret_cast<SourceInput*>(cinfo->src);
+  size_t n = s->in->read(s->pos, s->buffer, sizeof s->buffer);
+  s->pos += n;
+  if (n == 0) {
+    WARNMS(cinfo, JWRN_JPEG_EOF);
+    s->buffer[0] = 0xFF, s->buffer[1] = JPEG_EOI, n = 2;
+  }
+  s->mgr.next_input_byte = s->buffer;
+  s->mgr.bytes_in_buffer = n;
+  return TRUE;
+}
+void SkipInput(j_decompress_ptr cinfo, long count) {
+  auto* s = reinterpret_cast<SourceInput*>(cinfo->src);
+  if (count <= 0) return;
+  if (size_t(count) <= s->mgr.bytes_in_buffer) {
+    s->mgr.next_input_byte += count;
+    s->mgr.bytes_in_buffer -= size_t(count);
+    return;
+  }
+  s->pos += uint64_t(count) - s->mgr.bytes_in_buffer;
+  s->mgr.bytes_in_buffer = 0;
+  FillInput(cinfo);
+}
+void TermSource(j_decompress_ptr) {}
+
 bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& monitor,
-            ByteView file, Dib& out, std::string& error) {
+            SourceInput& input, Dib& out, std::string& error) {
   if (setjmp(err.jump)) {
     FreeDib(out);
     if (error.empty())
@@ -83,7 +119,17 @@ bool Decode(jpeg_decompress_struct& cinfo, JpegError& err, jpeg_progress_mgr& mo
   jpeg_create_decompress(&cinfo);
   cinfo.mem->max_memory_to_use = long(kMaxDibBytes);
   cinfo.progress = &monitor;
-  jpeg_mem_src(&cinfo, file.data, static_cast<unsigned long>(file.size));
+  ByteView memory = input.in->memory();
+  if (memory.data) {
+    jpeg_mem_src(&cinfo, memory.data, static_cast<unsigned long>(memory.size));
+  } else {
+    input.mgr.init_source = InitSource;
+    input.mgr.fill_input_buffer = FillInput;
+    input.mgr.skip_input_data = SkipInput;
+    input.mgr.resync_to_restart = jpeg_resync_to_restart;
+    input.mgr.term_source = TermSource;
+    cinfo.src = &input.mgr;
+  }
   jpeg_read_header(&cinfo, TRUE);
   const bool grey = cinfo.jpeg_color_space == JCS_GRAYSCALE;
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
@@ -180,9 +226,15 @@ bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, SinkDes
 }  // namespace
 
 bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
+  PictureSource source(file);
+  return ReadJpegFrom(source, out, error);
+}
+
+bool ReadJpegFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
-  if (file.size < 3 || file.data[0] != 0xFF || file.data[1] != 0xD8) {
+  uint8_t start[3] = {};
+  if (file.read(0, start, 3) < 3 || start[0] != 0xFF || start[1] != 0xD8) {
     error = Translate("JpegFormat", "this is not a JPEG file");
     return false;
   }
@@ -192,7 +244,9 @@ bool ReadJpeg(ByteView file, Dib& out, std::string& error) {
   cinfo.err = &err.mgr;
   jpeg_progress_mgr monitor{};
   monitor.progress_monitor = CheckScans;
-  const bool ok = Decode(cinfo, err, monitor, file, out, error);
+  auto input = std::make_unique<SourceInput>();
+  input->in = &file;
+  const bool ok = Decode(cinfo, err, monitor, *input, out, error);
   jpeg_destroy_decompress(&cinfo);
   return ok;
 }

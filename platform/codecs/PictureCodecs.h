@@ -6,16 +6,13 @@
 // would refuse (DibSizeAllowed) or that pass the read limit (PictureReadLimit) before allocating.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/codecs/ByteSink.h"
+#include "platform/codecs/PictureSource.h"
 #include "platform/dib/Dib.h"
-
-struct ByteView {
-  const uint8_t* data = nullptr;
-  size_t size = 0;
-};
 
 using PictureReader = bool (*)(ByteView file, Dib& out, std::string& error);
 // Writers take any depth; where the format cannot hold it they convert a copy first. They write
@@ -56,7 +53,11 @@ inline bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& err
   return WriteToVector(WriteIffTo, dib, out, error);
 }
 
-// Formats written through the field's libraries.
+// Formats written through the field's libraries. Their readers also take the bytes from a source
+// as they go (a file is then never held whole); the ByteView forms read memory.
+bool ReadJpegFrom(PictureSource& file, Dib& out, std::string& error);
+bool ReadPngFrom(PictureSource& file, Dib& out, std::string& error);
+bool ReadTiffFrom(PictureSource& file, Dib& out, std::string& error);
 bool ReadJpeg(ByteView file, Dib& out, std::string& error);
 bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error);
 inline bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
@@ -82,5 +83,27 @@ inline bool WriteGif(const Dib& dib, std::vector<uint8_t>& out, std::string& err
 // becomes an 8-bit picture of at most 256 colours (error diffusion); palette pictures are kept.
 // Returns false (out empty) when memory runs out.
 bool ReduceTo8Bits(const Dib& dib, Dib& out);
+// The same reduction of a 24-bit picture a row at a time, top row first, for a writer that passes
+// the rows on as they come (no 8-bit copy of the picture). Throws bad_alloc when memory runs out.
+class RowReducer {
+ public:
+  explicit RowReducer(const Dib& dib);
+  ~RowReducer();
+  RowReducer(const RowReducer&) = delete;
+  RowReducer& operator=(const RowReducer&) = delete;
+  const uint8_t* palette() const { return rgb_.data(); }  // red, green, blue per entry
+  int colors() const { return int(rgb_.size() / 3); }
+  // The next row's palette indices (the picture's width of them).
+  void next(uint8_t* indices);
+  // Back to the top row: the same rows again.
+  void restart();
+
+ private:
+  struct State;
+  const Dib& dib_;
+  std::vector<uint8_t> rgb_;
+  int32_t y_ = 0;
+  std::unique_ptr<State> state_;
+};
 // A palette picture becomes 24 bits (for formats without palettes, such as JPEG).
 bool ExpandTo24Bits(const Dib& dib, Dib& out);

@@ -75,35 +75,49 @@ PictureReader ReaderFor(PictureFormat format) {
   }
 }
 
-bool ReadWholeFile(const std::string& fileName, std::unique_ptr<uint8_t[]>& data, size_t& size,
-                   std::string& error) {
-  const int fd = OpenRegularFile(fileName);
-  if (fd < 0) return error = FileErrorText(errno), false;
-  struct stat st {};
-  bool ok = ::fstat(fd, &st) == 0;
-  if (!ok)
-    error = FileErrorText(errno);
-  else if (uint64_t(st.st_size) > kMaxPictureFileBytes)
-    ok = false, error = Translate("PictureFile", "the file is too large");
-  if (ok) {
-    size = size_t(st.st_size);
-    data.reset(new (std::nothrow) uint8_t[size ? size : 1]);
-    if (!data)
-      ok = false, error = Translate("PictureFile", "there is not enough memory to read the file");
+// Readers that take their bytes from a source as they go; the others read the bytes whole.
+bool ReadFromSource(PictureFormat format, PictureSource& source, Dib& out, std::string& error) {
+  switch (format) {
+    case PictureFormat::Jpeg:
+      return ReadJpegFrom(source, out, error);
+    case PictureFormat::Png:
+      return ReadPngFrom(source, out, error);
+    case PictureFormat::Tiff:
+      return ReadTiffFrom(source, out, error);
+    default: {
+      ByteView whole;
+      return source.whole(whole, error) && ReaderFor(format)(whole, out, error);
+    }
   }
-  for (size_t done = 0; ok && done < size;) {
-    const ssize_t n = ::read(fd, data.get() + done, size - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0)
-      ok = false, error = FileErrorText(errno);
-    else if (n == 0)
-      size = done;  // the file shrank while being read
-    else
-      done += size_t(n);
-    if (n == 0) break;
+}
+
+// The contents decide; the extension names a second candidate (formats without a signature,
+// or a signature that happens to match by chance).
+bool ReadPictureSource(PictureSource& source, PictureFormat byName, Dib& out, std::string& error) {
+  out = Dib{};
+  error.clear();
+  if (source.size() == 0) return error = Translate("PictureFile", "the file is empty"), false;
+  uint8_t head[128];
+  const PictureFormat byContents =
+      FormatFromContents(ByteView{head, source.read(0, head, sizeof head)});
+  const PictureFormat candidates[2] = {
+      byContents != PictureFormat::Unknown ? byContents : byName,
+      byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
+  if (!ReaderFor(candidates[0]))
+    return error = Translate("PictureFile", "the file is not a picture of a known format"), false;
+  for (int i = 0; i < 2; ++i) {
+    if (!ReaderFor(candidates[i]) || (i == 1 && candidates[1] == candidates[0])) continue;
+    std::string why;
+    try {
+      if (ReadFromSource(candidates[i], source, out, why)) return error.clear(), true;
+    } catch (const std::exception&) {
+      why = Translate("PictureFile", "there is not enough memory for the picture");
+    }
+    FreeDib(out);
+    if (source.readError()) why = FileErrorText(source.readError());
+    if (i == 0) error = why.empty() ? Translate("PictureFile", "the picture is damaged") : why;
   }
-  ::close(fd);
-  return ok;
+  return false;
 }
 
 }  // namespace
@@ -163,37 +177,25 @@ bool LoadPictureFile(Dib& out, const std::string& fileName, std::string& error) 
     case DirectRead::NotApplicable:
       break;
   }
-  std::unique_ptr<uint8_t[]> data;
-  size_t size = 0;
-  if (!ReadWholeFile(fileName, data, size, error)) return false;
-  return ReadPictureBytes(ByteView{data.get(), size}, FormatFromExtension(fileName), out, error);
+  const int fd = OpenRegularFile(fileName);
+  if (fd < 0) return error = FileErrorText(errno), false;
+  struct stat st {};
+  bool ok = ::fstat(fd, &st) == 0;
+  if (!ok) {
+    error = FileErrorText(errno);
+  } else if (uint64_t(st.st_size) > kMaxPictureFileBytes) {
+    ok = false, error = Translate("PictureFile", "the file is too large");
+  } else {
+    PictureSource source(fd, uint64_t(st.st_size));
+    ok = ReadPictureSource(source, FormatFromExtension(fileName), out, error);
+  }
+  ::close(fd);
+  return ok;
 }
 
 bool ReadPictureBytes(ByteView view, PictureFormat byName, Dib& out, std::string& error) {
-  out = Dib{};
-  error.clear();
-  if (view.size == 0) return error = Translate("PictureFile", "the file is empty"), false;
-  // The contents decide; the extension names a second candidate (formats without a signature,
-  // or a signature that happens to match by chance).
-  const PictureFormat byContents = FormatFromContents(view);
-  const PictureFormat candidates[2] = {
-      byContents != PictureFormat::Unknown ? byContents : byName,
-      byContents != PictureFormat::Unknown ? byName : PictureFormat::Unknown};
-  if (!ReaderFor(candidates[0]))
-    return error = Translate("PictureFile", "the file is not a picture of a known format"), false;
-  for (int i = 0; i < 2; ++i) {
-    const PictureReader read = ReaderFor(candidates[i]);
-    if (!read || (i == 1 && candidates[1] == candidates[0])) continue;
-    std::string why;
-    try {
-      if (read(view, out, why)) return error.clear(), true;
-    } catch (const std::exception&) {
-      why = Translate("PictureFile", "there is not enough memory for the picture");
-    }
-    FreeDib(out);
-    if (i == 0) error = why.empty() ? Translate("PictureFile", "the picture is damaged") : why;
-  }
-  return false;
+  PictureSource source(view);
+  return ReadPictureSource(source, byName, out, error);
 }
 
 bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,

@@ -18,7 +18,7 @@
 
 namespace {
 struct PngState {
-  ByteView in;
+  PictureSource* in = nullptr;
   size_t pos = 0;
   ByteSink* out = nullptr;
   std::unique_ptr<uint8_t[]> buffer;  // left uninitialised: libpng fills every row it hands out
@@ -36,8 +36,7 @@ void OnWarning(png_structp, png_const_charp) {}
 
 void ReadBytes(png_structp png, png_bytep data, png_size_t length) {
   auto* s = static_cast<PngState*>(png_get_io_ptr(png));
-  if (length > s->in.size - s->pos) png_error(png, "the file is truncated");
-  std::memcpy(data, s->in.data + s->pos, length);
+  if (s->in->read(s->pos, data, length) < length) png_error(png, "the file is truncated");
   s->pos += length;
 }
 
@@ -56,12 +55,14 @@ void RowDone(png_structp png, png_uint_32 row, int) {
 
 // Every chunk must end inside the file; libpng would otherwise hold the memory a chunk claims
 // before finding that the bytes are missing.
-bool ChunksFitTheFile(ByteView file, std::string& error) {
-  for (size_t pos = 8; file.size - pos >= 8;) {
-    const uint8_t* p = file.data + pos;
+bool ChunksFitTheFile(PictureSource& file, std::string& error) {
+  const uint64_t size = file.size();
+  for (uint64_t pos = 8; size - pos >= 8;) {
+    uint8_t p[8];
+    if (file.read(pos, p, 8) < 8) break;  // the file cannot be read: libpng says so
     const uint32_t length =
         uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | p[3];
-    if (length > file.size - pos - 8) {
+    if (length > size - pos - 8) {
       std::string name;
       for (int i = 4; i < 8; ++i) name += std::isalpha(p[i]) ? char(p[i]) : '?';
       error = Translate("PngFormat", "the chunk \"") + name +
@@ -69,7 +70,7 @@ bool ChunksFitTheFile(ByteView file, std::string& error) {
       return false;
     }
     if (std::memcmp(p + 4, "IEND", 4) == 0) break;
-    pos += 8 + size_t(length) + std::min<size_t>(4, file.size - pos - 8 - length);
+    pos += 8 + uint64_t(length) + std::min<uint64_t>(4, size - pos - 8 - length);
   }
   return true;
 }
@@ -84,7 +85,7 @@ bool Decode(png_structp png, png_infop info, PngState& s, Dib& out, std::string&
   png_set_read_fn(png, &s, ReadBytes);
   png_set_user_limits(png, kMaxDibSide, kMaxDibSide);
   // No chunk may claim more memory than the file has bytes (texts and profiles are skipped).
-  png_set_chunk_malloc_max(png, std::min<size_t>(s.in.size, 8u << 20));
+  png_set_chunk_malloc_max(png, size_t(std::min<uint64_t>(s.in->size(), 8u << 20)));
   png_set_chunk_cache_max(png, 64);
   static const png_byte kSkipped[] = "tEXt\0zTXt\0iTXt\0iCCP\0sPLT\0eXIf\0";
   png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kSkipped, 6);
@@ -222,15 +223,21 @@ bool Encode(png_structp png, png_infop info, PngState& s, const Dib& dib, std::s
 }  // namespace
 
 bool ReadPng(ByteView file, Dib& out, std::string& error) {
+  PictureSource source(file);
+  return ReadPngFrom(source, out, error);
+}
+
+bool ReadPngFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
-  if (file.size < 8 || png_sig_cmp(file.data, 0, 8) != 0) {
+  uint8_t signature[8];
+  if (file.read(0, signature, 8) < 8 || png_sig_cmp(signature, 0, 8) != 0) {
     error = Translate("PngFormat", "this is not a PNG file");
     return false;
   }
   if (!ChunksFitTheFile(file, error)) return false;
   PngState state;
-  state.in = file;
+  state.in = &file;
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &state, OnError, OnWarning);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   bool ok = false;

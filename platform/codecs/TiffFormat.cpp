@@ -1,5 +1,6 @@
-// TIFF through libtiff, reading from and writing to memory. Palette and greyscale pictures keep
-// their indices and grey levels; every other layout goes through libtiff's RGBA reader.
+// TIFF through libtiff, reading from memory or a file and writing to memory or a sink. Palette and
+// greyscale pictures keep their indices and grey levels; every other layout goes through
+// libtiff's RGBA reader.
 
 #include <immintrin.h>
 
@@ -231,13 +232,12 @@ bool BlocksInsideFile(TIFF* tif, uint32_t h, size_t fileSize, std::string& error
 
 // libtiff takes a palette picture without its colour map for a grey one; the first directory
 // tells. Damaged directories are left to libtiff.
-bool PaletteWithoutColourMap(ByteView file) {
-  const bool le = file.data[0] == 'I';
+bool PaletteWithoutColourMap(PictureSource& file, bool le) {
   auto get = [&](uint64_t at, int n) -> uint64_t {
-    if (at > file.size || uint64_t(n) > file.size - at) return 0;
+    uint8_t b[8];
+    if (file.read(at, b, size_t(n)) < size_t(n)) return 0;
     uint64_t v = 0;
-    for (int k = 0; k < n; ++k)
-      v |= uint64_t(file.data[at + uint64_t(le ? k : n - 1 - k)]) << (8 * k);
+    for (int k = 0; k < n; ++k) v |= uint64_t(b[le ? k : n - 1 - k]) << (8 * k);
     return v;
   };
   const bool big = get(2, 2) == 43;  // BigTIFF: 8-byte offsets and counts, 20-byte entries
@@ -284,20 +284,25 @@ bool Decode(TIFF* tif, size_t fileSize, Dib& out, std::string& error) {
 }  // namespace
 
 bool ReadTiff(ByteView file, Dib& out, std::string& error) {
+  PictureSource source(file);
+  return ReadTiffFrom(source, out, error);
+}
+
+bool ReadTiffFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
   error.clear();
-  if (file.size < 8 || !((file.data[0] == 'I' && file.data[1] == 'I') ||
-                         (file.data[0] == 'M' && file.data[1] == 'M'))) {
+  uint8_t start[2] = {};
+  if (file.size() < 8 || file.read(0, start, 2) < 2 ||
+      !((start[0] == 'I' && start[1] == 'I') || (start[0] == 'M' && start[1] == 'M'))) {
     error = Translate("TiffFormat", "this is not a TIFF file");
     return false;
   }
-  if (PaletteWithoutColourMap(file)) {
+  if (PaletteWithoutColourMap(file, start[0] == 'I')) {
     error = Translate("TiffFormat", "the colour map is missing");
     return false;
   }
   TiffMemoryFile f;
-  f.data = file.data;
-  f.size = file.size;
+  f.in = &file;
   TIFF* tif = OpenTiffMemory(f, "r");
   if (!tif) {
     error = TiffReason(f, Translate("TiffFormat", "the TIFF header is damaged").c_str());
@@ -305,7 +310,7 @@ bool ReadTiff(ByteView file, Dib& out, std::string& error) {
   }
   bool ok = false;
   try {
-    ok = Decode(tif, file.size, out, error);
+    ok = Decode(tif, size_t(file.size()), out, error);
     if (ok && f.damaged)
       ok = false,
       error = TiffReason(f, Translate("TiffFormat", "the TIFF data is damaged").c_str());

@@ -10,9 +10,16 @@
 #include "platform/dib/DibRows.h"
 
 namespace {
+constexpr char kName[] = "memory";
+
 tmsize_t ReadProc(thandle_t h, void* buf, tmsize_t n) {
   auto* f = static_cast<TiffMemoryFile*>(h);
   if (f->sink) return 0;
+  if (f->in) {
+    const size_t len = n > 0 ? f->in->read(f->pos, static_cast<uint8_t*>(buf), size_t(n)) : 0;
+    f->pos += len;
+    return tmsize_t(len);
+  }
   const uint8_t* base = f->out ? f->out->data() : f->data;
   const size_t size = f->out ? f->out->size() : f->size;
   if (n <= 0 || f->pos >= size) return 0;
@@ -58,6 +65,7 @@ tmsize_t WriteProc(thandle_t h, void* buf, tmsize_t n) {
 }
 
 size_t SizeOf(const TiffMemoryFile* f) {
+  if (f->in) return size_t(f->in->size());
   return f->sink ? f->sink->size() : f->out ? f->out->size() : f->size;
 }
 
@@ -80,8 +88,10 @@ toff_t SizeProc(thandle_t h) {
 int MapProc(thandle_t h, void** base, toff_t* size) {
   auto* f = static_cast<TiffMemoryFile*>(h);
   if (f->out || f->sink) return 0;
-  *base = const_cast<uint8_t*>(f->data);
-  *size = f->size;
+  const ByteView memory = f->in ? f->in->memory() : ByteView{f->data, f->size};
+  if (!memory.data) return 0;  // a file is read a block at a time, never mapped whole
+  *base = const_cast<uint8_t*>(memory.data);
+  *size = memory.size;
   return 1;
 }
 void UnmapProc(thandle_t, void*, toff_t) {}
@@ -91,7 +101,10 @@ int OnError(TIFF*, void* user, const char*, const char* fmt, va_list ap) {
   if (f->firstError.empty()) {
     char text[256];
     std::vsnprintf(text, sizeof text, fmt, ap);
-    f->firstError = text;
+    // Some messages name the file when it is read rather than mapped: the same fault either way.
+    const size_t n = sizeof kName - 1;
+    const bool named = std::strncmp(text, kName, n) == 0 && std::strncmp(text + n, ": ", 2) == 0;
+    f->firstError = text + (named ? n + 2 : 0);
   }
   return 1;
 }
@@ -117,8 +130,8 @@ TIFF* OpenTiffMemory(TiffMemoryFile& f, const char* mode) {
   TIFFOpenOptionsSetMaxSingleMemAlloc(opts, tmsize_t(most));
   TIFFOpenOptionsSetErrorHandlerExtR(opts, OnError, &f);
   TIFFOpenOptionsSetWarningHandlerExtR(opts, OnWarning, &f);
-  TIFF* tif = TIFFClientOpenExt("memory", mode, &f, ReadProc, WriteProc, SeekProc, CloseProc,
-                                SizeProc, MapProc, UnmapProc, opts);
+  TIFF* tif = TIFFClientOpenExt(kName, mode, &f, ReadProc, WriteProc, SeekProc, CloseProc, SizeProc,
+                                MapProc, UnmapProc, opts);
   TIFFOpenOptionsFree(opts);
   return tif;
 }

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "platform/codecs/ByteSink.h"
+#include "platform/codecs/PictureSource.h"
 
-// The bytes libtiff works on: a file held in memory, a growing output buffer, or a sink whose
-// earlier bytes are patched when libtiff goes back.
+// The bytes libtiff works on: a file held in memory or read from a source as libtiff asks, a
+// growing output buffer, or a sink whose earlier bytes are patched when libtiff goes back.
 struct TiffMemoryFile {
   const uint8_t* data = nullptr;
   size_t size = 0;
+  PictureSource* in = nullptr;          // when set, read instead of `data`
   std::vector<uint8_t>* out = nullptr;  // set when writing into memory
   ByteSink* sink = nullptr;             // set when writing on into a sink (nothing read back)
   size_t pos = 0;

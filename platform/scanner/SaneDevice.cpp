@@ -7,6 +7,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
+#include "platform/scanner/SaneCalls.h"
 
 namespace {
 std::mutex gLibraryMutex;
@@ -56,7 +57,7 @@ ScanOption Describe(int index, const SANE_Option_Descriptor* d) {
 bool SetValue(SANE_Handle handle, const ScanOption& o, void* value, OptionOutcome& r) {
   SANE_Int info = 0;
   const SANE_Status status =
-      sane_control_option(handle, o.index, SANE_ACTION_SET_VALUE, value, &info);
+      Sane().control_option(handle, o.index, SANE_ACTION_SET_VALUE, value, &info);
   if (status != SANE_STATUS_GOOD) {
     r.error = Translate("SaneDevice", "The scanner refused the setting \"") + o.title +
               "\": " + SaneStatusText(status);
@@ -72,8 +73,12 @@ bool SetValue(SANE_Handle handle, const ScanOption& o, void* value, OptionOutcom
 SaneLibrary::SaneLibrary() {
   std::lock_guard lock(gLibraryMutex);
   if (gLibraryUsers == 0) {
+    if (!Sane().loaded) {
+      status_ = SANE_STATUS_INVAL;
+      return;
+    }
     SANE_Int version = 0;
-    status_ = sane_init(&version, nullptr);
+    status_ = Sane().init(&version, nullptr);
     if (status_ != SANE_STATUS_GOOD) return;
   }
   ++gLibraryUsers;
@@ -82,13 +87,15 @@ SaneLibrary::SaneLibrary() {
 SaneLibrary::~SaneLibrary() {
   if (!ok()) return;
   std::lock_guard lock(gLibraryMutex);
-  if (--gLibraryUsers == 0) sane_exit();
+  if (--gLibraryUsers == 0) Sane().exit();
 }
 
 std::string SaneLibrary::error() const {
-  return ok() ? std::string()
-              : Translate("SaneDevice", "The scanner library cannot be started: ") +
-                    SaneStatusText(status_);
+  if (ok()) return {};
+  if (!Sane().loaded)
+    return Translate("SaneDevice", "The scanner library (libsane.so.1) cannot be loaded");
+  return Translate("SaneDevice", "The scanner library cannot be started: ") +
+         SaneStatusText(status_);
 }
 
 double FromSaneWord(SANE_Word w, SANE_Value_Type type) {
@@ -96,7 +103,7 @@ double FromSaneWord(SANE_Word w, SANE_Value_Type type) {
 }
 
 std::string SaneStatusText(SANE_Status status) {
-  return Safe(sane_strstatus(status));
+  return Sane().loaded ? Safe(Sane().strstatus(status)) : std::to_string(int(status));
 }
 
 std::string ScannerInfo::label() const {
@@ -113,7 +120,7 @@ bool ListScanners(std::vector<ScannerInfo>& out, std::string& error) {
     return false;
   }
   const SANE_Device** list = nullptr;
-  const SANE_Status status = sane_get_devices(&list, SANE_FALSE);
+  const SANE_Status status = Sane().get_devices(&list, SANE_FALSE);
   if (status != SANE_STATUS_GOOD) {
     error = Translate("SaneDevice", "The scanners cannot be listed: ") + SaneStatusText(status);
     return false;
@@ -156,7 +163,7 @@ bool SaneDevice::open(const std::string& name, std::string& error) {
     }
     target = list.front().name;
   }
-  const SANE_Status status = sane_open(target.c_str(), &handle_);
+  const SANE_Status status = Sane().open(target.c_str(), &handle_);
   if (status != SANE_STATUS_GOOD || !handle_) {
     handle_ = nullptr;
     error = Translate("SaneDevice", "The scanner \"") + target +
@@ -176,7 +183,7 @@ bool SaneDevice::open(const std::string& name, std::string& error) {
 }
 
 void SaneDevice::close() {
-  if (handle_) sane_close(handle_);
+  if (handle_) Sane().close(handle_);
   handle_ = nullptr;
 }
 
@@ -184,12 +191,12 @@ std::vector<ScanOption> SaneDevice::options() const {
   std::vector<ScanOption> out;
   if (!handle_) return out;
   SANE_Int count = 0;
-  if (sane_control_option(handle_, 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
+  if (Sane().control_option(handle_, 0, SANE_ACTION_GET_VALUE, &count, nullptr) != SANE_STATUS_GOOD)
     return out;
   count = std::clamp<SANE_Int>(count, 0, kMaxOptions);
   std::string group;
   for (SANE_Int i = 1; i < count; ++i)
-    if (const SANE_Option_Descriptor* d = sane_get_option_descriptor(handle_, i)) {
+    if (const SANE_Option_Descriptor* d = Sane().get_option_descriptor(handle_, i)) {
       if (d->type == SANE_TYPE_GROUP) {
         group = Safe(d->title);
         continue;
@@ -212,7 +219,7 @@ std::optional<double> SaneDevice::number(const std::string& name) const {
       o->size > kMaxSaneValueBytes)
     return std::nullopt;
   std::vector<SANE_Word> buf(size_t(o->size) / sizeof(SANE_Word) + 1);
-  if (sane_control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
+  if (Sane().control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
       SANE_STATUS_GOOD)
     return std::nullopt;
   return FromSaneWord(buf[0], o->type);
@@ -224,7 +231,7 @@ std::optional<std::string> SaneDevice::text(const std::string& name) const {
       o->size > kMaxSaneValueBytes)
     return std::nullopt;
   std::vector<char> buf(size_t(o->size) + 1, 0);
-  if (sane_control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
+  if (Sane().control_option(handle_, o->index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
       SANE_STATUS_GOOD)
     return std::nullopt;
   return std::string(buf.data());

@@ -7,6 +7,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
+#include "platform/scanner/SaneCalls.h"
 #include "platform/scanner/ScanFrames.h"
 #include "platform/scanner/ScannerOptions.h"
 #include "platform/scanner/StallWatch.h"
@@ -111,7 +112,7 @@ bool KnownFrame(SANE_Frame f) {
 
 // Ends a scan that stopped early; the result says why.
 void Stop(SANE_Handle h, SANE_Status status, const std::string& what, ScanResult& out) {
-  sane_cancel(h);
+  Sane().cancel(h);
   if (status == SANE_STATUS_CANCELLED) {
     out.cancelled = true;
     out.error = SaneStatusText(status);
@@ -234,7 +235,7 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
   StallWatch watch(request.stallSeconds, h);
   const auto stalled = [&] {
     if (!watch.stalled()) return false;
-    sane_cancel(h);
+    Sane().cancel(h);
     out.error = FillIn(Translate("Scanner", "The scanner delivered no data for %1 seconds."),
                        {LocaleNumber(request.stallSeconds, 0)});
     return true;
@@ -245,16 +246,16 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
   bool last = false;
   while (!last) {
     if (cancel) return Stop(h, SANE_STATUS_CANCELLED, {}, out);
-    SANE_Status status = sane_start(h);
+    SANE_Status status = Sane().start(h);
     if (stalled()) return;
     if (status != SANE_STATUS_GOOD)
       return Stop(h, status, Translate("Scanner", "The scan cannot start: "), out);
     SANE_Parameters p{};
-    status = sane_get_parameters(h, &p);
+    status = Sane().get_parameters(h, &p);
     if (status != SANE_STATUS_GOOD)
       return Stop(h, status, Translate("Scanner", "The scanner gives no picture format: "), out);
     if (!KnownFrame(p.format)) {
-      sane_cancel(h);
+      Sane().cancel(h);
       out.error =
           Translate("Scanner", "The scanner sends a picture format the program cannot read.");
       return;
@@ -262,14 +263,14 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
     last = p.last_frame;
     if (!frames.beginFrame({KindOf(p.format), bool(p.last_frame), p.bytes_per_line,
                             p.pixels_per_line, p.lines, p.depth})) {
-      sane_cancel(h);
+      Sane().cancel(h);
       out.error = frames.error();
       return;
     }
     for (;;) {
       if (cancel) return Stop(h, SANE_STATUS_CANCELLED, {}, out);
       SANE_Int len = 0;
-      status = sane_read(h, buf.data(), SANE_Int(buf.size()), &len);
+      status = Sane().read(h, buf.data(), SANE_Int(buf.size()), &len);
       if (stalled()) return;
       if (status == SANE_STATUS_GOOD && len > 0) watch.fed();
       if (status == SANE_STATUS_EOF) break;
@@ -277,7 +278,7 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
         return Stop(h, status, Translate("Scanner", "The scan failed: "), out);
       if (!frames.addBytes(buf.data(),
                            size_t(std::clamp<SANE_Int>(len, 0, SANE_Int(buf.size()))))) {
-        sane_cancel(h);
+        Sane().cancel(h);
         out.error = frames.error();
         return;
       }
@@ -287,13 +288,13 @@ void ScanOnce(const ScanRequest& request, const std::atomic<bool>& cancel,
       report(percent);
     }
     if (!frames.endFrame()) {
-      sane_cancel(h);
+      Sane().cancel(h);
       out.error = frames.error();
       return;
     }
     last = last || frames.complete();  // a grey or RGB frame is the whole picture
   }
-  sane_cancel(h);  // a finished scan is ended this way, too
+  Sane().cancel(h);  // a finished scan is ended this way, too
   if (!frames.takePicture(out.dib)) out.error = frames.error();
 }
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Translate.h"
+#include "platform/scanner/SaneCalls.h"
 
 namespace {
 constexpr double kFixedLimit = 32767.99998;
@@ -222,7 +223,7 @@ std::string ReadOptionText(const SaneDevice& device, const ScanOption& o) {
       !ValueSizeOk(o))
     return {};
   std::vector<SANE_Word> buf(size_t(o.size) / sizeof(SANE_Word) + 2, 0);  // room for a string's end
-  if (sane_control_option(device.handle(), o.index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
+  if (Sane().control_option(device.handle(), o.index, SANE_ACTION_GET_VALUE, buf.data(), nullptr) !=
       SANE_STATUS_GOOD)
     return {};
   OptionValue value;
@@ -256,7 +257,7 @@ OptionChange SetOptionText(SaneDevice& device, const std::string& name, const st
   SANE_Status status;
   std::string wanted;
   if (Automatic(*o) && AsciiLower(Trim(text)) == "auto") {
-    status = sane_control_option(device.handle(), o->index, SANE_ACTION_SET_AUTO, nullptr, &info);
+    status = Sane().control_option(device.handle(), o->index, SANE_ACTION_SET_AUTO, nullptr, &info);
   } else {
     OptionValue value;
     if (!ParseOptionValue(*o, text, value, r.error)) {
@@ -273,7 +274,7 @@ OptionChange SetOptionText(SaneDevice& device, const std::string& name, const st
     } else if (o->type != SANE_TYPE_BUTTON) {
       data = value.words.data();
     }
-    status = sane_control_option(device.handle(), o->index, SANE_ACTION_SET_VALUE, data, &info);
+    status = Sane().control_option(device.handle(), o->index, SANE_ACTION_SET_VALUE, data, &info);
   }
   if (status != SANE_STATUS_GOOD) {
     r.error = Translate("ScannerOptions", "The scanner refused \"") + text +

@@ -1,5 +1,7 @@
 #include "platform/scanner/StallWatch.h"
 
+#include "platform/scanner/SaneCalls.h"
+
 StallWatch::StallWatch(double seconds, SANE_Handle handle)
     : limit_(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
           std::chrono::duration<double>(seconds > 0 ? seconds : 0))),
@@ -34,7 +36,7 @@ void StallWatch::watch() {
     if (std::chrono::steady_clock::now() >= deadline) {
       stalled_ = true;
       lock.unlock();
-      sane_cancel(handle_);  // SANE allows it from another thread; a waiting read returns
+      Sane().cancel(handle_);  // SANE allows it from another thread; a waiting read returns
       return;
     }
     wake_.wait_until(lock, deadline);

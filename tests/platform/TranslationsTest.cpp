@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/Translate.h"
@@ -77,6 +78,38 @@ TEST(Translations, LupdateFindsNoTextTheGermanFileLacksAndEveryEntryIsFinished) 
         << "unfinished: " << key.first.toStdString() << " \"" << key.second.toStdString() << '"';
     EXPECT_EQ(Placeholders(key.second), Placeholders(entry.translation))
         << "placeholders differ: \"" << key.second.toStdString() << '"';
+  }
+}
+
+// Without QUENDRIX_LANGUAGE the system's first language decides, as the toolkit orders them.
+TEST(Translations, TheSystemsFirstLanguageDecidesInTheToolkitsOrder) {
+  const char* const kNames[] = {"QUENDRIX_LANGUAGE", "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+  const struct {
+    const char* values[5];
+    const char* language;
+  } kCases[] = {
+      {{"", "de:en", "", "", "en_US.UTF-8"}, "de"},
+      {{"", ":en_GB:de", "de_DE.UTF-8", "", ""}, "en"},
+      {{"", "", "de_AT.UTF-8", "en_US", "en_US"}, "de"},
+      {{"", "", "", "de_CH", "C.UTF-8"}, "de"},
+      {{"", "", "", "", "de_DE.UTF-8"}, "de"},
+      {{"", "", "", "", "C"}, "en"},
+      {{"en", "de", "de", "de", "de"}, "en"},
+  };
+  std::vector<std::optional<std::string>> saved;
+  for (const char* name : kNames)
+    saved.push_back(std::getenv(name) ? std::optional<std::string>(std::getenv(name))
+                                      : std::nullopt);
+  for (const auto& c : kCases) {
+    for (int i = 0; i < 5; ++i) ::setenv(kNames[i], c.values[i], 1);
+    EXPECT_EQ(InstallTranslations(), c.language) << c.values[1] << " " << c.values[2];
+    RemoveTranslations();
+  }
+  for (int i = 0; i < 5; ++i) {
+    if (saved[size_t(i)])
+      ::setenv(kNames[i], saved[size_t(i)]->c_str(), 1);
+    else
+      ::unsetenv(kNames[i]);
   }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -77,5 +78,15 @@ TEST(DiscTrayTest, ADriverWithoutDiscModeIsToldWhatItLacks) {
   }
   std::string error;  // a file that is no PPD is refused with a reason
   EXPECT_TRUE(ReadPpdOptions("/nonexistent.ppd", &error).empty());
-  EXPECT_FALSE(error.empty());
+  EXPECT_NE(error.find("driver description cannot be read"), std::string::npos) << error;
+  // A driver's own PPD (of the PDF printer the setup installs) lists its page sizes in mm.
+  error.clear();
+  const QueueOptions pdf = ReadPpdOptions("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd", &error);
+  const QueueOption* sizes = FindQueueOption(pdf, "PageSize");
+  ASSERT_NE(sizes, nullptr) << error;
+  const auto a4 = std::find_if(sizes->choices.begin(), sizes->choices.end(),
+                               [](const QueueChoice& c) { return c.keyword == "A4"; });
+  ASSERT_NE(a4, sizes->choices.end());
+  EXPECT_NEAR(a4->width, 210, 0.5);
+  EXPECT_NEAR(a4->height, 297, 0.5);
 }

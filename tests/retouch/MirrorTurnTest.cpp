@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "retouch/Crop.h"
 #include "retouch/MirrorTurn.h"
 #include "retouch/PictureCopy.h"
 #include "tests/retouch/TestPictures.h"
@@ -148,4 +149,28 @@ TEST(MirrorTurn, MirrorsInPlaceEqualMirrorsIntoANewPicture) {
         EXPECT_EQ(d.dib.Bits, before) << "no second picture";
         EXPECT_EQ(Fingerprint(d.dib), Fingerprint(copy.dib)) << bpp << " " << vertical << " " << w;
       }
+}
+
+// The retouch command gives the old rows' memory back as it turns and crops: the results are
+// those of the window's commands, over many bands of rows and many pages of memory.
+TEST(MirrorTurn, TurnsAndCropsGivingBackTheOldRowsEqualThoseKeepingThem) {
+  for (int bpp : kDepths)
+    for (int op = 0; op < 3; ++op) {
+      SCOPED_TRACE(std::to_string(bpp) + " " + std::to_string(op));
+      DibHolder kept, givenBack, keptCrop, givenBackCrop;
+      RandomDib(kept.dib, 97, 1400, bpp, uint32_t(bpp * 3 + op));
+      CopyDib(givenBack.dib, kept.dib);
+      SelectionBox sel;
+      if (op == 2) {
+        ASSERT_TRUE(CropDib(kept.dib, 5, 3, 90, 1390, keptCrop.dib));
+        ASSERT_TRUE(
+            CropDib(givenBack.dib, 5, 3, 90, 1390, givenBackCrop.dib, OldPixels::GivenBack));
+        EXPECT_EQ(Fingerprint(givenBackCrop.dib), Fingerprint(keptCrop.dib));
+        continue;
+      }
+      ASSERT_TRUE(op == 0 ? TurnDibLeft(kept.dib, sel.ref()) : TurnDibRight(kept.dib, sel.ref()));
+      ASSERT_TRUE(op == 0 ? TurnDibLeft(givenBack.dib, sel.ref(), OldPixels::GivenBack)
+                          : TurnDibRight(givenBack.dib, sel.ref(), OldPixels::GivenBack));
+      EXPECT_EQ(Fingerprint(givenBack.dib), Fingerprint(kept.dib));
+    }
 }

@@ -117,6 +117,32 @@ TEST(ColorReduction, ManyColoursAreApproximatedWithSmallAverageError) {
   EXPECT_LT(worst, 12.0);
 }
 
+// The GIF writer reduces the rows as it writes them: the file holds the reduced picture and the
+// smallest table its indices need.
+TEST(ColorReduction, AGifOfA24BitPictureHoldsTheReducedPictureInTheSmallestTable) {
+  const struct {
+    int colours;  // distinct colours of the picture; 0: a gradient of thousands
+    int tableBits;
+  } kCases[] = {{3, 2}, {5, 3}, {200, 8}, {0, 8}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.colours);
+    OwnedDib src, reduced, back;
+    NewDib(src.dib, 67, 45, 24, nullptr, 0);
+    for (int y = 0; y < 45; ++y)
+      for (int x = 0; x < 67; ++x)
+        SetDibPixel(src.dib, x, y,
+                    c.colours ? uint32_t((y * 67 + x) % c.colours) * 0x0A1B3C
+                              : uint32_t(x * 3) << 16 | uint32_t(y * 5) << 8 | uint32_t(x + y));
+    std::vector<uint8_t> gif;
+    std::string error;
+    ASSERT_TRUE(WriteGif(src.dib, gif, error)) << error;
+    EXPECT_EQ((gif[10] & 7) + 1, c.tableBits);
+    ASSERT_TRUE(ReduceTo8Bits(src.dib, reduced.dib));
+    ASSERT_TRUE(ReadGif(View(gif), back.dib, error)) << error;
+    EXPECT_EQ(PixelsOf(back.dib).pixels, PixelsOf(reduced.dib).pixels);
+  }
+}
+
 TEST(ColorReduction, PalettePicturesExpandToTheirColours) {
   OwnedDib src, out;
   MakeSample(src.dib, 4, 9, 5);

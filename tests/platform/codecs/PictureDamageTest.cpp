@@ -1,6 +1,8 @@
 // Damaged and hostile files are refused with a reason, without reading or writing out of bounds.
 #include <gtest/gtest.h>
 #include <png.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <random>
@@ -14,11 +16,25 @@
 using namespace gfxtest;
 
 namespace {
+using SourceReader = bool (*)(PictureSource&, Dib&, std::string&);
 struct Sample {
   const char* name;
   std::vector<uint8_t> bytes;
   PictureReader read;
+  SourceReader readFile = nullptr;  // the same reader taking the bytes from an open file
 };
+
+// Reads `bytes` as an open file holding them, never as a whole in memory.
+bool ReadAsFile(SourceReader read, const std::vector<uint8_t>& bytes, std::string& error) {
+  const int fd = memfd_create("picture", 0);
+  EXPECT_EQ(write(fd, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+  PictureSource file(fd, bytes.size());
+  OwnedDib dib;
+  const bool ok = read(file, dib.dib, error);
+  close(fd);
+  EXPECT_EQ(ok, dib.dib.Bits != nullptr);
+  return ok;
+}
 
 std::vector<uint8_t> Encode(PictureWriter write, int bits, bool grey = false) {
   OwnedDib dib;
@@ -30,20 +46,26 @@ std::vector<uint8_t> Encode(PictureWriter write, int bits, bool grey = false) {
 }
 
 std::vector<Sample> Samples() {
-  return {{"png 24", Encode(WritePng, 24), ReadPng},
-          {"png 4", Encode(WritePng, 4), ReadPng},
-          {"jpeg", Encode(WriteJpeg, 24), ReadJpeg},
-          {"jpeg grey", Encode(WriteJpeg, 8, true), ReadJpeg},
-          {"tiff 24", Encode(WriteTiff, 24), ReadTiff},
-          {"tiff 1", Encode(WriteTiff, 1), ReadTiff},
+  return {{"png 24", Encode(WritePng, 24), ReadPng, ReadPngFrom},
+          {"png 4", Encode(WritePng, 4), ReadPng, ReadPngFrom},
+          {"jpeg", Encode(WriteJpeg, 24), ReadJpeg, ReadJpegFrom},
+          {"jpeg grey", Encode(WriteJpeg, 8, true), ReadJpeg, ReadJpegFrom},
+          {"tiff 24", Encode(WriteTiff, 24), ReadTiff, ReadTiffFrom},
+          {"tiff 1", Encode(WriteTiff, 1), ReadTiff, ReadTiffFrom},
           {"gif 8", Encode(WriteGif, 8), ReadGif},
           {"gif 1", Encode(WriteGif, 1), ReadGif}};
 }
 
-// Reads and checks that a failure leaves no picture and a success a sane one.
+// Reads and checks that a failure leaves no picture and a success a sane one, and that reading
+// the bytes from a file gives the same outcome and reason.
 bool ReadChecked(const Sample& s, const std::vector<uint8_t>& bytes, std::string& error) {
   OwnedDib dib;
   const bool ok = s.read(View(bytes), dib.dib, error);
+  std::string fileError;
+  if (s.readFile) {
+    EXPECT_EQ(ReadAsFile(s.readFile, bytes, fileError), ok) << "length " << bytes.size();
+    EXPECT_EQ(fileError, error);
+  }
   if (ok) {
     EXPECT_EQ(DibWidth(dib.dib), 21);
     EXPECT_EQ(DibHeight(dib.dib), 13);
@@ -279,6 +301,10 @@ TEST(PictureDamage, DamagedFilesOfTheLibraryFormatsAreRefusedNamingTheFault) {
     EXPECT_FALSE(d.read(View(d.bytes), dib.dib, error));
     EXPECT_EQ(dib.dib.Bits, nullptr);
     EXPECT_NE(error.find(d.message), std::string::npos) << error;
+    if (d.read == ReadGif) continue;
+    std::string fileError;
+    EXPECT_FALSE(ReadAsFile(d.read == ReadPng ? ReadPngFrom : ReadTiffFrom, d.bytes, fileError));
+    EXPECT_EQ(fileError, error);
   }
   // The sound files these were made from open, as 1-bit pictures; so does a strip whose byte
   // count is wrong while its pixels are all in the file (libtiff recomputes the count).

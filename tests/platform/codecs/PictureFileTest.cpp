@@ -68,6 +68,33 @@ TEST(PictureFile, SavesEveryLibraryFormatByCodeAndOpensItByContents) {
   EXPECT_EQ(FilesIn(dir).size(), 5u);
 }
 
+// Files read a block at a time give what their bytes give in memory, whole or cut short.
+TEST(PictureFile, OpeningAFileReadsWhatItsBytesHoldAcrossManyBlocks) {
+  TempDir dir;
+  OwnedDib src;
+  MakeSample(src.dib, 24, 401, 257);  // 300 KB of pixels: many blocks of the file
+  for (int code : {5, 8, 13, 14}) {
+    const std::string path = dir.file("p" + std::to_string(code));
+    std::string error;
+    ASSERT_TRUE(SavePictureFile(src.dib, path, code, error)) << error;
+    const std::vector<uint8_t> bytes = ReadBytes(path);
+    for (size_t size : {bytes.size(), bytes.size() * 3 / 5}) {
+      SCOPED_TRACE(std::to_string(code) + " " + std::to_string(size));
+      WriteBytes(path, std::vector<uint8_t>(bytes.begin(), bytes.begin() + long(size)));
+      OwnedDib fromFile, fromBytes;
+      std::string memoryError;
+      const bool ok = ReadPictureBytes(ByteView{bytes.data(), size}, PictureFormat::Unknown,
+                                       fromBytes.dib, memoryError);
+      EXPECT_EQ(LoadPictureFile(fromFile.dib, path, error), ok);
+      EXPECT_EQ(ok, size == bytes.size()) << memoryError;
+      EXPECT_EQ(error, memoryError);
+      if (ok) {
+        EXPECT_EQ(MaxDifference(PixelsOf(fromFile.dib), PixelsOf(fromBytes.dib)), 0);
+      }
+    }
+  }
+}
+
 TEST(PictureFile, FailuresShowOneErrorNamingTheFileAndLeaveNoPicture) {
   TempDir dir;
   ScriptedDialogs dialogs;
