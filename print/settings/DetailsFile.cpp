@@ -136,8 +136,8 @@ EntryRead DecodeEntry(const uint8_t* p, size_t n, int32_t version, DetailsEntry&
   if (media != 0 && media != kPrintableDiscMark) return EntryRead::Skipped;
   d.printableDisc = media == kPrintableDiscMark;
   // Tagged sections: a section this version does not know is skipped, a damaged one skips the
-  // entry.
-  while (r.left() > 0) {
+  // entry; a file of version 1 has none.
+  while (version >= 2 && r.left() > 0) {
     int32_t tag = 0, size = 0;
     if (!r.get(tag) || !r.get(size) || size < 0 || static_cast<size_t>(size) > r.left())
       return EntryRead::Skipped;
