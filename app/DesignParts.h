@@ -21,7 +21,7 @@ struct DesignPart {
   std::optional<PaperFormat> format;  // the format it prints on; none: the one chosen when printing
   std::vector<uint8_t> cover;         // a one-part cover file; empty for the current part
   std::shared_ptr<History::Steps> steps = nullptr;  // its undo steps while another part is current
-  CoverSettings center;  // its size and displacement on the Center tab, while the design is open
+  CoverSettings center{};  // its size and displacement on the Center tab, while the design is open
   bool operator==(const DesignPart&) const = default;
 };
 

@@ -12,12 +12,20 @@ namespace {
 constexpr double kA4WidthMm = 210, kA4HeightMm = 297, kPresetDpi = 300;
 }  // namespace
 
+namespace {
+// A4 upright, or across for a part wider than an upright sheet (a DVD case's wrap-around cover).
+bool Across(double width) {
+  return width > kA4WidthMm;
+}
+}  // namespace
+
 PaperFormat StarterPartFormat(const std::string& name, double width, double height) {
   PaperFormat f;
   f.width = f.stepAcross = width;
   f.height = f.stepDown = height;
-  f.leftMargin = std::max(0.0, (kA4WidthMm - width) / 2);
-  f.topMargin = std::max(0.0, (kA4HeightMm - height) / 2);
+  const double sheetWidth = Across(width) ? kA4HeightMm : kA4WidthMm;
+  f.leftMargin = std::max(0.0, (sheetWidth - width) / 2);
+  f.topMargin = std::max(0.0, (kA4WidthMm + kA4HeightMm - sheetWidth - height) / 2);
   f.name = CutPaperName(Utf8ToAnsi(name));
   return f;
 }
@@ -26,6 +34,7 @@ FormatDetails StarterPartDetails(const PartPreset::Part& part) {
   FormatDetails d;
   for (double x : part.foldsMm) d.guides.push_back(GuideLine(x, 0, x, part.heightMm));
   if (part.holeMm > 0) d.shape = {ShapeKind::Disc, 0, part.widthMm, part.holeMm};
+  if (Across(part.widthMm)) d.sheetWidth = kA4HeightMm, d.sheetHeight = kA4WidthMm;
   return d;
 }
 

@@ -19,9 +19,10 @@ struct PartPreset {
 };
 
 const std::vector<PartPreset>& PartPresets();
-// A part's starter format: one element of its size centred on an A4 sheet.
+// A part's starter format: one element of its size centred on an A4 sheet, turned across for
+// a part wider than the upright sheet.
 PaperFormat StarterPartFormat(const std::string& name, double widthMm, double heightMm);
-// A part's starter format's details: its fold lines, a disc label's shape.
+// A part's starter format's details: its fold lines, a disc label's shape, a sheet across.
 FormatDetails StarterPartDetails(const PartPreset::Part& part);
 // The details of a part's format: the list's entry for its record, else those of the preset
 // part whose starter format it is (in English or the user's language), else plain.

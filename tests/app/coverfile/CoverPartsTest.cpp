@@ -273,6 +273,11 @@ TEST(PartPresetsTest, StarterFormatsBringTheirFoldLinesAndDiscShapesUnlessTheLis
     for (double x : folds) lines.push_back(GuideLine(x, 0, x, part.heightMm));
     EXPECT_EQ(d.guides, lines) << part.name;
     EXPECT_EQ(d.shape.holeDiameter, hole) << part.name;
+    // The element lies whole on its sheet: the wrap-around cover on A4 turned across.
+    const bool across = part.widthMm > 210;
+    EXPECT_EQ(std::pair(d.sheetWidth, d.sheetHeight),
+              across ? std::pair(297.0, 210.0) : std::pair(0.0, 0.0));
+    EXPECT_LE(2 * record.leftMargin + record.width, across ? 297 : 210) << part.name;
     // The user's list decides for a format it holds.
     EXPECT_TRUE(PartFormatDetails({PaperFormat{}, record}, {d, FormatDetails{}}, record).isPlain());
   }

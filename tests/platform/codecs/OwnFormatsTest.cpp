@@ -582,7 +582,9 @@ TEST(OwnFormats, DamagedFilesAreRefusedNamingTheFault) {
   for (const auto& d : kDamaged) {
     SCOPED_TRACE(d.name);
     const std::string why = Refusal(d.read, d.bytes);
-    if (d.message) EXPECT_NE(why.find(d.message), std::string::npos) << why;
+    if (d.message) {
+      EXPECT_NE(why.find(d.message), std::string::npos) << why;
+    }
   }
 }
 
