@@ -82,6 +82,7 @@ PixelPoint PreviewElementPos(const PaperFormat& fmt, const SheetPosition& p, dou
 
 // The cover inside one element: size in percent of the element width, displacement in inch.
 inline constexpr double kMaxCoverShiftInch = 1000;  // either way, on either axis
+inline constexpr int kMinCoverSizePercent = 10, kMaxCoverSizePercent = 500;
 struct CoverSettings {
   double sizePercent = 100;
   double leftInch = 0, topInch = 0;

@@ -949,6 +949,18 @@ Befehle:
         <source>the part %1 is damaged (%2)</source>
         <translation>der Teil %1 ist beschädigt (%2)</translation>
     </message>
+    <message>
+        <source>the parts&apos; places come before the parts</source>
+        <translation>die Lagen der Teile stehen vor den Teilen</translation>
+    </message>
+    <message>
+        <source>the parts&apos; places do not match the parts</source>
+        <translation>die Lagen der Teile passen nicht zu den Teilen</translation>
+    </message>
+    <message>
+        <source>the place of %1 is impossible</source>
+        <translation>die Lage von %1 ist unmöglich</translation>
+    </message>
 </context>
 <context>
     <name>CoverPictures</name>

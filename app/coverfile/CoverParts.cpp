@@ -1,5 +1,6 @@
 #include "app/coverfile/CoverParts.h"
 
+#include <cmath>
 #include <new>
 
 #include "platform/Translate.h"
@@ -97,5 +98,34 @@ bool ReadDesignParts(ByteSource& s, uint32_t length, CoverContents& out) {
   }
   if (left != 0) return Damaged(out, damaged);
   out.parts = std::move(read.list);
+  return true;
+}
+
+std::vector<uint8_t> PartCentersRecords(const Document& doc) {
+  if (doc.parts.list.size() < 2) return {};
+  ByteWriter w;
+  w.u16(uint16_t(doc.parts.list.size()));
+  for (const DesignPart& part : doc.parts.list)
+    for (double v : {part.center.sizePercent, part.center.leftInch, part.center.topInch}) w.f64(v);
+  return std::move(w.bytes);
+}
+
+bool ReadPartCenters(ByteSource& s, uint32_t length, CoverContents& out) {
+  uint16_t count = 0;
+  if (out.parts.empty())
+    return Damaged(out, Translate("CoverParts", "the parts' places come before the parts"));
+  if (!s.u16(count) || count != out.parts.size() || length != 2 + count * kPartCenterSize)
+    return Damaged(out, Translate("CoverParts", "the parts' places do not match the parts"));
+  for (DesignPart& part : out.parts) {
+    CoverSettings c;
+    if (!s.f64(c.sizePercent) || !s.f64(c.leftInch) || !s.f64(c.topInch))
+      return Damaged(out, Translate("CoverParts", "a part's record is damaged"));
+    // The Center tab's own limits; a value outside them was not written by the program.
+    if (!(c.sizePercent >= kMinCoverSizePercent && c.sizePercent <= kMaxCoverSizePercent) ||
+        !(std::abs(c.leftInch) <= kMaxCoverShiftInch && std::abs(c.topInch) <= kMaxCoverShiftInch))
+      return Damaged(out,
+                     FillIn(Translate("CoverParts", "the place of %1 is impossible"), {part.name}));
+    part.center = c;
+  }
   return true;
 }

@@ -101,7 +101,7 @@ std::vector<uint8_t> CoverFileTail(const Document& doc) {
 }
 
 CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
-  bool layoutsSeen = false, picturesSeen = false, partsSeen = false;
+  bool layoutsSeen = false, picturesSeen = false, partsSeen = false, centersSeen = false;
   // Fewer bytes than a block's head were never a block: ignored, as before there were blocks.
   while (s.remaining() >= kBlockHead) {
     char tag[4];
@@ -125,6 +125,15 @@ CoverError ParseCoverTail(ByteSource& s, CoverContents& out) {
       }
       if (!ReadDesignParts(s, length, out)) return CoverError::DamagedParts;
       partsSeen = true;
+      continue;
+    }
+    if (std::memcmp(tag, kPartCentersTag, sizeof tag) == 0) {
+      if (centersSeen) {
+        out.why = Translate("CoverTail", "the block is there twice");
+        return CoverError::DamagedParts;
+      }
+      if (!ReadPartCenters(s, length, out)) return CoverError::DamagedParts;
+      centersSeen = true;
       continue;
     }
     if (std::memcmp(tag, kTextLayoutTag, sizeof tag) != 0) {

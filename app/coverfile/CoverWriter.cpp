@@ -102,15 +102,20 @@ std::vector<uint8_t> CoverFileBytes(const Document& doc) {
 }
 
 namespace {
-// The parts' block with its tag and length; empty for a design of one part.
+// The parts' block and their centers' block, each with its tag and length; empty for a design
+// of one part.
 std::vector<uint8_t> PartsBlock(const Document& doc) {
   const std::vector<uint8_t> body = DesignPartsRecords(doc);
   if (body.empty()) return {};
+  const std::vector<uint8_t> centers = PartCentersRecords(doc);
   ByteWriter w;
-  w.bytes.reserve(body.size() + 8);
+  w.bytes.reserve(body.size() + centers.size() + 16);
   w.raw(kDesignPartsTag, sizeof kDesignPartsTag);
   w.u32(uint32_t(body.size()));
   w.raw(body.data(), body.size());
+  w.raw(kPartCentersTag, sizeof kPartCentersTag);
+  w.u32(uint32_t(centers.size()));
+  w.raw(centers.data(), centers.size());
   return std::move(w.bytes);
 }
 
@@ -138,7 +143,7 @@ bool WriteDesign(ReplacingFile& file, const Document& doc) {
 uint64_t CoverFileSize(const Document& doc) {
   uint64_t others = 0;
   if (doc.parts.list.size() > 1) {
-    others = 8 + 4;
+    others = 8 + 4 + 8 + 2 + doc.parts.list.size() * kPartCenterSize;
     for (size_t i = 0; i < doc.parts.list.size(); ++i) {
       const DesignPart& part = doc.parts.list[i];
       others += part.name.size() + 1 + 1 + (part.format ? kPaperRecordSize : 0) + 4;

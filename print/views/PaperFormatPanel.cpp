@@ -26,7 +26,7 @@
 namespace {
 QSpinBox* Percent(QWidget* parent) {
   auto* s = new QSpinBox(parent);
-  s->setRange(10, 500);
+  s->setRange(kMinCoverSizePercent, kMaxCoverSizePercent);
   s->setSingleStep(10);
   s->setValue(100);
   s->setSuffix(QStringLiteral(" %"));

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
+
 #include "app/coverfile/CoverParts.h"
 #include "app/coverfile/DesignStep.h"
 #include "app/coverfile/PartEdits.h"
@@ -50,6 +53,7 @@ TEST_F(CoverPartsTest, FurtherPartsFollowTheFirstAndComeBackByteForByteFromAnyCu
   SetSamplePage(alone);
   SetSamplePicture(alone, 24, 5, 3);
   PlaceObject(alone, 2, kShape, 1);
+  doc.parts.list[2].center = {80, -0.25, 1.5};  // its place on the Center tab is kept too
   const std::vector<uint8_t> first = Saved(alone, "alone.cov"), saved = Saved(doc);
   EXPECT_EQ(CoverFileSize(doc), saved.size());
   // An older reader sees the first part alone, the other parts as a block it skips.
@@ -62,6 +66,7 @@ TEST_F(CoverPartsTest, FurtherPartsFollowTheFirstAndComeBackByteForByteFromAnyCu
   ASSERT_TRUE(OpenFile(opened, dir.file("x.cov")));
   ASSERT_EQ(opened.parts.list.size(), 3u);
   EXPECT_EQ(opened.parts.list[1].name, "Inlay");
+  EXPECT_EQ(opened.parts.list[2].center, (CoverSettings{80, -0.25, 1.5}));
   EXPECT_EQ(opened.parts.list[1].format->width, 151);
   EXPECT_FALSE(opened.parts.list[2].format);
   EXPECT_EQ(Saved(opened, "again.cov"), saved);
@@ -246,6 +251,30 @@ TEST_F(CoverPartsTest, DamagedPartBlocksAreRefusedWithAMessageNamingTheFile) {
     CoverContents c;
     EXPECT_EQ(ParseCoverFile(b, c), CoverError::DamagedParts) << i;
     EXPECT_EQ(c.why, cases[i].why) << i;
+  }
+  // The parts' places on the Center tab: the last block, a count and three numbers per part.
+  const size_t centers = saved.size() - (8 + 2 + 3 * kPartCenterSize);
+  ASSERT_EQ(std::string(saved.begin() + long(centers), saved.begin() + long(centers) + 4), "PCEN");
+  const struct {
+    size_t at;
+    double value;  // a count at the block's body, else a number
+    const char* why;
+  } places[] = {
+      {centers + 8, 2, "the parts' places do not match the parts"},
+      {centers + 10, 0, "the place of Front is impossible"},
+      {centers + 10 + 8 + kPartCenterSize, std::nan(""), "the place of Inlay is impossible"},
+      {0, 0, "the parts' places come before the parts"}};
+  for (const auto& c : places) {
+    std::vector<uint8_t> b = saved;
+    if (c.at == 0)  // the places without the parts
+      b.erase(b.begin() + long(block), b.begin() + long(centers));
+    else if (c.at == centers + 8)
+      b[c.at] = uint8_t(c.value);
+    else
+      std::memcpy(b.data() + c.at, &c.value, sizeof c.value);
+    CoverContents read;
+    EXPECT_EQ(ParseCoverFile(b, read), CoverError::DamagedParts) << c.why;
+    EXPECT_EQ(read.why, c.why);
   }
   std::vector<uint8_t> twice = saved;
   twice.insert(twice.end(), saved.begin() + long(block), saved.end());
