@@ -71,8 +71,6 @@ struct PartMaker {
                        picture);
     if (!picture.Bits) return fail();
     one.replacePicture(picture);
-    one.pageWidth = DibWidth(one.picture);
-    one.pageHeight = DibHeight(one.picture);
     const double base = one.scales.BaseScale;
     const ElementBox box{0, 0, int32_t(DibWidth(one.picture) * base),
                          int32_t(DibHeight(one.picture) * base)};
@@ -146,6 +144,7 @@ bool MakeAlbumDesign(Document& doc, const AlbumMusic& music, const PartPreset& p
     Document one;
     one.scales = doc.scales;
     if (!maker.make(one, part)) return false;
+    SetPartPage(one, doc);
     parts.list.push_back(DesignPart{name, StarterPartFormat(name, part.widthMm, part.heightMm),
                                     CoverFileBytes(one)});
   }

@@ -90,6 +90,18 @@ const PartPreset* FindPartPreset(const std::string& name) {
   return nullptr;
 }
 
+void SetPartPage(Document& part, const Document& design) {
+  if (design.pageWidth > 0 && design.pageHeight > 0) {
+    part.pageWidth = design.pageWidth;
+    part.pageHeight = design.pageHeight;
+    return;
+  }
+  // The page is in document units, like the objects over the picture.
+  const double base = part.scales.BaseScale;
+  part.pageWidth = int32_t(std::lround(DibWidth(part.picture) * base));
+  part.pageHeight = int32_t(std::lround(DibHeight(part.picture) * base));
+}
+
 void NewDesignFromPreset(Document& doc, const PartPreset& preset) {
   DesignParts parts;
   parts.list.clear();
@@ -100,9 +112,7 @@ void NewDesignFromPreset(Document& doc, const PartPreset& preset) {
     Dib white;
     NewWhiteDib(white, PresetPixels(part.widthMm), PresetPixels(part.heightMm));
     one.replacePicture(white);
-    // The window's printer page stays; a batch design takes the picture's size.
-    one.pageWidth = doc.pageWidth > 0 ? doc.pageWidth : DibWidth(one.picture);
-    one.pageHeight = doc.pageHeight > 0 ? doc.pageHeight : DibHeight(one.picture);
+    SetPartPage(one, doc);
     parts.list.push_back(DesignPart{name, StarterPartFormat(name, part.widthMm, part.heightMm),
                                     CoverFileBytes(one)});
   }

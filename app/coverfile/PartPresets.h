@@ -33,5 +33,8 @@ FormatDetails PartFormatDetails(const std::vector<PaperFormat>& formats,
 int32_t PresetPixels(double mm);
 // The preset called `name` (in English or the user's language, any case); nullptr when none.
 const PartPreset* FindPartPreset(const std::string& name);
+// A new part's page: the design's printer page in the window; in a batch command, which has
+// no printer, the part's picture.
+void SetPartPage(Document& part, const Document& design);
 // Replaces `doc` by a new design of the preset's parts, the first one current.
 void NewDesignFromPreset(Document& doc, const PartPreset& preset);

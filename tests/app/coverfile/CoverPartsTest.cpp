@@ -311,3 +311,24 @@ TEST(PartPresetsTest, StarterFormatsBringTheirFoldLinesAndDiscShapesUnlessTheLis
     EXPECT_TRUE(PartFormatDetails({PaperFormat{}, record}, {d, FormatDetails{}}, record).isPlain());
   }
 }
+
+TEST(PartPresetsTest, ANewPartsPageIsTheWindowsPrinterPageElseItsPictureInDocumentUnits) {
+  for (const bool window : {false, true}) {
+    Document doc;
+    if (window) SetSamplePage(doc);
+    const int32_t page[] = {doc.pageWidth, doc.pageHeight};
+    NewDesignFromPreset(doc, *FindPartPreset("DVD case"));
+    for (size_t i = 0; i < doc.parts.list.size(); ++i) {
+      Document part;
+      std::string error;
+      ASSERT_TRUE(ExtractPart(doc, i, part, error)) << error;
+      const double base = part.scales.BaseScale;
+      // A batch design's view shows the whole picture, not a page of a few pixels.
+      const int32_t want[] = {
+          window ? page[0] : int32_t(std::lround(DibWidth(part.picture) * base)),
+          window ? page[1] : int32_t(std::lround(DibHeight(part.picture) * base))};
+      EXPECT_EQ(part.pageWidth, want[0]) << window << i;
+      EXPECT_EQ(part.pageHeight, want[1]) << window << i;
+    }
+  }
+}
