@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "app/coverfile/PartEdits.h"
 #include "app/views/AboutBox.h"
@@ -141,6 +142,8 @@ void MainWindow::buildWindow() {
       " background: #efe7dc; margin-right: 1px; }"
       "QTabBar::tab:selected { background: rgb(240, 202, 166); font-weight: bold; }"
       "QTabBar::tab:hover:!selected { background: #fbe3c9; }"));
+  // The parts' tabs sit beside the stage tabs, in the room those leave.
+  tabs_->setCornerWidget(partBar_, Qt::TopRightCorner);
   buildPaperTabs();
   layout->addWidget(tabs_, 1);
   scanView_ = new ScanView(doc_);
@@ -253,11 +256,10 @@ QWidget* MainWindow::buildDocumentRow() {
     connect(key, &QShortcut::activated, docButtons_[i], &QPushButton::click);
   }
   l->addWidget(buildMusicButton(row));
+  l->addStretch(1);
   // Switching parts is like opening a design, but each part keeps its undo steps.
   partBar_ = new PartBar(
       doc_, [this] { showReplacedDocument(); }, row);
-  partBar_->setMinimumWidth(1);  // the tabs scroll rather than widen the window
-  l->addWidget(partBar_, 1, Qt::AlignBottom);
   connect(this, &MainWindow::documentReplaced, partBar_, &PartBar::showParts);
   partBar_->newFromPreset = [this](const PartPreset& p) { docCommands_.newFromPreset(p); };
   return row;
@@ -403,7 +405,14 @@ bool MainWindow::event(QEvent* e) {
     onScanFinished(static_cast<WindowMessage*>(e)->wParam());
     return true;
   }
+  if (e->type() == QEvent::Resize || e->type() == QEvent::Show) fitPartBar();
   return QMainWindow::event(e);
+}
+
+void MainWindow::fitPartBar() {
+  const int room = tabs_->width() - tabs_->tabBar()->sizeHint().width() - 4;
+  partBar_->setMaximumWidth(std::max(room, 40));
+  partBar_->updateGeometry();
 }
 
 void MainWindow::showAbout() {

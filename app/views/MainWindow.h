@@ -118,6 +118,8 @@ class MainWindow : public QMainWindow, public ProgressSink {
   void connectHistory();
   void updateHistoryControls();
   void takeBackStep(bool undoing);
+  // The parts' tabs take what the stage tabs leave of the window's width; more parts scroll.
+  void fitPartBar();
   // The Center and Print tabs follow the current part: its format, size and displacement, the
   // parts at the first sheet's positions, "Print all parts".
   void connectParts();

@@ -1,5 +1,5 @@
 #pragma once
-// The design's parts as tabs in the document row: a click makes a part the current one, a drag
+// The design's parts as tabs beside the stage tabs: a click makes a part the current one, a drag
 // moves it, a double click renames it, the context menu adds, duplicates and removes parts.
 #include <QLineEdit>
 #include <QTabBar>
@@ -22,6 +22,8 @@ class PartBar : public QTabBar {
   // Opens the name field over the tab; Return renames the part, Escape leaves it.
   void startRename(int index);
   QLineEdit* nameField() const { return nameField_; }
+  // No wider than the room it is given, so the stage tabs beside it stay whole.
+  QSize sizeHint() const override;
   // What "New design from preset" of the context menu runs.
   std::function<void(const PartPreset&)> newFromPreset;
 

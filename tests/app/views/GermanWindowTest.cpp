@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTabBar>
 #include <QTest>
 
 #include "app/views/MainWindow.h"
+#include "app/views/PartBar.h"
 #include "app/views/TabPage.h"
 #include "platform/Translate.h"
 #include "platform/dialogs/ScriptedDialogs.h"
@@ -30,6 +32,14 @@ TEST_F(GermanWindowTest, TabsButtonsAndTheQuitQuestionAreGerman) {
   QStringList tabs;
   for (int i = 0; i < form.tabs()->count(); ++i) tabs << form.tabs()->tabText(i);
   EXPECT_EQ(tabs, QStringList({"Scannen", "Retuschieren", "Texte", "Zentrieren", "Drucken"}));
+  // The parts' tabs beside them leave the longer German stage tabs whole, and scroll instead.
+  for (int i = 0; i < 3; ++i) form.partBar()->addPart();
+  QCoreApplication::processEvents();
+  const QTabBar* stages = form.tabs()->tabBar();
+  EXPECT_GE(stages->width(), stages->sizeHint().width());
+  EXPECT_TRUE(form.partBar()->isVisible());
+  EXPECT_GE(form.partBar()->x(), stages->geometry().right());
+  EXPECT_LE(form.partBar()->geometry().right(), form.tabs()->width());
   EXPECT_EQ(form.page(MainWindow::kRetouchTab)->headerLabel()->text(),
             "Retuschieren - auf die Auswahl zuschneiden und Filter anwenden");
   EXPECT_EQ(form.documentButton(3)->text(), "Speichern unter...");
