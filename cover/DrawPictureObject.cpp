@@ -124,6 +124,24 @@ bool ScaleClear(const PicturePixels& p, const SourceMap& map, const RECT& v,
   return true;
 }
 
+int64_t Width(const RECT& r) {
+  return int64_t(r.right) - r.left;
+}
+
+int64_t Height(const RECT& r) {
+  return int64_t(r.bottom) - r.top;
+}
+
+// On a printer, an opaque picture shown whole, unturned and unmirrored, is drawn from its own
+// pixels rather than from a copy at the printer's resolution.
+bool DrawsWhole(Device& dc, const PlacedPicture& picture, const RECT& fitted, const RECT& visible) {
+  const PictureSettings& s = picture.settings;
+  return dc.GetDeviceCaps(TECHNOLOGY) == DT_RASPRINTER && Opaque(picture) && s.turns == 0 &&
+         !s.mirrorX && !s.mirrorY && !Empty(fitted) && visible.left == fitted.left &&
+         visible.top == fitted.top && visible.right == fitted.right &&
+         visible.bottom == fitted.bottom;
+}
+
 // For a device that cannot blend: the pixels laid over white, as the picture readers do.
 void DrawOverWhite(Device& dc, const RECT& v, const std::vector<uint8_t>& bgra) {
   Dib flat;
@@ -174,10 +192,13 @@ void DrawPictureObject(Device& dc, const CoverObject& ob, const PlacedPicture& p
   }
   // Only what the device can show is scaled: a deep zoom never makes a picture of the box.
   const RECT visible = Intersect(shown, dc.GetClipBox());
-  const int64_t visibleW = int64_t(visible.right) - visible.left;
-  const int64_t visibleH = int64_t(visible.bottom) - visible.top;
-  if (!Empty(visible) && visibleW <= kMaxDibSide && visibleH <= kMaxDibSide &&
-      uint64_t(visibleW * visibleH * 4) <= kMaxDibBytes) {
+  if (DrawsWhole(dc, picture, fitted, visible)) {
+    // A printer (or PDF) gets the picture at its own resolution, once per job, never enlarged.
+    const Dib& src = p.dib();
+    DrawDib(dc, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+            src, 0, 0, DibWidth(src), DibHeight(src), true, SRCCOPY, true, nullptr);
+  } else if (!Empty(visible) && Width(visible) <= kMaxDibSide && Height(visible) <= kMaxDibSide &&
+             uint64_t(Width(visible) * Height(visible) * 4) <= kMaxDibBytes) {
     const SourceMap map{fitted, p.width(), p.height(), s};
     const bool opaque = Opaque(picture);
     std::lock_guard<std::mutex> lock(p.cacheLock());

@@ -329,6 +329,10 @@ TEST(BatchAlbum, MakesEveryPartOfThePresetWithTheArtTracksSpinesAndDiscTexts) {
       ASSERT_EQ(RunCommand("print", {cov, "--part", std::to_string(p + 1), "--pdf", pdf}).code, 0);
       const std::string printed = Shell("pdftotext '" + pdf + "' - 2>/dev/null");
       for (const char* word : {"Night", "Band"}) EXPECT_NE(printed.find(word), std::string::npos);
+      if (kind == 'D' && k.artW == 90)  // the disc's art at its own size, not the printer's
+        EXPECT_NE(Shell("pdfimages -list '" + pdf + "' | awk 'NR > 2 {print $4 \"x\" $5}'")
+                      .find("90x90\n"),
+                  std::string::npos);
       for (int t = 1; (kind == 'B' || kind == 'W') && t <= k.tracks; ++t)
         EXPECT_NE(printed.find("Title " + std::to_string(t) + " "), std::string::npos) << t;
     }
