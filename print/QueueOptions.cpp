@@ -2,9 +2,9 @@
 
 #include <cups/cups.h>
 #include <cups/ppd.h>
-#include <dlfcn.h>
 #include <unistd.h>
 
+#include "platform/SharedLibrary.h"
 #include "platform/Translate.h"
 
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // the PPD is what lists driver options
@@ -27,23 +27,17 @@ struct CupsCalls {
   }
 };
 
-template <typename Call>
-void Find(void* library, const char* name, Call& call) {
-  call = reinterpret_cast<Call>(dlsym(library, name));
-}
-
 const CupsCalls& Cups() {
   static const CupsCalls calls = [] {
     CupsCalls c;
-    void* library = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
-    if (!library) return c;
-    Find(library, "ppdOpenFile", c.openFile);
-    Find(library, "ppdClose", c.close);
-    Find(library, "ppdPageSize", c.pageSize);
-    Find(library, "ppdErrorString", c.errorString);
-    Find(library, "ppdLastError", c.lastError);
-    Find(library, "cupsGetPPD2", c.getPpd);
-    Find(library, "cupsLastErrorString", c.lastErrorString);
+    const SharedLibrary library("libcups.so.2");
+    library.find("ppdOpenFile", c.openFile);
+    library.find("ppdClose", c.close);
+    library.find("ppdPageSize", c.pageSize);
+    library.find("ppdErrorString", c.errorString);
+    library.find("ppdLastError", c.lastError);
+    library.find("cupsGetPPD2", c.getPpd);
+    library.find("cupsLastErrorString", c.lastErrorString);
     return c;
   }();
   return calls;
