@@ -14,7 +14,7 @@ PartBar::PartBar(Document& doc, std::function<void()> replaced, QWidget* parent)
   setMovable(true);
   setExpanding(false);
   setDrawBase(false);
-  // The row keeps the window's width: many parts scroll.
+  // The tabs keep the window's width: many parts scroll.
   setUsesScrollButtons(true);
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   // Smaller and cooler than the stage tabs they stand beside.
