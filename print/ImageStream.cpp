@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/RowPool.h"
 
@@ -29,67 +30,77 @@ std::vector<uint8_t> DeflateAt(const std::vector<uint8_t>& in, int level, int st
   return result == Z_STREAM_END ? out : std::vector<uint8_t>();
 }
 
-// Rows of `rowBytes` compressed in bands of about a megabyte, each band on its own on any of the
-// cores (as a parallel gzip does: the bands' deflate blocks end on a byte, their checksums are
-// combined), so the bytes do not depend on the thread count.
-std::vector<uint8_t> DeflateInBands(const std::vector<uint8_t>& in, size_t rowBytes, int level,
-                                    int strategy) {
-  if (rowBytes == 0 || in.size() % rowBytes != 0) return DeflateAt(in, level, strategy);
-  const int rows = int(in.size() / rowBytes);
-  const int chunk = int(std::max<size_t>(1, kBandBytes / rowBytes));
-  std::vector<std::vector<uint8_t>> parts(size_t(ChunkCount(rows, chunk)));
-  std::vector<uLong> sums(parts.size());
-  std::atomic<bool> failed = false;
-  ForRowChunks(rows, chunk, [&](const RowBand& b) {
-    for (int first = b.begin; first < b.end; first += chunk) {
-      const size_t index = size_t(first / chunk);
-      const bool last = index + 1 == parts.size();
-      const uint8_t* from = in.data() + size_t(first) * rowBytes;
-      const size_t size = size_t(std::min(first + chunk, rows) - first) * rowBytes;
-      z_stream z{};
-      if (deflateInit2(&z, level, Z_DEFLATED, -15, 8, strategy) != Z_OK) {
-        failed = true;
-        return;
-      }
-      std::vector<uint8_t>& out = parts[index];
-      out.resize(deflateBound(&z, uLong(size)) + 16);
-      z.next_in = const_cast<Bytef*>(from);
-      z.avail_in = uInt(size);
-      z.next_out = out.data();
-      z.avail_out = uInt(out.size());
-      const int result = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
-      if (result != (last ? Z_STREAM_END : Z_OK) || z.avail_in != 0) failed = true;
-      out.resize(z.total_out);
-      deflateEnd(&z);
-      sums[index] = adler32(adler32(0, nullptr, 0), from, uInt(size));
-    }
-  });
-  if (failed || parts.empty()) return {};
-  std::vector<uint8_t> out = {0x78, 0x9C};  // a zlib stream of a 32 KiB window
-  uLong sum = sums[0];
-  for (size_t i = 0; i < parts.size(); ++i) {
-    out.insert(out.end(), parts[i].begin(), parts[i].end());
-    const size_t first = i * size_t(chunk), end = std::min(first + size_t(chunk), size_t(rows));
-    if (i > 0) sum = adler32_combine(sum, sums[i], z_off_t((end - first) * rowBytes));
+// The level and strategy for the rows, judged on a sample of them (every eighth band of eight):
+// runs alone where they do as well, as on noisy pictures (four times faster than matches); the
+// finer level where the rows shrink to a quarter.
+std::pair<int, int> Choose(int rows, size_t rowBytes, const RowsReader& read) {
+  std::vector<uint8_t> sample;
+  for (int y = 0; y < rows; y += y % 8 == 7 ? 57 : 1) {
+    sample.resize(sample.size() + rowBytes);
+    read(y, 1, sample.data() + sample.size() - rowBytes);
   }
-  for (int shift : {24, 16, 8, 0}) out.push_back(uint8_t(sum >> shift));
-  return out;
+  const size_t runs = DeflateAt(sample, kLevel, Z_RLE).size();
+  const size_t matches = DeflateAt(sample, kLevel, Z_DEFAULT_STRATEGY).size();
+  if (runs <= matches) return {kLevel, Z_RLE};
+  return {matches <= sample.size() / 4 ? kLevelForFew : kLevel, Z_DEFAULT_STRATEGY};
 }
 
-// Rows of `rowBytes` compressed. Where runs alone do as well on a sample of the rows (every
-// eighth band of eight), as on noisy pictures, they are used: four times faster than matches.
-std::vector<uint8_t> Deflate(const std::vector<uint8_t>& in, size_t rowBytes) {
-  std::vector<uint8_t> sample;
-  for (size_t row = 0; row * rowBytes < in.size(); row += row % 8 == 7 ? 57 : 1)
-    sample.insert(sample.end(), in.begin() + ptrdiff_t(row * rowBytes),
-                  in.begin() + ptrdiff_t(std::min(in.size(), (row + 1) * rowBytes)));
-  if (DeflateAt(sample, kLevel, Z_RLE).size() <=
-      DeflateAt(sample, kLevel, Z_DEFAULT_STRATEGY).size())
-    return DeflateInBands(in, rowBytes, kLevel, Z_RLE);
-  std::vector<uint8_t> out = DeflateInBands(in, rowBytes, kLevel, Z_DEFAULT_STRATEGY);
-  if (out.empty() || out.size() > in.size() / 4) return out;
-  std::vector<uint8_t> finer = DeflateInBands(in, rowBytes, kLevelForFew, Z_DEFAULT_STRATEGY);
-  return finer.empty() || finer.size() >= out.size() ? out : finer;
+// Rows of `rowBytes` compressed in bands of about a megabyte, each band on its own on any of the
+// cores (as a parallel gzip does: the bands' deflate blocks end on a byte, their checksums are
+// combined), so the bytes do not depend on the thread count. A few bands are read at a time and
+// written in order.
+bool DeflateRows(int rows, size_t rowBytes, const RowsReader& read, const ByteSink& write,
+                 uint64_t& written) {
+  const auto [level, strategy] = Choose(rows, rowBytes, read);
+  const auto put = [&](std::span<const uint8_t> bytes) {
+    written += bytes.size();
+    return write(bytes);
+  };
+  static constexpr uint8_t kHead[] = {0x78, 0x9C};  // a zlib stream of a 32 KiB window
+  if (!put(kHead)) return false;
+  const int chunk = int(std::clamp<size_t>(kBandBytes / rowBytes, 1, size_t(rows)));
+  const int bands = ChunkCount(rows, chunk), group = 2 * ThreadCount();
+  uLong sum = adler32(0, nullptr, 0);
+  for (int g = 0; g < bands; g += group) {
+    const int n = std::min(group, bands - g), top = g * chunk;
+    const int groupRows = std::min(rows - top, n * chunk);
+    std::vector<std::vector<uint8_t>> parts(static_cast<size_t>(n));
+    std::vector<uLong> sums(static_cast<size_t>(n));
+    std::atomic<bool> failed = false;
+    ForRowChunks(groupRows, chunk, [&](const RowBand& b) {
+      std::vector<uint8_t> in;
+      for (int first = b.begin; first < b.end; first += chunk) {
+        const size_t index = size_t(first / chunk);
+        const bool last = g + int(index) + 1 == bands;
+        in.resize(size_t(std::min(first + chunk, groupRows) - first) * rowBytes);
+        read(top + first, int(in.size() / rowBytes), in.data());
+        z_stream z{};
+        if (deflateInit2(&z, level, Z_DEFLATED, -15, 8, strategy) != Z_OK) {
+          failed = true;
+          return;
+        }
+        std::vector<uint8_t>& out = parts[index];
+        out.resize(deflateBound(&z, uLong(in.size())) + 16);
+        z.next_in = in.data();
+        z.avail_in = uInt(in.size());
+        z.next_out = out.data();
+        z.avail_out = uInt(out.size());
+        const int result = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
+        if (result != (last ? Z_STREAM_END : Z_OK) || z.avail_in != 0) failed = true;
+        out.resize(z.total_out);
+        deflateEnd(&z);
+        sums[index] = adler32(adler32(0, nullptr, 0), in.data(), uInt(in.size()));
+      }
+    });
+    if (failed) return false;
+    for (int i = 0; i < n; ++i) {
+      const int first = top + i * chunk, end = std::min(first + chunk, rows);
+      sum = adler32_combine(sum, sums[size_t(i)], z_off_t(size_t(end - first) * rowBytes));
+      if (!put(parts[size_t(i)])) return false;
+    }
+  }
+  const uint8_t tail[] = {uint8_t(sum >> 24), uint8_t(sum >> 16), uint8_t(sum >> 8), uint8_t(sum)};
+  return put(tail);
 }
 
 uint32_t ColourAt(const uint8_t* p, int components) {
@@ -205,75 +216,92 @@ std::optional<std::vector<uint8_t>> InflateExactly(std::span<const uint8_t> in, 
   return out;
 }
 
-bool MakeGrey(std::vector<uint8_t>& rgb) {
-  const size_t pixels = rgb.size() / 3;
-  for (size_t i = 0; i < pixels; ++i)
-    if (rgb[3 * i] != rgb[3 * i + 1] || rgb[3 * i] != rgb[3 * i + 2]) return false;
-  for (size_t i = 0; i < pixels; ++i) rgb[i] = rgb[3 * i];
-  rgb.resize(pixels);
-  return true;
-}
-
-std::optional<StoredPixels> AsPalette(const std::vector<uint8_t>& raw, int width, int height,
-                                      int components) {
-  const size_t pixels = size_t(width) * size_t(height);
-  if (width <= 0 || height <= 0 || raw.size() != pixels * size_t(components)) return std::nullopt;
-  ColourTable table;
-  for (size_t i = 0; i < pixels; ++i)
-    if (!table.add(ColourAt(&raw[i * size_t(components)], components))) return std::nullopt;
-  table.sortIndices();
-  const size_t count = table.colours().size();
-  const int bits = count <= 2 ? 1 : count <= 4 ? 2 : count <= 16 ? 4 : 8;
-  const size_t rowBytes = (size_t(width) * size_t(bits) + 7) / 8;
-  std::vector<uint8_t> packed(rowBytes * size_t(height), 0);
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* in = &raw[size_t(y) * size_t(width) * size_t(components)];
-    uint8_t* out = &packed[size_t(y) * rowBytes];
-    for (int x = 0; x < width; ++x) {
-      const size_t at = size_t(x) * size_t(bits);
-      out[at / 8] |= uint8_t(table.index(ColourAt(in + size_t(x) * size_t(components), components))
-                             << (8 - bits - int(at % 8)));
+std::optional<StoredPixels> StorePixels(int width, int height, int components, bool mayIndex,
+                                        const RowsReader& read, const ByteSink& write) {
+  if (width <= 0 || height <= 0 || (components != 1 && components != 3)) return std::nullopt;
+  const size_t inBytes = size_t(width) * size_t(components);
+  // One look at the pixels, stopped once they are neither all grey nor of few colours.
+  bool grey = components == 3;
+  std::optional<ColourTable> table;
+  if (mayIndex) table.emplace();
+  const int chunk = int(std::max<size_t>(1, kBandBytes / inBytes));
+  std::vector<uint8_t> rows;
+  for (int first = 0; first < height && (grey || table); first += chunk) {
+    const int count = std::min(chunk, height - first);
+    rows.resize(size_t(count) * inBytes);
+    read(first, count, rows.data());
+    for (size_t i = 0; i < rows.size() && (grey || table); i += size_t(components)) {
+      const uint8_t* p = &rows[i];
+      if (grey && (p[0] != p[1] || p[0] != p[2])) grey = false;
+      if (table && !table->add(ColourAt(p, components))) table.reset();
     }
   }
-  static const char kHex[] = "0123456789ABCDEF";
+  rows = {};
+  const int out = grey ? 1 : components;
   StoredPixels s;
-  s.bitsPerComponent = bits;
-  s.colourSpace = std::string("[/Indexed ") + (components == 3 ? "/DeviceRGB " : "/DeviceGray ") +
-                  std::to_string(count - 1) + " <";
-  for (uint32_t c : table.colours())
-    for (int shift = (components - 1) * 8; shift >= 0; shift -= 8)
-      s.colourSpace += {kHex[(c >> (shift + 4)) & 15], kHex[(c >> shift) & 15]};
-  s.colourSpace += ">]";
-  s.data = Deflate(packed, rowBytes);
-  if (s.data.empty()) return std::nullopt;
-  return s;
-}
-
-StoredPixels WithPredictors(const std::vector<uint8_t>& raw, int width, int height,
-                            int components) {
-  const size_t n = size_t(width) * size_t(components);
-  std::vector<uint8_t> filtered((n + 1) * size_t(height));
-  ForRows(height, 64, [&](const RowBand& band) {
+  if (table) {
+    table->sortIndices();
+    const size_t count = table->colours().size();
+    s.bitsPerComponent = count <= 2 ? 1 : count <= 4 ? 2 : count <= 16 ? 4 : 8;
+  }
+  if (table && (out == 3 || s.bitsPerComponent < 8)) {
+    const int bits = s.bitsPerComponent;
+    static const char kHex[] = "0123456789ABCDEF";
+    s.colourSpace = std::string("[/Indexed ") + (out == 3 ? "/DeviceRGB " : "/DeviceGray ") +
+                    std::to_string(table->colours().size() - 1) + " <";
+    for (uint32_t c : table->colours())
+      for (int shift = (out - 1) * 8; shift >= 0; shift -= 8)
+        s.colourSpace += {kHex[(c >> (shift + 4)) & 15], kHex[(c >> shift) & 15]};
+    s.colourSpace += ">]";
+    const size_t rowBytes = (size_t(width) * size_t(bits) + 7) / 8;
+    const RowsReader packed = [&](int first, int count, uint8_t* o) {
+      std::vector<uint8_t> in(size_t(count) * inBytes);
+      read(first, count, in.data());
+      std::memset(o, 0, size_t(count) * rowBytes);
+      for (int y = 0; y < count; ++y)
+        for (int x = 0; x < width; ++x) {
+          const size_t at = size_t(x) * size_t(bits);
+          const uint8_t* p = &in[size_t(y) * inBytes + size_t(x) * size_t(components)];
+          o[size_t(y) * rowBytes + at / 8] |=
+              uint8_t(table->index(ColourAt(p, components)) << (8 - bits - int(at % 8)));
+        }
+    };
+    if (!DeflateRows(height, rowBytes, packed, write, s.length)) return std::nullopt;
+    return s;
+  }
+  s.bitsPerComponent = 8;
+  s.colourSpace = out == 3 ? "/DeviceRGB" : "/DeviceGray";
+  s.decodeParms = "<< /Predictor 15 /Colors " + std::to_string(out) +
+                  " /BitsPerComponent 8 /Columns " + std::to_string(width) + " >>";
+  const size_t n = size_t(width) * size_t(out);
+  const RowsReader filtered = [&](int first, int count, uint8_t* o) {
+    const int from = std::max(0, first - 1);  // the row above the first, when there is one
+    std::vector<uint8_t> in(size_t(first + count - from) * inBytes);
+    read(from, first + count - from, in.data());
+    if (grey)
+      for (size_t i = 0; i < in.size() / 3; ++i) in[i] = in[3 * i];
     std::vector<uint8_t> trial(n);
-    for (int y = band.begin; y < band.end; ++y) {
-      const uint8_t* row = &raw[size_t(y) * n];
+    for (int y = first; y < first + count; ++y) {
+      const uint8_t* row = &in[size_t(y - from) * n];
       const uint8_t* above = y > 0 ? row - n : nullptr;
-      uint8_t* out = &filtered[size_t(y) * (n + 1)];
+      uint8_t* filteredRow = o + size_t(y - first) * (n + 1);
       int best = 0;
       uint64_t bestCost = UINT64_MAX;
       for (int type = 0; type <= 4; ++type) {
-        FilterRow(type, row, above, n, size_t(components), trial.data());
+        FilterRow(type, row, above, n, size_t(out), trial.data());
         if (const uint64_t cost = Cost(trial.data(), n); cost < bestCost)
           bestCost = cost, best = type;
       }
-      out[0] = uint8_t(best);
-      FilterRow(best, row, above, n, size_t(components), out + 1);
+      filteredRow[0] = uint8_t(best);
+      FilterRow(best, row, above, n, size_t(out), filteredRow + 1);
     }
-  });
-  StoredPixels s;
-  s.colourSpace = components == 3 ? "/DeviceRGB" : "/DeviceGray";
-  s.decodeParms = "<< /Predictor 15 /Colors " + std::to_string(components) +
-                  " /BitsPerComponent 8 /Columns " + std::to_string(width) + " >>";
-  s.data = Deflate(filtered, n + 1);
+  };
+  if (!DeflateRows(height, n + 1, filtered, write, s.length)) return std::nullopt;
   return s;
+}
+
+RowsReader RowsOf(const std::vector<uint8_t>& raw, size_t rowBytes) {
+  return [&raw, rowBytes](int first, int count, uint8_t* out) {
+    std::memcpy(out, raw.data() + size_t(first) * rowBytes, size_t(count) * rowBytes);
+  };
 }

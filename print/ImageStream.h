@@ -1,7 +1,8 @@
 #pragma once
-// The pixels of a PDF image stream of 8-bit components: inflated within a bound and stored again
-// in fewer bytes without loss, as a palette or with PNG predictors.
+// The pixels of a PDF image stream of 8-bit components: inflated within a bound, and stored in
+// fewer bytes without loss, as a palette or with PNG predictors, read and written a band at a time.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -11,19 +12,27 @@
 // early or holds more.
 std::optional<std::vector<uint8_t>> InflateExactly(std::span<const uint8_t> in, size_t size);
 
-// The stream's data and the dictionary values that say how to read it.
+// Reads `count` rows from row `first` (top down) into `out`, one after another; called from any
+// thread.
+using RowsReader = std::function<void(int first, int count, uint8_t* out)>;
+// Takes the next bytes of a stream; false stops the writing.
+using ByteSink = std::function<bool(std::span<const uint8_t>)>;
+
+// The dictionary values that say how to read a stored stream, and its length.
 struct StoredPixels {
   int bitsPerComponent = 8;
-  std::string colourSpace;    // "/DeviceRGB", "/DeviceGray" or "[/Indexed /DeviceRGB n <...>]"
-  std::string decodeParms;    // empty, or the predictor's "<< /Predictor 15 ... >>"
-  std::vector<uint8_t> data;  // Flate-compressed
+  std::string colourSpace;  // "/DeviceRGB", "/DeviceGray" or "[/Indexed /DeviceRGB n <...>]"
+  std::string decodeParms;  // empty, or the predictor's "<< /Predictor 15 ... >>"
+  uint64_t length = 0;      // Flate-compressed bytes written
 };
 
-// RGB pixels that are all grey made one byte each; false, leaving them, when one is coloured.
-bool MakeGrey(std::vector<uint8_t>& rgb);
-// Rows of `width` pixels of `components` (1: grey, 3: RGB) bytes each, `raw` holding `height`
-// of them. With at most 256 colours, indexed in 1, 2, 4 or 8 bits; else nullopt.
-std::optional<StoredPixels> AsPalette(const std::vector<uint8_t>& raw, int width, int height,
-                                      int components);
-// Each row filtered by the PNG predictor that leaves the smallest differences, then compressed.
-StoredPixels WithPredictors(const std::vector<uint8_t>& raw, int width, int height, int components);
+// Rows of `width` pixels of `components` (1: grey, 3: RGB) bytes written through `write` as a
+// Flate stream: RGB that is all grey as grey; with `mayIndex` and at most 256 colours as a
+// palette of 1, 2, 4 or 8 bits (8-bit grey stays grey); else each row filtered by the PNG
+// predictor that leaves the smallest differences. The bytes do not depend on the thread count.
+// nullopt when `write` refuses.
+std::optional<StoredPixels> StorePixels(int width, int height, int components, bool mayIndex,
+                                        const RowsReader& read, const ByteSink& write);
+
+// Rows of a whole picture held in `raw`, for StorePixels.
+RowsReader RowsOf(const std::vector<uint8_t>& raw, size_t rowBytes);

@@ -10,6 +10,7 @@
 
 #include "platform/RegularFile.h"
 #include "print/ImageStream.h"
+#include "print/PictureStreams.h"
 
 namespace {
 constexpr uint64_t kMaxObjects = 10'000'000;
@@ -171,10 +172,11 @@ struct Pdf {
   }
 };
 
-// The image object stored again with `stored`, its length in `lengthObject` when it has one.
-std::string ImageObject(uint64_t number, const Image& im, const StoredPixels& stored) {
+// The image object's bytes before and after its stream, stored as `stored` says.
+std::pair<std::string, std::string> ImageObject(uint64_t number, const Image& im, int width,
+                                                int height, const StoredPixels& stored) {
   std::string o = std::to_string(number) + " 0 obj\n<<\n/Type /XObject\n/Subtype /Image\n/Width " +
-                  std::to_string(im.width) + "\n/Height " + std::to_string(im.height) +
+                  std::to_string(width) + "\n/Height " + std::to_string(height) +
                   "\n/BitsPerComponent " + std::to_string(stored.bitsPerComponent) +
                   "\n/ColorSpace " + stored.colourSpace + "\n";
   for (std::string_view key : {"/SMask", "/Mask", "/Interpolate"})
@@ -182,30 +184,50 @@ std::string ImageObject(uint64_t number, const Image& im, const StoredPixels& st
       o.append(key).append(" ").append(found->second.text).append("\n");
   o += "/Length " +
        (im.lengthObject ? std::to_string(im.lengthObject) + " 0 R"
-                        : std::to_string(stored.data.size())) +
+                        : std::to_string(stored.length)) +
        "\n/Filter /FlateDecode\n";
   if (!stored.decodeParms.empty()) o += "/DecodeParms " + stored.decodeParms + "\n";
   o += ">>\nstream\n";
-  o.append(reinterpret_cast<const char*>(stored.data.data()), stored.data.size());
-  o += "\nendstream\nendobj\n";
-  return o;
+  return {o, "\nendstream\nendobj\n"};
 }
+
+// An image's new bytes: stored again in `data`, or a stand-in's stream from the side file.
+struct NewImage {
+  StoredPixels stored;
+  std::vector<uint8_t> data;
+  const PictureStreams::Stream* standIn = nullptr;
+};
 
 // The pixels of `im` in fewer bytes, or nullopt. Grey pixels lose their other two components;
 // a soft mask must stay grey.
-std::optional<StoredPixels> StoreAgain(std::string_view file, const Image& im, bool softMask) {
+std::optional<NewImage> StoreAgain(std::string_view file, const Image& im, bool softMask) {
   const auto* data = reinterpret_cast<const uint8_t*>(file.data()) + im.dataAt;
-  auto raw = InflateExactly({data, im.dataLength},
-                            size_t(im.width) * size_t(im.height) * size_t(im.components));
+  const auto raw = InflateExactly({data, im.dataLength},
+                                  size_t(im.width) * size_t(im.height) * size_t(im.components));
   if (!raw) return std::nullopt;
-  const int components = im.components == 3 && MakeGrey(*raw) ? 1 : im.components;
-  if (!softMask)
-    if (auto palette = AsPalette(*raw, im.width, im.height, components);
-        palette && (components == 3 || palette->bitsPerComponent < 8))
-      return palette;
-  StoredPixels predicted = WithPredictors(*raw, im.width, im.height, components);
-  if (predicted.data.empty() || predicted.data.size() >= im.dataLength) return std::nullopt;
-  return predicted;
+  NewImage n;
+  const auto stored = StorePixels(
+      im.width, im.height, im.components, !softMask,
+      RowsOf(*raw, size_t(im.width) * size_t(im.components)), [&](std::span<const uint8_t> b) {
+        n.data.insert(n.data.end(), b.begin(), b.end());
+        return n.data.size() < im.dataLength;  // no gain: given up
+      });
+  if (!stored) return std::nullopt;
+  n.stored = *stored;
+  return n;
+}
+
+// For a stand-in of this job, the stream it names (nullptr when that could not be made);
+// nullopt for any other image.
+std::optional<const PictureStreams::Stream*> StandInStream(std::string_view file, const Image& im,
+                                                           PictureStreams* streams) {
+  if (!streams || streams->empty() || im.width != 4 || im.height != 1 || im.components != 3)
+    return std::nullopt;
+  const auto raw =
+      InflateExactly({reinterpret_cast<const uint8_t*>(file.data()) + im.dataAt, im.dataLength},
+                     PictureStreams::StandIn().size());
+  if (!raw || !streams->isStandIn(*raw)) return std::nullopt;
+  return streams->find(*raw);
 }
 
 // The classic cross-reference table at the end: the object spans, the trailer's bytes.
@@ -269,16 +291,19 @@ std::optional<Xref> ReadXref(std::string_view file) {
 }
 }  // namespace
 
-std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> bytes) {
-  if (bytes.size() > kMaxCompactedPdfBytes) return {};
+PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIns,
+                         const ByteSink& write) {
+  const bool mustStore = standIns && !standIns->empty();
+  const PdfStored notStored = mustStore ? PdfStored::Failed : PdfStored::AsWritten;
+  if (bytes.size() > kMaxCompactedPdfBytes) return notStored;
   const std::string_view file(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  if (!file.starts_with("%PDF-")) return {};
+  if (!file.starts_with("%PDF-")) return notStored;
   const auto xref = ReadXref(file);
-  if (!xref) return {};
+  if (!xref) return notStored;
   const Pdf pdf{file, xref->spans};
   for (const auto& [number, span] : pdf.spans) {
     Scan s(file, span.first, span.second);
-    if (!TakeObjectStart(s, number)) return {};
+    if (!TakeObjectStart(s, number)) return notStored;
   }
   std::map<uint64_t, Image> images;
   std::set<uint64_t> softMasks;
@@ -288,57 +313,84 @@ std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> bytes) {
         if (found->second.reference) softMasks.insert(*found->second.reference);
       images.emplace(number, std::move(*im));
     }
-  std::map<uint64_t, std::string> rewritten;  // object number: its new bytes
+  std::map<uint64_t, NewImage> stored;
+  std::map<uint64_t, uint64_t> lengths;  // length object: the new length
   for (const auto& [number, im] : images) {
-    if (im.lengthObject && (rewritten.count(im.lengthObject) || images.count(im.lengthObject)))
-      continue;  // a length object shared or an image itself: not as the job writes it
-    const auto stored = StoreAgain(file, im, softMasks.count(number) > 0);
-    if (!stored) continue;
-    rewritten[number] = ImageObject(number, im, *stored);
-    if (im.lengthObject)
-      rewritten[im.lengthObject] = std::to_string(im.lengthObject) + " 0 obj\n" +
-                                   std::to_string(stored->data.size()) + "\nendobj\n";
+    const auto standIn = StandInStream(file, im, standIns);
+    const bool shared =  // a length object shared or an image itself: not as the job writes it
+        im.lengthObject && (lengths.count(im.lengthObject) || images.count(im.lengthObject));
+    if (standIn && (shared || !*standIn)) return PdfStored::Failed;  // a stand-in must not stay
+    if (shared) continue;
+    std::optional<NewImage> n = standIn ? std::optional(NewImage{(*standIn)->stored, {}, *standIn})
+                                        : StoreAgain(file, im, softMasks.count(number) > 0);
+    if (!n) continue;
+    if (im.lengthObject) lengths[im.lengthObject] = n->stored.length;
+    stored.emplace(number, std::move(*n));
   }
-  if (rewritten.empty()) return {};
+  if (stored.empty()) return notStored;
   std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
   for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
   std::sort(order.begin(), order.end());
-  std::vector<uint8_t> out;
-  out.reserve(file.size());
-  const auto append = [&out](std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+  size_t written = 0;
+  const auto put = [&](std::string_view text) {
+    written += text.size();
+    return write({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
   };
-  append(file.substr(0, xref->firstObject));
+  const ByteSink putBytes = [&](std::span<const uint8_t> b) {
+    written += b.size();
+    return write(b);
+  };
+  if (!put(file.substr(0, xref->firstObject))) return PdfStored::Failed;
   std::vector<size_t> offsets(xref->count, 0);
   for (const auto& [begin, number] : order) {
-    offsets[number] = out.size();
-    if (auto found = rewritten.find(number); found != rewritten.end()) {
-      append(found->second);
-      rewritten.erase(found);
+    offsets[number] = written;
+    bool ok = true;
+    if (auto found = stored.find(number); found != stored.end()) {
+      const NewImage& n = found->second;
+      const Image& im = images.at(number);
+      const auto [head, tail] =
+          ImageObject(number, im, n.standIn ? n.standIn->width : im.width,
+                      n.standIn ? n.standIn->height : im.height, n.stored);
+      ok = put(head) && (n.standIn ? standIns->copy(*n.standIn, putBytes) : putBytes(n.data)) &&
+           put(tail);
+    } else if (auto length = lengths.find(number); length != lengths.end()) {
+      ok = put(std::to_string(number) + " 0 obj\n" + std::to_string(length->second) +
+               "\nendobj\n");
     } else {
-      append(file.substr(begin, pdf.spans.at(number).second - begin));
+      ok = put(file.substr(begin, pdf.spans.at(number).second - begin));
     }
+    if (!ok) return PdfStored::Failed;
   }
-  const size_t xrefAt = out.size();
-  append("xref\n0 " + std::to_string(xref->count) + "\n");
-  append(file.substr(xref->trailer - xref->count * 20, 20));  // the free head of the list
+  const size_t xrefAt = written;
+  std::string table = "xref\n0 " + std::to_string(xref->count) + "\n";
+  table += file.substr(xref->trailer - xref->count * 20, 20);  // the free head of the list
   char entry[32];
   for (uint64_t i = 1; i < xref->count; ++i) {
     std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets[i]);
-    append(entry);
+    table += entry;
   }
-  append(file.substr(xref->trailer, xref->startxref - xref->trailer));
-  append("startxref\n" + std::to_string(xrefAt) + "\n%%EOF\n");
-  return out;
+  table += file.substr(xref->trailer, xref->startxref - xref->trailer);
+  table += "startxref\n" + std::to_string(xrefAt) + "\n%%EOF\n";
+  return put(table) ? PdfStored::Stored : PdfStored::Failed;
 }
 
-std::vector<uint8_t> CompactPdfFile(const std::string& path) {
+std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> pdf) {
+  std::vector<uint8_t> out;
+  out.reserve(pdf.size());
+  const PdfStored result = StorePdfImages(pdf, nullptr, [&out](std::span<const uint8_t> b) {
+    out.insert(out.end(), b.begin(), b.end());
+    return true;
+  });
+  return result == PdfStored::Stored ? out : std::vector<uint8_t>();
+}
+
+std::optional<std::vector<uint8_t>> ReadPdfToStore(const std::string& path) {
   try {
     bool truncated = false;
-    const auto bytes = ReadRegularFile(path, kMaxCompactedPdfBytes, &truncated);
-    if (!bytes || truncated) return {};
-    return CompactPdfImages(*bytes);
+    auto bytes = ReadRegularFile(path, kMaxCompactedPdfBytes, &truncated);
+    if (!bytes || truncated) return std::nullopt;
+    return bytes;
   } catch (const std::bad_alloc&) {
-    return {};  // short of memory: Qt's file is kept as it is
+    return std::nullopt;  // short of memory: the file as the PDF writer left it
   }
 }

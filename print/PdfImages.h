@@ -1,20 +1,36 @@
 #pragma once
 // A PDF the print job wrote, its images stored again in fewer bytes without loss: a picture of
 // at most 256 colours as a palette of 1, 2, 4 or 8 bits, any other with PNG predictors where
-// that is smaller. Only the image objects and the cross-reference table change; a file of any
-// other build than the plain one the job writes is left as it is.
+// that is smaller, and the job's stand-ins replaced by their pictures. Only the image objects,
+// their lengths and the cross-reference table change; a file of any other build than the plain
+// one the job writes is left as it is.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-// Files and pictures beyond these are left as they are. Storing again holds the file about three
-// times and the largest picture's pixels twice.
+#include "print/ImageStream.h"
+
+class PictureStreams;
+
+// Files and pictures beyond these are left as they are. Storing again holds the file and the
+// largest image drawn by the PDF writer itself twice.
 inline constexpr size_t kMaxCompactedPdfBytes = size_t(256) << 20;
 inline constexpr uint64_t kMaxCompactedImageBytes = uint64_t(256) << 20;
 
-// The PDF with its images stored compactly; empty when it is better left as it is (nothing to
-// gain, too big, or anything unexpected in it).
+enum class PdfStored {
+  Stored,     // the new file went through the sink
+  AsWritten,  // better left as it is: nothing to gain, too big or anything unexpected in it
+  Failed,     // the sink refused, or stand-ins could not be replaced: the file is of no use
+};
+
+// Writes the PDF `pdf` through `write` with its images stored compactly and every stand-in of
+// `standIns` (may be null) replaced by its picture's stream.
+PdfStored StorePdfImages(std::span<const uint8_t> pdf, PictureStreams* standIns,
+                         const ByteSink& write);
+// The PDF with its images stored compactly; empty when it is better left as it is.
 std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> pdf);
-// The same for the PDF file at `path`, read within kMaxCompactedPdfBytes.
-std::vector<uint8_t> CompactPdfFile(const std::string& path);
+// The PDF file at `path` within kMaxCompactedPdfBytes; nullopt when it is larger, unreadable, or
+// memory is short.
+std::optional<std::vector<uint8_t>> ReadPdfToStore(const std::string& path);

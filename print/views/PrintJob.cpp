@@ -293,7 +293,8 @@ PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
   if (!StartJob(painter, printer, result)) return result;
   // Pictures go into a PDF as they are, never compressed with losses, and once per job.
   painter.setRenderHint(QPainter::LosslessImageRendering);
-  PictureImagesScope pictures;
+  auto* job = dynamic_cast<JobPrinter*>(&printer);
+  PictureImagesScope pictures(job ? job->pictureStandIns() : nullptr);
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   int pages = 0;
   for (const PartPrint& part : parts) {
@@ -365,6 +366,7 @@ bool JobPrinter::printIntoPdf(const std::string& path) {
   setOutputFormat(QPrinter::PdfFormat);
   if (pdf_->open()) {
     setOutputFileName(QString::fromStdString(pdf_->tempPath()));
+    standIns_ = std::make_unique<PdfStandIns>(this);
     return true;
   }
   // The job does not start (an empty name would print on paper); a folder's fault is named.
@@ -380,10 +382,29 @@ bool JobPrinter::printIntoPdf(const std::string& path) {
 bool JobPrinter::keepPdf(bool ok, std::string& error) {
   if (!pdf_) return ok && pdfError_.empty();
   std::unique_ptr<ReplacingFile> pdf = std::move(pdf_);
+  std::unique_ptr<PdfStandIns> standIns = std::move(standIns_);
   if (!ok) return false;  // the temporary file goes, the old PDF stays
-  // Qt writes palette pictures as RGB and every picture without predictors: stored again.
-  if (const std::vector<uint8_t> compact = CompactPdfFile(pdf->tempPath()); !compact.empty())
-    if (WriteFileReplacing(pdfPath_, compact).empty()) return true;
+  // Qt writes palette pictures as RGB, every picture without predictors, and stand-ins for the
+  // pictures the job stores itself: the file is stored again.
+  PictureStreams* streams = standIns ? &standIns->streams() : nullptr;
+  const bool mustStore = streams && !streams->empty();
+  const auto written = ReadPdfToStore(pdf->tempPath());
+  ReplacingFile stored(pdfPath_);
+  PdfStored result = mustStore ? PdfStored::Failed : PdfStored::AsWritten;
+  if (written && stored.open())
+    result = StorePdfImages(*written, streams, [&stored](std::span<const uint8_t> bytes) {
+      return stored.write(bytes.data(), bytes.size());
+    });
+  if (result == PdfStored::Stored) {
+    if (stored.commit()) return true;
+    error = stored.error();
+    return false;
+  }
+  if (result == PdfStored::Failed) {
+    error = stored.errorNumber() ? stored.error()
+                                 : Translate("PrintJob", "The print job could not be completed.");
+    return false;
+  }
   if (pdf->commit()) return true;
   error = pdf->error();
   return false;

@@ -13,6 +13,7 @@
 #include "platform/views/PrinterInfo.h"
 #include "print/PrintJobPlan.h"
 #include "print/settings/Calibration.h"
+#include "print/views/PdfStandIns.h"
 
 // A printer for one job. A PDF is written into a temporary file beside the chosen one, which
 // it replaces only when the job succeeded: a failed or killed print leaves the old PDF.
@@ -26,9 +27,12 @@ class JobPrinter : public QPrinter {
   // Ends a PDF job: the file, its images stored compactly, replaces the chosen one when `ok`;
   // false with `error` when not.
   bool keepPdf(bool ok, std::string& error);
+  // While a PDF job runs, what draws its pictures' stand-ins; else nullptr.
+  PictureStandIns* pictureStandIns() const { return standIns_.get(); }
 
  private:
   std::unique_ptr<ReplacingFile> pdf_;
+  std::unique_ptr<PdfStandIns> standIns_;
   std::string pdfPath_;
   std::string pdfError_;
 };

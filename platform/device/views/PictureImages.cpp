@@ -93,18 +93,25 @@ QImage DibToOwnDepthImage(const uint8_t* bits, const BITMAPINFO* info) {
 }
 
 QImage PictureImages::image(const uint8_t* bits, const BITMAPINFO* info, const QRect& source,
-                            QSize most) {
+                            QSize most, const QPaintDevice* device) {
   if (!DibReadable(bits, info)) return {};
   const QRect whole(0, 0, info->bmiHeader.biWidth, info->bmiHeader.biHeight);
   if (source.isEmpty() || !whole.contains(source) || most.isEmpty()) return {};
   // Never scaled up; scaled down only where the picture is finer than the device.
   const QSize size(std::min(source.width(), most.width()),
                    std::min(source.height(), most.height()));
+  const bool standIn = standIns_ && size == source.size() && info->bmiHeader.biBitCount == 24 &&
+                       standIns_->standsInOn(device);
+  QHash<QByteArray, QImage>& images = standIn ? standInImages_ : images_;
   const QByteArray quick = KeyOf(bits, info, source, size, false);
-  if (auto found = images_.constFind(quick); found != images_.constEnd()) return found.value();
+  if (auto found = images.constFind(quick); found != images.constEnd()) return found.value();
   // A buffer not seen yet may hold a picture seen in another (a halftone made again).
   const QByteArray exact = KeyOf(bits, info, source, size, true);
-  QImage image = images_.value(exact);
+  QImage image = images.value(exact);
+  if (image.isNull() && standIn) {
+    image = standIns_->standIn(bits, info, source);
+    if (!image.isNull()) images.insert(exact, image);
+  }
   if (image.isNull()) {
     image = DibToOwnDepthImage(bits, info);
     if (image.isNull()) return {};
@@ -120,11 +127,12 @@ QImage PictureImages::image(const uint8_t* bits, const BITMAPINFO* info, const Q
     bytes_ += bytes;
     images_.insert(exact, image);
   }
-  images_.insert(quick, image);
+  images.insert(quick, image);
   return image;
 }
 
-PictureImagesScope::PictureImagesScope() : previous_(gCurrent) {
+PictureImagesScope::PictureImagesScope(PictureStandIns* standIns)
+    : images_(standIns), previous_(gCurrent) {
   gCurrent = &images_;
 }
 

@@ -148,7 +148,8 @@ int QtDevice::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc
     const QRect source(xSrc, info->bmiHeader.biHeight - ySrc - hSrc, wSrc, hSrc);
     const QImage image = images->image(
         bits, info, source,
-        QSize(int(std::lround(onDevice.width())), int(std::lround(onDevice.height()))));
+        QSize(int(std::lround(onDevice.width())), int(std::lround(onDevice.height()))),
+        painter_->device());
     if (!image.isNull()) {
       painter_->drawImage(target, image);
       painter_->restore();

@@ -1,0 +1,17 @@
+#pragma once
+// The stand-ins of a job that prints into a PDF file: each 24-bit picture shown at its own size
+// is stored once by the job (PictureStreams), and the PDF writer draws a 4 × 1 image in its place.
+#include "platform/device/views/PictureImages.h"
+#include "print/PictureStreams.h"
+
+class PdfStandIns : public PictureStandIns {
+ public:
+  explicit PdfStandIns(const QPaintDevice* printer) : printer_(printer) {}
+  bool standsInOn(const QPaintDevice* device) const override { return device == printer_; }
+  QImage standIn(const uint8_t* bits, const BITMAPINFO* info, const QRect& source) override;
+  PictureStreams& streams() { return streams_; }
+
+ private:
+  const QPaintDevice* printer_;
+  PictureStreams streams_;
+};
