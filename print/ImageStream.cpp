@@ -30,12 +30,16 @@ std::vector<uint8_t> DeflateAt(const std::vector<uint8_t>& in, int level, int st
   return result == Z_STREAM_END ? out : std::vector<uint8_t>();
 }
 
-// The level and strategy for the rows, judged on a sample of them (every eighth band of eight):
-// runs alone where they do as well, as on noisy pictures (four times faster than matches); the
-// finer level where the rows shrink to a quarter.
+// The level and strategy for the rows, judged on a sample of them (a band of eight in every 64
+// rows, or fewer so as to stay within a few megabytes): runs alone where they do as well, as on
+// noisy pictures (four times faster than matches); the finer level where the rows shrink to a
+// quarter.
 std::pair<int, int> Choose(int rows, size_t rowBytes, const RowsReader& read) {
+  constexpr size_t kMaxSampleBytes = size_t(2) << 20;
+  const size_t bands = std::max<size_t>(1, kMaxSampleBytes / (8 * rowBytes));
+  const int step = int(std::max<size_t>(64, (size_t(rows) + bands - 1) / bands));
   std::vector<uint8_t> sample;
-  for (int y = 0; y < rows; y += y % 8 == 7 ? 57 : 1) {
+  for (int y = 0; y < rows; y += y % 8 == 7 ? step - 7 : 1) {
     sample.resize(sample.size() + rowBytes);
     read(y, 1, sample.data() + sample.size() - rowBytes);
   }
@@ -49,19 +53,14 @@ std::pair<int, int> Choose(int rows, size_t rowBytes, const RowsReader& read) {
 // cores (as a parallel gzip does: the bands' deflate blocks end on a byte, their checksums are
 // combined), so the bytes do not depend on the thread count. A few bands are read at a time and
 // written in order.
-bool DeflateRows(int rows, size_t rowBytes, const RowsReader& read, const ByteSink& write,
-                 uint64_t& written) {
+bool DeflateRows(int rows, size_t rowBytes, const RowsReader& read, ByteSink& out) {
   const auto [level, strategy] = Choose(rows, rowBytes, read);
-  const auto put = [&](std::span<const uint8_t> bytes) {
-    written += bytes.size();
-    return write(bytes);
-  };
   static constexpr uint8_t kHead[] = {0x78, 0x9C};  // a zlib stream of a 32 KiB window
-  if (!put(kHead)) return false;
+  out.append(kHead, sizeof kHead);
   const int chunk = int(std::clamp<size_t>(kBandBytes / rowBytes, 1, size_t(rows)));
   const int bands = ChunkCount(rows, chunk), group = 2 * ThreadCount();
   uLong sum = adler32(0, nullptr, 0);
-  for (int g = 0; g < bands; g += group) {
+  for (int g = 0; g < bands && out.ok(); g += group) {
     const int n = std::min(group, bands - g), top = g * chunk;
     const int groupRows = std::min(rows - top, n * chunk);
     std::vector<std::vector<uint8_t>> parts(static_cast<size_t>(n));
@@ -79,15 +78,15 @@ bool DeflateRows(int rows, size_t rowBytes, const RowsReader& read, const ByteSi
           failed = true;
           return;
         }
-        std::vector<uint8_t>& out = parts[index];
-        out.resize(deflateBound(&z, uLong(in.size())) + 16);
+        std::vector<uint8_t>& part = parts[index];
+        part.resize(deflateBound(&z, uLong(in.size())) + 16);
         z.next_in = in.data();
         z.avail_in = uInt(in.size());
-        z.next_out = out.data();
-        z.avail_out = uInt(out.size());
+        z.next_out = part.data();
+        z.avail_out = uInt(part.size());
         const int result = deflate(&z, last ? Z_FINISH : Z_SYNC_FLUSH);
         if (result != (last ? Z_STREAM_END : Z_OK) || z.avail_in != 0) failed = true;
-        out.resize(z.total_out);
+        part.resize(z.total_out);
         deflateEnd(&z);
         sums[index] = adler32(adler32(0, nullptr, 0), in.data(), uInt(in.size()));
       }
@@ -96,11 +95,12 @@ bool DeflateRows(int rows, size_t rowBytes, const RowsReader& read, const ByteSi
     for (int i = 0; i < n; ++i) {
       const int first = top + i * chunk, end = std::min(first + chunk, rows);
       sum = adler32_combine(sum, sums[size_t(i)], z_off_t(size_t(end - first) * rowBytes));
-      if (!put(parts[size_t(i)])) return false;
+      out.append(parts[size_t(i)].data(), parts[size_t(i)].size());
     }
   }
   const uint8_t tail[] = {uint8_t(sum >> 24), uint8_t(sum >> 16), uint8_t(sum >> 8), uint8_t(sum)};
-  return put(tail);
+  out.append(tail, sizeof tail);
+  return out.ok();
 }
 
 uint32_t ColourAt(const uint8_t* p, int components) {
@@ -217,7 +217,7 @@ std::optional<std::vector<uint8_t>> InflateExactly(std::span<const uint8_t> in, 
 }
 
 std::optional<StoredPixels> StorePixels(int width, int height, int components, bool mayIndex,
-                                        const RowsReader& read, const ByteSink& write) {
+                                        const RowsReader& read, ByteSink& out) {
   if (width <= 0 || height <= 0 || (components != 1 && components != 3)) return std::nullopt;
   const size_t inBytes = size_t(width) * size_t(components);
   // One look at the pixels, stopped once they are neither all grey nor of few colours.
@@ -237,20 +237,20 @@ std::optional<StoredPixels> StorePixels(int width, int height, int components, b
     }
   }
   rows = {};
-  const int out = grey ? 1 : components;
+  const int stored = grey ? 1 : components;
   StoredPixels s;
   if (table) {
     table->sortIndices();
     const size_t count = table->colours().size();
     s.bitsPerComponent = count <= 2 ? 1 : count <= 4 ? 2 : count <= 16 ? 4 : 8;
   }
-  if (table && (out == 3 || s.bitsPerComponent < 8)) {
+  if (table && (stored == 3 || s.bitsPerComponent < 8)) {
     const int bits = s.bitsPerComponent;
     static const char kHex[] = "0123456789ABCDEF";
-    s.colourSpace = std::string("[/Indexed ") + (out == 3 ? "/DeviceRGB " : "/DeviceGray ") +
+    s.colourSpace = std::string("[/Indexed ") + (stored == 3 ? "/DeviceRGB " : "/DeviceGray ") +
                     std::to_string(table->colours().size() - 1) + " <";
     for (uint32_t c : table->colours())
-      for (int shift = (out - 1) * 8; shift >= 0; shift -= 8)
+      for (int shift = (stored - 1) * 8; shift >= 0; shift -= 8)
         s.colourSpace += {kHex[(c >> (shift + 4)) & 15], kHex[(c >> shift) & 15]};
     s.colourSpace += ">]";
     const size_t rowBytes = (size_t(width) * size_t(bits) + 7) / 8;
@@ -266,14 +266,16 @@ std::optional<StoredPixels> StorePixels(int width, int height, int components, b
               uint8_t(table->index(ColourAt(p, components)) << (8 - bits - int(at % 8)));
         }
     };
-    if (!DeflateRows(height, rowBytes, packed, write, s.length)) return std::nullopt;
+    const size_t before = out.size();
+    if (!DeflateRows(height, rowBytes, packed, out)) return std::nullopt;
+    s.length = out.size() - before;
     return s;
   }
   s.bitsPerComponent = 8;
-  s.colourSpace = out == 3 ? "/DeviceRGB" : "/DeviceGray";
-  s.decodeParms = "<< /Predictor 15 /Colors " + std::to_string(out) +
+  s.colourSpace = stored == 3 ? "/DeviceRGB" : "/DeviceGray";
+  s.decodeParms = "<< /Predictor 15 /Colors " + std::to_string(stored) +
                   " /BitsPerComponent 8 /Columns " + std::to_string(width) + " >>";
-  const size_t n = size_t(width) * size_t(out);
+  const size_t n = size_t(width) * size_t(stored);
   const RowsReader filtered = [&](int first, int count, uint8_t* o) {
     const int from = std::max(0, first - 1);  // the row above the first, when there is one
     std::vector<uint8_t> in(size_t(first + count - from) * inBytes);
@@ -288,15 +290,17 @@ std::optional<StoredPixels> StorePixels(int width, int height, int components, b
       int best = 0;
       uint64_t bestCost = UINT64_MAX;
       for (int type = 0; type <= 4; ++type) {
-        FilterRow(type, row, above, n, size_t(out), trial.data());
+        FilterRow(type, row, above, n, size_t(stored), trial.data());
         if (const uint64_t cost = Cost(trial.data(), n); cost < bestCost)
           bestCost = cost, best = type;
       }
       filteredRow[0] = uint8_t(best);
-      FilterRow(best, row, above, n, size_t(out), filteredRow + 1);
+      FilterRow(best, row, above, n, size_t(stored), filteredRow + 1);
     }
   };
-  if (!DeflateRows(height, n + 1, filtered, write, s.length)) return std::nullopt;
+  const size_t before = out.size();
+  if (!DeflateRows(height, n + 1, filtered, out)) return std::nullopt;
+  s.length = out.size() - before;
   return s;
 }
 

@@ -182,10 +182,10 @@ std::pair<std::string, std::string> ImageObject(uint64_t number, const Image& im
   for (std::string_view key : {"/SMask", "/Mask", "/Interpolate"})
     if (const auto found = im.dict.find(key); found != im.dict.end())
       o.append(key).append(" ").append(found->second.text).append("\n");
-  o += "/Length " +
-       (im.lengthObject ? std::to_string(im.lengthObject) + " 0 R"
-                        : std::to_string(stored.length)) +
-       "\n/Filter /FlateDecode\n";
+  o +=
+      "/Length " +
+      (im.lengthObject ? std::to_string(im.lengthObject) + " 0 R" : std::to_string(stored.length)) +
+      "\n/Filter /FlateDecode\n";
   if (!stored.decodeParms.empty()) o += "/DecodeParms " + stored.decodeParms + "\n";
   o += ">>\nstream\n";
   return {o, "\nendstream\nendobj\n"};
@@ -206,13 +206,13 @@ std::optional<NewImage> StoreAgain(std::string_view file, const Image& im, bool 
                                   size_t(im.width) * size_t(im.height) * size_t(im.components));
   if (!raw) return std::nullopt;
   NewImage n;
-  const auto stored = StorePixels(
-      im.width, im.height, im.components, !softMask,
-      RowsOf(*raw, size_t(im.width) * size_t(im.components)), [&](std::span<const uint8_t> b) {
-        n.data.insert(n.data.end(), b.begin(), b.end());
-        return n.data.size() < im.dataLength;  // no gain: given up
-      });
-  if (!stored) return std::nullopt;
+  ByteSink sink([&](const uint8_t* bytes, size_t count) {
+    n.data.insert(n.data.end(), bytes, bytes + count);
+    return n.data.size() < im.dataLength;  // no gain: given up
+  });
+  const auto stored = StorePixels(im.width, im.height, im.components, !softMask,
+                                  RowsOf(*raw, size_t(im.width) * size_t(im.components)), sink);
+  if (!stored || !sink.finish()) return std::nullopt;
   n.stored = *stored;
   return n;
 }
@@ -291,8 +291,7 @@ std::optional<Xref> ReadXref(std::string_view file) {
 }
 }  // namespace
 
-PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIns,
-                         const ByteSink& write) {
+PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIns, ByteSink& out) {
   const bool mustStore = standIns && !standIns->empty();
   const PdfStored notStored = mustStore ? PdfStored::Failed : PdfStored::AsWritten;
   if (bytes.size() > kMaxCompactedPdfBytes) return notStored;
@@ -331,37 +330,28 @@ PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIn
   std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
   for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
   std::sort(order.begin(), order.end());
-  size_t written = 0;
-  const auto put = [&](std::string_view text) {
-    written += text.size();
-    return write({reinterpret_cast<const uint8_t*>(text.data()), text.size()});
-  };
-  const ByteSink putBytes = [&](std::span<const uint8_t> b) {
-    written += b.size();
-    return write(b);
-  };
-  if (!put(file.substr(0, xref->firstObject))) return PdfStored::Failed;
+  const auto put = [&out](std::string_view text) { out.append(text.data(), text.size()); };
+  put(file.substr(0, xref->firstObject));
   std::vector<size_t> offsets(xref->count, 0);
   for (const auto& [begin, number] : order) {
-    offsets[number] = written;
-    bool ok = true;
+    offsets[number] = out.size();
     if (auto found = stored.find(number); found != stored.end()) {
       const NewImage& n = found->second;
       const Image& im = images.at(number);
-      const auto [head, tail] =
-          ImageObject(number, im, n.standIn ? n.standIn->width : im.width,
-                      n.standIn ? n.standIn->height : im.height, n.stored);
-      ok = put(head) && (n.standIn ? standIns->copy(*n.standIn, putBytes) : putBytes(n.data)) &&
-           put(tail);
+      const auto [head, tail] = ImageObject(number, im, n.standIn ? n.standIn->width : im.width,
+                                            n.standIn ? n.standIn->height : im.height, n.stored);
+      put(head);
+      if (n.standIn && !standIns->copy(*n.standIn, out)) return PdfStored::Failed;
+      out.append(n.data.data(), n.data.size());
+      put(tail);
     } else if (auto length = lengths.find(number); length != lengths.end()) {
-      ok = put(std::to_string(number) + " 0 obj\n" + std::to_string(length->second) +
-               "\nendobj\n");
+      put(std::to_string(number) + " 0 obj\n" + std::to_string(length->second) + "\nendobj\n");
     } else {
-      ok = put(file.substr(begin, pdf.spans.at(number).second - begin));
+      put(file.substr(begin, pdf.spans.at(number).second - begin));
     }
-    if (!ok) return PdfStored::Failed;
+    if (!out.ok()) return PdfStored::Failed;
   }
-  const size_t xrefAt = written;
+  const size_t xrefAt = out.size();
   std::string table = "xref\n0 " + std::to_string(xref->count) + "\n";
   table += file.substr(xref->trailer - xref->count * 20, 20);  // the free head of the list
   char entry[32];
@@ -371,17 +361,15 @@ PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIn
   }
   table += file.substr(xref->trailer, xref->startxref - xref->trailer);
   table += "startxref\n" + std::to_string(xrefAt) + "\n%%EOF\n";
-  return put(table) ? PdfStored::Stored : PdfStored::Failed;
+  put(table);
+  return out.finish() ? PdfStored::Stored : PdfStored::Failed;
 }
 
 std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> pdf) {
-  std::vector<uint8_t> out;
-  out.reserve(pdf.size());
-  const PdfStored result = StorePdfImages(pdf, nullptr, [&out](std::span<const uint8_t> b) {
-    out.insert(out.end(), b.begin(), b.end());
-    return true;
-  });
-  return result == PdfStored::Stored ? out : std::vector<uint8_t>();
+  std::vector<uint8_t> bytes;
+  bytes.reserve(pdf.size());
+  ByteSink out(bytes);
+  return StorePdfImages(pdf, nullptr, out) == PdfStored::Stored ? bytes : std::vector<uint8_t>();
 }
 
 std::optional<std::vector<uint8_t>> ReadPdfToStore(const std::string& path) {

@@ -25,10 +25,9 @@ enum class PdfStored {
   Failed,     // the sink refused, or stand-ins could not be replaced: the file is of no use
 };
 
-// Writes the PDF `pdf` through `write` with its images stored compactly and every stand-in of
+// Writes the PDF `pdf` into `out` with its images stored compactly and every stand-in of
 // `standIns` (may be null) replaced by its picture's stream.
-PdfStored StorePdfImages(std::span<const uint8_t> pdf, PictureStreams* standIns,
-                         const ByteSink& write);
+PdfStored StorePdfImages(std::span<const uint8_t> pdf, PictureStreams* standIns, ByteSink& out);
 // The PDF with its images stored compactly; empty when it is better left as it is.
 std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> pdf);
 // The PDF file at `path` within kMaxCompactedPdfBytes; nullopt when it is larger, unreadable, or

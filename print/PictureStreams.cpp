@@ -30,10 +30,10 @@ std::optional<PictureStreams::StandIn> PictureStreams::add(int width, int height
     return std::nullopt;
   Stream& stream = streams_.emplace_back();
   stream.width = width, stream.height = height, stream.offset = end_;
-  const auto stored = StorePixels(width, height, 3, true, rgb, [this](std::span<const uint8_t> b) {
-    return std::fwrite(b.data(), 1, b.size(), side_) == b.size();
-  });
-  if (!stored || std::fflush(side_) != 0) {
+  ByteSink side(
+      [this](const uint8_t* data, size_t n) { return std::fwrite(data, 1, n, side_) == n; });
+  const auto stored = StorePixels(width, height, 3, true, rgb, side);
+  if (!stored || !side.finish() || std::fflush(side_) != 0) {
     streams_.pop_back();
     return std::nullopt;
   }
@@ -47,12 +47,9 @@ PictureStreams::StandIn PictureStreams::addWhileDrawing(int width, int height,
   Stream& stream = streams_.emplace_back();
   stream.width = width, stream.height = height;
   stream.made = std::async(std::launch::async, [&stream, rgb = std::move(rgb)] {
+    ByteSink memory(stream.bytes);
     const auto stored = StorePixels(stream.width, stream.height, 3, true,
-                                    RowsOf(rgb, size_t(stream.width) * 3),
-                                    [&stream](std::span<const uint8_t> b) {
-                                      stream.bytes.insert(stream.bytes.end(), b.begin(), b.end());
-                                      return true;
-                                    });
+                                    RowsOf(rgb, size_t(stream.width) * 3), memory);
     if (stored) stream.stored = *stored;
     return stored.has_value();
   });
@@ -73,14 +70,15 @@ const PictureStreams::Stream* PictureStreams::find(std::span<const uint8_t> pixe
   return stream.stored.length > 0 ? &stream : nullptr;
 }
 
-bool PictureStreams::copy(const Stream& stream, const ByteSink& write) const {
-  if (!stream.bytes.empty()) return write(stream.bytes);
+bool PictureStreams::copy(const Stream& stream, ByteSink& out) const {
+  if (!stream.bytes.empty()) return out.append(stream.bytes.data(), stream.bytes.size()), out.ok();
   if (!side_ || fseeko(side_, off_t(stream.offset), SEEK_SET) != 0) return false;
   std::vector<uint8_t> buffer(size_t(1) << 20);
   for (uint64_t left = stream.stored.length; left > 0;) {
     const size_t n = size_t(std::min<uint64_t>(left, buffer.size()));
-    if (std::fread(buffer.data(), 1, n, side_) != n || !write({buffer.data(), n})) return false;
+    if (std::fread(buffer.data(), 1, n, side_) != n) return false;
+    out.append(buffer.data(), n);
     left -= n;
   }
-  return true;
+  return out.ok();
 }

@@ -40,8 +40,8 @@ class PictureStreams {
   bool isStandIn(std::span<const uint8_t> pixels) const;
   // The stream a stand-in names, once made; nullptr when it could not be made.
   const Stream* find(std::span<const uint8_t> pixels);
-  // Writes the stream's bytes through `write`; false when it refuses or the side file fails.
-  bool copy(const Stream& stream, const ByteSink& write) const;
+  // Appends the stream's bytes to `out`; false when it refuses them or the side file fails.
+  bool copy(const Stream& stream, ByteSink& out) const;
   bool empty() const { return streams_.empty(); }
 
  private:

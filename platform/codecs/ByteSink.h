@@ -39,6 +39,8 @@ class ByteSink {
   // Hands on the rest; false when any hand-over failed.
   bool finish();
   bool inMemory() const { return !pass_; }
+  // False once a hand-over failed: a long writer stops early.
+  bool ok() const { return ok_; }
   // The bytes still here (all of them in memory).
   std::vector<uint8_t>& held() { return buf_; }
 

@@ -391,10 +391,10 @@ bool JobPrinter::keepPdf(bool ok, std::string& error) {
   const auto written = ReadPdfToStore(pdf->tempPath());
   ReplacingFile stored(pdfPath_);
   PdfStored result = mustStore ? PdfStored::Failed : PdfStored::AsWritten;
-  if (written && stored.open())
-    result = StorePdfImages(*written, streams, [&stored](std::span<const uint8_t> bytes) {
-      return stored.write(bytes.data(), bytes.size());
-    });
+  if (written && stored.open()) {
+    ByteSink out([&stored](const uint8_t* bytes, size_t n) { return stored.write(bytes, n); });
+    result = StorePdfImages(*written, streams, out);
+  }
   if (result == PdfStored::Stored) {
     if (stored.commit()) return true;
     error = stored.error();
