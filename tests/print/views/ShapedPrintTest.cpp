@@ -3,13 +3,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <set>
 
 #include "picture/DrawDib.h"
 #include "platform/RegularFile.h"
 #include "platform/ReplacingFile.h"
+#include "platform/RowPool.h"
 #include "platform/dib/Halftone.h"
 #include "print/DiscTray.h"
 #include "print/PdfImages.h"
+#include "print/PictureStreams.h"
 #include "print/views/CoverDrawer.h"
 #include "tests/print/views/RasterisedPrint.h"
 
@@ -319,6 +323,89 @@ TEST(ShapedPrintTest, ImagesStoredAgainShowTheSamePixelsAndADamagedPdfIsLeftAsIt
     for (size_t n = 0; n < pdf.size(); n += 97)
       EXPECT_TRUE(CompactPdfImages({read->data(), n}).empty()) << n;
   }
+}
+
+TEST(ShapedPrintTest, PicturesTheJobStoresItselfShowTheirPixelsOnEveryThreadCount) {
+  TempDir dir;
+  PrintRequest r;
+  r.format = Box(80, 50, 1, 2, 80, 60);
+  r.copies = 2;
+  Design design(1000, 600, 24, true);
+  QPrinter printer(QPrinter::HighResolution);  // the picture as Qt itself writes it
+  printer.setOutputFileName(QString::fromStdString(dir.file("qt.pdf")));
+  printer.setResolution(kPrintDpi);
+  printer.setPageSize(QPageSize(QPageSize::A4));  // the page of a job's PDF
+  printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  printer.setFullPage(true);
+  ASSERT_TRUE(PrintSheets(printer, r, design.job()).ok);
+  const auto qt = Rasterise(dir.file("qt.pdf"), 150, dir, "qt");
+  std::set<uintmax_t> sizes;
+  std::vector<std::vector<QImage>> pages;
+  for (int threads : {1, 2, 7}) {  // stored at once, and while the pages are drawn
+    SCOPED_TRACE(threads);
+    const int before = SetThreadCount(threads);
+    const std::string pdf = dir.file(std::to_string(threads) + ".pdf");
+    const bool printed = PrintSheets(*MakeJobPrinter({}, pdf, kPrintDpi), r, design.job()).ok;
+    SetThreadCount(before);
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | awk 'NR > 2 {print $4 \"x\" $5, $6; " +
+                    "ids[$11]} END {print length(ids)}'"),
+              "1000x600 rgb\n1000x600 rgb\n1\n");
+    pages.push_back(Rasterise(pdf, 150, dir, std::to_string(threads)));
+    ASSERT_EQ(pages.back().size(), 1u);
+    EXPECT_TRUE(pages.back() == pages.front()) << "the same pixels on every thread count";
+    sizes.insert(std::filesystem::file_size(pdf));
+  }
+  EXPECT_EQ(sizes.size(), 1u) << "the same bytes on every thread count";
+  // Drawn into a scaled 4 x 1 stand-in, the picture's corners fall within rounding of Qt's own.
+  ASSERT_EQ(qt.size(), 1u);
+  const QImage &a = qt[0], &b = pages[0][0];
+  ASSERT_EQ(a.size(), b.size());
+  int64_t differing = 0, inked = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      differing += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))}) > kEdgeLevels;
+      inked += qGray(p) < 250;
+    }
+  EXPECT_LT(differing, inked * kEdgeShare);
+}
+
+TEST(ShapedPrintTest, AStandInThatCannotBeReplacedRefusesTheFile) {
+  PictureStreams streams;
+  std::vector<uint8_t> rgb(300 * 200 * 3);
+  for (size_t i = 0; i < rgb.size(); ++i) rgb[i] = uint8_t(i * 7 % 251);
+  const auto standIn = streams.add(300, 200, RowsOf(rgb, 900));
+  ASSERT_TRUE(standIn);
+  TempDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFileName(QString::fromStdString(dir.file("qt.pdf")));
+  QImage image(4, 1, QImage::Format_RGB32);
+  for (int i = 0; i < 4; ++i)
+    image.setPixel(i, 0, qRgb((*standIn)[3 * i], (*standIn)[3 * i + 1], (*standIn)[3 * i + 2]));
+  QPainter painter(&printer);
+  painter.setRenderHint(QPainter::LosslessImageRendering);
+  painter.drawImage(QRect(0, 0, 600, 400), image);
+  painter.end();
+  const auto read = ReadRegularFile(dir.file("qt.pdf"), kMaxCompactedPdfBytes);
+  ASSERT_TRUE(read);
+  std::vector<uint8_t> bytes;
+  ByteSink whole(bytes);
+  ASSERT_EQ(StorePdfImages(*read, &streams, whole), PdfStored::Stored);
+  ASSERT_EQ(WriteFileReplacing(dir.file("ours.pdf"), bytes), "");
+  EXPECT_EQ(
+      Shell("pdfimages -list '" + dir.file("ours.pdf") + "' | awk 'NR > 2 {print $4, $5, $6}'"),
+      "300 200 index\n");
+  std::string damaged(read->begin(), read->end());
+  damaged.replace(damaged.rfind("startxref") + 10, 1, "9");
+  ByteSink sink(bytes);
+  EXPECT_EQ(StorePdfImages({reinterpret_cast<const uint8_t*>(damaged.data()), damaged.size()},
+                           &streams, sink),
+            PdfStored::Failed);
+  EXPECT_EQ(CompactPdfImages({reinterpret_cast<const uint8_t*>(damaged.data()), damaged.size()}),
+            std::vector<uint8_t>())
+      << "without stand-ins the file is only left as it is";
 }
 
 TEST(ShapedPrintTest, PictureObjectsPrintInTheirBoxClippedToTheDisc) {
