@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "platform/RowPool.h"
+#include "platform/codecs/PictureCodecs.h"
 
 namespace {
 // Filtered rows of a photograph: level 6 saves 7 % more than 4 at four times the time. Pixels
@@ -54,8 +55,9 @@ std::pair<int, int> Choose(int rows, size_t rowBytes, const RowsReader& read) {
 // combined), so the bytes do not depend on the thread count. A few bands are read at a time and
 // written in order.
 bool DeflateRows(int rows, size_t rowBytes, const RowsReader& read, ByteSink& out) {
-  const auto [level, strategy] = Choose(rows, rowBytes, read);
-  static constexpr uint8_t kHead[] = {0x78, 0x9C};  // a zlib stream of a 32 KiB window
+  const std::pair<int, int> chosen = Choose(rows, rowBytes, read);
+  const int level = chosen.first, strategy = chosen.second;  // a lambda takes these, not bindings
+  static constexpr uint8_t kHead[] = {0x78, 0x9C};           // a zlib stream of a 32 KiB window
   out.append(kHead, sizeof kHead);
   const int chunk = int(std::clamp<size_t>(kBandBytes / rowBytes, 1, size_t(rows)));
   const int bands = ChunkCount(rows, chunk), group = 2 * ThreadCount();
@@ -217,7 +219,7 @@ std::optional<std::vector<uint8_t>> InflateExactly(std::span<const uint8_t> in, 
 }
 
 std::optional<StoredPixels> StorePixels(int width, int height, int components, bool mayIndex,
-                                        const RowsReader& read, ByteSink& out) {
+                                        const RowsReader& read, ByteSink& out, int jpegQuality) {
   if (width <= 0 || height <= 0 || (components != 1 && components != 3)) return std::nullopt;
   const size_t inBytes = size_t(width) * size_t(components);
   // One look at the pixels, stopped once they are neither all grey nor of few colours.
@@ -273,6 +275,22 @@ std::optional<StoredPixels> StorePixels(int width, int height, int components, b
   }
   s.bitsPerComponent = 8;
   s.colourSpace = stored == 3 ? "/DeviceRGB" : "/DeviceGray";
+  if (jpegQuality > 0) {
+    s.filter = "/DCTDecode";
+    std::vector<uint8_t> in(inBytes);
+    std::string error;
+    const size_t before = out.size();
+    const bool made = WriteJpegRows(
+        width, height, stored, std::clamp(jpegQuality, 1, 100),
+        [&](int y, uint8_t* row) {
+          read(y, 1, in.data());
+          for (int x = 0; x < width * stored; ++x) row[x] = in[size_t(x * components / stored)];
+        },
+        out, error);
+    if (!made || !out.ok()) return std::nullopt;
+    s.length = out.size() - before;
+    return s;
+  }
   s.decodeParms = "<< /Predictor 15 /Colors " + std::to_string(stored) +
                   " /BitsPerComponent 8 /Columns " + std::to_string(width) + " >>";
   const size_t n = size_t(width) * size_t(stored);
