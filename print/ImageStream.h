@@ -23,16 +23,17 @@ struct StoredPixels {
   int bitsPerComponent = 8;
   std::string colourSpace;  // "/DeviceRGB", "/DeviceGray" or "[/Indexed /DeviceRGB n <...>]"
   std::string decodeParms;  // empty, or the predictor's "<< /Predictor 15 ... >>"
-  uint64_t length = 0;      // Flate-compressed bytes appended
+  std::string filter = "/FlateDecode";  // or "/DCTDecode" for a JPEG
+  uint64_t length = 0;                  // Flate-compressed bytes appended
 };
 
 // Rows of `width` pixels of `components` (1: grey, 3: RGB) bytes appended to `out` as a
 // Flate stream: RGB that is all grey as grey; with `mayIndex` and at most 256 colours as a
 // palette of 1, 2, 4 or 8 bits (8-bit grey stays grey); else each row filtered by the PNG
-// predictor that leaves the smallest differences. The bytes do not depend on the thread count.
-// nullopt when `out` refuses them.
+// predictor that leaves the smallest differences, or with `jpegQuality` (1 to 100) as a JPEG.
+// The bytes do not depend on the thread count. nullopt when `out` refuses them.
 std::optional<StoredPixels> StorePixels(int width, int height, int components, bool mayIndex,
-                                        const RowsReader& read, ByteSink& out);
+                                        const RowsReader& read, ByteSink& out, int jpegQuality = 0);
 
 // Rows of a whole picture held in `raw`, for StorePixels.
 RowsReader RowsOf(const std::vector<uint8_t>& raw, size_t rowBytes);

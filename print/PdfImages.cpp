@@ -185,7 +185,7 @@ std::pair<std::string, std::string> ImageObject(uint64_t number, const Image& im
   o +=
       "/Length " +
       (im.lengthObject ? std::to_string(im.lengthObject) + " 0 R" : std::to_string(stored.length)) +
-      "\n/Filter /FlateDecode\n";
+      "\n/Filter " + stored.filter + "\n";
   if (!stored.decodeParms.empty()) o += "/DecodeParms " + stored.decodeParms + "\n";
   o += ">>\nstream\n";
   return {o, "\nendstream\nendobj\n"};

@@ -32,7 +32,7 @@ std::optional<PictureStreams::StandIn> PictureStreams::add(int width, int height
   stream.width = width, stream.height = height, stream.offset = end_;
   ByteSink side(
       [this](const uint8_t* data, size_t n) { return std::fwrite(data, 1, n, side_) == n; });
-  const auto stored = StorePixels(width, height, 3, true, rgb, side);
+  const auto stored = StorePixels(width, height, 3, true, rgb, side, jpegQuality_);
   if (!stored || !side.finish() || std::fflush(side_) != 0) {
     streams_.pop_back();
     return std::nullopt;
@@ -46,10 +46,10 @@ PictureStreams::StandIn PictureStreams::addWhileDrawing(int width, int height,
                                                         std::vector<uint8_t> rgb) {
   Stream& stream = streams_.emplace_back();
   stream.width = width, stream.height = height;
-  stream.made = std::async(std::launch::async, [&stream, rgb = std::move(rgb)] {
+  stream.made = std::async(std::launch::async, [&stream, rgb = std::move(rgb), q = jpegQuality_] {
     ByteSink memory(stream.bytes);
     const auto stored = StorePixels(stream.width, stream.height, 3, true,
-                                    RowsOf(rgb, size_t(stream.width) * 3), memory);
+                                    RowsOf(rgb, size_t(stream.width) * 3), memory, q);
     if (stored) stream.stored = *stored;
     return stored.has_value();
   });

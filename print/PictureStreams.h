@@ -43,10 +43,13 @@ class PictureStreams {
   // Appends the stream's bytes to `out`; false when it refuses them or the side file fails.
   bool copy(const Stream& stream, ByteSink& out) const;
   bool empty() const { return streams_.empty(); }
+  // Pictures of more than 256 colours added from now on as JPEGs of this quality; 0: lossless.
+  void setJpegQuality(int quality) { jpegQuality_ = quality; }
 
  private:
   std::FILE* side_ = nullptr;
   uint64_t end_ = 0;
   std::array<uint8_t, 6> job_{};
+  int jpegQuality_ = 0;
   std::deque<Stream> streams_;  // in place while more are added
 };

@@ -296,8 +296,8 @@ Befehle:
         <translation>Listet die Teile eines Entwurfs (Nummer, Name, Papierformat, Bildgröße, Objekte) oder fügt einen hinzu, benennt ihn um, entfernt ihn oder speichert ihn einzeln, oder legt einen neuen Entwurf nach einer Vorlage an (&quot;CD jewel case&quot;, &quot;CD slim case&quot;, &quot;DVD case&quot;, &quot;Paper sleeve&quot;).</translation>
     </message>
     <message>
-        <source>Prints copies of a cover (or of the part given, or of every part in one job, each on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode.</source>
-        <translation>Druckt Exemplare eines Covers (oder des angegebenen Teils oder aller Teile in einem Auftrag, ohne --paper jeweils auf dem eigenen Papierformat) auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker; ein bedruckbarer Rohling geht in die Rohlingschublade des Druckers, oder mit --dry-run-on-paper auf Normalpapier, wenn sein Treiber keinen Rohlingmodus hat.</translation>
+        <source>Prints copies of a cover (or of the part given, or of every part in one job, each on its own paper format unless --paper is given) on a paper format, into a PDF file or on a printer; a printable disc goes into the printer&apos;s disc tray, or with --dry-run-on-paper on plain paper when its driver has no disc mode. With --jpeg-pictures the PDF holds photographs as JPEG: a much smaller file, with slight losses.</source>
+        <translation>Druckt Exemplare eines Covers (oder des angegebenen Teils oder aller Teile in einem Auftrag, ohne --paper jeweils auf dem eigenen Papierformat) auf ein Papierformat, in eine PDF-Datei oder auf einen Drucker; ein bedruckbarer Rohling geht in die Rohlingschublade des Druckers, oder mit --dry-run-on-paper auf Normalpapier, wenn sein Treiber keinen Rohlingmodus hat. Mit --jpeg-pictures enthält die PDF-Datei Fotos als JPEG: eine viel kleinere Datei, mit geringen Verlusten.</translation>
     </message>
     <message>
         <source>Saves the cover (or the part given) as the Texts tab shows it (100 % unless given) as a PNG file.</source>
@@ -3455,6 +3455,14 @@ Die Änderungen bleiben bis zum Ende des Programms erhalten.</translation>
     <message>
         <source>Prints marks outside the corners of rectangular elements</source>
         <translation>Druckt Marken außerhalb der Ecken rechteckiger Elemente</translation>
+    </message>
+    <message>
+        <source>Photos as JPEG</source>
+        <translation>Fotos als JPEG</translation>
+    </message>
+    <message>
+        <source>A PDF file holds photographs as JPEG: a much smaller file, with slight losses</source>
+        <translation>Eine PDF-Datei enthält Fotos als JPEG: eine viel kleinere Datei, mit geringen Verlusten</translation>
     </message>
     <message>
         <source>Setup</source>

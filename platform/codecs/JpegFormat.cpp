@@ -11,6 +11,7 @@
 #include <csetjmp>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <new>
 #include <string>
@@ -194,8 +195,17 @@ void TermDestination(j_compress_ptr cinfo) {
   PassOn(cinfo, sizeof d->buffer - d->mgr.free_in_buffer);
 }
 
-bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, SinkDestination& dest,
-            std::string& error) {
+// What a JPEG is made of: the rows, their size and colours.
+struct JpegRows {
+  int width = 0, height = 0, components = 3;
+  J_COLOR_SPACE colours = JCS_RGB;
+  int quality = 90;
+  std::function<const uint8_t*(int y)> row;  // row y, top down
+  bool optimized = false;                    // Huffman tables made for the picture: smaller
+};
+
+bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const JpegRows& rows,
+            SinkDestination& dest, std::string& error) {
   if (setjmp(err.jump)) {
     error = std::string(Translate("JpegFormat", "the picture could not be compressed (")) +
             err.message + ")";
@@ -206,22 +216,34 @@ bool Encode(jpeg_compress_struct& cinfo, JpegError& err, const Dib& dib, SinkDes
   dest.mgr.empty_output_buffer = EmptyOutput;
   dest.mgr.term_destination = TermDestination;
   cinfo.dest = &dest.mgr;
-  const bool grey = HasGreyColors(dib);
-  cinfo.image_width = JDIMENSION(DibWidth(dib));
-  cinfo.image_height = JDIMENSION(DibHeight(dib));
-  cinfo.input_components = grey ? 1 : 3;
-  cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_EXT_BGR;
+  cinfo.image_width = JDIMENSION(rows.width);
+  cinfo.image_height = JDIMENSION(rows.height);
+  cinfo.input_components = rows.components;
+  cinfo.in_color_space = rows.colours;
   jpeg_set_defaults(&cinfo);
-  jpeg_set_quality(&cinfo, 90, TRUE);
+  jpeg_set_quality(&cinfo, rows.quality, TRUE);
+  cinfo.optimize_coding = rows.optimized ? TRUE : FALSE;
   jpeg_start_compress(&cinfo, TRUE);
   RowReporter progress(cinfo.image_height);
   while (cinfo.next_scanline < cinfo.image_height) {
     progress.row(cinfo.next_scanline);
-    JSAMPROW rows[1] = {DibRow(dib, int32_t(cinfo.next_scanline))};
-    jpeg_write_scanlines(&cinfo, rows, 1);
+    JSAMPROW row[1] = {const_cast<JSAMPROW>(rows.row(int(cinfo.next_scanline)))};
+    jpeg_write_scanlines(&cinfo, row, 1);
   }
   jpeg_finish_compress(&cinfo);
   return true;
+}
+
+bool EncodeInto(const JpegRows& rows, ByteSink& out, std::string& error) {
+  jpeg_compress_struct cinfo;
+  JpegError err;
+  InitError(err);
+  cinfo.err = &err.mgr;
+  auto dest = std::make_unique<SinkDestination>();
+  dest->out = &out;
+  const bool ok = Encode(cinfo, err, rows, *dest, error);
+  jpeg_destroy_compress(&cinfo);
+  return ok;
 }
 }  // namespace
 
@@ -264,15 +286,33 @@ bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error) {
     error = Translate("JpegFormat", "there is not enough memory to convert the picture");
     return false;
   }
-  jpeg_compress_struct cinfo;
-  JpegError err;
-  InitError(err);
-  cinfo.err = &err.mgr;
-  auto dest = std::make_unique<SinkDestination>();
-  dest->out = &out;
-  const bool ok = Encode(cinfo, err, convert ? expanded : dib, *dest, error);
-  jpeg_destroy_compress(&cinfo);
+  const Dib& picture = convert ? expanded : dib;
+  const bool grey = HasGreyColors(picture);
+  const JpegRows rows{DibWidth(picture),
+                      DibHeight(picture),
+                      grey ? 1 : 3,
+                      grey ? JCS_GRAYSCALE : JCS_EXT_BGR,
+                      90,
+                      [&picture](int y) { return DibRow(picture, int32_t(y)); }};
+  const bool ok = EncodeInto(rows, out, error);
   if (convert) FreeDib(expanded);
   if (!ok) out.clear();
   return ok;
+}
+
+bool WriteJpegRows(int width, int height, int components, int quality,
+                   const std::function<void(int y, uint8_t* row)>& read, ByteSink& out,
+                   std::string& error) {
+  std::vector<uint8_t> row(size_t(width) * size_t(components));
+  const JpegRows rows{width,
+                      height,
+                      components,
+                      components == 1 ? JCS_GRAYSCALE : JCS_RGB,
+                      quality,
+                      [&](int y) {
+                        read(y, row.data());
+                        return row.data();
+                      },
+                      true};
+  return EncodeInto(rows, out, error);
 }

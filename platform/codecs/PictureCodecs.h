@@ -6,6 +6,7 @@
 // would refuse (DibSizeAllowed) or that pass the read limit (PictureReadLimit) before allocating.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -60,6 +61,11 @@ bool ReadPngFrom(PictureSource& file, Dib& out, std::string& error);
 bool ReadTiffFrom(PictureSource& file, Dib& out, std::string& error);
 bool ReadJpeg(ByteView file, Dib& out, std::string& error);
 bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error);
+// Rows of `components` (1: grey, 3: RGB) bytes a pixel, read top down by `read`, as a baseline
+// JPEG of `quality` with Huffman tables made for it (a PDF's DCT stream).
+bool WriteJpegRows(int width, int height, int components, int quality,
+                   const std::function<void(int y, uint8_t* row)>& read, ByteSink& out,
+                   std::string& error);
 inline bool WriteJpeg(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   return WriteToVector(WriteJpegTo, dib, out, error);
 }

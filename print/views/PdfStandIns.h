@@ -10,6 +10,9 @@ class PdfStandIns : public PictureStandIns {
   bool standsInOn(const QPaintDevice* device) const override { return device == printer_; }
   QImage standIn(const uint8_t* bits, const BITMAPINFO* info, const QRect& source) override;
   PictureStreams& streams() { return streams_; }
+  // Photographs (pictures of more than 256 colours) as JPEGs: a smaller file, with losses.
+  void setJpegPictures(bool jpeg) { streams_.setJpegQuality(jpeg ? kJpegQuality : 0); }
+  static constexpr int kJpegQuality = 90;  // as the program saves JPEG files
 
  private:
   const QPaintDevice* printer_;

@@ -29,6 +29,11 @@ class JobPrinter : public QPrinter {
   bool keepPdf(bool ok, std::string& error);
   // While a PDF job runs, what draws its pictures' stand-ins; else nullptr.
   PictureStandIns* pictureStandIns() const { return standIns_.get(); }
+  // In a PDF job, photographs (pictures of more than 256 colours shown at their own size or
+  // smaller) are stored as JPEGs: a smaller file, with losses. Off: every picture losslessly.
+  void setJpegPictures(bool jpeg) {
+    if (standIns_) standIns_->setJpegPictures(jpeg);
+  }
 
  private:
   std::unique_ptr<ReplacingFile> pdf_;

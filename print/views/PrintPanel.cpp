@@ -104,6 +104,11 @@ PrintPanel::PrintPanel(std::function<const PaperFormat*()> selected, const std::
     layout->addWidget(box);
     connect(box, &QCheckBox::toggled, this, &PrintPanel::previewChanged);
   }
+  jpegBox = new QCheckBox(QCoreApplication::translate("PrintPanel", "Photos as JPEG"), this);
+  jpegBox->setToolTip(QCoreApplication::translate(
+      "PrintPanel",
+      "A PDF file holds photographs as JPEG: a much smaller file, with slight losses"));
+  layout->addWidget(jpegBox);
   const QSize size(90, 30);
   setupButton = NewPictureButton(size, tr("Setup"), kSetupButtonColor,
                                  QStringLiteral(":/quendrix/glyph-setup.svg"),
@@ -262,6 +267,7 @@ void PrintPanel::printCovers() {
   if (cover_ && parts_.place)
     if (const std::string error = parts_.place(job); !error.empty()) return ShowError(error);
   auto printer = MakeJobPrinter(choice, pdf);
+  printer->setJpegPictures(jpegBox->isChecked());
   UseSheetSize(*printer, request.details);
   const PrintResult r =
       cover_ ? PrintParts(*printer, {job}) : PrintSheets(*printer, request, render_);
@@ -297,6 +303,7 @@ void PrintPanel::printAllParts() {
   const Calibration calibration = calibrationDialog_->calibrationFor(JobPrinterKey(choice_, pdf));
   for (PartPrint& job : jobs) job.request.calibration = calibration;
   auto printer = MakeJobPrinter(choice_, pdf);
+  printer->setJpegPictures(jpegBox->isChecked());
   UseSheetSize(*printer, jobs.front().request.details);
   if (const PrintResult r = PrintParts(*printer, jobs); !r.ok) ShowError(r.error);
 }

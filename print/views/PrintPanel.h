@@ -90,7 +90,7 @@ class PrintPanel : public QWidget {
   QPushButton* mergeButton = nullptr;
   QLabel* mergeLabel = nullptr;
   QLineEdit* pagesEdit = nullptr;  // the sheets to print, such as 2-3,5; empty: all
-  QCheckBox *outlinesBox = nullptr, *cropMarksBox = nullptr;
+  QCheckBox *outlinesBox = nullptr, *cropMarksBox = nullptr, *jpegBox = nullptr;
 
   static constexpr const char* kNoFormat =
       QT_TRANSLATE_NOOP("PrintPanel", "You have to select a paper format under \"Center\" first.");

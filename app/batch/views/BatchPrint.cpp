@@ -40,6 +40,7 @@ struct PrintOptions {
   CoverSettings settings;
   bool outlines = false, cropMarks = false;
   bool dryRunOnPaper = false;  // a printer without disc mode prints a disc's page on paper
+  bool jpegPictures = false;   // photographs in the PDF as JPEG
 };
 
 std::optional<double> Number(const std::string& s) {
@@ -63,8 +64,8 @@ std::string Parse(const Args& args, PrintOptions& o) {
       (key == "--outlines" ? o.outlines : o.cropMarks) = true;
       continue;
     }
-    if (key == "--dry-run-on-paper") {
-      o.dryRunOnPaper = true;
+    if (key == "--dry-run-on-paper" || key == "--jpeg-pictures") {
+      (key == "--dry-run-on-paper" ? o.dryRunOnPaper : o.jpegPictures) = true;
       continue;
     }
     if (i + 1 >= args.size()) return Translate("BatchPrint", "missing value after ") + key;
@@ -151,6 +152,7 @@ int PrintAllParts(const PrintOptions& o, Document& doc) {
   if (!AllPartPrints(doc, covers, choices, parts, error))
     return Fail(kExitUsage, o.cover + ": " + error);
   auto printer = MakeJobPrinter(choice, o.pdf);
+  printer->setJpegPictures(o.jpegPictures);
   UseSheetSize(*printer, parts.front().request.details);
   const PrintResult r = PrintParts(*printer, parts);
   if (!r.ok) return Fail(kExitFailure, r.error);
@@ -245,6 +247,7 @@ int RunPrintCommand(const Args& args) {
           disc.refusal + Translate("BatchPrint", " (--dry-run-on-paper prints it on paper)"));
   }
   auto printer = MakeJobPrinter(choice, o.pdf);
+  printer->setJpegPictures(o.jpegPictures);
   UseSheetSize(*printer, request.details);
   PartPrint job{request,
                 CoverJob{o.settings, DibWidth(doc.picture), DibHeight(doc.picture),
@@ -287,13 +290,15 @@ void RegisterPrintCommand() {
        "[--first-number K] "
        "[--used N] [--skip 1,2,5] [--pages 2-3,5] "
        "[--size PERCENT] [--left INCH] "
-       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf | --printer NAME "
+       "[--top INCH] [--outlines] [--crop-marks] (--pdf OUT.pdf [--jpeg-pictures] | --printer NAME "
        "[--dry-run-on-paper])",
        QT_TRANSLATE_NOOP(
            "BatchCommands",
            "Prints copies of a cover (or of the part given, or of every part in one job, each "
            "on its own paper format unless --paper is given) on a paper format, into a PDF file "
            "or on a printer; a printable disc goes into the printer's disc tray, or with "
-           "--dry-run-on-paper on plain paper when its driver has no disc mode."),
+           "--dry-run-on-paper on plain paper when its driver has no disc mode. With "
+           "--jpeg-pictures the PDF holds photographs as JPEG: a much smaller file, with slight "
+           "losses."),
        RunPrintCommand});
 }
