@@ -92,7 +92,7 @@ std::unique_ptr<QPrinter> QtPdfPrinter(const std::string& path) {
 
 // Arguments: copies, picture side, 1 to draw straight onto the pages (0: the element image),
 // 1 for a photograph-like picture (0: one of detail everywhere, as noise), 1 for the job's PDF
-// with its images stored again (0: Qt's PDF as it is).
+// with its images stored again (0: Qt's PDF as it is), 1 for photographs as JPEG.
 void PrintDiscLabels(benchmark::State& state) {
   const int copies = int(state.range(0)), side = int(state.range(1));
   const bool straight = state.range(2) != 0, storedAgain = state.range(4) != 0;
@@ -105,8 +105,12 @@ void PrintDiscLabels(benchmark::State& state) {
   const CoverJob job{{100, 0, 0}, side, side, MakeCoverDrawer(cover.dib, cover.objects)};
   int pages = 0;
   for (auto _ : state) {
-    std::unique_ptr<QPrinter> printer =
-        storedAgain ? std::unique_ptr<QPrinter>(MakeJobPrinter({}, pdf, 600)) : QtPdfPrinter(pdf);
+    std::unique_ptr<QPrinter> printer = QtPdfPrinter(pdf);
+    if (storedAgain) {
+      auto job = MakeJobPrinter({}, pdf, 600);
+      job->setJpegPictures(state.range(5) != 0);
+      printer = std::move(job);
+    }
     const PrintResult r =
         straight
             ? PrintSheets(*printer, request, job)
@@ -156,11 +160,12 @@ BENCHMARK(PrintDesignParts)
 
 // One sheet first: the reference for time and size; each the earlier way, then straight.
 BENCHMARK(PrintDiscLabels)
-    ->ArgNames({"copies", "side", "straight", "photo", "stored_again"})
-    ->ArgsProduct({{2, 1000}, {1386}, {0, 1}, {0, 1}, {1}})
-    ->ArgsProduct({{2, 1000}, {1386}, {1}, {0, 1}, {0}})
-    ->Args({2, 3000, 0, 0, 1})
-    ->Args({2, 3000, 1, 0, 1})
+    ->ArgNames({"copies", "side", "straight", "photo", "stored_again", "jpeg"})
+    ->ArgsProduct({{2, 1000}, {1386}, {0, 1}, {0, 1}, {1}, {0}})
+    ->ArgsProduct({{2, 1000}, {1386}, {1}, {0, 1}, {0}, {0}})
+    ->ArgsProduct({{1000}, {1386}, {1}, {0, 1}, {1}, {1}})
+    ->Args({2, 3000, 0, 0, 1, 0})
+    ->Args({2, 3000, 1, 0, 1, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

@@ -370,6 +370,16 @@ TEST(ShapedPrintTest, PicturesTheJobStoresItselfShowTheirPixelsOnEveryThreadCoun
       inked += qGray(p) < 250;
     }
   EXPECT_LT(differing, inked * kEdgeShare);
+  // Asked for, photographs become JPEGs; a picture of few colours stays a lossless palette.
+  Design few(300, 200, 4, true);
+  for (Design* d : {&design, &few}) {
+    const std::string pdf = dir.file("jpeg.pdf");
+    auto job = MakeJobPrinter({}, pdf, kPrintDpi);
+    job->setJpegPictures(true);
+    ASSERT_TRUE(PrintSheets(*job, r, d->job()).ok);
+    EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | awk 'NR == 3 {print $4 \"x\" $5, $6, $9}'"),
+              d == &few ? "300x200 index image\n" : "1000x600 rgb jpeg\n");
+  }
 }
 
 TEST(ShapedPrintTest, AStandInThatCannotBeReplacedRefusesTheFile) {
