@@ -40,7 +40,7 @@ int RunConvert(const Args& args) {
   Dib dib;
   std::string error;
   if (!LoadPictureFile(dib, files[0], error)) return Fail(kExitFailure, files[0] + ": " + error);
-  const bool saved = SavePictureFile(dib, files[1], code, error);
+  const bool saved = SavePictureFileConsuming(dib, files[1], code, error);
   FreeDib(dib);
   if (!saved) return Fail(kExitFailure, files[1] + ": " + error);
   return 0;

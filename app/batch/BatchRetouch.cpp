@@ -165,7 +165,7 @@ int BatchRetouch(const Args& args) {
   Dib dib;
   if (!LoadPictureFile(dib, args[0], error)) return Fail(kExitFailure, args[0] + ": " + error);
   const bool done = ApplyRetouchSteps(dib, steps, error);
-  const bool saved = done && SavePictureFile(dib, args[1], code, error);
+  const bool saved = done && SavePictureFileConsuming(dib, args[1], code, error);
   FreeDib(dib);
   if (!done || !saved) return Fail(kExitFailure, error);
   return 0;

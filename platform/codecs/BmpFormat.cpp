@@ -1,6 +1,8 @@
 // Windows and OS/2 bitmaps (BMP, DIB, RLE): uncompressed, bit fields, RLE8 and RLE4.
 #include <algorithm>
 #include <bit>
+#include <cstring>
+#include <functional>
 
 #include "platform/Translate.h"
 #include "platform/codecs/ByteReader.h"
@@ -320,16 +322,17 @@ bool ReadBmp(ByteView file, Dib& out, std::string& error) {
 namespace {
 
 // File header, 40-byte info header and colour table; the pixel bytes follow.
-void WriteHeaders(const Dib& dib, int bpp, uint32_t compression, int colours, size_t pixelBytes,
-                  ByteWriter& o) {
+// The headers of a picture of `colours` palette entries read by `colour`.
+void WriteHeaders(int32_t width, int32_t height, int bpp, uint32_t compression, int colours,
+                  const std::function<Rgb(int)>& colour, size_t pixelBytes, ByteWriter& o) {
   const uint32_t offBits = 14 + 40 + 4 * uint32_t(colours);
   o.text("BM");
   o.le32(uint32_t(offBits + pixelBytes));
   o.le32(0);
   o.le32(offBits);
   o.le32(40);
-  o.le32(uint32_t(DibWidth(dib)));
-  o.le32(uint32_t(DibHeight(dib)));
+  o.le32(uint32_t(width));
+  o.le32(uint32_t(height));
   o.le16(1);
   o.le16(uint32_t(bpp));
   o.le32(compression);
@@ -339,9 +342,40 @@ void WriteHeaders(const Dib& dib, int bpp, uint32_t compression, int colours, si
   o.le32(uint32_t(colours));
   o.le32(0);
   for (int i = 0; i < colours; ++i) {
-    const Rgb c = DibColour(dib, i);
+    const Rgb c = colour(i);
     o.u8(c.b), o.u8(c.g), o.u8(c.r), o.u8(0);
   }
+}
+
+void WriteHeaders(const Dib& dib, int bpp, uint32_t compression, int colours, size_t pixelBytes,
+                  ByteWriter& o) {
+  WriteHeaders(
+      DibWidth(dib), DibHeight(dib), bpp, compression, colours,
+      [&dib](int i) { return DibColour(dib, i); }, pixelBytes, o);
+}
+
+void EncodeRleRow(const uint8_t* idx, int w, bool four, ByteWriter& o);
+
+// The RLE file of `h` rows of `w` palette indices, read bottom row first by `row`: a first pass
+// counts the pixels' bytes, which the headers hold.
+void WriteRleRows(int32_t w, int32_t h, bool four, int colours,
+                  const std::function<Rgb(int)>& colour,
+                  const std::function<void(int32_t y, uint8_t* idx)>& row, ByteSink& out) {
+  std::vector<uint8_t> idx(size_t(w), 0);
+  auto encode = [&](ByteWriter& p) {
+    for (int32_t y = h - 1; y >= 0; --y) {
+      row(y, idx.data());
+      EncodeRleRow(idx.data(), w, four, p);
+      if (y > 0) p.u8(0), p.u8(0);
+    }
+    p.u8(0), p.u8(1);
+  };
+  CountingSink counted;
+  ByteWriter count(counted);
+  encode(count);
+  ByteWriter o(out);
+  WriteHeaders(w, h, four ? 4 : 8, four ? kBiRle4 : kBiRle8, colours, colour, counted.size(), o);
+  encode(o);
 }
 
 // Length of the run of equal indices starting at i, at most 255.
@@ -411,25 +445,43 @@ bool WriteRleTo(const Dib& dib, ByteSink& out, std::string& error) {
   }
   const int bpp = DibBitCount(*src);
   const bool four = bpp != 8;  // 1-bit pictures are stored as RLE4 with two colours
-  const int w = DibWidth(*src), h = DibHeight(*src);
-  std::vector<uint8_t> idx(size_t(w), 0);
-  auto encode = [&](ByteWriter& p) {
-    for (int y = h - 1; y >= 0; --y) {
-      const uint8_t* row = DibRow(*src, y);
-      for (int x = 0; x < w; ++x) idx[size_t(x)] = uint8_t(GetPacked(row, bpp, uint32_t(x)));
-      EncodeRleRow(idx.data(), w, four, p);
-      if (y > 0) p.u8(0), p.u8(0);
-    }
-    p.u8(0), p.u8(1);
-  };
-  // The headers hold the pixels' length: a first pass only counts them.
-  CountingSink counted;
-  ByteWriter count(counted);
-  encode(count);
-  ByteWriter o(out);
-  WriteHeaders(*src, four ? 4 : 8, four ? kBiRle4 : kBiRle8, PaletteEntryCount(bpp), counted.size(),
-               o);
-  encode(o);
+  WriteRleRows(
+      DibWidth(*src), DibHeight(*src), four, PaletteEntryCount(bpp),
+      [src](int i) { return DibColour(*src, i); },
+      [src, bpp](int32_t y, uint8_t* idx) {
+        const uint8_t* row = DibRow(*src, y);
+        for (int32_t x = 0; x < DibWidth(*src); ++x)
+          idx[x] = uint8_t(GetPacked(row, bpp, uint32_t(x)));
+      },
+      out);
   if (src == &reduced) FreeDib(reduced);
+  return true;
+}
+
+bool WriteRleConsuming(Dib& dib, ByteSink& out, std::string& error) {
+  if (DibBitCount(dib) != 24) return WriteRleTo(dib, out, error);
+  out.clear();
+  if (!CheckWritable(dib, error)) return false;
+  const int32_t w = DibWidth(dib), h = DibHeight(dib);
+  std::vector<uint8_t> palette;
+  {
+    // Each row's indices go to the start of the row once the reduction has read it.
+    RowReducer reducer(dib);
+    palette.assign(reducer.palette(), reducer.palette() + 3 * reducer.colors());
+    std::vector<uint8_t> idx(static_cast<size_t>(w));
+    for (int32_t y = 0; y < h; ++y) {
+      reducer.next(idx.data());
+      std::memcpy(DibRow(dib, y), idx.data(), idx.size());
+    }
+  }
+  const int colours = int(palette.size() / 3);
+  WriteRleRows(
+      w, h, false, PaletteEntryCount(8),
+      [&palette, colours](int i) {
+        return i < colours ? Rgb{palette[size_t(3 * i)], palette[size_t(3 * i + 1)],
+                                 palette[size_t(3 * i + 2)]}
+                           : Rgb{0, 0, 0};
+      },
+      [&dib, w](int32_t y, uint8_t* idx) { std::memcpy(idx, DibRow(dib, y), size_t(w)); }, out);
   return true;
 }

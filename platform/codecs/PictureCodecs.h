@@ -35,6 +35,8 @@ inline bool WriteBmp(const Dib& dib, std::vector<uint8_t>& out, std::string& err
   return WriteToVector(WriteBmpTo, dib, out, error);
 }
 bool WriteRleTo(const Dib& dib, ByteSink& out, std::string& error);  // RLE8/RLE4 BMP
+// The same bytes; a 24-bit picture is reduced into its own rows, which then hold the indices.
+bool WriteRleConsuming(Dib& dib, ByteSink& out, std::string& error);
 inline bool WriteRle(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   return WriteToVector(WriteRleTo, dib, out, error);
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <new>
 #include <vector>
@@ -198,8 +199,9 @@ bool ReadPictureBytes(ByteView view, PictureFormat byName, Dib& out, std::string
   return ReadPictureSource(source, byName, out, error);
 }
 
-bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,
-                     std::string& error) {
+namespace {
+bool SaveWith(const Dib& dib, const std::string& fileName, int formatCode, std::string& error,
+              const std::function<bool(ByteSink&, std::string&)>& write) {
   const ProgressSpan progress;
   error.clear();
   const int index = formatCode - 3;
@@ -214,7 +216,7 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
       [&file](const uint8_t* data, size_t n) { return file.write(data, n); },
       [&file](size_t at, const uint8_t* data, size_t n) { return file.writeAt(at, data, n); });
   try {
-    if (!kSaveFormats[index].write(dib, sink, error)) {
+    if (!(write ? write(sink, error) : kSaveFormats[index].write(dib, sink, error))) {
       if (error.empty()) error = Translate("PictureFile", "the picture could not be encoded");
       return false;
     }
@@ -224,6 +226,22 @@ bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode
   }
   if (sink.finish() && file.commit()) return true;
   return error = FileErrorText(file.errorNumber()), false;
+}
+}  // namespace
+
+bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,
+                     std::string& error) {
+  return SaveWith(dib, fileName, formatCode, error, {});
+}
+
+bool SavePictureFileConsuming(Dib& dib, const std::string& fileName, int formatCode,
+                              std::string& error) {
+  const int index = formatCode - 3;
+  if (index < 0 || index >= kSaveFormatCount || kSaveFormats[index].write != WriteRleTo)
+    return SavePictureFile(dib, fileName, formatCode, error);
+  return SaveWith(dib, fileName, formatCode, error, [&dib](ByteSink& sink, std::string& why) {
+    return WriteRleConsuming(dib, sink, why);
+  });
 }
 
 void OpenDib(Dib& out, const std::string& fileName) {

@@ -28,6 +28,11 @@ bool ReadPictureBytes(ByteView bytes, PictureFormat byName, Dib& out, std::strin
 // same folder, renamed over `fileName` only when complete.
 bool SavePictureFile(const Dib& dib, const std::string& fileName, int formatCode,
                      std::string& error);
+// The same for a picture not needed afterwards, whose memory the writer may use: a 24-bit
+// picture saved as RLE is reduced into its own rows, without an 8-bit copy. `dib` is left
+// unusable (free it).
+bool SavePictureFileConsuming(Dib& dib, const std::string& fileName, int formatCode,
+                              std::string& error);
 
 // Loads a picture file; on failure shows the "Error" box naming the file and leaves Bits null.
 void OpenDib(Dib& out, const std::string& fileName);
