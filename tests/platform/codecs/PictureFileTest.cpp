@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/Progress.h"
+#include "platform/RegularFile.h"
 #include "platform/codecs/PictureFile.h"
 #include "platform/dialogs/ScriptedDialogs.h"
 #include "tests/platform/codecs/PictureSamples.h"
@@ -66,6 +67,31 @@ TEST(PictureFile, SavesEveryLibraryFormatByCodeAndOpensItByContents) {
   }
   EXPECT_TRUE(dialogs.messages().empty());
   EXPECT_EQ(FilesIn(dir).size(), 5u);
+}
+
+// A picture not needed afterwards may be reduced into its own rows: the file is the same.
+TEST(PictureFile, SavingAPictureNotNeededAfterwardsWritesTheSameBytes) {
+  TempDir dir;
+  struct Case {
+    int bits, width, height, code;
+  } const cases[] = {{24, 60, 40, 11},  // many colours: diffused into a palette
+                     {24, 6, 5, 11},    // few colours: each its own entry
+                     {8, 17, 9, 11},    // already a palette
+                     {24, 60, 40, 3}};  // not RLE: saved as usual
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.bits) + " " + std::to_string(c.width) + " " +
+                 std::to_string(c.code));
+    OwnedDib kept, consumed;
+    MakeSample(kept.dib, c.bits, c.width, c.height);
+    MakeSample(consumed.dib, c.bits, c.width, c.height);
+    std::string error;
+    ASSERT_TRUE(SavePictureFile(kept.dib, dir.file("kept"), c.code, error)) << error;
+    ASSERT_TRUE(SavePictureFileConsuming(consumed.dib, dir.file("consumed"), c.code, error));
+    const auto a = ReadRegularFile(dir.file("kept"), 1 << 20),
+               b = ReadRegularFile(dir.file("consumed"), 1 << 20);
+    ASSERT_TRUE(a && b);
+    EXPECT_TRUE(*a == *b);
+  }
 }
 
 // Files read a block at a time give what their bytes give in memory, whole or cut short.
