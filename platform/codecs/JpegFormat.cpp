@@ -300,19 +300,24 @@ bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error) {
   return ok;
 }
 
+// Tables made for a picture hold all its coefficients, as many bytes as its pixels: only for
+// pictures up to this size.
+constexpr uint64_t kMaxOptimizedJpegBytes = uint64_t(32) << 20;
+
 bool WriteJpegRows(int width, int height, int components, int quality,
                    const std::function<void(int y, uint8_t* row)>& read, ByteSink& out,
                    std::string& error) {
   std::vector<uint8_t> row(size_t(width) * size_t(components));
-  const JpegRows rows{width,
-                      height,
-                      components,
-                      components == 1 ? JCS_GRAYSCALE : JCS_RGB,
-                      quality,
-                      [&](int y) {
-                        read(y, row.data());
-                        return row.data();
-                      },
-                      true};
+  const JpegRows rows{
+      width,
+      height,
+      components,
+      components == 1 ? JCS_GRAYSCALE : JCS_RGB,
+      quality,
+      [&](int y) {
+        read(y, row.data());
+        return row.data();
+      },
+      uint64_t(width) * uint64_t(height) * uint64_t(components) <= kMaxOptimizedJpegBytes};
   return EncodeInto(rows, out, error);
 }

@@ -64,7 +64,7 @@ bool ReadTiffFrom(PictureSource& file, Dib& out, std::string& error);
 bool ReadJpeg(ByteView file, Dib& out, std::string& error);
 bool WriteJpegTo(const Dib& dib, ByteSink& out, std::string& error);
 // Rows of `components` (1: grey, 3: RGB) bytes a pixel, read top down by `read`, as a baseline
-// JPEG of `quality` with Huffman tables made for it (a PDF's DCT stream).
+// JPEG of `quality` (a PDF's DCT stream); up to 32 MB of pixels, with Huffman tables made for it.
 bool WriteJpegRows(int width, int height, int components, int quality,
                    const std::function<void(int y, uint8_t* row)>& read, ByteSink& out,
                    std::string& error);
