@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <new>
 #include <thread>
@@ -134,41 +135,61 @@ std::vector<Span> AreaSpans(int32_t srcSize, int32_t dstSize) {
 }
 }  // namespace
 
+void ResampleRowRange24(int32_t srcWidth, int32_t srcHeight,
+                        const std::function<const uint8_t*(int32_t y)>& row, int32_t width,
+                        int32_t height, int32_t first, int32_t count,
+                        const std::function<void(int32_t y, const uint8_t*)>& put) {
+  const std::vector<Span> xs = AreaSpans(srcWidth, width), ys = AreaSpans(srcHeight, height);
+  const size_t accSize = size_t(width) * 3;
+  std::vector<uint32_t> acc(accSize);
+  std::vector<uint8_t> d(accSize);
+  for (int32_t y = first; y < first + count; ++y) {
+    std::fill(acc.begin(), acc.end(), 0);
+    const Span& vy = ys[size_t(y)];
+    for (size_t k = 0; k < vy.weights.size(); ++k) {
+      const uint8_t* s = row(vy.first + int32_t(k));
+      for (int32_t x = 0; x < width; ++x) {
+        const Span& hx = xs[size_t(x)];
+        uint32_t c[3] = {0, 0, 0};
+        const uint8_t* p = s + size_t(hx.first) * 3;
+        for (uint32_t wgt : hx.weights)
+          c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
+        for (int j = 0; j < 3; ++j)
+          acc[size_t(x) * 3 + size_t(j)] +=
+              uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
+      }
+    }
+    for (size_t i = 0; i < accSize; ++i)
+      d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
+    put(y, d.data());
+  }
+}
+
+void ResampleRows24(int32_t srcWidth, int32_t srcHeight,
+                    const std::function<const uint8_t*(int32_t y)>& row, int32_t width,
+                    int32_t height, const std::function<void(int32_t y, const uint8_t*)>& put) {
+  ForRows(height, 8, [&](const RowBand& band) {
+    ResampleRowRange24(srcWidth, srcHeight, row, width, height, band.begin, band.end - band.begin,
+                       put);
+  });
+}
+
 void ResampleDib24(Dib& out, const Dib& src, int32_t width, int32_t height) {
   out = Dib{};
   if (!src.Bits || !DibSizeAllowed(width, height, 24)) return;
   Dib expanded;
-  if (!ExpandTo24Bits(src, expanded)) return;
+  const bool own = DibBitCount(src) == 24;  // read as it is, never copied
+  if (!own && !ExpandTo24Bits(src, expanded)) return;
+  const Dib& from = own ? src : expanded;
   NewDib(out, width, height, 24, nullptr, 0);
   if (!out.Bits) return FreeDib(expanded);
   try {
-    const int32_t sw = DibWidth(expanded), sh = DibHeight(expanded);
-    const std::vector<Span> xs = AreaSpans(sw, width), ys = AreaSpans(sh, height);
-    const size_t accSize = size_t(width) * 3;
-    std::vector<uint32_t> accs(accSize * size_t(std::min(ThreadCount(), int(height))));
-    ForRows(height, 8, [&](const RowBand& band) {
-      uint32_t* acc = accs.data() + accSize * size_t(band.worker);
-      for (int32_t y = band.begin; y < band.end; ++y) {
-        std::fill(acc, acc + accSize, 0);
-        const Span& vy = ys[size_t(y)];
-        for (size_t k = 0; k < vy.weights.size(); ++k) {
-          const uint8_t* s = DibRow(expanded, vy.first + int32_t(k));
-          for (int32_t x = 0; x < width; ++x) {
-            const Span& hx = xs[size_t(x)];
-            uint32_t c[3] = {0, 0, 0};
-            const uint8_t* p = s + size_t(hx.first) * 3;
-            for (uint32_t wgt : hx.weights)
-              c[0] += p[0] * wgt, c[1] += p[1] * wgt, c[2] += p[2] * wgt, p += 3;
-            for (int j = 0; j < 3; ++j)
-              acc[size_t(x) * 3 + size_t(j)] +=
-                  uint32_t((uint64_t((c[j] + 128) >> 8) * vy.weights[k]) >> 8);
-          }
-        }
-        uint8_t* d = DibRow(out, y);
-        for (size_t i = 0; i < accSize; ++i)
-          d[i] = uint8_t(std::min<uint32_t>((acc[i] + 32768) >> 16, 255));
-      }
-    });
+    ResampleRows24(
+        DibWidth(from), DibHeight(from), [&from](int32_t y) { return DibRow(from, y); }, width,
+        height,
+        [&out, width](int32_t y, const uint8_t* row) {
+          std::copy(row, row + size_t(width) * 3, DibRow(out, y));
+        });
   } catch (const std::bad_alloc&) {
     FreeDib(out);
   }

@@ -100,8 +100,8 @@ QImage PictureImages::image(const uint8_t* bits, const BITMAPINFO* info, const Q
   // Never scaled up; scaled down only where the picture is finer than the device.
   const QSize size(std::min(source.width(), most.width()),
                    std::min(source.height(), most.height()));
-  const bool standIn = standIns_ && size == source.size() && info->bmiHeader.biBitCount == 24 &&
-                       standIns_->standsInOn(device);
+  const bool standIn =
+      standIns_ && info->bmiHeader.biBitCount == 24 && standIns_->standsInOn(device);
   QHash<QByteArray, QImage>& images = standIn ? standInImages_ : images_;
   const QByteArray quick = KeyOf(bits, info, source, size, false);
   if (auto found = images.constFind(quick); found != images.constEnd()) return found.value();
@@ -109,7 +109,7 @@ QImage PictureImages::image(const uint8_t* bits, const BITMAPINFO* info, const Q
   const QByteArray exact = KeyOf(bits, info, source, size, true);
   QImage image = images.value(exact);
   if (image.isNull() && standIn) {
-    image = standIns_->standIn(bits, info, source);
+    image = standIns_->standIn(bits, info, source, size);
     if (!image.isNull()) images.insert(exact, image);
   }
   if (image.isNull()) {

@@ -15,9 +15,10 @@ class PictureStandIns {
   virtual ~PictureStandIns() = default;
   // Whether pictures drawn on `device` get stand-ins.
   virtual bool standsInOn(const QPaintDevice* device) const = 0;
-  // The stand-in for `size` pixels from `source` (top-down rows) of a 24-bit DIB; null when the
-  // picture is to be drawn as itself.
-  virtual QImage standIn(const uint8_t* bits, const BITMAPINFO* info, const QRect& source) = 0;
+  // The stand-in for the `source` rectangle (top-down rows) of a 24-bit DIB shown as `size`
+  // pixels (no larger than the rectangle); null when the picture is to be drawn as itself.
+  virtual QImage standIn(const uint8_t* bits, const BITMAPINFO* info, const QRect& source,
+                         QSize size) = 0;
 };
 
 class PictureImages {
@@ -30,7 +31,7 @@ class PictureImages {
   // The `source` rectangle (top-down rows) of the DIB as an image no larger than `most`: 1-bit
   // black and white stays 1-bit, 4- and 8-bit pictures keep their palette, 24-bit become RGB32.
   // The same pixels give the same image (and cache key) again. Null when not allowed.
-  // On a device with stand-ins, a 24-bit picture shown at its own size gets its stand-in.
+  // On a device with stand-ins, a 24-bit picture gets its stand-in.
   QImage image(const uint8_t* bits, const BITMAPINFO* info, const QRect& source, QSize most,
                const QPaintDevice* device = nullptr);
 
