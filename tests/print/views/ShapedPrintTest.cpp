@@ -339,15 +339,21 @@ TEST(ShapedPrintTest, PicturesTheJobStoresItselfShowTheirPixelsOnEveryThreadCoun
   printer.setFullPage(true);
   ASSERT_TRUE(PrintSheets(printer, r, design.job()).ok);
   const auto qt = Rasterise(dir.file("qt.pdf"), 150, dir, "qt");
-  std::set<uintmax_t> sizes;
+  std::set<uintmax_t> sizes, coarseSizes;
   std::vector<std::vector<QImage>> pages;
   for (int threads : {1, 2, 7}) {  // stored at once, and while the pages are drawn
     SCOPED_TRACE(threads);
     const int before = SetThreadCount(threads);
     const std::string pdf = dir.file(std::to_string(threads) + ".pdf");
-    const bool printed = PrintSheets(*MakeJobPrinter({}, pdf, kPrintDpi), r, design.job()).ok;
+    const std::string coarse = dir.file(std::to_string(threads) + "-150.pdf");
+    const bool printed = PrintSheets(*MakeJobPrinter({}, pdf, kPrintDpi), r, design.job()).ok &&
+                         PrintSheets(*MakeJobPrinter({}, coarse, 150), r, design.job()).ok;
     SetThreadCount(before);
     ASSERT_TRUE(printed);
+    // Finer than the printer, the picture is averaged down to its pixels, alike on every count.
+    EXPECT_EQ(Shell("pdfimages -list '" + coarse + "' | awk 'NR == 3 {print $4 \"x\" $5}'"),
+              "472x283\n");
+    coarseSizes.insert(std::filesystem::file_size(coarse));
     EXPECT_EQ(Shell("pdfimages -list '" + pdf + "' | awk 'NR > 2 {print $4 \"x\" $5, $6; " +
                     "ids[$11]} END {print length(ids)}'"),
               "1000x600 rgb\n1000x600 rgb\n1\n");
@@ -357,6 +363,7 @@ TEST(ShapedPrintTest, PicturesTheJobStoresItselfShowTheirPixelsOnEveryThreadCoun
     sizes.insert(std::filesystem::file_size(pdf));
   }
   EXPECT_EQ(sizes.size(), 1u) << "the same bytes on every thread count";
+  EXPECT_EQ(coarseSizes.size(), 1u);
   // Drawn into a scaled 4 x 1 stand-in, the picture's corners fall within rounding of Qt's own.
   ASSERT_EQ(qt.size(), 1u);
   const QImage &a = qt[0], &b = pages[0][0];
