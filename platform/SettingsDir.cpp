@@ -7,11 +7,31 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+constexpr const char* kToolkitProgram = "quendrix-toolkit";
+}  // namespace
+
+fs::path ProgramDirOf(const fs::path& exe) {
+  const fs::path dir = exe.parent_path();
+  // Installed, both programs share one settings folder and one PREFIX/share.
+  if (exe.filename() == kToolkitProgram && dir.filename() == "quendrix" &&
+      dir.parent_path().filename() == "lib")
+    return dir.parent_path().parent_path() / "bin";
+  return dir;
+}
+
 fs::path ProgramDir() {
   std::error_code ec;
   const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
   if (ec) return fs::current_path(ec);
-  return exe.parent_path();
+  return ProgramDirOf(exe);
+}
+
+fs::path ToolkitProgram() {
+  const fs::path dir = ProgramDir();
+  std::error_code ec;
+  if (fs::exists(dir / kToolkitProgram, ec)) return dir / kToolkitProgram;
+  return dir.parent_path() / "lib" / "quendrix" / kToolkitProgram;
 }
 
 fs::path SettingsDirFor(const fs::path& programDir, const char* xdgConfigHome, const char* home) {

@@ -4877,6 +4877,10 @@ Der Scanner setzt dies selbst.</translation>
 <context>
     <name>main</name>
     <message>
+        <source>cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
         <source>usage: quendrix screenshots FOLDER [FILE.cov]</source>
         <translation>Aufruf: quendrix screenshots FOLDER [FILE.cov]</translation>
     </message>

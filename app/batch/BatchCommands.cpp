@@ -108,6 +108,15 @@ bool IsBatchCommandLine(const Args& args) {
   return false;
 }
 
+bool RunsWithoutToolkit(const Args& args) {
+  if (args.empty() || args[0] == "--help") return false;
+  const size_t registered = Registered().size();
+  const std::vector<BatchCommand> list = BatchCommandList();
+  for (size_t i = 0; i + registered < list.size(); ++i)
+    if (args[0] == list[i].name) return true;
+  return false;
+}
+
 namespace {
 // The toolkit's notes (runtime folder, painter states) would spoil the one-line reports.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {

@@ -22,6 +22,9 @@ std::vector<BatchCommand> BatchCommandList();
 void RegisterBatchCommand(const BatchCommand& command);
 // True when the command line names a batch command or asks for help.
 bool IsBatchCommandLine(const Args& args);
+// True when args[0] names a command of the logic libraries other than help, which lists every
+// command: such a command runs without loading the toolkit.
+bool RunsWithoutToolkit(const Args& args);
 // Runs the batch command named by args[0]; prints help for --help.
 int RunBatch(const Args& args);
 

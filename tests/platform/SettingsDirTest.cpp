@@ -14,6 +14,14 @@ TEST(SettingsDirTest, WritableProgramFolderHoldsTheSettings) {
   TempDir program;
   EXPECT_EQ(SettingsDirFor(program.path(), "/nowhere", "/nowhere"), program.path());
   EXPECT_EQ(SettingsDir(), ProgramDir());  // the test program's folder is writable
+  // The installed toolkit program keeps the settings and share folder of the program started.
+  const std::pair<const char*, const char*> programs[] = {
+      {"/usr/lib/quendrix/quendrix-toolkit", "/usr/bin"},
+      {"/opt/q/lib/quendrix/quendrix-toolkit", "/opt/q/bin"},
+      {"/home/u/build/app/quendrix-toolkit", "/home/u/build/app"},
+      {"/usr/lib/quendrix/other", "/usr/lib/quendrix"},
+      {"/usr/bin/quendrix", "/usr/bin"}};
+  for (const auto& [exe, dir] : programs) EXPECT_EQ(ProgramDirOf(exe), dir) << exe;
 }
 
 TEST(SettingsDirTest, OtherwiseTheUsersConfigurationFolderIsMade) {
