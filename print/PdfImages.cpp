@@ -289,6 +289,88 @@ std::optional<Xref> ReadXref(std::string_view file) {
   x.firstObject = offsets.front().first;
   return x;
 }
+
+// The numbers N of every "N 0 R" in `text`, counted into `counts`.
+void CountReferences(std::string_view text, std::map<uint64_t, int>& counts) {
+  for (size_t at = text.find(" 0 R"); at != std::string_view::npos;
+       at = text.find(" 0 R", at + 4)) {
+    size_t from = at;
+    while (from > 0 && text[from - 1] >= '0' && text[from - 1] <= '9') --from;
+    const size_t after = at + 4;
+    if (from == at || at - from > 12 || (from > 0 && !IsDelimiter(text[from - 1])) ||
+        (after < text.size() && !IsDelimiter(text[after])))
+      continue;
+    uint64_t n = 0;
+    for (size_t i = from; i < at; ++i) n = n * 10 + uint64_t(text[i] - '0');
+    ++counts[n];
+  }
+}
+
+// An object's bytes before its stream, or all of them.
+std::string_view ObjectHead(std::string_view object) {
+  const size_t stream = object.find(">>\nstream");
+  return stream == std::string_view::npos ? object : object.substr(0, stream + 2);
+}
+
+// Pages of one drawing share one content stream and one resource dictionary: a thousand labels
+// of one design are one page's drawing in the file, not a thousand. Only objects a page names
+// and nothing else does are shared; a later copy becomes a null object.
+struct SharedPageParts {
+  std::map<uint64_t, std::string> pages;  // a page object: its new bytes
+  std::set<uint64_t> dropped;
+};
+
+SharedPageParts SharePageParts(const Pdf& pdf) {
+  SharedPageParts shared;
+  std::map<uint64_t, int> references;
+  for (const auto& [number, span] : pdf.spans)
+    CountReferences(ObjectHead(pdf.file.substr(span.first, span.second - span.first)), references);
+  // The bytes that make two contents or two resource dictionaries the same; empty: not shared.
+  const auto sameness = [&](uint64_t number) -> std::string_view {
+    const auto found = pdf.spans.find(number);
+    if (found == pdf.spans.end() || references[number] != 1) return {};
+    const auto [begin, end] = found->second;
+    Scan s(pdf.file, begin, end);
+    if (!TakeObjectStart(s, number)) return {};
+    const std::string_view rest = pdf.file.substr(s.at(), end - s.at());
+    if (rest.find("stream") == std::string_view::npos) return rest;
+    auto dict = Dictionary(s, pdf.file);
+    if (!dict || dict->size() != 2 || !dict->count("/Length") ||
+        (*dict)["/Filter"].text != "/FlateDecode")
+      return {};
+    const Value& length = (*dict)["/Length"];
+    const auto bytes = length.reference ? pdf.numberObject(*length.reference) : length.number;
+    s.skipSpace();
+    if (!bytes || !s.take("stream\n") || *bytes > end - s.at()) return {};
+    return pdf.file.substr(s.at(), size_t(*bytes));
+  };
+  std::map<std::pair<std::string_view, std::string_view>, uint64_t> first;  // key, sameness
+  for (const auto& [number, span] : pdf.spans) {
+    const std::string_view object = pdf.file.substr(span.first, span.second - span.first);
+    if (ObjectHead(object).size() != object.size() ||
+        object.find("/Type /Page\n") == std::string_view::npos)
+      continue;
+    std::string page(object);
+    bool changed = false;
+    for (std::string_view key : {"/Contents ", "/Resources "}) {
+      const size_t at = page.find(key);
+      if (at == std::string::npos || page.find(key, at + 1) != std::string::npos) continue;
+      Scan s(page, at + key.size(), page.size());
+      const auto part = s.number();
+      const size_t numberEnd = s.at();
+      if (!part || !s.take(" 0 R")) continue;
+      const std::string_view same = sameness(*part);
+      if (same.empty()) continue;
+      const auto [kept, isNew] = first.try_emplace({key, same}, *part);
+      if (isNew) continue;
+      page.replace(at + key.size(), numberEnd - at - key.size(), std::to_string(kept->second));
+      shared.dropped.insert(*part);
+      changed = true;
+    }
+    if (changed) shared.pages[number] = std::move(page);
+  }
+  return shared;
+}
 }  // namespace
 
 PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIns, ByteSink& out) {
@@ -326,7 +408,8 @@ PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIn
     if (im.lengthObject) lengths[im.lengthObject] = n->stored.length;
     stored.emplace(number, std::move(*n));
   }
-  if (stored.empty()) return notStored;
+  const SharedPageParts shared = SharePageParts(pdf);
+  if (stored.empty() && shared.dropped.empty()) return notStored;
   std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
   for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
   std::sort(order.begin(), order.end());
@@ -344,6 +427,10 @@ PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIn
       if (n.standIn && !standIns->copy(*n.standIn, out)) return PdfStored::Failed;
       out.append(n.data.data(), n.data.size());
       put(tail);
+    } else if (shared.dropped.count(number)) {
+      put(std::to_string(number) + " 0 obj\nnull\nendobj\n");
+    } else if (auto page = shared.pages.find(number); page != shared.pages.end()) {
+      put(page->second);
     } else if (auto length = lengths.find(number); length != lengths.end()) {
       put(std::to_string(number) + " 0 obj\n" + std::to_string(length->second) + "\nendobj\n");
     } else {

@@ -273,15 +273,16 @@ TEST(ShapedPrintTest, ImagesStoredAgainShowTheSamePixelsAndADamagedPdfIsLeftAsIt
   TempDir dir;
   PrintRequest r;
   r.format = Box(80, 50, 1, 2, 80, 60);
-  r.copies = 2;
   struct Case {
     int bits;
     bool coloured;
     int width;  // 1000: more than one band of a megabyte
+    int pages;  // share resources; the pages after the first (whose pen state Qt writes) contents
   };
-  for (const auto& [bits, coloured, width] :
-       {Case{4, true, 300}, {8, false, 300}, {24, true, 1000}}) {
+  for (const auto& [bits, coloured, width, pages] :
+       {Case{4, true, 300, 1}, {8, false, 300, 3}, {24, true, 1000, 3}}) {
     SCOPED_TRACE(std::to_string(bits) + " bits");
+    r.copies = 2 * pages;
     Design design(width, 600, bits, coloured);
     const std::string qt = dir.file("qt.pdf"), ours = dir.file("ours.pdf");
     QPrinter printer(QPrinter::HighResolution);  // not a job's printer: the file as Qt writes it
@@ -297,10 +298,17 @@ TEST(ShapedPrintTest, ImagesStoredAgainShowTheSamePixelsAndADamagedPdfIsLeftAsIt
     ASSERT_EQ(WriteFileReplacing(ours, compact), "");
     EXPECT_EQ(Shell("pdfinfo '" + ours + "' 2>&1 >/dev/null"), "")
         << "its table finds every object";
-    const auto a = Rasterise(qt, 150, dir, "qt"), b = Rasterise(ours, 150, dir, "ours");
-    ASSERT_EQ(a.size(), 1u);
-    ASSERT_EQ(b.size(), 1u);
-    EXPECT_TRUE(a[0] == b[0]) << "pdftoppm shows every pixel as before";
+    const std::string name = std::to_string(bits);
+    const auto a = Rasterise(qt, 150, dir, "qt" + name),
+               b = Rasterise(ours, 150, dir, "our" + name);
+    ASSERT_EQ(a.size(), size_t(pages));
+    EXPECT_TRUE(a == b) << "pdftoppm shows every pixel as before";
+    const auto sharing = [&](const char* key) {  // how many pages name each object
+      return Shell("grep -ao '/" + std::string(key) + " [0-9]* 0 R' '" + ours +
+                   "' | sort | uniq -c | awk '{print $1}' | sort -n | tr '\\n' ' '");
+    };
+    EXPECT_EQ(sharing("Contents"), pages == 1 ? "1 " : "1 " + std::to_string(pages - 1) + " ");
+    EXPECT_EQ(sharing("Resources"), std::to_string(pages) + " ");
     if (bits != 4) continue;
     // Damaged where it matters: each leaves the file as it is, as does every shortened file.
     const size_t image = pdf.find("/Subtype /Image"), data = pdf.find("stream\n", image) + 7;
