@@ -225,16 +225,19 @@ bool MirrorInPlace(Dib& dib, bool vertical) {
       std::memcpy(b, row.data(), stride);
     }
   }
+  const bool vbmi = HasVbmi();
   ForRows(h, 16, [&](const RowBand& band) {
+    std::vector<uint8_t> mirrored(vertical || bpp == 8 ? 0 : used);  // a row, mirrored at speed
     for (int32_t y = band.begin; y < band.end; ++y) {
       uint8_t* p = dib.Bits + size_t(y) * stride;
       if (!vertical) {
         progress.row(y);
-        if (bpp == 8)
+        if (bpp == 8) {
           std::reverse(p, p + w);
-        else
-          for (int32_t i = 0, j = w - 1; i < j; ++i, --j)
-            std::swap_ranges(p + 3 * i, p + 3 * i + 3, p + 3 * j);
+        } else {
+          (vbmi ? MirrorRow24Vbmi : MirrorRow24)(p, mirrored.data(), w);
+          std::memcpy(p, mirrored.data(), used);
+        }
       }
       std::memset(p + used, 0, stride - used);
     }
