@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -103,6 +104,49 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
   };
 
   const int32_t rows = std::max(0, rowTo - rowFrom);
+  if constexpr (B == 3) {
+    DirectPixels direct;
+    if (rows > 0 && dc.GetDirectPixels(direct)) {
+      // Each thread writes its rows into the device's pixels itself, each pixel read once.
+      const RECT& b = direct.bounds;
+      const int64_t base = int64_t(x) + direct.offsetX;  // destination column 0 in the rows
+      ForRows(rows, kMinBlockRows, [&](const RowBand& band) {
+        for (int32_t r = rowFrom + band.begin; r < rowFrom + band.end; ++r) {
+          const int64_t dy = int64_t(y) + r + direct.offsetY;
+          if (dy < b.top || dy >= b.bottom) continue;
+          const int64_t rowOffset = sourceRow(r);
+          uint32_t* out = direct.bits + dy * direct.pixelsPerRow;
+          for (size_t c = 0; c < scratch.parts.size(); ++c) {
+            if (!shown(c)) continue;
+            const int32_t c0 = int32_t(c) * kMaxDibSide, c1 = c0 + DibWidth(scratch.parts[c]) - 1;
+            const int64_t left = std::max<int64_t>(b.left, base + c0);
+            const int64_t right = std::min<int64_t>(b.right, base + c1 + 1);
+            // Columns with a source pixel; the others are black, as a zero row shows.
+            int64_t from = right, to = right;
+            if (rowOffset >= 0 && first >= 0) {
+              from = std::clamp<int64_t>(base + std::max({first, c0, colFrom}), left, right);
+              to = std::clamp<int64_t>(base + std::min({last, c1, colTo}) + 1, from, right);
+            }
+            const uint8_t* src = pic.Bits + std::max<int64_t>(rowOffset, 0);
+            int64_t dx = left;
+            for (; dx < from; ++dx) out[dx] = 0xFF000000u;
+            const int32_t* column = offsets.data();
+            int64_t fast = to;  // a fourth byte exists in the row: one load for blue, green, red
+            while (fast > dx && column[fast - 1 - base] + 4 > rowBytes) --fast;
+            if constexpr (std::endian::native == std::endian::little)
+              for (uint32_t v; dx < fast; ++dx)
+                std::memcpy(&v, src + column[dx - base], 4), out[dx] = v | 0xFF000000u;
+            for (; dx < to; ++dx) {
+              const uint8_t* p = src + column[dx - base];
+              out[dx] = 0xFF000000u | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+            }
+            for (; dx < right; ++dx) out[dx] = 0xFF000000u;
+          }
+        }
+      });
+      return;
+    }
+  }
   if (ThreadCount() == 1 || rows < 2 * kMinBlockRows) {
     // One scratch row; a source row is copied once however often it is sent.
     int64_t previous = -1;

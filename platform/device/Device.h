@@ -78,6 +78,14 @@ class CompatibleBitmap {
   virtual int height() const = 0;
 };
 
+// Opaque 32-bit pixels (0xFFRRGGBB) a device shows as they are written, row after row.
+struct DirectPixels {
+  uint32_t* bits = nullptr;
+  int64_t pixelsPerRow = 0;
+  int32_t offsetX = 0, offsetY = 0;  // where a drawing position lies in the rows
+  RECT bounds;                       // the pixels that may be written, in the rows' coordinates
+};
+
 class Device {
  public:
   virtual ~Device() = default;
@@ -95,6 +103,12 @@ class Device {
   virtual int SetDIBitsToDevice(int xDest, int yDest, int w, int h, int xSrc, int ySrc,
                                 int startScan, int lines, const uint8_t* bits,
                                 const BITMAPINFO* info) = 0;
+  // Where 24-bit rows may be written straight, as SetDIBitsToDevice would write them, by
+  // several threads at once for rows that do not overlap; false when it must be called.
+  virtual bool GetDirectPixels(DirectPixels& pixels) {
+    (void)pixels;
+    return false;
+  }
 
   // Compatible bitmaps and memory devices; nullptr when the device cannot make them.
   virtual std::unique_ptr<CompatibleBitmap> CreateCompatibleBitmap(int w, int h) = 0;

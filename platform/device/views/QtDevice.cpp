@@ -132,6 +132,18 @@ QImage* QtDevice::DirectImage(QPoint& offset, QRect& bounds) const {
   return image;
 }
 
+bool QtDevice::GetDirectPixels(DirectPixels& pixels) {
+  QPoint offset;
+  QRect bounds;
+  QImage* image = DirectImage(offset, bounds);
+  if (!image || image->format() == QImage::Format_RGB888 || bounds.isEmpty()) return false;
+  pixels.bits = reinterpret_cast<uint32_t*>(image->bits());
+  pixels.pixelsPerRow = image->bytesPerLine() / 4;
+  pixels.offsetX = offset.x(), pixels.offsetY = offset.y();
+  pixels.bounds = RECT{bounds.left(), bounds.top(), bounds.right() + 1, bounds.bottom() + 1};
+  return true;
+}
+
 int QtDevice::StretchDIBits(int xDest, int yDest, int wDest, int hDest, int xSrc, int ySrc,
                             int wSrc, int hSrc, const uint8_t* bits, const BITMAPINFO* info,
                             uint32_t rop) {

@@ -40,6 +40,7 @@ class QtDevice : public Device {
                     int hSrc, const uint8_t* bits, const BITMAPINFO* info, uint32_t rop) override;
   int SetDIBitsToDevice(int xDest, int yDest, int w, int h, int xSrc, int ySrc, int startScan,
                         int lines, const uint8_t* bits, const BITMAPINFO* info) override;
+  bool GetDirectPixels(DirectPixels& pixels) override;
   std::unique_ptr<CompatibleBitmap> CreateCompatibleBitmap(int w, int h) override;
   std::unique_ptr<Device> CreateCompatibleDC() override;
   CompatibleBitmap* SelectBitmap(CompatibleBitmap* bitmap) override;
