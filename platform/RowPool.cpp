@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdlib>
 #include <exception>
 #include <mutex>
@@ -21,6 +22,61 @@ int FromEnvironment() {
     if (end != text && *end == '\0' && n >= 1 && n <= 256) return int(n);
   }
   return int(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+}
+// Helper threads kept from one call to the next, so a short job does not pay for starting
+// threads; a call made while another holds them starts threads of its own.
+class Helpers {
+ public:
+  // Runs work(1) .. work(count) on kept threads; false when they are taken.
+  bool begin(int count, const std::function<void(int)>& work) {
+    std::unique_lock<std::mutex> hold(lock_);
+    if (busy_) return false;
+    try {
+      while (int(threads_.size()) < count)
+        threads_.emplace_back(&Helpers::serve, this, int(threads_.size()) + 1);
+    } catch (const std::system_error&) {
+      if (threads_.empty()) return false;
+      count = int(threads_.size());  // fewer helpers still finish every chunk
+    }
+    busy_ = true, job_ = &work, wanted_ = count, running_ = count, ++generation_;
+    hold.unlock();
+    wake_.notify_all();
+    return true;
+  }
+  // Waits until every helper is done with the work begun.
+  void end() {
+    std::unique_lock<std::mutex> hold(lock_);
+    done_.wait(hold, [this] { return running_ == 0; });
+    busy_ = false, job_ = nullptr;
+  }
+
+ private:
+  void serve(int index) {
+    uint64_t seen = 0;
+    std::unique_lock<std::mutex> hold(lock_);
+    for (;;) {
+      wake_.wait(hold, [&] { return generation_ != seen && index <= wanted_; });
+      seen = generation_;
+      const std::function<void(int)>* work = job_;
+      hold.unlock();
+      (*work)(index);
+      hold.lock();
+      if (--running_ == 0) done_.notify_all();
+    }
+  }
+
+  std::mutex lock_;
+  std::condition_variable wake_, done_;
+  std::vector<std::thread> threads_;  // never joined: they wait until the program ends
+  const std::function<void(int)>* job_ = nullptr;
+  int wanted_ = 0, running_ = 0;
+  uint64_t generation_ = 0;
+  bool busy_ = false;
+};
+
+Helpers& KeptHelpers() {
+  static Helpers* helpers = new Helpers;  // outlives every static that might still split rows
+  return *helpers;
 }
 }  // namespace
 
@@ -76,17 +132,25 @@ void ForRowChunks(int count, int chunk, const std::function<void(const RowBand&)
       if (worker == 0) reportUpTo(done);
     }
   };
-  std::vector<std::thread> helpers;
-  helpers.reserve(size_t(threads - 1));
-  for (int t = 1; t < threads; ++t) {
-    try {
-      helpers.emplace_back(work, t);
-    } catch (const std::system_error&) {
-      break;  // fewer threads than asked for still finish every chunk
+  const std::function<void(int)> helperWork = work;
+  if (KeptHelpers().begin(threads - 1, helperWork)) {
+    struct End {
+      ~End() { KeptHelpers().end(); }  // the helpers never outlive the work they were given
+    } end;
+    work(0);
+  } else {
+    std::vector<std::thread> helpers;
+    helpers.reserve(size_t(threads - 1));
+    for (int t = 1; t < threads; ++t) {
+      try {
+        helpers.emplace_back(work, t);
+      } catch (const std::system_error&) {
+        break;  // fewer threads than asked for still finish every chunk
+      }
     }
+    work(0);
+    for (std::thread& t : helpers) t.join();
   }
-  work(0);
-  for (std::thread& t : helpers) t.join();
   reportUpTo(count);
   if (failure) std::rethrow_exception(failure);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <set>
 #include <stdexcept>
@@ -86,6 +87,18 @@ TEST(RowPool, ChunksCoverEveryRowOnceAndOnlyTheCallerReports) {
                               if (b.begin == 40) throw std::runtime_error("band");
                             }),
                std::runtime_error);
+  // Calls from two threads at once, each band splitting rows again, all finish every row.
+  std::atomic<int> rows{0};
+  const auto nested = [&] {
+    for (int i = 0; i < 20; ++i)
+      ForRowChunks(8, 1, [&](const RowBand&) {
+        ForRowChunks(10, 2, [&](const RowBand& b) { rows += b.end - b.begin; });
+      });
+  };
+  std::thread other(nested);
+  nested();
+  other.join();
+  EXPECT_EQ(rows, 2 * 20 * 8 * 10);
   EXPECT_EQ(SetThreadCount(old), 2);
   SetProgressSink(oldSink);
 }
