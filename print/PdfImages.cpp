@@ -320,11 +320,32 @@ struct SharedPageParts {
   std::set<uint64_t> dropped;
 };
 
-SharedPageParts SharePageParts(const Pdf& pdf) {
-  SharedPageParts shared;
+std::map<uint64_t, int> References(const Pdf& pdf) {
   std::map<uint64_t, int> references;
   for (const auto& [number, span] : pdf.spans)
     CountReferences(ObjectHead(pdf.file.substr(span.first, span.second - span.first)), references);
+  return references;
+}
+
+// The N of the one "KEY N 0 R" in a page's bytes.
+std::optional<uint64_t> PagePart(std::string_view page, std::string_view key) {
+  const size_t at = page.find(key);
+  if (at == std::string_view::npos || page.find(key, at + 1) != std::string_view::npos)
+    return std::nullopt;
+  Scan s(page, at + key.size(), page.size());
+  const auto part = s.number();
+  return part && s.take(" 0 R") ? part : std::nullopt;
+}
+
+// Makes the page's one "KEY N 0 R" name `part` instead.
+void ReferTo(std::string& page, std::string_view key, uint64_t part) {
+  const size_t from = page.find(key) + key.size();
+  page.replace(from, page.find(' ', from) - from, std::to_string(part));
+}
+
+SharedPageParts SharePageParts(const Pdf& pdf, std::map<uint64_t, int>& references,
+                               const std::set<uint64_t>& repeated) {
+  SharedPageParts shared;
   // The bytes that make two contents or two resource dictionaries the same; empty: not shared.
   const auto sameness = [&](uint64_t number) -> std::string_view {
     const auto found = pdf.spans.find(number);
@@ -347,23 +368,18 @@ SharedPageParts SharePageParts(const Pdf& pdf) {
   std::map<std::pair<std::string_view, std::string_view>, uint64_t> first;  // key, sameness
   for (const auto& [number, span] : pdf.spans) {
     const std::string_view object = pdf.file.substr(span.first, span.second - span.first);
-    if (ObjectHead(object).size() != object.size() ||
+    if (repeated.count(number) || ObjectHead(object).size() != object.size() ||
         object.find("/Type /Page\n") == std::string_view::npos)
       continue;
     std::string page(object);
     bool changed = false;
     for (std::string_view key : {"/Contents ", "/Resources "}) {
-      const size_t at = page.find(key);
-      if (at == std::string::npos || page.find(key, at + 1) != std::string::npos) continue;
-      Scan s(page, at + key.size(), page.size());
-      const auto part = s.number();
-      const size_t numberEnd = s.at();
-      if (!part || !s.take(" 0 R")) continue;
-      const std::string_view same = sameness(*part);
+      const auto part = PagePart(page, key);
+      const std::string_view same = part ? sameness(*part) : std::string_view();
       if (same.empty()) continue;
       const auto [kept, isNew] = first.try_emplace({key, same}, *part);
       if (isNew) continue;
-      page.replace(at + key.size(), numberEnd - at - key.size(), std::to_string(kept->second));
+      ReferTo(page, key, kept->second);
       shared.dropped.insert(*part);
       changed = true;
     }
@@ -371,10 +387,68 @@ SharedPageParts SharePageParts(const Pdf& pdf) {
   }
   return shared;
 }
+
+// The page objects in the order of the one page list, or nullopt.
+std::optional<std::vector<uint64_t>> PageOrder(const Pdf& pdf) {
+  std::optional<std::vector<uint64_t>> order;
+  for (const auto& [number, span] : pdf.spans) {
+    const std::string_view object = pdf.file.substr(span.first, span.second - span.first);
+    if (ObjectHead(object).size() != object.size() ||
+        object.find("/Type /Pages\n") == std::string_view::npos)
+      continue;
+    const size_t kids = object.find("/Kids ");
+    if (order || kids == std::string_view::npos) return std::nullopt;  // one flat list only
+    Scan s(object, kids + 6, object.size());
+    s.skipSpace();
+    if (!s.take("[")) return std::nullopt;
+    order.emplace();
+    for (s.skipSpace(); !s.take("]"); s.skipSpace()) {
+      const auto page = s.number();
+      if (!page || !s.take(" 0 R") || order->size() >= kMaxObjects) return std::nullopt;
+      order->push_back(*page);
+    }
+  }
+  return order;
+}
+
+// Repeated pages name their drawn page's contents and resources; their own, left empty by the
+// job, become null objects. False when a page is missing or not as the job writes it.
+bool RepeatPages(const Pdf& pdf, const std::map<uint64_t, int>& references,
+                 const RepeatedPages& repeats, SharedPageParts& shared) {
+  if (repeats.empty()) return true;
+  const auto order = PageOrder(pdf);
+  if (!order) return false;
+  const auto objectOf = [&](int page) -> std::optional<uint64_t> {
+    if (page < 1 || size_t(page) > order->size() || !pdf.spans.count((*order)[size_t(page) - 1]))
+      return std::nullopt;
+    return (*order)[size_t(page) - 1];
+  };
+  for (const auto& [page, drawnPage] : repeats) {
+    const auto repeated = objectOf(page), drawn = objectOf(drawnPage);
+    if (!repeated || !drawn || repeats.count(drawnPage) || drawnPage >= page) return false;
+    const auto textOf = [&](uint64_t number) -> std::string_view {
+      if (const auto found = shared.pages.find(number); found != shared.pages.end())
+        return found->second;
+      const auto [begin, end] = pdf.spans.at(number);
+      return pdf.file.substr(begin, end - begin);
+    };
+    std::string text(textOf(*repeated));
+    for (std::string_view key : {"/Contents ", "/Resources "}) {
+      const auto own = PagePart(text, key), shown = PagePart(textOf(*drawn), key);
+      if (!own || !shown) return false;
+      ReferTo(text, key, *shown);
+      if (const auto n = references.find(*own); n != references.end() && n->second == 1)
+        shared.dropped.insert(*own);
+    }
+    shared.pages[*repeated] = std::move(text);
+  }
+  return true;
+}
 }  // namespace
 
-PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIns, ByteSink& out) {
-  const bool mustStore = standIns && !standIns->empty();
+PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIns, ByteSink& out,
+                         const RepeatedPages& repeats) {
+  const bool mustStore = (standIns && !standIns->empty()) || !repeats.empty();
   const PdfStored notStored = mustStore ? PdfStored::Failed : PdfStored::AsWritten;
   if (bytes.size() > kMaxCompactedPdfBytes) return notStored;
   const std::string_view file(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -408,8 +482,14 @@ PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIn
     if (im.lengthObject) lengths[im.lengthObject] = n->stored.length;
     stored.emplace(number, std::move(*n));
   }
-  const SharedPageParts shared = SharePageParts(pdf);
-  if (stored.empty() && shared.dropped.empty()) return notStored;
+  std::map<uint64_t, int> references = References(pdf);
+  std::set<uint64_t> repeated;
+  if (const auto order = PageOrder(pdf))
+    for (const auto& [page, drawn] : repeats)
+      if (page >= 1 && size_t(page) <= order->size()) repeated.insert((*order)[size_t(page) - 1]);
+  SharedPageParts shared = SharePageParts(pdf, references, repeated);
+  if (!RepeatPages(pdf, references, repeats, shared)) return PdfStored::Failed;
+  if (stored.empty() && shared.pages.empty()) return notStored;
   std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
   for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
   std::sort(order.begin(), order.end());

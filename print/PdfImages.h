@@ -5,6 +5,7 @@
 // their lengths and the cross-reference table change; a file of any other build than the plain
 // one the job writes is left as it is.
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,9 +26,14 @@ enum class PdfStored {
   Failed,     // the sink refused, or stand-ins could not be replaced: the file is of no use
 };
 
-// Writes the PDF `pdf` into `out` with its images stored compactly and every stand-in of
-// `standIns` (may be null) replaced by its picture's stream.
-PdfStored StorePdfImages(std::span<const uint8_t> pdf, PictureStreams* standIns, ByteSink& out);
+// Pages (counted from 1) the job left empty, each with the earlier page it shows.
+using RepeatedPages = std::map<int, int>;
+
+// Writes the PDF `pdf` into `out` with its images stored compactly, every stand-in of
+// `standIns` (may be null) replaced by its picture's stream and every repeated page showing
+// its page's contents and resources.
+PdfStored StorePdfImages(std::span<const uint8_t> pdf, PictureStreams* standIns, ByteSink& out,
+                         const RepeatedPages& repeats = {});
 // The PDF with its images stored compactly; empty when it is better left as it is.
 std::vector<uint8_t> CompactPdfImages(std::span<const uint8_t> pdf);
 // The PDF file at `path` within kMaxCompactedPdfBytes; nullopt when it is larger, unreadable, or

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
+#include <utility>
 
 #include "cover/merge/FilledTexts.h"
 #include "platform/RegularFile.h"
@@ -202,11 +203,13 @@ bool StartJob(QPainter& painter, QPrinter& printer, PrintResult& result) {
 // Calls `place` (with the position, its copy and its place on its sheet, from 0) for every position
 // that receives a copy, a page per sheet from the next page on (the first page of the job when
 // `pages` is 0), and draws the outlines and crop marks over the elements. Counts the pages;
-// false when a new page could not be started (the painter ended).
+// false when a new page could not be started (the painter ended). When every copy looks alike,
+// a PDF job draws a sheet whose positions are those of the sheet drawn last only once: the
+// later pages repeat it.
 using PlaceAt =
     std::function<void(const SheetPosition&, const PixelPoint&, int32_t copy, int32_t onSheet)>;
 bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& request,
-                 const PlaceAt& place, int& pages) {
+                 const PlaceAt& place, int& pages, bool copiesAlike) {
   const int dpx = printer.logicalDpiX(), dpy = printer.logicalDpiY();
   SheetLayout layout =
       LayoutFor(request.format, request.details, request.used, request.marked, request.copies);
@@ -216,24 +219,45 @@ bool PlaceSheets(QPainter& painter, QPrinter& printer, const PrintRequest& reque
     return false;
   }
   ++pages;
+  auto* job = dynamic_cast<JobPrinter*>(&printer);
+  const bool repeats = copiesAlike && job && job->repeatsPages();
+  const int32_t perSheet = std::max(layout.perSheet, 1);
   SheetMarks marks(painter, request, layout, dpx, dpy);
-  int32_t sheet = -1;
-  for (const SheetPosition& p : layout.printed()) {
-    if (sheet >= 0 && p.sheet != sheet) {
-      marks.finish();
+  const std::vector<SheetPosition> printed = layout.printed();
+  struct Place {
+    int32_t onSheet, grid, x, y;
+    bool operator==(const Place&) const = default;
+  };
+  std::vector<Place> drawn;  // the places of the sheet drawn last, on page `drawnPage`
+  int drawnPage = 0;
+  for (size_t from = 0, to = 0; from < printed.size(); from = to) {
+    if (from > 0) {
       if (!printer.newPage()) {
         painter.end();
         return false;
       }
       ++pages;
     }
-    sheet = p.sheet;
-    const PixelPoint at =
-        PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p, dpx, dpy);
-    place(p, at, layout.copyOf(p.k), p.k % std::max(layout.perSheet, 1));
-    marks.printed(p, at);
+    std::vector<Place> places;
+    std::vector<PixelPoint> at;
+    for (to = from; to < printed.size() && printed[to].sheet == printed[from].sheet; ++to) {
+      const SheetPosition& p = printed[to];
+      at.push_back(PrintElementPos(PositionGrid(request.format, layout, p), request.calibration, p,
+                                   dpx, dpy));
+      places.push_back({p.k % perSheet, p.grid, at.back().x, at.back().y});
+    }
+    if (repeats && drawnPage > 0 && places == drawn) {
+      job->repeatPage(pages, drawnPage);
+      continue;
+    }
+    for (size_t i = from; i < to; ++i) {
+      place(printed[i], at[i - from], layout.copyOf(printed[i].k), printed[i].k % perSheet);
+      marks.printed(printed[i], at[i - from]);
+    }
+    marks.finish();
+    drawn = std::move(places), drawnPage = pages;
   }
-  marks.finish();
+  if (printed.empty()) marks.finish();
   return true;
 }
 
@@ -243,7 +267,7 @@ PrintResult PlaceAll(QPainter& painter, QPrinter& printer, const PrintRequest& r
   const PlaceAt each = [&](const SheetPosition&, const PixelPoint& at, int32_t copy, int32_t) {
     place(at, copy);
   };
-  if (!PlaceSheets(painter, printer, request, each, pages))
+  if (!PlaceSheets(painter, printer, request, each, pages, true))
     return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
   return Finish(painter, printer, pages);
 }
@@ -320,6 +344,10 @@ PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
                                   c->pictureHeight, dpx, dpy));
       if (c->objects && c->fields && c->fields->fills(*c->objects)) c->fields->newJob();
     }
+    // Copies whose texts are filled in one by one differ: each is drawn.
+    const bool copiesAlike = std::none_of(covers.begin(), covers.end(), [](const CoverJob* c) {
+      return c->objects && c->fields && c->fields->fills(*c->objects);
+    });
     const bool placedAll = PlaceSheets(
         painter, printer, request,
         [&](const SheetPosition& p, const PixelPoint& at, int32_t copy, int32_t onSheet) {
@@ -337,7 +365,7 @@ PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
                        bleed, CentredCover(placed[which], own[which], sizes[g]), cover.draw, dpx,
                        dpy);
         },
-        pages);
+        pages, copiesAlike);
     if (!placedAll)
       return {false, pages, Translate("PrintJob", "The print job could not be completed.")};
   }
@@ -383,17 +411,19 @@ bool JobPrinter::keepPdf(bool ok, std::string& error) {
   if (!pdf_) return ok && pdfError_.empty();
   std::unique_ptr<ReplacingFile> pdf = std::move(pdf_);
   std::unique_ptr<PdfStandIns> standIns = std::move(standIns_);
+  const RepeatedPages repeats = std::exchange(repeats_, {});
   if (!ok) return false;  // the temporary file goes, the old PDF stays
-  // Qt writes palette pictures as RGB, every picture without predictors, and stand-ins for the
-  // pictures the job stores itself: the file is stored again.
+  // Qt writes palette pictures as RGB, every picture without predictors, stand-ins for the
+  // pictures the job stores itself and empty pages for those that repeat: the file is stored
+  // again.
   PictureStreams* streams = standIns ? &standIns->streams() : nullptr;
-  const bool mustStore = streams && !streams->empty();
+  const bool mustStore = (streams && !streams->empty()) || !repeats.empty();
   const auto written = ReadPdfToStore(pdf->tempPath());
   ReplacingFile stored(pdfPath_);
   PdfStored result = mustStore ? PdfStored::Failed : PdfStored::AsWritten;
   if (written && stored.open()) {
     ByteSink out([&stored](const uint8_t* bytes, size_t n) { return stored.write(bytes, n); });
-    result = StorePdfImages(*written, streams, out);
+    result = StorePdfImages(*written, streams, out, repeats);
   }
   if (result == PdfStored::Stored) {
     if (stored.commit()) return true;

@@ -11,6 +11,7 @@
 #include "platform/ReplacingFile.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/views/PrinterInfo.h"
+#include "print/PdfImages.h"
 #include "print/PrintJobPlan.h"
 #include "print/settings/Calibration.h"
 #include "print/views/PdfStandIns.h"
@@ -34,10 +35,14 @@ class JobPrinter : public QPrinter {
   void setJpegPictures(bool jpeg) {
     if (standIns_) standIns_->setJpegPictures(jpeg);
   }
+  // A PDF job can show a page drawn before on a later page left empty, without drawing it again.
+  bool repeatsPages() const { return standIns_ != nullptr; }
+  void repeatPage(int page, int drawnPage) { repeats_[page] = drawnPage; }
 
  private:
   std::unique_ptr<ReplacingFile> pdf_;
   std::unique_ptr<PdfStandIns> standIns_;
+  RepeatedPages repeats_;
   std::string pdfPath_;
   std::string pdfError_;
 };
