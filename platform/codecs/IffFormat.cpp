@@ -1,10 +1,13 @@
 // IFF pictures: planar ILBM (1 to 8 planes, EHB, HAM6/HAM8, 24/32-plane deep) and chunky PBM.
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "platform/Translate.h"
 #include "platform/codecs/ByteReader.h"
 #include "platform/codecs/PictureBuild.h"
 #include "platform/codecs/PictureCodecs.h"
+#include "platform/codecs/PictureSource.h"
 
 namespace {
 
@@ -19,47 +22,67 @@ struct Bmhd {
   int w = 0, h = 0, planes = 0, masking = 0, compression = 0;
 };
 
-// Decodes ByteRun1 (or copies raw bytes); a run may continue into the next row.
+// Decodes ByteRun1 (or copies raw bytes) from the body's bytes, taken from the file a block at a
+// time; a run may continue into the next row.
 class BodyStream {
  public:
-  BodyStream(const uint8_t* p, size_t size, bool packed) : p_(p), size_(size), packed_(packed) {}
+  BodyStream(PictureSource& file, uint64_t at, uint64_t size, bool packed)
+      : file_(file), at_(at), left_(size), packed_(packed) {}
 
   bool read(uint8_t* dst, size_t n) {
     size_t done = 0;
     while (done < n) {
-      if (left_ > 0) {
-        const size_t k = std::min(left_, n - done);
+      if (run_ > 0) {
+        const size_t k = std::min(run_, n - done);
         if (literal_) {
-          if (size_ - pos_ < k) return false;
-          std::copy(p_ + pos_, p_ + pos_ + k, dst + done);
-          pos_ += k;
+          if (!take(dst + done, k)) return false;
         } else {
           std::fill(dst + done, dst + done + k, value_);
         }
-        left_ -= k;
+        run_ -= k;
         done += k;
         continue;
       }
       if (!packed_) {
-        left_ = size_ - pos_, literal_ = true;
-        if (left_ == 0) return false;
+        run_ = size_t(std::min<uint64_t>(bytesLeft(), SIZE_MAX)), literal_ = true;
+        if (run_ == 0) return false;
         continue;
       }
-      if (pos_ >= size_) return false;
-      const int8_t c = int8_t(p_[pos_++]);
-      if (c >= 0) {
-        left_ = size_t(c) + 1, literal_ = true;
-      } else if (c != -128) {
-        if (pos_ >= size_) return false;
-        left_ = size_t(1 - c), literal_ = false, value_ = p_[pos_++];
+      uint8_t c = 0;
+      if (!take(&c, 1)) return false;
+      if (int8_t(c) >= 0) {
+        run_ = size_t(c) + 1, literal_ = true;
+      } else if (int8_t(c) != -128) {
+        if (!take(&value_, 1)) return false;
+        run_ = size_t(1 - int8_t(c)), literal_ = false;
       }
     }
     return true;
   }
 
  private:
-  const uint8_t* p_;
-  size_t size_, pos_ = 0, left_ = 0;
+  uint64_t bytesLeft() const { return left_ + (buffer_.size() - pos_); }
+  // The body's next `k` bytes; false when it or the file ends first.
+  bool take(uint8_t* dst, size_t k) {
+    if (bytesLeft() < k) return false;
+    while (k > 0) {
+      if (pos_ == buffer_.size()) {
+        buffer_.resize(size_t(std::min<uint64_t>(left_, kBlockBytes)));
+        if (file_.read(at_, buffer_.data(), buffer_.size()) != buffer_.size()) return false;
+        at_ += buffer_.size(), left_ -= buffer_.size(), pos_ = 0;
+      }
+      const size_t part = std::min(k, buffer_.size() - pos_);
+      std::copy(buffer_.data() + pos_, buffer_.data() + pos_ + part, dst);
+      pos_ += part, dst += part, k -= part;
+    }
+    return true;
+  }
+
+  static constexpr uint64_t kBlockBytes = 64 * 1024;
+  PictureSource& file_;
+  uint64_t at_, left_;  // the body's bytes not yet in the buffer
+  std::vector<uint8_t> buffer_;
+  size_t pos_ = 0, run_ = 0;
   bool literal_ = false, packed_;
   uint8_t value_ = 0;
 };
@@ -76,8 +99,15 @@ std::string ChunkName(uint32_t id) {
 }  // namespace
 
 bool ReadIff(ByteView file, Dib& out, std::string& error) {
+  PictureSource source(file);
+  return ReadIffFrom(source, out, error);
+}
+
+bool ReadIffFrom(PictureSource& file, Dib& out, std::string& error) {
   out = Dib{};
-  ByteReader r(file);
+  error.clear();
+  uint8_t head[12] = {};
+  ByteReader r(ByteView{head, file.read(0, head, sizeof head)});
   const uint32_t form = r.be32();
   r.be32();
   const uint32_t kind = r.be32();
@@ -91,18 +121,23 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   Rgb cmap[256];
   int cmapCount = 0;
   uint32_t camg = 0;
-  const uint8_t* body = nullptr;
-  size_t bodySize = 0;
-  while (r.has(8) && !body) {
-    const uint32_t id = r.be32(), size = r.be32();
-    const size_t start = r.pos();
-    if (size > r.remaining()) {
+  uint64_t body = 0, bodySize = 0;
+  const uint64_t size = file.size();
+  for (uint64_t at = 12; size - at >= 8 && !body;) {
+    uint8_t header[8];
+    ByteReader h(ByteView{header, file.read(at, header, sizeof header)});
+    const uint32_t id = h.be32(), length = h.be32();
+    if (!h.ok()) break;
+    at += 8;
+    if (length > size - at) {
       error = Translate("IffFormat", "the chunk \"") + ChunkName(id) +
               Translate("IffFormat", "\" is longer than the rest of the file");
       return false;
     }
-    const size_t avail = size;
-    ByteReader c(ByteView{file.data + start, avail});
+    uint8_t small[768];  // all that is read of a header, colour map or display mode
+    ByteReader c(ByteView{
+        small,
+        id == Tag("BODY") ? 0 : file.read(at, small, std::min<uint64_t>(length, sizeof small))});
     if (id == Tag("BMHD")) {
       hd.w = c.be16(), hd.h = c.be16();
       c.skip(4);
@@ -110,7 +145,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
       if (!c.ok()) break;
       haveHeader = true;
     } else if (id == Tag("CMAP")) {
-      cmapCount = int(std::min<size_t>(avail / 3, 256));
+      cmapCount = int(std::min<uint64_t>(length / 3, 256));
       if (cmapCount == 0) {
         error = Translate("IffFormat", "the colour map holds no colours");
         return false;
@@ -119,9 +154,9 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
     } else if (id == Tag("CAMG")) {
       camg = c.be32();
     } else if (id == Tag("BODY")) {
-      body = file.data + start, bodySize = avail;
+      body = at, bodySize = length;
     }
-    if (!r.skip(std::min<size_t>(size_t(size) + (size & 1), r.remaining()))) break;
+    at += std::min<uint64_t>(uint64_t(length) + (length & 1), size - at);
   }
   if (!haveHeader || !body) {
     error = haveHeader ? Translate("IffFormat", "the IFF picture has no pixel data")
@@ -158,7 +193,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
   const int storedPlanes = planes + (hd.masking == 1 ? 1 : 0);
   const size_t rowBytes = chunky ? size_t(hd.w) + (hd.w & 1) : planeRow * size_t(storedPlanes);
   // ByteRun1 turns 2 bytes into at most 128: refuse hopeless sizes before allocating.
-  if (uint64_t(rowBytes) * uint64_t(hd.h) > uint64_t(bodySize) * (hd.compression ? 64 : 1)) {
+  if (uint64_t(rowBytes) * uint64_t(hd.h) > bodySize * (hd.compression ? 64 : 1)) {
     error = Translate("PictureBuild", kTruncatedFile);
     return false;
   }
@@ -168,7 +203,7 @@ bool ReadIff(ByteView file, Dib& out, std::string& error) {
     return false;
   const int outBpp = DibBitCount(out);
   std::vector<uint8_t> row(rowBytes);
-  BodyStream stream(body, bodySize, hd.compression == 1);
+  BodyStream stream(file, body, bodySize, hd.compression == 1);
   const int hamBits = planes - 2;
   for (int y = 0; y < hd.h; ++y) {
     if (!stream.read(row.data(), rowBytes)) {

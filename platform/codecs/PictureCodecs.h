@@ -50,7 +50,8 @@ bool WriteTgaTo(const Dib& dib, ByteSink& out, std::string& error);
 inline bool WriteTga(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   return WriteToVector(WriteTgaTo, dib, out, error);
 }
-bool ReadIff(ByteView file, Dib& out, std::string& error);  // ILBM and PBM (IFF, LBM)
+bool ReadIff(ByteView file, Dib& out, std::string& error);            // ILBM and PBM (IFF, LBM)
+bool ReadIffFrom(PictureSource& file, Dib& out, std::string& error);  // the body a block at a time
 bool WriteIffTo(const Dib& dib, ByteSink& out, std::string& error);
 inline bool WriteIff(const Dib& dib, std::vector<uint8_t>& out, std::string& error) {
   return WriteToVector(WriteIffTo, dib, out, error);

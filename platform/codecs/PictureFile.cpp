@@ -85,6 +85,8 @@ bool ReadFromSource(PictureFormat format, PictureSource& source, Dib& out, std::
       return ReadPngFrom(source, out, error);
     case PictureFormat::Tiff:
       return ReadTiffFrom(source, out, error);
+    case PictureFormat::Iff:
+      return ReadIffFrom(source, out, error);
     default: {
       ByteView whole;
       return source.whole(whole, error) && ReaderFor(format)(whole, out, error);

@@ -52,6 +52,8 @@ std::vector<Sample> Samples() {
           {"jpeg grey", Encode(WriteJpeg, 8, true), ReadJpeg, ReadJpegFrom},
           {"tiff 24", Encode(WriteTiff, 24), ReadTiff, ReadTiffFrom},
           {"tiff 1", Encode(WriteTiff, 1), ReadTiff, ReadTiffFrom},
+          {"iff 24", Encode(WriteIff, 24), ReadIff, ReadIffFrom},
+          {"iff 8", Encode(WriteIff, 8), ReadIff, ReadIffFrom},
           {"gif 8", Encode(WriteGif, 8), ReadGif},
           {"gif 1", Encode(WriteGif, 1), ReadGif}};
 }
