@@ -312,6 +312,14 @@ std::string_view ObjectHead(std::string_view object) {
   return stream == std::string_view::npos ? object : object.substr(0, stream + 2);
 }
 
+// How often each object is named outside streams.
+std::map<uint64_t, int> References(const Pdf& pdf) {
+  std::map<uint64_t, int> references;
+  for (const auto& [number, span] : pdf.spans)
+    CountReferences(ObjectHead(pdf.file.substr(span.first, span.second - span.first)), references);
+  return references;
+}
+
 // Pages of one drawing share one content stream and one resource dictionary: a thousand labels
 // of one design are one page's drawing in the file, not a thousand. Only objects a page names
 // and nothing else does are shared; a later copy becomes a null object.
@@ -319,13 +327,6 @@ struct SharedPageParts {
   std::map<uint64_t, std::string> pages;  // a page object: its new bytes
   std::set<uint64_t> dropped;
 };
-
-std::map<uint64_t, int> References(const Pdf& pdf) {
-  std::map<uint64_t, int> references;
-  for (const auto& [number, span] : pdf.spans)
-    CountReferences(ObjectHead(pdf.file.substr(span.first, span.second - span.first)), references);
-  return references;
-}
 
 // The N of the one "KEY N 0 R" in a page's bytes.
 std::optional<uint64_t> PagePart(std::string_view page, std::string_view key) {
@@ -343,13 +344,14 @@ void ReferTo(std::string& page, std::string_view key, uint64_t part) {
   page.replace(from, page.find(' ', from) - from, std::to_string(part));
 }
 
-SharedPageParts SharePageParts(const Pdf& pdf, std::map<uint64_t, int>& references,
+SharedPageParts SharePageParts(const Pdf& pdf, const std::map<uint64_t, int>& references,
                                const std::set<uint64_t>& repeated) {
   SharedPageParts shared;
   // The bytes that make two contents or two resource dictionaries the same; empty: not shared.
   const auto sameness = [&](uint64_t number) -> std::string_view {
     const auto found = pdf.spans.find(number);
-    if (found == pdf.spans.end() || references[number] != 1) return {};
+    const auto named = references.find(number);
+    if (found == pdf.spans.end() || named == references.end() || named->second != 1) return {};
     const auto [begin, end] = found->second;
     Scan s(pdf.file, begin, end);
     if (!TakeObjectStart(s, number)) return {};
@@ -414,14 +416,12 @@ std::optional<std::vector<uint64_t>> PageOrder(const Pdf& pdf) {
 // Repeated pages name their drawn page's contents and resources; their own, left empty by the
 // job, become null objects. False when a page is missing or not as the job writes it.
 bool RepeatPages(const Pdf& pdf, const std::map<uint64_t, int>& references,
-                 const RepeatedPages& repeats, SharedPageParts& shared) {
-  if (repeats.empty()) return true;
-  const auto order = PageOrder(pdf);
-  if (!order) return false;
+                 const std::vector<uint64_t>& order, const RepeatedPages& repeats,
+                 SharedPageParts& shared) {
   const auto objectOf = [&](int page) -> std::optional<uint64_t> {
-    if (page < 1 || size_t(page) > order->size() || !pdf.spans.count((*order)[size_t(page) - 1]))
+    if (page < 1 || size_t(page) > order.size() || !pdf.spans.count(order[size_t(page) - 1]))
       return std::nullopt;
-    return (*order)[size_t(page) - 1];
+    return order[size_t(page) - 1];
   };
   for (const auto& [page, drawnPage] : repeats) {
     const auto repeated = objectOf(page), drawn = objectOf(drawnPage);
@@ -482,21 +482,26 @@ PdfStored StorePdfImages(std::span<const uint8_t> bytes, PictureStreams* standIn
     if (im.lengthObject) lengths[im.lengthObject] = n->stored.length;
     stored.emplace(number, std::move(*n));
   }
-  std::map<uint64_t, int> references = References(pdf);
+  const std::map<uint64_t, int> references = References(pdf);
+  std::vector<uint64_t> order;  // the pages, read only when some repeat
   std::set<uint64_t> repeated;
-  if (const auto order = PageOrder(pdf))
+  if (!repeats.empty()) {
+    auto pages = PageOrder(pdf);
+    if (!pages) return PdfStored::Failed;
+    order = std::move(*pages);
     for (const auto& [page, drawn] : repeats)
-      if (page >= 1 && size_t(page) <= order->size()) repeated.insert((*order)[size_t(page) - 1]);
+      if (page >= 1 && size_t(page) <= order.size()) repeated.insert(order[size_t(page) - 1]);
+  }
   SharedPageParts shared = SharePageParts(pdf, references, repeated);
-  if (!RepeatPages(pdf, references, repeats, shared)) return PdfStored::Failed;
+  if (!RepeatPages(pdf, references, order, repeats, shared)) return PdfStored::Failed;
   if (stored.empty() && shared.pages.empty()) return notStored;
-  std::vector<std::pair<size_t, uint64_t>> order;  // the objects in the file's order
-  for (const auto& [number, span] : pdf.spans) order.push_back({span.first, number});
-  std::sort(order.begin(), order.end());
+  std::vector<std::pair<size_t, uint64_t>> inFile;  // the objects in the file's order
+  for (const auto& [number, span] : pdf.spans) inFile.push_back({span.first, number});
+  std::sort(inFile.begin(), inFile.end());
   const auto put = [&out](std::string_view text) { out.append(text.data(), text.size()); };
   put(file.substr(0, xref->firstObject));
   std::vector<size_t> offsets(xref->count, 0);
-  for (const auto& [begin, number] : order) {
+  for (const auto& [begin, number] : inFile) {
     offsets[number] = out.size();
     if (auto found = stored.find(number); found != stored.end()) {
       const NewImage& n = found->second;

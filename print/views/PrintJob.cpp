@@ -335,6 +335,7 @@ PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
       if (c && std::find(covers.begin(), covers.end(), c) == covers.end()) covers.push_back(c);
     std::vector<PixelRect> placed;
     std::vector<PixelSize> own;  // the element each cover is set for
+    bool copiesAlike = true;
     for (const CoverJob* c : covers) {
       PaperFormat element = request.format;
       if (c->elementWidth > 0 && c->elementHeight > 0)
@@ -342,12 +343,11 @@ PrintResult PrintParts(QPrinter& printer, const std::vector<PartPrint>& parts) {
       own.push_back(PrintElementSize(element, request.calibration, dpx, dpy));
       placed.push_back(PrintCover(c->settings, request.calibration, own.back().w, c->pictureWidth,
                                   c->pictureHeight, dpx, dpy));
-      if (c->objects && c->fields && c->fields->fills(*c->objects)) c->fields->newJob();
+      if (c->objects && c->fields && c->fields->fills(*c->objects)) {
+        c->fields->newJob();
+        copiesAlike = false;  // texts filled in copy by copy: each is drawn
+      }
     }
-    // Copies whose texts are filled in one by one differ: each is drawn.
-    const bool copiesAlike = std::none_of(covers.begin(), covers.end(), [](const CoverJob* c) {
-      return c->objects && c->fields && c->fields->fills(*c->objects);
-    });
     const bool placedAll = PlaceSheets(
         painter, printer, request,
         [&](const SheetPosition& p, const PixelPoint& at, int32_t copy, int32_t onSheet) {
