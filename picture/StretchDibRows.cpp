@@ -32,6 +32,9 @@ constexpr int32_t kMaxDestWidth = 1 << 24;
 // a thread gathers at a time.
 constexpr size_t kBlockBytes = size_t(4) << 20;
 constexpr int32_t kMinBlockRows = 16;
+// Rows a thread writes straight at a time: a screenful takes a millisecond and waits on memory, so
+// short chunks keep every core at work until the last row.
+constexpr int32_t kDirectChunkRows = 32;
 
 struct ScratchRows {
   std::vector<Dib> parts;
@@ -110,7 +113,7 @@ void StretchRows(Device& dc, int32_t x, int32_t y, int32_t destW, int32_t destH,
       // Each thread writes its rows into the device's pixels itself, each pixel read once.
       const RECT& b = direct.bounds;
       const int64_t base = int64_t(x) + direct.offsetX;  // destination column 0 in the rows
-      ForRows(rows, kMinBlockRows, [&](const RowBand& band) {
+      ForRowChunks(rows, kDirectChunkRows, [&](const RowBand& band) {
         for (int32_t r = rowFrom + band.begin; r < rowFrom + band.end; ++r) {
           const int64_t dy = int64_t(y) + r + direct.offsetY;
           if (dy < b.top || dy >= b.bottom) continue;
