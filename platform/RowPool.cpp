@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <exception>
@@ -23,6 +24,21 @@ int FromEnvironment() {
   }
   return int(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
+// Waits a moment while `busy` holds before a thread sleeps: waking a sleeping core takes tens of
+// microseconds, as long as a screenful of rows takes to draw.
+template <class Busy>
+void SpinWhile(const std::atomic<bool>& allowed, Busy busy) {
+  if (!allowed.load(std::memory_order_relaxed)) return;
+  const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(200);
+  while (busy() && std::chrono::steady_clock::now() < until) {
+#if defined(__x86_64__) || defined(__i386__)
+    __builtin_ia32_pause();
+#else
+    std::this_thread::yield();
+#endif
+  }
+}
+
 // Helper threads kept from one call to the next, so a short job does not pay for starting
 // threads; a call made while another holds them starts threads of its own.
 class Helpers {
@@ -38,13 +54,17 @@ class Helpers {
       if (threads_.empty()) return false;
       count = int(threads_.size());  // fewer helpers still finish every chunk
     }
-    busy_ = true, job_ = &work, wanted_ = count, running_ = count, ++generation_;
+    busy_ = true, job_ = &work, wanted_ = count, running_ = count;
+    // Only threads that each have a core of their own may spin.
+    spin_ = unsigned(count) < std::thread::hardware_concurrency();
+    generation_.fetch_add(1, std::memory_order_release);
     hold.unlock();
     wake_.notify_all();
     return true;
   }
   // Waits until every helper is done with the work begun.
   void end() {
+    SpinWhile(spin_, [this] { return running_.load(std::memory_order_acquire) != 0; });
     std::unique_lock<std::mutex> hold(lock_);
     done_.wait(hold, [this] { return running_ == 0; });
     busy_ = false, job_ = nullptr;
@@ -53,15 +73,18 @@ class Helpers {
  private:
   void serve(int index) {
     uint64_t seen = 0;
-    std::unique_lock<std::mutex> hold(lock_);
     for (;;) {
+      SpinWhile(spin_, [&] { return generation_.load(std::memory_order_acquire) == seen; });
+      std::unique_lock<std::mutex> hold(lock_);
       wake_.wait(hold, [&] { return generation_ != seen && index <= wanted_; });
       seen = generation_;
       const std::function<void(int)>* work = job_;
       hold.unlock();
       (*work)(index);
-      hold.lock();
-      if (--running_ == 0) done_.notify_all();
+      if (running_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        hold.lock();  // the caller is either before its check or waiting
+        done_.notify_all();
+      }
     }
   }
 
@@ -69,8 +92,10 @@ class Helpers {
   std::condition_variable wake_, done_;
   std::vector<std::thread> threads_;  // never joined: they wait until the program ends
   const std::function<void(int)>* job_ = nullptr;
-  int wanted_ = 0, running_ = 0;
-  uint64_t generation_ = 0;
+  int wanted_ = 0;
+  std::atomic<int> running_{0};
+  std::atomic<uint64_t> generation_{0};
+  std::atomic<bool> spin_{false};
   bool busy_ = false;
 };
 

@@ -87,10 +87,11 @@ TEST(RowPool, ChunksCoverEveryRowOnceAndOnlyTheCallerReports) {
                               if (b.begin == 40) throw std::runtime_error("band");
                             }),
                std::runtime_error);
-  // Calls from two threads at once, each band splitting rows again, all finish every row.
+  // Calls from two threads at once and back to back, each band splitting rows again, all finish
+  // every row.
   std::atomic<int> rows{0};
   const auto nested = [&] {
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < 200; ++i)
       ForRowChunks(8, 1, [&](const RowBand&) {
         ForRowChunks(10, 2, [&](const RowBand& b) { rows += b.end - b.begin; });
       });
@@ -98,7 +99,7 @@ TEST(RowPool, ChunksCoverEveryRowOnceAndOnlyTheCallerReports) {
   std::thread other(nested);
   nested();
   other.join();
-  EXPECT_EQ(rows, 2 * 20 * 8 * 10);
+  EXPECT_EQ(rows, 2 * 200 * 8 * 10);
   EXPECT_EQ(SetThreadCount(old), 2);
   SetProgressSink(oldSink);
 }
